@@ -1,0 +1,61 @@
+// hilvan: the counter program.
+#include "core/Configuracion.h"
+#include "core/Programa.h"
+#include "counter/frmPrincipal.h"
+#include "ui/Capturas.h"
+#include "ui/DialogosQt.h"
+#include "ui/Estilo.h"
+#include "ui/Evento.h"
+#include "ui/PantallasQt.h"
+#include "ui/frmInicioVista.h"
+#include "ui/frmPrincipalVista.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTimer>
+
+int main(int argc, char **argv)
+{
+    QString capturas, config;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "--capturas") == 0)
+            capturas = QString::fromLocal8Bit(argv[i + 1]);
+        else if (qstrcmp(argv[i], "--config") == 0)
+            config = QString::fromLocal8Bit(argv[i + 1]);
+    }
+    if (!capturas.isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    // Month and day names in Spanish; numbers are never formatted through the locale.
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    Estilo::Aplicar();
+
+    if (!capturas.isEmpty())
+        return HacerCapturas(capturas);
+
+    DialogosQt dialogos;
+    PantallasQt pantallas;
+    G().dialogos = &dialogos;
+    G().pantallas = &pantallas;
+
+    frmPrincipal principal;
+    frmInicioVista splash(principal.inicio);
+    principal.inicio.Repintar = [&splash] { splash.Repintar(); };
+    splash.show();
+    splash.Repintar();
+
+    bool arrancado = false;
+    Evento::Proteger([&] { arrancado = principal.CargarFormulario(RutaConfiguracion(config)); });
+    if (!arrancado)
+        return 1;
+
+    frmPrincipalVista venta(principal);
+    dialogos.FijarPadre(&venta);
+    QTimer::singleShot(2000, &app, [&] {
+        splash.close();
+        venta.showMaximized();
+    });
+    app.setQuitOnLastWindowClosed(false);
+    return app.exec();
+}

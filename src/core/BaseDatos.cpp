@@ -1,0 +1,40 @@
+#include "BaseDatos.h"
+
+#include "Formato.h"
+#include "Programa.h"
+
+#include <QFile>
+
+namespace {
+
+QString Recurso(const QString &nombre)
+{
+    QFile f(QStringLiteral(":/esquema/") + nombre);
+    if (!f.open(QIODevice::ReadOnly))
+        throw ErrorBaseDatos(QStringLiteral("Falta el guion de base de datos ") + nombre, QString());
+    return QString::fromUtf8(f.readAll());
+}
+
+} // namespace
+
+void CrearBaseDatos(Conexion &conexion)
+{
+    const bool servidor = conexion.motor() == Motor::PostgreSQL;
+    Transaccion t(conexion);
+    conexion.EjecutarGuion(Recurso(servidor ? QStringLiteral("postgres.sql") : QStringLiteral("sqlite.sql")));
+    conexion.EjecutarGuion(Recurso(QStringLiteral("semilla.sql")));
+    t.Confirmar();
+}
+
+void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config)
+{
+    if (config.UsaServidor()) {
+        conexion.AbrirPostgreSQL(config.Servidor());
+        G().RutaBaseDatos.clear();
+    } else {
+        conexion.AbrirSQLite(config.ArchivoBaseDatos());
+        G().RutaBaseDatos = config.ArchivoBaseDatos();
+    }
+    G().conexion = &conexion;
+    G().EsSqlServer = conexion.EsSqlServer();
+}

@@ -1,0 +1,293 @@
+#include "Conexion.h"
+
+#include "Dialecto.h"
+#include "Programa.h"
+#include "Reloj.h"
+
+#include <QRegularExpression>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
+#include <sqlite3.h>
+
+namespace {
+
+const QRegularExpression &ReIso()
+{
+    static const QRegularExpression re(QStringLiteral(R"(^\d{4}-\d{2}-\d{2}[ T]\d{2}:\d{2}:\d{2}(\.\d+)?$)"));
+    return re;
+}
+
+
+QDateTime FechaSqlite(sqlite3_value *v)
+{
+    if (sqlite3_value_type(v) == SQLITE_NULL)
+        return {};
+    const QString t = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(v)));
+    QDateTime f = QDateTime::fromString(t.left(19), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!f.isValid())
+        f = QDateTime(QDate::fromString(t.left(10), QStringLiteral("yyyy-MM-dd")), QTime(0, 0));
+    return f;
+}
+
+void FuncionYear(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    const QDateTime f = FechaSqlite(argv[0]);
+    if (!f.isValid())
+        sqlite3_result_null(ctx);
+    else
+        sqlite3_result_int(ctx, f.date().year());
+}
+
+void FuncionMonth(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    const QDateTime f = FechaSqlite(argv[0]);
+    if (!f.isValid())
+        sqlite3_result_null(ctx);
+    else
+        sqlite3_result_int(ctx, f.date().month());
+}
+
+// DateDiff counts the boundaries crossed between two date-times: whole days for 'd'.
+void FuncionDateDiff(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    const QString unidad = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(argv[0]))).toLower();
+    const QDateTime a = FechaSqlite(argv[1]);
+    const QDateTime b = FechaSqlite(argv[2]);
+    if (!a.isValid() || !b.isValid()) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    qint64 r;
+    if (unidad == QLatin1String("m"))
+        r = (b.date().year() - a.date().year()) * 12 + b.date().month() - a.date().month();
+    else if (unidad == QLatin1String("yyyy"))
+        r = b.date().year() - a.date().year();
+    else if (unidad == QLatin1String("h"))
+        r = a.secsTo(b) / 3600;
+    else
+        r = a.date().daysTo(b.date());
+    sqlite3_result_int64(ctx, r);
+}
+
+QString TextoError(const QSqlError &e)
+{
+    QString detalle = e.databaseText().trimmed();
+    if (detalle.isEmpty())
+        detalle = e.driverText().trimmed();
+    return QStringLiteral("Error en la base de datos.\r\n") + detalle;
+}
+
+} // namespace
+
+QVariant Recordset::Campo(const QString &nombre) const
+{
+    const int i = Indice(nombre);
+    if (i < 0)
+        throw ErrorBaseDatos(QStringLiteral("Error en la base de datos.\r\nNo existe el campo ") + nombre,
+                             QString());
+    return Campo(i);
+}
+
+QVariant Recordset::Campo(int indice) const
+{
+    if (fila_ >= filas_.size() || indice < 0 || indice >= int(filas_[fila_].size()))
+        return {};
+    return filas_[fila_][size_t(indice)];
+}
+
+bool Recordset::TieneCampo(const QString &nombre) const
+{
+    return Indice(nombre) >= 0;
+}
+
+int Recordset::Indice(const QString &nombre) const
+{
+    return indices_.value(nombre.toLower(), -1);
+}
+
+Conexion::Conexion() : nombre_(QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+
+Conexion::~Conexion()
+{
+    Cerrar();
+}
+
+void Conexion::AbrirSQLite(const QString &ruta)
+{
+    Cerrar();
+    motor_ = Motor::SQLite;
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre_);
+    db_.setDatabaseName(ruta);
+    if (!db_.open())
+        throw ErrorBaseDatos(QStringLiteral("No se pudo abrir la base de datos ") + ruta + QStringLiteral(".\r\n")
+                                 + db_.lastError().driverText(),
+                             QString());
+    const QVariant h = db_.driver()->handle();
+    if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0) {
+        sqlite3 *s = *static_cast<sqlite3 *const *>(h.data());
+        const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+        sqlite3_create_function(s, "year", 1, flags, nullptr, FuncionYear, nullptr, nullptr);
+        sqlite3_create_function(s, "month", 1, flags, nullptr, FuncionMonth, nullptr, nullptr);
+        sqlite3_create_function(s, "datediff", 3, flags, nullptr, FuncionDateDiff, nullptr, nullptr);
+    }
+    Ejecutar(QStringLiteral("PRAGMA journal_mode=WAL"));
+    Ejecutar(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    Ejecutar(QStringLiteral("PRAGMA busy_timeout=5000"));
+}
+
+void Conexion::AbrirPostgreSQL(const DatosServidor &d)
+{
+    Cerrar();
+    motor_ = Motor::PostgreSQL;
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nombre_);
+    db_.setHostName(d.host);
+    db_.setDatabaseName(d.basedatos);
+    db_.setUserName(d.usuario);
+    db_.setPassword(d.clave);
+    if (d.puerto > 0)
+        db_.setPort(d.puerto);
+    db_.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    if (!db_.open())
+        throw ErrorBaseDatos(QStringLiteral("No se pudo conectar con el servidor de base de datos ") + d.host
+                                 + QStringLiteral(".\r\n") + db_.lastError().databaseText(),
+                             QString());
+    Ejecutar(QStringLiteral("SET client_min_messages TO warning"));
+}
+
+void Conexion::Cerrar()
+{
+    if (db_.isValid()) {
+        db_.close();
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(nombre_);
+    }
+    nivelTransaccion_ = 0;
+}
+
+bool Conexion::Abierta() const
+{
+    return db_.isValid() && db_.isOpen();
+}
+
+QString Conexion::Traducir(const QString &sql) const
+{
+    return Dialecto::Traducir(sql, motor_, RelojPrograma().Ahora());
+}
+
+void Conexion::Ejecutar(const QString &sql)
+{
+    if (!Abierta())
+        throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
+    QSqlQuery q(db_);
+    if (!q.exec(Traducir(sql)))
+        throw ErrorBaseDatos(TextoError(q.lastError()), sql);
+}
+
+Recordset Conexion::AbrirRecordset(const QString &sql)
+{
+    if (!Abierta())
+        throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    if (!q.exec(Traducir(sql)))
+        throw ErrorBaseDatos(TextoError(q.lastError()), sql);
+    Recordset rs;
+    const QSqlRecord rec = q.record();
+    const int n = rec.count();
+    for (int i = 0; i < n; ++i) {
+        const QSqlField f = rec.field(i);
+        const QString nombre = f.name().toLower();
+        rs.nombres_.append(f.name());
+        if (!rs.indices_.contains(nombre))
+            rs.indices_.insert(nombre, i);
+        if (!f.tableName().isEmpty()) {
+            const QString largo = f.tableName().toLower() + QLatin1Char('.') + nombre;
+            if (!rs.indices_.contains(largo))
+                rs.indices_.insert(largo, i);
+        }
+    }
+    const bool sqlite = motor_ == Motor::SQLite;
+    while (q.next()) {
+        std::vector<QVariant> fila(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            QVariant v = q.value(i);
+            if (v.isNull()) {
+                v = QVariant();
+            } else if (sqlite && v.metaType().id() == QMetaType::QString) {
+                const QString t = v.toString();
+                if (t.size() >= 19 && t.size() <= 26 && ReIso().match(t).hasMatch())
+                    v = QDateTime::fromString(t.left(19).replace(u'T', u' '), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            } else if (v.metaType().id() == QMetaType::QDate) {
+                v = QDateTime(v.toDate(), QTime(0, 0));
+            }
+            fila[size_t(i)] = std::move(v);
+        }
+        rs.filas_.push_back(std::move(fila));
+    }
+    return rs;
+}
+
+void Conexion::EjecutarGuion(const QString &guion)
+{
+    // Statements end with ";" at the end of a line; "--" lines are comments. Function bodies
+    // written between $$ marks may hold ";" inside.
+    QString actual;
+    bool enCuerpo = false;
+    const QStringList lineas = guion.split(QLatin1Char('\n'));
+    for (const QString &linea : lineas) {
+        const QString t = linea.trimmed();
+        if (!enCuerpo && (t.isEmpty() || t.startsWith(QLatin1String("--"))))
+            continue;
+        actual += linea + QLatin1Char('\n');
+        if (t.count(QStringLiteral("$$")) % 2 == 1)
+            enCuerpo = !enCuerpo;
+        if (!enCuerpo && t.endsWith(QLatin1Char(';'))) {
+            QSqlQuery q(db_);
+            if (!q.exec(actual))
+                throw ErrorBaseDatos(TextoError(q.lastError()), actual);
+            actual.clear();
+        }
+    }
+    if (!actual.trimmed().isEmpty()) {
+        QSqlQuery q(db_);
+        if (!q.exec(actual))
+            throw ErrorBaseDatos(TextoError(q.lastError()), actual);
+    }
+}
+
+void Conexion::ComenzarTransaccion()
+{
+    if (nivelTransaccion_++ > 0)
+        return;
+    if (!db_.transaction()) {
+        nivelTransaccion_ = 0;
+        throw ErrorBaseDatos(TextoError(db_.lastError()), QStringLiteral("BEGIN"));
+    }
+}
+
+void Conexion::ConfirmarTransaccion()
+{
+    if (nivelTransaccion_ <= 0)
+        return;
+    if (--nivelTransaccion_ > 0)
+        return;
+    if (!db_.commit()) {
+        const QSqlError e = db_.lastError();
+        db_.rollback();
+        throw ErrorBaseDatos(TextoError(e), QStringLiteral("COMMIT"));
+    }
+}
+
+void Conexion::DeshacerTransaccion()
+{
+    if (nivelTransaccion_ <= 0)
+        return;
+    // An inner failure undoes the whole outer work: nothing half-done is kept.
+    nivelTransaccion_ = 0;
+    db_.rollback();
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <stdexcept>
+#include <vector>
+
+class Reloj;
+
+// A database failure travels as this exception up to the event boundary of the view,
+// which shows it and leaves the screen as it was.
+class ErrorBaseDatos : public std::runtime_error
+{
+public:
+    ErrorBaseDatos(const QString &mensaje, const QString &sql)
+        : std::runtime_error(mensaje.toStdString()), mensaje_(mensaje), sql_(sql)
+    {
+    }
+    QString Mensaje() const { return mensaje_; }
+    QString Sql() const { return sql_; }
+
+private:
+    QString mensaje_;
+    QString sql_;
+};
+
+// A static snapshot of a query result: every row read at once, fields found by name without
+// regard to case ("arreglos.idarreglo" also answers where a join repeats a column name).
+// Null stays distinct from empty text. Date-times arrive as QDateTime on both backends.
+class Recordset
+{
+public:
+    bool EOF_() const { return fila_ >= filas_.size(); }
+    bool HayFilas() const { return !filas_.empty(); }
+    int Cuantos() const { return int(filas_.size()); }
+    void MoveFirst() { fila_ = 0; }
+    void MoveNext() { ++fila_; }
+    void Move(int fila) { fila_ = size_t(fila); }
+
+    // Value of a field of the current row; Null when the field is Null or there is no row.
+    QVariant Campo(const QString &nombre) const;
+    QVariant Campo(int indice) const;
+    bool TieneCampo(const QString &nombre) const;
+    int NumCampos() const { return nombres_.size(); }
+    QString NombreCampo(int i) const { return nombres_.value(i); }
+
+private:
+    friend class Conexion;
+    int Indice(const QString &nombre) const;
+    QStringList nombres_;
+    QHash<QString, int> indices_;
+    std::vector<std::vector<QVariant>> filas_;
+    size_t fila_ = 0;
+};
+
+enum class Motor { SQLite, PostgreSQL };
+
+struct DatosServidor {
+    QString host;
+    QString basedatos;
+    QString usuario;
+    QString clave;
+    int puerto = 0; // 0 = the driver's default
+};
+
+// The one connection of the run. SQL is written as the shop's queries are written; the
+// dialect translates what a backend does not speak before the text reaches the driver.
+class Conexion
+{
+public:
+    Conexion();
+    ~Conexion();
+    Conexion(const Conexion &) = delete;
+    Conexion &operator=(const Conexion &) = delete;
+
+    void AbrirSQLite(const QString &ruta);
+    void AbrirPostgreSQL(const DatosServidor &datos);
+    void Cerrar();
+    bool Abierta() const;
+
+    Motor motor() const { return motor_; }
+    int EsSqlServer() const { return motor_ == Motor::PostgreSQL ? 1 : 0; }
+
+    void Ejecutar(const QString &sql);
+    Recordset AbrirRecordset(const QString &sql);
+    // Runs a script of statements separated by ";" at line ends (schema and seed files).
+    void EjecutarGuion(const QString &guion);
+
+    void ComenzarTransaccion();
+    void ConfirmarTransaccion();
+    void DeshacerTransaccion();
+    bool EnTransaccion() const { return nivelTransaccion_ > 0; }
+
+    QSqlDatabase &db() { return db_; }
+    QString Traducir(const QString &sql) const;
+
+private:
+    QString nombre_;
+    QSqlDatabase db_;
+    Motor motor_ = Motor::SQLite;
+    int nivelTransaccion_ = 0;
+};
+
+// Rolls back unless Confirmar() was called: nothing half-done reaches the database.
+class Transaccion
+{
+public:
+    explicit Transaccion(Conexion &c) : c_(c) { c_.ComenzarTransaccion(); }
+    ~Transaccion()
+    {
+        if (!hecha_) {
+            try {
+                c_.DeshacerTransaccion();
+            } catch (...) {
+            }
+        }
+    }
+    void Confirmar()
+    {
+        c_.ConfirmarTransaccion();
+        hecha_ = true;
+    }
+    Transaccion(const Transaccion &) = delete;
+    Transaccion &operator=(const Transaccion &) = delete;
+
+private:
+    Conexion &c_;
+    bool hecha_ = false;
+};

@@ -1,0 +1,86 @@
+#include "Configuracion.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <stdexcept>
+
+bool Configuracion::UsaServidor() const
+{
+    return lineas.value(0).remove(QLatin1Char('"')).trimmed().isEmpty();
+}
+
+QString Configuracion::ArchivoBaseDatos() const
+{
+    const QString nombre = lineas.value(0).remove(QLatin1Char('"')).trimmed();
+    if (nombre.isEmpty())
+        return {};
+    if (QFileInfo(nombre).isAbsolute())
+        return nombre;
+    return QFileInfo(ruta).absoluteDir().filePath(nombre);
+}
+
+DatosServidor Configuracion::Servidor() const
+{
+    DatosServidor d;
+    QString host = lineas.value(1).trimmed();
+    const int dosPuntos = host.lastIndexOf(QLatin1Char(':'));
+    if (dosPuntos > 0 && !host.startsWith(QLatin1Char('/'))) {
+        d.puerto = host.mid(dosPuntos + 1).toInt();
+        host = host.left(dosPuntos);
+    }
+    d.host = host;
+    d.basedatos = lineas.value(2).trimmed();
+    d.usuario = lineas.value(3).trimmed();
+    d.clave = lineas.value(4);
+    return d;
+}
+
+QString RutaConfiguracion(const QString &opcionLineaOrdenes)
+{
+    if (!opcionLineaOrdenes.isEmpty())
+        return opcionLineaOrdenes;
+    const QString entorno = qEnvironmentVariable("HILVAN_CONFIG");
+    if (!entorno.isEmpty())
+        return entorno;
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty())
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QStringLiteral("/hilvan/") + QLatin1String(NombreArchivoConfiguracion);
+}
+
+Configuracion LeerConfiguracion(const QString &ruta)
+{
+    Configuracion c;
+    c.ruta = ruta;
+    QFile f(ruta);
+    if (!f.exists() || !f.open(QIODevice::ReadOnly))
+        return c;
+    c.existe = true;
+    const QString texto = QString::fromUtf8(f.readAll());
+    if (texto.trimmed().isEmpty()) {
+        c.vacio = true;
+        return c;
+    }
+    for (QString linea : texto.split(QLatin1Char('\n'))) {
+        if (linea.endsWith(QLatin1Char('\r')))
+            linea.chop(1);
+        c.lineas.append(linea);
+    }
+    while (c.lineas.size() < 5)
+        c.lineas.append(QString());
+    return c;
+}
+
+void EscribirConfiguracion(const QString &ruta, const QStringList &lineas)
+{
+    QDir().mkpath(QFileInfo(ruta).absolutePath());
+    QFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error(("No se pudo escribir el archivo de configuración " + ruta).toStdString());
+    QStringList cinco = lineas;
+    while (cinco.size() < 5)
+        cinco.append(QString());
+    f.write((cinco.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Conexion.h"
+
+#include <QString>
+#include <QStringList>
+
+// The five-line file that chooses the database: line 1 the embedded database file (relative to
+// the file's own folder), or empty for the server named by lines 2 to 5 (host[:port], database,
+// user, password).
+struct Configuracion {
+    QString ruta;          // where the file is
+    bool existe = false;
+    bool vacio = false;
+    QStringList lineas;    // as read, at least five entries once read
+
+    bool UsaServidor() const;
+    QString ArchivoBaseDatos() const; // absolute path of line 1, quotes removed
+    DatosServidor Servidor() const;
+};
+
+inline constexpr const char *NombreArchivoConfiguracion = "bdcostuaccess.dat";
+
+// --config wins, then HILVAN_CONFIG, then $XDG_CONFIG_HOME/hilvan/bdcostuaccess.dat.
+QString RutaConfiguracion(const QString &opcionLineaOrdenes = QString());
+Configuracion LeerConfiguracion(const QString &ruta);
+// Writes the five lines (CR LF ends, as the shop's older tools expect). Throws on failure.
+void EscribirConfiguracion(const QString &ruta, const QStringList &lineas);

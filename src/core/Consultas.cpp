@@ -1,0 +1,153 @@
+#include "Consultas.h"
+
+#include "Fechas.h"
+#include "Formato.h"
+#include "Programa.h"
+#include "Reloj.h"
+
+namespace {
+
+QString N(qint64 n)
+{
+    return QString::number(n);
+}
+
+int Entero(const QVariant &v)
+{
+    return int(Val(NuloACero(v)));
+}
+
+} // namespace
+
+Recordset AbrirRecordset(const QString &sql)
+{
+    return Bd().AbrirRecordset(sql);
+}
+
+QString DimeFechaServidor()
+{
+    if (G().EsSqlServer == 1) {
+        Recordset rs = AbrirRecordset(QStringLiteral("select getdate() as fech"));
+        return FormatoFecha(rs.Campo(QStringLiteral("fech")), QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    }
+    return RelojPrograma().Ahora().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+}
+
+qint64 DimeMaximo(const QString &campo, const QString &tabla)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select  max(") + campo + QStringLiteral(") as m from ") + tabla);
+    if (!rs.HayFilas())
+        return 1;
+    const QVariant m = rs.Campo(QStringLiteral("m"));
+    if (m.isNull())
+        return 0;
+    return qint64(Val(TextoDeValor(m)));
+}
+
+double DimeTotalArreglo(qint64 idarreglo)
+{
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select sum(precio) as total from arreglos_detalles where idarreglo = ") + N(idarreglo));
+    if (!rs.HayFilas())
+        return 0;
+    return Val(NuloACero(rs.Campo(QStringLiteral("total"))));
+}
+
+int DimeIdFamiliaProducto(qint64 idproducto)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idproducto = ") + N(idproducto));
+    return rs.HayFilas() ? Entero(rs.Campo(QStringLiteral("idfamilia"))) : 0;
+}
+
+QString DimeNombreCosturera(qint64 idcosturera)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from costureras where idcosturera = ") + N(idcosturera));
+    return rs.HayFilas() ? NuloACero(rs.Campo(QStringLiteral("nombre"))) : QString();
+}
+
+int DimeCostureraDesactivada(qint64 idcosturera)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from costureras where idcosturera = ") + N(idcosturera));
+    return rs.HayFilas() ? Entero(rs.Campo(QStringLiteral("desactivado"))) : 0;
+}
+
+bool ExisteArreglo(qint64 idarreglo)
+{
+    return AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = ") + N(idarreglo)).HayFilas();
+}
+
+QString DimeNombreClienteArreglo(qint64 idarreglo)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select nombre from clientes, arreglos where clientes.idcliente = "
+                                                 "arreglos.idcliente and arreglos.idarreglo = ")
+                                  + N(idarreglo));
+    return rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("nombre"))) : QStringLiteral("??");
+}
+
+QString DimeTelefonoClienteArreglo(qint64 idarreglo)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select telefono from clientes, arreglos where clientes.idcliente = "
+                                                 "arreglos.idcliente and arreglos.idarreglo = ")
+                                  + N(idarreglo));
+    return rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("telefono"))) : QStringLiteral("??");
+}
+
+bool ArregloEntregado(qint64 idarreglo)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from arreglos where IdArreglo = ") + N(idarreglo));
+    return Entero(rs.Campo(QStringLiteral("entregadoacliente"))) == 1;
+}
+
+QString DimeNombreDeFamilia(qint64 idfamilia)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from familias where idfamilia = ") + N(idfamilia));
+    return rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("nombre"))) : QStringLiteral("??");
+}
+
+int DimeUsuarioArreglo(qint64 idarreglo)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = ") + N(idarreglo));
+    return rs.HayFilas() ? Entero(rs.Campo(QStringLiteral("idusuario"))) : 0;
+}
+
+int DimeCosturera(const QString &referenciaprenda)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from arreglos_detalles where referenciaprenda = ")
+                                  + ComillasSQL(referenciaprenda));
+    return Entero(rs.Campo(QStringLiteral("idcosturera")));
+}
+
+QString DimeNombreUsuario(qint64 idusuario)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from usuarios where idusuario = ") + N(idusuario));
+    return rs.HayFilas() ? NuloACero(rs.Campo(QStringLiteral("nombre"))).trimmed() : QString();
+}
+
+double DimeSumaCajaArreglo(qint64 idarreglo)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select sum(importe) as suma from caja where idarreglo = ") + N(idarreglo));
+    return rs.HayFilas() ? Val(NuloACero(rs.Campo(QStringLiteral("suma")))) : 0;
+}
+
+QString DimeFechaUltimoMovimiento()
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select top 1 fecha from caja order by idmovimiento desc"));
+    return rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("fecha"))) : QStringLiteral("01/01/1900");
+}
+
+QString DimeUltimoCierre()
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select top 1 nombrecierre from caja order by idmovimiento desc"));
+    return rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("nombrecierre"))) : QString();
+}
+
+bool EsTienda(qint64 idcliente)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from clientes where idcliente = ") + N(idcliente));
+    return Entero(rs.Campo(QStringLiteral("estienda"))) == 1;
+}
+
+bool ExisteTelefono(const QString &telefono)
+{
+    return AbrirRecordset(QStringLiteral("select * from clientes where telefono = ") + ComillasSQL(telefono)).HayFilas();
+}

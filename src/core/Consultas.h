@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Conexion.h"
+
+#include <QString>
+
+// Reading single values from the shop's database, on the program's connection.
+
+Recordset AbrirRecordset(const QString &sql);
+
+// The shop clock as "dd/mm/yyyy hh:mm:ss".
+QString DimeFechaServidor();
+// max(campo) of a table: 0 for an empty table, 1 when the query gives no row.
+qint64 DimeMaximo(const QString &campo, const QString &tabla);
+
+double DimeTotalArreglo(qint64 idarreglo);
+int DimeIdFamiliaProducto(qint64 idproducto);
+QString DimeNombreCosturera(qint64 idcosturera);
+int DimeCostureraDesactivada(qint64 idcosturera);
+bool ExisteArreglo(qint64 idarreglo);
+QString DimeNombreClienteArreglo(qint64 idarreglo);
+QString DimeTelefonoClienteArreglo(qint64 idarreglo);
+bool ArregloEntregado(qint64 idarreglo);
+QString DimeNombreDeFamilia(qint64 idfamilia);
+int DimeUsuarioArreglo(qint64 idarreglo);
+int DimeCosturera(const QString &referenciaprenda);
+QString DimeNombreUsuario(qint64 idusuario);
+double DimeSumaCajaArreglo(qint64 idarreglo);
+QString DimeFechaUltimoMovimiento();
+QString DimeUltimoCierre();
+bool EsTienda(qint64 idcliente);
+bool ExisteTelefono(const QString &telefono);

@@ -1,0 +1,116 @@
+#include "Dialecto.h"
+
+#include "Fechas.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+struct Trozo {
+    QString texto;
+    bool literal;
+};
+
+// Splits the statement into code and quoted literals ('' inside a literal stays in it).
+QList<Trozo> Trocear(const QString &sql)
+{
+    QList<Trozo> trozos;
+    QString actual;
+    bool enLiteral = false;
+    for (int i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (!enLiteral) {
+            if (c == u'\'') {
+                if (!actual.isEmpty())
+                    trozos.append({actual, false});
+                actual = c;
+                enLiteral = true;
+            } else {
+                actual += c;
+            }
+        } else {
+            actual += c;
+            if (c == u'\'') {
+                if (i + 1 < sql.size() && sql[i + 1] == u'\'') {
+                    actual += sql[++i];
+                } else {
+                    trozos.append({actual, true});
+                    actual.clear();
+                    enLiteral = false;
+                }
+            }
+        }
+    }
+    if (!actual.isEmpty())
+        trozos.append({actual, enLiteral});
+    return trozos;
+}
+
+QString LiteralFecha(const QDateTime &f, Motor motor)
+{
+    const QString iso = QLatin1Char('\'') + f.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('\'');
+    return motor == Motor::PostgreSQL ? QStringLiteral("CAST(%1 AS timestamp)").arg(iso) : iso;
+}
+
+} // namespace
+
+QString Dialecto::Traducir(const QString &sql, Motor motor, const QDateTime &ahora)
+{
+    // convert(datetime,'...') spans a literal, so it is resolved on the whole text first.
+    static const QRegularExpression reConvert(
+        QStringLiteral(R"(convert\s*\(\s*datetime\s*,\s*'([^']*)'\s*\))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString texto = sql;
+    if (texto.contains(QStringLiteral("convert"), Qt::CaseInsensitive)) {
+        QString salida;
+        qsizetype desde = 0;
+        auto it = reConvert.globalMatch(texto);
+        while (it.hasNext()) {
+            const auto m = it.next();
+            salida += texto.mid(desde, m.capturedStart() - desde);
+            salida += LiteralFecha(FechaDeTexto(m.captured(1)), motor);
+            desde = m.capturedEnd();
+        }
+        salida += texto.mid(desde);
+        texto = salida;
+    }
+
+    static const QRegularExpression reTop(QStringLiteral(R"(^(\s*select\s+(?:distinct\s+)?)top\s+(\d+)\s+)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reCorchetes(QStringLiteral(R"(\[([A-Za-z_][A-Za-z0-9_]*)\])"));
+    static const QRegularExpression reAhora(QStringLiteral(R"(\b(?:now|getdate)\s*\(\s*\))"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reLike(QStringLiteral(R"(\blike\b)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+
+    QList<Trozo> trozos = Trocear(texto);
+    QString limite;
+    bool primero = true;
+    for (Trozo &t : trozos) {
+        if (t.literal)
+            continue;
+        if (primero) {
+            const auto m = reTop.match(t.texto);
+            if (m.hasMatch()) {
+                limite = m.captured(2);
+                t.texto.replace(0, m.capturedLength(), m.captured(1));
+            }
+            primero = false;
+        }
+        t.texto.replace(reCorchetes, QStringLiteral("\\1"));
+        if (t.texto.contains(QStringLiteral("now"), Qt::CaseInsensitive)
+            || t.texto.contains(QStringLiteral("getdate"), Qt::CaseInsensitive))
+            t.texto.replace(reAhora, LiteralFecha(ahora, motor));
+        if (motor == Motor::PostgreSQL)
+            t.texto.replace(reLike, QStringLiteral("ilike"));
+    }
+    QString salida;
+    for (const Trozo &t : trozos)
+        salida += t.texto;
+    if (!limite.isEmpty()) {
+        while (salida.endsWith(u' ') || salida.endsWith(u';') || salida.endsWith(u'\n'))
+            salida.chop(1);
+        salida += QStringLiteral(" LIMIT ") + limite;
+    }
+    return salida;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// Numbers are written and read with "." for decimals and "," for grouping on every machine,
+// whatever its locale: the shop's amounts look the same on screen, on tickets and in SQL.
+
+QString ComillasSQL(const QString &texto);
+QString ReemplazarCaracter(const QString &texto, QChar caracter, const QString &reemplazo);
+// Null for empty text; otherwise a date literal the backend understands.
+QString FechaSQL(const QString &valor, int esSqlServer);
+
+QString FormatoImporte(double valor);
+QString FormatoImporte(const QString &valor); // empty stays empty
+QString FormatoImporte(const QVariant &valor);
+
+// A field's value as text: Null gives "" (NuloABlanco) or "0" (NuloACero).
+QString NuloABlanco(const QVariant &valor);
+QString NuloACero(const QVariant &valor);
+// A value as plain text: numbers with "." and no grouping, date-times as the program writes them.
+QString TextoDeValor(const QVariant &valor);
+
+void QuitarAcentos(QString &texto);
+
+// A number as SQL wants it: "." decimals, no grouping, no exponent ("12.5", "-3", "0").
+QString TextoNumero(double valor);
+// The leading number of a text, ignoring grouping commas: "1,234.50" -> 1234.5, "12abc" -> 12,
+// "" or "abc" -> 0.
+double Val(const QString &texto);
+// True when the whole text (spaces aside) is one number: "12.5", "-3", "1,234.50".
+bool EsNumero(const QString &texto);
+// Rounds to cents, halves away from zero.
+double RedondearImporte(double valor);

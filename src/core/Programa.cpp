@@ -1,0 +1,29 @@
+#include "Programa.h"
+
+#include "Conexion.h"
+#include "Reloj.h"
+
+ValoresPrograma &G()
+{
+    static ValoresPrograma valores;
+    return valores;
+}
+
+Conexion &Bd()
+{
+    if (!G().conexion)
+        throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), QString());
+    return *G().conexion;
+}
+
+Reloj &RelojPrograma()
+{
+    static RelojSistema sistema;
+    return G().reloj ? *G().reloj : sistema;
+}
+
+Dialogos &Dlg()
+{
+    Q_ASSERT(G().dialogos);
+    return *G().dialogos;
+}

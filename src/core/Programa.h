@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class Conexion;
+class Dialogos;
+class Pantallas;
+class Reloj;
+
+// The few values the whole program shares: the connection, the shop parameters read at
+// start-up, the current cash day and the ports to the outside world.
+struct ValoresPrograma {
+    Conexion *conexion = nullptr;
+    int EsSqlServer = 0;
+    QString RutaBaseDatos;
+
+    QString nombretienda, nombre, direccion, nif, cp, localidad, telefono;
+    QString pie1, pie2, pie3, pie4, pie5, pie6, pie7;
+    QString puertocom, parametrospuerto, anchuracarro;
+    int AnchuraTicket = 0;
+
+    QString NombreCierre;
+    bool EntregandoArreglo = false;
+
+    Reloj *reloj = nullptr;
+    Dialogos *dialogos = nullptr;
+    Pantallas *pantallas = nullptr;
+};
+
+ValoresPrograma &G();
+
+// The shared connection; throws ErrorBaseDatos when none is open.
+Conexion &Bd();
+// The shop clock (the system clock unless a test fixed one).
+Reloj &RelojPrograma();
+Dialogos &Dlg();

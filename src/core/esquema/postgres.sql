@@ -1,0 +1,122 @@
+-- Shop database, server engine.
+create table if not exists arreglos (
+    idarreglo integer primary key,
+    idusuario integer,
+    idcliente integer,
+    fechaarreglo timestamp,
+    fechaprevistaentrega timestamp,
+    fecharealentrega timestamp,
+    entregado numeric(12,2),
+    pagado integer,
+    entregadoacliente integer
+);
+create table if not exists arreglos_detalles (
+    idarreglodetalle serial primary key,
+    idarreglo integer,
+    idproducto integer,
+    precio numeric(12,2),
+    nombreprenda varchar(255),
+    referenciaprenda varchar(255),
+    fechaentrega timestamp,
+    listoparaentrega integer,
+    idcosturera integer,
+    fechaasignaciontrabajador timestamp,
+    pagadoatrabajador integer
+);
+create table if not exists clientes (
+    idcliente serial primary key,
+    nombre varchar(255),
+    direccion varchar(255),
+    cpostal varchar(255),
+    localidad varchar(255),
+    nif varchar(255),
+    telefono varchar(255),
+    estienda integer
+);
+create table if not exists productos (
+    idproducto serial primary key,
+    idfamilia integer,
+    nombre varchar(255),
+    precio1 numeric(12,2),
+    precio2 numeric(12,2),
+    precio3 numeric(12,2),
+    activo integer
+);
+create table if not exists familias (
+    idfamilia serial primary key,
+    nombre varchar(255)
+);
+create table if not exists costureras (
+    idcosturera serial primary key,
+    nombre varchar(255),
+    desactivado integer
+);
+create table if not exists usuarios (
+    idusuario integer primary key,
+    nombre varchar(255)
+);
+create table if not exists formaspago (
+    idformapago integer primary key,
+    nombre varchar(255)
+);
+create table if not exists colores (
+    idcolor serial primary key,
+    nombre varchar(255)
+);
+create table if not exists caja (
+    idmovimiento serial primary key,
+    importe numeric(12,2),
+    concepto varchar(255),
+    fecha timestamp,
+    nombrecierre varchar(255),
+    cerrado integer,
+    formapago integer,
+    idarreglo integer,
+    idticket integer
+);
+create table if not exists parametros (
+    nombretienda varchar(255),
+    nombre varchar(255),
+    nif varchar(255),
+    direccion varchar(255),
+    telefono varchar(255),
+    cp varchar(255),
+    localidad varchar(255),
+    pie1 varchar(255),
+    pie2 varchar(255),
+    pie3 varchar(255),
+    pie4 varchar(255),
+    pie5 varchar(255),
+    pie6 varchar(255),
+    pie7 varchar(255),
+    puertocom varchar(255),
+    parametrospuerto varchar(255),
+    anchuracarro varchar(255)
+);
+create index if not exists ix_arreglos_cliente on arreglos (idcliente);
+create index if not exists ix_arreglos_prevista on arreglos (fechaprevistaentrega);
+create index if not exists ix_arreglos_realentrega on arreglos (fecharealentrega);
+create index if not exists ix_detalles_arreglo on arreglos_detalles (idarreglo);
+create index if not exists ix_detalles_referencia on arreglos_detalles (referenciaprenda);
+create index if not exists ix_detalles_costurera on arreglos_detalles (idcosturera);
+create index if not exists ix_detalles_producto on arreglos_detalles (idproducto);
+create index if not exists ix_clientes_telefono on clientes (telefono);
+create index if not exists ix_clientes_nombre on clientes (nombre);
+create index if not exists ix_productos_familia on productos (idfamilia);
+create index if not exists ix_caja_arreglo on caja (idarreglo);
+create index if not exists ix_caja_cierre on caja (nombrecierre);
+-- Date functions the shop's queries use, as the embedded engine has them too.
+create or replace function year(timestamp) returns integer language sql immutable as $$
+    select extract(year from $1)::integer
+$$;
+create or replace function month(timestamp) returns integer language sql immutable as $$
+    select extract(month from $1)::integer
+$$;
+create or replace function datediff(unidad text, a timestamp, b timestamp) returns integer language sql immutable as $$
+    select case lower(unidad)
+        when 'yyyy' then (extract(year from b) - extract(year from a))::integer
+        when 'm' then ((extract(year from b) - extract(year from a)) * 12 + extract(month from b) - extract(month from a))::integer
+        when 'h' then (floor(extract(epoch from (b - a)) / 3600))::integer
+        else (b::date - a::date)
+    end
+$$;

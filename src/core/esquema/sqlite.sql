@@ -1,0 +1,107 @@
+-- Shop database, embedded engine. Dates are ISO-8601 text "YYYY-MM-DD HH:MM:SS".
+create table if not exists arreglos (
+    idarreglo integer primary key,
+    idusuario integer,
+    idcliente integer,
+    fechaarreglo timestamp,
+    fechaprevistaentrega timestamp,
+    fecharealentrega timestamp,
+    entregado numeric(12,2),
+    pagado integer,
+    entregadoacliente integer
+);
+create table if not exists arreglos_detalles (
+    idarreglodetalle integer primary key autoincrement,
+    idarreglo integer,
+    idproducto integer,
+    precio numeric(12,2),
+    nombreprenda text,
+    referenciaprenda text,
+    fechaentrega timestamp,
+    listoparaentrega integer,
+    idcosturera integer,
+    fechaasignaciontrabajador timestamp,
+    pagadoatrabajador integer
+);
+create table if not exists clientes (
+    idcliente integer primary key autoincrement,
+    nombre text,
+    direccion text,
+    cpostal text,
+    localidad text,
+    nif text,
+    telefono text,
+    estienda integer
+);
+create table if not exists productos (
+    idproducto integer primary key autoincrement,
+    idfamilia integer,
+    nombre text,
+    precio1 numeric(12,2),
+    precio2 numeric(12,2),
+    precio3 numeric(12,2),
+    activo integer
+);
+create table if not exists familias (
+    idfamilia integer primary key autoincrement,
+    nombre text
+);
+create table if not exists costureras (
+    idcosturera integer primary key autoincrement,
+    nombre text,
+    desactivado integer
+);
+create table if not exists usuarios (
+    idusuario integer primary key,
+    nombre text
+);
+create table if not exists formaspago (
+    idformapago integer primary key,
+    nombre text
+);
+create table if not exists colores (
+    idcolor integer primary key autoincrement,
+    nombre text
+);
+create table if not exists caja (
+    idmovimiento integer primary key autoincrement,
+    importe numeric(12,2),
+    concepto text,
+    fecha timestamp,
+    nombrecierre text,
+    cerrado integer,
+    formapago integer,
+    idarreglo integer,
+    idticket integer
+);
+create table if not exists parametros (
+    nombretienda text,
+    nombre text,
+    nif text,
+    direccion text,
+    telefono text,
+    cp text,
+    localidad text,
+    pie1 text,
+    pie2 text,
+    pie3 text,
+    pie4 text,
+    pie5 text,
+    pie6 text,
+    pie7 text,
+    puertocom text,
+    parametrospuerto text,
+    anchuracarro text
+);
+create index if not exists ix_arreglos_cliente on arreglos (idcliente);
+create index if not exists ix_arreglos_prevista on arreglos (fechaprevistaentrega);
+create index if not exists ix_arreglos_realentrega on arreglos (fecharealentrega);
+create index if not exists ix_detalles_arreglo on arreglos_detalles (idarreglo);
+create index if not exists ix_detalles_referencia on arreglos_detalles (referenciaprenda);
+create index if not exists ix_detalles_costurera on arreglos_detalles (idcosturera);
+create index if not exists ix_detalles_producto on arreglos_detalles (idproducto);
+create index if not exists ix_clientes_telefono on clientes (telefono);
+create index if not exists ix_clientes_nombre on clientes (nombre);
+create index if not exists ix_productos_familia on productos (idfamilia);
+create index if not exists ix_caja_arreglo on caja (idarreglo);
+create index if not exists ix_caja_cierre on caja (nombrecierre);

@@ -1,0 +1,138 @@
+#include "frmPrincipal.h"
+
+#include "cash/Caja.h"
+#include "core/BaseDatos.h"
+#include "core/Conexion.h"
+#include "core/Configuracion.h"
+#include "core/Consultas.h"
+#include "core/Dialogos.h"
+#include "core/Fechas.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+
+frmPrincipal::frmPrincipal() = default;
+
+frmPrincipal::~frmPrincipal()
+{
+    if (G().conexion == conexion_.get())
+        G().conexion = nullptr;
+}
+
+bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
+{
+    if (G().pantallas) {
+        const QSize s = G().pantallas->TamanoPantalla();
+        if (s.width() != 1024 || s.height() != 768)
+            Dlg().Mensaje(QString::fromUtf8("La resolución de su pantalla no es de 1024 x 768.\r\n"
+                                            "Deberia cambiarla para una correcta visualización"));
+    }
+
+    const Configuracion config = LeerConfiguracion(rutaConfiguracion);
+    if (!config.existe) {
+        Dlg().Mensaje(QString::fromUtf8("Falta archivo de configuración bdcostuaccess.dat"));
+        return false;
+    }
+    if (config.vacio) {
+        Dlg().Mensaje(QString::fromUtf8("El archivo de configuración bdcostuaccess.dat está vacío.\r\n"
+                                        "Indique en él la base de datos que debe usar el programa."));
+        return false;
+    }
+
+    try {
+        conexion_ = std::make_unique<Conexion>();
+        if (config.UsaServidor())
+            inicio.Estado(QStringLiteral("Conectando a la base de datos"));
+        AbrirSegunConfiguracion(*conexion_, config);
+        CargarParametros();
+
+        inicio.Estado(QStringLiteral("Inicializando impresora"));
+        inicio.Estado(QStringLiteral("Cargando datos iniciales"));
+
+        lblVersion = QString::fromUtf8("Versión: ") + QString::number(HILVAN_VERSION_MAJOR) + QLatin1Char('.')
+                     + QString::number(HILVAN_VERSION_MINOR) + QLatin1Char('.') + QString::number(HILVAN_VERSION_PATCH);
+
+        AbrirCaja();
+    } catch (const ErrorBaseDatos &e) {
+        Dlg().Mensaje(e.Mensaje());
+        G().conexion = nullptr;
+        conexion_.reset();
+        return false;
+    }
+    return true;
+}
+
+void frmPrincipal::CargarParametros()
+{
+    ValoresPrograma &g = G();
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from parametros"));
+    if (!rs.HayFilas()) {
+        // Without its row the program still opens, so that the parameters can be entered again.
+        Dlg().Mensaje(QString::fromUtf8("No se encontraron los parámetros de la tienda.\r\n"
+                                        "Revíselos en Opciones, Parámetros configuración."));
+        g.AnchuraTicket = 40;
+        return;
+    }
+    auto campo = [&rs](const char *nombre) { return NuloABlanco(rs.Campo(QString::fromLatin1(nombre))).trimmed(); };
+    g.nombretienda = campo("nombretienda");
+    g.nombre = campo("nombre");
+    g.direccion = campo("direccion");
+    g.nif = campo("nif");
+    g.cp = campo("cp");
+    g.localidad = campo("localidad");
+    g.telefono = campo("telefono");
+    g.pie1 = campo("pie1");
+    g.pie2 = campo("pie2");
+    g.pie3 = campo("pie3");
+    g.pie4 = campo("pie4");
+    g.pie5 = campo("pie5");
+    g.pie6 = campo("pie6");
+    g.pie7 = campo("pie7");
+    g.puertocom = campo("puertocom");
+    g.parametrospuerto = campo("parametrospuerto");
+    g.anchuracarro = campo("anchuracarro");
+    bool ok = false;
+    const int anchura = g.anchuracarro.toInt(&ok);
+    if (!ok || anchura <= 0) {
+        Dlg().Mensaje(QString::fromUtf8("El ancho del ticket (\"") + g.anchuracarro
+                      + QString::fromUtf8("\") no es un número válido. Se usarán 40 caracteres.\r\n"
+                                          "Corríjalo en Opciones, Parámetros configuración."));
+        g.AnchuraTicket = 40;
+    } else {
+        g.AnchuraTicket = anchura;
+    }
+}
+
+void frmPrincipal::AbrirCaja()
+{
+    const QString ultimo = DimeFechaUltimoMovimiento();
+    const QString ahora = DimeFechaServidor();
+    const QString diaUltimo = FormatoFecha(ultimo, QStringLiteral("dd/MM/yyyy"));
+    const QString diaHoy = FormatoFecha(ahora, QStringLiteral("dd/MM/yyyy"));
+    if (diaUltimo == diaHoy) {
+        G().NombreCierre = DimeUltimoCierre();
+        return;
+    }
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")) != 6) {
+        G().NombreCierre = DimeUltimoCierre();
+        return;
+    }
+    QString importe = Dlg().PadNumerico(QStringLiteral("Dinero inicial en caja"), false);
+    if (importe.isEmpty())
+        importe = QStringLiteral("0");
+    Transaccion t(Bd());
+    Bd().Ejecutar(QStringLiteral("update caja set cerrado = 1"));
+    G().NombreCierre = FechaDeTexto(ahora).toString(QStringLiteral("yyyyMMdd"));
+    MeterMovimientoCaja(Val(importe), QStringLiteral("Inicio caja"), G().NombreCierre, 1, 0, 0);
+    t.Confirmar();
+}
+
+bool frmPrincipal::salirformulario()
+{
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cerrar la aplicación?")) != 6)
+        return false;
+    if (conexion_)
+        conexion_->Cerrar();
+    G().conexion = nullptr;
+    return true;
+}

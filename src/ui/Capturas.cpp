@@ -1,0 +1,80 @@
+#include "Capturas.h"
+
+#include "DialogosQt.h"
+#include "Estilo.h"
+#include "frmInicioVista.h"
+#include "frmPrincipalVista.h"
+#include "core/BaseDatos.h"
+#include "core/Conexion.h"
+#include "core/Configuracion.h"
+#include "core/Programa.h"
+#include "counter/frmPrincipal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <cstdio>
+
+namespace {
+
+// Answers the start-up's questions without windows: the captures must not wait for a finger.
+class DialogosCaptura : public Dialogos
+{
+public:
+    void Mensaje(const QString &) override {}
+    int MensajeSiNo(const QString &) override { return 7; }
+    QString PadNumerico(const QString &, bool) override { return {}; }
+    QString Calendario() override { return {}; }
+    int Usuario() override { return 0; }
+    void FormaPago(QString &n, int &id) override { n.clear(), id = 0; }
+};
+
+bool Guardar(QWidget *w, const QString &carpeta, const QString &nombre, QSize tam = {})
+{
+    if (tam.isValid())
+        w->resize(tam);
+    w->setAttribute(Qt::WA_DontShowOnScreen);
+    w->show();
+    QApplication::processEvents();
+    const QString ruta = QDir(carpeta).filePath(nombre + QStringLiteral(".png"));
+    const bool ok = w->grab().save(ruta);
+    std::printf("%s %s\n", ok ? "ok   " : "FALLO", qPrintable(ruta));
+    w->hide();
+    return ok;
+}
+
+} // namespace
+
+int HacerCapturas(const QString &carpeta)
+{
+    QDir().mkpath(carpeta);
+    QTemporaryDir tmp;
+    const QString config = QDir(tmp.path()).filePath(QStringLiteral("bdcostuaccess.dat"));
+    {
+        Conexion c;
+        c.AbrirSQLite(QDir(tmp.path()).filePath(QStringLiteral("demo.db")));
+        CrearBaseDatos(c);
+        LlenarDemo(c, QDate::currentDate());
+    }
+    EscribirConfiguracion(config, {QStringLiteral("demo.db")});
+
+    DialogosCaptura respuestas;
+    G().dialogos = &respuestas;
+    G().pantallas = nullptr;
+    frmPrincipal principal;
+    if (!principal.CargarFormulario(config))
+        return 1;
+
+    bool ok = true;
+    frmInicio inicio;
+    inicio.lblEstado = QStringLiteral("Cargando datos iniciales");
+    frmInicioVista splash(inicio);
+    ok &= Guardar(&splash, carpeta, QStringLiteral("frmInicio"));
+
+    frmPrincipalVista venta(principal);
+    ok &= Guardar(&venta, carpeta, QStringLiteral("frmPrincipal"), QSize(1024, 768));
+
+    G().dialogos = nullptr;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/Dialogos.h"
+
+class QWidget;
+
+// The real dialogs: touch-sized modal Qt windows.
+class DialogosQt : public Dialogos
+{
+public:
+    explicit DialogosQt(QWidget *padre = nullptr) : padre_(padre) {}
+    void FijarPadre(QWidget *padre) { padre_ = padre; }
+
+    void Mensaje(const QString &texto) override;
+    int MensajeSiNo(const QString &texto) override;
+    QString PadNumerico(const QString &titulo, bool letraGrande) override;
+    QString Calendario() override;
+    int Usuario() override;
+    void FormaPago(QString &nombre, int &idformapago) override;
+
+private:
+    QWidget *padre_;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QPushButton;
+class QWidget;
+
+// One look for every window: large type and buttons a finger can hit all day.
+namespace Estilo {
+inline constexpr int AltoBoton = 64;      // px, the smallest touch target
+inline constexpr int AnchoBoton = 150;
+inline constexpr int PuntosTexto = 14;
+inline constexpr int PuntosBoton = 15;
+inline constexpr int TwipsPorPixel = 15;  // grid widths and heights are given in twips
+
+QFont Fuente(int puntos = PuntosTexto, bool negrita = false);
+// Applies the program's palette and fonts to the application.
+void Aplicar();
+QPushButton *Boton(const QString &texto, QWidget *padre = nullptr);
+} // namespace Estilo

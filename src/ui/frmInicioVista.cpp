@@ -1,0 +1,41 @@
+#include "frmInicioVista.h"
+
+#include "Estilo.h"
+#include "counter/frmInicio.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QVBoxLayout>
+
+frmInicioVista::frmInicioVista(frmInicio &modelo, QWidget *padre)
+    : QWidget(padre, Qt::SplashScreen | Qt::FramelessWindowHint), modelo_(modelo)
+{
+    setFixedSize(520, 300);
+    setStyleSheet(QStringLiteral("frmInicioVista { background: #fbf8f2; border: 3px solid #8a7b66; }"));
+    setAttribute(Qt::WA_StyledBackground);
+    auto *capa = new QVBoxLayout(this);
+    capa->setContentsMargins(30, 30, 30, 24);
+    auto *titulo = new QLabel(QString::fromUtf8("Hilván"), this);
+    titulo->setFont(Estilo::Fuente(40, true));
+    titulo->setAlignment(Qt::AlignCenter);
+    titulo->setStyleSheet(QStringLiteral("color: #6b3e2e;"));
+    auto *sub = new QLabel(QStringLiteral("Arreglos de ropa"), this);
+    sub->setFont(Estilo::Fuente(18));
+    sub->setAlignment(Qt::AlignCenter);
+    lblEstado_ = new QLabel(this);
+    lblEstado_->setFont(Estilo::Fuente(13));
+    lblEstado_->setAlignment(Qt::AlignCenter);
+    capa->addStretch();
+    capa->addWidget(titulo);
+    capa->addWidget(sub);
+    capa->addStretch();
+    capa->addWidget(lblEstado_);
+    Repintar();
+}
+
+void frmInicioVista::Repintar()
+{
+    lblEstado_->setText(modelo_.lblEstado);
+    lblEstado_->repaint();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

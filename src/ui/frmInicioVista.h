@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class frmInicio;
+
+// The splash window: the shop's name and a status line while the program starts.
+class frmInicioVista : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmInicioVista(frmInicio &modelo, QWidget *padre = nullptr);
+    void Repintar();
+
+private:
+    frmInicio &modelo_;
+    QLabel *lblEstado_;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "DialogosGuion.h"
+#include "core/Conexion.h"
+#include "core/Reloj.h"
+
+#include <QTemporaryDir>
+
+// A fresh shop database for one test, on the backend the run asks for (HILVAN_MOTOR=postgresql
+// uses the throwaway server started by the test command; anything else the embedded file).
+// It becomes the program's connection, with a fixed clock and scripted dialogs.
+class BaseDePrueba
+{
+public:
+    explicit BaseDePrueba(bool conSemilla = true);
+    ~BaseDePrueba();
+    BaseDePrueba(const BaseDePrueba &) = delete;
+    BaseDePrueba &operator=(const BaseDePrueba &) = delete;
+
+    static Motor MotorPedido();
+    static DatosServidor ServidorDePrueba(const QString &basedatos);
+
+    // Rows of a one-column query, as text, for quick checks.
+    QStringList Columna(const QString &sql);
+    QString Valor(const QString &sql);
+
+    QTemporaryDir dir;
+    Conexion conexion;
+    RelojFijo reloj{QDateTime(QDate(2026, 12, 5), QTime(10, 30, 0))};
+    DialogosGuion dialogos;
+    QString nombreBaseServidor; // PostgreSQL database of this test, dropped at the end
+};
