@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program and its tests need, only those missing.
+set -euo pipefail
+paquetes=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite
+          libqt6sql6-psql libsqlite3-dev postgresql fonts-dejavu-core)
+faltan=()
+for p in "${paquetes[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
+done
+if ((${#faltan[@]})); then
+    echo "Instalando: ${faltan[*]}"
+    sudo_cmd=()
+    [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${faltan[@]}"
+fi

@@ -1,0 +1,183 @@
+#include "BaseDePrueba.h"
+#include "cash/Caja.h"
+#include "core/Configuracion.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+#include "counter/frmPrincipal.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+class PantallaFija : public Pantallas
+{
+public:
+    explicit PantallaFija(QSize s) : s_(s) {}
+    QSize TamanoPantalla() const override { return s_; }
+
+private:
+    QSize s_;
+};
+
+const QString kNuevaCaja = QString::fromUtf8("¿Comenzar una nueva caja?");
+
+} // namespace
+
+class PruebaArranque : public QObject
+{
+    Q_OBJECT
+
+    // The configuration lines that reach the test database on the backend of this run.
+    QStringList LineasConfig(BaseDePrueba &b)
+    {
+        if (b.conexion.motor() == Motor::PostgreSQL) {
+            const DatosServidor d = BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor);
+            return {QString(), d.host + QLatin1Char(':') + QString::number(d.puerto), d.basedatos, d.usuario, QString()};
+        }
+        return {QStringLiteral("\"prueba.db\"")};
+    }
+
+    // Runs the start-up as the program does, on its own connection to the test database.
+    bool Arrancar(BaseDePrueba &b, frmPrincipal &f, QStringList lineas = {})
+    {
+        const QString ruta = b.dir.filePath(QStringLiteral("bdcostuaccess.dat"));
+        EscribirConfiguracion(ruta, lineas.isEmpty() ? LineasConfig(b) : lineas);
+        const bool ok = f.CargarFormulario(ruta);
+        G().conexion = &b.conexion; // checks below read through the test's own connection
+        return ok;
+    }
+
+private Q_SLOTS:
+    void primerArranqueAbreCaja()
+    {
+        BaseDePrueba b;
+        b.dialogos.siNo = {6};
+        b.dialogos.pad = {QStringLiteral("150.5")};
+        frmPrincipal f;
+        QVERIFY(Arrancar(b, f));
+        QCOMPARE(b.dialogos.preguntas, QStringList{kNuevaCaja});
+        QCOMPARE(b.dialogos.titulosPad, QStringList{QStringLiteral("Dinero inicial en caja")});
+        QCOMPARE(G().NombreCierre, QStringLiteral("20261205"));
+        QCOMPARE(b.Columna(QStringLiteral("select concepto from caja")), QStringList{QStringLiteral("Inicio caja")});
+        QCOMPARE(b.Valor(QStringLiteral("select importe from caja")), QStringLiteral("150.5"));
+        QCOMPARE(b.Valor(QStringLiteral("select nombrecierre from caja")), QStringLiteral("20261205"));
+        QCOMPARE(b.Valor(QStringLiteral("select fecha from caja")), QStringLiteral("05/12/2026 10:30:00"));
+        QCOMPARE(b.Valor(QStringLiteral("select formapago from caja")), QStringLiteral("1"));
+        QCOMPARE(f.lblVersion, QString::fromUtf8("Versión: 1.0.0"));
+        QCOMPARE(G().nombretienda, QStringLiteral("ARREGLOS DE ROPA"));
+        QCOMPARE(G().AnchuraTicket, 40);
+        QVERIFY(b.dialogos.mensajes.isEmpty());
+
+        // Later the same day: no question, same cash day.
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(17, 45)));
+        frmPrincipal otra;
+        QVERIFY(Arrancar(b, otra));
+        QCOMPARE(b.dialogos.preguntas.size(), 1);
+        QCOMPARE(G().NombreCierre, QStringLiteral("20261205"));
+    }
+
+    void nuevoDiaConTecladoVacioYRespuestaNo()
+    {
+        BaseDePrueba b;
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(9, 0)));
+        MeterMovimientoCaja(100, QStringLiteral("Inicio caja"), QStringLiteral("20261204"), 1, 0, 0);
+        MeterMovimientoCaja(25, QStringLiteral("Ref. 7"), QStringLiteral("20261204"), 1, 7, 0);
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
+
+        // "No": the day goes on under yesterday's name and nothing is closed.
+        b.dialogos.siNo = {7};
+        frmPrincipal f1;
+        QVERIFY(Arrancar(b, f1));
+        QCOMPARE(G().NombreCierre, QStringLiteral("20261204"));
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja where cerrado = 1")), QStringLiteral("0"));
+
+        // Yes with an empty keypad: nothing booked, earlier movements closed, the new day named.
+        b.dialogos.siNo = {6};
+        b.dialogos.pad = {QString()};
+        frmPrincipal f2;
+        QVERIFY(Arrancar(b, f2));
+        QCOMPARE(G().NombreCierre, QStringLiteral("20261205"));
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("2"));
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja where cerrado = 1")), QStringLiteral("2"));
+    }
+
+    void configuracion()
+    {
+        BaseDePrueba b;
+        b.dialogos.siNo = {7, 7, 7};
+
+        // Missing file: one message, no connection, an orderly "no".
+        frmPrincipal f1;
+        QVERIFY(!f1.CargarFormulario(b.dir.filePath(QStringLiteral("no-existe.dat"))));
+        QCOMPARE(b.dialogos.mensajes, QStringList{QString::fromUtf8("Falta archivo de configuración bdcostuaccess.dat")});
+        QVERIFY(b.dialogos.preguntas.isEmpty());
+
+        // Empty file.
+        b.dialogos.mensajes.clear();
+        const QString vacio = b.dir.filePath(QStringLiteral("vacio.dat"));
+        QFile(vacio).open(QIODevice::WriteOnly);
+        frmPrincipal f2;
+        QVERIFY(!f2.CargarFormulario(vacio));
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].contains(QString::fromUtf8("vacío")));
+
+        // Empty first line means the server; an unreachable one is reported, not fatal.
+        b.dialogos.mensajes.clear();
+        frmPrincipal f3;
+        QVERIFY(!Arrancar(b, f3, {QString(), QStringLiteral("127.0.0.1:1"), QStringLiteral("arreglos"),
+                                 QStringLiteral("sa"), QStringLiteral("x")}));
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].startsWith(QStringLiteral("No se pudo conectar")));
+
+        // The quoted file name or the server lines of this run open the test database.
+        b.dialogos.mensajes.clear();
+        frmPrincipal f4;
+        QVERIFY(Arrancar(b, f4));
+        QVERIFY(b.dialogos.mensajes.isEmpty());
+        QCOMPARE(G().EsSqlServer, b.conexion.EsSqlServer());
+    }
+
+    void parametrosDefectuososYPantalla()
+    {
+        BaseDePrueba b;
+        b.dialogos.siNo = {7, 7};
+        PantallaFija pequena(QSize(800, 600));
+        G().pantallas = &pequena;
+        b.conexion.Ejecutar(QStringLiteral("update parametros set anchuracarro = 'cuarenta'"));
+        frmPrincipal f1;
+        QVERIFY(Arrancar(b, f1));
+        QCOMPARE(b.dialogos.mensajes.size(), 2);
+        QCOMPARE(b.dialogos.mensajes[0], QString::fromUtf8("La resolución de su pantalla no es de 1024 x 768.\r\n"
+                                                           "Deberia cambiarla para una correcta visualización"));
+        QVERIFY(b.dialogos.mensajes[1].contains(QStringLiteral("cuarenta")));
+        QCOMPARE(G().AnchuraTicket, 40);
+
+        PantallaFija justa(QSize(1024, 768));
+        G().pantallas = &justa;
+        b.dialogos.mensajes.clear();
+        b.conexion.Ejecutar(QStringLiteral("delete from parametros"));
+        frmPrincipal f2;
+        QVERIFY(Arrancar(b, f2));
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].contains(QString::fromUtf8("parámetros")));
+        G().pantallas = nullptr;
+    }
+
+    void salir()
+    {
+        BaseDePrueba b;
+        b.dialogos.siNo = {7};
+        frmPrincipal f;
+        QVERIFY(Arrancar(b, f));
+        G().conexion = nullptr;
+        b.dialogos.siNo = {7, 6};
+        QVERIFY(!f.salirformulario());
+        QVERIFY(f.salirformulario());
+        QCOMPARE(b.dialogos.preguntas.mid(1), (QStringList{QString::fromUtf8("¿Cerrar la aplicación?"),
+                                                            QString::fromUtf8("¿Cerrar la aplicación?")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(PruebaArranque)
+#include "test_bd_arranque.moc"

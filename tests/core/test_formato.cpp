@@ -1,0 +1,140 @@
+#include "core/CodigoBarras.h"
+#include "core/Dialecto.h"
+#include "core/Fechas.h"
+#include "core/Formato.h"
+#include "core/Grid.h"
+
+#include <QLocale>
+#include <QtTest>
+#include <clocale>
+
+class PruebaFormato : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // A Spanish machine writes 1.234,50; the shop's amounts must not follow it.
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        std::setlocale(LC_ALL, "es_ES.UTF-8");
+    }
+
+    void comillasYFechas()
+    {
+        QCOMPARE(ComillasSQL(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'"));
+        QCOMPARE(ComillasSQL(QString()), QStringLiteral("''"));
+        QCOMPARE(ReemplazarCaracter(QStringLiteral("a-b-c"), u'-', QStringLiteral("--")), QStringLiteral("a--b--c"));
+
+        QCOMPARE(FechaSQL(QString(), 0), QStringLiteral("Null"));
+        QCOMPARE(FechaSQL(QString(), 1), QStringLiteral("Null"));
+        QCOMPARE(FechaSQL(QStringLiteral("5/3/2027"), 1), QStringLiteral("convert(datetime,'5/3/2027')"));
+        QCOMPARE(FechaSQL(QStringLiteral("5/3/2027"), 0), QStringLiteral("'2027-03-05 00:00:00'"));
+        QCOMPARE(LiteralFechaSQL(QStringLiteral("05/12/26 16:03")), QStringLiteral("'2026-12-05 16:03:00'"));
+        QCOMPARE(LiteralFechaSQL(QStringLiteral("01/01/1900")), QStringLiteral("'1900-01-01 00:00:00'"));
+        QCOMPARE(LiteralFechaSQL(QStringLiteral("31/02/2027")), QStringLiteral("'31/02/2027'"));
+        QCOMPARE(TextoDeFecha(FechaDeTexto(QStringLiteral("2026-12-05 09:05:00"))), QStringLiteral("05/12/2026 09:05:00"));
+        QCOMPARE(TextoDeFecha(FechaDeTexto(QStringLiteral("5/3/27"))), QStringLiteral("05/03/2027"));
+        QCOMPARE(FormatoFecha(QVariant(), QStringLiteral("dd/MM/yy")), QString());
+        QCOMPARE(FormatoFecha(QStringLiteral("1/1/1900"), QStringLiteral("dd/MM/yy")), QStringLiteral("01/01/00"));
+    }
+
+    void importes()
+    {
+        QCOMPARE(FormatoImporte(1234.5), QStringLiteral("1,234.50"));
+        QCOMPARE(FormatoImporte(0.0), QStringLiteral("0.00"));
+        QCOMPARE(FormatoImporte(-12.5), QStringLiteral("-12.50"));
+        QCOMPARE(FormatoImporte(2.675), QStringLiteral("2.68"));
+        QCOMPARE(FormatoImporte(-2.675), QStringLiteral("-2.68"));
+        QCOMPARE(FormatoImporte(0.004), QStringLiteral("0.00"));
+        QCOMPARE(FormatoImporte(1234567.891), QStringLiteral("1,234,567.89"));
+        QCOMPARE(FormatoImporte(QString()), QString());
+        QCOMPARE(FormatoImporte(QStringLiteral("12")), QStringLiteral("12.00"));
+        QCOMPARE(FormatoImporte(QVariant(qlonglong(1000))), QStringLiteral("1,000.00"));
+
+        // Amounts shown on screen come back as the same number.
+        QCOMPARE(Val(QStringLiteral("1,234.50")), 1234.5);
+        QCOMPARE(Val(FormatoImporte(98765.43)), 98765.43);
+        QCOMPARE(Val(QStringLiteral("-12.50")), -12.5);
+        QCOMPARE(Val(QStringLiteral("12.5.3")), 12.5);
+        QCOMPARE(Val(QStringLiteral("abc")), 0.0);
+        QCOMPARE(Val(QString()), 0.0);
+        QCOMPARE(Val(QStringLiteral(".5")), 0.5);
+        QVERIFY(EsNumero(QStringLiteral("12.5")));
+        QVERIFY(EsNumero(QStringLiteral("1,234.50")));
+        QVERIFY(EsNumero(QStringLiteral("12.")));
+        QVERIFY(!EsNumero(QString()));
+        QVERIFY(!EsNumero(QStringLiteral(".")));
+        QVERIFY(!EsNumero(QStringLiteral("1.2.3")));
+        QVERIFY(!EsNumero(QStringLiteral("12,5")));
+        QCOMPARE(TextoNumero(12.5), QStringLiteral("12.5"));
+        QCOMPARE(TextoNumero(-3), QStringLiteral("-3"));
+        QCOMPARE(TextoNumero(1234567.25), QStringLiteral("1234567.25"));
+        QCOMPARE(TextoNumero(0.1 + 0.2), QStringLiteral("0.3"));
+    }
+
+    void acentos()
+    {
+        QString t = QStringLiteral("Álvaro Muñoz: pantalón, camisón, güisqui, ÉXITO");
+        QuitarAcentos(t);
+        QCOMPARE(t, QStringLiteral("Alvaro Muñoz: pantalon, camison, güisqui, EXITO"));
+    }
+
+    void codigosDeBarras()
+    {
+        QCOMPARE(CodigoEAN13(QStringLiteral("400638133393")), QStringLiteral("4006381333931"));
+        // Five digits: seven zeros in front, the first one turned into 1, then the check digit.
+        QCOMPARE(CodigoEAN13(QStringLiteral("12345")), QStringLiteral("1000000123456"));
+        QCOMPARE(CodigoEAN13(QStringLiteral("1234567890129999")).left(12), QStringLiteral("123456789012"));
+        // Reference 1234.2 as the garment ticket prints it and the scanner reads it back.
+        const QString codigo = CodigoEAN13(QString::number(QStringLiteral("0000" "1234" "002").toLongLong()));
+        QCOMPARE(codigo, QStringLiteral("1000012340025"));
+        QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + codigo), QStringLiteral("1234.2"));
+        QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + CodigoEAN13(QStringLiteral("12345678015"))),
+                 QStringLiteral("12345678.15"));
+        QCOMPARE(ReferenciaDeCodigo(codigo), QString());
+    }
+
+    void dialecto()
+    {
+        const QDateTime ahora(QDate(2026, 12, 5), QTime(10, 30));
+        QCOMPARE(Dialecto::Traducir(QStringLiteral("SELECT top 20 a FROM t order by a"), Motor::SQLite, ahora),
+                 QStringLiteral("SELECT a FROM t order by a LIMIT 20"));
+        QCOMPARE(Dialecto::Traducir(QStringLiteral("select x from t where n = 'select top 5 [a] now()'"),
+                                    Motor::PostgreSQL, ahora),
+                 QStringLiteral("select x from t where n = 'select top 5 [a] now()'"));
+        QCOMPARE(Dialecto::Traducir(QStringLiteral("select DateDiff('d',[arreglos].[fecha],Now()) from arreglos"),
+                                    Motor::SQLite, ahora),
+                 QStringLiteral("select DateDiff('d',arreglos.fecha,'2026-12-05 10:30:00') from arreglos"));
+        QCOMPARE(Dialecto::Traducir(QStringLiteral("select getdate() as fech"), Motor::PostgreSQL, ahora),
+                 QStringLiteral("select CAST('2026-12-05 10:30:00' AS timestamp) as fech"));
+        QCOMPARE(Dialecto::Traducir(QStringLiteral("where nombre like '%O''Brien%'"), Motor::PostgreSQL, ahora),
+                 QStringLiteral("where nombre ilike '%O''Brien%'"));
+        QCOMPARE(Dialecto::Traducir(QStringLiteral("values (convert(datetime,'5/3/2027'))"), Motor::SQLite, ahora),
+                 QStringLiteral("values ('2027-03-05 00:00:00')"));
+    }
+
+    void rejilla()
+    {
+        Grid g(1, 3);
+        g.AgregarFila({QStringLiteral("1"), QStringLiteral("Pantalón")});
+        g.AgregarFila({QStringLiteral("2"), QStringLiteral("Falda")});
+        g.AgregarFila({QStringLiteral("3"), QStringLiteral("Vestido")});
+        g.Col = 1;
+        g.SetCellBackColor(2, 1, ColorMarcado);
+        ColorearGrid(g);
+        QCOMPARE(g.CellBackColor(1, 1), ColorFilaImpar);
+        QCOMPARE(g.CellBackColor(2, 1), ColorMarcado);  // a marked row keeps its mark
+        QCOMPARE(g.CellBackColor(3, 2), ColorFilaImpar);
+        QCOMPARE(g.CellBackColor(3, 0), SinColor);      // the fixed column is never painted
+        QCOMPARE(g.CellBackColor(0, 1), SinColor);      // nor the header
+        g.QuitarFila(1);
+        QCOMPARE(g.Rows(), 3);
+        QCOMPARE(g.TextMatrix(1, 1), QStringLiteral("Falda"));
+        g.SetRows(1);
+        QCOMPARE(g.Rows(), 1);
+        QCOMPARE(g.TextMatrix(0, 0), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(PruebaFormato)
+#include "test_formato.moc"
