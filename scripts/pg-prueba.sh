@@ -162,7 +162,10 @@ stop)
     base=$(base_actual)
     parar "$base"
     como_servidor rm -rf "$base/datos" "$base/sock" 2>/dev/null || true
-    if [[ "$base" != "$DIR" ]]; then rm -rf "$base" "$BASE_ANOTADA"; fi
+    if [[ "$base" != "$DIR" ]]; then
+        cp -f "$base/servidor.log" "$DIR/" 2>/dev/null || true
+        rm -rf "$base" "$BASE_ANOTADA"
+    fi
     echo "pg-prueba: servidor parado"
     ;;
 *)

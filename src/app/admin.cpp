@@ -2,11 +2,13 @@
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
+#include "core/HistoriaTienda.h"
 #include "core/Programa.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
@@ -19,7 +21,10 @@ int Uso()
                "  hilvan-admin init [--demo] [--config ARCHIVO] [--base ARCHIVO.db]\n"
                "      Crea una base de datos SQLite nueva y el archivo de configuración.\n"
                "  hilvan-admin init [--demo] [--config ARCHIVO] --servidor HOST[:PUERTO] BASEDATOS USUARIO CLAVE\n"
-               "      Crea las tablas en una base de datos PostgreSQL existente y vacía.\n",
+               "      Crea las tablas en una base de datos PostgreSQL existente y vacía.\n"
+               "  hilvan-admin demo --orders N [--seed S] [--config ARCHIVO] (--base ARCHIVO.db | --servidor ...)\n"
+               "      Como init, y llena la base de datos con la historia de una tienda de N arreglos\n"
+               "      (150000 son unos diez años de trabajo). La misma semilla da los mismos datos.\n",
                stderr);
     return 2;
 }
@@ -31,9 +36,13 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
-    if (args.isEmpty() || args.first() != QLatin1String("init"))
+    if (args.isEmpty() || (args.first() != QLatin1String("init") && args.first() != QLatin1String("demo")))
         return Uso();
+    const bool historia = args.first() == QLatin1String("demo");
     args.removeFirst();
+    OpcionesHistoria opciones;
+    opciones.arreglos = 0;
+    opciones.hoy = QDate::currentDate();
 
     bool demo = false;
     QString config, base = QStringLiteral("hilvan.db");
@@ -46,11 +55,17 @@ int main(int argc, char **argv)
             config = args[++i];
         else if (a == QLatin1String("--base") && i + 1 < args.size())
             base = args[++i];
+        else if (historia && a == QLatin1String("--orders") && i + 1 < args.size())
+            opciones.arreglos = args[++i].toInt();
+        else if (historia && a == QLatin1String("--seed") && i + 1 < args.size())
+            opciones.semilla = args[++i].toUInt();
         else if (a == QLatin1String("--servidor") && i + 4 < args.size())
             servidor = args.mid(i + 1, 4), i += 4;
         else
             return Uso();
     }
+    if (historia && opciones.arreglos <= 0)
+        return Uso();
     config = RutaConfiguracion(config);
 
     QStringList lineas;
@@ -72,8 +87,18 @@ int main(int argc, char **argv)
         Conexion conexion;
         AbrirSegunConfiguracion(conexion, c);
         CrearBaseDatos(conexion);
-        if (demo)
+        if (historia) {
+            QElapsedTimer reloj;
+            reloj.start();
+            const ResumenHistoria r = GenerarHistoria(conexion, opciones);
+            std::printf("%lld arreglos, %lld líneas, %lld clientes (%lld tiendas), %lld movimientos de caja en "
+                        "%d días, del %s al %s: %.1f s\n",
+                        r.arreglos, r.lineas, r.clientes, r.tiendas, r.movimientos, r.dias,
+                        qPrintable(r.primerDia.toString(QStringLiteral("dd/MM/yyyy"))),
+                        qPrintable(r.ultimoDia.toString(QStringLiteral("dd/MM/yyyy"))), reloj.elapsed() / 1000.0);
+        } else if (demo) {
             LlenarDemo(conexion, QDate::currentDate());
+        }
         conexion.Cerrar();
         EscribirConfiguracion(config, lineas);
         std::printf("Base de datos creada. Configuración: %s\n", qPrintable(config));

@@ -1,6 +1,7 @@
 #include "Conexion.h"
 
 #include "Dialecto.h"
+#include "Fechas.h"
 #include "Programa.h"
 #include "Reloj.h"
 
@@ -21,16 +22,17 @@ const QRegularExpression &ReIso()
     return re;
 }
 
+QString TextoSqlite(sqlite3_value *v)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(v)));
+}
 
+// Dates are ISO text, but a date typed as the shop writes it ("05/12/2026") is read as well.
 QDateTime FechaSqlite(sqlite3_value *v)
 {
     if (sqlite3_value_type(v) == SQLITE_NULL)
         return {};
-    const QString t = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(v)));
-    QDateTime f = QDateTime::fromString(t.left(19), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!f.isValid())
-        f = QDateTime(QDate::fromString(t.left(10), QStringLiteral("yyyy-MM-dd")), QTime(0, 0));
-    return f;
+    return FechaDeTexto(TextoSqlite(v));
 }
 
 void FuncionYear(sqlite3_context *ctx, int, sqlite3_value **argv)
@@ -54,7 +56,7 @@ void FuncionMonth(sqlite3_context *ctx, int, sqlite3_value **argv)
 // DateDiff counts the boundaries crossed between two date-times: whole days for 'd'.
 void FuncionDateDiff(sqlite3_context *ctx, int, sqlite3_value **argv)
 {
-    const QString unidad = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_value_text(argv[0]))).toLower();
+    const QString unidad = TextoSqlite(argv[0]).toLower();
     const QDateTime a = FechaSqlite(argv[1]);
     const QDateTime b = FechaSqlite(argv[2]);
     if (!a.isValid() || !b.isValid()) {
@@ -67,10 +69,48 @@ void FuncionDateDiff(sqlite3_context *ctx, int, sqlite3_value **argv)
     else if (unidad == QLatin1String("yyyy"))
         r = b.date().year() - a.date().year();
     else if (unidad == QLatin1String("h"))
-        r = a.secsTo(b) / 3600;
+        r = QDateTime(a.date(), QTime(a.time().hour(), 0), Qt::UTC)
+                .secsTo(QDateTime(b.date(), QTime(b.time().hour(), 0), Qt::UTC))
+            / 3600;
     else
         r = a.date().daysTo(b.date());
     sqlite3_result_int64(ctx, r);
+}
+
+// The pattern of LIKE ('%' any run, '_' one character) on case-folded text.
+bool CoincideLike(const QList<uint> &patron, const QList<uint> &texto)
+{
+    qsizetype p = 0, t = 0, comodin = -1, vuelta = 0;
+    while (t < texto.size()) {
+        if (p < patron.size() && patron[p] == uint('%')) {
+            comodin = p++;
+            vuelta = t;
+        } else if (p < patron.size() && (patron[p] == uint('_') || patron[p] == texto[t])) {
+            ++p;
+            ++t;
+        } else if (comodin >= 0) {
+            p = comodin + 1;
+            t = ++vuelta;
+        } else {
+            return false;
+        }
+    }
+    while (p < patron.size() && patron[p] == uint('%'))
+        ++p;
+    return p == patron.size();
+}
+
+// The shop's searches ignore case in every letter ("ángela" finds "Ángela"), as the server's
+// ilike does; the engine's own LIKE folds ASCII only.
+void FuncionLike(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const bool si = CoincideLike(TextoSqlite(argv[0]).toCaseFolded().toUcs4(),
+                                 TextoSqlite(argv[1]).toCaseFolded().toUcs4());
+    sqlite3_result_int(ctx, si ? 1 : 0);
 }
 
 QString TextoError(const QSqlError &e)
@@ -133,6 +173,7 @@ void Conexion::AbrirSQLite(const QString &ruta)
         sqlite3_create_function(s, "year", 1, flags, nullptr, FuncionYear, nullptr, nullptr);
         sqlite3_create_function(s, "month", 1, flags, nullptr, FuncionMonth, nullptr, nullptr);
         sqlite3_create_function(s, "datediff", 3, flags, nullptr, FuncionDateDiff, nullptr, nullptr);
+        sqlite3_create_function(s, "like", 2, flags, nullptr, FuncionLike, nullptr, nullptr);
     }
     Ejecutar(QStringLiteral("PRAGMA journal_mode=WAL"));
     Ejecutar(QStringLiteral("PRAGMA synchronous=NORMAL"));
@@ -156,6 +197,8 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
                                  + QStringLiteral(".\r\n") + db_.lastError().databaseText(),
                              QString());
     Ejecutar(QStringLiteral("SET client_min_messages TO warning"));
+    // A date sent as the shop writes it, "05/12/2026", is the 5th of December.
+    Ejecutar(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
 }
 
 void Conexion::Cerrar()
@@ -192,17 +235,25 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
     if (!Abierta())
         throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
     QSqlQuery q(db_);
-    q.setForwardOnly(true);
+    // The server's driver names the table of each field only outside its row-by-row mode, and
+    // "clientes.nombre" needs that name.
+    q.setForwardOnly(motor_ == Motor::SQLite);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q.exec(Traducir(sql)))
         throw ErrorBaseDatos(TextoError(q.lastError()), sql);
     Recordset rs;
+    const bool sqlite = motor_ == Motor::SQLite;
+    // The embedded engine numbers a name repeated inside a parenthesised join ("nombre:1").
+    static const QRegularExpression reRepetido(QStringLiteral(":\\d+$"));
     const QSqlRecord rec = q.record();
     const int n = rec.count();
     for (int i = 0; i < n; ++i) {
         const QSqlField f = rec.field(i);
-        const QString nombre = f.name().toLower();
-        rs.nombres_.append(f.name());
+        QString campo = f.name();
+        if (sqlite)
+            campo.remove(reRepetido);
+        const QString nombre = campo.toLower();
+        rs.nombres_.append(campo);
         if (!rs.indices_.contains(nombre))
             rs.indices_.insert(nombre, i);
         if (!f.tableName().isEmpty()) {
@@ -211,7 +262,6 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
                 rs.indices_.insert(largo, i);
         }
     }
-    const bool sqlite = motor_ == Motor::SQLite;
     while (q.next()) {
         std::vector<QVariant> fila(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {

@@ -52,29 +52,40 @@ QString LiteralFecha(const QDateTime &f, Motor motor)
     return motor == Motor::PostgreSQL ? QStringLiteral("CAST(%1 AS timestamp)").arg(iso) : iso;
 }
 
+// convert(datetime,'d/m/yyyy') becomes the backend's own date literal. The date is a literal of
+// its own between two pieces of code, so text the user typed can never be taken for one.
+void ResolverConvert(QList<Trozo> &trozos, Motor motor)
+{
+    static const QRegularExpression reAbre(QStringLiteral(R"(convert\s*\(\s*datetime\s*,\s*$)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reCierra(QStringLiteral(R"(^\s*\))"));
+    for (qsizetype i = 0; i + 2 < trozos.size(); ++i) {
+        Trozo &antes = trozos[i];
+        Trozo &fecha = trozos[i + 1];
+        Trozo &despues = trozos[i + 2];
+        if (antes.literal || !fecha.literal || despues.literal)
+            continue;
+        const auto abre = reAbre.match(antes.texto);
+        const auto cierra = reCierra.match(despues.texto);
+        if (!abre.hasMatch() || !cierra.hasMatch())
+            continue;
+        const QString texto = fecha.texto.mid(1, fecha.texto.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
+        const QDateTime f = FechaDeTexto(texto);
+        // What is not a date goes to the server as it came, for the server to refuse.
+        if (f.isValid())
+            fecha.texto = LiteralFecha(f, motor);
+        else if (motor == Motor::PostgreSQL)
+            fecha.texto = QStringLiteral("CAST(%1 AS timestamp)").arg(fecha.texto);
+        antes.texto.truncate(abre.capturedStart());
+        despues.texto.remove(0, cierra.capturedLength());
+        i += 2;
+    }
+}
+
 } // namespace
 
 QString Dialecto::Traducir(const QString &sql, Motor motor, const QDateTime &ahora)
 {
-    // convert(datetime,'...') spans a literal, so it is resolved on the whole text first.
-    static const QRegularExpression reConvert(
-        QStringLiteral(R"(convert\s*\(\s*datetime\s*,\s*'([^']*)'\s*\))"),
-        QRegularExpression::CaseInsensitiveOption);
-    QString texto = sql;
-    if (texto.contains(QStringLiteral("convert"), Qt::CaseInsensitive)) {
-        QString salida;
-        qsizetype desde = 0;
-        auto it = reConvert.globalMatch(texto);
-        while (it.hasNext()) {
-            const auto m = it.next();
-            salida += texto.mid(desde, m.capturedStart() - desde);
-            salida += LiteralFecha(FechaDeTexto(m.captured(1)), motor);
-            desde = m.capturedEnd();
-        }
-        salida += texto.mid(desde);
-        texto = salida;
-    }
-
     static const QRegularExpression reTop(QStringLiteral(R"(^(\s*select\s+(?:distinct\s+)?)top\s+(\d+)\s+)"),
                                           QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression reCorchetes(QStringLiteral(R"(\[([A-Za-z_][A-Za-z0-9_]*)\])"));
@@ -83,7 +94,8 @@ QString Dialecto::Traducir(const QString &sql, Motor motor, const QDateTime &aho
     static const QRegularExpression reLike(QStringLiteral(R"(\blike\b)"),
                                            QRegularExpression::CaseInsensitiveOption);
 
-    QList<Trozo> trozos = Trocear(texto);
+    QList<Trozo> trozos = Trocear(sql);
+    ResolverConvert(trozos, motor);
     QString limite;
     bool primero = true;
     for (Trozo &t : trozos) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 
 // Opens other screens and tells what the logic needs to know of the display.
 // Each screen that opens another gets its own method here as it is built.
@@ -9,4 +10,22 @@ class Pantallas
 public:
     virtual ~Pantallas() = default;
     virtual QSize TamanoPantalla() const = 0;
+
+    // Customers: the list returns the chosen customer id (0 for none); the card creates or edits one.
+    virtual int ListaClientes() { return 0; }
+    virtual void FichaCliente(const QString &telefono, int idcliente)
+    {
+        Q_UNUSED(telefono);
+        Q_UNUSED(idcliente);
+    }
+
+    // Colours: the picker returns the chosen name (empty for none); the small window adds one.
+    virtual QString Colores() { return {}; }
+    virtual void NuevoColor() {}
+    // Width of a text in the sale screen's grid font, in twips; 0 when there is no screen.
+    virtual int AnchoTextoTwips(const QString &texto) const
+    {
+        Q_UNUSED(texto);
+        return 0;
+    }
 };

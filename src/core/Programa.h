@@ -6,6 +6,7 @@ class Conexion;
 class Dialogos;
 class Pantallas;
 class Reloj;
+class SalidaTickets;
 
 // The few values the whole program shares: the connection, the shop parameters read at
 // start-up, the current cash day and the ports to the outside world.
@@ -25,6 +26,7 @@ struct ValoresPrograma {
     Reloj *reloj = nullptr;
     Dialogos *dialogos = nullptr;
     Pantallas *pantallas = nullptr;
+    SalidaTickets *salidaTickets = nullptr;
 };
 
 ValoresPrograma &G();

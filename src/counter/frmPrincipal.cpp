@@ -48,6 +48,11 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
 
         inicio.Estado(QStringLiteral("Inicializando impresora"));
         inicio.Estado(QStringLiteral("Cargando datos iniciales"));
+        DarTamanosGridFamilias();
+        DarTamanosGridProductos();
+        DarTamanosGridTPV();
+        gridProductos.Visible = false;
+        LlenarFamilias();
 
         lblVersion = QString::fromUtf8("Versión: ") + QString::number(HILVAN_VERSION_MAJOR) + QLatin1Char('.')
                      + QString::number(HILVAN_VERSION_MINOR) + QLatin1Char('.') + QString::number(HILVAN_VERSION_PATCH);

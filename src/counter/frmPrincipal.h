@@ -1,21 +1,24 @@
 #pragma once
 
 #include "frmInicio.h"
+#include "core/Grid.h"
 
 #include <QString>
 #include <memory>
 
 class Conexion;
 
-// The sale screen: always open, everything else is opened from it.
+// The sale screen: always open, everything else is opened from it. The left side shows the
+// families or the products of one family; the right side is the order being taken, one
+// separator row per garment followed by its alterations.
 class frmPrincipal
 {
 public:
     frmPrincipal();
     ~frmPrincipal();
 
-    // Start-up: configuration, connection, shop parameters, the cash day. False when the
-    // program cannot go on (the user has been told why).
+    // Start-up: configuration, connection, shop parameters, the sale screen, the cash day. False
+    // when the program cannot go on (the user has been told why).
     bool CargarFormulario(const QString &rutaConfiguracion);
     // Asks before ending; true when the user confirmed and the connection is closed.
     bool salirformulario();
@@ -24,8 +27,80 @@ public:
     QString lblVersion;
     QString Caption = QStringLiteral("Hilván - Arreglos de ropa");
 
+    // Sale state of the order on screen.
+    int IdClienteVenta = 0;
+    int IdArregloVenta = 0;
+    int ClienteEsTienda = 0;
+    bool ArregloCargado = false;
+    int IdUsuarioVenta = 0;
+    int IdFormaPagoVenta = 1;
+    bool EntregarAlAcabar = false;
+
+    // gridTPV columns.
+    enum { ColIdProducto, ColIdFamilia, ColBorrar, ColNombre, ColImporte, ColFecha, ColPrenda, ColIdDetalle };
+    Grid gridFamilias;
+    Grid gridProductos;
+    Grid gridTPV;
+
+    QString txtTotal = QStringLiteral("0.00");
+    QString txtSenal = QStringLiteral("0.00");
+    QString txtEntregado = QStringLiteral("0.00");
+    QString txtPendiente = QStringLiteral("0.00");
+    QString txtCambio = QStringLiteral("0.00");
+    QString txtFechaEntrega;
+    QString lblNumReferencia;
+    QString txtTelefono;
+    QString txtNombreCliente;
+    QString lblAtendidopor;
+    QString cmdFormasPagoCaption = QStringLiteral("Efectivo");
+
+    bool cmdVerFamiliasVisible = false;
+    bool cmdVerFamiliasEnabled = true;
+    bool cmdTelefonoEnabled = true;
+    bool cmdBuscarClienteEnabled = true;
+    bool cmdFechaEntregaEnabled = true;
+    bool gridFamiliasEnabled = true;
+    bool gridProductosEnabled = true;
+
+    // Row height of the three grids, in twips: a finger's height.
+    static constexpr int AltoFila = 630;
+    // A name wider than this (in the screen's grid font) gets a row twice as high, on two lines.
+    static constexpr int AnchoMaximoNombre = 2600;
+
+    // The sale grid.
+    void DarTamanosGridTPV();
+    void DarTamanosGridFamilias();
+    void DarTamanosGridProductos();
+    void LlenarFamilias();
+    void LlenarProductos(int idfamilia);
+    void MeterSeparadorPrenda(int idfamilia, const QString &nombreprenda);
+    void MeterProductoEnGridTPV(int idproducto);
+    double DimePrecio(int idproducto);
+    double DimePrecioTienda(int idproducto);
+    void VolverAFamilias();
+    void ReiniciarVenta();
+    bool EsSeparador(int fila) const;
+
+    // Touches: each acts on the grid's current cell (Row, Col).
+    void gridFamilias_Click();
+    void gridProductos_Click();
+    void gridTPV_Click();
+    void cmdVerFamilias_Click() { VolverAFamilias(); }
+    void cmdComenzar_Click() { ReiniciarVenta(); }
+
+    // The figures of the order.
+    void CalcularCifrasTPV();
+    void cmdPendiente_Click();
+    void cmdFechaEntrega_Click();
+    void cmdFormasPago_Click();
+
 private:
     void CargarParametros();
     void AbrirCaja();
+    void AjustarAltoFila(Grid &grid, int fila, const QString &texto);
+    void QuitarUltimaFilaTPV();
+    void NumerarPrendas();
+    // False, after telling the user, when a typed amount is not a number.
+    static bool ImporteValido(const QString &texto);
     std::unique_ptr<Conexion> conexion_;
 };

@@ -1,5 +1,8 @@
 #include "Capturas.h"
 
+#include "CapturasClientes.h"
+#include "CapturasTickets.h"
+#include "CapturasVenta.h"
 #include "DialogosQt.h"
 #include "Estilo.h"
 #include "frmInicioVista.h"
@@ -74,6 +77,12 @@ int HacerCapturas(const QString &carpeta)
 
     frmPrincipalVista venta(principal);
     ok &= Guardar(&venta, carpeta, QStringLiteral("frmPrincipal"), QSize(1024, 768));
+    for (auto &[nombre, ventana] : VentanasTickets())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasClientes())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasVenta())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
 
     G().dialogos = nullptr;
     return ok ? 0 : 1;

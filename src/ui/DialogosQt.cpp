@@ -1,35 +1,72 @@
 #include "DialogosQt.h"
 
-#include <QMessageBox>
+#include "MensajeVista.h"
+#include "SelectorVista.h"
+#include "frmCalendarVista.h"
+#include "frmPadNumericoVista.h"
+#include "dialogs/Mensaje.h"
+#include "dialogs/frmCalendar.h"
+#include "dialogs/frmFormaPago.h"
+#include "dialogs/frmMensajeSiNo.h"
+#include "dialogs/frmPadNumerico.h"
+#include "dialogs/frmUsuario.h"
 
-// Placeholder bodies until the touch dialogs land.
+#include <QApplication>
+
+// A dialog opened from another dialog (the calendar's question) goes on top of it.
+QWidget *DialogosQt::Padre() const
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return padre_;
+}
+
 void DialogosQt::Mensaje(const QString &texto)
 {
-    QMessageBox::information(padre_, QStringLiteral("Hilván"), texto);
+    ::Mensaje modelo;
+    MensajeVista vista(modelo, Padre());
+    modelo.CargarFormulario(texto);
 }
 
 int DialogosQt::MensajeSiNo(const QString &texto)
 {
-    return QMessageBox::question(padre_, QStringLiteral("Hilván"), texto) == QMessageBox::Yes ? 6 : 7;
+    frmMensajeSiNo modelo;
+    MensajeVista vista(modelo, Padre());
+    int respuesta = 0;
+    modelo.CargarFormulario(texto, respuesta);
+    return respuesta;
 }
 
-QString DialogosQt::PadNumerico(const QString &, bool)
+QString DialogosQt::PadNumerico(const QString &titulo, bool letraGrande)
 {
-    return {};
+    frmPadNumerico modelo;
+    frmPadNumericoVista vista(modelo, Padre());
+    QString valor;
+    modelo.CargarFormulario(valor, letraGrande, titulo);
+    return valor;
 }
 
 QString DialogosQt::Calendario()
 {
-    return {};
+    frmCalendar modelo;
+    frmCalendarVista vista(modelo, Padre());
+    QString fecha;
+    modelo.CargarFormulario(fecha);
+    return fecha;
 }
 
 int DialogosQt::Usuario()
 {
-    return 0;
+    frmUsuario modelo;
+    SelectorVista vista(modelo, Padre());
+    int idusuario = 0;
+    modelo.CargarFormulario(idusuario);
+    return idusuario;
 }
 
 void DialogosQt::FormaPago(QString &nombre, int &idformapago)
 {
-    nombre.clear();
-    idformapago = 0;
+    frmFormaPago modelo;
+    SelectorVista vista(modelo, Padre());
+    modelo.CargarFormulario(nombre, idformapago);
 }

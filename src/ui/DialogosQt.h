@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// The real dialogs: touch-sized modal Qt windows.
+// The real dialogs: touch-sized modal Qt windows over the dialogs' form models.
 class DialogosQt : public Dialogos
 {
 public:
@@ -19,5 +19,6 @@ public:
     void FormaPago(QString &nombre, int &idformapago) override;
 
 private:
+    QWidget *Padre() const;
     QWidget *padre_;
 };

@@ -13,6 +13,7 @@ inline constexpr int AnchoBoton = 150;
 inline constexpr int PuntosTexto = 14;
 inline constexpr int PuntosBoton = 15;
 inline constexpr int TwipsPorPixel = 15;  // grid widths and heights are given in twips
+inline constexpr int AltoFilaTactil = 52; // px, a grid row a finger can pick out
 
 QFont Fuente(int puntos = PuntosTexto, bool negrita = false);
 // Applies the program's palette and fonts to the application.

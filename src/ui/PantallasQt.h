@@ -6,4 +6,9 @@ class PantallasQt : public Pantallas
 {
 public:
     QSize TamanoPantalla() const override;
+    int ListaClientes() override;
+    void FichaCliente(const QString &telefono, int idcliente) override;
+    QString Colores() override;
+    void NuevoColor() override;
+    int AnchoTextoTwips(const QString &texto) const override;
 };

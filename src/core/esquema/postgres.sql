@@ -116,7 +116,27 @@ create or replace function datediff(unidad text, a timestamp, b timestamp) retur
     select case lower(unidad)
         when 'yyyy' then (extract(year from b) - extract(year from a))::integer
         when 'm' then ((extract(year from b) - extract(year from a)) * 12 + extract(month from b) - extract(month from a))::integer
-        when 'h' then (floor(extract(epoch from (b - a)) / 3600))::integer
+        when 'h' then (extract(epoch from (date_trunc('hour', b) - date_trunc('hour', a))) / 3600)::integer
         else (b::date - a::date)
     end
 $$;
+-- A key written by hand (a row restored or typed in with its number) moves the counter past
+-- it, as the embedded engine does, so the next row the program adds does not collide with it.
+create or replace function seguir_id() returns trigger language plpgsql as $$
+declare
+    secuencia regclass := pg_get_serial_sequence(TG_TABLE_NAME, TG_ARGV[0])::regclass;
+    id bigint := (to_jsonb(new) ->> TG_ARGV[0])::bigint;
+begin
+    if id > coalesce(pg_sequence_last_value(secuencia), 0) then
+        perform setval(secuencia, id);
+    end if;
+    return null;
+end
+$$;
+create or replace trigger seguir_id after insert on arreglos_detalles for each row execute function seguir_id('idarreglodetalle');
+create or replace trigger seguir_id after insert on clientes for each row execute function seguir_id('idcliente');
+create or replace trigger seguir_id after insert on productos for each row execute function seguir_id('idproducto');
+create or replace trigger seguir_id after insert on familias for each row execute function seguir_id('idfamilia');
+create or replace trigger seguir_id after insert on costureras for each row execute function seguir_id('idcosturera');
+create or replace trigger seguir_id after insert on colores for each row execute function seguir_id('idcolor');
+create or replace trigger seguir_id after insert on caja for each row execute function seguir_id('idmovimiento');

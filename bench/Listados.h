@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class Conexion;
+
+// What the listings are asked for, taken from the shop's own data so that each one returns
+// what it would on a busy day.
+struct ParametrosListados {
+    int costurera = 1;  // the worker with the most garments pending
+    int tienda = 0;     // the partner shop with the most orders
+    int ano = 0;        // the last whole month before the newest cash day
+    int mes = 0;
+    int cliente = 0;    // the customer with the most orders
+    qint64 clienteArreglos = 0;
+    QString cierre;     // the newest cash day
+    QString busqueda = QStringLiteral("Garc");
+    int diasAtraso = 15;
+};
+
+ParametrosListados ElegirParametros(Conexion &c);
+
+// One listing as its screen runs it: the statements in order and, for the shop accounts,
+// one DimeSumaCajaArreglo per order listed.
+struct Listado {
+    QString nombre;
+    double objetivoMs;
+    QStringList sql;
+    bool sumasCaja = false;
+};
+
+std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p);

@@ -1,0 +1,50 @@
+#include "Medida.h"
+
+#include <QFile>
+#include <algorithm>
+#include <ctime>
+
+namespace Medida {
+
+qint64 AhoraNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+double Ms(const std::function<void()> &trabajo)
+{
+    const qint64 inicio = AhoraNs();
+    trabajo();
+    return double(AhoraNs() - inicio) / 1e6;
+}
+
+double Mediana(std::vector<double> valores)
+{
+    if (valores.empty())
+        return 0;
+    std::sort(valores.begin(), valores.end());
+    const size_t m = valores.size() / 2;
+    return valores.size() % 2 ? valores[m] : (valores[m - 1] + valores[m]) / 2;
+}
+
+double PicoMb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &linea : f.readAll().split('\n'))
+        if (linea.startsWith("VmHWM:"))
+            return linea.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+void ReiniciarPico()
+{
+    QFile f(QStringLiteral("/proc/self/clear_refs"));
+    if (f.open(QIODevice::WriteOnly))
+        f.write("5");
+}
+
+} // namespace Medida

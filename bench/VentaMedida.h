@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <utility>
+#include <vector>
+
+// The order the benchmark finishes at the counter.
+struct EncargoMedido {
+    struct Prenda {
+        int idfamilia;
+        QString nombre;  // the garment's label, as the separator row shows it
+        QString fecha;   // delivery date, "dd/mm/yy"
+        std::vector<std::pair<int, double>> lineas; // product and price
+    };
+    int idcliente = 0;
+    int idusuario = 1;
+    double entregado = 0; // money kept in the till in this visit
+    QString fechaEntrega;
+    std::vector<Prenda> prendas;
+};
+
+// The counter actions the benchmark times, behind one seam: VentaPorSql runs the statements
+// the sale screen's handlers run; an adapter over frmPrincipal and the ticket printing plugs
+// in through CrearVentaMedida and is then timed the same way.
+class VentaMedida
+{
+public:
+    virtual ~VentaMedida() = default;
+    // Touch on a family: the products of the family are listed and a garment is started.
+    virtual void TocarFamilia(int idfamilia) = 0;
+    // Touch on a product: one line is added to the last garment.
+    virtual void TocarProducto(int idproducto) = 0;
+    // "Fin arreglo" on a new order: the save in one transaction and the cash movement.
+    // Returns the new order number.
+    virtual qint64 AcabarEncargo(const EncargoMedido &encargo) = 0;
+    // The customer ticket and one ticket per garment, into memory.
+    virtual void ImprimirTickets(qint64 idarreglo, int prendas) = 0;
+};
+
+std::unique_ptr<VentaMedida> CrearVentaMedida();

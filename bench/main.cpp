@@ -1,0 +1,439 @@
+// hilvan-bench: times start-up, the counter and every listing on a shop's database.
+#include "Arranque.h"
+#include "DialogosGuion.h"
+#include "Listados.h"
+#include "Medida.h"
+#include "VentaMedida.h"
+#include "core/BaseDatos.h"
+#include "core/Configuracion.h"
+#include "core/Consultas.h"
+#include "core/Formato.h"
+#include "core/Programa.h"
+#include "cash/Caja.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QThread>
+#include <cstdio>
+#include <sqlite3.h>
+
+namespace {
+
+struct Opciones {
+    QStringList configs;
+    int repeticiones = 5;
+    bool arranque = true;
+    bool venta = true;
+    bool listados = true;
+    bool plan = false;
+    QString solo;   // only the listings whose name holds this text
+    QString salida; // also write the tables to this file
+};
+
+struct Fila {
+    QString operacion;
+    qint64 filas = -1;       // -1: not a listing
+    double ms = -1;          // median; through the driver for a listing
+    double msRecordset = -1; // median through Conexion::AbrirRecordset, as a screen reads it
+    double picoMb = 0;
+    double objetivoMs = 0;
+    QString nota;
+};
+
+// What the benchmark adds to the database, so that it can be taken away again.
+struct Estado {
+    qint64 maxArreglo = 0;
+    qint64 maxMovimiento = 0;
+    QStringList cierresAbiertos;
+};
+
+QString N(qint64 n)
+{
+    return QString::number(n);
+}
+
+void Escribir(const QString &texto, QFile *archivo)
+{
+    std::fputs(qPrintable(texto), stdout);
+    std::fflush(stdout);
+    if (archivo)
+        archivo->write(texto.toUtf8());
+}
+
+qint64 Numero(Conexion &c, const QString &sql)
+{
+    Recordset rs = c.AbrirRecordset(sql);
+    return rs.HayFilas() ? rs.Campo(0).toLongLong() : 0;
+}
+
+Estado Anotar(Conexion &c)
+{
+    Estado e;
+    e.maxArreglo = Numero(c, QStringLiteral("select max(idarreglo) from arreglos"));
+    e.maxMovimiento = Numero(c, QStringLiteral("select max(idmovimiento) from caja"));
+    Recordset rs = c.AbrirRecordset(QStringLiteral("select distinct nombrecierre from caja where cerrado = 0"));
+    for (; !rs.EOF_(); rs.MoveNext())
+        e.cierresAbiertos.append(rs.Campo(0).toString());
+    return e;
+}
+
+void Restaurar(Conexion &c, const Estado &e)
+{
+    Transaccion t(c);
+    c.Ejecutar(QStringLiteral("delete from arreglos_detalles where idarreglo > ") + N(e.maxArreglo));
+    c.Ejecutar(QStringLiteral("delete from arreglos where idarreglo > ") + N(e.maxArreglo));
+    c.Ejecutar(QStringLiteral("delete from caja where idmovimiento > ") + N(e.maxMovimiento));
+    for (const QString &cierre : e.cierresAbiertos)
+        c.Ejecutar(QStringLiteral("update caja set cerrado = 0 where nombrecierre = ") + ComillasSQL(cierre));
+    t.Confirmar();
+}
+
+// The listing straight through the driver: every value of every row read and thrown away.
+qint64 PorMotor(Conexion &c, const Listado &l)
+{
+    qint64 filas = 0;
+    for (const QString &sql : l.sql) {
+        QSqlQuery q(c.db());
+        q.setForwardOnly(true);
+        if (!q.exec(c.Traducir(sql)))
+            throw ErrorBaseDatos(q.lastError().text(), sql);
+        const int columnas = q.record().count();
+        const int colArreglo = q.record().indexOf(QStringLiteral("IdArreglo"));
+        while (q.next()) {
+            for (int i = 0; i < columnas; ++i)
+                q.value(i);
+            ++filas;
+            if (l.sumasCaja) {
+                QSqlQuery s(c.db());
+                s.setForwardOnly(true);
+                const QString suma = QStringLiteral("select sum(importe) as suma from caja where idarreglo = ")
+                                     + N(q.value(colArreglo).toLongLong());
+                if (!s.exec(c.Traducir(suma)))
+                    throw ErrorBaseDatos(s.lastError().text(), suma);
+                while (s.next())
+                    s.value(0);
+            }
+        }
+    }
+    return filas;
+}
+
+// The listing as a screen gets it: a static record set, and the per-order lookups.
+qint64 PorRecordset(Conexion &c, const Listado &l)
+{
+    qint64 filas = 0;
+    for (const QString &sql : l.sql) {
+        Recordset rs = c.AbrirRecordset(sql);
+        filas += rs.Cuantos();
+        if (l.sumasCaja)
+            for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext())
+                DimeSumaCajaArreglo(rs.Campo(QStringLiteral("IdArreglo")).toLongLong());
+    }
+    return filas;
+}
+
+void Plan(Conexion &c, const Listado &l)
+{
+    for (const QString &sql : l.sql) {
+        const QString pregunta = (c.motor() == Motor::SQLite ? QStringLiteral("EXPLAIN QUERY PLAN ")
+                                                              : QStringLiteral("EXPLAIN ANALYZE "))
+                                 + c.Traducir(sql);
+        QSqlQuery q(c.db());
+        if (!q.exec(pregunta))
+            throw ErrorBaseDatos(q.lastError().text(), pregunta);
+        std::printf("\n-- %s\n", qPrintable(l.nombre));
+        while (q.next()) {
+            QStringList columnas;
+            for (int i = 0; i < q.record().count(); ++i)
+                columnas.append(q.value(i).toString());
+            std::printf("   %s\n", qPrintable(columnas.join(QLatin1Char(' '))));
+        }
+    }
+}
+
+std::vector<Fila> MedirArranque(Conexion &c, const QString &config, const Opciones &o)
+{
+    std::vector<Fila> filas;
+    const Estado estado = Anotar(c);
+    auto medir = [&](bool nuevaCaja, const QString &nombre) {
+        Fila f{nombre};
+        f.objetivoMs = 300;
+        std::vector<double> ms;
+        for (int i = 0; i <= o.repeticiones; ++i) {
+            const ResultadoArranque r = LanzarArranque(config, nuevaCaja);
+            if (nuevaCaja)
+                Restaurar(c, estado);
+            if (r.ms < 0) {
+                f.nota = r.error;
+                break;
+            }
+            if (r.preguntas != (nuevaCaja ? 1 : 0))
+                f.nota = QStringLiteral("preguntas hechas: ") + N(r.preguntas);
+            if (i > 0) // the first launch only warms the caches
+                ms.push_back(r.ms);
+            f.picoMb = std::max(f.picoMb, r.picoMb);
+        }
+        f.ms = ms.empty() ? -1 : Medida::Mediana(ms);
+        filas.push_back(f);
+    };
+    medir(true, QStringLiteral("Arranque, primero del día (abre caja nueva)"));
+    // A movement booked today: the next start-ups go on with the day's cash without asking.
+    MeterMovimientoCaja(100, QStringLiteral("Inicio caja"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")),
+                        1, 0, 0);
+    medir(false, QStringLiteral("Arranque (caja del día ya abierta)"));
+    Restaurar(c, estado);
+    return filas;
+}
+
+EncargoMedido EncargoDePrueba(Conexion &c)
+{
+    EncargoMedido e;
+    e.idcliente = int(Numero(c, QStringLiteral("select min(idcliente) from clientes where estienda = 0 or estienda is null")));
+    e.entregado = 20;
+    const QString fecha = QDate::currentDate().addDays(7).toString(QStringLiteral("dd/MM/yy"));
+    e.fechaEntrega = fecha;
+    // Five garments, twelve lines: 3 + 3 + 2 + 2 + 2.
+    const int familias[] = {1, 2, 4, 5, 6};
+    const int lineas[] = {3, 3, 2, 2, 2};
+    for (int i = 0; i < 5; ++i) {
+        EncargoMedido::Prenda p{familias[i], QStringLiteral("-- ") + DimeNombreDeFamilia(familias[i]) + QStringLiteral(" --"),
+                                fecha, {}};
+        Recordset rs = c.AbrirRecordset(QStringLiteral("select idproducto, precio1 from productos where idfamilia = ")
+                                        + N(familias[i]) + QStringLiteral(" and activo = 0 order by idproducto"));
+        for (int k = 0; k < lineas[i] && !rs.EOF_(); ++k, rs.MoveNext())
+            p.lineas.push_back({rs.Campo(0).toInt(), Val(NuloACero(rs.Campo(1)))});
+        e.prendas.push_back(p);
+    }
+    return e;
+}
+
+std::vector<Fila> MedirVenta(Conexion &c)
+{
+    std::vector<Fila> filas;
+    const Estado estado = Anotar(c);
+    G().NombreCierre = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    std::unique_ptr<VentaMedida> venta = CrearVentaMedida();
+    const int familia = 1;
+    const int producto = int(Numero(c, QStringLiteral("select min(idproducto) from productos where idfamilia = 1 and activo = 0")));
+
+    auto repetir = [](int veces, const std::function<void()> &trabajo) {
+        for (int i = 0; i < 5; ++i)
+            trabajo();
+        std::vector<double> ms;
+        for (int i = 0; i < veces; ++i)
+            ms.push_back(Medida::Ms(trabajo));
+        return Medida::Mediana(ms);
+    };
+
+    Medida::ReiniciarPico();
+    Fila tocar{QStringLiteral("Tocar una familia (productos listados)")};
+    tocar.ms = repetir(200, [&] { venta->TocarFamilia(familia); });
+    tocar.objetivoMs = 5;
+    tocar.picoMb = Medida::PicoMb();
+    filas.push_back(tocar);
+
+    Fila linea{QStringLiteral("Añadir una línea de producto")};
+    linea.ms = repetir(200, [&] { venta->TocarProducto(producto); });
+    linea.objetivoMs = 5;
+    linea.picoMb = Medida::PicoMb();
+    filas.push_back(linea);
+
+    const EncargoMedido encargo = EncargoDePrueba(c);
+    Medida::ReiniciarPico();
+    std::vector<double> guardar, tickets, total;
+    for (int i = 0; i < 25; ++i) {
+        qint64 n = 0;
+        const double g = Medida::Ms([&] { n = venta->AcabarEncargo(encargo); });
+        const double t = Medida::Ms([&] { venta->ImprimirTickets(n, int(encargo.prendas.size())); });
+        if (i >= 5) {
+            guardar.push_back(g);
+            tickets.push_back(t);
+            total.push_back(g + t);
+        }
+    }
+    const double pico = Medida::PicoMb();
+    filas.push_back({QStringLiteral("Fin arreglo 5 prendas, 12 líneas: guardar y caja"), -1, Medida::Mediana(guardar),
+                     -1, pico, 0, {}});
+    filas.push_back({QStringLiteral("Fin arreglo: lecturas de los tickets"), -1, Medida::Mediana(tickets), -1, pico, 0, {}});
+    filas.push_back({QStringLiteral("Fin arreglo: total"), -1, Medida::Mediana(total), -1, pico, 20, {}});
+    Restaurar(c, estado);
+    return filas;
+}
+
+std::vector<Fila> MedirListados(Conexion &c, const Opciones &o)
+{
+    std::vector<Fila> filas;
+    for (const Listado &l : ListadosDeLaTienda(ElegirParametros(c))) {
+        if (!o.solo.isEmpty() && !l.nombre.contains(o.solo, Qt::CaseInsensitive))
+            continue;
+        if (o.plan)
+            Plan(c, l);
+        Fila f{l.nombre};
+        f.objetivoMs = l.objetivoMs;
+        Medida::ReiniciarPico();
+        const double primera = Medida::Ms([&] { f.filas = PorMotor(c, l); });
+        // Long listings are timed fewer times: their median settles quickly.
+        const int veces = primera > 1000 ? 3 : o.repeticiones;
+        std::vector<double> motor, rs;
+        for (int i = 0; i < veces; ++i)
+            motor.push_back(Medida::Ms([&] { PorMotor(c, l); }));
+        for (int i = 0; i < veces; ++i)
+            rs.push_back(Medida::Ms([&] { PorRecordset(c, l); }));
+        f.ms = Medida::Mediana(motor);
+        f.msRecordset = Medida::Mediana(rs);
+        f.picoMb = Medida::PicoMb();
+        filas.push_back(f);
+        std::fprintf(stderr, "  %-70s %8.1f ms\n", qPrintable(l.nombre), f.ms);
+    }
+    return filas;
+}
+
+QString Ms(double ms)
+{
+    if (ms < 0)
+        return QStringLiteral("—");
+    return ms < 10 ? QString::number(ms, 'f', 2) : ms < 100 ? QString::number(ms, 'f', 1) : QString::number(ms, 'f', 0);
+}
+
+QString Maquina()
+{
+    QString cpu;
+    QFile f(QStringLiteral("/proc/cpuinfo"));
+    if (f.open(QIODevice::ReadOnly))
+        for (const QByteArray &linea : f.readAll().split('\n'))
+            if (linea.startsWith("model name")) {
+                cpu = QString::fromUtf8(linea.mid(linea.indexOf(':') + 1)).trimmed();
+                break;
+            }
+    return cpu + QStringLiteral(", ") + N(QThread::idealThreadCount()) + QStringLiteral(" núcleos; Qt ")
+           + QString::fromLatin1(qVersion()) + QStringLiteral(", SQLite ") + QString::fromLatin1(sqlite3_libversion());
+}
+
+QString Descripcion(Conexion &c, const Configuracion &cfg)
+{
+    QString motor;
+    if (c.motor() == Motor::SQLite) {
+        motor = QStringLiteral("SQLite, ") + QFileInfo(cfg.ArchivoBaseDatos()).fileName() + QStringLiteral(" (")
+                + N(QFileInfo(cfg.ArchivoBaseDatos()).size() / (1024 * 1024)) + QStringLiteral(" MB)");
+    } else {
+        Recordset rs = c.AbrirRecordset(QStringLiteral("show server_version"));
+        motor = QStringLiteral("PostgreSQL ") + rs.Campo(0).toString() + QStringLiteral(", ") + cfg.Servidor().host
+                + QLatin1Char('/') + cfg.Servidor().basedatos;
+    }
+    return motor + QStringLiteral(": ") + N(Numero(c, QStringLiteral("select count(*) from arreglos")))
+           + QStringLiteral(" arreglos, ") + N(Numero(c, QStringLiteral("select count(*) from arreglos_detalles")))
+           + QStringLiteral(" líneas, ") + N(Numero(c, QStringLiteral("select count(*) from clientes")))
+           + QStringLiteral(" clientes, ") + N(Numero(c, QStringLiteral("select count(*) from caja")))
+           + QStringLiteral(" movimientos de caja");
+}
+
+QString Tabla(const QString &titulo, const std::vector<Fila> &filas)
+{
+    QString t = QStringLiteral("\n### ") + titulo + QStringLiteral("\n\n| Operación | Filas | ms | ms Recordset | "
+                                                                "Pico MB | Objetivo ms | |\n|---|--:|--:|--:|--:|--:|:-:|\n");
+    for (const Fila &f : filas) {
+        const QString marca = f.objetivoMs <= 0 || f.ms < 0 ? QString() : f.ms <= f.objetivoMs ? QStringLiteral("sí")
+                                                                                                 : QStringLiteral("**NO**");
+        t += QStringLiteral("| ") + f.operacion + (f.nota.isEmpty() ? QString() : QStringLiteral(" (") + f.nota + QLatin1Char(')'))
+             + QStringLiteral(" | ") + (f.filas < 0 ? QString() : N(f.filas)) + QStringLiteral(" | ") + Ms(f.ms)
+             + QStringLiteral(" | ") + (f.msRecordset < 0 ? QString() : Ms(f.msRecordset)) + QStringLiteral(" | ")
+             + QString::number(f.picoMb, 'f', 0) + QStringLiteral(" | ")
+             + (f.objetivoMs > 0 ? Ms(f.objetivoMs) : QString()) + QStringLiteral(" | ") + marca + QStringLiteral(" |\n");
+    }
+    return t;
+}
+
+int Uso()
+{
+    std::fputs("Uso: hilvan-bench --config ARCHIVO [--config ARCHIVO ...] [--repeticiones N] [--sin-arranque]\n"
+               "                  [--sin-venta] [--sin-listados] [--solo TEXTO] [--plan] [--salida ARCHIVO.md]\n"
+               "Mide el arranque, la venta y los listados sobre la base de datos de cada configuración\n"
+               "(bdcostuaccess.dat). La base de datos queda como estaba.\n",
+               stderr);
+    return 2;
+}
+
+int Medir(const Opciones &o)
+{
+    QFile archivo(o.salida);
+    if (!o.salida.isEmpty() && !archivo.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "No se puede escribir %s\n", qPrintable(o.salida));
+        return 1;
+    }
+    QFile *salida = o.salida.isEmpty() ? nullptr : &archivo;
+    Escribir(QStringLiteral("Máquina: ") + Maquina() + QStringLiteral(". Medianas de ") + N(o.repeticiones)
+                 + QStringLiteral(" ejecuciones tras una de calentamiento.\n"),
+             salida);
+    DialogosGuion dialogos;
+    for (const QString &ruta : o.configs) {
+        const Configuracion cfg = LeerConfiguracion(ruta);
+        if (!cfg.existe) {
+            std::fprintf(stderr, "No existe la configuración %s\n", qPrintable(ruta));
+            return 1;
+        }
+        Conexion c;
+        G() = ValoresPrograma();
+        G().dialogos = &dialogos;
+        AbrirSegunConfiguracion(c, cfg);
+        const QString titulo = Descripcion(c, cfg);
+        std::fprintf(stderr, "%s\n", qPrintable(titulo));
+        std::vector<Fila> filas;
+        auto anadir = [&filas](std::vector<Fila> nuevas) { filas.insert(filas.end(), nuevas.begin(), nuevas.end()); };
+        if (o.arranque)
+            anadir(MedirArranque(c, QFileInfo(ruta).absoluteFilePath(), o));
+        if (o.venta)
+            anadir(MedirVenta(c));
+        if (o.listados)
+            anadir(MedirListados(c, o));
+        Escribir(Tabla(titulo, filas), salida);
+        G() = ValoresPrograma();
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 5 && qstrcmp(argv[1], "--arranque-hijo") == 0)
+        return ArranqueHijo(argc, argv, QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLongLong(),
+                            qstrcmp(argv[4], "si") == 0);
+
+    QCoreApplication app(argc, argv);
+    Opciones o;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (a == QLatin1String("--config") && i + 1 < args.size())
+            o.configs.append(args[++i]);
+        else if (a == QLatin1String("--repeticiones") && i + 1 < args.size())
+            o.repeticiones = std::max(1, args[++i].toInt());
+        else if (a == QLatin1String("--sin-arranque"))
+            o.arranque = false;
+        else if (a == QLatin1String("--sin-venta"))
+            o.venta = false;
+        else if (a == QLatin1String("--sin-listados"))
+            o.listados = false;
+        else if (a == QLatin1String("--plan"))
+            o.plan = true;
+        else if (a == QLatin1String("--solo") && i + 1 < args.size())
+            o.solo = args[++i];
+        else if (a == QLatin1String("--salida") && i + 1 < args.size())
+            o.salida = args[++i];
+        else
+            return Uso();
+    }
+    if (o.configs.isEmpty())
+        return Uso();
+    try {
+        return Medir(o);
+    } catch (const ErrorBaseDatos &e) {
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(e.Mensaje()), qPrintable(e.Sql().left(400)));
+        return 1;
+    }
+}

@@ -1,0 +1,299 @@
+// The sale grid of frmPrincipal: families, products and the order being taken.
+#include "frmPrincipal.h"
+
+#include "core/Conexion.h"
+#include "core/Consultas.h"
+#include "core/Dialogos.h"
+#include "core/Fechas.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+
+namespace {
+
+constexpr Color ColorSeparador = Rgb(172, 209, 255);
+// The same-day service: its garment is due today.
+constexpr int ProductoEntregaEnElDia = 21;
+
+QString Campo(const Recordset &rs, const char *nombre)
+{
+    return NuloABlanco(rs.Campo(QString::fromLatin1(nombre)));
+}
+
+} // namespace
+
+void frmPrincipal::DarTamanosGridTPV()
+{
+    gridTPV = Grid(1, 8);
+    gridTPV.SetTextMatrix(0, ColNombre, QStringLiteral("Producto/Arreglo"));
+    gridTPV.SetTextMatrix(0, ColImporte, QStringLiteral("Importe"));
+    gridTPV.SetTextMatrix(0, ColFecha, QStringLiteral("Fecha"));
+    const int anchos[] = {0, 0, 585, 4650, 1305, 1500, 15, 1};
+    for (int c = 0; c < 8; ++c)
+        gridTPV.SetColWidth(c, anchos[c]);
+    gridTPV.SetColAlignment(ColBorrar, Alineacion::Centro);
+    gridTPV.SetColAlignment(ColNombre, Alineacion::Izquierda);
+    gridTPV.SetColAlignment(ColImporte, Alineacion::Derecha);
+    gridTPV.SetColAlignment(ColFecha, Alineacion::Centro);
+}
+
+void frmPrincipal::DarTamanosGridFamilias()
+{
+    const bool visible = gridFamilias.Visible;
+    gridFamilias = Grid(2, 2);
+    gridFamilias.Visible = visible;
+    gridFamilias.SetTextMatrix(0, 1, QStringLiteral("Familia"));
+    gridFamilias.SetColWidth(0, 0);
+    gridFamilias.SetColWidth(1, 5595);
+}
+
+void frmPrincipal::DarTamanosGridProductos()
+{
+    const bool visible = gridProductos.Visible;
+    gridProductos = Grid(1, 2);
+    gridProductos.Visible = visible;
+    gridProductos.SetTextMatrix(0, 1, QStringLiteral("Arreglos"));
+    gridProductos.SetColWidth(0, 0);
+    gridProductos.SetColWidth(1, 5595);
+    gridProductos.SetRows(2);
+}
+
+void frmPrincipal::AjustarAltoFila(Grid &grid, int fila, const QString &texto)
+{
+    const int ancho = G().pantallas ? G().pantallas->AnchoTextoTwips(texto.trimmed()) : 0;
+    grid.SetRowHeight(fila, ancho > AnchoMaximoNombre ? 2 * AltoFila : AltoFila);
+}
+
+void frmPrincipal::LlenarFamilias()
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from familias order by nombre"));
+    gridFamilias.SetRows(1);
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const QString nombre = Campo(rs, "nombre");
+        const int r = gridFamilias.AgregarFila({Campo(rs, "idfamilia"), nombre});
+        AjustarAltoFila(gridFamilias, r, nombre);
+    }
+    ColorearGrid(gridFamilias);
+}
+
+void frmPrincipal::LlenarProductos(int idfamilia)
+{
+    DarTamanosGridProductos();
+    cmdVerFamiliasVisible = true;
+    gridFamilias.Visible = false;
+    gridProductos.Visible = true;
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idfamilia = ")
+                                  + QString::number(idfamilia) + QStringLiteral(" and activo = 0 order by nombre"));
+    gridProductos.SetRows(1);
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const QString nombre = Campo(rs, "nombre");
+        const int r = gridProductos.AgregarFila({Campo(rs, "idproducto"), nombre});
+        AjustarAltoFila(gridProductos, r, nombre);
+    }
+    ColorearGrid(gridProductos);
+}
+
+bool frmPrincipal::EsSeparador(int fila) const
+{
+    return fila >= 1 && fila < gridTPV.Rows() && gridTPV.TextMatrix(fila, ColIdProducto).isEmpty();
+}
+
+void frmPrincipal::NumerarPrendas()
+{
+    int prenda = 1;
+    for (int f = 1; f < gridTPV.Rows(); ++f)
+        if (gridTPV.TextMatrix(f, ColIdProducto).isEmpty())
+            gridTPV.SetTextMatrix(f, ColPrenda, QString::number(prenda++));
+}
+
+void frmPrincipal::MeterSeparadorPrenda(int idfamilia, const QString &nombreprenda)
+{
+    const int r = gridTPV.AgregarFila({QString(), QString::number(idfamilia), QStringLiteral("X")});
+    const QString nombre = nombreprenda.trimmed().isEmpty()
+                               ? QStringLiteral("-- ") + DimeNombreDeFamilia(idfamilia).trimmed() + QStringLiteral(" --")
+                               : nombreprenda.trimmed();
+    gridTPV.SetTextMatrix(r, ColNombre, nombre);
+    PintarFilaGrid(gridTPV, r, ColorSeparador);
+    AjustarAltoFila(gridTPV, r, nombre);
+    NumerarPrendas();
+    gridTPV.SetTextMatrix(r, ColImporte, QStringLiteral("--"));
+    CalcularCifrasTPV();
+}
+
+void frmPrincipal::MeterProductoEnGridTPV(int idproducto)
+{
+    // One line per product and garment: the same alteration twice on a garment is a slip.
+    for (int f = gridTPV.Rows() - 1; f >= 1; --f) {
+        const QString id = gridTPV.TextMatrix(f, ColIdProducto);
+        if (id.isEmpty())
+            break;
+        if (int(Val(id)) == idproducto)
+            return;
+    }
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idproducto = ")
+                                  + QString::number(idproducto));
+    if (!rs.HayFilas())
+        return;
+    const int r = gridTPV.AgregarFila({QString::number(idproducto)});
+    if (idproducto == ProductoEntregaEnElDia && r > 1)
+        gridTPV.SetTextMatrix(r - 1, ColFecha, FormatoFecha(DimeFechaServidor(), QStringLiteral("dd/MM/yy")));
+    const QString nombre = Campo(rs, "nombre").trimmed();
+    gridTPV.SetTextMatrix(r, ColIdFamilia, Campo(rs, "idfamilia"));
+    gridTPV.SetTextMatrix(r, ColBorrar, QStringLiteral("X"));
+    gridTPV.SetTextMatrix(r, ColNombre, nombre);
+    AjustarAltoFila(gridTPV, r, nombre);
+    const char *precio = ClienteEsTienda == 1 ? "precio2" : "precio1";
+    gridTPV.SetTextMatrix(r, ColImporte, FormatoImporte(Val(NuloACero(rs.Campo(QString::fromLatin1(precio))))));
+    CalcularCifrasTPV();
+}
+
+double frmPrincipal::DimePrecio(int idproducto)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("Select * from productos where idproducto = ")
+                                  + QString::number(idproducto));
+    return rs.HayFilas() ? Val(NuloACero(rs.Campo(QStringLiteral("precio1")))) : 0;
+}
+
+double frmPrincipal::DimePrecioTienda(int idproducto)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("Select * from productos where idproducto = ")
+                                  + QString::number(idproducto));
+    return rs.HayFilas() ? Val(NuloACero(rs.Campo(QStringLiteral("precio2")))) : 0;
+}
+
+void frmPrincipal::gridFamilias_Click()
+{
+    const int fila = gridFamilias.Row;
+    if (fila < 1 || fila >= gridFamilias.Rows())
+        return;
+    const int idfamilia = int(Val(gridFamilias.TextMatrix(fila, 0)));
+    LlenarProductos(idfamilia);
+    MeterSeparadorPrenda(idfamilia, QString());
+}
+
+void frmPrincipal::gridProductos_Click()
+{
+    const QString id = gridProductos.TextMatrix(gridProductos.Row, 0);
+    if (gridProductos.Row < 1 || id.isEmpty())
+        return;
+    MeterProductoEnGridTPV(int(Val(id)));
+    gridTPV.Row = gridTPV.Rows() - 1;
+}
+
+void frmPrincipal::QuitarUltimaFilaTPV()
+{
+    if (gridTPV.Rows() < 3)
+        gridTPV.SetRows(1);
+    else
+        gridTPV.QuitarFila(gridTPV.Rows() - 1);
+}
+
+void frmPrincipal::gridTPV_Click()
+{
+    const int R = gridTPV.Row;
+    const int C = gridTPV.Col;
+    if (R < 1 || R >= gridTPV.Rows())
+        return;
+
+    // An empty garment at the end goes, and an empty one before it with it.
+    if (C == ColBorrar && R == gridTPV.Rows() - 1 && EsSeparador(R)) {
+        QuitarUltimaFilaTPV();
+        if (EsSeparador(gridTPV.Rows() - 1))
+            QuitarUltimaFilaTPV();
+        VolverAFamilias();
+        return;
+    }
+
+    if (C == ColImporte && !EsSeparador(R) && !gridTPV.TextMatrix(R, ColImporte).isEmpty()) {
+        const QString precio = Dlg().PadNumerico(QStringLiteral("Introduzca el nuevo precio"), false);
+        if (!precio.isEmpty() && ImporteValido(precio))
+            gridTPV.SetTextMatrix(R, ColImporte, FormatoImporte(Val(precio)));
+    }
+
+    if (C == ColBorrar) {
+        if (EsSeparador(R)) {
+            // The garment goes with all its lines, up to the next garment.
+            do
+                gridTPV.QuitarFila(R);
+            while (R < gridTPV.Rows() && !EsSeparador(R));
+            NumerarPrendas();
+            VolverAFamilias();
+        } else {
+            gridTPV.QuitarFila(R);
+        }
+    }
+
+    if (gridTPV.Col == ColNombre && EsSeparador(R)) {
+        const QString color = G().pantallas ? G().pantallas->Colores() : QString();
+        if (!color.isEmpty()) {
+            QString etiqueta = gridTPV.TextMatrix(R, ColNombre);
+            etiqueta.replace(QStringLiteral(" --"), QLatin1Char(' ') + color + QStringLiteral(" --"));
+            gridTPV.SetTextMatrix(R, ColNombre, etiqueta);
+            AjustarAltoFila(gridTPV, R, etiqueta);
+        }
+        gridTPV.Col = 0;
+    }
+
+    if (gridTPV.Col == ColFecha && EsSeparador(R))
+        gridTPV.SetTextMatrix(R, ColFecha, FormatoFecha(Dlg().Calendario(), QStringLiteral("dd/MM/yy")));
+
+    CalcularCifrasTPV();
+    if (R < gridTPV.Rows())
+        gridTPV.Row = R;
+}
+
+void frmPrincipal::VolverAFamilias()
+{
+    if (EsSeparador(gridTPV.Rows() - 1))
+        QuitarUltimaFilaTPV();
+    gridProductos.Visible = false;
+    gridFamilias.Visible = true;
+    DarTamanosGridFamilias();
+    LlenarFamilias();
+    cmdVerFamiliasVisible = false;
+    CalcularCifrasTPV();
+}
+
+void frmPrincipal::ReiniciarVenta()
+{
+    IdClienteVenta = 0;
+    txtNombreCliente.clear();
+    txtTelefono.clear();
+
+    DarTamanosGridFamilias();
+    DarTamanosGridProductos();
+    DarTamanosGridTPV();
+    gridProductos.Visible = false;
+    gridFamilias.Visible = true;
+    cmdVerFamiliasVisible = false;
+
+    txtTotal = txtEntregado = txtPendiente = txtSenal = txtCambio = QStringLiteral("0.00");
+    lblAtendidopor.clear();
+
+    IdFormaPagoVenta = 1;
+    cmdFormasPagoCaption = QStringLiteral("Efectivo");
+    IdUsuarioVenta = 0;
+
+    // An order number reserved for this sale but never finished must not stay behind.
+    if (IdArregloVenta != 0 && !ArregloCargado) {
+        const QString id = QString::number(IdArregloVenta);
+        Transaccion t(Bd());
+        Bd().Ejecutar(QStringLiteral("delete from arreglos where idarreglo = ") + id);
+        Bd().Ejecutar(QStringLiteral("delete from arreglos_detalles where idarreglo = ") + id);
+        t.Confirmar();
+    }
+
+    IdArregloVenta = 0;
+    ClienteEsTienda = 0;
+    lblNumReferencia.clear();
+    G().EntregandoArreglo = false;
+
+    LlenarFamilias();
+    txtFechaEntrega.clear();
+
+    ArregloCargado = false;
+    EntregarAlAcabar = false;
+
+    cmdVerFamiliasEnabled = cmdTelefonoEnabled = cmdBuscarClienteEnabled = cmdFechaEntregaEnabled = true;
+    gridFamiliasEnabled = gridProductosEnabled = true;
+}

@@ -1,0 +1,37 @@
+#include "frmCalendar.h"
+
+#include "frmMensajeSiNo.h"
+#include "core/Consultas.h"
+#include "core/Dialogos.h"
+#include "core/Fechas.h"
+#include "core/Programa.h"
+#include "core/Reloj.h"
+
+void frmCalendar::CargarFormulario(QString &fecha)
+{
+    Cal1 = FechaDeTexto(DimeFechaServidor()).date();
+    fecha_.clear();
+    Mostrar();
+    fecha = fecha_;
+}
+
+void frmCalendar::cmdAceptar_Click()
+{
+    fecha_ = QStringLiteral("%1/%2/%3").arg(Cal1.day()).arg(Cal1.month()).arg(Cal1.year());
+    if (Cal1.daysTo(RelojPrograma().Ahora().date()) < 1) {
+        Descargar();
+        return;
+    }
+    const QString pregunta = QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy") +
+                             QStringLiteral("\r\n") + QString::fromUtf8("¿Desea continuar?");
+    if (Dlg().MensajeSiNo(pregunta) == frmMensajeSiNo::Si)
+        Descargar();
+    else
+        fecha_.clear(); // a past date the user refused must not come back through the close box
+}
+
+void frmCalendar::cmdCancelar_Click()
+{
+    fecha_.clear();
+    Descargar();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "DialogoModal.h"
+
+#include <QDate>
+#include <QString>
+
+// The calendar: a date for a garment or a listing, handed back as "d/m/yyyy".
+class frmCalendar : public DialogoModal
+{
+public:
+    // fecha is empty when the user cancelled.
+    void CargarFormulario(QString &fecha);
+    void cmdAceptar_Click();
+    void cmdCancelar_Click();
+
+    QDate Cal1;
+
+private:
+    QString fecha_;
+};

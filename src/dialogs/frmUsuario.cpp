@@ -1,0 +1,21 @@
+#include "frmUsuario.h"
+
+#include "core/Formato.h"
+
+frmUsuario::frmUsuario() : Selector(QStringLiteral("Seleccione el usuario"), true) {}
+
+void frmUsuario::CargarFormulario(int &idusuario)
+{
+    idusuario_ = 0;
+    LlenarGrid(QStringLiteral("Usuario"), QStringLiteral("select * from usuarios order by nombre"),
+               QStringLiteral("idusuario"));
+    Mostrar();
+    idusuario = idusuario_;
+}
+
+void frmUsuario::cmdAceptar_Click()
+{
+    if (HayFilaActual())
+        idusuario_ = int(Val(TextoFilaActual(0)));
+    Descargar();
+}

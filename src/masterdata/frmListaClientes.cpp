@@ -1,0 +1,89 @@
+#include "frmListaClientes.h"
+
+#include "core/Consultas.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+
+int frmListaClientes::CargarFormulario(const std::function<void()> &mostrar)
+{
+    DarTamanosGrid();
+    LlenarClientes(QString());
+    Abierto = true;
+    if (mostrar)
+        mostrar();
+    Abierto = false;
+    return IdClienteElegido;
+}
+
+void frmListaClientes::DarTamanosGrid()
+{
+    gridClientes = Grid(2, 4);
+    gridClientes.SetTextMatrix(0, 1, QStringLiteral("Nombre"));
+    gridClientes.SetTextMatrix(0, 2, QStringLiteral("Deudas"));
+    gridClientes.SetTextMatrix(0, 3, QStringLiteral("Telefono"));
+    gridClientes.SetColWidth(0, 0);
+    gridClientes.SetColWidth(1, 7140);
+    gridClientes.SetColWidth(2, 0);
+    gridClientes.SetColWidth(3, 2130);
+}
+
+void frmListaClientes::LlenarClientes(const QString &texto)
+{
+    Recordset rs = AbrirRecordset(
+        QStringLiteral("SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono FROM "
+                       "clientes where clientes.nombre like ")
+        + ComillasSQL(QLatin1Char('%') + texto + QLatin1Char('%')) + QStringLiteral(" ORDER BY clientes.nombre"));
+    int r = 1;
+    while (!rs.EOF_()) {
+        gridClientes.SetTextMatrix(r, 0, NuloABlanco(rs.Campo(QStringLiteral("Idcliente"))));
+        const QString nombre = NuloABlanco(rs.Campo(QStringLiteral("nombre")));
+        const bool tienda = Val(NuloACero(rs.Campo(QStringLiteral("estienda")))) == 1;
+        gridClientes.SetTextMatrix(r, 1, tienda ? QStringLiteral("(*)") + nombre : nombre);
+        gridClientes.SetTextMatrix(r, 3, NuloABlanco(rs.Campo(QStringLiteral("telefono"))));
+        gridClientes.SetRows(gridClientes.Rows() + 1);
+        ++r;
+        rs.MoveNext();
+    }
+    gridClientes.SetRows(gridClientes.Rows() - 1);
+    ColorearGrid(gridClientes);
+    gridClientes.Row = gridClientes.Rows() > 1 ? 1 : 0;
+}
+
+void frmListaClientes::cmdBuscar_Click()
+{
+    DarTamanosGrid();
+    LlenarClientes(txtNombre);
+    ColorearGrid(gridClientes);
+}
+
+void frmListaClientes::gridClientes_Click(int fila)
+{
+    if (fila < 1 || fila >= gridClientes.Rows())
+        return;
+    gridClientes.Row = fila;
+    IdClienteElegido = int(Val(gridClientes.TextMatrix(fila, 0)));
+}
+
+void frmListaClientes::gridClientes_DblClick(int fila)
+{
+    if (fila < 1 || fila >= gridClientes.Rows())
+        return;
+    gridClientes.Row = fila;
+    const int id = int(Val(gridClientes.TextMatrix(fila, 0)));
+    if (id == 0)
+        return;
+    if (G().pantallas)
+        G().pantallas->FichaCliente(QString(), id);
+    DarTamanosGrid();
+    LlenarClientes(QString());
+}
+
+void frmListaClientes::cmdNuevo_Click()
+{
+    IdClienteElegido = 0;
+    if (G().pantallas)
+        G().pantallas->FichaCliente(QString(), 0);
+    DarTamanosGrid();
+    LlenarClientes(QString());
+}

@@ -1,0 +1,23 @@
+#include "frmNuevoColor.h"
+
+#include "core/Conexion.h"
+#include "core/Formato.h"
+#include "core/Programa.h"
+
+void frmNuevoColor::CargarFormulario(const std::function<void()> &mostrar)
+{
+    txtColor.clear();
+    Abierto = true;
+    if (mostrar)
+        mostrar();
+    Abierto = false;
+}
+
+void frmNuevoColor::cmdAceptar_Click()
+{
+    const QString color = txtColor.trimmed();
+    if (color.isEmpty())
+        return;
+    Bd().Ejecutar(QStringLiteral("insert into colores (nombre) values (") + ComillasSQL(color) + QStringLiteral(")"));
+    Abierto = false;
+}

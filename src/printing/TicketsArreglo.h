@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The customer's ticket of an order and the garment tickets that go into the workshop.
+
+// The customer ticket: shop header, ImprimirTicketArreglo and the footer with the cut.
+// The sale screen calls it after an order is finished or reprinted.
+void ImprimirArreglo(qint64 idarreglo);
+// The body of the customer ticket: garments, subtotals, totals, dates and who attended.
+void ImprimirTicketArreglo(qint64 idarreglo);
+// One whole garment ticket with its barcode, ending with the cut; nothing at all for a
+// reference that has no lines.
+void ImprimirTicketPrenda(const QString &referencia);
+
+// The 13 digits of the garment's barcode: "0000", the order number and the garment number in
+// three digits. Empty when the reference does not fit (an order number of more than eight
+// digits, a garment number of more than three): its scan would name another garment.
+QString CodigoBarrasPrenda(qint64 idarreglo, const QString &referencia);

@@ -1,0 +1,35 @@
+// The screens the sale screen opens: the colours picker and the new-colour window.
+#include "PantallasQt.h"
+
+#include "Estilo.h"
+#include "frmColoresVista.h"
+#include "frmNuevoColorVista.h"
+#include "frmPrincipalVista.h"
+#include "masterdata/frmColores.h"
+#include "masterdata/frmNuevoColor.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+
+QString PantallasQt::Colores()
+{
+    frmColores colores;
+    return colores.CargarFormulario([&colores] {
+        frmColoresVista vista(colores, QApplication::activeWindow());
+        vista.exec();
+    });
+}
+
+void PantallasQt::NuevoColor()
+{
+    frmNuevoColor nuevo;
+    nuevo.CargarFormulario([&nuevo] {
+        frmNuevoColorVista vista(nuevo, QApplication::activeWindow());
+        vista.exec();
+    });
+}
+
+int PantallasQt::AnchoTextoTwips(const QString &texto) const
+{
+    return QFontMetrics(frmPrincipalVista::FuenteGrid()).horizontalAdvance(texto) * Estilo::TwipsPorPixel;
+}

@@ -1,0 +1,68 @@
+#include "frmCalendarVista.h"
+
+#include "Estilo.h"
+#include "dialogs/frmCalendar.h"
+
+#include <QCalendarWidget>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextCharFormat>
+#include <QVBoxLayout>
+
+frmCalendarVista::frmCalendarVista(frmCalendar &modelo, QWidget *padre)
+    : VistaDialogo(modelo, padre), modelo_(modelo)
+{
+    auto *capa = new QVBoxLayout(this);
+    capa->setContentsMargins(18, 18, 18, 18);
+    capa->setSpacing(18);
+
+    Cal1_ = new QCalendarWidget(this);
+    Cal1_->setObjectName(QStringLiteral("Cal1"));
+    Cal1_->setFont(Estilo::Fuente(18));
+    Cal1_->setMinimumSize(620, 470);
+    Cal1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    Cal1_->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    Cal1_->setGridVisible(true);
+    Cal1_->setStyleSheet(QStringLiteral(
+        "QCalendarWidget QWidget#qt_calendar_navigationbar { background: #8a7b66; min-height: 60px; }"
+        "QCalendarWidget QToolButton { color: white; font-size: 20pt; font-weight: bold; min-height: 52px;"
+        " padding: 0 14px; border: none; background: transparent; }"
+        "QCalendarWidget QToolButton#qt_calendar_prevmonth, QCalendarWidget QToolButton#qt_calendar_nextmonth"
+        " { min-width: 64px; qproperty-iconSize: 40px; }"
+        "QCalendarWidget QSpinBox { font-size: 20pt; min-height: 48px; }"
+        "QCalendarWidget QAbstractItemView { selection-background-color: #6b3e2e;"
+        " selection-color: white; }"));
+    QTextCharFormat cabecera;
+    cabecera.setFont(Estilo::Fuente(15, true));
+    Cal1_->setHeaderTextFormat(cabecera);
+    connect(Cal1_, &QCalendarWidget::selectionChanged, this, [this] { modelo_.Cal1 = Cal1_->selectedDate(); });
+    capa->addWidget(Cal1_, 1);
+
+    auto *botones = new QHBoxLayout;
+    botones->setSpacing(24);
+    botones->addStretch();
+    auto *aceptar = Estilo::Boton(QStringLiteral("Aceptar"), this);
+    aceptar->setObjectName(QStringLiteral("cmdAceptar"));
+    aceptar->setMinimumSize(190, 72);
+    connect(aceptar, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
+    botones->addWidget(aceptar);
+    auto *cancelar = Estilo::Boton(QStringLiteral("Cancelar"), this);
+    cancelar->setObjectName(QStringLiteral("cmdCancelar"));
+    cancelar->setMinimumSize(190, 72);
+    connect(cancelar, &QPushButton::clicked, this, [this] { Escape(); });
+    botones->addWidget(cancelar);
+    botones->addStretch();
+    capa->addLayout(botones);
+}
+
+void frmCalendarVista::Repintar()
+{
+    const QSignalBlocker bloqueo(Cal1_);
+    Cal1_->setSelectedDate(modelo_.Cal1);
+}
+
+void frmCalendarVista::Escape()
+{
+    Atender([this] { modelo_.cmdCancelar_Click(); });
+}

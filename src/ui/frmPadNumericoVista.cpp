@@ -1,0 +1,112 @@
+#include "frmPadNumericoVista.h"
+
+#include "Estilo.h"
+#include "dialogs/frmPadNumerico.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int AnchoTecla = 100;
+constexpr int AltoTecla = 84;
+constexpr int PuntosCifra = 22;
+} // namespace
+
+frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
+    : VistaDialogo(modelo, padre), modelo_(modelo)
+{
+    auto *capa = new QVBoxLayout(this);
+    capa->setContentsMargins(20, 18, 20, 20);
+    capa->setSpacing(12);
+
+    lblTitulo_ = new QLabel(this);
+    lblTitulo_->setObjectName(QStringLiteral("lblTitulo"));
+    lblTitulo_->setFont(Estilo::Fuente(17, true));
+    lblTitulo_->setWordWrap(true);
+    lblTitulo_->setAlignment(Qt::AlignCenter);
+    capa->addWidget(lblTitulo_);
+
+    // A label, not an edit box: every key reaches the form model, which decides what the figure is.
+    txtCifra_ = new QLabel(this);
+    txtCifra_->setObjectName(QStringLiteral("txtCifra"));
+    txtCifra_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtCifra_->setMinimumHeight(70);
+    txtCifra_->setStyleSheet(QStringLiteral(
+        "QLabel { background: white; border: 2px solid #8a7b66; border-radius: 6px; padding: 4px 12px; }"));
+    capa->addWidget(txtCifra_);
+
+    auto *teclas = new QGridLayout;
+    teclas->setSpacing(10);
+    for (int d = 1; d <= 9; ++d) {
+        const int fila = 2 - (d - 1) / 3; // 7 8 9 on top, as on a till
+        teclas->addWidget(Tecla(QString::number(d), QStringLiteral("n%1").arg(d), [this, d] { modelo_.n_Click(d); }),
+                          fila, (d - 1) % 3);
+    }
+    teclas->addWidget(Tecla(QStringLiteral("0"), QStringLiteral("n0"), [this] { modelo_.n_Click(0); }), 3, 0, 1, 2);
+    teclas->addWidget(Tecla(QStringLiteral("."), QStringLiteral("npunto"), [this] { modelo_.npunto_Click(); }), 3, 2);
+    teclas->addWidget(Tecla(QStringLiteral("Del"), QStringLiteral("cmdBorrar"), [this] { modelo_.cmdBorrar_Click(); }),
+                      0, 3);
+    teclas->addWidget(Tecla(QStringLiteral("C"), QStringLiteral("nC"), [this] { modelo_.nC_Click(); }), 1, 3);
+    auto *no = Tecla(QStringLiteral("NO"), QStringLiteral("cmdCancelar"), [this] { modelo_.cmdCancelar_Click(); });
+    no->setStyleSheet(QStringLiteral("QPushButton { background: #f3d6d0; }"));
+    teclas->addWidget(no, 2, 3);
+    auto *ok = Tecla(QStringLiteral("OK"), QStringLiteral("cmdOk"), [this] { modelo_.cmdOk_Click(); });
+    ok->setStyleSheet(QStringLiteral("QPushButton { background: #d5ebcf; }"));
+    teclas->addWidget(ok, 3, 3);
+    capa->addLayout(teclas);
+}
+
+QPushButton *frmPadNumericoVista::Tecla(const QString &texto, const QString &nombre,
+                                        const std::function<void()> &manejador)
+{
+    auto *b = Estilo::Boton(texto, this);
+    b->setObjectName(nombre);
+    b->setFont(Estilo::Fuente(24, true));
+    b->setMinimumSize(AnchoTecla, AltoTecla);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, manejador] { Atender(manejador); });
+    return b;
+}
+
+void frmPadNumericoVista::Repintar()
+{
+    lblTitulo_->setText(modelo_.lblTitulo);
+    lblTitulo_->setVisible(!modelo_.lblTitulo.isEmpty());
+    txtCifra_->setFont(Estilo::Fuente(modelo_.letraGrande ? frmPadNumerico::PuntosLetraGrande : PuntosCifra, true));
+    txtCifra_->setText(modelo_.txtCifra);
+}
+
+void frmPadNumericoVista::Escape()
+{
+    Atender([this] { modelo_.Form_KeyPress(QChar(27)); });
+}
+
+void frmPadNumericoVista::keyPressEvent(QKeyEvent *e)
+{
+    QChar tecla;
+    switch (e->key()) {
+    case Qt::Key_Escape:
+        Escape();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        tecla = u'\r';
+        break;
+    case Qt::Key_Backspace:
+        tecla = u'\b';
+        break;
+    case Qt::Key_Delete:
+        Atender([this] { modelo_.nC_Click(); });
+        return;
+    default:
+        if (e->text().size() != 1) {
+            QDialog::keyPressEvent(e);
+            return;
+        }
+        tecla = e->text().at(0);
+    }
+    Atender([this, tecla] { modelo_.Form_KeyPress(tecla); });
+}

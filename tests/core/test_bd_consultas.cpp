@@ -1,0 +1,235 @@
+// The one-value lookups every screen leans on, with and without rows to find.
+#include "BaseDePrueba.h"
+#include "cash/Caja.h"
+#include "core/BaseDatos.h"
+#include "core/Consultas.h"
+#include "core/Fechas.h"
+#include "core/Formato.h"
+#include "core/Programa.h"
+
+#include <QtTest>
+
+namespace {
+
+QString U(const char *t)
+{
+    return QString::fromUtf8(t);
+}
+
+void Ejecutar(BaseDePrueba &b, const char *sql)
+{
+    b.conexion.Ejecutar(U(sql));
+}
+
+// Two customers (one a partner shop), a family with two products, workers with every flag
+// state and two orders, the second with Null in every optional column.
+void Sembrar(BaseDePrueba &b)
+{
+    Ejecutar(b, "insert into usuarios (idusuario, nombre) values (2, '  Lucía  ')");
+    Ejecutar(b, "insert into usuarios (idusuario, nombre) values (3, Null)");
+    Ejecutar(b, "insert into clientes (idcliente, nombre, telefono, estienda) values (1, 'Ana Pérez', '600111222', 0)");
+    Ejecutar(b, "insert into clientes (idcliente, nombre, telefono, estienda) values (2, 'Mercería Sol', '911000000', 1)");
+    Ejecutar(b, "insert into clientes (idcliente, nombre, telefono, estienda) values (3, Null, Null, Null)");
+    Ejecutar(b, "insert into familias (idfamilia, nombre) values (4, 'Pantalón')");
+    Ejecutar(b, "insert into familias (idfamilia, nombre) values (5, Null)");
+    Ejecutar(b, "insert into productos (idproducto, idfamilia, nombre, precio1) values (7, 4, 'Bajo', 12.5)");
+    Ejecutar(b, "insert into productos (idproducto, idfamilia, nombre, precio1) values (8, Null, 'Suelto', 3)");
+    Ejecutar(b, "insert into costureras (idcosturera, nombre, desactivado) values (1, 'Rosa', 0)");
+    Ejecutar(b, "insert into costureras (idcosturera, nombre, desactivado) values (2, 'Carmen', Null)");
+    Ejecutar(b, "insert into costureras (idcosturera, nombre, desactivado) values (3, 'Pilar', 1)");
+    Ejecutar(b, "insert into costureras (idcosturera, nombre, desactivado) values (4, Null, Null)");
+    Ejecutar(b, "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, entregado, pagado, "
+                "entregadoacliente) values (40, 2, 1, '2026-12-01 09:00:00', 5, 0, 1)");
+    Ejecutar(b, "insert into arreglos (idarreglo, idusuario, idcliente) values (41, Null, 3)");
+    Ejecutar(b, "insert into arreglos_detalles (idarreglo, idproducto, precio, referenciaprenda, idcosturera) "
+                "values (40, 7, 12.5, '40.1', 2)");
+    Ejecutar(b, "insert into arreglos_detalles (idarreglo, idproducto, precio, referenciaprenda, idcosturera) "
+                "values (40, 8, 1234.56, '40.1', 3)");
+    Ejecutar(b, "insert into arreglos_detalles (idarreglo, idproducto, precio, referenciaprenda) "
+                "values (40, 7, 0.1, '40.2')");
+    Ejecutar(b, "insert into arreglos_detalles (idarreglo, idproducto, precio, referenciaprenda) "
+                "values (40, 7, 0.2, '40''3')");
+}
+
+} // namespace
+
+class PruebaConsultas : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void tablasVacias()
+    {
+        BaseDePrueba b;
+        b.conexion.Ejecutar(QStringLiteral("delete from usuarios"));
+        QCOMPARE(DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 0);
+        QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 0);
+        QCOMPARE(DimeTotalArreglo(1), 0.0);
+        QCOMPARE(DimeSumaCajaArreglo(1), 0.0);
+        QCOMPARE(DimeFechaUltimoMovimiento(), QStringLiteral("01/01/1900"));
+        QCOMPARE(DimeUltimoCierre(), QString());
+        QCOMPARE(DimeIdFamiliaProducto(1), 0);
+        QCOMPARE(DimeNombreCosturera(1), QString());
+        QCOMPARE(DimeCostureraDesactivada(1), 0);
+        QVERIFY(!ExisteArreglo(1));
+        QCOMPARE(DimeNombreClienteArreglo(1), QStringLiteral("??"));
+        QCOMPARE(DimeTelefonoClienteArreglo(1), QStringLiteral("??"));
+        QCOMPARE(DimeNombreDeFamilia(1), QStringLiteral("??"));
+        QCOMPARE(DimeUsuarioArreglo(1), 0);
+        QCOMPARE(DimeNombreUsuario(1), QString());
+        QVERIFY(!ExisteTelefono(QString()));
+        QCOMPARE(DimeFechaServidor(), QStringLiteral("05/12/2026 10:30:00"));
+    }
+
+    void lookupsConFilas()
+    {
+        BaseDePrueba b;
+        Sembrar(b);
+        QCOMPARE(DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 41);
+        QCOMPARE(DimeMaximo(QStringLiteral("IdArreglo"), QStringLiteral("ARREGLOS")), 41);
+
+        QCOMPARE(FormatoImporte(DimeTotalArreglo(40)), QStringLiteral("1,247.36"));
+        QCOMPARE(DimeTotalArreglo(41), 0.0);
+
+        QCOMPARE(DimeIdFamiliaProducto(7), 4);
+        QCOMPARE(DimeIdFamiliaProducto(8), 0);
+        QCOMPARE(DimeNombreDeFamilia(4), U("Pantalón"));
+        QCOMPARE(DimeNombreDeFamilia(5), QString());
+
+        QCOMPARE(DimeNombreCosturera(1), QStringLiteral("Rosa"));
+        QCOMPARE(DimeNombreCosturera(4), QStringLiteral("0"));
+        QCOMPARE(DimeCostureraDesactivada(3), 1);
+        QCOMPARE(DimeCostureraDesactivada(2), 0);
+        QCOMPARE(DimeCostureraDesactivada(1), 0);
+        QCOMPARE(b.Columna(QStringLiteral("select nombre from costureras where desactivado =0  or desactivado is null "
+                                          "order by idcosturera")),
+                 (QStringList{"Rosa", "Carmen", ""}));
+
+        QVERIFY(ExisteArreglo(40));
+        QVERIFY(!ExisteArreglo(4));
+        QCOMPARE(DimeNombreClienteArreglo(40), U("Ana Pérez"));
+        QCOMPARE(DimeTelefonoClienteArreglo(40), QStringLiteral("600111222"));
+        QCOMPARE(DimeNombreClienteArreglo(41), QString());
+        QCOMPARE(DimeTelefonoClienteArreglo(41), QString());
+        QVERIFY(ArregloEntregado(40));
+        QVERIFY(!ArregloEntregado(41));
+        QCOMPARE(DimeUsuarioArreglo(40), 2);
+        QCOMPARE(DimeUsuarioArreglo(41), 0);
+
+        QCOMPARE(DimeCosturera(QStringLiteral("40.1")), 2);
+        QCOMPARE(DimeCosturera(QStringLiteral("40.2")), 0);
+        QCOMPARE(DimeCosturera(QStringLiteral("40'3")), 0);
+
+        QCOMPARE(DimeNombreUsuario(1), QStringLiteral("Encargada"));
+        QCOMPARE(DimeNombreUsuario(2), U("Lucía"));
+        QCOMPARE(DimeNombreUsuario(3), QStringLiteral("0"));
+
+        QVERIFY(EsTienda(2));
+        QVERIFY(!EsTienda(1));
+        QVERIFY(!EsTienda(3));
+        QVERIFY(ExisteTelefono(QStringLiteral("911000000")));
+        QVERIFY(!ExisteTelefono(QStringLiteral("911")));
+        QVERIFY(!ExisteTelefono(QStringLiteral("' or ''='")));
+    }
+
+    void cajaDelDia()
+    {
+        BaseDePrueba b;
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(19, 5, 7)));
+        MeterMovimientoCaja(20, QStringLiteral("Ref. 40"), QStringLiteral("20261204"), 1, 40, 0);
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
+        MeterMovimientoCaja(15.5, QStringLiteral("Ref. 40"), QStringLiteral("20261205"), 2, 40, 0);
+        MeterMovimientoCaja(-3, QStringLiteral("Retirado de caja"), QStringLiteral("20261205"), 1, 0, 0);
+        QCOMPARE(DimeSumaCajaArreglo(40), 35.5);
+        QCOMPARE(DimeSumaCajaArreglo(41), 0.0);
+        QCOMPARE(DimeFechaUltimoMovimiento(), QStringLiteral("05/12/2026 10:30:00"));
+        QCOMPARE(DimeUltimoCierre(), QStringLiteral("20261205"));
+
+        // The newest movement is the last booked, whatever its date says.
+        b.conexion.Ejecutar(QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
+                                           "formapago, idarreglo, idticket) values (1, 'Ajuste', ")
+                            + LiteralFechaSQL(QStringLiteral("04/12/2026 19:05:07"))
+                            + QStringLiteral(", '20261204', 0, 1, 0, 0)"));
+        QCOMPARE(DimeFechaUltimoMovimiento(), QStringLiteral("04/12/2026 19:05:07"));
+        QCOMPARE(DimeUltimoCierre(), QStringLiteral("20261204"));
+        QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 4);
+    }
+
+    void valoresIdaYVuelta()
+    {
+        BaseDePrueba b;
+        const QString texto = U("D'Angelo \"el Ñoño\" ; -- 50% [x]");
+        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre, telefono) values (") + ComillasSQL(texto)
+                            + QStringLiteral(", ") + ComillasSQL(QStringLiteral("''")) + QStringLiteral(")"));
+        QCOMPARE(b.Valor(QStringLiteral("select nombre from clientes")), texto);
+        QVERIFY(ExisteTelefono(QStringLiteral("''")));
+
+        // Amounts come back exactly as they went, as numbers.
+        for (double importe : {12.5, 1234.56, -0.01, 99999.99}) {
+            b.conexion.Ejecutar(QStringLiteral("delete from productos"));
+            b.conexion.Ejecutar(QStringLiteral("insert into productos (idfamilia, nombre, precio1) values (1, 'x', ")
+                                + TextoNumero(importe) + QStringLiteral(")"));
+            Recordset rs = AbrirRecordset(QStringLiteral("select precio1 from productos"));
+            QCOMPARE(rs.Campo(QStringLiteral("precio1")).toDouble(), importe);
+            QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("precio1"))), TextoNumero(importe));
+        }
+        QCOMPARE(FormatoImporte(AbrirRecordset(QStringLiteral("select precio1 from productos")).Campo(0)),
+                 QStringLiteral("99,999.99"));
+
+        // Dates: written through the helpers, read back as date-times on both engines.
+        const auto guardar = [&](const QString &literal) {
+            b.conexion.Ejecutar(QStringLiteral("delete from arreglos"));
+            b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, fechaarreglo) values (1, ") + literal
+                                + QStringLiteral(")"));
+            return AbrirRecordset(QStringLiteral("select fechaarreglo from arreglos")).Campo(0);
+        };
+        QVariant f = guardar(LiteralFechaSQL(QStringLiteral("05/12/26")));
+        QCOMPARE(f.metaType().id(), int(QMetaType::QDateTime));
+        QCOMPARE(FormatoFecha(f, QStringLiteral("dd/MM/yy")), QStringLiteral("05/12/26"));
+        f = guardar(FechaSQL(QStringLiteral("5/3/2027"), G().EsSqlServer));
+        QCOMPARE(f.toDateTime(), QDateTime(QDate(2027, 3, 5), QTime(0, 0)));
+        QCOMPARE(FormatoFecha(f, QStringLiteral("dd/MM/yy")), QStringLiteral("05/03/27"));
+        f = guardar(FechaSQL(QStringLiteral("31/12/2026 23:59:58"), G().EsSqlServer));
+        QCOMPARE(NuloABlanco(f), QStringLiteral("31/12/2026 23:59:58"));
+        f = guardar(FechaSQL(QString(), G().EsSqlServer));
+        QVERIFY(f.isNull());
+        QCOMPARE(FormatoFecha(f, QStringLiteral("dd/MM/yy")), QString());
+        f = guardar(LiteralFechaSQL(RelojPrograma().Ahora()));
+        QCOMPARE(FormatoFecha(f, QStringLiteral("dd/MM/yy hh:mm")), QStringLiteral("05/12/26 10:30"));
+        // Dates compare as dates, not as the text they were typed as.
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from arreglos where fechaarreglo > ")
+                         + FechaSQL(QStringLiteral("6/11/2026"), G().EsSqlServer)),
+                 QStringLiteral("1"));
+    }
+
+    void idsEscritosAMano()
+    {
+        // A row that arrives with its number (restored, imported) does not block the next new one.
+        BaseDePrueba b;
+        b.conexion.Ejecutar(QStringLiteral("insert into clientes (idcliente, nombre) values (7, 'Rosa')"));
+        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre) values ('Pilar')"));
+        b.conexion.Ejecutar(QStringLiteral("insert into clientes (idcliente, nombre) values (3, 'Carmen')"));
+        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre) values ('Encarna')"));
+        QCOMPARE(b.Columna(QStringLiteral("select idcliente from clientes order by idcliente")),
+                 (QStringList{"3", "7", "8", "9"}));
+        MeterMovimientoCaja(5, QStringLiteral("Ref. 1"), QStringLiteral("20261205"), 1, 1, 0);
+        b.conexion.Ejecutar(QStringLiteral("insert into caja (idmovimiento, importe) values (10, 1)"));
+        MeterMovimientoCaja(6, QStringLiteral("Ref. 2"), QStringLiteral("20261205"), 1, 2, 0);
+        QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 11);
+        QCOMPARE(DimeSumaCajaArreglo(2), 6.0);
+    }
+
+    void tiendaDeDemostracion()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        const qint64 ultimo = DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos"));
+        QVERIFY(ultimo > 0);
+        QVERIFY(ExisteArreglo(ultimo));
+        QCOMPARE(DimeNombreClienteArreglo(ultimo).isEmpty(), false);
+        QVERIFY(DimeTotalArreglo(ultimo) > 0);
+        QCOMPARE(DimeUltimoCierre().isEmpty(), false);
+    }
+};
+
+QTEST_GUILESS_MAIN(PruebaConsultas)
+#include "test_bd_consultas.moc"

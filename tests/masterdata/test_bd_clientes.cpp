@@ -1,0 +1,187 @@
+#include "BaseDePrueba.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+#include "masterdata/frmFIchaCliente.h"
+#include "masterdata/frmListaClientes.h"
+
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// The card opened from the list is the real card, filled in by the test.
+class PantallasFicha : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void FichaCliente(const QString &telefono, int idcliente) override
+    {
+        frmFIchaCliente ficha;
+        ficha.CargarFormulario(telefono, idcliente, [&] { rellenar(ficha); });
+        ++aperturas;
+    }
+    std::function<void(frmFIchaCliente &)> rellenar = [](frmFIchaCliente &) {};
+    int aperturas = 0;
+};
+
+void Alta(BaseDePrueba &b, const QString &nombre, const QString &telefono, int tienda = 0)
+{
+    b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre, telefono, estienda) values (%1, %2, %3)")
+                            .arg(ComillasSQL(nombre), ComillasSQL(telefono), QString::number(tienda)));
+}
+
+QStringList Nombres(const Grid &g)
+{
+    QStringList r;
+    for (int f = 1; f < g.Rows(); ++f)
+        r.append(g.TextMatrix(f, 1));
+    return r;
+}
+
+} // namespace
+
+class PruebaClientes : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void busqueda()
+    {
+        BaseDePrueba b;
+        Alta(b, QStringLiteral("Mariana Ruiz"), QStringLiteral("600000001"));
+        Alta(b, QStringLiteral("Ana Belén"), QStringLiteral("600000002"));
+        Alta(b, QStringLiteral("Moda"), QStringLiteral("910000000"), 1);
+        Alta(b, QStringLiteral("Pedro"), QStringLiteral("600000003"));
+        Alta(b, QStringLiteral("Juan O'Hara"), QStringLiteral("600000004"));
+
+        frmListaClientes l;
+        l.CargarFormulario({});
+        QCOMPARE(Nombres(l.gridClientes), (QStringList{QStringLiteral("Ana Belén"), QStringLiteral("Juan O'Hara"),
+                                                       QStringLiteral("Mariana Ruiz"), QStringLiteral("(*)Moda"),
+                                                       QStringLiteral("Pedro")}));
+        QCOMPARE(l.gridClientes.TextMatrix(1, 3), QStringLiteral("600000002"));
+        QCOMPARE(l.gridClientes.ColWidth(0), 0);
+        QCOMPARE(l.gridClientes.ColWidth(2), 0);
+
+        l.txtNombre = QStringLiteral("ana");
+        l.cmdBuscar_Click();
+        QCOMPARE(Nombres(l.gridClientes), (QStringList{QStringLiteral("Ana Belén"), QStringLiteral("Mariana Ruiz")}));
+        l.txtNombre = QStringLiteral("O'H");
+        l.cmdBuscar_Click();
+        QCOMPARE(Nombres(l.gridClientes), QStringList{QStringLiteral("Juan O'Hara")});
+        l.txtNombre = QStringLiteral("nadie");
+        l.cmdBuscar_Click();
+        QCOMPARE(l.gridClientes.Rows(), 1);
+        l.gridClientes_Click(1); // a touch below the last row chooses nothing
+        QCOMPARE(l.IdClienteElegido, 0);
+    }
+
+    void clienteElegidoEntreAperturas()
+    {
+        BaseDePrueba b;
+        PantallasFicha pantallas;
+        G().pantallas = &pantallas;
+        Alta(b, QStringLiteral("Ana"), QStringLiteral("1"));
+        Alta(b, QStringLiteral("Bea"), QStringLiteral("2"));
+
+        frmListaClientes l;
+        int elegido = l.CargarFormulario([&] {
+            l.gridClientes_Click(2);
+            l.cmdCancelar_Click();
+        });
+        const QString idBea = b.Valor(QStringLiteral("select idcliente from clientes where nombre = 'Bea'"));
+        QCOMPARE(QString::number(elegido), idBea);
+        elegido = l.CargarFormulario([&] { l.cmdAceptar_Click(); });
+        QCOMPARE(QString::number(elegido), idBea);
+
+        // "Nuevo" clears the choice; after the card the whole list is back, whatever was searched.
+        pantallas.rellenar = [](frmFIchaCliente &f) {
+            f.txtNombre = QStringLiteral("Carla");
+            f.txtTelefono = QStringLiteral("3");
+            f.cmdAceptar_Click();
+        };
+        elegido = l.CargarFormulario([&] {
+            l.txtNombre = QStringLiteral("Bea");
+            l.cmdBuscar_Click();
+            QCOMPARE(l.gridClientes.Rows(), 2);
+            l.cmdNuevo_Click();
+            QCOMPARE(l.gridClientes.Rows(), 4);
+            l.Form_KeyPress(27);
+        });
+        QCOMPARE(elegido, 0);
+        QCOMPARE(pantallas.aperturas, 1);
+
+        // A double touch opens the card of that customer.
+        pantallas.rellenar = [](frmFIchaCliente &f) {
+            QCOMPARE(f.txtNombre, QStringLiteral("Ana"));
+            QVERIFY(f.cmdVerArreglosVisible);
+            f.txtNombre = QStringLiteral("Ana María");
+            f.cmdAceptar_Click();
+        };
+        l.CargarFormulario([&] { l.gridClientes_DblClick(1); });
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from clientes where nombre = 'Ana María'")),
+                 QStringLiteral("1"));
+    }
+
+    void ficha()
+    {
+        BaseDePrueba b;
+        Alta(b, QStringLiteral("Ana"), QStringLiteral("600111222"));
+
+        // A new customer with a telephone already known is refused, whatever the name.
+        frmFIchaCliente nueva;
+        nueva.CargarFormulario(QStringLiteral("600111222"), 0, [&] {
+            QCOMPARE(nueva.txtTelefono, QStringLiteral("600111222"));
+            QVERIFY(!nueva.cmdVerArreglosVisible);
+            nueva.txtNombre = QStringLiteral("Otra persona");
+            nueva.cmdAceptar_Click();
+            QVERIFY(nueva.Abierto);
+            nueva.txtTelefono.clear();
+            nueva.cmdAceptar_Click();
+            QVERIFY(nueva.Abierto);
+            b.dialogos.pad = {QStringLiteral("28013"), QStringLiteral("699888777")};
+            nueva.cmdPostal_Click();
+            nueva.cmdTelefono_Click();
+            nueva.txtDireccion = QStringLiteral("C/ O'Donnell, 3");
+            nueva.chkEstienda = true;
+            nueva.cmdAceptar_Click();
+            QVERIFY(!nueva.Abierto);
+        });
+        QCOMPARE(b.dialogos.mensajes, (QStringList{QStringLiteral("Ya hay un cliente con ese telefono"),
+                                                   QString::fromUtf8("Introduzca al menos el nombre y el teléfono")}));
+        QCOMPARE(b.Columna(QStringLiteral("select direccion from clientes where telefono = '699888777'")),
+                 QStringList{QStringLiteral("C/ O'Donnell, 3")});
+        QCOMPARE(b.Valor(QStringLiteral("select cpostal from clientes where telefono = '699888777'")),
+                 QStringLiteral("28013"));
+        QCOMPARE(b.Valor(QStringLiteral("select estienda from clientes where telefono = '699888777'")),
+                 QStringLiteral("1"));
+
+        // An edit may take a telephone another customer has; an empty name is refused.
+        b.dialogos.mensajes.clear();
+        const int id = b.Valor(QStringLiteral("select idcliente from clientes where telefono = '699888777'")).toInt();
+        frmFIchaCliente edita;
+        edita.CargarFormulario(QString(), id, [&] {
+            QCOMPARE(edita.txtNombre, QStringLiteral("Otra persona"));
+            QVERIFY(edita.chkEstienda);
+            edita.txtNombre.clear();
+            QVERIFY(!edita.GuardarCliente());
+            edita.txtNombre = QStringLiteral("Otra persona");
+            edita.txtTelefono = QStringLiteral("600111222");
+            QVERIFY(edita.GuardarCliente());
+        });
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from clientes where telefono = '600111222'")),
+                 QStringLiteral("2"));
+
+        // Cancelling saves nothing.
+        frmFIchaCliente cancela;
+        cancela.CargarFormulario(QStringLiteral("611"), 0, [&] {
+            cancela.txtNombre = QStringLiteral("Nadie");
+            cancela.cmdCancelar_Click();
+        });
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from clientes")), QStringLiteral("2"));
+    }
+};
+
+QTEST_GUILESS_MAIN(PruebaClientes)
+#include "test_bd_clientes.moc"

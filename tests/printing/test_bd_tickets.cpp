@@ -1,0 +1,298 @@
+#include "BaseDePrueba.h"
+#include "cash/Caja.h"
+#include "core/CodigoBarras.h"
+#include "core/Programa.h"
+#include "printing/CanalTickets.h"
+#include "printing/DecodificadorTicket.h"
+#include "printing/SalidaMemoria.h"
+#include "printing/TicketsArreglo.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+// Reads an expected ticket written by hand: text as it is, {ESC} {GS} {CR} {LF} {NUL}, {n} for
+// the byte n and {_n} for n blanks; line breaks and # lines are only for the reader.
+QByteArray Esperado(const QString &nombre)
+{
+    QFile f(QFINDTESTDATA(QStringLiteral("esperado/") + nombre));
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("missing expected ticket %s", qPrintable(nombre));
+    QByteArray bytes;
+    static const QRegularExpression marca(QStringLiteral("\\{([^}]*)\\}"));
+    for (const QByteArray &fila : f.readAll().split('\n')) {
+        if (fila.startsWith('#'))
+            continue;
+        const QString linea = QString::fromUtf8(fila);
+        qsizetype desde = 0;
+        for (auto m = marca.globalMatch(linea); m.hasNext();) {
+            const auto r = m.next();
+            bytes += linea.mid(desde, r.capturedStart() - desde).toLatin1();
+            desde = r.capturedEnd();
+            const QString c = r.captured(1);
+            static const QHash<QString, char> nombres = {{QStringLiteral("ESC"), 27}, {QStringLiteral("GS"), 29},
+                                                         {QStringLiteral("CR"), 13},  {QStringLiteral("LF"), 10},
+                                                         {QStringLiteral("NUL"), 0}};
+            if (nombres.contains(c))
+                bytes += nombres[c];
+            else if (c.startsWith(QLatin1Char('_')))
+                bytes += QByteArray(c.mid(1).toInt(), ' ');
+            else
+                bytes += char(c.toInt());
+        }
+        bytes += linea.mid(desde).toLatin1();
+    }
+    return bytes;
+}
+
+// Shows where two byte strings part, readable in a failure message.
+QString Diferencia(const QByteArray &real, const QByteArray &esperado)
+{
+    qsizetype i = 0;
+    while (i < real.size() && i < esperado.size() && real[i] == esperado[i])
+        ++i;
+    auto Trozo = [i](const QByteArray &b) { return QString::fromLatin1(b.mid(qMax(0, i - 30), 60).toPercentEncoding(" ")); };
+    return QStringLiteral("byte %1\n  real:     %2\n  esperado: %3").arg(i).arg(Trozo(real), Trozo(esperado));
+}
+
+void ParametrosTienda()
+{
+    ValoresPrograma &g = G();
+    g.nombre = QStringLiteral("Hilván Costura");
+    g.nombretienda = QStringLiteral("ARREGLOS MUÑOZ");
+    g.nif = QStringLiteral("B12345678");
+    g.direccion = QStringLiteral("C/ Mayor, 12");
+    g.telefono = QStringLiteral("912345678");
+    g.cp = QStringLiteral("28013");
+    g.localidad = QStringLiteral("Madrid");
+    g.pie1 = QStringLiteral("Gracias por su visita");
+    g.pie2 = QStringLiteral("Plazo de recogida: 3 meses");
+    g.pie3 = QStringLiteral("Atención al cliente");
+    g.pie7 = QStringLiteral("Nunca impreso");
+    g.AnchuraTicket = 40;
+}
+
+// Order 1234 of José Muñoz, taken by Begoña: 1234.1 with 6.00 + 4.00 and no date yet, 1234.2
+// with 3.50 + 2.00 due on 10/06/2026; 7.50 paid so far.
+void ArregloDePrueba(BaseDePrueba &b)
+{
+    for (const char *sql : {
+             "insert into usuarios (idusuario, nombre) values (2, 'Begoña ')",
+             "insert into clientes (idcliente, nombre, telefono, estienda) values (7, ' José Muñoz', '600111222', 0)",
+             "insert into familias (idfamilia, nombre) values (1, 'Pantalón')",
+             "insert into productos (idproducto, idfamilia, nombre, precio1) values (1, 1, 'Bajo', 6)",
+             "insert into productos (idproducto, idfamilia, nombre, precio1) values (2, 1, 'Meter cintura ', 4)",
+             "insert into productos (idproducto, idfamilia, nombre, precio1) values (3, 1, 'Cambiar cremallera', 3.5)",
+             "insert into productos (idproducto, idfamilia, nombre, precio1) values (4, 1, "
+             "'Coser dobladillo a mano con puntada invisible', 2)",
+             "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega, entregado) "
+             "values (1234, 2, 7, '2026-06-01 09:05:00', '2026-06-10 00:00:00', 5)",
+             "insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
+             "fechaentrega) values (1234, 1, 6, 'Pantalón vaquero', '1234.1', '1900-01-01 00:00:00')",
+             "insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
+             "fechaentrega) values (1234, 2, 4, 'Pantalón vaquero', '1234.1', '1900-01-01 00:00:00')",
+             "insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
+             "fechaentrega) values (1234, 3, 3.5, 'Falda tubo ', '1234.2 ', '2026-06-10 00:00:00')",
+             "insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
+             "fechaentrega) values (1234, 4, 2, 'Falda tubo ', '1234.2 ', '2026-06-10 00:00:00')",
+         })
+        b.conexion.Ejecutar(QString::fromUtf8(sql));
+    MeterMovimientoCaja(5, QStringLiteral("Ref. 1234"), QStringLiteral("20260601"), 1, 1234, 0);
+    MeterMovimientoCaja(2.5, QStringLiteral("Ref. 1234"), QStringLiteral("20260605"), 2, 1234, 0);
+}
+
+QStringList Textos(const QList<LineaImpresa> &lineas)
+{
+    QStringList t;
+    for (const LineaImpresa &l : lineas)
+        t.append(l.texto);
+    return t;
+}
+
+} // namespace
+
+class PruebaTickets : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void ticketsDeUnArregloByteAByte()
+    {
+        BaseDePrueba b;
+        ParametrosTienda();
+        ArregloDePrueba(b);
+        SalidaMemoria impresora;
+        G().salidaTickets = &impresora;
+
+        ImprimirArreglo(1234);
+        QByteArray esperado = Esperado(QStringLiteral("ticket_cliente_1234.txt"));
+        QVERIFY2(impresora.Bytes() == esperado, qPrintable(Diferencia(impresora.Bytes(), esperado)));
+
+        // The garment is looked up by its reference as stored, blanks and all.
+        impresora.Vaciar();
+        ImprimirTicketPrenda(QStringLiteral("1234.2 "));
+        esperado = Esperado(QStringLiteral("ticket_prenda_1234_2.txt"));
+        QVERIFY2(impresora.Bytes() == esperado, qPrintable(Diferencia(impresora.Bytes(), esperado)));
+        QCOMPARE(impresora.Tickets().size(), 1);
+    }
+
+    void ticketDePrendaSinFechaYReferenciaDesconocida()
+    {
+        BaseDePrueba b;
+        ParametrosTienda();
+        ArregloDePrueba(b);
+        SalidaMemoria impresora;
+        G().salidaTickets = &impresora;
+
+        ImprimirTicketPrenda(QStringLiteral("1234.1"));
+        const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
+        QCOMPARE(Textos(lineas).mid(0, 5), (QStringList{QStringLiteral("Ref.: 1234.1"), QStringLiteral(" "),
+                                                         QStringLiteral("----------"), QStringLiteral(" "),
+                                                         QStringLiteral("Pantalon vaquero")}));
+        QVERIFY(impresora.Bytes().contains(QByteArray("\x1br0\x1b!\x00----------\r\n", 18)));
+
+        // Nothing at all, not even the cut, for a garment that does not exist.
+        impresora.Vaciar();
+        ImprimirTicketPrenda(QStringLiteral("1234.9"));
+        ImprimirTicketPrenda(QStringLiteral("x' or '1'='1"));
+        QVERIFY(impresora.Bytes().isEmpty());
+    }
+
+    void arregloDeUnaSolaPrendaYVistaPrevia()
+    {
+        BaseDePrueba b;
+        ParametrosTienda();
+        ArregloDePrueba(b);
+        b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo) "
+                                           "values (77, 1, 7, '2026-12-05 10:30:00')"));
+        for (int producto : {1, 3})
+            b.conexion.Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
+                                               "nombreprenda, referenciaprenda) values (77, %1, 1000, 'Abrigo', '77.1')")
+                                    .arg(producto));
+        SalidaMemoria impresora;
+        G().salidaTickets = &impresora;
+
+        // One heading, one subtotal and no empty line before the hyphens; no dates or payments.
+        ImprimirTicketArreglo(77);
+        const QStringList textos = Textos(DecodificarTicket(impresora.Bytes()));
+        QCOMPARE(textos.mid(3, 5), (QStringList{QStringLiteral("77.1 Abrigo"), QStringLiteral("Bajo"),
+                                                QStringLiteral("Cambiar cremallera"),
+                                                AlinearTexto(QStringLiteral("Importe: 2000.00"), 2),
+                                                AlinearTexto(QStringLiteral("-------"), 2)}));
+        QVERIFY(textos.contains(AlinearTexto(QStringLiteral("Total: 2,000.00"), 2)));
+        QVERIFY(textos.contains(AlinearTexto(QStringLiteral("Pendiente: 2,000.00"), 2)));
+        QVERIFY(textos.contains(QStringLiteral("Entrega: ")));
+        QVERIFY(textos.contains(QStringLiteral("Atendido por: Encargada")));
+
+        // The preview reads a garment ticket back: sizes, the blank lines, the bars and the cut.
+        impresora.Vaciar();
+        ImprimirTicketPrenda(QStringLiteral("1234.2 "));
+        const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
+        QCOMPARE(lineas.first().texto, QStringLiteral("Ref.: 1234.2"));
+        QVERIFY(lineas.first().dobleAlto && lineas.first().dobleAncho && !lineas.first().rojo);
+        QCOMPARE(lineas[2].texto, AlinearTexto(QStringLiteral("Fecha entrega: 08/06/2026"), 2));
+        QVERIFY(!lineas[2].dobleAlto && !lineas[2].dobleAncho);
+        QCOMPARE(lineas[10].texto, QStringLiteral("Coser dobladillo a mano con "));
+        QCOMPARE(lineas[11].texto, QStringLiteral("puntada invisible"));
+        int barras = -1;
+        for (int i = 0; i < lineas.size(); ++i)
+            if (lineas[i].tipo == LineaImpresa::CodigoBarras)
+                barras = i;
+        QVERIFY(barras > 0);
+        QCOMPARE(lineas[barras].texto, QStringLiteral("1000012340025"));
+        QCOMPARE(lineas[barras].altoBarras, 200);
+        QCOMPARE(lineas[barras].anchoModulo, 4);
+        QCOMPARE(ReferenciaDeCodigo(QStringLiteral("$") + lineas[barras].texto), QStringLiteral("1234.2"));
+        // GS h and GS w each end their own line: two empty feeds before the bars.
+        QCOMPARE(lineas[barras - 1].texto, QString());
+        QCOMPARE(lineas[barras - 2].texto, QString());
+        QCOMPARE(lineas[barras + 3].texto, AlinearTexto(QStringLiteral("Atendio: BegoÑa"), 2));
+        QCOMPARE(lineas.last().tipo, LineaImpresa::Corte);
+        QCOMPARE(lineas[lineas.size() - 2].texto, QString(41, QLatin1Char(' ')));
+    }
+
+    void codigosDeBarrasQueCabenYQueNo()
+    {
+        // The largest order and garment that fit scan back to themselves.
+        QCOMPARE(ReferenciaDeCodigo(QStringLiteral("$") + CodigoBarrasPrenda(99999999, QStringLiteral("99999999.999"))),
+                 QStringLiteral("99999999.999"));
+        QCOMPARE(ReferenciaDeCodigo(QStringLiteral("$") + CodigoBarrasPrenda(1, QStringLiteral("1.1"))),
+                 QStringLiteral("1.1"));
+        QCOMPARE(CodigoBarrasPrenda(123456789, QStringLiteral("123456789.1")), QString());
+        QCOMPARE(CodigoBarrasPrenda(12, QStringLiteral("12.1000")), QString());
+
+        // Such a garment gets its reference in large print where the bars would go.
+        BaseDePrueba b;
+        b.conexion.Ejecutar(QStringLiteral("insert into productos (idproducto, idfamilia, nombre) values (1, 1, 'Bajo')"));
+        b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente) values (123456789, 1, 1)"));
+        b.conexion.Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+                                           "referenciaprenda) values (123456789, 1, 5, 'Falda', '123456789.1')"));
+        SalidaMemoria impresora;
+        G().salidaTickets = &impresora;
+        ImprimirTicketPrenda(QStringLiteral("123456789.1"));
+        QVERIFY(!impresora.Bytes().contains('\x1d'));
+        QVERIFY(impresora.Bytes().contains("\x1b!0\x1br0  123456789.1  \r\n"));
+        // With no fechaentrega at all the line keeps its label.
+        QVERIFY(Textos(DecodificarTicket(impresora.Bytes())).contains(AlinearTexto(QStringLiteral("Fecha entrega: "), 2)));
+    }
+
+    void canalDeLineas()
+    {
+        BaseDePrueba b;
+        SalidaMemoria impresora;
+        G().salidaTickets = &impresora;
+
+        // Every switch on: the last applied goes first on the wire.
+        ImprimirLineaTicket(QStringLiteral("Muñoz, Ángel y Pepe: ¿güisqui?"), 1, 1, 1, 1, 1);
+        QCOMPARE(impresora.Bytes(),
+                 QByteArray("\x1b!0\x1b! \x1b!\x10\x1br1\x1b!\x00Mu\xa5oz, Angel y Pepe: \xa8g\x81isqui?\r\n", 47));
+        impresora.Vaciar();
+        ImprimirLineaTicket(QStringLiteral("ñandú €"), 0, 0, 0, 0, 0);
+        QCOMPARE(impresora.Bytes(), QByteArray("\x1br0\xa5" "andu ?\r\n"));
+
+        impresora.Vaciar();
+        AbrirCajon();
+        QCOMPARE(impresora.Bytes(), QByteArray("\x1bp\x00\x19\xfa", 5));
+        QVERIFY(impresora.Tickets().isEmpty());
+        impresora.Vaciar();
+        CortarTicket();
+        QCOMPARE(impresora.Tickets().size(), 1);
+        QVERIFY(impresora.Bytes().endsWith(QByteArray("\x1br0") + QByteArray(41, ' ') + "\r\n\x1bi\r"));
+        QCOMPARE(impresora.Bytes().count("\r\n"), 9);
+
+        // With no output chosen the lines go nowhere.
+        G().salidaTickets = nullptr;
+        ImprimirLineaTicket(QStringLiteral("perdida"), 1, 0, 0, 0, 0);
+    }
+
+    void alinearYPartir()
+    {
+        BaseDePrueba b;
+        G().AnchuraTicket = 40;
+        const QString cuarenta(40, QLatin1Char('x'));
+        for (int modo : {0, 1, 2, 7})
+            QCOMPARE(AlinearTexto(cuarenta, modo, 60), cuarenta);
+        QCOMPARE(AlinearTexto(QStringLiteral(" "), 1), QString(41, QLatin1Char(' ')));
+        QCOMPARE(AlinearTexto(QStringLiteral("abcdefghijk"), 1, 16), QStringLiteral("  abcdefghijk  "));
+        QCOMPARE(AlinearTexto(QStringLiteral("abcdefghi"), 1, 16), QStringLiteral("    abcdefghi    "));
+        QCOMPARE(AlinearTexto(QStringLiteral("abc"), 2, 8), QStringLiteral("     abc"));
+        QCOMPARE(AlinearTexto(QStringLiteral("abc  "), 0, 8), QStringLiteral("abc  "));
+        QCOMPARE(AlinearTexto(QStringLiteral("abc"), 3, 8), QString());
+        // Wider than its own column but narrower than the ticket: out as it is.
+        QCOMPARE(AlinearTexto(QStringLiteral("Hilván Costura S.L."), 1, 16), QStringLiteral("Hilván Costura S.L."));
+
+        const QString cuarentaConBlanco = QStringLiteral("abcdefghi ") + QString(30, QLatin1Char('z'));
+        QCOMPARE(PartirLineas(cuarentaConBlanco), QStringLiteral("abcdefghi \r\n") + QString(30, QLatin1Char('z')));
+        QCOMPARE(PartirLineas(QString(70, QLatin1Char('y'))),
+                 QString(32, QLatin1Char('y')) + QStringLiteral("\r\n") + QString(32, QLatin1Char('y'))
+                     + QStringLiteral("\r\n") + QString(6, QLatin1Char('y')));
+        const QString blancoEn32 = QString(31, QLatin1Char('a')) + QStringLiteral(" bc");
+        QCOMPARE(PartirLineas(blancoEn32), QString(31, QLatin1Char('a')) + QStringLiteral(" \r\nbc"));
+        QCOMPARE(PartirLineas(QString(31, QLatin1Char('a'))), QString(31, QLatin1Char('a')));
+        QCOMPARE(PartirLineas(QString()), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(PruebaTickets)
+#include "test_bd_tickets.moc"
