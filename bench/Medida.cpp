@@ -3,6 +3,7 @@
 #include <QFile>
 #include <algorithm>
 #include <ctime>
+#include <malloc.h>
 
 namespace Medida {
 
@@ -42,6 +43,7 @@ double PicoMb()
 
 void ReiniciarPico()
 {
+    malloc_trim(0); // memory freed by the previous operation goes back to the system first
     QFile f(QStringLiteral("/proc/self/clear_refs"));
     if (f.open(QIODevice::WriteOnly))
         f.write("5");

@@ -36,6 +36,10 @@ struct Opciones {
 };
 
 struct Fila {
+    explicit Fila(const QString &op, double objetivo = 0, double medido = -1)
+        : operacion(op), ms(medido), objetivoMs(objetivo)
+    {
+    }
     QString operacion;
     qint64 filas = -1;       // -1: not a listing
     double ms = -1;          // median; through the driver for a listing
@@ -161,8 +165,7 @@ std::vector<Fila> MedirArranque(Conexion &c, const QString &config, const Opcion
     std::vector<Fila> filas;
     const Estado estado = Anotar(c);
     auto medir = [&](bool nuevaCaja, const QString &nombre) {
-        Fila f{nombre};
-        f.objetivoMs = 300;
+        Fila f(nombre, 300);
         std::vector<double> ms;
         for (int i = 0; i <= o.repeticiones; ++i) {
             const ResultadoArranque r = LanzarArranque(config, nuevaCaja);
@@ -231,15 +234,13 @@ std::vector<Fila> MedirVenta(Conexion &c)
     };
 
     Medida::ReiniciarPico();
-    Fila tocar{QStringLiteral("Tocar una familia (productos listados)")};
-    tocar.ms = repetir(200, [&] { venta->TocarFamilia(familia); });
-    tocar.objetivoMs = 5;
+    Fila tocar(QStringLiteral("Tocar una familia (productos listados)"), 5,
+               repetir(200, [&] { venta->TocarFamilia(familia); }));
     tocar.picoMb = Medida::PicoMb();
     filas.push_back(tocar);
 
-    Fila linea{QStringLiteral("Añadir una línea de producto")};
-    linea.ms = repetir(200, [&] { venta->TocarProducto(producto); });
-    linea.objetivoMs = 5;
+    Fila linea(QStringLiteral("Añadir una línea de producto"), 5,
+               repetir(200, [&] { venta->TocarProducto(producto); }));
     linea.picoMb = Medida::PicoMb();
     filas.push_back(linea);
 
@@ -257,10 +258,11 @@ std::vector<Fila> MedirVenta(Conexion &c)
         }
     }
     const double pico = Medida::PicoMb();
-    filas.push_back({QStringLiteral("Fin arreglo 5 prendas, 12 líneas: guardar y caja"), -1, Medida::Mediana(guardar),
-                     -1, pico, 0, {}});
-    filas.push_back({QStringLiteral("Fin arreglo: lecturas de los tickets"), -1, Medida::Mediana(tickets), -1, pico, 0, {}});
-    filas.push_back({QStringLiteral("Fin arreglo: total"), -1, Medida::Mediana(total), -1, pico, 20, {}});
+    filas.emplace_back(QStringLiteral("Fin arreglo 5 prendas, 12 líneas: guardar y caja"), 0, Medida::Mediana(guardar));
+    filas.emplace_back(QStringLiteral("Fin arreglo: lecturas de los tickets"), 0, Medida::Mediana(tickets));
+    filas.emplace_back(QStringLiteral("Fin arreglo: total"), 20, Medida::Mediana(total));
+    for (size_t i = filas.size() - 3; i < filas.size(); ++i)
+        filas[i].picoMb = pico;
     Restaurar(c, estado);
     return filas;
 }
@@ -273,8 +275,7 @@ std::vector<Fila> MedirListados(Conexion &c, const Opciones &o)
             continue;
         if (o.plan)
             Plan(c, l);
-        Fila f{l.nombre};
-        f.objetivoMs = l.objetivoMs;
+        Fila f(l.nombre, l.objetivoMs);
         Medida::ReiniciarPico();
         const double primera = Medida::Ms([&] { f.filas = PorMotor(c, l); });
         // Long listings are timed fewer times: their median settles quickly.

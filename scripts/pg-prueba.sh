@@ -83,6 +83,7 @@ arrancar() {
     local inicio=$SECONDS
     local admin
     admin=$(buscar_admin)
+    [[ -x "$admin" ]] || { echo "pg-prueba: falta $admin (compile antes el proyecto)" >&2; exit 1; }
     [[ -x "$PG_BIN/initdb" ]] || { echo "pg-prueba: falta PostgreSQL en $PG_BIN" >&2; exit 1; }
 
     # A server left behind by an interrupted run on this same folder.

@@ -2,6 +2,7 @@
 
 #include "core/Conexion.h"
 #include "core/Consultas.h"
+#include "core/Dialogos.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
@@ -18,4 +19,23 @@ void MeterMovimientoCaja(double importe, const QString &concepto, const QString 
                   + LiteralFechaSQL(fecha) + QStringLiteral(", ") + ComillasSQL(nombrecierre) + QStringLiteral(", ")
                   + QStringLiteral("0") + QStringLiteral(", ") + QString::number(formapago) + QStringLiteral(", ")
                   + QString::number(idarreglo) + QStringLiteral(", ") + QString::number(idticket) + QStringLiteral(")"));
+}
+
+void BorrarArreglo(qint64 idarreglo)
+{
+    const QString n = QString::number(idarreglo);
+    Bd().Ejecutar(QStringLiteral("delete from arreglos_detalles where idarreglo = ") + n);
+    Bd().Ejecutar(QStringLiteral("delete from arreglos where idarreglo = ") + n);
+    Bd().Ejecutar(QStringLiteral("delete from caja where idarreglo = ") + n);
+}
+
+void cmdSacarDinero_Click()
+{
+    const QString texto = Dlg().PadNumerico(QString::fromUtf8("¿Cantidad a sacar de la caja?"), false);
+    if (!EsNumero(texto))
+        return;
+    const double importe = Val(texto);
+    MeterMovimientoCaja(-importe, QStringLiteral("Retirado de caja"), G().NombreCierre, 1, 0, 0);
+    Dlg().Mensaje(QStringLiteral("Se ha registrado una retirada de ") + FormatoImporte(importe)
+                  + QString::fromUtf8(" € de la caja"));
 }

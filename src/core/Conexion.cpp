@@ -163,8 +163,8 @@ void Conexion::AbrirSQLite(const QString &ruta)
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre_);
     db_.setDatabaseName(ruta);
     if (!db_.open())
-        throw ErrorBaseDatos(QStringLiteral("No se pudo abrir la base de datos ") + ruta + QStringLiteral(".\r\n")
-                                 + db_.lastError().driverText(),
+        throw ErrorBaseDatos(QStringLiteral("No se pudo abrir la base de datos ") + ruta
+                                 + QStringLiteral(".\r\n") + db_.lastError().driverText(),
                              QString());
     const QVariant h = db_.driver()->handle();
     if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0) {
@@ -271,7 +271,8 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
             } else if (sqlite && v.metaType().id() == QMetaType::QString) {
                 const QString t = v.toString();
                 if (t.size() >= 19 && t.size() <= 26 && ReIso().match(t).hasMatch())
-                    v = QDateTime::fromString(t.left(19).replace(u'T', u' '), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+                    v = QDateTime::fromString(t.left(19).replace(u'T', u' '),
+                                              QStringLiteral("yyyy-MM-dd HH:mm:ss"));
             } else if (v.metaType().id() == QMetaType::QDate) {
                 v = QDateTime(v.toDate(), QTime(0, 0));
             }

@@ -48,7 +48,8 @@ QList<Trozo> Trocear(const QString &sql)
 
 QString LiteralFecha(const QDateTime &f, Motor motor)
 {
-    const QString iso = QLatin1Char('\'') + f.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('\'');
+    const QString iso =
+        QLatin1Char('\'') + f.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('\'');
     return motor == Motor::PostgreSQL ? QStringLiteral("CAST(%1 AS timestamp)").arg(iso) : iso;
 }
 
@@ -69,7 +70,8 @@ void ResolverConvert(QList<Trozo> &trozos, Motor motor)
         const auto cierra = reCierra.match(despues.texto);
         if (!abre.hasMatch() || !cierra.hasMatch())
             continue;
-        const QString texto = fecha.texto.mid(1, fecha.texto.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
+        const QString texto =
+            fecha.texto.mid(1, fecha.texto.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
         const QDateTime f = FechaDeTexto(texto);
         // What is not a date goes to the server as it came, for the server to refuse.
         if (f.isValid())

@@ -41,7 +41,9 @@ void frmPrincipal::CalcularCifrasTPV()
     }
     txtFechaEntrega = fecha;
 
-    lblNumReferencia = IdArregloVenta != 0 ? QStringLiteral("Ref. ") + QString::number(IdArregloVenta) : QString();
+    lblNumReferencia.clear();
+    if (IdArregloVenta != 0)
+        lblNumReferencia = QStringLiteral("Ref. ") + QString::number(IdArregloVenta);
 }
 
 bool frmPrincipal::ImporteValido(const QString &texto)

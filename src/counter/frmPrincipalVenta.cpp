@@ -83,7 +83,8 @@ void frmPrincipal::LlenarProductos(int idfamilia)
     gridFamilias.Visible = false;
     gridProductos.Visible = true;
     Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idfamilia = ")
-                                  + QString::number(idfamilia) + QStringLiteral(" and activo = 0 order by nombre"));
+                                  + QString::number(idfamilia)
+                                  + QStringLiteral(" and activo = 0 order by nombre"));
     gridProductos.SetRows(1);
     for (; !rs.EOF_(); rs.MoveNext()) {
         const QString nombre = Campo(rs, "nombre");
@@ -109,9 +110,9 @@ void frmPrincipal::NumerarPrendas()
 void frmPrincipal::MeterSeparadorPrenda(int idfamilia, const QString &nombreprenda)
 {
     const int r = gridTPV.AgregarFila({QString(), QString::number(idfamilia), QStringLiteral("X")});
-    const QString nombre = nombreprenda.trimmed().isEmpty()
-                               ? QStringLiteral("-- ") + DimeNombreDeFamilia(idfamilia).trimmed() + QStringLiteral(" --")
-                               : nombreprenda.trimmed();
+    QString nombre = nombreprenda.trimmed();
+    if (nombre.isEmpty())
+        nombre = QStringLiteral("-- ") + DimeNombreDeFamilia(idfamilia).trimmed() + QStringLiteral(" --");
     gridTPV.SetTextMatrix(r, ColNombre, nombre);
     PintarFilaGrid(gridTPV, r, ColorSeparador);
     AjustarAltoFila(gridTPV, r, nombre);
@@ -142,8 +143,8 @@ void frmPrincipal::MeterProductoEnGridTPV(int idproducto)
     gridTPV.SetTextMatrix(r, ColBorrar, QStringLiteral("X"));
     gridTPV.SetTextMatrix(r, ColNombre, nombre);
     AjustarAltoFila(gridTPV, r, nombre);
-    const char *precio = ClienteEsTienda == 1 ? "precio2" : "precio1";
-    gridTPV.SetTextMatrix(r, ColImporte, FormatoImporte(Val(NuloACero(rs.Campo(QString::fromLatin1(precio))))));
+    const QString precio = ClienteEsTienda == 1 ? QStringLiteral("precio2") : QStringLiteral("precio1");
+    gridTPV.SetTextMatrix(r, ColImporte, FormatoImporte(Val(NuloACero(rs.Campo(precio)))));
     CalcularCifrasTPV();
 }
 

@@ -13,7 +13,8 @@ void Selector::LlenarGrid(const QString &cabecera, const QString &sql, const QSt
 
     Recordset rs = AbrirRecordset(sql);
     while (!rs.EOF_()) {
-        gridTrabajadores.AgregarFila({TextoDeValor(rs.Campo(campoId)), NuloABlanco(rs.Campo(QStringLiteral("nombre")))});
+        gridTrabajadores.AgregarFila(
+            {TextoDeValor(rs.Campo(campoId)), NuloABlanco(rs.Campo(QStringLiteral("nombre")))});
         rs.MoveNext();
     }
     ColorearGrid(gridTrabajadores);

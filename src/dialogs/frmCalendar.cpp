@@ -1,11 +1,11 @@
 #include "frmCalendar.h"
 
-#include "frmMensajeSiNo.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Fechas.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
+#include "frmMensajeSiNo.h"
 
 void frmCalendar::CargarFormulario(QString &fecha)
 {

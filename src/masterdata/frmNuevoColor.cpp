@@ -18,6 +18,7 @@ void frmNuevoColor::cmdAceptar_Click()
     const QString color = txtColor.trimmed();
     if (color.isEmpty())
         return;
-    Bd().Ejecutar(QStringLiteral("insert into colores (nombre) values (") + ComillasSQL(color) + QStringLiteral(")"));
+    Bd().Ejecutar(QStringLiteral("insert into colores (nombre) values (") + ComillasSQL(color)
+                  + QStringLiteral(")"));
     Abierto = false;
 }

@@ -1,6 +1,7 @@
 #include "SalidaSerie.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QStringList>
 #include <QThread>
 #include <sys/ioctl.h>
@@ -83,7 +84,8 @@ bool SalidaSerie::LeerAjustes(const QString &texto, Ajustes &ajustes)
 
 void SalidaSerie::Enviar(const QByteArray &bytes)
 {
-    if (dispositivo_.isEmpty() || !ajustesValidos_)
+    // A port that is not there costs nothing: no lock file is written for it.
+    if (dispositivo_.isEmpty() || !ajustesValidos_ || !QFile::exists(dispositivo_))
         return;
     QSerialPort puerto;
     puerto.setPortName(dispositivo_);

@@ -30,7 +30,8 @@ QString Texto(const Recordset &rs, const QString &campo)
 
 void ImprimirImporte(double subtotal)
 {
-    Normal(AlinearTexto(QStringLiteral("Importe: ") + QString::number(RedondearImporte(subtotal), 'f', 2), 2));
+    Normal(
+        AlinearTexto(QStringLiteral("Importe: ") + QString::number(RedondearImporte(subtotal), 'f', 2), 2));
 }
 
 // The date the workshop must have the garment ready: two days before the one promised.
@@ -74,17 +75,20 @@ void ImprimirTicketArreglo(qint64 idarreglo)
     Normal(AlinearTexto(QString(32, QLatin1Char('-')), 1));
 
     Recordset rs = AbrirRecordset(
-        QStringLiteral("SELECT Productos.IdProducto, Productos.Nombre as nombreproducto,     arreglos_detalles.precio, "
-                       "arreglos_detalles.referenciaPrenda,     arreglos.fechaarreglo, arreglos.entregado, "
-                       "arreglos.idcliente,     arreglos_detalles.idArreglo,     clientes.Nombre AS nombrecliente, "
-                       "clientes.Telefono,     productos.IdFamilia , arreglos_detalles.Nombreprenda From productos, "
-                       "arreglos_detalles, Arreglos, clientes WHERE productos.idproducto = "
-                       "arreglos_detalles.idproducto AND     arreglos_detalles.idArreglo = arreglos.IdArreglo AND     "
-                       "arreglos.idcliente = clientes.IdCliente and arreglos.idarreglo = ")
+        QStringLiteral(
+            "SELECT Productos.IdProducto, Productos.Nombre as nombreproducto,     arreglos_detalles.precio, "
+            "arreglos_detalles.referenciaPrenda,     arreglos.fechaarreglo, arreglos.entregado, "
+            "arreglos.idcliente,     arreglos_detalles.idArreglo,     clientes.Nombre AS nombrecliente, "
+            "clientes.Telefono,     productos.IdFamilia , arreglos_detalles.Nombreprenda From productos, "
+            "arreglos_detalles, Arreglos, clientes WHERE productos.idproducto = "
+            "arreglos_detalles.idproducto AND     arreglos_detalles.idArreglo = arreglos.IdArreglo AND     "
+            "arreglos.idcliente = clientes.IdCliente and arreglos.idarreglo = ")
         + n + QStringLiteral(" ORDER BY arreglos_detalles.idarreglodetalle"));
     if (rs.HayFilas()) {
         const QString referencia = QStringLiteral("referenciaPrenda");
-        auto Cabecera = [&] { Normal(Texto(rs, referencia) + QStringLiteral(" ") + Texto(rs, QStringLiteral("nombreprenda"))); };
+        auto Cabecera = [&] {
+            Normal(Texto(rs, referencia) + QStringLiteral(" ") + Texto(rs, QStringLiteral("nombreprenda")));
+        };
         QString actual = Texto(rs, referencia);
         Cabecera();
         double subtotal = 0;
@@ -108,10 +112,11 @@ void ImprimirTicketArreglo(qint64 idarreglo)
     Normal(AlinearTexto(QStringLiteral("-------"), 2));
 
     Recordset arreglo = AbrirRecordset(
-        QStringLiteral("SELECT ARREGLOS.IDUSUARIO, arreglos.fechaarreglo, arreglos.entregado,     arreglos.idcliente, "
-                       "clientes.Nombre AS nombrecliente,     clientes.Telefono, arreglos.IdArreglo,     "
-                       "Arreglos.fechaprevistaentrega FROM arreglos INNER JOIN     clientes ON arreglos.idcliente = "
-                       "clientes.IdCliente WHERE idarreglo = ")
+        QStringLiteral(
+            "SELECT ARREGLOS.IDUSUARIO, arreglos.fechaarreglo, arreglos.entregado,     arreglos.idcliente, "
+            "clientes.Nombre AS nombrecliente,     clientes.Telefono, arreglos.IdArreglo,     "
+            "Arreglos.fechaprevistaentrega FROM arreglos INNER JOIN     clientes ON arreglos.idcliente = "
+            "clientes.IdCliente WHERE idarreglo = ")
         + n);
     const double total = DimeTotalArreglo(idarreglo);
     const double pagado = DimeSumaCajaArreglo(idarreglo);
@@ -159,7 +164,8 @@ void ImprimirTicketPrenda(const QString &referencia)
     Normal(QStringLiteral(" "));
     ImprimirCodigoBarras(idarreglo, ref);
     Normal(QStringLiteral(" "));
-    Normal(AlinearTexto(QStringLiteral("Atendio: ") + DimeNombreUsuario(DimeUsuarioArreglo(idarreglo)).trimmed(), 2));
+    Normal(AlinearTexto(
+        QStringLiteral("Atendio: ") + DimeNombreUsuario(DimeUsuarioArreglo(idarreglo)).trimmed(), 2));
     CortarTicket();
 }
 
@@ -170,6 +176,7 @@ QString CodigoBarrasPrenda(qint64 idarreglo, const QString &referencia)
     static const QRegularExpression tresCifras(QStringLiteral("^\\d{1,3}$"));
     if (idarreglo < 0 || arreglo.size() > 8 || !tresCifras.match(prenda).hasMatch())
         return {};
-    const qint64 numero = (QStringLiteral("0000") + arreglo + prenda.rightJustified(3, QLatin1Char('0'))).toLongLong();
+    const qint64 numero =
+        (QStringLiteral("0000") + arreglo + prenda.rightJustified(3, QLatin1Char('0'))).toLongLong();
     return CodigoEAN13(QString::number(numero));
 }

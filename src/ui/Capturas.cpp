@@ -1,6 +1,7 @@
 #include "Capturas.h"
 
 #include "CapturasClientes.h"
+#include "CapturasDialogos.h"
 #include "CapturasTickets.h"
 #include "CapturasVenta.h"
 #include "DialogosQt.h"
@@ -83,6 +84,7 @@ int HacerCapturas(const QString &carpeta)
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasVenta())
         ok &= Guardar(ventana.get(), carpeta, nombre);
+    ok &= CapturarDialogos(carpeta);
 
     G().dialogos = nullptr;
     return ok ? 0 : 1;

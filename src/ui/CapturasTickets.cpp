@@ -1,6 +1,7 @@
 #include "CapturasTickets.h"
 
 #include "VentanaTicket.h"
+#include "VistaPreviaTicket.h"
 #include "core/Programa.h"
 #include "printing/SalidaMemoria.h"
 #include "printing/TicketsArreglo.h"
@@ -16,10 +17,17 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTickets()
     ImprimirTicketPrenda(QStringLiteral("4.1"));
     G().salidaTickets = antes;
 
+    // Each ticket whole, as it comes out of the printer, and the window the counter sees.
     std::vector<std::pair<QString, std::unique_ptr<QWidget>>> ventanas;
     const QList<QByteArray> tickets = impresora.Tickets();
     const QStringList nombres = {QStringLiteral("ticketCliente"), QStringLiteral("ticketPrenda")};
-    for (int i = 0; i < tickets.size() && i < nombres.size(); ++i)
-        ventanas.emplace_back(nombres[i], std::make_unique<VentanaTicket>(tickets[i], G().AnchuraTicket));
+    for (int i = 0; i < tickets.size() && i < nombres.size(); ++i) {
+        auto vista = std::make_unique<VistaPreviaTicket>();
+        vista->MostrarTicket(tickets[i], G().AnchuraTicket);
+        ventanas.emplace_back(nombres[i], std::move(vista));
+    }
+    if (!tickets.isEmpty())
+        ventanas.emplace_back(QStringLiteral("VentanaTicket"),
+                              std::make_unique<VentanaTicket>(tickets.first(), G().AnchuraTicket));
     return ventanas;
 }

@@ -2,14 +2,14 @@
 
 #include "MensajeVista.h"
 #include "SelectorVista.h"
-#include "frmCalendarVista.h"
-#include "frmPadNumericoVista.h"
 #include "dialogs/Mensaje.h"
 #include "dialogs/frmCalendar.h"
 #include "dialogs/frmFormaPago.h"
 #include "dialogs/frmMensajeSiNo.h"
 #include "dialogs/frmPadNumerico.h"
 #include "dialogs/frmUsuario.h"
+#include "frmCalendarVista.h"
+#include "frmPadNumericoVista.h"
 
 #include <QApplication>
 

@@ -4,10 +4,12 @@
 #include "dialogs/Mensaje.h"
 #include "dialogs/frmMensajeSiNo.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 MensajeVista::MensajeVista(Mensaje &modelo, QWidget *padre)
     : VistaDialogo(modelo, padre), texto_(modelo.lblMensaje)
@@ -31,30 +33,20 @@ void MensajeVista::Montar(const std::function<void()> &aceptar, const std::funct
 
     lblMensaje_ = new QLabel(this);
     lblMensaje_->setObjectName(QStringLiteral("lblMensaje"));
-    lblMensaje_->setFont(Estilo::Fuente(18));
+    lblMensaje_->setFont(Estilo::Fuente(19));
     lblMensaje_->setWordWrap(true);
     lblMensaje_->setAlignment(Qt::AlignCenter);
-    lblMensaje_->setMinimumWidth(600);
-    lblMensaje_->setMaximumWidth(860);
     capa->addWidget(lblMensaje_, 1);
 
     auto *botones = new QHBoxLayout;
     botones->setSpacing(24);
     botones->addStretch();
-    auto *cmdOK = Estilo::Boton(QStringLiteral("Aceptar"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setMinimumSize(190, 72);
-    connect(cmdOK, &QPushButton::clicked, this, [this, aceptar] { Atender(aceptar); });
+    auto *cmdOK = Boton(QStringLiteral("Aceptar"), QStringLiteral("cmdOK"), aceptar);
     botones->addWidget(cmdOK);
-    if (cancelar) {
-        auto *cmdCancel = Estilo::Boton(QStringLiteral("Cancelar"), this);
-        cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-        cmdCancel->setMinimumSize(190, 72);
-        connect(cmdCancel, &QPushButton::clicked, this, [this, cancelar] { Atender(cancelar); });
-        botones->addWidget(cmdCancel);
-    } else {
+    if (cancelar)
+        botones->addWidget(Boton(QStringLiteral("Cancelar"), QStringLiteral("cmdCancel"), cancelar));
+    else
         cmdOK->setDefault(true); // a message is dismissed with Enter too
-    }
     botones->addStretch();
     capa->addLayout(botones);
 }
@@ -62,7 +54,15 @@ void MensajeVista::Montar(const std::function<void()> &aceptar, const std::funct
 void MensajeVista::Repintar()
 {
     // The shop's texts break lines with CR LF.
-    lblMensaje_->setText(QString(texto_).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QString texto = QString(texto_).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lblMensaje_->setText(texto);
+    // As wide as the longest line, so the caller's own line breaks are the ones shown; only
+    // a line longer than the screen allows is wrapped.
+    const QFontMetrics medida(lblMensaje_->font());
+    int ancho = 0;
+    for (const QString &linea : texto.split(u'\n'))
+        ancho = std::max(ancho, medida.horizontalAdvance(linea));
+    lblMensaje_->setFixedWidth(std::clamp(ancho + 16, 440, 880));
     adjustSize();
 }
 

@@ -29,7 +29,6 @@ SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(mo
     gridTrabajadores_->setObjectName(QStringLiteral("gridTrabajadores"));
     gridTrabajadores_->setModel(datos_);
     gridTrabajadores_->setFont(Estilo::Fuente(18));
-    gridTrabajadores_->horizontalHeader()->setFont(Estilo::Fuente(14, true));
     gridTrabajadores_->horizontalHeader()->setStretchLastSection(true);
     gridTrabajadores_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     gridTrabajadores_->verticalHeader()->hide();
@@ -40,31 +39,29 @@ SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(mo
     gridTrabajadores_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     gridTrabajadores_->setStyleSheet(QStringLiteral(
         "QTableView { selection-background-color: #6b3e2e; selection-color: white; }"
+        "QHeaderView::section { padding: 8px 12px; font-size: 15pt; font-weight: bold; background: #efe8dc;"
+        " border: none;"
+        " border-bottom: 1px solid #8a7b66; }"
         "QScrollBar:vertical { width: 40px; }"));
-    gridTrabajadores_->setMinimumSize(440, 5 * Estilo::AltoFilaTactil + 40);
+    gridTrabajadores_->setMinimumSize(480, 5 * Estilo::AltoFilaTactil + 48);
     connect(gridTrabajadores_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &actual) {
                 if (actual.isValid() && !repintando_)
-                    Atender([this, f = GridModel::FilaGrid(actual.row())] { modelo_.gridTrabajadores_Click(f); });
+                    Atender(
+                        [this, f = GridModel::FilaGrid(actual.row())] { modelo_.gridTrabajadores_Click(f); });
             });
     capa->addWidget(gridTrabajadores_, 1);
 
     auto *botones = new QHBoxLayout;
     botones->setSpacing(24);
     botones->addStretch();
-    auto *aceptar = Estilo::Boton(QStringLiteral("Aceptar"), this);
-    aceptar->setObjectName(QStringLiteral("cmdAceptar"));
-    aceptar->setMinimumSize(190, 72);
+    auto *aceptar = Boton(QStringLiteral("Aceptar"), QStringLiteral("cmdAceptar"),
+                          [this] { modelo_.cmdAceptar_Click(); });
     aceptar->setDefault(true);
-    connect(aceptar, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
     botones->addWidget(aceptar);
-    if (modelo_.cmdCancelarVisible) {
-        auto *cancelar = Estilo::Boton(QStringLiteral("Cancelar"), this);
-        cancelar->setObjectName(QStringLiteral("cmdCancelar"));
-        cancelar->setMinimumSize(190, 72);
-        connect(cancelar, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdCancelar_Click(); }); });
-        botones->addWidget(cancelar);
-    }
+    if (modelo_.cmdCancelarVisible)
+        botones->addWidget(Boton(QStringLiteral("Cancelar"), QStringLiteral("cmdCancelar"),
+                                 [this] { modelo_.cmdCancelar_Click(); }));
     botones->addStretch();
     capa->addLayout(botones);
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QScroller>
 #include <QVBoxLayout>
 
 VentanaTicket::VentanaTicket(const QByteArray &ticket, int columnas, QWidget *padre) : QDialog(padre)
@@ -22,6 +23,7 @@ VentanaTicket::VentanaTicket(const QByteArray &ticket, int columnas, QWidget *pa
     rollo->verticalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar:vertical { width: 32px; }"));
     rollo->setFrameShape(QFrame::NoFrame);
     rollo->setPalette(vista_->palette());
+    QScroller::grabGesture(rollo->viewport(), QScroller::LeftMouseButtonGesture); // dragged by a finger
 
     auto *cerrar = Estilo::Boton(QStringLiteral("Cerrar"));
     connect(cerrar, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,9 +1,11 @@
 #include "VistaDialogo.h"
 
+#include "Estilo.h"
 #include "Evento.h"
 #include "dialogs/DialogoModal.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 VistaDialogo::VistaDialogo(DialogoModal &modelo, QWidget *padre) : QDialog(padre), modelo_(modelo)
 {
@@ -27,6 +29,16 @@ void VistaDialogo::Atender(const std::function<void()> &manejador)
         accept();
     else
         Repintar();
+}
+
+QPushButton *VistaDialogo::Boton(const QString &texto, const QString &nombre,
+                                 const std::function<void()> &manejador)
+{
+    auto *b = Estilo::Boton(texto, this);
+    b->setObjectName(nombre);
+    b->setMinimumSize(190, 72);
+    connect(b, &QPushButton::clicked, this, [this, manejador] { Atender(manejador); });
+    return b;
 }
 
 void VistaDialogo::keyPressEvent(QKeyEvent *e)

@@ -7,9 +7,9 @@ namespace {
 // The printer's own measures in dots: a character of 12 x 24 dots, lines 30 dots apart.
 const double PixelesPorPunto = 0.75;
 const int AnchoCaracter = 12, AltoCaracter = 24, Interlineado = 30;
-const int MargenPapel = 20;  // px, the paper's unprinted edge
-const int MargenFondo = 16;  // px, around the paper
-const int AltoCorte = 28;    // px, the torn edge under a cut
+const int MargenPapel = 20; // px, the paper's unprinted edge
+const int MargenFondo = 16; // px, around the paper
+const int AltoCorte = 28;   // px, the torn edge under a cut
 
 int Px(double puntos)
 {
@@ -82,11 +82,13 @@ void VistaPreviaTicket::paintEvent(QPaintEvent *)
         p.fillRect(papel.translated(3, 3), QColor(0, 0, 0, 40));
         p.fillRect(papel, Papel);
         if (cortada) {
-            QPen tijera(QColor(120, 120, 120), 1, Qt::DashLine);
-            p.setPen(tijera);
+            p.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
             p.drawLine(papel.left(), papel.bottom(), papel.right(), papel.bottom());
-            p.setFont(letra);
-            p.drawText(QRect(papel.left() + 4, papel.bottom() - 18, 24, 18), Qt::AlignCenter, QStringLiteral("✂"));
+            QFont tijeras(QStringLiteral("DejaVu Sans"));
+            tijeras.setPixelSize(20);
+            p.setFont(tijeras);
+            p.drawText(QRect(papel.left() + 6, papel.bottom() - 24, 26, 24), Qt::AlignCenter,
+                       QStringLiteral("✂"));
         }
     };
 

@@ -31,27 +31,23 @@ frmCalendarVista::frmCalendarVista(frmCalendar &modelo, QWidget *padre)
         "QCalendarWidget QToolButton#qt_calendar_prevmonth, QCalendarWidget QToolButton#qt_calendar_nextmonth"
         " { min-width: 64px; qproperty-iconSize: 40px; }"
         "QCalendarWidget QSpinBox { font-size: 20pt; min-height: 48px; }"
+        "QCalendarWidget QMenu { font-size: 18pt; }"
         "QCalendarWidget QAbstractItemView { selection-background-color: #6b3e2e;"
         " selection-color: white; }"));
     QTextCharFormat cabecera;
     cabecera.setFont(Estilo::Fuente(15, true));
     Cal1_->setHeaderTextFormat(cabecera);
-    connect(Cal1_, &QCalendarWidget::selectionChanged, this, [this] { modelo_.Cal1 = Cal1_->selectedDate(); });
+    connect(Cal1_, &QCalendarWidget::selectionChanged, this,
+            [this] { modelo_.Cal1 = Cal1_->selectedDate(); });
     capa->addWidget(Cal1_, 1);
 
     auto *botones = new QHBoxLayout;
     botones->setSpacing(24);
     botones->addStretch();
-    auto *aceptar = Estilo::Boton(QStringLiteral("Aceptar"), this);
-    aceptar->setObjectName(QStringLiteral("cmdAceptar"));
-    aceptar->setMinimumSize(190, 72);
-    connect(aceptar, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
-    botones->addWidget(aceptar);
-    auto *cancelar = Estilo::Boton(QStringLiteral("Cancelar"), this);
-    cancelar->setObjectName(QStringLiteral("cmdCancelar"));
-    cancelar->setMinimumSize(190, 72);
-    connect(cancelar, &QPushButton::clicked, this, [this] { Escape(); });
-    botones->addWidget(cancelar);
+    botones->addWidget(Boton(QStringLiteral("Aceptar"), QStringLiteral("cmdAceptar"),
+                             [this] { modelo_.cmdAceptar_Click(); }));
+    botones->addWidget(Boton(QStringLiteral("Cancelar"), QStringLiteral("cmdCancelar"),
+                             [this] { modelo_.cmdCancelar_Click(); }));
     botones->addStretch();
     capa->addLayout(botones);
 }

@@ -69,10 +69,13 @@ frmColoresVista::frmColoresVista(frmColores &modelo, QWidget *padre)
     botones->addWidget(cmdBorrar);
     capa->addLayout(botones);
 
-    connect(cmdAceptar, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
-    connect(cmdCancelar, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdCancelar_Click(); }); });
+    connect(cmdAceptar, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
+    connect(cmdCancelar, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdCancelar_Click(); }); });
     connect(cmdNuevo, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdNuevo_Click(); }); });
-    connect(cmdBorrar, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdBorrar_Click(); }); });
+    connect(cmdBorrar, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdBorrar_Click(); }); });
     connect(gridColores_, &QTableView::clicked, this, [this](const QModelIndex &i) {
         modelo_.gridColores.Row = GridModel::FilaGrid(i.row());
         modelo_.gridColores.Col = i.column();

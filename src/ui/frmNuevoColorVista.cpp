@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmNuevoColorVista::frmNuevoColorVista(frmNuevoColor &modelo, QWidget *padre) : QDialog(padre), modelo_(modelo)
+frmNuevoColorVista::frmNuevoColorVista(frmNuevoColor &modelo, QWidget *padre)
+    : QDialog(padre), modelo_(modelo)
 {
     setWindowTitle(QStringLiteral("Nuevo color"));
     setModal(true);
@@ -38,9 +39,12 @@ frmNuevoColorVista::frmNuevoColorVista(frmNuevoColor &modelo, QWidget *padre) : 
     botones->addWidget(cmdCancelar);
     capa->addLayout(botones);
 
-    connect(cmdAceptar, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
-    connect(txtColor_, &QLineEdit::returnPressed, this, [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
-    connect(cmdCancelar, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdCancelar_Click(); }); });
+    connect(cmdAceptar, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
+    connect(txtColor_, &QLineEdit::returnPressed, this,
+            [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
+    connect(cmdCancelar, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdCancelar_Click(); }); });
 }
 
 void frmNuevoColorVista::Atender(const std::function<void()> &manejador)

@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 constexpr int AnchoTecla = 100;
 constexpr int AltoTecla = 84;
 constexpr int PuntosCifra = 22;
@@ -40,20 +41,20 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
 
     auto *teclas = new QGridLayout;
     teclas->setSpacing(10);
-    for (int d = 1; d <= 9; ++d) {
-        const int fila = 2 - (d - 1) / 3; // 7 8 9 on top, as on a till
-        teclas->addWidget(Tecla(QString::number(d), QStringLiteral("n%1").arg(d), [this, d] { modelo_.n_Click(d); }),
-                          fila, (d - 1) % 3);
+    for (int d = 0; d <= 9; ++d) {
+        auto *n = Tecla(QString::number(d), QStringLiteral("n%1").arg(d), [this, d] { modelo_.n_Click(d); });
+        if (d == 0)
+            teclas->addWidget(n, 3, 0, 1, 2);
+        else
+            teclas->addWidget(n, 2 - (d - 1) / 3, (d - 1) % 3); // 7 8 9 on top, as on a till
     }
-    teclas->addWidget(Tecla(QStringLiteral("0"), QStringLiteral("n0"), [this] { modelo_.n_Click(0); }), 3, 0, 1, 2);
-    teclas->addWidget(Tecla(QStringLiteral("."), QStringLiteral("npunto"), [this] { modelo_.npunto_Click(); }), 3, 2);
-    teclas->addWidget(Tecla(QStringLiteral("Del"), QStringLiteral("cmdBorrar"), [this] { modelo_.cmdBorrar_Click(); }),
-                      0, 3);
-    teclas->addWidget(Tecla(QStringLiteral("C"), QStringLiteral("nC"), [this] { modelo_.nC_Click(); }), 1, 3);
-    auto *no = Tecla(QStringLiteral("NO"), QStringLiteral("cmdCancelar"), [this] { modelo_.cmdCancelar_Click(); });
+    teclas->addWidget(Tecla(".", "npunto", &frmPadNumerico::npunto_Click), 3, 2);
+    teclas->addWidget(Tecla("Del", "cmdBorrar", &frmPadNumerico::cmdBorrar_Click), 0, 3);
+    teclas->addWidget(Tecla("C", "nC", &frmPadNumerico::nC_Click), 1, 3);
+    auto *no = Tecla("NO", "cmdCancelar", &frmPadNumerico::cmdCancelar_Click);
     no->setStyleSheet(QStringLiteral("QPushButton { background: #f3d6d0; }"));
     teclas->addWidget(no, 2, 3);
-    auto *ok = Tecla(QStringLiteral("OK"), QStringLiteral("cmdOk"), [this] { modelo_.cmdOk_Click(); });
+    auto *ok = Tecla("OK", "cmdOk", &frmPadNumerico::cmdOk_Click);
     ok->setStyleSheet(QStringLiteral("QPushButton { background: #d5ebcf; }"));
     teclas->addWidget(ok, 3, 3);
     capa->addLayout(teclas);
@@ -62,20 +63,26 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
 QPushButton *frmPadNumericoVista::Tecla(const QString &texto, const QString &nombre,
                                         const std::function<void()> &manejador)
 {
-    auto *b = Estilo::Boton(texto, this);
-    b->setObjectName(nombre);
+    auto *b = Boton(texto, nombre, manejador);
     b->setFont(Estilo::Fuente(24, true));
     b->setMinimumSize(AnchoTecla, AltoTecla);
     b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, [this, manejador] { Atender(manejador); });
     return b;
+}
+
+QPushButton *frmPadNumericoVista::Tecla(const char *texto, const char *nombre,
+                                        void (frmPadNumerico::*manejador)())
+{
+    return Tecla(QString::fromLatin1(texto), QString::fromLatin1(nombre),
+                 [this, manejador] { (modelo_.*manejador)(); });
 }
 
 void frmPadNumericoVista::Repintar()
 {
     lblTitulo_->setText(modelo_.lblTitulo);
     lblTitulo_->setVisible(!modelo_.lblTitulo.isEmpty());
-    txtCifra_->setFont(Estilo::Fuente(modelo_.letraGrande ? frmPadNumerico::PuntosLetraGrande : PuntosCifra, true));
+    txtCifra_->setFont(
+        Estilo::Fuente(modelo_.letraGrande ? frmPadNumerico::PuntosLetraGrande : PuntosCifra, true));
     txtCifra_->setText(modelo_.txtCifra);
 }
 

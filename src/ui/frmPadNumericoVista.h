@@ -20,6 +20,7 @@ protected:
 
 private:
     QPushButton *Tecla(const QString &texto, const QString &nombre, const std::function<void()> &manejador);
+    QPushButton *Tecla(const char *texto, const char *nombre, void (frmPadNumerico::*manejador)());
 
     frmPadNumerico &modelo_;
     QLabel *lblTitulo_;

@@ -204,8 +204,8 @@ QLabel *frmPrincipalVista::NuevaCaja(const QString &nombre, int puntos)
     l->setFont(Estilo::Fuente(puntos, true));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setMinimumHeight(52);
-    l->setStyleSheet(QStringLiteral("QLabel { background: white; border: 2px solid #8a7b66; border-radius: 6px;"
-                                    " padding: 2px 8px; }"));
+    l->setStyleSheet(QStringLiteral("QLabel { background: white; border: 2px solid #8a7b66;"
+                                    " border-radius: 6px; padding: 2px 8px; }"));
     return l;
 }
 
@@ -224,7 +224,8 @@ QWidget *frmPrincipalVista::ZonaIzquierda()
     QSizePolicy reserva = cmdVerFamilias_->sizePolicy();
     reserva.setRetainSizeWhenHidden(true);
     cmdVerFamilias_->setSizePolicy(reserva);
-    connect(cmdVerFamilias_, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdVerFamilias_Click(); }); });
+    connect(cmdVerFamilias_, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdVerFamilias_Click(); }); });
     capa->addWidget(cmdVerFamilias_);
     lblVersion_ = new QLabel(zona);
     lblVersion_->setFont(Estilo::Fuente(9));
@@ -306,7 +307,8 @@ QWidget *frmPrincipalVista::ZonaCifras()
     txtEntregado_->installEventFilter(this);
     cmdPendiente_ = BotonDibujo(Dibujo::Dinero, QStringLiteral("cmdPendiente"),
                                 QStringLiteral("Introduzca la cantidad"), zona);
-    connect(cmdPendiente_, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdPendiente_Click(); }); });
+    connect(cmdPendiente_, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdPendiente_Click(); }); });
 
     capa->addWidget(Rotulo(QStringLiteral("Importe total"), zona), 0, 0);
     capa->addWidget(Rotulo(QString::fromUtf8("Señal"), zona), 0, 1);
@@ -357,7 +359,8 @@ QWidget *frmPrincipalVista::BarraInferior()
     fila->setContentsMargins(0, 0, 0, 0);
     fila->setSpacing(8);
     auto *cmdComenzar = Boton(QStringLiteral("Comenzar"), QStringLiteral("cmdComenzar"), zona);
-    connect(cmdComenzar, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdComenzar_Click(); }); });
+    connect(cmdComenzar, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdComenzar_Click(); }); });
     fila->addWidget(cmdComenzar);
     fila->addSpacing(12);
     // The rest of the counter's buttons lead to screens still to come: in place, inactive.

@@ -28,6 +28,40 @@ private Q_SLOTS:
         QCOMPARE(DimeUltimoCierre(), QStringLiteral("20261205"));
     }
 
+    void retiradaYBorrado()
+    {
+        BaseDePrueba b;
+        G().NombreCierre = QStringLiteral("20261205");
+        b.dialogos.pad = {QStringLiteral("12.5"), QStringLiteral("0"), QString(), QStringLiteral("abc")};
+        cmdSacarDinero_Click();
+        cmdSacarDinero_Click();
+        cmdSacarDinero_Click();
+        cmdSacarDinero_Click();
+        QCOMPARE(b.dialogos.titulosPad.first(), QString::fromUtf8("¿Cantidad a sacar de la caja?"));
+        // A withdrawal of 0 books nothing but is still confirmed; no answer, no message.
+        QCOMPARE(b.dialogos.mensajes,
+                 (QStringList{QString::fromUtf8("Se ha registrado una retirada de 12.50 € de la caja"),
+                              QString::fromUtf8("Se ha registrado una retirada de 0.00 € de la caja")}));
+        QCOMPARE(b.Columna(QStringLiteral("select importe from caja")), QStringList{QStringLiteral("-12.5")});
+        QCOMPARE(b.Valor(QStringLiteral("select concepto from caja")), QStringLiteral("Retirado de caja"));
+        QCOMPARE(b.Valor(QStringLiteral("select nombrecierre from caja")), QStringLiteral("20261205"));
+
+        // Annulling an order takes its lines and its money with it, and nothing else.
+        for (int n : {7, 8}) {
+            b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idcliente) values (%1, 1)").arg(n));
+            b.conexion.Ejecutar(
+                QStringLiteral("insert into arreglos_detalles (idarreglo, precio, referenciaprenda) values (%1, 5, '%1.1')")
+                    .arg(n));
+            MeterMovimientoCaja(5, QStringLiteral("Ref. %1").arg(n), QStringLiteral("20261101"), 1, n, 0);
+        }
+        b.conexion.Ejecutar(QStringLiteral("update caja set cerrado = 1"));
+        BorrarArreglo(7);
+        QCOMPARE(b.Columna(QStringLiteral("select idarreglo from arreglos")), QStringList{QStringLiteral("8")});
+        QCOMPARE(b.Columna(QStringLiteral("select idarreglo from arreglos_detalles")), QStringList{QStringLiteral("8")});
+        QCOMPARE(b.Columna(QStringLiteral("select concepto from caja order by idmovimiento")),
+                 (QStringList{QStringLiteral("Retirado de caja"), QStringLiteral("Ref. 8")}));
+    }
+
     void transaccionQueFallaNoDejaNada()
     {
         BaseDePrueba b;

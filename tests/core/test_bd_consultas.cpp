@@ -16,39 +16,32 @@ QString U(const char *t)
     return QString::fromUtf8(t);
 }
 
-void Ejecutar(BaseDePrueba &b, const char *sql)
+void Insertar(BaseDePrueba &b, const char *tabla, const char *columnas,
+              std::initializer_list<const char *> filas)
 {
-    b.conexion.Ejecutar(U(sql));
+    for (const char *valores : filas)
+        b.conexion.Ejecutar(
+            QStringLiteral("insert into %1 (%2) values (%3)").arg(U(tabla), U(columnas), U(valores)));
 }
 
 // Two customers (one a partner shop), a family with two products, workers with every flag
 // state and two orders, the second with Null in every optional column.
 void Sembrar(BaseDePrueba &b)
 {
-    Ejecutar(b, "insert into usuarios (idusuario, nombre) values (2, '  Lucía  ')");
-    Ejecutar(b, "insert into usuarios (idusuario, nombre) values (3, Null)");
-    Ejecutar(b, "insert into clientes (idcliente, nombre, telefono, estienda) values (1, 'Ana Pérez', '600111222', 0)");
-    Ejecutar(b, "insert into clientes (idcliente, nombre, telefono, estienda) values (2, 'Mercería Sol', '911000000', 1)");
-    Ejecutar(b, "insert into clientes (idcliente, nombre, telefono, estienda) values (3, Null, Null, Null)");
-    Ejecutar(b, "insert into familias (idfamilia, nombre) values (4, 'Pantalón')");
-    Ejecutar(b, "insert into familias (idfamilia, nombre) values (5, Null)");
-    Ejecutar(b, "insert into productos (idproducto, idfamilia, nombre, precio1) values (7, 4, 'Bajo', 12.5)");
-    Ejecutar(b, "insert into productos (idproducto, idfamilia, nombre, precio1) values (8, Null, 'Suelto', 3)");
-    Ejecutar(b, "insert into costureras (idcosturera, nombre, desactivado) values (1, 'Rosa', 0)");
-    Ejecutar(b, "insert into costureras (idcosturera, nombre, desactivado) values (2, 'Carmen', Null)");
-    Ejecutar(b, "insert into costureras (idcosturera, nombre, desactivado) values (3, 'Pilar', 1)");
-    Ejecutar(b, "insert into costureras (idcosturera, nombre, desactivado) values (4, Null, Null)");
-    Ejecutar(b, "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, entregado, pagado, "
-                "entregadoacliente) values (40, 2, 1, '2026-12-01 09:00:00', 5, 0, 1)");
-    Ejecutar(b, "insert into arreglos (idarreglo, idusuario, idcliente) values (41, Null, 3)");
-    Ejecutar(b, "insert into arreglos_detalles (idarreglo, idproducto, precio, referenciaprenda, idcosturera) "
-                "values (40, 7, 12.5, '40.1', 2)");
-    Ejecutar(b, "insert into arreglos_detalles (idarreglo, idproducto, precio, referenciaprenda, idcosturera) "
-                "values (40, 8, 1234.56, '40.1', 3)");
-    Ejecutar(b, "insert into arreglos_detalles (idarreglo, idproducto, precio, referenciaprenda) "
-                "values (40, 7, 0.1, '40.2')");
-    Ejecutar(b, "insert into arreglos_detalles (idarreglo, idproducto, precio, referenciaprenda) "
-                "values (40, 7, 0.2, '40''3')");
+    Insertar(b, "usuarios", "idusuario, nombre", {"2, '  Lucía  '", "3, Null"});
+    Insertar(b, "clientes", "idcliente, nombre, telefono, estienda",
+             {"1, 'Ana Pérez', '600111222', 0", "2, 'Mercería Sol', '911000000', 1", "3, Null, Null, Null"});
+    Insertar(b, "familias", "idfamilia, nombre", {"4, 'Pantalón'", "5, Null"});
+    Insertar(b, "productos", "idproducto, idfamilia, nombre, precio1",
+             {"7, 4, 'Bajo', 12.5", "8, Null, 'Suelto', 3"});
+    Insertar(b, "costureras", "idcosturera, nombre, desactivado",
+             {"1, 'Rosa', 0", "2, 'Carmen', Null", "3, 'Pilar', 1", "4, Null, Null"});
+    Insertar(b, "arreglos",
+             "idarreglo, idusuario, idcliente, fechaarreglo, entregado, pagado, entregadoacliente",
+             {"40, 2, 1, '2026-12-01 09:00:00', 5, 0, 1", "41, Null, 3, Null, Null, Null, Null"});
+    Insertar(b, "arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda, idcosturera",
+             {"40, 7, 12.5, '40.1', 2", "40, 8, 1234.56, '40.1', 3", "40, 7, 0.1, '40.2', Null",
+              "40, 7, 0.2, '40''3', Null"});
 }
 
 } // namespace
@@ -100,8 +93,9 @@ private Q_SLOTS:
         QCOMPARE(DimeCostureraDesactivada(3), 1);
         QCOMPARE(DimeCostureraDesactivada(2), 0);
         QCOMPARE(DimeCostureraDesactivada(1), 0);
-        QCOMPARE(b.Columna(QStringLiteral("select nombre from costureras where desactivado =0  or desactivado is null "
-                                          "order by idcosturera")),
+        QCOMPARE(b.Columna(QStringLiteral(
+                     "select nombre from costureras where desactivado =0  or desactivado is null "
+                     "order by idcosturera")),
                  (QStringList{"Rosa", "Carmen", ""}));
 
         QVERIFY(ExisteArreglo(40));
@@ -145,10 +139,11 @@ private Q_SLOTS:
         QCOMPARE(DimeUltimoCierre(), QStringLiteral("20261205"));
 
         // The newest movement is the last booked, whatever its date says.
-        b.conexion.Ejecutar(QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
-                                           "formapago, idarreglo, idticket) values (1, 'Ajuste', ")
-                            + LiteralFechaSQL(QStringLiteral("04/12/2026 19:05:07"))
-                            + QStringLiteral(", '20261204', 0, 1, 0, 0)"));
+        b.conexion.Ejecutar(
+            QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
+                           "formapago, idarreglo, idticket) values (1, 'Ajuste', ")
+            + LiteralFechaSQL(QStringLiteral("04/12/2026 19:05:07"))
+            + QStringLiteral(", '20261204', 0, 1, 0, 0)"));
         QCOMPARE(DimeFechaUltimoMovimiento(), QStringLiteral("04/12/2026 19:05:07"));
         QCOMPARE(DimeUltimoCierre(), QStringLiteral("20261204"));
         QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 4);
@@ -158,16 +153,18 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         const QString texto = U("D'Angelo \"el Ñoño\" ; -- 50% [x]");
-        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre, telefono) values (") + ComillasSQL(texto)
-                            + QStringLiteral(", ") + ComillasSQL(QStringLiteral("''")) + QStringLiteral(")"));
+        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre, telefono) values (")
+                            + ComillasSQL(texto) + QStringLiteral(", ") + ComillasSQL(QStringLiteral("''"))
+                            + QStringLiteral(")"));
         QCOMPARE(b.Valor(QStringLiteral("select nombre from clientes")), texto);
         QVERIFY(ExisteTelefono(QStringLiteral("''")));
 
         // Amounts come back exactly as they went, as numbers.
         for (double importe : {12.5, 1234.56, -0.01, 99999.99}) {
             b.conexion.Ejecutar(QStringLiteral("delete from productos"));
-            b.conexion.Ejecutar(QStringLiteral("insert into productos (idfamilia, nombre, precio1) values (1, 'x', ")
-                                + TextoNumero(importe) + QStringLiteral(")"));
+            b.conexion.Ejecutar(
+                QStringLiteral("insert into productos (idfamilia, nombre, precio1) values (1, 'x', ")
+                + TextoNumero(importe) + QStringLiteral(")"));
             Recordset rs = AbrirRecordset(QStringLiteral("select precio1 from productos"));
             QCOMPARE(rs.Campo(QStringLiteral("precio1")).toDouble(), importe);
             QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("precio1"))), TextoNumero(importe));
@@ -178,8 +175,8 @@ private Q_SLOTS:
         // Dates: written through the helpers, read back as date-times on both engines.
         const auto guardar = [&](const QString &literal) {
             b.conexion.Ejecutar(QStringLiteral("delete from arreglos"));
-            b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, fechaarreglo) values (1, ") + literal
-                                + QStringLiteral(")"));
+            b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, fechaarreglo) values (1, ")
+                                + literal + QStringLiteral(")"));
             return AbrirRecordset(QStringLiteral("select fechaarreglo from arreglos")).Campo(0);
         };
         QVariant f = guardar(LiteralFechaSQL(QStringLiteral("05/12/26")));

@@ -13,7 +13,8 @@ class PruebaDialogos : public QObject
     Q_OBJECT
 
     // Loads the keypad, lets `usuario` play the window, and returns the answer.
-    static QString Teclear(frmPadNumerico &pad, const std::function<void()> &usuario, bool letraGrande = false)
+    static QString Teclear(frmPadNumerico &pad, const std::function<void()> &usuario,
+                           bool letraGrande = false)
     {
         pad.MostrarModal = usuario;
         QString valor = QStringLiteral("sin tocar");
@@ -25,33 +26,36 @@ private Q_SLOTS:
     void padNumerico()
     {
         frmPadNumerico pad;
-        QCOMPARE(Teclear(pad, [&] {
-                     QCOMPARE(pad.txtCifra, QString());
-                     QCOMPARE(pad.lblTitulo, QStringLiteral("Dinero inicial en caja"));
-                     QVERIFY(!pad.letraGrande);
-                     pad.n_Click(1), pad.n_Click(2), pad.npunto_Click(), pad.n_Click(5);
-                     QCOMPARE(pad.txtCifra, QStringLiteral("12.5"));
-                     pad.cmdOk_Click();
-                 }),
+        QCOMPARE(Teclear(pad,
+                         [&] {
+                             QCOMPARE(pad.txtCifra, QString());
+                             QCOMPARE(pad.lblTitulo, QStringLiteral("Dinero inicial en caja"));
+                             QVERIFY(!pad.letraGrande);
+                             pad.n_Click(1), pad.n_Click(2), pad.npunto_Click(), pad.n_Click(5);
+                             QCOMPARE(pad.txtCifra, QStringLiteral("12.5"));
+                             pad.cmdOk_Click();
+                         }),
                  QStringLiteral("12.5"));
 
         // Each load starts empty, whatever the last one typed.
-        QCOMPARE(Teclear(pad, [&] {
-                     QCOMPARE(pad.txtCifra, QString());
-                     pad.n_Click(1), pad.n_Click(2), pad.npunto_Click(), pad.n_Click(5);
-                     pad.cmdBorrar_Click();
-                     QCOMPARE(pad.txtCifra, QStringLiteral("12."));
-                     pad.nC_Click();
-                     pad.cmdBorrar_Click(); // nothing left to delete
-                     QCOMPARE(pad.txtCifra, QString());
-                     pad.cmdOk_Click();
-                 }),
+        QCOMPARE(Teclear(pad,
+                         [&] {
+                             QCOMPARE(pad.txtCifra, QString());
+                             pad.n_Click(1), pad.n_Click(2), pad.npunto_Click(), pad.n_Click(5);
+                             pad.cmdBorrar_Click();
+                             QCOMPARE(pad.txtCifra, QStringLiteral("12."));
+                             pad.nC_Click();
+                             pad.cmdBorrar_Click(); // nothing left to delete
+                             QCOMPARE(pad.txtCifra, QString());
+                             pad.cmdOk_Click();
+                         }),
                  QString());
 
-        QCOMPARE(Teclear(pad, [&] {
-                     pad.n_Click(7), pad.n_Click(0);
-                     pad.Form_KeyPress(QChar(27));
-                 }),
+        QCOMPARE(Teclear(pad,
+                         [&] {
+                             pad.n_Click(7), pad.n_Click(0);
+                             pad.Form_KeyPress(QChar(27));
+                         }),
                  QString());
         QVERIFY(pad.Cerrado);
         QCOMPARE(Teclear(pad, [&] { pad.n_Click(9), pad.cmdCancelar_Click(); }), QString());
@@ -105,7 +109,8 @@ private Q_SLOTS:
         };
         cal.CargarFormulario(fecha);
         QCOMPARE(fecha, QStringLiteral("4/12/2026"));
-        const QString pregunta = QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy\r\n¿Desea continuar?");
+        const QString pregunta =
+            QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy\r\n¿Desea continuar?");
         QCOMPARE(b.dialogos.preguntas, QStringList({pregunta, pregunta}));
 
         // A refused past date does not slip out when the window is then closed.
@@ -196,7 +201,8 @@ private Q_SLOTS:
     void formaPago()
     {
         BaseDePrueba b; // Efectivo 1, Tarjeta 2, Bizum 3
-        b.conexion.Ejecutar(QStringLiteral("update formaspago set nombre = 'Tarjeta  ' where idformapago = 2"));
+        b.conexion.Ejecutar(
+            QStringLiteral("update formaspago set nombre = 'Tarjeta  ' where idformapago = 2"));
         frmFormaPago f;
         QString nombre = QStringLiteral("sin tocar");
         int id = -1;

@@ -13,7 +13,8 @@
 #include <QTimer>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // Plays the user on the next dialog that opens, while the caller waits in its exec(). A dialog
 // the script left open (a failed check) is closed so the test cannot hang.

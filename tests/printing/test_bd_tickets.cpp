@@ -32,8 +32,10 @@ QByteArray Esperado(const QString &nombre)
             bytes += linea.mid(desde, r.capturedStart() - desde).toLatin1();
             desde = r.capturedEnd();
             const QString c = r.captured(1);
-            static const QHash<QString, char> nombres = {{QStringLiteral("ESC"), 27}, {QStringLiteral("GS"), 29},
-                                                         {QStringLiteral("CR"), 13},  {QStringLiteral("LF"), 10},
+            static const QHash<QString, char> nombres = {{QStringLiteral("ESC"), 27},
+                                                         {QStringLiteral("GS"), 29},
+                                                         {QStringLiteral("CR"), 13},
+                                                         {QStringLiteral("LF"), 10},
                                                          {QStringLiteral("NUL"), 0}};
             if (nombres.contains(c))
                 bytes += nombres[c];
@@ -53,7 +55,9 @@ QString Diferencia(const QByteArray &real, const QByteArray &esperado)
     qsizetype i = 0;
     while (i < real.size() && i < esperado.size() && real[i] == esperado[i])
         ++i;
-    auto Trozo = [i](const QByteArray &b) { return QString::fromLatin1(b.mid(qMax(0, i - 30), 60).toPercentEncoding(" ")); };
+    auto Trozo = [i](const QByteArray &b) {
+        return QString::fromLatin1(b.mid(qMax(0, i - 30), 60).toPercentEncoding(" "));
+    };
     return QStringLiteral("byte %1\n  real:     %2\n  esperado: %3").arg(i).arg(Trozo(real), Trozo(esperado));
 }
 
@@ -80,14 +84,18 @@ void ArregloDePrueba(BaseDePrueba &b)
 {
     for (const char *sql : {
              "insert into usuarios (idusuario, nombre) values (2, 'Begoña ')",
-             "insert into clientes (idcliente, nombre, telefono, estienda) values (7, ' José Muñoz', '600111222', 0)",
+             "insert into clientes (idcliente, nombre, telefono, estienda) values (7, ' José Muñoz', "
+             "'600111222', 0)",
              "insert into familias (idfamilia, nombre) values (1, 'Pantalón')",
              "insert into productos (idproducto, idfamilia, nombre, precio1) values (1, 1, 'Bajo', 6)",
-             "insert into productos (idproducto, idfamilia, nombre, precio1) values (2, 1, 'Meter cintura ', 4)",
-             "insert into productos (idproducto, idfamilia, nombre, precio1) values (3, 1, 'Cambiar cremallera', 3.5)",
+             "insert into productos (idproducto, idfamilia, nombre, precio1) values (2, 1, 'Meter cintura ', "
+             "4)",
+             "insert into productos (idproducto, idfamilia, nombre, precio1) values (3, 1, 'Cambiar "
+             "cremallera', 3.5)",
              "insert into productos (idproducto, idfamilia, nombre, precio1) values (4, 1, "
              "'Coser dobladillo a mano con puntada invisible', 2)",
-             "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega, entregado) "
+             "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega, "
+             "entregado) "
              "values (1234, 2, 7, '2026-06-01 09:05:00', '2026-06-10 00:00:00', 5)",
              "insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
              "fechaentrega) values (1234, 1, 6, 'Pantalón vaquero', '1234.1', '1900-01-01 00:00:00')",
@@ -148,8 +156,8 @@ private Q_SLOTS:
         ImprimirTicketPrenda(QStringLiteral("1234.1"));
         const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
         QCOMPARE(Textos(lineas).mid(0, 5), (QStringList{QStringLiteral("Ref.: 1234.1"), QStringLiteral(" "),
-                                                         QStringLiteral("----------"), QStringLiteral(" "),
-                                                         QStringLiteral("Pantalon vaquero")}));
+                                                        QStringLiteral("----------"), QStringLiteral(" "),
+                                                        QStringLiteral("Pantalon vaquero")}));
         QVERIFY(impresora.Bytes().contains(QByteArray("\x1br0\x1b!\x00----------\r\n", 18)));
 
         // Nothing at all, not even the cut, for a garment that does not exist.
@@ -164,12 +172,14 @@ private Q_SLOTS:
         BaseDePrueba b;
         ParametrosTienda();
         ArregloDePrueba(b);
-        b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo) "
-                                           "values (77, 1, 7, '2026-12-05 10:30:00')"));
+        b.conexion.Ejecutar(
+            QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo) "
+                           "values (77, 1, 7, '2026-12-05 10:30:00')"));
         for (int producto : {1, 3})
-            b.conexion.Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
-                                               "nombreprenda, referenciaprenda) values (77, %1, 1000, 'Abrigo', '77.1')")
-                                    .arg(producto));
+            b.conexion.Ejecutar(
+                QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
+                               "nombreprenda, referenciaprenda) values (77, %1, 1000, 'Abrigo', '77.1')")
+                    .arg(producto));
         SalidaMemoria impresora;
         G().salidaTickets = &impresora;
 
@@ -215,7 +225,8 @@ private Q_SLOTS:
     void codigosDeBarrasQueCabenYQueNo()
     {
         // The largest order and garment that fit scan back to themselves.
-        QCOMPARE(ReferenciaDeCodigo(QStringLiteral("$") + CodigoBarrasPrenda(99999999, QStringLiteral("99999999.999"))),
+        QCOMPARE(ReferenciaDeCodigo(QStringLiteral("$")
+                                    + CodigoBarrasPrenda(99999999, QStringLiteral("99999999.999"))),
                  QStringLiteral("99999999.999"));
         QCOMPARE(ReferenciaDeCodigo(QStringLiteral("$") + CodigoBarrasPrenda(1, QStringLiteral("1.1"))),
                  QStringLiteral("1.1"));
@@ -224,17 +235,21 @@ private Q_SLOTS:
 
         // Such a garment gets its reference in large print where the bars would go.
         BaseDePrueba b;
-        b.conexion.Ejecutar(QStringLiteral("insert into productos (idproducto, idfamilia, nombre) values (1, 1, 'Bajo')"));
-        b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente) values (123456789, 1, 1)"));
-        b.conexion.Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
-                                           "referenciaprenda) values (123456789, 1, 5, 'Falda', '123456789.1')"));
+        b.conexion.Ejecutar(
+            QStringLiteral("insert into productos (idproducto, idfamilia, nombre) values (1, 1, 'Bajo')"));
+        b.conexion.Ejecutar(QStringLiteral(
+            "insert into arreglos (idarreglo, idusuario, idcliente) values (123456789, 1, 1)"));
+        b.conexion.Ejecutar(
+            QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+                           "referenciaprenda) values (123456789, 1, 5, 'Falda', '123456789.1')"));
         SalidaMemoria impresora;
         G().salidaTickets = &impresora;
         ImprimirTicketPrenda(QStringLiteral("123456789.1"));
         QVERIFY(!impresora.Bytes().contains('\x1d'));
         QVERIFY(impresora.Bytes().contains("\x1b!0\x1br0  123456789.1  \r\n"));
         // With no fechaentrega at all the line keeps its label.
-        QVERIFY(Textos(DecodificarTicket(impresora.Bytes())).contains(AlinearTexto(QStringLiteral("Fecha entrega: "), 2)));
+        QVERIFY(Textos(DecodificarTicket(impresora.Bytes()))
+                    .contains(AlinearTexto(QStringLiteral("Fecha entrega: "), 2)));
     }
 
     void canalDeLineas()
@@ -246,10 +261,12 @@ private Q_SLOTS:
         // Every switch on: the last applied goes first on the wire.
         ImprimirLineaTicket(QStringLiteral("Muñoz, Ángel y Pepe: ¿güisqui?"), 1, 1, 1, 1, 1);
         QCOMPARE(impresora.Bytes(),
-                 QByteArray("\x1b!0\x1b! \x1b!\x10\x1br1\x1b!\x00Mu\xa5oz, Angel y Pepe: \xa8g\x81isqui?\r\n", 47));
+                 QByteArray("\x1b!0\x1b! \x1b!\x10\x1br1\x1b!\x00Mu\xa5oz, Angel y Pepe: \xa8g\x81isqui?\r\n",
+                            47));
         impresora.Vaciar();
         ImprimirLineaTicket(QStringLiteral("ñandú €"), 0, 0, 0, 0, 0);
-        QCOMPARE(impresora.Bytes(), QByteArray("\x1br0\xa5" "andu ?\r\n"));
+        QCOMPARE(impresora.Bytes(), QByteArray("\x1br0\xa5"
+                                               "andu ?\r\n"));
 
         impresora.Vaciar();
         AbrirCajon();
@@ -280,10 +297,12 @@ private Q_SLOTS:
         QCOMPARE(AlinearTexto(QStringLiteral("abc  "), 0, 8), QStringLiteral("abc  "));
         QCOMPARE(AlinearTexto(QStringLiteral("abc"), 3, 8), QString());
         // Wider than its own column but narrower than the ticket: out as it is.
-        QCOMPARE(AlinearTexto(QStringLiteral("Hilván Costura S.L."), 1, 16), QStringLiteral("Hilván Costura S.L."));
+        QCOMPARE(AlinearTexto(QStringLiteral("Hilván Costura S.L."), 1, 16),
+                 QStringLiteral("Hilván Costura S.L."));
 
         const QString cuarentaConBlanco = QStringLiteral("abcdefghi ") + QString(30, QLatin1Char('z'));
-        QCOMPARE(PartirLineas(cuarentaConBlanco), QStringLiteral("abcdefghi \r\n") + QString(30, QLatin1Char('z')));
+        QCOMPARE(PartirLineas(cuarentaConBlanco),
+                 QStringLiteral("abcdefghi \r\n") + QString(30, QLatin1Char('z')));
         QCOMPARE(PartirLineas(QString(70, QLatin1Char('y'))),
                  QString(32, QLatin1Char('y')) + QStringLiteral("\r\n") + QString(32, QLatin1Char('y'))
                      + QStringLiteral("\r\n") + QString(6, QLatin1Char('y')));

@@ -6,7 +6,6 @@
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -66,8 +65,8 @@ private Q_SLOTS:
 
         // A garment ticket's barcode line and a header line: NUL, CR LF, bytes above 127.
         const QByteArray barras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02"
-                                 "1000012340025\x00\r\n",
-                                 41);
+                                "1000012340025\x00\r\n",
+                                41);
         const QByteArray cabecera("\x1b!0\x1br1 ARREGLOS MU\xa5OZ \r\n");
         SalidaSerie serie(7, QStringLiteral("9600,n,8,1"));
         QElapsedTimer reloj;
@@ -82,7 +81,8 @@ private Q_SLOTS:
         // (A pseudo-terminal always keeps 8 data bits and no parity, so those stay as they are.)
         SalidaSerie otra(7, QStringLiteral("4800,n,8,2"));
         const QByteArray larga(300000, 'x');
-        std::thread envio([&] { otra.Enviar(larga); });
+        QThread *envio = QThread::create([&] { otra.Enviar(larga); });
+        envio->start();
         bool ajustados = false;
         for (int i = 0; i < 400 && !ajustados; ++i) {
             const termios t = impresora.Ajustes();
@@ -92,7 +92,8 @@ private Q_SLOTS:
                 QThread::msleep(5);
         }
         const QByteArray recibido = impresora.Leer(larga.size(), 20000);
-        envio.join();
+        envio->wait();
+        delete envio;
         QVERIFY(ajustados);
         QCOMPARE(recibido.size(), larga.size());
         qunsetenv("HILVAN_PUERTO_7");

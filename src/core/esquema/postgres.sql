@@ -133,10 +133,17 @@ begin
     return null;
 end
 $$;
-create or replace trigger seguir_id after insert on arreglos_detalles for each row execute function seguir_id('idarreglodetalle');
-create or replace trigger seguir_id after insert on clientes for each row execute function seguir_id('idcliente');
-create or replace trigger seguir_id after insert on productos for each row execute function seguir_id('idproducto');
-create or replace trigger seguir_id after insert on familias for each row execute function seguir_id('idfamilia');
-create or replace trigger seguir_id after insert on costureras for each row execute function seguir_id('idcosturera');
-create or replace trigger seguir_id after insert on colores for each row execute function seguir_id('idcolor');
-create or replace trigger seguir_id after insert on caja for each row execute function seguir_id('idmovimiento');
+create or replace trigger seguir_id after insert on arreglos_detalles
+    for each row execute function seguir_id('idarreglodetalle');
+create or replace trigger seguir_id after insert on clientes
+    for each row execute function seguir_id('idcliente');
+create or replace trigger seguir_id after insert on productos
+    for each row execute function seguir_id('idproducto');
+create or replace trigger seguir_id after insert on familias
+    for each row execute function seguir_id('idfamilia');
+create or replace trigger seguir_id after insert on costureras
+    for each row execute function seguir_id('idcosturera');
+create or replace trigger seguir_id after insert on colores
+    for each row execute function seguir_id('idcolor');
+create or replace trigger seguir_id after insert on caja
+    for each row execute function seguir_id('idmovimiento');
