@@ -22,8 +22,8 @@ void frmCalendar::cmdAceptar_Click()
         Descargar();
         return;
     }
-    const QString pregunta = QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy") +
-                             QStringLiteral("\r\n") + QString::fromUtf8("¿Desea continuar?");
+    const QString pregunta = QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy")
+                             + QStringLiteral("\r\n") + QString::fromUtf8("¿Desea continuar?");
     if (Dlg().MensajeSiNo(pregunta) == frmMensajeSiNo::Si)
         Descargar();
     else

@@ -333,7 +333,7 @@ QWidget *frmPrincipalVista::ZonaAcciones()
     fila->setSpacing(8);
     txtFechaEntrega_ = NuevaCaja(QStringLiteral("txtFechaEntrega"), 16);
     txtFechaEntrega_->setAlignment(Qt::AlignCenter);
-    txtFechaEntrega_->setFixedSize(118, Estilo::AltoBoton);
+    txtFechaEntrega_->setFixedSize(128, Estilo::AltoBoton);
     txtFechaEntrega_->installEventFilter(this);
     cmdFechaEntrega_ = Boton(QStringLiteral("Fecha entrega"), QStringLiteral("cmdFechaEntrega"), zona);
     cmdFormasPago_ = Boton(QStringLiteral("Efectivo"), QStringLiteral("cmdFormasPago"), zona);
