@@ -150,7 +150,7 @@ void Plan(Conexion &c, const Listado &l)
         QSqlQuery q(c.db());
         if (!q.exec(pregunta))
             throw ErrorBaseDatos(q.lastError().text(), pregunta);
-        std::printf("\n-- %s\n", qPrintable(l.nombre));
+        std::printf("\n-- %s\n%s;\n", qPrintable(l.nombre), qPrintable(c.Traducir(sql)));
         while (q.next()) {
             QStringList columnas;
             for (int i = 0; i < q.record().count(); ++i)

@@ -7,6 +7,7 @@
 #include "ui/Estilo.h"
 #include "ui/Evento.h"
 #include "ui/PantallasQt.h"
+#include "ui/SalidaTicketsPantalla.h"
 #include "ui/frmInicioVista.h"
 #include "ui/frmPrincipalVista.h"
 
@@ -52,6 +53,9 @@ int main(int argc, char **argv)
 
     frmPrincipalVista venta(principal);
     dialogos.FijarPadre(&venta);
+    // Port 0 shows each ticket on screen; any other number is the serial printer.
+    const auto salidaTickets = CrearSalidaTickets(&venta);
+    G().salidaTickets = salidaTickets.get();
     QTimer::singleShot(2000, &app, [&] {
         splash.close();
         venta.showMaximized();
