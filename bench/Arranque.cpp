@@ -43,7 +43,8 @@ int ArranqueHijo(int argc, char **argv, const QString &config, qint64 lanzadoNs,
     venta.show();
     QApplication::processEvents();
     const double ms = double(Medida::AhoraNs() - lanzadoNs) / 1e6;
-    std::printf("arranque %.3f %.1f %lld\n", ms, Medida::PicoMb(), qlonglong(dialogos.preguntas.size()));
+    std::printf("arranque %.3f %.3f %.1f %lld\n", ms, Medida::CpuMs(), Medida::PicoMb(),
+                qlonglong(dialogos.preguntas.size()));
     std::fflush(stdout);
     G().dialogos = nullptr;
     G().pantallas = nullptr;
@@ -72,10 +73,11 @@ ResultadoArranque LanzarArranque(const QString &config, bool nuevaCaja)
     const QString salida = QString::fromUtf8(p.readAllStandardOutput());
     for (const QString &linea : salida.split(QLatin1Char('\n'))) {
         const QStringList t = linea.split(QLatin1Char(' '));
-        if (t.value(0) == QLatin1String("arranque") && t.size() >= 4) {
+        if (t.value(0) == QLatin1String("arranque") && t.size() >= 5) {
             r.ms = t[1].toDouble();
-            r.picoMb = t[2].toDouble();
-            r.preguntas = t[3].toInt();
+            r.cpuMs = t[2].toDouble();
+            r.picoMb = t[3].toDouble();
+            r.preguntas = t[4].toInt();
             return r;
         }
     }

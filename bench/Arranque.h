@@ -7,11 +7,12 @@
 
 // The child's side: argv holds the configuration, the launch instant (Medida::AhoraNs) and
 // "si" or "no", the answer to "¿Comenzar una nueva caja?". Prints one line:
-// "arranque <ms> <peak MB> <questions asked>".
+// "arranque <ms> <CPU ms> <peak MB> <questions asked>".
 int ArranqueHijo(int argc, char **argv, const QString &config, qint64 lanzadoNs, bool nuevaCaja);
 
 struct ResultadoArranque {
     double ms = -1;   // -1: the child failed
+    double cpuMs = 0;
     double picoMb = 0;
     int preguntas = 0;
     QString error;

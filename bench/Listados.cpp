@@ -143,7 +143,7 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
         {QStringLiteral("Asignación: no asignados"), 200, {SqlListaArreglos(250)}},
         {QStringLiteral("Asignación: todos (top 5000000)"), 2000, {SqlListaArreglos(5000000)}},
         {QStringLiteral("Asignación: pendiente por trabajador") + una, 200, {SqlArreglosPorTrabajador(p.costurera, true)}},
-        {QStringLiteral("Asignación: histórico por trabajador") + una, 2000,
+        {QStringLiteral("Asignación: histórico por trabajador") + una + QStringLiteral(", sin límite"), 2000,
          {SqlArreglosPorTrabajador(p.costurera, false)}},
         {QStringLiteral("Pendientes por trabajador: Todos"), 200, {SqlPendientesPorTrabajador(999)}},
         {QStringLiteral("Pendientes por trabajador") + una, 200, {SqlPendientesPorTrabajador(p.costurera)}},

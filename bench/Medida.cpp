@@ -14,11 +14,34 @@ qint64 AhoraNs()
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
+double CpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
+}
+
 double Ms(const std::function<void()> &trabajo)
 {
+    return Medir(trabajo).ms;
+}
+
+Muestra Medir(const std::function<void()> &trabajo)
+{
+    const double cpu = CpuMs();
     const qint64 inicio = AhoraNs();
     trabajo();
-    return double(AhoraNs() - inicio) / 1e6;
+    return {double(AhoraNs() - inicio) / 1e6, CpuMs() - cpu};
+}
+
+Muestra Mediana(const std::vector<Muestra> &muestras)
+{
+    std::vector<double> ms, cpu;
+    for (const Muestra &m : muestras) {
+        ms.push_back(m.ms);
+        cpu.push_back(m.cpuMs);
+    }
+    return {Mediana(ms), Mediana(cpu)};
 }
 
 double Mediana(std::vector<double> valores)

@@ -1,11 +1,14 @@
 #include "VentaMedida.h"
 
-#include "cash/Caja.h"
-#include "core/Conexion.h"
-#include "core/Consultas.h"
-#include "core/Fechas.h"
+#include "core/Dialogos.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
+#include "counter/frmPrincipal.h"
+#include "printing/CanalTickets.h"
+#include "printing/SalidaMemoria.h"
+#include "printing/TicketsArreglo.h"
+
+#include <utility>
 
 namespace {
 
@@ -14,93 +17,110 @@ QString N(qint64 n)
     return QString::number(n);
 }
 
-// Reads every row of a statement, as a handler filling its grid does.
-int Leer(const QString &sql)
-{
-    Recordset rs = AbrirRecordset(sql);
-    int filas = 0;
-    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
-        for (int i = 0; i < rs.NumCampos(); ++i)
-            rs.Campo(i);
-        ++filas;
-    }
-    return filas;
-}
-
-class VentaPorSql : public VentaMedida
+// The person at the counter: says who attends, answers "no" to every question and remembers
+// the order number the print question names.
+class DialogosMedida : public Dialogos
 {
 public:
+    void Mensaje(const QString &) override {}
+    int MensajeSiNo(const QString &texto) override
+    {
+        const qsizetype ref = texto.lastIndexOf(QStringLiteral("Ref.: "));
+        if (ref >= 0)
+            numero = texto.mid(ref + 6).toLongLong();
+        return 7;
+    }
+    QString PadNumerico(const QString &, bool) override { return {}; }
+    QString Calendario() override { return {}; }
+    int Usuario() override { return idusuario; }
+    void FormaPago(QString &nombre, int &idformapago) override
+    {
+        nombre.clear();
+        idformapago = 0;
+    }
+
+    int idusuario = 1;
+    qint64 numero = 0;
+};
+
+// Puts the program's dialogs and ticket output in place for one timed action.
+class Puesto
+{
+public:
+    Puesto(Dialogos *dialogos, SalidaTickets *salida)
+        : dialogos_(std::exchange(G().dialogos, dialogos)), salida_(std::exchange(G().salidaTickets, salida))
+    {
+    }
+    ~Puesto()
+    {
+        G().dialogos = dialogos_;
+        G().salidaTickets = salida_;
+    }
+
+private:
+    Dialogos *dialogos_;
+    SalidaTickets *salida_;
+};
+
+class VentaPrincipal : public VentaMedida
+{
+public:
+    VentaPrincipal() { p_.ReiniciarVenta(); }
+
+    // Each touch starts from an empty order, so that repeating it times the same work.
     void TocarFamilia(int idfamilia) override
     {
-        // LlenarProductos, then MeterSeparadorPrenda's family name.
-        Leer(QStringLiteral("select * from productos where idfamilia = ") + N(idfamilia)
-             + QStringLiteral(" and activo = 0 order by nombre"));
-        Leer(QStringLiteral("select * from familias where idfamilia = ") + N(idfamilia));
+        p_.LlenarProductos(idfamilia);
+        p_.MeterSeparadorPrenda(idfamilia, QString());
+        p_.gridTPV.SetRows(1);
     }
 
     void TocarProducto(int idproducto) override
     {
-        Leer(QStringLiteral("Select * from productos where idproducto = ") + N(idproducto));
+        p_.MeterProductoEnGridTPV(idproducto);
+        p_.gridTPV.SetRows(1);
     }
 
     qint64 AcabarEncargo(const EncargoMedido &e) override
     {
-        Conexion &c = Bd();
-        Transaccion t(c);
-        const qint64 n = DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")) + 1;
-        c.Ejecutar(QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo,fechaprevistaentrega,"
-                                  "idcliente, entregado, pagado) values (")
-                   + N(e.idusuario) + QStringLiteral(", ") + N(n) + QStringLiteral(", ")
-                   + FechaSQL(DimeFechaServidor(), G().EsSqlServer) + QStringLiteral(", ")
-                   + LiteralFechaSQL(e.fechaEntrega) + QStringLiteral(", ") + N(e.idcliente) + QStringLiteral(", ")
-                   + TextoNumero(e.entregado) + QStringLiteral(", ") + QStringLiteral("0") + QStringLiteral(")"));
-        int g = 0;
-        for (const EncargoMedido::Prenda &p : e.prendas) {
-            const QString referencia = N(n) + QLatin1Char('.') + N(++g);
-            for (const auto &[idproducto, precio] : p.lineas)
-                c.Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
-                                          "referenciaprenda, fechaentrega) values (")
-                           + N(n) + QStringLiteral(", ") + N(idproducto) + QStringLiteral(", ") + TextoNumero(precio)
-                           + QStringLiteral(", ") + ComillasSQL(p.nombre) + QStringLiteral(", ")
-                           + ComillasSQL(referencia) + QStringLiteral(", ") + LiteralFechaSQL(p.fecha)
-                           + QStringLiteral(")"));
+        // The order as the touches leave it on screen.
+        int prenda = 0;
+        for (const EncargoMedido::Prenda &pr : e.prendas) {
+            p_.gridTPV.AgregarFila({QString(), N(pr.idfamilia), QStringLiteral("X"), pr.nombre, QStringLiteral("--"),
+                                    pr.fecha, N(++prenda)});
+            for (const auto &[idproducto, precio] : pr.lineas)
+                p_.gridTPV.AgregarFila({N(idproducto), N(pr.idfamilia), QStringLiteral("X"), QString(),
+                                        FormatoImporte(precio)});
         }
-        t.Confirmar();
-        MeterMovimientoCaja(e.entregado, QStringLiteral("Ref. ") + N(n), G().NombreCierre, 1, n, 0);
-        return n;
+        p_.IdClienteVenta = e.idcliente;
+        p_.txtEntregado = FormatoImporte(e.entregado);
+        p_.CalcularCifrasTPV();
+        dialogos_.idusuario = e.idusuario;
+        dialogos_.numero = 0;
+        Puesto puesto(&dialogos_, &impresora_);
+        p_.cmdAcabarEncargo_Click();
+        return dialogos_.numero;
     }
 
-    void ImprimirTickets(qint64 n, int prendas) override
+    void ImprimirTickets(qint64 idarreglo, int prendas) override
     {
-        // What the tickets read: the garment tickets first, then the customer ticket.
+        impresora_.Vaciar();
+        Puesto puesto(&dialogos_, &impresora_);
         for (int g = 1; g <= prendas; ++g)
-            Leer(QStringLiteral("Select * from arreglos_detalles, productos where arreglos_detalles.idproducto = "
-                                "productos.idproducto and arreglos_detalles.referenciaprenda = ")
-                 + ComillasSQL(N(n) + QLatin1Char('.') + N(g)));
-        Leer(QStringLiteral(
-                 "SELECT Productos.IdProducto, Productos.Nombre as nombreproducto,     arreglos_detalles.precio, "
-                 "arreglos_detalles.referenciaPrenda,     arreglos.fechaarreglo, arreglos.entregado, "
-                 "arreglos.idcliente,     arreglos_detalles.idArreglo,     clientes.Nombre AS nombrecliente, "
-                 "clientes.Telefono,     productos.IdFamilia , arreglos_detalles.Nombreprenda From productos, "
-                 "arreglos_detalles, Arreglos, clientes WHERE productos.idproducto = arreglos_detalles.idproducto AND "
-                 "    arreglos_detalles.idArreglo = arreglos.IdArreglo AND     arreglos.idcliente = "
-                 "clientes.IdCliente and arreglos.idarreglo = ")
-             + N(n) + QStringLiteral(" ORDER BY arreglos_detalles.idarreglodetalle"));
-        Recordset rs = AbrirRecordset(
-            QStringLiteral("SELECT ARREGLOS.IDUSUARIO, arreglos.fechaarreglo, arreglos.entregado,     "
-                           "arreglos.idcliente, clientes.Nombre AS nombrecliente,     clientes.Telefono, "
-                           "arreglos.IdArreglo,     Arreglos.fechaprevistaentrega FROM arreglos INNER JOIN     "
-                           "clientes ON arreglos.idcliente = clientes.IdCliente WHERE idarreglo = ")
-            + N(n));
-        DimeTotalArreglo(n);
-        DimeSumaCajaArreglo(n);
-        DimeNombreUsuario(rs.Campo(QStringLiteral("IDUSUARIO")).toInt());
+            ImprimirTicketPrenda(N(idarreglo) + QLatin1Char('.') + N(g));
+        AbrirCajon();
+        p_.ImprimirArreglo(int(idarreglo));
     }
+
+private:
+    frmPrincipal p_;
+    DialogosMedida dialogos_;
+    SalidaMemoria impresora_;
 };
 
 } // namespace
 
 std::unique_ptr<VentaMedida> CrearVentaMedida()
 {
-    return std::make_unique<VentaPorSql>();
+    return std::make_unique<VentaPrincipal>();
 }

@@ -20,9 +20,8 @@ struct EncargoMedido {
     std::vector<Prenda> prendas;
 };
 
-// The counter actions the benchmark times, behind one seam: VentaPorSql runs the statements
-// the sale screen's handlers run; an adapter over frmPrincipal and the ticket printing plugs
-// in through CrearVentaMedida and is then timed the same way.
+// The counter actions the benchmark times, behind one seam: CrearVentaMedida gives the sale
+// screen's own form model (frmPrincipal, no view) with the ticket printing going to memory.
 class VentaMedida
 {
 public:
@@ -31,10 +30,11 @@ public:
     virtual void TocarFamilia(int idfamilia) = 0;
     // Touch on a product: one line is added to the last garment.
     virtual void TocarProducto(int idproducto) = 0;
-    // "Fin arreglo" on a new order: the save in one transaction and the cash movement.
-    // Returns the new order number.
+    // "Fin arreglo" on a new order: the save and the cash movement in one transaction, then the
+    // screen emptied; both print questions answered "no". Returns the new order number.
     virtual qint64 AcabarEncargo(const EncargoMedido &encargo) = 0;
-    // The customer ticket and one ticket per garment, into memory.
+    // What answering "yes" to both print questions adds: one ticket per garment, the drawer
+    // and the customer ticket, into memory.
     virtual void ImprimirTickets(qint64 idarreglo, int prendas) = 0;
 };
 

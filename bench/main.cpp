@@ -31,18 +31,21 @@ struct Opciones {
     bool venta = true;
     bool listados = true;
     bool plan = false;
+    bool recordset = true;
     QString solo;   // only the listings whose name holds this text
+    QStringList sql; // statements of one's own, timed like the listings
     QString salida; // also write the tables to this file
 };
 
 struct Fila {
-    explicit Fila(const QString &op, double objetivo = 0, double medido = -1)
-        : operacion(op), ms(medido), objetivoMs(objetivo)
+    explicit Fila(const QString &op, double objetivo = 0, Medida::Muestra medida = {-1, -1})
+        : operacion(op), ms(medida.ms), cpuMs(medida.cpuMs), objetivoMs(objetivo)
     {
     }
     QString operacion;
     qint64 filas = -1;       // -1: not a listing
     double ms = -1;          // median; through the driver for a listing
+    double cpuMs = -1;       // median CPU time of this process over the same runs
     double msRecordset = -1; // median through Conexion::AbrirRecordset, as a screen reads it
     double picoMb = 0;
     double objetivoMs = 0;
@@ -108,20 +111,23 @@ qint64 PorMotor(Conexion &c, const Listado &l)
             throw ErrorBaseDatos(q.lastError().text(), sql);
         const int columnas = q.record().count();
         const int colArreglo = q.record().indexOf(QStringLiteral("IdArreglo"));
+        std::vector<qint64> arreglos;
         while (q.next()) {
             for (int i = 0; i < columnas; ++i)
                 q.value(i);
             ++filas;
-            if (l.sumasCaja) {
-                QSqlQuery s(c.db());
-                s.setForwardOnly(true);
-                const QString suma = QStringLiteral("select sum(importe) as suma from caja where idarreglo = ")
-                                     + N(q.value(colArreglo).toLongLong());
-                if (!s.exec(c.Traducir(suma)))
-                    throw ErrorBaseDatos(s.lastError().text(), suma);
-                while (s.next())
-                    s.value(0);
-            }
+            if (l.sumasCaja)
+                arreglos.push_back(q.value(colArreglo).toLongLong());
+        }
+        // The server streams a forward-only result: the lookups wait until it is read.
+        for (qint64 idarreglo : arreglos) {
+            QSqlQuery s(c.db());
+            s.setForwardOnly(true);
+            const QString suma = QStringLiteral("select sum(importe) as suma from caja where idarreglo = ") + N(idarreglo);
+            if (!s.exec(c.Traducir(suma)))
+                throw ErrorBaseDatos(s.lastError().text(), suma);
+            while (s.next())
+                s.value(0);
         }
     }
     return filas;
@@ -166,7 +172,7 @@ std::vector<Fila> MedirArranque(Conexion &c, const QString &config, const Opcion
     const Estado estado = Anotar(c);
     auto medir = [&](bool nuevaCaja, const QString &nombre) {
         Fila f(nombre, 300);
-        std::vector<double> ms;
+        std::vector<Medida::Muestra> ms;
         for (int i = 0; i <= o.repeticiones; ++i) {
             const ResultadoArranque r = LanzarArranque(config, nuevaCaja);
             if (nuevaCaja)
@@ -178,10 +184,13 @@ std::vector<Fila> MedirArranque(Conexion &c, const QString &config, const Opcion
             if (r.preguntas != (nuevaCaja ? 1 : 0))
                 f.nota = QStringLiteral("preguntas hechas: ") + N(r.preguntas);
             if (i > 0) // the first launch only warms the caches
-                ms.push_back(r.ms);
+                ms.push_back({r.ms, r.cpuMs});
             f.picoMb = std::max(f.picoMb, r.picoMb);
         }
-        f.ms = ms.empty() ? -1 : Medida::Mediana(ms);
+        if (!ms.empty()) {
+            f.ms = Medida::Mediana(ms).ms;
+            f.cpuMs = Medida::Mediana(ms).cpuMs;
+        }
         filas.push_back(f);
     };
     medir(true, QStringLiteral("Arranque, primero del día (abre caja nueva)"));
@@ -227,9 +236,9 @@ std::vector<Fila> MedirVenta(Conexion &c)
     auto repetir = [](int veces, const std::function<void()> &trabajo) {
         for (int i = 0; i < 5; ++i)
             trabajo();
-        std::vector<double> ms;
+        std::vector<Medida::Muestra> ms;
         for (int i = 0; i < veces; ++i)
-            ms.push_back(Medida::Ms(trabajo));
+            ms.push_back(Medida::Medir(trabajo));
         return Medida::Mediana(ms);
     };
 
@@ -246,15 +255,15 @@ std::vector<Fila> MedirVenta(Conexion &c)
 
     const EncargoMedido encargo = EncargoDePrueba(c);
     Medida::ReiniciarPico();
-    std::vector<double> guardar, tickets, total;
+    std::vector<Medida::Muestra> guardar, tickets, total;
     for (int i = 0; i < 25; ++i) {
         qint64 n = 0;
-        const double g = Medida::Ms([&] { n = venta->AcabarEncargo(encargo); });
-        const double t = Medida::Ms([&] { venta->ImprimirTickets(n, int(encargo.prendas.size())); });
+        const Medida::Muestra g = Medida::Medir([&] { n = venta->AcabarEncargo(encargo); });
+        const Medida::Muestra t = Medida::Medir([&] { venta->ImprimirTickets(n, int(encargo.prendas.size())); });
         if (i >= 5) {
             guardar.push_back(g);
             tickets.push_back(t);
-            total.push_back(g + t);
+            total.push_back({g.ms + t.ms, g.cpuMs + t.cpuMs});
         }
     }
     const double pico = Medida::PicoMb();
@@ -270,23 +279,29 @@ std::vector<Fila> MedirVenta(Conexion &c)
 std::vector<Fila> MedirListados(Conexion &c, const Opciones &o)
 {
     std::vector<Fila> filas;
-    for (const Listado &l : ListadosDeLaTienda(ElegirParametros(c))) {
+    std::vector<Listado> listados;
+    for (const QString &sql : o.sql)
+        listados.push_back({sql.left(60), 0, {sql}});
+    if (o.sql.isEmpty())
+        listados = ListadosDeLaTienda(ElegirParametros(c));
+    for (const Listado &l : listados) {
         if (!o.solo.isEmpty() && !l.nombre.contains(o.solo, Qt::CaseInsensitive))
             continue;
         if (o.plan)
             Plan(c, l);
         Fila f(l.nombre, l.objetivoMs);
         Medida::ReiniciarPico();
-        const double primera = Medida::Ms([&] { f.filas = PorMotor(c, l); });
+        const double primera = Medida::Medir([&] { f.filas = PorMotor(c, l); }).ms;
         // Long listings are timed fewer times: their median settles quickly.
         const int veces = primera > 1000 ? 3 : o.repeticiones;
-        std::vector<double> motor, rs;
+        std::vector<Medida::Muestra> motor, rs;
         for (int i = 0; i < veces; ++i)
-            motor.push_back(Medida::Ms([&] { PorMotor(c, l); }));
-        for (int i = 0; i < veces; ++i)
-            rs.push_back(Medida::Ms([&] { PorRecordset(c, l); }));
-        f.ms = Medida::Mediana(motor);
-        f.msRecordset = Medida::Mediana(rs);
+            motor.push_back(Medida::Medir([&] { PorMotor(c, l); }));
+        for (int i = 0; i < veces && o.recordset; ++i)
+            rs.push_back(Medida::Medir([&] { PorRecordset(c, l); }));
+        f.ms = Medida::Mediana(motor).ms;
+        f.cpuMs = Medida::Mediana(motor).cpuMs;
+        f.msRecordset = o.recordset ? Medida::Mediana(rs).ms : -1;
         f.picoMb = Medida::PicoMb();
         filas.push_back(f);
         std::fprintf(stderr, "  %-70s %8.1f ms\n", qPrintable(l.nombre), f.ms);
@@ -333,16 +348,26 @@ QString Descripcion(Conexion &c, const Configuracion &cfg)
            + QStringLiteral(" movimientos de caja");
 }
 
+// Other programs running at the same time slow the wall clock down: the table says how busy
+// the machine was.
+QString Carga()
+{
+    QFile f(QStringLiteral("/proc/loadavg"));
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromLatin1(f.readAll()).split(QLatin1Char(' ')).value(0);
+}
+
 QString Tabla(const QString &titulo, const std::vector<Fila> &filas)
 {
-    QString t = QStringLiteral("\n### ") + titulo + QStringLiteral("\n\n| Operación | Filas | ms | ms Recordset | "
-                                                                "Pico MB | Objetivo ms | |\n|---|--:|--:|--:|--:|--:|:-:|\n");
+    QString t = QStringLiteral("\n### ") + titulo + QStringLiteral("\n\n| Operación | Filas | ms | CPU ms | ms Recordset | "
+                                                                "Pico MB | Objetivo ms | |\n|---|--:|--:|--:|--:|--:|--:|:-:|\n");
     for (const Fila &f : filas) {
         const QString marca = f.objetivoMs <= 0 || f.ms < 0 ? QString() : f.ms <= f.objetivoMs ? QStringLiteral("sí")
                                                                                                  : QStringLiteral("**NO**");
         t += QStringLiteral("| ") + f.operacion + (f.nota.isEmpty() ? QString() : QStringLiteral(" (") + f.nota + QLatin1Char(')'))
              + QStringLiteral(" | ") + (f.filas < 0 ? QString() : N(f.filas)) + QStringLiteral(" | ") + Ms(f.ms)
-             + QStringLiteral(" | ") + (f.msRecordset < 0 ? QString() : Ms(f.msRecordset)) + QStringLiteral(" | ")
+             + QStringLiteral(" | ") + Ms(f.cpuMs) + QStringLiteral(" | ") + (f.msRecordset < 0 ? QString() : Ms(f.msRecordset)) + QStringLiteral(" | ")
              + QString::number(f.picoMb, 'f', 0) + QStringLiteral(" | ")
              + (f.objetivoMs > 0 ? Ms(f.objetivoMs) : QString()) + QStringLiteral(" | ") + marca + QStringLiteral(" |\n");
     }
@@ -352,7 +377,8 @@ QString Tabla(const QString &titulo, const std::vector<Fila> &filas)
 int Uso()
 {
     std::fputs("Uso: hilvan-bench --config ARCHIVO [--config ARCHIVO ...] [--repeticiones N] [--sin-arranque]\n"
-               "                  [--sin-venta] [--sin-listados] [--solo TEXTO] [--plan] [--salida ARCHIVO.md]\n"
+               "                  [--sin-venta] [--sin-listados] [--sin-recordset] [--solo TEXTO] [--plan]\n"
+               "                  [--sql SENTENCIA ...] [--salida ARCHIVO.md]\n"
                "Mide el arranque, la venta y los listados sobre la base de datos de cada configuración\n"
                "(bdcostuaccess.dat). La base de datos queda como estaba.\n",
                stderr);
@@ -382,6 +408,7 @@ int Medir(const Opciones &o)
         G().dialogos = &dialogos;
         AbrirSegunConfiguracion(c, cfg);
         const QString titulo = Descripcion(c, cfg);
+        const QString cargaAntes = Carga();
         std::fprintf(stderr, "%s\n", qPrintable(titulo));
         std::vector<Fila> filas;
         auto anadir = [&filas](std::vector<Fila> nuevas) { filas.insert(filas.end(), nuevas.begin(), nuevas.end()); };
@@ -391,7 +418,9 @@ int Medir(const Opciones &o)
             anadir(MedirVenta(c));
         if (o.listados)
             anadir(MedirListados(c, o));
-        Escribir(Tabla(titulo, filas), salida);
+        Escribir(Tabla(titulo, filas) + QStringLiteral("\nCarga media de la máquina (1 min): ") + cargaAntes
+                     + QStringLiteral(" al empezar, ") + Carga() + QStringLiteral(" al acabar.\n"),
+                 salida);
         G() = ValoresPrograma();
     }
     return 0;
@@ -420,8 +449,12 @@ int main(int argc, char **argv)
             o.venta = false;
         else if (a == QLatin1String("--sin-listados"))
             o.listados = false;
+        else if (a == QLatin1String("--sin-recordset"))
+            o.recordset = false;
         else if (a == QLatin1String("--plan"))
             o.plan = true;
+        else if (a == QLatin1String("--sql") && i + 1 < args.size())
+            o.sql.append(args[++i]);
         else if (a == QLatin1String("--solo") && i + 1 < args.size())
             o.solo = args[++i];
         else if (a == QLatin1String("--salida") && i + 1 < args.size())

@@ -355,6 +355,9 @@ ResumenHistoria Historia::Generar()
     lineas_.Vaciar();
     caja_.Vaciar();
     t.Confirmar();
+    // A server that has run for years has its statistics and visibility maps up to date.
+    if (c_.motor() == Motor::PostgreSQL)
+        c_.Ejecutar(QStringLiteral("vacuum analyze"));
 
     ResumenHistoria r;
     r.arreglos = arreglos_.filas;

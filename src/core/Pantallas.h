@@ -19,6 +19,9 @@ public:
         Q_UNUSED(idcliente);
     }
 
+    // The calculator: not modal, it stays open beside the screen that opened it.
+    virtual void Calculadora() {}
+
     // Colours: the picker returns the chosen name (empty for none); the small window adds one.
     virtual QString Colores() { return {}; }
     virtual void NuevoColor() {}

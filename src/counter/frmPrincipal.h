@@ -94,12 +94,40 @@ public:
     void cmdFechaEntrega_Click();
     void cmdFormasPago_Click();
 
+    // "Fin arreglo": checks the order, saves it, books the money kept in the till, prints the
+    // tickets asked for and empties the screen for the next customer.
+    void cmdAcabarEncargo_Click();
+    // Writes the order on screen: idarreglo 0 for a new order, which gets the next number;
+    // nuevoid receives the order's number. New lines of a reopened order get their id in column 7.
+    void GuardarArreglo(int idarreglo, int &nuevoid);
+    // The customer ticket of an order.
+    void ImprimirArreglo(int idarreglo);
+
+    // A stored order back on screen; paraEntregar leaves only the payment open. The caller empties
+    // the screen (ReiniciarVenta) first.
+    void CargarArreglo(int idarreglo, bool paraEntregar);
+    // The customer with that telephone becomes the sale's customer and the lines take its prices;
+    // an unknown telephone opens a new customer card. Returns the telephone found, empty for none.
+    QString BuscarClienteTel(const QString &telefono);
+    static QString DimeTelefonoCliente(int idcliente);
+    static QString DimeNombreCliente(int idcliente);
+    void cmdTelefono_Click();
+    void cmdBuscarCliente_Click();
+    // Counter actions outside the order on screen.
+    void cmdMerceria_Click();
+    void Command1_Click();
+    void cmdCalculadora_Click();
+
 private:
+    bool EncargoCompleto();
+    void GuardarYCobrar();
+    void ImprimirTicketsAcabado(int idarreglo);
     void CargarParametros();
     void AbrirCaja();
     void AjustarAltoFila(Grid &grid, int fila, const QString &texto);
     void QuitarUltimaFilaTPV();
     void NumerarPrendas();
+    void MeterLineaGuardada(int idproducto, const QString &importe, const QString &iddetalle);
     // False, after telling the user, when a typed amount is not a number.
     static bool ImporteValido(const QString &texto);
     std::unique_ptr<Conexion> conexion_;

@@ -2,6 +2,7 @@
 
 #include "CapturasClientes.h"
 #include "CapturasDialogos.h"
+#include "CapturasReabrir.h"
 #include "CapturasTickets.h"
 #include "CapturasVenta.h"
 #include "DialogosQt.h"
@@ -83,6 +84,8 @@ int HacerCapturas(const QString &carpeta)
     for (auto &[nombre, ventana] : VentanasClientes())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasVenta())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasReabrir())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);
 

@@ -8,6 +8,7 @@ public:
     QSize TamanoPantalla() const override;
     int ListaClientes() override;
     void FichaCliente(const QString &telefono, int idcliente) override;
+    void Calculadora() override;
     QString Colores() override;
     void NuevoColor() override;
     int AnchoTextoTwips(const QString &texto) const override;

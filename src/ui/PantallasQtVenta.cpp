@@ -1,7 +1,8 @@
-// The screens the sale screen opens: the colours picker and the new-colour window.
+// The screens the sale screen opens: the colours picker, the new-colour window, the calculator.
 #include "PantallasQt.h"
 
 #include "Estilo.h"
+#include "frmCalculadora2Vista.h"
 #include "frmColoresVista.h"
 #include "frmNuevoColorVista.h"
 #include "frmPrincipalVista.h"
@@ -27,6 +28,11 @@ void PantallasQt::NuevoColor()
         frmNuevoColorVista vista(nuevo, QApplication::activeWindow());
         vista.exec();
     });
+}
+
+void PantallasQt::Calculadora()
+{
+    frmCalculadora2Vista::Mostrar(QApplication::activeWindow());
 }
 
 int PantallasQt::AnchoTextoTwips(const QString &texto) const

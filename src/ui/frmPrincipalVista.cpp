@@ -272,13 +272,14 @@ QWidget *frmPrincipalVista::ZonaCliente()
     txtNombreCliente_ = NuevaCaja(QStringLiteral("txtNombreCliente"), 14);
     txtNombreCliente_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txtNombreCliente_->setMinimumWidth(150);
-    // Finding the customer comes with the customer card; until then the buttons stay inactive.
     cmdTelefono_ = BotonDibujo(Dibujo::Telefono, QStringLiteral("cmdTelefono"),
                                QString::fromUtf8("Teléfono del cliente"), marco);
     cmdBuscarCliente_ = BotonDibujo(Dibujo::Lupa, QStringLiteral("cmdBuscarCliente"),
                                     QStringLiteral("Buscar cliente"), marco);
-    cmdTelefono_->setEnabled(false);
-    cmdBuscarCliente_->setEnabled(false);
+    connect(cmdTelefono_, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdTelefono_Click(); }); });
+    connect(cmdBuscarCliente_, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdBuscarCliente_Click(); }); });
     datos->addWidget(Rotulo(QString::fromUtf8("Teléfono"), marco), 0, 0);
     datos->addWidget(Rotulo(QStringLiteral("Nombre"), marco), 0, 2);
     datos->addWidget(txtTelefono_, 1, 0);
@@ -337,9 +338,9 @@ QWidget *frmPrincipalVista::ZonaAcciones()
     txtFechaEntrega_->installEventFilter(this);
     cmdFechaEntrega_ = Boton(QStringLiteral("Fecha entrega"), QStringLiteral("cmdFechaEntrega"), zona);
     cmdFormasPago_ = Boton(QStringLiteral("Efectivo"), QStringLiteral("cmdFormasPago"), zona);
-    // Finishing the order (saving, cash, tickets) arrives with the next step of the counter.
     auto *cmdAcabarEncargo = Boton(QStringLiteral("Fin arreglo"), QStringLiteral("cmdAcabarEncargo"), zona);
-    cmdAcabarEncargo->setEnabled(false);
+    connect(cmdAcabarEncargo, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdAcabarEncargo_Click(); }); });
     connect(cmdFechaEntrega_, &QPushButton::clicked, this,
             [this] { Atender([this] { modelo_.cmdFechaEntrega_Click(); }); });
     connect(cmdFormasPago_, &QPushButton::clicked, this,
@@ -363,15 +364,24 @@ QWidget *frmPrincipalVista::BarraInferior()
             [this] { Atender([this] { modelo_.cmdComenzar_Click(); }); });
     fila->addWidget(cmdComenzar);
     fila->addSpacing(12);
-    // The rest of the counter's buttons lead to screens still to come: in place, inactive.
-    const std::pair<const char *, const char *> pendientes[] = {
-        {"Mercería", "cmdMerceria"},       {"Entrega de arreglos", "cmdEntregaarreglos"},
-        {"Opciones", "cmdVerOpciones"},    {"Calculad.", "cmdCalculadora"},
-        {"Abrir cajón", "Command1"},
+    // Buttons whose screens are still to come stay in place, inactive.
+    struct BotonBarra {
+        const char *texto, *nombre;
+        void (frmPrincipal::*manejador)();
     };
-    for (const auto &[texto, nombre] : pendientes) {
-        auto *b = Boton(QString::fromUtf8(texto), QString::fromLatin1(nombre), zona);
-        b->setEnabled(false);
+    const BotonBarra botones[] = {
+        {"Mercería", "cmdMerceria", &frmPrincipal::cmdMerceria_Click},
+        {"Entrega de arreglos", "cmdEntregaarreglos", nullptr},
+        {"Opciones", "cmdVerOpciones", nullptr},
+        {"Calculad.", "cmdCalculadora", &frmPrincipal::cmdCalculadora_Click},
+        {"Abrir cajón", "Command1", &frmPrincipal::Command1_Click},
+    };
+    for (const BotonBarra &d : botones) {
+        auto *b = Boton(QString::fromUtf8(d.texto), QString::fromLatin1(d.nombre), zona);
+        b->setEnabled(d.manejador != nullptr);
+        if (d.manejador)
+            connect(b, &QPushButton::clicked, this,
+                    [this, h = d.manejador] { Atender([this, h] { (modelo_.*h)(); }); });
         fila->addWidget(b);
     }
     return zona;
@@ -404,6 +414,8 @@ void frmPrincipalVista::Repintar()
     cmdVerFamilias_->setVisible(m.cmdVerFamiliasVisible);
     cmdVerFamilias_->setEnabled(m.cmdVerFamiliasEnabled);
     cmdFechaEntrega_->setEnabled(m.cmdFechaEntregaEnabled);
+    cmdTelefono_->setEnabled(m.cmdTelefonoEnabled);
+    cmdBuscarCliente_->setEnabled(m.cmdBuscarClienteEnabled);
     cmdFormasPago_->setText(m.cmdFormasPagoCaption);
 
     txtTotal_->setText(m.txtTotal);

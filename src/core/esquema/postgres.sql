@@ -96,15 +96,27 @@ create table if not exists parametros (
 create index if not exists ix_arreglos_cliente on arreglos (idcliente);
 create index if not exists ix_arreglos_prevista on arreglos (fechaprevistaentrega);
 create index if not exists ix_arreglos_realentrega on arreglos (fecharealentrega);
-create index if not exists ix_detalles_arreglo on arreglos_detalles (idarreglo);
+-- An order's lines and its total (sum of precio) read from the index alone.
+create index if not exists ix_detalles_arreglo on arreglos_detalles (idarreglo, precio);
 create index if not exists ix_detalles_referencia on arreglos_detalles (referenciaprenda);
 create index if not exists ix_detalles_costurera on arreglos_detalles (idcosturera);
 create index if not exists ix_detalles_producto on arreglos_detalles (idproducto);
+-- Garments still with their worker: the pending lists stay as small as the open work.
+create index if not exists ix_detalles_pendientes on arreglos_detalles (idcosturera)
+    where listoparaentrega <> 1 or listoparaentrega is null;
+-- Lines not yet paid to the worker, newest reference first for the pay screen's "Ver".
+create index if not exists ix_detalles_sinpagar on arreglos_detalles (referenciaprenda)
+    where pagadoatrabajador = 0 or pagadoatrabajador is null;
+-- Orders not handed over yet (late orders) among years of delivered ones.
+create index if not exists ix_arreglos_sinentregar on arreglos (idarreglo) where entregadoacliente is null;
 create index if not exists ix_clientes_telefono on clientes (telefono);
 create index if not exists ix_clientes_nombre on clientes (nombre);
+-- The shop accounts start from the few partner shops, not from every order.
+create index if not exists ix_clientes_tienda on clientes (estienda);
 create index if not exists ix_productos_familia on productos (idfamilia);
-create index if not exists ix_caja_arreglo on caja (idarreglo);
-create index if not exists ix_caja_cierre on caja (nombrecierre);
+-- What an order has been paid, and each cash day's total, read from the index alone.
+create index if not exists ix_caja_arreglo on caja (idarreglo, importe);
+create index if not exists ix_caja_cierre on caja (nombrecierre, importe);
 -- Date functions the shop's queries use, as the embedded engine has them too.
 create or replace function year(timestamp) returns integer language sql immutable as $$
     select extract(year from $1)::integer

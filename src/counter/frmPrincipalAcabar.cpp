@@ -1,0 +1,232 @@
+// "Fin arreglo" on frmPrincipal: the checks, the save, the money kept in the till and the tickets.
+#include "frmPrincipal.h"
+
+#include "cash/Caja.h"
+#include "core/Conexion.h"
+#include "core/Consultas.h"
+#include "core/Dialogos.h"
+#include "core/Fechas.h"
+#include "core/Formato.h"
+#include "core/Programa.h"
+#include "printing/CanalTickets.h"
+#include "printing/TicketsArreglo.h"
+
+namespace {
+
+QString N(qint64 n)
+{
+    return QString::number(n);
+}
+
+} // namespace
+
+void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
+{
+    const bool nuevo = idarreglo == 0;
+    Transaccion t(Bd());
+    if (!nuevo && txtEntregado.isEmpty())
+        txtEntregado = QStringLiteral("0.00");
+    const QString entregado = TextoNumero(RedondearImporte(Val(txtEntregado) - Val(txtCambio)));
+
+    int n = idarreglo;
+    if (nuevo) {
+        n = int(DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")) + 1);
+        Bd().Ejecutar(QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo,fechaprevistaentrega,"
+                                     "idcliente, entregado, pagado) values (")
+                      + N(IdUsuarioVenta) + QStringLiteral(", ") + N(n) + QStringLiteral(", ")
+                      + FechaSQL(DimeFechaServidor(), G().EsSqlServer) + QStringLiteral(", ")
+                      + LiteralFechaSQL(txtFechaEntrega) + QStringLiteral(", ") + N(IdClienteVenta)
+                      + QStringLiteral(", ") + entregado + QStringLiteral(", ") + QStringLiteral("0")
+                      + QStringLiteral(")"));
+    } else {
+        // The order date becomes the date of this visit, and entregado only this visit's money.
+        Bd().Ejecutar(QStringLiteral("update arreglos set idusuario = ") + N(IdUsuarioVenta)
+                      + QStringLiteral(", fechaarreglo = ") + LiteralFechaSQL(DimeFechaServidor())
+                      + QStringLiteral(", fechaprevistaentrega = ") + LiteralFechaSQL(txtFechaEntrega)
+                      + QStringLiteral(",idcliente = ") + N(IdClienteVenta) + QStringLiteral(", entregado = ")
+                      + entregado + QStringLiteral(", pagado= 0 where idarreglo = ") + N(n));
+    }
+
+    // Lines of a reopened order being handed over are back in the shop by definition.
+    const bool listo = !nuevo && G().EntregandoArreglo;
+    int prenda = 0;
+    QString etiqueta, referencia, fecha;
+    QStringList guardadas;
+    for (int f = 1; f < gridTPV.Rows(); ++f) {
+        if (EsSeparador(f)) {
+            ++prenda;
+            etiqueta = ComillasSQL(gridTPV.TextMatrix(f, ColNombre));
+            referencia = ComillasSQL(N(n) + QLatin1Char('.') + N(prenda));
+            fecha = LiteralFechaSQL(gridTPV.TextMatrix(f, ColFecha));
+            continue;
+        }
+        const QString idproducto = N(qint64(Val(gridTPV.TextMatrix(f, ColIdProducto))));
+        const QString precio = TextoNumero(Val(gridTPV.TextMatrix(f, ColImporte)));
+        const QString iddetalle = gridTPV.TextMatrix(f, ColIdDetalle);
+        if (nuevo || iddetalle.isEmpty()) {
+            Bd().Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+                                         "referenciaprenda, fechaentrega")
+                          + (listo ? QStringLiteral(", listoparaentrega") : QString()) + QStringLiteral(") values (")
+                          + N(n) + QStringLiteral(", ") + idproducto + QStringLiteral(", ") + precio
+                          + QStringLiteral(", ") + etiqueta + QStringLiteral(", ") + referencia
+                          + QStringLiteral(", ") + fecha + (listo ? QStringLiteral(", 1") : QString())
+                          + QStringLiteral(")"));
+            // A new order's screen is emptied right after, so only a reopened one keeps the link.
+            if (!nuevo)
+                gridTPV.SetTextMatrix(f, ColIdDetalle,
+                                      N(DimeMaximo(QStringLiteral("idarreglodetalle"),
+                                                   QStringLiteral("arreglos_detalles"))));
+        } else {
+            Bd().Ejecutar(QStringLiteral("update arreglos_detalles set idarreglo = ") + N(n)
+                          + QStringLiteral(", idproducto = ") + idproducto + QStringLiteral(", precio = ") + precio
+                          + QStringLiteral(", nombreprenda = ") + etiqueta + QStringLiteral(" , referenciaprenda = ")
+                          + referencia + QStringLiteral(", fechaentrega = ") + fecha
+                          + (listo ? QStringLiteral(", listoparaentrega = 1") : QString())
+                          + QStringLiteral(" where idarreglodetalle = ") + N(qint64(Val(iddetalle))));
+        }
+        if (!nuevo)
+            guardadas.append(N(qint64(Val(gridTPV.TextMatrix(f, ColIdDetalle)))));
+    }
+
+    // Lines removed on screen go. With no line left the order keeps none ("not in()" is no SQL).
+    if (!nuevo) {
+        QString borrar = QStringLiteral("delete from arreglos_detalles where idarreglo = ") + N(n);
+        if (!guardadas.isEmpty())
+            borrar += QStringLiteral(" and idarreglodetalle not in(") + guardadas.join(QStringLiteral(", "))
+                      + QStringLiteral(")");
+        Bd().Ejecutar(borrar);
+    }
+    t.Confirmar();
+    nuevoid = n;
+}
+
+bool frmPrincipal::EncargoCompleto()
+{
+    bool hayLineas = false;
+    for (int f = 1; f < gridTPV.Rows() && !hayLineas; ++f)
+        hayLineas = !EsSeparador(f);
+    if (!hayLineas) {
+        Dlg().Mensaje(QStringLiteral("Seleccione algun arreglo para alguna prenda"));
+        return false;
+    }
+
+    if (G().EntregandoArreglo && txtPendiente != QLatin1String("0.00")) {
+        if (ClienteEsTienda != 1) {
+            Dlg().Mensaje(QStringLiteral("Debe saldar la cuenta de este arreglo. Faltan por cobrar ") + txtPendiente
+                          + QString::fromUtf8(" €."));
+            return false;
+        }
+        // Partner shops settle monthly: what is missing goes onto their account.
+        Dlg().Mensaje(QString::fromUtf8("La cuenta no se ha saldado.\r\n"
+                                        "Al tratarse de un cliente especial, consulte en COBROS A TIENDAS.\r\n"
+                                        "Se han añadido ")
+                      + txtPendiente + QString::fromUtf8(" €. a la cuenta"));
+    }
+
+    for (int f = 1; f < gridTPV.Rows(); ++f)
+        if (EsSeparador(f) && !FechaDeTexto(gridTPV.TextMatrix(f, ColFecha)).isValid()) {
+            Dlg().Mensaje(QStringLiteral("Hay alguna prenda que no tiene fecha de entrega."));
+            return false;
+        }
+
+    if (ClienteEsTienda != 1 && Val(txtEntregado) == 0
+        && Dlg().MensajeSiNo(QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?"))
+               != 6)
+        return false;
+
+    if (IdClienteVenta == 0) {
+        Dlg().Mensaje(QStringLiteral("Seleccione un cliente o cree uno nuevo para este arreglo."));
+        return false;
+    }
+    return true;
+}
+
+void frmPrincipal::GuardarYCobrar()
+{
+    // The order, its lines, the hand-over and the money: all of it or nothing.
+    Transaccion t(Bd());
+    if (IdArregloVenta != 0) {
+        int id = 0;
+        GuardarArreglo(IdArregloVenta, id);
+        if (EntregarAlAcabar) {
+            Bd().Ejecutar(QStringLiteral("update arreglos_detalles set listoparaentrega = 1 where idarreglo = ")
+                          + N(id));
+            Bd().Ejecutar(QStringLiteral("update arreglos set fecharealentrega = ") + LiteralFechaSQL(DimeFechaServidor())
+                          + QStringLiteral(", entregadoacliente = 1  where idarreglo = ") + N(id));
+        }
+    } else {
+        int nuevo = 0;
+        GuardarArreglo(0, nuevo);
+        IdArregloVenta = nuevo;
+    }
+    MeterMovimientoCaja(RedondearImporte(Val(txtEntregado) - Val(txtCambio)),
+                        QStringLiteral("Ref. ") + N(IdArregloVenta), G().NombreCierre, IdFormaPagoVenta,
+                        IdArregloVenta, 0);
+    t.Confirmar();
+}
+
+void frmPrincipal::ImprimirTicketsAcabado(int idarreglo)
+{
+    const QString ref = N(idarreglo);
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ")
+                          + ref)
+        == 6) {
+        for (int f = 1; f < gridTPV.Rows(); ++f) {
+            const QString prenda = gridTPV.TextMatrix(f, ColPrenda);
+            if (!prenda.isEmpty())
+                ImprimirTicketPrenda(ref + QLatin1Char('.') + prenda);
+        }
+    }
+    const QString pregunta = ArregloCargado ? QString::fromUtf8("¿Imprimir de nuevo el ticket?")
+                                            : QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + ref;
+    if (Dlg().MensajeSiNo(pregunta) == 6) {
+        AbrirCajon();
+        ImprimirArreglo(idarreglo);
+    }
+}
+
+void frmPrincipal::ImprimirArreglo(int idarreglo)
+{
+    ::ImprimirArreglo(idarreglo);
+}
+
+void frmPrincipal::cmdAcabarEncargo_Click()
+{
+    if (!EncargoCompleto())
+        return;
+
+    // A failed save leaves the order on screen exactly as it was, ready to try again.
+    const Grid grid = gridTPV;
+    const QString entregado = txtEntregado;
+    const int idarreglo = IdArregloVenta;
+    const int idusuario = IdUsuarioVenta;
+    try {
+        if (IdUsuarioVenta == 0)
+            IdUsuarioVenta = Dlg().Usuario();
+        // The picker closed without a choice: an order must say who took it in.
+        if (IdUsuarioVenta == 0)
+            return;
+        GuardarYCobrar();
+    } catch (...) {
+        gridTPV = grid;
+        txtEntregado = entregado;
+        IdArregloVenta = idarreglo;
+        IdUsuarioVenta = idusuario;
+        throw;
+    }
+
+    // The order is stored: whatever happens to its tickets, the screen lets it go, so that
+    // the reset can never take it for an unfinished one.
+    const int n = IdArregloVenta;
+    QString fallo;
+    try {
+        ImprimirTicketsAcabado(n);
+    } catch (const std::exception &e) {
+        fallo = QString::fromStdString(e.what());
+    }
+    IdArregloVenta = 0;
+    ReiniciarVenta();
+    if (!fallo.isEmpty())
+        Dlg().Mensaje(QStringLiteral("El arreglo se ha guardado con la Ref. ") + N(n)
+                      + QStringLiteral(", pero no se pudieron imprimir sus tickets.\r\n") + fallo);
+}

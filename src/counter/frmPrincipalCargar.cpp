@@ -1,0 +1,79 @@
+// Loading a stored order back onto frmPrincipal: for a top-up payment, a change, or handing it over.
+#include "frmPrincipal.h"
+
+#include "core/Conexion.h"
+#include "core/Consultas.h"
+#include "core/Fechas.h"
+#include "core/Formato.h"
+
+namespace {
+
+// A stored line whose product has since been deleted keeps its place and price under this name.
+const char *const ProductoRetirado = "Producto retirado del catálogo";
+
+} // namespace
+
+void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
+{
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select * from arreglos, arreglos_detalles where arreglos.idarreglo = "
+                                      "arreglos_detalles.idarreglo and arreglos.idarreglo = ")
+                       + QString::number(idarreglo) + QStringLiteral(" order by idarreglodetalle"));
+    if (!rs.HayFilas())
+        return;
+
+    IdArregloVenta = int(Val(TextoDeValor(rs.Campo(QStringLiteral("arreglos.idarreglo")))));
+    IdClienteVenta = int(Val(NuloACero(rs.Campo(QStringLiteral("idcliente")))));
+    txtFechaEntrega =
+        FormatoFecha(rs.Campo(QStringLiteral("fechaprevistaentrega")), QStringLiteral("dd/MM/yy"));
+    txtTotal = FormatoImporte(DimeTotalArreglo(IdArregloVenta));
+    txtEntregado = QStringLiteral("0.00");
+    txtSenal = FormatoImporte(DimeSumaCajaArreglo(IdArregloVenta));
+    txtTelefono = DimeTelefonoCliente(IdClienteVenta);
+    txtNombreCliente = DimeNombreCliente(IdClienteVenta);
+    ClienteEsTienda = EsTienda(IdClienteVenta) ? 1 : 0;
+    lblAtendidopor = QStringLiteral("Atendido por: ")
+                     + DimeNombreUsuario(qint64(Val(NuloACero(rs.Campo(QStringLiteral("idusuario"))))));
+    ArregloCargado = true;
+
+    QString referenciaAnterior;
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const int idproducto = int(Val(NuloACero(rs.Campo(QStringLiteral("idproducto")))));
+        const QString referencia = NuloABlanco(rs.Campo(QStringLiteral("referenciaprenda")));
+        if (referencia != referenciaAnterior) {
+            referenciaAnterior = referencia;
+            MeterSeparadorPrenda(DimeIdFamiliaProducto(idproducto),
+                                 NuloABlanco(rs.Campo(QStringLiteral("nombreprenda"))));
+            gridTPV.SetTextMatrix(
+                gridTPV.Rows() - 1, ColFecha,
+                FormatoFecha(rs.Campo(QStringLiteral("fechaentrega")), QStringLiteral("dd/MM/yy")));
+        }
+        MeterLineaGuardada(idproducto, FormatoImporte(Val(NuloACero(rs.Campo(QStringLiteral("precio"))))),
+                           TextoDeValor(rs.Campo(QStringLiteral("idarreglodetalle"))));
+    }
+
+    CalcularCifrasTPV();
+
+    EntregarAlAcabar = paraEntregar;
+    if (paraEntregar) {
+        // Handing over: only the payment can change now.
+        cmdVerFamiliasEnabled = cmdTelefonoEnabled = cmdBuscarClienteEnabled = cmdFechaEntregaEnabled = false;
+        gridFamiliasEnabled = gridProductosEnabled = false;
+    }
+}
+
+// Every stored line comes back as it was kept, even when the catalogue no longer has its product
+// or the garment has the product twice: the order is saved again from these rows, and a line
+// left out would be deleted. The stored garment date stands too, also for the same-day service.
+void frmPrincipal::MeterLineaGuardada(int idproducto, const QString &importe, const QString &iddetalle)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idproducto = ")
+                                  + QString::number(idproducto));
+    const QString nombre = rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("nombre"))).trimmed()
+                                         : QString::fromUtf8(ProductoRetirado);
+    const QString familia = NuloABlanco(rs.Campo(QStringLiteral("idfamilia")));
+    const int r =
+        gridTPV.AgregarFila({QString::number(idproducto), familia, QStringLiteral("X"), nombre, importe});
+    gridTPV.SetTextMatrix(r, ColIdDetalle, iddetalle);
+    AjustarAltoFila(gridTPV, r, nombre);
+}

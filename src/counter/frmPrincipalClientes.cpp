@@ -1,0 +1,94 @@
+// The customer of the sale on frmPrincipal: found by telephone or from the customer list.
+#include "frmPrincipal.h"
+
+#include "core/Conexion.h"
+#include "core/Consultas.h"
+#include "core/Dialogos.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+
+namespace {
+
+const char *const ProductosMerceria = "Productos mercería";
+
+bool ProductoEnCatalogo(int idproducto)
+{
+    return AbrirRecordset(QStringLiteral("select * from productos where idproducto = ")
+                          + QString::number(idproducto))
+        .HayFilas();
+}
+
+QString CampoCliente(int idcliente, const char *campo)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from clientes where idcliente =  ")
+                                  + QString::number(idcliente));
+    return rs.HayFilas() ? NuloABlanco(rs.Campo(QString::fromLatin1(campo))) : QString();
+}
+
+} // namespace
+
+QString frmPrincipal::DimeTelefonoCliente(int idcliente)
+{
+    return CampoCliente(idcliente, "telefono");
+}
+
+QString frmPrincipal::DimeNombreCliente(int idcliente)
+{
+    return CampoCliente(idcliente, "nombre");
+}
+
+QString frmPrincipal::BuscarClienteTel(const QString &telefono)
+{
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select * from clientes where telefono = ") + ComillasSQL(telefono));
+    if (!rs.HayFilas()) {
+        ClienteEsTienda = 0;
+        IdClienteVenta = 0;
+        // No customer is chosen now: the name of a previous one must not stay on screen.
+        txtNombreCliente.clear();
+        if (G().pantallas)
+            G().pantallas->FichaCliente(telefono, 0);
+        return {};
+    }
+
+    IdClienteVenta = int(Val(NuloACero(rs.Campo(QStringLiteral("idcliente")))));
+    txtNombreCliente = NuloABlanco(rs.Campo(QStringLiteral("nombre"))).trimmed();
+    txtTelefono = NuloABlanco(rs.Campo(QStringLiteral("telefono"))).trimmed();
+
+    // Every line takes the price of this customer; haberdashery keeps the amount typed for it,
+    // and a product gone from the catalogue keeps the price it was sold at.
+    ClienteEsTienda = Val(NuloACero(rs.Campo(QStringLiteral("estienda")))) == 1 ? 1 : 0;
+    for (int f = 1; f < gridTPV.Rows(); ++f) {
+        if (EsSeparador(f)
+            || gridTPV.TextMatrix(f, ColNombre).trimmed() == QString::fromUtf8(ProductosMerceria))
+            continue;
+        const int idproducto = int(Val(gridTPV.TextMatrix(f, ColIdProducto)));
+        if (!ProductoEnCatalogo(idproducto))
+            continue;
+        const double precio = ClienteEsTienda == 1 ? DimePrecioTienda(idproducto) : DimePrecio(idproducto);
+        gridTPV.SetTextMatrix(f, ColImporte, FormatoImporte(precio));
+    }
+    return NuloABlanco(rs.Campo(QStringLiteral("telefono")));
+}
+
+void frmPrincipal::cmdTelefono_Click()
+{
+    const QString telefono = Dlg().PadNumerico(QString::fromUtf8("Introduzca el teléfono del cliente"), true);
+    if (telefono.isEmpty())
+        return;
+    BuscarClienteTel(telefono);
+    txtTelefono = telefono;
+    // Again: a customer just created on the card becomes the sale's customer.
+    BuscarClienteTel(txtTelefono);
+    CalcularCifrasTPV();
+}
+
+void frmPrincipal::cmdBuscarCliente_Click()
+{
+    const int idcliente = G().pantallas ? G().pantallas->ListaClientes() : 0;
+    if (idcliente == 0)
+        return;
+    BuscarClienteTel(DimeTelefonoCliente(idcliente));
+    CalcularCifrasTPV();
+}
