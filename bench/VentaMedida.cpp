@@ -86,11 +86,11 @@ public:
         // The order as the touches leave it on screen.
         int prenda = 0;
         for (const EncargoMedido::Prenda &pr : e.prendas) {
-            p_.gridTPV.AgregarFila({QString(), N(pr.idfamilia), QStringLiteral("X"), pr.nombre, QStringLiteral("--"),
-                                    pr.fecha, N(++prenda)});
+            p_.gridTPV.AgregarFila({QString(), N(pr.idfamilia), QStringLiteral("X"), pr.nombre,
+                                    QStringLiteral("--"), pr.fecha, N(++prenda)});
             for (const auto &[idproducto, precio] : pr.lineas)
-                p_.gridTPV.AgregarFila({N(idproducto), N(pr.idfamilia), QStringLiteral("X"), QString(),
-                                        FormatoImporte(precio)});
+                p_.gridTPV.AgregarFila(
+                    {N(idproducto), N(pr.idfamilia), QStringLiteral("X"), QString(), FormatoImporte(precio)});
         }
         p_.IdClienteVenta = e.idcliente;
         p_.txtEntregado = FormatoImporte(e.entregado);

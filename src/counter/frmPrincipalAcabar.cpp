@@ -31,13 +31,14 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
     int n = idarreglo;
     if (nuevo) {
         n = int(DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")) + 1);
-        Bd().Ejecutar(QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo,fechaprevistaentrega,"
-                                     "idcliente, entregado, pagado) values (")
-                      + N(IdUsuarioVenta) + QStringLiteral(", ") + N(n) + QStringLiteral(", ")
-                      + FechaSQL(DimeFechaServidor(), G().EsSqlServer) + QStringLiteral(", ")
-                      + LiteralFechaSQL(txtFechaEntrega) + QStringLiteral(", ") + N(IdClienteVenta)
-                      + QStringLiteral(", ") + entregado + QStringLiteral(", ") + QStringLiteral("0")
-                      + QStringLiteral(")"));
+        Bd().Ejecutar(
+            QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo,fechaprevistaentrega,"
+                           "idcliente, entregado, pagado) values (")
+            + N(IdUsuarioVenta) + QStringLiteral(", ") + N(n) + QStringLiteral(", ")
+            + FechaSQL(DimeFechaServidor(), G().EsSqlServer) + QStringLiteral(", ")
+            + LiteralFechaSQL(txtFechaEntrega) + QStringLiteral(", ") + N(IdClienteVenta)
+            + QStringLiteral(", ") + entregado + QStringLiteral(", ") + QStringLiteral("0")
+            + QStringLiteral(")"));
     } else {
         // The order date becomes the date of this visit, and entregado only this visit's money.
         Bd().Ejecutar(QStringLiteral("update arreglos set idusuario = ") + N(IdUsuarioVenta)
@@ -64,23 +65,24 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
         const QString precio = TextoNumero(Val(gridTPV.TextMatrix(f, ColImporte)));
         const QString iddetalle = gridTPV.TextMatrix(f, ColIdDetalle);
         if (nuevo || iddetalle.isEmpty()) {
-            Bd().Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
-                                         "referenciaprenda, fechaentrega")
-                          + (listo ? QStringLiteral(", listoparaentrega") : QString()) + QStringLiteral(") values (")
-                          + N(n) + QStringLiteral(", ") + idproducto + QStringLiteral(", ") + precio
-                          + QStringLiteral(", ") + etiqueta + QStringLiteral(", ") + referencia
-                          + QStringLiteral(", ") + fecha + (listo ? QStringLiteral(", 1") : QString())
-                          + QStringLiteral(")"));
+            Bd().Ejecutar(
+                QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+                               "referenciaprenda, fechaentrega")
+                + (listo ? QStringLiteral(", listoparaentrega") : QString()) + QStringLiteral(") values (")
+                + N(n) + QStringLiteral(", ") + idproducto + QStringLiteral(", ") + precio
+                + QStringLiteral(", ") + etiqueta + QStringLiteral(", ") + referencia + QStringLiteral(", ")
+                + fecha + (listo ? QStringLiteral(", 1") : QString()) + QStringLiteral(")"));
             // A new order's screen is emptied right after, so only a reopened one keeps the link.
             if (!nuevo)
-                gridTPV.SetTextMatrix(f, ColIdDetalle,
-                                      N(DimeMaximo(QStringLiteral("idarreglodetalle"),
-                                                   QStringLiteral("arreglos_detalles"))));
+                gridTPV.SetTextMatrix(
+                    f, ColIdDetalle,
+                    N(DimeMaximo(QStringLiteral("idarreglodetalle"), QStringLiteral("arreglos_detalles"))));
         } else {
             Bd().Ejecutar(QStringLiteral("update arreglos_detalles set idarreglo = ") + N(n)
-                          + QStringLiteral(", idproducto = ") + idproducto + QStringLiteral(", precio = ") + precio
-                          + QStringLiteral(", nombreprenda = ") + etiqueta + QStringLiteral(" , referenciaprenda = ")
-                          + referencia + QStringLiteral(", fechaentrega = ") + fecha
+                          + QStringLiteral(", idproducto = ") + idproducto + QStringLiteral(", precio = ")
+                          + precio + QStringLiteral(", nombreprenda = ") + etiqueta
+                          + QStringLiteral(" , referenciaprenda = ") + referencia
+                          + QStringLiteral(", fechaentrega = ") + fecha
                           + (listo ? QStringLiteral(", listoparaentrega = 1") : QString())
                           + QStringLiteral(" where idarreglodetalle = ") + N(qint64(Val(iddetalle))));
         }
@@ -112,15 +114,16 @@ bool frmPrincipal::EncargoCompleto()
 
     if (G().EntregandoArreglo && txtPendiente != QLatin1String("0.00")) {
         if (ClienteEsTienda != 1) {
-            Dlg().Mensaje(QStringLiteral("Debe saldar la cuenta de este arreglo. Faltan por cobrar ") + txtPendiente
-                          + QString::fromUtf8(" €."));
+            Dlg().Mensaje(QStringLiteral("Debe saldar la cuenta de este arreglo. Faltan por cobrar ")
+                          + txtPendiente + QString::fromUtf8(" €."));
             return false;
         }
         // Partner shops settle monthly: what is missing goes onto their account.
-        Dlg().Mensaje(QString::fromUtf8("La cuenta no se ha saldado.\r\n"
-                                        "Al tratarse de un cliente especial, consulte en COBROS A TIENDAS.\r\n"
-                                        "Se han añadido ")
-                      + txtPendiente + QString::fromUtf8(" €. a la cuenta"));
+        Dlg().Mensaje(
+            QString::fromUtf8("La cuenta no se ha saldado.\r\n"
+                              "Al tratarse de un cliente especial, consulte en COBROS A TIENDAS.\r\n"
+                              "Se han añadido ")
+            + txtPendiente + QString::fromUtf8(" €. a la cuenta"));
     }
 
     for (int f = 1; f < gridTPV.Rows(); ++f)
@@ -130,7 +133,8 @@ bool frmPrincipal::EncargoCompleto()
         }
 
     if (ClienteEsTienda != 1 && Val(txtEntregado) == 0
-        && Dlg().MensajeSiNo(QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?"))
+        && Dlg().MensajeSiNo(
+               QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?"))
                != 6)
         return false;
 
@@ -149,9 +153,11 @@ void frmPrincipal::GuardarYCobrar()
         int id = 0;
         GuardarArreglo(IdArregloVenta, id);
         if (EntregarAlAcabar) {
-            Bd().Ejecutar(QStringLiteral("update arreglos_detalles set listoparaentrega = 1 where idarreglo = ")
-                          + N(id));
-            Bd().Ejecutar(QStringLiteral("update arreglos set fecharealentrega = ") + LiteralFechaSQL(DimeFechaServidor())
+            Bd().Ejecutar(
+                QStringLiteral("update arreglos_detalles set listoparaentrega = 1 where idarreglo = ")
+                + N(id));
+            Bd().Ejecutar(QStringLiteral("update arreglos set fecharealentrega = ")
+                          + LiteralFechaSQL(DimeFechaServidor())
                           + QStringLiteral(", entregadoacliente = 1  where idarreglo = ") + N(id));
         }
     } else {
@@ -168,8 +174,8 @@ void frmPrincipal::GuardarYCobrar()
 void frmPrincipal::ImprimirTicketsAcabado(int idarreglo)
 {
     const QString ref = N(idarreglo);
-    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ")
-                          + ref)
+    if (Dlg().MensajeSiNo(
+            QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ") + ref)
         == 6) {
         for (int f = 1; f < gridTPV.Rows(); ++f) {
             const QString prenda = gridTPV.TextMatrix(f, ColPrenda);
@@ -177,8 +183,9 @@ void frmPrincipal::ImprimirTicketsAcabado(int idarreglo)
                 ImprimirTicketPrenda(ref + QLatin1Char('.') + prenda);
         }
     }
-    const QString pregunta = ArregloCargado ? QString::fromUtf8("¿Imprimir de nuevo el ticket?")
-                                            : QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + ref;
+    const QString pregunta = ArregloCargado
+                                 ? QString::fromUtf8("¿Imprimir de nuevo el ticket?")
+                                 : QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + ref;
     if (Dlg().MensajeSiNo(pregunta) == 6) {
         AbrirCajon();
         ImprimirArreglo(idarreglo);

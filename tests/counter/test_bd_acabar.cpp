@@ -20,7 +20,8 @@ const QString Bajo = QStringLiteral("Bajo");
 const QString Cintura = QStringLiteral("Meter cintura");
 const QString Cremallera = QStringLiteral("Cambiar cremallera");
 
-const QString PreguntaSenal = QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?");
+const QString PreguntaSenal =
+    QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?");
 QString PreguntaPrendas(int n)
 {
     return QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ")
@@ -140,9 +141,9 @@ struct Mostrador {
                 referencia = NuloABlanco(rs.Campo(QStringLiteral("referenciaprenda")));
                 p.MeterSeparadorPrenda(DimeIdFamiliaProducto(idproducto),
                                        NuloABlanco(rs.Campo(QStringLiteral("nombreprenda"))));
-                p.gridTPV.SetTextMatrix(p.gridTPV.Rows() - 1, frmPrincipal::ColFecha,
-                                        FormatoFecha(rs.Campo(QStringLiteral("fechaentrega")),
-                                                     QStringLiteral("dd/MM/yy")));
+                p.gridTPV.SetTextMatrix(
+                    p.gridTPV.Rows() - 1, frmPrincipal::ColFecha,
+                    FormatoFecha(rs.Campo(QStringLiteral("fechaentrega")), QStringLiteral("dd/MM/yy")));
             }
             p.MeterProductoEnGridTPV(idproducto);
             const int ultima = p.gridTPV.Rows() - 1;
@@ -192,16 +193,18 @@ struct Mostrador {
         for (const QString &t : {p.txtTotal, p.txtSenal, p.txtEntregado, p.txtPendiente, p.txtCambio,
                                  p.txtFechaEntrega, p.lblNumReferencia, p.cmdFormasPagoCaption})
             r += t + QLatin1Char('|');
-        for (int v : {p.IdClienteVenta, p.IdArregloVenta, p.ClienteEsTienda, int(p.ArregloCargado), p.IdUsuarioVenta,
-                      p.IdFormaPagoVenta, int(p.EntregarAlAcabar), int(G().EntregandoArreglo)})
+        for (int v :
+             {p.IdClienteVenta, p.IdArregloVenta, p.ClienteEsTienda, int(p.ArregloCargado), p.IdUsuarioVenta,
+              p.IdFormaPagoVenta, int(p.EntregarAlAcabar), int(G().EntregandoArreglo)})
             r += QString::number(v) + QLatin1Char('|');
         return r;
     }
     bool PantallaVacia() const
     {
-        return p.gridTPV.Rows() == 1 && p.IdArregloVenta == 0 && p.IdClienteVenta == 0 && p.IdUsuarioVenta == 0
-               && p.txtTotal == QLatin1String("0.00") && p.txtEntregado == QLatin1String("0.00")
-               && !p.ArregloCargado && !p.EntregarAlAcabar && !G().EntregandoArreglo;
+        return p.gridTPV.Rows() == 1 && p.IdArregloVenta == 0 && p.IdClienteVenta == 0
+               && p.IdUsuarioVenta == 0 && p.txtTotal == QLatin1String("0.00")
+               && p.txtEntregado == QLatin1String("0.00") && !p.ArregloCargado && !p.EntregarAlAcabar
+               && !G().EntregandoArreglo;
     }
     QStringList Columna(const QString &sql) { return b.Columna(sql); }
     double Importe(const QString &sql) { return Val(b.Valor(sql)); }
@@ -210,10 +213,12 @@ struct Mostrador {
 // The order-40 situation: another order 39 exists, with a line of its own.
 void OtroArreglo39(Mostrador &m)
 {
-    m.b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo, idcliente, "
-                                         "entregado, pagado) values (1, 39, '2026-12-01 09:00:00', 2, 0, 0)"));
-    m.b.conexion.Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
-                                         "referenciaprenda) values (39, 1, 8, 'Otra', '39.1')"));
+    m.b.conexion.Ejecutar(
+        QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo, idcliente, "
+                       "entregado, pagado) values (1, 39, '2026-12-01 09:00:00', 2, 0, 0)"));
+    m.b.conexion.Ejecutar(
+        QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+                       "referenciaprenda) values (39, 1, 8, 'Otra', '39.1')"));
 }
 
 } // namespace
@@ -231,12 +236,16 @@ private Q_SLOTS:
         m.Entregado(QStringLiteral("20"));
         QCOMPARE(m.p.txtCambio, QStringLiteral("12.00"));
         QCOMPARE(m.Guardar(0), 1);
-        QCOMPARE(m.b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 1")), QStringLiteral("2"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select idcliente from arreglos where idarreglo = 1")), QStringLiteral("1"));
+        QCOMPARE(m.b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 1")),
+                 QStringLiteral("2"));
+        QCOMPARE(m.b.Valor(QStringLiteral("select idcliente from arreglos where idarreglo = 1")),
+                 QStringLiteral("1"));
         // Only the money kept: 20 handed over less 12 of change.
         QCOMPARE(m.Importe(QStringLiteral("select entregado from arreglos where idarreglo = 1")), 8.0);
-        QCOMPARE(m.b.Valor(QStringLiteral("select pagado from arreglos where idarreglo = 1")), QStringLiteral("0"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select fechaprevistaentrega from arreglos")), QStringLiteral("09/12/2026"));
+        QCOMPARE(m.b.Valor(QStringLiteral("select pagado from arreglos where idarreglo = 1")),
+                 QStringLiteral("0"));
+        QCOMPARE(m.b.Valor(QStringLiteral("select fechaprevistaentrega from arreglos")),
+                 QStringLiteral("09/12/2026"));
         QVERIFY(!m.b.Valor(QStringLiteral("select fechaarreglo from arreglos")).isEmpty());
         if (m.b.conexion.motor() == Motor::SQLite)
             QCOMPARE(m.b.Valor(QStringLiteral("select fechaarreglo from arreglos")),
@@ -255,7 +264,8 @@ private Q_SLOTS:
         QCOMPARE(m.p.gridTPV.TextMatrix(5, frmPrincipal::ColImporte), QStringLiteral("1,234.50"));
         m.p.IdUsuarioVenta = 1;
         QCOMPARE(m.Guardar(0), 40);
-        const QString lineas = QStringLiteral(" from arreglos_detalles where idarreglo = 40 order by idarreglodetalle");
+        const QString lineas =
+            QStringLiteral(" from arreglos_detalles where idarreglo = 40 order by idarreglodetalle");
         QCOMPARE(m.Columna(QStringLiteral("select referenciaprenda") + lineas),
                  (QStringList{QStringLiteral("40.1"), QStringLiteral("40.1"), QStringLiteral("40.2")}));
         QCOMPARE(m.Columna(QStringLiteral("select idproducto") + lineas),
@@ -263,12 +273,14 @@ private Q_SLOTS:
         QStringList precios;
         for (const QString &p : m.Columna(QStringLiteral("select precio") + lineas))
             precios.append(FormatoImporte(Val(p)));
-        QCOMPARE(precios, (QStringList{QStringLiteral("8.00"), QStringLiteral("12.00"), QStringLiteral("1,234.50")}));
+        QCOMPARE(precios,
+                 (QStringList{QStringLiteral("8.00"), QStringLiteral("12.00"), QStringLiteral("1,234.50")}));
         QCOMPARE(m.Columna(QStringLiteral("select nombreprenda") + lineas),
                  (QStringList{QStringLiteral("Pantalón d'Ana"), QStringLiteral("Pantalón d'Ana"),
                               QStringLiteral("-- Falda --")}));
         QCOMPARE(m.Columna(QStringLiteral("select fechaentrega") + lineas),
-                 (QStringList{QStringLiteral("10/12/2026"), QStringLiteral("10/12/2026"), QStringLiteral("12/12/2026")}));
+                 (QStringList{QStringLiteral("10/12/2026"), QStringLiteral("10/12/2026"),
+                              QStringLiteral("12/12/2026")}));
         QCOMPARE(m.b.Valor(QStringLiteral("select fechaprevistaentrega from arreglos where idarreglo = 40")),
                  QStringLiteral("12/12/2026"));
         // A garment without a date stores none.
@@ -289,8 +301,9 @@ private Q_SLOTS:
         m.PedidoDeDosPrendas();
         m.p.IdUsuarioVenta = 1;
         QCOMPARE(m.Guardar(0), 40);
-        const QStringList ids = m.Columna(QStringLiteral("select idarreglodetalle from arreglos_detalles where "
-                                                         "idarreglo = 40 order by idarreglodetalle"));
+        const QStringList ids =
+            m.Columna(QStringLiteral("select idarreglodetalle from arreglos_detalles where "
+                                     "idarreglo = 40 order by idarreglodetalle"));
         QCOMPARE(ids.size(), 3);
 
         // Back on screen the next day: the first garment goes, the skirt's line is repriced, a
@@ -307,17 +320,21 @@ private Q_SLOTS:
         m.Entregado(QStringLiteral("5"));
         QCOMPARE(m.Guardar(40), 40);
 
-        const QString lineas = QStringLiteral(" from arreglos_detalles where idarreglo = 40 order by idarreglodetalle");
+        const QString lineas =
+            QStringLiteral(" from arreglos_detalles where idarreglo = 40 order by idarreglodetalle");
         const QStringList ahora = m.Columna(QStringLiteral("select idarreglodetalle") + lineas);
         QCOMPARE(ahora.size(), 2);
         QCOMPARE(ahora[0], ids[2]); // updated in place
         QCOMPARE(m.p.gridTPV.TextMatrix(3, frmPrincipal::ColIdDetalle), ahora[1]);
         QCOMPARE(m.Columna(QStringLiteral("select referenciaprenda") + lineas),
                  (QStringList{QStringLiteral("40.1"), QStringLiteral("40.1")}));
-        QCOMPARE(m.Importe(QStringLiteral("select precio from arreglos_detalles where idarreglodetalle = ") + ahora[0]),
+        QCOMPARE(m.Importe(QStringLiteral("select precio from arreglos_detalles where idarreglodetalle = ")
+                           + ahora[0]),
                  9.5);
-        QCOMPARE(m.Columna(QStringLiteral("select listoparaentrega") + lineas), (QStringList{QString(), QString()}));
-        QCOMPARE(m.b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 40")), QStringLiteral("3"));
+        QCOMPARE(m.Columna(QStringLiteral("select listoparaentrega") + lineas),
+                 (QStringList{QString(), QString()}));
+        QCOMPARE(m.b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 40")),
+                 QStringLiteral("3"));
         QCOMPARE(m.Importe(QStringLiteral("select entregado from arreglos where idarreglo = 40")), 5.0);
         if (m.b.conexion.motor() == Motor::SQLite)
             QCOMPARE(m.b.Valor(QStringLiteral("select fechaarreglo from arreglos where idarreglo = 40")),
@@ -416,7 +433,8 @@ private Q_SLOTS:
 
         QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaPrendas(1), PreguntaTicket(1)}));
         QCOMPARE(m.dialogos.mensajes, QStringList());
-        QCOMPARE(m.b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 1")), QStringLiteral("2"));
+        QCOMPARE(m.b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 1")),
+                 QStringLiteral("2"));
         QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 1")),
                  QStringLiteral("3"));
         QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("1"));
@@ -447,8 +465,9 @@ private Q_SLOTS:
         QCOMPARE(m.dialogos.preguntas,
                  (QStringList{PreguntaPrendas(1), QString::fromUtf8("¿Imprimir de nuevo el ticket?")}));
         QCOMPARE(m.Columna(QStringLiteral("select importe from caja order by idmovimiento")).size(), 2);
-        QCOMPARE(m.Importe(QStringLiteral("select importe from caja where idmovimiento = (select max(idmovimiento) "
-                                          "from caja)")),
+        QCOMPARE(m.Importe(
+                     QStringLiteral("select importe from caja where idmovimiento = (select max(idmovimiento) "
+                                    "from caja)")),
                  20.0);
         QCOMPARE(m.Importe(QStringLiteral("select entregado from arreglos where idarreglo = 1")), 20.0);
         QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos")), QStringLiteral("1"));
@@ -465,7 +484,8 @@ private Q_SLOTS:
         QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaSenal, PreguntaPrendas(2), PreguntaTicket(2)}));
         QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 2")),
                  QStringLiteral("3"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from caja where idarreglo = 2")), QStringLiteral("0"));
+        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from caja where idarreglo = 2")),
+                 QStringLiteral("0"));
         QVERIFY(m.PantallaVacia());
     }
 
@@ -549,7 +569,8 @@ private Q_SLOTS:
         QCOMPARE(m.Pantalla(), pantalla2);
         QCOMPARE(m.p.gridTPV.TextMatrix(m.p.gridTPV.Rows() - 1, frmPrincipal::ColIdDetalle), QString());
         QCOMPARE(m.p.IdArregloVenta, 40);
-        QCOMPARE(m.b.Valor(QStringLiteral("select fecharealentrega from arreglos where idarreglo = 40")), QString());
+        QCOMPARE(m.b.Valor(QStringLiteral("select fecharealentrega from arreglos where idarreglo = 40")),
+                 QString());
 
         // The tickets cannot be read after the commit: the order stays saved, the screen lets it
         // go (so that "Comenzar" cannot delete it) and the user is told.
@@ -563,8 +584,8 @@ private Q_SLOTS:
         m.p.cmdAcabarEncargo_Click();
         apartar("productos", false);
         QCOMPARE(m.dialogos.mensajes.size(), 1);
-        QVERIFY(m.dialogos.mensajes[0].startsWith(
-            QStringLiteral("El arreglo se ha guardado con la Ref. 41, pero no se pudieron imprimir sus tickets.")));
+        QVERIFY(m.dialogos.mensajes[0].startsWith(QStringLiteral(
+            "El arreglo se ha guardado con la Ref. 41, pero no se pudieron imprimir sus tickets.")));
         QVERIFY(m.PantallaVacia());
         m.p.cmdComenzar_Click();
         QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 41")),
@@ -592,7 +613,8 @@ private Q_SLOTS:
         m.dialogos.mensajes.clear();
         m.p.cmdAcabarEncargo_Click();
         QCOMPARE(m.dialogos.mensajes,
-                 QStringList{QString::fromUtf8("Debe saldar la cuenta de este arreglo. Faltan por cobrar 0.50 €.")});
+                 QStringList{
+                     QString::fromUtf8("Debe saldar la cuenta de este arreglo. Faltan por cobrar 0.50 €.")});
         QCOMPARE(m.Volcado(), bd);
         QCOMPARE(m.Pantalla(), pantalla);
 
@@ -627,14 +649,17 @@ private Q_SLOTS:
         m.dialogos.siNo = {7, 7};
         m.p.cmdAcabarEncargo_Click();
         QCOMPARE(m.dialogos.mensajes,
-                 QStringList{QString::fromUtf8("La cuenta no se ha saldado.\r\nAl tratarse de un cliente especial, "
-                                               "consulte en COBROS A TIENDAS.\r\nSe han añadido 7.00 €. a la cuenta")});
+                 QStringList{QString::fromUtf8(
+                     "La cuenta no se ha saldado.\r\nAl tratarse de un cliente especial, "
+                     "consulte en COBROS A TIENDAS.\r\nSe han añadido 7.00 €. a la cuenta")});
         QCOMPARE(m.dialogos.preguntas.size(), 2);
         QCOMPARE(m.b.Valor(QStringLiteral("select entregadoacliente from arreglos where idarreglo = 2")),
                  QStringLiteral("1"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select listoparaentrega from arreglos_detalles where idarreglo = 2")),
-                 QStringLiteral("1"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from caja where idarreglo = 2")), QStringLiteral("0"));
+        QCOMPARE(
+            m.b.Valor(QStringLiteral("select listoparaentrega from arreglos_detalles where idarreglo = 2")),
+            QStringLiteral("1"));
+        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from caja where idarreglo = 2")),
+                 QStringLiteral("0"));
     }
 };
 

@@ -68,7 +68,8 @@ private Q_SLOTS:
 
         // An empty order is refused with its message.
         QTest::mouseClick(acabar, Qt::LeftButton);
-        QCOMPARE(b.dialogos.mensajes, QStringList{QStringLiteral("Seleccione algun arreglo para alguna prenda")});
+        QCOMPARE(b.dialogos.mensajes,
+                 QStringList{QStringLiteral("Seleccione algun arreglo para alguna prenda")});
 
         // Trousers (Bajo, Meter cintura) and a skirt (Bajo), each with its date.
         auto prenda = [&](const QString &familia, const QStringList &lineas, const QString &fecha) {
@@ -90,7 +91,8 @@ private Q_SLOTS:
         b.dialogos.pad.push_back(QStringLiteral("30"));
         QTest::mouseClick(Boton(v, "cmdPendiente"), Qt::LeftButton);
         QCOMPARE(v.findChild<QLabel *>(QStringLiteral("txtCambio"))->text(), QStringLiteral("1.00"));
-        QCOMPARE(v.findChild<QLabel *>(QStringLiteral("txtFechaEntrega"))->text(), QStringLiteral("12/12/26"));
+        QCOMPARE(v.findChild<QLabel *>(QStringLiteral("txtFechaEntrega"))->text(),
+                 QStringLiteral("12/12/26"));
 
         b.dialogos.mensajes.clear();
         b.dialogos.usuarios = {2};
@@ -98,13 +100,17 @@ private Q_SLOTS:
         QTest::mouseClick(acabar, Qt::LeftButton);
         QCOMPARE(b.dialogos.mensajes, QStringList());
         QCOMPARE(b.dialogos.preguntas,
-                 (QStringList{QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: 1"),
+                 (QStringList{QString::fromUtf8(
+                                  "¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: 1"),
                               QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: 1")}));
 
-        QCOMPARE(b.Columna(QStringLiteral("select referenciaprenda from arreglos_detalles order by idarreglodetalle")),
+        QCOMPARE(b.Columna(QStringLiteral(
+                     "select referenciaprenda from arreglos_detalles order by idarreglodetalle")),
                  (QStringList{QStringLiteral("1.1"), QStringLiteral("1.1"), QStringLiteral("1.2")}));
-        QCOMPARE(b.Valor(QStringLiteral("select idcliente from arreglos where idarreglo = 1")), QStringLiteral("1"));
-        QCOMPARE(b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 1")), QStringLiteral("2"));
+        QCOMPARE(b.Valor(QStringLiteral("select idcliente from arreglos where idarreglo = 1")),
+                 QStringLiteral("1"));
+        QCOMPARE(b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 1")),
+                 QStringLiteral("2"));
         QCOMPARE(Val(b.Valor(QStringLiteral("select importe from caja where idarreglo = 1"))), 29.0);
 
         // What the printer got: both garment tickets, the drawer, the customer's ticket.
