@@ -11,7 +11,7 @@
 int ArranqueHijo(int argc, char **argv, const QString &config, qint64 lanzadoNs, bool nuevaCaja);
 
 struct ResultadoArranque {
-    double ms = -1;   // -1: the child failed
+    double ms = -1; // -1: the child failed
     double cpuMs = 0;
     double picoMb = 0;
     int preguntas = 0;

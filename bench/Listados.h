@@ -9,13 +9,13 @@ class Conexion;
 // What the listings are asked for, taken from the shop's own data so that each one returns
 // what it would on a busy day.
 struct ParametrosListados {
-    int costurera = 1;  // the worker with the most garments pending
-    int tienda = 0;     // the partner shop with the most orders
-    int ano = 0;        // the last whole month before the newest cash day
+    int costurera = 1; // the worker with the most garments pending
+    int tienda = 0;    // the partner shop with the most orders
+    int ano = 0;       // the last whole month before the newest cash day
     int mes = 0;
-    int cliente = 0;    // the customer with the most orders
+    int cliente = 0; // the customer with the most orders
     qint64 clienteArreglos = 0;
-    QString cierre;     // the newest cash day
+    QString cierre; // the newest cash day
     QString busqueda = QStringLiteral("Garc");
     int diasAtraso = 15;
 };

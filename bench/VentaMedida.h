@@ -9,8 +9,8 @@
 struct EncargoMedido {
     struct Prenda {
         int idfamilia;
-        QString nombre;  // the garment's label, as the separator row shows it
-        QString fecha;   // delivery date, "dd/mm/yy"
+        QString nombre;                             // the garment's label, as the separator row shows it
+        QString fecha;                              // delivery date, "dd/mm/yy"
         std::vector<std::pair<int, double>> lineas; // product and price
     };
     int idcliente = 0;

@@ -4,12 +4,12 @@
 #include "Listados.h"
 #include "Medida.h"
 #include "VentaMedida.h"
+#include "cash/Caja.h"
 #include "core/BaseDatos.h"
 #include "core/Configuracion.h"
 #include "core/Consultas.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
-#include "cash/Caja.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -32,9 +32,9 @@ struct Opciones {
     bool listados = true;
     bool plan = false;
     bool recordset = true;
-    QString solo;   // only the listings whose name holds this text
+    QString solo;    // only the listings whose name holds this text
     QStringList sql; // statements of one's own, timed like the listings
-    QString salida; // also write the tables to this file
+    QString salida;  // also write the tables to this file
 };
 
 struct Fila {
@@ -83,7 +83,8 @@ Estado Anotar(Conexion &c)
     Estado e;
     e.maxArreglo = Numero(c, QStringLiteral("select max(idarreglo) from arreglos"));
     e.maxMovimiento = Numero(c, QStringLiteral("select max(idmovimiento) from caja"));
-    Recordset rs = c.AbrirRecordset(QStringLiteral("select distinct nombrecierre from caja where cerrado = 0"));
+    Recordset rs =
+        c.AbrirRecordset(QStringLiteral("select distinct nombrecierre from caja where cerrado = 0"));
     for (; !rs.EOF_(); rs.MoveNext())
         e.cierresAbiertos.append(rs.Campo(0).toString());
     return e;
@@ -123,7 +124,8 @@ qint64 PorMotor(Conexion &c, const Listado &l)
         for (qint64 idarreglo : arreglos) {
             QSqlQuery s(c.db());
             s.setForwardOnly(true);
-            const QString suma = QStringLiteral("select sum(importe) as suma from caja where idarreglo = ") + N(idarreglo);
+            const QString suma =
+                QStringLiteral("select sum(importe) as suma from caja where idarreglo = ") + N(idarreglo);
             if (!s.exec(c.Traducir(suma)))
                 throw ErrorBaseDatos(s.lastError().text(), suma);
             while (s.next())
@@ -151,7 +153,7 @@ void Plan(Conexion &c, const Listado &l)
 {
     for (const QString &sql : l.sql) {
         const QString pregunta = (c.motor() == Motor::SQLite ? QStringLiteral("EXPLAIN QUERY PLAN ")
-                                                              : QStringLiteral("EXPLAIN ANALYZE "))
+                                                             : QStringLiteral("EXPLAIN ANALYZE "))
                                  + c.Traducir(sql);
         QSqlQuery q(c.db());
         if (!q.exec(pregunta))
@@ -195,8 +197,8 @@ std::vector<Fila> MedirArranque(Conexion &c, const QString &config, const Opcion
     };
     medir(true, QStringLiteral("Arranque, primero del día (abre caja nueva)"));
     // A movement booked today: the next start-ups go on with the day's cash without asking.
-    MeterMovimientoCaja(100, QStringLiteral("Inicio caja"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")),
-                        1, 0, 0);
+    MeterMovimientoCaja(100, QStringLiteral("Inicio caja"),
+                        QDate::currentDate().toString(QStringLiteral("yyyyMMdd")), 1, 0, 0);
     medir(false, QStringLiteral("Arranque (caja del día ya abierta)"));
     Restaurar(c, estado);
     return filas;
@@ -205,7 +207,8 @@ std::vector<Fila> MedirArranque(Conexion &c, const QString &config, const Opcion
 EncargoMedido EncargoDePrueba(Conexion &c)
 {
     EncargoMedido e;
-    e.idcliente = int(Numero(c, QStringLiteral("select min(idcliente) from clientes where estienda = 0 or estienda is null")));
+    e.idcliente = int(Numero(
+        c, QStringLiteral("select min(idcliente) from clientes where estienda = 0 or estienda is null")));
     e.entregado = 20;
     const QString fecha = QDate::currentDate().addDays(7).toString(QStringLiteral("dd/MM/yy"));
     e.fechaEntrega = fecha;
@@ -213,10 +216,14 @@ EncargoMedido EncargoDePrueba(Conexion &c)
     const int familias[] = {1, 2, 4, 5, 6};
     const int lineas[] = {3, 3, 2, 2, 2};
     for (int i = 0; i < 5; ++i) {
-        EncargoMedido::Prenda p{familias[i], QStringLiteral("-- ") + DimeNombreDeFamilia(familias[i]) + QStringLiteral(" --"),
-                                fecha, {}};
-        Recordset rs = c.AbrirRecordset(QStringLiteral("select idproducto, precio1 from productos where idfamilia = ")
-                                        + N(familias[i]) + QStringLiteral(" and activo = 0 order by idproducto"));
+        EncargoMedido::Prenda p{familias[i],
+                                QStringLiteral("-- ") + DimeNombreDeFamilia(familias[i])
+                                    + QStringLiteral(" --"),
+                                fecha,
+                                {}};
+        Recordset rs =
+            c.AbrirRecordset(QStringLiteral("select idproducto, precio1 from productos where idfamilia = ")
+                             + N(familias[i]) + QStringLiteral(" and activo = 0 order by idproducto"));
         for (int k = 0; k < lineas[i] && !rs.EOF_(); ++k, rs.MoveNext())
             p.lineas.push_back({rs.Campo(0).toInt(), Val(NuloACero(rs.Campo(1)))});
         e.prendas.push_back(p);
@@ -231,7 +238,8 @@ std::vector<Fila> MedirVenta(Conexion &c)
     G().NombreCierre = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
     std::unique_ptr<VentaMedida> venta = CrearVentaMedida();
     const int familia = 1;
-    const int producto = int(Numero(c, QStringLiteral("select min(idproducto) from productos where idfamilia = 1 and activo = 0")));
+    const int producto = int(Numero(
+        c, QStringLiteral("select min(idproducto) from productos where idfamilia = 1 and activo = 0")));
 
     auto repetir = [](int veces, const std::function<void()> &trabajo) {
         for (int i = 0; i < 5; ++i)
@@ -259,7 +267,8 @@ std::vector<Fila> MedirVenta(Conexion &c)
     for (int i = 0; i < 25; ++i) {
         qint64 n = 0;
         const Medida::Muestra g = Medida::Medir([&] { n = venta->AcabarEncargo(encargo); });
-        const Medida::Muestra t = Medida::Medir([&] { venta->ImprimirTickets(n, int(encargo.prendas.size())); });
+        const Medida::Muestra t =
+            Medida::Medir([&] { venta->ImprimirTickets(n, int(encargo.prendas.size())); });
         if (i >= 5) {
             guardar.push_back(g);
             tickets.push_back(t);
@@ -267,7 +276,8 @@ std::vector<Fila> MedirVenta(Conexion &c)
         }
     }
     const double pico = Medida::PicoMb();
-    filas.emplace_back(QStringLiteral("Fin arreglo 5 prendas, 12 líneas: guardar y caja"), 0, Medida::Mediana(guardar));
+    filas.emplace_back(QStringLiteral("Fin arreglo 5 prendas, 12 líneas: guardar y caja"), 0,
+                       Medida::Mediana(guardar));
     filas.emplace_back(QStringLiteral("Fin arreglo: lecturas de los tickets"), 0, Medida::Mediana(tickets));
     filas.emplace_back(QStringLiteral("Fin arreglo: total"), 20, Medida::Mediana(total));
     for (size_t i = filas.size() - 3; i < filas.size(); ++i)
@@ -313,7 +323,9 @@ QString Ms(double ms)
 {
     if (ms < 0)
         return QStringLiteral("—");
-    return ms < 10 ? QString::number(ms, 'f', 2) : ms < 100 ? QString::number(ms, 'f', 1) : QString::number(ms, 'f', 0);
+    return ms < 10    ? QString::number(ms, 'f', 2)
+           : ms < 100 ? QString::number(ms, 'f', 1)
+                      : QString::number(ms, 'f', 0);
 }
 
 QString Maquina()
@@ -327,22 +339,25 @@ QString Maquina()
                 break;
             }
     return cpu + QStringLiteral(", ") + N(QThread::idealThreadCount()) + QStringLiteral(" núcleos; Qt ")
-           + QString::fromLatin1(qVersion()) + QStringLiteral(", SQLite ") + QString::fromLatin1(sqlite3_libversion());
+           + QString::fromLatin1(qVersion()) + QStringLiteral(", SQLite ")
+           + QString::fromLatin1(sqlite3_libversion());
 }
 
 QString Descripcion(Conexion &c, const Configuracion &cfg)
 {
     QString motor;
     if (c.motor() == Motor::SQLite) {
-        motor = QStringLiteral("SQLite, ") + QFileInfo(cfg.ArchivoBaseDatos()).fileName() + QStringLiteral(" (")
-                + N(QFileInfo(cfg.ArchivoBaseDatos()).size() / (1024 * 1024)) + QStringLiteral(" MB)");
+        motor = QStringLiteral("SQLite, ") + QFileInfo(cfg.ArchivoBaseDatos()).fileName()
+                + QStringLiteral(" (") + N(QFileInfo(cfg.ArchivoBaseDatos()).size() / (1024 * 1024))
+                + QStringLiteral(" MB)");
     } else {
         Recordset rs = c.AbrirRecordset(QStringLiteral("show server_version"));
-        motor = QStringLiteral("PostgreSQL ") + rs.Campo(0).toString() + QStringLiteral(", ") + cfg.Servidor().host
-                + QLatin1Char('/') + cfg.Servidor().basedatos;
+        motor = QStringLiteral("PostgreSQL ") + rs.Campo(0).toString() + QStringLiteral(", ")
+                + cfg.Servidor().host + QLatin1Char('/') + cfg.Servidor().basedatos;
     }
     return motor + QStringLiteral(": ") + N(Numero(c, QStringLiteral("select count(*) from arreglos")))
-           + QStringLiteral(" arreglos, ") + N(Numero(c, QStringLiteral("select count(*) from arreglos_detalles")))
+           + QStringLiteral(" arreglos, ")
+           + N(Numero(c, QStringLiteral("select count(*) from arreglos_detalles")))
            + QStringLiteral(" líneas, ") + N(Numero(c, QStringLiteral("select count(*) from clientes")))
            + QStringLiteral(" clientes, ") + N(Numero(c, QStringLiteral("select count(*) from caja")))
            + QStringLiteral(" movimientos de caja");
@@ -360,28 +375,34 @@ QString Carga()
 
 QString Tabla(const QString &titulo, const std::vector<Fila> &filas)
 {
-    QString t = QStringLiteral("\n### ") + titulo + QStringLiteral("\n\n| Operación | Filas | ms | CPU ms | ms Recordset | "
-                                                                "Pico MB | Objetivo ms | |\n|---|--:|--:|--:|--:|--:|--:|:-:|\n");
+    QString t = QStringLiteral("\n### ") + titulo
+                + QStringLiteral("\n\n| Operación | Filas | ms | CPU ms | ms Recordset | "
+                                 "Pico MB | Objetivo ms | |\n|---|--:|--:|--:|--:|--:|--:|:-:|\n");
     for (const Fila &f : filas) {
-        const QString marca = f.objetivoMs <= 0 || f.ms < 0 ? QString() : f.ms <= f.objetivoMs ? QStringLiteral("sí")
-                                                                                                 : QStringLiteral("**NO**");
-        t += QStringLiteral("| ") + f.operacion + (f.nota.isEmpty() ? QString() : QStringLiteral(" (") + f.nota + QLatin1Char(')'))
-             + QStringLiteral(" | ") + (f.filas < 0 ? QString() : N(f.filas)) + QStringLiteral(" | ") + Ms(f.ms)
-             + QStringLiteral(" | ") + Ms(f.cpuMs) + QStringLiteral(" | ") + (f.msRecordset < 0 ? QString() : Ms(f.msRecordset)) + QStringLiteral(" | ")
+        const QString marca = f.objetivoMs <= 0 || f.ms < 0 ? QString()
+                              : f.ms <= f.objetivoMs        ? QStringLiteral("sí")
+                                                            : QStringLiteral("**NO**");
+        t += QStringLiteral("| ") + f.operacion
+             + (f.nota.isEmpty() ? QString() : QStringLiteral(" (") + f.nota + QLatin1Char(')'))
+             + QStringLiteral(" | ") + (f.filas < 0 ? QString() : N(f.filas)) + QStringLiteral(" | ")
+             + Ms(f.ms) + QStringLiteral(" | ") + Ms(f.cpuMs) + QStringLiteral(" | ")
+             + (f.msRecordset < 0 ? QString() : Ms(f.msRecordset)) + QStringLiteral(" | ")
              + QString::number(f.picoMb, 'f', 0) + QStringLiteral(" | ")
-             + (f.objetivoMs > 0 ? Ms(f.objetivoMs) : QString()) + QStringLiteral(" | ") + marca + QStringLiteral(" |\n");
+             + (f.objetivoMs > 0 ? Ms(f.objetivoMs) : QString()) + QStringLiteral(" | ") + marca
+             + QStringLiteral(" |\n");
     }
     return t;
 }
 
 int Uso()
 {
-    std::fputs("Uso: hilvan-bench --config ARCHIVO [--config ARCHIVO ...] [--repeticiones N] [--sin-arranque]\n"
-               "                  [--sin-venta] [--sin-listados] [--sin-recordset] [--solo TEXTO] [--plan]\n"
-               "                  [--sql SENTENCIA ...] [--salida ARCHIVO.md]\n"
-               "Mide el arranque, la venta y los listados sobre la base de datos de cada configuración\n"
-               "(bdcostuaccess.dat). La base de datos queda como estaba.\n",
-               stderr);
+    std::fputs(
+        "Uso: hilvan-bench --config ARCHIVO [--config ARCHIVO ...] [--repeticiones N] [--sin-arranque]\n"
+        "                  [--sin-venta] [--sin-listados] [--sin-recordset] [--solo TEXTO] [--plan]\n"
+        "                  [--sql SENTENCIA ...] [--salida ARCHIVO.md]\n"
+        "Mide el arranque, la venta y los listados sobre la base de datos de cada configuración\n"
+        "(bdcostuaccess.dat). La base de datos queda como estaba.\n",
+        stderr);
     return 2;
 }
 
@@ -411,7 +432,9 @@ int Medir(const Opciones &o)
         const QString cargaAntes = Carga();
         std::fprintf(stderr, "%s\n", qPrintable(titulo));
         std::vector<Fila> filas;
-        auto anadir = [&filas](std::vector<Fila> nuevas) { filas.insert(filas.end(), nuevas.begin(), nuevas.end()); };
+        auto anadir = [&filas](std::vector<Fila> nuevas) {
+            filas.insert(filas.end(), nuevas.begin(), nuevas.end());
+        };
         if (o.arranque)
             anadir(MedirArranque(c, QFileInfo(ruta).absoluteFilePath(), o));
         if (o.venta)

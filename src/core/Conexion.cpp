@@ -113,12 +113,37 @@ void FuncionLike(sqlite3_context *ctx, int, sqlite3_value **argv)
     sqlite3_result_int(ctx, si ? 1 : 0);
 }
 
+// The engines speak English; staff get the cause in Spanish, and the engine's own words go to the
+// program's error output for whoever looks after the machine.
+QString CausaEnEspanol(const QSqlError &e)
+{
+    const QString t = (e.databaseText() + QLatin1Char(' ') + e.driverText()).toLower();
+    const QString codigo = e.nativeErrorCode();
+    auto hay = [&t](const char *texto) { return t.contains(QLatin1String(texto)); };
+    if (hay("locked") || hay("busy"))
+        return QString::fromUtf8("La base de datos está ocupada por otro programa. Inténtelo de nuevo.");
+    if (hay("disk") || hay("full") || hay("readonly") || hay("read-only") || hay("no space"))
+        return QString::fromUtf8("No se pudo escribir en el disco. Compruebe el espacio libre y los permisos.");
+    if (codigo.startsWith(QLatin1String("08")) || hay("connection") || hay("could not connect")
+        || hay("server closed") || hay("timeout") || hay("timed out") || hay("refused"))
+        return QString::fromUtf8("No hay comunicación con el servidor de base de datos.");
+    if (hay("no such table") || hay("no such column") || hay("does not exist") || codigo == QLatin1String("42P01")
+        || codigo == QLatin1String("42703"))
+        return QString::fromUtf8("La base de datos no tiene la estructura que el programa espera "
+                                 "(falta una tabla o una columna).");
+    if (hay("constraint") || hay("unique") || hay("duplicate") || codigo.startsWith(QLatin1String("23")))
+        return QString::fromUtf8("La base de datos ha rechazado los datos (un valor repetido o no válido).");
+    if (hay("syntax") || codigo.startsWith(QLatin1String("42")))
+        return QString::fromUtf8("La base de datos no ha entendido la orden.");
+    if (hay("not open") || hay("cannot open") || hay("unable to open"))
+        return QString::fromUtf8("No se pudo abrir la base de datos.");
+    return QString::fromUtf8("La base de datos no ha podido completar la operación.");
+}
+
 QString TextoError(const QSqlError &e)
 {
-    QString detalle = e.databaseText().trimmed();
-    if (detalle.isEmpty())
-        detalle = e.driverText().trimmed();
-    return QStringLiteral("Error en la base de datos.\r\n") + detalle;
+    qWarning("Base de datos: %s | %s", qPrintable(e.databaseText()), qPrintable(e.driverText()));
+    return QStringLiteral("Error en la base de datos.\r\n") + CausaEnEspanol(e);
 }
 
 } // namespace
@@ -164,7 +189,7 @@ void Conexion::AbrirSQLite(const QString &ruta)
     db_.setDatabaseName(ruta);
     if (!db_.open())
         throw ErrorBaseDatos(QStringLiteral("No se pudo abrir la base de datos ") + ruta
-                                 + QStringLiteral(".\r\n") + db_.lastError().driverText(),
+                                 + QStringLiteral(".\r\n") + CausaEnEspanol(db_.lastError()),
                              QString());
     const QVariant h = db_.driver()->handle();
     if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0) {
@@ -194,7 +219,7 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     db_.setConnectOptions(QStringLiteral("connect_timeout=5"));
     if (!db_.open())
         throw ErrorBaseDatos(QStringLiteral("No se pudo conectar con el servidor de base de datos ") + d.host
-                                 + QStringLiteral(".\r\n") + db_.lastError().databaseText(),
+                                 + QStringLiteral(".\r\n") + CausaEnEspanol(db_.lastError()),
                              QString());
     Ejecutar(QStringLiteral("SET client_min_messages TO warning"));
     // A date sent as the shop writes it, "05/12/2026", is the 5th of December.

@@ -54,8 +54,9 @@ private:
     {
         const QString una = QLatin1Char('(') + QStringList(columnas_.size(), QStringLiteral("?")).join(u", ")
                             + QLatin1Char(')');
-        const QString sql = QStringLiteral("insert into ") + tabla_ + QStringLiteral(" (") + columnas_.join(u", ")
-                            + QStringLiteral(") values ") + QStringList(filas, una).join(u", ");
+        const QString sql = QStringLiteral("insert into ") + tabla_ + QStringLiteral(" (")
+                            + columnas_.join(u", ") + QStringLiteral(") values ")
+                            + QStringList(filas, una).join(u", ");
         if (!q.prepare(sql))
             Fallo(q, sql);
     }
@@ -90,7 +91,10 @@ public:
     int Entre(int a, int b) { return int(g_.bounded(a, b + 1)); } // both ends included
     double U() { return g_.generateDouble(); }
     bool Prob(double p) { return U() < p; }
-    template <class T> const T &Uno(const std::vector<T> &v) { return v[size_t(Entre(0, int(v.size()) - 1))]; }
+    template <class T> const T &Uno(const std::vector<T> &v)
+    {
+        return v[size_t(Entre(0, int(v.size()) - 1))];
+    }
     int Ponderado(const std::vector<int> &pesos)
     {
         int total = 0;
@@ -118,24 +122,66 @@ struct Arreglo {
 const std::vector<std::vector<Arreglo>> &Grupos()
 {
     static const std::vector<std::vector<Arreglo>> g = {
-        {{"Bajo", 8}, {"Bajo con vuelta", 10}, {"Meter cintura", 12}, {"Sacar cintura", 12},
-         {"Estrechar pernera", 15}, {"Cambiar cremallera", 10}, {"Meter de tiro", 11},
-         {"Poner goma en cintura", 9}, {"Acortar largo", 14}, {"Subir de cintura", 16}},
-        {{"Acortar mangas", 18}, {"Meter costados", 20}, {"Cambiar forro", 45}, {"Cambiar botones", 6},
-         {"Entallar", 16}, {"Estrechar hombros", 25}, {"Acortar largo", 20}, {"Cambiar puños", 14},
-         {"Cambiar cuello", 15}, {"Subir hombros", 22}},
-        {{"Bajo", 14}, {"Meter costados", 16}, {"Acortar tirantes", 7}, {"Entallar", 18},
-         {"Cambiar cremallera", 12}, {"Estrechar escote", 15}, {"Meter pinzas", 12}, {"Acortar largo", 18},
-         {"Poner forro", 30}, {"Ajustar talle", 20}},
-        {{"Bajo (metro)", 6}, {"Poner cinta de fruncir", 8}, {"Acortar", 12}, {"Ensanchar", 14},
-         {"Poner trabillas", 10}, {"Coser dobladillo", 7}, {"Poner ollaos", 15}, {"Cambiar cremallera", 12},
-         {"Hacer a medida", 40}, {"Rematar bordes", 9}},
-        {{"Urgente (entrega en el día)", 6}, {"Coser descosido", 5}, {"Poner parche", 6},
-         {"Zurcido invisible", 15}, {"Cambiar botones", 6}, {"Poner corchetes", 4}, {"Coser etiqueta", 3},
-         {"Poner goma", 7}, {"Reforzar costuras", 8}, {"Planchado", 4}},
-        {{"Productos mercería", 0}, {"Botones", 2}, {"Cremallera", 3.5}, {"Hilo", 2},
-         {"Goma elástica (metro)", 1.5}, {"Cinta al bies", 2.5}, {"Corchetes", 1}, {"Entretela (metro)", 4},
-         {"Parches térmicos", 3}, {"Velcro (metro)", 3}},
+        {{"Bajo", 8},
+         {"Bajo con vuelta", 10},
+         {"Meter cintura", 12},
+         {"Sacar cintura", 12},
+         {"Estrechar pernera", 15},
+         {"Cambiar cremallera", 10},
+         {"Meter de tiro", 11},
+         {"Poner goma en cintura", 9},
+         {"Acortar largo", 14},
+         {"Subir de cintura", 16}},
+        {{"Acortar mangas", 18},
+         {"Meter costados", 20},
+         {"Cambiar forro", 45},
+         {"Cambiar botones", 6},
+         {"Entallar", 16},
+         {"Estrechar hombros", 25},
+         {"Acortar largo", 20},
+         {"Cambiar puños", 14},
+         {"Cambiar cuello", 15},
+         {"Subir hombros", 22}},
+        {{"Bajo", 14},
+         {"Meter costados", 16},
+         {"Acortar tirantes", 7},
+         {"Entallar", 18},
+         {"Cambiar cremallera", 12},
+         {"Estrechar escote", 15},
+         {"Meter pinzas", 12},
+         {"Acortar largo", 18},
+         {"Poner forro", 30},
+         {"Ajustar talle", 20}},
+        {{"Bajo (metro)", 6},
+         {"Poner cinta de fruncir", 8},
+         {"Acortar", 12},
+         {"Ensanchar", 14},
+         {"Poner trabillas", 10},
+         {"Coser dobladillo", 7},
+         {"Poner ollaos", 15},
+         {"Cambiar cremallera", 12},
+         {"Hacer a medida", 40},
+         {"Rematar bordes", 9}},
+        {{"Urgente (entrega en el día)", 6},
+         {"Coser descosido", 5},
+         {"Poner parche", 6},
+         {"Zurcido invisible", 15},
+         {"Cambiar botones", 6},
+         {"Poner corchetes", 4},
+         {"Coser etiqueta", 3},
+         {"Poner goma", 7},
+         {"Reforzar costuras", 8},
+         {"Planchado", 4}},
+        {{"Productos mercería", 0},
+         {"Botones", 2},
+         {"Cremallera", 3.5},
+         {"Hilo", 2},
+         {"Goma elástica (metro)", 1.5},
+         {"Cinta al bies", 2.5},
+         {"Corchetes", 1},
+         {"Entretela (metro)", 4},
+         {"Parches térmicos", 3},
+         {"Velcro (metro)", 3}},
     };
     return g;
 }
@@ -154,66 +200,101 @@ struct Familia {
 const std::vector<Familia> &Familias()
 {
     static const std::vector<Familia> f = {
-        {"Pantalón", 0, 1, 200},        {"Vaquero", 0, 1, 120},          {"Varios", 4, 1, 50},
-        {"Falda", 0, 1.1, 80},          {"Vestido", 2, 1, 80},           {"Chaqueta", 1, 1, 60},
-        {"Camisa", 1, 0.7, 60},         {"Abrigo", 1, 1.3, 40},          {"Cortinas", 3, 1, 30},
+        {"Pantalón", 0, 1, 200},
+        {"Vaquero", 0, 1, 120},
+        {"Varios", 4, 1, 50},
+        {"Falda", 0, 1.1, 80},
+        {"Vestido", 2, 1, 80},
+        {"Chaqueta", 1, 1, 60},
+        {"Camisa", 1, 0.7, 60},
+        {"Abrigo", 1, 1.3, 40},
+        {"Cortinas", 3, 1, 30},
         {"Mercería", kGrupoMerceria, 1, 0},
-        {"Americana", 1, 1.1, 30},      {"Traje", 1, 1.4, 20},           {"Gabardina", 1, 1.3, 15},
-        {"Blusa", 1, 0.7, 25},          {"Vestido de fiesta", 2, 1.5, 15}, {"Vestido de novia", 2, 2.5, 5},
-        {"Bermuda", 0, 0.9, 10},        {"Pantalón corto", 0, 0.8, 8},   {"Falda larga", 0, 1.2, 10},
-        {"Jersey", 1, 0.8, 10},         {"Chaleco", 1, 0.8, 6},          {"Cazadora", 1, 1.2, 10},
-        {"Cazadora de piel", 1, 1.8, 6}, {"Plumífero", 1, 1.3, 6},       {"Mono", 2, 1, 4},
-        {"Pijama", 0, 0.7, 3},          {"Chándal", 0, 0.8, 6},          {"Uniforme", 1, 1, 8},
-        {"Camiseta", 1, 0.6, 6},        {"Sábanas", 3, 0.8, 4},          {"Mantel", 3, 0.9, 4},
-        {"Visillos", 3, 0.9, 6},        {"Funda de sofá", 3, 1.5, 3},    {"Cojines", 3, 0.6, 3},
-        {"Ropa de bebé", 2, 0.6, 4},    {"Ropa de trabajo", 0, 1, 6},    {"Kimono", 2, 1.2, 2},
-        {"Disfraz", 2, 1, 4},           {"Bañador", 2, 0.7, 2},          {"Toga", 1, 1.3, 2},
+        {"Americana", 1, 1.1, 30},
+        {"Traje", 1, 1.4, 20},
+        {"Gabardina", 1, 1.3, 15},
+        {"Blusa", 1, 0.7, 25},
+        {"Vestido de fiesta", 2, 1.5, 15},
+        {"Vestido de novia", 2, 2.5, 5},
+        {"Bermuda", 0, 0.9, 10},
+        {"Pantalón corto", 0, 0.8, 8},
+        {"Falda larga", 0, 1.2, 10},
+        {"Jersey", 1, 0.8, 10},
+        {"Chaleco", 1, 0.8, 6},
+        {"Cazadora", 1, 1.2, 10},
+        {"Cazadora de piel", 1, 1.8, 6},
+        {"Plumífero", 1, 1.3, 6},
+        {"Mono", 2, 1, 4},
+        {"Pijama", 0, 0.7, 3},
+        {"Chándal", 0, 0.8, 6},
+        {"Uniforme", 1, 1, 8},
+        {"Camiseta", 1, 0.6, 6},
+        {"Sábanas", 3, 0.8, 4},
+        {"Mantel", 3, 0.9, 4},
+        {"Visillos", 3, 0.9, 6},
+        {"Funda de sofá", 3, 1.5, 3},
+        {"Cojines", 3, 0.6, 3},
+        {"Ropa de bebé", 2, 0.6, 4},
+        {"Ropa de trabajo", 0, 1, 6},
+        {"Kimono", 2, 1.2, 2},
+        {"Disfraz", 2, 1, 4},
+        {"Bañador", 2, 0.7, 2},
+        {"Toga", 1, 1.3, 2},
     };
     return f;
 }
 
 const std::vector<const char *> kNombres = {
-    "María", "Carmen", "Josefa", "Isabel", "Ana", "Laura", "Marta", "Cristina", "Lucía", "Paula", "Elena",
-    "Pilar", "Dolores", "Teresa", "Rosa", "Sara", "Raquel", "Beatriz", "Silvia", "Nuria", "Irene", "Alba",
-    "Andrea", "Sofía", "Julia", "Inés", "Begoña", "Antonio", "José", "Manuel", "Francisco", "David", "Juan",
-    "Javier", "Daniel", "Carlos", "Jesús", "Alejandro", "Miguel", "Rafael", "Pedro", "Pablo", "Ángel",
-    "Sergio", "Fernando", "Jorge", "Luis", "Alberto", "Álvaro", "Diego", "Patrick", "Íñigo"};
+    "María",   "Carmen",    "Josefa",  "Isabel",    "Ana",    "Laura",   "Marta",  "Cristina", "Lucía",
+    "Paula",   "Elena",     "Pilar",   "Dolores",   "Teresa", "Rosa",    "Sara",   "Raquel",   "Beatriz",
+    "Silvia",  "Nuria",     "Irene",   "Alba",      "Andrea", "Sofía",   "Julia",  "Inés",     "Begoña",
+    "Antonio", "José",      "Manuel",  "Francisco", "David",  "Juan",    "Javier", "Daniel",   "Carlos",
+    "Jesús",   "Alejandro", "Miguel",  "Rafael",    "Pedro",  "Pablo",   "Ángel",  "Sergio",   "Fernando",
+    "Jorge",   "Luis",      "Alberto", "Álvaro",    "Diego",  "Patrick", "Íñigo"};
 
 const std::vector<const char *> kApellidos = {
-    "García", "Rodríguez", "González", "Fernández", "López", "Martínez", "Sánchez", "Pérez", "Gómez",
-    "Martín", "Jiménez", "Ruiz", "Hernández", "Díaz", "Moreno", "Muñoz", "Álvarez", "Romero", "Alonso",
-    "Gutiérrez", "Navarro", "Torres", "Domínguez", "Vázquez", "Ramos", "Gil", "Ramírez", "Serrano", "Blanco",
-    "Molina", "Morales", "Suárez", "Ortega", "Delgado", "Castro", "Ortiz", "Rubio", "Marín", "Sanz", "Núñez",
-    "Iglesias", "Medina", "Garrido", "Cortés", "Castillo", "Santos", "Lozano", "Guerrero", "Cano", "Prieto",
-    "Méndez", "Cruz", "Calvo", "Gallego", "Vidal", "León", "Márquez", "Herrera", "Peña", "O'Brien"};
+    "García",   "Rodríguez", "González", "Fernández", "López",     "Martínez", "Sánchez",   "Pérez",
+    "Gómez",    "Martín",    "Jiménez",  "Ruiz",      "Hernández", "Díaz",     "Moreno",    "Muñoz",
+    "Álvarez",  "Romero",    "Alonso",   "Gutiérrez", "Navarro",   "Torres",   "Domínguez", "Vázquez",
+    "Ramos",    "Gil",       "Ramírez",  "Serrano",   "Blanco",    "Molina",   "Morales",   "Suárez",
+    "Ortega",   "Delgado",   "Castro",   "Ortiz",     "Rubio",     "Marín",    "Sanz",      "Núñez",
+    "Iglesias", "Medina",    "Garrido",  "Cortés",    "Castillo",  "Santos",   "Lozano",    "Guerrero",
+    "Cano",     "Prieto",    "Méndez",   "Cruz",      "Calvo",     "Gallego",  "Vidal",     "León",
+    "Márquez",  "Herrera",   "Peña",     "O'Brien"};
 
-const std::vector<const char *> kTiposTienda = {"Boutique", "Modas", "Tintorería", "Confecciones",
-                                                 "Lavandería", "Novias", "Sastrería", "Tienda"};
+const std::vector<const char *> kTiposTienda = {"Boutique",   "Modas",  "Tintorería", "Confecciones",
+                                                "Lavandería", "Novias", "Sastrería",  "Tienda"};
 const std::vector<const char *> kNombresTienda = {
-    "Lola", "La Estrella", "Carmela", "El Dedal", "Azahar", "Sol", "Duquesa", "Alameda", "Nácar", "Marisol",
-    "La Perla", "Olivo", "Ébano", "Goya", "Princesa", "Del Carmen", "La Moda", "Bruma", "Chelo", "Aurora"};
+    "Lola",     "La Estrella", "Carmela", "El Dedal", "Azahar", "Sol",   "Duquesa",
+    "Alameda",  "Nácar",       "Marisol", "La Perla", "Olivo",  "Ébano", "Goya",
+    "Princesa", "Del Carmen",  "La Moda", "Bruma",    "Chelo",  "Aurora"};
 
-const std::vector<const char *> kCalles = {
-    "C/ Mayor", "C/ Toledo", "Av. de la Albufera", "C/ Fuencarral", "C/ Atocha", "C/ Embajadores",
-    "C/ Preciados", "C/ Huertas", "C/ Alcalá", "C/ Goya", "C/ Princesa", "Paseo de Extremadura",
-    "C/ Serrano", "C/ Bravo Murillo", "C/ Arturo Soria", "Av. de América", "C/ López de Hoyos",
-    "C/ General Ricardos", "Av. de Oporto", "C/ Marqués de Vadillo"};
+const std::vector<const char *> kCalles = {"C/ Mayor",           "C/ Toledo",
+                                           "Av. de la Albufera", "C/ Fuencarral",
+                                           "C/ Atocha",          "C/ Embajadores",
+                                           "C/ Preciados",       "C/ Huertas",
+                                           "C/ Alcalá",          "C/ Goya",
+                                           "C/ Princesa",        "Paseo de Extremadura",
+                                           "C/ Serrano",         "C/ Bravo Murillo",
+                                           "C/ Arturo Soria",    "Av. de América",
+                                           "C/ López de Hoyos",  "C/ General Ricardos",
+                                           "Av. de Oporto",      "C/ Marqués de Vadillo"};
 
-const std::vector<const char *> kLocalidades = {"Madrid", "Madrid", "Madrid", "Madrid", "Madrid",
+const std::vector<const char *> kLocalidades = {"Madrid", "Madrid", "Madrid",  "Madrid",   "Madrid",
                                                 "Madrid", "Getafe", "Leganés", "Alcorcón", "Móstoles"};
 
 const std::vector<const char *> kNombresCostureras = {
-    "Rosa", "Pilar", "Encarna", "Lucía", "Mercedes", "Dolores", "Amparo", "Consuelo", "Remedios",
-    "Inmaculada", "Montserrat", "Begoña", "Nuria", "Raquel", "Sonia", "Yolanda", "Patricia", "Cristina",
-    "Beatriz", "Silvia", "Mónica", "Verónica", "Alicia", "Teresa", "Fátima", "Milagros", "Rocío",
-    "Esperanza", "Ana María", "Luz"};
+    "Rosa",     "Pilar",      "Encarna",    "Lucía",     "Mercedes",  "Dolores",  "Amparo", "Consuelo",
+    "Remedios", "Inmaculada", "Montserrat", "Begoña",    "Nuria",     "Raquel",   "Sonia",  "Yolanda",
+    "Patricia", "Cristina",   "Beatriz",    "Silvia",    "Mónica",    "Verónica", "Alicia", "Teresa",
+    "Fátima",   "Milagros",   "Rocío",      "Esperanza", "Ana María", "Luz"};
 constexpr int kCostureras = 30;
 constexpr int kDesactivadas = 8; // the first eight left the shop over the years
 
 const std::vector<const char *> kColores = {
-    "Negro", "Blanco", "Azul marino", "Azul cielo", "Rojo", "Granate", "Verde", "Verde botella", "Gris",
-    "Gris marengo", "Marrón", "Beige", "Crema", "Rosa", "Fucsia", "Amarillo", "Mostaza", "Naranja", "Morado",
-    "Lila", "Camel", "Plata", "Dorado"};
+    "Negro",   "Blanco",       "Azul marino", "Azul cielo", "Rojo",  "Granate", "Verde",  "Verde botella",
+    "Gris",    "Gris marengo", "Marrón",      "Beige",      "Crema", "Rosa",    "Fucsia", "Amarillo",
+    "Mostaza", "Naranja",      "Morado",      "Lila",       "Camel", "Plata",   "Dorado"};
 
 // Times are written as the shop's wall clock; keeping them in UTC spares the time-zone lookup
 // that local times cost on every row.
@@ -243,8 +324,8 @@ bool DiaDeTrabajo(const QDate &d)
         return false;
     if (d.month() == 8 && d.day() <= 15) // closed for the summer
         return false;
-    static const int festivos[][2] = {{1, 1}, {6, 1}, {1, 5}, {15, 8}, {12, 10}, {1, 11}, {6, 12}, {8, 12},
-                                      {25, 12}};
+    static const int festivos[][2] = {{1, 1},  {6, 1},  {1, 5},  {15, 8}, {12, 10},
+                                      {1, 11}, {6, 12}, {8, 12}, {25, 12}};
     for (const auto &f : festivos)
         if (d.day() == f[0] && d.month() == f[1])
             return false;
@@ -268,7 +349,7 @@ struct Prenda {
     QDate entrega;
     int costurera = 0; // 0 = not assigned
     QDateTime asignada;
-    int diaListo = -1;  // working day it came back to the shop; -1 = not yet
+    int diaListo = -1; // working day it came back to the shop; -1 = not yet
     bool pagada = false;
 };
 
@@ -280,8 +361,8 @@ public:
           arreglos_(c, QStringLiteral("arreglos"),
                     {QStringLiteral("idarreglo"), QStringLiteral("idusuario"), QStringLiteral("idcliente"),
                      QStringLiteral("fechaarreglo"), QStringLiteral("fechaprevistaentrega"),
-                     QStringLiteral("fecharealentrega"), QStringLiteral("entregado"), QStringLiteral("pagado"),
-                     QStringLiteral("entregadoacliente")}),
+                     QStringLiteral("fecharealentrega"), QStringLiteral("entregado"),
+                     QStringLiteral("pagado"), QStringLiteral("entregadoacliente")}),
           lineas_(c, QStringLiteral("arreglos_detalles"),
                   {QStringLiteral("idarreglo"), QStringLiteral("idproducto"), QStringLiteral("precio"),
                    QStringLiteral("nombreprenda"), QStringLiteral("referenciaprenda"),
@@ -325,8 +406,9 @@ private:
 
 ResumenHistoria Historia::Generar()
 {
-    const qint64 ya = c_.AbrirRecordset(QStringLiteral("select count(*) as n from arreglos")).Campo(0).toLongLong()
-                      + c_.AbrirRecordset(QStringLiteral("select count(*) as n from clientes")).Campo(0).toLongLong();
+    const qint64 ya =
+        c_.AbrirRecordset(QStringLiteral("select count(*) as n from arreglos")).Campo(0).toLongLong()
+        + c_.AbrirRecordset(QStringLiteral("select count(*) as n from clientes")).Campo(0).toLongLong();
     if (ya > 0)
         throw ErrorBaseDatos(QStringLiteral("La base de datos ya tiene arreglos o clientes: la historia se "
                                             "genera sobre una base de datos recién creada."),
@@ -382,7 +464,8 @@ void Historia::Maestros()
 
     c_.Ejecutar(QStringLiteral("delete from parametros"));
     c_.Ejecutar(QString::fromUtf8(
-        "insert into parametros (nombretienda, nombre, nif, direccion, telefono, cp, localidad, pie1, pie2, pie3, "
+        "insert into parametros (nombretienda, nombre, nif, direccion, telefono, cp, localidad, pie1, pie2, "
+        "pie3, "
         "pie4, pie5, pie6, pie7, puertocom, parametrospuerto, anchuracarro) values ('ARREGLOS LA AGUJA', "
         "'La Aguja Costura S.L.', 'B28765432', 'C/ Bravo Murillo, 140', '915 334 455', '28020', 'Madrid', "
         "'Gracias por su confianza', 'Plazo de recogida: 3 meses', 'Imprescindible presentar este ticket', "
@@ -411,7 +494,8 @@ void Historia::Maestros()
             const double p1 = Redondo(grupo[i].precio * fam.factor, 0.5);
             const double p2 = Redondo(p1 * 0.8, 0.5);
             // Some work is paid to the worker as a third of the price charged (precio3 = 0).
-            const double p3 = fam.grupo == kGrupoMerceria || idproducto % 7 == 3 ? 0 : Redondo(p1 * 0.45, 0.5);
+            const double p3 =
+                fam.grupo == kGrupoMerceria || idproducto % 7 == 3 ? 0 : Redondo(p1 * 0.45, 0.5);
             const bool activo = i + 1 < grupo.size();
             productos.Fila({idfamilia, T(grupo[i].nombre), p1, p2, p3, activo ? 0 : 1});
             if (activo && fam.grupo != kGrupoMerceria)
@@ -421,7 +505,8 @@ void Historia::Maestros()
     familias.Vaciar();
     productos.Vaciar();
 
-    Lote costureras(c_, QStringLiteral("costureras"), {QStringLiteral("nombre"), QStringLiteral("desactivado")});
+    Lote costureras(c_, QStringLiteral("costureras"),
+                    {QStringLiteral("nombre"), QStringLiteral("desactivado")});
     for (int w = 0; w < kCostureras; ++w) {
         // Older rows never had the flag written: Null reads as active.
         const QVariant desactivado = w < kDesactivadas ? QVariant(1) : w % 5 == 4 ? QVariant() : QVariant(0);
@@ -441,13 +526,16 @@ void Historia::Clientes()
                    QStringLiteral("estienda")});
     for (int i = 0; i < n; ++i) {
         const bool tienda = i % paso == paso / 2 && int(tiendas_.size()) < nTiendas;
-        const QString direccion = T(azar_.Uno(kCalles)) + QStringLiteral(", ") + QString::number(azar_.Entre(1, 180));
-        const QString cp = QStringLiteral("280") + QStringLiteral("%1").arg(azar_.Entre(1, 55), 2, 10, QLatin1Char('0'));
+        const QString direccion =
+            T(azar_.Uno(kCalles)) + QStringLiteral(", ") + QString::number(azar_.Entre(1, 180));
+        const QString cp =
+            QStringLiteral("280") + QStringLiteral("%1").arg(azar_.Entre(1, 55), 2, 10, QLatin1Char('0'));
         // i * 7919 modulo 10^8 never repeats, so no two customers share a telephone.
         const qint64 resto = (qint64(i) * 7919 + 1234567) % 100000000;
         if (tienda) {
             tiendas_.push_back(i + 1);
-            const QString nombre = T(azar_.Uno(kTiposTienda)) + QLatin1Char(' ') + T(azar_.Uno(kNombresTienda));
+            const QString nombre =
+                T(azar_.Uno(kTiposTienda)) + QLatin1Char(' ') + T(azar_.Uno(kNombresTienda));
             clientes.Fila({nombre, direccion, cp, T(azar_.Uno(kLocalidades)),
                            QStringLiteral("B") + QString::number(10000000 + azar_.Entre(0, 89999999)),
                            QString::number(910000000 + resto % 10000000), 1});
@@ -455,9 +543,10 @@ void Historia::Clientes()
             privados_.push_back(i + 1);
             const QString nombre = T(azar_.Uno(kNombres)) + QLatin1Char(' ') + T(azar_.Uno(kApellidos))
                                    + QLatin1Char(' ') + T(azar_.Uno(kApellidos));
-            clientes.Fila({nombre, direccion, cp, T(azar_.Uno(kLocalidades)),
-                           azar_.Prob(0.1) ? QStringLiteral("%1X").arg(azar_.Entre(10000000, 99999999)) : QString(),
-                           QString::number(600000000 + resto), azar_.Prob(0.7) ? QVariant(0) : QVariant()});
+            clientes.Fila(
+                {nombre, direccion, cp, T(azar_.Uno(kLocalidades)),
+                 azar_.Prob(0.1) ? QStringLiteral("%1X").arg(azar_.Entre(10000000, 99999999)) : QString(),
+                 QString::number(600000000 + resto), azar_.Prob(0.7) ? QVariant(0) : QVariant()});
         }
     }
     clientes.Vaciar();
@@ -542,7 +631,8 @@ void Historia::Dia(int d, int pedidos)
     // Opening a cash day closes every earlier one: only the last day is still open.
     const int cerrado = d + 1 == int(dias_.size()) ? 0 : 1;
     for (const Movimiento &m : movs)
-        caja_.Fila({m.importe, m.concepto, m.cuando.toString(kIso), cierre, cerrado, m.formapago, m.idarreglo, 0});
+        caja_.Fila(
+            {m.importe, m.concepto, m.cuando.toString(kIso), cierre, cerrado, m.formapago, m.idarreglo, 0});
 }
 
 void Historia::Pedido(int d, const QDateTime &cuando)
@@ -552,7 +642,8 @@ void Historia::Pedido(int d, const QDateTime &cuando)
     const bool esTienda = azar_.Prob(0.08);
     int cliente;
     if (esTienda) {
-        cliente = tiendas_[size_t(std::min<double>(tiendas_.size() - 1, std::floor(std::pow(azar_.U(), 1.5) * double(tiendas_.size()))))];
+        cliente = tiendas_[size_t(std::min<double>(
+            tiendas_.size() - 1, std::floor(std::pow(azar_.U(), 1.5) * double(tiendas_.size()))))];
     } else {
         // A few customers come often, most now and then; the frequent ones are spread over the ids.
         const size_t k = size_t(std::floor(std::pow(azar_.U(), 1.3) * double(privados_.size())));
@@ -563,7 +654,7 @@ void Historia::Pedido(int d, const QDateTime &cuando)
     std::vector<Prenda> prendas(static_cast<size_t>(numPrendas));
     double total = 0;
     QDate prevista;
-    int listoTodas = 0;     // the last working day a garment came back; -1 when one has not
+    int listoTodas = 0; // the last working day a garment came back; -1 when one has not
     for (Prenda &p : prendas) {
         p.familia = azar_.Ponderado(pesosFamilia_) + 1;
         const std::vector<int> &oferta = productosFamilia_[size_t(p.familia)];
@@ -577,7 +668,8 @@ void Historia::Pedido(int d, const QDateTime &cuando)
         }
         const Familia &fam = Familias()[size_t(p.familia - 1)];
         p.nombre = QStringLiteral("-- ") + T(fam.nombre)
-                   + (azar_.Prob(0.6) ? QLatin1Char(' ') + T(azar_.Uno(kColores)) : QString()) + QStringLiteral(" --");
+                   + (azar_.Prob(0.6) ? QLatin1Char(' ') + T(azar_.Uno(kColores)) : QString())
+                   + QStringLiteral(" --");
         const bool urgente = std::count(p.productos.begin(), p.productos.end(), kProductoUrgente) > 0;
         p.entrega = urgente ? cuando.date() : cuando.date().addDays(azar_.Entre(3, 14));
         if (!prevista.isValid() || p.entrega > prevista)
@@ -614,7 +706,9 @@ void Historia::Pedido(int d, const QDateTime &cuando)
     double senal = 0;
     if (!esTienda) {
         const double r = azar_.U();
-        senal = r < 0.35 ? 0 : r < 0.65 ? total : std::min(total, std::max(5.0, std::floor(total * 0.5 / 5) * 5));
+        senal = r < 0.35   ? 0
+                : r < 0.65 ? total
+                           : std::min(total, std::max(5.0, std::floor(total * 0.5 / 5) * 5));
     }
     const QString concepto = QStringLiteral("Ref. ") + QString::number(n);
     if (senal > 0)
@@ -645,7 +739,8 @@ void Historia::Pedido(int d, const QDateTime &cuando)
             if (diaPago <= ultimo) {
                 const QDateTime pago = HoraEn(diaPago);
                 agenda_[size_t(diaPago)].push_back({pago, resto, concepto, 1, n});
-                agenda_[size_t(diaPago)].push_back({pago, -resto, QStringLiteral("Retirado caja P.T."), 1, 0});
+                agenda_[size_t(diaPago)].push_back(
+                    {pago, -resto, QStringLiteral("Retirado caja P.T."), 1, 0});
             }
         }
         // Finishing a reopened order saves it again: its date becomes the handover's and
@@ -656,8 +751,8 @@ void Historia::Pedido(int d, const QDateTime &cuando)
         entregadoACliente = 1;
     }
 
-    arreglos_.Fila({n, azar_.Entre(1, 5), cliente, fechaArreglo.toString(kIso),
-                    Medianoche(prevista), realEntrega, entregado, 0, entregadoACliente});
+    arreglos_.Fila({n, azar_.Entre(1, 5), cliente, fechaArreglo.toString(kIso), Medianoche(prevista),
+                    realEntrega, entregado, 0, entregadoACliente});
     int g = 0;
     for (const Prenda &p : prendas) {
         const QString referencia = QString::number(n) + QLatin1Char('.') + QString::number(++g);
@@ -669,9 +764,8 @@ void Historia::Pedido(int d, const QDateTime &cuando)
         else if (azar_.Prob(0.01))
             listo = 0; // marked back by mistake and toggled off again
         for (size_t i = 0; i < p.productos.size(); ++i)
-            lineas_.Fila({n, p.productos[i], p.precios[i], p.nombre, referencia,
-                          Medianoche(p.entrega), listo, costurera, asignada,
-                          p.pagada ? QVariant(1) : QVariant()});
+            lineas_.Fila({n, p.productos[i], p.precios[i], p.nombre, referencia, Medianoche(p.entrega), listo,
+                          costurera, asignada, p.pagada ? QVariant(1) : QVariant()});
     }
 }
 

@@ -22,7 +22,7 @@ struct ResumenHistoria {
     qint64 clientes = 0;
     qint64 tiendas = 0;
     qint64 movimientos = 0;
-    int dias = 0;          // cash days, one per working day
+    int dias = 0; // cash days, one per working day
     QDate primerDia, ultimoDia;
 };
 

@@ -4,6 +4,7 @@
 #include "counter/frmInicio.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -11,6 +12,8 @@ frmInicioVista::frmInicioVista(frmInicio &modelo, QWidget *padre)
     : QWidget(padre, Qt::SplashScreen | Qt::FramelessWindowHint), modelo_(modelo)
 {
     setFixedSize(520, 300);
+    if (const QScreen *pantalla = QGuiApplication::primaryScreen())
+        move(pantalla->geometry().center() - rect().center());
     setStyleSheet(QStringLiteral("frmInicioVista { background: #fbf8f2; border: 3px solid #8a7b66; }"));
     setAttribute(Qt::WA_StyledBackground);
     auto *capa = new QVBoxLayout(this);

@@ -31,13 +31,13 @@ bool Igual(double a, double b)
 QString Huella(BaseDePrueba &b)
 {
     QStringList h;
-    for (const char *sql : {"select idcliente from arreglos order by idarreglo",
-                            "select fechaarreglo from arreglos order by idarreglo",
-                            "select referenciaprenda from arreglos_detalles order by idarreglodetalle",
-                            "select precio from arreglos_detalles order by idarreglodetalle",
-                            "select idcosturera from arreglos_detalles order by idarreglodetalle",
-                            "select importe from caja order by idmovimiento",
-                            "select nombre from clientes order by idcliente"})
+    for (const char *sql :
+         {"select idcliente from arreglos order by idarreglo",
+          "select fechaarreglo from arreglos order by idarreglo",
+          "select referenciaprenda from arreglos_detalles order by idarreglodetalle",
+          "select precio from arreglos_detalles order by idarreglodetalle",
+          "select idcosturera from arreglos_detalles order by idarreglodetalle",
+          "select importe from caja order by idmovimiento", "select nombre from clientes order by idcliente"})
         h += b.Columna(QString::fromLatin1(sql)).join(QLatin1Char(','));
     return h.join(QLatin1Char('|'));
 }
@@ -59,12 +59,15 @@ private Q_SLOTS:
         // The sale screen dates the garment of product 21 for the same day.
         QCOMPARE(b.Valor(QStringLiteral("select nombre from productos where idproducto = 21")),
                  QString::fromUtf8("Urgente (entrega en el día)"));
-        QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from productos where nombre = 'Productos mercería'")), 1);
+        QCOMPARE(
+            Cuenta(b, QStringLiteral("select count(*) from productos where nombre = 'Productos mercería'")),
+            1);
         QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from costureras")), 30);
         QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from costureras where desactivado = 1")), 8);
         QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from clientes")), int(r.clientes));
         QVERIFY(r.tiendas >= 3);
-        QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from clientes where estienda = 1")), int(r.tiendas));
+        QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from clientes where estienda = 1")),
+                 int(r.tiendas));
         QCOMPARE(Cuenta(b, QStringLiteral("select count(distinct telefono) from clientes")), int(r.clientes));
         QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from usuarios")), 5);
         QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from parametros")), 1);
@@ -126,7 +129,8 @@ private Q_SLOTS:
         // handed over; a partner shop pays nothing at the counter and all at its settlement.
         Recordset rs = b.conexion.AbrirRecordset(QStringLiteral(
             "select arreglos.idarreglo, arreglos.entregado, arreglos.entregadoacliente, clientes.estienda, "
-            "(select sum(precio) from arreglos_detalles where arreglos_detalles.idarreglo = arreglos.idarreglo) "
+            "(select sum(precio) from arreglos_detalles where arreglos_detalles.idarreglo = "
+            "arreglos.idarreglo) "
             "as total, (select sum(importe) from caja where caja.idarreglo = arreglos.idarreglo) as pagado "
             "from arreglos inner join clientes on arreglos.idcliente = clientes.idcliente"));
         int abiertos = 0, entregados = 0, tiendasSaldadas = 0, tiendasPendientes = 0;
@@ -161,13 +165,15 @@ private Q_SLOTS:
                                           "'Ref. ' || cast(idarreglo as varchar(20))")),
                  0);
         // Each settlement is booked and taken out again: the pairs leave the till as it was.
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja where concepto = 'Retirado caja P.T.'")),
-                 b.Valor(QStringLiteral("select count(*) from caja k where idarreglo <> 0 and exists (select 1 "
-                                        "from caja p where p.idmovimiento = k.idmovimiento + 1 and p.concepto = "
-                                        "'Retirado caja P.T.' and p.importe = -k.importe)")));
+        QCOMPARE(
+            b.Valor(QStringLiteral("select count(*) from caja where concepto = 'Retirado caja P.T.'")),
+            b.Valor(QStringLiteral("select count(*) from caja k where idarreglo <> 0 and exists (select 1 "
+                                   "from caja p where p.idmovimiento = k.idmovimiento + 1 and p.concepto = "
+                                   "'Retirado caja P.T.' and p.importe = -k.importe)")));
         QVERIFY(Cuenta(b, QStringLiteral("select count(*) from caja where concepto = 'Mercería'")) > 0);
         QVERIFY(Cuenta(b, QStringLiteral("select count(*) from caja where concepto = 'Retirado de caja' and "
-                                         "importe < 0")) > 0);
+                                         "importe < 0"))
+                > 0);
     }
 
     void diasDeCaja()
@@ -176,7 +182,8 @@ private Q_SLOTS:
         const ResumenHistoria r = Generar(b);
         QVERIFY(r.ultimoDia < b.reloj.Ahora().date());
         QCOMPARE(Cuenta(b, QStringLiteral("select count(distinct nombrecierre) from caja")), r.dias);
-        QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from caja where concepto = 'Inicio caja'")), r.dias);
+        QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from caja where concepto = 'Inicio caja'")),
+                 r.dias);
 
         // One opening float first thing each day, movements in the order of their time, and only
         // the last day still open.
@@ -216,34 +223,46 @@ private Q_SLOTS:
                                           "(d.listoparaentrega is null or d.listoparaentrega <> 1 or "
                                           "d.idcosturera is null)")),
                  0);
-        QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where listoparaentrega = 1 and "
-                                          "idcosturera is null")),
-                 0);
-        QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where (idcosturera is null) <> "
-                                          "(fechaasignaciontrabajador is null)")),
-                 0);
-        QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where pagadoatrabajador = 1 and "
-                                          "(listoparaentrega is null or listoparaentrega <> 1)")),
-                 0);
-        QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from arreglos where fechaprevistaentrega < "
-                                          "(select max(fechaentrega) from arreglos_detalles d where d.idarreglo = "
-                                          "arreglos.idarreglo)")),
-                 0);
+        QCOMPARE(
+            Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where listoparaentrega = 1 and "
+                                     "idcosturera is null")),
+            0);
+        QCOMPARE(
+            Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where (idcosturera is null) <> "
+                                     "(fechaasignaciontrabajador is null)")),
+            0);
+        QCOMPARE(
+            Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where pagadoatrabajador = 1 and "
+                                     "(listoparaentrega is null or listoparaentrega <> 1)")),
+            0);
+        QCOMPARE(
+            Cuenta(b, QStringLiteral("select count(*) from arreglos where fechaprevistaentrega < "
+                                     "(select max(fechaentrega) from arreglos_detalles d where d.idarreglo = "
+                                     "arreglos.idarreglo)")),
+            0);
 
         // Every state is there: taken in, with a worker, back in the shop, delivered, paid to the worker.
-        QVERIFY(Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where idcosturera is null")) > 0);
-        QVERIFY(Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where idcosturera is not null and "
-                                         "(listoparaentrega is null or listoparaentrega = 0)")) > 0);
+        QVERIFY(Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where idcosturera is null"))
+                > 0);
+        QVERIFY(Cuenta(b, QStringLiteral(
+                              "select count(*) from arreglos_detalles where idcosturera is not null and "
+                              "(listoparaentrega is null or listoparaentrega = 0)"))
+                > 0);
         QVERIFY(Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles d inner join arreglos a on "
                                          "a.idarreglo = d.idarreglo where d.listoparaentrega = 1 and "
-                                         "a.entregadoacliente is null")) > 0);
+                                         "a.entregadoacliente is null"))
+                > 0);
         QVERIFY(Cuenta(b, QStringLiteral("select count(*) from arreglos where entregadoacliente = 1")) > 0);
-        QVERIFY(Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where pagadoatrabajador = 1")) > 0);
+        QVERIFY(
+            Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles where pagadoatrabajador = 1"))
+            > 0);
 
         // The open work is the last weeks' work.
-        const QString haceTresSemanas = b.reloj.Ahora().addDays(-21).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        QCOMPARE(Cuenta(b, QStringLiteral("select count(*) from arreglos_detalles d inner join arreglos a on "
-                                          "a.idarreglo = d.idarreglo where d.idcosturera is null and a.fechaarreglo < '")
+        const QString haceTresSemanas =
+            b.reloj.Ahora().addDays(-21).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        QCOMPARE(Cuenta(b, QStringLiteral(
+                               "select count(*) from arreglos_detalles d inner join arreglos a on "
+                               "a.idarreglo = d.idarreglo where d.idcosturera is null and a.fechaarreglo < '")
                                + haceTresSemanas + QStringLiteral("'")),
                  0);
     }

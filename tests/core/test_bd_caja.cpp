@@ -72,7 +72,8 @@ private Q_SLOTS:
             t.Confirmar();
             QFAIL("the bad statement must throw");
         } catch (const ErrorBaseDatos &e) {
-            QVERIFY(e.Mensaje().startsWith(QStringLiteral("Error en la base de datos")));
+            QCOMPARE(e.Mensaje(), QString::fromUtf8("Error en la base de datos.\r\nLa base de datos no tiene la "
+                                                    "estructura que el programa espera (falta una tabla o una columna)."));
         }
         QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
         // The connection is usable afterwards.
