@@ -32,9 +32,10 @@ struct Opciones {
     bool listados = true;
     bool plan = false;
     bool recordset = true;
-    QString solo;    // only the listings whose name holds this text
-    QStringList sql; // statements of one's own, timed like the listings
-    QString salida;  // also write the tables to this file
+    QString solo;        // only the listings whose name holds this text
+    QStringList sql;     // statements of one's own, timed like the listings
+    QStringList pragmas; // connection settings to try on the embedded database
+    QString salida;      // also write the tables to this file
 };
 
 struct Fila {
@@ -399,7 +400,8 @@ int Uso()
     std::fputs(
         "Uso: hilvan-bench --config ARCHIVO [--config ARCHIVO ...] [--repeticiones N] [--sin-arranque]\n"
         "                  [--sin-venta] [--sin-listados] [--sin-recordset] [--solo TEXTO] [--plan]\n"
-        "                  [--sql SENTENCIA ...] [--salida ARCHIVO.md]\n"
+        "                  [--sql SENTENCIA ...] [--pragma \"mmap_size=268435456\" ...] [--salida "
+        "ARCHIVO.md]\n"
         "Mide el arranque, la venta y los listados sobre la base de datos de cada configuración\n"
         "(bdcostuaccess.dat). La base de datos queda como estaba.\n",
         stderr);
@@ -428,6 +430,9 @@ int Medir(const Opciones &o)
         G() = ValoresPrograma();
         G().dialogos = &dialogos;
         AbrirSegunConfiguracion(c, cfg);
+        if (c.motor() == Motor::SQLite)
+            for (const QString &pragma : o.pragmas)
+                c.Ejecutar(QStringLiteral("PRAGMA ") + pragma);
         const QString titulo = Descripcion(c, cfg);
         const QString cargaAntes = Carga();
         std::fprintf(stderr, "%s\n", qPrintable(titulo));
@@ -453,6 +458,7 @@ int Medir(const Opciones &o)
 
 int main(int argc, char **argv)
 {
+    PrepararZonaHoraria();
     if (argc == 5 && qstrcmp(argv[1], "--arranque-hijo") == 0)
         return ArranqueHijo(argc, argv, QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toLongLong(),
                             qstrcmp(argv[4], "si") == 0);
@@ -478,6 +484,8 @@ int main(int argc, char **argv)
             o.plan = true;
         else if (a == QLatin1String("--sql") && i + 1 < args.size())
             o.sql.append(args[++i]);
+        else if (a == QLatin1String("--pragma") && i + 1 < args.size())
+            o.pragmas.append(args[++i]);
         else if (a == QLatin1String("--solo") && i + 1 < args.size())
             o.solo = args[++i];
         else if (a == QLatin1String("--salida") && i + 1 < args.size())

@@ -33,6 +33,7 @@ int Uso()
 
 int main(int argc, char **argv)
 {
+    PrepararZonaHoraria();
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();

@@ -17,6 +17,7 @@
 
 int main(int argc, char **argv)
 {
+    PrepararZonaHoraria();
     QString capturas, config;
     for (int i = 1; i + 1 < argc; ++i) {
         if (qstrcmp(argv[i], "--capturas") == 0)

@@ -28,6 +28,18 @@ QString TextoSqlite(sqlite3_value *v)
 }
 
 // Dates are ISO text, but a date typed as the shop writes it ("05/12/2026") is read as well.
+// "yyyy-MM-dd HH:mm:ss" read by hand: QDateTime::fromString parses its format text on every call.
+QDateTime FechaIso(const QString &t)
+{
+    auto num = [&t](int desde, int largo) {
+        int n = 0;
+        for (int i = desde; i < desde + largo; ++i)
+            n = n * 10 + t[i].digitValue();
+        return n;
+    };
+    return QDateTime(QDate(num(0, 4), num(5, 2), num(8, 2)), QTime(num(11, 2), num(14, 2), num(17, 2)));
+}
+
 QDateTime FechaSqlite(sqlite3_value *v)
 {
     if (sqlite3_value_type(v) == SQLITE_NULL)
@@ -295,9 +307,10 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
                 v = QVariant();
             } else if (sqlite && v.metaType().id() == QMetaType::QString) {
                 const QString t = v.toString();
-                if (t.size() >= 19 && t.size() <= 26 && ReIso().match(t).hasMatch())
-                    v = QDateTime::fromString(t.left(19).replace(u'T', u' '),
-                                              QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+                // Cheap shape test first: most texts are names, and these loops see every cell.
+                if (t.size() >= 19 && t.size() <= 26 && t[4] == u'-' && t[7] == u'-' && t[13] == u':'
+                    && ReIso().match(t).hasMatch())
+                    v = FechaIso(t);
             } else if (v.metaType().id() == QMetaType::QDate) {
                 v = QDateTime(v.toDate(), QTime(0, 0));
             }

@@ -3,6 +3,8 @@
 #include "Conexion.h"
 #include "Reloj.h"
 
+#include <ctime>
+
 ValoresPrograma &G()
 {
     static ValoresPrograma valores;
@@ -26,4 +28,11 @@ Dialogos &Dlg()
 {
     Q_ASSERT(G().dialogos);
     return *G().dialogos;
+}
+
+void PrepararZonaHoraria()
+{
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
+    tzset();
 }

@@ -36,3 +36,7 @@ Conexion &Bd();
 // The shop clock (the system clock unless a test fixed one).
 Reloj &RelojPrograma();
 Dialogos &Dlg();
+
+// Call first thing in main(): without TZ the C library re-reads the zone file on every local
+// date conversion, which makes long lists of dates several times slower.
+void PrepararZonaHoraria();
