@@ -171,9 +171,9 @@ QVariant Recordset::Campo(const QString &nombre) const
 
 QVariant Recordset::Campo(int indice) const
 {
-    if (fila_ >= filas_.size() || indice < 0 || indice >= int(filas_[fila_].size()))
+    if (fila_ >= numFilas_ || indice < 0 || indice >= nombres_.size())
         return {};
-    return filas_[fila_][size_t(indice)];
+    return celdas_[fila_ * size_t(nombres_.size()) + size_t(indice)];
 }
 
 bool Recordset::TieneCampo(const QString &nombre) const
@@ -300,7 +300,6 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
         }
     }
     while (q.next()) {
-        std::vector<QVariant> fila(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
             QVariant v = q.value(i);
             if (v.isNull()) {
@@ -314,9 +313,9 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
             } else if (v.metaType().id() == QMetaType::QDate) {
                 v = QDateTime(v.toDate(), QTime(0, 0));
             }
-            fila[size_t(i)] = std::move(v);
+            rs.celdas_.push_back(std::move(v));
         }
-        rs.filas_.push_back(std::move(fila));
+        ++rs.numFilas_;
     }
     return rs;
 }

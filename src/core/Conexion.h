@@ -33,9 +33,9 @@ private:
 class Recordset
 {
 public:
-    bool EOF_() const { return fila_ >= filas_.size(); }
-    bool HayFilas() const { return !filas_.empty(); }
-    int Cuantos() const { return int(filas_.size()); }
+    bool EOF_() const { return fila_ >= numFilas_; }
+    bool HayFilas() const { return numFilas_ > 0; }
+    int Cuantos() const { return int(numFilas_); }
     void MoveFirst() { fila_ = 0; }
     void MoveNext() { ++fila_; }
     void Move(int fila) { fila_ = size_t(fila); }
@@ -52,7 +52,8 @@ private:
     int Indice(const QString &nombre) const;
     QStringList nombres_;
     QHash<QString, int> indices_;
-    std::vector<std::vector<QVariant>> filas_;
+    std::vector<QVariant> celdas_; // row after row, NumCampos() cells each
+    size_t numFilas_ = 0;
     size_t fila_ = 0;
 };
 
