@@ -2,6 +2,7 @@
 // Each touch is timed twice: the form model's handler alone, and the handler followed by the
 // view's repaint from the form model and the drawing of what changed (offscreen). Prints the
 // median, the 90th percentile and the worst, in ms.
+#include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "Medida.h"
 #include "core/BaseDatos.h"
@@ -32,21 +33,14 @@ struct Banco {
     frmPrincipalVista &v;
     bool conPintado = false;
 
-    int Fila(const Grid &g, const QString &nombre) const
-    {
-        for (int f = 1; f < g.Rows(); ++f)
-            if (g.TextMatrix(f, 1) == nombre)
-                return f;
-        return -1;
-    }
     void Familia(const QString &nombre)
     {
-        p.gridFamilias.Row = Fila(p.gridFamilias, nombre);
+        p.gridFamilias.Row = FilaDeTexto(p.gridFamilias, 1, nombre);
         p.gridFamilias_Click();
     }
     void Producto(const QString &nombre)
     {
-        p.gridProductos.Row = Fila(p.gridProductos, nombre);
+        p.gridProductos.Row = FilaDeTexto(p.gridProductos, 1, nombre);
         p.gridProductos_Click();
     }
     void Tocar(int fila, int columna)

@@ -1,3 +1,4 @@
+#include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "core/BaseDatos.h"
 #include "core/Consultas.h"
@@ -72,13 +73,7 @@ struct Mostrador {
         p.ReiniciarVenta();
     }
 
-    static int Fila(const Grid &g, const QString &nombre)
-    {
-        for (int f = 1; f < g.Rows(); ++f)
-            if (g.TextMatrix(f, 1) == nombre)
-                return f;
-        return -1;
-    }
+    static int Fila(const Grid &g, const QString &nombre) { return FilaDeTexto(g, 1, nombre); }
     // A garment of a family with its alterations, due on the given day ("d/m/yyyy").
     void Prenda(const QString &familia, const QStringList &productos, const QString &fecha)
     {

@@ -1,3 +1,4 @@
+#include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "core/BaseDatos.h"
 #include "core/Pantallas.h"
@@ -44,13 +45,7 @@ struct Venta {
         p.ReiniciarVenta();
     }
 
-    static int Fila(const Grid &g, const QString &nombre)
-    {
-        for (int f = 1; f < g.Rows(); ++f)
-            if (g.TextMatrix(f, 1) == nombre)
-                return f;
-        return -1;
-    }
+    static int Fila(const Grid &g, const QString &nombre) { return FilaDeTexto(g, 1, nombre); }
     void Familia(const QString &nombre)
     {
         p.gridFamilias.Row = Fila(p.gridFamilias, nombre);
@@ -67,13 +62,7 @@ struct Venta {
         p.gridTPV.Col = columna;
         p.gridTPV_Click();
     }
-    QStringList Columna(int columna) const
-    {
-        QStringList r;
-        for (int f = 1; f < p.gridTPV.Rows(); ++f)
-            r.append(p.gridTPV.TextMatrix(f, columna));
-        return r;
-    }
+    QStringList Columna(int columna) const { return TextosColumna(p.gridTPV, columna); }
     QStringList Lineas() const { return Columna(frmPrincipal::ColNombre); }
 };
 
@@ -81,14 +70,6 @@ const QString Pantalon = QString::fromUtf8("Pantalón");
 const QString Bajo = QStringLiteral("Bajo");
 const QString Cintura = QStringLiteral("Meter cintura");
 const QString Cremallera = QStringLiteral("Cambiar cremallera");
-
-QStringList Nombres(const Grid &g)
-{
-    QStringList r;
-    for (int f = 1; f < g.Rows(); ++f)
-        r.append(g.TextMatrix(f, 1));
-    return r;
-}
 
 } // namespace
 
@@ -107,7 +88,7 @@ private Q_SLOTS:
         QVERIFY(v.p.gridProductos.Visible);
         QVERIFY(!v.p.gridFamilias.Visible);
         QVERIFY(v.p.cmdVerFamiliasVisible);
-        QCOMPARE(Nombres(v.p.gridProductos),
+        QCOMPARE(TextosColumna(v.p.gridProductos, 1),
                  (QStringList{Bajo, QStringLiteral("Bajo con vuelta"), Cremallera,
                               QStringLiteral("Estrechar pernera"), Cintura, QStringLiteral("Sacar cintura")}));
         // The separator: empty product id, its family, the "X", the default label, the ordinal.
@@ -134,7 +115,7 @@ private Q_SLOTS:
 
         // Products withdrawn from the catalogue are not offered.
         v.Familia(QStringLiteral("Varios"));
-        QVERIFY(!Nombres(v.p.gridProductos).contains(QStringLiteral("Zurcido invisible")));
+        QVERIFY(!TextosColumna(v.p.gridProductos, 1).contains(QStringLiteral("Zurcido invisible")));
         QCOMPARE(v.p.gridProductos.Rows(), 4);
     }
 

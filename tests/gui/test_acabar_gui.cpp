@@ -1,3 +1,4 @@
+#include "AyudasVista.h"
 #include "BaseDePrueba.h"
 #include "core/BaseDatos.h"
 #include "core/Formato.h"
@@ -16,19 +17,6 @@
 
 namespace {
 
-QModelIndex Buscar(QTableView *t, int columna, const QString &texto)
-{
-    for (int f = 0; f < t->model()->rowCount(); ++f)
-        if (t->model()->index(f, columna).data().toString() == texto)
-            return t->model()->index(f, columna);
-    return {};
-}
-
-void Tocar(QTableView *t, const QModelIndex &i)
-{
-    QVERIFY(i.isValid());
-    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(i).center());
-}
 
 QPushButton *Boton(QWidget &v, const char *nombre)
 {
@@ -73,12 +61,12 @@ private Q_SLOTS:
 
         // Trousers (Bajo, Meter cintura) and a skirt (Bajo), each with its date.
         auto prenda = [&](const QString &familia, const QStringList &lineas, const QString &fecha) {
-            Tocar(familias, Buscar(familias, 1, familia));
+            TocarCelda(familias, BuscarCelda(familias, 1, familia));
             const int separador = tpv->model()->rowCount() - 1;
             for (const QString &l : lineas)
-                Tocar(productos, Buscar(productos, 1, l));
+                TocarCelda(productos, BuscarCelda(productos, 1, l));
             b.dialogos.calendario.push_back(fecha);
-            Tocar(tpv, tpv->model()->index(separador, frmPrincipal::ColFecha));
+            TocarCelda(tpv, tpv->model()->index(separador, frmPrincipal::ColFecha));
             QTest::mouseClick(Boton(v, "cmdVerFamilias"), Qt::LeftButton);
         };
         prenda(QString::fromUtf8("Pantalón"), {QStringLiteral("Bajo"), QStringLiteral("Meter cintura")},

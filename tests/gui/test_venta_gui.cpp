@@ -1,3 +1,4 @@
+#include "AyudasVista.h"
 #include "BaseDePrueba.h"
 #include "core/BaseDatos.h"
 #include "core/Programa.h"
@@ -9,32 +10,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QtTest>
-
-namespace {
-
-QModelIndex Buscar(QTableView *t, int columna, const QString &texto)
-{
-    for (int f = 0; f < t->model()->rowCount(); ++f)
-        if (t->model()->index(f, columna).data().toString() == texto)
-            return t->model()->index(f, columna);
-    return {};
-}
-
-void Tocar(QTableView *t, const QModelIndex &i)
-{
-    QVERIFY(i.isValid());
-    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(i).center());
-}
-
-QStringList Columna(QTableView *t, int columna)
-{
-    QStringList r;
-    for (int f = 0; f < t->model()->rowCount(); ++f)
-        r.append(t->model()->index(f, columna).data().toString());
-    return r;
-}
-
-} // namespace
 
 class PruebaVentaGui : public QObject
 {
@@ -60,20 +35,20 @@ private Q_SLOTS:
         QVERIFY(familias->isVisible());
         QVERIFY(!productos->isVisible());
 
-        Tocar(familias, Buscar(familias, 1, QString::fromUtf8("Pantalón")));
+        TocarCelda(familias, BuscarCelda(familias, 1, QString::fromUtf8("Pantalón")));
         QVERIFY(productos->isVisible());
         QVERIFY(!familias->isVisible());
-        Tocar(productos, Buscar(productos, 1, QStringLiteral("Bajo")));
-        Tocar(productos, Buscar(productos, 1, QStringLiteral("Meter cintura")));
-        QCOMPARE(Columna(tpv, frmPrincipal::ColNombre), (QStringList{QString::fromUtf8("-- Pantalón --"),
+        TocarCelda(productos, BuscarCelda(productos, 1, QStringLiteral("Bajo")));
+        TocarCelda(productos, BuscarCelda(productos, 1, QStringLiteral("Meter cintura")));
+        QCOMPARE(TextosVista(tpv, frmPrincipal::ColNombre), (QStringList{QString::fromUtf8("-- Pantalón --"),
                                                                      QStringLiteral("Bajo"),
                                                                      QStringLiteral("Meter cintura")}));
         QCOMPARE(total->text(), QStringLiteral("20.00"));
 
-        Tocar(tpv, tpv->model()->index(1, frmPrincipal::ColBorrar));
-        QCOMPARE(Columna(tpv, frmPrincipal::ColNombre),
+        TocarCelda(tpv, tpv->model()->index(1, frmPrincipal::ColBorrar));
+        QCOMPARE(TextosVista(tpv, frmPrincipal::ColNombre),
                  (QStringList{QString::fromUtf8("-- Pantalón --"), QStringLiteral("Meter cintura")}));
-        QCOMPARE(Columna(tpv, frmPrincipal::ColImporte),
+        QCOMPARE(TextosVista(tpv, frmPrincipal::ColImporte),
                  (QStringList{QStringLiteral("--"), QStringLiteral("12.00")}));
         QCOMPARE(total->text(), QStringLiteral("12.00"));
         QCOMPARE(v.findChild<QLabel *>(QStringLiteral("txtPendiente"))->text(), QStringLiteral("12.00"));

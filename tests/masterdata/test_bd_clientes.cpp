@@ -1,3 +1,4 @@
+#include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "core/Formato.h"
 #include "core/Pantallas.h"
@@ -31,14 +32,6 @@ void Alta(BaseDePrueba &b, const QString &nombre, const QString &telefono, int t
                             .arg(ComillasSQL(nombre), ComillasSQL(telefono), QString::number(tienda)));
 }
 
-QStringList Nombres(const Grid &g)
-{
-    QStringList r;
-    for (int f = 1; f < g.Rows(); ++f)
-        r.append(g.TextMatrix(f, 1));
-    return r;
-}
-
 } // namespace
 
 class PruebaClientes : public QObject
@@ -56,7 +49,7 @@ private Q_SLOTS:
 
         frmListaClientes l;
         l.CargarFormulario({});
-        QCOMPARE(Nombres(l.gridClientes), (QStringList{QStringLiteral("Ana Belén"), QStringLiteral("Juan O'Hara"),
+        QCOMPARE(TextosColumna(l.gridClientes, 1), (QStringList{QStringLiteral("Ana Belén"), QStringLiteral("Juan O'Hara"),
                                                        QStringLiteral("Mariana Ruiz"), QStringLiteral("(*)Moda"),
                                                        QStringLiteral("Pedro")}));
         QCOMPARE(l.gridClientes.TextMatrix(1, 3), QStringLiteral("600000002"));
@@ -65,10 +58,10 @@ private Q_SLOTS:
 
         l.txtNombre = QStringLiteral("ana");
         l.cmdBuscar_Click();
-        QCOMPARE(Nombres(l.gridClientes), (QStringList{QStringLiteral("Ana Belén"), QStringLiteral("Mariana Ruiz")}));
+        QCOMPARE(TextosColumna(l.gridClientes, 1), (QStringList{QStringLiteral("Ana Belén"), QStringLiteral("Mariana Ruiz")}));
         l.txtNombre = QStringLiteral("O'H");
         l.cmdBuscar_Click();
-        QCOMPARE(Nombres(l.gridClientes), QStringList{QStringLiteral("Juan O'Hara")});
+        QCOMPARE(TextosColumna(l.gridClientes, 1), QStringList{QStringLiteral("Juan O'Hara")});
         l.txtNombre = QStringLiteral("nadie");
         l.cmdBuscar_Click();
         QCOMPARE(l.gridClientes.Rows(), 1);
