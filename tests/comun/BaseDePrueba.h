@@ -5,6 +5,7 @@
 #include "core/Reloj.h"
 
 #include <QTemporaryDir>
+#include <initializer_list>
 
 // A fresh shop database for one test, on the backend the run asks for (HILVAN_MOTOR=postgresql
 // uses the throwaway server started by the test command; anything else the embedded file).
@@ -23,6 +24,8 @@ public:
     // Rows of a one-column query, as text, for quick checks.
     QStringList Columna(const QString &sql);
     QString Valor(const QString &sql);
+    // One insert per row of values, e.g. Insertar("usuarios", "idusuario, nombre", {"2, 'Lucía'"}).
+    void Insertar(const char *tabla, const char *columnas, std::initializer_list<const char *> filas);
 
     QTemporaryDir dir;
     Conexion conexion;

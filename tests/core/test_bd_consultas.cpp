@@ -16,30 +16,22 @@ QString U(const char *t)
     return QString::fromUtf8(t);
 }
 
-void Insertar(BaseDePrueba &b, const char *tabla, const char *columnas,
-              std::initializer_list<const char *> filas)
-{
-    for (const char *valores : filas)
-        b.conexion.Ejecutar(
-            QStringLiteral("insert into %1 (%2) values (%3)").arg(U(tabla), U(columnas), U(valores)));
-}
-
 // Two customers (one a partner shop), a family with two products, workers with every flag
 // state and two orders, the second with Null in every optional column.
 void Sembrar(BaseDePrueba &b)
 {
-    Insertar(b, "usuarios", "idusuario, nombre", {"2, '  Lucía  '", "3, Null"});
-    Insertar(b, "clientes", "idcliente, nombre, telefono, estienda",
+    b.Insertar("usuarios", "idusuario, nombre", {"2, '  Lucía  '", "3, Null"});
+    b.Insertar("clientes", "idcliente, nombre, telefono, estienda",
              {"1, 'Ana Pérez', '600111222', 0", "2, 'Mercería Sol', '911000000', 1", "3, Null, Null, Null"});
-    Insertar(b, "familias", "idfamilia, nombre", {"4, 'Pantalón'", "5, Null"});
-    Insertar(b, "productos", "idproducto, idfamilia, nombre, precio1",
+    b.Insertar("familias", "idfamilia, nombre", {"4, 'Pantalón'", "5, Null"});
+    b.Insertar("productos", "idproducto, idfamilia, nombre, precio1",
              {"7, 4, 'Bajo', 12.5", "8, Null, 'Suelto', 3"});
-    Insertar(b, "costureras", "idcosturera, nombre, desactivado",
+    b.Insertar("costureras", "idcosturera, nombre, desactivado",
              {"1, 'Rosa', 0", "2, 'Carmen', Null", "3, 'Pilar', 1", "4, Null, Null"});
-    Insertar(b, "arreglos",
+    b.Insertar("arreglos",
              "idarreglo, idusuario, idcliente, fechaarreglo, entregado, pagado, entregadoacliente",
              {"40, 2, 1, '2026-12-01 09:00:00', 5, 0, 1", "41, Null, 3, Null, Null, Null, Null"});
-    Insertar(b, "arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda, idcosturera",
+    b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda, idcosturera",
              {"40, 7, 12.5, '40.1', 2", "40, 8, 1234.56, '40.1', 3", "40, 7, 0.1, '40.2', Null",
               "40, 7, 0.2, '40''3', Null"});
 }

@@ -14,30 +14,22 @@ QString U(const char *t)
     return QString::fromUtf8(t);
 }
 
-void Insertar(BaseDePrueba &b, const char *tabla, const char *columnas,
-              std::initializer_list<const char *> filas)
-{
-    for (const char *valores : filas)
-        b.conexion.Ejecutar(
-            QStringLiteral("insert into %1 (%2) values (%3)").arg(U(tabla), U(columnas), U(valores)));
-}
-
 // A few customers, workers and orders around the test clock (05/12/2026 10:30).
 void SembrarTienda(BaseDePrueba &b)
 {
-    Insertar(b, "usuarios", "idusuario, nombre", {"2, 'Lucía'"});
-    Insertar(b, "clientes", "idcliente, nombre, telefono, estienda",
+    b.Insertar("usuarios", "idusuario, nombre", {"2, 'Lucía'"});
+    b.Insertar("clientes", "idcliente, nombre, telefono, estienda",
              {"1, 'Ana Pérez', '600111222', 0", "2, 'Mercería Sol', '911000000', 1",
               "3, 'Ángela D''Oro', '600333444', Null"});
-    Insertar(b, "familias", "idfamilia, nombre", {"1, 'Pantalón'", "2, 'Chaqueta'"});
-    Insertar(b, "productos", "idproducto, idfamilia, nombre, precio1, precio2, precio3, activo",
+    b.Insertar("familias", "idfamilia, nombre", {"1, 'Pantalón'", "2, 'Chaqueta'"});
+    b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, precio2, precio3, activo",
              {"1, 1, 'Bajo', 12.5, 10, 4, 0", "2, 1, 'Meter cintura', 8, 7, 3, 0",
               "3, 2, 'Acortar mangas', 15, 12, 6, 0"});
-    Insertar(b, "costureras", "idcosturera, nombre, desactivado",
+    b.Insertar("costureras", "idcosturera, nombre, desactivado",
              {"1, 'Rosa', 0", "2, 'Carmen', Null", "3, 'Pilar', 1"});
     // 1: 20 days late; 2: due tonight; 3 and 6: a shop's delivered orders; 4: delivered; 5: not yet due.
-    Insertar(
-        b, "arreglos",
+    b.Insertar(
+        "arreglos",
         "idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega, fecharealentrega, entregado, "
         "pagado, entregadoacliente",
         {"1, 1, 1, '2026-11-10 09:15:00', '2026-11-15 00:00:00', Null, 10, 0, Null",
@@ -46,7 +38,7 @@ void SembrarTienda(BaseDePrueba &b)
          "4, 1, 3, '2026-11-02 10:00:00', '2026-11-06 00:00:00', '2026-11-09 18:00:00', 12.5, 0, 1",
          "5, 2, 1, '2026-12-04 11:00:00', '2026-12-20 00:00:00', Null, 0, 0, Null",
          "6, 2, 2, '2026-11-20 10:00:00', '2026-11-27 00:00:00', '2026-11-30 23:59:59', 0, 0, 1"});
-    Insertar(b, "arreglos_detalles",
+    b.Insertar("arreglos_detalles",
              "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, listoparaentrega, idcosturera, "
              "fechaasignaciontrabajador, pagadoatrabajador",
              {"1, 1, 12.5, 'Vaquero', '1.1', 0, 1, '2026-11-11 10:00:00', Null",
