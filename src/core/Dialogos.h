@@ -21,4 +21,6 @@ public:
     virtual int Usuario() = 0;
     // Payment method; id 0 and empty name when closed without a choice.
     virtual void FormaPago(QString &nombre, int &idformapago) = 0;
+    // Worker a garment goes to (active workers only); 0 when cancelled.
+    virtual int Trabajador() { return 0; }
 };

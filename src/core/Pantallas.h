@@ -25,6 +25,21 @@ public:
     // Colours: the picker returns the chosen name (empty for none); the small window adds one.
     virtual QString Colores() { return {}; }
     virtual void NuevoColor() {}
+    // Back-office screens opened from the options menu. A screen that is not built yet does nothing.
+    virtual void Opciones() {}
+    virtual void Asignacion() {}
+    virtual void PendientesPorTrabajador() {}
+    virtual void Atrasados() {}
+    virtual void PagosATrabajadores() {}
+    virtual void PagosTiendas() {}
+    virtual void DecProd() {}
+    virtual void Familias() {}
+    virtual void ListaTrabajadores() {}
+    virtual void CopiaSeguridad() {}
+    virtual void HojaVenta() {}
+    virtual void ListaCierres() {}
+    virtual void ParametrosGenerales() {}
+
     // Width of a text in the sale screen's grid font, in twips; 0 when there is no screen.
     virtual int AnchoTextoTwips(const QString &texto) const
     {

@@ -29,13 +29,25 @@ QString DialogosGuion::Calendario()
     return r;
 }
 
+namespace {
+int Siguiente(std::deque<int> &cola)
+{
+    if (cola.empty())
+        return 0;
+    const int r = cola.front();
+    cola.pop_front();
+    return r;
+}
+} // namespace
+
 int DialogosGuion::Usuario()
 {
-    if (usuarios.empty())
-        return 0;
-    const int r = usuarios.front();
-    usuarios.pop_front();
-    return r;
+    return Siguiente(usuarios);
+}
+
+int DialogosGuion::Trabajador()
+{
+    return Siguiente(trabajadores);
 }
 
 void DialogosGuion::FormaPago(QString &nombre, int &idformapago)

@@ -17,6 +17,7 @@ public:
     QString Calendario() override;
     int Usuario() override;
     void FormaPago(QString &nombre, int &idformapago) override;
+    int Trabajador() override;
 
     QStringList mensajes;
     QStringList preguntas;
@@ -26,5 +27,6 @@ public:
     std::deque<QString> pad;
     std::deque<QString> calendario;
     std::deque<int> usuarios;
+    std::deque<int> trabajadores;
     std::deque<std::pair<QString, int>> formasPago;
 };
