@@ -22,6 +22,11 @@ struct ValoresPrograma {
 
     QString NombreCierre;
     bool EntregandoArreglo = false;
+    // A back-office screen that continues on the sale screen (modify, hand over, view an order)
+    // leaves the order here and closes; the options menu closes when it finds it set, and the
+    // sale screen then empties itself and loads that order.
+    int ArregloACargar = 0;
+    bool ArregloACargarParaEntregar = false;
 
     Reloj *reloj = nullptr;
     Dialogos *dialogos = nullptr;
