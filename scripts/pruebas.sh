@@ -6,3 +6,5 @@ raiz="$(cd "$(dirname "$0")/.." && pwd)"
 "$raiz/scripts/compilar.sh"
 cd "$raiz/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2 "$@"
+# A short run of every parser's fuzz target (clang, AddressSanitizer, UndefinedBehaviorSanitizer).
+"$raiz/scripts/fuzz.sh"
