@@ -32,9 +32,12 @@ void BorrarArreglo(qint64 idarreglo)
 void cmdSacarDinero_Click()
 {
     const QString texto = Dlg().PadNumerico(QString::fromUtf8("¿Cantidad a sacar de la caja?"), false);
-    if (!EsNumero(texto))
+    if (texto.isEmpty())
         return;
-    const double importe = Val(texto);
+    const std::optional<double> leido = ImporteTecleado(texto);
+    if (!leido)
+        return;
+    const double importe = *leido;
     MeterMovimientoCaja(-importe, QStringLiteral("Retirado de caja"), G().NombreCierre, 1, 0, 0);
     Dlg().Mensaje(QStringLiteral("Se ha registrado una retirada de ") + FormatoImporte(importe)
                   + QString::fromUtf8(" € de la caja"));

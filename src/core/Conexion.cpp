@@ -89,15 +89,20 @@ void FuncionDateDiff(sqlite3_context *ctx, int, sqlite3_value **argv)
     sqlite3_result_int64(ctx, r);
 }
 
-// The pattern of LIKE ('%' any run, '_' one character) on case-folded text.
-bool CoincideLike(const QList<uint> &patron, const QList<uint> &texto)
+// The pattern of LIKE ('%' any run, '_' one character, the escape character before either of them
+// or itself for that character as it is) on case-folded text.
+bool CoincideLike(const QList<uint> &patron, const QList<uint> &texto, uint escape)
 {
     qsizetype p = 0, t = 0, comodin = -1, vuelta = 0;
     while (t < texto.size()) {
-        if (p < patron.size() && patron[p] == uint('%')) {
+        const bool escapado = escape != 0 && p + 1 < patron.size() && patron[p] == escape;
+        if (!escapado && p < patron.size() && patron[p] == uint('%')) {
             comodin = p++;
             vuelta = t;
-        } else if (p < patron.size() && (patron[p] == uint('_') || patron[p] == texto[t])) {
+        } else if (escapado && patron[p + 1] == texto[t]) {
+            p += 2;
+            ++t;
+        } else if (!escapado && p < patron.size() && (patron[p] == uint('_') || patron[p] == texto[t])) {
             ++p;
             ++t;
         } else if (comodin >= 0) {
@@ -113,15 +118,25 @@ bool CoincideLike(const QList<uint> &patron, const QList<uint> &texto)
 }
 
 // The shop's searches ignore case in every letter ("ángela" finds "Ángela"), as the server's
-// ilike does; the engine's own LIKE folds ASCII only.
-void FuncionLike(sqlite3_context *ctx, int, sqlite3_value **argv)
+// ilike does; the engine's own LIKE folds ASCII only. A third argument is the ESCAPE character.
+void FuncionLike(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
-        sqlite3_result_null(ctx);
-        return;
+    for (int i = 0; i < argc; ++i)
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
+            sqlite3_result_null(ctx);
+            return;
+        }
+    uint escape = 0;
+    if (argc == 3) {
+        const QList<uint> e = TextoSqlite(argv[2]).toCaseFolded().toUcs4();
+        if (e.size() != 1) {
+            sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = e[0];
     }
     const bool si = CoincideLike(TextoSqlite(argv[0]).toCaseFolded().toUcs4(),
-                                 TextoSqlite(argv[1]).toCaseFolded().toUcs4());
+                                 TextoSqlite(argv[1]).toCaseFolded().toUcs4(), escape);
     sqlite3_result_int(ctx, si ? 1 : 0);
 }
 
@@ -211,6 +226,7 @@ void Conexion::AbrirSQLite(const QString &ruta)
         sqlite3_create_function(s, "month", 1, flags, nullptr, FuncionMonth, nullptr, nullptr);
         sqlite3_create_function(s, "datediff", 3, flags, nullptr, FuncionDateDiff, nullptr, nullptr);
         sqlite3_create_function(s, "like", 2, flags, nullptr, FuncionLike, nullptr, nullptr);
+        sqlite3_create_function(s, "like", 3, flags, nullptr, FuncionLike, nullptr, nullptr);
     }
     Ejecutar(QStringLiteral("PRAGMA journal_mode=WAL"));
     Ejecutar(QStringLiteral("PRAGMA synchronous=NORMAL"));

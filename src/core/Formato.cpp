@@ -1,6 +1,8 @@
 #include "Formato.h"
 
+#include "Dialogos.h"
 #include "Fechas.h"
+#include "Programa.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -11,6 +13,18 @@ QString ComillasSQL(const QString &texto)
     QString t = texto;
     t.replace(QLatin1Char('\''), QStringLiteral("''"));
     return QLatin1Char('\'') + t + QLatin1Char('\'');
+}
+
+QString PatronContiene(const QString &texto)
+{
+    QString literal;
+    literal.reserve(texto.size() + 4);
+    for (QChar c : texto) {
+        if (c == u'!' || c == u'%' || c == u'_')
+            literal += u'!';
+        literal += c;
+    }
+    return ComillasSQL(QLatin1Char('%') + literal + QLatin1Char('%')) + QStringLiteral(" escape '!'");
 }
 
 QString ReemplazarCaracter(const QString &texto, QChar caracter, const QString &reemplazo)
@@ -45,8 +59,10 @@ double RedondearImporte(double valor)
 QString FormatoImporte(double valor)
 {
     const double r = RedondearImporte(valor);
-    const long long centimos = std::llround(std::fabs(r) * 100.0);
-    QString enteros = QString::number(centimos / 100);
+    // Beyond what cents in a 64-bit integer hold, the figure is written whole rather than wrapped.
+    const bool enorme = !(std::fabs(r) < 1e15);
+    const long long centimos = enorme ? 0 : std::llround(std::fabs(r) * 100.0);
+    QString enteros = enorme ? QString::number(std::fabs(r), 'f', 0) : QString::number(centimos / 100);
     for (int i = enteros.size() - 3; i > 0; i -= 3)
         enteros.insert(i, QLatin1Char(','));
     const QString decimales = QStringLiteral("%1").arg(centimos % 100, 2, 10, QLatin1Char('0'));
@@ -158,4 +174,54 @@ bool EsNumero(const QString &texto)
         return false;
     // a lone sign or point is not a number
     return t.contains(QRegularExpression(QStringLiteral("\\d")));
+}
+
+std::optional<double> LeerImporte(const QString &texto, QString *motivo)
+{
+    const QString t = texto.trimmed();
+    const QString citado = QString::fromUtf8("«") + (t.size() > 20 ? t.left(20) + QString::fromUtf8("…") : t)
+                           + QString::fromUtf8("»");
+    auto Rechazar = [motivo](const QString &m) -> std::optional<double> {
+        if (motivo)
+            *motivo = m;
+        return std::nullopt;
+    };
+    if (t.isEmpty())
+        return Rechazar(QStringLiteral("Escriba un importe."));
+
+    static const QRegularExpression forma(QStringLiteral(R"(^(\d{1,3}(?:,\d{3})+|\d*)(?:\.(\d*))?$)"));
+    const bool negativo = t.startsWith(u'-');
+    const auto m = forma.match(negativo ? t.mid(1).trimmed() : t);
+    if (!m.hasMatch() || (m.captured(1).isEmpty() && m.captured(2).isEmpty()))
+        return Rechazar(citado + QString::fromUtf8(" no es un importe válido."));
+    if (negativo)
+        return Rechazar(QString::fromUtf8("El importe no puede ser negativo: ") + citado + QLatin1Char('.'));
+
+    QString decimales = m.captured(2);
+    while (decimales.size() > 2 && decimales.endsWith(u'0'))
+        decimales.chop(1);
+    if (decimales.size() > 2)
+        return Rechazar(QString::fromUtf8("Un importe lleva como mucho dos decimales: ") + citado
+                        + QLatin1Char('.'));
+
+    // Counted in digits, before any conversion, so that no length of figure can overflow.
+    QString enteros = m.captured(1);
+    enteros.remove(u',');
+    while (enteros.startsWith(u'0'))
+        enteros.remove(0, 1);
+    const double valor = (enteros.isEmpty() ? QStringLiteral("0") : enteros).toDouble()
+                         + (decimales.isEmpty() ? 0.0 : (QStringLiteral("0.") + decimales).toDouble());
+    if (enteros.size() > 5 || valor > ImporteMaximo)
+        return Rechazar(QString::fromUtf8("El importe ") + citado + QString::fromUtf8(" pasa del máximo de ")
+                        + FormatoImporte(ImporteMaximo) + QString::fromUtf8(" €."));
+    return RedondearImporte(valor);
+}
+
+std::optional<double> ImporteTecleado(const QString &texto)
+{
+    QString motivo;
+    const std::optional<double> importe = LeerImporte(texto, &motivo);
+    if (!importe)
+        Dlg().Mensaje(motivo);
+    return importe;
 }

@@ -2,11 +2,15 @@
 
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 // Numbers are written and read with "." for decimals and "," for grouping on every machine,
 // whatever its locale: the shop's amounts look the same on screen, on tickets and in SQL.
 
 QString ComillasSQL(const QString &texto);
+// A LIKE condition's right-hand side that finds the text anywhere, taken literally: "%" and "_"
+// typed by staff are searched for, not wildcards ("'%50!%%' escape '!'").
+QString PatronContiene(const QString &texto);
 QString ReemplazarCaracter(const QString &texto, QChar caracter, const QString &reemplazo);
 // Null for empty text; otherwise a date literal the backend understands.
 QString FechaSQL(const QString &valor, int esSqlServer);
@@ -32,3 +36,13 @@ double Val(const QString &texto);
 bool EsNumero(const QString &texto);
 // Rounds to cents, halves away from zero.
 double RedondearImporte(double valor);
+
+// The largest amount the shop takes in one figure: anything above is a slip of the finger.
+inline constexpr double ImporteMaximo = 99999.99;
+// Every amount staff type (keypads, prices, withdrawals, opening cash) is read here, whole, before
+// any sum is made with it: digits with an optional point and at most two decimals ("12", "12.5",
+// ".50", "1,234.50"), from 0 to ImporteMaximo. Anything else gives no value and, in motivo, the
+// Spanish message to show; nothing is rounded, cut or read in part.
+std::optional<double> LeerImporte(const QString &texto, QString *motivo = nullptr);
+// LeerImporte for a figure staff just typed: a refusal is told in Mensaje.
+std::optional<double> ImporteTecleado(const QString &texto);

@@ -122,13 +122,16 @@ void frmPrincipal::AbrirCaja()
         G().NombreCierre = DimeUltimoCierre();
         return;
     }
-    QString importe = Dlg().PadNumerico(QStringLiteral("Dinero inicial en caja"), false);
-    if (importe.isEmpty())
-        importe = QStringLiteral("0");
+    // The day cannot start on a figure the shop did not mean: a refused one is asked again.
+    std::optional<double> inicial;
+    while (!inicial) {
+        const QString importe = Dlg().PadNumerico(QStringLiteral("Dinero inicial en caja"), false);
+        inicial = ImporteTecleado(importe.isEmpty() ? QStringLiteral("0") : importe);
+    }
     Transaccion t(Bd());
     Bd().Ejecutar(QStringLiteral("update caja set cerrado = 1"));
     G().NombreCierre = FechaDeTexto(ahora).toString(QStringLiteral("yyyyMMdd"));
-    MeterMovimientoCaja(Val(importe), QStringLiteral("Inicio caja"), G().NombreCierre, 1, 0, 0);
+    MeterMovimientoCaja(*inicial, QStringLiteral("Inicio caja"), G().NombreCierre, 1, 0, 0);
     t.Confirmar();
 }
 

@@ -128,7 +128,5 @@ private:
     void QuitarUltimaFilaTPV();
     void NumerarPrendas();
     void MeterLineaGuardada(int idproducto, const QString &importe, const QString &iddetalle);
-    // False, after telling the user, when a typed amount is not a number.
-    static bool ImporteValido(const QString &texto);
     std::unique_ptr<Conexion> conexion_;
 };

@@ -46,22 +46,15 @@ void frmPrincipal::CalcularCifrasTPV()
         lblNumReferencia = QStringLiteral("Ref. ") + QString::number(IdArregloVenta);
 }
 
-bool frmPrincipal::ImporteValido(const QString &texto)
-{
-    if (EsNumero(texto))
-        return true;
-    Dlg().Mensaje(QString::fromUtf8("«") + texto + QString::fromUtf8("» no es un importe válido."));
-    return false;
-}
-
 void frmPrincipal::cmdPendiente_Click()
 {
     QString cantidad = Dlg().PadNumerico(QStringLiteral("Introduzca la cantidad"), false);
     if (cantidad.isEmpty())
         cantidad = QStringLiteral("0");
-    if (!ImporteValido(cantidad))
+    const std::optional<double> entregado = ImporteTecleado(cantidad);
+    if (!entregado)
         return;
-    txtEntregado = FormatoImporte(Val(cantidad));
+    txtEntregado = FormatoImporte(*entregado);
     CalcularCifrasTPV();
 }
 

@@ -12,9 +12,12 @@
 void frmPrincipal::cmdMerceria_Click()
 {
     const QString importe = Dlg().PadNumerico(QString::fromUtf8("Importe de la venta de mercería"), false);
-    if (importe.isEmpty() || !ImporteValido(importe))
+    if (importe.isEmpty())
         return;
-    const double euros = RedondearImporte(Val(importe));
+    const std::optional<double> leido = ImporteTecleado(importe);
+    if (!leido)
+        return;
+    const double euros = *leido;
     if (euros <= 0) {
         Dlg().Mensaje(QString::fromUtf8("El importe de la venta debe ser mayor que cero."));
         return;

@@ -207,8 +207,9 @@ void frmPrincipal::gridTPV_Click()
 
     if (C == ColImporte && !EsSeparador(R) && !gridTPV.TextMatrix(R, ColImporte).isEmpty()) {
         const QString precio = Dlg().PadNumerico(QStringLiteral("Introduzca el nuevo precio"), false);
-        if (!precio.isEmpty() && ImporteValido(precio))
-            gridTPV.SetTextMatrix(R, ColImporte, FormatoImporte(Val(precio)));
+        if (!precio.isEmpty())
+            if (const std::optional<double> nuevo = ImporteTecleado(precio))
+                gridTPV.SetTextMatrix(R, ColImporte, FormatoImporte(*nuevo));
     }
 
     if (C == ColBorrar) {

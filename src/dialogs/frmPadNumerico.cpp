@@ -12,13 +12,14 @@ void frmPadNumerico::CargarFormulario(QString &valor, bool grande, const QString
 
 void frmPadNumerico::n_Click(int digito)
 {
-    if (digito >= 0 && digito <= 9)
+    if (digito >= 0 && digito <= 9 && txtCifra.size() < LargoMaximo())
         txtCifra += QChar(u'0' + digito);
 }
 
 void frmPadNumerico::npunto_Click()
 {
-    txtCifra += u'.';
+    if (txtCifra.size() < LargoMaximo())
+        txtCifra += u'.';
 }
 
 void frmPadNumerico::nC_Click()

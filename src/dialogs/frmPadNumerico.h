@@ -5,11 +5,17 @@
 #include <QString>
 
 // The touch keypad: the figure is typed without a keyboard and handed back as typed. Each caller
-// reads it as it needs (an amount, a telephone, a postcode), so nothing is checked here.
+// reads it as it needs (an amount, a telephone, a postcode), so nothing is checked here beyond
+// the length the display holds: keys past it are not taken.
 class frmPadNumerico : public DialogoModal
 {
 public:
     static constexpr int PuntosLetraGrande = 28;
+    // A telephone (the big display) has at most 15 digits; any other figure is an amount or a
+    // postcode, and 12 characters hold the largest amount with room to see a slip of the finger.
+    static constexpr int LargoTelefono = 15;
+    static constexpr int LargoCifra = 12;
+    int LargoMaximo() const { return letraGrande ? LargoTelefono : LargoCifra; }
 
     void CargarFormulario(QString &valor, bool letraGrande, const QString &titulo);
 

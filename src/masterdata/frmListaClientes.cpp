@@ -31,9 +31,10 @@ void frmListaClientes::DarTamanosGrid()
 void frmListaClientes::LlenarClientes(const QString &texto)
 {
     Recordset rs = AbrirRecordset(
-        QStringLiteral("SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono FROM "
-                       "clientes where clientes.nombre like ")
-        + ComillasSQL(QLatin1Char('%') + texto + QLatin1Char('%')) + QStringLiteral(" ORDER BY clientes.nombre"));
+        QStringLiteral(
+            "SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono FROM "
+            "clientes where clientes.nombre like ")
+        + PatronContiene(texto) + QStringLiteral(" ORDER BY clientes.nombre"));
     int r = 1;
     while (!rs.EOF_()) {
         gridClientes.SetTextMatrix(r, 0, NuloABlanco(rs.Campo(QStringLiteral("Idcliente"))));

@@ -37,6 +37,20 @@ void LineaEnBlanco(int normal)
 
 QByteArray BytesTicket(QString texto)
 {
+    // A name, address or garment may hold control characters as typed; an ESC or GS among them
+    // would be a printer command (print mode, cut, drawer). Each prints as a blank, so only the
+    // channel's own switches speak to the printer; CR LF stays the line break it is.
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const char16_t c = texto[i].unicode();
+        const bool control = c < 32 || (c >= 127 && c < 160);
+        if (!control)
+            continue;
+        if (c == u'\r' && i + 1 < texto.size() && texto[i + 1] == u'\n') {
+            ++i;
+            continue;
+        }
+        texto[i] = u' ';
+    }
     QuitarAcentos(texto);
     texto.replace(QStringLiteral("ñ"), QStringLiteral("Ñ"));
     QByteArray bytes;

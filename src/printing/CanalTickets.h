@@ -8,7 +8,7 @@
 // it equals 1: normal size, red, double height, double width, double size.
 
 // Sends one line: the sequences of its switches, the text (accents removed, Ñ as the
-// printer's byte 165) and CR LF.
+// printer's byte 165, any control character but CR LF printed as a blank) and CR LF.
 void ImprimirLineaTicket(const QString &texto, int normal, int rojo, int dobleAlto, int dobleAncho,
                          int dobleTamano);
 // The same for a body that already holds printer bytes (the barcode commands).

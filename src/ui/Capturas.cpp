@@ -3,6 +3,7 @@
 #include "CapturasClientes.h"
 #include "CapturasDialogos.h"
 #include "CapturasReabrir.h"
+#include "CapturasTextoPlano.h"
 #include "CapturasTickets.h"
 #include "CapturasVenta.h"
 #include "DialogosQt.h"
@@ -88,6 +89,8 @@ int HacerCapturas(const QString &carpeta)
     for (auto &[nombre, ventana] : VentanasReabrir())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);
+    for (auto &[nombre, ventana] : VentanasTextoPlano())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
 
     G().dialogos = nullptr;
     return ok ? 0 : 1;

@@ -1,5 +1,7 @@
 #include "Estilo.h"
 
+#include "TextoPlano.h"
+
 #include <QApplication>
 #include <QPushButton>
 
@@ -23,7 +25,7 @@ void Estilo::Aplicar()
 
 QPushButton *Estilo::Boton(const QString &texto, QWidget *padre)
 {
-    auto *b = new QPushButton(texto, padre);
+    auto *b = new QPushButton(TextoBoton(texto), padre);
     b->setFont(Fuente(PuntosBoton, true));
     b->setMinimumSize(AnchoBoton, AltoBoton);
     b->setFocusPolicy(Qt::NoFocus);

@@ -18,5 +18,6 @@ inline constexpr int AltoFilaTactil = 52; // px, a grid row a finger can pick ou
 QFont Fuente(int puntos = PuntosTexto, bool negrita = false);
 // Applies the program's palette and fonts to the application.
 void Aplicar();
+// The caption is shown as it is ("&" marks no shortcut). Labels: Etiqueta, in TextoPlano.h.
 QPushButton *Boton(const QString &texto, QWidget *padre = nullptr);
 } // namespace Estilo

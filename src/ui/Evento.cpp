@@ -11,10 +11,13 @@ namespace {
 
 void Avisar(const QString &texto)
 {
-    if (G().dialogos)
+    if (G().dialogos) {
         G().dialogos->Mensaje(texto);
-    else
-        QMessageBox::warning(nullptr, QString::fromUtf8("Hilván"), texto);
+    } else {
+        QMessageBox aviso(QMessageBox::Warning, QString::fromUtf8("Hilván"), texto);
+        aviso.setTextFormat(Qt::PlainText); // the cause may quote a name
+        aviso.exec();
+    }
 }
 
 } // namespace

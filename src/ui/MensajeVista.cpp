@@ -1,6 +1,7 @@
 #include "MensajeVista.h"
 
 #include "Estilo.h"
+#include "TextoPlano.h"
 #include "dialogs/Mensaje.h"
 #include "dialogs/frmMensajeSiNo.h"
 
@@ -31,7 +32,7 @@ void MensajeVista::Montar(const std::function<void()> &aceptar, const std::funct
     capa->setContentsMargins(30, 30, 30, 24);
     capa->setSpacing(28);
 
-    lblMensaje_ = new QLabel(this);
+    lblMensaje_ = new Etiqueta(this);
     lblMensaje_->setObjectName(QStringLiteral("lblMensaje"));
     lblMensaje_->setFont(Estilo::Fuente(19));
     lblMensaje_->setWordWrap(true);

@@ -2,6 +2,7 @@
 
 #include "Estilo.h"
 #include "GridModel.h"
+#include "TextoPlano.h"
 #include "dialogs/Selector.h"
 
 #include <QHBoxLayout>
@@ -13,13 +14,13 @@
 
 SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(modelo, padre), modelo_(modelo)
 {
-    setWindowTitle(modelo_.Caption);
+    PonerTitulo(this, modelo_.Caption);
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(20, 18, 20, 20);
     capa->setSpacing(14);
 
     // Touch screens often run without window frames, so the title is also written inside.
-    auto *titulo = new QLabel(modelo_.Caption, this);
+    auto *titulo = new Etiqueta(modelo_.Caption, this);
     titulo->setFont(Estilo::Fuente(18, true));
     titulo->setAlignment(Qt::AlignCenter);
     capa->addWidget(titulo);

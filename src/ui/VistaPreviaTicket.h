@@ -12,6 +12,8 @@ public:
     explicit VistaPreviaTicket(QWidget *padre = nullptr);
     // The bytes sent to the printer; columnas is the paper's width in characters.
     void MostrarTicket(const QByteArray &bytes, int columnas);
+    // What is drawn, line by line.
+    const QList<LineaImpresa> &Lineas() const { return lineas_; }
 
     QSize sizeHint() const override;
 

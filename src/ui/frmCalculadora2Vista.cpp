@@ -1,6 +1,7 @@
 #include "frmCalculadora2Vista.h"
 
 #include "Estilo.h"
+#include "TextoPlano.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -15,7 +16,7 @@ frmCalculadora2Vista::frmCalculadora2Vista(QWidget *padre) : QWidget(padre, Qt::
     setStyleSheet(QStringLiteral("frmCalculadora2Vista { background: #fbf8f2; }"));
     auto *capa = new QGridLayout(this);
     capa->setSpacing(8);
-    pantalla_ = new QLabel(modelo_.txtPantalla, this);
+    pantalla_ = new Etiqueta(modelo_.txtPantalla, this);
     pantalla_->setFont(Estilo::Fuente(30, true));
     pantalla_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pantalla_->setMinimumHeight(76);

@@ -3,6 +3,7 @@
 #include "Estilo.h"
 #include "Evento.h"
 #include "GridModel.h"
+#include "TextoPlano.h"
 #include "masterdata/frmColores.h"
 
 #include <QHBoxLayout>
@@ -24,7 +25,7 @@ frmColoresVista::frmColoresVista(frmColores &modelo, QWidget *padre)
 
     auto *izquierda = new QVBoxLayout;
     izquierda->setSpacing(8);
-    auto *titulo = new QLabel(QStringLiteral("Colores"), this);
+    auto *titulo = new Etiqueta(QStringLiteral("Colores"), this);
     titulo->setFont(Estilo::Fuente(18, true));
     izquierda->addWidget(titulo);
     gridColores_ = new QTableView(this);

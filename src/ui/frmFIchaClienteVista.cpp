@@ -2,6 +2,7 @@
 
 #include "Estilo.h"
 #include "Evento.h"
+#include "TextoPlano.h"
 #include "masterdata/frmFIchaCliente.h"
 
 #include <QCheckBox>
@@ -18,12 +19,12 @@ frmFIchaClienteVista::frmFIchaClienteVista(frmFIchaCliente &modelo, QWidget *pad
     resize(820, 600);
     auto *capa = new QGridLayout(this);
     capa->setSpacing(12);
-    auto *titulo = new QLabel(QStringLiteral("Ficha del cliente"), this);
+    auto *titulo = new Etiqueta(QStringLiteral("Ficha del cliente"), this);
     titulo->setFont(Estilo::Fuente(20, true));
     capa->addWidget(titulo, 0, 0, 1, 3);
 
     auto campo = [this, capa](int fila, const QString &etiqueta) {
-        auto *l = new QLabel(etiqueta, this);
+        auto *l = new Etiqueta(etiqueta, this);
         l->setFont(Estilo::Fuente(16));
         auto *e = new QLineEdit(this);
         e->setFont(Estilo::Fuente(18));

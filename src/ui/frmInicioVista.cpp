@@ -1,6 +1,7 @@
 #include "frmInicioVista.h"
 
 #include "Estilo.h"
+#include "TextoPlano.h"
 #include "counter/frmInicio.h"
 
 #include <QApplication>
@@ -18,14 +19,14 @@ frmInicioVista::frmInicioVista(frmInicio &modelo, QWidget *padre)
     setAttribute(Qt::WA_StyledBackground);
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(30, 30, 30, 24);
-    auto *titulo = new QLabel(QString::fromUtf8("Hilván"), this);
+    auto *titulo = new Etiqueta(QString::fromUtf8("Hilván"), this);
     titulo->setFont(Estilo::Fuente(40, true));
     titulo->setAlignment(Qt::AlignCenter);
     titulo->setStyleSheet(QStringLiteral("color: #6b3e2e;"));
-    auto *sub = new QLabel(QStringLiteral("Arreglos de ropa"), this);
+    auto *sub = new Etiqueta(QStringLiteral("Arreglos de ropa"), this);
     sub->setFont(Estilo::Fuente(18));
     sub->setAlignment(Qt::AlignCenter);
-    lblEstado_ = new QLabel(this);
+    lblEstado_ = new Etiqueta(this);
     lblEstado_->setFont(Estilo::Fuente(13));
     lblEstado_->setAlignment(Qt::AlignCenter);
     capa->addStretch();

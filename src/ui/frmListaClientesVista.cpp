@@ -3,6 +3,7 @@
 #include "Estilo.h"
 #include "Evento.h"
 #include "GridModel.h"
+#include "TextoPlano.h"
 #include "masterdata/frmListaClientes.h"
 
 #include <QGridLayout>
@@ -21,11 +22,11 @@ frmListaClientesVista::frmListaClientesVista(frmListaClientes &modelo, QWidget *
     auto *capa = new QGridLayout(this);
     capa->setSpacing(12);
 
-    auto *titulo = new QLabel(QStringLiteral("Lista de clientes"), this);
+    auto *titulo = new Etiqueta(QStringLiteral("Lista de clientes"), this);
     titulo->setFont(Estilo::Fuente(20, true));
     capa->addWidget(titulo, 0, 0, 1, 3);
 
-    auto *etiqueta = new QLabel(QString::fromUtf8("Nombre o parte de él"), this);
+    auto *etiqueta = new Etiqueta(QString::fromUtf8("Nombre o parte de él"), this);
     txtNombre_ = new QLineEdit(this);
     txtNombre_->setFont(Estilo::Fuente(18));
     txtNombre_->setMinimumHeight(Estilo::AltoBoton);

@@ -2,6 +2,7 @@
 
 #include "Estilo.h"
 #include "Evento.h"
+#include "TextoPlano.h"
 #include "masterdata/frmNuevoColor.h"
 
 #include <QHBoxLayout>
@@ -19,7 +20,7 @@ frmNuevoColorVista::frmNuevoColorVista(frmNuevoColor &modelo, QWidget *padre)
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(24, 18, 24, 20);
     capa->setSpacing(14);
-    auto *titulo = new QLabel(QStringLiteral("Nuevo color"), this);
+    auto *titulo = new Etiqueta(QStringLiteral("Nuevo color"), this);
     titulo->setFont(Estilo::Fuente(18, true));
     capa->addWidget(titulo);
     txtColor_ = new QLineEdit(modelo_.txtColor, this);

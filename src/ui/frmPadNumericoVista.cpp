@@ -1,6 +1,7 @@
 #include "frmPadNumericoVista.h"
 
 #include "Estilo.h"
+#include "TextoPlano.h"
 #include "dialogs/frmPadNumerico.h"
 
 #include <QGridLayout>
@@ -23,7 +24,7 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
     capa->setContentsMargins(20, 18, 20, 20);
     capa->setSpacing(12);
 
-    lblTitulo_ = new QLabel(this);
+    lblTitulo_ = new Etiqueta(this);
     lblTitulo_->setObjectName(QStringLiteral("lblTitulo"));
     lblTitulo_->setFont(Estilo::Fuente(17, true));
     lblTitulo_->setWordWrap(true);
@@ -31,10 +32,12 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
     capa->addWidget(lblTitulo_);
 
     // A label, not an edit box: every key reaches the form model, which decides what the figure is.
-    txtCifra_ = new QLabel(this);
+    txtCifra_ = new Etiqueta(this);
     txtCifra_->setObjectName(QStringLiteral("txtCifra"));
     txtCifra_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtCifra_->setMinimumHeight(70);
+    // The keys set the window's width; the display never widens it, whatever is typed.
+    txtCifra_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     txtCifra_->setStyleSheet(QStringLiteral(
         "QLabel { background: white; border: 2px solid #8a7b66; border-radius: 6px; padding: 4px 12px; }"));
     capa->addWidget(txtCifra_);

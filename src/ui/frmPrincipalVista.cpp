@@ -3,6 +3,7 @@
 #include "Estilo.h"
 #include "Evento.h"
 #include "GridModel.h"
+#include "TextoPlano.h"
 #include "counter/frmPrincipal.h"
 
 #include <QApplication>
@@ -99,7 +100,7 @@ QPushButton *Boton(const QString &texto, const QString &nombre, QWidget *padre)
 
 QLabel *Rotulo(const QString &texto, QWidget *padre)
 {
-    auto *l = new QLabel(texto, padre);
+    auto *l = new Etiqueta(texto, padre);
     l->setFont(Estilo::Fuente(12));
     l->setStyleSheet(QStringLiteral("color: #5a4a3a;"));
     return l;
@@ -116,7 +117,7 @@ frmPrincipalVista::frmPrincipalVista(frmPrincipal &modelo, QWidget *padre)
     : QWidget(padre), modelo_(modelo), familias_(new GridModel(&modelo.gridFamilias, this)),
       productos_(new GridModel(&modelo.gridProductos, this)), tpv_(new GridModel(&modelo.gridTPV, this))
 {
-    setWindowTitle(modelo_.Caption);
+    PonerTitulo(this, modelo_.Caption);
     setMinimumSize(1024, 740);
     resize(1024, 768);
     setFocusPolicy(Qt::StrongFocus);
@@ -199,7 +200,7 @@ QTableView *frmPrincipalVista::NuevaTabla(const QString &nombre, GridModel *dato
 
 QLabel *frmPrincipalVista::NuevaCaja(const QString &nombre, int puntos)
 {
-    auto *l = new QLabel(this);
+    auto *l = new Etiqueta(this);
     l->setObjectName(nombre);
     l->setFont(Estilo::Fuente(puntos, true));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -227,7 +228,7 @@ QWidget *frmPrincipalVista::ZonaIzquierda()
     connect(cmdVerFamilias_, &QPushButton::clicked, this,
             [this] { Atender([this] { modelo_.cmdVerFamilias_Click(); }); });
     capa->addWidget(cmdVerFamilias_);
-    lblVersion_ = new QLabel(zona);
+    lblVersion_ = new Etiqueta(zona);
     lblVersion_->setFont(Estilo::Fuente(9));
     lblVersion_->setStyleSheet(QStringLiteral("color: #8a7b66;"));
     capa->addWidget(lblVersion_);
@@ -243,12 +244,12 @@ QWidget *frmPrincipalVista::ZonaCliente()
 
     auto *titulos = new QHBoxLayout;
     titulos->setSpacing(16);
-    auto *titulo = new QLabel(QStringLiteral("Datos cliente"), zona);
+    auto *titulo = new Etiqueta(QStringLiteral("Datos cliente"), zona);
     titulo->setFont(Estilo::Fuente(12, true));
-    lblAtendidopor_ = new QLabel(zona);
+    lblAtendidopor_ = new Etiqueta(zona);
     lblAtendidopor_->setObjectName(QStringLiteral("lblAtendidopor"));
     lblAtendidopor_->setFont(Estilo::Fuente(12));
-    lblNumReferencia_ = new QLabel(zona);
+    lblNumReferencia_ = new Etiqueta(zona);
     lblNumReferencia_->setObjectName(QStringLiteral("lblNumReferencia"));
     lblNumReferencia_->setFont(Estilo::Fuente(14, true));
     lblNumReferencia_->setStyleSheet(QStringLiteral("color: #6b3e2e;"));
@@ -396,7 +397,7 @@ void frmPrincipalVista::Atender(const std::function<void()> &manejador)
 void frmPrincipalVista::Repintar()
 {
     const frmPrincipal &m = modelo_;
-    setWindowTitle(m.Caption);
+    PonerTitulo(this, m.Caption);
     lblVersion_->setText(m.lblVersion);
 
     familias_->Refrescar();
@@ -416,7 +417,7 @@ void frmPrincipalVista::Repintar()
     cmdFechaEntrega_->setEnabled(m.cmdFechaEntregaEnabled);
     cmdTelefono_->setEnabled(m.cmdTelefonoEnabled);
     cmdBuscarCliente_->setEnabled(m.cmdBuscarClienteEnabled);
-    cmdFormasPago_->setText(m.cmdFormasPagoCaption);
+    PonerTextoBoton(cmdFormasPago_, m.cmdFormasPagoCaption);
 
     txtTotal_->setText(m.txtTotal);
     txtSenal_->setText(m.txtSenal);

@@ -77,6 +77,21 @@ private Q_SLOTS:
         QCOMPARE(G().NombreCierre, QStringLiteral("20261205"));
     }
 
+    void dineroInicialRechazadoSePideOtraVez()
+    {
+        BaseDePrueba b;
+        b.dialogos.siNo = {6};
+        b.dialogos.pad = {QStringLiteral("99999999999999999"), QStringLiteral("-5"), QStringLiteral("1.2.3"),
+                          QStringLiteral("99999.99")};
+        frmPrincipal f;
+        QVERIFY(Arrancar(b, f));
+        QCOMPARE(b.dialogos.titulosPad.size(), 4);
+        QCOMPARE(b.dialogos.mensajes.size(), 3);
+        QCOMPARE(b.Columna(QStringLiteral("select concepto from caja")),
+                 QStringList{QStringLiteral("Inicio caja")});
+        QCOMPARE(b.Valor(QStringLiteral("select importe from caja")).toDouble(), 99999.99);
+    }
+
     void nuevoDiaConTecladoVacioYRespuestaNo()
     {
         BaseDePrueba b;

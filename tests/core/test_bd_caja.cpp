@@ -38,10 +38,12 @@ private Q_SLOTS:
         cmdSacarDinero_Click();
         cmdSacarDinero_Click();
         QCOMPARE(b.dialogos.titulosPad.first(), QString::fromUtf8("¿Cantidad a sacar de la caja?"));
-        // A withdrawal of 0 books nothing but is still confirmed; no answer, no message.
+        // A withdrawal of 0 books nothing but is still confirmed; no answer, no message; a figure
+        // that is no amount is refused.
         QCOMPARE(b.dialogos.mensajes,
                  (QStringList{QString::fromUtf8("Se ha registrado una retirada de 12.50 € de la caja"),
-                              QString::fromUtf8("Se ha registrado una retirada de 0.00 € de la caja")}));
+                              QString::fromUtf8("Se ha registrado una retirada de 0.00 € de la caja"),
+                              QString::fromUtf8("«abc» no es un importe válido.")}));
         QCOMPARE(b.Columna(QStringLiteral("select importe from caja")), QStringList{QStringLiteral("-12.5")});
         QCOMPARE(b.Valor(QStringLiteral("select concepto from caja")), QStringLiteral("Retirado de caja"));
         QCOMPARE(b.Valor(QStringLiteral("select nombrecierre from caja")), QStringLiteral("20261205"));

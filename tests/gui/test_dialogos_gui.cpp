@@ -97,6 +97,33 @@ private Q_SLOTS:
         QCOMPARE(d.PadNumerico(QStringLiteral("Precio"), false), QString());
     }
 
+    // Fifty digits on either keypad: the window keeps its size on a 1024-pixel screen, every key
+    // stays inside it, and the display holds what a telephone or an amount can have.
+    void tecladoNoCreceConLaCifra()
+    {
+        DialogosQt d;
+        for (const bool telefono : {true, false}) {
+            AlAbrir([telefono](QDialog *w) {
+                QApplication::processEvents();
+                const QSize antes = w->size();
+                QVERIFY(antes.width() <= 1024 && antes.height() <= 768);
+                for (int i = 0; i < 25; ++i)
+                    Pulsar(w, QStringLiteral("n9"));
+                QTest::keyClicks(w, QString(25, QLatin1Char('8')));
+                QApplication::processEvents();
+                QCOMPARE(w->size(), antes);
+                const QString cifra = w->findChild<QLabel *>(QStringLiteral("txtCifra"))->text();
+                QCOMPARE(cifra.size(), telefono ? 15 : 12);
+                for (QPushButton *b : w->findChildren<QPushButton *>())
+                    QVERIFY2(w->rect().contains(QRect(b->mapTo(w, QPoint(0, 0)), b->size())),
+                             qPrintable(b->text()));
+                Pulsar(w, QStringLiteral("cmdOk"));
+            });
+            QCOMPARE(d.PadNumerico(QStringLiteral("Teléfono"), telefono),
+                     QString(telefono ? 15 : 12, QLatin1Char('9')));
+        }
+    }
+
     void calendarioYPregunta()
     {
         BaseDePrueba b; // today is 05/12/2026

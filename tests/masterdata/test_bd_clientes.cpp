@@ -69,6 +69,36 @@ private Q_SLOTS:
         QCOMPARE(l.IdClienteElegido, 0);
     }
 
+    void busquedaLiteral()
+    {
+        BaseDePrueba b;
+        for (const char *nombre : {"Rebajas 50% Moda", "Rebajas 500 Moda", "Ana_Belen", "Ana Belen", "Hola!",
+                                   "Hola", "Pilar", "Ñoño_%!"})
+            Alta(b, QString::fromUtf8(nombre), QStringLiteral("600"));
+        const struct {
+            const char *buscado;
+            QStringList hallados;
+        } casos[] = {
+            {"%", {QStringLiteral("Rebajas 50% Moda"), QString::fromUtf8("Ñoño_%!")}},
+            {"50%", {QStringLiteral("Rebajas 50% Moda")}},
+            {"a_b", {QStringLiteral("Ana_Belen")}},
+            {"_", {QStringLiteral("Ana_Belen"), QString::fromUtf8("Ñoño_%!")}},
+            {"!", {QStringLiteral("Hola!"), QString::fromUtf8("Ñoño_%!")}},
+            {"ñoño_%!", {QString::fromUtf8("Ñoño_%!")}},
+            {"hola", {QStringLiteral("Hola"), QStringLiteral("Hola!")}},
+        };
+        frmListaClientes l;
+        l.CargarFormulario({});
+        for (const auto &c : casos) {
+            l.txtNombre = QString::fromUtf8(c.buscado);
+            l.cmdBuscar_Click();
+            QStringList hallados = TextosColumna(l.gridClientes, 1), esperados = c.hallados;
+            hallados.sort();
+            esperados.sort(); // the order of names is the collation's business, not this test's
+            QCOMPARE(hallados, esperados);
+        }
+    }
+
     void clienteElegidoEntreAperturas()
     {
         BaseDePrueba b;

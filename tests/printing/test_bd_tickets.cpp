@@ -1,6 +1,7 @@
 #include "BaseDePrueba.h"
 #include "cash/Caja.h"
 #include "core/CodigoBarras.h"
+#include "core/Formato.h"
 #include "core/Programa.h"
 #include "printing/CanalTickets.h"
 #include "printing/DecodificadorTicket.h"
@@ -109,6 +110,32 @@ void ArregloDePrueba(BaseDePrueba &b)
         b.conexion.Ejecutar(QString::fromUtf8(sql));
     MeterMovimientoCaja(5, QStringLiteral("Ref. 1234"), QStringLiteral("20260601"), 1, 1234, 0);
     MeterMovimientoCaja(2.5, QStringLiteral("Ref. 1234"), QStringLiteral("20260605"), 2, 1234, 0);
+}
+
+// Every byte that is neither printable text, a line break nor one of the channel's own commands
+// (size, colour, cut, the barcode's height, width and symbol), as "offset:byte".
+QStringList BytesAjenos(const QByteArray &b)
+{
+    QStringList ajenos;
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        const unsigned char c = b[i];
+        const char orden = i + 1 < b.size() ? b[i + 1] : 0;
+        if (c == 27 && orden == '!')
+            i += 2;
+        else if (c == 27 && orden == 'r' && i + 2 < b.size() && (b[i + 2] == '0' || b[i + 2] == '1'))
+            i += 2;
+        else if (c == 27 && orden == 'i')
+            i += 1;
+        else if (c == 29 && (orden == 'h' || orden == 'w'))
+            i += 2;
+        else if (c == 29 && orden == 'k' && i + 2 < b.size() && b[i + 2] == 2)
+            i = b.indexOf('\0', i + 3);
+        else if (c < 32 && c != 13 && c != 10)
+            ajenos.append(QStringLiteral("%1:%2").arg(i).arg(c));
+        if (i < 0)
+            break;
+    }
+    return ajenos;
 }
 
 QStringList Textos(const QList<LineaImpresa> &lineas)
@@ -220,6 +247,42 @@ private Q_SLOTS:
         QCOMPARE(lineas[barras + 3].texto, AlinearTexto(QStringLiteral("Atendio: BegoÑa"), 2));
         QCOMPARE(lineas.last().tipo, LineaImpresa::Corte);
         QCOMPARE(lineas[lineas.size() - 2].texto, QString(41, QLatin1Char(' ')));
+    }
+
+    void datosConCaracteresDeControl()
+    {
+        BaseDePrueba b;
+        ParametrosTienda();
+        ArregloDePrueba(b);
+        // ESC i cuts the paper, ESC p opens the drawer, GS V cuts too; typed into the data by accident.
+        const QString nombre = QStringLiteral("Ana\x1bi\tRuiz\n\x1dV\x01\x1bp0\x7f");
+        const QString prenda = QStringLiteral("Abrigo\x1b!\x30rojo");
+        b.conexion.Ejecutar(
+            QStringLiteral("update clientes set nombre = %1 where idcliente = 7").arg(ComillasSQL(nombre)));
+        b.conexion.Ejecutar(
+            QStringLiteral("update arreglos_detalles set nombreprenda = %1 where referenciaprenda = "
+                           "'1234.1'")
+                .arg(ComillasSQL(prenda)));
+        b.conexion.Ejecutar(QStringLiteral("update productos set nombre = %1 where idproducto = 1")
+                                .arg(ComillasSQL(QStringLiteral("Bajo\x1bp\x03\x19"))));
+        SalidaMemoria impresora;
+        G().salidaTickets = &impresora;
+
+        ImprimirArreglo(1234);
+        ImprimirTicketPrenda(QStringLiteral("1234.1"));
+        QCOMPARE(BytesAjenos(impresora.Bytes()), QStringList());
+        const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
+        int cortes = 0;
+        for (const LineaImpresa &l : lineas) {
+            QVERIFY(l.tipo != LineaImpresa::Cajon);
+            cortes += l.tipo == LineaImpresa::Corte;
+        }
+        QCOMPARE(cortes, 2);
+        const QStringList textos = Textos(lineas);
+        QVERIFY(textos.contains(QStringLiteral("Cliente: Ana i Ruiz  V  p0 ")));
+        QVERIFY(textos.contains(QStringLiteral("1234.1 Abrigo !0rojo")));
+        // The stored name keeps what was typed.
+        QCOMPARE(b.Valor(QStringLiteral("select nombre from clientes where idcliente = 7")), nombre);
     }
 
     void codigosDeBarrasQueCabenYQueNo()
