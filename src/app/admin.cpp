@@ -86,7 +86,7 @@ int main(int argc, char **argv)
         }
         QDir().mkpath(QFileInfo(config).absolutePath());
         Conexion conexion;
-        AbrirSegunConfiguracion(conexion, c);
+        AbrirSegunConfiguracion(conexion, c, true);
         CrearBaseDatos(conexion);
         if (historia) {
             QElapsedTimer reloj;
@@ -99,6 +99,8 @@ int main(int argc, char **argv)
                         qPrintable(r.ultimoDia.toString(QStringLiteral("dd/MM/yyyy"))), reloj.elapsed() / 1000.0);
         } else if (demo) {
             LlenarDemo(conexion, QDate::currentDate());
+        } else {
+            SembrarMerceria(conexion);
         }
         conexion.Cerrar();
         EscribirConfiguracion(config, lineas);

@@ -10,6 +10,8 @@
 void MeterMovimientoCaja(double importe, const QString &concepto, const QString &nombrecierre, int formapago,
                          qint64 idarreglo, qint64 idticket)
 {
+    // Both backends keep the same cents: the server would round, the embedded file would not.
+    importe = RedondearImporte(importe);
     if (importe == 0)
         return;
     const QString fecha = DimeFechaServidor();

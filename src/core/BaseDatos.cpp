@@ -26,13 +26,23 @@ void CrearBaseDatos(Conexion &conexion)
     t.Confirmar();
 }
 
-void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config)
+void SembrarMerceria(Conexion &conexion)
+{
+    Transaccion t(conexion);
+    conexion.Ejecutar(QString::fromUtf8("insert into familias (nombre) values ('Mercería')"));
+    conexion.Ejecutar(QString::fromUtf8(
+        "insert into productos (idfamilia, nombre, precio1, precio2, precio3, activo) select max(idfamilia), "
+        "'Productos mercería', 0, 0, 0, 0 from familias where nombre = 'Mercería'"));
+    t.Confirmar();
+}
+
+void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bool crear)
 {
     if (config.UsaServidor()) {
         conexion.AbrirPostgreSQL(config.Servidor());
         G().RutaBaseDatos.clear();
     } else {
-        conexion.AbrirSQLite(config.ArchivoBaseDatos());
+        conexion.AbrirSQLite(config.ArchivoBaseDatos(), crear);
         G().RutaBaseDatos = config.ArchivoBaseDatos();
     }
     G().conexion = &conexion;

@@ -11,5 +11,10 @@ void CrearBaseDatos(Conexion &conexion);
 // Fills a small, believable shop around the given day: catalogue, customers (one of them a
 // partner shop), workers, colours, staff and a few orders in every state.
 void LlenarDemo(Conexion &conexion, const QDate &hoy);
-// Opens the connection the configuration names and sets the program-wide backend values.
-void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config);
+// The catalogue entry for haberdashery sold within an order, "Productos mercería", which the
+// haberdashery sale and the workshop screens find by its name. A new shop gets it (the demo shop
+// brings its own).
+void SembrarMerceria(Conexion &conexion);
+// Opens the connection the configuration names and sets the program-wide backend values. Only
+// crear (hilvan-admin init) may make a new database file.
+void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bool crear = false);

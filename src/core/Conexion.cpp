@@ -5,6 +5,9 @@
 #include "Programa.h"
 #include "Reloj.h"
 
+#include <QCollator>
+#include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -140,6 +143,17 @@ void FuncionLike(sqlite3_context *ctx, int argc, sqlite3_value **argv)
     sqlite3_result_int(ctx, si ? 1 : 0);
 }
 
+int CompararEspanol(void *, int largoA, const void *a, int largoB, const void *b)
+{
+    static const QCollator collator = [] {
+        QCollator c(QLocale(QLocale::Spanish, QLocale::Spain));
+        c.setNumericMode(false);
+        return c;
+    }();
+    return collator.compare(QString::fromUtf8(static_cast<const char *>(a), largoA),
+                            QString::fromUtf8(static_cast<const char *>(b), largoB));
+}
+
 // The engines speak English; staff get the cause in Spanish, and the engine's own words go to the
 // program's error output for whoever looks after the machine.
 QString CausaEnEspanol(const QSqlError &e)
@@ -208,9 +222,15 @@ Conexion::~Conexion()
     Cerrar();
 }
 
-void Conexion::AbrirSQLite(const QString &ruta)
+void Conexion::AbrirSQLite(const QString &ruta, bool crear)
 {
     Cerrar();
+    // The engine would silently create an empty file where a mistyped or moved one was named.
+    if (!crear && !QFileInfo(ruta).isFile())
+        throw ErrorBaseDatos(QStringLiteral("No se encuentra la base de datos ") + ruta
+                                 + QString::fromUtf8(".\r\nCompruebe la primera línea de bdcostuaccess.dat: "
+                                                     "el archivo no existe o se ha movido."),
+                             QString());
     motor_ = Motor::SQLite;
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre_);
     db_.setDatabaseName(ruta);
@@ -227,6 +247,7 @@ void Conexion::AbrirSQLite(const QString &ruta)
         sqlite3_create_function(s, "datediff", 3, flags, nullptr, FuncionDateDiff, nullptr, nullptr);
         sqlite3_create_function(s, "like", 2, flags, nullptr, FuncionLike, nullptr, nullptr);
         sqlite3_create_function(s, "like", 3, flags, nullptr, FuncionLike, nullptr, nullptr);
+        sqlite3_create_collation(s, CollateEspanol, SQLITE_UTF8, nullptr, CompararEspanol);
     }
     Ejecutar(QStringLiteral("PRAGMA journal_mode=WAL"));
     Ejecutar(QStringLiteral("PRAGMA synchronous=NORMAL"));
@@ -252,6 +273,13 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     Ejecutar(QStringLiteral("SET client_min_messages TO warning"));
     // A date sent as the shop writes it, "05/12/2026", is the 5th of December.
     Ejecutar(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
+    // A database created before the Spanish collation existed gets it now; a user without the
+    // right to create it works on a database whose owner already did.
+    try {
+        Ejecutar(QStringLiteral("CREATE COLLATION IF NOT EXISTS %1 (provider = icu, locale = 'es-ES')")
+                     .arg(QLatin1String(CollateEspanol)));
+    } catch (const ErrorBaseDatos &) {
+    }
 }
 
 void Conexion::Cerrar()
@@ -271,7 +299,10 @@ bool Conexion::Abierta() const
 
 QString Conexion::Traducir(const QString &sql) const
 {
-    return Dialecto::Traducir(sql, motor_, RelojPrograma().Ahora());
+    // Several counters share one server, and their own clocks disagree: there the server's clock is
+    // the shop's, unless a clock was set on purpose (the tests fix one).
+    const bool relojServidor = motor_ == Motor::PostgreSQL && !G().reloj;
+    return Dialecto::Traducir(sql, motor_, relojServidor ? QDateTime() : RelojPrograma().Ahora());
 }
 
 void Conexion::Ejecutar(const QString &sql)

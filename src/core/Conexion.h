@@ -59,6 +59,11 @@ private:
 
 enum class Motor { SQLite, PostgreSQL };
 
+// Lists ordered by a name sort as a Spanish reader expects (case and accents aside, n before ñ)
+// when the SQL says "order by nombre collate espanol": a collation of this name exists on both
+// backends (registered on the SQLite connection, created on the server).
+inline constexpr const char *CollateEspanol = "espanol";
+
 struct DatosServidor {
     QString host;
     QString basedatos;
@@ -77,7 +82,9 @@ public:
     Conexion(const Conexion &) = delete;
     Conexion &operator=(const Conexion &) = delete;
 
-    void AbrirSQLite(const QString &ruta);
+    // Opening never creates a database: a missing file is an error that names it, unless crear
+    // (hilvan-admin init, the tests) asks for a new one.
+    void AbrirSQLite(const QString &ruta, bool crear = false);
     void AbrirPostgreSQL(const DatosServidor &datos);
     void Cerrar();
     bool Abierta() const;

@@ -8,6 +8,9 @@
 
 Recordset AbrirRecordset(const QString &sql);
 
+// A stored line whose product has since been deleted keeps its place and price under this name.
+inline constexpr const char *NombreProductoRetirado = "Producto retirado del catálogo";
+
 // The shop clock as "dd/mm/yyyy hh:mm:ss".
 QString DimeFechaServidor();
 // max(campo) of a table: 0 for an empty table, 1 when the query gives no row.

@@ -10,7 +10,8 @@
 //   select top N ...        -> ... LIMIT N
 //   [name]                  -> name
 //   convert(datetime,'d')   -> an ISO date-time literal
-//   Now(), getdate()        -> the shop clock's current time as a literal
+//   Now(), getdate()        -> the shop clock's current time as a literal; with an invalid
+//                              `ahora`, the database's own clock
 //   like                    -> ilike on PostgreSQL (the shop's searches ignore case)
 // year(), MONTH() and DateDiff('d',a,b) are real functions on both backends: registered
 // on the SQLite connection, created by the PostgreSQL schema script.

@@ -15,6 +15,12 @@ public:
     virtual int MensajeSiNo(const QString &texto) = 0;
     // The text typed on the keypad, unchecked; empty when cancelled.
     virtual QString PadNumerico(const QString &titulo, bool letraGrande) = 0;
+    // The keypad for money, with one key that answers the exact amount still to pay.
+    virtual QString PadImporte(const QString &titulo, const QString &exacto)
+    {
+        Q_UNUSED(exacto);
+        return PadNumerico(titulo, false);
+    }
     // The chosen date as "d/m/yyyy" (no leading zeros); empty when cancelled.
     virtual QString Calendario() = 0;
     // Staff member attending; 0 when the window was closed without a choice.

@@ -1,8 +1,26 @@
 #include "Fechas.h"
 
 #include "Formato.h"
+#include "Programa.h"
+#include "Reloj.h"
 
 #include <QRegularExpression>
+
+namespace {
+
+// A two-digit year is the one nearest to today: "30" is 2030 in 2026, "00" is 2100 at the end of 2099.
+int SigloCercano(int dosCifras)
+{
+    const int hoy = RelojPrograma().Ahora().date().year();
+    int a = hoy - hoy % 100 + dosCifras;
+    if (a - hoy > 50)
+        a -= 100;
+    else if (hoy - a > 50)
+        a += 100;
+    return a;
+}
+
+} // namespace
 
 QDateTime FechaDeTexto(const QString &texto)
 {
@@ -18,7 +36,7 @@ QDateTime FechaDeTexto(const QString &texto)
         m = r.captured(2).toInt();
         a = r.captured(3).toInt();
         if (r.captured(3).size() == 2)
-            a += a < 30 ? 2000 : 1900; // the two-digit window of the shop's old dates
+            a = SigloCercano(a);
     } else {
         r = reIso.match(t);
         if (!r.hasMatch())

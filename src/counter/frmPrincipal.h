@@ -3,6 +3,7 @@
 #include "frmInicio.h"
 #include "core/Grid.h"
 
+#include <QDateTime>
 #include <QString>
 #include <memory>
 
@@ -36,8 +37,18 @@ public:
     int IdFormaPagoVenta = 1;
     bool EntregarAlAcabar = false;
 
-    // gridTPV columns.
-    enum { ColIdProducto, ColIdFamilia, ColBorrar, ColNombre, ColImporte, ColFecha, ColPrenda, ColIdDetalle };
+    // gridTPV columns. A garment's date shows as "dd/mm/yy"; the full date behind it is kept hidden.
+    enum {
+        ColIdProducto,
+        ColIdFamilia,
+        ColBorrar,
+        ColNombre,
+        ColImporte,
+        ColFecha,
+        ColPrenda,
+        ColIdDetalle,
+        ColFechaCompleta
+    };
     Grid gridFamilias;
     Grid gridProductos;
     Grid gridTPV;
@@ -48,6 +59,10 @@ public:
     QString txtPendiente = QStringLiteral("0.00");
     QString txtCambio = QStringLiteral("0.00");
     QString txtFechaEntrega;
+    // The order's delivery date behind txtFechaEntrega, "dd/mm/yyyy"; what is saved.
+    QString FechaEntregaVenta;
+    // A delivery date chosen with "Fecha entrega" stays until a garment's date changes.
+    bool FechaEntregaAMano = false;
     QString lblNumReferencia;
     QString txtTelefono;
     QString txtNombreCliente;
@@ -92,6 +107,8 @@ public:
     void CalcularCifrasTPV();
     void cmdPendiente_Click();
     void cmdFechaEntrega_Click();
+    // A delivery date chosen by hand (invalid: back to the last garment's date).
+    void FijarFechaEntrega(const QDateTime &fecha);
     void cmdFormasPago_Click();
 
     // "Fin arreglo": checks the order, saves it, books the money kept in the till, prints the
@@ -108,7 +125,10 @@ public:
     void CargarArreglo(int idarreglo, bool paraEntregar);
     // The customer with that telephone becomes the sale's customer and the lines take its prices;
     // an unknown telephone opens a new customer card. Returns the telephone found, empty for none.
-    QString BuscarClienteTel(const QString &telefono);
+    // abrirFicha false looks again without offering the card a second time.
+    QString BuscarClienteTel(const QString &telefono, bool abrirFicha = true);
+    // The customer chosen by id (from the list) becomes the sale's customer, as above.
+    void ElegirCliente(int idcliente);
     static QString DimeTelefonoCliente(int idcliente);
     static QString DimeNombreCliente(int idcliente);
     void cmdTelefono_Click();
@@ -127,6 +147,12 @@ private:
     void AjustarAltoFila(Grid &grid, int fila, const QString &texto);
     void QuitarUltimaFilaTPV();
     void NumerarPrendas();
+    // A garment touched but given no alteration is left out before the order is numbered.
+    void QuitarPrendasVacias();
+    void PonerFechaPrenda(int fila, const QDateTime &fecha);
+    // The last garment's date, "dd/mm/yyyy"; empty while no garment is dated.
+    QString FechaUltimaPrenda() const;
+    QString fechaPrendasAlElegir_;
     void MeterLineaGuardada(int idproducto, const QString &importe, const QString &iddetalle);
     std::unique_ptr<Conexion> conexion_;
 };

@@ -36,14 +36,14 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
                            "idcliente, entregado, pagado) values (")
             + N(IdUsuarioVenta) + QStringLiteral(", ") + N(n) + QStringLiteral(", ")
             + FechaSQL(DimeFechaServidor(), G().EsSqlServer) + QStringLiteral(", ")
-            + LiteralFechaSQL(txtFechaEntrega) + QStringLiteral(", ") + N(IdClienteVenta)
+            + LiteralFechaSQL(FechaEntregaVenta) + QStringLiteral(", ") + N(IdClienteVenta)
             + QStringLiteral(", ") + entregado + QStringLiteral(", ") + QStringLiteral("0")
             + QStringLiteral(")"));
     } else {
         // The order date becomes the date of this visit, and entregado only this visit's money.
         Bd().Ejecutar(QStringLiteral("update arreglos set idusuario = ") + N(IdUsuarioVenta)
                       + QStringLiteral(", fechaarreglo = ") + LiteralFechaSQL(DimeFechaServidor())
-                      + QStringLiteral(", fechaprevistaentrega = ") + LiteralFechaSQL(txtFechaEntrega)
+                      + QStringLiteral(", fechaprevistaentrega = ") + LiteralFechaSQL(FechaEntregaVenta)
                       + QStringLiteral(",idcliente = ") + N(IdClienteVenta) + QStringLiteral(", entregado = ")
                       + entregado + QStringLiteral(", pagado= 0 where idarreglo = ") + N(n));
     }
@@ -58,11 +58,11 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
             ++prenda;
             etiqueta = ComillasSQL(gridTPV.TextMatrix(f, ColNombre));
             referencia = ComillasSQL(N(n) + QLatin1Char('.') + N(prenda));
-            fecha = LiteralFechaSQL(gridTPV.TextMatrix(f, ColFecha));
+            fecha = LiteralFechaSQL(gridTPV.TextMatrix(f, ColFechaCompleta));
             continue;
         }
         const QString idproducto = N(qint64(Val(gridTPV.TextMatrix(f, ColIdProducto))));
-        const QString precio = TextoNumero(Val(gridTPV.TextMatrix(f, ColImporte)));
+        const QString precio = TextoNumero(RedondearImporte(Val(gridTPV.TextMatrix(f, ColImporte))));
         const QString iddetalle = gridTPV.TextMatrix(f, ColIdDetalle);
         if (nuevo || iddetalle.isEmpty()) {
             Bd().Ejecutar(
@@ -127,7 +127,7 @@ bool frmPrincipal::EncargoCompleto()
     }
 
     for (int f = 1; f < gridTPV.Rows(); ++f)
-        if (EsSeparador(f) && !FechaDeTexto(gridTPV.TextMatrix(f, ColFecha)).isValid()) {
+        if (EsSeparador(f) && !FechaDeTexto(gridTPV.TextMatrix(f, ColFechaCompleta)).isValid()) {
             Dlg().Mensaje(QStringLiteral("Hay alguna prenda que no tiene fecha de entrega."));
             return false;
         }
@@ -199,6 +199,7 @@ void frmPrincipal::ImprimirArreglo(int idarreglo)
 
 void frmPrincipal::cmdAcabarEncargo_Click()
 {
+    QuitarPrendasVacias();
     if (!EncargoCompleto())
         return;
 
@@ -211,8 +212,10 @@ void frmPrincipal::cmdAcabarEncargo_Click()
         if (IdUsuarioVenta == 0)
             IdUsuarioVenta = Dlg().Usuario();
         // The picker closed without a choice: an order must say who took it in.
-        if (IdUsuarioVenta == 0)
+        if (IdUsuarioVenta == 0) {
+            Dlg().Mensaje(QString::fromUtf8("El arreglo no se ha guardado: elija quién lo atiende."));
             return;
+        }
         GuardarYCobrar();
     } catch (...) {
         gridTPV = grid;

@@ -6,13 +6,6 @@
 #include "core/Fechas.h"
 #include "core/Formato.h"
 
-namespace {
-
-// A stored line whose product has since been deleted keeps its place and price under this name.
-const char *const ProductoRetirado = "Producto retirado del catálogo";
-
-} // namespace
-
 void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
 {
     Recordset rs =
@@ -24,8 +17,7 @@ void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
 
     IdArregloVenta = int(Val(TextoDeValor(rs.Campo(QStringLiteral("arreglos.idarreglo")))));
     IdClienteVenta = int(Val(NuloACero(rs.Campo(QStringLiteral("idcliente")))));
-    txtFechaEntrega =
-        FormatoFecha(rs.Campo(QStringLiteral("fechaprevistaentrega")), QStringLiteral("dd/MM/yy"));
+    const QDateTime fechaEntrega = rs.Campo(QStringLiteral("fechaprevistaentrega")).toDateTime();
     txtTotal = FormatoImporte(DimeTotalArreglo(IdArregloVenta));
     txtEntregado = QStringLiteral("0.00");
     txtSenal = FormatoImporte(DimeSumaCajaArreglo(IdArregloVenta));
@@ -44,15 +36,14 @@ void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
             referenciaAnterior = referencia;
             MeterSeparadorPrenda(DimeIdFamiliaProducto(idproducto),
                                  NuloABlanco(rs.Campo(QStringLiteral("nombreprenda"))));
-            gridTPV.SetTextMatrix(
-                gridTPV.Rows() - 1, ColFecha,
-                FormatoFecha(rs.Campo(QStringLiteral("fechaentrega")), QStringLiteral("dd/MM/yy")));
+            PonerFechaPrenda(gridTPV.Rows() - 1, rs.Campo(QStringLiteral("fechaentrega")).toDateTime());
         }
         MeterLineaGuardada(idproducto, FormatoImporte(Val(NuloACero(rs.Campo(QStringLiteral("precio"))))),
                            TextoDeValor(rs.Campo(QStringLiteral("idarreglodetalle"))));
     }
 
-    CalcularCifrasTPV();
+    // The stored delivery date stands until a garment's date changes.
+    FijarFechaEntrega(fechaEntrega);
 
     EntregarAlAcabar = paraEntregar;
     if (paraEntregar) {
@@ -70,7 +61,7 @@ void frmPrincipal::MeterLineaGuardada(int idproducto, const QString &importe, co
     Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idproducto = ")
                                   + QString::number(idproducto));
     const QString nombre = rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("nombre"))).trimmed()
-                                         : QString::fromUtf8(ProductoRetirado);
+                                         : QString::fromUtf8(NombreProductoRetirado);
     const QString familia = NuloABlanco(rs.Campo(QStringLiteral("idfamilia")));
     const int r =
         gridTPV.AgregarFila({QString::number(idproducto), familia, QStringLiteral("X"), nombre, importe});

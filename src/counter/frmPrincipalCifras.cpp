@@ -25,30 +25,36 @@ void frmPrincipal::CalcularCifrasTPV()
         txtCambio = QStringLiteral("0.00");
     }
 
-    // The order is due when its last garment is.
-    static const QDate origen(2000, 1, 1);
-    qint64 masTarde = 0;
-    QString fecha;
-    for (int f = 1; f < gridTPV.Rows(); ++f) {
-        const QString texto = gridTPV.TextMatrix(f, ColFecha);
-        if (texto.isEmpty())
-            continue;
-        const QDateTime d = FechaDeTexto(texto);
-        if (d.isValid() && origen.daysTo(d.date()) > masTarde) {
-            masTarde = origen.daysTo(d.date());
-            fecha = texto;
-        }
+    // The order is due when its last garment is, unless a date was chosen by hand since.
+    const QString prendas = FechaUltimaPrenda();
+    if (!FechaEntregaAMano || prendas != fechaPrendasAlElegir_) {
+        FechaEntregaAMano = false;
+        FechaEntregaVenta = prendas;
     }
-    txtFechaEntrega = fecha;
+    txtFechaEntrega = FormatoFecha(FechaEntregaVenta, QStringLiteral("dd/MM/yy"));
 
     lblNumReferencia.clear();
     if (IdArregloVenta != 0)
         lblNumReferencia = QStringLiteral("Ref. ") + QString::number(IdArregloVenta);
 }
 
+QString frmPrincipal::FechaUltimaPrenda() const
+{
+    QDate ultima;
+    for (int f = 1; f < gridTPV.Rows(); ++f) {
+        const QDate d = FechaDeTexto(gridTPV.TextMatrix(f, ColFechaCompleta)).date();
+        if (d.isValid() && (!ultima.isValid() || d > ultima))
+            ultima = d;
+    }
+    return ultima.isValid() ? ultima.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+}
+
 void frmPrincipal::cmdPendiente_Click()
 {
-    QString cantidad = Dlg().PadNumerico(QStringLiteral("Introduzca la cantidad"), false);
+    // The exact key pays what the order still owes, before anything handed over now.
+    const double debe = RedondearImporte(Val(txtTotal) - Val(txtSenal));
+    QString cantidad =
+        Dlg().PadImporte(QStringLiteral("Introduzca la cantidad"), debe > 0 ? TextoNumero(debe) : QString());
     if (cantidad.isEmpty())
         cantidad = QStringLiteral("0");
     const std::optional<double> entregado = ImporteTecleado(cantidad);
@@ -60,10 +66,16 @@ void frmPrincipal::cmdPendiente_Click()
 
 void frmPrincipal::cmdFechaEntrega_Click()
 {
-    const QString fecha = Dlg().Calendario();
-    txtFechaEntrega = FormatoFecha(fecha, QStringLiteral("dd/MM/yy"));
-    if (fecha.isEmpty())
-        CalcularCifrasTPV();
+    FijarFechaEntrega(FechaDeTexto(Dlg().Calendario()));
+}
+
+void frmPrincipal::FijarFechaEntrega(const QDateTime &fecha)
+{
+    FechaEntregaAMano = fecha.isValid();
+    fechaPrendasAlElegir_ = FechaUltimaPrenda();
+    if (FechaEntregaAMano)
+        FechaEntregaVenta = fecha.toString(QStringLiteral("dd/MM/yyyy"));
+    CalcularCifrasTPV();
 }
 
 void frmPrincipal::cmdFormasPago_Click()

@@ -38,7 +38,7 @@ QString frmPrincipal::DimeNombreCliente(int idcliente)
     return CampoCliente(idcliente, "nombre");
 }
 
-QString frmPrincipal::BuscarClienteTel(const QString &telefono)
+QString frmPrincipal::BuscarClienteTel(const QString &telefono, bool abrirFicha)
 {
     Recordset rs =
         AbrirRecordset(QStringLiteral("select * from clientes where telefono = ") + ComillasSQL(telefono));
@@ -47,11 +47,20 @@ QString frmPrincipal::BuscarClienteTel(const QString &telefono)
         IdClienteVenta = 0;
         // No customer is chosen now: the name of a previous one must not stay on screen.
         txtNombreCliente.clear();
-        if (G().pantallas)
+        if (abrirFicha && G().pantallas)
             G().pantallas->FichaCliente(telefono, 0);
         return {};
     }
+    ElegirCliente(int(Val(NuloACero(rs.Campo(QStringLiteral("idcliente"))))));
+    return NuloABlanco(rs.Campo(QStringLiteral("telefono")));
+}
 
+void frmPrincipal::ElegirCliente(int idcliente)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from clientes where idcliente = ")
+                                  + QString::number(idcliente));
+    if (!rs.HayFilas())
+        return;
     IdClienteVenta = int(Val(NuloACero(rs.Campo(QStringLiteral("idcliente")))));
     txtNombreCliente = NuloABlanco(rs.Campo(QStringLiteral("nombre"))).trimmed();
     txtTelefono = NuloABlanco(rs.Campo(QStringLiteral("telefono"))).trimmed();
@@ -69,7 +78,6 @@ QString frmPrincipal::BuscarClienteTel(const QString &telefono)
         const double precio = ClienteEsTienda == 1 ? DimePrecioTienda(idproducto) : DimePrecio(idproducto);
         gridTPV.SetTextMatrix(f, ColImporte, FormatoImporte(precio));
     }
-    return NuloABlanco(rs.Campo(QStringLiteral("telefono")));
 }
 
 void frmPrincipal::cmdTelefono_Click()
@@ -79,8 +87,8 @@ void frmPrincipal::cmdTelefono_Click()
         return;
     BuscarClienteTel(telefono);
     txtTelefono = telefono;
-    // Again: a customer just created on the card becomes the sale's customer.
-    BuscarClienteTel(txtTelefono);
+    // Again, without the card: a customer just created on it becomes the sale's customer.
+    BuscarClienteTel(txtTelefono, false);
     CalcularCifrasTPV();
 }
 
@@ -89,6 +97,7 @@ void frmPrincipal::cmdBuscarCliente_Click()
     const int idcliente = G().pantallas ? G().pantallas->ListaClientes() : 0;
     if (idcliente == 0)
         return;
-    BuscarClienteTel(DimeTelefonoCliente(idcliente));
+    // The chosen one, even when another customer shares the telephone or it has none.
+    ElegirCliente(idcliente);
     CalcularCifrasTPV();
 }

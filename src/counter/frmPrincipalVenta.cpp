@@ -24,12 +24,12 @@ QString Campo(const Recordset &rs, const char *nombre)
 
 void frmPrincipal::DarTamanosGridTPV()
 {
-    gridTPV = Grid(1, 8);
+    gridTPV = Grid(1, 9);
     gridTPV.SetTextMatrix(0, ColNombre, QStringLiteral("Producto/Arreglo"));
     gridTPV.SetTextMatrix(0, ColImporte, QStringLiteral("Importe"));
     gridTPV.SetTextMatrix(0, ColFecha, QStringLiteral("Fecha"));
-    const int anchos[] = {0, 0, 585, 4650, 1305, 1500, 15, 1};
-    for (int c = 0; c < 8; ++c)
+    const int anchos[] = {0, 0, 585, 4650, 1305, 1500, 15, 1, 0};
+    for (int c = 0; c < 9; ++c)
         gridTPV.SetColWidth(c, anchos[c]);
     gridTPV.SetColAlignment(ColBorrar, Alineacion::Centro);
     gridTPV.SetColAlignment(ColNombre, Alineacion::Izquierda);
@@ -66,7 +66,7 @@ void frmPrincipal::AjustarAltoFila(Grid &grid, int fila, const QString &texto)
 
 void frmPrincipal::LlenarFamilias()
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from familias order by nombre"));
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from familias order by nombre collate espanol"));
     gridFamilias.SetRows(1);
     for (; !rs.EOF_(); rs.MoveNext()) {
         const QString nombre = Campo(rs, "nombre");
@@ -84,7 +84,7 @@ void frmPrincipal::LlenarProductos(int idfamilia)
     gridProductos.Visible = true;
     Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idfamilia = ")
                                   + QString::number(idfamilia)
-                                  + QStringLiteral(" and activo = 0 order by nombre"));
+                                  + QStringLiteral(" and activo = 0 order by nombre collate espanol"));
     gridProductos.SetRows(1);
     for (; !rs.EOF_(); rs.MoveNext()) {
         const QString nombre = Campo(rs, "nombre");
@@ -105,6 +105,21 @@ void frmPrincipal::NumerarPrendas()
     for (int f = 1; f < gridTPV.Rows(); ++f)
         if (gridTPV.TextMatrix(f, ColIdProducto).isEmpty())
             gridTPV.SetTextMatrix(f, ColPrenda, QString::number(prenda++));
+}
+
+void frmPrincipal::QuitarPrendasVacias()
+{
+    for (int f = gridTPV.Rows() - 1; f >= 1; --f)
+        if (EsSeparador(f) && (f == gridTPV.Rows() - 1 || EsSeparador(f + 1)))
+            gridTPV.QuitarFila(f);
+    NumerarPrendas();
+}
+
+void frmPrincipal::PonerFechaPrenda(int fila, const QDateTime &fecha)
+{
+    const bool hay = fecha.isValid();
+    gridTPV.SetTextMatrix(fila, ColFecha, hay ? fecha.toString(QStringLiteral("dd/MM/yy")) : QString());
+    gridTPV.SetTextMatrix(fila, ColFechaCompleta, hay ? fecha.toString(QStringLiteral("dd/MM/yyyy")) : QString());
 }
 
 void frmPrincipal::MeterSeparadorPrenda(int idfamilia, const QString &nombreprenda)
@@ -136,8 +151,13 @@ void frmPrincipal::MeterProductoEnGridTPV(int idproducto)
     if (!rs.HayFilas())
         return;
     const int r = gridTPV.AgregarFila({QString::number(idproducto)});
-    if (idproducto == ProductoEntregaEnElDia && r > 1)
-        gridTPV.SetTextMatrix(r - 1, ColFecha, FormatoFecha(DimeFechaServidor(), QStringLiteral("dd/MM/yy")));
+    if (idproducto == ProductoEntregaEnElDia) {
+        int separador = r - 1;
+        while (separador >= 1 && !EsSeparador(separador))
+            --separador;
+        if (separador >= 1)
+            PonerFechaPrenda(separador, FechaDeTexto(DimeFechaServidor()));
+    }
     const QString nombre = Campo(rs, "nombre").trimmed();
     gridTPV.SetTextMatrix(r, ColIdFamilia, Campo(rs, "idfamilia"));
     gridTPV.SetTextMatrix(r, ColBorrar, QStringLiteral("X"));
@@ -237,7 +257,7 @@ void frmPrincipal::gridTPV_Click()
     }
 
     if (gridTPV.Col == ColFecha && EsSeparador(R))
-        gridTPV.SetTextMatrix(R, ColFecha, FormatoFecha(Dlg().Calendario(), QStringLiteral("dd/MM/yy")));
+        PonerFechaPrenda(R, FechaDeTexto(Dlg().Calendario()));
 
     CalcularCifrasTPV();
     if (R < gridTPV.Rows())
@@ -292,6 +312,8 @@ void frmPrincipal::ReiniciarVenta()
 
     LlenarFamilias();
     txtFechaEntrega.clear();
+    FechaEntregaVenta.clear();
+    FechaEntregaAMano = false;
 
     ArregloCargado = false;
     EntregarAlAcabar = false;

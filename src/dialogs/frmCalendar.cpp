@@ -9,7 +9,8 @@
 
 void frmCalendar::CargarFormulario(QString &fecha)
 {
-    Cal1 = FechaDeTexto(DimeFechaServidor()).date();
+    Hoy = FechaDeTexto(DimeFechaServidor()).date();
+    Cal1 = Hoy;
     fecha_.clear();
     Mostrar();
     fecha = fecha_;
@@ -18,7 +19,7 @@ void frmCalendar::CargarFormulario(QString &fecha)
 void frmCalendar::cmdAceptar_Click()
 {
     fecha_ = QStringLiteral("%1/%2/%3").arg(Cal1.day()).arg(Cal1.month()).arg(Cal1.year());
-    if (Cal1.daysTo(RelojPrograma().Ahora().date()) < 1) {
+    if (Cal1.daysTo(FechaDeTexto(DimeFechaServidor()).date()) < 1) {
         Descargar();
         return;
     }
@@ -28,6 +29,12 @@ void frmCalendar::cmdAceptar_Click()
         Descargar();
     else
         fecha_.clear(); // a past date the user refused must not come back through the close box
+}
+
+void frmCalendar::cmdDias_Click(int dias)
+{
+    Cal1 = Hoy.addDays(dias);
+    cmdAceptar_Click();
 }
 
 void frmCalendar::cmdCancelar_Click()

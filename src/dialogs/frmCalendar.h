@@ -13,8 +13,11 @@ public:
     void CargarFormulario(QString &fecha);
     void cmdAceptar_Click();
     void cmdCancelar_Click();
+    // One touch for the usual promises: that many days from today, accepted at once.
+    void cmdDias_Click(int dias);
 
     QDate Cal1;
+    QDate Hoy;
 
 private:
     QString fecha_;

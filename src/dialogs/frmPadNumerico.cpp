@@ -1,8 +1,9 @@
 #include "frmPadNumerico.h"
 
-void frmPadNumerico::CargarFormulario(QString &valor, bool grande, const QString &titulo)
+void frmPadNumerico::CargarFormulario(QString &valor, bool grande, const QString &titulo, const QString &exacto)
 {
     letraGrande = grande;
+    ImporteExacto = exacto;
     lblTitulo = titulo;
     txtCifra.clear();
     valor_.clear();
@@ -36,6 +37,14 @@ void frmPadNumerico::cmdOk_Click()
 {
     valor_ = txtCifra;
     Descargar();
+}
+
+void frmPadNumerico::cmdExacto_Click()
+{
+    if (ImporteExacto.isEmpty())
+        return;
+    txtCifra = ImporteExacto;
+    cmdOk_Click();
 }
 
 void frmPadNumerico::cmdCancelar_Click()

@@ -17,7 +17,9 @@ public:
     static constexpr int LargoCifra = 12;
     int LargoMaximo() const { return letraGrande ? LargoTelefono : LargoCifra; }
 
-    void CargarFormulario(QString &valor, bool letraGrande, const QString &titulo);
+    // exacto: an amount offered on a key of its own (the exact sum still to pay); empty for none.
+    void CargarFormulario(QString &valor, bool letraGrande, const QString &titulo,
+                          const QString &exacto = QString());
 
     void n_Click(int digito); // n0 ... n9
     void npunto_Click();
@@ -25,12 +27,14 @@ public:
     void cmdBorrar_Click();
     void cmdOk_Click();
     void cmdCancelar_Click();
+    void cmdExacto_Click();
     // A key typed anywhere on the window lands in the display; Escape cancels.
     void Form_KeyPress(QChar tecla);
 
     QString lblTitulo;
     QString txtCifra;
     bool letraGrande = false;
+    QString ImporteExacto;
 
 private:
     QString valor_;

@@ -11,7 +11,7 @@ namespace {
 // A row a finger can pick out, with 18 names still fitting on a 768-pixel screen.
 constexpr int AltoFila = 495;
 
-const QString ConsultaColores = QStringLiteral("select * from colores order by nombre");
+const QString ConsultaColores = QStringLiteral("select * from colores order by nombre collate espanol");
 
 } // namespace
 

@@ -7,8 +7,9 @@
 
 int frmListaClientes::CargarFormulario(const std::function<void()> &mostrar)
 {
+    // Reopened, the list is as it was left: the search text and the rows it found.
     DarTamanosGrid();
-    LlenarClientes(QString());
+    LlenarClientes(txtNombre);
     Abierto = true;
     if (mostrar)
         mostrar();
@@ -34,7 +35,7 @@ void frmListaClientes::LlenarClientes(const QString &texto)
         QStringLiteral(
             "SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono FROM "
             "clientes where clientes.nombre like ")
-        + PatronContiene(texto) + QStringLiteral(" ORDER BY clientes.nombre"));
+        + PatronContiene(texto) + QStringLiteral(" ORDER BY clientes.nombre collate espanol"));
     int r = 1;
     while (!rs.EOF_()) {
         gridClientes.SetTextMatrix(r, 0, NuloABlanco(rs.Campo(QStringLiteral("Idcliente"))));
@@ -77,7 +78,7 @@ void frmListaClientes::gridClientes_DblClick(int fila)
     if (G().pantallas)
         G().pantallas->FichaCliente(QString(), id);
     DarTamanosGrid();
-    LlenarClientes(QString());
+    LlenarClientes(txtNombre);
 }
 
 void frmListaClientes::cmdNuevo_Click()
@@ -85,6 +86,8 @@ void frmListaClientes::cmdNuevo_Click()
     IdClienteElegido = 0;
     if (G().pantallas)
         G().pantallas->FichaCliente(QString(), 0);
+    // The whole list again, so that the new customer is in it.
+    txtNombre.clear();
     DarTamanosGrid();
-    LlenarClientes(QString());
+    LlenarClientes(txtNombre);
 }

@@ -143,7 +143,6 @@ void ImprimirPieTicket()
         LineaNormal(AlinearTexto(pie, 1));
     LineaEnBlanco(1);
     ImprimirLineaTicket(AlinearTexto(QStringLiteral("Hilván, programa de arreglos"), 2), 1, 1, 0, 0, 0);
-    ImprimirLineaTicket(AlinearTexto(QStringLiteral("www.hilvan.example"), 2), 1, 1, 0, 0, 0);
     CortarTicket();
 }
 

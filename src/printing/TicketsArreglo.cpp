@@ -79,10 +79,10 @@ void ImprimirTicketArreglo(qint64 idarreglo)
             "SELECT Productos.IdProducto, Productos.Nombre as nombreproducto,     arreglos_detalles.precio, "
             "arreglos_detalles.referenciaPrenda,     arreglos.fechaarreglo, arreglos.entregado, "
             "arreglos.idcliente,     arreglos_detalles.idArreglo,     clientes.Nombre AS nombrecliente, "
-            "clientes.Telefono,     productos.IdFamilia , arreglos_detalles.Nombreprenda From productos, "
-            "arreglos_detalles, Arreglos, clientes WHERE productos.idproducto = "
-            "arreglos_detalles.idproducto AND     arreglos_detalles.idArreglo = arreglos.IdArreglo AND     "
-            "arreglos.idcliente = clientes.IdCliente and arreglos.idarreglo = ")
+            "clientes.Telefono,     productos.IdFamilia , arreglos_detalles.Nombreprenda From "
+            "(arreglos_detalles inner join Arreglos on arreglos_detalles.idArreglo = arreglos.IdArreglo) "
+            "left join productos on productos.idproducto = arreglos_detalles.idproducto "
+            "left join clientes on arreglos.idcliente = clientes.IdCliente where arreglos.idarreglo = ")
         + n + QStringLiteral(" ORDER BY arreglos_detalles.idarreglodetalle"));
     if (rs.HayFilas()) {
         const QString referencia = QStringLiteral("referenciaPrenda");
@@ -97,7 +97,9 @@ void ImprimirTicketArreglo(qint64 idarreglo)
                 Cabecera();
                 actual = Texto(rs, referencia);
             }
-            Normal(Texto(rs, QStringLiteral("nombreproducto")));
+            // Every stored line prints, also one whose product the catalogue no longer has.
+            const QString producto = Texto(rs, QStringLiteral("nombreproducto"));
+            Normal(producto.isEmpty() ? QString::fromUtf8(NombreProductoRetirado) : producto);
             subtotal += Val(NuloACero(rs.Campo(QStringLiteral("precio"))));
             rs.MoveNext();
             if (rs.EOF_()) {
@@ -137,10 +139,11 @@ void ImprimirTicketArreglo(qint64 idarreglo)
 
 void ImprimirTicketPrenda(const QString &referencia)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("Select * from arreglos_detalles, productos where "
-                                                 "arreglos_detalles.idproducto = productos.idproducto and "
+    Recordset rs = AbrirRecordset(QStringLiteral("Select * from arreglos_detalles left join productos on "
+                                                 "arreglos_detalles.idproducto = productos.idproducto where "
                                                  "arreglos_detalles.referenciaprenda = ")
-                                  + ComillasSQL(referencia));
+                                  + ComillasSQL(referencia)
+                                  + QStringLiteral(" order by arreglos_detalles.idarreglodetalle"));
     if (!rs.HayFilas())
         return;
     const qint64 idarreglo = qint64(Val(NuloACero(rs.Campo(QStringLiteral("idarreglo")))));
@@ -157,7 +160,8 @@ void ImprimirTicketPrenda(const QString &referencia)
     Sencilla(Texto(rs, QStringLiteral("nombreprenda")));
     Sencilla(QStringLiteral(" "));
     for (; !rs.EOF_(); rs.MoveNext()) {
-        Normal(PartirLineas(NuloABlanco(rs.Campo(QStringLiteral("nombre")))));
+        const QString producto = NuloABlanco(rs.Campo(QStringLiteral("nombre")));
+        Normal(PartirLineas(producto.isEmpty() ? QString::fromUtf8(NombreProductoRetirado) : producto));
         for (int i = 0; i < 3; ++i)
             Normal(QStringLiteral(" "));
     }

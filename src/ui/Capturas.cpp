@@ -59,7 +59,7 @@ int HacerCapturas(const QString &carpeta)
     const QString config = QDir(tmp.path()).filePath(QStringLiteral("bdcostuaccess.dat"));
     {
         Conexion c;
-        c.AbrirSQLite(QDir(tmp.path()).filePath(QStringLiteral("demo.db")));
+        c.AbrirSQLite(QDir(tmp.path()).filePath(QStringLiteral("demo.db")), true);
         CrearBaseDatos(c);
         LlenarDemo(c, QDate::currentDate());
     }

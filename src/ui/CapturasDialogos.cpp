@@ -54,6 +54,10 @@ bool CapturarDialogos(const QString &carpeta)
             ok &= Guardar(vista, carpeta, QStringLiteral("frmPadNumerico_telefono"));
         };
         pad.CargarFormulario(valor, true, QString::fromUtf8("Introduzca el teléfono del cliente"));
+
+        // The money keypad of the sale screen, with its key for the exact amount still owed.
+        pad.MostrarModal = [&] { ok &= Guardar(vista, carpeta, QStringLiteral("frmPadNumerico_importe")); };
+        pad.CargarFormulario(valor, false, QStringLiteral("Introduzca la cantidad"), QStringLiteral("52"));
     }
     {
         frmCalendar cal;

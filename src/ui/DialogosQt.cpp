@@ -46,6 +46,15 @@ QString DialogosQt::PadNumerico(const QString &titulo, bool letraGrande)
     return valor;
 }
 
+QString DialogosQt::PadImporte(const QString &titulo, const QString &exacto)
+{
+    frmPadNumerico modelo;
+    frmPadNumericoVista vista(modelo, Padre());
+    QString valor;
+    modelo.CargarFormulario(valor, false, titulo, exacto);
+    return valor;
+}
+
 QString DialogosQt::Calendario()
 {
     frmCalendar modelo;

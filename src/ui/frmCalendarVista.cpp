@@ -39,7 +39,28 @@ frmCalendarVista::frmCalendarVista(frmCalendar &modelo, QWidget *padre)
     Cal1_->setHeaderTextFormat(cabecera);
     connect(Cal1_, &QCalendarWidget::selectionChanged, this,
             [this] { modelo_.Cal1 = Cal1_->selectedDate(); });
-    capa->addWidget(Cal1_, 1);
+    // The usual promises beside the month, one touch each.
+    auto *centro = new QHBoxLayout;
+    centro->setSpacing(18);
+    centro->addWidget(Cal1_, 1);
+    auto *rapidos = new QVBoxLayout;
+    rapidos->setSpacing(14);
+    const struct {
+        const char *texto, *nombre;
+        int dias;
+    } atajos[] = {{"Mañana", "cmdManana", 1}, {"2 días", "cmdDosDias", 2}, {"3 días", "cmdTresDias", 3},
+                  {"1 semana", "cmdSemana", 7}};
+    for (const auto &a : atajos) {
+        const int dias = a.dias;
+        auto *b = Boton(QString::fromUtf8(a.texto), QString::fromLatin1(a.nombre),
+                        [this, dias] { modelo_.cmdDias_Click(dias); });
+        b->setMinimumSize(170, 86);
+        b->setAccessibleName(dias == 1 ? b->text() : QStringLiteral("Dentro de ") + b->text());
+        rapidos->addWidget(b);
+    }
+    rapidos->addStretch();
+    centro->addLayout(rapidos);
+    capa->addLayout(centro, 1);
 
     auto *botones = new QHBoxLayout;
     botones->setSpacing(24);

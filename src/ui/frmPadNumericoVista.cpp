@@ -2,6 +2,7 @@
 
 #include "Estilo.h"
 #include "TextoPlano.h"
+#include "core/Formato.h"
 #include "dialogs/frmPadNumerico.h"
 
 #include <QGridLayout>
@@ -60,6 +61,10 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
     auto *ok = Tecla("OK", "cmdOk", &frmPadNumerico::cmdOk_Click);
     ok->setStyleSheet(QStringLiteral("QPushButton { background: #d5ebcf; }"));
     teclas->addWidget(ok, 3, 3);
+    cmdExacto_ = Tecla("", "cmdExacto", &frmPadNumerico::cmdExacto_Click);
+    cmdExacto_->setFont(Estilo::Fuente(20, true));
+    cmdExacto_->setStyleSheet(QStringLiteral("QPushButton { background: #d5ebcf; }"));
+    teclas->addWidget(cmdExacto_, 4, 0, 1, 4);
     capa->addLayout(teclas);
 }
 
@@ -87,6 +92,10 @@ void frmPadNumericoVista::Repintar()
     txtCifra_->setFont(
         Estilo::Fuente(modelo_.letraGrande ? frmPadNumerico::PuntosLetraGrande : PuntosCifra, true));
     txtCifra_->setText(modelo_.txtCifra);
+    cmdExacto_->setVisible(!modelo_.ImporteExacto.isEmpty());
+    cmdExacto_->setText(QStringLiteral("Exacto: ") + FormatoImporte(Val(modelo_.ImporteExacto))
+                        + QString::fromUtf8(" €"));
+    cmdExacto_->setAccessibleName(cmdExacto_->text());
 }
 
 void frmPadNumericoVista::Escape()

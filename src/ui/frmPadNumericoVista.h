@@ -25,4 +25,5 @@ private:
     frmPadNumerico &modelo_;
     QLabel *lblTitulo_;
     QLabel *txtCifra_;
+    QPushButton *cmdExacto_;
 };

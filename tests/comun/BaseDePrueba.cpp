@@ -37,7 +37,7 @@ BaseDePrueba::BaseDePrueba(bool conSemilla)
         }
         conexion.AbrirPostgreSQL(ServidorDePrueba(nombreBaseServidor));
     } else {
-        conexion.AbrirSQLite(dir.filePath(QStringLiteral("prueba.db")));
+        conexion.AbrirSQLite(dir.filePath(QStringLiteral("prueba.db")), true);
         G().RutaBaseDatos = dir.filePath(QStringLiteral("prueba.db"));
     }
     if (conSemilla)

@@ -2,6 +2,8 @@
 
 int DialogosGuion::MensajeSiNo(const QString &texto)
 {
+    if (alPreguntar)
+        std::exchange(alPreguntar, nullptr)();
     preguntas.append(texto);
     if (siNo.empty())
         return 0;
@@ -18,6 +20,12 @@ QString DialogosGuion::PadNumerico(const QString &titulo, bool)
     const QString r = pad.front();
     pad.pop_front();
     return r;
+}
+
+QString DialogosGuion::PadImporte(const QString &titulo, const QString &exacto)
+{
+    exactos.append(exacto);
+    return PadNumerico(titulo, false);
 }
 
 QString DialogosGuion::Calendario()
@@ -42,6 +50,8 @@ int Siguiente(std::deque<int> &cola)
 
 int DialogosGuion::Usuario()
 {
+    if (alElegirUsuario)
+        std::exchange(alElegirUsuario, nullptr)();
     return Siguiente(usuarios);
 }
 

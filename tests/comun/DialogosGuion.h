@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <utility>
 
 // Scripted dialogs: a test queues the answers, runs the flow, then reads every message and
@@ -14,6 +15,7 @@ public:
     void Mensaje(const QString &texto) override { mensajes.append(texto); }
     int MensajeSiNo(const QString &texto) override;
     QString PadNumerico(const QString &titulo, bool letraGrande) override;
+    QString PadImporte(const QString &titulo, const QString &exacto) override;
     QString Calendario() override;
     int Usuario() override;
     void FormaPago(QString &nombre, int &idformapago) override;
@@ -22,6 +24,11 @@ public:
     QStringList mensajes;
     QStringList preguntas;
     QStringList titulosPad;
+    QStringList exactos; // the amount the money keypad offered on its exact key
+
+    // Run once, just before the next staff picker or yes/no question: a test breaks the database there.
+    std::function<void()> alElegirUsuario;
+    std::function<void()> alPreguntar;
 
     std::deque<int> siNo;
     std::deque<QString> pad;

@@ -6,6 +6,8 @@
 #include "counter/frmPrincipal.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -145,6 +147,17 @@ private Q_SLOTS:
         QCOMPARE(b.dialogos.mensajes.size(), 1);
         QVERIFY(b.dialogos.mensajes[0].startsWith(QStringLiteral("No se pudo conectar")));
 
+        // A database file that is not there (mistyped, moved, a configuration that is no text) is
+        // named and never created.
+        for (const QString &linea : {QStringLiteral("perdida.db"), QString::fromLatin1("\x01\x7f\xc3(")}) {
+            b.dialogos.mensajes.clear();
+            frmPrincipal f;
+            QVERIFY(!Arrancar(b, f, {linea}));
+            QCOMPARE(b.dialogos.mensajes.size(), 1);
+            QVERIFY(b.dialogos.mensajes[0].startsWith(QStringLiteral("No se encuentra la base de datos ")));
+            QVERIFY(!QFileInfo::exists(b.dir.filePath(linea)));
+        }
+
         // The quoted file name or the server lines of this run open the test database.
         b.dialogos.mensajes.clear();
         frmPrincipal f4;
@@ -168,8 +181,9 @@ private Q_SLOTS:
         QVERIFY(b.dialogos.mensajes[1].contains(QStringLiteral("cuarenta")));
         QCOMPARE(G().AnchuraTicket, 40);
 
-        PantallaFija justa(QSize(1024, 768));
-        G().pantallas = &justa;
+        // A screen larger than 1024 x 768 is no reason to warn.
+        PantallaFija grande(QSize(1920, 1080));
+        G().pantallas = &grande;
         b.dialogos.mensajes.clear();
         b.conexion.Ejecutar(QStringLiteral("delete from parametros"));
         frmPrincipal f2;
@@ -177,6 +191,30 @@ private Q_SLOTS:
         QCOMPARE(b.dialogos.mensajes.size(), 1);
         QVERIFY(b.dialogos.mensajes[0].contains(QString::fromUtf8("parámetros")));
         G().pantallas = nullptr;
+    }
+
+    void tiendaNuevaDeHilvanAdmin()
+    {
+        if (BaseDePrueba::MotorPedido() == Motor::PostgreSQL)
+            QSKIP("hilvan-admin creates the embedded database here; the server run adds nothing");
+        BaseDePrueba b;
+        const QString config = b.dir.filePath(QStringLiteral("tienda/bdcostuaccess.dat"));
+        QProcess admin;
+        admin.start(QStringLiteral(HILVAN_ADMIN), {QStringLiteral("init"), QStringLiteral("--config"), config,
+                                                   QStringLiteral("--base"), QStringLiteral("tienda.db")});
+        QVERIFY(admin.waitForFinished(30000));
+        QCOMPARE(admin.exitCode(), 0);
+
+        // It opens, and the haberdashery product the counter and the workshop look for is there.
+        b.dialogos.siNo = {7};
+        frmPrincipal f;
+        QVERIFY(f.CargarFormulario(config));
+        QCOMPARE(b.dialogos.mensajes, QStringList());
+        Recordset rs = G().conexion->AbrirRecordset(QString::fromUtf8(
+            "select familias.nombre from productos, familias where productos.idfamilia = familias.idfamilia "
+            "and productos.nombre = 'Productos mercería'"));
+        QCOMPARE(rs.Cuantos(), 1);
+        G().conexion = &b.conexion;
     }
 
     void salir()

@@ -17,13 +17,15 @@ private Q_SLOTS:
 
         MeterMovimientoCaja(-12.5, QStringLiteral("Retirado de caja"), QStringLiteral("20261205"), 1, 0, 0);
         MeterMovimientoCaja(20, QStringLiteral("Ref. 40"), QStringLiteral("20261205"), 2, 40, 0);
-        MeterMovimientoCaja(1234.56, QStringLiteral("Arreglo de D'Angelo"), QStringLiteral("20261205"), 1, 40, 0);
+        // Rounded to cents before it is written, so that both backends keep the same figure.
+        MeterMovimientoCaja(1234.567, QStringLiteral("Arreglo de D'Angelo"), QStringLiteral("20261205"), 1, 40, 0);
+        MeterMovimientoCaja(0.004, QStringLiteral("Nada"), QStringLiteral("20261205"), 1, 0, 0);
         QCOMPARE(b.Columna(QStringLiteral("select importe from caja order by idmovimiento")),
-                 (QStringList{QStringLiteral("-12.5"), QStringLiteral("20"), QStringLiteral("1234.56")}));
+                 (QStringList{QStringLiteral("-12.5"), QStringLiteral("20"), QStringLiteral("1234.57")}));
         QCOMPARE(b.Valor(QStringLiteral("select concepto from caja where importe > 1000")),
                  QStringLiteral("Arreglo de D'Angelo"));
         QCOMPARE(b.Valor(QStringLiteral("select cerrado from caja where importe < 0")), QStringLiteral("0"));
-        QCOMPARE(DimeSumaCajaArreglo(40), 1254.56);
+        QCOMPARE(DimeSumaCajaArreglo(40), 1254.57);
         QCOMPARE(DimeFechaUltimoMovimiento(), QStringLiteral("05/12/2026 10:30:00"));
         QCOMPARE(DimeUltimoCierre(), QStringLiteral("20261205"));
     }

@@ -65,6 +65,24 @@ private Q_SLOTS:
         QCOMPARE(DimeFechaServidor(), QStringLiteral("05/12/2026 10:30:00"));
     }
 
+    void relojDeLaBaseSinRelojFijado()
+    {
+        BaseDePrueba b;
+        G().reloj = nullptr;
+        const QDateTime utc = QDateTime::currentDateTimeUtc();
+        QDateTime esperado = QDateTime::currentDateTime();
+        if (b.conexion.motor() == Motor::PostgreSQL) {
+            // A server twelve hours away from this machine: the counters follow the server's clock.
+            const int horas = (esperado.offsetFromUtc() / 3600 + 24) % 24 - 12;
+            b.conexion.Ejecutar(QStringLiteral("SET TIME ZONE INTERVAL '%1%2:00' HOUR TO MINUTE")
+                                    .arg(horas < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                                    .arg(qAbs(horas), 2, 10, QLatin1Char('0')));
+            esperado = QDateTime(utc.date(), utc.time()).addSecs(horas * 3600);
+        }
+        for (const QString &ahora : {DimeFechaServidor(), b.Valor(QStringLiteral("select getdate() as f"))})
+            QVERIFY2(qAbs(FechaDeTexto(ahora).secsTo(esperado)) < 5, qPrintable(ahora));
+    }
+
     void lookupsConFilas()
     {
         BaseDePrueba b;

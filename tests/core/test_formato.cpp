@@ -3,6 +3,8 @@
 #include "core/Fechas.h"
 #include "core/Formato.h"
 #include "core/Grid.h"
+#include "core/Programa.h"
+#include "core/Reloj.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -36,6 +38,27 @@ private Q_SLOTS:
         QCOMPARE(TextoDeFecha(FechaDeTexto(QStringLiteral("5/3/27"))), QStringLiteral("05/03/2027"));
         QCOMPARE(FormatoFecha(QVariant(), QStringLiteral("dd/MM/yy")), QString());
         QCOMPARE(FormatoFecha(QStringLiteral("1/1/1900"), QStringLiteral("dd/MM/yy")), QStringLiteral("01/01/00"));
+    }
+
+    void anoDeDosCifrasElMasCercanoAHoy()
+    {
+        const struct {
+            QDate hoy;
+            const char *texto;
+            QDate fecha;
+        } casos[] = {
+            {{2026, 12, 5}, "02/01/30", {2030, 1, 2}},   {{2029, 12, 31}, "31/12/29", {2029, 12, 31}},
+            {{2029, 12, 31}, "02/01/30", {2030, 1, 2}},  {{2049, 6, 1}, "31/12/49", {2049, 12, 31}},
+            {{2049, 6, 1}, "01/01/50", {2050, 1, 1}},    {{2049, 6, 1}, "01/01/00", {2000, 1, 1}},
+            {{2099, 12, 31}, "31/12/99", {2099, 12, 31}}, {{2099, 12, 31}, "01/01/00", {2100, 1, 1}},
+            {{2100, 1, 2}, "31/12/99", {2099, 12, 31}},   {{2026, 12, 5}, "1/1/1900", {1900, 1, 1}},
+        };
+        for (const auto &c : casos) {
+            RelojFijo reloj(QDateTime(c.hoy, QTime(12, 0)));
+            G().reloj = &reloj;
+            QCOMPARE(FechaDeTexto(QString::fromLatin1(c.texto)).date(), c.fecha);
+        }
+        G().reloj = nullptr;
     }
 
     void importes()

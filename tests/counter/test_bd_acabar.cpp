@@ -1,28 +1,21 @@
-#include "AyudasGrid.h"
-#include "BaseDePrueba.h"
-#include "core/BaseDatos.h"
+#include "Mostrador.h"
+#include "cash/Caja.h"
 #include "core/Consultas.h"
 #include "core/Fechas.h"
-#include "core/Formato.h"
 #include "core/Programa.h"
-#include "counter/frmPrincipal.h"
 #include "printing/CanalTickets.h"
-#include "printing/SalidaMemoria.h"
 #include "printing/TicketsArreglo.h"
 
 #include <QtTest>
-#include <functional>
 
 namespace {
 
 const QString Pantalon = QString::fromUtf8("Pantalón");
 const QString Falda = QStringLiteral("Falda");
 const QString Bajo = QStringLiteral("Bajo");
-const QString Cintura = QStringLiteral("Meter cintura");
-const QString Cremallera = QStringLiteral("Cambiar cremallera");
 
-const QString PreguntaSenal =
-    QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?");
+const QString PreguntaSenal = QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?");
+const QString PreguntaOtraVez = QString::fromUtf8("¿Imprimir de nuevo el ticket?");
 QString PreguntaPrendas(int n)
 {
     return QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ")
@@ -33,187 +26,43 @@ QString PreguntaTicket(int n)
     return QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + QString::number(n);
 }
 
-// Scripted dialogs that can also break the database at a chosen moment of the flow.
-class DialogosConAveria : public DialogosGuion
+QStringList L(std::initializer_list<const char *> textos)
 {
-public:
-    int Usuario() override
-    {
-        if (alElegirUsuario)
-            std::exchange(alElegirUsuario, nullptr)();
-        return DialogosGuion::Usuario();
-    }
-    int MensajeSiNo(const QString &texto) override
-    {
-        if (alPreguntar)
-            std::exchange(alPreguntar, nullptr)();
-        return DialogosGuion::MensajeSiNo(texto);
-    }
-    std::function<void()> alElegirUsuario;
-    std::function<void()> alPreguntar;
-};
+    QStringList r;
+    for (const char *t : textos)
+        r.append(QString::fromUtf8(t));
+    return r;
+}
 
-// The demo shop without its orders and cash, the sale screen reset, tickets into memory.
-// Pantalón is family 1 (Bajo 8, Meter cintura 12, Cambiar cremallera 10), Falda family 2 (Bajo 9);
-// customer 1 is private, customer 3 a partner shop.
-struct Mostrador {
-    BaseDePrueba b;
-    DialogosConAveria dialogos;
-    SalidaMemoria impresora;
-    frmPrincipal p;
-
-    Mostrador()
-    {
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
-            b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
-        G().dialogos = &dialogos;
-        G().salidaTickets = &impresora;
-        G().NombreCierre = QStringLiteral("20261205");
-        p.ReiniciarVenta();
-    }
-
-    static int Fila(const Grid &g, const QString &nombre) { return FilaDeTexto(g, 1, nombre); }
-    // A garment of a family with its alterations, due on the given day ("d/m/yyyy").
-    void Prenda(const QString &familia, const QStringList &productos, const QString &fecha)
-    {
-        p.gridFamilias.Row = Fila(p.gridFamilias, familia);
-        p.gridFamilias_Click();
-        const int separador = p.gridTPV.Rows() - 1;
-        for (const QString &producto : productos) {
-            p.gridProductos.Row = Fila(p.gridProductos, producto);
-            p.gridProductos_Click();
-        }
-        if (!fecha.isEmpty()) {
-            dialogos.calendario.push_back(fecha);
-            Tocar(separador, frmPrincipal::ColFecha);
-        }
-        p.cmdVerFamilias_Click();
-    }
-    void Tocar(int fila, int columna)
-    {
-        p.gridTPV.Row = fila;
-        p.gridTPV.Col = columna;
-        p.gridTPV_Click();
-    }
-    // Finding the customer belongs to the counter's other actions: here it is simply set.
-    void Cliente(int idcliente, bool tienda = false)
-    {
-        p.IdClienteVenta = idcliente;
-        p.ClienteEsTienda = tienda ? 1 : 0;
-    }
-    void Entregado(const QString &cantidad)
-    {
-        dialogos.pad.push_back(cantidad);
-        p.cmdPendiente_Click();
-    }
-    // Pantalón (Bajo, Meter cintura) and Falda (Bajo), 29.00, for customer 1.
-    void PedidoDeDosPrendas()
-    {
-        Prenda(Pantalon, {Bajo, Cintura}, QStringLiteral("10/12/2026"));
-        Prenda(Falda, {Bajo}, QStringLiteral("12/12/2026"));
-        Cliente(1);
-    }
-    int Guardar(int idarreglo)
-    {
-        int n = -1;
-        p.GuardarArreglo(idarreglo, n);
-        return n;
-    }
-    // A stored order as reopening puts it on screen: one separator per reference, the stored
-    // prices and line ids, the money booked so far as señal.
-    void Reabrir(int idarreglo, bool paraEntregar = false)
-    {
-        p.ReiniciarVenta();
-        Recordset rs = b.conexion.AbrirRecordset(
-            QStringLiteral("select * from arreglos, arreglos_detalles where arreglos.idarreglo = "
-                           "arreglos_detalles.idarreglo and arreglos.idarreglo = ")
-            + QString::number(idarreglo) + QStringLiteral(" order by idarreglodetalle"));
-        QString referencia;
-        for (; !rs.EOF_(); rs.MoveNext()) {
-            const int idproducto = rs.Campo(QStringLiteral("idproducto")).toInt();
-            if (NuloABlanco(rs.Campo(QStringLiteral("referenciaprenda"))) != referencia) {
-                referencia = NuloABlanco(rs.Campo(QStringLiteral("referenciaprenda")));
-                p.MeterSeparadorPrenda(DimeIdFamiliaProducto(idproducto),
-                                       NuloABlanco(rs.Campo(QStringLiteral("nombreprenda"))));
-                p.gridTPV.SetTextMatrix(
-                    p.gridTPV.Rows() - 1, frmPrincipal::ColFecha,
-                    FormatoFecha(rs.Campo(QStringLiteral("fechaentrega")), QStringLiteral("dd/MM/yy")));
-            }
-            p.MeterProductoEnGridTPV(idproducto);
-            const int ultima = p.gridTPV.Rows() - 1;
-            p.gridTPV.SetTextMatrix(ultima, frmPrincipal::ColImporte,
-                                    FormatoImporte(rs.Campo(QStringLiteral("precio"))));
-            p.gridTPV.SetTextMatrix(ultima, frmPrincipal::ColIdDetalle,
-                                    NuloABlanco(rs.Campo(QStringLiteral("idarreglodetalle"))));
-        }
-        rs.MoveFirst();
-        p.IdArregloVenta = idarreglo;
-        p.IdClienteVenta = rs.Campo(QStringLiteral("idcliente")).toInt();
-        p.ClienteEsTienda = EsTienda(p.IdClienteVenta) ? 1 : 0;
-        p.txtEntregado = QStringLiteral("0.00");
-        p.txtSenal = FormatoImporte(DimeSumaCajaArreglo(idarreglo));
-        p.ArregloCargado = true;
-        p.EntregarAlAcabar = paraEntregar;
-        G().EntregandoArreglo = paraEntregar;
-        p.CalcularCifrasTPV();
-    }
-
-    // Every row of the order tables and the cash journal, to prove that nothing changed.
-    QString Volcado(bool conCaja = true)
-    {
-        QStringList tablas = {QStringLiteral("select * from arreglos order by idarreglo"),
-                              QStringLiteral("select * from arreglos_detalles order by idarreglodetalle")};
-        if (conCaja)
-            tablas.append(QStringLiteral("select * from caja order by idmovimiento"));
-        QString r;
-        for (const QString &sql : tablas) {
-            Recordset rs = b.conexion.AbrirRecordset(sql);
-            for (; !rs.EOF_(); rs.MoveNext()) {
-                for (int i = 0; i < rs.NumCampos(); ++i)
-                    r += TextoDeValor(rs.Campo(i)) + QLatin1Char('|');
-                r += QLatin1Char('\n');
-            }
-            r += QStringLiteral("--\n");
-        }
-        return r;
-    }
-    // Everything the sale screen shows and keeps about the order.
-    QString Pantalla() const
-    {
-        QString r;
-        for (int f = 0; f < p.gridTPV.Rows(); ++f)
-            for (int c = 0; c < p.gridTPV.Cols(); ++c)
-                r += p.gridTPV.TextMatrix(f, c) + QLatin1Char('|');
-        for (const QString &t : {p.txtTotal, p.txtSenal, p.txtEntregado, p.txtPendiente, p.txtCambio,
-                                 p.txtFechaEntrega, p.lblNumReferencia, p.cmdFormasPagoCaption})
-            r += t + QLatin1Char('|');
-        for (int v :
-             {p.IdClienteVenta, p.IdArregloVenta, p.ClienteEsTienda, int(p.ArregloCargado), p.IdUsuarioVenta,
-              p.IdFormaPagoVenta, int(p.EntregarAlAcabar), int(G().EntregandoArreglo)})
-            r += QString::number(v) + QLatin1Char('|');
-        return r;
-    }
-    bool PantallaVacia() const
-    {
-        return p.gridTPV.Rows() == 1 && p.IdArregloVenta == 0 && p.IdClienteVenta == 0
-               && p.IdUsuarioVenta == 0 && p.txtTotal == QLatin1String("0.00")
-               && p.txtEntregado == QLatin1String("0.00") && !p.ArregloCargado && !p.EntregarAlAcabar
-               && !G().EntregandoArreglo;
-    }
-    QStringList Columna(const QString &sql) { return b.Columna(sql); }
-    double Importe(const QString &sql) { return Val(b.Valor(sql)); }
-};
+// The stored lines of an order, "reference|product|price|garment|date", in line order.
+QStringList Lineas(Mostrador &m, int idarreglo)
+{
+    QStringList r;
+    Recordset rs = m.b.conexion.AbrirRecordset(
+        QStringLiteral("select referenciaprenda, idproducto, precio, nombreprenda, fechaentrega from "
+                       "arreglos_detalles where idarreglo = %1 order by idarreglodetalle")
+            .arg(idarreglo));
+    for (; !rs.EOF_(); rs.MoveNext())
+        r.append(QStringList{TextoDeValor(rs.Campo(0)), TextoDeValor(rs.Campo(1)), FormatoImporte(rs.Campo(2)),
+                             TextoDeValor(rs.Campo(3)), FormatoFecha(rs.Campo(4), QStringLiteral("dd/MM/yyyy"))}
+                     .join(QLatin1Char('|')));
+    return r;
+}
 
 // The order-40 situation: another order 39 exists, with a line of its own.
 void OtroArreglo39(Mostrador &m)
 {
-    m.b.conexion.Ejecutar(
-        QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo, idcliente, "
-                       "entregado, pagado) values (1, 39, '2026-12-01 09:00:00', 2, 0, 0)"));
-    m.b.conexion.Ejecutar(
-        QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
-                       "referenciaprenda) values (39, 1, 8, 'Otra', '39.1')"));
+    m.b.Insertar("arreglos", "idusuario, idarreglo, fechaarreglo, idcliente, entregado, pagado",
+                 {"1, 39, '2026-12-01 09:00:00', 2, 0, 0"});
+    m.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda",
+                 {"39, 1, 8, 'Otra', '39.1'"});
+}
+
+void ApartarTabla(Mostrador &m, const char *tabla, bool fuera)
+{
+    const QString t = QString::fromLatin1(tabla);
+    m.b.conexion.Ejecutar(fuera ? QStringLiteral("alter table %1 rename to %1_fuera").arg(t)
+                                : QStringLiteral("alter table %1_fuera rename to %1").arg(t));
 }
 
 } // namespace
@@ -225,141 +74,108 @@ private Q_SLOTS:
     void guardarNuevo()
     {
         Mostrador m;
-        m.Prenda(Pantalon, {Bajo}, QStringLiteral("9/12/2026"));
-        m.Cliente(1);
-        m.p.IdUsuarioVenta = 2;
-        m.Entregado(QStringLiteral("20"));
-        QCOMPARE(m.p.txtCambio, QStringLiteral("12.00"));
-        QCOMPARE(m.Guardar(0), 1);
-        QCOMPARE(m.b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 1")),
-                 QStringLiteral("2"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select idcliente from arreglos where idarreglo = 1")),
-                 QStringLiteral("1"));
-        // Only the money kept: 20 handed over less 12 of change.
-        QCOMPARE(m.Importe(QStringLiteral("select entregado from arreglos where idarreglo = 1")), 8.0);
-        QCOMPARE(m.b.Valor(QStringLiteral("select pagado from arreglos where idarreglo = 1")),
-                 QStringLiteral("0"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select fechaprevistaentrega from arreglos")),
-                 QStringLiteral("09/12/2026"));
-        QVERIFY(!m.b.Valor(QStringLiteral("select fechaarreglo from arreglos")).isEmpty());
-        if (m.b.conexion.motor() == Motor::SQLite)
-            QCOMPARE(m.b.Valor(QStringLiteral("select fechaarreglo from arreglos")),
-                     QStringLiteral("05/12/2026 10:30:00"));
-        QCOMPARE(m.p.gridTPV.TextMatrix(2, frmPrincipal::ColIdDetalle), QString());
-
-        // Order 40: two lines of the first garment and one of the second, with its amount over a
-        // thousand and a label holding a quote.
-        m.p.ReiniciarVenta();
         OtroArreglo39(m);
-        m.b.conexion.Ejecutar(QStringLiteral("delete from arreglos where idarreglo = 1"));
         m.PedidoDeDosPrendas();
-        m.p.gridTPV.SetTextMatrix(1, frmPrincipal::ColNombre, QStringLiteral("Pantalón d'Ana"));
-        m.dialogos.pad.push_back(QStringLiteral("1234.5"));
+        m.p.gridTPV.SetTextMatrix(1, frmPrincipal::ColNombre, QString::fromUtf8("Pantalón d'Ana"));
+        m.dialogos.pad = {QStringLiteral("1234.5")};
         m.Tocar(5, frmPrincipal::ColImporte);
-        QCOMPARE(m.p.gridTPV.TextMatrix(5, frmPrincipal::ColImporte), QStringLiteral("1,234.50"));
-        m.p.IdUsuarioVenta = 1;
+        m.p.IdUsuarioVenta = 2;
+        m.Entregado(QStringLiteral("1300"));
         QCOMPARE(m.Guardar(0), 40);
-        const QString lineas =
-            QStringLiteral(" from arreglos_detalles where idarreglo = 40 order by idarreglodetalle");
-        QCOMPARE(m.Columna(QStringLiteral("select referenciaprenda") + lineas),
-                 (QStringList{QStringLiteral("40.1"), QStringLiteral("40.1"), QStringLiteral("40.2")}));
-        QCOMPARE(m.Columna(QStringLiteral("select idproducto") + lineas),
-                 (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("7")}));
-        QStringList precios;
-        for (const QString &p : m.Columna(QStringLiteral("select precio") + lineas))
-            precios.append(FormatoImporte(Val(p)));
-        QCOMPARE(precios,
-                 (QStringList{QStringLiteral("8.00"), QStringLiteral("12.00"), QStringLiteral("1,234.50")}));
-        QCOMPARE(m.Columna(QStringLiteral("select nombreprenda") + lineas),
-                 (QStringList{QStringLiteral("Pantalón d'Ana"), QStringLiteral("Pantalón d'Ana"),
-                              QStringLiteral("-- Falda --")}));
-        QCOMPARE(m.Columna(QStringLiteral("select fechaentrega") + lineas),
-                 (QStringList{QStringLiteral("10/12/2026"), QStringLiteral("10/12/2026"),
-                              QStringLiteral("12/12/2026")}));
-        QCOMPARE(m.b.Valor(QStringLiteral("select fechaprevistaentrega from arreglos where idarreglo = 40")),
-                 QStringLiteral("12/12/2026"));
-        // A garment without a date stores none.
+        QCOMPARE(Lineas(m, 40), L({"40.1|1|8.00|Pantalón d'Ana|10/12/2026", "40.1|3|12.00|Pantalón d'Ana|10/12/2026",
+                                   "40.2|7|1,234.50|-- Falda --|12/12/2026"}));
+        // Only the money kept: 1300 handed over less 45.50 of change.
+        Recordset rs = m.b.conexion.AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = 40"));
+        QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("idusuario"))) + TextoDeValor(rs.Campo(QStringLiteral("idcliente")))
+                     + TextoDeValor(rs.Campo(QStringLiteral("pagado"))),
+                 QStringLiteral("210"));
+        QCOMPARE(FormatoImporte(rs.Campo(QStringLiteral("entregado"))), QStringLiteral("1,254.50"));
+        QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("fechaprevistaentrega"))), QStringLiteral("12/12/2026"));
+        if (m.b.conexion.motor() == Motor::SQLite)
+            QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("fechaarreglo"))), QStringLiteral("05/12/2026 10:30:00"));
+
+        // Garments due past 2029 keep their century; a garment without a date stores none.
         m.p.ReiniciarVenta();
-        m.Prenda(Falda, {Bajo}, QString());
+        m.Prenda(Falda, {Bajo}, QStringLiteral("2/1/2030"));
+        m.Prenda(Pantalon, {Bajo}, QString());
         m.Cliente(1);
-        m.p.IdUsuarioVenta = 1;
         QCOMPARE(m.Guardar(0), 41);
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 41 and "
-                                          "fechaentrega is null")),
-                 QStringLiteral("1"));
+        QCOMPARE(Lineas(m, 41), L({"41.1|7|9.00|-- Falda --|02/01/2030", "41.2|1|8.00|-- Pantalón --|"}));
+        QCOMPARE(m.Valor(QStringLiteral("select fechaprevistaentrega from arreglos where idarreglo = 41")),
+                 QStringLiteral("02/01/2030"));
+        m.Reabrir(41);
+        QCOMPARE(m.Columna(frmPrincipal::ColFecha), L({"02/01/30", "", "", ""}));
+        QCOMPARE(m.p.txtFechaEntrega, QStringLiteral("02/01/30"));
     }
 
-    void guardarReabierto()
+    void reabrirYGuardarOtraVez()
     {
         Mostrador m;
+        // Stored at prices that are no longer the catalogue's, by Carmen, 10.00 paid on account;
+        // the second garment has a product since deleted and the same-day service dated on the
+        // day it came in, and its delivery date was chosen by hand.
+        m.b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, precio2, precio3, activo",
+                     {"90, 2, 'Bordado', 20, 16, 8, 0"});
+        m.b.Insertar("arreglos", "idusuario, idarreglo, fechaarreglo, fechaprevistaentrega, idcliente, entregado, pagado",
+                     {"2, 70, '2026-12-01 11:00:00', '2026-12-20 00:00:00', 1, 10, 0"});
+        m.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, fechaentrega",
+                     {"70, 1, 7.5, 'Pantalón negro', '70.1', '2026-12-10 00:00:00'",
+                      "70, 3, 8.5, 'Pantalón negro', '70.1', '2026-12-10 00:00:00'",
+                      "70, 90, 20, 'Falda azul', '70.2', '2026-12-01 00:00:00'",
+                      "70, 21, 6, 'Falda azul', '70.2', '2026-12-01 00:00:00'"});
+        m.b.conexion.Ejecutar(QStringLiteral("delete from productos where idproducto = 90"));
+        MeterMovimientoCaja(10, QStringLiteral("Ref. 70"), QStringLiteral("20261201"), 1, 70, 0);
+        const QStringList antes = Lineas(m, 70);
+
+        m.Reabrir(70);
+        QCOMPARE(m.Lineas(), L({"Pantalón negro", "Bajo", "Meter cintura", "Falda azul",
+                                "Producto retirado del catálogo", "Urgente (entrega en el día)"}));
+        QCOMPARE(m.Columna(frmPrincipal::ColImporte), L({"--", "7.50", "8.50", "--", "20.00", "6.00"}));
+        QCOMPARE(m.Columna(frmPrincipal::ColFecha), L({"10/12/26", "", "", "01/12/26", "", ""}));
+        QCOMPARE(m.Columna(frmPrincipal::ColPrenda), L({"1", "", "", "2", "", ""}));
+        QCOMPARE(QStringList({m.p.txtTotal, m.p.txtSenal, m.p.txtPendiente, m.p.txtFechaEntrega, m.p.txtTelefono,
+                              m.p.txtNombreCliente, m.p.lblAtendidopor, m.p.lblNumReferencia}),
+                 L({"42.00", "10.00", "32.00", "20/12/26", "600111222", "María Muñoz García", "Atendido por: Carmen",
+                    "Ref. 70"}));
+        QVERIFY(m.p.ArregloCargado && !m.p.EntregarAlAcabar && m.p.cmdTelefonoEnabled);
+
+        // Paid up and finished by someone else: every line stays as it was, the money is booked.
+        m.Entregado(QStringLiteral("32"));
+        m.Acabar(1, {7, 7});
+        QCOMPARE(m.dialogos.mensajes, QStringList());
+        QCOMPARE(m.dialogos.preguntas.last(), PreguntaOtraVez);
+        QCOMPARE(Lineas(m, 70), antes);
+        QCOMPARE(m.Valor(QStringLiteral("select fechaprevistaentrega from arreglos")), QStringLiteral("20/12/2026"));
+        QCOMPARE(m.Importe(QStringLiteral("select sum(importe) from caja where concepto = 'Ref. 70'")), 42.0);
+        QVERIFY(m.PantallaVacia());
+
+        // Reopened for a change: a garment goes, a line is repriced and one added; customer 1 again
+        // reprices what the catalogue still sells.
         OtroArreglo39(m);
-        m.PedidoDeDosPrendas();
-        m.p.IdUsuarioVenta = 1;
-        QCOMPARE(m.Guardar(0), 40);
-        const QStringList ids =
-            m.Columna(QStringLiteral("select idarreglodetalle from arreglos_detalles where "
-                                     "idarreglo = 40 order by idarreglodetalle"));
-        QCOMPARE(ids.size(), 3);
-
-        // Back on screen the next day: the first garment goes, the skirt's line is repriced, a
-        // line is added to it and someone else attends.
-        m.b.reloj.AvanzarDias(1);
-        m.Reabrir(40);
-        QCOMPARE(m.p.gridTPV.TextMatrix(2, frmPrincipal::ColIdDetalle), ids[0]);
-        m.Tocar(1, frmPrincipal::ColBorrar);
-        QCOMPARE(m.p.gridTPV.Rows(), 3);
-        m.dialogos.pad.push_back(QStringLiteral("9.5"));
-        m.Tocar(2, frmPrincipal::ColImporte);
-        m.p.MeterProductoEnGridTPV(8);
+        m.Reabrir(70);
+        m.Tocar(4, frmPrincipal::ColBorrar);
+        m.p.BuscarClienteTel(QStringLiteral("600111222"));
+        m.dialogos.pad = {QStringLiteral("9.5")};
+        m.Tocar(3, frmPrincipal::ColImporte);
+        m.p.MeterProductoEnGridTPV(5);
         m.p.IdUsuarioVenta = 3;
-        m.Entregado(QStringLiteral("5"));
-        QCOMPARE(m.Guardar(40), 40);
+        QCOMPARE(m.Guardar(70), 70);
+        QCOMPARE(Lineas(m, 70), L({"70.1|1|8.00|Pantalón negro|10/12/2026", "70.1|3|9.50|Pantalón negro|10/12/2026",
+                                   "70.1|5|15.00|Pantalón negro|10/12/2026"}));
+        QCOMPARE(m.p.gridTPV.TextMatrix(4, frmPrincipal::ColIdDetalle),
+                 m.Valor(QStringLiteral("select max(idarreglodetalle) from arreglos_detalles")));
+        QCOMPARE(m.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 70")), QStringLiteral("3"));
+        // Saving again changes nothing; left with no line, the order keeps none. Order 39 is untouched.
+        const QString volcado = m.Volcado();
+        QCOMPARE(m.Guardar(70), 70);
+        QCOMPARE(m.Volcado(), volcado);
+        m.p.gridTPV.SetRows(1);
+        m.Guardar(70);
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles")), QStringLiteral("1"));
 
-        const QString lineas =
-            QStringLiteral(" from arreglos_detalles where idarreglo = 40 order by idarreglodetalle");
-        const QStringList ahora = m.Columna(QStringLiteral("select idarreglodetalle") + lineas);
-        QCOMPARE(ahora.size(), 2);
-        QCOMPARE(ahora[0], ids[2]); // updated in place
-        QCOMPARE(m.p.gridTPV.TextMatrix(3, frmPrincipal::ColIdDetalle), ahora[1]);
-        QCOMPARE(m.Columna(QStringLiteral("select referenciaprenda") + lineas),
-                 (QStringList{QStringLiteral("40.1"), QStringLiteral("40.1")}));
-        QCOMPARE(m.Importe(QStringLiteral("select precio from arreglos_detalles where idarreglodetalle = ")
-                           + ahora[0]),
-                 9.5);
-        QCOMPARE(m.Columna(QStringLiteral("select listoparaentrega") + lineas),
-                 (QStringList{QString(), QString()}));
-        QCOMPARE(m.b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 40")),
-                 QStringLiteral("3"));
-        QCOMPARE(m.Importe(QStringLiteral("select entregado from arreglos where idarreglo = 40")), 5.0);
-        if (m.b.conexion.motor() == Motor::SQLite)
-            QCOMPARE(m.b.Valor(QStringLiteral("select fechaarreglo from arreglos where idarreglo = 40")),
-                     QStringLiteral("06/12/2026 10:30:00"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 39")),
-                 QStringLiteral("1"));
-
-        // Saving again changes nothing: the new line now has its id on screen.
-        const QString antes = m.Volcado();
-        m.p.txtEntregado.clear();
-        QCOMPARE(m.Guardar(40), 40);
-        QCOMPARE(m.p.txtEntregado, QStringLiteral("0.00"));
-        m.b.conexion.Ejecutar(QStringLiteral("update arreglos set entregado = 5 where idarreglo = 40"));
-        QCOMPARE(m.Volcado(), antes);
-
-        // Handing over: inserted and updated lines are marked back in the shop.
-        m.Reabrir(40, true);
-        m.p.MeterProductoEnGridTPV(9);
-        QCOMPARE(m.Guardar(40), 40);
-        QCOMPARE(m.Columna(QStringLiteral("select listoparaentrega") + lineas),
-                 (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")}));
-
-        // A reopened order left with no line at all keeps none; the other order is untouched.
-        m.Reabrir(40);
-        m.p.gridTPV.SetRows(2);
-        QCOMPARE(m.Guardar(40), 40);
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 40")),
-                 QStringLiteral("0"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 39")),
-                 QStringLiteral("1"));
+        // An order that is not there loads nothing.
+        m.Reabrir(999);
+        QVERIFY(m.PantallaVacia());
     }
 
     void comprobaciones()
@@ -375,138 +191,52 @@ private Q_SLOTS:
             QCOMPARE(m.Volcado(), bd);
             QVERIFY(m.impresora.Bytes().isEmpty());
         };
-        const QStringList sinArreglos = {QStringLiteral("Seleccione algun arreglo para alguna prenda")};
-        rechaza(sinArreglos);
-        // Two dated garments without any alteration are no order either.
-        for (const QString &familia : {Pantalon, Falda}) {
-            m.p.gridFamilias.Row = Mostrador::Fila(m.p.gridFamilias, familia);
-            m.p.gridFamilias_Click();
-            m.dialogos.calendario.push_back(QStringLiteral("10/12/2026"));
-            m.Tocar(m.p.gridTPV.Rows() - 1, frmPrincipal::ColFecha);
-        }
-        QCOMPARE(m.p.gridTPV.Rows(), 3);
-        rechaza(sinArreglos);
+        rechaza({QStringLiteral("Seleccione algun arreglo para alguna prenda")});
 
-        m.p.ReiniciarVenta();
         m.Prenda(Pantalon, {Bajo}, QStringLiteral("10/12/2026"));
         m.Prenda(Falda, {Bajo}, QString());
         rechaza({QStringLiteral("Hay alguna prenda que no tiene fecha de entrega.")});
         m.dialogos.calendario.push_back(QStringLiteral("11/12/2026"));
         m.Tocar(3, frmPrincipal::ColFecha);
 
-        // Nothing handed over: a private customer is asked, and "no" stops.
+        // Nothing handed over: a private customer is asked, and "no" stops. Without a customer the
+        // question comes first, then the message.
         m.Cliente(1);
         m.dialogos.siNo = {7};
         rechaza({});
-        QCOMPARE(m.dialogos.preguntas, QStringList{PreguntaSenal});
-
-        // No customer: the question comes first, then the message.
         m.Cliente(0);
-        m.dialogos.preguntas.clear();
         m.dialogos.siNo = {6};
         rechaza({QStringLiteral("Seleccione un cliente o cree uno nuevo para este arreglo.")});
-        QCOMPARE(m.dialogos.preguntas, QStringList{PreguntaSenal});
+        QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaSenal, PreguntaSenal}));
 
-        // A partner shop is not asked; closing the staff picker saves nothing.
+        // A partner shop is not asked; closing the staff picker saves nothing, and says why.
         m.Cliente(3, true);
-        m.dialogos.preguntas.clear();
-        rechaza({});
-        QCOMPARE(m.dialogos.preguntas, QStringList());
+        rechaza({QString::fromUtf8("El arreglo no se ha guardado: elija quién lo atiende.")});
+        QCOMPARE(m.dialogos.preguntas.size(), 2);
     }
 
-    void acabarSinImprimir()
+    void acabarEImprimir()
     {
         Mostrador m;
-        m.PedidoDeDosPrendas();
-        m.dialogos.formasPago.push_back({QStringLiteral("Tarjeta"), 2});
+        // An empty garment in the middle is left out: references run 1.1, 1.2 without a gap.
+        m.Prenda(Falda, {Bajo}, QStringLiteral("12/12/2026"));
+        m.Familia(Pantalon);
+        m.Familia(QStringLiteral("Camisa"));
+        m.Prenda(Pantalon, {Bajo, QStringLiteral("Cambiar cremallera")}, QStringLiteral("10/12/2026"));
+        QCOMPARE(m.p.gridTPV.Rows(), 8);
+        // A partner shop hands nothing over and is not asked about it; paid by card, nothing booked.
+        m.Cliente(3, true);
+        m.dialogos.formasPago = {{QStringLiteral("Tarjeta"), 2}};
         m.p.cmdFormasPago_Click();
-        m.Entregado(QStringLiteral("30"));
-        QCOMPARE(m.p.txtCambio, QStringLiteral("1.00"));
-        m.dialogos.usuarios = {2};
-        m.dialogos.siNo = {7, 7};
-        m.p.cmdAcabarEncargo_Click();
-
+        m.Acabar(3, {6, 6});
         QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaPrendas(1), PreguntaTicket(1)}));
-        QCOMPARE(m.dialogos.mensajes, QStringList());
-        QCOMPARE(m.b.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 1")),
-                 QStringLiteral("2"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 1")),
-                 QStringLiteral("3"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("1"));
-        QCOMPARE(m.Importe(QStringLiteral("select importe from caja")), 29.0);
-        QCOMPARE(m.b.Valor(QStringLiteral("select concepto from caja")), QStringLiteral("Ref. 1"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select nombrecierre from caja")), QStringLiteral("20261205"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select formapago from caja")), QStringLiteral("2"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select idarreglo from caja")), QStringLiteral("1"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select cerrado from caja")), QStringLiteral("0"));
-        QVERIFY(m.impresora.Bytes().isEmpty());
+        QCOMPARE(m.Columna(QStringLiteral("select referenciaprenda from arreglos_detalles order by 1")),
+                 L({"1.1", "1.2", "1.2"}));
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
         QVERIFY(m.PantallaVacia());
         QCOMPARE(m.p.IdFormaPagoVenta, 1);
 
-        // Total 30, señal 10, 25 handed over: 5 of change, and 20 is what stays in the till.
-        m.b.conexion.Ejecutar(QStringLiteral("update caja set importe = 10"));
-        m.Reabrir(1);
-        m.dialogos.pad.push_back(QStringLiteral("10"));
-        m.Tocar(5, frmPrincipal::ColImporte);
-        QCOMPARE(m.p.txtTotal, QStringLiteral("30.00"));
-        QCOMPARE(m.p.txtSenal, QStringLiteral("10.00"));
-        m.Entregado(QStringLiteral("25"));
-        QCOMPARE(m.p.txtCambio, QStringLiteral("5.00"));
-        QCOMPARE(m.p.txtPendiente, QStringLiteral("0.00"));
-        m.dialogos.preguntas.clear();
-        m.dialogos.usuarios = {1};
-        m.dialogos.siNo = {7, 7};
-        m.p.cmdAcabarEncargo_Click();
-        QCOMPARE(m.dialogos.preguntas,
-                 (QStringList{PreguntaPrendas(1), QString::fromUtf8("¿Imprimir de nuevo el ticket?")}));
-        QCOMPARE(m.Columna(QStringLiteral("select importe from caja order by idmovimiento")).size(), 2);
-        QCOMPARE(m.Importe(
-                     QStringLiteral("select importe from caja where idmovimiento = (select max(idmovimiento) "
-                                    "from caja)")),
-                 20.0);
-        QCOMPARE(m.Importe(QStringLiteral("select entregado from arreglos where idarreglo = 1")), 20.0);
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos")), QStringLiteral("1"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 1")),
-                 QStringLiteral("3"));
-        QVERIFY(m.PantallaVacia());
-
-        // Nothing handed over, and the user goes on: the order is saved and nothing is booked.
-        m.PedidoDeDosPrendas();
-        m.dialogos.preguntas.clear();
-        m.dialogos.usuarios = {1};
-        m.dialogos.siNo = {6, 7, 7};
-        m.p.cmdAcabarEncargo_Click();
-        QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaSenal, PreguntaPrendas(2), PreguntaTicket(2)}));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 2")),
-                 QStringLiteral("3"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from caja where idarreglo = 2")),
-                 QStringLiteral("0"));
-        QVERIFY(m.PantallaVacia());
-    }
-
-    void acabarImprimiendo()
-    {
-        Mostrador m;
-        // A partner shop hands nothing over and is not asked about it.
-        m.Prenda(Falda, {Bajo}, QStringLiteral("12/12/2026"));
-        m.Cliente(3, true);
-        m.Prenda(Pantalon, {Bajo, Cremallera}, QStringLiteral("10/12/2026"));
-        m.dialogos.usuarios = {3};
-        m.dialogos.siNo = {6, 6};
-        m.p.cmdAcabarEncargo_Click();
-        QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaPrendas(1), PreguntaTicket(1)}));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
-        QVERIFY(m.PantallaVacia());
-
         // The garment tickets in grid order, then the drawer, then the customer's ticket.
-        const QList<QByteArray> tickets = m.impresora.Tickets();
-        QCOMPARE(tickets.size(), 3);
-        QVERIFY(tickets[0].contains("Ref.: 1.1"));
-        QVERIFY(tickets[1].contains("Ref.: 1.2"));
-        const QByteArray cajon = QByteArray(1, 27) + 'p';
-        QVERIFY(tickets[2].startsWith(cajon));
-        QVERIFY(!tickets[0].contains(cajon) && !tickets[1].contains(cajon));
-
         SalidaMemoria esperado;
         G().salidaTickets = &esperado;
         ImprimirTicketPrenda(QStringLiteral("1.1"));
@@ -514,8 +244,30 @@ private Q_SLOTS:
         AbrirCajon();
         ImprimirArreglo(1);
         QCOMPARE(m.impresora.Bytes(), esperado.Bytes());
+        QCOMPARE(esperado.Tickets().size(), 3);
         QVERIFY(esperado.Tickets()[2].contains("Cliente: Boutique Lola"));
-        QVERIFY(esperado.Tickets()[2].contains("Atendido por: Julia"));
+
+        // A private customer, 30 handed over by card for 29: the 29 kept are booked once.
+        G().salidaTickets = &m.impresora;
+        m.impresora.Vaciar();
+        m.PedidoDeDosPrendas();
+        m.dialogos.preguntas.clear();
+        m.dialogos.formasPago = {{QStringLiteral("Tarjeta"), 2}};
+        m.p.cmdFormasPago_Click();
+        m.Entregado(QStringLiteral("30"));
+        m.Acabar(2, {7, 7});
+        QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaPrendas(2), PreguntaTicket(2)}));
+        QVERIFY(m.impresora.Bytes().isEmpty());
+        QCOMPARE(m.Valor(QStringLiteral("select concepto from caja where importe = 29 and formapago = 2 and "
+                                        "idarreglo = 2 and cerrado = 0 and nombrecierre = '20261205'")),
+                 QStringLiteral("Ref. 2"));
+
+        // Nothing handed over and the user goes on: saved, nothing booked.
+        m.PedidoDeDosPrendas();
+        m.Acabar(1, {6, 7, 7});
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 3")),
+                 QStringLiteral("3"));
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from caja where idarreglo = 3")), QStringLiteral("0"));
     }
 
     void fallosNoDejanNada()
@@ -524,68 +276,44 @@ private Q_SLOTS:
         OtroArreglo39(m);
         m.PedidoDeDosPrendas();
         m.Entregado(QStringLiteral("10"));
-        auto apartar = [&m](const char *tabla, bool fuera) {
-            const QString t = QString::fromLatin1(tabla);
-            m.b.conexion.Ejecutar(fuera ? QStringLiteral("alter table %1 rename to %1_fuera").arg(t)
-                                        : QStringLiteral("alter table %1_fuera rename to %1").arg(t));
-        };
 
-        // The cash journal fails after the order and its lines were written: neither stays.
-        const QString bd = m.Volcado();
-        const QString pantalla = m.Pantalla();
-        m.dialogos.usuarios = {2};
-        m.dialogos.alElegirUsuario = [&] { apartar("caja", true); };
-        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, m.p.cmdAcabarEncargo_Click());
-        apartar("caja", false);
-        QCOMPARE(m.Volcado(), bd);
-        QCOMPARE(m.Pantalla(), pantalla);
-        QVERIFY(!m.b.conexion.EnTransaccion());
-
-        // Tried again once the journal is back: the same number, as if nothing had happened.
-        m.dialogos.usuarios = {2};
-        m.dialogos.siNo = {7, 7};
-        m.p.cmdAcabarEncargo_Click();
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 40")),
-                 QStringLiteral("3"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select idarreglo from caja")), QStringLiteral("40"));
-
-        // A reopened order handed over with a new line: the lines, the hand-over and the line id
-        // on screen are all as before the failure.
-        m.Reabrir(40, true);
-        m.p.MeterProductoEnGridTPV(8);
-        m.Entregado(QStringLiteral("30"));
-        const QString bd2 = m.Volcado();
-        const QString pantalla2 = m.Pantalla();
-        m.dialogos.usuarios = {1};
-        m.dialogos.alElegirUsuario = [&] { apartar("caja", true); };
-        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, m.p.cmdAcabarEncargo_Click());
-        apartar("caja", false);
-        QCOMPARE(m.Volcado(), bd2);
-        QCOMPARE(m.Pantalla(), pantalla2);
-        QCOMPARE(m.p.gridTPV.TextMatrix(m.p.gridTPV.Rows() - 1, frmPrincipal::ColIdDetalle), QString());
-        QCOMPARE(m.p.IdArregloVenta, 40);
-        QCOMPARE(m.b.Valor(QStringLiteral("select fecharealentrega from arreglos where idarreglo = 40")),
-                 QString());
+        // The cash journal fails after the order and its lines were written: neither stays, and
+        // the screen is as it was.
+        for (bool reabierto : {false, true}) {
+            const QString bd = m.Volcado();
+            const QString pantalla = m.Pantalla();
+            m.dialogos.alElegirUsuario = [&] { ApartarTabla(m, "caja", true); };
+            QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, m.Acabar(2, {}));
+            ApartarTabla(m, "caja", false);
+            QCOMPARE(m.Volcado(), bd);
+            QCOMPARE(m.Pantalla(), pantalla);
+            QVERIFY(!m.b.conexion.EnTransaccion());
+            if (reabierto)
+                break;
+            // Tried again: the same number, as if nothing had happened. Then handed over with a new line.
+            m.Acabar(2, {7, 7});
+            QCOMPARE(m.Valor(QStringLiteral("select idarreglo from caja")), QStringLiteral("40"));
+            m.Reabrir(40, true);
+            m.p.MeterProductoEnGridTPV(8);
+            m.Entregado(QStringLiteral("30"));
+        }
 
         // The tickets cannot be read after the commit: the order stays saved, the screen lets it
         // go (so that "Comenzar" cannot delete it) and the user is told.
         m.p.ReiniciarVenta();
         m.PedidoDeDosPrendas();
         m.Entregado(QStringLiteral("10"));
-        m.dialogos.usuarios = {1};
-        m.dialogos.siNo = {6, 6};
         m.dialogos.mensajes.clear();
-        m.dialogos.alPreguntar = [&] { apartar("productos", true); };
-        m.p.cmdAcabarEncargo_Click();
-        apartar("productos", false);
+        m.dialogos.alPreguntar = [&] { ApartarTabla(m, "productos", true); };
+        m.Acabar(1, {6, 6});
+        ApartarTabla(m, "productos", false);
         QCOMPARE(m.dialogos.mensajes.size(), 1);
-        QVERIFY(m.dialogos.mensajes[0].startsWith(QStringLiteral(
-            "El arreglo se ha guardado con la Ref. 41, pero no se pudieron imprimir sus tickets.")));
+        QVERIFY(m.dialogos.mensajes[0].startsWith(
+            QStringLiteral("El arreglo se ha guardado con la Ref. 41, pero no se pudieron imprimir sus tickets.")));
         QVERIFY(m.PantallaVacia());
         m.p.cmdComenzar_Click();
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 41")),
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 41")),
                  QStringLiteral("3"));
-        QCOMPARE(m.Importe(QStringLiteral("select importe from caja where idarreglo = 41")), 10.0);
     }
 
     void entregar()
@@ -593,68 +321,59 @@ private Q_SLOTS:
         Mostrador m;
         m.PedidoDeDosPrendas();
         m.Entregado(QStringLiteral("9"));
-        m.dialogos.usuarios = {1};
-        m.dialogos.siNo = {7, 7};
-        m.p.cmdAcabarEncargo_Click();
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from arreglos")), QStringLiteral("1"));
+        m.Acabar(1, {7, 7});
 
         // 29 owed, 9 paid: 19.50 handed over leaves 0.50, which a private customer must pay.
         m.Reabrir(1, true);
-        QCOMPARE(m.p.txtSenal, QStringLiteral("9.00"));
+        for (bool activo : {m.p.cmdVerFamiliasEnabled, m.p.cmdTelefonoEnabled, m.p.cmdBuscarClienteEnabled,
+                            m.p.cmdFechaEntregaEnabled, m.p.gridFamiliasEnabled, m.p.gridProductosEnabled})
+            QVERIFY(!activo);
         m.Entregado(QStringLiteral("19.5"));
-        QCOMPARE(m.p.txtPendiente, QStringLiteral("0.50"));
         const QString bd = m.Volcado();
-        const QString pantalla = m.Pantalla();
         m.dialogos.mensajes.clear();
         m.p.cmdAcabarEncargo_Click();
         QCOMPARE(m.dialogos.mensajes,
-                 QStringList{
-                     QString::fromUtf8("Debe saldar la cuenta de este arreglo. Faltan por cobrar 0.50 €.")});
+                 QStringList{QString::fromUtf8("Debe saldar la cuenta de este arreglo. Faltan por cobrar 0.50 €.")});
         QCOMPARE(m.Volcado(), bd);
-        QCOMPARE(m.Pantalla(), pantalla);
 
         m.Entregado(QStringLiteral("20"));
-        m.dialogos.usuarios = {2};
-        m.dialogos.preguntas.clear();
-        m.dialogos.siNo = {7, 7};
-        m.p.cmdAcabarEncargo_Click();
-        QCOMPARE(m.dialogos.preguntas,
-                 (QStringList{PreguntaPrendas(1), QString::fromUtf8("¿Imprimir de nuevo el ticket?")}));
-        QCOMPARE(m.b.Valor(QStringLiteral("select entregadoacliente from arreglos")), QStringLiteral("1"));
-        QVERIFY(!m.b.Valor(QStringLiteral("select fecharealentrega from arreglos")).isEmpty());
-        if (m.b.conexion.motor() == Motor::SQLite)
-            QCOMPARE(m.b.Valor(QStringLiteral("select fecharealentrega from arreglos")),
-                     QStringLiteral("05/12/2026 10:30:00"));
-        QCOMPARE(m.Columna(QStringLiteral("select listoparaentrega from arreglos_detalles")),
-                 (QStringList{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")}));
+        m.Acabar(2, {7, 7});
+        QCOMPARE(m.Valor(QStringLiteral("select entregadoacliente from arreglos")), QStringLiteral("1"));
+        QVERIFY(!m.Valor(QStringLiteral("select fecharealentrega from arreglos")).isEmpty());
+        QCOMPARE(m.Columna(QStringLiteral("select listoparaentrega from arreglos_detalles")), L({"1", "1", "1"}));
         QCOMPARE(DimeSumaCajaArreglo(1), 29.0);
         QVERIFY(m.PantallaVacia());
+        QVERIFY(m.p.cmdTelefonoEnabled && m.p.gridProductosEnabled);
 
         // A partner shop may leave money owed: it is told where the debt goes, and the flow goes on.
         m.Cliente(3, true);
         m.Prenda(Falda, {Bajo}, QStringLiteral("12/12/2026"));
-        m.dialogos.usuarios = {1};
-        m.dialogos.siNo = {7, 7};
-        m.p.cmdAcabarEncargo_Click();
+        m.Acabar(1, {7, 7});
         m.Reabrir(2, true);
-        QCOMPARE(m.p.txtPendiente, QStringLiteral("7.00"));
         m.dialogos.mensajes.clear();
-        m.dialogos.preguntas.clear();
-        m.dialogos.usuarios = {1};
-        m.dialogos.siNo = {7, 7};
-        m.p.cmdAcabarEncargo_Click();
+        m.Acabar(1, {7, 7});
         QCOMPARE(m.dialogos.mensajes,
-                 QStringList{QString::fromUtf8(
-                     "La cuenta no se ha saldado.\r\nAl tratarse de un cliente especial, "
-                     "consulte en COBROS A TIENDAS.\r\nSe han añadido 7.00 €. a la cuenta")});
-        QCOMPARE(m.dialogos.preguntas.size(), 2);
-        QCOMPARE(m.b.Valor(QStringLiteral("select entregadoacliente from arreglos where idarreglo = 2")),
+                 QStringList{QString::fromUtf8("La cuenta no se ha saldado.\r\nAl tratarse de un cliente especial, "
+                                               "consulte en COBROS A TIENDAS.\r\nSe han añadido 7.00 €. a la cuenta")});
+        QCOMPARE(m.Valor(QStringLiteral("select listoparaentrega from arreglos_detalles where idarreglo = 2")),
                  QStringLiteral("1"));
-        QCOMPARE(
-            m.b.Valor(QStringLiteral("select listoparaentrega from arreglos_detalles where idarreglo = 2")),
-            QStringLiteral("1"));
-        QCOMPARE(m.b.Valor(QStringLiteral("select count(*) from caja where idarreglo = 2")),
-                 QStringLiteral("0"));
+    }
+
+    void reiniciarBorraSoloElReservado()
+    {
+        Mostrador m;
+        m.b.Insertar("arreglos", "idusuario, idarreglo, idcliente, entregado, pagado", {"1, 50, 1, 0, 0", "1, 51, 1, 0, 0"});
+        m.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda",
+                     {"50, 1, 8, '50.1'", "51, 1, 8, '51.1'"});
+        // A number reserved for a sale never finished goes with its lines; a reopened order stays.
+        m.p.IdArregloVenta = 50;
+        m.p.ReiniciarVenta();
+        m.p.IdArregloVenta = 51;
+        m.p.ArregloCargado = true;
+        m.p.ReiniciarVenta();
+        QCOMPARE(m.Columna(QStringLiteral("select idarreglo from arreglos_detalles union all select idarreglo from "
+                                          "arreglos")),
+                 L({"51", "51"}));
     }
 };
 

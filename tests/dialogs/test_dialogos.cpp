@@ -13,12 +13,12 @@ class PruebaDialogos : public QObject
     Q_OBJECT
 
     // Loads the keypad, lets `usuario` play the window, and returns the answer.
-    static QString Teclear(frmPadNumerico &pad, const std::function<void()> &usuario,
-                           bool letraGrande = false)
+    static QString Teclear(frmPadNumerico &pad, const std::function<void()> &usuario, bool letraGrande = false,
+                           const QString &exacto = QString())
     {
         pad.MostrarModal = usuario;
         QString valor = QStringLiteral("sin tocar");
-        pad.CargarFormulario(valor, letraGrande, QStringLiteral("Dinero inicial en caja"));
+        pad.CargarFormulario(valor, letraGrande, QStringLiteral("Dinero inicial en caja"), exacto);
         return valor;
     }
 
@@ -28,213 +28,159 @@ private Q_SLOTS:
         frmPadNumerico pad;
         QCOMPARE(Teclear(pad,
                          [&] {
-                             QCOMPARE(pad.txtCifra, QString());
+                             pad.n_Click(1), pad.n_Click(2), pad.npunto_Click(), pad.n_Click(5), pad.n_Click(7);
+                             pad.cmdBorrar_Click();
                              QCOMPARE(pad.lblTitulo, QStringLiteral("Dinero inicial en caja"));
-                             QVERIFY(!pad.letraGrande);
-                             pad.n_Click(1), pad.n_Click(2), pad.npunto_Click(), pad.n_Click(5);
-                             QCOMPARE(pad.txtCifra, QStringLiteral("12.5"));
                              pad.cmdOk_Click();
                          }),
                  QStringLiteral("12.5"));
-
-        // Each load starts empty, whatever the last one typed.
+        // Each load starts empty; "C" clears; Escape, "NO" or closing otherwise accept nothing.
         QCOMPARE(Teclear(pad,
                          [&] {
                              QCOMPARE(pad.txtCifra, QString());
-                             pad.n_Click(1), pad.n_Click(2), pad.npunto_Click(), pad.n_Click(5);
-                             pad.cmdBorrar_Click();
-                             QCOMPARE(pad.txtCifra, QStringLiteral("12."));
-                             pad.nC_Click();
-                             pad.cmdBorrar_Click(); // nothing left to delete
-                             QCOMPARE(pad.txtCifra, QString());
-                             pad.cmdOk_Click();
+                             pad.n_Click(3), pad.nC_Click(), pad.cmdOk_Click();
                          }),
                  QString());
-
-        QCOMPARE(Teclear(pad,
-                         [&] {
-                             pad.n_Click(7), pad.n_Click(0);
-                             pad.Form_KeyPress(QChar(27));
-                         }),
-                 QString());
-        QVERIFY(pad.Cerrado);
-        QCOMPARE(Teclear(pad, [&] { pad.n_Click(9), pad.cmdCancelar_Click(); }), QString());
-        // Closed by other means than its buttons: nothing was accepted.
-        QCOMPARE(Teclear(pad, [&] { pad.n_Click(9); }), QString());
+        for (const std::function<void()> &cerrar : std::initializer_list<std::function<void()>>{
+                 [&] { pad.Form_KeyPress(QChar(27)); }, [&] { pad.cmdCancelar_Click(); }, [] {}})
+            QCOMPARE(Teclear(pad, [&] { pad.n_Click(9), cerrar(); }), QString());
 
         // The keyboard types into the display; the caller judges the figure, so two points pass.
         QCOMPARE(Teclear(
                      pad,
                      [&] {
                          QVERIFY(pad.letraGrande);
-                         for (QChar c : QStringLiteral("6a0x0,5.9"))
+                         for (QChar c : QStringLiteral("6a0x0,5.9\b\r"))
                              pad.Form_KeyPress(c);
-                         QCOMPARE(pad.txtCifra, QStringLiteral("600.5.9"));
-                         pad.Form_KeyPress(u'\b');
-                         pad.Form_KeyPress(u'\r');
                      },
                      true),
                  QStringLiteral("600.5."));
+
+        // The money keypad answers the exact amount owed with one key, whatever was typed; without
+        // an amount the key does nothing.
+        QCOMPARE(Teclear(pad, [&] { pad.n_Click(4), pad.cmdExacto_Click(); }, false, QStringLiteral("52.5")),
+                 QStringLiteral("52.5"));
+        QCOMPARE(Teclear(pad, [&] { pad.n_Click(4), pad.cmdExacto_Click(), pad.cmdOk_Click(); }), QStringLiteral("4"));
     }
 
     void calendario()
     {
         BaseDePrueba b; // today is 05/12/2026
         frmCalendar cal;
-        QString fecha = QStringLiteral("sin tocar");
-
-        cal.MostrarModal = [&] {
-            QCOMPARE(cal.Cal1, QDate(2026, 12, 5));
-            cal.Cal1 = QDate(2027, 3, 5);
-            cal.cmdAceptar_Click();
-            QVERIFY(cal.Cerrado);
+        QString fecha;
+        auto elegir = [&](const std::function<void()> &usuario) {
+            cal.MostrarModal = usuario;
+            fecha = QStringLiteral("sin tocar");
+            cal.CargarFormulario(fecha);
+            return fecha;
         };
-        cal.CargarFormulario(fecha);
-        QCOMPARE(fecha, QStringLiteral("5/3/2027"));
-
-        cal.MostrarModal = [&] { cal.cmdAceptar_Click(); };
-        cal.CargarFormulario(fecha);
-        QCOMPARE(fecha, QStringLiteral("5/12/2026"));
+        QCOMPARE(elegir([&] {
+                     QCOMPARE(cal.Cal1, QDate(2026, 12, 5));
+                     cal.Cal1 = QDate(2027, 3, 5);
+                     cal.cmdAceptar_Click();
+                 }),
+                 QStringLiteral("5/3/2027"));
+        QCOMPARE(elegir([&] { cal.cmdAceptar_Click(); }), QStringLiteral("5/12/2026"));
+        QCOMPARE(elegir([&] { cal.cmdCancelar_Click(); }), QString());
         QVERIFY(b.dialogos.preguntas.isEmpty());
 
-        // Yesterday: asked; "no" keeps the calendar open on that date, "yes" takes it.
-        b.dialogos.siNo = {7, 6};
-        cal.MostrarModal = [&] {
-            cal.Cal1 = QDate(2026, 12, 4);
-            cal.cmdAceptar_Click();
-            QVERIFY(!cal.Cerrado);
-            QCOMPARE(cal.Cal1, QDate(2026, 12, 4));
-            cal.cmdAceptar_Click();
-            QVERIFY(cal.Cerrado);
-        };
-        cal.CargarFormulario(fecha);
-        QCOMPARE(fecha, QStringLiteral("4/12/2026"));
-        const QString pregunta =
-            QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy\r\n¿Desea continuar?");
-        QCOMPARE(b.dialogos.preguntas, QStringList({pregunta, pregunta}));
+        // One touch for the usual promises.
+        const std::pair<int, const char *> atajos[] = {{1, "6/12/2026"}, {2, "7/12/2026"}, {3, "8/12/2026"},
+                                                       {7, "12/12/2026"}};
+        for (const auto &[dias, esperada] : atajos) {
+            QCOMPARE(elegir([&, dias = dias] {
+                         cal.Cal1 = QDate(2027, 1, 1);
+                         cal.cmdDias_Click(dias);
+                         QVERIFY(cal.Cerrado);
+                     }),
+                     QString::fromLatin1(esperada));
+        }
 
-        // A refused past date does not slip out when the window is then closed.
-        b.dialogos.siNo = {7};
-        cal.MostrarModal = [&] {
-            cal.Cal1 = QDate(2025, 1, 31);
-            cal.cmdAceptar_Click();
-        };
-        cal.CargarFormulario(fecha);
-        QCOMPARE(fecha, QString());
-
-        cal.MostrarModal = [&] { cal.cmdCancelar_Click(); };
-        cal.CargarFormulario(fecha);
-        QCOMPARE(fecha, QString());
+        // Yesterday: asked; "no" keeps the calendar open on that date, "yes" takes it. A refused
+        // past date does not slip out when the window is then closed.
+        b.dialogos.siNo = {7, 6, 7};
+        QCOMPARE(elegir([&] {
+                     cal.Cal1 = QDate(2026, 12, 4);
+                     cal.cmdAceptar_Click();
+                     QVERIFY(!cal.Cerrado);
+                     cal.cmdAceptar_Click();
+                 }),
+                 QStringLiteral("4/12/2026"));
+        QCOMPARE(elegir([&] {
+                     cal.Cal1 = QDate(2025, 1, 31);
+                     cal.cmdAceptar_Click();
+                 }),
+                 QString());
+        QCOMPARE(b.dialogos.preguntas.size(), 3);
+        QCOMPARE(b.dialogos.preguntas[0],
+                 QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy\r\n¿Desea continuar?"));
     }
 
     void mensajes()
     {
         frmMensajeSiNo siNo;
         int respuesta = -1;
-        siNo.MostrarModal = [&] {
-            QCOMPARE(siNo.lblMensaje, QString::fromUtf8("¿Comenzar una nueva caja?"));
-            siNo.cmdOK_Click();
-        };
-        siNo.CargarFormulario(QString::fromUtf8("¿Comenzar una nueva caja?"), respuesta);
-        QCOMPARE(respuesta, 6);
-        siNo.MostrarModal = [&] { siNo.cmdCancel_Click(); };
-        siNo.CargarFormulario(QStringLiteral("x"), respuesta);
-        QCOMPARE(respuesta, 7);
-        siNo.MostrarModal = nullptr;
-        siNo.CargarFormulario(QStringLiteral("x"), respuesta);
-        QCOMPARE(respuesta, 0);
-
+        const std::pair<std::function<void()>, int> casos[] = {
+            {[&] { siNo.cmdOK_Click(); }, 6}, {[&] { siNo.cmdCancel_Click(); }, 7}, {nullptr, 0}};
+        for (const auto &[usuario, esperada] : casos) {
+            siNo.MostrarModal = usuario;
+            siNo.CargarFormulario(QString::fromUtf8("¿Comenzar una nueva caja?"), respuesta);
+            QCOMPARE(respuesta, esperada);
+        }
         Mensaje m;
         m.MostrarModal = [&] { m.cmdAceptar_Click(); };
         m.CargarFormulario(QStringLiteral("Hola"));
         QCOMPARE(m.lblMensaje, QStringLiteral("Hola"));
-        QVERIFY(m.Cerrado);
     }
 
-    void usuario()
+    void selectores()
     {
-        BaseDePrueba b;
-        b.conexion.Ejecutar(QStringLiteral("insert into usuarios (idusuario, nombre) values (5, 'Zoe')"));
-        b.conexion.Ejecutar(QStringLiteral("insert into usuarios (idusuario, nombre) values (4, 'Ana')"));
+        BaseDePrueba b; // Efectivo 1, Tarjeta 2, Bizum 3; Encargada 1
+        b.Insertar("usuarios", "idusuario, nombre", {"5, 'Zoe'", "4, 'Ángela'"});
+        b.conexion.Ejecutar(QStringLiteral("update formaspago set nombre = 'Tarjeta  ' where idformapago = 2"));
         frmUsuario u;
+        frmFormaPago f;
         int id = -1;
-
-        u.MostrarModal = [&] {
-            const Grid &g = u.gridTrabajadores;
-            QCOMPARE(u.Caption, QStringLiteral("Seleccione el usuario"));
-            QCOMPARE(g.Rows(), 4);
-            QCOMPARE(g.Cols(), 2);
-            QCOMPARE(g.TextMatrix(0, 0), QString());
-            QCOMPARE(g.TextMatrix(0, 1), QStringLiteral("Usuario"));
-            QCOMPARE(g.ColWidth(0), 1);
-            QCOMPARE(g.ColWidth(1), 6015);
-            QCOMPARE(g.TextMatrix(1, 1), QStringLiteral("Ana"));
-            QCOMPARE(g.TextMatrix(3, 1), QStringLiteral("Zoe"));
-            QCOMPARE(g.CellBackColor(1, 1), ColorFilaImpar);
-            QCOMPARE(g.CellBackColor(2, 1), ColorFilaPar);
-            QCOMPARE(g.Row, 1);
-            u.cmdCancelar_Click(); // does nothing: who attended has to be chosen
-            QVERIFY(!u.Cerrado);
-            u.cmdAceptar_Click();
+        QString nombre;
+        // The first row is chosen unless another is touched; the header is no choice; closing
+        // without "Aceptar" chooses nothing. The staff picker cannot be cancelled.
+        const struct {
+            std::function<void()> enUsuario, enForma;
+            int idusuario, idformapago;
+            const char *formapago;
+        } casos[] = {
+            {[&] { u.cmdCancelar_Click(), u.cmdAceptar_Click(); }, [&] { f.cmdAceptar_Click(); }, 4, 3, "Bizum"},
+            {[&] { u.gridTrabajadores_Click(3), u.gridTrabajadores_Click(0), u.cmdAceptar_Click(); },
+             [&] { f.gridTrabajadores_Click(3), f.cmdAceptar_Click(); }, 5, 2, "Tarjeta"},
+            {[&] { u.gridTrabajadores_Click(2); }, [&] { f.gridTrabajadores_Click(2); }, 0, 0, ""},
         };
-        u.CargarFormulario(id);
-        QCOMPARE(id, 4);
+        for (const auto &c : casos) {
+            u.MostrarModal = c.enUsuario;
+            f.MostrarModal = c.enForma;
+            u.CargarFormulario(id);
+            QCOMPARE(id, c.idusuario);
+            f.CargarFormulario(nombre, id);
+            QCOMPARE(id, c.idformapago);
+            QCOMPARE(nombre, QString::fromUtf8(c.formapago));
+        }
+        QCOMPARE(u.Caption, QStringLiteral("Seleccione el usuario"));
+        QCOMPARE(TextosDeGrid(u.gridTrabajadores), QStringLiteral("Usuario|Ángela|Encargada|Zoe"));
+        QVERIFY(!f.cmdCancelarVisible);
 
-        u.MostrarModal = [&] {
-            u.gridTrabajadores_Click(3);
-            u.gridTrabajadores_Click(0); // the header is not a choice
-            u.cmdAceptar_Click();
-        };
-        u.CargarFormulario(id);
-        QCOMPARE(id, 5);
-
-        u.MostrarModal = [&] { u.gridTrabajadores_Click(2); };
-        u.CargarFormulario(id);
-        QCOMPARE(id, 0);
-
+        // Nothing to choose from: nothing chosen.
         b.conexion.Ejecutar(QStringLiteral("delete from usuarios"));
         u.MostrarModal = [&] { u.cmdAceptar_Click(); };
         u.CargarFormulario(id);
         QCOMPARE(id, 0);
     }
 
-    void formaPago()
+private:
+    static QString TextosDeGrid(const Grid &g)
     {
-        BaseDePrueba b; // Efectivo 1, Tarjeta 2, Bizum 3
-        b.conexion.Ejecutar(
-            QStringLiteral("update formaspago set nombre = 'Tarjeta  ' where idformapago = 2"));
-        frmFormaPago f;
-        QString nombre = QStringLiteral("sin tocar");
-        int id = -1;
-
-        f.MostrarModal = [&] {
-            QCOMPARE(f.Caption, QStringLiteral("Seleccione la forma de pago"));
-            QCOMPARE(f.gridTrabajadores.TextMatrix(0, 1), QStringLiteral("Forma de pago"));
-            QVERIFY(!f.cmdCancelarVisible);
-            f.cmdAceptar_Click();
-        };
-        f.CargarFormulario(nombre, id);
-        QCOMPARE(nombre, QStringLiteral("Bizum"));
-        QCOMPARE(id, 3);
-
-        f.MostrarModal = [&] {
-            f.gridTrabajadores_Click(3);
-            f.cmdAceptar_Click();
-        };
-        f.CargarFormulario(nombre, id);
-        QCOMPARE(nombre, QStringLiteral("Tarjeta"));
-        QCOMPARE(id, 2);
-
-        f.MostrarModal = [&] { f.gridTrabajadores_Click(2); };
-        f.CargarFormulario(nombre, id);
-        QCOMPARE(nombre, QString());
-        QCOMPARE(id, 0);
-
-        b.conexion.Ejecutar(QStringLiteral("delete from formaspago"));
-        f.MostrarModal = [&] { f.cmdAceptar_Click(); };
-        f.CargarFormulario(nombre, id);
-        QCOMPARE(nombre, QString());
-        QCOMPARE(id, 0);
+        QStringList r;
+        for (int f = 0; f < g.Rows(); ++f)
+            r.append(g.TextMatrix(f, 1));
+        return r.join(QLatin1Char('|'));
     }
 };
 

@@ -99,6 +99,21 @@ private Q_SLOTS:
         }
     }
 
+    void ordenComoEnEspanol()
+    {
+        // Case and accents aside, ñ after n: the same order on both backends.
+        BaseDePrueba b;
+        const QStringList ordenados = {QString::fromUtf8("Andrés"), QString::fromUtf8("Ángela"),
+                                       QStringLiteral("beatriz"),   QStringLiteral("Nuria"),
+                                       QString::fromUtf8("Ñandú"),  QStringLiteral("Oliva"),
+                                       QString::fromUtf8("Óscar"),  QStringLiteral("Zoe")};
+        for (const int i : {7, 6, 2, 4, 0, 3, 1, 5})
+            Alta(b, ordenados[i], QString::number(i));
+        frmListaClientes l;
+        l.CargarFormulario({});
+        QCOMPARE(TextosColumna(l.gridClientes, 1), ordenados);
+    }
+
     void clienteElegidoEntreAperturas()
     {
         BaseDePrueba b;
@@ -114,8 +129,16 @@ private Q_SLOTS:
         });
         const QString idBea = b.Valor(QStringLiteral("select idcliente from clientes where nombre = 'Bea'"));
         QCOMPARE(QString::number(elegido), idBea);
-        elegido = l.CargarFormulario([&] { l.cmdAceptar_Click(); });
+        elegido = l.CargarFormulario([&] {
+            l.txtNombre = QStringLiteral("Be");
+            l.cmdBuscar_Click();
+            l.cmdAceptar_Click();
+        });
         QCOMPARE(QString::number(elegido), idBea);
+        // Reopened, the search text and the rows agree.
+        l.CargarFormulario({});
+        QCOMPARE(l.txtNombre + QLatin1Char(':') + TextosColumna(l.gridClientes, 1).join(QLatin1Char(',')),
+                 QStringLiteral("Be:Bea"));
 
         // "Nuevo" clears the choice; after the card the whole list is back, whatever was searched.
         pantallas.rellenar = [](frmFIchaCliente &f) {

@@ -209,12 +209,14 @@ private Q_SLOTS:
                     .arg(producto));
         SalidaMemoria impresora;
         G().salidaTickets = &impresora;
+        // A line whose product has left the catalogue still prints, on both tickets.
+        b.conexion.Ejecutar(QStringLiteral("delete from productos where idproducto = 3"));
+        const QString retirado = QStringLiteral("Producto retirado del catalogo");
 
         // One heading, one subtotal and no empty line before the hyphens; no dates or payments.
         ImprimirTicketArreglo(77);
         const QStringList textos = Textos(DecodificarTicket(impresora.Bytes()));
-        QCOMPARE(textos.mid(3, 5), (QStringList{QStringLiteral("77.1 Abrigo"), QStringLiteral("Bajo"),
-                                                QStringLiteral("Cambiar cremallera"),
+        QCOMPARE(textos.mid(3, 5), (QStringList{QStringLiteral("77.1 Abrigo"), QStringLiteral("Bajo"), retirado,
                                                 AlinearTexto(QStringLiteral("Importe: 2000.00"), 2),
                                                 AlinearTexto(QStringLiteral("-------"), 2)}));
         QVERIFY(textos.contains(AlinearTexto(QStringLiteral("Total: 2,000.00"), 2)));
@@ -230,6 +232,7 @@ private Q_SLOTS:
         QVERIFY(lineas.first().dobleAlto && lineas.first().dobleAncho && !lineas.first().rojo);
         QCOMPARE(lineas[2].texto, AlinearTexto(QStringLiteral("Fecha entrega: 08/06/2026"), 2));
         QVERIFY(!lineas[2].dobleAlto && !lineas[2].dobleAncho);
+        QVERIFY(Textos(lineas).contains(retirado));
         QCOMPARE(lineas[10].texto, QStringLiteral("Coser dobladillo a mano con "));
         QCOMPARE(lineas[11].texto, QStringLiteral("puntada invisible"));
         int barras = -1;

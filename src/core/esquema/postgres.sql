@@ -1,4 +1,6 @@
 -- Shop database, server engine.
+-- Names sort as a Spanish reader expects: "order by nombre collate espanol".
+create collation if not exists espanol (provider = icu, locale = 'es-ES');
 create table if not exists arreglos (
     idarreglo integer primary key,
     idusuario integer,

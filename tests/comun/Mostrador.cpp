@@ -1,0 +1,157 @@
+#include "Mostrador.h"
+
+#include "AyudasGrid.h"
+#include "core/BaseDatos.h"
+#include "core/Conexion.h"
+#include "core/Programa.h"
+#include "masterdata/frmFIchaCliente.h"
+
+QString PantallasMostrador::Colores()
+{
+    ++aperturasColores;
+    if (colores.empty())
+        return {};
+    const QString c = colores.front();
+    colores.pop_front();
+    return c;
+}
+
+void PantallasMostrador::FichaCliente(const QString &telefono, int idcliente)
+{
+    fichas.append(telefono + QLatin1Char('/') + QString::number(idcliente));
+    frmFIchaCliente ficha;
+    ficha.CargarFormulario(telefono, idcliente, [&] {
+        if (nombreNuevo.isEmpty())
+            return;
+        ficha.txtNombre = nombreNuevo;
+        ficha.cmdAceptar_Click();
+    });
+}
+
+Mostrador::Mostrador()
+{
+    LlenarDemo(b.conexion, QDate(2026, 12, 5));
+    for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
+        b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
+    G().pantallas = &pantallas;
+    G().salidaTickets = &impresora;
+    G().NombreCierre = QStringLiteral("20261205");
+    p.ReiniciarVenta();
+}
+
+void Mostrador::Familia(const QString &nombre)
+{
+    p.gridFamilias.Row = FilaDeTexto(p.gridFamilias, 1, nombre);
+    p.gridFamilias_Click();
+}
+
+void Mostrador::Producto(const QString &nombre)
+{
+    p.gridProductos.Row = FilaDeTexto(p.gridProductos, 1, nombre);
+    p.gridProductos_Click();
+}
+
+void Mostrador::Tocar(int fila, int columna)
+{
+    p.gridTPV.Row = fila;
+    p.gridTPV.Col = columna;
+    p.gridTPV_Click();
+}
+
+void Mostrador::Prenda(const QString &familia, const QStringList &productos, const QString &fecha)
+{
+    Familia(familia);
+    const int separador = p.gridTPV.Rows() - 1;
+    for (const QString &producto : productos)
+        Producto(producto);
+    if (!fecha.isEmpty()) {
+        dialogos.calendario.push_back(fecha);
+        Tocar(separador, frmPrincipal::ColFecha);
+    }
+    p.cmdVerFamilias_Click();
+}
+
+void Mostrador::PedidoDeDosPrendas()
+{
+    Prenda(QString::fromUtf8("Pantalón"), {QStringLiteral("Bajo"), QStringLiteral("Meter cintura")},
+           QStringLiteral("10/12/2026"));
+    Prenda(QStringLiteral("Falda"), {QStringLiteral("Bajo")}, QStringLiteral("12/12/2026"));
+    Cliente(1);
+}
+
+void Mostrador::Cliente(int idcliente, bool tienda)
+{
+    p.IdClienteVenta = idcliente;
+    p.ClienteEsTienda = tienda ? 1 : 0;
+}
+
+void Mostrador::Entregado(const QString &cantidad)
+{
+    dialogos.pad.push_back(cantidad);
+    p.cmdPendiente_Click();
+}
+
+int Mostrador::Guardar(int idarreglo)
+{
+    int n = -1;
+    p.GuardarArreglo(idarreglo, n);
+    return n;
+}
+
+void Mostrador::Reabrir(int idarreglo, bool paraEntregar)
+{
+    p.ReiniciarVenta();
+    G().EntregandoArreglo = paraEntregar;
+    p.CargarArreglo(idarreglo, paraEntregar);
+}
+
+void Mostrador::Acabar(int idusuario, std::initializer_list<int> respuestas)
+{
+    dialogos.usuarios = {idusuario};
+    dialogos.siNo = respuestas;
+    p.cmdAcabarEncargo_Click();
+}
+
+QStringList Mostrador::Columna(int columna) const
+{
+    return TextosColumna(p.gridTPV, columna);
+}
+
+QString Mostrador::Volcado()
+{
+    QString r;
+    for (const char *sql : {"select * from arreglos order by idarreglo",
+                            "select * from arreglos_detalles order by idarreglodetalle",
+                            "select * from caja order by idmovimiento"}) {
+        Recordset rs = b.conexion.AbrirRecordset(QString::fromLatin1(sql));
+        for (; !rs.EOF_(); rs.MoveNext()) {
+            for (int i = 0; i < rs.NumCampos(); ++i)
+                r += TextoDeValor(rs.Campo(i)) + QLatin1Char('|');
+            r += QLatin1Char('\n');
+        }
+        r += QStringLiteral("--\n");
+    }
+    return r;
+}
+
+QString Mostrador::Pantalla() const
+{
+    QString r;
+    for (int f = 0; f < p.gridTPV.Rows(); ++f)
+        for (int c = 0; c < p.gridTPV.Cols(); ++c)
+            r += p.gridTPV.TextMatrix(f, c) + QLatin1Char('|');
+    for (const QString &t : {p.txtTotal, p.txtSenal, p.txtEntregado, p.txtPendiente, p.txtCambio,
+                             p.txtFechaEntrega, p.lblNumReferencia, p.cmdFormasPagoCaption})
+        r += t + QLatin1Char('|');
+    for (int v : {p.IdClienteVenta, p.IdArregloVenta, p.ClienteEsTienda, int(p.ArregloCargado), p.IdUsuarioVenta,
+                  p.IdFormaPagoVenta, int(p.EntregarAlAcabar), int(G().EntregandoArreglo)})
+        r += QString::number(v) + QLatin1Char('|');
+    return r;
+}
+
+bool Mostrador::PantallaVacia() const
+{
+    return p.gridTPV.Rows() == 1 && p.IdArregloVenta == 0 && p.IdClienteVenta == 0 && p.IdUsuarioVenta == 0
+           && p.txtTotal == QLatin1String("0.00") && p.txtEntregado == QLatin1String("0.00") && !p.ArregloCargado
+           && !p.EntregarAlAcabar && !G().EntregandoArreglo;
+}
