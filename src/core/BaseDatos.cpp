@@ -35,6 +35,7 @@ void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config)
         conexion.AbrirSQLite(config.ArchivoBaseDatos());
         G().RutaBaseDatos = config.ArchivoBaseDatos();
     }
+    G().ArchivoConfiguracion = config.ruta;
     G().conexion = &conexion;
     G().EsSqlServer = conexion.EsSqlServer();
 }
