@@ -5,6 +5,7 @@
 #include "Medida.h"
 #include "VentaMedida.h"
 #include "cash/Caja.h"
+#include "cash/CopiaSeguridad.h"
 #include "core/BaseDatos.h"
 #include "core/Configuracion.h"
 #include "core/Consultas.h"
@@ -18,6 +19,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
 #include <sqlite3.h>
@@ -31,6 +33,7 @@ struct Opciones {
     bool venta = true;
     bool listados = true;
     bool plan = false;
+    bool copia = true;
     bool recordset = true;
     QString solo;        // only the listings whose name holds this text
     QStringList sql;     // statements of one's own, timed like the listings
@@ -320,6 +323,22 @@ std::vector<Fila> MedirListados(Conexion &c, const Opciones &o)
     return filas;
 }
 
+// The options menu's backup of the whole shop, into a folder of its own that is deleted again:
+// the copy with its verification, and the verification alone.
+std::vector<Fila> MedirCopia(Conexion &c)
+{
+    QTemporaryDir carpeta;
+    Medida::ReiniciarPico();
+    ResultadoCopia r;
+    Fila total(QStringLiteral("Copia de seguridad: copia y verificación"), 0,
+               Medida::Medir([&] { r = HacerCopiaSeguridad(c, carpeta.path(), QDateTime::currentDateTime()); }));
+    total.nota = r.ok ? N(QFileInfo(r.archivo).size() / (1024 * 1024)) + QStringLiteral(" MB") : r.error;
+    total.picoMb = Medida::PicoMb();
+    Fila verificar(QStringLiteral("Copia de seguridad: verificación"), 0,
+                   Medida::Medir([&] { VerificarCopia(c, r.archivo); }));
+    return {total, verificar};
+}
+
 QString Ms(double ms)
 {
     if (ms < 0)
@@ -399,8 +418,8 @@ int Uso()
 {
     std::fputs(
         "Uso: hilvan-bench --config ARCHIVO [--config ARCHIVO ...] [--repeticiones N] [--sin-arranque]\n"
-        "                  [--sin-venta] [--sin-listados] [--sin-recordset] [--solo TEXTO] [--plan]\n"
-        "                  [--sql SENTENCIA ...] [--pragma \"mmap_size=268435456\" ...] [--salida "
+        "                  [--sin-venta] [--sin-listados] [--sin-recordset] [--sin-copia] [--solo TEXTO]\n"
+        "                  [--plan] [--sql SENTENCIA ...] [--pragma \"mmap_size=268435456\" ...] [--salida "
         "ARCHIVO.md]\n"
         "Mide el arranque, la venta y los listados sobre la base de datos de cada configuración\n"
         "(bdcostuaccess.dat). La base de datos queda como estaba.\n",
@@ -446,6 +465,8 @@ int Medir(const Opciones &o)
             anadir(MedirVenta(c));
         if (o.listados)
             anadir(MedirListados(c, o));
+        if (o.copia)
+            anadir(MedirCopia(c));
         Escribir(Tabla(titulo, filas) + QStringLiteral("\nCarga media de la máquina (1 min): ") + cargaAntes
                      + QStringLiteral(" al empezar, ") + Carga() + QStringLiteral(" al acabar.\n"),
                  salida);
@@ -480,6 +501,8 @@ int main(int argc, char **argv)
             o.listados = false;
         else if (a == QLatin1String("--sin-recordset"))
             o.recordset = false;
+        else if (a == QLatin1String("--sin-copia"))
+            o.copia = false;
         else if (a == QLatin1String("--plan"))
             o.plan = true;
         else if (a == QLatin1String("--sql") && i + 1 < args.size())

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program and its tests need, only those missing.
+# postgresql brings its client tools too: pg_dump and pg_restore make and restore the server's backups.
 set -euo pipefail
 paquetes=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite
           libqt6sql6-psql libsqlite3-dev postgresql fonts-dejavu-core qt6-translations-l10n poppler-utils)

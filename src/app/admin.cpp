@@ -1,4 +1,5 @@
 // hilvan-admin: creates a shop database and the configuration file that points at it.
+#include "OrdenesTienda.h"
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
@@ -26,6 +27,7 @@ int Uso()
                "      Como init, y llena la base de datos con la historia de una tienda de N arreglos\n"
                "      (150000 son unos diez años de trabajo). La misma semilla da los mismos datos.\n",
                stderr);
+    std::fputs(UsoOrdenesTienda, stderr);
     return 2;
 }
 
@@ -37,6 +39,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
+    if (const int codigo = OrdenTienda(args); codigo >= 0)
+        return codigo == 2 ? Uso() : codigo;
     if (args.isEmpty() || (args.first() != QLatin1String("init") && args.first() != QLatin1String("demo")))
         return Uso();
     const bool historia = args.first() == QLatin1String("demo");

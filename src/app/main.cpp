@@ -62,7 +62,7 @@ int main(int argc, char **argv)
 
     frmPrincipalVista venta(principal);
     dialogos.FijarPadre(&venta);
-    // Port 0 shows each ticket on screen; any other number is the serial printer.
+    // Port 0 shows each ticket on screen; otherwise the serial, USB or network printer.
     const auto salidaTickets = CrearSalidaTickets(&venta);
     G().salidaTickets = salidaTickets.get();
     SalidaListadosImpresora salidaListados(&venta);

@@ -45,6 +45,7 @@ void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bo
         conexion.AbrirSQLite(config.ArchivoBaseDatos(), crear);
         G().RutaBaseDatos = config.ArchivoBaseDatos();
     }
+    G().ArchivoConfiguracion = config.ruta;
     G().conexion = &conexion;
     G().EsSqlServer = conexion.EsSqlServer();
 }

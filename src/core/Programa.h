@@ -15,6 +15,7 @@ struct ValoresPrograma {
     Conexion *conexion = nullptr;
     int EsSqlServer = 0;
     QString RutaBaseDatos;
+    QString ArchivoConfiguracion; // bdcostuaccess.dat; the server's backups go beside it
 
     QString nombretienda, nombre, direccion, nif, cp, localidad, telefono;
     QString pie1, pie2, pie3, pie4, pie5, pie6, pie7;

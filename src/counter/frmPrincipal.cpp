@@ -8,6 +8,7 @@
 #include "core/Dialogos.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/Parametros.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 
@@ -70,41 +71,18 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
 void frmPrincipal::CargarParametros()
 {
     ValoresPrograma &g = G();
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from parametros"));
-    if (!rs.HayFilas()) {
+    if (!LeerParametros(g)) {
         // Without its row the program still opens, so that the parameters can be entered again.
         Dlg().Mensaje(QString::fromUtf8("No se encontraron los parámetros de la tienda.\r\n"
                                         "Revíselos en Opciones, Parámetros configuración."));
         g.AnchuraTicket = 40;
         return;
     }
-    auto campo = [&rs](const char *nombre) { return NuloABlanco(rs.Campo(QString::fromLatin1(nombre))).trimmed(); };
-    g.nombretienda = campo("nombretienda");
-    g.nombre = campo("nombre");
-    g.direccion = campo("direccion");
-    g.nif = campo("nif");
-    g.cp = campo("cp");
-    g.localidad = campo("localidad");
-    g.telefono = campo("telefono");
-    g.pie1 = campo("pie1");
-    g.pie2 = campo("pie2");
-    g.pie3 = campo("pie3");
-    g.pie4 = campo("pie4");
-    g.pie5 = campo("pie5");
-    g.pie6 = campo("pie6");
-    g.pie7 = campo("pie7");
-    g.puertocom = campo("puertocom");
-    g.parametrospuerto = campo("parametrospuerto");
-    g.anchuracarro = campo("anchuracarro");
-    bool ok = false;
-    const int anchura = g.anchuracarro.toInt(&ok);
-    if (!ok || anchura <= 0) {
+    if (g.AnchuraTicket == 0) {
         Dlg().Mensaje(QString::fromUtf8("El ancho del ticket (\"") + g.anchuracarro
                       + QString::fromUtf8("\") no es un número válido. Se usarán 40 caracteres.\r\n"
                                           "Corríjalo en Opciones, Parámetros configuración."));
         g.AnchuraTicket = 40;
-    } else {
-        g.AnchuraTicket = anchura;
     }
 }
 

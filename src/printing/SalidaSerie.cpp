@@ -12,15 +12,17 @@ namespace {
 // Closing the port puts its former settings back at once, so the line must have left the
 // port first: bytes still queued would go out at the wrong speed. A line that cannot leave in
 // time is dropped rather than printed as garbage.
-void EsperarSalida(int descriptor, const QDeadlineTimer &limite)
+bool EsperarSalida(int descriptor, const QDeadlineTimer &limite)
 {
     int pendientes = 0;
     while (::ioctl(descriptor, TIOCOUTQ, &pendientes) == 0 && pendientes > 0 && !limite.hasExpired())
         QThread::msleep(2);
-    if (pendientes > 0 || limite.hasExpired())
+    if (pendientes > 0 || limite.hasExpired()) {
         ::tcflush(descriptor, TCOFLUSH);
-    else
-        ::tcdrain(descriptor); // the few bytes in the chip itself
+        return false;
+    }
+    ::tcdrain(descriptor); // the few bytes in the chip itself
+    return true;
 }
 
 } // namespace
@@ -85,16 +87,21 @@ bool SalidaSerie::LeerAjustes(const QString &texto, Ajustes &ajustes)
 void SalidaSerie::Enviar(const QByteArray &bytes)
 {
     // A port that is not there costs nothing: no lock file is written for it.
-    if (dispositivo_.isEmpty() || !ajustesValidos_ || !QFile::exists(dispositivo_))
+    if (dispositivo_.isEmpty() || !ajustesValidos_ || !QFile::exists(dispositivo_)) {
+        Anotar(false, 0);
         return;
+    }
     QSerialPort puerto;
     puerto.setPortName(dispositivo_);
-    if (!puerto.open(QIODevice::WriteOnly))
+    if (!puerto.open(QIODevice::WriteOnly)) {
+        Anotar(false, 0);
         return;
+    }
     if (!puerto.setBaudRate(ajustes_.baudios) || !puerto.setParity(ajustes_.paridad)
         || !puerto.setDataBits(ajustes_.bitsDatos) || !puerto.setStopBits(ajustes_.bitsParada)
         || !puerto.setFlowControl(QSerialPort::NoFlowControl)) {
         puerto.close();
+        Anotar(false, 0);
         return;
     }
     // The line's time on the wire at the port's speed, and a margin; a port that takes longer
@@ -103,6 +110,7 @@ void SalidaSerie::Enviar(const QByteArray &bytes)
     puerto.write(bytes);
     while (puerto.bytesToWrite() > 0 && puerto.waitForBytesWritten(int(limite.remainingTime()))) {
     }
-    EsperarSalida(puerto.handle(), limite);
+    const bool salida = puerto.bytesToWrite() == 0 && EsperarSalida(puerto.handle(), limite);
     puerto.close();
+    Anotar(salida, bytes.size());
 }

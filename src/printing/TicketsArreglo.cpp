@@ -44,20 +44,6 @@ QString LineaFechaEntrega(const QVariant &fechaentrega)
     return QStringLiteral("Fecha entrega: ") + margen;
 }
 
-void ImprimirCodigoBarras(qint64 idarreglo, const QString &referencia)
-{
-    const QString digitos = CodigoBarrasPrenda(idarreglo, referencia);
-    if (digitos.isEmpty()) {
-        // The staff types the reference where no barcode could be printed.
-        ImprimirLineaTicket(AlinearTexto(referencia, 1, 16), 0, 0, 0, 0, 1);
-        return;
-    }
-    // Bars 200 dots high, 4 dots to a module, EAN-13.
-    const QByteArray cuerpo = QByteArray(1, GS) + 'h' + char(200) + "\r\n" + GS + 'w' + char(4) + "\r\n" + GS
-                              + 'k' + char(2) + digitos.toLatin1() + '\0';
-    ImprimirBytesTicket(cuerpo, 1, 0, 0, 0, 0);
-}
-
 } // namespace
 
 void ImprimirArreglo(qint64 idarreglo)
@@ -183,4 +169,18 @@ QString CodigoBarrasPrenda(qint64 idarreglo, const QString &referencia)
     const qint64 numero =
         (QStringLiteral("0000") + arreglo + prenda.rightJustified(3, QLatin1Char('0'))).toLongLong();
     return CodigoEAN13(QString::number(numero));
+}
+
+void ImprimirCodigoBarras(qint64 idarreglo, const QString &referencia)
+{
+    const QString digitos = CodigoBarrasPrenda(idarreglo, referencia);
+    if (digitos.isEmpty()) {
+        // The staff types the reference where no barcode could be printed.
+        ImprimirLineaTicket(AlinearTexto(referencia, 1, 16), 0, 0, 0, 0, 1);
+        return;
+    }
+    // Bars 200 dots high, 4 dots to a module, EAN-13.
+    const QByteArray cuerpo = QByteArray(1, GS) + 'h' + char(200) + "\r\n" + GS + 'w' + char(4) + "\r\n" + GS
+                              + 'k' + char(2) + digitos.toLatin1() + '\0';
+    ImprimirBytesTicket(cuerpo, 1, 0, 0, 0, 0);
 }

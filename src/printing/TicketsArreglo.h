@@ -13,6 +13,9 @@ void ImprimirTicketArreglo(qint64 idarreglo);
 // reference that has no lines.
 void ImprimirTicketPrenda(const QString &referencia);
 
+// The garment's barcode line (EAN-13), or its reference in large print where no barcode fits.
+void ImprimirCodigoBarras(qint64 idarreglo, const QString &referencia);
+
 // The 13 digits of the garment's barcode: "0000", the order number and the garment number in
 // three digits. Empty when the reference does not fit (an order number of more than eight
 // digits, a garment number of more than three): its scan would name another garment.

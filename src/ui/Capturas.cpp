@@ -2,6 +2,7 @@
 
 #include "CapturasClientes.h"
 #include "CapturasDialogos.h"
+#include "CapturasParametros.h"
 #include "CapturasReabrir.h"
 #include "CapturasTextoPlano.h"
 #include "CapturasTickets.h"
@@ -87,6 +88,8 @@ int HacerCapturas(const QString &carpeta)
     for (auto &[nombre, ventana] : VentanasVenta())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasReabrir())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasParametros())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);
     for (auto &[nombre, ventana] : VentanasTextoPlano())

@@ -12,4 +12,6 @@ public:
     QString Colores() override;
     void NuevoColor() override;
     int AnchoTextoTwips(const QString &texto) const override;
+    void ParametrosGenerales() override;
+    void CopiaSeguridad() override;
 };

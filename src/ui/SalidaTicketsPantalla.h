@@ -7,5 +7,5 @@
 class QWidget;
 
 // Where the program's tickets go, chosen from the shop parameters once they are read:
-// the serial port puertocom, or for port 0 the on-screen ticket window over padre.
+// the printer the parameters name, or for port 0 the on-screen ticket window over padre.
 std::unique_ptr<SalidaTickets> CrearSalidaTickets(QWidget *padre);

@@ -1,0 +1,205 @@
+#include "OrdenesTienda.h"
+
+#include "cash/CopiaSeguridad.h"
+#include "core/BaseDatos.h"
+#include "core/Conexion.h"
+#include "core/Configuracion.h"
+#include "core/Parametros.h"
+#include "core/Programa.h"
+#include "core/Reloj.h"
+#include "printing/DecodificadorTicket.h"
+#include "printing/DireccionImpresora.h"
+#include "printing/SalidaMemoria.h"
+#include "printing/TicketPrueba.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+const char *const UsoOrdenesTienda =
+    "  hilvan-admin copia [--config ARCHIVO]\n"
+    "      Hace una copia de seguridad comprobada en la carpeta copiasseguridad (para cron).\n"
+    "  hilvan-admin restaurar [--config ARCHIVO] COPIA\n"
+    "      Vuelve a poner una copia; antes guarda la base de datos actual como otra copia.\n"
+    "  hilvan-admin prueba-impresora [--config ARCHIVO] [--impresora COMn|/dev/...|tcp://HOST[:PUERTO]]\n"
+    "      Imprime un ticket de prueba en la impresora de los parámetros (o en la indicada).\n"
+    "  hilvan-admin leer-ticket ARCHIVO\n"
+    "      Muestra como texto lo que imprimiría una impresora con los bytes del archivo.\n";
+
+namespace {
+
+void Escribir(FILE *f, const QString &texto)
+{
+    std::fputs(qPrintable(texto + QLatin1Char('\n')), f);
+}
+
+void MostrarTicket(const QByteArray &bytes)
+{
+    for (const LineaImpresa &l : DecodificarTicket(bytes)) {
+        switch (l.tipo) {
+        case LineaImpresa::Texto: {
+            QString marcas;
+            if (l.rojo)
+                marcas += QStringLiteral(" [rojo]");
+            if (l.dobleAlto && l.dobleAncho)
+                marcas += QStringLiteral(" [doble tamaño]");
+            else if (l.dobleAlto)
+                marcas += QStringLiteral(" [doble alto]");
+            else if (l.dobleAncho)
+                marcas += QStringLiteral(" [doble ancho]");
+            Escribir(stdout, QStringLiteral("|") + l.texto + QStringLiteral("|") + marcas);
+            break;
+        }
+        case LineaImpresa::CodigoBarras:
+            Escribir(stdout, QString::fromUtf8("[código de barras EAN-13 %1]").arg(l.texto));
+            break;
+        case LineaImpresa::Corte:
+            Escribir(stdout, QStringLiteral("[corte del papel]"));
+            break;
+        case LineaImpresa::Cajon:
+            Escribir(stdout, QString::fromUtf8("[apertura del cajón]"));
+            break;
+        }
+    }
+}
+
+// The printer named on the command line, in the same words as the parameters screen's choices.
+bool LeerImpresora(const QString &texto, DireccionImpresora &d)
+{
+    if (texto.startsWith(QLatin1String("COM"), Qt::CaseInsensitive)) {
+        bool ok = false;
+        const int n = texto.mid(3).toInt(&ok);
+        if (!ok || n < 1)
+            return false;
+        const QString ajustes =
+            d.tipo == DireccionImpresora::Serie ? d.ajustes : QStringLiteral("9600,n,8,1");
+        d = DireccionImpresora::Leer(QString::number(n), ajustes);
+        return true;
+    }
+    d = DireccionImpresora::Leer(QStringLiteral("0"), texto);
+    return d.tipo != DireccionImpresora::Pantalla;
+}
+
+int PruebaImpresora(const QString &impresora)
+{
+    ValoresPrograma &g = G();
+    if (!LeerParametros(g))
+        Escribir(stderr,
+                 QString::fromUtf8("Aviso: la tienda no tiene parámetros; el ticket sale sin cabecera."));
+    if (g.AnchuraTicket == 0)
+        g.AnchuraTicket = 40;
+    DireccionImpresora d = DireccionImpresora::Leer(g.puertocom, g.parametrospuerto);
+    if (!impresora.isEmpty() && !LeerImpresora(impresora, d)) {
+        Escribir(stderr,
+                 QString::fromUtf8("No entiendo la impresora %1: escriba COMn, la ruta del dispositivo "
+                                   "(/dev/usb/lp0) o tcp://HOST[:PUERTO].")
+                     .arg(impresora));
+        return 2;
+    }
+    if (d.tipo == DireccionImpresora::Pantalla) {
+        SalidaMemoria memoria;
+        g.salidaTickets = &memoria;
+        ImprimirTicketPrueba();
+        g.salidaTickets = nullptr;
+        Escribir(stdout, QString::fromUtf8(
+                             "La impresora de los parámetros es la vista previa en pantalla (puerto 0). "
+                             "Así saldría el ticket de prueba:"));
+        MostrarTicket(memoria.Bytes());
+        return 0;
+    }
+    auto salida = CrearSalidaImpresora(d);
+    g.salidaTickets = salida.get();
+    ImprimirTicketPrueba();
+    g.salidaTickets = nullptr;
+    if (salida->LineasPerdidas() == 0) {
+        Escribir(stdout, QString::fromUtf8("La impresora (%1) aceptó el ticket de prueba: %2 bytes.")
+                             .arg(d.Descripcion())
+                             .arg(salida->BytesAceptados()));
+        return 0;
+    }
+    Escribir(stdout, QString::fromUtf8(
+                         "La impresora (%1) no aceptó %2 líneas del ticket de prueba (aceptó %3 bytes). "
+                         "Compruebe que está encendida, con papel y conectada, y la dirección en "
+                         "Parámetros configuración.")
+                         .arg(d.Descripcion())
+                         .arg(salida->LineasPerdidas())
+                         .arg(salida->BytesAceptados()));
+    return 1;
+}
+
+} // namespace
+
+int OrdenTienda(const QStringList &argumentos)
+{
+    QStringList args = argumentos;
+    const QString orden = args.value(0);
+    const QStringList ordenes = {QStringLiteral("copia"), QStringLiteral("restaurar"),
+                                 QStringLiteral("prueba-impresora"), QStringLiteral("leer-ticket")};
+    if (!ordenes.contains(orden))
+        return -1;
+    args.removeFirst();
+    QString config, impresora, archivo;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--config") && i + 1 < args.size())
+            config = args[++i];
+        else if (orden == QLatin1String("prueba-impresora") && args[i] == QLatin1String("--impresora")
+                 && i + 1 < args.size())
+            impresora = args[++i];
+        else if ((orden == QLatin1String("restaurar") || orden == QLatin1String("leer-ticket"))
+                 && archivo.isEmpty() && !args[i].startsWith(QLatin1String("--")))
+            archivo = args[i];
+        else
+            return 2;
+    }
+    if (orden == QLatin1String("leer-ticket")) {
+        QFile f(archivo);
+        if (archivo.isEmpty() || !f.open(QIODevice::ReadOnly)) {
+            Escribir(stderr, QString::fromUtf8("No se puede leer el archivo %1.").arg(archivo));
+            return 1;
+        }
+        MostrarTicket(f.readAll());
+        return 0;
+    }
+    if (orden == QLatin1String("restaurar") && archivo.isEmpty())
+        return 2;
+
+    const Configuracion c = LeerConfiguracion(RutaConfiguracion(config));
+    if (!c.existe || c.vacio) {
+        Escribir(stderr,
+                 QString::fromUtf8("Falta el archivo de configuración %1 (o está vacío).").arg(c.ruta));
+        return 1;
+    }
+    try {
+        Conexion conexion;
+        AbrirSegunConfiguracion(conexion, c);
+        const QDateTime ahora = RelojPrograma().Ahora();
+        int codigo = 0;
+        if (orden == QLatin1String("copia")) {
+            const ResultadoCopia r = HacerCopiaSeguridad(conexion, CarpetaCopias(), ahora);
+            if (r.ok)
+                Escribir(stdout, QStringLiteral("Copia de seguridad realizada: ") + r.archivo);
+            else
+                Escribir(stderr, r.error);
+            codigo = r.ok ? 0 : 1;
+        } else if (orden == QLatin1String("restaurar")) {
+            const ResultadoCopia r =
+                RestaurarCopia(conexion, QFileInfo(archivo).absoluteFilePath(), CarpetaCopias(), ahora);
+            if (r.ok)
+                Escribir(stdout, QString::fromUtf8(
+                                     "Copia %1 restaurada. La base de datos anterior está guardada en %2.")
+                                     .arg(r.archivo, r.apartada));
+            else
+                Escribir(stderr, r.error);
+            codigo = r.ok ? 0 : 1;
+        } else {
+            codigo = PruebaImpresora(impresora);
+        }
+        conexion.Cerrar();
+        G().conexion = nullptr;
+        return codigo;
+    } catch (const ErrorBaseDatos &e) {
+        G().conexion = nullptr;
+        Escribir(stderr, e.Mensaje());
+        return 1;
+    }
+}

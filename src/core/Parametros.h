@@ -1,0 +1,8 @@
+#pragma once
+
+struct ValoresPrograma;
+
+// Reads the shop's parametros row into the program-wide values, each field with Null read as
+// empty text and trimmed, and the ticket width from anchuracarro (0 when that is not a number
+// above 0). False when the table has no row.
+bool LeerParametros(ValoresPrograma &g);

@@ -1,0 +1,207 @@
+#include "frmParametrosGenerales.h"
+
+#include "core/Conexion.h"
+#include "core/Consultas.h"
+#include "core/Dialogos.h"
+#include "core/Formato.h"
+#include "core/Programa.h"
+#include "printing/DireccionImpresora.h"
+#include "printing/SalidaSerie.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString EjemploSerie = QStringLiteral("9600,n,8,1");
+const QString EjemploUsb = QStringLiteral("/dev/usb/lp0");
+const QString EjemploRed = QStringLiteral("tcp://192.168.1.50:9100");
+
+// Speeds a serial port of this machine can be set to; 1.5 stop bits it cannot do at all.
+bool AjustesUtilizables(const QString &texto)
+{
+    static const QList<int> velocidades = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+    SalidaSerie::Ajustes a;
+    return SalidaSerie::LeerAjustes(texto, a) && velocidades.contains(a.baudios)
+           && a.bitsParada != QSerialPort::OneAndHalfStop;
+}
+
+} // namespace
+
+void frmParametrosGenerales::CargarFomulario(const std::function<void()> &mostrar)
+{
+    LlenarComs();
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from parametros"));
+    if (rs.HayFilas()) {
+        auto campo = [&rs](const char *c) { return NuloABlanco(rs.Campo(QString::fromLatin1(c))).trimmed(); };
+        txtEmpresa = campo("nombretienda");
+        txtNombre = campo("nombre");
+        txtNif = campo("nif");
+        txtDireccion = campo("direccion");
+        txtTelefono = campo("telefono");
+        txtCodPostal = campo("cp");
+        txtLocalidad = campo("localidad");
+        txtPie1 = campo("pie1");
+        txtpie2 = campo("pie2");
+        txtPie3 = campo("pie3");
+        txtPie4 = campo("pie4");
+        txtPie5 = campo("pie5");
+        txtPie6 = campo("pie6");
+        txtPie7 = campo("pie7");
+        txtConfPuerto = campo("parametrospuerto");
+        txtAnchuraCarro = campo("anchuracarro");
+        const DireccionImpresora d = DireccionImpresora::Leer(campo("puertocom"), txtConfPuerto);
+        if (d.tipo == DireccionImpresora::Dispositivo)
+            cmbComsIndice = int(cmbComs.size()) - 2;
+        else if (d.tipo == DireccionImpresora::Red)
+            cmbComsIndice = int(cmbComs.size()) - 1;
+        else
+            SeleccionarTexto(QStringLiteral("COM") + QString::number(d.puerto));
+    } else {
+        cmbComsIndice = 0;
+    }
+    cmbComs_Click(cmbComsIndice);
+    Abierto = true;
+    SalirDelPrograma = false;
+    if (mostrar)
+        mostrar();
+    Abierto = false;
+}
+
+void frmParametrosGenerales::LlenarComs()
+{
+    cmbComs.clear();
+    cmbComs.append({QStringLiteral("Vista previa en pantalla"), 0});
+    for (int n = 1; n <= 16; ++n)
+        cmbComs.append({QStringLiteral("COM") + QString::number(n), n});
+    cmbComs.append({QStringLiteral("Impresora USB"), ImpresoraUsb});
+    cmbComs.append({QStringLiteral("Impresora de red"), ImpresoraRed});
+    cmbComsIndice = -1;
+}
+
+void frmParametrosGenerales::SeleccionarTexto(const QString &texto)
+{
+    if (texto == QLatin1String("COM0")) {
+        cmbComsIndice = 0;
+        return;
+    }
+    for (int i = 0; i < cmbComs.size(); ++i) {
+        if (cmbComs[i].texto == texto) {
+            cmbComsIndice = i;
+            return;
+        }
+    }
+    // A port beyond COM16 set by other means stays choosable as it is.
+    cmbComs.insert(17, {texto, int(Val(texto.mid(3)))});
+    cmbComsIndice = 17;
+}
+
+void frmParametrosGenerales::cmbComs_Click(int indice)
+{
+    cmbComsIndice = indice;
+    const int dato = DatoElegido();
+    const QString texto = txtConfPuerto.trimmed();
+    const bool esRuta = texto.startsWith(QLatin1Char('/'));
+    const bool esRed = texto.startsWith(QLatin1String("tcp://"), Qt::CaseInsensitive);
+    if (dato == ImpresoraUsb) {
+        lblConfPuerto = QStringLiteral("Dispositivo de la impresora");
+        if (!esRuta)
+            txtConfPuerto = EjemploUsb;
+    } else if (dato == ImpresoraRed) {
+        lblConfPuerto = QString::fromUtf8("Dirección de la impresora de red");
+        if (!esRed)
+            txtConfPuerto = EjemploRed;
+    } else {
+        lblConfPuerto = QString::fromUtf8("Configuración del puerto");
+        if (esRuta || esRed)
+            txtConfPuerto = EjemploSerie;
+    }
+}
+
+QString frmParametrosGenerales::Validar(QString &parametrospuerto) const
+{
+    static const QRegularExpression entero(QStringLiteral("^\\d{1,3}$"));
+    const QString anchura = txtAnchuraCarro.trimmed();
+    if (!entero.match(anchura).hasMatch() || anchura.toInt() < 20 || anchura.toInt() > 80)
+        return QString::fromUtf8("Anchura del ticket: escriba un número entero de caracteres entre 20 y 80.");
+
+    const int dato = DatoElegido();
+    parametrospuerto = txtConfPuerto.trimmed();
+    if (dato == ImpresoraUsb) {
+        if (!parametrospuerto.startsWith(QLatin1Char('/')) || parametrospuerto.contains(QLatin1Char(' ')))
+            return QString::fromUtf8(
+                       "Dispositivo de la impresora: escriba la ruta del dispositivo, por ejemplo ")
+                   + EjemploUsb + QLatin1Char('.');
+    } else if (dato == ImpresoraRed) {
+        QString host;
+        int puerto = 0;
+        if (!DireccionImpresora::LeerRed(parametrospuerto, host, puerto))
+            return QString::fromUtf8("Dirección de la impresora de red: escriba tcp://DIRECCIÓN o "
+                                     "tcp://DIRECCIÓN:PUERTO, por ejemplo ")
+                   + EjemploRed + QLatin1Char('.');
+        parametrospuerto =
+            QStringLiteral("tcp://")
+            + (host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host)
+            + (puerto != PuertoImpresoraRed ? QLatin1Char(':') + QString::number(puerto) : QString());
+    } else if (!(dato == 0 && parametrospuerto.isEmpty()) && !AjustesUtilizables(parametrospuerto)) {
+        return QString::fromUtf8(
+                   "Configuración del puerto: escriba velocidad, paridad, bits de datos y bits de "
+                   "parada que admita el puerto, por ejemplo ")
+               + EjemploSerie
+               + QString::fromUtf8(" (velocidades de 1200 a 115200; paridad n, e, o, m o s; "
+                                   "5 a 8 bits de datos; 1 o 2 bits de parada).");
+    }
+    return {};
+}
+
+bool frmParametrosGenerales::cmdAceptar_Click()
+{
+    QString parametrospuerto;
+    const QString error = Validar(parametrospuerto);
+    if (!error.isEmpty()) {
+        Dlg().Mensaje(error);
+        return false;
+    }
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Desea actualizar los cambios?")) != 6)
+        return false;
+
+    // The USB and network printers are named by their address; their port number is 0.
+    const QString puertocom = QString::number(qMax(DatoElegido(), 0));
+    const QStringList valores = {txtEmpresa,
+                                 txtNombre,
+                                 txtNif,
+                                 txtDireccion,
+                                 txtTelefono,
+                                 txtCodPostal,
+                                 txtLocalidad,
+                                 txtPie1,
+                                 txtpie2,
+                                 txtPie3,
+                                 txtPie4,
+                                 txtPie5,
+                                 txtPie6,
+                                 txtPie7,
+                                 puertocom,
+                                 parametrospuerto,
+                                 txtAnchuraCarro.trimmed()};
+    QStringList sql;
+    for (const QString &v : valores)
+        sql.append(ComillasSQL(v));
+    {
+        Transaccion t(Bd());
+        Bd().Ejecutar(QStringLiteral("delete from parametros"));
+        Bd().Ejecutar(
+            QStringLiteral("insert into parametros (nombretienda, nombre, nif, direccion,telefono, cp, "
+                           "localidad, pie1, pie2, pie3, pie4, pie5, pie6, pie7, puertocom, "
+                           "parametrospuerto, anchuracarro) values (")
+            + sql.join(QStringLiteral(", ")) + QStringLiteral(")"));
+        t.Confirmar();
+    }
+    txtConfPuerto = parametrospuerto;
+    Dlg().Mensaje(QString::fromUtf8("Datos de configuración guardados"));
+    SalirDelPrograma =
+        Dlg().MensajeSiNo(QString::fromUtf8("Para que los cambios surtan efecto, debe cerrar el "
+                                            "programa.\r\n¿Desea hacerlo ahora?"))
+        == 6;
+    Abierto = false;
+    return true;
+}

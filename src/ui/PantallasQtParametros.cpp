@@ -1,0 +1,43 @@
+#include "PantallasQt.h"
+
+#include "cash/CopiaSeguridad.h"
+#include "core/Conexion.h"
+#include "core/Programa.h"
+#include "frmParametrosGeneralesVista.h"
+#include "masterdata/frmParametrosGenerales.h"
+
+#include <QApplication>
+#include <utility>
+
+void PantallasQt::ParametrosGenerales()
+{
+    frmParametrosGenerales parametros;
+    parametros.CargarFomulario([&parametros] {
+        frmParametrosGeneralesVista vista(parametros, QApplication::activeWindow());
+        vista.exec();
+    });
+    if (parametros.SalirDelPrograma) {
+        if (G().conexion)
+            G().conexion->Cerrar();
+        G().conexion = nullptr;
+        QApplication::exit(0);
+    }
+}
+
+void PantallasQt::CopiaSeguridad()
+{
+    // A big shop's copy takes a while: the busy cursor shows it, and goes before the message
+    // (or the error) is shown.
+    bool ocupado = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto libre = [&ocupado] {
+        if (std::exchange(ocupado, false))
+            QApplication::restoreOverrideCursor();
+    };
+    try {
+        ::CopiaSeguridad(libre);
+    } catch (...) {
+        libre();
+        throw;
+    }
+}
