@@ -3,6 +3,7 @@
 #include "CapturasClientes.h"
 #include "CapturasDialogos.h"
 #include "CapturasReabrir.h"
+#include "CapturasTaller.h"
 #include "CapturasTickets.h"
 #include "CapturasVenta.h"
 #include "DialogosQt.h"
@@ -86,6 +87,8 @@ int HacerCapturas(const QString &carpeta)
     for (auto &[nombre, ventana] : VentanasVenta())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasReabrir())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasTaller())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);
 

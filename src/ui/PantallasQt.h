@@ -12,4 +12,8 @@ public:
     QString Colores() override;
     void NuevoColor() override;
     int AnchoTextoTwips(const QString &texto) const override;
+    void Asignacion() override;
+    void AsignarBarras() override;
+    void EntradaBarras() override;
+    void DetalleReferencia(const QString &referencia) override;
 };
