@@ -72,7 +72,7 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTaller()
                    std::make_unique<PantallaBarrasVista>(entrada, nullptr));
 
     static frmDetalleReferencia detalle;
-    detalle.CargarFormulario(asignacion.gridListaArreglos.TextMatrix(3, frmAsigancion::ColReferencia), {});
+    detalle.CargarFormulario(asignacion.gridListaArreglos.TextMatrix(1, frmAsigancion::ColReferencia), {});
     v.emplace_back(QStringLiteral("frmDetalleReferencia"),
                    std::make_unique<frmDetalleReferenciaVista>(detalle));
     return v;

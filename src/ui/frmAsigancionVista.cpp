@@ -70,6 +70,7 @@ frmAsigancionVista::frmAsigancionVista(frmAsigancion &modelo, QWidget *padre)
     int i = 0;
     for (const Accion &a : acciones) {
         auto *b = Estilo::Boton(QString::fromUtf8(a.texto), this);
+        b->setFont(Estilo::Fuente(12, true)); // eight captions, four to a row, whole at 1024 px
         b->setAccessibleName(b->text());
         b->setAutoDefault(false);
         capa->addWidget(b, 2 + i / 4, i % 4);
