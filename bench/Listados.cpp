@@ -2,6 +2,7 @@
 
 #include "core/Conexion.h"
 #include "core/Formato.h"
+#include "workshop/frmAsigancion.h"
 
 #include <QDate>
 
@@ -10,82 +11,6 @@ namespace {
 QString N(qint64 n)
 {
     return QString::number(n);
-}
-
-// frmAsigancion.LlenarListaArreglos(cuantos): the garments not assigned, or the first
-// `cuantos` of all of them.
-QString SqlListaArreglos(int cuantos)
-{
-    const QString cola = QStringLiteral(
-        " arreglos.fechaarreglo, usuarios.Nombre,      arreglos_detalles.Nombreprenda, clientes.Nombre,    "
-        "clientes.Telefono, costureras.Nombre,     arreglos.fechaprevistaentrega, arreglos.fecharealentrega, "
-        "    arreglos_detalles.fechaentrega, clientes.estienda,   clientes.nombre,  Productos.Nombre  ORDER "
-        "BY arreglos.IdArreglo DESC ");
-    if (cuantos <= 20000)
-        return QStringLiteral(
-                   "SELECT clientes.Nombre as nombrecliente, clientes.Telefono, clientes.estienda, "
-                   "arreglos.IdArreglo, arreglos.fechaarreglo, arreglos.fechaprevistaentrega, "
-                   "arreglos.fecharealentrega, arreglos_detalles.referenciaPrenda, "
-                   "arreglos_detalles.Nombreprenda, arreglos_detalles.fechaentrega, Productos.Nombre as "
-                   "nombrearreglo, usuarios.Nombre, costureras.Nombre as nombrecosturera ,sum( "
-                   "arreglos_detalles.precio) as precio FROM ((clientes INNER JOIN (arreglos INNER JOIN "
-                   "(arreglos_detalles LEFT JOIN costureras ON arreglos_detalles.IdCosturera = "
-                   "costureras.idCosturera) ON arreglos.IdArreglo = arreglos_detalles.idArreglo) ON "
-                   "clientes.IdCliente = arreglos.idcliente) INNER JOIN usuarios ON arreglos.idUsuario = "
-                   "usuarios.idUsuario) INNER JOIN Productos ON arreglos_detalles.idProducto = "
-                   "Productos.IdProducto WHERE arreglos_detalles.idcosturera is null GROUP BY "
-                   "arreglos_detalles.referenciaPrenda, arreglos.IdArreglo, ")
-               + cola;
-    return QStringLiteral("SELECT top ") + N(cuantos)
-           + QStringLiteral(
-               " clientes.Nombre as nombrecliente, clientes.Telefono, clientes.estienda, arreglos.IdArreglo, "
-               "arreglos.fechaarreglo, arreglos.fechaprevistaentrega, arreglos.fecharealentrega, "
-               "arreglos_detalles.referenciaPrenda, arreglos_detalles.Nombreprenda, "
-               "arreglos_detalles.fechaentrega, Productos.Nombre as nombrearreglo, usuarios.Nombre, "
-               "costureras.Nombre as nombrecosturera ,sum( arreglos_detalles.precio) as precio FROM "
-               "((clientes INNER JOIN (arreglos INNER JOIN (arreglos_detalles LEFT JOIN costureras ON "
-               "arreglos_detalles.IdCosturera = costureras.idCosturera) ON arreglos.IdArreglo = "
-               "arreglos_detalles.idArreglo) ON clientes.IdCliente = arreglos.idcliente) INNER JOIN usuarios "
-               "ON arreglos.idUsuario = usuarios.idUsuario) INNER JOIN Productos ON "
-               "arreglos_detalles.idProducto = Productos.IdProducto  GROUP BY "
-               "arreglos_detalles.referenciaPrenda, arreglos.IdArreglo, ")
-           + cola;
-}
-
-// The assignment screen's hidden per-worker lists: pending, or the worker's whole history.
-QString SqlArreglosPorTrabajador(int costurera, bool pendiente)
-{
-    const QString cabeza =
-        QStringLiteral(
-            "SELECT SUM(arreglos_detalles.precio) AS precio,     arreglos.IdArreglo, arreglos.fechaarreglo, "
-            "usuarios.Nombre,     arreglos_detalles.Nombreprenda,     clientes.Nombre AS nombrecliente, "
-            "clientes.Telefono,     arreglos_detalles.referenciaPrenda,     costureras.Nombre AS "
-            "nombrecosturera,     arreglos.fechaprevistaentrega, arreglos.fecharealentrega,     "
-            "arreglos_detalles.fechaentrega, clientes.estienda,     Productos.Nombre AS nombrearreglo FROM "
-            "arreglos INNER JOIN     arreglos_detalles ON     arreglos.IdArreglo = "
-            "arreglos_detalles.idArreglo INNER JOIN     clientes ON arreglos.idcliente = clientes.IdCliente "
-            "INNER JOIN     Productos ON     arreglos_detalles.idProducto = Productos.IdProducto LEFT OUTER  "
-            "    Join     costureras ON     arreglos_detalles.IdCosturera = costureras.idCosturera LEFT "
-            "OUTER      Join ")
-        + QStringLiteral(
-            " usuarios ON arreglos.idUsuario = usuarios.idUsuario where arreglos_detalles.idcosturera = ")
-        + N(costurera);
-    if (pendiente)
-        return cabeza
-               + QStringLiteral(
-                   " AND     (listoparaentrega IS NULL OR     LISTOPARAENTREGA = 0) GROUP BY "
-                   "arreglos_detalles.referenciaPrenda, arreglos.IdArreglo,      arreglos.fechaarreglo, "
-                   "usuarios.Nombre,    arreglos_detalles.Nombreprenda, clientes.Nombre,     "
-                   "clientes.Telefono, costureras.Nombre,     arreglos.fechaprevistaentrega, "
-                   "arreglos.fecharealentrega,     arreglos_detalles.fechaentrega, clientes.estienda,     "
-                   "Productos.Nombre ORDER BY arreglos.IdArreglo DESC");
-    return cabeza
-           + QStringLiteral(
-               " GROUP BY arreglos_detalles.referenciaPrenda, arreglos.IdArreglo,      "
-               "arreglos.fechaarreglo, usuarios.Nombre,    arreglos_detalles.Nombreprenda, clientes.Nombre,  "
-               "   clientes.Telefono, costureras.Nombre,     arreglos.fechaprevistaentrega, "
-               "arreglos.fecharealentrega,     arreglos_detalles.fechaentrega, clientes.estienda,     "
-               "Productos.Nombre ORDER BY arreglos.IdArreglo DESC");
 }
 
 // frmPendientesPorTrabajador.LlenarLista: 999 is every worker.
@@ -254,6 +179,7 @@ ParametrosListados ElegirParametros(Conexion &c)
         p.cliente = rs.Campo(0).toInt();
         p.clienteArreglos = rs.Campo(1).toLongLong();
     }
+    p.ultimoArreglo = Primero(c, QStringLiteral("select max(idarreglo) as m from arreglos"));
     Recordset cierre = c.AbrirRecordset(QStringLiteral("select max(nombrecierre) as m from caja"));
     p.cierre = cierre.Campo(0).toString();
     const QDate dia = QDate::fromString(p.cierre, QStringLiteral("yyyyMMdd"));
@@ -268,14 +194,18 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
     const QString una = QStringLiteral(" (costurera ") + N(p.costurera) + QLatin1Char(')');
     const QString mes = N(p.mes) + QLatin1Char('/') + N(p.ano);
     return {
-        {QStringLiteral("Asignación: no asignados"), 200, {SqlListaArreglos(250)}},
-        {QStringLiteral("Asignación: todos (top 5000000)"), 2000, {SqlListaArreglos(5000000)}},
+        {QStringLiteral("Asignación: no asignados"), 200, {frmAsigancion::SqlListaArreglos(250)}},
+        {QStringLiteral("Asignación: todos (top 5000000)"), 2000, {frmAsigancion::SqlListaArreglos(5000000)}},
+        {QStringLiteral("Asignación: todos, primera página de la pantalla"),
+         200,
+         {frmAsigancion::SqlListaArreglos(5000000, p.ultimoArreglo - frmAsigancion::OrdenesPrimeraPagina,
+                                          p.ultimoArreglo)}},
         {QStringLiteral("Asignación: pendiente por trabajador") + una,
          200,
-         {SqlArreglosPorTrabajador(p.costurera, true)}},
+         {frmAsigancion::SqlArreglosPorTrabajador(p.costurera, true)}},
         {QStringLiteral("Asignación: histórico por trabajador") + una + QStringLiteral(", sin límite"),
          2000,
-         {SqlArreglosPorTrabajador(p.costurera, false)}},
+         {frmAsigancion::SqlArreglosPorTrabajador(p.costurera, false)}},
         {QStringLiteral("Pendientes por trabajador: Todos"), 200, {SqlPendientesPorTrabajador(999)}},
         {QStringLiteral("Pendientes por trabajador") + una, 200, {SqlPendientesPorTrabajador(p.costurera)}},
         {QStringLiteral("Arreglos atrasados (") + N(p.diasAtraso) + QStringLiteral(" días)"),

@@ -18,6 +18,7 @@ struct ParametrosListados {
     QString cierre; // the newest cash day
     QString busqueda = QStringLiteral("Garc");
     int diasAtraso = 15;
+    qint64 ultimoArreglo = 0; // the newest order: where the assignment screen's pages start
 };
 
 ParametrosListados ElegirParametros(Conexion &c);

@@ -39,6 +39,10 @@ public:
     virtual void HojaVenta() {}
     virtual void ListaCierres() {}
     virtual void ParametrosGenerales() {}
+    // Workshop screens opened from the assignment screen.
+    virtual void AsignarBarras() {}
+    virtual void EntradaBarras() {}
+    virtual void DetalleReferencia(const QString &referencia) { Q_UNUSED(referencia); }
 
     // Width of a text in the sale screen's grid font, in twips; 0 when there is no screen.
     virtual int AnchoTextoTwips(const QString &texto) const

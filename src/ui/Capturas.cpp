@@ -5,6 +5,7 @@
 #include "CapturasParametros.h"
 #include "CapturasReabrir.h"
 #include "CapturasTextoPlano.h"
+#include "CapturasTaller.h"
 #include "CapturasTickets.h"
 #include "CapturasVenta.h"
 #include "DialogosQt.h"
@@ -90,6 +91,8 @@ int HacerCapturas(const QString &carpeta)
     for (auto &[nombre, ventana] : VentanasReabrir())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasParametros())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasTaller())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);
     for (auto &[nombre, ventana] : VentanasTextoPlano())

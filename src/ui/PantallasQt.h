@@ -14,4 +14,8 @@ public:
     int AnchoTextoTwips(const QString &texto) const override;
     void ParametrosGenerales() override;
     void CopiaSeguridad() override;
+    void Asignacion() override;
+    void AsignarBarras() override;
+    void EntradaBarras() override;
+    void DetalleReferencia(const QString &referencia) override;
 };

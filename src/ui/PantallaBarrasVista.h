@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class GridModel;
+class PantallaBarras;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class frmAsignarBArras;
+
+// Both scanning screens: the scan box keeps the keyboard the whole time the screen is open, so
+// a reader's "$" + 13 digits + Enter always lands there; touching a list gives it back.
+// The assignment screen also shows the active workers to choose from.
+class PantallaBarrasVista : public QDialog
+{
+    Q_OBJECT
+public:
+    // `asignar` is the assignment screen's form model, null on the reception screen.
+    PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArras *asignar, QWidget *padre = nullptr);
+
+    QLineEdit *txtBarras() const { return txtBarras_; }
+    QTableView *gridAsignacion() const { return tabla_; }
+    QTableView *gridTrabajadores() const { return trabajadores_; }
+    QPushButton *cmdBorrarFila() const { return cmdBorrarFila_; }
+    QPushButton *cmdAceptar() const { return cmdAceptar_; }
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+
+private:
+    void Ejecutar(const std::function<void()> &accion);
+    void Repintar();
+    PantallaBarras &modelo_;
+    frmAsignarBArras *asignar_;
+    GridModel *gridModel_;
+    GridModel *trabajadoresModel_ = nullptr;
+    QLineEdit *txtBarras_;
+    QTableView *tabla_;
+    QTableView *trabajadores_ = nullptr;
+    QPushButton *cmdBorrarFila_;
+    QPushButton *cmdAceptar_;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class GridModel;
+class QLabel;
+class QPushButton;
+class QTableView;
+class frmDetalleReferencia;
+
+class frmDetalleReferenciaVista : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmDetalleReferenciaVista(frmDetalleReferencia &modelo, QWidget *padre = nullptr);
+
+    QTableView *gridDetalle() const { return tabla_; }
+    QLabel *lblCliente() const { return lblCliente_; }
+    QPushButton *cmdTicket() const { return cmdTicket_; }
+    QPushButton *cmdsalir() const { return cmdsalir_; }
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    void Ejecutar(const std::function<void()> &accion);
+    void Repintar();
+    frmDetalleReferencia &modelo_;
+    GridModel *gridModel_;
+    QTableView *tabla_;
+    QLabel *lblReferencia_;
+    QLabel *lblCliente_;
+    QLabel *lblAtendido_;
+    QPushButton *cmdTicket_;
+    QPushButton *cmdsalir_;
+};

@@ -1,0 +1,377 @@
+#include "frmAsigancion.h"
+
+#include "core/Consultas.h"
+#include "core/Dialogos.h"
+#include "core/Fechas.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+
+#include <algorithm>
+
+namespace {
+
+QString N(qint64 n)
+{
+    return QString::number(n);
+}
+
+const char *const SinAsignar = "Mostrando arreglos no asigandos a trabajador";
+
+// Index of a field of the record set, looked up once per page instead of once per cell.
+int IndiceCampo(const Recordset &rs, const QString &nombre)
+{
+    for (int i = 0; i < rs.NumCampos(); ++i) {
+        const QString n = rs.NombreCampo(i);
+        if (n.compare(nombre, Qt::CaseInsensitive) == 0
+            || n.endsWith(QLatin1Char('.') + nombre, Qt::CaseInsensitive))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+QString frmAsigancion::SqlListaArreglos(int cuantos, qint64 desde, qint64 hasta)
+{
+    const QString columnas = QStringLiteral(
+        "clientes.Nombre as nombrecliente, clientes.Telefono, clientes.estienda, arreglos.IdArreglo, "
+        "arreglos.fechaarreglo, arreglos.fechaprevistaentrega, arreglos.fecharealentrega, "
+        "arreglos_detalles.referenciaPrenda, arreglos_detalles.Nombreprenda, arreglos_detalles.fechaentrega, "
+        "Productos.Nombre as nombrearreglo, usuarios.Nombre, costureras.Nombre as nombrecosturera ,sum( "
+        "arreglos_detalles.precio) as precio FROM ((clientes INNER JOIN (arreglos INNER JOIN "
+        "(arreglos_detalles LEFT JOIN costureras ON arreglos_detalles.IdCosturera = costureras.idCosturera) "
+        "ON arreglos.IdArreglo = arreglos_detalles.idArreglo) ON clientes.IdCliente = arreglos.idcliente) "
+        "INNER JOIN usuarios ON arreglos.idUsuario = usuarios.idUsuario) INNER JOIN Productos ON "
+        "arreglos_detalles.idProducto = Productos.IdProducto ");
+    const QString cola = QStringLiteral(
+        " arreglos.fechaarreglo, usuarios.Nombre,      arreglos_detalles.Nombreprenda, clientes.Nombre,    "
+        "clientes.Telefono, costureras.Nombre,     arreglos.fechaprevistaentrega, arreglos.fecharealentrega, "
+        "    arreglos_detalles.fechaentrega, clientes.estienda,   clientes.nombre,  Productos.Nombre  ORDER "
+        "BY arreglos.IdArreglo DESC ");
+    const QString pagina = desde != 0 || hasta != 0
+                               ? QStringLiteral("arreglos.IdArreglo > ") + N(desde)
+                                     + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
+                               : QString();
+    if (cuantos <= 20000)
+        return QStringLiteral("SELECT ") + columnas
+               + QStringLiteral("WHERE arreglos_detalles.idcosturera is null ")
+               + (pagina.isEmpty() ? QString() : QStringLiteral("AND ") + pagina + QLatin1Char(' '))
+               + QStringLiteral("GROUP BY arreglos_detalles.referenciaPrenda, arreglos.IdArreglo, ") + cola;
+    return QStringLiteral("SELECT top ") + N(cuantos) + QLatin1Char(' ') + columnas
+           + (pagina.isEmpty() ? QString() : QStringLiteral("WHERE ") + pagina)
+           + QStringLiteral(" GROUP BY arreglos_detalles.referenciaPrenda, arreglos.IdArreglo, ") + cola;
+}
+
+QString frmAsigancion::SqlArreglosPorTrabajador(int costurera, bool pendiente)
+{
+    const QString cabeza =
+        QStringLiteral(
+            "SELECT SUM(arreglos_detalles.precio) AS precio,     arreglos.IdArreglo, arreglos.fechaarreglo, "
+            "usuarios.Nombre,     arreglos_detalles.Nombreprenda,     clientes.Nombre AS nombrecliente, "
+            "clientes.Telefono,     arreglos_detalles.referenciaPrenda,     costureras.Nombre AS "
+            "nombrecosturera,     arreglos.fechaprevistaentrega, arreglos.fecharealentrega,     "
+            "arreglos_detalles.fechaentrega, clientes.estienda,     Productos.Nombre AS nombrearreglo FROM "
+            "arreglos INNER JOIN     arreglos_detalles ON     arreglos.IdArreglo = "
+            "arreglos_detalles.idArreglo INNER JOIN     clientes ON arreglos.idcliente = clientes.IdCliente "
+            "INNER JOIN     Productos ON     arreglos_detalles.idProducto = Productos.IdProducto LEFT OUTER  "
+            "    Join     costureras ON     arreglos_detalles.IdCosturera = costureras.idCosturera LEFT "
+            "OUTER      Join ")
+        + QStringLiteral(
+            " usuarios ON arreglos.idUsuario = usuarios.idUsuario where arreglos_detalles.idcosturera = ")
+        + N(costurera);
+    const QString agrupar = QStringLiteral(
+        " GROUP BY arreglos_detalles.referenciaPrenda, arreglos.IdArreglo,      arreglos.fechaarreglo, "
+        "usuarios.Nombre,    arreglos_detalles.Nombreprenda, clientes.Nombre,     clientes.Telefono, "
+        "costureras.Nombre,     arreglos.fechaprevistaentrega, arreglos.fecharealentrega,     "
+        "arreglos_detalles.fechaentrega, clientes.estienda,     Productos.Nombre ORDER BY arreglos.IdArreglo "
+        "DESC");
+    if (pendiente)
+        return cabeza + QStringLiteral(" AND     (listoparaentrega IS NULL OR     LISTOPARAENTREGA = 0)")
+               + agrupar;
+    return cabeza + agrupar;
+}
+
+void frmAsigancion::CargarFormulario(const std::function<void()> &mostrar)
+{
+    DarTamanosGridArreglos();
+    LlenarListaArreglos(250);
+    ColorearGrid(gridListaArreglos);
+    gridListaArreglos.Row = gridListaArreglos.Rows() > 1 ? 1 : 0;
+    lblViendo = QString::fromUtf8(SinAsignar);
+    Abierto = true;
+    if (mostrar)
+        mostrar();
+    Abierto = false;
+}
+
+void frmAsigancion::DarTamanosGridArreglos()
+{
+    paginaHasta_ = paginaMinimo_ = filasPendientes_ = 0;
+    Grid &g = gridListaArreglos;
+    g = Grid(2, 8);
+    const int anchos[] = {30, 1440, 6345, 1560, 1515, 1305, 1440, 15};
+    const char *const cabeceras[] = {"Ref.",    "Ref.",    "Persona", "Recibido",
+                                     "Entrega", "Importe", "Trabaj.", ""};
+    for (int c = 0; c < 8; ++c) {
+        g.SetColWidth(c, anchos[c]);
+        g.SetTextMatrix(0, c, QString::fromUtf8(cabeceras[c]));
+        g.SetColAlignment(c, Alineacion::Centro);
+    }
+    g.SetColAlignment(ColPersona, Alineacion::Izquierda);
+}
+
+void frmAsigancion::LlenarListaArreglos(int cuantos)
+{
+    DarTamanosGridArreglos();
+    if (cuantos <= 20000) {
+        Llenar(SqlListaArreglos(cuantos));
+        lblCuantos = QStringLiteral("Mostrando las ") + N(gridListaArreglos.Rows() - 1)
+                     + QString::fromUtf8(" últimas referencias");
+        return;
+    }
+    Recordset rs = AbrirRecordset(
+        QStringLiteral("select min(idarreglo) as minimo, max(idarreglo) as maximo from arreglos"));
+    gridListaArreglos.SetRows(1);
+    paginaMinimo_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("minimo"))))) - 1;
+    paginaHasta_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("maximo")))));
+    filasPendientes_ = cuantos;
+    LlenarSiguientePagina();
+}
+
+void frmAsigancion::LlenarSiguientePagina()
+{
+    if (!QuedanPaginas())
+        return;
+    const bool primera = gridListaArreglos.Rows() == 1;
+    const qint64 desde =
+        std::max(paginaMinimo_, paginaHasta_ - (primera ? OrdenesPrimeraPagina : OrdenesPorPagina));
+    Recordset rs = AbrirRecordset(SqlListaArreglos(int(filasPendientes_), desde, paginaHasta_));
+    paginaHasta_ = desde;
+    const int antes = gridListaArreglos.Rows();
+    AnadirFilas(rs, filasPendientes_);
+    filasPendientes_ -= gridListaArreglos.Rows() - antes;
+    // Striping only the new rows keeps a long list linear; the chosen row stays where it was.
+    const int elegida = primera ? 1 : gridListaArreglos.Row;
+    for (int f = antes; f < gridListaArreglos.Rows(); ++f)
+        PintarFilaGrid(gridListaArreglos, f, f % 2 == 1 ? ColorFilaImpar : ColorFilaPar);
+    gridListaArreglos.Row = gridListaArreglos.Rows() > 1 ? elegida : 0;
+    lblCuantos = QStringLiteral("Mostrando las ") + N(gridListaArreglos.Rows() - 1)
+                 + QString::fromUtf8(" últimas referencias");
+}
+
+void frmAsigancion::Llenar(const QString &sql)
+{
+    Recordset rs = AbrirRecordset(sql);
+    gridListaArreglos.Visible = false;
+    gridListaArreglos.SetRows(1);
+    AnadirFilas(rs, -1);
+    gridListaArreglos.Visible = true;
+}
+
+QString frmAsigancion::Compartido(const QString &texto)
+{
+    auto it = textos_.constFind(texto);
+    if (it != textos_.constEnd())
+        return *it;
+    if (textos_.size() > 200000) // a list of unique texts would only grow the table
+        textos_.clear();
+    textos_.insert(texto, texto);
+    return texto;
+}
+
+QString frmAsigancion::Fecha(const QVariant &valor)
+{
+    if (valor.isNull())
+        return QStringLiteral("0");
+    if (valor.metaType().id() != QMetaType::QDateTime)
+        return FormatoFecha(valor, QStringLiteral("dd/MM/yy"));
+    const qint64 dia = valor.toDateTime().date().toJulianDay();
+    auto it = fechas_.constFind(dia);
+    if (it != fechas_.constEnd())
+        return *it;
+    return *fechas_.insert(dia, FormatoFecha(valor, QStringLiteral("dd/MM/yy")));
+}
+
+void frmAsigancion::AnadirFilas(Recordset &rs, qint64 limite)
+{
+    const int id = IndiceCampo(rs, QStringLiteral("IdArreglo"));
+    const int referencia = IndiceCampo(rs, QStringLiteral("referenciaPrenda"));
+    const int prenda = IndiceCampo(rs, QStringLiteral("Nombreprenda"));
+    const int arreglo = IndiceCampo(rs, QStringLiteral("nombrearreglo"));
+    const int recibido = IndiceCampo(rs, QStringLiteral("fechaarreglo"));
+    const int entrega = IndiceCampo(rs, QStringLiteral("fechaprevistaentrega"));
+    const int precio = IndiceCampo(rs, QStringLiteral("precio"));
+    const int costurera = IndiceCampo(rs, QStringLiteral("nombrecosturera"));
+    const QString sinGuiones = QStringLiteral("--");
+    Grid &g = gridListaArreglos;
+    for (rs.MoveFirst(); !rs.EOF_() && limite != 0; rs.MoveNext(), --limite) {
+        QString persona = NuloABlanco(rs.Campo(prenda)).trimmed() + QLatin1Char('*')
+                          + NuloABlanco(rs.Campo(arreglo)).trimmed();
+        persona.remove(sinGuiones);
+        const QVariant importe = rs.Campo(precio);
+        const int f = g.AgregarFila(
+            {NuloACero(rs.Campo(id)), NuloACero(rs.Campo(referencia)), Compartido(persona),
+             Fecha(rs.Campo(recibido)), Fecha(rs.Campo(entrega)),
+             importe.isNull() ? QStringLiteral("0")
+                              : Compartido(QString::number(RedondearImporte(importe.toDouble()), 'f', 2)),
+             Compartido(NuloABlanco(rs.Campo(costurera)))});
+        g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
+    }
+}
+
+bool frmAsigancion::HayFilaElegida() const
+{
+    const Grid &g = gridListaArreglos;
+    return g.Rows() > 1 && g.Row >= 1 && g.Row < g.Rows()
+           && !g.TextMatrix(g.Row, ColIdArreglo).trimmed().isEmpty();
+}
+
+QString frmAsigancion::DimeIdProductoPorReferencia(const QString &referencia)
+{
+    Recordset rs = AbrirRecordset(
+        QStringLiteral(
+            "SELECT Productos.Nombre FROM arreglos_detalles INNER JOIN Productos ON "
+            "arreglos_detalles.idProducto = Productos.IdProducto WHERE arreglos_detalles.referenciaprenda = ")
+        + ComillasSQL(referencia) + QStringLiteral(" ORDER BY arreglos_detalles.idarreglodetalle"));
+    return rs.HayFilas() ? NuloABlanco(rs.Campo(0)).trimmed() : QStringLiteral("0");
+}
+
+void frmAsigancion::PonerTrabajador(const QString &referencia, const QString &id, const QString &nombre)
+{
+    Grid &g = gridListaArreglos;
+    g.SetTextMatrix(g.Row, ColIdCosturera, id);
+    for (int f = 1; f < g.Rows(); ++f)
+        if (g.TextMatrix(f, ColReferencia).trimmed() == referencia)
+            g.SetTextMatrix(f, ColTrabajador, nombre);
+}
+
+void frmAsigancion::cmdAsignar_Click()
+{
+    if (!HayFilaElegida())
+        return;
+    Grid &g = gridListaArreglos;
+    const qint64 idarreglo = qint64(Val(g.TextMatrix(g.Row, ColIdArreglo)));
+    if (ArregloEntregado(idarreglo)
+        && Dlg().MensajeSiNo(
+               QString::fromUtf8("Ese arreglo ya ha sido entregado al cliente\r\n ¿Desea continuar?"))
+               != 6)
+        return;
+    const QString referencia = g.TextMatrix(g.Row, ColReferencia).trimmed();
+    if (DimeIdProductoPorReferencia(referencia) == QString::fromUtf8("Productos mercería")) {
+        Dlg().Mensaje(QStringLiteral("Esta referencia se trata de un producto de merceria.\r\n"
+                                     "No se puede asignar a un trabajador"));
+        return;
+    }
+    const int costurera = Dlg().Trabajador();
+    // Cancelling the picker is how a garment is taken away from its worker.
+    if (costurera == 0) {
+        Bd().Ejecutar(
+            QStringLiteral("update arreglos_detalles set idcosturera = null, fechaasignaciontrabajador = "
+                           "null where referenciaprenda = ")
+            + ComillasSQL(referencia));
+        PonerTrabajador(referencia, QStringLiteral("0"), QString());
+        return;
+    }
+    const QString nombre = DimeNombreCosturera(costurera).trimmed();
+    Bd().Ejecutar(QStringLiteral("update arreglos_detalles set idcosturera = ") + N(costurera)
+                  + QStringLiteral(", fechaasignaciontrabajador = ") + LiteralFechaSQL(DimeFechaServidor())
+                  + QStringLiteral(" where referenciaprenda = ") + ComillasSQL(referencia));
+    PonerTrabajador(referencia, N(costurera), nombre);
+}
+
+void frmAsigancion::cmdArreglosSinAsignar_Click()
+{
+    DarTamanosGridArreglos();
+    Llenar(SqlListaArreglos(250));
+    lblCuantos =
+        QStringLiteral("Mostrando las ") + N(gridListaArreglos.Rows() - 1) + QStringLiteral(" referencias");
+    ColorearGrid(gridListaArreglos);
+    gridListaArreglos.Row = gridListaArreglos.Rows() > 1 ? 1 : 0;
+    lblViendo = QString::fromUtf8(SinAsignar);
+}
+
+void frmAsigancion::cmdVerTodos_Click()
+{
+    LlenarListaArreglos(5000000);
+    lblViendo = QStringLiteral("Mostrando todos los arreglos");
+}
+
+void frmAsigancion::ListaPorTrabajador(bool pendiente)
+{
+    const int costurera = Dlg().Trabajador();
+    if (costurera == 0)
+        return;
+    DarTamanosGridArreglos();
+    Llenar(SqlArreglosPorTrabajador(costurera, pendiente));
+    lblCuantos =
+        QStringLiteral("Mostrando las ") + N(gridListaArreglos.Rows() - 1) + QStringLiteral(" referencias");
+    ColorearGrid(gridListaArreglos);
+    gridListaArreglos.Row = gridListaArreglos.Rows() > 1 ? 1 : 0;
+}
+
+void frmAsigancion::cmdBuscarPorNumero_Click()
+{
+    const QString texto =
+        Dlg().PadNumerico(QStringLiteral("Seleccione arrego a visualizar"), false).trimmed();
+    if (texto.isEmpty() || !EsNumero(texto))
+        return;
+    const qint64 numero = qint64(Val(texto));
+    // While the list of every line is still being read, read on until the pages reach the order.
+    while (QuedanPaginas() && paginaHasta_ >= numero)
+        LlenarSiguientePagina();
+    Grid &g = gridListaArreglos;
+    for (int f = 1; f < g.Rows(); ++f) {
+        if (qint64(Val(g.TextMatrix(f, ColIdArreglo).trimmed())) == numero) {
+            g.Row = f;
+            FilaSuperior = f;
+            return;
+        }
+    }
+}
+
+void frmAsigancion::cmdVerArreglo_Click()
+{
+    if (!HayFilaElegida())
+        return;
+    G().ArregloACargar = int(Val(gridListaArreglos.TextMatrix(gridListaArreglos.Row, ColIdArreglo)));
+    G().ArregloACargarParaEntregar = false;
+    salirformulario();
+}
+
+void frmAsigancion::cmdAsignarBarras_Click()
+{
+    if (G().pantallas)
+        G().pantallas->AsignarBarras();
+    LlenarListaArreglos(250);
+    ColorearGrid(gridListaArreglos);
+    gridListaArreglos.Row = gridListaArreglos.Rows() > 1 ? 1 : 0;
+    lblViendo = QString::fromUtf8(SinAsignar);
+}
+
+void frmAsigancion::cmdEntradaBarras_Click()
+{
+    if (G().pantallas)
+        G().pantallas->EntradaBarras();
+}
+
+void frmAsigancion::gridListaArreglos_Click(int fila)
+{
+    if (fila >= 1 && fila < gridListaArreglos.Rows())
+        gridListaArreglos.Row = fila;
+}
+
+void frmAsigancion::gridListaArreglos_DblClick()
+{
+    if (gridListaArreglos.Rows() < 2 || gridListaArreglos.Row < 1)
+        return;
+    const QString referencia = gridListaArreglos.TextMatrix(gridListaArreglos.Row, ColReferencia).trimmed();
+    if (G().pantallas && !referencia.isEmpty())
+        G().pantallas->DetalleReferencia(referencia);
+}
+
+void frmAsigancion::salirformulario()
+{
+    paginaHasta_ = paginaMinimo_ = filasPendientes_ = 0;
+    Abierto = false;
+}

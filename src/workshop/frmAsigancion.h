@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/Grid.h"
+
+#include <QHash>
+#include <QString>
+#include <functional>
+
+class Recordset;
+
+// The back-office screen where each garment taken in at the counter is given to a worker or
+// taken away again. Every change is keyed by the garment reference, so all alterations of one
+// garment go to the same worker.
+//
+// "Ver todos los arreglos" lists ten years of lines: the first orders are listed at once and
+// the rest is read behind them, a page of order numbers at a time (QuedanPaginas /
+// LlenarSiguientePagina), so the screen shows rows at once and never holds a whole record set.
+class frmAsigancion
+{
+public:
+    Grid gridListaArreglos;
+    QString lblCuantos = QString::fromUtf8("NOTA: Solo se muestran los 200 últimos arreglos.");
+    QString lblViendo = QStringLiteral("Lista arreglos");
+    bool Abierto = false;
+    // The row a search found, for the view to bring to the top; the view sets it back to 0.
+    int FilaSuperior = 0;
+
+    // Grid columns.
+    enum {
+        ColIdArreglo,
+        ColReferencia,
+        ColPersona,
+        ColRecibido,
+        ColEntrega,
+        ColImporte,
+        ColTrabajador,
+        ColIdCosturera
+    };
+
+    // Statements of the lists, also timed by the benchmark. `cuantos` at most 20000 is the
+    // not-assigned list; above, the first `cuantos` of all lines. `desde`/`hasta` (order numbers,
+    // `desde` excluded) narrow the list to one page of orders; 0 and 0 is no narrowing.
+    static QString SqlListaArreglos(int cuantos, qint64 desde = 0, qint64 hasta = 0);
+    static QString SqlArreglosPorTrabajador(int costurera, bool pendiente);
+    // Orders a page of "all the lines" covers: few for the first page, so that it shows at once.
+    static constexpr int OrdenesPrimeraPagina = 300;
+    static constexpr int OrdenesPorPagina = 6000;
+
+    void CargarFormulario(const std::function<void()> &mostrar);
+    void DarTamanosGridArreglos();
+    void LlenarListaArreglos(int cuantos);
+    QString DimeIdProductoPorReferencia(const QString &referencia);
+
+    // The list of all lines goes on filling while this is true.
+    bool QuedanPaginas() const { return paginaHasta_ > paginaMinimo_ && filasPendientes_ > 0; }
+    void LlenarSiguientePagina();
+
+    void cmdAsignar_Click();
+    void cmdArreglosSinAsignar_Click();
+    void cmdVerTodos_Click();
+    void cmdBuscarPorNumero_Click();
+    void cmdVerArreglo_Click();
+    void cmdAsignarBarras_Click();
+    void cmdEntradaBarras_Click();
+    void cmdPendientePorTrabajador_Click() { ListaPorTrabajador(true); }
+    void cmdHistoricoPorTrabajador_Click() { ListaPorTrabajador(false); }
+    void gridListaArreglos_Click(int fila);
+    void gridListaArreglos_DblClick();
+    void cmdsalir_Click() { salirformulario(); }
+    void Form_KeyPress(int) { salirformulario(); }
+    void salirformulario();
+
+private:
+    bool HayFilaElegida() const;
+    void ListaPorTrabajador(bool pendiente);
+    void Llenar(const QString &sql);
+    // Appends a row per record, at most `limite` of them (-1: all).
+    void AnadirFilas(Recordset &rs, qint64 limite);
+    void PonerTrabajador(const QString &referencia, const QString &id, const QString &nombre);
+    // Repeated texts (dates, garments, workers, prices) share one copy: a listing of every
+    // line of ten years would otherwise hold hundreds of thousands of equal strings.
+    QString Compartido(const QString &texto);
+    QString Fecha(const QVariant &valor);
+
+    qint64 paginaHasta_ = 0;
+    qint64 paginaMinimo_ = 0;
+    qint64 filasPendientes_ = 0;
+    QHash<QString, QString> textos_;
+    QHash<qint64, QString> fechas_;
+};

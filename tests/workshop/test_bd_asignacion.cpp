@@ -1,0 +1,235 @@
+#include "AyudasGrid.h"
+#include "TallerDePrueba.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+#include "printing/SalidaMemoria.h"
+#include "workshop/frmAsigancion.h"
+#include "workshop/frmDetalleReferencia.h"
+
+#include <QtTest>
+
+namespace {
+
+class PantallasTaller : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void DetalleReferencia(const QString &referencia) override { detalles.append(referencia); }
+    QStringList detalles;
+};
+
+// The data row of a garment's alteration in the assignment grid.
+int Fila(const frmAsigancion &a, const QString &referencia, const QString &persona)
+{
+    for (int f = 1; f < a.gridListaArreglos.Rows(); ++f)
+        if (a.gridListaArreglos.TextMatrix(f, frmAsigancion::ColReferencia) == referencia
+            && a.gridListaArreglos.TextMatrix(f, frmAsigancion::ColPersona) == persona)
+            return f;
+    return -1;
+}
+
+} // namespace
+
+class PruebaAsignacion : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void asignarYQuitarPorPrenda()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        frmAsigancion a;
+        a.CargarFormulario({});
+        QCOMPARE(a.lblViendo, QStringLiteral("Mostrando arreglos no asigandos a trabajador"));
+        QCOMPARE(a.lblCuantos, QString::fromUtf8("Mostrando las 5 últimas referencias"));
+        QCOMPARE(TextosColumna(a.gridListaArreglos, frmAsigancion::ColIdArreglo),
+                 (QStringList{"12", "11", "10", "10", "10"}));
+        const int cintura = Fila(a, "10.1", QString::fromUtf8("Pantalón*Meter cintura"));
+        QVERIFY(cintura > 0);
+        QVERIFY(Fila(a, "10.2", "Falda*Bajo") > 0); // "--" is taken out of the garment name
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColRecibido),
+                 QStringLiteral("01/12/26"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColEntrega),
+                 QStringLiteral("10/12/26"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColImporte), QStringLiteral("12.00"));
+
+        // Every line of the garment goes to Lola, and every row of it shows her.
+        a.gridListaArreglos_Click(cintura);
+        b.dialogos.trabajadores = {2};
+        a.cmdAsignar_Click();
+        QCOMPARE(b.Columna("select idcosturera from arreglos_detalles where referenciaprenda = '10.1'"),
+                 (QStringList{"2", "2"}));
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where referenciaprenda = '10.1' and "
+                         "fechaasignaciontrabajador is not null"),
+                 QStringLiteral("2"));
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null"),
+                 QStringLiteral("2"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(Fila(a, "10.1", QString::fromUtf8("Pantalón*Bajo")),
+                                                frmAsigancion::ColTrabajador),
+                 QStringLiteral("Lola"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), QStringLiteral("2"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(Fila(a, "10.2", "Falda*Bajo"), frmAsigancion::ColTrabajador),
+                 QString());
+
+        // Cancelling the picker takes the garment away from its worker, date and all.
+        b.dialogos.trabajadores = {0};
+        a.cmdAsignar_Click();
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null or "
+                         "fechaasignaciontrabajador is not null"),
+                 QStringLiteral("0"));
+        QCOMPARE(TextosColumna(a.gridListaArreglos, frmAsigancion::ColTrabajador), QStringList(5, QString()));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), QStringLiteral("0"));
+    }
+
+    void entregadosYMerceria()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        frmAsigancion a;
+        a.CargarFormulario({});
+
+        // A handed-over order asks first; "no" writes nothing and picks no worker.
+        a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, frmAsigancion::ColReferencia, "11.1"));
+        b.dialogos.siNo = {7};
+        b.dialogos.trabajadores = {1};
+        a.cmdAsignar_Click();
+        QCOMPARE(b.dialogos.preguntas,
+                 QStringList{
+                     QString::fromUtf8("Ese arreglo ya ha sido entregado al cliente\r\n ¿Desea continuar?")});
+        QCOMPARE(b.dialogos.trabajadores.size(), size_t(1));
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null"),
+                 QStringLiteral("0"));
+        b.dialogos.siNo = {6};
+        a.cmdAsignar_Click();
+        QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '11.1'"),
+                 QStringLiteral("1"));
+
+        // Haberdashery is sold over the counter: no worker ever sews it.
+        a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, frmAsigancion::ColReferencia, "12.1"));
+        b.dialogos.trabajadores = {1};
+        a.cmdAsignar_Click();
+        QCOMPARE(b.dialogos.mensajes,
+                 QStringList{QStringLiteral("Esta referencia se trata de un producto de "
+                                            "merceria.\r\nNo se puede asignar a un trabajador")});
+        QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '12.1'"),
+                 QString());
+        QCOMPARE(b.dialogos.trabajadores.size(), size_t(1));
+    }
+
+    void listasBusquedaYSalidas()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        PantallasTaller pantallas;
+        G().pantallas = &pantallas;
+        // Enough orders, with gaps in the numbering, for the list of every line to take pages.
+        b.conexion.Ejecutar(
+            "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega) "
+            "select 100 + 3 * i, 1, 1, '2026-12-03 09:00:00', '2026-12-09 00:00:00' from (select a.x * 30 + "
+            "b.x "
+            "as i from (select 0 as x union all select 1 union all select 2 union all select 3 union all "
+            "select 4 "
+            "union all select 5 union all select 6 union all select 7 union all select 8 union all select 9 "
+            "union "
+            "all select 10 union all select 11 union all select 12 union all select 13 union all select 14 "
+            "union "
+            "all select 15 union all select 16 union all select 17 union all select 18 union all select 19 "
+            "union "
+            "all select 20 union all select 21 union all select 22 union all select 23 union all select 24 "
+            "union "
+            "all select 25 union all select 26 union all select 27 union all select 28 union all select 29) "
+            "a, "
+            "(select 0 as x union all select 1 union all select 2 union all select 3 union all select 4 "
+            "union all "
+            "select 5 union all select 6 union all select 7 union all select 8 union all select 9 union all "
+            "select "
+            "10 union all select 11 union all select 12 union all select 13 union all select 14 union all "
+            "select "
+            "15 union all select 16 union all select 17 union all select 18 union all select 19 union all "
+            "select "
+            "20 union all select 21 union all select 22 union all select 23 union all select 24 union all "
+            "select "
+            "25 union all select 26 union all select 27 union all select 28 union all select 29) b) n");
+        b.conexion.Ejecutar("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+                            "referenciaprenda, idcosturera) select idarreglo, 1, 9.5, 'Vestido', "
+                            "cast(idarreglo as varchar(12)) || '.1', 1 from arreglos where idarreglo >= 100");
+        b.conexion.Ejecutar("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+                            "referenciaprenda) select idarreglo, 2, 4, 'Vestido', cast(idarreglo as "
+                            "varchar(12)) || '.1' from arreglos where idarreglo >= 100");
+        const int todas = b.conexion.AbrirRecordset(frmAsigancion::SqlListaArreglos(5000000)).Cuantos();
+        QCOMPARE(todas, 5 + 2 * 900);
+
+        frmAsigancion a;
+        a.CargarFormulario({});
+        QCOMPARE(a.gridListaArreglos.Rows() - 1, 5 + 900);
+        a.cmdVerTodos_Click();
+        QCOMPARE(a.lblViendo, QStringLiteral("Mostrando todos los arreglos"));
+        QVERIFY(a.QuedanPaginas());
+        QVERIFY(a.gridListaArreglos.Rows() - 1 < todas);
+        QCOMPARE(a.gridListaArreglos.TextMatrix(1, frmAsigancion::ColIdArreglo), QStringLiteral("2797"));
+
+        // Looking for an order not read yet reads on until it is there.
+        b.dialogos.pad = {QStringLiteral("11")};
+        a.cmdBuscarPorNumero_Click();
+        QCOMPARE(a.gridListaArreglos.TextMatrix(a.gridListaArreglos.Row, frmAsigancion::ColReferencia),
+                 QStringLiteral("11.1"));
+        QCOMPARE(a.FilaSuperior, a.gridListaArreglos.Row);
+        while (a.QuedanPaginas())
+            a.LlenarSiguientePagina();
+        QCOMPARE(a.gridListaArreglos.Rows() - 1, todas);
+        QCOMPARE(a.lblCuantos, QString::fromUtf8("Mostrando las 1805 últimas referencias"));
+        const QStringList ids = TextosColumna(a.gridListaArreglos, frmAsigancion::ColIdArreglo);
+        QVERIFY(std::is_sorted(ids.begin(), ids.end(),
+                               [](const QString &x, const QString &y) { return x.toInt() > y.toInt(); }));
+        QCOMPARE(
+            a.gridListaArreglos.TextMatrix(Fila(a, "2797.1", "Vestido*Bajo"), frmAsigancion::ColTrabajador),
+            QStringLiteral("Rosa"));
+
+        b.dialogos.pad = {QStringLiteral("99")}; // not in the list: nothing moves
+        const int antes = a.gridListaArreglos.Row;
+        a.cmdBuscarPorNumero_Click();
+        QCOMPARE(a.gridListaArreglos.Row, antes);
+
+        a.cmdArreglosSinAsignar_Click();
+        QCOMPARE(a.lblCuantos, QStringLiteral("Mostrando las 905 referencias"));
+        QVERIFY(!a.QuedanPaginas());
+
+        a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, 1, "10.2"));
+        a.gridListaArreglos_DblClick();
+        QCOMPARE(pantallas.detalles, QStringList{"10.2"});
+        a.Abierto = true;
+        a.cmdVerArreglo_Click();
+        QCOMPARE(G().ArregloACargar, 10);
+        QVERIFY(!G().ArregloACargarParaEntregar);
+        QVERIFY(!a.Abierto);
+        G().ArregloACargar = 0;
+        G().pantallas = nullptr;
+    }
+
+    void detalleDeReferencia()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        SalidaMemoria impresora;
+        G().salidaTickets = &impresora;
+        frmDetalleReferencia d;
+        d.CargarFormulario("10.1", [&] { d.cmdTicket_Click(); });
+        QCOMPARE(d.lblReferencia, QStringLiteral("Ref.: 10.1"));
+        QCOMPARE(d.lblCliente, QString::fromUtf8("Cliente: María - 600111222"));
+        QCOMPARE(d.lblAtendido, QStringLiteral("Atendio: Encargada"));
+        QCOMPARE(TextosColumna(d.gridDetalle, 0),
+                 (QStringList{QString::fromUtf8("Pantalón"), "Bajo", "Meter cintura"}));
+        QCOMPARE(TextosColumna(d.gridDetalle, 1), (QStringList{"", "8.00", "12.00"}));
+        QCOMPARE(impresora.Tickets().size(), 1);
+        QVERIFY(impresora.Bytes().contains("Ref.: 10.1"));
+
+        d.CargarFormulario("77.1", {});
+        QCOMPARE(d.lblReferencia, QStringLiteral("Ref.: 77.1"));
+        QVERIFY(d.lblCliente.isEmpty());
+        QCOMPARE(d.gridDetalle.Rows(), 1);
+        G().salidaTickets = nullptr;
+    }
+};
+
+QTEST_MAIN(PruebaAsignacion)
+#include "test_bd_asignacion.moc"
