@@ -39,6 +39,10 @@ public:
     virtual void HojaVenta() {}
     virtual void ListaCierres() {}
     virtual void ParametrosGenerales() {}
+    // The catalogue: a family added (id 0) or renamed; a product card, new (id 0) or edited; the product list.
+    virtual void NuevaFamilia(int idfamilia) { Q_UNUSED(idfamilia); }
+    virtual void MantProductos(int idproducto) { Q_UNUSED(idproducto); }
+    virtual void ListadoProductos() {}
 
     // Width of a text in the sale screen's grid font, in twips; 0 when there is no screen.
     virtual int AnchoTextoTwips(const QString &texto) const

@@ -2,6 +2,7 @@
 
 #include "CapturasClientes.h"
 #include "CapturasDialogos.h"
+#include "CapturasLiquidaciones.h"
 #include "CapturasReabrir.h"
 #include "CapturasTickets.h"
 #include "CapturasVenta.h"
@@ -86,6 +87,8 @@ int HacerCapturas(const QString &carpeta)
     for (auto &[nombre, ventana] : VentanasVenta())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasReabrir())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasLiquidaciones())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);
 

@@ -12,4 +12,11 @@ public:
     QString Colores() override;
     void NuevoColor() override;
     int AnchoTextoTwips(const QString &texto) const override;
+    void PagosATrabajadores() override;
+    void PagosTiendas() override;
+    void DecProd() override;
+    void Familias() override;
+    void NuevaFamilia(int idfamilia) override;
+    void MantProductos(int idproducto) override;
+    void ListadoProductos() override;
 };
