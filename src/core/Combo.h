@@ -41,4 +41,7 @@ struct Combo {
     }
     // Item data of the chosen item; 0 when none is chosen.
     int ItemData() const { return ListIndex >= 0 ? elementos[size_t(ListIndex)].dato : 0; }
+    // Appends one item per row of the query on the program's connection: the trimmed text of
+    // one field, the other as item data.
+    void AgregarDeConsulta(const QString &sql, const QString &campoTexto, const QString &campoDato);
 };

@@ -46,10 +46,8 @@ void frmMantProductos::LlenarComboFamilias()
 {
     cmbFamilia.Clear();
     cmbFamilia.AddItem(QStringLiteral("Seleccione"), 0);
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from familias order by nombre"));
-    for (; !rs.EOF_(); rs.MoveNext())
-        cmbFamilia.AddItem(NuloABlanco(rs.Campo(QStringLiteral("nombre"))).trimmed(),
-                           int(Val(NuloACero(rs.Campo(QStringLiteral("idfamilia"))))));
+    cmbFamilia.AgregarDeConsulta(QStringLiteral("select * from familias order by nombre"), QStringLiteral("nombre"),
+                                 QStringLiteral("idfamilia"));
     cmbFamilia.Elegir(0);
 }
 

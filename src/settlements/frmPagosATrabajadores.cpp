@@ -38,10 +38,8 @@ void frmPagosATrabajadores::llenarListaTrabajadores()
 {
     cmbTrabajadores.Clear();
     cmbTrabajadores.AddItem(QStringLiteral("Todos"), TodosLosTrabajadores);
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from costureras order by nombre"));
-    for (; !rs.EOF_(); rs.MoveNext())
-        cmbTrabajadores.AddItem(NuloABlanco(rs.Campo(QStringLiteral("nombre"))).trimmed(),
-                                int(Val(NuloACero(rs.Campo(QStringLiteral("idcosturera"))))));
+    cmbTrabajadores.AgregarDeConsulta(QStringLiteral("select * from costureras order by nombre"),
+                                      QStringLiteral("nombre"), QStringLiteral("idcosturera"));
     cmbTrabajadores.Elegir(0);
 }
 

@@ -57,10 +57,8 @@ void frmPagosTiendas::LlenarListaTiendas()
 {
     cmbTienda.Clear();
     cmbTienda.AddItem(QStringLiteral("Todos"), TodasLasTiendas);
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from clientes where estienda = 1 order by nombre"));
-    for (; !rs.EOF_(); rs.MoveNext())
-        cmbTienda.AddItem(NuloABlanco(rs.Campo(QStringLiteral("nombre"))).trimmed(),
-                          int(Val(NuloACero(rs.Campo(QStringLiteral("idcliente"))))));
+    cmbTienda.AgregarDeConsulta(QStringLiteral("select * from clientes where estienda = 1 order by nombre"),
+                                QStringLiteral("nombre"), QStringLiteral("idcliente"));
     cmbTienda.Elegir(0);
 }
 

@@ -108,32 +108,3 @@ void VistaPantalla::LeerCombo(const QComboBox *caja, Combo &combo)
     }
     combo.Elegir(caja->currentIndex());
 }
-
-int GridModelCreciente::rowCount(const QModelIndex &padre) const
-{
-    return padre.isValid() ? 0 : filas_;
-}
-
-void GridModelCreciente::Crecer()
-{
-    const int filas = GridModel::rowCount();
-    if (filas < filas_) {
-        Rehacer();
-        return;
-    }
-    // Rows already shown may have changed too (a line marked paid, the spare last row filled in).
-    if (filas_ > 0)
-        Q_EMIT dataChanged(index(0, 0), index(filas_ - 1, columnCount() - 1));
-    if (filas > filas_) {
-        beginInsertRows({}, filas_, filas - 1);
-        filas_ = filas;
-        endInsertRows();
-    }
-}
-
-void GridModelCreciente::Rehacer()
-{
-    beginResetModel();
-    filas_ = GridModel::rowCount();
-    endResetModel();
-}

@@ -40,18 +40,3 @@ protected:
 private:
     const bool &abierto_;
 };
-
-// A grid model for lists that grow page by page: the rows added since the last look are
-// inserted, so the view keeps its place while the rest of the list arrives.
-class GridModelCreciente : public GridModel
-{
-    Q_OBJECT
-public:
-    using GridModel::GridModel;
-    int rowCount(const QModelIndex &padre = {}) const override;
-    void Crecer();
-    void Rehacer();
-
-private:
-    int filas_ = 0;
-};

@@ -59,7 +59,7 @@ frmPagosATrabajadoresVista::frmPagosATrabajadoresVista(frmPagosATrabajadores &mo
     abajo->addWidget(Boton(QStringLiteral("Salir"), QStringLiteral("cmdSalir"), [this] { modelo_.cmdSalir_Click(); }));
     capa->addLayout(abajo, 4, 0, 1, 2);
     capa->setRowStretch(3, 1);
-    gridModel_->Rehacer();
+    gridModel_->Reiniciar();
     gridModel_->AjustarColumnas(tabla_);
 }
 
@@ -84,7 +84,7 @@ void frmPagosATrabajadoresVista::Escape()
 void frmPagosATrabajadoresVista::Listar(void (frmPagosATrabajadores::*boton)())
 {
     Ejecutar([this, boton] { (modelo_.*boton)(); });
-    gridModel_->Rehacer();
+    gridModel_->Reiniciar();
     gridModel_->AjustarColumnas(tabla_);
     tabla_->scrollToTop();
     if (modelo_.ListaIncompleta && !continuando_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GridModelCreciente.h"
 #include "VistaPantalla.h"
 
 class QComboBox;
