@@ -7,13 +7,16 @@
 #include "ui/Estilo.h"
 #include "ui/Evento.h"
 #include "ui/PantallasQt.h"
+#include "ui/SalidaListadosImpresora.h"
 #include "ui/SalidaTicketsPantalla.h"
 #include "ui/frmInicioVista.h"
 #include "ui/frmPrincipalVista.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 int main(int argc, char **argv)
 {
@@ -31,6 +34,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // Month and day names in Spanish; numbers are never formatted through the locale.
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    // Qt's own windows (print preview, printer choice) in Spanish too.
+    QTranslator traduccionQt;
+    if (traduccionQt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&traduccionQt);
     Estilo::Aplicar();
 
     if (!capturas.isEmpty())
@@ -57,6 +65,8 @@ int main(int argc, char **argv)
     // Port 0 shows each ticket on screen; any other number is the serial printer.
     const auto salidaTickets = CrearSalidaTickets(&venta);
     G().salidaTickets = salidaTickets.get();
+    SalidaListadosImpresora salidaListados(&venta);
+    G().salidaListados = &salidaListados;
     QTimer::singleShot(2000, &app, [&] {
         splash.close();
         venta.showMaximized();

@@ -6,6 +6,7 @@ class Conexion;
 class Dialogos;
 class Pantallas;
 class Reloj;
+class SalidaListados;
 class SalidaTickets;
 
 // The few values the whole program shares: the connection, the shop parameters read at
@@ -32,6 +33,7 @@ struct ValoresPrograma {
     Dialogos *dialogos = nullptr;
     Pantallas *pantallas = nullptr;
     SalidaTickets *salidaTickets = nullptr;
+    SalidaListados *salidaListados = nullptr;
 };
 
 ValoresPrograma &G();
