@@ -3,8 +3,12 @@
 #include "core/Conexion.h"
 #include "core/Formato.h"
 #include "workshop/frmAsigancion.h"
+#include "masterdata/frmListadoProductos.h"
+#include "settlements/frmPagosATrabajadores.h"
+#include "settlements/frmPagosTiendas.h"
 
 #include <QDate>
+#include <memory>
 
 namespace {
 
@@ -48,61 +52,6 @@ QString SqlAtrasados(int dias)
                ")) and arreglos.entregadoacliente is null GROUP BY clientes.Nombre, clientes.Telefono, "
                "arreglos.IdArreglo, DateDiff('d',arreglos.fechaprevistaentrega,Now()), "
                "arreglos.fechaprevistaentrega");
-}
-
-// frmPagosATrabajadores.LlenarLista: 999 is every worker; state 0 all, 1 not paid, 2 paid;
-// limit 0 is no limit.
-QString SqlPagosATrabajadores(int costurera, int estado, int limite)
-{
-    const QString filtro = estado == 2 ? QStringLiteral(" pagadoatrabajador = 1 and ")
-                           : estado == 1
-                               ? QStringLiteral(" (pagadoatrabajador = 0 or pagadoatrabajador is null ) and ")
-                               : QStringLiteral(" ");
-    const QString top = limite != 0 ? QStringLiteral("top ") + N(limite) : QString();
-    const QString cabeza =
-        QStringLiteral("SELECT ") + top
-        + QStringLiteral(" clientes.estienda, arreglos.IdArreglo, arreglos.entregadoacliente, "
-                         "arreglos_detalles.idarreglodetalle, arreglos_detalles.precio, "
-                         "arreglos_detalles.referenciaPrenda, arreglos_detalles.Nombreprenda, "
-                         "arreglos_detalles.fechaentrega, arreglos_detalles.listoparaentrega, "
-                         "arreglos_detalles.pagadoatrabajador, Productos.Nombre as nombrearreglo, "
-                         "Productos.Precio1, Productos.Precio2, Productos.Precio3, costureras.Nombre FROM "
-                         "(((clientes INNER JOIN arreglos ON clientes.IdCliente = arreglos.idcliente) INNER "
-                         "JOIN arreglos_detalles ON arreglos.IdArreglo = arreglos_detalles.idArreglo) INNER "
-                         "JOIN Productos ON arreglos_detalles.idProducto = Productos.IdProducto) INNER JOIN "
-                         "costureras ON arreglos_detalles.IdCosturera = costureras.idCosturera WHERE ");
-    if (costurera == 999)
-        return cabeza
-               + QStringLiteral(
-                   " clientes.idcliente = arreglos.idcliente and (costureras.Nombre IS NOT NULL) AND ")
-               + filtro
-               + QStringLiteral("    (arreglos_detalles.listoparaentrega = 1) ORDER BY "
-                                "arreglos_detalles.referenciaprenda DESC");
-    return cabeza
-           + QStringLiteral(
-               " clientes.idcliente = arreglos.idcliente and  (costureras.Nombre IS NOT NULL) AND  ")
-           + filtro
-           + QStringLiteral("   (arreglos_detalles.listoparaentrega = 1) and costureras.idcosturera = ")
-           + N(costurera) + QStringLiteral(" ORDER BY arreglos_detalles.referenciaprenda DESC");
-}
-
-// frmPagosTiendas.LlenarLista: 9999999 is every shop; month 0 is no month.
-QString SqlPagosTiendas(int tienda, int ano, int mes)
-{
-    const QString cabeza = QStringLiteral(
-        "SELECT arreglos.fecharealentrega, arreglos.IdArreglo, sum(arreglos_detalles.precio) as total, "
-        "clientes.Nombre, clientes.estienda, arreglos.entregadoacliente FROM (arreglos INNER JOIN clientes "
-        "ON arreglos.idcliente = clientes.IdCliente) INNER JOIN arreglos_detalles ON arreglos.IdArreglo = "
-        "arreglos_detalles.idArreglo where (clientes.estienda = 1 AND entregadoacliente = 1)");
-    const QString cola =
-        QStringLiteral(" GROUP BY arreglos.IdArreglo, clientes.Nombre, clientes.estienda,     "
-                       "Arreglos.entregadoacliente , fecharealentrega ORDER BY arreglos.idarreglo DESC");
-    const QString fecha = mes != 0 ? QStringLiteral(" and year(fecharealentrega) = ") + N(ano)
-                                         + QStringLiteral(" AND MONTH(FECHAREALENTREGA) = ") + N(mes)
-                                   : QString();
-    if (tienda == 9999999)
-        return cabeza + (mes != 0 ? fecha : QStringLiteral(" ")) + cola;
-    return cabeza + fecha + QStringLiteral(" AND     clientes.idcliente = ") + N(tienda) + cola;
 }
 
 // frmHojaVenta.CargarFormulario: the day's movements, then its opening float.
@@ -151,6 +100,69 @@ QString SqlArreglosCliente(int idcliente)
                "arreglos_detalles.listoparaentrega, arreglos.IdArreglo,     arreglos.fecharealentrega, "
                "arreglos.fechaprevistaentrega, ")
            + QStringLiteral(" clientes.IdCliente , Arreglos.entregado ORDER BY arreglos.idarreglo DESC");
+}
+
+// The worker-pay screen as staff use it: a listing button, and for "Todos" the pages that
+// follow the first one until the last row is on screen.
+Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int estado, int limite, bool completa)
+{
+    auto f = std::make_shared<frmPagosATrabajadores>();
+    Listado l{nombre, objetivo, {}};
+    l.pantalla = [f, costurera, estado, limite, completa]() -> qint64 {
+        if (f->cmbTrabajadores.ListCount() == 0)
+            f->CargarFormulario(nullptr);
+        f->cmbTrabajadores.Elegir(0);
+        for (int i = 0; i < f->cmbTrabajadores.ListCount(); ++i)
+            if (f->cmbTrabajadores.elementos[size_t(i)].dato == costurera)
+                f->cmbTrabajadores.Elegir(i);
+        f->cmbEstado.Elegir(estado);
+        switch (limite) {
+        case 0:
+            f->cmdTodos_Click();
+            break;
+        default:
+            f->cmdAceptar_Click();
+        }
+        while (completa && f->ListaIncompleta)
+            f->ContinuarLista();
+        return f->gridPagos.Rows() - 1;
+    };
+    l.liberar = [f] { f->DarTamanosGrid(); };
+    return l;
+}
+
+// The shop accounts' "Ver": the listing and its paid sums, to the totals.
+Listado PantallaTiendas(const QString &nombre, int tienda, int ano, int mes)
+{
+    auto f = std::make_shared<frmPagosTiendas>();
+    Listado l{nombre, 200, {}};
+    l.pantalla = [f, tienda, ano, mes]() -> qint64 {
+        if (f->cmbTienda.ListCount() == 0)
+            f->CargarFormulario(nullptr);
+        f->cmbTienda.Elegir(0);
+        for (int i = 0; i < f->cmbTienda.ListCount(); ++i)
+            if (f->cmbTienda.elementos[size_t(i)].dato == tienda)
+                f->cmbTienda.Elegir(i);
+        f->cmbMeses.Elegir(mes);
+        f->cmbAno.ElegirTexto(QString::number(ano));
+        f->cmdAceptar_Click();
+        return f->gridPagos.Rows() - 1;
+    };
+    l.liberar = [f] { f->DarTamanosGrid(); };
+    return l;
+}
+
+// The product list as its screen opens it.
+Listado PantallaProductos()
+{
+    auto f = std::make_shared<frmListadoProductos>();
+    Listado l{QStringLiteral("Lista de productos, pantalla"), 200, {frmListadoProductos::SqlProductos(0)}};
+    l.pantalla = [f]() -> qint64 {
+        f->CargarFormulario(nullptr);
+        return f->gridProductos.Rows() - 1;
+    };
+    l.liberar = [f] { f->DarTamanosGrid(); };
+    return l;
 }
 
 int Primero(Conexion &c, const QString &sql, int siNo = 0)
@@ -213,24 +225,33 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
          {SqlAtrasados(p.diasAtraso)}},
         {QStringLiteral("Pagos a trabajadores: Ver (Todos, No pagado, 500)"),
          200,
-         {SqlPagosATrabajadores(999, 1, 500)}},
+         {frmPagosATrabajadores::SqlLista(999, 1, 500)}},
         {QStringLiteral("Pagos a trabajadores: Ver (Todos, Todos, 500)"),
          200,
-         {SqlPagosATrabajadores(999, 0, 500)}},
+         {frmPagosATrabajadores::SqlLista(999, 0, 500)}},
         {QStringLiteral("Pagos a trabajadores: Ver") + una + QStringLiteral(", No pagado, 500"),
          200,
-         {SqlPagosATrabajadores(p.costurera, 1, 500)}},
+         {frmPagosATrabajadores::SqlLista(p.costurera, 1, 500)}},
         {QStringLiteral("Pagos a trabajadores: Todos (Todos, Todos, sin límite)"),
          2000,
-         {SqlPagosATrabajadores(999, 0, 0)}},
+         {frmPagosATrabajadores::SqlLista(999, 0, 0)}},
+        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Ver (Todos, No pagado)"), 200, 999, 1, 500,
+                      true),
+        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Ver") + una + QStringLiteral(", Todos"), 200,
+                      p.costurera, 0, 500, true),
+        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Todos, primeras filas"), 200, 999, 0, 0, false),
+        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Todos, hasta la última fila"), 2000, 999, 0, 0,
+                      true),
         {QStringLiteral("Cobros a tiendas: Todos, sin mes, con lo abonado"),
          200,
-         {SqlPagosTiendas(9999999, 0, 0)},
-         true},
+         {frmPagosTiendas::SqlLista(9999999, 0, 0), frmPagosTiendas::SqlAbonado(9999999, 0, 0)}},
         {QStringLiteral("Cobros a tiendas: una tienda, ") + mes + QStringLiteral(", con lo abonado"),
          200,
-         {SqlPagosTiendas(p.tienda, p.ano, p.mes)},
-         true},
+         {frmPagosTiendas::SqlLista(p.tienda, p.ano, p.mes), frmPagosTiendas::SqlAbonado(p.tienda, p.ano, p.mes)}},
+        PantallaTiendas(QStringLiteral("Cobros a tiendas, pantalla: Todos, sin mes"), 9999999, p.ano, 0),
+        PantallaTiendas(QStringLiteral("Cobros a tiendas, pantalla: Todos, ") + mes, 9999999, p.ano, p.mes),
+        PantallaTiendas(QStringLiteral("Cobros a tiendas, pantalla: una tienda, ") + mes, p.tienda, p.ano, p.mes),
+        PantallaProductos(),
         {QStringLiteral("Hoja de venta (caja ") + p.cierre + QLatin1Char(')'),
          200,
          {SqlHojaVenta(p.cierre, false), SqlHojaVenta(p.cierre, true)}},

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class Conexion;
@@ -30,6 +31,10 @@ struct Listado {
     double objetivoMs;
     QStringList sql;
     bool sumasCaja = false;
+    // A screen's own handler, from the touch to the last row on screen; returns the rows shown.
+    std::function<qint64()> pantalla = {};
+    // Lets go of what the screen keeps, once its row is measured.
+    std::function<void()> liberar = {};
 };
 
 std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p);

@@ -109,6 +109,8 @@ void Restaurar(Conexion &c, const Estado &e)
 // The listing straight through the driver: every value of every row read and thrown away.
 qint64 PorMotor(Conexion &c, const Listado &l)
 {
+    if (l.pantalla)
+        return l.pantalla();
     qint64 filas = 0;
     for (const QString &sql : l.sql) {
         QSqlQuery q(c.db());
@@ -312,12 +314,16 @@ std::vector<Fila> MedirListados(Conexion &c, const Opciones &o)
         std::vector<Medida::Muestra> motor, rs;
         for (int i = 0; i < veces; ++i)
             motor.push_back(Medida::Medir([&] { PorMotor(c, l); }));
-        for (int i = 0; i < veces && o.recordset; ++i)
+        // A screen row is timed once, through the screen: there is no separate record set to time.
+        const bool conRecordset = o.recordset && !l.pantalla;
+        for (int i = 0; i < veces && conRecordset; ++i)
             rs.push_back(Medida::Medir([&] { PorRecordset(c, l); }));
         f.ms = Medida::Mediana(motor).ms;
         f.cpuMs = Medida::Mediana(motor).cpuMs;
-        f.msRecordset = o.recordset ? Medida::Mediana(rs).ms : -1;
+        f.msRecordset = conRecordset ? Medida::Mediana(rs).ms : -1;
         f.picoMb = Medida::PicoMb();
+        if (l.liberar)
+            l.liberar();
         filas.push_back(f);
         std::fprintf(stderr, "  %-70s %8.1f ms\n", qPrintable(l.nombre), f.ms);
     }

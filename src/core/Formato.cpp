@@ -95,6 +95,12 @@ QString FormatoImporte(const QVariant &valor)
     }
 }
 
+QString FormatoDosDecimales(double valor)
+{
+    const double r = RedondearImporte(valor);
+    return QString::number(r == 0 ? 0.0 : r, 'f', 2);
+}
+
 QString TextoNumero(double valor)
 {
     if (valor == 0)

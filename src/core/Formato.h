@@ -18,6 +18,8 @@ QString FechaSQL(const QString &valor, int esSqlServer);
 QString FormatoImporte(double valor);
 QString FormatoImporte(const QString &valor); // empty stays empty
 QString FormatoImporte(const QVariant &valor);
+// "0.00": two decimals, no grouping, halves away from zero (grid cells and sums).
+QString FormatoDosDecimales(double valor);
 
 // A field's value as text: Null gives "" (NuloABlanco) or "0" (NuloACero).
 QString NuloABlanco(const QVariant &valor);

@@ -3,6 +3,7 @@
 #include "CapturasClientes.h"
 #include "CapturasDialogos.h"
 #include "CapturasParametros.h"
+#include "CapturasLiquidaciones.h"
 #include "CapturasReabrir.h"
 #include "CapturasTextoPlano.h"
 #include "CapturasTaller.h"
@@ -93,6 +94,8 @@ int HacerCapturas(const QString &carpeta)
     for (auto &[nombre, ventana] : VentanasParametros())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasTaller())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasLiquidaciones())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);
     for (auto &[nombre, ventana] : VentanasTextoPlano())

@@ -65,7 +65,7 @@ void GridModel::Refrescar()
     endResetModel();
 }
 
-void GridModel::AjustarVista(QTableView *vista, double escala) const
+void GridModel::AjustarColumnas(QTableView *vista, double escala) const
 {
     for (int c = 0; c < grid_->Cols(); ++c) {
         const int ancho = grid_->ColWidth(c);
@@ -73,6 +73,11 @@ void GridModel::AjustarVista(QTableView *vista, double escala) const
         if (ancho > 1)
             vista->setColumnWidth(c, int(ancho * escala / Estilo::TwipsPorPixel));
     }
+}
+
+void GridModel::AjustarVista(QTableView *vista, double escala) const
+{
+    AjustarColumnas(vista, escala);
     for (int f = 1; f < grid_->Rows(); ++f)
         vista->setRowHeight(f - 1, int(grid_->RowHeight(f) * escala / Estilo::TwipsPorPixel));
     if (grid_->Row >= 1 && grid_->Row < grid_->Rows())

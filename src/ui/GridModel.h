@@ -22,6 +22,8 @@ public:
     void Refrescar();
     // Applies column widths (0 hides), row heights and the current cell to a view.
     void AjustarVista(QTableView *vista, double escala = 1.0) const;
+    // Only the column widths: for long lists whose rows keep the view's default height.
+    void AjustarColumnas(QTableView *vista, double escala = 1.0) const;
     // Grid row of a view row (data rows start at grid row 1).
     static int FilaGrid(int filaVista) { return filaVista + 1; }
 

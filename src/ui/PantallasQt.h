@@ -18,4 +18,11 @@ public:
     void AsignarBarras() override;
     void EntradaBarras() override;
     void DetalleReferencia(const QString &referencia) override;
+    void PagosATrabajadores() override;
+    void PagosTiendas() override;
+    void DecProd() override;
+    void Familias() override;
+    void NuevaFamilia(int idfamilia) override;
+    void MantProductos(int idproducto) override;
+    void ListadoProductos() override;
 };

@@ -1,0 +1,261 @@
+#include "frmPagosTiendas.h"
+
+#include "ImprimirListados.h"
+#include "cash/Caja.h"
+#include "core/Consultas.h"
+#include "core/Dialogos.h"
+#include "core/Fechas.h"
+#include "core/Formato.h"
+#include "core/Programa.h"
+#include "core/Reloj.h"
+
+#include <QHash>
+#include <cmath>
+
+namespace {
+
+QString N(qint64 n)
+{
+    return QString::number(n);
+}
+
+const char *const Meses[] = {"Enero", "Febrero", "Marzo",      "Abril",   "Mayo",      "Junio",
+                             "Julio", "Agosto",  "Septiempre", "OCtubre", "Noviembre", "Diciembre"};
+
+// The conditions the listing and its paid sums share: delivered orders of shops, in the month.
+QString Condiciones(int idtienda, int ano, int mes)
+{
+    QString sql = QStringLiteral(" where (clientes.estienda = 1 AND entregadoacliente = 1)");
+    if (mes != 0)
+        sql += QStringLiteral(" and year(fecharealentrega) = ") + N(ano)
+               + QStringLiteral(" AND MONTH(FECHAREALENTREGA) = ") + N(mes);
+    if (idtienda != frmPagosTiendas::TodasLasTiendas)
+        sql += QStringLiteral(" AND     clientes.idcliente = ") + N(idtienda);
+    else if (mes == 0)
+        sql += QLatin1Char(' ');
+    return sql;
+}
+
+} // namespace
+
+void frmPagosTiendas::CargarFormulario(const std::function<void()> &mostrar)
+{
+    LlenarListaTiendas();
+    cmbMeses.Clear();
+    cmbMeses.AddItem(QString(), 0);
+    for (int m = 0; m < 12; ++m)
+        cmbMeses.AddItem(QString::fromLatin1(Meses[m]), m + 1);
+    LlenarAnos();
+    DarTamanosGrid();
+    Abierto = true;
+    if (mostrar)
+        mostrar();
+    Abierto = false;
+}
+
+void frmPagosTiendas::LlenarListaTiendas()
+{
+    cmbTienda.Clear();
+    cmbTienda.AddItem(QStringLiteral("Todos"), TodasLasTiendas);
+    cmbTienda.AgregarDeConsulta(QStringLiteral("select * from clientes where estienda = 1 order by nombre"),
+                                QStringLiteral("nombre"), QStringLiteral("idcliente"));
+    cmbTienda.Elegir(0);
+}
+
+void frmPagosTiendas::LlenarAnos()
+{
+    // The years in which shop orders were delivered, and this one, newest first.
+    const int actual = RelojPrograma().Ahora().date().year();
+    cmbAno.Clear();
+    Recordset rs = AbrirRecordset(QStringLiteral(
+        "select distinct year(arreglos.fecharealentrega) as ano from arreglos inner join clientes on "
+        "arreglos.idcliente = clientes.idcliente where clientes.estienda = 1 and arreglos.entregadoacliente = 1 "
+        "and arreglos.fecharealentrega is not null order by 1 desc"));
+    bool conActual = false;
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const int ano = int(Val(NuloACero(rs.Campo(0))));
+        if (!conActual && ano < actual) {
+            cmbAno.AddItem(N(actual), actual);
+            conActual = true;
+        }
+        conActual = conActual || ano == actual;
+        cmbAno.AddItem(N(ano), ano);
+    }
+    if (!conActual)
+        cmbAno.AddItem(N(actual), actual);
+    cmbAno.ElegirTexto(N(actual));
+}
+
+void frmPagosTiendas::DarTamanosGrid()
+{
+    gridPagos = Grid(2, 6);
+    const char *cabeceras[] = {"Tienda", "Arreglo", "Precio", "Abonado", "Pendiente", "Pagado"};
+    const int anchos[] = {3750, 1215, 1515, 1440, 1560, 1980};
+    for (int c = 0; c < 6; ++c) {
+        gridPagos.SetTextMatrix(0, c, QString::fromLatin1(cabeceras[c]));
+        gridPagos.SetColWidth(c, anchos[c]);
+    }
+    for (int c = 2; c <= 4; ++c)
+        gridPagos.SetColAlignment(c, Alineacion::Derecha);
+}
+
+QString frmPagosTiendas::SqlLista(int idtienda, int ano, int mes)
+{
+    return QStringLiteral(
+               "SELECT arreglos.fecharealentrega, arreglos.IdArreglo, sum(arreglos_detalles.precio) as total, "
+               "clientes.Nombre, clientes.estienda, arreglos.entregadoacliente FROM (arreglos INNER JOIN "
+               "clientes ON arreglos.idcliente = clientes.IdCliente) INNER JOIN arreglos_detalles ON "
+               "arreglos.IdArreglo = arreglos_detalles.idArreglo")
+           + Condiciones(idtienda, ano, mes)
+           + QStringLiteral(" GROUP BY arreglos.IdArreglo, clientes.Nombre, clientes.estienda,     "
+                            "Arreglos.entregadoacliente , fecharealentrega ORDER BY arreglos.idarreglo DESC");
+}
+
+QString frmPagosTiendas::SqlAbonado(int idtienda, int ano, int mes)
+{
+    return QStringLiteral("SELECT caja.idarreglo, sum(caja.importe) as abonado FROM caja WHERE caja.idarreglo IN "
+                          "(SELECT arreglos.IdArreglo FROM arreglos INNER JOIN clientes ON arreglos.idcliente = "
+                          "clientes.IdCliente")
+           + Condiciones(idtienda, ano, mes) + QStringLiteral(") GROUP BY caja.idarreglo");
+}
+
+bool frmPagosTiendas::LeerFecha(int &ano, int &mes)
+{
+    ano = 0;
+    mes = 0;
+    if (cmbMeses.Text.isEmpty())
+        return true;
+    bool ok = false;
+    ano = cmbAno.Text.trimmed().toInt(&ok);
+    if (!ok || ano < 1 || ano > 9999) {
+        Dlg().Mensaje(QString::fromUtf8("El año debe ser un número, por ejemplo ") + N(RelojPrograma().Ahora().date().year())
+                      + QLatin1Char('.'));
+        return false;
+    }
+    mes = cmbMeses.ItemData();
+    return true;
+}
+
+void frmPagosTiendas::LlenarLista(int idtienda)
+{
+    int ano = 0;
+    int mes = 0;
+    if (!LeerFecha(ano, mes))
+        return;
+    // The paid sums come in one grouped statement beside the listing, not one lookup per order.
+    QHash<qint64, double> abonado;
+    Recordset sumas = AbrirRecordset(SqlAbonado(idtienda, ano, mes));
+    for (; !sumas.EOF_(); sumas.MoveNext())
+        abonado.insert(qint64(Val(NuloACero(sumas.Campo(0)))), Val(NuloACero(sumas.Campo(1))));
+
+    Recordset rs = AbrirRecordset(SqlLista(idtienda, ano, mes));
+    int r = 1;
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const QString idarreglo = NuloABlanco(rs.Campo(QStringLiteral("IdArreglo"))).trimmed();
+        const double total = Val(NuloACero(rs.Campo(QStringLiteral("total"))));
+        const double pagado = abonado.value(qint64(Val(idarreglo)), 0.0);
+        if (chkPendientes && std::fabs(RedondearImporte(total - pagado)) <= 0.01 + 1e-9)
+            continue;
+        gridPagos.SetTextMatrix(r, 0, NuloABlanco(rs.Campo(QStringLiteral("Nombre"))).trimmed());
+        gridPagos.SetTextMatrix(r, 1, idarreglo);
+        gridPagos.SetTextMatrix(r, 2, FormatoDosDecimales(total));
+        gridPagos.SetTextMatrix(r, 3, FormatoImporte(pagado));
+        gridPagos.SetTextMatrix(r, 4,
+                                FormatoImporte(Val(gridPagos.TextMatrix(r, 2)) - Val(gridPagos.TextMatrix(r, 3))));
+        gridPagos.SetTextMatrix(r, 5, FormatoFecha(rs.Campo(QStringLiteral("fecharealentrega")),
+                                                   QStringLiteral("dd/MM/yy")));
+        ++r;
+        gridPagos.SetRows(gridPagos.Rows() + 1);
+    }
+    gridPagos.SetRows(gridPagos.Rows() - 1);
+    if (gridPagos.Rows() > 1) {
+        double sumas3[3] = {0, 0, 0};
+        for (int f = 1; f < gridPagos.Rows(); ++f)
+            for (int c = 0; c < 3; ++c)
+                sumas3[c] += Val(gridPagos.TextMatrix(f, c + 2));
+        const QString raya = QStringLiteral("------");
+        gridPagos.AgregarFila({QString(), QString(), raya, raya, raya});
+        gridPagos.AgregarFila({QString(), QStringLiteral("Suma total"), FormatoDosDecimales(sumas3[0]),
+                               FormatoDosDecimales(sumas3[1]), FormatoDosDecimales(sumas3[2])});
+    }
+    ColorearGrid(gridPagos);
+}
+
+void frmPagosTiendas::cmdAceptar_Click()
+{
+    int ano = 0;
+    int mes = 0;
+    if (!LeerFecha(ano, mes))
+        return;
+    DarTamanosGrid();
+    LlenarLista(cmbTienda.ItemData());
+}
+
+bool frmPagosTiendas::SePuedeCobrar(int fila) const
+{
+    const QString pendiente = gridPagos.TextMatrix(fila, 4);
+    return !gridPagos.TextMatrix(fila, 0).isEmpty() && pendiente != QLatin1String("0.00") && EsNumero(pendiente);
+}
+
+// The shop's money is booked against the order and taken straight out again: the shop pays
+// outside the till, and the till keeps what it has.
+void frmPagosTiendas::Cobrar(int fila)
+{
+    const double importe = Val(gridPagos.TextMatrix(fila, 4));
+    const QString arreglo = gridPagos.TextMatrix(fila, 1);
+    MeterMovimientoCaja(importe, QStringLiteral("Ref. ") + arreglo, G().NombreCierre, 1, qint64(Val(arreglo)), 0);
+    MeterMovimientoCaja(-importe, QStringLiteral("Retirado caja P.T."), G().NombreCierre, 1, 0, 0);
+}
+
+void frmPagosTiendas::gridPagos_DblClick(int fila)
+{
+    if (fila < 1 || fila >= gridPagos.Rows())
+        return;
+    gridPagos.Row = fila;
+    if (!SePuedeCobrar(fila))
+        return;
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Registrar un pago de ") + gridPagos.TextMatrix(fila, 4)
+                          + QString::fromUtf8(" € del cliente ") + gridPagos.TextMatrix(fila, 0)
+                          + QStringLiteral(" correspondiente a la referencia ") + gridPagos.TextMatrix(fila, 1)
+                          + QStringLiteral("?\r\nEl importe no se ingresará en la caja"))
+        != 6)
+        return;
+    {
+        Transaccion t(Bd());
+        Cobrar(fila);
+        t.Confirmar();
+    }
+    DarTamanosGrid();
+    LlenarLista(cmbTienda.ItemData());
+}
+
+void frmPagosTiendas::cmdCancelarDeuda_Click()
+{
+    if (cmbTienda.Text == QLatin1String("Todos")) {
+        Dlg().Mensaje(QStringLiteral("Debe cancelar la deuda de una tienda.\r\nSeleccione una primero"));
+        return;
+    }
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cancelar la deuda de ") + cmbTienda.Text + QLatin1Char('?')) != 6)
+        return;
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿SEGURO que desea cancelar la deuda de ") + cmbTienda.Text
+                          + QLatin1Char('?'))
+        != 6)
+        return;
+    {
+        // Every order of the debt or none: a fault halfway leaves the account as it was.
+        Transaccion t(Bd());
+        for (int f = 1; f < gridPagos.Rows(); ++f)
+            if (SePuedeCobrar(f))
+                Cobrar(f);
+        t.Confirmar();
+    }
+    DarTamanosGrid();
+    LlenarLista(cmbTienda.ItemData());
+    Dlg().Mensaje(QStringLiteral("Deuda cancelada"));
+}
+
+void frmPagosTiendas::cmdImprimir_Click()
+{
+    if (gridPagos.Rows() >= 2)
+        ImprimirGrid(gridPagos, QStringLiteral("Listado de pagos a tiendas"), false);
+}
