@@ -1,6 +1,8 @@
 // hilvan: the counter program.
 #include "core/Configuracion.h"
+#include "core/InstanciaUnica.h"
 #include "core/Programa.h"
+#include "core/Registro.h"
 #include "counter/frmPrincipal.h"
 #include "ui/Capturas.h"
 #include "ui/DialogosQt.h"
@@ -12,6 +14,7 @@
 #include "ui/frmPrincipalVista.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QTimer>
 
@@ -29,6 +32,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("hilvan")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("hilvan"));
     // Month and day names in Spanish; numbers are never formatted through the locale.
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     Estilo::Aplicar();
@@ -36,10 +41,16 @@ int main(int argc, char **argv)
     if (!capturas.isEmpty())
         return HacerCapturas(capturas);
 
+    Registro::Iniciar();
     DialogosQt dialogos;
     PantallasQt pantallas;
     G().dialogos = &dialogos;
     G().pantallas = &pantallas;
+
+    const QString rutaConfig = RutaConfiguracion(config);
+    InstanciaUnica instancia(LeerConfiguracion(rutaConfig));
+    if (!instancia.Tomar())
+        return 1;
 
     frmPrincipal principal;
     frmInicioVista splash(principal.inicio);
@@ -48,7 +59,7 @@ int main(int argc, char **argv)
     splash.Repintar();
 
     bool arrancado = false;
-    Evento::Proteger([&] { arrancado = principal.CargarFormulario(RutaConfiguracion(config)); });
+    Evento::Proteger([&] { arrancado = principal.CargarFormulario(rutaConfig); });
     if (!arrancado)
         return 1;
 
