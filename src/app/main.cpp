@@ -1,6 +1,8 @@
 // hilvan: the counter program.
 #include "core/Configuracion.h"
+#include "core/InstanciaUnica.h"
 #include "core/Programa.h"
+#include "core/Registro.h"
 #include "counter/frmPrincipal.h"
 #include "ui/Capturas.h"
 #include "ui/DialogosQt.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QIcon>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
@@ -32,6 +35,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("hilvan")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("hilvan"));
     // Month and day names in Spanish; numbers are never formatted through the locale.
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     // Qt's own windows (print preview, printer choice) in Spanish too.
@@ -44,10 +49,16 @@ int main(int argc, char **argv)
     if (!capturas.isEmpty())
         return HacerCapturas(capturas);
 
+    Registro::Iniciar();
     DialogosQt dialogos;
     PantallasQt pantallas;
     G().dialogos = &dialogos;
     G().pantallas = &pantallas;
+
+    const QString rutaConfig = RutaConfiguracion(config);
+    InstanciaUnica instancia(LeerConfiguracion(rutaConfig));
+    if (!instancia.Tomar())
+        return 1;
 
     frmPrincipal principal;
     frmInicioVista splash(principal.inicio);
@@ -56,7 +67,7 @@ int main(int argc, char **argv)
     splash.Repintar();
 
     bool arrancado = false;
-    Evento::Proteger([&] { arrancado = principal.CargarFormulario(RutaConfiguracion(config)); });
+    Evento::Proteger([&] { arrancado = principal.CargarFormulario(rutaConfig); });
     if (!arrancado)
         return 1;
 

@@ -3,6 +3,7 @@
 #include "Dialecto.h"
 #include "Fechas.h"
 #include "Programa.h"
+#include "Registro.h"
 #include "Reloj.h"
 
 #include <QCollator>
@@ -155,7 +156,7 @@ int CompararEspanol(void *, int largoA, const void *a, int largoB, const void *b
 }
 
 // The engines speak English; staff get the cause in Spanish, and the engine's own words go to the
-// program's error output for whoever looks after the machine.
+// support log for whoever looks after the machine.
 QString CausaEnEspanol(const QSqlError &e)
 {
     const QString t = (e.databaseText() + QLatin1Char(' ') + e.driverText()).toLower();
@@ -181,9 +182,17 @@ QString CausaEnEspanol(const QSqlError &e)
     return QString::fromUtf8("La base de datos no ha podido completar la operación.");
 }
 
-QString TextoError(const QSqlError &e)
+// The statement goes with the engine's words so that support can tell which one failed; its quoted
+// values (names, telephones) are blanked first.
+void RegistrarError(const QSqlError &e, const QString &sql)
 {
-    qWarning("Base de datos: %s | %s", qPrintable(e.databaseText()), qPrintable(e.driverText()));
+    qWarning("Base de datos: %s | %s | orden: %s", qPrintable(Registro::SinDatos(e.databaseText())),
+             qPrintable(e.driverText()), qPrintable(Registro::SinDatos(sql).simplified().left(300)));
+}
+
+QString TextoError(const QSqlError &e, const QString &sql)
+{
+    RegistrarError(e, sql);
     return QStringLiteral("Error en la base de datos.\r\n") + CausaEnEspanol(e);
 }
 
@@ -234,10 +243,12 @@ void Conexion::AbrirSQLite(const QString &ruta, bool crear)
     motor_ = Motor::SQLite;
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre_);
     db_.setDatabaseName(ruta);
-    if (!db_.open())
+    if (!db_.open()) {
+        RegistrarError(db_.lastError(), QStringLiteral("abrir ") + ruta);
         throw ErrorBaseDatos(QStringLiteral("No se pudo abrir la base de datos ") + ruta
                                  + QStringLiteral(".\r\n") + CausaEnEspanol(db_.lastError()),
                              QString());
+    }
     const QVariant h = db_.driver()->handle();
     if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0) {
         sqlite3 *s = *static_cast<sqlite3 *const *>(h.data());
@@ -266,10 +277,13 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     if (d.puerto > 0)
         db_.setPort(d.puerto);
     db_.setConnectOptions(QStringLiteral("connect_timeout=5"));
-    if (!db_.open())
+    if (!db_.open()) {
+        RegistrarError(db_.lastError(),
+                       QStringLiteral("conectar a ") + d.host + QLatin1Char('/') + d.basedatos);
         throw ErrorBaseDatos(QStringLiteral("No se pudo conectar con el servidor de base de datos ") + d.host
                                  + QStringLiteral(".\r\n") + CausaEnEspanol(db_.lastError()),
                              QString());
+    }
     Ejecutar(QStringLiteral("SET client_min_messages TO warning"));
     // A date sent as the shop writes it, "05/12/2026", is the 5th of December.
     Ejecutar(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
@@ -311,7 +325,7 @@ void Conexion::Ejecutar(const QString &sql)
         throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
     QSqlQuery q(db_);
     if (!q.exec(Traducir(sql)))
-        throw ErrorBaseDatos(TextoError(q.lastError()), sql);
+        throw ErrorBaseDatos(TextoError(q.lastError(), sql), sql);
 }
 
 Recordset Conexion::AbrirRecordset(const QString &sql)
@@ -324,7 +338,7 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
     q.setForwardOnly(motor_ == Motor::SQLite);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q.exec(Traducir(sql)))
-        throw ErrorBaseDatos(TextoError(q.lastError()), sql);
+        throw ErrorBaseDatos(TextoError(q.lastError(), sql), sql);
     Recordset rs;
     const bool sqlite = motor_ == Motor::SQLite;
     // The embedded engine numbers a name repeated inside a parenthesised join ("nombre:1").
@@ -384,14 +398,14 @@ void Conexion::EjecutarGuion(const QString &guion)
         if (!enCuerpo && t.endsWith(QLatin1Char(';'))) {
             QSqlQuery q(db_);
             if (!q.exec(actual))
-                throw ErrorBaseDatos(TextoError(q.lastError()), actual);
+                throw ErrorBaseDatos(TextoError(q.lastError(), actual), actual);
             actual.clear();
         }
     }
     if (!actual.trimmed().isEmpty()) {
         QSqlQuery q(db_);
         if (!q.exec(actual))
-            throw ErrorBaseDatos(TextoError(q.lastError()), actual);
+            throw ErrorBaseDatos(TextoError(q.lastError(), actual), actual);
     }
 }
 
@@ -401,7 +415,7 @@ void Conexion::ComenzarTransaccion()
         return;
     if (!db_.transaction()) {
         nivelTransaccion_ = 0;
-        throw ErrorBaseDatos(TextoError(db_.lastError()), QStringLiteral("BEGIN"));
+        throw ErrorBaseDatos(TextoError(db_.lastError(), QStringLiteral("BEGIN")), QStringLiteral("BEGIN"));
     }
 }
 
@@ -414,7 +428,7 @@ void Conexion::ConfirmarTransaccion()
     if (!db_.commit()) {
         const QSqlError e = db_.lastError();
         db_.rollback();
-        throw ErrorBaseDatos(TextoError(e), QStringLiteral("COMMIT"));
+        throw ErrorBaseDatos(TextoError(e, QStringLiteral("COMMIT")), QStringLiteral("COMMIT"));
     }
 }
 

@@ -36,3 +36,11 @@ void PrepararZonaHoraria()
         qputenv("TZ", ":/etc/localtime");
     tzset();
 }
+
+QString VersionPrograma()
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(HILVAN_VERSION_MAJOR)
+        .arg(HILVAN_VERSION_MINOR)
+        .arg(HILVAN_VERSION_PATCH);
+}

@@ -48,3 +48,6 @@ Dialogos &Dlg();
 // Call first thing in main(): without TZ the C library re-reads the zone file on every local
 // date conversion, which makes long lists of dates several times slower.
 void PrepararZonaHoraria();
+
+// "1.0.0": shown on the sale screen and written in the support log.
+QString VersionPrograma();

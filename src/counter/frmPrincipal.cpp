@@ -55,8 +55,7 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
         gridProductos.Visible = false;
         LlenarFamilias();
 
-        lblVersion = QString::fromUtf8("Versión: ") + QString::number(HILVAN_VERSION_MAJOR) + QLatin1Char('.')
-                     + QString::number(HILVAN_VERSION_MINOR) + QLatin1Char('.') + QString::number(HILVAN_VERSION_PATCH);
+        lblVersion = QString::fromUtf8("Versión: ") + VersionPrograma();
 
         AbrirCaja();
     } catch (const ErrorBaseDatos &e) {

@@ -29,6 +29,7 @@ SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(mo
     gridTrabajadores_ = new QTableView(this);
     gridTrabajadores_->setObjectName(QStringLiteral("gridTrabajadores"));
     gridTrabajadores_->setModel(datos_);
+    gridTrabajadores_->setAccessibleName(modelo_.Caption);
     gridTrabajadores_->setFont(Estilo::Fuente(18));
     gridTrabajadores_->horizontalHeader()->setStretchLastSection(true);
     gridTrabajadores_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

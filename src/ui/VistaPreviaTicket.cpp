@@ -24,6 +24,8 @@ const QColor Papel(255, 255, 252);
 
 VistaPreviaTicket::VistaPreviaTicket(QWidget *padre) : QWidget(padre)
 {
+    setWindowTitle(QStringLiteral("Ticket"));
+    setAccessibleName(QStringLiteral("Vista previa del ticket"));
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(0xd9, 0xd4, 0xca));

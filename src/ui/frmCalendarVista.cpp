@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QTextCharFormat>
 #include <QVBoxLayout>
+#include <utility>
 
 frmCalendarVista::frmCalendarVista(frmCalendar &modelo, QWidget *padre)
     : VistaDialogo(modelo, padre), modelo_(modelo)
@@ -24,6 +25,14 @@ frmCalendarVista::frmCalendarVista(frmCalendar &modelo, QWidget *padre)
     Cal1_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Cal1_->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     Cal1_->setGridVisible(true);
+    Cal1_->setAccessibleName(QStringLiteral("Calendario"));
+    const std::pair<const char *, const char *> partes[] = {{"qt_calendar_prevmonth", "Mes anterior"},
+                                                            {"qt_calendar_nextmonth", "Mes siguiente"},
+                                                            {"qt_calendar_yearedit", "Año"},
+                                                            {"qt_calendar_calendarview", "Días del mes"}};
+    for (const auto &[objeto, nombre] : partes)
+        if (auto *w = Cal1_->findChild<QWidget *>(QLatin1String(objeto)))
+            w->setAccessibleName(QString::fromUtf8(nombre));
     Cal1_->setStyleSheet(QStringLiteral(
         "QCalendarWidget QWidget#qt_calendar_navigationbar { background: #8a7b66; min-height: 60px; }"
         "QCalendarWidget QToolButton { color: white; font-size: 20pt; font-weight: bold; min-height: 52px;"

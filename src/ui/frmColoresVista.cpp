@@ -31,6 +31,7 @@ frmColoresVista::frmColoresVista(frmColores &modelo, QWidget *padre)
     gridColores_ = new QTableView(this);
     gridColores_->setObjectName(QStringLiteral("gridColores"));
     gridColores_->setModel(datos_);
+    gridColores_->setAccessibleName(QStringLiteral("Colores"));
     gridColores_->setFont(Estilo::Fuente(15));
     gridColores_->setFocusPolicy(Qt::NoFocus);
     gridColores_->setSelectionMode(QAbstractItemView::SingleSelection);

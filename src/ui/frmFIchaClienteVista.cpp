@@ -29,6 +29,7 @@ frmFIchaClienteVista::frmFIchaClienteVista(frmFIchaCliente &modelo, QWidget *pad
         auto *e = new QLineEdit(this);
         e->setFont(Estilo::Fuente(18));
         e->setMinimumHeight(56);
+        l->setBuddy(e);
         capa->addWidget(l, fila, 0);
         capa->addWidget(e, fila, 1);
         return e;
@@ -41,6 +42,8 @@ frmFIchaClienteVista::frmFIchaClienteVista(frmFIchaCliente &modelo, QWidget *pad
     txtTelefono = campo(6, QString::fromUtf8("Teléfono"));
     cmdPostal = Estilo::Boton(QStringLiteral("Teclado"), this);
     cmdTelefono = Estilo::Boton(QStringLiteral("Teclado"), this);
+    cmdPostal->setAccessibleName(QString::fromUtf8("Teclado del código postal"));
+    cmdTelefono->setAccessibleName(QString::fromUtf8("Teclado del teléfono"));
     capa->addWidget(cmdPostal, 3, 2);
     capa->addWidget(cmdTelefono, 6, 2);
     chkEstienda = new QCheckBox(QStringLiteral("Es tienda"), this);

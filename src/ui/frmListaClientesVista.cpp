@@ -30,6 +30,7 @@ frmListaClientesVista::frmListaClientesVista(frmListaClientes &modelo, QWidget *
     txtNombre_ = new QLineEdit(this);
     txtNombre_->setFont(Estilo::Fuente(18));
     txtNombre_->setMinimumHeight(Estilo::AltoBoton);
+    etiqueta->setBuddy(txtNombre_);
     auto *cmdBuscar = Estilo::Boton(QStringLiteral("Buscar"), this);
     capa->addWidget(etiqueta, 1, 0);
     capa->addWidget(txtNombre_, 1, 1);
@@ -38,6 +39,7 @@ frmListaClientesVista::frmListaClientesVista(frmListaClientes &modelo, QWidget *
     gridModel_ = new GridModel(&modelo_.gridClientes, this);
     tabla_ = new QTableView(this);
     tabla_->setModel(gridModel_);
+    tabla_->setAccessibleName(QStringLiteral("Clientes"));
     tabla_->setFont(Estilo::Fuente(16));
     tabla_->verticalHeader()->hide();
     tabla_->horizontalHeader()->setFont(Estilo::Fuente(14, true));

@@ -28,6 +28,7 @@ frmNuevoColorVista::frmNuevoColorVista(frmNuevoColor &modelo, QWidget *padre)
     txtColor_->setFont(Estilo::Fuente(20));
     txtColor_->setMinimumSize(420, Estilo::AltoBoton);
     txtColor_->setMaxLength(50);
+    txtColor_->setAccessibleName(QStringLiteral("Nombre del color"));
     capa->addWidget(txtColor_);
     auto *botones = new QHBoxLayout;
     botones->setSpacing(16);

@@ -52,14 +52,22 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
         else
             teclas->addWidget(n, 2 - (d - 1) / 3, (d - 1) % 3); // 7 8 9 on top, as on a till
     }
-    teclas->addWidget(Tecla(".", "npunto", &frmPadNumerico::npunto_Click), 3, 2);
-    teclas->addWidget(Tecla("Del", "cmdBorrar", &frmPadNumerico::cmdBorrar_Click), 0, 3);
-    teclas->addWidget(Tecla("C", "nC", &frmPadNumerico::nC_Click), 1, 3);
+    auto *punto = Tecla(".", "npunto", &frmPadNumerico::npunto_Click);
+    auto *borrar = Tecla("Del", "cmdBorrar", &frmPadNumerico::cmdBorrar_Click);
+    auto *limpiar = Tecla("C", "nC", &frmPadNumerico::nC_Click);
+    punto->setAccessibleName(QStringLiteral("Punto decimal"));
+    borrar->setAccessibleName(QString::fromUtf8("Borrar la última cifra"));
+    limpiar->setAccessibleName(QStringLiteral("Borrar todo"));
+    teclas->addWidget(punto, 3, 2);
+    teclas->addWidget(borrar, 0, 3);
+    teclas->addWidget(limpiar, 1, 3);
     auto *no = Tecla("NO", "cmdCancelar", &frmPadNumerico::cmdCancelar_Click);
+    no->setAccessibleName(QStringLiteral("Cancelar"));
     no->setStyleSheet(QStringLiteral("QPushButton { background: #f3d6d0; }"));
     teclas->addWidget(no, 2, 3);
     auto *ok = Tecla("OK", "cmdOk", &frmPadNumerico::cmdOk_Click);
     ok->setStyleSheet(QStringLiteral("QPushButton { background: #d5ebcf; }"));
+    ok->setAccessibleName(QStringLiteral("Aceptar"));
     teclas->addWidget(ok, 3, 3);
     cmdExacto_ = Tecla("", "cmdExacto", &frmPadNumerico::cmdExacto_Click);
     cmdExacto_->setFont(Estilo::Fuente(20, true));

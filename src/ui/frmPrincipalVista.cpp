@@ -86,6 +86,7 @@ QPushButton *BotonDibujo(Dibujo dibujo, const QString &nombre, const QString &ay
     b->setFixedSize(Estilo::AltoBoton, Estilo::AltoBoton);
     b->setFocusPolicy(Qt::NoFocus);
     b->setToolTip(ayuda);
+    b->setAccessibleName(ayuda);
     return b;
 }
 
@@ -130,6 +131,7 @@ frmPrincipalVista::frmPrincipalVista(frmPrincipal &modelo, QWidget *padre)
     derecha->setSpacing(8);
     derecha->addWidget(ZonaCliente());
     gridTPV_ = NuevaTabla(QStringLiteral("gridTPV"), tpv_);
+    gridTPV_->setAccessibleName(QStringLiteral("Prendas y arreglos del encargo"));
     gridTPV_->setItemDelegate(new DelegadoVenta(gridTPV_));
     gridTPV_->horizontalHeader()->setSectionResizeMode(frmPrincipal::ColNombre, QHeaderView::Stretch);
     gridTPV_->horizontalHeader()->setStretchLastSection(false);
@@ -219,6 +221,8 @@ QWidget *frmPrincipalVista::ZonaIzquierda()
     capa->setSpacing(8);
     gridFamilias_ = NuevaTabla(QStringLiteral("gridFamilias"), familias_);
     gridProductos_ = NuevaTabla(QStringLiteral("gridProductos"), productos_);
+    gridFamilias_->setAccessibleName(QStringLiteral("Familias"));
+    gridProductos_->setAccessibleName(QStringLiteral("Arreglos de la familia"));
     capa->addWidget(gridFamilias_, 1);
     capa->addWidget(gridProductos_, 1);
     cmdVerFamilias_ = Boton(QStringLiteral("Volver a Familias"), QStringLiteral("cmdVerFamilias"), zona);
@@ -273,6 +277,8 @@ QWidget *frmPrincipalVista::ZonaCliente()
     txtNombreCliente_ = NuevaCaja(QStringLiteral("txtNombreCliente"), 14);
     txtNombreCliente_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txtNombreCliente_->setMinimumWidth(150);
+    txtTelefono_->setAccessibleName(QString::fromUtf8("Teléfono"));
+    txtNombreCliente_->setAccessibleName(QStringLiteral("Nombre del cliente"));
     cmdTelefono_ = BotonDibujo(Dibujo::Telefono, QStringLiteral("cmdTelefono"),
                                QString::fromUtf8("Teléfono del cliente"), marco);
     cmdBuscarCliente_ = BotonDibujo(Dibujo::Lupa, QStringLiteral("cmdBuscarCliente"),
@@ -307,6 +313,12 @@ QWidget *frmPrincipalVista::ZonaCifras()
     txtPendiente_->setStyleSheet(txtPendiente_->styleSheet() + QStringLiteral("QLabel { color: #a01e1e; }"));
     txtCambio_->setStyleSheet(txtCambio_->styleSheet() + QStringLiteral("QLabel { color: #1e6b2e; }"));
     txtEntregado_->installEventFilter(this);
+    // A value box reads as its caption; its text is the amount.
+    txtTotal_->setAccessibleName(QStringLiteral("Importe total"));
+    txtSenal_->setAccessibleName(QString::fromUtf8("Señal"));
+    txtEntregado_->setAccessibleName(QStringLiteral("Entregado"));
+    txtPendiente_->setAccessibleName(QStringLiteral("Pendiente"));
+    txtCambio_->setAccessibleName(QStringLiteral("Cambio"));
     cmdPendiente_ = BotonDibujo(Dibujo::Dinero, QStringLiteral("cmdPendiente"),
                                 QStringLiteral("Introduzca la cantidad"), zona);
     connect(cmdPendiente_, &QPushButton::clicked, this,
@@ -337,6 +349,7 @@ QWidget *frmPrincipalVista::ZonaAcciones()
     txtFechaEntrega_->setAlignment(Qt::AlignCenter);
     txtFechaEntrega_->setFixedSize(128, Estilo::AltoBoton);
     txtFechaEntrega_->installEventFilter(this);
+    txtFechaEntrega_->setAccessibleName(QStringLiteral("Fecha de entrega"));
     cmdFechaEntrega_ = Boton(QStringLiteral("Fecha entrega"), QStringLiteral("cmdFechaEntrega"), zona);
     cmdFormasPago_ = Boton(QStringLiteral("Efectivo"), QStringLiteral("cmdFormasPago"), zona);
     auto *cmdAcabarEncargo = Boton(QStringLiteral("Fin arreglo"), QStringLiteral("cmdAcabarEncargo"), zona);
