@@ -16,15 +16,6 @@ const QString EjemploSerie = QStringLiteral("9600,n,8,1");
 const QString EjemploUsb = QStringLiteral("/dev/usb/lp0");
 const QString EjemploRed = QStringLiteral("tcp://192.168.1.50:9100");
 
-// Speeds a serial port of this machine can be set to; 1.5 stop bits it cannot do at all.
-bool AjustesUtilizables(const QString &texto)
-{
-    static const QList<int> velocidades = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
-    SalidaSerie::Ajustes a;
-    return SalidaSerie::LeerAjustes(texto, a) && velocidades.contains(a.baudios)
-           && a.bitsParada != QSerialPort::OneAndHalfStop;
-}
-
 } // namespace
 
 void frmParametrosGenerales::CargarFomulario(const std::function<void()> &mostrar)
@@ -142,7 +133,7 @@ QString frmParametrosGenerales::Validar(QString &parametrospuerto) const
             QStringLiteral("tcp://")
             + (host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host)
             + (puerto != PuertoImpresoraRed ? QLatin1Char(':') + QString::number(puerto) : QString());
-    } else if (!(dato == 0 && parametrospuerto.isEmpty()) && !AjustesUtilizables(parametrospuerto)) {
+    } else if (!(dato == 0 && parametrospuerto.isEmpty()) && !SalidaSerie::AjustesUtilizables(parametrospuerto)) {
         return QString::fromUtf8(
                    "Configuración del puerto: escriba velocidad, paridad, bits de datos y bits de "
                    "parada que admita el puerto, por ejemplo ")

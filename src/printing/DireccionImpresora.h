@@ -22,7 +22,7 @@ struct DireccionImpresora {
     // "tcp://HOST[:PORT]", or HOST[:PORT] alone; false when there is no host or the port is not
     // a TCP port.
     static bool LeerRed(const QString &texto, QString &host, int &puerto);
-    // In the shop's words, for the test ticket's report: "puerto serie COM1 (/dev/ttyS0, 9600,n,8,1)".
+    // In the shop's words, for the test ticket's report: "puerto serie COM1, /dev/ttyS0 a 9600,n,8,1".
     QString Descripcion() const;
 };
 

@@ -84,6 +84,13 @@ bool SalidaSerie::LeerAjustes(const QString &texto, Ajustes &ajustes)
     return true;
 }
 
+bool SalidaSerie::AjustesUtilizables(const QString &texto)
+{
+    static const QList<int> velocidades = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+    Ajustes a;
+    return LeerAjustes(texto, a) && velocidades.contains(a.baudios) && a.bitsParada != QSerialPort::OneAndHalfStop;
+}
+
 void SalidaSerie::Enviar(const QByteArray &bytes)
 {
     // A port that is not there costs nothing: no lock file is written for it.

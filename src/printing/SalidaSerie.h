@@ -25,6 +25,9 @@ public:
     };
     // Reads "9600,n,8,1"; false when the text is not such a setting.
     static bool LeerAjustes(const QString &texto, Ajustes &ajustes);
+    // A setting this machine's serial ports can be put in: the usual speeds from 1200 to
+    // 115200, and not 1.5 stop bits, which they cannot do at all.
+    static bool AjustesUtilizables(const QString &texto);
 
 private:
     QString dispositivo_;

@@ -1,8 +1,6 @@
 #include "PantallasQt.h"
 
 #include "cash/CopiaSeguridad.h"
-#include "core/Conexion.h"
-#include "core/Programa.h"
 #include "frmParametrosGeneralesVista.h"
 #include "masterdata/frmParametrosGenerales.h"
 
@@ -16,12 +14,10 @@ void PantallasQt::ParametrosGenerales()
         frmParametrosGeneralesVista vista(parametros, QApplication::activeWindow());
         vista.exec();
     });
-    if (parametros.SalirDelPrograma) {
-        if (G().conexion)
-            G().conexion->Cerrar();
-        G().conexion = nullptr;
+    // Leaving the event loop ends main(), which closes the connection on its way out; closing it
+    // here would leave the screens still unwinding without a database.
+    if (parametros.SalirDelPrograma)
         QApplication::exit(0);
-    }
 }
 
 void PantallasQt::CopiaSeguridad()

@@ -89,11 +89,11 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
     txtConfPuerto->setFont(Estilo::Fuente(15));
     txtConfPuerto->setMinimumHeight(44);
     lblConfPuerto->setBuddy(txtConfPuerto);
-    rejillaImpresora->addWidget(lblConfPuerto, 0, 2);
-    rejillaImpresora->addWidget(txtConfPuerto, 0, 3);
+    rejillaImpresora->addWidget(lblConfPuerto, 1, 0);
+    rejillaImpresora->addWidget(txtConfPuerto, 1, 1, 1, 4);
     rejillaImpresora->setColumnStretch(1, 0);
-    rejillaImpresora->setColumnStretch(3, 1);
-    auto *lblAnchura = new QLabel(QStringLiteral("Anchura del ticket"), this);
+    rejillaImpresora->setColumnStretch(2, 1);
+    auto *lblAnchura = new QLabel(QStringLiteral("Anchura del ticket (caracteres)"), this);
     lblAnchura->setFont(Estilo::Fuente(13));
     txtAnchuraCarro = new QLineEdit(this);
     txtAnchuraCarro->setFont(Estilo::Fuente(15));
@@ -101,8 +101,8 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
     txtAnchuraCarro->setMaximumWidth(90);
     txtAnchuraCarro->setAccessibleName(QStringLiteral("Anchura del ticket"));
     lblAnchura->setBuddy(txtAnchuraCarro);
-    rejillaImpresora->addWidget(lblAnchura, 0, 4);
-    rejillaImpresora->addWidget(txtAnchuraCarro, 0, 5);
+    rejillaImpresora->addWidget(lblAnchura, 0, 3, Qt::AlignRight);
+    rejillaImpresora->addWidget(txtAnchuraCarro, 0, 4);
     capa->addWidget(impresora);
 
     capa->addStretch();
