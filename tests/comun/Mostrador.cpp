@@ -143,8 +143,8 @@ QString Mostrador::Pantalla() const
     for (const QString &t : {p.txtTotal, p.txtSenal, p.txtEntregado, p.txtPendiente, p.txtCambio,
                              p.txtFechaEntrega, p.lblNumReferencia, p.cmdFormasPagoCaption})
         r += t + QLatin1Char('|');
-    for (int v : {p.IdClienteVenta, p.IdArregloVenta, p.ClienteEsTienda, int(p.ArregloCargado), p.IdUsuarioVenta,
-                  p.IdFormaPagoVenta, int(p.EntregarAlAcabar), int(G().EntregandoArreglo)})
+    for (int v : {p.IdClienteVenta, p.IdArregloVenta, p.ClienteEsTienda, int(p.ArregloCargado),
+                  p.IdUsuarioVenta, p.IdFormaPagoVenta, int(p.EntregarAlAcabar), int(G().EntregandoArreglo)})
         r += QString::number(v) + QLatin1Char('|');
     return r;
 }
@@ -152,6 +152,6 @@ QString Mostrador::Pantalla() const
 bool Mostrador::PantallaVacia() const
 {
     return p.gridTPV.Rows() == 1 && p.IdArregloVenta == 0 && p.IdClienteVenta == 0 && p.IdUsuarioVenta == 0
-           && p.txtTotal == QLatin1String("0.00") && p.txtEntregado == QLatin1String("0.00") && !p.ArregloCargado
-           && !p.EntregarAlAcabar && !G().EntregandoArreglo;
+           && p.txtTotal == QLatin1String("0.00") && p.txtEntregado == QLatin1String("0.00")
+           && !p.ArregloCargado && !p.EntregarAlAcabar && !G().EntregandoArreglo;
 }

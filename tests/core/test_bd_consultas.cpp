@@ -224,18 +224,6 @@ private Q_SLOTS:
         QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 11);
         QCOMPARE(DimeSumaCajaArreglo(2), 6.0);
     }
-
-    void tiendaDeDemostracion()
-    {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        const qint64 ultimo = DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos"));
-        QVERIFY(ultimo > 0);
-        QVERIFY(ExisteArreglo(ultimo));
-        QCOMPARE(DimeNombreClienteArreglo(ultimo).isEmpty(), false);
-        QVERIFY(DimeTotalArreglo(ultimo) > 0);
-        QCOMPARE(DimeUltimoCierre().isEmpty(), false);
-    }
 };
 
 QTEST_GUILESS_MAIN(PruebaConsultas)

@@ -14,7 +14,8 @@ const QString Pantalon = QString::fromUtf8("Pantalón");
 const QString Falda = QStringLiteral("Falda");
 const QString Bajo = QStringLiteral("Bajo");
 
-const QString PreguntaSenal = QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?");
+const QString PreguntaSenal =
+    QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?");
 const QString PreguntaOtraVez = QString::fromUtf8("¿Imprimir de nuevo el ticket?");
 QString PreguntaPrendas(int n)
 {
@@ -43,8 +44,9 @@ QStringList Lineas(Mostrador &m, int idarreglo)
                        "arreglos_detalles where idarreglo = %1 order by idarreglodetalle")
             .arg(idarreglo));
     for (; !rs.EOF_(); rs.MoveNext())
-        r.append(QStringList{TextoDeValor(rs.Campo(0)), TextoDeValor(rs.Campo(1)), FormatoImporte(rs.Campo(2)),
-                             TextoDeValor(rs.Campo(3)), FormatoFecha(rs.Campo(4), QStringLiteral("dd/MM/yyyy"))}
+        r.append(QStringList{TextoDeValor(rs.Campo(0)), TextoDeValor(rs.Campo(1)),
+                             FormatoImporte(rs.Campo(2)), TextoDeValor(rs.Campo(3)),
+                             FormatoFecha(rs.Campo(4), QStringLiteral("dd/MM/yyyy"))}
                      .join(QLatin1Char('|')));
     return r;
 }
@@ -82,17 +84,22 @@ private Q_SLOTS:
         m.p.IdUsuarioVenta = 2;
         m.Entregado(QStringLiteral("1300"));
         QCOMPARE(m.Guardar(0), 40);
-        QCOMPARE(Lineas(m, 40), L({"40.1|1|8.00|Pantalón d'Ana|10/12/2026", "40.1|3|12.00|Pantalón d'Ana|10/12/2026",
-                                   "40.2|7|1,234.50|-- Falda --|12/12/2026"}));
+        QCOMPARE(Lineas(m, 40),
+                 L({"40.1|1|8.00|Pantalón d'Ana|10/12/2026", "40.1|3|12.00|Pantalón d'Ana|10/12/2026",
+                    "40.2|7|1,234.50|-- Falda --|12/12/2026"}));
         // Only the money kept: 1300 handed over less 45.50 of change.
-        Recordset rs = m.b.conexion.AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = 40"));
-        QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("idusuario"))) + TextoDeValor(rs.Campo(QStringLiteral("idcliente")))
+        Recordset rs =
+            m.b.conexion.AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = 40"));
+        QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("idusuario")))
+                     + TextoDeValor(rs.Campo(QStringLiteral("idcliente")))
                      + TextoDeValor(rs.Campo(QStringLiteral("pagado"))),
                  QStringLiteral("210"));
         QCOMPARE(FormatoImporte(rs.Campo(QStringLiteral("entregado"))), QStringLiteral("1,254.50"));
-        QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("fechaprevistaentrega"))), QStringLiteral("12/12/2026"));
+        QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("fechaprevistaentrega"))),
+                 QStringLiteral("12/12/2026"));
         if (m.b.conexion.motor() == Motor::SQLite)
-            QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("fechaarreglo"))), QStringLiteral("05/12/2026 10:30:00"));
+            QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("fechaarreglo"))),
+                     QStringLiteral("05/12/2026 10:30:00"));
 
         // Garments due past 2029 keep their century; a garment without a date stores none.
         m.p.ReiniciarVenta();
@@ -116,9 +123,11 @@ private Q_SLOTS:
         // day it came in, and its delivery date was chosen by hand.
         m.b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, precio2, precio3, activo",
                      {"90, 2, 'Bordado', 20, 16, 8, 0"});
-        m.b.Insertar("arreglos", "idusuario, idarreglo, fechaarreglo, fechaprevistaentrega, idcliente, entregado, pagado",
+        m.b.Insertar("arreglos",
+                     "idusuario, idarreglo, fechaarreglo, fechaprevistaentrega, idcliente, entregado, pagado",
                      {"2, 70, '2026-12-01 11:00:00', '2026-12-20 00:00:00', 1, 10, 0"});
-        m.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, fechaentrega",
+        m.b.Insertar("arreglos_detalles",
+                     "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, fechaentrega",
                      {"70, 1, 7.5, 'Pantalón negro', '70.1', '2026-12-10 00:00:00'",
                       "70, 3, 8.5, 'Pantalón negro', '70.1', '2026-12-10 00:00:00'",
                       "70, 90, 20, 'Falda azul', '70.2', '2026-12-01 00:00:00'",
@@ -133,10 +142,11 @@ private Q_SLOTS:
         QCOMPARE(m.Columna(frmPrincipal::ColImporte), L({"--", "7.50", "8.50", "--", "20.00", "6.00"}));
         QCOMPARE(m.Columna(frmPrincipal::ColFecha), L({"10/12/26", "", "", "01/12/26", "", ""}));
         QCOMPARE(m.Columna(frmPrincipal::ColPrenda), L({"1", "", "", "2", "", ""}));
-        QCOMPARE(QStringList({m.p.txtTotal, m.p.txtSenal, m.p.txtPendiente, m.p.txtFechaEntrega, m.p.txtTelefono,
-                              m.p.txtNombreCliente, m.p.lblAtendidopor, m.p.lblNumReferencia}),
-                 L({"42.00", "10.00", "32.00", "20/12/26", "600111222", "María Muñoz García", "Atendido por: Carmen",
-                    "Ref. 70"}));
+        QCOMPARE(
+            QStringList({m.p.txtTotal, m.p.txtSenal, m.p.txtPendiente, m.p.txtFechaEntrega, m.p.txtTelefono,
+                         m.p.txtNombreCliente, m.p.lblAtendidopor, m.p.lblNumReferencia}),
+            L({"42.00", "10.00", "32.00", "20/12/26", "600111222", "María Muñoz García",
+               "Atendido por: Carmen", "Ref. 70"}));
         QVERIFY(m.p.ArregloCargado && !m.p.EntregarAlAcabar && m.p.cmdTelefonoEnabled);
 
         // Paid up and finished by someone else: every line stays as it was, the money is booked.
@@ -145,7 +155,8 @@ private Q_SLOTS:
         QCOMPARE(m.dialogos.mensajes, QStringList());
         QCOMPARE(m.dialogos.preguntas.last(), PreguntaOtraVez);
         QCOMPARE(Lineas(m, 70), antes);
-        QCOMPARE(m.Valor(QStringLiteral("select fechaprevistaentrega from arreglos")), QStringLiteral("20/12/2026"));
+        QCOMPARE(m.Valor(QStringLiteral("select fechaprevistaentrega from arreglos")),
+                 QStringLiteral("20/12/2026"));
         QCOMPARE(m.Importe(QStringLiteral("select sum(importe) from caja where concepto = 'Ref. 70'")), 42.0);
         QVERIFY(m.PantallaVacia());
 
@@ -160,11 +171,13 @@ private Q_SLOTS:
         m.p.MeterProductoEnGridTPV(5);
         m.p.IdUsuarioVenta = 3;
         QCOMPARE(m.Guardar(70), 70);
-        QCOMPARE(Lineas(m, 70), L({"70.1|1|8.00|Pantalón negro|10/12/2026", "70.1|3|9.50|Pantalón negro|10/12/2026",
-                                   "70.1|5|15.00|Pantalón negro|10/12/2026"}));
+        QCOMPARE(Lineas(m, 70),
+                 L({"70.1|1|8.00|Pantalón negro|10/12/2026", "70.1|3|9.50|Pantalón negro|10/12/2026",
+                    "70.1|5|15.00|Pantalón negro|10/12/2026"}));
         QCOMPARE(m.p.gridTPV.TextMatrix(4, frmPrincipal::ColIdDetalle),
                  m.Valor(QStringLiteral("select max(idarreglodetalle) from arreglos_detalles")));
-        QCOMPARE(m.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 70")), QStringLiteral("3"));
+        QCOMPARE(m.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 70")),
+                 QStringLiteral("3"));
         // Saving again changes nothing; left with no line, the order keeps none. Order 39 is untouched.
         const QString volcado = m.Volcado();
         QCOMPARE(m.Guardar(70), 70);
@@ -267,7 +280,8 @@ private Q_SLOTS:
         m.Acabar(1, {6, 7, 7});
         QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 3")),
                  QStringLiteral("3"));
-        QCOMPARE(m.Valor(QStringLiteral("select count(*) from caja where idarreglo = 3")), QStringLiteral("0"));
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from caja where idarreglo = 3")),
+                 QStringLiteral("0"));
     }
 
     void fallosNoDejanNada()
@@ -308,8 +322,8 @@ private Q_SLOTS:
         m.Acabar(1, {6, 6});
         ApartarTabla(m, "productos", false);
         QCOMPARE(m.dialogos.mensajes.size(), 1);
-        QVERIFY(m.dialogos.mensajes[0].startsWith(
-            QStringLiteral("El arreglo se ha guardado con la Ref. 41, pero no se pudieron imprimir sus tickets.")));
+        QVERIFY(m.dialogos.mensajes[0].startsWith(QStringLiteral(
+            "El arreglo se ha guardado con la Ref. 41, pero no se pudieron imprimir sus tickets.")));
         QVERIFY(m.PantallaVacia());
         m.p.cmdComenzar_Click();
         QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 41")),
@@ -333,14 +347,16 @@ private Q_SLOTS:
         m.dialogos.mensajes.clear();
         m.p.cmdAcabarEncargo_Click();
         QCOMPARE(m.dialogos.mensajes,
-                 QStringList{QString::fromUtf8("Debe saldar la cuenta de este arreglo. Faltan por cobrar 0.50 €.")});
+                 QStringList{
+                     QString::fromUtf8("Debe saldar la cuenta de este arreglo. Faltan por cobrar 0.50 €.")});
         QCOMPARE(m.Volcado(), bd);
 
         m.Entregado(QStringLiteral("20"));
         m.Acabar(2, {7, 7});
         QCOMPARE(m.Valor(QStringLiteral("select entregadoacliente from arreglos")), QStringLiteral("1"));
         QVERIFY(!m.Valor(QStringLiteral("select fecharealentrega from arreglos")).isEmpty());
-        QCOMPARE(m.Columna(QStringLiteral("select listoparaentrega from arreglos_detalles")), L({"1", "1", "1"}));
+        QCOMPARE(m.Columna(QStringLiteral("select listoparaentrega from arreglos_detalles")),
+                 L({"1", "1", "1"}));
         QCOMPARE(DimeSumaCajaArreglo(1), 29.0);
         QVERIFY(m.PantallaVacia());
         QVERIFY(m.p.cmdTelefonoEnabled && m.p.gridProductosEnabled);
@@ -353,16 +369,19 @@ private Q_SLOTS:
         m.dialogos.mensajes.clear();
         m.Acabar(1, {7, 7});
         QCOMPARE(m.dialogos.mensajes,
-                 QStringList{QString::fromUtf8("La cuenta no se ha saldado.\r\nAl tratarse de un cliente especial, "
-                                               "consulte en COBROS A TIENDAS.\r\nSe han añadido 7.00 €. a la cuenta")});
-        QCOMPARE(m.Valor(QStringLiteral("select listoparaentrega from arreglos_detalles where idarreglo = 2")),
-                 QStringLiteral("1"));
+                 QStringList{QString::fromUtf8(
+                     "La cuenta no se ha saldado.\r\nAl tratarse de un cliente especial, "
+                     "consulte en COBROS A TIENDAS.\r\nSe han añadido 7.00 €. a la cuenta")});
+        QCOMPARE(
+            m.Valor(QStringLiteral("select listoparaentrega from arreglos_detalles where idarreglo = 2")),
+            QStringLiteral("1"));
     }
 
     void reiniciarBorraSoloElReservado()
     {
         Mostrador m;
-        m.b.Insertar("arreglos", "idusuario, idarreglo, idcliente, entregado, pagado", {"1, 50, 1, 0, 0", "1, 51, 1, 0, 0"});
+        m.b.Insertar("arreglos", "idusuario, idarreglo, idcliente, entregado, pagado",
+                     {"1, 50, 1, 0, 0", "1, 51, 1, 0, 0"});
         m.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda",
                      {"50, 1, 8, '50.1'", "51, 1, 8, '51.1'"});
         // A number reserved for a sale never finished goes with its lines; a reopened order stays.
@@ -371,8 +390,9 @@ private Q_SLOTS:
         m.p.IdArregloVenta = 51;
         m.p.ArregloCargado = true;
         m.p.ReiniciarVenta();
-        QCOMPARE(m.Columna(QStringLiteral("select idarreglo from arreglos_detalles union all select idarreglo from "
-                                          "arreglos")),
+        QCOMPARE(m.Columna(
+                     QStringLiteral("select idarreglo from arreglos_detalles union all select idarreglo from "
+                                    "arreglos")),
                  L({"51", "51"}));
     }
 };

@@ -84,10 +84,12 @@ private Q_SLOTS:
         m.Producto(Bajo);
         m.pantallas.colores = {QStringLiteral("Rojo"), QString(), QStringLiteral("Azul marino")};
         m.Tocar(1, frmPrincipal::ColNombre);
-        QCOMPARE(m.p.gridTPV.TextMatrix(1, frmPrincipal::ColNombre), QString::fromUtf8("-- Pantalón Rojo --"));
+        QCOMPARE(m.p.gridTPV.TextMatrix(1, frmPrincipal::ColNombre),
+                 QString::fromUtf8("-- Pantalón Rojo --"));
         QCOMPARE(m.p.gridTPV.RowHeight(1), frmPrincipal::AltoFila);
         m.Tocar(1, frmPrincipal::ColNombre); // closed: nothing changes
-        QCOMPARE(m.p.gridTPV.TextMatrix(1, frmPrincipal::ColNombre), QString::fromUtf8("-- Pantalón Rojo --"));
+        QCOMPARE(m.p.gridTPV.TextMatrix(1, frmPrincipal::ColNombre),
+                 QString::fromUtf8("-- Pantalón Rojo --"));
         // A label that outgrows one line gets two; product lines have no colour.
         m.Tocar(1, frmPrincipal::ColNombre);
         QCOMPARE(m.p.gridTPV.RowHeight(1), 2 * frmPrincipal::AltoFila);
@@ -210,16 +212,17 @@ private Q_SLOTS:
         m.b.Insertar("clientes", "nombre, telefono, estienda",
                      {"'Ana Gil', '600111222', 1", "'Eva Sanz', '', 0", "'Luis Sanz', '', 0"});
         for (const char *nombre : {"Ana Gil", "Luis Sanz"}) {
-            m.pantallas.elegido =
-                m.Valor(QStringLiteral("select idcliente from clientes where nombre = '%1'").arg(QString::fromUtf8(nombre))).toInt();
+            m.pantallas.elegido = m.Valor(QStringLiteral("select idcliente from clientes where nombre = '%1'")
+                                              .arg(QString::fromUtf8(nombre)))
+                                      .toInt();
             m.p.cmdBuscarCliente_Click();
             QCOMPARE(m.p.IdClienteVenta, m.pantallas.elegido);
             QCOMPARE(m.p.txtNombreCliente, QString::fromUtf8(nombre));
         }
 
         // An unknown telephone opens the card once; closed unsaved, no customer stays on the sale.
-        m.dialogos.pad = {QStringLiteral("699000111"), QStringLiteral("699000111"), QStringLiteral("915556677"),
-                          QString()};
+        m.dialogos.pad = {QStringLiteral("699000111"), QStringLiteral("699000111"),
+                          QStringLiteral("915556677"), QString()};
         m.p.cmdTelefono_Click();
         QCOMPARE(m.pantallas.fichas, L({"699000111/0"}));
         QCOMPARE(m.p.IdClienteVenta, 0);
@@ -251,8 +254,8 @@ private Q_SLOTS:
         m.dialogos.siNo = {7, 6, 6};
         for (int i = 0; i < 5; ++i)
             m.p.cmdMerceria_Click();
-        QCOMPARE(m.dialogos.preguntas, L({"Confirmar venta de mercería de 3.5€?", "Confirmar venta de mercería de 3.5€?",
-                                           "Imprimir ticket"}));
+        QCOMPARE(m.dialogos.preguntas, L({"Confirmar venta de mercería de 3.5€?",
+                                          "Confirmar venta de mercería de 3.5€?", "Imprimir ticket"}));
         QCOMPARE(m.dialogos.mensajes.size(), 2);
         // Cash, whatever the order on screen shows, which stays as it was.
         QCOMPARE(m.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("1"));

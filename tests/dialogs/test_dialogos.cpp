@@ -13,8 +13,8 @@ class PruebaDialogos : public QObject
     Q_OBJECT
 
     // Loads the keypad, lets `usuario` play the window, and returns the answer.
-    static QString Teclear(frmPadNumerico &pad, const std::function<void()> &usuario, bool letraGrande = false,
-                           const QString &exacto = QString())
+    static QString Teclear(frmPadNumerico &pad, const std::function<void()> &usuario,
+                           bool letraGrande = false, const QString &exacto = QString())
     {
         pad.MostrarModal = usuario;
         QString valor = QStringLiteral("sin tocar");
@@ -28,7 +28,8 @@ private Q_SLOTS:
         frmPadNumerico pad;
         QCOMPARE(Teclear(pad,
                          [&] {
-                             pad.n_Click(1), pad.n_Click(2), pad.npunto_Click(), pad.n_Click(5), pad.n_Click(7);
+                             pad.n_Click(1), pad.n_Click(2), pad.npunto_Click(), pad.n_Click(5),
+                                 pad.n_Click(7);
                              pad.cmdBorrar_Click();
                              QCOMPARE(pad.lblTitulo, QStringLiteral("Dinero inicial en caja"));
                              pad.cmdOk_Click();
@@ -58,9 +59,11 @@ private Q_SLOTS:
 
         // The money keypad answers the exact amount owed with one key, whatever was typed; without
         // an amount the key does nothing.
-        QCOMPARE(Teclear(pad, [&] { pad.n_Click(4), pad.cmdExacto_Click(); }, false, QStringLiteral("52.5")),
+        QCOMPARE(Teclear(
+                     pad, [&] { pad.n_Click(4), pad.cmdExacto_Click(); }, false, QStringLiteral("52.5")),
                  QStringLiteral("52.5"));
-        QCOMPARE(Teclear(pad, [&] { pad.n_Click(4), pad.cmdExacto_Click(), pad.cmdOk_Click(); }), QStringLiteral("4"));
+        QCOMPARE(Teclear(pad, [&] { pad.n_Click(4), pad.cmdExacto_Click(), pad.cmdOk_Click(); }),
+                 QStringLiteral("4"));
     }
 
     void calendario()
@@ -85,8 +88,8 @@ private Q_SLOTS:
         QVERIFY(b.dialogos.preguntas.isEmpty());
 
         // One touch for the usual promises.
-        const std::pair<int, const char *> atajos[] = {{1, "6/12/2026"}, {2, "7/12/2026"}, {3, "8/12/2026"},
-                                                       {7, "12/12/2026"}};
+        const std::pair<int, const char *> atajos[] = {
+            {1, "6/12/2026"}, {2, "7/12/2026"}, {3, "8/12/2026"}, {7, "12/12/2026"}};
         for (const auto &[dias, esperada] : atajos) {
             QCOMPARE(elegir([&, dias = dias] {
                          cal.Cal1 = QDate(2027, 1, 1);
@@ -112,8 +115,9 @@ private Q_SLOTS:
                  }),
                  QString());
         QCOMPARE(b.dialogos.preguntas.size(), 3);
-        QCOMPARE(b.dialogos.preguntas[0],
-                 QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy\r\n¿Desea continuar?"));
+        QCOMPARE(
+            b.dialogos.preguntas[0],
+            QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy\r\n¿Desea continuar?"));
     }
 
     void mensajes()
@@ -137,7 +141,8 @@ private Q_SLOTS:
     {
         BaseDePrueba b; // Efectivo 1, Tarjeta 2, Bizum 3; Encargada 1
         b.Insertar("usuarios", "idusuario, nombre", {"5, 'Zoe'", "4, 'Ángela'"});
-        b.conexion.Ejecutar(QStringLiteral("update formaspago set nombre = 'Tarjeta  ' where idformapago = 2"));
+        b.conexion.Ejecutar(
+            QStringLiteral("update formaspago set nombre = 'Tarjeta  ' where idformapago = 2"));
         frmUsuario u;
         frmFormaPago f;
         int id = -1;
@@ -149,7 +154,8 @@ private Q_SLOTS:
             int idusuario, idformapago;
             const char *formapago;
         } casos[] = {
-            {[&] { u.cmdCancelar_Click(), u.cmdAceptar_Click(); }, [&] { f.cmdAceptar_Click(); }, 4, 3, "Bizum"},
+            {[&] { u.cmdCancelar_Click(), u.cmdAceptar_Click(); }, [&] { f.cmdAceptar_Click(); }, 4, 3,
+             "Bizum"},
             {[&] { u.gridTrabajadores_Click(3), u.gridTrabajadores_Click(0), u.cmdAceptar_Click(); },
              [&] { f.gridTrabajadores_Click(3), f.cmdAceptar_Click(); }, 5, 2, "Tarjeta"},
             {[&] { u.gridTrabajadores_Click(2); }, [&] { f.gridTrabajadores_Click(2); }, 0, 0, ""},

@@ -39,7 +39,10 @@ public:
         ++toques;
         QTest::mouseClick(w, Qt::LeftButton);
     }
-    void Tocar(QWidget &v, const char *boton) { Tocar(v.findChild<QPushButton *>(QString::fromLatin1(boton))); }
+    void Tocar(QWidget &v, const char *boton)
+    {
+        Tocar(v.findChild<QPushButton *>(QString::fromLatin1(boton)));
+    }
     void TocarCelda(QTableView *t, const QModelIndex &i)
     {
         ++toques;
@@ -141,8 +144,9 @@ Resultado TomarPedido(bool atajos)
     u.Tocar(v, "cmdAcabarEncargo");
 
     Resultado r{u.toques, {}, impresora.Bytes(), tpv->model()->rowCount() == 0 && familias->isVisible()};
-    for (const char *sql : {"select * from arreglos", "select * from arreglos_detalles order by idarreglodetalle",
-                            "select * from caja"}) {
+    for (const char *sql :
+         {"select * from arreglos", "select * from arreglos_detalles order by idarreglodetalle",
+          "select * from caja"}) {
         Recordset rs = b.conexion.AbrirRecordset(QString::fromLatin1(sql));
         for (; !rs.EOF_(); rs.MoveNext())
             for (int i = 0; i < rs.NumCampos(); ++i)
