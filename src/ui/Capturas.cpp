@@ -2,6 +2,7 @@
 
 #include "CapturasClientes.h"
 #include "CapturasDialogos.h"
+#include "CapturasOpciones.h"
 #include "CapturasReabrir.h"
 #include "CapturasTickets.h"
 #include "CapturasVenta.h"
@@ -87,6 +88,8 @@ int HacerCapturas(const QString &carpeta)
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasReabrir())
         ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasOpciones())
+        ok &= Guardar(ventana.get(), carpeta, nombre, nombre == QLatin1String("FRMoPCIONES") ? QSize(1024, 768) : QSize());
     ok &= CapturarDialogos(carpeta);
 
     G().dialogos = nullptr;

@@ -12,4 +12,10 @@ public:
     QString Colores() override;
     void NuevoColor() override;
     int AnchoTextoTwips(const QString &texto) const override;
+    void Opciones() override;
+    void ListaTrabajadores() override;
+    void NuevoTrabajador(int idcosturera) override;
+    void ListaEntregar(int idarreglo) override;
+    void ListaPrendas(int idarreglo) override;
+    void ArreglosCliente(int idcliente) override;
 };
