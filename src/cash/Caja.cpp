@@ -25,10 +25,13 @@ void MeterMovimientoCaja(double importe, const QString &concepto, const QString 
 
 void BorrarArreglo(qint64 idarreglo)
 {
+    // All three or none: half an annulled order would linger in the lists or in the cash.
     const QString n = QString::number(idarreglo);
+    Transaccion t(Bd());
     Bd().Ejecutar(QStringLiteral("delete from arreglos_detalles where idarreglo = ") + n);
     Bd().Ejecutar(QStringLiteral("delete from arreglos where idarreglo = ") + n);
     Bd().Ejecutar(QStringLiteral("delete from caja where idarreglo = ") + n);
+    t.Confirmar();
 }
 
 void cmdSacarDinero_Click()

@@ -47,6 +47,13 @@ public:
     virtual void NuevaFamilia(int idfamilia) { Q_UNUSED(idfamilia); }
     virtual void MantProductos(int idproducto) { Q_UNUSED(idproducto); }
     virtual void ListadoProductos() {}
+    // The garments of one order: for handing it over, and as seen from the customer's history.
+    virtual void ListaEntregar(int idarreglo) { Q_UNUSED(idarreglo); }
+    virtual void ListaPrendas(int idarreglo) { Q_UNUSED(idarreglo); }
+    // Every garment a customer has brought.
+    virtual void ArreglosCliente(int idcliente) { Q_UNUSED(idcliente); }
+    // The worker dialog: idcosturera 0 for a new worker.
+    virtual void NuevoTrabajador(int idcosturera) { Q_UNUSED(idcosturera); }
 
     // Width of a text in the sale screen's grid font, in twips; 0 when there is no screen.
     virtual int AnchoTextoTwips(const QString &texto) const

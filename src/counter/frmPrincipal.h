@@ -137,6 +137,11 @@ public:
     void cmdMerceria_Click();
     void Command1_Click();
     void cmdCalculadora_Click();
+    // The back office and the hand-over: each may leave an order in G().ArregloACargar, which the
+    // screen then loads in place of the one on it.
+    void cmdVerOpciones_Click();
+    void cmdEntregaarreglos_Click();
+    void CargarArregloACargar();
 
 private:
     bool EncargoCompleto();

@@ -213,7 +213,8 @@ void frmPrincipal::gridTPV_Click()
 {
     const int R = gridTPV.Row;
     const int C = gridTPV.Col;
-    if (R < 1 || R >= gridTPV.Rows())
+    // An order being handed over keeps its stored lines exactly as they are.
+    if (R < 1 || R >= gridTPV.Rows() || EntregarAlAcabar)
         return;
 
     // An empty garment at the end goes, and an empty one before it with it.

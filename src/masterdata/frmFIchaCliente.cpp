@@ -4,6 +4,7 @@
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/Pantallas.h"
 #include "core/Programa.h"
 
 void frmFIchaCliente::CargarFormulario(const QString &telefono, int idcliente, const std::function<void()> &mostrar)
@@ -80,4 +81,10 @@ void frmFIchaCliente::cmdPostal_Click()
 void frmFIchaCliente::cmdTelefono_Click()
 {
     txtTelefono = Dlg().PadNumerico(QString::fromUtf8("Teléfono"), true);
+}
+
+void frmFIchaCliente::cmdVerArreglos_Click()
+{
+    if (IdCliente != 0 && G().pantallas)
+        G().pantallas->ArreglosCliente(IdCliente);
 }

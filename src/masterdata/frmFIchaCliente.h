@@ -23,6 +23,7 @@ public:
     void cmdCancelar_Click() { Abierto = false; }
     void cmdPostal_Click();
     void cmdTelefono_Click();
+    void cmdVerArreglos_Click();
     void Form_KeyPress(int tecla)
     {
         if (tecla == 27)

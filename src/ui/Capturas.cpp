@@ -4,6 +4,7 @@
 #include "CapturasDialogos.h"
 #include "CapturasParametros.h"
 #include "CapturasLiquidaciones.h"
+#include "CapturasOpciones.h"
 #include "CapturasReabrir.h"
 #include "CapturasTextoPlano.h"
 #include "CapturasTaller.h"
@@ -97,6 +98,8 @@ int HacerCapturas(const QString &carpeta)
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasLiquidaciones())
         ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasOpciones())
+        ok &= Guardar(ventana.get(), carpeta, nombre, nombre == QLatin1String("FRMoPCIONES") ? QSize(1024, 768) : QSize());
     ok &= CapturarDialogos(carpeta);
     for (auto &[nombre, ventana] : VentanasTextoPlano())
         ok &= Guardar(ventana.get(), carpeta, nombre);

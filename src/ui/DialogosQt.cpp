@@ -10,6 +10,7 @@
 #include "dialogs/frmUsuario.h"
 #include "frmCalendarVista.h"
 #include "frmPadNumericoVista.h"
+#include "masterdata/frmTrabajadores.h"
 
 #include <QApplication>
 
@@ -78,4 +79,13 @@ void DialogosQt::FormaPago(QString &nombre, int &idformapago)
     frmFormaPago modelo;
     SelectorVista vista(modelo, Padre());
     modelo.CargarFormulario(nombre, idformapago);
+}
+
+int DialogosQt::Trabajador()
+{
+    frmTrabajadores modelo;
+    SelectorVista vista(modelo, Padre());
+    int idcosturera = 0;
+    modelo.CargarFormulario(idcosturera);
+    return idcosturera;
 }

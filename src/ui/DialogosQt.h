@@ -18,6 +18,7 @@ public:
     QString Calendario() override;
     int Usuario() override;
     void FormaPago(QString &nombre, int &idformapago) override;
+    int Trabajador() override;
 
 private:
     QWidget *Padre() const;

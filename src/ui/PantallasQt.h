@@ -25,4 +25,10 @@ public:
     void NuevaFamilia(int idfamilia) override;
     void MantProductos(int idproducto) override;
     void ListadoProductos() override;
+    void Opciones() override;
+    void ListaTrabajadores() override;
+    void NuevoTrabajador(int idcosturera) override;
+    void ListaEntregar(int idarreglo) override;
+    void ListaPrendas(int idarreglo) override;
+    void ArreglosCliente(int idcliente) override;
 };

@@ -55,7 +55,6 @@ frmFIchaClienteVista::frmFIchaClienteVista(frmFIchaCliente &modelo, QWidget *pad
     auto *botones = new QHBoxLayout;
     cmdVerArreglos = Estilo::Boton(QStringLiteral("Arreglos del cliente"), this);
     cmdVerArreglos->setMinimumWidth(240);
-    cmdVerArreglos->setEnabled(false); // the customer's orders screen is not in this version yet
     cmdAceptar = Estilo::Boton(QStringLiteral("Aceptar"), this);
     cmdCancelar = Estilo::Boton(QStringLiteral("Cancelar"), this);
     botones->addWidget(cmdVerArreglos);
@@ -69,6 +68,8 @@ frmFIchaClienteVista::frmFIchaClienteVista(frmFIchaCliente &modelo, QWidget *pad
     connect(cmdAceptar, &QPushButton::clicked, this, [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
     connect(cmdCancelar, &QPushButton::clicked, this,
             [this] { Ejecutar([this] { modelo_.cmdCancelar_Click(); }); });
+    connect(cmdVerArreglos, &QPushButton::clicked, this,
+            [this] { Ejecutar([this] { modelo_.cmdVerArreglos_Click(); }); });
     connect(cmdPostal, &QPushButton::clicked, this, [this] { Ejecutar([this] { modelo_.cmdPostal_Click(); }); });
     connect(cmdTelefono, &QPushButton::clicked, this,
             [this] { Ejecutar([this] { modelo_.cmdTelefono_Click(); }); });

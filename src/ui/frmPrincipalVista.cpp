@@ -385,8 +385,8 @@ QWidget *frmPrincipalVista::BarraInferior()
     };
     const BotonBarra botones[] = {
         {"Mercería", "cmdMerceria", &frmPrincipal::cmdMerceria_Click},
-        {"Entrega de arreglos", "cmdEntregaarreglos", nullptr},
-        {"Opciones", "cmdVerOpciones", nullptr},
+        {"Entrega de arreglos", "cmdEntregaarreglos", &frmPrincipal::cmdEntregaarreglos_Click},
+        {"Opciones", "cmdVerOpciones", &frmPrincipal::cmdVerOpciones_Click},
         {"Calculad.", "cmdCalculadora", &frmPrincipal::cmdCalculadora_Click},
         {"Abrir cajón", "Command1", &frmPrincipal::Command1_Click},
     };

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Pantallas;
+
+// The back-office menu: three columns of large buttons, each opening a screen behind the counter
+// or running a short action. It keeps nothing between openings. A screen that hands an order to
+// the sale screen (modify, hand over) leaves it in G().ArregloACargar, and the menu then closes
+// so that the sale screen can load it.
+class FRMoPCIONES
+{
+public:
+    bool Abierto = false;
+    // "Cerrar programa" confirmed: the connection is closed and the program must end at once.
+    bool TerminarPrograma = false;
+
+    // Buttons whose screens are not in the program yet stay in place, inactive.
+    bool cmdAsignarArreglosEnabled = true;
+    bool cmdPendientePorTrabajadorEnabled = false;
+    bool cmdEntregaTerminadosEnabled = true;
+    bool cmdModificarArregloEnabled = true;
+    bool cmdAnularArregloEnabled = true;
+    bool cmdPagosTrabajadoresEnabled = false;
+    bool cmdAtrasadosEnabled = false;
+    bool cmdCobrostiendasEnabled = false;
+    bool Command1Enabled = true;
+    bool cmdNuevoArregloEnabled = false;
+    bool cmdTiposFamiliasEnabled = false;
+    bool Command4Enabled = true;
+    bool cmdListaCleintesEnabled = true;
+    bool cmdCopiaSeguridadEnabled = false;
+    bool cmdHojaVentaEnabled = false;
+    bool cmdHistoricoCajasEnabled = false;
+    bool cmdSacarDineroEnabled = true;
+    bool cmdAbrirCajonEnabled = true;
+    bool Command2Enabled = true;
+    bool cmdConfigEnabled = false;
+
+    // Shows the menu through `mostrar` (modal) until a handler closes it.
+    void CargarFormulario(const std::function<void()> &mostrar);
+    void salirformulario() { Abierto = false; }
+    void Form_KeyPress(int tecla);
+
+    // Arreglos
+    void cmdAsignarArreglos_Click();
+    void cmdPendientePorTrabajador_Click();
+    void cmdEntregaTerminados_Click();
+    void cmdModificarArreglo_Click();
+    void cmdAnularArreglo_Click();
+    void cmdPagosTrabajadores_Click();
+    void cmdAtrasados_Click();
+    void cmdCobrostiendas_Click();
+    void Command1_Click();
+    // Mantenimiento de datos
+    void cmdNuevoArreglo_Click();
+    void cmdTiposFamilias_Click();
+    void Command4_Click();
+    void cmdListaCleintes_Click();
+    void cmdCopiaSeguridad_Click();
+    // Cajas
+    void cmdHojaVenta_Click();
+    void cmdHistoricoCajas_Click();
+    void cmdSacarDinero_Click();
+    void cmdAbrirCajon_Click();
+    void Command2_Click();
+    void cmdConfig_Click();
+    void cmdsalir_Click() { salirformulario(); }
+
+private:
+    // Opens a screen and, when it handed an order to the sale screen, closes the menu.
+    void Abrir(const std::function<void(Pantallas &)> &pantalla);
+    void CerrarSiHayArregloACargar();
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class GridModel;
+class QLabel;
+class QPushButton;
+class QTableView;
+class PrendasArreglo;
+class frmListaEntregar;
+
+// frmListaEntregar and frmLista: the order's labels, its garments, and the buttons. The
+// hand-over button shows only when the screen is frmListaEntregar.
+class PrendasArregloVista : public QDialog
+{
+    Q_OBJECT
+public:
+    PrendasArregloVista(PrendasArreglo &modelo, frmListaEntregar *entregar, QWidget *padre = nullptr);
+    void Repintar();
+    QTableView *gridPrendas;
+    QLabel *lblReferencia, *lblCliente, *lblTelefono, *lblTrabajador;
+    QPushButton *cmdMarcarComoEntregado = nullptr;
+    QPushButton *cmdAceptar;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    void Ejecutar(const std::function<void()> &accion);
+    PrendasArreglo &modelo_;
+    frmListaEntregar *entregar_;
+    GridModel *datos_;
+};

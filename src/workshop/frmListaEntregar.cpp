@@ -1,0 +1,90 @@
+#include "frmListaEntregar.h"
+
+#include "core/Conexion.h"
+#include "core/Consultas.h"
+#include "core/Dialogos.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+
+frmListaEntregar::frmListaEntregar()
+    : PrendasArreglo(
+        {QStringLiteral("Lista de prendas para entregar"),
+         QStringLiteral("Lista de prendas para entregar"),
+         QStringLiteral("Aceptar"),
+         {1230, 4080, 1920, 1, 3000},
+         QStringLiteral("SELECT DISTINCT     arreglos_detalles.referenciaPrenda,     "
+                        "arreglos_detalles.Nombreprenda,     arreglos_detalles.listoparaentrega , "
+                        "costureras.Nombre FROM arreglos_detalles LEFT OUTER JOIN     costureras ON     "
+                        "arreglos_detalles.IdCosturera = costureras.idCosturera where idarreglo = "),
+         QStringLiteral(" order by referenciaprenda"),
+         true,
+         QStringLiteral("Debe asignar primero la prenda a un trabajador")})
+{
+}
+
+void frmListaEntregar::LlenarPrendas(int idarreglo)
+{
+    PrendasArreglo::LlenarPrendas(idarreglo);
+    const bool entregado = ArregloEntregado(idarreglo);
+    if (entregado)
+        lblTrabajador = QStringLiteral("Arreglo ya entregado");
+    cmdMarcarComoEntregadoCaption =
+        entregado ? QStringLiteral("Ya entregado") : QStringLiteral("Entregar a cliente");
+    cmdMarcarComoEntregadoEnabled = !entregado;
+}
+
+bool frmListaEntregar::Bloqueado()
+{
+    if (lblTrabajador.isEmpty())
+        return false;
+    Dlg().Mensaje(QStringLiteral("Arreglo ya entregado a cliente. No se puede modificar."));
+    return true;
+}
+
+void frmListaEntregar::cmdMarcarComoEntregado_Click()
+{
+    if (!cmdMarcarComoEntregadoEnabled)
+        return;
+    Recordset rs = AbrirRecordset(QStringLiteral("select * from arreglos_detalles where idarreglo = ")
+                                  + QString::number(IdArreglo));
+    for (; !rs.EOF_(); rs.MoveNext())
+        if (DimeCosturera(NuloABlanco(rs.Campo(QStringLiteral("referenciaprenda")))) == 0) {
+            Dlg().Mensaje(MensajeSinAsignar());
+            return;
+        }
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext())
+        if (Val(NuloACero(rs.Campo(QStringLiteral("listoparaentrega")))) == 0) {
+            Dlg().Mensaje(
+                QStringLiteral("Todas o alguna de las prendas de este arreglo no han sido recibidas en "
+                               "tienda. Debe darlas primero de entrada."));
+            return;
+        }
+    if (Dlg().MensajeSiNo(QStringLiteral("Va a entregar este prenda al cliente?")) != 6)
+        return;
+    // The hand-over ends on the sale screen, which takes the rest of the payment.
+    G().ArregloACargar = IdArreglo;
+    G().ArregloACargarParaEntregar = true;
+    salirformulario();
+}
+
+void frmListaEntregar::PedirArregloYMostrar(const QString &noEncontrado)
+{
+    QString respuesta;
+    qint64 id = 0;
+    if (!PedirNumeroArreglo(QStringLiteral("Introduzca la referencia del arreglo a entregar"), respuesta, id))
+        return;
+    if (!ExisteArreglo(id)) {
+        Dlg().Mensaje(noEncontrado + respuesta);
+        return;
+    }
+    if (G().pantallas)
+        G().pantallas->ListaEntregar(int(id));
+}
+
+bool PedirNumeroArreglo(const QString &titulo, QString &respuesta, qint64 &idarreglo)
+{
+    respuesta = Dlg().PadNumerico(titulo, false);
+    idarreglo = qint64(Val(respuesta));
+    return EsNumero(respuesta);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "PrendasArreglo.h"
+
+// The garments of an order the customer comes to collect. "Entregar a cliente" hands the order
+// over on the sale screen once every garment has been assigned and is back in the shop; a
+// delivered order can no longer be changed here.
+class frmListaEntregar : public PrendasArreglo
+{
+public:
+    frmListaEntregar();
+
+    QString cmdMarcarComoEntregadoCaption = QStringLiteral("Entregar a cliente");
+    bool cmdMarcarComoEntregadoEnabled = true;
+
+    void LlenarPrendas(int idarreglo) override;
+    void cmdMarcarComoEntregado_Click();
+
+    // Asks the order number on the keypad and opens this screen for it. `noEncontrado` starts
+    // the message for a number no order has; a blank or non-numeric answer does nothing.
+    static void PedirArregloYMostrar(const QString &noEncontrado);
+
+protected:
+    bool Bloqueado() override;
+};
+
+// The order number typed on the keypad under `titulo`, kept as typed in `respuesta`; false when
+// the answer is empty or not a number.
+bool PedirNumeroArreglo(const QString &titulo, QString &respuesta, qint64 &idarreglo);
