@@ -39,6 +39,12 @@ public:
     virtual void HojaVenta() {}
     virtual void ListaCierres() {}
     virtual void ParametrosGenerales() {}
+    // The sales sheet of any cash day, from the list of cash days.
+    virtual void HojaVentaDeCaja(const QString &nombrecierre) { Q_UNUSED(nombrecierre); }
+    // The garments of an order and their state (the delivery list).
+    virtual void ListaEntregar(int idarreglo) { Q_UNUSED(idarreglo); }
+    // Closes the connection and ends the program (after the cash closing).
+    virtual void TerminarPrograma() {}
 
     // Width of a text in the sale screen's grid font, in twips; 0 when there is no screen.
     virtual int AnchoTextoTwips(const QString &texto) const

@@ -1,5 +1,6 @@
 #include "Capturas.h"
 
+#include "CapturasCaja.h"
 #include "CapturasClientes.h"
 #include "CapturasDialogos.h"
 #include "CapturasReabrir.h"
@@ -86,6 +87,8 @@ int HacerCapturas(const QString &carpeta)
     for (auto &[nombre, ventana] : VentanasVenta())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasReabrir())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasCaja())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);
 

@@ -12,4 +12,10 @@ public:
     QString Colores() override;
     void NuevoColor() override;
     int AnchoTextoTwips(const QString &texto) const override;
+    void HojaVenta() override;
+    void HojaVentaDeCaja(const QString &nombrecierre) override;
+    void ListaCierres() override;
+    void PendientesPorTrabajador() override;
+    void Atrasados() override;
+    void TerminarPrograma() override;
 };
