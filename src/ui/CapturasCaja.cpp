@@ -1,10 +1,12 @@
 #include "CapturasCaja.h"
 
+#include "SalidaListadosImpresora.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 #include "core/Consultas.h"
 #include "frmHojaVentaVista.h"
 #include "frmSeguimientoVista.h"
+#include "printing/ImprimirListado.h"
 #include "workshop/frmAtrasados.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 
@@ -18,6 +20,9 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasCaja()
     static frmHojaVenta hoja;
     hoja.Llenar(DimeUltimoCierre());
     v.emplace_back(QStringLiteral("frmHojaVenta"), std::make_unique<frmHojaVentaVista>(hoja));
+    v.emplace_back(QStringLiteral("VistaPreviaListado"),
+                   std::make_unique<VistaPreviaListado>(PaginarListado(
+                       hoja.gridHojaVenta, QStringLiteral("Hoja de venta"), false, QDate::currentDate())));
     v.emplace_back(QStringLiteral("frmListaCierres"), std::make_unique<frmListaCierresVista>(cierres));
 
     static frmPendientesPorTrabajador pendientes;
