@@ -4,7 +4,9 @@
 #include "cash/frmListaCierres.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
+#include "printing/ImprimirListado.h"
 #include "printing/SalidaListadosPdf.h"
+#include "ui/SalidaListadosImpresora.h"
 #include "ui/frmHojaVentaVista.h"
 #include "ui/frmSeguimientoVista.h"
 #include "workshop/frmAtrasados.h"
@@ -13,6 +15,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QtTest>
 
@@ -139,6 +143,26 @@ private Q_SLOTS:
             QVERIFY(!v.isVisible());
         });
         QCOMPARE(G().ArregloACargar, 7);
+    }
+
+    // What the preview's print button does, on a PDF "printer": written, or told it failed.
+    void vistaPrevia()
+    {
+        QTemporaryDir dir;
+        Grid g(1, 2);
+        g.SetTextMatrix(0, 1, QStringLiteral("Concepto"));
+        g.AgregarFila({QStringLiteral("1"), QStringLiteral("Ref. 7")});
+        for (const QString &ruta :
+             {dir.filePath(QStringLiteral("hoja.pdf")), dir.filePath(QStringLiteral("no/hoja.pdf"))}) {
+            VistaPreviaListado v(
+                PaginarListado(g, QStringLiteral("Hoja de venta"), true, QDate(2026, 12, 5)));
+            QCOMPARE(v.printer()->pageLayout().orientation(), QPageLayout::Landscape);
+            v.printer()->setOutputFormat(QPrinter::PdfFormat);
+            v.printer()->setOutputFileName(ruta);
+            v.findChild<QPrintPreviewWidget *>()->print();
+            QCOMPARE(v.fallo, !QFile::exists(ruta));
+            QCOMPARE(v.fallo, ruta.contains(QStringLiteral("/no/")));
+        }
     }
 };
 
