@@ -1,11 +1,15 @@
 #include "Listados.h"
 
+#include "cash/frmHojaVenta.h"
+#include "cash/frmListaCierres.h"
 #include "core/Conexion.h"
 #include "core/Formato.h"
 #include "workshop/frmAsigancion.h"
 #include "masterdata/frmListadoProductos.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
+#include "workshop/frmAtrasados.h"
+#include "workshop/frmPendientesPorTrabajador.h"
 
 #include <QDate>
 #include <memory>
@@ -17,58 +21,6 @@ QString N(qint64 n)
     return QString::number(n);
 }
 
-// frmPendientesPorTrabajador.LlenarLista: 999 is every worker.
-QString SqlPendientesPorTrabajador(int costurera)
-{
-    QString sql = QStringLiteral(
-        "SELECT DISTINCT arreglos_detalles.fechaasignaciontrabajador, arreglos.IdArreglo, "
-        "arreglos.fechaarreglo, arreglos.fechaprevistaentrega, arreglos_detalles.referenciaPrenda, "
-        "arreglos_detalles.Nombreprenda, arreglos_detalles.listoparaentrega, costureras.Nombre as "
-        "nombrecosturera FROM (arreglos INNER JOIN arreglos_detalles ON arreglos.IdArreglo = "
-        "arreglos_detalles.idArreglo) LEFT JOIN costureras ON arreglos_detalles.IdCosturera = "
-        "costureras.idCosturera Where (((arreglos_detalles.listoparaentrega) <> 1 Or "
-        "(arreglos_detalles.listoparaentrega) Is Null) And ((costureras.Nombre) Is Not Null)) ORDER BY "
-        "arreglos.IdArreglo");
-    if (costurera != 999) {
-        sql.chop(QStringLiteral(" ORDER BY arreglos.IdArreglo").size());
-        sql += QStringLiteral(" and costureras.idcosturera = ") + N(costurera)
-               + QStringLiteral(" ORDER BY arreglos.IdArreglo");
-    }
-    return sql;
-}
-
-// frmAtrasados.BuscarAtrasados(dias).
-QString SqlAtrasados(int dias)
-{
-    return QStringLiteral(
-               "SELECT clientes.Nombre, clientes.Telefono, arreglos.IdArreglo, "
-               "DateDiff('d',arreglos.fechaprevistaentrega,Now()) AS dias_atraso, "
-               "arreglos.fechaprevistaentrega, Sum(arreglos_detalles.precio) AS precio FROM (arreglos INNER "
-               "JOIN arreglos_detalles ON arreglos.IdArreglo = arreglos_detalles.idArreglo) INNER JOIN "
-               "clientes ON arreglos.idcliente = clientes.IdCliente WHERE "
-               "(((DateDiff('d',[arreglos].[fechaprevistaentrega],Now()))>=")
-           + N(dias)
-           + QStringLiteral(
-               ")) and arreglos.entregadoacliente is null GROUP BY clientes.Nombre, clientes.Telefono, "
-               "arreglos.IdArreglo, DateDiff('d',arreglos.fechaprevistaentrega,Now()), "
-               "arreglos.fechaprevistaentrega");
-}
-
-// frmHojaVenta.CargarFormulario: the day's movements, then its opening float.
-QString SqlHojaVenta(const QString &cierre, bool inicio)
-{
-    return QStringLiteral("SELECT caja.importe, caja.concepto, caja.fecha, caja.nombrecierre,     "
-                          "formaspago.Nombre FROM caja LEFT OUTER JOIN     formaspago ON caja.Formapago = "
-                          "formaspago.idformapago where nombrecierre = ")
-           + ComillasSQL(cierre)
-           + (inicio ? QStringLiteral("  and caja.concepto = 'Inicio caja'  order by idmovimiento desc")
-                     : QStringLiteral("  and caja.concepto <> 'Inicio caja'  order by idmovimiento desc"));
-}
-
-QString SqlListaCierres()
-{
-    return QStringLiteral("SELECT SUM(importe) AS total, nombrecierre From caja GROUP BY nombrecierre order "
-                          "by nombrecierre desc");
 }
 
 // frmListaClientes.LlenarClientes.
@@ -218,11 +170,11 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
         {QStringLiteral("Asignación: histórico por trabajador") + una + QStringLiteral(", sin límite"),
          2000,
          {frmAsigancion::SqlArreglosPorTrabajador(p.costurera, false)}},
-        {QStringLiteral("Pendientes por trabajador: Todos"), 200, {SqlPendientesPorTrabajador(999)}},
-        {QStringLiteral("Pendientes por trabajador") + una, 200, {SqlPendientesPorTrabajador(p.costurera)}},
+        {QStringLiteral("Pendientes por trabajador: Todos"), 200, {frmPendientesPorTrabajador::SqlPendientes(999)}},
+        {QStringLiteral("Pendientes por trabajador") + una, 200, {frmPendientesPorTrabajador::SqlPendientes(p.costurera)}},
         {QStringLiteral("Arreglos atrasados (") + N(p.diasAtraso) + QStringLiteral(" días)"),
          200,
-         {SqlAtrasados(p.diasAtraso)}},
+         {frmAtrasados::SqlAtrasados(p.diasAtraso)}},
         {QStringLiteral("Pagos a trabajadores: Ver (Todos, No pagado, 500)"),
          200,
          {frmPagosATrabajadores::SqlLista(999, 1, 500)}},
@@ -254,8 +206,8 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
         PantallaProductos(),
         {QStringLiteral("Hoja de venta (caja ") + p.cierre + QLatin1Char(')'),
          200,
-         {SqlHojaVenta(p.cierre, false), SqlHojaVenta(p.cierre, true)}},
-        {QStringLiteral("Histórico de cajas"), 200, {SqlListaCierres()}},
+         {frmHojaVenta::SqlMovimientos(p.cierre, false), frmHojaVenta::SqlMovimientos(p.cierre, true)}},
+        {QStringLiteral("Histórico de cajas"), 200, {frmListaCierres::SqlCierres()}},
         {QStringLiteral("Lista de clientes: búsqueda vacía"), 200, {SqlListaClientes(QString())}},
         {QStringLiteral("Lista de clientes: \"") + p.busqueda + QLatin1Char('"'),
          200,

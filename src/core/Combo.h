@@ -20,7 +20,7 @@ struct Combo {
         ListIndex = -1;
         Text.clear();
     }
-    void AddItem(const QString &texto, int dato) { elementos.push_back({texto, dato}); }
+    void AddItem(const QString &texto, int dato = 0) { elementos.push_back({texto, dato}); }
     int ListCount() const { return int(elementos.size()); }
     // Chooses an item; its text goes to the box.
     void Elegir(int indice)
@@ -41,6 +41,7 @@ struct Combo {
     }
     // Item data of the chosen item; 0 when none is chosen.
     int ItemData() const { return ListIndex >= 0 ? elementos[size_t(ListIndex)].dato : 0; }
+    int ItemData(int i) const { return i >= 0 && i < ListCount() ? elementos[size_t(i)].dato : 0; }
     // Appends one item per row of the query on the program's connection: the trimmed text of
     // one field, the other as item data.
     void AgregarDeConsulta(const QString &sql, const QString &campoTexto, const QString &campoDato);

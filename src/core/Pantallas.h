@@ -54,6 +54,10 @@ public:
     virtual void ArreglosCliente(int idcliente) { Q_UNUSED(idcliente); }
     // The worker dialog: idcosturera 0 for a new worker.
     virtual void NuevoTrabajador(int idcosturera) { Q_UNUSED(idcosturera); }
+    // The sales sheet of any cash day, from the list of cash days.
+    virtual void HojaVentaDeCaja(const QString &nombrecierre) { Q_UNUSED(nombrecierre); }
+    // Closes the connection and ends the program (after the cash closing).
+    virtual void TerminarPrograma() {}
 
     // Width of a text in the sale screen's grid font, in twips; 0 when there is no screen.
     virtual int AnchoTextoTwips(const QString &texto) const

@@ -1,5 +1,6 @@
 #include "Capturas.h"
 
+#include "CapturasCaja.h"
 #include "CapturasClientes.h"
 #include "CapturasDialogos.h"
 #include "CapturasParametros.h"
@@ -100,6 +101,8 @@ int HacerCapturas(const QString &carpeta)
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasOpciones())
         ok &= Guardar(ventana.get(), carpeta, nombre, nombre == QLatin1String("FRMoPCIONES") ? QSize(1024, 768) : QSize());
+    for (auto &[nombre, ventana] : VentanasCaja())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);
     for (auto &[nombre, ventana] : VentanasTextoPlano())
         ok &= Guardar(ventana.get(), carpeta, nombre);

@@ -31,4 +31,10 @@ public:
     void ListaEntregar(int idarreglo) override;
     void ListaPrendas(int idarreglo) override;
     void ArreglosCliente(int idcliente) override;
+    void HojaVenta() override;
+    void HojaVentaDeCaja(const QString &nombrecierre) override;
+    void ListaCierres() override;
+    void PendientesPorTrabajador() override;
+    void Atrasados() override;
+    void TerminarPrograma() override;
 };

@@ -2,10 +2,22 @@
 
 #include "core/SalidaListados.h"
 
-class QWidget;
+#include <QPrintPreviewDialog>
 
-// The system printer: the listing is shown in a print preview where the user chooses the
-// printer, or saves a PDF (also on a machine without any printer), before anything is printed.
+// The preview of one listing, A4 in its orientation: the user chooses the printer there, or
+// writes a PDF file instead. `fallo` tells whether the last drawing (on paper or file) failed.
+class VistaPreviaListado : public QPrintPreviewDialog
+{
+    Q_OBJECT
+public:
+    explicit VistaPreviaListado(ListadoImpreso listado, QWidget *padre = nullptr);
+    bool fallo = false;
+
+private:
+    ListadoImpreso listado_;
+};
+
+// The system printer: nothing is printed before the user has seen the preview.
 class SalidaListadosImpresora : public SalidaListados
 {
 public:

@@ -1,0 +1,27 @@
+#include "CierreCaja.h"
+
+#include "cash/frmHojaVenta.h"
+#include "core/Conexion.h"
+#include "core/Dialogos.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+#include "printing/ImprimirListado.h"
+
+bool cmdCierreCaja_Click()
+{
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cerrar la caja actual?")) != 6)
+        return false;
+    if (Dlg().MensajeSiNo(QString::fromUtf8("No podrá reabrir la caja.\r\n¿Desea continuar?")) != 6)
+        return false;
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Imprimir un resumen de caja?")) == 6) {
+        // The summary is the day's sales sheet; a printer fault is reported and the closing goes
+        // on, since the sheet can still be printed from the list of cash days.
+        frmHojaVenta hoja;
+        hoja.Llenar(G().NombreCierre);
+        ImprimirListado(hoja.gridHojaVenta, QStringLiteral("Hoja de venta"), false);
+    }
+    Bd().Ejecutar(QStringLiteral("update caja set cerrado =1"));
+    if (G().pantallas)
+        G().pantallas->TerminarPrograma();
+    return true;
+}

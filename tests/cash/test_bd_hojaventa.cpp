@@ -1,0 +1,146 @@
+#include "AyudasGrid.h"
+#include "BaseDePrueba.h"
+#include "cash/CierreCaja.h"
+#include "cash/frmHojaVenta.h"
+#include "cash/frmListaCierres.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+#include "printing/SalidaListadosPdf.h"
+
+#include <QtTest>
+
+namespace {
+
+class PantallasCaja : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void HojaVentaDeCaja(const QString &nombrecierre) override { hojas.append(nombrecierre); }
+    void TerminarPrograma() override { ++terminado; }
+    QStringList hojas;
+    int terminado = 0;
+};
+
+// Three cash days: the worked example with a partner shop's pair, a day with a payment method
+// that no longer exists, and a day that was never opened with a float.
+void Movimientos(BaseDePrueba &b)
+{
+    b.Insertar("caja", "importe, concepto, fecha, nombrecierre, cerrado, formapago, idarreglo, idticket",
+               {"50, 'Inicio caja', '2026-12-05 09:00:00', '20261205', 0, 1, 0, 0",
+                "20, 'Ref. 1', '2026-12-05 10:00:00', '20261205', 0, 1, 1, 0",
+                "30, 'Ref. 2', '2026-12-05 11:15:00', '20261205', 0, 2, 2, 0",
+                "40, 'Ref. 3', '2026-12-05 11:30:00', '20261205', 0, 1, 3, 0",
+                "-40, 'Retirado caja P.T.', '2026-12-05 11:30:00', '20261205', 0, 1, 0, 0",
+                "-10, 'Retirado de caja', '2026-12-05 12:00:00', '20261205', 0, 1, 0, 0",
+                "100, 'Inicio caja', '2026-12-04 09:00:00', '20261204', 0, 1, 0, 0",
+                "1234.5, 'Mercería', '2026-12-04 17:45:00', '20261204', 0, 9, 0, 0",
+                "8, 'Ref. 4', '2026-12-03 10:00:00', '20261203', 0, 1, 4, 0"});
+}
+
+QStringList Fila(const Grid &g, int f)
+{
+    QStringList r;
+    for (int c = 0; c < g.Cols(); ++c)
+        r.append(g.TextMatrix(f, c));
+    return r;
+}
+
+} // namespace
+
+class PruebaHojaVenta : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void hojaDeVenta()
+    {
+        BaseDePrueba b;
+        Movimientos(b);
+        frmHojaVenta h;
+        h.CargarFormulario(QStringLiteral("20261205"), {});
+        const Grid &g = h.gridHojaVenta;
+        QCOMPARE(h.lblVenta, QStringLiteral("Hoja de venta de la caja: 20261205"));
+        QCOMPARE(Fila(g, 0), (QStringList{"Fecha", "Concepto", "Importe", "F. pago"}));
+        // Newest first, without the opening float; then a gap and the four totals.
+        QCOMPARE(TextosColumna(g, frmHojaVenta::ColConcepto),
+                 (QStringList{"Retirado de caja", "Retirado caja P.T.", "Ref. 3", "Ref. 2", "Ref. 1", "",
+                              "Total efectivo", "Total otros", "Cambio inicial", "Total en caja"}));
+        QCOMPARE(Fila(g, 1), (QStringList{"05/12 12:00", "Retirado de caja", "-10.00", "Efectivo"}));
+        QCOMPARE(Fila(g, 4), (QStringList{"05/12 11:15", "Ref. 2", "30.00", "Tarjeta"}));
+        QCOMPARE(TextosColumna(g, frmHojaVenta::ColImporte).mid(6),
+                 (QStringList{"10.00", "30.00", "50.00", "60.00"}));
+
+        // A payment method no longer in the list: blank, and counted with the others.
+        h.Llenar(QStringLiteral("20261204"));
+        QCOMPARE(Fila(h.gridHojaVenta, 1),
+                 (QStringList{"04/12 17:45", QString::fromUtf8("Mercería"), "1,234.50", ""}));
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColImporte).mid(2),
+                 (QStringList{"0.00", "1,234.50", "100.00", "100.00"}));
+
+        // No opening float: the float row stays empty and the drawer total is not given.
+        h.Llenar(QStringLiteral("20261203"));
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColConcepto).mid(2),
+                 (QStringList{"Total efectivo", "Total otros", "Cambio inicial"}));
+        QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 1, frmHojaVenta::ColImporte), QString());
+    }
+
+    void listaDeCajas()
+    {
+        BaseDePrueba b;
+        Movimientos(b);
+        PantallasCaja pantallas;
+        G().pantallas = &pantallas;
+        frmListaCierres l;
+        l.CargarFormulario([&] {
+            // Totals include the float and both halves of the partner shop's pair.
+            QCOMPARE(TextosColumna(l.gridCierres, 0), (QStringList{"20261205", "20261204", "20261203"}));
+            QCOMPARE(TextosColumna(l.gridCierres, 1), (QStringList{"90.00", "1,334.50", "8.00"}));
+            l.gridCierres_Click(2);
+            l.cmdVerDetalle_Click();
+            l.gridCierres_Click(7); // below the last row: the choice stays
+            l.cmdVerDetalle_Click();
+            l.cmdAceptar_Click();
+        });
+        QCOMPARE(pantallas.hojas, (QStringList{"20261204", "20261204"}));
+        QVERIFY(!l.Abierto);
+    }
+
+    void cierreDeCaja()
+    {
+        BaseDePrueba b;
+        Movimientos(b);
+        PantallasCaja pantallas;
+        G().pantallas = &pantallas;
+        G().NombreCierre = QStringLiteral("20261205");
+        SalidaListadosPdf salida(b.dir.filePath(QStringLiteral("resumen.pdf")));
+        G().salidaListados = &salida;
+        const QString abiertos = QStringLiteral("select count(*) from caja where cerrado = 0");
+
+        // No to either question: nothing changes and the program goes on.
+        b.dialogos.siNo = {7, 6, 7, 0};
+        QVERIFY(!cmdCierreCaja_Click());
+        QVERIFY(!cmdCierreCaja_Click());
+        QVERIFY(!cmdCierreCaja_Click());
+        QCOMPARE(b.Valor(abiertos), QStringLiteral("9"));
+        QCOMPARE(pantallas.terminado, 0);
+        QCOMPARE(b.dialogos.preguntas,
+                 (QStringList{QString::fromUtf8("¿Cerrar la caja actual?"),
+                              QString::fromUtf8("¿Cerrar la caja actual?"),
+                              QString::fromUtf8("No podrá reabrir la caja.\r\n¿Desea continuar?"),
+                              QString::fromUtf8("¿Cerrar la caja actual?")}));
+
+        // Yes, yes, and the summary printed: the day's sales sheet goes to the printer.
+        b.dialogos.siNo = {6, 6, 6};
+        QVERIFY(cmdCierreCaja_Click());
+        QCOMPARE(b.dialogos.preguntas.last(), QString::fromUtf8("¿Imprimir un resumen de caja?"));
+        QCOMPARE(b.Valor(abiertos), QStringLiteral("0"));
+        QCOMPARE(pantallas.terminado, 1);
+        QCOMPARE(salida.impresos, 1);
+        QCOMPARE(salida.ultimo.titulo, QStringLiteral("Hoja de venta"));
+        const auto &filas = salida.ultimo.paginas.at(0).filas;
+        QCOMPARE(filas.back().at(frmHojaVenta::ColConcepto), QStringLiteral("Total en caja"));
+        QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), QStringLiteral("60.00"));
+    }
+};
+
+QTEST_MAIN(PruebaHojaVenta)
+#include "test_bd_hojaventa.moc"
