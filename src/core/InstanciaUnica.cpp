@@ -45,9 +45,12 @@ bool InstanciaUnica::Tomar()
     if (cerrojo_->isLocked() || cerrojo_->tryLock(0))
         return true;
     if (cerrojo_->error() == QLockFile::LockFailedError) {
-        Dlg().Mensaje(
-            QString::fromUtf8("El programa ya está abierto en este ordenador con esta base de datos.\r\n"
-                              "Use la ventana que ya está abierta."));
+        qint64 pid = 0;
+        QString programa, maquina;
+        cerrojo_->getLockInfo(&pid, &programa, &maquina);
+        qWarning("Otra copia del programa (proceso %lld) ya tiene abierta esta base de datos", pid);
+        Dlg().Mensaje(QString::fromUtf8("El programa ya está abierto en este ordenador.\r\n"
+                                        "Use la ventana que ya está abierta."));
         return false;
     }
     // A runtime folder that cannot be written must not keep the shop from selling.

@@ -128,13 +128,17 @@ QString Registro::RutaArchivo()
 
 QString Registro::SinDatos(const QString &texto)
 {
-    // 'text' with '' inside, the server's "DETAIL: Key (telefono)=(600123456)" line, and the
-    // "=(value)" it also writes elsewhere.
+    // 'text' with '' inside; the server's DETAIL line ("Key (telefono)=(600123456)") and LINE
+    // excerpt of the statement; the value it quotes after a colon ("for type integer: "Ana"")
+    // while names of columns and tables stay ("column "apodo""); "=(value)" anywhere else.
     static const QRegularExpression citas(QStringLiteral("'(?:[^']|'')*'?"));
-    static const QRegularExpression detalle(QStringLiteral("(DETAIL|DETALLE):[^\\n]*"));
+    static const QRegularExpression lineas(
+        QStringLiteral("\\b(DETAIL|DETALLE|LINE \\d+|LÍNEA \\d+):[^\\n]*"));
+    static const QRegularExpression valorCitado(QStringLiteral(":\\s*\"[^\"]*\"?"));
     static const QRegularExpression valores(QStringLiteral("=\\([^)]*\\)"));
     QString t = texto;
-    t.replace(detalle, QStringLiteral("\\1: …"));
+    t.replace(lineas, QStringLiteral("\\1: …"));
+    t.replace(valorCitado, QStringLiteral(": \"…\""));
     t.replace(valores, QStringLiteral("=(…)"));
     t.replace(citas, QStringLiteral("'…'"));
     return t;

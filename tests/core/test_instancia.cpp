@@ -24,9 +24,8 @@ class PruebaInstancia : public QObject
         return LeerConfiguracion(ruta);
     }
 
-    const QString kYaAbierto =
-        QString::fromUtf8("El programa ya está abierto en este ordenador con esta base de "
-                          "datos.\r\nUse la ventana que ya está abierta.");
+    const QString kYaAbierto = QString::fromUtf8(
+        "El programa ya está abierto en este ordenador.\r\nUse la ventana que ya está abierta.");
 
 private Q_SLOTS:
     void init()
