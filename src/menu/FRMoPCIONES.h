@@ -16,27 +16,27 @@ public:
     // "Cerrar programa" confirmed: the connection is closed and the program must end at once.
     bool TerminarPrograma = false;
 
-    // Buttons whose screens are not in the program yet stay in place, inactive.
+    // A button can be made inactive (shown in place, greyed) while its screen is unavailable.
     bool cmdAsignarArreglosEnabled = true;
-    bool cmdPendientePorTrabajadorEnabled = false;
+    bool cmdPendientePorTrabajadorEnabled = true;
     bool cmdEntregaTerminadosEnabled = true;
     bool cmdModificarArregloEnabled = true;
     bool cmdAnularArregloEnabled = true;
-    bool cmdPagosTrabajadoresEnabled = false;
-    bool cmdAtrasadosEnabled = false;
-    bool cmdCobrostiendasEnabled = false;
+    bool cmdPagosTrabajadoresEnabled = true;
+    bool cmdAtrasadosEnabled = true;
+    bool cmdCobrostiendasEnabled = true;
     bool Command1Enabled = true;
-    bool cmdNuevoArregloEnabled = false;
-    bool cmdTiposFamiliasEnabled = false;
+    bool cmdNuevoArregloEnabled = true;
+    bool cmdTiposFamiliasEnabled = true;
     bool Command4Enabled = true;
     bool cmdListaCleintesEnabled = true;
-    bool cmdCopiaSeguridadEnabled = false;
-    bool cmdHojaVentaEnabled = false;
-    bool cmdHistoricoCajasEnabled = false;
+    bool cmdCopiaSeguridadEnabled = true;
+    bool cmdHojaVentaEnabled = true;
+    bool cmdHistoricoCajasEnabled = true;
     bool cmdSacarDineroEnabled = true;
     bool cmdAbrirCajonEnabled = true;
     bool Command2Enabled = true;
-    bool cmdConfigEnabled = false;
+    bool cmdConfigEnabled = true;
 
     // Shows the menu through `mostrar` (modal) until a handler closes it.
     void CargarFormulario(const std::function<void()> &mostrar);
