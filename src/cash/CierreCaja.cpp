@@ -14,11 +14,12 @@ bool cmdCierreCaja_Click()
     if (Dlg().MensajeSiNo(QString::fromUtf8("No podrá reabrir la caja.\r\n¿Desea continuar?")) != 6)
         return false;
     if (Dlg().MensajeSiNo(QString::fromUtf8("¿Imprimir un resumen de caja?")) == 6) {
-        // The summary is the day's sales sheet; a printer fault is reported and the closing goes
-        // on, since the sheet can still be printed from the list of cash days.
+        // The summary is the day's sales sheet. Closing cannot be undone, so it waits until the
+        // summary is on paper: a printer fault or a cancelled preview leaves the cash open.
         frmHojaVenta hoja;
         hoja.Llenar(G().NombreCierre);
-        ImprimirListado(hoja.gridHojaVenta, QStringLiteral("Hoja de venta"), false);
+        if (!ImprimirListado(hoja.gridHojaVenta, QStringLiteral("Hoja de venta"), false))
+            return false;
     }
     Bd().Ejecutar(QStringLiteral("update caja set cerrado =1"));
     if (G().pantallas)

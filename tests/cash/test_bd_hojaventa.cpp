@@ -112,7 +112,6 @@ private Q_SLOTS:
         G().pantallas = &pantallas;
         G().NombreCierre = QStringLiteral("20261205");
         SalidaListadosPdf salida(b.dir.filePath(QStringLiteral("resumen.pdf")));
-        G().salidaListados = &salida;
         const QString abiertos = QStringLiteral("select count(*) from caja where cerrado = 0");
 
         // No to either question: nothing changes and the program goes on.
@@ -128,7 +127,17 @@ private Q_SLOTS:
                               QString::fromUtf8("No podrá reabrir la caja.\r\n¿Desea continuar?"),
                               QString::fromUtf8("¿Cerrar la caja actual?")}));
 
+        // The summary asked for but the printer fails: told, and the cash stays open.
+        SalidaListadosPdf rota(b.dir.filePath(QStringLiteral("no/resumen.pdf")));
+        G().salidaListados = &rota;
+        b.dialogos.siNo = {6, 6, 6};
+        QVERIFY(!cmdCierreCaja_Click());
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QCOMPARE(b.Valor(abiertos), QStringLiteral("9"));
+        QCOMPARE(pantallas.terminado, 0);
+
         // Yes, yes, and the summary printed: the day's sales sheet goes to the printer.
+        G().salidaListados = &salida;
         b.dialogos.siNo = {6, 6, 6};
         QVERIFY(cmdCierreCaja_Click());
         QCOMPARE(b.dialogos.preguntas.last(), QString::fromUtf8("¿Imprimir un resumen de caja?"));

@@ -86,7 +86,6 @@ private Q_SLOTS:
                 fila.append(g.TextMatrix(1, c));
             QCOMPARE(fila, (QStringList{"Ana", "1.1", QString::fromUtf8("Pantalónazul"), "01/12/26",
                                         "09/12/26", "1"}));
-            QCOMPARE(g.ColWidth(frmPendientesPorTrabajador::ColArreglo), 1);
 
             // One worker.
             p.cmbTrabajadores.Elegir(2);
