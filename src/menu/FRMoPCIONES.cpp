@@ -1,6 +1,7 @@
 #include "FRMoPCIONES.h"
 
 #include "cash/Caja.h"
+#include "cash/CierreCaja.h"
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
@@ -179,4 +180,11 @@ void FRMoPCIONES::Command2_Click()
 void FRMoPCIONES::cmdConfig_Click()
 {
     Abrir([](Pantallas &p) { p.ParametrosGenerales(); });
+}
+
+void FRMoPCIONES::cmdCierreCaja_Click()
+{
+    // A closed cash ends the program; the menu must not touch the database after it.
+    if (::cmdCierreCaja_Click())
+        salirformulario();
 }

@@ -37,6 +37,8 @@ public:
     bool cmdAbrirCajonEnabled = true;
     bool Command2Enabled = true;
     bool cmdConfigEnabled = true;
+    // "Cierre de caja" exists but is not shown on the menu.
+    bool cmdCierreCajaVisible = false;
 
     // Shows the menu through `mostrar` (modal) until a handler closes it.
     void CargarFormulario(const std::function<void()> &mostrar);
@@ -66,6 +68,7 @@ public:
     void cmdAbrirCajon_Click();
     void Command2_Click();
     void cmdConfig_Click();
+    void cmdCierreCaja_Click();
     void cmdsalir_Click() { salirformulario(); }
 
 private:
