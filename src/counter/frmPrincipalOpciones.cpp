@@ -30,6 +30,7 @@ void frmPrincipal::CargarArregloACargar()
     g.ArregloACargar = 0;
     g.ArregloACargarParaEntregar = false;
     ReiniciarVenta();
-    g.EntregandoArreglo = entregar;
     CargarArreglo(idarreglo, entregar);
+    // An order without lines leaves nothing on screen, and the next sale must not be a hand-over.
+    g.EntregandoArreglo = entregar && IdArregloVenta == idarreglo;
 }

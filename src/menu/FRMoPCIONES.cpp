@@ -5,7 +5,6 @@
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
-#include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "printing/CanalTickets.h"
