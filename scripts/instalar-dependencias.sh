@@ -2,7 +2,7 @@
 # Installs the Debian packages the program and its tests need, only those missing.
 set -euo pipefail
 paquetes=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite
-          libqt6sql6-psql libsqlite3-dev postgresql fonts-dejavu-core)
+          libqt6sql6-psql libsqlite3-dev postgresql fonts-dejavu-core desktop-file-utils)
 faltan=()
 for p in "${paquetes[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
