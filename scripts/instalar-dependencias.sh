@@ -3,7 +3,8 @@
 # postgresql brings its client tools too: pg_dump and pg_restore make and restore the server's backups.
 set -euo pipefail
 paquetes=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite
-          libqt6sql6-psql libsqlite3-dev postgresql fonts-dejavu-core qt6-translations-l10n poppler-utils)
+          libqt6sql6-psql libsqlite3-dev postgresql fonts-dejavu-core qt6-translations-l10n poppler-utils
+          desktop-file-utils)
 faltan=()
 for p in "${paquetes[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
