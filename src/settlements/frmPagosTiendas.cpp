@@ -1,6 +1,6 @@
 #include "frmPagosTiendas.h"
 
-#include "ImprimirListados.h"
+#include "printing/ImprimirListado.h"
 #include "cash/Caja.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
@@ -146,37 +146,37 @@ void frmPagosTiendas::LlenarLista(int idtienda)
     QHash<qint64, double> abonado;
     Recordset sumas = AbrirRecordset(SqlAbonado(idtienda, ano, mes));
     for (; !sumas.EOF_(); sumas.MoveNext())
-        abonado.insert(qint64(Val(NuloACero(sumas.Campo(0)))), Val(NuloACero(sumas.Campo(1))));
+        abonado.insert(qint64(NumeroDeValor(sumas.Campo(0))), NumeroDeValor(sumas.Campo(1)));
 
     Recordset rs = AbrirRecordset(SqlLista(idtienda, ano, mes));
+    double suma[3] = {0, 0, 0};
     int r = 1;
     for (; !rs.EOF_(); rs.MoveNext()) {
         const QString idarreglo = NuloABlanco(rs.Campo(QStringLiteral("IdArreglo"))).trimmed();
-        const double total = Val(NuloACero(rs.Campo(QStringLiteral("total"))));
-        const double pagado = abonado.value(qint64(Val(idarreglo)), 0.0);
-        if (chkPendientes && std::fabs(RedondearImporte(total - pagado)) <= 0.01 + 1e-9)
+        const double total = RedondearImporte(NumeroDeValor(rs.Campo(QStringLiteral("total"))));
+        const double pagado = RedondearImporte(abonado.value(idarreglo.toLongLong(), 0.0));
+        const double pendiente = RedondearImporte(total - pagado);
+        // Owing a cent or less counts as settled.
+        if (chkPendientes && std::fabs(pendiente) <= 0.01 + 1e-9)
             continue;
         gridPagos.SetTextMatrix(r, 0, NuloABlanco(rs.Campo(QStringLiteral("Nombre"))).trimmed());
         gridPagos.SetTextMatrix(r, 1, idarreglo);
         gridPagos.SetTextMatrix(r, 2, FormatoDosDecimales(total));
         gridPagos.SetTextMatrix(r, 3, FormatoImporte(pagado));
-        gridPagos.SetTextMatrix(r, 4,
-                                FormatoImporte(Val(gridPagos.TextMatrix(r, 2)) - Val(gridPagos.TextMatrix(r, 3))));
-        gridPagos.SetTextMatrix(r, 5, FormatoFecha(rs.Campo(QStringLiteral("fecharealentrega")),
-                                                   QStringLiteral("dd/MM/yy")));
+        gridPagos.SetTextMatrix(r, 4, FormatoImporte(pendiente));
+        gridPagos.SetTextMatrix(r, 5, FormatoFecha(rs.Campo(QStringLiteral("fecharealentrega")), QStringLiteral("dd/MM/yy")));
+        suma[0] += total;
+        suma[1] += pagado;
+        suma[2] += pendiente;
         ++r;
         gridPagos.SetRows(gridPagos.Rows() + 1);
     }
     gridPagos.SetRows(gridPagos.Rows() - 1);
     if (gridPagos.Rows() > 1) {
-        double sumas3[3] = {0, 0, 0};
-        for (int f = 1; f < gridPagos.Rows(); ++f)
-            for (int c = 0; c < 3; ++c)
-                sumas3[c] += Val(gridPagos.TextMatrix(f, c + 2));
         const QString raya = QStringLiteral("------");
         gridPagos.AgregarFila({QString(), QString(), raya, raya, raya});
-        gridPagos.AgregarFila({QString(), QStringLiteral("Suma total"), FormatoDosDecimales(sumas3[0]),
-                               FormatoDosDecimales(sumas3[1]), FormatoDosDecimales(sumas3[2])});
+        gridPagos.AgregarFila({QString(), QStringLiteral("Suma total"), FormatoDosDecimales(suma[0]),
+                               FormatoDosDecimales(suma[1]), FormatoDosDecimales(suma[2])});
     }
     ColorearGrid(gridPagos);
 }
@@ -257,5 +257,5 @@ void frmPagosTiendas::cmdCancelarDeuda_Click()
 void frmPagosTiendas::cmdImprimir_Click()
 {
     if (gridPagos.Rows() >= 2)
-        ImprimirGrid(gridPagos, QStringLiteral("Listado de pagos a tiendas"), false);
+        ImprimirListado(gridPagos, QStringLiteral("Listado de pagos a tiendas"), false);
 }

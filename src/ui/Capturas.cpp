@@ -88,7 +88,7 @@ int HacerCapturas(const QString &carpeta)
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasReabrir())
         ok &= Guardar(ventana.get(), carpeta, nombre);
-    for (auto &[nombre, ventana] : VentanasLiquidaciones())
+    for (auto &[nombre, ventana] : VentanasLiquidaciones(carpeta))
         ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);
 

@@ -1,6 +1,8 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "core/Formato.h"
+#include "core/Programa.h"
+#include "printing/SalidaListadosPdf.h"
 #include "settlements/frmPagosATrabajadores.h"
 
 #include <QtTest>
@@ -78,8 +80,18 @@ private Q_SLOTS:
         QCOMPARE(TextosColumna(g, 0).mid(0, 2), QStringList({"Rosa", "Rosa"}));
         QCOMPARE(g.Rows(), 5);
 
+        SalidaListadosPdf pdf(b.dir.filePath(QStringLiteral("pagos.pdf")));
+        G().salidaListados = &pdf;
+        f.cmdImprimir_Click();
+        QCOMPARE(pdf.impresos, 1);
+        QCOMPARE(pdf.ultimo.titulo, QStringLiteral("Listado de pagos"));
+        QCOMPARE(pdf.ultimo.paginas.size(), size_t(1));
+        QCOMPARE(pdf.ultimo.paginas[0].filas[4][2], QStringLiteral("Suma total"));
+
         Ver(f, QStringLiteral("Pilar"), QStringLiteral("Todos")); // nothing back in the shop: no totals
         QCOMPARE(g.Rows(), 1);
+        f.cmdImprimir_Click();
+        QCOMPARE(pdf.impresos, 1);
     }
 
     void sentencias()
@@ -166,5 +178,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(PruebaPagosATrabajadores)
+QTEST_MAIN(PruebaPagosATrabajadores) // the listing is drawn on a PDF page: fonts need the GUI application
 #include "test_bd_pagos_trabajadores.moc"
