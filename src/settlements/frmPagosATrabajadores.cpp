@@ -1,9 +1,9 @@
 #include "frmPagosATrabajadores.h"
 
-#include "printing/ImprimirListado.h"
 #include "core/Consultas.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
+#include "printing/ImprimirListado.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ int Columna(const Recordset &rs, const char *nombre)
     for (int i = 0; i < rs.NumCampos(); ++i)
         if (rs.NombreCampo(i).compare(buscado, Qt::CaseInsensitive) == 0)
             return i;
-    throw ErrorBaseDatos(QStringLiteral("Error en la base de datos.\r\nNo existe el campo ") + buscado, QString());
+    throw ErrorBaseDatos(QStringLiteral("Error en la base de datos.\r\nNo existe el campo ") + buscado,
+                         QString());
 }
 
 QString SinGuiones(const QString &texto)
@@ -69,13 +70,14 @@ void frmPagosATrabajadores::DarTamanosGrid()
 
 QString frmPagosATrabajadores::SqlLista(int idcosturera, int estado, int limite)
 {
-    return Sentencia(QStringLiteral(" clientes.estienda, arreglos.IdArreglo, arreglos.entregadoacliente, "
-                                    "arreglos_detalles.idarreglodetalle, arreglos_detalles.precio, "
-                                    "arreglos_detalles.referenciaPrenda, arreglos_detalles.Nombreprenda, "
-                                    "arreglos_detalles.fechaentrega, arreglos_detalles.listoparaentrega, "
-                                    "arreglos_detalles.pagadoatrabajador, Productos.Nombre as nombrearreglo, "
-                                    "Productos.Precio1, Productos.Precio2, Productos.Precio3, costureras.Nombre"),
-                     idcosturera, estado, limite, QString());
+    return Sentencia(
+        QStringLiteral(" clientes.estienda, arreglos.IdArreglo, arreglos.entregadoacliente, "
+                       "arreglos_detalles.idarreglodetalle, arreglos_detalles.precio, "
+                       "arreglos_detalles.referenciaPrenda, arreglos_detalles.Nombreprenda, "
+                       "arreglos_detalles.fechaentrega, arreglos_detalles.listoparaentrega, "
+                       "arreglos_detalles.pagadoatrabajador, Productos.Nombre as nombrearreglo, "
+                       "Productos.Precio1, Productos.Precio2, Productos.Precio3, costureras.Nombre"),
+        idcosturera, estado, limite, QString());
 }
 
 QString frmPagosATrabajadores::SqlPagina(int idcosturera, int estado, int filas, const QString &hasta)
@@ -91,19 +93,21 @@ QString frmPagosATrabajadores::SqlPagina(int idcosturera, int estado, int filas,
 QString frmPagosATrabajadores::Sentencia(const QString &campos, int idcosturera, int estado, int limite,
                                          const QString &hasta)
 {
-    QString filtro = estado == 2   ? QStringLiteral(" pagadoatrabajador = 1 and ")
-                     : estado == 1 ? QStringLiteral(" (pagadoatrabajador = 0 or pagadoatrabajador is null ) and ")
-                                   : QStringLiteral(" ");
+    QString filtro = estado == 2 ? QStringLiteral(" pagadoatrabajador = 1 and ")
+                     : estado == 1
+                         ? QStringLiteral(" (pagadoatrabajador = 0 or pagadoatrabajador is null ) and ")
+                         : QStringLiteral(" ");
     if (!hasta.isNull())
         filtro += QStringLiteral(" arreglos_detalles.referenciaprenda <= ") + ComillasSQL(hasta)
                   + QStringLiteral(" and ");
     const QString top = limite != 0 ? QStringLiteral("top ") + N(limite) : QString();
     const QString cabeza =
         QStringLiteral("SELECT ") + top + campos
-        + QStringLiteral(" FROM (((clientes INNER JOIN arreglos ON clientes.IdCliente = arreglos.idcliente) INNER "
-                         "JOIN arreglos_detalles ON arreglos.IdArreglo = arreglos_detalles.idArreglo) INNER "
-                         "JOIN Productos ON arreglos_detalles.idProducto = Productos.IdProducto) INNER JOIN "
-                         "costureras ON arreglos_detalles.IdCosturera = costureras.idCosturera WHERE ");
+        + QStringLiteral(
+            " FROM (((clientes INNER JOIN arreglos ON clientes.IdCliente = arreglos.idcliente) INNER "
+            "JOIN arreglos_detalles ON arreglos.IdArreglo = arreglos_detalles.idArreglo) INNER "
+            "JOIN Productos ON arreglos_detalles.idProducto = Productos.IdProducto) INNER JOIN "
+            "costureras ON arreglos_detalles.IdCosturera = costureras.idCosturera WHERE ");
     if (idcosturera == TodosLosTrabajadores)
         return cabeza
                + QStringLiteral(
@@ -114,7 +118,8 @@ QString frmPagosATrabajadores::Sentencia(const QString &campos, int idcosturera,
     return cabeza
            + QStringLiteral(
                " clientes.idcliente = arreglos.idcliente and  (costureras.Nombre IS NOT NULL) AND  ")
-           + filtro + QStringLiteral("   (arreglos_detalles.listoparaentrega = 1) and costureras.idcosturera = ")
+           + filtro
+           + QStringLiteral("   (arreglos_detalles.listoparaentrega = 1) and costureras.idcosturera = ")
            + N(idcosturera) + QStringLiteral(" ORDER BY arreglos_detalles.referenciaprenda DESC");
 }
 
@@ -250,15 +255,15 @@ void frmPagosATrabajadores::gridPagos_DblClick(int fila)
         return;
     const QString id = QString::number(qint64(Val(gridPagos.TextMatrix(fila, 5))));
     if (gridPagos.TextMatrix(fila, 4) == QLatin1String("NO")) {
-        Bd().Ejecutar(
-            QStringLiteral("update arreglos_detalles set pagadoatrabajador = 1 where arreglos_detalles.idarreglodetalle = ")
-            + id);
+        Bd().Ejecutar(QStringLiteral("update arreglos_detalles set pagadoatrabajador = 1 where "
+                                     "arreglos_detalles.idarreglodetalle = ")
+                      + id);
         gridPagos.SetTextMatrix(fila, 4, QStringLiteral("SI"));
         PintarFilaGrid(gridPagos, fila, ColorRecienPagado);
     } else {
-        Bd().Ejecutar(
-            QStringLiteral("update arreglos_detalles set pagadoatrabajador = 0 where arreglos_detalles.idarreglodetalle = ")
-            + id);
+        Bd().Ejecutar(QStringLiteral("update arreglos_detalles set pagadoatrabajador = 0 where "
+                                     "arreglos_detalles.idarreglodetalle = ")
+                      + id);
         gridPagos.SetTextMatrix(fila, 4, QStringLiteral("NO"));
         PintarFilaGrid(gridPagos, fila, ColorRecienDespagado);
     }

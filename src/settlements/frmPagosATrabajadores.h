@@ -64,7 +64,8 @@ private:
     void MeterFilas(Recordset &rs, int cuantos);
     void PonerTotales();
     const QString &Compartido(const QString &texto);
-    static QString Sentencia(const QString &campos, int idcosturera, int estado, int limite, const QString &hasta);
+    static QString Sentencia(const QString &campos, int idcosturera, int estado, int limite,
+                             const QString &hasta);
 
     int costurera_ = 0;
     int estado_ = 0;
