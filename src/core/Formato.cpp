@@ -168,6 +168,26 @@ double Val(const QString &texto)
     return m.captured(1) == QLatin1String("-") ? -v : v;
 }
 
+double NumeroDeValor(const QVariant &valor)
+{
+    if (valor.isNull() || !valor.isValid())
+        return 0;
+    switch (valor.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return valor.toDouble();
+    default: {
+        bool ok = false;
+        const double v = valor.toString().toDouble(&ok);
+        return ok ? v : Val(valor.toString());
+    }
+    }
+}
+
 bool EsNumero(const QString &texto)
 {
     static const QRegularExpression re(

@@ -34,6 +34,8 @@ QString TextoNumero(double valor);
 // The leading number of a text, ignoring grouping commas: "1,234.50" -> 1234.5, "12abc" -> 12,
 // "" or "abc" -> 0.
 double Val(const QString &texto);
+// A field's value as a number without going through text: Null is 0, text is read like Val.
+double NumeroDeValor(const QVariant &valor);
 // True when the whole text (spaces aside) is one number: "12.5", "-3", "1,234.50".
 bool EsNumero(const QString &texto);
 // Rounds to cents, halves away from zero.

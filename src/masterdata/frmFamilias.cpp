@@ -30,7 +30,8 @@ void frmFamilias::LlenarFamilias()
     }
     gridFamilias.SetRows(gridFamilias.Rows() - 1);
     ColorearGrid(gridFamilias);
-    gridFamilias.Row = actual >= 1 && actual < gridFamilias.Rows() ? actual : (gridFamilias.Rows() > 1 ? 1 : 0);
+    gridFamilias.Row =
+        actual >= 1 && actual < gridFamilias.Rows() ? actual : (gridFamilias.Rows() > 1 ? 1 : 0);
     gridFamilias.Col = 1;
 }
 

@@ -4,7 +4,7 @@
 #include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
-#include "settlements/ImprimirListados.h"
+#include "printing/ImprimirListado.h"
 
 void frmListadoProductos::CargarFormulario(const std::function<void()> &mostrar)
 {
@@ -85,5 +85,5 @@ void frmListadoProductos::cmdModificar_Click()
 void frmListadoProductos::cmdImprimirLista_Click()
 {
     if (gridProductos.Rows() >= 2)
-        ImprimirGrid(gridProductos, QStringLiteral("Listado"), false);
+        ImprimirListado(gridProductos, QStringLiteral("Listado"), false);
 }

@@ -21,10 +21,11 @@ void frmMantProductos::CargarFormulario(int idproducto, const std::function<void
     LlenarComboFamilias();
     if (idproducto != 0) {
         Recordset rs = AbrirRecordset(
-            QStringLiteral("SELECT Productos.IdProducto, Familias.Nombre AS familia,     Productos.Nombre, "
-                           "Productos.Precio1, Productos.activo,     Productos.Precio2,   Productos.Precio3  FROM "
-                           "Productos INNER JOIN     Familias ON Productos.IdFamilia = Familias.idFamilia where "
-                           "productos.idproducto = ")
+            QStringLiteral(
+                "SELECT Productos.IdProducto, Familias.Nombre AS familia,     Productos.Nombre, "
+                "Productos.Precio1, Productos.activo,     Productos.Precio2,   Productos.Precio3  FROM "
+                "Productos INNER JOIN     Familias ON Productos.IdFamilia = Familias.idFamilia where "
+                "productos.idproducto = ")
             + QString::number(idproducto));
         if (!rs.EOF_()) {
             cmbFamilia.ElegirTexto(NuloABlanco(rs.Campo(QStringLiteral("familia"))).trimmed());
@@ -46,8 +47,8 @@ void frmMantProductos::LlenarComboFamilias()
 {
     cmbFamilia.Clear();
     cmbFamilia.AddItem(QStringLiteral("Seleccione"), 0);
-    cmbFamilia.AgregarDeConsulta(QStringLiteral("select * from familias order by nombre"), QStringLiteral("nombre"),
-                                 QStringLiteral("idfamilia"));
+    cmbFamilia.AgregarDeConsulta(QStringLiteral("select * from familias order by nombre"),
+                                 QStringLiteral("nombre"), QStringLiteral("idfamilia"));
     cmbFamilia.Elegir(0);
 }
 
@@ -103,19 +104,20 @@ void frmMantProductos::cmdAceptar_Click()
     const QString familia = QString::number(cmbFamilia.ItemData());
     const QString activo = chkActivo ? QStringLiteral("1") : QStringLiteral("0");
     if (IdProducto == 0) {
-        Bd().Ejecutar(QStringLiteral("insert into productos (idfamilia, nombre, precio1, precio2, precio3, activo) "
-                                     "values (")
-                      + familia + QStringLiteral(", ") + ComillasSQL(txtDescripcion.trimmed()) + QStringLiteral(", ")
-                      + Precio(txtPVPPublico) + QStringLiteral(", ") + Precio(txtPrecioEspecial)
-                      + QStringLiteral(", ") + Precio(txtPagoTrabajador) + QStringLiteral(", ") + activo
-                      + QLatin1Char(')'));
+        Bd().Ejecutar(
+            QStringLiteral("insert into productos (idfamilia, nombre, precio1, precio2, precio3, activo) "
+                           "values (")
+            + familia + QStringLiteral(", ") + ComillasSQL(txtDescripcion.trimmed()) + QStringLiteral(", ")
+            + Precio(txtPVPPublico) + QStringLiteral(", ") + Precio(txtPrecioEspecial) + QStringLiteral(", ")
+            + Precio(txtPagoTrabajador) + QStringLiteral(", ") + activo + QLatin1Char(')'));
         Dlg().Mensaje(QStringLiteral("Producto guardado"));
     } else {
-        Bd().Ejecutar(QStringLiteral("update productos set idfamilia =") + familia + QStringLiteral(", nombre = ")
-                      + ComillasSQL(txtDescripcion.trimmed()) + QStringLiteral(", precio1 = ")
-                      + Precio(txtPVPPublico) + QStringLiteral(", precio2 = ") + Precio(txtPrecioEspecial)
-                      + QStringLiteral(", precio3 = ") + Precio(txtPagoTrabajador) + QStringLiteral(", activo = ")
-                      + activo + QStringLiteral(" WHERE productos.idproducto = ") + QString::number(IdProducto));
+        Bd().Ejecutar(
+            QStringLiteral("update productos set idfamilia =") + familia + QStringLiteral(", nombre = ")
+            + ComillasSQL(txtDescripcion.trimmed()) + QStringLiteral(", precio1 = ") + Precio(txtPVPPublico)
+            + QStringLiteral(", precio2 = ") + Precio(txtPrecioEspecial) + QStringLiteral(", precio3 = ")
+            + Precio(txtPagoTrabajador) + QStringLiteral(", activo = ") + activo
+            + QStringLiteral(" WHERE productos.idproducto = ") + QString::number(IdProducto));
         Dlg().Mensaje(QStringLiteral("Producto actualizado"));
     }
     Abierto = false;

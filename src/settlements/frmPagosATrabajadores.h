@@ -38,8 +38,10 @@ public:
     void ContinuarLista();
     void TerminarLista();
 
-    // The listing statement; `hasta`, when given, keeps references up to it (the next page).
-    static QString SqlLista(int idcosturera, int estado, int limite, const QString &hasta = QString());
+    // The listing statement of the limited buttons.
+    static QString SqlLista(int idcosturera, int estado, int limite);
+    // One page of the full listing: at most `filas` lines, references from `hasta` down (all when null).
+    static QString SqlPagina(int idcosturera, int estado, int filas, const QString &hasta);
 
     void cmdAceptar_Click() { Listar(500); }
     void cmd1000_Click() { Listar(1000); }
@@ -62,10 +64,13 @@ private:
     void MeterFilas(Recordset &rs, int cuantos);
     void PonerTotales();
     const QString &Compartido(const QString &texto);
+    static QString Sentencia(const QString &campos, int idcosturera, int estado, int limite,
+                             const QString &hasta);
 
     int costurera_ = 0;
     int estado_ = 0;
     QString hasta_;
+    double suma_ = 0;
     // Worker names, garment texts and amounts repeat over hundreds of thousands of lines:
     // one copy of each keeps a full listing small.
     QHash<QString, QString> textos_;

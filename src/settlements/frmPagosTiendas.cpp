@@ -1,6 +1,5 @@
 #include "frmPagosTiendas.h"
 
-#include "ImprimirListados.h"
 #include "cash/Caja.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
@@ -8,6 +7,7 @@
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
+#include "printing/ImprimirListado.h"
 
 #include <QHash>
 #include <cmath>
@@ -69,7 +69,8 @@ void frmPagosTiendas::LlenarAnos()
     cmbAno.Clear();
     Recordset rs = AbrirRecordset(QStringLiteral(
         "select distinct year(arreglos.fecharealentrega) as ano from arreglos inner join clientes on "
-        "arreglos.idcliente = clientes.idcliente where clientes.estienda = 1 and arreglos.entregadoacliente = 1 "
+        "arreglos.idcliente = clientes.idcliente where clientes.estienda = 1 and arreglos.entregadoacliente "
+        "= 1 "
         "and arreglos.fecharealentrega is not null order by 1 desc"));
     bool conActual = false;
     for (; !rs.EOF_(); rs.MoveNext()) {
@@ -102,7 +103,8 @@ void frmPagosTiendas::DarTamanosGrid()
 QString frmPagosTiendas::SqlLista(int idtienda, int ano, int mes)
 {
     return QStringLiteral(
-               "SELECT arreglos.fecharealentrega, arreglos.IdArreglo, sum(arreglos_detalles.precio) as total, "
+               "SELECT arreglos.fecharealentrega, arreglos.IdArreglo, sum(arreglos_detalles.precio) as "
+               "total, "
                "clientes.Nombre, clientes.estienda, arreglos.entregadoacliente FROM (arreglos INNER JOIN "
                "clientes ON arreglos.idcliente = clientes.IdCliente) INNER JOIN arreglos_detalles ON "
                "arreglos.IdArreglo = arreglos_detalles.idArreglo")
@@ -113,9 +115,10 @@ QString frmPagosTiendas::SqlLista(int idtienda, int ano, int mes)
 
 QString frmPagosTiendas::SqlAbonado(int idtienda, int ano, int mes)
 {
-    return QStringLiteral("SELECT caja.idarreglo, sum(caja.importe) as abonado FROM caja WHERE caja.idarreglo IN "
-                          "(SELECT arreglos.IdArreglo FROM arreglos INNER JOIN clientes ON arreglos.idcliente = "
-                          "clientes.IdCliente")
+    return QStringLiteral(
+               "SELECT caja.idarreglo, sum(caja.importe) as abonado FROM caja WHERE caja.idarreglo IN "
+               "(SELECT arreglos.IdArreglo FROM arreglos INNER JOIN clientes ON arreglos.idcliente = "
+               "clientes.IdCliente")
            + Condiciones(idtienda, ano, mes) + QStringLiteral(") GROUP BY caja.idarreglo");
 }
 
@@ -128,8 +131,8 @@ bool frmPagosTiendas::LeerFecha(int &ano, int &mes)
     bool ok = false;
     ano = cmbAno.Text.trimmed().toInt(&ok);
     if (!ok || ano < 1 || ano > 9999) {
-        Dlg().Mensaje(QString::fromUtf8("El año debe ser un número, por ejemplo ") + N(RelojPrograma().Ahora().date().year())
-                      + QLatin1Char('.'));
+        Dlg().Mensaje(QString::fromUtf8("El año debe ser un número, por ejemplo ")
+                      + N(RelojPrograma().Ahora().date().year()) + QLatin1Char('.'));
         return false;
     }
     mes = cmbMeses.ItemData();
@@ -146,37 +149,38 @@ void frmPagosTiendas::LlenarLista(int idtienda)
     QHash<qint64, double> abonado;
     Recordset sumas = AbrirRecordset(SqlAbonado(idtienda, ano, mes));
     for (; !sumas.EOF_(); sumas.MoveNext())
-        abonado.insert(qint64(Val(NuloACero(sumas.Campo(0)))), Val(NuloACero(sumas.Campo(1))));
+        abonado.insert(qint64(NumeroDeValor(sumas.Campo(0))), NumeroDeValor(sumas.Campo(1)));
 
     Recordset rs = AbrirRecordset(SqlLista(idtienda, ano, mes));
+    double suma[3] = {0, 0, 0};
     int r = 1;
     for (; !rs.EOF_(); rs.MoveNext()) {
         const QString idarreglo = NuloABlanco(rs.Campo(QStringLiteral("IdArreglo"))).trimmed();
-        const double total = Val(NuloACero(rs.Campo(QStringLiteral("total"))));
-        const double pagado = abonado.value(qint64(Val(idarreglo)), 0.0);
-        if (chkPendientes && std::fabs(RedondearImporte(total - pagado)) <= 0.01 + 1e-9)
+        const double total = RedondearImporte(NumeroDeValor(rs.Campo(QStringLiteral("total"))));
+        const double pagado = RedondearImporte(abonado.value(idarreglo.toLongLong(), 0.0));
+        const double pendiente = RedondearImporte(total - pagado);
+        // Owing a cent or less counts as settled.
+        if (chkPendientes && std::fabs(pendiente) <= 0.01 + 1e-9)
             continue;
         gridPagos.SetTextMatrix(r, 0, NuloABlanco(rs.Campo(QStringLiteral("Nombre"))).trimmed());
         gridPagos.SetTextMatrix(r, 1, idarreglo);
         gridPagos.SetTextMatrix(r, 2, FormatoDosDecimales(total));
         gridPagos.SetTextMatrix(r, 3, FormatoImporte(pagado));
-        gridPagos.SetTextMatrix(r, 4,
-                                FormatoImporte(Val(gridPagos.TextMatrix(r, 2)) - Val(gridPagos.TextMatrix(r, 3))));
-        gridPagos.SetTextMatrix(r, 5, FormatoFecha(rs.Campo(QStringLiteral("fecharealentrega")),
-                                                   QStringLiteral("dd/MM/yy")));
+        gridPagos.SetTextMatrix(r, 4, FormatoImporte(pendiente));
+        gridPagos.SetTextMatrix(
+            r, 5, FormatoFecha(rs.Campo(QStringLiteral("fecharealentrega")), QStringLiteral("dd/MM/yy")));
+        suma[0] += total;
+        suma[1] += pagado;
+        suma[2] += pendiente;
         ++r;
         gridPagos.SetRows(gridPagos.Rows() + 1);
     }
     gridPagos.SetRows(gridPagos.Rows() - 1);
     if (gridPagos.Rows() > 1) {
-        double sumas3[3] = {0, 0, 0};
-        for (int f = 1; f < gridPagos.Rows(); ++f)
-            for (int c = 0; c < 3; ++c)
-                sumas3[c] += Val(gridPagos.TextMatrix(f, c + 2));
         const QString raya = QStringLiteral("------");
         gridPagos.AgregarFila({QString(), QString(), raya, raya, raya});
-        gridPagos.AgregarFila({QString(), QStringLiteral("Suma total"), FormatoDosDecimales(sumas3[0]),
-                               FormatoDosDecimales(sumas3[1]), FormatoDosDecimales(sumas3[2])});
+        gridPagos.AgregarFila({QString(), QStringLiteral("Suma total"), FormatoDosDecimales(suma[0]),
+                               FormatoDosDecimales(suma[1]), FormatoDosDecimales(suma[2])});
     }
     ColorearGrid(gridPagos);
 }
@@ -194,7 +198,8 @@ void frmPagosTiendas::cmdAceptar_Click()
 bool frmPagosTiendas::SePuedeCobrar(int fila) const
 {
     const QString pendiente = gridPagos.TextMatrix(fila, 4);
-    return !gridPagos.TextMatrix(fila, 0).isEmpty() && pendiente != QLatin1String("0.00") && EsNumero(pendiente);
+    return !gridPagos.TextMatrix(fila, 0).isEmpty() && pendiente != QLatin1String("0.00")
+           && EsNumero(pendiente);
 }
 
 // The shop's money is booked against the order and taken straight out again: the shop pays
@@ -203,7 +208,8 @@ void frmPagosTiendas::Cobrar(int fila)
 {
     const double importe = Val(gridPagos.TextMatrix(fila, 4));
     const QString arreglo = gridPagos.TextMatrix(fila, 1);
-    MeterMovimientoCaja(importe, QStringLiteral("Ref. ") + arreglo, G().NombreCierre, 1, qint64(Val(arreglo)), 0);
+    MeterMovimientoCaja(importe, QStringLiteral("Ref. ") + arreglo, G().NombreCierre, 1, qint64(Val(arreglo)),
+                        0);
     MeterMovimientoCaja(-importe, QStringLiteral("Retirado caja P.T."), G().NombreCierre, 1, 0, 0);
 }
 
@@ -216,7 +222,8 @@ void frmPagosTiendas::gridPagos_DblClick(int fila)
         return;
     if (Dlg().MensajeSiNo(QString::fromUtf8("¿Registrar un pago de ") + gridPagos.TextMatrix(fila, 4)
                           + QString::fromUtf8(" € del cliente ") + gridPagos.TextMatrix(fila, 0)
-                          + QStringLiteral(" correspondiente a la referencia ") + gridPagos.TextMatrix(fila, 1)
+                          + QStringLiteral(" correspondiente a la referencia ")
+                          + gridPagos.TextMatrix(fila, 1)
                           + QStringLiteral("?\r\nEl importe no se ingresará en la caja"))
         != 6)
         return;
@@ -235,7 +242,8 @@ void frmPagosTiendas::cmdCancelarDeuda_Click()
         Dlg().Mensaje(QStringLiteral("Debe cancelar la deuda de una tienda.\r\nSeleccione una primero"));
         return;
     }
-    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cancelar la deuda de ") + cmbTienda.Text + QLatin1Char('?')) != 6)
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cancelar la deuda de ") + cmbTienda.Text + QLatin1Char('?'))
+        != 6)
         return;
     if (Dlg().MensajeSiNo(QString::fromUtf8("¿SEGURO que desea cancelar la deuda de ") + cmbTienda.Text
                           + QLatin1Char('?'))
@@ -257,5 +265,5 @@ void frmPagosTiendas::cmdCancelarDeuda_Click()
 void frmPagosTiendas::cmdImprimir_Click()
 {
     if (gridPagos.Rows() >= 2)
-        ImprimirGrid(gridPagos, QStringLiteral("Listado de pagos a tiendas"), false);
+        ImprimirListado(gridPagos, QStringLiteral("Listado de pagos a tiendas"), false);
 }

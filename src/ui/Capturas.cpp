@@ -97,7 +97,7 @@ int HacerCapturas(const QString &carpeta)
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasTaller())
         ok &= Guardar(ventana.get(), carpeta, nombre);
-    for (auto &[nombre, ventana] : VentanasLiquidaciones())
+    for (auto &[nombre, ventana] : VentanasLiquidaciones(carpeta))
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasOpciones())
         ok &= Guardar(ventana.get(), carpeta, nombre, nombre == QLatin1String("FRMoPCIONES") ? QSize(1024, 768) : QSize());

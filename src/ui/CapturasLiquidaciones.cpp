@@ -1,5 +1,10 @@
 #include "CapturasLiquidaciones.h"
 
+#include "core/BaseDatos.h"
+#include "core/Consultas.h"
+#include "core/Formato.h"
+#include "core/HistoriaTienda.h"
+#include "core/Programa.h"
 #include "frmDecProdVista.h"
 #include "frmFamiliasVista.h"
 #include "frmListadoProductosVista.h"
@@ -7,23 +12,19 @@
 #include "frmNuevaFamiliaVista.h"
 #include "frmPagosATrabajadoresVista.h"
 #include "frmPagosTiendasVista.h"
-#include "core/BaseDatos.h"
-#include "core/Consultas.h"
-#include "core/Formato.h"
-#include "core/HistoriaTienda.h"
-#include "core/Programa.h"
 #include "masterdata/frmDecProd.h"
 #include "masterdata/frmFamilias.h"
 #include "masterdata/frmListadoProductos.h"
 #include "masterdata/frmMantProductos.h"
 #include "masterdata/frmNuevaFamilia.h"
+#include "printing/SalidaListadosPdf.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
-std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasLiquidaciones()
+std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasLiquidaciones(const QString &carpeta)
 {
     std::vector<std::pair<QString, std::unique_ptr<QWidget>>> v;
     auto agregar = [&v](const char *nombre, std::unique_ptr<QWidget> w, QSize tam = {}) {
@@ -67,6 +68,11 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasLiquidaciones(
     pagos.cmbEstado.Elegir(0);
     pagos.cmdAceptar_Click();
     agregar("frmPagosATrabajadores", std::make_unique<frmPagosATrabajadoresVista>(pagos), QSize(1024, 768));
+    SalidaListadosPdf pdf(QDir(carpeta).filePath(QStringLiteral("ListadoPagos.pdf")));
+    SalidaListados *salida = G().salidaListados;
+    G().salidaListados = &pdf;
+    pagos.cmdImprimir_Click();
+    G().salidaListados = salida;
 
     static frmPagosTiendas tiendas;
     tiendas.CargarFormulario({});

@@ -7,5 +7,6 @@
 #include <vector>
 
 // Worker pay and the shops' accounts on a few years of a generated shop, and the catalogue
-// screens on the demo database, for the screenshots.
-std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasLiquidaciones();
+// screens on the demo database, for the screenshots; the worker-pay listing is also printed to
+// a PDF file in the folder, to be looked at as paper.
+std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasLiquidaciones(const QString &carpeta);

@@ -37,7 +37,8 @@ void VistaPantalla::keyPressEvent(QKeyEvent *e)
     QDialog::keyPressEvent(e);
 }
 
-QPushButton *VistaPantalla::Boton(const QString &texto, const QString &nombre, const std::function<void()> &accion)
+QPushButton *VistaPantalla::Boton(const QString &texto, const QString &nombre,
+                                  const std::function<void()> &accion)
 {
     auto *b = Estilo::Boton(texto, this);
     b->setObjectName(nombre);

@@ -21,9 +21,8 @@ frmFamiliasVista::frmFamiliasVista(frmFamilias &modelo, QWidget *padre)
     tabla_ = Tabla(gridModel_, QStringLiteral("Tipos de prenda"));
     tabla_->setFont(Estilo::Fuente(16));
     capa->addWidget(tabla_, 1);
-    connect(tabla_, &QTableView::clicked, this, [this](const QModelIndex &i) {
-        modelo_.gridFamilias.Row = GridModel::FilaGrid(i.row());
-    });
+    connect(tabla_, &QTableView::clicked, this,
+            [this](const QModelIndex &i) { modelo_.gridFamilias.Row = GridModel::FilaGrid(i.row()); });
     connect(tabla_, &QTableView::doubleClicked, this, [this](const QModelIndex &i) {
         Ejecutar([this, i] {
             modelo_.gridFamilias.Row = GridModel::FilaGrid(i.row());
@@ -31,11 +30,13 @@ frmFamiliasVista::frmFamiliasVista(frmFamilias &modelo, QWidget *padre)
         });
     });
     auto *botones = new QHBoxLayout;
-    botones->addWidget(Boton(QStringLiteral("Nueva"), QStringLiteral("cmdNuevo"), [this] { modelo_.cmdNuevo_Click(); }));
+    botones->addWidget(
+        Boton(QStringLiteral("Nueva"), QStringLiteral("cmdNuevo"), [this] { modelo_.cmdNuevo_Click(); }));
     botones->addWidget(Boton(QStringLiteral("Editar"), QStringLiteral("cmdEditarFamilia"),
                              [this] { modelo_.cmdEditarFamilia_Click(); }));
     botones->addStretch();
-    botones->addWidget(Boton(QStringLiteral("Cancelar"), QStringLiteral("cmdSalir"), [this] { modelo_.cmdSalir_Click(); }));
+    botones->addWidget(
+        Boton(QStringLiteral("Cancelar"), QStringLiteral("cmdSalir"), [this] { modelo_.cmdSalir_Click(); }));
     capa->addLayout(botones);
     Repintar();
 }

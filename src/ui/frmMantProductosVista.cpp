@@ -68,7 +68,8 @@ frmMantProductosVista::frmMantProductosVista(frmMantProductos &modelo, QWidget *
 
     auto *botones = new QHBoxLayout;
     botones->addStretch();
-    cmdAceptar = Boton(modelo_.cmdAceptarCaption, QStringLiteral("cmdAceptar"), [this] { modelo_.cmdAceptar_Click(); });
+    cmdAceptar = Boton(modelo_.cmdAceptarCaption, QStringLiteral("cmdAceptar"),
+                       [this] { modelo_.cmdAceptar_Click(); });
     botones->addWidget(cmdAceptar);
     botones->addWidget(Boton(QStringLiteral("Cancelar"), QStringLiteral("cmdCancelar"),
                              [this] { modelo_.cmdCancelar_Click(); }));

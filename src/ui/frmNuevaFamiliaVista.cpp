@@ -25,12 +25,14 @@ frmNuevaFamiliaVista::frmNuevaFamiliaVista(frmNuevaFamilia &modelo, QWidget *pad
     capa->addWidget(txtFamilia_);
     auto *botones = new QHBoxLayout;
     botones->addStretch();
-    cmdAceptar_ = Boton(modelo_.cmdAceptarCaption, QStringLiteral("cmdAceptar"), [this] { modelo_.cmdAceptar_Click(); });
+    cmdAceptar_ = Boton(modelo_.cmdAceptarCaption, QStringLiteral("cmdAceptar"),
+                        [this] { modelo_.cmdAceptar_Click(); });
     botones->addWidget(cmdAceptar_);
     botones->addWidget(Boton(QStringLiteral("Cancelar"), QStringLiteral("cmdCancelar"),
                              [this] { modelo_.cmdCancelar_Click(); }));
     capa->addLayout(botones);
-    connect(txtFamilia_, &QLineEdit::returnPressed, this, [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
+    connect(txtFamilia_, &QLineEdit::returnPressed, this,
+            [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
 }
 
 void frmNuevaFamiliaVista::Leer()

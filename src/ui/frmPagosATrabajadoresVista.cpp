@@ -5,8 +5,8 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -56,7 +56,8 @@ frmPagosATrabajadoresVista::frmPagosATrabajadoresVista(frmPagosATrabajadores &mo
     abajo->addStretch();
     abajo->addWidget(Boton(QStringLiteral("Imprimir"), QStringLiteral("cmdImprimir"),
                            [this] { modelo_.cmdImprimir_Click(); }));
-    abajo->addWidget(Boton(QStringLiteral("Salir"), QStringLiteral("cmdSalir"), [this] { modelo_.cmdSalir_Click(); }));
+    abajo->addWidget(
+        Boton(QStringLiteral("Salir"), QStringLiteral("cmdSalir"), [this] { modelo_.cmdSalir_Click(); }));
     capa->addLayout(abajo, 4, 0, 1, 2);
     capa->setRowStretch(3, 1);
     gridModel_->Reiniciar();

@@ -6,8 +6,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 
@@ -34,8 +34,9 @@ frmPagosTiendasVista::frmPagosTiendasVista(frmPagosTiendas &modelo, QWidget *pad
     capa->addWidget(cmbMeses_, 1, 1);
     capa->addWidget(cmbAno_, 1, 2);
     capa->addWidget(chkPendientes_, 1, 3);
-    capa->addWidget(Boton(QStringLiteral("Ver"), QStringLiteral("cmdAceptar"), [this] { modelo_.cmdAceptar_Click(); }),
-                    1, 4);
+    capa->addWidget(
+        Boton(QStringLiteral("Ver"), QStringLiteral("cmdAceptar"), [this] { modelo_.cmdAceptar_Click(); }), 1,
+        4);
 
     gridModel_ = new GridModel(&modelo_.gridPagos, this);
     tabla_ = Tabla(gridModel_, QStringLiteral("Arreglos de las tiendas"));
@@ -50,7 +51,8 @@ frmPagosTiendasVista::frmPagosTiendasVista(frmPagosTiendas &modelo, QWidget *pad
     abajo->addStretch();
     abajo->addWidget(Boton(QStringLiteral("Imprimir"), QStringLiteral("cmdImprimir"),
                            [this] { modelo_.cmdImprimir_Click(); }));
-    abajo->addWidget(Boton(QStringLiteral("Salir"), QStringLiteral("cmdsalir"), [this] { modelo_.cmdsalir_Click(); }));
+    abajo->addWidget(
+        Boton(QStringLiteral("Salir"), QStringLiteral("cmdsalir"), [this] { modelo_.cmdsalir_Click(); }));
     capa->addLayout(abajo, 3, 0, 1, 5);
     capa->setRowStretch(2, 1);
     capa->setColumnStretch(0, 1);

@@ -35,8 +35,9 @@ private Q_SLOTS:
         b.Insertar("clientes", "idcliente, nombre, estienda", {"1, 'Ana', 0"});
         b.Insertar("productos", "idproducto, idfamilia, nombre, precio3", {"1, 1, 'Bajo', 0"});
         b.Insertar("arreglos", "idarreglo, idcliente", {"10, 1"});
-        b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
-                                        "listoparaentrega, idcosturera, pagadoatrabajador",
+        b.Insertar("arreglos_detalles",
+                   "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
+                   "listoparaentrega, idcosturera, pagadoatrabajador",
                    {"10, 1, 12, 'Falda', '10.1', 1, 1, 0", "10, 1, 9, 'Falda', '10.2', 1, 1, 1"});
         frmPagosATrabajadores f;
         f.PrimeraPagina = 1; // the rest arrives behind the first row
@@ -54,8 +55,9 @@ private Q_SLOTS:
             QTest::keyClick(&v, Qt::Key_Escape);
             QVERIFY(!v.isVisible());
         });
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from arreglos_detalles where pagadoatrabajador = 1")),
-                 QStringLiteral("2"));
+        QCOMPARE(
+            b.Valor(QStringLiteral("select count(*) from arreglos_detalles where pagadoatrabajador = 1")),
+            QStringLiteral("2"));
     }
 
     void pagosTiendas()
@@ -65,7 +67,8 @@ private Q_SLOTS:
         b.Insertar("clientes", "idcliente, nombre, estienda", {"2, 'Boutique Luna', 1"});
         b.Insertar("arreglos", "idarreglo, idcliente, fecharealentrega, entregadoacliente",
                    {"20, 2, '2026-11-15 10:00:00', 1"});
-        b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda", {"20, 1, 30, '20.1'"});
+        b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda",
+                   {"20, 1, 30, '20.1'"});
         b.Insertar("caja", "importe, concepto, nombrecierre, idarreglo", {"10, 'Ref. 20', '20261101', 20"});
         frmPagosTiendas f;
         f.CargarFormulario([&] {

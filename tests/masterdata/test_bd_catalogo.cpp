@@ -45,7 +45,9 @@ public:
 
 int IdFamilia(BaseDePrueba &b, const char *nombre)
 {
-    return b.Valor(QStringLiteral("select idfamilia from familias where nombre = '%1'").arg(QString::fromUtf8(nombre)))
+    return b
+        .Valor(QStringLiteral("select idfamilia from familias where nombre = '%1'")
+                   .arg(QString::fromUtf8(nombre)))
         .toInt();
 }
 
@@ -79,15 +81,15 @@ private Q_SLOTS:
         QCOMPARE(f.txtPagoTrabajador, QStringLiteral("4.00"));
         f.cmdPrecioEspecial_Click(); // cancelled: the box keeps what it had
         QCOMPARE(f.txtPrecioEspecial, QString());
-        QCOMPARE(b.dialogos.titulosPad,
-                 QStringList({QString::fromUtf8("Introduzca el precio al público"), "Introduzca el precio especial"}));
+        QCOMPARE(b.dialogos.titulosPad, QStringList({QString::fromUtf8("Introduzca el precio al público"),
+                                                     "Introduzca el precio especial"}));
 
         // Each refusal in its turn, the card staying open with what was typed.
         f.txtPVPPublico = f.txtPrecioEspecial = f.txtPagoTrabajador = QString();
-        const QStringList refusals = {"Seleccione una familia para el arreglo", "Ponga una descripcion al arreglo",
-                                      "Ponga un precio al publico correcto",
-                                      "Ponga un precio especial / a tiendas correcto",
-                                      "Ponga un precio de pago al trabajador correcto"};
+        const QStringList refusals = {
+            "Seleccione una familia para el arreglo", "Ponga una descripcion al arreglo",
+            "Ponga un precio al publico correcto", "Ponga un precio especial / a tiendas correcto",
+            "Ponga un precio de pago al trabajador correcto"};
         const std::function<void()> arreglos[] = {
             [&] { f.cmbFamilia.ElegirTexto(QStringLiteral("Falda")); },
             [&] { f.txtDescripcion = QStringLiteral("Bajo d'Anna"); },
@@ -129,11 +131,13 @@ private Q_SLOTS:
         b.Insertar("familias", "nombre", {"'Pantalón'"});
         const int pantalon = IdFamilia(b, "Pantalón");
         for (const char *p : {"Bajo", "Meter cintura", "Zurcir"})
-            b.conexion.Ejecutar(QStringLiteral("insert into productos (idfamilia, nombre, precio1, precio2, precio3, "
-                                               "activo) values (%1, '%2', 8, 6, 0, 0)")
-                                    .arg(pantalon)
-                                    .arg(QString::fromLatin1(p)));
-        const QString cintura = b.Valor(QStringLiteral("select idproducto from productos where nombre = 'Meter cintura'"));
+            b.conexion.Ejecutar(
+                QStringLiteral("insert into productos (idfamilia, nombre, precio1, precio2, precio3, "
+                               "activo) values (%1, '%2', 8, 6, 0, 0)")
+                    .arg(pantalon)
+                    .arg(QString::fromLatin1(p)));
+        const QString cintura =
+            b.Valor(QStringLiteral("select idproducto from productos where nombre = 'Meter cintura'"));
 
         frmMantProductos ficha;
         ficha.CargarFormulario(cintura.toInt(), [&] {
@@ -158,7 +162,8 @@ private Q_SLOTS:
         pantallas.precio = QStringLiteral("15");
         lista.gridProductos_Click(3);
         lista.cmdModificar_Click();
-        QCOMPARE(pantallas.abiertos.last(), QStringLiteral("producto ") + lista.gridProductos.TextMatrix(3, 0));
+        QCOMPARE(pantallas.abiertos.last(),
+                 QStringLiteral("producto ") + lista.gridProductos.TextMatrix(3, 0));
         QCOMPARE(lista.gridProductos.Row, 3);
         QCOMPARE(lista.gridProductos.TextMatrix(3, 3), QStringLiteral("15.00"));
 

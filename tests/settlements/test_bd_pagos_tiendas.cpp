@@ -14,13 +14,15 @@ namespace {
 void Sembrar(BaseDePrueba &b)
 {
     b.Insertar("clientes", "idcliente, nombre, telefono, estienda",
-               {"1, 'Ana', '600111222', 0", "2, 'Mercería Sol ', '911000000', 1", "3, 'Boutique Luna', '912000000', 1"});
+               {"1, 'Ana', '600111222', 0", "2, 'Mercería Sol ', '911000000', 1",
+                "3, 'Boutique Luna', '912000000', 1"});
     b.Insertar("arreglos", "idarreglo, idusuario, idcliente, fecharealentrega, entregadoacliente",
                {"20, 1, 2, '2026-11-15 10:00:00', 1", "21, 1, 2, '2026-10-03 12:00:00', 1",
-                "22, 1, 3, '2026-11-30 23:30:00', 1", "23, 1, 2, Null, Null", "24, 1, 1, '2026-11-02 10:00:00', 1"});
+                "22, 1, 3, '2026-11-30 23:30:00', 1", "23, 1, 2, Null, Null",
+                "24, 1, 1, '2026-11-02 10:00:00', 1"});
     b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda",
-               {"20, 1, 18, '20.1'", "20, 1, 12, '20.2'", "21, 1, 15, '21.1'", "22, 1, 10, '22.1'", "23, 1, 7, '23.1'",
-                "24, 1, 9, '24.1'"});
+               {"20, 1, 18, '20.1'", "20, 1, 12, '20.2'", "21, 1, 15, '21.1'", "22, 1, 10, '22.1'",
+                "23, 1, 7, '23.1'", "24, 1, 9, '24.1'"});
     b.Insertar("caja", "importe, concepto, fecha, nombrecierre, cerrado, formapago, idarreglo, idticket",
                {"10, 'Ref. 20', '2026-11-01 10:00:00', '20261101', 1, 1, 20, 0",
                 "14.99, 'Ref. 21', '2026-10-01 10:00:00', '20261001', 1, 1, 21, 0",
@@ -48,8 +50,9 @@ QStringList Fila(const Grid &g, int fila)
 QString Caja(BaseDePrueba &b)
 {
     QStringList r;
-    Recordset rs = b.conexion.AbrirRecordset(QStringLiteral(
-        "select concepto, importe, idarreglo from caja where nombrecierre = '20261205' order by idmovimiento"));
+    Recordset rs =
+        b.conexion.AbrirRecordset(QStringLiteral("select concepto, importe, idarreglo from caja where "
+                                                 "nombrecierre = '20261205' order by idmovimiento"));
     for (; !rs.EOF_(); rs.MoveNext())
         r.append(rs.Campo(0).toString() + QLatin1Char(' ') + FormatoImporte(rs.Campo(1)) + QLatin1Char(' ')
                  + rs.Campo(2).toString());
@@ -75,7 +78,8 @@ private Q_SLOTS:
         Ver(f, QStringLiteral("Todos"), 0, QStringLiteral("1999")); // no month: the year is not looked at
         const Grid &g = f.gridPagos;
         QCOMPARE(TextosColumna(g, 1), QStringList({"22", "21", "20", "", "Suma total"}));
-        QCOMPARE(Fila(g, 3), QStringList({QString::fromUtf8("Mercería Sol"), "20", "30.00", "10.00", "20.00", "15/11/26"}));
+        QCOMPARE(Fila(g, 3), QStringList({QString::fromUtf8("Mercería Sol"), "20", "30.00", "10.00", "20.00",
+                                          "15/11/26"}));
         QCOMPARE(Fila(g, 5), QStringList({"", "Suma total", "55.00", "34.97", "20.03", ""}));
         QCOMPARE(g.TextMatrix(4, 2), QStringLiteral("------"));
 
@@ -119,9 +123,10 @@ private Q_SLOTS:
 
         b.dialogos.siNo = {7};
         f.gridPagos_DblClick(fila);
-        QCOMPARE(b.dialogos.preguntas.value(0),
-                 QString::fromUtf8("¿Registrar un pago de 20.00 € del cliente Mercería Sol correspondiente a la "
-                                   "referencia 20?\r\nEl importe no se ingresará en la caja"));
+        QCOMPARE(
+            b.dialogos.preguntas.value(0),
+            QString::fromUtf8("¿Registrar un pago de 20.00 € del cliente Mercería Sol correspondiente a la "
+                              "referencia 20?\r\nEl importe no se ingresará en la caja"));
         QCOMPARE(Caja(b), QString());
 
         b.dialogos.siNo = {6};
@@ -145,7 +150,8 @@ private Q_SLOTS:
         f.CargarFormulario(nullptr);
         Ver(f, QStringLiteral("Todos"));
         f.cmdCancelarDeuda_Click();
-        QCOMPARE(b.dialogos.mensajes, QStringList({"Debe cancelar la deuda de una tienda.\r\nSeleccione una primero"}));
+        QCOMPARE(b.dialogos.mensajes,
+                 QStringList({"Debe cancelar la deuda de una tienda.\r\nSeleccione una primero"}));
         QVERIFY(b.dialogos.preguntas.isEmpty());
 
         Ver(f, QString::fromUtf8("Mercería Sol"));
@@ -158,7 +164,10 @@ private Q_SLOTS:
         f.cmdCancelarDeuda_Click();
         QCOMPARE(b.dialogos.preguntas.value(3),
                  QString::fromUtf8("¿SEGURO que desea cancelar la deuda de Mercería Sol?"));
-        QCOMPARE(Caja(b), QStringLiteral("Ref. 21 0.01 21|Retirado caja P.T. -0.01 0|Ref. 20 20.00 20|Retirado caja P.T. -20.00 0"));
+        QCOMPARE(
+            Caja(b),
+            QStringLiteral(
+                "Ref. 21 0.01 21|Retirado caja P.T. -0.01 0|Ref. 20 20.00 20|Retirado caja P.T. -20.00 0"));
         QCOMPARE(b.dialogos.mensajes.last(), QStringLiteral("Deuda cancelada"));
         QCOMPARE(f.gridPagos.TextMatrix(f.gridPagos.Rows() - 1, 4), QStringLiteral("0.00"));
     }

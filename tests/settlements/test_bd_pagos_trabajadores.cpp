@@ -1,6 +1,8 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "core/Formato.h"
+#include "core/Programa.h"
+#include "printing/SalidaListadosPdf.h"
 #include "settlements/frmPagosATrabajadores.h"
 
 #include <QtTest>
@@ -10,18 +12,20 @@ namespace {
 // Rosa and Carmen; "Bajo" pays a fixed 2.50, "Entallar" a third of what the line was charged.
 void Sembrar(BaseDePrueba &b)
 {
-    b.Insertar("costureras", "idcosturera, nombre, desactivado", {"1, 'Rosa', 0", "2, 'Carmen', 0", "3, 'Pilar', 1"});
+    b.Insertar("costureras", "idcosturera, nombre, desactivado",
+               {"1, 'Rosa', 0", "2, 'Carmen', 0", "3, 'Pilar', 1"});
     b.Insertar("clientes", "idcliente, nombre, telefono, estienda", {"1, 'Ana', '600111222', 0"});
     b.Insertar("familias", "idfamilia, nombre", {"1, 'Pantalón'"});
     b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, precio2, precio3, activo",
                {"1, 1, 'Bajo', 8, 6, 2.5, 0", "2, 1, 'Entallar', 10, 8, 0, 0"});
     b.Insertar("arreglos", "idarreglo, idusuario, idcliente", {"10, 1, 1", "11, 1, 1", "12, 1, 1"});
-    b.Insertar("arreglos_detalles",
-               "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, listoparaentrega, idcosturera, "
-               "pagadoatrabajador",
-               {"10, 1, 8, '-- Pantalón --', '10.1', 1, 1, 0", "10, 2, 10, '-- Pantalón --', '10.1', 1, 1, Null",
-                "11, 1, 20, '-- Pantalón --', '11.1', 1, 2, 1", "12, 2, 9, '-- Pantalón --', '12.1', 0, 2, Null",
-                "12, 2, 9, '-- Pantalón --', '12.2', 1, Null, Null"});
+    b.Insertar(
+        "arreglos_detalles",
+        "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, listoparaentrega, idcosturera, "
+        "pagadoatrabajador",
+        {"10, 1, 8, '-- Pantalón --', '10.1', 1, 1, 0", "10, 2, 10, '-- Pantalón --', '10.1', 1, 1, Null",
+         "11, 1, 20, '-- Pantalón --', '11.1', 1, 2, 1", "12, 2, 9, '-- Pantalón --', '12.1', 0, 2, Null",
+         "12, 2, 9, '-- Pantalón --', '12.2', 1, Null, Null"});
 }
 
 // Lists with the worker and state of those texts.
@@ -34,7 +38,8 @@ void Ver(frmPagosATrabajadores &f, const QString &trabajador, const QString &est
 
 QString Pagado(BaseDePrueba &b, const QString &id)
 {
-    return b.Valor(QStringLiteral("select pagadoatrabajador from arreglos_detalles where idarreglodetalle = ") + id);
+    return b.Valor(QStringLiteral("select pagadoatrabajador from arreglos_detalles where idarreglodetalle = ")
+                   + id);
 }
 
 } // namespace
@@ -78,8 +83,18 @@ private Q_SLOTS:
         QCOMPARE(TextosColumna(g, 0).mid(0, 2), QStringList({"Rosa", "Rosa"}));
         QCOMPARE(g.Rows(), 5);
 
+        SalidaListadosPdf pdf(b.dir.filePath(QStringLiteral("pagos.pdf")));
+        G().salidaListados = &pdf;
+        f.cmdImprimir_Click();
+        QCOMPARE(pdf.impresos, 1);
+        QCOMPARE(pdf.ultimo.titulo, QStringLiteral("Listado de pagos"));
+        QCOMPARE(pdf.ultimo.paginas.size(), size_t(1));
+        QCOMPARE(pdf.ultimo.paginas[0].filas[4][2], QStringLiteral("Suma total"));
+
         Ver(f, QStringLiteral("Pilar"), QStringLiteral("Todos")); // nothing back in the shop: no totals
         QCOMPARE(g.Rows(), 1);
+        f.cmdImprimir_Click();
+        QCOMPARE(pdf.impresos, 1);
     }
 
     void sentencias()
@@ -90,8 +105,8 @@ private Q_SLOTS:
         QVERIFY(!todos.contains(QStringLiteral("idcosturera =")));
         const QString una = frmPagosATrabajadores::SqlLista(7, 1, 500);
         QVERIFY(una.startsWith(QStringLiteral("SELECT top 500 ")));
-        QVERIFY(una.endsWith(
-            QStringLiteral("and costureras.idcosturera = 7 ORDER BY arreglos_detalles.referenciaprenda DESC")));
+        QVERIFY(una.endsWith(QStringLiteral(
+            "and costureras.idcosturera = 7 ORDER BY arreglos_detalles.referenciaprenda DESC")));
     }
 
     // "Todos" reads page by page: every line once, newest reference first, even when a
@@ -101,13 +116,16 @@ private Q_SLOTS:
         BaseDePrueba b;
         Sembrar(b);
         for (int a = 13; a <= 21; ++a) {
-            b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente) values (%1, 1, 1)").arg(a));
+            b.conexion.Ejecutar(
+                QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente) values (%1, 1, 1)")
+                    .arg(a));
             for (int l = 0; l < 1 + a % 3; ++l)
-                b.conexion.Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
-                                                   "nombreprenda, referenciaprenda, listoparaentrega, idcosturera) "
-                                                   "values (%1, 2, 6, 'Falda', '%1.1', 1, %2)")
-                                        .arg(a)
-                                        .arg(1 + l % 2));
+                b.conexion.Ejecutar(
+                    QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
+                                   "nombreprenda, referenciaprenda, listoparaentrega, idcosturera) "
+                                   "values (%1, 2, 6, 'Falda', '%1.1', 1, %2)")
+                        .arg(a)
+                        .arg(1 + l % 2));
         }
         frmPagosATrabajadores f;
         f.CargarFormulario(nullptr);
@@ -143,15 +161,17 @@ private Q_SLOTS:
         f.CargarFormulario(nullptr);
         Ver(f, QStringLiteral("Todos"), QStringLiteral("Todos"));
         Grid &g = f.gridPagos;
-        const QString antes = b.Columna(QStringLiteral("select coalesce(pagadoatrabajador, 9) from arreglos_detalles "
-                                                       "order by idarreglodetalle"))
-                                  .join(QLatin1Char(','));
+        const QString antes =
+            b.Columna(QStringLiteral("select coalesce(pagadoatrabajador, 9) from arreglos_detalles "
+                                     "order by idarreglodetalle"))
+                .join(QLatin1Char(','));
         for (int fila : {0, g.Rows() - 2, g.Rows() - 1, g.Rows() + 3})
             f.gridPagos_DblClick(fila);
-        QCOMPARE(b.Columna(QStringLiteral("select coalesce(pagadoatrabajador, 9) from arreglos_detalles order by "
-                                          "idarreglodetalle"))
-                     .join(QLatin1Char(',')),
-                 antes);
+        QCOMPARE(
+            b.Columna(QStringLiteral("select coalesce(pagadoatrabajador, 9) from arreglos_detalles order by "
+                                     "idarreglodetalle"))
+                .join(QLatin1Char(',')),
+            antes);
 
         // The line listed as paid: light green; unpaid and paid again, bright green.
         f.gridPagos_DblClick(1);
@@ -166,5 +186,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(PruebaPagosATrabajadores)
+QTEST_MAIN(PruebaPagosATrabajadores) // the listing is drawn on a PDF page: fonts need the GUI application
 #include "test_bd_pagos_trabajadores.moc"
