@@ -3,10 +3,9 @@
 #include "core/Grid.h"
 
 #include <QHash>
+#include <QVariant>
 #include <QString>
 #include <functional>
-
-class Recordset;
 
 // The back-office screen where each garment taken in at the counter is given to a worker or
 // taken away again. Every change is keyed by the garment reference, so all alterations of one
@@ -74,17 +73,20 @@ private:
     bool HayFilaElegida() const;
     void ListaPorTrabajador(bool pendiente);
     void Llenar(const QString &sql);
-    // Appends a row per record, at most `limite` of them (-1: all).
-    void AnadirFilas(Recordset &rs, qint64 limite);
+    // Appends a row per record of the statement, at most `limite` of them (-1: all). The rows
+    // are read one by one, not held in a record set: the list of every line is long.
+    void AnadirFilas(const QString &sql, qint64 limite);
     void PonerTrabajador(const QString &referencia, const QString &id, const QString &nombre);
     // Repeated texts (dates, garments, workers, prices) share one copy: a listing of every
     // line of ten years would otherwise hold hundreds of thousands of equal strings.
     QString Compartido(const QString &texto);
     QString Fecha(const QVariant &valor);
+    QString Importe(const QVariant &valor);
 
     qint64 paginaHasta_ = 0;
     qint64 paginaMinimo_ = 0;
     qint64 filasPendientes_ = 0;
     QHash<QString, QString> textos_;
     QHash<qint64, QString> fechas_;
+    QHash<double, QString> importes_;
 };
