@@ -39,9 +39,13 @@ QString frmAsigancion::SqlListaArreglos(int cuantos, qint64 desde, qint64 hasta)
         "clientes.Telefono, costureras.Nombre,     arreglos.fechaprevistaentrega, arreglos.fecharealentrega, "
         "    arreglos_detalles.fechaentrega, clientes.estienda,   clientes.nombre,  Productos.Nombre  ORDER "
         "BY arreglos.IdArreglo DESC ");
+    // The range is given on both sides of the join: the server does not carry it across, and
+    // each side then reads only its page from its own index.
     const QString pagina = desde != 0 || hasta != 0
                                ? QStringLiteral("arreglos.IdArreglo > ") + N(desde)
                                      + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
+                                     + QStringLiteral(" AND arreglos_detalles.idArreglo > ") + N(desde)
+                                     + QStringLiteral(" AND arreglos_detalles.idArreglo <= ") + N(hasta)
                                : QString();
     if (cuantos <= 20000)
         return QStringLiteral("SELECT ") + columnas
@@ -134,8 +138,9 @@ void frmAsigancion::LlenarSiguientePagina()
     if (!QuedanPaginas())
         return;
     const bool primera = gridListaArreglos.Rows() == 1;
-    const qint64 desde =
-        std::max(paginaMinimo_, paginaHasta_ - (primera ? OrdenesPrimeraPagina : OrdenesPorPagina));
+    // Pages grow from a small first one: rows on screen at once, then few statements for the rest.
+    ordenesPagina_ = primera ? OrdenesPrimeraPagina : std::min<qint64>(2 * ordenesPagina_, OrdenesPorPagina);
+    const qint64 desde = std::max(paginaMinimo_, paginaHasta_ - ordenesPagina_);
     const QString sql = SqlListaArreglos(int(filasPendientes_), desde, paginaHasta_);
     paginaHasta_ = desde;
     const int antes = gridListaArreglos.Rows();

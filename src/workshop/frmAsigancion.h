@@ -41,9 +41,10 @@ public:
     // `desde` excluded) narrow the list to one page of orders; 0 and 0 is no narrowing.
     static QString SqlListaArreglos(int cuantos, qint64 desde = 0, qint64 hasta = 0);
     static QString SqlArreglosPorTrabajador(int costurera, bool pendiente);
-    // Orders a page of "all the lines" covers: few for the first page, so that it shows at once.
+    // Orders a page of "all the lines" covers: few for the first page, so that it shows at once,
+    // then twice as many each page up to the largest.
     static constexpr int OrdenesPrimeraPagina = 300;
-    static constexpr int OrdenesPorPagina = 6000;
+    static constexpr int OrdenesPorPagina = 12000;
 
     void CargarFormulario(const std::function<void()> &mostrar);
     void DarTamanosGridArreglos();
@@ -85,6 +86,7 @@ private:
 
     qint64 paginaHasta_ = 0;
     qint64 paginaMinimo_ = 0;
+    qint64 ordenesPagina_ = 0;
     qint64 filasPendientes_ = 0;
     QHash<QString, QString> textos_;
     QHash<qint64, QString> fechas_;
