@@ -124,8 +124,9 @@ void frmAsigancion::LlenarListaArreglos(int cuantos)
                      + QString::fromUtf8(" últimas referencias");
         return;
     }
-    Recordset rs = AbrirRecordset(
-        QStringLiteral("select min(idarreglo) as minimo, max(idarreglo) as maximo from arreglos"));
+    // One subquery each: the embedded engine reads a lone min or max straight from the key.
+    Recordset rs = AbrirRecordset(QStringLiteral("select (select min(idarreglo) from arreglos) as minimo, "
+                                                 "(select max(idarreglo) from arreglos) as maximo"));
     gridListaArreglos.SetRows(1);
     paginaMinimo_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("minimo"))))) - 1;
     paginaHasta_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("maximo")))));
