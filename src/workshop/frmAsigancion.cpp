@@ -214,8 +214,9 @@ QString frmAsigancion::Importe(const QVariant &valor)
 void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite)
 {
     enum { Id, Referencia, Prenda, Arreglo, Recibido, Entrega, Precio, Costurera, Campos };
-    const char *const nombres[Campos] = {"IdArreglo", "referenciaPrenda", "Nombreprenda", "nombrearreglo",
-                                         "fechaarreglo", "fechaprevistaentrega", "precio", "nombrecosturera"};
+    const char *const nombres[Campos] = {"IdArreglo",     "referenciaPrenda", "Nombreprenda",
+                                         "nombrearreglo", "fechaarreglo",     "fechaprevistaentrega",
+                                         "precio",        "nombrecosturera"};
     int campo[Campos] = {};
     bool hallados = false;
     const QString guiones = QStringLiteral("--");

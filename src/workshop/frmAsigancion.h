@@ -3,8 +3,8 @@
 #include "core/Grid.h"
 
 #include <QHash>
-#include <QVariant>
 #include <QString>
+#include <QVariant>
 #include <functional>
 
 // The back-office screen where each garment taken in at the counter is given to a worker or
