@@ -381,6 +381,19 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
     return rs;
 }
 
+void Conexion::Recorrer(const QString &sql, const std::function<void(const QSqlQuery &fila)> &fila)
+{
+    if (!Abierta())
+        throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
+    QSqlQuery q(db_);
+    q.setForwardOnly(motor_ == Motor::SQLite);
+    q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    if (!q.exec(Traducir(sql)))
+        throw ErrorBaseDatos(TextoError(q.lastError()), sql);
+    while (q.next())
+        fila(q);
+}
+
 void Conexion::EjecutarGuion(const QString &guion)
 {
     // Statements end with ";" at the end of a line; "--" lines are comments. Function bodies

@@ -5,9 +5,11 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
+class QSqlQuery;
 class Reloj;
 
 // A database failure travels as this exception up to the event boundary of the view,
@@ -94,6 +96,9 @@ public:
 
     void Ejecutar(const QString &sql);
     Recordset AbrirRecordset(const QString &sql);
+    // Hands each row to `fila` as it is read and keeps none: for listings too long to hold
+    // twice. Values come as the driver gives them (dates as ISO text on the embedded engine).
+    void Recorrer(const QString &sql, const std::function<void(const QSqlQuery &fila)> &fila);
     // Runs a script of statements separated by ";" at line ends (schema and seed files).
     void EjecutarGuion(const QString &guion);
 

@@ -134,10 +134,13 @@ void frmAsigancionVista::Ejecutar(const std::function<void()> &accion, bool nuev
         accept();
         return;
     }
-    if (modelo_.QuedanPaginas())
+    if (modelo_.QuedanPaginas()) {
+        // The first rows go on screen now, before the next page keeps the loop busy.
+        repaint();
         carga_->start();
-    else
+    } else {
         TerminarCarga();
+    }
 }
 
 void frmAsigancionVista::SeguirCargando()

@@ -7,6 +7,8 @@
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <algorithm>
 
 namespace {
@@ -17,18 +19,6 @@ QString N(qint64 n)
 }
 
 const char *const SinAsignar = "Mostrando arreglos no asigandos a trabajador";
-
-// Index of a field of the record set, looked up once per page instead of once per cell.
-int IndiceCampo(const Recordset &rs, const QString &nombre)
-{
-    for (int i = 0; i < rs.NumCampos(); ++i) {
-        const QString n = rs.NombreCampo(i);
-        if (n.compare(nombre, Qt::CaseInsensitive) == 0
-            || n.endsWith(QLatin1Char('.') + nombre, Qt::CaseInsensitive))
-            return i;
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -49,9 +39,13 @@ QString frmAsigancion::SqlListaArreglos(int cuantos, qint64 desde, qint64 hasta)
         "clientes.Telefono, costureras.Nombre,     arreglos.fechaprevistaentrega, arreglos.fecharealentrega, "
         "    arreglos_detalles.fechaentrega, clientes.estienda,   clientes.nombre,  Productos.Nombre  ORDER "
         "BY arreglos.IdArreglo DESC ");
+    // The range is given on both sides of the join: the server does not carry it across, and
+    // each side then reads only its page from its own index.
     const QString pagina = desde != 0 || hasta != 0
                                ? QStringLiteral("arreglos.IdArreglo > ") + N(desde)
                                      + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
+                                     + QStringLiteral(" AND arreglos_detalles.idArreglo > ") + N(desde)
+                                     + QStringLiteral(" AND arreglos_detalles.idArreglo <= ") + N(hasta)
                                : QString();
     if (cuantos <= 20000)
         return QStringLiteral("SELECT ") + columnas
@@ -130,8 +124,9 @@ void frmAsigancion::LlenarListaArreglos(int cuantos)
                      + QString::fromUtf8(" últimas referencias");
         return;
     }
-    Recordset rs = AbrirRecordset(
-        QStringLiteral("select min(idarreglo) as minimo, max(idarreglo) as maximo from arreglos"));
+    // One subquery each: the embedded engine reads a lone min or max straight from the key.
+    Recordset rs = AbrirRecordset(QStringLiteral("select (select min(idarreglo) from arreglos) as minimo, "
+                                                 "(select max(idarreglo) from arreglos) as maximo"));
     gridListaArreglos.SetRows(1);
     paginaMinimo_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("minimo"))))) - 1;
     paginaHasta_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("maximo")))));
@@ -144,12 +139,13 @@ void frmAsigancion::LlenarSiguientePagina()
     if (!QuedanPaginas())
         return;
     const bool primera = gridListaArreglos.Rows() == 1;
-    const qint64 desde =
-        std::max(paginaMinimo_, paginaHasta_ - (primera ? OrdenesPrimeraPagina : OrdenesPorPagina));
-    Recordset rs = AbrirRecordset(SqlListaArreglos(int(filasPendientes_), desde, paginaHasta_));
+    // Pages grow from a small first one: rows on screen at once, then few statements for the rest.
+    ordenesPagina_ = primera ? OrdenesPrimeraPagina : std::min<qint64>(2 * ordenesPagina_, OrdenesPorPagina);
+    const qint64 desde = std::max(paginaMinimo_, paginaHasta_ - ordenesPagina_);
+    const QString sql = SqlListaArreglos(int(filasPendientes_), desde, paginaHasta_);
     paginaHasta_ = desde;
     const int antes = gridListaArreglos.Rows();
-    AnadirFilas(rs, filasPendientes_);
+    AnadirFilas(sql, filasPendientes_);
     filasPendientes_ -= gridListaArreglos.Rows() - antes;
     // Striping only the new rows keeps a long list linear; the chosen row stays where it was.
     const int elegida = primera ? 1 : gridListaArreglos.Row;
@@ -162,10 +158,9 @@ void frmAsigancion::LlenarSiguientePagina()
 
 void frmAsigancion::Llenar(const QString &sql)
 {
-    Recordset rs = AbrirRecordset(sql);
     gridListaArreglos.Visible = false;
     gridListaArreglos.SetRows(1);
-    AnadirFilas(rs, -1);
+    AnadirFilas(sql, -1);
     gridListaArreglos.Visible = true;
 }
 
@@ -184,40 +179,70 @@ QString frmAsigancion::Fecha(const QVariant &valor)
 {
     if (valor.isNull())
         return QStringLiteral("0");
-    if (valor.metaType().id() != QMetaType::QDateTime)
+    // The embedded engine hands dates as ISO text, the server as date-times: either way one
+    // text per day, made once.
+    int dia = 0;
+    if (valor.metaType().id() == QMetaType::QString) {
+        const QString t = valor.toString();
+        const QStringView v(t);
+        if (t.size() >= 10 && t[4] == u'-' && t[7] == u'-')
+            dia = v.left(4).toInt() * 10000 + v.mid(5, 2).toInt() * 100 + v.mid(8, 2).toInt();
+    } else if (valor.metaType().id() == QMetaType::QDateTime || valor.metaType().id() == QMetaType::QDate) {
+        const QDate d = valor.toDate();
+        dia = d.year() * 10000 + d.month() * 100 + d.day();
+    }
+    if (dia == 0)
         return FormatoFecha(valor, QStringLiteral("dd/MM/yy"));
-    const qint64 dia = valor.toDateTime().date().toJulianDay();
     auto it = fechas_.constFind(dia);
     if (it != fechas_.constEnd())
         return *it;
-    return *fechas_.insert(dia, FormatoFecha(valor, QStringLiteral("dd/MM/yy")));
+    const QString texto = QDate(dia / 10000, dia / 100 % 100, dia % 100).toString(QStringLiteral("dd/MM/yy"));
+    return *fechas_.insert(dia, texto);
 }
 
-void frmAsigancion::AnadirFilas(Recordset &rs, qint64 limite)
+QString frmAsigancion::Importe(const QVariant &valor)
 {
-    const int id = IndiceCampo(rs, QStringLiteral("IdArreglo"));
-    const int referencia = IndiceCampo(rs, QStringLiteral("referenciaPrenda"));
-    const int prenda = IndiceCampo(rs, QStringLiteral("Nombreprenda"));
-    const int arreglo = IndiceCampo(rs, QStringLiteral("nombrearreglo"));
-    const int recibido = IndiceCampo(rs, QStringLiteral("fechaarreglo"));
-    const int entrega = IndiceCampo(rs, QStringLiteral("fechaprevistaentrega"));
-    const int precio = IndiceCampo(rs, QStringLiteral("precio"));
-    const int costurera = IndiceCampo(rs, QStringLiteral("nombrecosturera"));
-    const QString sinGuiones = QStringLiteral("--");
+    if (valor.isNull())
+        return QStringLiteral("0");
+    const double importe = RedondearImporte(valor.toDouble());
+    auto it = importes_.constFind(importe);
+    if (it != importes_.constEnd())
+        return *it;
+    return *importes_.insert(importe, QString::number(importe, 'f', 2));
+}
+
+void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite)
+{
+    enum { Id, Referencia, Prenda, Arreglo, Recibido, Entrega, Precio, Costurera, Campos };
+    const char *const nombres[Campos] = {"IdArreglo",     "referenciaPrenda", "Nombreprenda",
+                                         "nombrearreglo", "fechaarreglo",     "fechaprevistaentrega",
+                                         "precio",        "nombrecosturera"};
+    int campo[Campos] = {};
+    bool hallados = false;
+    const QString guiones = QStringLiteral("--");
     Grid &g = gridListaArreglos;
-    for (rs.MoveFirst(); !rs.EOF_() && limite != 0; rs.MoveNext(), --limite) {
-        QString persona = NuloABlanco(rs.Campo(prenda)).trimmed() + QLatin1Char('*')
-                          + NuloABlanco(rs.Campo(arreglo)).trimmed();
-        persona.remove(sinGuiones);
-        const QVariant importe = rs.Campo(precio);
-        const int f = g.AgregarFila(
-            {NuloACero(rs.Campo(id)), NuloACero(rs.Campo(referencia)), Compartido(persona),
-             Fecha(rs.Campo(recibido)), Fecha(rs.Campo(entrega)),
-             importe.isNull() ? QStringLiteral("0")
-                              : Compartido(QString::number(RedondearImporte(importe.toDouble()), 'f', 2)),
-             Compartido(NuloABlanco(rs.Campo(costurera)))});
+    Bd().Recorrer(sql, [&](const QSqlQuery &q) {
+        if (limite == 0)
+            return;
+        --limite;
+        if (!hallados) {
+            for (int i = 0; i < Campos; ++i)
+                campo[i] = q.record().indexOf(QString::fromLatin1(nombres[i]));
+            hallados = true;
+        }
+        QString persona = NuloABlanco(q.value(campo[Prenda])).trimmed() + QLatin1Char('*')
+                          + NuloABlanco(q.value(campo[Arreglo])).trimmed();
+        persona.remove(guiones);
+        const int f = g.AgregarFila();
+        g.SetTextMatrix(f, ColIdArreglo, NuloACero(q.value(campo[Id])));
+        g.SetTextMatrix(f, ColReferencia, NuloACero(q.value(campo[Referencia])));
+        g.SetTextMatrix(f, ColPersona, Compartido(persona));
+        g.SetTextMatrix(f, ColRecibido, Fecha(q.value(campo[Recibido])));
+        g.SetTextMatrix(f, ColEntrega, Fecha(q.value(campo[Entrega])));
+        g.SetTextMatrix(f, ColImporte, Importe(q.value(campo[Precio])));
+        g.SetTextMatrix(f, ColTrabajador, Compartido(NuloABlanco(q.value(campo[Costurera]))));
         g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
-    }
+    });
 }
 
 bool frmAsigancion::HayFilaElegida() const

@@ -4,9 +4,8 @@
 
 #include <QHash>
 #include <QString>
+#include <QVariant>
 #include <functional>
-
-class Recordset;
 
 // The back-office screen where each garment taken in at the counter is given to a worker or
 // taken away again. Every change is keyed by the garment reference, so all alterations of one
@@ -42,9 +41,10 @@ public:
     // `desde` excluded) narrow the list to one page of orders; 0 and 0 is no narrowing.
     static QString SqlListaArreglos(int cuantos, qint64 desde = 0, qint64 hasta = 0);
     static QString SqlArreglosPorTrabajador(int costurera, bool pendiente);
-    // Orders a page of "all the lines" covers: few for the first page, so that it shows at once.
+    // Orders a page of "all the lines" covers: few for the first page, so that it shows at once,
+    // then twice as many each page up to the largest.
     static constexpr int OrdenesPrimeraPagina = 300;
-    static constexpr int OrdenesPorPagina = 6000;
+    static constexpr int OrdenesPorPagina = 12000;
 
     void CargarFormulario(const std::function<void()> &mostrar);
     void DarTamanosGridArreglos();
@@ -74,17 +74,21 @@ private:
     bool HayFilaElegida() const;
     void ListaPorTrabajador(bool pendiente);
     void Llenar(const QString &sql);
-    // Appends a row per record, at most `limite` of them (-1: all).
-    void AnadirFilas(Recordset &rs, qint64 limite);
+    // Appends a row per record of the statement, at most `limite` of them (-1: all). The rows
+    // are read one by one, not held in a record set: the list of every line is long.
+    void AnadirFilas(const QString &sql, qint64 limite);
     void PonerTrabajador(const QString &referencia, const QString &id, const QString &nombre);
     // Repeated texts (dates, garments, workers, prices) share one copy: a listing of every
     // line of ten years would otherwise hold hundreds of thousands of equal strings.
     QString Compartido(const QString &texto);
     QString Fecha(const QVariant &valor);
+    QString Importe(const QVariant &valor);
 
     qint64 paginaHasta_ = 0;
     qint64 paginaMinimo_ = 0;
+    qint64 ordenesPagina_ = 0;
     qint64 filasPendientes_ = 0;
     QHash<QString, QString> textos_;
     QHash<qint64, QString> fechas_;
+    QHash<double, QString> importes_;
 };
