@@ -389,7 +389,7 @@ void Conexion::Recorrer(const QString &sql, const std::function<void(const QSqlQ
     q.setForwardOnly(motor_ == Motor::SQLite);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q.exec(Traducir(sql)))
-        throw ErrorBaseDatos(TextoError(q.lastError()), sql);
+        throw ErrorBaseDatos(TextoError(q.lastError(), sql), sql);
     while (q.next())
         fila(q);
 }
