@@ -21,8 +21,6 @@ QString N(qint64 n)
     return QString::number(n);
 }
 
-}
-
 // frmListaClientes.LlenarClientes.
 QString SqlListaClientes(const QString &texto)
 {
