@@ -54,7 +54,7 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasLiquidaciones(
     // The accounts, on three years of a generated shop: hundreds of lines and shop orders.
     static QTemporaryDir dir;
     static Conexion historia;
-    historia.AbrirSQLite(QDir(dir.path()).filePath(QStringLiteral("historia.db")));
+    historia.AbrirSQLite(QDir(dir.path()).filePath(QStringLiteral("historia.db")), true);
     CrearBaseDatos(historia);
     OpcionesHistoria opciones;
     opciones.arreglos = 4000;

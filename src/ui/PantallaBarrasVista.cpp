@@ -55,7 +55,7 @@ PantallaBarrasVista::PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArra
     txtBarras_->setMinimumHeight(Estilo::AltoBoton);
     txtBarras_->setAccessibleName(QString::fromUtf8("Código de barras"));
     auto *command1 = Estilo::Boton(QStringLiteral("OK"), this);
-    command1->setAccessibleName(QStringLiteral("OK"));
+    command1->setAccessibleName(QStringLiteral("Aceptar"));
     // The reader's Enter presses the default button, as a finger on "OK" does.
     command1->setDefault(true);
     auto *fila = new QHBoxLayout;

@@ -2,9 +2,50 @@
 
 #include "printing/ImprimirListado.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
 #include <QPageSize>
 #include <QPrinter>
+#include <QToolButton>
+
+namespace {
+
+// Screen readers read the preview's tool buttons by name; without Qt's Spanish translation
+// installed they would be English.
+void NombrarControles(QWidget &vista)
+{
+    static const QHash<QString, QString> nombres = {
+        {QStringLiteral("Next page"), QStringLiteral("Página siguiente")},
+        {QStringLiteral("Previous page"), QStringLiteral("Página anterior")},
+        {QStringLiteral("First page"), QStringLiteral("Primera página")},
+        {QStringLiteral("Last page"), QStringLiteral("Última página")},
+        {QStringLiteral("Fit width"), QStringLiteral("Ajustar al ancho")},
+        {QStringLiteral("Fit page"), QStringLiteral("Ajustar a la página")},
+        {QStringLiteral("Zoom in"), QStringLiteral("Ampliar")},
+        {QStringLiteral("Zoom out"), QStringLiteral("Reducir")},
+        {QStringLiteral("Portrait"), QStringLiteral("Vertical")},
+        {QStringLiteral("Landscape"), QStringLiteral("Horizontal")},
+        {QStringLiteral("Show single page"), QStringLiteral("Una página")},
+        {QStringLiteral("Show facing pages"), QStringLiteral("Páginas enfrentadas")},
+        {QStringLiteral("Show overview of all pages"), QStringLiteral("Todas las páginas")},
+        {QStringLiteral("Print"), QStringLiteral("Imprimir")},
+        {QStringLiteral("Page setup"), QStringLiteral("Configurar página")},
+    };
+    for (QToolButton *b : vista.findChildren<QToolButton *>()) {
+        if (!b->defaultAction())
+            continue;
+        const QString texto = b->defaultAction()->text().remove(QLatin1Char('&'));
+        b->setAccessibleName(nombres.value(texto, texto));
+    }
+    for (QLineEdit *e : vista.findChildren<QLineEdit *>())
+        e->setAccessibleName(qobject_cast<QComboBox *>(e->parentWidget()) ? QStringLiteral("Zoom")
+                                                                           : QStringLiteral("Página"));
+}
+
+} // namespace
 
 VistaPreviaListado::VistaPreviaListado(ListadoImpreso listado, QWidget *padre)
     : QPrintPreviewDialog(padre), listado_(std::move(listado))
@@ -16,6 +57,7 @@ VistaPreviaListado::VistaPreviaListado(ListadoImpreso listado, QWidget *padre)
     impresora->setCreator(QString::fromUtf8("Hilván"));
     impresora->setPageSize(QPageSize(QPageSize::A4));
     PrepararPagina(*impresora, listado_.apaisado);
+    NombrarControles(*this);
     // Called for the preview and again for the printer or PDF file the user chose.
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) {
         fallo = !DibujarListado(*p, listado_) || p->printerState() == QPrinter::Error;
