@@ -106,7 +106,7 @@ if ((fuzz)); then
         [[ $objetivo == objetivo ]] && continue
         ((caidos != 0)) && fallos=$((fallos + 1))
         filas+=("$(printf '%-36s %-11s %s' "fuzz $objetivo" "-" "$ejecuciones ejecuciones en $segundos s, $caidos fallos")")
-    done < <(bash "$raiz/scripts/fuzz.sh" "$segundos" | tail -n +1)
+    done < <(bash "$raiz/scripts/fuzz.sh" "$segundos" | sed -n '/^objetivo /,$p')
 fi
 
 printf '%-36s %-11s %s\n' prueba motor resultado

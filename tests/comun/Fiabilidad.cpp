@@ -43,7 +43,8 @@ QStringList PuestoProceso::Lineas()
 {
     salida_ += proceso.readAllStandardOutput();
     QStringList r = QString::fromUtf8(salida_).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    r.removeFirst(); // "listo"
+    if (!r.isEmpty())
+        r.removeFirst(); // "listo"
     return r;
 }
 
