@@ -155,6 +155,15 @@ int CompararEspanol(void *, int largoA, const void *a, int largoB, const void *b
                             QString::fromUtf8(static_cast<const char *>(b), largoB));
 }
 
+bool SinComunicacion(const QSqlError &e)
+{
+    const QString t = (e.databaseText() + QLatin1Char(' ') + e.driverText()).toLower();
+    auto hay = [&t](const char *texto) { return t.contains(QLatin1String(texto)); };
+    return e.nativeErrorCode().startsWith(QLatin1String("08")) || hay("connection") || hay("could not connect")
+           || hay("server closed") || hay("timeout") || hay("timed out") || hay("refused")
+           || hay("terminating") || hay("shutdown");
+}
+
 // The engines speak English; staff get the cause in Spanish, and the engine's own words go to the
 // support log for whoever looks after the machine.
 QString CausaEnEspanol(const QSqlError &e)
@@ -163,11 +172,11 @@ QString CausaEnEspanol(const QSqlError &e)
     const QString codigo = e.nativeErrorCode();
     auto hay = [&t](const char *texto) { return t.contains(QLatin1String(texto)); };
     if (hay("locked") || hay("busy"))
-        return QString::fromUtf8("La base de datos está ocupada por otro programa. Inténtelo de nuevo.");
+        return QString::fromUtf8("La base de datos está ocupada por otro mostrador o programa. "
+                                 "Inténtelo de nuevo en unos segundos.");
     if (hay("disk") || hay("full") || hay("readonly") || hay("read-only") || hay("no space"))
         return QString::fromUtf8("No se pudo escribir en el disco. Compruebe el espacio libre y los permisos.");
-    if (codigo.startsWith(QLatin1String("08")) || hay("connection") || hay("could not connect")
-        || hay("server closed") || hay("timeout") || hay("timed out") || hay("refused"))
+    if (SinComunicacion(e))
         return QString::fromUtf8("No hay comunicación con el servidor de base de datos.");
     if (hay("no such table") || hay("no such column") || hay("does not exist") || codigo == QLatin1String("42P01")
         || codigo == QLatin1String("42703"))
@@ -261,7 +270,8 @@ void Conexion::AbrirSQLite(const QString &ruta, bool crear)
         sqlite3_create_collation(s, CollateEspanol, SQLITE_UTF8, nullptr, CompararEspanol);
     }
     Ejecutar(QStringLiteral("PRAGMA journal_mode=WAL"));
-    Ejecutar(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    // FULL syncs the journal at every commit: an order whose tickets have printed survives a power cut.
+    Ejecutar(QStringLiteral("PRAGMA synchronous=FULL"));
     Ejecutar(QStringLiteral("PRAGMA busy_timeout=5000"));
 }
 
@@ -284,6 +294,11 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
                                  + QStringLiteral(".\r\n") + CausaEnEspanol(db_.lastError()),
                              QString());
     }
+    PrepararSesion();
+}
+
+void Conexion::PrepararSesion()
+{
     Ejecutar(QStringLiteral("SET client_min_messages TO warning"));
     // A date sent as the shop writes it, "05/12/2026", is the 5th of December.
     Ejecutar(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
@@ -296,6 +311,29 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     }
 }
 
+QString Conexion::Fallo(const QSqlError &e, const QString &sql)
+{
+    if (motor_ == Motor::PostgreSQL && SinComunicacion(e))
+        perdida_ = true;
+    return TextoError(e, sql);
+}
+
+// A server restarted, or a connection cut by the network, is opened again at the next action
+// outside a transaction: the counter goes on without a restart once the server is back.
+void Conexion::VolverAConectar()
+{
+    if (!perdida_ || nivelTransaccion_ > 0)
+        return;
+    db_.close();
+    if (!db_.open()) {
+        RegistrarError(db_.lastError(), QStringLiteral("reconectar"));
+        throw ErrorBaseDatos(QStringLiteral("Error en la base de datos.\r\n") + CausaEnEspanol(db_.lastError()),
+                             QString());
+    }
+    perdida_ = false;
+    PrepararSesion();
+}
+
 void Conexion::Cerrar()
 {
     if (db_.isValid()) {
@@ -304,6 +342,7 @@ void Conexion::Cerrar()
         QSqlDatabase::removeDatabase(nombre_);
     }
     nivelTransaccion_ = 0;
+    perdida_ = false;
 }
 
 bool Conexion::Abierta() const
@@ -321,15 +360,36 @@ QString Conexion::Traducir(const QString &sql) const
 
 void Conexion::Ejecutar(const QString &sql)
 {
+    VolverAConectar();
     if (!Abierta())
         throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
     QSqlQuery q(db_);
     if (!q.exec(Traducir(sql)))
-        throw ErrorBaseDatos(TextoError(q.lastError(), sql), sql);
+        throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
+}
+
+qint64 Conexion::Insertar(const QString &sql, const QString &campoClave)
+{
+    VolverAConectar();
+    if (!Abierta())
+        throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
+    QSqlQuery q(db_);
+    const bool servidor = motor_ == Motor::PostgreSQL;
+    QString texto = Traducir(sql);
+    if (servidor)
+        texto += QStringLiteral(" returning ") + campoClave;
+    if (!q.exec(texto))
+        throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
+    if (!servidor)
+        return q.lastInsertId().toLongLong();
+    if (!q.next())
+        throw ErrorBaseDatos(QStringLiteral("Error en la base de datos.\r\nLa fila nueva no tiene clave."), sql);
+    return q.value(0).toLongLong();
 }
 
 Recordset Conexion::AbrirRecordset(const QString &sql)
 {
+    VolverAConectar();
     if (!Abierta())
         throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
     QSqlQuery q(db_);
@@ -338,7 +398,7 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
     q.setForwardOnly(motor_ == Motor::SQLite);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q.exec(Traducir(sql)))
-        throw ErrorBaseDatos(TextoError(q.lastError(), sql), sql);
+        throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
     Recordset rs;
     const bool sqlite = motor_ == Motor::SQLite;
     // The embedded engine numbers a name repeated inside a parenthesised join ("nombre:1").
@@ -411,24 +471,39 @@ void Conexion::EjecutarGuion(const QString &guion)
         if (!enCuerpo && t.endsWith(QLatin1Char(';'))) {
             QSqlQuery q(db_);
             if (!q.exec(actual))
-                throw ErrorBaseDatos(TextoError(q.lastError(), actual), actual);
+                throw ErrorBaseDatos(Fallo(q.lastError(), actual), actual);
             actual.clear();
         }
     }
     if (!actual.trimmed().isEmpty()) {
         QSqlQuery q(db_);
         if (!q.exec(actual))
-            throw ErrorBaseDatos(TextoError(q.lastError(), actual), actual);
+            throw ErrorBaseDatos(Fallo(q.lastError(), actual), actual);
     }
 }
 
 void Conexion::ComenzarTransaccion()
 {
-    if (nivelTransaccion_++ > 0)
+    if (nivelTransaccion_ > 0) {
+        ++nivelTransaccion_;
         return;
+    }
+    VolverAConectar();
+    ++nivelTransaccion_;
+    // Every transaction of the program writes. On the embedded file the write lock is taken at the
+    // start (waiting up to the busy timeout), so a number read inside it stays unused until commit.
+    if (motor_ == Motor::SQLite) {
+        QSqlQuery q(db_);
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            nivelTransaccion_ = 0;
+            throw ErrorBaseDatos(Fallo(q.lastError(), QStringLiteral("BEGIN IMMEDIATE")),
+                                 QStringLiteral("BEGIN IMMEDIATE"));
+        }
+        return;
+    }
     if (!db_.transaction()) {
         nivelTransaccion_ = 0;
-        throw ErrorBaseDatos(TextoError(db_.lastError(), QStringLiteral("BEGIN")), QStringLiteral("BEGIN"));
+        throw ErrorBaseDatos(Fallo(db_.lastError(), QStringLiteral("BEGIN")), QStringLiteral("BEGIN"));
     }
 }
 
@@ -441,7 +516,7 @@ void Conexion::ConfirmarTransaccion()
     if (!db_.commit()) {
         const QSqlError e = db_.lastError();
         db_.rollback();
-        throw ErrorBaseDatos(TextoError(e, QStringLiteral("COMMIT")), QStringLiteral("COMMIT"));
+        throw ErrorBaseDatos(Fallo(e, QStringLiteral("COMMIT")), QStringLiteral("COMMIT"));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -95,6 +96,9 @@ public:
     int EsSqlServer() const { return motor_ == Motor::PostgreSQL ? 1 : 0; }
 
     void Ejecutar(const QString &sql);
+    // Runs an insert and gives the key the database gave that very row: on a shared server the
+    // table's highest key may already be another counter's.
+    qint64 Insertar(const QString &sql, const QString &campoClave);
     Recordset AbrirRecordset(const QString &sql);
     // Hands each row to `fila` as it is read and keeps none: for listings too long to hold
     // twice. Values come as the driver gives them (dates as ISO text on the embedded engine).
@@ -111,10 +115,14 @@ public:
     QString Traducir(const QString &sql) const;
 
 private:
+    QString Fallo(const QSqlError &e, const QString &sql);
+    void VolverAConectar();
+    void PrepararSesion();
     QString nombre_;
     QSqlDatabase db_;
     Motor motor_ = Motor::SQLite;
     int nivelTransaccion_ = 0;
+    bool perdida_ = false; // the server stopped answering: open again before the next action
 };
 
 // Rolls back unless Confirmar() was called: nothing half-done reaches the database.

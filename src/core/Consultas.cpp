@@ -44,6 +44,15 @@ qint64 DimeMaximo(const QString &campo, const QString &tabla)
     return qint64(Val(TextoDeValor(m)));
 }
 
+qint64 DimeSiguienteNumero(const QString &campo, const QString &tabla)
+{
+    // The embedded file's transactions already hold the write lock.
+    if (G().EsSqlServer)
+        AbrirRecordset(QStringLiteral("select pg_advisory_xact_lock(hashtext(")
+                       + ComillasSQL(tabla + QLatin1Char('.') + campo) + QStringLiteral("))"));
+    return DimeMaximo(campo, tabla) + 1;
+}
+
 double DimeTotalArreglo(qint64 idarreglo)
 {
     Recordset rs =

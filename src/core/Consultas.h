@@ -15,6 +15,9 @@ inline constexpr const char *NombreProductoRetirado = "Producto retirado del cat
 QString DimeFechaServidor();
 // max(campo) of a table: 0 for an empty table, 1 when the query gives no row.
 qint64 DimeMaximo(const QString &campo, const QString &tabla);
+// The next number of a table numbered by the program (max + 1), inside the caller's transaction.
+// Counters sharing a server take it one at a time: the number stays theirs until they commit.
+qint64 DimeSiguienteNumero(const QString &campo, const QString &tabla);
 
 double DimeTotalArreglo(qint64 idarreglo);
 int DimeIdFamiliaProducto(qint64 idproducto);

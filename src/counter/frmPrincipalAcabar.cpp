@@ -30,7 +30,7 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
 
     int n = idarreglo;
     if (nuevo) {
-        n = int(DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")) + 1);
+        n = int(DimeSiguienteNumero(QStringLiteral("idarreglo"), QStringLiteral("arreglos")));
         Bd().Ejecutar(
             QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo,fechaprevistaentrega,"
                            "idcliente, entregado, pagado) values (")
@@ -65,18 +65,17 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
         const QString precio = TextoNumero(RedondearImporte(Val(gridTPV.TextMatrix(f, ColImporte))));
         const QString iddetalle = gridTPV.TextMatrix(f, ColIdDetalle);
         if (nuevo || iddetalle.isEmpty()) {
-            Bd().Ejecutar(
+            const qint64 id = Bd().Insertar(
                 QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
                                "referenciaprenda, fechaentrega")
                 + (listo ? QStringLiteral(", listoparaentrega") : QString()) + QStringLiteral(") values (")
                 + N(n) + QStringLiteral(", ") + idproducto + QStringLiteral(", ") + precio
                 + QStringLiteral(", ") + etiqueta + QStringLiteral(", ") + referencia + QStringLiteral(", ")
-                + fecha + (listo ? QStringLiteral(", 1") : QString()) + QStringLiteral(")"));
+                + fecha + (listo ? QStringLiteral(", 1") : QString()) + QStringLiteral(")"),
+                QStringLiteral("idarreglodetalle"));
             // A new order's screen is emptied right after, so only a reopened one keeps the link.
             if (!nuevo)
-                gridTPV.SetTextMatrix(
-                    f, ColIdDetalle,
-                    N(DimeMaximo(QStringLiteral("idarreglodetalle"), QStringLiteral("arreglos_detalles"))));
+                gridTPV.SetTextMatrix(f, ColIdDetalle, N(id));
         } else {
             Bd().Ejecutar(QStringLiteral("update arreglos_detalles set idarreglo = ") + N(n)
                           + QStringLiteral(", idproducto = ") + idproducto + QStringLiteral(", precio = ")

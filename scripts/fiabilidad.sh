@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The reliability runs and their figures in one table.
+#   scripts/fiabilidad.sh              short runs (those of the test command), fuzzing 10 s a target
+#   scripts/fiabilidad.sh --completo   1,000 kills on SQLite and 200 on PostgreSQL, 8 counters x 500
+#                                      orders on both, fuzzing 600 s a target
+#   --sin-fuzz                         leaves the fuzzing out (it builds its own clang tree)
+#   --sin-compilar                     runs the build as it is (another build is running in it)
+# Uses the build in build/ (HILVAN_BUILD to choose another) and its own throwaway PostgreSQL
+# server on HILVAN_PG_PORT (the build's test port).
+set -euo pipefail
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+build=${HILVAN_BUILD:-$raiz/build}
+completo=0 fuzz=1 compilar=1
+for a in "$@"; do
+    case $a in
+        --completo) completo=1 ;;
+        --sin-fuzz) fuzz=0 ;;
+        --sin-compilar) compilar=0 ;;
+        *) echo "uso: $0 [--completo] [--sin-fuzz] [--sin-compilar]" >&2; exit 2 ;;
+    esac
+done
+((compilar)) && cmake --build "$build" -j2 --target hilvan-puesto hilvan-admin test_bd_caidas test_bd_mostradores >/dev/null
+puerto=$(sed -n 's/^HILVAN_PG_PORT:STRING=//p' "$build/CMakeCache.txt")
+# The long runs take longer than the 5 minutes the test library allows a test function.
+export QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=14400000
+export HILVAN_PG_HOST=127.0.0.1 HILVAN_PG_PORT=${puerto:-55432} HILVAN_PG_USER=postgres
+export HILVAN_ADMIN="$build/src/hilvan-admin"
+trabajo="$build/fiabilidad"
+rm -rf "$trabajo" && mkdir -p "$trabajo"
+bash "$raiz/scripts/pg-prueba.sh" start "$trabajo/pg" >/dev/null
+trap 'bash "$raiz/scripts/pg-prueba.sh" stop "$trabajo/pg" >/dev/null' EXIT
+
+filas=()
+fallos=0
+# One test program on one backend; its "FIABILIDAD ..." line gives the figures.
+correr() {
+    local prueba=$1 motor=$2
+    shift 2
+    local registro="$trabajo/$prueba-$motor.log" estado=0
+    env "$@" $([[ $motor == postgresql ]] && echo HILVAN_MOTOR=postgresql) \
+        "$build/tests/$prueba" >"$registro" 2>&1 || estado=$?
+    local linea
+    linea=$(grep '^FIABILIDAD' "$registro" | tail -1 || true)
+    if ((estado != 0)) || [[ -z $linea ]]; then
+        fallos=$((fallos + 1))
+        filas+=("$(printf '%-36s %-11s %s' "$prueba" "$motor" "FALLO (ver $registro)")")
+        return
+    fi
+    set -- $linea
+    case $2 in
+        caidas) filas+=("$(printf '%-36s %-11s %s' "caídas (SIGKILL) superadas" "$motor" \
+                    "$4 de $4; $5 encargos y $6 entregas confirmados, todos presentes")") ;;
+        mostradores) filas+=("$(printf '%-36s %-11s %s' "mostradores a la vez" "$motor" \
+                    "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
+    esac
+    # The faults injected in the same program, one backend each.
+    local fallo nombre resultado
+    for fallo in archivoOcupado servidorPerdido; do
+        grep -q "SKIP   : .*::$fallo()" "$registro" && continue
+        grep -q "PASS   : .*::$fallo()" "$registro" || continue
+        case $fallo in
+            archivoOcupado) nombre="archivo ocupado por otro programa"
+                resultado="aviso en español tras 5 s, pantalla intacta, nada escrito; después se guarda" ;;
+            servidorPerdido) nombre="conexión cortada en un fin de arreglo"
+                resultado="aviso en español, pantalla intacta, nada escrito; se guarda sin reiniciar" ;;
+        esac
+        filas+=("$(printf '%-36s %-11s %s' "$nombre" "$motor" "$resultado")")
+    done
+}
+
+if ((completo)); then
+    correr test_bd_caidas sqlite HILVAN_CAIDAS=1000
+    correr test_bd_caidas postgresql HILVAN_CAIDAS=200
+    correr test_bd_mostradores sqlite HILVAN_MOSTRADORES=8x500
+    correr test_bd_mostradores postgresql HILVAN_MOSTRADORES=8x500
+else
+    correr test_bd_caidas sqlite
+    correr test_bd_caidas postgresql
+    correr test_bd_mostradores sqlite
+    correr test_bd_mostradores postgresql
+fi
+
+# What a synchronous commit costs per finished order, on a file in the build folder: three rounds
+# of 200 finishes with each setting, taken in turns so that the machine's load falls on both alike.
+medida="$trabajo/medida"
+declare -A tiempos=()
+for ronda in 1 2 3; do
+    for s in NORMAL FULL; do
+        rm -rf "$medida" && mkdir -p "$medida"
+        "$HILVAN_ADMIN" init --demo --config "$medida/bdcostuaccess.dat" --base "$medida/medida.db" >/dev/null
+        ms=$(echo | "$build/tests/hilvan-puesto" --base "$medida/medida.db" --encargos 200 --sincronia $s \
+            | sed -n 's/^ms_por_encargo //p')
+        tiempos[$s]+="$ms "
+    done
+done
+for s in NORMAL FULL; do
+    mediana=$(tr ' ' '\n' <<<"${tiempos[$s]}" | grep . | sort -n | sed -n 2p)
+    filas+=("$(printf '%-36s %-11s %s' "fin de arreglo, synchronous=$s" sqlite \
+        "$mediana ms por encargo (mediana de 3 x 200; WAL; ${tiempos[$s]% })")")
+done
+
+if ((fuzz)); then
+    segundos=10
+    ((completo)) && segundos=600
+    while read -r objetivo ejecuciones caidos; do
+        [[ $objetivo == objetivo ]] && continue
+        ((caidos != 0)) && fallos=$((fallos + 1))
+        filas+=("$(printf '%-36s %-11s %s' "fuzz $objetivo" "-" "$ejecuciones ejecuciones en $segundos s, $caidos fallos")")
+    done < <(bash "$raiz/scripts/fuzz.sh" "$segundos" | sed -n '/^objetivo /,$p')
+fi
+
+printf '%-36s %-11s %s\n' prueba motor resultado
+printf '%s\n' "${filas[@]}"
+exit $((fallos != 0))

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "BaseDePrueba.h"
+
+#include <QProcess>
+#include <QStringList>
+
+// One counter program (hilvan-puesto) working on the test's database in a process of its own.
+class PuestoProceso
+{
+public:
+    PuestoProceso(const QString &programa, const BaseDePrueba &b, const QStringList &opciones);
+    ~PuestoProceso();
+    // Waits until it is connected and ready; false when it said something else or never came up.
+    bool Listo();
+    // All counters waiting in Listo start at once.
+    void Empezar();
+    // What it wrote, one line each ("acabado N LINEAS IMPORTE", "entregado N", "mensaje ...").
+    QStringList Lineas();
+
+    QProcess proceso;
+
+private:
+    QByteArray salida_;
+};
+
+// The size of a run: the variable's value ("8x500", "1000") when set, else the short default.
+int NumeroDeEntorno(const char *variable, int corto, int posicion = 0);
+
+// The test's database opened again on another connection, as a restarted program would.
+void AbrirOtraVez(const BaseDePrueba &b, Conexion &c);
+
+// What a shop would find wrong after a fault: a damaged file, an order without lines or a line
+// without its order, money booked under the wrong reference, a till that disagrees with the
+// orders (customers of these runs pay in full on hand-over). Empty when all is well.
+QStringList FallosDeIntegridad(Conexion &c);

@@ -1,0 +1,235 @@
+// hilvan-puesto: one counter of the shop, finishing orders on the sale screen's form model as
+// staff would, for the reliability tests that run several of them at once or kill them.
+//
+//   hilvan-puesto (--base ARCHIVO.db | --servidor BASEDATOS) [--encargos M] [--entregas]
+//                 [--sincronia NORMAL|FULL] [--semilla S]
+//
+// It says "listo" once connected and waits for a line on its input, so that every counter starts
+// at the same moment. Then it finishes M new orders (0: until it is killed); with --entregas every
+// third action hands over the oldest order not yet handed over, paying what is left. After each
+// commit it writes "acabado N LINEAS IMPORTE" or "entregado N" on its output; whatever the
+// program would have shown to staff goes out as "mensaje ..." and makes the exit code 2.
+// The server's address comes from HILVAN_PG_HOST, HILVAN_PG_PORT and HILVAN_PG_USER.
+#include "AyudasGrid.h"
+#include "BaseDePrueba.h"
+#include "DialogosGuion.h"
+#include "Mostrador.h"
+#include "core/Conexion.h"
+#include "core/Consultas.h"
+#include "core/Formato.h"
+#include "core/Programa.h"
+#include "counter/frmPrincipal.h"
+#include "printing/SalidaMemoria.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTextStream>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+struct Opciones {
+    QString base, servidor, sincronia;
+    int encargos = 0;
+    bool entregas = false;
+    quint32 semilla = 0;
+};
+
+Opciones LeerOpciones(const QStringList &args)
+{
+    Opciones o;
+    o.semilla = QRandomGenerator::global()->generate();
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        const QString &a = args[i];
+        const QString v = args[i + 1];
+        if (a == QLatin1String("--base"))
+            o.base = v;
+        else if (a == QLatin1String("--servidor"))
+            o.servidor = v;
+        else if (a == QLatin1String("--encargos"))
+            o.encargos = v.toInt();
+        else if (a == QLatin1String("--sincronia"))
+            o.sincronia = v;
+        else if (a == QLatin1String("--semilla"))
+            o.semilla = v.toUInt();
+    }
+    o.entregas = args.contains(QStringLiteral("--entregas"));
+    return o;
+}
+
+void Decir(const QString &linea)
+{
+    std::fputs(qPrintable(linea + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+class Puesto
+{
+public:
+    explicit Puesto(quint32 semilla) : azar_(semilla)
+    {
+        G().dialogos = &dialogos_;
+        G().pantallas = &pantallas_;
+        G().salidaTickets = &impresora_;
+        G().NombreCierre = QStringLiteral("20261205");
+        G().AnchuraTicket = 40;
+        p_.ReiniciarVenta();
+    }
+
+    // A new order of one or two garments for María, with or without a deposit, both tickets printed.
+    void NuevoEncargo()
+    {
+        p_.ReiniciarVenta();
+        const int prendas = 1 + int(azar_.bounded(2));
+        int lineas = 0;
+        for (int g = 0; g < prendas; ++g) {
+            const bool pantalon = azar_.bounded(2) == 0;
+            Tocar(p_.gridFamilias, pantalon ? QString::fromUtf8("Pantalón") : QStringLiteral("Falda"));
+            const int separador = p_.gridTPV.Rows() - 1;
+            QStringList arreglos{QStringLiteral("Bajo")};
+            if (pantalon && azar_.bounded(2) == 0)
+                arreglos.append(QStringLiteral("Meter cintura"));
+            for (const QString &a : arreglos) {
+                Tocar(p_.gridProductos, a);
+                ++lineas;
+            }
+            dialogos_.calendario.push_back(QStringLiteral("1%1/12/2026").arg(g));
+            p_.gridTPV.Row = separador;
+            p_.gridTPV.Col = frmPrincipal::ColFecha;
+            p_.gridTPV_Click();
+            p_.cmdVerFamilias_Click();
+        }
+        p_.ElegirCliente(1);
+        const double total = Val(p_.txtTotal);
+        const double senales[] = {0, 5, 10.5, total};
+        const double senal = senales[azar_.bounded(4)];
+        if (senal != 0) {
+            dialogos_.pad.push_back(TextoNumero(senal));
+            p_.cmdPendiente_Click();
+        } else {
+            dialogos_.siNo.push_back(6); // "No ha recibido ninguna señal ... ¿Desea continuar?"
+        }
+        Acabar();
+        if (dialogos_.mensajes.isEmpty())
+            Decir(QStringLiteral("acabado %1 %2 %3").arg(UltimaRef()).arg(lineas).arg(TextoNumero(senal)));
+    }
+
+    // The oldest order still in the shop goes home, paid in full. False when there is none.
+    bool Entrega()
+    {
+        Recordset rs = AbrirRecordset(
+            QStringLiteral("select min(idarreglo) as n from arreglos where entregadoacliente is null"));
+        const int n = int(Val(NuloACero(rs.Campo(QStringLiteral("n")))));
+        if (n == 0)
+            return false;
+        p_.ReiniciarVenta();
+        G().EntregandoArreglo = true;
+        p_.CargarArreglo(n, true);
+        if (Val(p_.txtPendiente) != 0) {
+            dialogos_.pad.push_back(p_.txtPendiente);
+            p_.cmdPendiente_Click();
+        } else {
+            dialogos_.siNo.push_back(6); // paid in full before: no money today
+        }
+        Acabar();
+        if (dialogos_.mensajes.isEmpty())
+            Decir(QStringLiteral("entregado %1").arg(n));
+        return true;
+    }
+
+    // Whatever staff would have seen; cleared for the next order.
+    QStringList Mensajes() { return std::exchange(dialogos_.mensajes, {}); }
+
+private:
+    void Tocar(Grid &grid, const QString &texto)
+    {
+        grid.Row = FilaDeTexto(grid, 1, texto);
+        if (&grid == &p_.gridFamilias)
+            p_.gridFamilias_Click();
+        else
+            p_.gridProductos_Click();
+    }
+
+    void Acabar()
+    {
+        dialogos_.usuarios = {1};
+        dialogos_.siNo.push_back(6);
+        dialogos_.siNo.push_back(6);
+        dialogos_.preguntas.clear();
+        // A fault reaches staff as the view's event boundary shows it: as a message.
+        try {
+            p_.cmdAcabarEncargo_Click();
+        } catch (const ErrorBaseDatos &e) {
+            dialogos_.Mensaje(e.Mensaje());
+        } catch (const std::exception &e) {
+            dialogos_.Mensaje(QString::fromUtf8(e.what()));
+        }
+        dialogos_.siNo.clear();
+        dialogos_.pad.clear();
+        dialogos_.calendario.clear();
+    }
+
+    // The order number the print question named.
+    QString UltimaRef() const
+    {
+        for (const QString &q : dialogos_.preguntas) {
+            const qsizetype i = q.lastIndexOf(QStringLiteral("Ref.: "));
+            if (i >= 0)
+                return q.mid(i + 6).trimmed();
+        }
+        return QStringLiteral("?");
+    }
+
+    QRandomGenerator azar_;
+    DialogosGuion dialogos_;
+    PantallasMostrador pantallas_;
+    SalidaMemoria impresora_;
+    frmPrincipal p_;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const Opciones o = LeerOpciones(app.arguments());
+    Conexion conexion;
+    try {
+        if (!o.servidor.isEmpty())
+            conexion.AbrirPostgreSQL(BaseDePrueba::ServidorDePrueba(o.servidor));
+        else
+            conexion.AbrirSQLite(o.base);
+        if (!o.sincronia.isEmpty())
+            conexion.Ejecutar(QStringLiteral("PRAGMA synchronous=") + o.sincronia);
+    } catch (const ErrorBaseDatos &e) {
+        Decir(QStringLiteral("mensaje ") + e.Mensaje().simplified());
+        return 2;
+    }
+    G().conexion = &conexion;
+    G().EsSqlServer = conexion.EsSqlServer();
+    G().RutaBaseDatos = o.base;
+    Puesto puesto(o.semilla);
+
+    Decir(QStringLiteral("listo"));
+    std::string linea;
+    std::getline(std::cin, linea);
+
+    int fallos = 0;
+    QElapsedTimer reloj;
+    reloj.start();
+    for (int i = 0; o.encargos == 0 || i < o.encargos; ++i) {
+        if (!(o.entregas && i % 3 == 2 && puesto.Entrega()))
+            puesto.NuevoEncargo();
+        for (const QString &m : puesto.Mensajes()) {
+            Decir(QStringLiteral("mensaje ") + m.simplified());
+            ++fallos;
+        }
+    }
+    if (o.encargos > 0)
+        Decir(QStringLiteral("ms_por_encargo %1")
+                  .arg(double(reloj.nsecsElapsed()) / 1e6 / o.encargos, 0, 'f', 3));
+    return fallos ? 2 : 0;
+}

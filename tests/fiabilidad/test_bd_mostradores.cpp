@@ -1,0 +1,147 @@
+// Several counters finishing orders at the same moment on one database: every order gets its own
+// number, the numbers are those one counter alone would give, nothing is lost, staff see no error.
+// HILVAN_MOSTRADORES=8x500 makes the long run.
+#include "Fiabilidad.h"
+#include "Mostrador.h"
+#include "core/BaseDatos.h"
+
+#include <QSet>
+#include <QtTest>
+#include <cstdio>
+#include <memory>
+
+class PruebaMostradores : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void variosMostradoresALaVez()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
+            b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
+        const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
+        const int n = NumeroDeEntorno("HILVAN_MOSTRADORES", servidor ? 4 : 2, 0);
+        const int m = NumeroDeEntorno("HILVAN_MOSTRADORES", 25, 1);
+
+        std::vector<std::unique_ptr<PuestoProceso>> puestos;
+        for (int i = 0; i < n; ++i)
+            puestos.push_back(std::make_unique<PuestoProceso>(
+                QStringLiteral(HILVAN_PUESTO), b,
+                QStringList{QStringLiteral("--encargos"), QString::number(m)}));
+        for (auto &p : puestos)
+            QVERIFY(p->Listo());
+        QElapsedTimer reloj;
+        reloj.start();
+        for (auto &p : puestos)
+            p->Empezar();
+
+        QStringList mensajes;
+        QHash<QString, int> lineas; // order number -> lines its counter saved
+        int acabados = 0;
+        for (auto &p : puestos) {
+            QVERIFY(p->proceso.waitForFinished(-1));
+            for (const QString &l : p->Lineas()) {
+                const QStringList partes = l.split(QLatin1Char(' '));
+                if (partes.first() == QLatin1String("acabado")) {
+                    ++acabados;
+                    lineas.insert(partes.value(1), partes.value(2).toInt());
+                } else if (partes.first() == QLatin1String("mensaje")) {
+                    mensajes.append(l);
+                }
+            }
+            QCOMPARE(p->proceso.exitCode(), mensajes.isEmpty() ? 0 : 2);
+        }
+        const double segundos = reloj.elapsed() / 1000.0;
+        QCOMPARE(mensajes, QStringList());
+        QCOMPARE(acabados, n * m);
+        QCOMPARE(lineas.size(), n * m);
+
+        // Numbered 1 to N*M with no gap, each order with exactly the lines its counter put on it.
+        QStringList esperados;
+        for (int i = 1; i <= n * m; ++i)
+            esperados.append(QString::number(i));
+        QStringList guardados =
+            b.Columna(QStringLiteral("select idarreglo from arreglos order by idarreglo"));
+        QCOMPARE(guardados, esperados);
+        for (Recordset rs = b.conexion.AbrirRecordset(
+                 QStringLiteral("select idarreglo, count(*) from arreglos_detalles group by idarreglo"));
+             !rs.EOF_(); rs.MoveNext())
+            QCOMPARE(int(Val(TextoDeValor(rs.Campo(1)))), lineas.value(TextoDeValor(rs.Campo(0)), -1));
+        QCOMPARE(FallosDeIntegridad(b.conexion), QStringList());
+        std::printf("FIABILIDAD mostradores %s %d %d %d %d %.1f\n", servidor ? "postgresql" : "sqlite", n, m,
+                    acabados, int(QSet<QString>(guardados.begin(), guardados.end()).size()), segundos);
+    }
+
+    // A second program keeps the embedded file's write lock: the finish waits for the busy timeout,
+    // then tells staff, keeps the order on screen and writes nothing; once free, it saves.
+    void archivoOcupado()
+    {
+        if (BaseDePrueba::MotorPedido() == Motor::PostgreSQL)
+            QSKIP("the server queues writers itself");
+        Mostrador m;
+        m.PedidoDeDosPrendas();
+        m.Entregado(QStringLiteral("10"));
+        const QString pantalla = m.Pantalla();
+        const QString bd = m.Volcado();
+        Conexion otro;
+        AbrirOtraVez(m.b, otro);
+        otro.ComenzarTransaccion();
+        otro.Ejecutar(QStringLiteral("insert into colores (nombre) values ('Ocre')"));
+        QString aviso;
+        try {
+            m.Acabar(1, {6, 6});
+        } catch (const ErrorBaseDatos &e) {
+            aviso = e.Mensaje();
+        }
+        QVERIFY2(aviso.contains(QString::fromUtf8("ocupada por otro mostrador")), qPrintable(aviso));
+        QCOMPARE(m.Pantalla(), pantalla);
+        otro.DeshacerTransaccion();
+        QCOMPARE(m.Volcado(), bd);
+
+        m.Acabar(1, {7, 7});
+        QCOMPARE(m.Columna(QStringLiteral("select idarreglo from arreglos")),
+                 QStringList{QStringLiteral("1")});
+        QVERIFY(m.PantallaVacia());
+    }
+
+    // The server drops the counter's connection in the middle of a finish (as a restart does):
+    // staff are told, the order stays on screen, nothing is half-written, and the next try works
+    // without restarting the program.
+    void servidorPerdido()
+    {
+        if (BaseDePrueba::MotorPedido() != Motor::PostgreSQL)
+            QSKIP("only a server can go away");
+        Mostrador m;
+        m.PedidoDeDosPrendas();
+        m.Entregado(QStringLiteral("10"));
+        const QString pantalla = m.Pantalla();
+        const QString bd = m.Volcado();
+        const QString pid = m.Valor(QStringLiteral("select pg_backend_pid()"));
+        Conexion otro;
+        AbrirOtraVez(m.b, otro);
+        m.dialogos.alElegirUsuario = [&] {
+            otro.Ejecutar(QStringLiteral("select pg_terminate_backend(") + pid + QStringLiteral(", 5000)"));
+        };
+        QString aviso;
+        try {
+            m.Acabar(1, {6, 6});
+        } catch (const ErrorBaseDatos &e) {
+            aviso = e.Mensaje();
+        }
+        QVERIFY2(aviso.contains(QString::fromUtf8("No hay comunicación con el servidor")), qPrintable(aviso));
+        QCOMPARE(m.Pantalla(), pantalla);
+        QCOMPARE(m.Volcado(), bd);
+
+        m.Acabar(1, {7, 7});
+        QCOMPARE(m.Columna(QStringLiteral("select idarreglo from arreglos")),
+                 QStringList{QStringLiteral("1")});
+        QCOMPARE(m.Valor(QStringLiteral("select importe from caja where concepto = 'Ref. 1'")),
+                 QStringLiteral("10"));
+        QVERIFY(m.PantallaVacia());
+    }
+};
+
+QTEST_GUILESS_MAIN(PruebaMostradores)
+#include "test_bd_mostradores.moc"
