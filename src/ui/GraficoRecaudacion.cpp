@@ -37,8 +37,8 @@ QWidget *GraficoRecaudacion(const QString &titulo, const std::vector<Recaudacion
     auto *ejeX = new QBarCategoryAxis;
     ejeX->append(etiquetas);
     ejeX->setLabelsFont(Estilo::Fuente(9));
-    // Thirty day labels only fit standing up.
-    if (etiquetas.size() > 12)
+    // Thirty days or twelve months of labels only fit standing up.
+    if (etiquetas.size() > 8)
         ejeX->setLabelsAngle(-90);
     grafico->addAxis(ejeX, Qt::AlignBottom);
     serie->attachAxis(ejeX);
@@ -59,7 +59,7 @@ QWidget *GraficoRecaudacion(const QString &titulo, const std::vector<Recaudacion
     vista->setAccessibleDescription(etiquetas.isEmpty()
                                         ? QStringLiteral("Sin movimientos")
                                         : QString::fromUtf8("Gráfico de barras de la recaudación"));
-    vista->setMinimumHeight(230);
+    vista->setMinimumHeight(250);
     vista->setFocusPolicy(Qt::NoFocus);
     return vista;
 }
