@@ -1,5 +1,6 @@
 #include "frmHojaVentaVista.h"
 
+#include "GraficoRecaudacion.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 
@@ -41,8 +42,16 @@ void frmHojaVentaVista::Escape()
 frmListaCierresVista::frmListaCierresVista(frmListaCierres &modelo, QWidget *padre)
     : VistaListado(QString::fromUtf8("Histórico de cajas"), padre), modelo_(modelo)
 {
-    resize(640, 700);
+    resize(980, 720);
     AgregarTitulo(QString::fromUtf8("Histórico de cajas"));
+    auto *graficos = new QHBoxLayout;
+    graficos->addWidget(GraficoRecaudacion(QString::fromUtf8("Recaudación de los últimos 30 días de caja"),
+                                           modelo_.recaudacionDias, this),
+                        3);
+    graficos->addWidget(GraficoRecaudacion(QString::fromUtf8("Recaudación de los últimos 12 meses"),
+                                           modelo_.recaudacionMeses, this),
+                        2);
+    capa_->addLayout(graficos);
     AgregarTabla(
         modelo_.gridCierres, QStringLiteral("Cajas"), 1.5, [this](int f) { modelo_.gridCierres_Click(f); },
         [this](int f) {

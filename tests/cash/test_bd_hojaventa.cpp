@@ -104,6 +104,57 @@ private Q_SLOTS:
         QVERIFY(!l.Abierto);
     }
 
+    void recaudacion()
+    {
+        BaseDePrueba b;
+        frmListaCierres l;
+        const auto etiquetas = [](const std::vector<Recaudacion> &v) {
+            QStringList r;
+            for (const auto &x : v)
+                r.append(x.etiqueta);
+            return r;
+        };
+        const auto importes = [](const std::vector<Recaudacion> &v) {
+            QList<double> r;
+            for (const auto &x : v)
+                r.append(x.importe);
+            return r;
+        };
+
+        // An empty shop: no days, and the twelve months up to the clock's, all at nothing.
+        l.Llenar();
+        QVERIFY(l.recaudacionDias.empty());
+        QCOMPARE(etiquetas(l.recaudacionMeses),
+                 (QStringList{"ene 26", "feb 26", "mar 26", "abr 26", "may 26", "jun 26", "jul 26", "ago 26",
+                              "sep 26", "oct 26", "nov 26", "dic 26"}));
+        QCOMPARE(importes(l.recaudacionMeses), QList<double>(12, 0.0));
+
+        // Floats and withdrawals are not takings; the partner shop's pair cancels out; a day
+        // older than twelve months shows among the days but not among the months.
+        Movimientos(b);
+        b.Insertar("caja", "importe, concepto, fecha, nombrecierre, cerrado, formapago, idarreglo, idticket",
+                   {"25, 'Ref. 5', '2026-11-15 10:00:00', '20261115', 1, 1, 5, 0",
+                    "70, 'Ref. 6', '2025-12-31 10:00:00', '20251231', 1, 1, 6, 0"});
+        l.Llenar();
+        QCOMPARE(etiquetas(l.recaudacionDias), (QStringList{"31/12", "15/11", "03/12", "04/12", "05/12"}));
+        QCOMPARE(importes(l.recaudacionDias), (QList<double>{70, 25, 8, 1234.5, 50}));
+        QList<double> meses(12, 0.0);
+        meses[10] = 25;
+        meses[11] = 1292.5;
+        QCOMPARE(importes(l.recaudacionMeses), meses);
+
+        // Only the newest thirty cash days.
+        for (int d = 1; d <= 30; ++d)
+            Bd().Ejecutar(QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
+                                         "formapago, idarreglo, idticket) values (1, 'Ref. 7', "
+                                         "'2026-10-01 10:00:00', '202610%1', 1, 1, 7, 0)")
+                              .arg(d, 2, 10, QLatin1Char('0')));
+        l.Llenar();
+        QCOMPARE(l.recaudacionDias.size(), size_t(30));
+        QCOMPARE(l.recaudacionDias.front().etiqueta, QStringLiteral("05/10"));
+        QCOMPARE(l.recaudacionMeses[9].importe, 30.0);
+    }
+
     void cierreDeCaja()
     {
         BaseDePrueba b;
