@@ -387,7 +387,7 @@ qint64 Conexion::Insertar(const QString &sql, const QString &campoClave)
     return q.value(0).toLongLong();
 }
 
-Recordset Conexion::AbrirRecordset(const QString &sql)
+QSqlQuery Conexion::Consultar(const QString &sql)
 {
     VolverAConectar();
     if (!Abierta())
@@ -399,6 +399,12 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q.exec(Traducir(sql)))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
+    return q;
+}
+
+Recordset Conexion::AbrirRecordset(const QString &sql)
+{
+    QSqlQuery q = Consultar(sql);
     Recordset rs;
     const bool sqlite = motor_ == Motor::SQLite;
     // The embedded engine numbers a name repeated inside a parenthesised join ("nombre:1").
@@ -443,13 +449,7 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
 
 void Conexion::Recorrer(const QString &sql, const std::function<void(const QSqlQuery &fila)> &fila)
 {
-    if (!Abierta())
-        throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
-    QSqlQuery q(db_);
-    q.setForwardOnly(motor_ == Motor::SQLite);
-    q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    if (!q.exec(Traducir(sql)))
-        throw ErrorBaseDatos(TextoError(q.lastError(), sql), sql);
+    QSqlQuery q = Consultar(sql);
     while (q.next())
         fila(q);
 }

@@ -116,6 +116,8 @@ public:
 
 private:
     QString Fallo(const QSqlError &e, const QString &sql);
+    // A read statement run, after reconnecting to a server that went away; throws on failure.
+    QSqlQuery Consultar(const QString &sql);
     void VolverAConectar();
     void PrepararSesion();
     QString nombre_;
