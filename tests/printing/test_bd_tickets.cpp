@@ -18,7 +18,7 @@ namespace {
 // the byte n and {_n} for n blanks; line breaks and # lines are only for the reader.
 QByteArray Esperado(const QString &nombre)
 {
-    QFile f(QFINDTESTDATA(QStringLiteral("esperado/") + nombre));
+    QFile f(QStringLiteral(HILVAN_ESPERADOS "/") + nombre);
     if (!f.open(QIODevice::ReadOnly))
         qFatal("missing expected ticket %s", qPrintable(nombre));
     QByteArray bytes;
