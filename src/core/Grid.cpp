@@ -101,7 +101,9 @@ void Grid::SetRowHeight(int fila, int twips)
 
 int Grid::AgregarFila(const std::vector<QString> &textos)
 {
-    SetRows(Rows() + 1);
+    // One row built in place: long listings append hundreds of thousands of them.
+    celdas_.emplace_back(size_t(columnas_));
+    altos_.push_back(AltoFilaPorDefecto);
     const int fila = Rows() - 1;
     for (size_t c = 0; c < textos.size() && int(c) < columnas_; ++c)
         celdas_[size_t(fila)][c].texto = textos[c];

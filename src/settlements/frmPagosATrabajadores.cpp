@@ -5,6 +5,9 @@
 #include "core/Programa.h"
 #include "printing/ImprimirListado.h"
 
+#include <QSqlQuery>
+#include <QSqlRecord>
+
 namespace {
 
 QString N(qint64 n)
@@ -12,21 +15,16 @@ QString N(qint64 n)
     return QString::number(n);
 }
 
-// A field's position, found once for all the rows of a page.
-int Columna(const Recordset &rs, const char *nombre)
-{
-    const QString buscado = QString::fromLatin1(nombre);
-    for (int i = 0; i < rs.NumCampos(); ++i)
-        if (rs.NombreCampo(i).compare(buscado, Qt::CaseInsensitive) == 0)
-            return i;
-    throw ErrorBaseDatos(QStringLiteral("Error en la base de datos.\r\nNo existe el campo ") + buscado,
-                         QString());
-}
-
-QString SinGuiones(const QString &texto)
-{
-    return QString(texto).remove(QLatin1Char('-')).trimmed();
-}
+// Only what the grid shows, the garment's text and the pay already made by the engine: a full
+// listing reads hundreds of thousands of lines. The pay is the worker's piece rate, or a third
+// of what the line was charged when the product has none.
+const char *const CamposLista =
+    " arreglos_detalles.idarreglodetalle, arreglos_detalles.referenciaPrenda, "
+    "trim(replace(coalesce(arreglos_detalles.Nombreprenda, ''), '-', '')) || ' ' || "
+    "trim(replace(coalesce(Productos.Nombre, ''), '-', '')) as prendaarreglo, "
+    "case when coalesce(Productos.Precio3, 0) <> 0 then Productos.Precio3 "
+    "else coalesce(arreglos_detalles.precio, 0) / 3.0 end as pago, "
+    "arreglos_detalles.pagadoatrabajador, costureras.Nombre";
 
 } // namespace
 
@@ -70,28 +68,10 @@ void frmPagosATrabajadores::DarTamanosGrid()
 
 QString frmPagosATrabajadores::SqlLista(int idcosturera, int estado, int limite)
 {
-    return Sentencia(
-        QStringLiteral(" clientes.estienda, arreglos.IdArreglo, arreglos.entregadoacliente, "
-                       "arreglos_detalles.idarreglodetalle, arreglos_detalles.precio, "
-                       "arreglos_detalles.referenciaPrenda, arreglos_detalles.Nombreprenda, "
-                       "arreglos_detalles.fechaentrega, arreglos_detalles.listoparaentrega, "
-                       "arreglos_detalles.pagadoatrabajador, Productos.Nombre as nombrearreglo, "
-                       "Productos.Precio1, Productos.Precio2, Productos.Precio3, costureras.Nombre"),
-        idcosturera, estado, limite, QString());
+    return SqlPagina(idcosturera, estado, limite, QString());
 }
 
 QString frmPagosATrabajadores::SqlPagina(int idcosturera, int estado, int filas, const QString &hasta)
-{
-    // Only what the grid shows: a full listing reads hundreds of thousands of lines.
-    return Sentencia(QStringLiteral(" arreglos_detalles.idarreglodetalle, arreglos_detalles.precio, "
-                                    "arreglos_detalles.referenciaPrenda, arreglos_detalles.Nombreprenda, "
-                                    "arreglos_detalles.pagadoatrabajador, Productos.Nombre as nombrearreglo, "
-                                    "Productos.Precio3, costureras.Nombre"),
-                     idcosturera, estado, filas, hasta);
-}
-
-QString frmPagosATrabajadores::Sentencia(const QString &campos, int idcosturera, int estado, int limite,
-                                         const QString &hasta)
 {
     QString filtro = estado == 2 ? QStringLiteral(" pagadoatrabajador = 1 and ")
                      : estado == 1
@@ -100,9 +80,9 @@ QString frmPagosATrabajadores::Sentencia(const QString &campos, int idcosturera,
     if (!hasta.isNull())
         filtro += QStringLiteral(" arreglos_detalles.referenciaprenda <= ") + ComillasSQL(hasta)
                   + QStringLiteral(" and ");
-    const QString top = limite != 0 ? QStringLiteral("top ") + N(limite) : QString();
+    const QString top = filas != 0 ? QStringLiteral("top ") + N(filas) : QString();
     const QString cabeza =
-        QStringLiteral("SELECT ") + top + campos
+        QStringLiteral("SELECT ") + top + QString::fromLatin1(CamposLista)
         + QStringLiteral(
             " FROM (((clientes INNER JOIN arreglos ON clientes.IdCliente = arreglos.idcliente) INNER "
             "JOIN arreglos_detalles ON arreglos.IdArreglo = arreglos_detalles.idArreglo) INNER "
@@ -137,16 +117,15 @@ void frmPagosATrabajadores::LlenarLista(int idcosturera, int estado, int limite)
         return;
     costurera_ = idcosturera;
     estado_ = estado;
-    textos_.clear();
+    textos_.Vaciar();
     suma_ = 0;
+    gridPagos.SetRows(1);
     if (limite != 0) {
-        Recordset rs = AbrirRecordset(SqlLista(idcosturera, estado, limite));
-        MeterFilas(rs, rs.Cuantos());
+        Leer(SqlLista(idcosturera, estado, limite));
         TerminarLista();
         return;
     }
     hasta_ = QString();
-    suma_ = 0;
     ListaIncompleta = true;
     ContinuarLista();
 }
@@ -156,83 +135,76 @@ void frmPagosATrabajadores::ContinuarLista()
     if (!ListaIncompleta)
         return;
     // The first page small, so that it shows at once; then large ones.
-    int pagina = gridPagos.Rows() <= 2 ? PrimeraPagina : FilasPorPagina;
+    int pagina = gridPagos.Rows() <= 1 ? PrimeraPagina : FilasPorPagina;
     for (;;) {
-        Recordset rs = AbrirRecordset(SqlPagina(costurera_, estado_, pagina, hasta_));
-        if (rs.Cuantos() < pagina) {
-            MeterFilas(rs, rs.Cuantos());
-            ListaIncompleta = false;
+        const int antes = gridPagos.Rows();
+        const double sumaAntes = suma_;
+        const Leidas l = Leer(SqlPagina(costurera_, estado_, pagina, hasta_));
+        if (l.filas < pagina) {
             TerminarLista();
             return;
         }
         // The lines of the last garment of a full page may go on in the next one: they are all
         // read there, from that garment's reference down.
-        const int referencia = Columna(rs, "referenciaPrenda");
-        rs.Move(rs.Cuantos() - 1);
-        const QString ultima = NuloABlanco(rs.Campo(referencia));
-        int cuantos = rs.Cuantos();
-        while (cuantos > 0) {
-            rs.Move(cuantos - 1);
-            if (NuloABlanco(rs.Campo(referencia)) != ultima)
-                break;
-            --cuantos;
-        }
-        if (cuantos == 0) { // one garment fills the page: ask for more at once
+        if (l.deUltima == l.filas) { // one garment fills the page: ask for more at once
+            gridPagos.SetRows(antes);
+            suma_ = sumaAntes;
             pagina *= 2;
             continue;
         }
-        MeterFilas(rs, cuantos);
-        hasta_ = ultima;
+        gridPagos.SetRows(gridPagos.Rows() - l.deUltima);
+        suma_ -= l.pagoDeUltima;
+        hasta_ = l.ultima;
         return;
     }
 }
 
-const QString &frmPagosATrabajadores::Compartido(const QString &texto)
+frmPagosATrabajadores::Leidas frmPagosATrabajadores::Leer(const QString &sql)
 {
-    auto i = textos_.find(texto);
-    if (i == textos_.end())
-        i = textos_.insert(texto, texto);
-    return i.value();
-}
-
-void frmPagosATrabajadores::MeterFilas(Recordset &rs, int cuantos)
-{
+    enum { Trabajador, Referencia, Texto, Pago, Pagado, Id, Campos };
+    const char *const nombres[Campos] = {"Nombre", "referenciaPrenda", "prendaarreglo",
+                                         "pago",   "pagadoatrabajador", "idarreglodetalle"};
+    int campo[Campos] = {};
     const QString si = QStringLiteral("SI");
     const QString no = QStringLiteral("NO");
-    const int trabajador = Columna(rs, "Nombre"), referencia = Columna(rs, "referenciaPrenda"),
-              prenda = Columna(rs, "Nombreprenda"), arreglo = Columna(rs, "nombrearreglo"),
-              precio3 = Columna(rs, "Precio3"), precio = Columna(rs, "precio"),
-              pagado = Columna(rs, "pagadoatrabajador"), id = Columna(rs, "idarreglodetalle");
-    int r = gridPagos.Rows() - 1;
-    rs.MoveFirst();
-    for (int i = 0; i < cuantos; ++i, rs.MoveNext()) {
-        gridPagos.SetTextMatrix(r, 0, Compartido(NuloABlanco(rs.Campo(trabajador)).trimmed()));
-        gridPagos.SetTextMatrix(r, 1, NuloABlanco(rs.Campo(referencia)).trimmed());
-        gridPagos.SetTextMatrix(r, 2,
-                                Compartido(SinGuiones(NuloABlanco(rs.Campo(prenda))) + QLatin1Char(' ')
-                                           + SinGuiones(NuloABlanco(rs.Campo(arreglo)))));
-        // The worker's piece rate, or a third of what the line was charged when the product has none.
-        const double tarifa = NumeroDeValor(rs.Campo(precio3));
-        const double pago = RedondearImporte(tarifa != 0 ? tarifa : NumeroDeValor(rs.Campo(precio)) / 3);
+    Leidas l;
+    Grid &g = gridPagos;
+    // Read row by row straight into the grid: a full listing has hundreds of thousands of lines.
+    Bd().Recorrer(sql, [&](const QSqlQuery &q) {
+        if (l.filas == 0)
+            for (int i = 0; i < Campos; ++i)
+                campo[i] = q.record().indexOf(QString::fromLatin1(nombres[i]));
+        const QString referencia = NuloABlanco(q.value(campo[Referencia])).trimmed();
+        const double pago = RedondearImporte(NumeroDeValor(q.value(campo[Pago])));
         suma_ += pago;
-        gridPagos.SetTextMatrix(r, 3, Compartido(FormatoDosDecimales(pago)));
-        if (NumeroDeValor(rs.Campo(pagado)) == 1) {
-            gridPagos.SetTextMatrix(r, 4, si);
-            PintarFilaGrid(gridPagos, r, ColorPagado);
+        const int r = g.AgregarFila();
+        g.SetTextMatrix(r, 0, textos_.Compartido(NuloABlanco(q.value(campo[Trabajador])).trimmed()));
+        g.SetTextMatrix(r, 1, referencia);
+        g.SetTextMatrix(r, 2, textos_.Compartido(NuloABlanco(q.value(campo[Texto]))));
+        g.SetTextMatrix(r, 3, textos_.Importe(pago));
+        if (NumeroDeValor(q.value(campo[Pagado])) == 1) {
+            g.SetTextMatrix(r, 4, si);
+            PintarFilaGrid(g, r, ColorPagado);
         } else {
-            gridPagos.SetTextMatrix(r, 4, no);
+            g.SetTextMatrix(r, 4, no);
         }
-        gridPagos.SetTextMatrix(r, 5, NuloABlanco(rs.Campo(id)));
-        ++r;
-        gridPagos.SetRows(gridPagos.Rows() + 1);
-    }
+        g.SetTextMatrix(r, 5, NuloABlanco(q.value(campo[Id])));
+        if (referencia != l.ultima) {
+            l.ultima = referencia;
+            l.deUltima = 0;
+            l.pagoDeUltima = 0;
+        }
+        ++l.deUltima;
+        l.pagoDeUltima += pago;
+        ++l.filas;
+    });
+    return l;
 }
 
 void frmPagosATrabajadores::TerminarLista()
 {
     ListaIncompleta = false;
-    textos_.clear();
-    gridPagos.SetRows(gridPagos.Rows() - 1);
+    textos_.Vaciar();
     if (gridPagos.Rows() <= 1)
         return;
     PonerTotales();

@@ -2,12 +2,10 @@
 
 #include "core/Combo.h"
 #include "core/Grid.h"
+#include "core/TextosLista.h"
 
-#include <QHash>
 #include <QString>
 #include <functional>
-
-class Recordset;
 
 // The workers' piece-rate pay: the lines back in the shop for one worker or all, paid, unpaid or
 // both, what each line pays and the sum; a double touch marks a line paid or unpaid.
@@ -38,7 +36,7 @@ public:
     void ContinuarLista();
     void TerminarLista();
 
-    // The listing statement of the limited buttons.
+    // The listing statement: at most `limite` lines (0: all), newest references first.
     static QString SqlLista(int idcosturera, int estado, int limite);
     // One page of the full listing: at most `filas` lines, references from `hasta` down (all when null).
     static QString SqlPagina(int idcosturera, int estado, int filas, const QString &hasta);
@@ -60,18 +58,19 @@ public:
 
 private:
     void Listar(int limite);
-    // Appends a row for each of the first `cuantos` records.
-    void MeterFilas(Recordset &rs, int cuantos);
+    // What one statement appended: its rows, and the reference, rows and pay of its last garment.
+    struct Leidas {
+        int filas = 0;
+        QString ultima;
+        int deUltima = 0;
+        double pagoDeUltima = 0;
+    };
+    Leidas Leer(const QString &sql);
     void PonerTotales();
-    const QString &Compartido(const QString &texto);
-    static QString Sentencia(const QString &campos, int idcosturera, int estado, int limite,
-                             const QString &hasta);
 
     int costurera_ = 0;
     int estado_ = 0;
     QString hasta_;
     double suma_ = 0;
-    // Worker names, garment texts and amounts repeat over hundreds of thousands of lines:
-    // one copy of each keeps a full listing small.
-    QHash<QString, QString> textos_;
+    TextosLista textos_;
 };

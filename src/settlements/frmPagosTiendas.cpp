@@ -7,9 +7,12 @@
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
+#include "core/TextosLista.h"
 #include "printing/ImprimirListado.h"
 
 #include <QHash>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <cmath>
 
 namespace {
@@ -147,35 +150,40 @@ void frmPagosTiendas::LlenarLista(int idtienda)
         return;
     // The paid sums come in one grouped statement beside the listing, not one lookup per order.
     QHash<qint64, double> abonado;
-    Recordset sumas = AbrirRecordset(SqlAbonado(idtienda, ano, mes));
-    for (; !sumas.EOF_(); sumas.MoveNext())
-        abonado.insert(qint64(NumeroDeValor(sumas.Campo(0))), NumeroDeValor(sumas.Campo(1)));
+    Bd().Recorrer(SqlAbonado(idtienda, ano, mes), [&](const QSqlQuery &q) {
+        abonado.insert(qint64(NumeroDeValor(q.value(0))), NumeroDeValor(q.value(1)));
+    });
 
-    Recordset rs = AbrirRecordset(SqlLista(idtienda, ano, mes));
+    enum { Fecha, Arreglo, Total, Nombre, Campos };
+    const char *const nombres[Campos] = {"fecharealentrega", "IdArreglo", "total", "Nombre"};
+    int campo[Campos] = {};
+    bool hallados = false;
+    TextosLista textos;
     double suma[3] = {0, 0, 0};
-    int r = 1;
-    for (; !rs.EOF_(); rs.MoveNext()) {
-        const QString idarreglo = NuloABlanco(rs.Campo(QStringLiteral("IdArreglo"))).trimmed();
-        const double total = RedondearImporte(NumeroDeValor(rs.Campo(QStringLiteral("total"))));
+    gridPagos.SetRows(1);
+    Bd().Recorrer(SqlLista(idtienda, ano, mes), [&](const QSqlQuery &q) {
+        if (!hallados)
+            for (int i = 0; i < Campos; ++i)
+                campo[i] = q.record().indexOf(QString::fromLatin1(nombres[i]));
+        hallados = true;
+        const QString idarreglo = NuloABlanco(q.value(campo[Arreglo])).trimmed();
+        const double total = RedondearImporte(NumeroDeValor(q.value(campo[Total])));
         const double pagado = RedondearImporte(abonado.value(idarreglo.toLongLong(), 0.0));
         const double pendiente = RedondearImporte(total - pagado);
         // Owing a cent or less counts as settled.
         if (chkPendientes && std::fabs(pendiente) <= 0.01 + 1e-9)
-            continue;
-        gridPagos.SetTextMatrix(r, 0, NuloABlanco(rs.Campo(QStringLiteral("Nombre"))).trimmed());
+            return;
+        const int r = gridPagos.AgregarFila();
+        gridPagos.SetTextMatrix(r, 0, textos.Compartido(NuloABlanco(q.value(campo[Nombre])).trimmed()));
         gridPagos.SetTextMatrix(r, 1, idarreglo);
-        gridPagos.SetTextMatrix(r, 2, FormatoDosDecimales(total));
-        gridPagos.SetTextMatrix(r, 3, FormatoImporte(pagado));
-        gridPagos.SetTextMatrix(r, 4, FormatoImporte(pendiente));
-        gridPagos.SetTextMatrix(
-            r, 5, FormatoFecha(rs.Campo(QStringLiteral("fecharealentrega")), QStringLiteral("dd/MM/yy")));
+        gridPagos.SetTextMatrix(r, 2, textos.Importe(total));
+        gridPagos.SetTextMatrix(r, 3, textos.ImporteConMiles(pagado));
+        gridPagos.SetTextMatrix(r, 4, textos.ImporteConMiles(pendiente));
+        gridPagos.SetTextMatrix(r, 5, textos.Fecha(q.value(campo[Fecha])));
         suma[0] += total;
         suma[1] += pagado;
         suma[2] += pendiente;
-        ++r;
-        gridPagos.SetRows(gridPagos.Rows() + 1);
-    }
-    gridPagos.SetRows(gridPagos.Rows() - 1);
+    });
     if (gridPagos.Rows() > 1) {
         const QString raya = QStringLiteral("------");
         gridPagos.AgregarFila({QString(), QString(), raya, raya, raya});

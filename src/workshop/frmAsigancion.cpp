@@ -164,53 +164,6 @@ void frmAsigancion::Llenar(const QString &sql)
     gridListaArreglos.Visible = true;
 }
 
-QString frmAsigancion::Compartido(const QString &texto)
-{
-    auto it = textos_.constFind(texto);
-    if (it != textos_.constEnd())
-        return *it;
-    if (textos_.size() > 200000) // a list of unique texts would only grow the table
-        textos_.clear();
-    textos_.insert(texto, texto);
-    return texto;
-}
-
-QString frmAsigancion::Fecha(const QVariant &valor)
-{
-    if (valor.isNull())
-        return QStringLiteral("0");
-    // The embedded engine hands dates as ISO text, the server as date-times: either way one
-    // text per day, made once.
-    int dia = 0;
-    if (valor.metaType().id() == QMetaType::QString) {
-        const QString t = valor.toString();
-        const QStringView v(t);
-        if (t.size() >= 10 && t[4] == u'-' && t[7] == u'-')
-            dia = v.left(4).toInt() * 10000 + v.mid(5, 2).toInt() * 100 + v.mid(8, 2).toInt();
-    } else if (valor.metaType().id() == QMetaType::QDateTime || valor.metaType().id() == QMetaType::QDate) {
-        const QDate d = valor.toDate();
-        dia = d.year() * 10000 + d.month() * 100 + d.day();
-    }
-    if (dia == 0)
-        return FormatoFecha(valor, QStringLiteral("dd/MM/yy"));
-    auto it = fechas_.constFind(dia);
-    if (it != fechas_.constEnd())
-        return *it;
-    const QString texto = QDate(dia / 10000, dia / 100 % 100, dia % 100).toString(QStringLiteral("dd/MM/yy"));
-    return *fechas_.insert(dia, texto);
-}
-
-QString frmAsigancion::Importe(const QVariant &valor)
-{
-    if (valor.isNull())
-        return QStringLiteral("0");
-    const double importe = RedondearImporte(valor.toDouble());
-    auto it = importes_.constFind(importe);
-    if (it != importes_.constEnd())
-        return *it;
-    return *importes_.insert(importe, QString::number(importe, 'f', 2));
-}
-
 void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite)
 {
     enum { Id, Referencia, Prenda, Arreglo, Recibido, Entrega, Precio, Costurera, Campos };
@@ -220,6 +173,8 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite)
     int campo[Campos] = {};
     bool hallados = false;
     const QString guiones = QStringLiteral("--");
+    const QString cero = QStringLiteral("0");
+    const auto fecha = [&](const QVariant &v) { return v.isNull() ? cero : textos_.Fecha(v); };
     Grid &g = gridListaArreglos;
     Bd().Recorrer(sql, [&](const QSqlQuery &q) {
         if (limite == 0)
@@ -236,11 +191,12 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite)
         const int f = g.AgregarFila();
         g.SetTextMatrix(f, ColIdArreglo, NuloACero(q.value(campo[Id])));
         g.SetTextMatrix(f, ColReferencia, NuloACero(q.value(campo[Referencia])));
-        g.SetTextMatrix(f, ColPersona, Compartido(persona));
-        g.SetTextMatrix(f, ColRecibido, Fecha(q.value(campo[Recibido])));
-        g.SetTextMatrix(f, ColEntrega, Fecha(q.value(campo[Entrega])));
-        g.SetTextMatrix(f, ColImporte, Importe(q.value(campo[Precio])));
-        g.SetTextMatrix(f, ColTrabajador, Compartido(NuloABlanco(q.value(campo[Costurera]))));
+        const QVariant precio = q.value(campo[Precio]);
+        g.SetTextMatrix(f, ColPersona, textos_.Compartido(persona));
+        g.SetTextMatrix(f, ColRecibido, fecha(q.value(campo[Recibido])));
+        g.SetTextMatrix(f, ColEntrega, fecha(q.value(campo[Entrega])));
+        g.SetTextMatrix(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(precio.toDouble())));
+        g.SetTextMatrix(f, ColTrabajador, textos_.Compartido(NuloABlanco(q.value(campo[Costurera]))));
         g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
     });
 }

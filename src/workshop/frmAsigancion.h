@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Grid.h"
+#include "core/TextosLista.h"
 
 #include <QHash>
 #include <QString>
@@ -78,17 +79,10 @@ private:
     // are read one by one, not held in a record set: the list of every line is long.
     void AnadirFilas(const QString &sql, qint64 limite);
     void PonerTrabajador(const QString &referencia, const QString &id, const QString &nombre);
-    // Repeated texts (dates, garments, workers, prices) share one copy: a listing of every
-    // line of ten years would otherwise hold hundreds of thousands of equal strings.
-    QString Compartido(const QString &texto);
-    QString Fecha(const QVariant &valor);
-    QString Importe(const QVariant &valor);
 
     qint64 paginaHasta_ = 0;
     qint64 paginaMinimo_ = 0;
     qint64 ordenesPagina_ = 0;
     qint64 filasPendientes_ = 0;
-    QHash<QString, QString> textos_;
-    QHash<qint64, QString> fechas_;
-    QHash<double, QString> importes_;
+    TextosLista textos_;
 };
