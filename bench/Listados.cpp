@@ -206,6 +206,10 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
          200,
          {frmHojaVenta::SqlMovimientos(p.cierre, false), frmHojaVenta::SqlMovimientos(p.cierre, true)}},
         {QStringLiteral("Histórico de cajas"), 200, {frmListaCierres::SqlCierres()}},
+        {QStringLiteral("Histórico de cajas: gráficos de 30 días y 12 meses"),
+         200,
+         {frmListaCierres::SqlRecaudacion(
+             QDate(QDate::currentDate().year(), QDate::currentDate().month(), 1).addMonths(-11))}},
         {QStringLiteral("Lista de clientes: búsqueda vacía"), 200, {SqlListaClientes(QString())}},
         {QStringLiteral("Lista de clientes: \"") + p.busqueda + QLatin1Char('"'),
          200,
