@@ -74,9 +74,9 @@ private Q_SLOTS:
     void pendientesYAtrasados()
     {
         Tienda t;
-        const QString trabajador =
-            t.b.Valor(QStringLiteral("select costureras.nombre from costureras, arreglos_detalles where "
-                                     "costureras.idcosturera = arreglos_detalles.idcosturera and idarreglo = 4"));
+        const QString trabajador = t.b.Valor(
+            QStringLiteral("select costureras.nombre from costureras, arreglos_detalles where "
+                           "costureras.idcosturera = arreglos_detalles.idcosturera and idarreglo = 4"));
         frmPendientesPorTrabajador p;
         p.CargarFormulario([&] {
             frmPendientesPorTrabajadorVista v(p);

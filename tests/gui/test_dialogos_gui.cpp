@@ -174,7 +174,6 @@ private Q_SLOTS:
         d.FormaPago(nombre, id);
         QCOMPARE(nombre, QStringLiteral("Bizum"));
         QCOMPARE(id, 3);
-
     }
 };
 

@@ -126,11 +126,13 @@ private Q_SLOTS:
         QStringList cifras;
         for (int i = 0; i < 30; ++i)
             cifras.append(QStringLiteral("select %1 as x").arg(i));
-        const QString treinta = QLatin1Char('(') + cifras.join(QStringLiteral(" union all ")) + QLatin1Char(')');
+        const QString treinta =
+            QLatin1Char('(') + cifras.join(QStringLiteral(" union all ")) + QLatin1Char(')');
         b.conexion.Ejecutar(
-            QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega) "
-                           "select 100 + 3 * i, 1, 1, '2026-12-03 09:00:00', '2026-12-09 00:00:00' from (select "
-                           "a.x * 30 + b.x as i from %1 a, %1 b) n")
+            QStringLiteral(
+                "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega) "
+                "select 100 + 3 * i, 1, 1, '2026-12-03 09:00:00', '2026-12-09 00:00:00' from (select "
+                "a.x * 30 + b.x as i from %1 a, %1 b) n")
                 .arg(treinta));
         b.conexion.Ejecutar("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
                             "referenciaprenda, idcosturera) select idarreglo, 1, 9.5, 'Vestido', "
