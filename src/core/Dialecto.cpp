@@ -80,7 +80,7 @@ void ResolverConvert(QList<Trozo> &trozos, Motor motor)
             fecha.texto = QStringLiteral("CAST(%1 AS timestamp)").arg(fecha.texto);
         antes.texto.truncate(abre.capturedStart());
         despues.texto.remove(0, cierra.capturedLength());
-        i += 2;
+        ++i; // what follows the date may open the next convert(), as in "between ... and ..."
     }
 }
 

@@ -1,8 +1,6 @@
 #include "core/CodigoBarras.h"
-#include "core/Dialecto.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
-#include "core/Grid.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
 
@@ -115,47 +113,6 @@ private Q_SLOTS:
         QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + CodigoEAN13(QStringLiteral("12345678015"))),
                  QStringLiteral("12345678.15"));
         QCOMPARE(ReferenciaDeCodigo(codigo), QString());
-    }
-
-    void dialecto()
-    {
-        const QDateTime ahora(QDate(2026, 12, 5), QTime(10, 30));
-        QCOMPARE(Dialecto::Traducir(QStringLiteral("SELECT top 20 a FROM t order by a"), Motor::SQLite, ahora),
-                 QStringLiteral("SELECT a FROM t order by a LIMIT 20"));
-        QCOMPARE(Dialecto::Traducir(QStringLiteral("select x from t where n = 'select top 5 [a] now()'"),
-                                    Motor::PostgreSQL, ahora),
-                 QStringLiteral("select x from t where n = 'select top 5 [a] now()'"));
-        QCOMPARE(Dialecto::Traducir(QStringLiteral("select DateDiff('d',[arreglos].[fecha],Now()) from arreglos"),
-                                    Motor::SQLite, ahora),
-                 QStringLiteral("select DateDiff('d',arreglos.fecha,'2026-12-05 10:30:00') from arreglos"));
-        QCOMPARE(Dialecto::Traducir(QStringLiteral("select getdate() as fech"), Motor::PostgreSQL, ahora),
-                 QStringLiteral("select CAST('2026-12-05 10:30:00' AS timestamp) as fech"));
-        QCOMPARE(Dialecto::Traducir(QStringLiteral("where nombre like '%O''Brien%'"), Motor::PostgreSQL, ahora),
-                 QStringLiteral("where nombre ilike '%O''Brien%'"));
-        QCOMPARE(Dialecto::Traducir(QStringLiteral("values (convert(datetime,'5/3/2027'))"), Motor::SQLite, ahora),
-                 QStringLiteral("values ('2027-03-05 00:00:00')"));
-    }
-
-    void rejilla()
-    {
-        Grid g(1, 3);
-        g.AgregarFila({QStringLiteral("1"), QStringLiteral("Pantalón")});
-        g.AgregarFila({QStringLiteral("2"), QStringLiteral("Falda")});
-        g.AgregarFila({QStringLiteral("3"), QStringLiteral("Vestido")});
-        g.Col = 1;
-        g.SetCellBackColor(2, 1, ColorMarcado);
-        ColorearGrid(g);
-        QCOMPARE(g.CellBackColor(1, 1), ColorFilaImpar);
-        QCOMPARE(g.CellBackColor(2, 1), ColorMarcado);  // a marked row keeps its mark
-        QCOMPARE(g.CellBackColor(3, 2), ColorFilaImpar);
-        QCOMPARE(g.CellBackColor(3, 0), SinColor);      // the fixed column is never painted
-        QCOMPARE(g.CellBackColor(0, 1), SinColor);      // nor the header
-        g.QuitarFila(1);
-        QCOMPARE(g.Rows(), 3);
-        QCOMPARE(g.TextMatrix(1, 1), QStringLiteral("Falda"));
-        g.SetRows(1);
-        QCOMPARE(g.Rows(), 1);
-        QCOMPARE(g.TextMatrix(0, 0), QString());
     }
 };
 

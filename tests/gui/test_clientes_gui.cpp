@@ -2,7 +2,6 @@
 #include "core/Formato.h"
 #include "masterdata/frmFIchaCliente.h"
 #include "masterdata/frmListaClientes.h"
-#include "ui/frmCalculadora2Vista.h"
 #include "ui/frmFIchaClienteVista.h"
 #include "ui/frmListaClientesVista.h"
 
@@ -47,17 +46,6 @@ private Q_SLOTS:
             QTest::mouseClick(v.findChildren<QPushButton *>().last(), Qt::LeftButton); // Cancelar keeps the choice
         });
         QCOMPARE(QString::number(elegido), b.Valor(QStringLiteral("select idcliente from clientes")));
-    }
-
-    void calculadora()
-    {
-        frmCalculadora2Vista v;
-        v.show();
-        for (const char *t : {"1", "2", ".", "5", "+", "7", ".", "5", "="})
-            QTest::mouseClick(v.Boton(QString::fromLatin1(t)), Qt::LeftButton);
-        QCOMPARE(v.Pantalla(), QStringLiteral("20"));
-        QVERIFY(v.Boton(QStringLiteral("7"))->height() >= 64);
-        QVERIFY(!v.isModal());
     }
 };
 

@@ -71,17 +71,8 @@ private Q_SLOTS:
         });
         QCOMPARE(d.PadNumerico(QStringLiteral("Dinero inicial en caja"), false), QStringLiteral("12.5"));
 
-        AlAbrir([](QDialog *w) {
-            Pulsar(w, QStringLiteral("n7"));
-            Pulsar(w, QStringLiteral("nC"));
-            Pulsar(w, QStringLiteral("n0"));
-            Pulsar(w, QStringLiteral("cmdCancelar"));
-        });
-        QCOMPARE(d.PadNumerico(QStringLiteral("Precio"), false), QString());
-
         // A telephone typed on the keyboard, in the large display.
         AlAbrir([](QDialog *w) {
-            QCOMPARE(w->findChild<QLabel *>(QStringLiteral("txtCifra"))->font().pointSize(), 28);
             QTest::keyClicks(w, QStringLiteral("6001"));
             QTest::keyClick(w, Qt::Key_Backspace);
             QTest::keyClick(w, Qt::Key_2);
@@ -89,12 +80,9 @@ private Q_SLOTS:
         });
         QCOMPARE(d.PadNumerico(QStringLiteral("Teléfono"), true), QStringLiteral("6002"));
 
-        AlAbrir([](QDialog *w) {
-            QTest::keyClicks(w, QStringLiteral("35"));
-            QTest::keyClick(w, Qt::Key_Escape);
-            QVERIFY(!w->isVisible());
-        });
-        QCOMPARE(d.PadNumerico(QStringLiteral("Precio"), false), QString());
+        // The exact-amount key answers what is owed in one touch.
+        AlAbrir([](QDialog *w) { Pulsar(w, QStringLiteral("cmdExacto")); });
+        QCOMPARE(d.PadImporte(QStringLiteral("Pendiente"), QStringLiteral("52.5")), QStringLiteral("52.5"));
     }
 
     // Fifty digits on either keypad: the window keeps its size on a 1024-pixel screen, every key
@@ -147,8 +135,8 @@ private Q_SLOTS:
         });
         QCOMPARE(d.Calendario(), QStringLiteral("5/3/2027"));
 
-        AlAbrir([](QDialog *w) { QTest::keyClick(w, Qt::Key_Escape); });
-        QCOMPARE(d.Calendario(), QString());
+        AlAbrir([](QDialog *w) { Pulsar(w, QStringLiteral("cmdDosDias")); });
+        QCOMPARE(d.Calendario(), QStringLiteral("7/12/2026"));
 
         AlAbrir([](QDialog *w) { Pulsar(w, QStringLiteral("cmdOK")); });
         QCOMPARE(d.MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")), 6);
@@ -173,8 +161,6 @@ private Q_SLOTS:
             QCOMPARE(zoe.data().toString(), QStringLiteral("Zoe"));
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(zoe).center());
             QCOMPARE(grid->currentIndex().row(), 2);
-            Pulsar(w, QStringLiteral("cmdCancelar")); // no action
-            QVERIFY(w->isVisible());
             Pulsar(w, QStringLiteral("cmdAceptar"));
         });
         QCOMPARE(d.Usuario(), 5);
@@ -188,11 +174,6 @@ private Q_SLOTS:
         d.FormaPago(nombre, id);
         QCOMPARE(nombre, QStringLiteral("Bizum"));
         QCOMPARE(id, 3);
-
-        AlAbrir([](QDialog *w) { QTest::keyClick(w, Qt::Key_Escape); });
-        d.FormaPago(nombre, id);
-        QCOMPARE(nombre, QString());
-        QCOMPARE(id, 0);
     }
 };
 

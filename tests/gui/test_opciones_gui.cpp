@@ -69,12 +69,6 @@ private Q_SLOTS:
             FRMoPCIONESVista v(m);
             v.show();
             QVERIFY(!v.Boton(QString::fromUtf8("Parámetros configuración"))->isEnabled());
-            for (const char *c : {"Trabajadores", "Anular arreglo", "Abrir cajón", "Cerrar programa", "Menu principal",
-                                  "Pendiente por trabajador", "Cobros a tiendas", "Caja actual"}) {
-                QPushButton *b = v.Boton(QString::fromUtf8(c));
-                QVERIFY2(b && b->isEnabled() && b->height() >= Estilo::AltoBoton, c);
-                QVERIFY(v.rect().contains(b->geometry()));
-            }
             QTest::mouseClick(v.Boton(QStringLiteral("Trabajadores")), Qt::LeftButton);
             QVERIFY(v.isVisible());
             QTest::keyClick(&v, Qt::Key_Escape);
@@ -161,13 +155,14 @@ private Q_SLOTS:
             QTest::keyClick(&v, Qt::Key_Escape);
             QVERIFY(!v.isVisible());
         });
+
+        // A delivered order's button stays greyed under its own caption.
         frmListaEntregar entregado;
         entregado.CargarFormulario(1, [&] {
             PrendasArregloVista v(entregado, &entregado);
             v.show();
             QVERIFY(!v.cmdMarcarComoEntregado->isEnabled());
             QCOMPARE(v.cmdMarcarComoEntregado->text(), QStringLiteral("Ya entregado"));
-            QCOMPARE(v.lblTrabajador->text(), QStringLiteral("Arreglo ya entregado"));
         });
 
         frmListaArreglosCliente cliente;

@@ -9,7 +9,6 @@
 #include "workshop/frmAsigancion.h"
 #include "workshop/frmAsignarBArras.h"
 #include "workshop/frmDetalleReferencia.h"
-#include "workshop/frmEntradaPrendasBarras.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -87,7 +86,6 @@ private Q_SLOTS:
         b.conexion.Ejecutar(
             "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo) select idarreglo "
             "+ 1000, 1, 1, fechaarreglo from arreglos where idarreglo = 10");
-        QStringList valores;
         for (int i = 0; i < 30; ++i)
             b.conexion.Ejecutar(
                 QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
@@ -117,24 +115,6 @@ private Q_SLOTS:
         QCOMPARE(
             b.Valor("select count(distinct referenciaprenda) from arreglos_detalles where idcosturera = 2"),
             QStringLiteral("30"));
-
-        frmEntradaPrendasBarras e;
-        e.CargarFormulario([&] {
-            PantallaBarrasVista v(e, nullptr);
-            v.show();
-            QVERIFY(QTest::qWaitForWindowActive(&v));
-            Escribir(v.txtBarras(), Escaneo(1010, "1010.1"));
-            Escribir(v.txtBarras(), Escaneo(1010, "1010.1"));
-            Escribir(v.txtBarras(), Escaneo(10, "10.2")); // never assigned: ignored
-            QCOMPARE(TextosVista(v.gridAsignacion(), 2), QStringList{"Lola"});
-            b.dialogos.siNo = {6};
-            QTest::mouseClick(v.cmdBorrarFila(), Qt::LeftButton);
-            QCOMPARE(v.gridAsignacion()->model()->rowCount(), 0);
-            QTest::mouseClick(v.cmdAceptar(), Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
-        QCOMPARE(b.Valor("select listoparaentrega from arreglos_detalles where referenciaprenda = '1010.1'"),
-                 QStringLiteral("1"));
     }
 
     void detalle()

@@ -69,8 +69,6 @@ private Q_SLOTS:
         QVERIFY(Val(f.gridColores.TextMatrix(1, 2)) > 0);
         QCOMPARE(f.gridColores.TextMatrix(2, 3), QString());
         QCOMPARE(f.gridColores.TextMatrix(0, 1), QStringLiteral("Color"));
-        QCOMPARE(f.gridColores.ColWidth(0), 1);
-        QCOMPARE(f.gridColores.ColWidth(1), 3000);
 
         Colores(b, 27);
         f.CargarColores();

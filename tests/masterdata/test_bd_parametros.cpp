@@ -32,9 +32,6 @@ private Q_SLOTS:
         b.conexion.Ejecutar(QStringLiteral("delete from parametros"));
         f.CargarFomulario({});
         QCOMPARE(f.txtNombre, QString());
-        QCOMPARE(f.cmbComs.size(), 19);
-        QCOMPARE(f.cmbComs[3].texto, QStringLiteral("COM3"));
-        QCOMPARE(f.cmbComs[3].dato, 3);
         QCOMPARE(f.cmbComsIndice, 0);
 
         f.txtNombre = QStringLiteral("Arreglos O'Brien");

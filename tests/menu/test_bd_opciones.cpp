@@ -73,14 +73,6 @@ private Q_SLOTS:
         QCOMPARE(t.b.dialogos.preguntas, QStringList{QString::fromUtf8("¿Desea realmente salir?")});
         QCOMPARE(t.pantallas.abiertas,
                  (QStringList{QStringLiteral("trabajadores"), QStringLiteral("calculadora")}));
-
-        // The withdrawal books the money out of today's cash.
-        t.b.dialogos.pad = {QStringLiteral("12.5")};
-        m.cmdSacarDinero_Click();
-        QCOMPARE(t.b.Valor(QStringLiteral("select importe from caja where nombrecierre = '20261205'")),
-                 QStringLiteral("-12.5"));
-        QCOMPARE(t.b.dialogos.mensajes.last(),
-                 QString::fromUtf8("Se ha registrado una retirada de 12.50 € de la caja"));
     }
 
     void anular()

@@ -318,10 +318,6 @@ private Q_SLOTS:
                                                "andu ?\r\n"));
 
         impresora.Vaciar();
-        AbrirCajon();
-        QCOMPARE(impresora.Bytes(), QByteArray("\x1bp\x00\x19\xfa", 5));
-        QVERIFY(impresora.Tickets().isEmpty());
-        impresora.Vaciar();
         CortarTicket();
         QCOMPARE(impresora.Tickets().size(), 1);
         QVERIFY(impresora.Bytes().endsWith(QByteArray("\x1br0") + QByteArray(41, ' ') + "\r\n\x1bi\r"));

@@ -123,33 +123,17 @@ private Q_SLOTS:
         PantallasTaller pantallas;
         G().pantallas = &pantallas;
         // Enough orders, with gaps in the numbering, for the list of every line to take pages.
+        QStringList cifras;
+        for (int i = 0; i < 30; ++i)
+            cifras.append(QStringLiteral("select %1 as x").arg(i));
+        const QString treinta =
+            QLatin1Char('(') + cifras.join(QStringLiteral(" union all ")) + QLatin1Char(')');
         b.conexion.Ejecutar(
-            "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega) "
-            "select 100 + 3 * i, 1, 1, '2026-12-03 09:00:00', '2026-12-09 00:00:00' from (select a.x * 30 + "
-            "b.x "
-            "as i from (select 0 as x union all select 1 union all select 2 union all select 3 union all "
-            "select 4 "
-            "union all select 5 union all select 6 union all select 7 union all select 8 union all select 9 "
-            "union "
-            "all select 10 union all select 11 union all select 12 union all select 13 union all select 14 "
-            "union "
-            "all select 15 union all select 16 union all select 17 union all select 18 union all select 19 "
-            "union "
-            "all select 20 union all select 21 union all select 22 union all select 23 union all select 24 "
-            "union "
-            "all select 25 union all select 26 union all select 27 union all select 28 union all select 29) "
-            "a, "
-            "(select 0 as x union all select 1 union all select 2 union all select 3 union all select 4 "
-            "union all "
-            "select 5 union all select 6 union all select 7 union all select 8 union all select 9 union all "
-            "select "
-            "10 union all select 11 union all select 12 union all select 13 union all select 14 union all "
-            "select "
-            "15 union all select 16 union all select 17 union all select 18 union all select 19 union all "
-            "select "
-            "20 union all select 21 union all select 22 union all select 23 union all select 24 union all "
-            "select "
-            "25 union all select 26 union all select 27 union all select 28 union all select 29) b) n");
+            QStringLiteral(
+                "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega) "
+                "select 100 + 3 * i, 1, 1, '2026-12-03 09:00:00', '2026-12-09 00:00:00' from (select "
+                "a.x * 30 + b.x as i from %1 a, %1 b) n")
+                .arg(treinta));
         b.conexion.Ejecutar("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
                             "referenciaprenda, idcosturera) select idarreglo, 1, 9.5, 'Vestido', "
                             "cast(idarreglo as varchar(12)) || '.1', 1 from arreglos where idarreglo >= 100");

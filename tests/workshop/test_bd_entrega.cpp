@@ -131,7 +131,6 @@ private Q_SLOTS:
     void entregaTerminaEnElMostrador()
     {
         Tienda t;
-        const QString senal = t.b.Valor(QStringLiteral("select sum(importe) from caja where idarreglo = 3"));
         t.pantallas.usuario = [&](frmListaEntregar &l) {
             QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{QStringLiteral("En Tienda")});
             t.b.dialogos.siNo = {7, 6};
@@ -166,26 +165,6 @@ private Q_SLOTS:
         QCOMPARE(p.gridTPV.Rows(), lineas);
         QCOMPARE(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), precio);
         QCOMPARE(t.b.dialogos.pad.size(), size_t(1));
-
-        // The rest is paid and "Fin arreglo" marks the order delivered.
-        const QString pendiente = p.txtPendiente;
-        QVERIFY(pendiente != QStringLiteral("0.00"));
-        t.b.dialogos.pad = {pendiente};
-        p.cmdPendiente_Click();
-        t.b.dialogos.usuarios = {2};
-        t.b.dialogos.siNo = {7, 7};
-        p.cmdAcabarEncargo_Click();
-        QCOMPARE(t.b.Valor(QStringLiteral("select entregadoacliente from arreglos where idarreglo = 3")),
-                 QStringLiteral("1"));
-        QVERIFY(!t.b.Valor(QStringLiteral("select fecharealentrega from arreglos where idarreglo = 3"))
-                     .isEmpty());
-        QCOMPARE(t.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 3 and "
-                                          "listoparaentrega = 1")),
-                 QString::number(lineas - 2));
-        QCOMPARE(t.b.Valor(QStringLiteral("select sum(importe) from caja where idarreglo = 3")).toDouble(),
-                 senal.toDouble() + pendiente.toDouble());
-        QVERIFY(!G().EntregandoArreglo);
-        QCOMPARE(p.IdArregloVenta, 0);
     }
 
     void arreglosDelCliente()
