@@ -14,7 +14,9 @@
 #include "masterdata/frmNuevoColor.h"
 #include "masterdata/frmNuevoTrabajador.h"
 #include "masterdata/frmParametrosGenerales.h"
+#include "menu/FRMoPCIONES.h"
 #include "settlements/frmPagosTiendas.h"
+#include "workshop/frmAsigancion.h"
 #include "workshop/frmAsignarBArras.h"
 #include "workshop/frmAtrasados.h"
 #include "workshop/frmDetalleReferencia.h"
@@ -344,8 +346,16 @@ private Q_SLOTS:
         // Order numbers on the keypad, scanned garment tickets, a reference's detail.
         cajas.append({QStringLiteral("número de arreglo"), nullptr, Silencio::Siempre,
                       [&](const QString &s) -> std::optional<Par> {
-                          b.dialogos.pad = {s};
+                          // Hand-over, modify and annul (unanswered: not annulled), the workshop's search.
+                          b.dialogos.pad = {s, s, s, s};
                           p.cmdEntregaarreglos_Click();
+                          FRMoPCIONES m;
+                          m.cmdModificarArreglo_Click();
+                          m.cmdAnularArreglo_Click();
+                          frmAsigancion a;
+                          a.CargarFormulario({});
+                          a.cmdBuscarPorNumero_Click();
+                          G().ArregloACargar = 0;
                           return std::nullopt;
                       }});
         cajas.append({QStringLiteral("lector de códigos"), nullptr, Silencio::Siempre,
