@@ -19,7 +19,7 @@ for a in "$@"; do
         *) echo "uso: $0 [--completo] [--sin-fuzz] [--sin-compilar]" >&2; exit 2 ;;
     esac
 done
-((compilar)) && cmake --build "$build" -j2 --target hilvan-puesto hilvan-admin test_bd_caidas test_bd_mostradores >/dev/null
+((compilar)) && cmake --build "$build" -j2 --target hilvan-puesto hilvan-admin test_bd_caidas test_bd_mostradores test_bd_hostil >/dev/null
 puerto=$(sed -n 's/^HILVAN_PG_PORT:STRING=//p' "$build/CMakeCache.txt")
 # The long runs take longer than the 5 minutes the test library allows a test function.
 export QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=14400000
@@ -52,6 +52,8 @@ correr() {
                     "$4 de $4; $5 encargos y $6 entregas confirmados, todos presentes")") ;;
         mostradores) filas+=("$(printf '%-36s %-11s %s' "mostradores a la vez" "$motor" \
                     "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
+        hostil) filas+=("$(printf '%-36s %-11s %s' "entradas hostiles en las pantallas" "$motor" \
+                    "$5 probadas ($4 textos en $6 pantallas), 0 fallos, ${7} s")") ;;
     esac
     # The faults injected in the same program, one backend each.
     local fallo nombre resultado
@@ -79,6 +81,8 @@ else
     correr test_bd_mostradores sqlite
     correr test_bd_mostradores postgresql
 fi
+correr test_bd_hostil sqlite
+correr test_bd_hostil postgresql
 
 # What a synchronous commit costs per finished order, on a file in the build folder: three rounds
 # of 200 finishes with each setting, taken in turns so that the machine's load falls on both alike.

@@ -251,3 +251,46 @@ std::optional<double> ImporteTecleado(const QString &texto)
         Dlg().Mensaje(motivo);
     return importe;
 }
+
+QString MotivoTextoNoAdmitido(const QString &texto, const QString &campo)
+{
+    qsizetype caracteres = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i, ++caracteres) {
+        char32_t c = texto[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < texto.size() && texto[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(texto[i], texto[i + 1]); // one character in two halves
+            ++i;
+        }
+        // A lone half or a non-character has no form the database gives back; a control character
+        // would break the ticket line or the cell it is printed in (and the server refuses a NUL
+        // outright); a byte-order mark at the start of a name is dropped by the drivers on reading.
+        if (QChar::isSurrogate(c) || QChar::isNonCharacter(c) || QChar::category(c) == QChar::Other_Control
+            || c == QChar::ByteOrderMark)
+            return QString::fromUtf8("«") + campo
+                   + QString::fromUtf8("» lleva caracteres invisibles o incompletos (saltos de línea, "
+                                       "tabuladores, caracteres de control) que no se pueden guardar. "
+                                       "Escríbalo de nuevo.");
+    }
+    if (caracteres > LargoMaximoTexto)
+        return QString::fromUtf8("«") + campo + QString::fromUtf8("» admite como mucho ")
+               + QString::number(LargoMaximoTexto) + QString::fromUtf8(" caracteres; tiene ")
+               + QString::number(caracteres) + QLatin1Char('.');
+    return {};
+}
+
+bool TextoTecleado(const QString &texto, const QString &campo)
+{
+    const QString motivo = MotivoTextoNoAdmitido(texto, campo);
+    if (!motivo.isEmpty())
+        Dlg().Mensaje(motivo);
+    return motivo.isEmpty();
+}
+
+std::optional<qint64> LeerNumeroArreglo(const QString &texto)
+{
+    static const QRegularExpression digitos(QStringLiteral("^[0-9]{1,9}$"));
+    const QString t = texto.trimmed();
+    if (!digitos.match(t).hasMatch())
+        return std::nullopt;
+    return t.toLongLong();
+}

@@ -50,3 +50,18 @@ inline constexpr double ImporteMaximo = 99999.99;
 std::optional<double> LeerImporte(const QString &texto, QString *motivo = nullptr);
 // LeerImporte for a figure staff just typed: a refusal is told in Mensaje.
 std::optional<double> ImporteTecleado(const QString &texto);
+
+// The longest text a field keeps: the server's text columns hold 255 characters.
+inline constexpr int LargoMaximoTexto = 255;
+// Every text staff type or scan is checked here before it is saved or searched for. A field keeps
+// any printable character, emoji and right-to-left marks included, but no control character
+// (line breaks and tabs too: every field is one line of a ticket or a grid cell), no byte-order
+// mark or non-character, no half of a 4-byte character, and at most LargoMaximoTexto characters.
+// Empty when the text can be used; otherwise the Spanish message that names the field.
+QString MotivoTextoNoAdmitido(const QString &texto, const QString &campo);
+// The same for a text staff just typed: a refusal is told in Mensaje; true when it can be used.
+bool TextoTecleado(const QString &texto, const QString &campo);
+
+// An order number typed on a keypad: digits only (spaces aside), at most nine of them; anything
+// else ("1.5", letters, a figure no order reaches) is no number at all, never a part of one.
+std::optional<qint64> LeerNumeroArreglo(const QString &texto);

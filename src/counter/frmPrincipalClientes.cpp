@@ -83,7 +83,7 @@ void frmPrincipal::ElegirCliente(int idcliente)
 void frmPrincipal::cmdTelefono_Click()
 {
     const QString telefono = Dlg().PadNumerico(QString::fromUtf8("Introduzca el teléfono del cliente"), true);
-    if (telefono.isEmpty())
+    if (telefono.isEmpty() || !TextoTecleado(telefono, QString::fromUtf8("Teléfono")))
         return;
     BuscarClienteTel(telefono);
     txtTelefono = telefono;

@@ -42,12 +42,18 @@ bool frmFIchaCliente::GuardarCliente()
 {
     const QString sinDatos = QString::fromUtf8("Introduzca al menos el nombre y el teléfono");
     const QString tienda = chkEstienda ? QStringLiteral("1") : QStringLiteral("0");
+    const std::pair<const QString *, const char *> campos[] = {
+        {&txtNombre, "Nombre"}, {&txtDireccion, "Dirección"}, {&txtCodPostal, "Código postal"},
+        {&txtLocalidad, "Localidad"}, {&txtNif, "NIF"}, {&txtTelefono, "Teléfono"}};
+    for (const auto &[texto, campo] : campos)
+        if (!TextoTecleado(*texto, QString::fromUtf8(campo)))
+            return false;
     if (IdCliente == 0) {
         if (!txtTelefono.isEmpty() && ExisteTelefono(txtTelefono)) {
             Dlg().Mensaje(QStringLiteral("Ya hay un cliente con ese telefono"));
             return false;
         }
-        if (txtNombre.isEmpty() || txtTelefono.isEmpty()) {
+        if (txtNombre.trimmed().isEmpty() || txtTelefono.trimmed().isEmpty()) {
             Dlg().Mensaje(sinDatos);
             return false;
         }
@@ -58,7 +64,7 @@ bool frmFIchaCliente::GuardarCliente()
                       + QStringLiteral(", ") + ComillasSQL(txtNif) + QStringLiteral(", ") + ComillasSQL(txtTelefono)
                       + QStringLiteral(", ") + tienda + QStringLiteral(")"));
     } else {
-        if (txtNombre.isEmpty() || txtTelefono.isEmpty()) {
+        if (txtNombre.trimmed().isEmpty() || txtTelefono.trimmed().isEmpty()) {
             Dlg().Mensaje(sinDatos);
             return false;
         }

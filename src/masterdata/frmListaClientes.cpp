@@ -31,6 +31,11 @@ void frmListaClientes::DarTamanosGrid()
 
 void frmListaClientes::LlenarClientes(const QString &texto)
 {
+    // A search refused when it was typed finds nobody when the list opens again.
+    if (!MotivoTextoNoAdmitido(texto, {}).isEmpty()) {
+        gridClientes.SetRows(1);
+        return;
+    }
     Recordset rs = AbrirRecordset(
         QStringLiteral(
             "SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono FROM "
@@ -54,6 +59,8 @@ void frmListaClientes::LlenarClientes(const QString &texto)
 
 void frmListaClientes::cmdBuscar_Click()
 {
+    if (!TextoTecleado(txtNombre, QStringLiteral("Nombre")))
+        return;
     DarTamanosGrid();
     LlenarClientes(txtNombre);
     ColorearGrid(gridClientes);

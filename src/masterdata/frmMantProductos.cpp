@@ -13,6 +13,16 @@ QString Precio(const QString &texto)
     return TextoNumero(RedondearImporte(Val(texto)));
 }
 
+// A price the card can keep: a number (more decimals are rounded to cents), from 0 to the largest
+// amount the shop takes, so that no slip of the finger overflows the price column.
+bool PrecioValido(const QString &texto)
+{
+    if (!EsNumero(texto))
+        return false;
+    const double v = RedondearImporte(Val(texto));
+    return v >= 0 && v <= ImporteMaximo;
+}
+
 } // namespace
 
 void frmMantProductos::CargarFormulario(int idproducto, const std::function<void()> &mostrar)
@@ -92,15 +102,17 @@ void frmMantProductos::cmdAceptar_Click()
         {cmbFamilia.Text == QLatin1String("Seleccione") || cmbFamilia.ItemData() == 0,
          "Seleccione una familia para el arreglo"},
         {txtDescripcion.trimmed().isEmpty(), "Ponga una descripcion al arreglo"},
-        {!EsNumero(txtPVPPublico), "Ponga un precio al publico correcto"},
-        {!EsNumero(txtPrecioEspecial), "Ponga un precio especial / a tiendas correcto"},
-        {!EsNumero(txtPagoTrabajador), "Ponga un precio de pago al trabajador correcto"},
+        {!PrecioValido(txtPVPPublico), "Ponga un precio al publico correcto"},
+        {!PrecioValido(txtPrecioEspecial), "Ponga un precio especial / a tiendas correcto"},
+        {!PrecioValido(txtPagoTrabajador), "Ponga un precio de pago al trabajador correcto"},
     };
     for (const auto &c : comprobaciones)
         if (c.mal) {
             Dlg().Mensaje(QString::fromLatin1(c.mensaje));
             return;
         }
+    if (!TextoTecleado(txtDescripcion.trimmed(), QString::fromUtf8("Descripción")))
+        return;
     const QString familia = QString::number(cmbFamilia.ItemData());
     const QString activo = chkActivo ? QStringLiteral("1") : QStringLiteral("0");
     if (IdProducto == 0) {

@@ -24,7 +24,7 @@ void frmNuevaFamilia::CargarFormulario(int idfamilia, const std::function<void()
 void frmNuevaFamilia::cmdAceptar_Click()
 {
     const QString nombre = txtFamilia.trimmed();
-    if (nombre.isEmpty())
+    if (nombre.isEmpty() || !TextoTecleado(nombre, QStringLiteral("Familia")))
         return;
     if (Modo == 0)
         Bd().Ejecutar(QStringLiteral("insert into familias (nombre) values (") + ComillasSQL(nombre)

@@ -16,7 +16,7 @@ void frmNuevoColor::CargarFormulario(const std::function<void()> &mostrar)
 void frmNuevoColor::cmdAceptar_Click()
 {
     const QString color = txtColor.trimmed();
-    if (color.isEmpty())
+    if (color.isEmpty() || !TextoTecleado(color, QStringLiteral("Color")))
         return;
     Bd().Ejecutar(QStringLiteral("insert into colores (nombre) values (") + ComillasSQL(color)
                   + QStringLiteral(")"));

@@ -21,7 +21,7 @@ void frmNuevoTrabajador::CargarFormulario(int idcosturera, const std::function<v
 void frmNuevoTrabajador::cmdAceptar_Click()
 {
     const QString nombre = txtFamilia.trimmed();
-    if (nombre.isEmpty())
+    if (nombre.isEmpty() || !TextoTecleado(nombre, QStringLiteral("Nombre")))
         return;
     const QString desactivado = chkDesactivado ? QStringLiteral("1") : QStringLiteral("0");
     if (editando_)

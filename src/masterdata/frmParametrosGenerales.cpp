@@ -110,6 +110,18 @@ void frmParametrosGenerales::cmbComs_Click(int indice)
 
 QString frmParametrosGenerales::Validar(QString &parametrospuerto) const
 {
+    const std::pair<const QString *, const char *> campos[] = {
+        {&txtEmpresa, "Empresa"}, {&txtNombre, "Nombre"}, {&txtNif, "NIF"}, {&txtDireccion, "Dirección"},
+        {&txtTelefono, "Teléfono"}, {&txtCodPostal, "Código postal"}, {&txtLocalidad, "Localidad"},
+        {&txtPie1, "Pie del ticket, línea 1"}, {&txtpie2, "Pie del ticket, línea 2"},
+        {&txtPie3, "Pie del ticket, línea 3"}, {&txtPie4, "Pie del ticket, línea 4"},
+        {&txtPie5, "Pie del ticket, línea 5"}, {&txtPie6, "Pie del ticket, línea 6"},
+        {&txtPie7, "Pie del ticket, línea 7"}, {&txtConfPuerto, "Configuración del puerto"}};
+    for (const auto &[texto, campo] : campos) {
+        const QString motivo = MotivoTextoNoAdmitido(*texto, QString::fromUtf8(campo));
+        if (!motivo.isEmpty())
+            return motivo;
+    }
     static const QRegularExpression entero(QStringLiteral("^\\d{1,3}$"));
     const QString anchura = txtAnchuraCarro.trimmed();
     if (!entero.match(anchura).hasMatch() || anchura.toInt() < 20 || anchura.toInt() > 80)

@@ -2,6 +2,7 @@
 
 #include "MensajeVista.h"
 #include "SelectorVista.h"
+#include "core/Formato.h"
 #include "dialogs/Mensaje.h"
 #include "dialogs/frmCalendar.h"
 #include "dialogs/frmFormaPago.h"
@@ -91,6 +92,15 @@ bool CapturarDialogos(const QString &carpeta)
         mensaje.CargarFormulario(
             QString::fromUtf8("La resolución de su pantalla no es de 1024 x 768.\r\nDeberia "
                               "cambiarla para una correcta visualización"));
+    }
+    {
+        // The refusal of a text that cannot be kept, the longest of the program's short messages.
+        Mensaje mensaje;
+        MensajeVista vista(mensaje);
+        mensaje.MostrarModal = [&] {
+            ok &= Guardar(vista, carpeta, QStringLiteral("Mensaje_texto_no_admitido"));
+        };
+        mensaje.CargarFormulario(MotivoTextoNoAdmitido(QStringLiteral("Ana\tLópez"), QStringLiteral("Nombre")));
     }
     {
         frmMensajeSiNo pregunta;

@@ -293,11 +293,11 @@ void frmAsigancion::ListaPorTrabajador(bool pendiente)
 
 void frmAsigancion::cmdBuscarPorNumero_Click()
 {
-    const QString texto =
-        Dlg().PadNumerico(QStringLiteral("Seleccione arrego a visualizar"), false).trimmed();
-    if (texto.isEmpty() || !EsNumero(texto))
+    const std::optional<qint64> leido =
+        LeerNumeroArreglo(Dlg().PadNumerico(QStringLiteral("Seleccione arrego a visualizar"), false));
+    if (!leido)
         return;
-    const qint64 numero = qint64(Val(texto));
+    const qint64 numero = *leido;
     // While the list of every line is still being read, read on until the pages reach the order.
     while (QuedanPaginas() && paginaHasta_ >= numero)
         LlenarSiguientePagina();

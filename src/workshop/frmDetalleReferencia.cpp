@@ -30,6 +30,8 @@ void frmDetalleReferencia::Llenar()
     lblReferencia = QStringLiteral("Ref.: ") + referencia_;
     lblCliente.clear();
     lblAtendido.clear();
+    if (!TextoTecleado(referencia_, QStringLiteral("Referencia")))
+        return;
     Recordset rs = AbrirRecordset(
         QStringLiteral(
             "SELECT arreglos_detalles.referenciaPrenda, arreglos_detalles.Nombreprenda, clientes.Nombre as "

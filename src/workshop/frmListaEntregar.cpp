@@ -85,6 +85,7 @@ void frmListaEntregar::PedirArregloYMostrar(const QString &noEncontrado)
 bool PedirNumeroArreglo(const QString &titulo, QString &respuesta, qint64 &idarreglo)
 {
     respuesta = Dlg().PadNumerico(titulo, false);
-    idarreglo = qint64(Val(respuesta));
-    return EsNumero(respuesta);
+    const std::optional<qint64> numero = LeerNumeroArreglo(respuesta);
+    idarreglo = numero.value_or(0);
+    return numero.has_value();
 }

@@ -1,0 +1,471 @@
+#include "BaseDePrueba.h"
+#include "TallerDePrueba.h"
+#include "cash/Caja.h"
+#include "core/Conexion.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+#include "counter/frmPrincipal.h"
+#include "masterdata/frmColores.h"
+#include "masterdata/frmFIchaCliente.h"
+#include "masterdata/frmListaClientes.h"
+#include "masterdata/frmMantProductos.h"
+#include "masterdata/frmNuevaFamilia.h"
+#include "masterdata/frmNuevoColor.h"
+#include "masterdata/frmNuevoTrabajador.h"
+#include "masterdata/frmParametrosGenerales.h"
+#include "menu/FRMoPCIONES.h"
+#include "settlements/frmPagosTiendas.h"
+#include "workshop/frmAsigancion.h"
+#include "workshop/frmAsignarBArras.h"
+#include "workshop/frmAtrasados.h"
+#include "workshop/frmDetalleReferencia.h"
+#include "workshop/frmEntradaPrendasBarras.h"
+
+#include <QElapsedTimer>
+#include <QMap>
+#include <QRegularExpression>
+#include <QtTest>
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+namespace {
+
+// What staff could type, paste or scan into any box: quotes, SQL, escapes, lengths, invisible
+// characters, scripts written right to left, halves of characters, and numbers in every odd form.
+QStringList Hostiles()
+{
+    const QString alto(QChar(0xD83D)), bajo(QChar(0xDC57)), nul(QChar(0));
+    // clang-format off
+    QStringList h = {
+        "'", "\"", "`", "´", "‘", "’", "“", "”", "''", "O'Brien", "'; drop table clientes; --",
+        "\"; drop table clientes; --", "1' or '1'='1", "%", "_", "!%_", "%' escape '!", "\\", "\\'", "a\\nb",
+        "/* */ select", "$$; drop table clientes; $$", "<b>negrita</b> &amp;", "null", "NULL",
+        QString(10000, u'a'), QString(255, u'ñ'), QString(256, u'ñ'), "a" + nul + "b", nul, "\t", "a\tb",
+        "a\nb", "a\r\nb", "\x01\x1b[31mrojo", "\x7f", "\u0085x", "👗✂️ vestido", "𝔄𝔯𝔯𝔢𝔤𝔩𝔬", "漢字テスト",
+        "\u200fمرحبا", "\u202eabc", "\ufeffbom", "\u0301", "\ufffd", "\uffff", alto, bajo, "a" + alto + "b",
+        bajo + alto, "1e308", "-0", "1.2.3", "٣", "NaN", "inf", " 12 ", "0x10", "1,2,3", "99999999999999999999",
+        "2147483647", "12.345", "-5", "+5", "1 000", "\u00a012", "12", "1,234.50", "0", "", " ", "  \u00a0 "};
+    // clang-format on
+    QString emojis;
+    for (int i = 0; i < 255; ++i)
+        emojis += QStringLiteral("🧵");
+    h << emojis << emojis + QLatin1Char('x');
+    return h;
+}
+
+class PantallasFijas : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+};
+
+// Every table's rows as text, sorted, and the schema: what must not move behind a screen's back.
+QMap<QString, QStringList> Huella(BaseDePrueba &b)
+{
+    const bool pg = b.conexion.EsSqlServer();
+    QMap<QString, QStringList> h;
+    h[QStringLiteral("(esquema)")] = b.Columna(
+        pg ? "select table_name || column_name || data_type || coalesce(character_maximum_length, 0) from "
+             "information_schema.columns where table_schema = 'public' order by 1"
+           : "select type || name || coalesce(sql, '') from sqlite_master order by name");
+    const QStringList tablas =
+        b.Columna(pg ? "select table_name from information_schema.tables where table_schema = 'public'"
+                     : "select name from sqlite_master where type = 'table' and name not like 'sqlite_%'");
+    for (const QString &t : tablas) {
+        QStringList filas;
+        Recordset rs = b.conexion.AbrirRecordset(QStringLiteral("select * from ") + t);
+        for (; !rs.EOF_(); rs.MoveNext()) {
+            QStringList celdas;
+            for (int c = 0; c < rs.NumCampos(); ++c)
+                celdas << TextoDeValor(rs.Campo(c));
+            filas << celdas.join(QChar(0x1F));
+        }
+        filas.sort();
+        h[t] = filas;
+    }
+    return h;
+}
+
+// Rows of `antes` missing from `despues` plus rows new in it.
+int FilasCambiadas(QStringList antes, QStringList despues)
+{
+    int cambiadas = 0;
+    for (const QString &f : despues)
+        if (!antes.removeOne(f))
+            ++cambiadas;
+    return cambiadas + int(antes.size());
+}
+
+// Staff read Spanish: no text of the engine, the driver or the program's own English.
+bool EnEspanol(const QString &m)
+{
+    static const QRegularExpression ingles(
+        QStringLiteral("\\b(syntax|failed|unable|invalid|database|driver|constraint|value too long|"
+                       "exception|QSQLITE|QPSQL|null character)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    return !m.trimmed().isEmpty() && !ingles.match(m).hasMatch();
+}
+
+enum class Silencio { Nunca, SiVacio, Siempre };
+
+// One box of one screen: `probar` types the text and presses the button, and returns what the
+// screen's own reading path shows afterwards with what it should show, or nothing when the text
+// was not taken. `tabla` is the only table that may change (by one row) when it is taken.
+struct Casilla {
+    QString pantalla;
+    const char *tabla;
+    Silencio silencio;
+    std::function<std::optional<std::pair<QString, QString>>(const QString &)> probar;
+};
+
+using Par = std::pair<QString, QString>;
+
+std::optional<Par> Importe(const QString &leido, const QString &tecleado)
+{
+    const std::optional<double> v = LeerImporte(tecleado);
+    return Par(leido, v ? FormatoImporte(*v) : QStringLiteral("(rechazado)"));
+}
+
+int UltimoId(BaseDePrueba &b, const char *tabla, const char *campo)
+{
+    return b.Valor(QStringLiteral("select max(%1) from %2").arg(QLatin1String(campo), QLatin1String(tabla)))
+        .toInt();
+}
+
+// A worker or a family named on its dialog, and the name as the dialog shows it when opened again.
+template <class Dialogo>
+std::optional<Par> NombreNuevo(BaseDePrueba &b, const char *tabla, const char *campo, const QString &s)
+{
+    const int antes = UltimoId(b, tabla, campo);
+    Dialogo d;
+    d.CargarFormulario(0, {});
+    d.txtFamilia = s;
+    d.cmdAceptar_Click();
+    const int id = UltimoId(b, tabla, campo);
+    if (id == antes)
+        return std::nullopt;
+    Dialogo leido;
+    leido.CargarFormulario(id, {});
+    return Par(leido.txtFamilia.trimmed(), s.trimmed());
+}
+
+} // namespace
+
+class PruebaHostil : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cadaCajaDeCadaPantalla()
+    {
+        QElapsedTimer reloj;
+        reloj.start();
+        BaseDePrueba b;
+        SembrarTaller(b);
+        PantallasFijas pantallas;
+        G().pantallas = &pantallas;
+        G().NombreCierre = QStringLiteral("20261205");
+        const QStringList hostiles = Hostiles();
+        QVERIFY(hostiles.size() >= 50);
+        int telefono = 0;
+        auto Unico = [&telefono] { return QStringLiteral("6%1").arg(++telefono, 8, 10, QLatin1Char('0')); };
+        // A search or a lookup: it takes the text when it says nothing about it.
+        auto Buscado = [&b](const QString &leido, const QString &esperado) -> std::optional<Par> {
+            return b.dialogos.mensajes.isEmpty() ? std::optional<Par>(Par(leido, esperado)) : std::nullopt;
+        };
+        QList<Casilla> cajas;
+
+        // The customer card, box by box; a name kept is then found by the customer search.
+        using F = frmFIchaCliente;
+        for (QString F::*campo : {&F::txtNombre, &F::txtDireccion, &F::txtCodPostal, &F::txtLocalidad,
+                                  &F::txtNif, &F::txtTelefono})
+            cajas.append({QStringLiteral("ficha de cliente"), "clientes", Silencio::Nunca,
+                          [&, campo](const QString &s) -> std::optional<Par> {
+                              frmFIchaCliente f;
+                              f.txtNombre = QStringLiteral("Ana");
+                              f.txtTelefono = Unico();
+                              f.*campo = s;
+                              if (!f.GuardarCliente())
+                                  return std::nullopt;
+                              const int id = UltimoId(b, "clientes", "idcliente");
+                              frmFIchaCliente leida;
+                              leida.LlenarDatosCliente(id);
+                              if (campo == &frmFIchaCliente::txtNombre) {
+                                  frmListaClientes l;
+                                  l.txtNombre = s;
+                                  l.cmdBuscar_Click();
+                                  bool hallado = false;
+                                  for (int r = 1; r < l.gridClientes.Rows(); ++r)
+                                      hallado = hallado || l.gridClientes.TextMatrix(r, 0).toInt() == id;
+                                  if (!hallado)
+                                      return Par(QStringLiteral("(la búsqueda no lo encuentra)"), s);
+                              }
+                              // Name and telephone are the two a customer cannot go without.
+                              const bool obligado = campo == &frmFIchaCliente::txtNombre
+                                                    || campo == &frmFIchaCliente::txtTelefono;
+                              return Par(leida.*campo, obligado && s.trimmed().isEmpty()
+                                                           ? QStringLiteral("(guardado sin él)")
+                                                           : s.trimmed());
+                          }});
+        cajas.append(
+            {QStringLiteral("búsqueda de clientes"), nullptr, Silencio::Nunca, [&](const QString &s) {
+                 frmListaClientes l;
+                 l.txtNombre = s;
+                 l.cmdBuscar_Click();
+                 return Buscado(s, s);
+             }});
+
+        // Names of the catalogue and the workshop: a blank one is ignored, as the screens say.
+        cajas.append({QStringLiteral("nuevo color"), "colores", Silencio::SiVacio,
+                      [](const QString &s) -> std::optional<Par> {
+                          frmNuevoColor n;
+                          n.txtColor = s;
+                          n.cmdAceptar_Click();
+                          if (n.txtColor.trimmed().isEmpty())
+                              return std::nullopt;
+                          frmColores c;
+                          c.CargarColores();
+                          for (int r = 0; r < c.gridColores.Rows(); ++r)
+                              for (int k = 0; k < c.gridColores.Cols(); ++k)
+                                  if (c.gridColores.TextMatrix(r, k) == s.trimmed())
+                                      return Par(s.trimmed(), s.trimmed());
+                          return std::nullopt;
+                      }});
+        cajas.append({QStringLiteral("trabajador"), "costureras", Silencio::SiVacio, [&](const QString &s) {
+                          return NombreNuevo<frmNuevoTrabajador>(b, "costureras", "idcosturera", s);
+                      }});
+        cajas.append({QStringLiteral("familia"), "familias", Silencio::SiVacio, [&](const QString &s) {
+                          return NombreNuevo<frmNuevaFamilia>(b, "familias", "idfamilia", s);
+                      }});
+        // The product card: its description, and a price typed into its box.
+        for (const bool precio : {false, true})
+            cajas.append({QStringLiteral("ficha de producto"), "productos", Silencio::Nunca,
+                          [&, precio](const QString &s) -> std::optional<Par> {
+                              const int antes = UltimoId(b, "productos", "idproducto");
+                              frmMantProductos m;
+                              m.CargarFormulario(0, {});
+                              m.cmbFamilia.ElegirTexto(QStringLiteral("Pantalones"));
+                              m.txtDescripcion = precio ? QStringLiteral("Bajo") : s;
+                              m.txtPVPPublico = precio ? s : QStringLiteral("8");
+                              m.txtPrecioEspecial = m.txtPagoTrabajador = QStringLiteral("4");
+                              m.cmdAceptar_Click();
+                              const int id = UltimoId(b, "productos", "idproducto");
+                              if (id == antes)
+                                  return std::nullopt;
+                              frmMantProductos leida;
+                              leida.CargarFormulario(id, {});
+                              if (!precio)
+                                  return Par(leida.txtDescripcion, s.trimmed());
+                              // More decimals than cents are rounded, the card says so on screen.
+                              return Par(leida.txtPVPPublico, FormatoImporte(RedondearImporte(Val(s))));
+                          }});
+        // The shop's parameters, box by box (the printer box only takes what the printer reads).
+        using P = frmParametrosGenerales;
+        for (QString P::*campo :
+             {&P::txtEmpresa, &P::txtNombre, &P::txtNif, &P::txtDireccion, &P::txtTelefono, &P::txtCodPostal,
+              &P::txtLocalidad, &P::txtPie1, &P::txtpie2, &P::txtPie3, &P::txtPie4, &P::txtPie5, &P::txtPie6,
+              &P::txtPie7, &P::txtConfPuerto, &P::txtAnchuraCarro})
+            cajas.append({QStringLiteral("parámetros"), "parametros", Silencio::Nunca,
+                          [&, campo](const QString &s) -> std::optional<Par> {
+                              frmParametrosGenerales f;
+                              f.CargarFomulario({});
+                              f.txtAnchuraCarro = QStringLiteral("40");
+                              f.*campo = s;
+                              b.dialogos.siNo = {6, 7};
+                              if (!f.cmdAceptar_Click())
+                                  return std::nullopt;
+                              frmParametrosGenerales leida;
+                              leida.CargarFomulario({});
+                              return Par(leida.*campo, s.trimmed());
+                          }});
+
+        // The sale screen: the customer's telephone, the money handed over, a line's new price,
+        // haberdashery, a withdrawal from the till and the delivery date.
+        b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, activo", {"4, 1, 'Entallar', 9, 0"});
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        p.gridFamilias.Row = 1;
+        p.gridFamilias_Click();
+        p.gridProductos.Row = 1;
+        p.gridProductos_Click();
+        QCOMPARE(p.gridTPV.Rows(), 3);
+        cajas.append({QStringLiteral("venta: teléfono"), nullptr, Silencio::SiVacio, [&](const QString &s) {
+                          b.dialogos.pad = {s};
+                          p.cmdTelefono_Click();
+                          // A customer found by it shows the telephone as kept, without spaces.
+                          return s.isEmpty() ? std::optional<Par>()
+                                             : Buscado(p.txtTelefono.trimmed(), s.trimmed());
+                      }});
+        cajas.append({QStringLiteral("venta: importes"), nullptr, Silencio::Nunca, [&](const QString &s) {
+                          b.dialogos.pad = {s};
+                          p.cmdPendiente_Click();
+                          // A keypad closed without a figure hands over nothing.
+                          return b.dialogos.mensajes.isEmpty()
+                                     ? Importe(p.txtEntregado, s.isEmpty() ? QStringLiteral("0") : s)
+                                     : std::nullopt;
+                      }});
+        cajas.append({QStringLiteral("venta: importes"), nullptr, Silencio::SiVacio, [&](const QString &s) {
+                          p.gridTPV.Row = 2;
+                          p.gridTPV.Col = frmPrincipal::ColImporte;
+                          b.dialogos.pad = {s};
+                          p.gridTPV_Click();
+                          return b.dialogos.mensajes.isEmpty() && !s.isEmpty()
+                                     ? Importe(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), s)
+                                     : std::nullopt;
+                      }});
+        auto UltimoMovimiento = [&] {
+            return FormatoImporte(Val(b.Valor("select importe from caja where idmovimiento = "
+                                              "(select max(idmovimiento) from caja)")));
+        };
+        cajas.append({QStringLiteral("venta: importes"), "caja", Silencio::SiVacio, [&](const QString &s) {
+                          const int antes = UltimoId(b, "caja", "idmovimiento");
+                          b.dialogos.pad = {s};
+                          b.dialogos.siNo = {6, 7};
+                          p.cmdMerceria_Click();
+                          b.dialogos.siNo.clear();
+                          return UltimoId(b, "caja", "idmovimiento") == antes
+                                     ? std::nullopt
+                                     : Importe(UltimoMovimiento(), s);
+                      }});
+        cajas.append(
+            {QStringLiteral("caja: importe retirado"), "caja", Silencio::SiVacio, [&](const QString &s) {
+                 const int antes = UltimoId(b, "caja", "idmovimiento");
+                 b.dialogos.pad = {s};
+                 cmdSacarDinero_Click();
+                 if (UltimoId(b, "caja", "idmovimiento") == antes)
+                     return std::optional<Par>();
+                 return Importe(UltimoMovimiento().remove(QLatin1Char('-')), s);
+             }});
+        cajas.append({QStringLiteral("venta: fecha de entrega"), nullptr, Silencio::Siempre,
+                      [&](const QString &s) -> std::optional<Par> {
+                          b.dialogos.calendario = {s};
+                          p.cmdFechaEntrega_Click();
+                          return std::nullopt;
+                      }});
+        // Order numbers on the keypad, scanned garment tickets, a reference's detail.
+        cajas.append({QStringLiteral("número de arreglo"), nullptr, Silencio::Siempre,
+                      [&](const QString &s) -> std::optional<Par> {
+                          // Hand-over, modify and annul (unanswered: not annulled), the workshop's search.
+                          b.dialogos.pad = {s, s, s, s};
+                          p.cmdEntregaarreglos_Click();
+                          FRMoPCIONES m;
+                          m.cmdModificarArreglo_Click();
+                          m.cmdAnularArreglo_Click();
+                          frmAsigancion a;
+                          a.CargarFormulario({});
+                          a.cmdBuscarPorNumero_Click();
+                          G().ArregloACargar = 0;
+                          return std::nullopt;
+                      }});
+        cajas.append({QStringLiteral("lector de códigos"), nullptr, Silencio::Siempre,
+                      [&](const QString &s) -> std::optional<Par> {
+                          frmAsignarBArras a;
+                          a.CargarFormulario({});
+                          a.txtBarras = s;
+                          a.Command1_Click();
+                          frmEntradaPrendasBarras e;
+                          e.CargarFormulario({});
+                          e.txtBarras = s;
+                          e.Command1_Click();
+                          return std::nullopt;
+                      }});
+        cajas.append(
+            {QStringLiteral("detalle de referencia"), nullptr, Silencio::Siempre, [&](const QString &s) {
+                 frmDetalleReferencia d;
+                 d.CargarFormulario(s, {});
+                 return Buscado(d.lblReferencia, QStringLiteral("Ref.: ") + s);
+             }});
+        // Typed figures of the listings: the year of the shop accounts, the days of the late orders.
+        cajas.append(
+            {QStringLiteral("listados: año y días"), nullptr, Silencio::Nunca, [&](const QString &s) {
+                 frmPagosTiendas f;
+                 f.CargarFormulario({});
+                 f.cmbMeses.Elegir(1);
+                 f.cmbAno.Text = s;
+                 f.cmdAceptar_Click();
+                 return Buscado(f.cmbAno.Text, s);
+             }});
+        cajas.append(
+            {QStringLiteral("listados: año y días"), nullptr, Silencio::Nunca, [&](const QString &s) {
+                 frmAtrasados f;
+                 f.CargarFormulario({});
+                 f.cmbMeses.Text = s;
+                 f.cmdVer_Click();
+                 return Buscado(f.cmbMeses.Text, s);
+             }});
+
+        // Each box takes each text, or refuses it in Spanish; nothing else in the shop moves: after
+        // each text no table but the box's own gains or loses a row, and after each box every other
+        // table holds the very rows it held, the box's own at most the rows its texts changed.
+        static const QRegularExpression soloCifras(QStringLiteral("^[0-9.,]*$"));
+        QMap<QString, int> probadas;
+        auto antes = Huella(b);
+        const QStringList tablas = antes.keys();
+        QStringList cuentas;
+        for (const QString &t : tablas)
+            if (!t.startsWith(u'('))
+                cuentas << QStringLiteral("(select count(*) from %1)").arg(t);
+        const QString sqlCuentas = QStringLiteral("select ") + cuentas.join(QStringLiteral(" || ',' || "));
+        for (const Casilla &caja : cajas) {
+            int guardadas = 0;
+            for (const QString &s : hostiles) {
+                const QString que = caja.pantalla + QStringLiteral(" <- ") + s.left(40).toHtmlEscaped();
+                const QStringList filasAntes = b.Valor(sqlCuentas).split(u',');
+                b.dialogos.mensajes.clear();
+                std::optional<Par> r;
+                try {
+                    r = caja.probar(s);
+                } catch (const std::exception &e) {
+                    QFAIL(qPrintable(que + QStringLiteral(": ") + QString::fromUtf8(e.what())));
+                }
+                ++probadas[caja.pantalla];
+                const QStringList mensajes = b.dialogos.mensajes;
+                for (const QString &m : mensajes)
+                    QVERIFY2(EnEspanol(m), qPrintable(que + QStringLiteral(": ") + m));
+                const bool callar = caja.silencio == Silencio::Siempre
+                                    || (caja.silencio == Silencio::SiVacio && s.trimmed().isEmpty());
+                if (r) {
+                    QVERIFY2(r->first == r->second, qPrintable(que + QStringLiteral(": ") + r->first.left(40)
+                                                               + QStringLiteral(" / ") + r->second.left(40)));
+                    if (caja.pantalla.contains(QStringLiteral("importe")))
+                        QVERIFY2(soloCifras.match(s.trimmed()).hasMatch(),
+                                 qPrintable(que + QStringLiteral(": tomado como importe")));
+                    guardadas += caja.tabla ? 1 : 0;
+                } else {
+                    QVERIFY2(callar || !mensajes.isEmpty(),
+                             qPrintable(que + QStringLiteral(": rechazado sin decir nada")));
+                }
+                const QStringList filasDespues = b.Valor(sqlCuentas).split(u',');
+                for (qsizetype t = 0, k = 0; t < tablas.size(); ++t) {
+                    if (tablas[t].startsWith(u'('))
+                        continue;
+                    const bool suya = r && caja.tabla && tablas[t] == QLatin1String(caja.tabla);
+                    const int mas = filasDespues.value(k).toInt() - filasAntes.value(k).toInt();
+                    ++k;
+                    QVERIFY2(mas == 0 || (suya && mas == 1),
+                             qPrintable(que + QStringLiteral(": filas de más o de menos en ") + tablas[t]));
+                }
+            }
+            const auto despues = Huella(b);
+            QCOMPARE(despues.keys(), tablas);
+            for (const QString &t : tablas)
+                QVERIFY2(FilasCambiadas(antes.value(t), despues.value(t))
+                             <= (caja.tabla && t == QLatin1String(caja.tabla) ? 2 * guardadas : 0),
+                         qPrintable(caja.pantalla + QStringLiteral(": ") + t + QStringLiteral(" cambió")));
+            antes = despues;
+        }
+        // The figures of the reliability table: inputs tried per screen on this backend.
+        int total = 0;
+        for (auto i = probadas.cbegin(); i != probadas.cend(); ++i) {
+            std::printf("HOSTIL %d %s\n", i.value(), i.key().toUtf8().constData());
+            total += i.value();
+        }
+        std::printf("FIABILIDAD hostil %s %d %d %d %.1f\n",
+                    b.conexion.EsSqlServer() ? "postgresql" : "sqlite", int(hostiles.size()), total,
+                    int(probadas.size()), reloj.elapsed() / 1000.0);
+    }
+};
+
+QTEST_MAIN(PruebaHostil)
+#include "test_bd_hostil.moc"
