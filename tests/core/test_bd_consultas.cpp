@@ -1,5 +1,6 @@
-// The one-value lookups every screen leans on, with and without rows to find.
+// The one-value lookups every screen leans on, with and without rows to find, and the cash journal.
 #include "BaseDePrueba.h"
+#include "Casos.h"
 #include "cash/Caja.h"
 #include "core/BaseDatos.h"
 #include "core/Consultas.h"
@@ -46,23 +47,17 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         b.conexion.Ejecutar(QStringLiteral("delete from usuarios"));
-        QCOMPARE(DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 0);
-        QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 0);
-        QCOMPARE(DimeTotalArreglo(1), 0.0);
-        QCOMPARE(DimeSumaCajaArreglo(1), 0.0);
-        QCOMPARE(DimeFechaUltimoMovimiento(), QStringLiteral("01/01/1900"));
-        QCOMPARE(DimeUltimoCierre(), QString());
-        QCOMPARE(DimeIdFamiliaProducto(1), 0);
-        QCOMPARE(DimeNombreCosturera(1), QString());
-        QCOMPARE(DimeCostureraDesactivada(1), 0);
-        QVERIFY(!ExisteArreglo(1));
-        QCOMPARE(DimeNombreClienteArreglo(1), QStringLiteral("??"));
-        QCOMPARE(DimeTelefonoClienteArreglo(1), QStringLiteral("??"));
-        QCOMPARE(DimeNombreDeFamilia(1), QStringLiteral("??"));
-        QCOMPARE(DimeUsuarioArreglo(1), 0);
-        QCOMPARE(DimeNombreUsuario(1), QString());
-        QVERIFY(!ExisteTelefono(QString()));
-        QCOMPARE(DimeFechaServidor(), QStringLiteral("05/12/2026 10:30:00"));
+        Casos({{DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 0},
+               {DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 0},
+               {DimeTotalArreglo(1), 0.0}, {DimeSumaCajaArreglo(1), 0.0},
+               {DimeFechaUltimoMovimiento(), QStringLiteral("01/01/1900")}, {DimeUltimoCierre(), QString()},
+               {DimeIdFamiliaProducto(1), 0}, {DimeNombreCosturera(1), QString()},
+               {DimeCostureraDesactivada(1), 0}, {ExisteArreglo(1), false},
+               {DimeNombreClienteArreglo(1), QStringLiteral("??")},
+               {DimeTelefonoClienteArreglo(1), QStringLiteral("??")},
+               {DimeNombreDeFamilia(1), QStringLiteral("??")}, {DimeUsuarioArreglo(1), 0},
+               {DimeNombreUsuario(1), QString()}, {ExisteTelefono(QString()), false},
+               {DimeFechaServidor(), QStringLiteral("05/12/2026 10:30:00")}});
     }
 
     void relojDeLaBaseSinRelojFijado()
@@ -87,52 +82,29 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         Sembrar(b);
-        QCOMPARE(DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 41);
-        QCOMPARE(DimeMaximo(QStringLiteral("IdArreglo"), QStringLiteral("ARREGLOS")), 41);
-
-        QCOMPARE(FormatoImporte(DimeTotalArreglo(40)), QStringLiteral("1,247.36"));
-        QCOMPARE(DimeTotalArreglo(41), 0.0);
-
-        QCOMPARE(DimeIdFamiliaProducto(7), 4);
-        QCOMPARE(DimeIdFamiliaProducto(8), 0);
-        QCOMPARE(DimeNombreDeFamilia(4), U("Pantalón"));
-        QCOMPARE(DimeNombreDeFamilia(5), QString());
-
-        QCOMPARE(DimeNombreCosturera(1), QStringLiteral("Rosa"));
-        QCOMPARE(DimeNombreCosturera(4), QStringLiteral("0"));
-        QCOMPARE(DimeCostureraDesactivada(3), 1);
-        QCOMPARE(DimeCostureraDesactivada(2), 0);
-        QCOMPARE(DimeCostureraDesactivada(1), 0);
+        Casos({{DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 41},
+               {DimeMaximo(QStringLiteral("IdArreglo"), QStringLiteral("ARREGLOS")), 41},
+               {FormatoImporte(DimeTotalArreglo(40)), QStringLiteral("1,247.36")}, {DimeTotalArreglo(41), 0.0},
+               {DimeIdFamiliaProducto(7), 4}, {DimeIdFamiliaProducto(8), 0},
+               {DimeNombreDeFamilia(4), U("Pantalón")}, {DimeNombreDeFamilia(5), QString()},
+               {DimeNombreCosturera(1), QStringLiteral("Rosa")}, {DimeNombreCosturera(4), QStringLiteral("0")},
+               {DimeCostureraDesactivada(3), 1}, {DimeCostureraDesactivada(2), 0},
+               {DimeCostureraDesactivada(1), 0}, {ExisteArreglo(40), true}, {ExisteArreglo(4), false},
+               {DimeNombreClienteArreglo(40), U("Ana Pérez")},
+               {DimeTelefonoClienteArreglo(40), QStringLiteral("600111222")},
+               {DimeNombreClienteArreglo(41), QString()}, {DimeTelefonoClienteArreglo(41), QString()},
+               {ArregloEntregado(40), true}, {ArregloEntregado(41), false}, {DimeUsuarioArreglo(40), 2},
+               {DimeUsuarioArreglo(41), 0}, {DimeCosturera(QStringLiteral("40.1")), 2},
+               {DimeCosturera(QStringLiteral("40.2")), 0}, {DimeCosturera(QStringLiteral("40'3")), 0},
+               {DimeNombreUsuario(1), QStringLiteral("Encargada")}, {DimeNombreUsuario(2), U("Lucía")},
+               {DimeNombreUsuario(3), QStringLiteral("0")}, {EsTienda(2), true}, {EsTienda(1), false},
+               {EsTienda(3), false}, {ExisteTelefono(QStringLiteral("911000000")), true},
+               {ExisteTelefono(QStringLiteral("911")), false},
+               {ExisteTelefono(QStringLiteral("' or ''='")), false}});
         QCOMPARE(b.Columna(QStringLiteral(
                      "select nombre from costureras where desactivado =0  or desactivado is null "
                      "order by idcosturera")),
                  (QStringList{"Rosa", "Carmen", ""}));
-
-        QVERIFY(ExisteArreglo(40));
-        QVERIFY(!ExisteArreglo(4));
-        QCOMPARE(DimeNombreClienteArreglo(40), U("Ana Pérez"));
-        QCOMPARE(DimeTelefonoClienteArreglo(40), QStringLiteral("600111222"));
-        QCOMPARE(DimeNombreClienteArreglo(41), QString());
-        QCOMPARE(DimeTelefonoClienteArreglo(41), QString());
-        QVERIFY(ArregloEntregado(40));
-        QVERIFY(!ArregloEntregado(41));
-        QCOMPARE(DimeUsuarioArreglo(40), 2);
-        QCOMPARE(DimeUsuarioArreglo(41), 0);
-
-        QCOMPARE(DimeCosturera(QStringLiteral("40.1")), 2);
-        QCOMPARE(DimeCosturera(QStringLiteral("40.2")), 0);
-        QCOMPARE(DimeCosturera(QStringLiteral("40'3")), 0);
-
-        QCOMPARE(DimeNombreUsuario(1), QStringLiteral("Encargada"));
-        QCOMPARE(DimeNombreUsuario(2), U("Lucía"));
-        QCOMPARE(DimeNombreUsuario(3), QStringLiteral("0"));
-
-        QVERIFY(EsTienda(2));
-        QVERIFY(!EsTienda(1));
-        QVERIFY(!EsTienda(3));
-        QVERIFY(ExisteTelefono(QStringLiteral("911000000")));
-        QVERIFY(!ExisteTelefono(QStringLiteral("911")));
-        QVERIFY(!ExisteTelefono(QStringLiteral("' or ''='")));
     }
 
     void cajaDelDia()
@@ -212,10 +184,10 @@ private Q_SLOTS:
     {
         // A row that arrives with its number (restored, imported) does not block the next new one.
         BaseDePrueba b;
-        b.conexion.Ejecutar(QStringLiteral("insert into clientes (idcliente, nombre) values (7, 'Rosa')"));
-        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre) values ('Pilar')"));
-        b.conexion.Ejecutar(QStringLiteral("insert into clientes (idcliente, nombre) values (3, 'Carmen')"));
-        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre) values ('Encarna')"));
+        b.Insertar("clientes", "idcliente, nombre", {"7, 'Rosa'"});
+        b.Insertar("clientes", "nombre", {"'Pilar'"});
+        b.Insertar("clientes", "idcliente, nombre", {"3, 'Carmen'"});
+        b.Insertar("clientes", "nombre", {"'Encarna'"});
         QCOMPARE(b.Columna(QStringLiteral("select idcliente from clientes order by idcliente")),
                  (QStringList{"3", "7", "8", "9"}));
         MeterMovimientoCaja(5, QStringLiteral("Ref. 1"), QStringLiteral("20261205"), 1, 1, 0);
@@ -223,6 +195,63 @@ private Q_SLOTS:
         MeterMovimientoCaja(6, QStringLiteral("Ref. 2"), QStringLiteral("20261205"), 1, 2, 0);
         QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 11);
         QCOMPARE(DimeSumaCajaArreglo(2), 6.0);
+    }
+
+    void movimientos()
+    {
+        BaseDePrueba b;
+        MeterMovimientoCaja(0, QStringLiteral("Nada"), QStringLiteral("20261205"), 1, 0, 0);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
+
+        MeterMovimientoCaja(-12.5, QStringLiteral("Retirado de caja"), QStringLiteral("20261205"), 1, 0, 0);
+        MeterMovimientoCaja(20, QStringLiteral("Ref. 40"), QStringLiteral("20261205"), 2, 40, 0);
+        // Rounded to cents before it is written, so that both backends keep the same figure.
+        MeterMovimientoCaja(1234.567, QStringLiteral("Arreglo de D'Angelo"), QStringLiteral("20261205"), 1, 40, 0);
+        MeterMovimientoCaja(0.004, QStringLiteral("Nada"), QStringLiteral("20261205"), 1, 0, 0);
+        QCOMPARE(b.Columna(QStringLiteral("select importe from caja order by idmovimiento")),
+                 (QStringList{QStringLiteral("-12.5"), QStringLiteral("20"), QStringLiteral("1234.57")}));
+        QCOMPARE(b.Valor(QStringLiteral("select concepto from caja where importe > 1000")),
+                 QStringLiteral("Arreglo de D'Angelo"));
+        QCOMPARE(b.Valor(QStringLiteral("select cerrado from caja where importe < 0")), QStringLiteral("0"));
+        QCOMPARE(DimeSumaCajaArreglo(40), 1254.57);
+    }
+
+    void retirada()
+    {
+        BaseDePrueba b;
+        G().NombreCierre = QStringLiteral("20261205");
+        b.dialogos.pad = {QStringLiteral("12.5"), QStringLiteral("0"), QString(), QStringLiteral("abc")};
+        for (int i = 0; i < 4; ++i)
+            cmdSacarDinero_Click();
+        QCOMPARE(b.dialogos.titulosPad.first(), QString::fromUtf8("¿Cantidad a sacar de la caja?"));
+        // A withdrawal of 0 books nothing but is still confirmed; no answer, no message; a figure
+        // that is no amount is refused.
+        QCOMPARE(b.dialogos.mensajes,
+                 (QStringList{QString::fromUtf8("Se ha registrado una retirada de 12.50 € de la caja"),
+                              QString::fromUtf8("Se ha registrado una retirada de 0.00 € de la caja"),
+                              QString::fromUtf8("«abc» no es un importe válido.")}));
+        QCOMPARE(b.Columna(QStringLiteral("select importe from caja")), QStringList{QStringLiteral("-12.5")});
+        QCOMPARE(b.Valor(QStringLiteral("select concepto from caja")), QStringLiteral("Retirado de caja"));
+        QCOMPARE(b.Valor(QStringLiteral("select nombrecierre from caja")), QStringLiteral("20261205"));
+    }
+
+    void transaccionQueFallaNoDejaNada()
+    {
+        BaseDePrueba b;
+        try {
+            Transaccion t(b.conexion);
+            MeterMovimientoCaja(10, QStringLiteral("Ref. 1"), QStringLiteral("20261205"), 1, 1, 0);
+            b.conexion.Ejecutar(QStringLiteral("insert into tabla_que_no_existe values (1)"));
+            t.Confirmar();
+            QFAIL("the bad statement must throw");
+        } catch (const ErrorBaseDatos &e) {
+            QCOMPARE(e.Mensaje(), QString::fromUtf8("Error en la base de datos.\r\nLa base de datos no tiene la "
+                                                    "estructura que el programa espera (falta una tabla o una columna)."));
+        }
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
+        // The connection is usable afterwards.
+        MeterMovimientoCaja(5, QStringLiteral("Ref. 2"), QStringLiteral("20261205"), 1, 2, 0);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("1"));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "Casos.h"
 #include "core/CodigoBarras.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
@@ -21,21 +22,20 @@ private Q_SLOTS:
 
     void comillasYFechas()
     {
-        QCOMPARE(ComillasSQL(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'"));
-        QCOMPARE(ComillasSQL(QString()), QStringLiteral("''"));
-        QCOMPARE(ReemplazarCaracter(QStringLiteral("a-b-c"), u'-', QStringLiteral("--")), QStringLiteral("a--b--c"));
-
-        QCOMPARE(FechaSQL(QString(), 0), QStringLiteral("Null"));
-        QCOMPARE(FechaSQL(QString(), 1), QStringLiteral("Null"));
-        QCOMPARE(FechaSQL(QStringLiteral("5/3/2027"), 1), QStringLiteral("convert(datetime,'5/3/2027')"));
-        QCOMPARE(FechaSQL(QStringLiteral("5/3/2027"), 0), QStringLiteral("'2027-03-05 00:00:00'"));
-        QCOMPARE(LiteralFechaSQL(QStringLiteral("05/12/26 16:03")), QStringLiteral("'2026-12-05 16:03:00'"));
-        QCOMPARE(LiteralFechaSQL(QStringLiteral("01/01/1900")), QStringLiteral("'1900-01-01 00:00:00'"));
-        QCOMPARE(LiteralFechaSQL(QStringLiteral("31/02/2027")), QStringLiteral("'31/02/2027'"));
-        QCOMPARE(TextoDeFecha(FechaDeTexto(QStringLiteral("2026-12-05 09:05:00"))), QStringLiteral("05/12/2026 09:05:00"));
-        QCOMPARE(TextoDeFecha(FechaDeTexto(QStringLiteral("5/3/27"))), QStringLiteral("05/03/2027"));
-        QCOMPARE(FormatoFecha(QVariant(), QStringLiteral("dd/MM/yy")), QString());
-        QCOMPARE(FormatoFecha(QStringLiteral("1/1/1900"), QStringLiteral("dd/MM/yy")), QStringLiteral("01/01/00"));
+        const QString dma = QStringLiteral("dd/MM/yy");
+        Casos({{ComillasSQL(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'")},
+               {ComillasSQL(QString()), QStringLiteral("''")},
+               {ReemplazarCaracter(QStringLiteral("a-b-c"), u'-', QStringLiteral("--")), QStringLiteral("a--b--c")},
+               {FechaSQL(QString(), 0), QStringLiteral("Null")}, {FechaSQL(QString(), 1), QStringLiteral("Null")},
+               {FechaSQL(QStringLiteral("5/3/2027"), 1), QStringLiteral("convert(datetime,'5/3/2027')")},
+               {FechaSQL(QStringLiteral("5/3/2027"), 0), QStringLiteral("'2027-03-05 00:00:00'")},
+               {LiteralFechaSQL(QStringLiteral("05/12/26 16:03")), QStringLiteral("'2026-12-05 16:03:00'")},
+               {LiteralFechaSQL(QStringLiteral("01/01/1900")), QStringLiteral("'1900-01-01 00:00:00'")},
+               {LiteralFechaSQL(QStringLiteral("31/02/2027")), QStringLiteral("'31/02/2027'")},
+               {TextoDeFecha(FechaDeTexto(QStringLiteral("2026-12-05 09:05:00"))), QStringLiteral("05/12/2026 09:05:00")},
+               {TextoDeFecha(FechaDeTexto(QStringLiteral("5/3/27"))), QStringLiteral("05/03/2027")},
+               {FormatoFecha(QVariant(), dma), QString()},
+               {FormatoFecha(QStringLiteral("1/1/1900"), dma), QStringLiteral("01/01/00")}});
     }
 
     void anoDeDosCifrasElMasCercanoAHoy()
@@ -61,36 +61,22 @@ private Q_SLOTS:
 
     void importes()
     {
-        QCOMPARE(FormatoImporte(1234.5), QStringLiteral("1,234.50"));
-        QCOMPARE(FormatoImporte(0.0), QStringLiteral("0.00"));
-        QCOMPARE(FormatoImporte(-12.5), QStringLiteral("-12.50"));
-        QCOMPARE(FormatoImporte(2.675), QStringLiteral("2.68"));
-        QCOMPARE(FormatoImporte(-2.675), QStringLiteral("-2.68"));
-        QCOMPARE(FormatoImporte(0.004), QStringLiteral("0.00"));
-        QCOMPARE(FormatoImporte(1234567.891), QStringLiteral("1,234,567.89"));
-        QCOMPARE(FormatoImporte(QString()), QString());
-        QCOMPARE(FormatoImporte(QStringLiteral("12")), QStringLiteral("12.00"));
-        QCOMPARE(FormatoImporte(QVariant(qlonglong(1000))), QStringLiteral("1,000.00"));
-
-        // Amounts shown on screen come back as the same number.
-        QCOMPARE(Val(QStringLiteral("1,234.50")), 1234.5);
-        QCOMPARE(Val(FormatoImporte(98765.43)), 98765.43);
-        QCOMPARE(Val(QStringLiteral("-12.50")), -12.5);
-        QCOMPARE(Val(QStringLiteral("12.5.3")), 12.5);
-        QCOMPARE(Val(QStringLiteral("abc")), 0.0);
-        QCOMPARE(Val(QString()), 0.0);
-        QCOMPARE(Val(QStringLiteral(".5")), 0.5);
-        QVERIFY(EsNumero(QStringLiteral("12.5")));
-        QVERIFY(EsNumero(QStringLiteral("1,234.50")));
-        QVERIFY(EsNumero(QStringLiteral("12.")));
-        QVERIFY(!EsNumero(QString()));
-        QVERIFY(!EsNumero(QStringLiteral(".")));
-        QVERIFY(!EsNumero(QStringLiteral("1.2.3")));
-        QVERIFY(!EsNumero(QStringLiteral("12,5")));
-        QCOMPARE(TextoNumero(12.5), QStringLiteral("12.5"));
-        QCOMPARE(TextoNumero(-3), QStringLiteral("-3"));
-        QCOMPARE(TextoNumero(1234567.25), QStringLiteral("1234567.25"));
-        QCOMPARE(TextoNumero(0.1 + 0.2), QStringLiteral("0.3"));
+        Casos({{FormatoImporte(1234.5), QStringLiteral("1,234.50")}, {FormatoImporte(0.0), QStringLiteral("0.00")},
+               {FormatoImporte(-12.5), QStringLiteral("-12.50")}, {FormatoImporte(2.675), QStringLiteral("2.68")},
+               {FormatoImporte(-2.675), QStringLiteral("-2.68")}, {FormatoImporte(0.004), QStringLiteral("0.00")},
+               {FormatoImporte(1234567.891), QStringLiteral("1,234,567.89")}, {FormatoImporte(QString()), QString()},
+               {FormatoImporte(QStringLiteral("12")), QStringLiteral("12.00")},
+               {FormatoImporte(QVariant(qlonglong(1000))), QStringLiteral("1,000.00")},
+               // Amounts shown on screen come back as the same number.
+               {Val(QStringLiteral("1,234.50")), 1234.5}, {Val(FormatoImporte(98765.43)), 98765.43},
+               {Val(QStringLiteral("-12.50")), -12.5}, {Val(QStringLiteral("12.5.3")), 12.5},
+               {Val(QStringLiteral("abc")), 0.0}, {Val(QString()), 0.0}, {Val(QStringLiteral(".5")), 0.5},
+               {EsNumero(QStringLiteral("12.5")), true}, {EsNumero(QStringLiteral("1,234.50")), true},
+               {EsNumero(QStringLiteral("12.")), true}, {EsNumero(QString()), false},
+               {EsNumero(QStringLiteral(".")), false}, {EsNumero(QStringLiteral("1.2.3")), false},
+               {EsNumero(QStringLiteral("12,5")), false}, {TextoNumero(12.5), QStringLiteral("12.5")},
+               {TextoNumero(-3), QStringLiteral("-3")}, {TextoNumero(1234567.25), QStringLiteral("1234567.25")},
+               {TextoNumero(0.1 + 0.2), QStringLiteral("0.3")}});
     }
 
     void acentos()
