@@ -1,20 +1,28 @@
 #include "AyudasVista.h"
 #include "BaseDePrueba.h"
+#include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "masterdata/frmDecProd.h"
+#include "masterdata/frmFIchaCliente.h"
 #include "masterdata/frmFamilias.h"
+#include "masterdata/frmListaClientes.h"
 #include "masterdata/frmListadoProductos.h"
 #include "masterdata/frmMantProductos.h"
 #include "masterdata/frmNuevaFamilia.h"
+#include "masterdata/frmParametrosGenerales.h"
 #include "ui/frmDecProdVista.h"
+#include "ui/frmFIchaClienteVista.h"
 #include "ui/frmFamiliasVista.h"
+#include "ui/frmListaClientesVista.h"
 #include "ui/frmListadoProductosVista.h"
 #include "ui/frmMantProductosVista.h"
 #include "ui/frmNuevaFamiliaVista.h"
+#include "ui/frmParametrosGeneralesVista.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -114,6 +122,88 @@ private Q_SLOTS:
             QVERIFY(!v.isVisible());
         });
         QCOMPARE(pantallas.abiertos.last(), -1);
+    }
+
+    void fichaYListaDeClientes()
+    {
+        BaseDePrueba b;
+        frmFIchaCliente ficha;
+        ficha.CargarFormulario(QStringLiteral("600123456"), 0, [&] {
+            frmFIchaClienteVista v(ficha);
+            v.show();
+            QCOMPARE(v.txtTelefono->text(), QStringLiteral("600123456"));
+            QVERIFY(!v.cmdVerArreglos->isVisible());
+            QVERIFY(v.cmdAceptar->height() >= 60);
+            v.txtNombre->setText(QStringLiteral("Rosa Díaz")); // keyClicks types ASCII only
+            v.chkEstienda->setChecked(true);
+            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+            QVERIFY(v.result() == QDialog::Accepted);
+        });
+        QCOMPARE(b.Valor(QStringLiteral("select nombre from clientes where telefono = '600123456'")),
+                 QStringLiteral("Rosa Díaz"));
+
+        frmListaClientes lista;
+        const int elegido = lista.CargarFormulario([&] {
+            frmListaClientesVista v(lista);
+            v.show();
+            QTest::keyClicks(v.txtNombre(), QStringLiteral("rosa"));
+            QTest::keyClick(v.txtNombre(), Qt::Key_Return);
+            QCOMPARE(v.tabla()->model()->rowCount(), 1);
+            QCOMPARE(v.tabla()->model()->index(0, 1).data().toString(), QStringLiteral("(*)Rosa Díaz"));
+            const QRect celda = v.tabla()->visualRect(v.tabla()->model()->index(0, 1));
+            QTest::mouseClick(v.tabla()->viewport(), Qt::LeftButton, {}, celda.center());
+            QTest::mouseClick(v.findChildren<QPushButton *>().last(),
+                              Qt::LeftButton); // Cancelar keeps the choice
+        });
+        QCOMPARE(QString::number(elegido), b.Valor(QStringLiteral("select idcliente from clientes")));
+    }
+
+    void elegirImpresoraYGuardar()
+    {
+        BaseDePrueba b;
+        frmParametrosGenerales f;
+        f.CargarFomulario([&] {
+            frmParametrosGeneralesVista v(f);
+            v.resize(1024, 768);
+            v.show();
+            QCOMPARE(v.txtEmpresa->text(), QStringLiteral("ARREGLOS DE ROPA"));
+            QCOMPARE(v.cmbComs->currentText(), QStringLiteral("Vista previa en pantalla"));
+            QVERIFY(v.cmdAceptar->height() >= 60);
+            QVERIFY(v.cmdAceptar->geometry().bottom() < 768);
+
+            // Choosing the network printer relabels the box and offers an address to edit.
+            v.cmbComs->setCurrentIndex(v.cmbComs->findText(QStringLiteral("Impresora de red")));
+            Q_EMIT v.cmbComs->activated(v.cmbComs->currentIndex());
+            QCOMPARE(v.lblConfPuerto->text(), QString::fromUtf8("Dirección de la impresora de red"));
+            QCOMPARE(v.txtConfPuerto->accessibleName(), v.lblConfPuerto->text());
+            v.txtConfPuerto->setText(QStringLiteral("tcp://10.0.0.9"));
+            v.txtNombre->setText(QStringLiteral("Lola D'Angelo"));
+
+            // A bad width is refused and the screen stays open; then it is saved and closes.
+            v.txtAnchuraCarro->setText(QStringLiteral("100"));
+            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+            QVERIFY(v.isVisible());
+            QVERIFY(b.dialogos.mensajes.last().startsWith(QStringLiteral("Anchura del ticket")));
+            v.txtAnchuraCarro->setText(QStringLiteral("48"));
+            b.dialogos.siNo = {6, 7};
+            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+            QVERIFY(v.result() == QDialog::Accepted);
+        });
+        QCOMPARE(b.Valor(QStringLiteral("select parametrospuerto from parametros")),
+                 QStringLiteral("tcp://10.0.0.9"));
+        QCOMPARE(b.Valor(QStringLiteral("select nombre from parametros")), QStringLiteral("Lola D'Angelo"));
+        QCOMPARE(b.Valor(QStringLiteral("select anchuracarro from parametros")), QStringLiteral("48"));
+        QVERIFY(!f.SalirDelPrograma);
+
+        // Escape closes without saving.
+        f.CargarFomulario([&] {
+            frmParametrosGeneralesVista v(f);
+            v.show();
+            v.txtAnchuraCarro->setText(QStringLiteral("30"));
+            QTest::keyClick(&v, Qt::Key_Escape);
+            QVERIFY(!v.isVisible());
+        });
+        QCOMPARE(b.Valor(QStringLiteral("select anchuracarro from parametros")), QStringLiteral("48"));
     }
 };
 
