@@ -63,13 +63,6 @@ public:
 
 using Tienda = TiendaDemo<PantallasAnotadas>;
 
-void DobleToque(QTableView *t, int fila)
-{
-    const QPoint punto = t->visualRect(t->model()->index(fila, 1)).center();
-    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, punto);
-    QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, punto);
-}
-
 // Markup, entities and a script, as a customer and a colour.
 const QString Cliente = QStringLiteral("<b>Ana</b> & Tom &amp; &lt;i&gt; <script>alert(1)</script>");
 const QString ColorConMarcas = QStringLiteral("<font color=red>Rojo</font> &amp; <script>x()</script>");
@@ -224,7 +217,7 @@ private Q_SLOTS:
             PrendasArregloVista v(entregar, &entregar);
             v.show();
             QCOMPARE(v.lblReferencia->text(), QStringLiteral("Ref. 4"));
-            DobleToque(v.gridPrendas, 0);
+            DobleToque(v.gridPrendas, v.gridPrendas->model()->index(0, 1));
             QCOMPARE(TextosVista(v.gridPrendas, 2),
                      (QStringList{QStringLiteral("En Tienda"), QStringLiteral("Pendiente")}));
             QTest::mouseClick(v.cmdMarcarComoEntregado, Qt::LeftButton);
@@ -248,7 +241,7 @@ private Q_SLOTS:
             v.show();
             QCOMPARE(v.gridListaArreglos->model()->rowCount(), 2);
             QVERIFY(v.gridListaArreglos->isColumnHidden(5));
-            DobleToque(v.gridListaArreglos, 1);
+            DobleToque(v.gridListaArreglos, v.gridListaArreglos->model()->index(1, 1));
             QTest::mouseClick(v.cmdCancelar, Qt::LeftButton);
             QVERIFY(!v.isVisible());
         });
