@@ -16,7 +16,6 @@
 #include "printing/CanalTickets.h"
 #include "printing/DecodificadorTicket.h"
 #include "printing/SalidaSerie.h"
-#include "ui/Capturas.h"
 #include "ui/PantallasQt.h"
 #include "ui/SalidaTicketsPantalla.h"
 #include "ui/VentanaTicket.h"
@@ -32,23 +31,14 @@
 #include "ui/frmParametrosGeneralesVista.h"
 #include "ui/frmPrincipalVista.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTableView>
-#include <QTemporaryDir>
-#include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
 
@@ -130,101 +120,6 @@ bool Oscuro(QRgb c)
 {
     return qGray(c) < 100;
 }
-
-// Words a toolkit or a forgetful programmer leaves where a Spanish name should be.
-bool PareceIngles(const QString &nombre)
-{
-    static const QStringList palabras = {
-        QStringLiteral("ok"),     QStringLiteral("cancel"),   QStringLiteral("close"),
-        QStringLiteral("yes"),    QStringLiteral("apply"),    QStringLiteral("open"),
-        QStringLiteral("save"),   QStringLiteral("help"),     QStringLiteral("next"),
-        QStringLiteral("back"),   QStringLiteral("previous"), QStringLiteral("search"),
-        QStringLiteral("clear"),  QStringLiteral("delete"),   QStringLiteral("print"),
-        QStringLiteral("exit"),   QStringLiteral("month"),    QStringLiteral("year"),
-        QStringLiteral("button"), QStringLiteral("table"),    QStringLiteral("list")};
-    static const QRegularExpression identificador(QStringLiteral("^[a-z]+[A-Z_][A-Za-z0-9_]*$"));
-    const QStringList trozos =
-        nombre.toLower().split(QRegularExpression(QStringLiteral("\\W+")), Qt::SkipEmptyParts);
-    for (const QString &t : trozos)
-        if (palabras.contains(t))
-            return true;
-    return identificador.match(nombre).hasMatch();
-}
-
-QString Describir(QWidget *w)
-{
-    return QStringLiteral("%1 \"%2\"")
-        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
-}
-
-// Walks every window the screenshot command renders, at the moment it has been rendered.
-class Revisor : public QObject
-{
-public:
-    QStringList faltas;
-    int ventanas = 0;
-
-    bool eventFilter(QObject *o, QEvent *e) override
-    {
-        if (e->type() == QEvent::Hide && o->isWidgetType() && static_cast<QWidget *>(o)->isWindow())
-            Revisar(static_cast<QWidget *>(o));
-        return false;
-    }
-
-private:
-    void Revisar(QWidget *ventana)
-    {
-        ++ventanas;
-        const QString donde = QStringLiteral("%1 (%2)").arg(
-            QString::fromLatin1(ventana->metaObject()->className()), ventana->windowTitle());
-        if (ventana->windowTitle().trimmed().isEmpty())
-            faltas.append(donde + QStringLiteral(": ventana sin título"));
-        // What was on screen in the picture: a control hidden in that state is named in the
-        // picture of the state that shows it.
-        const auto hijos = ventana->findChildren<QWidget *>();
-        for (QWidget *w : hijos) {
-            if (!w->isVisibleTo(ventana))
-                continue;
-            // Parts of a control that a screen reader reads through the control itself.
-            const bool interno = qobject_cast<QAbstractSpinBox *>(w->parentWidget())
-                                 || qobject_cast<QComboBox *>(w->parentWidget())
-                                 || qobject_cast<QHeaderView *>(w);
-            const bool control = qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w)
-                                 || qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QComboBox *>(w)
-                                 || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
-                                 || qobject_cast<QAbstractItemView *>(w);
-            if (!control || interno)
-                continue;
-            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
-            const QString nombre = a ? a->text(QAccessible::Name).trimmed() : QString();
-            if (nombre.isEmpty())
-                faltas.append(donde + QStringLiteral(": ") + Describir(w)
-                              + QStringLiteral(" sin nombre accesible"));
-            else if (PareceIngles(nombre))
-                faltas.append(donde + QStringLiteral(": ") + Describir(w) + QStringLiteral(" se llama \"")
-                              + nombre + QStringLiteral("\""));
-            if (auto *vista = qobject_cast<QAbstractItemView *>(w);
-                vista && a && vista->model() && vista->model()->rowCount() > 0)
-                RevisarCeldas(donde, vista, a);
-        }
-    }
-
-    // A screen reader reads a grid cell by cell: the first row must read as something.
-    void RevisarCeldas(const QString &donde, QAbstractItemView *vista, QAccessibleInterface *a)
-    {
-        QAccessibleTableInterface *tabla = a->tableInterface();
-        if (!tabla)
-            return;
-        bool alguna = false;
-        for (int c = 0; c < tabla->columnCount() && !alguna; ++c) {
-            QAccessibleInterface *celda = tabla->cellAt(0, c);
-            alguna = celda && !celda->text(QAccessible::Name).trimmed().isEmpty();
-        }
-        if (!alguna)
-            faltas.append(donde + QStringLiteral(": ") + Describir(vista)
-                          + QStringLiteral(" no deja leer sus celdas"));
-    }
-};
 
 } // namespace
 
@@ -533,26 +428,6 @@ private Q_SLOTS:
         CortarTicket();
         QCOMPARE(vistos.size(), 1);
         G() = ValoresPrograma();
-    }
-
-    // Every button, box and grid of every window the screenshot command renders has a Spanish
-    // name for screen readers and desktop automation, and every window a title. A screen added
-    // to the screenshots is checked here without touching this test.
-    void todasLasPantallasTienenNombres()
-    {
-        QTemporaryDir dir;
-        Revisor revisor;
-        qApp->installEventFilter(&revisor);
-        const int resultado = HacerCapturas(dir.path());
-        qApp->removeEventFilter(&revisor);
-        QCOMPARE(resultado, 0);
-
-        const int capturas = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files).size();
-        QVERIFY(capturas >= 10);
-        QVERIFY2(revisor.ventanas >= capturas, "una captura se hizo sin mostrar y ocultar su ventana");
-        for (const QString &f : std::as_const(revisor.faltas))
-            qWarning("%s", qPrintable(f));
-        QVERIFY2(revisor.faltas.isEmpty(), "controles sin nombre accesible en español (lista arriba)");
     }
 };
 
