@@ -1,14 +1,83 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
+#include "cash/CierreCaja.h"
+#include "cash/CopiaSeguridad.h"
+#include "cash/frmHojaVenta.h"
+#include "cash/frmListaCierres.h"
+#include "core/BaseDatos.h"
 #include "core/Formato.h"
+#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "printing/SalidaListadosPdf.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
 #include <QtTest>
 
 namespace {
+
+class PantallasCaja : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void HojaVentaDeCaja(const QString &nombrecierre) override { hojas.append(nombrecierre); }
+    void TerminarPrograma() override { ++terminado; }
+    QStringList hojas;
+    int terminado = 0;
+};
+
+// Three cash days: the worked example with a partner shop's pair, a day with a payment method
+// that no longer exists, and a day that was never opened with a float.
+void Movimientos(BaseDePrueba &b)
+{
+    b.Insertar("caja", "importe, concepto, fecha, nombrecierre, cerrado, formapago, idarreglo, idticket",
+               {"50, 'Inicio caja', '2026-12-05 09:00:00', '20261205', 0, 1, 0, 0",
+                "20, 'Ref. 1', '2026-12-05 10:00:00', '20261205', 0, 1, 1, 0",
+                "30, 'Ref. 2', '2026-12-05 11:15:00', '20261205', 0, 2, 2, 0",
+                "40, 'Ref. 3', '2026-12-05 11:30:00', '20261205', 0, 1, 3, 0",
+                "-40, 'Retirado caja P.T.', '2026-12-05 11:30:00', '20261205', 0, 1, 0, 0",
+                "-10, 'Retirado de caja', '2026-12-05 12:00:00', '20261205', 0, 1, 0, 0",
+                "100, 'Inicio caja', '2026-12-04 09:00:00', '20261204', 0, 1, 0, 0",
+                "1234.5, 'Mercería', '2026-12-04 17:45:00', '20261204', 0, 9, 0, 0",
+                "8, 'Ref. 4', '2026-12-03 10:00:00', '20261203', 0, 1, 4, 0"});
+}
+
+QStringList Tablas(BaseDePrueba &b)
+{
+    return b.Columna(
+        BaseDePrueba::MotorPedido() == Motor::SQLite
+            ? QStringLiteral("select name from sqlite_master where type = 'table' and name not like "
+                             "'sqlite_%'")
+            : QStringLiteral("select tablename from pg_tables where schemaname = 'public'"));
+}
+
+// Every row of every table, as text, in a fixed order.
+QMap<QString, QStringList> Contenido(BaseDePrueba &b)
+{
+    QMap<QString, QStringList> r;
+    for (const QString &tabla : Tablas(b)) {
+        Recordset rs = b.conexion.AbrirRecordset(QStringLiteral("select * from ") + tabla);
+        QStringList filas;
+        for (; !rs.EOF_(); rs.MoveNext()) {
+            QStringList celdas;
+            for (int i = 0; i < rs.NumCampos(); ++i)
+                celdas.append(rs.Campo(i).isNull() ? QStringLiteral("<nulo>") : TextoDeValor(rs.Campo(i)));
+            filas.append(celdas.join(QLatin1Char('|')));
+        }
+        filas.sort();
+        r.insert(tabla, filas);
+    }
+    return r;
+}
+
+QString Extension()
+{
+    return BaseDePrueba::MotorPedido() == Motor::SQLite ? QStringLiteral(".db") : QStringLiteral(".dump");
+}
 
 // Rosa and Carmen; "Bajo" pays a fixed 2.50, "Entallar" a third of what the line was charged.
 void Sembrar(BaseDePrueba &b)
@@ -88,10 +157,243 @@ QString Caja(BaseDePrueba &b)
 
 } // namespace
 
-class PruebaLiquidaciones : public QObject
+class PruebaCuentas : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void hojaDeVenta()
+    {
+        BaseDePrueba b;
+        Movimientos(b);
+        frmHojaVenta h;
+        h.CargarFormulario(QStringLiteral("20261205"), {});
+        const Grid &g = h.gridHojaVenta;
+        QCOMPARE(h.lblVenta, QStringLiteral("Hoja de venta de la caja: 20261205"));
+        QCOMPARE(TextosFila(g, 0), (QStringList{"Fecha", "Concepto", "Importe", "F. pago"}));
+        // Newest first, without the opening float; then a gap and the four totals.
+        QCOMPARE(TextosColumna(g, frmHojaVenta::ColConcepto),
+                 (QStringList{"Retirado de caja", "Retirado caja P.T.", "Ref. 3", "Ref. 2", "Ref. 1", "",
+                              "Total efectivo", "Total otros", "Cambio inicial", "Total en caja"}));
+        QCOMPARE(TextosFila(g, 1), (QStringList{"05/12 12:00", "Retirado de caja", "-10.00", "Efectivo"}));
+        QCOMPARE(TextosFila(g, 4), (QStringList{"05/12 11:15", "Ref. 2", "30.00", "Tarjeta"}));
+        QCOMPARE(TextosColumna(g, frmHojaVenta::ColImporte).mid(6),
+                 (QStringList{"10.00", "30.00", "50.00", "60.00"}));
+
+        // A payment method no longer in the list: blank, and counted with the others.
+        h.Llenar(QStringLiteral("20261204"));
+        QCOMPARE(TextosFila(h.gridHojaVenta, 1),
+                 (QStringList{"04/12 17:45", QString::fromUtf8("Mercería"), "1,234.50", ""}));
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColImporte).mid(2),
+                 (QStringList{"0.00", "1,234.50", "100.00", "100.00"}));
+
+        // No opening float: the float row stays empty and the drawer total is not given.
+        h.Llenar(QStringLiteral("20261203"));
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColConcepto).mid(2),
+                 (QStringList{"Total efectivo", "Total otros", "Cambio inicial"}));
+        QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 1, frmHojaVenta::ColImporte), QString());
+    }
+
+    void listaDeCajas()
+    {
+        BaseDePrueba b;
+        Movimientos(b);
+        PantallasCaja pantallas;
+        G().pantallas = &pantallas;
+        frmListaCierres l;
+        l.CargarFormulario([&] {
+            // Totals include the float and both halves of the partner shop's pair.
+            QCOMPARE(TextosColumna(l.gridCierres, 0), (QStringList{"20261205", "20261204", "20261203"}));
+            QCOMPARE(TextosColumna(l.gridCierres, 1), (QStringList{"90.00", "1,334.50", "8.00"}));
+            l.gridCierres_Click(2);
+            l.cmdVerDetalle_Click();
+            l.gridCierres_Click(7); // below the last row: the choice stays
+            l.cmdVerDetalle_Click();
+            l.cmdAceptar_Click();
+        });
+        QCOMPARE(pantallas.hojas, (QStringList{"20261204", "20261204"}));
+        QVERIFY(!l.Abierto);
+    }
+
+    void recaudacion()
+    {
+        BaseDePrueba b;
+        frmListaCierres l;
+        const auto etiquetas = [](const std::vector<Recaudacion> &v) {
+            QStringList r;
+            for (const auto &x : v)
+                r.append(x.etiqueta);
+            return r;
+        };
+        const auto importes = [](const std::vector<Recaudacion> &v) {
+            QList<double> r;
+            for (const auto &x : v)
+                r.append(x.importe);
+            return r;
+        };
+
+        // An empty shop: no days, and the twelve months up to the clock's, all at nothing.
+        l.Llenar();
+        QVERIFY(l.recaudacionDias.empty());
+        QCOMPARE(etiquetas(l.recaudacionMeses),
+                 (QStringList{"ene 26", "feb 26", "mar 26", "abr 26", "may 26", "jun 26", "jul 26", "ago 26",
+                              "sep 26", "oct 26", "nov 26", "dic 26"}));
+        QCOMPARE(importes(l.recaudacionMeses), QList<double>(12, 0.0));
+
+        // Floats and withdrawals are not takings; the partner shop's pair cancels out; a day
+        // older than twelve months shows among the days but not among the months.
+        Movimientos(b);
+        b.Insertar("caja", "importe, concepto, fecha, nombrecierre, cerrado, formapago, idarreglo, idticket",
+                   {"25, 'Ref. 5', '2026-11-15 10:00:00', '20261115', 1, 1, 5, 0",
+                    "70, 'Ref. 6', '2025-12-31 10:00:00', '20251231', 1, 1, 6, 0"});
+        l.Llenar();
+        QCOMPARE(etiquetas(l.recaudacionDias), (QStringList{"31/12", "15/11", "03/12", "04/12", "05/12"}));
+        QCOMPARE(importes(l.recaudacionDias), (QList<double>{70, 25, 8, 1234.5, 50}));
+        QList<double> meses(12, 0.0);
+        meses[10] = 25;
+        meses[11] = 1292.5;
+        QCOMPARE(importes(l.recaudacionMeses), meses);
+
+        // Only the newest thirty cash days.
+        for (int d = 1; d <= 30; ++d)
+            Bd().Ejecutar(QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
+                                         "formapago, idarreglo, idticket) values (1, 'Ref. 7', "
+                                         "'2026-10-01 10:00:00', '202610%1', 1, 1, 7, 0)")
+                              .arg(d, 2, 10, QLatin1Char('0')));
+        l.Llenar();
+        QCOMPARE(l.recaudacionDias.size(), size_t(30));
+        QCOMPARE(l.recaudacionDias.front().etiqueta, QStringLiteral("05/10"));
+        QCOMPARE(l.recaudacionMeses[9].importe, 30.0);
+    }
+
+    void cierreDeCaja()
+    {
+        BaseDePrueba b;
+        Movimientos(b);
+        PantallasCaja pantallas;
+        G().pantallas = &pantallas;
+        G().NombreCierre = QStringLiteral("20261205");
+        SalidaListadosPdf salida(b.dir.filePath(QStringLiteral("resumen.pdf")));
+        const QString abiertos = QStringLiteral("select count(*) from caja where cerrado = 0");
+
+        // No to either question: nothing changes and the program goes on.
+        b.dialogos.siNo = {7, 6, 7, 0};
+        QVERIFY(!cmdCierreCaja_Click());
+        QVERIFY(!cmdCierreCaja_Click());
+        QVERIFY(!cmdCierreCaja_Click());
+        QCOMPARE(b.Valor(abiertos), QStringLiteral("9"));
+        QCOMPARE(pantallas.terminado, 0);
+        QCOMPARE(b.dialogos.preguntas,
+                 (QStringList{QString::fromUtf8("¿Cerrar la caja actual?"),
+                              QString::fromUtf8("¿Cerrar la caja actual?"),
+                              QString::fromUtf8("No podrá reabrir la caja.\r\n¿Desea continuar?"),
+                              QString::fromUtf8("¿Cerrar la caja actual?")}));
+
+        // The summary asked for but the printer fails: told, and the cash stays open.
+        SalidaListadosPdf rota(b.dir.filePath(QStringLiteral("no/resumen.pdf")));
+        G().salidaListados = &rota;
+        b.dialogos.siNo = {6, 6, 6};
+        QVERIFY(!cmdCierreCaja_Click());
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QCOMPARE(b.Valor(abiertos), QStringLiteral("9"));
+        QCOMPARE(pantallas.terminado, 0);
+
+        // Yes, yes, and the summary printed: the day's sales sheet goes to the printer.
+        G().salidaListados = &salida;
+        b.dialogos.siNo = {6, 6, 6};
+        QVERIFY(cmdCierreCaja_Click());
+        QCOMPARE(b.dialogos.preguntas.last(), QString::fromUtf8("¿Imprimir un resumen de caja?"));
+        QCOMPARE(b.Valor(abiertos), QStringLiteral("0"));
+        QCOMPARE(pantallas.terminado, 1);
+        QCOMPARE(salida.impresos, 1);
+        QCOMPARE(salida.ultimo.titulo, QStringLiteral("Hoja de venta"));
+        const auto &filas = salida.ultimo.paginas.at(0).filas;
+        QCOMPARE(filas.back().at(frmHojaVenta::ColConcepto), QStringLiteral("Total en caja"));
+        QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), QStringLiteral("60.00"));
+    }
+
+    void copiaYRestauracion()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        G().ArchivoConfiguracion = b.dir.filePath(QStringLiteral("bdcostuaccess.dat"));
+        const QString carpeta = b.dir.filePath(QStringLiteral("copiasseguridad"));
+        QCOMPARE(CarpetaCopias(), carpeta);
+        QVERIFY(!QDir(carpeta).exists());
+        const QMap<QString, QStringList> original = Contenido(b);
+        QVERIFY(original.size() >= 10);
+        QVERIFY(!original.value(QStringLiteral("arreglos")).isEmpty());
+
+        // The folder is made; two copies in the same second get two files; the program's
+        // connection goes on working.
+        CopiaSeguridad();
+        CopiaSeguridad();
+        QCOMPARE(b.dialogos.mensajes, (QStringList{QStringLiteral("Copia de seguridad realizada"),
+                                                   QStringLiteral("Copia de seguridad realizada")}));
+        const QString primera =
+            QDir(carpeta).filePath(QStringLiteral("arreglos_2026-12-05_103000") + Extension());
+        const QString segunda =
+            QDir(carpeta).filePath(QStringLiteral("arreglos_2026-12-05_103000_2") + Extension());
+        QVERIFY(QFile::exists(primera));
+        QVERIFY(QFile::exists(segunda));
+        QVERIFY(QFileInfo(primera).size() > 0);
+        QCOMPARE(VerificarCopia(b.conexion, primera), QString());
+
+        // Later work, then the first copy back: every table as it was, and the later work kept
+        // in a copy of its own.
+        b.conexion.Ejecutar(QStringLiteral("delete from arreglos_detalles"));
+        b.conexion.Ejecutar(QStringLiteral("update clientes set nombre = 'Otro' where idcliente = 1"));
+        b.conexion.Ejecutar(QStringLiteral("insert into colores (nombre) values ('Turquesa')"));
+        const QMap<QString, QStringList> despues = Contenido(b);
+        // The verification compares the rows: the earlier file no longer matches.
+        if (BaseDePrueba::MotorPedido() == Motor::SQLite)
+            QVERIFY(VerificarCopia(b.conexion, primera).contains(QStringLiteral("arreglos_detalles")));
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(11, 0, 0)));
+        const ResultadoCopia r = RestaurarCopia(b.conexion, primera, carpeta, b.reloj.Ahora());
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.apartada, QDir(carpeta).filePath(QStringLiteral("antes-de-restaurar_2026-12-05_110000")
+                                                    + Extension()));
+        QCOMPARE(Contenido(b), original);
+
+        const ResultadoCopia deVuelta = RestaurarCopia(b.conexion, r.apartada, carpeta, b.reloj.Ahora());
+        QVERIFY2(deVuelta.ok, qPrintable(deVuelta.error));
+        QCOMPARE(Contenido(b), despues);
+        QCOMPARE(
+            deVuelta.apartada,
+            QDir(carpeta).filePath(QStringLiteral("antes-de-restaurar_2026-12-05_110000_2") + Extension()));
+
+        // A file that is no copy is refused and changes nothing.
+        const QString basura = b.dir.filePath(QStringLiteral("basura") + Extension());
+        QFile f(basura);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("esto no es una copia");
+        f.close();
+        const ResultadoCopia mala = RestaurarCopia(b.conexion, basura, carpeta, b.reloj.Ahora());
+        QVERIFY(!mala.ok);
+        QVERIFY(!mala.error.isEmpty());
+        QCOMPARE(Contenido(b), despues);
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 4);
+    }
+
+    void carpetaQueNoSePuedeEscribir()
+    {
+        BaseDePrueba b;
+        // The folder's place is taken by a file: nothing can be created there, not even as root.
+        QFile estorbo(b.dir.filePath(QStringLiteral("estorbo")));
+        QVERIFY(estorbo.open(QIODevice::WriteOnly));
+        estorbo.close();
+        G().RutaBaseDatos = b.dir.filePath(QStringLiteral("estorbo/prueba.db"));
+        G().ArchivoConfiguracion = b.dir.filePath(QStringLiteral("estorbo/bdcostuaccess.dat"));
+        CopiaSeguridad();
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].startsWith(QStringLiteral("No se pudo crear la carpeta")));
+
+        // A folder where the copy's file cannot be written.
+        const ResultadoCopia r =
+            HacerCopiaSeguridad(b.conexion, QStringLiteral("/proc/self"), b.reloj.Ahora());
+        QVERIFY(!r.ok);
+        QVERIFY(r.error.startsWith(QStringLiteral("No se pudo crear la copia")));
+    }
+
     void listadoYPagoPorLinea()
     {
         BaseDePrueba b;
@@ -336,5 +638,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(PruebaLiquidaciones) // the listing is drawn on a PDF page: fonts need the GUI application
-#include "test_bd_liquidaciones.moc"
+QTEST_MAIN(PruebaCuentas)
+#include "test_bd_cuentas.moc"
