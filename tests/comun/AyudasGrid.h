@@ -21,3 +21,12 @@ inline QStringList TextosColumna(const Grid &g, int columna)
         r.append(g.TextMatrix(f, columna));
     return r;
 }
+
+// The texts of one row, every column.
+inline QStringList TextosFila(const Grid &g, int fila)
+{
+    QStringList r;
+    for (int c = 0; c < g.Cols(); ++c)
+        r.append(g.TextMatrix(fila, c));
+    return r;
+}

@@ -25,3 +25,12 @@ inline QStringList TextosVista(QTableView *t, int columna)
         r.append(t->model()->index(f, columna).data().toString());
     return r;
 }
+
+// Two touches on the same cell, as staff open a row.
+inline void DobleToque(QTableView *t, const QModelIndex &i)
+{
+    QVERIFY(i.isValid());
+    const QPoint p = t->visualRect(i).center();
+    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, p);
+    QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, p);
+}

@@ -1,5 +1,7 @@
-// The one-value lookups every screen leans on, with and without rows to find.
+// The one-value lookups every screen leans on, the cash journal, and the shop's SQL dialect against the real
+// engine of the run: both backends must give the same rows.
 #include "BaseDePrueba.h"
+#include "Casos.h"
 #include "cash/Caja.h"
 #include "core/BaseDatos.h"
 #include "core/Consultas.h"
@@ -36,6 +38,45 @@ void Sembrar(BaseDePrueba &b)
               "40, 7, 0.2, '40''3', Null"});
 }
 
+
+// Around the test clock (05/12/2026 10:30): order 1 is 20 days late, 2 due tonight, 3 due later,
+// 4 a partner shop's order delivered in November.
+void SembrarTienda(BaseDePrueba &b)
+{
+    b.Insertar("usuarios", "idusuario, nombre", {"2, 'Lucía'"});
+    b.Insertar("clientes", "idcliente, nombre, telefono, estienda",
+               {"1, 'Ana Pérez', '600111222', 0", "2, 'Mercería Sol', '911000000', 1",
+                "3, 'Ángela D''Oro', '600333444', Null"});
+    b.Insertar("familias", "idfamilia, nombre", {"1, 'Pantalón'"});
+    b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, activo",
+               {"1, 1, 'Bajo', 12.5, 0", "2, 1, 'Meter cintura', 8, 0"});
+    b.Insertar("costureras", "idcosturera, nombre", {"1, 'Rosa'"});
+    b.Insertar("arreglos",
+               "idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega, fecharealentrega, "
+               "entregadoacliente",
+               {"1, 1, 1, '2026-11-10 09:15:00', '2026-11-15 00:00:00', Null, Null",
+                "2, 2, 2, '2026-11-28 17:00:00', '2026-12-05 19:00:00', Null, Null",
+                "3, 2, 1, '2026-12-04 11:00:00', '2026-12-20 00:00:00', Null, Null",
+                "4, 2, 2, '2026-11-20 10:00:00', '2026-11-27 00:00:00', '2026-11-30 23:59:59', 1"});
+    b.Insertar("arreglos_detalles",
+               "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, idcosturera",
+               {"1, 1, 12.5, 'Vaquero', '1.1', 1", "1, 2, 8, 'Vaquero', '1.1', 1",
+                "1, 2, 15, 'Americana', '1.2', Null", "2, 1, 10, 'Falda', '2.1', Null",
+                "3, 2, 8, 'Chino', '3.1', Null", "4, 1, 17, 'Falda', '4.1', 1"});
+}
+
+// One column of every row of a query, through the program's own record set.
+QStringList Filas(const QString &sql, const QString &campo = QStringLiteral("x"))
+{
+    QStringList r;
+    Recordset rs = AbrirRecordset(sql);
+    while (!rs.EOF_()) {
+        r.append(NuloABlanco(rs.Campo(campo)));
+        rs.MoveNext();
+    }
+    return r;
+}
+
 } // namespace
 
 class PruebaConsultas : public QObject
@@ -46,23 +87,17 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         b.conexion.Ejecutar(QStringLiteral("delete from usuarios"));
-        QCOMPARE(DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 0);
-        QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 0);
-        QCOMPARE(DimeTotalArreglo(1), 0.0);
-        QCOMPARE(DimeSumaCajaArreglo(1), 0.0);
-        QCOMPARE(DimeFechaUltimoMovimiento(), QStringLiteral("01/01/1900"));
-        QCOMPARE(DimeUltimoCierre(), QString());
-        QCOMPARE(DimeIdFamiliaProducto(1), 0);
-        QCOMPARE(DimeNombreCosturera(1), QString());
-        QCOMPARE(DimeCostureraDesactivada(1), 0);
-        QVERIFY(!ExisteArreglo(1));
-        QCOMPARE(DimeNombreClienteArreglo(1), QStringLiteral("??"));
-        QCOMPARE(DimeTelefonoClienteArreglo(1), QStringLiteral("??"));
-        QCOMPARE(DimeNombreDeFamilia(1), QStringLiteral("??"));
-        QCOMPARE(DimeUsuarioArreglo(1), 0);
-        QCOMPARE(DimeNombreUsuario(1), QString());
-        QVERIFY(!ExisteTelefono(QString()));
-        QCOMPARE(DimeFechaServidor(), QStringLiteral("05/12/2026 10:30:00"));
+        Casos({{DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 0},
+               {DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 0},
+               {DimeTotalArreglo(1), 0.0}, {DimeSumaCajaArreglo(1), 0.0},
+               {DimeFechaUltimoMovimiento(), QStringLiteral("01/01/1900")}, {DimeUltimoCierre(), QString()},
+               {DimeIdFamiliaProducto(1), 0}, {DimeNombreCosturera(1), QString()},
+               {DimeCostureraDesactivada(1), 0}, {ExisteArreglo(1), false},
+               {DimeNombreClienteArreglo(1), QStringLiteral("??")},
+               {DimeTelefonoClienteArreglo(1), QStringLiteral("??")},
+               {DimeNombreDeFamilia(1), QStringLiteral("??")}, {DimeUsuarioArreglo(1), 0},
+               {DimeNombreUsuario(1), QString()}, {ExisteTelefono(QString()), false},
+               {DimeFechaServidor(), QStringLiteral("05/12/2026 10:30:00")}});
     }
 
     void relojDeLaBaseSinRelojFijado()
@@ -87,52 +122,29 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         Sembrar(b);
-        QCOMPARE(DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 41);
-        QCOMPARE(DimeMaximo(QStringLiteral("IdArreglo"), QStringLiteral("ARREGLOS")), 41);
-
-        QCOMPARE(FormatoImporte(DimeTotalArreglo(40)), QStringLiteral("1,247.36"));
-        QCOMPARE(DimeTotalArreglo(41), 0.0);
-
-        QCOMPARE(DimeIdFamiliaProducto(7), 4);
-        QCOMPARE(DimeIdFamiliaProducto(8), 0);
-        QCOMPARE(DimeNombreDeFamilia(4), U("Pantalón"));
-        QCOMPARE(DimeNombreDeFamilia(5), QString());
-
-        QCOMPARE(DimeNombreCosturera(1), QStringLiteral("Rosa"));
-        QCOMPARE(DimeNombreCosturera(4), QStringLiteral("0"));
-        QCOMPARE(DimeCostureraDesactivada(3), 1);
-        QCOMPARE(DimeCostureraDesactivada(2), 0);
-        QCOMPARE(DimeCostureraDesactivada(1), 0);
+        Casos({{DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 41},
+               {DimeMaximo(QStringLiteral("IdArreglo"), QStringLiteral("ARREGLOS")), 41},
+               {FormatoImporte(DimeTotalArreglo(40)), QStringLiteral("1,247.36")}, {DimeTotalArreglo(41), 0.0},
+               {DimeIdFamiliaProducto(7), 4}, {DimeIdFamiliaProducto(8), 0},
+               {DimeNombreDeFamilia(4), U("Pantalón")}, {DimeNombreDeFamilia(5), QString()},
+               {DimeNombreCosturera(1), QStringLiteral("Rosa")}, {DimeNombreCosturera(4), QStringLiteral("0")},
+               {DimeCostureraDesactivada(3), 1}, {DimeCostureraDesactivada(2), 0},
+               {DimeCostureraDesactivada(1), 0}, {ExisteArreglo(40), true}, {ExisteArreglo(4), false},
+               {DimeNombreClienteArreglo(40), U("Ana Pérez")},
+               {DimeTelefonoClienteArreglo(40), QStringLiteral("600111222")},
+               {DimeNombreClienteArreglo(41), QString()}, {DimeTelefonoClienteArreglo(41), QString()},
+               {ArregloEntregado(40), true}, {ArregloEntregado(41), false}, {DimeUsuarioArreglo(40), 2},
+               {DimeUsuarioArreglo(41), 0}, {DimeCosturera(QStringLiteral("40.1")), 2},
+               {DimeCosturera(QStringLiteral("40.2")), 0}, {DimeCosturera(QStringLiteral("40'3")), 0},
+               {DimeNombreUsuario(1), QStringLiteral("Encargada")}, {DimeNombreUsuario(2), U("Lucía")},
+               {DimeNombreUsuario(3), QStringLiteral("0")}, {EsTienda(2), true}, {EsTienda(1), false},
+               {EsTienda(3), false}, {ExisteTelefono(QStringLiteral("911000000")), true},
+               {ExisteTelefono(QStringLiteral("911")), false},
+               {ExisteTelefono(QStringLiteral("' or ''='")), false}});
         QCOMPARE(b.Columna(QStringLiteral(
                      "select nombre from costureras where desactivado =0  or desactivado is null "
                      "order by idcosturera")),
                  (QStringList{"Rosa", "Carmen", ""}));
-
-        QVERIFY(ExisteArreglo(40));
-        QVERIFY(!ExisteArreglo(4));
-        QCOMPARE(DimeNombreClienteArreglo(40), U("Ana Pérez"));
-        QCOMPARE(DimeTelefonoClienteArreglo(40), QStringLiteral("600111222"));
-        QCOMPARE(DimeNombreClienteArreglo(41), QString());
-        QCOMPARE(DimeTelefonoClienteArreglo(41), QString());
-        QVERIFY(ArregloEntregado(40));
-        QVERIFY(!ArregloEntregado(41));
-        QCOMPARE(DimeUsuarioArreglo(40), 2);
-        QCOMPARE(DimeUsuarioArreglo(41), 0);
-
-        QCOMPARE(DimeCosturera(QStringLiteral("40.1")), 2);
-        QCOMPARE(DimeCosturera(QStringLiteral("40.2")), 0);
-        QCOMPARE(DimeCosturera(QStringLiteral("40'3")), 0);
-
-        QCOMPARE(DimeNombreUsuario(1), QStringLiteral("Encargada"));
-        QCOMPARE(DimeNombreUsuario(2), U("Lucía"));
-        QCOMPARE(DimeNombreUsuario(3), QStringLiteral("0"));
-
-        QVERIFY(EsTienda(2));
-        QVERIFY(!EsTienda(1));
-        QVERIFY(!EsTienda(3));
-        QVERIFY(ExisteTelefono(QStringLiteral("911000000")));
-        QVERIFY(!ExisteTelefono(QStringLiteral("911")));
-        QVERIFY(!ExisteTelefono(QStringLiteral("' or ''='")));
     }
 
     void cajaDelDia()
@@ -212,10 +224,10 @@ private Q_SLOTS:
     {
         // A row that arrives with its number (restored, imported) does not block the next new one.
         BaseDePrueba b;
-        b.conexion.Ejecutar(QStringLiteral("insert into clientes (idcliente, nombre) values (7, 'Rosa')"));
-        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre) values ('Pilar')"));
-        b.conexion.Ejecutar(QStringLiteral("insert into clientes (idcliente, nombre) values (3, 'Carmen')"));
-        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre) values ('Encarna')"));
+        b.Insertar("clientes", "idcliente, nombre", {"7, 'Rosa'"});
+        b.Insertar("clientes", "nombre", {"'Pilar'"});
+        b.Insertar("clientes", "idcliente, nombre", {"3, 'Carmen'"});
+        b.Insertar("clientes", "nombre", {"'Encarna'"});
         QCOMPARE(b.Columna(QStringLiteral("select idcliente from clientes order by idcliente")),
                  (QStringList{"3", "7", "8", "9"}));
         MeterMovimientoCaja(5, QStringLiteral("Ref. 1"), QStringLiteral("20261205"), 1, 1, 0);
@@ -223,6 +235,195 @@ private Q_SLOTS:
         MeterMovimientoCaja(6, QStringLiteral("Ref. 2"), QStringLiteral("20261205"), 1, 2, 0);
         QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 11);
         QCOMPARE(DimeSumaCajaArreglo(2), 6.0);
+    }
+
+    void movimientos()
+    {
+        BaseDePrueba b;
+        MeterMovimientoCaja(0, QStringLiteral("Nada"), QStringLiteral("20261205"), 1, 0, 0);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
+
+        MeterMovimientoCaja(-12.5, QStringLiteral("Retirado de caja"), QStringLiteral("20261205"), 1, 0, 0);
+        MeterMovimientoCaja(20, QStringLiteral("Ref. 40"), QStringLiteral("20261205"), 2, 40, 0);
+        // Rounded to cents before it is written, so that both backends keep the same figure.
+        MeterMovimientoCaja(1234.567, QStringLiteral("Arreglo de D'Angelo"), QStringLiteral("20261205"), 1, 40, 0);
+        MeterMovimientoCaja(0.004, QStringLiteral("Nada"), QStringLiteral("20261205"), 1, 0, 0);
+        QCOMPARE(b.Columna(QStringLiteral("select importe from caja order by idmovimiento")),
+                 (QStringList{QStringLiteral("-12.5"), QStringLiteral("20"), QStringLiteral("1234.57")}));
+        QCOMPARE(b.Valor(QStringLiteral("select concepto from caja where importe > 1000")),
+                 QStringLiteral("Arreglo de D'Angelo"));
+        QCOMPARE(b.Valor(QStringLiteral("select cerrado from caja where importe < 0")), QStringLiteral("0"));
+        QCOMPARE(DimeSumaCajaArreglo(40), 1254.57);
+    }
+
+    void retirada()
+    {
+        BaseDePrueba b;
+        G().NombreCierre = QStringLiteral("20261205");
+        b.dialogos.pad = {QStringLiteral("12.5"), QStringLiteral("0"), QString(), QStringLiteral("abc")};
+        for (int i = 0; i < 4; ++i)
+            cmdSacarDinero_Click();
+        QCOMPARE(b.dialogos.titulosPad.first(), QString::fromUtf8("¿Cantidad a sacar de la caja?"));
+        // A withdrawal of 0 books nothing but is still confirmed; no answer, no message; a figure
+        // that is no amount is refused.
+        QCOMPARE(b.dialogos.mensajes,
+                 (QStringList{QString::fromUtf8("Se ha registrado una retirada de 12.50 € de la caja"),
+                              QString::fromUtf8("Se ha registrado una retirada de 0.00 € de la caja"),
+                              QString::fromUtf8("«abc» no es un importe válido.")}));
+        QCOMPARE(b.Columna(QStringLiteral("select importe from caja")), QStringList{QStringLiteral("-12.5")});
+        QCOMPARE(b.Valor(QStringLiteral("select concepto from caja")), QStringLiteral("Retirado de caja"));
+        QCOMPARE(b.Valor(QStringLiteral("select nombrecierre from caja")), QStringLiteral("20261205"));
+    }
+
+    void transaccionQueFallaNoDejaNada()
+    {
+        BaseDePrueba b;
+        try {
+            Transaccion t(b.conexion);
+            MeterMovimientoCaja(10, QStringLiteral("Ref. 1"), QStringLiteral("20261205"), 1, 1, 0);
+            b.conexion.Ejecutar(QStringLiteral("insert into tabla_que_no_existe values (1)"));
+            t.Confirmar();
+            QFAIL("the bad statement must throw");
+        } catch (const ErrorBaseDatos &e) {
+            QCOMPARE(e.Mensaje(), QString::fromUtf8("Error en la base de datos.\r\nLa base de datos no tiene la "
+                                                    "estructura que el programa espera (falta una tabla o una columna)."));
+        }
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
+        // The connection is usable afterwards.
+        MeterMovimientoCaja(5, QStringLiteral("Ref. 2"), QStringLiteral("20261205"), 1, 2, 0);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("1"));
+    }
+
+    void consultasTraducidas_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QStringList>("filas");
+        QTest::newRow("top tras ordenar")
+            << "SELECT top 3 idarreglo as x from arreglos order by idarreglo desc"
+            << QStringList{"4", "3", "2"};
+        QTest::newRow("top con punto y coma")
+            << "select top 1 nombre as x from clientes order by nombre;" << QStringList{"Ana Pérez"};
+        // Nested parenthesised joins, a LEFT JOIN finding nobody, grouping, then the limit.
+        QTest::newRow("top en joins anidados")
+            << "SELECT top 2 arreglos_detalles.referenciaPrenda as x, costureras.Nombre, "
+               "sum(arreglos_detalles.precio) "
+               "FROM (clientes INNER JOIN (arreglos INNER JOIN (arreglos_detalles LEFT JOIN costureras ON "
+               "arreglos_detalles.IdCosturera = costureras.idCosturera) ON arreglos.IdArreglo = "
+               "arreglos_detalles.idArreglo) ON clientes.IdCliente = arreglos.idcliente) WHERE "
+               "costureras.Nombre is null GROUP BY arreglos_detalles.referenciaPrenda, costureras.Nombre "
+               "ORDER BY arreglos_detalles.referenciaPrenda DESC"
+            << QStringList{"3.1", "2.1"};
+        QTest::newRow("corchetes") << "select [idarreglo] as x from arreglos where [arreglos].[idarreglo] = 2"
+                                   << QStringList{"2"};
+        // Whole days crossed up to now: due tonight is 0 days late, the future is negative.
+        QTest::newRow("datediff dias") << "select DateDiff('d',[arreglos].[fechaprevistaentrega],Now()) as x "
+                                          "from arreglos order by idarreglo"
+                                       << QStringList{"20", "0", "-15", "8"};
+        QTest::newRow("datediff en where")
+            << "select idarreglo as x from arreglos where DateDiff('d',fechaprevistaentrega,Now()) >= 0 "
+               "and entregadoacliente is null order by idarreglo"
+            << QStringList{"1", "2"};
+        QTest::newRow("ano y mes")
+            << "select idarreglo as x from arreglos where year(fecharealentrega) = 2026 "
+               "AND MONTH(FECHAREALENTREGA) = 11"
+            << QStringList{"4"};
+        QTest::newRow("dos convert")
+            << "select idarreglo as x from arreglos where fechaprevistaentrega between "
+               "convert(datetime,'1/12/2026') and convert(datetime,'10/12/2026')"
+            << QStringList{"2"};
+        QTest::newRow("like sin mayusculas")
+            << "select nombre as x from clientes where nombre like '%PÉREZ%'" << QStringList{"Ana Pérez"};
+        QTest::newRow("like con comilla")
+            << "select nombre as x from clientes where nombre like " + ComillasSQL(U("%ángela d'o%"))
+            << QStringList{U("Ángela D'Oro")};
+        QTest::newRow("like un caracter") << "select nombre as x from clientes where nombre LIKE 'mer_er_a%'"
+                                          << QStringList{"Mercería Sol"};
+    }
+    void consultasTraducidas()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QStringList, filas);
+        BaseDePrueba b;
+        SembrarTienda(b);
+        QCOMPARE(Filas(sql), filas);
+    }
+
+    void fechas()
+    {
+        BaseDePrueba b;
+        SembrarTienda(b);
+        // A date typed day first for convert() reads back as the same day on every engine.
+        b.conexion.Ejecutar(
+            QStringLiteral("update arreglos set fechaprevistaentrega = convert(datetime,'5/3/2027'), "
+                           "fechaarreglo = CONVERT( datetime , '05/12/2026 10:30:00' ) where idarreglo = 3"));
+        Recordset rs = AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = 3"));
+        QCOMPARE(rs.Campo(QStringLiteral("fechaprevistaentrega")).toDateTime(),
+                 QDateTime(QDate(2027, 3, 5), QTime(0, 0)));
+        QCOMPARE(rs.Campo(QStringLiteral("fechaarreglo")).toDateTime(),
+                 QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
+
+        // A date sent as typed, day first, is still a date the engine can take apart.
+        b.conexion.Ejecutar(QStringLiteral(
+            "update arreglos set fecharealentrega = '05/12/2026 10:30:00' where idarreglo = 2"));
+        rs = AbrirRecordset(QStringLiteral("select fecharealentrega, year(fecharealentrega) as a, "
+                                           "MONTH(fecharealentrega) as m, DateDiff('h', fecharealentrega, "
+                                           "convert(datetime,'6/12/2026 00:00:00')) as h from arreglos where "
+                                           "idarreglo = 2"));
+        QCOMPARE(FormatoFecha(rs.Campo(QStringLiteral("fecharealentrega")), QStringLiteral("dd/MM/yy hh:mm")),
+                 QStringLiteral("05/12/26 10:30"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("a"))) + QLatin1Char('/')
+                     + NuloABlanco(rs.Campo(QStringLiteral("m"))),
+                 QStringLiteral("2026/12"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("h"))), QStringLiteral("14"));
+
+        // The shop clock, not the machine's, on both engines.
+        rs = AbrirRecordset(QStringLiteral("select getdate() as fech, Now() as ahora"));
+        QCOMPARE(rs.Campo(QStringLiteral("fech")).toDateTime(), QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
+        QCOMPARE(rs.Campo(QStringLiteral("ahora")).toDateTime(),
+                 QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
+    }
+
+    void literalesYCamposRepetidos()
+    {
+        BaseDePrueba b;
+        SembrarTienda(b);
+        // What the user typed is data, never SQL, whatever it looks like.
+        const QString raro =
+            QStringLiteral("[x] top 5 now() getdate() like convert(datetime,'1/2/2020') ; -- '");
+        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre, telefono) values (")
+                            + ComillasSQL(raro) + QStringLiteral(", 'top 1')"));
+        b.conexion.Ejecutar(QStringLiteral(
+            "insert into caja (importe, concepto, nombrecierre) values (1, 'convert(datetime,', ')')"));
+        QCOMPARE(Filas(QStringLiteral("select top 1 nombre as x from clientes where telefono = 'top 1'")),
+                 QStringList{raro});
+        QCOMPARE(b.Valor(QStringLiteral("select concepto || '|' || nombrecierre from caja")),
+                 QStringLiteral("convert(datetime,|)"));
+        QVERIFY(ExisteTelefono(QStringLiteral("top 1")));
+
+        // Several columns called Nombre: the table prefix picks one, the bare name the first.
+        Recordset rs = AbrirRecordset(
+            QStringLiteral("SELECT arreglos_detalles.Nombreprenda, clientes.Nombre, Productos.Nombre, "
+                           "arreglos_detalles.precio, "
+                           "usuarios.Nombre FROM usuarios INNER JOIN (Productos INNER JOIN (clientes INNER "
+                           "JOIN (arreglos_detalles "
+                           "INNER JOIN arreglos ON arreglos_detalles.idArreglo = arreglos.IdArreglo) ON "
+                           "clientes.IdCliente = "
+                           "arreglos.idcliente) ON Productos.IdProducto = arreglos_detalles.idProducto) ON "
+                           "usuarios.idUsuario = "
+                           "arreglos.idUsuario WHERE arreglos_detalles.referenciaPrenda = '1.1' ORDER BY "
+                           "arreglos_detalles.idarreglodetalle"));
+        QCOMPARE(rs.Cuantos(), 2);
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("Clientes.Nombre"))), U("Ana Pérez"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("productos.nombre"))), QStringLiteral("Bajo"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("USUARIOS.NOMBRE"))), QStringLiteral("Encargada"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("nombre"))), U("Ana Pérez"));
+        rs.MoveNext();
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("productos.nombre"))), QStringLiteral("Meter cintura"));
+        QCOMPARE(FormatoImporte(rs.Campo(QStringLiteral("precio"))), QStringLiteral("8.00"));
+        rs.MoveNext();
+        QVERIFY(rs.EOF_());
+        QVERIFY(rs.Campo(QStringLiteral("nombre")).isNull());
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, rs.Campo(QStringLiteral("costureras.nombre")));
     }
 };
 

@@ -1,16 +1,64 @@
+#include "Casos.h"
+#include "DialogosGuion.h"
 #include "core/CodigoBarras.h"
+#include "core/Configuracion.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/InstanciaUnica.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
+#include "counter/frmCalculadora2.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocale>
+#include <QSysInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <clocale>
+
+namespace {
+
+// Types a sequence of keys as a person would, e.g. "12.5+7.5=".
+QString Teclear(frmCalculadora2 &c, const QString &teclas)
+{
+    for (QChar k : teclas) {
+        if (k.isDigit() || k == u'.')
+            c.Digito(k);
+        else if (k == u'=')
+            c.Igual();
+        else if (k == u'%')
+            c.Porcentaje();
+        else if (k == u'C')
+            c.Borrar();
+        else if (k == u'<')
+            c.Retroceso();
+        else
+            c.Operacion(k);
+    }
+    return c.txtPantalla;
+}
+
+} // namespace
 
 class PruebaFormato : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir dir;
+    QString cerrojos;
+    DialogosGuion dialogos;
+
+    Configuracion Config(const QString &nombre, const QStringList &lineas)
+    {
+        const QString ruta = dir.filePath(nombre);
+        EscribirConfiguracion(ruta, lineas);
+        return LeerConfiguracion(ruta);
+    }
+
+    const QString kYaAbierto = QString::fromUtf8(
+        "El programa ya está abierto en este ordenador.\r\nUse la ventana que ya está abierta.");
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -21,21 +69,20 @@ private Q_SLOTS:
 
     void comillasYFechas()
     {
-        QCOMPARE(ComillasSQL(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'"));
-        QCOMPARE(ComillasSQL(QString()), QStringLiteral("''"));
-        QCOMPARE(ReemplazarCaracter(QStringLiteral("a-b-c"), u'-', QStringLiteral("--")), QStringLiteral("a--b--c"));
-
-        QCOMPARE(FechaSQL(QString(), 0), QStringLiteral("Null"));
-        QCOMPARE(FechaSQL(QString(), 1), QStringLiteral("Null"));
-        QCOMPARE(FechaSQL(QStringLiteral("5/3/2027"), 1), QStringLiteral("convert(datetime,'5/3/2027')"));
-        QCOMPARE(FechaSQL(QStringLiteral("5/3/2027"), 0), QStringLiteral("'2027-03-05 00:00:00'"));
-        QCOMPARE(LiteralFechaSQL(QStringLiteral("05/12/26 16:03")), QStringLiteral("'2026-12-05 16:03:00'"));
-        QCOMPARE(LiteralFechaSQL(QStringLiteral("01/01/1900")), QStringLiteral("'1900-01-01 00:00:00'"));
-        QCOMPARE(LiteralFechaSQL(QStringLiteral("31/02/2027")), QStringLiteral("'31/02/2027'"));
-        QCOMPARE(TextoDeFecha(FechaDeTexto(QStringLiteral("2026-12-05 09:05:00"))), QStringLiteral("05/12/2026 09:05:00"));
-        QCOMPARE(TextoDeFecha(FechaDeTexto(QStringLiteral("5/3/27"))), QStringLiteral("05/03/2027"));
-        QCOMPARE(FormatoFecha(QVariant(), QStringLiteral("dd/MM/yy")), QString());
-        QCOMPARE(FormatoFecha(QStringLiteral("1/1/1900"), QStringLiteral("dd/MM/yy")), QStringLiteral("01/01/00"));
+        const QString dma = QStringLiteral("dd/MM/yy");
+        Casos({{ComillasSQL(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'")},
+               {ComillasSQL(QString()), QStringLiteral("''")},
+               {ReemplazarCaracter(QStringLiteral("a-b-c"), u'-', QStringLiteral("--")), QStringLiteral("a--b--c")},
+               {FechaSQL(QString(), 0), QStringLiteral("Null")}, {FechaSQL(QString(), 1), QStringLiteral("Null")},
+               {FechaSQL(QStringLiteral("5/3/2027"), 1), QStringLiteral("convert(datetime,'5/3/2027')")},
+               {FechaSQL(QStringLiteral("5/3/2027"), 0), QStringLiteral("'2027-03-05 00:00:00'")},
+               {LiteralFechaSQL(QStringLiteral("05/12/26 16:03")), QStringLiteral("'2026-12-05 16:03:00'")},
+               {LiteralFechaSQL(QStringLiteral("01/01/1900")), QStringLiteral("'1900-01-01 00:00:00'")},
+               {LiteralFechaSQL(QStringLiteral("31/02/2027")), QStringLiteral("'31/02/2027'")},
+               {TextoDeFecha(FechaDeTexto(QStringLiteral("2026-12-05 09:05:00"))), QStringLiteral("05/12/2026 09:05:00")},
+               {TextoDeFecha(FechaDeTexto(QStringLiteral("5/3/27"))), QStringLiteral("05/03/2027")},
+               {FormatoFecha(QVariant(), dma), QString()},
+               {FormatoFecha(QStringLiteral("1/1/1900"), dma), QStringLiteral("01/01/00")}});
     }
 
     void anoDeDosCifrasElMasCercanoAHoy()
@@ -61,36 +108,22 @@ private Q_SLOTS:
 
     void importes()
     {
-        QCOMPARE(FormatoImporte(1234.5), QStringLiteral("1,234.50"));
-        QCOMPARE(FormatoImporte(0.0), QStringLiteral("0.00"));
-        QCOMPARE(FormatoImporte(-12.5), QStringLiteral("-12.50"));
-        QCOMPARE(FormatoImporte(2.675), QStringLiteral("2.68"));
-        QCOMPARE(FormatoImporte(-2.675), QStringLiteral("-2.68"));
-        QCOMPARE(FormatoImporte(0.004), QStringLiteral("0.00"));
-        QCOMPARE(FormatoImporte(1234567.891), QStringLiteral("1,234,567.89"));
-        QCOMPARE(FormatoImporte(QString()), QString());
-        QCOMPARE(FormatoImporte(QStringLiteral("12")), QStringLiteral("12.00"));
-        QCOMPARE(FormatoImporte(QVariant(qlonglong(1000))), QStringLiteral("1,000.00"));
-
-        // Amounts shown on screen come back as the same number.
-        QCOMPARE(Val(QStringLiteral("1,234.50")), 1234.5);
-        QCOMPARE(Val(FormatoImporte(98765.43)), 98765.43);
-        QCOMPARE(Val(QStringLiteral("-12.50")), -12.5);
-        QCOMPARE(Val(QStringLiteral("12.5.3")), 12.5);
-        QCOMPARE(Val(QStringLiteral("abc")), 0.0);
-        QCOMPARE(Val(QString()), 0.0);
-        QCOMPARE(Val(QStringLiteral(".5")), 0.5);
-        QVERIFY(EsNumero(QStringLiteral("12.5")));
-        QVERIFY(EsNumero(QStringLiteral("1,234.50")));
-        QVERIFY(EsNumero(QStringLiteral("12.")));
-        QVERIFY(!EsNumero(QString()));
-        QVERIFY(!EsNumero(QStringLiteral(".")));
-        QVERIFY(!EsNumero(QStringLiteral("1.2.3")));
-        QVERIFY(!EsNumero(QStringLiteral("12,5")));
-        QCOMPARE(TextoNumero(12.5), QStringLiteral("12.5"));
-        QCOMPARE(TextoNumero(-3), QStringLiteral("-3"));
-        QCOMPARE(TextoNumero(1234567.25), QStringLiteral("1234567.25"));
-        QCOMPARE(TextoNumero(0.1 + 0.2), QStringLiteral("0.3"));
+        Casos({{FormatoImporte(1234.5), QStringLiteral("1,234.50")}, {FormatoImporte(0.0), QStringLiteral("0.00")},
+               {FormatoImporte(-12.5), QStringLiteral("-12.50")}, {FormatoImporte(2.675), QStringLiteral("2.68")},
+               {FormatoImporte(-2.675), QStringLiteral("-2.68")}, {FormatoImporte(0.004), QStringLiteral("0.00")},
+               {FormatoImporte(1234567.891), QStringLiteral("1,234,567.89")}, {FormatoImporte(QString()), QString()},
+               {FormatoImporte(QStringLiteral("12")), QStringLiteral("12.00")},
+               {FormatoImporte(QVariant(qlonglong(1000))), QStringLiteral("1,000.00")},
+               // Amounts shown on screen come back as the same number.
+               {Val(QStringLiteral("1,234.50")), 1234.5}, {Val(FormatoImporte(98765.43)), 98765.43},
+               {Val(QStringLiteral("-12.50")), -12.5}, {Val(QStringLiteral("12.5.3")), 12.5},
+               {Val(QStringLiteral("abc")), 0.0}, {Val(QString()), 0.0}, {Val(QStringLiteral(".5")), 0.5},
+               {EsNumero(QStringLiteral("12.5")), true}, {EsNumero(QStringLiteral("1,234.50")), true},
+               {EsNumero(QStringLiteral("12.")), true}, {EsNumero(QString()), false},
+               {EsNumero(QStringLiteral(".")), false}, {EsNumero(QStringLiteral("1.2.3")), false},
+               {EsNumero(QStringLiteral("12,5")), false}, {TextoNumero(12.5), QStringLiteral("12.5")},
+               {TextoNumero(-3), QStringLiteral("-3")}, {TextoNumero(1234567.25), QStringLiteral("1234567.25")},
+               {TextoNumero(0.1 + 0.2), QStringLiteral("0.3")}});
     }
 
     void acentos()
@@ -113,6 +146,98 @@ private Q_SLOTS:
         QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + CodigoEAN13(QStringLiteral("12345678015"))),
                  QStringLiteral("12345678.15"));
         QCOMPARE(ReferenciaDeCodigo(codigo), QString());
+    }
+
+    void cuentas()
+    {
+        frmCalculadora2 c;
+        QCOMPARE(Teclear(c, QStringLiteral("12.5+7.5=")), QStringLiteral("20"));
+        QCOMPARE(Teclear(c, QStringLiteral("C0.1+0.2=")), QStringLiteral("0.3"));
+        QCOMPARE(Teclear(c, QStringLiteral("C2+3*4=")), QStringLiteral("20")); // left to right, like a desk calculator
+        QCOMPARE(Teclear(c, QStringLiteral("C10-4-3=")), QStringLiteral("3"));
+        QCOMPARE(Teclear(c, QStringLiteral("C7/2=")), QStringLiteral("3.5"));
+        QCOMPARE(Teclear(c, QStringLiteral("*2=")), QStringLiteral("7"));   // goes on from the result
+        QCOMPARE(Teclear(c, QStringLiteral("C1..5")), QStringLiteral("1.5")); // one point only
+        QCOMPARE(Teclear(c, QStringLiteral("C123<")), QStringLiteral("12"));
+        QCOMPARE(Teclear(c, QStringLiteral("C5+-3=")), QStringLiteral("2")); // a second operator replaces the first
+    }
+
+    void porcentajeYErrores()
+    {
+        frmCalculadora2 c;
+        QCOMPARE(Teclear(c, QStringLiteral("200+10%")), QStringLiteral("220"));
+        QCOMPARE(Teclear(c, QStringLiteral("C200-15%")), QStringLiteral("170"));
+        QCOMPARE(Teclear(c, QStringLiteral("C80*25%")), QStringLiteral("20"));
+        QCOMPARE(Teclear(c, QStringLiteral("C50%")), QStringLiteral("0.5"));
+        QCOMPARE(Teclear(c, QStringLiteral("C8/0=")), QStringLiteral("Error"));
+        QCOMPARE(Teclear(c, QStringLiteral("+=")), QStringLiteral("Error")); // only C or a digit leaves the error
+        QCOMPARE(Teclear(c, QStringLiteral("4+1=")), QStringLiteral("5"));
+    }
+
+    void init()
+    {
+        cerrojos = dir.filePath(QStringLiteral("run"));
+        QDir().mkpath(cerrojos);
+        dialogos.mensajes.clear();
+        G().dialogos = &dialogos;
+    }
+
+    void unaCopiaPorBaseDeDatos()
+    {
+        QDir().mkpath(dir.filePath(QStringLiteral("otra")));
+        QFile(dir.filePath(QStringLiteral("tienda.db"))).open(QIODevice::WriteOnly);
+        const Configuracion tienda = Config(QStringLiteral("a.dat"), {QStringLiteral("tienda.db")});
+        // The same file named from another folder, by its absolute path, through a link.
+        QFile::link(dir.filePath(QStringLiteral("tienda.db")), dir.filePath(QStringLiteral("enlace.db")));
+        const Configuracion mismas[] = {
+            Config(QStringLiteral("otra/b.dat"), {QStringLiteral("../tienda.db")}),
+            Config(QStringLiteral("c.dat"), {dir.filePath(QStringLiteral("tienda.db"))}),
+            Config(QStringLiteral("d.dat"), {QStringLiteral("\"enlace.db\"")}),
+        };
+        const Configuracion otraBase = Config(QStringLiteral("e.dat"), {QStringLiteral("otra.db")});
+        const Configuracion servidor = Config(
+            QStringLiteral("f.dat"), {QString(), QStringLiteral("Caja1:5432"), QStringLiteral("arreglos")});
+        const Configuracion mismoServidor = Config(
+            QStringLiteral("g.dat"), {QString(), QStringLiteral("caja1:5432"), QStringLiteral("arreglos")});
+
+        InstanciaUnica primera(tienda, cerrojos);
+        QVERIFY(primera.Tomar());
+        QVERIFY(primera.Tomar()); // asking again from the same copy is harmless
+        for (const Configuracion &c : mismas) {
+            InstanciaUnica segunda(c, cerrojos);
+            QVERIFY2(!segunda.Tomar(), qPrintable(c.ruta));
+        }
+        QCOMPARE(dialogos.mensajes, QStringList(3, kYaAbierto));
+
+        // Another shop's database, or a server, on the same machine is another counter.
+        InstanciaUnica otra(otraBase, cerrojos), srv(servidor, cerrojos);
+        QVERIFY(otra.Tomar());
+        QVERIFY(srv.Tomar());
+        QVERIFY(!InstanciaUnica(mismoServidor, cerrojos).Tomar());
+        QCOMPARE(dialogos.mensajes.size(), 4);
+    }
+
+    // Closing the program, or a crash that left the lock file behind, lets the next copy start.
+    void trasCerrarOFallar()
+    {
+        const Configuracion c = Config(QStringLiteral("h.dat"), {QStringLiteral("h.db")});
+        QString ruta;
+        {
+            InstanciaUnica primera(c, cerrojos);
+            QVERIFY(primera.Tomar());
+            ruta = primera.Ruta();
+            QVERIFY(QFile::exists(ruta));
+        }
+        QVERIFY(!QFile::exists(ruta));
+
+        // What a copy killed mid-sale leaves: its process number, name and machine.
+        QFile huerfano(ruta);
+        QVERIFY(huerfano.open(QIODevice::WriteOnly));
+        huerfano.write("999999\nhilvan\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        huerfano.close();
+        InstanciaUnica siguiente(c, cerrojos);
+        QVERIFY(siguiente.Tomar());
+        QVERIFY(dialogos.mensajes.isEmpty());
     }
 };
 

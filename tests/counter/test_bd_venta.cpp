@@ -1,7 +1,18 @@
 #include "AyudasGrid.h"
+#include "BaseDePrueba.h"
 #include "Mostrador.h"
+#include "TiendaDemo.h"
+#include "cash/Caja.h"
+#include "core/BaseDatos.h"
+#include "core/Consultas.h"
+#include "core/Fechas.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
 #include "core/Programa.h"
+#include "counter/frmPrincipal.h"
+#include "menu/FRMoPCIONES.h"
 #include "printing/CanalTickets.h"
+#include "printing/TicketsArreglo.h"
 
 #include <QtTest>
 
@@ -21,6 +32,101 @@ QStringList L(std::initializer_list<const char *> textos)
     return r;
 }
 
+const QString Falda = QStringLiteral("Falda");
+
+const QString PreguntaSenal =
+    QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?");
+const QString PreguntaOtraVez = QString::fromUtf8("¿Imprimir de nuevo el ticket?");
+QString PreguntaPrendas(int n)
+{
+    return QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ")
+           + QString::number(n);
+}
+QString PreguntaTicket(int n)
+{
+    return QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + QString::number(n);
+}
+
+// The stored lines of an order, "reference|product|price|garment|date", in line order.
+QStringList Lineas(Mostrador &m, int idarreglo)
+{
+    QStringList r;
+    Recordset rs = m.b.conexion.AbrirRecordset(
+        QStringLiteral("select referenciaprenda, idproducto, precio, nombreprenda, fechaentrega from "
+                       "arreglos_detalles where idarreglo = %1 order by idarreglodetalle")
+            .arg(idarreglo));
+    for (; !rs.EOF_(); rs.MoveNext())
+        r.append(QStringList{TextoDeValor(rs.Campo(0)), TextoDeValor(rs.Campo(1)),
+                             FormatoImporte(rs.Campo(2)), TextoDeValor(rs.Campo(3)),
+                             FormatoFecha(rs.Campo(4), QStringLiteral("dd/MM/yyyy"))}
+                     .join(QLatin1Char('|')));
+    return r;
+}
+
+// The order-40 situation: another order 39 exists, with a line of its own.
+void OtroArreglo39(Mostrador &m)
+{
+    m.b.Insertar("arreglos", "idusuario, idarreglo, fechaarreglo, idcliente, entregado, pagado",
+                 {"1, 39, '2026-12-01 09:00:00', 2, 0, 0"});
+    m.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda",
+                 {"39, 1, 8, 'Otra', '39.1'"});
+}
+
+void ApartarTabla(Mostrador &m, const char *tabla, bool fuera)
+{
+    const QString t = QString::fromLatin1(tabla);
+    m.b.conexion.Ejecutar(fuera ? QStringLiteral("alter table %1 rename to %1_fuera").arg(t)
+                                : QStringLiteral("alter table %1_fuera rename to %1").arg(t));
+}
+
+class PantallasFijas : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+};
+
+const QString Refusal = QStringLiteral("refused");
+
+} // namespace
+
+// Every place staff type an amount, fed the same slips of the finger: what the screen then shows,
+// what the cash journal keeps and what staff are told.
+
+namespace {
+
+// The sale screen's "Opciones" opens the real menu, and the test plays the user on it.
+class PantallasMenu : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void Opciones() override
+    {
+        FRMoPCIONES menu;
+        menu.CargarFormulario([&] { usuario(menu); });
+    }
+    void ListaTrabajadores() override { abiertas.append(QStringLiteral("trabajadores")); }
+    void Calculadora() override { abiertas.append(QStringLiteral("calculadora")); }
+    std::function<void(FRMoPCIONES &)> usuario = [](FRMoPCIONES &) {};
+    QStringList abiertas;
+};
+
+struct Tienda : TiendaDemo<PantallasMenu> {
+    // Rows of the order in each of its three tables, as "lines/order/cash".
+    QString Restos(int n)
+    {
+        QStringList r;
+        for (const char *tabla : {"arreglos_detalles", "arreglos", "caja"})
+            r.append(b.Valor(QStringLiteral("select count(*) from %1 where idarreglo = %2")
+                                 .arg(QString::fromLatin1(tabla))
+                                 .arg(n)));
+        return r.join(QLatin1Char('/'));
+    }
+};
+
+const QString Entregado = QString::fromUtf8("Ese arreglo ya está entregado al cliente.\r\n¿Desea continuar");
+const QString Anular = QString::fromUtf8(
+    "¿Desea realmente anular este arreglo?\r\nNo podrá recuperar estos datos\r\n¿Desea continuar?");
+
 } // namespace
 
 class PruebaVenta : public QObject
@@ -37,10 +143,7 @@ private Q_SLOTS:
                  L({"Bajo", "Bajo con vuelta", "Cambiar cremallera", "Estrechar pernera", "Meter cintura",
                     "Sacar cintura"}));
         // The separator: no product id, its family, the "X", the default label, "--", the ordinal.
-        QStringList separador;
-        for (int c = 0; c < m.p.gridTPV.Cols(); ++c)
-            separador.append(m.p.gridTPV.TextMatrix(1, c));
-        QCOMPARE(separador, L({"", "1", "X", "-- Pantalón --", "--", "", "1", "", ""}));
+        QCOMPARE(TextosFila(m.p.gridTPV, 1), L({"", "1", "X", "-- Pantalón --", "--", "", "1", "", ""}));
 
         // One line per product and garment; a second garment of the same family may have it again.
         for (const QString &producto : {Bajo, Bajo, Cintura, Bajo})
@@ -276,7 +379,532 @@ private Q_SLOTS:
         m.p.cmdCalculadora_Click();
         QCOMPARE(m.pantallas.calculadoras, 1);
     }
+
+    void guardarNuevo()
+    {
+        Mostrador m;
+        OtroArreglo39(m);
+        m.PedidoDeDosPrendas();
+        m.p.gridTPV.SetTextMatrix(1, frmPrincipal::ColNombre, QString::fromUtf8("Pantalón d'Ana"));
+        m.dialogos.pad = {QStringLiteral("1234.5")};
+        m.Tocar(5, frmPrincipal::ColImporte);
+        m.p.IdUsuarioVenta = 2;
+        m.Entregado(QStringLiteral("1300"));
+        QCOMPARE(m.Guardar(0), 40);
+        QCOMPARE(Lineas(m, 40),
+                 L({"40.1|1|8.00|Pantalón d'Ana|10/12/2026", "40.1|3|12.00|Pantalón d'Ana|10/12/2026",
+                    "40.2|7|1,234.50|-- Falda --|12/12/2026"}));
+        // Only the money kept: 1300 handed over less 45.50 of change.
+        Recordset rs =
+            m.b.conexion.AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = 40"));
+        QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("idusuario")))
+                     + TextoDeValor(rs.Campo(QStringLiteral("idcliente")))
+                     + TextoDeValor(rs.Campo(QStringLiteral("pagado"))),
+                 QStringLiteral("210"));
+        QCOMPARE(FormatoImporte(rs.Campo(QStringLiteral("entregado"))), QStringLiteral("1,254.50"));
+        QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("fechaprevistaentrega"))),
+                 QStringLiteral("12/12/2026"));
+        if (m.b.conexion.motor() == Motor::SQLite)
+            QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("fechaarreglo"))),
+                     QStringLiteral("05/12/2026 10:30:00"));
+
+        // Garments due past 2029 keep their century; a garment without a date stores none.
+        m.p.ReiniciarVenta();
+        m.Prenda(Falda, {Bajo}, QStringLiteral("2/1/2030"));
+        m.Prenda(Pantalon, {Bajo}, QString());
+        m.Cliente(1);
+        QCOMPARE(m.Guardar(0), 41);
+        QCOMPARE(Lineas(m, 41), L({"41.1|7|9.00|-- Falda --|02/01/2030", "41.2|1|8.00|-- Pantalón --|"}));
+        QCOMPARE(m.Valor(QStringLiteral("select fechaprevistaentrega from arreglos where idarreglo = 41")),
+                 QStringLiteral("02/01/2030"));
+        m.Reabrir(41);
+        QCOMPARE(m.Columna(frmPrincipal::ColFecha), L({"02/01/30", "", "", ""}));
+        QCOMPARE(m.p.txtFechaEntrega, QStringLiteral("02/01/30"));
+    }
+
+    void reabrirYGuardarOtraVez()
+    {
+        Mostrador m;
+        // Stored at prices that are no longer the catalogue's, by Carmen, 10.00 paid on account;
+        // the second garment has a product since deleted and the same-day service dated on the
+        // day it came in, and its delivery date was chosen by hand.
+        m.b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, precio2, precio3, activo",
+                     {"90, 2, 'Bordado', 20, 16, 8, 0"});
+        m.b.Insertar("arreglos",
+                     "idusuario, idarreglo, fechaarreglo, fechaprevistaentrega, idcliente, entregado, pagado",
+                     {"2, 70, '2026-12-01 11:00:00', '2026-12-20 00:00:00', 1, 10, 0"});
+        m.b.Insertar("arreglos_detalles",
+                     "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, fechaentrega",
+                     {"70, 1, 7.5, 'Pantalón negro', '70.1', '2026-12-10 00:00:00'",
+                      "70, 3, 8.5, 'Pantalón negro', '70.1', '2026-12-10 00:00:00'",
+                      "70, 90, 20, 'Falda azul', '70.2', '2026-12-01 00:00:00'",
+                      "70, 21, 6, 'Falda azul', '70.2', '2026-12-01 00:00:00'"});
+        m.b.conexion.Ejecutar(QStringLiteral("delete from productos where idproducto = 90"));
+        MeterMovimientoCaja(10, QStringLiteral("Ref. 70"), QStringLiteral("20261201"), 1, 70, 0);
+        const QStringList antes = Lineas(m, 70);
+
+        m.Reabrir(70);
+        QCOMPARE(m.Lineas(), L({"Pantalón negro", "Bajo", "Meter cintura", "Falda azul",
+                                "Producto retirado del catálogo", "Urgente (entrega en el día)"}));
+        QCOMPARE(m.Columna(frmPrincipal::ColImporte), L({"--", "7.50", "8.50", "--", "20.00", "6.00"}));
+        QCOMPARE(m.Columna(frmPrincipal::ColFecha), L({"10/12/26", "", "", "01/12/26", "", ""}));
+        QCOMPARE(m.Columna(frmPrincipal::ColPrenda), L({"1", "", "", "2", "", ""}));
+        QCOMPARE(
+            QStringList({m.p.txtTotal, m.p.txtSenal, m.p.txtPendiente, m.p.txtFechaEntrega, m.p.txtTelefono,
+                         m.p.txtNombreCliente, m.p.lblAtendidopor, m.p.lblNumReferencia}),
+            L({"42.00", "10.00", "32.00", "20/12/26", "600111222", "María Muñoz García",
+               "Atendido por: Carmen", "Ref. 70"}));
+        QVERIFY(m.p.ArregloCargado && !m.p.EntregarAlAcabar && m.p.cmdTelefonoEnabled);
+
+        // Paid up and finished by someone else: every line stays as it was, the money is booked.
+        m.Entregado(QStringLiteral("32"));
+        m.Acabar(1, {7, 7});
+        QCOMPARE(m.dialogos.mensajes, QStringList());
+        QCOMPARE(m.dialogos.preguntas.last(), PreguntaOtraVez);
+        QCOMPARE(Lineas(m, 70), antes);
+        QCOMPARE(m.Valor(QStringLiteral("select fechaprevistaentrega from arreglos")),
+                 QStringLiteral("20/12/2026"));
+        QCOMPARE(m.Importe(QStringLiteral("select sum(importe) from caja where concepto = 'Ref. 70'")), 42.0);
+        QVERIFY(m.PantallaVacia());
+
+        // Reopened for a change: a garment goes, a line is repriced and one added; customer 1 again
+        // reprices what the catalogue still sells.
+        OtroArreglo39(m);
+        m.Reabrir(70);
+        m.Tocar(4, frmPrincipal::ColBorrar);
+        m.p.BuscarClienteTel(QStringLiteral("600111222"));
+        m.dialogos.pad = {QStringLiteral("9.5")};
+        m.Tocar(3, frmPrincipal::ColImporte);
+        m.p.MeterProductoEnGridTPV(5);
+        m.p.IdUsuarioVenta = 3;
+        QCOMPARE(m.Guardar(70), 70);
+        QCOMPARE(Lineas(m, 70),
+                 L({"70.1|1|8.00|Pantalón negro|10/12/2026", "70.1|3|9.50|Pantalón negro|10/12/2026",
+                    "70.1|5|15.00|Pantalón negro|10/12/2026"}));
+        QCOMPARE(m.p.gridTPV.TextMatrix(4, frmPrincipal::ColIdDetalle),
+                 m.Valor(QStringLiteral("select max(idarreglodetalle) from arreglos_detalles")));
+        QCOMPARE(m.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 70")),
+                 QStringLiteral("3"));
+        // Saving again changes nothing; left with no line, the order keeps none. Order 39 is untouched.
+        const QString volcado = m.Volcado();
+        QCOMPARE(m.Guardar(70), 70);
+        QCOMPARE(m.Volcado(), volcado);
+        m.p.gridTPV.SetRows(1);
+        m.Guardar(70);
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles")), QStringLiteral("1"));
+
+        // An order that is not there loads nothing.
+        m.Reabrir(999);
+        QVERIFY(m.PantallaVacia());
+    }
+
+    void comprobaciones()
+    {
+        Mostrador m;
+        auto rechaza = [&m](const QStringList &mensajes) {
+            const QString bd = m.Volcado();
+            const QString pantalla = m.Pantalla();
+            m.dialogos.mensajes.clear();
+            m.p.cmdAcabarEncargo_Click();
+            QCOMPARE(m.dialogos.mensajes, mensajes);
+            QCOMPARE(m.Pantalla(), pantalla);
+            QCOMPARE(m.Volcado(), bd);
+            QVERIFY(m.impresora.Bytes().isEmpty());
+        };
+        rechaza({QStringLiteral("Seleccione algun arreglo para alguna prenda")});
+
+        m.Prenda(Pantalon, {Bajo}, QStringLiteral("10/12/2026"));
+        m.Prenda(Falda, {Bajo}, QString());
+        rechaza({QStringLiteral("Hay alguna prenda que no tiene fecha de entrega.")});
+        m.dialogos.calendario.push_back(QStringLiteral("11/12/2026"));
+        m.Tocar(3, frmPrincipal::ColFecha);
+
+        // Nothing handed over: a private customer is asked, and "no" stops. Without a customer the
+        // question comes first, then the message.
+        m.Cliente(1);
+        m.dialogos.siNo = {7};
+        rechaza({});
+        m.Cliente(0);
+        m.dialogos.siNo = {6};
+        rechaza({QStringLiteral("Seleccione un cliente o cree uno nuevo para este arreglo.")});
+        QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaSenal, PreguntaSenal}));
+
+        // A partner shop is not asked; closing the staff picker saves nothing, and says why.
+        m.Cliente(3, true);
+        rechaza({QString::fromUtf8("El arreglo no se ha guardado: elija quién lo atiende.")});
+        QCOMPARE(m.dialogos.preguntas.size(), 2);
+    }
+
+    void acabarEImprimir()
+    {
+        Mostrador m;
+        // An empty garment in the middle is left out: references run 1.1, 1.2 without a gap.
+        m.Prenda(Falda, {Bajo}, QStringLiteral("12/12/2026"));
+        m.Familia(Pantalon);
+        m.Familia(QStringLiteral("Camisa"));
+        m.Prenda(Pantalon, {Bajo, QStringLiteral("Cambiar cremallera")}, QStringLiteral("10/12/2026"));
+        QCOMPARE(m.p.gridTPV.Rows(), 8);
+        // A partner shop hands nothing over and is not asked about it; paid by card, nothing booked.
+        m.Cliente(3, true);
+        m.dialogos.formasPago = {{QStringLiteral("Tarjeta"), 2}};
+        m.p.cmdFormasPago_Click();
+        m.Acabar(3, {6, 6});
+        QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaPrendas(1), PreguntaTicket(1)}));
+        QCOMPARE(m.Columna(QStringLiteral("select referenciaprenda from arreglos_detalles order by 1")),
+                 L({"1.1", "1.2", "1.2"}));
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
+        QVERIFY(m.PantallaVacia());
+        QCOMPARE(m.p.IdFormaPagoVenta, 1);
+
+        // The garment tickets in grid order, then the drawer, then the customer's ticket.
+        SalidaMemoria esperado;
+        G().salidaTickets = &esperado;
+        ImprimirTicketPrenda(QStringLiteral("1.1"));
+        ImprimirTicketPrenda(QStringLiteral("1.2"));
+        AbrirCajon();
+        ImprimirArreglo(1);
+        QCOMPARE(m.impresora.Bytes(), esperado.Bytes());
+        QCOMPARE(esperado.Tickets().size(), 3);
+        QVERIFY(esperado.Tickets()[2].contains("Cliente: Boutique Lola"));
+
+        // A private customer, 30 handed over by card for 29: the 29 kept are booked once.
+        G().salidaTickets = &m.impresora;
+        m.impresora.Vaciar();
+        m.PedidoDeDosPrendas();
+        m.dialogos.preguntas.clear();
+        m.dialogos.formasPago = {{QStringLiteral("Tarjeta"), 2}};
+        m.p.cmdFormasPago_Click();
+        m.Entregado(QStringLiteral("30"));
+        m.Acabar(2, {7, 7});
+        QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaPrendas(2), PreguntaTicket(2)}));
+        QVERIFY(m.impresora.Bytes().isEmpty());
+        QCOMPARE(m.Valor(QStringLiteral("select concepto from caja where importe = 29 and formapago = 2 and "
+                                        "idarreglo = 2 and cerrado = 0 and nombrecierre = '20261205'")),
+                 QStringLiteral("Ref. 2"));
+
+        // Nothing handed over and the user goes on: saved, nothing booked.
+        m.PedidoDeDosPrendas();
+        m.Acabar(1, {6, 7, 7});
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 3")),
+                 QStringLiteral("3"));
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from caja where idarreglo = 3")),
+                 QStringLiteral("0"));
+    }
+
+    void fallosNoDejanNada()
+    {
+        Mostrador m;
+        OtroArreglo39(m);
+        m.PedidoDeDosPrendas();
+        m.Entregado(QStringLiteral("10"));
+
+        // The cash journal fails after the order and its lines were written: neither stays, and
+        // the screen is as it was.
+        for (bool reabierto : {false, true}) {
+            const QString bd = m.Volcado();
+            const QString pantalla = m.Pantalla();
+            m.dialogos.alElegirUsuario = [&] { ApartarTabla(m, "caja", true); };
+            QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, m.Acabar(2, {}));
+            ApartarTabla(m, "caja", false);
+            QCOMPARE(m.Volcado(), bd);
+            QCOMPARE(m.Pantalla(), pantalla);
+            QVERIFY(!m.b.conexion.EnTransaccion());
+            if (reabierto)
+                break;
+            // Tried again: the same number, as if nothing had happened. Then handed over with a new line.
+            m.Acabar(2, {7, 7});
+            QCOMPARE(m.Valor(QStringLiteral("select idarreglo from caja")), QStringLiteral("40"));
+            m.Reabrir(40, true);
+            m.p.MeterProductoEnGridTPV(8);
+            m.Entregado(QStringLiteral("30"));
+        }
+
+        // The tickets cannot be read after the commit: the order stays saved, the screen lets it
+        // go (so that "Comenzar" cannot delete it) and the user is told.
+        m.p.ReiniciarVenta();
+        m.PedidoDeDosPrendas();
+        m.Entregado(QStringLiteral("10"));
+        m.dialogos.mensajes.clear();
+        m.dialogos.alPreguntar = [&] { ApartarTabla(m, "productos", true); };
+        m.Acabar(1, {6, 6});
+        ApartarTabla(m, "productos", false);
+        QCOMPARE(m.dialogos.mensajes.size(), 1);
+        QVERIFY(m.dialogos.mensajes[0].startsWith(QStringLiteral(
+            "El arreglo se ha guardado con la Ref. 41, pero no se pudieron imprimir sus tickets.")));
+        QVERIFY(m.PantallaVacia());
+        m.p.cmdComenzar_Click();
+        QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 41")),
+                 QStringLiteral("3"));
+    }
+
+    void entregar()
+    {
+        Mostrador m;
+        m.PedidoDeDosPrendas();
+        m.Entregado(QStringLiteral("9"));
+        m.Acabar(1, {7, 7});
+
+        // 29 owed, 9 paid: 19.50 handed over leaves 0.50, which a private customer must pay.
+        m.Reabrir(1, true);
+        for (bool activo : {m.p.cmdVerFamiliasEnabled, m.p.cmdTelefonoEnabled, m.p.cmdBuscarClienteEnabled,
+                            m.p.cmdFechaEntregaEnabled, m.p.gridFamiliasEnabled, m.p.gridProductosEnabled})
+            QVERIFY(!activo);
+        m.Entregado(QStringLiteral("19.5"));
+        const QString bd = m.Volcado();
+        m.dialogos.mensajes.clear();
+        m.p.cmdAcabarEncargo_Click();
+        QCOMPARE(m.dialogos.mensajes,
+                 QStringList{
+                     QString::fromUtf8("Debe saldar la cuenta de este arreglo. Faltan por cobrar 0.50 €.")});
+        QCOMPARE(m.Volcado(), bd);
+
+        m.Entregado(QStringLiteral("20"));
+        m.Acabar(2, {7, 7});
+        QCOMPARE(m.Valor(QStringLiteral("select entregadoacliente from arreglos")), QStringLiteral("1"));
+        QVERIFY(!m.Valor(QStringLiteral("select fecharealentrega from arreglos")).isEmpty());
+        QCOMPARE(m.Columna(QStringLiteral("select listoparaentrega from arreglos_detalles")),
+                 L({"1", "1", "1"}));
+        QCOMPARE(DimeSumaCajaArreglo(1), 29.0);
+        QVERIFY(m.PantallaVacia());
+        QVERIFY(m.p.cmdTelefonoEnabled && m.p.gridProductosEnabled);
+
+        // A partner shop may leave money owed: it is told where the debt goes, and the flow goes on.
+        m.Cliente(3, true);
+        m.Prenda(Falda, {Bajo}, QStringLiteral("12/12/2026"));
+        m.Acabar(1, {7, 7});
+        m.Reabrir(2, true);
+        m.dialogos.mensajes.clear();
+        m.Acabar(1, {7, 7});
+        QCOMPARE(m.dialogos.mensajes,
+                 QStringList{QString::fromUtf8(
+                     "La cuenta no se ha saldado.\r\nAl tratarse de un cliente especial, "
+                     "consulte en COBROS A TIENDAS.\r\nSe han añadido 7.00 €. a la cuenta")});
+        QCOMPARE(
+            m.Valor(QStringLiteral("select listoparaentrega from arreglos_detalles where idarreglo = 2")),
+            QStringLiteral("1"));
+    }
+
+    void reiniciarBorraSoloElReservado()
+    {
+        Mostrador m;
+        m.b.Insertar("arreglos", "idusuario, idarreglo, idcliente, entregado, pagado",
+                     {"1, 50, 1, 0, 0", "1, 51, 1, 0, 0"});
+        m.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda",
+                     {"50, 1, 8, '50.1'", "51, 1, 8, '51.1'"});
+        // A number reserved for a sale never finished goes with its lines; a reopened order stays.
+        m.p.IdArregloVenta = 50;
+        m.p.ReiniciarVenta();
+        m.p.IdArregloVenta = 51;
+        m.p.ArregloCargado = true;
+        m.p.ReiniciarVenta();
+        QCOMPARE(m.Columna(
+                     QStringLiteral("select idarreglo from arreglos_detalles union all select idarreglo from "
+                                    "arreglos")),
+                 L({"51", "51"}));
+    }
+
+    void importesTecleados_data()
+    {
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QString>("leido");   // as shown, or Refusal
+        QTest::addColumn<QString>("mensaje"); // what staff are told on a refusal
+
+        const QString maximo = QString::fromUtf8(" pasa del máximo de 99,999.99 €.");
+        const QString invalido = QString::fromUtf8(" no es un importe válido.");
+        QTest::newRow("17 digits") << QStringLiteral("99999999999999999") << Refusal
+                                   << QString::fromUtf8("El importe «99999999999999999»") + maximo;
+        QTest::newRow("the largest") << QStringLiteral("99999.99") << QStringLiteral("99,999.99")
+                                     << QString();
+        QTest::newRow("grouped") << QStringLiteral("99,999.99") << QStringLiteral("99,999.99") << QString();
+        QTest::newRow("one cent over")
+            << QStringLiteral("100000") << Refusal << QString::fromUtf8("El importe «100000»") + maximo;
+        QTest::newRow("grouped over")
+            << QStringLiteral("100,000") << Refusal << QString::fromUtf8("El importe «100,000»") + maximo;
+        QTest::newRow("exponent") << QStringLiteral("1e308") << Refusal
+                                  << QString::fromUtf8("«1e308»") + invalido;
+        QTest::newRow("negative") << QStringLiteral("-5") << Refusal
+                                  << QString::fromUtf8("El importe no puede ser negativo: «-5».");
+        QTest::newRow("two points") << QStringLiteral("1.2.3") << Refusal
+                                    << QString::fromUtf8("«1.2.3»") + invalido;
+        QTest::newRow("lone point") << QStringLiteral(".") << Refusal << QString::fromUtf8("«.»") + invalido;
+        QTest::newRow("half a cent") << QStringLiteral(
+            "0.005") << Refusal << QString::fromUtf8("Un importe lleva como mucho dos decimales: «0.005».");
+        QTest::newRow("trailing zeros") << QStringLiteral("12.500") << QStringLiteral("12.50") << QString();
+        QTest::newRow("cents only") << QStringLiteral(".5") << QStringLiteral("0.50") << QString();
+    }
+
+    void importesTecleados()
+    {
+        QFETCH(QString, tecleado);
+        QFETCH(QString, leido);
+        QFETCH(QString, mensaje);
+        const bool aceptado = leido != Refusal;
+        const QStringList avisos = aceptado ? QStringList() : QStringList{mensaje};
+
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        b.conexion.Ejecutar(QStringLiteral("delete from caja")); // only what this test books
+        PantallasFijas pantallas;
+        G().pantallas = &pantallas;
+        G().salidaTickets = nullptr;
+        G().NombreCierre = QStringLiteral("20261205");
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        for (Grid *g : {&p.gridFamilias, &p.gridProductos}) {
+            for (int f = 1; f < g->Rows(); ++f)
+                if (g->TextMatrix(f, 1) == QString::fromUtf8(g == &p.gridFamilias ? "Pantalón" : "Bajo"))
+                    g->Row = f;
+            g == &p.gridFamilias ? p.gridFamilias_Click() : p.gridProductos_Click();
+        }
+        QCOMPARE(p.txtTotal, QStringLiteral("8.00"));
+        auto Caja = [&](const char *concepto) {
+            QStringList r;
+            for (const QString &v : b.Columna(QStringLiteral("select importe from caja where concepto = '%1'")
+                                                  .arg(QString::fromUtf8(concepto))))
+                r.append(FormatoImporte(Val(v)));
+            return r;
+        };
+        auto Mensajes = [&] {
+            const QStringList m = b.dialogos.mensajes;
+            b.dialogos.mensajes.clear();
+            return m;
+        };
+
+        // Handed over on the money keypad: the figures follow it, or stay as they were.
+        b.dialogos.pad = {tecleado};
+        p.cmdPendiente_Click();
+        QCOMPARE(Mensajes(), avisos);
+        QCOMPARE(p.txtEntregado, aceptado ? leido : QStringLiteral("0.00"));
+        const double entregado = aceptado ? Val(leido) : 0;
+        QCOMPARE(p.txtCambio, FormatoImporte(entregado > 8 ? entregado - 8 : 0));
+        QCOMPARE(p.txtPendiente, FormatoImporte(entregado > 8 ? 0 : 8 - entregado));
+
+        // A new price for the line.
+        p.gridTPV.Row = 2;
+        p.gridTPV.Col = frmPrincipal::ColImporte;
+        b.dialogos.pad = {tecleado};
+        p.gridTPV_Click();
+        QCOMPARE(Mensajes(), avisos);
+        QCOMPARE(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte),
+                 aceptado ? leido : QStringLiteral("8.00"));
+
+        // Haberdashery, confirmed: booked as read, or not at all.
+        b.dialogos.pad = {tecleado};
+        b.dialogos.siNo = {6, 7};
+        p.cmdMerceria_Click();
+        QCOMPARE(Mensajes(), avisos);
+        QCOMPARE(Caja("Mercería"), aceptado ? QStringList{leido} : QStringList());
+
+        // A withdrawal from the till.
+        b.dialogos.pad = {tecleado};
+        cmdSacarDinero_Click();
+        QCOMPARE(Mensajes(), aceptado ? QStringList{QString::fromUtf8("Se ha registrado una retirada de ")
+                                                    + leido + QString::fromUtf8(" € de la caja")}
+                                      : avisos);
+        QCOMPARE(Caja("Retirado de caja"), aceptado ? QStringList{QLatin1Char('-') + leido} : QStringList());
+    }
+
+    void abrirYCerrarElMenu()
+    {
+        Tienda t;
+        FRMoPCIONES m;
+        bool abierto = false;
+        m.CargarFormulario([&] {
+            abierto = m.Abierto;
+            // Screens opened from the menu come back to it.
+            m.Command4_Click();
+            m.Command2_Click();
+            QVERIFY(m.Abierto);
+            // "No" to leaving the program keeps it running with the menu open.
+            t.b.dialogos.siNo = {7};
+            m.Command1_Click();
+            QVERIFY(m.Abierto);
+            QVERIFY(!m.TerminarPrograma);
+            QVERIFY(t.b.conexion.Abierta());
+            m.Form_KeyPress(13);
+            QVERIFY(m.Abierto);
+            m.Form_KeyPress(27);
+        });
+        QVERIFY(abierto);
+        QVERIFY(!m.Abierto);
+        QCOMPARE(t.b.dialogos.preguntas, QStringList{QString::fromUtf8("¿Desea realmente salir?")});
+        QCOMPARE(t.pantallas.abiertas,
+                 (QStringList{QStringLiteral("trabajadores"), QStringLiteral("calculadora")}));
+    }
+
+    void anular()
+    {
+        Tienda t;
+        FRMoPCIONES m;
+        const QString lleno1 = t.Restos(1), lleno4 = t.Restos(4);
+        QVERIFY(lleno1.endsWith(QStringLiteral("/1/2"))); // order 1: paid on account and at delivery
+
+        // Unknown or typed wrong: nothing asked, nothing shown.
+        t.b.dialogos.pad = {QStringLiteral("999"), QStringLiteral("x")};
+        m.cmdAnularArreglo_Click();
+        m.cmdAnularArreglo_Click();
+        QVERIFY(t.b.dialogos.preguntas.isEmpty() && t.b.dialogos.mensajes.isEmpty());
+
+        // A delivered order: two questions answered yes, then refused.
+        t.b.dialogos.pad = {QStringLiteral("1")};
+        t.b.dialogos.siNo = {6, 6};
+        m.cmdAnularArreglo_Click();
+        QCOMPARE(t.b.dialogos.preguntas, (QStringList{Entregado, Anular}));
+        QCOMPARE(t.b.dialogos.mensajes,
+                 QStringList{QStringLiteral("Ese arreglo no se puede anular, ya está entregado al cliente")});
+        QCOMPARE(t.Restos(1), lleno1);
+
+        // "No" keeps the order.
+        t.b.dialogos.pad = {QStringLiteral("4")};
+        t.b.dialogos.siNo = {7};
+        m.cmdAnularArreglo_Click();
+        QCOMPARE(t.Restos(4), lleno4);
+
+        // A fault on the last delete leaves the whole order in place; then it goes entirely.
+        t.b.conexion.Ejecutar(QStringLiteral("alter table caja rename to caja_aparte"));
+        t.b.dialogos.pad = {QStringLiteral("4")};
+        t.b.dialogos.siNo = {6};
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, m.cmdAnularArreglo_Click());
+        t.b.conexion.Ejecutar(QStringLiteral("alter table caja_aparte rename to caja"));
+        QCOMPARE(t.Restos(4), lleno4);
+        t.b.dialogos.pad = {QStringLiteral("4")};
+        t.b.dialogos.siNo = {6};
+        m.cmdAnularArreglo_Click();
+        QCOMPARE(t.Restos(4), QStringLiteral("0/0/0"));
+        QCOMPARE(t.Restos(1), lleno1);
+    }
+
+    void modificarVuelveAlMostrador()
+    {
+        Tienda t;
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        t.pantallas.usuario = [&](FRMoPCIONES &m) {
+            t.b.dialogos.pad = {QStringLiteral("77"), QStringLiteral("1"), QStringLiteral("1")};
+            t.b.dialogos.siNo = {7, 6};
+            m.cmdModificarArreglo_Click(); // unknown
+            m.cmdModificarArreglo_Click(); // delivered, "no"
+            QVERIFY(m.Abierto);
+            m.cmdModificarArreglo_Click(); // delivered, "yes": the menu closes
+            QVERIFY(!m.Abierto);
+        };
+        p.cmdVerOpciones_Click();
+        QCOMPARE(t.b.dialogos.titulosPad.first(),
+                 QStringLiteral("Introduzca la referencia del arreglo a modificar"));
+        QCOMPARE(t.b.dialogos.mensajes, QStringList{QStringLiteral("No se ha encontrado el arreglo 77")});
+        QCOMPARE(t.b.dialogos.preguntas.last(), Entregado + QLatin1Char('?'));
+        QCOMPARE(p.IdArregloVenta, 1);
+        QVERIFY(p.ArregloCargado);
+        QVERIFY(!p.EntregarAlAcabar && !G().EntregandoArreglo);
+        QVERIFY(p.gridFamiliasEnabled);
+        QCOMPARE(G().ArregloACargar, 0);
+
+        // Leaving the menu with Escape changes nothing on the sale screen.
+        t.pantallas.usuario = [](FRMoPCIONES &m) { m.Form_KeyPress(27); };
+        p.cmdVerOpciones_Click();
+        QCOMPARE(p.IdArregloVenta, 1);
+    }
 };
 
-QTEST_GUILESS_MAIN(PruebaVenta)
+QTEST_MAIN(PruebaVenta)
 #include "test_bd_venta.moc"

@@ -1,28 +1,49 @@
 #include "AyudasVista.h"
+#include "BaseDePrueba.h"
+#include "TallerDePrueba.h"
 #include "TiendaDemo.h"
+#include "core/BaseDatos.h"
+#include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
+#include "masterdata/frmColores.h"
+#include "masterdata/frmFIchaCliente.h"
+#include "masterdata/frmListaClientes.h"
 #include "masterdata/frmListaTrabajadores.h"
 #include "masterdata/frmNuevoTrabajador.h"
 #include "masterdata/frmTrabajadores.h"
 #include "menu/FRMoPCIONES.h"
+#include "ui/DialogosQt.h"
 #include "ui/Estilo.h"
 #include "ui/FRMoPCIONESVista.h"
+#include "ui/PantallaBarrasVista.h"
+#include "ui/PantallasQt.h"
 #include "ui/PrendasArregloVista.h"
 #include "ui/SelectorVista.h"
+#include "ui/frmColoresVista.h"
+#include "ui/frmFIchaClienteVista.h"
 #include "ui/frmListaArreglosClienteVista.h"
+#include "ui/frmListaClientesVista.h"
 #include "ui/frmListaTrabajadoresVista.h"
 #include "ui/frmNuevoTrabajadorVista.h"
 #include "ui/frmPrincipalVista.h"
+#include "workshop/frmAsignarBArras.h"
+#include "workshop/frmEntradaPrendasBarras.h"
 #include "workshop/frmLista.h"
 #include "workshop/frmListaArreglosCliente.h"
 #include "workshop/frmListaEntregar.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -45,11 +66,81 @@ public:
 
 using Tienda = TiendaDemo<PantallasAnotadas>;
 
-void DobleToque(QTableView *t, int fila)
+// Markup, entities and a script, as a customer and a colour.
+const QString Cliente = QStringLiteral("<b>Ana</b> & Tom &amp; &lt;i&gt; <script>alert(1)</script>");
+const QString ColorConMarcas = QStringLiteral("<font color=red>Rojo</font> &amp; <script>x()</script>");
+
+// No label of the window may read its text as markup, whatever it holds now.
+void SoloTextoPlano(QWidget *ventana)
 {
-    const QPoint punto = t->visualRect(t->model()->index(fila, 1)).center();
-    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, punto);
-    QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, punto);
+    for (QLabel *l : ventana->findChildren<QLabel *>())
+        QVERIFY2(l->textFormat() == Qt::PlainText,
+                 qPrintable(l->objectName() + QLatin1Char(' ') + l->text()));
+}
+
+void AlAbrir(const std::function<void(QDialog *)> &usuario)
+{
+    QTimer::singleShot(0, [usuario] {
+        auto *w = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(w);
+        usuario(w);
+        if (w->isVisible())
+            w->reject();
+    });
+}
+
+} // namespace
+
+// The whole life of an order on the real screens: taken in at the counter, given to a worker and
+// received back by scanning its garment tickets, handed over with the rest paid.
+
+namespace {
+
+// "Entrega de arreglos" opens the real garment list, where the user touches "Entregar a cliente".
+class PantallasCamino : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void ListaEntregar(int idarreglo) override
+    {
+        frmListaEntregar lista;
+        lista.CargarFormulario(idarreglo, [&lista] {
+            PrendasArregloVista v(lista, &lista);
+            v.show();
+            QTest::mouseClick(v.cmdMarcarComoEntregado, Qt::LeftButton);
+        });
+    }
+};
+
+void Escanear(QLineEdit *caja, const QString &texto)
+{
+    QTest::keyClicks(caja, texto);
+    QTest::keyClick(caja, Qt::Key_Return);
+}
+
+void Tocar(QWidget &v, const char *boton)
+{
+    QPushButton *b = v.findChild<QPushButton *>(QString::fromLatin1(boton));
+    QVERIFY2(b && b->isEnabled(), boton);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+} // namespace
+
+namespace {
+
+// Plays the user on the next dialog that opens, while the caller waits in its exec(). A dialog
+// the script left open (a failed check) is closed so the test cannot hang.
+QPushButton *Boton(QDialog *w, const QString &nombre)
+{
+    return w->findChild<QPushButton *>(nombre);
+}
+
+void Pulsar(QDialog *w, const QString &nombre)
+{
+    QPushButton *b = Boton(w, nombre);
+    QVERIFY2(b, qPrintable(nombre));
+    QTest::mouseClick(b, Qt::LeftButton);
 }
 
 } // namespace
@@ -58,7 +149,11 @@ class PruebaOpcionesGui : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { Estilo::Aplicar(); }
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        Estilo::Aplicar();
+    }
 
     void menu()
     {
@@ -147,7 +242,7 @@ private Q_SLOTS:
             PrendasArregloVista v(entregar, &entregar);
             v.show();
             QCOMPARE(v.lblReferencia->text(), QStringLiteral("Ref. 4"));
-            DobleToque(v.gridPrendas, 0);
+            DobleToque(v.gridPrendas, v.gridPrendas->model()->index(0, 1));
             QCOMPARE(TextosVista(v.gridPrendas, 2),
                      (QStringList{QStringLiteral("En Tienda"), QStringLiteral("Pendiente")}));
             QTest::mouseClick(v.cmdMarcarComoEntregado, Qt::LeftButton);
@@ -171,7 +266,7 @@ private Q_SLOTS:
             v.show();
             QCOMPARE(v.gridListaArreglos->model()->rowCount(), 2);
             QVERIFY(v.gridListaArreglos->isColumnHidden(5));
-            DobleToque(v.gridListaArreglos, 1);
+            DobleToque(v.gridListaArreglos, v.gridListaArreglos->model()->index(1, 1));
             QTest::mouseClick(v.cmdCancelar, Qt::LeftButton);
             QVERIFY(!v.isVisible());
         });
@@ -186,6 +281,280 @@ private Q_SLOTS:
             QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
             QVERIFY(!v.isVisible());
         });
+    }
+
+    void datosConMarcasSeMuestranTalCual()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        b.conexion.Ejecutar(
+            QStringLiteral("insert into clientes (nombre, telefono, estienda) values (%1, '600999888', 0)")
+                .arg(ComillasSQL(Cliente)));
+        b.conexion.Ejecutar(
+            QStringLiteral("insert into colores (nombre) values (%1)").arg(ComillasSQL(ColorConMarcas)));
+        const QString idcliente =
+            b.Valor(QStringLiteral("select idcliente from clientes where telefono = '600999888'"));
+
+        // The sale screen shows the customer's name as it is.
+        PantallasQt pantallas;
+        G().pantallas = &pantallas;
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        frmPrincipalVista v(p);
+        v.show();
+        b.dialogos.pad = {QStringLiteral("600999888")};
+        QTest::mouseClick(v.findChild<QPushButton *>(QStringLiteral("cmdTelefono")), Qt::LeftButton);
+        QCOMPARE(v.findChild<QLabel *>(QStringLiteral("txtNombreCliente"))->text(), Cliente);
+        SoloTextoPlano(&v);
+
+        // The customer list and card.
+        frmListaClientes lista;
+        lista.CargarFormulario([&] {
+            frmListaClientesVista vl(lista);
+            vl.show();
+            QVERIFY(BuscarCelda(vl.tabla(), 1, Cliente).isValid());
+            SoloTextoPlano(&vl);
+        });
+        frmFIchaCliente ficha;
+        ficha.CargarFormulario(QString(), idcliente.toInt(), [&] {
+            frmFIchaClienteVista vf(ficha);
+            vf.show();
+            QCOMPARE(vf.txtNombre->text(), Cliente);
+            SoloTextoPlano(&vf);
+        });
+
+        // The colours and the question that quotes a customer, in the real windows.
+        frmColores colores;
+        colores.CargarFormulario([&] {
+            frmColoresVista vc(colores);
+            vc.show();
+            bool hallado = false;
+            for (int c = 1; c < vc.findChild<QTableView *>()->model()->columnCount(); c += 2)
+                hallado |= BuscarCelda(vc.findChild<QTableView *>(), c, ColorConMarcas).isValid();
+            QVERIFY(hallado);
+            SoloTextoPlano(&vc);
+        });
+        DialogosQt dialogos;
+        const QString pregunta = QString::fromUtf8("¿Borrar el cliente ") + Cliente + QStringLiteral("?");
+        AlAbrir([&](QDialog *w) {
+            QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblMensaje"))->text(), pregunta);
+            SoloTextoPlano(w);
+        });
+        dialogos.MensajeSiNo(pregunta);
+        G().pantallas = nullptr;
+    }
+
+    void deLaTomaALaEntrega()
+    {
+        TiendaDemo<PantallasCamino> t;
+        DialogosGuion &d = t.b.dialogos;
+        const QString antes = t.b.Valor("select max(idarreglo) from arreglos");
+
+        // At the counter: two garments, the customer by telephone, 10.00 handed over.
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        frmPrincipalVista v(p);
+        v.show();
+        auto *familias = v.findChild<QTableView *>(QStringLiteral("gridFamilias"));
+        auto *productos = v.findChild<QTableView *>(QStringLiteral("gridProductos"));
+        auto *tpv = v.findChild<QTableView *>(QStringLiteral("gridTPV"));
+        for (const char *familia : {"Pantalón", "Falda"}) {
+            TocarCelda(familias, BuscarCelda(familias, 1, QString::fromUtf8(familia)));
+            const int separador = tpv->model()->rowCount() - 1;
+            TocarCelda(productos, BuscarCelda(productos, 1, QStringLiteral("Bajo")));
+            d.calendario.push_back(QStringLiteral("9/12/2026"));
+            TocarCelda(tpv, tpv->model()->index(separador, frmPrincipal::ColFecha));
+            Tocar(v, "cmdVerFamilias");
+        }
+        d.pad = {QStringLiteral("600111222"), QStringLiteral("10")};
+        Tocar(v, "cmdTelefono");
+        Tocar(v, "cmdPendiente");
+        d.usuarios = {1}; // the ticket questions go unanswered: the scans are typed from the references
+        Tocar(v, "cmdAcabarEncargo");
+        QVERIFY2(d.mensajes.isEmpty(), qPrintable(d.mensajes.join(QLatin1Char('\n'))));
+        const qint64 id = t.b.Valor("select max(idarreglo) from arreglos").toLongLong();
+        QVERIFY(id > antes.toLongLong());
+        const QStringList referencias = t.b.Columna(
+            QStringLiteral("select distinct referenciaprenda from arreglos_detalles where idarreglo = %1 "
+                           "order by referenciaprenda")
+                .arg(id));
+        QCOMPARE(referencias, (QStringList{QStringLiteral("%1.1").arg(id), QStringLiteral("%1.2").arg(id)}));
+        const double total = t.b.Valor(QStringLiteral("select sum(precio) from arreglos_detalles where "
+                                                      "idarreglo = %1")
+                                           .arg(id))
+                                 .toDouble();
+
+        // To the workshop: the first worker on the list, then both tickets scanned.
+        frmAsignarBArras asignar;
+        asignar.CargarFormulario([&] {
+            PantallaBarrasVista s(asignar, &asignar);
+            s.show();
+            QVERIFY(QTest::qWaitForWindowActive(&s));
+            TocarCelda(s.gridTrabajadores(), s.gridTrabajadores()->model()->index(0, 1));
+            for (const QString &r : referencias)
+                Escanear(s.txtBarras(), Escaneo(id, r));
+            QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
+            QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
+        });
+        // Back from the workshop, scanned again.
+        frmEntradaPrendasBarras entrada;
+        entrada.CargarFormulario([&] {
+            PantallaBarrasVista s(entrada, nullptr);
+            s.show();
+            QVERIFY(QTest::qWaitForWindowActive(&s));
+            for (const QString &r : referencias)
+                Escanear(s.txtBarras(), Escaneo(id, r));
+            QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
+            QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
+        });
+        QCOMPARE(t.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = %1 and "
+                                          "(idcosturera is null or listoparaentrega <> 1)")
+                               .arg(id)),
+                 QStringLiteral("0"));
+
+        // The customer comes back: the order is found by number and handed over with the rest paid.
+        d.pad = {QString::number(id)};
+        d.siNo = {6};
+        Tocar(v, "cmdEntregaarreglos");
+        QVERIFY(G().EntregandoArreglo);
+        QCOMPARE(p.IdArregloVenta, int(id));
+        QCOMPARE(Val(p.txtPendiente), total - 10);
+        d.pad = {TextoNumero(total - 10)};
+        Tocar(v, "cmdPendiente");
+        d.usuarios = {1};
+        Tocar(v, "cmdAcabarEncargo");
+        QVERIFY2(d.mensajes.isEmpty(), qPrintable(d.mensajes.join(QLatin1Char('\n'))));
+
+        QCOMPARE(
+            t.b.Valor(QStringLiteral("select entregadoacliente from arreglos where idarreglo = %1").arg(id)),
+            QStringLiteral("1"));
+        QCOMPARE(t.b.Valor(QStringLiteral("select sum(importe) from caja where concepto = 'Ref. %1'").arg(id))
+                     .toDouble(),
+                 total);
+        QCOMPARE(t.b.Valor(QStringLiteral("select count(*) from caja where concepto = 'Ref. %1'").arg(id)),
+                 QStringLiteral("2"));
+        QVERIFY(!G().EntregandoArreglo);
+        QCOMPARE(tpv->model()->rowCount(), 0); // ready for the next customer
+    }
+
+    void teclado()
+    {
+        DialogosQt d;
+        AlAbrir([](QDialog *w) {
+            for (const char *b : {"n1", "n2", "npunto", "n5", "n9", "cmdBorrar"})
+                Pulsar(w, QString::fromLatin1(b));
+            QCOMPARE(w->findChild<QLabel *>(QStringLiteral("txtCifra"))->text(), QStringLiteral("12.5"));
+            QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblTitulo"))->text(),
+                     QStringLiteral("Dinero inicial en caja"));
+            for (QPushButton *b : w->findChildren<QPushButton *>())
+                QVERIFY2(b->width() >= 90 && b->height() >= 80, qPrintable(b->text()));
+            Pulsar(w, QStringLiteral("cmdOk"));
+        });
+        QCOMPARE(d.PadNumerico(QStringLiteral("Dinero inicial en caja"), false), QStringLiteral("12.5"));
+
+        // A telephone typed on the keyboard, in the large display.
+        AlAbrir([](QDialog *w) {
+            QTest::keyClicks(w, QStringLiteral("6001"));
+            QTest::keyClick(w, Qt::Key_Backspace);
+            QTest::keyClick(w, Qt::Key_2);
+            QTest::keyClick(w, Qt::Key_Return);
+        });
+        QCOMPARE(d.PadNumerico(QStringLiteral("Teléfono"), true), QStringLiteral("6002"));
+
+        // The exact-amount key answers what is owed in one touch.
+        AlAbrir([](QDialog *w) { Pulsar(w, QStringLiteral("cmdExacto")); });
+        QCOMPARE(d.PadImporte(QStringLiteral("Pendiente"), QStringLiteral("52.5")), QStringLiteral("52.5"));
+    }
+
+    // Fifty digits on either keypad: the window keeps its size on a 1024-pixel screen, every key
+    // stays inside it, and the display holds what a telephone or an amount can have.
+    void tecladoNoCreceConLaCifra()
+    {
+        DialogosQt d;
+        for (const bool telefono : {true, false}) {
+            AlAbrir([telefono](QDialog *w) {
+                QApplication::processEvents();
+                const QSize antes = w->size();
+                QVERIFY(antes.width() <= 1024 && antes.height() <= 768);
+                for (int i = 0; i < 25; ++i)
+                    Pulsar(w, QStringLiteral("n9"));
+                QTest::keyClicks(w, QString(25, QLatin1Char('8')));
+                QApplication::processEvents();
+                QCOMPARE(w->size(), antes);
+                const QString cifra = w->findChild<QLabel *>(QStringLiteral("txtCifra"))->text();
+                QCOMPARE(cifra.size(), telefono ? 15 : 12);
+                for (QPushButton *b : w->findChildren<QPushButton *>())
+                    QVERIFY2(w->rect().contains(QRect(b->mapTo(w, QPoint(0, 0)), b->size())),
+                             qPrintable(b->text()));
+                Pulsar(w, QStringLiteral("cmdOk"));
+            });
+            QCOMPARE(d.PadNumerico(QStringLiteral("Teléfono"), telefono),
+                     QString(telefono ? 15 : 12, QLatin1Char('9')));
+        }
+    }
+
+    void calendarioYPregunta()
+    {
+        BaseDePrueba b; // today is 05/12/2026
+        DialogosQt d;
+        G().dialogos = &d;
+        AlAbrir([](QDialog *w) {
+            auto *cal = w->findChild<QCalendarWidget *>();
+            QCOMPARE(cal->selectedDate(), QDate(2026, 12, 5));
+            cal->setSelectedDate(QDate(2026, 12, 1));
+            // The question opens on top of the calendar; "Cancelar" keeps the calendar open.
+            AlAbrir([](QDialog *pregunta) {
+                QVERIFY(pregunta->findChild<QLabel *>()->text().startsWith(
+                    QStringLiteral("La fecha introducida es anterior")));
+                Pulsar(pregunta, QStringLiteral("cmdCancel"));
+            });
+            Pulsar(w, QStringLiteral("cmdAceptar"));
+            QVERIFY(w->isVisible());
+            QCOMPARE(cal->selectedDate(), QDate(2026, 12, 1));
+            cal->setSelectedDate(QDate(2027, 3, 5));
+            Pulsar(w, QStringLiteral("cmdAceptar"));
+        });
+        QCOMPARE(d.Calendario(), QStringLiteral("5/3/2027"));
+
+        AlAbrir([](QDialog *w) { Pulsar(w, QStringLiteral("cmdDosDias")); });
+        QCOMPARE(d.Calendario(), QStringLiteral("7/12/2026"));
+
+        AlAbrir([](QDialog *w) { Pulsar(w, QStringLiteral("cmdOK")); });
+        QCOMPARE(d.MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")), 6);
+        AlAbrir([](QDialog *w) { QTest::keyClick(w, Qt::Key_Escape); });
+        QCOMPARE(d.MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")), 7);
+    }
+
+    void selectores()
+    {
+        BaseDePrueba b;
+        b.conexion.Ejecutar(QStringLiteral("insert into usuarios (idusuario, nombre) values (5, 'Zoe')"));
+        b.conexion.Ejecutar(QStringLiteral("insert into usuarios (idusuario, nombre) values (4, 'Ana')"));
+        DialogosQt d;
+        AlAbrir([](QDialog *w) {
+            QCOMPARE(w->windowTitle(), QStringLiteral("Seleccione el usuario"));
+            auto *grid = w->findChild<QTableView *>(QStringLiteral("gridTrabajadores"));
+            QCOMPARE(grid->model()->rowCount(), 3);
+            QCOMPARE(grid->currentIndex().row(), 0);
+            QVERIFY(grid->isColumnHidden(0));
+            QVERIFY(grid->rowHeight(2) >= 48);
+            const QModelIndex zoe = grid->model()->index(2, 1);
+            QCOMPARE(zoe.data().toString(), QStringLiteral("Zoe"));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(zoe).center());
+            QCOMPARE(grid->currentIndex().row(), 2);
+            Pulsar(w, QStringLiteral("cmdAceptar"));
+        });
+        QCOMPARE(d.Usuario(), 5);
+
+        AlAbrir([](QDialog *w) {
+            QVERIFY(!Boton(w, QStringLiteral("cmdCancelar")));
+            Pulsar(w, QStringLiteral("cmdAceptar"));
+        });
+        QString nombre;
+        int id = -1;
+        d.FormaPago(nombre, id);
+        QCOMPARE(nombre, QStringLiteral("Bizum"));
+        QCOMPARE(id, 3);
     }
 };
 

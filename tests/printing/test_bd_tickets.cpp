@@ -83,34 +83,37 @@ void ParametrosTienda()
 // with 3.50 + 2.00 due on 10/06/2026; 7.50 paid so far.
 void ArregloDePrueba(BaseDePrueba &b)
 {
-    for (const char *sql : {
-             "insert into usuarios (idusuario, nombre) values (2, 'Begoña ')",
-             "insert into clientes (idcliente, nombre, telefono, estienda) values (7, ' José Muñoz', "
-             "'600111222', 0)",
-             "insert into familias (idfamilia, nombre) values (1, 'Pantalón')",
-             "insert into productos (idproducto, idfamilia, nombre, precio1) values (1, 1, 'Bajo', 6)",
-             "insert into productos (idproducto, idfamilia, nombre, precio1) values (2, 1, 'Meter cintura ', "
-             "4)",
-             "insert into productos (idproducto, idfamilia, nombre, precio1) values (3, 1, 'Cambiar "
-             "cremallera', 3.5)",
-             "insert into productos (idproducto, idfamilia, nombre, precio1) values (4, 1, "
-             "'Coser dobladillo a mano con puntada invisible', 2)",
-             "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega, "
-             "entregado) "
-             "values (1234, 2, 7, '2026-06-01 09:05:00', '2026-06-10 00:00:00', 5)",
-             "insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
-             "fechaentrega) values (1234, 1, 6, 'Pantalón vaquero', '1234.1', '1900-01-01 00:00:00')",
-             "insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
-             "fechaentrega) values (1234, 2, 4, 'Pantalón vaquero', '1234.1', '1900-01-01 00:00:00')",
-             "insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
-             "fechaentrega) values (1234, 3, 3.5, 'Falda tubo ', '1234.2 ', '2026-06-10 00:00:00')",
-             "insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
-             "fechaentrega) values (1234, 4, 2, 'Falda tubo ', '1234.2 ', '2026-06-10 00:00:00')",
-         })
-        b.conexion.Ejecutar(QString::fromUtf8(sql));
+    b.Insertar("usuarios", "idusuario, nombre", {"2, 'Begoña '"});
+    b.Insertar("clientes", "idcliente, nombre, telefono, estienda", {"7, ' José Muñoz', '600111222', 0"});
+    b.Insertar("familias", "idfamilia, nombre", {"1, 'Pantalón'"});
+    b.Insertar("productos", "idproducto, idfamilia, nombre, precio1",
+               {"1, 1, 'Bajo', 6", "2, 1, 'Meter cintura ', 4", "3, 1, 'Cambiar cremallera', 3.5",
+                "4, 1, 'Coser dobladillo a mano con puntada invisible', 2"});
+    b.Insertar("arreglos", "idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega, entregado",
+               {"1234, 2, 7, '2026-06-01 09:05:00', '2026-06-10 00:00:00', 5"});
+    b.Insertar("arreglos_detalles",
+               "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, fechaentrega",
+               {"1234, 1, 6, 'Pantalón vaquero', '1234.1', '1900-01-01 00:00:00'",
+                "1234, 2, 4, 'Pantalón vaquero', '1234.1', '1900-01-01 00:00:00'",
+                "1234, 3, 3.5, 'Falda tubo ', '1234.2 ', '2026-06-10 00:00:00'",
+                "1234, 4, 2, 'Falda tubo ', '1234.2 ', '2026-06-10 00:00:00'"});
     MeterMovimientoCaja(5, QStringLiteral("Ref. 1234"), QStringLiteral("20260601"), 1, 1234, 0);
     MeterMovimientoCaja(2.5, QStringLiteral("Ref. 1234"), QStringLiteral("20260605"), 2, 1234, 0);
 }
+
+// The shop's parameters and order 1234, tickets into memory.
+struct Tienda {
+    BaseDePrueba b;
+    SalidaMemoria impresora;
+    explicit Tienda(bool conArreglo = true)
+    {
+        if (conArreglo) {
+            ParametrosTienda();
+            ArregloDePrueba(b);
+        }
+        G().salidaTickets = &impresora;
+    }
+};
 
 // What is left of a ticket without its printable text, line breaks and the channel's own commands
 // (size, colour, cut, the barcode's height, width and symbol): nothing, when data sent none.
@@ -137,11 +140,8 @@ class PruebaTickets : public QObject
 private Q_SLOTS:
     void ticketsDeUnArregloByteAByte()
     {
-        BaseDePrueba b;
-        ParametrosTienda();
-        ArregloDePrueba(b);
-        SalidaMemoria impresora;
-        G().salidaTickets = &impresora;
+        Tienda t;
+        SalidaMemoria &impresora = t.impresora;
 
         ImprimirArreglo(1234);
         QByteArray esperado = Esperado(QStringLiteral("ticket_cliente_1234.txt"));
@@ -157,11 +157,8 @@ private Q_SLOTS:
 
     void ticketDePrendaSinFechaYReferenciaDesconocida()
     {
-        BaseDePrueba b;
-        ParametrosTienda();
-        ArregloDePrueba(b);
-        SalidaMemoria impresora;
-        G().salidaTickets = &impresora;
+        Tienda t;
+        SalidaMemoria &impresora = t.impresora;
 
         ImprimirTicketPrenda(QStringLiteral("1234.1"));
         const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
@@ -179,19 +176,13 @@ private Q_SLOTS:
 
     void arregloDeUnaSolaPrendaYVistaPrevia()
     {
-        BaseDePrueba b;
-        ParametrosTienda();
-        ArregloDePrueba(b);
-        b.conexion.Ejecutar(
-            QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo) "
-                           "values (77, 1, 7, '2026-12-05 10:30:00')"));
-        for (int producto : {1, 3})
-            b.conexion.Ejecutar(
-                QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
-                               "nombreprenda, referenciaprenda) values (77, %1, 1000, 'Abrigo', '77.1')")
-                    .arg(producto));
-        SalidaMemoria impresora;
-        G().salidaTickets = &impresora;
+        Tienda t;
+        BaseDePrueba &b = t.b;
+        SalidaMemoria &impresora = t.impresora;
+        b.Insertar("arreglos", "idarreglo, idusuario, idcliente, fechaarreglo",
+                   {"77, 1, 7, '2026-12-05 10:30:00'"});
+        b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda",
+                   {"77, 1, 1000, 'Abrigo', '77.1'", "77, 3, 1000, 'Abrigo', '77.1'"});
         // A line whose product has left the catalogue still prints, on both tickets.
         b.conexion.Ejecutar(QStringLiteral("delete from productos where idproducto = 3"));
         const QString retirado = QStringLiteral("Producto retirado del catalogo");
@@ -199,8 +190,8 @@ private Q_SLOTS:
         // One heading, one subtotal and no empty line before the hyphens; no dates or payments.
         ImprimirTicketArreglo(77);
         const QStringList textos = Textos(DecodificarTicket(impresora.Bytes()));
-        QCOMPARE(textos.mid(3, 5), (QStringList{QStringLiteral("77.1 Abrigo"), QStringLiteral("Bajo"), retirado,
-                                                AlinearTexto(QStringLiteral("Importe: 2000.00"), 2),
+        QCOMPARE(textos.mid(3, 5), (QStringList{QStringLiteral("77.1 Abrigo"), QStringLiteral("Bajo"),
+                                                retirado, AlinearTexto(QStringLiteral("Importe: 2000.00"), 2),
                                                 AlinearTexto(QStringLiteral("-------"), 2)}));
         QVERIFY(textos.contains(AlinearTexto(QStringLiteral("Total: 2,000.00"), 2)));
         QVERIFY(textos.contains(AlinearTexto(QStringLiteral("Pendiente: 2,000.00"), 2)));
@@ -237,9 +228,8 @@ private Q_SLOTS:
 
     void datosConCaracteresDeControl()
     {
-        BaseDePrueba b;
-        ParametrosTienda();
-        ArregloDePrueba(b);
+        Tienda t;
+        BaseDePrueba &b = t.b;
         // ESC i cuts the paper, ESC p opens the drawer, GS V cuts too; typed into the data by accident.
         const QString nombre = QStringLiteral("Ana\x1bi\tRuiz\n\x1dV\x01\x1bp0\x7f");
         const QString prenda = QStringLiteral("Abrigo\x1b!\x30rojo");
@@ -251,8 +241,7 @@ private Q_SLOTS:
                 .arg(ComillasSQL(prenda)));
         b.conexion.Ejecutar(QStringLiteral("update productos set nombre = %1 where idproducto = 1")
                                 .arg(ComillasSQL(QStringLiteral("Bajo\x1bp\x03\x19"))));
-        SalidaMemoria impresora;
-        G().salidaTickets = &impresora;
+        SalidaMemoria &impresora = t.impresora;
 
         ImprimirArreglo(1234);
         ImprimirTicketPrenda(QStringLiteral("1234.1"));
@@ -283,16 +272,12 @@ private Q_SLOTS:
         QCOMPARE(CodigoBarrasPrenda(12, QStringLiteral("12.1000")), QString());
 
         // Such a garment gets its reference in large print where the bars would go.
-        BaseDePrueba b;
-        b.conexion.Ejecutar(
-            QStringLiteral("insert into productos (idproducto, idfamilia, nombre) values (1, 1, 'Bajo')"));
-        b.conexion.Ejecutar(QStringLiteral(
-            "insert into arreglos (idarreglo, idusuario, idcliente) values (123456789, 1, 1)"));
-        b.conexion.Ejecutar(
-            QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
-                           "referenciaprenda) values (123456789, 1, 5, 'Falda', '123456789.1')"));
-        SalidaMemoria impresora;
-        G().salidaTickets = &impresora;
+        Tienda t(false);
+        SalidaMemoria &impresora = t.impresora;
+        t.b.Insertar("productos", "idproducto, idfamilia, nombre", {"1, 1, 'Bajo'"});
+        t.b.Insertar("arreglos", "idarreglo, idusuario, idcliente", {"123456789, 1, 1"});
+        t.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda",
+                     {"123456789, 1, 5, 'Falda', '123456789.1'"});
         ImprimirTicketPrenda(QStringLiteral("123456789.1"));
         QVERIFY(!impresora.Bytes().contains('\x1d'));
         QVERIFY(impresora.Bytes().contains("\x1b!0\x1br0  123456789.1  \r\n"));
@@ -303,9 +288,8 @@ private Q_SLOTS:
 
     void canalDeLineas()
     {
-        BaseDePrueba b;
-        SalidaMemoria impresora;
-        G().salidaTickets = &impresora;
+        Tienda t(false);
+        SalidaMemoria &impresora = t.impresora;
 
         // Every switch on: the last applied goes first on the wire.
         ImprimirLineaTicket(QStringLiteral("Muñoz, Ángel y Pepe: ¿güisqui?"), 1, 1, 1, 1, 1);
@@ -335,15 +319,22 @@ private Q_SLOTS:
         const QString cuarenta(40, QLatin1Char('x'));
         for (int modo : {0, 1, 2, 7})
             QCOMPARE(AlinearTexto(cuarenta, modo, 60), cuarenta);
-        QCOMPARE(AlinearTexto(QStringLiteral(" "), 1), QString(41, QLatin1Char(' ')));
-        QCOMPARE(AlinearTexto(QStringLiteral("abcdefghijk"), 1, 16), QStringLiteral("  abcdefghijk  "));
-        QCOMPARE(AlinearTexto(QStringLiteral("abcdefghi"), 1, 16), QStringLiteral("    abcdefghi    "));
-        QCOMPARE(AlinearTexto(QStringLiteral("abc"), 2, 8), QStringLiteral("     abc"));
-        QCOMPARE(AlinearTexto(QStringLiteral("abc  "), 0, 8), QStringLiteral("abc  "));
-        QCOMPARE(AlinearTexto(QStringLiteral("abc"), 3, 8), QString());
         // Wider than its own column but narrower than the ticket: out as it is.
-        QCOMPARE(AlinearTexto(QStringLiteral("Hilván Costura S.L."), 1, 16),
-                 QStringLiteral("Hilván Costura S.L."));
+        const struct {
+            QString texto;
+            int modo, ancho;
+            QString esperado;
+        } alineados[] = {
+            {QStringLiteral(" "), 1, 0, QString(41, QLatin1Char(' '))},
+            {QStringLiteral("abcdefghijk"), 1, 16, QStringLiteral("  abcdefghijk  ")},
+            {QStringLiteral("abcdefghi"), 1, 16, QStringLiteral("    abcdefghi    ")},
+            {QStringLiteral("abc"), 2, 8, QStringLiteral("     abc")},
+            {QStringLiteral("abc  "), 0, 8, QStringLiteral("abc  ")},
+            {QStringLiteral("abc"), 3, 8, QString()},
+            {QStringLiteral("Hilván Costura S.L."), 1, 16, QStringLiteral("Hilván Costura S.L.")},
+        };
+        for (const auto &f : alineados)
+            QCOMPARE(AlinearTexto(f.texto, f.modo, f.ancho), f.esperado);
 
         const QString cuarentaConBlanco = QStringLiteral("abcdefghi ") + QString(30, QLatin1Char('z'));
         QCOMPARE(PartirLineas(cuarentaConBlanco),

@@ -1,19 +1,29 @@
 #include "BaseDePrueba.h"
+#include "DialogosGuion.h"
 #include "Mostrador.h"
 #include "core/BaseDatos.h"
 #include "core/Programa.h"
+#include "core/Reloj.h"
 #include "printing/DireccionImpresora.h"
+#include "printing/ImprimirListado.h"
+#include "printing/SalidaListadosPdf.h"
 #include "printing/SalidaMemoria.h"
 #include "printing/SalidaSerie.h"
 #include "printing/TicketPrueba.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <pty.h>
 #include <sys/socket.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -103,6 +113,92 @@ public:
     qint64 peor = 0;
     int lineas = 0;
 };
+
+// A pseudo-terminal pair standing in for the printer: the program writes to the slave's
+// device, the test reads what reached the printer from the master.
+struct Impresora {
+    int maestro = -1, esclavo = -1;
+    QString dispositivo;
+    Impresora()
+    {
+        char nombre[256] = {};
+        if (openpty(&maestro, &esclavo, nombre, nullptr, nullptr) != 0)
+            qFatal("openpty failed");
+        dispositivo = QString::fromLocal8Bit(nombre);
+    }
+    ~Impresora()
+    {
+        ::close(maestro);
+        ::close(esclavo);
+    }
+    QByteArray Leer(qsizetype cuantos, int esperaMs = 2000)
+    {
+        QByteArray recibido;
+        QElapsedTimer reloj;
+        reloj.start();
+        while (recibido.size() < cuantos && reloj.elapsed() < esperaMs) {
+            pollfd p{maestro, POLLIN, 0};
+            if (poll(&p, 1, 50) > 0) {
+                char trozo[512];
+                const ssize_t n = ::read(maestro, trozo, sizeof trozo);
+                if (n > 0)
+                    recibido.append(trozo, n);
+            }
+        }
+        return recibido;
+    }
+    termios Ajustes() const
+    {
+        termios t{};
+        tcgetattr(esclavo, &t);
+        return t;
+    }
+};
+
+// A grid like a screen's: a hidden id column, then three columns of different widths.
+Grid GridDe(int filasDatos)
+{
+    Grid g(1, 4);
+    const QStringList cabecera{QStringLiteral("Id"), QStringLiteral("Nombre"), QStringLiteral("Importe"),
+                               QStringLiteral("Fecha")};
+    for (int c = 0; c < 4; ++c)
+        g.SetTextMatrix(0, c, cabecera[c]);
+    g.SetColWidth(0, 0);
+    g.SetColWidth(1, 2880);
+    g.SetColWidth(2, 1440);
+    g.SetColWidth(3, 1440);
+    g.SetColAlignment(2, Alineacion::Derecha);
+    for (int i = 1; i <= filasDatos; ++i)
+        g.AgregarFila({QStringLiteral("secreto%1").arg(i), QStringLiteral("Fila%1").arg(i),
+                       QStringLiteral("%1.00").arg(i), QStringLiteral("05/12/26")});
+    return g;
+}
+
+// The text of each page of a PDF, as a reader of the paper would find it.
+QStringList Paginas(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished();
+    QStringList paginas = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!paginas.isEmpty() && paginas.last().trimmed().isEmpty())
+        paginas.removeLast();
+    return paginas;
+}
+
+// Left edge (points) of the first word on page 1 equal to `palabra`, from pdftotext's boxes.
+double XPalabra(const QString &pdf, const QString &palabra)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+             QStringLiteral("1"), pdf, QStringLiteral("-")});
+    p.waitForFinished();
+    const QRegularExpression re(QStringLiteral(R"re(<word xMin="([\d.]+)"[^>]*>)re")
+                                + QRegularExpression::escape(palabra) + QStringLiteral("</word>"));
+    const auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toDouble() : -1;
+}
 
 } // namespace
 
@@ -233,7 +329,184 @@ private Q_SLOTS:
         QCOMPARE(lleno->LineasPerdidas(), 1);
         G().salidaTickets = nullptr;
     }
+
+    void lineasEnterasConLosAjustesDelPuerto()
+    {
+        Impresora impresora;
+        qputenv("HILVAN_PUERTO_7", impresora.dispositivo.toLocal8Bit());
+        QCOMPARE(SalidaSerie::Dispositivo(7), impresora.dispositivo);
+
+        // A garment ticket's barcode line and a header line: NUL, CR LF, bytes above 127.
+        const QByteArray barras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02"
+                                "1000012340025\x00\r\n",
+                                41);
+        const QByteArray cabecera("\x1b!0\x1br1 ARREGLOS MU\xa5OZ \r\n");
+        SalidaSerie serie(7, QStringLiteral("9600,n,8,1"));
+        QElapsedTimer reloj;
+        reloj.start();
+        serie.Enviar(barras);
+        qInfo("one ticket line to the port: %lld ms", reloj.elapsed());
+        serie.Enviar(cabecera); // the port was closed and opens again for the next line
+        QCOMPARE(impresora.Leer(barras.size() + cabecera.size()), barras + cabecera);
+
+        // A line longer than the pseudo-terminal holds keeps the port open until the printer
+        // reads it: meanwhile the port must have the shop's settings, raw, without flow control.
+        // (A pseudo-terminal always keeps 8 data bits and no parity, so those stay as they are.)
+        SalidaSerie otra(7, QStringLiteral("4800,n,8,2"));
+        const QByteArray larga(300000, 'x');
+        QThread *envio = QThread::create([&] { otra.Enviar(larga); });
+        envio->start();
+        bool ajustados = false;
+        for (int i = 0; i < 400 && !ajustados; ++i) {
+            const termios t = impresora.Ajustes();
+            ajustados = cfgetospeed(&t) == B4800 && (t.c_cflag & CSTOPB) && !(t.c_cflag & CRTSCTS)
+                        && !(t.c_iflag & IXON) && !(t.c_oflag & OPOST) && !(t.c_lflag & ICANON);
+            if (!ajustados)
+                QThread::msleep(5);
+        }
+        const QByteArray recibido = impresora.Leer(larga.size(), 20000);
+        envio->wait();
+        delete envio;
+        QVERIFY(ajustados);
+        QCOMPARE(recibido.size(), larga.size());
+        qunsetenv("HILVAN_PUERTO_7");
+    }
+
+    void puertoQueFaltaOOcupadoPierdeLaLinea()
+    {
+        qputenv("HILVAN_PUERTO_8", "/dev/hilvan-no-existe");
+        SalidaSerie falta(8, QStringLiteral("9600,n,8,1"));
+        QElapsedTimer reloj;
+        reloj.start();
+        for (int i = 0; i < 10; ++i)
+            falta.Enviar(QByteArray(40, 'x') + "\r\n");
+        const qint64 msFalta = reloj.elapsed();
+        qInfo("ten lines to a missing port: %lld ms", msFalta);
+        QVERIFY(msFalta < 500);
+        qunsetenv("HILVAN_PUERTO_8");
+
+        // Another program holds the printer's port.
+        Impresora impresora;
+        QSerialPort otro(impresora.dispositivo);
+        QVERIFY(otro.open(QIODevice::ReadWrite));
+        qputenv("HILVAN_PUERTO_9", impresora.dispositivo.toLocal8Bit());
+        SalidaSerie ocupado(9, QStringLiteral("9600,n,8,1"));
+        reloj.restart();
+        ocupado.Enviar("perdida\r\n");
+        const qint64 msOcupado = reloj.elapsed();
+        qInfo("one line to a busy port: %lld ms", msOcupado);
+        QVERIFY(msOcupado < 500);
+        QCOMPARE(impresora.Leer(1, 300), QByteArray());
+
+        // Settings that are not a serial setting lose the line too.
+        otro.close();
+        SalidaSerie malAjustado(9, QStringLiteral("9600,x,8,1"));
+        malAjustado.Enviar("perdida\r\n");
+        QCOMPARE(impresora.Leer(1, 300), QByteArray());
+        qunsetenv("HILVAN_PUERTO_9");
+    }
+
+    void dispositivosYAjustes()
+    {
+        qunsetenv("HILVAN_PUERTO_1");
+        QCOMPARE(SalidaSerie::Dispositivo(1), QStringLiteral("/dev/ttyS0"));
+        QCOMPARE(SalidaSerie::Dispositivo(3), QStringLiteral("/dev/ttyS2"));
+        QCOMPARE(SalidaSerie::Dispositivo(0), QString());
+
+        SalidaSerie::Ajustes a;
+        QVERIFY(SalidaSerie::LeerAjustes(QStringLiteral("19200,E,7,1.5"), a));
+        QCOMPARE(a.baudios, 19200);
+        QCOMPARE(a.paridad, QSerialPort::EvenParity);
+        QCOMPARE(a.bitsDatos, QSerialPort::Data7);
+        QCOMPARE(a.bitsParada, QSerialPort::OneAndHalfStop);
+        for (const char *malo : {"", "9600,n,8", "rapido,n,8,1", "9600,n,9,1", "9600,n,8,3", "0,n,8,1"})
+            QVERIFY2(!SalidaSerie::LeerAjustes(QString::fromLatin1(malo), a), malo);
+    }
+
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+
+    void paginas_data()
+    {
+        QTest::addColumn<int>("filas");
+        QTest::addColumn<bool>("apaisado");
+        QTest::addColumn<int>("paginas");
+        QTest::addColumn<QString>("ultimaFila");
+        QTest::newRow("vertical, 57 filas") << 56 << false << 1 << QStringLiteral("Fila56");
+        QTest::newRow("vertical, 58 filas") << 57 << false << 2 << QStringLiteral("Fila57");
+        QTest::newRow("apaisado, 44 filas") << 43 << true << 1 << QStringLiteral("Fila43");
+        QTest::newRow("apaisado, 45 filas") << 44 << true << 2 << QStringLiteral("Fila44");
+        QTest::newRow("vacío") << 0 << false << 1 << QStringLiteral("Nombre");
+        QTest::newRow("120 filas") << 120 << false << 3 << QStringLiteral("Fila120");
+    }
+
+    void paginas()
+    {
+        QFETCH(int, filas);
+        QFETCH(bool, apaisado);
+        QFETCH(int, paginas);
+        QFETCH(QString, ultimaFila);
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("listado.pdf"));
+        DialogosGuion dialogos;
+        RelojFijo reloj(QDateTime(QDate(2026, 12, 5), QTime(10, 0)));
+        SalidaListadosPdf salida(ruta);
+        G().dialogos = &dialogos;
+        G().reloj = &reloj;
+        G().salidaListados = &salida;
+
+        QVERIFY(ImprimirListado(GridDe(filas), QStringLiteral("Listado"), apaisado));
+        // HILVAN_LISTADO_PDF keeps the 120-row listing for a look at the paper.
+        if (filas == 120 && qEnvironmentVariableIsSet("HILVAN_LISTADO_PDF"))
+            QFile::copy(ruta, qEnvironmentVariable("HILVAN_LISTADO_PDF"));
+        const QStringList texto = Paginas(ruta);
+        QCOMPARE(texto.size(), paginas);
+        const int porPagina = (apaisado ? 44 : 57) - 1;
+        for (int k = 1; k <= paginas; ++k) {
+            const QString &pagina = texto[k - 1];
+            QVERIFY2(pagina.contains(QStringLiteral("05/12/2026 - Pág %1 de %2").arg(k).arg(paginas)),
+                     qPrintable(pagina));
+            QVERIFY(pagina.contains(QStringLiteral("Listado")));
+            QVERIFY(pagina.contains(QStringLiteral("Nombre")) && pagina.contains(QStringLiteral("Importe")));
+            // The first data row of each page is the one after the last of the page before.
+            if (filas > 0)
+                QVERIFY(pagina.contains(QStringLiteral("Fila%1 ").arg((k - 1) * porPagina + 1)));
+            QVERIFY(!pagina.contains(QStringLiteral("secreto")));
+        }
+        QVERIFY(texto.last().contains(ultimaFila));
+        QVERIFY(dialogos.mensajes.isEmpty());
+        G() = ValoresPrograma();
+    }
+
+    void anchosYFallo()
+    {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("anchos.pdf"));
+        DialogosGuion dialogos;
+        SalidaListadosPdf salida(ruta);
+        G().dialogos = &dialogos;
+        G().salidaListados = &salida;
+
+        // Columns on paper are as wide as on screen: "Nombre" is two inches, "Importe" one.
+        QVERIFY(ImprimirListado(GridDe(3), QStringLiteral("Listado"), false));
+        const double nombre = XPalabra(ruta, QStringLiteral("Nombre"));
+        const double importe = XPalabra(ruta, QStringLiteral("Importe"));
+        const double fecha = XPalabra(ruta, QStringLiteral("Fecha"));
+        QVERIFY(nombre >= 0 && importe > nombre && fecha > importe);
+        QVERIFY2(qAbs((fecha - nombre) - 3 * 72) < 6, qPrintable(QString::number(fecha - nombre)));
+
+        // A printer that cannot take the pages: the user is told, nothing counts as printed.
+        SalidaListadosPdf rota(dir.filePath(QStringLiteral("no/existe/listado.pdf")));
+        G().salidaListados = &rota;
+        QVERIFY(!ImprimirListado(GridDe(3), QStringLiteral("Listado"), false));
+        QCOMPARE(dialogos.mensajes.size(), 1);
+        QVERIFY(dialogos.mensajes[0].startsWith(QStringLiteral("No se ha podido imprimir")));
+        G() = ValoresPrograma();
+    }
 };
 
-QTEST_GUILESS_MAIN(PruebaImpresoras)
+QTEST_MAIN(PruebaImpresoras) // listings are drawn on PDF pages: fonts need the GUI application
 #include "test_impresoras.moc"

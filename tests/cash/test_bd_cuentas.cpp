@@ -1,0 +1,642 @@
+#include "AyudasGrid.h"
+#include "BaseDePrueba.h"
+#include "cash/CierreCaja.h"
+#include "cash/CopiaSeguridad.h"
+#include "cash/frmHojaVenta.h"
+#include "cash/frmListaCierres.h"
+#include "core/BaseDatos.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+#include "printing/SalidaListadosPdf.h"
+#include "settlements/frmPagosATrabajadores.h"
+#include "settlements/frmPagosTiendas.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QtTest>
+
+namespace {
+
+class PantallasCaja : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void HojaVentaDeCaja(const QString &nombrecierre) override { hojas.append(nombrecierre); }
+    void TerminarPrograma() override { ++terminado; }
+    QStringList hojas;
+    int terminado = 0;
+};
+
+// Three cash days: the worked example with a partner shop's pair, a day with a payment method
+// that no longer exists, and a day that was never opened with a float.
+void Movimientos(BaseDePrueba &b)
+{
+    b.Insertar("caja", "importe, concepto, fecha, nombrecierre, cerrado, formapago, idarreglo, idticket",
+               {"50, 'Inicio caja', '2026-12-05 09:00:00', '20261205', 0, 1, 0, 0",
+                "20, 'Ref. 1', '2026-12-05 10:00:00', '20261205', 0, 1, 1, 0",
+                "30, 'Ref. 2', '2026-12-05 11:15:00', '20261205', 0, 2, 2, 0",
+                "40, 'Ref. 3', '2026-12-05 11:30:00', '20261205', 0, 1, 3, 0",
+                "-40, 'Retirado caja P.T.', '2026-12-05 11:30:00', '20261205', 0, 1, 0, 0",
+                "-10, 'Retirado de caja', '2026-12-05 12:00:00', '20261205', 0, 1, 0, 0",
+                "100, 'Inicio caja', '2026-12-04 09:00:00', '20261204', 0, 1, 0, 0",
+                "1234.5, 'Mercería', '2026-12-04 17:45:00', '20261204', 0, 9, 0, 0",
+                "8, 'Ref. 4', '2026-12-03 10:00:00', '20261203', 0, 1, 4, 0"});
+}
+
+QStringList Tablas(BaseDePrueba &b)
+{
+    return b.Columna(
+        BaseDePrueba::MotorPedido() == Motor::SQLite
+            ? QStringLiteral("select name from sqlite_master where type = 'table' and name not like "
+                             "'sqlite_%'")
+            : QStringLiteral("select tablename from pg_tables where schemaname = 'public'"));
+}
+
+// Every row of every table, as text, in a fixed order.
+QMap<QString, QStringList> Contenido(BaseDePrueba &b)
+{
+    QMap<QString, QStringList> r;
+    for (const QString &tabla : Tablas(b)) {
+        Recordset rs = b.conexion.AbrirRecordset(QStringLiteral("select * from ") + tabla);
+        QStringList filas;
+        for (; !rs.EOF_(); rs.MoveNext()) {
+            QStringList celdas;
+            for (int i = 0; i < rs.NumCampos(); ++i)
+                celdas.append(rs.Campo(i).isNull() ? QStringLiteral("<nulo>") : TextoDeValor(rs.Campo(i)));
+            filas.append(celdas.join(QLatin1Char('|')));
+        }
+        filas.sort();
+        r.insert(tabla, filas);
+    }
+    return r;
+}
+
+QString Extension()
+{
+    return BaseDePrueba::MotorPedido() == Motor::SQLite ? QStringLiteral(".db") : QStringLiteral(".dump");
+}
+
+// Rosa and Carmen; "Bajo" pays a fixed 2.50, "Entallar" a third of what the line was charged.
+void Sembrar(BaseDePrueba &b)
+{
+    b.Insertar("costureras", "idcosturera, nombre, desactivado",
+               {"1, 'Rosa', 0", "2, 'Carmen', 0", "3, 'Pilar', 1"});
+    b.Insertar("clientes", "idcliente, nombre, telefono, estienda", {"1, 'Ana', '600111222', 0"});
+    b.Insertar("familias", "idfamilia, nombre", {"1, 'Pantalón'"});
+    b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, precio2, precio3, activo",
+               {"1, 1, 'Bajo', 8, 6, 2.5, 0", "2, 1, 'Entallar', 10, 8, 0, 0"});
+    b.Insertar("arreglos", "idarreglo, idusuario, idcliente", {"10, 1, 1", "11, 1, 1", "12, 1, 1"});
+    b.Insertar(
+        "arreglos_detalles",
+        "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, listoparaentrega, idcosturera, "
+        "pagadoatrabajador",
+        {"10, 1, 8, '-- Pantalón --', '10.1', 1, 1, 0", "10, 2, 10, '-- Pantalón --', '10.1', 1, 1, Null",
+         "11, 1, 20, '-- Pantalón --', '11.1', 1, 2, 1", "12, 2, 9, '-- Pantalón --', '12.1', 0, 2, Null",
+         "12, 2, 9, '-- Pantalón --', '12.2', 1, Null, Null"});
+}
+
+// Lists with the worker and state of those texts.
+void Ver(frmPagosATrabajadores &f, const QString &trabajador, const QString &estado)
+{
+    f.cmbTrabajadores.ElegirTexto(trabajador);
+    f.cmbEstado.ElegirTexto(estado);
+    f.cmdAceptar_Click();
+}
+
+QString Pagado(BaseDePrueba &b, const QString &id)
+{
+    return b.Valor(QStringLiteral("select pagadoatrabajador from arreglos_detalles where idarreglodetalle = ")
+                   + id);
+}
+
+// Two partner shops and an ordinary customer. Order 20 (30.00, 10.00 deposit) and 21 (owing
+// 0.01) are Mercería Sol's; 22 (owing 0.02, delivered late on the last night of November) is
+// Boutique Luna's; 23 is not delivered yet and 24 is not a shop's.
+void SembrarTiendas(BaseDePrueba &b)
+{
+    b.Insertar("clientes", "idcliente, nombre, telefono, estienda",
+               {"1, 'Ana', '600111222', 0", "2, 'Mercería Sol ', '911000000', 1",
+                "3, 'Boutique Luna', '912000000', 1"});
+    b.Insertar("arreglos", "idarreglo, idusuario, idcliente, fecharealentrega, entregadoacliente",
+               {"20, 1, 2, '2026-11-15 10:00:00', 1", "21, 1, 2, '2026-10-03 12:00:00', 1",
+                "22, 1, 3, '2026-11-30 23:30:00', 1", "23, 1, 2, Null, Null",
+                "24, 1, 1, '2026-11-02 10:00:00', 1"});
+    b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda",
+               {"20, 1, 18, '20.1'", "20, 1, 12, '20.2'", "21, 1, 15, '21.1'", "22, 1, 10, '22.1'",
+                "23, 1, 7, '23.1'", "24, 1, 9, '24.1'"});
+    b.Insertar("caja", "importe, concepto, fecha, nombrecierre, cerrado, formapago, idarreglo, idticket",
+               {"10, 'Ref. 20', '2026-11-01 10:00:00', '20261101', 1, 1, 20, 0",
+                "14.99, 'Ref. 21', '2026-10-01 10:00:00', '20261001', 1, 1, 21, 0",
+                "9.98, 'Ref. 22', '2026-11-01 10:00:00', '20261101', 1, 1, 22, 0"});
+    G().NombreCierre = QStringLiteral("20261205");
+}
+
+void Ver(frmPagosTiendas &f, const QString &tienda, int mes = 0, const QString &ano = QStringLiteral("2026"))
+{
+    f.cmbTienda.ElegirTexto(tienda);
+    f.cmbMeses.Elegir(mes);
+    f.cmbAno.ElegirTexto(ano);
+    f.cmdAceptar_Click();
+}
+
+// Today's movements: concept, amount, order.
+QString Caja(BaseDePrueba &b)
+{
+    QStringList r;
+    Recordset rs =
+        b.conexion.AbrirRecordset(QStringLiteral("select concepto, importe, idarreglo from caja where "
+                                                 "nombrecierre = '20261205' order by idmovimiento"));
+    for (; !rs.EOF_(); rs.MoveNext())
+        r.append(rs.Campo(0).toString() + QLatin1Char(' ') + FormatoImporte(rs.Campo(1)) + QLatin1Char(' ')
+                 + rs.Campo(2).toString());
+    return r.join(QLatin1Char('|'));
+}
+
+} // namespace
+
+class PruebaCuentas : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void hojaDeVenta()
+    {
+        BaseDePrueba b;
+        Movimientos(b);
+        frmHojaVenta h;
+        h.CargarFormulario(QStringLiteral("20261205"), {});
+        const Grid &g = h.gridHojaVenta;
+        QCOMPARE(h.lblVenta, QStringLiteral("Hoja de venta de la caja: 20261205"));
+        QCOMPARE(TextosFila(g, 0), (QStringList{"Fecha", "Concepto", "Importe", "F. pago"}));
+        // Newest first, without the opening float; then a gap and the four totals.
+        QCOMPARE(TextosColumna(g, frmHojaVenta::ColConcepto),
+                 (QStringList{"Retirado de caja", "Retirado caja P.T.", "Ref. 3", "Ref. 2", "Ref. 1", "",
+                              "Total efectivo", "Total otros", "Cambio inicial", "Total en caja"}));
+        QCOMPARE(TextosFila(g, 1), (QStringList{"05/12 12:00", "Retirado de caja", "-10.00", "Efectivo"}));
+        QCOMPARE(TextosFila(g, 4), (QStringList{"05/12 11:15", "Ref. 2", "30.00", "Tarjeta"}));
+        QCOMPARE(TextosColumna(g, frmHojaVenta::ColImporte).mid(6),
+                 (QStringList{"10.00", "30.00", "50.00", "60.00"}));
+
+        // A payment method no longer in the list: blank, and counted with the others.
+        h.Llenar(QStringLiteral("20261204"));
+        QCOMPARE(TextosFila(h.gridHojaVenta, 1),
+                 (QStringList{"04/12 17:45", QString::fromUtf8("Mercería"), "1,234.50", ""}));
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColImporte).mid(2),
+                 (QStringList{"0.00", "1,234.50", "100.00", "100.00"}));
+
+        // No opening float: the float row stays empty and the drawer total is not given.
+        h.Llenar(QStringLiteral("20261203"));
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColConcepto).mid(2),
+                 (QStringList{"Total efectivo", "Total otros", "Cambio inicial"}));
+        QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 1, frmHojaVenta::ColImporte), QString());
+    }
+
+    void listaDeCajas()
+    {
+        BaseDePrueba b;
+        Movimientos(b);
+        PantallasCaja pantallas;
+        G().pantallas = &pantallas;
+        frmListaCierres l;
+        l.CargarFormulario([&] {
+            // Totals include the float and both halves of the partner shop's pair.
+            QCOMPARE(TextosColumna(l.gridCierres, 0), (QStringList{"20261205", "20261204", "20261203"}));
+            QCOMPARE(TextosColumna(l.gridCierres, 1), (QStringList{"90.00", "1,334.50", "8.00"}));
+            l.gridCierres_Click(2);
+            l.cmdVerDetalle_Click();
+            l.gridCierres_Click(7); // below the last row: the choice stays
+            l.cmdVerDetalle_Click();
+            l.cmdAceptar_Click();
+        });
+        QCOMPARE(pantallas.hojas, (QStringList{"20261204", "20261204"}));
+        QVERIFY(!l.Abierto);
+    }
+
+    void recaudacion()
+    {
+        BaseDePrueba b;
+        frmListaCierres l;
+        const auto etiquetas = [](const std::vector<Recaudacion> &v) {
+            QStringList r;
+            for (const auto &x : v)
+                r.append(x.etiqueta);
+            return r;
+        };
+        const auto importes = [](const std::vector<Recaudacion> &v) {
+            QList<double> r;
+            for (const auto &x : v)
+                r.append(x.importe);
+            return r;
+        };
+
+        // An empty shop: no days, and the twelve months up to the clock's, all at nothing.
+        l.Llenar();
+        QVERIFY(l.recaudacionDias.empty());
+        QCOMPARE(etiquetas(l.recaudacionMeses),
+                 (QStringList{"ene 26", "feb 26", "mar 26", "abr 26", "may 26", "jun 26", "jul 26", "ago 26",
+                              "sep 26", "oct 26", "nov 26", "dic 26"}));
+        QCOMPARE(importes(l.recaudacionMeses), QList<double>(12, 0.0));
+
+        // Floats and withdrawals are not takings; the partner shop's pair cancels out; a day
+        // older than twelve months shows among the days but not among the months.
+        Movimientos(b);
+        b.Insertar("caja", "importe, concepto, fecha, nombrecierre, cerrado, formapago, idarreglo, idticket",
+                   {"25, 'Ref. 5', '2026-11-15 10:00:00', '20261115', 1, 1, 5, 0",
+                    "70, 'Ref. 6', '2025-12-31 10:00:00', '20251231', 1, 1, 6, 0"});
+        l.Llenar();
+        QCOMPARE(etiquetas(l.recaudacionDias), (QStringList{"31/12", "15/11", "03/12", "04/12", "05/12"}));
+        QCOMPARE(importes(l.recaudacionDias), (QList<double>{70, 25, 8, 1234.5, 50}));
+        QList<double> meses(12, 0.0);
+        meses[10] = 25;
+        meses[11] = 1292.5;
+        QCOMPARE(importes(l.recaudacionMeses), meses);
+
+        // Only the newest thirty cash days.
+        for (int d = 1; d <= 30; ++d)
+            Bd().Ejecutar(QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
+                                         "formapago, idarreglo, idticket) values (1, 'Ref. 7', "
+                                         "'2026-10-01 10:00:00', '202610%1', 1, 1, 7, 0)")
+                              .arg(d, 2, 10, QLatin1Char('0')));
+        l.Llenar();
+        QCOMPARE(l.recaudacionDias.size(), size_t(30));
+        QCOMPARE(l.recaudacionDias.front().etiqueta, QStringLiteral("05/10"));
+        QCOMPARE(l.recaudacionMeses[9].importe, 30.0);
+    }
+
+    void cierreDeCaja()
+    {
+        BaseDePrueba b;
+        Movimientos(b);
+        PantallasCaja pantallas;
+        G().pantallas = &pantallas;
+        G().NombreCierre = QStringLiteral("20261205");
+        SalidaListadosPdf salida(b.dir.filePath(QStringLiteral("resumen.pdf")));
+        const QString abiertos = QStringLiteral("select count(*) from caja where cerrado = 0");
+
+        // No to either question: nothing changes and the program goes on.
+        b.dialogos.siNo = {7, 6, 7, 0};
+        QVERIFY(!cmdCierreCaja_Click());
+        QVERIFY(!cmdCierreCaja_Click());
+        QVERIFY(!cmdCierreCaja_Click());
+        QCOMPARE(b.Valor(abiertos), QStringLiteral("9"));
+        QCOMPARE(pantallas.terminado, 0);
+        QCOMPARE(b.dialogos.preguntas,
+                 (QStringList{QString::fromUtf8("¿Cerrar la caja actual?"),
+                              QString::fromUtf8("¿Cerrar la caja actual?"),
+                              QString::fromUtf8("No podrá reabrir la caja.\r\n¿Desea continuar?"),
+                              QString::fromUtf8("¿Cerrar la caja actual?")}));
+
+        // The summary asked for but the printer fails: told, and the cash stays open.
+        SalidaListadosPdf rota(b.dir.filePath(QStringLiteral("no/resumen.pdf")));
+        G().salidaListados = &rota;
+        b.dialogos.siNo = {6, 6, 6};
+        QVERIFY(!cmdCierreCaja_Click());
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QCOMPARE(b.Valor(abiertos), QStringLiteral("9"));
+        QCOMPARE(pantallas.terminado, 0);
+
+        // Yes, yes, and the summary printed: the day's sales sheet goes to the printer.
+        G().salidaListados = &salida;
+        b.dialogos.siNo = {6, 6, 6};
+        QVERIFY(cmdCierreCaja_Click());
+        QCOMPARE(b.dialogos.preguntas.last(), QString::fromUtf8("¿Imprimir un resumen de caja?"));
+        QCOMPARE(b.Valor(abiertos), QStringLiteral("0"));
+        QCOMPARE(pantallas.terminado, 1);
+        QCOMPARE(salida.impresos, 1);
+        QCOMPARE(salida.ultimo.titulo, QStringLiteral("Hoja de venta"));
+        const auto &filas = salida.ultimo.paginas.at(0).filas;
+        QCOMPARE(filas.back().at(frmHojaVenta::ColConcepto), QStringLiteral("Total en caja"));
+        QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), QStringLiteral("60.00"));
+    }
+
+    void copiaYRestauracion()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        G().ArchivoConfiguracion = b.dir.filePath(QStringLiteral("bdcostuaccess.dat"));
+        const QString carpeta = b.dir.filePath(QStringLiteral("copiasseguridad"));
+        QCOMPARE(CarpetaCopias(), carpeta);
+        QVERIFY(!QDir(carpeta).exists());
+        const QMap<QString, QStringList> original = Contenido(b);
+        QVERIFY(original.size() >= 10);
+        QVERIFY(!original.value(QStringLiteral("arreglos")).isEmpty());
+
+        // The folder is made; two copies in the same second get two files; the program's
+        // connection goes on working.
+        CopiaSeguridad();
+        CopiaSeguridad();
+        QCOMPARE(b.dialogos.mensajes, (QStringList{QStringLiteral("Copia de seguridad realizada"),
+                                                   QStringLiteral("Copia de seguridad realizada")}));
+        const QString primera =
+            QDir(carpeta).filePath(QStringLiteral("arreglos_2026-12-05_103000") + Extension());
+        const QString segunda =
+            QDir(carpeta).filePath(QStringLiteral("arreglos_2026-12-05_103000_2") + Extension());
+        QVERIFY(QFile::exists(primera));
+        QVERIFY(QFile::exists(segunda));
+        QVERIFY(QFileInfo(primera).size() > 0);
+        QCOMPARE(VerificarCopia(b.conexion, primera), QString());
+
+        // Later work, then the first copy back: every table as it was, and the later work kept
+        // in a copy of its own.
+        b.conexion.Ejecutar(QStringLiteral("delete from arreglos_detalles"));
+        b.conexion.Ejecutar(QStringLiteral("update clientes set nombre = 'Otro' where idcliente = 1"));
+        b.conexion.Ejecutar(QStringLiteral("insert into colores (nombre) values ('Turquesa')"));
+        const QMap<QString, QStringList> despues = Contenido(b);
+        // The verification compares the rows: the earlier file no longer matches.
+        if (BaseDePrueba::MotorPedido() == Motor::SQLite)
+            QVERIFY(VerificarCopia(b.conexion, primera).contains(QStringLiteral("arreglos_detalles")));
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(11, 0, 0)));
+        const ResultadoCopia r = RestaurarCopia(b.conexion, primera, carpeta, b.reloj.Ahora());
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.apartada, QDir(carpeta).filePath(QStringLiteral("antes-de-restaurar_2026-12-05_110000")
+                                                    + Extension()));
+        QCOMPARE(Contenido(b), original);
+
+        const ResultadoCopia deVuelta = RestaurarCopia(b.conexion, r.apartada, carpeta, b.reloj.Ahora());
+        QVERIFY2(deVuelta.ok, qPrintable(deVuelta.error));
+        QCOMPARE(Contenido(b), despues);
+        QCOMPARE(
+            deVuelta.apartada,
+            QDir(carpeta).filePath(QStringLiteral("antes-de-restaurar_2026-12-05_110000_2") + Extension()));
+
+        // A file that is no copy is refused and changes nothing.
+        const QString basura = b.dir.filePath(QStringLiteral("basura") + Extension());
+        QFile f(basura);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("esto no es una copia");
+        f.close();
+        const ResultadoCopia mala = RestaurarCopia(b.conexion, basura, carpeta, b.reloj.Ahora());
+        QVERIFY(!mala.ok);
+        QVERIFY(!mala.error.isEmpty());
+        QCOMPARE(Contenido(b), despues);
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 4);
+    }
+
+    void carpetaQueNoSePuedeEscribir()
+    {
+        BaseDePrueba b;
+        // The folder's place is taken by a file: nothing can be created there, not even as root.
+        QFile estorbo(b.dir.filePath(QStringLiteral("estorbo")));
+        QVERIFY(estorbo.open(QIODevice::WriteOnly));
+        estorbo.close();
+        G().RutaBaseDatos = b.dir.filePath(QStringLiteral("estorbo/prueba.db"));
+        G().ArchivoConfiguracion = b.dir.filePath(QStringLiteral("estorbo/bdcostuaccess.dat"));
+        CopiaSeguridad();
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].startsWith(QStringLiteral("No se pudo crear la carpeta")));
+
+        // A folder where the copy's file cannot be written.
+        const ResultadoCopia r =
+            HacerCopiaSeguridad(b.conexion, QStringLiteral("/proc/self"), b.reloj.Ahora());
+        QVERIFY(!r.ok);
+        QVERIFY(r.error.startsWith(QStringLiteral("No se pudo crear la copia")));
+    }
+
+    void listadoYPagoPorLinea()
+    {
+        BaseDePrueba b;
+        Sembrar(b);
+        frmPagosATrabajadores f;
+        f.CargarFormulario(nullptr);
+        QCOMPARE(f.cmbTrabajadores.Text, QStringLiteral("Todos"));
+        QCOMPARE(f.cmbEstado.Text, QStringLiteral("No pagado"));
+        QCOMPARE(f.gridPagos.Rows(), 2);
+
+        Ver(f, QStringLiteral("Todos"), QStringLiteral("No pagado"));
+        const Grid &g = f.gridPagos;
+        QCOMPARE(TextosColumna(g, 1), QStringList({"10.1", "10.1", "", ""}));
+        const int fijo = FilaDeTexto(g, 2, QString::fromUtf8("Pantalón Bajo"));
+        const int tercio = FilaDeTexto(g, 2, QString::fromUtf8("Pantalón Entallar"));
+        QCOMPARE(g.TextMatrix(fijo, 3), QStringLiteral("2.50"));   // precio3 whatever the line's 8.00
+        QCOMPARE(g.TextMatrix(tercio, 3), QStringLiteral("3.33")); // a third of 10.00
+        QCOMPARE(g.TextMatrix(3, 3), QStringLiteral("----------"));
+        QCOMPARE(g.TextMatrix(4, 2), QStringLiteral("Suma total"));
+        QCOMPARE(g.TextMatrix(4, 3), QStringLiteral("5.83"));
+        QCOMPARE(g.TextMatrix(fijo, 4), QStringLiteral("NO"));
+        QCOMPARE(g.CellBackColor(fijo, 2), SinColor);
+
+        Ver(f, QStringLiteral("Todos"), QStringLiteral("Todos"));
+        QCOMPARE(TextosColumna(g, 1).mid(0, 3), QStringList({"11.1", "10.1", "10.1"}));
+        QCOMPARE(g.TextMatrix(1, 0), QStringLiteral("Carmen"));
+        QCOMPARE(g.TextMatrix(1, 4), QStringLiteral("SI"));
+        QCOMPARE(g.CellBackColor(1, 2), frmPagosATrabajadores::ColorPagado);
+
+        Ver(f, QStringLiteral("Todos"), QStringLiteral("Pagado"));
+        QCOMPARE(TextosColumna(g, 1), QStringList({"11.1", "", ""}));
+        Ver(f, QStringLiteral("Rosa"), QStringLiteral("Todos"));
+        QCOMPARE(TextosColumna(g, 0).mid(0, 2), QStringList({"Rosa", "Rosa"}));
+        QCOMPARE(g.Rows(), 5);
+
+        SalidaListadosPdf pdf(b.dir.filePath(QStringLiteral("pagos.pdf")));
+        G().salidaListados = &pdf;
+        f.cmdImprimir_Click();
+        QCOMPARE(pdf.impresos, 1);
+        QCOMPARE(pdf.ultimo.titulo, QStringLiteral("Listado de pagos"));
+        QCOMPARE(pdf.ultimo.paginas.size(), size_t(1));
+        QCOMPARE(pdf.ultimo.paginas[0].filas[4][2], QStringLiteral("Suma total"));
+
+        Ver(f, QStringLiteral("Pilar"), QStringLiteral("Todos")); // nothing back in the shop: no totals
+        QCOMPARE(g.Rows(), 1);
+        f.cmdImprimir_Click();
+        QCOMPARE(pdf.impresos, 1);
+    }
+
+    void sentencias()
+    {
+        const QString todos = frmPagosATrabajadores::SqlLista(999, 0, 0);
+        QVERIFY(!todos.contains(QStringLiteral("top ")));
+        QVERIFY(!todos.contains(QStringLiteral("idcosturera =")));
+        const QString una = frmPagosATrabajadores::SqlLista(7, 1, 500);
+        QVERIFY(una.startsWith(QStringLiteral("SELECT top 500 ")));
+        QVERIFY(una.endsWith(QStringLiteral(
+            "and costureras.idcosturera = 7 ORDER BY arreglos_detalles.referenciaprenda DESC")));
+    }
+
+    // "Todos" reads page by page: every line once, newest reference first, even when a
+    // garment's lines straddle two pages.
+    void todosPorPaginas()
+    {
+        BaseDePrueba b;
+        Sembrar(b);
+        for (int a = 13; a <= 21; ++a) {
+            b.conexion.Ejecutar(
+                QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente) values (%1, 1, 1)")
+                    .arg(a));
+            for (int l = 0; l < 1 + a % 3; ++l)
+                b.conexion.Ejecutar(
+                    QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
+                                   "nombreprenda, referenciaprenda, listoparaentrega, idcosturera) "
+                                   "values (%1, 2, 6, 'Falda', '%1.1', 1, %2)")
+                        .arg(a)
+                        .arg(1 + l % 2));
+        }
+        frmPagosATrabajadores f;
+        f.CargarFormulario(nullptr);
+        f.cmbEstado.Elegir(0);
+        f.cmd10000_Click();
+        const QStringList todasDeUnaVez = TextosColumna(f.gridPagos, 5);
+
+        f.PrimeraPagina = 1;
+        f.FilasPorPagina = 3;
+        f.cmdTodos_Click();
+        int paginas = 1;
+        for (; f.ListaIncompleta; ++paginas)
+            f.ContinuarLista();
+        QVERIFY(paginas > 5);
+        QStringList porPaginas = TextosColumna(f.gridPagos, 5);
+        QCOMPARE(porPaginas.size(), todasDeUnaVez.size());
+        QStringList a = todasDeUnaVez, c = porPaginas;
+        a.sort();
+        c.sort();
+        QCOMPARE(c, a);
+        const QStringList refs = TextosColumna(f.gridPagos, 1).mid(0, porPaginas.size() - 2);
+        for (int i = 1; i < refs.size(); ++i)
+            QVERIFY(refs[i - 1] >= refs[i]);
+        QCOMPARE(f.gridPagos.TextMatrix(f.gridPagos.Rows() - 1, 3),
+                 FormatoDosDecimales(8.33 + 18 * 2)); // 18 "Falda" lines of 6.00 pay 2.00 each
+    }
+
+    void tocarDosVeces()
+    {
+        BaseDePrueba b;
+        Sembrar(b);
+        frmPagosATrabajadores f;
+        f.CargarFormulario(nullptr);
+        Ver(f, QStringLiteral("Todos"), QStringLiteral("Todos"));
+        Grid &g = f.gridPagos;
+        const QString antes =
+            b.Columna(QStringLiteral("select coalesce(pagadoatrabajador, 9) from arreglos_detalles "
+                                     "order by idarreglodetalle"))
+                .join(QLatin1Char(','));
+        for (int fila : {0, g.Rows() - 2, g.Rows() - 1, g.Rows() + 3})
+            f.gridPagos_DblClick(fila);
+        QCOMPARE(
+            b.Columna(QStringLiteral("select coalesce(pagadoatrabajador, 9) from arreglos_detalles order by "
+                                     "idarreglodetalle"))
+                .join(QLatin1Char(',')),
+            antes);
+
+        // The line listed as paid: light green; unpaid and paid again, bright green.
+        f.gridPagos_DblClick(1);
+        QCOMPARE(g.TextMatrix(1, 4), QStringLiteral("NO"));
+        QCOMPARE(g.CellBackColor(1, 1), frmPagosATrabajadores::ColorRecienDespagado);
+        QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), QStringLiteral("0"));
+        f.gridPagos_DblClick(1);
+        QCOMPARE(g.TextMatrix(1, 4), QStringLiteral("SI"));
+        QCOMPARE(g.CellBackColor(1, 1), frmPagosATrabajadores::ColorRecienPagado);
+        QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), QStringLiteral("1"));
+        QCOMPARE(g.TextMatrix(g.Rows() - 1, 3), QStringLiteral("8.33")); // the sum stays until listed again
+    }
+
+    void listado()
+    {
+        BaseDePrueba b;
+        SembrarTiendas(b);
+        frmPagosTiendas f;
+        f.CargarFormulario(nullptr);
+        QCOMPARE(f.cmbTienda.Text, QStringLiteral("Todos"));
+        QCOMPARE(f.cmbAno.Text, QStringLiteral("2026"));
+        QCOMPARE(f.cmbMeses.Text, QString());
+
+        Ver(f, QStringLiteral("Todos"), 0, QStringLiteral("1999")); // no month: the year is not looked at
+        const Grid &g = f.gridPagos;
+        QCOMPARE(TextosColumna(g, 1), QStringList({"22", "21", "20", "", "Suma total"}));
+        QCOMPARE(TextosFila(g, 3), QStringList({QString::fromUtf8("Mercería Sol"), "20", "30.00", "10.00",
+                                                "20.00", "15/11/26"}));
+        QCOMPARE(TextosFila(g, 5), QStringList({"", "Suma total", "55.00", "34.97", "20.03", ""}));
+        QCOMPARE(g.TextMatrix(4, 2), QStringLiteral("------"));
+
+        f.chkPendientes = true; // owing exactly 0.01 counts as settled; 0.02 does not
+        Ver(f, QStringLiteral("Todos"));
+        QCOMPARE(TextosColumna(g, 1).mid(0, 2), QStringList({"22", "20"}));
+        f.chkPendientes = false;
+
+        // The month of the real delivery, late at night included.
+        const struct {
+            const char *tienda;
+            int mes;
+            QStringList arreglos;
+        } meses[] = {{"Todos", 11, {"22", "20"}},
+                     {"Todos", 10, {"21"}},
+                     {"Boutique Luna", 11, {"22"}},
+                     {"Boutique Luna", 10, {}}};
+        for (const auto &m : meses) {
+            Ver(f, QString::fromUtf8(m.tienda), m.mes);
+            QStringList arreglos = TextosColumna(g, 1);
+            arreglos.removeAll(QString());
+            arreglos.removeAll(QStringLiteral("Suma total"));
+            QCOMPARE(arreglos, m.arreglos);
+        }
+        QCOMPARE(g.Rows(), 1);
+
+        Ver(f, QStringLiteral("Todos"), 11, QStringLiteral("2O26"));
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].startsWith(QString::fromUtf8("El año debe ser un número")));
+        QCOMPARE(g.Rows(), 1);
+    }
+
+    void cobrarUnArreglo()
+    {
+        BaseDePrueba b;
+        SembrarTiendas(b);
+        frmPagosTiendas f;
+        f.CargarFormulario(nullptr);
+        Ver(f, QString::fromUtf8("Mercería Sol"));
+        const int fila = FilaDeTexto(f.gridPagos, 1, QStringLiteral("20"));
+
+        b.dialogos.siNo = {7};
+        f.gridPagos_DblClick(fila);
+        QCOMPARE(
+            b.dialogos.preguntas.value(0),
+            QString::fromUtf8("¿Registrar un pago de 20.00 € del cliente Mercería Sol correspondiente a la "
+                              "referencia 20?\r\nEl importe no se ingresará en la caja"));
+        QCOMPARE(Caja(b), QString());
+
+        b.dialogos.siNo = {6};
+        f.gridPagos_DblClick(fila);
+        QCOMPARE(Caja(b), QStringLiteral("Ref. 20 20.00 20|Retirado caja P.T. -20.00 0"));
+        const int despues = FilaDeTexto(f.gridPagos, 1, QStringLiteral("20"));
+        QCOMPARE(TextosFila(f.gridPagos, despues).mid(2, 3), QStringList({"30.00", "30.00", "0.00"}));
+
+        // Nothing to collect: the settled order, the header, the total rows.
+        const int preguntas = b.dialogos.preguntas.size();
+        for (int r : {despues, 0, f.gridPagos.Rows() - 2, f.gridPagos.Rows() - 1})
+            f.gridPagos_DblClick(r);
+        QCOMPARE(b.dialogos.preguntas.size(), preguntas);
+    }
+
+    void cancelarDeuda()
+    {
+        BaseDePrueba b;
+        SembrarTiendas(b);
+        frmPagosTiendas f;
+        f.CargarFormulario(nullptr);
+        Ver(f, QStringLiteral("Todos"));
+        f.cmdCancelarDeuda_Click();
+        QCOMPARE(b.dialogos.mensajes,
+                 QStringList({"Debe cancelar la deuda de una tienda.\r\nSeleccione una primero"}));
+        QVERIFY(b.dialogos.preguntas.isEmpty());
+
+        Ver(f, QString::fromUtf8("Mercería Sol"));
+        b.dialogos.siNo = {6, 7};
+        f.cmdCancelarDeuda_Click();
+        QCOMPARE(b.dialogos.preguntas.size(), 2);
+        QCOMPARE(Caja(b), QString());
+
+        b.dialogos.siNo = {6, 6};
+        f.cmdCancelarDeuda_Click();
+        QCOMPARE(b.dialogos.preguntas.value(3),
+                 QString::fromUtf8("¿SEGURO que desea cancelar la deuda de Mercería Sol?"));
+        QCOMPARE(
+            Caja(b),
+            QStringLiteral(
+                "Ref. 21 0.01 21|Retirado caja P.T. -0.01 0|Ref. 20 20.00 20|Retirado caja P.T. -20.00 0"));
+        QCOMPARE(b.dialogos.mensajes.last(), QStringLiteral("Deuda cancelada"));
+        QCOMPARE(f.gridPagos.TextMatrix(f.gridPagos.Rows() - 1, 4), QStringLiteral("0.00"));
+    }
+};
+
+QTEST_MAIN(PruebaCuentas)
+#include "test_bd_cuentas.moc"

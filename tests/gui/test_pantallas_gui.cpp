@@ -1,0 +1,730 @@
+#include "AyudasVista.h"
+#include "BaseDePrueba.h"
+#include "TallerDePrueba.h"
+#include "TiendaDemo.h"
+#include "cash/frmHojaVenta.h"
+#include "cash/frmListaCierres.h"
+#include "core/BaseDatos.h"
+#include "core/Formato.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+#include "counter/frmPrincipal.h"
+#include "masterdata/frmDecProd.h"
+#include "masterdata/frmFIchaCliente.h"
+#include "masterdata/frmFamilias.h"
+#include "masterdata/frmListaClientes.h"
+#include "masterdata/frmListadoProductos.h"
+#include "masterdata/frmMantProductos.h"
+#include "masterdata/frmNuevaFamilia.h"
+#include "masterdata/frmParametrosGenerales.h"
+#include "printing/CanalTickets.h"
+#include "printing/DecodificadorTicket.h"
+#include "printing/ImprimirListado.h"
+#include "printing/SalidaListadosPdf.h"
+#include "printing/SalidaMemoria.h"
+#include "printing/SalidaSerie.h"
+#include "settlements/frmPagosATrabajadores.h"
+#include "settlements/frmPagosTiendas.h"
+#include "ui/PantallaBarrasVista.h"
+#include "ui/PantallasQt.h"
+#include "ui/SalidaListadosImpresora.h"
+#include "ui/SalidaTicketsPantalla.h"
+#include "ui/VentanaTicket.h"
+#include "ui/VistaPreviaTicket.h"
+#include "ui/frmAsigancionVista.h"
+#include "ui/frmCalculadora2Vista.h"
+#include "ui/frmDecProdVista.h"
+#include "ui/frmDetalleReferenciaVista.h"
+#include "ui/frmFIchaClienteVista.h"
+#include "ui/frmFamiliasVista.h"
+#include "ui/frmHojaVentaVista.h"
+#include "ui/frmListaClientesVista.h"
+#include "ui/frmListadoProductosVista.h"
+#include "ui/frmMantProductosVista.h"
+#include "ui/frmNuevaFamiliaVista.h"
+#include "ui/frmPagosATrabajadoresVista.h"
+#include "ui/frmPagosTiendasVista.h"
+#include "ui/frmParametrosGeneralesVista.h"
+#include "ui/frmPrincipalVista.h"
+#include "ui/frmSeguimientoVista.h"
+#include "workshop/frmAsigancion.h"
+#include "workshop/frmAsignarBArras.h"
+#include "workshop/frmAtrasados.h"
+#include "workshop/frmDetalleReferencia.h"
+#include "workshop/frmPendientesPorTrabajador.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// The small windows the catalogue opens, shown for real and filled in by the test.
+class PantallasCatalogo : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void NuevaFamilia(int idfamilia) override
+    {
+        frmNuevaFamilia f;
+        f.CargarFormulario(idfamilia, [&] {
+            frmNuevaFamiliaVista v(f);
+            v.show();
+            QTest::keyClicks(v.txtFamilia(), QStringLiteral("Camisa"));
+            QTest::mouseClick(v.cmdAceptar(), Qt::LeftButton);
+            cerrada = !v.isVisible();
+        });
+    }
+    void MantProductos(int idproducto) override { abiertos.append(idproducto); }
+    void ListadoProductos() override { abiertos.append(-1); }
+    bool cerrada = false;
+    QList<int> abiertos;
+};
+
+QPushButton *Boton(QWidget &w, const char *nombre)
+{
+    return w.findChild<QPushButton *>(QString::fromLatin1(nombre));
+}
+
+// The real screens, except the customer card: its form model is filled in and saved as a
+// person would on it.
+class PantallasFicha : public PantallasQt
+{
+public:
+    void FichaCliente(const QString &telefono, int idcliente) override
+    {
+        frmFIchaCliente ficha;
+        ficha.CargarFormulario(telefono, idcliente, [&] {
+            telefonoEnFicha = ficha.txtTelefono;
+            ficha.txtNombre = QString::fromUtf8("Rosa Díaz");
+            ficha.cmdAceptar_Click();
+        });
+    }
+    QString telefonoEnFicha;
+};
+
+QString Caja(QWidget &v, const char *nombre)
+{
+    return v.findChild<QLabel *>(QString::fromLatin1(nombre))->text();
+}
+
+// The garment ticket's barcode line of reference 1234.2.
+const QByteArray LineaBarras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02"
+                             "1000012340025\x00\r\n",
+                             41);
+
+// 1000012340025 by hand: the leading 1 gives sets A A B A B B to 0 0 0 0 1 2, then 3 4 0 0 2 5
+// from set C, between the guards 101, 01010 and 101.
+const QString ModulosCodigo = QStringLiteral("101"
+                                             "0001101"
+                                             "0001101"
+                                             "0100111"
+                                             "0001101"
+                                             "0110011"
+                                             "0011011"
+                                             "01010"
+                                             "1000010"
+                                             "1011100"
+                                             "1110010"
+                                             "1110010"
+                                             "1101100"
+                                             "1001110"
+                                             "101");
+
+bool Oscuro(QRgb c)
+{
+    return qGray(c) < 100;
+}
+
+class PantallasGui : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void HojaVentaDeCaja(const QString &nombrecierre) override { hojas.append(nombrecierre); }
+    QStringList hojas;
+};
+
+using Tienda = TiendaDemo<PantallasGui>;
+
+class PantallasTaller : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void DetalleReferencia(const QString &referencia) override { detalles.append(referencia); }
+    QStringList detalles;
+};
+
+void Escribir(QLineEdit *caja, const QString &texto)
+{
+    QTest::keyClicks(caja, texto);
+    QTest::keyClick(caja, Qt::Key_Return);
+}
+
+} // namespace
+
+class PruebaPantallasGui : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void familias()
+    {
+        BaseDePrueba b;
+        PantallasCatalogo pantallas;
+        G().pantallas = &pantallas;
+        frmFamilias f;
+        f.CargarFormulario([&] {
+            frmFamiliasVista v(f);
+            v.show();
+            QTest::mouseClick(Boton(v, "cmdNuevo"), Qt::LeftButton);
+            QVERIFY(pantallas.cerrada);
+            QCOMPARE(TextosVista(v.tabla(), 1), QStringList({"Camisa"}));
+            QTest::keyClick(&v, Qt::Key_Escape);
+            QVERIFY(!v.isVisible());
+        });
+    }
+
+    void fichaYLista()
+    {
+        BaseDePrueba b;
+        PantallasCatalogo pantallas;
+        G().pantallas = &pantallas;
+        b.Insertar("familias", "idfamilia, nombre", {"1, 'Falda'"});
+        frmMantProductos ficha;
+        ficha.CargarFormulario(0, [&] {
+            frmMantProductosVista v(ficha);
+            v.show();
+            v.cmbFamilia->setCurrentIndex(1);
+            QTest::keyClicks(v.txtDescripcion, QStringLiteral("Bajo"));
+            QTest::keyClicks(v.txtPVPPublico, QStringLiteral("12"));
+            QCOMPARE(v.txtPagoTrabajador->text(), QStringLiteral("4.00"));
+            QTest::keyClicks(v.txtPrecioEspecial, QStringLiteral("9"));
+            v.chkActivo->setChecked(true);
+            QVERIFY(v.cmdAceptar->height() >= 60);
+            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+            QVERIFY(!v.isVisible());
+        });
+        QCOMPARE(b.dialogos.mensajes, QStringList({"Producto guardado"}));
+
+        frmListadoProductos lista;
+        lista.CargarFormulario([&] {
+            frmListadoProductosVista v(lista);
+            v.show();
+            QCOMPARE(TextosVista(v.tabla(), 2), QStringList({"*Bajo"}));
+            TocarCelda(v.tabla(), v.tabla()->model()->index(0, 2));
+            QTest::mouseClick(Boton(v, "cmdModificar"), Qt::LeftButton);
+            QCOMPARE(v.tabla()->currentIndex().row(), 0);
+        });
+        QCOMPARE(pantallas.abiertos.size(), 1);
+        QVERIFY(pantallas.abiertos[0] > 0);
+
+        frmDecProd menu;
+        menu.CargarFormulario([&] {
+            frmDecProdVista v(menu);
+            v.show();
+            QTest::mouseClick(Boton(v, "cmdVerArreglo"), Qt::LeftButton);
+            QVERIFY(!v.isVisible());
+        });
+        QCOMPARE(pantallas.abiertos.last(), -1);
+    }
+
+    void fichaYListaDeClientes()
+    {
+        BaseDePrueba b;
+        frmFIchaCliente ficha;
+        ficha.CargarFormulario(QStringLiteral("600123456"), 0, [&] {
+            frmFIchaClienteVista v(ficha);
+            v.show();
+            QCOMPARE(v.txtTelefono->text(), QStringLiteral("600123456"));
+            QVERIFY(!v.cmdVerArreglos->isVisible());
+            QVERIFY(v.cmdAceptar->height() >= 60);
+            v.txtNombre->setText(QStringLiteral("Rosa Díaz")); // keyClicks types ASCII only
+            v.chkEstienda->setChecked(true);
+            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+            QVERIFY(v.result() == QDialog::Accepted);
+        });
+        QCOMPARE(b.Valor(QStringLiteral("select nombre from clientes where telefono = '600123456'")),
+                 QStringLiteral("Rosa Díaz"));
+
+        frmListaClientes lista;
+        const int elegido = lista.CargarFormulario([&] {
+            frmListaClientesVista v(lista);
+            v.show();
+            QTest::keyClicks(v.txtNombre(), QStringLiteral("rosa"));
+            QTest::keyClick(v.txtNombre(), Qt::Key_Return);
+            QCOMPARE(v.tabla()->model()->rowCount(), 1);
+            QCOMPARE(v.tabla()->model()->index(0, 1).data().toString(), QStringLiteral("(*)Rosa Díaz"));
+            const QRect celda = v.tabla()->visualRect(v.tabla()->model()->index(0, 1));
+            QTest::mouseClick(v.tabla()->viewport(), Qt::LeftButton, {}, celda.center());
+            QTest::mouseClick(v.findChildren<QPushButton *>().last(),
+                              Qt::LeftButton); // Cancelar keeps the choice
+        });
+        QCOMPARE(QString::number(elegido), b.Valor(QStringLiteral("select idcliente from clientes")));
+    }
+
+    void elegirImpresoraYGuardar()
+    {
+        BaseDePrueba b;
+        frmParametrosGenerales f;
+        f.CargarFomulario([&] {
+            frmParametrosGeneralesVista v(f);
+            v.resize(1024, 768);
+            v.show();
+            QCOMPARE(v.txtEmpresa->text(), QStringLiteral("ARREGLOS DE ROPA"));
+            QCOMPARE(v.cmbComs->currentText(), QStringLiteral("Vista previa en pantalla"));
+            QVERIFY(v.cmdAceptar->height() >= 60);
+            QVERIFY(v.cmdAceptar->geometry().bottom() < 768);
+
+            // Choosing the network printer relabels the box and offers an address to edit.
+            v.cmbComs->setCurrentIndex(v.cmbComs->findText(QStringLiteral("Impresora de red")));
+            Q_EMIT v.cmbComs->activated(v.cmbComs->currentIndex());
+            QCOMPARE(v.lblConfPuerto->text(), QString::fromUtf8("Dirección de la impresora de red"));
+            QCOMPARE(v.txtConfPuerto->accessibleName(), v.lblConfPuerto->text());
+            v.txtConfPuerto->setText(QStringLiteral("tcp://10.0.0.9"));
+            v.txtNombre->setText(QStringLiteral("Lola D'Angelo"));
+
+            // A bad width is refused and the screen stays open; then it is saved and closes.
+            v.txtAnchuraCarro->setText(QStringLiteral("100"));
+            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+            QVERIFY(v.isVisible());
+            QVERIFY(b.dialogos.mensajes.last().startsWith(QStringLiteral("Anchura del ticket")));
+            v.txtAnchuraCarro->setText(QStringLiteral("48"));
+            b.dialogos.siNo = {6, 7};
+            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+            QVERIFY(v.result() == QDialog::Accepted);
+        });
+        QCOMPARE(b.Valor(QStringLiteral("select parametrospuerto from parametros")),
+                 QStringLiteral("tcp://10.0.0.9"));
+        QCOMPARE(b.Valor(QStringLiteral("select nombre from parametros")), QStringLiteral("Lola D'Angelo"));
+        QCOMPARE(b.Valor(QStringLiteral("select anchuracarro from parametros")), QStringLiteral("48"));
+        QVERIFY(!f.SalirDelPrograma);
+
+        // Escape closes without saving.
+        f.CargarFomulario([&] {
+            frmParametrosGeneralesVista v(f);
+            v.show();
+            v.txtAnchuraCarro->setText(QStringLiteral("30"));
+            QTest::keyClick(&v, Qt::Key_Escape);
+            QVERIFY(!v.isVisible());
+        });
+        QCOMPARE(b.Valor(QStringLiteral("select anchuracarro from parametros")), QStringLiteral("48"));
+    }
+
+    void pedidoATactil()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        PantallasFicha pantallas;
+        G().pantallas = &pantallas;
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        frmPrincipalVista v(p);
+        v.show();
+        QApplication::processEvents();
+
+        auto *familias = v.findChild<QTableView *>(QStringLiteral("gridFamilias"));
+        auto *productos = v.findChild<QTableView *>(QStringLiteral("gridProductos"));
+        auto *tpv = v.findChild<QTableView *>(QStringLiteral("gridTPV"));
+        QVERIFY(familias && productos && tpv);
+        QVERIFY(familias->isVisible() && !productos->isVisible());
+
+        TocarCelda(familias, BuscarCelda(familias, 1, QString::fromUtf8("Pantalón")));
+        QVERIFY(productos->isVisible() && !familias->isVisible());
+        TocarCelda(productos, BuscarCelda(productos, 1, QStringLiteral("Bajo")));
+        TocarCelda(productos, BuscarCelda(productos, 1, QStringLiteral("Meter cintura")));
+        QCOMPARE(Caja(v, "txtTotal"), QStringLiteral("20.00"));
+        TocarCelda(tpv, tpv->model()->index(1, frmPrincipal::ColBorrar));
+        QCOMPARE(TextosVista(tpv, frmPrincipal::ColNombre),
+                 (QStringList{QString::fromUtf8("-- Pantalón --"), QStringLiteral("Meter cintura")}));
+        QCOMPARE(Caja(v, "txtTotal"), QStringLiteral("12.00"));
+        QCOMPARE(Caja(v, "txtPendiente"), QStringLiteral("12.00"));
+        for (QPushButton *boton : v.findChildren<QPushButton *>())
+            if (boton->isVisible())
+                QVERIFY2(boton->height() >= 64, qPrintable(boton->objectName()));
+
+        // A new telephone opens the customer card with it; the new customer comes back named.
+        b.dialogos.pad = {QStringLiteral("699000111")};
+        QTest::mouseClick(Boton(v, "cmdTelefono"), Qt::LeftButton);
+        QCOMPARE(pantallas.telefonoEnFicha, QStringLiteral("699000111"));
+        QCOMPARE(Caja(v, "txtTelefono"), QStringLiteral("699000111"));
+        QCOMPARE(Caja(v, "txtNombreCliente"), QString::fromUtf8("Rosa Díaz"));
+
+        // A payment method's name is the button's caption as it is: "&" is no shortcut key.
+        const QString forma = QStringLiteral("Tarjeta & <b>Bizum</b>");
+        b.dialogos.formasPago = {{forma, 2}};
+        QTest::mouseClick(Boton(v, "cmdFormasPago"), Qt::LeftButton);
+        QCOMPARE(QAccessible::queryAccessibleInterface(Boton(v, "cmdFormasPago"))->text(QAccessible::Name),
+                 forma);
+
+        // The calculator opens beside the sale screen, which goes on answering.
+        QTest::mouseClick(Boton(v, "cmdCalculadora"), Qt::LeftButton);
+        frmCalculadora2Vista *calculadora = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *c = qobject_cast<frmCalculadora2Vista *>(w))
+                calculadora = c;
+        QVERIFY(calculadora && calculadora->isVisible() && !calculadora->isModal());
+        for (const char *t : {"1", "2", ".", "5", "+", "7", ".", "5", "="})
+            QTest::mouseClick(calculadora->Boton(QString::fromLatin1(t)), Qt::LeftButton);
+        QCOMPARE(calculadora->Pantalla(), QStringLiteral("20"));
+        QTest::mouseClick(Boton(v, "cmdVerFamilias"), Qt::LeftButton);
+        TocarCelda(familias, familias->model()->index(0, 1));
+        QVERIFY(productos->isVisible());
+        calculadora->close();
+
+        // Handing an order over: the customer and the garments cannot change, payments can.
+        p.ReiniciarVenta();
+        p.CargarArreglo(4, true);
+        v.Repintar();
+        QVERIFY(!Boton(v, "cmdTelefono")->isEnabled() && !Boton(v, "cmdBuscarCliente")->isEnabled());
+        QVERIFY(!familias->isEnabled());
+        QCOMPARE(Caja(v, "txtSenal"), QStringLiteral("5.00"));
+        QVERIFY(Boton(v, "cmdMerceria")->isEnabled() && Boton(v, "Command1")->isEnabled());
+
+        // Escape asks before leaving; "Cancelar" keeps the screen.
+        b.dialogos.siNo = {7};
+        QTest::keyClick(&v, Qt::Key_Escape);
+        QCOMPARE(b.dialogos.preguntas.last(), QString::fromUtf8("¿Cerrar la aplicación?"));
+        QVERIFY(v.isVisible());
+        G().pantallas = nullptr;
+    }
+
+    void barrasDibujadasDesdeLasCifras()
+    {
+        QCOMPARE(ModulosEAN13(QStringLiteral("1000012340025")), ModulosCodigo);
+        QCOMPARE(ModulosEAN13(QStringLiteral("123")), QString());
+
+        VistaPreviaTicket vista;
+        vista.MostrarTicket(QByteArray("\x1br0\x1b!\x00 \r\n", 8) + LineaBarras, 40);
+        const QImage imagen = vista.grab().toImage();
+
+        // Find a row through the bars and read the modules back from the runs of ink.
+        int fila = -1, inicio = -1;
+        for (int y = 0; y < imagen.height() && fila < 0; ++y)
+            for (int x = 0; x < imagen.width(); ++x)
+                if (Oscuro(imagen.pixel(x, y))) {
+                    fila = y + 20;
+                    inicio = x;
+                    break;
+                }
+        QVERIFY(fila > 0 && fila < imagen.height());
+        const int modulo = 3; // 4 dots at 0.75 px a dot
+        QString leidos;
+        for (int x = inicio; x < inicio + 95 * modulo; x += modulo)
+            leidos += Oscuro(imagen.pixel(x + modulo / 2, fila)) ? QLatin1Char('1') : QLatin1Char('0');
+        QCOMPARE(leidos, ModulosCodigo);
+        QVERIFY(!Oscuro(imagen.pixel(inicio + 95 * modulo + 1, fila)));
+    }
+
+    void lineasRojasDeTamanoDobleYAnchoDelPapel()
+    {
+        VistaPreviaTicket vista;
+        const QByteArray normal("\x1br0\x1b!\x00"
+                                "Linea normal\r\n",
+                                20);
+        vista.MostrarTicket(normal, 40);
+        const int anchoPapel40 = vista.width();
+        vista.MostrarTicket(normal, 32);
+        QVERIFY(vista.width() < anchoPapel40);
+        const int altoNormal = vista.height();
+
+        vista.MostrarTicket("\x1b!0\x1br1Grande\r\n", 40);
+        QVERIFY(vista.height() > altoNormal);
+        const QImage imagen = vista.grab().toImage();
+        int rojos = 0;
+        for (int y = 0; y < imagen.height(); ++y)
+            for (int x = 0; x < imagen.width(); ++x) {
+                const QColor c = imagen.pixelColor(x, y);
+                rojos += c.red() > 150 && c.green() < 80 && c.blue() < 80;
+            }
+        QVERIFY(rojos > 50);
+    }
+
+    void puertoCeroMuestraElTicketAlCortar()
+    {
+        G() = ValoresPrograma();
+        G().AnchuraTicket = 40;
+        G().puertocom = QStringLiteral("2");
+        G().parametrospuerto = QStringLiteral("9600,n,8,1");
+        QVERIFY(dynamic_cast<SalidaSerie *>(CrearSalidaTickets(nullptr).get()));
+
+        G().puertocom = QStringLiteral("0");
+        auto salida = CrearSalidaTickets(nullptr);
+        QVERIFY(!dynamic_cast<SalidaSerie *>(salida.get()));
+        G().salidaTickets = salida.get();
+
+        // The window comes up at the cut, not before; it is taken away with its button.
+        QStringList vistos;
+        QTimer reloj;
+        QObject::connect(&reloj, &QTimer::timeout, [&] {
+            if (auto *v = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                vistos.append(QString::fromLatin1(v->metaObject()->className()));
+                QVERIFY(v->height() <= 768 && v->width() <= 1024);
+                v->accept();
+            }
+        });
+        reloj.start(20);
+        ImprimirLineaTicket(QStringLiteral("Muñoz"), 1, 0, 0, 0, 0);
+        QCOMPARE(vistos.size(), 0);
+        CortarTicket();
+        QCOMPARE(vistos.size(), 1);
+        G() = ValoresPrograma();
+    }
+
+    void hojaYListaDeCajas()
+    {
+        Tienda t;
+        SalidaListadosPdf salida(t.b.dir.filePath(QStringLiteral("hoja.pdf")));
+        G().salidaListados = &salida;
+        frmHojaVenta hoja;
+        hoja.CargarFormulario(QStringLiteral("20261205"), [&] {
+            frmHojaVentaVista v(hoja);
+            v.show();
+            QVERIFY(v.findChild<QLabel *>()->text().endsWith(QStringLiteral("20261205")));
+            QVERIFY(TextosVista(v.Tabla(), 1).contains(QStringLiteral("Total efectivo")));
+            QTest::mouseClick(v.Boton(QStringLiteral("Imprimir")), Qt::LeftButton);
+            QCOMPARE(salida.impresos, 1);
+            QTest::keyClick(&v, Qt::Key_Escape);
+            QVERIFY(!v.isVisible());
+        });
+
+        frmListaCierres lista;
+        QString elegida;
+        lista.CargarFormulario([&] {
+            frmListaCierresVista v(lista);
+            v.show();
+            const QModelIndex segunda = v.Tabla()->model()->index(1, 0);
+            elegida = segunda.data().toString();
+            TocarCelda(v.Tabla(), segunda);
+            QTest::mouseClick(v.Boton(QStringLiteral("Ver detalle")), Qt::LeftButton);
+            QTest::mouseClick(v.Boton(QStringLiteral("Aceptar")), Qt::LeftButton);
+            QVERIFY(!v.isVisible());
+        });
+        QCOMPARE(t.pantallas.hojas, QStringList{elegida});
+    }
+
+    // Order 4's garments are with a worker; order 3 is back in the shop, a day late.
+    void pendientesYAtrasados()
+    {
+        Tienda t;
+        const QString trabajador = t.b.Valor(
+            QStringLiteral("select costureras.nombre from costureras, arreglos_detalles where "
+                           "costureras.idcosturera = arreglos_detalles.idcosturera and idarreglo = 4"));
+        frmPendientesPorTrabajador p;
+        p.CargarFormulario([&] {
+            frmPendientesPorTrabajadorVista v(p);
+            v.show();
+            QCOMPARE(v.Tabla()->model()->rowCount(), 0);
+            v.cmbTrabajadores()->setCurrentIndex(v.cmbTrabajadores()->findText(trabajador));
+            QTest::mouseClick(v.Boton(QStringLiteral("Ver")), Qt::LeftButton);
+            TocarCelda(v.Tabla(), BuscarCelda(v.Tabla(), 1, QStringLiteral("4.1")));
+            QTest::mouseClick(v.Boton(QStringLiteral("Visualizar arreglo")), Qt::LeftButton);
+            QVERIFY(!v.isVisible());
+        });
+        QCOMPARE(G().ArregloACargar, 4);
+
+        frmAtrasados a;
+        a.CargarFormulario([&] {
+            frmAtrasadosVista v(a);
+            v.show();
+            v.cmbMeses()->lineEdit()->selectAll();
+            QTest::keyClicks(v.cmbMeses()->lineEdit(), QStringLiteral("0"));
+            QTest::mouseClick(v.Boton(QStringLiteral("Ver")), Qt::LeftButton);
+            const QModelIndex tres = BuscarCelda(v.Tabla(), 0, QStringLiteral("3"));
+            TocarCelda(v.Tabla(), tres);
+            Q_EMIT v.Tabla()->doubleClicked(tres); // the offscreen platform pairs no real double touch
+            QVERIFY(!v.isVisible());
+        });
+        QCOMPARE(G().ArregloACargar, 3);
+    }
+
+    // What the preview's print button does, on a PDF "printer": written, or told it failed.
+    void vistaPrevia()
+    {
+        QTemporaryDir dir;
+        Grid g(1, 2);
+        g.SetTextMatrix(0, 1, QStringLiteral("Concepto"));
+        g.AgregarFila({QStringLiteral("1"), QStringLiteral("Ref. 7")});
+        for (const QString &ruta :
+             {dir.filePath(QStringLiteral("hoja.pdf")), dir.filePath(QStringLiteral("no/hoja.pdf"))}) {
+            VistaPreviaListado v(
+                PaginarListado(g, QStringLiteral("Hoja de venta"), true, QDate(2026, 12, 5)));
+            QCOMPARE(v.printer()->pageLayout().orientation(), QPageLayout::Landscape);
+            v.printer()->setOutputFormat(QPrinter::PdfFormat);
+            v.printer()->setOutputFileName(ruta);
+            v.findChild<QPrintPreviewWidget *>()->print();
+            QCOMPARE(v.fallo, !QFile::exists(ruta));
+            QCOMPARE(v.fallo, ruta.contains(QStringLiteral("/no/")));
+        }
+    }
+
+    void pagosATrabajadores()
+    {
+        BaseDePrueba b;
+        b.Insertar("costureras", "idcosturera, nombre, desactivado", {"1, 'Rosa', 0"});
+        b.Insertar("clientes", "idcliente, nombre, estienda", {"1, 'Ana', 0"});
+        b.Insertar("productos", "idproducto, idfamilia, nombre, precio3", {"1, 1, 'Bajo', 0"});
+        b.Insertar("arreglos", "idarreglo, idcliente", {"10, 1"});
+        b.Insertar("arreglos_detalles",
+                   "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
+                   "listoparaentrega, idcosturera, pagadoatrabajador",
+                   {"10, 1, 12, 'Falda', '10.1', 1, 1, 0", "10, 1, 9, 'Falda', '10.2', 1, 1, 1"});
+        frmPagosATrabajadores f;
+        f.PrimeraPagina = 1; // the rest arrives behind the first row
+        f.CargarFormulario([&] {
+            frmPagosATrabajadoresVista v(f);
+            v.show();
+            QCOMPARE(v.cmbEstado()->currentText(), QStringLiteral("No pagado"));
+            v.cmbEstado()->setCurrentIndex(0);
+            QTest::mouseClick(v.findChild<QPushButton *>(QStringLiteral("cmdTodos")), Qt::LeftButton);
+            QTRY_VERIFY(!f.ListaIncompleta);
+            QTRY_COMPARE(TextosVista(v.tabla(), 1), QStringList({"10.2", "10.1", "", ""}));
+            QCOMPARE(TextosVista(v.tabla(), 3), QStringList({"3.00", "4.00", "----------", "7.00"}));
+            DobleToque(v.tabla(), BuscarCelda(v.tabla(), 1, QStringLiteral("10.1")));
+            QCOMPARE(v.tabla()->model()->index(1, 4).data().toString(), QStringLiteral("SI"));
+            QTest::keyClick(&v, Qt::Key_Escape);
+            QVERIFY(!v.isVisible());
+        });
+        QCOMPARE(
+            b.Valor(QStringLiteral("select count(*) from arreglos_detalles where pagadoatrabajador = 1")),
+            QStringLiteral("2"));
+    }
+
+    void pagosTiendas()
+    {
+        BaseDePrueba b;
+        G().NombreCierre = QStringLiteral("20261205");
+        b.Insertar("clientes", "idcliente, nombre, estienda", {"2, 'Boutique Luna', 1"});
+        b.Insertar("arreglos", "idarreglo, idcliente, fecharealentrega, entregadoacliente",
+                   {"20, 2, '2026-11-15 10:00:00', 1"});
+        b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda",
+                   {"20, 1, 30, '20.1'"});
+        b.Insertar("caja", "importe, concepto, nombrecierre, idarreglo", {"10, 'Ref. 20', '20261101', 20"});
+        frmPagosTiendas f;
+        f.CargarFormulario([&] {
+            frmPagosTiendasVista v(f);
+            v.show();
+            v.cmbTienda()->setCurrentIndex(1);
+            v.chkPendientes()->setChecked(true);
+            QTest::mouseClick(v.findChild<QPushButton *>(QStringLiteral("cmdAceptar")), Qt::LeftButton);
+            QCOMPARE(TextosVista(v.tabla(), 4), QStringList({"20.00", "------", "20.00"}));
+            b.dialogos.siNo = {6};
+            DobleToque(v.tabla(), BuscarCelda(v.tabla(), 1, QStringLiteral("20")));
+            QCOMPARE(b.dialogos.preguntas.size(), 1);
+            QCOMPARE(v.tabla()->model()->rowCount(), 0); // settled: no longer pending
+            QTest::mouseClick(v.findChild<QPushButton *>(QStringLiteral("cmdsalir")), Qt::LeftButton);
+            QVERIFY(!v.isVisible());
+        });
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja where nombrecierre = '20261205'")),
+                 QStringLiteral("2"));
+    }
+
+    void asignacion()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        PantallasTaller pantallas;
+        G().pantallas = &pantallas;
+        frmAsigancion a;
+        a.CargarFormulario([&] {
+            frmAsigancionVista v(a);
+            v.show();
+            QTableView *t = v.tabla();
+            QCOMPARE(t->model()->rowCount(), 5);
+            QCOMPARE(v.lblViendo()->text(), QStringLiteral("Mostrando arreglos no asigandos a trabajador"));
+            QVERIFY(v.Boton("Asignar a trabajador")->height() >= 60);
+
+            b.dialogos.trabajadores = {1};
+            TocarCelda(t, BuscarCelda(t, 1, "10.2"));
+            QTest::mouseClick(v.Boton("Asignar a trabajador"), Qt::LeftButton);
+            QCOMPARE(t->model()->index(BuscarCelda(t, 1, "10.2").row(), 6).data().toString(),
+                     QStringLiteral("Rosa"));
+
+            QSignalSpy completa(&v, &frmAsigancionVista::ListaCompleta);
+            QTest::mouseClick(v.Boton("Ver todos los arreglos"), Qt::LeftButton);
+            QVERIFY(completa.count() == 1 || completa.wait(5000));
+            QVERIFY(!v.Cargando());
+            QCOMPARE(t->model()->rowCount(), 5);
+            QCOMPARE(v.lblViendo()->text(), QStringLiteral("Mostrando todos los arreglos"));
+            QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+            const QModelIndex falda = BuscarCelda(t, 1, "10.2");
+            TocarCelda(t, falda); // the view acts on a double touch of the cell it was pressed on
+            QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(falda).center());
+            QCOMPARE(pantallas.detalles, QStringList{"10.2"});
+
+            QTest::keyClick(&v, Qt::Key_A); // any key closes the screen
+            QVERIFY(!v.isVisible());
+        });
+        G().pantallas = nullptr;
+    }
+
+    // Thirty garment tickets read as fast as a reader types: none lost, each listed once.
+    void treintaEscaneosSeguidos()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        b.conexion.Ejecutar(
+            "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo) select idarreglo "
+            "+ 1000, 1, 1, fechaarreglo from arreglos where idarreglo = 10");
+        for (int i = 0; i < 30; ++i)
+            b.conexion.Ejecutar(
+                QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
+                               "nombreprenda, referenciaprenda) values (1010, 1, 8, 'Camisa', '1010.%1')")
+                    .arg(i + 1));
+        frmAsignarBArras s;
+        s.CargarFormulario([&] {
+            PantallaBarrasVista v(s, &s);
+            v.show();
+            QVERIFY(QTest::qWaitForWindowActive(&v));
+            QCOMPARE(QApplication::focusWidget(), v.txtBarras());
+            for (int i = 0; i < 30; ++i)
+                Escribir(v.txtBarras(), Escaneo(1010, QStringLiteral("1010.%1").arg(i + 1)));
+            Escribir(v.txtBarras(), Escaneo(1010, "1010.7"));
+            QCOMPARE(v.gridAsignacion()->model()->rowCount(), 30);
+            QVERIFY(v.txtBarras()->text().isEmpty());
+            // Touching a list gives the keyboard back to the scan box.
+            TocarCelda(v.gridTrabajadores(), BuscarCelda(v.gridTrabajadores(), 1, "Rosa"));
+            QCOMPARE(QApplication::focusWidget(), v.txtBarras());
+            Escribir(v.txtBarras(), Escaneo(10, "10.1"));
+            TocarCelda(v.gridAsignacion(), BuscarCelda(v.gridAsignacion(), 0, "1010.3"));
+            QCOMPARE(QApplication::focusWidget(), v.txtBarras());
+            QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), QStringLiteral("Rosa"));
+            QTest::keyClick(v.txtBarras(), Qt::Key_Escape);
+            QVERIFY(!v.isVisible());
+        });
+        QCOMPARE(
+            b.Valor("select count(distinct referenciaprenda) from arreglos_detalles where idcosturera = 2"),
+            QStringLiteral("30"));
+    }
+
+    void detalle()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        SalidaMemoria impresora;
+        G().salidaTickets = &impresora;
+        frmDetalleReferencia d;
+        d.CargarFormulario("10.1", [&] {
+            frmDetalleReferenciaVista v(d);
+            v.show();
+            QCOMPARE(v.lblCliente()->text(), QString::fromUtf8("Cliente: María - 600111222"));
+            QCOMPARE(TextosVista(v.gridDetalle(), 1), (QStringList{"", "8.00", "12.00"}));
+            QTest::mouseClick(v.cmdTicket(), Qt::LeftButton);
+            QCOMPARE(impresora.Tickets().size(), 1);
+            QTest::keyClick(&v, Qt::Key_Escape);
+            QVERIFY(!v.isVisible());
+        });
+        G().salidaTickets = nullptr;
+    }
+};
+
+QTEST_MAIN(PruebaPantallasGui)
+#include "test_pantallas_gui.moc"

@@ -1,0 +1,628 @@
+#include "AyudasGrid.h"
+#include "BaseDePrueba.h"
+#include "TallerDePrueba.h"
+#include "TiendaDemo.h"
+#include "core/Pantallas.h"
+#include "core/Programa.h"
+#include "counter/frmPrincipal.h"
+#include "printing/SalidaListadosPdf.h"
+#include "printing/SalidaMemoria.h"
+#include "workshop/frmAsigancion.h"
+#include "workshop/frmAsignarBArras.h"
+#include "workshop/frmAtrasados.h"
+#include "workshop/frmDetalleReferencia.h"
+#include "workshop/frmEntradaPrendasBarras.h"
+#include "workshop/frmLista.h"
+#include "workshop/frmListaArreglosCliente.h"
+#include "workshop/frmListaEntregar.h"
+#include "workshop/frmPendientesPorTrabajador.h"
+
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// The delivery list is the real form model; the test plays the user on it.
+class PantallasEntrega : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void ListaEntregar(int idarreglo) override
+    {
+        abiertas.append(idarreglo);
+        frmListaEntregar lista;
+        lista.CargarFormulario(idarreglo, [&] { usuario(lista); });
+    }
+    void ListaPrendas(int idarreglo) override { prendas.append(idarreglo); }
+    std::function<void(frmListaEntregar &)> usuario = [](frmListaEntregar &) {};
+    QList<int> abiertas, prendas;
+};
+
+struct Tienda : TiendaDemo<PantallasEntrega> {
+    QString EnTienda(const QString &referencia)
+    {
+        return b
+            .Columna(QStringLiteral("select distinct listoparaentrega from arreglos_detalles where "
+                                    "referenciaprenda = '%1'")
+                         .arg(referencia))
+            .join(QLatin1Char(','));
+    }
+};
+
+const QString SinAsignar = QStringLiteral("Todas o alguna de las prendas de este arreglo no han sido "
+                                          "asignadas a un trabajador. Asigne las prendas a un "
+                                          "trabajador.");
+const QString SinRecibir = QStringLiteral("Todas o alguna de las prendas de este arreglo no han sido "
+                                          "recibidas en tienda. Debe darlas primero de entrada.");
+
+class PantallasEstado : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void ListaEntregar(int idarreglo) override { estados.append(idarreglo); }
+    QList<int> estados;
+};
+
+// Today is 05/12/2026. Order 1 is out with two workers (one garment not assigned yet), order 2
+// is back in the shop and due today, order 3 was handed over but flagged 0, order 4 is 20 days
+// late, order 5 is long delivered.
+void Taller(BaseDePrueba &b)
+{
+    b.Insertar("costureras", "idcosturera, nombre, desactivado",
+               {"1, 'Ana ', 0", "2, 'Berta', 0", "3, 'Carmen', 1"});
+    b.Insertar("clientes", "idcliente, nombre, telefono, estienda",
+               {"1, 'Luis', '600111222', 0", "2, 'Marta', '600333444', 0"});
+    b.Insertar("arreglos", "idarreglo, idcliente, fechaarreglo, fechaprevistaentrega, entregadoacliente",
+               {"1, 1, '2026-11-30 10:00:00', '2026-12-10 00:00:00', Null",
+                "2, 2, '2026-11-28 10:00:00', '2026-12-05 00:00:00', Null",
+                "3, 2, '2026-10-20 10:00:00', '2026-11-01 00:00:00', 0",
+                "4, 1, '2026-11-05 10:00:00', '2026-11-15 00:00:00', Null",
+                "5, 2, '2026-09-20 10:00:00', '2026-10-01 00:00:00', 1"});
+    b.Insertar("arreglos_detalles",
+               "idarreglo, precio, nombreprenda, referenciaprenda, listoparaentrega, idcosturera, "
+               "fechaasignaciontrabajador",
+               {"1, 8, ' Pantalón-azul ', '1.1', 0, 1, '2026-12-01 09:00:00'",
+                "1, 4, ' Pantalón-azul ', '1.1', 0, 1, '2026-12-01 09:00:00'",
+                "1, 15, 'Falda', '1.2', Null, 2, '2026-12-02 09:00:00'",
+                "1, 6, 'Abrigo', '1.3', Null, Null, Null",
+                "2, 9, 'Camisa', '2.1', 1, 1, '2026-11-29 09:00:00'",
+                "3, 5, 'Vestido', '3.1', 1, 3, '2026-10-21 09:00:00'",
+                "4, 12.5, 'Chaqueta', '4.1', 1, 2, '2026-11-06 09:00:00'",
+                "4, 7.5, 'Chaqueta', '4.1', 1, 2, '2026-11-06 09:00:00'",
+                "5, 10, 'Cortinas', '5.1', 1, 1, '2026-09-21 09:00:00'"});
+}
+
+class PantallasTaller : public Pantallas
+{
+public:
+    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void DetalleReferencia(const QString &referencia) override { detalles.append(referencia); }
+    QStringList detalles;
+};
+
+// The data row of a garment's alteration in the assignment grid.
+int Fila(const frmAsigancion &a, const QString &referencia, const QString &persona)
+{
+    for (int f = 1; f < a.gridListaArreglos.Rows(); ++f)
+        if (a.gridListaArreglos.TextMatrix(f, frmAsigancion::ColReferencia) == referencia
+            && a.gridListaArreglos.TextMatrix(f, frmAsigancion::ColPersona) == persona)
+            return f;
+    return -1;
+}
+
+} // namespace
+
+class PruebaTaller : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void comprobacionesAntesDeEntregar()
+    {
+        Tienda t;
+        t.b.Insertar("arreglos", "idarreglo, idcliente, idusuario", {"50, 1, 1"});
+        struct Caso {
+            int arreglo;
+            QString mensaje;
+        };
+        // Order 50 has no lines: nothing to check, straight to the question (answered no).
+        for (const Caso &c : {Caso{6, SinAsignar}, Caso{4, SinRecibir}, Caso{50, QString()}}) {
+            t.b.dialogos.mensajes.clear();
+            t.b.dialogos.preguntas.clear();
+            frmListaEntregar l;
+            l.CargarFormulario(c.arreglo, {});
+            QVERIFY(l.cmdMarcarComoEntregadoEnabled);
+            l.cmdMarcarComoEntregado_Click();
+            QCOMPARE(t.b.dialogos.mensajes, c.mensaje.isEmpty() ? QStringList() : QStringList{c.mensaje});
+            QCOMPARE(t.b.dialogos.preguntas.size(), c.mensaje.isEmpty() ? 1 : 0);
+            QCOMPARE(G().ArregloACargar, 0);
+        }
+
+        // The order prompt: letters do nothing, an unknown number says so in the caller's words.
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        t.b.dialogos.mensajes.clear();
+        t.b.dialogos.pad = {QStringLiteral("abc"), QString(), QStringLiteral("999")};
+        for (int i = 0; i < 3; ++i)
+            p.cmdEntregaarreglos_Click();
+        QCOMPARE(t.b.dialogos.titulosPad.last(),
+                 QStringLiteral("Introduzca la referencia del arreglo a entregar"));
+        QCOMPARE(t.b.dialogos.mensajes, QStringList{QStringLiteral("No se ha encontrado el arreglo 999")});
+        QVERIFY(t.pantallas.abiertas.isEmpty());
+    }
+
+    void cambiarPrendaDeEstado()
+    {
+        Tienda t;
+        frmListaEntregar l;
+        l.CargarFormulario(4, {});
+        QCOMPARE(TextosColumna(l.gridPrendas, 0),
+                 (QStringList{QStringLiteral("4.1"), QStringLiteral("4.2")}));
+        QCOMPARE(l.lblReferencia, QStringLiteral("Ref. 4"));
+        QVERIFY(l.lblCliente.startsWith(QStringLiteral("Cliente: ")));
+        QVERIFY(l.lblTelefono.startsWith(QStringLiteral("Tel. ")));
+        QCOMPARE(l.gridPrendas.TextMatrix(1, 4), QStringLiteral("Encarna"));
+        l.gridPrendas_DblClick(1);
+        QCOMPARE(TextosColumna(l.gridPrendas, 2),
+                 (QStringList{QStringLiteral("En Tienda"), QStringLiteral("Pendiente")}));
+        QCOMPARE(t.EnTienda(QStringLiteral("4.1")), QStringLiteral("1"));
+        l.gridPrendas_DblClick(1);
+        QCOMPARE(t.EnTienda(QStringLiteral("4.1")), QStringLiteral("0"));
+
+        // No worker yet: refused, the list reloaded unchanged.
+        l.CargarFormulario(6, {});
+        l.gridPrendas_DblClick(1);
+        QCOMPARE(t.b.dialogos.mensajes.last(),
+                 QStringLiteral("Debe asignar primero la prenda a un trabajador"));
+        QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{QStringLiteral("Pendiente")});
+        QCOMPARE(t.EnTienda(QStringLiteral("6.1")), QStringLiteral("0"));
+
+        // A delivered order is closed here, but its garments can still move from the customer's history.
+        l.CargarFormulario(1, {});
+        QCOMPARE(l.lblTrabajador, QStringLiteral("Arreglo ya entregado"));
+        QCOMPARE(l.cmdMarcarComoEntregadoCaption, QStringLiteral("Ya entregado"));
+        QVERIFY(!l.cmdMarcarComoEntregadoEnabled);
+        l.gridPrendas_DblClick(1);
+        QCOMPARE(t.b.dialogos.mensajes.last(),
+                 QStringLiteral("Arreglo ya entregado a cliente. No se puede modificar."));
+        QCOMPARE(t.EnTienda(QStringLiteral("1.1")), QStringLiteral("1"));
+        frmLista vista;
+        vista.CargarFormulario(1, {});
+        QVERIFY(!vista.lblCliente.startsWith(QStringLiteral("Cliente")));
+        vista.gridPrendas_DblClick(1);
+        QCOMPARE(vista.gridPrendas.TextMatrix(1, 2), QStringLiteral("Pendiente"));
+        QCOMPARE(t.EnTienda(QStringLiteral("1.1")), QStringLiteral("0"));
+    }
+
+    void entregaTerminaEnElMostrador()
+    {
+        Tienda t;
+        t.pantallas.usuario = [&](frmListaEntregar &l) {
+            QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{QStringLiteral("En Tienda")});
+            t.b.dialogos.siNo = {7, 6};
+            l.cmdMarcarComoEntregado_Click(); // "no" keeps the screen open
+            QVERIFY(l.Abierto);
+            l.cmdMarcarComoEntregado_Click();
+            QVERIFY(!l.Abierto);
+        };
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        t.b.dialogos.pad = {QStringLiteral("3")};
+        p.cmdEntregaarreglos_Click();
+        QCOMPARE(t.b.dialogos.preguntas.last(), QStringLiteral("Va a entregar este prenda al cliente?"));
+        QCOMPARE(t.pantallas.abiertas, QList<int>{3});
+        QCOMPARE(G().ArregloACargar, 0);
+
+        // On the sale screen, in delivery mode: the lines are shown but cannot be touched.
+        QVERIFY(G().EntregandoArreglo);
+        QCOMPARE(p.IdArregloVenta, 3);
+        QVERIFY(p.EntregarAlAcabar);
+        QVERIFY(!p.gridFamiliasEnabled);
+        const int lineas = p.gridTPV.Rows();
+        QVERIFY(lineas > 2);
+        QVERIFY(!TextosColumna(p.gridTPV, frmPrincipal::ColBorrar).contains(QStringLiteral("X")));
+        const QString precio = p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte);
+        t.b.dialogos.pad = {QStringLiteral("1")};
+        for (int c : {int(frmPrincipal::ColBorrar), int(frmPrincipal::ColImporte)}) {
+            p.gridTPV.Row = 2;
+            p.gridTPV.Col = c;
+            p.gridTPV_Click();
+        }
+        QCOMPARE(p.gridTPV.Rows(), lineas);
+        QCOMPARE(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), precio);
+        QCOMPARE(t.b.dialogos.pad.size(), size_t(1));
+    }
+
+    void arreglosDelCliente()
+    {
+        Tienda t;
+        // Customer 3, a partner shop, brought order 2 (two garments), then order 9: newest first.
+        t.b.Insertar("arreglos", "idarreglo, idcliente, idusuario, fechaarreglo, fechaprevistaentrega",
+                     {"9, 3, 1, '2026-12-04 10:00:00', '2026-12-09 00:00:00'"});
+        t.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda",
+                     {"9, 7, 6.5, '-- Falda azul --', '9.1'", "9, 8, 3.25, '-- Falda azul --', '9.1'"});
+        frmListaArreglosCliente l;
+        l.CargarFormulario(3, {});
+        QCOMPARE(TextosColumna(l.gridListaArreglos, 0),
+                 (QStringList{QStringLiteral("9.1"), QStringLiteral("2.1"), QStringLiteral("2.2")}));
+        QCOMPARE(TextosColumna(l.gridListaArreglos, 5),
+                 (QStringList{QStringLiteral("9"), QStringLiteral("2"), QStringLiteral("2")}));
+        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 1), QStringLiteral("Falda azul"));
+        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 2), QStringLiteral("9.75"));
+        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 3), QStringLiteral("04/12/26"));
+        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 4), QStringLiteral("09/12/26"));
+        l.gridListaArreglos_DblClick(2);
+        QCOMPARE(t.pantallas.prendas, QList<int>{2});
+        l.CargarFormulario(9, {});
+        QCOMPARE(l.gridListaArreglos.Rows(), 1);
+    }
+
+    void pendientesPorTrabajador()
+    {
+        BaseDePrueba b;
+        Taller(b);
+        PantallasEstado pantallas;
+        G().pantallas = &pantallas;
+        SalidaListadosPdf salida(b.dir.filePath(QStringLiteral("pendientes.pdf")));
+        G().salidaListados = &salida;
+
+        frmPendientesPorTrabajador p;
+        p.CargarFormulario([&] {
+            // "Todos" first, then every worker by name, the deactivated one too; the list starts empty.
+            QCOMPARE(p.cmbTrabajadores.Text, QStringLiteral("Todos"));
+            QCOMPARE(p.cmbTrabajadores.elementos[3].texto, QStringLiteral("Carmen"));
+            QCOMPARE(p.cmbTrabajadores.ItemData(3), 3);
+            QCOMPARE(p.gridListaArreglos.Rows(), 1);
+            p.cmdImprimir_Click();  // nothing to print
+            p.cmdVerEstado_Click(); // nothing selected
+            QCOMPARE(salida.impresos, 0);
+            QVERIFY(pantallas.estados.isEmpty());
+
+            // Every worker: one row per garment, the unassigned and the returned ones left out.
+            p.cmdAceptar_Click();
+            const Grid &g = p.gridListaArreglos;
+            QCOMPARE(TextosColumna(g, frmPendientesPorTrabajador::ColReferencia),
+                     (QStringList{"1.1", "1.2"}));
+            QStringList fila;
+            for (int c = 0; c < 6; ++c)
+                fila.append(g.TextMatrix(1, c));
+            QCOMPARE(fila, (QStringList{"Ana", "1.1", QString::fromUtf8("Pantalónazul"), "01/12/26",
+                                        "09/12/26", "1"}));
+
+            // One worker.
+            p.cmbTrabajadores.Elegir(2);
+            p.cmdAceptar_Click();
+            QCOMPARE(TextosColumna(g, 0), QStringList{"Berta"});
+
+            // Back in the shop: gone at the next "Ver"; no worker chosen reads as all.
+            b.conexion.Ejecutar(QStringLiteral(
+                "update arreglos_detalles set listoparaentrega = 1 where referenciaprenda = '1.2'"));
+            p.cmbTrabajadores.Elegir(-1);
+            p.cmdAceptar_Click();
+            QCOMPARE(TextosColumna(g, frmPendientesPorTrabajador::ColReferencia), QStringList{"1.1"});
+
+            p.gridListaArreglos.Row = 0; // the heading row
+            p.cmdVerEstado_Click();
+            QVERIFY(pantallas.estados.isEmpty());
+            p.gridListaArreglos_Click(1);
+            p.cmdVerEstado_Click();
+            QCOMPARE(pantallas.estados, QList<int>{1});
+            QVERIFY(p.Abierto);
+            p.cmdImprimir_Click();
+            QCOMPARE(salida.impresos, 1);
+            QCOMPARE(salida.ultimo.titulo, QStringLiteral("Listado"));
+
+            p.gridListaArreglos_DblClick(0);
+            QCOMPARE(G().ArregloACargar, 0);
+            p.cmdVisualizar_Click();
+        });
+        QCOMPARE(G().ArregloACargar, 1);
+        QVERIFY(!G().ArregloACargarParaEntregar);
+        QVERIFY(!p.Abierto);
+    }
+
+    void atrasados()
+    {
+        BaseDePrueba b;
+        Taller(b);
+        frmAtrasados a;
+        a.CargarFormulario([&] {
+            QCOMPARE(a.cmbMeses.Text, QStringLiteral("15"));
+            // Fifteen days: order 4 only; order 3 was handed over with the flag 0.
+            QCOMPARE(TextosColumna(a.gridAtrasados, frmAtrasados::ColArreglo), QStringList{"4"});
+            QStringList fila;
+            for (int c = 0; c < 5; ++c)
+                fila.append(a.gridAtrasados.TextMatrix(1, c));
+            QCOMPARE(fila, (QStringList{"4", "15/11/26", "20", "20.00", "Luis 600111222"}));
+
+            // Threshold 0: due today counts, with 0 days; sorted by customer.
+            a.cmbMeses.Elegir(0);
+            a.cmdVer_Click();
+            QCOMPARE(TextosColumna(a.gridAtrasados, frmAtrasados::ColArreglo), (QStringList{"4", "2"}));
+            QCOMPARE(a.gridAtrasados.TextMatrix(2, frmAtrasados::ColDias), QStringLiteral("0"));
+
+            // Typed text: a number searches, anything else is refused and the list stays.
+            a.cmbMeses.Text = QStringLiteral("21");
+            a.cmdVer_Click();
+            QCOMPARE(a.gridAtrasados.Rows(), 1);
+            a.cmbMeses.Text = QStringLiteral(" 20 ");
+            a.cmdVer_Click();
+            QCOMPARE(a.gridAtrasados.Rows(), 2);
+            for (const char *malo : {"abc", "", "-3", "7.5"}) {
+                a.cmbMeses.Text = QString::fromLatin1(malo);
+                a.cmdVer_Click();
+            }
+            QCOMPARE(a.gridAtrasados.Rows(), 2);
+            QCOMPARE(b.dialogos.mensajes.size(), 4);
+            QCOMPARE(b.dialogos.mensajes[0], QString::fromUtf8("Escriba un número de días (0 o más)."));
+
+            a.gridAtrasados_DblClick(1);
+        });
+        QCOMPARE(G().ArregloACargar, 4);
+    }
+
+    void asignarYQuitarPorPrenda()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        frmAsigancion a;
+        a.CargarFormulario({});
+        QCOMPARE(a.lblViendo, QStringLiteral("Mostrando arreglos no asigandos a trabajador"));
+        QCOMPARE(a.lblCuantos, QString::fromUtf8("Mostrando las 5 últimas referencias"));
+        QCOMPARE(TextosColumna(a.gridListaArreglos, frmAsigancion::ColIdArreglo),
+                 (QStringList{"12", "11", "10", "10", "10"}));
+        const int cintura = Fila(a, "10.1", QString::fromUtf8("Pantalón*Meter cintura"));
+        QVERIFY(cintura > 0);
+        QVERIFY(Fila(a, "10.2", "Falda*Bajo") > 0); // "--" is taken out of the garment name
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColRecibido),
+                 QStringLiteral("01/12/26"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColEntrega),
+                 QStringLiteral("10/12/26"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColImporte), QStringLiteral("12.00"));
+
+        // Every line of the garment goes to Lola, and every row of it shows her.
+        a.gridListaArreglos_Click(cintura);
+        b.dialogos.trabajadores = {2};
+        a.cmdAsignar_Click();
+        QCOMPARE(b.Columna("select idcosturera from arreglos_detalles where referenciaprenda = '10.1'"),
+                 (QStringList{"2", "2"}));
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where referenciaprenda = '10.1' and "
+                         "fechaasignaciontrabajador is not null"),
+                 QStringLiteral("2"));
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null"),
+                 QStringLiteral("2"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(Fila(a, "10.1", QString::fromUtf8("Pantalón*Bajo")),
+                                                frmAsigancion::ColTrabajador),
+                 QStringLiteral("Lola"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), QStringLiteral("2"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(Fila(a, "10.2", "Falda*Bajo"), frmAsigancion::ColTrabajador),
+                 QString());
+
+        // Cancelling the picker takes the garment away from its worker, date and all.
+        b.dialogos.trabajadores = {0};
+        a.cmdAsignar_Click();
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null or "
+                         "fechaasignaciontrabajador is not null"),
+                 QStringLiteral("0"));
+        QCOMPARE(TextosColumna(a.gridListaArreglos, frmAsigancion::ColTrabajador), QStringList(5, QString()));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), QStringLiteral("0"));
+    }
+
+    void entregadosYMerceria()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        frmAsigancion a;
+        a.CargarFormulario({});
+
+        // A handed-over order asks first; "no" writes nothing and picks no worker.
+        a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, frmAsigancion::ColReferencia, "11.1"));
+        b.dialogos.siNo = {7};
+        b.dialogos.trabajadores = {1};
+        a.cmdAsignar_Click();
+        QCOMPARE(b.dialogos.preguntas,
+                 QStringList{
+                     QString::fromUtf8("Ese arreglo ya ha sido entregado al cliente\r\n ¿Desea continuar?")});
+        QCOMPARE(b.dialogos.trabajadores.size(), size_t(1));
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null"),
+                 QStringLiteral("0"));
+        b.dialogos.siNo = {6};
+        a.cmdAsignar_Click();
+        QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '11.1'"),
+                 QStringLiteral("1"));
+
+        // Haberdashery is sold over the counter: no worker ever sews it.
+        a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, frmAsigancion::ColReferencia, "12.1"));
+        b.dialogos.trabajadores = {1};
+        a.cmdAsignar_Click();
+        QCOMPARE(b.dialogos.mensajes,
+                 QStringList{QStringLiteral("Esta referencia se trata de un producto de "
+                                            "merceria.\r\nNo se puede asignar a un trabajador")});
+        QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '12.1'"),
+                 QString());
+        QCOMPARE(b.dialogos.trabajadores.size(), size_t(1));
+    }
+
+    void listasBusquedaYSalidas()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        PantallasTaller pantallas;
+        G().pantallas = &pantallas;
+        // Enough orders, with gaps in the numbering, for the list of every line to take pages.
+        QStringList cifras;
+        for (int i = 0; i < 30; ++i)
+            cifras.append(QStringLiteral("select %1 as x").arg(i));
+        const QString treinta =
+            QLatin1Char('(') + cifras.join(QStringLiteral(" union all ")) + QLatin1Char(')');
+        b.conexion.Ejecutar(
+            QStringLiteral(
+                "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega) "
+                "select 100 + 3 * i, 1, 1, '2026-12-03 09:00:00', '2026-12-09 00:00:00' from (select "
+                "a.x * 30 + b.x as i from %1 a, %1 b) n")
+                .arg(treinta));
+        b.conexion.Ejecutar("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+                            "referenciaprenda, idcosturera) select idarreglo, 1, 9.5, 'Vestido', "
+                            "cast(idarreglo as varchar(12)) || '.1', 1 from arreglos where idarreglo >= 100");
+        b.conexion.Ejecutar("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+                            "referenciaprenda) select idarreglo, 2, 4, 'Vestido', cast(idarreglo as "
+                            "varchar(12)) || '.1' from arreglos where idarreglo >= 100");
+        const int todas = b.conexion.AbrirRecordset(frmAsigancion::SqlListaArreglos(5000000)).Cuantos();
+        QCOMPARE(todas, 5 + 2 * 900);
+
+        frmAsigancion a;
+        a.CargarFormulario({});
+        QCOMPARE(a.gridListaArreglos.Rows() - 1, 5 + 900);
+        a.cmdVerTodos_Click();
+        QCOMPARE(a.lblViendo, QStringLiteral("Mostrando todos los arreglos"));
+        QVERIFY(a.QuedanPaginas());
+        QVERIFY(a.gridListaArreglos.Rows() - 1 < todas);
+        QCOMPARE(a.gridListaArreglos.TextMatrix(1, frmAsigancion::ColIdArreglo), QStringLiteral("2797"));
+
+        // Looking for an order not read yet reads on until it is there.
+        b.dialogos.pad = {QStringLiteral("11")};
+        a.cmdBuscarPorNumero_Click();
+        QCOMPARE(a.gridListaArreglos.TextMatrix(a.gridListaArreglos.Row, frmAsigancion::ColReferencia),
+                 QStringLiteral("11.1"));
+        QCOMPARE(a.FilaSuperior, a.gridListaArreglos.Row);
+        while (a.QuedanPaginas())
+            a.LlenarSiguientePagina();
+        QCOMPARE(a.gridListaArreglos.Rows() - 1, todas);
+        QCOMPARE(a.lblCuantos, QString::fromUtf8("Mostrando las 1805 últimas referencias"));
+        const QStringList ids = TextosColumna(a.gridListaArreglos, frmAsigancion::ColIdArreglo);
+        QVERIFY(std::is_sorted(ids.begin(), ids.end(),
+                               [](const QString &x, const QString &y) { return x.toInt() > y.toInt(); }));
+        QCOMPARE(
+            a.gridListaArreglos.TextMatrix(Fila(a, "2797.1", "Vestido*Bajo"), frmAsigancion::ColTrabajador),
+            QStringLiteral("Rosa"));
+
+        b.dialogos.pad = {QStringLiteral("99")}; // not in the list: nothing moves
+        const int antes = a.gridListaArreglos.Row;
+        a.cmdBuscarPorNumero_Click();
+        QCOMPARE(a.gridListaArreglos.Row, antes);
+
+        a.cmdArreglosSinAsignar_Click();
+        QCOMPARE(a.lblCuantos, QStringLiteral("Mostrando las 905 referencias"));
+        QVERIFY(!a.QuedanPaginas());
+
+        a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, 1, "10.2"));
+        a.gridListaArreglos_DblClick();
+        QCOMPARE(pantallas.detalles, QStringList{"10.2"});
+        a.Abierto = true;
+        a.cmdVerArreglo_Click();
+        QCOMPARE(G().ArregloACargar, 10);
+        QVERIFY(!G().ArregloACargarParaEntregar);
+        QVERIFY(!a.Abierto);
+        G().ArregloACargar = 0;
+        G().pantallas = nullptr;
+    }
+
+    void detalleDeReferencia()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        SalidaMemoria impresora;
+        G().salidaTickets = &impresora;
+        frmDetalleReferencia d;
+        d.CargarFormulario("10.1", [&] { d.cmdTicket_Click(); });
+        QCOMPARE(d.lblReferencia, QStringLiteral("Ref.: 10.1"));
+        QCOMPARE(d.lblCliente, QString::fromUtf8("Cliente: María - 600111222"));
+        QCOMPARE(d.lblAtendido, QStringLiteral("Atendio: Encargada"));
+        QCOMPARE(TextosColumna(d.gridDetalle, 0),
+                 (QStringList{QString::fromUtf8("Pantalón"), "Bajo", "Meter cintura"}));
+        QCOMPARE(TextosColumna(d.gridDetalle, 1), (QStringList{"", "8.00", "12.00"}));
+        QCOMPARE(impresora.Tickets().size(), 1);
+        QVERIFY(impresora.Bytes().contains("Ref.: 10.1"));
+
+        d.CargarFormulario("77.1", {});
+        QCOMPARE(d.lblReferencia, QStringLiteral("Ref.: 77.1"));
+        QVERIFY(d.lblCliente.isEmpty());
+        QCOMPARE(d.gridDetalle.Rows(), 1);
+        G().salidaTickets = nullptr;
+    }
+
+    void asignarEscaneando()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        b.conexion.Ejecutar("update arreglos_detalles set idcosturera = 1, fechaasignaciontrabajador = "
+                            "'2026-12-01 12:00:00' where referenciaprenda = '11.1'");
+        frmAsignarBArras s;
+        s.CargarFormulario({});
+        QCOMPARE(TextosColumna(s.gridTrabajadores, 1), (QStringList{"Lola", "Rosa"})); // Inés has left
+        QCOMPARE(s.gridTrabajadores.Row, 1);
+
+        auto escanear = [&s](const QString &texto) {
+            s.txtBarras = texto;
+            s.Command1_Click();
+            QVERIFY(s.txtBarras.isEmpty());
+        };
+        escanear(Escaneo(10, "10.1"));
+        escanear(Escaneo(10, "10.1")); // scanned twice: listed and written once
+        s.gridTrabajadores_Click(2);
+        escanear(Escaneo(10, "10.2"));
+        escanear(Escaneo(11, "11.1"));
+        escanear(Escaneo(99, "99.1"));        // no such garment
+        escanear(Escaneo(10, "10.1").mid(1)); // no "$": not from the reader
+        QCOMPARE(TextosColumna(s.gridAsignacion, 0), (QStringList{"10.1", "10.2", "11.1"}));
+        QCOMPARE(TextosColumna(s.gridAsignacion, 2), (QStringList{"Lola", "Rosa", "ASIGNADA"}));
+        QVERIFY(s.gridAsignacion.TextMatrix(1, 1).startsWith(QString::fromUtf8("Pantalón/")));
+        QCOMPARE(s.gridAsignacion.TextMatrix(2, 1), QStringLiteral("--Falda/Bajo"));
+        QCOMPARE(s.gridAsignacion.CellBackColor(3, 1), PantallaBarras::Verde);
+        QVERIFY(s.gridAsignacion.CellBackColor(1, 1) != PantallaBarras::Verde);
+        QCOMPARE(b.Columna("select idcosturera from arreglos_detalles order by idarreglodetalle"),
+                 (QStringList{"2", "2", "1", "1", ""}));
+        QCOMPARE(
+            b.Valor("select count(*) from arreglos_detalles where fechaasignaciontrabajador is not null"),
+            QStringLiteral("4"));
+
+        // Taking a row off the list takes the garment from its worker, also one assigned before.
+        s.gridAsignacion_Click(3);
+        b.dialogos.siNo = {6};
+        s.cmdBorrarFila_Click();
+        QCOMPARE(b.dialogos.preguntas.last(),
+                 QStringLiteral("Se va a eliminar de la lista la referencia 11.1\r\nChaqueta/Bajo\r\n "
+                                "Asignada a : ASIGNADA"));
+        QCOMPARE(TextosColumna(s.gridAsignacion, 0), (QStringList{"10.1", "10.2"}));
+        QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '11.1'"),
+                 QString());
+    }
+
+    void entradaEscaneando()
+    {
+        BaseDePrueba b;
+        SembrarTaller(b);
+        b.conexion.Ejecutar("update arreglos_detalles set idcosturera = 2 where idarreglo = 10");
+        b.conexion.Ejecutar(
+            "update arreglos_detalles set listoparaentrega = 1 where referenciaprenda = '10.2'");
+        frmEntradaPrendasBarras s;
+        s.CargarFormulario({});
+        for (const QString &texto :
+             {Escaneo(10, "10.1"), Escaneo(10, "10.1"), Escaneo(10, "10.2"), Escaneo(11, "11.1")}) {
+            s.txtBarras = texto;
+            s.Command1_Click();
+        }
+        // 11.1 never went to a worker: nothing to receive.
+        QCOMPARE(TextosColumna(s.gridAsignacion, 0), (QStringList{"10.1", "10.2"}));
+        QCOMPARE(TextosColumna(s.gridAsignacion, 2), (QStringList{"Lola", "ESTABA EN TIENDA"}));
+        QCOMPARE(s.gridAsignacion.CellBackColor(2, 2), PantallaBarras::Verde);
+        QCOMPARE(b.Columna("select listoparaentrega from arreglos_detalles order by idarreglodetalle"),
+                 (QStringList{"1", "1", "1", "", ""}));
+
+        // Deleting only takes the row off the list; the last one leaves the bare header.
+        s.gridAsignacion_Click(1);
+        b.dialogos.siNo = {7, 6, 6};
+        s.cmdBorrarFila_Click();
+        QCOMPARE(s.gridAsignacion.Rows(), 3);
+        s.cmdBorrarFila_Click();
+        s.cmdBorrarFila_Click();
+        QCOMPARE(s.gridAsignacion.Rows(), 1);
+        QCOMPARE(s.gridAsignacion.TextMatrix(0, 2), QStringLiteral("Trabajador"));
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where listoparaentrega = 1"),
+                 QStringLiteral("3"));
+        s.cmdBorrarFila_Click(); // nothing left to delete
+        QCOMPARE(b.dialogos.preguntas.size(), 3);
+    }
+};
+
+QTEST_MAIN(PruebaTaller)
+#include "test_bd_taller.moc"
