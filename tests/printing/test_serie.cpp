@@ -66,7 +66,7 @@ private Q_SLOTS:
         // A garment ticket's barcode line and a header line: NUL, CR LF, bytes above 127.
         const QByteArray barras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02"
                                 "1000012340025\x00\r\n",
-                                41);
+                                35);
         const QByteArray cabecera("\x1b!0\x1br1 ARREGLOS MU\xa5OZ \r\n");
         SalidaSerie serie(7, QStringLiteral("9600,n,8,1"));
         QElapsedTimer reloj;
