@@ -5,21 +5,24 @@
 #                                      orders on both, fuzzing 600 s a target
 #   --sin-fuzz                         leaves the fuzzing out (it builds its own clang tree)
 #   --sin-compilar                     runs the build as it is (another build is running in it)
+#   --sanitizadores                    also every test under AddressSanitizer and UndefinedBehavior-
+#                                      Sanitizer (scripts/fuzz.sh, its own clang tree: long)
 # Uses the build in build/ (HILVAN_BUILD to choose another) and its own throwaway PostgreSQL
 # server on HILVAN_PG_PORT (the build's test port).
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 build=${HILVAN_BUILD:-$raiz/build}
-completo=0 fuzz=1 compilar=1
+completo=0 fuzz=1 compilar=1 sanitizadores=0
 for a in "$@"; do
     case $a in
         --completo) completo=1 ;;
         --sin-fuzz) fuzz=0 ;;
         --sin-compilar) compilar=0 ;;
-        *) echo "uso: $0 [--completo] [--sin-fuzz] [--sin-compilar]" >&2; exit 2 ;;
+        --sanitizadores) sanitizadores=1 ;;
+        *) echo "uso: $0 [--completo] [--sin-fuzz] [--sin-compilar] [--sanitizadores]" >&2; exit 2 ;;
     esac
 done
-((compilar)) && cmake --build "$build" -j2 --target hilvan-puesto hilvan-admin test_bd_caidas test_bd_mostradores test_bd_hostil >/dev/null
+((compilar)) && cmake --build "$build" -j2 --target hilvan-puesto hilvan-admin test_bd_caidas test_bd_mostradores test_bd_hostil test_impresoras >/dev/null
 puerto=$(sed -n 's/^HILVAN_PG_PORT:STRING=//p' "$build/CMakeCache.txt")
 # The long runs take longer than the 5 minutes the test library allows a test function.
 export QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=14400000
@@ -39,28 +42,39 @@ correr() {
     local registro="$trabajo/$prueba-$motor.log" estado=0
     env "$@" $([[ $motor == postgresql ]] && echo HILVAN_MOTOR=postgresql) \
         "$build/tests/$prueba" >"$registro" 2>&1 || estado=$?
-    local linea
-    linea=$(grep '^FIABILIDAD' "$registro" | tail -1 || true)
-    if ((estado != 0)) || [[ -z $linea ]]; then
+    if ((estado != 0)) || ! grep -q '^FIABILIDAD' "$registro"; then
         fallos=$((fallos + 1))
         filas+=("$(printf '%-36s %-11s %s' "$prueba" "$motor" "FALLO (ver $registro)")")
         return
     fi
-    set -- $linea
-    case $2 in
-        caidas) filas+=("$(printf '%-36s %-11s %s' "caídas (SIGKILL) superadas" "$motor" \
-                    "$4 de $4; $5 encargos y $6 entregas confirmados, todos presentes")") ;;
-        mostradores) filas+=("$(printf '%-36s %-11s %s' "mostradores a la vez" "$motor" \
-                    "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
-        hostil) filas+=("$(printf '%-36s %-11s %s' "entradas hostiles en las pantallas" "$motor" \
-                    "$5 probadas ($4 textos en $6 pantallas), 0 fallos, ${7} s")") ;;
-    esac
+    local linea
+    while read -r linea; do
+        set -- $linea
+        case $2 in
+            caidas)
+                local trabajo
+                case $4 in
+                    arreglos) trabajo="fin de arreglo y entrega" ;;
+                    pagos) trabajo="pago de tienda" ;;
+                    anulaciones) trabajo="anulación" ;;
+                    copias) trabajo="copia de seguridad" ;;
+                esac
+                filas+=("$(printf '%-36s %-11s %s' "caídas (SIGKILL): $trabajo" "$motor" \
+                    "$5 de $5 superadas; $6 acciones confirmadas, todas presentes")") ;;
+            mostradores) filas+=("$(printf '%-36s %-11s %s' "mostradores a la vez" "$motor" \
+                        "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
+            hostil) filas+=("$(printf '%-36s %-11s %s' "entradas hostiles en las pantallas" "$motor" \
+                        "$5 probadas ($4 textos en $6 pantallas), 0 fallos, ${7} s")") ;;
+        esac
+    done < <(grep '^FIABILIDAD' "$registro")
     # The faults injected in the same program, one backend each.
     local fallo nombre resultado
-    for fallo in archivoOcupado servidorPerdido; do
-        grep -q "SKIP   : .*::$fallo()" "$registro" && continue
-        grep -q "PASS   : .*::$fallo()" "$registro" || continue
+    for fallo in archivoOcupado servidorPerdido discoLlenoOSoloLectura; do
+        grep -q "SKIP   : .*::$fallo(" "$registro" && continue
+        grep -q "PASS   : .*::$fallo(" "$registro" || continue
         case $fallo in
+            discoLlenoOSoloLectura) nombre="disco lleno o archivo de solo lectura"
+                resultado="fin de arreglo y ficha de cliente: aviso en español, pantalla intacta, nada escrito; después se guarda" ;;
             archivoOcupado) nombre="archivo ocupado por otro programa"
                 resultado="aviso en español tras 5 s, pantalla intacta, nada escrito; después se guarda" ;;
             servidorPerdido) nombre="conexión cortada en un fin de arreglo"
@@ -83,6 +97,19 @@ else
 fi
 correr test_bd_hostil sqlite
 correr test_bd_hostil postgresql
+
+# The printer that goes away in the middle of a ticket or is slow, and what the counter waited.
+registro="$trabajo/test_impresoras.log"
+if "$build/tests/test_impresoras" impresoraQueSeVaOVaLenta >"$registro" 2>&1; then
+    while IFS=: read -r _ _ _ caso cifras; do
+        set -- ${cifras//,/}
+        filas+=("$(printf '%-36s %-11s %s' "impresora: $caso" "-" \
+            "línea más lenta $6 ms, $3 de $1 líneas perdidas; el encargo se guarda")")
+    done < <(sed -n 's/^QINFO  : //p' "$registro" | sed 's/() /():/')
+else
+    fallos=$((fallos + 1))
+    filas+=("$(printf '%-36s %-11s %s' "impresora que se va o va lenta" "-" "FALLO (ver $registro)")")
+fi
 
 # What a synchronous commit costs per finished order, on a file in the build folder: three rounds
 # of 200 finishes with each setting, taken in turns so that the machine's load falls on both alike.
@@ -111,6 +138,15 @@ if ((fuzz)); then
         ((caidos != 0)) && fallos=$((fallos + 1))
         filas+=("$(printf '%-36s %-11s %s' "fuzz $objetivo" "-" "$ejecuciones ejecuciones en $segundos s, $caidos fallos")")
     done < <(bash "$raiz/scripts/fuzz.sh" "$segundos" | sed -n '/^objetivo /,$p')
+fi
+
+if ((sanitizadores)); then
+    registro="$trabajo/sanitizadores.log"
+    estado=0
+    bash "$raiz/scripts/fuzz.sh" >"$registro" 2>&1 || estado=$?
+    resumen=$(grep -E '^[0-9]+% tests passed' "$registro" | tail -1 || true)
+    ((estado != 0)) && fallos=$((fallos + 1))
+    filas+=("$(printf '%-36s %-11s %s' "todas las pruebas con ASan y UBSan" "ambos" "${resumen:-FALLO (ver $registro)}")")
 fi
 
 printf '%-36s %-11s %s\n' prueba motor resultado

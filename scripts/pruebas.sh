@@ -6,5 +6,6 @@ raiz="$(cd "$(dirname "$0")/.." && pwd)"
 "$raiz/scripts/compilar.sh"
 cd "$raiz/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2 "$@"
-# A short run of every parser's fuzz target (clang, AddressSanitizer, UndefinedBehaviorSanitizer).
+# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer (clang), and a short run
+# of every parser's fuzz target.
 "$raiz/scripts/fuzz.sh"

@@ -13,9 +13,11 @@
 #include <QProcess>
 #include <QSqlDriver>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -169,6 +171,8 @@ ResultadoHerramienta Herramienta(Conexion &c, const QString &programa, QStringLi
     entorno.insert(QStringLiteral("PGPASSWORD"), db.password());
     entorno.insert(QStringLiteral("PGCONNECT_TIMEOUT"), QStringLiteral("10"));
     p.setProcessEnvironment(entorno);
+    // The tool ends with the program: a counter killed during a backup leaves no dump running on.
+    p.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     p.start(programa, argumentos);
     ResultadoHerramienta r;
     if (!p.waitForStarted()) {
@@ -232,6 +236,10 @@ ResultadoCopia HacerCopiaSeguridad(Conexion &c, const QString &carpeta, const QD
         ReservarArchivo(carpeta, base, sqlite ? QStringLiteral(".db") : QStringLiteral(".dump"), r.error);
     if (r.archivo.isEmpty())
         return r;
+    // The copy is written beside its name and takes it only once written whole: a program killed
+    // halfway leaves an empty file and a ".parcial" one, never a half copy that looks like a copy.
+    const QString parcial = r.archivo + QStringLiteral(".parcial");
+    QFile::remove(parcial);
 
     if (sqlite) {
         // A consistent snapshot taken on the program's own connection, which stays open.
@@ -239,7 +247,7 @@ ResultadoCopia HacerCopiaSeguridad(Conexion &c, const QString &carpeta, const QD
         sqlite3_stmt *st = nullptr;
         int rc = h ? sqlite3_prepare_v2(h, "VACUUM INTO ?1", -1, &st, nullptr) : SQLITE_MISUSE;
         if (rc == SQLITE_OK) {
-            const QByteArray ruta = r.archivo.toUtf8();
+            const QByteArray ruta = parcial.toUtf8();
             sqlite3_bind_text(st, 1, ruta.constData(), int(ruta.size()), SQLITE_TRANSIENT);
             rc = sqlite3_step(st);
         }
@@ -253,14 +261,19 @@ ResultadoCopia HacerCopiaSeguridad(Conexion &c, const QString &carpeta, const QD
     } else {
         const ResultadoHerramienta volcado = Herramienta(
             c, QStringLiteral("pg_dump"),
-            {QStringLiteral("--format=custom"), QStringLiteral("--file"), r.archivo, c.db().databaseName()});
+            {QStringLiteral("--format=custom"), QStringLiteral("--file"), parcial, c.db().databaseName()});
         if (!volcado.ok)
             r.error =
                 QString::fromUtf8("El servidor no pudo hacer la copia de seguridad: %1").arg(volcado.error);
     }
+    if (r.error.isEmpty()
+        && std::rename(QFile::encodeName(parcial).constData(), QFile::encodeName(r.archivo).constData()) != 0)
+        r.error = QString::fromUtf8("No se pudo escribir la copia de seguridad %1: %2.")
+                      .arg(r.archivo, CausaSistema(errno));
     if (r.error.isEmpty())
         r.error = VerificarCopia(c, r.archivo);
     r.ok = r.error.isEmpty();
+    QFile::remove(parcial);
     if (!r.ok)
         QFile::remove(r.archivo); // a copy that cannot be trusted must not be found and restored later
     return r;

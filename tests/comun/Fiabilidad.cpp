@@ -12,6 +12,7 @@ PuestoProceso::PuestoProceso(const QString &programa, const BaseDePrueba &b, con
             ? QStringList{QStringLiteral("--base"), b.dir.filePath(QStringLiteral("prueba.db"))}
             : QStringList{QStringLiteral("--servidor"), b.nombreBaseServidor};
     proceso.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    proceso.setWorkingDirectory(b.dir.path());
     proceso.start(programa, args + opciones);
 }
 
@@ -102,19 +103,27 @@ QStringList FallosDeIntegridad(Conexion &c)
         caja[id].suma += Val(TextoDeValor(rs.Campo(2)));
         ++caja[id].movimientos;
     }
+    Dinero deTiendas;
     Recordset rs = c.AbrirRecordset(QStringLiteral(
-        "select a.idarreglo, a.entregado, a.entregadoacliente, sum(d.precio) from arreglos a, "
-        "arreglos_detalles d "
-        "where a.idarreglo = d.idarreglo group by a.idarreglo, a.entregado, a.entregadoacliente"));
+        "select a.idarreglo, a.entregado, a.entregadoacliente, sum(d.precio), max(k.estienda) from arreglos "
+        "a, "
+        "arreglos_detalles d, clientes k where a.idarreglo = d.idarreglo and a.idcliente = k.idcliente "
+        "group by a.idarreglo, a.entregado, a.entregadoacliente"));
     for (; !rs.EOF_(); rs.MoveNext()) {
         const qint64 id = qint64(Val(TextoDeValor(rs.Campo(0))));
         const double entregado = Val(NuloACero(rs.Campo(1)));
         const bool enCasa = Val(NuloACero(rs.Campo(2))) == 1;
         const double total = Val(NuloACero(rs.Campo(3)));
+        const bool tienda = Val(NuloACero(rs.Campo(4))) == 1;
         const Dinero d = caja.take(id);
+        if (tienda) {
+            deTiendas.suma += d.suma;
+            deTiendas.movimientos += d.movimientos;
+        }
         const bool bien =
-            enCasa ? std::abs(d.suma - total) < 0.005 && d.movimientos <= 2
-                   : std::abs(d.suma - entregado) < 0.005 && d.movimientos == (entregado != 0 ? 1 : 0);
+            tienda   ? (d.movimientos == 0 || (d.movimientos == 1 && std::abs(d.suma - total) < 0.005))
+            : enCasa ? std::abs(d.suma - total) < 0.005 && d.movimientos <= 2
+                     : std::abs(d.suma - entregado) < 0.005 && d.movimientos == (entregado != 0 ? 1 : 0);
         if (!bien)
             fallos.append(QStringLiteral("caja de %1: %2 en %3 movimientos; entregado %4, total %5%6")
                               .arg(id)
@@ -126,5 +135,17 @@ QStringList FallosDeIntegridad(Conexion &c)
     }
     for (auto it = caja.cbegin(); it != caja.cend(); ++it)
         fallos.append(QStringLiteral("dinero de un encargo que no existe: %1").arg(it.key()));
+
+    // Every shop payment was taken out of the till again, in the same transaction.
+    Recordset retirado = c.AbrirRecordset(
+        QStringLiteral("select count(*), sum(importe) from caja where concepto = 'Retirado caja P.T.'"));
+    const int retiradas = int(Val(NuloACero(retirado.Campo(0))));
+    const double sumaRetirada = Val(NuloACero(retirado.Campo(1)));
+    if (retiradas != deTiendas.movimientos || std::abs(sumaRetirada + deTiendas.suma) >= 0.005)
+        fallos.append(QStringLiteral("pagos de tiendas: %1 en %2 movimientos, retirado %3 en %4")
+                          .arg(deTiendas.suma)
+                          .arg(deTiendas.movimientos)
+                          .arg(sumaRetirada)
+                          .arg(retiradas));
     return fallos;
 }

@@ -32,5 +32,6 @@ void AbrirOtraVez(const BaseDePrueba &b, Conexion &c);
 
 // What a shop would find wrong after a fault: a damaged file, an order without lines or a line
 // without its order, money booked under the wrong reference, a till that disagrees with the
-// orders (customers of these runs pay in full on hand-over). Empty when all is well.
+// orders (customers of these runs pay in full on hand-over; partner shops pay later, each payment
+// whole and taken out of the till again as "Retirado caja P.T."). Empty when all is well.
 QStringList FallosDeIntegridad(Conexion &c);

@@ -2,37 +2,47 @@
 // staff would, for the reliability tests that run several of them at once or kill them.
 //
 //   hilvan-puesto (--base ARCHIVO.db | --servidor BASEDATOS) [--encargos M] [--entregas]
-//                 [--sincronia NORMAL|FULL] [--semilla S]
+//                 [--accion pagos|anulaciones|copias] [--sincronia NORMAL|FULL] [--semilla S]
 //
 // It says "listo" once connected and waits for a line on its input, so that every counter starts
 // at the same moment. Then it finishes M new orders (0: until it is killed); with --entregas every
 // third action hands over the oldest order not yet handed over, paying what is left. After each
 // commit it writes "acabado N LINEAS IMPORTE" or "entregado N" on its output; whatever the
 // program would have shown to staff goes out as "mensaje ..." and makes the exit code 2.
+// --accion pagos settles the debts of the partner shop Boutique Lola on the settlements screen,
+// one order or the whole debt at a time ("pagado N ..."); anulaciones finishes orders and annuls
+// the oldest one not handed over ("anulando N" before, "anulado N" after); copias makes
+// backups with the options menu's command ("copia" after each).
 // The server's address comes from HILVAN_PG_HOST, HILVAN_PG_PORT and HILVAN_PG_USER.
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "DialogosGuion.h"
 #include "Mostrador.h"
+#include "cash/CopiaSeguridad.h"
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
+#include "menu/FRMoPCIONES.h"
 #include "printing/SalidaMemoria.h"
+#include "settlements/frmPagosTiendas.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTextStream>
+#include <QThread>
 #include <cstdio>
+#include <functional>
 #include <iostream>
 #include <string>
 
 namespace {
 
 struct Opciones {
-    QString base, servidor, sincronia;
+    QString base, servidor, sincronia, accion;
     int encargos = 0;
     bool entregas = false;
     quint32 semilla = 0;
@@ -53,6 +63,8 @@ Opciones LeerOpciones(const QStringList &args)
             o.encargos = v.toInt();
         else if (a == QLatin1String("--sincronia"))
             o.sincronia = v;
+        else if (a == QLatin1String("--accion"))
+            o.accion = v;
         else if (a == QLatin1String("--semilla"))
             o.semilla = v.toUInt();
     }
@@ -140,6 +152,59 @@ public:
         return true;
     }
 
+    // Boutique Lola's oldest debt, or all of it, paid on the settlements screen. False when it owes nothing.
+    bool PagoTienda(bool todo)
+    {
+        frmPagosTiendas f;
+        f.CargarFormulario({});
+        f.cmbTienda.ElegirTexto(QStringLiteral("Boutique Lola"));
+        f.chkPendientes = true;
+        f.cmdAceptar_Click();
+        QStringList pagados;
+        for (int r = 1; r < f.gridPagos.Rows() && (todo || pagados.isEmpty()); ++r)
+            if (!f.gridPagos.TextMatrix(r, 0).isEmpty())
+                pagados.append(f.gridPagos.TextMatrix(r, 1));
+        if (pagados.isEmpty())
+            return false;
+        dialogos_.siNo = {6, 6};
+        Proteger([&] { todo ? f.cmdCancelarDeuda_Click() : f.gridPagos_DblClick(1); });
+        dialogos_.siNo.clear();
+        dialogos_.mensajes.removeAll(QStringLiteral("Deuda cancelada"));
+        if (dialogos_.mensajes.isEmpty())
+            Decir(QStringLiteral("pagado ") + pagados.join(QLatin1Char(' ')));
+        return true;
+    }
+
+    // The oldest order not handed over, annulled from the options menu; never the newest, whose
+    // number the next order would take again.
+    void Anular()
+    {
+        Recordset rs = AbrirRecordset(
+            QStringLiteral("select min(idarreglo) as n from arreglos where entregadoacliente is null and "
+                           "idarreglo < (select max(idarreglo) from arreglos)"));
+        const QString n = TextoDeValor(NuloACero(rs.Campo(QStringLiteral("n"))));
+        if (n == QLatin1String("0"))
+            return;
+        Decir(QStringLiteral("anulando ") + n);
+        dialogos_.pad = {n};
+        dialogos_.siNo = {6};
+        FRMoPCIONES menu;
+        Proteger([&] { menu.cmdAnularArreglo_Click(); });
+        dialogos_.pad.clear();
+        dialogos_.siNo.clear();
+        if (dialogos_.mensajes.isEmpty())
+            Decir(QStringLiteral("anulado ") + n);
+    }
+
+    void Copia()
+    {
+        Proteger([] { CopiaSeguridad(); });
+        if (dialogos_.mensajes == QStringList{QStringLiteral("Copia de seguridad realizada")}) {
+            dialogos_.mensajes.clear();
+            Decir(QStringLiteral("copia"));
+        }
+    }
+
     // Whatever staff would have seen; cleared for the next order.
     QStringList Mensajes() { return std::exchange(dialogos_.mensajes, {}); }
 
@@ -159,17 +224,22 @@ private:
         dialogos_.siNo.push_back(6);
         dialogos_.siNo.push_back(6);
         dialogos_.preguntas.clear();
-        // A fault reaches staff as the view's event boundary shows it: as a message.
+        Proteger([this] { p_.cmdAcabarEncargo_Click(); });
+        dialogos_.siNo.clear();
+        dialogos_.pad.clear();
+        dialogos_.calendario.clear();
+    }
+
+    // A fault reaches staff as the view's event boundary shows it: as a message.
+    void Proteger(const std::function<void()> &accion)
+    {
         try {
-            p_.cmdAcabarEncargo_Click();
+            accion();
         } catch (const ErrorBaseDatos &e) {
             dialogos_.Mensaje(e.Mensaje());
         } catch (const std::exception &e) {
             dialogos_.Mensaje(QString::fromUtf8(e.what()));
         }
-        dialogos_.siNo.clear();
-        dialogos_.pad.clear();
-        dialogos_.calendario.clear();
     }
 
     // The order number the print question named.
@@ -211,6 +281,8 @@ int main(int argc, char **argv)
     G().conexion = &conexion;
     G().EsSqlServer = conexion.EsSqlServer();
     G().RutaBaseDatos = o.base;
+    // The server's backups go beside the configuration file: here, the test's own folder.
+    G().ArchivoConfiguracion = QDir::current().filePath(QStringLiteral("bdcostuaccess.dat"));
     Puesto puesto(o.semilla);
 
     Decir(QStringLiteral("listo"));
@@ -221,8 +293,18 @@ int main(int argc, char **argv)
     QElapsedTimer reloj;
     reloj.start();
     for (int i = 0; o.encargos == 0 || i < o.encargos; ++i) {
-        if (!(o.entregas && i % 3 == 2 && puesto.Entrega()))
+        if (o.accion == QLatin1String("pagos")) {
+            if (!puesto.PagoTienda(i % 3 == 2))
+                QThread::msleep(5);
+        } else if (o.accion == QLatin1String("anulaciones")) {
             puesto.NuevoEncargo();
+            if (i % 2 == 1)
+                puesto.Anular();
+        } else if (o.accion == QLatin1String("copias")) {
+            puesto.Copia();
+        } else if (!(o.entregas && i % 3 == 2 && puesto.Entrega())) {
+            puesto.NuevoEncargo();
+        }
         for (const QString &m : puesto.Mensajes()) {
             Decir(QStringLiteral("mensaje ") + m.simplified());
             ++fallos;

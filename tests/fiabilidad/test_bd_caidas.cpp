@@ -1,77 +1,166 @@
-// A counter killed (SIGKILL) at any moment while it finishes and hands over orders: the database
-// opens again intact, every order it reported as finished is there whole, the till agrees with
-// the orders and the program starts normally. HILVAN_CAIDAS=1000 makes the long run;
-// HILVAN_SEMILLA repeats a run.
+// A counter killed (SIGKILL) at any moment of its work: finishing and handing over orders, paying
+// a partner shop's debt, annulling an order, making a backup. The database opens again intact,
+// everything it reported as done is there whole, the till agrees with the orders, a backup file
+// is whole or recognisably unfinished, and the program starts normally. HILVAN_CAIDAS=1000 makes
+// the long run (shared among the four kinds of work); HILVAN_SEMILLA repeats a run.
 #include "Fiabilidad.h"
 #include "Mostrador.h"
+#include "cash/CopiaSeguridad.h"
 #include "core/BaseDatos.h"
 #include "core/Configuracion.h"
 #include "core/Programa.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QThread>
 #include <QtTest>
 #include <cstdio>
+
+namespace {
+
+QStringList Columna(Conexion &c, const QString &sql)
+{
+    QStringList r;
+    for (Recordset rs = c.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext())
+        r.append(TextoDeValor(rs.Campo(0)));
+    return r;
+}
+
+// Four orders of the partner shop Boutique Lola (customer 3), handed over and not paid yet.
+void DeudaDeTienda(Conexion &c)
+{
+    const qint64 n = qint64(
+        Val(NuloACero(c.AbrirRecordset(QStringLiteral("select max(idarreglo) from arreglos")).Campo(0))));
+    Transaccion t(c);
+    for (qint64 i = n + 1; i <= n + 4; ++i) {
+        const QString id = QString::number(i);
+        c.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente, fecharealentrega, "
+                                  "entregadoacliente) values (%1, 1, 3, '2026-12-04 10:00:00', 1)")
+                       .arg(id));
+        c.Ejecutar(
+            QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, referenciaprenda) "
+                           "values (%1, 1, %2, '%1.1')")
+                .arg(id)
+                .arg(6 + i % 5));
+    }
+    t.Confirmar();
+}
+
+// What a backup must not change: every row of the orders, the customers and the till.
+QString Huella(Conexion &c)
+{
+    QString r;
+    for (const char *sql : {"select count(*) from arreglos", "select count(*) from arreglos_detalles",
+                            "select count(*) from clientes", "select count(*) from caja",
+                            "select sum(importe) from caja", "select sum(precio) from arreglos_detalles"})
+        r += Columna(c, QString::fromLatin1(sql)).join(QLatin1Char(',')) + QLatin1Char(' ');
+    return r;
+}
+
+} // namespace
 
 class PruebaCaidas : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void matarEnCualquierMomento_data()
+    {
+        QTest::addColumn<QString>("accion");
+        for (const char *a : {"arreglos", "pagos", "anulaciones", "copias"})
+            QTest::newRow(a) << QString::fromLatin1(a);
+    }
+
     void matarEnCualquierMomento()
     {
+        QFETCH(QString, accion);
         BaseDePrueba b;
         LlenarDemo(b.conexion, QDate(2026, 12, 5));
         for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
             b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
         b.conexion.Cerrar();
         const bool servidor = BaseDePrueba::MotorPedido() == Motor::PostgreSQL;
-        const int caidas = NumeroDeEntorno("HILVAN_CAIDAS", servidor ? 10 : 20);
+        const int caidas = std::max(1, NumeroDeEntorno("HILVAN_CAIDAS", servidor ? 16 : 32) / 4);
         const quint32 semilla = qEnvironmentVariableIsSet("HILVAN_SEMILLA")
                                     ? quint32(qEnvironmentVariableIntValue("HILVAN_SEMILLA"))
                                     : QRandomGenerator::global()->generate();
         QRandomGenerator azar(semilla);
+        const QDir copias(b.dir.filePath(QStringLiteral("copiasseguridad")));
+        const QStringList opciones = accion == QLatin1String("arreglos")
+                                         ? QStringList{QStringLiteral("--entregas")}
+                                         : QStringList{QStringLiteral("--accion"), accion};
 
-        QSet<QString> acabados, entregados;
+        // The last word the counter said about each order: 1 there, -1 gone, 0 either.
+        QHash<QString, int> estado;
+        QSet<QString> entregados, pagados;
+        int hechas = 0;
         for (int k = 0; k < caidas; ++k) {
+            QString huella;
+            {
+                Conexion c;
+                AbrirOtraVez(b, c);
+                if (accion != QLatin1String("arreglos") && accion != QLatin1String("anulaciones"))
+                    DeudaDeTienda(c);
+                huella = Huella(c);
+            }
             PuestoProceso p(QStringLiteral(HILVAN_PUESTO), b,
-                            {QStringLiteral("--entregas"), QStringLiteral("--semilla"),
-                             QString::number(azar.generate())});
+                            opciones
+                                + QStringList{QStringLiteral("--semilla"), QString::number(azar.generate())});
             QVERIFY(p.Listo());
             p.Empezar();
-            QThread::msleep(azar.bounded(20, 400));
+            // A backup on the server runs two client tools and takes longer than a finish.
+            QThread::msleep(azar.bounded(20, accion == QLatin1String("copias") && servidor ? 3000 : 400));
             p.proceso.kill();
             QVERIFY(p.proceso.waitForFinished(10000));
             for (const QString &l : p.Lineas()) {
                 QVERIFY2(!l.startsWith(QLatin1String("mensaje")), qPrintable(l));
-                (l.startsWith(QLatin1String("acabado")) ? acabados : entregados)
-                    .insert(l.section(QLatin1Char(' '), 1, 1));
+                const QStringList w = l.split(QLatin1Char(' '));
+                if (w[0] == QLatin1String("acabado") || w[0] == QLatin1String("anulando")
+                    || w[0] == QLatin1String("anulado"))
+                    estado[w.value(1)] = w[0] == QLatin1String("acabado")   ? 1
+                                         : w[0] == QLatin1String("anulado") ? -1
+                                                                            : 0;
+                else if (w[0] == QLatin1String("entregado"))
+                    entregados.insert(w.value(1));
+                else if (w[0] == QLatin1String("pagado"))
+                    for (const QString &n : w.mid(1))
+                        pagados.insert(n);
+                // A whole debt paid at once is one payment per order.
+                hechas +=
+                    w[0] == QLatin1String("pagado") ? int(w.size()) - 1 : w[0] != QLatin1String("anulando");
             }
 
             Conexion c;
             AbrirOtraVez(b, c);
+            const QString donde =
+                QStringLiteral("%1, caída %2, semilla %3: ").arg(accion).arg(k).arg(semilla);
             const QStringList fallos = FallosDeIntegridad(c);
-            QVERIFY2(fallos.isEmpty(), qPrintable(QStringLiteral("caída %1, semilla %2: ").arg(k).arg(semilla)
-                                                  + fallos.join(QStringLiteral("; "))));
-            // What the counter reported (its tickets printed) was committed before: it is all there.
-            const QSet<QString> guardados = [&c] {
-                QSet<QString> r;
-                for (Recordset rs = c.AbrirRecordset(QStringLiteral("select idarreglo from arreglos"));
-                     !rs.EOF_(); rs.MoveNext())
-                    r.insert(TextoDeValor(rs.Campo(0)));
-                return r;
-            }();
-            QVERIFY(guardados.contains(acabados));
+            QVERIFY2(fallos.isEmpty(), qPrintable(donde + fallos.join(QStringLiteral("; "))));
+            const QStringList guardados = Columna(c, QStringLiteral("select idarreglo from arreglos"));
+            for (auto it = estado.cbegin(); it != estado.cend(); ++it)
+                QVERIFY2(it.value() == 0 || guardados.contains(it.key()) == (it.value() == 1),
+                         qPrintable(donde + it.key()));
             for (const QString &n : std::as_const(entregados))
-                QCOMPARE(TextoDeValor(
-                             c.AbrirRecordset(QStringLiteral("select entregadoacliente from arreglos where "
-                                                             "idarreglo = ")
-                                              + n)
-                                 .Campo(0)),
-                         QStringLiteral("1"));
+                QCOMPARE(
+                    Columna(c,
+                            QStringLiteral("select entregadoacliente from arreglos where idarreglo = ") + n),
+                    QStringList{QStringLiteral("1")});
+            // A payment reported is in the till once, the whole of the order.
+            for (const QString &n : std::as_const(pagados))
+                QVERIFY2(Columna(c, QStringLiteral("select count(*) from caja where idarreglo = ") + n)
+                             == QStringList{QStringLiteral("1")},
+                         qPrintable(donde + n));
+            if (accion == QLatin1String("copias")) {
+                QCOMPARE(Huella(c), huella);
+                // Each file left is a sound copy, or one that says it is unfinished (empty, ".parcial").
+                for (const QFileInfo &f : copias.entryInfoList(QDir::Files)) {
+                    if (f.size() > 0 && !f.fileName().contains(QLatin1String(".parcial")))
+                        QVERIFY2(VerificarCopia(c, f.filePath()).isEmpty(), qPrintable(donde + f.fileName()));
+                    QFile::remove(f.filePath());
+                }
+            }
         }
-        QVERIFY2(acabados.size() >= caidas / 2, "the counters hardly got to finish anything");
-        QVERIFY(!entregados.isEmpty());
+        QVERIFY2(hechas >= std::max(1, caidas / 4), "the counters hardly got anything done");
 
         // The program's own start-up on what is left.
         PantallasMostrador pantallas;
@@ -89,8 +178,8 @@ private Q_SLOTS:
             QVERIFY(f.CargarFormulario(ruta));
             QCOMPARE(b.dialogos.mensajes, QStringList());
         }
-        std::printf("FIABILIDAD caidas %s %d %d %d 0\n", servidor ? "postgresql" : "sqlite", caidas,
-                    int(acabados.size()), int(entregados.size()));
+        std::printf("FIABILIDAD caidas %s %s %d %d\n", servidor ? "postgresql" : "sqlite", qPrintable(accion),
+                    caidas, hechas);
     }
 };
 

@@ -4,11 +4,14 @@
 #include "Fiabilidad.h"
 #include "Mostrador.h"
 #include "core/BaseDatos.h"
+#include "masterdata/frmFIchaCliente.h"
 
 #include <QSet>
 #include <QtTest>
+#include <csignal>
 #include <cstdio>
 #include <memory>
+#include <sys/resource.h>
 
 class PruebaMostradores : public QObject
 {
@@ -104,6 +107,74 @@ private Q_SLOTS:
         QCOMPARE(m.Columna(QStringLiteral("select idarreglo from arreglos")),
                  QStringList{QStringLiteral("1")});
         QVERIFY(m.PantallaVacia());
+    }
+
+    // The file cannot take one more byte (a full disk, RLIMIT_FSIZE standing in for it, since the
+    // tests may run as root) or cannot be written at all (a read-only database, PRAGMA query_only
+    // giving the engine's same refusal) while an order is finished or a customer saved: staff are
+    // told, the screen keeps what it had, nothing is written, and afterwards the same action works.
+    void discoLlenoOSoloLectura_data()
+    {
+        QTest::addColumn<bool>("lleno");
+        QTest::addColumn<bool>("cliente");
+        QTest::newRow("disco lleno, fin de arreglo") << true << false;
+        QTest::newRow("disco lleno, ficha de cliente") << true << true;
+        QTest::newRow("solo lectura, fin de arreglo") << false << false;
+        QTest::newRow("solo lectura, ficha de cliente") << false << true;
+    }
+
+    void discoLlenoOSoloLectura()
+    {
+        if (BaseDePrueba::MotorPedido() == Motor::PostgreSQL)
+            QSKIP("the server's disk is the server's");
+        QFETCH(bool, lleno);
+        QFETCH(bool, cliente);
+        Mostrador m;
+        m.PedidoDeDosPrendas();
+        m.Entregado(QStringLiteral("10"));
+        frmFIchaCliente ficha;
+        ficha.Abierto = true;
+        ficha.txtNombre = QString::fromUtf8("Lucía Pérez");
+        ficha.txtTelefono = QStringLiteral("600999888");
+        const QString pantalla = m.Pantalla();
+        const QString bd = m.Volcado() + m.Valor(QStringLiteral("select count(*) from clientes"));
+        auto accion = [&] { cliente ? void(ficha.GuardarCliente()) : m.Acabar(1, {7, 7}); };
+
+        // Whatever the journal held is in the file first, so that its next write starts the journal.
+        m.b.conexion.Ejecutar(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        rlimit limite{};
+        ::getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit antes = limite;
+        const auto sigxfsz = std::signal(SIGXFSZ, SIG_IGN);
+        if (lleno) {
+            limite.rlim_cur = 8 * 1024; // the journal's header and a page: the commit fails halfway
+            ::setrlimit(RLIMIT_FSIZE, &limite);
+        } else {
+            m.b.conexion.Ejecutar(QStringLiteral("PRAGMA query_only = 1"));
+        }
+        QString aviso;
+        try {
+            accion();
+        } catch (const ErrorBaseDatos &e) {
+            aviso = e.Mensaje();
+        }
+        ::setrlimit(RLIMIT_FSIZE, &antes);
+        std::signal(SIGXFSZ, sigxfsz);
+        m.b.conexion.Ejecutar(QStringLiteral("PRAGMA query_only = 0"));
+
+        QVERIFY2(aviso.contains(QString::fromUtf8("No se pudo escribir en el disco")), qPrintable(aviso));
+        QCOMPARE(m.Pantalla(), pantalla);
+        QVERIFY(ficha.Abierto && ficha.txtNombre == QString::fromUtf8("Lucía Pérez"));
+        QCOMPARE(m.Volcado() + m.Valor(QStringLiteral("select count(*) from clientes")), bd);
+        QCOMPARE(FallosDeIntegridad(m.b.conexion), QStringList());
+
+        accion();
+        if (cliente)
+            QCOMPARE(m.Valor(QStringLiteral("select nombre from clientes where telefono = '600999888'")),
+                     QString::fromUtf8("Lucía Pérez"));
+        else
+            QCOMPARE(m.Columna(QStringLiteral("select idarreglo from arreglos")),
+                     QStringList{QStringLiteral("1")});
     }
 
     // The server drops the counter's connection in the middle of a finish (as a restart does):

@@ -19,7 +19,9 @@
 #include <QThread>
 #include <QtTest>
 #include <arpa/inet.h>
+#include <functional>
 #include <netinet/in.h>
+#include <optional>
 #include <poll.h>
 #include <pty.h>
 #include <sys/socket.h>
@@ -82,7 +84,11 @@ struct ImpresoraRed {
                 conexiones.append(::accept(escucha, nullptr, nullptr));
             for (int i = 1; i < p.size() && modo_ == Lee; ++i) {
                 char trozo[4096];
-                const ssize_t n = (p[i].revents & POLLIN) ? ::read(p[i].fd, trozo, sizeof trozo) : 0;
+                // A slow printer takes 64 bytes every 20 ms (about 3 KB a second, a 9600-baud line).
+                if (lento)
+                    QThread::msleep(20);
+                const ssize_t n =
+                    (p[i].revents & POLLIN) ? ::read(p[i].fd, trozo, lento ? 64 : sizeof trozo) : 0;
                 if (n > 0) {
                     recibido.append(trozo, n);
                     reloj.restart();
@@ -91,6 +97,7 @@ struct ImpresoraRed {
         }
     }
     QString Direccion() const { return QStringLiteral("tcp://127.0.0.1:%1").arg(puerto); }
+    bool lento = false;
 
 private:
     Modo modo_ = Lee;
@@ -108,8 +115,11 @@ public:
         destino_.Enviar(bytes);
         peor = qMax(peor, r.elapsed());
         ++lineas;
+        if (trasLinea)
+            trasLinea();
     }
     SalidaTickets &destino_;
+    std::function<void()> trasLinea;
     qint64 peor = 0;
     int lineas = 0;
 };
@@ -339,7 +349,7 @@ private Q_SLOTS:
         // A garment ticket's barcode line and a header line: NUL, CR LF, bytes above 127.
         const QByteArray barras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02"
                                 "1000012340025\x00\r\n",
-                                41);
+                                35);
         const QByteArray cabecera("\x1b!0\x1br1 ARREGLOS MU\xa5OZ \r\n");
         SalidaSerie serie(7, QStringLiteral("9600,n,8,1"));
         QElapsedTimer reloj;
@@ -505,6 +515,87 @@ private Q_SLOTS:
         QCOMPARE(dialogos.mensajes.size(), 1);
         QVERIFY(dialogos.mensajes[0].startsWith(QStringLiteral("No se ha podido imprimir")));
         G() = ValoresPrograma();
+    }
+
+    // The printer goes away in the middle of a ticket (the serial port's other end closes, the
+    // USB device file disappears) or takes its bytes slowly: no line holds the counter a second,
+    // the order is saved, and a slow printer still gets every byte.
+    void impresoraQueSeVaOVaLenta()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        G().NombreCierre = QStringLiteral("20261205");
+        frmPrincipal p;
+        int pedidos = b.Valor(QStringLiteral("select count(*) from arreglos")).toInt();
+        for (const char *caso :
+             {"puerto serie que se cierra", "dispositivo que desaparece", "impresora lenta"}) {
+            const QString c = QString::fromLatin1(caso);
+            std::unique_ptr<SalidaTickets> destino;
+            QByteArray recibido;
+            std::function<void()> trasLinea;
+            QThread *impresora = nullptr;
+            int maestro = -1, esclavo = -1;
+            std::optional<ImpresoraRed> red;
+            if (c.startsWith(QLatin1String("puerto"))) {
+                char nombre[256] = {};
+                QCOMPARE(openpty(&maestro, &esclavo, nombre, nullptr, nullptr), 0);
+                qputenv("HILVAN_PUERTO_5", nombre);
+                destino = CrearSalidaImpresora(
+                    DireccionImpresora::Leer(QStringLiteral("5"), QStringLiteral("115200,n,8,1")));
+                // It reads the start of the ticket, then its end of the line is gone.
+                impresora = QThread::create([&] {
+                    while (recibido.size() < 600) {
+                        pollfd e{maestro, POLLIN, 0};
+                        char trozo[256];
+                        const ssize_t n = ::poll(&e, 1, 3000) > 0 ? ::read(maestro, trozo, sizeof trozo) : -1;
+                        if (n <= 0)
+                            break;
+                        recibido.append(trozo, n);
+                    }
+                    ::close(maestro);
+                });
+            } else if (c.startsWith(QLatin1String("dispositivo"))) {
+                const QString usb = b.dir.filePath(QStringLiteral("lp0"));
+                QFile(usb).open(QIODevice::WriteOnly);
+                destino = CrearSalidaImpresora(DireccionImpresora::Leer(QStringLiteral("0"), usb));
+                trasLinea = [usb, n = 0]() mutable {
+                    if (++n == 20)
+                        QFile::remove(usb);
+                };
+            } else {
+                red.emplace(ImpresoraRed::Lee);
+                const int poco = 2048;
+                ::setsockopt(red->escucha, SOL_SOCKET, SO_RCVBUF, &poco, sizeof poco);
+                destino =
+                    CrearSalidaImpresora(DireccionImpresora::Leer(QStringLiteral("0"), red->Direccion()));
+                red->lento = true;
+                impresora = QThread::create([&] { red->Atender(1500); });
+            }
+            if (impresora)
+                impresora->start();
+            SalidaCronometrada salida(*destino);
+            salida.trasLinea = trasLinea;
+            G().salidaTickets = &salida;
+            const qint64 total = AcabarPedido(p, b.dialogos);
+            if (impresora) {
+                impresora->wait();
+                delete impresora;
+            }
+            qunsetenv("HILVAN_PUERTO_5");
+            if (esclavo >= 0)
+                ::close(esclavo);
+            qInfo("%s: %d lines, %d lost, slowest %lld ms, order in %lld ms", caso, salida.lineas,
+                  destino->LineasPerdidas(), salida.peor, total);
+            QVERIFY2(salida.peor < 1000, caso);
+            QCOMPARE(b.Valor(QStringLiteral("select count(*) from arreglos")).toInt(), ++pedidos);
+            if (red) {
+                QCOMPARE(destino->LineasPerdidas(), 0);
+                QCOMPARE(red->recibido.size(), destino->BytesAceptados());
+            } else {
+                QVERIFY2(destino->LineasPerdidas() > 0 && destino->BytesAceptados() > 0, caso);
+            }
+        }
+        G().salidaTickets = nullptr;
     }
 };
 
