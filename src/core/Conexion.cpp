@@ -387,7 +387,7 @@ qint64 Conexion::Insertar(const QString &sql, const QString &campoClave)
     return q.value(0).toLongLong();
 }
 
-QSqlQuery Conexion::Consultar(const QString &sql)
+QSqlQuery Conexion::Consultar(const QString &sql, bool porFilas)
 {
     VolverAConectar();
     if (!Abierta())
@@ -395,7 +395,7 @@ QSqlQuery Conexion::Consultar(const QString &sql)
     QSqlQuery q(db_);
     // The server's driver names the table of each field only outside its row-by-row mode, and
     // "clientes.nombre" needs that name.
-    q.setForwardOnly(motor_ == Motor::SQLite);
+    q.setForwardOnly(porFilas || motor_ == Motor::SQLite);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q.exec(Traducir(sql)))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
@@ -449,9 +449,12 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
 
 void Conexion::Recorrer(const QString &sql, const std::function<void(const QSqlQuery &fila)> &fila)
 {
-    QSqlQuery q = Consultar(sql);
+    // Row by row on the server too: the screen fills its grid while the server is still sending.
+    QSqlQuery q = Consultar(sql, true);
     while (q.next())
         fila(q);
+    if (q.lastError().isValid()) // the connection or the file failed halfway through the rows
+        throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
 }
 
 void Conexion::EjecutarGuion(const QString &guion)

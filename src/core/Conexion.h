@@ -117,7 +117,8 @@ public:
 private:
     QString Fallo(const QSqlError &e, const QString &sql);
     // A read statement run, after reconnecting to a server that went away; throws on failure.
-    QSqlQuery Consultar(const QString &sql);
+    // porFilas: rows are handed over as the server sends them (no field knows its table then).
+    QSqlQuery Consultar(const QString &sql, bool porFilas = false);
     void VolverAConectar();
     void PrepararSesion();
     QString nombre_;

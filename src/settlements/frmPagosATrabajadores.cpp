@@ -178,9 +178,9 @@ frmPagosATrabajadores::Leidas frmPagosATrabajadores::Leer(const QString &sql)
         const double pago = RedondearImporte(NumeroDeValor(q.value(campo[Pago])));
         suma_ += pago;
         const int r = g.AgregarFila();
-        g.SetTextMatrix(r, 0, textos_.Compartido(NuloABlanco(q.value(campo[Trabajador])).trimmed()));
+        g.SetTextMatrix(r, 0, NuloABlanco(q.value(campo[Trabajador])).trimmed());
         g.SetTextMatrix(r, 1, referencia);
-        g.SetTextMatrix(r, 2, textos_.Compartido(NuloABlanco(q.value(campo[Texto]))));
+        g.SetTextMatrix(r, 2, NuloABlanco(q.value(campo[Texto])));
         g.SetTextMatrix(r, 3, textos_.Importe(pago));
         if (NumeroDeValor(q.value(campo[Pagado])) == 1) {
             g.SetTextMatrix(r, 4, si);

@@ -72,5 +72,7 @@ private:
     int estado_ = 0;
     QString hasta_;
     double suma_ = 0;
+    // The amounts shown repeat over hundreds of thousands of lines: each text is made once. Names
+    // and garments keep the copy the driver made: sharing them cost more time than it saved memory.
     TextosLista textos_;
 };
