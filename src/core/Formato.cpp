@@ -56,6 +56,26 @@ double RedondearImporte(double valor)
     return std::round(c + (c >= 0 ? 1e-7 : -1e-7)) / 100.0;
 }
 
+namespace {
+
+// A value the driver hands over as a number rather than as text.
+bool EsNumerico(const QVariant &valor)
+{
+    switch (valor.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 QString FormatoImporte(double valor)
 {
     const double r = RedondearImporte(valor);
@@ -82,17 +102,7 @@ QString FormatoImporte(const QVariant &valor)
 {
     if (valor.isNull() || !valor.isValid())
         return {};
-    switch (valor.metaType().id()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        return FormatoImporte(valor.toDouble());
-    default:
-        return FormatoImporte(valor.toString());
-    }
+    return EsNumerico(valor) ? FormatoImporte(valor.toDouble()) : FormatoImporte(valor.toString());
 }
 
 QString FormatoDosDecimales(double valor)
@@ -172,20 +182,11 @@ double NumeroDeValor(const QVariant &valor)
 {
     if (valor.isNull() || !valor.isValid())
         return 0;
-    switch (valor.metaType().id()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
+    if (EsNumerico(valor))
         return valor.toDouble();
-    default: {
-        bool ok = false;
-        const double v = valor.toString().toDouble(&ok);
-        return ok ? v : Val(valor.toString());
-    }
-    }
+    bool ok = false;
+    const double v = valor.toString().toDouble(&ok);
+    return ok ? v : Val(valor.toString());
 }
 
 bool EsNumero(const QString &texto)

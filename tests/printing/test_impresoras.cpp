@@ -210,6 +210,18 @@ double XPalabra(const QString &pdf, const QString &palabra)
     return m.hasMatch() ? m.captured(1).toDouble() : -1;
 }
 
+// The counter finishes a two-garment order: two garment tickets, the drawer and the customer's
+// ticket, 3 cuts and some 120 lines. Gives how long the finish took.
+qint64 AcabarDosPrendas(Mostrador &m)
+{
+    m.PedidoDeDosPrendas();
+    m.Entregado(QStringLiteral("20"));
+    QElapsedTimer reloj;
+    reloj.start();
+    m.Acabar(3, {6, 6});
+    return reloj.elapsed();
+}
+
 } // namespace
 
 class PruebaImpresoras : public QObject
@@ -309,13 +321,7 @@ private Q_SLOTS:
             auto destino = CrearSalidaImpresora(DireccionImpresora::Leer(QStringLiteral("0"), direccion));
             SalidaCronometrada salida(*destino);
             G().salidaTickets = &salida;
-            // Two garment tickets, the drawer and the customer's ticket: 3 cuts and some 120 lines.
-            m.PedidoDeDosPrendas();
-            m.Entregado(QStringLiteral("20"));
-            QElapsedTimer reloj;
-            reloj.start();
-            m.Acabar(3, {6, 6});
-            const qint64 total = reloj.elapsed();
+            const qint64 total = AcabarDosPrendas(m);
             ++pedidos;
             qInfo("%s: %d lines, slowest %lld ms, order in %lld ms", qPrintable(direccion), salida.lineas,
                   salida.peor, total);
@@ -573,12 +579,7 @@ private Q_SLOTS:
             SalidaCronometrada salida(*destino);
             salida.trasLinea = trasLinea;
             G().salidaTickets = &salida;
-            m.PedidoDeDosPrendas();
-            m.Entregado(QStringLiteral("20"));
-            QElapsedTimer reloj;
-            reloj.start();
-            m.Acabar(3, {6, 6});
-            const qint64 total = reloj.elapsed();
+            const qint64 total = AcabarDosPrendas(m);
             if (impresora) {
                 impresora->wait();
                 delete impresora;
