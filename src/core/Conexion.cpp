@@ -16,6 +16,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
+#include <limits>
 #include <sqlite3.h>
 
 namespace {
@@ -449,12 +450,35 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
 
 void Conexion::Recorrer(const QString &sql, const std::function<void(const QSqlQuery &fila)> &fila)
 {
+    AbrirLectura(sql)->Leer(std::numeric_limits<int>::max(), fila);
+}
+
+std::unique_ptr<Lectura> Conexion::AbrirLectura(const QString &sql)
+{
     // Row by row on the server too: the screen fills its grid while the server is still sending.
-    QSqlQuery q = Consultar(sql, true);
-    while (q.next())
-        fila(q);
-    if (q.lastError().isValid()) // the connection or the file failed halfway through the rows
-        throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
+    return std::unique_ptr<Lectura>(new Lectura(*this, Consultar(sql, true), sql));
+}
+
+Lectura::Lectura(Conexion &conexion, QSqlQuery consulta, const QString &sql)
+    : conexion_(conexion), q_(std::make_unique<QSqlQuery>(std::move(consulta))), sql_(sql)
+{
+}
+
+Lectura::~Lectura() = default;
+
+bool Lectura::Leer(int filas, const std::function<void(const QSqlQuery &fila)> &fila)
+{
+    for (int leidas = 0; !terminada_ && leidas < filas; ++leidas) {
+        if (!q_->next()) {
+            terminada_ = true;
+            if (q_->lastError().isValid()) // the connection or the file failed halfway through the rows
+                throw ErrorBaseDatos(conexion_.Fallo(q_->lastError(), sql_), sql_);
+            q_->finish();
+            break;
+        }
+        fila(*q_);
+    }
+    return !terminada_;
 }
 
 void Conexion::EjecutarGuion(const QString &guion)

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -62,6 +63,31 @@ private:
 
 enum class Motor { SQLite, PostgreSQL };
 
+class Conexion;
+
+// A long listing read a part at a time: its statement stays open between parts, so a screen
+// shows what it has and goes back to the user before the rest arrives. Nothing else may run on
+// the connection until the last row is read or the reading is dropped: the server would throw
+// the rest of the rows away.
+class Lectura
+{
+public:
+    ~Lectura();
+    Lectura(const Lectura &) = delete;
+    Lectura &operator=(const Lectura &) = delete;
+    // Hands up to `filas` rows to `fila`, as Conexion::Recorrer does; false once the last row
+    // has been read. A failure halfway through throws the database error.
+    bool Leer(int filas, const std::function<void(const QSqlQuery &fila)> &fila);
+
+private:
+    friend class Conexion;
+    Lectura(Conexion &conexion, QSqlQuery consulta, const QString &sql);
+    Conexion &conexion_;
+    std::unique_ptr<QSqlQuery> q_;
+    QString sql_;
+    bool terminada_ = false;
+};
+
 // Lists ordered by a name sort as a Spanish reader expects (case and accents aside, n before ñ)
 // when the SQL says "order by nombre collate espanol": a collation of this name exists on both
 // backends (registered on the SQLite connection, created on the server).
@@ -103,6 +129,9 @@ public:
     // Hands each row to `fila` as it is read and keeps none: for listings too long to hold
     // twice. Values come as the driver gives them (dates as ISO text on the embedded engine).
     void Recorrer(const QString &sql, const std::function<void(const QSqlQuery &fila)> &fila);
+    // The same rows, read a part at a time (Lectura::Leer) between which the screen goes back to
+    // the user.
+    std::unique_ptr<Lectura> AbrirLectura(const QString &sql);
     // Runs a script of statements separated by ";" at line ends (schema and seed files).
     void EjecutarGuion(const QString &guion);
 
@@ -115,6 +144,7 @@ public:
     QString Traducir(const QString &sql) const;
 
 private:
+    friend class Lectura;
     QString Fallo(const QSqlError &e, const QString &sql);
     // A read statement run, after reconnecting to a server that went away; throws on failure.
     // porFilas: rows are handed over as the server sends them (no field knows its table then).

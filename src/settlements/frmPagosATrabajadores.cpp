@@ -28,6 +28,9 @@ const char *const CamposLista =
 
 } // namespace
 
+frmPagosATrabajadores::frmPagosATrabajadores() = default;
+frmPagosATrabajadores::~frmPagosATrabajadores() = default;
+
 void frmPagosATrabajadores::CargarFormulario(const std::function<void()> &mostrar)
 {
     llenarListaTrabajadores();
@@ -54,6 +57,8 @@ void frmPagosATrabajadores::llenarListaTrabajadores()
 
 void frmPagosATrabajadores::DarTamanosGrid()
 {
+    resto_.reset();
+    campos_.clear();
     gridPagos = Grid(2, 6);
     const char *cabeceras[] = {"Trabaj.", "Ref.", "Prenda", "Precio", "Pag.", ""};
     const int anchos[] = {1920, 1395, 6345, 2490, 765, 0};
@@ -125,80 +130,86 @@ void frmPagosATrabajadores::LlenarLista(int idcosturera, int estado, int limite)
         TerminarLista();
         return;
     }
-    hasta_ = QString();
+    // The first page small, so that it shows at once.
+    const Leidas l = Leer(SqlPagina(idcosturera, estado, PrimeraPagina, QString()));
+    if (l.filas < PrimeraPagina) {
+        TerminarLista();
+        return;
+    }
+    // The lines of the page's last garment may go on beyond it: the rest of the listing reads
+    // them all, from that garment's reference down.
+    gridPagos.SetRows(gridPagos.Rows() - l.deUltima);
+    suma_ -= l.pagoDeUltima;
+    hasta_ = l.ultima;
     ListaIncompleta = true;
-    ContinuarLista();
 }
 
 void frmPagosATrabajadores::ContinuarLista()
 {
     if (!ListaIncompleta)
         return;
-    // The first page small, so that it shows at once; then large ones.
-    int pagina = gridPagos.Rows() <= 1 ? PrimeraPagina : FilasPorPagina;
-    for (;;) {
-        const int antes = gridPagos.Rows();
-        const double sumaAntes = suma_;
-        const Leidas l = Leer(SqlPagina(costurera_, estado_, pagina, hasta_));
-        if (l.filas < pagina) {
-            TerminarLista();
+    try {
+        if (!resto_)
+            resto_ = Bd().AbrirLectura(SqlPagina(costurera_, estado_, 0, hasta_));
+        Leidas l;
+        if (resto_->Leer(FilasPorPagina, [&](const QSqlQuery &q) { Agregar(q, l); }))
             return;
-        }
-        // The lines of the last garment of a full page may go on in the next one: they are all
-        // read there, from that garment's reference down.
-        if (l.deUltima == l.filas) { // one garment fills the page: ask for more at once
-            gridPagos.SetRows(antes);
-            suma_ = sumaAntes;
-            pagina *= 2;
-            continue;
-        }
-        gridPagos.SetRows(gridPagos.Rows() - l.deUltima);
-        suma_ -= l.pagoDeUltima;
-        hasta_ = l.ultima;
-        return;
+    } catch (...) { // a fault halfway: the list stays as far as it got, without totals
+        resto_.reset();
+        ListaIncompleta = false;
+        throw;
     }
+    resto_.reset();
+    TerminarLista();
+}
+
+void frmPagosATrabajadores::CompletarLista()
+{
+    while (ListaIncompleta)
+        ContinuarLista();
 }
 
 frmPagosATrabajadores::Leidas frmPagosATrabajadores::Leer(const QString &sql)
 {
-    enum { Trabajador, Referencia, Texto, Pago, Pagado, Id, Campos };
-    const char *const nombres[Campos] = {"Nombre", "referenciaPrenda", "prendaarreglo",
-                                         "pago",   "pagadoatrabajador", "idarreglodetalle"};
-    int campo[Campos] = {};
-    const QString si = QStringLiteral("SI");
-    const QString no = QStringLiteral("NO");
     Leidas l;
-    Grid &g = gridPagos;
     // Read row by row straight into the grid: a full listing has hundreds of thousands of lines.
-    Bd().Recorrer(sql, [&](const QSqlQuery &q) {
-        if (l.filas == 0)
-            for (int i = 0; i < Campos; ++i)
-                campo[i] = q.record().indexOf(QString::fromLatin1(nombres[i]));
-        const QString referencia = NuloABlanco(q.value(campo[Referencia])).trimmed();
-        const double pago = RedondearImporte(NumeroDeValor(q.value(campo[Pago])));
-        suma_ += pago;
-        const int r = g.AgregarFila();
-        g.SetTextMatrix(r, 0, NuloABlanco(q.value(campo[Trabajador])).trimmed());
-        g.SetTextMatrix(r, 1, referencia);
-        g.SetTextMatrix(r, 2, NuloABlanco(q.value(campo[Texto])));
-        g.SetTextMatrix(r, 3, textos_.Importe(pago));
-        if (NumeroDeValor(q.value(campo[Pagado])) == 1) {
-            g.SetTextMatrix(r, 4, si);
-            PintarFilaGrid(g, r, ColorPagado);
-        } else {
-            g.SetTextMatrix(r, 4, no);
-        }
-        g.SetTextMatrix(r, 5, NuloABlanco(q.value(campo[Id])));
-        if (referencia != l.ultima) {
-            l.ultima = referencia;
-            l.deUltima = 0;
-            l.pagoDeUltima = 0;
-        }
-        ++l.deUltima;
-        l.pagoDeUltima += pago;
-        ++l.filas;
-    });
+    Bd().Recorrer(sql, [&](const QSqlQuery &q) { Agregar(q, l); });
     return l;
+}
+
+void frmPagosATrabajadores::Agregar(const QSqlQuery &q, Leidas &l)
+{
+    enum { Trabajador, Referencia, Texto, Pago, Pagado, Id, Campos };
+    static const char *const nombres[Campos] = {"Nombre", "referenciaPrenda", "prendaarreglo",
+                                                "pago",   "pagadoatrabajador", "idarreglodetalle"};
+    if (campos_.empty())
+        for (const char *nombre : nombres)
+            campos_.push_back(q.record().indexOf(QString::fromLatin1(nombre)));
+    const int *campo = campos_.data();
+    const QString referencia = NuloABlanco(q.value(campo[Referencia])).trimmed();
+    const double pago = RedondearImporte(NumeroDeValor(q.value(campo[Pago])));
+    suma_ += pago;
+    Grid &g = gridPagos;
+    const int r = g.AgregarFila();
+    g.SetTextMatrix(r, 0, NuloABlanco(q.value(campo[Trabajador])).trimmed());
+    g.SetTextMatrix(r, 1, referencia);
+    g.SetTextMatrix(r, 2, NuloABlanco(q.value(campo[Texto])));
+    g.SetTextMatrix(r, 3, textos_.Importe(pago));
+    if (NumeroDeValor(q.value(campo[Pagado])) == 1) {
+        g.SetTextMatrix(r, 4, QStringLiteral("SI"));
+        PintarFilaGrid(g, r, ColorPagado);
+    } else {
+        g.SetTextMatrix(r, 4, QStringLiteral("NO"));
+    }
+    g.SetTextMatrix(r, 5, NuloABlanco(q.value(campo[Id])));
+    if (referencia != l.ultima) {
+        l.ultima = referencia;
+        l.deUltima = 0;
+        l.pagoDeUltima = 0;
+    }
+    ++l.deUltima;
+    l.pagoDeUltima += pago;
+    ++l.filas;
 }
 
 void frmPagosATrabajadores::TerminarLista()
@@ -221,6 +232,8 @@ void frmPagosATrabajadores::gridPagos_DblClick(int fila)
 {
     if (fila < 1 || fila >= gridPagos.Rows())
         return;
+    // The statement still sending the listing's rows must end before the connection marks a line.
+    CompletarLista();
     gridPagos.Row = fila;
     const QString trabajador = gridPagos.TextMatrix(fila, 0);
     if (trabajador == QLatin1String("Trabaj.") || trabajador.isEmpty())
@@ -241,8 +254,16 @@ void frmPagosATrabajadores::gridPagos_DblClick(int fila)
     }
 }
 
+void frmPagosATrabajadores::Cerrar()
+{
+    resto_.reset();
+    ListaIncompleta = false;
+    Abierto = false;
+}
+
 void frmPagosATrabajadores::cmdImprimir_Click()
 {
+    CompletarLista();
     if (gridPagos.Rows() >= 2)
         ImprimirListado(gridPagos, QStringLiteral("Listado de pagos"), false);
 }

@@ -6,6 +6,11 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+#include <vector>
+
+class Lectura;
+class QSqlQuery;
 
 // The workers' piece-rate pay: the lines back in the shop for one worker or all, paid, unpaid or
 // both, what each line pays and the sum; a double touch marks a line paid or unpaid.
@@ -17,12 +22,16 @@ public:
     static constexpr Color ColorRecienPagado = Rgb(0, 255, 0);
     static constexpr Color ColorRecienDespagado = Rgb(255, 255, 255);
 
+    frmPagosATrabajadores();
+    ~frmPagosATrabajadores();
+
     Combo cmbTrabajadores;
     Combo cmbEstado;
     Grid gridPagos;
     bool Abierto = false;
-    // "Todos" reads the lines in pages, newest references first: the first page is shown at
-    // once and the view asks for the rest (ContinuarLista) until this turns false.
+    // "Todos" shows its first page of lines, newest references first, at once; the rest comes
+    // from one statement that the view reads a part at a time (ContinuarLista) until this turns
+    // false.
     bool ListaIncompleta = false;
     int PrimeraPagina = 500;
     int FilasPorPagina = 20000;
@@ -32,13 +41,15 @@ public:
     void DarTamanosGrid();
     // Worker 0 does nothing; 999 is every worker. State 0 all, 1 not paid, 2 paid. Limit 0: all lines.
     void LlenarLista(int idcosturera, int estado, int limite);
-    // Reads the next page of an unlimited listing; the totals follow the last one.
+    // Reads the next part of an unlimited listing; the totals follow the last one.
     void ContinuarLista();
+    // Reads what is left of an unlimited listing at once (before a line is marked or printed).
+    void CompletarLista();
     void TerminarLista();
 
     // The listing statement: at most `limite` lines (0: all), newest references first.
     static QString SqlLista(int idcosturera, int estado, int limite);
-    // One page of the full listing: at most `filas` lines, references from `hasta` down (all when null).
+    // The listing from the reference `hasta` down (all when null), at most `filas` lines (0: all).
     static QString SqlPagina(int idcosturera, int estado, int filas, const QString &hasta);
 
     void cmdAceptar_Click() { Listar(500); }
@@ -49,11 +60,11 @@ public:
     void cmdTodos_Click() { Listar(0); }
     void gridPagos_DblClick(int fila);
     void cmdImprimir_Click();
-    void cmdSalir_Click() { Abierto = false; }
+    void cmdSalir_Click() { Cerrar(); }
     void Form_KeyPress(int tecla)
     {
         if (tecla == 27)
-            Abierto = false;
+            Cerrar();
     }
 
 private:
@@ -66,11 +77,15 @@ private:
         double pagoDeUltima = 0;
     };
     Leidas Leer(const QString &sql);
+    void Agregar(const QSqlQuery &q, Leidas &l);
     void PonerTotales();
+    void Cerrar();
 
     int costurera_ = 0;
     int estado_ = 0;
     QString hasta_;
+    std::vector<int> campos_; // where each field is in the rows of the listing being read
+    std::unique_ptr<Lectura> resto_; // the rest of an unlimited listing, while it is being read
     double suma_ = 0;
     // The amounts shown repeat over hundreds of thousands of lines: each text is made once. Names
     // and garments keep the copy the driver made: sharing them cost more time than it saved memory.

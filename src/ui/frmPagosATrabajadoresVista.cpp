@@ -96,13 +96,8 @@ void frmPagosATrabajadoresVista::Listar(void (frmPagosATrabajadores::*boton)())
 
 void frmPagosATrabajadoresVista::Continuar()
 {
-    bool bien = false;
-    Evento::Proteger([this, &bien] {
-        modelo_.ContinuarLista();
-        bien = true;
-    });
-    if (!bien) // a fault halfway: the list stays as far as it got
-        modelo_.ListaIncompleta = false;
+    // A fault halfway is shown once; the list stays as far as it got.
+    Evento::Proteger([this] { modelo_.ContinuarLista(); });
     gridModel_->Crecer();
     if (modelo_.ListaIncompleta)
         QTimer::singleShot(0, this, [this] { Continuar(); });

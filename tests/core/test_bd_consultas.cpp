@@ -9,6 +9,7 @@
 #include "core/Formato.h"
 #include "core/Programa.h"
 
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -292,6 +293,40 @@ private Q_SLOTS:
         // The connection is usable afterwards.
         MeterMovimientoCaja(5, QStringLiteral("Ref. 2"), QStringLiteral("20261205"), 1, 2, 0);
         QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("1"));
+    }
+
+    // A long listing read a part at a time: every row once, in order; a failure on a later row
+    // throws the database error instead of ending the list short; the connection goes on.
+    void lecturaPorPartes()
+    {
+        BaseDePrueba b;
+        b.Insertar("costureras", "idcosturera, nombre", {"1, 'C1'", "2, 'C2'", "3, 'C3'", "4, 'C4'", "5, 'C5'"});
+        auto leer = [&](const QString &sql) {
+            QStringList filas;
+            auto l = b.conexion.AbrirLectura(sql);
+            QList<bool> quedan;
+            for (int parte = 0; parte < 4; ++parte)
+                quedan << l->Leer(2, [&](const QSqlQuery &q) { filas << q.value(0).toString(); });
+            return std::make_pair(filas, quedan);
+        };
+        const auto [filas, quedan] = leer(QStringLiteral("select nombre from costureras order by idcosturera"));
+        QCOMPARE(filas, QStringList({"C1", "C2", "C3", "C4", "C5"}));
+        QCOMPARE(quedan, QList<bool>({true, true, false, false}));
+
+        // The third row cannot be made: integer overflow on the embedded engine, division by zero
+        // on the server.
+        const QString falla = b.conexion.motor() == Motor::SQLite
+                                  ? QStringLiteral("select case when idcosturera < 3 then idcosturera else "
+                                                   "abs(-9223372036854775807 - 1) end from costureras order by idcosturera")
+                                  : QStringLiteral("select 10 / (x - 3) from generate_series(1, 5) x");
+        QStringList leidas;
+        auto l = b.conexion.AbrirLectura(falla);
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, while (l->Leer(2, [&](const QSqlQuery &q) {
+            leidas << q.value(0).toString();
+        })) {});
+        QVERIFY(leidas.size() < 3);
+        l.reset();
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from costureras")), QStringLiteral("5"));
     }
 
     void consultasTraducidas_data()
