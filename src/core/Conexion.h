@@ -63,7 +63,17 @@ private:
 
 enum class Motor { SQLite, PostgreSQL };
 
-class Conexion;
+// One row of a listing read with Conexion::Recorrer or a Lectura.
+class FilaLeida
+{
+public:
+    virtual ~FilaLeida() = default;
+    // A field's value: null, text, a whole or a real number; dates come as ISO text on the
+    // embedded engine and as date-times from the server.
+    virtual QVariant Valor(int campo) const = 0;
+    // Where a field is, by its name without regard to case; -1 when the row has none.
+    virtual int Indice(const QString &nombre) const = 0;
+};
 
 // A long listing read a part at a time: its statement stays open between parts, so a screen
 // shows what it has and goes back to the user before the rest arrives. Nothing else may run on
@@ -72,20 +82,10 @@ class Conexion;
 class Lectura
 {
 public:
-    ~Lectura();
-    Lectura(const Lectura &) = delete;
-    Lectura &operator=(const Lectura &) = delete;
-    // Hands up to `filas` rows to `fila`, as Conexion::Recorrer does; false once the last row
-    // has been read. A failure halfway through throws the database error.
-    bool Leer(int filas, const std::function<void(const QSqlQuery &fila)> &fila);
-
-private:
-    friend class Conexion;
-    Lectura(Conexion &conexion, QSqlQuery consulta, const QString &sql);
-    Conexion &conexion_;
-    std::unique_ptr<QSqlQuery> q_;
-    QString sql_;
-    bool terminada_ = false;
+    virtual ~Lectura() = default;
+    // Hands up to `filas` rows to `fila`, in order; false once the last row has been read. A
+    // failure halfway through throws the database error.
+    virtual bool Leer(int filas, const std::function<void(const FilaLeida &fila)> &fila) = 0;
 };
 
 // Lists ordered by a name sort as a Spanish reader expects (case and accents aside, n before ñ)
@@ -127,8 +127,8 @@ public:
     qint64 Insertar(const QString &sql, const QString &campoClave);
     Recordset AbrirRecordset(const QString &sql);
     // Hands each row to `fila` as it is read and keeps none: for listings too long to hold
-    // twice. Values come as the driver gives them (dates as ISO text on the embedded engine).
-    void Recorrer(const QString &sql, const std::function<void(const QSqlQuery &fila)> &fila);
+    // twice.
+    void Recorrer(const QString &sql, const std::function<void(const FilaLeida &fila)> &fila);
     // The same rows, read a part at a time (Lectura::Leer) between which the screen goes back to
     // the user.
     std::unique_ptr<Lectura> AbrirLectura(const QString &sql);
@@ -144,7 +144,8 @@ public:
     QString Traducir(const QString &sql) const;
 
 private:
-    friend class Lectura;
+    friend class LecturaServidor;
+    friend class LecturaSqlite;
     QString Fallo(const QSqlError &e, const QString &sql);
     // A read statement run, after reconnecting to a server that went away; throws on failure.
     // porFilas: rows are handed over as the server sends them (no field knows its table then).

@@ -5,8 +5,6 @@
 #include "core/Programa.h"
 #include "printing/ImprimirListado.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 namespace {
 
@@ -152,7 +150,7 @@ void frmPagosATrabajadores::ContinuarLista()
         if (!resto_)
             resto_ = Bd().AbrirLectura(SqlPagina(costurera_, estado_, 0, hasta_));
         Leidas l;
-        if (resto_->Leer(FilasPorPagina, [&](const QSqlQuery &q) { Agregar(q, l); }))
+        if (resto_->Leer(FilasPorPagina, [&](const FilaLeida &q) { Agregar(q, l); }))
             return;
     } catch (...) { // a fault halfway: the list stays as far as it got, without totals
         resto_.reset();
@@ -173,35 +171,35 @@ frmPagosATrabajadores::Leidas frmPagosATrabajadores::Leer(const QString &sql)
 {
     Leidas l;
     // Read row by row straight into the grid: a full listing has hundreds of thousands of lines.
-    Bd().Recorrer(sql, [&](const QSqlQuery &q) { Agregar(q, l); });
+    Bd().Recorrer(sql, [&](const FilaLeida &q) { Agregar(q, l); });
     return l;
 }
 
-void frmPagosATrabajadores::Agregar(const QSqlQuery &q, Leidas &l)
+void frmPagosATrabajadores::Agregar(const FilaLeida &q, Leidas &l)
 {
     enum { Trabajador, Referencia, Texto, Pago, Pagado, Id, Campos };
     static const char *const nombres[Campos] = {"Nombre", "referenciaPrenda", "prendaarreglo",
                                                 "pago",   "pagadoatrabajador", "idarreglodetalle"};
     if (campos_.empty())
         for (const char *nombre : nombres)
-            campos_.push_back(q.record().indexOf(QString::fromLatin1(nombre)));
+            campos_.push_back(q.Indice(QString::fromLatin1(nombre)));
     const int *campo = campos_.data();
-    const QString referencia = NuloABlanco(q.value(campo[Referencia])).trimmed();
-    const double pago = RedondearImporte(NumeroDeValor(q.value(campo[Pago])));
+    const QString referencia = NuloABlanco(q.Valor(campo[Referencia])).trimmed();
+    const double pago = RedondearImporte(NumeroDeValor(q.Valor(campo[Pago])));
     suma_ += pago;
     Grid &g = gridPagos;
     const int r = g.AgregarFila();
-    g.SetTextMatrix(r, 0, NuloABlanco(q.value(campo[Trabajador])).trimmed());
+    g.SetTextMatrix(r, 0, NuloABlanco(q.Valor(campo[Trabajador])).trimmed());
     g.SetTextMatrix(r, 1, referencia);
-    g.SetTextMatrix(r, 2, NuloABlanco(q.value(campo[Texto])));
+    g.SetTextMatrix(r, 2, NuloABlanco(q.Valor(campo[Texto])));
     g.SetTextMatrix(r, 3, textos_.Importe(pago));
-    if (NumeroDeValor(q.value(campo[Pagado])) == 1) {
+    if (NumeroDeValor(q.Valor(campo[Pagado])) == 1) {
         g.SetTextMatrix(r, 4, QStringLiteral("SI"));
         PintarFilaGrid(g, r, ColorPagado);
     } else {
         g.SetTextMatrix(r, 4, QStringLiteral("NO"));
     }
-    g.SetTextMatrix(r, 5, NuloABlanco(q.value(campo[Id])));
+    g.SetTextMatrix(r, 5, NuloABlanco(q.Valor(campo[Id])));
     if (referencia != l.ultima) {
         l.ultima = referencia;
         l.deUltima = 0;

@@ -10,7 +10,7 @@
 #include <vector>
 
 class Lectura;
-class QSqlQuery;
+class FilaLeida;
 
 // The workers' piece-rate pay: the lines back in the shop for one worker or all, paid, unpaid or
 // both, what each line pays and the sum; a double touch marks a line paid or unpaid.
@@ -77,7 +77,7 @@ private:
         double pagoDeUltima = 0;
     };
     Leidas Leer(const QString &sql);
-    void Agregar(const QSqlQuery &q, Leidas &l);
+    void Agregar(const FilaLeida &q, Leidas &l);
     void PonerTotales();
     void Cerrar();
 

@@ -11,8 +11,6 @@
 #include "printing/ImprimirListado.h"
 
 #include <QHash>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <cmath>
 
 namespace {
@@ -150,8 +148,8 @@ void frmPagosTiendas::LlenarLista(int idtienda)
         return;
     // The paid sums come in one grouped statement beside the listing, not one lookup per order.
     QHash<qint64, double> abonado;
-    Bd().Recorrer(SqlAbonado(idtienda, ano, mes), [&](const QSqlQuery &q) {
-        abonado.insert(qint64(NumeroDeValor(q.value(0))), NumeroDeValor(q.value(1)));
+    Bd().Recorrer(SqlAbonado(idtienda, ano, mes), [&](const FilaLeida &q) {
+        abonado.insert(qint64(NumeroDeValor(q.Valor(0))), NumeroDeValor(q.Valor(1)));
     });
 
     enum { Fecha, Arreglo, Total, Nombre, Campos };
@@ -161,25 +159,25 @@ void frmPagosTiendas::LlenarLista(int idtienda)
     TextosLista textos;
     double suma[3] = {0, 0, 0};
     gridPagos.SetRows(1);
-    Bd().Recorrer(SqlLista(idtienda, ano, mes), [&](const QSqlQuery &q) {
+    Bd().Recorrer(SqlLista(idtienda, ano, mes), [&](const FilaLeida &q) {
         if (!hallados)
             for (int i = 0; i < Campos; ++i)
-                campo[i] = q.record().indexOf(QString::fromLatin1(nombres[i]));
+                campo[i] = q.Indice(QString::fromLatin1(nombres[i]));
         hallados = true;
-        const QString idarreglo = NuloABlanco(q.value(campo[Arreglo])).trimmed();
-        const double total = RedondearImporte(NumeroDeValor(q.value(campo[Total])));
+        const QString idarreglo = NuloABlanco(q.Valor(campo[Arreglo])).trimmed();
+        const double total = RedondearImporte(NumeroDeValor(q.Valor(campo[Total])));
         const double pagado = RedondearImporte(abonado.value(idarreglo.toLongLong(), 0.0));
         const double pendiente = RedondearImporte(total - pagado);
         // Owing a cent or less counts as settled.
         if (chkPendientes && std::fabs(pendiente) <= 0.01 + 1e-9)
             return;
         const int r = gridPagos.AgregarFila();
-        gridPagos.SetTextMatrix(r, 0, textos.Compartido(NuloABlanco(q.value(campo[Nombre])).trimmed()));
+        gridPagos.SetTextMatrix(r, 0, textos.Compartido(NuloABlanco(q.Valor(campo[Nombre])).trimmed()));
         gridPagos.SetTextMatrix(r, 1, idarreglo);
         gridPagos.SetTextMatrix(r, 2, textos.Importe(total));
         gridPagos.SetTextMatrix(r, 3, textos.ImporteConMiles(pagado));
         gridPagos.SetTextMatrix(r, 4, textos.ImporteConMiles(pendiente));
-        gridPagos.SetTextMatrix(r, 5, textos.Fecha(q.value(campo[Fecha])));
+        gridPagos.SetTextMatrix(r, 5, textos.Fecha(q.Valor(campo[Fecha])));
         suma[0] += total;
         suma[1] += pagado;
         suma[2] += pendiente;

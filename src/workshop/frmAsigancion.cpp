@@ -7,8 +7,6 @@
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <algorithm>
 
 namespace {
@@ -176,27 +174,27 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite)
     const QString cero = QStringLiteral("0");
     const auto fecha = [&](const QVariant &v) { return v.isNull() ? cero : textos_.Fecha(v); };
     Grid &g = gridListaArreglos;
-    Bd().Recorrer(sql, [&](const QSqlQuery &q) {
+    Bd().Recorrer(sql, [&](const FilaLeida &q) {
         if (limite == 0)
             return;
         --limite;
         if (!hallados) {
             for (int i = 0; i < Campos; ++i)
-                campo[i] = q.record().indexOf(QString::fromLatin1(nombres[i]));
+                campo[i] = q.Indice(QString::fromLatin1(nombres[i]));
             hallados = true;
         }
-        QString persona = NuloABlanco(q.value(campo[Prenda])).trimmed() + QLatin1Char('*')
-                          + NuloABlanco(q.value(campo[Arreglo])).trimmed();
+        QString persona = NuloABlanco(q.Valor(campo[Prenda])).trimmed() + QLatin1Char('*')
+                          + NuloABlanco(q.Valor(campo[Arreglo])).trimmed();
         persona.remove(guiones);
         const int f = g.AgregarFila();
-        g.SetTextMatrix(f, ColIdArreglo, NuloACero(q.value(campo[Id])));
-        g.SetTextMatrix(f, ColReferencia, NuloACero(q.value(campo[Referencia])));
-        const QVariant precio = q.value(campo[Precio]);
+        g.SetTextMatrix(f, ColIdArreglo, NuloACero(q.Valor(campo[Id])));
+        g.SetTextMatrix(f, ColReferencia, NuloACero(q.Valor(campo[Referencia])));
+        const QVariant precio = q.Valor(campo[Precio]);
         g.SetTextMatrix(f, ColPersona, textos_.Compartido(persona));
-        g.SetTextMatrix(f, ColRecibido, fecha(q.value(campo[Recibido])));
-        g.SetTextMatrix(f, ColEntrega, fecha(q.value(campo[Entrega])));
+        g.SetTextMatrix(f, ColRecibido, fecha(q.Valor(campo[Recibido])));
+        g.SetTextMatrix(f, ColEntrega, fecha(q.Valor(campo[Entrega])));
         g.SetTextMatrix(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(precio.toDouble())));
-        g.SetTextMatrix(f, ColTrabajador, textos_.Compartido(NuloABlanco(q.value(campo[Costurera]))));
+        g.SetTextMatrix(f, ColTrabajador, textos_.Compartido(NuloABlanco(q.Valor(campo[Costurera]))));
         g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
     });
 }

@@ -9,7 +9,6 @@
 #include "core/Formato.h"
 #include "core/Programa.h"
 
-#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -306,7 +305,7 @@ private Q_SLOTS:
             auto l = b.conexion.AbrirLectura(sql);
             QList<bool> quedan;
             for (int parte = 0; parte < 4; ++parte)
-                quedan << l->Leer(2, [&](const QSqlQuery &q) { filas << q.value(0).toString(); });
+                quedan << l->Leer(2, [&](const FilaLeida &q) { filas << q.Valor(0).toString(); });
             return std::make_pair(filas, quedan);
         };
         const auto [filas, quedan] = leer(QStringLiteral("select nombre from costureras order by idcosturera"));
@@ -321,8 +320,8 @@ private Q_SLOTS:
                                   : QStringLiteral("select 10 / (x - 3) from generate_series(1, 5) x");
         QStringList leidas;
         auto l = b.conexion.AbrirLectura(falla);
-        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, while (l->Leer(2, [&](const QSqlQuery &q) {
-            leidas << q.value(0).toString();
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, while (l->Leer(2, [&](const FilaLeida &q) {
+            leidas << q.Valor(0).toString();
         })) {});
         QVERIFY(leidas.size() < 3);
         l.reset();
