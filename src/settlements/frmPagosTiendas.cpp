@@ -10,7 +10,6 @@
 #include "core/TextosLista.h"
 #include "printing/ImprimirListado.h"
 
-#include <QHash>
 #include <cmath>
 
 namespace {
@@ -103,24 +102,18 @@ void frmPagosTiendas::DarTamanosGrid()
 
 QString frmPagosTiendas::SqlLista(int idtienda, int ano, int mes)
 {
+    // What each order has been paid comes in the same statement, one index lookup per order, not
+    // one round trip per order.
     return QStringLiteral(
                "SELECT arreglos.fecharealentrega, arreglos.IdArreglo, sum(arreglos_detalles.precio) as "
                "total, "
-               "clientes.Nombre, clientes.estienda, arreglos.entregadoacliente FROM (arreglos INNER JOIN "
+               "clientes.Nombre, clientes.estienda, arreglos.entregadoacliente, (SELECT sum(caja.importe) "
+               "FROM caja WHERE caja.idarreglo = arreglos.IdArreglo) as abonado FROM (arreglos INNER JOIN "
                "clientes ON arreglos.idcliente = clientes.IdCliente) INNER JOIN arreglos_detalles ON "
                "arreglos.IdArreglo = arreglos_detalles.idArreglo")
            + Condiciones(idtienda, ano, mes)
            + QStringLiteral(" GROUP BY arreglos.IdArreglo, clientes.Nombre, clientes.estienda,     "
                             "Arreglos.entregadoacliente , fecharealentrega ORDER BY arreglos.idarreglo DESC");
-}
-
-QString frmPagosTiendas::SqlAbonado(int idtienda, int ano, int mes)
-{
-    return QStringLiteral(
-               "SELECT caja.idarreglo, sum(caja.importe) as abonado FROM caja WHERE caja.idarreglo IN "
-               "(SELECT arreglos.IdArreglo FROM arreglos INNER JOIN clientes ON arreglos.idcliente = "
-               "clientes.IdCliente")
-           + Condiciones(idtienda, ano, mes) + QStringLiteral(") GROUP BY caja.idarreglo");
 }
 
 bool frmPagosTiendas::LeerFecha(int &ano, int &mes)
@@ -146,14 +139,8 @@ void frmPagosTiendas::LlenarLista(int idtienda)
     int mes = 0;
     if (!LeerFecha(ano, mes))
         return;
-    // The paid sums come in one grouped statement beside the listing, not one lookup per order.
-    QHash<qint64, double> abonado;
-    Bd().Recorrer(SqlAbonado(idtienda, ano, mes), [&](const FilaLeida &q) {
-        abonado.insert(qint64(NumeroDeValor(q.Valor(0))), NumeroDeValor(q.Valor(1)));
-    });
-
-    enum { Fecha, Arreglo, Total, Nombre, Campos };
-    const char *const nombres[Campos] = {"fecharealentrega", "IdArreglo", "total", "Nombre"};
+    enum { Fecha, Arreglo, Total, Nombre, Abonado, Campos };
+    const char *const nombres[Campos] = {"fecharealentrega", "IdArreglo", "total", "Nombre", "abonado"};
     int campo[Campos] = {};
     bool hallados = false;
     TextosLista textos;
@@ -166,7 +153,7 @@ void frmPagosTiendas::LlenarLista(int idtienda)
         hallados = true;
         const QString idarreglo = NuloABlanco(q.Valor(campo[Arreglo])).trimmed();
         const double total = RedondearImporte(NumeroDeValor(q.Valor(campo[Total])));
-        const double pagado = RedondearImporte(abonado.value(idarreglo.toLongLong(), 0.0));
+        const double pagado = RedondearImporte(NumeroDeValor(q.Valor(campo[Abonado])));
         const double pendiente = RedondearImporte(total - pagado);
         // Owing a cent or less counts as settled.
         if (chkPendientes && std::fabs(pendiente) <= 0.01 + 1e-9)

@@ -27,10 +27,9 @@ public:
     void DarTamanosGrid();
     void LlenarLista(int idtienda);
 
-    // Shop 9999999 is every shop; month 0 lists every date and ignores the year.
+    // Shop 9999999 is every shop; month 0 lists every date and ignores the year. Each order comes
+    // with its total and what has been paid towards it ("abonado").
     static QString SqlLista(int idtienda, int ano, int mes);
-    // What has been paid towards each order of that same listing, one row per order.
-    static QString SqlAbonado(int idtienda, int ano, int mes);
 
     void cmdAceptar_Click();
     void gridPagos_DblClick(int fila);
