@@ -5,6 +5,8 @@
 #include "counter/frmInicio.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEvent>
 #include <QScreen>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -36,6 +38,23 @@ frmInicioVista::frmInicioVista(frmInicio &modelo, QWidget *padre)
     capa->addStretch();
     capa->addWidget(lblEstado_);
     Repintar();
+    // An X session without a window manager (a kiosk till) leaves a dialog shown over the
+    // splash undrawn: the splash steps aside while a start-up question is asked.
+    qApp->installEventFilter(this);
+}
+
+bool frmInicioVista::eventFilter(QObject *objeto, QEvent *e)
+{
+    if ((e->type() == QEvent::Show || e->type() == QEvent::Hide) && qobject_cast<QDialog *>(objeto)) {
+        if (e->type() == QEvent::Show && isVisible()) {
+            apartada_ = true;
+            hide();
+        } else if (e->type() == QEvent::Hide && apartada_ && !QApplication::activeModalWidget()) {
+            apartada_ = false;
+            show();
+        }
+    }
+    return QWidget::eventFilter(objeto, e);
 }
 
 void frmInicioVista::Repintar()

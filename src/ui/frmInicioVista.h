@@ -13,7 +13,11 @@ public:
     explicit frmInicioVista(frmInicio &modelo, QWidget *padre = nullptr);
     void Repintar();
 
+protected:
+    bool eventFilter(QObject *objeto, QEvent *e) override;
+
 private:
     frmInicio &modelo_;
     QLabel *lblEstado_;
+    bool apartada_ = false; // hidden while a start-up question is on screen
 };

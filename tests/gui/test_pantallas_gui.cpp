@@ -8,7 +8,9 @@
 #include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
+#include "counter/frmInicio.h"
 #include "counter/frmPrincipal.h"
+#include "dialogs/frmMensajeSiNo.h"
 #include "masterdata/frmDecProd.h"
 #include "masterdata/frmFIchaCliente.h"
 #include "masterdata/frmFamilias.h"
@@ -31,12 +33,14 @@
 #include "ui/SalidaTicketsPantalla.h"
 #include "ui/VentanaTicket.h"
 #include "ui/VistaPreviaTicket.h"
+#include "ui/MensajeVista.h"
 #include "ui/frmAsigancionVista.h"
 #include "ui/frmCalculadora2Vista.h"
 #include "ui/frmDecProdVista.h"
 #include "ui/frmDetalleReferenciaVista.h"
 #include "ui/frmFIchaClienteVista.h"
 #include "ui/frmFamiliasVista.h"
+#include "ui/frmInicioVista.h"
 #include "ui/frmHojaVentaVista.h"
 #include "ui/frmListaClientesVista.h"
 #include "ui/frmListadoProductosVista.h"
@@ -723,6 +727,20 @@ private Q_SLOTS:
             QVERIFY(!v.isVisible());
         });
         G().salidaTickets = nullptr;
+    }
+
+    // The splash steps aside while a start-up question is on screen and comes back after it.
+    void inicioSeApartaAnteUnaPregunta()
+    {
+        frmInicio inicio;
+        frmInicioVista splash(inicio);
+        splash.show();
+        frmMensajeSiNo pregunta;
+        MensajeVista vista(pregunta, nullptr);
+        vista.show();
+        QVERIFY(!splash.isVisible());
+        vista.hide();
+        QVERIFY(splash.isVisible());
     }
 };
 
