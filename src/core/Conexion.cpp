@@ -160,9 +160,9 @@ bool SinComunicacion(const QSqlError &e)
 {
     const QString t = (e.databaseText() + QLatin1Char(' ') + e.driverText()).toLower();
     auto hay = [&t](const char *texto) { return t.contains(QLatin1String(texto)); };
-    return e.nativeErrorCode().startsWith(QLatin1String("08")) || hay("connection") || hay("could not connect")
-           || hay("server closed") || hay("timeout") || hay("timed out") || hay("refused")
-           || hay("terminating") || hay("shutdown");
+    return e.nativeErrorCode().startsWith(QLatin1String("08")) || hay("connection")
+           || hay("could not connect") || hay("server closed") || hay("timeout") || hay("timed out")
+           || hay("refused") || hay("terminating") || hay("shutdown");
 }
 
 // The engines speak English; staff get the cause in Spanish, and the engine's own words go to the
@@ -176,11 +176,12 @@ QString CausaEnEspanol(const QSqlError &e)
         return QString::fromUtf8("La base de datos está ocupada por otro mostrador o programa. "
                                  "Inténtelo de nuevo en unos segundos.");
     if (hay("disk") || hay("full") || hay("readonly") || hay("read-only") || hay("no space"))
-        return QString::fromUtf8("No se pudo escribir en el disco. Compruebe el espacio libre y los permisos.");
+        return QString::fromUtf8(
+            "No se pudo escribir en el disco. Compruebe el espacio libre y los permisos.");
     if (SinComunicacion(e))
         return QString::fromUtf8("No hay comunicación con el servidor de base de datos.");
-    if (hay("no such table") || hay("no such column") || hay("does not exist") || codigo == QLatin1String("42P01")
-        || codigo == QLatin1String("42703"))
+    if (hay("no such table") || hay("no such column") || hay("does not exist")
+        || codigo == QLatin1String("42P01") || codigo == QLatin1String("42703"))
         return QString::fromUtf8("La base de datos no tiene la estructura que el programa espera "
                                  "(falta una tabla o una columna).");
     if (hay("constraint") || hay("unique") || hay("duplicate") || codigo.startsWith(QLatin1String("23")))
@@ -328,8 +329,8 @@ void Conexion::VolverAConectar()
     db_.close();
     if (!db_.open()) {
         RegistrarError(db_.lastError(), QStringLiteral("reconectar"));
-        throw ErrorBaseDatos(QStringLiteral("Error en la base de datos.\r\n") + CausaEnEspanol(db_.lastError()),
-                             QString());
+        throw ErrorBaseDatos(
+            QStringLiteral("Error en la base de datos.\r\n") + CausaEnEspanol(db_.lastError()), QString());
     }
     perdida_ = false;
     PrepararSesion();
@@ -384,7 +385,8 @@ qint64 Conexion::Insertar(const QString &sql, const QString &campoClave)
     if (!servidor)
         return q.lastInsertId().toLongLong();
     if (!q.next())
-        throw ErrorBaseDatos(QStringLiteral("Error en la base de datos.\r\nLa fila nueva no tiene clave."), sql);
+        throw ErrorBaseDatos(QStringLiteral("Error en la base de datos.\r\nLa fila nueva no tiene clave."),
+                             sql);
     return q.value(0).toLongLong();
 }
 
@@ -517,15 +519,17 @@ public:
         case SQLITE_NULL:
             return QVariant();
         default:
-            return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st_.get(), campo)),
-                                              sqlite3_column_bytes(st_.get(), campo)));
+            return QVariant(
+                QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st_.get(), campo)),
+                                  sqlite3_column_bytes(st_.get(), campo)));
         }
     }
     int Indice(const QString &nombre) const override
     {
         const int n = sqlite3_column_count(st_.get());
         for (int i = 0; i < n; ++i)
-            if (QString::fromUtf8(sqlite3_column_name(st_.get(), i)).compare(nombre, Qt::CaseInsensitive) == 0)
+            if (QString::fromUtf8(sqlite3_column_name(st_.get(), i)).compare(nombre, Qt::CaseInsensitive)
+                == 0)
                 return i;
         return -1;
     }

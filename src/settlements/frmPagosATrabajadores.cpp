@@ -5,7 +5,6 @@
 #include "core/Programa.h"
 #include "printing/ImprimirListado.h"
 
-
 namespace {
 
 QString N(qint64 n)
@@ -178,7 +177,7 @@ frmPagosATrabajadores::Leidas frmPagosATrabajadores::Leer(const QString &sql)
 void frmPagosATrabajadores::Agregar(const FilaLeida &q, Leidas &l)
 {
     enum { Trabajador, Referencia, Texto, Pago, Pagado, Id, Campos };
-    static const char *const nombres[Campos] = {"Nombre", "referenciaPrenda", "prendaarreglo",
+    static const char *const nombres[Campos] = {"Nombre", "referenciaPrenda",  "prendaarreglo",
                                                 "pago",   "pagadoatrabajador", "idarreglodetalle"};
     if (campos_.empty())
         for (const char *nombre : nombres)

@@ -84,7 +84,7 @@ private:
     int costurera_ = 0;
     int estado_ = 0;
     QString hasta_;
-    std::vector<int> campos_; // where each field is in the rows of the listing being read
+    std::vector<int> campos_;        // where each field is in the rows of the listing being read
     std::unique_ptr<Lectura> resto_; // the rest of an unlimited listing, while it is being read
     double suma_ = 0;
     // The amounts shown repeat over hundreds of thousands of lines: each text is made once. Names

@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QScreen>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 frmInicioVista::frmInicioVista(frmInicio &modelo, QWidget *padre)

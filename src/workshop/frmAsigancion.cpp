@@ -193,7 +193,8 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite)
         g.SetTextMatrix(f, ColPersona, textos_.Compartido(persona));
         g.SetTextMatrix(f, ColRecibido, fecha(q.Valor(campo[Recibido])));
         g.SetTextMatrix(f, ColEntrega, fecha(q.Valor(campo[Entrega])));
-        g.SetTextMatrix(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(precio.toDouble())));
+        g.SetTextMatrix(f, ColImporte,
+                        precio.isNull() ? cero : textos_.Importe(RedondearImporte(precio.toDouble())));
         g.SetTextMatrix(f, ColTrabajador, textos_.Compartido(NuloABlanco(q.Valor(campo[Costurera]))));
         g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
     });
