@@ -2,6 +2,7 @@
 
 #include <QTableView>
 #include <QtTest>
+#include <functional>
 
 // GUI tests: find a cell of a table view by its text, touch it, read a column.
 inline QModelIndex BuscarCelda(QTableView *t, int columna, const QString &texto)
@@ -33,4 +34,28 @@ inline void DobleToque(QTableView *t, const QModelIndex &i)
     const QPoint p = t->visualRect(i).center();
     QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, p);
     QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, p);
+}
+
+// What a form model runs while it is open: its real view, shown, played by the test.
+template <class V, class F, class... A>
+std::function<void()> Ver(F &forma, std::function<void(V &)> usuario, A... mas)
+{
+    return [&forma, usuario, mas...] {
+        V v(forma, mas...);
+        v.show();
+        usuario(v);
+    };
+}
+
+// The key or button that ends a screen, which must then be gone.
+inline void Cerrar(QWidget &v, Qt::Key tecla)
+{
+    QTest::keyClick(&v, tecla);
+    QVERIFY(!v.isVisible());
+}
+
+inline void Cerrar(QWidget &v, QWidget *boton)
+{
+    QTest::mouseClick(boton, Qt::LeftButton);
+    QVERIFY(!v.isVisible());
 }

@@ -78,12 +78,6 @@ void ApartarTabla(Mostrador &m, const char *tabla, bool fuera)
                                 : u"alter table %1_fuera rename to %1"_s.arg(t));
 }
 
-class PantallasFijas : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
-};
-
 const QString Refusal = u"refused"_s;
 
 } // namespace
@@ -714,21 +708,11 @@ private Q_SLOTS:
         const bool aceptado = leido != Refusal;
         const QStringList avisos = aceptado ? QStringList() : QStringList{mensaje};
 
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        b.conexion.Ejecutar(u"delete from caja"_s); // only what this test books
-        PantallasFijas pantallas;
-        G().pantallas = &pantallas;
-        G().salidaTickets = nullptr;
-        G().NombreCierre = u"20261205"_s;
-        frmPrincipal p;
-        p.ReiniciarVenta();
-        for (Grid *g : {&p.gridFamilias, &p.gridProductos}) {
-            for (int f = 1; f < g->Rows(); ++f)
-                if (g->TextMatrix(f, 1) == QString::fromUtf8(g == &p.gridFamilias ? "Pantalón" : "Bajo"))
-                    g->Row = f;
-            g == &p.gridFamilias ? p.gridFamilias_Click() : p.gridProductos_Click();
-        }
+        Mostrador m; // no cash booked: only what this test books
+        BaseDePrueba &b = m.b;
+        frmPrincipal &p = m.p;
+        m.Familia(Pantalon);
+        m.Producto(Bajo);
         QCOMPARE(p.txtTotal, u"8.00"_s);
         auto Caja = [&](const char *concepto) {
             QStringList r;

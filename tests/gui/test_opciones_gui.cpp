@@ -162,15 +162,12 @@ private Q_SLOTS:
         Tienda t;
         FRMoPCIONES m;
         m.cmdConfigEnabled = false; // an unavailable screen's button stays in place, greyed
-        m.CargarFormulario([&] {
-            FRMoPCIONESVista v(m);
-            v.show();
+        m.CargarFormulario(Ver<FRMoPCIONESVista>(m, [&](FRMoPCIONESVista &v) {
             QVERIFY(!v.Boton(u"Parámetros configuración"_s)->isEnabled());
             QTest::mouseClick(v.Boton(u"Trabajadores"_s), Qt::LeftButton);
             QVERIFY(v.isVisible());
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+            Cerrar(v, Qt::Key_Escape);
+        }));
         QCOMPARE(t.pantallas.abiertas, QStringList{u"trabajadores"_s});
 
         // The sale screen's "Opciones" leads back to it with the order handed over, read-only.
@@ -191,30 +188,24 @@ private Q_SLOTS:
     {
         Tienda t;
         frmListaTrabajadores lista;
-        lista.CargarFormulario([&] {
-            frmListaTrabajadoresVista v(lista);
-            v.show();
+        lista.CargarFormulario(Ver<frmListaTrabajadoresVista>(lista, [&](frmListaTrabajadoresVista &v) {
             QVERIFY(TextosVista(v.gridFamilias, 1).contains(u"*Lucía (jubilada)"_s));
             TocarCelda(v.gridFamilias, BuscarCelda(v.gridFamilias, 1, u"Pilar"_s));
             QTest::mouseClick(v.cmdEditarFamilia, Qt::LeftButton);
             QTest::mouseClick(v.cmdNuevo, Qt::LeftButton);
-            QTest::mouseClick(v.cmdSalir, Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+            Cerrar(v, v.cmdSalir);
+        }));
         QCOMPARE(t.pantallas.abiertas, (QStringList{u"trabajador 2"_s, u"trabajador 0"_s}));
 
         frmNuevoTrabajador d;
-        d.CargarFormulario(2, [&] {
-            frmNuevoTrabajadorVista v(d);
-            v.show();
-            QCOMPARE(v.txtFamilia->text(), u"Pilar"_s);
-            QCOMPARE(v.cmdAceptar->text(), u"Actualizar"_s);
-            v.txtFamilia->setText(u"Pilar Ruiz"_s);
-            QTest::mouseClick(v.chkDesactivado, Qt::LeftButton, {},
-                              QPoint(10, v.chkDesactivado->height() / 2));
-            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+        d.CargarFormulario(2, Ver<frmNuevoTrabajadorVista>(d, [&](frmNuevoTrabajadorVista &v) {
+                               QCOMPARE(v.txtFamilia->text(), u"Pilar"_s);
+                               QCOMPARE(v.cmdAceptar->text(), u"Actualizar"_s);
+                               v.txtFamilia->setText(u"Pilar Ruiz"_s);
+                               QTest::mouseClick(v.chkDesactivado, Qt::LeftButton, {},
+                                                 QPoint(10, v.chkDesactivado->height() / 2));
+                               Cerrar(v, v.cmdAceptar);
+                           }));
         QCOMPARE(t.b.Valor(u"select nombre from costureras where desactivado = 1 and idcosturera = 2"_s),
                  u"Pilar Ruiz"_s);
 
@@ -237,48 +228,48 @@ private Q_SLOTS:
     {
         Tienda t;
         frmListaEntregar entregar;
-        entregar.CargarFormulario(4, [&] {
-            PrendasArregloVista v(entregar, &entregar);
-            v.show();
-            QCOMPARE(v.lblReferencia->text(), u"Ref. 4"_s);
-            DobleToque(v.gridPrendas, v.gridPrendas->model()->index(0, 1));
-            QCOMPARE(TextosVista(v.gridPrendas, 2), (QStringList{u"En Tienda"_s, u"Pendiente"_s}));
-            QTest::mouseClick(v.cmdMarcarComoEntregado, Qt::LeftButton);
-            QVERIFY(t.b.dialogos.mensajes.last().contains(u"no han sido recibidas"_s));
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+        entregar.CargarFormulario(
+            4, Ver<PrendasArregloVista>(
+                   entregar,
+                   [&](PrendasArregloVista &v) {
+                       QCOMPARE(v.lblReferencia->text(), u"Ref. 4"_s);
+                       DobleToque(v.gridPrendas, v.gridPrendas->model()->index(0, 1));
+                       QCOMPARE(TextosVista(v.gridPrendas, 2), (QStringList{u"En Tienda"_s, u"Pendiente"_s}));
+                       QTest::mouseClick(v.cmdMarcarComoEntregado, Qt::LeftButton);
+                       QVERIFY(t.b.dialogos.mensajes.last().contains(u"no han sido recibidas"_s));
+                       Cerrar(v, Qt::Key_Escape);
+                   },
+                   &entregar));
 
         // A delivered order's button stays greyed under its own caption.
         frmListaEntregar entregado;
-        entregado.CargarFormulario(1, [&] {
-            PrendasArregloVista v(entregado, &entregado);
-            v.show();
-            QVERIFY(!v.cmdMarcarComoEntregado->isEnabled());
-            QCOMPARE(v.cmdMarcarComoEntregado->text(), u"Ya entregado"_s);
-        });
+        entregado.CargarFormulario(1, Ver<PrendasArregloVista>(
+                                          entregado,
+                                          [&](PrendasArregloVista &v) {
+                                              QVERIFY(!v.cmdMarcarComoEntregado->isEnabled());
+                                              QCOMPARE(v.cmdMarcarComoEntregado->text(), u"Ya entregado"_s);
+                                          },
+                                          &entregado));
 
         frmListaArreglosCliente cliente;
-        cliente.CargarFormulario(3, [&] {
-            frmListaArreglosClienteVista v(cliente);
-            v.show();
-            QCOMPARE(v.gridListaArreglos->model()->rowCount(), 2);
-            QVERIFY(v.gridListaArreglos->isColumnHidden(5));
-            DobleToque(v.gridListaArreglos, v.gridListaArreglos->model()->index(1, 1));
-            QTest::mouseClick(v.cmdCancelar, Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+        cliente.CargarFormulario(
+            3, Ver<frmListaArreglosClienteVista>(cliente, [&](frmListaArreglosClienteVista &v) {
+                QCOMPARE(v.gridListaArreglos->model()->rowCount(), 2);
+                QVERIFY(v.gridListaArreglos->isColumnHidden(5));
+                DobleToque(v.gridListaArreglos, v.gridListaArreglos->model()->index(1, 1));
+                Cerrar(v, v.cmdCancelar);
+            }));
         QCOMPARE(t.pantallas.abiertas, QStringList{u"prendas 2"_s});
 
         frmLista lista;
-        lista.CargarFormulario(2, [&] {
-            PrendasArregloVista v(lista, nullptr);
-            v.show();
-            QVERIFY(!v.cmdMarcarComoEntregado);
-            QCOMPARE(v.cmdAceptar->text(), u"Salir"_s);
-            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+        lista.CargarFormulario(2, Ver<PrendasArregloVista>(
+                                      lista,
+                                      [&](PrendasArregloVista &v) {
+                                          QVERIFY(!v.cmdMarcarComoEntregado);
+                                          QCOMPARE(v.cmdAceptar->text(), u"Salir"_s);
+                                          Cerrar(v, v.cmdAceptar);
+                                      },
+                                      nullptr));
     }
 
     void datosConMarcasSeMuestranTalCual()
@@ -305,31 +296,26 @@ private Q_SLOTS:
 
         // The customer list and card.
         frmListaClientes lista;
-        lista.CargarFormulario([&] {
-            frmListaClientesVista vl(lista);
-            vl.show();
+        lista.CargarFormulario(Ver<frmListaClientesVista>(lista, [&](frmListaClientesVista &vl) {
             QVERIFY(BuscarCelda(vl.tabla(), 1, Cliente).isValid());
             SoloTextoPlano(&vl);
-        });
+        }));
         frmFIchaCliente ficha;
-        ficha.CargarFormulario(QString(), idcliente.toInt(), [&] {
-            frmFIchaClienteVista vf(ficha);
-            vf.show();
-            QCOMPARE(vf.txtNombre->text(), Cliente);
-            SoloTextoPlano(&vf);
-        });
+        ficha.CargarFormulario(QString(), idcliente.toInt(),
+                               Ver<frmFIchaClienteVista>(ficha, [&](frmFIchaClienteVista &vf) {
+                                   QCOMPARE(vf.txtNombre->text(), Cliente);
+                                   SoloTextoPlano(&vf);
+                               }));
 
         // The colours and the question that quotes a customer, in the real windows.
         frmColores colores;
-        colores.CargarFormulario([&] {
-            frmColoresVista vc(colores);
-            vc.show();
+        colores.CargarFormulario(Ver<frmColoresVista>(colores, [&](frmColoresVista &vc) {
             bool hallado = false;
             for (int c = 1; c < vc.findChild<QTableView *>()->model()->columnCount(); c += 2)
                 hallado |= BuscarCelda(vc.findChild<QTableView *>(), c, ColorConMarcas).isValid();
             QVERIFY(hallado);
             SoloTextoPlano(&vc);
-        });
+        }));
         DialogosQt dialogos;
         const QString pregunta = u"¿Borrar el cliente "_s + Cliente + u"?"_s;
         AlAbrir([&](QDialog *w) {
@@ -380,27 +366,29 @@ private Q_SLOTS:
 
         // To the workshop: the first worker on the list, then both tickets scanned.
         frmAsignarBArras asignar;
-        asignar.CargarFormulario([&] {
-            PantallaBarrasVista s(asignar, &asignar);
-            s.show();
-            QVERIFY(QTest::qWaitForWindowActive(&s));
-            TocarCelda(s.gridTrabajadores(), s.gridTrabajadores()->model()->index(0, 1));
-            for (const QString &r : referencias)
-                Escanear(s.txtBarras(), Escaneo(id, r));
-            QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
-            QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
-        });
+        asignar.CargarFormulario(Ver<PantallaBarrasVista>(
+            asignar,
+            [&](PantallaBarrasVista &s) {
+                QVERIFY(QTest::qWaitForWindowActive(&s));
+                TocarCelda(s.gridTrabajadores(), s.gridTrabajadores()->model()->index(0, 1));
+                for (const QString &r : referencias)
+                    Escanear(s.txtBarras(), Escaneo(id, r));
+                QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
+                QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
+            },
+            &asignar));
         // Back from the workshop, scanned again.
         frmEntradaPrendasBarras entrada;
-        entrada.CargarFormulario([&] {
-            PantallaBarrasVista s(entrada, nullptr);
-            s.show();
-            QVERIFY(QTest::qWaitForWindowActive(&s));
-            for (const QString &r : referencias)
-                Escanear(s.txtBarras(), Escaneo(id, r));
-            QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
-            QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
-        });
+        entrada.CargarFormulario(Ver<PantallaBarrasVista>(
+            entrada,
+            [&](PantallaBarrasVista &s) {
+                QVERIFY(QTest::qWaitForWindowActive(&s));
+                for (const QString &r : referencias)
+                    Escanear(s.txtBarras(), Escaneo(id, r));
+                QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
+                QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
+            },
+            nullptr));
         QCOMPARE(t.b.Valor(u"select count(*) from arreglos_detalles where idarreglo = %1 and "
                            "(idcosturera is null or listoparaentrega <> 1)"_s.arg(id)),
                  u"0"_s);

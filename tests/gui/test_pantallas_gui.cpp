@@ -78,13 +78,11 @@ public:
     void NuevaFamilia(int idfamilia) override
     {
         frmNuevaFamilia f;
-        f.CargarFormulario(idfamilia, [&] {
-            frmNuevaFamiliaVista v(f);
-            v.show();
-            QTest::keyClicks(v.txtFamilia(), u"Camisa"_s);
-            QTest::mouseClick(v.cmdAceptar(), Qt::LeftButton);
-            cerrada = !v.isVisible();
-        });
+        f.CargarFormulario(idfamilia, Ver<frmNuevaFamiliaVista>(f, [&](frmNuevaFamiliaVista &v) {
+                               QTest::keyClicks(v.txtFamilia(), u"Camisa"_s);
+                               QTest::mouseClick(v.cmdAceptar(), Qt::LeftButton);
+                               cerrada = !v.isVisible();
+                           }));
     }
     void MantProductos(int idproducto) override { abiertos.append(idproducto); }
     void ListadoProductos() override { abiertos.append(-1); }
@@ -183,15 +181,12 @@ private Q_SLOTS:
         PantallasCatalogo pantallas;
         G().pantallas = &pantallas;
         frmFamilias f;
-        f.CargarFormulario([&] {
-            frmFamiliasVista v(f);
-            v.show();
+        f.CargarFormulario(Ver<frmFamiliasVista>(f, [&](frmFamiliasVista &v) {
             QTest::mouseClick(Boton(v, "cmdNuevo"), Qt::LeftButton);
             QVERIFY(pantallas.cerrada);
             QCOMPARE(TextosVista(v.tabla(), 1), QStringList({"Camisa"}));
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+            Cerrar(v, Qt::Key_Escape);
+        }));
     }
 
     void fichaYLista()
@@ -201,40 +196,31 @@ private Q_SLOTS:
         G().pantallas = &pantallas;
         b.Insertar("familias", "idfamilia, nombre", {"1, 'Falda'"});
         frmMantProductos ficha;
-        ficha.CargarFormulario(0, [&] {
-            frmMantProductosVista v(ficha);
-            v.show();
-            v.cmbFamilia->setCurrentIndex(1);
-            QTest::keyClicks(v.txtDescripcion, u"Bajo"_s);
-            QTest::keyClicks(v.txtPVPPublico, u"12"_s);
-            QCOMPARE(v.txtPagoTrabajador->text(), u"4.00"_s);
-            QTest::keyClicks(v.txtPrecioEspecial, u"9"_s);
-            v.chkActivo->setChecked(true);
-            QVERIFY(v.cmdAceptar->height() >= 60);
-            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+        ficha.CargarFormulario(0, Ver<frmMantProductosVista>(ficha, [&](frmMantProductosVista &v) {
+                                   v.cmbFamilia->setCurrentIndex(1);
+                                   QTest::keyClicks(v.txtDescripcion, u"Bajo"_s);
+                                   QTest::keyClicks(v.txtPVPPublico, u"12"_s);
+                                   QCOMPARE(v.txtPagoTrabajador->text(), u"4.00"_s);
+                                   QTest::keyClicks(v.txtPrecioEspecial, u"9"_s);
+                                   v.chkActivo->setChecked(true);
+                                   QVERIFY(v.cmdAceptar->height() >= 60);
+                                   Cerrar(v, v.cmdAceptar);
+                               }));
         QCOMPARE(b.dialogos.mensajes, QStringList({"Producto guardado"}));
 
         frmListadoProductos lista;
-        lista.CargarFormulario([&] {
-            frmListadoProductosVista v(lista);
-            v.show();
+        lista.CargarFormulario(Ver<frmListadoProductosVista>(lista, [&](frmListadoProductosVista &v) {
             QCOMPARE(TextosVista(v.tabla(), 2), QStringList({"*Bajo"}));
             TocarCelda(v.tabla(), v.tabla()->model()->index(0, 2));
             QTest::mouseClick(Boton(v, "cmdModificar"), Qt::LeftButton);
             QCOMPARE(v.tabla()->currentIndex().row(), 0);
-        });
+        }));
         QCOMPARE(pantallas.abiertos.size(), 1);
         QVERIFY(pantallas.abiertos[0] > 0);
 
         frmDecProd menu;
-        menu.CargarFormulario([&] {
-            frmDecProdVista v(menu);
-            v.show();
-            QTest::mouseClick(Boton(v, "cmdVerArreglo"), Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+        menu.CargarFormulario(
+            Ver<frmDecProdVista>(menu, [&](frmDecProdVista &v) { Cerrar(v, Boton(v, "cmdVerArreglo")); }));
         QCOMPARE(pantallas.abiertos.last(), -1);
     }
 
@@ -242,32 +228,30 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         frmFIchaCliente ficha;
-        ficha.CargarFormulario(u"600123456"_s, 0, [&] {
-            frmFIchaClienteVista v(ficha);
-            v.show();
-            QCOMPARE(v.txtTelefono->text(), u"600123456"_s);
-            QVERIFY(!v.cmdVerArreglos->isVisible());
-            QVERIFY(v.cmdAceptar->height() >= 60);
-            v.txtNombre->setText(u"Rosa Díaz"_s); // keyClicks types ASCII only
-            v.chkEstienda->setChecked(true);
-            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
-            QVERIFY(v.result() == QDialog::Accepted);
-        });
+        ficha.CargarFormulario(u"600123456"_s, 0,
+                               Ver<frmFIchaClienteVista>(ficha, [&](frmFIchaClienteVista &v) {
+                                   QCOMPARE(v.txtTelefono->text(), u"600123456"_s);
+                                   QVERIFY(!v.cmdVerArreglos->isVisible());
+                                   QVERIFY(v.cmdAceptar->height() >= 60);
+                                   v.txtNombre->setText(u"Rosa Díaz"_s); // keyClicks types ASCII only
+                                   v.chkEstienda->setChecked(true);
+                                   QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+                                   QVERIFY(v.result() == QDialog::Accepted);
+                               }));
         QCOMPARE(b.Valor(u"select nombre from clientes where telefono = '600123456'"_s), u"Rosa Díaz"_s);
 
         frmListaClientes lista;
-        const int elegido = lista.CargarFormulario([&] {
-            frmListaClientesVista v(lista);
-            v.show();
-            QTest::keyClicks(v.txtNombre(), u"rosa"_s);
-            QTest::keyClick(v.txtNombre(), Qt::Key_Return);
-            QCOMPARE(v.tabla()->model()->rowCount(), 1);
-            QCOMPARE(v.tabla()->model()->index(0, 1).data().toString(), u"(*)Rosa Díaz"_s);
-            const QRect celda = v.tabla()->visualRect(v.tabla()->model()->index(0, 1));
-            QTest::mouseClick(v.tabla()->viewport(), Qt::LeftButton, {}, celda.center());
-            QTest::mouseClick(v.findChildren<QPushButton *>().last(),
-                              Qt::LeftButton); // Cancelar keeps the choice
-        });
+        const int elegido =
+            lista.CargarFormulario(Ver<frmListaClientesVista>(lista, [&](frmListaClientesVista &v) {
+                QTest::keyClicks(v.txtNombre(), u"rosa"_s);
+                QTest::keyClick(v.txtNombre(), Qt::Key_Return);
+                QCOMPARE(v.tabla()->model()->rowCount(), 1);
+                QCOMPARE(v.tabla()->model()->index(0, 1).data().toString(), u"(*)Rosa Díaz"_s);
+                const QRect celda = v.tabla()->visualRect(v.tabla()->model()->index(0, 1));
+                QTest::mouseClick(v.tabla()->viewport(), Qt::LeftButton, {}, celda.center());
+                QTest::mouseClick(v.findChildren<QPushButton *>().last(),
+                                  Qt::LeftButton); // Cancelar keeps the choice
+            }));
         QCOMPARE(QString::number(elegido), b.Valor(u"select idcliente from clientes"_s));
     }
 
@@ -308,13 +292,10 @@ private Q_SLOTS:
         QVERIFY(!f.SalirDelPrograma);
 
         // Escape closes without saving.
-        f.CargarFomulario([&] {
-            frmParametrosGeneralesVista v(f);
-            v.show();
+        f.CargarFomulario(Ver<frmParametrosGeneralesVista>(f, [&](frmParametrosGeneralesVista &v) {
             v.txtAnchuraCarro->setText(u"30"_s);
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+            Cerrar(v, Qt::Key_Escape);
+        }));
         QCOMPARE(b.Valor(u"select anchuracarro from parametros"_s), u"48"_s);
     }
 
@@ -484,29 +465,23 @@ private Q_SLOTS:
         SalidaListadosPdf salida(t.b.dir.filePath(u"hoja.pdf"_s));
         G().salidaListados = &salida;
         frmHojaVenta hoja;
-        hoja.CargarFormulario(u"20261205"_s, [&] {
-            frmHojaVentaVista v(hoja);
-            v.show();
-            QVERIFY(v.findChild<QLabel *>()->text().endsWith(u"20261205"_s));
-            QVERIFY(TextosVista(v.Tabla(), 1).contains(u"Total efectivo"_s));
-            QTest::mouseClick(v.Boton(u"Imprimir"_s), Qt::LeftButton);
-            QCOMPARE(salida.impresos, 1);
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+        hoja.CargarFormulario(u"20261205"_s, Ver<frmHojaVentaVista>(hoja, [&](frmHojaVentaVista &v) {
+                                  QVERIFY(v.findChild<QLabel *>()->text().endsWith(u"20261205"_s));
+                                  QVERIFY(TextosVista(v.Tabla(), 1).contains(u"Total efectivo"_s));
+                                  QTest::mouseClick(v.Boton(u"Imprimir"_s), Qt::LeftButton);
+                                  QCOMPARE(salida.impresos, 1);
+                                  Cerrar(v, Qt::Key_Escape);
+                              }));
 
         frmListaCierres lista;
         QString elegida;
-        lista.CargarFormulario([&] {
-            frmListaCierresVista v(lista);
-            v.show();
+        lista.CargarFormulario(Ver<frmListaCierresVista>(lista, [&](frmListaCierresVista &v) {
             const QModelIndex segunda = v.Tabla()->model()->index(1, 0);
             elegida = segunda.data().toString();
             TocarCelda(v.Tabla(), segunda);
             QTest::mouseClick(v.Boton(u"Ver detalle"_s), Qt::LeftButton);
-            QTest::mouseClick(v.Boton(u"Aceptar"_s), Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+            Cerrar(v, v.Boton(u"Aceptar"_s));
+        }));
         QCOMPARE(t.pantallas.hojas, QStringList{elegida});
     }
 
@@ -518,22 +493,17 @@ private Q_SLOTS:
             t.b.Valor(u"select costureras.nombre from costureras, arreglos_detalles where "
                       "costureras.idcosturera = arreglos_detalles.idcosturera and idarreglo = 4"_s);
         frmPendientesPorTrabajador p;
-        p.CargarFormulario([&] {
-            frmPendientesPorTrabajadorVista v(p);
-            v.show();
+        p.CargarFormulario(Ver<frmPendientesPorTrabajadorVista>(p, [&](frmPendientesPorTrabajadorVista &v) {
             QCOMPARE(v.Tabla()->model()->rowCount(), 0);
             v.cmbTrabajadores()->setCurrentIndex(v.cmbTrabajadores()->findText(trabajador));
             QTest::mouseClick(v.Boton(u"Ver"_s), Qt::LeftButton);
             TocarCelda(v.Tabla(), BuscarCelda(v.Tabla(), 1, u"4.1"_s));
-            QTest::mouseClick(v.Boton(u"Visualizar arreglo"_s), Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+            Cerrar(v, v.Boton(u"Visualizar arreglo"_s));
+        }));
         QCOMPARE(G().ArregloACargar, 4);
 
         frmAtrasados a;
-        a.CargarFormulario([&] {
-            frmAtrasadosVista v(a);
-            v.show();
+        a.CargarFormulario(Ver<frmAtrasadosVista>(a, [&](frmAtrasadosVista &v) {
             v.cmbMeses()->lineEdit()->selectAll();
             QTest::keyClicks(v.cmbMeses()->lineEdit(), u"0"_s);
             QTest::mouseClick(v.Boton(u"Ver"_s), Qt::LeftButton);
@@ -541,7 +511,7 @@ private Q_SLOTS:
             TocarCelda(v.Tabla(), tres);
             Q_EMIT v.Tabla()->doubleClicked(tres); // the offscreen platform pairs no real double touch
             QVERIFY(!v.isVisible());
-        });
+        }));
         QCOMPARE(G().ArregloACargar, 3);
     }
 
@@ -576,9 +546,7 @@ private Q_SLOTS:
                    {"10, 1, 12, 'Falda', '10.1', 1, 1, 0", "10, 1, 9, 'Falda', '10.2', 1, 1, 1"});
         frmPagosATrabajadores f;
         f.PrimeraPagina = 1; // the rest arrives behind the first row
-        f.CargarFormulario([&] {
-            frmPagosATrabajadoresVista v(f);
-            v.show();
+        f.CargarFormulario(Ver<frmPagosATrabajadoresVista>(f, [&](frmPagosATrabajadoresVista &v) {
             QCOMPARE(v.cmbEstado()->currentText(), u"No pagado"_s);
             v.cmbEstado()->setCurrentIndex(0);
             QTest::mouseClick(v.findChild<QPushButton *>(u"cmdTodos"_s), Qt::LeftButton);
@@ -587,9 +555,8 @@ private Q_SLOTS:
             QCOMPARE(TextosVista(v.tabla(), 3), QStringList({"3.00", "4.00", "----------", "7.00"}));
             DobleToque(v.tabla(), BuscarCelda(v.tabla(), 1, u"10.1"_s));
             QCOMPARE(v.tabla()->model()->index(1, 4).data().toString(), u"SI"_s);
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+            Cerrar(v, Qt::Key_Escape);
+        }));
         QCOMPARE(b.Valor(u"select count(*) from arreglos_detalles where pagadoatrabajador = 1"_s), u"2"_s);
     }
 
@@ -604,9 +571,7 @@ private Q_SLOTS:
                    {"20, 1, 30, '20.1'"});
         b.Insertar("caja", "importe, concepto, nombrecierre, idarreglo", {"10, 'Ref. 20', '20261101', 20"});
         frmPagosTiendas f;
-        f.CargarFormulario([&] {
-            frmPagosTiendasVista v(f);
-            v.show();
+        f.CargarFormulario(Ver<frmPagosTiendasVista>(f, [&](frmPagosTiendasVista &v) {
             v.cmbTienda()->setCurrentIndex(1);
             v.chkPendientes()->setChecked(true);
             QTest::mouseClick(v.findChild<QPushButton *>(u"cmdAceptar"_s), Qt::LeftButton);
@@ -615,9 +580,8 @@ private Q_SLOTS:
             DobleToque(v.tabla(), BuscarCelda(v.tabla(), 1, u"20"_s));
             QCOMPARE(b.dialogos.preguntas.size(), 1);
             QCOMPARE(v.tabla()->model()->rowCount(), 0); // settled: no longer pending
-            QTest::mouseClick(v.findChild<QPushButton *>(u"cmdsalir"_s), Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+            Cerrar(v, v.findChild<QPushButton *>(u"cmdsalir"_s));
+        }));
         QCOMPARE(b.Valor(u"select count(*) from caja where nombrecierre = '20261205'"_s), u"2"_s);
     }
 
@@ -628,9 +592,7 @@ private Q_SLOTS:
         PantallasTaller pantallas;
         G().pantallas = &pantallas;
         frmAsigancion a;
-        a.CargarFormulario([&] {
-            frmAsigancionVista v(a);
-            v.show();
+        a.CargarFormulario(Ver<frmAsigancionVista>(a, [&](frmAsigancionVista &v) {
             QTableView *t = v.tabla();
             QCOMPARE(t->model()->rowCount(), 5);
             QCOMPARE(v.lblViendo()->text(), u"Mostrando arreglos no asigandos a trabajador"_s);
@@ -656,7 +618,7 @@ private Q_SLOTS:
 
             QTest::keyClick(&v, Qt::Key_A); // any key closes the screen
             QVERIFY(!v.isVisible());
-        });
+        }));
         G().pantallas = nullptr;
     }
 
@@ -673,26 +635,26 @@ private Q_SLOTS:
                 u"insert into arreglos_detalles (idarreglo, idproducto, precio, "
                 "nombreprenda, referenciaprenda) values (1010, 1, 8, 'Camisa', '1010.%1')"_s.arg(i + 1));
         frmAsignarBArras s;
-        s.CargarFormulario([&] {
-            PantallaBarrasVista v(s, &s);
-            v.show();
-            QVERIFY(QTest::qWaitForWindowActive(&v));
-            QCOMPARE(QApplication::focusWidget(), v.txtBarras());
-            for (int i = 0; i < 30; ++i)
-                Escribir(v.txtBarras(), Escaneo(1010, u"1010.%1"_s.arg(i + 1)));
-            Escribir(v.txtBarras(), Escaneo(1010, "1010.7"));
-            QCOMPARE(v.gridAsignacion()->model()->rowCount(), 30);
-            QVERIFY(v.txtBarras()->text().isEmpty());
-            // Touching a list gives the keyboard back to the scan box.
-            TocarCelda(v.gridTrabajadores(), BuscarCelda(v.gridTrabajadores(), 1, "Rosa"));
-            QCOMPARE(QApplication::focusWidget(), v.txtBarras());
-            Escribir(v.txtBarras(), Escaneo(10, "10.1"));
-            TocarCelda(v.gridAsignacion(), BuscarCelda(v.gridAsignacion(), 0, "1010.3"));
-            QCOMPARE(QApplication::focusWidget(), v.txtBarras());
-            QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), u"Rosa"_s);
-            QTest::keyClick(v.txtBarras(), Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+        s.CargarFormulario(Ver<PantallaBarrasVista>(
+            s,
+            [&](PantallaBarrasVista &v) {
+                QVERIFY(QTest::qWaitForWindowActive(&v));
+                QCOMPARE(QApplication::focusWidget(), v.txtBarras());
+                for (int i = 0; i < 30; ++i)
+                    Escribir(v.txtBarras(), Escaneo(1010, u"1010.%1"_s.arg(i + 1)));
+                Escribir(v.txtBarras(), Escaneo(1010, "1010.7"));
+                QCOMPARE(v.gridAsignacion()->model()->rowCount(), 30);
+                QVERIFY(v.txtBarras()->text().isEmpty());
+                // Touching a list gives the keyboard back to the scan box.
+                TocarCelda(v.gridTrabajadores(), BuscarCelda(v.gridTrabajadores(), 1, "Rosa"));
+                QCOMPARE(QApplication::focusWidget(), v.txtBarras());
+                Escribir(v.txtBarras(), Escaneo(10, "10.1"));
+                TocarCelda(v.gridAsignacion(), BuscarCelda(v.gridAsignacion(), 0, "1010.3"));
+                QCOMPARE(QApplication::focusWidget(), v.txtBarras());
+                QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), u"Rosa"_s);
+                Cerrar(v, Qt::Key_Escape);
+            },
+            &s));
         QCOMPARE(
             b.Valor("select count(distinct referenciaprenda) from arreglos_detalles where idcosturera = 2"),
             u"30"_s);
@@ -705,16 +667,13 @@ private Q_SLOTS:
         SalidaMemoria impresora;
         G().salidaTickets = &impresora;
         frmDetalleReferencia d;
-        d.CargarFormulario("10.1", [&] {
-            frmDetalleReferenciaVista v(d);
-            v.show();
-            QCOMPARE(v.lblCliente()->text(), u"Cliente: María - 600111222"_s);
-            QCOMPARE(TextosVista(v.gridDetalle(), 1), (QStringList{"", "8.00", "12.00"}));
-            QTest::mouseClick(v.cmdTicket(), Qt::LeftButton);
-            QCOMPARE(impresora.Tickets().size(), 1);
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+        d.CargarFormulario("10.1", Ver<frmDetalleReferenciaVista>(d, [&](frmDetalleReferenciaVista &v) {
+                               QCOMPARE(v.lblCliente()->text(), u"Cliente: María - 600111222"_s);
+                               QCOMPARE(TextosVista(v.gridDetalle(), 1), (QStringList{"", "8.00", "12.00"}));
+                               QTest::mouseClick(v.cmdTicket(), Qt::LeftButton);
+                               QCOMPARE(impresora.Tickets().size(), 1);
+                               Cerrar(v, Qt::Key_Escape);
+                           }));
         G().salidaTickets = nullptr;
     }
 };
