@@ -1,12 +1,12 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "cash/CierreCaja.h"
 #include "cash/CopiaSeguridad.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 #include "core/BaseDatos.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "printing/SalidaListadosPdf.h"
 #include "settlements/frmPagosATrabajadores.h"
@@ -22,10 +22,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class PantallasCaja : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasCaja : PantallasPrueba {
     void HojaVentaDeCaja(const QString &nombrecierre) override { hojas.append(nombrecierre); }
     void TerminarPrograma() override { ++terminado; }
     QStringList hojas;

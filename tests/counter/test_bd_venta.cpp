@@ -1,13 +1,13 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "Mostrador.h"
+#include "PantallasPrueba.h"
 #include "TiendaDemo.h"
 #include "cash/Caja.h"
 #include "core/BaseDatos.h"
 #include "core/Consultas.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "menu/FRMoPCIONES.h"
@@ -88,10 +88,7 @@ const QString Refusal = u"refused"_s;
 namespace {
 
 // The sale screen's "Opciones" opens the real menu, and the test plays the user on it.
-class PantallasMenu : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasMenu : PantallasPrueba {
     void Opciones() override
     {
         FRMoPCIONES menu;

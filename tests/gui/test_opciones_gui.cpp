@@ -1,10 +1,10 @@
 #include "AyudasVista.h"
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
 #include "TiendaDemo.h"
 #include "core/BaseDatos.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "masterdata/frmColores.h"
@@ -51,10 +51,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Records the screens opened; the menu of the sale screen hands order 3 over.
-class PantallasAnotadas : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasAnotadas : PantallasPrueba {
     void ListaTrabajadores() override { abiertas.append(u"trabajadores"_s); }
     void NuevoTrabajador(int id) override { abiertas.append(u"trabajador %1"_s.arg(id)); }
     void ListaPrendas(int id) override { abiertas.append(u"prendas %1"_s.arg(id)); }
@@ -99,10 +96,7 @@ void AlAbrir(const std::function<void(QDialog *)> &usuario)
 namespace {
 
 // "Entrega de arreglos" opens the real garment list, where the user touches "Entregar a cliente".
-class PantallasCamino : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasCamino : PantallasPrueba {
     void ListaEntregar(int idarreglo) override
     {
         frmListaEntregar lista;

@@ -1,12 +1,12 @@
 #include "AyudasVista.h"
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
 #include "TiendaDemo.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 #include "core/BaseDatos.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "masterdata/frmDecProd.h"
@@ -71,10 +71,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The small windows the catalogue opens, shown for real and filled in by the test.
-class PantallasCatalogo : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasCatalogo : PantallasPrueba {
     void NuevaFamilia(int idfamilia) override
     {
         frmNuevaFamilia f;
@@ -145,23 +142,12 @@ bool Oscuro(QRgb c)
     return qGray(c) < 100;
 }
 
-class PantallasGui : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasGui : PantallasPrueba {
     void HojaVentaDeCaja(const QString &nombrecierre) override { hojas.append(nombrecierre); }
     QStringList hojas;
 };
 
 using Tienda = TiendaDemo<PantallasGui>;
-
-class PantallasTaller : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
-    void DetalleReferencia(const QString &referencia) override { detalles.append(referencia); }
-    QStringList detalles;
-};
 
 void Escribir(QLineEdit *caja, const QString &texto)
 {

@@ -1,7 +1,7 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "masterdata/frmColores.h"
@@ -27,10 +27,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The card opened from the list is the real card, filled in by the test.
-class PantallasFicha : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasFicha : PantallasPrueba {
     void FichaCliente(const QString &telefono, int idcliente) override
     {
         frmFIchaCliente ficha;
@@ -48,10 +45,7 @@ void Alta(BaseDePrueba &b, const QString &nombre, const QString &telefono, int t
 }
 
 // The screens the catalogue opens, run on their real form models with what the test types.
-class PantallasCatalogo : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasCatalogo : PantallasPrueba {
     void NuevaFamilia(int idfamilia) override
     {
         frmNuevaFamilia f;
@@ -82,10 +76,7 @@ int IdFamilia(BaseDePrueba &b, const char *nombre)
 }
 
 // "Nuevo" opens the real small window, filled in by the test.
-class PantallasColores : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasColores : PantallasPrueba {
     void NuevoColor() override
     {
         frmNuevoColor nuevo;
@@ -113,10 +104,7 @@ QString Nombre(int i)
 }
 
 // The worker dialog opened from the list is the real form model, filled in by the test.
-class PantallasTrabajador : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasTrabajador : PantallasPrueba {
     void NuevoTrabajador(int idcosturera) override
     {
         frmNuevoTrabajador d;

@@ -1,8 +1,8 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
 #include "TiendaDemo.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "printing/SalidaListadosPdf.h"
@@ -25,10 +25,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The delivery list is the real form model; the test plays the user on it.
-class PantallasEntrega : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasEntrega : PantallasPrueba {
     void ListaEntregar(int idarreglo) override
     {
         abiertas.append(idarreglo);
@@ -56,10 +53,7 @@ const QString SinAsignar = u"Todas o alguna de las prendas de este arreglo no ha
 const QString SinRecibir = u"Todas o alguna de las prendas de este arreglo no han sido "
                            "recibidas en tienda. Debe darlas primero de entrada."_s;
 
-class PantallasEstado : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasEstado : PantallasPrueba {
     void ListaEntregar(int idarreglo) override { estados.append(idarreglo); }
     QList<int> estados;
 };
@@ -92,14 +86,6 @@ void Taller(BaseDePrueba &b)
                 "4, 7.5, 'Chaqueta', '4.1', 1, 2, '2026-11-06 09:00:00'",
                 "5, 10, 'Cortinas', '5.1', 1, 1, '2026-09-21 09:00:00'"});
 }
-
-class PantallasTaller : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
-    void DetalleReferencia(const QString &referencia) override { detalles.append(referencia); }
-    QStringList detalles;
-};
 
 // The data row of a garment's alteration in the assignment grid.
 int Fila(const frmAsigancion &a, const QString &referencia, const QString &persona)
