@@ -262,10 +262,8 @@ private Q_SLOTS:
             const Grid &g = p.gridListaArreglos;
             QCOMPARE(TextosColumna(g, frmPendientesPorTrabajador::ColReferencia),
                      (QStringList{"1.1", "1.2"}));
-            QStringList fila;
-            for (int c = 0; c < 6; ++c)
-                fila.append(g.TextMatrix(1, c));
-            QCOMPARE(fila, (QStringList{"Ana", "1.1", u"Pantalónazul"_s, "01/12/26", "09/12/26", "1"}));
+            QCOMPARE(TextosFila(g, 1).mid(0, 6),
+                     (QStringList{"Ana", "1.1", u"Pantalónazul"_s, "01/12/26", "09/12/26", "1"}));
 
             // One worker.
             p.cmbTrabajadores.Elegir(2);
@@ -308,10 +306,8 @@ private Q_SLOTS:
             QCOMPARE(a.cmbMeses.Text, u"15"_s);
             // Fifteen days: order 4 only; order 3 was handed over with the flag 0.
             QCOMPARE(TextosColumna(a.gridAtrasados, frmAtrasados::ColArreglo), QStringList{"4"});
-            QStringList fila;
-            for (int c = 0; c < 5; ++c)
-                fila.append(a.gridAtrasados.TextMatrix(1, c));
-            QCOMPARE(fila, (QStringList{"4", "15/11/26", "20", "20.00", "Luis 600111222"}));
+            QCOMPARE(TextosFila(a.gridAtrasados, 1).mid(0, 5),
+                     (QStringList{"4", "15/11/26", "20", "20.00", "Luis 600111222"}));
 
             // Threshold 0: due today counts, with 0 days; sorted by customer.
             a.cmbMeses.Elegir(0);
