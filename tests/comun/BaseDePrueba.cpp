@@ -6,8 +6,6 @@
 
 #include <QUuid>
 
-using namespace Qt::StringLiterals;
-
 Motor BaseDePrueba::MotorPedido()
 {
     return qEnvironmentVariable("HILVAN_MOTOR").toLower() == QLatin1String("postgresql") ? Motor::PostgreSQL
@@ -17,11 +15,11 @@ Motor BaseDePrueba::MotorPedido()
 DatosServidor BaseDePrueba::ServidorDePrueba(const QString &basedatos)
 {
     DatosServidor d;
-    d.host = qEnvironmentVariable("HILVAN_PG_HOST", u"127.0.0.1"_s);
+    d.host = qEnvironmentVariable("HILVAN_PG_HOST", QStringLiteral("127.0.0.1"));
     d.puerto = qEnvironmentVariableIntValue("HILVAN_PG_PORT");
     if (d.puerto == 0)
         d.puerto = 55432;
-    d.usuario = qEnvironmentVariable("HILVAN_PG_USER", u"postgres"_s);
+    d.usuario = qEnvironmentVariable("HILVAN_PG_USER", QStringLiteral("postgres"));
     d.basedatos = basedatos;
     return d;
 }
@@ -31,16 +29,16 @@ BaseDePrueba::BaseDePrueba(bool conSemilla)
     // Values a previous test may have left behind.
     G() = ValoresPrograma();
     if (MotorPedido() == Motor::PostgreSQL) {
-        nombreBaseServidor = u"prueba_"_s + QUuid::createUuid().toString(QUuid::Id128).left(16);
+        nombreBaseServidor = QStringLiteral("prueba_") + QUuid::createUuid().toString(QUuid::Id128).left(16);
         {
             Conexion admin;
-            admin.AbrirPostgreSQL(ServidorDePrueba(u"postgres"_s));
-            admin.Ejecutar(u"create database "_s + nombreBaseServidor);
+            admin.AbrirPostgreSQL(ServidorDePrueba(QStringLiteral("postgres")));
+            admin.Ejecutar(QStringLiteral("create database ") + nombreBaseServidor);
         }
         conexion.AbrirPostgreSQL(ServidorDePrueba(nombreBaseServidor));
     } else {
-        conexion.AbrirSQLite(dir.filePath(u"prueba.db"_s), true);
-        G().RutaBaseDatos = dir.filePath(u"prueba.db"_s);
+        conexion.AbrirSQLite(dir.filePath(QStringLiteral("prueba.db")), true);
+        G().RutaBaseDatos = dir.filePath(QStringLiteral("prueba.db"));
     }
     if (conSemilla)
         CrearBaseDatos(conexion);
@@ -58,8 +56,8 @@ BaseDePrueba::~BaseDePrueba()
     if (!nombreBaseServidor.isEmpty()) {
         try {
             Conexion admin;
-            admin.AbrirPostgreSQL(ServidorDePrueba(u"postgres"_s));
-            admin.Ejecutar(u"drop database if exists "_s + nombreBaseServidor);
+            admin.AbrirPostgreSQL(ServidorDePrueba(QStringLiteral("postgres")));
+            admin.Ejecutar(QStringLiteral("drop database if exists ") + nombreBaseServidor);
         } catch (...) {
         }
     }
@@ -81,10 +79,9 @@ QString BaseDePrueba::Valor(const QString &sql)
     return Columna(sql).value(0);
 }
 
-void BaseDePrueba::Insertar(const char *tabla, const char *columnas,
-                            std::initializer_list<const char *> filas)
+void BaseDePrueba::Insertar(const char *tabla, const char *columnas, std::initializer_list<const char *> filas)
 {
     for (const char *valores : filas)
-        conexion.Ejecutar(u"insert into %1 (%2) values (%3)"_s.arg(
-            QString::fromUtf8(tabla), QString::fromUtf8(columnas), QString::fromUtf8(valores)));
+        conexion.Ejecutar(QStringLiteral("insert into %1 (%2) values (%3)")
+                              .arg(QString::fromUtf8(tabla), QString::fromUtf8(columnas), QString::fromUtf8(valores)));
 }

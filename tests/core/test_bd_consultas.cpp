@@ -11,8 +11,6 @@
 
 #include <QtTest>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 QString U(const char *t)
@@ -25,21 +23,21 @@ QString U(const char *t)
 void Sembrar(BaseDePrueba &b)
 {
     b.Insertar("usuarios", "idusuario, nombre", {"2, '  Lucía  '", "3, Null"});
-    b.Insertar(
-        "clientes", "idcliente, nombre, telefono, estienda",
-        {"1, 'Ana Pérez', '600111222', 0", "2, 'Mercería Sol', '911000000', 1", "3, Null, Null, Null"});
+    b.Insertar("clientes", "idcliente, nombre, telefono, estienda",
+             {"1, 'Ana Pérez', '600111222', 0", "2, 'Mercería Sol', '911000000', 1", "3, Null, Null, Null"});
     b.Insertar("familias", "idfamilia, nombre", {"4, 'Pantalón'", "5, Null"});
     b.Insertar("productos", "idproducto, idfamilia, nombre, precio1",
-               {"7, 4, 'Bajo', 12.5", "8, Null, 'Suelto', 3"});
+             {"7, 4, 'Bajo', 12.5", "8, Null, 'Suelto', 3"});
     b.Insertar("costureras", "idcosturera, nombre, desactivado",
-               {"1, 'Rosa', 0", "2, 'Carmen', Null", "3, 'Pilar', 1", "4, Null, Null"});
+             {"1, 'Rosa', 0", "2, 'Carmen', Null", "3, 'Pilar', 1", "4, Null, Null"});
     b.Insertar("arreglos",
-               "idarreglo, idusuario, idcliente, fechaarreglo, entregado, pagado, entregadoacliente",
-               {"40, 2, 1, '2026-12-01 09:00:00', 5, 0, 1", "41, Null, 3, Null, Null, Null, Null"});
+             "idarreglo, idusuario, idcliente, fechaarreglo, entregado, pagado, entregadoacliente",
+             {"40, 2, 1, '2026-12-01 09:00:00', 5, 0, 1", "41, Null, 3, Null, Null, Null, Null"});
     b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda, idcosturera",
-               {"40, 7, 12.5, '40.1', 2", "40, 8, 1234.56, '40.1', 3", "40, 7, 0.1, '40.2', Null",
-                "40, 7, 0.2, '40''3', Null"});
+             {"40, 7, 12.5, '40.1', 2", "40, 8, 1234.56, '40.1', 3", "40, 7, 0.1, '40.2', Null",
+              "40, 7, 0.2, '40''3', Null"});
 }
+
 
 // Around the test clock (05/12/2026 10:30): order 1 is 20 days late, 2 due tonight, 3 due later,
 // 4 a partner shop's order delivered in November.
@@ -68,7 +66,7 @@ void SembrarTienda(BaseDePrueba &b)
 }
 
 // One column of every row of a query, through the program's own record set.
-QStringList Filas(const QString &sql, const QString &campo = u"x"_s)
+QStringList Filas(const QString &sql, const QString &campo = QStringLiteral("x"))
 {
     QStringList r;
     Recordset rs = AbrirRecordset(sql);
@@ -88,24 +86,18 @@ private Q_SLOTS:
     void tablasVacias()
     {
         BaseDePrueba b;
-        b.conexion.Ejecutar(u"delete from usuarios"_s);
-        Casos({{DimeMaximo(u"idarreglo"_s, u"arreglos"_s), 0},
-               {DimeMaximo(u"idmovimiento"_s, u"caja"_s), 0},
-               {DimeTotalArreglo(1), 0.0},
-               {DimeSumaCajaArreglo(1), 0.0},
-               {DimeFechaUltimoMovimiento(), u"01/01/1900"_s},
-               {DimeUltimoCierre(), QString()},
-               {DimeIdFamiliaProducto(1), 0},
-               {DimeNombreCosturera(1), QString()},
-               {DimeCostureraDesactivada(1), 0},
-               {ExisteArreglo(1), false},
-               {DimeNombreClienteArreglo(1), u"??"_s},
-               {DimeTelefonoClienteArreglo(1), u"??"_s},
-               {DimeNombreDeFamilia(1), u"??"_s},
-               {DimeUsuarioArreglo(1), 0},
-               {DimeNombreUsuario(1), QString()},
-               {ExisteTelefono(QString()), false},
-               {DimeFechaServidor(), u"05/12/2026 10:30:00"_s}});
+        b.conexion.Ejecutar(QStringLiteral("delete from usuarios"));
+        Casos({{DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 0},
+               {DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 0},
+               {DimeTotalArreglo(1), 0.0}, {DimeSumaCajaArreglo(1), 0.0},
+               {DimeFechaUltimoMovimiento(), QStringLiteral("01/01/1900")}, {DimeUltimoCierre(), QString()},
+               {DimeIdFamiliaProducto(1), 0}, {DimeNombreCosturera(1), QString()},
+               {DimeCostureraDesactivada(1), 0}, {ExisteArreglo(1), false},
+               {DimeNombreClienteArreglo(1), QStringLiteral("??")},
+               {DimeTelefonoClienteArreglo(1), QStringLiteral("??")},
+               {DimeNombreDeFamilia(1), QStringLiteral("??")}, {DimeUsuarioArreglo(1), 0},
+               {DimeNombreUsuario(1), QString()}, {ExisteTelefono(QString()), false},
+               {DimeFechaServidor(), QStringLiteral("05/12/2026 10:30:00")}});
     }
 
     void relojDeLaBaseSinRelojFijado()
@@ -117,12 +109,12 @@ private Q_SLOTS:
         if (b.conexion.motor() == Motor::PostgreSQL) {
             // A server twelve hours away from this machine: the counters follow the server's clock.
             const int horas = (esperado.offsetFromUtc() / 3600 + 24) % 24 - 12;
-            b.conexion.Ejecutar(u"SET TIME ZONE INTERVAL '%1%2:00' HOUR TO MINUTE"_s
+            b.conexion.Ejecutar(QStringLiteral("SET TIME ZONE INTERVAL '%1%2:00' HOUR TO MINUTE")
                                     .arg(horas < 0 ? QLatin1Char('-') : QLatin1Char('+'))
                                     .arg(qAbs(horas), 2, 10, QLatin1Char('0')));
             esperado = QDateTime(utc.date(), utc.time()).addSecs(horas * 3600);
         }
-        for (const QString &ahora : {DimeFechaServidor(), b.Valor(u"select getdate() as f"_s)})
+        for (const QString &ahora : {DimeFechaServidor(), b.Valor(QStringLiteral("select getdate() as f"))})
             QVERIFY2(qAbs(FechaDeTexto(ahora).secsTo(esperado)) < 5, qPrintable(ahora));
     }
 
@@ -130,43 +122,28 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         Sembrar(b);
-        Casos({{DimeMaximo(u"idarreglo"_s, u"arreglos"_s), 41},
-               {DimeMaximo(u"IdArreglo"_s, u"ARREGLOS"_s), 41},
-               {FormatoImporte(DimeTotalArreglo(40)), u"1,247.36"_s},
-               {DimeTotalArreglo(41), 0.0},
-               {DimeIdFamiliaProducto(7), 4},
-               {DimeIdFamiliaProducto(8), 0},
-               {DimeNombreDeFamilia(4), U("Pantalón")},
-               {DimeNombreDeFamilia(5), QString()},
-               {DimeNombreCosturera(1), u"Rosa"_s},
-               {DimeNombreCosturera(4), u"0"_s},
-               {DimeCostureraDesactivada(3), 1},
-               {DimeCostureraDesactivada(2), 0},
-               {DimeCostureraDesactivada(1), 0},
-               {ExisteArreglo(40), true},
-               {ExisteArreglo(4), false},
+        Casos({{DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 41},
+               {DimeMaximo(QStringLiteral("IdArreglo"), QStringLiteral("ARREGLOS")), 41},
+               {FormatoImporte(DimeTotalArreglo(40)), QStringLiteral("1,247.36")}, {DimeTotalArreglo(41), 0.0},
+               {DimeIdFamiliaProducto(7), 4}, {DimeIdFamiliaProducto(8), 0},
+               {DimeNombreDeFamilia(4), U("Pantalón")}, {DimeNombreDeFamilia(5), QString()},
+               {DimeNombreCosturera(1), QStringLiteral("Rosa")}, {DimeNombreCosturera(4), QStringLiteral("0")},
+               {DimeCostureraDesactivada(3), 1}, {DimeCostureraDesactivada(2), 0},
+               {DimeCostureraDesactivada(1), 0}, {ExisteArreglo(40), true}, {ExisteArreglo(4), false},
                {DimeNombreClienteArreglo(40), U("Ana Pérez")},
-               {DimeTelefonoClienteArreglo(40), u"600111222"_s},
-               {DimeNombreClienteArreglo(41), QString()},
-               {DimeTelefonoClienteArreglo(41), QString()},
-               {ArregloEntregado(40), true},
-               {ArregloEntregado(41), false},
-               {DimeUsuarioArreglo(40), 2},
-               {DimeUsuarioArreglo(41), 0},
-               {DimeCosturera(u"40.1"_s), 2},
-               {DimeCosturera(u"40.2"_s), 0},
-               {DimeCosturera(u"40'3"_s), 0},
-               {DimeNombreUsuario(1), u"Encargada"_s},
-               {DimeNombreUsuario(2), U("Lucía")},
-               {DimeNombreUsuario(3), u"0"_s},
-               {EsTienda(2), true},
-               {EsTienda(1), false},
-               {EsTienda(3), false},
-               {ExisteTelefono(u"911000000"_s), true},
-               {ExisteTelefono(u"911"_s), false},
-               {ExisteTelefono(u"' or ''='"_s), false}});
-        QCOMPARE(b.Columna(u"select nombre from costureras where desactivado =0  or desactivado is null "
-                           "order by idcosturera"_s),
+               {DimeTelefonoClienteArreglo(40), QStringLiteral("600111222")},
+               {DimeNombreClienteArreglo(41), QString()}, {DimeTelefonoClienteArreglo(41), QString()},
+               {ArregloEntregado(40), true}, {ArregloEntregado(41), false}, {DimeUsuarioArreglo(40), 2},
+               {DimeUsuarioArreglo(41), 0}, {DimeCosturera(QStringLiteral("40.1")), 2},
+               {DimeCosturera(QStringLiteral("40.2")), 0}, {DimeCosturera(QStringLiteral("40'3")), 0},
+               {DimeNombreUsuario(1), QStringLiteral("Encargada")}, {DimeNombreUsuario(2), U("Lucía")},
+               {DimeNombreUsuario(3), QStringLiteral("0")}, {EsTienda(2), true}, {EsTienda(1), false},
+               {EsTienda(3), false}, {ExisteTelefono(QStringLiteral("911000000")), true},
+               {ExisteTelefono(QStringLiteral("911")), false},
+               {ExisteTelefono(QStringLiteral("' or ''='")), false}});
+        QCOMPARE(b.Columna(QStringLiteral(
+                     "select nombre from costureras where desactivado =0  or desactivado is null "
+                     "order by idcosturera")),
                  (QStringList{"Rosa", "Carmen", ""}));
     }
 
@@ -174,68 +151,73 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(19, 5, 7)));
-        MeterMovimientoCaja(20, u"Ref. 40"_s, u"20261204"_s, 1, 40, 0);
+        MeterMovimientoCaja(20, QStringLiteral("Ref. 40"), QStringLiteral("20261204"), 1, 40, 0);
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
-        MeterMovimientoCaja(15.5, u"Ref. 40"_s, u"20261205"_s, 2, 40, 0);
-        MeterMovimientoCaja(-3, u"Retirado de caja"_s, u"20261205"_s, 1, 0, 0);
+        MeterMovimientoCaja(15.5, QStringLiteral("Ref. 40"), QStringLiteral("20261205"), 2, 40, 0);
+        MeterMovimientoCaja(-3, QStringLiteral("Retirado de caja"), QStringLiteral("20261205"), 1, 0, 0);
         QCOMPARE(DimeSumaCajaArreglo(40), 35.5);
         QCOMPARE(DimeSumaCajaArreglo(41), 0.0);
-        QCOMPARE(DimeFechaUltimoMovimiento(), u"05/12/2026 10:30:00"_s);
-        QCOMPARE(DimeUltimoCierre(), u"20261205"_s);
+        QCOMPARE(DimeFechaUltimoMovimiento(), QStringLiteral("05/12/2026 10:30:00"));
+        QCOMPARE(DimeUltimoCierre(), QStringLiteral("20261205"));
 
         // The newest movement is the last booked, whatever its date says.
-        b.conexion.Ejecutar(u"insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
-                            "formapago, idarreglo, idticket) values (1, 'Ajuste', "_s
-                            + LiteralFechaSQL(u"04/12/2026 19:05:07"_s) + u", '20261204', 0, 1, 0, 0)"_s);
-        QCOMPARE(DimeFechaUltimoMovimiento(), u"04/12/2026 19:05:07"_s);
-        QCOMPARE(DimeUltimoCierre(), u"20261204"_s);
-        QCOMPARE(DimeMaximo(u"idmovimiento"_s, u"caja"_s), 4);
+        b.conexion.Ejecutar(
+            QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
+                           "formapago, idarreglo, idticket) values (1, 'Ajuste', ")
+            + LiteralFechaSQL(QStringLiteral("04/12/2026 19:05:07"))
+            + QStringLiteral(", '20261204', 0, 1, 0, 0)"));
+        QCOMPARE(DimeFechaUltimoMovimiento(), QStringLiteral("04/12/2026 19:05:07"));
+        QCOMPARE(DimeUltimoCierre(), QStringLiteral("20261204"));
+        QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 4);
     }
 
     void valoresIdaYVuelta()
     {
         BaseDePrueba b;
         const QString texto = U("D'Angelo \"el Ñoño\" ; -- 50% [x]");
-        b.conexion.Ejecutar(u"insert into clientes (nombre, telefono) values ("_s + ComillasSQL(texto)
-                            + u", "_s + ComillasSQL(u"''"_s) + u")"_s);
-        QCOMPARE(b.Valor(u"select nombre from clientes"_s), texto);
-        QVERIFY(ExisteTelefono(u"''"_s));
+        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre, telefono) values (")
+                            + ComillasSQL(texto) + QStringLiteral(", ") + ComillasSQL(QStringLiteral("''"))
+                            + QStringLiteral(")"));
+        QCOMPARE(b.Valor(QStringLiteral("select nombre from clientes")), texto);
+        QVERIFY(ExisteTelefono(QStringLiteral("''")));
 
         // Amounts come back exactly as they went, as numbers.
         for (double importe : {12.5, 1234.56, -0.01, 99999.99}) {
-            b.conexion.Ejecutar(u"delete from productos"_s);
-            b.conexion.Ejecutar(u"insert into productos (idfamilia, nombre, precio1) values (1, 'x', "_s
-                                + TextoNumero(importe) + u")"_s);
-            Recordset rs = AbrirRecordset(u"select precio1 from productos"_s);
-            QCOMPARE(rs.Campo(u"precio1"_s).toDouble(), importe);
-            QCOMPARE(NuloABlanco(rs.Campo(u"precio1"_s)), TextoNumero(importe));
+            b.conexion.Ejecutar(QStringLiteral("delete from productos"));
+            b.conexion.Ejecutar(
+                QStringLiteral("insert into productos (idfamilia, nombre, precio1) values (1, 'x', ")
+                + TextoNumero(importe) + QStringLiteral(")"));
+            Recordset rs = AbrirRecordset(QStringLiteral("select precio1 from productos"));
+            QCOMPARE(rs.Campo(QStringLiteral("precio1")).toDouble(), importe);
+            QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("precio1"))), TextoNumero(importe));
         }
-        QCOMPARE(FormatoImporte(AbrirRecordset(u"select precio1 from productos"_s).Campo(0)), u"99,999.99"_s);
+        QCOMPARE(FormatoImporte(AbrirRecordset(QStringLiteral("select precio1 from productos")).Campo(0)),
+                 QStringLiteral("99,999.99"));
 
         // Dates: written through the helpers, read back as date-times on both engines.
         const auto guardar = [&](const QString &literal) {
-            b.conexion.Ejecutar(u"delete from arreglos"_s);
-            b.conexion.Ejecutar(u"insert into arreglos (idarreglo, fechaarreglo) values (1, "_s + literal
-                                + u")"_s);
-            return AbrirRecordset(u"select fechaarreglo from arreglos"_s).Campo(0);
+            b.conexion.Ejecutar(QStringLiteral("delete from arreglos"));
+            b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, fechaarreglo) values (1, ")
+                                + literal + QStringLiteral(")"));
+            return AbrirRecordset(QStringLiteral("select fechaarreglo from arreglos")).Campo(0);
         };
-        QVariant f = guardar(LiteralFechaSQL(u"05/12/26"_s));
+        QVariant f = guardar(LiteralFechaSQL(QStringLiteral("05/12/26")));
         QCOMPARE(f.metaType().id(), int(QMetaType::QDateTime));
-        QCOMPARE(FormatoFecha(f, u"dd/MM/yy"_s), u"05/12/26"_s);
-        f = guardar(FechaSQL(u"5/3/2027"_s, G().EsSqlServer));
+        QCOMPARE(FormatoFecha(f, QStringLiteral("dd/MM/yy")), QStringLiteral("05/12/26"));
+        f = guardar(FechaSQL(QStringLiteral("5/3/2027"), G().EsSqlServer));
         QCOMPARE(f.toDateTime(), QDateTime(QDate(2027, 3, 5), QTime(0, 0)));
-        QCOMPARE(FormatoFecha(f, u"dd/MM/yy"_s), u"05/03/27"_s);
-        f = guardar(FechaSQL(u"31/12/2026 23:59:58"_s, G().EsSqlServer));
-        QCOMPARE(NuloABlanco(f), u"31/12/2026 23:59:58"_s);
+        QCOMPARE(FormatoFecha(f, QStringLiteral("dd/MM/yy")), QStringLiteral("05/03/27"));
+        f = guardar(FechaSQL(QStringLiteral("31/12/2026 23:59:58"), G().EsSqlServer));
+        QCOMPARE(NuloABlanco(f), QStringLiteral("31/12/2026 23:59:58"));
         f = guardar(FechaSQL(QString(), G().EsSqlServer));
         QVERIFY(f.isNull());
-        QCOMPARE(FormatoFecha(f, u"dd/MM/yy"_s), QString());
+        QCOMPARE(FormatoFecha(f, QStringLiteral("dd/MM/yy")), QString());
         f = guardar(LiteralFechaSQL(RelojPrograma().Ahora()));
-        QCOMPARE(FormatoFecha(f, u"dd/MM/yy hh:mm"_s), u"05/12/26 10:30"_s);
+        QCOMPARE(FormatoFecha(f, QStringLiteral("dd/MM/yy hh:mm")), QStringLiteral("05/12/26 10:30"));
         // Dates compare as dates, not as the text they were typed as.
-        QCOMPARE(b.Valor(u"select count(*) from arreglos where fechaarreglo > "_s
-                         + FechaSQL(u"6/11/2026"_s, G().EsSqlServer)),
-                 u"1"_s);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from arreglos where fechaarreglo > ")
+                         + FechaSQL(QStringLiteral("6/11/2026"), G().EsSqlServer)),
+                 QStringLiteral("1"));
     }
 
     void idsEscritosAMano()
@@ -246,49 +228,51 @@ private Q_SLOTS:
         b.Insertar("clientes", "nombre", {"'Pilar'"});
         b.Insertar("clientes", "idcliente, nombre", {"3, 'Carmen'"});
         b.Insertar("clientes", "nombre", {"'Encarna'"});
-        QCOMPARE(b.Columna(u"select idcliente from clientes order by idcliente"_s),
+        QCOMPARE(b.Columna(QStringLiteral("select idcliente from clientes order by idcliente")),
                  (QStringList{"3", "7", "8", "9"}));
-        MeterMovimientoCaja(5, u"Ref. 1"_s, u"20261205"_s, 1, 1, 0);
-        b.conexion.Ejecutar(u"insert into caja (idmovimiento, importe) values (10, 1)"_s);
-        MeterMovimientoCaja(6, u"Ref. 2"_s, u"20261205"_s, 1, 2, 0);
-        QCOMPARE(DimeMaximo(u"idmovimiento"_s, u"caja"_s), 11);
+        MeterMovimientoCaja(5, QStringLiteral("Ref. 1"), QStringLiteral("20261205"), 1, 1, 0);
+        b.conexion.Ejecutar(QStringLiteral("insert into caja (idmovimiento, importe) values (10, 1)"));
+        MeterMovimientoCaja(6, QStringLiteral("Ref. 2"), QStringLiteral("20261205"), 1, 2, 0);
+        QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 11);
         QCOMPARE(DimeSumaCajaArreglo(2), 6.0);
     }
 
     void movimientos()
     {
         BaseDePrueba b;
-        MeterMovimientoCaja(0, u"Nada"_s, u"20261205"_s, 1, 0, 0);
-        QCOMPARE(b.Valor(u"select count(*) from caja"_s), u"0"_s);
+        MeterMovimientoCaja(0, QStringLiteral("Nada"), QStringLiteral("20261205"), 1, 0, 0);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
 
-        MeterMovimientoCaja(-12.5, u"Retirado de caja"_s, u"20261205"_s, 1, 0, 0);
-        MeterMovimientoCaja(20, u"Ref. 40"_s, u"20261205"_s, 2, 40, 0);
+        MeterMovimientoCaja(-12.5, QStringLiteral("Retirado de caja"), QStringLiteral("20261205"), 1, 0, 0);
+        MeterMovimientoCaja(20, QStringLiteral("Ref. 40"), QStringLiteral("20261205"), 2, 40, 0);
         // Rounded to cents before it is written, so that both backends keep the same figure.
-        MeterMovimientoCaja(1234.567, u"Arreglo de D'Angelo"_s, u"20261205"_s, 1, 40, 0);
-        MeterMovimientoCaja(0.004, u"Nada"_s, u"20261205"_s, 1, 0, 0);
-        QCOMPARE(b.Columna(u"select importe from caja order by idmovimiento"_s),
-                 (QStringList{u"-12.5"_s, u"20"_s, u"1234.57"_s}));
-        QCOMPARE(b.Valor(u"select concepto from caja where importe > 1000"_s), u"Arreglo de D'Angelo"_s);
-        QCOMPARE(b.Valor(u"select cerrado from caja where importe < 0"_s), u"0"_s);
+        MeterMovimientoCaja(1234.567, QStringLiteral("Arreglo de D'Angelo"), QStringLiteral("20261205"), 1, 40, 0);
+        MeterMovimientoCaja(0.004, QStringLiteral("Nada"), QStringLiteral("20261205"), 1, 0, 0);
+        QCOMPARE(b.Columna(QStringLiteral("select importe from caja order by idmovimiento")),
+                 (QStringList{QStringLiteral("-12.5"), QStringLiteral("20"), QStringLiteral("1234.57")}));
+        QCOMPARE(b.Valor(QStringLiteral("select concepto from caja where importe > 1000")),
+                 QStringLiteral("Arreglo de D'Angelo"));
+        QCOMPARE(b.Valor(QStringLiteral("select cerrado from caja where importe < 0")), QStringLiteral("0"));
         QCOMPARE(DimeSumaCajaArreglo(40), 1254.57);
     }
 
     void retirada()
     {
         BaseDePrueba b;
-        G().NombreCierre = u"20261205"_s;
-        b.dialogos.pad = {u"12.5"_s, u"0"_s, QString(), u"abc"_s};
+        G().NombreCierre = QStringLiteral("20261205");
+        b.dialogos.pad = {QStringLiteral("12.5"), QStringLiteral("0"), QString(), QStringLiteral("abc")};
         for (int i = 0; i < 4; ++i)
             cmdSacarDinero_Click();
-        QCOMPARE(b.dialogos.titulosPad.first(), u"¿Cantidad a sacar de la caja?"_s);
+        QCOMPARE(b.dialogos.titulosPad.first(), QString::fromUtf8("¿Cantidad a sacar de la caja?"));
         // A withdrawal of 0 books nothing but is still confirmed; no answer, no message; a figure
         // that is no amount is refused.
-        QCOMPARE(b.dialogos.mensajes, (QStringList{u"Se ha registrado una retirada de 12.50 € de la caja"_s,
-                                                   u"Se ha registrado una retirada de 0.00 € de la caja"_s,
-                                                   u"«abc» no es un importe válido."_s}));
-        QCOMPARE(b.Columna(u"select importe from caja"_s), QStringList{u"-12.5"_s});
-        QCOMPARE(b.Valor(u"select concepto from caja"_s), u"Retirado de caja"_s);
-        QCOMPARE(b.Valor(u"select nombrecierre from caja"_s), u"20261205"_s);
+        QCOMPARE(b.dialogos.mensajes,
+                 (QStringList{QString::fromUtf8("Se ha registrado una retirada de 12.50 € de la caja"),
+                              QString::fromUtf8("Se ha registrado una retirada de 0.00 € de la caja"),
+                              QString::fromUtf8("«abc» no es un importe válido.")}));
+        QCOMPARE(b.Columna(QStringLiteral("select importe from caja")), QStringList{QStringLiteral("-12.5")});
+        QCOMPARE(b.Valor(QStringLiteral("select concepto from caja")), QStringLiteral("Retirado de caja"));
+        QCOMPARE(b.Valor(QStringLiteral("select nombrecierre from caja")), QStringLiteral("20261205"));
     }
 
     void transaccionQueFallaNoDejaNada()
@@ -296,18 +280,18 @@ private Q_SLOTS:
         BaseDePrueba b;
         try {
             Transaccion t(b.conexion);
-            MeterMovimientoCaja(10, u"Ref. 1"_s, u"20261205"_s, 1, 1, 0);
-            b.conexion.Ejecutar(u"insert into tabla_que_no_existe values (1)"_s);
+            MeterMovimientoCaja(10, QStringLiteral("Ref. 1"), QStringLiteral("20261205"), 1, 1, 0);
+            b.conexion.Ejecutar(QStringLiteral("insert into tabla_que_no_existe values (1)"));
             t.Confirmar();
             QFAIL("the bad statement must throw");
         } catch (const ErrorBaseDatos &e) {
-            QCOMPARE(e.Mensaje(), u"Error en la base de datos.\r\nLa base de datos no tiene la "
-                                  "estructura que el programa espera (falta una tabla o una columna)."_s);
+            QCOMPARE(e.Mensaje(), QString::fromUtf8("Error en la base de datos.\r\nLa base de datos no tiene la "
+                                                    "estructura que el programa espera (falta una tabla o una columna)."));
         }
-        QCOMPARE(b.Valor(u"select count(*) from caja"_s), u"0"_s);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
         // The connection is usable afterwards.
-        MeterMovimientoCaja(5, u"Ref. 2"_s, u"20261205"_s, 1, 2, 0);
-        QCOMPARE(b.Valor(u"select count(*) from caja"_s), u"1"_s);
+        MeterMovimientoCaja(5, QStringLiteral("Ref. 2"), QStringLiteral("20261205"), 1, 2, 0);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("1"));
     }
 
     // A long listing read a part at a time: every row once, in order; a failure on a later row
@@ -315,8 +299,7 @@ private Q_SLOTS:
     void lecturaPorPartes()
     {
         BaseDePrueba b;
-        b.Insertar("costureras", "idcosturera, nombre",
-                   {"1, 'C1'", "2, 'C2'", "3, 'C3'", "4, 'C4'", "5, 'C5'"});
+        b.Insertar("costureras", "idcosturera, nombre", {"1, 'C1'", "2, 'C2'", "3, 'C3'", "4, 'C4'", "5, 'C5'"});
         auto leer = [&](const QString &sql) {
             QStringList filas;
             auto l = b.conexion.AbrirLectura(sql);
@@ -325,24 +308,24 @@ private Q_SLOTS:
                 quedan << l->Leer(2, [&](const FilaLeida &q) { filas << q.Valor(0).toString(); });
             return std::make_pair(filas, quedan);
         };
-        const auto [filas, quedan] = leer(u"select nombre from costureras order by idcosturera"_s);
+        const auto [filas, quedan] = leer(QStringLiteral("select nombre from costureras order by idcosturera"));
         QCOMPARE(filas, QStringList({"C1", "C2", "C3", "C4", "C5"}));
         QCOMPARE(quedan, QList<bool>({true, true, false, false}));
 
         // The third row cannot be made: integer overflow on the embedded engine, division by zero
         // on the server.
         const QString falla = b.conexion.motor() == Motor::SQLite
-                                  ? u"select case when idcosturera < 3 then idcosturera else "
-                                    "abs(-9223372036854775807 - 1) end from costureras order by idcosturera"_s
-                                  : u"select 10 / (x - 3) from generate_series(1, 5) x"_s;
+                                  ? QStringLiteral("select case when idcosturera < 3 then idcosturera else "
+                                                   "abs(-9223372036854775807 - 1) end from costureras order by idcosturera")
+                                  : QStringLiteral("select 10 / (x - 3) from generate_series(1, 5) x");
         QStringList leidas;
         auto l = b.conexion.AbrirLectura(falla);
         QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, while (l->Leer(2, [&](const FilaLeida &q) {
-                                     leidas << q.Valor(0).toString();
-                                 })){});
+            leidas << q.Valor(0).toString();
+        })) {});
         QVERIFY(leidas.size() < 3);
         l.reset();
-        QCOMPARE(b.Valor(u"select count(*) from costureras"_s), u"5"_s);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from costureras")), QStringLiteral("5"));
     }
 
     void consultasTraducidas_data()
@@ -405,28 +388,33 @@ private Q_SLOTS:
         SembrarTienda(b);
         // A date typed day first for convert() reads back as the same day on every engine.
         b.conexion.Ejecutar(
-            u"update arreglos set fechaprevistaentrega = convert(datetime,'5/3/2027'), "
-            "fechaarreglo = CONVERT( datetime , '05/12/2026 10:30:00' ) where idarreglo = 3"_s);
-        Recordset rs = AbrirRecordset(u"select * from arreglos where idarreglo = 3"_s);
-        QCOMPARE(rs.Campo(u"fechaprevistaentrega"_s).toDateTime(), QDateTime(QDate(2027, 3, 5), QTime(0, 0)));
-        QCOMPARE(rs.Campo(u"fechaarreglo"_s).toDateTime(), QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
+            QStringLiteral("update arreglos set fechaprevistaentrega = convert(datetime,'5/3/2027'), "
+                           "fechaarreglo = CONVERT( datetime , '05/12/2026 10:30:00' ) where idarreglo = 3"));
+        Recordset rs = AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = 3"));
+        QCOMPARE(rs.Campo(QStringLiteral("fechaprevistaentrega")).toDateTime(),
+                 QDateTime(QDate(2027, 3, 5), QTime(0, 0)));
+        QCOMPARE(rs.Campo(QStringLiteral("fechaarreglo")).toDateTime(),
+                 QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
 
         // A date sent as typed, day first, is still a date the engine can take apart.
-        b.conexion.Ejecutar(
-            u"update arreglos set fecharealentrega = '05/12/2026 10:30:00' where idarreglo = 2"_s);
-        rs = AbrirRecordset(u"select fecharealentrega, year(fecharealentrega) as a, "
-                            "MONTH(fecharealentrega) as m, DateDiff('h', fecharealentrega, "
-                            "convert(datetime,'6/12/2026 00:00:00')) as h from arreglos where "
-                            "idarreglo = 2"_s);
-        QCOMPARE(FormatoFecha(rs.Campo(u"fecharealentrega"_s), u"dd/MM/yy hh:mm"_s), u"05/12/26 10:30"_s);
-        QCOMPARE(NuloABlanco(rs.Campo(u"a"_s)) + QLatin1Char('/') + NuloABlanco(rs.Campo(u"m"_s)),
-                 u"2026/12"_s);
-        QCOMPARE(NuloABlanco(rs.Campo(u"h"_s)), u"14"_s);
+        b.conexion.Ejecutar(QStringLiteral(
+            "update arreglos set fecharealentrega = '05/12/2026 10:30:00' where idarreglo = 2"));
+        rs = AbrirRecordset(QStringLiteral("select fecharealentrega, year(fecharealentrega) as a, "
+                                           "MONTH(fecharealentrega) as m, DateDiff('h', fecharealentrega, "
+                                           "convert(datetime,'6/12/2026 00:00:00')) as h from arreglos where "
+                                           "idarreglo = 2"));
+        QCOMPARE(FormatoFecha(rs.Campo(QStringLiteral("fecharealentrega")), QStringLiteral("dd/MM/yy hh:mm")),
+                 QStringLiteral("05/12/26 10:30"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("a"))) + QLatin1Char('/')
+                     + NuloABlanco(rs.Campo(QStringLiteral("m"))),
+                 QStringLiteral("2026/12"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("h"))), QStringLiteral("14"));
 
         // The shop clock, not the machine's, on both engines.
-        rs = AbrirRecordset(u"select getdate() as fech, Now() as ahora"_s);
-        QCOMPARE(rs.Campo(u"fech"_s).toDateTime(), QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
-        QCOMPARE(rs.Campo(u"ahora"_s).toDateTime(), QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
+        rs = AbrirRecordset(QStringLiteral("select getdate() as fech, Now() as ahora"));
+        QCOMPARE(rs.Campo(QStringLiteral("fech")).toDateTime(), QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
+        QCOMPARE(rs.Campo(QStringLiteral("ahora")).toDateTime(),
+                 QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
     }
 
     void literalesYCamposRepetidos()
@@ -434,19 +422,21 @@ private Q_SLOTS:
         BaseDePrueba b;
         SembrarTienda(b);
         // What the user typed is data, never SQL, whatever it looks like.
-        const QString raro = u"[x] top 5 now() getdate() like convert(datetime,'1/2/2020') ; -- '"_s;
-        b.conexion.Ejecutar(u"insert into clientes (nombre, telefono) values ("_s + ComillasSQL(raro)
-                            + u", 'top 1')"_s);
-        b.conexion.Ejecutar(
-            u"insert into caja (importe, concepto, nombrecierre) values (1, 'convert(datetime,', ')')"_s);
-        QCOMPARE(Filas(u"select top 1 nombre as x from clientes where telefono = 'top 1'"_s),
+        const QString raro =
+            QStringLiteral("[x] top 5 now() getdate() like convert(datetime,'1/2/2020') ; -- '");
+        b.conexion.Ejecutar(QStringLiteral("insert into clientes (nombre, telefono) values (")
+                            + ComillasSQL(raro) + QStringLiteral(", 'top 1')"));
+        b.conexion.Ejecutar(QStringLiteral(
+            "insert into caja (importe, concepto, nombrecierre) values (1, 'convert(datetime,', ')')"));
+        QCOMPARE(Filas(QStringLiteral("select top 1 nombre as x from clientes where telefono = 'top 1'")),
                  QStringList{raro});
-        QCOMPARE(b.Valor(u"select concepto || '|' || nombrecierre from caja"_s), u"convert(datetime,|)"_s);
-        QVERIFY(ExisteTelefono(u"top 1"_s));
+        QCOMPARE(b.Valor(QStringLiteral("select concepto || '|' || nombrecierre from caja")),
+                 QStringLiteral("convert(datetime,|)"));
+        QVERIFY(ExisteTelefono(QStringLiteral("top 1")));
 
         // Several columns called Nombre: the table prefix picks one, the bare name the first.
-        Recordset rs =
-            AbrirRecordset(u"SELECT arreglos_detalles.Nombreprenda, clientes.Nombre, Productos.Nombre, "
+        Recordset rs = AbrirRecordset(
+            QStringLiteral("SELECT arreglos_detalles.Nombreprenda, clientes.Nombre, Productos.Nombre, "
                            "arreglos_detalles.precio, "
                            "usuarios.Nombre FROM usuarios INNER JOIN (Productos INNER JOIN (clientes INNER "
                            "JOIN (arreglos_detalles "
@@ -455,19 +445,19 @@ private Q_SLOTS:
                            "arreglos.idcliente) ON Productos.IdProducto = arreglos_detalles.idProducto) ON "
                            "usuarios.idUsuario = "
                            "arreglos.idUsuario WHERE arreglos_detalles.referenciaPrenda = '1.1' ORDER BY "
-                           "arreglos_detalles.idarreglodetalle"_s);
+                           "arreglos_detalles.idarreglodetalle"));
         QCOMPARE(rs.Cuantos(), 2);
-        QCOMPARE(NuloABlanco(rs.Campo(u"Clientes.Nombre"_s)), U("Ana Pérez"));
-        QCOMPARE(NuloABlanco(rs.Campo(u"productos.nombre"_s)), u"Bajo"_s);
-        QCOMPARE(NuloABlanco(rs.Campo(u"USUARIOS.NOMBRE"_s)), u"Encargada"_s);
-        QCOMPARE(NuloABlanco(rs.Campo(u"nombre"_s)), U("Ana Pérez"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("Clientes.Nombre"))), U("Ana Pérez"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("productos.nombre"))), QStringLiteral("Bajo"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("USUARIOS.NOMBRE"))), QStringLiteral("Encargada"));
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("nombre"))), U("Ana Pérez"));
         rs.MoveNext();
-        QCOMPARE(NuloABlanco(rs.Campo(u"productos.nombre"_s)), u"Meter cintura"_s);
-        QCOMPARE(FormatoImporte(rs.Campo(u"precio"_s)), u"8.00"_s);
+        QCOMPARE(NuloABlanco(rs.Campo(QStringLiteral("productos.nombre"))), QStringLiteral("Meter cintura"));
+        QCOMPARE(FormatoImporte(rs.Campo(QStringLiteral("precio"))), QStringLiteral("8.00"));
         rs.MoveNext();
         QVERIFY(rs.EOF_());
-        QVERIFY(rs.Campo(u"nombre"_s).isNull());
-        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, rs.Campo(u"costureras.nombre"_s));
+        QVERIFY(rs.Campo(QStringLiteral("nombre")).isNull());
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, rs.Campo(QStringLiteral("costureras.nombre")));
     }
 };
 

@@ -17,8 +17,6 @@
 #include <QtTest>
 #include <clocale>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Types a sequence of keys as a person would, e.g. "12.5+7.5=".
@@ -58,8 +56,8 @@ class PruebaFormato : public QObject
         return LeerConfiguracion(ruta);
     }
 
-    const QString kYaAbierto =
-        u"El programa ya está abierto en este ordenador.\r\nUse la ventana que ya está abierta."_s;
+    const QString kYaAbierto = QString::fromUtf8(
+        "El programa ya está abierto en este ordenador.\r\nUse la ventana que ya está abierta.");
 
 private Q_SLOTS:
     void initTestCase()
@@ -71,21 +69,20 @@ private Q_SLOTS:
 
     void comillasYFechas()
     {
-        const QString dma = u"dd/MM/yy"_s;
-        Casos({{ComillasSQL(u"O'Brien"_s), u"'O''Brien'"_s},
-               {ComillasSQL(QString()), u"''"_s},
-               {ReemplazarCaracter(u"a-b-c"_s, u'-', u"--"_s), u"a--b--c"_s},
-               {FechaSQL(QString(), 0), u"Null"_s},
-               {FechaSQL(QString(), 1), u"Null"_s},
-               {FechaSQL(u"5/3/2027"_s, 1), u"convert(datetime,'5/3/2027')"_s},
-               {FechaSQL(u"5/3/2027"_s, 0), u"'2027-03-05 00:00:00'"_s},
-               {LiteralFechaSQL(u"05/12/26 16:03"_s), u"'2026-12-05 16:03:00'"_s},
-               {LiteralFechaSQL(u"01/01/1900"_s), u"'1900-01-01 00:00:00'"_s},
-               {LiteralFechaSQL(u"31/02/2027"_s), u"'31/02/2027'"_s},
-               {TextoDeFecha(FechaDeTexto(u"2026-12-05 09:05:00"_s)), u"05/12/2026 09:05:00"_s},
-               {TextoDeFecha(FechaDeTexto(u"5/3/27"_s)), u"05/03/2027"_s},
+        const QString dma = QStringLiteral("dd/MM/yy");
+        Casos({{ComillasSQL(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'")},
+               {ComillasSQL(QString()), QStringLiteral("''")},
+               {ReemplazarCaracter(QStringLiteral("a-b-c"), u'-', QStringLiteral("--")), QStringLiteral("a--b--c")},
+               {FechaSQL(QString(), 0), QStringLiteral("Null")}, {FechaSQL(QString(), 1), QStringLiteral("Null")},
+               {FechaSQL(QStringLiteral("5/3/2027"), 1), QStringLiteral("convert(datetime,'5/3/2027')")},
+               {FechaSQL(QStringLiteral("5/3/2027"), 0), QStringLiteral("'2027-03-05 00:00:00'")},
+               {LiteralFechaSQL(QStringLiteral("05/12/26 16:03")), QStringLiteral("'2026-12-05 16:03:00'")},
+               {LiteralFechaSQL(QStringLiteral("01/01/1900")), QStringLiteral("'1900-01-01 00:00:00'")},
+               {LiteralFechaSQL(QStringLiteral("31/02/2027")), QStringLiteral("'31/02/2027'")},
+               {TextoDeFecha(FechaDeTexto(QStringLiteral("2026-12-05 09:05:00"))), QStringLiteral("05/12/2026 09:05:00")},
+               {TextoDeFecha(FechaDeTexto(QStringLiteral("5/3/27"))), QStringLiteral("05/03/2027")},
                {FormatoFecha(QVariant(), dma), QString()},
-               {FormatoFecha(u"1/1/1900"_s, dma), u"01/01/00"_s}});
+               {FormatoFecha(QStringLiteral("1/1/1900"), dma), QStringLiteral("01/01/00")}});
     }
 
     void anoDeDosCifrasElMasCercanoAHoy()
@@ -95,9 +92,9 @@ private Q_SLOTS:
             const char *texto;
             QDate fecha;
         } casos[] = {
-            {{2026, 12, 5}, "02/01/30", {2030, 1, 2}},    {{2029, 12, 31}, "31/12/29", {2029, 12, 31}},
-            {{2029, 12, 31}, "02/01/30", {2030, 1, 2}},   {{2049, 6, 1}, "31/12/49", {2049, 12, 31}},
-            {{2049, 6, 1}, "01/01/50", {2050, 1, 1}},     {{2049, 6, 1}, "01/01/00", {2000, 1, 1}},
+            {{2026, 12, 5}, "02/01/30", {2030, 1, 2}},   {{2029, 12, 31}, "31/12/29", {2029, 12, 31}},
+            {{2029, 12, 31}, "02/01/30", {2030, 1, 2}},  {{2049, 6, 1}, "31/12/49", {2049, 12, 31}},
+            {{2049, 6, 1}, "01/01/50", {2050, 1, 1}},    {{2049, 6, 1}, "01/01/00", {2000, 1, 1}},
             {{2099, 12, 31}, "31/12/99", {2099, 12, 31}}, {{2099, 12, 31}, "01/01/00", {2100, 1, 1}},
             {{2100, 1, 2}, "31/12/99", {2099, 12, 31}},   {{2026, 12, 5}, "1/1/1900", {1900, 1, 1}},
         };
@@ -111,89 +108,75 @@ private Q_SLOTS:
 
     void importes()
     {
-        Casos({{FormatoImporte(1234.5), u"1,234.50"_s},
-               {FormatoImporte(0.0), u"0.00"_s},
-               {FormatoImporte(-12.5), u"-12.50"_s},
-               {FormatoImporte(2.675), u"2.68"_s},
-               {FormatoImporte(-2.675), u"-2.68"_s},
-               {FormatoImporte(0.004), u"0.00"_s},
-               {FormatoImporte(1234567.891), u"1,234,567.89"_s},
-               {FormatoImporte(QString()), QString()},
-               {FormatoImporte(u"12"_s), u"12.00"_s},
-               {FormatoImporte(QVariant(qlonglong(1000))), u"1,000.00"_s},
+        Casos({{FormatoImporte(1234.5), QStringLiteral("1,234.50")}, {FormatoImporte(0.0), QStringLiteral("0.00")},
+               {FormatoImporte(-12.5), QStringLiteral("-12.50")}, {FormatoImporte(2.675), QStringLiteral("2.68")},
+               {FormatoImporte(-2.675), QStringLiteral("-2.68")}, {FormatoImporte(0.004), QStringLiteral("0.00")},
+               {FormatoImporte(1234567.891), QStringLiteral("1,234,567.89")}, {FormatoImporte(QString()), QString()},
+               {FormatoImporte(QStringLiteral("12")), QStringLiteral("12.00")},
+               {FormatoImporte(QVariant(qlonglong(1000))), QStringLiteral("1,000.00")},
                // Amounts shown on screen come back as the same number.
-               {Val(u"1,234.50"_s), 1234.5},
-               {Val(FormatoImporte(98765.43)), 98765.43},
-               {Val(u"-12.50"_s), -12.5},
-               {Val(u"12.5.3"_s), 12.5},
-               {Val(u"abc"_s), 0.0},
-               {Val(QString()), 0.0},
-               {Val(u".5"_s), 0.5},
-               {EsNumero(u"12.5"_s), true},
-               {EsNumero(u"1,234.50"_s), true},
-               {EsNumero(u"12."_s), true},
-               {EsNumero(QString()), false},
-               {EsNumero(u"."_s), false},
-               {EsNumero(u"1.2.3"_s), false},
-               {EsNumero(u"12,5"_s), false},
-               {TextoNumero(12.5), u"12.5"_s},
-               {TextoNumero(-3), u"-3"_s},
-               {TextoNumero(1234567.25), u"1234567.25"_s},
-               {TextoNumero(0.1 + 0.2), u"0.3"_s}});
+               {Val(QStringLiteral("1,234.50")), 1234.5}, {Val(FormatoImporte(98765.43)), 98765.43},
+               {Val(QStringLiteral("-12.50")), -12.5}, {Val(QStringLiteral("12.5.3")), 12.5},
+               {Val(QStringLiteral("abc")), 0.0}, {Val(QString()), 0.0}, {Val(QStringLiteral(".5")), 0.5},
+               {EsNumero(QStringLiteral("12.5")), true}, {EsNumero(QStringLiteral("1,234.50")), true},
+               {EsNumero(QStringLiteral("12.")), true}, {EsNumero(QString()), false},
+               {EsNumero(QStringLiteral(".")), false}, {EsNumero(QStringLiteral("1.2.3")), false},
+               {EsNumero(QStringLiteral("12,5")), false}, {TextoNumero(12.5), QStringLiteral("12.5")},
+               {TextoNumero(-3), QStringLiteral("-3")}, {TextoNumero(1234567.25), QStringLiteral("1234567.25")},
+               {TextoNumero(0.1 + 0.2), QStringLiteral("0.3")}});
     }
 
     void acentos()
     {
-        QString t = u"Álvaro Muñoz: pantalón, camisón, güisqui, ÉXITO"_s;
+        QString t = QStringLiteral("Álvaro Muñoz: pantalón, camisón, güisqui, ÉXITO");
         QuitarAcentos(t);
-        QCOMPARE(t, u"Alvaro Muñoz: pantalon, camison, güisqui, EXITO"_s);
+        QCOMPARE(t, QStringLiteral("Alvaro Muñoz: pantalon, camison, güisqui, EXITO"));
     }
 
     void codigosDeBarras()
     {
-        QCOMPARE(CodigoEAN13(u"400638133393"_s), u"4006381333931"_s);
+        QCOMPARE(CodigoEAN13(QStringLiteral("400638133393")), QStringLiteral("4006381333931"));
         // Five digits: seven zeros in front, the first one turned into 1, then the check digit.
-        QCOMPARE(CodigoEAN13(u"12345"_s), u"1000000123456"_s);
-        QCOMPARE(CodigoEAN13(u"1234567890129999"_s).left(12), u"123456789012"_s);
+        QCOMPARE(CodigoEAN13(QStringLiteral("12345")), QStringLiteral("1000000123456"));
+        QCOMPARE(CodigoEAN13(QStringLiteral("1234567890129999")).left(12), QStringLiteral("123456789012"));
         // Reference 1234.2 as the garment ticket prints it and the scanner reads it back.
-        const QString codigo = CodigoEAN13(QString::number(u"0000"
-                                                           "1234"
-                                                           "002"_s.toLongLong()));
-        QCOMPARE(codigo, u"1000012340025"_s);
-        QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + codigo), u"1234.2"_s);
-        QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + CodigoEAN13(u"12345678015"_s)), u"12345678.15"_s);
+        const QString codigo = CodigoEAN13(QString::number(QStringLiteral("0000" "1234" "002").toLongLong()));
+        QCOMPARE(codigo, QStringLiteral("1000012340025"));
+        QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + codigo), QStringLiteral("1234.2"));
+        QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + CodigoEAN13(QStringLiteral("12345678015"))),
+                 QStringLiteral("12345678.15"));
         QCOMPARE(ReferenciaDeCodigo(codigo), QString());
     }
 
     void cuentas()
     {
         frmCalculadora2 c;
-        QCOMPARE(Teclear(c, u"12.5+7.5="_s), u"20"_s);
-        QCOMPARE(Teclear(c, u"C0.1+0.2="_s), u"0.3"_s);
-        QCOMPARE(Teclear(c, u"C2+3*4="_s), u"20"_s); // left to right, like a desk calculator
-        QCOMPARE(Teclear(c, u"C10-4-3="_s), u"3"_s);
-        QCOMPARE(Teclear(c, u"C7/2="_s), u"3.5"_s);
-        QCOMPARE(Teclear(c, u"*2="_s), u"7"_s);     // goes on from the result
-        QCOMPARE(Teclear(c, u"C1..5"_s), u"1.5"_s); // one point only
-        QCOMPARE(Teclear(c, u"C123<"_s), u"12"_s);
-        QCOMPARE(Teclear(c, u"C5+-3="_s), u"2"_s); // a second operator replaces the first
+        QCOMPARE(Teclear(c, QStringLiteral("12.5+7.5=")), QStringLiteral("20"));
+        QCOMPARE(Teclear(c, QStringLiteral("C0.1+0.2=")), QStringLiteral("0.3"));
+        QCOMPARE(Teclear(c, QStringLiteral("C2+3*4=")), QStringLiteral("20")); // left to right, like a desk calculator
+        QCOMPARE(Teclear(c, QStringLiteral("C10-4-3=")), QStringLiteral("3"));
+        QCOMPARE(Teclear(c, QStringLiteral("C7/2=")), QStringLiteral("3.5"));
+        QCOMPARE(Teclear(c, QStringLiteral("*2=")), QStringLiteral("7"));   // goes on from the result
+        QCOMPARE(Teclear(c, QStringLiteral("C1..5")), QStringLiteral("1.5")); // one point only
+        QCOMPARE(Teclear(c, QStringLiteral("C123<")), QStringLiteral("12"));
+        QCOMPARE(Teclear(c, QStringLiteral("C5+-3=")), QStringLiteral("2")); // a second operator replaces the first
     }
 
     void porcentajeYErrores()
     {
         frmCalculadora2 c;
-        QCOMPARE(Teclear(c, u"200+10%"_s), u"220"_s);
-        QCOMPARE(Teclear(c, u"C200-15%"_s), u"170"_s);
-        QCOMPARE(Teclear(c, u"C80*25%"_s), u"20"_s);
-        QCOMPARE(Teclear(c, u"C50%"_s), u"0.5"_s);
-        QCOMPARE(Teclear(c, u"C8/0="_s), u"Error"_s);
-        QCOMPARE(Teclear(c, u"+="_s), u"Error"_s); // only C or a digit leaves the error
-        QCOMPARE(Teclear(c, u"4+1="_s), u"5"_s);
+        QCOMPARE(Teclear(c, QStringLiteral("200+10%")), QStringLiteral("220"));
+        QCOMPARE(Teclear(c, QStringLiteral("C200-15%")), QStringLiteral("170"));
+        QCOMPARE(Teclear(c, QStringLiteral("C80*25%")), QStringLiteral("20"));
+        QCOMPARE(Teclear(c, QStringLiteral("C50%")), QStringLiteral("0.5"));
+        QCOMPARE(Teclear(c, QStringLiteral("C8/0=")), QStringLiteral("Error"));
+        QCOMPARE(Teclear(c, QStringLiteral("+=")), QStringLiteral("Error")); // only C or a digit leaves the error
+        QCOMPARE(Teclear(c, QStringLiteral("4+1=")), QStringLiteral("5"));
     }
 
     void init()
     {
-        cerrojos = dir.filePath(u"run"_s);
+        cerrojos = dir.filePath(QStringLiteral("run"));
         QDir().mkpath(cerrojos);
         dialogos.mensajes.clear();
         G().dialogos = &dialogos;
@@ -201,19 +184,21 @@ private Q_SLOTS:
 
     void unaCopiaPorBaseDeDatos()
     {
-        QDir().mkpath(dir.filePath(u"otra"_s));
-        QFile(dir.filePath(u"tienda.db"_s)).open(QIODevice::WriteOnly);
-        const Configuracion tienda = Config(u"a.dat"_s, {u"tienda.db"_s});
+        QDir().mkpath(dir.filePath(QStringLiteral("otra")));
+        QFile(dir.filePath(QStringLiteral("tienda.db"))).open(QIODevice::WriteOnly);
+        const Configuracion tienda = Config(QStringLiteral("a.dat"), {QStringLiteral("tienda.db")});
         // The same file named from another folder, by its absolute path, through a link.
-        QFile::link(dir.filePath(u"tienda.db"_s), dir.filePath(u"enlace.db"_s));
+        QFile::link(dir.filePath(QStringLiteral("tienda.db")), dir.filePath(QStringLiteral("enlace.db")));
         const Configuracion mismas[] = {
-            Config(u"otra/b.dat"_s, {u"../tienda.db"_s}),
-            Config(u"c.dat"_s, {dir.filePath(u"tienda.db"_s)}),
-            Config(u"d.dat"_s, {u"\"enlace.db\""_s}),
+            Config(QStringLiteral("otra/b.dat"), {QStringLiteral("../tienda.db")}),
+            Config(QStringLiteral("c.dat"), {dir.filePath(QStringLiteral("tienda.db"))}),
+            Config(QStringLiteral("d.dat"), {QStringLiteral("\"enlace.db\"")}),
         };
-        const Configuracion otraBase = Config(u"e.dat"_s, {u"otra.db"_s});
-        const Configuracion servidor = Config(u"f.dat"_s, {QString(), u"Caja1:5432"_s, u"arreglos"_s});
-        const Configuracion mismoServidor = Config(u"g.dat"_s, {QString(), u"caja1:5432"_s, u"arreglos"_s});
+        const Configuracion otraBase = Config(QStringLiteral("e.dat"), {QStringLiteral("otra.db")});
+        const Configuracion servidor = Config(
+            QStringLiteral("f.dat"), {QString(), QStringLiteral("Caja1:5432"), QStringLiteral("arreglos")});
+        const Configuracion mismoServidor = Config(
+            QStringLiteral("g.dat"), {QString(), QStringLiteral("caja1:5432"), QStringLiteral("arreglos")});
 
         InstanciaUnica primera(tienda, cerrojos);
         QVERIFY(primera.Tomar());
@@ -235,7 +220,7 @@ private Q_SLOTS:
     // Closing the program, or a crash that left the lock file behind, lets the next copy start.
     void trasCerrarOFallar()
     {
-        const Configuracion c = Config(u"h.dat"_s, {u"h.db"_s});
+        const Configuracion c = Config(QStringLiteral("h.dat"), {QStringLiteral("h.db")});
         QString ruta;
         {
             InstanciaUnica primera(c, cerrojos);
