@@ -193,7 +193,6 @@ private Q_SLOTS:
         BaseDePrueba b;
         Movimientos(b);
         PantallasCaja pantallas;
-        G().pantallas = &pantallas;
         frmListaCierres l;
         l.CargarFormulario([&] {
             // Totals include the float and both halves of the partner shop's pair.
@@ -264,7 +263,6 @@ private Q_SLOTS:
         BaseDePrueba b;
         Movimientos(b);
         PantallasCaja pantallas;
-        G().pantallas = &pantallas;
         G().NombreCierre = u"20261205"_s;
         SalidaListadosPdf salida(b.dir.filePath(u"resumen.pdf"_s));
         const QString abiertos = u"select count(*) from caja where cerrado = 0"_s;

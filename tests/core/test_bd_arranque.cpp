@@ -1,8 +1,8 @@
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "cash/Caja.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "core/Registro.h"
 #include "counter/frmPrincipal.h"
@@ -17,13 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class PantallaFija : public Pantallas
-{
-public:
+struct PantallaFija : PantallasPrueba {
     explicit PantallaFija(QSize s) : s_(s) {}
     QSize TamanoPantalla() const override { return s_; }
-
-private:
     QSize s_;
 };
 
@@ -177,7 +173,6 @@ private Q_SLOTS:
         BaseDePrueba b;
         b.dialogos.siNo = {7, 7};
         PantallaFija pequena(QSize(800, 600));
-        G().pantallas = &pequena;
         b.conexion.Ejecutar(u"update parametros set anchuracarro = 'cuarenta'"_s);
         frmPrincipal f1;
         QVERIFY(Arrancar(b, f1));
@@ -189,14 +184,12 @@ private Q_SLOTS:
 
         // A screen larger than 1024 x 768 is no reason to warn.
         PantallaFija grande(QSize(1920, 1080));
-        G().pantallas = &grande;
         b.dialogos.mensajes.clear();
         b.conexion.Ejecutar(u"delete from parametros"_s);
         frmPrincipal f2;
         QVERIFY(Arrancar(b, f2));
         QCOMPARE(b.dialogos.mensajes.size(), 1);
         QVERIFY(b.dialogos.mensajes[0].contains(u"parámetros"_s));
-        G().pantallas = nullptr;
     }
 
     void tiendaNuevaDeHilvanAdmin()

@@ -165,7 +165,6 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         PantallasCatalogo pantallas;
-        G().pantallas = &pantallas;
         frmFamilias f;
         f.CargarFormulario(Ver<frmFamiliasVista>(f, [&](frmFamiliasVista &v) {
             QTest::mouseClick(Boton(v, "cmdNuevo"), Qt::LeftButton);
@@ -179,7 +178,6 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         PantallasCatalogo pantallas;
-        G().pantallas = &pantallas;
         b.Insertar("familias", "idfamilia, nombre", {"1, 'Falda'"});
         frmMantProductos ficha;
         ficha.CargarFormulario(0, Ver<frmMantProductosVista>(ficha, [&](frmMantProductosVista &v) {
@@ -576,7 +574,6 @@ private Q_SLOTS:
         BaseDePrueba b;
         SembrarTaller(b);
         PantallasTaller pantallas;
-        G().pantallas = &pantallas;
         frmAsigancion a;
         a.CargarFormulario(Ver<frmAsigancionVista>(a, [&](frmAsigancionVista &v) {
             QTableView *t = v.tabla();
@@ -605,7 +602,6 @@ private Q_SLOTS:
             QTest::keyClick(&v, Qt::Key_A); // any key closes the screen
             QVERIFY(!v.isVisible());
         }));
-        G().pantallas = nullptr;
     }
 
     // Thirty garment tickets read as fast as a reader types: none lost, each listed once.

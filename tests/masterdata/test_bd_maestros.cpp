@@ -206,7 +206,6 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         PantallasFicha pantallas;
-        G().pantallas = &pantallas;
         Alta(b, u"Ana"_s, u"1"_s);
         Alta(b, u"Bea"_s, u"2"_s);
 
@@ -380,7 +379,6 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         PantallasCatalogo pantallas;
-        G().pantallas = &pantallas;
         b.Insertar("familias", "nombre", {"'Pantalón'"});
         const int pantalon = IdFamilia(b, "Pantalón");
         for (const char *p : {"Bajo", "Meter cintura", "Zurcir"})
@@ -427,7 +425,6 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         PantallasCatalogo pantallas;
-        G().pantallas = &pantallas;
         frmFamilias f;
         f.CargarFormulario(nullptr);
         QCOMPARE(f.gridFamilias.Rows(), 1);
@@ -534,7 +531,6 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         PantallasColores pantallas;
-        G().pantallas = &pantallas;
         frmColores f;
         f.CargarFormulario({});
 
@@ -554,7 +550,6 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         PantallasTrabajador pantallas;
-        G().pantallas = &pantallas;
         b.Insertar("costureras", "nombre, desactivado", {"'Rosa', 0", "'Pilar', NULL"});
 
         frmListaTrabajadores l;
@@ -611,7 +606,6 @@ private Q_SLOTS:
         picker.MostrarModal = [&] { picker.cmdCancelar_Click(); };
         picker.CargarFormulario(elegido);
         QCOMPARE(elegido, 0);
-        G().pantallas = nullptr;
     }
 
     void guardarYVolverALeer()

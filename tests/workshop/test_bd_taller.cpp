@@ -241,7 +241,6 @@ private Q_SLOTS:
         BaseDePrueba b;
         Taller(b);
         PantallasEstado pantallas;
-        G().pantallas = &pantallas;
         SalidaListadosPdf salida(b.dir.filePath(u"pendientes.pdf"_s));
         G().salidaListados = &salida;
 
@@ -416,7 +415,6 @@ private Q_SLOTS:
         BaseDePrueba b;
         SembrarTaller(b);
         PantallasTaller pantallas;
-        G().pantallas = &pantallas;
         // Enough orders, with gaps in the numbering, for the list of every line to take pages.
         QStringList cifras;
         for (int i = 0; i < 30; ++i)
@@ -479,7 +477,6 @@ private Q_SLOTS:
         QVERIFY(!G().ArregloACargarParaEntregar);
         QVERIFY(!a.Abierto);
         G().ArregloACargar = 0;
-        G().pantallas = nullptr;
     }
 
     void detalleDeReferencia()
