@@ -26,26 +26,29 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The card opened from the list is the real card, filled in by the test.
-struct PantallasFicha : PantallasPrueba {
+// The windows the master-data screens open, run on their real form models with what the test
+// types: the customer card and the worker dialog are played by the test's own hooks.
+struct PantallasMaestros : PantallasPrueba {
     void FichaCliente(const QString &telefono, int idcliente) override
     {
-        frmFIchaCliente ficha;
-        ficha.CargarFormulario(telefono, idcliente, [&] { rellenar(ficha); });
+        frmFIchaCliente f;
+        f.CargarFormulario(telefono, idcliente, [&] { ficha(f); });
         ++aperturas;
     }
-    std::function<void(frmFIchaCliente &)> rellenar = [](frmFIchaCliente &) {};
-    int aperturas = 0;
-};
-
-void Alta(BaseDePrueba &b, const QString &nombre, const QString &telefono, int tienda = 0)
-{
-    b.conexion.Ejecutar(u"insert into clientes (nombre, telefono, estienda) values (%1, %2, %3)"_s.arg(
-        ComillasSQL(nombre), ComillasSQL(telefono), QString::number(tienda)));
-}
-
-// The screens the catalogue opens, run on their real form models with what the test types.
-struct PantallasCatalogo : PantallasPrueba {
+    void NuevoTrabajador(int idcosturera) override
+    {
+        frmNuevoTrabajador d;
+        d.CargarFormulario(idcosturera, [&] { trabajador(d); });
+    }
+    void NuevoColor() override
+    {
+        frmNuevoColor f;
+        f.CargarFormulario([&] {
+            f.txtColor = texto;
+            f.cmdAceptar_Click();
+            sigueAbierto = f.Abierto;
+        });
+    }
     void NuevaFamilia(int idfamilia) override
     {
         frmNuevaFamilia f;
@@ -65,30 +68,25 @@ struct PantallasCatalogo : PantallasPrueba {
         });
     }
     void ListadoProductos() override { abiertos.append(u"lista"_s); }
-    QString nombre, leido, precio;
+    std::function<void(frmFIchaCliente &)> ficha = [](frmFIchaCliente &) {};
+    std::function<void(frmNuevoTrabajador &)> trabajador = [](frmNuevoTrabajador &) {};
+    QString texto, nombre, leido, precio;
     QStringList abiertos;
+    bool sigueAbierto = false;
+    int aperturas = 0;
 };
+
+void Alta(BaseDePrueba &b, const QString &nombre, const QString &telefono, int tienda = 0)
+{
+    b.conexion.Ejecutar(u"insert into clientes (nombre, telefono, estienda) values (%1, %2, %3)"_s.arg(
+        ComillasSQL(nombre), ComillasSQL(telefono), QString::number(tienda)));
+}
 
 int IdFamilia(BaseDePrueba &b, const char *nombre)
 {
     return b.Valor(u"select idfamilia from familias where nombre = '%1'"_s.arg(QString::fromUtf8(nombre)))
         .toInt();
 }
-
-// "Nuevo" opens the real small window, filled in by the test.
-struct PantallasColores : PantallasPrueba {
-    void NuevoColor() override
-    {
-        frmNuevoColor nuevo;
-        nuevo.CargarFormulario([&] {
-            nuevo.txtColor = texto;
-            nuevo.cmdAceptar_Click();
-            sigueAbierto = nuevo.Abierto;
-        });
-    }
-    QString texto;
-    bool sigueAbierto = false;
-};
 
 void Colores(BaseDePrueba &b, int n)
 {
@@ -102,16 +100,6 @@ QString Nombre(int i)
 {
     return u"Color %1"_s.arg(i, 2, 10, QLatin1Char('0'));
 }
-
-// The worker dialog opened from the list is the real form model, filled in by the test.
-struct PantallasTrabajador : PantallasPrueba {
-    void NuevoTrabajador(int idcosturera) override
-    {
-        frmNuevoTrabajador d;
-        d.CargarFormulario(idcosturera, [&] { rellenar(d); });
-    }
-    std::function<void(frmNuevoTrabajador &)> rellenar = [](frmNuevoTrabajador &) {};
-};
 
 const QString Pregunta = u"¿Desea actualizar los cambios?"_s;
 const QString Guardados = u"Datos de configuración guardados"_s;
@@ -205,7 +193,7 @@ private Q_SLOTS:
     void clienteElegidoEntreAperturas()
     {
         BaseDePrueba b;
-        PantallasFicha pantallas;
+        PantallasMaestros pantallas;
         Alta(b, u"Ana"_s, u"1"_s);
         Alta(b, u"Bea"_s, u"2"_s);
 
@@ -228,7 +216,7 @@ private Q_SLOTS:
                  u"Be:Bea"_s);
 
         // "Nuevo" clears the choice; after the card the whole list is back, whatever was searched.
-        pantallas.rellenar = [](frmFIchaCliente &f) {
+        pantallas.ficha = [](frmFIchaCliente &f) {
             f.txtNombre = u"Carla"_s;
             f.txtTelefono = u"3"_s;
             f.cmdAceptar_Click();
@@ -245,7 +233,7 @@ private Q_SLOTS:
         QCOMPARE(pantallas.aperturas, 1);
 
         // A double touch opens the card of that customer.
-        pantallas.rellenar = [](frmFIchaCliente &f) {
+        pantallas.ficha = [](frmFIchaCliente &f) {
             QCOMPARE(f.txtNombre, u"Ana"_s);
             QVERIFY(f.cmdVerArreglosVisible);
             f.txtNombre = u"Ana María"_s;
@@ -378,7 +366,7 @@ private Q_SLOTS:
     void retirarYModificar()
     {
         BaseDePrueba b;
-        PantallasCatalogo pantallas;
+        PantallasMaestros pantallas;
         b.Insertar("familias", "nombre", {"'Pantalón'"});
         const int pantalon = IdFamilia(b, "Pantalón");
         for (const char *p : {"Bajo", "Meter cintura", "Zurcir"})
@@ -424,7 +412,7 @@ private Q_SLOTS:
     void familias()
     {
         BaseDePrueba b;
-        PantallasCatalogo pantallas;
+        PantallasMaestros pantallas;
         frmFamilias f;
         f.CargarFormulario(nullptr);
         QCOMPARE(f.gridFamilias.Rows(), 1);
@@ -530,7 +518,7 @@ private Q_SLOTS:
     void nuevoColor()
     {
         BaseDePrueba b;
-        PantallasColores pantallas;
+        PantallasMaestros pantallas;
         frmColores f;
         f.CargarFormulario({});
 
@@ -549,7 +537,7 @@ private Q_SLOTS:
     void altaEdicionYBaja()
     {
         BaseDePrueba b;
-        PantallasTrabajador pantallas;
+        PantallasMaestros pantallas;
         b.Insertar("costureras", "nombre, desactivado", {"'Rosa', 0", "'Pilar', NULL"});
 
         frmListaTrabajadores l;
@@ -557,7 +545,7 @@ private Q_SLOTS:
         QCOMPARE(TextosColumna(l.gridFamilias, 1), (QStringList{u"Pilar"_s, u"Rosa"_s}));
 
         // New worker; an empty name saves nothing and keeps the dialog open.
-        pantallas.rellenar = [](frmNuevoTrabajador &d) {
+        pantallas.trabajador = [](frmNuevoTrabajador &d) {
             QCOMPARE(d.cmdAceptarCaption, u"Aceptar"_s);
             d.txtFamilia = u"  "_s;
             d.cmdAceptar_Click();
@@ -572,7 +560,7 @@ private Q_SLOTS:
 
         // Rosa retires: edited, marked "*"; a new worker afterwards leaves her as she is.
         l.gridFamilias_Click(FilaDeTexto(l.gridFamilias, 1, u"Rosa"_s));
-        pantallas.rellenar = [](frmNuevoTrabajador &d) {
+        pantallas.trabajador = [](frmNuevoTrabajador &d) {
             QCOMPARE(d.txtFamilia, u"Rosa"_s);
             QVERIFY(!d.chkDesactivado);
             QCOMPARE(d.cmdAceptarCaption, u"Actualizar"_s);
@@ -581,7 +569,7 @@ private Q_SLOTS:
             d.cmdAceptar_Click();
         };
         l.cmdEditarFamilia_Click();
-        pantallas.rellenar = [](frmNuevoTrabajador &d) {
+        pantallas.trabajador = [](frmNuevoTrabajador &d) {
             QVERIFY(d.txtFamilia.isEmpty() && !d.chkDesactivado);
             d.txtFamilia = u"Encarna"_s;
             d.cmdAceptar_Click();
