@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QTableView>
 #include <QtTest>
 #include <functional>
@@ -58,4 +59,11 @@ inline void Cerrar(QWidget &v, QWidget *boton)
 {
     QTest::mouseClick(boton, Qt::LeftButton);
     QVERIFY(!v.isVisible());
+}
+
+// Text typed into a box and Enter, as a person or a keyboard-style scanner does.
+inline void Escribir(QLineEdit *caja, const QString &texto)
+{
+    QTest::keyClicks(caja, texto);
+    QTest::keyClick(caja, Qt::Key_Return);
 }

@@ -77,6 +77,8 @@ void SoloTextoPlano(QWidget *ventana)
                  qPrintable(l->objectName() + QLatin1Char(' ') + l->text()));
 }
 
+// Plays the user on the next dialog that opens, while the caller waits in its exec(). A dialog
+// the script left open (a failed check) is closed so the test cannot hang.
 void AlAbrir(const std::function<void(QDialog *)> &usuario)
 {
     QTimer::singleShot(0, [usuario] {
@@ -87,13 +89,6 @@ void AlAbrir(const std::function<void(QDialog *)> &usuario)
             w->reject();
     });
 }
-
-} // namespace
-
-// The whole life of an order on the real screens: taken in at the counter, given to a worker and
-// received back by scanning its garment tickets, handed over with the rest paid.
-
-namespace {
 
 // "Entrega de arreglos" opens the real garment list, where the user touches "Entregar a cliente".
 struct PantallasCamino : PantallasPrueba {
@@ -108,34 +103,16 @@ struct PantallasCamino : PantallasPrueba {
     }
 };
 
-void Escanear(QLineEdit *caja, const QString &texto)
-{
-    QTest::keyClicks(caja, texto);
-    QTest::keyClick(caja, Qt::Key_Return);
-}
-
-void Tocar(QWidget &v, const char *boton)
-{
-    QPushButton *b = v.findChild<QPushButton *>(QString::fromLatin1(boton));
-    QVERIFY2(b && b->isEnabled(), boton);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-} // namespace
-
-namespace {
-
-// Plays the user on the next dialog that opens, while the caller waits in its exec(). A dialog
-// the script left open (a failed check) is closed so the test cannot hang.
-QPushButton *Boton(QDialog *w, const QString &nombre)
+QPushButton *Boton(QWidget *w, const QString &nombre)
 {
     return w->findChild<QPushButton *>(nombre);
 }
 
-void Pulsar(QDialog *w, const QString &nombre)
+// A touch on a button that must be there and available.
+void Pulsar(QWidget *w, const QString &nombre)
 {
     QPushButton *b = Boton(w, nombre);
-    QVERIFY2(b, qPrintable(nombre));
+    QVERIFY2(b && b->isEnabled(), qPrintable(nombre));
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
@@ -320,6 +297,8 @@ private Q_SLOTS:
         G().pantallas = nullptr;
     }
 
+    // The whole life of an order on the real screens: taken in at the counter, given to a worker and
+    // received back by scanning its garment tickets, handed over with the rest paid.
     void deLaTomaALaEntrega()
     {
         TiendaDemo<PantallasCamino> t;
@@ -340,13 +319,13 @@ private Q_SLOTS:
             TocarCelda(productos, BuscarCelda(productos, 1, u"Bajo"_s));
             d.calendario.push_back(u"9/12/2026"_s);
             TocarCelda(tpv, tpv->model()->index(separador, frmPrincipal::ColFecha));
-            Tocar(v, "cmdVerFamilias");
+            Pulsar(&v, u"cmdVerFamilias"_s);
         }
         d.pad = {u"600111222"_s, u"10"_s};
-        Tocar(v, "cmdTelefono");
-        Tocar(v, "cmdPendiente");
+        Pulsar(&v, u"cmdTelefono"_s);
+        Pulsar(&v, u"cmdPendiente"_s);
         d.usuarios = {1}; // the ticket questions go unanswered: the scans are typed from the references
-        Tocar(v, "cmdAcabarEncargo");
+        Pulsar(&v, u"cmdAcabarEncargo"_s);
         QVERIFY2(d.mensajes.isEmpty(), qPrintable(d.mensajes.join(QLatin1Char('\n'))));
         const qint64 id = t.b.Valor("select max(idarreglo) from arreglos").toLongLong();
         QVERIFY(id > antes.toLongLong());
@@ -366,7 +345,7 @@ private Q_SLOTS:
                 QVERIFY(QTest::qWaitForWindowActive(&s));
                 TocarCelda(s.gridTrabajadores(), s.gridTrabajadores()->model()->index(0, 1));
                 for (const QString &r : referencias)
-                    Escanear(s.txtBarras(), Escaneo(id, r));
+                    Escribir(s.txtBarras(), Escaneo(id, r));
                 QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
                 QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
             },
@@ -378,7 +357,7 @@ private Q_SLOTS:
             [&](PantallaBarrasVista &s) {
                 QVERIFY(QTest::qWaitForWindowActive(&s));
                 for (const QString &r : referencias)
-                    Escanear(s.txtBarras(), Escaneo(id, r));
+                    Escribir(s.txtBarras(), Escaneo(id, r));
                 QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
                 QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
             },
@@ -390,14 +369,14 @@ private Q_SLOTS:
         // The customer comes back: the order is found by number and handed over with the rest paid.
         d.pad = {QString::number(id)};
         d.siNo = {6};
-        Tocar(v, "cmdEntregaarreglos");
+        Pulsar(&v, u"cmdEntregaarreglos"_s);
         QVERIFY(G().EntregandoArreglo);
         QCOMPARE(p.IdArregloVenta, int(id));
         QCOMPARE(Val(p.txtPendiente), total - 10);
         d.pad = {TextoNumero(total - 10)};
-        Tocar(v, "cmdPendiente");
+        Pulsar(&v, u"cmdPendiente"_s);
         d.usuarios = {1};
-        Tocar(v, "cmdAcabarEncargo");
+        Pulsar(&v, u"cmdAcabarEncargo"_s);
         QVERIFY2(d.mensajes.isEmpty(), qPrintable(d.mensajes.join(QLatin1Char('\n'))));
 
         QCOMPARE(t.b.Valor(u"select entregadoacliente from arreglos where idarreglo = %1"_s.arg(id)), u"1"_s);

@@ -149,12 +149,6 @@ struct PantallasGui : PantallasPrueba {
 
 using Tienda = TiendaDemo<PantallasGui>;
 
-void Escribir(QLineEdit *caja, const QString &texto)
-{
-    QTest::keyClicks(caja, texto);
-    QTest::keyClick(caja, Qt::Key_Return);
-}
-
 } // namespace
 
 class PruebaPantallasGui : public QObject
