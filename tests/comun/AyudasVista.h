@@ -38,11 +38,21 @@ inline void DobleToque(QTableView *t, const QModelIndex &i)
 }
 
 // What a form model runs while it is open: its real view, shown, played by the test.
-template <class V, class F, class... A>
-std::function<void()> Ver(F &forma, std::function<void(V &)> usuario, A... mas)
+template <class V, class F> std::function<void()> Ver(F &forma, std::function<void(V &)> usuario)
 {
-    return [&forma, usuario, mas...] {
-        V v(forma, mas...);
+    return [&forma, usuario] {
+        V v(forma);
+        v.show();
+        usuario(v);
+    };
+}
+
+// The same for a view that also takes the screen it answers to.
+template <class V, class F, class P>
+std::function<void()> Ver(F &forma, P padre, std::function<void(V &)> usuario)
+{
+    return [&forma, padre, usuario] {
+        V v(forma, padre);
         v.show();
         usuario(v);
     };

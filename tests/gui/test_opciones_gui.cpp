@@ -200,27 +200,21 @@ private Q_SLOTS:
         Tienda t;
         frmListaEntregar entregar;
         entregar.CargarFormulario(
-            4, Ver<PrendasArregloVista>(
-                   entregar,
-                   [&](PrendasArregloVista &v) {
-                       QCOMPARE(v.lblReferencia->text(), u"Ref. 4"_s);
-                       DobleToque(v.gridPrendas, v.gridPrendas->model()->index(0, 1));
-                       QCOMPARE(TextosVista(v.gridPrendas, 2), (QStringList{u"En Tienda"_s, u"Pendiente"_s}));
-                       QTest::mouseClick(v.cmdMarcarComoEntregado, Qt::LeftButton);
-                       QVERIFY(t.b.dialogos.mensajes.last().contains(u"no han sido recibidas"_s));
-                       Cerrar(v, Qt::Key_Escape);
-                   },
-                   &entregar));
+            4, Ver<PrendasArregloVista>(entregar, &entregar, [&](auto &v) {
+                QCOMPARE(v.lblReferencia->text(), u"Ref. 4"_s);
+                DobleToque(v.gridPrendas, v.gridPrendas->model()->index(0, 1));
+                QCOMPARE(TextosVista(v.gridPrendas, 2), (QStringList{u"En Tienda"_s, u"Pendiente"_s}));
+                QTest::mouseClick(v.cmdMarcarComoEntregado, Qt::LeftButton);
+                QVERIFY(t.b.dialogos.mensajes.last().contains(u"no han sido recibidas"_s));
+                Cerrar(v, Qt::Key_Escape);
+            }));
 
         // A delivered order's button stays greyed under its own caption.
         frmListaEntregar entregado;
-        entregado.CargarFormulario(1, Ver<PrendasArregloVista>(
-                                          entregado,
-                                          [&](PrendasArregloVista &v) {
-                                              QVERIFY(!v.cmdMarcarComoEntregado->isEnabled());
-                                              QCOMPARE(v.cmdMarcarComoEntregado->text(), u"Ya entregado"_s);
-                                          },
-                                          &entregado));
+        entregado.CargarFormulario(1, Ver<PrendasArregloVista>(entregado, &entregado, [&](auto &v) {
+                                       QVERIFY(!v.cmdMarcarComoEntregado->isEnabled());
+                                       QCOMPARE(v.cmdMarcarComoEntregado->text(), u"Ya entregado"_s);
+                                   }));
 
         frmListaArreglosCliente cliente;
         cliente.CargarFormulario(
@@ -233,14 +227,11 @@ private Q_SLOTS:
         QCOMPARE(t.pantallas.abiertas, QStringList{u"prendas 2"_s});
 
         frmLista lista;
-        lista.CargarFormulario(2, Ver<PrendasArregloVista>(
-                                      lista,
-                                      [&](PrendasArregloVista &v) {
-                                          QVERIFY(!v.cmdMarcarComoEntregado);
-                                          QCOMPARE(v.cmdAceptar->text(), u"Salir"_s);
-                                          Cerrar(v, v.cmdAceptar);
-                                      },
-                                      nullptr));
+        lista.CargarFormulario(2, Ver<PrendasArregloVista>(lista, nullptr, [&](auto &v) {
+                                   QVERIFY(!v.cmdMarcarComoEntregado);
+                                   QCOMPARE(v.cmdAceptar->text(), u"Salir"_s);
+                                   Cerrar(v, v.cmdAceptar);
+                               }));
     }
 
     void datosConMarcasSeMuestranTalCual()
@@ -339,29 +330,23 @@ private Q_SLOTS:
 
         // To the workshop: the first worker on the list, then both tickets scanned.
         frmAsignarBArras asignar;
-        asignar.CargarFormulario(Ver<PantallaBarrasVista>(
-            asignar,
-            [&](PantallaBarrasVista &s) {
-                QVERIFY(QTest::qWaitForWindowActive(&s));
-                TocarCelda(s.gridTrabajadores(), s.gridTrabajadores()->model()->index(0, 1));
-                for (const QString &r : referencias)
-                    Escribir(s.txtBarras(), Escaneo(id, r));
-                QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
-                QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
-            },
-            &asignar));
+        asignar.CargarFormulario(Ver<PantallaBarrasVista>(asignar, &asignar, [&](auto &s) {
+            QVERIFY(QTest::qWaitForWindowActive(&s));
+            TocarCelda(s.gridTrabajadores(), s.gridTrabajadores()->model()->index(0, 1));
+            for (const QString &r : referencias)
+                Escribir(s.txtBarras(), Escaneo(id, r));
+            QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
+            QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
+        }));
         // Back from the workshop, scanned again.
         frmEntradaPrendasBarras entrada;
-        entrada.CargarFormulario(Ver<PantallaBarrasVista>(
-            entrada,
-            [&](PantallaBarrasVista &s) {
-                QVERIFY(QTest::qWaitForWindowActive(&s));
-                for (const QString &r : referencias)
-                    Escribir(s.txtBarras(), Escaneo(id, r));
-                QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
-                QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
-            },
-            nullptr));
+        entrada.CargarFormulario(Ver<PantallaBarrasVista>(entrada, nullptr, [&](auto &s) {
+            QVERIFY(QTest::qWaitForWindowActive(&s));
+            for (const QString &r : referencias)
+                Escribir(s.txtBarras(), Escaneo(id, r));
+            QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
+            QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
+        }));
         QCOMPARE(t.b.Valor(u"select count(*) from arreglos_detalles where idarreglo = %1 and "
                            "(idcosturera is null or listoparaentrega <> 1)"_s.arg(id)),
                  u"0"_s);

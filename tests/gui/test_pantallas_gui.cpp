@@ -611,26 +611,23 @@ private Q_SLOTS:
                 u"insert into arreglos_detalles (idarreglo, idproducto, precio, "
                 "nombreprenda, referenciaprenda) values (1010, 1, 8, 'Camisa', '1010.%1')"_s.arg(i + 1));
         frmAsignarBArras s;
-        s.CargarFormulario(Ver<PantallaBarrasVista>(
-            s,
-            [&](PantallaBarrasVista &v) {
-                QVERIFY(QTest::qWaitForWindowActive(&v));
-                QCOMPARE(QApplication::focusWidget(), v.txtBarras());
-                for (int i = 0; i < 30; ++i)
-                    Escribir(v.txtBarras(), Escaneo(1010, u"1010.%1"_s.arg(i + 1)));
-                Escribir(v.txtBarras(), Escaneo(1010, "1010.7"));
-                QCOMPARE(v.gridAsignacion()->model()->rowCount(), 30);
-                QVERIFY(v.txtBarras()->text().isEmpty());
-                // Touching a list gives the keyboard back to the scan box.
-                TocarCelda(v.gridTrabajadores(), BuscarCelda(v.gridTrabajadores(), 1, "Rosa"));
-                QCOMPARE(QApplication::focusWidget(), v.txtBarras());
-                Escribir(v.txtBarras(), Escaneo(10, "10.1"));
-                TocarCelda(v.gridAsignacion(), BuscarCelda(v.gridAsignacion(), 0, "1010.3"));
-                QCOMPARE(QApplication::focusWidget(), v.txtBarras());
-                QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), u"Rosa"_s);
-                Cerrar(v, Qt::Key_Escape);
-            },
-            &s));
+        s.CargarFormulario(Ver<PantallaBarrasVista>(s, &s, [&](auto &v) {
+            QVERIFY(QTest::qWaitForWindowActive(&v));
+            QCOMPARE(QApplication::focusWidget(), v.txtBarras());
+            for (int i = 0; i < 30; ++i)
+                Escribir(v.txtBarras(), Escaneo(1010, u"1010.%1"_s.arg(i + 1)));
+            Escribir(v.txtBarras(), Escaneo(1010, "1010.7"));
+            QCOMPARE(v.gridAsignacion()->model()->rowCount(), 30);
+            QVERIFY(v.txtBarras()->text().isEmpty());
+            // Touching a list gives the keyboard back to the scan box.
+            TocarCelda(v.gridTrabajadores(), BuscarCelda(v.gridTrabajadores(), 1, "Rosa"));
+            QCOMPARE(QApplication::focusWidget(), v.txtBarras());
+            Escribir(v.txtBarras(), Escaneo(10, "10.1"));
+            TocarCelda(v.gridAsignacion(), BuscarCelda(v.gridAsignacion(), 0, "1010.3"));
+            QCOMPARE(QApplication::focusWidget(), v.txtBarras());
+            QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), u"Rosa"_s);
+            Cerrar(v, Qt::Key_Escape);
+        }));
         QCOMPARE(
             b.Valor("select count(distinct referenciaprenda) from arreglos_detalles where idcosturera = 2"),
             u"30"_s);
