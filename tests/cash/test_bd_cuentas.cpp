@@ -1,12 +1,12 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "cash/CierreCaja.h"
 #include "cash/CopiaSeguridad.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 #include "core/BaseDatos.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "printing/SalidaListadosPdf.h"
 #include "settlements/frmPagosATrabajadores.h"
@@ -18,12 +18,11 @@
 #include <QMap>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-class PantallasCaja : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasCaja : PantallasPrueba {
     void HojaVentaDeCaja(const QString &nombrecierre) override { hojas.append(nombrecierre); }
     void TerminarPrograma() override { ++terminado; }
     QStringList hojas;
@@ -48,11 +47,10 @@ void Movimientos(BaseDePrueba &b)
 
 QStringList Tablas(BaseDePrueba &b)
 {
-    return b.Columna(
-        BaseDePrueba::MotorPedido() == Motor::SQLite
-            ? QStringLiteral("select name from sqlite_master where type = 'table' and name not like "
-                             "'sqlite_%'")
-            : QStringLiteral("select tablename from pg_tables where schemaname = 'public'"));
+    return b.Columna(BaseDePrueba::MotorPedido() == Motor::SQLite
+                         ? u"select name from sqlite_master where type = 'table' and name not like "
+                           "'sqlite_%'"_s
+                         : u"select tablename from pg_tables where schemaname = 'public'"_s);
 }
 
 // Every row of every table, as text, in a fixed order.
@@ -60,12 +58,12 @@ QMap<QString, QStringList> Contenido(BaseDePrueba &b)
 {
     QMap<QString, QStringList> r;
     for (const QString &tabla : Tablas(b)) {
-        Recordset rs = b.conexion.AbrirRecordset(QStringLiteral("select * from ") + tabla);
+        Recordset rs = b.conexion.AbrirRecordset(u"select * from "_s + tabla);
         QStringList filas;
         for (; !rs.EOF_(); rs.MoveNext()) {
             QStringList celdas;
             for (int i = 0; i < rs.NumCampos(); ++i)
-                celdas.append(rs.Campo(i).isNull() ? QStringLiteral("<nulo>") : TextoDeValor(rs.Campo(i)));
+                celdas.append(rs.Campo(i).isNull() ? u"<nulo>"_s : TextoDeValor(rs.Campo(i)));
             filas.append(celdas.join(QLatin1Char('|')));
         }
         filas.sort();
@@ -76,7 +74,7 @@ QMap<QString, QStringList> Contenido(BaseDePrueba &b)
 
 QString Extension()
 {
-    return BaseDePrueba::MotorPedido() == Motor::SQLite ? QStringLiteral(".db") : QStringLiteral(".dump");
+    return BaseDePrueba::MotorPedido() == Motor::SQLite ? u".db"_s : u".dump"_s;
 }
 
 // Rosa and Carmen; "Bajo" pays a fixed 2.50, "Entallar" a third of what the line was charged.
@@ -108,8 +106,7 @@ void Ver(frmPagosATrabajadores &f, const QString &trabajador, const QString &est
 
 QString Pagado(BaseDePrueba &b, const QString &id)
 {
-    return b.Valor(QStringLiteral("select pagadoatrabajador from arreglos_detalles where idarreglodetalle = ")
-                   + id);
+    return b.Valor(u"select pagadoatrabajador from arreglos_detalles where idarreglodetalle = "_s + id);
 }
 
 // Two partner shops and an ordinary customer. Order 20 (30.00, 10.00 deposit) and 21 (owing
@@ -131,10 +128,10 @@ void SembrarTiendas(BaseDePrueba &b)
                {"10, 'Ref. 20', '2026-11-01 10:00:00', '20261101', 1, 1, 20, 0",
                 "14.99, 'Ref. 21', '2026-10-01 10:00:00', '20261001', 1, 1, 21, 0",
                 "9.98, 'Ref. 22', '2026-11-01 10:00:00', '20261101', 1, 1, 22, 0"});
-    G().NombreCierre = QStringLiteral("20261205");
+    G().NombreCierre = u"20261205"_s;
 }
 
-void Ver(frmPagosTiendas &f, const QString &tienda, int mes = 0, const QString &ano = QStringLiteral("2026"))
+void Ver(frmPagosTiendas &f, const QString &tienda, int mes = 0, const QString &ano = u"2026"_s)
 {
     f.cmbTienda.ElegirTexto(tienda);
     f.cmbMeses.Elegir(mes);
@@ -146,9 +143,8 @@ void Ver(frmPagosTiendas &f, const QString &tienda, int mes = 0, const QString &
 QString Caja(BaseDePrueba &b)
 {
     QStringList r;
-    Recordset rs =
-        b.conexion.AbrirRecordset(QStringLiteral("select concepto, importe, idarreglo from caja where "
-                                                 "nombrecierre = '20261205' order by idmovimiento"));
+    Recordset rs = b.conexion.AbrirRecordset(u"select concepto, importe, idarreglo from caja where "
+                                             "nombrecierre = '20261205' order by idmovimiento"_s);
     for (; !rs.EOF_(); rs.MoveNext())
         r.append(rs.Campo(0).toString() + QLatin1Char(' ') + FormatoImporte(rs.Campo(1)) + QLatin1Char(' ')
                  + rs.Campo(2).toString());
@@ -166,9 +162,9 @@ private Q_SLOTS:
         BaseDePrueba b;
         Movimientos(b);
         frmHojaVenta h;
-        h.CargarFormulario(QStringLiteral("20261205"), {});
+        h.CargarFormulario(u"20261205"_s, {});
         const Grid &g = h.gridHojaVenta;
-        QCOMPARE(h.lblVenta, QStringLiteral("Hoja de venta de la caja: 20261205"));
+        QCOMPARE(h.lblVenta, u"Hoja de venta de la caja: 20261205"_s);
         QCOMPARE(TextosFila(g, 0), (QStringList{"Fecha", "Concepto", "Importe", "F. pago"}));
         // Newest first, without the opening float; then a gap and the four totals.
         QCOMPARE(TextosColumna(g, frmHojaVenta::ColConcepto),
@@ -180,14 +176,13 @@ private Q_SLOTS:
                  (QStringList{"10.00", "30.00", "50.00", "60.00"}));
 
         // A payment method no longer in the list: blank, and counted with the others.
-        h.Llenar(QStringLiteral("20261204"));
-        QCOMPARE(TextosFila(h.gridHojaVenta, 1),
-                 (QStringList{"04/12 17:45", QString::fromUtf8("Mercería"), "1,234.50", ""}));
+        h.Llenar(u"20261204"_s);
+        QCOMPARE(TextosFila(h.gridHojaVenta, 1), (QStringList{"04/12 17:45", u"Mercería"_s, "1,234.50", ""}));
         QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColImporte).mid(2),
                  (QStringList{"0.00", "1,234.50", "100.00", "100.00"}));
 
         // No opening float: the float row stays empty and the drawer total is not given.
-        h.Llenar(QStringLiteral("20261203"));
+        h.Llenar(u"20261203"_s);
         QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColConcepto).mid(2),
                  (QStringList{"Total efectivo", "Total otros", "Cambio inicial"}));
         QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 1, frmHojaVenta::ColImporte), QString());
@@ -198,7 +193,6 @@ private Q_SLOTS:
         BaseDePrueba b;
         Movimientos(b);
         PantallasCaja pantallas;
-        G().pantallas = &pantallas;
         frmListaCierres l;
         l.CargarFormulario([&] {
             // Totals include the float and both halves of the partner shop's pair.
@@ -255,13 +249,12 @@ private Q_SLOTS:
 
         // Only the newest thirty cash days.
         for (int d = 1; d <= 30; ++d)
-            Bd().Ejecutar(QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
-                                         "formapago, idarreglo, idticket) values (1, 'Ref. 7', "
-                                         "'2026-10-01 10:00:00', '202610%1', 1, 1, 7, 0)")
-                              .arg(d, 2, 10, QLatin1Char('0')));
+            Bd().Ejecutar(u"insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
+                          "formapago, idarreglo, idticket) values (1, 'Ref. 7', "
+                          "'2026-10-01 10:00:00', '202610%1', 1, 1, 7, 0)"_s.arg(d, 2, 10, QLatin1Char('0')));
         l.Llenar();
         QCOMPARE(l.recaudacionDias.size(), size_t(30));
-        QCOMPARE(l.recaudacionDias.front().etiqueta, QStringLiteral("05/10"));
+        QCOMPARE(l.recaudacionDias.front().etiqueta, u"05/10"_s);
         QCOMPARE(l.recaudacionMeses[9].importe, 30.0);
     }
 
@@ -270,69 +263,65 @@ private Q_SLOTS:
         BaseDePrueba b;
         Movimientos(b);
         PantallasCaja pantallas;
-        G().pantallas = &pantallas;
-        G().NombreCierre = QStringLiteral("20261205");
-        SalidaListadosPdf salida(b.dir.filePath(QStringLiteral("resumen.pdf")));
-        const QString abiertos = QStringLiteral("select count(*) from caja where cerrado = 0");
+        G().NombreCierre = u"20261205"_s;
+        SalidaListadosPdf salida(b.dir.filePath(u"resumen.pdf"_s));
+        const QString abiertos = u"select count(*) from caja where cerrado = 0"_s;
 
         // No to either question: nothing changes and the program goes on.
         b.dialogos.siNo = {7, 6, 7, 0};
         QVERIFY(!cmdCierreCaja_Click());
         QVERIFY(!cmdCierreCaja_Click());
         QVERIFY(!cmdCierreCaja_Click());
-        QCOMPARE(b.Valor(abiertos), QStringLiteral("9"));
+        QCOMPARE(b.Valor(abiertos), u"9"_s);
         QCOMPARE(pantallas.terminado, 0);
-        QCOMPARE(b.dialogos.preguntas,
-                 (QStringList{QString::fromUtf8("¿Cerrar la caja actual?"),
-                              QString::fromUtf8("¿Cerrar la caja actual?"),
-                              QString::fromUtf8("No podrá reabrir la caja.\r\n¿Desea continuar?"),
-                              QString::fromUtf8("¿Cerrar la caja actual?")}));
+        QCOMPARE(
+            b.dialogos.preguntas,
+            (QStringList{u"¿Cerrar la caja actual?"_s, u"¿Cerrar la caja actual?"_s,
+                         u"No podrá reabrir la caja.\r\n¿Desea continuar?"_s, u"¿Cerrar la caja actual?"_s}));
 
         // The summary asked for but the printer fails: told, and the cash stays open.
-        SalidaListadosPdf rota(b.dir.filePath(QStringLiteral("no/resumen.pdf")));
+        SalidaListadosPdf rota(b.dir.filePath(u"no/resumen.pdf"_s));
         G().salidaListados = &rota;
         b.dialogos.siNo = {6, 6, 6};
         QVERIFY(!cmdCierreCaja_Click());
         QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QCOMPARE(b.Valor(abiertos), QStringLiteral("9"));
+        QCOMPARE(b.Valor(abiertos), u"9"_s);
         QCOMPARE(pantallas.terminado, 0);
 
         // Yes, yes, and the summary printed: the day's sales sheet goes to the printer.
         G().salidaListados = &salida;
         b.dialogos.siNo = {6, 6, 6};
         QVERIFY(cmdCierreCaja_Click());
-        QCOMPARE(b.dialogos.preguntas.last(), QString::fromUtf8("¿Imprimir un resumen de caja?"));
-        QCOMPARE(b.Valor(abiertos), QStringLiteral("0"));
+        QCOMPARE(b.dialogos.preguntas.last(), u"¿Imprimir un resumen de caja?"_s);
+        QCOMPARE(b.Valor(abiertos), u"0"_s);
         QCOMPARE(pantallas.terminado, 1);
         QCOMPARE(salida.impresos, 1);
-        QCOMPARE(salida.ultimo.titulo, QStringLiteral("Hoja de venta"));
+        QCOMPARE(salida.ultimo.titulo, u"Hoja de venta"_s);
         const auto &filas = salida.ultimo.paginas.at(0).filas;
-        QCOMPARE(filas.back().at(frmHojaVenta::ColConcepto), QStringLiteral("Total en caja"));
-        QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), QStringLiteral("60.00"));
+        QCOMPARE(filas.back().at(frmHojaVenta::ColConcepto), u"Total en caja"_s);
+        QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), u"60.00"_s);
     }
 
     void copiaYRestauracion()
     {
         BaseDePrueba b;
         LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        G().ArchivoConfiguracion = b.dir.filePath(QStringLiteral("bdcostuaccess.dat"));
-        const QString carpeta = b.dir.filePath(QStringLiteral("copiasseguridad"));
+        G().ArchivoConfiguracion = b.dir.filePath(u"bdcostuaccess.dat"_s);
+        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
         QCOMPARE(CarpetaCopias(), carpeta);
         QVERIFY(!QDir(carpeta).exists());
         const QMap<QString, QStringList> original = Contenido(b);
         QVERIFY(original.size() >= 10);
-        QVERIFY(!original.value(QStringLiteral("arreglos")).isEmpty());
+        QVERIFY(!original.value(u"arreglos"_s).isEmpty());
 
         // The folder is made; two copies in the same second get two files; the program's
         // connection goes on working.
         CopiaSeguridad();
         CopiaSeguridad();
-        QCOMPARE(b.dialogos.mensajes, (QStringList{QStringLiteral("Copia de seguridad realizada"),
-                                                   QStringLiteral("Copia de seguridad realizada")}));
-        const QString primera =
-            QDir(carpeta).filePath(QStringLiteral("arreglos_2026-12-05_103000") + Extension());
-        const QString segunda =
-            QDir(carpeta).filePath(QStringLiteral("arreglos_2026-12-05_103000_2") + Extension());
+        QCOMPARE(b.dialogos.mensajes,
+                 (QStringList{u"Copia de seguridad realizada"_s, u"Copia de seguridad realizada"_s}));
+        const QString primera = QDir(carpeta).filePath(u"arreglos_2026-12-05_103000"_s + Extension());
+        const QString segunda = QDir(carpeta).filePath(u"arreglos_2026-12-05_103000_2"_s + Extension());
         QVERIFY(QFile::exists(primera));
         QVERIFY(QFile::exists(segunda));
         QVERIFY(QFileInfo(primera).size() > 0);
@@ -340,29 +329,27 @@ private Q_SLOTS:
 
         // Later work, then the first copy back: every table as it was, and the later work kept
         // in a copy of its own.
-        b.conexion.Ejecutar(QStringLiteral("delete from arreglos_detalles"));
-        b.conexion.Ejecutar(QStringLiteral("update clientes set nombre = 'Otro' where idcliente = 1"));
-        b.conexion.Ejecutar(QStringLiteral("insert into colores (nombre) values ('Turquesa')"));
+        b.conexion.Ejecutar(u"delete from arreglos_detalles"_s);
+        b.conexion.Ejecutar(u"update clientes set nombre = 'Otro' where idcliente = 1"_s);
+        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
         const QMap<QString, QStringList> despues = Contenido(b);
         // The verification compares the rows: the earlier file no longer matches.
         if (BaseDePrueba::MotorPedido() == Motor::SQLite)
-            QVERIFY(VerificarCopia(b.conexion, primera).contains(QStringLiteral("arreglos_detalles")));
+            QVERIFY(VerificarCopia(b.conexion, primera).contains(u"arreglos_detalles"_s));
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(11, 0, 0)));
         const ResultadoCopia r = RestaurarCopia(b.conexion, primera, carpeta, b.reloj.Ahora());
         QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(r.apartada, QDir(carpeta).filePath(QStringLiteral("antes-de-restaurar_2026-12-05_110000")
-                                                    + Extension()));
+        QCOMPARE(r.apartada, QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000"_s + Extension()));
         QCOMPARE(Contenido(b), original);
 
         const ResultadoCopia deVuelta = RestaurarCopia(b.conexion, r.apartada, carpeta, b.reloj.Ahora());
         QVERIFY2(deVuelta.ok, qPrintable(deVuelta.error));
         QCOMPARE(Contenido(b), despues);
-        QCOMPARE(
-            deVuelta.apartada,
-            QDir(carpeta).filePath(QStringLiteral("antes-de-restaurar_2026-12-05_110000_2") + Extension()));
+        QCOMPARE(deVuelta.apartada,
+                 QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000_2"_s + Extension()));
 
         // A file that is no copy is refused and changes nothing.
-        const QString basura = b.dir.filePath(QStringLiteral("basura") + Extension());
+        const QString basura = b.dir.filePath(u"basura"_s + Extension());
         QFile f(basura);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("esto no es una copia");
@@ -378,20 +365,19 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         // The folder's place is taken by a file: nothing can be created there, not even as root.
-        QFile estorbo(b.dir.filePath(QStringLiteral("estorbo")));
+        QFile estorbo(b.dir.filePath(u"estorbo"_s));
         QVERIFY(estorbo.open(QIODevice::WriteOnly));
         estorbo.close();
-        G().RutaBaseDatos = b.dir.filePath(QStringLiteral("estorbo/prueba.db"));
-        G().ArchivoConfiguracion = b.dir.filePath(QStringLiteral("estorbo/bdcostuaccess.dat"));
+        G().RutaBaseDatos = b.dir.filePath(u"estorbo/prueba.db"_s);
+        G().ArchivoConfiguracion = b.dir.filePath(u"estorbo/bdcostuaccess.dat"_s);
         CopiaSeguridad();
         QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].startsWith(QStringLiteral("No se pudo crear la carpeta")));
+        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se pudo crear la carpeta"_s));
 
         // A folder where the copy's file cannot be written.
-        const ResultadoCopia r =
-            HacerCopiaSeguridad(b.conexion, QStringLiteral("/proc/self"), b.reloj.Ahora());
+        const ResultadoCopia r = HacerCopiaSeguridad(b.conexion, u"/proc/self"_s, b.reloj.Ahora());
         QVERIFY(!r.ok);
-        QVERIFY(r.error.startsWith(QStringLiteral("No se pudo crear la copia")));
+        QVERIFY(r.error.startsWith(u"No se pudo crear la copia"_s));
     }
 
     void listadoYPagoPorLinea()
@@ -400,44 +386,44 @@ private Q_SLOTS:
         Sembrar(b);
         frmPagosATrabajadores f;
         f.CargarFormulario(nullptr);
-        QCOMPARE(f.cmbTrabajadores.Text, QStringLiteral("Todos"));
-        QCOMPARE(f.cmbEstado.Text, QStringLiteral("No pagado"));
+        QCOMPARE(f.cmbTrabajadores.Text, u"Todos"_s);
+        QCOMPARE(f.cmbEstado.Text, u"No pagado"_s);
         QCOMPARE(f.gridPagos.Rows(), 2);
 
-        Ver(f, QStringLiteral("Todos"), QStringLiteral("No pagado"));
+        Ver(f, u"Todos"_s, u"No pagado"_s);
         const Grid &g = f.gridPagos;
         QCOMPARE(TextosColumna(g, 1), QStringList({"10.1", "10.1", "", ""}));
-        const int fijo = FilaDeTexto(g, 2, QString::fromUtf8("Pantalón Bajo"));
-        const int tercio = FilaDeTexto(g, 2, QString::fromUtf8("Pantalón Entallar"));
-        QCOMPARE(g.TextMatrix(fijo, 3), QStringLiteral("2.50"));   // precio3 whatever the line's 8.00
-        QCOMPARE(g.TextMatrix(tercio, 3), QStringLiteral("3.33")); // a third of 10.00
-        QCOMPARE(g.TextMatrix(3, 3), QStringLiteral("----------"));
-        QCOMPARE(g.TextMatrix(4, 2), QStringLiteral("Suma total"));
-        QCOMPARE(g.TextMatrix(4, 3), QStringLiteral("5.83"));
-        QCOMPARE(g.TextMatrix(fijo, 4), QStringLiteral("NO"));
+        const int fijo = FilaDeTexto(g, 2, u"Pantalón Bajo"_s);
+        const int tercio = FilaDeTexto(g, 2, u"Pantalón Entallar"_s);
+        QCOMPARE(g.TextMatrix(fijo, 3), u"2.50"_s);   // precio3 whatever the line's 8.00
+        QCOMPARE(g.TextMatrix(tercio, 3), u"3.33"_s); // a third of 10.00
+        QCOMPARE(g.TextMatrix(3, 3), u"----------"_s);
+        QCOMPARE(g.TextMatrix(4, 2), u"Suma total"_s);
+        QCOMPARE(g.TextMatrix(4, 3), u"5.83"_s);
+        QCOMPARE(g.TextMatrix(fijo, 4), u"NO"_s);
         QCOMPARE(g.CellBackColor(fijo, 2), SinColor);
 
-        Ver(f, QStringLiteral("Todos"), QStringLiteral("Todos"));
+        Ver(f, u"Todos"_s, u"Todos"_s);
         QCOMPARE(TextosColumna(g, 1).mid(0, 3), QStringList({"11.1", "10.1", "10.1"}));
-        QCOMPARE(g.TextMatrix(1, 0), QStringLiteral("Carmen"));
-        QCOMPARE(g.TextMatrix(1, 4), QStringLiteral("SI"));
+        QCOMPARE(g.TextMatrix(1, 0), u"Carmen"_s);
+        QCOMPARE(g.TextMatrix(1, 4), u"SI"_s);
         QCOMPARE(g.CellBackColor(1, 2), frmPagosATrabajadores::ColorPagado);
 
-        Ver(f, QStringLiteral("Todos"), QStringLiteral("Pagado"));
+        Ver(f, u"Todos"_s, u"Pagado"_s);
         QCOMPARE(TextosColumna(g, 1), QStringList({"11.1", "", ""}));
-        Ver(f, QStringLiteral("Rosa"), QStringLiteral("Todos"));
+        Ver(f, u"Rosa"_s, u"Todos"_s);
         QCOMPARE(TextosColumna(g, 0).mid(0, 2), QStringList({"Rosa", "Rosa"}));
         QCOMPARE(g.Rows(), 5);
 
-        SalidaListadosPdf pdf(b.dir.filePath(QStringLiteral("pagos.pdf")));
+        SalidaListadosPdf pdf(b.dir.filePath(u"pagos.pdf"_s));
         G().salidaListados = &pdf;
         f.cmdImprimir_Click();
         QCOMPARE(pdf.impresos, 1);
-        QCOMPARE(pdf.ultimo.titulo, QStringLiteral("Listado de pagos"));
+        QCOMPARE(pdf.ultimo.titulo, u"Listado de pagos"_s);
         QCOMPARE(pdf.ultimo.paginas.size(), size_t(1));
-        QCOMPARE(pdf.ultimo.paginas[0].filas[4][2], QStringLiteral("Suma total"));
+        QCOMPARE(pdf.ultimo.paginas[0].filas[4][2], u"Suma total"_s);
 
-        Ver(f, QStringLiteral("Pilar"), QStringLiteral("Todos")); // nothing back in the shop: no totals
+        Ver(f, u"Pilar"_s, u"Todos"_s); // nothing back in the shop: no totals
         QCOMPARE(g.Rows(), 1);
         f.cmdImprimir_Click();
         QCOMPARE(pdf.impresos, 1);
@@ -446,12 +432,12 @@ private Q_SLOTS:
     void sentencias()
     {
         const QString todos = frmPagosATrabajadores::SqlLista(999, 0, 0);
-        QVERIFY(!todos.contains(QStringLiteral("top ")));
-        QVERIFY(!todos.contains(QStringLiteral("idcosturera =")));
+        QVERIFY(!todos.contains(u"top "_s));
+        QVERIFY(!todos.contains(u"idcosturera ="_s));
         const QString una = frmPagosATrabajadores::SqlLista(7, 1, 500);
-        QVERIFY(una.startsWith(QStringLiteral("SELECT top 500 ")));
-        QVERIFY(una.endsWith(QStringLiteral(
-            "and costureras.idcosturera = 7 ORDER BY arreglos_detalles.referenciaprenda DESC")));
+        QVERIFY(una.startsWith(u"SELECT top 500 "_s));
+        QVERIFY(una.endsWith(
+            u"and costureras.idcosturera = 7 ORDER BY arreglos_detalles.referenciaprenda DESC"_s));
     }
 
     // "Todos" reads a part at a time: every line once, newest reference first, even when a
@@ -462,15 +448,12 @@ private Q_SLOTS:
         Sembrar(b);
         for (int a = 13; a <= 21; ++a) {
             b.conexion.Ejecutar(
-                QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente) values (%1, 1, 1)")
-                    .arg(a));
+                u"insert into arreglos (idarreglo, idusuario, idcliente) values (%1, 1, 1)"_s.arg(a));
             for (int l = 0; l < 1 + a % 3; ++l)
-                b.conexion.Ejecutar(
-                    QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
-                                   "nombreprenda, referenciaprenda, listoparaentrega, idcosturera) "
-                                   "values (%1, 2, 6, 'Falda', '%1.1', 1, %2)")
-                        .arg(a)
-                        .arg(1 + l % 2));
+                b.conexion.Ejecutar(u"insert into arreglos_detalles (idarreglo, idproducto, precio, "
+                                    "nombreprenda, referenciaprenda, listoparaentrega, idcosturera) "
+                                    "values (%1, 2, 6, 'Falda', '%1.1', 1, %2)"_s.arg(a)
+                                        .arg(1 + l % 2));
         }
         frmPagosATrabajadores f;
         f.CargarFormulario(nullptr);
@@ -487,7 +470,7 @@ private Q_SLOTS:
         // update does not cut the statement that sends it.
         f.gridPagos_DblClick(1);
         QVERIFY(!f.ListaIncompleta);
-        QCOMPARE(f.gridPagos.TextMatrix(1, 4), QStringLiteral("SI"));
+        QCOMPARE(f.gridPagos.TextMatrix(1, 4), u"SI"_s);
         f.gridPagos_DblClick(1);
         f.cmdTodos_Click();
         int paginas = 1;
@@ -513,30 +496,28 @@ private Q_SLOTS:
         Sembrar(b);
         frmPagosATrabajadores f;
         f.CargarFormulario(nullptr);
-        Ver(f, QStringLiteral("Todos"), QStringLiteral("Todos"));
+        Ver(f, u"Todos"_s, u"Todos"_s);
         Grid &g = f.gridPagos;
-        const QString antes =
-            b.Columna(QStringLiteral("select coalesce(pagadoatrabajador, 9) from arreglos_detalles "
-                                     "order by idarreglodetalle"))
-                .join(QLatin1Char(','));
+        const QString antes = b.Columna(u"select coalesce(pagadoatrabajador, 9) from arreglos_detalles "
+                                        "order by idarreglodetalle"_s)
+                                  .join(QLatin1Char(','));
         for (int fila : {0, g.Rows() - 2, g.Rows() - 1, g.Rows() + 3})
             f.gridPagos_DblClick(fila);
-        QCOMPARE(
-            b.Columna(QStringLiteral("select coalesce(pagadoatrabajador, 9) from arreglos_detalles order by "
-                                     "idarreglodetalle"))
-                .join(QLatin1Char(',')),
-            antes);
+        QCOMPARE(b.Columna(u"select coalesce(pagadoatrabajador, 9) from arreglos_detalles order by "
+                           "idarreglodetalle"_s)
+                     .join(QLatin1Char(',')),
+                 antes);
 
         // The line listed as paid: light green; unpaid and paid again, bright green.
         f.gridPagos_DblClick(1);
-        QCOMPARE(g.TextMatrix(1, 4), QStringLiteral("NO"));
+        QCOMPARE(g.TextMatrix(1, 4), u"NO"_s);
         QCOMPARE(g.CellBackColor(1, 1), frmPagosATrabajadores::ColorRecienDespagado);
-        QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), QStringLiteral("0"));
+        QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"0"_s);
         f.gridPagos_DblClick(1);
-        QCOMPARE(g.TextMatrix(1, 4), QStringLiteral("SI"));
+        QCOMPARE(g.TextMatrix(1, 4), u"SI"_s);
         QCOMPARE(g.CellBackColor(1, 1), frmPagosATrabajadores::ColorRecienPagado);
-        QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), QStringLiteral("1"));
-        QCOMPARE(g.TextMatrix(g.Rows() - 1, 3), QStringLiteral("8.33")); // the sum stays until listed again
+        QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"1"_s);
+        QCOMPARE(g.TextMatrix(g.Rows() - 1, 3), u"8.33"_s); // the sum stays until listed again
     }
 
     void listado()
@@ -545,20 +526,20 @@ private Q_SLOTS:
         SembrarTiendas(b);
         frmPagosTiendas f;
         f.CargarFormulario(nullptr);
-        QCOMPARE(f.cmbTienda.Text, QStringLiteral("Todos"));
-        QCOMPARE(f.cmbAno.Text, QStringLiteral("2026"));
+        QCOMPARE(f.cmbTienda.Text, u"Todos"_s);
+        QCOMPARE(f.cmbAno.Text, u"2026"_s);
         QCOMPARE(f.cmbMeses.Text, QString());
 
-        Ver(f, QStringLiteral("Todos"), 0, QStringLiteral("1999")); // no month: the year is not looked at
+        Ver(f, u"Todos"_s, 0, u"1999"_s); // no month: the year is not looked at
         const Grid &g = f.gridPagos;
         QCOMPARE(TextosColumna(g, 1), QStringList({"22", "21", "20", "", "Suma total"}));
-        QCOMPARE(TextosFila(g, 3), QStringList({QString::fromUtf8("Mercería Sol"), "20", "30.00", "10.00",
-                                                "20.00", "15/11/26"}));
+        QCOMPARE(TextosFila(g, 3),
+                 QStringList({u"Mercería Sol"_s, "20", "30.00", "10.00", "20.00", "15/11/26"}));
         QCOMPARE(TextosFila(g, 5), QStringList({"", "Suma total", "55.00", "34.97", "20.03", ""}));
-        QCOMPARE(g.TextMatrix(4, 2), QStringLiteral("------"));
+        QCOMPARE(g.TextMatrix(4, 2), u"------"_s);
 
         f.chkPendientes = true; // owing exactly 0.01 counts as settled; 0.02 does not
-        Ver(f, QStringLiteral("Todos"));
+        Ver(f, u"Todos"_s);
         QCOMPARE(TextosColumna(g, 1).mid(0, 2), QStringList({"22", "20"}));
         f.chkPendientes = false;
 
@@ -575,14 +556,14 @@ private Q_SLOTS:
             Ver(f, QString::fromUtf8(m.tienda), m.mes);
             QStringList arreglos = TextosColumna(g, 1);
             arreglos.removeAll(QString());
-            arreglos.removeAll(QStringLiteral("Suma total"));
+            arreglos.removeAll(u"Suma total"_s);
             QCOMPARE(arreglos, m.arreglos);
         }
         QCOMPARE(g.Rows(), 1);
 
-        Ver(f, QStringLiteral("Todos"), 11, QStringLiteral("2O26"));
+        Ver(f, u"Todos"_s, 11, u"2O26"_s);
         QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].startsWith(QString::fromUtf8("El año debe ser un número")));
+        QVERIFY(b.dialogos.mensajes[0].startsWith(u"El año debe ser un número"_s));
         QCOMPARE(g.Rows(), 1);
     }
 
@@ -592,21 +573,20 @@ private Q_SLOTS:
         SembrarTiendas(b);
         frmPagosTiendas f;
         f.CargarFormulario(nullptr);
-        Ver(f, QString::fromUtf8("Mercería Sol"));
-        const int fila = FilaDeTexto(f.gridPagos, 1, QStringLiteral("20"));
+        Ver(f, u"Mercería Sol"_s);
+        const int fila = FilaDeTexto(f.gridPagos, 1, u"20"_s);
 
         b.dialogos.siNo = {7};
         f.gridPagos_DblClick(fila);
-        QCOMPARE(
-            b.dialogos.preguntas.value(0),
-            QString::fromUtf8("¿Registrar un pago de 20.00 € del cliente Mercería Sol correspondiente a la "
-                              "referencia 20?\r\nEl importe no se ingresará en la caja"));
+        QCOMPARE(b.dialogos.preguntas.value(0),
+                 u"¿Registrar un pago de 20.00 € del cliente Mercería Sol correspondiente a la "
+                 "referencia 20?\r\nEl importe no se ingresará en la caja"_s);
         QCOMPARE(Caja(b), QString());
 
         b.dialogos.siNo = {6};
         f.gridPagos_DblClick(fila);
-        QCOMPARE(Caja(b), QStringLiteral("Ref. 20 20.00 20|Retirado caja P.T. -20.00 0"));
-        const int despues = FilaDeTexto(f.gridPagos, 1, QStringLiteral("20"));
+        QCOMPARE(Caja(b), u"Ref. 20 20.00 20|Retirado caja P.T. -20.00 0"_s);
+        const int despues = FilaDeTexto(f.gridPagos, 1, u"20"_s);
         QCOMPARE(TextosFila(f.gridPagos, despues).mid(2, 3), QStringList({"30.00", "30.00", "0.00"}));
 
         // Nothing to collect: the settled order, the header, the total rows.
@@ -622,13 +602,13 @@ private Q_SLOTS:
         SembrarTiendas(b);
         frmPagosTiendas f;
         f.CargarFormulario(nullptr);
-        Ver(f, QStringLiteral("Todos"));
+        Ver(f, u"Todos"_s);
         f.cmdCancelarDeuda_Click();
         QCOMPARE(b.dialogos.mensajes,
                  QStringList({"Debe cancelar la deuda de una tienda.\r\nSeleccione una primero"}));
         QVERIFY(b.dialogos.preguntas.isEmpty());
 
-        Ver(f, QString::fromUtf8("Mercería Sol"));
+        Ver(f, u"Mercería Sol"_s);
         b.dialogos.siNo = {6, 7};
         f.cmdCancelarDeuda_Click();
         QCOMPARE(b.dialogos.preguntas.size(), 2);
@@ -636,14 +616,12 @@ private Q_SLOTS:
 
         b.dialogos.siNo = {6, 6};
         f.cmdCancelarDeuda_Click();
-        QCOMPARE(b.dialogos.preguntas.value(3),
-                 QString::fromUtf8("¿SEGURO que desea cancelar la deuda de Mercería Sol?"));
+        QCOMPARE(b.dialogos.preguntas.value(3), u"¿SEGURO que desea cancelar la deuda de Mercería Sol?"_s);
         QCOMPARE(
             Caja(b),
-            QStringLiteral(
-                "Ref. 21 0.01 21|Retirado caja P.T. -0.01 0|Ref. 20 20.00 20|Retirado caja P.T. -20.00 0"));
-        QCOMPARE(b.dialogos.mensajes.last(), QStringLiteral("Deuda cancelada"));
-        QCOMPARE(f.gridPagos.TextMatrix(f.gridPagos.Rows() - 1, 4), QStringLiteral("0.00"));
+            u"Ref. 21 0.01 21|Retirado caja P.T. -0.01 0|Ref. 20 20.00 20|Retirado caja P.T. -20.00 0"_s);
+        QCOMPARE(b.dialogos.mensajes.last(), u"Deuda cancelada"_s);
+        QCOMPARE(f.gridPagos.TextMatrix(f.gridPagos.Rows() - 1, 4), u"0.00"_s);
     }
 };
 

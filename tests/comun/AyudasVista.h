@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QTableView>
 #include <QtTest>
+#include <functional>
 
 // GUI tests: find a cell of a table view by its text, touch it, read a column.
 inline QModelIndex BuscarCelda(QTableView *t, int columna, const QString &texto)
@@ -33,4 +35,45 @@ inline void DobleToque(QTableView *t, const QModelIndex &i)
     const QPoint p = t->visualRect(i).center();
     QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, p);
     QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, p);
+}
+
+// What a form model runs while it is open: its real view, shown, played by the test.
+template <class V, class F> std::function<void()> Ver(F &forma, std::function<void(V &)> usuario)
+{
+    return [&forma, usuario] {
+        V v(forma);
+        v.show();
+        usuario(v);
+    };
+}
+
+// The same for a view that also takes the screen it answers to.
+template <class V, class F, class P>
+std::function<void()> Ver(F &forma, P padre, std::function<void(V &)> usuario)
+{
+    return [&forma, padre, usuario] {
+        V v(forma, padre);
+        v.show();
+        usuario(v);
+    };
+}
+
+// The key or button that ends a screen, which must then be gone.
+inline void Cerrar(QWidget &v, Qt::Key tecla)
+{
+    QTest::keyClick(&v, tecla);
+    QVERIFY(!v.isVisible());
+}
+
+inline void Cerrar(QWidget &v, QWidget *boton)
+{
+    QTest::mouseClick(boton, Qt::LeftButton);
+    QVERIFY(!v.isVisible());
+}
+
+// Text typed into a box and Enter, as a person or a keyboard-style scanner does.
+inline void Escribir(QLineEdit *caja, const QString &texto)
+{
+    QTest::keyClicks(caja, texto);
+    QTest::keyClick(caja, Qt::Key_Return);
 }

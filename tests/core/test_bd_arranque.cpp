@@ -1,8 +1,8 @@
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "cash/Caja.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "core/Registro.h"
 #include "counter/frmPrincipal.h"
@@ -13,20 +13,17 @@
 #include <QProcess>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-class PantallaFija : public Pantallas
-{
-public:
+struct PantallaFija : PantallasPrueba {
     explicit PantallaFija(QSize s) : s_(s) {}
     QSize TamanoPantalla() const override { return s_; }
-
-private:
     QSize s_;
 };
 
-const QString kNuevaCaja = QString::fromUtf8("¿Comenzar una nueva caja?");
-
+const QString kNuevaCaja = u"¿Comenzar una nueva caja?"_s;
 
 QString Leer(const QString &ruta)
 {
@@ -45,15 +42,16 @@ class PruebaArranque : public QObject
     {
         if (b.conexion.motor() == Motor::PostgreSQL) {
             const DatosServidor d = BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor);
-            return {QString(), d.host + QLatin1Char(':') + QString::number(d.puerto), d.basedatos, d.usuario, QString()};
+            return {QString(), d.host + QLatin1Char(':') + QString::number(d.puerto), d.basedatos, d.usuario,
+                    QString()};
         }
-        return {QStringLiteral("\"prueba.db\"")};
+        return {u"\"prueba.db\""_s};
     }
 
     // Runs the start-up as the program does, on its own connection to the test database.
     bool Arrancar(BaseDePrueba &b, frmPrincipal &f, QStringList lineas = {})
     {
-        const QString ruta = b.dir.filePath(QStringLiteral("bdcostuaccess.dat"));
+        const QString ruta = b.dir.filePath(u"bdcostuaccess.dat"_s);
         EscribirConfiguracion(ruta, lineas.isEmpty() ? LineasConfig(b) : lineas);
         const bool ok = f.CargarFormulario(ruta);
         G().conexion = &b.conexion; // checks below read through the test's own connection
@@ -65,17 +63,17 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         b.dialogos.siNo = {6};
-        b.dialogos.pad = {QStringLiteral("150.5")};
+        b.dialogos.pad = {u"150.5"_s};
         frmPrincipal f;
         QVERIFY(Arrancar(b, f));
         QCOMPARE(b.dialogos.preguntas, QStringList{kNuevaCaja});
-        QCOMPARE(b.dialogos.titulosPad, QStringList{QStringLiteral("Dinero inicial en caja")});
-        QCOMPARE(G().NombreCierre, QStringLiteral("20261205"));
-        QCOMPARE(b.Columna(QStringLiteral("select concepto from caja")), QStringList{QStringLiteral("Inicio caja")});
-        QCOMPARE(b.Valor(QStringLiteral("select importe from caja")), QStringLiteral("150.5"));
-        QCOMPARE(b.Valor(QStringLiteral("select nombrecierre from caja")), QStringLiteral("20261205"));
-        QCOMPARE(b.Valor(QStringLiteral("select fecha from caja")), QStringLiteral("05/12/2026 10:30:00"));
-        QCOMPARE(b.Valor(QStringLiteral("select formapago from caja")), QStringLiteral("1"));
+        QCOMPARE(b.dialogos.titulosPad, QStringList{u"Dinero inicial en caja"_s});
+        QCOMPARE(G().NombreCierre, u"20261205"_s);
+        QCOMPARE(b.Columna(u"select concepto from caja"_s), QStringList{u"Inicio caja"_s});
+        QCOMPARE(b.Valor(u"select importe from caja"_s), u"150.5"_s);
+        QCOMPARE(b.Valor(u"select nombrecierre from caja"_s), u"20261205"_s);
+        QCOMPARE(b.Valor(u"select fecha from caja"_s), u"05/12/2026 10:30:00"_s);
+        QCOMPARE(b.Valor(u"select formapago from caja"_s), u"1"_s);
         QVERIFY(b.dialogos.mensajes.isEmpty());
 
         // Later the same day: no question, same cash day.
@@ -83,47 +81,45 @@ private Q_SLOTS:
         frmPrincipal otra;
         QVERIFY(Arrancar(b, otra));
         QCOMPARE(b.dialogos.preguntas.size(), 1);
-        QCOMPARE(G().NombreCierre, QStringLiteral("20261205"));
+        QCOMPARE(G().NombreCierre, u"20261205"_s);
     }
 
     void dineroInicialRechazadoSePideOtraVez()
     {
         BaseDePrueba b;
         b.dialogos.siNo = {6};
-        b.dialogos.pad = {QStringLiteral("99999999999999999"), QStringLiteral("-5"), QStringLiteral("1.2.3"),
-                          QStringLiteral("99999.99")};
+        b.dialogos.pad = {u"99999999999999999"_s, u"-5"_s, u"1.2.3"_s, u"99999.99"_s};
         frmPrincipal f;
         QVERIFY(Arrancar(b, f));
         QCOMPARE(b.dialogos.titulosPad.size(), 4);
         QCOMPARE(b.dialogos.mensajes.size(), 3);
-        QCOMPARE(b.Columna(QStringLiteral("select concepto from caja")),
-                 QStringList{QStringLiteral("Inicio caja")});
-        QCOMPARE(b.Valor(QStringLiteral("select importe from caja")).toDouble(), 99999.99);
+        QCOMPARE(b.Columna(u"select concepto from caja"_s), QStringList{u"Inicio caja"_s});
+        QCOMPARE(b.Valor(u"select importe from caja"_s).toDouble(), 99999.99);
     }
 
     void nuevoDiaConTecladoVacioYRespuestaNo()
     {
         BaseDePrueba b;
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(9, 0)));
-        MeterMovimientoCaja(100, QStringLiteral("Inicio caja"), QStringLiteral("20261204"), 1, 0, 0);
-        MeterMovimientoCaja(25, QStringLiteral("Ref. 7"), QStringLiteral("20261204"), 1, 7, 0);
+        MeterMovimientoCaja(100, u"Inicio caja"_s, u"20261204"_s, 1, 0, 0);
+        MeterMovimientoCaja(25, u"Ref. 7"_s, u"20261204"_s, 1, 7, 0);
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
 
         // "No": the day goes on under yesterday's name and nothing is closed.
         b.dialogos.siNo = {7};
         frmPrincipal f1;
         QVERIFY(Arrancar(b, f1));
-        QCOMPARE(G().NombreCierre, QStringLiteral("20261204"));
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja where cerrado = 1")), QStringLiteral("0"));
+        QCOMPARE(G().NombreCierre, u"20261204"_s);
+        QCOMPARE(b.Valor(u"select count(*) from caja where cerrado = 1"_s), u"0"_s);
 
         // Yes with an empty keypad: nothing booked, earlier movements closed, the new day named.
         b.dialogos.siNo = {6};
         b.dialogos.pad = {QString()};
         frmPrincipal f2;
         QVERIFY(Arrancar(b, f2));
-        QCOMPARE(G().NombreCierre, QStringLiteral("20261205"));
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("2"));
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja where cerrado = 1")), QStringLiteral("2"));
+        QCOMPARE(G().NombreCierre, u"20261205"_s);
+        QCOMPARE(b.Valor(u"select count(*) from caja"_s), u"2"_s);
+        QCOMPARE(b.Valor(u"select count(*) from caja where cerrado = 1"_s), u"2"_s);
     }
 
     void configuracion()
@@ -133,35 +129,34 @@ private Q_SLOTS:
 
         // Missing file: one message, no connection, an orderly "no".
         frmPrincipal f1;
-        QVERIFY(!f1.CargarFormulario(b.dir.filePath(QStringLiteral("no-existe.dat"))));
-        QCOMPARE(b.dialogos.mensajes, QStringList{QString::fromUtf8("Falta archivo de configuración bdcostuaccess.dat")});
+        QVERIFY(!f1.CargarFormulario(b.dir.filePath(u"no-existe.dat"_s)));
+        QCOMPARE(b.dialogos.mensajes, QStringList{u"Falta archivo de configuración bdcostuaccess.dat"_s});
         QVERIFY(b.dialogos.preguntas.isEmpty());
 
         // Empty file.
         b.dialogos.mensajes.clear();
-        const QString vacio = b.dir.filePath(QStringLiteral("vacio.dat"));
+        const QString vacio = b.dir.filePath(u"vacio.dat"_s);
         QFile(vacio).open(QIODevice::WriteOnly);
         frmPrincipal f2;
         QVERIFY(!f2.CargarFormulario(vacio));
         QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].contains(QString::fromUtf8("vacío")));
+        QVERIFY(b.dialogos.mensajes[0].contains(u"vacío"_s));
 
         // Empty first line means the server; an unreachable one is reported, not fatal.
         b.dialogos.mensajes.clear();
         frmPrincipal f3;
-        QVERIFY(!Arrancar(b, f3, {QString(), QStringLiteral("127.0.0.1:1"), QStringLiteral("arreglos"),
-                                 QStringLiteral("sa"), QStringLiteral("x")}));
+        QVERIFY(!Arrancar(b, f3, {QString(), u"127.0.0.1:1"_s, u"arreglos"_s, u"sa"_s, u"x"_s}));
         QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].startsWith(QStringLiteral("No se pudo conectar")));
+        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se pudo conectar"_s));
 
         // A database file that is not there (mistyped, moved, a configuration that is no text) is
         // named and never created.
-        for (const QString &linea : {QStringLiteral("perdida.db"), QString::fromLatin1("\x01\x7f\xc3(")}) {
+        for (const QString &linea : {u"perdida.db"_s, QString::fromLatin1("\x01\x7f\xc3(")}) {
             b.dialogos.mensajes.clear();
             frmPrincipal f;
             QVERIFY(!Arrancar(b, f, {linea}));
             QCOMPARE(b.dialogos.mensajes.size(), 1);
-            QVERIFY(b.dialogos.mensajes[0].startsWith(QStringLiteral("No se encuentra la base de datos ")));
+            QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se encuentra la base de datos "_s));
             QVERIFY(!QFileInfo::exists(b.dir.filePath(linea)));
         }
 
@@ -178,26 +173,23 @@ private Q_SLOTS:
         BaseDePrueba b;
         b.dialogos.siNo = {7, 7};
         PantallaFija pequena(QSize(800, 600));
-        G().pantallas = &pequena;
-        b.conexion.Ejecutar(QStringLiteral("update parametros set anchuracarro = 'cuarenta'"));
+        b.conexion.Ejecutar(u"update parametros set anchuracarro = 'cuarenta'"_s);
         frmPrincipal f1;
         QVERIFY(Arrancar(b, f1));
         QCOMPARE(b.dialogos.mensajes.size(), 2);
-        QCOMPARE(b.dialogos.mensajes[0], QString::fromUtf8("La resolución de su pantalla no es de 1024 x 768.\r\n"
-                                                           "Deberia cambiarla para una correcta visualización"));
-        QVERIFY(b.dialogos.mensajes[1].contains(QStringLiteral("cuarenta")));
+        QCOMPARE(b.dialogos.mensajes[0], u"La resolución de su pantalla no es de 1024 x 768.\r\n"
+                                         "Deberia cambiarla para una correcta visualización"_s);
+        QVERIFY(b.dialogos.mensajes[1].contains(u"cuarenta"_s));
         QCOMPARE(G().AnchuraTicket, 40);
 
         // A screen larger than 1024 x 768 is no reason to warn.
         PantallaFija grande(QSize(1920, 1080));
-        G().pantallas = &grande;
         b.dialogos.mensajes.clear();
-        b.conexion.Ejecutar(QStringLiteral("delete from parametros"));
+        b.conexion.Ejecutar(u"delete from parametros"_s);
         frmPrincipal f2;
         QVERIFY(Arrancar(b, f2));
         QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].contains(QString::fromUtf8("parámetros")));
-        G().pantallas = nullptr;
+        QVERIFY(b.dialogos.mensajes[0].contains(u"parámetros"_s));
     }
 
     void tiendaNuevaDeHilvanAdmin()
@@ -205,10 +197,10 @@ private Q_SLOTS:
         if (BaseDePrueba::MotorPedido() == Motor::PostgreSQL)
             QSKIP("hilvan-admin creates the embedded database here; the server run adds nothing");
         BaseDePrueba b;
-        const QString config = b.dir.filePath(QStringLiteral("tienda/bdcostuaccess.dat"));
+        const QString config = b.dir.filePath(u"tienda/bdcostuaccess.dat"_s);
         QProcess admin;
-        admin.start(QStringLiteral(HILVAN_ADMIN), {QStringLiteral("init"), QStringLiteral("--config"), config,
-                                                   QStringLiteral("--base"), QStringLiteral("tienda.db")});
+        admin.start(QStringLiteral(HILVAN_ADMIN),
+                    {u"init"_s, u"--config"_s, config, u"--base"_s, u"tienda.db"_s});
         QVERIFY(admin.waitForFinished(30000));
         QCOMPARE(admin.exitCode(), 0);
 
@@ -217,9 +209,9 @@ private Q_SLOTS:
         frmPrincipal f;
         QVERIFY(f.CargarFormulario(config));
         QCOMPARE(b.dialogos.mensajes, QStringList());
-        Recordset rs = G().conexion->AbrirRecordset(QString::fromUtf8(
-            "select familias.nombre from productos, familias where productos.idfamilia = familias.idfamilia "
-            "and productos.nombre = 'Productos mercería'"));
+        Recordset rs = G().conexion->AbrirRecordset(
+            u"select familias.nombre from productos, familias where productos.idfamilia = familias.idfamilia "
+            "and productos.nombre = 'Productos mercería'"_s);
         QCOMPARE(rs.Cuantos(), 1);
         G().conexion = &b.conexion;
     }
@@ -234,8 +226,8 @@ private Q_SLOTS:
         b.dialogos.siNo = {7, 6};
         QVERIFY(!f.salirformulario());
         QVERIFY(f.salirformulario());
-        QCOMPARE(b.dialogos.preguntas.mid(1), (QStringList{QString::fromUtf8("¿Cerrar la aplicación?"),
-                                                            QString::fromUtf8("¿Cerrar la aplicación?")}));
+        QCOMPARE(b.dialogos.preguntas.mid(1),
+                 (QStringList{u"¿Cerrar la aplicación?"_s, u"¿Cerrar la aplicación?"_s}));
     }
 
     void cleanup() { Registro::Terminar(); }
@@ -250,14 +242,13 @@ private Q_SLOTS:
         b.Insertar("clientes", "idcliente, nombre, telefono", {"1, 'Ángela Ruiz', '600123456'"});
         const QStringList fallan = {
             // unknown column: the server repeats the statement text after "LINE 1:"
-            QStringLiteral(
-                "insert into clientes (nombre, telefono, apodo) values ('Ángela Ruiz', '600123456', "
-                "'Angie')"),
+            u"insert into clientes (nombre, telefono, apodo) values ('Ángela Ruiz', '600123456', "
+            "'Angie')"_s,
             // repeated id: the server repeats the key's value
-            QStringLiteral("insert into clientes (idcliente, nombre, telefono) values (1, 'Ángela Ruiz', "
-                           "'600123456')"),
+            u"insert into clientes (idcliente, nombre, telefono) values (1, 'Ángela Ruiz', "
+            "'600123456')"_s,
             // a name where a number goes (the embedded engine takes it): the server quotes the value
-            QStringLiteral("update clientes set estienda = 'Ángela Ruiz' where telefono = '600123456'"),
+            u"update clientes set estienda = 'Ángela Ruiz' where telefono = '600123456'"_s,
         };
         int fallos = 0;
         for (const QString &sql : fallan) {
@@ -270,13 +261,13 @@ private Q_SLOTS:
         QVERIFY(fallos >= 2);
 
         const QString log = Leer(Registro::RutaArchivo());
-        QCOMPARE(Registro::RutaArchivo(), QDir(dir.path()).filePath(QStringLiteral("hilvan.log")));
+        QCOMPARE(Registro::RutaArchivo(), QDir(dir.path()).filePath(u"hilvan.log"_s));
         const QStringList lineas = log.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lineas.filter(QStringLiteral("Base de datos:")).size(), fallos);
+        QCOMPARE(lineas.filter(u"Base de datos:"_s).size(), fallos);
         for (const QString &l : lineas)
             QVERIFY2(l.contains(QLatin1Char(' ') + VersionPrograma() + QLatin1Char(' ')), qPrintable(l));
-        QVERIFY(log.contains(QStringLiteral("apodo")));
-        QVERIFY(log.contains(QStringLiteral("orden: insert into clientes")));
+        QVERIFY(log.contains(u"apodo"_s));
+        QVERIFY(log.contains(u"orden: insert into clientes"_s));
         for (const char *dato : {"Ruiz", "600123456", "Angie"})
             QVERIFY2(!log.contains(QString::fromUtf8(dato)), qPrintable(log));
     }
@@ -293,26 +284,25 @@ private Q_SLOTS:
         Registro::Terminar();
 
         const QDir d(dir.path());
-        QStringList archivos = d.entryList({QStringLiteral("hilvan.log*")}, QDir::Files, QDir::Name);
-        QCOMPARE(archivos, (QStringList{QStringLiteral("hilvan.log"), QStringLiteral("hilvan.log.1"),
-                                        QStringLiteral("hilvan.log.2"), QStringLiteral("hilvan.log.3")}));
+        QStringList archivos = d.entryList({u"hilvan.log*"_s}, QDir::Files, QDir::Name);
+        QCOMPARE(archivos,
+                 (QStringList{u"hilvan.log"_s, u"hilvan.log.1"_s, u"hilvan.log.2"_s, u"hilvan.log.3"_s}));
         for (const QString &a : archivos)
             QVERIFY(QFileInfo(d.filePath(a)).size() <= 2000);
-        const QString actual = Leer(d.filePath(QStringLiteral("hilvan.log")));
-        QVERIFY(actual.trimmed().endsWith(QString::fromUtf8("AVISO aviso número 299 de la prueba")));
-        QVERIFY(Leer(d.filePath(QStringLiteral("hilvan.log.1"))).contains(QStringLiteral("AVISO aviso")));
-        QVERIFY(!Leer(d.filePath(QStringLiteral("hilvan.log.3"))).contains(QString::fromUtf8("número 0 ")));
-        QVERIFY(!actual.contains(QStringLiteral("depuración")));
+        const QString actual = Leer(d.filePath(u"hilvan.log"_s));
+        QVERIFY(actual.trimmed().endsWith(u"AVISO aviso número 299 de la prueba"_s));
+        QVERIFY(Leer(d.filePath(u"hilvan.log.1"_s)).contains(u"AVISO aviso"_s));
+        QVERIFY(!Leer(d.filePath(u"hilvan.log.3"_s)).contains(u"número 0 "_s));
+        QVERIFY(!actual.contains(u"depuración"_s));
 
         Registro::Iniciar(dir.path(), 2000, 3);
         qCritical("fallo tras volver a arrancar");
         Registro::Terminar();
-        const QString tras = Leer(d.filePath(QStringLiteral("hilvan.log")));
-        QVERIFY(
-            tras.contains(QString::fromUtf8("número 299"))
-            || Leer(d.filePath(QStringLiteral("hilvan.log.1"))).contains(QString::fromUtf8("número 299")));
-        QVERIFY(tras.contains(QStringLiteral("INICIO arranque del programa")));
-        QVERIFY(tras.trimmed().endsWith(QStringLiteral("ERROR fallo tras volver a arrancar")));
+        const QString tras = Leer(d.filePath(u"hilvan.log"_s));
+        QVERIFY(tras.contains(u"número 299"_s)
+                || Leer(d.filePath(u"hilvan.log.1"_s)).contains(u"número 299"_s));
+        QVERIFY(tras.contains(u"INICIO arranque del programa"_s));
+        QVERIFY(tras.trimmed().endsWith(u"ERROR fallo tras volver a arrancar"_s));
     }
 };
 

@@ -1,13 +1,13 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "Mostrador.h"
+#include "PantallasPrueba.h"
 #include "TiendaDemo.h"
 #include "cash/Caja.h"
 #include "core/BaseDatos.h"
 #include "core/Consultas.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "menu/FRMoPCIONES.h"
@@ -16,13 +16,15 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString Pantalon = QString::fromUtf8("Pantalón");
-const QString Bajo = QStringLiteral("Bajo");
-const QString Cintura = QStringLiteral("Meter cintura");
-const QString Cremallera = QStringLiteral("Cambiar cremallera");
-const QString Urgente = QString::fromUtf8("Urgente (entrega en el día)");
+const QString Pantalon = u"Pantalón"_s;
+const QString Bajo = u"Bajo"_s;
+const QString Cintura = u"Meter cintura"_s;
+const QString Cremallera = u"Cambiar cremallera"_s;
+const QString Urgente = u"Urgente (entrega en el día)"_s;
 
 QStringList L(std::initializer_list<const char *> textos)
 {
@@ -32,19 +34,17 @@ QStringList L(std::initializer_list<const char *> textos)
     return r;
 }
 
-const QString Falda = QStringLiteral("Falda");
+const QString Falda = u"Falda"_s;
 
-const QString PreguntaSenal =
-    QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?");
-const QString PreguntaOtraVez = QString::fromUtf8("¿Imprimir de nuevo el ticket?");
+const QString PreguntaSenal = u"No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?"_s;
+const QString PreguntaOtraVez = u"¿Imprimir de nuevo el ticket?"_s;
 QString PreguntaPrendas(int n)
 {
-    return QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ")
-           + QString::number(n);
+    return u"¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: "_s + QString::number(n);
 }
 QString PreguntaTicket(int n)
 {
-    return QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + QString::number(n);
+    return u"¿Imprimir ticket del arreglo?\r\nRef.: "_s + QString::number(n);
 }
 
 // The stored lines of an order, "reference|product|price|garment|date", in line order.
@@ -52,13 +52,12 @@ QStringList Lineas(Mostrador &m, int idarreglo)
 {
     QStringList r;
     Recordset rs = m.b.conexion.AbrirRecordset(
-        QStringLiteral("select referenciaprenda, idproducto, precio, nombreprenda, fechaentrega from "
-                       "arreglos_detalles where idarreglo = %1 order by idarreglodetalle")
-            .arg(idarreglo));
+        u"select referenciaprenda, idproducto, precio, nombreprenda, fechaentrega from "
+        "arreglos_detalles where idarreglo = %1 order by idarreglodetalle"_s.arg(idarreglo));
     for (; !rs.EOF_(); rs.MoveNext())
         r.append(QStringList{TextoDeValor(rs.Campo(0)), TextoDeValor(rs.Campo(1)),
                              FormatoImporte(rs.Campo(2)), TextoDeValor(rs.Campo(3)),
-                             FormatoFecha(rs.Campo(4), QStringLiteral("dd/MM/yyyy"))}
+                             FormatoFecha(rs.Campo(4), u"dd/MM/yyyy"_s)}
                      .join(QLatin1Char('|')));
     return r;
 }
@@ -75,17 +74,11 @@ void OtroArreglo39(Mostrador &m)
 void ApartarTabla(Mostrador &m, const char *tabla, bool fuera)
 {
     const QString t = QString::fromLatin1(tabla);
-    m.b.conexion.Ejecutar(fuera ? QStringLiteral("alter table %1 rename to %1_fuera").arg(t)
-                                : QStringLiteral("alter table %1_fuera rename to %1").arg(t));
+    m.b.conexion.Ejecutar(fuera ? u"alter table %1 rename to %1_fuera"_s.arg(t)
+                                : u"alter table %1_fuera rename to %1"_s.arg(t));
 }
 
-class PantallasFijas : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
-};
-
-const QString Refusal = QStringLiteral("refused");
+const QString Refusal = u"refused"_s;
 
 } // namespace
 
@@ -95,17 +88,14 @@ const QString Refusal = QStringLiteral("refused");
 namespace {
 
 // The sale screen's "Opciones" opens the real menu, and the test plays the user on it.
-class PantallasMenu : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasMenu : PantallasPrueba {
     void Opciones() override
     {
         FRMoPCIONES menu;
         menu.CargarFormulario([&] { usuario(menu); });
     }
-    void ListaTrabajadores() override { abiertas.append(QStringLiteral("trabajadores")); }
-    void Calculadora() override { abiertas.append(QStringLiteral("calculadora")); }
+    void ListaTrabajadores() override { abiertas.append(u"trabajadores"_s); }
+    void Calculadora() override { abiertas.append(u"calculadora"_s); }
     std::function<void(FRMoPCIONES &)> usuario = [](FRMoPCIONES &) {};
     QStringList abiertas;
 };
@@ -116,16 +106,15 @@ struct Tienda : TiendaDemo<PantallasMenu> {
     {
         QStringList r;
         for (const char *tabla : {"arreglos_detalles", "arreglos", "caja"})
-            r.append(b.Valor(QStringLiteral("select count(*) from %1 where idarreglo = %2")
-                                 .arg(QString::fromLatin1(tabla))
-                                 .arg(n)));
+            r.append(b.Valor(
+                u"select count(*) from %1 where idarreglo = %2"_s.arg(QString::fromLatin1(tabla)).arg(n)));
         return r.join(QLatin1Char('/'));
     }
 };
 
-const QString Entregado = QString::fromUtf8("Ese arreglo ya está entregado al cliente.\r\n¿Desea continuar");
-const QString Anular = QString::fromUtf8(
-    "¿Desea realmente anular este arreglo?\r\nNo podrá recuperar estos datos\r\n¿Desea continuar?");
+const QString Entregado = u"Ese arreglo ya está entregado al cliente.\r\n¿Desea continuar"_s;
+const QString Anular =
+    u"¿Desea realmente anular este arreglo?\r\nNo podrá recuperar estos datos\r\n¿Desea continuar?"_s;
 
 } // namespace
 
@@ -152,30 +141,30 @@ private Q_SLOTS:
         m.Producto(Bajo);
         QCOMPARE(m.Lineas(), L({"-- Pantalón --", "Bajo", "Meter cintura", "-- Pantalón --", "Bajo"}));
         QCOMPARE(m.Columna(frmPrincipal::ColImporte), L({"--", "8.00", "12.00", "--", "8.00"}));
-        QCOMPARE(m.p.txtTotal, QStringLiteral("28.00"));
+        QCOMPARE(m.p.txtTotal, u"28.00"_s);
 
         // A family touched without a product is dropped when going back to the families.
-        m.Familia(QStringLiteral("Falda"));
+        m.Familia(u"Falda"_s);
         m.p.cmdVerFamilias_Click();
         QCOMPARE(m.p.gridTPV.Rows(), 6);
         QVERIFY(m.p.gridFamilias.Visible && !m.p.cmdVerFamiliasVisible);
 
         // The "X" of a garment takes its lines and renumbers; the "X" of a line takes the line.
-        m.Prenda(QStringLiteral("Camisa"), {QStringLiteral("Entallar")}, QString());
+        m.Prenda(u"Camisa"_s, {u"Entallar"_s}, QString());
         m.Tocar(4, frmPrincipal::ColBorrar);
         QCOMPARE(m.Lineas(), L({"-- Pantalón --", "Bajo", "Meter cintura", "-- Camisa --", "Entallar"}));
         QCOMPARE(m.Columna(frmPrincipal::ColPrenda), L({"1", "", "", "2", ""}));
         m.Tocar(2, frmPrincipal::ColBorrar);
-        QCOMPARE(m.p.txtTotal, QStringLiteral("24.00"));
+        QCOMPARE(m.p.txtTotal, u"24.00"_s);
         // Two empty garments at the end: the "X" of the last one takes both.
-        m.Familia(QStringLiteral("Falda"));
-        m.Familia(QStringLiteral("Vestido"));
+        m.Familia(u"Falda"_s);
+        m.Familia(u"Vestido"_s);
         m.Tocar(6, frmPrincipal::ColBorrar);
         QCOMPARE(m.p.gridTPV.Rows(), 5);
 
         // Withdrawn products are not offered; an unknown product adds nothing.
-        m.Familia(QStringLiteral("Varios"));
-        QVERIFY(!TextosColumna(m.p.gridProductos, 1).contains(QStringLiteral("Zurcido invisible")));
+        m.Familia(u"Varios"_s);
+        QVERIFY(!TextosColumna(m.p.gridProductos, 1).contains(u"Zurcido invisible"_s));
         m.p.MeterProductoEnGridTPV(999);
         QCOMPARE(m.p.gridTPV.Rows(), 6);
     }
@@ -185,14 +174,12 @@ private Q_SLOTS:
         Mostrador m;
         m.Familia(Pantalon);
         m.Producto(Bajo);
-        m.pantallas.colores = {QStringLiteral("Rojo"), QString(), QStringLiteral("Azul marino")};
+        m.pantallas.colores = {u"Rojo"_s, QString(), u"Azul marino"_s};
         m.Tocar(1, frmPrincipal::ColNombre);
-        QCOMPARE(m.p.gridTPV.TextMatrix(1, frmPrincipal::ColNombre),
-                 QString::fromUtf8("-- Pantalón Rojo --"));
+        QCOMPARE(m.p.gridTPV.TextMatrix(1, frmPrincipal::ColNombre), u"-- Pantalón Rojo --"_s);
         QCOMPARE(m.p.gridTPV.RowHeight(1), frmPrincipal::AltoFila);
         m.Tocar(1, frmPrincipal::ColNombre); // closed: nothing changes
-        QCOMPARE(m.p.gridTPV.TextMatrix(1, frmPrincipal::ColNombre),
-                 QString::fromUtf8("-- Pantalón Rojo --"));
+        QCOMPARE(m.p.gridTPV.TextMatrix(1, frmPrincipal::ColNombre), u"-- Pantalón Rojo --"_s);
         // A label that outgrows one line gets two; product lines have no colour.
         m.Tocar(1, frmPrincipal::ColNombre);
         QCOMPARE(m.p.gridTPV.RowHeight(1), 2 * frmPrincipal::AltoFila);
@@ -203,43 +190,43 @@ private Q_SLOTS:
     void fechasDePrendaYDeArreglo()
     {
         Mostrador m;
-        m.Prenda(Pantalon, {Bajo}, QStringLiteral("5/3/2027"));
-        m.Prenda(QStringLiteral("Falda"), {Bajo}, QStringLiteral("17/3/2027"));
+        m.Prenda(Pantalon, {Bajo}, u"5/3/2027"_s);
+        m.Prenda(u"Falda"_s, {Bajo}, u"17/3/2027"_s);
         QCOMPARE(m.Columna(frmPrincipal::ColFecha), L({"05/03/27", "", "17/03/27", ""}));
-        QCOMPARE(m.p.txtFechaEntrega, QStringLiteral("17/03/27"));
+        QCOMPARE(m.p.txtFechaEntrega, u"17/03/27"_s);
         // A cancelled calendar clears the garment's date; a product line has no date of its own.
         m.Tocar(3, frmPrincipal::ColFecha);
         m.Tocar(2, frmPrincipal::ColFecha);
         QCOMPARE(m.Columna(frmPrincipal::ColFecha), L({"05/03/27", "", "", ""}));
-        QCOMPARE(m.p.txtFechaEntrega, QStringLiteral("05/03/27"));
+        QCOMPARE(m.p.txtFechaEntrega, u"05/03/27"_s);
 
         // A date chosen by hand survives the figures being worked out again (money handed over)...
-        m.dialogos.calendario = {QStringLiteral("20/3/2027"), QStringLiteral("25/3/2027")};
+        m.dialogos.calendario = {u"20/3/2027"_s, u"25/3/2027"_s};
         m.p.cmdFechaEntrega_Click();
-        m.Entregado(QStringLiteral("5"));
-        QCOMPARE(m.p.txtFechaEntrega, QStringLiteral("20/03/27"));
-        QCOMPARE(m.p.FechaEntregaVenta, QStringLiteral("20/03/2027"));
+        m.Entregado(u"5"_s);
+        QCOMPARE(m.p.txtFechaEntrega, u"20/03/27"_s);
+        QCOMPARE(m.p.FechaEntregaVenta, u"20/03/2027"_s);
         // ...until a garment's date changes; a cancelled calendar goes back to the garments' date.
         m.Tocar(3, frmPrincipal::ColFecha);
-        QCOMPARE(m.p.txtFechaEntrega, QStringLiteral("25/03/27"));
+        QCOMPARE(m.p.txtFechaEntrega, u"25/03/27"_s);
         m.p.cmdFechaEntrega_Click();
-        QCOMPARE(m.p.txtFechaEntrega, QStringLiteral("25/03/27"));
+        QCOMPARE(m.p.txtFechaEntrega, u"25/03/27"_s);
 
         // The same-day service dates its own garment today, also when it is not the garment's first
         // line; its long name takes two lines.
-        m.Familia(QStringLiteral("Varios"));
-        m.Producto(QStringLiteral("Coser descosido"));
+        m.Familia(u"Varios"_s);
+        m.Producto(u"Coser descosido"_s);
         m.Producto(Urgente);
         const int separador = m.p.gridTPV.Rows() - 3;
         QCOMPARE(m.Columna(frmPrincipal::ColFecha).mid(separador - 1), L({"05/12/26", "", ""}));
         QCOMPARE(m.p.gridTPV.RowHeight(separador + 2), 2 * frmPrincipal::AltoFila);
 
         // A date past 2029 keeps its century behind the two-digit year on screen.
-        m.dialogos.calendario = {QStringLiteral("2/1/2030")};
+        m.dialogos.calendario = {u"2/1/2030"_s};
         m.Tocar(1, frmPrincipal::ColFecha);
-        QCOMPARE(m.p.gridTPV.TextMatrix(1, frmPrincipal::ColFecha), QStringLiteral("02/01/30"));
-        QCOMPARE(m.p.txtFechaEntrega, QStringLiteral("02/01/30"));
-        QCOMPARE(m.p.FechaEntregaVenta, QStringLiteral("02/01/2030"));
+        QCOMPARE(m.p.gridTPV.TextMatrix(1, frmPrincipal::ColFecha), u"02/01/30"_s);
+        QCOMPARE(m.p.txtFechaEntrega, u"02/01/30"_s);
+        QCOMPARE(m.p.FechaEntregaVenta, u"02/01/2030"_s);
     }
 
     void preciosYCifras()
@@ -249,57 +236,57 @@ private Q_SLOTS:
         for (const QString &producto : {Bajo, Cintura, Cremallera})
             m.Producto(producto);
         // A typed price replaces the catalogue's; what is no number is refused and changes nothing.
-        m.dialogos.pad = {QStringLiteral("1234.5"), QStringLiteral("1.2.3"), QString()};
+        m.dialogos.pad = {u"1234.5"_s, u"1.2.3"_s, QString()};
         for (int i = 0; i < 3; ++i)
             m.Tocar(2, frmPrincipal::ColImporte);
         m.Tocar(1, frmPrincipal::ColImporte); // a garment row has no price
         QCOMPARE(m.dialogos.titulosPad.size(), 3);
         QCOMPARE(m.dialogos.mensajes, L({"«1.2.3» no es un importe válido."}));
-        QCOMPARE(m.p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), QStringLiteral("1,234.50"));
-        QCOMPARE(m.p.txtTotal, QStringLiteral("1,256.50"));
+        QCOMPARE(m.p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), u"1,234.50"_s);
+        QCOMPARE(m.p.txtTotal, u"1,256.50"_s);
         m.Tocar(2, frmPrincipal::ColBorrar);
-        QCOMPARE(m.p.txtTotal, QStringLiteral("22.00"));
+        QCOMPARE(m.p.txtTotal, u"22.00"_s);
 
         // Señal 10 and 25 handed over: 13 of change. The keypad's exact key offers the 12 still owed.
-        m.p.txtSenal = QStringLiteral("10.00");
-        m.dialogos.pad = {QStringLiteral("25"), QString(), QStringLiteral("abc")};
+        m.p.txtSenal = u"10.00"_s;
+        m.dialogos.pad = {u"25"_s, QString(), u"abc"_s};
         m.p.cmdPendiente_Click();
         QCOMPARE(m.dialogos.exactos, L({"12"}));
-        QCOMPARE(m.p.txtCambio, QStringLiteral("13.00"));
-        QCOMPARE(m.p.txtPendiente, QStringLiteral("0.00"));
+        QCOMPARE(m.p.txtCambio, u"13.00"_s);
+        QCOMPARE(m.p.txtPendiente, u"0.00"_s);
         // Nothing typed is nothing handed over; a mistyped amount is refused.
         m.p.cmdPendiente_Click();
-        QCOMPARE(m.p.txtPendiente, QStringLiteral("12.00"));
+        QCOMPARE(m.p.txtPendiente, u"12.00"_s);
         m.p.cmdPendiente_Click();
         QCOMPARE(m.dialogos.mensajes.size(), 2);
-        QCOMPARE(m.p.txtEntregado, QStringLiteral("0.00"));
+        QCOMPARE(m.p.txtEntregado, u"0.00"_s);
 
         // The payment method, kept when the picker is closed; "Comenzar" empties everything.
-        m.dialogos.formasPago = {{QStringLiteral("Tarjeta"), 2}};
+        m.dialogos.formasPago = {{u"Tarjeta"_s, 2}};
         m.p.cmdFormasPago_Click();
         m.p.cmdFormasPago_Click();
-        QCOMPARE(m.p.cmdFormasPagoCaption, QStringLiteral("Tarjeta"));
+        QCOMPARE(m.p.cmdFormasPagoCaption, u"Tarjeta"_s);
         m.p.cmdComenzar_Click();
         QVERIFY(m.PantallaVacia());
-        QCOMPARE(m.p.txtSenal + m.p.txtCambio + m.p.cmdFormasPagoCaption, QStringLiteral("0.000.00Efectivo"));
+        QCOMPARE(m.p.txtSenal + m.p.txtCambio + m.p.cmdFormasPagoCaption, u"0.000.00Efectivo"_s);
     }
 
     void clientes()
     {
         Mostrador m;
         m.Prenda(Pantalon, {Bajo, Cintura}, QString());
-        m.Prenda(QString::fromUtf8("Mercería"), {QString::fromUtf8("Productos mercería")}, QString());
-        m.dialogos.pad = {QStringLiteral("3.5")};
+        m.Prenda(u"Mercería"_s, {u"Productos mercería"_s}, QString());
+        m.dialogos.pad = {u"3.5"_s};
         m.Tocar(5, frmPrincipal::ColImporte);
 
         // A partner shop: its prices, except haberdashery, which keeps the amount typed.
-        QCOMPARE(m.p.BuscarClienteTel(QStringLiteral("915556677")), QStringLiteral("915556677"));
+        QCOMPARE(m.p.BuscarClienteTel(u"915556677"_s), u"915556677"_s);
         QCOMPARE(m.p.IdClienteVenta, 3);
-        QCOMPARE(m.p.txtNombreCliente, QStringLiteral("Boutique Lola"));
+        QCOMPARE(m.p.txtNombreCliente, u"Boutique Lola"_s);
         QCOMPARE(m.Columna(frmPrincipal::ColImporte), L({"--", "6.00", "9.00", "--", "3.50"}));
         m.Familia(Pantalon);
         m.Producto(Bajo);
-        QCOMPARE(m.p.txtTotal, QStringLiteral("24.50"));
+        QCOMPARE(m.p.txtTotal, u"24.50"_s);
 
         // Back to a private customer from the list: public prices. Closing the list keeps her.
         m.pantallas.elegido = 1;
@@ -307,16 +294,16 @@ private Q_SLOTS:
         m.pantallas.elegido = 0;
         m.p.cmdBuscarCliente_Click();
         QCOMPARE(m.p.IdClienteVenta, 1);
-        QCOMPARE(m.p.txtTelefono, QStringLiteral("600111222"));
-        QCOMPARE(m.p.txtTotal, QStringLiteral("31.50"));
+        QCOMPARE(m.p.txtTelefono, u"600111222"_s);
+        QCOMPARE(m.p.txtTotal, u"31.50"_s);
 
         // The customer picked in the list is the one kept, also when another shares her telephone
         // or she has none.
         m.b.Insertar("clientes", "nombre, telefono, estienda",
                      {"'Ana Gil', '600111222', 1", "'Eva Sanz', '', 0", "'Luis Sanz', '', 0"});
         for (const char *nombre : {"Ana Gil", "Luis Sanz"}) {
-            m.pantallas.elegido = m.Valor(QStringLiteral("select idcliente from clientes where nombre = '%1'")
-                                              .arg(QString::fromUtf8(nombre)))
+            m.pantallas.elegido = m.Valor(u"select idcliente from clientes where nombre = '%1'"_s.arg(
+                                              QString::fromUtf8(nombre)))
                                       .toInt();
             m.p.cmdBuscarCliente_Click();
             QCOMPARE(m.p.IdClienteVenta, m.pantallas.elegido);
@@ -324,25 +311,24 @@ private Q_SLOTS:
         }
 
         // An unknown telephone opens the card once; closed unsaved, no customer stays on the sale.
-        m.dialogos.pad = {QStringLiteral("699000111"), QStringLiteral("699000111"),
-                          QStringLiteral("915556677"), QString()};
+        m.dialogos.pad = {u"699000111"_s, u"699000111"_s, u"915556677"_s, QString()};
         m.p.cmdTelefono_Click();
         QCOMPARE(m.pantallas.fichas, L({"699000111/0"}));
         QCOMPARE(m.p.IdClienteVenta, 0);
         QCOMPARE(m.p.txtNombreCliente, QString());
         // Saved on the card: the new customer is the sale's at once.
-        m.pantallas.nombreNuevo = QString::fromUtf8("Rosa Díaz");
+        m.pantallas.nombreNuevo = u"Rosa Díaz"_s;
         m.p.cmdTelefono_Click();
         QCOMPARE(m.pantallas.fichas.size(), 2);
-        QCOMPARE(m.p.txtNombreCliente, QString::fromUtf8("Rosa Díaz"));
+        QCOMPARE(m.p.txtNombreCliente, u"Rosa Díaz"_s);
         QCOMPARE(QString::number(m.p.IdClienteVenta),
-                 m.Valor(QStringLiteral("select idcliente from clientes where telefono = '699000111'")));
+                 m.Valor(u"select idcliente from clientes where telefono = '699000111'"_s));
         // A known telephone opens no card; an empty answer changes nothing.
         m.p.cmdTelefono_Click();
         m.p.cmdTelefono_Click();
         QCOMPARE(m.p.IdClienteVenta, 3);
         QCOMPARE(m.pantallas.fichas.size(), 2);
-        QCOMPARE(m.dialogos.titulosPad.last(), QString::fromUtf8("Introduzca el teléfono del cliente"));
+        QCOMPARE(m.dialogos.titulosPad.last(), u"Introduzca el teléfono del cliente"_s);
     }
 
     void merceriaCajonYCalculadora()
@@ -352,8 +338,7 @@ private Q_SLOTS:
         m.p.IdFormaPagoVenta = 2;
         const QString pantalla = m.Pantalla();
         // "No" to the confirmation, a mistyped amount, zero and nothing typed book nothing.
-        m.dialogos.pad = {QStringLiteral("3.5"), QStringLiteral("3..5"), QStringLiteral("0"), QString(),
-                          QStringLiteral("3.5")};
+        m.dialogos.pad = {u"3.5"_s, u"3..5"_s, u"0"_s, QString(), u"3.5"_s};
         m.dialogos.siNo = {7, 6, 6};
         for (int i = 0; i < 5; ++i)
             m.p.cmdMerceria_Click();
@@ -361,10 +346,10 @@ private Q_SLOTS:
                                           "Confirmar venta de mercería de 3.5€?", "Imprimir ticket"}));
         QCOMPARE(m.dialogos.mensajes.size(), 2);
         // Cash, whatever the order on screen shows, which stays as it was.
-        QCOMPARE(m.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("1"));
-        QCOMPARE(m.Valor(QStringLiteral("select concepto from caja where importe = 3.5 and formapago = 1 and "
-                                        "idarreglo = 0 and nombrecierre = '20261205'")),
-                 QString::fromUtf8("Mercería"));
+        QCOMPARE(m.Valor(u"select count(*) from caja"_s), u"1"_s);
+        QCOMPARE(m.Valor(u"select concepto from caja where importe = 3.5 and formapago = 1 and "
+                         "idarreglo = 0 and nombrecierre = '20261205'"_s),
+                 u"Mercería"_s);
         QCOMPARE(m.Pantalla(), pantalla);
         // The drawer opens before the ticket, whose line shows the amount.
         const QByteArray cajon = QByteArray("\x1bp") + char(0) + char(25) + char(250);
@@ -385,41 +370,37 @@ private Q_SLOTS:
         Mostrador m;
         OtroArreglo39(m);
         m.PedidoDeDosPrendas();
-        m.p.gridTPV.SetTextMatrix(1, frmPrincipal::ColNombre, QString::fromUtf8("Pantalón d'Ana"));
-        m.dialogos.pad = {QStringLiteral("1234.5")};
+        m.p.gridTPV.SetTextMatrix(1, frmPrincipal::ColNombre, u"Pantalón d'Ana"_s);
+        m.dialogos.pad = {u"1234.5"_s};
         m.Tocar(5, frmPrincipal::ColImporte);
         m.p.IdUsuarioVenta = 2;
-        m.Entregado(QStringLiteral("1300"));
+        m.Entregado(u"1300"_s);
         QCOMPARE(m.Guardar(0), 40);
         QCOMPARE(Lineas(m, 40),
                  L({"40.1|1|8.00|Pantalón d'Ana|10/12/2026", "40.1|3|12.00|Pantalón d'Ana|10/12/2026",
                     "40.2|7|1,234.50|-- Falda --|12/12/2026"}));
         // Only the money kept: 1300 handed over less 45.50 of change.
-        Recordset rs =
-            m.b.conexion.AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = 40"));
-        QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("idusuario")))
-                     + TextoDeValor(rs.Campo(QStringLiteral("idcliente")))
-                     + TextoDeValor(rs.Campo(QStringLiteral("pagado"))),
-                 QStringLiteral("210"));
-        QCOMPARE(FormatoImporte(rs.Campo(QStringLiteral("entregado"))), QStringLiteral("1,254.50"));
-        QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("fechaprevistaentrega"))),
-                 QStringLiteral("12/12/2026"));
+        Recordset rs = m.b.conexion.AbrirRecordset(u"select * from arreglos where idarreglo = 40"_s);
+        QCOMPARE(TextoDeValor(rs.Campo(u"idusuario"_s)) + TextoDeValor(rs.Campo(u"idcliente"_s))
+                     + TextoDeValor(rs.Campo(u"pagado"_s)),
+                 u"210"_s);
+        QCOMPARE(FormatoImporte(rs.Campo(u"entregado"_s)), u"1,254.50"_s);
+        QCOMPARE(TextoDeValor(rs.Campo(u"fechaprevistaentrega"_s)), u"12/12/2026"_s);
         if (m.b.conexion.motor() == Motor::SQLite)
-            QCOMPARE(TextoDeValor(rs.Campo(QStringLiteral("fechaarreglo"))),
-                     QStringLiteral("05/12/2026 10:30:00"));
+            QCOMPARE(TextoDeValor(rs.Campo(u"fechaarreglo"_s)), u"05/12/2026 10:30:00"_s);
 
         // Garments due past 2029 keep their century; a garment without a date stores none.
         m.p.ReiniciarVenta();
-        m.Prenda(Falda, {Bajo}, QStringLiteral("2/1/2030"));
+        m.Prenda(Falda, {Bajo}, u"2/1/2030"_s);
         m.Prenda(Pantalon, {Bajo}, QString());
         m.Cliente(1);
         QCOMPARE(m.Guardar(0), 41);
         QCOMPARE(Lineas(m, 41), L({"41.1|7|9.00|-- Falda --|02/01/2030", "41.2|1|8.00|-- Pantalón --|"}));
-        QCOMPARE(m.Valor(QStringLiteral("select fechaprevistaentrega from arreglos where idarreglo = 41")),
-                 QStringLiteral("02/01/2030"));
+        QCOMPARE(m.Valor(u"select fechaprevistaentrega from arreglos where idarreglo = 41"_s),
+                 u"02/01/2030"_s);
         m.Reabrir(41);
         QCOMPARE(m.Columna(frmPrincipal::ColFecha), L({"02/01/30", "", "", ""}));
-        QCOMPARE(m.p.txtFechaEntrega, QStringLiteral("02/01/30"));
+        QCOMPARE(m.p.txtFechaEntrega, u"02/01/30"_s);
     }
 
     void reabrirYGuardarOtraVez()
@@ -439,8 +420,8 @@ private Q_SLOTS:
                       "70, 3, 8.5, 'Pantalón negro', '70.1', '2026-12-10 00:00:00'",
                       "70, 90, 20, 'Falda azul', '70.2', '2026-12-01 00:00:00'",
                       "70, 21, 6, 'Falda azul', '70.2', '2026-12-01 00:00:00'"});
-        m.b.conexion.Ejecutar(QStringLiteral("delete from productos where idproducto = 90"));
-        MeterMovimientoCaja(10, QStringLiteral("Ref. 70"), QStringLiteral("20261201"), 1, 70, 0);
+        m.b.conexion.Ejecutar(u"delete from productos where idproducto = 90"_s);
+        MeterMovimientoCaja(10, u"Ref. 70"_s, u"20261201"_s, 1, 70, 0);
         const QStringList antes = Lineas(m, 70);
 
         m.Reabrir(70);
@@ -457,14 +438,13 @@ private Q_SLOTS:
         QVERIFY(m.p.ArregloCargado && !m.p.EntregarAlAcabar && m.p.cmdTelefonoEnabled);
 
         // Paid up and finished by someone else: every line stays as it was, the money is booked.
-        m.Entregado(QStringLiteral("32"));
+        m.Entregado(u"32"_s);
         m.Acabar(1, {7, 7});
         QCOMPARE(m.dialogos.mensajes, QStringList());
         QCOMPARE(m.dialogos.preguntas.last(), PreguntaOtraVez);
         QCOMPARE(Lineas(m, 70), antes);
-        QCOMPARE(m.Valor(QStringLiteral("select fechaprevistaentrega from arreglos")),
-                 QStringLiteral("20/12/2026"));
-        QCOMPARE(m.Importe(QStringLiteral("select sum(importe) from caja where concepto = 'Ref. 70'")), 42.0);
+        QCOMPARE(m.Valor(u"select fechaprevistaentrega from arreglos"_s), u"20/12/2026"_s);
+        QCOMPARE(m.Importe(u"select sum(importe) from caja where concepto = 'Ref. 70'"_s), 42.0);
         QVERIFY(m.PantallaVacia());
 
         // Reopened for a change: a garment goes, a line is repriced and one added; customer 1 again
@@ -472,8 +452,8 @@ private Q_SLOTS:
         OtroArreglo39(m);
         m.Reabrir(70);
         m.Tocar(4, frmPrincipal::ColBorrar);
-        m.p.BuscarClienteTel(QStringLiteral("600111222"));
-        m.dialogos.pad = {QStringLiteral("9.5")};
+        m.p.BuscarClienteTel(u"600111222"_s);
+        m.dialogos.pad = {u"9.5"_s};
         m.Tocar(3, frmPrincipal::ColImporte);
         m.p.MeterProductoEnGridTPV(5);
         m.p.IdUsuarioVenta = 3;
@@ -482,16 +462,15 @@ private Q_SLOTS:
                  L({"70.1|1|8.00|Pantalón negro|10/12/2026", "70.1|3|9.50|Pantalón negro|10/12/2026",
                     "70.1|5|15.00|Pantalón negro|10/12/2026"}));
         QCOMPARE(m.p.gridTPV.TextMatrix(4, frmPrincipal::ColIdDetalle),
-                 m.Valor(QStringLiteral("select max(idarreglodetalle) from arreglos_detalles")));
-        QCOMPARE(m.Valor(QStringLiteral("select idusuario from arreglos where idarreglo = 70")),
-                 QStringLiteral("3"));
+                 m.Valor(u"select max(idarreglodetalle) from arreglos_detalles"_s));
+        QCOMPARE(m.Valor(u"select idusuario from arreglos where idarreglo = 70"_s), u"3"_s);
         // Saving again changes nothing; left with no line, the order keeps none. Order 39 is untouched.
         const QString volcado = m.Volcado();
         QCOMPARE(m.Guardar(70), 70);
         QCOMPARE(m.Volcado(), volcado);
         m.p.gridTPV.SetRows(1);
         m.Guardar(70);
-        QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles")), QStringLiteral("1"));
+        QCOMPARE(m.Valor(u"select count(*) from arreglos_detalles"_s), u"1"_s);
 
         // An order that is not there loads nothing.
         m.Reabrir(999);
@@ -511,12 +490,12 @@ private Q_SLOTS:
             QCOMPARE(m.Volcado(), bd);
             QVERIFY(m.impresora.Bytes().isEmpty());
         };
-        rechaza({QStringLiteral("Seleccione algun arreglo para alguna prenda")});
+        rechaza({u"Seleccione algun arreglo para alguna prenda"_s});
 
-        m.Prenda(Pantalon, {Bajo}, QStringLiteral("10/12/2026"));
+        m.Prenda(Pantalon, {Bajo}, u"10/12/2026"_s);
         m.Prenda(Falda, {Bajo}, QString());
-        rechaza({QStringLiteral("Hay alguna prenda que no tiene fecha de entrega.")});
-        m.dialogos.calendario.push_back(QStringLiteral("11/12/2026"));
+        rechaza({u"Hay alguna prenda que no tiene fecha de entrega."_s});
+        m.dialogos.calendario.push_back(u"11/12/2026"_s);
         m.Tocar(3, frmPrincipal::ColFecha);
 
         // Nothing handed over: a private customer is asked, and "no" stops. Without a customer the
@@ -526,12 +505,12 @@ private Q_SLOTS:
         rechaza({});
         m.Cliente(0);
         m.dialogos.siNo = {6};
-        rechaza({QStringLiteral("Seleccione un cliente o cree uno nuevo para este arreglo.")});
+        rechaza({u"Seleccione un cliente o cree uno nuevo para este arreglo."_s});
         QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaSenal, PreguntaSenal}));
 
         // A partner shop is not asked; closing the staff picker saves nothing, and says why.
         m.Cliente(3, true);
-        rechaza({QString::fromUtf8("El arreglo no se ha guardado: elija quién lo atiende.")});
+        rechaza({u"El arreglo no se ha guardado: elija quién lo atiende."_s});
         QCOMPARE(m.dialogos.preguntas.size(), 2);
     }
 
@@ -539,28 +518,28 @@ private Q_SLOTS:
     {
         Mostrador m;
         // An empty garment in the middle is left out: references run 1.1, 1.2 without a gap.
-        m.Prenda(Falda, {Bajo}, QStringLiteral("12/12/2026"));
+        m.Prenda(Falda, {Bajo}, u"12/12/2026"_s);
         m.Familia(Pantalon);
-        m.Familia(QStringLiteral("Camisa"));
-        m.Prenda(Pantalon, {Bajo, QStringLiteral("Cambiar cremallera")}, QStringLiteral("10/12/2026"));
+        m.Familia(u"Camisa"_s);
+        m.Prenda(Pantalon, {Bajo, u"Cambiar cremallera"_s}, u"10/12/2026"_s);
         QCOMPARE(m.p.gridTPV.Rows(), 8);
         // A partner shop hands nothing over and is not asked about it; paid by card, nothing booked.
         m.Cliente(3, true);
-        m.dialogos.formasPago = {{QStringLiteral("Tarjeta"), 2}};
+        m.dialogos.formasPago = {{u"Tarjeta"_s, 2}};
         m.p.cmdFormasPago_Click();
         m.Acabar(3, {6, 6});
         QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaPrendas(1), PreguntaTicket(1)}));
-        QCOMPARE(m.Columna(QStringLiteral("select referenciaprenda from arreglos_detalles order by 1")),
+        QCOMPARE(m.Columna(u"select referenciaprenda from arreglos_detalles order by 1"_s),
                  L({"1.1", "1.2", "1.2"}));
-        QCOMPARE(m.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
+        QCOMPARE(m.Valor(u"select count(*) from caja"_s), u"0"_s);
         QVERIFY(m.PantallaVacia());
         QCOMPARE(m.p.IdFormaPagoVenta, 1);
 
         // The garment tickets in grid order, then the drawer, then the customer's ticket.
         SalidaMemoria esperado;
         G().salidaTickets = &esperado;
-        ImprimirTicketPrenda(QStringLiteral("1.1"));
-        ImprimirTicketPrenda(QStringLiteral("1.2"));
+        ImprimirTicketPrenda(u"1.1"_s);
+        ImprimirTicketPrenda(u"1.2"_s);
         AbrirCajon();
         ImprimirArreglo(1);
         QCOMPARE(m.impresora.Bytes(), esperado.Bytes());
@@ -572,23 +551,21 @@ private Q_SLOTS:
         m.impresora.Vaciar();
         m.PedidoDeDosPrendas();
         m.dialogos.preguntas.clear();
-        m.dialogos.formasPago = {{QStringLiteral("Tarjeta"), 2}};
+        m.dialogos.formasPago = {{u"Tarjeta"_s, 2}};
         m.p.cmdFormasPago_Click();
-        m.Entregado(QStringLiteral("30"));
+        m.Entregado(u"30"_s);
         m.Acabar(2, {7, 7});
         QCOMPARE(m.dialogos.preguntas, (QStringList{PreguntaPrendas(2), PreguntaTicket(2)}));
         QVERIFY(m.impresora.Bytes().isEmpty());
-        QCOMPARE(m.Valor(QStringLiteral("select concepto from caja where importe = 29 and formapago = 2 and "
-                                        "idarreglo = 2 and cerrado = 0 and nombrecierre = '20261205'")),
-                 QStringLiteral("Ref. 2"));
+        QCOMPARE(m.Valor(u"select concepto from caja where importe = 29 and formapago = 2 and "
+                         "idarreglo = 2 and cerrado = 0 and nombrecierre = '20261205'"_s),
+                 u"Ref. 2"_s);
 
         // Nothing handed over and the user goes on: saved, nothing booked.
         m.PedidoDeDosPrendas();
         m.Acabar(1, {6, 7, 7});
-        QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 3")),
-                 QStringLiteral("3"));
-        QCOMPARE(m.Valor(QStringLiteral("select count(*) from caja where idarreglo = 3")),
-                 QStringLiteral("0"));
+        QCOMPARE(m.Valor(u"select count(*) from arreglos_detalles where idarreglo = 3"_s), u"3"_s);
+        QCOMPARE(m.Valor(u"select count(*) from caja where idarreglo = 3"_s), u"0"_s);
     }
 
     void fallosNoDejanNada()
@@ -596,7 +573,7 @@ private Q_SLOTS:
         Mostrador m;
         OtroArreglo39(m);
         m.PedidoDeDosPrendas();
-        m.Entregado(QStringLiteral("10"));
+        m.Entregado(u"10"_s);
 
         // The cash journal fails after the order and its lines were written: neither stays, and
         // the screen is as it was.
@@ -613,35 +590,34 @@ private Q_SLOTS:
                 break;
             // Tried again: the same number, as if nothing had happened. Then handed over with a new line.
             m.Acabar(2, {7, 7});
-            QCOMPARE(m.Valor(QStringLiteral("select idarreglo from caja")), QStringLiteral("40"));
+            QCOMPARE(m.Valor(u"select idarreglo from caja"_s), u"40"_s);
             m.Reabrir(40, true);
             m.p.MeterProductoEnGridTPV(8);
-            m.Entregado(QStringLiteral("30"));
+            m.Entregado(u"30"_s);
         }
 
         // The tickets cannot be read after the commit: the order stays saved, the screen lets it
         // go (so that "Comenzar" cannot delete it) and the user is told.
         m.p.ReiniciarVenta();
         m.PedidoDeDosPrendas();
-        m.Entregado(QStringLiteral("10"));
+        m.Entregado(u"10"_s);
         m.dialogos.mensajes.clear();
         m.dialogos.alPreguntar = [&] { ApartarTabla(m, "productos", true); };
         m.Acabar(1, {6, 6});
         ApartarTabla(m, "productos", false);
         QCOMPARE(m.dialogos.mensajes.size(), 1);
-        QVERIFY(m.dialogos.mensajes[0].startsWith(QStringLiteral(
-            "El arreglo se ha guardado con la Ref. 41, pero no se pudieron imprimir sus tickets.")));
+        QVERIFY(m.dialogos.mensajes[0].startsWith(
+            u"El arreglo se ha guardado con la Ref. 41, pero no se pudieron imprimir sus tickets."_s));
         QVERIFY(m.PantallaVacia());
         m.p.cmdComenzar_Click();
-        QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = 41")),
-                 QStringLiteral("3"));
+        QCOMPARE(m.Valor(u"select count(*) from arreglos_detalles where idarreglo = 41"_s), u"3"_s);
     }
 
     void entregar()
     {
         Mostrador m;
         m.PedidoDeDosPrendas();
-        m.Entregado(QStringLiteral("9"));
+        m.Entregado(u"9"_s);
         m.Acabar(1, {7, 7});
 
         // 29 owed, 9 paid: 19.50 handed over leaves 0.50, which a private customer must pay.
@@ -649,39 +625,34 @@ private Q_SLOTS:
         for (bool activo : {m.p.cmdVerFamiliasEnabled, m.p.cmdTelefonoEnabled, m.p.cmdBuscarClienteEnabled,
                             m.p.cmdFechaEntregaEnabled, m.p.gridFamiliasEnabled, m.p.gridProductosEnabled})
             QVERIFY(!activo);
-        m.Entregado(QStringLiteral("19.5"));
+        m.Entregado(u"19.5"_s);
         const QString bd = m.Volcado();
         m.dialogos.mensajes.clear();
         m.p.cmdAcabarEncargo_Click();
         QCOMPARE(m.dialogos.mensajes,
-                 QStringList{
-                     QString::fromUtf8("Debe saldar la cuenta de este arreglo. Faltan por cobrar 0.50 €.")});
+                 QStringList{u"Debe saldar la cuenta de este arreglo. Faltan por cobrar 0.50 €."_s});
         QCOMPARE(m.Volcado(), bd);
 
-        m.Entregado(QStringLiteral("20"));
+        m.Entregado(u"20"_s);
         m.Acabar(2, {7, 7});
-        QCOMPARE(m.Valor(QStringLiteral("select entregadoacliente from arreglos")), QStringLiteral("1"));
-        QVERIFY(!m.Valor(QStringLiteral("select fecharealentrega from arreglos")).isEmpty());
-        QCOMPARE(m.Columna(QStringLiteral("select listoparaentrega from arreglos_detalles")),
-                 L({"1", "1", "1"}));
+        QCOMPARE(m.Valor(u"select entregadoacliente from arreglos"_s), u"1"_s);
+        QVERIFY(!m.Valor(u"select fecharealentrega from arreglos"_s).isEmpty());
+        QCOMPARE(m.Columna(u"select listoparaentrega from arreglos_detalles"_s), L({"1", "1", "1"}));
         QCOMPARE(DimeSumaCajaArreglo(1), 29.0);
         QVERIFY(m.PantallaVacia());
         QVERIFY(m.p.cmdTelefonoEnabled && m.p.gridProductosEnabled);
 
         // A partner shop may leave money owed: it is told where the debt goes, and the flow goes on.
         m.Cliente(3, true);
-        m.Prenda(Falda, {Bajo}, QStringLiteral("12/12/2026"));
+        m.Prenda(Falda, {Bajo}, u"12/12/2026"_s);
         m.Acabar(1, {7, 7});
         m.Reabrir(2, true);
         m.dialogos.mensajes.clear();
         m.Acabar(1, {7, 7});
         QCOMPARE(m.dialogos.mensajes,
-                 QStringList{QString::fromUtf8(
-                     "La cuenta no se ha saldado.\r\nAl tratarse de un cliente especial, "
-                     "consulte en COBROS A TIENDAS.\r\nSe han añadido 7.00 €. a la cuenta")});
-        QCOMPARE(
-            m.Valor(QStringLiteral("select listoparaentrega from arreglos_detalles where idarreglo = 2")),
-            QStringLiteral("1"));
+                 QStringList{u"La cuenta no se ha saldado.\r\nAl tratarse de un cliente especial, "
+                             "consulte en COBROS A TIENDAS.\r\nSe han añadido 7.00 €. a la cuenta"_s});
+        QCOMPARE(m.Valor(u"select listoparaentrega from arreglos_detalles where idarreglo = 2"_s), u"1"_s);
     }
 
     void reiniciarBorraSoloElReservado()
@@ -697,9 +668,8 @@ private Q_SLOTS:
         m.p.IdArregloVenta = 51;
         m.p.ArregloCargado = true;
         m.p.ReiniciarVenta();
-        QCOMPARE(m.Columna(
-                     QStringLiteral("select idarreglo from arreglos_detalles union all select idarreglo from "
-                                    "arreglos")),
+        QCOMPARE(m.Columna(u"select idarreglo from arreglos_detalles union all select idarreglo from "
+                           "arreglos"_s),
                  L({"51", "51"}));
     }
 
@@ -709,28 +679,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("leido");   // as shown, or Refusal
         QTest::addColumn<QString>("mensaje"); // what staff are told on a refusal
 
-        const QString maximo = QString::fromUtf8(" pasa del máximo de 99,999.99 €.");
-        const QString invalido = QString::fromUtf8(" no es un importe válido.");
-        QTest::newRow("17 digits") << QStringLiteral("99999999999999999") << Refusal
-                                   << QString::fromUtf8("El importe «99999999999999999»") + maximo;
-        QTest::newRow("the largest") << QStringLiteral("99999.99") << QStringLiteral("99,999.99")
-                                     << QString();
-        QTest::newRow("grouped") << QStringLiteral("99,999.99") << QStringLiteral("99,999.99") << QString();
-        QTest::newRow("one cent over")
-            << QStringLiteral("100000") << Refusal << QString::fromUtf8("El importe «100000»") + maximo;
-        QTest::newRow("grouped over")
-            << QStringLiteral("100,000") << Refusal << QString::fromUtf8("El importe «100,000»") + maximo;
-        QTest::newRow("exponent") << QStringLiteral("1e308") << Refusal
-                                  << QString::fromUtf8("«1e308»") + invalido;
-        QTest::newRow("negative") << QStringLiteral("-5") << Refusal
-                                  << QString::fromUtf8("El importe no puede ser negativo: «-5».");
-        QTest::newRow("two points") << QStringLiteral("1.2.3") << Refusal
-                                    << QString::fromUtf8("«1.2.3»") + invalido;
-        QTest::newRow("lone point") << QStringLiteral(".") << Refusal << QString::fromUtf8("«.»") + invalido;
-        QTest::newRow("half a cent") << QStringLiteral(
-            "0.005") << Refusal << QString::fromUtf8("Un importe lleva como mucho dos decimales: «0.005».");
-        QTest::newRow("trailing zeros") << QStringLiteral("12.500") << QStringLiteral("12.50") << QString();
-        QTest::newRow("cents only") << QStringLiteral(".5") << QStringLiteral("0.50") << QString();
+        const QString maximo = u" pasa del máximo de 99,999.99 €."_s;
+        const QString invalido = u" no es un importe válido."_s;
+        QTest::newRow("17 digits") << u"99999999999999999"_s << Refusal
+                                   << u"El importe «99999999999999999»"_s + maximo;
+        QTest::newRow("the largest") << u"99999.99"_s << u"99,999.99"_s << QString();
+        QTest::newRow("grouped") << u"99,999.99"_s << u"99,999.99"_s << QString();
+        QTest::newRow("one cent over") << u"100000"_s << Refusal << u"El importe «100000»"_s + maximo;
+        QTest::newRow("grouped over") << u"100,000"_s << Refusal << u"El importe «100,000»"_s + maximo;
+        QTest::newRow("exponent") << u"1e308"_s << Refusal << u"«1e308»"_s + invalido;
+        QTest::newRow("negative") << u"-5"_s << Refusal << u"El importe no puede ser negativo: «-5»."_s;
+        QTest::newRow("two points") << u"1.2.3"_s << Refusal << u"«1.2.3»"_s + invalido;
+        QTest::newRow("lone point") << u"."_s << Refusal << u"«.»"_s + invalido;
+        QTest::newRow("half a cent") << u"0.005"_s << Refusal
+                                     << u"Un importe lleva como mucho dos decimales: «0.005»."_s;
+        QTest::newRow("trailing zeros") << u"12.500"_s << u"12.50"_s << QString();
+        QTest::newRow("cents only") << u".5"_s << u"0.50"_s << QString();
     }
 
     void importesTecleados()
@@ -741,26 +705,16 @@ private Q_SLOTS:
         const bool aceptado = leido != Refusal;
         const QStringList avisos = aceptado ? QStringList() : QStringList{mensaje};
 
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        b.conexion.Ejecutar(QStringLiteral("delete from caja")); // only what this test books
-        PantallasFijas pantallas;
-        G().pantallas = &pantallas;
-        G().salidaTickets = nullptr;
-        G().NombreCierre = QStringLiteral("20261205");
-        frmPrincipal p;
-        p.ReiniciarVenta();
-        for (Grid *g : {&p.gridFamilias, &p.gridProductos}) {
-            for (int f = 1; f < g->Rows(); ++f)
-                if (g->TextMatrix(f, 1) == QString::fromUtf8(g == &p.gridFamilias ? "Pantalón" : "Bajo"))
-                    g->Row = f;
-            g == &p.gridFamilias ? p.gridFamilias_Click() : p.gridProductos_Click();
-        }
-        QCOMPARE(p.txtTotal, QStringLiteral("8.00"));
+        Mostrador m; // no cash booked: only what this test books
+        BaseDePrueba &b = m.b;
+        frmPrincipal &p = m.p;
+        m.Familia(Pantalon);
+        m.Producto(Bajo);
+        QCOMPARE(p.txtTotal, u"8.00"_s);
         auto Caja = [&](const char *concepto) {
             QStringList r;
-            for (const QString &v : b.Columna(QStringLiteral("select importe from caja where concepto = '%1'")
-                                                  .arg(QString::fromUtf8(concepto))))
+            for (const QString &v : b.Columna(
+                     u"select importe from caja where concepto = '%1'"_s.arg(QString::fromUtf8(concepto))))
                 r.append(FormatoImporte(Val(v)));
             return r;
         };
@@ -774,7 +728,7 @@ private Q_SLOTS:
         b.dialogos.pad = {tecleado};
         p.cmdPendiente_Click();
         QCOMPARE(Mensajes(), avisos);
-        QCOMPARE(p.txtEntregado, aceptado ? leido : QStringLiteral("0.00"));
+        QCOMPARE(p.txtEntregado, aceptado ? leido : u"0.00"_s);
         const double entregado = aceptado ? Val(leido) : 0;
         QCOMPARE(p.txtCambio, FormatoImporte(entregado > 8 ? entregado - 8 : 0));
         QCOMPARE(p.txtPendiente, FormatoImporte(entregado > 8 ? 0 : 8 - entregado));
@@ -785,8 +739,7 @@ private Q_SLOTS:
         b.dialogos.pad = {tecleado};
         p.gridTPV_Click();
         QCOMPARE(Mensajes(), avisos);
-        QCOMPARE(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte),
-                 aceptado ? leido : QStringLiteral("8.00"));
+        QCOMPARE(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), aceptado ? leido : u"8.00"_s);
 
         // Haberdashery, confirmed: booked as read, or not at all.
         b.dialogos.pad = {tecleado};
@@ -798,9 +751,9 @@ private Q_SLOTS:
         // A withdrawal from the till.
         b.dialogos.pad = {tecleado};
         cmdSacarDinero_Click();
-        QCOMPARE(Mensajes(), aceptado ? QStringList{QString::fromUtf8("Se ha registrado una retirada de ")
-                                                    + leido + QString::fromUtf8(" € de la caja")}
-                                      : avisos);
+        QCOMPARE(Mensajes(),
+                 aceptado ? QStringList{u"Se ha registrado una retirada de "_s + leido + u" € de la caja"_s}
+                          : avisos);
         QCOMPARE(Caja("Retirado de caja"), aceptado ? QStringList{QLatin1Char('-') + leido} : QStringList());
     }
 
@@ -827,9 +780,8 @@ private Q_SLOTS:
         });
         QVERIFY(abierto);
         QVERIFY(!m.Abierto);
-        QCOMPARE(t.b.dialogos.preguntas, QStringList{QString::fromUtf8("¿Desea realmente salir?")});
-        QCOMPARE(t.pantallas.abiertas,
-                 (QStringList{QStringLiteral("trabajadores"), QStringLiteral("calculadora")}));
+        QCOMPARE(t.b.dialogos.preguntas, QStringList{u"¿Desea realmente salir?"_s});
+        QCOMPARE(t.pantallas.abiertas, (QStringList{u"trabajadores"_s, u"calculadora"_s}));
     }
 
     void anular()
@@ -837,40 +789,40 @@ private Q_SLOTS:
         Tienda t;
         FRMoPCIONES m;
         const QString lleno1 = t.Restos(1), lleno4 = t.Restos(4);
-        QVERIFY(lleno1.endsWith(QStringLiteral("/1/2"))); // order 1: paid on account and at delivery
+        QVERIFY(lleno1.endsWith(u"/1/2"_s)); // order 1: paid on account and at delivery
 
         // Unknown or typed wrong: nothing asked, nothing shown.
-        t.b.dialogos.pad = {QStringLiteral("999"), QStringLiteral("x")};
+        t.b.dialogos.pad = {u"999"_s, u"x"_s};
         m.cmdAnularArreglo_Click();
         m.cmdAnularArreglo_Click();
         QVERIFY(t.b.dialogos.preguntas.isEmpty() && t.b.dialogos.mensajes.isEmpty());
 
         // A delivered order: two questions answered yes, then refused.
-        t.b.dialogos.pad = {QStringLiteral("1")};
+        t.b.dialogos.pad = {u"1"_s};
         t.b.dialogos.siNo = {6, 6};
         m.cmdAnularArreglo_Click();
         QCOMPARE(t.b.dialogos.preguntas, (QStringList{Entregado, Anular}));
         QCOMPARE(t.b.dialogos.mensajes,
-                 QStringList{QStringLiteral("Ese arreglo no se puede anular, ya está entregado al cliente")});
+                 QStringList{u"Ese arreglo no se puede anular, ya está entregado al cliente"_s});
         QCOMPARE(t.Restos(1), lleno1);
 
         // "No" keeps the order.
-        t.b.dialogos.pad = {QStringLiteral("4")};
+        t.b.dialogos.pad = {u"4"_s};
         t.b.dialogos.siNo = {7};
         m.cmdAnularArreglo_Click();
         QCOMPARE(t.Restos(4), lleno4);
 
         // A fault on the last delete leaves the whole order in place; then it goes entirely.
-        t.b.conexion.Ejecutar(QStringLiteral("alter table caja rename to caja_aparte"));
-        t.b.dialogos.pad = {QStringLiteral("4")};
+        t.b.conexion.Ejecutar(u"alter table caja rename to caja_aparte"_s);
+        t.b.dialogos.pad = {u"4"_s};
         t.b.dialogos.siNo = {6};
         QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, m.cmdAnularArreglo_Click());
-        t.b.conexion.Ejecutar(QStringLiteral("alter table caja_aparte rename to caja"));
+        t.b.conexion.Ejecutar(u"alter table caja_aparte rename to caja"_s);
         QCOMPARE(t.Restos(4), lleno4);
-        t.b.dialogos.pad = {QStringLiteral("4")};
+        t.b.dialogos.pad = {u"4"_s};
         t.b.dialogos.siNo = {6};
         m.cmdAnularArreglo_Click();
-        QCOMPARE(t.Restos(4), QStringLiteral("0/0/0"));
+        QCOMPARE(t.Restos(4), u"0/0/0"_s);
         QCOMPARE(t.Restos(1), lleno1);
     }
 
@@ -880,7 +832,7 @@ private Q_SLOTS:
         frmPrincipal p;
         p.ReiniciarVenta();
         t.pantallas.usuario = [&](FRMoPCIONES &m) {
-            t.b.dialogos.pad = {QStringLiteral("77"), QStringLiteral("1"), QStringLiteral("1")};
+            t.b.dialogos.pad = {u"77"_s, u"1"_s, u"1"_s};
             t.b.dialogos.siNo = {7, 6};
             m.cmdModificarArreglo_Click(); // unknown
             m.cmdModificarArreglo_Click(); // delivered, "no"
@@ -889,9 +841,8 @@ private Q_SLOTS:
             QVERIFY(!m.Abierto);
         };
         p.cmdVerOpciones_Click();
-        QCOMPARE(t.b.dialogos.titulosPad.first(),
-                 QStringLiteral("Introduzca la referencia del arreglo a modificar"));
-        QCOMPARE(t.b.dialogos.mensajes, QStringList{QStringLiteral("No se ha encontrado el arreglo 77")});
+        QCOMPARE(t.b.dialogos.titulosPad.first(), u"Introduzca la referencia del arreglo a modificar"_s);
+        QCOMPARE(t.b.dialogos.mensajes, QStringList{u"No se ha encontrado el arreglo 77"_s});
         QCOMPARE(t.b.dialogos.preguntas.last(), Entregado + QLatin1Char('?'));
         QCOMPARE(p.IdArregloVenta, 1);
         QVERIFY(p.ArregloCargado);

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class PruebaDialogos : public QObject
 {
     Q_OBJECT
@@ -17,8 +19,8 @@ class PruebaDialogos : public QObject
                            bool letraGrande = false, const QString &exacto = QString())
     {
         pad.MostrarModal = usuario;
-        QString valor = QStringLiteral("sin tocar");
-        pad.CargarFormulario(valor, letraGrande, QStringLiteral("Dinero inicial en caja"), exacto);
+        QString valor = u"sin tocar"_s;
+        pad.CargarFormulario(valor, letraGrande, u"Dinero inicial en caja"_s, exacto);
         return valor;
     }
 
@@ -31,10 +33,10 @@ private Q_SLOTS:
                              pad.n_Click(1), pad.n_Click(2), pad.npunto_Click(), pad.n_Click(5),
                                  pad.n_Click(7);
                              pad.cmdBorrar_Click();
-                             QCOMPARE(pad.lblTitulo, QStringLiteral("Dinero inicial en caja"));
+                             QCOMPARE(pad.lblTitulo, u"Dinero inicial en caja"_s);
                              pad.cmdOk_Click();
                          }),
-                 QStringLiteral("12.5"));
+                 u"12.5"_s);
         // Each load starts empty; "C" clears; Escape, "NO" or closing otherwise accept nothing.
         QCOMPARE(Teclear(pad,
                          [&] {
@@ -51,19 +53,18 @@ private Q_SLOTS:
                      pad,
                      [&] {
                          QVERIFY(pad.letraGrande);
-                         for (QChar c : QStringLiteral("6a0x0,5.9\b\r"))
+                         for (QChar c : u"6a0x0,5.9\b\r"_s)
                              pad.Form_KeyPress(c);
                      },
                      true),
-                 QStringLiteral("600.5."));
+                 u"600.5."_s);
 
         // The money keypad answers the exact amount owed with one key, whatever was typed; without
         // an amount the key does nothing.
         QCOMPARE(Teclear(
-                     pad, [&] { pad.n_Click(4), pad.cmdExacto_Click(); }, false, QStringLiteral("52.5")),
-                 QStringLiteral("52.5"));
-        QCOMPARE(Teclear(pad, [&] { pad.n_Click(4), pad.cmdExacto_Click(), pad.cmdOk_Click(); }),
-                 QStringLiteral("4"));
+                     pad, [&] { pad.n_Click(4), pad.cmdExacto_Click(); }, false, u"52.5"_s),
+                 u"52.5"_s);
+        QCOMPARE(Teclear(pad, [&] { pad.n_Click(4), pad.cmdExacto_Click(), pad.cmdOk_Click(); }), u"4"_s);
     }
 
     void calendario()
@@ -73,7 +74,7 @@ private Q_SLOTS:
         QString fecha;
         auto elegir = [&](const std::function<void()> &usuario) {
             cal.MostrarModal = usuario;
-            fecha = QStringLiteral("sin tocar");
+            fecha = u"sin tocar"_s;
             cal.CargarFormulario(fecha);
             return fecha;
         };
@@ -82,8 +83,8 @@ private Q_SLOTS:
                      cal.Cal1 = QDate(2027, 3, 5);
                      cal.cmdAceptar_Click();
                  }),
-                 QStringLiteral("5/3/2027"));
-        QCOMPARE(elegir([&] { cal.cmdAceptar_Click(); }), QStringLiteral("5/12/2026"));
+                 u"5/3/2027"_s);
+        QCOMPARE(elegir([&] { cal.cmdAceptar_Click(); }), u"5/12/2026"_s);
         QCOMPARE(elegir([&] { cal.cmdCancelar_Click(); }), QString());
         QVERIFY(b.dialogos.preguntas.isEmpty());
 
@@ -108,16 +109,15 @@ private Q_SLOTS:
                      QVERIFY(!cal.Cerrado);
                      cal.cmdAceptar_Click();
                  }),
-                 QStringLiteral("4/12/2026"));
+                 u"4/12/2026"_s);
         QCOMPARE(elegir([&] {
                      cal.Cal1 = QDate(2025, 1, 31);
                      cal.cmdAceptar_Click();
                  }),
                  QString());
         QCOMPARE(b.dialogos.preguntas.size(), 3);
-        QCOMPARE(
-            b.dialogos.preguntas[0],
-            QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy\r\n¿Desea continuar?"));
+        QCOMPARE(b.dialogos.preguntas[0],
+                 u"La fecha introducida es anterior a la fecha de hoy\r\n¿Desea continuar?"_s);
     }
 
     void mensajes()
@@ -128,21 +128,20 @@ private Q_SLOTS:
             {[&] { siNo.cmdOK_Click(); }, 6}, {[&] { siNo.cmdCancel_Click(); }, 7}, {nullptr, 0}};
         for (const auto &[usuario, esperada] : casos) {
             siNo.MostrarModal = usuario;
-            siNo.CargarFormulario(QString::fromUtf8("¿Comenzar una nueva caja?"), respuesta);
+            siNo.CargarFormulario(u"¿Comenzar una nueva caja?"_s, respuesta);
             QCOMPARE(respuesta, esperada);
         }
         Mensaje m;
         m.MostrarModal = [&] { m.cmdAceptar_Click(); };
-        m.CargarFormulario(QStringLiteral("Hola"));
-        QCOMPARE(m.lblMensaje, QStringLiteral("Hola"));
+        m.CargarFormulario(u"Hola"_s);
+        QCOMPARE(m.lblMensaje, u"Hola"_s);
     }
 
     void selectores()
     {
         BaseDePrueba b; // Efectivo 1, Tarjeta 2, Bizum 3; Encargada 1
         b.Insertar("usuarios", "idusuario, nombre", {"5, 'Zoe'", "4, 'Ángela'"});
-        b.conexion.Ejecutar(
-            QStringLiteral("update formaspago set nombre = 'Tarjeta  ' where idformapago = 2"));
+        b.conexion.Ejecutar(u"update formaspago set nombre = 'Tarjeta  ' where idformapago = 2"_s);
         frmUsuario u;
         frmFormaPago f;
         int id = -1;
@@ -169,12 +168,12 @@ private Q_SLOTS:
             QCOMPARE(id, c.idformapago);
             QCOMPARE(nombre, QString::fromUtf8(c.formapago));
         }
-        QCOMPARE(u.Caption, QStringLiteral("Seleccione el usuario"));
-        QCOMPARE(TextosDeGrid(u.gridTrabajadores), QStringLiteral("Usuario|Ángela|Encargada|Zoe"));
+        QCOMPARE(u.Caption, u"Seleccione el usuario"_s);
+        QCOMPARE(TextosDeGrid(u.gridTrabajadores), u"Usuario|Ángela|Encargada|Zoe"_s);
         QVERIFY(!f.cmdCancelarVisible);
 
         // Nothing to choose from: nothing chosen.
-        b.conexion.Ejecutar(QStringLiteral("delete from usuarios"));
+        b.conexion.Ejecutar(u"delete from usuarios"_s);
         u.MostrarModal = [&] { u.cmdAceptar_Click(); };
         u.CargarFormulario(id);
         QCOMPARE(id, 0);

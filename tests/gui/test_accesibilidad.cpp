@@ -15,22 +15,19 @@
 #include <QTextEdit>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Words a toolkit or a forgetful programmer leaves where a Spanish name should be.
 bool PareceIngles(const QString &nombre)
 {
     static const QStringList palabras = {
-        QStringLiteral("ok"),     QStringLiteral("cancel"),   QStringLiteral("close"),
-        QStringLiteral("yes"),    QStringLiteral("apply"),    QStringLiteral("open"),
-        QStringLiteral("save"),   QStringLiteral("help"),     QStringLiteral("next"),
-        QStringLiteral("back"),   QStringLiteral("previous"), QStringLiteral("search"),
-        QStringLiteral("clear"),  QStringLiteral("delete"),   QStringLiteral("print"),
-        QStringLiteral("exit"),   QStringLiteral("month"),    QStringLiteral("year"),
-        QStringLiteral("button"), QStringLiteral("table"),    QStringLiteral("list")};
-    static const QRegularExpression identificador(QStringLiteral("^[a-z]+[A-Z_][A-Za-z0-9_]*$"));
-    const QStringList trozos =
-        nombre.toLower().split(QRegularExpression(QStringLiteral("\\W+")), Qt::SkipEmptyParts);
+        u"ok"_s,    u"cancel"_s, u"close"_s, u"yes"_s,      u"apply"_s,  u"open"_s,  u"save"_s,
+        u"help"_s,  u"next"_s,   u"back"_s,  u"previous"_s, u"search"_s, u"clear"_s, u"delete"_s,
+        u"print"_s, u"exit"_s,   u"month"_s, u"year"_s,     u"button"_s, u"table"_s, u"list"_s};
+    static const QRegularExpression identificador(u"^[a-z]+[A-Z_][A-Za-z0-9_]*$"_s);
+    const QStringList trozos = nombre.toLower().split(QRegularExpression(u"\\W+"_s), Qt::SkipEmptyParts);
     for (const QString &t : trozos)
         if (palabras.contains(t))
             return true;
@@ -39,8 +36,7 @@ bool PareceIngles(const QString &nombre)
 
 QString Describir(QWidget *w)
 {
-    return QStringLiteral("%1 \"%2\"")
-        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
+    return u"%1 \"%2\""_s.arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
 }
 
 // Walks every window the screenshot command renders, at the moment it has been rendered.
@@ -61,10 +57,10 @@ private:
     void Revisar(QWidget *ventana)
     {
         ++ventanas;
-        const QString donde = QStringLiteral("%1 (%2)").arg(
-            QString::fromLatin1(ventana->metaObject()->className()), ventana->windowTitle());
+        const QString donde =
+            u"%1 (%2)"_s.arg(QString::fromLatin1(ventana->metaObject()->className()), ventana->windowTitle());
         if (ventana->windowTitle().trimmed().isEmpty())
-            faltas.append(donde + QStringLiteral(": ventana sin título"));
+            faltas.append(donde + u": ventana sin título"_s);
         // What was on screen in the picture: a control hidden in that state is named in the
         // picture of the state that shows it.
         const auto hijos = ventana->findChildren<QWidget *>();
@@ -84,11 +80,9 @@ private:
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
             const QString nombre = a ? a->text(QAccessible::Name).trimmed() : QString();
             if (nombre.isEmpty())
-                faltas.append(donde + QStringLiteral(": ") + Describir(w)
-                              + QStringLiteral(" sin nombre accesible"));
+                faltas.append(donde + u": "_s + Describir(w) + u" sin nombre accesible"_s);
             else if (PareceIngles(nombre))
-                faltas.append(donde + QStringLiteral(": ") + Describir(w) + QStringLiteral(" se llama \"")
-                              + nombre + QStringLiteral("\""));
+                faltas.append(donde + u": "_s + Describir(w) + u" se llama \""_s + nombre + u"\""_s);
             if (auto *vista = qobject_cast<QAbstractItemView *>(w);
                 vista && a && vista->model() && vista->model()->rowCount() > 0)
                 RevisarCeldas(donde, vista, a);
@@ -107,8 +101,7 @@ private:
             alguna = celda && !celda->text(QAccessible::Name).trimmed().isEmpty();
         }
         if (!alguna)
-            faltas.append(donde + QStringLiteral(": ") + Describir(vista)
-                          + QStringLiteral(" no deja leer sus celdas"));
+            faltas.append(donde + u": "_s + Describir(vista) + u" no deja leer sus celdas"_s);
     }
 };
 
@@ -131,7 +124,7 @@ private Q_SLOTS:
         qApp->removeEventFilter(&revisor);
         QCOMPARE(resultado, 0);
 
-        const int capturas = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files).size();
+        const int capturas = QDir(dir.path()).entryList({u"*.png"_s}, QDir::Files).size();
         QVERIFY(capturas >= 10);
         QVERIFY2(revisor.ventanas >= capturas, "una captura se hizo sin mostrar y ocultar su ventana");
         for (const QString &f : std::as_const(revisor.faltas))

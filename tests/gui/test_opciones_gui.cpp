@@ -1,10 +1,10 @@
 #include "AyudasVista.h"
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
 #include "TiendaDemo.h"
 #include "core/BaseDatos.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "masterdata/frmColores.h"
@@ -46,16 +46,15 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Records the screens opened; the menu of the sale screen hands order 3 over.
-class PantallasAnotadas : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
-    void ListaTrabajadores() override { abiertas.append(QStringLiteral("trabajadores")); }
-    void NuevoTrabajador(int id) override { abiertas.append(QStringLiteral("trabajador %1").arg(id)); }
-    void ListaPrendas(int id) override { abiertas.append(QStringLiteral("prendas %1").arg(id)); }
+struct PantallasAnotadas : PantallasPrueba {
+    void ListaTrabajadores() override { abiertas.append(u"trabajadores"_s); }
+    void NuevoTrabajador(int id) override { abiertas.append(u"trabajador %1"_s.arg(id)); }
+    void ListaPrendas(int id) override { abiertas.append(u"prendas %1"_s.arg(id)); }
     void Opciones() override
     {
         G().ArregloACargar = 3;
@@ -67,8 +66,8 @@ public:
 using Tienda = TiendaDemo<PantallasAnotadas>;
 
 // Markup, entities and a script, as a customer and a colour.
-const QString Cliente = QStringLiteral("<b>Ana</b> & Tom &amp; &lt;i&gt; <script>alert(1)</script>");
-const QString ColorConMarcas = QStringLiteral("<font color=red>Rojo</font> &amp; <script>x()</script>");
+const QString Cliente = u"<b>Ana</b> & Tom &amp; &lt;i&gt; <script>alert(1)</script>"_s;
+const QString ColorConMarcas = u"<font color=red>Rojo</font> &amp; <script>x()</script>"_s;
 
 // No label of the window may read its text as markup, whatever it holds now.
 void SoloTextoPlano(QWidget *ventana)
@@ -78,6 +77,8 @@ void SoloTextoPlano(QWidget *ventana)
                  qPrintable(l->objectName() + QLatin1Char(' ') + l->text()));
 }
 
+// Plays the user on the next dialog that opens, while the caller waits in its exec(). A dialog
+// the script left open (a failed check) is closed so the test cannot hang.
 void AlAbrir(const std::function<void(QDialog *)> &usuario)
 {
     QTimer::singleShot(0, [usuario] {
@@ -89,18 +90,8 @@ void AlAbrir(const std::function<void(QDialog *)> &usuario)
     });
 }
 
-} // namespace
-
-// The whole life of an order on the real screens: taken in at the counter, given to a worker and
-// received back by scanning its garment tickets, handed over with the rest paid.
-
-namespace {
-
 // "Entrega de arreglos" opens the real garment list, where the user touches "Entregar a cliente".
-class PantallasCamino : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasCamino : PantallasPrueba {
     void ListaEntregar(int idarreglo) override
     {
         frmListaEntregar lista;
@@ -112,34 +103,16 @@ public:
     }
 };
 
-void Escanear(QLineEdit *caja, const QString &texto)
-{
-    QTest::keyClicks(caja, texto);
-    QTest::keyClick(caja, Qt::Key_Return);
-}
-
-void Tocar(QWidget &v, const char *boton)
-{
-    QPushButton *b = v.findChild<QPushButton *>(QString::fromLatin1(boton));
-    QVERIFY2(b && b->isEnabled(), boton);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-} // namespace
-
-namespace {
-
-// Plays the user on the next dialog that opens, while the caller waits in its exec(). A dialog
-// the script left open (a failed check) is closed so the test cannot hang.
-QPushButton *Boton(QDialog *w, const QString &nombre)
+QPushButton *Boton(QWidget *w, const QString &nombre)
 {
     return w->findChild<QPushButton *>(nombre);
 }
 
-void Pulsar(QDialog *w, const QString &nombre)
+// A touch on a button that must be there and available.
+void Pulsar(QWidget *w, const QString &nombre)
 {
     QPushButton *b = Boton(w, nombre);
-    QVERIFY2(b, qPrintable(nombre));
+    QVERIFY2(b && b->isEnabled(), qPrintable(nombre));
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
@@ -160,74 +133,62 @@ private Q_SLOTS:
         Tienda t;
         FRMoPCIONES m;
         m.cmdConfigEnabled = false; // an unavailable screen's button stays in place, greyed
-        m.CargarFormulario([&] {
-            FRMoPCIONESVista v(m);
-            v.show();
-            QVERIFY(!v.Boton(QString::fromUtf8("Parámetros configuración"))->isEnabled());
-            QTest::mouseClick(v.Boton(QStringLiteral("Trabajadores")), Qt::LeftButton);
+        m.CargarFormulario(Ver<FRMoPCIONESVista>(m, [&](FRMoPCIONESVista &v) {
+            QVERIFY(!v.Boton(u"Parámetros configuración"_s)->isEnabled());
+            QTest::mouseClick(v.Boton(u"Trabajadores"_s), Qt::LeftButton);
             QVERIFY(v.isVisible());
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
-        QCOMPARE(t.pantallas.abiertas, QStringList{QStringLiteral("trabajadores")});
+            Cerrar(v, Qt::Key_Escape);
+        }));
+        QCOMPARE(t.pantallas.abiertas, QStringList{u"trabajadores"_s});
 
         // The sale screen's "Opciones" leads back to it with the order handed over, read-only.
         frmPrincipal p;
         p.ReiniciarVenta();
         frmPrincipalVista venta(p);
         venta.show();
-        QTest::mouseClick(venta.findChild<QPushButton *>(QStringLiteral("cmdVerOpciones")), Qt::LeftButton);
+        QTest::mouseClick(venta.findChild<QPushButton *>(u"cmdVerOpciones"_s), Qt::LeftButton);
         QCOMPARE(t.b.dialogos.mensajes, QStringList());
         QVERIFY(G().EntregandoArreglo);
-        auto *tpv = venta.findChild<QTableView *>(QStringLiteral("gridTPV"));
-        QVERIFY(!TextosVista(tpv, frmPrincipal::ColBorrar).contains(QStringLiteral("X")));
-        QVERIFY(!venta.findChild<QPushButton *>(QStringLiteral("cmdFechaEntrega"))->isEnabled());
-        QCOMPARE(venta.findChild<QLabel *>(QStringLiteral("lblNumReferencia"))->text(),
-                 QStringLiteral("Ref. 3"));
+        auto *tpv = venta.findChild<QTableView *>(u"gridTPV"_s);
+        QVERIFY(!TextosVista(tpv, frmPrincipal::ColBorrar).contains(u"X"_s));
+        QVERIFY(!venta.findChild<QPushButton *>(u"cmdFechaEntrega"_s)->isEnabled());
+        QCOMPARE(venta.findChild<QLabel *>(u"lblNumReferencia"_s)->text(), u"Ref. 3"_s);
     }
 
     void trabajadores()
     {
         Tienda t;
         frmListaTrabajadores lista;
-        lista.CargarFormulario([&] {
-            frmListaTrabajadoresVista v(lista);
-            v.show();
-            QVERIFY(TextosVista(v.gridFamilias, 1).contains(QStringLiteral("*Lucía (jubilada)")));
-            TocarCelda(v.gridFamilias, BuscarCelda(v.gridFamilias, 1, QStringLiteral("Pilar")));
+        lista.CargarFormulario(Ver<frmListaTrabajadoresVista>(lista, [&](frmListaTrabajadoresVista &v) {
+            QVERIFY(TextosVista(v.gridFamilias, 1).contains(u"*Lucía (jubilada)"_s));
+            TocarCelda(v.gridFamilias, BuscarCelda(v.gridFamilias, 1, u"Pilar"_s));
             QTest::mouseClick(v.cmdEditarFamilia, Qt::LeftButton);
             QTest::mouseClick(v.cmdNuevo, Qt::LeftButton);
-            QTest::mouseClick(v.cmdSalir, Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
-        QCOMPARE(t.pantallas.abiertas,
-                 (QStringList{QStringLiteral("trabajador 2"), QStringLiteral("trabajador 0")}));
+            Cerrar(v, v.cmdSalir);
+        }));
+        QCOMPARE(t.pantallas.abiertas, (QStringList{u"trabajador 2"_s, u"trabajador 0"_s}));
 
         frmNuevoTrabajador d;
-        d.CargarFormulario(2, [&] {
-            frmNuevoTrabajadorVista v(d);
-            v.show();
-            QCOMPARE(v.txtFamilia->text(), QStringLiteral("Pilar"));
-            QCOMPARE(v.cmdAceptar->text(), QStringLiteral("Actualizar"));
-            v.txtFamilia->setText(QStringLiteral("Pilar Ruiz"));
-            QTest::mouseClick(v.chkDesactivado, Qt::LeftButton, {},
-                              QPoint(10, v.chkDesactivado->height() / 2));
-            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
-        QCOMPARE(t.b.Valor(QStringLiteral(
-                     "select nombre from costureras where desactivado = 1 and idcosturera = 2")),
-                 QStringLiteral("Pilar Ruiz"));
+        d.CargarFormulario(2, Ver<frmNuevoTrabajadorVista>(d, [&](frmNuevoTrabajadorVista &v) {
+                               QCOMPARE(v.txtFamilia->text(), u"Pilar"_s);
+                               QCOMPARE(v.cmdAceptar->text(), u"Actualizar"_s);
+                               v.txtFamilia->setText(u"Pilar Ruiz"_s);
+                               QTest::mouseClick(v.chkDesactivado, Qt::LeftButton, {},
+                                                 QPoint(10, v.chkDesactivado->height() / 2));
+                               Cerrar(v, v.cmdAceptar);
+                           }));
+        QCOMPARE(t.b.Valor(u"select nombre from costureras where desactivado = 1 and idcosturera = 2"_s),
+                 u"Pilar Ruiz"_s);
 
         frmTrabajadores picker;
         SelectorVista v(picker);
         picker.MostrarModal = [&] {
             v.Repintar();
             v.show();
-            auto *grid = v.findChild<QTableView *>(QStringLiteral("gridTrabajadores"));
-            QCOMPARE(TextosVista(grid, 1), (QStringList{QStringLiteral("Encarna"), QStringLiteral("Rosa")}));
-            TocarCelda(grid, BuscarCelda(grid, 1, QStringLiteral("Rosa")));
-            QTest::mouseClick(v.findChild<QPushButton *>(QStringLiteral("cmdAceptar")), Qt::LeftButton);
+            auto *grid = v.findChild<QTableView *>(u"gridTrabajadores"_s);
+            QCOMPARE(TextosVista(grid, 1), (QStringList{u"Encarna"_s, u"Rosa"_s}));
+            TocarCelda(grid, BuscarCelda(grid, 1, u"Rosa"_s));
+            QTest::mouseClick(v.findChild<QPushButton *>(u"cmdAceptar"_s), Qt::LeftButton);
         };
         int elegido = 0;
         picker.CargarFormulario(elegido);
@@ -238,49 +199,39 @@ private Q_SLOTS:
     {
         Tienda t;
         frmListaEntregar entregar;
-        entregar.CargarFormulario(4, [&] {
-            PrendasArregloVista v(entregar, &entregar);
-            v.show();
-            QCOMPARE(v.lblReferencia->text(), QStringLiteral("Ref. 4"));
-            DobleToque(v.gridPrendas, v.gridPrendas->model()->index(0, 1));
-            QCOMPARE(TextosVista(v.gridPrendas, 2),
-                     (QStringList{QStringLiteral("En Tienda"), QStringLiteral("Pendiente")}));
-            QTest::mouseClick(v.cmdMarcarComoEntregado, Qt::LeftButton);
-            QVERIFY(t.b.dialogos.mensajes.last().contains(QStringLiteral("no han sido recibidas")));
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+        entregar.CargarFormulario(
+            4, Ver<PrendasArregloVista>(entregar, &entregar, [&](auto &v) {
+                QCOMPARE(v.lblReferencia->text(), u"Ref. 4"_s);
+                DobleToque(v.gridPrendas, v.gridPrendas->model()->index(0, 1));
+                QCOMPARE(TextosVista(v.gridPrendas, 2), (QStringList{u"En Tienda"_s, u"Pendiente"_s}));
+                QTest::mouseClick(v.cmdMarcarComoEntregado, Qt::LeftButton);
+                QVERIFY(t.b.dialogos.mensajes.last().contains(u"no han sido recibidas"_s));
+                Cerrar(v, Qt::Key_Escape);
+            }));
 
         // A delivered order's button stays greyed under its own caption.
         frmListaEntregar entregado;
-        entregado.CargarFormulario(1, [&] {
-            PrendasArregloVista v(entregado, &entregado);
-            v.show();
-            QVERIFY(!v.cmdMarcarComoEntregado->isEnabled());
-            QCOMPARE(v.cmdMarcarComoEntregado->text(), QStringLiteral("Ya entregado"));
-        });
+        entregado.CargarFormulario(1, Ver<PrendasArregloVista>(entregado, &entregado, [&](auto &v) {
+                                       QVERIFY(!v.cmdMarcarComoEntregado->isEnabled());
+                                       QCOMPARE(v.cmdMarcarComoEntregado->text(), u"Ya entregado"_s);
+                                   }));
 
         frmListaArreglosCliente cliente;
-        cliente.CargarFormulario(3, [&] {
-            frmListaArreglosClienteVista v(cliente);
-            v.show();
-            QCOMPARE(v.gridListaArreglos->model()->rowCount(), 2);
-            QVERIFY(v.gridListaArreglos->isColumnHidden(5));
-            DobleToque(v.gridListaArreglos, v.gridListaArreglos->model()->index(1, 1));
-            QTest::mouseClick(v.cmdCancelar, Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
-        QCOMPARE(t.pantallas.abiertas, QStringList{QStringLiteral("prendas 2")});
+        cliente.CargarFormulario(
+            3, Ver<frmListaArreglosClienteVista>(cliente, [&](frmListaArreglosClienteVista &v) {
+                QCOMPARE(v.gridListaArreglos->model()->rowCount(), 2);
+                QVERIFY(v.gridListaArreglos->isColumnHidden(5));
+                DobleToque(v.gridListaArreglos, v.gridListaArreglos->model()->index(1, 1));
+                Cerrar(v, v.cmdCancelar);
+            }));
+        QCOMPARE(t.pantallas.abiertas, QStringList{u"prendas 2"_s});
 
         frmLista lista;
-        lista.CargarFormulario(2, [&] {
-            PrendasArregloVista v(lista, nullptr);
-            v.show();
-            QVERIFY(!v.cmdMarcarComoEntregado);
-            QCOMPARE(v.cmdAceptar->text(), QStringLiteral("Salir"));
-            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+        lista.CargarFormulario(2, Ver<PrendasArregloVista>(lista, nullptr, [&](auto &v) {
+                                   QVERIFY(!v.cmdMarcarComoEntregado);
+                                   QCOMPARE(v.cmdAceptar->text(), u"Salir"_s);
+                                   Cerrar(v, v.cmdAceptar);
+                               }));
     }
 
     void datosConMarcasSeMuestranTalCual()
@@ -288,12 +239,10 @@ private Q_SLOTS:
         BaseDePrueba b;
         LlenarDemo(b.conexion, QDate(2026, 12, 5));
         b.conexion.Ejecutar(
-            QStringLiteral("insert into clientes (nombre, telefono, estienda) values (%1, '600999888', 0)")
-                .arg(ComillasSQL(Cliente)));
-        b.conexion.Ejecutar(
-            QStringLiteral("insert into colores (nombre) values (%1)").arg(ComillasSQL(ColorConMarcas)));
-        const QString idcliente =
-            b.Valor(QStringLiteral("select idcliente from clientes where telefono = '600999888'"));
+            u"insert into clientes (nombre, telefono, estienda) values (%1, '600999888', 0)"_s.arg(
+                ComillasSQL(Cliente)));
+        b.conexion.Ejecutar(u"insert into colores (nombre) values (%1)"_s.arg(ComillasSQL(ColorConMarcas)));
+        const QString idcliente = b.Valor(u"select idcliente from clientes where telefono = '600999888'"_s);
 
         // The sale screen shows the customer's name as it is.
         PantallasQt pantallas;
@@ -302,48 +251,45 @@ private Q_SLOTS:
         p.ReiniciarVenta();
         frmPrincipalVista v(p);
         v.show();
-        b.dialogos.pad = {QStringLiteral("600999888")};
-        QTest::mouseClick(v.findChild<QPushButton *>(QStringLiteral("cmdTelefono")), Qt::LeftButton);
-        QCOMPARE(v.findChild<QLabel *>(QStringLiteral("txtNombreCliente"))->text(), Cliente);
+        b.dialogos.pad = {u"600999888"_s};
+        QTest::mouseClick(v.findChild<QPushButton *>(u"cmdTelefono"_s), Qt::LeftButton);
+        QCOMPARE(v.findChild<QLabel *>(u"txtNombreCliente"_s)->text(), Cliente);
         SoloTextoPlano(&v);
 
         // The customer list and card.
         frmListaClientes lista;
-        lista.CargarFormulario([&] {
-            frmListaClientesVista vl(lista);
-            vl.show();
+        lista.CargarFormulario(Ver<frmListaClientesVista>(lista, [&](frmListaClientesVista &vl) {
             QVERIFY(BuscarCelda(vl.tabla(), 1, Cliente).isValid());
             SoloTextoPlano(&vl);
-        });
+        }));
         frmFIchaCliente ficha;
-        ficha.CargarFormulario(QString(), idcliente.toInt(), [&] {
-            frmFIchaClienteVista vf(ficha);
-            vf.show();
-            QCOMPARE(vf.txtNombre->text(), Cliente);
-            SoloTextoPlano(&vf);
-        });
+        ficha.CargarFormulario(QString(), idcliente.toInt(),
+                               Ver<frmFIchaClienteVista>(ficha, [&](frmFIchaClienteVista &vf) {
+                                   QCOMPARE(vf.txtNombre->text(), Cliente);
+                                   SoloTextoPlano(&vf);
+                               }));
 
         // The colours and the question that quotes a customer, in the real windows.
         frmColores colores;
-        colores.CargarFormulario([&] {
-            frmColoresVista vc(colores);
-            vc.show();
+        colores.CargarFormulario(Ver<frmColoresVista>(colores, [&](frmColoresVista &vc) {
             bool hallado = false;
             for (int c = 1; c < vc.findChild<QTableView *>()->model()->columnCount(); c += 2)
                 hallado |= BuscarCelda(vc.findChild<QTableView *>(), c, ColorConMarcas).isValid();
             QVERIFY(hallado);
             SoloTextoPlano(&vc);
-        });
+        }));
         DialogosQt dialogos;
-        const QString pregunta = QString::fromUtf8("¿Borrar el cliente ") + Cliente + QStringLiteral("?");
+        const QString pregunta = u"¿Borrar el cliente "_s + Cliente + u"?"_s;
         AlAbrir([&](QDialog *w) {
-            QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblMensaje"))->text(), pregunta);
+            QCOMPARE(w->findChild<QLabel *>(u"lblMensaje"_s)->text(), pregunta);
             SoloTextoPlano(w);
         });
         dialogos.MensajeSiNo(pregunta);
         G().pantallas = nullptr;
     }
 
+    // The whole life of an order on the real screens: taken in at the counter, given to a worker and
+    // received back by scanning its garment tickets, handed over with the rest paid.
     void deLaTomaALaEntrega()
     {
         TiendaDemo<PantallasCamino> t;
@@ -355,84 +301,73 @@ private Q_SLOTS:
         p.ReiniciarVenta();
         frmPrincipalVista v(p);
         v.show();
-        auto *familias = v.findChild<QTableView *>(QStringLiteral("gridFamilias"));
-        auto *productos = v.findChild<QTableView *>(QStringLiteral("gridProductos"));
-        auto *tpv = v.findChild<QTableView *>(QStringLiteral("gridTPV"));
+        auto *familias = v.findChild<QTableView *>(u"gridFamilias"_s);
+        auto *productos = v.findChild<QTableView *>(u"gridProductos"_s);
+        auto *tpv = v.findChild<QTableView *>(u"gridTPV"_s);
         for (const char *familia : {"Pantalón", "Falda"}) {
             TocarCelda(familias, BuscarCelda(familias, 1, QString::fromUtf8(familia)));
             const int separador = tpv->model()->rowCount() - 1;
-            TocarCelda(productos, BuscarCelda(productos, 1, QStringLiteral("Bajo")));
-            d.calendario.push_back(QStringLiteral("9/12/2026"));
+            TocarCelda(productos, BuscarCelda(productos, 1, u"Bajo"_s));
+            d.calendario.push_back(u"9/12/2026"_s);
             TocarCelda(tpv, tpv->model()->index(separador, frmPrincipal::ColFecha));
-            Tocar(v, "cmdVerFamilias");
+            Pulsar(&v, u"cmdVerFamilias"_s);
         }
-        d.pad = {QStringLiteral("600111222"), QStringLiteral("10")};
-        Tocar(v, "cmdTelefono");
-        Tocar(v, "cmdPendiente");
+        d.pad = {u"600111222"_s, u"10"_s};
+        Pulsar(&v, u"cmdTelefono"_s);
+        Pulsar(&v, u"cmdPendiente"_s);
         d.usuarios = {1}; // the ticket questions go unanswered: the scans are typed from the references
-        Tocar(v, "cmdAcabarEncargo");
+        Pulsar(&v, u"cmdAcabarEncargo"_s);
         QVERIFY2(d.mensajes.isEmpty(), qPrintable(d.mensajes.join(QLatin1Char('\n'))));
         const qint64 id = t.b.Valor("select max(idarreglo) from arreglos").toLongLong();
         QVERIFY(id > antes.toLongLong());
-        const QStringList referencias = t.b.Columna(
-            QStringLiteral("select distinct referenciaprenda from arreglos_detalles where idarreglo = %1 "
-                           "order by referenciaprenda")
-                .arg(id));
-        QCOMPARE(referencias, (QStringList{QStringLiteral("%1.1").arg(id), QStringLiteral("%1.2").arg(id)}));
-        const double total = t.b.Valor(QStringLiteral("select sum(precio) from arreglos_detalles where "
-                                                      "idarreglo = %1")
-                                           .arg(id))
+        const QStringList referencias =
+            t.b.Columna(u"select distinct referenciaprenda from arreglos_detalles where idarreglo = %1 "
+                        "order by referenciaprenda"_s.arg(id));
+        QCOMPARE(referencias, (QStringList{u"%1.1"_s.arg(id), u"%1.2"_s.arg(id)}));
+        const double total = t.b.Valor(u"select sum(precio) from arreglos_detalles where "
+                                       "idarreglo = %1"_s.arg(id))
                                  .toDouble();
 
         // To the workshop: the first worker on the list, then both tickets scanned.
         frmAsignarBArras asignar;
-        asignar.CargarFormulario([&] {
-            PantallaBarrasVista s(asignar, &asignar);
-            s.show();
+        asignar.CargarFormulario(Ver<PantallaBarrasVista>(asignar, &asignar, [&](auto &s) {
             QVERIFY(QTest::qWaitForWindowActive(&s));
             TocarCelda(s.gridTrabajadores(), s.gridTrabajadores()->model()->index(0, 1));
             for (const QString &r : referencias)
-                Escanear(s.txtBarras(), Escaneo(id, r));
+                Escribir(s.txtBarras(), Escaneo(id, r));
             QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
             QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
-        });
+        }));
         // Back from the workshop, scanned again.
         frmEntradaPrendasBarras entrada;
-        entrada.CargarFormulario([&] {
-            PantallaBarrasVista s(entrada, nullptr);
-            s.show();
+        entrada.CargarFormulario(Ver<PantallaBarrasVista>(entrada, nullptr, [&](auto &s) {
             QVERIFY(QTest::qWaitForWindowActive(&s));
             for (const QString &r : referencias)
-                Escanear(s.txtBarras(), Escaneo(id, r));
+                Escribir(s.txtBarras(), Escaneo(id, r));
             QCOMPARE(s.gridAsignacion()->model()->rowCount(), 2);
             QTest::keyClick(s.txtBarras(), Qt::Key_Escape);
-        });
-        QCOMPARE(t.b.Valor(QStringLiteral("select count(*) from arreglos_detalles where idarreglo = %1 and "
-                                          "(idcosturera is null or listoparaentrega <> 1)")
-                               .arg(id)),
-                 QStringLiteral("0"));
+        }));
+        QCOMPARE(t.b.Valor(u"select count(*) from arreglos_detalles where idarreglo = %1 and "
+                           "(idcosturera is null or listoparaentrega <> 1)"_s.arg(id)),
+                 u"0"_s);
 
         // The customer comes back: the order is found by number and handed over with the rest paid.
         d.pad = {QString::number(id)};
         d.siNo = {6};
-        Tocar(v, "cmdEntregaarreglos");
+        Pulsar(&v, u"cmdEntregaarreglos"_s);
         QVERIFY(G().EntregandoArreglo);
         QCOMPARE(p.IdArregloVenta, int(id));
         QCOMPARE(Val(p.txtPendiente), total - 10);
         d.pad = {TextoNumero(total - 10)};
-        Tocar(v, "cmdPendiente");
+        Pulsar(&v, u"cmdPendiente"_s);
         d.usuarios = {1};
-        Tocar(v, "cmdAcabarEncargo");
+        Pulsar(&v, u"cmdAcabarEncargo"_s);
         QVERIFY2(d.mensajes.isEmpty(), qPrintable(d.mensajes.join(QLatin1Char('\n'))));
 
-        QCOMPARE(
-            t.b.Valor(QStringLiteral("select entregadoacliente from arreglos where idarreglo = %1").arg(id)),
-            QStringLiteral("1"));
-        QCOMPARE(t.b.Valor(QStringLiteral("select sum(importe) from caja where concepto = 'Ref. %1'").arg(id))
-                     .toDouble(),
+        QCOMPARE(t.b.Valor(u"select entregadoacliente from arreglos where idarreglo = %1"_s.arg(id)), u"1"_s);
+        QCOMPARE(t.b.Valor(u"select sum(importe) from caja where concepto = 'Ref. %1'"_s.arg(id)).toDouble(),
                  total);
-        QCOMPARE(t.b.Valor(QStringLiteral("select count(*) from caja where concepto = 'Ref. %1'").arg(id)),
-                 QStringLiteral("2"));
+        QCOMPARE(t.b.Valor(u"select count(*) from caja where concepto = 'Ref. %1'"_s.arg(id)), u"2"_s);
         QVERIFY(!G().EntregandoArreglo);
         QCOMPARE(tpv->model()->rowCount(), 0); // ready for the next customer
     }
@@ -443,27 +378,26 @@ private Q_SLOTS:
         AlAbrir([](QDialog *w) {
             for (const char *b : {"n1", "n2", "npunto", "n5", "n9", "cmdBorrar"})
                 Pulsar(w, QString::fromLatin1(b));
-            QCOMPARE(w->findChild<QLabel *>(QStringLiteral("txtCifra"))->text(), QStringLiteral("12.5"));
-            QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblTitulo"))->text(),
-                     QStringLiteral("Dinero inicial en caja"));
+            QCOMPARE(w->findChild<QLabel *>(u"txtCifra"_s)->text(), u"12.5"_s);
+            QCOMPARE(w->findChild<QLabel *>(u"lblTitulo"_s)->text(), u"Dinero inicial en caja"_s);
             for (QPushButton *b : w->findChildren<QPushButton *>())
                 QVERIFY2(b->width() >= 90 && b->height() >= 80, qPrintable(b->text()));
-            Pulsar(w, QStringLiteral("cmdOk"));
+            Pulsar(w, u"cmdOk"_s);
         });
-        QCOMPARE(d.PadNumerico(QStringLiteral("Dinero inicial en caja"), false), QStringLiteral("12.5"));
+        QCOMPARE(d.PadNumerico(u"Dinero inicial en caja"_s, false), u"12.5"_s);
 
         // A telephone typed on the keyboard, in the large display.
         AlAbrir([](QDialog *w) {
-            QTest::keyClicks(w, QStringLiteral("6001"));
+            QTest::keyClicks(w, u"6001"_s);
             QTest::keyClick(w, Qt::Key_Backspace);
             QTest::keyClick(w, Qt::Key_2);
             QTest::keyClick(w, Qt::Key_Return);
         });
-        QCOMPARE(d.PadNumerico(QStringLiteral("Teléfono"), true), QStringLiteral("6002"));
+        QCOMPARE(d.PadNumerico(u"Teléfono"_s, true), u"6002"_s);
 
         // The exact-amount key answers what is owed in one touch.
-        AlAbrir([](QDialog *w) { Pulsar(w, QStringLiteral("cmdExacto")); });
-        QCOMPARE(d.PadImporte(QStringLiteral("Pendiente"), QStringLiteral("52.5")), QStringLiteral("52.5"));
+        AlAbrir([](QDialog *w) { Pulsar(w, u"cmdExacto"_s); });
+        QCOMPARE(d.PadImporte(u"Pendiente"_s, u"52.5"_s), u"52.5"_s);
     }
 
     // Fifty digits on either keypad: the window keeps its size on a 1024-pixel screen, every key
@@ -477,19 +411,18 @@ private Q_SLOTS:
                 const QSize antes = w->size();
                 QVERIFY(antes.width() <= 1024 && antes.height() <= 768);
                 for (int i = 0; i < 25; ++i)
-                    Pulsar(w, QStringLiteral("n9"));
+                    Pulsar(w, u"n9"_s);
                 QTest::keyClicks(w, QString(25, QLatin1Char('8')));
                 QApplication::processEvents();
                 QCOMPARE(w->size(), antes);
-                const QString cifra = w->findChild<QLabel *>(QStringLiteral("txtCifra"))->text();
+                const QString cifra = w->findChild<QLabel *>(u"txtCifra"_s)->text();
                 QCOMPARE(cifra.size(), telefono ? 15 : 12);
                 for (QPushButton *b : w->findChildren<QPushButton *>())
                     QVERIFY2(w->rect().contains(QRect(b->mapTo(w, QPoint(0, 0)), b->size())),
                              qPrintable(b->text()));
-                Pulsar(w, QStringLiteral("cmdOk"));
+                Pulsar(w, u"cmdOk"_s);
             });
-            QCOMPARE(d.PadNumerico(QStringLiteral("Teléfono"), telefono),
-                     QString(telefono ? 15 : 12, QLatin1Char('9')));
+            QCOMPARE(d.PadNumerico(u"Teléfono"_s, telefono), QString(telefono ? 15 : 12, QLatin1Char('9')));
         }
     }
 
@@ -505,55 +438,55 @@ private Q_SLOTS:
             // The question opens on top of the calendar; "Cancelar" keeps the calendar open.
             AlAbrir([](QDialog *pregunta) {
                 QVERIFY(pregunta->findChild<QLabel *>()->text().startsWith(
-                    QStringLiteral("La fecha introducida es anterior")));
-                Pulsar(pregunta, QStringLiteral("cmdCancel"));
+                    u"La fecha introducida es anterior"_s));
+                Pulsar(pregunta, u"cmdCancel"_s);
             });
-            Pulsar(w, QStringLiteral("cmdAceptar"));
+            Pulsar(w, u"cmdAceptar"_s);
             QVERIFY(w->isVisible());
             QCOMPARE(cal->selectedDate(), QDate(2026, 12, 1));
             cal->setSelectedDate(QDate(2027, 3, 5));
-            Pulsar(w, QStringLiteral("cmdAceptar"));
+            Pulsar(w, u"cmdAceptar"_s);
         });
-        QCOMPARE(d.Calendario(), QStringLiteral("5/3/2027"));
+        QCOMPARE(d.Calendario(), u"5/3/2027"_s);
 
-        AlAbrir([](QDialog *w) { Pulsar(w, QStringLiteral("cmdDosDias")); });
-        QCOMPARE(d.Calendario(), QStringLiteral("7/12/2026"));
+        AlAbrir([](QDialog *w) { Pulsar(w, u"cmdDosDias"_s); });
+        QCOMPARE(d.Calendario(), u"7/12/2026"_s);
 
-        AlAbrir([](QDialog *w) { Pulsar(w, QStringLiteral("cmdOK")); });
-        QCOMPARE(d.MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")), 6);
+        AlAbrir([](QDialog *w) { Pulsar(w, u"cmdOK"_s); });
+        QCOMPARE(d.MensajeSiNo(u"¿Comenzar una nueva caja?"_s), 6);
         AlAbrir([](QDialog *w) { QTest::keyClick(w, Qt::Key_Escape); });
-        QCOMPARE(d.MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")), 7);
+        QCOMPARE(d.MensajeSiNo(u"¿Comenzar una nueva caja?"_s), 7);
     }
 
     void selectores()
     {
         BaseDePrueba b;
-        b.conexion.Ejecutar(QStringLiteral("insert into usuarios (idusuario, nombre) values (5, 'Zoe')"));
-        b.conexion.Ejecutar(QStringLiteral("insert into usuarios (idusuario, nombre) values (4, 'Ana')"));
+        b.conexion.Ejecutar(u"insert into usuarios (idusuario, nombre) values (5, 'Zoe')"_s);
+        b.conexion.Ejecutar(u"insert into usuarios (idusuario, nombre) values (4, 'Ana')"_s);
         DialogosQt d;
         AlAbrir([](QDialog *w) {
-            QCOMPARE(w->windowTitle(), QStringLiteral("Seleccione el usuario"));
-            auto *grid = w->findChild<QTableView *>(QStringLiteral("gridTrabajadores"));
+            QCOMPARE(w->windowTitle(), u"Seleccione el usuario"_s);
+            auto *grid = w->findChild<QTableView *>(u"gridTrabajadores"_s);
             QCOMPARE(grid->model()->rowCount(), 3);
             QCOMPARE(grid->currentIndex().row(), 0);
             QVERIFY(grid->isColumnHidden(0));
             QVERIFY(grid->rowHeight(2) >= 48);
             const QModelIndex zoe = grid->model()->index(2, 1);
-            QCOMPARE(zoe.data().toString(), QStringLiteral("Zoe"));
+            QCOMPARE(zoe.data().toString(), u"Zoe"_s);
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(zoe).center());
             QCOMPARE(grid->currentIndex().row(), 2);
-            Pulsar(w, QStringLiteral("cmdAceptar"));
+            Pulsar(w, u"cmdAceptar"_s);
         });
         QCOMPARE(d.Usuario(), 5);
 
         AlAbrir([](QDialog *w) {
-            QVERIFY(!Boton(w, QStringLiteral("cmdCancelar")));
-            Pulsar(w, QStringLiteral("cmdAceptar"));
+            QVERIFY(!Boton(w, u"cmdCancelar"_s));
+            Pulsar(w, u"cmdAceptar"_s);
         });
         QString nombre;
         int id = -1;
         d.FormaPago(nombre, id);
-        QCOMPARE(nombre, QStringLiteral("Bizum"));
+        QCOMPARE(nombre, u"Bizum"_s);
         QCOMPARE(id, 3);
     }
 };

@@ -1,12 +1,12 @@
 #include "AyudasVista.h"
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
 #include "TiendaDemo.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 #include "core/BaseDatos.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmInicio.h"
 #include "counter/frmPrincipal.h"
@@ -70,23 +70,20 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The small windows the catalogue opens, shown for real and filled in by the test.
-class PantallasCatalogo : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasCatalogo : PantallasPrueba {
     void NuevaFamilia(int idfamilia) override
     {
         frmNuevaFamilia f;
-        f.CargarFormulario(idfamilia, [&] {
-            frmNuevaFamiliaVista v(f);
-            v.show();
-            QTest::keyClicks(v.txtFamilia(), QStringLiteral("Camisa"));
-            QTest::mouseClick(v.cmdAceptar(), Qt::LeftButton);
-            cerrada = !v.isVisible();
-        });
+        f.CargarFormulario(idfamilia, Ver<frmNuevaFamiliaVista>(f, [&](frmNuevaFamiliaVista &v) {
+                               QTest::keyClicks(v.txtFamilia(), u"Camisa"_s);
+                               QTest::mouseClick(v.cmdAceptar(), Qt::LeftButton);
+                               cerrada = !v.isVisible();
+                           }));
     }
     void MantProductos(int idproducto) override { abiertos.append(idproducto); }
     void ListadoProductos() override { abiertos.append(-1); }
@@ -109,7 +106,7 @@ public:
         frmFIchaCliente ficha;
         ficha.CargarFormulario(telefono, idcliente, [&] {
             telefonoEnFicha = ficha.txtTelefono;
-            ficha.txtNombre = QString::fromUtf8("Rosa Díaz");
+            ficha.txtNombre = u"Rosa Díaz"_s;
             ficha.cmdAceptar_Click();
         });
     }
@@ -128,50 +125,33 @@ const QByteArray LineaBarras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02
 
 // 1000012340025 by hand: the leading 1 gives sets A A B A B B to 0 0 0 0 1 2, then 3 4 0 0 2 5
 // from set C, between the guards 101, 01010 and 101.
-const QString ModulosCodigo = QStringLiteral("101"
-                                             "0001101"
-                                             "0001101"
-                                             "0100111"
-                                             "0001101"
-                                             "0110011"
-                                             "0011011"
-                                             "01010"
-                                             "1000010"
-                                             "1011100"
-                                             "1110010"
-                                             "1110010"
-                                             "1101100"
-                                             "1001110"
-                                             "101");
+const QString ModulosCodigo = u"101"
+                              "0001101"
+                              "0001101"
+                              "0100111"
+                              "0001101"
+                              "0110011"
+                              "0011011"
+                              "01010"
+                              "1000010"
+                              "1011100"
+                              "1110010"
+                              "1110010"
+                              "1101100"
+                              "1001110"
+                              "101"_s;
 
 bool Oscuro(QRgb c)
 {
     return qGray(c) < 100;
 }
 
-class PantallasGui : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasGui : PantallasPrueba {
     void HojaVentaDeCaja(const QString &nombrecierre) override { hojas.append(nombrecierre); }
     QStringList hojas;
 };
 
 using Tienda = TiendaDemo<PantallasGui>;
-
-class PantallasTaller : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
-    void DetalleReferencia(const QString &referencia) override { detalles.append(referencia); }
-    QStringList detalles;
-};
-
-void Escribir(QLineEdit *caja, const QString &texto)
-{
-    QTest::keyClicks(caja, texto);
-    QTest::keyClick(caja, Qt::Key_Return);
-}
 
 } // namespace
 
@@ -183,60 +163,46 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         PantallasCatalogo pantallas;
-        G().pantallas = &pantallas;
         frmFamilias f;
-        f.CargarFormulario([&] {
-            frmFamiliasVista v(f);
-            v.show();
+        f.CargarFormulario(Ver<frmFamiliasVista>(f, [&](frmFamiliasVista &v) {
             QTest::mouseClick(Boton(v, "cmdNuevo"), Qt::LeftButton);
             QVERIFY(pantallas.cerrada);
             QCOMPARE(TextosVista(v.tabla(), 1), QStringList({"Camisa"}));
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+            Cerrar(v, Qt::Key_Escape);
+        }));
     }
 
     void fichaYLista()
     {
         BaseDePrueba b;
         PantallasCatalogo pantallas;
-        G().pantallas = &pantallas;
         b.Insertar("familias", "idfamilia, nombre", {"1, 'Falda'"});
         frmMantProductos ficha;
-        ficha.CargarFormulario(0, [&] {
-            frmMantProductosVista v(ficha);
-            v.show();
-            v.cmbFamilia->setCurrentIndex(1);
-            QTest::keyClicks(v.txtDescripcion, QStringLiteral("Bajo"));
-            QTest::keyClicks(v.txtPVPPublico, QStringLiteral("12"));
-            QCOMPARE(v.txtPagoTrabajador->text(), QStringLiteral("4.00"));
-            QTest::keyClicks(v.txtPrecioEspecial, QStringLiteral("9"));
-            v.chkActivo->setChecked(true);
-            QVERIFY(v.cmdAceptar->height() >= 60);
-            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+        ficha.CargarFormulario(0, Ver<frmMantProductosVista>(ficha, [&](frmMantProductosVista &v) {
+                                   v.cmbFamilia->setCurrentIndex(1);
+                                   QTest::keyClicks(v.txtDescripcion, u"Bajo"_s);
+                                   QTest::keyClicks(v.txtPVPPublico, u"12"_s);
+                                   QCOMPARE(v.txtPagoTrabajador->text(), u"4.00"_s);
+                                   QTest::keyClicks(v.txtPrecioEspecial, u"9"_s);
+                                   v.chkActivo->setChecked(true);
+                                   QVERIFY(v.cmdAceptar->height() >= 60);
+                                   Cerrar(v, v.cmdAceptar);
+                               }));
         QCOMPARE(b.dialogos.mensajes, QStringList({"Producto guardado"}));
 
         frmListadoProductos lista;
-        lista.CargarFormulario([&] {
-            frmListadoProductosVista v(lista);
-            v.show();
+        lista.CargarFormulario(Ver<frmListadoProductosVista>(lista, [&](frmListadoProductosVista &v) {
             QCOMPARE(TextosVista(v.tabla(), 2), QStringList({"*Bajo"}));
             TocarCelda(v.tabla(), v.tabla()->model()->index(0, 2));
             QTest::mouseClick(Boton(v, "cmdModificar"), Qt::LeftButton);
             QCOMPARE(v.tabla()->currentIndex().row(), 0);
-        });
+        }));
         QCOMPARE(pantallas.abiertos.size(), 1);
         QVERIFY(pantallas.abiertos[0] > 0);
 
         frmDecProd menu;
-        menu.CargarFormulario([&] {
-            frmDecProdVista v(menu);
-            v.show();
-            QTest::mouseClick(Boton(v, "cmdVerArreglo"), Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+        menu.CargarFormulario(
+            Ver<frmDecProdVista>(menu, [&](frmDecProdVista &v) { Cerrar(v, Boton(v, "cmdVerArreglo")); }));
         QCOMPARE(pantallas.abiertos.last(), -1);
     }
 
@@ -244,34 +210,31 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         frmFIchaCliente ficha;
-        ficha.CargarFormulario(QStringLiteral("600123456"), 0, [&] {
-            frmFIchaClienteVista v(ficha);
-            v.show();
-            QCOMPARE(v.txtTelefono->text(), QStringLiteral("600123456"));
-            QVERIFY(!v.cmdVerArreglos->isVisible());
-            QVERIFY(v.cmdAceptar->height() >= 60);
-            v.txtNombre->setText(QStringLiteral("Rosa Díaz")); // keyClicks types ASCII only
-            v.chkEstienda->setChecked(true);
-            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
-            QVERIFY(v.result() == QDialog::Accepted);
-        });
-        QCOMPARE(b.Valor(QStringLiteral("select nombre from clientes where telefono = '600123456'")),
-                 QStringLiteral("Rosa Díaz"));
+        ficha.CargarFormulario(u"600123456"_s, 0,
+                               Ver<frmFIchaClienteVista>(ficha, [&](frmFIchaClienteVista &v) {
+                                   QCOMPARE(v.txtTelefono->text(), u"600123456"_s);
+                                   QVERIFY(!v.cmdVerArreglos->isVisible());
+                                   QVERIFY(v.cmdAceptar->height() >= 60);
+                                   v.txtNombre->setText(u"Rosa Díaz"_s); // keyClicks types ASCII only
+                                   v.chkEstienda->setChecked(true);
+                                   QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+                                   QVERIFY(v.result() == QDialog::Accepted);
+                               }));
+        QCOMPARE(b.Valor(u"select nombre from clientes where telefono = '600123456'"_s), u"Rosa Díaz"_s);
 
         frmListaClientes lista;
-        const int elegido = lista.CargarFormulario([&] {
-            frmListaClientesVista v(lista);
-            v.show();
-            QTest::keyClicks(v.txtNombre(), QStringLiteral("rosa"));
-            QTest::keyClick(v.txtNombre(), Qt::Key_Return);
-            QCOMPARE(v.tabla()->model()->rowCount(), 1);
-            QCOMPARE(v.tabla()->model()->index(0, 1).data().toString(), QStringLiteral("(*)Rosa Díaz"));
-            const QRect celda = v.tabla()->visualRect(v.tabla()->model()->index(0, 1));
-            QTest::mouseClick(v.tabla()->viewport(), Qt::LeftButton, {}, celda.center());
-            QTest::mouseClick(v.findChildren<QPushButton *>().last(),
-                              Qt::LeftButton); // Cancelar keeps the choice
-        });
-        QCOMPARE(QString::number(elegido), b.Valor(QStringLiteral("select idcliente from clientes")));
+        const int elegido =
+            lista.CargarFormulario(Ver<frmListaClientesVista>(lista, [&](frmListaClientesVista &v) {
+                QTest::keyClicks(v.txtNombre(), u"rosa"_s);
+                QTest::keyClick(v.txtNombre(), Qt::Key_Return);
+                QCOMPARE(v.tabla()->model()->rowCount(), 1);
+                QCOMPARE(v.tabla()->model()->index(0, 1).data().toString(), u"(*)Rosa Díaz"_s);
+                const QRect celda = v.tabla()->visualRect(v.tabla()->model()->index(0, 1));
+                QTest::mouseClick(v.tabla()->viewport(), Qt::LeftButton, {}, celda.center());
+                QTest::mouseClick(v.findChildren<QPushButton *>().last(),
+                                  Qt::LeftButton); // Cancelar keeps the choice
+            }));
+        QCOMPARE(QString::number(elegido), b.Valor(u"select idcliente from clientes"_s));
     }
 
     void elegirImpresoraYGuardar()
@@ -282,44 +245,40 @@ private Q_SLOTS:
             frmParametrosGeneralesVista v(f);
             v.resize(1024, 768);
             v.show();
-            QCOMPARE(v.txtEmpresa->text(), QStringLiteral("ARREGLOS DE ROPA"));
-            QCOMPARE(v.cmbComs->currentText(), QStringLiteral("Vista previa en pantalla"));
+            QCOMPARE(v.txtEmpresa->text(), u"ARREGLOS DE ROPA"_s);
+            QCOMPARE(v.cmbComs->currentText(), u"Vista previa en pantalla"_s);
             QVERIFY(v.cmdAceptar->height() >= 60);
             QVERIFY(v.cmdAceptar->geometry().bottom() < 768);
 
             // Choosing the network printer relabels the box and offers an address to edit.
-            v.cmbComs->setCurrentIndex(v.cmbComs->findText(QStringLiteral("Impresora de red")));
+            v.cmbComs->setCurrentIndex(v.cmbComs->findText(u"Impresora de red"_s));
             Q_EMIT v.cmbComs->activated(v.cmbComs->currentIndex());
-            QCOMPARE(v.lblConfPuerto->text(), QString::fromUtf8("Dirección de la impresora de red"));
+            QCOMPARE(v.lblConfPuerto->text(), u"Dirección de la impresora de red"_s);
             QCOMPARE(v.txtConfPuerto->accessibleName(), v.lblConfPuerto->text());
-            v.txtConfPuerto->setText(QStringLiteral("tcp://10.0.0.9"));
-            v.txtNombre->setText(QStringLiteral("Lola D'Angelo"));
+            v.txtConfPuerto->setText(u"tcp://10.0.0.9"_s);
+            v.txtNombre->setText(u"Lola D'Angelo"_s);
 
             // A bad width is refused and the screen stays open; then it is saved and closes.
-            v.txtAnchuraCarro->setText(QStringLiteral("100"));
+            v.txtAnchuraCarro->setText(u"100"_s);
             QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
             QVERIFY(v.isVisible());
-            QVERIFY(b.dialogos.mensajes.last().startsWith(QStringLiteral("Anchura del ticket")));
-            v.txtAnchuraCarro->setText(QStringLiteral("48"));
+            QVERIFY(b.dialogos.mensajes.last().startsWith(u"Anchura del ticket"_s));
+            v.txtAnchuraCarro->setText(u"48"_s);
             b.dialogos.siNo = {6, 7};
             QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
             QVERIFY(v.result() == QDialog::Accepted);
         });
-        QCOMPARE(b.Valor(QStringLiteral("select parametrospuerto from parametros")),
-                 QStringLiteral("tcp://10.0.0.9"));
-        QCOMPARE(b.Valor(QStringLiteral("select nombre from parametros")), QStringLiteral("Lola D'Angelo"));
-        QCOMPARE(b.Valor(QStringLiteral("select anchuracarro from parametros")), QStringLiteral("48"));
+        QCOMPARE(b.Valor(u"select parametrospuerto from parametros"_s), u"tcp://10.0.0.9"_s);
+        QCOMPARE(b.Valor(u"select nombre from parametros"_s), u"Lola D'Angelo"_s);
+        QCOMPARE(b.Valor(u"select anchuracarro from parametros"_s), u"48"_s);
         QVERIFY(!f.SalirDelPrograma);
 
         // Escape closes without saving.
-        f.CargarFomulario([&] {
-            frmParametrosGeneralesVista v(f);
-            v.show();
-            v.txtAnchuraCarro->setText(QStringLiteral("30"));
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
-        QCOMPARE(b.Valor(QStringLiteral("select anchuracarro from parametros")), QStringLiteral("48"));
+        f.CargarFomulario(Ver<frmParametrosGeneralesVista>(f, [&](frmParametrosGeneralesVista &v) {
+            v.txtAnchuraCarro->setText(u"30"_s);
+            Cerrar(v, Qt::Key_Escape);
+        }));
+        QCOMPARE(b.Valor(u"select anchuracarro from parametros"_s), u"48"_s);
     }
 
     void pedidoATactil()
@@ -334,35 +293,35 @@ private Q_SLOTS:
         v.show();
         QApplication::processEvents();
 
-        auto *familias = v.findChild<QTableView *>(QStringLiteral("gridFamilias"));
-        auto *productos = v.findChild<QTableView *>(QStringLiteral("gridProductos"));
-        auto *tpv = v.findChild<QTableView *>(QStringLiteral("gridTPV"));
+        auto *familias = v.findChild<QTableView *>(u"gridFamilias"_s);
+        auto *productos = v.findChild<QTableView *>(u"gridProductos"_s);
+        auto *tpv = v.findChild<QTableView *>(u"gridTPV"_s);
         QVERIFY(familias && productos && tpv);
         QVERIFY(familias->isVisible() && !productos->isVisible());
 
-        TocarCelda(familias, BuscarCelda(familias, 1, QString::fromUtf8("Pantalón")));
+        TocarCelda(familias, BuscarCelda(familias, 1, u"Pantalón"_s));
         QVERIFY(productos->isVisible() && !familias->isVisible());
-        TocarCelda(productos, BuscarCelda(productos, 1, QStringLiteral("Bajo")));
-        TocarCelda(productos, BuscarCelda(productos, 1, QStringLiteral("Meter cintura")));
-        QCOMPARE(Caja(v, "txtTotal"), QStringLiteral("20.00"));
+        TocarCelda(productos, BuscarCelda(productos, 1, u"Bajo"_s));
+        TocarCelda(productos, BuscarCelda(productos, 1, u"Meter cintura"_s));
+        QCOMPARE(Caja(v, "txtTotal"), u"20.00"_s);
         TocarCelda(tpv, tpv->model()->index(1, frmPrincipal::ColBorrar));
         QCOMPARE(TextosVista(tpv, frmPrincipal::ColNombre),
-                 (QStringList{QString::fromUtf8("-- Pantalón --"), QStringLiteral("Meter cintura")}));
-        QCOMPARE(Caja(v, "txtTotal"), QStringLiteral("12.00"));
-        QCOMPARE(Caja(v, "txtPendiente"), QStringLiteral("12.00"));
+                 (QStringList{u"-- Pantalón --"_s, u"Meter cintura"_s}));
+        QCOMPARE(Caja(v, "txtTotal"), u"12.00"_s);
+        QCOMPARE(Caja(v, "txtPendiente"), u"12.00"_s);
         for (QPushButton *boton : v.findChildren<QPushButton *>())
             if (boton->isVisible())
                 QVERIFY2(boton->height() >= 64, qPrintable(boton->objectName()));
 
         // A new telephone opens the customer card with it; the new customer comes back named.
-        b.dialogos.pad = {QStringLiteral("699000111")};
+        b.dialogos.pad = {u"699000111"_s};
         QTest::mouseClick(Boton(v, "cmdTelefono"), Qt::LeftButton);
-        QCOMPARE(pantallas.telefonoEnFicha, QStringLiteral("699000111"));
-        QCOMPARE(Caja(v, "txtTelefono"), QStringLiteral("699000111"));
-        QCOMPARE(Caja(v, "txtNombreCliente"), QString::fromUtf8("Rosa Díaz"));
+        QCOMPARE(pantallas.telefonoEnFicha, u"699000111"_s);
+        QCOMPARE(Caja(v, "txtTelefono"), u"699000111"_s);
+        QCOMPARE(Caja(v, "txtNombreCliente"), u"Rosa Díaz"_s);
 
         // A payment method's name is the button's caption as it is: "&" is no shortcut key.
-        const QString forma = QStringLiteral("Tarjeta & <b>Bizum</b>");
+        const QString forma = u"Tarjeta & <b>Bizum</b>"_s;
         b.dialogos.formasPago = {{forma, 2}};
         QTest::mouseClick(Boton(v, "cmdFormasPago"), Qt::LeftButton);
         QCOMPARE(QAccessible::queryAccessibleInterface(Boton(v, "cmdFormasPago"))->text(QAccessible::Name),
@@ -377,7 +336,7 @@ private Q_SLOTS:
         QVERIFY(calculadora && calculadora->isVisible() && !calculadora->isModal());
         for (const char *t : {"1", "2", ".", "5", "+", "7", ".", "5", "="})
             QTest::mouseClick(calculadora->Boton(QString::fromLatin1(t)), Qt::LeftButton);
-        QCOMPARE(calculadora->Pantalla(), QStringLiteral("20"));
+        QCOMPARE(calculadora->Pantalla(), u"20"_s);
         QTest::mouseClick(Boton(v, "cmdVerFamilias"), Qt::LeftButton);
         TocarCelda(familias, familias->model()->index(0, 1));
         QVERIFY(productos->isVisible());
@@ -389,21 +348,21 @@ private Q_SLOTS:
         v.Repintar();
         QVERIFY(!Boton(v, "cmdTelefono")->isEnabled() && !Boton(v, "cmdBuscarCliente")->isEnabled());
         QVERIFY(!familias->isEnabled());
-        QCOMPARE(Caja(v, "txtSenal"), QStringLiteral("5.00"));
+        QCOMPARE(Caja(v, "txtSenal"), u"5.00"_s);
         QVERIFY(Boton(v, "cmdMerceria")->isEnabled() && Boton(v, "Command1")->isEnabled());
 
         // Escape asks before leaving; "Cancelar" keeps the screen.
         b.dialogos.siNo = {7};
         QTest::keyClick(&v, Qt::Key_Escape);
-        QCOMPARE(b.dialogos.preguntas.last(), QString::fromUtf8("¿Cerrar la aplicación?"));
+        QCOMPARE(b.dialogos.preguntas.last(), u"¿Cerrar la aplicación?"_s);
         QVERIFY(v.isVisible());
         G().pantallas = nullptr;
     }
 
     void barrasDibujadasDesdeLasCifras()
     {
-        QCOMPARE(ModulosEAN13(QStringLiteral("1000012340025")), ModulosCodigo);
-        QCOMPARE(ModulosEAN13(QStringLiteral("123")), QString());
+        QCOMPARE(ModulosEAN13(u"1000012340025"_s), ModulosCodigo);
+        QCOMPARE(ModulosEAN13(u"123"_s), QString());
 
         VistaPreviaTicket vista;
         vista.MostrarTicket(QByteArray("\x1br0\x1b!\x00 \r\n", 8) + LineaBarras, 40);
@@ -455,11 +414,11 @@ private Q_SLOTS:
     {
         G() = ValoresPrograma();
         G().AnchuraTicket = 40;
-        G().puertocom = QStringLiteral("2");
-        G().parametrospuerto = QStringLiteral("9600,n,8,1");
+        G().puertocom = u"2"_s;
+        G().parametrospuerto = u"9600,n,8,1"_s;
         QVERIFY(dynamic_cast<SalidaSerie *>(CrearSalidaTickets(nullptr).get()));
 
-        G().puertocom = QStringLiteral("0");
+        G().puertocom = u"0"_s;
         auto salida = CrearSalidaTickets(nullptr);
         QVERIFY(!dynamic_cast<SalidaSerie *>(salida.get()));
         G().salidaTickets = salida.get();
@@ -475,7 +434,7 @@ private Q_SLOTS:
             }
         });
         reloj.start(20);
-        ImprimirLineaTicket(QStringLiteral("Muñoz"), 1, 0, 0, 0, 0);
+        ImprimirLineaTicket(u"Muñoz"_s, 1, 0, 0, 0, 0);
         QCOMPARE(vistos.size(), 0);
         CortarTicket();
         QCOMPARE(vistos.size(), 1);
@@ -485,32 +444,26 @@ private Q_SLOTS:
     void hojaYListaDeCajas()
     {
         Tienda t;
-        SalidaListadosPdf salida(t.b.dir.filePath(QStringLiteral("hoja.pdf")));
+        SalidaListadosPdf salida(t.b.dir.filePath(u"hoja.pdf"_s));
         G().salidaListados = &salida;
         frmHojaVenta hoja;
-        hoja.CargarFormulario(QStringLiteral("20261205"), [&] {
-            frmHojaVentaVista v(hoja);
-            v.show();
-            QVERIFY(v.findChild<QLabel *>()->text().endsWith(QStringLiteral("20261205")));
-            QVERIFY(TextosVista(v.Tabla(), 1).contains(QStringLiteral("Total efectivo")));
-            QTest::mouseClick(v.Boton(QStringLiteral("Imprimir")), Qt::LeftButton);
-            QCOMPARE(salida.impresos, 1);
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+        hoja.CargarFormulario(u"20261205"_s, Ver<frmHojaVentaVista>(hoja, [&](frmHojaVentaVista &v) {
+                                  QVERIFY(v.findChild<QLabel *>()->text().endsWith(u"20261205"_s));
+                                  QVERIFY(TextosVista(v.Tabla(), 1).contains(u"Total efectivo"_s));
+                                  QTest::mouseClick(v.Boton(u"Imprimir"_s), Qt::LeftButton);
+                                  QCOMPARE(salida.impresos, 1);
+                                  Cerrar(v, Qt::Key_Escape);
+                              }));
 
         frmListaCierres lista;
         QString elegida;
-        lista.CargarFormulario([&] {
-            frmListaCierresVista v(lista);
-            v.show();
+        lista.CargarFormulario(Ver<frmListaCierresVista>(lista, [&](frmListaCierresVista &v) {
             const QModelIndex segunda = v.Tabla()->model()->index(1, 0);
             elegida = segunda.data().toString();
             TocarCelda(v.Tabla(), segunda);
-            QTest::mouseClick(v.Boton(QStringLiteral("Ver detalle")), Qt::LeftButton);
-            QTest::mouseClick(v.Boton(QStringLiteral("Aceptar")), Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+            QTest::mouseClick(v.Boton(u"Ver detalle"_s), Qt::LeftButton);
+            Cerrar(v, v.Boton(u"Aceptar"_s));
+        }));
         QCOMPARE(t.pantallas.hojas, QStringList{elegida});
     }
 
@@ -518,34 +471,29 @@ private Q_SLOTS:
     void pendientesYAtrasados()
     {
         Tienda t;
-        const QString trabajador = t.b.Valor(
-            QStringLiteral("select costureras.nombre from costureras, arreglos_detalles where "
-                           "costureras.idcosturera = arreglos_detalles.idcosturera and idarreglo = 4"));
+        const QString trabajador =
+            t.b.Valor(u"select costureras.nombre from costureras, arreglos_detalles where "
+                      "costureras.idcosturera = arreglos_detalles.idcosturera and idarreglo = 4"_s);
         frmPendientesPorTrabajador p;
-        p.CargarFormulario([&] {
-            frmPendientesPorTrabajadorVista v(p);
-            v.show();
+        p.CargarFormulario(Ver<frmPendientesPorTrabajadorVista>(p, [&](frmPendientesPorTrabajadorVista &v) {
             QCOMPARE(v.Tabla()->model()->rowCount(), 0);
             v.cmbTrabajadores()->setCurrentIndex(v.cmbTrabajadores()->findText(trabajador));
-            QTest::mouseClick(v.Boton(QStringLiteral("Ver")), Qt::LeftButton);
-            TocarCelda(v.Tabla(), BuscarCelda(v.Tabla(), 1, QStringLiteral("4.1")));
-            QTest::mouseClick(v.Boton(QStringLiteral("Visualizar arreglo")), Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
+            QTest::mouseClick(v.Boton(u"Ver"_s), Qt::LeftButton);
+            TocarCelda(v.Tabla(), BuscarCelda(v.Tabla(), 1, u"4.1"_s));
+            Cerrar(v, v.Boton(u"Visualizar arreglo"_s));
+        }));
         QCOMPARE(G().ArregloACargar, 4);
 
         frmAtrasados a;
-        a.CargarFormulario([&] {
-            frmAtrasadosVista v(a);
-            v.show();
+        a.CargarFormulario(Ver<frmAtrasadosVista>(a, [&](frmAtrasadosVista &v) {
             v.cmbMeses()->lineEdit()->selectAll();
-            QTest::keyClicks(v.cmbMeses()->lineEdit(), QStringLiteral("0"));
-            QTest::mouseClick(v.Boton(QStringLiteral("Ver")), Qt::LeftButton);
-            const QModelIndex tres = BuscarCelda(v.Tabla(), 0, QStringLiteral("3"));
+            QTest::keyClicks(v.cmbMeses()->lineEdit(), u"0"_s);
+            QTest::mouseClick(v.Boton(u"Ver"_s), Qt::LeftButton);
+            const QModelIndex tres = BuscarCelda(v.Tabla(), 0, u"3"_s);
             TocarCelda(v.Tabla(), tres);
             Q_EMIT v.Tabla()->doubleClicked(tres); // the offscreen platform pairs no real double touch
             QVERIFY(!v.isVisible());
-        });
+        }));
         QCOMPARE(G().ArregloACargar, 3);
     }
 
@@ -554,18 +502,16 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         Grid g(1, 2);
-        g.SetTextMatrix(0, 1, QStringLiteral("Concepto"));
-        g.AgregarFila({QStringLiteral("1"), QStringLiteral("Ref. 7")});
-        for (const QString &ruta :
-             {dir.filePath(QStringLiteral("hoja.pdf")), dir.filePath(QStringLiteral("no/hoja.pdf"))}) {
-            VistaPreviaListado v(
-                PaginarListado(g, QStringLiteral("Hoja de venta"), true, QDate(2026, 12, 5)));
+        g.SetTextMatrix(0, 1, u"Concepto"_s);
+        g.AgregarFila({u"1"_s, u"Ref. 7"_s});
+        for (const QString &ruta : {dir.filePath(u"hoja.pdf"_s), dir.filePath(u"no/hoja.pdf"_s)}) {
+            VistaPreviaListado v(PaginarListado(g, u"Hoja de venta"_s, true, QDate(2026, 12, 5)));
             QCOMPARE(v.printer()->pageLayout().orientation(), QPageLayout::Landscape);
             v.printer()->setOutputFormat(QPrinter::PdfFormat);
             v.printer()->setOutputFileName(ruta);
             v.findChild<QPrintPreviewWidget *>()->print();
             QCOMPARE(v.fallo, !QFile::exists(ruta));
-            QCOMPARE(v.fallo, ruta.contains(QStringLiteral("/no/")));
+            QCOMPARE(v.fallo, ruta.contains(u"/no/"_s));
         }
     }
 
@@ -582,29 +528,24 @@ private Q_SLOTS:
                    {"10, 1, 12, 'Falda', '10.1', 1, 1, 0", "10, 1, 9, 'Falda', '10.2', 1, 1, 1"});
         frmPagosATrabajadores f;
         f.PrimeraPagina = 1; // the rest arrives behind the first row
-        f.CargarFormulario([&] {
-            frmPagosATrabajadoresVista v(f);
-            v.show();
-            QCOMPARE(v.cmbEstado()->currentText(), QStringLiteral("No pagado"));
+        f.CargarFormulario(Ver<frmPagosATrabajadoresVista>(f, [&](frmPagosATrabajadoresVista &v) {
+            QCOMPARE(v.cmbEstado()->currentText(), u"No pagado"_s);
             v.cmbEstado()->setCurrentIndex(0);
-            QTest::mouseClick(v.findChild<QPushButton *>(QStringLiteral("cmdTodos")), Qt::LeftButton);
+            QTest::mouseClick(v.findChild<QPushButton *>(u"cmdTodos"_s), Qt::LeftButton);
             QTRY_VERIFY(!f.ListaIncompleta);
             QTRY_COMPARE(TextosVista(v.tabla(), 1), QStringList({"10.2", "10.1", "", ""}));
             QCOMPARE(TextosVista(v.tabla(), 3), QStringList({"3.00", "4.00", "----------", "7.00"}));
-            DobleToque(v.tabla(), BuscarCelda(v.tabla(), 1, QStringLiteral("10.1")));
-            QCOMPARE(v.tabla()->model()->index(1, 4).data().toString(), QStringLiteral("SI"));
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
-        QCOMPARE(
-            b.Valor(QStringLiteral("select count(*) from arreglos_detalles where pagadoatrabajador = 1")),
-            QStringLiteral("2"));
+            DobleToque(v.tabla(), BuscarCelda(v.tabla(), 1, u"10.1"_s));
+            QCOMPARE(v.tabla()->model()->index(1, 4).data().toString(), u"SI"_s);
+            Cerrar(v, Qt::Key_Escape);
+        }));
+        QCOMPARE(b.Valor(u"select count(*) from arreglos_detalles where pagadoatrabajador = 1"_s), u"2"_s);
     }
 
     void pagosTiendas()
     {
         BaseDePrueba b;
-        G().NombreCierre = QStringLiteral("20261205");
+        G().NombreCierre = u"20261205"_s;
         b.Insertar("clientes", "idcliente, nombre, estienda", {"2, 'Boutique Luna', 1"});
         b.Insertar("arreglos", "idarreglo, idcliente, fecharealentrega, entregadoacliente",
                    {"20, 2, '2026-11-15 10:00:00', 1"});
@@ -612,22 +553,18 @@ private Q_SLOTS:
                    {"20, 1, 30, '20.1'"});
         b.Insertar("caja", "importe, concepto, nombrecierre, idarreglo", {"10, 'Ref. 20', '20261101', 20"});
         frmPagosTiendas f;
-        f.CargarFormulario([&] {
-            frmPagosTiendasVista v(f);
-            v.show();
+        f.CargarFormulario(Ver<frmPagosTiendasVista>(f, [&](frmPagosTiendasVista &v) {
             v.cmbTienda()->setCurrentIndex(1);
             v.chkPendientes()->setChecked(true);
-            QTest::mouseClick(v.findChild<QPushButton *>(QStringLiteral("cmdAceptar")), Qt::LeftButton);
+            QTest::mouseClick(v.findChild<QPushButton *>(u"cmdAceptar"_s), Qt::LeftButton);
             QCOMPARE(TextosVista(v.tabla(), 4), QStringList({"20.00", "------", "20.00"}));
             b.dialogos.siNo = {6};
-            DobleToque(v.tabla(), BuscarCelda(v.tabla(), 1, QStringLiteral("20")));
+            DobleToque(v.tabla(), BuscarCelda(v.tabla(), 1, u"20"_s));
             QCOMPARE(b.dialogos.preguntas.size(), 1);
             QCOMPARE(v.tabla()->model()->rowCount(), 0); // settled: no longer pending
-            QTest::mouseClick(v.findChild<QPushButton *>(QStringLiteral("cmdsalir")), Qt::LeftButton);
-            QVERIFY(!v.isVisible());
-        });
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja where nombrecierre = '20261205'")),
-                 QStringLiteral("2"));
+            Cerrar(v, v.findChild<QPushButton *>(u"cmdsalir"_s));
+        }));
+        QCOMPARE(b.Valor(u"select count(*) from caja where nombrecierre = '20261205'"_s), u"2"_s);
     }
 
     void asignacion()
@@ -635,28 +572,24 @@ private Q_SLOTS:
         BaseDePrueba b;
         SembrarTaller(b);
         PantallasTaller pantallas;
-        G().pantallas = &pantallas;
         frmAsigancion a;
-        a.CargarFormulario([&] {
-            frmAsigancionVista v(a);
-            v.show();
+        a.CargarFormulario(Ver<frmAsigancionVista>(a, [&](frmAsigancionVista &v) {
             QTableView *t = v.tabla();
             QCOMPARE(t->model()->rowCount(), 5);
-            QCOMPARE(v.lblViendo()->text(), QStringLiteral("Mostrando arreglos no asigandos a trabajador"));
+            QCOMPARE(v.lblViendo()->text(), u"Mostrando arreglos no asigandos a trabajador"_s);
             QVERIFY(v.Boton("Asignar a trabajador")->height() >= 60);
 
             b.dialogos.trabajadores = {1};
             TocarCelda(t, BuscarCelda(t, 1, "10.2"));
             QTest::mouseClick(v.Boton("Asignar a trabajador"), Qt::LeftButton);
-            QCOMPARE(t->model()->index(BuscarCelda(t, 1, "10.2").row(), 6).data().toString(),
-                     QStringLiteral("Rosa"));
+            QCOMPARE(t->model()->index(BuscarCelda(t, 1, "10.2").row(), 6).data().toString(), u"Rosa"_s);
 
             QSignalSpy completa(&v, &frmAsigancionVista::ListaCompleta);
             QTest::mouseClick(v.Boton("Ver todos los arreglos"), Qt::LeftButton);
             QVERIFY(completa.count() == 1 || completa.wait(5000));
             QVERIFY(!v.Cargando());
             QCOMPARE(t->model()->rowCount(), 5);
-            QCOMPARE(v.lblViendo()->text(), QStringLiteral("Mostrando todos los arreglos"));
+            QCOMPARE(v.lblViendo()->text(), u"Mostrando todos los arreglos"_s);
             QCOMPARE(QApplication::overrideCursor(), nullptr);
 
             const QModelIndex falda = BuscarCelda(t, 1, "10.2");
@@ -666,8 +599,7 @@ private Q_SLOTS:
 
             QTest::keyClick(&v, Qt::Key_A); // any key closes the screen
             QVERIFY(!v.isVisible());
-        });
-        G().pantallas = nullptr;
+        }));
     }
 
     // Thirty garment tickets read as fast as a reader types: none lost, each listed once.
@@ -680,17 +612,14 @@ private Q_SLOTS:
             "+ 1000, 1, 1, fechaarreglo from arreglos where idarreglo = 10");
         for (int i = 0; i < 30; ++i)
             b.conexion.Ejecutar(
-                QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
-                               "nombreprenda, referenciaprenda) values (1010, 1, 8, 'Camisa', '1010.%1')")
-                    .arg(i + 1));
+                u"insert into arreglos_detalles (idarreglo, idproducto, precio, "
+                "nombreprenda, referenciaprenda) values (1010, 1, 8, 'Camisa', '1010.%1')"_s.arg(i + 1));
         frmAsignarBArras s;
-        s.CargarFormulario([&] {
-            PantallaBarrasVista v(s, &s);
-            v.show();
+        s.CargarFormulario(Ver<PantallaBarrasVista>(s, &s, [&](auto &v) {
             QVERIFY(QTest::qWaitForWindowActive(&v));
             QCOMPARE(QApplication::focusWidget(), v.txtBarras());
             for (int i = 0; i < 30; ++i)
-                Escribir(v.txtBarras(), Escaneo(1010, QStringLiteral("1010.%1").arg(i + 1)));
+                Escribir(v.txtBarras(), Escaneo(1010, u"1010.%1"_s.arg(i + 1)));
             Escribir(v.txtBarras(), Escaneo(1010, "1010.7"));
             QCOMPARE(v.gridAsignacion()->model()->rowCount(), 30);
             QVERIFY(v.txtBarras()->text().isEmpty());
@@ -700,13 +629,12 @@ private Q_SLOTS:
             Escribir(v.txtBarras(), Escaneo(10, "10.1"));
             TocarCelda(v.gridAsignacion(), BuscarCelda(v.gridAsignacion(), 0, "1010.3"));
             QCOMPARE(QApplication::focusWidget(), v.txtBarras());
-            QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), QStringLiteral("Rosa"));
-            QTest::keyClick(v.txtBarras(), Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+            QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), u"Rosa"_s);
+            Cerrar(v, Qt::Key_Escape);
+        }));
         QCOMPARE(
             b.Valor("select count(distinct referenciaprenda) from arreglos_detalles where idcosturera = 2"),
-            QStringLiteral("30"));
+            u"30"_s);
     }
 
     void detalle()
@@ -716,16 +644,13 @@ private Q_SLOTS:
         SalidaMemoria impresora;
         G().salidaTickets = &impresora;
         frmDetalleReferencia d;
-        d.CargarFormulario("10.1", [&] {
-            frmDetalleReferenciaVista v(d);
-            v.show();
-            QCOMPARE(v.lblCliente()->text(), QString::fromUtf8("Cliente: María - 600111222"));
-            QCOMPARE(TextosVista(v.gridDetalle(), 1), (QStringList{"", "8.00", "12.00"}));
-            QTest::mouseClick(v.cmdTicket(), Qt::LeftButton);
-            QCOMPARE(impresora.Tickets().size(), 1);
-            QTest::keyClick(&v, Qt::Key_Escape);
-            QVERIFY(!v.isVisible());
-        });
+        d.CargarFormulario("10.1", Ver<frmDetalleReferenciaVista>(d, [&](frmDetalleReferenciaVista &v) {
+                               QCOMPARE(v.lblCliente()->text(), u"Cliente: María - 600111222"_s);
+                               QCOMPARE(TextosVista(v.gridDetalle(), 1), (QStringList{"", "8.00", "12.00"}));
+                               QTest::mouseClick(v.cmdTicket(), Qt::LeftButton);
+                               QCOMPARE(impresora.Tickets().size(), 1);
+                               Cerrar(v, Qt::Key_Escape);
+                           }));
         G().salidaTickets = nullptr;
     }
 

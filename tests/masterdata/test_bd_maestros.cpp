@@ -1,7 +1,7 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "masterdata/frmColores.h"
@@ -22,35 +22,33 @@
 #include <QtTest>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// The card opened from the list is the real card, filled in by the test.
-class PantallasFicha : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+// The windows the master-data screens open, run on their real form models with what the test
+// types: the customer card and the worker dialog are played by the test's own hooks.
+struct PantallasMaestros : PantallasPrueba {
     void FichaCliente(const QString &telefono, int idcliente) override
     {
-        frmFIchaCliente ficha;
-        ficha.CargarFormulario(telefono, idcliente, [&] { rellenar(ficha); });
+        frmFIchaCliente f;
+        f.CargarFormulario(telefono, idcliente, [&] { ficha(f); });
         ++aperturas;
     }
-    std::function<void(frmFIchaCliente &)> rellenar = [](frmFIchaCliente &) {};
-    int aperturas = 0;
-};
-
-void Alta(BaseDePrueba &b, const QString &nombre, const QString &telefono, int tienda = 0)
-{
-    b.conexion.Ejecutar(
-        QStringLiteral("insert into clientes (nombre, telefono, estienda) values (%1, %2, %3)")
-            .arg(ComillasSQL(nombre), ComillasSQL(telefono), QString::number(tienda)));
-}
-
-// The screens the catalogue opens, run on their real form models with what the test types.
-class PantallasCatalogo : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+    void NuevoTrabajador(int idcosturera) override
+    {
+        frmNuevoTrabajador d;
+        d.CargarFormulario(idcosturera, [&] { trabajador(d); });
+    }
+    void NuevoColor() override
+    {
+        frmNuevoColor f;
+        f.CargarFormulario([&] {
+            f.txtColor = texto;
+            f.cmdAceptar_Click();
+            sigueAbierto = f.Abierto;
+        });
+    }
     void NuevaFamilia(int idfamilia) override
     {
         frmNuevaFamilia f;
@@ -62,72 +60,49 @@ public:
     }
     void MantProductos(int idproducto) override
     {
-        abiertos.append(QStringLiteral("producto ") + QString::number(idproducto));
+        abiertos.append(u"producto "_s + QString::number(idproducto));
         frmMantProductos f;
         f.CargarFormulario(idproducto, [&] {
             f.txtPVPPublico = precio;
             f.cmdAceptar_Click();
         });
     }
-    void ListadoProductos() override { abiertos.append(QStringLiteral("lista")); }
-    QString nombre, leido, precio;
+    void ListadoProductos() override { abiertos.append(u"lista"_s); }
+    std::function<void(frmFIchaCliente &)> ficha = [](frmFIchaCliente &) {};
+    std::function<void(frmNuevoTrabajador &)> trabajador = [](frmNuevoTrabajador &) {};
+    QString texto, nombre, leido, precio;
     QStringList abiertos;
+    bool sigueAbierto = false;
+    int aperturas = 0;
 };
+
+void Alta(BaseDePrueba &b, const QString &nombre, const QString &telefono, int tienda = 0)
+{
+    b.conexion.Ejecutar(u"insert into clientes (nombre, telefono, estienda) values (%1, %2, %3)"_s.arg(
+        ComillasSQL(nombre), ComillasSQL(telefono), QString::number(tienda)));
+}
 
 int IdFamilia(BaseDePrueba &b, const char *nombre)
 {
-    return b
-        .Valor(QStringLiteral("select idfamilia from familias where nombre = '%1'")
-                   .arg(QString::fromUtf8(nombre)))
+    return b.Valor(u"select idfamilia from familias where nombre = '%1'"_s.arg(QString::fromUtf8(nombre)))
         .toInt();
 }
 
-// "Nuevo" opens the real small window, filled in by the test.
-class PantallasColores : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
-    void NuevoColor() override
-    {
-        frmNuevoColor nuevo;
-        nuevo.CargarFormulario([&] {
-            nuevo.txtColor = texto;
-            nuevo.cmdAceptar_Click();
-            sigueAbierto = nuevo.Abierto;
-        });
-    }
-    QString texto;
-    bool sigueAbierto = false;
-};
-
 void Colores(BaseDePrueba &b, int n)
 {
-    b.conexion.Ejecutar(QStringLiteral("delete from colores"));
+    b.conexion.Ejecutar(u"delete from colores"_s);
     for (int i = 1; i <= n; ++i)
-        b.conexion.Ejecutar(QStringLiteral("insert into colores (nombre) values ('Color %1')")
-                                .arg(i, 2, 10, QLatin1Char('0')));
+        b.conexion.Ejecutar(
+            u"insert into colores (nombre) values ('Color %1')"_s.arg(i, 2, 10, QLatin1Char('0')));
 }
 
 QString Nombre(int i)
 {
-    return QStringLiteral("Color %1").arg(i, 2, 10, QLatin1Char('0'));
+    return u"Color %1"_s.arg(i, 2, 10, QLatin1Char('0'));
 }
 
-// The worker dialog opened from the list is the real form model, filled in by the test.
-class PantallasTrabajador : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
-    void NuevoTrabajador(int idcosturera) override
-    {
-        frmNuevoTrabajador d;
-        d.CargarFormulario(idcosturera, [&] { rellenar(d); });
-    }
-    std::function<void(frmNuevoTrabajador &)> rellenar = [](frmNuevoTrabajador &) {};
-};
-
-const QString Pregunta = QString::fromUtf8("¿Desea actualizar los cambios?");
-const QString Guardados = QString::fromUtf8("Datos de configuración guardados");
+const QString Pregunta = u"¿Desea actualizar los cambios?"_s;
+const QString Guardados = u"Datos de configuración guardados"_s;
 
 int Indice(const frmParametrosGenerales &f, const QString &texto)
 {
@@ -146,28 +121,26 @@ private Q_SLOTS:
     void busqueda()
     {
         BaseDePrueba b;
-        Alta(b, QStringLiteral("Mariana Ruiz"), QStringLiteral("600000001"));
-        Alta(b, QStringLiteral("Ana Belén"), QStringLiteral("600000002"));
-        Alta(b, QStringLiteral("Moda"), QStringLiteral("910000000"), 1);
-        Alta(b, QStringLiteral("Pedro"), QStringLiteral("600000003"));
-        Alta(b, QStringLiteral("Juan O'Hara"), QStringLiteral("600000004"));
+        Alta(b, u"Mariana Ruiz"_s, u"600000001"_s);
+        Alta(b, u"Ana Belén"_s, u"600000002"_s);
+        Alta(b, u"Moda"_s, u"910000000"_s, 1);
+        Alta(b, u"Pedro"_s, u"600000003"_s);
+        Alta(b, u"Juan O'Hara"_s, u"600000004"_s);
 
         frmListaClientes l;
         l.CargarFormulario({});
-        QCOMPARE(TextosColumna(l.gridClientes, 1),
-                 (QStringList{QStringLiteral("Ana Belén"), QStringLiteral("Juan O'Hara"),
-                              QStringLiteral("Mariana Ruiz"), QStringLiteral("(*)Moda"),
-                              QStringLiteral("Pedro")}));
-        QCOMPARE(l.gridClientes.TextMatrix(1, 3), QStringLiteral("600000002"));
+        QCOMPARE(
+            TextosColumna(l.gridClientes, 1),
+            (QStringList{u"Ana Belén"_s, u"Juan O'Hara"_s, u"Mariana Ruiz"_s, u"(*)Moda"_s, u"Pedro"_s}));
+        QCOMPARE(l.gridClientes.TextMatrix(1, 3), u"600000002"_s);
 
-        l.txtNombre = QStringLiteral("ana");
+        l.txtNombre = u"ana"_s;
         l.cmdBuscar_Click();
-        QCOMPARE(TextosColumna(l.gridClientes, 1),
-                 (QStringList{QStringLiteral("Ana Belén"), QStringLiteral("Mariana Ruiz")}));
-        l.txtNombre = QStringLiteral("O'H");
+        QCOMPARE(TextosColumna(l.gridClientes, 1), (QStringList{u"Ana Belén"_s, u"Mariana Ruiz"_s}));
+        l.txtNombre = u"O'H"_s;
         l.cmdBuscar_Click();
-        QCOMPARE(TextosColumna(l.gridClientes, 1), QStringList{QStringLiteral("Juan O'Hara")});
-        l.txtNombre = QStringLiteral("nadie");
+        QCOMPARE(TextosColumna(l.gridClientes, 1), QStringList{u"Juan O'Hara"_s});
+        l.txtNombre = u"nadie"_s;
         l.cmdBuscar_Click();
         QCOMPARE(l.gridClientes.Rows(), 1);
         l.gridClientes_Click(1); // a touch below the last row chooses nothing
@@ -179,18 +152,18 @@ private Q_SLOTS:
         BaseDePrueba b;
         for (const char *nombre : {"Rebajas 50% Moda", "Rebajas 500 Moda", "Ana_Belen", "Ana Belen", "Hola!",
                                    "Hola", "Pilar", "Ñoño_%!"})
-            Alta(b, QString::fromUtf8(nombre), QStringLiteral("600"));
+            Alta(b, QString::fromUtf8(nombre), u"600"_s);
         const struct {
             const char *buscado;
             QStringList hallados;
         } casos[] = {
-            {"%", {QStringLiteral("Rebajas 50% Moda"), QString::fromUtf8("Ñoño_%!")}},
-            {"50%", {QStringLiteral("Rebajas 50% Moda")}},
-            {"a_b", {QStringLiteral("Ana_Belen")}},
-            {"_", {QStringLiteral("Ana_Belen"), QString::fromUtf8("Ñoño_%!")}},
-            {"!", {QStringLiteral("Hola!"), QString::fromUtf8("Ñoño_%!")}},
-            {"ñoño_%!", {QString::fromUtf8("Ñoño_%!")}},
-            {"hola", {QStringLiteral("Hola"), QStringLiteral("Hola!")}},
+            {"%", {u"Rebajas 50% Moda"_s, u"Ñoño_%!"_s}},
+            {"50%", {u"Rebajas 50% Moda"_s}},
+            {"a_b", {u"Ana_Belen"_s}},
+            {"_", {u"Ana_Belen"_s, u"Ñoño_%!"_s}},
+            {"!", {u"Hola!"_s, u"Ñoño_%!"_s}},
+            {"ñoño_%!", {u"Ñoño_%!"_s}},
+            {"hola", {u"Hola"_s, u"Hola!"_s}},
         };
         frmListaClientes l;
         l.CargarFormulario({});
@@ -208,10 +181,8 @@ private Q_SLOTS:
     {
         // Case and accents aside, ñ after n: the same order on both backends.
         BaseDePrueba b;
-        const QStringList ordenados = {QString::fromUtf8("Andrés"), QString::fromUtf8("Ángela"),
-                                       QStringLiteral("beatriz"),   QStringLiteral("Nuria"),
-                                       QString::fromUtf8("Ñandú"),  QStringLiteral("Oliva"),
-                                       QString::fromUtf8("Óscar"),  QStringLiteral("Zoe")};
+        const QStringList ordenados = {u"Andrés"_s, u"Ángela"_s, u"beatriz"_s, u"Nuria"_s,
+                                       u"Ñandú"_s,  u"Oliva"_s,  u"Óscar"_s,   u"Zoe"_s};
         for (const int i : {7, 6, 2, 4, 0, 3, 1, 5})
             Alta(b, ordenados[i], QString::number(i));
         frmListaClientes l;
@@ -222,20 +193,19 @@ private Q_SLOTS:
     void clienteElegidoEntreAperturas()
     {
         BaseDePrueba b;
-        PantallasFicha pantallas;
-        G().pantallas = &pantallas;
-        Alta(b, QStringLiteral("Ana"), QStringLiteral("1"));
-        Alta(b, QStringLiteral("Bea"), QStringLiteral("2"));
+        PantallasMaestros pantallas;
+        Alta(b, u"Ana"_s, u"1"_s);
+        Alta(b, u"Bea"_s, u"2"_s);
 
         frmListaClientes l;
         int elegido = l.CargarFormulario([&] {
             l.gridClientes_Click(2);
             l.cmdCancelar_Click();
         });
-        const QString idBea = b.Valor(QStringLiteral("select idcliente from clientes where nombre = 'Bea'"));
+        const QString idBea = b.Valor(u"select idcliente from clientes where nombre = 'Bea'"_s);
         QCOMPARE(QString::number(elegido), idBea);
         elegido = l.CargarFormulario([&] {
-            l.txtNombre = QStringLiteral("Be");
+            l.txtNombre = u"Be"_s;
             l.cmdBuscar_Click();
             l.cmdAceptar_Click();
         });
@@ -243,16 +213,16 @@ private Q_SLOTS:
         // Reopened, the search text and the rows agree.
         l.CargarFormulario({});
         QCOMPARE(l.txtNombre + QLatin1Char(':') + TextosColumna(l.gridClientes, 1).join(QLatin1Char(',')),
-                 QStringLiteral("Be:Bea"));
+                 u"Be:Bea"_s);
 
         // "Nuevo" clears the choice; after the card the whole list is back, whatever was searched.
-        pantallas.rellenar = [](frmFIchaCliente &f) {
-            f.txtNombre = QStringLiteral("Carla");
-            f.txtTelefono = QStringLiteral("3");
+        pantallas.ficha = [](frmFIchaCliente &f) {
+            f.txtNombre = u"Carla"_s;
+            f.txtTelefono = u"3"_s;
             f.cmdAceptar_Click();
         };
         elegido = l.CargarFormulario([&] {
-            l.txtNombre = QStringLiteral("Bea");
+            l.txtNombre = u"Bea"_s;
             l.cmdBuscar_Click();
             QCOMPARE(l.gridClientes.Rows(), 2);
             l.cmdNuevo_Click();
@@ -263,76 +233,70 @@ private Q_SLOTS:
         QCOMPARE(pantallas.aperturas, 1);
 
         // A double touch opens the card of that customer.
-        pantallas.rellenar = [](frmFIchaCliente &f) {
-            QCOMPARE(f.txtNombre, QStringLiteral("Ana"));
+        pantallas.ficha = [](frmFIchaCliente &f) {
+            QCOMPARE(f.txtNombre, u"Ana"_s);
             QVERIFY(f.cmdVerArreglosVisible);
-            f.txtNombre = QStringLiteral("Ana María");
+            f.txtNombre = u"Ana María"_s;
             f.cmdAceptar_Click();
         };
         l.CargarFormulario([&] { l.gridClientes_DblClick(1); });
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from clientes where nombre = 'Ana María'")),
-                 QStringLiteral("1"));
+        QCOMPARE(b.Valor(u"select count(*) from clientes where nombre = 'Ana María'"_s), u"1"_s);
     }
 
     void ficha()
     {
         BaseDePrueba b;
-        Alta(b, QStringLiteral("Ana"), QStringLiteral("600111222"));
+        Alta(b, u"Ana"_s, u"600111222"_s);
 
         // A new customer with a telephone already known is refused, whatever the name.
         frmFIchaCliente nueva;
-        nueva.CargarFormulario(QStringLiteral("600111222"), 0, [&] {
-            QCOMPARE(nueva.txtTelefono, QStringLiteral("600111222"));
+        nueva.CargarFormulario(u"600111222"_s, 0, [&] {
+            QCOMPARE(nueva.txtTelefono, u"600111222"_s);
             QVERIFY(!nueva.cmdVerArreglosVisible);
-            nueva.txtNombre = QStringLiteral("Otra persona");
+            nueva.txtNombre = u"Otra persona"_s;
             nueva.cmdAceptar_Click();
             QVERIFY(nueva.Abierto);
             nueva.txtTelefono.clear();
             nueva.cmdAceptar_Click();
             QVERIFY(nueva.Abierto);
-            b.dialogos.pad = {QStringLiteral("28013"), QStringLiteral("699888777")};
+            b.dialogos.pad = {u"28013"_s, u"699888777"_s};
             nueva.cmdPostal_Click();
             nueva.cmdTelefono_Click();
-            nueva.txtDireccion = QStringLiteral("C/ O'Donnell, 3");
+            nueva.txtDireccion = u"C/ O'Donnell, 3"_s;
             nueva.chkEstienda = true;
             nueva.cmdAceptar_Click();
             QVERIFY(!nueva.Abierto);
         });
-        QCOMPARE(b.dialogos.mensajes,
-                 (QStringList{QStringLiteral("Ya hay un cliente con ese telefono"),
-                              QString::fromUtf8("Introduzca al menos el nombre y el teléfono")}));
-        QCOMPARE(b.Columna(QStringLiteral("select direccion from clientes where telefono = '699888777'")),
-                 QStringList{QStringLiteral("C/ O'Donnell, 3")});
-        QCOMPARE(b.Valor(QStringLiteral("select cpostal from clientes where telefono = '699888777'")),
-                 QStringLiteral("28013"));
-        QCOMPARE(b.Valor(QStringLiteral("select estienda from clientes where telefono = '699888777'")),
-                 QStringLiteral("1"));
+        QCOMPARE(b.dialogos.mensajes, (QStringList{u"Ya hay un cliente con ese telefono"_s,
+                                                   u"Introduzca al menos el nombre y el teléfono"_s}));
+        QCOMPARE(b.Columna(u"select direccion from clientes where telefono = '699888777'"_s),
+                 QStringList{u"C/ O'Donnell, 3"_s});
+        QCOMPARE(b.Valor(u"select cpostal from clientes where telefono = '699888777'"_s), u"28013"_s);
+        QCOMPARE(b.Valor(u"select estienda from clientes where telefono = '699888777'"_s), u"1"_s);
 
         // An edit may take a telephone another customer has; an empty name is refused.
         b.dialogos.mensajes.clear();
-        const int id =
-            b.Valor(QStringLiteral("select idcliente from clientes where telefono = '699888777'")).toInt();
+        const int id = b.Valor(u"select idcliente from clientes where telefono = '699888777'"_s).toInt();
         frmFIchaCliente edita;
         edita.CargarFormulario(QString(), id, [&] {
-            QCOMPARE(edita.txtNombre, QStringLiteral("Otra persona"));
+            QCOMPARE(edita.txtNombre, u"Otra persona"_s);
             QVERIFY(edita.chkEstienda);
             edita.txtNombre.clear();
             QVERIFY(!edita.GuardarCliente());
-            edita.txtNombre = QStringLiteral("Otra persona");
-            edita.txtTelefono = QStringLiteral("600111222");
+            edita.txtNombre = u"Otra persona"_s;
+            edita.txtTelefono = u"600111222"_s;
             QVERIFY(edita.GuardarCliente());
         });
         QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from clientes where telefono = '600111222'")),
-                 QStringLiteral("2"));
+        QCOMPARE(b.Valor(u"select count(*) from clientes where telefono = '600111222'"_s), u"2"_s);
 
         // Cancelling saves nothing.
         frmFIchaCliente cancela;
-        cancela.CargarFormulario(QStringLiteral("611"), 0, [&] {
-            cancela.txtNombre = QStringLiteral("Nadie");
+        cancela.CargarFormulario(u"611"_s, 0, [&] {
+            cancela.txtNombre = u"Nadie"_s;
             cancela.cmdCancelar_Click();
         });
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from clientes")), QStringLiteral("2"));
+        QCOMPARE(b.Valor(u"select count(*) from clientes"_s), u"2"_s);
     }
 
     void fichaDeProducto()
@@ -341,8 +305,8 @@ private Q_SLOTS:
         b.Insertar("familias", "nombre", {"'Pantalón'", "'Falda'"});
         frmMantProductos f;
         f.CargarFormulario(0, nullptr);
-        QCOMPARE(f.cmbFamilia.Text, QStringLiteral("Seleccione"));
-        QCOMPARE(f.cmdAceptarCaption, QStringLiteral("Aceptar"));
+        QCOMPARE(f.cmbFamilia.Text, u"Seleccione"_s);
+        QCOMPARE(f.cmdAceptarCaption, u"Aceptar"_s);
 
         // A public price proposes a third of it as the worker's pay; anything else leaves the pay.
         const struct {
@@ -353,14 +317,14 @@ private Q_SLOTS:
             f.txtPVPPublico_Change();
             QCOMPARE(f.txtPagoTrabajador, QString::fromLatin1(p.pago));
         }
-        b.dialogos.pad = {QStringLiteral("12"), QString()};
+        b.dialogos.pad = {u"12"_s, QString()};
         f.cmdPrecioPublico_Click();
-        QCOMPARE(f.txtPVPPublico, QStringLiteral("12.00"));
-        QCOMPARE(f.txtPagoTrabajador, QStringLiteral("4.00"));
+        QCOMPARE(f.txtPVPPublico, u"12.00"_s);
+        QCOMPARE(f.txtPagoTrabajador, u"4.00"_s);
         f.cmdPrecioEspecial_Click(); // cancelled: the box keeps what it had
         QCOMPARE(f.txtPrecioEspecial, QString());
-        QCOMPARE(b.dialogos.titulosPad, QStringList({QString::fromUtf8("Introduzca el precio al público"),
-                                                     "Introduzca el precio especial"}));
+        QCOMPARE(b.dialogos.titulosPad,
+                 QStringList({u"Introduzca el precio al público"_s, "Introduzca el precio especial"}));
 
         // Each refusal in its turn, the card staying open with what was typed.
         f.txtPVPPublico = f.txtPrecioEspecial = f.txtPagoTrabajador = QString();
@@ -369,11 +333,9 @@ private Q_SLOTS:
             "Ponga un precio al publico correcto", "Ponga un precio especial / a tiendas correcto",
             "Ponga un precio de pago al trabajador correcto"};
         const std::function<void()> arreglos[] = {
-            [&] { f.cmbFamilia.ElegirTexto(QStringLiteral("Falda")); },
-            [&] { f.txtDescripcion = QStringLiteral("Bajo d'Anna"); },
-            [&] { f.txtPVPPublico = QStringLiteral("1,234.567"); },
-            [&] { f.txtPrecioEspecial = QStringLiteral("9.5"); },
-            [&] { f.txtPagoTrabajador = QStringLiteral("4"); },
+            [&] { f.cmbFamilia.ElegirTexto(u"Falda"_s); }, [&] { f.txtDescripcion = u"Bajo d'Anna"_s; },
+            [&] { f.txtPVPPublico = u"1,234.567"_s; },     [&] { f.txtPrecioEspecial = u"9.5"_s; },
+            [&] { f.txtPagoTrabajador = u"4"_s; },
         };
         f.Abierto = true;
         for (int i = 0; i < 5; ++i) {
@@ -382,18 +344,18 @@ private Q_SLOTS:
             QVERIFY(f.Abierto);
             arreglos[i]();
         }
-        f.txtPagoTrabajador = QStringLiteral("4; drop table productos");
+        f.txtPagoTrabajador = u"4; drop table productos"_s;
         f.cmdAceptar_Click();
         QCOMPARE(b.dialogos.mensajes.last(), refusals[4]);
-        f.txtPagoTrabajador = QStringLiteral("4");
+        f.txtPagoTrabajador = u"4"_s;
         f.cmdAceptar_Click();
-        QCOMPARE(b.dialogos.mensajes.last(), QStringLiteral("Producto guardado"));
+        QCOMPARE(b.dialogos.mensajes.last(), u"Producto guardado"_s);
         QVERIFY(!f.Abierto);
         Recordset rs = b.conexion.AbrirRecordset(
-            QStringLiteral("select idfamilia, nombre, precio1, precio2, precio3, activo from productos"));
+            u"select idfamilia, nombre, precio1, precio2, precio3, activo from productos"_s);
         QCOMPARE(rs.Cuantos(), 1);
         QCOMPARE(rs.Campo(0).toInt(), IdFamilia(b, "Falda"));
-        QCOMPARE(rs.Campo(1).toString(), QStringLiteral("Bajo d'Anna"));
+        QCOMPARE(rs.Campo(1).toString(), u"Bajo d'Anna"_s);
         QCOMPARE(Val(rs.Campo(2).toString()), 1234.57);
         QCOMPARE(Val(rs.Campo(3).toString()), 9.5);
         QCOMPARE(Val(rs.Campo(4).toString()), 4.0);
@@ -404,46 +366,41 @@ private Q_SLOTS:
     void retirarYModificar()
     {
         BaseDePrueba b;
-        PantallasCatalogo pantallas;
-        G().pantallas = &pantallas;
+        PantallasMaestros pantallas;
         b.Insertar("familias", "nombre", {"'Pantalón'"});
         const int pantalon = IdFamilia(b, "Pantalón");
         for (const char *p : {"Bajo", "Meter cintura", "Zurcir"})
-            b.conexion.Ejecutar(
-                QStringLiteral("insert into productos (idfamilia, nombre, precio1, precio2, precio3, "
-                               "activo) values (%1, '%2', 8, 6, 0, 0)")
-                    .arg(pantalon)
-                    .arg(QString::fromLatin1(p)));
-        const QString cintura =
-            b.Valor(QStringLiteral("select idproducto from productos where nombre = 'Meter cintura'"));
+            b.conexion.Ejecutar(u"insert into productos (idfamilia, nombre, precio1, precio2, precio3, "
+                                "activo) values (%1, '%2', 8, 6, 0, 0)"_s.arg(pantalon)
+                                    .arg(QString::fromLatin1(p)));
+        const QString cintura = b.Valor(u"select idproducto from productos where nombre = 'Meter cintura'"_s);
 
         frmMantProductos ficha;
         ficha.CargarFormulario(cintura.toInt(), [&] {
-            QCOMPARE(ficha.cmbFamilia.Text, QString::fromUtf8("Pantalón"));
-            QCOMPARE(ficha.txtDescripcion, QStringLiteral("Meter cintura"));
-            QCOMPARE(ficha.txtPVPPublico, QStringLiteral("8.00"));
-            QCOMPARE(ficha.cmdAceptarCaption, QStringLiteral("Actualizar"));
+            QCOMPARE(ficha.cmbFamilia.Text, u"Pantalón"_s);
+            QCOMPARE(ficha.txtDescripcion, u"Meter cintura"_s);
+            QCOMPARE(ficha.txtPVPPublico, u"8.00"_s);
+            QCOMPARE(ficha.cmdAceptarCaption, u"Actualizar"_s);
             ficha.chkActivo = true;
             ficha.cmdAceptar_Click();
         });
-        QCOMPARE(b.dialogos.mensajes.last(), QStringLiteral("Producto actualizado"));
+        QCOMPARE(b.dialogos.mensajes.last(), u"Producto actualizado"_s);
 
         frmListadoProductos lista;
         lista.CargarFormulario(nullptr);
         QCOMPARE(TextosColumna(lista.gridProductos, 2), QStringList({"Bajo", "*Meter cintura", "Zurcir"}));
-        QCOMPARE(lista.gridProductos.TextMatrix(2, 3), QStringLiteral("8.00"));
+        QCOMPARE(lista.gridProductos.TextMatrix(2, 3), u"8.00"_s);
         frmPrincipal mostrador;
         mostrador.LlenarProductos(pantalon);
         QCOMPARE(TextosColumna(mostrador.gridProductos, 1), QStringList({"Bajo", "Zurcir"}));
 
         // "Modificar datos" comes back to the same row, with the list read again.
-        pantallas.precio = QStringLiteral("15");
+        pantallas.precio = u"15"_s;
         lista.gridProductos_Click(3);
         lista.cmdModificar_Click();
-        QCOMPARE(pantallas.abiertos.last(),
-                 QStringLiteral("producto ") + lista.gridProductos.TextMatrix(3, 0));
+        QCOMPARE(pantallas.abiertos.last(), u"producto "_s + lista.gridProductos.TextMatrix(3, 0));
         QCOMPARE(lista.gridProductos.Row, 3);
-        QCOMPARE(lista.gridProductos.TextMatrix(3, 3), QStringLiteral("15.00"));
+        QCOMPARE(lista.gridProductos.TextMatrix(3, 3), u"15.00"_s);
 
         frmDecProd menu;
         menu.CargarFormulario([&] { menu.cmdAsignar_Click(); });
@@ -455,8 +412,7 @@ private Q_SLOTS:
     void familias()
     {
         BaseDePrueba b;
-        PantallasCatalogo pantallas;
-        G().pantallas = &pantallas;
+        PantallasMaestros pantallas;
         frmFamilias f;
         f.CargarFormulario(nullptr);
         QCOMPARE(f.gridFamilias.Rows(), 1);
@@ -475,11 +431,11 @@ private Q_SLOTS:
         });
 
         f.gridFamilias.Row = 2;
-        pantallas.nombre = QStringLiteral("Blusa");
+        pantallas.nombre = u"Blusa"_s;
         f.cmdEditarFamilia_Click();
-        QCOMPARE(pantallas.leido, QStringLiteral("Camisa"));
+        QCOMPARE(pantallas.leido, u"Camisa"_s);
         QCOMPARE(TextosColumna(f.gridFamilias, 1), QStringList({"Abrigo d'Ana", "Blusa"}));
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from familias")), QStringLiteral("2"));
+        QCOMPARE(b.Valor(u"select count(*) from familias"_s), u"2"_s);
     }
 
     void dieciochoPorColumna()
@@ -503,7 +459,7 @@ private Q_SLOTS:
         QCOMPARE(f.gridColores.TextMatrix(1, 3), Nombre(19));
         QVERIFY(Val(f.gridColores.TextMatrix(1, 2)) > 0);
         QCOMPARE(f.gridColores.TextMatrix(2, 3), QString());
-        QCOMPARE(f.gridColores.TextMatrix(0, 1), QStringLiteral("Color"));
+        QCOMPARE(f.gridColores.TextMatrix(0, 1), u"Color"_s);
 
         Colores(b, 27);
         f.CargarColores();
@@ -539,8 +495,8 @@ private Q_SLOTS:
     void borrarConConfirmacion()
     {
         BaseDePrueba b;
-        b.conexion.Ejecutar(QStringLiteral("insert into colores (nombre) values ('Azul')"));
-        b.conexion.Ejecutar(QStringLiteral("insert into colores (nombre) values ('Rojo ')"));
+        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Azul')"_s);
+        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Rojo ')"_s);
         frmColores f;
         f.CargarFormulario({});
         f.gridColores.Row = 2;
@@ -548,12 +504,11 @@ private Q_SLOTS:
         b.dialogos.siNo = {7, 6};
         f.cmdBorrar_Click();
         QCOMPARE(b.dialogos.preguntas,
-                 QStringList{QString::fromUtf8("Se va a eliminar el color ROJO de la lista de colores.\r\n"
-                                               "¿Desea continuar?")});
-        QCOMPARE(b.Columna(QStringLiteral("select nombre from colores")).size(), 2);
+                 QStringList{u"Se va a eliminar el color ROJO de la lista de colores.\r\n"
+                             "¿Desea continuar?"_s});
+        QCOMPARE(b.Columna(u"select nombre from colores"_s).size(), 2);
         f.cmdBorrar_Click();
-        QCOMPARE(b.Columna(QStringLiteral("select nombre from colores")),
-                 QStringList{QStringLiteral("Azul")});
+        QCOMPARE(b.Columna(u"select nombre from colores"_s), QStringList{u"Azul"_s});
         QCOMPARE(f.gridColores.TextMatrix(2, 1), QString());
         // An empty cell asks nothing.
         f.cmdBorrar_Click();
@@ -563,90 +518,82 @@ private Q_SLOTS:
     void nuevoColor()
     {
         BaseDePrueba b;
-        PantallasColores pantallas;
-        G().pantallas = &pantallas;
+        PantallasMaestros pantallas;
         frmColores f;
         f.CargarFormulario({});
 
-        pantallas.texto = QStringLiteral("   ");
+        pantallas.texto = u"   "_s;
         f.cmdNuevo_Click();
         QVERIFY(pantallas.sigueAbierto);
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from colores")), QStringLiteral("0"));
+        QCOMPARE(b.Valor(u"select count(*) from colores"_s), u"0"_s);
 
-        pantallas.texto = QStringLiteral("Azul d'Orsay");
+        pantallas.texto = u"Azul d'Orsay"_s;
         f.cmdNuevo_Click();
         QVERIFY(!pantallas.sigueAbierto);
-        QCOMPARE(b.Columna(QStringLiteral("select nombre from colores")),
-                 QStringList{QStringLiteral("Azul d'Orsay")});
-        QCOMPARE(f.gridColores.TextMatrix(1, 1), QStringLiteral("Azul d'Orsay"));
+        QCOMPARE(b.Columna(u"select nombre from colores"_s), QStringList{u"Azul d'Orsay"_s});
+        QCOMPARE(f.gridColores.TextMatrix(1, 1), u"Azul d'Orsay"_s);
     }
 
     void altaEdicionYBaja()
     {
         BaseDePrueba b;
-        PantallasTrabajador pantallas;
-        G().pantallas = &pantallas;
+        PantallasMaestros pantallas;
         b.Insertar("costureras", "nombre, desactivado", {"'Rosa', 0", "'Pilar', NULL"});
 
         frmListaTrabajadores l;
         l.CargarFormulario({});
-        QCOMPARE(TextosColumna(l.gridFamilias, 1),
-                 (QStringList{QStringLiteral("Pilar"), QStringLiteral("Rosa")}));
+        QCOMPARE(TextosColumna(l.gridFamilias, 1), (QStringList{u"Pilar"_s, u"Rosa"_s}));
 
         // New worker; an empty name saves nothing and keeps the dialog open.
-        pantallas.rellenar = [](frmNuevoTrabajador &d) {
-            QCOMPARE(d.cmdAceptarCaption, QStringLiteral("Aceptar"));
-            d.txtFamilia = QStringLiteral("  ");
+        pantallas.trabajador = [](frmNuevoTrabajador &d) {
+            QCOMPARE(d.cmdAceptarCaption, u"Aceptar"_s);
+            d.txtFamilia = u"  "_s;
             d.cmdAceptar_Click();
             QVERIFY(d.Abierto);
-            d.txtFamilia = QStringLiteral("Mª Ángeles O'Neill");
+            d.txtFamilia = u"Mª Ángeles O'Neill"_s;
             d.cmdAceptar_Click();
             QVERIFY(!d.Abierto);
         };
         l.cmdNuevo_Click();
         QCOMPARE(TextosColumna(l.gridFamilias, 1),
-                 (QStringList{QStringLiteral("Mª Ángeles O'Neill"), QStringLiteral("Pilar"),
-                              QStringLiteral("Rosa")}));
+                 (QStringList{u"Mª Ángeles O'Neill"_s, u"Pilar"_s, u"Rosa"_s}));
 
         // Rosa retires: edited, marked "*"; a new worker afterwards leaves her as she is.
-        l.gridFamilias_Click(FilaDeTexto(l.gridFamilias, 1, QStringLiteral("Rosa")));
-        pantallas.rellenar = [](frmNuevoTrabajador &d) {
-            QCOMPARE(d.txtFamilia, QStringLiteral("Rosa"));
+        l.gridFamilias_Click(FilaDeTexto(l.gridFamilias, 1, u"Rosa"_s));
+        pantallas.trabajador = [](frmNuevoTrabajador &d) {
+            QCOMPARE(d.txtFamilia, u"Rosa"_s);
             QVERIFY(!d.chkDesactivado);
-            QCOMPARE(d.cmdAceptarCaption, QStringLiteral("Actualizar"));
-            d.txtFamilia = QStringLiteral("Rosa Gil");
+            QCOMPARE(d.cmdAceptarCaption, u"Actualizar"_s);
+            d.txtFamilia = u"Rosa Gil"_s;
             d.chkDesactivado = true;
             d.cmdAceptar_Click();
         };
         l.cmdEditarFamilia_Click();
-        pantallas.rellenar = [](frmNuevoTrabajador &d) {
+        pantallas.trabajador = [](frmNuevoTrabajador &d) {
             QVERIFY(d.txtFamilia.isEmpty() && !d.chkDesactivado);
-            d.txtFamilia = QStringLiteral("Encarna");
+            d.txtFamilia = u"Encarna"_s;
             d.cmdAceptar_Click();
         };
         l.cmdNuevo_Click();
         QCOMPARE(TextosColumna(l.gridFamilias, 1),
-                 (QStringList{QStringLiteral("Encarna"), QStringLiteral("Mª Ángeles O'Neill"),
-                              QStringLiteral("Pilar"), QStringLiteral("*Rosa Gil")}));
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from costureras")), QStringLiteral("4"));
+                 (QStringList{u"Encarna"_s, u"Mª Ángeles O'Neill"_s, u"Pilar"_s, u"*Rosa Gil"_s}));
+        QCOMPARE(b.Valor(u"select count(*) from costureras"_s), u"4"_s);
 
         // The picker offers active workers only (Null counts as active); "Cancelar" gives 0.
         frmTrabajadores picker;
         int elegido = -1;
         picker.MostrarModal = [&] {
             QCOMPARE(TextosColumna(picker.gridTrabajadores, 1),
-                     (QStringList{QStringLiteral("Encarna"), QStringLiteral("Mª Ángeles O'Neill"),
-                                  QStringLiteral("Pilar")}));
+                     (QStringList{u"Encarna"_s, u"Mª Ángeles O'Neill"_s, u"Pilar"_s}));
             picker.gridTrabajadores_Click(3);
             picker.cmdAceptar_Click();
         };
         picker.CargarFormulario(elegido);
         QCOMPARE(QString::number(elegido),
-                 b.Valor(QStringLiteral("select idcosturera from costureras where nombre = 'Pilar'")));
+                 b.Valor(u"select idcosturera from costureras where nombre = 'Pilar'"_s));
         picker.MostrarModal = [&] { picker.cmdCancelar_Click(); };
         picker.CargarFormulario(elegido);
         QCOMPARE(elegido, 0);
-        G().pantallas = nullptr;
     }
 
     void guardarYVolverALeer()
@@ -654,35 +601,34 @@ private Q_SLOTS:
         BaseDePrueba b;
         frmParametrosGenerales f;
         // With no row the screen opens empty, on the on-screen preview.
-        b.conexion.Ejecutar(QStringLiteral("delete from parametros"));
+        b.conexion.Ejecutar(u"delete from parametros"_s);
         f.CargarFomulario({});
         QCOMPARE(f.txtNombre, QString());
         QCOMPARE(f.cmbComsIndice, 0);
 
-        f.txtNombre = QStringLiteral("Arreglos O'Brien");
-        f.txtEmpresa = QStringLiteral("Costura Lola S.L.");
-        f.txtPie7 = QString::fromUtf8("Gracias por su visita — ñ");
-        f.cmbComs_Click(Indice(f, QStringLiteral("COM3")));
-        f.txtConfPuerto = QStringLiteral("19200,e,7,2");
-        f.txtAnchuraCarro = QStringLiteral(" 42 ");
+        f.txtNombre = u"Arreglos O'Brien"_s;
+        f.txtEmpresa = u"Costura Lola S.L."_s;
+        f.txtPie7 = u"Gracias por su visita — ñ"_s;
+        f.cmbComs_Click(Indice(f, u"COM3"_s));
+        f.txtConfPuerto = u"19200,e,7,2"_s;
+        f.txtAnchuraCarro = u" 42 "_s;
         b.dialogos.siNo = {6, 7};
         QVERIFY(f.cmdAceptar_Click());
         QCOMPARE(b.dialogos.mensajes, QStringList{Guardados});
         QCOMPARE(b.dialogos.preguntas.first(), Pregunta);
         QVERIFY(!f.SalirDelPrograma);
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from parametros")), QStringLiteral("1"));
-        QCOMPARE(b.Valor(QStringLiteral("select puertocom from parametros")), QStringLiteral("3"));
-        QCOMPARE(b.Valor(QStringLiteral("select nombre from parametros")),
-                 QStringLiteral("Arreglos O'Brien"));
-        QCOMPARE(b.Valor(QStringLiteral("select anchuracarro from parametros")), QStringLiteral("42"));
+        QCOMPARE(b.Valor(u"select count(*) from parametros"_s), u"1"_s);
+        QCOMPARE(b.Valor(u"select puertocom from parametros"_s), u"3"_s);
+        QCOMPARE(b.Valor(u"select nombre from parametros"_s), u"Arreglos O'Brien"_s);
+        QCOMPARE(b.Valor(u"select anchuracarro from parametros"_s), u"42"_s);
 
         frmParametrosGenerales otra;
         otra.CargarFomulario({});
-        QCOMPARE(otra.cmbComs.value(otra.cmbComsIndice).texto, QStringLiteral("COM3"));
-        QCOMPARE(otra.txtNombre, QStringLiteral("Arreglos O'Brien"));
-        QCOMPARE(otra.txtEmpresa, QStringLiteral("Costura Lola S.L."));
-        QCOMPARE(otra.txtPie7, QString::fromUtf8("Gracias por su visita — ñ"));
-        QCOMPARE(otra.txtConfPuerto, QStringLiteral("19200,e,7,2"));
+        QCOMPARE(otra.cmbComs.value(otra.cmbComsIndice).texto, u"COM3"_s);
+        QCOMPARE(otra.txtNombre, u"Arreglos O'Brien"_s);
+        QCOMPARE(otra.txtEmpresa, u"Costura Lola S.L."_s);
+        QCOMPARE(otra.txtPie7, u"Gracias por su visita — ñ"_s);
+        QCOMPARE(otra.txtConfPuerto, u"19200,e,7,2"_s);
 
         // The USB and network printers: named by their address, port 0, chosen again on opening.
         struct Caso {
@@ -701,21 +647,19 @@ private Q_SLOTS:
             b.dialogos.siNo = {6, 6};
             QVERIFY(otra.cmdAceptar_Click());
             QVERIFY(otra.SalirDelPrograma);
-            QCOMPARE(b.Valor(QStringLiteral("select parametrospuerto from parametros")),
-                     QString::fromLatin1(c.guardado));
-            QCOMPARE(b.Valor(QStringLiteral("select puertocom from parametros")), QStringLiteral("0"));
-            QCOMPARE(DireccionImpresora::Leer(QStringLiteral("0"), QString::fromLatin1(c.guardado)).tipo,
-                     c.tipo);
+            QCOMPARE(b.Valor(u"select parametrospuerto from parametros"_s), QString::fromLatin1(c.guardado));
+            QCOMPARE(b.Valor(u"select puertocom from parametros"_s), u"0"_s);
+            QCOMPARE(DireccionImpresora::Leer(u"0"_s, QString::fromLatin1(c.guardado)).tipo, c.tipo);
             frmParametrosGenerales vuelta;
             vuelta.CargarFomulario({});
             QCOMPARE(vuelta.cmbComs.value(vuelta.cmbComsIndice).texto, QString::fromUtf8(c.eleccion));
         }
 
         // Choosing another kind offers an example of what its box expects.
-        otra.cmbComs_Click(Indice(otra, QStringLiteral("Impresora USB")));
-        QCOMPARE(otra.txtConfPuerto, QStringLiteral("/dev/usb/lp0"));
-        otra.cmbComs_Click(Indice(otra, QStringLiteral("COM1")));
-        QCOMPARE(otra.txtConfPuerto, QStringLiteral("9600,n,8,1"));
+        otra.cmbComs_Click(Indice(otra, u"Impresora USB"_s));
+        QCOMPARE(otra.txtConfPuerto, u"/dev/usb/lp0"_s);
+        otra.cmbComs_Click(Indice(otra, u"COM1"_s));
+        QCOMPARE(otra.txtConfPuerto, u"9600,n,8,1"_s);
     }
 
     void valoresMalosNoSeGuardan()
@@ -723,8 +667,8 @@ private Q_SLOTS:
         BaseDePrueba b;
         frmParametrosGenerales f;
         f.CargarFomulario({});
-        const QString antes = b.Valor(QStringLiteral("select anchuracarro || '|' || puertocom || '|' || "
-                                                     "coalesce(parametrospuerto, '') from parametros"));
+        const QString antes = b.Valor(u"select anchuracarro || '|' || puertocom || '|' || "
+                                      "coalesce(parametrospuerto, '') from parametros"_s);
         struct Caso {
             const char *puerto, *ajustes, *anchura, *campo;
         };
@@ -755,13 +699,13 @@ private Q_SLOTS:
             QVERIFY(b.dialogos.preguntas.isEmpty());
         }
         // Answering no to the question keeps everything as it was too.
-        f.cmbComsIndice = Indice(f, QStringLiteral("COM1"));
-        f.txtConfPuerto = QStringLiteral("9600,n,8,1");
-        f.txtAnchuraCarro = QStringLiteral("48");
+        f.cmbComsIndice = Indice(f, u"COM1"_s);
+        f.txtConfPuerto = u"9600,n,8,1"_s;
+        f.txtAnchuraCarro = u"48"_s;
         b.dialogos.siNo = {7};
         QVERIFY(!f.cmdAceptar_Click());
-        QCOMPARE(b.Valor(QStringLiteral("select anchuracarro || '|' || puertocom || '|' || "
-                                        "coalesce(parametrospuerto, '') from parametros")),
+        QCOMPARE(b.Valor(u"select anchuracarro || '|' || puertocom || '|' || "
+                         "coalesce(parametrospuerto, '') from parametros"_s),
                  antes);
     }
 };

@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Reads an expected ticket written by hand: text as it is, {ESC} {GS} {CR} {LF} {NUL}, {n} for
@@ -22,7 +24,7 @@ QByteArray Esperado(const QString &nombre)
     if (!f.open(QIODevice::ReadOnly))
         qFatal("missing expected ticket %s", qPrintable(nombre));
     QByteArray bytes;
-    static const QRegularExpression marca(QStringLiteral("\\{([^}]*)\\}"));
+    static const QRegularExpression marca(u"\\{([^}]*)\\}"_s);
     for (const QByteArray &fila : f.readAll().split('\n')) {
         if (fila.startsWith('#'))
             continue;
@@ -33,11 +35,8 @@ QByteArray Esperado(const QString &nombre)
             bytes += linea.mid(desde, r.capturedStart() - desde).toLatin1();
             desde = r.capturedEnd();
             const QString c = r.captured(1);
-            static const QHash<QString, char> nombres = {{QStringLiteral("ESC"), 27},
-                                                         {QStringLiteral("GS"), 29},
-                                                         {QStringLiteral("CR"), 13},
-                                                         {QStringLiteral("LF"), 10},
-                                                         {QStringLiteral("NUL"), 0}};
+            static const QHash<QString, char> nombres = {
+                {u"ESC"_s, 27}, {u"GS"_s, 29}, {u"CR"_s, 13}, {u"LF"_s, 10}, {u"NUL"_s, 0}};
             if (nombres.contains(c))
                 bytes += nombres[c];
             else if (c.startsWith(QLatin1Char('_')))
@@ -59,23 +58,23 @@ QString Diferencia(const QByteArray &real, const QByteArray &esperado)
     auto Trozo = [i](const QByteArray &b) {
         return QString::fromLatin1(b.mid(qMax(0, i - 30), 60).toPercentEncoding(" "));
     };
-    return QStringLiteral("byte %1\n  real:     %2\n  esperado: %3").arg(i).arg(Trozo(real), Trozo(esperado));
+    return u"byte %1\n  real:     %2\n  esperado: %3"_s.arg(i).arg(Trozo(real), Trozo(esperado));
 }
 
 void ParametrosTienda()
 {
     ValoresPrograma &g = G();
-    g.nombre = QStringLiteral("Hilván Costura");
-    g.nombretienda = QStringLiteral("ARREGLOS MUÑOZ");
-    g.nif = QStringLiteral("B12345678");
-    g.direccion = QStringLiteral("C/ Mayor, 12");
-    g.telefono = QStringLiteral("912345678");
-    g.cp = QStringLiteral("28013");
-    g.localidad = QStringLiteral("Madrid");
-    g.pie1 = QStringLiteral("Gracias por su visita");
-    g.pie2 = QStringLiteral("Plazo de recogida: 3 meses");
-    g.pie3 = QStringLiteral("Atención al cliente");
-    g.pie7 = QStringLiteral("Nunca impreso");
+    g.nombre = u"Hilván Costura"_s;
+    g.nombretienda = u"ARREGLOS MUÑOZ"_s;
+    g.nif = u"B12345678"_s;
+    g.direccion = u"C/ Mayor, 12"_s;
+    g.telefono = u"912345678"_s;
+    g.cp = u"28013"_s;
+    g.localidad = u"Madrid"_s;
+    g.pie1 = u"Gracias por su visita"_s;
+    g.pie2 = u"Plazo de recogida: 3 meses"_s;
+    g.pie3 = u"Atención al cliente"_s;
+    g.pie7 = u"Nunca impreso"_s;
     g.AnchuraTicket = 40;
 }
 
@@ -97,8 +96,8 @@ void ArregloDePrueba(BaseDePrueba &b)
                 "1234, 2, 4, 'Pantalón vaquero', '1234.1', '1900-01-01 00:00:00'",
                 "1234, 3, 3.5, 'Falda tubo ', '1234.2 ', '2026-06-10 00:00:00'",
                 "1234, 4, 2, 'Falda tubo ', '1234.2 ', '2026-06-10 00:00:00'"});
-    MeterMovimientoCaja(5, QStringLiteral("Ref. 1234"), QStringLiteral("20260601"), 1, 1234, 0);
-    MeterMovimientoCaja(2.5, QStringLiteral("Ref. 1234"), QStringLiteral("20260605"), 2, 1234, 0);
+    MeterMovimientoCaja(5, u"Ref. 1234"_s, u"20260601"_s, 1, 1234, 0);
+    MeterMovimientoCaja(2.5, u"Ref. 1234"_s, u"20260605"_s, 2, 1234, 0);
 }
 
 // The shop's parameters and order 1234, tickets into memory.
@@ -119,8 +118,8 @@ struct Tienda {
 // (size, colour, cut, the barcode's height, width and symbol): nothing, when data sent none.
 QString BytesAjenos(const QByteArray &bytes)
 {
-    static const QRegularExpression propias(QStringLiteral(
-        "\x1b(![\\x00-\\xff]|r[01]|i)|\x1d[hw][\\x00-\\xff]|\x1dk\x02\\d*\\x00|[\\x20-\\xff\r\n]"));
+    static const QRegularExpression propias(
+        u"\x1b(![\\x00-\\xff]|r[01]|i)|\x1d[hw][\\x00-\\xff]|\x1dk\x02\\d*\\x00|[\\x20-\\xff\r\n]"_s);
     return QString::fromLatin1(bytes).remove(propias);
 }
 
@@ -144,13 +143,13 @@ private Q_SLOTS:
         SalidaMemoria &impresora = t.impresora;
 
         ImprimirArreglo(1234);
-        QByteArray esperado = Esperado(QStringLiteral("ticket_cliente_1234.txt"));
+        QByteArray esperado = Esperado(u"ticket_cliente_1234.txt"_s);
         QVERIFY2(impresora.Bytes() == esperado, qPrintable(Diferencia(impresora.Bytes(), esperado)));
 
         // The garment is looked up by its reference as stored, blanks and all.
         impresora.Vaciar();
-        ImprimirTicketPrenda(QStringLiteral("1234.2 "));
-        esperado = Esperado(QStringLiteral("ticket_prenda_1234_2.txt"));
+        ImprimirTicketPrenda(u"1234.2 "_s);
+        esperado = Esperado(u"ticket_prenda_1234_2.txt"_s);
         QVERIFY2(impresora.Bytes() == esperado, qPrintable(Diferencia(impresora.Bytes(), esperado)));
         QCOMPARE(impresora.Tickets().size(), 1);
     }
@@ -160,17 +159,16 @@ private Q_SLOTS:
         Tienda t;
         SalidaMemoria &impresora = t.impresora;
 
-        ImprimirTicketPrenda(QStringLiteral("1234.1"));
+        ImprimirTicketPrenda(u"1234.1"_s);
         const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
-        QCOMPARE(Textos(lineas).mid(0, 5), (QStringList{QStringLiteral("Ref.: 1234.1"), QStringLiteral(" "),
-                                                        QStringLiteral("----------"), QStringLiteral(" "),
-                                                        QStringLiteral("Pantalon vaquero")}));
+        QCOMPARE(Textos(lineas).mid(0, 5),
+                 (QStringList{u"Ref.: 1234.1"_s, u" "_s, u"----------"_s, u" "_s, u"Pantalon vaquero"_s}));
         QVERIFY(impresora.Bytes().contains(QByteArray("\x1br0\x1b!\x00----------\r\n", 18)));
 
         // Nothing at all, not even the cut, for a garment that does not exist.
         impresora.Vaciar();
-        ImprimirTicketPrenda(QStringLiteral("1234.9"));
-        ImprimirTicketPrenda(QStringLiteral("x' or '1'='1"));
+        ImprimirTicketPrenda(u"1234.9"_s);
+        ImprimirTicketPrenda(u"x' or '1'='1"_s);
         QVERIFY(impresora.Bytes().isEmpty());
     }
 
@@ -184,44 +182,44 @@ private Q_SLOTS:
         b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda",
                    {"77, 1, 1000, 'Abrigo', '77.1'", "77, 3, 1000, 'Abrigo', '77.1'"});
         // A line whose product has left the catalogue still prints, on both tickets.
-        b.conexion.Ejecutar(QStringLiteral("delete from productos where idproducto = 3"));
-        const QString retirado = QStringLiteral("Producto retirado del catalogo");
+        b.conexion.Ejecutar(u"delete from productos where idproducto = 3"_s);
+        const QString retirado = u"Producto retirado del catalogo"_s;
 
         // One heading, one subtotal and no empty line before the hyphens; no dates or payments.
         ImprimirTicketArreglo(77);
         const QStringList textos = Textos(DecodificarTicket(impresora.Bytes()));
-        QCOMPARE(textos.mid(3, 5), (QStringList{QStringLiteral("77.1 Abrigo"), QStringLiteral("Bajo"),
-                                                retirado, AlinearTexto(QStringLiteral("Importe: 2000.00"), 2),
-                                                AlinearTexto(QStringLiteral("-------"), 2)}));
-        QVERIFY(textos.contains(AlinearTexto(QStringLiteral("Total: 2,000.00"), 2)));
-        QVERIFY(textos.contains(AlinearTexto(QStringLiteral("Pendiente: 2,000.00"), 2)));
-        QVERIFY(textos.contains(QStringLiteral("Entrega: ")));
-        QVERIFY(textos.contains(QStringLiteral("Atendido por: Encargada")));
+        QCOMPARE(textos.mid(3, 5),
+                 (QStringList{u"77.1 Abrigo"_s, u"Bajo"_s, retirado, AlinearTexto(u"Importe: 2000.00"_s, 2),
+                              AlinearTexto(u"-------"_s, 2)}));
+        QVERIFY(textos.contains(AlinearTexto(u"Total: 2,000.00"_s, 2)));
+        QVERIFY(textos.contains(AlinearTexto(u"Pendiente: 2,000.00"_s, 2)));
+        QVERIFY(textos.contains(u"Entrega: "_s));
+        QVERIFY(textos.contains(u"Atendido por: Encargada"_s));
 
         // The preview reads a garment ticket back: sizes, the blank lines, the bars and the cut.
         impresora.Vaciar();
-        ImprimirTicketPrenda(QStringLiteral("1234.2 "));
+        ImprimirTicketPrenda(u"1234.2 "_s);
         const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
-        QCOMPARE(lineas.first().texto, QStringLiteral("Ref.: 1234.2"));
+        QCOMPARE(lineas.first().texto, u"Ref.: 1234.2"_s);
         QVERIFY(lineas.first().dobleAlto && lineas.first().dobleAncho && !lineas.first().rojo);
-        QCOMPARE(lineas[2].texto, AlinearTexto(QStringLiteral("Fecha entrega: 08/06/2026"), 2));
+        QCOMPARE(lineas[2].texto, AlinearTexto(u"Fecha entrega: 08/06/2026"_s, 2));
         QVERIFY(!lineas[2].dobleAlto && !lineas[2].dobleAncho);
         QVERIFY(Textos(lineas).contains(retirado));
-        QCOMPARE(lineas[10].texto, QStringLiteral("Coser dobladillo a mano con "));
-        QCOMPARE(lineas[11].texto, QStringLiteral("puntada invisible"));
+        QCOMPARE(lineas[10].texto, u"Coser dobladillo a mano con "_s);
+        QCOMPARE(lineas[11].texto, u"puntada invisible"_s);
         int barras = -1;
         for (int i = 0; i < lineas.size(); ++i)
             if (lineas[i].tipo == LineaImpresa::CodigoBarras)
                 barras = i;
         QVERIFY(barras > 0);
-        QCOMPARE(lineas[barras].texto, QStringLiteral("1000012340025"));
+        QCOMPARE(lineas[barras].texto, u"1000012340025"_s);
         QCOMPARE(lineas[barras].altoBarras, 200);
         QCOMPARE(lineas[barras].anchoModulo, 4);
-        QCOMPARE(ReferenciaDeCodigo(QStringLiteral("$") + lineas[barras].texto), QStringLiteral("1234.2"));
+        QCOMPARE(ReferenciaDeCodigo(u"$"_s + lineas[barras].texto), u"1234.2"_s);
         // GS h and GS w each end their own line: two empty feeds before the bars.
         QCOMPARE(lineas[barras - 1].texto, QString());
         QCOMPARE(lineas[barras - 2].texto, QString());
-        QCOMPARE(lineas[barras + 3].texto, AlinearTexto(QStringLiteral("Atendio: BegoÑa"), 2));
+        QCOMPARE(lineas[barras + 3].texto, AlinearTexto(u"Atendio: BegoÑa"_s, 2));
         QCOMPARE(lineas.last().tipo, LineaImpresa::Corte);
         QCOMPARE(lineas[lineas.size() - 2].texto, QString(41, QLatin1Char(' ')));
     }
@@ -231,20 +229,18 @@ private Q_SLOTS:
         Tienda t;
         BaseDePrueba &b = t.b;
         // ESC i cuts the paper, ESC p opens the drawer, GS V cuts too; typed into the data by accident.
-        const QString nombre = QStringLiteral("Ana\x1bi\tRuiz\n\x1dV\x01\x1bp0\x7f");
-        const QString prenda = QStringLiteral("Abrigo\x1b!\x30rojo");
+        const QString nombre = u"Ana\x1bi\tRuiz\n\x1dV\x01\x1bp0\x7f"_s;
+        const QString prenda = u"Abrigo\x1b!\x30rojo"_s;
         b.conexion.Ejecutar(
-            QStringLiteral("update clientes set nombre = %1 where idcliente = 7").arg(ComillasSQL(nombre)));
-        b.conexion.Ejecutar(
-            QStringLiteral("update arreglos_detalles set nombreprenda = %1 where referenciaprenda = "
-                           "'1234.1'")
-                .arg(ComillasSQL(prenda)));
-        b.conexion.Ejecutar(QStringLiteral("update productos set nombre = %1 where idproducto = 1")
-                                .arg(ComillasSQL(QStringLiteral("Bajo\x1bp\x03\x19"))));
+            u"update clientes set nombre = %1 where idcliente = 7"_s.arg(ComillasSQL(nombre)));
+        b.conexion.Ejecutar(u"update arreglos_detalles set nombreprenda = %1 where referenciaprenda = "
+                            "'1234.1'"_s.arg(ComillasSQL(prenda)));
+        b.conexion.Ejecutar(u"update productos set nombre = %1 where idproducto = 1"_s.arg(
+            ComillasSQL(u"Bajo\x1bp\x03\x19"_s)));
         SalidaMemoria &impresora = t.impresora;
 
         ImprimirArreglo(1234);
-        ImprimirTicketPrenda(QStringLiteral("1234.1"));
+        ImprimirTicketPrenda(u"1234.1"_s);
         QCOMPARE(BytesAjenos(impresora.Bytes()), QString());
         const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
         int cortes = 0;
@@ -254,22 +250,20 @@ private Q_SLOTS:
         }
         QCOMPARE(cortes, 2);
         const QStringList textos = Textos(lineas);
-        QVERIFY(textos.contains(QStringLiteral("Cliente: Ana i Ruiz  V  p0 ")));
-        QVERIFY(textos.contains(QStringLiteral("1234.1 Abrigo !0rojo")));
+        QVERIFY(textos.contains(u"Cliente: Ana i Ruiz  V  p0 "_s));
+        QVERIFY(textos.contains(u"1234.1 Abrigo !0rojo"_s));
         // The stored name keeps what was typed.
-        QCOMPARE(b.Valor(QStringLiteral("select nombre from clientes where idcliente = 7")), nombre);
+        QCOMPARE(b.Valor(u"select nombre from clientes where idcliente = 7"_s), nombre);
     }
 
     void codigosDeBarrasQueCabenYQueNo()
     {
         // The largest order and garment that fit scan back to themselves.
-        QCOMPARE(ReferenciaDeCodigo(QStringLiteral("$")
-                                    + CodigoBarrasPrenda(99999999, QStringLiteral("99999999.999"))),
-                 QStringLiteral("99999999.999"));
-        QCOMPARE(ReferenciaDeCodigo(QStringLiteral("$") + CodigoBarrasPrenda(1, QStringLiteral("1.1"))),
-                 QStringLiteral("1.1"));
-        QCOMPARE(CodigoBarrasPrenda(123456789, QStringLiteral("123456789.1")), QString());
-        QCOMPARE(CodigoBarrasPrenda(12, QStringLiteral("12.1000")), QString());
+        QCOMPARE(ReferenciaDeCodigo(u"$"_s + CodigoBarrasPrenda(99999999, u"99999999.999"_s)),
+                 u"99999999.999"_s);
+        QCOMPARE(ReferenciaDeCodigo(u"$"_s + CodigoBarrasPrenda(1, u"1.1"_s)), u"1.1"_s);
+        QCOMPARE(CodigoBarrasPrenda(123456789, u"123456789.1"_s), QString());
+        QCOMPARE(CodigoBarrasPrenda(12, u"12.1000"_s), QString());
 
         // Such a garment gets its reference in large print where the bars would go.
         Tienda t(false);
@@ -278,12 +272,11 @@ private Q_SLOTS:
         t.b.Insertar("arreglos", "idarreglo, idusuario, idcliente", {"123456789, 1, 1"});
         t.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda",
                      {"123456789, 1, 5, 'Falda', '123456789.1'"});
-        ImprimirTicketPrenda(QStringLiteral("123456789.1"));
+        ImprimirTicketPrenda(u"123456789.1"_s);
         QVERIFY(!impresora.Bytes().contains('\x1d'));
         QVERIFY(impresora.Bytes().contains("\x1b!0\x1br0  123456789.1  \r\n"));
         // With no fechaentrega at all the line keeps its label.
-        QVERIFY(Textos(DecodificarTicket(impresora.Bytes()))
-                    .contains(AlinearTexto(QStringLiteral("Fecha entrega: "), 2)));
+        QVERIFY(Textos(DecodificarTicket(impresora.Bytes())).contains(AlinearTexto(u"Fecha entrega: "_s, 2)));
     }
 
     void canalDeLineas()
@@ -292,12 +285,12 @@ private Q_SLOTS:
         SalidaMemoria &impresora = t.impresora;
 
         // Every switch on: the last applied goes first on the wire.
-        ImprimirLineaTicket(QStringLiteral("Muñoz, Ángel y Pepe: ¿güisqui?"), 1, 1, 1, 1, 1);
+        ImprimirLineaTicket(u"Muñoz, Ángel y Pepe: ¿güisqui?"_s, 1, 1, 1, 1, 1);
         QCOMPARE(impresora.Bytes(),
                  QByteArray("\x1b!0\x1b! \x1b!\x10\x1br1\x1b!\x00Mu\xa5oz, Angel y Pepe: \xa8g\x81isqui?\r\n",
                             47));
         impresora.Vaciar();
-        ImprimirLineaTicket(QStringLiteral("ñandú €"), 0, 0, 0, 0, 0);
+        ImprimirLineaTicket(u"ñandú €"_s, 0, 0, 0, 0, 0);
         QCOMPARE(impresora.Bytes(), QByteArray("\x1br0\xa5"
                                                "andu ?\r\n"));
 
@@ -309,7 +302,7 @@ private Q_SLOTS:
 
         // With no output chosen the lines go nowhere.
         G().salidaTickets = nullptr;
-        ImprimirLineaTicket(QStringLiteral("perdida"), 1, 0, 0, 0, 0);
+        ImprimirLineaTicket(u"perdida"_s, 1, 0, 0, 0, 0);
     }
 
     void alinearYPartir()
@@ -325,25 +318,24 @@ private Q_SLOTS:
             int modo, ancho;
             QString esperado;
         } alineados[] = {
-            {QStringLiteral(" "), 1, 0, QString(41, QLatin1Char(' '))},
-            {QStringLiteral("abcdefghijk"), 1, 16, QStringLiteral("  abcdefghijk  ")},
-            {QStringLiteral("abcdefghi"), 1, 16, QStringLiteral("    abcdefghi    ")},
-            {QStringLiteral("abc"), 2, 8, QStringLiteral("     abc")},
-            {QStringLiteral("abc  "), 0, 8, QStringLiteral("abc  ")},
-            {QStringLiteral("abc"), 3, 8, QString()},
-            {QStringLiteral("Hilván Costura S.L."), 1, 16, QStringLiteral("Hilván Costura S.L.")},
+            {u" "_s, 1, 0, QString(41, QLatin1Char(' '))},
+            {u"abcdefghijk"_s, 1, 16, u"  abcdefghijk  "_s},
+            {u"abcdefghi"_s, 1, 16, u"    abcdefghi    "_s},
+            {u"abc"_s, 2, 8, u"     abc"_s},
+            {u"abc  "_s, 0, 8, u"abc  "_s},
+            {u"abc"_s, 3, 8, QString()},
+            {u"Hilván Costura S.L."_s, 1, 16, u"Hilván Costura S.L."_s},
         };
         for (const auto &f : alineados)
             QCOMPARE(AlinearTexto(f.texto, f.modo, f.ancho), f.esperado);
 
-        const QString cuarentaConBlanco = QStringLiteral("abcdefghi ") + QString(30, QLatin1Char('z'));
-        QCOMPARE(PartirLineas(cuarentaConBlanco),
-                 QStringLiteral("abcdefghi \r\n") + QString(30, QLatin1Char('z')));
-        QCOMPARE(PartirLineas(QString(70, QLatin1Char('y'))),
-                 QString(32, QLatin1Char('y')) + QStringLiteral("\r\n") + QString(32, QLatin1Char('y'))
-                     + QStringLiteral("\r\n") + QString(6, QLatin1Char('y')));
-        const QString blancoEn32 = QString(31, QLatin1Char('a')) + QStringLiteral(" bc");
-        QCOMPARE(PartirLineas(blancoEn32), QString(31, QLatin1Char('a')) + QStringLiteral(" \r\nbc"));
+        const QString cuarentaConBlanco = u"abcdefghi "_s + QString(30, QLatin1Char('z'));
+        QCOMPARE(PartirLineas(cuarentaConBlanco), u"abcdefghi \r\n"_s + QString(30, QLatin1Char('z')));
+        QCOMPARE(PartirLineas(QString(70, QLatin1Char('y'))), QString(32, QLatin1Char('y')) + u"\r\n"_s
+                                                                  + QString(32, QLatin1Char('y')) + u"\r\n"_s
+                                                                  + QString(6, QLatin1Char('y')));
+        const QString blancoEn32 = QString(31, QLatin1Char('a')) + u" bc"_s;
+        QCOMPARE(PartirLineas(blancoEn32), QString(31, QLatin1Char('a')) + u" \r\nbc"_s);
         QCOMPARE(PartirLineas(QString(31, QLatin1Char('a'))), QString(31, QLatin1Char('a')));
         QCOMPARE(PartirLineas(QString()), QString());
     }

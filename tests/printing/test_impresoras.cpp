@@ -28,6 +28,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A printer on the loopback address. Modes: reads everything; accepts and never reads; or a
@@ -96,7 +98,7 @@ struct ImpresoraRed {
             }
         }
     }
-    QString Direccion() const { return QStringLiteral("tcp://127.0.0.1:%1").arg(puerto); }
+    QString Direccion() const { return u"tcp://127.0.0.1:%1"_s.arg(puerto); }
     bool lento = false;
 
 private:
@@ -169,8 +171,7 @@ struct Impresora {
 Grid GridDe(int filasDatos)
 {
     Grid g(1, 4);
-    const QStringList cabecera{QStringLiteral("Id"), QStringLiteral("Nombre"), QStringLiteral("Importe"),
-                               QStringLiteral("Fecha")};
+    const QStringList cabecera{u"Id"_s, u"Nombre"_s, u"Importe"_s, u"Fecha"_s};
     for (int c = 0; c < 4; ++c)
         g.SetTextMatrix(0, c, cabecera[c]);
     g.SetColWidth(0, 0);
@@ -179,8 +180,7 @@ Grid GridDe(int filasDatos)
     g.SetColWidth(3, 1440);
     g.SetColAlignment(2, Alineacion::Derecha);
     for (int i = 1; i <= filasDatos; ++i)
-        g.AgregarFila({QStringLiteral("secreto%1").arg(i), QStringLiteral("Fila%1").arg(i),
-                       QStringLiteral("%1.00").arg(i), QStringLiteral("05/12/26")});
+        g.AgregarFila({u"secreto%1"_s.arg(i), u"Fila%1"_s.arg(i), u"%1.00"_s.arg(i), u"05/12/26"_s});
     return g;
 }
 
@@ -188,7 +188,7 @@ Grid GridDe(int filasDatos)
 QStringList Paginas(const QString &pdf)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
     p.waitForFinished();
     QStringList paginas = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
     if (!paginas.isEmpty() && paginas.last().trimmed().isEmpty())
@@ -200,12 +200,10 @@ QStringList Paginas(const QString &pdf)
 double XPalabra(const QString &pdf, const QString &palabra)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-             QStringLiteral("1"), pdf, QStringLiteral("-")});
+    p.start(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, pdf, u"-"_s});
     p.waitForFinished();
     const QRegularExpression re(QStringLiteral(R"re(<word xMin="([\d.]+)"[^>]*>)re")
-                                + QRegularExpression::escape(palabra) + QStringLiteral("</word>"));
+                                + QRegularExpression::escape(palabra) + u"</word>"_s);
     const auto m = re.match(QString::fromUtf8(p.readAllStandardOutput()));
     return m.hasMatch() ? m.captured(1).toDouble() : -1;
 }
@@ -215,7 +213,7 @@ double XPalabra(const QString &pdf, const QString &palabra)
 qint64 AcabarDosPrendas(Mostrador &m)
 {
     m.PedidoDeDosPrendas();
-    m.Entregado(QStringLiteral("20"));
+    m.Entregado(u"20"_s);
     QElapsedTimer reloj;
     reloj.start();
     m.Acabar(3, {6, 6});
@@ -267,18 +265,18 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        G().nombre = QStringLiteral("Hilván Muñoz");
+        G().nombre = u"Hilván Muñoz"_s;
         SalidaMemoria memoria;
         G().salidaTickets = &memoria;
         ImprimirTicketPrueba();
         const QByteArray esperado = memoria.Bytes();
         QVERIFY(esperado.contains("Mu\xa5oz"));
 
-        const QString usb = b.dir.filePath(QStringLiteral("lp0"));
+        const QString usb = b.dir.filePath(u"lp0"_s);
         QFile f(usb);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
-        auto archivo = CrearSalidaImpresora(DireccionImpresora::Leer(QStringLiteral("0"), usb));
+        auto archivo = CrearSalidaImpresora(DireccionImpresora::Leer(u"0"_s, usb));
         G().salidaTickets = archivo.get();
         ImprimirTicketPrueba();
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -286,7 +284,7 @@ private Q_SLOTS:
         QCOMPARE(archivo->BytesAceptados(), esperado.size());
 
         ImpresoraRed impresora(ImpresoraRed::Lee);
-        auto red = CrearSalidaImpresora(DireccionImpresora::Leer(QStringLiteral("0"), impresora.Direccion()));
+        auto red = CrearSalidaImpresora(DireccionImpresora::Leer(u"0"_s, impresora.Direccion()));
         G().salidaTickets = red.get();
         QThread *atencion = QThread::create([&] { impresora.Atender(1500); });
         atencion->start();
@@ -313,12 +311,12 @@ private Q_SLOTS:
             ImpresoraRed breve(ImpresoraRed::Lee);
             cerrado = breve.puerto;
         }
-        const QString dispositivoQueFalta = m.b.dir.filePath(QStringLiteral("no-hay-usb"));
-        const QStringList direcciones = {noLee.Direccion(), QStringLiteral("tcp://127.0.0.1:%1").arg(cerrado),
+        const QString dispositivoQueFalta = m.b.dir.filePath(u"no-hay-usb"_s);
+        const QStringList direcciones = {noLee.Direccion(), u"tcp://127.0.0.1:%1"_s.arg(cerrado),
                                          noContesta.Direccion(), dispositivoQueFalta};
         int pedidos = 0;
         for (const QString &direccion : direcciones) {
-            auto destino = CrearSalidaImpresora(DireccionImpresora::Leer(QStringLiteral("0"), direccion));
+            auto destino = CrearSalidaImpresora(DireccionImpresora::Leer(u"0"_s, direccion));
             SalidaCronometrada salida(*destino);
             G().salidaTickets = &salida;
             const qint64 total = AcabarDosPrendas(m);
@@ -327,7 +325,7 @@ private Q_SLOTS:
                   salida.peor, total);
             QVERIFY2(salida.peor < 1000, qPrintable(direccion));
             QVERIFY(salida.lineas > 50);
-            QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos")), QString::number(pedidos));
+            QCOMPARE(m.Valor(u"select count(*) from arreglos"_s), QString::number(pedidos));
             if (direccion != noLee.Direccion())
                 QCOMPARE(destino->BytesAceptados(), 0);
         }
@@ -335,7 +333,7 @@ private Q_SLOTS:
         QVERIFY(noLee.conexiones.size() >= 1);
 
         // A printer that stops reading in the middle of a long line: the line gives up in time.
-        auto lleno = CrearSalidaImpresora(DireccionImpresora::Leer(QStringLiteral("0"), noLee.Direccion()));
+        auto lleno = CrearSalidaImpresora(DireccionImpresora::Leer(u"0"_s, noLee.Direccion()));
         const QByteArray larga(32 * 1024 * 1024, 'x');
         QElapsedTimer reloj;
         reloj.start();
@@ -357,7 +355,7 @@ private Q_SLOTS:
                                 "1000012340025\x00\r\n",
                                 35);
         const QByteArray cabecera("\x1b!0\x1br1 ARREGLOS MU\xa5OZ \r\n");
-        SalidaSerie serie(7, QStringLiteral("9600,n,8,1"));
+        SalidaSerie serie(7, u"9600,n,8,1"_s);
         QElapsedTimer reloj;
         reloj.start();
         serie.Enviar(barras);
@@ -368,7 +366,7 @@ private Q_SLOTS:
         // A line longer than the pseudo-terminal holds keeps the port open until the printer
         // reads it: meanwhile the port must have the shop's settings, raw, without flow control.
         // (A pseudo-terminal always keeps 8 data bits and no parity, so those stay as they are.)
-        SalidaSerie otra(7, QStringLiteral("4800,n,8,2"));
+        SalidaSerie otra(7, u"4800,n,8,2"_s);
         const QByteArray larga(300000, 'x');
         QThread *envio = QThread::create([&] { otra.Enviar(larga); });
         envio->start();
@@ -391,7 +389,7 @@ private Q_SLOTS:
     void puertoQueFaltaOOcupadoPierdeLaLinea()
     {
         qputenv("HILVAN_PUERTO_8", "/dev/hilvan-no-existe");
-        SalidaSerie falta(8, QStringLiteral("9600,n,8,1"));
+        SalidaSerie falta(8, u"9600,n,8,1"_s);
         QElapsedTimer reloj;
         reloj.start();
         for (int i = 0; i < 10; ++i)
@@ -406,7 +404,7 @@ private Q_SLOTS:
         QSerialPort otro(impresora.dispositivo);
         QVERIFY(otro.open(QIODevice::ReadWrite));
         qputenv("HILVAN_PUERTO_9", impresora.dispositivo.toLocal8Bit());
-        SalidaSerie ocupado(9, QStringLiteral("9600,n,8,1"));
+        SalidaSerie ocupado(9, u"9600,n,8,1"_s);
         reloj.restart();
         ocupado.Enviar("perdida\r\n");
         const qint64 msOcupado = reloj.elapsed();
@@ -416,7 +414,7 @@ private Q_SLOTS:
 
         // Settings that are not a serial setting lose the line too.
         otro.close();
-        SalidaSerie malAjustado(9, QStringLiteral("9600,x,8,1"));
+        SalidaSerie malAjustado(9, u"9600,x,8,1"_s);
         malAjustado.Enviar("perdida\r\n");
         QCOMPARE(impresora.Leer(1, 300), QByteArray());
         qunsetenv("HILVAN_PUERTO_9");
@@ -425,12 +423,12 @@ private Q_SLOTS:
     void dispositivosYAjustes()
     {
         qunsetenv("HILVAN_PUERTO_1");
-        QCOMPARE(SalidaSerie::Dispositivo(1), QStringLiteral("/dev/ttyS0"));
-        QCOMPARE(SalidaSerie::Dispositivo(3), QStringLiteral("/dev/ttyS2"));
+        QCOMPARE(SalidaSerie::Dispositivo(1), u"/dev/ttyS0"_s);
+        QCOMPARE(SalidaSerie::Dispositivo(3), u"/dev/ttyS2"_s);
         QCOMPARE(SalidaSerie::Dispositivo(0), QString());
 
         SalidaSerie::Ajustes a;
-        QVERIFY(SalidaSerie::LeerAjustes(QStringLiteral("19200,E,7,1.5"), a));
+        QVERIFY(SalidaSerie::LeerAjustes(u"19200,E,7,1.5"_s, a));
         QCOMPARE(a.baudios, 19200);
         QCOMPARE(a.paridad, QSerialPort::EvenParity);
         QCOMPARE(a.bitsDatos, QSerialPort::Data7);
@@ -441,7 +439,7 @@ private Q_SLOTS:
 
     void initTestCase()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
     }
 
@@ -451,12 +449,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("apaisado");
         QTest::addColumn<int>("paginas");
         QTest::addColumn<QString>("ultimaFila");
-        QTest::newRow("vertical, 57 filas") << 56 << false << 1 << QStringLiteral("Fila56");
-        QTest::newRow("vertical, 58 filas") << 57 << false << 2 << QStringLiteral("Fila57");
-        QTest::newRow("apaisado, 44 filas") << 43 << true << 1 << QStringLiteral("Fila43");
-        QTest::newRow("apaisado, 45 filas") << 44 << true << 2 << QStringLiteral("Fila44");
-        QTest::newRow("vacío") << 0 << false << 1 << QStringLiteral("Nombre");
-        QTest::newRow("120 filas") << 120 << false << 3 << QStringLiteral("Fila120");
+        QTest::newRow("vertical, 57 filas") << 56 << false << 1 << u"Fila56"_s;
+        QTest::newRow("vertical, 58 filas") << 57 << false << 2 << u"Fila57"_s;
+        QTest::newRow("apaisado, 44 filas") << 43 << true << 1 << u"Fila43"_s;
+        QTest::newRow("apaisado, 45 filas") << 44 << true << 2 << u"Fila44"_s;
+        QTest::newRow("vacío") << 0 << false << 1 << u"Nombre"_s;
+        QTest::newRow("120 filas") << 120 << false << 3 << u"Fila120"_s;
     }
 
     void paginas()
@@ -466,7 +464,7 @@ private Q_SLOTS:
         QFETCH(int, paginas);
         QFETCH(QString, ultimaFila);
         QTemporaryDir dir;
-        const QString ruta = dir.filePath(QStringLiteral("listado.pdf"));
+        const QString ruta = dir.filePath(u"listado.pdf"_s);
         DialogosGuion dialogos;
         RelojFijo reloj(QDateTime(QDate(2026, 12, 5), QTime(10, 0)));
         SalidaListadosPdf salida(ruta);
@@ -474,7 +472,7 @@ private Q_SLOTS:
         G().reloj = &reloj;
         G().salidaListados = &salida;
 
-        QVERIFY(ImprimirListado(GridDe(filas), QStringLiteral("Listado"), apaisado));
+        QVERIFY(ImprimirListado(GridDe(filas), u"Listado"_s, apaisado));
         // HILVAN_LISTADO_PDF keeps the 120-row listing for a look at the paper.
         if (filas == 120 && qEnvironmentVariableIsSet("HILVAN_LISTADO_PDF"))
             QFile::copy(ruta, qEnvironmentVariable("HILVAN_LISTADO_PDF"));
@@ -483,14 +481,13 @@ private Q_SLOTS:
         const int porPagina = (apaisado ? 44 : 57) - 1;
         for (int k = 1; k <= paginas; ++k) {
             const QString &pagina = texto[k - 1];
-            QVERIFY2(pagina.contains(QStringLiteral("05/12/2026 - Pág %1 de %2").arg(k).arg(paginas)),
-                     qPrintable(pagina));
-            QVERIFY(pagina.contains(QStringLiteral("Listado")));
-            QVERIFY(pagina.contains(QStringLiteral("Nombre")) && pagina.contains(QStringLiteral("Importe")));
+            QVERIFY2(pagina.contains(u"05/12/2026 - Pág %1 de %2"_s.arg(k).arg(paginas)), qPrintable(pagina));
+            QVERIFY(pagina.contains(u"Listado"_s));
+            QVERIFY(pagina.contains(u"Nombre"_s) && pagina.contains(u"Importe"_s));
             // The first data row of each page is the one after the last of the page before.
             if (filas > 0)
-                QVERIFY(pagina.contains(QStringLiteral("Fila%1 ").arg((k - 1) * porPagina + 1)));
-            QVERIFY(!pagina.contains(QStringLiteral("secreto")));
+                QVERIFY(pagina.contains(u"Fila%1 "_s.arg((k - 1) * porPagina + 1)));
+            QVERIFY(!pagina.contains(u"secreto"_s));
         }
         QVERIFY(texto.last().contains(ultimaFila));
         QVERIFY(dialogos.mensajes.isEmpty());
@@ -500,26 +497,26 @@ private Q_SLOTS:
     void anchosYFallo()
     {
         QTemporaryDir dir;
-        const QString ruta = dir.filePath(QStringLiteral("anchos.pdf"));
+        const QString ruta = dir.filePath(u"anchos.pdf"_s);
         DialogosGuion dialogos;
         SalidaListadosPdf salida(ruta);
         G().dialogos = &dialogos;
         G().salidaListados = &salida;
 
         // Columns on paper are as wide as on screen: "Nombre" is two inches, "Importe" one.
-        QVERIFY(ImprimirListado(GridDe(3), QStringLiteral("Listado"), false));
-        const double nombre = XPalabra(ruta, QStringLiteral("Nombre"));
-        const double importe = XPalabra(ruta, QStringLiteral("Importe"));
-        const double fecha = XPalabra(ruta, QStringLiteral("Fecha"));
+        QVERIFY(ImprimirListado(GridDe(3), u"Listado"_s, false));
+        const double nombre = XPalabra(ruta, u"Nombre"_s);
+        const double importe = XPalabra(ruta, u"Importe"_s);
+        const double fecha = XPalabra(ruta, u"Fecha"_s);
         QVERIFY(nombre >= 0 && importe > nombre && fecha > importe);
         QVERIFY2(qAbs((fecha - nombre) - 3 * 72) < 6, qPrintable(QString::number(fecha - nombre)));
 
         // A printer that cannot take the pages: the user is told, nothing counts as printed.
-        SalidaListadosPdf rota(dir.filePath(QStringLiteral("no/existe/listado.pdf")));
+        SalidaListadosPdf rota(dir.filePath(u"no/existe/listado.pdf"_s));
         G().salidaListados = &rota;
-        QVERIFY(!ImprimirListado(GridDe(3), QStringLiteral("Listado"), false));
+        QVERIFY(!ImprimirListado(GridDe(3), u"Listado"_s, false));
         QCOMPARE(dialogos.mensajes.size(), 1);
-        QVERIFY(dialogos.mensajes[0].startsWith(QStringLiteral("No se ha podido imprimir")));
+        QVERIFY(dialogos.mensajes[0].startsWith(u"No se ha podido imprimir"_s));
         G() = ValoresPrograma();
     }
 
@@ -529,7 +526,7 @@ private Q_SLOTS:
     void impresoraQueSeVaOVaLenta()
     {
         Mostrador m;
-        int pedidos = m.Valor(QStringLiteral("select count(*) from arreglos")).toInt();
+        int pedidos = m.Valor(u"select count(*) from arreglos"_s).toInt();
         for (const char *caso :
              {"puerto serie que se cierra", "dispositivo que desaparece", "impresora lenta"}) {
             const QString c = QString::fromLatin1(caso);
@@ -543,8 +540,7 @@ private Q_SLOTS:
                 char nombre[256] = {};
                 QCOMPARE(openpty(&maestro, &esclavo, nombre, nullptr, nullptr), 0);
                 qputenv("HILVAN_PUERTO_5", nombre);
-                destino = CrearSalidaImpresora(
-                    DireccionImpresora::Leer(QStringLiteral("5"), QStringLiteral("115200,n,8,1")));
+                destino = CrearSalidaImpresora(DireccionImpresora::Leer(u"5"_s, u"115200,n,8,1"_s));
                 // It reads the start of the ticket, then its end of the line is gone.
                 impresora = QThread::create([&] {
                     while (recibido.size() < 600) {
@@ -558,9 +554,9 @@ private Q_SLOTS:
                     ::close(maestro);
                 });
             } else if (c.startsWith(QLatin1String("dispositivo"))) {
-                const QString usb = m.b.dir.filePath(QStringLiteral("lp0"));
+                const QString usb = m.b.dir.filePath(u"lp0"_s);
                 QFile(usb).open(QIODevice::WriteOnly);
-                destino = CrearSalidaImpresora(DireccionImpresora::Leer(QStringLiteral("0"), usb));
+                destino = CrearSalidaImpresora(DireccionImpresora::Leer(u"0"_s, usb));
                 trasLinea = [usb, n = 0]() mutable {
                     if (++n == 20)
                         QFile::remove(usb);
@@ -569,8 +565,7 @@ private Q_SLOTS:
                 red.emplace(ImpresoraRed::Lee);
                 const int poco = 2048;
                 ::setsockopt(red->escucha, SOL_SOCKET, SO_RCVBUF, &poco, sizeof poco);
-                destino =
-                    CrearSalidaImpresora(DireccionImpresora::Leer(QStringLiteral("0"), red->Direccion()));
+                destino = CrearSalidaImpresora(DireccionImpresora::Leer(u"0"_s, red->Direccion()));
                 red->lento = true;
                 impresora = QThread::create([&] { red->Atender(1500); });
             }
@@ -590,7 +585,7 @@ private Q_SLOTS:
             qInfo("%s: %d lines, %d lost, slowest %lld ms, order in %lld ms", caso, salida.lineas,
                   destino->LineasPerdidas(), salida.peor, total);
             QVERIFY2(salida.peor < 1000, caso);
-            QCOMPARE(m.Valor(QStringLiteral("select count(*) from arreglos")).toInt(), ++pedidos);
+            QCOMPARE(m.Valor(u"select count(*) from arreglos"_s).toInt(), ++pedidos);
             if (red) {
                 QCOMPARE(destino->LineasPerdidas(), 0);
                 QCOMPARE(red->recibido.size(), destino->BytesAceptados());

@@ -1,8 +1,8 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
 #include "TiendaDemo.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "printing/SalidaListadosPdf.h"
@@ -20,13 +20,12 @@
 #include <QtTest>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The delivery list is the real form model; the test plays the user on it.
-class PantallasEntrega : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasEntrega : PantallasPrueba {
     void ListaEntregar(int idarreglo) override
     {
         abiertas.append(idarreglo);
@@ -42,23 +41,19 @@ struct Tienda : TiendaDemo<PantallasEntrega> {
     QString EnTienda(const QString &referencia)
     {
         return b
-            .Columna(QStringLiteral("select distinct listoparaentrega from arreglos_detalles where "
-                                    "referenciaprenda = '%1'")
-                         .arg(referencia))
+            .Columna(u"select distinct listoparaentrega from arreglos_detalles where "
+                     "referenciaprenda = '%1'"_s.arg(referencia))
             .join(QLatin1Char(','));
     }
 };
 
-const QString SinAsignar = QStringLiteral("Todas o alguna de las prendas de este arreglo no han sido "
-                                          "asignadas a un trabajador. Asigne las prendas a un "
-                                          "trabajador.");
-const QString SinRecibir = QStringLiteral("Todas o alguna de las prendas de este arreglo no han sido "
-                                          "recibidas en tienda. Debe darlas primero de entrada.");
+const QString SinAsignar = u"Todas o alguna de las prendas de este arreglo no han sido "
+                           "asignadas a un trabajador. Asigne las prendas a un "
+                           "trabajador."_s;
+const QString SinRecibir = u"Todas o alguna de las prendas de este arreglo no han sido "
+                           "recibidas en tienda. Debe darlas primero de entrada."_s;
 
-class PantallasEstado : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasEstado : PantallasPrueba {
     void ListaEntregar(int idarreglo) override { estados.append(idarreglo); }
     QList<int> estados;
 };
@@ -91,14 +86,6 @@ void Taller(BaseDePrueba &b)
                 "4, 7.5, 'Chaqueta', '4.1', 1, 2, '2026-11-06 09:00:00'",
                 "5, 10, 'Cortinas', '5.1', 1, 1, '2026-09-21 09:00:00'"});
 }
-
-class PantallasTaller : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
-    void DetalleReferencia(const QString &referencia) override { detalles.append(referencia); }
-    QStringList detalles;
-};
 
 // The data row of a garment's alteration in the assignment grid.
 int Fila(const frmAsigancion &a, const QString &referencia, const QString &persona)
@@ -141,12 +128,11 @@ private Q_SLOTS:
         frmPrincipal p;
         p.ReiniciarVenta();
         t.b.dialogos.mensajes.clear();
-        t.b.dialogos.pad = {QStringLiteral("abc"), QString(), QStringLiteral("999")};
+        t.b.dialogos.pad = {u"abc"_s, QString(), u"999"_s};
         for (int i = 0; i < 3; ++i)
             p.cmdEntregaarreglos_Click();
-        QCOMPARE(t.b.dialogos.titulosPad.last(),
-                 QStringLiteral("Introduzca la referencia del arreglo a entregar"));
-        QCOMPARE(t.b.dialogos.mensajes, QStringList{QStringLiteral("No se ha encontrado el arreglo 999")});
+        QCOMPARE(t.b.dialogos.titulosPad.last(), u"Introduzca la referencia del arreglo a entregar"_s);
+        QCOMPARE(t.b.dialogos.mensajes, QStringList{u"No se ha encontrado el arreglo 999"_s});
         QVERIFY(t.pantallas.abiertas.isEmpty());
     }
 
@@ -155,49 +141,45 @@ private Q_SLOTS:
         Tienda t;
         frmListaEntregar l;
         l.CargarFormulario(4, {});
-        QCOMPARE(TextosColumna(l.gridPrendas, 0),
-                 (QStringList{QStringLiteral("4.1"), QStringLiteral("4.2")}));
-        QCOMPARE(l.lblReferencia, QStringLiteral("Ref. 4"));
-        QVERIFY(l.lblCliente.startsWith(QStringLiteral("Cliente: ")));
-        QVERIFY(l.lblTelefono.startsWith(QStringLiteral("Tel. ")));
-        QCOMPARE(l.gridPrendas.TextMatrix(1, 4), QStringLiteral("Encarna"));
+        QCOMPARE(TextosColumna(l.gridPrendas, 0), (QStringList{u"4.1"_s, u"4.2"_s}));
+        QCOMPARE(l.lblReferencia, u"Ref. 4"_s);
+        QVERIFY(l.lblCliente.startsWith(u"Cliente: "_s));
+        QVERIFY(l.lblTelefono.startsWith(u"Tel. "_s));
+        QCOMPARE(l.gridPrendas.TextMatrix(1, 4), u"Encarna"_s);
         l.gridPrendas_DblClick(1);
-        QCOMPARE(TextosColumna(l.gridPrendas, 2),
-                 (QStringList{QStringLiteral("En Tienda"), QStringLiteral("Pendiente")}));
-        QCOMPARE(t.EnTienda(QStringLiteral("4.1")), QStringLiteral("1"));
+        QCOMPARE(TextosColumna(l.gridPrendas, 2), (QStringList{u"En Tienda"_s, u"Pendiente"_s}));
+        QCOMPARE(t.EnTienda(u"4.1"_s), u"1"_s);
         l.gridPrendas_DblClick(1);
-        QCOMPARE(t.EnTienda(QStringLiteral("4.1")), QStringLiteral("0"));
+        QCOMPARE(t.EnTienda(u"4.1"_s), u"0"_s);
 
         // No worker yet: refused, the list reloaded unchanged.
         l.CargarFormulario(6, {});
         l.gridPrendas_DblClick(1);
-        QCOMPARE(t.b.dialogos.mensajes.last(),
-                 QStringLiteral("Debe asignar primero la prenda a un trabajador"));
-        QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{QStringLiteral("Pendiente")});
-        QCOMPARE(t.EnTienda(QStringLiteral("6.1")), QStringLiteral("0"));
+        QCOMPARE(t.b.dialogos.mensajes.last(), u"Debe asignar primero la prenda a un trabajador"_s);
+        QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{u"Pendiente"_s});
+        QCOMPARE(t.EnTienda(u"6.1"_s), u"0"_s);
 
         // A delivered order is closed here, but its garments can still move from the customer's history.
         l.CargarFormulario(1, {});
-        QCOMPARE(l.lblTrabajador, QStringLiteral("Arreglo ya entregado"));
-        QCOMPARE(l.cmdMarcarComoEntregadoCaption, QStringLiteral("Ya entregado"));
+        QCOMPARE(l.lblTrabajador, u"Arreglo ya entregado"_s);
+        QCOMPARE(l.cmdMarcarComoEntregadoCaption, u"Ya entregado"_s);
         QVERIFY(!l.cmdMarcarComoEntregadoEnabled);
         l.gridPrendas_DblClick(1);
-        QCOMPARE(t.b.dialogos.mensajes.last(),
-                 QStringLiteral("Arreglo ya entregado a cliente. No se puede modificar."));
-        QCOMPARE(t.EnTienda(QStringLiteral("1.1")), QStringLiteral("1"));
+        QCOMPARE(t.b.dialogos.mensajes.last(), u"Arreglo ya entregado a cliente. No se puede modificar."_s);
+        QCOMPARE(t.EnTienda(u"1.1"_s), u"1"_s);
         frmLista vista;
         vista.CargarFormulario(1, {});
-        QVERIFY(!vista.lblCliente.startsWith(QStringLiteral("Cliente")));
+        QVERIFY(!vista.lblCliente.startsWith(u"Cliente"_s));
         vista.gridPrendas_DblClick(1);
-        QCOMPARE(vista.gridPrendas.TextMatrix(1, 2), QStringLiteral("Pendiente"));
-        QCOMPARE(t.EnTienda(QStringLiteral("1.1")), QStringLiteral("0"));
+        QCOMPARE(vista.gridPrendas.TextMatrix(1, 2), u"Pendiente"_s);
+        QCOMPARE(t.EnTienda(u"1.1"_s), u"0"_s);
     }
 
     void entregaTerminaEnElMostrador()
     {
         Tienda t;
         t.pantallas.usuario = [&](frmListaEntregar &l) {
-            QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{QStringLiteral("En Tienda")});
+            QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{u"En Tienda"_s});
             t.b.dialogos.siNo = {7, 6};
             l.cmdMarcarComoEntregado_Click(); // "no" keeps the screen open
             QVERIFY(l.Abierto);
@@ -206,9 +188,9 @@ private Q_SLOTS:
         };
         frmPrincipal p;
         p.ReiniciarVenta();
-        t.b.dialogos.pad = {QStringLiteral("3")};
+        t.b.dialogos.pad = {u"3"_s};
         p.cmdEntregaarreglos_Click();
-        QCOMPARE(t.b.dialogos.preguntas.last(), QStringLiteral("Va a entregar este prenda al cliente?"));
+        QCOMPARE(t.b.dialogos.preguntas.last(), u"Va a entregar este prenda al cliente?"_s);
         QCOMPARE(t.pantallas.abiertas, QList<int>{3});
         QCOMPARE(G().ArregloACargar, 0);
 
@@ -219,9 +201,9 @@ private Q_SLOTS:
         QVERIFY(!p.gridFamiliasEnabled);
         const int lineas = p.gridTPV.Rows();
         QVERIFY(lineas > 2);
-        QVERIFY(!TextosColumna(p.gridTPV, frmPrincipal::ColBorrar).contains(QStringLiteral("X")));
+        QVERIFY(!TextosColumna(p.gridTPV, frmPrincipal::ColBorrar).contains(u"X"_s));
         const QString precio = p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte);
-        t.b.dialogos.pad = {QStringLiteral("1")};
+        t.b.dialogos.pad = {u"1"_s};
         for (int c : {int(frmPrincipal::ColBorrar), int(frmPrincipal::ColImporte)}) {
             p.gridTPV.Row = 2;
             p.gridTPV.Col = c;
@@ -242,14 +224,12 @@ private Q_SLOTS:
                      {"9, 7, 6.5, '-- Falda azul --', '9.1'", "9, 8, 3.25, '-- Falda azul --', '9.1'"});
         frmListaArreglosCliente l;
         l.CargarFormulario(3, {});
-        QCOMPARE(TextosColumna(l.gridListaArreglos, 0),
-                 (QStringList{QStringLiteral("9.1"), QStringLiteral("2.1"), QStringLiteral("2.2")}));
-        QCOMPARE(TextosColumna(l.gridListaArreglos, 5),
-                 (QStringList{QStringLiteral("9"), QStringLiteral("2"), QStringLiteral("2")}));
-        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 1), QStringLiteral("Falda azul"));
-        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 2), QStringLiteral("9.75"));
-        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 3), QStringLiteral("04/12/26"));
-        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 4), QStringLiteral("09/12/26"));
+        QCOMPARE(TextosColumna(l.gridListaArreglos, 0), (QStringList{u"9.1"_s, u"2.1"_s, u"2.2"_s}));
+        QCOMPARE(TextosColumna(l.gridListaArreglos, 5), (QStringList{u"9"_s, u"2"_s, u"2"_s}));
+        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 1), u"Falda azul"_s);
+        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 2), u"9.75"_s);
+        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 3), u"04/12/26"_s);
+        QCOMPARE(l.gridListaArreglos.TextMatrix(1, 4), u"09/12/26"_s);
         l.gridListaArreglos_DblClick(2);
         QCOMPARE(t.pantallas.prendas, QList<int>{2});
         l.CargarFormulario(9, {});
@@ -261,15 +241,14 @@ private Q_SLOTS:
         BaseDePrueba b;
         Taller(b);
         PantallasEstado pantallas;
-        G().pantallas = &pantallas;
-        SalidaListadosPdf salida(b.dir.filePath(QStringLiteral("pendientes.pdf")));
+        SalidaListadosPdf salida(b.dir.filePath(u"pendientes.pdf"_s));
         G().salidaListados = &salida;
 
         frmPendientesPorTrabajador p;
         p.CargarFormulario([&] {
             // "Todos" first, then every worker by name, the deactivated one too; the list starts empty.
-            QCOMPARE(p.cmbTrabajadores.Text, QStringLiteral("Todos"));
-            QCOMPARE(p.cmbTrabajadores.elementos[3].texto, QStringLiteral("Carmen"));
+            QCOMPARE(p.cmbTrabajadores.Text, u"Todos"_s);
+            QCOMPARE(p.cmbTrabajadores.elementos[3].texto, u"Carmen"_s);
             QCOMPARE(p.cmbTrabajadores.ItemData(3), 3);
             QCOMPARE(p.gridListaArreglos.Rows(), 1);
             p.cmdImprimir_Click();  // nothing to print
@@ -282,11 +261,8 @@ private Q_SLOTS:
             const Grid &g = p.gridListaArreglos;
             QCOMPARE(TextosColumna(g, frmPendientesPorTrabajador::ColReferencia),
                      (QStringList{"1.1", "1.2"}));
-            QStringList fila;
-            for (int c = 0; c < 6; ++c)
-                fila.append(g.TextMatrix(1, c));
-            QCOMPARE(fila, (QStringList{"Ana", "1.1", QString::fromUtf8("Pantalónazul"), "01/12/26",
-                                        "09/12/26", "1"}));
+            QCOMPARE(TextosFila(g, 1).mid(0, 6),
+                     (QStringList{"Ana", "1.1", u"Pantalónazul"_s, "01/12/26", "09/12/26", "1"}));
 
             // One worker.
             p.cmbTrabajadores.Elegir(2);
@@ -294,8 +270,8 @@ private Q_SLOTS:
             QCOMPARE(TextosColumna(g, 0), QStringList{"Berta"});
 
             // Back in the shop: gone at the next "Ver"; no worker chosen reads as all.
-            b.conexion.Ejecutar(QStringLiteral(
-                "update arreglos_detalles set listoparaentrega = 1 where referenciaprenda = '1.2'"));
+            b.conexion.Ejecutar(
+                u"update arreglos_detalles set listoparaentrega = 1 where referenciaprenda = '1.2'"_s);
             p.cmbTrabajadores.Elegir(-1);
             p.cmdAceptar_Click();
             QCOMPARE(TextosColumna(g, frmPendientesPorTrabajador::ColReferencia), QStringList{"1.1"});
@@ -309,7 +285,7 @@ private Q_SLOTS:
             QVERIFY(p.Abierto);
             p.cmdImprimir_Click();
             QCOMPARE(salida.impresos, 1);
-            QCOMPARE(salida.ultimo.titulo, QStringLiteral("Listado"));
+            QCOMPARE(salida.ultimo.titulo, u"Listado"_s);
 
             p.gridListaArreglos_DblClick(0);
             QCOMPARE(G().ArregloACargar, 0);
@@ -326,25 +302,23 @@ private Q_SLOTS:
         Taller(b);
         frmAtrasados a;
         a.CargarFormulario([&] {
-            QCOMPARE(a.cmbMeses.Text, QStringLiteral("15"));
+            QCOMPARE(a.cmbMeses.Text, u"15"_s);
             // Fifteen days: order 4 only; order 3 was handed over with the flag 0.
             QCOMPARE(TextosColumna(a.gridAtrasados, frmAtrasados::ColArreglo), QStringList{"4"});
-            QStringList fila;
-            for (int c = 0; c < 5; ++c)
-                fila.append(a.gridAtrasados.TextMatrix(1, c));
-            QCOMPARE(fila, (QStringList{"4", "15/11/26", "20", "20.00", "Luis 600111222"}));
+            QCOMPARE(TextosFila(a.gridAtrasados, 1).mid(0, 5),
+                     (QStringList{"4", "15/11/26", "20", "20.00", "Luis 600111222"}));
 
             // Threshold 0: due today counts, with 0 days; sorted by customer.
             a.cmbMeses.Elegir(0);
             a.cmdVer_Click();
             QCOMPARE(TextosColumna(a.gridAtrasados, frmAtrasados::ColArreglo), (QStringList{"4", "2"}));
-            QCOMPARE(a.gridAtrasados.TextMatrix(2, frmAtrasados::ColDias), QStringLiteral("0"));
+            QCOMPARE(a.gridAtrasados.TextMatrix(2, frmAtrasados::ColDias), u"0"_s);
 
             // Typed text: a number searches, anything else is refused and the list stays.
-            a.cmbMeses.Text = QStringLiteral("21");
+            a.cmbMeses.Text = u"21"_s;
             a.cmdVer_Click();
             QCOMPARE(a.gridAtrasados.Rows(), 1);
-            a.cmbMeses.Text = QStringLiteral(" 20 ");
+            a.cmbMeses.Text = u" 20 "_s;
             a.cmdVer_Click();
             QCOMPARE(a.gridAtrasados.Rows(), 2);
             for (const char *malo : {"abc", "", "-3", "7.5"}) {
@@ -353,7 +327,7 @@ private Q_SLOTS:
             }
             QCOMPARE(a.gridAtrasados.Rows(), 2);
             QCOMPARE(b.dialogos.mensajes.size(), 4);
-            QCOMPARE(b.dialogos.mensajes[0], QString::fromUtf8("Escriba un número de días (0 o más)."));
+            QCOMPARE(b.dialogos.mensajes[0], u"Escriba un número de días (0 o más)."_s);
 
             a.gridAtrasados_DblClick(1);
         });
@@ -366,18 +340,16 @@ private Q_SLOTS:
         SembrarTaller(b);
         frmAsigancion a;
         a.CargarFormulario({});
-        QCOMPARE(a.lblViendo, QStringLiteral("Mostrando arreglos no asigandos a trabajador"));
-        QCOMPARE(a.lblCuantos, QString::fromUtf8("Mostrando las 5 últimas referencias"));
+        QCOMPARE(a.lblViendo, u"Mostrando arreglos no asigandos a trabajador"_s);
+        QCOMPARE(a.lblCuantos, u"Mostrando las 5 últimas referencias"_s);
         QCOMPARE(TextosColumna(a.gridListaArreglos, frmAsigancion::ColIdArreglo),
                  (QStringList{"12", "11", "10", "10", "10"}));
-        const int cintura = Fila(a, "10.1", QString::fromUtf8("Pantalón*Meter cintura"));
+        const int cintura = Fila(a, "10.1", u"Pantalón*Meter cintura"_s);
         QVERIFY(cintura > 0);
         QVERIFY(Fila(a, "10.2", "Falda*Bajo") > 0); // "--" is taken out of the garment name
-        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColRecibido),
-                 QStringLiteral("01/12/26"));
-        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColEntrega),
-                 QStringLiteral("10/12/26"));
-        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColImporte), QStringLiteral("12.00"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColRecibido), u"01/12/26"_s);
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColEntrega), u"10/12/26"_s);
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColImporte), u"12.00"_s);
 
         // Every line of the garment goes to Lola, and every row of it shows her.
         a.gridListaArreglos_Click(cintura);
@@ -387,13 +359,12 @@ private Q_SLOTS:
                  (QStringList{"2", "2"}));
         QCOMPARE(b.Valor("select count(*) from arreglos_detalles where referenciaprenda = '10.1' and "
                          "fechaasignaciontrabajador is not null"),
-                 QStringLiteral("2"));
-        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null"),
-                 QStringLiteral("2"));
-        QCOMPARE(a.gridListaArreglos.TextMatrix(Fila(a, "10.1", QString::fromUtf8("Pantalón*Bajo")),
-                                                frmAsigancion::ColTrabajador),
-                 QStringLiteral("Lola"));
-        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), QStringLiteral("2"));
+                 u"2"_s);
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null"), u"2"_s);
+        QCOMPARE(
+            a.gridListaArreglos.TextMatrix(Fila(a, "10.1", u"Pantalón*Bajo"_s), frmAsigancion::ColTrabajador),
+            u"Lola"_s);
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), u"2"_s);
         QCOMPARE(a.gridListaArreglos.TextMatrix(Fila(a, "10.2", "Falda*Bajo"), frmAsigancion::ColTrabajador),
                  QString());
 
@@ -402,9 +373,9 @@ private Q_SLOTS:
         a.cmdAsignar_Click();
         QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null or "
                          "fechaasignaciontrabajador is not null"),
-                 QStringLiteral("0"));
+                 u"0"_s);
         QCOMPARE(TextosColumna(a.gridListaArreglos, frmAsigancion::ColTrabajador), QStringList(5, QString()));
-        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), QStringLiteral("0"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), u"0"_s);
     }
 
     void entregadosYMerceria()
@@ -420,23 +391,20 @@ private Q_SLOTS:
         b.dialogos.trabajadores = {1};
         a.cmdAsignar_Click();
         QCOMPARE(b.dialogos.preguntas,
-                 QStringList{
-                     QString::fromUtf8("Ese arreglo ya ha sido entregado al cliente\r\n ¿Desea continuar?")});
+                 QStringList{u"Ese arreglo ya ha sido entregado al cliente\r\n ¿Desea continuar?"_s});
         QCOMPARE(b.dialogos.trabajadores.size(), size_t(1));
-        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null"),
-                 QStringLiteral("0"));
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null"), u"0"_s);
         b.dialogos.siNo = {6};
         a.cmdAsignar_Click();
         QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '11.1'"),
-                 QStringLiteral("1"));
+                 u"1"_s);
 
         // Haberdashery is sold over the counter: no worker ever sews it.
         a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, frmAsigancion::ColReferencia, "12.1"));
         b.dialogos.trabajadores = {1};
         a.cmdAsignar_Click();
-        QCOMPARE(b.dialogos.mensajes,
-                 QStringList{QStringLiteral("Esta referencia se trata de un producto de "
-                                            "merceria.\r\nNo se puede asignar a un trabajador")});
+        QCOMPARE(b.dialogos.mensajes, QStringList{u"Esta referencia se trata de un producto de "
+                                                  "merceria.\r\nNo se puede asignar a un trabajador"_s});
         QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '12.1'"),
                  QString());
         QCOMPARE(b.dialogos.trabajadores.size(), size_t(1));
@@ -447,19 +415,15 @@ private Q_SLOTS:
         BaseDePrueba b;
         SembrarTaller(b);
         PantallasTaller pantallas;
-        G().pantallas = &pantallas;
         // Enough orders, with gaps in the numbering, for the list of every line to take pages.
         QStringList cifras;
         for (int i = 0; i < 30; ++i)
-            cifras.append(QStringLiteral("select %1 as x").arg(i));
-        const QString treinta =
-            QLatin1Char('(') + cifras.join(QStringLiteral(" union all ")) + QLatin1Char(')');
+            cifras.append(u"select %1 as x"_s.arg(i));
+        const QString treinta = QLatin1Char('(') + cifras.join(u" union all "_s) + QLatin1Char(')');
         b.conexion.Ejecutar(
-            QStringLiteral(
-                "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega) "
-                "select 100 + 3 * i, 1, 1, '2026-12-03 09:00:00', '2026-12-09 00:00:00' from (select "
-                "a.x * 30 + b.x as i from %1 a, %1 b) n")
-                .arg(treinta));
+            u"insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega) "
+            "select 100 + 3 * i, 1, 1, '2026-12-03 09:00:00', '2026-12-09 00:00:00' from (select "
+            "a.x * 30 + b.x as i from %1 a, %1 b) n"_s.arg(treinta));
         b.conexion.Ejecutar("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
                             "referenciaprenda, idcosturera) select idarreglo, 1, 9.5, 'Vestido', "
                             "cast(idarreglo as varchar(12)) || '.1', 1 from arreglos where idarreglo >= 100");
@@ -473,35 +437,35 @@ private Q_SLOTS:
         a.CargarFormulario({});
         QCOMPARE(a.gridListaArreglos.Rows() - 1, 5 + 900);
         a.cmdVerTodos_Click();
-        QCOMPARE(a.lblViendo, QStringLiteral("Mostrando todos los arreglos"));
+        QCOMPARE(a.lblViendo, u"Mostrando todos los arreglos"_s);
         QVERIFY(a.QuedanPaginas());
         QVERIFY(a.gridListaArreglos.Rows() - 1 < todas);
-        QCOMPARE(a.gridListaArreglos.TextMatrix(1, frmAsigancion::ColIdArreglo), QStringLiteral("2797"));
+        QCOMPARE(a.gridListaArreglos.TextMatrix(1, frmAsigancion::ColIdArreglo), u"2797"_s);
 
         // Looking for an order not read yet reads on until it is there.
-        b.dialogos.pad = {QStringLiteral("11")};
+        b.dialogos.pad = {u"11"_s};
         a.cmdBuscarPorNumero_Click();
         QCOMPARE(a.gridListaArreglos.TextMatrix(a.gridListaArreglos.Row, frmAsigancion::ColReferencia),
-                 QStringLiteral("11.1"));
+                 u"11.1"_s);
         QCOMPARE(a.FilaSuperior, a.gridListaArreglos.Row);
         while (a.QuedanPaginas())
             a.LlenarSiguientePagina();
         QCOMPARE(a.gridListaArreglos.Rows() - 1, todas);
-        QCOMPARE(a.lblCuantos, QString::fromUtf8("Mostrando las 1805 últimas referencias"));
+        QCOMPARE(a.lblCuantos, u"Mostrando las 1805 últimas referencias"_s);
         const QStringList ids = TextosColumna(a.gridListaArreglos, frmAsigancion::ColIdArreglo);
         QVERIFY(std::is_sorted(ids.begin(), ids.end(),
                                [](const QString &x, const QString &y) { return x.toInt() > y.toInt(); }));
         QCOMPARE(
             a.gridListaArreglos.TextMatrix(Fila(a, "2797.1", "Vestido*Bajo"), frmAsigancion::ColTrabajador),
-            QStringLiteral("Rosa"));
+            u"Rosa"_s);
 
-        b.dialogos.pad = {QStringLiteral("99")}; // not in the list: nothing moves
+        b.dialogos.pad = {u"99"_s}; // not in the list: nothing moves
         const int antes = a.gridListaArreglos.Row;
         a.cmdBuscarPorNumero_Click();
         QCOMPARE(a.gridListaArreglos.Row, antes);
 
         a.cmdArreglosSinAsignar_Click();
-        QCOMPARE(a.lblCuantos, QStringLiteral("Mostrando las 905 referencias"));
+        QCOMPARE(a.lblCuantos, u"Mostrando las 905 referencias"_s);
         QVERIFY(!a.QuedanPaginas());
 
         a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, 1, "10.2"));
@@ -513,7 +477,6 @@ private Q_SLOTS:
         QVERIFY(!G().ArregloACargarParaEntregar);
         QVERIFY(!a.Abierto);
         G().ArregloACargar = 0;
-        G().pantallas = nullptr;
     }
 
     void detalleDeReferencia()
@@ -524,17 +487,16 @@ private Q_SLOTS:
         G().salidaTickets = &impresora;
         frmDetalleReferencia d;
         d.CargarFormulario("10.1", [&] { d.cmdTicket_Click(); });
-        QCOMPARE(d.lblReferencia, QStringLiteral("Ref.: 10.1"));
-        QCOMPARE(d.lblCliente, QString::fromUtf8("Cliente: María - 600111222"));
-        QCOMPARE(d.lblAtendido, QStringLiteral("Atendio: Encargada"));
-        QCOMPARE(TextosColumna(d.gridDetalle, 0),
-                 (QStringList{QString::fromUtf8("Pantalón"), "Bajo", "Meter cintura"}));
+        QCOMPARE(d.lblReferencia, u"Ref.: 10.1"_s);
+        QCOMPARE(d.lblCliente, u"Cliente: María - 600111222"_s);
+        QCOMPARE(d.lblAtendido, u"Atendio: Encargada"_s);
+        QCOMPARE(TextosColumna(d.gridDetalle, 0), (QStringList{u"Pantalón"_s, "Bajo", "Meter cintura"}));
         QCOMPARE(TextosColumna(d.gridDetalle, 1), (QStringList{"", "8.00", "12.00"}));
         QCOMPARE(impresora.Tickets().size(), 1);
         QVERIFY(impresora.Bytes().contains("Ref.: 10.1"));
 
         d.CargarFormulario("77.1", {});
-        QCOMPARE(d.lblReferencia, QStringLiteral("Ref.: 77.1"));
+        QCOMPARE(d.lblReferencia, u"Ref.: 77.1"_s);
         QVERIFY(d.lblCliente.isEmpty());
         QCOMPARE(d.gridDetalle.Rows(), 1);
         G().salidaTickets = nullptr;
@@ -565,23 +527,23 @@ private Q_SLOTS:
         escanear(Escaneo(10, "10.1").mid(1)); // no "$": not from the reader
         QCOMPARE(TextosColumna(s.gridAsignacion, 0), (QStringList{"10.1", "10.2", "11.1"}));
         QCOMPARE(TextosColumna(s.gridAsignacion, 2), (QStringList{"Lola", "Rosa", "ASIGNADA"}));
-        QVERIFY(s.gridAsignacion.TextMatrix(1, 1).startsWith(QString::fromUtf8("Pantalón/")));
-        QCOMPARE(s.gridAsignacion.TextMatrix(2, 1), QStringLiteral("--Falda/Bajo"));
+        QVERIFY(s.gridAsignacion.TextMatrix(1, 1).startsWith(u"Pantalón/"_s));
+        QCOMPARE(s.gridAsignacion.TextMatrix(2, 1), u"--Falda/Bajo"_s);
         QCOMPARE(s.gridAsignacion.CellBackColor(3, 1), PantallaBarras::Verde);
         QVERIFY(s.gridAsignacion.CellBackColor(1, 1) != PantallaBarras::Verde);
         QCOMPARE(b.Columna("select idcosturera from arreglos_detalles order by idarreglodetalle"),
                  (QStringList{"2", "2", "1", "1", ""}));
         QCOMPARE(
             b.Valor("select count(*) from arreglos_detalles where fechaasignaciontrabajador is not null"),
-            QStringLiteral("4"));
+            u"4"_s);
 
         // Taking a row off the list takes the garment from its worker, also one assigned before.
         s.gridAsignacion_Click(3);
         b.dialogos.siNo = {6};
         s.cmdBorrarFila_Click();
         QCOMPARE(b.dialogos.preguntas.last(),
-                 QStringLiteral("Se va a eliminar de la lista la referencia 11.1\r\nChaqueta/Bajo\r\n "
-                                "Asignada a : ASIGNADA"));
+                 u"Se va a eliminar de la lista la referencia 11.1\r\nChaqueta/Bajo\r\n "
+                 "Asignada a : ASIGNADA"_s);
         QCOMPARE(TextosColumna(s.gridAsignacion, 0), (QStringList{"10.1", "10.2"}));
         QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '11.1'"),
                  QString());
@@ -616,9 +578,8 @@ private Q_SLOTS:
         s.cmdBorrarFila_Click();
         s.cmdBorrarFila_Click();
         QCOMPARE(s.gridAsignacion.Rows(), 1);
-        QCOMPARE(s.gridAsignacion.TextMatrix(0, 2), QStringLiteral("Trabajador"));
-        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where listoparaentrega = 1"),
-                 QStringLiteral("3"));
+        QCOMPARE(s.gridAsignacion.TextMatrix(0, 2), u"Trabajador"_s);
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where listoparaentrega = 1"), u"3"_s);
         s.cmdBorrarFila_Click(); // nothing left to delete
         QCOMPARE(b.dialogos.preguntas.size(), 3);
     }
