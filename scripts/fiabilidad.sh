@@ -44,7 +44,7 @@ correr() {
         "$build/tests/$prueba" >"$registro" 2>&1 || estado=$?
     if ((estado != 0)) || ! grep -q '^FIABILIDAD' "$registro"; then
         fallos=$((fallos + 1))
-        filas+=("$(printf '%-36s %-11s %s' "$prueba" "$motor" "FALLO (ver $registro)")")
+        filas+=("$(printf '%s\t%s\t%s' "$prueba" "$motor" "FALLO (ver $registro)")")
         return
     fi
     local linea
@@ -59,11 +59,11 @@ correr() {
                     anulaciones) trabajo="anulación" ;;
                     copias) trabajo="copia de seguridad" ;;
                 esac
-                filas+=("$(printf '%-36s %-11s %s' "caídas (SIGKILL): $trabajo" "$motor" \
+                filas+=("$(printf '%s\t%s\t%s' "caídas (SIGKILL): $trabajo" "$motor" \
                     "$5 de $5 superadas; $6 acciones confirmadas, todas presentes")") ;;
-            mostradores) filas+=("$(printf '%-36s %-11s %s' "mostradores a la vez" "$motor" \
+            mostradores) filas+=("$(printf '%s\t%s\t%s' "mostradores a la vez" "$motor" \
                         "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
-            hostil) filas+=("$(printf '%-36s %-11s %s' "entradas hostiles en las pantallas" "$motor" \
+            hostil) filas+=("$(printf '%s\t%s\t%s' "entradas hostiles en las pantallas" "$motor" \
                         "$5 probadas ($4 textos en $6 pantallas), 0 fallos, ${7} s")") ;;
         esac
     done < <(grep '^FIABILIDAD' "$registro")
@@ -80,7 +80,7 @@ correr() {
             servidorPerdido) nombre="conexión cortada en un fin de arreglo"
                 resultado="aviso en español, pantalla intacta, nada escrito; se guarda sin reiniciar" ;;
         esac
-        filas+=("$(printf '%-36s %-11s %s' "$nombre" "$motor" "$resultado")")
+        filas+=("$(printf '%s\t%s\t%s' "$nombre" "$motor" "$resultado")")
     done
 }
 
@@ -103,12 +103,12 @@ registro="$trabajo/test_impresoras.log"
 if "$build/tests/test_impresoras" impresoraQueSeVaOVaLenta >"$registro" 2>&1; then
     while IFS=: read -r _ _ _ caso cifras; do
         set -- ${cifras//,/}
-        filas+=("$(printf '%-36s %-11s %s' "impresora: $caso" "-" \
+        filas+=("$(printf '%s\t%s\t%s' "impresora: $caso" "-" \
             "línea más lenta $6 ms, $3 de $1 líneas perdidas; el encargo se guarda")")
     done < <(sed -n 's/^QINFO  : //p' "$registro" | sed 's/() /():/')
 else
     fallos=$((fallos + 1))
-    filas+=("$(printf '%-36s %-11s %s' "impresora que se va o va lenta" "-" "FALLO (ver $registro)")")
+    filas+=("$(printf '%s\t%s\t%s' "impresora que se va o va lenta" "-" "FALLO (ver $registro)")")
 fi
 
 # What a synchronous commit costs per finished order, on a file in the build folder: three rounds
@@ -126,7 +126,7 @@ for ronda in 1 2 3; do
 done
 for s in NORMAL FULL; do
     mediana=$(tr ' ' '\n' <<<"${tiempos[$s]}" | grep . | sort -n | sed -n 2p)
-    filas+=("$(printf '%-36s %-11s %s' "fin de arreglo, synchronous=$s" sqlite \
+    filas+=("$(printf '%s\t%s\t%s' "fin de arreglo, synchronous=$s" sqlite \
         "$mediana ms por encargo (mediana de 3 x 200; WAL; ${tiempos[$s]% })")")
 done
 
@@ -136,7 +136,7 @@ if ((fuzz)); then
     while read -r objetivo ejecuciones caidos; do
         [[ $objetivo == objetivo ]] && continue
         ((caidos != 0)) && fallos=$((fallos + 1))
-        filas+=("$(printf '%-36s %-11s %s' "fuzz $objetivo" "-" "$ejecuciones ejecuciones en $segundos s, $caidos fallos")")
+        filas+=("$(printf '%s\t%s\t%s' "fuzz $objetivo" "-" "$ejecuciones ejecuciones en $segundos s, $caidos fallos")")
     done < <(bash "$raiz/scripts/fuzz.sh" "$segundos" | sed -n '/^objetivo /,$p')
 fi
 
@@ -146,9 +146,21 @@ if ((sanitizadores)); then
     bash "$raiz/scripts/fuzz.sh" >"$registro" 2>&1 || estado=$?
     resumen=$(grep -E '^[0-9]+% tests passed' "$registro" | tail -1 || true)
     ((estado != 0)) && fallos=$((fallos + 1))
-    filas+=("$(printf '%-36s %-11s %s' "todas las pruebas con ASan y UBSan" "ambos" "${resumen:-FALLO (ver $registro)}")")
+    filas+=("$(printf '%s\t%s\t%s' "todas las pruebas con ASan y UBSan" "ambos" "${resumen:-FALLO (ver $registro)}")")
 fi
 
-printf '%-36s %-11s %s\n' prueba motor resultado
-printf '%s\n' "${filas[@]}"
+# Columns as wide as their longest entry, counted in characters: the names carry accents.
+LC_ALL=C.UTF-8
+ancho=6 anchoMotor=5
+for f in "${filas[@]}"; do
+    IFS=$'\t' read -r p m _ <<<"$f"
+    if ((${#p} > ancho)); then ancho=${#p}; fi
+    if ((${#m} > anchoMotor)); then anchoMotor=${#m}; fi
+done
+linea() { printf '%s%*s  %s%*s  %s\n' "$1" $((ancho - ${#1})) '' "$2" $((anchoMotor - ${#2})) '' "$3"; }
+linea prueba motor resultado
+for f in "${filas[@]}"; do
+    IFS=$'\t' read -r p m r <<<"$f"
+    linea "$p" "$m" "$r"
+done
 exit $((fallos != 0))
