@@ -12,16 +12,27 @@ QString N(qint64 n)
     return QString::number(n);
 }
 
-// Only what the grid shows, the garment's text and the pay already made by the engine: a full
-// listing reads hundreds of thousands of lines. The pay is the worker's piece rate, or a third
-// of what the line was charged when the product has none.
+// Only what the grid shows and the pay already made by the engine: a full listing reads hundreds
+// of thousands of lines. The pay is the worker's piece rate, or a third of what the line was
+// charged when the product has none.
 const char *const CamposLista =
-    " arreglos_detalles.idarreglodetalle, arreglos_detalles.referenciaPrenda, "
-    "trim(replace(coalesce(arreglos_detalles.Nombreprenda, ''), '-', '')) || ' ' || "
-    "trim(replace(coalesce(Productos.Nombre, ''), '-', '')) as prendaarreglo, "
+    " arreglos_detalles.idarreglodetalle, arreglos_detalles.referenciaPrenda, %1, "
     "case when coalesce(Productos.Precio3, 0) <> 0 then Productos.Precio3 "
     "else coalesce(arreglos_detalles.precio, 0) / 3.0 end as pago, "
     "arreglos_detalles.pagadoatrabajador, costureras.Nombre";
+
+// The garment's text (its name and the alteration, without dashes): the server makes it while the
+// screen is busy with the rows before; the embedded engine makes strings slower than the screen.
+const char *const TextoEnServidor =
+    "trim(replace(coalesce(arreglos_detalles.Nombreprenda, ''), '-', '')) || ' ' || "
+    "trim(replace(coalesce(Productos.Nombre, ''), '-', '')) as prendaarreglo";
+const char *const TextoEnPantalla =
+    "arreglos_detalles.Nombreprenda as prendaarreglo, Productos.Nombre as nombrearreglo";
+
+QString SinGuiones(QString texto)
+{
+    return texto.remove(QLatin1Char('-')).trimmed();
+}
 
 } // namespace
 
@@ -84,7 +95,9 @@ QString frmPagosATrabajadores::SqlPagina(int idcosturera, int estado, int filas,
                   + QStringLiteral(" and ");
     const QString top = filas != 0 ? QStringLiteral("top ") + N(filas) : QString();
     const QString cabeza =
-        QStringLiteral("SELECT ") + top + QString::fromLatin1(CamposLista)
+        QStringLiteral("SELECT ") + top
+        + QString::fromLatin1(CamposLista)
+              .arg(QLatin1String(G().EsSqlServer ? TextoEnServidor : TextoEnPantalla))
         + QStringLiteral(
             " FROM (((clientes INNER JOIN arreglos ON clientes.IdCliente = arreglos.idcliente) INNER "
             "JOIN arreglos_detalles ON arreglos.IdArreglo = arreglos_detalles.idArreglo) INNER "
@@ -176,9 +189,10 @@ frmPagosATrabajadores::Leidas frmPagosATrabajadores::Leer(const QString &sql)
 
 void frmPagosATrabajadores::Agregar(const FilaLeida &q, Leidas &l)
 {
-    enum { Trabajador, Referencia, Texto, Pago, Pagado, Id, Campos };
-    static const char *const nombres[Campos] = {"Nombre", "referenciaPrenda",  "prendaarreglo",
-                                                "pago",   "pagadoatrabajador", "idarreglodetalle"};
+    enum { Trabajador, Referencia, Texto, Arreglo, Pago, Pagado, Id, Campos };
+    static const char *const nombres[Campos] = {
+        "Nombre", "referenciaPrenda",  "prendaarreglo",   "nombrearreglo",
+        "pago",   "pagadoatrabajador", "idarreglodetalle"};
     if (campos_.empty())
         for (const char *nombre : nombres)
             campos_.push_back(q.Indice(QString::fromLatin1(nombre)));
@@ -190,7 +204,12 @@ void frmPagosATrabajadores::Agregar(const FilaLeida &q, Leidas &l)
     const int r = g.AgregarFila();
     g.SetTextMatrix(r, 0, NuloABlanco(q.Valor(campo[Trabajador])).trimmed());
     g.SetTextMatrix(r, 1, referencia);
-    g.SetTextMatrix(r, 2, NuloABlanco(q.Valor(campo[Texto])));
+    if (campo[Arreglo] < 0)
+        g.SetTextMatrix(r, 2, NuloABlanco(q.Valor(campo[Texto])));
+    else
+        g.SetTextMatrix(r, 2,
+                        SinGuiones(NuloABlanco(q.Valor(campo[Texto]))) + QLatin1Char(' ')
+                            + SinGuiones(NuloABlanco(q.Valor(campo[Arreglo]))));
     g.SetTextMatrix(r, 3, textos_.Importe(pago));
     if (NumeroDeValor(q.Valor(campo[Pagado])) == 1) {
         g.SetTextMatrix(r, 4, QStringLiteral("SI"));
