@@ -2,6 +2,7 @@
 
 #include "Dialecto.h"
 #include "Fechas.h"
+#include "Formato.h"
 #include "Programa.h"
 #include "Registro.h"
 #include "Reloj.h"
@@ -450,6 +451,11 @@ Recordset Conexion::AbrirRecordset(const QString &sql)
     return rs;
 }
 
+QString FilaLeida::Texto(int campo) const
+{
+    return NuloABlanco(Valor(campo));
+}
+
 void Conexion::Recorrer(const QString &sql, const std::function<void(const FilaLeida &fila)> &fila)
 {
     AbrirLectura(sql)->Leer(std::numeric_limits<int>::max(), fila);
@@ -523,6 +529,13 @@ public:
                 QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st_.get(), campo)),
                                   sqlite3_column_bytes(st_.get(), campo)));
         }
+    }
+    QString Texto(int campo) const override
+    {
+        if (sqlite3_column_type(st_.get(), campo) != SQLITE_TEXT)
+            return FilaLeida::Texto(campo);
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st_.get(), campo)),
+                                 sqlite3_column_bytes(st_.get(), campo));
     }
     int Indice(const QString &nombre) const override
     {

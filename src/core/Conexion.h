@@ -71,6 +71,9 @@ public:
     // A field's value: null, text, a whole or a real number; dates come as ISO text on the
     // embedded engine and as date-times from the server.
     virtual QVariant Valor(int campo) const = 0;
+    // The field as text, "" when null (NuloABlanco of its value): long listings show most
+    // fields as they come.
+    virtual QString Texto(int campo) const;
     // Where a field is, by its name without regard to case; -1 when the row has none.
     virtual int Indice(const QString &nombre) const = 0;
 };

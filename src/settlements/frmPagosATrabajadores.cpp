@@ -29,9 +29,20 @@ const char *const TextoEnServidor =
 const char *const TextoEnPantalla =
     "arreglos_detalles.Nombreprenda as prendaarreglo, Productos.Nombre as nombrearreglo";
 
-QString SinGuiones(QString texto)
+// Appends the text without its dashes and without the blanks around it, as the server's
+// trim(replace(...)) makes it, in the one string being built.
+void AnadirSinGuiones(QString &destino, const QString &texto)
 {
-    return texto.remove(QLatin1Char('-')).trimmed();
+    auto sobra = [](QChar c) { return c == QLatin1Char('-') || c.isSpace(); };
+    qsizetype desde = 0;
+    qsizetype hasta = texto.size();
+    while (desde < hasta && sobra(texto[desde]))
+        ++desde;
+    while (hasta > desde && sobra(texto[hasta - 1]))
+        --hasta;
+    for (qsizetype i = desde; i < hasta; ++i)
+        if (texto[i] != QLatin1Char('-'))
+            destino += texto[i];
 }
 
 } // namespace
@@ -197,19 +208,25 @@ void frmPagosATrabajadores::Agregar(const FilaLeida &q, Leidas &l)
         for (const char *nombre : nombres)
             campos_.push_back(q.Indice(QString::fromLatin1(nombre)));
     const int *campo = campos_.data();
-    const QString referencia = NuloABlanco(q.Valor(campo[Referencia])).trimmed();
+    const QString referencia = q.Texto(campo[Referencia]).trimmed();
     const double pago = RedondearImporte(NumeroDeValor(q.Valor(campo[Pago])));
     suma_ += pago;
     Grid &g = gridPagos;
     const int r = g.AgregarFila();
-    g.SetTextMatrix(r, 0, NuloABlanco(q.Valor(campo[Trabajador])).trimmed());
+    g.SetTextMatrix(r, 0, q.Texto(campo[Trabajador]).trimmed());
     g.SetTextMatrix(r, 1, referencia);
-    if (campo[Arreglo] < 0)
-        g.SetTextMatrix(r, 2, NuloABlanco(q.Valor(campo[Texto])));
-    else
-        g.SetTextMatrix(r, 2,
-                        SinGuiones(NuloABlanco(q.Valor(campo[Texto]))) + QLatin1Char(' ')
-                            + SinGuiones(NuloABlanco(q.Valor(campo[Arreglo]))));
+    if (campo[Arreglo] < 0) {
+        g.SetTextMatrix(r, 2, q.Texto(campo[Texto]));
+    } else {
+        const QString prenda = q.Texto(campo[Texto]);
+        const QString arreglo = q.Texto(campo[Arreglo]);
+        QString texto;
+        texto.reserve(prenda.size() + 1 + arreglo.size());
+        AnadirSinGuiones(texto, prenda);
+        texto += QLatin1Char(' ');
+        AnadirSinGuiones(texto, arreglo);
+        g.SetTextMatrix(r, 2, texto);
+    }
     g.SetTextMatrix(r, 3, textos_.Importe(pago));
     if (NumeroDeValor(q.Valor(campo[Pagado])) == 1) {
         g.SetTextMatrix(r, 4, QStringLiteral("SI"));
@@ -217,7 +234,7 @@ void frmPagosATrabajadores::Agregar(const FilaLeida &q, Leidas &l)
     } else {
         g.SetTextMatrix(r, 4, QStringLiteral("NO"));
     }
-    g.SetTextMatrix(r, 5, NuloABlanco(q.Valor(campo[Id])));
+    g.SetTextMatrix(r, 5, q.Texto(campo[Id]));
     if (referencia != l.ultima) {
         l.ultima = referencia;
         l.deUltima = 0;
