@@ -151,7 +151,7 @@ void frmPagosTiendas::LlenarLista(int idtienda)
             for (int i = 0; i < Campos; ++i)
                 campo[i] = q.Indice(QString::fromLatin1(nombres[i]));
         hallados = true;
-        const QString idarreglo = NuloABlanco(q.Valor(campo[Arreglo])).trimmed();
+        const QString idarreglo = q.Texto(campo[Arreglo]).trimmed();
         const double total = RedondearImporte(NumeroDeValor(q.Valor(campo[Total])));
         const double pagado = RedondearImporte(NumeroDeValor(q.Valor(campo[Abonado])));
         const double pendiente = RedondearImporte(total - pagado);
@@ -159,7 +159,7 @@ void frmPagosTiendas::LlenarLista(int idtienda)
         if (chkPendientes && std::fabs(pendiente) <= 0.01 + 1e-9)
             return;
         const int r = gridPagos.AgregarFila();
-        gridPagos.SetTextMatrix(r, 0, textos.Compartido(NuloABlanco(q.Valor(campo[Nombre])).trimmed()));
+        gridPagos.SetTextMatrix(r, 0, textos.Compartido(q.Texto(campo[Nombre]).trimmed()));
         gridPagos.SetTextMatrix(r, 1, idarreglo);
         gridPagos.SetTextMatrix(r, 2, textos.Importe(total));
         gridPagos.SetTextMatrix(r, 3, textos.ImporteConMiles(pagado));

@@ -57,6 +57,13 @@ bool frmInicioVista::eventFilter(QObject *objeto, QEvent *e)
     return QWidget::eventFilter(objeto, e);
 }
 
+void frmInicioVista::closeEvent(QCloseEvent *e)
+{
+    // Start-up is over: the rest of the run's events need not pass by the splash.
+    qApp->removeEventFilter(this);
+    QWidget::closeEvent(e);
+}
+
 void frmInicioVista::Repintar()
 {
     lblEstado_->setText(modelo_.lblEstado);

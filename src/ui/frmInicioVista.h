@@ -15,6 +15,7 @@ public:
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
 
 private:
     frmInicio &modelo_;

@@ -183,8 +183,8 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite)
                 campo[i] = q.Indice(QString::fromLatin1(nombres[i]));
             hallados = true;
         }
-        QString persona = NuloABlanco(q.Valor(campo[Prenda])).trimmed() + QLatin1Char('*')
-                          + NuloABlanco(q.Valor(campo[Arreglo])).trimmed();
+        QString persona =
+            q.Texto(campo[Prenda]).trimmed() + QLatin1Char('*') + q.Texto(campo[Arreglo]).trimmed();
         persona.remove(guiones);
         const int f = g.AgregarFila();
         g.SetTextMatrix(f, ColIdArreglo, NuloACero(q.Valor(campo[Id])));
@@ -195,7 +195,7 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite)
         g.SetTextMatrix(f, ColEntrega, fecha(q.Valor(campo[Entrega])));
         g.SetTextMatrix(f, ColImporte,
                         precio.isNull() ? cero : textos_.Importe(RedondearImporte(precio.toDouble())));
-        g.SetTextMatrix(f, ColTrabajador, textos_.Compartido(NuloABlanco(q.Valor(campo[Costurera]))));
+        g.SetTextMatrix(f, ColTrabajador, textos_.Compartido(q.Texto(campo[Costurera])));
         g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
     });
 }
