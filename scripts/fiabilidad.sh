@@ -3,6 +3,8 @@
 #   scripts/fiabilidad.sh              short runs (those of the test command), fuzzing 10 s a target
 #   scripts/fiabilidad.sh --completo   1,000 kills on SQLite and 200 on PostgreSQL, 8 counters x 500
 #                                      orders on both, fuzzing 600 s a target
+#                                      simulated shop days: 4 tills, about 100,000 actions a backend
+#                                      (HILVAN_SIMULACION_COMPLETA=HISTORIASxPASOSxPUESTOS to scale it)
 #   --sin-fuzz                         leaves the fuzzing out (it builds its own clang tree)
 #   --sin-compilar                     runs the build as it is (another build is running in it)
 #   --sanitizadores                    also every test under AddressSanitizer and UndefinedBehavior-
@@ -22,7 +24,7 @@ for a in "$@"; do
         *) echo "uso: $0 [--completo] [--sin-fuzz] [--sin-compilar] [--sanitizadores]" >&2; exit 2 ;;
     esac
 done
-((compilar)) && cmake --build "$build" -j2 --target hilvan-puesto hilvan-admin test_bd_caidas test_bd_mostradores test_bd_hostil test_impresoras >/dev/null
+((compilar)) && cmake --build "$build" -j2 --target hilvan-puesto hilvan-admin test_bd_caidas test_bd_mostradores test_bd_hostil test_bd_simulacion test_impresoras >/dev/null
 puerto=$(sed -n 's/^HILVAN_PG_PORT:STRING=//p' "$build/CMakeCache.txt")
 # The long runs take longer than the 5 minutes the test library allows a test function.
 export QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=14400000
@@ -63,6 +65,8 @@ correr() {
                     "$5 de $5 superadas; $6 acciones confirmadas, todas presentes")") ;;
             mostradores) filas+=("$(printf '%s\t%s\t%s' "mostradores a la vez" "$motor" \
                         "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
+            simulacion) filas+=("$(printf '%s\t%s\t%s' "simulación de días de tienda (RapidCheck)" "$motor" \
+                        "$4 puestos: $5 acciones en $6 historias, $7 comprobaciones de invariantes, 0 fallos, ${8} s")") ;;
             hostil) filas+=("$(printf '%s\t%s\t%s' "entradas hostiles en las pantallas" "$motor" \
                         "$5 probadas ($4 textos en $6 pantallas), 0 fallos, ${7} s")") ;;
         esac
@@ -89,11 +93,15 @@ if ((completo)); then
     correr test_bd_caidas postgresql HILVAN_CAIDAS=200
     correr test_bd_mostradores sqlite HILVAN_MOSTRADORES=8x500
     correr test_bd_mostradores postgresql HILVAN_MOSTRADORES=8x500
+    correr test_bd_simulacion sqlite HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-1000x200x4}
+    correr test_bd_simulacion postgresql HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-1000x200x4}
 else
     correr test_bd_caidas sqlite
     correr test_bd_caidas postgresql
     correr test_bd_mostradores sqlite
     correr test_bd_mostradores postgresql
+    correr test_bd_simulacion sqlite
+    correr test_bd_simulacion postgresql
 fi
 correr test_bd_hostil sqlite
 correr test_bd_hostil postgresql

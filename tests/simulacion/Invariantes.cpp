@@ -1,0 +1,261 @@
+#include "Invariantes.h"
+
+#include "BaseDePrueba.h"
+#include "cash/CopiaSeguridad.h"
+#include "cash/frmHojaVenta.h"
+#include "core/BaseDatos.h"
+#include "core/Conexion.h"
+#include "core/Formato.h"
+#include "core/Programa.h"
+#include "settlements/frmPagosATrabajadores.h"
+#include "settlements/frmPagosTiendas.h"
+
+#include <QDir>
+#include <QMap>
+#include <QRegularExpression>
+#include <QUuid>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+qint64 Centimos(const QVariant &v)
+{
+    return std::llround(Val(NuloACero(v)) * 100);
+}
+
+qint64 Centimos(const QString &t)
+{
+    return std::llround(Val(t) * 100);
+}
+
+QString E(qint64 centimos)
+{
+    return QString::number(centimos / 100.0, 'f', 2);
+}
+
+// Every row of a statement, fields joined by "|".
+QStringList Filas(Conexion &c, const QString &sql)
+{
+    QStringList r;
+    for (Recordset rs = c.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext()) {
+        QStringList campos;
+        for (int i = 0; i < rs.NumCampos(); ++i)
+            campos.append(TextoDeValor(rs.Campo(i)));
+        r.append(campos.join(QLatin1Char('|')));
+    }
+    return r;
+}
+
+// Money of each order, its lines' total, whether it was handed over and to a partner shop.
+void Pedidos(Conexion &c, QStringList &fallos)
+{
+    Recordset rs = c.AbrirRecordset(
+        u"select a.idarreglo, a.entregadoacliente, k.estienda, "
+        "(select sum(d.precio) from arreglos_detalles d where d.idarreglo = a.idarreglo) as total, "
+        "(select sum(m.importe) from caja m where m.idarreglo = a.idarreglo) as pagado "
+        "from arreglos a left join clientes k on k.idcliente = a.idcliente"_s);
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const QString n = TextoDeValor(rs.Campo(0));
+        const bool entregado = Centimos(rs.Campo(1)) == 100;
+        const bool tienda = Centimos(rs.Campo(2)) == 100;
+        const qint64 total = Centimos(rs.Campo(3));
+        const qint64 pagado = Centimos(rs.Campo(4));
+        if (pagado > total)
+            fallos.append(u"arreglo %1: cobrado %2 de un total de %3 (pendiente negativo)"_s.arg(n, E(pagado), E(total)));
+        if (entregado && !tienda && pagado != total)
+            fallos.append(u"arreglo %1 entregado con %2 cobrado de %3"_s.arg(n, E(pagado), E(total)));
+    }
+}
+
+void Referencias(Conexion &c, QStringList &fallos)
+{
+    for (const QString &f : Filas(c, u"select m.idmovimiento, m.idarreglo, m.concepto from caja m left join arreglos a "
+                                      "on a.idarreglo = m.idarreglo where coalesce(m.idarreglo, 0) <> 0 and "
+                                      "a.idarreglo is null"_s))
+        fallos.append(u"movimiento de caja de un arreglo que no existe: "_s + f);
+    for (const QString &f : Filas(c, u"select d.idarreglodetalle, d.idarreglo, d.referenciaprenda from "
+                                      "arreglos_detalles d left join arreglos a on a.idarreglo = d.idarreglo "
+                                      "where a.idarreglo is null"_s))
+        fallos.append(u"línea de un arreglo que no existe: "_s + f);
+    for (const QString &f :
+         Filas(c, u"select idarreglo, count(*) from arreglos group by idarreglo having count(*) > 1"_s))
+        fallos.append(u"número de arreglo repetido: "_s + f);
+    for (const QString &f : Filas(c, u"select d.referenciaprenda, d.idcosturera, d.listoparaentrega from "
+                                      "arreglos_detalles d inner join arreglos a on a.idarreglo = d.idarreglo "
+                                      "where a.entregadoacliente = 1 and (d.idcosturera is null or "
+                                      "coalesce(d.listoparaentrega, 0) <> 1)"_s))
+        fallos.append(u"prenda de un arreglo entregado sin trabajador o fuera de la tienda: "_s + f);
+
+    // Each order's garments are N.1, N.2, ... without a gap.
+    QMap<qint64, QSet<QString>> prendas;
+    for (Recordset rs = c.AbrirRecordset(u"select idarreglo, referenciaprenda from arreglos_detalles"_s);
+         !rs.EOF_(); rs.MoveNext())
+        prendas[qint64(Val(TextoDeValor(rs.Campo(0))))].insert(TextoDeValor(rs.Campo(1)).trimmed());
+    for (auto it = prendas.begin(); it != prendas.end(); ++it) {
+        QSet<QString> esperadas;
+        for (int k = 1; k <= it.value().size(); ++k)
+            esperadas.insert(u"%1.%2"_s.arg(it.key()).arg(k));
+        if (it.value() != esperadas) {
+            QStringList r(it.value().begin(), it.value().end());
+            r.sort();
+            fallos.append(u"arreglo %1 con las prendas %2"_s.arg(it.key()).arg(r.join(u", "_s)));
+        }
+    }
+}
+
+// Each cash day's sales sheet against the journal: cash and other methods, the opening float.
+void HojasDeVenta(Conexion &c, QStringList &fallos)
+{
+    for (const QString &dia : Filas(c, u"select distinct nombrecierre from caja"_s)) {
+        qint64 efectivo = 0, otros = 0, inicio = 0;
+        for (Recordset rs = c.AbrirRecordset(u"select formapago, concepto, importe from caja where nombrecierre = "_s
+                                             + ComillasSQL(dia));
+             !rs.EOF_(); rs.MoveNext()) {
+            const qint64 importe = Centimos(rs.Campo(2));
+            if (TextoDeValor(rs.Campo(1)) == u"Inicio caja"_s)
+                inicio += importe;
+            else if (Centimos(rs.Campo(0)) == 100)
+                efectivo += importe;
+            else
+                otros += importe;
+        }
+        frmHojaVenta hoja;
+        hoja.Llenar(dia);
+        QMap<QString, QString> totales;
+        for (int f = 1; f < hoja.gridHojaVenta.Rows(); ++f)
+            totales.insert(hoja.gridHojaVenta.TextMatrix(f, frmHojaVenta::ColConcepto),
+                           hoja.gridHojaVenta.TextMatrix(f, frmHojaVenta::ColImporte));
+        const qint64 hojaEfectivo = Centimos(totales.value(u"Total efectivo"_s));
+        const qint64 hojaOtros = Centimos(totales.value(u"Total otros"_s));
+        const qint64 hojaCaja = Centimos(totales.value(u"Total en caja"_s));
+        if (hojaEfectivo != efectivo || hojaOtros != otros || hojaCaja != inicio + efectivo)
+            fallos.append(u"hoja de venta de %1: efectivo %2, otros %3, en caja %4; el diario: %5, %6, %7"_s.arg(
+                dia, E(hojaEfectivo), E(hojaOtros), E(hojaCaja), E(efectivo), E(otros), E(inicio + efectivo)));
+    }
+}
+
+// Worker pay: the piece rate, or a third of the price when the product has none, per line back
+// in the shop, against the screen's sum. Shop accounts: pending is total minus paid.
+void Liquidaciones(Conexion &c, QStringList &fallos)
+{
+    for (int w = 1; w <= 4; ++w) {
+        qint64 regla = 0;
+        for (Recordset rs = c.AbrirRecordset(u"select d.precio, p.precio3 from arreglos_detalles d left join "
+                                             "productos p on p.idproducto = d.idproducto where d.idcosturera = "_s
+                                             + QString::number(w) + u" and d.listoparaentrega = 1"_s);
+             !rs.EOF_(); rs.MoveNext()) {
+            const qint64 tarifa = Centimos(rs.Campo(1));
+            regla += tarifa != 0 ? tarifa : std::llround(Centimos(rs.Campo(0)) / 3.0);
+        }
+        frmPagosATrabajadores s;
+        s.DarTamanosGrid();
+        s.LlenarLista(w, 0, 0);
+        s.CompletarLista();
+        qint64 pantalla = 0;
+        for (int f = 1; f < s.gridPagos.Rows(); ++f)
+            if (s.gridPagos.TextMatrix(f, 2) == u"Suma total"_s)
+                pantalla = Centimos(s.gridPagos.TextMatrix(f, 3));
+        if (pantalla != regla)
+            fallos.append(u"pago del trabajador %1: la pantalla suma %2, la regla %3"_s.arg(w).arg(E(pantalla), E(regla)));
+    }
+
+    frmPagosTiendas t;
+    t.CargarFormulario([&] {
+        t.cmbMeses.Elegir(0);
+        t.cmdAceptar_Click();
+    });
+    for (int f = 1; f < t.gridPagos.Rows(); ++f) {
+        const QString n = t.gridPagos.TextMatrix(f, 1);
+        if (n.isEmpty())
+            continue;
+        const qint64 precio = Centimos(t.gridPagos.TextMatrix(f, 2));
+        const qint64 abonado = Centimos(t.gridPagos.TextMatrix(f, 3));
+        const qint64 pendiente = Centimos(t.gridPagos.TextMatrix(f, 4));
+        if (pendiente != precio - abonado)
+            fallos.append(u"cuenta de tienda, arreglo %1: precio %2, abonado %3, pendiente %4"_s.arg(
+                n, E(precio), E(abonado), E(pendiente)));
+    }
+}
+
+} // namespace
+
+QStringList Invariantes(Conexion &c)
+{
+    QStringList fallos;
+    if (c.motor() == Motor::SQLite) {
+        const QStringList ok = Filas(c, u"pragma integrity_check"_s);
+        if (ok != QStringList{u"ok"_s})
+            fallos.append(u"integrity_check: "_s + ok.join(QLatin1Char(' ')));
+    }
+    Referencias(c, fallos);
+    Pedidos(c, fallos);
+    HojasDeVenta(c, fallos);
+    Liquidaciones(c, fallos);
+    return fallos;
+}
+
+QStringList CajasCerradas(Conexion &c)
+{
+    return Filas(c, u"select nombrecierre from caja group by nombrecierre having min(coalesce(cerrado, 0)) = 1"_s);
+}
+
+QString MovimientosDeCaja(Conexion &c, const QString &dia, const QSet<qint64> &anulados)
+{
+    QStringList r;
+    for (Recordset rs = c.AbrirRecordset(u"select idmovimiento, idarreglo, importe, formapago, concepto from caja "
+                                         "where nombrecierre = "_s
+                                         + ComillasSQL(dia) + u" order by idmovimiento"_s);
+         !rs.EOF_(); rs.MoveNext())
+        if (!anulados.contains(qint64(Val(TextoDeValor(rs.Campo(1))))))
+            r.append(u"%1|%2|%3|%4|%5"_s.arg(TextoDeValor(rs.Campo(0)), TextoDeValor(rs.Campo(1)),
+                                             E(Centimos(rs.Campo(2))), TextoDeValor(rs.Campo(3)),
+                                             TextoDeValor(rs.Campo(4))));
+    return r.join(QLatin1Char('\n'));
+}
+
+QString DatosDeLaTienda(Conexion &c)
+{
+    QStringList r;
+    for (const char *sql : {"select * from arreglos order by idarreglo",
+                            "select * from arreglos_detalles order by idarreglodetalle",
+                            "select * from caja order by idmovimiento"})
+        r += Filas(c, QString::fromLatin1(sql)) << u"--"_s;
+    return r.join(QLatin1Char('\n'));
+}
+
+QString DatosDeCopia(Conexion &viva, const QString &archivo, const QString &carpeta)
+{
+    // The product's own restore, into a scratch database of the same backend.
+    Conexion c;
+    QString base;
+    const QString sitio = carpeta + u"/restaurada"_s;
+    QDir(sitio).removeRecursively();
+    QDir().mkpath(sitio);
+    if (viva.motor() == Motor::SQLite) {
+        c.AbrirSQLite(sitio + u"/restaurada.db"_s, true);
+    } else {
+        base = u"restaurada_"_s + QUuid::createUuid().toString(QUuid::Id128).left(12);
+        viva.Ejecutar(u"create database "_s + base);
+        c.AbrirPostgreSQL(BaseDePrueba::ServidorDePrueba(base));
+    }
+    CrearBaseDatos(c); // a shop's database, empty, as the one a restore replaces
+    QString datos;
+    const ResultadoCopia r = RestaurarCopia(c, archivo, sitio, RelojPrograma().Ahora());
+    datos = r.ok ? DatosDeLaTienda(c) : u"no se pudo restaurar: "_s + r.error;
+    c.Cerrar();
+    if (!base.isEmpty())
+        viva.Ejecutar(u"drop database if exists "_s + base);
+    QDir(sitio).removeRecursively();
+    return datos;
+}
+
+bool EnIngles(const QString &texto)
+{
+    static const QRegularExpression ingles(
+        u"\\b(the|failed|unable|cannot|could not|error:|connection|database|server closed|driver|invalid|"
+        "unknown|timeout|terminat\\w*|syntax|constraint|violat\\w*|locked|denied)\\b"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    return ingles.match(texto).hasMatch();
+}

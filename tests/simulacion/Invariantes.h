@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class Conexion;
+
+// What must hold in a shop's database after any action of any till, read with the simulation's
+// own SQL (the sales sheet, worker pay and shop accounts are compared with their screens).
+// Empty when all is well; else one line per fault, in words a person can check.
+QStringList Invariantes(Conexion &c);
+
+// Cash days whose every movement is closed.
+QStringList CajasCerradas(Conexion &c);
+// The movements of one cash day, one line each, without those of the annulled orders.
+QString MovimientosDeCaja(Conexion &c, const QString &dia, const QSet<qint64> &anulados);
+// Every row of the orders, their lines and the cash journal.
+QString DatosDeLaTienda(Conexion &c);
+// The same rows from a backup restored into a scratch database beside `carpeta`.
+QString DatosDeCopia(Conexion &viva, const QString &archivo, const QString &carpeta);
+
+// A text staff would read as English (the program's own texts are Spanish).
+bool EnIngles(const QString &texto);

@@ -1,0 +1,194 @@
+#include "Pasos.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool NombraArreglo(Tipo t)
+{
+    return t == Tipo::Modificar || t == Tipo::Entregar || t == Tipo::Anular || t == Tipo::Asignar
+           || t == Tipo::Recibir;
+}
+
+QString Euros(int centimos)
+{
+    return QString::number(centimos / 100.0, 'f', 2) + u" €"_s;
+}
+
+const char *const FormasPago[] = {"efectivo", "tarjeta", "bizum"};
+
+} // namespace
+
+void Paso::checkPreconditions(const Modelo &m) const
+{
+    RC_PRE(puesto < m.puestos);
+    if (NombraArreglo(tipo))
+        RC_PRE(numero >= 1 && numero <= m.arreglos + 1);
+}
+
+void Paso::apply(Modelo &m) const
+{
+    if (tipo == Tipo::NuevoArreglo)
+        ++m.arreglos;
+}
+
+void Paso::run(const Modelo &, Simulacion &s) const
+{
+    const QStringList fallos = Ejecutar(s);
+    if (!fallos.isEmpty())
+        RC_FAIL(QStringLiteral("tras «%1»:\n  %2").arg(Texto(), fallos.join(u"\n  "_s)).toStdString());
+}
+
+void Paso::show(std::ostream &os) const
+{
+    os << Texto().toStdString();
+}
+
+QStringList Paso::Ejecutar(Simulacion &s) const
+{
+    if (tipo == Tipo::PasarDia) {
+        s.PasarDia();
+        return s.En(puesto, [](Puesto &) {});
+    }
+    return s.En(puesto, [&](Puesto &q) {
+        if (tipo == Tipo::Arrancar) {
+            s.Arrancar(q, si, a);
+            return;
+        }
+        if (!q.p)
+            return; // the program is closed on this till: nothing to touch
+        switch (tipo) {
+        case Tipo::NuevoArreglo: s.NuevoArreglo(q, prendas, si, b, a, numero); break;
+        case Tipo::Merceria: s.Merceria(q, a); break;
+        case Tipo::Modificar: s.Modificar(q, numero); break;
+        case Tipo::TocarFamilia: s.TocarFamilia(q, a, b, numero); break;
+        case Tipo::TocarBorrar: s.TocarBorrar(q, a); break;
+        case Tipo::TocarFecha: s.TocarFecha(q, a, b); break;
+        case Tipo::Pagar: s.Pagar(q, a, b, si); break;
+        case Tipo::Acabar: s.Acabar(q); break;
+        case Tipo::Entregar:
+            s.Entregar(q, numero);
+            if (si) {
+                s.Pagar(q, 0, b, true);
+                s.Acabar(q);
+            }
+            break;
+        case Tipo::Anular: s.Anular(q, numero); break;
+        case Tipo::Asignar: s.AsignarEscaneando(q, numero, a, b); break;
+        case Tipo::Recibir: s.RecibirEscaneando(q, numero, a); break;
+        case Tipo::SacarDinero: s.SacarDinero(q, a); break;
+        case Tipo::CobrarTienda: s.CobrarTienda(q, a, si); break;
+        case Tipo::PagarTrabajador: s.PagarTrabajador(q, a); break;
+        case Tipo::Copia: s.CopiaSeguridad(q); break;
+        case Tipo::CierreCaja: s.CierreCaja(q); break;
+        case Tipo::CortarConexion: s.CortarConexion(q); break;
+        case Tipo::Arrancar:
+        case Tipo::PasarDia: break;
+        }
+    });
+}
+
+QString Paso::Texto() const
+{
+    const QString quien = u"puesto %1: "_s.arg(puesto + 1);
+    const QString n = QString::number(numero);
+    switch (tipo) {
+    case Tipo::Arrancar:
+        return quien + u"abre el programa"_s + (si ? u", caja nueva con "_s + Euros(a) : u", sigue la caja"_s);
+    case Tipo::NuevoArreglo: {
+        QStringList ps;
+        for (const auto &p : prendas) {
+            QStringList pr;
+            for (int x : p.productos)
+                pr.append(QString::number(x));
+            ps.append(u"familia %1 (arreglos %2) para dentro de %3 días"_s.arg(p.familia).arg(pr.join(u","_s)).arg(p.dias));
+        }
+        return quien + u"arreglo nuevo del cliente %1: %2%3; entrega %4 en %5, acaba"_s.arg(b).arg(
+                           ps.join(u"; "_s), si ? u"; urgente"_s : QString(), Euros(a),
+                           QString::fromLatin1(FormasPago[numero % 3]));
+    }
+    case Tipo::Merceria: return quien + u"venta de mercería de "_s + Euros(a);
+    case Tipo::Modificar: return quien + u"abre el arreglo "_s + n + u" para modificarlo"_s;
+    case Tipo::TocarFamilia:
+        return quien + (a > 0 ? u"toca la familia %1 y su arreglo %2, para dentro de %3 días"_s.arg(a).arg(b).arg(numero)
+                              : u"añade el arreglo %1 a la última prenda"_s.arg(b));
+    case Tipo::TocarBorrar: return quien + u"toca la X de la fila %1"_s.arg(a);
+    case Tipo::TocarFecha: return quien + u"cambia la fecha de la fila %1 a dentro de %2 días"_s.arg(a).arg(b);
+    case Tipo::Pagar:
+        return quien + (si ? u"cobra todo lo pendiente"_s : u"entrega "_s + Euros(a)) + u" en "_s
+               + QString::fromLatin1(FormasPago[b % 3]);
+    case Tipo::Acabar: return quien + u"pulsa Fin arreglo"_s;
+    case Tipo::Entregar:
+        return quien + u"entrega el arreglo "_s + n + (si ? u", cobra lo pendiente y acaba"_s : u" (queda en pantalla)"_s);
+    case Tipo::Anular: return quien + u"anula el arreglo "_s + n;
+    case Tipo::Asignar: return quien + u"escanea la prenda %1.%2 para el trabajador %3"_s.arg(n).arg(a).arg(b + 1);
+    case Tipo::Recibir: return quien + u"escanea la entrada de la prenda %1.%2"_s.arg(n).arg(a);
+    case Tipo::SacarDinero: return quien + u"saca "_s + Euros(a) + u" de la caja"_s;
+    case Tipo::CobrarTienda:
+        return quien + (si ? u"cancela la deuda de la tienda %1"_s.arg(a) : u"cobra la fila %1 de las cuentas de tiendas"_s.arg(a));
+    case Tipo::PagarTrabajador: return quien + u"marca o desmarca pagada la fila %1 del pago a trabajadores"_s.arg(a);
+    case Tipo::Copia: return quien + u"hace una copia de seguridad"_s;
+    case Tipo::CierreCaja: return quien + u"cierra la caja"_s;
+    case Tipo::CortarConexion: return quien + u"pulsa Fin arreglo y el servidor corta su conexión"_s;
+    case Tipo::PasarDia: return u"pasa la noche: 9:00 del día siguiente"_s;
+    }
+    return {};
+}
+
+rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
+{
+    using namespace rc;
+    const std::size_t cortes = servidor ? 2 : 0;
+    return gen::exec([m, cortes] {
+        Paso p;
+        p.tipo = *gen::weightedElement<Tipo>(
+            {{14, Tipo::NuevoArreglo}, {3, Tipo::Merceria},     {8, Tipo::Modificar},    {6, Tipo::TocarFamilia},
+             {4, Tipo::TocarBorrar},   {3, Tipo::TocarFecha},   {5, Tipo::Pagar},        {8, Tipo::Acabar},
+             {9, Tipo::Entregar},      {3, Tipo::Anular},       {14, Tipo::Asignar},     {12, Tipo::Recibir},
+             {2, Tipo::SacarDinero},   {3, Tipo::CobrarTienda}, {3, Tipo::PagarTrabajador}, {1, Tipo::Copia},
+             {1, Tipo::CierreCaja},    {3, Tipo::Arrancar},     {1, Tipo::PasarDia},     {cortes, Tipo::CortarConexion}});
+        p.puesto = *gen::inRange(0, m.puestos);
+        p.numero = *gen::inRange(1, m.arreglos + 2);
+        p.si = *gen::arbitrary<bool>();
+        switch (p.tipo) {
+        case Tipo::NuevoArreglo: {
+            const int n = *gen::inRange(1, 6);
+            for (int i = 0; i < n; ++i)
+                p.prendas.push_back({*gen::inRange(1, 9), *gen::container<std::vector<int>>(*gen::inRange(1, 5), gen::inRange(0, 8)),
+                                     *gen::inRange(0, 15)});
+            p.si = *gen::inRange(0, 7) == 0;
+            p.a = *gen::element(0, 500, 1000, 2000, *gen::inRange(0, 10000));
+            p.b = *gen::inRange(1, 13);
+            p.numero = *gen::inRange(0, 3);
+            break;
+        }
+        case Tipo::Arrancar: p.a = *gen::element(0, 5000, 10000, *gen::inRange(0, 30000)); break;
+        case Tipo::Merceria:
+        case Tipo::SacarDinero: p.a = *gen::inRange(1, 5000); break;
+        case Tipo::TocarFamilia:
+            p.a = *gen::inRange(0, 9);
+            p.b = *gen::inRange(-1, 8);
+            p.numero = *gen::inRange(0, 15);
+            break;
+        case Tipo::TocarBorrar: p.a = *gen::inRange(0, 12); break;
+        case Tipo::TocarFecha:
+            p.a = *gen::inRange(1, 12);
+            p.b = *gen::inRange(0, 15);
+            break;
+        case Tipo::Pagar:
+        case Tipo::Entregar:
+            p.a = *gen::inRange(0, 5000);
+            p.b = *gen::inRange(0, 3);
+            break;
+        case Tipo::Asignar:
+            p.a = *gen::inRange(1, 6);
+            p.b = *gen::inRange(0, 3);
+            break;
+        case Tipo::Recibir: p.a = *gen::inRange(1, 6); break;
+        case Tipo::CobrarTienda:
+        case Tipo::PagarTrabajador: p.a = *gen::inRange(0, 10); break;
+        default: break;
+        }
+        return PasoSP(std::make_shared<Paso>(std::move(p)));
+    });
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Simulacion.h"
+
+#include <rapidcheck.h>
+#include <rapidcheck/state.h>
+
+#include <ostream>
+#include <vector>
+
+// What the generator needs to know of the shop: how many tills, and how many orders were taken
+// in so far (the numbers a step may name; a number no order has is tried too).
+struct Modelo {
+    int puestos = 3;
+    int arreglos = 0;
+};
+
+enum class Tipo {
+    Arrancar, NuevoArreglo, Merceria, Modificar, TocarFamilia, TocarBorrar, TocarFecha, Pagar, Acabar,
+    Entregar, Anular, Asignar, Recibir, SacarDinero, CobrarTienda, PagarTrabajador, Copia, CierreCaja,
+    CortarConexion, PasarDia
+};
+
+// One till's action in a history, shown as a person would replay it.
+struct Paso : rc::state::Command<Modelo, Simulacion> {
+    Tipo tipo = Tipo::Acabar;
+    int puesto = 0;
+    int numero = 0;   // an order number
+    int a = 0, b = 0; // the action's other choices (amount in cents, row, garment, worker...)
+    bool si = false;
+    std::vector<Simulacion::Prenda> prendas;
+
+    void checkPreconditions(const Modelo &m) const override;
+    void apply(Modelo &m) const override;
+    void run(const Modelo &m, Simulacion &s) const override;
+    void show(std::ostream &os) const override;
+
+    // Runs the step; the faults it left behind, empty when none.
+    QStringList Ejecutar(Simulacion &s) const;
+    QString Texto() const;
+};
+
+using PasoSP = std::shared_ptr<const rc::state::Command<Modelo, Simulacion>>;
+
+// The next step of a history; `servidor` adds connections cut by the server.
+rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor);
