@@ -110,12 +110,15 @@ void HojasDeVenta(Conexion &c, QStringList &fallos)
 {
     for (const QString &dia : Filas(c, u"select distinct nombrecierre from caja"_s)) {
         qint64 efectivo = 0, otros = 0, inicio = 0;
+        bool abierta = false;
         for (Recordset rs = c.AbrirRecordset(u"select formapago, concepto, importe from caja where nombrecierre = "_s
                                              + ComillasSQL(dia));
              !rs.EOF_(); rs.MoveNext()) {
             const qint64 importe = Centimos(rs.Campo(2));
-            if (TextoDeValor(rs.Campo(1)) == u"Inicio caja"_s)
+            if (TextoDeValor(rs.Campo(1)) == u"Inicio caja"_s) {
                 inicio += importe;
+                abierta = true;
+            }
             else if (Centimos(rs.Campo(0)) == 100)
                 efectivo += importe;
             else
@@ -129,8 +132,10 @@ void HojasDeVenta(Conexion &c, QStringList &fallos)
                            hoja.gridHojaVenta.TextMatrix(f, frmHojaVenta::ColImporte));
         const qint64 hojaEfectivo = Centimos(totales.value(u"Total efectivo"_s));
         const qint64 hojaOtros = Centimos(totales.value(u"Total otros"_s));
+        // A day opened without a float has no opening movement, and its sheet no drawer total.
         const qint64 hojaCaja = Centimos(totales.value(u"Total en caja"_s));
-        if (hojaEfectivo != efectivo || hojaOtros != otros || hojaCaja != inicio + efectivo)
+        if (hojaEfectivo != efectivo || hojaOtros != otros || (abierta && hojaCaja != inicio + efectivo)
+            || (!abierta && totales.contains(u"Total en caja"_s)))
             fallos.append(u"hoja de venta de %1: efectivo %2, otros %3, en caja %4; el diario: %5, %6, %7"_s.arg(
                 dia, E(hojaEfectivo), E(hojaOtros), E(hojaCaja), E(efectivo), E(otros), E(inicio + efectivo)));
     }
@@ -140,26 +145,25 @@ void HojasDeVenta(Conexion &c, QStringList &fallos)
 // in the shop, against the screen's sum. Shop accounts: pending is total minus paid.
 void Liquidaciones(Conexion &c, QStringList &fallos)
 {
-    for (int w = 1; w <= 4; ++w) {
-        qint64 regla = 0;
-        for (Recordset rs = c.AbrirRecordset(u"select d.precio, p.precio3 from arreglos_detalles d left join "
-                                             "productos p on p.idproducto = d.idproducto where d.idcosturera = "_s
-                                             + QString::number(w) + u" and d.listoparaentrega = 1"_s);
-             !rs.EOF_(); rs.MoveNext()) {
-            const qint64 tarifa = Centimos(rs.Campo(1));
-            regla += tarifa != 0 ? tarifa : std::llround(Centimos(rs.Campo(0)) / 3.0);
-        }
-        frmPagosATrabajadores s;
-        s.DarTamanosGrid();
-        s.LlenarLista(w, 0, 0);
-        s.CompletarLista();
-        qint64 pantalla = 0;
-        for (int f = 1; f < s.gridPagos.Rows(); ++f)
-            if (s.gridPagos.TextMatrix(f, 2) == u"Suma total"_s)
-                pantalla = Centimos(s.gridPagos.TextMatrix(f, 3));
-        if (pantalla != regla)
-            fallos.append(u"pago del trabajador %1: la pantalla suma %2, la regla %3"_s.arg(w).arg(E(pantalla), E(regla)));
+    QMap<QString, qint64> regla, pantalla;
+    for (Recordset rs = c.AbrirRecordset(u"select w.nombre, d.precio, p.precio3 from arreglos_detalles d inner join "
+                                         "costureras w on w.idcosturera = d.idcosturera left join productos p on "
+                                         "p.idproducto = d.idproducto where d.listoparaentrega = 1"_s);
+         !rs.EOF_(); rs.MoveNext()) {
+        const qint64 tarifa = Centimos(rs.Campo(2));
+        regla[TextoDeValor(rs.Campo(0)).trimmed()] += tarifa != 0 ? tarifa : std::llround(Centimos(rs.Campo(1)) / 3.0);
     }
+    frmPagosATrabajadores s;
+    s.DarTamanosGrid();
+    s.LlenarLista(frmPagosATrabajadores::TodosLosTrabajadores, 0, 0);
+    s.CompletarLista();
+    for (int f = 1; f < s.gridPagos.Rows(); ++f)
+        if (!s.gridPagos.TextMatrix(f, 0).isEmpty())
+            pantalla[s.gridPagos.TextMatrix(f, 0)] += Centimos(s.gridPagos.TextMatrix(f, 3));
+    if (pantalla != regla)
+        for (const QString &w : QSet<QString>(regla.keyBegin(), regla.keyEnd()) | QSet<QString>(pantalla.keyBegin(), pantalla.keyEnd()))
+            if (pantalla.value(w) != regla.value(w))
+                fallos.append(u"pago de %1: la pantalla suma %2, la regla %3"_s.arg(w, E(pantalla.value(w)), E(regla.value(w))));
 
     frmPagosTiendas t;
     t.CargarFormulario([&] {

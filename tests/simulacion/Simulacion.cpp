@@ -208,6 +208,9 @@ void Simulacion::NuevoArreglo(Puesto &q, const std::vector<Prenda> &prendas, boo
 void Simulacion::TocarFamilia(Puesto &q, int familia, int producto, int dias)
 {
     frmPrincipal &p = *q.p;
+    // What the screen shows greyed (an order being handed over) cannot be touched.
+    if (!p.gridFamiliasEnabled || !p.gridProductosEnabled)
+        return;
     if (familia > 0) {
         p.cmdVerFamilias_Click();
         p.gridFamilias.Row = 1 + (familia - 1) % (p.gridFamilias.Rows() - 1);
@@ -305,24 +308,32 @@ void Simulacion::Anular(Puesto &q, int idarreglo)
         anulados_.insert(idarreglo);
 }
 
+namespace {
+
+// Garment `prenda` of the order, or (0) every garment it may have, through the reader.
+void Escanear(PantallaBarras &s, int idarreglo, int prenda)
+{
+    for (int k = prenda == 0 ? 1 : prenda; k <= (prenda == 0 ? 5 : prenda); ++k) {
+        s.txtBarras = u"$"_s + CodigoBarrasPrenda(idarreglo, u"%1.%2"_s.arg(idarreglo).arg(k));
+        s.Command1_Click();
+    }
+}
+
+} // namespace
+
 void Simulacion::AsignarEscaneando(Puesto &, int idarreglo, int prenda, int trabajador)
 {
     frmAsignarBArras s;
     s.CargarFormulario([&] {
         s.gridTrabajadores_Click(1 + trabajador % std::max(1, s.gridTrabajadores.Rows() - 1));
-        s.txtBarras = u"$"_s + CodigoBarrasPrenda(idarreglo, u"%1.%2"_s.arg(idarreglo).arg(prenda));
-        s.Command1_Click();
+        Escanear(s, idarreglo, prenda);
     });
 }
 
-void Simulacion::RecibirEscaneando(Puesto &q, int idarreglo, int prenda)
+void Simulacion::RecibirEscaneando(Puesto &, int idarreglo, int prenda)
 {
-    Q_UNUSED(q);
     frmEntradaPrendasBarras s;
-    s.CargarFormulario([&] {
-        s.txtBarras = u"$"_s + CodigoBarrasPrenda(idarreglo, u"%1.%2"_s.arg(idarreglo).arg(prenda));
-        s.Command1_Click();
-    });
+    s.CargarFormulario([&] { Escanear(s, idarreglo, prenda); });
 }
 
 void Simulacion::SacarDinero(Puesto &q, int centimos)
