@@ -85,6 +85,8 @@ public:
     void PasarDia();
 
     bool EsServidor() const { return b_.conexion.motor() == Motor::PostgreSQL; }
+    Puesto &Del(int puesto) { return *puestos_[size_t(puesto)]; }
+    QStringList mensajes; // what staff were told in the last action
     qint64 acciones = 0;
     qint64 comprobaciones = 0;
 
