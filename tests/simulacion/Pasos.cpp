@@ -24,7 +24,7 @@ const QSet<int> &Excluidos()
         static const char *const nombres[] = {
             "Arrancar", "NuevoArreglo", "Merceria", "Modificar", "TocarFamilia", "TocarBorrar", "TocarFecha",
             "Pagar", "Acabar", "Entregar", "Anular", "Asignar", "Recibir", "SacarDinero", "CobrarTienda",
-            "PagarTrabajador", "Copia", "CierreCaja", "CortarConexion", "PasarDia"};
+            "PagarTrabajador", "Copia", "CierreCaja", "CortarConexion", "PasarDia", "AsignarLista", "TocarPrecio"};
         QSet<int> r;
         for (const QString &n : qEnvironmentVariable("HILVAN_SIMULACION_SIN").split(QLatin1Char(',')))
             for (int i = 0; i < int(std::size(nombres)); ++i)
@@ -100,6 +100,8 @@ QStringList Paso::Ejecutar(Simulacion &s) const
         case Tipo::Copia: s.CopiaSeguridad(q); break;
         case Tipo::CierreCaja: s.CierreCaja(q); break;
         case Tipo::CortarConexion: s.CortarConexion(q); break;
+        case Tipo::AsignarLista: s.AsignarDeLaLista(q, si, a, b); break;
+        case Tipo::TocarPrecio: s.TocarPrecio(q, a, b); break;
         case Tipo::Arrancar:
         case Tipo::PasarDia: break;
         }
@@ -153,6 +155,10 @@ QString Paso::Texto() const
     case Tipo::CierreCaja: return quien + u"cierra la caja"_s;
     case Tipo::CortarConexion: return quien + u"pulsa Fin arreglo y el servidor corta su conexión"_s;
     case Tipo::PasarDia: return u"pasa la noche: 9:00 del día siguiente"_s;
+    case Tipo::AsignarLista:
+        return quien + u"en la lista de asignación%1 elige la fila %2 y %3"_s.arg(si ? u" (todos)"_s : QString()).arg(a).arg(
+                           b == 0 ? u"cierra el selector (quita el trabajador)"_s : u"el trabajador %1"_s.arg(b));
+    case Tipo::TocarPrecio: return quien + u"cambia el precio de la fila %1 a %2"_s.arg(a).arg(Euros(b));
     }
     return {};
 }
@@ -168,7 +174,8 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
              {4, Tipo::TocarBorrar},   {3, Tipo::TocarFecha},   {5, Tipo::Pagar},        {8, Tipo::Acabar},
              {9, Tipo::Entregar},      {3, Tipo::Anular},       {14, Tipo::Asignar},     {12, Tipo::Recibir},
              {2, Tipo::SacarDinero},   {3, Tipo::CobrarTienda}, {3, Tipo::PagarTrabajador}, {1, Tipo::Copia},
-             {1, Tipo::CierreCaja},    {3, Tipo::Arrancar},     {1, Tipo::PasarDia},     {cortes, Tipo::CortarConexion}}),
+             {1, Tipo::CierreCaja},    {3, Tipo::Arrancar},     {1, Tipo::PasarDia},     {cortes, Tipo::CortarConexion},
+             {5, Tipo::AsignarLista},  {2, Tipo::TocarPrecio}}),
                                 [](Tipo t) { return !Excluidos().contains(int(t)); });
         // On the server a backup is a dump of the whole database and a restore to check it: one
         // in five drawn is made, the others become a finish.
@@ -216,6 +223,14 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
         case Tipo::Recibir: p.a = *gen::inRange(0, 2) == 0 ? 0 : *gen::inRange(1, 6); break;
         case Tipo::CobrarTienda:
         case Tipo::PagarTrabajador: p.a = *gen::inRange(0, 10); break;
+        case Tipo::AsignarLista:
+            p.a = *gen::inRange(0, 10);
+            p.b = *gen::inRange(0, 4);
+            break;
+        case Tipo::TocarPrecio:
+            p.a = *gen::inRange(0, 12);
+            p.b = *gen::inRange(0, 5000);
+            break;
         default: break;
         }
         return PasoSP(std::make_shared<Paso>(std::move(p)));

@@ -18,7 +18,7 @@ struct Modelo {
 enum class Tipo {
     Arrancar, NuevoArreglo, Merceria, Modificar, TocarFamilia, TocarBorrar, TocarFecha, Pagar, Acabar,
     Entregar, Anular, Asignar, Recibir, SacarDinero, CobrarTienda, PagarTrabajador, Copia, CierreCaja,
-    CortarConexion, PasarDia
+    CortarConexion, PasarDia, AsignarLista, TocarPrecio
 };
 
 // One till's action in a history, shown as a person would replay it.

@@ -10,6 +10,7 @@
 #include "printing/TicketsArreglo.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
+#include "workshop/frmAsigancion.h"
 #include "workshop/frmAsignarBArras.h"
 #include "workshop/frmEntradaPrendasBarras.h"
 #include "workshop/frmListaEntregar.h"
@@ -254,6 +255,36 @@ void Simulacion::TocarFecha(Puesto &q, int fila, int dias)
     p.gridTPV.Row = fila;
     p.gridTPV.Col = frmPrincipal::ColFecha;
     p.gridTPV_Click();
+}
+
+void Simulacion::TocarPrecio(Puesto &q, int fila, int centimos)
+{
+    frmPrincipal &p = *q.p;
+    if (p.gridTPV.Rows() < 2)
+        return;
+    q.dialogos.pad = {Euros(centimos)};
+    p.gridTPV.Row = 1 + fila % (p.gridTPV.Rows() - 1);
+    p.gridTPV.Col = frmPrincipal::ColImporte;
+    p.gridTPV_Click();
+}
+
+void Simulacion::AsignarDeLaLista(Puesto &q, bool todos, int fila, int trabajador)
+{
+    frmAsigancion s;
+    s.CargarFormulario([&] {
+        if (todos) {
+            s.cmdVerTodos_Click();
+            while (s.QuedanPaginas())
+                s.LlenarSiguientePagina();
+        }
+        if (s.gridListaArreglos.Rows() < 2)
+            return;
+        s.gridListaArreglos_Click(1 + fila % (s.gridListaArreglos.Rows() - 1));
+        // Staff leave a garment already handed over as it is.
+        q.dialogos.siNo = {7};
+        q.dialogos.trabajadores = {trabajador};
+        s.cmdAsignar_Click();
+    });
 }
 
 // The money handed over now (all that is owed when `todo`), by the method chosen.

@@ -69,6 +69,9 @@ public:
     void TocarFamilia(Puesto &q, int familia, int producto, int dias);
     void TocarBorrar(Puesto &q, int fila);
     void TocarFecha(Puesto &q, int fila, int dias);
+    void TocarPrecio(Puesto &q, int fila, int centimos);
+    // Worker 0 closes the picker, which takes the garment away from its worker.
+    void AsignarDeLaLista(Puesto &q, bool todos, int fila, int trabajador);
     void Pagar(Puesto &q, int centimos, int formaPago, bool todo);
     void Acabar(Puesto &q);
     void Entregar(Puesto &q, int idarreglo);
