@@ -93,8 +93,8 @@ if ((completo)); then
     correr test_bd_caidas postgresql HILVAN_CAIDAS=200
     correr test_bd_mostradores sqlite HILVAN_MOSTRADORES=8x500
     correr test_bd_mostradores postgresql HILVAN_MOSTRADORES=8x500
-    correr test_bd_simulacion sqlite HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-1000x200x4}
-    correr test_bd_simulacion postgresql HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-1000x200x4}
+    correr test_bd_simulacion sqlite HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-1000x400x4}
+    correr test_bd_simulacion postgresql HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-1000x400x4}
 else
     correr test_bd_caidas sqlite
     correr test_bd_caidas postgresql

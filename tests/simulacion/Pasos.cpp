@@ -17,6 +17,37 @@ QString Euros(int centimos)
 
 const char *const FormasPago[] = {"efectivo", "tarjeta", "bizum"};
 
+// The demo shop's families and their alterations as the sale screen lists them (by name), so that a
+// history reads as staff would touch it.
+const std::vector<std::pair<const char *, std::vector<const char *>>> &Catalogo()
+{
+    static const std::vector<std::pair<const char *, std::vector<const char *>>> c = {
+        {"Abrigo", {"Acortar mangas", "Cambiar forro"}},
+        {"Camisa", {"Acortar mangas", "Cambiar puños", "Entallar"}},
+        {"Chaqueta", {"Acortar mangas", "Cambiar botones", "Cambiar forro", "Meter costados"}},
+        {"Cortinas", {"Bajo de cortina (metro)", "Poner cinta de fruncir"}},
+        {"Falda", {"Bajo", "Cambiar cremallera", "Meter cintura"}},
+        {"Mercería", {"Productos mercería"}},
+        {"Pantalón", {"Bajo", "Bajo con vuelta", "Cambiar cremallera", "Estrechar pernera", "Meter cintura",
+                      "Sacar cintura"}},
+        {"Varios", {"Coser descosido", "Poner parche", "Urgente (entrega en el día)"}},
+        {"Vestido", {"Acortar tirantes", "Bajo", "Entallar", "Meter costados"}}};
+    return c;
+}
+
+QString Arreglo(int familia, int producto)
+{
+    if (producto < 0)
+        return QString::fromUtf8("Urgente (entrega en el día)");
+    const auto &productos = Catalogo()[size_t(familia - 1) % Catalogo().size()].second;
+    return QString::fromUtf8(productos[size_t(producto) % productos.size()]);
+}
+
+QString Familia(int familia)
+{
+    return QString::fromUtf8(Catalogo()[size_t(familia - 1) % Catalogo().size()].first);
+}
+
 // HILVAN_SIMULACION_SIN=Anular,CierreCaja leaves those actions out, to look past a known fault.
 const QSet<int> &Excluidos()
 {
@@ -120,18 +151,19 @@ QString Paso::Texto() const
         for (const auto &p : prendas) {
             QStringList pr;
             for (int x : p.productos)
-                pr.append(QString::number(x));
-            ps.append(u"familia %1 (arreglos %2) para dentro de %3 días"_s.arg(p.familia).arg(pr.join(u","_s)).arg(p.dias));
+                pr.append(Arreglo(p.familia, x));
+            ps.append(u"%1 (%2) para dentro de %3 días"_s.arg(Familia(p.familia), pr.join(u", "_s)).arg(p.dias));
         }
         return quien + u"arreglo nuevo del cliente %1: %2%3; entrega %4 en %5, acaba"_s.arg(b).arg(
-                           ps.join(u"; "_s), si ? u"; urgente"_s : QString(), Euros(a),
+                           ps.join(u"; "_s), si ? u"; Urgente en la última prenda"_s : QString(), Euros(a),
                            QString::fromLatin1(FormasPago[numero % 3]));
     }
     case Tipo::Merceria: return quien + u"venta de mercería de "_s + Euros(a);
     case Tipo::Modificar: return quien + u"abre el arreglo "_s + n + u" para modificarlo"_s;
     case Tipo::TocarFamilia:
-        return quien + (a > 0 ? u"toca la familia %1 y su arreglo %2, para dentro de %3 días"_s.arg(a).arg(b).arg(numero)
-                              : u"añade el arreglo %1 a la última prenda"_s.arg(b));
+        return quien + (a > 0 ? u"toca %1 y %2, para dentro de %3 días"_s.arg(Familia(a), Arreglo(a, b)).arg(numero)
+                              : b < 0 ? u"añade Urgente a la última prenda"_s
+                              : u"añade el %1.º arreglo de la lista a la última prenda"_s.arg(b + 1));
     case Tipo::TocarBorrar: return quien + u"toca la X de la fila %1"_s.arg(a);
     case Tipo::TocarFecha: return quien + u"cambia la fecha de la fila %1 a dentro de %2 días"_s.arg(a).arg(b);
     case Tipo::Pagar:
@@ -190,7 +222,7 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
         case Tipo::NuevoArreglo: {
             const int n = *gen::inRange(0, 2) == 0 ? 1 : *gen::inRange(1, 6);
             for (int i = 0; i < n; ++i)
-                p.prendas.push_back({*gen::inRange(1, 9), *gen::container<std::vector<int>>(*gen::inRange(1, 5), gen::inRange(0, 8)),
+                p.prendas.push_back({*gen::inRange(1, 10), *gen::container<std::vector<int>>(*gen::inRange(1, 5), gen::inRange(0, 8)),
                                      *gen::inRange(0, 15)});
             p.si = *gen::inRange(0, 7) == 0;
             p.a = *gen::element(0, 500, 1000, 2000, *gen::inRange(0, 10000));
@@ -202,7 +234,7 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
         case Tipo::Merceria:
         case Tipo::SacarDinero: p.a = *gen::inRange(1, 5000); break;
         case Tipo::TocarFamilia:
-            p.a = *gen::inRange(0, 9);
+            p.a = *gen::inRange(0, 10);
             p.b = *gen::inRange(-1, 8);
             p.numero = *gen::inRange(0, 15);
             break;
