@@ -361,7 +361,7 @@ QString Conexion::Traducir(const QString &sql) const
     return Dialecto::Traducir(sql, motor_, relojServidor ? QDateTime() : RelojPrograma().Ahora());
 }
 
-void Conexion::Ejecutar(const QString &sql)
+int Conexion::Ejecutar(const QString &sql)
 {
     VolverAConectar();
     if (!Abierta())
@@ -369,6 +369,7 @@ void Conexion::Ejecutar(const QString &sql)
     QSqlQuery q(db_);
     if (!q.exec(Traducir(sql)))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
+    return q.numRowsAffected();
 }
 
 qint64 Conexion::Insertar(const QString &sql, const QString &campoClave)

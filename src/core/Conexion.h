@@ -124,7 +124,8 @@ public:
     Motor motor() const { return motor_; }
     int EsSqlServer() const { return motor_ == Motor::PostgreSQL ? 1 : 0; }
 
-    void Ejecutar(const QString &sql);
+    // Gives the number of rows the statement changed: a write that found its row gone changes none.
+    int Ejecutar(const QString &sql);
     // Runs an insert and gives the key the database gave that very row: on a shared server the
     // table's highest key may already be another counter's.
     qint64 Insertar(const QString &sql, const QString &campoClave);

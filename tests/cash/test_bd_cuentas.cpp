@@ -186,6 +186,18 @@ private Q_SLOTS:
         QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColConcepto).mid(2),
                  (QStringList{"Total efectivo", "Total otros", "Cambio inicial"}));
         QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 1, frmHojaVenta::ColImporte), QString());
+
+        // Two drawers: one float each, the shop's totals, then what each drawer should hold.
+        b.Insertar("caja", "importe, concepto, fecha, nombrecierre, formapago, puesto",
+                   {"50, 'Inicio caja', '2026-12-06 09:00:00', '20261206', 1, 'Uno'",
+                    "30, 'Inicio caja', '2026-12-06 09:05:00', '20261206', 1, 'Dos'",
+                    "12, 'Ref. 9', '2026-12-06 10:00:00', '20261206', 1, 'Dos'",
+                    "7, 'Ref. 9', '2026-12-06 10:00:00', '20261206', 2, 'Uno'"});
+        h.Llenar(u"20261206"_s);
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColImporte).mid(3),
+                 (QStringList{"12.00", "7.00", "80.00", "92.00", "42.00", "50.00"}));
+        QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 2, frmHojaVenta::ColConcepto),
+                 u"En el cajón de Dos"_s);
     }
 
     void listaDeCajas()
@@ -429,15 +441,23 @@ private Q_SLOTS:
         QCOMPARE(pdf.impresos, 1);
     }
 
-    void sentencias()
+    // Newest work first by order and garment number, as numbers: the limited lists keep the
+    // latest lines.
+    void masRecientesPrimero()
     {
-        const QString todos = frmPagosATrabajadores::SqlLista(999, 0, 0);
-        QVERIFY(!todos.contains(u"top "_s));
-        QVERIFY(!todos.contains(u"idcosturera ="_s));
-        const QString una = frmPagosATrabajadores::SqlLista(7, 1, 500);
-        QVERIFY(una.startsWith(u"SELECT top 500 "_s));
-        QVERIFY(una.endsWith(
-            u"and costureras.idcosturera = 7 ORDER BY arreglos_detalles.referenciaprenda DESC"_s));
+        BaseDePrueba b;
+        Sembrar(b);
+        b.Insertar("arreglos", "idarreglo, idusuario, idcliente", {"99, 1, 1", "2950, 1, 1"});
+        b.Insertar(
+            "arreglos_detalles",
+            "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, listoparaentrega, idcosturera",
+            {"2950, 1, 8, 'Falda', '2950.2', 1, 1", "99, 1, 8, 'Falda', '99.1', 1, 1",
+             "2950, 1, 8, 'Falda', '2950.10', 1, 1", "2950, 1, 8, 'Falda', '2950.1', 1, 1"});
+        frmPagosATrabajadores f;
+        f.CargarFormulario(nullptr);
+        Ver(f, u"Rosa"_s, u"No pagado"_s);
+        QCOMPARE(TextosColumna(f.gridPagos, 1).mid(0, 6),
+                 QStringList({"2950.10", "2950.2", "2950.1", "99.1", "10.1", "10.1"}));
     }
 
     // "Todos" reads a part at a time: every line once, newest reference first, even when a
@@ -518,6 +538,18 @@ private Q_SLOTS:
         QCOMPARE(g.CellBackColor(1, 1), frmPagosATrabajadores::ColorRecienPagado);
         QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"1"_s);
         QCOMPARE(g.TextMatrix(g.Rows() - 1, 3), u"8.33"_s); // the sum stays until listed again
+
+        // Another screen still showing the line unpaid: touching it pays nothing twice.
+        frmPagosATrabajadores otra;
+        otra.CargarFormulario(nullptr);
+        Ver(otra, u"Todos"_s, u"Todos"_s);
+        f.gridPagos_DblClick(1);
+        b.dialogos.mensajes.clear();
+        otra.gridPagos_DblClick(1);
+        QCOMPARE(b.dialogos.mensajes,
+                 QStringList{u"Otro mostrador ya había cambiado esta línea: ya no estaba pagada."_s});
+        QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"0"_s);
+        QCOMPARE(otra.gridPagos.TextMatrix(1, 4), u"NO"_s);
     }
 
     void listado()
@@ -594,6 +626,25 @@ private Q_SLOTS:
         for (int r : {despues, 0, f.gridPagos.Rows() - 2, f.gridPagos.Rows() - 1})
             f.gridPagos_DblClick(r);
         QCOMPARE(b.dialogos.preguntas.size(), preguntas);
+
+        // A second screen still showing order 21 owed: paid on the first, refused on the second.
+        frmPagosTiendas otra;
+        otra.CargarFormulario(nullptr);
+        Ver(otra, u"Mercería Sol"_s);
+        b.dialogos.siNo = {6, 6};
+        f.gridPagos_DblClick(FilaDeTexto(f.gridPagos, 1, u"21"_s));
+        otra.gridPagos_DblClick(FilaDeTexto(otra.gridPagos, 1, u"21"_s));
+        QCOMPARE(
+            b.dialogos.mensajes.last(),
+            u"Otro mostrador ha cambiado lo cobrado de la referencia 21; se ha vuelto a leer y no se ha registrado nada."_s);
+        QCOMPARE(b.Valor(u"select count(*) from caja where idarreglo = 21"_s), u"2"_s);
+        // Paid more than owed: the credit is not paid out from here.
+        b.Insertar("caja", "importe, concepto, idarreglo", {"5, 'Ref. 21', 21"});
+        Ver(f, u"Mercería Sol"_s);
+        const int credito = FilaDeTexto(f.gridPagos, 1, u"21"_s);
+        QCOMPARE(f.gridPagos.TextMatrix(credito, 4), u"-5.00"_s);
+        f.gridPagos_DblClick(credito);
+        QCOMPARE(b.dialogos.preguntas.size(), preguntas + 2);
     }
 
     void cancelarDeuda()
