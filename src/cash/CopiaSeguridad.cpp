@@ -395,7 +395,8 @@ QString VolcarServidor(Conexion &c, const QString &destino, Tablas &base)
 QString MostradoresAbiertos(Conexion &c, std::optional<CerrojoBaseDatos> &cerrojo)
 {
     if (c.motor() == Motor::SQLite) {
-        cerrojo.emplace(QFileInfo(c.db().databaseName()).canonicalFilePath());
+        const QString real = QFileInfo(c.db().databaseName()).canonicalFilePath();
+        cerrojo.emplace(real.isEmpty() ? c.db().databaseName() : real);
         if (!cerrojo->Tomar(true))
             return QString::fromUtf8("El programa está abierto con esta base de datos en algún mostrador. "
                                      "Ciérrelo en todos los mostradores y vuelva a intentarlo.");
@@ -409,11 +410,11 @@ QString MostradoresAbiertos(Conexion &c, std::optional<CerrojoBaseDatos> &cerroj
                 .Campo(0))
             .toInt();
     if (otras > 0)
-        return QString::fromUtf8(
-                   "Hay %1 conexiones abiertas con la base de datos de la tienda (el programa en "
-                   "algún mostrador, u otro programa). Cierre el programa en todos los mostradores "
-                   "y vuelva a intentarlo.")
-            .arg(otras);
+        return (otras == 1 ? QString::fromUtf8("Hay otra conexión abierta")
+                           : QString::fromUtf8("Hay otras %1 conexiones abiertas").arg(otras))
+               + QString::fromUtf8(
+                   " con la base de datos de la tienda (el programa en algún mostrador, u otro "
+                   "programa). Cierre el programa en todos los mostradores y vuelva a intentarlo.");
     return {};
 }
 
