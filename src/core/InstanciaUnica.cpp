@@ -47,11 +47,12 @@ bool CerrojoBaseDatos::Tomar(bool solo)
     if (error == EBADF) {
         // Read-only, a restore can only look whether a counter holds it.
         ::fcntl(fd_, F_OFD_GETLK, &f);
-        return f.l_type == F_UNLCK;
+        if (f.l_type == F_UNLCK)
+            return true;
     }
     ::close(fd_);
     fd_ = -1;
-    if (error == EAGAIN || error == EACCES)
+    if (error == EBADF || error == EAGAIN || error == EACCES)
         return false;
     qWarning("El cerrojo %s no se pudo tomar: %s", ruta.constData(), std::strerror(error));
     return true;
