@@ -2,20 +2,15 @@
 #include "BaseDePrueba.h"
 #include "PantallasPrueba.h"
 #include "cash/CierreCaja.h"
-#include "cash/CopiaSeguridad.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
-#include "core/BaseDatos.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "printing/SalidaListadosPdf.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QMap>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -43,38 +38,6 @@ void Movimientos(BaseDePrueba &b)
                 "100, 'Inicio caja', '2026-12-04 09:00:00', '20261204', 0, 1, 0, 0",
                 "1234.5, 'Mercería', '2026-12-04 17:45:00', '20261204', 0, 9, 0, 0",
                 "8, 'Ref. 4', '2026-12-03 10:00:00', '20261203', 0, 1, 4, 0"});
-}
-
-QStringList Tablas(BaseDePrueba &b)
-{
-    return b.Columna(BaseDePrueba::MotorPedido() == Motor::SQLite
-                         ? u"select name from sqlite_master where type = 'table' and name not like "
-                           "'sqlite_%'"_s
-                         : u"select tablename from pg_tables where schemaname = 'public'"_s);
-}
-
-// Every row of every table, as text, in a fixed order.
-QMap<QString, QStringList> Contenido(BaseDePrueba &b)
-{
-    QMap<QString, QStringList> r;
-    for (const QString &tabla : Tablas(b)) {
-        Recordset rs = b.conexion.AbrirRecordset(u"select * from "_s + tabla);
-        QStringList filas;
-        for (; !rs.EOF_(); rs.MoveNext()) {
-            QStringList celdas;
-            for (int i = 0; i < rs.NumCampos(); ++i)
-                celdas.append(rs.Campo(i).isNull() ? u"<nulo>"_s : TextoDeValor(rs.Campo(i)));
-            filas.append(celdas.join(QLatin1Char('|')));
-        }
-        filas.sort();
-        r.insert(tabla, filas);
-    }
-    return r;
-}
-
-QString Extension()
-{
-    return BaseDePrueba::MotorPedido() == Motor::SQLite ? u".db"_s : u".dump"_s;
 }
 
 // Rosa and Carmen; "Bajo" pays a fixed 2.50, "Entallar" a third of what the line was charged.
@@ -312,84 +275,6 @@ private Q_SLOTS:
         const auto &filas = salida.ultimo.paginas.at(0).filas;
         QCOMPARE(filas.back().at(frmHojaVenta::ColConcepto), u"Total en caja"_s);
         QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), u"60.00"_s);
-    }
-
-    void copiaYRestauracion()
-    {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        G().ArchivoConfiguracion = b.dir.filePath(u"bdcostuaccess.dat"_s);
-        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
-        QCOMPARE(CarpetaCopias(), carpeta);
-        QVERIFY(!QDir(carpeta).exists());
-        const QMap<QString, QStringList> original = Contenido(b);
-        QVERIFY(original.size() >= 10);
-        QVERIFY(!original.value(u"arreglos"_s).isEmpty());
-
-        // The folder is made; two copies in the same second get two files; the program's
-        // connection goes on working.
-        CopiaSeguridad();
-        CopiaSeguridad();
-        QCOMPARE(b.dialogos.mensajes,
-                 (QStringList{u"Copia de seguridad realizada"_s, u"Copia de seguridad realizada"_s}));
-        const QString primera = QDir(carpeta).filePath(u"arreglos_2026-12-05_103000"_s + Extension());
-        const QString segunda = QDir(carpeta).filePath(u"arreglos_2026-12-05_103000_2"_s + Extension());
-        QVERIFY(QFile::exists(primera));
-        QVERIFY(QFile::exists(segunda));
-        QVERIFY(QFileInfo(primera).size() > 0);
-        QCOMPARE(VerificarCopia(b.conexion, primera), QString());
-
-        // Later work, then the first copy back: every table as it was, and the later work kept
-        // in a copy of its own.
-        b.conexion.Ejecutar(u"delete from arreglos_detalles"_s);
-        b.conexion.Ejecutar(u"update clientes set nombre = 'Otro' where idcliente = 1"_s);
-        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
-        const QMap<QString, QStringList> despues = Contenido(b);
-        // The verification compares the rows: the earlier file no longer matches.
-        if (BaseDePrueba::MotorPedido() == Motor::SQLite)
-            QVERIFY(VerificarCopia(b.conexion, primera).contains(u"arreglos_detalles"_s));
-        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(11, 0, 0)));
-        const ResultadoCopia r = RestaurarCopia(b.conexion, primera, carpeta, b.reloj.Ahora());
-        QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(r.apartada, QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000"_s + Extension()));
-        QCOMPARE(Contenido(b), original);
-
-        const ResultadoCopia deVuelta = RestaurarCopia(b.conexion, r.apartada, carpeta, b.reloj.Ahora());
-        QVERIFY2(deVuelta.ok, qPrintable(deVuelta.error));
-        QCOMPARE(Contenido(b), despues);
-        QCOMPARE(deVuelta.apartada,
-                 QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000_2"_s + Extension()));
-
-        // A file that is no copy is refused and changes nothing.
-        const QString basura = b.dir.filePath(u"basura"_s + Extension());
-        QFile f(basura);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("esto no es una copia");
-        f.close();
-        const ResultadoCopia mala = RestaurarCopia(b.conexion, basura, carpeta, b.reloj.Ahora());
-        QVERIFY(!mala.ok);
-        QVERIFY(!mala.error.isEmpty());
-        QCOMPARE(Contenido(b), despues);
-        QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 4);
-    }
-
-    void carpetaQueNoSePuedeEscribir()
-    {
-        BaseDePrueba b;
-        // The folder's place is taken by a file: nothing can be created there, not even as root.
-        QFile estorbo(b.dir.filePath(u"estorbo"_s));
-        QVERIFY(estorbo.open(QIODevice::WriteOnly));
-        estorbo.close();
-        G().RutaBaseDatos = b.dir.filePath(u"estorbo/prueba.db"_s);
-        G().ArchivoConfiguracion = b.dir.filePath(u"estorbo/bdcostuaccess.dat"_s);
-        CopiaSeguridad();
-        QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se pudo crear la carpeta"_s));
-
-        // A folder where the copy's file cannot be written.
-        const ResultadoCopia r = HacerCopiaSeguridad(b.conexion, u"/proc/self"_s, b.reloj.Ahora());
-        QVERIFY(!r.ok);
-        QVERIFY(r.error.startsWith(u"No se pudo crear la copia"_s));
     }
 
     void listadoYPagoPorLinea()
