@@ -76,6 +76,15 @@ QString LeerCopia(Conexion &c, const QString &archivo, Tablas &tablas)
                                       : LeerCopiaServidor(c, archivo, tablas);
 }
 
+// A column the counter adds by itself when it opens an older database.
+bool Anadida(const QString &tabla, const QString &columna)
+{
+    for (const ColumnaAnadida &c : ColumnasAnadidas)
+        if (tabla == QLatin1String(c.tabla) && columna == QLatin1String(c.columna))
+            return true;
+    return false;
+}
+
 // Every table and column the program works with, from its own schema made in memory: a copy
 // without one of them would leave a counter that cannot start.
 QString ComprobarEsquema(const Tablas &copia, const QString &archivo)
@@ -91,7 +100,7 @@ QString ComprobarEsquema(const Tablas &copia, const QString &archivo)
                                      "falta la tabla %2.")
                 .arg(archivo, t.key());
         for (const QString &columna : t->columnas)
-            if (!copia[t.key()].columnas.contains(columna))
+            if (!copia[t.key()].columnas.contains(columna) && !Anadida(t.key(), columna))
                 return QString::fromUtf8("El archivo %1 no es una copia de la base de datos de la tienda: "
                                          "a la tabla %2 le falta la columna %3.")
                     .arg(archivo, t.key(), columna);

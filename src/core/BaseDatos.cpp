@@ -29,12 +29,12 @@ void CrearBaseDatos(Conexion &conexion)
 
 void ActualizarEsquema(Conexion &conexion)
 {
-    // A shop made by an older version gets what this one writes: each cash movement names the
-    // counter (drawer) that booked it.
-    if (!conexion.db().record(QStringLiteral("caja")).contains(QStringLiteral("puesto")))
-        conexion.Ejecutar(QStringLiteral("alter table caja add column puesto ")
-                          + (conexion.motor() == Motor::PostgreSQL ? QStringLiteral("varchar(255)")
-                                                                   : QStringLiteral("text")));
+    const bool servidor = conexion.motor() == Motor::PostgreSQL;
+    for (const ColumnaAnadida &c : ColumnasAnadidas)
+        if (!conexion.db().record(QString::fromLatin1(c.tabla)).contains(QString::fromLatin1(c.columna)))
+            conexion.Ejecutar(QStringLiteral("alter table %1 add column %2 %3")
+                                  .arg(QString::fromLatin1(c.tabla), QString::fromLatin1(c.columna),
+                                       QString::fromLatin1(servidor ? c.tipoServidor : c.tipoSQLite)));
     // One customer per telephone. A shop that already holds two with one telephone keeps working
     // without the rule until they are merged; the support log says so.
     try {

@@ -1,6 +1,7 @@
 #include "BaseDePrueba.h"
 #include "PantallasPrueba.h"
 #include "cash/Caja.h"
+#include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
 #include "core/Programa.h"
@@ -100,6 +101,9 @@ private Q_SLOTS:
     void nuevoDiaYDosCajones()
     {
         BaseDePrueba b;
+        // A shop made before drawers had names gets the column when a counter opens it.
+        b.conexion.Ejecutar(u"alter table caja drop column puesto"_s);
+        ActualizarEsquema(b.conexion);
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(9, 0)));
         MeterMovimientoCaja(100, u"Inicio caja"_s, 1, 0, 0);
         MeterMovimientoCaja(25, u"Ref. 7"_s, 1, 7, 0);
