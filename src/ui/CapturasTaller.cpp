@@ -61,7 +61,8 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTaller()
     asignar.CargarFormulario({});
     Escanear(asignar, {sinAsignar.value(0), conTrabajador.value(0)});
     asignar.gridTrabajadores_Click(2);
-    Escanear(asignar, {sinAsignar.value(1)});
+    // The last read is a misread: the picture shows how the screen tells it.
+    Escanear(asignar, {sinAsignar.value(1), sinAsignar.value(1).chopped(1)});
     v.emplace_back(QStringLiteral("frmAsignarBArras"),
                    std::make_unique<PantallaBarrasVista>(asignar, &asignar));
 

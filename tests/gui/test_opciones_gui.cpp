@@ -10,6 +10,7 @@
 #include "masterdata/frmColores.h"
 #include "masterdata/frmFIchaCliente.h"
 #include "masterdata/frmListaClientes.h"
+#include "core/Dialogos.h"
 #include "masterdata/frmListaTrabajadores.h"
 #include "masterdata/frmNuevoTrabajador.h"
 #include "masterdata/frmTrabajadores.h"
@@ -193,6 +194,26 @@ private Q_SLOTS:
         int elegido = 0;
         picker.CargarFormulario(elegido);
         QCOMPARE(elegido, 1);
+        // Escape or the window's close button choose nothing; only "Cancelar" answers 0, which
+        // takes a garment away from its worker.
+        picker.MostrarModal = [&] {
+            v.show();
+            QTest::keyClick(&v, Qt::Key_Escape);
+        };
+        picker.CargarFormulario(elegido);
+        QCOMPARE(elegido, Dialogos::TrabajadorSinElegir);
+        picker.MostrarModal = [&] {
+            v.show();
+            v.close();
+        };
+        picker.CargarFormulario(elegido);
+        QCOMPARE(elegido, Dialogos::TrabajadorSinElegir);
+        picker.MostrarModal = [&] {
+            v.show();
+            QTest::mouseClick(v.findChild<QPushButton *>(u"cmdCancelar"_s), Qt::LeftButton);
+        };
+        picker.CargarFormulario(elegido);
+        QCOMPARE(elegido, 0);
     }
 
     void prendasDeUnArreglo()

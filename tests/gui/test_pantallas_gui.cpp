@@ -621,12 +621,21 @@ private Q_SLOTS:
             for (int i = 0; i < 30; ++i)
                 Escribir(v.txtBarras(), Escaneo(1010, u"1010.%1"_s.arg(i + 1)));
             Escribir(v.txtBarras(), Escaneo(1010, "1010.7"));
+            QCOMPARE(v.lblAviso()->text(), u"La prenda 1010.7 ya está leída"_s);
+            // A misread is told on the screen itself, with no window to close, and changes no row.
+            Escribir(v.txtBarras(), u"$100000101000"_s);
+            QCOMPARE(b.dialogos.mensajes, QStringList());
+            QCOMPARE(QApplication::activeWindow(), &v);
+            QVERIFY(v.lblAviso()->isVisible());
+            QCOMPARE(v.lblAviso()->text(), u"Código no válido: $100000101000"_s);
+            QVERIFY(v.lblAviso()->sizeHint().width() <= v.lblAviso()->width()); // shown whole
             QCOMPARE(v.gridAsignacion()->model()->rowCount(), 30);
             QVERIFY(v.txtBarras()->text().isEmpty());
             // Touching a list gives the keyboard back to the scan box.
             TocarCelda(v.gridTrabajadores(), BuscarCelda(v.gridTrabajadores(), 1, "Rosa"));
             QCOMPARE(QApplication::focusWidget(), v.txtBarras());
             Escribir(v.txtBarras(), Escaneo(10, "10.1"));
+            QVERIFY(v.lblAviso()->text().isEmpty());
             TocarCelda(v.gridAsignacion(), BuscarCelda(v.gridAsignacion(), 0, "1010.3"));
             QCOMPARE(QApplication::focusWidget(), v.txtBarras());
             QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), u"Rosa"_s);
