@@ -49,6 +49,11 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTaller()
         asignacion.LlenarSiguientePagina();
     asignacion.gridListaArreglos_Click(3);
     v.emplace_back(QStringLiteral("frmAsigancion"), std::make_unique<frmAsigancionVista>(asignacion));
+    // As it opens: the list of garments not given to anybody, under its long name.
+    static frmAsigancion sinAsignarNadie;
+    sinAsignarNadie.CargarFormulario({});
+    v.emplace_back(QStringLiteral("frmAsigancion_sin_asignar"),
+                   std::make_unique<frmAsigancionVista>(sinAsignarNadie));
 
     // The scans write to the demo shop; the pictures must not change what other captures show.
     Transaccion t(Bd());
