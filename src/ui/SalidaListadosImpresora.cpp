@@ -5,8 +5,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
 #include <QPageSize>

@@ -532,8 +532,9 @@ private Q_SLOTS:
         QStringList nombresMeses;
         for (const auto &e : f.cmbMeses.elementos)
             nombresMeses.append(e.texto);
-        QCOMPARE(nombresMeses, QStringList({"", "Enero", "Febrero", "Marzo", "Abril", "Mayo", "Junio", "Julio",
-                                     "Agosto", "Septiembre", "Octubre", "Noviembre", "Diciembre"}));
+        QCOMPARE(nombresMeses,
+                 QStringList({"", "Enero", "Febrero", "Marzo", "Abril", "Mayo", "Junio", "Julio", "Agosto",
+                              "Septiembre", "Octubre", "Noviembre", "Diciembre"}));
 
         Ver(f, u"Todos"_s, 0, u"1999"_s); // no month: the year is not looked at
         const Grid &g = f.gridPagos;
