@@ -20,7 +20,7 @@ QString N(qint64 n)
 }
 
 const char *const Meses[] = {"Enero", "Febrero", "Marzo",      "Abril",   "Mayo",      "Junio",
-                             "Julio", "Agosto",  "Septiempre", "OCtubre", "Noviembre", "Diciembre"};
+                             "Julio", "Agosto",  "Septiembre", "Octubre", "Noviembre", "Diciembre"};
 
 // The conditions the listing and its paid sums share: delivered orders of shops, in the month.
 QString Condiciones(int idtienda, int ano, int mes)
@@ -91,7 +91,8 @@ void frmPagosTiendas::DarTamanosGrid()
 {
     gridPagos = Grid(2, 6);
     const char *cabeceras[] = {"Tienda", "Arreglo", "Precio", "Abonado", "Pendiente", "Pagado"};
-    const int anchos[] = {3750, 1215, 1515, 1440, 1560, 1980};
+    // "Arreglo" also holds the "Suma total" of the last row, whole.
+    const int anchos[] = {3750, 1650, 1515, 1440, 1560, 1980};
     for (int c = 0; c < 6; ++c) {
         gridPagos.SetTextMatrix(0, c, QString::fromLatin1(cabeceras[c]));
         gridPagos.SetColWidth(c, anchos[c]);

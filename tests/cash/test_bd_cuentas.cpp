@@ -446,6 +446,12 @@ private Q_SLOTS:
         QCOMPARE(f.cmbTienda.Text, u"Todos"_s);
         QCOMPARE(f.cmbAno.Text, u"2026"_s);
         QCOMPARE(f.cmbMeses.Text, QString());
+        QStringList nombresMeses;
+        for (const auto &e : f.cmbMeses.elementos)
+            nombresMeses.append(e.texto);
+        QCOMPARE(nombresMeses,
+                 QStringList({"", "Enero", "Febrero", "Marzo", "Abril", "Mayo", "Junio", "Julio", "Agosto",
+                              "Septiembre", "Octubre", "Noviembre", "Diciembre"}));
 
         Ver(f, u"Todos"_s, 0, u"1999"_s); // no month: the year is not looked at
         const Grid &g = f.gridPagos;

@@ -4,6 +4,7 @@
 #include "TallerDePrueba.h"
 #include "TiendaDemo.h"
 #include "core/BaseDatos.h"
+#include "core/Dialogos.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
@@ -193,6 +194,26 @@ private Q_SLOTS:
         int elegido = 0;
         picker.CargarFormulario(elegido);
         QCOMPARE(elegido, 1);
+        // Escape or the window's close button choose nothing; only "Cancelar" answers 0, which
+        // takes a garment away from its worker.
+        picker.MostrarModal = [&] {
+            v.show();
+            QTest::keyClick(&v, Qt::Key_Escape);
+        };
+        picker.CargarFormulario(elegido);
+        QCOMPARE(elegido, Dialogos::TrabajadorSinElegir);
+        picker.MostrarModal = [&] {
+            v.show();
+            v.close();
+        };
+        picker.CargarFormulario(elegido);
+        QCOMPARE(elegido, Dialogos::TrabajadorSinElegir);
+        picker.MostrarModal = [&] {
+            v.show();
+            QTest::mouseClick(v.findChild<QPushButton *>(u"cmdCancelar"_s), Qt::LeftButton);
+        };
+        picker.CargarFormulario(elegido);
+        QCOMPARE(elegido, 0);
     }
 
     void prendasDeUnArreglo()
