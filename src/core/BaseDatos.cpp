@@ -4,6 +4,7 @@
 #include "Programa.h"
 
 #include <QFile>
+#include <QSqlRecord>
 
 namespace {
 
@@ -24,6 +25,24 @@ void CrearBaseDatos(Conexion &conexion)
     conexion.EjecutarGuion(Recurso(servidor ? QStringLiteral("postgres.sql") : QStringLiteral("sqlite.sql")));
     conexion.EjecutarGuion(Recurso(QStringLiteral("semilla.sql")));
     t.Confirmar();
+}
+
+void ActualizarEsquema(Conexion &conexion)
+{
+    const bool servidor = conexion.motor() == Motor::PostgreSQL;
+    for (const ColumnaAnadida &c : ColumnasAnadidas)
+        if (!conexion.db().record(QString::fromLatin1(c.tabla)).contains(QString::fromLatin1(c.columna)))
+            conexion.Ejecutar(QStringLiteral("alter table %1 add column %2 %3")
+                                  .arg(QString::fromLatin1(c.tabla), QString::fromLatin1(c.columna),
+                                       QString::fromLatin1(servidor ? c.tipoServidor : c.tipoSQLite)));
+    // One customer per telephone. A shop that already holds two with one telephone keeps working
+    // without the rule until they are merged; the support log says so.
+    try {
+        conexion.Ejecutar(QStringLiteral("create unique index if not exists ux_clientes_telefono on clientes "
+                                         "(telefono) where telefono <> ''"));
+    } catch (const ErrorBaseDatos &) {
+        qWarning("Hay clientes con el mismo teléfono: no se exige un teléfono por cliente");
+    }
 }
 
 void SembrarMerceria(Conexion &conexion)
@@ -48,4 +67,6 @@ void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bo
     G().ArchivoConfiguracion = config.ruta;
     G().conexion = &conexion;
     G().EsSqlServer = conexion.EsSqlServer();
+    if (!crear)
+        ActualizarEsquema(conexion);
 }

@@ -15,6 +15,20 @@ void LlenarDemo(Conexion &conexion, const QDate &hoy);
 // haberdashery sale and the workshop screens find by its name. A new shop gets it (the demo shop
 // brings its own).
 void SembrarMerceria(Conexion &conexion);
+// A column added to the shop's schema since its first version: a counter adds it when it opens an
+// older database, so an older copy may be restored without it.
+struct ColumnaAnadida {
+    const char *tabla;
+    const char *columna;
+    const char *tipoSQLite;
+    const char *tipoServidor;
+};
+inline constexpr ColumnaAnadida ColumnasAnadidas[] = {
+    {"caja", "puesto", "text", "varchar(255)"}, // the counter (drawer) that booked a movement
+};
+// Brings a shop database made by an older version up to this one's schema (columns and indexes
+// added since); run on every opening, it changes nothing the second time.
+void ActualizarEsquema(Conexion &conexion);
 // Opens the connection the configuration names and sets the program-wide backend values. Only
 // crear (hilvan-admin init) may make a new database file.
 void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bool crear = false);

@@ -27,6 +27,8 @@ public:
     virtual int Usuario() = 0;
     // Payment method; id 0 and empty name when closed without a choice.
     virtual void FormaPago(QString &nombre, int &idformapago) = 0;
-    // Worker a garment goes to (active workers only); 0 when cancelled.
-    virtual int Trabajador() { return 0; }
+    // Worker a garment goes to (active workers only); 0 after "Cancelar", which takes the garment
+    // from its worker; TrabajadorSinElegir when the window was closed otherwise (nothing changes).
+    static constexpr int TrabajadorSinElegir = -1;
+    virtual int Trabajador() { return TrabajadorSinElegir; }
 };

@@ -1,11 +1,13 @@
 #include "frmTrabajadores.h"
 
+#include "core/Dialogos.h"
 #include "core/Formato.h"
 
 frmTrabajadores::frmTrabajadores() : Selector(QStringLiteral("Seleccione el trabajador"), true) {}
 
 void frmTrabajadores::CargarFormulario(int &idcosturera)
 {
+    idcosturera_ = Dialogos::TrabajadorSinElegir;
     CargarTrabajadores();
     Mostrar();
     idcosturera = idcosturera_;

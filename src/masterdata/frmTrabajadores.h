@@ -7,7 +7,8 @@ class frmTrabajadores : public Selector
 {
 public:
     frmTrabajadores();
-    // idcosturera gets the chosen worker; 0 after "Cancelar".
+    // idcosturera gets the chosen worker; 0 after "Cancelar"; Dialogos::TrabajadorSinElegir when
+    // the window was closed by Escape or its close button.
     void CargarFormulario(int &idcosturera);
     void CargarTrabajadores();
     void cmdAceptar_Click() override;

@@ -20,7 +20,7 @@ QString N(qint64 n)
 }
 
 const char *const Meses[] = {"Enero", "Febrero", "Marzo",      "Abril",   "Mayo",      "Junio",
-                             "Julio", "Agosto",  "Septiempre", "OCtubre", "Noviembre", "Diciembre"};
+                             "Julio", "Agosto",  "Septiembre", "Octubre", "Noviembre", "Diciembre"};
 
 // The conditions the listing and its paid sums share: delivered orders of shops, in the month.
 QString Condiciones(int idtienda, int ano, int mes)
@@ -91,7 +91,8 @@ void frmPagosTiendas::DarTamanosGrid()
 {
     gridPagos = Grid(2, 6);
     const char *cabeceras[] = {"Tienda", "Arreglo", "Precio", "Abonado", "Pendiente", "Pagado"};
-    const int anchos[] = {3750, 1215, 1515, 1440, 1560, 1980};
+    // "Arreglo" also holds the "Suma total" of the last row, whole.
+    const int anchos[] = {3750, 1650, 1515, 1440, 1560, 1980};
     for (int c = 0; c < 6; ++c) {
         gridPagos.SetTextMatrix(0, c, QString::fromLatin1(cabeceras[c]));
         gridPagos.SetColWidth(c, anchos[c]);
@@ -190,20 +191,28 @@ void frmPagosTiendas::cmdAceptar_Click()
 
 bool frmPagosTiendas::SePuedeCobrar(int fila) const
 {
+    // A credit (paid more than the order) is not paid back from here.
     const QString pendiente = gridPagos.TextMatrix(fila, 4);
-    return !gridPagos.TextMatrix(fila, 0).isEmpty() && pendiente != QLatin1String("0.00")
-           && EsNumero(pendiente);
+    return !gridPagos.TextMatrix(fila, 0).isEmpty() && EsNumero(pendiente) && Val(pendiente) > 0.005;
 }
 
 // The shop's money is booked against the order and taken straight out again: the shop pays
-// outside the till, and the till keeps what it has.
-void frmPagosTiendas::Cobrar(int fila)
+// outside the till, and the till keeps what it has. What is paid is what the journal says is
+// still owed, read under the order's lock: another counter may have paid it meanwhile. False
+// when that is not the amount the row showed (nothing is booked then).
+bool frmPagosTiendas::Cobrar(int fila, bool soloLoMostrado)
 {
-    const double importe = Val(gridPagos.TextMatrix(fila, 4));
     const QString arreglo = gridPagos.TextMatrix(fila, 1);
-    MeterMovimientoCaja(importe, QStringLiteral("Ref. ") + arreglo, G().NombreCierre, 1, qint64(Val(arreglo)),
-                        0);
-    MeterMovimientoCaja(-importe, QStringLiteral("Retirado caja P.T."), G().NombreCierre, 1, 0, 0);
+    const qint64 id = qint64(Val(arreglo));
+    BloquearArreglo(id);
+    const double importe = RedondearImporte(DimeTotalArreglo(id) - DimeSumaCajaArreglo(id));
+    if (soloLoMostrado && std::fabs(importe - Val(gridPagos.TextMatrix(fila, 4))) > 0.005)
+        return false;
+    if (importe <= 0)
+        return !soloLoMostrado;
+    MeterMovimientoCaja(importe, QStringLiteral("Ref. ") + arreglo, 1, id, 0);
+    MeterMovimientoCaja(-importe, QStringLiteral("Retirado caja P.T."), 1, 0, 0);
+    return true;
 }
 
 void frmPagosTiendas::gridPagos_DblClick(int fila)
@@ -220,13 +229,18 @@ void frmPagosTiendas::gridPagos_DblClick(int fila)
                           + QStringLiteral("?\r\nEl importe no se ingresará en la caja"))
         != 6)
         return;
+    const QString arreglo = gridPagos.TextMatrix(fila, 1);
+    bool cobrado = false;
     {
         Transaccion t(Bd());
-        Cobrar(fila);
+        cobrado = Cobrar(fila, true);
         t.Confirmar();
     }
     DarTamanosGrid();
     LlenarLista(cmbTienda.ItemData());
+    if (!cobrado)
+        Dlg().Mensaje(QStringLiteral("Otro mostrador ha cambiado lo cobrado de la referencia ") + arreglo
+                      + QStringLiteral("; se ha vuelto a leer y no se ha registrado nada."));
 }
 
 void frmPagosTiendas::cmdCancelarDeuda_Click()
@@ -247,7 +261,7 @@ void frmPagosTiendas::cmdCancelarDeuda_Click()
         Transaccion t(Bd());
         for (int f = 1; f < gridPagos.Rows(); ++f)
             if (SePuedeCobrar(f))
-                Cobrar(f);
+                Cobrar(f, false);
         t.Confirmar();
     }
     DarTamanosGrid();

@@ -22,6 +22,7 @@
 #include "settlements/frmPagosTiendas.h"
 
 #include <QDir>
+#include <QTableView>
 #include <QTemporaryDir>
 
 std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasLiquidaciones(const QString &carpeta)
@@ -79,7 +80,11 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasLiquidaciones(
     tiendas.cmbTienda.Elegir(1);
     tiendas.chkPendientes = true;
     tiendas.cmdAceptar_Click();
-    agregar("frmPagosTiendas", std::make_unique<frmPagosTiendasVista>(tiendas), QSize(1024, 768));
+    // The end of the list, with its sum and the last order selected.
+    auto vistaTiendas = std::make_unique<frmPagosTiendasVista>(tiendas);
+    vistaTiendas->tabla()->selectRow(vistaTiendas->tabla()->model()->rowCount() - 3);
+    vistaTiendas->tabla()->scrollToBottom();
+    agregar("frmPagosTiendas", std::move(vistaTiendas), QSize(1024, 768));
 
     G().conexion = antes;
     return v;

@@ -49,6 +49,11 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTaller()
         asignacion.LlenarSiguientePagina();
     asignacion.gridListaArreglos_Click(3);
     v.emplace_back(QStringLiteral("frmAsigancion"), std::make_unique<frmAsigancionVista>(asignacion));
+    // As it opens: the list of garments not given to anybody, under its long name.
+    static frmAsigancion sinAsignarNadie;
+    sinAsignarNadie.CargarFormulario({});
+    v.emplace_back(QStringLiteral("frmAsigancion_sin_asignar"),
+                   std::make_unique<frmAsigancionVista>(sinAsignarNadie));
 
     // The scans write to the demo shop; the pictures must not change what other captures show.
     Transaccion t(Bd());
@@ -61,7 +66,8 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTaller()
     asignar.CargarFormulario({});
     Escanear(asignar, {sinAsignar.value(0), conTrabajador.value(0)});
     asignar.gridTrabajadores_Click(2);
-    Escanear(asignar, {sinAsignar.value(1)});
+    // The last read is a misread: the picture shows how the screen tells it.
+    Escanear(asignar, {sinAsignar.value(1), sinAsignar.value(1).chopped(1)});
     v.emplace_back(QStringLiteral("frmAsignarBArras"),
                    std::make_unique<PantallaBarrasVista>(asignar, &asignar));
 

@@ -5,6 +5,7 @@
 #include "GridModel.h"
 #include "workshop/frmAsignarBArras.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <utility>
 
 namespace {
 
@@ -63,6 +65,16 @@ PantallaBarrasVista::PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArra
     fila->addWidget(txtBarras_, 1);
     fila->addWidget(command1);
 
+    lblAviso_ = new QLabel(this);
+    lblAviso_->setObjectName(QStringLiteral("lblAviso"));
+    lblAviso_->setAccessibleName(QString::fromUtf8("Aviso del último escaneo"));
+    lblAviso_->setTextFormat(Qt::PlainText);
+    lblAviso_->setFont(Estilo::Fuente(16, true));
+    lblAviso_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    // The line is kept when empty, so that the lists do not jump at each scan.
+    lblAviso_->setMinimumHeight(lblAviso_->fontMetrics().height() + 4);
+    lblAviso_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+
     gridModel_ = new GridModel(&modelo_.gridAsignacion, this);
     const QString titulo = asignar_ ? QStringLiteral("Lista de arreglos asignados")
                                     : QStringLiteral("Lista arreglos a los que se da de entrada");
@@ -83,11 +95,12 @@ PantallaBarrasVista::PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArra
         trabajadores_ = Tabla(trabajadoresModel_, QStringLiteral("Trabajadores"), this);
         trabajadores_->setMinimumWidth(260);
         capa->addLayout(fila, 0, 0, 1, 2);
-        capa->addWidget(Etiqueta(QStringLiteral("Lista de arreglos asignados"), this), 1, 0);
-        capa->addWidget(Etiqueta(QStringLiteral("Trabajadores"), this), 1, 1);
-        capa->addWidget(tabla_, 2, 0);
-        capa->addWidget(trabajadores_, 2, 1);
-        capa->addLayout(botones, 3, 0, 1, 2);
+        capa->addWidget(lblAviso_, 1, 0, 1, 2);
+        capa->addWidget(Etiqueta(QStringLiteral("Lista de arreglos asignados"), this), 2, 0);
+        capa->addWidget(Etiqueta(QStringLiteral("Trabajadores"), this), 2, 1);
+        capa->addWidget(tabla_, 3, 0);
+        capa->addWidget(trabajadores_, 3, 1);
+        capa->addLayout(botones, 4, 0, 1, 2);
         capa->setColumnStretch(0, 3);
         capa->setColumnStretch(1, 1);
         connect(trabajadores_, &QTableView::clicked, this, [this](const QModelIndex &i) {
@@ -95,9 +108,10 @@ PantallaBarrasVista::PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArra
         });
     } else {
         capa->addLayout(fila, 0, 0);
-        capa->addWidget(Etiqueta(QStringLiteral("Lista arreglos a los que se da de entrada"), this), 1, 0);
-        capa->addWidget(tabla_, 2, 0);
-        capa->addLayout(botones, 3, 0);
+        capa->addWidget(lblAviso_, 1, 0);
+        capa->addWidget(Etiqueta(QStringLiteral("Lista arreglos a los que se da de entrada"), this), 2, 0);
+        capa->addWidget(tabla_, 3, 0);
+        capa->addLayout(botones, 4, 0);
     }
 
     connect(command1, &QPushButton::clicked, this,
@@ -117,6 +131,9 @@ void PantallaBarrasVista::Ejecutar(const std::function<void()> &accion)
     modelo_.txtBarras = txtBarras_->text();
     Evento::Proteger(accion);
     Repintar();
+    // A machine without a speaker simply stays silent.
+    if (std::exchange(modelo_.EscaneoRechazado, false))
+        QApplication::beep();
     if (!modelo_.Abierto)
         accept();
 }
@@ -133,6 +150,7 @@ void PantallaBarrasVista::Repintar()
         if (t)
             for (int f = 0; f < t->model()->rowCount(); ++f)
                 t->setRowHeight(f, Estilo::AltoFilaTactil);
+    lblAviso_->setText(modelo_.lblAviso);
     if (txtBarras_->text() != modelo_.txtBarras)
         txtBarras_->setText(modelo_.txtBarras);
     txtBarras_->setFocus();

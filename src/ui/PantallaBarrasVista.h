@@ -5,6 +5,7 @@
 
 class GridModel;
 class PantallaBarras;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -12,6 +13,7 @@ class frmAsignarBArras;
 
 // Both scanning screens: the scan box keeps the keyboard the whole time the screen is open, so
 // a reader's "$" + 13 digits + Enter always lands there; touching a list gives it back.
+// A refused scan is told in red under the box, with a beep, and the next scan goes on at once.
 // The assignment screen also shows the active workers to choose from.
 class PantallaBarrasVista : public QDialog
 {
@@ -21,6 +23,7 @@ public:
     PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArras *asignar, QWidget *padre = nullptr);
 
     QLineEdit *txtBarras() const { return txtBarras_; }
+    QLabel *lblAviso() const { return lblAviso_; }
     QTableView *gridAsignacion() const { return tabla_; }
     QTableView *gridTrabajadores() const { return trabajadores_; }
     QPushButton *cmdBorrarFila() const { return cmdBorrarFila_; }
@@ -38,6 +41,7 @@ private:
     GridModel *gridModel_;
     GridModel *trabajadoresModel_ = nullptr;
     QLineEdit *txtBarras_;
+    QLabel *lblAviso_;
     QTableView *tabla_;
     QTableView *trabajadores_ = nullptr;
     QPushButton *cmdBorrarFila_;

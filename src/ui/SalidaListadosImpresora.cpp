@@ -1,14 +1,17 @@
 #include "SalidaListadosImpresora.h"
 
+#include "Estilo.h"
 #include "printing/ImprimirListado.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
 #include <QPageSize>
 #include <QPrinter>
+#include <QPushButton>
 #include <QToolButton>
 
 namespace {
@@ -58,6 +61,18 @@ VistaPreviaListado::VistaPreviaListado(ListadoImpreso listado, QWidget *padre)
     impresora->setPageSize(QPageSize(QPageSize::A4));
     PrepararPagina(*impresora, listado_.apaisado);
     NombrarControles(*this);
+    // A touch screen without window frames has no other way out of the preview.
+    if (auto *capa = qobject_cast<QBoxLayout *>(layout())) {
+        auto *cerrar = Estilo::Boton(QStringLiteral("Cerrar"), this);
+        cerrar->setObjectName(QStringLiteral("cmdCerrar"));
+        cerrar->setAccessibleName(cerrar->text());
+        connect(cerrar, &QPushButton::clicked, this, &QDialog::reject);
+        auto *abajo = new QHBoxLayout;
+        abajo->setContentsMargins(10, 8, 10, 10);
+        abajo->addStretch();
+        abajo->addWidget(cerrar);
+        capa->addLayout(abajo);
+    }
     // Called for the preview and again for the printer or PDF file the user chose.
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) {
         fallo = !DibujarListado(*p, listado_) || p->printerState() == QPrinter::Error;

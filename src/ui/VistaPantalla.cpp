@@ -60,6 +60,8 @@ QTableView *VistaPantalla::Tabla(GridModel *modelo, const QString &nombre)
     t->verticalHeader()->setDefaultSectionSize(Estilo::AltoFilaTactil - 12);
     t->horizontalHeader()->setFont(Estilo::Fuente(13, true));
     t->horizontalHeader()->setStretchLastSection(true);
+    // A selected row would turn every header bold, wider than its column.
+    t->horizontalHeader()->setHighlightSections(false);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,8 +31,14 @@ frmAsigancionVista::frmAsigancionVista(frmAsigancion &modelo, QWidget *padre)
     lblCuantos_->setTextFormat(Qt::PlainText);
     lblCuantos_->setAccessibleName(QStringLiteral("Referencias mostradas"));
     lblCuantos_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    capa->addWidget(lblViendo_, 0, 0, 1, 2);
-    capa->addWidget(lblCuantos_, 0, 2, 1, 2);
+    // The count may take two lines.
+    lblCuantos_->setWordWrap(true);
+    // The two texts share a row of their own: in the columns of the buttons below, a long list
+    // name would widen the first two and cut the captions of the others.
+    auto *arriba = new QHBoxLayout;
+    arriba->addWidget(lblViendo_);
+    arriba->addWidget(lblCuantos_, 1);
+    capa->addLayout(arriba, 0, 0, 1, 4);
 
     gridModel_ = new GridModelCreciente(&modelo_.gridListaArreglos, this);
     tabla_ = new QTableView(this);

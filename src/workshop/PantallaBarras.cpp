@@ -11,6 +11,8 @@ void PantallaBarras::CargarFormulario(const std::function<void()> &mostrar)
     DarTamanosGridAsignacion();
     Preparar();
     txtBarras.clear();
+    lblAviso.clear();
+    EscaneoRechazado = false;
     Abierto = true;
     if (mostrar)
         mostrar();
@@ -30,14 +32,32 @@ void PantallaBarras::DarTamanosGridAsignacion()
 
 void PantallaBarras::Command1_Click()
 {
-    const QString referencia = ReferenciaDeCodigo(txtBarras.trimmed());
+    const QString leido = txtBarras.trimmed();
     txtBarras.clear();
-    if (referencia.isEmpty())
+    EscaneoRechazado = false;
+    lblAviso.clear();
+    if (leido.isEmpty())
+        return; // "OK" on an empty box is no scan
+    const QString referencia = ReferenciaDeCodigo(leido);
+    if (referencia.isEmpty()) {
+        // What was read, shortened, helps to tell a misread from another article's code.
+        Rechazar(QString::fromUtf8("Código no válido: ")
+                 + (leido.size() > 30 ? leido.left(30) + QString::fromUtf8("…") : leido));
         return;
+    }
     for (int f = 1; f < gridAsignacion.Rows(); ++f)
-        if (gridAsignacion.TextMatrix(f, ColReferencia) == referencia)
-            return; // a garment scanned twice is listed and written once
+        if (gridAsignacion.TextMatrix(f, ColReferencia) == referencia) {
+            // A garment scanned twice is listed and written once.
+            Rechazar(QStringLiteral("La prenda ") + referencia + QString::fromUtf8(" ya está leída"));
+            return;
+        }
     Escanear(referencia);
+}
+
+void PantallaBarras::Rechazar(const QString &aviso)
+{
+    lblAviso = aviso;
+    EscaneoRechazado = true;
 }
 
 void PantallaBarras::AnadirFila(const Recordset &rs, const QString &trabajador, bool yaEstaba)

@@ -9,7 +9,9 @@ class Recordset;
 
 // What the two scanning screens share: the scan box a keyboard-style reader types into, the
 // list of garments scanned since the screen opened, and taking a row off that list.
-// A garment ticket arrives as "$" + 13 digits + Enter; anything else matches no garment.
+// A garment ticket arrives as "$" + 13 digits + Enter. A scan that does nothing (not a ticket of
+// this shop, a garment that does not exist, one already listed) changes no row and says why in
+// lblAviso, on the screen itself: the staff keep scanning without a window to close.
 class PantallaBarras
 {
 public:
@@ -17,6 +19,10 @@ public:
 
     QString txtBarras;
     Grid gridAsignacion;
+    // What was wrong with the last scan; empty after one that listed its garment.
+    QString lblAviso;
+    // The last scan was refused: the screen beeps.
+    bool EscaneoRechazado = false;
     bool Abierto = false;
 
     enum { ColReferencia, ColPrenda, ColTrabajador };
@@ -42,8 +48,9 @@ protected:
     {
     }
     virtual void Preparar() {}
-    // One garment reference, not listed yet.
+    // One garment reference, not listed yet; lists it, or calls Rechazar.
     virtual void Escanear(const QString &referencia) = 0;
+    void Rechazar(const QString &aviso);
     // What taking a garment off the list undoes in the database.
     virtual void Deshacer(const QString &referencia) { Q_UNUSED(referencia); }
     // Lists a garment from the first line of the record set: its reference, "garment/product".

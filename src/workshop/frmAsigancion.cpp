@@ -244,7 +244,9 @@ void frmAsigancion::cmdAsignar_Click()
         return;
     }
     const int costurera = Dlg().Trabajador();
-    // Cancelling the picker is how a garment is taken away from its worker.
+    if (costurera == Dialogos::TrabajadorSinElegir)
+        return; // the picker was closed: nothing changes
+    // "Cancelar" on the picker is how a garment is taken away from its worker.
     if (costurera == 0) {
         Bd().Ejecutar(
             QStringLiteral("update arreglos_detalles set idcosturera = null, fechaasignaciontrabajador = "
@@ -280,7 +282,7 @@ void frmAsigancion::cmdVerTodos_Click()
 void frmAsigancion::ListaPorTrabajador(bool pendiente)
 {
     const int costurera = Dlg().Trabajador();
-    if (costurera == 0)
+    if (costurera <= 0)
         return;
     DarTamanosGridArreglos();
     Llenar(SqlArreglosPorTrabajador(costurera, pendiente));

@@ -53,12 +53,16 @@ void frmAsignarBArras::gridTrabajadores_Click(int fila)
 void frmAsignarBArras::Escanear(const QString &referencia)
 {
     const int elegido = gridTrabajadores.Row;
-    if (elegido < 1 || elegido >= gridTrabajadores.Rows())
-        return; // no active worker to give it to
+    if (elegido < 1 || elegido >= gridTrabajadores.Rows()) {
+        Rechazar(QString::fromUtf8("No hay ningún trabajador a quien asignarla"));
+        return;
+    }
     const bool asignada = !AbrirRecordset(SqlPrenda(referencia, true)).HayFilas();
     Recordset prenda = AbrirRecordset(SqlPrenda(referencia, false));
-    if (!prenda.HayFilas())
+    if (!prenda.HayFilas()) {
+        Rechazar(QStringLiteral("La prenda ") + referencia + QStringLiteral(" no existe"));
         return;
+    }
     if (asignada) {
         AnadirFila(prenda, QStringLiteral("ASIGNADA"), true);
         return;

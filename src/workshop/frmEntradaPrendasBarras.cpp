@@ -25,8 +25,16 @@ void frmEntradaPrendasBarras::Escanear(const QString &referencia)
                        "Familias.idFamilia INNER JOIN     costureras ON     arreglos_detalles.idCosturera = "
                        "costureras.idCosturera WHERE arreglos_detalles.referenciaPrenda = ")
         + ComillasSQL(referencia));
-    if (!prenda.HayFilas())
+    if (!prenda.HayFilas()) {
+        const bool existe = AbrirRecordset(QStringLiteral("select idarreglodetalle from arreglos_detalles "
+                                                          "where referenciaprenda = ")
+                                           + ComillasSQL(referencia))
+                                .HayFilas();
+        Rechazar(QStringLiteral("La prenda ") + referencia
+                 + (existe ? QString::fromUtf8(" no está asignada a ningún trabajador")
+                           : QStringLiteral(" no existe")));
         return;
+    }
     if (enTienda) {
         AnadirFila(prenda, QStringLiteral("ESTABA EN TIENDA"), true);
         return;

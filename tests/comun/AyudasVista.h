@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QtTest>
 #include <functional>
@@ -25,6 +27,33 @@ inline QStringList TextosVista(QTableView *t, int columna)
     QStringList r;
     for (int f = 0; f < t->model()->rowCount(); ++f)
         r.append(t->model()->index(f, columna).data().toString());
+    return r;
+}
+
+// Headers and cells of a view whose text is cut. A header is measured bold, as it is drawn when
+// its row is selected.
+inline QStringList TextosCortados(QTableView *t)
+{
+    QStringList r;
+    for (int c = 0; c < t->model()->columnCount(); ++c) {
+        if (t->isColumnHidden(c))
+            continue;
+        if (t->horizontalHeader()->sectionSizeHint(c) > t->columnWidth(c))
+            r.append(t->model()->headerData(c, Qt::Horizontal).toString());
+        for (int f = 0; f < t->model()->rowCount(); ++f)
+            if (t->sizeHintForIndex(t->model()->index(f, c)).width() > t->columnWidth(c))
+                r.append(t->model()->index(f, c).data().toString());
+    }
+    return r;
+}
+
+// Buttons of a window whose caption is cut.
+inline QStringList BotonesCortados(QWidget &w)
+{
+    QStringList r;
+    for (QPushButton *b : w.findChildren<QPushButton *>())
+        if (b->isVisible() && b->sizeHint().width() > b->width())
+            r.append(b->text());
     return r;
 }
 

@@ -57,7 +57,7 @@ int DialogosGuion::Usuario()
 
 int DialogosGuion::Trabajador()
 {
-    return Siguiente(trabajadores);
+    return trabajadores.empty() ? TrabajadorSinElegir : Siguiente(trabajadores);
 }
 
 void DialogosGuion::FormaPago(QString &nombre, int &idformapago)

@@ -146,6 +146,8 @@ private Q_SLOTS:
         QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + CodigoEAN13(QStringLiteral("12345678015"))),
                  QStringLiteral("12345678.15"));
         QCOMPARE(ReferenciaDeCodigo(codigo), QString());
+        QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + CodigoEAN13(QStringLiteral("800000010002"))),
+                 QString());
     }
 
     void cuentas()

@@ -4,6 +4,7 @@
 #include "TallerDePrueba.h"
 #include "TiendaDemo.h"
 #include "core/BaseDatos.h"
+#include "core/Dialogos.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
@@ -152,7 +153,7 @@ private Q_SLOTS:
         auto *tpv = venta.findChild<QTableView *>(u"gridTPV"_s);
         QVERIFY(!TextosVista(tpv, frmPrincipal::ColBorrar).contains(u"X"_s));
         QVERIFY(!venta.findChild<QPushButton *>(u"cmdFechaEntrega"_s)->isEnabled());
-        QCOMPARE(venta.findChild<QLabel *>(u"lblNumReferencia"_s)->text(), u"Ref. 3"_s);
+        QCOMPARE(venta.findChild<QLabel *>(u"lblNumReferencia"_s)->text(), u"Entrega del arreglo 3"_s);
     }
 
     void trabajadores()
@@ -193,6 +194,26 @@ private Q_SLOTS:
         int elegido = 0;
         picker.CargarFormulario(elegido);
         QCOMPARE(elegido, 1);
+        // Escape or the window's close button choose nothing; only "Cancelar" answers 0, which
+        // takes a garment away from its worker.
+        picker.MostrarModal = [&] {
+            v.show();
+            QTest::keyClick(&v, Qt::Key_Escape);
+        };
+        picker.CargarFormulario(elegido);
+        QCOMPARE(elegido, Dialogos::TrabajadorSinElegir);
+        picker.MostrarModal = [&] {
+            v.show();
+            v.close();
+        };
+        picker.CargarFormulario(elegido);
+        QCOMPARE(elegido, Dialogos::TrabajadorSinElegir);
+        picker.MostrarModal = [&] {
+            v.show();
+            QTest::mouseClick(v.findChild<QPushButton *>(u"cmdCancelar"_s), Qt::LeftButton);
+        };
+        picker.CargarFormulario(elegido);
+        QCOMPARE(elegido, 0);
     }
 
     void prendasDeUnArreglo()

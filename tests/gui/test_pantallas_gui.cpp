@@ -513,6 +513,10 @@ private Q_SLOTS:
             QCOMPARE(v.fallo, !QFile::exists(ruta));
             QCOMPARE(v.fallo, ruta.contains(u"/no/"_s));
         }
+        // The preview closes from its own button, printing nothing.
+        VistaPreviaListado v(PaginarListado(g, u"Hoja de venta"_s, true, QDate(2026, 12, 5)));
+        QTimer::singleShot(0, &v, [&v] { QTest::mouseClick(Boton(v, "cmdCerrar"), Qt::LeftButton); });
+        QCOMPARE(v.exec(), int(QDialog::Rejected));
     }
 
     void pagosATrabajadores()
@@ -558,6 +562,10 @@ private Q_SLOTS:
             v.chkPendientes()->setChecked(true);
             QTest::mouseClick(v.findChild<QPushButton *>(u"cmdAceptar"_s), Qt::LeftButton);
             QCOMPARE(TextosVista(v.tabla(), 4), QStringList({"20.00", "------", "20.00"}));
+            // At 1024 x 768 the sum and every header show whole, also with a row selected.
+            v.resize(1024, 768);
+            TocarCelda(v.tabla(), BuscarCelda(v.tabla(), 1, u"20"_s));
+            QCOMPARE(TextosCortados(v.tabla()), QStringList());
             b.dialogos.siNo = {6};
             DobleToque(v.tabla(), BuscarCelda(v.tabla(), 1, u"20"_s));
             QCOMPARE(b.dialogos.preguntas.size(), 1);
@@ -578,6 +586,10 @@ private Q_SLOTS:
             QCOMPARE(t->model()->rowCount(), 5);
             QCOMPARE(v.lblViendo()->text(), u"Mostrando arreglos no asigandos a trabajador"_s);
             QVERIFY(v.Boton("Asignar a trabajador")->height() >= 60);
+            // At 1024 x 768 the long name of the list leaves every caption whole.
+            v.resize(1024, 768);
+            QApplication::processEvents();
+            QCOMPARE(BotonesCortados(v), QStringList());
 
             b.dialogos.trabajadores = {1};
             TocarCelda(t, BuscarCelda(t, 1, "10.2"));
@@ -621,12 +633,21 @@ private Q_SLOTS:
             for (int i = 0; i < 30; ++i)
                 Escribir(v.txtBarras(), Escaneo(1010, u"1010.%1"_s.arg(i + 1)));
             Escribir(v.txtBarras(), Escaneo(1010, "1010.7"));
+            QCOMPARE(v.lblAviso()->text(), u"La prenda 1010.7 ya está leída"_s);
+            // A misread is told on the screen itself, with no window to close, and changes no row.
+            Escribir(v.txtBarras(), u"$100000101000"_s);
+            QCOMPARE(b.dialogos.mensajes, QStringList());
+            QCOMPARE(QApplication::activeWindow(), &v);
+            QVERIFY(v.lblAviso()->isVisible());
+            QCOMPARE(v.lblAviso()->text(), u"Código no válido: $100000101000"_s);
+            QVERIFY(v.lblAviso()->sizeHint().width() <= v.lblAviso()->width()); // shown whole
             QCOMPARE(v.gridAsignacion()->model()->rowCount(), 30);
             QVERIFY(v.txtBarras()->text().isEmpty());
             // Touching a list gives the keyboard back to the scan box.
             TocarCelda(v.gridTrabajadores(), BuscarCelda(v.gridTrabajadores(), 1, "Rosa"));
             QCOMPARE(QApplication::focusWidget(), v.txtBarras());
             Escribir(v.txtBarras(), Escaneo(10, "10.1"));
+            QVERIFY(v.lblAviso()->text().isEmpty());
             TocarCelda(v.gridAsignacion(), BuscarCelda(v.gridAsignacion(), 0, "1010.3"));
             QCOMPARE(QApplication::focusWidget(), v.txtBarras());
             QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), u"Rosa"_s);

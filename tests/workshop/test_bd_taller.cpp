@@ -3,6 +3,7 @@
 #include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
 #include "TiendaDemo.h"
+#include "core/CodigoBarras.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "printing/SalidaListadosPdf.h"
@@ -149,8 +150,16 @@ private Q_SLOTS:
         l.gridPrendas_DblClick(1);
         QCOMPARE(TextosColumna(l.gridPrendas, 2), (QStringList{u"En Tienda"_s, u"Pendiente"_s}));
         QCOMPARE(t.EnTienda(u"4.1"_s), u"1"_s);
+        // A second screen still showing it in the shop: its touch does not undo the first's.
+        frmListaEntregar otra;
+        otra.CargarFormulario(4, {});
         l.gridPrendas_DblClick(1);
         QCOMPARE(t.EnTienda(u"4.1"_s), u"0"_s);
+        otra.gridPrendas_DblClick(1);
+        QCOMPARE(t.b.dialogos.mensajes.last(),
+                 u"Otro mostrador ya ha cambiado la prenda 4.1; se ha vuelto a leer."_s);
+        QCOMPARE(t.EnTienda(u"4.1"_s), u"0"_s);
+        QCOMPARE(otra.gridPrendas.TextMatrix(1, 2), u"Pendiente"_s);
 
         // No worker yet: refused, the list reloaded unchanged.
         l.CargarFormulario(6, {});
@@ -162,6 +171,7 @@ private Q_SLOTS:
         // A delivered order is closed here, but its garments can still move from the customer's history.
         l.CargarFormulario(1, {});
         QCOMPARE(l.lblTrabajador, u"Arreglo ya entregado"_s);
+        QVERIFY(l.lblAyuda.isEmpty());
         QCOMPARE(l.cmdMarcarComoEntregadoCaption, u"Ya entregado"_s);
         QVERIFY(!l.cmdMarcarComoEntregadoEnabled);
         l.gridPrendas_DblClick(1);
@@ -368,7 +378,13 @@ private Q_SLOTS:
         QCOMPARE(a.gridListaArreglos.TextMatrix(Fila(a, "10.2", "Falda*Bajo"), frmAsigancion::ColTrabajador),
                  QString());
 
-        // Cancelling the picker takes the garment away from its worker, date and all.
+        // Closing the picker (Escape, the window's button) changes nothing; "Cancelar" takes the
+        // garment away from its worker, date and all.
+        a.cmdAsignar_Click();
+        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera = 2 and "
+                         "fechaasignaciontrabajador is not null"),
+                 u"2"_s);
+        QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColTrabajador), u"Lola"_s);
         b.dialogos.trabajadores = {0};
         a.cmdAsignar_Click();
         QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null or "
@@ -513,18 +529,29 @@ private Q_SLOTS:
         QCOMPARE(TextosColumna(s.gridTrabajadores, 1), (QStringList{"Lola", "Rosa"})); // Inés has left
         QCOMPARE(s.gridTrabajadores.Row, 1);
 
-        auto escanear = [&s](const QString &texto) {
+        auto escanear = [&s](const QString &texto, const QString &aviso = {}) {
             s.txtBarras = texto;
             s.Command1_Click();
             QVERIFY(s.txtBarras.isEmpty());
+            QCOMPARE(s.lblAviso, aviso);
+            QCOMPARE(s.EscaneoRechazado, !aviso.isEmpty());
         };
         escanear(Escaneo(10, "10.1"));
-        escanear(Escaneo(10, "10.1")); // scanned twice: listed and written once
+        escanear(Escaneo(10, "10.1"), u"La prenda 10.1 ya está leída"_s); // listed and written once
         s.gridTrabajadores_Click(2);
         escanear(Escaneo(10, "10.2"));
         escanear(Escaneo(11, "11.1"));
-        escanear(Escaneo(99, "99.1"));        // no such garment
-        escanear(Escaneo(10, "10.1").mid(1)); // no "$": not from the reader
+        escanear(Escaneo(99, "99.1"), u"La prenda 99.1 no existe"_s);
+        // Only this shop's garment tickets: the reader's "$", 13 digits, lead digit 1, right check digit.
+        const QString bueno = Escaneo(10, "10.2");
+        const QString sinControl = bueno.chopped(1); // a reader set to drop the check digit
+        const QString foraneo = u"$"_s + CodigoEAN13(u"800000010002"_s); // another article's EAN-13
+        const QString otroControl = sinControl + QString::number((bueno.back().digitValue() + 1) % 10);
+        for (const QString &malo : {bueno.mid(1), sinControl, foraneo, otroControl, bueno + u"0"_s,
+                                    u"$10000010x0026"_s, u"$"_s, u"hola"_s})
+            escanear(malo, u"Código no válido: "_s + malo);
+        escanear(u"$"_s + QString(40, u'9'), u"Código no válido: $"_s + QString(29, u'9') + u"…"_s);
+        escanear(QString()); // "OK" on the empty box
         QCOMPARE(TextosColumna(s.gridAsignacion, 0), (QStringList{"10.1", "10.2", "11.1"}));
         QCOMPARE(TextosColumna(s.gridAsignacion, 2), (QStringList{"Lola", "Rosa", "ASIGNADA"}));
         QVERIFY(s.gridAsignacion.TextMatrix(1, 1).startsWith(u"Pantalón/"_s));
@@ -547,6 +574,12 @@ private Q_SLOTS:
         QCOMPARE(TextosColumna(s.gridAsignacion, 0), (QStringList{"10.1", "10.2"}));
         QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '11.1'"),
                  QString());
+
+        // With no active worker left there is nobody to give a garment to.
+        b.conexion.Ejecutar("update costureras set desactivado = 1");
+        s.CargarFormulario({});
+        escanear(Escaneo(10, "10.2"), u"No hay ningún trabajador a quien asignarla"_s);
+        QCOMPARE(s.gridAsignacion.Rows(), 1);
     }
 
     void entradaEscaneando()
@@ -558,12 +591,17 @@ private Q_SLOTS:
             "update arreglos_detalles set listoparaentrega = 1 where referenciaprenda = '10.2'");
         frmEntradaPrendasBarras s;
         s.CargarFormulario({});
-        for (const QString &texto :
-             {Escaneo(10, "10.1"), Escaneo(10, "10.1"), Escaneo(10, "10.2"), Escaneo(11, "11.1")}) {
+        QStringList avisos;
+        for (const QString &texto : {Escaneo(10, "10.1"), Escaneo(10, "10.1"), Escaneo(10, "10.2"),
+                                     Escaneo(11, "11.1"), Escaneo(77, "77.1"), u"$1000010"_s}) {
             s.txtBarras = texto;
             s.Command1_Click();
+            avisos.append(s.lblAviso);
         }
         // 11.1 never went to a worker: nothing to receive.
+        QCOMPARE(avisos, (QStringList{"", u"La prenda 10.1 ya está leída"_s, "",
+                                      u"La prenda 11.1 no está asignada a ningún trabajador"_s,
+                                      u"La prenda 77.1 no existe"_s, u"Código no válido: $1000010"_s}));
         QCOMPARE(TextosColumna(s.gridAsignacion, 0), (QStringList{"10.1", "10.2"}));
         QCOMPARE(TextosColumna(s.gridAsignacion, 2), (QStringList{"Lola", "ESTABA EN TIENDA"}));
         QCOMPARE(s.gridAsignacion.CellBackColor(2, 2), PantallaBarras::Verde);
