@@ -88,6 +88,12 @@ void Referencias(Conexion &c, QStringList &fallos)
                                       "coalesce(d.listoparaentrega, 0) <> 1)"_s))
         fallos.append(u"prenda de un arreglo entregado sin trabajador o fuera de la tienda: "_s + f);
 
+    // All alterations of one garment are with one worker, or none is.
+    for (const QString &f : Filas(c, u"select referenciaprenda, count(distinct coalesce(idcosturera, 0)) from "
+                                      "arreglos_detalles group by referenciaprenda having "
+                                      "count(distinct coalesce(idcosturera, 0)) > 1"_s))
+        fallos.append(u"prenda con arreglos en manos distintas (o unos sin trabajador): "_s + f);
+
     // Each order's garments are N.1, N.2, ... without a gap.
     QMap<qint64, QSet<QString>> prendas;
     for (Recordset rs = c.AbrirRecordset(u"select idarreglo, referenciaprenda from arreglos_detalles"_s);
@@ -111,10 +117,13 @@ void HojasDeVenta(Conexion &c, QStringList &fallos)
     for (const QString &dia : Filas(c, u"select distinct nombrecierre from caja"_s)) {
         qint64 efectivo = 0, otros = 0, inicio = 0;
         bool abierta = false;
-        for (Recordset rs = c.AbrirRecordset(u"select formapago, concepto, importe from caja where nombrecierre = "_s
-                                             + ComillasSQL(dia));
+        QMap<QString, qint64> cajones; // each till's drawer: its float and the cash it took
+        for (Recordset rs = c.AbrirRecordset(u"select formapago, concepto, importe, puesto from caja where "
+                                             "nombrecierre = "_s + ComillasSQL(dia));
              !rs.EOF_(); rs.MoveNext()) {
             const qint64 importe = Centimos(rs.Campo(2));
+            if (Centimos(rs.Campo(0)) == 100)
+                cajones[u"En el cajón de "_s + TextoDeValor(rs.Campo(3))] += importe;
             if (TextoDeValor(rs.Campo(1)) == u"Inicio caja"_s) {
                 inicio += importe;
                 abierta = true;
@@ -138,6 +147,11 @@ void HojasDeVenta(Conexion &c, QStringList &fallos)
             || (!abierta && totales.contains(u"Total en caja"_s)))
             fallos.append(u"hoja de venta de %1: efectivo %2, otros %3, en caja %4; el diario: %5, %6, %7"_s.arg(
                 dia, E(hojaEfectivo), E(hojaOtros), E(hojaCaja), E(efectivo), E(otros), E(inicio + efectivo)));
+        if (cajones.size() > 1 && abierta)
+            for (auto it = cajones.cbegin(); it != cajones.cend(); ++it)
+                if (Centimos(totales.value(it.key())) != it.value())
+                    fallos.append(u"hoja de venta de %1: «%2» %3, el diario %4"_s.arg(
+                        dia, it.key(), totales.value(it.key()), E(it.value())));
     }
 }
 

@@ -48,17 +48,22 @@ QString Familia(int familia)
     return QString::fromUtf8(Catalogo()[size_t(familia - 1) % Catalogo().size()].first);
 }
 
-// HILVAN_SIMULACION_SIN=Anular,CierreCaja leaves those actions out, to look past a known fault.
+// HILVAN_SIMULACION_SIN=Anular,CierreCaja leaves those actions out, to look past a known fault;
+// ModificarEntregado keeps staff from reopening an order already handed over.
+constexpr int ModificarEntregado = 100;
 const QSet<int> &Excluidos()
 {
     static const QSet<int> excluidos = [] {
         static const char *const nombres[] = {
             "Arrancar", "NuevoArreglo", "Merceria", "Modificar", "TocarFamilia", "TocarBorrar", "TocarFecha",
             "Pagar", "Acabar", "Entregar", "Anular", "Asignar", "Recibir", "SacarDinero", "CobrarTienda",
-            "PagarTrabajador", "Copia", "CierreCaja", "CortarConexion", "PasarDia", "AsignarLista", "TocarPrecio"};
+            "PagarTrabajador", "Copia", "CierreCaja", "CortarConexion", "PasarDia", "AsignarLista", "TocarPrecio", "ElegirPrenda"};
         QSet<int> r;
         for (const QString &n : qEnvironmentVariable("HILVAN_SIMULACION_SIN").split(QLatin1Char(',')))
-            for (int i = 0; i < int(std::size(nombres)); ++i)
+            if (n == QLatin1String("ModificarEntregado"))
+                r.insert(ModificarEntregado);
+            else
+                for (int i = 0; i < int(std::size(nombres)); ++i)
                 if (n == QLatin1String(nombres[i]))
                     r.insert(i);
         return r;
@@ -109,7 +114,7 @@ QStringList Paso::Ejecutar(Simulacion &s) const
         switch (tipo) {
         case Tipo::NuevoArreglo: s.NuevoArreglo(q, prendas, si, b, a, numero); break;
         case Tipo::Merceria: s.Merceria(q, a); break;
-        case Tipo::Modificar: s.Modificar(q, numero); break;
+        case Tipo::Modificar: s.Modificar(q, numero, si); break;
         case Tipo::TocarFamilia: s.TocarFamilia(q, a, b, numero); break;
         case Tipo::TocarBorrar: s.TocarBorrar(q, a); break;
         case Tipo::TocarFecha: s.TocarFecha(q, a, b); break;
@@ -133,6 +138,7 @@ QStringList Paso::Ejecutar(Simulacion &s) const
         case Tipo::CortarConexion: s.CortarConexion(q); break;
         case Tipo::AsignarLista: s.AsignarDeLaLista(q, si, a, b); break;
         case Tipo::TocarPrecio: s.TocarPrecio(q, a, b); break;
+        case Tipo::ElegirPrenda: s.ElegirPrenda(q, a); break;
         case Tipo::Arrancar:
         case Tipo::PasarDia: break;
         }
@@ -159,7 +165,8 @@ QString Paso::Texto() const
                            QString::fromLatin1(FormasPago[numero % 3]));
     }
     case Tipo::Merceria: return quien + u"venta de mercería de "_s + Euros(a);
-    case Tipo::Modificar: return quien + u"abre el arreglo "_s + n + u" para modificarlo"_s;
+    case Tipo::Modificar:
+        return quien + u"abre el arreglo "_s + n + u" para modificarlo"_s + (si ? u" (aunque esté entregado)"_s : QString());
     case Tipo::TocarFamilia:
         return quien + (a > 0 ? u"toca %1 y %2, para dentro de %3 días"_s.arg(Familia(a), Arreglo(a, b)).arg(numero)
                               : b < 0 ? u"añade Urgente a la última prenda"_s
@@ -191,6 +198,7 @@ QString Paso::Texto() const
         return quien + u"en la lista de asignación%1 elige la fila %2 y %3"_s.arg(si ? u" (todos)"_s : QString()).arg(a).arg(
                            b == 0 ? u"cierra el selector (quita el trabajador)"_s : u"el trabajador %1"_s.arg(b));
     case Tipo::TocarPrecio: return quien + u"cambia el precio de la fila %1 a %2"_s.arg(a).arg(Euros(b));
+    case Tipo::ElegirPrenda: return quien + u"toca el «--» de la %1.ª prenda (los arreglos siguientes van a ella)"_s.arg(a + 1);
     }
     return {};
 }
@@ -207,7 +215,7 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
              {9, Tipo::Entregar},      {3, Tipo::Anular},       {14, Tipo::Asignar},     {12, Tipo::Recibir},
              {2, Tipo::SacarDinero},   {3, Tipo::CobrarTienda}, {3, Tipo::PagarTrabajador}, {1, Tipo::Copia},
              {1, Tipo::CierreCaja},    {3, Tipo::Arrancar},     {1, Tipo::PasarDia},     {cortes, Tipo::CortarConexion},
-             {5, Tipo::AsignarLista},  {2, Tipo::TocarPrecio}}),
+             {5, Tipo::AsignarLista},  {2, Tipo::TocarPrecio},  {4, Tipo::ElegirPrenda}}),
                                 [](Tipo t) { return !Excluidos().contains(int(t)); });
         // On the server a backup is a dump of the whole database and a restore to check it: one
         // in five drawn is made, the others become a finish.
@@ -218,6 +226,8 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
         p.numero = *gen::inRange(0, 4) == 0 ? *gen::inRange(1, m.arreglos + 2)
                                             : std::max(1, m.arreglos + 1 - *gen::inRange(0, 4));
         p.si = *gen::arbitrary<bool>();
+        if (p.tipo == Tipo::Modificar && Excluidos().contains(ModificarEntregado))
+            p.si = false;
         switch (p.tipo) {
         case Tipo::NuevoArreglo: {
             const int n = *gen::inRange(0, 2) == 0 ? 1 : *gen::inRange(1, 6);
@@ -239,6 +249,7 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
             p.numero = *gen::inRange(0, 15);
             break;
         case Tipo::TocarBorrar: p.a = *gen::inRange(0, 12); break;
+        case Tipo::ElegirPrenda: p.a = *gen::inRange(0, 5); break;
         case Tipo::TocarFecha:
             p.a = *gen::inRange(1, 12);
             p.b = *gen::inRange(0, 15);

@@ -56,11 +56,14 @@ void PantallasPuesto::ListaEntregar(int idarreglo)
 Simulacion::Simulacion(int puestos)
 {
     LlenarDemo(b_.conexion, Comienzo.date());
-    for (int i = 0; i < puestos; ++i)
+    // Each till has its own configuration file: the same database, the till's own name (its drawer).
+    for (int i = 0; i < puestos; ++i) {
         puestos_.push_back(std::make_unique<Puesto>());
-    QFile f(b_.dir.filePath(u"bdcostuaccess.dat"_s));
-    f.open(QIODevice::WriteOnly);
-    f.write(Configuracion().toUtf8());
+        puestos_.back()->configuracion = b_.dir.filePath(u"puesto%1.dat"_s.arg(i + 1));
+        QFile f(puestos_.back()->configuracion);
+        f.open(QIODevice::WriteOnly);
+        f.write((Configuracion() + u"Mostrador %1\n"_s.arg(i + 1)).toUtf8());
+    }
 }
 
 Simulacion::~Simulacion()
@@ -73,7 +76,7 @@ Simulacion::~Simulacion()
 QString Simulacion::Configuracion() const
 {
     if (!EsServidor())
-        return u"prueba.db\n\n\n\n\n"_s;
+        return b_.dir.filePath(u"prueba.db"_s) + u"\n\n\n\n\n"_s;
     const DatosServidor d = BaseDePrueba::ServidorDePrueba(b_.nombreBaseServidor);
     return u"\n%1:%2\n%3\n%4\n\n"_s.arg(d.host).arg(d.puerto).arg(d.basedatos, d.usuario);
 }
@@ -124,6 +127,7 @@ QStringList Simulacion::En(int puesto, const std::function<void(Puesto &)> &acci
     }
     Desactivar(q);
     mensajes = q.dialogos.mensajes;
+    preguntas = q.dialogos.preguntas;
     for (const QString &m : q.dialogos.mensajes + q.dialogos.preguntas)
         if (EnIngles(m))
             fallos.append(u"mensaje en inglés: "_s + m);
@@ -175,7 +179,7 @@ void Simulacion::Arrancar(Puesto &q, bool nuevaCaja, int centimosIniciales)
     q.dialogos.siNo = {nuevaCaja ? 6 : 7};
     q.dialogos.pad = {Euros(centimosIniciales)};
     auto p = std::make_unique<frmPrincipal>();
-    if (p->CargarFormulario(b_.dir.filePath(u"bdcostuaccess.dat"_s)))
+    if (p->CargarFormulario(q.configuracion))
         q.p = std::move(p);
 }
 
@@ -268,6 +272,20 @@ void Simulacion::TocarPrecio(Puesto &q, int fila, int centimos)
     p.gridTPV_Click();
 }
 
+void Simulacion::ElegirPrenda(Puesto &q, int prenda)
+{
+    frmPrincipal &p = *q.p;
+    std::vector<int> separadores;
+    for (int f = 1; f < p.gridTPV.Rows(); ++f)
+        if (p.EsSeparador(f))
+            separadores.push_back(f);
+    if (separadores.empty())
+        return;
+    p.gridTPV.Row = separadores[size_t(prenda) % separadores.size()];
+    p.gridTPV.Col = frmPrincipal::ColImporte;
+    p.gridTPV_Click();
+}
+
 void Simulacion::AsignarDeLaLista(Puesto &q, bool todos, int fila, int trabajador)
 {
     frmAsigancion s;
@@ -314,10 +332,10 @@ void Simulacion::Merceria(Puesto &q, int centimos)
     q.p->cmdMerceria_Click();
 }
 
-void Simulacion::Modificar(Puesto &q, int idarreglo)
+void Simulacion::Modificar(Puesto &q, int idarreglo, bool aunEntregado)
 {
     q.dialogos.pad = {QString::number(idarreglo)};
-    q.dialogos.siNo = {6};
+    q.dialogos.siNo = {aunEntregado ? 6 : 7};
     q.pantallas.enMenu = [](FRMoPCIONES &m) { m.cmdModificarArreglo_Click(); };
     q.p->cmdVerOpciones_Click();
 }

@@ -34,6 +34,7 @@ struct Puesto {
     SalidaMemoria impresora;
     ValoresPrograma valores;
     std::unique_ptr<frmPrincipal> p; // null while the program is closed on this till
+    QString configuracion;           // its bdcostuaccess.dat
 };
 
 // A shop whose tills interleave their work on one database, for the simulation of whole days.
@@ -65,11 +66,14 @@ public:
     void NuevoArreglo(Puesto &q, const std::vector<Prenda> &prendas, bool urgente, int cliente, int centimos,
                       int formaPago);
     void Merceria(Puesto &q, int centimos);
-    void Modificar(Puesto &q, int idarreglo);
+    // `aunEntregado`: the answer to "already handed over, go on?".
+    void Modificar(Puesto &q, int idarreglo, bool aunEntregado);
     void TocarFamilia(Puesto &q, int familia, int producto, int dias);
     void TocarBorrar(Puesto &q, int fila);
     void TocarFecha(Puesto &q, int fila, int dias);
     void TocarPrecio(Puesto &q, int fila, int centimos);
+    // The "--" of the garment (its position, wrapping round): the next alterations go to it.
+    void ElegirPrenda(Puesto &q, int prenda);
     // Worker 0 closes the picker, which takes the garment away from its worker.
     void AsignarDeLaLista(Puesto &q, bool todos, int fila, int trabajador);
     void Pagar(Puesto &q, int centimos, int formaPago, bool todo);
@@ -89,7 +93,7 @@ public:
 
     bool EsServidor() const { return b_.conexion.motor() == Motor::PostgreSQL; }
     Puesto &Del(int puesto) { return *puestos_[size_t(puesto)]; }
-    QStringList mensajes; // what staff were told in the last action
+    QStringList mensajes, preguntas; // what staff were told and asked in the last action
     qint64 acciones = 0;
     qint64 comprobaciones = 0;
 

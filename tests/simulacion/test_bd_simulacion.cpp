@@ -20,7 +20,7 @@ quint64 semillaPedida = 0;
 // Faults found and not yet fixed: their kinds of step stay out of the random runs (unless
 // HILVAN_SIMULACION_SIN says otherwise) and their histories below are expected to fail. Each fix
 // empties its part.
-const char *const PasosConFalloAbierto = "Anular,Modificar,CierreCaja,PasarDia";
+const char *const PasosConFalloAbierto = "ModificarEntregado,CierreCaja";
 
 Paso P(Tipo tipo, int puesto, int numero = 0, int a = 0, int b = 0, bool si = false,
        std::vector<Simulacion::Prenda> prendas = {})
@@ -124,20 +124,20 @@ private Q_SLOTS:
                                  P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, pantalon), P(Tipo::Modificar, 2, 2),
                                  P(Tipo::Anular, 0, 2), P(Tipo::NuevoArreglo, 0, 0, 1, 1, false, pantalon),
                                  P(Tipo::Acabar, 2)}
-            << true;
+            << false;
         // The same on one till: the menu annuls the order the sale screen still has open.
         QTest::newRow("anulado abierto en el mismo puesto")
             << 1
             << std::vector<Paso>{P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, pantalon), P(Tipo::Modificar, 0, 1),
                                  P(Tipo::Anular, 0, 1), P(Tipo::Pagar, 0, 0, 1, 0), P(Tipo::Acabar, 0)}
-            << true;
+            << false;
         // A delivered order reopened and given a new garment: the garment has no worker, is not
         // in the shop, and the order is delivered owing its price.
         QTest::newRow("prenda nueva en un arreglo entregado")
             << 1
             << std::vector<Paso>{P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon), P(Tipo::Asignar, 0, 1, 0, 0),
                                  P(Tipo::Recibir, 0, 1, 0), P(Tipo::Entregar, 0, 1, 0, 0, true),
-                                 P(Tipo::Modificar, 0, 1), P(Tipo::TocarFamilia, 0, 0, 1, -1), P(Tipo::Acabar, 0)}
+                                 P(Tipo::Modificar, 0, 1, 0, 0, true), P(Tipo::TocarFamilia, 0, 0, 1, -1), P(Tipo::Acabar, 0)}
             << true;
         // Two tills with the same order open both take what it owes: it is paid twice.
         QTest::newRow("cobrado dos veces desde dos puestos")
@@ -145,7 +145,7 @@ private Q_SLOTS:
             << std::vector<Paso>{P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon), P(Tipo::Modificar, 2, 1),
                                  P(Tipo::Modificar, 0, 1), P(Tipo::Pagar, 0, 0, 0, 0, true), P(Tipo::Acabar, 0),
                                  P(Tipo::Pagar, 2, 0, 0, 0, true), P(Tipo::Acabar, 2)}
-            << true;
+            << false;
         // Till 1 closes the cash; till 2, still open, books its next sale into the closed day.
         QTest::newRow("venta en una caja cerrada por otro puesto")
             << 2
