@@ -138,7 +138,10 @@ QStringList Paso::Ejecutar(Simulacion &s) const
         case Tipo::CortarConexion: s.CortarConexion(q); break;
         case Tipo::AsignarLista: s.AsignarDeLaLista(q, si, a, b); break;
         case Tipo::TocarPrecio: s.TocarPrecio(q, a, b); break;
-        case Tipo::ElegirPrenda: s.ElegirPrenda(q, a); break;
+        case Tipo::ElegirPrenda:
+            s.ElegirPrenda(q, a);
+            s.TocarFamilia(q, 0, b, 0);
+            break;
         case Tipo::Arrancar:
         case Tipo::PasarDia: break;
         }
@@ -198,7 +201,8 @@ QString Paso::Texto() const
         return quien + u"en la lista de asignación%1 elige la fila %2 y %3"_s.arg(si ? u" (todos)"_s : QString()).arg(a).arg(
                            b == 0 ? u"cierra el selector (quita el trabajador)"_s : u"el trabajador %1"_s.arg(b));
     case Tipo::TocarPrecio: return quien + u"cambia el precio de la fila %1 a %2"_s.arg(a).arg(Euros(b));
-    case Tipo::ElegirPrenda: return quien + u"toca el «--» de la %1.ª prenda (los arreglos siguientes van a ella)"_s.arg(a + 1);
+    case Tipo::ElegirPrenda:
+        return quien + u"toca el «--» de la %1.ª prenda y le añade el %2.º arreglo de su lista"_s.arg(a + 1).arg(b + 1);
     }
     return {};
 }
@@ -249,7 +253,10 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
             p.numero = *gen::inRange(0, 15);
             break;
         case Tipo::TocarBorrar: p.a = *gen::inRange(0, 12); break;
-        case Tipo::ElegirPrenda: p.a = *gen::inRange(0, 5); break;
+        case Tipo::ElegirPrenda:
+            p.a = *gen::inRange(0, 5);
+            p.b = *gen::inRange(0, 8);
+            break;
         case Tipo::TocarFecha:
             p.a = *gen::inRange(1, 12);
             p.b = *gen::inRange(0, 15);

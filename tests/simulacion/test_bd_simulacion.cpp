@@ -139,6 +139,14 @@ private Q_SLOTS:
                                  P(Tipo::Recibir, 0, 1, 0), P(Tipo::Entregar, 0, 1, 0, 0, true),
                                  P(Tipo::Modificar, 0, 1, 0, 0, true), P(Tipo::TocarFamilia, 0, 0, 1, -1), P(Tipo::Acabar, 0)}
             << true;
+        // An alteration added to a garment already with a worker stayed without one: the garment
+        // was in two hands (put back on purpose after its fix, to see the simulation catch it).
+        QTest::newRow("arreglo añadido a una prenda asignada")
+            << 4
+            << std::vector<Paso>{P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, {{1, {1}, 0}}),
+                                 P(Tipo::AsignarLista, 0, 0, 0, 1), P(Tipo::Modificar, 2, 1),
+                                 P(Tipo::ElegirPrenda, 2, 0, 0, 0), P(Tipo::Acabar, 2)}
+            << false;
         // Two tills with the same order open both take what it owes: it is paid twice.
         QTest::newRow("cobrado dos veces desde dos puestos")
             << 3
