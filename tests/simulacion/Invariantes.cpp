@@ -63,7 +63,8 @@ void Pedidos(Conexion &c, QStringList &fallos)
         const qint64 total = Centimos(rs.Campo(3));
         const qint64 pagado = Centimos(rs.Campo(4));
         if (pagado > total)
-            fallos.append(u"arreglo %1: cobrado %2 de un total de %3 (pendiente negativo)"_s.arg(n, E(pagado), E(total)));
+            fallos.append(u"arreglo %1: cobrado %2 de un total de %3 (pendiente negativo)"_s.arg(n, E(pagado),
+                                                                                                 E(total)));
         if (entregado && !tienda && pagado != total)
             fallos.append(u"arreglo %1 entregado con %2 cobrado de %3"_s.arg(n, E(pagado), E(total)));
     }
@@ -71,27 +72,29 @@ void Pedidos(Conexion &c, QStringList &fallos)
 
 void Referencias(Conexion &c, QStringList &fallos)
 {
-    for (const QString &f : Filas(c, u"select m.idmovimiento, m.idarreglo, m.concepto from caja m left join arreglos a "
-                                      "on a.idarreglo = m.idarreglo where coalesce(m.idarreglo, 0) <> 0 and "
-                                      "a.idarreglo is null"_s))
+    for (const QString &f :
+         Filas(c, u"select m.idmovimiento, m.idarreglo, m.concepto from caja m left join arreglos a "
+                  "on a.idarreglo = m.idarreglo where coalesce(m.idarreglo, 0) <> 0 and "
+                  "a.idarreglo is null"_s))
         fallos.append(u"movimiento de caja de un arreglo que no existe: "_s + f);
     for (const QString &f : Filas(c, u"select d.idarreglodetalle, d.idarreglo, d.referenciaprenda from "
-                                      "arreglos_detalles d left join arreglos a on a.idarreglo = d.idarreglo "
-                                      "where a.idarreglo is null"_s))
+                                     "arreglos_detalles d left join arreglos a on a.idarreglo = d.idarreglo "
+                                     "where a.idarreglo is null"_s))
         fallos.append(u"línea de un arreglo que no existe: "_s + f);
     for (const QString &f :
          Filas(c, u"select idarreglo, count(*) from arreglos group by idarreglo having count(*) > 1"_s))
         fallos.append(u"número de arreglo repetido: "_s + f);
     for (const QString &f : Filas(c, u"select d.referenciaprenda, d.idcosturera, d.listoparaentrega from "
-                                      "arreglos_detalles d inner join arreglos a on a.idarreglo = d.idarreglo "
-                                      "where a.entregadoacliente = 1 and (d.idcosturera is null or "
-                                      "coalesce(d.listoparaentrega, 0) <> 1)"_s))
+                                     "arreglos_detalles d inner join arreglos a on a.idarreglo = d.idarreglo "
+                                     "where a.entregadoacliente = 1 and (d.idcosturera is null or "
+                                     "coalesce(d.listoparaentrega, 0) <> 1)"_s))
         fallos.append(u"prenda de un arreglo entregado sin trabajador o fuera de la tienda: "_s + f);
 
     // All alterations of one garment are with one worker, or none is.
-    for (const QString &f : Filas(c, u"select referenciaprenda, count(distinct coalesce(idcosturera, 0)) from "
-                                      "arreglos_detalles group by referenciaprenda having "
-                                      "count(distinct coalesce(idcosturera, 0)) > 1"_s))
+    for (const QString &f :
+         Filas(c, u"select referenciaprenda, count(distinct coalesce(idcosturera, 0)) from "
+                  "arreglos_detalles group by referenciaprenda having "
+                  "count(distinct coalesce(idcosturera, 0)) > 1"_s))
         fallos.append(u"prenda con arreglos en manos distintas (o unos sin trabajador): "_s + f);
 
     // Each order's garments are N.1, N.2, ... without a gap.
@@ -119,7 +122,8 @@ void HojasDeVenta(Conexion &c, QStringList &fallos)
         bool abierta = false;
         QMap<QString, qint64> cajones; // each till's drawer: its float and the cash it took
         for (Recordset rs = c.AbrirRecordset(u"select formapago, concepto, importe, puesto from caja where "
-                                             "nombrecierre = "_s + ComillasSQL(dia));
+                                             "nombrecierre = "_s
+                                             + ComillasSQL(dia));
              !rs.EOF_(); rs.MoveNext()) {
             const qint64 importe = Centimos(rs.Campo(2));
             if (Centimos(rs.Campo(0)) == 100)
@@ -127,8 +131,7 @@ void HojasDeVenta(Conexion &c, QStringList &fallos)
             if (TextoDeValor(rs.Campo(1)) == u"Inicio caja"_s) {
                 inicio += importe;
                 abierta = true;
-            }
-            else if (Centimos(rs.Campo(0)) == 100)
+            } else if (Centimos(rs.Campo(0)) == 100)
                 efectivo += importe;
             else
                 otros += importe;
@@ -145,8 +148,10 @@ void HojasDeVenta(Conexion &c, QStringList &fallos)
         const qint64 hojaCaja = Centimos(totales.value(u"Total en caja"_s));
         if (hojaEfectivo != efectivo || hojaOtros != otros || (abierta && hojaCaja != inicio + efectivo)
             || (!abierta && totales.contains(u"Total en caja"_s)))
-            fallos.append(u"hoja de venta de %1: efectivo %2, otros %3, en caja %4; el diario: %5, %6, %7"_s.arg(
-                dia, E(hojaEfectivo), E(hojaOtros), E(hojaCaja), E(efectivo), E(otros), E(inicio + efectivo)));
+            fallos.append(
+                u"hoja de venta de %1: efectivo %2, otros %3, en caja %4; el diario: %5, %6, %7"_s.arg(
+                    dia, E(hojaEfectivo), E(hojaOtros), E(hojaCaja), E(efectivo), E(otros),
+                    E(inicio + efectivo)));
         if (cajones.size() > 1 && abierta)
             for (auto it = cajones.cbegin(); it != cajones.cend(); ++it)
                 if (Centimos(totales.value(it.key())) != it.value())
@@ -160,12 +165,14 @@ void HojasDeVenta(Conexion &c, QStringList &fallos)
 void Liquidaciones(Conexion &c, QStringList &fallos)
 {
     QMap<QString, qint64> regla, pantalla;
-    for (Recordset rs = c.AbrirRecordset(u"select w.nombre, d.precio, p.precio3 from arreglos_detalles d inner join "
-                                         "costureras w on w.idcosturera = d.idcosturera left join productos p on "
-                                         "p.idproducto = d.idproducto where d.listoparaentrega = 1"_s);
+    for (Recordset rs =
+             c.AbrirRecordset(u"select w.nombre, d.precio, p.precio3 from arreglos_detalles d inner join "
+                              "costureras w on w.idcosturera = d.idcosturera left join productos p on "
+                              "p.idproducto = d.idproducto where d.listoparaentrega = 1"_s);
          !rs.EOF_(); rs.MoveNext()) {
         const qint64 tarifa = Centimos(rs.Campo(2));
-        regla[TextoDeValor(rs.Campo(0)).trimmed()] += tarifa != 0 ? tarifa : std::llround(Centimos(rs.Campo(1)) / 3.0);
+        regla[TextoDeValor(rs.Campo(0)).trimmed()] +=
+            tarifa != 0 ? tarifa : std::llround(Centimos(rs.Campo(1)) / 3.0);
     }
     frmPagosATrabajadores s;
     s.DarTamanosGrid();
@@ -175,9 +182,11 @@ void Liquidaciones(Conexion &c, QStringList &fallos)
         if (!s.gridPagos.TextMatrix(f, 0).isEmpty())
             pantalla[s.gridPagos.TextMatrix(f, 0)] += Centimos(s.gridPagos.TextMatrix(f, 3));
     if (pantalla != regla)
-        for (const QString &w : QSet<QString>(regla.keyBegin(), regla.keyEnd()) | QSet<QString>(pantalla.keyBegin(), pantalla.keyEnd()))
+        for (const QString &w : QSet<QString>(regla.keyBegin(), regla.keyEnd())
+                                    | QSet<QString>(pantalla.keyBegin(), pantalla.keyEnd()))
             if (pantalla.value(w) != regla.value(w))
-                fallos.append(u"pago de %1: la pantalla suma %2, la regla %3"_s.arg(w, E(pantalla.value(w)), E(regla.value(w))));
+                fallos.append(u"pago de %1: la pantalla suma %2, la regla %3"_s.arg(w, E(pantalla.value(w)),
+                                                                                    E(regla.value(w))));
 
     frmPagosTiendas t;
     t.CargarFormulario([&] {
@@ -216,15 +225,17 @@ QStringList Invariantes(Conexion &c)
 
 QStringList CajasCerradas(Conexion &c)
 {
-    return Filas(c, u"select nombrecierre from caja group by nombrecierre having min(coalesce(cerrado, 0)) = 1"_s);
+    return Filas(
+        c, u"select nombrecierre from caja group by nombrecierre having min(coalesce(cerrado, 0)) = 1"_s);
 }
 
 QString MovimientosDeCaja(Conexion &c, const QString &dia, const QSet<qint64> &anulados)
 {
     QStringList r;
-    for (Recordset rs = c.AbrirRecordset(u"select idmovimiento, idarreglo, importe, formapago, concepto from caja "
-                                         "where nombrecierre = "_s
-                                         + ComillasSQL(dia) + u" order by idmovimiento"_s);
+    for (Recordset rs =
+             c.AbrirRecordset(u"select idmovimiento, idarreglo, importe, formapago, concepto from caja "
+                              "where nombrecierre = "_s
+                              + ComillasSQL(dia) + u" order by idmovimiento"_s);
          !rs.EOF_(); rs.MoveNext())
         if (!anulados.contains(qint64(Val(TextoDeValor(rs.Campo(1))))))
             r.append(u"%1|%2|%3|%4|%5"_s.arg(TextoDeValor(rs.Campo(0)), TextoDeValor(rs.Campo(1)),

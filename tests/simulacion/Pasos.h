@@ -16,9 +16,29 @@ struct Modelo {
 };
 
 enum class Tipo {
-    Arrancar, NuevoArreglo, Merceria, Modificar, TocarFamilia, TocarBorrar, TocarFecha, Pagar, Acabar,
-    Entregar, Anular, Asignar, Recibir, SacarDinero, CobrarTienda, PagarTrabajador, Copia, CierreCaja,
-    CortarConexion, PasarDia, AsignarLista, TocarPrecio, ElegirPrenda
+    Arrancar,
+    NuevoArreglo,
+    Merceria,
+    Modificar,
+    TocarFamilia,
+    TocarBorrar,
+    TocarFecha,
+    Pagar,
+    Acabar,
+    Entregar,
+    Anular,
+    Asignar,
+    Recibir,
+    SacarDinero,
+    CobrarTienda,
+    PagarTrabajador,
+    Copia,
+    CierreCaja,
+    CortarConexion,
+    PasarDia,
+    AsignarLista,
+    TocarPrecio,
+    ElegirPrenda
 };
 
 // One till's action in a history, shown as a person would replay it.

@@ -1,7 +1,5 @@
 #include "Simulacion.h"
 
-#include "AyudasGrid.h"
-#include "Fiabilidad.h"
 #include "Invariantes.h"
 #include "cash/CopiaSeguridad.h"
 #include "core/BaseDatos.h"
@@ -123,7 +121,8 @@ QStringList Simulacion::En(int puesto, const std::function<void(Puesto &)> &acci
         // What the event boundary shows staff.
         q.dialogos.mensajes.append(e.Mensaje());
     } catch (const std::exception &e) {
-        fallos.append(u"excepción fuera del límite de eventos: "_s + QString::fromUtf8(e.what()));
+        fallos.append(u"excepción no prevista (la pantalla diría «No se pudo completar la operación»): "_s
+                      + QString::fromUtf8(e.what()));
     }
     Desactivar(q);
     mensajes = q.dialogos.mensajes;
@@ -158,7 +157,8 @@ QStringList Simulacion::Comprobar()
     for (auto it = cajasCerradas_.begin(); it != cajasCerradas_.end(); ++it) {
         const QString ahora = MovimientosDeCaja(b_.conexion, it.key(), anulados_);
         if (ahora != it.value())
-            fallos.append(u"la caja cerrada %1 ha cambiado:\n%2\nahora:\n%3"_s.arg(it.key(), it.value(), ahora));
+            fallos.append(
+                u"la caja cerrada %1 ha cambiado:\n%2\nahora:\n%3"_s.arg(it.key(), it.value(), ahora));
     }
 
     if (!copiaPendiente_.isEmpty()) {
@@ -353,7 +353,8 @@ void Simulacion::Anular(Puesto &q, int idarreglo)
     q.dialogos.siNo = {6, 6};
     q.pantallas.enMenu = [](FRMoPCIONES &m) { m.cmdAnularArreglo_Click(); };
     q.p->cmdVerOpciones_Click();
-    if (!Bd().AbrirRecordset(u"select idarreglo from arreglos where idarreglo = "_s + QString::number(idarreglo))
+    if (!Bd().AbrirRecordset(u"select idarreglo from arreglos where idarreglo = "_s
+                             + QString::number(idarreglo))
              .HayFilas())
         anulados_.insert(idarreglo);
 }

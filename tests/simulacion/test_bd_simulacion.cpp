@@ -74,11 +74,13 @@ bool Correr(quint64 semilla, int historias, int pasos, int puestos, Cifras &cifr
     if (!ok) {
         rc::detail::printResultMessage(resultado, std::cerr);
         const QString sin = qEnvironmentVariable("HILVAN_SIMULACION_SIN");
-        std::fprintf(stderr, "\nSIMULACION fallo con la semilla %llu; repetir con:\n  %sHILVAN_SIMULACION=%dx%dx%d %s"
-                             "tests/test_bd_simulacion diasDeTienda --semilla %llu\n",
+        std::fprintf(stderr,
+                     "\nSIMULACION fallo con la semilla %llu; repetir con:\n  %sHILVAN_SIMULACION=%dx%dx%d %s"
+                     "tests/test_bd_simulacion diasDeTienda --semilla %llu\n",
                      static_cast<unsigned long long>(semilla),
-                     BaseDePrueba::MotorPedido() == Motor::PostgreSQL ? "HILVAN_MOTOR=postgresql " : "", historias,
-                     pasos, puestos, sin.isEmpty() ? "" : qPrintable(u"HILVAN_SIMULACION_SIN="_s + sin + u" "_s),
+                     BaseDePrueba::MotorPedido() == Motor::PostgreSQL ? "HILVAN_MOTOR=postgresql " : "",
+                     historias, pasos, puestos,
+                     sin.isEmpty() ? "" : qPrintable(u"HILVAN_SIMULACION_SIN="_s + sin + u" "_s),
                      static_cast<unsigned long long>(semilla));
     }
     return ok;
@@ -121,8 +123,10 @@ private Q_SLOTS:
         QTest::newRow("anulado abierto en otro puesto")
             << 3
             << std::vector<Paso>{P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, pantalon),
-                                 P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, pantalon), P(Tipo::Modificar, 2, 2),
-                                 P(Tipo::Anular, 0, 2), P(Tipo::NuevoArreglo, 0, 0, 1, 1, false, pantalon),
+                                 P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, pantalon),
+                                 P(Tipo::Modificar, 2, 2),
+                                 P(Tipo::Anular, 0, 2),
+                                 P(Tipo::NuevoArreglo, 0, 0, 1, 1, false, pantalon),
                                  P(Tipo::Acabar, 2)}
             << false;
         // The same on one till: the menu annuls the order the sale screen still has open.
@@ -135,9 +139,13 @@ private Q_SLOTS:
         // in the shop, and the order is delivered owing its price.
         QTest::newRow("prenda nueva en un arreglo entregado")
             << 1
-            << std::vector<Paso>{P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon), P(Tipo::Asignar, 0, 1, 0, 0),
-                                 P(Tipo::Recibir, 0, 1, 0), P(Tipo::Entregar, 0, 1, 0, 0, true),
-                                 P(Tipo::Modificar, 0, 1, 0, 0, true), P(Tipo::TocarFamilia, 0, 0, 1, -1), P(Tipo::Acabar, 0)}
+            << std::vector<Paso>{P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon),
+                                 P(Tipo::Asignar, 0, 1, 0, 0),
+                                 P(Tipo::Recibir, 0, 1, 0),
+                                 P(Tipo::Entregar, 0, 1, 0, 0, true),
+                                 P(Tipo::Modificar, 0, 1, 0, 0, true),
+                                 P(Tipo::TocarFamilia, 0, 0, 1, -1),
+                                 P(Tipo::Acabar, 0)}
             << true;
         // An alteration added to a garment already with a worker stayed without one: the garment
         // was in two hands (put back on purpose after its fix, to see the simulation catch it).
@@ -150,14 +158,19 @@ private Q_SLOTS:
         // Two tills with the same order open both take what it owes: it is paid twice.
         QTest::newRow("cobrado dos veces desde dos puestos")
             << 3
-            << std::vector<Paso>{P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon), P(Tipo::Modificar, 2, 1),
-                                 P(Tipo::Modificar, 0, 1), P(Tipo::Pagar, 0, 0, 0, 0, true), P(Tipo::Acabar, 0),
-                                 P(Tipo::Pagar, 2, 0, 0, 0, true), P(Tipo::Acabar, 2)}
+            << std::vector<Paso>{P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon),
+                                 P(Tipo::Modificar, 2, 1),
+                                 P(Tipo::Modificar, 0, 1),
+                                 P(Tipo::Pagar, 0, 0, 0, 0, true),
+                                 P(Tipo::Acabar, 0),
+                                 P(Tipo::Pagar, 2, 0, 0, 0, true),
+                                 P(Tipo::Acabar, 2)}
             << false;
         // Till 1 closes the cash; till 2, still open, books its next sale into the closed day.
         QTest::newRow("venta en una caja cerrada por otro puesto")
             << 2
-            << std::vector<Paso>{P(Tipo::CierreCaja, 0), P(Tipo::NuevoArreglo, 1, 0, 2000, 1, false, pantalon)}
+            << std::vector<Paso>{P(Tipo::CierreCaja, 0),
+                                 P(Tipo::NuevoArreglo, 1, 0, 2000, 1, false, pantalon)}
             << true;
     }
 
@@ -168,9 +181,11 @@ private Q_SLOTS:
         if (BaseDePrueba::MotorPedido() != Motor::PostgreSQL)
             QSKIP("only a server cuts connections");
         Simulacion s(2);
-        QStringList fallos = Historia(s, {P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, {{1, {0}, 3}}), P(Tipo::Modificar, 1, 1),
-                                          P(Tipo::Pagar, 1, 0, 500, 1), P(Tipo::CortarConexion, 1)});
-        QVERIFY2(s.mensajes.join(QString()).contains(u"No hay comunicación con el servidor"_s), qPrintable(s.mensajes.join(u"\n"_s)));
+        QStringList fallos =
+            Historia(s, {P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, {{1, {0}, 3}}), P(Tipo::Modificar, 1, 1),
+                         P(Tipo::Pagar, 1, 0, 500, 1), P(Tipo::CortarConexion, 1)});
+        QVERIFY2(s.mensajes.join(QString()).contains(u"No hay comunicación con el servidor"_s),
+                 qPrintable(s.mensajes.join(u"\n"_s)));
         fallos += P(Tipo::Acabar, 1).Ejecutar(s);
         fallos += P(Tipo::Modificar, 1, 1).Ejecutar(s);
         QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join(u"\n"_s)));
@@ -214,8 +229,9 @@ private Q_SLOTS:
             std::fflush(stdout);
             QVERIFY(Correr(semilla, historias, pasos, puestos, cifras));
         }
-        std::printf("FIABILIDAD simulacion %s %d %lld %lld %lld %.1f\n", servidor ? "postgresql" : "sqlite", puestos,
-                    cifras.acciones, cifras.historias, cifras.comprobaciones, reloj.elapsed() / 1000.0);
+        std::printf("FIABILIDAD simulacion %s %d %lld %lld %lld %.1f\n", servidor ? "postgresql" : "sqlite",
+                    puestos, cifras.acciones, cifras.historias, cifras.comprobaciones,
+                    reloj.elapsed() / 1000.0);
     }
 };
 
