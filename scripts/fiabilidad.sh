@@ -4,7 +4,7 @@
 #   scripts/fiabilidad.sh --completo   1,000 kills on SQLite and 200 on PostgreSQL, 8 counters x 500
 #                                      orders on both, fuzzing 600 s a target
 #                                      simulated shop days: 4 tills, about 100,000 actions a backend
-#                                      (HILVAN_SIMULACION_COMPLETA=HISTORIASxPASOSxPUESTOS to scale it)
+#                                      (HILVAN_SIMULACION_COMPLETA=HISTORIASxPASOSxPUESTOSxACCIONES to scale it)
 #   --sin-fuzz                         leaves the fuzzing out (it builds its own clang tree)
 #   --sin-compilar                     runs the build as it is (another build is running in it)
 #   --sanitizadores                    also every test under AddressSanitizer and UndefinedBehavior-
@@ -66,7 +66,7 @@ correr() {
             mostradores) filas+=("$(printf '%s\t%s\t%s' "mostradores a la vez" "$motor" \
                         "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
             simulacion) filas+=("$(printf '%s\t%s\t%s' "simulación de días de tienda (RapidCheck)" "$motor" \
-                        "$4 puestos: $5 acciones en $6 historias, $7 comprobaciones de invariantes, 0 fallos, ${8} s")") ;;
+                        "$4 puestos: $5 acciones en $6 historias, $7 comprobaciones de invariantes, $8 fallos, ${9} s")") ;;
             hostil) filas+=("$(printf '%s\t%s\t%s' "entradas hostiles en las pantallas" "$motor" \
                         "$5 probadas ($4 textos en $6 pantallas), 0 fallos, ${7} s")") ;;
         esac
@@ -93,8 +93,8 @@ if ((completo)); then
     correr test_bd_caidas postgresql HILVAN_CAIDAS=200
     correr test_bd_mostradores sqlite HILVAN_MOSTRADORES=8x500
     correr test_bd_mostradores postgresql HILVAN_MOSTRADORES=8x500
-    correr test_bd_simulacion sqlite HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-1000x400x4}
-    correr test_bd_simulacion postgresql HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-1000x400x4}
+    correr test_bd_simulacion sqlite HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-200x400x4x100000}
+    correr test_bd_simulacion postgresql HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-200x400x4x100000}
 else
     correr test_bd_caidas sqlite
     correr test_bd_caidas postgresql

@@ -187,6 +187,9 @@ QStringList Paso::Ejecutar(Simulacion &s) const
         case Tipo::PasarDia:
             break;
         }
+        // While that fault is open, staff leave alone a delivered order a finish reloaded.
+        if (generado && Excluidos().contains(ModificarEntregado))
+            s.DejarSiEntregado(q);
     });
 }
 
@@ -282,6 +285,7 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
     const std::size_t cortes = servidor ? 2 : 0;
     return gen::exec([m, cortes] {
         Paso p;
+        p.generado = true;
         p.tipo = *gen::suchThat(
             gen::weightedElement<Tipo>({{14, Tipo::NuevoArreglo},   {3, Tipo::Merceria},
                                         {8, Tipo::Modificar},       {6, Tipo::TocarFamilia},

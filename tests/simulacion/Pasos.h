@@ -48,6 +48,7 @@ struct Paso : rc::state::Command<Modelo, Simulacion> {
     int numero = 0;   // an order number
     int a = 0, b = 0; // the action's other choices (amount in cents, row, garment, worker...)
     bool si = false;
+    bool generado = false; // drawn at random (not a history written by hand)
     std::vector<Simulacion::Prenda> prendas;
 
     void checkPreconditions(const Modelo &m) const override;

@@ -3,6 +3,7 @@
 #include "Invariantes.h"
 #include "cash/CopiaSeguridad.h"
 #include "core/BaseDatos.h"
+#include "core/Consultas.h"
 #include "core/Formato.h"
 #include "menu/FRMoPCIONES.h"
 #include "printing/TicketsArreglo.h"
@@ -323,6 +324,12 @@ void Simulacion::Acabar(Puesto &q)
     q.dialogos.usuarios = {1 + int(acciones % 3)};
     q.dialogos.siNo = {6, 7, 7};
     q.p->cmdAcabarEncargo_Click();
+}
+
+void Simulacion::DejarSiEntregado(Puesto &q)
+{
+    if (q.p && q.p->ArregloCargado && !q.p->EntregarAlAcabar && ArregloEntregado(q.p->IdArregloVenta))
+        q.p->cmdComenzar_Click();
 }
 
 void Simulacion::Merceria(Puesto &q, int centimos)

@@ -78,6 +78,8 @@ public:
     void AsignarDeLaLista(Puesto &q, bool todos, int fila, int trabajador);
     void Pagar(Puesto &q, int centimos, int formaPago, bool todo);
     void Acabar(Puesto &q);
+    // "Comenzar" when the screen holds a delivered order opened for changes.
+    void DejarSiEntregado(Puesto &q);
     void Entregar(Puesto &q, int idarreglo);
     void Anular(Puesto &q, int idarreglo);
     void AsignarEscaneando(Puesto &q, int idarreglo, int prenda, int trabajador);
