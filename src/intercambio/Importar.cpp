@@ -78,6 +78,10 @@ QString Importacion::Valores(const TablaEsquema &t, const std::vector<int> &fuen
             numeros[i] = CentimosOrigen(campo->texto, motivo);
             break;
         case TipoColumna::Fecha:
+            if (LectorFechas::IsoCompleta(campo->texto)) {
+                sql += QLatin1Char('\'') + campo->texto + QLatin1Char('\'');
+                continue;
+            }
             if (const auto f = fechas.Leer(campo->texto, motivo)) {
                 sql += LiteralFechaSQL(*f);
                 continue;
@@ -332,8 +336,25 @@ ResultadoImportar Importar(Conexion &conexion, const OpcionesImportar &opciones)
                 r.avisos += QString::fromUtf8("La tabla %1 del origen no es de este programa: no se importa.").arg(n);
         }
         Importacion importacion(conexion, opciones);
-        Transaccion t(conexion);
+        // Years of orders do not fit the embedded engine's usual page cache, which would write
+        // half-built pages out and read them back; the import gets a larger one while it runs.
         const bool servidor = conexion.motor() == Motor::PostgreSQL;
+        const QString cache = servidor ? QString() : NuloABlanco(conexion.AbrirRecordset(QStringLiteral("pragma cache_size")).Campo(0));
+        if (!servidor)
+            conexion.Ejecutar(QStringLiteral("pragma cache_size = -262144"));
+        struct Restaurar {
+            Conexion &c;
+            QString cache;
+            ~Restaurar()
+            {
+                if (!cache.isEmpty())
+                    try {
+                        c.Ejecutar(QStringLiteral("pragma cache_size = ") + cache);
+                    } catch (...) {
+                    }
+            }
+        } restaurar{conexion, cache};
+        Transaccion t(conexion);
         for (const TablaEsquema &tabla : TablasEsquema()) {
             // On the server every row would move the counter of new numbers one at a time: it
             // is moved once, past the largest number, when the table is full.

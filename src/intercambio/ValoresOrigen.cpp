@@ -69,6 +69,23 @@ QString TextoOrigen(const QString &texto)
     return r.trimmed();
 }
 
+bool LectorFechas::IsoCompleta(const QString &t)
+{
+    if (t.size() != 19 || t[4] != QLatin1Char('-') || t[7] != QLatin1Char('-') || t[10] != QLatin1Char(' ')
+        || t[13] != QLatin1Char(':') || t[16] != QLatin1Char(':'))
+        return false;
+    auto numero = [&](int desde, int cifras) {
+        int n = 0;
+        for (int i = desde; i < desde + cifras; ++i) {
+            if (!t[i].isDigit())
+                return -1;
+            n = n * 10 + t[i].digitValue();
+        }
+        return n;
+    };
+    return QDate::isValid(numero(0, 4), numero(5, 2), numero(8, 2)) && QTime::isValid(numero(11, 2), numero(14, 2), numero(17, 2));
+}
+
 void LectorFechas::Observar(const QString &texto)
 {
     const auto m = ReBarras().match(texto.trimmed());

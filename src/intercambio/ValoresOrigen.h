@@ -25,6 +25,9 @@ QString TextoOrigen(const QString &texto);
 class LectorFechas
 {
 public:
+    // True for a valid "yyyy-mm-dd hh:mm:ss", already the database's own spelling: most dates
+    // of a large import are read without going through a date-time.
+    static bool IsoCompleta(const QString &texto);
     void Observar(const QString &texto);
     // Empty when the table's dates can be read one way; otherwise why not.
     QString Decidir();
