@@ -64,11 +64,13 @@ bool LectorCsv::Siguiente(std::vector<CampoCsv> &campos)
             campo.entrecomillado = true;
             ++pos_;
             while (pos_ < n) {
-                const QChar c = texto_[pos_++];
-                if (c != QLatin1Char('"')) {
-                    campo.texto += c;
-                } else if (pos_ < n && texto_[pos_] == QLatin1Char('"')) {
-                    campo.texto += c;
+                qsizetype cierre = texto_.indexOf(QLatin1Char('"'), pos_);
+                if (cierre < 0)
+                    cierre = n;
+                campo.texto += QStringView(texto_).mid(pos_, cierre - pos_);
+                pos_ = cierre + 1;
+                if (pos_ < n && texto_[pos_] == QLatin1Char('"')) {
+                    campo.texto += QLatin1Char('"');
                     ++pos_;
                 } else {
                     break;

@@ -3,6 +3,7 @@
 #include "core/Fechas.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -36,6 +37,20 @@ std::optional<qint64> EnteroOrigen(const QString &texto, QString &motivo)
 std::optional<qint64> CentimosOrigen(const QString &texto, QString &motivo)
 {
     QString t = texto.trimmed();
+    // Most amounts are already written as the database keeps them ("12.50", "-3").
+    bool sencillo = !t.isEmpty() && t.size() < 12;
+    int puntos = 0;
+    for (qsizetype i = 0; sencillo && i < t.size(); ++i) {
+        const QChar c = t[i];
+        puntos += c == QLatin1Char('.');
+        sencillo = (c.isDigit() && c.unicode() < 128) || (c == QLatin1Char('-') && i == 0) || c == QLatin1Char('.');
+    }
+    if (sencillo && puntos <= 1 && t != QLatin1String("-") && t != QLatin1String(".")) {
+        bool ok = false;
+        const double v = t.toDouble(&ok);
+        if (ok)
+            return qint64(std::llround(v * 100));
+    }
     t.remove(QChar(0x20AC)).remove(QLatin1Char(' ')).remove(QChar(0xA0));
     // The last point or comma is the decimal one; the other, if any, only groups thousands.
     const qsizetype punto = t.lastIndexOf(QLatin1Char('.'));
@@ -61,6 +76,9 @@ QString TextoCentimos(qint64 c)
 
 QString TextoOrigen(const QString &texto)
 {
+    if (std::none_of(texto.begin(), texto.end(),
+                     [](QChar c) { return c.category() == QChar::Other_Control || c == QChar(0xFEFF); }))
+        return texto.trimmed();
     QString r;
     r.reserve(texto.size());
     for (const QChar c : texto)
