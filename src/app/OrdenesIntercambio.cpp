@@ -107,7 +107,8 @@ int OrdenIntercambio(const QStringList &argumentos)
             const ResultadoImportar r = Importar(conexion, opciones);
             for (const QString &aviso : r.avisos)
                 Escribir(stderr, QStringLiteral("Aviso: ") + aviso + QLatin1Char('\n'));
-            Escribir(stdout, TablaComprobaciones(r.comprobaciones));
+            if (!r.comprobaciones.empty())
+                Escribir(stdout, TablaComprobaciones(r.comprobaciones));
             if (r.omitidas > 0)
                 Escribir(stdout, QString::fromUtf8("%1 filas no se han podido tomar: están en %2 con su motivo.\n")
                                      .arg(r.omitidas)

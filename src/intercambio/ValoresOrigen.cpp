@@ -57,7 +57,7 @@ std::optional<qint64> CentimosOrigen(const QString &texto, QString &motivo)
     const qsizetype coma = t.lastIndexOf(QLatin1Char(','));
     const QChar agrupa = punto > coma ? QLatin1Char(',') : QLatin1Char('.');
     t.remove(agrupa).replace(QLatin1Char(','), QLatin1Char('.'));
-    static const QRegularExpression re(QStringLiteral(R"(^[-+]?(\d+(\.\d*)?|\.\d+)$)"));
+    static const QRegularExpression re(QStringLiteral(R"(^[-+]?(\d+(\.\d*)?|\.\d+)([eE][-+]?\d+)?$)"));
     bool ok = re.match(t).hasMatch();
     const double v = ok ? t.toDouble(&ok) : 0;
     if (!ok || std::fabs(v) >= 1e10) {
