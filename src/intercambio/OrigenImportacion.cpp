@@ -25,8 +25,9 @@ QByteArray Ejecutar(const QString &orden, const QStringList &argumentos)
         salida += p.readAllStandardOutput();
     salida += p.readAllStandardOutput();
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        throw ErrorIntercambio(QString::fromUtf8("%1 no ha podido leer el archivo: %2")
-                                   .arg(orden, QString::fromLocal8Bit(p.readAllStandardError()).trimmed()));
+        throw ErrorIntercambio(QString::fromUtf8("%1 no ha podido leer el archivo %2: compruebe que es la base de "
+                                                 "datos de Access del programa anterior y que no está dañado.")
+                                   .arg(orden, argumentos.value(argumentos.size() - (orden == QLatin1String("mdb-export") ? 2 : 1))));
     return salida;
 }
 
