@@ -7,7 +7,9 @@
 #include "core/Fechas.h"
 #include "core/Formato.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <cmath>
 #include <optional>
@@ -322,6 +324,10 @@ ResultadoImportar Importar(Conexion &conexion, const OpcionesImportar &opciones)
     ResultadoImportar r;
     try {
         const OrigenImportacion origen(opciones.origen);
+        if (opciones.omitirErroneas && QFileInfo(opciones.origen).isDir()
+            && QFileInfo(opciones.informe).absoluteDir() == QDir(opciones.origen))
+            throw ErrorIntercambio(QString::fromUtf8("El informe de filas omitidas no puede ir en la carpeta de origen, "
+                                                     "que no se toca: indique otro con --informe."));
         if (Recordset rs = conexion.AbrirRecordset(QStringLiteral(
                 "select (select count(*) from arreglos) + (select count(*) from clientes) as n"));
             NumeroDeValor(rs.Campo(0)) > 0)
