@@ -37,10 +37,12 @@ public:
             tabla_ = tabla;
             reloj_.start();
             ultimo_ = -1000;
+            terminada_ = false;
         }
         const bool final = hechas >= total;
-        if (!final && (!terminal_ || reloj_.elapsed() - ultimo_ < 100))
+        if (terminada_ || (!final && (!terminal_ || reloj_.elapsed() - ultimo_ < 100)))
             return;
+        terminada_ = final;
         ultimo_ = reloj_.elapsed();
         const double segundos = std::max(0.001, reloj_.elapsed() / 1000.0);
         const int lleno = total > 0 ? int(30 * hechas / total) : 30;
@@ -61,6 +63,7 @@ private:
     QString tabla_;
     QElapsedTimer reloj_;
     qint64 ultimo_ = 0;
+    bool terminada_ = false;
 };
 
 } // namespace

@@ -220,6 +220,8 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
     QString sentencia;
     int enSentencia = 0;
     qint64 fila = 0, tomadas = 0;
+    if (o_.progreso)
+        o_.progreso(t.nombre, 0, total);
     while (lector.Siguiente(campos)) {
         ++fila;
         try {
