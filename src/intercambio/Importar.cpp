@@ -215,6 +215,9 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
     const QString cabecera = QStringLiteral("insert into %1 (%2) values ").arg(t.nombre, nombres.join(QLatin1Char(',')));
     const int clave = t.Columna(t.clave);
     const int linea = t.nombre == QLatin1String("arreglos_detalles") ? t.Columna(QStringLiteral("idarreglo")) : -1;
+    // The counter finds a customer by telephone: one number, one customer.
+    const int telefono = t.nombre == QLatin1String("clientes") ? fuente[size_t(t.Columna(QStringLiteral("telefono")))] : -1;
+    QHash<QString, qint64> telefonos;
     QSet<qint64> claves;
     std::vector<std::optional<qint64>> numeros(t.columnas.size());
     QString sentencia;
@@ -234,6 +237,12 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
                 throw FilaRechazada{QString::fromUtf8("es una línea del arreglo %1, que no está en el origen")
                                         .arg(numeros[size_t(linea)] ? QString::number(*numeros[size_t(linea)])
                                                                     : QStringLiteral("(vacío)"))};
+            if (telefono >= 0) {
+                const QString numero = TextoOrigen(campos[size_t(telefono)].texto);
+                if (const auto otro = telefonos.constFind(numero); !numero.isEmpty() && otro != telefonos.cend())
+                    throw FilaRechazada{QString::fromUtf8("el teléfono %1 ya es del cliente %2").arg(numero).arg(*otro)};
+                telefonos.insert(numero, *numeros[size_t(clave)]);
+            }
             if (clave >= 0)
                 claves.insert(*numeros[size_t(clave)]);
             Anotar(t, numeros);

@@ -151,7 +151,8 @@ private Q_SLOTS:
         Escribir(dir + "/CLIENTES.csv",
                  "IdCliente;Nombre;Direccion;CPostal;Localidad;NIF;Telefono;EsTienda\r\n"
                  "7;" + Latin("\"  Peña; Núñez \"\"la Maña\"\"  \"") + ";;\"\";;;600111222;\r\n"
-                 "9;\"Tienda Sur\";;;;;600333444;1\r\n");
+                 "9;\"Tienda Sur\";;;;;600333444;1\r\n"
+                 "12;\"Repetida\";;;;;\" 600111222\";0\r\n");
         Escribir(dir + "/Arreglos.csv",
                  "IdArreglo,IdUsuario,IdCliente,FechaArreglo,FechaPrevistaEntrega,FechaRealEntrega,Entregado,Pagado,"
                  "EntregadoACliente\n"
@@ -174,7 +175,7 @@ private Q_SLOTS:
         o.origen = dir;
         ResultadoImportar r = Importar(b.conexion, o);
         QVERIFY(!r.ok);
-        QCOMPARE(r.error, QString::fromUtf8("Tabla arreglos, fila 3: fechaarreglo: «ayer» no es una fecha. "
+        QCOMPARE(r.error, QString::fromUtf8("Tabla clientes, fila 3: el teléfono 600111222 ya es del cliente 7. "
                                             "No se ha importado nada."));
         QCOMPARE(b.Valor("select count(*) from clientes"), QStringLiteral("0"));
         QCOMPARE(b.Valor("select count(*) from formaspago"), QStringLiteral("3"));
@@ -183,10 +184,11 @@ private Q_SLOTS:
         o.informe = b.dir.filePath(QStringLiteral("omitidas.csv"));
         r = Importar(b.conexion, o);
         QVERIFY2(r.ok, qPrintable(r.error + '\n' + TablaComprobaciones(r.comprobaciones)));
-        QCOMPARE(r.omitidas, 2);
+        QCOMPARE(r.omitidas, 3);
         QFile informe(o.informe);
         QVERIFY(informe.open(QIODevice::ReadOnly));
         const QString omitidas = QString::fromUtf8(informe.readAll());
+        QVERIFY(omitidas.contains(QString::fromUtf8("clientes,3,\"el teléfono 600111222 ya es del cliente 7\"")));
         QVERIFY(omitidas.contains(QString::fromUtf8("arreglos,3,\"fechaarreglo: «ayer» no es una fecha\"")));
         QVERIFY(omitidas.contains(QString::fromUtf8("arreglos_detalles,3,\"es una línea del arreglo 99, que no "
                                                     "está en el origen\"")));
