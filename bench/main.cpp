@@ -204,8 +204,7 @@ std::vector<Fila> MedirArranque(Conexion &c, const QString &config, const Opcion
     };
     medir(true, QStringLiteral("Arranque, primero del día (abre caja nueva)"));
     // A movement booked today: the next start-ups go on with the day's cash without asking.
-    MeterMovimientoCaja(100, QStringLiteral("Inicio caja"),
-                        QDate::currentDate().toString(QStringLiteral("yyyyMMdd")), 1, 0, 0);
+    MeterMovimientoCaja(100, QStringLiteral("Inicio caja"), 1, 0, 0);
     medir(false, QStringLiteral("Arranque (caja del día ya abierta)"));
     Restaurar(c, estado);
     return filas;

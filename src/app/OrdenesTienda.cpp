@@ -6,6 +6,7 @@
 #include "core/Configuracion.h"
 #include "core/Parametros.h"
 #include "core/Programa.h"
+#include "core/Registro.h"
 #include "core/Reloj.h"
 #include "printing/DecodificadorTicket.h"
 #include "printing/DireccionImpresora.h"
@@ -21,6 +22,7 @@ const char *const UsoOrdenesTienda =
     "      Hace una copia de seguridad comprobada en la carpeta copiasseguridad (para cron).\n"
     "  hilvan-admin restaurar [--config ARCHIVO] COPIA\n"
     "      Vuelve a poner una copia; antes guarda la base de datos actual como otra copia.\n"
+    "      El programa tiene que estar cerrado en todos los mostradores.\n"
     "  hilvan-admin prueba-impresora [--config ARCHIVO] [--impresora COMn|/dev/...|tcp://HOST[:PUERTO]]\n"
     "      Imprime un ticket de prueba en la impresora de los parámetros (o en la indicada).\n"
     "  hilvan-admin leer-ticket ARCHIVO\n"
@@ -168,6 +170,12 @@ int OrdenTienda(const QStringList &argumentos)
         Escribir(stderr,
                  QString::fromUtf8("Falta el archivo de configuración %1 (o está vacío).").arg(c.ruta));
         return 1;
+    }
+    if (orden != QLatin1String("prueba-impresora")) {
+        // The database's and the tools' own words go to the support log; the person at the
+        // terminal reads the Spanish message.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        Registro::Iniciar();
     }
     try {
         Conexion conexion;

@@ -7,20 +7,77 @@
 #include "core/Formato.h"
 #include "core/Programa.h"
 
-void MeterMovimientoCaja(double importe, const QString &concepto, const QString &nombrecierre, int formapago,
-                         qint64 idarreglo, qint64 idticket)
+namespace {
+
+void Insertar(double importe, const QString &concepto, int formapago, qint64 idarreglo, qint64 idticket)
+{
+    const QString fecha = DimeFechaServidor();
+    Bd().Ejecutar(
+        QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
+                       "idarreglo, idticket, puesto) values (")
+        + TextoNumero(importe) + QStringLiteral(", ") + ComillasSQL(concepto) + QStringLiteral(", ")
+        + LiteralFechaSQL(fecha) + QStringLiteral(", ") + ComillasSQL(NombreCierreDeFecha(fecha))
+        + QStringLiteral(", 0, ") + QString::number(formapago) + QStringLiteral(", ")
+        + QString::number(idarreglo) + QStringLiteral(", ") + QString::number(idticket) + QStringLiteral(", ")
+        + ComillasSQL(G().Puesto) + QStringLiteral(")"));
+}
+
+const QString InicioCaja = QStringLiteral("Inicio caja");
+
+} // namespace
+
+void MeterMovimientoCaja(double importe, const QString &concepto, int formapago, qint64 idarreglo,
+                         qint64 idticket)
 {
     // Both backends keep the same cents: the server would round, the embedded file would not.
     importe = RedondearImporte(importe);
     if (importe == 0)
         return;
-    const QString fecha = DimeFechaServidor();
-    Bd().Ejecutar(QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
-                                 "idarreglo, idticket) values (")
-                  + TextoNumero(importe) + QStringLiteral(", ") + ComillasSQL(concepto) + QStringLiteral(", ")
-                  + LiteralFechaSQL(fecha) + QStringLiteral(", ") + ComillasSQL(nombrecierre) + QStringLiteral(", ")
-                  + QStringLiteral("0") + QStringLiteral(", ") + QString::number(formapago) + QStringLiteral(", ")
-                  + QString::number(idarreglo) + QStringLiteral(", ") + QString::number(idticket) + QStringLiteral(")"));
+    Insertar(importe, concepto, formapago, idarreglo, idticket);
+}
+
+QString NombreCierreDeFecha(const QString &fecha)
+{
+    return FechaDeTexto(fecha).toString(QStringLiteral("yyyyMMdd"));
+}
+
+QString NombreCierreDeHoy()
+{
+    return NombreCierreDeFecha(DimeFechaServidor());
+}
+
+void AbrirCajaDelDia()
+{
+    const QString hoy = NombreCierreDeHoy();
+    G().NombreCierre = hoy;
+    const QString deHoy =
+        QStringLiteral("select top 1 idmovimiento from caja where nombrecierre = ") + ComillasSQL(hoy);
+    const QString deEsteCajon = deHoy + QStringLiteral(" and puesto = ") + ComillasSQL(G().Puesto);
+    // This drawer has begun its day already (a restart): nothing to ask.
+    if (AbrirRecordset(deEsteCajon).HayFilas())
+        return;
+    // Another counter has opened today's cash: this drawer only counts its own float.
+    const bool abierta = AbrirRecordset(deHoy).HayFilas();
+    if (!abierta && Dlg().MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")) != 6)
+        return;
+    const QString titulo = abierta ? QString::fromUtf8("Dinero inicial en este cajón")
+                                   : QStringLiteral("Dinero inicial en caja");
+    // The day cannot start on a figure the shop did not mean: a refused one is asked again.
+    std::optional<double> inicial;
+    while (!inicial) {
+        const QString importe = Dlg().PadNumerico(titulo, false);
+        inicial = ImporteTecleado(importe.isEmpty() ? QStringLiteral("0") : importe);
+    }
+    Transaccion t(Bd());
+    // Two counters may have answered at once: each drawer keeps one float a day.
+    if (AbrirRecordset(deEsteCajon + QStringLiteral(" and concepto = ") + ComillasSQL(InicioCaja)).HayFilas())
+        return;
+    // Earlier days close; today's movements, other drawers' floats among them, stay open.
+    Bd().Ejecutar(QStringLiteral("update caja set cerrado = 1 where nombrecierre <> ") + ComillasSQL(hoy)
+                  + QStringLiteral(" and (cerrado = 0 or cerrado is null)"));
+    // A float of nothing is still booked: it says this drawer's day has begun.
+    Insertar(RedondearImporte(*inicial), InicioCaja, 1, 0, 0);
+    t.Confirmar();
 }
 
 void BorrarArreglo(qint64 idarreglo)
@@ -43,7 +100,7 @@ void cmdSacarDinero_Click()
     if (!leido)
         return;
     const double importe = *leido;
-    MeterMovimientoCaja(-importe, QStringLiteral("Retirado de caja"), G().NombreCierre, 1, 0, 0);
+    MeterMovimientoCaja(-importe, QStringLiteral("Retirado de caja"), 1, 0, 0);
     Dlg().Mensaje(QStringLiteral("Se ha registrado una retirada de ") + FormatoImporte(importe)
                   + QString::fromUtf8(" € de la caja"));
 }

@@ -2,9 +2,21 @@
 
 #include <QString>
 
-// Books one movement of money under a cash day. A zero amount is never booked.
-void MeterMovimientoCaja(double importe, const QString &concepto, const QString &nombrecierre, int formapago,
-                         qint64 idarreglo, qint64 idticket);
+// Books one movement of money under the cash day of its booking date and this counter's drawer
+// (G().Puesto). A zero amount is never booked.
+void MeterMovimientoCaja(double importe, const QString &concepto, int formapago, qint64 idarreglo,
+                         qint64 idticket);
+
+// The cash day a booking date belongs to, "yyyymmdd": a counter left running overnight books
+// into the new day.
+QString NombreCierreDeFecha(const QString &fecha);
+// Today's cash day, from the shop clock.
+QString NombreCierreDeHoy();
+
+// Opens the day's cash at start-up. The first counter of the day asks whether to start a new
+// cash day (which closes the earlier days); every counter then books its own drawer's float
+// once a day. Sets G().NombreCierre.
+void AbrirCajaDelDia();
 
 // Deletes an order with its lines and the money booked for it, even from a closed cash day.
 void BorrarArreglo(qint64 idarreglo);

@@ -1,5 +1,6 @@
 #include "CierreCaja.h"
 
+#include "cash/Caja.h"
 #include "cash/frmHojaVenta.h"
 #include "core/Conexion.h"
 #include "core/Dialogos.h"
@@ -17,7 +18,7 @@ bool cmdCierreCaja_Click()
         // The summary is the day's sales sheet. Closing cannot be undone, so it waits until the
         // summary is on paper: a printer fault or a cancelled preview leaves the cash open.
         frmHojaVenta hoja;
-        hoja.Llenar(G().NombreCierre);
+        hoja.Llenar(NombreCierreDeHoy());
         if (!ImprimirListado(hoja.gridHojaVenta, QStringLiteral("Hoja de venta"), false))
             return false;
     }

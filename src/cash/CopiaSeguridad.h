@@ -8,8 +8,8 @@ class Conexion;
 
 // Backups of the shop's database that can be trusted: each one in a file of its own, named by
 // its full date and time (arreglos_2026-12-04_090507.db, .dump for the server) and never
-// overwritten, taken while the program goes on working, and read back before it is reported
-// as made.
+// overwritten, taken while the program (and other counters) go on working, and read back
+// against the snapshot it was taken from before it is reported as made.
 struct ResultadoCopia {
     bool ok = false;
     QString archivo;  // the copy made (also when it could not be verified)
@@ -25,12 +25,15 @@ QString CarpetaCopias();
 ResultadoCopia HacerCopiaSeguridad(Conexion &c, const QString &carpeta, const QDateTime &momento,
                                    const QString &nombre = QStringLiteral("arreglos"));
 
-// Reads a copy through: the embedded file's integrity and rows of every table, or the
-// server's archive listing. Empty when it is sound, else why not.
+// Reads a copy through (every page of the embedded file, or every table's data in the server's
+// archive) and checks that it holds the shop's tables and columns and the rows the database has
+// now. Empty when it does, else why not.
 QString VerificarCopia(Conexion &c, const QString &archivo);
 
 // Puts a copy back in place of the current database, after first keeping the current one as a
-// verified copy "antes-de-restaurar_<stamp>" in the folder: a restore never loses data. The
+// verified copy "antes-de-restaurar_<stamp>" in the folder: a restore never loses data. Refused,
+// with nothing changed, while a counter has the database open (the lock beside the embedded
+// file, other sessions on the server) and when the copy is damaged or not the shop's. The
 // connection is open on the restored database afterwards.
 ResultadoCopia RestaurarCopia(Conexion &c, const QString &archivo, const QString &carpeta,
                               const QDateTime &momento);

@@ -5,13 +5,15 @@
 #include "core/Formato.h"
 #include "printing/ImprimirListado.h"
 
+#include <QMap>
+
 namespace {
 const QString Efectivo = QStringLiteral("Efectivo");
 }
 
 QString frmHojaVenta::SqlMovimientos(const QString &nombrecierre, bool inicio)
 {
-    return QStringLiteral("SELECT caja.importe, caja.concepto, caja.fecha, caja.nombrecierre,     "
+    return QStringLiteral("SELECT caja.importe, caja.concepto, caja.fecha, caja.nombrecierre, caja.puesto, "
                           "formaspago.Nombre FROM caja LEFT OUTER JOIN     formaspago ON caja.Formapago = "
                           "formaspago.idformapago where nombrecierre = ")
            + ComillasSQL(nombrecierre)
@@ -46,13 +48,19 @@ void frmHojaVenta::Llenar(const QString &nombrecierre)
     DarTamanosGrid();
     lblVenta = QStringLiteral("Hoja de venta de la caja: ") + nombrecierre;
 
+    // Each drawer is counted on its own: its float plus the cash it took.
+    QMap<QString, double> cajones;
     Recordset rs = AbrirRecordset(SqlMovimientos(nombrecierre, false));
-    for (; !rs.EOF_(); rs.MoveNext())
-        gridHojaVenta.AgregarFila(
+    for (; !rs.EOF_(); rs.MoveNext()) {
+        const int f = gridHojaVenta.AgregarFila(
             {FormatoFecha(rs.Campo(QStringLiteral("fecha")), QStringLiteral("dd/MM hh:mm")),
              NuloABlanco(rs.Campo(QStringLiteral("concepto"))),
              FormatoImporte(rs.Campo(QStringLiteral("importe"))),
              NuloABlanco(rs.Campo(QStringLiteral("Nombre")))});
+        if (gridHojaVenta.TextMatrix(f, ColFormaPago) == Efectivo)
+            cajones[NuloABlanco(rs.Campo(QStringLiteral("puesto")))] +=
+                Val(gridHojaVenta.TextMatrix(f, ColImporte));
+    }
 
     // The totals add up what the sheet shows, so paper and screen always agree.
     double efectivo = 0, otros = 0;
@@ -78,9 +86,20 @@ void frmHojaVenta::Llenar(const QString &nombrecierre)
         resumen(QStringLiteral("Cambio inicial"), QString());
         return;
     }
-    const double cambio = Val(NuloACero(inicio.Campo(QStringLiteral("importe"))));
+    double cambio = 0;
+    for (; !inicio.EOF_(); inicio.MoveNext()) {
+        const double importe = Val(NuloACero(inicio.Campo(QStringLiteral("importe"))));
+        cambio += importe;
+        cajones[NuloABlanco(inicio.Campo(QStringLiteral("puesto")))] += importe;
+    }
     resumen(QStringLiteral("Cambio inicial"), FormatoImporte(cambio));
     resumen(QStringLiteral("Total en caja"), FormatoImporte(cambio + efectivo));
+    if (cajones.size() < 2)
+        return;
+    for (auto c = cajones.cbegin(); c != cajones.cend(); ++c)
+        resumen(QString::fromUtf8("En el cajón de ")
+                    + (c.key().isEmpty() ? QStringLiteral("(sin nombre)") : c.key()),
+                FormatoImporte(c.value()));
 }
 
 void frmHojaVenta::Command1_Click()

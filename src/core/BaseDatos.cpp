@@ -4,6 +4,7 @@
 #include "Programa.h"
 
 #include <QFile>
+#include <QSqlRecord>
 
 namespace {
 
@@ -24,6 +25,24 @@ void CrearBaseDatos(Conexion &conexion)
     conexion.EjecutarGuion(Recurso(servidor ? QStringLiteral("postgres.sql") : QStringLiteral("sqlite.sql")));
     conexion.EjecutarGuion(Recurso(QStringLiteral("semilla.sql")));
     t.Confirmar();
+}
+
+void ActualizarEsquema(Conexion &conexion)
+{
+    // A shop made by an older version gets what this one writes: each cash movement names the
+    // counter (drawer) that booked it.
+    if (!conexion.db().record(QStringLiteral("caja")).contains(QStringLiteral("puesto")))
+        conexion.Ejecutar(QStringLiteral("alter table caja add column puesto ")
+                          + (conexion.motor() == Motor::PostgreSQL ? QStringLiteral("varchar(255)")
+                                                                   : QStringLiteral("text")));
+    // One customer per telephone. A shop that already holds two with one telephone keeps working
+    // without the rule until they are merged; the support log says so.
+    try {
+        conexion.Ejecutar(QStringLiteral("create unique index if not exists ux_clientes_telefono on clientes "
+                                         "(telefono) where telefono <> ''"));
+    } catch (const ErrorBaseDatos &) {
+        qWarning("Hay clientes con el mismo teléfono: no se exige un teléfono por cliente");
+    }
 }
 
 void SembrarMerceria(Conexion &conexion)
@@ -48,4 +67,6 @@ void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bo
     G().ArchivoConfiguracion = config.ruta;
     G().conexion = &conexion;
     G().EsSqlServer = conexion.EsSqlServer();
+    if (!crear)
+        ActualizarEsquema(conexion);
 }

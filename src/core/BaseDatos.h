@@ -15,6 +15,9 @@ void LlenarDemo(Conexion &conexion, const QDate &hoy);
 // haberdashery sale and the workshop screens find by its name. A new shop gets it (the demo shop
 // brings its own).
 void SembrarMerceria(Conexion &conexion);
+// Brings a shop database made by an older version up to this one's schema (columns and indexes
+// added since); run on every opening, it changes nothing the second time.
+void ActualizarEsquema(Conexion &conexion);
 // Opens the connection the configuration names and sets the program-wide backend values. Only
 // crear (hilvan-admin init) may make a new database file.
 void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bool crear = false);

@@ -8,6 +8,7 @@
 #include "Reloj.h"
 
 #include <QCollator>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -19,6 +20,7 @@
 #include <QUuid>
 #include <limits>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -276,6 +278,7 @@ void Conexion::AbrirSQLite(const QString &ruta, bool crear)
     // FULL syncs the journal at every commit: an order whose tickets have printed survives a power cut.
     Ejecutar(QStringLiteral("PRAGMA synchronous=FULL"));
     Ejecutar(QStringLiteral("PRAGMA busy_timeout=5000"));
+    identidad_ = Identidad();
 }
 
 void Conexion::AbrirPostgreSQL(const DatosServidor &d)
@@ -297,6 +300,7 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
                                  + QStringLiteral(".\r\n") + CausaEnEspanol(db_.lastError()),
                              QString());
     }
+    identidad_ = Identidad();
     PrepararSesion();
 }
 
@@ -340,12 +344,73 @@ void Conexion::VolverAConectar()
 void Conexion::Cerrar()
 {
     if (db_.isValid()) {
+        // A file restored under this connection: closing must not delete the write-ahead files
+        // at its path, which belong to the restored database now.
+        if (motor_ == Motor::SQLite && !identidad_.isEmpty() && Identidad() != identidad_) {
+            const QVariant h = db_.driver()->handle();
+            int conservar = 1;
+            if (h.isValid() && qstrcmp(h.typeName(), "sqlite3*") == 0)
+                sqlite3_file_control(*static_cast<sqlite3 *const *>(h.data()), "main",
+                                     SQLITE_FCNTL_PERSIST_WAL, &conservar);
+        }
         db_.close();
         db_ = QSqlDatabase();
         QSqlDatabase::removeDatabase(nombre_);
     }
     nivelTransaccion_ = 0;
     perdida_ = false;
+    identidad_.clear();
+}
+
+QString Conexion::Identidad() const
+{
+    if (motor_ == Motor::SQLite) {
+        struct stat st = {};
+        if (::stat(QFile::encodeName(db_.databaseName()).constData(), &st) != 0)
+            return {};
+        return QStringLiteral("%1:%2").arg(st.st_dev).arg(st.st_ino);
+    }
+    QSqlQuery q(db_);
+    if (!q.exec(QStringLiteral("select coalesce(to_regclass('parametros')::oid, 0)")) || !q.next()
+        || q.value(0).toLongLong() == 0)
+        return {};
+    return q.value(0).toString();
+}
+
+void Conexion::ReconocerBaseDatos()
+{
+    identidad_ = Identidad();
+}
+
+void Conexion::ComprobarQueEsLaMisma()
+{
+    if (!Abierta())
+        return;
+    if (identidad_.isEmpty()) {
+        // A server database whose tables were made after the connection opened (a new shop).
+        if (motor_ == Motor::PostgreSQL)
+            identidad_ = Identidad();
+        return;
+    }
+    bool misma = true;
+    if (motor_ == Motor::SQLite) {
+        misma = Identidad() == identidad_; // one stat: the file at the path is still the one open
+    } else {
+        // By its oid, not its name: the table renamed is still the same table.
+        const QString sql = QStringLiteral("select count(*) from pg_class where oid = ") + identidad_;
+        QSqlQuery q(db_);
+        if (!q.exec(sql)) // a connection lost is found here, and opened again at the next action
+            throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
+        misma = !q.next() || q.value(0).toInt() > 0;
+    }
+    if (misma)
+        return;
+    qWarning("La base de datos abierta ya no es la que hay en su sitio: se ha restaurado o cambiado");
+    throw ErrorBaseDatos(
+        QString::fromUtf8("La base de datos se ha restaurado desde una copia de seguridad (o se "
+                          "ha cambiado por otra) mientras el programa estaba abierto.\r\n"
+                          "No se ha guardado nada: cierre el programa y vuelva a abrirlo."),
+        QString());
 }
 
 bool Conexion::Abierta() const
@@ -361,14 +426,17 @@ QString Conexion::Traducir(const QString &sql) const
     return Dialecto::Traducir(sql, motor_, relojServidor ? QDateTime() : RelojPrograma().Ahora());
 }
 
-void Conexion::Ejecutar(const QString &sql)
+int Conexion::Ejecutar(const QString &sql)
 {
     VolverAConectar();
     if (!Abierta())
         throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
+    if (nivelTransaccion_ == 0)
+        ComprobarQueEsLaMisma();
     QSqlQuery q(db_);
     if (!q.exec(Traducir(sql)))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
+    return q.numRowsAffected();
 }
 
 qint64 Conexion::Insertar(const QString &sql, const QString &campoClave)
@@ -376,6 +444,8 @@ qint64 Conexion::Insertar(const QString &sql, const QString &campoClave)
     VolverAConectar();
     if (!Abierta())
         throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sql);
+    if (nivelTransaccion_ == 0)
+        ComprobarQueEsLaMisma();
     QSqlQuery q(db_);
     const bool servidor = motor_ == Motor::PostgreSQL;
     QString texto = Traducir(sql);
@@ -617,6 +687,7 @@ void Conexion::ComenzarTransaccion()
         return;
     }
     VolverAConectar();
+    ComprobarQueEsLaMisma();
     ++nivelTransaccion_;
     // Every transaction of the program writes. On the embedded file the write lock is taken at the
     // start (waiting up to the busy timeout), so a number read inside it stays unused until commit.

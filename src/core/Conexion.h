@@ -124,7 +124,8 @@ public:
     Motor motor() const { return motor_; }
     int EsSqlServer() const { return motor_ == Motor::PostgreSQL ? 1 : 0; }
 
-    void Ejecutar(const QString &sql);
+    // Gives the number of rows the statement changed: a write that found its row gone changes none.
+    int Ejecutar(const QString &sql);
     // Runs an insert and gives the key the database gave that very row: on a shared server the
     // table's highest key may already be another counter's.
     qint64 Insertar(const QString &sql, const QString &campoClave);
@@ -146,6 +147,10 @@ public:
     QSqlDatabase &db() { return db_; }
     QString Traducir(const QString &sql) const;
 
+    // After this connection restored a copy itself: the database now in place is its own.
+    void ReconocerBaseDatos();
+
+
 private:
     friend class LecturaServidor;
     friend class LecturaSqlite;
@@ -155,11 +160,19 @@ private:
     QSqlQuery Consultar(const QString &sql, bool porFilas = false);
     void VolverAConectar();
     void PrepararSesion();
+    // Before a write: a restore may have put another database in place of the one opened (the
+    // embedded file renamed over, the server's tables made anew). Whatever this counter wrote
+    // then would be lost, so it stops with a message instead.
+    void ComprobarQueEsLaMisma();
+    QString Identidad() const;
     QString nombre_;
     QSqlDatabase db_;
     Motor motor_ = Motor::SQLite;
     int nivelTransaccion_ = 0;
     bool perdida_ = false; // the server stopped answering: open again before the next action
+    // The database opened: the file's device and inode, or the oid of the server's parametros
+    // table (a restore drops and creates it); empty while unknown.
+    QString identidad_;
 };
 
 // Rolls back unless Confirmar() was called: nothing half-done reaches the database.

@@ -1,5 +1,7 @@
 #include "Configuracion.h"
 
+#include <QSysInfo>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +21,12 @@ QString Configuracion::ArchivoBaseDatos() const
     if (QFileInfo(nombre).isAbsolute())
         return nombre;
     return QFileInfo(ruta).absoluteDir().filePath(nombre);
+}
+
+QString Configuracion::Puesto() const
+{
+    const QString puesto = lineas.value(5).trimmed();
+    return puesto.isEmpty() ? QSysInfo::machineHostName() : puesto;
 }
 
 DatosServidor Configuracion::Servidor() const

@@ -7,7 +7,7 @@
 
 // The five-line file that chooses the database: line 1 the embedded database file (relative to
 // the file's own folder), or empty for the server named by lines 2 to 5 (host[:port], database,
-// user, password).
+// user, password). An optional line 6 names the counter (its cash drawer).
 struct Configuracion {
     QString ruta;          // where the file is
     bool existe = false;
@@ -17,6 +17,8 @@ struct Configuracion {
     bool UsaServidor() const;
     QString ArchivoBaseDatos() const; // absolute path of line 1, quotes removed
     DatosServidor Servidor() const;
+    // The counter's name, line 6 (optional): the machine's name when left out.
+    QString Puesto() const;
 };
 
 inline constexpr const char *NombreArchivoConfiguracion = "bdcostuaccess.dat";

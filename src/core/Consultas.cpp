@@ -1,5 +1,7 @@
 #include "Consultas.h"
 
+#include <algorithm>
+
 #include "Fechas.h"
 #include "Formato.h"
 #include "Programa.h"
@@ -51,6 +53,41 @@ qint64 DimeSiguienteNumero(const QString &campo, const QString &tabla)
         AbrirRecordset(QStringLiteral("select pg_advisory_xact_lock(hashtext(")
                        + ComillasSQL(tabla + QLatin1Char('.') + campo) + QStringLiteral("))"));
     return DimeMaximo(campo, tabla) + 1;
+}
+
+qint64 DimeSiguienteNumeroArreglo()
+{
+    const qint64 n = DimeSiguienteNumero(QStringLiteral("idarreglo"), QStringLiteral("arreglos"));
+    return std::max({n, DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos_detalles")) + 1,
+                     DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("caja")) + 1});
+}
+
+QString DimeHuellaArreglo(qint64 idarreglo)
+{
+    QString huella;
+    const auto anadir = [&huella](const QString &sql) {
+        Recordset rs = AbrirRecordset(sql);
+        for (; !rs.EOF_(); rs.MoveNext()) {
+            for (int i = 0; i < rs.NumCampos(); ++i)
+                huella += TextoDeValor(rs.Campo(i)) + QLatin1Char('|');
+            huella += QLatin1Char('\n');
+        }
+    };
+    const QString n = N(idarreglo);
+    anadir(QStringLiteral("select * from arreglos where idarreglo = ") + n);
+    if (huella.isEmpty())
+        return huella;
+    anadir(QStringLiteral("select * from arreglos_detalles where idarreglo = ") + n
+           + QStringLiteral(" order by idarreglodetalle"));
+    anadir(QStringLiteral("select count(*), sum(importe) from caja where idarreglo = ") + n);
+    return huella;
+}
+
+void BloquearArreglo(qint64 idarreglo)
+{
+    if (G().EsSqlServer)
+        AbrirRecordset(QStringLiteral("select idarreglo from arreglos where idarreglo = ") + N(idarreglo)
+                       + QStringLiteral(" for update"));
 }
 
 double DimeTotalArreglo(qint64 idarreglo)
@@ -121,8 +158,13 @@ int DimeUsuarioArreglo(qint64 idarreglo)
 
 int DimeCosturera(const QString &referenciaprenda)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from arreglos_detalles where referenciaprenda = ")
-                                  + ComillasSQL(referenciaprenda));
+    // 0 while any line of the garment has no worker (a line added later must be assigned too);
+    // else the worker of its first line.
+    Recordset rs = AbrirRecordset(
+        QStringLiteral("select top 1 idcosturera from arreglos_detalles where referenciaprenda = ")
+        + ComillasSQL(referenciaprenda)
+        + QStringLiteral(
+            " order by case when coalesce(idcosturera, 0) = 0 then 0 else 1 end, idarreglodetalle"));
     return Entero(rs.Campo(QStringLiteral("idcosturera")));
 }
 

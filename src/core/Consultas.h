@@ -19,6 +19,17 @@ qint64 DimeMaximo(const QString &campo, const QString &tabla);
 // Counters sharing a server take it one at a time: the number stays theirs until they commit.
 qint64 DimeSiguienteNumero(const QString &campo, const QString &tabla);
 
+// An order's next number: past every number an order, a line or a cash movement already uses, so
+// money left under an annulled number is never inherited by a new customer.
+qint64 DimeSiguienteNumeroArreglo();
+// Everything another counter can change about an order, as one text: its row, its lines and the
+// money booked to it. A screen keeps it when it loads the order and saves only while it is the
+// same; "" once the order is gone.
+QString DimeHuellaArreglo(qint64 idarreglo);
+// Holds the order's row until the transaction ends, so that two counters writing the same order
+// take turns (the embedded file's transaction already holds the whole file).
+void BloquearArreglo(qint64 idarreglo);
+
 double DimeTotalArreglo(qint64 idarreglo);
 int DimeIdFamiliaProducto(qint64 idproducto);
 QString DimeNombreCosturera(qint64 idcosturera);

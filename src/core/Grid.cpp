@@ -110,6 +110,17 @@ int Grid::AgregarFila(const std::vector<QString> &textos)
     return fila;
 }
 
+int Grid::InsertarFila(int fila, const std::vector<QString> &textos)
+{
+    if (fila < 1 || fila >= Rows())
+        return AgregarFila(textos);
+    celdas_.emplace(celdas_.begin() + fila, size_t(columnas_));
+    altos_.insert(altos_.begin() + fila, AltoFilaPorDefecto);
+    for (size_t c = 0; c < textos.size() && int(c) < columnas_; ++c)
+        celdas_[size_t(fila)][c].texto = textos[c];
+    return fila;
+}
+
 void Grid::QuitarFila(int fila)
 {
     if (fila < 0 || fila >= Rows())

@@ -49,6 +49,8 @@ public:
 
     // Appends a row; the texts fill its columns from column 0.
     int AgregarFila(const std::vector<QString> &textos = {});
+    // Inserts a row before `fila` (appends when `fila` is past the last row).
+    int InsertarFila(int fila, const std::vector<QString> &textos = {});
     void QuitarFila(int fila);
 
     // The current cell (row 1 = first data row once there is one).

@@ -23,12 +23,17 @@ struct ValoresPrograma {
     int AnchuraTicket = 0;
 
     QString NombreCierre;
+    // This counter's name (its drawer), stored with every cash movement it books.
+    QString Puesto;
     bool EntregandoArreglo = false;
     // A back-office screen that continues on the sale screen (modify, hand over, view an order)
     // leaves the order here and closes; the options menu closes when it finds it set, and the
     // sale screen then empties itself and loads that order.
     int ArregloACargar = 0;
     bool ArregloACargarParaEntregar = false;
+    // The stored order open on this counter's sale screen (0: none): the back office must not
+    // annul it from under the screen.
+    int ArregloEnVenta = 0;
 
     Reloj *reloj = nullptr;
     Dialogos *dialogos = nullptr;

@@ -45,6 +45,7 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
         if (config.UsaServidor())
             inicio.Estado(QStringLiteral("Conectando a la base de datos"));
         AbrirSegunConfiguracion(*conexion_, config);
+        G().Puesto = config.Puesto();
         CargarParametros();
 
         inicio.Estado(QStringLiteral("Inicializando impresora"));
@@ -57,7 +58,7 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
 
         lblVersion = QString::fromUtf8("Versión: ") + VersionPrograma();
 
-        AbrirCaja();
+        AbrirCajaDelDia();
     } catch (const ErrorBaseDatos &e) {
         Dlg().Mensaje(e.Mensaje());
         G().conexion = nullptr;
@@ -83,33 +84,6 @@ void frmPrincipal::CargarParametros()
                                           "Corríjalo en Opciones, Parámetros configuración."));
         g.AnchuraTicket = 40;
     }
-}
-
-void frmPrincipal::AbrirCaja()
-{
-    const QString ultimo = DimeFechaUltimoMovimiento();
-    const QString ahora = DimeFechaServidor();
-    const QString diaUltimo = FormatoFecha(ultimo, QStringLiteral("dd/MM/yyyy"));
-    const QString diaHoy = FormatoFecha(ahora, QStringLiteral("dd/MM/yyyy"));
-    if (diaUltimo == diaHoy) {
-        G().NombreCierre = DimeUltimoCierre();
-        return;
-    }
-    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")) != 6) {
-        G().NombreCierre = DimeUltimoCierre();
-        return;
-    }
-    // The day cannot start on a figure the shop did not mean: a refused one is asked again.
-    std::optional<double> inicial;
-    while (!inicial) {
-        const QString importe = Dlg().PadNumerico(QStringLiteral("Dinero inicial en caja"), false);
-        inicial = ImporteTecleado(importe.isEmpty() ? QStringLiteral("0") : importe);
-    }
-    Transaccion t(Bd());
-    Bd().Ejecutar(QStringLiteral("update caja set cerrado = 1"));
-    G().NombreCierre = FechaDeTexto(ahora).toString(QStringLiteral("yyyyMMdd"));
-    MeterMovimientoCaja(*inicial, QStringLiteral("Inicio caja"), G().NombreCierre, 1, 0, 0);
-    t.Confirmar();
 }
 
 bool frmPrincipal::salirformulario()

@@ -9,6 +9,11 @@
 
 class Conexion;
 
+// Thrown inside the finish's transaction when the order on screen is no longer what the database
+// holds (another counter changed, handed over or annulled it): nothing is written.
+struct ArregloCambiado {
+};
+
 // The sale screen: always open, everything else is opened from it. The left side shows the
 // families or the products of one family; the right side is the order being taken, one
 // separator row per garment followed by its alterations.
@@ -147,14 +152,21 @@ private:
     bool EncargoCompleto();
     void GuardarYCobrar();
     void ImprimirTicketsAcabado(int idarreglo);
+    // The order changed under the screen: it comes back as the database holds it, or goes.
+    void VolverACargarCambiado(int idarreglo);
+    // The order as it was when loaded (DimeHuellaArreglo).
+    QString huellaCargada_;
     void CargarParametros();
-    void AbrirCaja();
     void AjustarAltoFila(Grid &grid, int fila, const QString &texto);
     void QuitarUltimaFilaTPV();
     void NumerarPrendas();
     // A garment touched but given no alteration is left out before the order is numbered.
     void QuitarPrendasVacias();
     void PonerFechaPrenda(int fila, const QDateTime &fecha);
+    // The separator row of the garment picked in the grid (0: new alterations go to the last one)
+    // and the row before which its next alteration goes.
+    int prendaActiva_ = 0;
+    int FinPrendaActiva() const;
     // The last garment's date, "dd/mm/yyyy"; empty while no garment is dated.
     QString FechaUltimaPrenda() const;
     QString fechaPrendasAlElegir_;

@@ -30,7 +30,7 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
 
     int n = idarreglo;
     if (nuevo) {
-        n = int(DimeSiguienteNumero(QStringLiteral("idarreglo"), QStringLiteral("arreglos")));
+        n = int(DimeSiguienteNumeroArreglo());
         Bd().Ejecutar(
             QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo,fechaprevistaentrega,"
                            "idcliente, entregado, pagado) values (")
@@ -41,17 +41,23 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
             + QStringLiteral(")"));
     } else {
         // The order date becomes the date of this visit, and entregado only this visit's money.
-        Bd().Ejecutar(QStringLiteral("update arreglos set idusuario = ") + N(IdUsuarioVenta)
-                      + QStringLiteral(", fechaarreglo = ") + LiteralFechaSQL(DimeFechaServidor())
-                      + QStringLiteral(", fechaprevistaentrega = ") + LiteralFechaSQL(FechaEntregaVenta)
-                      + QStringLiteral(",idcliente = ") + N(IdClienteVenta) + QStringLiteral(", entregado = ")
-                      + entregado + QStringLiteral(", pagado= 0 where idarreglo = ") + N(n));
+        const int cambiadas = Bd().Ejecutar(
+            QStringLiteral("update arreglos set idusuario = ") + N(IdUsuarioVenta)
+            + QStringLiteral(", fechaarreglo = ") + LiteralFechaSQL(DimeFechaServidor())
+            + QStringLiteral(", fechaprevistaentrega = ") + LiteralFechaSQL(FechaEntregaVenta)
+            + QStringLiteral(",idcliente = ") + N(IdClienteVenta) + QStringLiteral(", entregado = ")
+            + entregado + QStringLiteral(", pagado= 0 where idarreglo = ") + N(n));
+        if (cambiadas != 1)
+            throw ArregloCambiado();
     }
 
     // Lines of a reopened order being handed over are back in the shop by definition.
     const bool listo = !nuevo && G().EntregandoArreglo;
     int prenda = 0;
     QString etiqueta, referencia, fecha;
+    // A line added to a garment that already went to a worker goes to the same worker, on the
+    // same assignment, and the garment is pending again: it is paid and listed like the others.
+    QString costurera, asignacion;
     QStringList guardadas;
     for (int f = 1; f < gridTPV.Rows(); ++f) {
         if (EsSeparador(f)) {
@@ -59,19 +65,40 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
             etiqueta = ComillasSQL(gridTPV.TextMatrix(f, ColNombre));
             referencia = ComillasSQL(N(n) + QLatin1Char('.') + N(prenda));
             fecha = LiteralFechaSQL(gridTPV.TextMatrix(f, ColFechaCompleta));
+            costurera.clear();
+            asignacion.clear();
+            for (int g = f + 1; !nuevo && g < gridTPV.Rows() && !EsSeparador(g) && costurera.isEmpty(); ++g) {
+                const QString id = gridTPV.TextMatrix(g, ColIdDetalle);
+                if (id.isEmpty())
+                    continue;
+                Recordset rs = AbrirRecordset(
+                    QStringLiteral(
+                        "select idcosturera, fechaasignaciontrabajador from arreglos_detalles where "
+                        "idcosturera <> 0 and idarreglodetalle = ")
+                    + N(qint64(Val(id))));
+                if (rs.HayFilas()) {
+                    costurera = TextoDeValor(rs.Campo(0));
+                    asignacion = LiteralFechaSQL(rs.Campo(1).toDateTime());
+                }
+            }
             continue;
         }
         const QString idproducto = N(qint64(Val(gridTPV.TextMatrix(f, ColIdProducto))));
         const QString precio = TextoNumero(RedondearImporte(Val(gridTPV.TextMatrix(f, ColImporte))));
         const QString iddetalle = gridTPV.TextMatrix(f, ColIdDetalle);
         if (nuevo || iddetalle.isEmpty()) {
+            const bool conCosturera = !costurera.isEmpty();
             const qint64 id = Bd().Insertar(
                 QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
                                "referenciaprenda, fechaentrega")
-                + (listo ? QStringLiteral(", listoparaentrega") : QString()) + QStringLiteral(") values (")
-                + N(n) + QStringLiteral(", ") + idproducto + QStringLiteral(", ") + precio
-                + QStringLiteral(", ") + etiqueta + QStringLiteral(", ") + referencia + QStringLiteral(", ")
-                + fecha + (listo ? QStringLiteral(", 1") : QString()) + QStringLiteral(")"),
+                    + (listo ? QStringLiteral(", listoparaentrega") : QString())
+                    + (conCosturera ? QStringLiteral(", idcosturera, fechaasignaciontrabajador") : QString())
+                    + QStringLiteral(") values (") + N(n) + QStringLiteral(", ") + idproducto
+                    + QStringLiteral(", ") + precio + QStringLiteral(", ") + etiqueta + QStringLiteral(", ")
+                    + referencia + QStringLiteral(", ") + fecha + (listo ? QStringLiteral(", 1") : QString())
+                    + (conCosturera ? QStringLiteral(", ") + costurera + QStringLiteral(", ") + asignacion
+                                    : QString())
+                    + QStringLiteral(")"),
                 QStringLiteral("idarreglodetalle"));
             // A new order's screen is emptied right after, so only a reopened one keeps the link.
             if (!nuevo)
@@ -149,6 +176,11 @@ void frmPrincipal::GuardarYCobrar()
     // The order, its lines, the hand-over and the money: all of it or nothing.
     Transaccion t(Bd());
     if (IdArregloVenta != 0) {
+        // Saved only as it was loaded: another counter may have handed it over, changed or
+        // annulled it meanwhile, and this screen would write over what it never saw.
+        BloquearArreglo(IdArregloVenta);
+        if (DimeHuellaArreglo(IdArregloVenta) != huellaCargada_)
+            throw ArregloCambiado();
         int id = 0;
         GuardarArreglo(IdArregloVenta, id);
         if (EntregarAlAcabar) {
@@ -165,8 +197,7 @@ void frmPrincipal::GuardarYCobrar()
         IdArregloVenta = nuevo;
     }
     MeterMovimientoCaja(RedondearImporte(Val(txtEntregado) - Val(txtCambio)),
-                        QStringLiteral("Ref. ") + N(IdArregloVenta), G().NombreCierre, IdFormaPagoVenta,
-                        IdArregloVenta, 0);
+                        QStringLiteral("Ref. ") + N(IdArregloVenta), IdFormaPagoVenta, IdArregloVenta, 0);
     t.Confirmar();
 }
 
@@ -196,6 +227,28 @@ void frmPrincipal::ImprimirArreglo(int idarreglo)
     ::ImprimirArreglo(idarreglo);
 }
 
+void frmPrincipal::VolverACargarCambiado(int idarreglo)
+{
+    const bool entregando = EntregarAlAcabar;
+    const QString n = N(idarreglo);
+    ReiniciarVenta();
+    if (!ExisteArreglo(idarreglo)) {
+        Dlg().Mensaje(QStringLiteral("El arreglo ") + n
+                      + QStringLiteral(" ya no existe: se ha anulado en otro mostrador. No se ha guardado ni "
+                                       "cobrado nada."));
+        return;
+    }
+    if (entregando && ArregloEntregado(idarreglo)) {
+        Dlg().Mensaje(QStringLiteral("El arreglo ") + n
+                      + QStringLiteral(" ya se ha entregado en otro mostrador. No se ha cobrado nada."));
+        return;
+    }
+    CargarArreglo(idarreglo, entregando);
+    G().EntregandoArreglo = entregando;
+    Dlg().Mensaje(QStringLiteral("Otro mostrador ha cambiado el arreglo ") + n
+                  + QString::fromUtf8("; se ha vuelto a cargar. Revíselo y pulse de nuevo \"Fin arreglo\"."));
+}
+
 void frmPrincipal::cmdAcabarEncargo_Click()
 {
     QuitarPrendasVacias();
@@ -216,6 +269,10 @@ void frmPrincipal::cmdAcabarEncargo_Click()
             return;
         }
         GuardarYCobrar();
+    } catch (const ArregloCambiado &) {
+        IdUsuarioVenta = idusuario;
+        VolverACargarCambiado(idarreglo);
+        return;
     } catch (...) {
         gridTPV = grid;
         txtEntregado = entregado;

@@ -27,6 +27,7 @@ void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
     lblAtendidopor = QStringLiteral("Atendido por: ")
                      + DimeNombreUsuario(qint64(Val(NuloACero(rs.Campo(QStringLiteral("idusuario"))))));
     ArregloCargado = true;
+    EntregarAlAcabar = paraEntregar;
 
     QString referenciaAnterior;
     for (; !rs.EOF_(); rs.MoveNext()) {
@@ -44,8 +45,8 @@ void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
 
     // The stored delivery date stands until a garment's date changes.
     FijarFechaEntrega(fechaEntrega);
+    huellaCargada_ = DimeHuellaArreglo(IdArregloVenta);
 
-    EntregarAlAcabar = paraEntregar;
     if (paraEntregar) {
         // Handing over: only the payment can change now, so no line offers its "X".
         for (int f = 1; f < gridTPV.Rows(); ++f)

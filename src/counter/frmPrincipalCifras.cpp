@@ -34,8 +34,11 @@ void frmPrincipal::CalcularCifrasTPV()
     txtFechaEntrega = FormatoFecha(FechaEntregaVenta, QStringLiteral("dd/MM/yy"));
 
     lblNumReferencia.clear();
+    // A hand-over says so where the staff look: only the payment is left to take.
     if (IdArregloVenta != 0)
-        lblNumReferencia = QStringLiteral("Ref. ") + QString::number(IdArregloVenta);
+        lblNumReferencia =
+            (EntregarAlAcabar ? QStringLiteral("Entrega del arreglo ") : QStringLiteral("Ref. "))
+            + QString::number(IdArregloVenta);
 }
 
 QString frmPrincipal::FechaUltimaPrenda() const

@@ -27,7 +27,7 @@ void frmPrincipal::cmdMerceria_Click()
         != 6)
         return;
     // Haberdashery is always paid in cash, whatever method the order on screen shows.
-    MeterMovimientoCaja(euros, QString::fromUtf8("Mercería"), G().NombreCierre, 1, 0, 0);
+    MeterMovimientoCaja(euros, QString::fromUtf8("Mercería"), 1, 0, 0);
     AbrirCajon();
     if (Dlg().MensajeSiNo(QStringLiteral("Imprimir ticket")) == 6)
         ImprimirTicketMerceria(euros);

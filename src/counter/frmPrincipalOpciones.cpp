@@ -8,8 +8,15 @@
 
 void frmPrincipal::cmdVerOpciones_Click()
 {
-    if (G().pantallas)
-        G().pantallas->Opciones();
+    G().ArregloEnVenta = ArregloCargado ? IdArregloVenta : 0;
+    try {
+        if (G().pantallas)
+            G().pantallas->Opciones();
+    } catch (...) {
+        G().ArregloEnVenta = 0;
+        throw;
+    }
+    G().ArregloEnVenta = 0;
     CargarArregloACargar();
 }
 

@@ -109,6 +109,7 @@ void frmPrincipal::NumerarPrendas()
 
 void frmPrincipal::QuitarPrendasVacias()
 {
+    prendaActiva_ = 0;
     for (int f = gridTPV.Rows() - 1; f >= 1; --f)
         if (EsSeparador(f) && (f == gridTPV.Rows() - 1 || EsSeparador(f + 1)))
             gridTPV.QuitarFila(f);
@@ -136,10 +137,22 @@ void frmPrincipal::MeterSeparadorPrenda(int idfamilia, const QString &nombrepren
     CalcularCifrasTPV();
 }
 
+int frmPrincipal::FinPrendaActiva() const
+{
+    if (!EsSeparador(prendaActiva_))
+        return gridTPV.Rows();
+    int f = prendaActiva_ + 1;
+    while (f < gridTPV.Rows() && !EsSeparador(f))
+        ++f;
+    return f;
+}
+
 void frmPrincipal::MeterProductoEnGridTPV(int idproducto)
 {
+    // The alteration goes to the garment being filled: the last one, or one picked in the grid.
+    const int fin = FinPrendaActiva();
     // One line per product and garment: the same alteration twice on a garment is a slip.
-    for (int f = gridTPV.Rows() - 1; f >= 1; --f) {
+    for (int f = fin - 1; f >= 1; --f) {
         const QString id = gridTPV.TextMatrix(f, ColIdProducto);
         if (id.isEmpty())
             break;
@@ -150,7 +163,7 @@ void frmPrincipal::MeterProductoEnGridTPV(int idproducto)
                                   + QString::number(idproducto));
     if (!rs.HayFilas())
         return;
-    const int r = gridTPV.AgregarFila({QString::number(idproducto)});
+    const int r = gridTPV.InsertarFila(fin, {QString::number(idproducto)});
     if (idproducto == ProductoEntregaEnElDia) {
         int separador = r - 1;
         while (separador >= 1 && !EsSeparador(separador))
@@ -165,6 +178,7 @@ void frmPrincipal::MeterProductoEnGridTPV(int idproducto)
     AjustarAltoFila(gridTPV, r, nombre);
     const QString precio = ClienteEsTienda == 1 ? QStringLiteral("precio2") : QStringLiteral("precio1");
     gridTPV.SetTextMatrix(r, ColImporte, FormatoImporte(Val(NuloACero(rs.Campo(precio)))));
+    gridTPV.Row = r;
     CalcularCifrasTPV();
 }
 
@@ -189,6 +203,7 @@ void frmPrincipal::gridFamilias_Click()
         return;
     const int idfamilia = int(Val(gridFamilias.TextMatrix(fila, 0)));
     LlenarProductos(idfamilia);
+    prendaActiva_ = 0;
     MeterSeparadorPrenda(idfamilia, QString());
 }
 
@@ -198,7 +213,6 @@ void frmPrincipal::gridProductos_Click()
     if (gridProductos.Row < 1 || id.isEmpty())
         return;
     MeterProductoEnGridTPV(int(Val(id)));
-    gridTPV.Row = gridTPV.Rows() - 1;
 }
 
 void frmPrincipal::QuitarUltimaFilaTPV()
@@ -216,6 +230,17 @@ void frmPrincipal::gridTPV_Click()
     // An order being handed over keeps its stored lines exactly as they are.
     if (R < 1 || R >= gridTPV.Rows() || EntregarAlAcabar)
         return;
+
+    // A garment's "--" picks it: its family's products show, and what is touched next goes to it
+    // (a customer back for one more alteration on a garment already in the workshop).
+    if ((C == ColImporte || C == ColPrenda) && EsSeparador(R)) {
+        prendaActiva_ = R;
+        LlenarProductos(int(Val(gridTPV.TextMatrix(R, ColIdFamilia))));
+        gridTPV.Row = R;
+        return;
+    }
+    // Rows may move from here on: new alterations go to the last garment again.
+    prendaActiva_ = 0;
 
     // An empty garment at the end goes, and an empty one before it with it.
     if (C == ColBorrar && R == gridTPV.Rows() - 1 && EsSeparador(R)) {
@@ -267,6 +292,7 @@ void frmPrincipal::gridTPV_Click()
 
 void frmPrincipal::VolverAFamilias()
 {
+    prendaActiva_ = 0;
     if (EsSeparador(gridTPV.Rows() - 1))
         QuitarUltimaFilaTPV();
     gridProductos.Visible = false;
@@ -279,6 +305,7 @@ void frmPrincipal::VolverAFamilias()
 
 void frmPrincipal::ReiniciarVenta()
 {
+    prendaActiva_ = 0;
     IdClienteVenta = 0;
     txtNombreCliente.clear();
     txtTelefono.clear();

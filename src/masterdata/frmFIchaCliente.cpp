@@ -57,26 +57,50 @@ bool frmFIchaCliente::GuardarCliente()
             Dlg().Mensaje(sinDatos);
             return false;
         }
-        Bd().Ejecutar(QStringLiteral("insert into clientes(nombre, direccion, cpostal, localidad, nif, telefono, "
-                                     "estienda) values (")
-                      + ComillasSQL(txtNombre) + QStringLiteral(", ") + ComillasSQL(txtDireccion) + QStringLiteral(", ")
-                      + ComillasSQL(txtCodPostal) + QStringLiteral(", ") + ComillasSQL(txtLocalidad)
-                      + QStringLiteral(", ") + ComillasSQL(txtNif) + QStringLiteral(", ") + ComillasSQL(txtTelefono)
-                      + QStringLiteral(", ") + tienda + QStringLiteral(")"));
+        if (!GuardarSinRepetirTelefono(
+                QStringLiteral("insert into clientes(nombre, direccion, cpostal, localidad, nif, telefono, "
+                               "estienda) values (")
+                + ComillasSQL(txtNombre) + QStringLiteral(", ") + ComillasSQL(txtDireccion)
+                + QStringLiteral(", ") + ComillasSQL(txtCodPostal) + QStringLiteral(", ")
+                + ComillasSQL(txtLocalidad) + QStringLiteral(", ") + ComillasSQL(txtNif)
+                + QStringLiteral(", ") + ComillasSQL(txtTelefono) + QStringLiteral(", ") + tienda
+                + QStringLiteral(")")))
+            return false;
     } else {
         if (txtNombre.trimmed().isEmpty() || txtTelefono.trimmed().isEmpty()) {
             Dlg().Mensaje(sinDatos);
             return false;
         }
-        Bd().Ejecutar(QStringLiteral("update clientes set nombre = ") + ComillasSQL(txtNombre)
-                      + QStringLiteral(", direccion = ") + ComillasSQL(txtDireccion) + QStringLiteral(", cpostal = ")
-                      + ComillasSQL(txtCodPostal) + QStringLiteral(", localidad = ") + ComillasSQL(txtLocalidad)
-                      + QStringLiteral(", nif = ") + ComillasSQL(txtNif) + QStringLiteral(", telefono = ")
-                      + ComillasSQL(txtTelefono) + QStringLiteral(", estienda = ") + tienda
-                      + QStringLiteral(" where idcliente = ") + QString::number(IdCliente));
+        if (!GuardarSinRepetirTelefono(QStringLiteral("update clientes set nombre = ")
+                                       + ComillasSQL(txtNombre) + QStringLiteral(", direccion = ")
+                                       + ComillasSQL(txtDireccion) + QStringLiteral(", cpostal = ")
+                                       + ComillasSQL(txtCodPostal) + QStringLiteral(", localidad = ")
+                                       + ComillasSQL(txtLocalidad) + QStringLiteral(", nif = ")
+                                       + ComillasSQL(txtNif) + QStringLiteral(", telefono = ")
+                                       + ComillasSQL(txtTelefono) + QStringLiteral(", estienda = ") + tienda
+                                       + QStringLiteral(" where idcliente = ") + QString::number(IdCliente)))
+            return false;
     }
     Abierto = false;
     return true;
+}
+
+bool frmFIchaCliente::GuardarSinRepetirTelefono(const QString &sql)
+{
+    try {
+        Bd().Ejecutar(sql);
+        return true;
+    } catch (const ErrorBaseDatos &) {
+        // Another counter saved a customer with this telephone a moment ago: the database's
+        // one-customer-per-telephone rule refused this one.
+        if (!AbrirRecordset(QStringLiteral("select idcliente from clientes where telefono = ")
+                            + ComillasSQL(txtTelefono) + QStringLiteral(" and idcliente <> ")
+                            + QString::number(IdCliente))
+                 .HayFilas())
+            throw;
+        Dlg().Mensaje(QStringLiteral("Ya hay un cliente con ese telefono"));
+        return false;
+    }
 }
 
 void frmFIchaCliente::cmdPostal_Click()

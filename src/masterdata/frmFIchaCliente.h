@@ -18,6 +18,9 @@ public:
     void LlenarDatosCliente(int idcliente);
     // True when saved (the card then closes); false leaves the card open after a message.
     bool GuardarCliente();
+    // Runs the insert or update; false (and the card's message) when another customer has the
+    // telephone.
+    bool GuardarSinRepetirTelefono(const QString &sql);
 
     void cmdAceptar_Click() { GuardarCliente(); }
     void cmdCancelar_Click() { Abierto = false; }

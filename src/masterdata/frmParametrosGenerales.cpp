@@ -191,6 +191,10 @@ bool frmParametrosGenerales::cmdAceptar_Click()
         sql.append(ComillasSQL(v));
     {
         Transaccion t(Bd());
+        // The shop has one row of parameters: two counters saving at once take turns, and the
+        // second replaces the first's row instead of adding its own.
+        if (G().EsSqlServer)
+            Bd().Ejecutar(QStringLiteral("lock table parametros in exclusive mode"));
         Bd().Ejecutar(QStringLiteral("delete from parametros"));
         Bd().Ejecutar(
             QStringLiteral("insert into parametros (nombretienda, nombre, nif, direccion,telefono, cp, "

@@ -82,6 +82,12 @@ void FRMoPCIONES::cmdAnularArreglo_Click()
     if (!PedirNumeroArreglo(QStringLiteral("Introduzca la referencia del arreglo a anular"), respuesta, id)
         || !ExisteArreglo(id))
         return;
+    if (id == G().ArregloEnVenta) {
+        Dlg().Mensaje(QString::fromUtf8("El arreglo ") + QString::number(id)
+                      + QString::fromUtf8(" está abierto en la pantalla de venta. Termínelo o pulse "
+                                          "\"Comenzar\" antes de anularlo."));
+        return;
+    }
     if (ArregloEntregado(id)
         && Dlg().MensajeSiNo(
                QString::fromUtf8("Ese arreglo ya está entregado al cliente.\r\n¿Desea continuar"))

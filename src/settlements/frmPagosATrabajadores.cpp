@@ -1,6 +1,7 @@
 #include "frmPagosATrabajadores.h"
 
 #include "core/Consultas.h"
+#include "core/Dialogos.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "printing/ImprimirListado.h"
@@ -102,9 +103,15 @@ QString frmPagosATrabajadores::SqlPagina(int idcosturera, int estado, int filas,
                          ? QStringLiteral(" (pagadoatrabajador = 0 or pagadoatrabajador is null ) and ")
                          : QStringLiteral(" ");
     if (!hasta.isNull())
-        filtro += QStringLiteral(" arreglos_detalles.referenciaprenda <= ") + ComillasSQL(hasta)
+        filtro += QStringLiteral(" arreglos_detalles.idarreglo <= ") + N(qint64(Val(hasta)))
                   + QStringLiteral(" and ");
     const QString top = filas != 0 ? QStringLiteral("top ") + N(filas) : QString();
+    // Newest work first, by order number and then garment number as numbers: as text "99.1"
+    // would come before "2950.1" and the limited lists would miss the latest lines. Within one
+    // order the references share "N.", so the longer one is the higher garment.
+    const QString orden = QStringLiteral(" ORDER BY arreglos_detalles.idarreglo DESC, "
+                                         "length(arreglos_detalles.referenciaprenda) DESC, "
+                                         "arreglos_detalles.referenciaprenda DESC");
     const QString cabeza =
         QStringLiteral("SELECT ") + top
         + QString::fromLatin1(CamposLista)
@@ -118,15 +125,13 @@ QString frmPagosATrabajadores::SqlPagina(int idcosturera, int estado, int filas,
         return cabeza
                + QStringLiteral(
                    " clientes.idcliente = arreglos.idcliente and (costureras.Nombre IS NOT NULL) AND ")
-               + filtro
-               + QStringLiteral("    (arreglos_detalles.listoparaentrega = 1) ORDER BY "
-                                "arreglos_detalles.referenciaprenda DESC");
+               + filtro + QStringLiteral("    (arreglos_detalles.listoparaentrega = 1)") + orden;
     return cabeza
            + QStringLiteral(
                " clientes.idcliente = arreglos.idcliente and  (costureras.Nombre IS NOT NULL) AND  ")
            + filtro
            + QStringLiteral("   (arreglos_detalles.listoparaentrega = 1) and costureras.idcosturera = ")
-           + N(idcosturera) + QStringLiteral(" ORDER BY arreglos_detalles.referenciaprenda DESC");
+           + N(idcosturera) + orden;
 }
 
 void frmPagosATrabajadores::Listar(int limite)
@@ -157,8 +162,8 @@ void frmPagosATrabajadores::LlenarLista(int idcosturera, int estado, int limite)
         TerminarLista();
         return;
     }
-    // The lines of the page's last garment may go on beyond it: the rest of the listing reads
-    // them all, from that garment's reference down.
+    // The lines of the page's last order may go on beyond it: the rest of the listing reads
+    // them all, from that order down.
     gridPagos.SetRows(gridPagos.Rows() - l.deUltima);
     suma_ -= l.pagoDeUltima;
     hasta_ = l.ultima;
@@ -235,8 +240,9 @@ void frmPagosATrabajadores::Agregar(const FilaLeida &q, Leidas &l)
         g.SetTextMatrix(r, 4, QStringLiteral("NO"));
     }
     g.SetTextMatrix(r, 5, q.Texto(campo[Id]));
-    if (referencia != l.ultima) {
-        l.ultima = referencia;
+    const QString orden = referencia.section(QLatin1Char('.'), 0, 0);
+    if (orden != l.ultima) {
+        l.ultima = orden;
         l.deUltima = 0;
         l.pagoDeUltima = 0;
     }
@@ -272,19 +278,21 @@ void frmPagosATrabajadores::gridPagos_DblClick(int fila)
     if (trabajador == QLatin1String("Trabaj.") || trabajador.isEmpty())
         return;
     const QString id = QString::number(qint64(Val(gridPagos.TextMatrix(fila, 5))));
-    if (gridPagos.TextMatrix(fila, 4) == QLatin1String("NO")) {
-        Bd().Ejecutar(QStringLiteral("update arreglos_detalles set pagadoatrabajador = 1 where "
-                                     "arreglos_detalles.idarreglodetalle = ")
-                      + id);
-        gridPagos.SetTextMatrix(fila, 4, QStringLiteral("SI"));
-        PintarFilaGrid(gridPagos, fila, ColorRecienPagado);
-    } else {
-        Bd().Ejecutar(QStringLiteral("update arreglos_detalles set pagadoatrabajador = 0 where "
-                                     "arreglos_detalles.idarreglodetalle = ")
-                      + id);
-        gridPagos.SetTextMatrix(fila, 4, QStringLiteral("NO"));
-        PintarFilaGrid(gridPagos, fila, ColorRecienDespagado);
-    }
+    // Marked only from what the row showed: a line another counter paid meanwhile is not paid
+    // twice, nor one it took back un-paid.
+    const bool pagar = gridPagos.TextMatrix(fila, 4) == QLatin1String("NO");
+    const int cambiadas = Bd().Ejecutar(QStringLiteral("update arreglos_detalles set pagadoatrabajador = ")
+                                        + (pagar ? QStringLiteral("1") : QStringLiteral("0"))
+                                        + QStringLiteral(" where arreglos_detalles.idarreglodetalle = ") + id
+                                        + (pagar ? QStringLiteral(" and coalesce(pagadoatrabajador, 0) <> 1")
+                                                 : QStringLiteral(" and pagadoatrabajador = 1")));
+    // Either way the line now is what the touch asked for.
+    gridPagos.SetTextMatrix(fila, 4, pagar ? QStringLiteral("SI") : QStringLiteral("NO"));
+    PintarFilaGrid(gridPagos, fila, pagar ? ColorRecienPagado : ColorRecienDespagado);
+    if (cambiadas != 1)
+        Dlg().Mensaje(
+            QString::fromUtf8("Otro mostrador ya había cambiado esta línea: ")
+            + (pagar ? QStringLiteral("ya estaba pagada.") : QStringLiteral("ya no estaba pagada.")));
 }
 
 void frmPagosATrabajadores::Cerrar()

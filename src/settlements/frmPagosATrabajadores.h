@@ -69,7 +69,7 @@ public:
 
 private:
     void Listar(int limite);
-    // What one statement appended: its rows, and the reference, rows and pay of its last garment.
+    // What one statement appended: its rows, and the number, rows and pay of its last order.
     struct Leidas {
         int filas = 0;
         QString ultima;

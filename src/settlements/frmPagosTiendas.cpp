@@ -190,20 +190,28 @@ void frmPagosTiendas::cmdAceptar_Click()
 
 bool frmPagosTiendas::SePuedeCobrar(int fila) const
 {
+    // A credit (paid more than the order) is not paid back from here.
     const QString pendiente = gridPagos.TextMatrix(fila, 4);
-    return !gridPagos.TextMatrix(fila, 0).isEmpty() && pendiente != QLatin1String("0.00")
-           && EsNumero(pendiente);
+    return !gridPagos.TextMatrix(fila, 0).isEmpty() && EsNumero(pendiente) && Val(pendiente) > 0.005;
 }
 
 // The shop's money is booked against the order and taken straight out again: the shop pays
-// outside the till, and the till keeps what it has.
-void frmPagosTiendas::Cobrar(int fila)
+// outside the till, and the till keeps what it has. What is paid is what the journal says is
+// still owed, read under the order's lock: another counter may have paid it meanwhile. False
+// when that is not the amount the row showed (nothing is booked then).
+bool frmPagosTiendas::Cobrar(int fila, bool soloLoMostrado)
 {
-    const double importe = Val(gridPagos.TextMatrix(fila, 4));
     const QString arreglo = gridPagos.TextMatrix(fila, 1);
-    MeterMovimientoCaja(importe, QStringLiteral("Ref. ") + arreglo, G().NombreCierre, 1, qint64(Val(arreglo)),
-                        0);
-    MeterMovimientoCaja(-importe, QStringLiteral("Retirado caja P.T."), G().NombreCierre, 1, 0, 0);
+    const qint64 id = qint64(Val(arreglo));
+    BloquearArreglo(id);
+    const double importe = RedondearImporte(DimeTotalArreglo(id) - DimeSumaCajaArreglo(id));
+    if (soloLoMostrado && std::fabs(importe - Val(gridPagos.TextMatrix(fila, 4))) > 0.005)
+        return false;
+    if (importe <= 0)
+        return !soloLoMostrado;
+    MeterMovimientoCaja(importe, QStringLiteral("Ref. ") + arreglo, 1, id, 0);
+    MeterMovimientoCaja(-importe, QStringLiteral("Retirado caja P.T."), 1, 0, 0);
+    return true;
 }
 
 void frmPagosTiendas::gridPagos_DblClick(int fila)
@@ -220,13 +228,18 @@ void frmPagosTiendas::gridPagos_DblClick(int fila)
                           + QStringLiteral("?\r\nEl importe no se ingresará en la caja"))
         != 6)
         return;
+    const QString arreglo = gridPagos.TextMatrix(fila, 1);
+    bool cobrado = false;
     {
         Transaccion t(Bd());
-        Cobrar(fila);
+        cobrado = Cobrar(fila, true);
         t.Confirmar();
     }
     DarTamanosGrid();
     LlenarLista(cmbTienda.ItemData());
+    if (!cobrado)
+        Dlg().Mensaje(QStringLiteral("Otro mostrador ha cambiado lo cobrado de la referencia ") + arreglo
+                      + QStringLiteral("; se ha vuelto a leer y no se ha registrado nada."));
 }
 
 void frmPagosTiendas::cmdCancelarDeuda_Click()
@@ -247,7 +260,7 @@ void frmPagosTiendas::cmdCancelarDeuda_Click()
         Transaccion t(Bd());
         for (int f = 1; f < gridPagos.Rows(); ++f)
             if (SePuedeCobrar(f))
-                Cobrar(f);
+                Cobrar(f, false);
         t.Confirmar();
     }
     DarTamanosGrid();

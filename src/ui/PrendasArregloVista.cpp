@@ -62,8 +62,7 @@ PrendasArregloVista::PrendasArregloVista(PrendasArreglo &modelo, frmListaEntrega
     gridPrendas =
         TablaTactil(QStringLiteral("gridPrendas"), QStringLiteral("Prendas del arreglo"), datos_, this);
     capa->addWidget(gridPrendas, 1);
-    auto *ayuda = Etiqueta(QStringLiteral("lblAyuda"), 12, false, this);
-    ayuda->setText(QStringLiteral("Toque dos veces una prenda para cambiarla entre Pendiente y En Tienda."));
+    ayuda = Etiqueta(QStringLiteral("lblAyuda"), 12, false, this);
     ayuda->setStyleSheet(QStringLiteral("color: #5a4a3a;"));
     capa->addWidget(ayuda);
 
@@ -107,6 +106,7 @@ void PrendasArregloVista::Repintar()
     lblCliente->setText(modelo_.lblCliente);
     lblTelefono->setText(modelo_.lblTelefono);
     lblTrabajador->setText(modelo_.lblTrabajador);
+    ayuda->setText(modelo_.lblAyuda);
     if (cmdMarcarComoEntregado) {
         cmdMarcarComoEntregado->setText(entregar_->cmdMarcarComoEntregadoCaption);
         cmdMarcarComoEntregado->setAccessibleName(entregar_->cmdMarcarComoEntregadoCaption);

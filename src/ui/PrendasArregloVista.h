@@ -19,7 +19,7 @@ public:
     PrendasArregloVista(PrendasArreglo &modelo, frmListaEntregar *entregar, QWidget *padre = nullptr);
     void Repintar();
     QTableView *gridPrendas;
-    QLabel *lblReferencia, *lblCliente, *lblTelefono, *lblTrabajador;
+    QLabel *lblReferencia, *lblCliente, *lblTelefono, *lblTrabajador, *ayuda;
     QPushButton *cmdMarcarComoEntregado = nullptr;
     QPushButton *cmdAceptar;
 

@@ -57,6 +57,7 @@ void PrendasArreglo::LlenarPrendas(int idarreglo)
     lblCliente = forma_.conPrefijos ? QStringLiteral("Cliente: ") + cliente : cliente;
     lblTelefono = forma_.conPrefijos ? QStringLiteral("Tel. ") + telefono : telefono;
     lblTrabajador.clear();
+    lblAyuda = QStringLiteral("Toque dos veces una prenda para cambiarla entre Pendiente y En Tienda.");
     ColorearGrid(gridPrendas);
     gridPrendas.Row = gridPrendas.Rows() > 1 ? 1 : 0;
 }
@@ -71,10 +72,17 @@ void PrendasArreglo::gridPrendas_DblClick(int fila)
             Dlg().Mensaje(forma_.sinTrabajador);
         } else {
             // Every line of the garment moves together: the workshop works by reference.
+            // Only from the state the screen showed: another counter may have moved it meanwhile.
             const bool enTienda = gridPrendas.TextMatrix(fila, 2) == QLatin1String("En Tienda");
-            Bd().Ejecutar(QStringLiteral("update arreglos_detalles set listoparaentrega = ")
-                          + (enTienda ? QStringLiteral("0") : QStringLiteral("1"))
-                          + QStringLiteral(" where referenciaprenda = ") + ComillasSQL(referencia));
+            const int cambiadas =
+                Bd().Ejecutar(QStringLiteral("update arreglos_detalles set listoparaentrega = ")
+                              + (enTienda ? QStringLiteral("0") : QStringLiteral("1"))
+                              + QStringLiteral(" where referenciaprenda = ") + ComillasSQL(referencia)
+                              + (enTienda ? QStringLiteral(" and listoparaentrega = 1")
+                                          : QStringLiteral(" and coalesce(listoparaentrega, 0) <> 1")));
+            if (cambiadas == 0)
+                Dlg().Mensaje(QStringLiteral("Otro mostrador ya ha cambiado la prenda ") + referencia
+                              + QStringLiteral("; se ha vuelto a leer."));
         }
     }
     DarTamanosGrid();

@@ -19,6 +19,8 @@ public:
     QString cmdAceptarCaption;
     Grid gridPrendas;
     QString lblReferencia, lblCliente, lblTelefono, lblTrabajador;
+    // How to use the list; empty where its garments can no longer change.
+    QString lblAyuda;
     int IdArreglo = 0;
     bool Abierto = false;
 

@@ -13,11 +13,14 @@ frmListaEntregar::frmListaEntregar()
          QStringLiteral("Lista de prendas para entregar"),
          QStringLiteral("Aceptar"),
          {1230, 4080, 1920, 1, 3000},
-         QStringLiteral("SELECT DISTINCT     arreglos_detalles.referenciaPrenda,     "
-                        "arreglos_detalles.Nombreprenda,     arreglos_detalles.listoparaentrega , "
-                        "costureras.Nombre FROM arreglos_detalles LEFT OUTER JOIN     costureras ON     "
-                        "arreglos_detalles.IdCosturera = costureras.idCosturera where idarreglo = "),
-         QStringLiteral(" order by referenciaprenda"),
+         // One row per garment: it is in the shop only when every line of it is.
+         QStringLiteral(
+             "SELECT arreglos_detalles.referenciaPrenda, max(arreglos_detalles.Nombreprenda) as "
+             "nombreprenda, min(coalesce(arreglos_detalles.listoparaentrega, 0)) as listoparaentrega, "
+             "max(costureras.Nombre) as nombre FROM arreglos_detalles LEFT OUTER JOIN costureras ON "
+             "arreglos_detalles.IdCosturera = costureras.idCosturera where idarreglo = "),
+         QStringLiteral(
+             " group by arreglos_detalles.referenciaprenda order by arreglos_detalles.referenciaprenda"),
          true,
          QStringLiteral("Debe asignar primero la prenda a un trabajador")})
 {
@@ -27,8 +30,10 @@ void frmListaEntregar::LlenarPrendas(int idarreglo)
 {
     PrendasArreglo::LlenarPrendas(idarreglo);
     const bool entregado = ArregloEntregado(idarreglo);
-    if (entregado)
+    if (entregado) {
         lblTrabajador = QStringLiteral("Arreglo ya entregado");
+        lblAyuda.clear();
+    }
     cmdMarcarComoEntregadoCaption =
         entregado ? QStringLiteral("Ya entregado") : QStringLiteral("Entregar a cliente");
     cmdMarcarComoEntregadoEnabled = !entregado;
@@ -49,7 +54,7 @@ void frmListaEntregar::cmdMarcarComoEntregado_Click()
     Recordset rs = AbrirRecordset(QStringLiteral("select * from arreglos_detalles where idarreglo = ")
                                   + QString::number(IdArreglo));
     for (; !rs.EOF_(); rs.MoveNext())
-        if (DimeCosturera(NuloABlanco(rs.Campo(QStringLiteral("referenciaprenda")))) == 0) {
+        if (Val(NuloACero(rs.Campo(QStringLiteral("idcosturera")))) == 0) {
             Dlg().Mensaje(MensajeSinAsignar());
             return;
         }

@@ -2,20 +2,15 @@
 #include "BaseDePrueba.h"
 #include "PantallasPrueba.h"
 #include "cash/CierreCaja.h"
-#include "cash/CopiaSeguridad.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
-#include "core/BaseDatos.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "printing/SalidaListadosPdf.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QMap>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -43,38 +38,6 @@ void Movimientos(BaseDePrueba &b)
                 "100, 'Inicio caja', '2026-12-04 09:00:00', '20261204', 0, 1, 0, 0",
                 "1234.5, 'Mercería', '2026-12-04 17:45:00', '20261204', 0, 9, 0, 0",
                 "8, 'Ref. 4', '2026-12-03 10:00:00', '20261203', 0, 1, 4, 0"});
-}
-
-QStringList Tablas(BaseDePrueba &b)
-{
-    return b.Columna(BaseDePrueba::MotorPedido() == Motor::SQLite
-                         ? u"select name from sqlite_master where type = 'table' and name not like "
-                           "'sqlite_%'"_s
-                         : u"select tablename from pg_tables where schemaname = 'public'"_s);
-}
-
-// Every row of every table, as text, in a fixed order.
-QMap<QString, QStringList> Contenido(BaseDePrueba &b)
-{
-    QMap<QString, QStringList> r;
-    for (const QString &tabla : Tablas(b)) {
-        Recordset rs = b.conexion.AbrirRecordset(u"select * from "_s + tabla);
-        QStringList filas;
-        for (; !rs.EOF_(); rs.MoveNext()) {
-            QStringList celdas;
-            for (int i = 0; i < rs.NumCampos(); ++i)
-                celdas.append(rs.Campo(i).isNull() ? u"<nulo>"_s : TextoDeValor(rs.Campo(i)));
-            filas.append(celdas.join(QLatin1Char('|')));
-        }
-        filas.sort();
-        r.insert(tabla, filas);
-    }
-    return r;
-}
-
-QString Extension()
-{
-    return BaseDePrueba::MotorPedido() == Motor::SQLite ? u".db"_s : u".dump"_s;
 }
 
 // Rosa and Carmen; "Bajo" pays a fixed 2.50, "Entallar" a third of what the line was charged.
@@ -186,6 +149,18 @@ private Q_SLOTS:
         QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColConcepto).mid(2),
                  (QStringList{"Total efectivo", "Total otros", "Cambio inicial"}));
         QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 1, frmHojaVenta::ColImporte), QString());
+
+        // Two drawers: one float each, the shop's totals, then what each drawer should hold.
+        b.Insertar("caja", "importe, concepto, fecha, nombrecierre, formapago, puesto",
+                   {"50, 'Inicio caja', '2026-12-06 09:00:00', '20261206', 1, 'Uno'",
+                    "30, 'Inicio caja', '2026-12-06 09:05:00', '20261206', 1, 'Dos'",
+                    "12, 'Ref. 9', '2026-12-06 10:00:00', '20261206', 1, 'Dos'",
+                    "7, 'Ref. 9', '2026-12-06 10:00:00', '20261206', 2, 'Uno'"});
+        h.Llenar(u"20261206"_s);
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColImporte).mid(3),
+                 (QStringList{"12.00", "7.00", "80.00", "92.00", "42.00", "50.00"}));
+        QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 2, frmHojaVenta::ColConcepto),
+                 u"En el cajón de Dos"_s);
     }
 
     void listaDeCajas()
@@ -302,84 +277,6 @@ private Q_SLOTS:
         QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), u"60.00"_s);
     }
 
-    void copiaYRestauracion()
-    {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        G().ArchivoConfiguracion = b.dir.filePath(u"bdcostuaccess.dat"_s);
-        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
-        QCOMPARE(CarpetaCopias(), carpeta);
-        QVERIFY(!QDir(carpeta).exists());
-        const QMap<QString, QStringList> original = Contenido(b);
-        QVERIFY(original.size() >= 10);
-        QVERIFY(!original.value(u"arreglos"_s).isEmpty());
-
-        // The folder is made; two copies in the same second get two files; the program's
-        // connection goes on working.
-        CopiaSeguridad();
-        CopiaSeguridad();
-        QCOMPARE(b.dialogos.mensajes,
-                 (QStringList{u"Copia de seguridad realizada"_s, u"Copia de seguridad realizada"_s}));
-        const QString primera = QDir(carpeta).filePath(u"arreglos_2026-12-05_103000"_s + Extension());
-        const QString segunda = QDir(carpeta).filePath(u"arreglos_2026-12-05_103000_2"_s + Extension());
-        QVERIFY(QFile::exists(primera));
-        QVERIFY(QFile::exists(segunda));
-        QVERIFY(QFileInfo(primera).size() > 0);
-        QCOMPARE(VerificarCopia(b.conexion, primera), QString());
-
-        // Later work, then the first copy back: every table as it was, and the later work kept
-        // in a copy of its own.
-        b.conexion.Ejecutar(u"delete from arreglos_detalles"_s);
-        b.conexion.Ejecutar(u"update clientes set nombre = 'Otro' where idcliente = 1"_s);
-        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
-        const QMap<QString, QStringList> despues = Contenido(b);
-        // The verification compares the rows: the earlier file no longer matches.
-        if (BaseDePrueba::MotorPedido() == Motor::SQLite)
-            QVERIFY(VerificarCopia(b.conexion, primera).contains(u"arreglos_detalles"_s));
-        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(11, 0, 0)));
-        const ResultadoCopia r = RestaurarCopia(b.conexion, primera, carpeta, b.reloj.Ahora());
-        QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(r.apartada, QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000"_s + Extension()));
-        QCOMPARE(Contenido(b), original);
-
-        const ResultadoCopia deVuelta = RestaurarCopia(b.conexion, r.apartada, carpeta, b.reloj.Ahora());
-        QVERIFY2(deVuelta.ok, qPrintable(deVuelta.error));
-        QCOMPARE(Contenido(b), despues);
-        QCOMPARE(deVuelta.apartada,
-                 QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000_2"_s + Extension()));
-
-        // A file that is no copy is refused and changes nothing.
-        const QString basura = b.dir.filePath(u"basura"_s + Extension());
-        QFile f(basura);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("esto no es una copia");
-        f.close();
-        const ResultadoCopia mala = RestaurarCopia(b.conexion, basura, carpeta, b.reloj.Ahora());
-        QVERIFY(!mala.ok);
-        QVERIFY(!mala.error.isEmpty());
-        QCOMPARE(Contenido(b), despues);
-        QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 4);
-    }
-
-    void carpetaQueNoSePuedeEscribir()
-    {
-        BaseDePrueba b;
-        // The folder's place is taken by a file: nothing can be created there, not even as root.
-        QFile estorbo(b.dir.filePath(u"estorbo"_s));
-        QVERIFY(estorbo.open(QIODevice::WriteOnly));
-        estorbo.close();
-        G().RutaBaseDatos = b.dir.filePath(u"estorbo/prueba.db"_s);
-        G().ArchivoConfiguracion = b.dir.filePath(u"estorbo/bdcostuaccess.dat"_s);
-        CopiaSeguridad();
-        QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se pudo crear la carpeta"_s));
-
-        // A folder where the copy's file cannot be written.
-        const ResultadoCopia r = HacerCopiaSeguridad(b.conexion, u"/proc/self"_s, b.reloj.Ahora());
-        QVERIFY(!r.ok);
-        QVERIFY(r.error.startsWith(u"No se pudo crear la copia"_s));
-    }
-
     void listadoYPagoPorLinea()
     {
         BaseDePrueba b;
@@ -429,15 +326,23 @@ private Q_SLOTS:
         QCOMPARE(pdf.impresos, 1);
     }
 
-    void sentencias()
+    // Newest work first by order and garment number, as numbers: the limited lists keep the
+    // latest lines.
+    void masRecientesPrimero()
     {
-        const QString todos = frmPagosATrabajadores::SqlLista(999, 0, 0);
-        QVERIFY(!todos.contains(u"top "_s));
-        QVERIFY(!todos.contains(u"idcosturera ="_s));
-        const QString una = frmPagosATrabajadores::SqlLista(7, 1, 500);
-        QVERIFY(una.startsWith(u"SELECT top 500 "_s));
-        QVERIFY(una.endsWith(
-            u"and costureras.idcosturera = 7 ORDER BY arreglos_detalles.referenciaprenda DESC"_s));
+        BaseDePrueba b;
+        Sembrar(b);
+        b.Insertar("arreglos", "idarreglo, idusuario, idcliente", {"99, 1, 1", "2950, 1, 1"});
+        b.Insertar(
+            "arreglos_detalles",
+            "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, listoparaentrega, idcosturera",
+            {"2950, 1, 8, 'Falda', '2950.2', 1, 1", "99, 1, 8, 'Falda', '99.1', 1, 1",
+             "2950, 1, 8, 'Falda', '2950.10', 1, 1", "2950, 1, 8, 'Falda', '2950.1', 1, 1"});
+        frmPagosATrabajadores f;
+        f.CargarFormulario(nullptr);
+        Ver(f, u"Rosa"_s, u"No pagado"_s);
+        QCOMPARE(TextosColumna(f.gridPagos, 1).mid(0, 6),
+                 QStringList({"2950.10", "2950.2", "2950.1", "99.1", "10.1", "10.1"}));
     }
 
     // "Todos" reads a part at a time: every line once, newest reference first, even when a
@@ -518,6 +423,18 @@ private Q_SLOTS:
         QCOMPARE(g.CellBackColor(1, 1), frmPagosATrabajadores::ColorRecienPagado);
         QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"1"_s);
         QCOMPARE(g.TextMatrix(g.Rows() - 1, 3), u"8.33"_s); // the sum stays until listed again
+
+        // Another screen still showing the line unpaid: touching it pays nothing twice.
+        frmPagosATrabajadores otra;
+        otra.CargarFormulario(nullptr);
+        Ver(otra, u"Todos"_s, u"Todos"_s);
+        f.gridPagos_DblClick(1);
+        b.dialogos.mensajes.clear();
+        otra.gridPagos_DblClick(1);
+        QCOMPARE(b.dialogos.mensajes,
+                 QStringList{u"Otro mostrador ya había cambiado esta línea: ya no estaba pagada."_s});
+        QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"0"_s);
+        QCOMPARE(otra.gridPagos.TextMatrix(1, 4), u"NO"_s);
     }
 
     void listado()
@@ -594,6 +511,25 @@ private Q_SLOTS:
         for (int r : {despues, 0, f.gridPagos.Rows() - 2, f.gridPagos.Rows() - 1})
             f.gridPagos_DblClick(r);
         QCOMPARE(b.dialogos.preguntas.size(), preguntas);
+
+        // A second screen still showing order 21 owed: paid on the first, refused on the second.
+        frmPagosTiendas otra;
+        otra.CargarFormulario(nullptr);
+        Ver(otra, u"Mercería Sol"_s);
+        b.dialogos.siNo = {6, 6};
+        f.gridPagos_DblClick(FilaDeTexto(f.gridPagos, 1, u"21"_s));
+        otra.gridPagos_DblClick(FilaDeTexto(otra.gridPagos, 1, u"21"_s));
+        QCOMPARE(
+            b.dialogos.mensajes.last(),
+            u"Otro mostrador ha cambiado lo cobrado de la referencia 21; se ha vuelto a leer y no se ha registrado nada."_s);
+        QCOMPARE(b.Valor(u"select count(*) from caja where idarreglo = 21"_s), u"2"_s);
+        // Paid more than owed: the credit is not paid out from here.
+        b.Insertar("caja", "importe, concepto, idarreglo", {"5, 'Ref. 21', 21"});
+        Ver(f, u"Mercería Sol"_s);
+        const int credito = FilaDeTexto(f.gridPagos, 1, u"21"_s);
+        QCOMPARE(f.gridPagos.TextMatrix(credito, 4), u"-5.00"_s);
+        f.gridPagos_DblClick(credito);
+        QCOMPARE(b.dialogos.preguntas.size(), preguntas + 2);
     }
 
     void cancelarDeuda()

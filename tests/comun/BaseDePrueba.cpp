@@ -63,6 +63,14 @@ BaseDePrueba::~BaseDePrueba()
     }
 }
 
+void BaseDePrueba::AbrirOtra(Conexion &otra)
+{
+    if (nombreBaseServidor.isEmpty())
+        otra.AbrirSQLite(dir.filePath(QStringLiteral("prueba.db")));
+    else
+        otra.AbrirPostgreSQL(ServidorDePrueba(nombreBaseServidor));
+}
+
 QStringList BaseDePrueba::Columna(const QString &sql)
 {
     QStringList r;

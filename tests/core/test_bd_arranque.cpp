@@ -97,29 +97,55 @@ private Q_SLOTS:
         QCOMPARE(b.Valor(u"select importe from caja"_s).toDouble(), 99999.99);
     }
 
-    void nuevoDiaConTecladoVacioYRespuestaNo()
+    void nuevoDiaYDosCajones()
     {
         BaseDePrueba b;
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(9, 0)));
-        MeterMovimientoCaja(100, u"Inicio caja"_s, u"20261204"_s, 1, 0, 0);
-        MeterMovimientoCaja(25, u"Ref. 7"_s, u"20261204"_s, 1, 7, 0);
+        MeterMovimientoCaja(100, u"Inicio caja"_s, 1, 0, 0);
+        MeterMovimientoCaja(25, u"Ref. 7"_s, 1, 7, 0);
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
+        // The sixth line of the configuration names the counter.
+        const auto lineas = [&](const QString &puesto) {
+            QStringList l = LineasConfig(b);
+            while (l.size() < 5)
+                l.append(QString());
+            return l << puesto;
+        };
 
-        // "No": the day goes on under yesterday's name and nothing is closed.
+        // "No": nothing is closed, yet today's sales are today's.
         b.dialogos.siNo = {7};
         frmPrincipal f1;
-        QVERIFY(Arrancar(b, f1));
-        QCOMPARE(G().NombreCierre, u"20261204"_s);
+        QVERIFY(Arrancar(b, f1, lineas(u"Mostrador 1"_s)));
+        QCOMPARE(G().NombreCierre, u"20261205"_s);
         QCOMPARE(b.Valor(u"select count(*) from caja where cerrado = 1"_s), u"0"_s);
 
-        // Yes with an empty keypad: nothing booked, earlier movements closed, the new day named.
+        // Yes: earlier days close, the new float stays open.
         b.dialogos.siNo = {6};
-        b.dialogos.pad = {QString()};
+        b.dialogos.pad = {u"50"_s};
         frmPrincipal f2;
-        QVERIFY(Arrancar(b, f2));
-        QCOMPARE(G().NombreCierre, u"20261205"_s);
-        QCOMPARE(b.Valor(u"select count(*) from caja"_s), u"2"_s);
-        QCOMPARE(b.Valor(u"select count(*) from caja where cerrado = 1"_s), u"2"_s);
+        QVERIFY(Arrancar(b, f2, lineas(u"Mostrador 1"_s)));
+        QCOMPARE(b.Columna(u"select cerrado from caja order by idmovimiento"_s),
+                 (QStringList{u"1"_s, u"1"_s, u"0"_s}));
+        QCOMPARE(b.Valor(u"select puesto from caja where importe = 50"_s), u"Mostrador 1"_s);
+
+        // A second counter that day asks only for its own drawer's float, and closes nothing.
+        const int preguntas = int(b.dialogos.preguntas.size());
+        b.dialogos.pad = {u"30"_s};
+        frmPrincipal f3;
+        QVERIFY(Arrancar(b, f3, lineas(u"Mostrador 2"_s)));
+        QCOMPARE(b.dialogos.preguntas.size(), preguntas);
+        QCOMPARE(b.dialogos.titulosPad.last(), u"Dinero inicial en este cajón"_s);
+        QCOMPARE(b.Columna(u"select puesto from caja where cerrado = 0 order by idmovimiento"_s),
+                 (QStringList{u"Mostrador 1"_s, u"Mostrador 2"_s}));
+        // Started again later, neither asks.
+        frmPrincipal f4;
+        QVERIFY(Arrancar(b, f4, lineas(u"Mostrador 2"_s)));
+        QCOMPARE(b.dialogos.preguntas.size(), preguntas);
+
+        // Left running overnight, a counter books into the new day.
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 6), QTime(9, 5)));
+        MeterMovimientoCaja(12, u"Ref. 8"_s, 1, 8, 0);
+        QCOMPARE(b.Valor(u"select nombrecierre from caja where idarreglo = 8"_s), u"20261206"_s);
     }
 
     void configuracion()

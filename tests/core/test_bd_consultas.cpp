@@ -151,10 +151,10 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(19, 5, 7)));
-        MeterMovimientoCaja(20, QStringLiteral("Ref. 40"), QStringLiteral("20261204"), 1, 40, 0);
+        MeterMovimientoCaja(20, QStringLiteral("Ref. 40"), 1, 40, 0);
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(10, 30)));
-        MeterMovimientoCaja(15.5, QStringLiteral("Ref. 40"), QStringLiteral("20261205"), 2, 40, 0);
-        MeterMovimientoCaja(-3, QStringLiteral("Retirado de caja"), QStringLiteral("20261205"), 1, 0, 0);
+        MeterMovimientoCaja(15.5, QStringLiteral("Ref. 40"), 2, 40, 0);
+        MeterMovimientoCaja(-3, QStringLiteral("Retirado de caja"), 1, 0, 0);
         QCOMPARE(DimeSumaCajaArreglo(40), 35.5);
         QCOMPARE(DimeSumaCajaArreglo(41), 0.0);
         QCOMPARE(DimeFechaUltimoMovimiento(), QStringLiteral("05/12/2026 10:30:00"));
@@ -230,9 +230,9 @@ private Q_SLOTS:
         b.Insertar("clientes", "nombre", {"'Encarna'"});
         QCOMPARE(b.Columna(QStringLiteral("select idcliente from clientes order by idcliente")),
                  (QStringList{"3", "7", "8", "9"}));
-        MeterMovimientoCaja(5, QStringLiteral("Ref. 1"), QStringLiteral("20261205"), 1, 1, 0);
+        MeterMovimientoCaja(5, QStringLiteral("Ref. 1"), 1, 1, 0);
         b.conexion.Ejecutar(QStringLiteral("insert into caja (idmovimiento, importe) values (10, 1)"));
-        MeterMovimientoCaja(6, QStringLiteral("Ref. 2"), QStringLiteral("20261205"), 1, 2, 0);
+        MeterMovimientoCaja(6, QStringLiteral("Ref. 2"), 1, 2, 0);
         QCOMPARE(DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 11);
         QCOMPARE(DimeSumaCajaArreglo(2), 6.0);
     }
@@ -240,14 +240,14 @@ private Q_SLOTS:
     void movimientos()
     {
         BaseDePrueba b;
-        MeterMovimientoCaja(0, QStringLiteral("Nada"), QStringLiteral("20261205"), 1, 0, 0);
+        MeterMovimientoCaja(0, QStringLiteral("Nada"), 1, 0, 0);
         QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
 
-        MeterMovimientoCaja(-12.5, QStringLiteral("Retirado de caja"), QStringLiteral("20261205"), 1, 0, 0);
-        MeterMovimientoCaja(20, QStringLiteral("Ref. 40"), QStringLiteral("20261205"), 2, 40, 0);
+        MeterMovimientoCaja(-12.5, QStringLiteral("Retirado de caja"), 1, 0, 0);
+        MeterMovimientoCaja(20, QStringLiteral("Ref. 40"), 2, 40, 0);
         // Rounded to cents before it is written, so that both backends keep the same figure.
-        MeterMovimientoCaja(1234.567, QStringLiteral("Arreglo de D'Angelo"), QStringLiteral("20261205"), 1, 40, 0);
-        MeterMovimientoCaja(0.004, QStringLiteral("Nada"), QStringLiteral("20261205"), 1, 0, 0);
+        MeterMovimientoCaja(1234.567, QStringLiteral("Arreglo de D'Angelo"), 1, 40, 0);
+        MeterMovimientoCaja(0.004, QStringLiteral("Nada"), 1, 0, 0);
         QCOMPARE(b.Columna(QStringLiteral("select importe from caja order by idmovimiento")),
                  (QStringList{QStringLiteral("-12.5"), QStringLiteral("20"), QStringLiteral("1234.57")}));
         QCOMPARE(b.Valor(QStringLiteral("select concepto from caja where importe > 1000")),
@@ -280,7 +280,7 @@ private Q_SLOTS:
         BaseDePrueba b;
         try {
             Transaccion t(b.conexion);
-            MeterMovimientoCaja(10, QStringLiteral("Ref. 1"), QStringLiteral("20261205"), 1, 1, 0);
+            MeterMovimientoCaja(10, QStringLiteral("Ref. 1"), 1, 1, 0);
             b.conexion.Ejecutar(QStringLiteral("insert into tabla_que_no_existe values (1)"));
             t.Confirmar();
             QFAIL("the bad statement must throw");
@@ -290,7 +290,7 @@ private Q_SLOTS:
         }
         QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
         // The connection is usable afterwards.
-        MeterMovimientoCaja(5, QStringLiteral("Ref. 2"), QStringLiteral("20261205"), 1, 2, 0);
+        MeterMovimientoCaja(5, QStringLiteral("Ref. 2"), 1, 2, 0);
         QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("1"));
     }
 

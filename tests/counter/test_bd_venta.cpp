@@ -13,6 +13,7 @@
 #include "menu/FRMoPCIONES.h"
 #include "printing/CanalTickets.h"
 #include "printing/TicketsArreglo.h"
+#include "workshop/frmListaEntregar.h"
 
 #include <QtTest>
 
@@ -297,10 +298,9 @@ private Q_SLOTS:
         QCOMPARE(m.p.txtTelefono, u"600111222"_s);
         QCOMPARE(m.p.txtTotal, u"31.50"_s);
 
-        // The customer picked in the list is the one kept, also when another shares her telephone
-        // or she has none.
+        // The customer picked in the list is the one kept, also when she has no telephone.
         m.b.Insertar("clientes", "nombre, telefono, estienda",
-                     {"'Ana Gil', '600111222', 1", "'Eva Sanz', '', 0", "'Luis Sanz', '', 0"});
+                     {"'Ana Gil', '600111229', 1", "'Eva Sanz', '', 0", "'Luis Sanz', '', 0"});
         for (const char *nombre : {"Ana Gil", "Luis Sanz"}) {
             m.pantallas.elegido = m.Valor(u"select idcliente from clientes where nombre = '%1'"_s.arg(
                                               QString::fromUtf8(nombre)))
@@ -421,7 +421,7 @@ private Q_SLOTS:
                       "70, 90, 20, 'Falda azul', '70.2', '2026-12-01 00:00:00'",
                       "70, 21, 6, 'Falda azul', '70.2', '2026-12-01 00:00:00'"});
         m.b.conexion.Ejecutar(u"delete from productos where idproducto = 90"_s);
-        MeterMovimientoCaja(10, u"Ref. 70"_s, u"20261201"_s, 1, 70, 0);
+        MeterMovimientoCaja(10, u"Ref. 70"_s, 1, 70, 0);
         const QStringList antes = Lineas(m, 70);
 
         m.Reabrir(70);
@@ -655,6 +655,129 @@ private Q_SLOTS:
         QCOMPARE(m.Valor(u"select listoparaentrega from arreglos_detalles where idarreglo = 2"_s), u"1"_s);
     }
 
+    // A customer back for one more alteration on a garment already with its worker: the line
+    // joins that garment, its worker and assignment, and the garment is pending again.
+    void unArregloMasEnUnaPrendaAsignada()
+    {
+        Mostrador m;
+        m.PedidoDeDosPrendas();
+        m.Entregado(u"29"_s);
+        m.Acabar(1, {7, 7});
+        m.b.conexion.Ejecutar(
+            u"update arreglos_detalles set idcosturera = 2, listoparaentrega = 1, "
+            "fechaasignaciontrabajador = '2026-12-05 11:00:00' where referenciaprenda = '1.1'"_s);
+        m.Reabrir(1);
+        m.Tocar(1, frmPrincipal::ColImporte);
+        QVERIFY(m.p.gridProductos.Visible);
+        m.Producto(Cremallera);
+        QCOMPARE(m.Lineas(),
+                 L({"-- Pantalón --", "Bajo", "Meter cintura", "Cambiar cremallera", "-- Falda --", "Bajo"}));
+        m.Entregado(u"10"_s);
+        m.Acabar(1, {7, 7});
+        QCOMPARE(m.b.Columna(
+                     u"select referenciaprenda || ' ' || idcosturera || ' ' || coalesce(listoparaentrega, 0) "
+                     "from arreglos_detalles where idproducto = 6"_s),
+                 QStringList{u"1.1 2 0"_s});
+        QCOMPARE(m.Valor(u"select fechaasignaciontrabajador from arreglos_detalles where idproducto = 6"_s),
+                 u"05/12/2026 11:00:00"_s);
+        // The hand-over list shows the garment once, pending until it is back.
+        frmListaEntregar lista;
+        lista.IdArreglo = 1;
+        lista.LlenarPrendas(1);
+        QCOMPARE(TextosColumna(lista.gridPrendas, 0), L({"1.1", "1.2"}));
+        QCOMPARE(lista.gridPrendas.TextMatrix(1, 2), u"Pendiente"_s);
+    }
+
+    // Two counters on one shop: each writes only what it saw, or nothing.
+    void dosMostradores()
+    {
+        Mostrador m;
+        Conexion otra;
+        m.b.AbrirOtra(otra);
+        frmPrincipal b;
+        const auto enB = [&](const std::function<void()> &accion) {
+            G().conexion = &otra;
+            accion();
+            G().conexion = &m.b.conexion;
+        };
+        // B takes the money on the order it shows and finishes it.
+        const auto cobraYAcabaB = [&](const QString &cantidad) {
+            m.dialogos.pad = {cantidad};
+            b.cmdPendiente_Click();
+            m.dialogos.usuarios = {2};
+            m.dialogos.siNo = {7, 7};
+            b.cmdAcabarEncargo_Click();
+        };
+        enB([&] { b.ReiniciarVenta(); });
+        m.PedidoDeDosPrendas();
+        m.Entregado(u"9"_s);
+        m.Acabar(1, {7, 7});
+
+        // Both load order 1 for its hand-over; B hands it over first; A takes no money twice.
+        m.Reabrir(1, true);
+        QCOMPARE(m.p.lblNumReferencia, u"Entrega del arreglo 1"_s);
+        m.Entregado(u"20"_s);
+        enB([&] {
+            b.CargarArreglo(1, true);
+            cobraYAcabaB(u"20"_s);
+        });
+        m.dialogos.mensajes.clear();
+        m.Acabar(1, {7, 7});
+        QCOMPARE(m.dialogos.mensajes,
+                 QStringList{u"El arreglo 1 ya se ha entregado en otro mostrador. No se ha cobrado nada."_s});
+        QCOMPARE(m.b.Columna(u"select importe from caja where idarreglo = 1 order by idmovimiento"_s),
+                 L({"9", "20"}));
+        QVERIFY(m.PantallaVacia());
+
+        // A changes a price on order 2 while B adds a garment and takes 9.00: A's save is refused
+        // and A sees B's garment.
+        m.Prenda(Falda, {Bajo}, u"12/12/2026"_s);
+        m.Cliente(1);
+        m.Acabar(1, {6, 7, 7});
+        m.Reabrir(2);
+        m.dialogos.pad = {u"5"_s};
+        m.Tocar(2, frmPrincipal::ColImporte);
+        enB([&] {
+            b.ReiniciarVenta();
+            b.CargarArreglo(2, false);
+            b.gridFamilias.Row = FilaDeTexto(b.gridFamilias, 1, Pantalon);
+            b.gridFamilias_Click();
+            b.gridProductos.Row = FilaDeTexto(b.gridProductos, 1, Bajo);
+            b.gridProductos_Click();
+            m.dialogos.calendario.push_back(u"12/12/2026"_s);
+            b.gridTPV.Row = 3;
+            b.gridTPV.Col = frmPrincipal::ColFecha;
+            b.gridTPV_Click();
+            cobraYAcabaB(u"9"_s);
+        });
+        m.dialogos.mensajes.clear();
+        m.Acabar(1, {6});
+        QCOMPARE(m.dialogos.mensajes.value(0).left(45), u"Otro mostrador ha cambiado el arreglo 2; se h"_s);
+        QCOMPARE(m.Lineas(), L({"-- Falda --", "Bajo", "-- Pantalón --", "Bajo"}));
+        QCOMPARE(m.Columna(frmPrincipal::ColImporte).value(1), u"9.00"_s);
+        QCOMPARE(
+            m.b.Columna(u"select referenciaprenda from arreglos_detalles where idarreglo = 2 order by 1"_s),
+            L({"2.1", "2.2"}));
+
+        // Annulled at B while loaded at A: A books nothing, and the number is free of money.
+        enB([&] { BorrarArreglo(2); });
+        m.Entregado(u"5"_s);
+        m.dialogos.mensajes.clear();
+        m.Acabar(1, {});
+        QCOMPARE(
+            m.dialogos.mensajes.value(0),
+            u"El arreglo 2 ya no existe: se ha anulado en otro mostrador. No se ha guardado ni cobrado nada."_s);
+        QCOMPARE(m.Valor(u"select count(*) from caja where idarreglo = 2"_s)
+                     + m.Valor(u"select count(*) from arreglos_detalles where idarreglo = 2"_s),
+                 u"00"_s);
+        QVERIFY(m.PantallaVacia());
+        // Money left under a number keeps the number from the next customer.
+        m.b.Insertar("caja", "importe, concepto, idarreglo", {"3, 'Ref. 7', 7"});
+        m.Prenda(Falda, {Bajo}, u"12/12/2026"_s);
+        m.Cliente(1);
+        QCOMPARE(m.Guardar(0), 8);
+    }
+
     void reiniciarBorraSoloElReservado()
     {
         Mostrador m;
@@ -790,6 +913,22 @@ private Q_SLOTS:
         FRMoPCIONES m;
         const QString lleno1 = t.Restos(1), lleno4 = t.Restos(4);
         QVERIFY(lleno1.endsWith(u"/1/2"_s)); // order 1: paid on account and at delivery
+
+        // Order 4 open on this counter's sale screen: the menu will not annul it from under it.
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        p.CargarArreglo(4, false);
+        t.pantallas.usuario = [&](FRMoPCIONES &menu) {
+            t.b.dialogos.pad = {u"4"_s};
+            menu.cmdAnularArreglo_Click();
+        };
+        p.cmdVerOpciones_Click();
+        QCOMPARE(
+            t.b.dialogos.mensajes,
+            QStringList{
+                u"El arreglo 4 está abierto en la pantalla de venta. Termínelo o pulse \"Comenzar\" antes de anularlo."_s});
+        QCOMPARE(t.Restos(4), lleno4);
+        t.b.dialogos.mensajes.clear();
 
         // Unknown or typed wrong: nothing asked, nothing shown.
         t.b.dialogos.pad = {u"999"_s, u"x"_s};

@@ -152,7 +152,7 @@ private Q_SLOTS:
         auto *tpv = venta.findChild<QTableView *>(u"gridTPV"_s);
         QVERIFY(!TextosVista(tpv, frmPrincipal::ColBorrar).contains(u"X"_s));
         QVERIFY(!venta.findChild<QPushButton *>(u"cmdFechaEntrega"_s)->isEnabled());
-        QCOMPARE(venta.findChild<QLabel *>(u"lblNumReferencia"_s)->text(), u"Ref. 3"_s);
+        QCOMPARE(venta.findChild<QLabel *>(u"lblNumReferencia"_s)->text(), u"Entrega del arreglo 3"_s);
     }
 
     void trabajadores()

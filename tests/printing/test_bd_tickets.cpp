@@ -96,8 +96,8 @@ void ArregloDePrueba(BaseDePrueba &b)
                 "1234, 2, 4, 'Pantalón vaquero', '1234.1', '1900-01-01 00:00:00'",
                 "1234, 3, 3.5, 'Falda tubo ', '1234.2 ', '2026-06-10 00:00:00'",
                 "1234, 4, 2, 'Falda tubo ', '1234.2 ', '2026-06-10 00:00:00'"});
-    MeterMovimientoCaja(5, u"Ref. 1234"_s, u"20260601"_s, 1, 1234, 0);
-    MeterMovimientoCaja(2.5, u"Ref. 1234"_s, u"20260605"_s, 2, 1234, 0);
+    MeterMovimientoCaja(5, u"Ref. 1234"_s, 1, 1234, 0);
+    MeterMovimientoCaja(2.5, u"Ref. 1234"_s, 2, 1234, 0);
 }
 
 // The shop's parameters and order 1234, tickets into memory.

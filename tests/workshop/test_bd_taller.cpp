@@ -149,8 +149,16 @@ private Q_SLOTS:
         l.gridPrendas_DblClick(1);
         QCOMPARE(TextosColumna(l.gridPrendas, 2), (QStringList{u"En Tienda"_s, u"Pendiente"_s}));
         QCOMPARE(t.EnTienda(u"4.1"_s), u"1"_s);
+        // A second screen still showing it in the shop: its touch does not undo the first's.
+        frmListaEntregar otra;
+        otra.CargarFormulario(4, {});
         l.gridPrendas_DblClick(1);
         QCOMPARE(t.EnTienda(u"4.1"_s), u"0"_s);
+        otra.gridPrendas_DblClick(1);
+        QCOMPARE(t.b.dialogos.mensajes.last(),
+                 u"Otro mostrador ya ha cambiado la prenda 4.1; se ha vuelto a leer."_s);
+        QCOMPARE(t.EnTienda(u"4.1"_s), u"0"_s);
+        QCOMPARE(otra.gridPrendas.TextMatrix(1, 2), u"Pendiente"_s);
 
         // No worker yet: refused, the list reloaded unchanged.
         l.CargarFormulario(6, {});
@@ -162,6 +170,7 @@ private Q_SLOTS:
         // A delivered order is closed here, but its garments can still move from the customer's history.
         l.CargarFormulario(1, {});
         QCOMPARE(l.lblTrabajador, u"Arreglo ya entregado"_s);
+        QVERIFY(l.lblAyuda.isEmpty());
         QCOMPARE(l.cmdMarcarComoEntregadoCaption, u"Ya entregado"_s);
         QVERIFY(!l.cmdMarcarComoEntregadoEnabled);
         l.gridPrendas_DblClick(1);

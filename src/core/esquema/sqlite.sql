@@ -72,7 +72,8 @@ create table if not exists caja (
     cerrado integer,
     formapago integer,
     idarreglo integer,
-    idticket integer
+    idticket integer,
+    puesto text
 );
 create table if not exists parametros (
     nombretienda text,
@@ -110,6 +111,8 @@ create index if not exists ix_detalles_sinpagar on arreglos_detalles (referencia
 -- Orders not handed over yet (late orders) among years of delivered ones.
 create index if not exists ix_arreglos_sinentregar on arreglos (idarreglo) where entregadoacliente is null;
 create index if not exists ix_clientes_telefono on clientes (telefono);
+-- One customer per telephone, also when two counters save the same new customer at once.
+create unique index if not exists ux_clientes_telefono on clientes (telefono) where telefono <> '';
 create index if not exists ix_clientes_nombre on clientes (nombre);
 -- The shop accounts start from the few partner shops, not from every order.
 create index if not exists ix_clientes_tienda on clientes (estienda);

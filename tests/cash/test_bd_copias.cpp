@@ -1,0 +1,351 @@
+#include "BaseDePrueba.h"
+#include "Fiabilidad.h"
+#include "cash/CopiaSeguridad.h"
+#include "core/BaseDatos.h"
+#include "core/Configuracion.h"
+#include "core/Formato.h"
+#include "core/InstanciaUnica.h"
+#include "core/Programa.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QtTest>
+#include <atomic>
+#include <csignal>
+#include <sys/resource.h>
+#include <thread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool Servidor()
+{
+    return BaseDePrueba::MotorPedido() == Motor::PostgreSQL;
+}
+
+QStringList Tablas(BaseDePrueba &b)
+{
+    return b.Columna(!Servidor() ? u"select name from sqlite_master where type = 'table' and name not like "
+                                   "'sqlite_%'"_s
+                                 : u"select tablename from pg_tables where schemaname = 'public'"_s);
+}
+
+// Every row of every table, as text, in a fixed order.
+QMap<QString, QStringList> Contenido(BaseDePrueba &b)
+{
+    QMap<QString, QStringList> r;
+    for (const QString &tabla : Tablas(b)) {
+        Recordset rs = b.conexion.AbrirRecordset(u"select * from "_s + tabla);
+        QStringList filas;
+        for (; !rs.EOF_(); rs.MoveNext()) {
+            QStringList celdas;
+            for (int i = 0; i < rs.NumCampos(); ++i)
+                celdas.append(rs.Campo(i).isNull() ? u"<nulo>"_s : TextoDeValor(rs.Campo(i)));
+            filas.append(celdas.join(QLatin1Char('|')));
+        }
+        filas.sort();
+        r.insert(tabla, filas);
+    }
+    return r;
+}
+
+QString Extension()
+{
+    return Servidor() ? u".dump"_s : u".db"_s;
+}
+
+// The demo shop with its configuration file beside it, as hilvan-admin reads it.
+QString Tienda(BaseDePrueba &b)
+{
+    LlenarDemo(b.conexion, QDate(2026, 12, 5));
+    const QString config = b.dir.filePath(u"bdcostuaccess.dat"_s);
+    const DatosServidor d = BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor);
+    EscribirConfiguracion(config, Servidor()
+                                      ? QStringList{QString(), d.host + u":"_s + QString::number(d.puerto),
+                                                    d.basedatos, d.usuario, QString()}
+                                      : QStringList{u"\"prueba.db\""_s});
+    G().ArchivoConfiguracion = config;
+    return config;
+}
+
+// hilvan-admin restaurar run as the shop would run it: its exit code, and what it said.
+int Restaurar(BaseDePrueba &b, const QString &config, const QString &copia, QString &dicho)
+{
+    QProcess admin;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert(u"XDG_STATE_HOME"_s, b.dir.path()); // its support log stays in the test's folder
+    admin.setProcessEnvironment(entorno);
+    admin.start(QStringLiteral(HILVAN_ADMIN), {u"restaurar"_s, u"--config"_s, config, copia});
+    admin.waitForFinished(120000);
+    dicho = QString::fromUtf8(admin.readAllStandardError() + admin.readAllStandardOutput());
+    return admin.exitCode();
+}
+
+} // namespace
+
+class PruebaCopias : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void copiaYRestauracion()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        G().ArchivoConfiguracion = b.dir.filePath(u"bdcostuaccess.dat"_s);
+        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
+        QCOMPARE(CarpetaCopias(), carpeta);
+        QVERIFY(!QDir(carpeta).exists());
+        const QMap<QString, QStringList> original = Contenido(b);
+        QVERIFY(original.size() >= 10);
+        QVERIFY(!original.value(u"arreglos"_s).isEmpty());
+
+        // The folder is made; two copies in the same second get two files, readable only by
+        // the shop's own users; the program's connection goes on working.
+        CopiaSeguridad();
+        CopiaSeguridad();
+        QCOMPARE(b.dialogos.mensajes,
+                 (QStringList{u"Copia de seguridad realizada"_s, u"Copia de seguridad realizada"_s}));
+        const QString primera = QDir(carpeta).filePath(u"arreglos_2026-12-05_103000"_s + Extension());
+        const QString segunda = QDir(carpeta).filePath(u"arreglos_2026-12-05_103000_2"_s + Extension());
+        QVERIFY(QFile::exists(primera));
+        QVERIFY(QFile::exists(segunda));
+        QVERIFY(QFileInfo(primera).size() > 0);
+        QVERIFY(!(QFileInfo(primera).permissions() & (QFile::ReadOther | QFile::WriteOther)));
+        QCOMPARE(VerificarCopia(b.conexion, primera), QString());
+
+        // Later work, then the first copy back: every table as it was, and the later work kept
+        // in a copy of its own.
+        b.conexion.Ejecutar(u"delete from arreglos_detalles"_s);
+        b.conexion.Ejecutar(u"update clientes set nombre = 'Otro' where idcliente = 1"_s);
+        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
+        const QMap<QString, QStringList> despues = Contenido(b);
+        // The verification compares the rows: the earlier file no longer matches.
+        QVERIFY(VerificarCopia(b.conexion, primera).contains(u"arreglos_detalles"_s));
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(11, 0, 0)));
+        const ResultadoCopia r = RestaurarCopia(b.conexion, primera, carpeta, b.reloj.Ahora());
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.apartada, QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000"_s + Extension()));
+        QCOMPARE(Contenido(b), original);
+        b.conexion.Ejecutar(u"update colores set nombre = nombre"_s); // the restoring connection writes on
+
+        const ResultadoCopia deVuelta = RestaurarCopia(b.conexion, r.apartada, carpeta, b.reloj.Ahora());
+        QVERIFY2(deVuelta.ok, qPrintable(deVuelta.error));
+        QCOMPARE(Contenido(b), despues);
+        QCOMPARE(deVuelta.apartada,
+                 QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000_2"_s + Extension()));
+
+        // A file that is no copy, and a copy of a database without a column the program uses,
+        // are refused and change nothing.
+        const QString basura = b.dir.filePath(u"basura"_s + Extension());
+        QFile f(basura);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("esto no es una copia");
+        f.close();
+        const ResultadoCopia mala = RestaurarCopia(b.conexion, basura, carpeta, b.reloj.Ahora());
+        QCOMPARE(mala.error,
+                 Servidor()
+                     ? u"La copia %1 no se puede leer: el archivo está incompleto o dañado, o no es una "
+                       "copia de seguridad. No se ha restaurado nada."_s.arg(basura)
+                     : u"La copia %1 está dañada o no es una base de datos. No se ha restaurado nada."_s.arg(
+                         basura));
+        b.conexion.Ejecutar(u"alter table clientes drop column nif"_s);
+        const ResultadoCopia sinNif = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora(), u"sin-nif"_s);
+        QVERIFY2(sinNif.ok, qPrintable(sinNif.error));
+        b.conexion.Ejecutar(u"alter table clientes add column nif text"_s);
+        const QMap<QString, QStringList> conNif = Contenido(b);
+        const ResultadoCopia otra = RestaurarCopia(b.conexion, sinNif.archivo, carpeta, b.reloj.Ahora());
+        QCOMPARE(otra.error,
+                 u"El archivo %1 no es una copia de la base de datos de la tienda: a la tabla clientes "
+                 "le falta la columna nif. No se ha restaurado nada."_s.arg(sinNif.archivo));
+        QCOMPARE(Contenido(b), conNif);
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 5);
+    }
+
+    // A copy with a damaged page, or a server copy cut short, is refused before anything is
+    // replaced, with the reason in Spanish.
+    void copiaDanada()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
+        const ResultadoCopia buena = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora());
+        QVERIFY2(buena.ok, qPrintable(buena.error));
+        const QString danada = b.dir.filePath(u"danada"_s + Extension());
+        QVERIFY(QFile::copy(buena.archivo, danada));
+        QFile f(danada);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        if (Servidor()) {
+            QVERIFY(f.resize(f.size() - 200)); // the last table's data cut off
+        } else {
+            // The page of the orders table, overwritten: the shop's parameters still read fine.
+            const int pagina =
+                b.Valor(u"select rootpage from sqlite_master where name = 'arreglos'"_s).toInt();
+            const int tamano = b.Valor(u"pragma page_size"_s).toInt();
+            QVERIFY(f.seek(qint64(pagina - 1) * tamano));
+            f.write(QByteArray(tamano, '\x5a'));
+        }
+        f.close();
+        const QMap<QString, QStringList> antes = Contenido(b);
+        QVERIFY(!VerificarCopia(b.conexion, danada).isEmpty());
+        const ResultadoCopia r = RestaurarCopia(b.conexion, danada, carpeta, b.reloj.Ahora());
+        QCOMPARE(r.error,
+                 Servidor()
+                     ? u"La copia %1 no se puede leer: el archivo está incompleto o dañado, o no es una "
+                       "copia de seguridad. No se ha restaurado nada."_s.arg(danada)
+                     : u"La copia %1 está dañada o no es una base de datos. No se ha restaurado nada."_s.arg(
+                         danada));
+        QCOMPARE(Contenido(b), antes);
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files), QStringList{QFileInfo(buena.archivo).fileName()});
+    }
+
+    // Another counter sells while the copy is made: the copy is checked against the moment it
+    // was taken, not against a database that has moved on.
+    void copiaMientrasOtroMostradorEscribe()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        std::atomic<bool> seguir = true;
+        std::atomic<int> escritas = 0;
+        QString fallo;
+        std::thread otro([&] {
+            try {
+                Conexion c;
+                AbrirOtraVez(b, c);
+                while (seguir)
+                    c.Ejecutar(u"insert into colores (nombre) values ('Otro %1')"_s.arg(++escritas));
+            } catch (const ErrorBaseDatos &e) {
+                fallo = e.Mensaje();
+            }
+        });
+        while (escritas < 3 && fallo.isEmpty())
+            QThread::msleep(5);
+        const int antes = escritas;
+        ResultadoCopia r;
+        for (int i = 0; i < 400 && escritas - antes < 20 && fallo.isEmpty(); ++i) {
+            r = HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"copiasseguridad"_s), b.reloj.Ahora());
+            if (!r.ok)
+                break;
+        }
+        seguir = false;
+        otro.join();
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
+        QVERIFY2(escritas - antes >= 20, "the other counter hardly wrote during the copies");
+    }
+
+    // A copy that cannot be written whole (the disk full halfway), or whose folder cannot be
+    // made or written, leaves no file behind and says why.
+    void copiaQueNoSePuedeEscribir()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
+        rlimit antes{};
+        getrlimit(RLIMIT_FSIZE, &antes);
+        const rlimit lleno{1024, antes.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails as on a full disk
+        setrlimit(RLIMIT_FSIZE, &lleno);
+        const ResultadoCopia r = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora());
+        setrlimit(RLIMIT_FSIZE, &antes);
+        std::signal(SIGXFSZ, SIG_DFL);
+        QVERIFY(!r.ok);
+        QVERIFY2(r.error.startsWith(u"No se pudo hacer la copia de seguridad: el disco está lleno"_s),
+                 qPrintable(r.error));
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files), QStringList());
+
+        // The folder's place is taken by a file: nothing can be created there, not even as root.
+        QFile estorbo(b.dir.filePath(u"estorbo"_s));
+        QVERIFY(estorbo.open(QIODevice::WriteOnly));
+        estorbo.close();
+        G().RutaBaseDatos = b.dir.filePath(u"estorbo/prueba.db"_s);
+        G().ArchivoConfiguracion = b.dir.filePath(u"estorbo/bdcostuaccess.dat"_s);
+        CopiaSeguridad();
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se pudo crear la carpeta"_s));
+
+        // A folder where the copy's file cannot be written.
+        const ResultadoCopia proc = HacerCopiaSeguridad(b.conexion, u"/proc/self"_s, b.reloj.Ahora());
+        QVERIFY(!proc.ok);
+        QVERIFY(proc.error.startsWith(u"No se pudo crear la copia"_s));
+    }
+
+    // hilvan-admin restaurar while a counter has the database open is refused; a counter does
+    // not start while a restore runs; and a counter that was on the database when a restore
+    // happened anyway stops instead of writing into a database that is gone.
+    void restaurarConMostradorAbierto()
+    {
+        BaseDePrueba b;
+        const QString config = Tienda(b);
+        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
+        const ResultadoCopia copia = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora());
+        QVERIFY2(copia.ok, qPrintable(copia.error));
+        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
+        const QString turquesa = u"select count(*) from colores where nombre = 'Turquesa'"_s;
+
+        QString dicho;
+        {
+            // On the server the counter is the test's own session.
+            InstanciaUnica mostrador(LeerConfiguracion(config), b.dir.path());
+            QVERIFY(mostrador.Tomar());
+            QCOMPARE(Restaurar(b, config, copia.archivo, dicho), 1);
+        }
+        QVERIFY2(
+            dicho.contains(u"en todos los mostradores y vuelva a intentarlo. No se ha restaurado nada."_s),
+            qPrintable(dicho));
+        QCOMPARE(b.Valor(turquesa), u"1"_s);
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 1);
+
+        if (!Servidor()) {
+            CerrojoBaseDatos restauracion(QFileInfo(b.dir.filePath(u"prueba.db"_s)).canonicalFilePath());
+            QVERIFY(restauracion.Tomar(true));
+            QVERIFY(!InstanciaUnica(LeerConfiguracion(config), b.dir.path()).Tomar());
+            QCOMPARE(b.dialogos.mensajes.value(0),
+                     u"Se está restaurando una copia de seguridad de la base de "
+                     "datos.\r\nEspere a que termine y vuelva a abrir el programa."_s);
+        } else {
+            // The counter's connection cut while the restore runs: the restore cannot see it.
+            Conexion otra;
+            otra.AbrirPostgreSQL(BaseDePrueba::ServidorDePrueba(u"postgres"_s));
+            const QString sesiones =
+                u"from pg_stat_activity where datname = '%1'"_s.arg(b.nombreBaseServidor);
+            otra.AbrirRecordset(u"select pg_terminate_backend(pid) "_s + sesiones);
+            for (int i = 0;
+                 i < 100 && otra.AbrirRecordset(u"select count(*) "_s + sesiones).Campo(0).toInt() > 0; ++i)
+                QThread::msleep(50);
+        }
+        QCOMPARE(Restaurar(b, config, copia.archivo, dicho), 0);
+
+        QString aviso;
+        for (int i = 0; i < 2 && !aviso.startsWith(u"La base de datos se ha restaurado"_s); ++i) {
+            try {
+                b.conexion.Ejecutar(u"insert into colores (nombre) values ('Perdido')"_s);
+            } catch (const ErrorBaseDatos &e) {
+                aviso = e.Mensaje();
+            }
+        }
+        QCOMPARE(aviso,
+                 u"La base de datos se ha restaurado desde una copia de seguridad (o se ha cambiado por "
+                 "otra) mientras el programa estaba abierto.\r\nNo se ha guardado nada: cierre el programa "
+                 "y vuelva a abrirlo."_s);
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, Transaccion t(b.conexion));
+
+        // A counter started after the restore writes; the stale one closing leaves its work alone.
+        Conexion nuevo;
+        AbrirOtraVez(b, nuevo);
+        nuevo.Ejecutar(u"insert into colores (nombre) values ('Nuevo')"_s);
+        b.conexion.Cerrar();
+        Conexion despues;
+        AbrirOtraVez(b, despues);
+        Recordset rs = despues.AbrirRecordset(u"select nombre from colores where nombre in ('Turquesa', "
+                                              "'Perdido', 'Nuevo')"_s);
+        QCOMPARE(rs.Cuantos(), 1);
+        QCOMPARE(rs.Campo(0).toString(), u"Nuevo"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(PruebaCopias)
+#include "test_bd_copias.moc"
