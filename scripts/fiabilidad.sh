@@ -63,6 +63,8 @@ correr() {
                     "$5 de $5 superadas; $6 acciones confirmadas, todas presentes")") ;;
             mostradores) filas+=("$(printf '%s\t%s\t%s' "mostradores a la vez" "$motor" \
                         "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
+            entregas) filas+=("$(printf '%s\t%s\t%s' "entregas a la vez" "$motor" \
+                        "$4 mostradores, $5 encargos: $6 entregas, cada una cobrada una vez; $7 avisos")") ;;
             hostil) filas+=("$(printf '%s\t%s\t%s' "entradas hostiles en las pantallas" "$motor" \
                         "$5 probadas ($4 textos en $6 pantallas), 0 fallos, ${7} s")") ;;
         esac
@@ -87,8 +89,8 @@ correr() {
 if ((completo)); then
     correr test_bd_caidas sqlite HILVAN_CAIDAS=1000
     correr test_bd_caidas postgresql HILVAN_CAIDAS=200
-    correr test_bd_mostradores sqlite HILVAN_MOSTRADORES=8x500
-    correr test_bd_mostradores postgresql HILVAN_MOSTRADORES=8x500
+    correr test_bd_mostradores sqlite HILVAN_MOSTRADORES=8x500 HILVAN_ENTREGAS=4x200
+    correr test_bd_mostradores postgresql HILVAN_MOSTRADORES=8x500 HILVAN_ENTREGAS=4x200
 else
     correr test_bd_caidas sqlite
     correr test_bd_caidas postgresql
