@@ -65,6 +65,8 @@ correr() {
                     "$5 de $5 superadas; $6 acciones confirmadas, todas presentes")") ;;
             mostradores) filas+=("$(printf '%s\t%s\t%s' "mostradores a la vez" "$motor" \
                         "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
+            entregas) filas+=("$(printf '%s\t%s\t%s' "entregas a la vez" "$motor" \
+                        "$4 mostradores, $5 encargos: $6 entregas, cada una cobrada una vez; $7 avisos")") ;;
             simulacion) filas+=("$(printf '%s\t%s\t%s' "simulación de días de tienda (RapidCheck)" "$motor" \
                         "$4 puestos: $5 acciones en $6 historias, $7 comprobaciones de invariantes, $8 fallos, ${9} s")") ;;
             hostil) filas+=("$(printf '%s\t%s\t%s' "entradas hostiles en las pantallas" "$motor" \
@@ -91,8 +93,8 @@ correr() {
 if ((completo)); then
     correr test_bd_caidas sqlite HILVAN_CAIDAS=1000
     correr test_bd_caidas postgresql HILVAN_CAIDAS=200
-    correr test_bd_mostradores sqlite HILVAN_MOSTRADORES=8x500
-    correr test_bd_mostradores postgresql HILVAN_MOSTRADORES=8x500
+    correr test_bd_mostradores sqlite HILVAN_MOSTRADORES=8x500 HILVAN_ENTREGAS=4x200
+    correr test_bd_mostradores postgresql HILVAN_MOSTRADORES=8x500 HILVAN_ENTREGAS=4x200
     correr test_bd_simulacion sqlite HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-200x400x4x100000}
     correr test_bd_simulacion postgresql HILVAN_SIMULACION=${HILVAN_SIMULACION_COMPLETA:-200x400x4x100000}
 else

@@ -1,4 +1,5 @@
 // hilvan-admin: creates a shop database and the configuration file that points at it.
+#include "OrdenesIntercambio.h"
 #include "OrdenesTienda.h"
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
@@ -28,6 +29,7 @@ int Uso()
                "      (150000 son unos diez años de trabajo). La misma semilla da los mismos datos.\n",
                stderr);
     std::fputs(UsoOrdenesTienda, stderr);
+    std::fputs(UsoOrdenesIntercambio, stderr);
     return 2;
 }
 
@@ -40,6 +42,8 @@ int main(int argc, char **argv)
     QStringList args = app.arguments();
     args.removeFirst();
     if (const int codigo = OrdenTienda(args); codigo >= 0)
+        return codigo == 2 ? Uso() : codigo;
+    if (const int codigo = OrdenIntercambio(args); codigo >= 0)
         return codigo == 2 ? Uso() : codigo;
     if (args.isEmpty() || (args.first() != QLatin1String("init") && args.first() != QLatin1String("demo")))
         return Uso();

@@ -179,7 +179,8 @@ void frmPrincipal::GuardarYCobrar()
         // Saved only as it was loaded: another counter may have handed it over, changed or
         // annulled it meanwhile, and this screen would write over what it never saw.
         BloquearArreglo(IdArregloVenta);
-        if (DimeHuellaArreglo(IdArregloVenta) != huellaCargada_)
+        if (DimeHuellaArreglo(IdArregloVenta) != huellaCargada_
+            || (EntregarAlAcabar && ArregloEntregado(IdArregloVenta)))
             throw ArregloCambiado();
         int id = 0;
         GuardarArreglo(IdArregloVenta, id);

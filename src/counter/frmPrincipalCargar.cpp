@@ -8,6 +8,9 @@
 
 void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
 {
+    // Taken before what the screen shows is read: a change another counter commits in between
+    // makes the save refused, never accepted over figures the screen did not show.
+    const QString huella = DimeHuellaArreglo(idarreglo);
     Recordset rs =
         AbrirRecordset(QStringLiteral("select * from arreglos, arreglos_detalles where arreglos.idarreglo = "
                                       "arreglos_detalles.idarreglo and arreglos.idarreglo = ")
@@ -45,7 +48,7 @@ void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
 
     // The stored delivery date stands until a garment's date changes.
     FijarFechaEntrega(fechaEntrega);
-    huellaCargada_ = DimeHuellaArreglo(IdArregloVenta);
+    huellaCargada_ = huella;
 
     if (paraEntregar) {
         // Handing over: only the payment can change now, so no line offers its "X".

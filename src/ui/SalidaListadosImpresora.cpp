@@ -1,17 +1,23 @@
 #include "SalidaListadosImpresora.h"
 
 #include "Estilo.h"
+#include "core/Dialogos.h"
+#include "core/Programa.h"
+#include "intercambio/Exportar.h"
 #include "printing/ImprimirListado.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QHash>
 #include <QLineEdit>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
+#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -60,6 +66,21 @@ VistaPreviaListado::VistaPreviaListado(ListadoImpreso listado, QWidget *padre)
     impresora->setCreator(QString::fromUtf8("Hilván"));
     impresora->setPageSize(QPageSize(QPageSize::A4));
     PrepararPagina(*impresora, listado_.apaisado);
+    // Every listing that prints can also go to a spreadsheet, from the same preview.
+    if (auto *barra = findChild<QToolBar *>()) {
+        barra->addSeparator();
+        QAction *exportar = barra->addAction(QStringLiteral("Exportar"));
+        exportar->setObjectName(QStringLiteral("Exportar"));
+        exportar->setToolTip(QString::fromUtf8("Guardar el listado para una hoja de cálculo"));
+        connect(exportar, &QAction::triggered, this, [this] {
+            const QString ruta = QFileDialog::getSaveFileName(
+                this, QString::fromUtf8("Exportar a una hoja de cálculo"),
+                QDir::home().filePath(listado_.titulo + QStringLiteral(".csv")),
+                QString::fromUtf8("Hoja de cálculo (*.csv)"));
+            if (!ruta.isEmpty())
+                ExportarA(ruta);
+        });
+    }
     NombrarControles(*this);
     // A touch screen without window frames has no other way out of the preview.
     if (auto *capa = qobject_cast<QBoxLayout *>(layout())) {
@@ -77,6 +98,12 @@ VistaPreviaListado::VistaPreviaListado(ListadoImpreso listado, QWidget *padre)
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) {
         fallo = !DibujarListado(*p, listado_) || p->printerState() == QPrinter::Error;
     });
+}
+
+void VistaPreviaListado::ExportarA(const QString &ruta)
+{
+    const QString error = ExportarListadoCsv(listado_, ruta);
+    Dlg().Mensaje(error.isEmpty() ? QStringLiteral("Listado exportado a ") + ruta : error);
 }
 
 SalidaListados::Resultado SalidaListadosImpresora::Imprimir(const ListadoImpreso &listado)

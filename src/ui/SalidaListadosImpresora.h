@@ -12,6 +12,9 @@ class VistaPreviaListado : public QPrintPreviewDialog
 public:
     explicit VistaPreviaListado(ListadoImpreso listado, QWidget *padre = nullptr);
     bool fallo = false;
+    // "Exportar": the listing as a file for a spreadsheet, at the path the user chose; tells
+    // where it went or why it could not be written.
+    void ExportarA(const QString &ruta);
 
 private:
     ListadoImpreso listado_;

@@ -246,20 +246,33 @@ void frmAsigancion::cmdAsignar_Click()
     const int costurera = Dlg().Trabajador();
     if (costurera == Dialogos::TrabajadorSinElegir)
         return; // the picker was closed: nothing changes
+    // Only from the worker the row showed: another counter may have given the garment to someone
+    // else meanwhile, and this screen would take it away from them.
+    const QString mostrado = ComillasSQL(g.TextMatrix(g.Row, ColTrabajador).trimmed());
+    const QString donde =
+        QStringLiteral(" where referenciaprenda = ") + ComillasSQL(referencia)
+        + QStringLiteral(" and not exists (select 1 from arreglos_detalles d left join costureras c on "
+                         "c.idcosturera = d.idcosturera where d.referenciaprenda = ")
+        + ComillasSQL(referencia)
+        + QStringLiteral(" and coalesce(d.idcosturera, 0) <> 0 and coalesce(trim(c.nombre), '') <> ")
+        + mostrado + QStringLiteral(")");
     // "Cancelar" on the picker is how a garment is taken away from its worker.
-    if (costurera == 0) {
-        Bd().Ejecutar(
-            QStringLiteral("update arreglos_detalles set idcosturera = null, fechaasignaciontrabajador = "
-                           "null where referenciaprenda = ")
-            + ComillasSQL(referencia));
-        PonerTrabajador(referencia, QStringLiteral("0"), QString());
+    const int cambiadas =
+        costurera == 0 ? Bd().Ejecutar(QStringLiteral("update arreglos_detalles set idcosturera = null, "
+                                                      "fechaasignaciontrabajador = null")
+                                       + donde)
+                       : Bd().Ejecutar(QStringLiteral("update arreglos_detalles set idcosturera = ")
+                                       + N(costurera) + QStringLiteral(", fechaasignaciontrabajador = ")
+                                       + LiteralFechaSQL(DimeFechaServidor()) + donde);
+    if (cambiadas == 0) {
+        const int actual = DimeCosturera(referencia);
+        PonerTrabajador(referencia, N(actual), actual ? DimeNombreCosturera(actual).trimmed() : QString());
+        Dlg().Mensaje(QStringLiteral("Otro mostrador ya ha cambiado la prenda ") + referencia
+                      + QStringLiteral("; se ha vuelto a leer."));
         return;
     }
-    const QString nombre = DimeNombreCosturera(costurera).trimmed();
-    Bd().Ejecutar(QStringLiteral("update arreglos_detalles set idcosturera = ") + N(costurera)
-                  + QStringLiteral(", fechaasignaciontrabajador = ") + LiteralFechaSQL(DimeFechaServidor())
-                  + QStringLiteral(" where referenciaprenda = ") + ComillasSQL(referencia));
-    PonerTrabajador(referencia, N(costurera), nombre);
+    PonerTrabajador(referencia, N(costurera),
+                    costurera ? DimeNombreCosturera(costurera).trimmed() : QString());
 }
 
 void frmAsigancion::cmdArreglosSinAsignar_Click()

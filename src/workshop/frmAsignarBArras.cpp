@@ -68,10 +68,14 @@ void frmAsignarBArras::Escanear(const QString &referencia)
         return;
     }
     const qint64 costurera = qint64(Val(gridTrabajadores.TextMatrix(elegido, 0)));
-    Bd().Ejecutar(QStringLiteral("update arreglos_detalles set idcosturera = ") + QString::number(costurera)
-                  + QStringLiteral(", fechaasignaciontrabajador = ") + LiteralFechaSQL(DimeFechaServidor())
-                  + QStringLiteral(" where referenciaprenda = ") + ComillasSQL(referencia));
-    AnadirFila(prenda, gridTrabajadores.TextMatrix(elegido, 1), false);
+    // Two scanners may read the same ticket at once: the second finds it given already.
+    const int cambiadas = Bd().Ejecutar(
+        QStringLiteral("update arreglos_detalles set idcosturera = ") + QString::number(costurera)
+        + QStringLiteral(", fechaasignaciontrabajador = ") + LiteralFechaSQL(DimeFechaServidor())
+        + QStringLiteral(" where referenciaprenda = ") + ComillasSQL(referencia)
+        + QStringLiteral(" and (idcosturera is null or idcosturera = 0)"));
+    AnadirFila(prenda, cambiadas == 0 ? QStringLiteral("ASIGNADA") : gridTrabajadores.TextMatrix(elegido, 1),
+               cambiadas == 0);
 }
 
 // Also clears a garment listed as "ASIGNADA", given to its worker before this screen opened.

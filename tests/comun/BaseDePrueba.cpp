@@ -63,14 +63,6 @@ BaseDePrueba::~BaseDePrueba()
     }
 }
 
-void BaseDePrueba::AbrirOtra(Conexion &otra)
-{
-    if (nombreBaseServidor.isEmpty())
-        otra.AbrirSQLite(dir.filePath(QStringLiteral("prueba.db")));
-    else
-        otra.AbrirPostgreSQL(ServidorDePrueba(nombreBaseServidor));
-}
-
 QStringList BaseDePrueba::Columna(const QString &sql)
 {
     QStringList r;

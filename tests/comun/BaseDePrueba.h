@@ -21,9 +21,6 @@ public:
     static Motor MotorPedido();
     static DatosServidor ServidorDePrueba(const QString &basedatos);
 
-    // Another counter's own connection to this very database.
-    void AbrirOtra(Conexion &otra);
-
     // Rows of a one-column query, as text, for quick checks.
     QStringList Columna(const QString &sql);
     QString Valor(const QString &sql);

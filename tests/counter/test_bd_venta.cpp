@@ -1,5 +1,6 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
+#include "Fiabilidad.h"
 #include "Mostrador.h"
 #include "PantallasPrueba.h"
 #include "TiendaDemo.h"
@@ -693,7 +694,7 @@ private Q_SLOTS:
     {
         Mostrador m;
         Conexion otra;
-        m.b.AbrirOtra(otra);
+        AbrirOtraVez(m.b, otra);
         frmPrincipal b;
         const auto enB = [&](const std::function<void()> &accion) {
             G().conexion = &otra;

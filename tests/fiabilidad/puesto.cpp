@@ -2,7 +2,7 @@
 // staff would, for the reliability tests that run several of them at once or kill them.
 //
 //   hilvan-puesto (--base ARCHIVO.db | --servidor BASEDATOS) [--encargos M] [--entregas]
-//                 [--accion pagos|anulaciones|copias] [--sincronia NORMAL|FULL] [--semilla S]
+//                 [--accion pagos|anulaciones|copias|entregas] [--sincronia NORMAL|FULL] [--semilla S]
 //
 // It says "listo" once connected and waits for a line on its input, so that every counter starts
 // at the same moment. Then it finishes M new orders (0: until it is killed); with --entregas every
@@ -12,7 +12,8 @@
 // --accion pagos settles the debts of the partner shop Boutique Lola on the settlements screen,
 // one order or the whole debt at a time ("pagado N ..."); anulaciones finishes orders and annuls
 // the oldest one not handed over ("anulando N" before, "anulado N" after); copias makes
-// backups with the options menu's command ("copia" after each).
+// backups with the options menu's command ("copia" after each); entregas only hands over, the
+// oldest order first, so that counters started together race for the same order.
 // The server's address comes from HILVAN_PG_HOST, HILVAN_PG_PORT and HILVAN_PG_USER.
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
@@ -302,6 +303,9 @@ int main(int argc, char **argv)
                 puesto.Anular();
         } else if (o.accion == QLatin1String("copias")) {
             puesto.Copia();
+        } else if (o.accion == QLatin1String("entregas")) {
+            if (!puesto.Entrega())
+                break;
         } else if (!(o.entregas && i % 3 == 2 && puesto.Entrega())) {
             puesto.NuevoEncargo();
         }

@@ -77,6 +77,70 @@ private Q_SLOTS:
                     acabados, int(QSet<QString>(guardados.begin(), guardados.end()).size()), segundos);
     }
 
+    // Counters started together hand over the same orders: each is handed over and paid once, and
+    // a counter that comes second is told so and books nothing.
+    void entregasALaVez()
+    {
+        BaseDePrueba b;
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
+            b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
+        const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
+        const int n = NumeroDeEntorno("HILVAN_ENTREGAS", 3, 0);
+        const int k = NumeroDeEntorno("HILVAN_ENTREGAS", 12, 1);
+        for (int i = 1; i <= k; ++i) {
+            const QString a = QString::number(i);
+            b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente, "
+                                               "fechaprevistaentrega, entregado, pagado) values (%1, 1, 1, "
+                                               "'2026-12-10 00:00:00', 2, 0)")
+                                    .arg(a));
+            b.conexion.Ejecutar(
+                QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
+                               "nombreprenda, referenciaprenda, fechaentrega, listoparaentrega, "
+                               "idcosturera) values (%1, 1, 10, 'Falda', '%1.1', "
+                               "'2026-12-10 00:00:00', 1, 1)")
+                    .arg(a));
+            b.conexion.Ejecutar(
+                QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
+                               "formapago, idarreglo, idticket) values (2, 'Ref. %1', "
+                               "'2026-12-01 10:00:00', '20261201', 1, 1, %1, 0)")
+                    .arg(a));
+        }
+        std::vector<std::unique_ptr<PuestoProceso>> puestos;
+        for (int i = 0; i < n; ++i)
+            puestos.push_back(std::make_unique<PuestoProceso>(
+                QStringLiteral(HILVAN_PUESTO), b,
+                QStringList{QStringLiteral("--accion"), QStringLiteral("entregas"),
+                            QStringLiteral("--encargos"), QString::number(k)}));
+        for (auto &p : puestos)
+            QVERIFY(p->Listo());
+        for (auto &p : puestos)
+            p->Empezar();
+        int entregas = 0, segundos = 0;
+        for (auto &p : puestos) {
+            QVERIFY(p->proceso.waitForFinished(-1));
+            for (const QString &l : p->Lineas()) {
+                if (l.startsWith(QLatin1String("entregado")))
+                    ++entregas;
+                else if (l.startsWith(QLatin1String("mensaje"))) {
+                    QVERIFY2(l.contains(QStringLiteral("en otro mostrador")), qPrintable(l));
+                    ++segundos;
+                }
+            }
+        }
+        QCOMPARE(entregas, k);
+        QCOMPARE(b.Valor(QStringLiteral("select count(*) from arreglos where entregadoacliente = 1")),
+                 QString::number(k));
+        // The deposit and one hand-over per order, adding up to its price.
+        QCOMPARE(
+            b.Columna(QStringLiteral("select count(*) || '/' || sum(importe) from caja group by idarreglo "
+                                     "having count(*) <> 2 or sum(importe) <> 10")),
+            QStringList());
+        QCOMPARE(FallosDeIntegridad(b.conexion), QStringList());
+        std::printf("FIABILIDAD entregas %s %d %d %d %d\n", servidor ? "postgresql" : "sqlite", n, k,
+                    entregas, segundos);
+    }
+
     // A second program keeps the embedded file's write lock: the finish waits for the busy timeout,
     // then tells staff, keeps the order on screen and writes nothing; once free, it saves.
     void archivoOcupado()

@@ -348,8 +348,9 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         SembrarTaller(b);
-        frmAsigancion a;
+        frmAsigancion a, otra;
         a.CargarFormulario({});
+        otra.CargarFormulario({});
         QCOMPARE(a.lblViendo, u"Mostrando arreglos no asigandos a trabajador"_s);
         QCOMPARE(a.lblCuantos, u"Mostrando las 5 últimas referencias"_s);
         QCOMPARE(TextosColumna(a.gridListaArreglos, frmAsigancion::ColIdArreglo),
@@ -377,6 +378,18 @@ private Q_SLOTS:
         QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), u"2"_s);
         QCOMPARE(a.gridListaArreglos.TextMatrix(Fila(a, "10.2", "Falda*Bajo"), frmAsigancion::ColTrabajador),
                  QString());
+
+        // A second screen still showing 10.1 without a worker does not take it from Lola.
+        otra.gridListaArreglos_Click(Fila(otra, "10.1", u"Pantalón*Meter cintura"_s));
+        b.dialogos.trabajadores = {1};
+        otra.cmdAsignar_Click();
+        QCOMPARE(b.dialogos.mensajes.last(),
+                 u"Otro mostrador ya ha cambiado la prenda 10.1; se ha vuelto a leer."_s);
+        QCOMPARE(b.Columna("select idcosturera from arreglos_detalles where referenciaprenda = '10.1'"),
+                 (QStringList{"2", "2"}));
+        QCOMPARE(otra.gridListaArreglos.TextMatrix(Fila(otra, "10.1", u"Pantalón*Meter cintura"_s),
+                                                   frmAsigancion::ColTrabajador),
+                 u"Lola"_s);
 
         // Closing the picker (Escape, the window's button) changes nothing; "Cancelar" takes the
         // garment away from its worker, date and all.
