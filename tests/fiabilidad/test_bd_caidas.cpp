@@ -87,8 +87,8 @@ private Q_SLOTS:
         if (!conSemilla)
             semilla = QRandomGenerator::global()->generate();
         qInfo("semilla %u; se repite con %sHILVAN_SEMILLA=%u %s matarEnCualquierMomento:%s", semilla,
-              servidor ? "HILVAN_MOTOR=postgresql " : "", semilla, qPrintable(QCoreApplication::applicationName()),
-              qPrintable(accion));
+              servidor ? "HILVAN_MOTOR=postgresql " : "", semilla,
+              qPrintable(QCoreApplication::applicationName()), qPrintable(accion));
         QRandomGenerator azar(semilla);
         const QDir copias(b.dir.filePath(QStringLiteral("copiasseguridad")));
         const QStringList opciones = accion == QLatin1String("arreglos")
@@ -183,8 +183,8 @@ private Q_SLOTS:
             QVERIFY(f.CargarFormulario(ruta));
             QCOMPARE(b.dialogos.mensajes, QStringList());
         }
-        std::printf("FIABILIDAD caidas %s %s %d %d %u\n", servidor ? "postgresql" : "sqlite", qPrintable(accion),
-                    caidas, hechas, semilla);
+        std::printf("FIABILIDAD caidas %s %s %d %d %u\n", servidor ? "postgresql" : "sqlite",
+                    qPrintable(accion), caidas, hechas, semilla);
     }
 };
 
