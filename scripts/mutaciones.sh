@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Planted faults: does a test catch each of them?
 #   scripts/mutaciones.sh                  every fault under tests/mutaciones/, the whole suite each time
-#                                          (about a minute a fault on the 2-core build machine)
+#                                          (about 70 s a fault on the shared 2-core build machine)
 #   scripts/mutaciones.sh --rapido         only the test each fault names, on both backends
 #   scripts/mutaciones.sh [--rapido] tests/mutaciones/01-redondeo-sin-empujon.patch ...
 #                                          only those faults
