@@ -62,7 +62,7 @@ correr() {
                     copias) trabajo="copia de seguridad" ;;
                 esac
                 filas+=("$(printf '%s\t%s\t%s' "caídas (SIGKILL): $trabajo" "$motor" \
-                    "$5 de $5 superadas; $6 acciones confirmadas, todas presentes")") ;;
+                    "$5 de $5 superadas; $6 acciones confirmadas, todas presentes; semilla $7")") ;;
             mostradores) filas+=("$(printf '%s\t%s\t%s' "mostradores a la vez" "$motor" \
                         "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
             entregas) filas+=("$(printf '%s\t%s\t%s' "entregas a la vez" "$motor" \

@@ -271,6 +271,16 @@ private Q_SLOTS:
         const ResultadoCopia proc = HacerCopiaSeguridad(b.conexion, u"/proc/self"_s, b.reloj.Ahora());
         QVERIFY(!proc.ok);
         QVERIFY(proc.error.startsWith(u"No se pudo crear la copia"_s));
+
+        // Nothing is restored while the database as it is cannot be set aside first.
+        const QString copia =
+            HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"copias"_s), b.reloj.Ahora()).archivo;
+        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
+        const ResultadoCopia sinApartar = RestaurarCopia(b.conexion, copia, u"/proc/self"_s, b.reloj.Ahora());
+        QVERIFY(!sinApartar.ok);
+        QVERIFY2(sinApartar.error.endsWith(u"No se ha restaurado nada: antes hay que guardar la base de datos actual."_s),
+                 qPrintable(sinApartar.error));
+        QCOMPARE(b.Valor(u"select count(*) from colores where nombre = 'Turquesa'"_s), u"1"_s);
     }
 
     // hilvan-admin restaurar while a counter has the database open is refused; a counter does

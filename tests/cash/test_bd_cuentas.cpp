@@ -326,6 +326,25 @@ private Q_SLOTS:
         QCOMPARE(pdf.impresos, 1);
     }
 
+    // Each line's pay is rounded before it is added: three thirds of 10.00 are 3.33 each, 9.99 in all.
+    void sumaDeLineasRedondeadas()
+    {
+        BaseDePrueba b;
+        Sembrar(b);
+        b.Insertar("arreglos", "idarreglo, idusuario, idcliente", {"13, 1, 1"});
+        b.Insertar("arreglos_detalles",
+                   "idarreglo, idproducto, precio, referenciaprenda, listoparaentrega, idcosturera",
+                   {"13, 2, 10, '13.1', 1, 3", "13, 2, 10, '13.2', 1, 3", "13, 2, 10, '13.3', 1, 3"});
+        frmPagosATrabajadores f;
+        f.CargarFormulario(nullptr);
+        Ver(f, u"Pilar"_s, u"Todos"_s);
+        QCOMPARE(TextosColumna(f.gridPagos, 3), QStringList({"3.33", "3.33", "3.33", "----------", "9.99"}));
+        f.PrimeraPagina = 2; // the same when the list comes in parts
+        f.cmdTodos_Click();
+        f.CompletarLista();
+        QCOMPARE(f.gridPagos.TextMatrix(f.gridPagos.Rows() - 1, 3), u"9.99"_s);
+    }
+
     // Newest work first by order and garment number, as numbers: the limited lists keep the
     // latest lines.
     void masRecientesPrimero()

@@ -111,6 +111,9 @@ private Q_SLOTS:
         Casos({{FormatoImporte(1234.5), QStringLiteral("1,234.50")}, {FormatoImporte(0.0), QStringLiteral("0.00")},
                {FormatoImporte(-12.5), QStringLiteral("-12.50")}, {FormatoImporte(2.675), QStringLiteral("2.68")},
                {FormatoImporte(-2.675), QStringLiteral("-2.68")}, {FormatoImporte(0.004), QStringLiteral("0.00")},
+               // Half cents that binary floating point keeps just below the half: 1.005 is 1.00499...
+               {FormatoImporte(1.005), QStringLiteral("1.01")}, {FormatoImporte(0.285), QStringLiteral("0.29")},
+               {FormatoImporte(-1.005), QStringLiteral("-1.01")}, {FormatoDosDecimales(8.325), QStringLiteral("8.33")},
                {FormatoImporte(1234567.891), QStringLiteral("1,234,567.89")}, {FormatoImporte(QString()), QString()},
                {FormatoImporte(QStringLiteral("12")), QStringLiteral("12.00")},
                {FormatoImporte(QVariant(qlonglong(1000))), QStringLiteral("1,000.00")},

@@ -81,9 +81,14 @@ private Q_SLOTS:
         b.conexion.Cerrar();
         const bool servidor = BaseDePrueba::MotorPedido() == Motor::PostgreSQL;
         const int caidas = std::max(1, NumeroDeEntorno("HILVAN_CAIDAS", servidor ? 16 : 32) / 4);
-        const quint32 semilla = qEnvironmentVariableIsSet("HILVAN_SEMILLA")
-                                    ? quint32(qEnvironmentVariableIntValue("HILVAN_SEMILLA"))
-                                    : QRandomGenerator::global()->generate();
+        // Half the seeds are above what an int holds: read as unsigned, or they could not be repeated.
+        bool conSemilla = false;
+        quint32 semilla = qEnvironmentVariable("HILVAN_SEMILLA").toUInt(&conSemilla);
+        if (!conSemilla)
+            semilla = QRandomGenerator::global()->generate();
+        qInfo("semilla %u; se repite con %sHILVAN_SEMILLA=%u %s matarEnCualquierMomento:%s", semilla,
+              servidor ? "HILVAN_MOTOR=postgresql " : "", semilla,
+              qPrintable(QCoreApplication::applicationName()), qPrintable(accion));
         QRandomGenerator azar(semilla);
         const QDir copias(b.dir.filePath(QStringLiteral("copiasseguridad")));
         const QStringList opciones = accion == QLatin1String("arreglos")
@@ -178,8 +183,8 @@ private Q_SLOTS:
             QVERIFY(f.CargarFormulario(ruta));
             QCOMPARE(b.dialogos.mensajes, QStringList());
         }
-        std::printf("FIABILIDAD caidas %s %s %d %d\n", servidor ? "postgresql" : "sqlite", qPrintable(accion),
-                    caidas, hechas);
+        std::printf("FIABILIDAD caidas %s %s %d %d %u\n", servidor ? "postgresql" : "sqlite",
+                    qPrintable(accion), caidas, hechas, semilla);
     }
 };
 

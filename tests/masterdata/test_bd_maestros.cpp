@@ -1,5 +1,6 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
+#include "Fiabilidad.h"
 #include "PantallasPrueba.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
@@ -19,8 +20,11 @@
 #include "masterdata/frmTrabajadores.h"
 #include "printing/DireccionImpresora.h"
 
+#include <QSemaphore>
+#include <QThread>
 #include <QtTest>
 #include <functional>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -623,6 +627,25 @@ private Q_SLOTS:
         QCOMPARE(b.Valor(u"select puertocom from parametros"_s), u"3"_s);
         QCOMPARE(b.Valor(u"select nombre from parametros"_s), u"Arreglos O'Brien"_s);
         QCOMPARE(b.Valor(u"select anchuracarro from parametros"_s), u"42"_s);
+
+        // Another counter saving at the same moment, on its own connection: the saves take turns
+        // and the shop keeps one row, the last one saved.
+        QSemaphore guardando;
+        std::thread otroMostrador([&] {
+            Conexion c;
+            AbrirOtraVez(b, c);
+            c.ComenzarTransaccion();
+            c.Ejecutar(u"delete from parametros"_s);
+            c.Ejecutar(u"insert into parametros (nombre) values ('Otro mostrador')"_s);
+            guardando.release();
+            QThread::msleep(300);
+            c.ConfirmarTransaccion();
+        });
+        guardando.acquire();
+        b.dialogos.siNo = {6, 7};
+        QVERIFY(f.cmdAceptar_Click());
+        otroMostrador.join();
+        QCOMPARE(b.Columna(u"select nombre from parametros"_s), QStringList{u"Arreglos O'Brien"_s});
 
         frmParametrosGenerales otra;
         otra.CargarFomulario({});
