@@ -199,6 +199,28 @@ void frmPrincipal::GuardarYCobrar()
     }
     MeterMovimientoCaja(RedondearImporte(Val(txtEntregado) - Val(txtCambio)),
                         QStringLiteral("Ref. ") + N(IdArregloVenta), IdFormaPagoVenta, IdArregloVenta, 0);
+    if (ArregloCargado && !EntregarAlAcabar) {
+        // A delivered order changed afterwards (one more alteration, a dearer price) is open again
+        // until it is handed over anew: its new garment is in the workshop and its money owed. A
+        // partner shop's debt is its monthly account's, not a reason to reopen.
+        const QString n = N(IdArregloVenta);
+        Bd().Ejecutar(
+            QStringLiteral(
+                "update arreglos set entregadoacliente = null, fecharealentrega = null where idarreglo = ")
+            + n
+            + QStringLiteral(" and entregadoacliente = 1 and (exists (select 1 from arreglos_detalles where "
+                             "idarreglo = ")
+            + n + QStringLiteral(" and (coalesce(listoparaentrega, 0) <> 1 or coalesce(idcosturera, 0) = 0))")
+            + (ClienteEsTienda == 1
+                   ? QString()
+                   : QStringLiteral(
+                         " or (select coalesce(sum(precio), 0) from arreglos_detalles where idarreglo = ")
+                         + n
+                         + QStringLiteral(
+                             ") > (select coalesce(sum(importe), 0) from caja where idarreglo = ")
+                         + n + QStringLiteral(") + 0.005"))
+            + QStringLiteral(")"));
+    }
     t.Confirmar();
 }
 

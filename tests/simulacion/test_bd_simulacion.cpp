@@ -20,7 +20,7 @@ quint64 semillaPedida = 0;
 // Faults found and not yet fixed: their kinds of step stay out of the random runs (unless
 // HILVAN_SIMULACION_SIN says otherwise) and their histories below are expected to fail. Each fix
 // empties its part.
-const char *const PasosConFalloAbierto = "ModificarEntregado,CierreCaja";
+const char *const PasosConFalloAbierto = "CierreCaja";
 
 Paso P(Tipo tipo, int puesto, int numero = 0, int a = 0, int b = 0, bool si = false,
        std::vector<Simulacion::Prenda> prendas = {})
@@ -146,7 +146,7 @@ private Q_SLOTS:
                                  P(Tipo::Modificar, 0, 1, 0, 0, true),
                                  P(Tipo::TocarFamilia, 0, 0, 1, -1),
                                  P(Tipo::Acabar, 0)}
-            << true;
+            << false;
         // An alteration added to a garment already with a worker stayed without one: the garment
         // was in two hands (put back on purpose after its fix, to see the simulation catch it).
         QTest::newRow("arreglo añadido a una prenda asignada")
@@ -179,7 +179,7 @@ private Q_SLOTS:
                                  P(Tipo::Acabar, 2),
                                  P(Tipo::ElegirPrenda, 2, 0, 0, 3),
                                  P(Tipo::Acabar, 2)}
-            << true;
+            << false;
         // Till 1 closes the cash; till 2, still open, books its next sale into the closed day.
         QTest::newRow("venta en una caja cerrada por otro puesto")
             << 2
