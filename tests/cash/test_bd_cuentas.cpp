@@ -443,7 +443,8 @@ private Q_SLOTS:
         QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"1"_s);
         QCOMPARE(g.TextMatrix(g.Rows() - 1, 3), u"8.33"_s); // the sum stays until listed again
 
-        // Another screen still showing the line unpaid: touching it pays nothing twice.
+        // Another screen still showing the line unpaid: touching it does not pay it twice.
+        f.gridPagos_DblClick(1);
         frmPagosATrabajadores otra;
         otra.CargarFormulario(nullptr);
         Ver(otra, u"Todos"_s, u"Todos"_s);
@@ -451,9 +452,9 @@ private Q_SLOTS:
         b.dialogos.mensajes.clear();
         otra.gridPagos_DblClick(1);
         QCOMPARE(b.dialogos.mensajes,
-                 QStringList{u"Otro mostrador ya había cambiado esta línea: ya no estaba pagada."_s});
-        QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"0"_s);
-        QCOMPARE(otra.gridPagos.TextMatrix(1, 4), u"NO"_s);
+                 QStringList{u"Otro mostrador ya había cambiado esta línea: ya estaba pagada."_s});
+        QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"1"_s);
+        QCOMPARE(otra.gridPagos.TextMatrix(1, 4), u"SI"_s);
     }
 
     void listado()

@@ -86,8 +86,8 @@ private Q_SLOTS:
         for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
             b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
         const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
-        const int n = NumeroDeEntorno("HILVAN_ENTREGAS", 3, 0);
-        const int k = NumeroDeEntorno("HILVAN_ENTREGAS", 12, 1);
+        const int n = NumeroDeEntorno("HILVAN_ENTREGAS", 4, 0);
+        const int k = NumeroDeEntorno("HILVAN_ENTREGAS", 40, 1);
         for (int i = 1; i <= k; ++i) {
             const QString a = QString::number(i);
             b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente, "
