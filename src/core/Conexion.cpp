@@ -254,6 +254,12 @@ void Conexion::AbrirSQLite(const QString &ruta, bool crear)
                                  + QString::fromUtf8(".\r\nCompruebe la primera línea de bdcostuaccess.dat: "
                                                      "el archivo no existe o se ha movido."),
                              QString());
+    // A new shop's file, and the journal files the engine makes after it, are the owner's only.
+    if (crear && !QFileInfo::exists(ruta) && !ruta.startsWith(QLatin1Char(':'))) {
+        QFile nuevo(ruta);
+        if (nuevo.open(QIODevice::WriteOnly))
+            nuevo.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
     motor_ = Motor::SQLite;
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre_);
     db_.setDatabaseName(ruta);

@@ -91,4 +91,12 @@ void EscribirConfiguracion(const QString &ruta, const QStringList &lineas)
     while (cinco.size() < 5)
         cinco.append(QString());
     f.write((cinco.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    // It may hold the server's password: for the owner's eyes only.
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+bool ConfiguracionExpuesta(const Configuracion &config)
+{
+    return !config.lineas.value(4).isEmpty()
+           && (QFile::permissions(config.ruta) & (QFileDevice::ReadGroup | QFileDevice::ReadOther));
 }

@@ -26,5 +26,8 @@ inline constexpr const char *NombreArchivoConfiguracion = "bdcostuaccess.dat";
 // --config wins, then HILVAN_CONFIG, then $XDG_CONFIG_HOME/hilvan/bdcostuaccess.dat.
 QString RutaConfiguracion(const QString &opcionLineaOrdenes = QString());
 Configuracion LeerConfiguracion(const QString &ruta);
-// Writes the five lines (CR LF ends, as the shop's older tools expect). Throws on failure.
+// Writes the five lines (CR LF ends, as the shop's older tools expect), readable by its owner only.
+// Throws on failure.
 void EscribirConfiguracion(const QString &ruta, const QStringList &lineas);
+// True when the file holds a password (line 5) and other users of the machine can read it.
+bool ConfiguracionExpuesta(const Configuracion &config);

@@ -43,6 +43,7 @@ void Rotar()
     QFile::rename(ruta, Copia(1));
     e.archivo.setFileName(ruta);
     e.archivo.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+    e.archivo.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void Escribir(const char *nivel, const QString &texto)
@@ -100,6 +101,8 @@ void Registro::Iniciar(const QString &carpeta, qint64 tamanoMaximo, int copias)
         e.tamanoMaximo = tamanoMaximo;
         e.copias = qMax(1, copias);
         e.activo = e.archivo.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+        // Ids and errors are no one else's business on a shared machine.
+        e.archivo.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     // Without the file the program runs on: the log helps support, it is not needed to sell.
     if (!e.activo)

@@ -40,6 +40,14 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
         return false;
     }
 
+    if (ConfiguracionExpuesta(config)) {
+        qWarning("El archivo de configuración guarda una contraseña y lo pueden leer otros usuarios");
+        Dlg().Mensaje(
+            QString::fromUtf8("El archivo de configuración ") + config.ruta
+            + QString::fromUtf8(" guarda la contraseña del servidor y lo pueden leer otros usuarios de "
+                                "este ordenador.\r\nPida que solo pueda leerlo usted "
+                                "(chmod 600 en un terminal)."));
+    }
     try {
         conexion_ = std::make_unique<Conexion>();
         if (config.UsaServidor())

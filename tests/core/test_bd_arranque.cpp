@@ -244,6 +244,22 @@ private Q_SLOTS:
             "and productos.nombre = 'Productos mercería'"_s);
         QCOMPARE(rs.Cuantos(), 1);
         G().conexion = &b.conexion;
+
+        // The shop's file and its configuration are its owner's only. A configuration that holds
+        // a password and that others can read is pointed out once at start-up.
+        const auto soloDueno = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        QCOMPARE(QFile::permissions(config) & 0x7077, soloDueno);
+        QCOMPARE(QFile::permissions(b.dir.filePath(u"tienda/tienda.db"_s)) & 0x7077, soloDueno);
+        EscribirConfiguracion(config, {u"tienda.db"_s, QString(), QString(), QString(), u"secreto"_s});
+        frmPrincipal sinAviso;
+        QVERIFY(sinAviso.CargarFormulario(config));
+        QCOMPARE(b.dialogos.mensajes, QStringList());
+        QFile::setPermissions(config, soloDueno | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        frmPrincipal conAviso;
+        QVERIFY(conAviso.CargarFormulario(config));
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].contains(u"lo pueden leer otros usuarios"_s));
+        G().conexion = &b.conexion;
     }
 
     void salir()
