@@ -37,6 +37,14 @@ void ActualizarEsquema(Conexion &conexion)
                                        QString::fromLatin1(servidor ? c.tipoServidor : c.tipoSQLite)));
     // One customer per telephone. A shop that already holds two with one telephone keeps working
     // without the rule until they are merged; the support log says so.
+    // Looked up first: creating it, even "if not exists", would wait on the server for every
+    // counter writing to the customers at that moment.
+    const QString existe =
+        servidor ? QStringLiteral("select 1 from pg_indexes where indexname = 'ux_clientes_telefono'")
+                 : QStringLiteral("select 1 from sqlite_master where type = 'index' and name = "
+                                  "'ux_clientes_telefono'");
+    if (conexion.AbrirRecordset(existe).HayFilas())
+        return;
     try {
         conexion.Ejecutar(QStringLiteral("create unique index if not exists ux_clientes_telefono on clientes "
                                          "(telefono) where telefono <> ''"));

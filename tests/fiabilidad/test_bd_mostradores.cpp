@@ -13,6 +13,18 @@
 #include <memory>
 #include <sys/resource.h>
 
+namespace {
+
+// The demo shop's catalogue, customers and workers, without its orders and cash.
+void TiendaSinArreglos(BaseDePrueba &b)
+{
+    LlenarDemo(b.conexion, QDate(2026, 12, 5));
+    for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
+        b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
+}
+
+} // namespace
+
 class PruebaMostradores : public QObject
 {
     Q_OBJECT
@@ -21,9 +33,7 @@ private Q_SLOTS:
     void variosMostradoresALaVez()
     {
         BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
-            b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
+        TiendaSinArreglos(b);
         const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
         const int n = NumeroDeEntorno("HILVAN_MOSTRADORES", servidor ? 4 : 2, 0);
         const int m = NumeroDeEntorno("HILVAN_MOSTRADORES", 25, 1);
@@ -82,9 +92,7 @@ private Q_SLOTS:
     void entregasALaVez()
     {
         BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
-            b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
+        TiendaSinArreglos(b);
         const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
         const int n = NumeroDeEntorno("HILVAN_ENTREGAS", 4, 0);
         const int k = NumeroDeEntorno("HILVAN_ENTREGAS", 40, 1);
