@@ -4,10 +4,10 @@
 #include "Medida.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
-#include "ui/Estilo.h"
-#include "ui/PantallasQt.h"
-#include "ui/frmInicioVista.h"
-#include "ui/frmPrincipalVista.h"
+#include "ui/common/Estilo.h"
+#include "ui/common/PantallasQt.h"
+#include "ui/counter/frmInicioVista.h"
+#include "ui/counter/frmPrincipalVista.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -5,8 +5,8 @@
 #include "core/BaseDatos.h"
 #include "core/Configuracion.h"
 #include "core/Programa.h"
-#include "ui/Estilo.h"
-#include "ui/frmAsigancionVista.h"
+#include "ui/common/Estilo.h"
+#include "ui/workshop/frmAsigancionVista.h"
 #include "workshop/frmAsigancion.h"
 
 #include <QApplication>

@@ -9,9 +9,9 @@
 #include "core/Configuracion.h"
 #include "core/Consultas.h"
 #include "core/Programa.h"
-#include "ui/Estilo.h"
-#include "ui/frmHojaVentaVista.h"
-#include "ui/frmSeguimientoVista.h"
+#include "ui/common/Estilo.h"
+#include "ui/cash/frmHojaVentaVista.h"
+#include "ui/workshop/frmSeguimientoVista.h"
 #include "workshop/frmAtrasados.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 

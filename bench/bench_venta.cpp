@@ -8,9 +8,9 @@
 #include "core/BaseDatos.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
-#include "ui/Estilo.h"
-#include "ui/PantallasQt.h"
-#include "ui/frmPrincipalVista.h"
+#include "ui/common/Estilo.h"
+#include "ui/common/PantallasQt.h"
+#include "ui/counter/frmPrincipalVista.h"
 
 #include <QApplication>
 #include <QLocale>

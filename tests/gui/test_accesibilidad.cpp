@@ -1,4 +1,4 @@
-#include "ui/Capturas.h"
+#include "capturas/Capturas.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

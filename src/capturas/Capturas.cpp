@@ -1,0 +1,112 @@
+#include "capturas/Capturas.h"
+
+#include "capturas/CapturasCaja.h"
+#include "capturas/CapturasClientes.h"
+#include "capturas/CapturasDialogos.h"
+#include "capturas/CapturasParametros.h"
+#include "capturas/CapturasLiquidaciones.h"
+#include "capturas/CapturasOpciones.h"
+#include "capturas/CapturasReabrir.h"
+#include "capturas/CapturasTextoPlano.h"
+#include "capturas/CapturasTaller.h"
+#include "capturas/CapturasTickets.h"
+#include "capturas/CapturasVenta.h"
+#include "ui/dialogs/DialogosQt.h"
+#include "ui/common/Estilo.h"
+#include "ui/counter/frmInicioVista.h"
+#include "ui/counter/frmPrincipalVista.h"
+#include "core/BaseDatos.h"
+#include "core/Conexion.h"
+#include "core/Configuracion.h"
+#include "core/Programa.h"
+#include "counter/frmPrincipal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <cstdio>
+
+namespace {
+
+// Answers the start-up's questions without windows: the captures must not wait for a finger.
+class DialogosCaptura : public Dialogos
+{
+public:
+    void Mensaje(const QString &) override {}
+    int MensajeSiNo(const QString &) override { return 7; }
+    QString PadNumerico(const QString &, bool) override { return {}; }
+    QString Calendario() override { return {}; }
+    int Usuario() override { return 0; }
+    void FormaPago(QString &n, int &id) override { n.clear(), id = 0; }
+};
+
+bool Guardar(QWidget *w, const QString &carpeta, const QString &nombre, QSize tam = {})
+{
+    if (tam.isValid())
+        w->resize(tam);
+    w->setAttribute(Qt::WA_DontShowOnScreen);
+    w->show();
+    QApplication::processEvents();
+    const QString ruta = QDir(carpeta).filePath(nombre + QStringLiteral(".png"));
+    const bool ok = w->grab().save(ruta);
+    std::printf("%s %s\n", ok ? "ok   " : "FALLO", qPrintable(ruta));
+    w->hide();
+    return ok;
+}
+
+} // namespace
+
+int HacerCapturas(const QString &carpeta)
+{
+    QDir().mkpath(carpeta);
+    QTemporaryDir tmp;
+    const QString config = QDir(tmp.path()).filePath(QStringLiteral("bdcostuaccess.dat"));
+    {
+        Conexion c;
+        c.AbrirSQLite(QDir(tmp.path()).filePath(QStringLiteral("demo.db")), true);
+        CrearBaseDatos(c);
+        LlenarDemo(c, QDate::currentDate());
+    }
+    EscribirConfiguracion(config, {QStringLiteral("demo.db")});
+
+    DialogosCaptura respuestas;
+    G().dialogos = &respuestas;
+    G().pantallas = nullptr;
+    frmPrincipal principal;
+    if (!principal.CargarFormulario(config))
+        return 1;
+
+    bool ok = true;
+    frmInicio inicio;
+    inicio.lblEstado = QStringLiteral("Cargando datos iniciales");
+    frmInicioVista splash(inicio);
+    ok &= Guardar(&splash, carpeta, QStringLiteral("frmInicio"));
+
+    frmPrincipalVista venta(principal);
+    ok &= Guardar(&venta, carpeta, QStringLiteral("frmPrincipal"), QSize(1024, 768));
+    for (auto &[nombre, ventana] : VentanasTickets())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasClientes())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasVenta())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasReabrir())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasParametros())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasTaller())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasLiquidaciones(carpeta))
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    for (auto &[nombre, ventana] : VentanasOpciones())
+        ok &= Guardar(ventana.get(), carpeta, nombre, nombre == QLatin1String("FRMoPCIONES") ? QSize(1024, 768) : QSize());
+    for (auto &[nombre, ventana] : VentanasCaja())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+    ok &= CapturarDialogos(carpeta);
+    for (auto &[nombre, ventana] : VentanasTextoPlano())
+        ok &= Guardar(ventana.get(), carpeta, nombre);
+
+    G().dialogos = nullptr;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,120 @@
+#include "ui/common/VistaListado.h"
+
+#include "ui/common/Estilo.h"
+#include "ui/common/Evento.h"
+#include "ui/common/GridModel.h"
+#include "core/Grid.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+VistaListado::VistaListado(const QString &titulo, QWidget *padre) : QDialog(padre)
+{
+    setWindowTitle(titulo);
+    setAccessibleName(titulo);
+    capa_ = new QVBoxLayout(this);
+    capa_->setSpacing(10);
+    botones_ = new QHBoxLayout;
+    botones_->setSpacing(10);
+}
+
+QLabel *VistaListado::AgregarTitulo(const QString &texto)
+{
+    auto *l = new QLabel(texto, this);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(Estilo::Fuente(18, true));
+    capa_->addWidget(l);
+    return l;
+}
+
+QTableView *VistaListado::AgregarTabla(const Grid &grid, const QString &nombre, double escala,
+                                       const std::function<void(int)> &toque,
+                                       const std::function<void(int)> &dobleToque)
+{
+    auto *modelo = new GridModel(&grid, this);
+    auto *t = new QTableView(this);
+    t->setModel(modelo);
+    t->setAccessibleName(nombre);
+    t->setFont(Estilo::Fuente(Estilo::PuntosTexto));
+    t->verticalHeader()->hide();
+    // One fixed height for every row: long lists lay out at once.
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    t->verticalHeader()->setDefaultSectionSize(44);
+    t->horizontalHeader()->setFont(Estilo::Fuente(13, true));
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setWordWrap(false);
+    capa_->addWidget(t, 1);
+    if (toque)
+        connect(t, &QTableView::clicked, this, [this, toque](const QModelIndex &i) {
+            Ejecutar([toque, i] { toque(GridModel::FilaGrid(i.row())); });
+        });
+    if (dobleToque)
+        connect(t, &QTableView::doubleClicked, this, [this, dobleToque](const QModelIndex &i) {
+            Ejecutar([dobleToque, i] { dobleToque(GridModel::FilaGrid(i.row())); });
+        });
+    tablas_.push_back({{modelo, &grid, escala}, t});
+    return t;
+}
+
+QPushButton *VistaListado::AgregarBoton(const QString &texto, const std::function<void()> &accion,
+                                        QBoxLayout *fila)
+{
+    auto *b = Estilo::Boton(texto, this);
+    b->setAccessibleName(texto);
+    b->setFocusPolicy(Qt::TabFocus);
+    (fila ? fila : botones_)->addWidget(b);
+    connect(b, &QPushButton::clicked, this, [this, accion] { Ejecutar(accion); });
+    return b;
+}
+
+QPushButton *VistaListado::Boton(const QString &texto) const
+{
+    for (auto *b : findChildren<QPushButton *>())
+        if (b->text() == texto)
+            return b;
+    return nullptr;
+}
+
+void VistaListado::Ejecutar(const std::function<void()> &accion)
+{
+    LeerControles();
+    Evento::Proteger(accion);
+    Repintar();
+    if (!SigueAbierto())
+        accept();
+}
+
+void VistaListado::Repintar()
+{
+    for (auto &[datos, t] : tablas_) {
+        datos.modelo->Refrescar();
+        // Widths and the current row only: per-row heights would cost a pass over every row.
+        const Grid &g = *datos.grid;
+        for (int c = 0; c < g.Cols(); ++c) {
+            const int ancho = g.ColWidth(c);
+            t->setColumnHidden(c, ancho <= 1);
+            if (ancho > 1)
+                t->setColumnWidth(c, int(ancho * datos.escala / Estilo::TwipsPorPixel));
+        }
+        if (g.Row >= 1 && g.Row < g.Rows())
+            t->setCurrentIndex(datos.modelo->index(g.Row - 1, std::max(0, g.Col)));
+    }
+}
+
+void VistaListado::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape) {
+        Ejecutar([this] { Escape(); });
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/common/VistaPantalla.h"
+
+class frmDecProd;
+
+class frmDecProdVista : public VistaPantalla
+{
+    Q_OBJECT
+public:
+    explicit frmDecProdVista(frmDecProd &modelo, QWidget *padre = nullptr);
+
+protected:
+    void Repintar() override {}
+    void Escape() override;
+
+private:
+    frmDecProd &modelo_;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/common/VistaPantalla.h"
+
+class frmFamilias;
+
+class frmFamiliasVista : public VistaPantalla
+{
+    Q_OBJECT
+public:
+    explicit frmFamiliasVista(frmFamilias &modelo, QWidget *padre = nullptr);
+    QTableView *tabla() const { return tabla_; }
+
+protected:
+    void Repintar() override;
+    void Escape() override;
+
+private:
+    frmFamilias &modelo_;
+    GridModel *gridModel_;
+    QTableView *tabla_;
+};

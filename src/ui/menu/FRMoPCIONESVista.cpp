@@ -1,0 +1,147 @@
+#include "ui/menu/FRMoPCIONESVista.h"
+
+#include "ui/common/Estilo.h"
+#include "ui/common/Evento.h"
+#include "menu/FRMoPCIONES.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct DefinicionBoton {
+    int columna;
+    const char *caption;
+    const char *nombre;
+    void (FRMoPCIONES::*manejador)();
+    bool FRMoPCIONES::*activo;
+};
+
+using M = FRMoPCIONES;
+const DefinicionBoton Botones[] = {
+    {0, "Asignar arreglos a trabajadores", "cmdAsignarArreglos", &M::cmdAsignarArreglos_Click,
+     &M::cmdAsignarArreglosEnabled},
+    {0, "Pendiente por trabajador", "cmdPendientePorTrabajador", &M::cmdPendientePorTrabajador_Click,
+     &M::cmdPendientePorTrabajadorEnabled},
+    {0, "Entrada desde trabajadores", "cmdEntregaTerminados", &M::cmdEntregaTerminados_Click,
+     &M::cmdEntregaTerminadosEnabled},
+    {0, "Modificar arreglo", "cmdModificarArreglo", &M::cmdModificarArreglo_Click,
+     &M::cmdModificarArregloEnabled},
+    {0, "Anular arreglo", "cmdAnularArreglo", &M::cmdAnularArreglo_Click, &M::cmdAnularArregloEnabled},
+    {0, "Pagos a trabajadores", "cmdPagosTrabajadores", &M::cmdPagosTrabajadores_Click,
+     &M::cmdPagosTrabajadoresEnabled},
+    {0, "Arreglos atrasados", "cmdAtrasados", &M::cmdAtrasados_Click, &M::cmdAtrasadosEnabled},
+    {0, "Cobros a tiendas", "cmdCobrostiendas", &M::cmdCobrostiendas_Click, &M::cmdCobrostiendasEnabled},
+    {0, "Cerrar programa", "Command1", &M::Command1_Click, &M::Command1Enabled},
+    {1, "Arreglos en prendas", "cmdNuevoArreglo", &M::cmdNuevoArreglo_Click, &M::cmdNuevoArregloEnabled},
+    {1, "Tipos de prenda", "cmdTiposFamilias", &M::cmdTiposFamilias_Click, &M::cmdTiposFamiliasEnabled},
+    {1, "Trabajadores", "Command4", &M::Command4_Click, &M::Command4Enabled},
+    {1, "Lista de clientes", "cmdListaCleintes", &M::cmdListaCleintes_Click, &M::cmdListaCleintesEnabled},
+    {1, "Copia de seguridad", "cmdCopiaSeguridad", &M::cmdCopiaSeguridad_Click, &M::cmdCopiaSeguridadEnabled},
+    {2, "Caja actual", "cmdHojaVenta", &M::cmdHojaVenta_Click, &M::cmdHojaVentaEnabled},
+    {2, "Histórico de cajas", "cmdHistoricoCajas", &M::cmdHistoricoCajas_Click, &M::cmdHistoricoCajasEnabled},
+    {2, "Sacar dinero de caja", "cmdSacarDinero", &M::cmdSacarDinero_Click, &M::cmdSacarDineroEnabled},
+    {2, "Abrir cajón", "cmdAbrirCajon", &M::cmdAbrirCajon_Click, &M::cmdAbrirCajonEnabled},
+    {2, "Calculadora", "Command2", &M::Command2_Click, &M::Command2Enabled},
+    {2, "Parámetros configuración", "cmdConfig", &M::cmdConfig_Click, &M::cmdConfigEnabled},
+};
+
+// A menu button whose caption breaks onto two lines when the column is too narrow for it.
+QPushButton *BotonMenu(const QString &caption, QWidget *padre)
+{
+    auto *b = Estilo::Boton(QString(), padre);
+    b->setAccessibleName(caption);
+    b->setMinimumHeight(Estilo::AltoBoton);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    auto *texto = new QLabel(caption, b);
+    texto->setTextFormat(Qt::PlainText);
+    texto->setWordWrap(true);
+    texto->setAlignment(Qt::AlignCenter);
+    texto->setFont(Estilo::Fuente(Estilo::PuntosBoton, true));
+    texto->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *capa = new QVBoxLayout(b);
+    capa->setContentsMargins(8, 2, 8, 2);
+    capa->addWidget(texto);
+    return b;
+}
+
+} // namespace
+
+FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre) : QDialog(padre), modelo_(modelo)
+{
+    setWindowTitle(QStringLiteral("Opciones"));
+    setModal(true);
+    resize(1024, 768);
+    auto *capa = new QGridLayout(this);
+    capa->setContentsMargins(24, 14, 24, 18);
+    capa->setHorizontalSpacing(28);
+    capa->setVerticalSpacing(8);
+
+    const char *titulos[] = {"Arreglos", "Mantenimiento de datos", "Cajas"};
+    for (int c = 0; c < 3; ++c) {
+        auto *titulo = new QLabel(QString::fromUtf8(titulos[c]), this);
+        titulo->setFont(Estilo::Fuente(17, true));
+        titulo->setAlignment(Qt::AlignCenter);
+        titulo->setStyleSheet(
+            QStringLiteral("color: #6b3e2e; border-bottom: 2px solid #8a7b66; padding-bottom: 4px;"));
+        capa->addWidget(titulo, 0, c);
+        capa->setColumnStretch(c, 1);
+    }
+
+    int filas[3] = {1, 1, 1};
+    for (const DefinicionBoton &d : Botones) {
+        const QString caption = QString::fromUtf8(d.caption);
+        auto *b = BotonMenu(caption, this);
+        b->setObjectName(QString::fromLatin1(d.nombre));
+        connect(b, &QPushButton::clicked, this,
+                [this, h = d.manejador] { Atender([this, h] { (modelo_.*h)(); }); });
+        capa->addWidget(b, filas[d.columna]++, d.columna);
+        botones_.push_back({b, d.activo});
+    }
+
+    auto *cmdsalir = BotonMenu(QStringLiteral("Menu principal"), this);
+    cmdsalir->setObjectName(QStringLiteral("cmdsalir"));
+    cmdsalir->setMinimumHeight(Estilo::AltoBoton + 16);
+    botones_.push_back({cmdsalir, nullptr});
+    cmdsalir->setStyleSheet(QStringLiteral("QPushButton { background: #e9dcc4; }"));
+    connect(cmdsalir, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdsalir_Click(); }); });
+    capa->setRowStretch(10, 1);
+    capa->addWidget(cmdsalir, 9, 2);
+    Repintar();
+}
+
+QPushButton *FRMoPCIONESVista::Boton(const QString &caption) const
+{
+    for (const BotonActivable &b : botones_)
+        if (b.boton->accessibleName() == caption)
+            return b.boton;
+    return nullptr;
+}
+
+void FRMoPCIONESVista::Atender(const std::function<void()> &manejador)
+{
+    Evento::Proteger(manejador);
+    if (!modelo_.Abierto)
+        accept();
+    else
+        Repintar();
+}
+
+void FRMoPCIONESVista::Repintar()
+{
+    for (const BotonActivable &b : botones_)
+        if (b.activo)
+            b.boton->setEnabled(modelo_.*b.activo);
+}
+
+void FRMoPCIONESVista::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape) {
+        Atender([this] { modelo_.Form_KeyPress(27); });
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}

@@ -1,0 +1,74 @@
+// The back office: the options menu, the workers, and the garments of one order.
+#include "ui/common/PantallasQt.h"
+
+#include "ui/menu/FRMoPCIONESVista.h"
+#include "ui/workshop/PrendasArregloVista.h"
+#include "ui/workshop/frmListaArreglosClienteVista.h"
+#include "ui/masterdata/frmListaTrabajadoresVista.h"
+#include "ui/masterdata/frmNuevoTrabajadorVista.h"
+#include "masterdata/frmListaTrabajadores.h"
+#include "masterdata/frmNuevoTrabajador.h"
+#include "menu/FRMoPCIONES.h"
+#include "workshop/frmLista.h"
+#include "workshop/frmListaArreglosCliente.h"
+#include "workshop/frmListaEntregar.h"
+
+#include <QApplication>
+
+void PantallasQt::Opciones()
+{
+    FRMoPCIONES menu;
+    menu.CargarFormulario([&menu] {
+        FRMoPCIONESVista vista(menu, QApplication::activeWindow());
+        vista.setWindowState(vista.windowState() | Qt::WindowFullScreen);
+        vista.exec();
+    });
+    // "Cerrar programa": the connection is already closed; every open window goes at once.
+    if (menu.TerminarPrograma)
+        QCoreApplication::exit(0);
+}
+
+void PantallasQt::ListaTrabajadores()
+{
+    frmListaTrabajadores lista;
+    lista.CargarFormulario([&lista] {
+        frmListaTrabajadoresVista vista(lista, QApplication::activeWindow());
+        vista.exec();
+    });
+}
+
+void PantallasQt::NuevoTrabajador(int idcosturera)
+{
+    frmNuevoTrabajador dialogo;
+    dialogo.CargarFormulario(idcosturera, [&dialogo] {
+        frmNuevoTrabajadorVista vista(dialogo, QApplication::activeWindow());
+        vista.exec();
+    });
+}
+
+void PantallasQt::ListaEntregar(int idarreglo)
+{
+    frmListaEntregar lista;
+    lista.CargarFormulario(idarreglo, [&lista] {
+        PrendasArregloVista vista(lista, &lista, QApplication::activeWindow());
+        vista.exec();
+    });
+}
+
+void PantallasQt::ListaPrendas(int idarreglo)
+{
+    frmLista lista;
+    lista.CargarFormulario(idarreglo, [&lista] {
+        PrendasArregloVista vista(lista, nullptr, QApplication::activeWindow());
+        vista.exec();
+    });
+}
+
+void PantallasQt::ArreglosCliente(int idcliente)
+{
+    frmListaArreglosCliente lista;
+    lista.CargarFormulario(idcliente, [&lista] {
+        frmListaArreglosClienteVista vista(lista, QApplication::activeWindow());
+        vista.exec();
+    });
+}

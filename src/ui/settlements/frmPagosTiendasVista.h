@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/common/VistaPantalla.h"
+
+class QCheckBox;
+class QComboBox;
+class frmPagosTiendas;
+
+class frmPagosTiendasVista : public VistaPantalla
+{
+    Q_OBJECT
+public:
+    explicit frmPagosTiendasVista(frmPagosTiendas &modelo, QWidget *padre = nullptr);
+    QTableView *tabla() const { return tabla_; }
+    QComboBox *cmbTienda() const { return cmbTienda_; }
+    QComboBox *cmbMeses() const { return cmbMeses_; }
+    QComboBox *cmbAno() const { return cmbAno_; }
+    QCheckBox *chkPendientes() const { return chkPendientes_; }
+
+protected:
+    void Leer() override;
+    void Repintar() override;
+    void Escape() override;
+
+private:
+    frmPagosTiendas &modelo_;
+    GridModel *gridModel_;
+    QTableView *tabla_;
+    QComboBox *cmbTienda_;
+    QComboBox *cmbMeses_;
+    QComboBox *cmbAno_;
+    QCheckBox *chkPendientes_;
+};
