@@ -4,10 +4,10 @@
 #include "cash/frmListaCierres.h"
 #include "core/Conexion.h"
 #include "core/Formato.h"
-#include "workshop/frmAsigancion.h"
 #include "masterdata/frmListadoProductos.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
+#include "workshop/frmAsigancion.h"
 #include "workshop/frmAtrasados.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 
@@ -54,7 +54,8 @@ QString SqlArreglosCliente(int idcliente)
 
 // The worker-pay screen as staff use it: a listing button, and for "Todos" the pages that
 // follow the first one until the last row is on screen.
-Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int estado, int limite, bool completa)
+Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int estado, int limite,
+                      bool completa)
 {
     auto f = std::make_shared<frmPagosATrabajadores>();
     Listado l{nombre, objetivo, {}};
@@ -168,8 +169,12 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
         {QStringLiteral("Asignación: histórico por trabajador") + una + QStringLiteral(", sin límite"),
          2000,
          {frmAsigancion::SqlArreglosPorTrabajador(p.costurera, false)}},
-        {QStringLiteral("Pendientes por trabajador: Todos"), 200, {frmPendientesPorTrabajador::SqlPendientes(999)}},
-        {QStringLiteral("Pendientes por trabajador") + una, 200, {frmPendientesPorTrabajador::SqlPendientes(p.costurera)}},
+        {QStringLiteral("Pendientes por trabajador: Todos"),
+         200,
+         {frmPendientesPorTrabajador::SqlPendientes(999)}},
+        {QStringLiteral("Pendientes por trabajador") + una,
+         200,
+         {frmPendientesPorTrabajador::SqlPendientes(p.costurera)}},
         {QStringLiteral("Arreglos atrasados (") + N(p.diasAtraso) + QStringLiteral(" días)"),
          200,
          {frmAtrasados::SqlAtrasados(p.diasAtraso)}},
@@ -185,13 +190,14 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
         {QStringLiteral("Pagos a trabajadores: Todos (Todos, Todos, sin límite)"),
          2000,
          {frmPagosATrabajadores::SqlLista(999, 0, 0)}},
-        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Ver (Todos, No pagado)"), 200, 999, 1, 500,
-                      true),
-        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Ver") + una + QStringLiteral(", Todos"), 200,
-                      p.costurera, 0, 500, true),
-        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Todos, primeras filas"), 200, 999, 0, 0, false),
-        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Todos, hasta la última fila"), 2000, 999, 0, 0,
-                      true),
+        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Ver (Todos, No pagado)"), 200, 999, 1,
+                      500, true),
+        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Ver") + una + QStringLiteral(", Todos"),
+                      200, p.costurera, 0, 500, true),
+        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Todos, primeras filas"), 200, 999, 0, 0,
+                      false),
+        PantallaPagos(QStringLiteral("Pagos a trabajadores, pantalla: Todos, hasta la última fila"), 2000,
+                      999, 0, 0, true),
         {QStringLiteral("Cobros a tiendas: Todos, sin mes, con lo abonado"),
          200,
          {frmPagosTiendas::SqlLista(9999999, 0, 0)}},
@@ -200,7 +206,8 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
          {frmPagosTiendas::SqlLista(p.tienda, p.ano, p.mes)}},
         PantallaTiendas(QStringLiteral("Cobros a tiendas, pantalla: Todos, sin mes"), 9999999, p.ano, 0),
         PantallaTiendas(QStringLiteral("Cobros a tiendas, pantalla: Todos, ") + mes, 9999999, p.ano, p.mes),
-        PantallaTiendas(QStringLiteral("Cobros a tiendas, pantalla: una tienda, ") + mes, p.tienda, p.ano, p.mes),
+        PantallaTiendas(QStringLiteral("Cobros a tiendas, pantalla: una tienda, ") + mes, p.tienda, p.ano,
+                        p.mes),
         PantallaProductos(),
         {QStringLiteral("Hoja de venta (caja ") + p.cierre + QLatin1Char(')'),
          200,

@@ -140,11 +140,11 @@ int main(int argc, char **argv)
     p.ReiniciarVenta();
     frmPrincipalVista v(p);
     Banco b{p, v};
-    const char *familias[][4] = {{"Pantalón", "Bajo", "Meter cintura", "Cambiar cremallera"},
-                                 {"Chaqueta", "Acortar mangas", "Meter costados", "Cambiar botones"},
-                                 {"Vestido", "Bajo", "Entallar", "Acortar tirantes"},
-                                 {"Varios", "Coser descosido", "Poner parche",
-                                  "Urgente (entrega en el día)"}};
+    const char *familias[][4] = {
+        {"Pantalón", "Bajo", "Meter cintura", "Cambiar cremallera"},
+        {"Chaqueta", "Acortar mangas", "Meter costados", "Cambiar botones"},
+        {"Vestido", "Bajo", "Entallar", "Acortar tirantes"},
+        {"Varios", "Coser descosido", "Poner parche", "Urgente (entrega en el día)"}};
     for (int g = 0; g < Prendas; ++g) {
         const auto &f = familias[g % 4];
         b.Familia(QString::fromUtf8(f[0]));

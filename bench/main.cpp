@@ -336,8 +336,9 @@ std::vector<Fila> MedirCopia(Conexion &c)
     QTemporaryDir carpeta;
     Medida::ReiniciarPico();
     ResultadoCopia r;
-    Fila total(QStringLiteral("Copia de seguridad: copia y verificación"), 0,
-               Medida::Medir([&] { r = HacerCopiaSeguridad(c, carpeta.path(), QDateTime::currentDateTime()); }));
+    Fila total(QStringLiteral("Copia de seguridad: copia y verificación"), 0, Medida::Medir([&] {
+                   r = HacerCopiaSeguridad(c, carpeta.path(), QDateTime::currentDateTime());
+               }));
     total.nota = r.ok ? N(QFileInfo(r.archivo).size() / (1024 * 1024)) + QStringLiteral(" MB") : r.error;
     total.picoMb = Medida::PicoMb();
     Fila verificar(QStringLiteral("Copia de seguridad: verificación"), 0,
@@ -372,7 +373,8 @@ std::vector<Fila> MedirPantallaAsignacion(const QString &config, const Opciones 
         completa.cpuMs = Medida::Mediana(ms2).cpuMs;
         primeras.picoMb = completa.picoMb;
     }
-    std::fprintf(stderr, "  %-70s %8.1f / %.1f ms\n", "Asignación: todos, pantalla", primeras.ms, completa.ms);
+    std::fprintf(stderr, "  %-70s %8.1f / %.1f ms\n", "Asignación: todos, pantalla", primeras.ms,
+                 completa.ms);
     return {primeras, completa};
 }
 

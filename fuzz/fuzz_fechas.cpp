@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tam)
     const QString literal = LiteralFechaSQL(texto);
     // A date literal is Null or one quoted value.
     if (literal != QLatin1String("Null")
-        && !(literal.size() >= 2 && literal.startsWith(QLatin1Char('\'')) && literal.endsWith(QLatin1Char('\''))))
+        && !(literal.size() >= 2 && literal.startsWith(QLatin1Char('\''))
+             && literal.endsWith(QLatin1Char('\''))))
         std::abort();
     if (f.isValid())
         (void)FormatoFecha(f, QStringLiteral("dd/MM/yy"));

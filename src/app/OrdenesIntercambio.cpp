@@ -94,9 +94,10 @@ int OrdenIntercambio(const QStringList &argumentos)
         return 2;
     const Configuracion c = LeerConfiguracion(RutaConfiguracion(config));
     if (!c.existe || c.vacio) {
-        Escribir(stderr, QString::fromUtf8("Falta el archivo de configuración %1 (o está vacío): cree la base de "
-                                           "datos con hilvan-admin init.\n")
-                             .arg(c.ruta));
+        Escribir(stderr,
+                 QString::fromUtf8("Falta el archivo de configuración %1 (o está vacío): cree la base de "
+                                   "datos con hilvan-admin init.\n")
+                     .arg(c.ruta));
         return 1;
     }
     BarraProgreso barra;
@@ -113,16 +114,20 @@ int OrdenIntercambio(const QStringList &argumentos)
             if (!r.comprobaciones.empty())
                 Escribir(stdout, TablaComprobaciones(r.comprobaciones));
             if (r.omitidas > 0)
-                Escribir(stdout, QString::fromUtf8("%1 filas no se han podido tomar: están en %2 con su motivo.\n")
-                                     .arg(r.omitidas)
-                                     .arg(QDir(opciones.informe).absolutePath()));
-            Escribir(r.ok ? stdout : stderr, r.ok ? QStringLiteral("Datos importados.\n") : r.error + QLatin1Char('\n'));
+                Escribir(stdout,
+                         QString::fromUtf8("%1 filas no se han podido tomar: están en %2 con su motivo.\n")
+                             .arg(r.omitidas)
+                             .arg(QDir(opciones.informe).absolutePath()));
+            Escribir(r.ok ? stdout : stderr,
+                     r.ok ? QStringLiteral("Datos importados.\n") : r.error + QLatin1Char('\n'));
             codigo = r.ok ? 0 : 1;
         } else {
             qint64 filas = 0;
             for (const auto &[tabla, n] : Exportar(conexion, ruta, std::ref(barra)))
                 filas += n;
-            Escribir(stdout, QString::fromUtf8("%1 filas exportadas en %2.\n").arg(filas).arg(QDir(ruta).absolutePath()));
+            Escribir(
+                stdout,
+                QString::fromUtf8("%1 filas exportadas en %2.\n").arg(filas).arg(QDir(ruta).absolutePath()));
         }
         conexion.Cerrar();
     } catch (const ErrorIntercambio &e) {

@@ -19,15 +19,16 @@ namespace {
 
 int Uso()
 {
-    std::fputs("Uso:\n"
-               "  hilvan-admin init [--demo] [--config ARCHIVO] [--base ARCHIVO.db]\n"
-               "      Crea una base de datos SQLite nueva y el archivo de configuración.\n"
-               "  hilvan-admin init [--demo] [--config ARCHIVO] --servidor HOST[:PUERTO] BASEDATOS USUARIO CLAVE\n"
-               "      Crea las tablas en una base de datos PostgreSQL existente y vacía.\n"
-               "  hilvan-admin demo --orders N [--seed S] [--config ARCHIVO] (--base ARCHIVO.db | --servidor ...)\n"
-               "      Como init, y llena la base de datos con la historia de una tienda de N arreglos\n"
-               "      (150000 son unos diez años de trabajo). La misma semilla da los mismos datos.\n",
-               stderr);
+    std::fputs(
+        "Uso:\n"
+        "  hilvan-admin init [--demo] [--config ARCHIVO] [--base ARCHIVO.db]\n"
+        "      Crea una base de datos SQLite nueva y el archivo de configuración.\n"
+        "  hilvan-admin init [--demo] [--config ARCHIVO] --servidor HOST[:PUERTO] BASEDATOS USUARIO CLAVE\n"
+        "      Crea las tablas en una base de datos PostgreSQL existente y vacía.\n"
+        "  hilvan-admin demo --orders N [--seed S] [--config ARCHIVO] (--base ARCHIVO.db | --servidor ...)\n"
+        "      Como init, y llena la base de datos con la historia de una tienda de N arreglos\n"
+        "      (150000 son unos diez años de trabajo). La misma semilla da los mismos datos.\n",
+        stderr);
     std::fputs(UsoOrdenesTienda, stderr);
     std::fputs(UsoOrdenesIntercambio, stderr);
     return 2;
@@ -89,7 +90,8 @@ int main(int argc, char **argv)
         c.existe = true;
         c.lineas = lineas;
         if (servidor.isEmpty() && QFileInfo::exists(c.ArchivoBaseDatos())) {
-            std::fprintf(stderr, "La base de datos %s ya existe: no se toca.\n", qPrintable(c.ArchivoBaseDatos()));
+            std::fprintf(stderr, "La base de datos %s ya existe: no se toca.\n",
+                         qPrintable(c.ArchivoBaseDatos()));
             return 1;
         }
         QDir().mkpath(QFileInfo(config).absolutePath());
@@ -100,11 +102,12 @@ int main(int argc, char **argv)
             QElapsedTimer reloj;
             reloj.start();
             const ResumenHistoria r = GenerarHistoria(conexion, opciones);
-            std::printf("%lld arreglos, %lld líneas, %lld clientes (%lld tiendas), %lld movimientos de caja en "
-                        "%d días, del %s al %s: %.1f s\n",
-                        r.arreglos, r.lineas, r.clientes, r.tiendas, r.movimientos, r.dias,
-                        qPrintable(r.primerDia.toString(QStringLiteral("dd/MM/yyyy"))),
-                        qPrintable(r.ultimoDia.toString(QStringLiteral("dd/MM/yyyy"))), reloj.elapsed() / 1000.0);
+            std::printf(
+                "%lld arreglos, %lld líneas, %lld clientes (%lld tiendas), %lld movimientos de caja en "
+                "%d días, del %s al %s: %.1f s\n",
+                r.arreglos, r.lineas, r.clientes, r.tiendas, r.movimientos, r.dias,
+                qPrintable(r.primerDia.toString(QStringLiteral("dd/MM/yyyy"))),
+                qPrintable(r.ultimoDia.toString(QStringLiteral("dd/MM/yyyy"))), reloj.elapsed() / 1000.0);
         } else if (demo) {
             LlenarDemo(conexion, QDate::currentDate());
         } else {

@@ -1,22 +1,22 @@
 // hilvan: the counter program.
+#include "capturas/Capturas.h"
 #include "core/Configuracion.h"
 #include "core/InstanciaUnica.h"
 #include "core/Programa.h"
 #include "core/Registro.h"
 #include "counter/frmPrincipal.h"
-#include "capturas/Capturas.h"
-#include "ui/dialogs/DialogosQt.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 #include "ui/common/PantallasQt.h"
-#include "ui/printing/SalidaListadosImpresora.h"
-#include "ui/printing/SalidaTicketsPantalla.h"
 #include "ui/counter/frmInicioVista.h"
 #include "ui/counter/frmPrincipalVista.h"
+#include "ui/dialogs/DialogosQt.h"
+#include "ui/printing/SalidaListadosImpresora.h"
+#include "ui/printing/SalidaTicketsPantalla.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>

@@ -3,23 +3,23 @@
 #include "capturas/CapturasCaja.h"
 #include "capturas/CapturasClientes.h"
 #include "capturas/CapturasDialogos.h"
-#include "capturas/CapturasParametros.h"
 #include "capturas/CapturasLiquidaciones.h"
 #include "capturas/CapturasOpciones.h"
+#include "capturas/CapturasParametros.h"
 #include "capturas/CapturasReabrir.h"
-#include "capturas/CapturasTextoPlano.h"
 #include "capturas/CapturasTaller.h"
+#include "capturas/CapturasTextoPlano.h"
 #include "capturas/CapturasTickets.h"
 #include "capturas/CapturasVenta.h"
-#include "ui/dialogs/DialogosQt.h"
-#include "ui/common/Estilo.h"
-#include "ui/counter/frmInicioVista.h"
-#include "ui/counter/frmPrincipalVista.h"
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
+#include "ui/common/Estilo.h"
+#include "ui/counter/frmInicioVista.h"
+#include "ui/counter/frmPrincipalVista.h"
+#include "ui/dialogs/DialogosQt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,7 +100,8 @@ int HacerCapturas(const QString &carpeta)
     for (auto &[nombre, ventana] : VentanasLiquidaciones(carpeta))
         ok &= Guardar(ventana.get(), carpeta, nombre);
     for (auto &[nombre, ventana] : VentanasOpciones())
-        ok &= Guardar(ventana.get(), carpeta, nombre, nombre == QLatin1String("FRMoPCIONES") ? QSize(1024, 768) : QSize());
+        ok &= Guardar(ventana.get(), carpeta, nombre,
+                      nombre == QLatin1String("FRMoPCIONES") ? QSize(1024, 768) : QSize());
     for (auto &[nombre, ventana] : VentanasCaja())
         ok &= Guardar(ventana.get(), carpeta, nombre);
     ok &= CapturarDialogos(carpeta);

@@ -1,12 +1,12 @@
 #include "capturas/CapturasCaja.h"
 
-#include "ui/printing/SalidaListadosImpresora.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 #include "core/Consultas.h"
-#include "ui/cash/frmHojaVentaVista.h"
-#include "ui/workshop/frmSeguimientoVista.h"
 #include "printing/ImprimirListado.h"
+#include "ui/cash/frmHojaVentaVista.h"
+#include "ui/printing/SalidaListadosImpresora.h"
+#include "ui/workshop/frmSeguimientoVista.h"
 #include "workshop/frmAtrasados.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 

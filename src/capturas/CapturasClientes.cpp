@@ -1,10 +1,10 @@
 #include "capturas/CapturasClientes.h"
 
+#include "masterdata/frmFIchaCliente.h"
+#include "masterdata/frmListaClientes.h"
 #include "ui/dialogs/frmCalculadora2Vista.h"
 #include "ui/masterdata/frmFIchaClienteVista.h"
 #include "ui/masterdata/frmListaClientesVista.h"
-#include "masterdata/frmFIchaCliente.h"
-#include "masterdata/frmListaClientes.h"
 
 #include <QPushButton>
 

@@ -1,7 +1,5 @@
 #include "capturas/CapturasDialogos.h"
 
-#include "ui/dialogs/MensajeVista.h"
-#include "ui/dialogs/SelectorVista.h"
 #include "core/Formato.h"
 #include "dialogs/Mensaje.h"
 #include "dialogs/frmCalendar.h"
@@ -9,6 +7,8 @@
 #include "dialogs/frmMensajeSiNo.h"
 #include "dialogs/frmPadNumerico.h"
 #include "dialogs/frmUsuario.h"
+#include "ui/dialogs/MensajeVista.h"
+#include "ui/dialogs/SelectorVista.h"
 #include "ui/dialogs/frmCalendarVista.h"
 #include "ui/dialogs/frmPadNumericoVista.h"
 
@@ -16,8 +16,7 @@
 #include <QDir>
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 // Called while the form model "shows" the window: paints it from the form model and saves it.
 bool Guardar(VistaDialogo &vista, const QString &carpeta, const QString &nombre)
@@ -100,7 +99,8 @@ bool CapturarDialogos(const QString &carpeta)
         mensaje.MostrarModal = [&] {
             ok &= Guardar(vista, carpeta, QStringLiteral("Mensaje_texto_no_admitido"));
         };
-        mensaje.CargarFormulario(MotivoTextoNoAdmitido(QStringLiteral("Ana\tLópez"), QStringLiteral("Nombre")));
+        mensaje.CargarFormulario(
+            MotivoTextoNoAdmitido(QStringLiteral("Ana\tLópez"), QStringLiteral("Nombre")));
     }
     {
         frmMensajeSiNo pregunta;

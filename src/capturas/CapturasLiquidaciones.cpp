@@ -5,13 +5,6 @@
 #include "core/Formato.h"
 #include "core/HistoriaTienda.h"
 #include "core/Programa.h"
-#include "ui/masterdata/frmDecProdVista.h"
-#include "ui/masterdata/frmFamiliasVista.h"
-#include "ui/masterdata/frmListadoProductosVista.h"
-#include "ui/masterdata/frmMantProductosVista.h"
-#include "ui/masterdata/frmNuevaFamiliaVista.h"
-#include "ui/settlements/frmPagosATrabajadoresVista.h"
-#include "ui/settlements/frmPagosTiendasVista.h"
 #include "masterdata/frmDecProd.h"
 #include "masterdata/frmFamilias.h"
 #include "masterdata/frmListadoProductos.h"
@@ -20,6 +13,13 @@
 #include "printing/SalidaListadosPdf.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
+#include "ui/masterdata/frmDecProdVista.h"
+#include "ui/masterdata/frmFamiliasVista.h"
+#include "ui/masterdata/frmListadoProductosVista.h"
+#include "ui/masterdata/frmMantProductosVista.h"
+#include "ui/masterdata/frmNuevaFamiliaVista.h"
+#include "ui/settlements/frmPagosATrabajadoresVista.h"
+#include "ui/settlements/frmPagosTiendasVista.h"
 
 #include <QDir>
 #include <QTableView>

@@ -1,7 +1,7 @@
 #include "capturas/CapturasParametros.h"
 
-#include "ui/masterdata/frmParametrosGeneralesVista.h"
 #include "masterdata/frmParametrosGenerales.h"
+#include "ui/masterdata/frmParametrosGeneralesVista.h"
 
 std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasParametros()
 {

@@ -1,12 +1,12 @@
 #include "capturas/CapturasReabrir.h"
 
-#include "ui/common/PantallasQt.h"
-#include "ui/printing/VistaPreviaTicket.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
-#include "ui/counter/frmPrincipalVista.h"
 #include "printing/SalidaMemoria.h"
 #include "printing/TicketMerceria.h"
+#include "ui/common/PantallasQt.h"
+#include "ui/counter/frmPrincipalVista.h"
+#include "ui/printing/VistaPreviaTicket.h"
 
 std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasReabrir()
 {

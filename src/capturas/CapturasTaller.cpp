@@ -1,11 +1,11 @@
 #include "capturas/CapturasTaller.h"
 
-#include "ui/workshop/PantallaBarrasVista.h"
 #include "core/Consultas.h"
 #include "core/Programa.h"
+#include "printing/TicketsArreglo.h"
+#include "ui/workshop/PantallaBarrasVista.h"
 #include "ui/workshop/frmAsigancionVista.h"
 #include "ui/workshop/frmDetalleReferenciaVista.h"
-#include "printing/TicketsArreglo.h"
 #include "workshop/frmAsigancion.h"
 #include "workshop/frmAsignarBArras.h"
 #include "workshop/frmDetalleReferencia.h"

@@ -1,8 +1,5 @@
 #include "capturas/CapturasTextoPlano.h"
 
-#include "ui/dialogs/MensajeVista.h"
-#include "ui/common/PantallasQt.h"
-#include "ui/printing/VentanaTicket.h"
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Fechas.h"
@@ -11,16 +8,19 @@
 #include "counter/frmPrincipal.h"
 #include "dialogs/frmMensajeSiNo.h"
 #include "dialogs/frmPadNumerico.h"
-#include "ui/masterdata/frmColoresVista.h"
-#include "ui/masterdata/frmFIchaClienteVista.h"
-#include "ui/masterdata/frmListaClientesVista.h"
-#include "ui/dialogs/frmPadNumericoVista.h"
-#include "ui/counter/frmPrincipalVista.h"
 #include "masterdata/frmColores.h"
 #include "masterdata/frmFIchaCliente.h"
 #include "masterdata/frmListaClientes.h"
 #include "printing/SalidaMemoria.h"
 #include "printing/TicketsArreglo.h"
+#include "ui/common/PantallasQt.h"
+#include "ui/counter/frmPrincipalVista.h"
+#include "ui/dialogs/MensajeVista.h"
+#include "ui/dialogs/frmPadNumericoVista.h"
+#include "ui/masterdata/frmColoresVista.h"
+#include "ui/masterdata/frmFIchaClienteVista.h"
+#include "ui/masterdata/frmListaClientesVista.h"
+#include "ui/printing/VentanaTicket.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "capturas/CapturasTickets.h"
 
-#include "ui/printing/VentanaTicket.h"
-#include "ui/printing/VistaPreviaTicket.h"
 #include "core/Programa.h"
 #include "printing/SalidaMemoria.h"
 #include "printing/TicketsArreglo.h"
+#include "ui/printing/VentanaTicket.h"
+#include "ui/printing/VistaPreviaTicket.h"
 
 std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTickets()
 {

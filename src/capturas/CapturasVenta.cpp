@@ -1,14 +1,14 @@
 #include "capturas/CapturasVenta.h"
 
-#include "ui/common/PantallasQt.h"
-#include "ui/masterdata/frmColoresVista.h"
-#include "ui/masterdata/frmNuevoColorVista.h"
-#include "ui/counter/frmPrincipalVista.h"
 #include "core/Dialogos.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "masterdata/frmColores.h"
 #include "masterdata/frmNuevoColor.h"
+#include "ui/common/PantallasQt.h"
+#include "ui/counter/frmPrincipalVista.h"
+#include "ui/masterdata/frmColoresVista.h"
+#include "ui/masterdata/frmNuevoColorVista.h"
 
 #include <QDate>
 #include <deque>

@@ -150,7 +150,6 @@ public:
     // After this connection restored a copy itself: the database now in place is its own.
     void ReconocerBaseDatos();
 
-
 private:
     friend class LecturaServidor;
     friend class LecturaSqlite;

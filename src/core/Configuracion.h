@@ -9,10 +9,10 @@
 // the file's own folder), or empty for the server named by lines 2 to 5 (host[:port], database,
 // user, password). An optional line 6 names the counter (its cash drawer).
 struct Configuracion {
-    QString ruta;          // where the file is
+    QString ruta; // where the file is
     bool existe = false;
     bool vacio = false;
-    QStringList lineas;    // as read, at least five entries once read
+    QStringList lineas; // as read, at least five entries once read
 
     bool UsaServidor() const;
     QString ArchivoBaseDatos() const; // absolute path of line 1, quotes removed

@@ -37,7 +37,8 @@ QString DimeFechaServidor()
 
 qint64 DimeMaximo(const QString &campo, const QString &tabla)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select  max(") + campo + QStringLiteral(") as m from ") + tabla);
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select  max(") + campo + QStringLiteral(") as m from ") + tabla);
     if (!rs.HayFilas())
         return 1;
     const QVariant m = rs.Campo(QStringLiteral("m"));
@@ -93,7 +94,8 @@ void BloquearArreglo(qint64 idarreglo)
 double DimeTotalArreglo(qint64 idarreglo)
 {
     Recordset rs =
-        AbrirRecordset(QStringLiteral("select sum(precio) as total from arreglos_detalles where idarreglo = ") + N(idarreglo));
+        AbrirRecordset(QStringLiteral("select sum(precio) as total from arreglos_detalles where idarreglo = ")
+                       + N(idarreglo));
     if (!rs.HayFilas())
         return 0;
     return Val(NuloACero(rs.Campo(QStringLiteral("total"))));
@@ -101,40 +103,46 @@ double DimeTotalArreglo(qint64 idarreglo)
 
 int DimeIdFamiliaProducto(qint64 idproducto)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idproducto = ") + N(idproducto));
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select * from productos where idproducto = ") + N(idproducto));
     return rs.HayFilas() ? Entero(rs.Campo(QStringLiteral("idfamilia"))) : 0;
 }
 
 QString DimeNombreCosturera(qint64 idcosturera)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from costureras where idcosturera = ") + N(idcosturera));
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select * from costureras where idcosturera = ") + N(idcosturera));
     return rs.HayFilas() ? NuloACero(rs.Campo(QStringLiteral("nombre"))) : QString();
 }
 
 int DimeCostureraDesactivada(qint64 idcosturera)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from costureras where idcosturera = ") + N(idcosturera));
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select * from costureras where idcosturera = ") + N(idcosturera));
     return rs.HayFilas() ? Entero(rs.Campo(QStringLiteral("desactivado"))) : 0;
 }
 
 bool ExisteArreglo(qint64 idarreglo)
 {
-    return AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = ") + N(idarreglo)).HayFilas();
+    return AbrirRecordset(QStringLiteral("select * from arreglos where idarreglo = ") + N(idarreglo))
+        .HayFilas();
 }
 
 QString DimeNombreClienteArreglo(qint64 idarreglo)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select nombre from clientes, arreglos where clientes.idcliente = "
-                                                 "arreglos.idcliente and arreglos.idarreglo = ")
-                                  + N(idarreglo));
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select nombre from clientes, arreglos where clientes.idcliente = "
+                                      "arreglos.idcliente and arreglos.idarreglo = ")
+                       + N(idarreglo));
     return rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("nombre"))) : QStringLiteral("??");
 }
 
 QString DimeTelefonoClienteArreglo(qint64 idarreglo)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select telefono from clientes, arreglos where clientes.idcliente = "
-                                                 "arreglos.idcliente and arreglos.idarreglo = ")
-                                  + N(idarreglo));
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select telefono from clientes, arreglos where clientes.idcliente = "
+                                      "arreglos.idcliente and arreglos.idarreglo = ")
+                       + N(idarreglo));
     return rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("telefono"))) : QStringLiteral("??");
 }
 
@@ -176,7 +184,8 @@ QString DimeNombreUsuario(qint64 idusuario)
 
 double DimeSumaCajaArreglo(qint64 idarreglo)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select sum(importe) as suma from caja where idarreglo = ") + N(idarreglo));
+    Recordset rs = AbrirRecordset(QStringLiteral("select sum(importe) as suma from caja where idarreglo = ")
+                                  + N(idarreglo));
     return rs.HayFilas() ? Val(NuloACero(rs.Campo(QStringLiteral("suma")))) : 0;
 }
 
@@ -188,7 +197,8 @@ QString DimeFechaUltimoMovimiento()
 
 QString DimeUltimoCierre()
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select top 1 nombrecierre from caja order by idmovimiento desc"));
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select top 1 nombrecierre from caja order by idmovimiento desc"));
     return rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("nombrecierre"))) : QString();
 }
 
@@ -200,5 +210,6 @@ bool EsTienda(qint64 idcliente)
 
 bool ExisteTelefono(const QString &telefono)
 {
-    return AbrirRecordset(QStringLiteral("select * from clientes where telefono = ") + ComillasSQL(telefono)).HayFilas();
+    return AbrirRecordset(QStringLiteral("select * from clientes where telefono = ") + ComillasSQL(telefono))
+        .HayFilas();
 }

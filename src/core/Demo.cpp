@@ -56,17 +56,17 @@ const std::vector<ProductoDemo> &Productos()
 struct PrendaDemo {
     const char *nombre;
     std::vector<int> productos;
-    int diasEntrega;  // from today; the garment's promised date
-    int estado;       // 0 taken in, 1 with a worker, 2 back in the shop, 3 worker paid
+    int diasEntrega; // from today; the garment's promised date
+    int estado;      // 0 taken in, 1 with a worker, 2 back in the shop, 3 worker paid
     int costurera;
 };
 
 struct ArregloDemo {
     int cliente;
     int usuario;
-    int haceDias;     // taken in this many days ago
+    int haceDias; // taken in this many days ago
     double senal;
-    bool entregado;   // handed over yesterday
+    bool entregado; // handed over yesterday
     std::vector<PrendaDemo> prendas;
 };
 
@@ -85,20 +85,23 @@ void LlenarDemo(Conexion &c, const QDate &hoy)
     c.Ejecutar(QStringLiteral("insert into usuarios (idusuario, nombre) values (3, 'Julia')"));
     c.Ejecutar(QStringLiteral("delete from parametros"));
     c.Ejecutar(QString::fromUtf8(
-        "insert into parametros (nombretienda, nombre, nif, direccion, telefono, cp, localidad, pie1, pie2, pie3, "
+        "insert into parametros (nombretienda, nombre, nif, direccion, telefono, cp, localidad, pie1, pie2, "
+        "pie3, "
         "pie4, pie5, pie6, pie7, puertocom, parametrospuerto, anchuracarro) values ('HILVÁN ARREGLOS', "
         "'Hilván Costura S.L.', 'B12345678', 'C/ Mayor, 12', '912 345 678', '28013', 'Madrid', "
         "'Gracias por su confianza', 'Plazo de recogida: 3 meses', 'Imprescindible presentar este ticket', "
         "'', '', '', '', '0', '9600,n,8,1', '40')"));
 
-    for (const char *f : {"Pantalón", "Falda", "Vestido", "Chaqueta", "Camisa", "Varios", "Abrigo", "Cortinas",
-                          "Mercería"})
+    for (const char *f :
+         {"Pantalón", "Falda", "Vestido", "Chaqueta", "Camisa", "Varios", "Abrigo", "Cortinas", "Mercería"})
         c.Ejecutar(QStringLiteral("insert into familias (nombre) values (") + Q(f) + QStringLiteral(")"));
     for (const ProductoDemo &p : Productos())
-        c.Ejecutar(QStringLiteral("insert into productos (idfamilia, nombre, precio1, precio2, precio3, activo) values (")
-                   + QString::number(p.familia) + QStringLiteral(", ") + Q(p.nombre) + QStringLiteral(", ")
-                   + TextoNumero(p.p1) + QStringLiteral(", ") + TextoNumero(p.p2) + QStringLiteral(", ")
-                   + TextoNumero(p.p3) + QStringLiteral(", ") + QString::number(p.activo) + QStringLiteral(")"));
+        c.Ejecutar(
+            QStringLiteral(
+                "insert into productos (idfamilia, nombre, precio1, precio2, precio3, activo) values (")
+            + QString::number(p.familia) + QStringLiteral(", ") + Q(p.nombre) + QStringLiteral(", ")
+            + TextoNumero(p.p1) + QStringLiteral(", ") + TextoNumero(p.p2) + QStringLiteral(", ")
+            + TextoNumero(p.p3) + QStringLiteral(", ") + QString::number(p.activo) + QStringLiteral(")"));
 
     struct ClienteDemo {
         const char *nombre, *direccion, *cp, *localidad, *nif, *telefono;
@@ -119,20 +122,23 @@ void LlenarDemo(Conexion &c, const QDate &hoy)
         {"Elena Sánchez Vidal", "C/ Serrano, 101", "28006", "Madrid", "", "688999000", 0},
     };
     for (const ClienteDemo &k : clientes)
-        c.Ejecutar(QStringLiteral("insert into clientes(nombre, direccion, cpostal, localidad, nif, telefono, estienda) "
-                                  "values (")
+        c.Ejecutar(QStringLiteral(
+                       "insert into clientes(nombre, direccion, cpostal, localidad, nif, telefono, estienda) "
+                       "values (")
                    + Q(k.nombre) + QStringLiteral(", ") + Q(k.direccion) + QStringLiteral(", ") + Q(k.cp)
-                   + QStringLiteral(", ") + Q(k.localidad) + QStringLiteral(", ") + Q(k.nif) + QStringLiteral(", ")
-                   + Q(k.telefono) + QStringLiteral(", ") + QString::number(k.tienda) + QStringLiteral(")"));
+                   + QStringLiteral(", ") + Q(k.localidad) + QStringLiteral(", ") + Q(k.nif)
+                   + QStringLiteral(", ") + Q(k.telefono) + QStringLiteral(", ") + QString::number(k.tienda)
+                   + QStringLiteral(")"));
 
     for (const char *w : {"Rosa", "Pilar", "Encarna", "Lucía (jubilada)"})
         c.Ejecutar(QStringLiteral("insert into costureras (nombre, desactivado) values (") + Q(w)
                    + (QString::fromUtf8(w).contains(QStringLiteral("jubilada")) ? QStringLiteral(", 1)")
-                                                                               : QStringLiteral(", 0)")));
+                                                                                : QStringLiteral(", 0)")));
 
-    for (const char *col : {"Negro", "Blanco", "Azul marino", "Azul cielo", "Rojo", "Granate", "Verde",
-                            "Verde botella", "Gris", "Gris marengo", "Marrón", "Beige", "Crema", "Rosa", "Fucsia",
-                            "Amarillo", "Mostaza", "Naranja", "Morado", "Lila", "Camel", "Plata", "Dorado"})
+    for (const char *col : {"Negro",  "Blanco",        "Azul marino", "Azul cielo",   "Rojo",    "Granate",
+                            "Verde",  "Verde botella", "Gris",        "Gris marengo", "Marrón",  "Beige",
+                            "Crema",  "Rosa",          "Fucsia",      "Amarillo",     "Mostaza", "Naranja",
+                            "Morado", "Lila",          "Camel",       "Plata",        "Dorado"})
         c.Ejecutar(QStringLiteral("insert into colores (nombre) values (") + Q(col) + QStringLiteral(")"));
 
     const std::vector<ArregloDemo> arreglos = {
@@ -148,21 +154,26 @@ void LlenarDemo(Conexion &c, const QDate &hoy)
 
     const QTime horaApertura(9, 30);
     std::map<QDate, bool> diasAbiertos;
-    auto Movimiento = [&](const QDateTime &cuando, double importe, const QString &concepto, int forma, int arreglo) {
+    auto Movimiento = [&](const QDateTime &cuando, double importe, const QString &concepto, int forma,
+                          int arreglo) {
         const QDate dia = cuando.date();
         if (!diasAbiertos[dia]) {
             diasAbiertos[dia] = true;
-            c.Ejecutar(QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
-                                      "idarreglo, idticket) values (100, 'Inicio caja', ")
+            c.Ejecutar(QStringLiteral(
+                           "insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
+                           "idarreglo, idticket) values (100, 'Inicio caja', ")
                        + LiteralFechaSQL(QDateTime(dia, horaApertura)) + QStringLiteral(", ")
-                       + ComillasSQL(dia.toString(QStringLiteral("yyyyMMdd"))) + QStringLiteral(", 1, 1, 0, 0)"));
+                       + ComillasSQL(dia.toString(QStringLiteral("yyyyMMdd")))
+                       + QStringLiteral(", 1, 1, 0, 0)"));
         }
-        c.Ejecutar(QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
-                                  "idarreglo, idticket) values (")
-                   + TextoNumero(importe) + QStringLiteral(", ") + ComillasSQL(concepto) + QStringLiteral(", ")
-                   + LiteralFechaSQL(cuando) + QStringLiteral(", ")
-                   + ComillasSQL(dia.toString(QStringLiteral("yyyyMMdd"))) + QStringLiteral(", 1, ")
-                   + QString::number(forma) + QStringLiteral(", ") + QString::number(arreglo) + QStringLiteral(", 0)"));
+        c.Ejecutar(
+            QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
+                           "idarreglo, idticket) values (")
+            + TextoNumero(importe) + QStringLiteral(", ") + ComillasSQL(concepto) + QStringLiteral(", ")
+            + LiteralFechaSQL(cuando) + QStringLiteral(", ")
+            + ComillasSQL(dia.toString(QStringLiteral("yyyyMMdd"))) + QStringLiteral(", 1, ")
+            + QString::number(forma) + QStringLiteral(", ") + QString::number(arreglo)
+            + QStringLiteral(", 0)"));
     };
 
     int numero = 0;
@@ -183,28 +194,37 @@ void LlenarDemo(Conexion &c, const QDate &hoy)
                 const double precio = tienda ? pd.p2 : pd.p1;
                 total += precio;
                 const bool asignada = p.estado >= 1 || a.entregado;
-                const QString costurera = asignada ? QString::number(p.costurera ? p.costurera : 1) : QStringLiteral("Null");
-                const QString asignacion = asignada ? LiteralFechaSQL(tomado.addDays(1)) : QStringLiteral("Null");
-                c.Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
-                                          "referenciaprenda, fechaentrega, listoparaentrega, idcosturera, "
-                                          "fechaasignaciontrabajador, pagadoatrabajador) values (")
-                           + QString::number(numero) + QStringLiteral(", ") + QString::number(idp) + QStringLiteral(", ")
-                           + TextoNumero(precio) + QStringLiteral(", ") + Q(p.nombre) + QStringLiteral(", ")
-                           + ComillasSQL(referencia) + QStringLiteral(", ") + LiteralFechaSQL(entrega)
-                           + QStringLiteral(", ") + (p.estado >= 2 || a.entregado ? QStringLiteral("1") : QStringLiteral("0"))
-                           + QStringLiteral(", ") + costurera + QStringLiteral(", ") + asignacion + QStringLiteral(", ")
-                           + (p.estado >= 3 ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral(")"));
+                const QString costurera =
+                    asignada ? QString::number(p.costurera ? p.costurera : 1) : QStringLiteral("Null");
+                const QString asignacion =
+                    asignada ? LiteralFechaSQL(tomado.addDays(1)) : QStringLiteral("Null");
+                c.Ejecutar(QStringLiteral(
+                               "insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+                               "referenciaprenda, fechaentrega, listoparaentrega, idcosturera, "
+                               "fechaasignaciontrabajador, pagadoatrabajador) values (")
+                           + QString::number(numero) + QStringLiteral(", ") + QString::number(idp)
+                           + QStringLiteral(", ") + TextoNumero(precio) + QStringLiteral(", ") + Q(p.nombre)
+                           + QStringLiteral(", ") + ComillasSQL(referencia) + QStringLiteral(", ")
+                           + LiteralFechaSQL(entrega) + QStringLiteral(", ")
+                           + (p.estado >= 2 || a.entregado ? QStringLiteral("1") : QStringLiteral("0"))
+                           + QStringLiteral(", ") + costurera + QStringLiteral(", ") + asignacion
+                           + QStringLiteral(", ")
+                           + (p.estado >= 3 ? QStringLiteral("1") : QStringLiteral("0"))
+                           + QStringLiteral(")"));
             }
         }
         const QDateTime prevista(hoy.addDays(ultimoDia), QTime(0, 0));
         const QDateTime entregadoEl(hoy.addDays(-1), QTime(18, 15));
-        c.Ejecutar(QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo, fechaprevistaentrega, "
-                                  "fecharealentrega, idcliente, entregado, pagado, entregadoacliente) values (")
-                   + QString::number(a.usuario) + QStringLiteral(", ") + QString::number(numero) + QStringLiteral(", ")
-                   + LiteralFechaSQL(tomado) + QStringLiteral(", ") + LiteralFechaSQL(prevista) + QStringLiteral(", ")
-                   + (a.entregado ? LiteralFechaSQL(entregadoEl) : QStringLiteral("Null")) + QStringLiteral(", ")
-                   + QString::number(a.cliente) + QStringLiteral(", ") + TextoNumero(a.senal) + QStringLiteral(", 0, ")
-                   + (a.entregado ? QStringLiteral("1") : QStringLiteral("Null")) + QStringLiteral(")"));
+        c.Ejecutar(
+            QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo, fechaprevistaentrega, "
+                           "fecharealentrega, idcliente, entregado, pagado, entregadoacliente) values (")
+            + QString::number(a.usuario) + QStringLiteral(", ") + QString::number(numero)
+            + QStringLiteral(", ") + LiteralFechaSQL(tomado) + QStringLiteral(", ")
+            + LiteralFechaSQL(prevista) + QStringLiteral(", ")
+            + (a.entregado ? LiteralFechaSQL(entregadoEl) : QStringLiteral("Null")) + QStringLiteral(", ")
+            + QString::number(a.cliente) + QStringLiteral(", ") + TextoNumero(a.senal)
+            + QStringLiteral(", 0, ") + (a.entregado ? QStringLiteral("1") : QStringLiteral("Null"))
+            + QStringLiteral(")"));
         const QString concepto = QStringLiteral("Ref. ") + QString::number(numero);
         if (a.senal > 0)
             Movimiento(tomado, a.senal, concepto, 1, numero);

@@ -114,9 +114,10 @@ QString Dialecto::Traducir(const QString &sql, Motor motor, const QDateTime &aho
         t.texto.replace(reCorchetes, QStringLiteral("\\1"));
         if (t.texto.contains(QStringLiteral("now"), Qt::CaseInsensitive)
             || t.texto.contains(QStringLiteral("getdate"), Qt::CaseInsensitive))
-            t.texto.replace(reAhora, ahora.isValid()                ? LiteralFecha(ahora, motor)
-                                     : motor == Motor::PostgreSQL ? QStringLiteral("LOCALTIMESTAMP(0)")
-                                                                  : QStringLiteral("datetime('now','localtime')"));
+            t.texto.replace(reAhora, ahora.isValid() ? LiteralFecha(ahora, motor)
+                                     : motor == Motor::PostgreSQL
+                                         ? QStringLiteral("LOCALTIMESTAMP(0)")
+                                         : QStringLiteral("datetime('now','localtime')"));
         if (motor == Motor::PostgreSQL)
             t.texto.replace(reLike, QStringLiteral("ilike"));
     }

@@ -191,8 +191,7 @@ double NumeroDeValor(const QVariant &valor)
 
 bool EsNumero(const QString &texto)
 {
-    static const QRegularExpression re(
-        QStringLiteral(R"(^\s*[+-]?\s*(\d{1,3}(,\d{3})+|\d+)?(\.\d*)?\s*$)"));
+    static const QRegularExpression re(QStringLiteral(R"(^\s*[+-]?\s*(\d{1,3}(,\d{3})+|\d+)?(\.\d*)?\s*$)"));
     const QString t = texto.trimmed();
     if (t.isEmpty() || t == QLatin1String(".") || t == QLatin1String("-") || t == QLatin1String("+"))
         return false;

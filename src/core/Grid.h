@@ -10,9 +10,18 @@ constexpr Color Rgb(int r, int g, int b)
     return Color(r) | (Color(g) << 8) | (Color(b) << 16);
 }
 constexpr Color SinColor = 0xFFFFFFFFu; // the cell keeps the grid's default background
-constexpr int RojoDe(Color c) { return int(c & 0xFF); }
-constexpr int VerdeDe(Color c) { return int((c >> 8) & 0xFF); }
-constexpr int AzulDe(Color c) { return int((c >> 16) & 0xFF); }
+constexpr int RojoDe(Color c)
+{
+    return int(c & 0xFF);
+}
+constexpr int VerdeDe(Color c)
+{
+    return int((c >> 8) & 0xFF);
+}
+constexpr int AzulDe(Color c)
+{
+    return int((c >> 16) & 0xFF);
+}
 
 enum class Alineacion { Izquierda, Centro, Derecha };
 

@@ -43,7 +43,8 @@ public:
     virtual void AsignarBarras() {}
     virtual void EntradaBarras() {}
     virtual void DetalleReferencia(const QString &referencia) { Q_UNUSED(referencia); }
-    // The catalogue: a family added (id 0) or renamed; a product card, new (id 0) or edited; the product list.
+    // The catalogue: a family added (id 0) or renamed; a product card, new (id 0) or edited; the product
+    // list.
     virtual void NuevaFamilia(int idfamilia) { Q_UNUSED(idfamilia); }
     virtual void MantProductos(int idproducto) { Q_UNUSED(idproducto); }
     virtual void ListadoProductos() {}

@@ -10,12 +10,12 @@ class frmCalculadora2
 public:
     QString txtPantalla = QStringLiteral("0");
 
-    void Digito(QChar c);   // '0'..'9' or '.'
+    void Digito(QChar c);     // '0'..'9' or '.'
     void Operacion(QChar op); // '+', '-', '*', '/'
     void Igual();
     void Porcentaje();
-    void Borrar();          // C: everything
-    void Retroceso();       // last digit typed
+    void Borrar();    // C: everything
+    void Retroceso(); // last digit typed
 
 private:
     double Valor() const;

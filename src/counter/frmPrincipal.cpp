@@ -8,8 +8,8 @@
 #include "core/Dialogos.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
-#include "core/Parametros.h"
 #include "core/Pantallas.h"
+#include "core/Parametros.h"
 #include "core/Programa.h"
 
 frmPrincipal::frmPrincipal() = default;

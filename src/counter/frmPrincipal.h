@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frmInicio.h"
 #include "core/Grid.h"
+#include "frmInicio.h"
 
 #include <QDateTime>
 #include <QString>

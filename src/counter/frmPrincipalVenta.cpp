@@ -120,7 +120,8 @@ void frmPrincipal::PonerFechaPrenda(int fila, const QDateTime &fecha)
 {
     const bool hay = fecha.isValid();
     gridTPV.SetTextMatrix(fila, ColFecha, hay ? fecha.toString(QStringLiteral("dd/MM/yy")) : QString());
-    gridTPV.SetTextMatrix(fila, ColFechaCompleta, hay ? fecha.toString(QStringLiteral("dd/MM/yyyy")) : QString());
+    gridTPV.SetTextMatrix(fila, ColFechaCompleta,
+                          hay ? fecha.toString(QStringLiteral("dd/MM/yyyy")) : QString());
 }
 
 void frmPrincipal::MeterSeparadorPrenda(int idfamilia, const QString &nombreprenda)

@@ -8,7 +8,8 @@ void frmFormaPago::CargarFormulario(QString &nombre, int &idformapago)
 {
     nombre_.clear();
     idformapago_ = 0;
-    LlenarGrid(QStringLiteral("Forma de pago"), QStringLiteral("select * from formaspago order by nombre collate espanol"),
+    LlenarGrid(QStringLiteral("Forma de pago"),
+               QStringLiteral("select * from formaspago order by nombre collate espanol"),
                QStringLiteral("idformapago"));
     Mostrar();
     nombre = nombre_;

@@ -1,6 +1,7 @@
 #include "frmPadNumerico.h"
 
-void frmPadNumerico::CargarFormulario(QString &valor, bool grande, const QString &titulo, const QString &exacto)
+void frmPadNumerico::CargarFormulario(QString &valor, bool grande, const QString &titulo,
+                                      const QString &exacto)
 {
     letraGrande = grande;
     ImporteExacto = exacto;

@@ -7,7 +7,8 @@ frmUsuario::frmUsuario() : Selector(QStringLiteral("Seleccione el usuario"), tru
 void frmUsuario::CargarFormulario(int &idusuario)
 {
     idusuario_ = 0;
-    LlenarGrid(QStringLiteral("Usuario"), QStringLiteral("select * from usuarios order by nombre collate espanol"),
+    LlenarGrid(QStringLiteral("Usuario"),
+               QStringLiteral("select * from usuarios order by nombre collate espanol"),
                QStringLiteral("idusuario"));
     Mostrar();
     idusuario = idusuario_;

@@ -6,17 +6,18 @@ namespace {
 
 // The characters Windows-1252 puts where Latin-1 has control codes (0x80 to 0x9F); the five
 // unused places stay as they are.
-constexpr char16_t Windows1252[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t Windows1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 } // namespace
 
 QString DecodificarTexto(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder d(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        QStringDecoder d(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
+                                                      : QStringConverter::Utf16BE);
         return QString(d(bytes.mid(2)));
     }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -42,11 +43,12 @@ LectorCsv::LectorCsv(const QString &texto) : texto_(texto)
         else if (!comillas && (c == QLatin1Char('\n') || c == QLatin1Char('\r')))
             break;
         else if (!comillas)
-            comas += c == QLatin1Char(','), puntoycomas += c == QLatin1Char(';'), tabuladores += c == QLatin1Char('\t');
+            comas += c == QLatin1Char(','), puntoycomas += c == QLatin1Char(';'),
+                tabuladores += c == QLatin1Char('\t');
     }
     separador_ = tabuladores > comas && tabuladores > puntoycomas ? QLatin1Char('\t')
-                 : puntoycomas > comas                           ? QLatin1Char(';')
-                                                                 : QLatin1Char(',');
+                 : puntoycomas > comas                            ? QLatin1Char(';')
+                                                                  : QLatin1Char(',');
 }
 
 bool LectorCsv::Siguiente(std::vector<CampoCsv> &campos)

@@ -24,8 +24,8 @@ std::vector<TablaEsquema> LeerEsquema()
             actual = nullptr;
         } else if (const auto c = reColumna.match(l); actual && c.hasMatch()) {
             const QString tipo = c.captured(2);
-            const TipoColumna t = tipo == QLatin1String("integer")   ? TipoColumna::Entero
-                                  : tipo == QLatin1String("numeric") ? TipoColumna::Importe
+            const TipoColumna t = tipo == QLatin1String("integer")     ? TipoColumna::Entero
+                                  : tipo == QLatin1String("numeric")   ? TipoColumna::Importe
                                   : tipo == QLatin1String("timestamp") ? TipoColumna::Fecha
                                                                        : TipoColumna::Texto;
             actual->columnas.push_back({c.captured(1), t});
@@ -36,10 +36,10 @@ std::vector<TablaEsquema> LeerEsquema()
         }
     }
     // What other rows point at comes first; a table not named here goes last, in script order.
-    static const QStringList orden = {QStringLiteral("usuarios"),  QStringLiteral("formaspago"),
-                                      QStringLiteral("familias"),  QStringLiteral("productos"),
-                                      QStringLiteral("costureras"), QStringLiteral("colores"),
-                                      QStringLiteral("clientes"),  QStringLiteral("arreglos"),
+    static const QStringList orden = {QStringLiteral("usuarios"),          QStringLiteral("formaspago"),
+                                      QStringLiteral("familias"),          QStringLiteral("productos"),
+                                      QStringLiteral("costureras"),        QStringLiteral("colores"),
+                                      QStringLiteral("clientes"),          QStringLiteral("arreglos"),
                                       QStringLiteral("arreglos_detalles"), QStringLiteral("caja")};
     auto puesto = [](const TablaEsquema &t) {
         const int i = int(orden.indexOf(t.nombre));

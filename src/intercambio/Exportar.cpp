@@ -41,7 +41,8 @@ void Escribir(QFile &f, QByteArray &pendiente, bool final)
     if (pendiente.size() < (1 << 20) && !final)
         return;
     if (f.write(pendiente) != pendiente.size())
-        throw ErrorIntercambio(QString::fromUtf8("No se puede escribir %1: ¿está lleno el disco?").arg(f.fileName()));
+        throw ErrorIntercambio(
+            QString::fromUtf8("No se puede escribir %1: ¿está lleno el disco?").arg(f.fileName()));
     pendiente.clear();
 }
 
@@ -56,8 +57,9 @@ Exportar(Conexion &conexion, const QString &carpeta,
         throw ErrorIntercambio(QString::fromUtf8("No se puede crear la carpeta %1.").arg(carpeta));
     for (const TablaEsquema &t : TablasEsquema())
         if (dir.exists(t.nombre + QStringLiteral(".csv")))
-            throw ErrorIntercambio(QString::fromUtf8("La carpeta %1 ya tiene %2.csv: elija una carpeta vacía.")
-                                       .arg(carpeta, t.nombre));
+            throw ErrorIntercambio(
+                QString::fromUtf8("La carpeta %1 ya tiene %2.csv: elija una carpeta vacía.")
+                    .arg(carpeta, t.nombre));
     std::vector<std::pair<QString, qint64>> filas;
     Transaccion transaccion(conexion);
     if (conexion.motor() == Motor::PostgreSQL)
@@ -66,8 +68,8 @@ Exportar(Conexion &conexion, const QString &carpeta,
         QStringList nombres;
         for (const ColumnaEsquema &c : t.columnas)
             nombres += c.nombre;
-        const qint64 total =
-            qint64(NumeroDeValor(conexion.AbrirRecordset(QStringLiteral("select count(*) from ") + t.nombre).Campo(0)));
+        const qint64 total = qint64(NumeroDeValor(
+            conexion.AbrirRecordset(QStringLiteral("select count(*) from ") + t.nombre).Campo(0)));
         QFile f(dir.filePath(t.nombre + QStringLiteral(".csv")));
         if (!f.open(QIODevice::WriteOnly))
             throw ErrorIntercambio(QString::fromUtf8("No se puede escribir %1.").arg(f.fileName()));
@@ -101,17 +103,21 @@ Exportar(Conexion &conexion, const QString &carpeta,
 
 QString ExportarListadoCsv(const ListadoImpreso &listado, const QString &ruta)
 {
-    static const QRegularExpression reImporte(QStringLiteral(R"(^-?\d{1,3}(,\d{3})*\.\d{2}$|^-?\d+\.\d{2}$)"));
-    static const QRegularExpression reFecha(QStringLiteral(R"(^(\d{1,2}/\d{1,2}/\d{2,4}|\d{4}-\d{2}-\d{2})\b)"));
+    static const QRegularExpression reImporte(
+        QStringLiteral(R"(^-?\d{1,3}(,\d{3})*\.\d{2}$|^-?\d+\.\d{2}$)"));
+    static const QRegularExpression reFecha(
+        QStringLiteral(R"(^(\d{1,2}/\d{1,2}/\d{2,4}|\d{4}-\d{2}-\d{2})\b)"));
     auto celda = [&](const QString &texto, size_t columna) {
         QString t = texto.trimmed();
         // Figures in right-aligned columns are amounts; elsewhere "12.10" may be a garment reference.
-        const bool derecha = columna < listado.alineaciones.size() && listado.alineaciones[columna] == Alineacion::Derecha;
+        const bool derecha =
+            columna < listado.alineaciones.size() && listado.alineaciones[columna] == Alineacion::Derecha;
         if (derecha && reImporte.match(t).hasMatch()) {
             t.remove(QLatin1Char(',')).replace(QLatin1Char('.'), QLatin1Char(','));
         } else if (reFecha.match(t).hasMatch()) {
             if (const QDateTime f = FechaDeTexto(t); f.isValid())
-                t = f.toString(f.time() == QTime(0, 0) ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+                t = f.toString(f.time() == QTime(0, 0) ? QStringLiteral("dd/MM/yyyy")
+                                                       : QStringLiteral("dd/MM/yyyy HH:mm:ss"));
         }
         return CampoEscrito(t, QLatin1Char(';'), false);
     };

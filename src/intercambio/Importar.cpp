@@ -34,10 +34,11 @@ public:
 
 private:
     // One source row as SQL values; throws FilaRechazada.
-    QString Valores(const TablaEsquema &t, const std::vector<int> &fuente, const std::vector<CampoCsv> &campos,
-                    const LectorFechas &fechas, std::vector<std::optional<qint64>> &numeros);
-    void Rechazar(const QString &tabla, qint64 fila, const QString &motivo, const std::vector<CampoCsv> &campos,
-                  QChar separador);
+    QString Valores(const TablaEsquema &t, const std::vector<int> &fuente,
+                    const std::vector<CampoCsv> &campos, const LectorFechas &fechas,
+                    std::vector<std::optional<qint64>> &numeros);
+    void Rechazar(const QString &tabla, qint64 fila, const QString &motivo,
+                  const std::vector<CampoCsv> &campos, QChar separador);
     void Anotar(const TablaEsquema &t, const std::vector<std::optional<qint64>> &numeros);
     QString Valor(const QString &sql);
 
@@ -92,7 +93,8 @@ QString Importacion::Valores(const TablaEsquema &t, const std::vector<int> &fuen
         case TipoColumna::Texto: {
             const QString texto = TextoOrigen(campo->texto);
             if (texto.size() > LargoMaximoTexto)
-                throw FilaRechazada{QString::fromUtf8("%1 tiene más de %2 caracteres").arg(col.nombre).arg(LargoMaximoTexto)};
+                throw FilaRechazada{
+                    QString::fromUtf8("%1 tiene más de %2 caracteres").arg(col.nombre).arg(LargoMaximoTexto)};
             sql += ComillasSQL(texto);
             continue;
         }
@@ -123,7 +125,8 @@ void Importacion::Rechazar(const QString &tabla, qint64 fila, const QString &mot
         contenido += CampoEscrito(c.texto, separador, c.entrecomillado);
     const QString linea = tabla + QLatin1Char(',') + QString::number(fila) + QLatin1Char(',')
                           + CampoEscrito(motivo, QLatin1Char(','), true) + QLatin1Char(',')
-                          + CampoEscrito(contenido.join(separador), QLatin1Char(','), true) + QStringLiteral("\r\n");
+                          + CampoEscrito(contenido.join(separador), QLatin1Char(','), true)
+                          + QStringLiteral("\r\n");
     informe_.write(linea.toUtf8());
     ++omitidas;
 }
@@ -159,8 +162,9 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
 {
     const QString nombre = origen.Nombre(t.nombre);
     if (nombre.isEmpty()) {
-        r.avisos += QString::fromUtf8("El origen no tiene la tabla %1: se queda como en la base de datos nueva.")
-                        .arg(t.nombre);
+        r.avisos +=
+            QString::fromUtf8("El origen no tiene la tabla %1: se queda como en la base de datos nueva.")
+                .arg(t.nombre);
         return;
     }
     const QString texto = DecodificarTexto(origen.Leer(t.nombre));
@@ -174,8 +178,9 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
         for (int s = 0; s < ancho; ++s) {
             const int i = t.Columna(campos[size_t(s)].texto.trimmed());
             if (i < 0)
-                r.avisos += QString::fromUtf8("La columna %1 de la tabla %2 no es de este programa: no se importa.")
-                                .arg(campos[size_t(s)].texto.trimmed(), t.nombre);
+                r.avisos +=
+                    QString::fromUtf8("La columna %1 de la tabla %2 no es de este programa: no se importa.")
+                        .arg(campos[size_t(s)].texto.trimmed(), t.nombre);
             else
                 fuente[size_t(i)] = s;
         }
@@ -184,8 +189,9 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
         if (fuente[i] >= 0)
             continue;
         if (t.columnas[i].nombre == t.clave)
-            throw ErrorIntercambio(QString::fromUtf8("La tabla %1 del origen no tiene la columna %2, su número.")
-                                       .arg(t.nombre, t.clave));
+            throw ErrorIntercambio(
+                QString::fromUtf8("La tabla %1 del origen no tiene la columna %2, su número.")
+                    .arg(t.nombre, t.clave));
         r.avisos += QString::fromUtf8("La tabla %1 del origen no tiene la columna %2: queda vacía.")
                         .arg(t.nombre, t.columnas[i].nombre);
     }
@@ -199,7 +205,8 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
         while (cuenta.Siguiente(campos)) {
             ++total;
             for (size_t i = 0; i < fuente.size(); ++i)
-                if (t.columnas[i].tipo == TipoColumna::Fecha && fuente[i] >= 0 && size_t(fuente[i]) < campos.size())
+                if (t.columnas[i].tipo == TipoColumna::Fecha && fuente[i] >= 0
+                    && size_t(fuente[i]) < campos.size())
                     fechas.Observar(campos[size_t(fuente[i])].texto);
         }
     }
@@ -212,11 +219,14 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
     QStringList nombres;
     for (const ColumnaEsquema &col : t.columnas)
         nombres += col.nombre;
-    const QString cabecera = QStringLiteral("insert into %1 (%2) values ").arg(t.nombre, nombres.join(QLatin1Char(',')));
+    const QString cabecera =
+        QStringLiteral("insert into %1 (%2) values ").arg(t.nombre, nombres.join(QLatin1Char(',')));
     const int clave = t.Columna(t.clave);
-    const int linea = t.nombre == QLatin1String("arreglos_detalles") ? t.Columna(QStringLiteral("idarreglo")) : -1;
+    const int linea =
+        t.nombre == QLatin1String("arreglos_detalles") ? t.Columna(QStringLiteral("idarreglo")) : -1;
     // The counter finds a customer by telephone: one number, one customer.
-    const int telefono = t.nombre == QLatin1String("clientes") ? fuente[size_t(t.Columna(QStringLiteral("telefono")))] : -1;
+    const int telefono =
+        t.nombre == QLatin1String("clientes") ? fuente[size_t(t.Columna(QStringLiteral("telefono")))] : -1;
     QHash<QString, qint64> telefonos;
     QSet<qint64> claves;
     std::vector<std::optional<qint64>> numeros(t.columnas.size());
@@ -229,18 +239,22 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
         ++fila;
         try {
             if (int(campos.size()) != ancho)
-                throw FilaRechazada{QString::fromUtf8("tiene %1 campos y la cabecera %2").arg(campos.size()).arg(ancho)};
+                throw FilaRechazada{
+                    QString::fromUtf8("tiene %1 campos y la cabecera %2").arg(campos.size()).arg(ancho)};
             const QString valores = Valores(t, fuente, campos, fechas, numeros);
             if (clave >= 0 && claves.contains(*numeros[size_t(clave)]))
-                throw FilaRechazada{QString::fromUtf8("el número %1 está repetido").arg(*numeros[size_t(clave)])};
+                throw FilaRechazada{
+                    QString::fromUtf8("el número %1 está repetido").arg(*numeros[size_t(clave)])};
             if (linea >= 0 && (!numeros[size_t(linea)] || !arreglos_.contains(*numeros[size_t(linea)])))
                 throw FilaRechazada{QString::fromUtf8("es una línea del arreglo %1, que no está en el origen")
                                         .arg(numeros[size_t(linea)] ? QString::number(*numeros[size_t(linea)])
                                                                     : QStringLiteral("(vacío)"))};
             if (telefono >= 0) {
                 const QString numero = TextoOrigen(campos[size_t(telefono)].texto);
-                if (const auto otro = telefonos.constFind(numero); !numero.isEmpty() && otro != telefonos.cend())
-                    throw FilaRechazada{QString::fromUtf8("el teléfono %1 ya es del cliente %2").arg(numero).arg(*otro)};
+                if (const auto otro = telefonos.constFind(numero);
+                    !numero.isEmpty() && otro != telefonos.cend())
+                    throw FilaRechazada{
+                        QString::fromUtf8("el teléfono %1 ya es del cliente %2").arg(numero).arg(*otro)};
                 telefonos.insert(numero, *numeros[size_t(clave)]);
             }
             if (clave >= 0)
@@ -292,17 +306,19 @@ std::vector<Comprobacion> Importacion::Comprobar()
             }
     }
     if (tablas_.contains(QLatin1String("arreglos"))) {
-        r.push_back({QString::fromUtf8("Último número de arreglo"), QString::number(mayorArreglo_),
-                     QString::number(qint64(NumeroDeValor(
-                         c_.AbrirRecordset(QStringLiteral("select max(idarreglo) from arreglos")).Campo(0))))});
+        r.push_back(
+            {QString::fromUtf8("Último número de arreglo"), QString::number(mayorArreglo_),
+             QString::number(qint64(NumeroDeValor(
+                 c_.AbrirRecordset(QStringLiteral("select max(idarreglo) from arreglos")).Campo(0))))});
         r.push_back({QStringLiteral("Arreglos sin entregar"), QString::number(abiertos_),
                      Valor(QStringLiteral("select count(*) from arreglos where entregadoacliente is null or "
                                           "entregadoacliente <> 1"))});
     }
     if (tablas_.contains(QLatin1String("arreglos_detalles"))) {
-        r.push_back({QStringLiteral("Prendas sin pagar al trabajador"), QString::number(sinPagar_),
-                     Valor(QStringLiteral("select count(*) from arreglos_detalles where idcosturera is not null and "
-                                          "(pagadoatrabajador is null or pagadoatrabajador <> 1)"))});
+        r.push_back(
+            {QStringLiteral("Prendas sin pagar al trabajador"), QString::number(sinPagar_),
+             Valor(QStringLiteral("select count(*) from arreglos_detalles where idcosturera is not null and "
+                                  "(pagadoatrabajador is null or pagadoatrabajador <> 1)"))});
         r.push_back({QString::fromUtf8("Líneas sin su arreglo"), QStringLiteral("0"),
                      Valor(QStringLiteral("select count(*) from arreglos_detalles d where not exists "
                                           "(select 1 from arreglos a where a.idarreglo = d.idarreglo)"))});
@@ -311,16 +327,18 @@ std::vector<Comprobacion> Importacion::Comprobar()
         const QString deTiendas = QStringLiteral(
             " inner join arreglos a on a.idarreglo = x.idarreglo inner join clientes c on c.idcliente = "
             "a.idcliente where c.estienda = 1 and a.entregadoacliente = 1");
-        r.push_back({QStringLiteral("Deuda de las tiendas"), TextoCentimos(deudaTiendas_),
-                     centimos(QStringLiteral("select (select coalesce(sum(x.precio), 0) from arreglos_detalles x")
-                              + deTiendas + QStringLiteral(") - (select coalesce(sum(x.importe), 0) from caja x")
-                              + deTiendas + QLatin1Char(')'))});
+        r.push_back(
+            {QStringLiteral("Deuda de las tiendas"), TextoCentimos(deudaTiendas_),
+             centimos(QStringLiteral("select (select coalesce(sum(x.precio), 0) from arreglos_detalles x")
+                      + deTiendas + QStringLiteral(") - (select coalesce(sum(x.importe), 0) from caja x")
+                      + deTiendas + QLatin1Char(')'))});
     }
     const QString integridad =
         c_.motor() == Motor::SQLite
             ? Valor(QStringLiteral("pragma integrity_check"))
-            : (Valor(QStringLiteral("select count(*) from pg_index i inner join pg_class t on t.oid = i.indrelid "
-                                    "where t.relnamespace = 'public'::regnamespace and not i.indisvalid"))
+            : (Valor(QStringLiteral(
+                   "select count(*) from pg_index i inner join pg_class t on t.oid = i.indrelid "
+                   "where t.relnamespace = 'public'::regnamespace and not i.indisvalid"))
                        == QLatin1String("0")
                    ? QStringLiteral("ok")
                    : QString::fromUtf8("índices no válidos"));
@@ -337,8 +355,9 @@ ResultadoImportar Importar(Conexion &conexion, const OpcionesImportar &opciones)
         const OrigenImportacion origen(opciones.origen);
         if (opciones.omitirErroneas && QFileInfo(opciones.origen).isDir()
             && QFileInfo(opciones.informe).absoluteDir() == QDir(opciones.origen))
-            throw ErrorIntercambio(QString::fromUtf8("El informe de filas omitidas no puede ir en la carpeta de origen, "
-                                                     "que no se toca: indique otro con --informe."));
+            throw ErrorIntercambio(
+                QString::fromUtf8("El informe de filas omitidas no puede ir en la carpeta de origen, "
+                                  "que no se toca: indique otro con --informe."));
         if (Recordset rs = conexion.AbrirRecordset(QStringLiteral(
                 "select (select count(*) from arreglos) + (select count(*) from clientes) as n"));
             NumeroDeValor(rs.Campo(0)) > 0)
@@ -347,16 +366,19 @@ ResultadoImportar Importar(Conexion &conexion, const OpcionesImportar &opciones)
                 "creada (hilvan-admin init). No se ha importado nada."));
         for (const QString &n : origen.Tablas()) {
             const auto &tablas = TablasEsquema();
-            if (std::none_of(tablas.begin(), tablas.end(),
-                             [&](const TablaEsquema &t) { return t.nombre.compare(n, Qt::CaseInsensitive) == 0
-                                                                 || origen.Nombre(t.nombre) == n; }))
-                r.avisos += QString::fromUtf8("La tabla %1 del origen no es de este programa: no se importa.").arg(n);
+            if (std::none_of(tablas.begin(), tablas.end(), [&](const TablaEsquema &t) {
+                    return t.nombre.compare(n, Qt::CaseInsensitive) == 0 || origen.Nombre(t.nombre) == n;
+                }))
+                r.avisos +=
+                    QString::fromUtf8("La tabla %1 del origen no es de este programa: no se importa.").arg(n);
         }
         Importacion importacion(conexion, opciones);
         // Years of orders do not fit the embedded engine's usual page cache, which would write
         // half-built pages out and read them back; the import gets a larger one while it runs.
         const bool servidor = conexion.motor() == Motor::PostgreSQL;
-        const QString cache = servidor ? QString() : NuloABlanco(conexion.AbrirRecordset(QStringLiteral("pragma cache_size")).Campo(0));
+        const QString cache =
+            servidor ? QString()
+                     : NuloABlanco(conexion.AbrirRecordset(QStringLiteral("pragma cache_size")).Campo(0));
         if (!servidor)
             conexion.Ejecutar(QStringLiteral("pragma cache_size = -262144"));
         struct Restaurar {
@@ -377,20 +399,24 @@ ResultadoImportar Importar(Conexion &conexion, const OpcionesImportar &opciones)
             // is moved once, past the largest number, when the table is full.
             const bool contador = servidor && tabla.autonumerica && !origen.Nombre(tabla.nombre).isEmpty();
             if (contador)
-                conexion.Ejecutar(QStringLiteral("alter table %1 disable trigger seguir_id").arg(tabla.nombre));
+                conexion.Ejecutar(
+                    QStringLiteral("alter table %1 disable trigger seguir_id").arg(tabla.nombre));
             importacion.Tabla(origen, tabla, r);
             if (contador) {
                 conexion.Ejecutar(QStringLiteral("select setval(pg_get_serial_sequence('%1', '%2'), "
                                                  "coalesce((select max(%2) from %1), 1), "
                                                  "(select max(%2) from %1) is not null)")
                                       .arg(tabla.nombre, tabla.clave));
-                conexion.Ejecutar(QStringLiteral("alter table %1 enable trigger seguir_id").arg(tabla.nombre));
+                conexion.Ejecutar(
+                    QStringLiteral("alter table %1 enable trigger seguir_id").arg(tabla.nombre));
             }
         }
         r.omitidas = importacion.omitidas;
         r.comprobaciones = importacion.Comprobar();
-        if (!std::all_of(r.comprobaciones.begin(), r.comprobaciones.end(), [](const Comprobacion &c) { return c.Bien(); })) {
-            r.error = QString::fromUtf8("Las comprobaciones no coinciden con el origen. No se ha importado nada.");
+        if (!std::all_of(r.comprobaciones.begin(), r.comprobaciones.end(),
+                         [](const Comprobacion &c) { return c.Bien(); })) {
+            r.error =
+                QString::fromUtf8("Las comprobaciones no coinciden con el origen. No se ha importado nada.");
             return r;
         }
         t.Confirmar();
@@ -412,12 +438,14 @@ QString TablaComprobaciones(const std::vector<Comprobacion> &comprobaciones)
         anchoBase = std::max(anchoBase, int(c.base.size()));
     }
     auto linea = [&](const QString &a, const QString &b, const QString &c, const QString &d) {
-        return a.leftJustified(ancho) + QStringLiteral("  ") + b.rightJustified(anchoOrigen) + QStringLiteral("  ")
-               + c.rightJustified(anchoBase) + QStringLiteral("  ") + d + QLatin1Char('\n');
+        return a.leftJustified(ancho) + QStringLiteral("  ") + b.rightJustified(anchoOrigen)
+               + QStringLiteral("  ") + c.rightJustified(anchoBase) + QStringLiteral("  ") + d
+               + QLatin1Char('\n');
     };
-    QString r = linea(QString::fromUtf8("Comprobación"), QStringLiteral("Origen"), QStringLiteral("Base de datos"),
-                      QString());
+    QString r = linea(QString::fromUtf8("Comprobación"), QStringLiteral("Origen"),
+                      QStringLiteral("Base de datos"), QString());
     for (const Comprobacion &c : comprobaciones)
-        r += linea(c.que, c.origen, c.base, c.Bien() ? QStringLiteral("bien") : QStringLiteral("NO COINCIDE"));
+        r +=
+            linea(c.que, c.origen, c.base, c.Bien() ? QStringLiteral("bien") : QStringLiteral("NO COINCIDE"));
     return r;
 }

@@ -25,9 +25,11 @@ QByteArray Ejecutar(const QString &orden, const QStringList &argumentos)
         salida += p.readAllStandardOutput();
     salida += p.readAllStandardOutput();
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        throw ErrorIntercambio(QString::fromUtf8("%1 no ha podido leer el archivo %2: compruebe que es la base de "
-                                                 "datos de Access del programa anterior y que no está dañado.")
-                                   .arg(orden, argumentos.value(argumentos.size() - (orden == QLatin1String("mdb-export") ? 2 : 1))));
+        throw ErrorIntercambio(
+            QString::fromUtf8("%1 no ha podido leer el archivo %2: compruebe que es la base de "
+                              "datos de Access del programa anterior y que no está dañado.")
+                .arg(orden,
+                     argumentos.value(argumentos.size() - (orden == QLatin1String("mdb-export") ? 2 : 1))));
     return salida;
 }
 
@@ -38,8 +40,8 @@ OrigenImportacion::OrigenImportacion(const QString &ruta)
     const QFileInfo info(ruta);
     if (info.isDir()) {
         carpeta_ = info.absoluteFilePath();
-        const QStringList archivos = QDir(carpeta_).entryList({QStringLiteral("*.csv"), QStringLiteral("*.txt")},
-                                                              QDir::Files | QDir::Readable, QDir::Name);
+        const QStringList archivos = QDir(carpeta_).entryList(
+            {QStringLiteral("*.csv"), QStringLiteral("*.txt")}, QDir::Files | QDir::Readable, QDir::Name);
         for (const QString &a : archivos)
             tablas_.insert(QFileInfo(a).completeBaseName().toLower(), a);
         if (tablas_.isEmpty())
@@ -48,12 +50,12 @@ OrigenImportacion::OrigenImportacion(const QString &ruta)
     }
     const QString extension = info.suffix().toLower();
     if (!info.isFile() || (extension != QLatin1String("mdb") && extension != QLatin1String("accdb")))
-        throw ErrorIntercambio(QString::fromUtf8("%1 no es un archivo .mdb o .accdb ni una carpeta de archivos CSV.")
-                                   .arg(ruta));
+        throw ErrorIntercambio(
+            QString::fromUtf8("%1 no es un archivo .mdb o .accdb ni una carpeta de archivos CSV.").arg(ruta));
     archivoAccess_ = info.absoluteFilePath();
-    const QStringList nombres = QString::fromUtf8(Ejecutar(QStringLiteral("mdb-tables"),
-                                                           {QStringLiteral("-1"), archivoAccess_}))
-                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList nombres =
+        QString::fromUtf8(Ejecutar(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), archivoAccess_}))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &n : nombres)
         if (!n.trimmed().isEmpty())
             tablas_.insert(n.trimmed().toLower(), n.trimmed());
@@ -65,10 +67,11 @@ QByteArray OrigenImportacion::Leer(const QString &tabla) const
     if (EsAccess()) {
         const QString fecha = QStringLiteral("%Y-%m-%d %H:%M:%S");
         return Ejecutar(QStringLiteral("mdb-export"),
-                        {QStringLiteral("-d"), QStringLiteral(","), QStringLiteral("-R"), QStringLiteral("\n"),
-                         QStringLiteral("-q"), QStringLiteral("\""), QStringLiteral("-X"), QStringLiteral("\""),
-                         QStringLiteral("-D"), fecha, QStringLiteral("-T"), fecha, QStringLiteral("-b"),
-                         QStringLiteral("strip"), archivoAccess_, nombre});
+                        {QStringLiteral("-d"), QStringLiteral(","), QStringLiteral("-R"),
+                         QStringLiteral("\n"), QStringLiteral("-q"), QStringLiteral("\""),
+                         QStringLiteral("-X"), QStringLiteral("\""), QStringLiteral("-D"), fecha,
+                         QStringLiteral("-T"), fecha, QStringLiteral("-b"), QStringLiteral("strip"),
+                         archivoAccess_, nombre});
     }
     QFile f(QDir(carpeta_).filePath(nombre));
     if (!f.open(QIODevice::ReadOnly))

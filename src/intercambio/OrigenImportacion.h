@@ -9,7 +9,10 @@
 class ErrorIntercambio : public std::runtime_error
 {
 public:
-    explicit ErrorIntercambio(const QString &mensaje) : std::runtime_error(mensaje.toStdString()), mensaje_(mensaje) {}
+    explicit ErrorIntercambio(const QString &mensaje)
+        : std::runtime_error(mensaje.toStdString()), mensaje_(mensaje)
+    {
+    }
     QString Mensaje() const { return mensaje_; }
 
 private:

@@ -43,7 +43,8 @@ std::optional<qint64> CentimosOrigen(const QString &texto, QString &motivo)
     for (qsizetype i = 0; sencillo && i < t.size(); ++i) {
         const QChar c = t[i];
         puntos += c == QLatin1Char('.');
-        sencillo = (c.isDigit() && c.unicode() < 128) || (c == QLatin1Char('-') && i == 0) || c == QLatin1Char('.');
+        sencillo =
+            (c.isDigit() && c.unicode() < 128) || (c == QLatin1Char('-') && i == 0) || c == QLatin1Char('.');
     }
     if (sencillo && puntos <= 1 && t != QLatin1String("-") && t != QLatin1String(".")) {
         bool ok = false;
@@ -101,7 +102,8 @@ bool LectorFechas::IsoCompleta(const QString &t)
         }
         return n;
     };
-    return QDate::isValid(numero(0, 4), numero(5, 2), numero(8, 2)) && QTime::isValid(numero(11, 2), numero(14, 2), numero(17, 2));
+    return QDate::isValid(numero(0, 4), numero(5, 2), numero(8, 2))
+           && QTime::isValid(numero(11, 2), numero(14, 2), numero(17, 2));
 }
 
 void LectorFechas::Observar(const QString &texto)
@@ -116,7 +118,8 @@ void LectorFechas::Observar(const QString &texto)
 QString LectorFechas::Decidir()
 {
     if (diaDelante_ && mesDelante_)
-        return QString::fromUtf8("unas fechas llevan el día delante y otras el mes: no se puede saber cuál es cuál");
+        return QString::fromUtf8(
+            "unas fechas llevan el día delante y otras el mes: no se puede saber cuál es cuál");
     return {};
 }
 
@@ -126,7 +129,8 @@ std::optional<QDateTime> LectorFechas::Leer(const QString &texto, QString &motiv
     if (const auto m = ReBarras().match(t); m.hasMatch()) {
         const bool mesDelante = mesDelante_ || (!diaDelante_ && m.captured(3).size() == 2);
         if (mesDelante)
-            t = m.captured(2) + QLatin1Char('/') + m.captured(1) + QLatin1Char('/') + m.captured(3) + m.captured(4);
+            t = m.captured(2) + QLatin1Char('/') + m.captured(1) + QLatin1Char('/') + m.captured(3)
+                + m.captured(4);
     }
     const QDateTime f = FechaDeTexto(t);
     if (!f.isValid()) {

@@ -7,7 +7,8 @@
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 
-void frmFIchaCliente::CargarFormulario(const QString &telefono, int idcliente, const std::function<void()> &mostrar)
+void frmFIchaCliente::CargarFormulario(const QString &telefono, int idcliente,
+                                       const std::function<void()> &mostrar)
 {
     if (idcliente != 0) {
         LlenarDatosCliente(idcliente);
@@ -25,7 +26,8 @@ void frmFIchaCliente::CargarFormulario(const QString &telefono, int idcliente, c
 
 void frmFIchaCliente::LlenarDatosCliente(int idcliente)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("Select * from clientes where idcliente = ") + QString::number(idcliente));
+    Recordset rs = AbrirRecordset(QStringLiteral("Select * from clientes where idcliente = ")
+                                  + QString::number(idcliente));
     if (!rs.HayFilas())
         return;
     auto campo = [&rs](const char *c) { return NuloABlanco(rs.Campo(QString::fromLatin1(c))).trimmed(); };
@@ -42,9 +44,12 @@ bool frmFIchaCliente::GuardarCliente()
 {
     const QString sinDatos = QString::fromUtf8("Introduzca al menos el nombre y el teléfono");
     const QString tienda = chkEstienda ? QStringLiteral("1") : QStringLiteral("0");
-    const std::pair<const QString *, const char *> campos[] = {
-        {&txtNombre, "Nombre"}, {&txtDireccion, "Dirección"}, {&txtCodPostal, "Código postal"},
-        {&txtLocalidad, "Localidad"}, {&txtNif, "NIF"}, {&txtTelefono, "Teléfono"}};
+    const std::pair<const QString *, const char *> campos[] = {{&txtNombre, "Nombre"},
+                                                               {&txtDireccion, "Dirección"},
+                                                               {&txtCodPostal, "Código postal"},
+                                                               {&txtLocalidad, "Localidad"},
+                                                               {&txtNif, "NIF"},
+                                                               {&txtTelefono, "Teléfono"}};
     for (const auto &[texto, campo] : campos)
         if (!TextoTecleado(*texto, QString::fromUtf8(campo)))
             return false;

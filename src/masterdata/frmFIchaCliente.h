@@ -10,7 +10,7 @@ public:
     QString txtNombre, txtDireccion, txtCodPostal, txtLocalidad, txtNif, txtTelefono;
     bool chkEstienda = false;
     bool cmdVerArreglosVisible = false;
-    int IdCliente = 0;   // 0 while the card shows a new customer
+    int IdCliente = 0; // 0 while the card shows a new customer
     bool Abierto = false;
 
     // Fills the card (an existing customer, or a new one with the telephone given) and shows it.

@@ -110,13 +110,21 @@ void frmParametrosGenerales::cmbComs_Click(int indice)
 
 QString frmParametrosGenerales::Validar(QString &parametrospuerto) const
 {
-    const std::pair<const QString *, const char *> campos[] = {
-        {&txtEmpresa, "Empresa"}, {&txtNombre, "Nombre"}, {&txtNif, "NIF"}, {&txtDireccion, "Dirección"},
-        {&txtTelefono, "Teléfono"}, {&txtCodPostal, "Código postal"}, {&txtLocalidad, "Localidad"},
-        {&txtPie1, "Pie del ticket, línea 1"}, {&txtpie2, "Pie del ticket, línea 2"},
-        {&txtPie3, "Pie del ticket, línea 3"}, {&txtPie4, "Pie del ticket, línea 4"},
-        {&txtPie5, "Pie del ticket, línea 5"}, {&txtPie6, "Pie del ticket, línea 6"},
-        {&txtPie7, "Pie del ticket, línea 7"}, {&txtConfPuerto, "Configuración del puerto"}};
+    const std::pair<const QString *, const char *> campos[] = {{&txtEmpresa, "Empresa"},
+                                                               {&txtNombre, "Nombre"},
+                                                               {&txtNif, "NIF"},
+                                                               {&txtDireccion, "Dirección"},
+                                                               {&txtTelefono, "Teléfono"},
+                                                               {&txtCodPostal, "Código postal"},
+                                                               {&txtLocalidad, "Localidad"},
+                                                               {&txtPie1, "Pie del ticket, línea 1"},
+                                                               {&txtpie2, "Pie del ticket, línea 2"},
+                                                               {&txtPie3, "Pie del ticket, línea 3"},
+                                                               {&txtPie4, "Pie del ticket, línea 4"},
+                                                               {&txtPie5, "Pie del ticket, línea 5"},
+                                                               {&txtPie6, "Pie del ticket, línea 6"},
+                                                               {&txtPie7, "Pie del ticket, línea 7"},
+                                                               {&txtConfPuerto, "Configuración del puerto"}};
     for (const auto &[texto, campo] : campos) {
         const QString motivo = MotivoTextoNoAdmitido(*texto, QString::fromUtf8(campo));
         if (!motivo.isEmpty())
@@ -145,7 +153,8 @@ QString frmParametrosGenerales::Validar(QString &parametrospuerto) const
             QStringLiteral("tcp://")
             + (host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host)
             + (puerto != PuertoImpresoraRed ? QLatin1Char(':') + QString::number(puerto) : QString());
-    } else if (!(dato == 0 && parametrospuerto.isEmpty()) && !SalidaSerie::AjustesUtilizables(parametrospuerto)) {
+    } else if (!(dato == 0 && parametrospuerto.isEmpty())
+               && !SalidaSerie::AjustesUtilizables(parametrospuerto)) {
         return QString::fromUtf8(
                    "Configuración del puerto: escriba velocidad, paridad, bits de datos y bits de "
                    "parada que admita el puerto, por ejemplo ")

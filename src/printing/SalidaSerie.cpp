@@ -88,7 +88,8 @@ bool SalidaSerie::AjustesUtilizables(const QString &texto)
 {
     static const QList<int> velocidades = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
     Ajustes a;
-    return LeerAjustes(texto, a) && velocidades.contains(a.baudios) && a.bitsParada != QSerialPort::OneAndHalfStop;
+    return LeerAjustes(texto, a) && velocidades.contains(a.baudios)
+           && a.bitsParada != QSerialPort::OneAndHalfStop;
 }
 
 void SalidaSerie::Enviar(const QByteArray &bytes)

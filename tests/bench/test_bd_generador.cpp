@@ -64,48 +64,60 @@ private Q_SLOTS:
             {"select count(distinct nombrecierre) from caja", r.dias},
             {"select count(*) from caja where concepto = 'Inicio caja'", r.dias},
             {"select count(*) from productos where nombre = 'Productos mercería'", 1},
-            {"select count(*) from productos where idproducto = 21 and nombre = 'Urgente (entrega en el día)'", 1},
+            {"select count(*) from productos where idproducto = 21 and nombre = 'Urgente (entrega en el "
+             "día)'",
+             1},
             {"select count(*) from caja where concepto = 'Retirado caja P.T.'",
-             Cuenta(b, QStringLiteral("select count(*) from caja k where idarreglo <> 0 and exists (select 1 from "
-                                      "caja p where p.idmovimiento = k.idmovimiento + 1 and p.concepto = "
-                                      "'Retirado caja P.T.' and p.importe = -k.importe)"))},
+             Cuenta(b, QStringLiteral(
+                           "select count(*) from caja k where idarreglo <> 0 and exists (select 1 from "
+                           "caja p where p.idmovimiento = k.idmovimiento + 1 and p.concepto = "
+                           "'Retirado caja P.T.' and p.importe = -k.importe)"))},
         };
         for (const auto &[sql, n] : cuentas)
             QVERIFY2(Cuenta(b, QString::fromUtf8(sql)) == n, sql);
 
         // What never happens in a shop's history.
-        for (const char *sql : {
-                 "select count(*) from arreglos_detalles where idarreglo not in (select idarreglo from arreglos)",
-                 "select count(*) from arreglos where idarreglo not in (select idarreglo from arreglos_detalles)",
-                 "select count(*) from caja where importe = 0",
-                 "select count(*) from caja where idarreglo <> 0 and concepto <> 'Ref. ' || cast(idarreglo as "
-                 "varchar(20))",
-                 // A delivered order has its date, and every line back in the shop and assigned.
-                 "select count(*) from arreglos where entregadoacliente = 1 and fecharealentrega is null",
-                 "select count(*) from arreglos where entregadoacliente is null and fecharealentrega is not null",
-                 "select count(*) from arreglos_detalles d inner join arreglos a on a.idarreglo = d.idarreglo where "
-                 "a.entregadoacliente = 1 and (d.listoparaentrega is null or d.listoparaentrega <> 1 or "
-                 "d.idcosturera is null)",
-                 "select count(*) from arreglos_detalles where listoparaentrega = 1 and idcosturera is null",
-                 "select count(*) from arreglos_detalles where (idcosturera is null) <> (fechaasignaciontrabajador "
-                 "is null)",
-                 "select count(*) from arreglos_detalles where pagadoatrabajador = 1 and (listoparaentrega is null "
-                 "or listoparaentrega <> 1)",
-                 "select count(*) from arreglos where fechaprevistaentrega < (select max(fechaentrega) from "
-                 "arreglos_detalles d where d.idarreglo = arreglos.idarreglo)",
-                 // The open work is the last weeks' work.
-                 "select count(*) from arreglos_detalles d inner join arreglos a on a.idarreglo = d.idarreglo "
-                 "where d.idcosturera is null and a.fechaarreglo < '2026-11-14 10:30:00'",
-             })
+        for (
+            const char *sql : {
+                "select count(*) from arreglos_detalles where idarreglo not in (select idarreglo from "
+                "arreglos)",
+                "select count(*) from arreglos where idarreglo not in (select idarreglo from "
+                "arreglos_detalles)",
+                "select count(*) from caja where importe = 0",
+                "select count(*) from caja where idarreglo <> 0 and concepto <> 'Ref. ' || cast(idarreglo as "
+                "varchar(20))",
+                // A delivered order has its date, and every line back in the shop and assigned.
+                "select count(*) from arreglos where entregadoacliente = 1 and fecharealentrega is null",
+                "select count(*) from arreglos where entregadoacliente is null and fecharealentrega is not "
+                "null",
+                "select count(*) from arreglos_detalles d inner join arreglos a on a.idarreglo = d.idarreglo "
+                "where "
+                "a.entregadoacliente = 1 and (d.listoparaentrega is null or d.listoparaentrega <> 1 or "
+                "d.idcosturera is null)",
+                "select count(*) from arreglos_detalles where listoparaentrega = 1 and idcosturera is null",
+                "select count(*) from arreglos_detalles where (idcosturera is null) <> "
+                "(fechaasignaciontrabajador "
+                "is null)",
+                "select count(*) from arreglos_detalles where pagadoatrabajador = 1 and (listoparaentrega is "
+                "null "
+                "or listoparaentrega <> 1)",
+                "select count(*) from arreglos where fechaprevistaentrega < (select max(fechaentrega) from "
+                "arreglos_detalles d where d.idarreglo = arreglos.idarreglo)",
+                // The open work is the last weeks' work.
+                "select count(*) from arreglos_detalles d inner join arreglos a on a.idarreglo = d.idarreglo "
+                "where d.idcosturera is null and a.fechaarreglo < '2026-11-14 10:30:00'",
+            })
             QVERIFY2(Cuenta(b, QString::fromUtf8(sql)) == 0, sql);
 
         // Every state is there: taken in, with a worker, back in the shop, delivered, paid to the
         // worker; haberdashery and withdrawals in the cash.
         for (const char *sql : {
                  "select count(*) from arreglos_detalles where idcosturera is null",
-                 "select count(*) from arreglos_detalles where idcosturera is not null and (listoparaentrega is "
+                 "select count(*) from arreglos_detalles where idcosturera is not null and (listoparaentrega "
+                 "is "
                  "null or listoparaentrega = 0)",
-                 "select count(*) from arreglos_detalles d inner join arreglos a on a.idarreglo = d.idarreglo "
+                 "select count(*) from arreglos_detalles d inner join arreglos a on a.idarreglo = "
+                 "d.idarreglo "
                  "where d.listoparaentrega = 1 and a.entregadoacliente is null",
                  "select count(*) from arreglos where entregadoacliente = 1",
                  "select count(*) from arreglos_detalles where pagadoatrabajador = 1",
@@ -145,7 +157,8 @@ private Q_SLOTS:
         // handed over; a partner shop pays nothing at the counter and all at its settlement.
         rs = b.conexion.AbrirRecordset(QStringLiteral(
             "select arreglos.idarreglo, arreglos.entregado, arreglos.entregadoacliente, clientes.estienda, "
-            "(select sum(precio) from arreglos_detalles where arreglos_detalles.idarreglo = arreglos.idarreglo) "
+            "(select sum(precio) from arreglos_detalles where arreglos_detalles.idarreglo = "
+            "arreglos.idarreglo) "
             "as total, (select sum(importe) from caja where caja.idarreglo = arreglos.idarreglo) as pagado "
             "from arreglos inner join clientes on arreglos.idcliente = clientes.idcliente"));
         for (; !rs.EOF_(); rs.MoveNext()) {

@@ -278,7 +278,8 @@ private Q_SLOTS:
         b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
         const ResultadoCopia sinApartar = RestaurarCopia(b.conexion, copia, u"/proc/self"_s, b.reloj.Ahora());
         QVERIFY(!sinApartar.ok);
-        QVERIFY2(sinApartar.error.endsWith(u"No se ha restaurado nada: antes hay que guardar la base de datos actual."_s),
+        QVERIFY2(sinApartar.error.endsWith(
+                     u"No se ha restaurado nada: antes hay que guardar la base de datos actual."_s),
                  qPrintable(sinApartar.error));
         QCOMPARE(b.Valor(u"select count(*) from colores where nombre = 'Turquesa'"_s), u"1"_s);
     }

@@ -79,9 +79,11 @@ QString BaseDePrueba::Valor(const QString &sql)
     return Columna(sql).value(0);
 }
 
-void BaseDePrueba::Insertar(const char *tabla, const char *columnas, std::initializer_list<const char *> filas)
+void BaseDePrueba::Insertar(const char *tabla, const char *columnas,
+                            std::initializer_list<const char *> filas)
 {
     for (const char *valores : filas)
-        conexion.Ejecutar(QStringLiteral("insert into %1 (%2) values (%3)")
-                              .arg(QString::fromUtf8(tabla), QString::fromUtf8(columnas), QString::fromUtf8(valores)));
+        conexion.Ejecutar(
+            QStringLiteral("insert into %1 (%2) values (%3)")
+                .arg(QString::fromUtf8(tabla), QString::fromUtf8(columnas), QString::fromUtf8(valores)));
 }

@@ -23,21 +23,21 @@ QString U(const char *t)
 void Sembrar(BaseDePrueba &b)
 {
     b.Insertar("usuarios", "idusuario, nombre", {"2, '  Lucía  '", "3, Null"});
-    b.Insertar("clientes", "idcliente, nombre, telefono, estienda",
-             {"1, 'Ana Pérez', '600111222', 0", "2, 'Mercería Sol', '911000000', 1", "3, Null, Null, Null"});
+    b.Insertar(
+        "clientes", "idcliente, nombre, telefono, estienda",
+        {"1, 'Ana Pérez', '600111222', 0", "2, 'Mercería Sol', '911000000', 1", "3, Null, Null, Null"});
     b.Insertar("familias", "idfamilia, nombre", {"4, 'Pantalón'", "5, Null"});
     b.Insertar("productos", "idproducto, idfamilia, nombre, precio1",
-             {"7, 4, 'Bajo', 12.5", "8, Null, 'Suelto', 3"});
+               {"7, 4, 'Bajo', 12.5", "8, Null, 'Suelto', 3"});
     b.Insertar("costureras", "idcosturera, nombre, desactivado",
-             {"1, 'Rosa', 0", "2, 'Carmen', Null", "3, 'Pilar', 1", "4, Null, Null"});
+               {"1, 'Rosa', 0", "2, 'Carmen', Null", "3, 'Pilar', 1", "4, Null, Null"});
     b.Insertar("arreglos",
-             "idarreglo, idusuario, idcliente, fechaarreglo, entregado, pagado, entregadoacliente",
-             {"40, 2, 1, '2026-12-01 09:00:00', 5, 0, 1", "41, Null, 3, Null, Null, Null, Null"});
+               "idarreglo, idusuario, idcliente, fechaarreglo, entregado, pagado, entregadoacliente",
+               {"40, 2, 1, '2026-12-01 09:00:00', 5, 0, 1", "41, Null, 3, Null, Null, Null, Null"});
     b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, referenciaprenda, idcosturera",
-             {"40, 7, 12.5, '40.1', 2", "40, 8, 1234.56, '40.1', 3", "40, 7, 0.1, '40.2', Null",
-              "40, 7, 0.2, '40''3', Null"});
+               {"40, 7, 12.5, '40.1', 2", "40, 8, 1234.56, '40.1', 3", "40, 7, 0.1, '40.2', Null",
+                "40, 7, 0.2, '40''3', Null"});
 }
-
 
 // Around the test clock (05/12/2026 10:30): order 1 is 20 days late, 2 due tonight, 3 due later,
 // 4 a partner shop's order delivered in November.
@@ -89,14 +89,20 @@ private Q_SLOTS:
         b.conexion.Ejecutar(QStringLiteral("delete from usuarios"));
         Casos({{DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 0},
                {DimeMaximo(QStringLiteral("idmovimiento"), QStringLiteral("caja")), 0},
-               {DimeTotalArreglo(1), 0.0}, {DimeSumaCajaArreglo(1), 0.0},
-               {DimeFechaUltimoMovimiento(), QStringLiteral("01/01/1900")}, {DimeUltimoCierre(), QString()},
-               {DimeIdFamiliaProducto(1), 0}, {DimeNombreCosturera(1), QString()},
-               {DimeCostureraDesactivada(1), 0}, {ExisteArreglo(1), false},
+               {DimeTotalArreglo(1), 0.0},
+               {DimeSumaCajaArreglo(1), 0.0},
+               {DimeFechaUltimoMovimiento(), QStringLiteral("01/01/1900")},
+               {DimeUltimoCierre(), QString()},
+               {DimeIdFamiliaProducto(1), 0},
+               {DimeNombreCosturera(1), QString()},
+               {DimeCostureraDesactivada(1), 0},
+               {ExisteArreglo(1), false},
                {DimeNombreClienteArreglo(1), QStringLiteral("??")},
                {DimeTelefonoClienteArreglo(1), QStringLiteral("??")},
-               {DimeNombreDeFamilia(1), QStringLiteral("??")}, {DimeUsuarioArreglo(1), 0},
-               {DimeNombreUsuario(1), QString()}, {ExisteTelefono(QString()), false},
+               {DimeNombreDeFamilia(1), QStringLiteral("??")},
+               {DimeUsuarioArreglo(1), 0},
+               {DimeNombreUsuario(1), QString()},
+               {ExisteTelefono(QString()), false},
                {DimeFechaServidor(), QStringLiteral("05/12/2026 10:30:00")}});
     }
 
@@ -124,21 +130,37 @@ private Q_SLOTS:
         Sembrar(b);
         Casos({{DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos")), 41},
                {DimeMaximo(QStringLiteral("IdArreglo"), QStringLiteral("ARREGLOS")), 41},
-               {FormatoImporte(DimeTotalArreglo(40)), QStringLiteral("1,247.36")}, {DimeTotalArreglo(41), 0.0},
-               {DimeIdFamiliaProducto(7), 4}, {DimeIdFamiliaProducto(8), 0},
-               {DimeNombreDeFamilia(4), U("Pantalón")}, {DimeNombreDeFamilia(5), QString()},
-               {DimeNombreCosturera(1), QStringLiteral("Rosa")}, {DimeNombreCosturera(4), QStringLiteral("0")},
-               {DimeCostureraDesactivada(3), 1}, {DimeCostureraDesactivada(2), 0},
-               {DimeCostureraDesactivada(1), 0}, {ExisteArreglo(40), true}, {ExisteArreglo(4), false},
+               {FormatoImporte(DimeTotalArreglo(40)), QStringLiteral("1,247.36")},
+               {DimeTotalArreglo(41), 0.0},
+               {DimeIdFamiliaProducto(7), 4},
+               {DimeIdFamiliaProducto(8), 0},
+               {DimeNombreDeFamilia(4), U("Pantalón")},
+               {DimeNombreDeFamilia(5), QString()},
+               {DimeNombreCosturera(1), QStringLiteral("Rosa")},
+               {DimeNombreCosturera(4), QStringLiteral("0")},
+               {DimeCostureraDesactivada(3), 1},
+               {DimeCostureraDesactivada(2), 0},
+               {DimeCostureraDesactivada(1), 0},
+               {ExisteArreglo(40), true},
+               {ExisteArreglo(4), false},
                {DimeNombreClienteArreglo(40), U("Ana Pérez")},
                {DimeTelefonoClienteArreglo(40), QStringLiteral("600111222")},
-               {DimeNombreClienteArreglo(41), QString()}, {DimeTelefonoClienteArreglo(41), QString()},
-               {ArregloEntregado(40), true}, {ArregloEntregado(41), false}, {DimeUsuarioArreglo(40), 2},
-               {DimeUsuarioArreglo(41), 0}, {DimeCosturera(QStringLiteral("40.1")), 2},
-               {DimeCosturera(QStringLiteral("40.2")), 0}, {DimeCosturera(QStringLiteral("40'3")), 0},
-               {DimeNombreUsuario(1), QStringLiteral("Encargada")}, {DimeNombreUsuario(2), U("Lucía")},
-               {DimeNombreUsuario(3), QStringLiteral("0")}, {EsTienda(2), true}, {EsTienda(1), false},
-               {EsTienda(3), false}, {ExisteTelefono(QStringLiteral("911000000")), true},
+               {DimeNombreClienteArreglo(41), QString()},
+               {DimeTelefonoClienteArreglo(41), QString()},
+               {ArregloEntregado(40), true},
+               {ArregloEntregado(41), false},
+               {DimeUsuarioArreglo(40), 2},
+               {DimeUsuarioArreglo(41), 0},
+               {DimeCosturera(QStringLiteral("40.1")), 2},
+               {DimeCosturera(QStringLiteral("40.2")), 0},
+               {DimeCosturera(QStringLiteral("40'3")), 0},
+               {DimeNombreUsuario(1), QStringLiteral("Encargada")},
+               {DimeNombreUsuario(2), U("Lucía")},
+               {DimeNombreUsuario(3), QStringLiteral("0")},
+               {EsTienda(2), true},
+               {EsTienda(1), false},
+               {EsTienda(3), false},
+               {ExisteTelefono(QStringLiteral("911000000")), true},
                {ExisteTelefono(QStringLiteral("911")), false},
                {ExisteTelefono(QStringLiteral("' or ''='")), false}});
         QCOMPARE(b.Columna(QStringLiteral(
@@ -285,8 +307,9 @@ private Q_SLOTS:
             t.Confirmar();
             QFAIL("the bad statement must throw");
         } catch (const ErrorBaseDatos &e) {
-            QCOMPARE(e.Mensaje(), QString::fromUtf8("Error en la base de datos.\r\nLa base de datos no tiene la "
-                                                    "estructura que el programa espera (falta una tabla o una columna)."));
+            QCOMPARE(e.Mensaje(),
+                     QString::fromUtf8("Error en la base de datos.\r\nLa base de datos no tiene la "
+                                       "estructura que el programa espera (falta una tabla o una columna)."));
         }
         QCOMPARE(b.Valor(QStringLiteral("select count(*) from caja")), QStringLiteral("0"));
         // The connection is usable afterwards.
@@ -299,7 +322,8 @@ private Q_SLOTS:
     void lecturaPorPartes()
     {
         BaseDePrueba b;
-        b.Insertar("costureras", "idcosturera, nombre", {"1, 'C1'", "2, 'C2'", "3, 'C3'", "4, 'C4'", "5, 'C5'"});
+        b.Insertar("costureras", "idcosturera, nombre",
+                   {"1, 'C1'", "2, 'C2'", "3, 'C3'", "4, 'C4'", "5, 'C5'"});
         auto leer = [&](const QString &sql) {
             QStringList filas;
             auto l = b.conexion.AbrirLectura(sql);
@@ -308,27 +332,30 @@ private Q_SLOTS:
                 quedan << l->Leer(2, [&](const FilaLeida &q) { filas << q.Valor(0).toString(); });
             return std::make_pair(filas, quedan);
         };
-        const auto [filas, quedan] = leer(QStringLiteral("select nombre from costureras order by idcosturera"));
+        const auto [filas, quedan] =
+            leer(QStringLiteral("select nombre from costureras order by idcosturera"));
         QCOMPARE(filas, QStringList({"C1", "C2", "C3", "C4", "C5"}));
         QCOMPARE(quedan, QList<bool>({true, true, false, false}));
         // A screen closed halfway drops its reading; the connection serves the next statement.
-        auto dejada = b.conexion.AbrirLectura(QStringLiteral(
-            "with recursive n(x) as (select 1 union all select x + 1 from n where x < 200000) select x from n"));
+        auto dejada =
+            b.conexion.AbrirLectura(QStringLiteral("with recursive n(x) as (select 1 union all select x + 1 "
+                                                   "from n where x < 200000) select x from n"));
         QVERIFY(dejada->Leer(1, [](const FilaLeida &) {}));
         dejada.reset();
         QCOMPARE(b.Valor(QStringLiteral("select count(*) from costureras")), QStringLiteral("5"));
 
         // The third row cannot be made: integer overflow on the embedded engine, division by zero
         // on the server.
-        const QString falla = b.conexion.motor() == Motor::SQLite
-                                  ? QStringLiteral("select case when idcosturera < 3 then idcosturera else "
-                                                   "abs(-9223372036854775807 - 1) end from costureras order by idcosturera")
-                                  : QStringLiteral("select 10 / (x - 3) from generate_series(1, 5) x");
+        const QString falla =
+            b.conexion.motor() == Motor::SQLite
+                ? QStringLiteral("select case when idcosturera < 3 then idcosturera else "
+                                 "abs(-9223372036854775807 - 1) end from costureras order by idcosturera")
+                : QStringLiteral("select 10 / (x - 3) from generate_series(1, 5) x");
         QStringList leidas;
         auto l = b.conexion.AbrirLectura(falla);
         QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, while (l->Leer(2, [&](const FilaLeida &q) {
-            leidas << q.Valor(0).toString();
-        })) {});
+                                     leidas << q.Valor(0).toString();
+                                 })){});
         QVERIFY(leidas.size() < 3);
         l.reset();
         QCOMPARE(b.Valor(QStringLiteral("select count(*) from costureras")), QStringLiteral("5"));

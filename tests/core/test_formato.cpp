@@ -72,14 +72,17 @@ private Q_SLOTS:
         const QString dma = QStringLiteral("dd/MM/yy");
         Casos({{ComillasSQL(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'")},
                {ComillasSQL(QString()), QStringLiteral("''")},
-               {ReemplazarCaracter(QStringLiteral("a-b-c"), u'-', QStringLiteral("--")), QStringLiteral("a--b--c")},
-               {FechaSQL(QString(), 0), QStringLiteral("Null")}, {FechaSQL(QString(), 1), QStringLiteral("Null")},
+               {ReemplazarCaracter(QStringLiteral("a-b-c"), u'-', QStringLiteral("--")),
+                QStringLiteral("a--b--c")},
+               {FechaSQL(QString(), 0), QStringLiteral("Null")},
+               {FechaSQL(QString(), 1), QStringLiteral("Null")},
                {FechaSQL(QStringLiteral("5/3/2027"), 1), QStringLiteral("convert(datetime,'5/3/2027')")},
                {FechaSQL(QStringLiteral("5/3/2027"), 0), QStringLiteral("'2027-03-05 00:00:00'")},
                {LiteralFechaSQL(QStringLiteral("05/12/26 16:03")), QStringLiteral("'2026-12-05 16:03:00'")},
                {LiteralFechaSQL(QStringLiteral("01/01/1900")), QStringLiteral("'1900-01-01 00:00:00'")},
                {LiteralFechaSQL(QStringLiteral("31/02/2027")), QStringLiteral("'31/02/2027'")},
-               {TextoDeFecha(FechaDeTexto(QStringLiteral("2026-12-05 09:05:00"))), QStringLiteral("05/12/2026 09:05:00")},
+               {TextoDeFecha(FechaDeTexto(QStringLiteral("2026-12-05 09:05:00"))),
+                QStringLiteral("05/12/2026 09:05:00")},
                {TextoDeFecha(FechaDeTexto(QStringLiteral("5/3/27"))), QStringLiteral("05/03/2027")},
                {FormatoFecha(QVariant(), dma), QString()},
                {FormatoFecha(QStringLiteral("1/1/1900"), dma), QStringLiteral("01/01/00")}});
@@ -92,9 +95,9 @@ private Q_SLOTS:
             const char *texto;
             QDate fecha;
         } casos[] = {
-            {{2026, 12, 5}, "02/01/30", {2030, 1, 2}},   {{2029, 12, 31}, "31/12/29", {2029, 12, 31}},
-            {{2029, 12, 31}, "02/01/30", {2030, 1, 2}},  {{2049, 6, 1}, "31/12/49", {2049, 12, 31}},
-            {{2049, 6, 1}, "01/01/50", {2050, 1, 1}},    {{2049, 6, 1}, "01/01/00", {2000, 1, 1}},
+            {{2026, 12, 5}, "02/01/30", {2030, 1, 2}},    {{2029, 12, 31}, "31/12/29", {2029, 12, 31}},
+            {{2029, 12, 31}, "02/01/30", {2030, 1, 2}},   {{2049, 6, 1}, "31/12/49", {2049, 12, 31}},
+            {{2049, 6, 1}, "01/01/50", {2050, 1, 1}},     {{2049, 6, 1}, "01/01/00", {2000, 1, 1}},
             {{2099, 12, 31}, "31/12/99", {2099, 12, 31}}, {{2099, 12, 31}, "01/01/00", {2100, 1, 1}},
             {{2100, 1, 2}, "31/12/99", {2099, 12, 31}},   {{2026, 12, 5}, "1/1/1900", {1900, 1, 1}},
         };
@@ -108,24 +111,39 @@ private Q_SLOTS:
 
     void importes()
     {
-        Casos({{FormatoImporte(1234.5), QStringLiteral("1,234.50")}, {FormatoImporte(0.0), QStringLiteral("0.00")},
-               {FormatoImporte(-12.5), QStringLiteral("-12.50")}, {FormatoImporte(2.675), QStringLiteral("2.68")},
-               {FormatoImporte(-2.675), QStringLiteral("-2.68")}, {FormatoImporte(0.004), QStringLiteral("0.00")},
+        Casos({{FormatoImporte(1234.5), QStringLiteral("1,234.50")},
+               {FormatoImporte(0.0), QStringLiteral("0.00")},
+               {FormatoImporte(-12.5), QStringLiteral("-12.50")},
+               {FormatoImporte(2.675), QStringLiteral("2.68")},
+               {FormatoImporte(-2.675), QStringLiteral("-2.68")},
+               {FormatoImporte(0.004), QStringLiteral("0.00")},
                // Half cents that binary floating point keeps just below the half: 1.005 is 1.00499...
-               {FormatoImporte(1.005), QStringLiteral("1.01")}, {FormatoImporte(0.285), QStringLiteral("0.29")},
-               {FormatoImporte(-1.005), QStringLiteral("-1.01")}, {FormatoDosDecimales(8.325), QStringLiteral("8.33")},
-               {FormatoImporte(1234567.891), QStringLiteral("1,234,567.89")}, {FormatoImporte(QString()), QString()},
+               {FormatoImporte(1.005), QStringLiteral("1.01")},
+               {FormatoImporte(0.285), QStringLiteral("0.29")},
+               {FormatoImporte(-1.005), QStringLiteral("-1.01")},
+               {FormatoDosDecimales(8.325), QStringLiteral("8.33")},
+               {FormatoImporte(1234567.891), QStringLiteral("1,234,567.89")},
+               {FormatoImporte(QString()), QString()},
                {FormatoImporte(QStringLiteral("12")), QStringLiteral("12.00")},
                {FormatoImporte(QVariant(qlonglong(1000))), QStringLiteral("1,000.00")},
                // Amounts shown on screen come back as the same number.
-               {Val(QStringLiteral("1,234.50")), 1234.5}, {Val(FormatoImporte(98765.43)), 98765.43},
-               {Val(QStringLiteral("-12.50")), -12.5}, {Val(QStringLiteral("12.5.3")), 12.5},
-               {Val(QStringLiteral("abc")), 0.0}, {Val(QString()), 0.0}, {Val(QStringLiteral(".5")), 0.5},
-               {EsNumero(QStringLiteral("12.5")), true}, {EsNumero(QStringLiteral("1,234.50")), true},
-               {EsNumero(QStringLiteral("12.")), true}, {EsNumero(QString()), false},
-               {EsNumero(QStringLiteral(".")), false}, {EsNumero(QStringLiteral("1.2.3")), false},
-               {EsNumero(QStringLiteral("12,5")), false}, {TextoNumero(12.5), QStringLiteral("12.5")},
-               {TextoNumero(-3), QStringLiteral("-3")}, {TextoNumero(1234567.25), QStringLiteral("1234567.25")},
+               {Val(QStringLiteral("1,234.50")), 1234.5},
+               {Val(FormatoImporte(98765.43)), 98765.43},
+               {Val(QStringLiteral("-12.50")), -12.5},
+               {Val(QStringLiteral("12.5.3")), 12.5},
+               {Val(QStringLiteral("abc")), 0.0},
+               {Val(QString()), 0.0},
+               {Val(QStringLiteral(".5")), 0.5},
+               {EsNumero(QStringLiteral("12.5")), true},
+               {EsNumero(QStringLiteral("1,234.50")), true},
+               {EsNumero(QStringLiteral("12.")), true},
+               {EsNumero(QString()), false},
+               {EsNumero(QStringLiteral(".")), false},
+               {EsNumero(QStringLiteral("1.2.3")), false},
+               {EsNumero(QStringLiteral("12,5")), false},
+               {TextoNumero(12.5), QStringLiteral("12.5")},
+               {TextoNumero(-3), QStringLiteral("-3")},
+               {TextoNumero(1234567.25), QStringLiteral("1234567.25")},
                {TextoNumero(0.1 + 0.2), QStringLiteral("0.3")}});
     }
 
@@ -143,7 +161,10 @@ private Q_SLOTS:
         QCOMPARE(CodigoEAN13(QStringLiteral("12345")), QStringLiteral("1000000123456"));
         QCOMPARE(CodigoEAN13(QStringLiteral("1234567890129999")).left(12), QStringLiteral("123456789012"));
         // Reference 1234.2 as the garment ticket prints it and the scanner reads it back.
-        const QString codigo = CodigoEAN13(QString::number(QStringLiteral("0000" "1234" "002").toLongLong()));
+        const QString codigo = CodigoEAN13(QString::number(QStringLiteral("0000"
+                                                                          "1234"
+                                                                          "002")
+                                                               .toLongLong()));
         QCOMPARE(codigo, QStringLiteral("1000012340025"));
         QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + codigo), QStringLiteral("1234.2"));
         QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + CodigoEAN13(QStringLiteral("12345678015"))),
@@ -158,13 +179,15 @@ private Q_SLOTS:
         frmCalculadora2 c;
         QCOMPARE(Teclear(c, QStringLiteral("12.5+7.5=")), QStringLiteral("20"));
         QCOMPARE(Teclear(c, QStringLiteral("C0.1+0.2=")), QStringLiteral("0.3"));
-        QCOMPARE(Teclear(c, QStringLiteral("C2+3*4=")), QStringLiteral("20")); // left to right, like a desk calculator
+        QCOMPARE(Teclear(c, QStringLiteral("C2+3*4=")),
+                 QStringLiteral("20")); // left to right, like a desk calculator
         QCOMPARE(Teclear(c, QStringLiteral("C10-4-3=")), QStringLiteral("3"));
         QCOMPARE(Teclear(c, QStringLiteral("C7/2=")), QStringLiteral("3.5"));
-        QCOMPARE(Teclear(c, QStringLiteral("*2=")), QStringLiteral("7"));   // goes on from the result
+        QCOMPARE(Teclear(c, QStringLiteral("*2=")), QStringLiteral("7"));     // goes on from the result
         QCOMPARE(Teclear(c, QStringLiteral("C1..5")), QStringLiteral("1.5")); // one point only
         QCOMPARE(Teclear(c, QStringLiteral("C123<")), QStringLiteral("12"));
-        QCOMPARE(Teclear(c, QStringLiteral("C5+-3=")), QStringLiteral("2")); // a second operator replaces the first
+        QCOMPARE(Teclear(c, QStringLiteral("C5+-3=")),
+                 QStringLiteral("2")); // a second operator replaces the first
     }
 
     void porcentajeYErrores()
@@ -175,7 +198,8 @@ private Q_SLOTS:
         QCOMPARE(Teclear(c, QStringLiteral("C80*25%")), QStringLiteral("20"));
         QCOMPARE(Teclear(c, QStringLiteral("C50%")), QStringLiteral("0.5"));
         QCOMPARE(Teclear(c, QStringLiteral("C8/0=")), QStringLiteral("Error"));
-        QCOMPARE(Teclear(c, QStringLiteral("+=")), QStringLiteral("Error")); // only C or a digit leaves the error
+        QCOMPARE(Teclear(c, QStringLiteral("+=")),
+                 QStringLiteral("Error")); // only C or a digit leaves the error
         QCOMPARE(Teclear(c, QStringLiteral("4+1=")), QStringLiteral("5"));
     }
 

@@ -21,18 +21,21 @@ QStringList Contenido(Conexion &c)
     QStringList filas;
     for (const TablaEsquema &t : TablasEsquema()) {
         // The schema as read covers every column the database has.
-        if (c.AbrirRecordset(QStringLiteral("select * from ") + t.nombre).NumCampos() != int(t.columnas.size()))
+        if (c.AbrirRecordset(QStringLiteral("select * from ") + t.nombre).NumCampos()
+            != int(t.columnas.size()))
             filas += QStringLiteral("columnas de más en ") + t.nombre;
         QStringList columnas;
         for (const ColumnaEsquema &col : t.columnas)
             columnas += col.nombre;
-        Recordset rs = c.AbrirRecordset(QStringLiteral("select %1 from %2 order by 1").arg(columnas.join(','), t.nombre));
+        Recordset rs = c.AbrirRecordset(
+            QStringLiteral("select %1 from %2 order by 1").arg(columnas.join(','), t.nombre));
         for (; !rs.EOF_(); rs.MoveNext()) {
             QString fila = t.nombre + QLatin1Char(':');
             for (int i = 0; i < rs.NumCampos(); ++i) {
                 const QVariant v = rs.Campo(i);
-                fila += v.isNull()                                        ? QStringLiteral("<nulo>")
-                        : t.columnas[size_t(i)].tipo == TipoColumna::Importe ? QString::number(NumeroDeValor(v), 'f', 2)
+                fila += v.isNull() ? QStringLiteral("<nulo>")
+                        : t.columnas[size_t(i)].tipo == TipoColumna::Importe
+                            ? QString::number(NumeroDeValor(v), 'f', 2)
                         : t.columnas[size_t(i)].tipo == TipoColumna::Fecha
                             ? FormatoFecha(v, QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                             : v.toString();
@@ -117,9 +120,11 @@ private Q_SLOTS:
         ImportarDe(b.conexion, carpeta);
         QCOMPARE(Contenido(b.conexion), original);
         // New rows go on from the largest number, not over an imported one.
-        const qint64 id = b.conexion.Insertar(QStringLiteral("insert into clientes (nombre) values ('Nueva')"),
-                                              QStringLiteral("idcliente"));
-        QCOMPARE(id, b.Valor(QStringLiteral("select max(idcliente) from clientes where nombre <> 'Nueva'")).toLongLong() + 1);
+        const qint64 id = b.conexion.Insertar(
+            QStringLiteral("insert into clientes (nombre) values ('Nueva')"), QStringLiteral("idcliente"));
+        QCOMPARE(id, b.Valor(QStringLiteral("select max(idcliente) from clientes where nombre <> 'Nueva'"))
+                             .toLongLong()
+                         + 1);
         if (BaseDePrueba::MotorPedido() != Motor::PostgreSQL)
             return;
 
@@ -150,21 +155,24 @@ private Q_SLOTS:
         QDir().mkpath(dir);
         Escribir(dir + "/CLIENTES.csv",
                  "IdCliente;Nombre;Direccion;CPostal;Localidad;NIF;Telefono;EsTienda\r\n"
-                 "7;" + Latin("\"  Peña; Núñez \"\"la Maña\"\"  \"") + ";;\"\";;;600111222;\r\n"
-                 "9;\"Tienda Sur\";;;;;600333444;1\r\n"
-                 "12;\"Repetida\";;;;;\" 600111222\";0\r\n");
-        Escribir(dir + "/Arreglos.csv",
-                 "IdArreglo,IdUsuario,IdCliente,FechaArreglo,FechaPrevistaEntrega,FechaRealEntrega,Entregado,Pagado,"
-                 "EntregadoACliente\n"
-                 "10,1,7,12/31/99 18:30:00,01/03/00 00:00:00,,\"12,50\",,\n"
-                 "11,1,9,12/31/29 10:00:00,01/02/30 00:00:00,01/02/30 12:00:00,0,0,1\n"
-                 "12,1,9,ayer,,,0,0,\n");
+                 "7;" + Latin("\"  Peña; Núñez \"\"la Maña\"\"  \"")
+                     + ";;\"\";;;600111222;\r\n"
+                       "9;\"Tienda Sur\";;;;;600333444;1\r\n"
+                       "12;\"Repetida\";;;;;\" 600111222\";0\r\n");
+        Escribir(dir + "/Arreglos.csv", "IdArreglo,IdUsuario,IdCliente,FechaArreglo,FechaPrevistaEntrega,"
+                                        "FechaRealEntrega,Entregado,Pagado,"
+                                        "EntregadoACliente\n"
+                                        "10,1,7,12/31/99 18:30:00,01/03/00 00:00:00,,\"12,50\",,\n"
+                                        "11,1,9,12/31/29 10:00:00,01/02/30 00:00:00,01/02/30 12:00:00,0,0,1\n"
+                                        "12,1,9,ayer,,,0,0,\n");
         Escribir(dir + "/arreglos_detalles.csv",
                  "idarreglodetalle,idarreglo,idproducto,precio,nombreprenda,referenciaprenda,fechaentrega,"
                  "listoparaentrega,idcosturera,fechaasignaciontrabajador,pagadoatrabajador\n"
-                 "100,10,1,\"1.234,56\"," + Latin("\"Pantalón\"") + ",\"10.1\",,,2,2000-01-02 09:00:00,\n"
-                 "101,11,1,20.5,\"Falda\",\"11.1\",,1,,,True\n"
-                 "102,99,1,5,\"Blusa\",\"99.1\",,,,,\n");
+                 "100,10,1,\"1.234,56\","
+                     + Latin("\"Pantalón\"")
+                     + ",\"10.1\",,,2,2000-01-02 09:00:00,\n"
+                       "101,11,1,20.5,\"Falda\",\"11.1\",,1,,,True\n"
+                       "102,99,1,5,\"Blusa\",\"99.1\",,,,,\n");
         Escribir(dir + "/colores.csv", "idcolor,nombre\r\n");
         Escribir(dir + "/caja.csv",
                  "idmovimiento;importe;concepto;fecha;nombrecierre;cerrado;formapago;idarreglo;idticket\r\n"
@@ -175,8 +183,9 @@ private Q_SLOTS:
         o.origen = dir;
         ResultadoImportar r = Importar(b.conexion, o);
         QVERIFY(!r.ok);
-        QCOMPARE(r.error, QString::fromUtf8("Tabla clientes, fila 3: el teléfono 600111222 ya es del cliente 7. "
-                                            "No se ha importado nada."));
+        QCOMPARE(r.error,
+                 QString::fromUtf8("Tabla clientes, fila 3: el teléfono 600111222 ya es del cliente 7. "
+                                   "No se ha importado nada."));
         QCOMPARE(b.Valor("select count(*) from clientes"), QStringLiteral("0"));
         QCOMPARE(b.Valor("select count(*) from formaspago"), QStringLiteral("3"));
 
@@ -188,10 +197,12 @@ private Q_SLOTS:
         QFile informe(o.informe);
         QVERIFY(informe.open(QIODevice::ReadOnly));
         const QString omitidas = QString::fromUtf8(informe.readAll());
-        QVERIFY(omitidas.contains(QString::fromUtf8("clientes,3,\"el teléfono 600111222 ya es del cliente 7\"")));
+        QVERIFY(
+            omitidas.contains(QString::fromUtf8("clientes,3,\"el teléfono 600111222 ya es del cliente 7\"")));
         QVERIFY(omitidas.contains(QString::fromUtf8("arreglos,3,\"fechaarreglo: «ayer» no es una fecha\"")));
-        QVERIFY(omitidas.contains(QString::fromUtf8("arreglos_detalles,3,\"es una línea del arreglo 99, que no "
-                                                    "está en el origen\"")));
+        QVERIFY(
+            omitidas.contains(QString::fromUtf8("arreglos_detalles,3,\"es una línea del arreglo 99, que no "
+                                                "está en el origen\"")));
         QVERIFY(r.avisos.join('\n').contains(QStringLiteral("no tiene la tabla productos")));
 
         QCOMPARE(b.Columna("select nombre from clientes order by idcliente"),
@@ -199,7 +210,8 @@ private Q_SLOTS:
         QCOMPARE(b.Columna("select coalesce(estienda, -1) from clientes order by idcliente"),
                  QStringList({"-1", "1"}));
         // Null stays Null; a quoted empty text stays an empty text.
-        QCOMPARE(b.Valor("select count(*) from clientes where direccion is null and cpostal = ''"), QStringLiteral("1"));
+        QCOMPARE(b.Valor("select count(*) from clientes where direccion is null and cpostal = ''"),
+                 QStringLiteral("1"));
         QCOMPARE(b.Columna("select fechaarreglo from arreglos order by idarreglo"),
                  QStringList({"31/12/1999 18:30:00", "31/12/2029 10:00:00"}));
         QCOMPARE(b.Columna("select fechaprevistaentrega from arreglos order by idarreglo"),
@@ -208,7 +220,8 @@ private Q_SLOTS:
         QCOMPARE(b.Columna("select coalesce(entregadoacliente, -1) from arreglos order by idarreglo"),
                  QStringList({"-1", "1"}));
         QCOMPARE(b.Columna("select precio from arreglos_detalles order by idarreglodetalle").size(), 2);
-        QCOMPARE(NumeroDeValor(b.Valor("select precio from arreglos_detalles where idarreglodetalle = 100")), 1234.56);
+        QCOMPARE(NumeroDeValor(b.Valor("select precio from arreglos_detalles where idarreglodetalle = 100")),
+                 1234.56);
         QCOMPARE(b.Valor("select nombreprenda from arreglos_detalles where idarreglodetalle = 100"),
                  QString::fromUtf8("Pantalón"));
         QCOMPARE(b.Valor("select pagadoatrabajador from arreglos_detalles where idarreglodetalle = 101"),
@@ -232,20 +245,25 @@ private Q_SLOTS:
         BaseDePrueba b;
         const QString bin = b.dir.filePath(QStringLiteral("bin"));
         QDir().mkpath(bin);
-        Escribir(bin + "/mdb-tables", "#!/bin/sh\n[ \"$1\" = -1 ] || exit 3\nprintf 'Clientes\\nArreglos\\nMSysExtra\\n'\n");
+        Escribir(bin + "/mdb-tables",
+                 "#!/bin/sh\n[ \"$1\" = -1 ] || exit 3\nprintf 'Clientes\\nArreglos\\nMSysExtra\\n'\n");
         Escribir(bin + "/mdb-export",
                  "#!/bin/sh\n"
-                 "[ \"$*\" = \"-d , -R \n -q \\\" -X \\\" -D %Y-%m-%d %H:%M:%S -T %Y-%m-%d %H:%M:%S -b strip ${15} ${16}\" ] "
+                 "[ \"$*\" = \"-d , -R \n -q \\\" -X \\\" -D %Y-%m-%d %H:%M:%S -T %Y-%m-%d %H:%M:%S -b strip "
+                 "${15} ${16}\" ] "
                  "|| { echo 'opciones inesperadas' >&2; exit 3; }\n"
                  "[ \"$LC_ALL\" = C ] || exit 4\n"
                  "case \"${16}\" in\n"
                  "Clientes) printf 'IdCliente,Nombre,Direccion,CPostal,Localidad,NIF,Telefono,EsTienda\\n"
                  "1,\"Lucía\",\"C/ Luna, 3\",,,,\"600\",0\\n' ;;\n"
-                 "Arreglos) printf 'IdArreglo,IdUsuario,IdCliente,FechaArreglo,FechaPrevistaEntrega,FechaRealEntrega,"
-                 "Entregado,Pagado,EntregadoACliente\\n5,1,1,2026-11-30 10:15:00,2026-12-04 00:00:00,,7.5000,0,0\\n' ;;\n"
+                 "Arreglos) printf "
+                 "'IdArreglo,IdUsuario,IdCliente,FechaArreglo,FechaPrevistaEntrega,FechaRealEntrega,"
+                 "Entregado,Pagado,EntregadoACliente\\n5,1,1,2026-11-30 10:15:00,2026-12-04 "
+                 "00:00:00,,7.5000,0,0\\n' ;;\n"
                  "*) exit 5 ;;\nesac\n");
         for (const char *f : {"/mdb-tables", "/mdb-export"})
-            QFile::setPermissions(bin + f, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(bin + f,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         const QString mdb = b.dir.filePath(QStringLiteral("TIENDA.MDB"));
         Escribir(mdb, "Standard Jet DB");
         const QByteArray ruta = qgetenv("PATH");
@@ -255,10 +273,12 @@ private Q_SLOTS:
         const ResultadoImportar r = Importar(b.conexion, o);
         qputenv("PATH", ruta);
         QVERIFY2(r.ok, qPrintable(r.error));
-        QVERIFY(r.avisos.join('\n').contains(QStringLiteral("La tabla MSysExtra del origen no es de este programa")));
+        QVERIFY(r.avisos.join('\n').contains(
+            QStringLiteral("La tabla MSysExtra del origen no es de este programa")));
         QCOMPARE(b.Valor("select nombre from clientes where idcliente = 1"), QString::fromUtf8("Lucía"));
         QCOMPARE(b.Valor("select direccion from clientes where idcliente = 1"), QStringLiteral("C/ Luna, 3"));
-        QCOMPARE(b.Valor("select fechaarreglo from arreglos where idarreglo = 5"), QStringLiteral("30/11/2026 10:15:00"));
+        QCOMPARE(b.Valor("select fechaarreglo from arreglos where idarreglo = 5"),
+                 QStringLiteral("30/11/2026 10:15:00"));
         QCOMPARE(NumeroDeValor(b.Valor("select entregado from arreglos")), 7.5);
         QFile f(mdb);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -272,19 +292,22 @@ private Q_SLOTS:
             QSKIP("sin base de datos");
         ListadoImpreso l;
         l.anchos = {1, 1500, 1200, 1000, 1400};
-        l.alineaciones = {Alineacion::Izquierda, Alineacion::Izquierda, Alineacion::Izquierda, Alineacion::Derecha,
-                          Alineacion::Izquierda};
-        l.paginas.push_back({QString(), {{"id", "Cliente", "Ref.", "Importe", "Fecha"},
-                                         {"1", "Peña; \"Sur\"", "12.10", "1,234.50", "2026-12-05 00:00:00"}}});
-        l.paginas.push_back({QString(), {{"id", "Cliente", "Ref.", "Importe", "Fecha"},
-                                         {"2", "Ana", "13.1", "-3.00", "5/12/26"},
-                                         {"", "", "", "", ""}}});
+        l.alineaciones = {Alineacion::Izquierda, Alineacion::Izquierda, Alineacion::Izquierda,
+                          Alineacion::Derecha, Alineacion::Izquierda};
+        l.paginas.push_back({QString(),
+                             {{"id", "Cliente", "Ref.", "Importe", "Fecha"},
+                              {"1", "Peña; \"Sur\"", "12.10", "1,234.50", "2026-12-05 00:00:00"}}});
+        l.paginas.push_back({QString(),
+                             {{"id", "Cliente", "Ref.", "Importe", "Fecha"},
+                              {"2", "Ana", "13.1", "-3.00", "5/12/26"},
+                              {"", "", "", "", ""}}});
         QTemporaryDir dir;
         const QString ruta = dir.filePath(QStringLiteral("listado.csv"));
         QCOMPARE(ExportarListadoCsv(l, ruta), QString());
         QFile f(ruta);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("\xEF\xBB\xBF" "Cliente;Ref.;Importe;Fecha\r\n"
+        QCOMPARE(f.readAll(), QByteArray("\xEF\xBB\xBF"
+                                         "Cliente;Ref.;Importe;Fecha\r\n"
                                          "\"Peña; \"\"Sur\"\"\";12.10;1234,50;05/12/2026\r\n"
                                          "Ana;13.1;-3,00;05/12/2026\r\n"));
         QVERIFY(!ExportarListadoCsv(l, dir.filePath(QStringLiteral("no/existe/listado.csv"))).isEmpty());

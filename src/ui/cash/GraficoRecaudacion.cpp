@@ -1,7 +1,7 @@
 #include "ui/cash/GraficoRecaudacion.h"
 
-#include "ui/common/Estilo.h"
 #include "cash/frmListaCierres.h"
+#include "ui/common/Estilo.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,8 +1,8 @@
 #include "ui/cash/frmHojaVentaVista.h"
 
-#include "ui/cash/GraficoRecaudacion.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
+#include "ui/cash/GraficoRecaudacion.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -16,11 +16,12 @@ QFont Estilo::Fuente(int puntos, bool negrita)
 void Estilo::Aplicar()
 {
     qApp->setFont(Fuente());
-    qApp->setStyleSheet(QStringLiteral(
-        "QPushButton { background: #f4efe6; border: 2px solid #8a7b66; border-radius: 8px; padding: 6px 10px; }"
-        "QPushButton:pressed { background: #d9cdb8; }"
-        "QPushButton:disabled { color: #a8a39a; border-color: #cfc8bb; background: #eeebe5; }"
-        "QDialog, QMainWindow { background: #fbf8f2; }"));
+    qApp->setStyleSheet(
+        QStringLiteral("QPushButton { background: #f4efe6; border: 2px solid #8a7b66; border-radius: 8px; "
+                       "padding: 6px 10px; }"
+                       "QPushButton:pressed { background: #d9cdb8; }"
+                       "QPushButton:disabled { color: #a8a39a; border-color: #cfc8bb; background: #eeebe5; }"
+                       "QDialog, QMainWindow { background: #fbf8f2; }"));
 }
 
 QPushButton *Estilo::Boton(const QString &texto, QWidget *padre)

@@ -8,7 +8,7 @@ class QWidget;
 
 // One look for every window: large type and buttons a finger can hit all day.
 namespace Estilo {
-inline constexpr int AltoBoton = 64;      // px, the smallest touch target
+inline constexpr int AltoBoton = 64; // px, the smallest touch target
 inline constexpr int AnchoBoton = 150;
 inline constexpr int PuntosTexto = 14;
 inline constexpr int PuntosBoton = 15;

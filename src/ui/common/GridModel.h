@@ -12,7 +12,9 @@ class GridModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    explicit GridModel(const Grid *grid, QObject *padre = nullptr) : QAbstractTableModel(padre), grid_(grid) {}
+    explicit GridModel(const Grid *grid, QObject *padre = nullptr) : QAbstractTableModel(padre), grid_(grid)
+    {
+    }
 
     int rowCount(const QModelIndex &padre = {}) const override;
     int columnCount(const QModelIndex &padre = {}) const override;

@@ -1,8 +1,8 @@
 #include "ui/common/VistaDialogo.h"
 
+#include "dialogs/DialogoModal.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
-#include "dialogs/DialogoModal.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "ui/common/VistaListado.h"
 
+#include "core/Grid.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
-#include "core/Grid.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

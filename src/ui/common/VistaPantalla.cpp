@@ -1,8 +1,8 @@
 #include "ui/common/VistaPantalla.h"
 
+#include "core/Combo.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
-#include "core/Combo.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,13 +1,13 @@
 // The screens the sale screen opens: the colours picker, the new-colour window, the calculator.
 #include "ui/common/PantallasQt.h"
 
+#include "masterdata/frmColores.h"
+#include "masterdata/frmNuevoColor.h"
 #include "ui/common/Estilo.h"
+#include "ui/counter/frmPrincipalVista.h"
 #include "ui/dialogs/frmCalculadora2Vista.h"
 #include "ui/masterdata/frmColoresVista.h"
 #include "ui/masterdata/frmNuevoColorVista.h"
-#include "ui/counter/frmPrincipalVista.h"
-#include "masterdata/frmColores.h"
-#include "masterdata/frmNuevoColor.h"
 
 #include <QApplication>
 #include <QFontMetrics>

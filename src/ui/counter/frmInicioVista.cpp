@@ -1,8 +1,8 @@
 #include "ui/counter/frmInicioVista.h"
 
+#include "counter/frmInicio.h"
 #include "ui/common/Estilo.h"
 #include "ui/printing/TextoPlano.h"
-#include "counter/frmInicio.h"
 
 #include <QApplication>
 #include <QDialog>

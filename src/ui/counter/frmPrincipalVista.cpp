@@ -1,15 +1,15 @@
 #include "ui/counter/frmPrincipalVista.h"
 
+#include "counter/frmPrincipal.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "ui/printing/TextoPlano.h"
-#include "counter/frmPrincipal.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,16 +1,16 @@
 #include "ui/dialogs/DialogosQt.h"
 
-#include "ui/dialogs/MensajeVista.h"
-#include "ui/dialogs/SelectorVista.h"
 #include "dialogs/Mensaje.h"
 #include "dialogs/frmCalendar.h"
 #include "dialogs/frmFormaPago.h"
 #include "dialogs/frmMensajeSiNo.h"
 #include "dialogs/frmPadNumerico.h"
 #include "dialogs/frmUsuario.h"
+#include "masterdata/frmTrabajadores.h"
+#include "ui/dialogs/MensajeVista.h"
+#include "ui/dialogs/SelectorVista.h"
 #include "ui/dialogs/frmCalendarVista.h"
 #include "ui/dialogs/frmPadNumericoVista.h"
-#include "masterdata/frmTrabajadores.h"
 
 #include <QApplication>
 

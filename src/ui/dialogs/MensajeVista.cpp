@@ -1,9 +1,9 @@
 #include "ui/dialogs/MensajeVista.h"
 
-#include "ui/common/Estilo.h"
-#include "ui/printing/TextoPlano.h"
 #include "dialogs/Mensaje.h"
 #include "dialogs/frmMensajeSiNo.h"
+#include "ui/common/Estilo.h"
+#include "ui/printing/TextoPlano.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "ui/dialogs/SelectorVista.h"
 
+#include "dialogs/Selector.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/GridModel.h"
 #include "ui/printing/TextoPlano.h"
-#include "dialogs/Selector.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -20,7 +20,8 @@ frmCalculadora2Vista::frmCalculadora2Vista(QWidget *padre) : QWidget(padre, Qt::
     pantalla_->setFont(Estilo::Fuente(30, true));
     pantalla_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pantalla_->setMinimumHeight(76);
-    pantalla_->setStyleSheet(QStringLiteral("background: white; border: 2px solid #8a7b66; padding: 4px 10px;"));
+    pantalla_->setStyleSheet(
+        QStringLiteral("background: white; border: 2px solid #8a7b66; padding: 4px 10px;"));
     capa->addWidget(pantalla_, 0, 0, 1, 4);
 
     const char *teclas[5][4] = {{"7", "8", "9", "/"},

@@ -1,7 +1,7 @@
 #include "ui/dialogs/frmCalendarVista.h"
 
-#include "ui/common/Estilo.h"
 #include "dialogs/frmCalendar.h"
+#include "ui/common/Estilo.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -57,7 +57,9 @@ frmCalendarVista::frmCalendarVista(frmCalendar &modelo, QWidget *padre)
     const struct {
         const char *texto, *nombre;
         int dias;
-    } atajos[] = {{"Mañana", "cmdManana", 1}, {"2 días", "cmdDosDias", 2}, {"3 días", "cmdTresDias", 3},
+    } atajos[] = {{"Mañana", "cmdManana", 1},
+                  {"2 días", "cmdDosDias", 2},
+                  {"3 días", "cmdTresDias", 3},
                   {"1 semana", "cmdSemana", 7}};
     for (const auto &a : atajos) {
         const int dias = a.dias;

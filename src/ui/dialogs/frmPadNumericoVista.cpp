@@ -1,9 +1,9 @@
 #include "ui/dialogs/frmPadNumericoVista.h"
 
-#include "ui/common/Estilo.h"
-#include "ui/printing/TextoPlano.h"
 #include "core/Formato.h"
 #include "dialogs/frmPadNumerico.h"
+#include "ui/common/Estilo.h"
+#include "ui/printing/TextoPlano.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 constexpr int AnchoTecla = 100;
 constexpr int AltoTecla = 84;
 constexpr int PuntosCifra = 22;

@@ -1,15 +1,15 @@
 #include "ui/common/PantallasQt.h"
 
-#include "ui/masterdata/frmDecProdVista.h"
-#include "ui/masterdata/frmFamiliasVista.h"
-#include "ui/masterdata/frmListadoProductosVista.h"
-#include "ui/masterdata/frmMantProductosVista.h"
-#include "ui/masterdata/frmNuevaFamiliaVista.h"
 #include "masterdata/frmDecProd.h"
 #include "masterdata/frmFamilias.h"
 #include "masterdata/frmListadoProductos.h"
 #include "masterdata/frmMantProductos.h"
 #include "masterdata/frmNuevaFamilia.h"
+#include "ui/masterdata/frmDecProdVista.h"
+#include "ui/masterdata/frmFamiliasVista.h"
+#include "ui/masterdata/frmListadoProductosVista.h"
+#include "ui/masterdata/frmMantProductosVista.h"
+#include "ui/masterdata/frmNuevaFamiliaVista.h"
 
 #include <QApplication>
 

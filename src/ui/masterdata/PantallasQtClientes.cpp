@@ -1,9 +1,9 @@
 #include "ui/common/PantallasQt.h"
 
-#include "ui/masterdata/frmFIchaClienteVista.h"
-#include "ui/masterdata/frmListaClientesVista.h"
 #include "masterdata/frmFIchaCliente.h"
 #include "masterdata/frmListaClientes.h"
+#include "ui/masterdata/frmFIchaClienteVista.h"
+#include "ui/masterdata/frmListaClientesVista.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "ui/common/PantallasQt.h"
 
 #include "cash/CopiaSeguridad.h"
-#include "ui/masterdata/frmParametrosGeneralesVista.h"
 #include "masterdata/frmParametrosGenerales.h"
+#include "ui/masterdata/frmParametrosGeneralesVista.h"
 
 #include <QApplication>
 #include <utility>

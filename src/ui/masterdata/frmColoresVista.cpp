@@ -1,10 +1,10 @@
 #include "ui/masterdata/frmColoresVista.h"
 
+#include "masterdata/frmColores.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "ui/printing/TextoPlano.h"
-#include "masterdata/frmColores.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,9 +1,9 @@
 #include "ui/masterdata/frmFIchaClienteVista.h"
 
+#include "masterdata/frmFIchaCliente.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 #include "ui/printing/TextoPlano.h"
-#include "masterdata/frmFIchaCliente.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -65,12 +65,14 @@ frmFIchaClienteVista::frmFIchaClienteVista(frmFIchaCliente &modelo, QWidget *pad
     capa->setColumnStretch(1, 1);
     capa->setRowStretch(8, 1);
 
-    connect(cmdAceptar, &QPushButton::clicked, this, [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
+    connect(cmdAceptar, &QPushButton::clicked, this,
+            [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
     connect(cmdCancelar, &QPushButton::clicked, this,
             [this] { Ejecutar([this] { modelo_.cmdCancelar_Click(); }); });
     connect(cmdVerArreglos, &QPushButton::clicked, this,
             [this] { Ejecutar([this] { modelo_.cmdVerArreglos_Click(); }); });
-    connect(cmdPostal, &QPushButton::clicked, this, [this] { Ejecutar([this] { modelo_.cmdPostal_Click(); }); });
+    connect(cmdPostal, &QPushButton::clicked, this,
+            [this] { Ejecutar([this] { modelo_.cmdPostal_Click(); }); });
     connect(cmdTelefono, &QPushButton::clicked, this,
             [this] { Ejecutar([this] { modelo_.cmdTelefono_Click(); }); });
     Repintar();

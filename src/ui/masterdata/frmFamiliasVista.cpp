@@ -1,7 +1,7 @@
 #include "ui/masterdata/frmFamiliasVista.h"
 
-#include "ui/common/Estilo.h"
 #include "masterdata/frmFamilias.h"
+#include "ui/common/Estilo.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

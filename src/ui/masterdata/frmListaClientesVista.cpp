@@ -1,10 +1,10 @@
 #include "ui/masterdata/frmListaClientesVista.h"
 
+#include "masterdata/frmListaClientes.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "ui/printing/TextoPlano.h"
-#include "masterdata/frmListaClientes.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -60,11 +60,14 @@ frmListaClientesVista::frmListaClientesVista(frmListaClientes &modelo, QWidget *
     capa->addLayout(botones, 3, 0, 1, 3);
     capa->setColumnStretch(1, 1);
 
-    connect(cmdBuscar, &QPushButton::clicked, this, [this] { Ejecutar([this] { modelo_.cmdBuscar_Click(); }); });
+    connect(cmdBuscar, &QPushButton::clicked, this,
+            [this] { Ejecutar([this] { modelo_.cmdBuscar_Click(); }); });
     connect(txtNombre_, &QLineEdit::returnPressed, this,
             [this] { Ejecutar([this] { modelo_.cmdBuscar_Click(); }); });
-    connect(cmdNuevo, &QPushButton::clicked, this, [this] { Ejecutar([this] { modelo_.cmdNuevo_Click(); }); });
-    connect(cmdAceptar, &QPushButton::clicked, this, [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
+    connect(cmdNuevo, &QPushButton::clicked, this,
+            [this] { Ejecutar([this] { modelo_.cmdNuevo_Click(); }); });
+    connect(cmdAceptar, &QPushButton::clicked, this,
+            [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
     connect(cmdCancelar, &QPushButton::clicked, this,
             [this] { Ejecutar([this] { modelo_.cmdCancelar_Click(); }); });
     connect(tabla_, &QTableView::clicked, this, [this](const QModelIndex &i) {

@@ -1,10 +1,10 @@
 #include "ui/masterdata/frmListaTrabajadoresVista.h"
 
+#include "masterdata/frmListaTrabajadores.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "ui/common/TablaTactil.h"
-#include "masterdata/frmListaTrabajadores.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "ui/masterdata/frmListadoProductosVista.h"
 
-#include "ui/common/Estilo.h"
 #include "masterdata/frmListadoProductos.h"
+#include "ui/common/Estilo.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "ui/masterdata/frmMantProductosVista.h"
 
-#include "ui/common/Estilo.h"
 #include "masterdata/frmMantProductos.h"
+#include "ui/common/Estilo.h"
 
 #include <QCheckBox>
 #include <QComboBox>

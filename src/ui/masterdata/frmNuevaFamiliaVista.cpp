@@ -1,7 +1,7 @@
 #include "ui/masterdata/frmNuevaFamiliaVista.h"
 
-#include "ui/common/Estilo.h"
 #include "masterdata/frmNuevaFamilia.h"
+#include "ui/common/Estilo.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "ui/masterdata/frmNuevoColorVista.h"
 
+#include "masterdata/frmNuevoColor.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 #include "ui/printing/TextoPlano.h"
-#include "masterdata/frmNuevoColor.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "ui/masterdata/frmNuevoTrabajadorVista.h"
 
+#include "masterdata/frmNuevoTrabajador.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
-#include "masterdata/frmNuevoTrabajador.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

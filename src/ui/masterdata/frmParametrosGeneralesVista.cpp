@@ -1,8 +1,8 @@
 #include "ui/masterdata/frmParametrosGeneralesVista.h"
 
+#include "masterdata/frmParametrosGenerales.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
-#include "masterdata/frmParametrosGenerales.h"
 
 #include <QComboBox>
 #include <QGridLayout>

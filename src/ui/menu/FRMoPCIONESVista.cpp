@@ -1,8 +1,8 @@
 #include "ui/menu/FRMoPCIONESVista.h"
 
+#include "menu/FRMoPCIONES.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
-#include "menu/FRMoPCIONES.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

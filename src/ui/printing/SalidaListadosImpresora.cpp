@@ -1,10 +1,10 @@
 #include "ui/printing/SalidaListadosImpresora.h"
 
-#include "ui/common/Estilo.h"
 #include "core/Dialogos.h"
 #include "core/Programa.h"
 #include "intercambio/Exportar.h"
 #include "printing/ImprimirListado.h"
+#include "ui/common/Estilo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,7 +51,7 @@ void NombrarControles(QWidget &vista)
     }
     for (QLineEdit *e : vista.findChildren<QLineEdit *>())
         e->setAccessibleName(qobject_cast<QComboBox *>(e->parentWidget()) ? QStringLiteral("Zoom")
-                                                                           : QStringLiteral("Página"));
+                                                                          : QStringLiteral("Página"));
 }
 
 } // namespace
@@ -73,10 +73,10 @@ VistaPreviaListado::VistaPreviaListado(ListadoImpreso listado, QWidget *padre)
         exportar->setObjectName(QStringLiteral("Exportar"));
         exportar->setToolTip(QString::fromUtf8("Guardar el listado para una hoja de cálculo"));
         connect(exportar, &QAction::triggered, this, [this] {
-            const QString ruta = QFileDialog::getSaveFileName(
-                this, QString::fromUtf8("Exportar a una hoja de cálculo"),
-                QDir::home().filePath(listado_.titulo + QStringLiteral(".csv")),
-                QString::fromUtf8("Hoja de cálculo (*.csv)"));
+            const QString ruta =
+                QFileDialog::getSaveFileName(this, QString::fromUtf8("Exportar a una hoja de cálculo"),
+                                             QDir::home().filePath(listado_.titulo + QStringLiteral(".csv")),
+                                             QString::fromUtf8("Hoja de cálculo (*.csv)"));
             if (!ruta.isEmpty())
                 ExportarA(ruta);
         });

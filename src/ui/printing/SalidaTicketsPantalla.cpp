@@ -1,9 +1,9 @@
 #include "ui/printing/SalidaTicketsPantalla.h"
 
-#include "ui/printing/VentanaTicket.h"
 #include "core/Programa.h"
 #include "printing/DireccionImpresora.h"
 #include "printing/SalidaMemoria.h"
+#include "ui/printing/VentanaTicket.h"
 
 #include <QPointer>
 

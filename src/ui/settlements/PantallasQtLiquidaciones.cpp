@@ -1,9 +1,9 @@
 #include "ui/common/PantallasQt.h"
 
-#include "ui/settlements/frmPagosATrabajadoresVista.h"
-#include "ui/settlements/frmPagosTiendasVista.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
+#include "ui/settlements/frmPagosATrabajadoresVista.h"
+#include "ui/settlements/frmPagosTiendasVista.h"
 
 #include <QApplication>
 

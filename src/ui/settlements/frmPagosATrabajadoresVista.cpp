@@ -1,7 +1,7 @@
 #include "ui/settlements/frmPagosATrabajadoresVista.h"
 
-#include "ui/common/Evento.h"
 #include "settlements/frmPagosATrabajadores.h"
+#include "ui/common/Evento.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "ui/settlements/frmPagosTiendasVista.h"
 
-#include "ui/common/Estilo.h"
 #include "settlements/frmPagosTiendas.h"
+#include "ui/common/Estilo.h"
 
 #include <QCheckBox>
 #include <QComboBox>
