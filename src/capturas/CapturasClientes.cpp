@@ -2,7 +2,7 @@
 
 #include "masterdata/frmFIchaCliente.h"
 #include "masterdata/frmListaClientes.h"
-#include "ui/dialogs/frmCalculadora2Vista.h"
+#include "ui/counter/frmCalculadora2Vista.h"
 #include "ui/masterdata/frmFIchaClienteVista.h"
 #include "ui/masterdata/frmListaClientesVista.h"
 

@@ -5,7 +5,7 @@
 #include "masterdata/frmNuevoColor.h"
 #include "ui/common/Estilo.h"
 #include "ui/counter/frmPrincipalVista.h"
-#include "ui/dialogs/frmCalculadora2Vista.h"
+#include "ui/counter/frmCalculadora2Vista.h"
 #include "ui/masterdata/frmColoresVista.h"
 #include "ui/masterdata/frmNuevoColorVista.h"
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/frmCalculadora2Vista.h"
+#include "ui/counter/frmCalculadora2Vista.h"
 
 #include "ui/common/Estilo.h"
 #include "ui/printing/TextoPlano.h"
