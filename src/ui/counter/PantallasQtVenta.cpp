@@ -4,8 +4,8 @@
 #include "masterdata/frmColores.h"
 #include "masterdata/frmNuevoColor.h"
 #include "ui/common/Estilo.h"
-#include "ui/counter/frmPrincipalVista.h"
 #include "ui/counter/frmCalculadora2Vista.h"
+#include "ui/counter/frmPrincipalVista.h"
 #include "ui/masterdata/frmColoresVista.h"
 #include "ui/masterdata/frmNuevoColorVista.h"
 
