@@ -21,7 +21,7 @@ for a in "$@"; do
         --sin-fuzz) fuzz=0 ;;
         --sin-compilar) compilar=0 ;;
         --sanitizadores) sanitizadores=1 ;;
-        *) echo "uso: $0 [--completo] [--sin-fuzz] [--sin-compilar] [--sanitizadores]" >&2; exit 2 ;;
+        *) echo "usage: $0 [--completo] [--sin-fuzz] [--sin-compilar] [--sanitizadores]" >&2; exit 2 ;;
     esac
 done
 ((compilar)) && cmake --build "$build" -j2 --target hilvan-puesto hilvan-admin test_bd_caidas test_bd_mostradores test_bd_hostil test_bd_simulacion test_impresoras >/dev/null
@@ -46,7 +46,7 @@ correr() {
         "$build/tests/$prueba" >"$registro" 2>&1 || estado=$?
     if ((estado != 0)) || ! grep -q '^FIABILIDAD' "$registro"; then
         fallos=$((fallos + 1))
-        filas+=("$(printf '%s\t%s\t%s' "$prueba" "$motor" "FALLO (ver $registro)")")
+        filas+=("$(printf '%s\t%s\t%s' "$prueba" "$motor" "FAILED (see $registro)")")
         return
     fi
     local linea
@@ -56,21 +56,21 @@ correr() {
             caidas)
                 local trabajo
                 case $4 in
-                    arreglos) trabajo="fin de arreglo y entrega" ;;
-                    pagos) trabajo="pago de tienda" ;;
-                    anulaciones) trabajo="anulación" ;;
-                    copias) trabajo="copia de seguridad" ;;
+                    arreglos) trabajo="finish and hand-over" ;;
+                    pagos) trabajo="partner shop payment" ;;
+                    anulaciones) trabajo="annulment" ;;
+                    copias) trabajo="backup" ;;
                 esac
-                filas+=("$(printf '%s\t%s\t%s' "caídas (SIGKILL): $trabajo" "$motor" \
-                    "$5 de $5 superadas; $6 acciones confirmadas, todas presentes; semilla $7")") ;;
-            mostradores) filas+=("$(printf '%s\t%s\t%s' "mostradores a la vez" "$motor" \
-                        "$4 x $5: $6 encargos, $7 números distintos, 0 avisos, ${8} s")") ;;
-            entregas) filas+=("$(printf '%s\t%s\t%s' "entregas a la vez" "$motor" \
-                        "$4 mostradores, $5 encargos: $6 entregas, cada una cobrada una vez; $7 avisos")") ;;
-            simulacion) filas+=("$(printf '%s\t%s\t%s' "simulación de días de tienda (RapidCheck)" "$motor" \
-                        "$4 puestos: $5 acciones en $6 historias, $7 comprobaciones de invariantes, $8 fallos, ${9} s")") ;;
-            hostil) filas+=("$(printf '%s\t%s\t%s' "entradas hostiles en las pantallas" "$motor" \
-                        "$5 probadas ($4 textos en $6 pantallas), 0 fallos, ${7} s")") ;;
+                filas+=("$(printf '%s\t%s\t%s' "kills (SIGKILL): $trabajo" "$motor" \
+                    "$5 of $5 survived; $6 actions confirmed, all present; seed $7")") ;;
+            mostradores) filas+=("$(printf '%s\t%s\t%s' "counters at once" "$motor" \
+                        "$4 x $5: $6 orders, $7 distinct numbers, 0 messages, ${8} s")") ;;
+            entregas) filas+=("$(printf '%s\t%s\t%s' "hand-overs at once" "$motor" \
+                        "$4 counters, $5 orders: $6 hand-overs, each paid once; $7 messages")") ;;
+            simulacion) filas+=("$(printf '%s\t%s\t%s' "simulated shop days (RapidCheck)" "$motor" \
+                        "$4 tills: $5 actions in $6 histories, $7 invariant checks, $8 failures, ${9} s")") ;;
+            hostil) filas+=("$(printf '%s\t%s\t%s' "hostile input on the screens" "$motor" \
+                        "$5 tried ($4 texts on $6 screens), 0 failures, ${7} s")") ;;
         esac
     done < <(grep '^FIABILIDAD' "$registro")
     # The faults injected in the same program, one backend each.
@@ -79,12 +79,12 @@ correr() {
         grep -q "SKIP   : .*::$fallo(" "$registro" && continue
         grep -q "PASS   : .*::$fallo(" "$registro" || continue
         case $fallo in
-            discoLlenoOSoloLectura) nombre="disco lleno o archivo de solo lectura"
-                resultado="fin de arreglo y ficha de cliente: aviso en español, pantalla intacta, nada escrito; después se guarda" ;;
-            archivoOcupado) nombre="archivo ocupado por otro programa"
-                resultado="aviso en español tras 5 s, pantalla intacta, nada escrito; después se guarda" ;;
-            servidorPerdido) nombre="conexión cortada en un fin de arreglo"
-                resultado="aviso en español, pantalla intacta, nada escrito; se guarda sin reiniciar" ;;
+            discoLlenoOSoloLectura) nombre="full disk or read-only file"
+                resultado="finish and customer card: Spanish message, screen intact, nothing written; saved afterwards" ;;
+            archivoOcupado) nombre="file held by another program"
+                resultado="Spanish message after 5 s, screen intact, nothing written; saved afterwards" ;;
+            servidorPerdido) nombre="connection cut during a finish"
+                resultado="Spanish message, screen intact, nothing written; saved without restarting" ;;
         esac
         filas+=("$(printf '%s\t%s\t%s' "$nombre" "$motor" "$resultado")")
     done
@@ -113,12 +113,18 @@ registro="$trabajo/test_impresoras.log"
 if "$build/tests/test_impresoras" impresoraQueSeVaOVaLenta >"$registro" 2>&1; then
     while IFS=: read -r _ _ _ caso cifras; do
         set -- ${cifras//,/}
-        filas+=("$(printf '%s\t%s\t%s' "impresora: $caso" "-" \
-            "línea más lenta $6 ms, $3 de $1 líneas perdidas; el encargo se guarda")")
+        # The test names its cases in Spanish.
+        case $caso in
+            "puerto serie que se cierra") caso="serial port that closes" ;;
+            "dispositivo que desaparece") caso="device that disappears" ;;
+            "impresora lenta") caso="slow printer" ;;
+        esac
+        filas+=("$(printf '%s\t%s\t%s' "printer: $caso" "-" \
+            "slowest line $6 ms, $3 of $1 lines lost; the order is saved")")
     done < <(sed -n 's/^QINFO  : //p' "$registro" | sed 's/() /():/')
 else
     fallos=$((fallos + 1))
-    filas+=("$(printf '%s\t%s\t%s' "impresora que se va o va lenta" "-" "FALLO (ver $registro)")")
+    filas+=("$(printf '%s\t%s\t%s' "printer that goes away or is slow" "-" "FAILED (see $registro)")")
 fi
 
 # What a synchronous commit costs per finished order, on a file in the build folder: three rounds
@@ -136,18 +142,18 @@ for ronda in 1 2 3; do
 done
 for s in NORMAL FULL; do
     mediana=$(tr ' ' '\n' <<<"${tiempos[$s]}" | grep . | sort -n | sed -n 2p)
-    filas+=("$(printf '%s\t%s\t%s' "fin de arreglo, synchronous=$s" sqlite \
-        "$mediana ms por encargo (mediana de 3 x 200; WAL; ${tiempos[$s]% })")")
+    filas+=("$(printf '%s\t%s\t%s' "finish, synchronous=$s" sqlite \
+        "$mediana ms per order (median of 3 x 200; WAL; ${tiempos[$s]% })")")
 done
 
 if ((fuzz)); then
     segundos=10
     ((completo)) && segundos=600
     while read -r objetivo ejecuciones caidos; do
-        [[ $objetivo == objetivo ]] && continue
+        [[ $objetivo == target ]] && continue
         ((caidos != 0)) && fallos=$((fallos + 1))
-        filas+=("$(printf '%s\t%s\t%s' "fuzz $objetivo" "-" "$ejecuciones ejecuciones en $segundos s, $caidos fallos")")
-    done < <(bash "$raiz/scripts/fuzz.sh" "$segundos" | sed -n '/^objetivo /,$p')
+        filas+=("$(printf '%s\t%s\t%s' "fuzz $objetivo" "-" "$ejecuciones executions in $segundos s, $caidos crashes")")
+    done < <(bash "$raiz/scripts/fuzz.sh" "$segundos" | sed -n '/^target /,$p')
 fi
 
 if ((sanitizadores)); then
@@ -156,19 +162,19 @@ if ((sanitizadores)); then
     bash "$raiz/scripts/fuzz.sh" >"$registro" 2>&1 || estado=$?
     resumen=$(grep -E '^[0-9]+% tests passed' "$registro" | tail -1 || true)
     ((estado != 0)) && fallos=$((fallos + 1))
-    filas+=("$(printf '%s\t%s\t%s' "todas las pruebas con ASan y UBSan" "ambos" "${resumen:-FALLO (ver $registro)}")")
+    filas+=("$(printf '%s\t%s\t%s' "every test under ASan and UBSan" "both" "${resumen:-FAILED (see $registro)}")")
 fi
 
-# Columns as wide as their longest entry, counted in characters: the names carry accents.
+# Columns as wide as their longest entry, counted in characters, not bytes (a name may carry accents).
 LC_ALL=C.UTF-8
-ancho=6 anchoMotor=5
+ancho=4 anchoMotor=7
 for f in "${filas[@]}"; do
     IFS=$'\t' read -r p m _ <<<"$f"
     if ((${#p} > ancho)); then ancho=${#p}; fi
     if ((${#m} > anchoMotor)); then anchoMotor=${#m}; fi
 done
 linea() { printf '%s%*s  %s%*s  %s\n' "$1" $((ancho - ${#1})) '' "$2" $((anchoMotor - ${#2})) '' "$3"; }
-linea prueba motor resultado
+linea test backend result
 for f in "${filas[@]}"; do
     IFS=$'\t' read -r p m r <<<"$f"
     linea "$p" "$m" "$r"

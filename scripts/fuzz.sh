@@ -36,7 +36,7 @@ if [[ $# -eq 0 ]]; then
 fi
 cmake --build "$dir" -j "$(nproc)" --target "${objetivos[@]/#/fuzz_}"
 segundos=$1
-printf '%-16s %12s %8s\n' objetivo ejecuciones fallos
+printf '%-16s %12s %8s\n' target executions crashes
 for o in "${objetivos[@]}"; do
     corpus="$raiz/fuzz/corpus/$o"
     mkdir -p "$corpus" "$dir/fallos/$o"
