@@ -24,7 +24,7 @@ dir="$raiz/build-fuzz"
 # runs stay within CI's time.
 cmake -S "$raiz" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG" -DHILVAN_FUZZ=ON >/dev/null
-objetivos=(configuracion codigo importes fechas dialecto ticket decodificador)
+objetivos=(configuracion codigo importes fechas dialecto ticket decodificador csv)
 # Any fault stops the program; leaks are reported, except those of the system libraries listed
 # in the suppressions file.
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
