@@ -34,7 +34,7 @@ class DialogosCaptura : public Dialogos
 {
 public:
     void Mensaje(const QString &) override {}
-    int MensajeSiNo(const QString &) override { return 7; }
+    int MensajeSiNo(const QString &) override { return Dialogos::No; }
     QString PadNumerico(const QString &, bool) override { return {}; }
     QString Calendario() override { return {}; }
     int Usuario() override { return 0; }

@@ -58,7 +58,7 @@ void AbrirCajaDelDia()
         return;
     // Another counter has opened today's cash: this drawer only counts its own float.
     const bool abierta = AbrirRecordset(deHoy).HayFilas();
-    if (!abierta && Dlg().MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")) != 6)
+    if (!abierta && Dlg().MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")) != Dialogos::Si)
         return;
     const QString titulo = abierta ? QString::fromUtf8("Dinero inicial en este cajón")
                                    : QStringLiteral("Dinero inicial en caja");

@@ -96,7 +96,7 @@ void frmPrincipal::CargarParametros()
 
 bool frmPrincipal::salirformulario()
 {
-    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cerrar la aplicación?")) != 6)
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cerrar la aplicación?")) != Dialogos::Si)
         return false;
     if (conexion_)
         conexion_->Cerrar();

@@ -173,7 +173,7 @@ bool frmParametrosGenerales::cmdAceptar_Click()
         Dlg().Mensaje(error);
         return false;
     }
-    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Desea actualizar los cambios?")) != 6)
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Desea actualizar los cambios?")) != Dialogos::Si)
         return false;
 
     // The USB and network printers are named by their address; their port number is 0.
@@ -217,7 +217,7 @@ bool frmParametrosGenerales::cmdAceptar_Click()
     SalirDelPrograma =
         Dlg().MensajeSiNo(QString::fromUtf8("Para que los cambios surtan efecto, debe cerrar el "
                                             "programa.\r\n¿Desea hacerlo ahora?"))
-        == 6;
+        == Dialogos::Si;
     Abierto = false;
     return true;
 }

@@ -227,7 +227,7 @@ void frmPagosTiendas::gridPagos_DblClick(int fila)
                           + QStringLiteral(" correspondiente a la referencia ")
                           + gridPagos.TextMatrix(fila, 1)
                           + QStringLiteral("?\r\nEl importe no se ingresará en la caja"))
-        != 6)
+        != Dialogos::Si)
         return;
     const QString arreglo = gridPagos.TextMatrix(fila, 1);
     bool cobrado = false;
@@ -250,11 +250,11 @@ void frmPagosTiendas::cmdCancelarDeuda_Click()
         return;
     }
     if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cancelar la deuda de ") + cmbTienda.Text + QLatin1Char('?'))
-        != 6)
+        != Dialogos::Si)
         return;
     if (Dlg().MensajeSiNo(QString::fromUtf8("¿SEGURO que desea cancelar la deuda de ") + cmbTienda.Text
                           + QLatin1Char('?'))
-        != 6)
+        != Dialogos::Si)
         return;
     {
         // Every order of the debt or none: a fault halfway leaves the account as it was.
