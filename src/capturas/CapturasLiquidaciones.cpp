@@ -2,7 +2,6 @@
 
 #include "core/BaseDatos.h"
 #include "core/Consultas.h"
-#include "core/Formato.h"
 #include "core/HistoriaTienda.h"
 #include "core/Programa.h"
 #include "masterdata/frmDecProd.h"

@@ -2,8 +2,8 @@
 
 #include "core/Conexion.h"
 #include "core/Consultas.h"
-#include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "dialogs/frmMensajeSiNo.h"

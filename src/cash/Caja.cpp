@@ -5,7 +5,9 @@
 #include "core/Dialogos.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "BaseDatos.h"
-#include "Fechas.h"
 #include "Formato.h"
+#include "LiteralesSQL.h"
 
 #include <QDateTime>
 #include <map>

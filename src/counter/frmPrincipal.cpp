@@ -6,8 +6,6 @@
 #include "core/Configuracion.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
-#include "core/Fechas.h"
-#include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Parametros.h"
 #include "core/Programa.h"

@@ -3,9 +3,9 @@
 
 #include "cash/Caja.h"
 #include "core/Dialogos.h"
-#include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 #include "printing/CanalTickets.h"
 #include "printing/TicketMerceria.h"
 

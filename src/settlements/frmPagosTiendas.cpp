@@ -3,7 +3,6 @@
 #include "cash/Caja.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
-#include "core/Fechas.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"

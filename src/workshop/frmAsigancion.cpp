@@ -2,8 +2,8 @@
 
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
-#include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 

@@ -7,6 +7,7 @@
 #include "core/Consultas.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 
 #include <QtTest>

@@ -6,6 +6,7 @@
 #include "core/BaseDatos.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "masterdata/frmColores.h"
