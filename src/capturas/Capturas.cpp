@@ -16,6 +16,7 @@
 #include "core/Configuracion.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
+#include "demo/Demo.h"
 #include "ui/common/Estilo.h"
 #include "ui/counter/frmInicioVista.h"
 #include "ui/counter/frmPrincipalVista.h"

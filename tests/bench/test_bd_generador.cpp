@@ -1,6 +1,6 @@
 #include "BaseDePrueba.h"
 #include "core/BaseDatos.h"
-#include "core/HistoriaTienda.h"
+#include "demo/HistoriaTienda.h"
 
 #include <QtTest>
 #include <cmath>
@@ -228,4 +228,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PruebaGenerador)
+#include "demo/Demo.h"
 #include "test_bd_generador.moc"

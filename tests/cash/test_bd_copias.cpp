@@ -359,4 +359,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PruebaCopias)
+#include "demo/Demo.h"
 #include "test_bd_copias.moc"

@@ -189,4 +189,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PruebaCaidas)
+#include "demo/Demo.h"
 #include "test_bd_caidas.moc"

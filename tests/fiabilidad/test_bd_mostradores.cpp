@@ -287,4 +287,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PruebaMostradores)
+#include "demo/Demo.h"
 #include "test_bd_mostradores.moc"

@@ -512,4 +512,5 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(PruebaOpcionesGui)
+#include "demo/Demo.h"
 #include "test_opciones_gui.moc"

@@ -691,4 +691,5 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(PruebaPantallasGui)
+#include "demo/Demo.h"
 #include "test_pantallas_gui.moc"

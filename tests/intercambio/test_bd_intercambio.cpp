@@ -4,7 +4,7 @@
 #include "core/BaseDatos.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
-#include "core/HistoriaTienda.h"
+#include "demo/HistoriaTienda.h"
 #include "intercambio/Esquema.h"
 #include "intercambio/Exportar.h"
 #include "intercambio/Importar.h"
@@ -315,4 +315,5 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PruebaIntercambio)
+#include "demo/Demo.h"
 #include "test_bd_intercambio.moc"

@@ -598,4 +598,5 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(PruebaImpresoras) // listings are drawn on PDF pages: fonts need the GUI application
+#include "demo/Demo.h"
 #include "test_impresoras.moc"

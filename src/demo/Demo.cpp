@@ -1,6 +1,8 @@
-#include "BaseDatos.h"
-#include "Formato.h"
-#include "LiteralesSQL.h"
+#include "demo/Demo.h"
+
+#include "core/Conexion.h"
+#include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 
 #include <QDateTime>
 #include <map>
