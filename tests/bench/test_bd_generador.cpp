@@ -1,5 +1,6 @@
 #include "BaseDePrueba.h"
 #include "core/BaseDatos.h"
+#include "demo/Demo.h"
 #include "demo/HistoriaTienda.h"
 
 #include <QtTest>
@@ -228,5 +229,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PruebaGenerador)
-#include "demo/Demo.h"
 #include "test_bd_generador.moc"

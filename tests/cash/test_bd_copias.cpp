@@ -6,6 +6,7 @@
 #include "core/Formato.h"
 #include "core/InstanciaUnica.h"
 #include "core/Programa.h"
+#include "demo/Demo.h"
 
 #include <QDir>
 #include <QFile>
@@ -359,5 +360,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PruebaCopias)
-#include "demo/Demo.h"
 #include "test_bd_copias.moc"

@@ -9,6 +9,7 @@
 #include "core/BaseDatos.h"
 #include "core/Configuracion.h"
 #include "core/Programa.h"
+#include "demo/Demo.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -189,5 +190,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PruebaCaidas)
-#include "demo/Demo.h"
 #include "test_bd_caidas.moc"

@@ -4,6 +4,7 @@
 #include "Fiabilidad.h"
 #include "Mostrador.h"
 #include "core/BaseDatos.h"
+#include "demo/Demo.h"
 #include "masterdata/frmFIchaCliente.h"
 
 #include <QSet>
@@ -287,5 +288,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PruebaMostradores)
-#include "demo/Demo.h"
 #include "test_bd_mostradores.moc"

@@ -9,6 +9,7 @@
 #include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
+#include "demo/Demo.h"
 #include "masterdata/frmColores.h"
 #include "masterdata/frmFIchaCliente.h"
 #include "masterdata/frmListaClientes.h"
@@ -512,5 +513,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(PruebaOpcionesGui)
-#include "demo/Demo.h"
 #include "test_opciones_gui.moc"

@@ -4,6 +4,7 @@
 #include "core/BaseDatos.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "demo/Demo.h"
 #include "demo/HistoriaTienda.h"
 #include "intercambio/Esquema.h"
 #include "intercambio/Exportar.h"
@@ -315,5 +316,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PruebaIntercambio)
-#include "demo/Demo.h"
 #include "test_bd_intercambio.moc"

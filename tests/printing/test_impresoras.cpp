@@ -4,6 +4,7 @@
 #include "core/BaseDatos.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
+#include "demo/Demo.h"
 #include "printing/DireccionImpresora.h"
 #include "printing/ImprimirListado.h"
 #include "printing/SalidaListadosPdf.h"
@@ -598,5 +599,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(PruebaImpresoras) // listings are drawn on PDF pages: fonts need the GUI application
-#include "demo/Demo.h"
 #include "test_impresoras.moc"
