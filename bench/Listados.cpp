@@ -3,7 +3,7 @@
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 #include "core/Conexion.h"
-#include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "masterdata/frmListadoProductos.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"

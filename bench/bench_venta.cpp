@@ -8,6 +8,7 @@
 #include "core/BaseDatos.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
+#include "demo/Demo.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/PantallasQt.h"
 #include "ui/counter/frmPrincipalVista.h"

@@ -11,6 +11,7 @@
 #include "core/Configuracion.h"
 #include "core/Consultas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "Entrada.h"
 #include "core/Fechas.h"
-#include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 
 #include <cstdlib>
 

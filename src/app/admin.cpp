@@ -4,8 +4,9 @@
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
-#include "core/HistoriaTienda.h"
 #include "core/Programa.h"
+#include "demo/Demo.h"
+#include "demo/HistoriaTienda.h"
 
 #include <QCoreApplication>
 #include <QDate>

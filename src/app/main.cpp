@@ -57,8 +57,10 @@ int main(int argc, char **argv)
 
     const QString rutaConfig = RutaConfiguracion(config);
     InstanciaUnica instancia(LeerConfiguracion(rutaConfig));
-    if (!instancia.Tomar())
+    if (!instancia.Tomar()) {
+        dialogos.Mensaje(instancia.Motivo());
         return 1;
+    }
 
     frmPrincipal principal;
     frmInicioVista splash(principal.inicio);

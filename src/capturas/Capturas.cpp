@@ -16,6 +16,7 @@
 #include "core/Configuracion.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
+#include "demo/Demo.h"
 #include "ui/common/Estilo.h"
 #include "ui/counter/frmInicioVista.h"
 #include "ui/counter/frmPrincipalVista.h"
@@ -34,7 +35,7 @@ class DialogosCaptura : public Dialogos
 {
 public:
     void Mensaje(const QString &) override {}
-    int MensajeSiNo(const QString &) override { return 7; }
+    int MensajeSiNo(const QString &) override { return Dialogos::No; }
     QString PadNumerico(const QString &, bool) override { return {}; }
     QString Calendario() override { return {}; }
     int Usuario() override { return 0; }

@@ -2,9 +2,8 @@
 
 #include "core/BaseDatos.h"
 #include "core/Consultas.h"
-#include "core/Formato.h"
-#include "core/HistoriaTienda.h"
 #include "core/Programa.h"
+#include "demo/HistoriaTienda.h"
 #include "masterdata/frmDecProd.h"
 #include "masterdata/frmFamilias.h"
 #include "masterdata/frmListadoProductos.h"

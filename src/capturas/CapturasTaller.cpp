@@ -1,8 +1,8 @@
 #include "capturas/CapturasTaller.h"
 
-#include "core/Consultas.h"
+#include "core/Conexion.h"
 #include "core/Programa.h"
-#include "printing/TicketsArreglo.h"
+#include "demo/DatosCapturas.h"
 #include "ui/workshop/PantallaBarrasVista.h"
 #include "ui/workshop/frmAsigancionVista.h"
 #include "ui/workshop/frmDetalleReferenciaVista.h"
@@ -12,21 +12,6 @@
 #include "workshop/frmEntradaPrendasBarras.h"
 
 namespace {
-
-// Demo garments in one state, as the reader would type their tickets.
-QStringList Escaneos(const QString &condicion, int cuantas)
-{
-    Recordset rs = AbrirRecordset(
-        QStringLiteral(
-            "select distinct arreglos_detalles.idarreglo, referenciaprenda from arreglos_detalles inner "
-            "join productos on arreglos_detalles.idproducto = productos.idproducto where ")
-        + condicion
-        + QStringLiteral(" and productos.nombre <> 'Productos mercería' order by referenciaprenda"));
-    QStringList r;
-    for (; !rs.EOF_() && r.size() < cuantas; rs.MoveNext())
-        r.append(QLatin1Char('$') + CodigoBarrasPrenda(rs.Campo(0).toLongLong(), rs.Campo(1).toString()));
-    return r;
-}
 
 void Escanear(PantallaBarras &s, const QStringList &escaneos)
 {
@@ -57,10 +42,9 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTaller()
 
     // The scans write to the demo shop; the pictures must not change what other captures show.
     Transaccion t(Bd());
-    const QStringList sinAsignar = Escaneos(QStringLiteral("idcosturera is null"), 2);
-    const QStringList conTrabajador = Escaneos(
-        QStringLiteral("idcosturera is not null and (listoparaentrega = 0 or listoparaentrega is null)"), 3);
-    const QStringList enTienda = Escaneos(QStringLiteral("listoparaentrega = 1"), 1);
+    const QStringList sinAsignar = EscaneosPrendas(EstadoPrenda::SinAsignar, 2);
+    const QStringList conTrabajador = EscaneosPrendas(EstadoPrenda::ConTrabajador, 3);
+    const QStringList enTienda = EscaneosPrendas(EstadoPrenda::EnTienda, 1);
 
     static frmAsignarBArras asignar;
     asignar.CargarFormulario({});

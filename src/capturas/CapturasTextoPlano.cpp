@@ -1,11 +1,8 @@
 #include "capturas/CapturasTextoPlano.h"
 
-#include "core/Conexion.h"
-#include "core/Consultas.h"
-#include "core/Fechas.h"
-#include "core/Formato.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
+#include "demo/DatosCapturas.h"
 #include "dialogs/frmMensajeSiNo.h"
 #include "dialogs/frmPadNumerico.h"
 #include "masterdata/frmColores.h"
@@ -40,21 +37,7 @@ public:
 std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTextoPlano()
 {
     std::vector<std::pair<QString, std::unique_ptr<QWidget>>> v;
-    Conexion &bd = Bd();
-    bd.Ejecutar(QStringLiteral("insert into clientes (nombre, telefono, estienda) values (%1, %2, 0)")
-                    .arg(ComillasSQL(Cliente), ComillasSQL(Telefono)));
-    bd.Ejecutar(QStringLiteral("insert into colores (nombre) values (%1)").arg(ComillasSQL(ColorConMarcas)));
-    bd.Ejecutar(QStringLiteral("insert into familias (nombre) values (%1)").arg(ComillasSQL(Familia)));
-    const QString idfamilia =
-        TextoDeValor(bd.AbrirRecordset(QStringLiteral("select max(idfamilia) as id from familias")).Campo(0));
-    bd.Ejecutar(QStringLiteral("insert into productos (idfamilia, nombre, precio1, precio2, activo) values "
-                               "(%1, 'Acortar', 12, 10, 0)")
-                    .arg(idfamilia));
-    const int idcliente =
-        TextoDeValor(bd.AbrirRecordset(QStringLiteral("select idcliente from clientes where "
-                                                      "telefono = '600999888'"))
-                         .Campo(0))
-            .toInt();
+    const int idcliente = SembrarNombres(Cliente, Telefono, ColorConMarcas, Familia);
 
     PantallasMarcadas pantallas;
     Pantallas *pantallasAntes = G().pantallas;
@@ -96,18 +79,7 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTextoPlano()
     vistaPregunta->Repintar();
     v.emplace_back(QStringLiteral("marcas_frmMensajeSiNo"), std::move(vistaPregunta));
 
-    bd.Ejecutar(QStringLiteral("insert into arreglos (idusuario, idcliente, fechaarreglo) values (1, %1, %2)")
-                    .arg(idcliente)
-                    .arg(LiteralFechaSQL(DimeFechaServidor())));
-    const qint64 idarreglo =
-        TextoDeValor(bd.AbrirRecordset(QStringLiteral("select max(idarreglo) from arreglos")).Campo(0))
-            .toLongLong();
-    bd.Ejecutar(QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
-                               "referenciaprenda) values (%1, %2, 12, %3, '%1.1')")
-                    .arg(idarreglo)
-                    .arg(TextoDeValor(
-                        bd.AbrirRecordset(QStringLiteral("select max(idproducto) from productos")).Campo(0)))
-                    .arg(ComillasSQL(Familia + QLatin1Char(' ') + ColorConMarcas)));
+    const qint64 idarreglo = SembrarArreglo(idcliente, Familia + QLatin1Char(' ') + ColorConMarcas);
     SalidaMemoria impresora;
     SalidaTickets *salidaAntes = G().salidaTickets;
     G().salidaTickets = &impresora;

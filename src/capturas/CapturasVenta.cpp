@@ -21,7 +21,7 @@ class DialogosPedido : public Dialogos
 public:
     std::deque<QString> pad, calendario;
     void Mensaje(const QString &) override {}
-    int MensajeSiNo(const QString &) override { return 7; }
+    int MensajeSiNo(const QString &) override { return Dialogos::No; }
     QString PadNumerico(const QString &, bool) override { return Siguiente(pad); }
     QString Calendario() override { return Siguiente(calendario); }
     int Usuario() override { return 0; }

@@ -5,7 +5,9 @@
 #include "core/Dialogos.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 
 namespace {
 
@@ -58,7 +60,7 @@ void AbrirCajaDelDia()
         return;
     // Another counter has opened today's cash: this drawer only counts its own float.
     const bool abierta = AbrirRecordset(deHoy).HayFilas();
-    if (!abierta && Dlg().MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")) != 6)
+    if (!abierta && Dlg().MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")) != Dialogos::Si)
         return;
     const QString titulo = abierta ? QString::fromUtf8("Dinero inicial en este cajón")
                                    : QStringLiteral("Dinero inicial en caja");

@@ -10,11 +10,12 @@
 
 bool cmdCierreCaja_Click()
 {
-    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cerrar la caja actual?")) != 6)
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cerrar la caja actual?")) != Dialogos::Si)
         return false;
-    if (Dlg().MensajeSiNo(QString::fromUtf8("No podrá reabrir la caja.\r\n¿Desea continuar?")) != 6)
+    if (Dlg().MensajeSiNo(QString::fromUtf8("No podrá reabrir la caja.\r\n¿Desea continuar?"))
+        != Dialogos::Si)
         return false;
-    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Imprimir un resumen de caja?")) == 6) {
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Imprimir un resumen de caja?")) == Dialogos::Si) {
         // The summary is the day's sales sheet. Closing cannot be undone, so it waits until the
         // summary is on paper: a printer fault or a cancelled preview leaves the cash open.
         frmHojaVenta hoja;

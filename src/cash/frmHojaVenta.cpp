@@ -3,6 +3,7 @@
 #include "core/Consultas.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "printing/ImprimirListado.h"
 
 #include <QMap>

@@ -2,6 +2,7 @@
 
 #include "core/Consultas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"

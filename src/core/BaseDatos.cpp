@@ -1,6 +1,5 @@
 #include "BaseDatos.h"
 
-#include "Formato.h"
 #include "Programa.h"
 
 #include <QFile>

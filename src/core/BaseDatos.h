@@ -8,9 +8,6 @@
 // Creates every table, index and function of the shop's database and seeds the rows no
 // screen maintains. The connection must be open on an empty database.
 void CrearBaseDatos(Conexion &conexion);
-// Fills a small, believable shop around the given day: catalogue, customers (one of them a
-// partner shop), workers, colours, staff and a few orders in every state.
-void LlenarDemo(Conexion &conexion, const QDate &hoy);
 // The catalogue entry for haberdashery sold within an order, "Productos mercería", which the
 // haberdashery sale and the workshop screens find by its name. A new shop gets it (the demo shop
 // brings its own).

@@ -733,3 +733,10 @@ void Conexion::DeshacerTransaccion()
     nivelTransaccion_ = 0;
     db_.rollback();
 }
+
+Conexion &Bd()
+{
+    if (!G().conexion)
+        throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), QString());
+    return *G().conexion;
+}

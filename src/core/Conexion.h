@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Dialecto.h"
+
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -60,8 +62,6 @@ private:
     size_t numFilas_ = 0;
     size_t fila_ = 0;
 };
-
-enum class Motor { SQLite, PostgreSQL };
 
 // One row of a listing read with Conexion::Recorrer or a Lectura.
 class FilaLeida
@@ -200,3 +200,6 @@ private:
     Conexion &c_;
     bool hecha_ = false;
 };
+
+// The program's one connection (G().conexion); throws ErrorBaseDatos when none is open.
+Conexion &Bd();

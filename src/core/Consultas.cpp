@@ -4,6 +4,7 @@
 
 #include "Fechas.h"
 #include "Formato.h"
+#include "LiteralesSQL.h"
 #include "Programa.h"
 #include "Reloj.h"
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Conexion.h"
-
 #include <QDateTime>
 #include <QString>
 
@@ -15,6 +13,9 @@
 //   like                    -> ilike on PostgreSQL (the shop's searches ignore case)
 // year(), MONTH() and DateDiff('d',a,b) are real functions on both backends: registered
 // on the SQLite connection, created by the PostgreSQL schema script.
+// The two backends a shop's database lives on.
+enum class Motor { SQLite, PostgreSQL };
+
 namespace Dialecto {
 QString Traducir(const QString &sql, Motor motor, const QDateTime &ahora);
 }

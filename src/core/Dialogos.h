@@ -11,7 +11,10 @@ public:
 
     // One-button message ("Aceptar").
     virtual void Mensaje(const QString &texto) = 0;
-    // 6 for "Aceptar", 7 for "Cancelar", 0 when closed otherwise. Only 6 means yes.
+    // The answers of MensajeSiNo: Si for "Aceptar", No for "Cancelar", 0 when the window was closed
+    // otherwise. Only Si means yes.
+    static constexpr int Si = 6;
+    static constexpr int No = 7;
     virtual int MensajeSiNo(const QString &texto) = 0;
     // The text typed on the keypad, unchecked; empty when cancelled.
     virtual QString PadNumerico(const QString &titulo, bool letraGrande) = 0;

@@ -1,6 +1,5 @@
 #include "Fechas.h"
 
-#include "Formato.h"
 #include "Programa.h"
 #include "Reloj.h"
 
@@ -55,23 +54,6 @@ QDateTime FechaDeTexto(const QString &texto)
     if (!fecha.isValid() || !hora.isValid())
         return {};
     return QDateTime(fecha, hora);
-}
-
-QString LiteralFechaSQL(const QDateTime &fecha)
-{
-    if (!fecha.isValid())
-        return QStringLiteral("Null");
-    return QLatin1Char('\'') + fecha.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('\'');
-}
-
-QString LiteralFechaSQL(const QString &texto)
-{
-    if (texto.isEmpty())
-        return QStringLiteral("Null");
-    const QDateTime f = FechaDeTexto(texto);
-    if (!f.isValid())
-        return ComillasSQL(texto); // let the database refuse what is not a date
-    return LiteralFechaSQL(f);
 }
 
 QString TextoDeFecha(const QDateTime &fecha)

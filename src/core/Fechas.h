@@ -9,9 +9,6 @@
 
 // Reads a date text of the program (or an ISO text); invalid when it is not a date.
 QDateTime FechaDeTexto(const QString &texto);
-// The SQL literal of a program date text: Null for empty text, else a quoted ISO date-time.
-QString LiteralFechaSQL(const QString &texto);
-QString LiteralFechaSQL(const QDateTime &fecha);
 // A date-time as the program writes it in text: "dd/mm/yyyy", with " hh:mm:ss" when it has a time.
 QString TextoDeFecha(const QDateTime &fecha);
 // A field value (date-time, date text or Null) in the given Qt format; empty for Null or non-dates.

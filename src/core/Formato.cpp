@@ -1,31 +1,10 @@
 #include "Formato.h"
 
-#include "Dialogos.h"
 #include "Fechas.h"
-#include "Programa.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
 #include <cmath>
-
-QString ComillasSQL(const QString &texto)
-{
-    QString t = texto;
-    t.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + t + QLatin1Char('\'');
-}
-
-QString PatronContiene(const QString &texto)
-{
-    QString literal;
-    literal.reserve(texto.size() + 4);
-    for (QChar c : texto) {
-        if (c == u'!' || c == u'%' || c == u'_')
-            literal += u'!';
-        literal += c;
-    }
-    return ComillasSQL(QLatin1Char('%') + literal + QLatin1Char('%')) + QStringLiteral(" escape '!'");
-}
 
 QString ReemplazarCaracter(const QString &texto, QChar caracter, const QString &reemplazo)
 {
@@ -38,15 +17,6 @@ QString ReemplazarCaracter(const QString &texto, QChar caracter, const QString &
             salida += c;
     }
     return salida;
-}
-
-QString FechaSQL(const QString &valor, int esSqlServer)
-{
-    if (valor.isEmpty())
-        return QStringLiteral("Null");
-    if (esSqlServer == 1)
-        return QStringLiteral("convert(datetime,'") + valor + QStringLiteral("')");
-    return LiteralFechaSQL(valor);
 }
 
 double RedondearImporte(double valor)
@@ -243,15 +213,6 @@ std::optional<double> LeerImporte(const QString &texto, QString *motivo)
     return RedondearImporte(valor);
 }
 
-std::optional<double> ImporteTecleado(const QString &texto)
-{
-    QString motivo;
-    const std::optional<double> importe = LeerImporte(texto, &motivo);
-    if (!importe)
-        Dlg().Mensaje(motivo);
-    return importe;
-}
-
 QString MotivoTextoNoAdmitido(const QString &texto, const QString &campo)
 {
     qsizetype caracteres = 0;
@@ -276,14 +237,6 @@ QString MotivoTextoNoAdmitido(const QString &texto, const QString &campo)
                + QString::number(LargoMaximoTexto) + QString::fromUtf8(" caracteres; tiene ")
                + QString::number(caracteres) + QLatin1Char('.');
     return {};
-}
-
-bool TextoTecleado(const QString &texto, const QString &campo)
-{
-    const QString motivo = MotivoTextoNoAdmitido(texto, campo);
-    if (!motivo.isEmpty())
-        Dlg().Mensaje(motivo);
-    return motivo.isEmpty();
 }
 
 std::optional<qint64> LeerNumeroArreglo(const QString &texto)

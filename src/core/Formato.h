@@ -6,14 +6,10 @@
 
 // Numbers are written and read with "." for decimals and "," for grouping on every machine,
 // whatever its locale: the shop's amounts look the same on screen, on tickets and in SQL.
+// Nothing here asks or tells the user: a refusal comes back as its Spanish message (see Tecleado.h
+// for what staff just typed).
 
-QString ComillasSQL(const QString &texto);
-// A LIKE condition's right-hand side that finds the text anywhere, taken literally: "%" and "_"
-// typed by staff are searched for, not wildcards ("'%50!%%' escape '!'").
-QString PatronContiene(const QString &texto);
 QString ReemplazarCaracter(const QString &texto, QChar caracter, const QString &reemplazo);
-// Null for empty text; otherwise a date literal the backend understands.
-QString FechaSQL(const QString &valor, int esSqlServer);
 
 QString FormatoImporte(double valor);
 QString FormatoImporte(const QString &valor); // empty stays empty
@@ -46,10 +42,8 @@ inline constexpr double ImporteMaximo = 99999.99;
 // Every amount staff type (keypads, prices, withdrawals, opening cash) is read here, whole, before
 // any sum is made with it: digits with an optional point and at most two decimals ("12", "12.5",
 // ".50", "1,234.50"), from 0 to ImporteMaximo. Anything else gives no value and, in motivo, the
-// Spanish message to show; nothing is rounded, cut or read in part.
+// Spanish message for the caller to show; nothing is rounded, cut or read in part.
 std::optional<double> LeerImporte(const QString &texto, QString *motivo = nullptr);
-// LeerImporte for a figure staff just typed: a refusal is told in Mensaje.
-std::optional<double> ImporteTecleado(const QString &texto);
 
 // The longest text a field keeps: the server's text columns hold 255 characters.
 inline constexpr int LargoMaximoTexto = 255;
@@ -59,8 +53,6 @@ inline constexpr int LargoMaximoTexto = 255;
 // mark or non-character, no half of a 4-byte character, and at most LargoMaximoTexto characters.
 // Empty when the text can be used; otherwise the Spanish message that names the field.
 QString MotivoTextoNoAdmitido(const QString &texto, const QString &campo);
-// The same for a text staff just typed: a refusal is told in Mensaje; true when it can be used.
-bool TextoTecleado(const QString &texto, const QString &campo);
 
 // An order number typed on a keypad: digits only (spaces aside), at most nine of them; anything
 // else ("1.5", letters, a figure no order reaches) is no number at all, never a part of one.

@@ -1,8 +1,5 @@
 #include "InstanciaUnica.h"
 
-#include "Dialogos.h"
-#include "Programa.h"
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -97,14 +94,15 @@ InstanciaUnica::~InstanciaUnica() = default;
 
 bool InstanciaUnica::Tomar()
 {
+    motivo_.clear();
     if (!TomarEnEsteOrdenador())
         return false;
     if (!base_ || base_->Tomar(false))
         return true;
     cerrojo_->unlock();
     qWarning("Se está restaurando una copia de la base de datos: el programa no arranca");
-    Dlg().Mensaje(QString::fromUtf8("Se está restaurando una copia de seguridad de la base de datos.\r\n"
-                                    "Espere a que termine y vuelva a abrir el programa."));
+    motivo_ = QString::fromUtf8("Se está restaurando una copia de seguridad de la base de datos.\r\n"
+                                "Espere a que termine y vuelva a abrir el programa.");
     return false;
 }
 
@@ -117,8 +115,8 @@ bool InstanciaUnica::TomarEnEsteOrdenador()
         QString programa, maquina;
         cerrojo_->getLockInfo(&pid, &programa, &maquina);
         qWarning("Otra copia del programa (proceso %lld) ya tiene abierta esta base de datos", pid);
-        Dlg().Mensaje(QString::fromUtf8("El programa ya está abierto en este ordenador.\r\n"
-                                        "Use la ventana que ya está abierta."));
+        motivo_ = QString::fromUtf8("El programa ya está abierto en este ordenador.\r\n"
+                                    "Use la ventana que ya está abierta.");
         return false;
     }
     // A runtime folder that cannot be written must not keep the shop from selling.

@@ -38,14 +38,16 @@ public:
     explicit InstanciaUnica(const Configuracion &config, const QString &carpeta = QString());
     ~InstanciaUnica();
 
-    // True when this copy may run. Otherwise tells the user, through the dialogs port, that the
-    // program is already open, and returns false.
+    // True when this copy may run. Otherwise false, and Motivo() is the Spanish message for the
+    // caller to show (the program is already open, or a restore is running).
     bool Tomar();
+    QString Motivo() const { return motivo_; }
     QString Ruta() const { return ruta_; }
 
 private:
     bool TomarEnEsteOrdenador();
     QString ruta_;
+    QString motivo_;
     std::unique_ptr<QLockFile> cerrojo_;
     std::unique_ptr<CerrojoBaseDatos> base_;
 };

@@ -4,7 +4,8 @@
 #include <QString>
 
 // Opens other screens and tells what the logic needs to know of the display.
-// Each screen that opens another gets its own method here as it is built.
+// Each screen that opens another has its own method here; the defaults do nothing, so that a test
+// supplies only the screens it looks at.
 class Pantallas
 {
 public:
@@ -25,7 +26,7 @@ public:
     // Colours: the picker returns the chosen name (empty for none); the small window adds one.
     virtual QString Colores() { return {}; }
     virtual void NuevoColor() {}
-    // Back-office screens opened from the options menu. A screen that is not built yet does nothing.
+    // Back-office screens opened from the options menu.
     virtual void Opciones() {}
     virtual void Asignacion() {}
     virtual void PendientesPorTrabajador() {}

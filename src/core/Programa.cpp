@@ -1,6 +1,5 @@
 #include "Programa.h"
 
-#include "Conexion.h"
 #include "Reloj.h"
 
 #include <ctime>
@@ -9,13 +8,6 @@ ValoresPrograma &G()
 {
     static ValoresPrograma valores;
     return valores;
-}
-
-Conexion &Bd()
-{
-    if (!G().conexion)
-        throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), QString());
-    return *G().conexion;
 }
 
 Reloj &RelojPrograma()

@@ -44,8 +44,6 @@ struct ValoresPrograma {
 
 ValoresPrograma &G();
 
-// The shared connection; throws ErrorBaseDatos when none is open.
-Conexion &Bd();
 // The shop clock (the system clock unless a test fixed one).
 Reloj &RelojPrograma();
 Dialogos &Dlg();

@@ -6,8 +6,6 @@
 #include "core/Configuracion.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
-#include "core/Fechas.h"
-#include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Parametros.h"
 #include "core/Programa.h"
@@ -96,7 +94,7 @@ void frmPrincipal::CargarParametros()
 
 bool frmPrincipal::salirformulario()
 {
-    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cerrar la aplicación?")) != 6)
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cerrar la aplicación?")) != Dialogos::Si)
         return false;
     if (conexion_)
         conexion_->Cerrar();

@@ -7,6 +7,7 @@
 #include "core/Dialogos.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "printing/CanalTickets.h"
 #include "printing/TicketsArreglo.h"
@@ -161,7 +162,7 @@ bool frmPrincipal::EncargoCompleto()
     if (ClienteEsTienda != 1 && Val(txtEntregado) == 0
         && Dlg().MensajeSiNo(
                QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?"))
-               != 6)
+               != Dialogos::Si)
         return false;
 
     if (IdClienteVenta == 0) {
@@ -229,7 +230,7 @@ void frmPrincipal::ImprimirTicketsAcabado(int idarreglo)
     const QString ref = N(idarreglo);
     if (Dlg().MensajeSiNo(
             QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ") + ref)
-        == 6) {
+        == Dialogos::Si) {
         for (int f = 1; f < gridTPV.Rows(); ++f) {
             const QString prenda = gridTPV.TextMatrix(f, ColPrenda);
             if (!prenda.isEmpty())
@@ -239,7 +240,7 @@ void frmPrincipal::ImprimirTicketsAcabado(int idarreglo)
     const QString pregunta = ArregloCargado
                                  ? QString::fromUtf8("¿Imprimir de nuevo el ticket?")
                                  : QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + ref;
-    if (Dlg().MensajeSiNo(pregunta) == 6) {
+    if (Dlg().MensajeSiNo(pregunta) == Dialogos::Si) {
         AbrirCajon();
         ImprimirArreglo(idarreglo);
     }

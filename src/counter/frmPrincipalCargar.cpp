@@ -3,7 +3,6 @@
 
 #include "core/Conexion.h"
 #include "core/Consultas.h"
-#include "core/Fechas.h"
 #include "core/Formato.h"
 
 void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)

@@ -5,6 +5,7 @@
 #include "core/Fechas.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 
 void frmPrincipal::CalcularCifrasTPV()
 {

@@ -3,9 +3,9 @@
 
 #include "cash/Caja.h"
 #include "core/Dialogos.h"
-#include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 #include "printing/CanalTickets.h"
 #include "printing/TicketMerceria.h"
 
@@ -24,12 +24,12 @@ void frmPrincipal::cmdMerceria_Click()
     }
     if (Dlg().MensajeSiNo(QString::fromUtf8("Confirmar venta de mercería de ") + importe
                           + QString::fromUtf8("€?"))
-        != 6)
+        != Dialogos::Si)
         return;
     // Haberdashery is always paid in cash, whatever method the order on screen shows.
     MeterMovimientoCaja(euros, QString::fromUtf8("Mercería"), 1, 0, 0);
     AbrirCajon();
-    if (Dlg().MensajeSiNo(QStringLiteral("Imprimir ticket")) == 6)
+    if (Dlg().MensajeSiNo(QStringLiteral("Imprimir ticket")) == Dialogos::Si)
         ImprimirTicketMerceria(euros);
 }
 

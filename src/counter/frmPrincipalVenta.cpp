@@ -8,6 +8,7 @@
 #include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 
 namespace {
 

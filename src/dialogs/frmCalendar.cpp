@@ -5,7 +5,6 @@
 #include "core/Fechas.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
-#include "frmMensajeSiNo.h"
 
 void frmCalendar::CargarFormulario(QString &fecha)
 {
@@ -25,7 +24,7 @@ void frmCalendar::cmdAceptar_Click()
     }
     const QString pregunta = QString::fromUtf8("La fecha introducida es anterior a la fecha de hoy")
                              + QStringLiteral("\r\n") + QString::fromUtf8("¿Desea continuar?");
-    if (Dlg().MensajeSiNo(pregunta) == frmMensajeSiNo::Si)
+    if (Dlg().MensajeSiNo(pregunta) == Dialogos::Si)
         Descargar();
     else
         fecha_.clear(); // a past date the user refused must not come back through the close box

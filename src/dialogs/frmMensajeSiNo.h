@@ -1,16 +1,14 @@
 #pragma once
 
 #include "DialogoModal.h"
+#include "core/Dialogos.h"
 
 #include <QString>
 
-// The yes/no question. Callers take only Si as yes: closing the window otherwise gives 0.
+// The yes/no question. Callers take only Dialogos::Si as yes: closing the window otherwise gives 0.
 class frmMensajeSiNo : public DialogoModal
 {
 public:
-    static constexpr int Si = 6;
-    static constexpr int No = 7;
-
     void CargarFormulario(const QString &texto, int &respuesta)
     {
         lblMensaje = texto;
@@ -20,12 +18,12 @@ public:
     }
     void cmdOK_Click()
     {
-        respuesta_ = Si;
+        respuesta_ = Dialogos::Si;
         Descargar();
     }
     void cmdCancel_Click()
     {
-        respuesta_ = No;
+        respuesta_ = Dialogos::No;
         Descargar();
     }
 

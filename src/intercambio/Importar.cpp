@@ -4,8 +4,8 @@
 #include "Esquema.h"
 #include "OrigenImportacion.h"
 #include "ValoresOrigen.h"
-#include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 
 #include <QDir>
 #include <QFile>

@@ -94,7 +94,7 @@ void frmColores::cmdBorrar_Click()
         return;
     if (Dlg().MensajeSiNo(QStringLiteral("Se va a eliminar el color ") + nombre.toUpper().trimmed()
                           + QStringLiteral(" de la lista de colores.\r\n¿Desea continuar?"))
-        != 6)
+        != Dialogos::Si)
         return;
     BorrarColor(int(Val(gridColores.TextMatrix(gridColores.Row, gridColores.Col - 1))));
     CargarColores();

@@ -4,8 +4,10 @@
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 
 void frmFIchaCliente::CargarFormulario(const QString &telefono, int idcliente,
                                        const std::function<void()> &mostrar)

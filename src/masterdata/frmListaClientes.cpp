@@ -2,8 +2,10 @@
 
 #include "core/Consultas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 
 int frmListaClientes::CargarFormulario(const std::function<void()> &mostrar)
 {

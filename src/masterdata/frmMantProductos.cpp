@@ -3,7 +3,9 @@
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include "frmNuevaFamilia.h"
 
 #include "core/Consultas.h"
-#include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 
 void frmNuevaFamilia::CargarFormulario(int idfamilia, const std::function<void()> &mostrar)
 {

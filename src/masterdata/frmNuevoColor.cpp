@@ -1,8 +1,9 @@
 #include "frmNuevoColor.h"
 
 #include "core/Conexion.h"
-#include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 
 void frmNuevoColor::CargarFormulario(const std::function<void()> &mostrar)
 {

@@ -2,8 +2,9 @@
 
 #include "core/Conexion.h"
 #include "core/Consultas.h"
-#include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
+#include "core/Tecleado.h"
 
 void frmNuevoTrabajador::CargarFormulario(int idcosturera, const std::function<void()> &mostrar)
 {

@@ -4,6 +4,7 @@
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "printing/DireccionImpresora.h"
 #include "printing/SalidaSerie.h"
@@ -173,7 +174,7 @@ bool frmParametrosGenerales::cmdAceptar_Click()
         Dlg().Mensaje(error);
         return false;
     }
-    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Desea actualizar los cambios?")) != 6)
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Desea actualizar los cambios?")) != Dialogos::Si)
         return false;
 
     // The USB and network printers are named by their address; their port number is 0.
@@ -217,7 +218,7 @@ bool frmParametrosGenerales::cmdAceptar_Click()
     SalirDelPrograma =
         Dlg().MensajeSiNo(QString::fromUtf8("Para que los cambios surtan efecto, debe cerrar el "
                                             "programa.\r\n¿Desea hacerlo ahora?"))
-        == 6;
+        == Dialogos::Si;
     Abierto = false;
     return true;
 }

@@ -68,7 +68,7 @@ void FRMoPCIONES::cmdModificarArreglo_Click()
     if (ArregloEntregado(id)
         && Dlg().MensajeSiNo(
                QString::fromUtf8("Ese arreglo ya está entregado al cliente.\r\n¿Desea continuar?"))
-               != 6)
+               != Dialogos::Si)
         return;
     G().ArregloACargar = int(id);
     G().ArregloACargarParaEntregar = false;
@@ -91,12 +91,12 @@ void FRMoPCIONES::cmdAnularArreglo_Click()
     if (ArregloEntregado(id)
         && Dlg().MensajeSiNo(
                QString::fromUtf8("Ese arreglo ya está entregado al cliente.\r\n¿Desea continuar"))
-               != 6)
+               != Dialogos::Si)
         return;
     if (Dlg().MensajeSiNo(
             QString::fromUtf8("¿Desea realmente anular este arreglo?\r\nNo podrá recuperar estos "
                               "datos\r\n¿Desea continuar?"))
-        != 6)
+        != Dialogos::Si)
         return;
     // Asked again: the order may have been handed over at another counter meanwhile.
     if (ArregloEntregado(id)) {
@@ -123,7 +123,7 @@ void FRMoPCIONES::cmdCobrostiendas_Click()
 
 void FRMoPCIONES::Command1_Click()
 {
-    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Desea realmente salir?")) != 6)
+    if (Dlg().MensajeSiNo(QString::fromUtf8("¿Desea realmente salir?")) != Dialogos::Si)
         return;
     if (G().conexion)
         G().conexion->Cerrar();

@@ -16,27 +16,6 @@ public:
     // "Cerrar programa" confirmed: the connection is closed and the program must end at once.
     bool TerminarPrograma = false;
 
-    // A button can be made inactive (shown in place, greyed) while its screen is unavailable.
-    bool cmdAsignarArreglosEnabled = true;
-    bool cmdPendientePorTrabajadorEnabled = true;
-    bool cmdEntregaTerminadosEnabled = true;
-    bool cmdModificarArregloEnabled = true;
-    bool cmdAnularArregloEnabled = true;
-    bool cmdPagosTrabajadoresEnabled = true;
-    bool cmdAtrasadosEnabled = true;
-    bool cmdCobrostiendasEnabled = true;
-    bool Command1Enabled = true;
-    bool cmdNuevoArregloEnabled = true;
-    bool cmdTiposFamiliasEnabled = true;
-    bool Command4Enabled = true;
-    bool cmdListaCleintesEnabled = true;
-    bool cmdCopiaSeguridadEnabled = true;
-    bool cmdHojaVentaEnabled = true;
-    bool cmdHistoricoCajasEnabled = true;
-    bool cmdSacarDineroEnabled = true;
-    bool cmdAbrirCajonEnabled = true;
-    bool Command2Enabled = true;
-    bool cmdConfigEnabled = true;
     // "Cierre de caja" exists but is not shown on the menu.
     bool cmdCierreCajaVisible = false;
 

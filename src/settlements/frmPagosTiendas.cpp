@@ -3,7 +3,6 @@
 #include "cash/Caja.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
-#include "core/Fechas.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
@@ -227,7 +226,7 @@ void frmPagosTiendas::gridPagos_DblClick(int fila)
                           + QStringLiteral(" correspondiente a la referencia ")
                           + gridPagos.TextMatrix(fila, 1)
                           + QStringLiteral("?\r\nEl importe no se ingresará en la caja"))
-        != 6)
+        != Dialogos::Si)
         return;
     const QString arreglo = gridPagos.TextMatrix(fila, 1);
     bool cobrado = false;
@@ -250,11 +249,11 @@ void frmPagosTiendas::cmdCancelarDeuda_Click()
         return;
     }
     if (Dlg().MensajeSiNo(QString::fromUtf8("¿Cancelar la deuda de ") + cmbTienda.Text + QLatin1Char('?'))
-        != 6)
+        != Dialogos::Si)
         return;
     if (Dlg().MensajeSiNo(QString::fromUtf8("¿SEGURO que desea cancelar la deuda de ") + cmbTienda.Text
                           + QLatin1Char('?'))
-        != 6)
+        != Dialogos::Si)
         return;
     {
         // Every order of the debt or none: a fault halfway leaves the account as it was.

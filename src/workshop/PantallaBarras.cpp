@@ -88,7 +88,7 @@ void PantallaBarras::cmdBorrarFila_Click()
                           + QStringLiteral("\r\n") + gridAsignacion.TextMatrix(f, ColPrenda)
                           + QStringLiteral("\r\n Asignada a : ")
                           + gridAsignacion.TextMatrix(f, ColTrabajador))
-        != 6)
+        != Dialogos::Si)
         return;
     Deshacer(referencia);
     gridAsignacion.QuitarFila(f);

@@ -4,6 +4,7 @@
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 
 PrendasArreglo::PrendasArreglo(const Forma &forma)

@@ -2,8 +2,8 @@
 
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
-#include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 
@@ -235,7 +235,7 @@ void frmAsigancion::cmdAsignar_Click()
     if (ArregloEntregado(idarreglo)
         && Dlg().MensajeSiNo(
                QString::fromUtf8("Ese arreglo ya ha sido entregado al cliente\r\n ¿Desea continuar?"))
-               != 6)
+               != Dialogos::Si)
         return;
     const QString referencia = g.TextMatrix(g.Row, ColReferencia).trimmed();
     if (DimeIdProductoPorReferencia(referencia) == QString::fromUtf8("Productos mercería")) {

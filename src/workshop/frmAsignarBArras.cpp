@@ -1,8 +1,8 @@
 #include "frmAsignarBArras.h"
 
 #include "core/Consultas.h"
-#include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include "core/Consultas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
+#include "core/Tecleado.h"
 #include "printing/TicketsArreglo.h"
 
 void frmDetalleReferencia::CargarFormulario(const QString &referencia, const std::function<void()> &mostrar)

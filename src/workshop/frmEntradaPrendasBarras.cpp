@@ -2,6 +2,7 @@
 
 #include "core/Consultas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 
 void frmEntradaPrendasBarras::Escanear(const QString &referencia)

@@ -65,7 +65,7 @@ void frmListaEntregar::cmdMarcarComoEntregado_Click()
                                "tienda. Debe darlas primero de entrada."));
             return;
         }
-    if (Dlg().MensajeSiNo(QStringLiteral("Va a entregar este prenda al cliente?")) != 6)
+    if (Dlg().MensajeSiNo(QStringLiteral("Va a entregar este prenda al cliente?")) != Dialogos::Si)
         return;
     // The hand-over ends on the sale screen, which takes the rest of the payment.
     G().ArregloACargar = IdArreglo;

@@ -1,6 +1,7 @@
 #include "BaseDePrueba.h"
 #include "core/BaseDatos.h"
-#include "core/HistoriaTienda.h"
+#include "demo/Demo.h"
+#include "demo/HistoriaTienda.h"
 
 #include <QtTest>
 #include <cmath>

@@ -6,6 +6,7 @@
 #include "core/Formato.h"
 #include "core/InstanciaUnica.h"
 #include "core/Programa.h"
+#include "demo/Demo.h"
 
 #include <QDir>
 #include <QFile>
@@ -313,10 +314,10 @@ private Q_SLOTS:
         if (!Servidor()) {
             CerrojoBaseDatos restauracion(QFileInfo(b.dir.filePath(u"prueba.db"_s)).canonicalFilePath());
             QVERIFY(restauracion.Tomar(true));
-            QVERIFY(!InstanciaUnica(LeerConfiguracion(config), b.dir.path()).Tomar());
-            QCOMPARE(b.dialogos.mensajes.value(0),
-                     u"Se está restaurando una copia de seguridad de la base de "
-                     "datos.\r\nEspere a que termine y vuelva a abrir el programa."_s);
+            InstanciaUnica mostrador(LeerConfiguracion(config), b.dir.path());
+            QVERIFY(!mostrador.Tomar());
+            QCOMPARE(mostrador.Motivo(), u"Se está restaurando una copia de seguridad de la base de "
+                                         "datos.\r\nEspere a que termine y vuelva a abrir el programa."_s);
         } else {
             // The counter's connection cut while the restore runs: the restore cannot see it.
             Conexion otra;

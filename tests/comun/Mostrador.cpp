@@ -4,6 +4,7 @@
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Programa.h"
+#include "demo/Demo.h"
 #include "masterdata/frmFIchaCliente.h"
 
 QString PantallasMostrador::Colores()

@@ -3,6 +3,7 @@
 #include "BaseDePrueba.h"
 #include "core/BaseDatos.h"
 #include "core/Programa.h"
+#include "demo/Demo.h"
 #include "printing/SalidaMemoria.h"
 
 // The demo shop of 5/12/2026 with its cash day open, tickets kept in memory and the screens a

@@ -9,6 +9,7 @@
 #include "core/BaseDatos.h"
 #include "core/Configuracion.h"
 #include "core/Programa.h"
+#include "demo/Demo.h"
 
 #include <QDir>
 #include <QRandomGenerator>

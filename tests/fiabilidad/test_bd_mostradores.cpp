@@ -4,6 +4,7 @@
 #include "Fiabilidad.h"
 #include "Mostrador.h"
 #include "core/BaseDatos.h"
+#include "demo/Demo.h"
 #include "masterdata/frmFIchaCliente.h"
 
 #include <QSet>

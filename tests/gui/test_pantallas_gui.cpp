@@ -10,6 +10,7 @@
 #include "core/Programa.h"
 #include "counter/frmInicio.h"
 #include "counter/frmPrincipal.h"
+#include "demo/Demo.h"
 #include "dialogs/frmMensajeSiNo.h"
 #include "masterdata/frmDecProd.h"
 #include "masterdata/frmFIchaCliente.h"

@@ -3,6 +3,7 @@
 #include "Fiabilidad.h"
 #include "PantallasPrueba.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "masterdata/frmColores.h"

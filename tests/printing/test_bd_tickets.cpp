@@ -1,7 +1,7 @@
 #include "BaseDePrueba.h"
 #include "cash/Caja.h"
 #include "core/CodigoBarras.h"
-#include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "printing/CanalTickets.h"
 #include "printing/DecodificadorTicket.h"

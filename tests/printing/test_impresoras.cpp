@@ -4,6 +4,7 @@
 #include "core/BaseDatos.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
+#include "demo/Demo.h"
 #include "printing/DireccionImpresora.h"
 #include "printing/ImprimirListado.h"
 #include "printing/SalidaListadosPdf.h"

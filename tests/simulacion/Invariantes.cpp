@@ -6,6 +6,7 @@
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"

@@ -5,6 +5,7 @@
 #include "core/BaseDatos.h"
 #include "core/Consultas.h"
 #include "core/Formato.h"
+#include "demo/Demo.h"
 #include "menu/FRMoPCIONES.h"
 #include "printing/TicketsArreglo.h"
 #include "settlements/frmPagosATrabajadores.h"

@@ -17,36 +17,30 @@ struct DefinicionBoton {
     const char *caption;
     const char *nombre;
     void (FRMoPCIONES::*manejador)();
-    bool FRMoPCIONES::*activo;
 };
 
 using M = FRMoPCIONES;
 const DefinicionBoton Botones[] = {
-    {0, "Asignar arreglos a trabajadores", "cmdAsignarArreglos", &M::cmdAsignarArreglos_Click,
-     &M::cmdAsignarArreglosEnabled},
-    {0, "Pendiente por trabajador", "cmdPendientePorTrabajador", &M::cmdPendientePorTrabajador_Click,
-     &M::cmdPendientePorTrabajadorEnabled},
-    {0, "Entrada desde trabajadores", "cmdEntregaTerminados", &M::cmdEntregaTerminados_Click,
-     &M::cmdEntregaTerminadosEnabled},
-    {0, "Modificar arreglo", "cmdModificarArreglo", &M::cmdModificarArreglo_Click,
-     &M::cmdModificarArregloEnabled},
-    {0, "Anular arreglo", "cmdAnularArreglo", &M::cmdAnularArreglo_Click, &M::cmdAnularArregloEnabled},
-    {0, "Pagos a trabajadores", "cmdPagosTrabajadores", &M::cmdPagosTrabajadores_Click,
-     &M::cmdPagosTrabajadoresEnabled},
-    {0, "Arreglos atrasados", "cmdAtrasados", &M::cmdAtrasados_Click, &M::cmdAtrasadosEnabled},
-    {0, "Cobros a tiendas", "cmdCobrostiendas", &M::cmdCobrostiendas_Click, &M::cmdCobrostiendasEnabled},
-    {0, "Cerrar programa", "Command1", &M::Command1_Click, &M::Command1Enabled},
-    {1, "Arreglos en prendas", "cmdNuevoArreglo", &M::cmdNuevoArreglo_Click, &M::cmdNuevoArregloEnabled},
-    {1, "Tipos de prenda", "cmdTiposFamilias", &M::cmdTiposFamilias_Click, &M::cmdTiposFamiliasEnabled},
-    {1, "Trabajadores", "Command4", &M::Command4_Click, &M::Command4Enabled},
-    {1, "Lista de clientes", "cmdListaCleintes", &M::cmdListaCleintes_Click, &M::cmdListaCleintesEnabled},
-    {1, "Copia de seguridad", "cmdCopiaSeguridad", &M::cmdCopiaSeguridad_Click, &M::cmdCopiaSeguridadEnabled},
-    {2, "Caja actual", "cmdHojaVenta", &M::cmdHojaVenta_Click, &M::cmdHojaVentaEnabled},
-    {2, "Histórico de cajas", "cmdHistoricoCajas", &M::cmdHistoricoCajas_Click, &M::cmdHistoricoCajasEnabled},
-    {2, "Sacar dinero de caja", "cmdSacarDinero", &M::cmdSacarDinero_Click, &M::cmdSacarDineroEnabled},
-    {2, "Abrir cajón", "cmdAbrirCajon", &M::cmdAbrirCajon_Click, &M::cmdAbrirCajonEnabled},
-    {2, "Calculadora", "Command2", &M::Command2_Click, &M::Command2Enabled},
-    {2, "Parámetros configuración", "cmdConfig", &M::cmdConfig_Click, &M::cmdConfigEnabled},
+    {0, "Asignar arreglos a trabajadores", "cmdAsignarArreglos", &M::cmdAsignarArreglos_Click},
+    {0, "Pendiente por trabajador", "cmdPendientePorTrabajador", &M::cmdPendientePorTrabajador_Click},
+    {0, "Entrada desde trabajadores", "cmdEntregaTerminados", &M::cmdEntregaTerminados_Click},
+    {0, "Modificar arreglo", "cmdModificarArreglo", &M::cmdModificarArreglo_Click},
+    {0, "Anular arreglo", "cmdAnularArreglo", &M::cmdAnularArreglo_Click},
+    {0, "Pagos a trabajadores", "cmdPagosTrabajadores", &M::cmdPagosTrabajadores_Click},
+    {0, "Arreglos atrasados", "cmdAtrasados", &M::cmdAtrasados_Click},
+    {0, "Cobros a tiendas", "cmdCobrostiendas", &M::cmdCobrostiendas_Click},
+    {0, "Cerrar programa", "Command1", &M::Command1_Click},
+    {1, "Arreglos en prendas", "cmdNuevoArreglo", &M::cmdNuevoArreglo_Click},
+    {1, "Tipos de prenda", "cmdTiposFamilias", &M::cmdTiposFamilias_Click},
+    {1, "Trabajadores", "Command4", &M::Command4_Click},
+    {1, "Lista de clientes", "cmdListaCleintes", &M::cmdListaCleintes_Click},
+    {1, "Copia de seguridad", "cmdCopiaSeguridad", &M::cmdCopiaSeguridad_Click},
+    {2, "Caja actual", "cmdHojaVenta", &M::cmdHojaVenta_Click},
+    {2, "Histórico de cajas", "cmdHistoricoCajas", &M::cmdHistoricoCajas_Click},
+    {2, "Sacar dinero de caja", "cmdSacarDinero", &M::cmdSacarDinero_Click},
+    {2, "Abrir cajón", "cmdAbrirCajon", &M::cmdAbrirCajon_Click},
+    {2, "Calculadora", "Command2", &M::Command2_Click},
+    {2, "Parámetros configuración", "cmdConfig", &M::cmdConfig_Click},
 };
 
 // A menu button whose caption breaks onto two lines when the column is too narrow for it.
@@ -99,13 +93,13 @@ FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre) : QDialo
         connect(b, &QPushButton::clicked, this,
                 [this, h = d.manejador] { Atender([this, h] { (modelo_.*h)(); }); });
         capa->addWidget(b, filas[d.columna]++, d.columna);
-        botones_.push_back({b, d.activo});
+        botones_.push_back(b);
     }
 
     auto *cmdsalir = BotonMenu(QStringLiteral("Menu principal"), this);
     cmdsalir->setObjectName(QStringLiteral("cmdsalir"));
     cmdsalir->setMinimumHeight(Estilo::AltoBoton + 16);
-    botones_.push_back({cmdsalir, nullptr});
+    botones_.push_back(cmdsalir);
     cmdsalir->setStyleSheet(QStringLiteral("QPushButton { background: #e9dcc4; }"));
     connect(cmdsalir, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdsalir_Click(); }); });
     capa->setRowStretch(10, 1);
@@ -115,9 +109,9 @@ FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre) : QDialo
 
 QPushButton *FRMoPCIONESVista::Boton(const QString &caption) const
 {
-    for (const BotonActivable &b : botones_)
-        if (b.boton->accessibleName() == caption)
-            return b.boton;
+    for (QPushButton *b : botones_)
+        if (b->accessibleName() == caption)
+            return b;
     return nullptr;
 }
 
@@ -132,9 +126,7 @@ void FRMoPCIONESVista::Atender(const std::function<void()> &manejador)
 
 void FRMoPCIONESVista::Repintar()
 {
-    for (const BotonActivable &b : botones_)
-        if (b.activo)
-            b.boton->setEnabled(modelo_.*b.activo);
+    // Every button is always there and active: nothing on the menu changes while it is open.
 }
 
 void FRMoPCIONESVista::keyPressEvent(QKeyEvent *e)

@@ -24,9 +24,5 @@ protected:
 private:
     void Atender(const std::function<void()> &manejador);
     FRMoPCIONES &modelo_;
-    struct BotonActivable {
-        QPushButton *boton;
-        bool FRMoPCIONES::*activo; // null: always active
-    };
-    std::vector<BotonActivable> botones_;
+    std::vector<QPushButton *> botones_;
 };

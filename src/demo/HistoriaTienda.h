@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Conexion.h"
+#include "core/Conexion.h"
 
 #include <QDate>
 

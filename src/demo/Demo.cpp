@@ -1,6 +1,8 @@
-#include "BaseDatos.h"
-#include "Fechas.h"
-#include "Formato.h"
+#include "demo/Demo.h"
+
+#include "core/Conexion.h"
+#include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 
 #include <QDateTime>
 #include <map>

@@ -1,6 +1,6 @@
-#include "HistoriaTienda.h"
+#include "demo/HistoriaTienda.h"
 
-#include "Formato.h"
+#include "core/Formato.h"
 
 #include <QRandomGenerator>
 #include <QSqlError>
