@@ -8,7 +8,8 @@
 set -euo pipefail
 paquetes=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite
           libqt6sql6-psql libsqlite3-dev postgresql fonts-dejavu-core qt6-translations-l10n poppler-utils
-          desktop-file-utils qt6-charts-dev libqt6opengl6-dev mdbtools librapidcheck-dev clang-format-14 lintian)
+          desktop-file-utils qt6-charts-dev libqt6opengl6-dev mdbtools librapidcheck-dev clang-format-14 lintian
+          python3)
 faltan=()
 for p in "${paquetes[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -129,13 +130,19 @@ QString MostradoresAbiertos(Conexion &c, std::optional<CerrojoBaseDatos> &cerroj
                                      "Ciérrelo en todos los mostradores y vuelva a intentarlo.");
         return {};
     }
-    const int otras =
-        NuloACero(
-            c.AbrirRecordset(
-                 QStringLiteral("select count(*) from pg_stat_activity where datname = current_database() "
-                                "and pid <> pg_backend_pid() and backend_type = 'client backend'"))
-                .Campo(0))
-            .toInt();
+    // A counter closed a moment ago may still be leaving the server: give it three seconds.
+    int otras = 0;
+    for (int intento = 0; intento < 30; ++intento) {
+        otras =
+            NuloACero(c.AbrirRecordset(QStringLiteral("select count(*) from pg_stat_activity where datname = "
+                                                      "current_database() and pid <> pg_backend_pid() and "
+                                                      "backend_type = 'client backend'"))
+                          .Campo(0))
+                .toInt();
+        if (otras == 0)
+            break;
+        QThread::msleep(100);
+    }
     if (otras > 0)
         return (otras == 1 ? QString::fromUtf8("Hay otra conexión abierta")
                            : QString::fromUtf8("Hay otras %1 conexiones abiertas").arg(otras))
