@@ -227,19 +227,17 @@ void frmPrincipal::GuardarYCobrar()
 void frmPrincipal::ImprimirTicketsAcabado(int idarreglo)
 {
     const QString ref = N(idarreglo);
-    if (Dlg().MensajeSiNo(
-            QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ") + ref)
-        == 6) {
+    // A new order usually takes every ticket; a reopened one only the customer's new receipt.
+    const int elegido =
+        Dlg().ElegirImpresion(ref, ArregloCargado, ArregloCargado ? ImprimirCliente : ImprimirTodo);
+    if (elegido & ImprimirPrendas) {
         for (int f = 1; f < gridTPV.Rows(); ++f) {
             const QString prenda = gridTPV.TextMatrix(f, ColPrenda);
             if (!prenda.isEmpty())
                 ImprimirTicketPrenda(ref + QLatin1Char('.') + prenda);
         }
     }
-    const QString pregunta = ArregloCargado
-                                 ? QString::fromUtf8("¿Imprimir de nuevo el ticket?")
-                                 : QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + ref;
-    if (Dlg().MensajeSiNo(pregunta) == 6) {
+    if (elegido & ImprimirCliente) {
         AbrirCajon();
         ImprimirArreglo(idarreglo);
     }
