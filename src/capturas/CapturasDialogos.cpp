@@ -1,9 +1,11 @@
 #include "capturas/CapturasDialogos.h"
 
 #include "core/Formato.h"
+#include "counter/frmPrincipal.h"
 #include "dialogs/Mensaje.h"
 #include "dialogs/frmCalendar.h"
 #include "dialogs/frmFormaPago.h"
+#include "dialogs/frmImprimir.h"
 #include "dialogs/frmMensajeSiNo.h"
 #include "dialogs/frmPadNumerico.h"
 #include "dialogs/frmUsuario.h"
@@ -55,9 +57,20 @@ bool CapturarDialogos(const QString &carpeta)
         };
         pad.CargarFormulario(valor, true, QString::fromUtf8("Introduzca el teléfono del cliente"));
 
-        // The money keypad of the sale screen, with its key for the exact amount still owed.
+        // The sale screen's telephone keypad offering the customers with "600" in their telephone.
+        pad.MostrarModal = [&] {
+            for (QChar c : QStringLiteral("600"))
+                pad.Form_KeyPress(c);
+            ok &= Guardar(vista, carpeta, QStringLiteral("frmPadNumerico_sugerencias"));
+        };
+        int idcliente = 0;
+        pad.CargarTelefono(valor, QString::fromUtf8("Introduzca el teléfono del cliente"),
+                           &frmPrincipal::ClientesConTelefono, idcliente);
+
+        // The money keypad of the sale screen, with its keys for the exact amount and the notes.
         pad.MostrarModal = [&] { ok &= Guardar(vista, carpeta, QStringLiteral("frmPadNumerico_importe")); };
-        pad.CargarFormulario(valor, false, QStringLiteral("Introduzca la cantidad"), QStringLiteral("52"));
+        pad.CargarFormulario(valor, false, QStringLiteral("Introduzca la cantidad"), QStringLiteral("52"),
+                             true);
     }
     {
         frmCalendar cal;
@@ -72,6 +85,13 @@ bool CapturarDialogos(const QString &carpeta)
         usuario.MostrarModal = [&] { ok &= Guardar(vista, carpeta, QStringLiteral("frmUsuario")); };
         int id = 0;
         usuario.CargarFormulario(id);
+    }
+    {
+        frmImprimir imprimir;
+        SelectorVista vista(imprimir);
+        imprimir.MostrarModal = [&] { ok &= Guardar(vista, carpeta, QStringLiteral("frmImprimir")); };
+        int eleccion = 0;
+        imprimir.CargarFormulario(QStringLiteral("1234"), false, ImprimirTodo, eleccion);
     }
     {
         frmFormaPago forma;

@@ -1,6 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <vector>
+
+// A customer the telephone keypad offers while the digits are being typed.
+struct ClienteSugerido {
+    int idcliente = 0;
+    QString nombre;
+    QString telefono;
+};
+using BuscarClientes = std::function<std::vector<ClienteSugerido>(const QString &cifras)>;
+
+// Which of an order's tickets to print: the garments' tickets, the customer's, or both.
+enum ImprimirTickets { ImprimirNada = 0, ImprimirPrendas = 1, ImprimirCliente = 2, ImprimirTodo = 3 };
 
 // The small modal windows every screen uses to tell and to ask. The real ones are Qt windows;
 // tests queue the answers and read back every message shown.
@@ -23,6 +36,31 @@ public:
     {
         Q_UNUSED(exacto);
         return PadNumerico(titulo, false);
+    }
+    // The telephone keypad: while digits are typed it offers the customers buscar finds for them,
+    // and a touch on one answers its id in idcliente (0 when the figure was typed to the end).
+    virtual QString PadTelefono(const QString &titulo, const BuscarClientes &buscar, int &idcliente)
+    {
+        Q_UNUSED(buscar);
+        idcliente = 0;
+        return PadNumerico(titulo, true);
+    }
+    // The tickets of order ref to print, in one choice; porDefecto is the shop's usual answer.
+    // Without a window for that choice, the two questions are asked one after the other.
+    virtual int ElegirImpresion(const QString &ref, bool reimpresion, int porDefecto)
+    {
+        Q_UNUSED(porDefecto);
+        int r = ImprimirNada;
+        if (MensajeSiNo(
+                QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ")
+                + ref)
+            == 6)
+            r |= ImprimirPrendas;
+        if (MensajeSiNo(reimpresion ? QString::fromUtf8("¿Imprimir de nuevo el ticket?")
+                                    : QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + ref)
+            == 6)
+            r |= ImprimirCliente;
+        return r;
     }
     // The chosen date as "d/m/yyyy" (no leading zeros); empty when cancelled.
     virtual QString Calendario() = 0;

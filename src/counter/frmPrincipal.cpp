@@ -59,7 +59,6 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
         DarTamanosGridFamilias();
         DarTamanosGridProductos();
         DarTamanosGridTPV();
-        gridProductos.Visible = false;
         LlenarFamilias();
 
         lblVersion = QString::fromUtf8("Versión: ") + VersionPrograma();

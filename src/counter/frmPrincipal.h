@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Dialogos.h"
 #include "core/Grid.h"
 #include "frmInicio.h"
 
@@ -15,8 +16,8 @@ struct ArregloCambiado {
 };
 
 // The sale screen: always open, everything else is opened from it. The left side shows the
-// families or the products of one family; the right side is the order being taken, one
-// separator row per garment followed by its alterations.
+// families and, beside them, the products of the family touched last; the right side is the
+// order being taken, one separator row per garment followed by its alterations.
 class frmPrincipal
 {
 public:
@@ -74,18 +75,20 @@ public:
     QString lblAtendidopor;
     QString cmdFormasPagoCaption = QStringLiteral("Efectivo");
 
-    bool cmdVerFamiliasVisible = false;
-    bool cmdVerFamiliasEnabled = true;
     bool cmdTelefonoEnabled = true;
     bool cmdBuscarClienteEnabled = true;
     bool cmdFechaEntregaEnabled = true;
     bool gridFamiliasEnabled = true;
     bool gridProductosEnabled = true;
 
-    // Row height of the three grids, in twips: a finger's height.
-    static constexpr int AltoFila = 630;
+    // Row height of the three grids, in twips: a finger's height (48 px).
+    static constexpr int AltoFila = 720;
     // A name wider than this (in the screen's grid font) gets a row twice as high, on two lines.
     static constexpr int AnchoMaximoNombre = 2600;
+    // The families and the products side by side, in twips: short family names, products on two
+    // lines at most.
+    static constexpr int AnchoFamilias = 2100;
+    static constexpr int AnchoProductos = 2850;
 
     // The sale grid.
     void DarTamanosGridTPV();
@@ -105,6 +108,7 @@ public:
     void gridFamilias_Click();
     void gridProductos_Click();
     void gridTPV_Click();
+    // Leaves the product list empty, dropping a garment given no alteration.
     void cmdVerFamilias_Click() { VolverAFamilias(); }
     void cmdComenzar_Click() { ReiniciarVenta(); }
 
@@ -137,6 +141,9 @@ public:
     static QString DimeTelefonoCliente(int idcliente);
     static QString DimeNombreCliente(int idcliente);
     void cmdTelefono_Click();
+    // The customers whose telephone holds the digits typed so far, the first few by name.
+    static std::vector<ClienteSugerido> ClientesConTelefono(const QString &cifras);
+    static constexpr int ClientesSugeridos = 5;
     void cmdBuscarCliente_Click();
     // Counter actions outside the order on screen.
     void cmdMerceria_Click();
@@ -147,6 +154,10 @@ public:
     void cmdVerOpciones_Click();
     void cmdEntregaarreglos_Click();
     void CargarArregloACargar();
+    // A key typed on the sale screen: a scanner types a garment ticket's code and Enter, and
+    // on an empty screen that order opens for hand-over.
+    void Form_KeyPress(QChar tecla);
+    void CodigoLeido(const QString &leido);
 
 private:
     bool EncargoCompleto();
@@ -163,6 +174,7 @@ private:
     // A garment touched but given no alteration is left out before the order is numbered.
     void QuitarPrendasVacias();
     void PonerFechaPrenda(int fila, const QDateTime &fecha);
+    void FijarFechaPedido(const QDateTime &fecha);
     // The separator row of the garment picked in the grid (0: new alterations go to the last one)
     // and the row before which its next alteration goes.
     int prendaActiva_ = 0;
@@ -170,6 +182,9 @@ private:
     // The last garment's date, "dd/mm/yyyy"; empty while no garment is dated.
     QString FechaUltimaPrenda() const;
     QString fechaPrendasAlElegir_;
+    // The first date chosen for a garment, "dd/mm/yyyy": the other garments of the order take it.
+    QString fechaPedido_;
+    QString lectura_;
     void MeterLineaGuardada(int idproducto, const QString &importe, const QString &iddetalle);
     std::unique_ptr<Conexion> conexion_;
 };

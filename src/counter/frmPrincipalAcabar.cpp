@@ -7,7 +7,6 @@
 #include "core/Dialogos.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
-#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "printing/CanalTickets.h"
 #include "printing/TicketsArreglo.h"
@@ -162,7 +161,7 @@ bool frmPrincipal::EncargoCompleto()
     if (ClienteEsTienda != 1 && Val(txtEntregado) == 0
         && Dlg().MensajeSiNo(
                QString::fromUtf8("No ha recibido ninguna señal de este arreglo.\r\n¿Desea continuar?"))
-               != Dialogos::Si)
+               != 6)
         return false;
 
     if (IdClienteVenta == 0) {
@@ -228,19 +227,17 @@ void frmPrincipal::GuardarYCobrar()
 void frmPrincipal::ImprimirTicketsAcabado(int idarreglo)
 {
     const QString ref = N(idarreglo);
-    if (Dlg().MensajeSiNo(
-            QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ") + ref)
-        == Dialogos::Si) {
+    // A new order usually takes every ticket; a reopened one only the customer's new receipt.
+    const int elegido =
+        Dlg().ElegirImpresion(ref, ArregloCargado, ArregloCargado ? ImprimirCliente : ImprimirTodo);
+    if (elegido & ImprimirPrendas) {
         for (int f = 1; f < gridTPV.Rows(); ++f) {
             const QString prenda = gridTPV.TextMatrix(f, ColPrenda);
             if (!prenda.isEmpty())
                 ImprimirTicketPrenda(ref + QLatin1Char('.') + prenda);
         }
     }
-    const QString pregunta = ArregloCargado
-                                 ? QString::fromUtf8("¿Imprimir de nuevo el ticket?")
-                                 : QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + ref;
-    if (Dlg().MensajeSiNo(pregunta) == Dialogos::Si) {
+    if (elegido & ImprimirCliente) {
         AbrirCajon();
         ImprimirArreglo(idarreglo);
     }

@@ -53,7 +53,7 @@ void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
         // Handing over: only the payment can change now, so no line offers its "X".
         for (int f = 1; f < gridTPV.Rows(); ++f)
             gridTPV.SetTextMatrix(f, ColBorrar, QString());
-        cmdVerFamiliasEnabled = cmdTelefonoEnabled = cmdBuscarClienteEnabled = cmdFechaEntregaEnabled = false;
+        cmdTelefonoEnabled = cmdBuscarClienteEnabled = cmdFechaEntregaEnabled = false;
         gridFamiliasEnabled = gridProductosEnabled = false;
     }
 }

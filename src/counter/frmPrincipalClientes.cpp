@@ -82,9 +82,38 @@ void frmPrincipal::ElegirCliente(int idcliente)
     }
 }
 
+std::vector<ClienteSugerido> frmPrincipal::ClientesConTelefono(const QString &cifras)
+{
+    std::vector<ClienteSugerido> r;
+    QString soloCifras;
+    for (const QChar c : cifras)
+        if (c.isDigit())
+            soloCifras += c;
+    if (soloCifras.isEmpty())
+        return r;
+    Recordset rs =
+        AbrirRecordset(QStringLiteral("select top ") + QString::number(ClientesSugeridos)
+                       + QStringLiteral(" idcliente, nombre, telefono from clientes where telefono like ")
+                       + ComillasSQL(QLatin1Char('%') + soloCifras + QLatin1Char('%'))
+                       + QStringLiteral(" order by nombre collate espanol"));
+    for (; !rs.EOF_(); rs.MoveNext())
+        r.push_back({int(Val(NuloACero(rs.Campo(QStringLiteral("idcliente"))))),
+                     NuloABlanco(rs.Campo(QStringLiteral("nombre"))).trimmed(),
+                     NuloABlanco(rs.Campo(QStringLiteral("telefono"))).trimmed()});
+    return r;
+}
+
 void frmPrincipal::cmdTelefono_Click()
 {
-    const QString telefono = Dlg().PadNumerico(QString::fromUtf8("Introduzca el teléfono del cliente"), true);
+    int idcliente = 0;
+    const QString telefono = Dlg().PadTelefono(QString::fromUtf8("Introduzca el teléfono del cliente"),
+                                               &frmPrincipal::ClientesConTelefono, idcliente);
+    // A customer touched among those offered: that one, even when another shares the telephone.
+    if (idcliente != 0) {
+        ElegirCliente(idcliente);
+        CalcularCifrasTPV();
+        return;
+    }
     if (telefono.isEmpty() || !TextoTecleado(telefono, QString::fromUtf8("Teléfono")))
         return;
     BuscarClienteTel(telefono);

@@ -2,6 +2,8 @@
 // them leaves for the sale screen.
 #include "frmPrincipal.h"
 
+#include "core/CodigoBarras.h"
+#include "core/Dialogos.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "workshop/frmListaEntregar.h"
@@ -23,6 +25,40 @@ void frmPrincipal::cmdVerOpciones_Click()
 void frmPrincipal::cmdEntregaarreglos_Click()
 {
     frmListaEntregar::PedirArregloYMostrar(QStringLiteral("No se ha encontrado el arreglo "));
+    CargarArregloACargar();
+}
+
+void frmPrincipal::Form_KeyPress(QChar tecla)
+{
+    if (tecla == u'\r' || tecla == u'\n') {
+        const QString leido = std::exchange(lectura_, QString());
+        if (!leido.isEmpty())
+            CodigoLeido(leido);
+        return;
+    }
+    // A scanner's code is "$" and 13 digits; anything longer is not one, and is not kept.
+    if (tecla == u'$')
+        lectura_ = tecla;
+    else if (lectura_.size() < 20 && tecla.isPrint())
+        lectura_ += tecla;
+}
+
+void frmPrincipal::CodigoLeido(const QString &leido)
+{
+    const QString referencia = ReferenciaDeCodigo(leido);
+    if (referencia.isEmpty()) {
+        Dlg().Mensaje(QString::fromUtf8("El código leído no es un ticket de prenda de esta tienda."));
+        return;
+    }
+    // A ticket scanned over an order being taken must not throw that order away.
+    if (gridTPV.Rows() > 1 || IdArregloVenta != 0) {
+        Dlg().Mensaje(QString::fromUtf8("Termine o borre con \"Comenzar\" el arreglo en pantalla antes de "
+                                        "leer el ticket de una prenda."));
+        return;
+    }
+    const qint64 idarreglo = referencia.section(QLatin1Char('.'), 0, 0).toLongLong();
+    frmListaEntregar::MostrarParaEntregar(idarreglo, QStringLiteral("No se ha encontrado el arreglo ")
+                                                         + QString::number(idarreglo));
     CargarArregloACargar();
 }
 

@@ -40,29 +40,27 @@ void frmPrincipal::DarTamanosGridTPV()
 
 void frmPrincipal::DarTamanosGridFamilias()
 {
-    const bool visible = gridFamilias.Visible;
     gridFamilias = Grid(2, 2);
-    gridFamilias.Visible = visible;
     gridFamilias.SetTextMatrix(0, 1, QStringLiteral("Familia"));
     gridFamilias.SetColWidth(0, 0);
-    gridFamilias.SetColWidth(1, 5595);
+    gridFamilias.SetColWidth(1, AnchoFamilias);
 }
 
 void frmPrincipal::DarTamanosGridProductos()
 {
-    const bool visible = gridProductos.Visible;
     gridProductos = Grid(1, 2);
-    gridProductos.Visible = visible;
     gridProductos.SetTextMatrix(0, 1, QStringLiteral("Arreglos"));
     gridProductos.SetColWidth(0, 0);
-    gridProductos.SetColWidth(1, 5595);
-    gridProductos.SetRows(2);
+    gridProductos.SetColWidth(1, AnchoProductos);
 }
 
 void frmPrincipal::AjustarAltoFila(Grid &grid, int fila, const QString &texto)
 {
     const int ancho = G().pantallas ? G().pantallas->AnchoTextoTwips(texto.trimmed()) : 0;
-    grid.SetRowHeight(fila, ancho > AnchoMaximoNombre ? 2 * AltoFila : AltoFila);
+    // The families' column is the narrowest: its names wrap sooner.
+    const int maximo =
+        &grid == &gridFamilias ? AnchoFamilias - (AnchoProductos - AnchoMaximoNombre) : AnchoMaximoNombre;
+    grid.SetRowHeight(fila, ancho > maximo ? 2 * AltoFila : AltoFila);
 }
 
 void frmPrincipal::LlenarFamilias()
@@ -80,9 +78,6 @@ void frmPrincipal::LlenarFamilias()
 void frmPrincipal::LlenarProductos(int idfamilia)
 {
     DarTamanosGridProductos();
-    cmdVerFamiliasVisible = true;
-    gridFamilias.Visible = false;
-    gridProductos.Visible = true;
     Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idfamilia = ")
                                   + QString::number(idfamilia)
                                   + QStringLiteral(" and activo = 0 order by nombre collate espanol"));
@@ -137,6 +132,16 @@ void frmPrincipal::MeterSeparadorPrenda(int idfamilia, const QString &nombrepren
     NumerarPrendas();
     gridTPV.SetTextMatrix(r, ColImporte, QStringLiteral("--"));
     CalcularCifrasTPV();
+}
+
+void frmPrincipal::FijarFechaPedido(const QDateTime &fecha)
+{
+    if (!fechaPedido_.isEmpty() || !fecha.isValid())
+        return;
+    fechaPedido_ = fecha.toString(QStringLiteral("dd/MM/yyyy"));
+    for (int f = 1; f < gridTPV.Rows(); ++f)
+        if (EsSeparador(f) && gridTPV.TextMatrix(f, ColFechaCompleta).isEmpty())
+            PonerFechaPrenda(f, fecha);
 }
 
 int frmPrincipal::FinPrendaActiva() const
@@ -204,9 +209,17 @@ void frmPrincipal::gridFamilias_Click()
     if (fila < 1 || fila >= gridFamilias.Rows())
         return;
     const int idfamilia = int(Val(gridFamilias.TextMatrix(fila, 0)));
-    LlenarProductos(idfamilia);
+    // The families stay beside the products: another family starts the next garment, and a
+    // garment left without alterations gives way to it.
     prendaActiva_ = 0;
+    if (EsSeparador(gridTPV.Rows() - 1))
+        QuitarUltimaFilaTPV();
+    LlenarProductos(idfamilia);
     MeterSeparadorPrenda(idfamilia, QString());
+    // A garment added later is promised for the day the order already has.
+    if (!fechaPedido_.isEmpty())
+        PonerFechaPrenda(gridTPV.Rows() - 1, FechaDeTexto(fechaPedido_));
+    CalcularCifrasTPV();
 }
 
 void frmPrincipal::gridProductos_Click()
@@ -284,8 +297,13 @@ void frmPrincipal::gridTPV_Click()
         gridTPV.Col = 0;
     }
 
-    if (gridTPV.Col == ColFecha && EsSeparador(R))
-        PonerFechaPrenda(R, FechaDeTexto(Dlg().Calendario()));
+    if (gridTPV.Col == ColFecha && EsSeparador(R)) {
+        const QDateTime fecha = FechaDeTexto(Dlg().Calendario());
+        PonerFechaPrenda(R, fecha);
+        // The first date chosen is the whole order's: the garments still undated take it.
+        if (!EntregarAlAcabar && !ArregloCargado)
+            FijarFechaPedido(fecha);
+    }
 
     CalcularCifrasTPV();
     if (R < gridTPV.Rows())
@@ -297,11 +315,9 @@ void frmPrincipal::VolverAFamilias()
     prendaActiva_ = 0;
     if (EsSeparador(gridTPV.Rows() - 1))
         QuitarUltimaFilaTPV();
-    gridProductos.Visible = false;
-    gridFamilias.Visible = true;
+    DarTamanosGridProductos();
     DarTamanosGridFamilias();
     LlenarFamilias();
-    cmdVerFamiliasVisible = false;
     CalcularCifrasTPV();
 }
 
@@ -315,9 +331,8 @@ void frmPrincipal::ReiniciarVenta()
     DarTamanosGridFamilias();
     DarTamanosGridProductos();
     DarTamanosGridTPV();
-    gridProductos.Visible = false;
-    gridFamilias.Visible = true;
-    cmdVerFamiliasVisible = false;
+    fechaPedido_.clear();
+    lectura_.clear();
 
     txtTotal = txtEntregado = txtPendiente = txtSenal = txtCambio = QStringLiteral("0.00");
     lblAtendidopor.clear();
@@ -348,6 +363,6 @@ void frmPrincipal::ReiniciarVenta()
     ArregloCargado = false;
     EntregarAlAcabar = false;
 
-    cmdVerFamiliasEnabled = cmdTelefonoEnabled = cmdBuscarClienteEnabled = cmdFechaEntregaEnabled = true;
+    cmdTelefonoEnabled = cmdBuscarClienteEnabled = cmdFechaEntregaEnabled = true;
     gridFamiliasEnabled = gridProductosEnabled = true;
 }

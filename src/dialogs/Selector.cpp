@@ -28,6 +28,20 @@ void Selector::gridTrabajadores_Click(int fila)
         gridTrabajadores.Row = fila;
 }
 
+void Selector::gridTrabajadores_Toque(int fila)
+{
+    gridTrabajadores_Click(fila);
+    if (AceptarAlTocar && HayFilaActual() && gridTrabajadores.Row == fila)
+        cmdAceptar_Click();
+}
+
+void Selector::HacerActual(const QString &id)
+{
+    for (int f = 1; f < gridTrabajadores.Rows(); ++f)
+        if (gridTrabajadores.TextMatrix(f, 0).trimmed() == id)
+            gridTrabajadores.Row = f;
+}
+
 bool Selector::HayFilaActual() const
 {
     return gridTrabajadores.Row >= 1 && gridTrabajadores.Row < gridTrabajadores.Rows();

@@ -1,21 +1,56 @@
 #include "frmPadNumerico.h"
 
 void frmPadNumerico::CargarFormulario(QString &valor, bool grande, const QString &titulo,
-                                      const QString &exacto)
+                                      const QString &exacto, bool billetes)
+{
+    buscar_ = nullptr;
+    Abrir(valor, grande, titulo, exacto, billetes);
+}
+
+void frmPadNumerico::CargarTelefono(QString &valor, const QString &titulo, const BuscarClientes &buscar,
+                                    int &idcliente)
+{
+    buscar_ = buscar;
+    idcliente_ = 0;
+    Abrir(valor, true, titulo, QString(), false);
+    idcliente = idcliente_;
+}
+
+void frmPadNumerico::Abrir(QString &valor, bool grande, const QString &titulo, const QString &exacto,
+                           bool billetes)
 {
     letraGrande = grande;
     ImporteExacto = exacto;
+    ConBilletes = billetes;
     lblTitulo = titulo;
     txtCifra.clear();
+    Sugerencias.clear();
     valor_.clear();
     Mostrar();
     valor = valor_;
+}
+
+void frmPadNumerico::Sugerir()
+{
+    Sugerencias.clear();
+    if (buscar_ && txtCifra.size() >= CifrasParaSugerir)
+        Sugerencias = buscar_(txtCifra);
+}
+
+void frmPadNumerico::Sugerencia_Click(int indice)
+{
+    if (indice < 0 || indice >= int(Sugerencias.size()))
+        return;
+    idcliente_ = Sugerencias[size_t(indice)].idcliente;
+    valor_ = Sugerencias[size_t(indice)].telefono;
+    Descargar();
 }
 
 void frmPadNumerico::n_Click(int digito)
 {
     if (digito >= 0 && digito <= 9 && txtCifra.size() < LargoMaximo())
         txtCifra += QChar(u'0' + digito);
+    Sugerir();
 }
 
 void frmPadNumerico::npunto_Click()
@@ -27,11 +62,13 @@ void frmPadNumerico::npunto_Click()
 void frmPadNumerico::nC_Click()
 {
     txtCifra.clear();
+    Sugerir();
 }
 
 void frmPadNumerico::cmdBorrar_Click()
 {
     txtCifra.chop(1);
+    Sugerir();
 }
 
 void frmPadNumerico::cmdOk_Click()
@@ -45,6 +82,14 @@ void frmPadNumerico::cmdExacto_Click()
     if (ImporteExacto.isEmpty())
         return;
     txtCifra = ImporteExacto;
+    cmdOk_Click();
+}
+
+void frmPadNumerico::cmdBillete_Click(int euros)
+{
+    if (!ConBilletes)
+        return;
+    txtCifra = QString::number(euros);
     cmdOk_Click();
 }
 

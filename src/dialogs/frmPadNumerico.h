@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogoModal.h"
+#include "core/Dialogos.h"
 
 #include <QString>
 
@@ -18,8 +19,12 @@ public:
     int LargoMaximo() const { return letraGrande ? LargoTelefono : LargoCifra; }
 
     // exacto: an amount offered on a key of its own (the exact sum still to pay); empty for none.
+    // billetes: the money keypad, with a key for each common note.
     void CargarFormulario(QString &valor, bool letraGrande, const QString &titulo,
-                          const QString &exacto = QString());
+                          const QString &exacto = QString(), bool billetes = false);
+    // The telephone keypad: from the third digit it offers the customers buscar finds; a touch on
+    // one closes it with that customer in idcliente.
+    void CargarTelefono(QString &valor, const QString &titulo, const BuscarClientes &buscar, int &idcliente);
 
     void n_Click(int digito); // n0 ... n9
     void npunto_Click();
@@ -28,6 +33,8 @@ public:
     void cmdOk_Click();
     void cmdCancelar_Click();
     void cmdExacto_Click();
+    void cmdBillete_Click(int euros);
+    void Sugerencia_Click(int indice);
     // A key typed anywhere on the window lands in the display; Escape cancels.
     void Form_KeyPress(QChar tecla);
 
@@ -35,7 +42,16 @@ public:
     QString txtCifra;
     bool letraGrande = false;
     QString ImporteExacto;
+    static constexpr int Billetes[] = {5, 10, 20, 50};
+    bool ConBilletes = false;
+    static constexpr int CifrasParaSugerir = 3;
+    std::vector<ClienteSugerido> Sugerencias;
+    bool OfreceClientes() const { return bool(buscar_); }
 
 private:
+    void Abrir(QString &valor, bool letraGrande, const QString &titulo, const QString &exacto, bool billetes);
+    void Sugerir();
     QString valor_;
+    BuscarClientes buscar_;
+    int idcliente_ = 0;
 };

@@ -2,7 +2,10 @@
 
 #include "core/Formato.h"
 
-frmUsuario::frmUsuario() : Selector(QStringLiteral("Seleccione el usuario"), true) {}
+frmUsuario::frmUsuario() : Selector(QStringLiteral("Seleccione el usuario"), true)
+{
+    AceptarAlTocar = true;
+}
 
 void frmUsuario::CargarFormulario(int &idusuario)
 {
@@ -10,6 +13,7 @@ void frmUsuario::CargarFormulario(int &idusuario)
     LlenarGrid(QStringLiteral("Usuario"),
                QStringLiteral("select * from usuarios order by nombre collate espanol"),
                QStringLiteral("idusuario"));
+    HacerActual(QString::number(ultimo_));
     Mostrar();
     idusuario = idusuario_;
 }
@@ -17,6 +21,6 @@ void frmUsuario::CargarFormulario(int &idusuario)
 void frmUsuario::cmdAceptar_Click()
 {
     if (HayFilaActual())
-        idusuario_ = int(Val(TextoFilaActual(0)));
+        idusuario_ = ultimo_ = int(Val(TextoFilaActual(0)));
     Descargar();
 }

@@ -2,7 +2,7 @@
 
 #include "Selector.h"
 
-// Who is attending at the counter.
+// Who is attending at the counter: a touch on a name chooses it.
 class frmUsuario : public Selector
 {
 public:
@@ -15,4 +15,6 @@ public:
 
 private:
     int idusuario_ = 0;
+    // Who attended last on this counter: the name offered first next time.
+    static inline int ultimo_ = 0;
 };

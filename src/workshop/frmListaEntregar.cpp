@@ -77,14 +77,18 @@ void frmListaEntregar::PedirArregloYMostrar(const QString &noEncontrado)
 {
     QString respuesta;
     qint64 id = 0;
-    if (!PedirNumeroArreglo(QStringLiteral("Introduzca la referencia del arreglo a entregar"), respuesta, id))
-        return;
-    if (!ExisteArreglo(id)) {
-        Dlg().Mensaje(noEncontrado + respuesta);
+    if (PedirNumeroArreglo(QStringLiteral("Introduzca la referencia del arreglo a entregar"), respuesta, id))
+        MostrarParaEntregar(id, noEncontrado + respuesta);
+}
+
+void frmListaEntregar::MostrarParaEntregar(qint64 idarreglo, const QString &noEncontrado)
+{
+    if (!ExisteArreglo(idarreglo)) {
+        Dlg().Mensaje(noEncontrado);
         return;
     }
     if (G().pantallas)
-        G().pantallas->ListaEntregar(int(id));
+        G().pantallas->ListaEntregar(int(idarreglo));
 }
 
 bool PedirNumeroArreglo(const QString &titulo, QString &respuesta, qint64 &idarreglo)

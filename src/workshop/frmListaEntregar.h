@@ -19,6 +19,9 @@ public:
     // Asks the order number on the keypad and opens this screen for it. `noEncontrado` starts
     // the message for a number no order has; a blank or non-numeric answer does nothing.
     static void PedirArregloYMostrar(const QString &noEncontrado);
+    // The same screen for an order whose number is known (a garment ticket scanned); the message
+    // noEncontrado when there is no such order.
+    static void MostrarParaEntregar(qint64 idarreglo, const QString &noEncontrado);
 
 protected:
     bool Bloqueado() override;

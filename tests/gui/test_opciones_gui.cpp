@@ -331,7 +331,6 @@ private Q_SLOTS:
             TocarCelda(productos, BuscarCelda(productos, 1, u"Bajo"_s));
             d.calendario.push_back(u"9/12/2026"_s);
             TocarCelda(tpv, tpv->model()->index(separador, frmPrincipal::ColFecha));
-            Pulsar(&v, u"cmdVerFamilias"_s);
         }
         d.pad = {u"600111222"_s, u"10"_s};
         Pulsar(&v, u"cmdTelefono"_s);
@@ -495,8 +494,7 @@ private Q_SLOTS:
             const QModelIndex zoe = grid->model()->index(2, 1);
             QCOMPARE(zoe.data().toString(), u"Zoe"_s);
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(zoe).center());
-            QCOMPARE(grid->currentIndex().row(), 2);
-            Pulsar(w, u"cmdAceptar"_s);
+            QVERIFY(!w->isVisible()); // the name touched is the choice
         });
         QCOMPARE(d.Usuario(), 5);
 

@@ -219,19 +219,16 @@ QWidget *frmPrincipalVista::ZonaIzquierda()
     auto *capa = new QVBoxLayout(zona);
     capa->setContentsMargins(0, 0, 0, 0);
     capa->setSpacing(8);
+    // The families stay in view beside the products: the next garment is one touch away.
+    auto *listas = new QHBoxLayout;
+    listas->setSpacing(6);
     gridFamilias_ = NuevaTabla(QStringLiteral("gridFamilias"), familias_);
     gridProductos_ = NuevaTabla(QStringLiteral("gridProductos"), productos_);
     gridFamilias_->setAccessibleName(QStringLiteral("Familias"));
     gridProductos_->setAccessibleName(QStringLiteral("Arreglos de la familia"));
-    capa->addWidget(gridFamilias_, 1);
-    capa->addWidget(gridProductos_, 1);
-    cmdVerFamilias_ = Boton(QStringLiteral("Volver a Familias"), QStringLiteral("cmdVerFamilias"), zona);
-    QSizePolicy reserva = cmdVerFamilias_->sizePolicy();
-    reserva.setRetainSizeWhenHidden(true);
-    cmdVerFamilias_->setSizePolicy(reserva);
-    connect(cmdVerFamilias_, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdVerFamilias_Click(); }); });
-    capa->addWidget(cmdVerFamilias_);
+    listas->addWidget(gridFamilias_, 2);
+    listas->addWidget(gridProductos_, 3);
+    capa->addLayout(listas, 1);
     lblVersion_ = new Etiqueta(zona);
     lblVersion_->setFont(Estilo::Fuente(9));
     lblVersion_->setStyleSheet(QStringLiteral("color: #8a7b66;"));
@@ -415,18 +412,14 @@ void frmPrincipalVista::Repintar()
 
     familias_->Refrescar();
     familias_->AjustarVista(gridFamilias_);
-    gridFamilias_->setVisible(m.gridFamilias.Visible);
     gridFamilias_->setEnabled(m.gridFamiliasEnabled);
     productos_->Refrescar();
     productos_->AjustarVista(gridProductos_);
-    gridProductos_->setVisible(m.gridProductos.Visible);
     gridProductos_->setEnabled(m.gridProductosEnabled);
     tpv_->Refrescar();
     tpv_->AjustarVista(gridTPV_);
     gridTPV_->setColumnHidden(frmPrincipal::ColPrenda, true);
 
-    cmdVerFamilias_->setVisible(m.cmdVerFamiliasVisible);
-    cmdVerFamilias_->setEnabled(m.cmdVerFamiliasEnabled);
     cmdFechaEntrega_->setEnabled(m.cmdFechaEntregaEnabled);
     cmdTelefono_->setEnabled(m.cmdTelefonoEnabled);
     cmdBuscarCliente_->setEnabled(m.cmdBuscarClienteEnabled);
@@ -466,7 +459,15 @@ void frmPrincipalVista::keyPressEvent(QKeyEvent *e)
         close();
         return;
     }
-    QWidget::keyPressEvent(e);
+    // A garment ticket's scanner types like a keyboard: its code, then Enter.
+    const QChar tecla = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter
+                            ? QChar(u'\r')
+                            : (e->text().size() == 1 ? e->text().at(0) : QChar());
+    if (tecla.isNull()) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    Atender([this, tecla] { modelo_.Form_KeyPress(tecla); });
 }
 
 void frmPrincipalVista::closeEvent(QCloseEvent *e)

@@ -9,7 +9,7 @@ class QPushButton;
 class QTableView;
 class frmPrincipal;
 
-// The sale screen: families or products on the left, the order and its figures on the right,
+// The sale screen: families and products side by side on the left, the order and its figures on the right,
 // the counter's buttons along the bottom. Every touch goes to the form model, then the whole
 // screen is repainted from it.
 class frmPrincipalVista : public QWidget
@@ -43,7 +43,6 @@ private:
     QTableView *gridFamilias_ = nullptr;
     QTableView *gridProductos_ = nullptr;
     QTableView *gridTPV_ = nullptr;
-    QPushButton *cmdVerFamilias_ = nullptr;
     QPushButton *cmdTelefono_ = nullptr;
     QPushButton *cmdBuscarCliente_ = nullptr;
     QPushButton *cmdFechaEntrega_ = nullptr;

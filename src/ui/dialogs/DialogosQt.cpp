@@ -3,6 +3,7 @@
 #include "dialogs/Mensaje.h"
 #include "dialogs/frmCalendar.h"
 #include "dialogs/frmFormaPago.h"
+#include "dialogs/frmImprimir.h"
 #include "dialogs/frmMensajeSiNo.h"
 #include "dialogs/frmPadNumerico.h"
 #include "dialogs/frmUsuario.h"
@@ -52,8 +53,26 @@ QString DialogosQt::PadImporte(const QString &titulo, const QString &exacto)
     frmPadNumerico modelo;
     frmPadNumericoVista vista(modelo, Padre());
     QString valor;
-    modelo.CargarFormulario(valor, false, titulo, exacto);
+    modelo.CargarFormulario(valor, false, titulo, exacto, true);
     return valor;
+}
+
+QString DialogosQt::PadTelefono(const QString &titulo, const BuscarClientes &buscar, int &idcliente)
+{
+    frmPadNumerico modelo;
+    frmPadNumericoVista vista(modelo, Padre());
+    QString valor;
+    modelo.CargarTelefono(valor, titulo, buscar, idcliente);
+    return valor;
+}
+
+int DialogosQt::ElegirImpresion(const QString &ref, bool reimpresion, int porDefecto)
+{
+    frmImprimir modelo;
+    SelectorVista vista(modelo, Padre());
+    int eleccion = ImprimirNada;
+    modelo.CargarFormulario(ref, reimpresion, porDefecto, eleccion);
+    return eleccion;
 }
 
 QString DialogosQt::Calendario()

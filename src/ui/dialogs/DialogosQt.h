@@ -15,6 +15,8 @@ public:
     int MensajeSiNo(const QString &texto) override;
     QString PadNumerico(const QString &titulo, bool letraGrande) override;
     QString PadImporte(const QString &titulo, const QString &exacto) override;
+    QString PadTelefono(const QString &titulo, const BuscarClientes &buscar, int &idcliente) override;
+    int ElegirImpresion(const QString &ref, bool reimpresion, int porDefecto) override;
     QString Calendario() override;
     int Usuario() override;
     void FormaPago(QString &nombre, int &idformapago) override;

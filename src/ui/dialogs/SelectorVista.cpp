@@ -20,10 +20,10 @@ SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(mo
     capa->setSpacing(14);
 
     // Touch screens often run without window frames, so the title is also written inside.
-    auto *titulo = new Etiqueta(modelo_.Caption, this);
-    titulo->setFont(Estilo::Fuente(18, true));
-    titulo->setAlignment(Qt::AlignCenter);
-    capa->addWidget(titulo);
+    titulo_ = new Etiqueta(modelo_.Caption, this);
+    titulo_->setFont(Estilo::Fuente(18, true));
+    titulo_->setAlignment(Qt::AlignCenter);
+    capa->addWidget(titulo_);
 
     datos_ = new GridModel(&modelo_.gridTrabajadores, this);
     gridTrabajadores_ = new QTableView(this);
@@ -48,10 +48,16 @@ SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(mo
     gridTrabajadores_->setMinimumSize(480, 5 * Estilo::AltoFilaTactil + 48);
     connect(gridTrabajadores_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &actual) {
+                // Only the form model follows: the table already shows it, and a repaint now would
+                // reset the table under the finger before the touch is complete.
                 if (actual.isValid() && !repintando_)
-                    Atender(
-                        [this, f = GridModel::FilaGrid(actual.row())] { modelo_.gridTrabajadores_Click(f); });
+                    modelo_.gridTrabajadores_Click(GridModel::FilaGrid(actual.row()));
             });
+    // The picker that chooses on touch closes on the name touched, also the one already current.
+    connect(gridTrabajadores_, &QTableView::clicked, this, [this](const QModelIndex &i) {
+        if (modelo_.AceptarAlTocar)
+            Atender([this, f = GridModel::FilaGrid(i.row())] { modelo_.gridTrabajadores_Toque(f); });
+    });
     capa->addWidget(gridTrabajadores_, 1);
 
     auto *botones = new QHBoxLayout;
@@ -70,6 +76,10 @@ SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(mo
 
 void SelectorVista::Repintar()
 {
+    // A picker may name itself only when it is filled (the order a print choice is for).
+    PonerTitulo(this, modelo_.Caption);
+    titulo_->setText(modelo_.Caption);
+    gridTrabajadores_->setAccessibleName(modelo_.Caption);
     // Reloading the table moves its current row; that is not a touch of the user.
     repintando_ = true;
     datos_->Refrescar();

@@ -20,5 +20,6 @@ private:
     Selector &modelo_;
     GridModel *datos_;
     QTableView *gridTrabajadores_;
+    QLabel *titulo_;
     bool repintando_ = false;
 };

@@ -15,6 +15,7 @@ namespace {
 constexpr int AnchoTecla = 100;
 constexpr int AltoTecla = 84;
 constexpr int PuntosCifra = 22;
+constexpr int AnchoSugerencia = 300;
 } // namespace
 
 frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
@@ -71,7 +72,32 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
     cmdExacto_ = Tecla("", "cmdExacto", &frmPadNumerico::cmdExacto_Click);
     cmdExacto_->setFont(Estilo::Fuente(20, true));
     cmdExacto_->setStyleSheet(QStringLiteral("QPushButton { background: #d5ebcf; }"));
-    teclas->addWidget(cmdExacto_, 4, 0, 1, 4);
+    teclas->addWidget(cmdExacto_, 4, 0, 1, 5);
+    // Beside the digits: the common notes on the money keypad, the customers found on the
+    // telephone keypad.
+    int fila = 0;
+    for (const int euros : frmPadNumerico::Billetes) {
+        auto *b =
+            Tecla(QString::number(euros) + QString::fromUtf8(" €"), QStringLiteral("cmdBillete%1").arg(euros),
+                  [this, euros] { modelo_.cmdBillete_Click(euros); });
+        b->setStyleSheet(QStringLiteral("QPushButton { background: #e4efd9; }"));
+        billetes_.push_back(b);
+        teclas->addWidget(b, fila++, 4);
+    }
+    auto *lista = new QVBoxLayout;
+    lista->setSpacing(8);
+    for (int i = 0; i < MaximoSugerencias; ++i) {
+        auto *b = Boton(QString(), QStringLiteral("cmdSugerencia%1").arg(i),
+                        [this, i] { modelo_.Sugerencia_Click(i); });
+        b->setFont(Estilo::Fuente(14, true));
+        b->setFixedWidth(AnchoSugerencia);
+        b->setMinimumHeight(AltoTecla);
+        b->setAutoDefault(false);
+        sugerencias_.push_back(b);
+        lista->addWidget(b);
+    }
+    lista->addStretch();
+    teclas->addLayout(lista, 0, 5, 5, 1);
     capa->addLayout(teclas);
 }
 
@@ -103,6 +129,21 @@ void frmPadNumericoVista::Repintar()
     cmdExacto_->setText(QStringLiteral("Exacto: ") + FormatoImporte(Val(modelo_.ImporteExacto))
                         + QString::fromUtf8(" €"));
     cmdExacto_->setAccessibleName(cmdExacto_->text());
+    for (QPushButton *b : billetes_)
+        b->setVisible(modelo_.ConBilletes);
+    const auto &s = modelo_.Sugerencias;
+    for (size_t i = 0; i < sugerencias_.size(); ++i) {
+        QPushButton *b = sugerencias_[i];
+        // The column keeps its room while nothing is offered: the keys never move under a finger.
+        QSizePolicy reserva = b->sizePolicy();
+        reserva.setRetainSizeWhenHidden(modelo_.OfreceClientes());
+        b->setSizePolicy(reserva);
+        b->setVisible(i < s.size());
+        if (i < s.size()) {
+            PonerTextoBoton(b, s[i].nombre + QLatin1Char('\n') + s[i].telefono);
+            b->setAccessibleName(s[i].nombre + QStringLiteral(", ") + s[i].telefono);
+        }
+    }
 }
 
 void frmPadNumericoVista::Escape()

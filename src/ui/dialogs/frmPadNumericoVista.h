@@ -2,6 +2,8 @@
 
 #include "ui/common/VistaDialogo.h"
 
+#include <vector>
+
 class QLabel;
 class QPushButton;
 class frmPadNumerico;
@@ -11,6 +13,7 @@ class frmPadNumericoVista : public VistaDialogo
 {
     Q_OBJECT
 public:
+    static constexpr int MaximoSugerencias = 5;
     explicit frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre = nullptr);
     void Repintar() override;
 
@@ -26,4 +29,6 @@ private:
     QLabel *lblTitulo_;
     QLabel *txtCifra_;
     QPushButton *cmdExacto_;
+    std::vector<QPushButton *> billetes_;
+    std::vector<QPushButton *> sugerencias_;
 };
