@@ -4,11 +4,13 @@
 #include "cash/frmListaCierres.h"
 #include "core/Conexion.h"
 #include "core/Formato.h"
+#include "masterdata/frmListaClientes.h"
 #include "masterdata/frmListadoProductos.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
 #include "workshop/frmAsigancion.h"
 #include "workshop/frmAtrasados.h"
+#include "workshop/frmListaArreglosCliente.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 
 #include <QDate>
@@ -19,37 +21,6 @@ namespace {
 QString N(qint64 n)
 {
     return QString::number(n);
-}
-
-// frmListaClientes.LlenarClientes.
-QString SqlListaClientes(const QString &texto)
-{
-    return QStringLiteral("SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono "
-                          "FROM clientes where clientes.nombre like ")
-           + ComillasSQL(QLatin1Char('%') + texto + QLatin1Char('%'))
-           + QStringLiteral(" ORDER BY clientes.nombre");
-}
-
-// frmListaArreglosCliente.LlenarGrid.
-QString SqlArreglosCliente(int idcliente)
-{
-    return QStringLiteral(
-               "SELECT DISTINCT     (arreglos_detalles.referenciaPrenda),     clientes.Nombre AS "
-               "nombrecliente,     arreglos_detalles.Nombreprenda,     arreglos_detalles.fechaentrega, "
-               "arreglos.fechaarreglo,     arreglos_detalles.listoparaentrega,     "
-               "SUM(arreglos_detalles.precio) AS suma, arreglos.IdArreglo,     arreglos.fecharealentrega, "
-               "arreglos.fechaprevistaentrega,     clientes.IdCliente , Arreglos.entregado FROM clientes "
-               "INNER JOIN     arreglos ON     clientes.IdCliente = arreglos.idcliente INNER JOIN     "
-               "arreglos_detalles ON     Arreglos.IdArreglo = arreglos_detalles.IdArreglo  Where "
-               "clientes.idcliente = ")
-           + N(idcliente)
-           + QStringLiteral(
-               "  GROUP BY arreglos.fechaarreglo, arreglos_detalles.idarreglo,     "
-               "arreglos_detalles.referenciaPrenda, clientes.Nombre,     arreglos_detalles.Nombreprenda,     "
-               "arreglos_detalles.fechaentrega, arreglos.fechaarreglo,     "
-               "arreglos_detalles.listoparaentrega, arreglos.IdArreglo,     arreglos.fecharealentrega, "
-               "arreglos.fechaprevistaentrega, ")
-           + QStringLiteral(" clientes.IdCliente , Arreglos.entregado ORDER BY arreglos.idarreglo DESC");
 }
 
 // The worker-pay screen as staff use it: a listing button, and for "Todos" the pages that
@@ -157,12 +128,12 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
     const QString una = QStringLiteral(" (costurera ") + N(p.costurera) + QLatin1Char(')');
     const QString mes = N(p.mes) + QLatin1Char('/') + N(p.ano);
     return {
-        {QStringLiteral("Asignación: no asignados"), 200, {frmAsigancion::SqlListaArreglos(250)}},
-        {QStringLiteral("Asignación: todos (top 5000000)"), 2000, {frmAsigancion::SqlListaArreglos(5000000)}},
+        {QStringLiteral("Asignación: no asignados"), 200, {frmAsigancion::SqlListaArreglos()}},
+        {QStringLiteral("Asignación: todos, una fila por línea"), 1000, {frmAsigancion::SqlTodasLasLineas()}},
         {QStringLiteral("Asignación: todos, primera página de la pantalla"),
          200,
-         {frmAsigancion::SqlListaArreglos(5000000, p.ultimoArreglo - frmAsigancion::OrdenesPrimeraPagina,
-                                          p.ultimoArreglo)}},
+         {frmAsigancion::SqlTodasLasLineas(p.ultimoArreglo - frmAsigancion::OrdenesPrimeraPagina,
+                                           p.ultimoArreglo)}},
         {QStringLiteral("Asignación: pendiente por trabajador") + una,
          200,
          {frmAsigancion::SqlArreglosPorTrabajador(p.costurera, true)}},
@@ -217,12 +188,14 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
          200,
          {frmListaCierres::SqlRecaudacion(
              QDate(QDate::currentDate().year(), QDate::currentDate().month(), 1).addMonths(-11))}},
-        {QStringLiteral("Lista de clientes: búsqueda vacía"), 200, {SqlListaClientes(QString())}},
+        {QStringLiteral("Lista de clientes: búsqueda vacía"),
+         200,
+         {frmListaClientes::SqlClientes(QString())}},
         {QStringLiteral("Lista de clientes: \"") + p.busqueda + QLatin1Char('"'),
          200,
-         {SqlListaClientes(p.busqueda)}},
+         {frmListaClientes::SqlClientes(p.busqueda)}},
         {QStringLiteral("Arreglos del cliente (") + N(p.clienteArreglos) + QStringLiteral(" arreglos)"),
          200,
-         {SqlArreglosCliente(p.cliente)}},
+         {frmListaArreglosCliente::SqlArreglos(p.cliente)}},
     };
 }
