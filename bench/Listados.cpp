@@ -53,6 +53,22 @@ Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int
     return l;
 }
 
+// "Ver todos los arreglos" through the screen's form model alone, page after page to the last
+// row: beside the screen's own row (PantallaAsignacion.h) it shows what the view adds.
+Listado PantallaAsignacionModelo()
+{
+    auto f = std::make_shared<frmAsigancion>();
+    Listado l{QStringLiteral("Asignación: todos, modelo de la pantalla hasta la última fila"), 1000, {}};
+    l.pantalla = [f]() -> qint64 {
+        f->cmdVerTodos_Click();
+        while (f->QuedanPaginas())
+            f->LlenarSiguientePagina();
+        return f->gridListaArreglos.Rows() - 1;
+    };
+    l.liberar = [f] { f->DarTamanosGridArreglos(); };
+    return l;
+}
+
 // The shop accounts' "Ver": the listing and its paid sums, to the totals.
 Listado PantallaTiendas(const QString &nombre, int tienda, int ano, int mes)
 {
@@ -134,6 +150,7 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
          200,
          {frmAsigancion::SqlTodasLasLineas(p.ultimoArreglo - frmAsigancion::OrdenesPrimeraPagina,
                                            p.ultimoArreglo)}},
+        PantallaAsignacionModelo(),
         {QStringLiteral("Asignación: pendiente por trabajador") + una,
          200,
          {frmAsigancion::SqlArreglosPorTrabajador(p.costurera, true)}},

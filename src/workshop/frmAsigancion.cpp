@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -166,7 +167,7 @@ void frmAsigancion::LlenarSiguientePagina()
         ordenesPagina_ =
             std::clamp<qint64>(ordenesPagina_ * MsPorPagina / std::max<qint64>(1, msPagina_),
                                ordenesPagina_ / 2, std::min<qint64>(2 * ordenesPagina_, OrdenesPorPagina));
-    ordenesPagina_ = std::max<qint64>(ordenesPagina_, 1);
+    ordenesPagina_ = std::max<qint64>(ordenesPagina_, OrdenesPrimeraPagina / 3);
     const qint64 desde = std::max(paginaMinimo_, paginaHasta_ - ordenesPagina_);
     const QString sql = SqlTodasLasLineas(desde, paginaHasta_);
     paginaHasta_ = desde;
@@ -206,8 +207,13 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite, bool sumarIgu
     const auto fecha = [&](const QVariant &v) { return v.isNull() ? cero : textos_.Fecha(v); };
     Grid &g = gridListaArreglos;
     // The lines that share order, garment, worker, date and alteration are one row with their sum.
-    const int clave[] = {Id, Referencia, Prenda, Costurera, EntregaPrenda, Arreglo};
-    QVariant v[Campos], anterior[Campos];
+    // The alteration first: it is what tells most neighbours apart, in one comparison.
+    const int clave[] = {Arreglo, Referencia, Prenda, Costurera, EntregaPrenda};
+    enum { ClaveArreglo, ClaveReferencia, ClavePrenda, ClaveCosturera, ClaveEntrega };
+    std::array<QVariant, std::size(clave)> linea, anterior;
+    qint64 idAnterior = -1;
+    // What is the order's own (its number and days) is made once per order, not once per line.
+    QString idTexto, recibido, entrega, trabajador;
     double suma = 0;
     Bd().Recorrer(sql, [&](const FilaLeida &q) {
         if (!hallados) {
@@ -215,12 +221,15 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite, bool sumarIgu
                 campo[i] = q.Indice(QString::fromLatin1(nombres[i]));
             hallados = true;
         }
-        for (int i = 0; i < Campos; ++i)
-            v[i] = campo[i] < 0 ? QVariant() : q.Valor(campo[i]);
-        if (sumarIguales && g.Rows() > 1
-            && std::all_of(std::begin(clave), std::end(clave), [&](int i) { return v[i] == anterior[i]; })) {
-            if (!v[Precio].isNull()) {
-                suma += NumeroDeValor(v[Precio]);
+        const auto valor = [&](int i) { return campo[i] < 0 ? QVariant() : q.Valor(campo[i]); };
+        const QVariant id = valor(Id);
+        const bool otroArreglo = g.Rows() == 1 || id.toLongLong() != idAnterior || id.isNull();
+        for (size_t i = 0; i < linea.size(); ++i)
+            linea[i] = valor(clave[i]);
+        const QVariant precio = valor(Precio);
+        if (sumarIguales && !otroArreglo && linea == anterior) {
+            if (!precio.isNull()) {
+                suma += NumeroDeValor(precio);
                 g.SetTextMatrix(g.Rows() - 1, ColImporte, textos_.Importe(RedondearImporte(suma)));
             }
             return;
@@ -228,20 +237,28 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite, bool sumarIgu
         if (limite == 0)
             return;
         --limite;
-        std::swap(v, anterior);
-        const QVariant *r = anterior;
-        QString persona =
-            NuloABlanco(r[Prenda]).trimmed() + QLatin1Char('*') + NuloABlanco(r[Arreglo]).trimmed();
+        std::swap(linea, anterior);
+        if (otroArreglo) {
+            idAnterior = id.toLongLong();
+            idTexto = NuloACero(id);
+            recibido = fecha(valor(Recibido));
+            entrega = fecha(valor(Entrega));
+        }
+        QString persona = NuloABlanco(anterior[ClavePrenda]).trimmed() + QLatin1Char('*')
+                          + NuloABlanco(anterior[ClaveArreglo]).trimmed();
         persona.remove(guiones);
         const int f = g.AgregarFila();
-        g.SetTextMatrix(f, ColIdArreglo, NuloACero(r[Id]));
-        g.SetTextMatrix(f, ColReferencia, NuloACero(r[Referencia]));
+        g.SetTextMatrix(f, ColIdArreglo, idTexto);
+        g.SetTextMatrix(f, ColReferencia, NuloACero(anterior[ClaveReferencia]));
         g.SetTextMatrix(f, ColPersona, textos_.Compartido(persona));
-        g.SetTextMatrix(f, ColRecibido, fecha(r[Recibido]));
-        g.SetTextMatrix(f, ColEntrega, fecha(r[Entrega]));
-        suma = NumeroDeValor(r[Precio]);
-        g.SetTextMatrix(f, ColImporte, r[Precio].isNull() ? cero : textos_.Importe(RedondearImporte(suma)));
-        g.SetTextMatrix(f, ColTrabajador, textos_.Compartido(NuloABlanco(r[Costurera])));
+        g.SetTextMatrix(f, ColRecibido, recibido);
+        g.SetTextMatrix(f, ColEntrega, entrega);
+        suma = NumeroDeValor(precio);
+        g.SetTextMatrix(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(suma)));
+        // A garment's lines mostly share their worker: the last one's text is taken again.
+        if (f == 1 || anterior[ClaveCosturera] != linea[ClaveCosturera] || otroArreglo)
+            trabajador = textos_.Compartido(NuloABlanco(anterior[ClaveCosturera]));
+        g.SetTextMatrix(f, ColTrabajador, trabajador);
         g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
     });
 }
