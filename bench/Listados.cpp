@@ -1,5 +1,7 @@
 #include "Listados.h"
 
+#include "Medida.h"
+
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 #include "core/Conexion.h"
@@ -30,7 +32,8 @@ Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int
 {
     auto f = std::make_shared<frmPagosATrabajadores>();
     Listado l{nombre, objetivo, {}};
-    l.pantalla = [f, costurera, estado, limite, completa]() -> qint64 {
+    l.esperaMs = std::make_shared<double>(-1);
+    l.pantalla = [f, costurera, estado, limite, completa, espera = l.esperaMs]() -> qint64 {
         if (f->cmbTrabajadores.ListCount() == 0)
             f->CargarFormulario(nullptr);
         f->cmbTrabajadores.Elegir(0);
@@ -38,15 +41,15 @@ Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int
             if (f->cmbTrabajadores.elementos[size_t(i)].dato == costurera)
                 f->cmbTrabajadores.Elegir(i);
         f->cmbEstado.Elegir(estado);
-        switch (limite) {
-        case 0:
-            f->cmdTodos_Click();
-            break;
-        default:
-            f->cmdAceptar_Click();
-        }
+        *espera = Medida::Ms([&] {
+            if (limite == 0)
+                f->cmdTodos_Click();
+            else
+                f->cmdAceptar_Click();
+        });
+        // The view reads each further part in a turn of the event loop of its own.
         while (completa && f->ListaIncompleta)
-            f->ContinuarLista();
+            *espera = std::max(*espera, Medida::Ms([&] { f->ContinuarLista(); }));
         return f->gridPagos.Rows() - 1;
     };
     l.liberar = [f] { f->DarTamanosGrid(); };
@@ -59,10 +62,11 @@ Listado PantallaAsignacionModelo()
 {
     auto f = std::make_shared<frmAsigancion>();
     Listado l{QStringLiteral("Asignación: todos, modelo de la pantalla hasta la última fila"), 1000, {}};
-    l.pantalla = [f]() -> qint64 {
-        f->cmdVerTodos_Click();
+    l.esperaMs = std::make_shared<double>(-1);
+    l.pantalla = [f, espera = l.esperaMs]() -> qint64 {
+        *espera = Medida::Ms([&] { f->cmdVerTodos_Click(); });
         while (f->QuedanPaginas())
-            f->LlenarSiguientePagina();
+            *espera = std::max(*espera, Medida::Ms([&] { f->LlenarSiguientePagina(); }));
         return f->gridListaArreglos.Rows() - 1;
     };
     l.liberar = [f] { f->DarTamanosGridArreglos(); };
@@ -74,7 +78,8 @@ Listado PantallaTiendas(const QString &nombre, int tienda, int ano, int mes)
 {
     auto f = std::make_shared<frmPagosTiendas>();
     Listado l{nombre, 200, {}};
-    l.pantalla = [f, tienda, ano, mes]() -> qint64 {
+    l.esperaMs = std::make_shared<double>(-1);
+    l.pantalla = [f, tienda, ano, mes, espera = l.esperaMs]() -> qint64 {
         if (f->cmbTienda.ListCount() == 0)
             f->CargarFormulario(nullptr);
         f->cmbTienda.Elegir(0);
@@ -83,8 +88,26 @@ Listado PantallaTiendas(const QString &nombre, int tienda, int ano, int mes)
                 f->cmbTienda.Elegir(i);
         f->cmbMeses.Elegir(mes);
         f->cmbAno.ElegirTexto(QString::number(ano));
-        f->cmdAceptar_Click();
+        *espera = Medida::Ms([&] { f->cmdAceptar_Click(); });
         return f->gridPagos.Rows() - 1;
+    };
+    l.liberar = [f] { f->DarTamanosGrid(); };
+    return l;
+}
+
+// The customer list's search as its screen runs it, to the grid filled.
+Listado PantallaClientes(const QString &nombre, const QString &texto)
+{
+    auto f = std::make_shared<frmListaClientes>();
+    Listado l{nombre, 200, {}};
+    l.esperaMs = std::make_shared<double>(-1);
+    l.pantalla = [f, texto, espera = l.esperaMs]() -> qint64 {
+        f->txtNombre = texto;
+        *espera = Medida::Ms([&] {
+            f->DarTamanosGrid();
+            f->LlenarClientes(texto);
+        });
+        return f->gridClientes.Rows() - 1;
     };
     l.liberar = [f] { f->DarTamanosGrid(); };
     return l;
@@ -208,6 +231,7 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
         {QStringLiteral("Lista de clientes: búsqueda vacía"),
          200,
          {frmListaClientes::SqlClientes(QString())}},
+        PantallaClientes(QStringLiteral("Lista de clientes, pantalla: búsqueda vacía"), QString()),
         {QStringLiteral("Lista de clientes: \"") + p.busqueda + QLatin1Char('"'),
          200,
          {frmListaClientes::SqlClientes(p.busqueda)}},

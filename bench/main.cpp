@@ -311,8 +311,12 @@ std::vector<Fila> MedirListados(Conexion &c, const Opciones &o)
         // Long listings are timed fewer times: their median settles quickly.
         const int veces = primera > 1000 ? 3 : o.repeticiones;
         std::vector<Medida::Muestra> motor, rs;
-        for (int i = 0; i < veces; ++i)
+        std::vector<double> esperas;
+        for (int i = 0; i < veces; ++i) {
             motor.push_back(Medida::Medir([&] { PorMotor(c, l); }));
+            if (l.esperaMs && *l.esperaMs >= 0)
+                esperas.push_back(*l.esperaMs);
+        }
         // A screen row is timed once, through the screen: there is no separate record set to time.
         const bool conRecordset = o.recordset && !l.pantalla;
         for (int i = 0; i < veces && conRecordset; ++i)
@@ -325,6 +329,9 @@ std::vector<Fila> MedirListados(Conexion &c, const Opciones &o)
             l.liberar();
         filas.push_back(f);
         std::fprintf(stderr, "  %-70s %8.1f ms\n", qPrintable(l.nombre), f.ms);
+        if (l.esperaMs && !esperas.empty())
+            filas.emplace_back(l.nombre + QStringLiteral(": mayor espera del bucle de eventos"), 50,
+                               Medida::Muestra{Medida::Mediana(esperas), -1});
     }
     return filas;
 }

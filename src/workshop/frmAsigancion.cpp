@@ -164,10 +164,10 @@ void frmAsigancion::LlenarSiguientePagina()
     if (primera)
         ordenesPagina_ = OrdenesPrimeraPagina;
     else
-        ordenesPagina_ =
+        ordenesPagina_ = std::max<qint64>(
+            OrdenesMinimas,
             std::clamp<qint64>(ordenesPagina_ * MsPorPagina / std::max<qint64>(1, msPagina_),
-                               ordenesPagina_ / 2, std::min<qint64>(2 * ordenesPagina_, OrdenesPorPagina));
-    ordenesPagina_ = std::max<qint64>(ordenesPagina_, OrdenesPrimeraPagina / 3);
+                               ordenesPagina_ / 2, std::min<qint64>(2 * ordenesPagina_, OrdenesPorPagina)));
     const qint64 desde = std::max(paginaMinimo_, paginaHasta_ - ordenesPagina_);
     const QString sql = SqlTodasLasLineas(desde, paginaHasta_);
     paginaHasta_ = desde;

@@ -47,10 +47,13 @@ public:
     static QString SqlTodasLasLineas(qint64 desde = 0, qint64 hasta = 0);
     static QString SqlArreglosPorTrabajador(int costurera, bool pendiente);
     // Orders a page of "all the lines" covers: few for the first page, so that it shows at once,
-    // then as many as are read in about MsPorPagina, at most twice the last page's.
+    // then as many as are read in about MsPorPagina, at most twice the last page's. Never fewer
+    // than OrdenesMinimas: on a machine busy with other work each page is slow whatever its
+    // size, and more pages would only add statements and repaints.
     static constexpr int OrdenesPrimeraPagina = 300;
+    static constexpr int OrdenesMinimas = 1000;
     static constexpr int OrdenesPorPagina = 20000;
-    static constexpr int MsPorPagina = 25;
+    static constexpr int MsPorPagina = 30;
 
     void CargarFormulario(const std::function<void()> &mostrar);
     void DarTamanosGridArreglos();
