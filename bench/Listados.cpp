@@ -1,14 +1,19 @@
 #include "Listados.h"
 
+#include "Medida.h"
+
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 #include "core/Conexion.h"
+#include "core/Formato.h"
 #include "core/LiteralesSQL.h"
+#include "masterdata/frmListaClientes.h"
 #include "masterdata/frmListadoProductos.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
 #include "workshop/frmAsigancion.h"
 #include "workshop/frmAtrasados.h"
+#include "workshop/frmListaArreglosCliente.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 
 #include <QDate>
@@ -21,37 +26,6 @@ QString N(qint64 n)
     return QString::number(n);
 }
 
-// frmListaClientes.LlenarClientes.
-QString SqlListaClientes(const QString &texto)
-{
-    return QStringLiteral("SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono "
-                          "FROM clientes where clientes.nombre like ")
-           + ComillasSQL(QLatin1Char('%') + texto + QLatin1Char('%'))
-           + QStringLiteral(" ORDER BY clientes.nombre");
-}
-
-// frmListaArreglosCliente.LlenarGrid.
-QString SqlArreglosCliente(int idcliente)
-{
-    return QStringLiteral(
-               "SELECT DISTINCT     (arreglos_detalles.referenciaPrenda),     clientes.Nombre AS "
-               "nombrecliente,     arreglos_detalles.Nombreprenda,     arreglos_detalles.fechaentrega, "
-               "arreglos.fechaarreglo,     arreglos_detalles.listoparaentrega,     "
-               "SUM(arreglos_detalles.precio) AS suma, arreglos.IdArreglo,     arreglos.fecharealentrega, "
-               "arreglos.fechaprevistaentrega,     clientes.IdCliente , Arreglos.entregado FROM clientes "
-               "INNER JOIN     arreglos ON     clientes.IdCliente = arreglos.idcliente INNER JOIN     "
-               "arreglos_detalles ON     Arreglos.IdArreglo = arreglos_detalles.IdArreglo  Where "
-               "clientes.idcliente = ")
-           + N(idcliente)
-           + QStringLiteral(
-               "  GROUP BY arreglos.fechaarreglo, arreglos_detalles.idarreglo,     "
-               "arreglos_detalles.referenciaPrenda, clientes.Nombre,     arreglos_detalles.Nombreprenda,     "
-               "arreglos_detalles.fechaentrega, arreglos.fechaarreglo,     "
-               "arreglos_detalles.listoparaentrega, arreglos.IdArreglo,     arreglos.fecharealentrega, "
-               "arreglos.fechaprevistaentrega, ")
-           + QStringLiteral(" clientes.IdCliente , Arreglos.entregado ORDER BY arreglos.idarreglo DESC");
-}
-
 // The worker-pay screen as staff use it: a listing button, and for "Todos" the pages that
 // follow the first one until the last row is on screen.
 Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int estado, int limite,
@@ -59,7 +33,8 @@ Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int
 {
     auto f = std::make_shared<frmPagosATrabajadores>();
     Listado l{nombre, objetivo, {}};
-    l.pantalla = [f, costurera, estado, limite, completa]() -> qint64 {
+    l.esperaMs = std::make_shared<double>(-1);
+    l.pantalla = [f, costurera, estado, limite, completa, espera = l.esperaMs]() -> qint64 {
         if (f->cmbTrabajadores.ListCount() == 0)
             f->CargarFormulario(nullptr);
         f->cmbTrabajadores.Elegir(0);
@@ -67,18 +42,35 @@ Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int
             if (f->cmbTrabajadores.elementos[size_t(i)].dato == costurera)
                 f->cmbTrabajadores.Elegir(i);
         f->cmbEstado.Elegir(estado);
-        switch (limite) {
-        case 0:
-            f->cmdTodos_Click();
-            break;
-        default:
-            f->cmdAceptar_Click();
-        }
+        *espera = Medida::Ms([&] {
+            if (limite == 0)
+                f->cmdTodos_Click();
+            else
+                f->cmdAceptar_Click();
+        });
+        // The view reads each further part in a turn of the event loop of its own.
         while (completa && f->ListaIncompleta)
-            f->ContinuarLista();
+            *espera = std::max(*espera, Medida::Ms([&] { f->ContinuarLista(); }));
         return f->gridPagos.Rows() - 1;
     };
     l.liberar = [f] { f->DarTamanosGrid(); };
+    return l;
+}
+
+// "Ver todos los arreglos" through the screen's form model alone, page after page to the last
+// row: beside the screen's own row (PantallaAsignacion.h) it shows what the view adds.
+Listado PantallaAsignacionModelo()
+{
+    auto f = std::make_shared<frmAsigancion>();
+    Listado l{QStringLiteral("Asignación: todos, modelo de la pantalla hasta la última fila"), 1000, {}};
+    l.esperaMs = std::make_shared<double>(-1);
+    l.pantalla = [f, espera = l.esperaMs]() -> qint64 {
+        *espera = Medida::Ms([&] { f->cmdVerTodos_Click(); });
+        while (f->QuedanPaginas())
+            *espera = std::max(*espera, Medida::Ms([&] { f->LlenarSiguientePagina(); }));
+        return f->gridListaArreglos.Rows() - 1;
+    };
+    l.liberar = [f] { f->DarTamanosGridArreglos(); };
     return l;
 }
 
@@ -87,7 +79,8 @@ Listado PantallaTiendas(const QString &nombre, int tienda, int ano, int mes)
 {
     auto f = std::make_shared<frmPagosTiendas>();
     Listado l{nombre, 200, {}};
-    l.pantalla = [f, tienda, ano, mes]() -> qint64 {
+    l.esperaMs = std::make_shared<double>(-1);
+    l.pantalla = [f, tienda, ano, mes, espera = l.esperaMs]() -> qint64 {
         if (f->cmbTienda.ListCount() == 0)
             f->CargarFormulario(nullptr);
         f->cmbTienda.Elegir(0);
@@ -96,8 +89,26 @@ Listado PantallaTiendas(const QString &nombre, int tienda, int ano, int mes)
                 f->cmbTienda.Elegir(i);
         f->cmbMeses.Elegir(mes);
         f->cmbAno.ElegirTexto(QString::number(ano));
-        f->cmdAceptar_Click();
+        *espera = Medida::Ms([&] { f->cmdAceptar_Click(); });
         return f->gridPagos.Rows() - 1;
+    };
+    l.liberar = [f] { f->DarTamanosGrid(); };
+    return l;
+}
+
+// The customer list's search as its screen runs it, to the grid filled.
+Listado PantallaClientes(const QString &nombre, const QString &texto)
+{
+    auto f = std::make_shared<frmListaClientes>();
+    Listado l{nombre, 200, {}};
+    l.esperaMs = std::make_shared<double>(-1);
+    l.pantalla = [f, texto, espera = l.esperaMs]() -> qint64 {
+        f->txtNombre = texto;
+        *espera = Medida::Ms([&] {
+            f->DarTamanosGrid();
+            f->LlenarClientes(texto);
+        });
+        return f->gridClientes.Rows() - 1;
     };
     l.liberar = [f] { f->DarTamanosGrid(); };
     return l;
@@ -157,12 +168,13 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
     const QString una = QStringLiteral(" (costurera ") + N(p.costurera) + QLatin1Char(')');
     const QString mes = N(p.mes) + QLatin1Char('/') + N(p.ano);
     return {
-        {QStringLiteral("Asignación: no asignados"), 200, {frmAsigancion::SqlListaArreglos(250)}},
-        {QStringLiteral("Asignación: todos (top 5000000)"), 2000, {frmAsigancion::SqlListaArreglos(5000000)}},
+        {QStringLiteral("Asignación: no asignados"), 200, {frmAsigancion::SqlListaArreglos()}},
+        {QStringLiteral("Asignación: todos, una fila por línea"), 1000, {frmAsigancion::SqlTodasLasLineas()}},
         {QStringLiteral("Asignación: todos, primera página de la pantalla"),
          200,
-         {frmAsigancion::SqlListaArreglos(5000000, p.ultimoArreglo - frmAsigancion::OrdenesPrimeraPagina,
-                                          p.ultimoArreglo)}},
+         {frmAsigancion::SqlTodasLasLineas(p.ultimoArreglo - frmAsigancion::OrdenesPrimeraPagina,
+                                           p.ultimoArreglo)}},
+        PantallaAsignacionModelo(),
         {QStringLiteral("Asignación: pendiente por trabajador") + una,
          200,
          {frmAsigancion::SqlArreglosPorTrabajador(p.costurera, true)}},
@@ -217,12 +229,15 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
          200,
          {frmListaCierres::SqlRecaudacion(
              QDate(QDate::currentDate().year(), QDate::currentDate().month(), 1).addMonths(-11))}},
-        {QStringLiteral("Lista de clientes: búsqueda vacía"), 200, {SqlListaClientes(QString())}},
+        {QStringLiteral("Lista de clientes: búsqueda vacía"),
+         200,
+         {frmListaClientes::SqlClientes(QString())}},
+        PantallaClientes(QStringLiteral("Lista de clientes, pantalla: búsqueda vacía"), QString()),
         {QStringLiteral("Lista de clientes: \"") + p.busqueda + QLatin1Char('"'),
          200,
-         {SqlListaClientes(p.busqueda)}},
+         {frmListaClientes::SqlClientes(p.busqueda)}},
         {QStringLiteral("Arreglos del cliente (") + N(p.clienteArreglos) + QStringLiteral(" arreglos)"),
          200,
-         {SqlArreglosCliente(p.cliente)}},
+         {frmListaArreglosCliente::SqlArreglos(p.cliente)}},
     };
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class Conexion;
@@ -35,6 +36,9 @@ struct Listado {
     std::function<qint64()> pantalla = {};
     // Lets go of what the screen keeps, once its row is measured.
     std::function<void()> liberar = {};
+    // Set by `pantalla`: the longest step it ran without going back to the event loop (the
+    // touch, or one part of a list read behind the rows on screen), in ms; -1 when not noted.
+    std::shared_ptr<double> esperaMs = {};
 };
 
 std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p);

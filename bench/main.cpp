@@ -312,8 +312,12 @@ std::vector<Fila> MedirListados(Conexion &c, const Opciones &o)
         // Long listings are timed fewer times: their median settles quickly.
         const int veces = primera > 1000 ? 3 : o.repeticiones;
         std::vector<Medida::Muestra> motor, rs;
-        for (int i = 0; i < veces; ++i)
+        std::vector<double> esperas;
+        for (int i = 0; i < veces; ++i) {
             motor.push_back(Medida::Medir([&] { PorMotor(c, l); }));
+            if (l.esperaMs && *l.esperaMs >= 0)
+                esperas.push_back(*l.esperaMs);
+        }
         // A screen row is timed once, through the screen: there is no separate record set to time.
         const bool conRecordset = o.recordset && !l.pantalla;
         for (int i = 0; i < veces && conRecordset; ++i)
@@ -326,6 +330,9 @@ std::vector<Fila> MedirListados(Conexion &c, const Opciones &o)
             l.liberar();
         filas.push_back(f);
         std::fprintf(stderr, "  %-70s %8.1f ms\n", qPrintable(l.nombre), f.ms);
+        if (l.esperaMs && !esperas.empty())
+            filas.emplace_back(l.nombre + QStringLiteral(": mayor espera del bucle de eventos"), 50,
+                               Medida::Muestra{Medida::Mediana(esperas), -1});
     }
     return filas;
 }
@@ -351,10 +358,11 @@ std::vector<Fila> MedirCopia(Conexion &c)
 std::vector<Fila> MedirPantallaAsignacion(const QString &config, const Opciones &o)
 {
     Fila primeras(QStringLiteral("Asignación: todos, pantalla, primeras filas pintadas"), 200);
-    Fila completa(QStringLiteral("Asignación: todos, pantalla, lista completa"), 2000);
+    Fila completa(QStringLiteral("Asignación: todos, pantalla, lista completa"), 1000);
+    Fila hueco(QStringLiteral("Asignación: todos, pantalla, mayor espera del bucle de eventos"), 50);
     if (!o.solo.isEmpty() && !primeras.operacion.contains(o.solo, Qt::CaseInsensitive))
         return {};
-    std::vector<Medida::Muestra> ms1, ms2;
+    std::vector<Medida::Muestra> ms1, ms2, ms3;
     for (int i = 0; i <= std::min(o.repeticiones, 3); ++i) {
         const ResultadoPantalla r = LanzarPantallaAsignacion(config);
         if (r.primerasMs < 0) {
@@ -365,6 +373,7 @@ std::vector<Fila> MedirPantallaAsignacion(const QString &config, const Opciones 
             continue;
         ms1.push_back({r.primerasMs, -1});
         ms2.push_back({r.completaMs, r.cpuMs});
+        ms3.push_back({r.huecoMs, -1});
         primeras.filas = completa.filas = r.filas;
         completa.picoMb = std::max(completa.picoMb, r.picoMb);
     }
@@ -372,11 +381,12 @@ std::vector<Fila> MedirPantallaAsignacion(const QString &config, const Opciones 
         primeras.ms = Medida::Mediana(ms1).ms;
         completa.ms = Medida::Mediana(ms2).ms;
         completa.cpuMs = Medida::Mediana(ms2).cpuMs;
+        hueco.ms = Medida::Mediana(ms3).ms;
         primeras.picoMb = completa.picoMb;
     }
-    std::fprintf(stderr, "  %-70s %8.1f / %.1f ms\n", "Asignación: todos, pantalla", primeras.ms,
-                 completa.ms);
-    return {primeras, completa};
+    std::fprintf(stderr, "  %-70s %8.1f / %.1f ms, espera %.1f ms\n", "Asignación: todos, pantalla",
+                 primeras.ms, completa.ms, hueco.ms);
+    return {primeras, completa, hueco};
 }
 
 QString Ms(double ms)

@@ -31,6 +31,14 @@ void frmListaClientes::DarTamanosGrid()
     gridClientes.SetColWidth(3, 2130);
 }
 
+QString frmListaClientes::SqlClientes(const QString &texto)
+{
+    return QStringLiteral(
+               "SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono FROM "
+               "clientes where clientes.nombre like ")
+           + PatronContiene(texto) + QStringLiteral(" ORDER BY clientes.nombre collate espanol");
+}
+
 void frmListaClientes::LlenarClientes(const QString &texto)
 {
     // A search refused when it was typed finds nobody when the list opens again.
@@ -38,11 +46,7 @@ void frmListaClientes::LlenarClientes(const QString &texto)
         gridClientes.SetRows(1);
         return;
     }
-    Recordset rs = AbrirRecordset(
-        QStringLiteral(
-            "SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono FROM "
-            "clientes where clientes.nombre like ")
-        + PatronContiene(texto) + QStringLiteral(" ORDER BY clientes.nombre collate espanol"));
+    Recordset rs = AbrirRecordset(SqlClientes(texto));
     int r = 1;
     while (!rs.EOF_()) {
         gridClientes.SetTextMatrix(r, 0, NuloABlanco(rs.Campo(QStringLiteral("Idcliente"))));

@@ -19,6 +19,8 @@ public:
     int CargarFormulario(const std::function<void()> &mostrar);
     void DarTamanosGrid();
     void LlenarClientes(const QString &texto);
+    // The list's statement, also timed by the benchmark.
+    static QString SqlClientes(const QString &texto);
 
     void cmdBuscar_Click();
     void gridClientes_Click(int fila);

@@ -7,7 +7,9 @@
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 
+#include <QElapsedTimer>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -20,10 +22,10 @@ const char *const SinAsignar = "Mostrando arreglos no asigandos a trabajador";
 
 } // namespace
 
-QString frmAsigancion::SqlListaArreglos(int cuantos, qint64 desde, qint64 hasta)
+QString frmAsigancion::SqlListaArreglos()
 {
-    const QString columnas = QStringLiteral(
-        "clientes.Nombre as nombrecliente, clientes.Telefono, clientes.estienda, arreglos.IdArreglo, "
+    return QStringLiteral(
+        "SELECT clientes.Nombre as nombrecliente, clientes.Telefono, clientes.estienda, arreglos.IdArreglo, "
         "arreglos.fechaarreglo, arreglos.fechaprevistaentrega, arreglos.fecharealentrega, "
         "arreglos_detalles.referenciaPrenda, arreglos_detalles.Nombreprenda, arreglos_detalles.fechaentrega, "
         "Productos.Nombre as nombrearreglo, usuarios.Nombre, costureras.Nombre as nombrecosturera ,sum( "
@@ -31,28 +33,47 @@ QString frmAsigancion::SqlListaArreglos(int cuantos, qint64 desde, qint64 hasta)
         "(arreglos_detalles LEFT JOIN costureras ON arreglos_detalles.IdCosturera = costureras.idCosturera) "
         "ON arreglos.IdArreglo = arreglos_detalles.idArreglo) ON clientes.IdCliente = arreglos.idcliente) "
         "INNER JOIN usuarios ON arreglos.idUsuario = usuarios.idUsuario) INNER JOIN Productos ON "
-        "arreglos_detalles.idProducto = Productos.IdProducto ");
-    const QString cola = QStringLiteral(
-        " arreglos.fechaarreglo, usuarios.Nombre,      arreglos_detalles.Nombreprenda, clientes.Nombre,    "
-        "clientes.Telefono, costureras.Nombre,     arreglos.fechaprevistaentrega, arreglos.fecharealentrega, "
-        "    arreglos_detalles.fechaentrega, clientes.estienda,   clientes.nombre,  Productos.Nombre  ORDER "
-        "BY arreglos.IdArreglo DESC ");
+        "arreglos_detalles.idProducto = Productos.IdProducto WHERE arreglos_detalles.idcosturera is null "
+        "GROUP BY arreglos_detalles.referenciaPrenda, arreglos.IdArreglo, arreglos.fechaarreglo, "
+        "usuarios.Nombre, arreglos_detalles.Nombreprenda, clientes.Nombre, clientes.Telefono, "
+        "costureras.Nombre, arreglos.fechaprevistaentrega, arreglos.fecharealentrega, "
+        "arreglos_detalles.fechaentrega, clientes.estienda, clientes.nombre, Productos.Nombre ORDER BY "
+        "arreglos.IdArreglo DESC ");
+}
+
+QString frmAsigancion::SqlTodasLasLineas(qint64 desde, qint64 hasta)
+{
+    // Grouping ten years of lines by fifteen columns made the engine sort them all twice before
+    // the first row. One row per line, read in the order of the lines' order-number index, lets
+    // it stream: only the few lines of one order are sorted among themselves, and the screen adds
+    // up the neighbours the grouping would have put together. The customer and the user are
+    // joined only to leave out orders without them, as the list always has.
     // The range is given on both sides of the join: the server does not carry it across, and
     // each side then reads only its page from its own index.
     const QString pagina = desde != 0 || hasta != 0
-                               ? QStringLiteral("arreglos.IdArreglo > ") + N(desde)
-                                     + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
-                                     + QStringLiteral(" AND arreglos_detalles.idArreglo > ") + N(desde)
+                               ? QStringLiteral("WHERE arreglos_detalles.idArreglo > ") + N(desde)
                                      + QStringLiteral(" AND arreglos_detalles.idArreglo <= ") + N(hasta)
+                                     + QStringLiteral(" AND arreglos.IdArreglo > ") + N(desde)
+                                     + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
+                                     + QLatin1Char(' ')
                                : QString();
-    if (cuantos <= 20000)
-        return QStringLiteral("SELECT ") + columnas
-               + QStringLiteral("WHERE arreglos_detalles.idcosturera is null ")
-               + (pagina.isEmpty() ? QString() : QStringLiteral("AND ") + pagina + QLatin1Char(' '))
-               + QStringLiteral("GROUP BY arreglos_detalles.referenciaPrenda, arreglos.IdArreglo, ") + cola;
-    return QStringLiteral("SELECT top ") + N(cuantos) + QLatin1Char(' ') + columnas
-           + (pagina.isEmpty() ? QString() : QStringLiteral("WHERE ") + pagina)
-           + QStringLiteral(" GROUP BY arreglos_detalles.referenciaPrenda, arreglos.IdArreglo, ") + cola;
+    return QStringLiteral(
+               "SELECT arreglos.IdArreglo, arreglos_detalles.referenciaPrenda, "
+               "arreglos_detalles.Nombreprenda, "
+               "costureras.Nombre as nombrecosturera, arreglos_detalles.fechaentrega, Productos.Nombre as "
+               "nombrearreglo, arreglos_detalles.precio, arreglos.fechaarreglo, "
+               "arreglos.fechaprevistaentrega "
+               "FROM arreglos_detalles INNER JOIN arreglos ON arreglos.IdArreglo = "
+               "arreglos_detalles.idArreglo "
+               "INNER JOIN clientes ON clientes.IdCliente = arreglos.idcliente INNER JOIN usuarios ON "
+               "usuarios.idUsuario = arreglos.idUsuario INNER JOIN Productos ON Productos.IdProducto = "
+               "arreglos_detalles.idProducto LEFT JOIN costureras ON costureras.idCosturera = "
+               "arreglos_detalles.IdCosturera ")
+           + pagina
+           + QStringLiteral(
+               "ORDER BY arreglos_detalles.idArreglo DESC, arreglos_detalles.referenciaPrenda, "
+               "arreglos_detalles.Nombreprenda, costureras.Nombre, arreglos_detalles.fechaentrega, "
+               "Productos.Nombre");
 }
 
 QString frmAsigancion::SqlArreglosPorTrabajador(int costurera, bool pendiente)
@@ -117,7 +138,7 @@ void frmAsigancion::LlenarListaArreglos(int cuantos)
 {
     DarTamanosGridArreglos();
     if (cuantos <= 20000) {
-        Llenar(SqlListaArreglos(cuantos));
+        Llenar(SqlListaArreglos());
         lblCuantos = QStringLiteral("Mostrando las ") + N(gridListaArreglos.Rows() - 1)
                      + QString::fromUtf8(" últimas referencias");
         return;
@@ -137,13 +158,24 @@ void frmAsigancion::LlenarSiguientePagina()
     if (!QuedanPaginas())
         return;
     const bool primera = gridListaArreglos.Rows() == 1;
-    // Pages grow from a small first one: rows on screen at once, then few statements for the rest.
-    ordenesPagina_ = primera ? OrdenesPrimeraPagina : std::min<qint64>(2 * ordenesPagina_, OrdenesPorPagina);
+    // Pages grow from a small first one, rows on screen at once, to as many orders as are read
+    // in MsPorPagina on this machine and this day: few statements, and the user never waits
+    // long between two of them.
+    if (primera)
+        ordenesPagina_ = OrdenesPrimeraPagina;
+    else
+        ordenesPagina_ = std::max<qint64>(
+            OrdenesMinimas,
+            std::clamp<qint64>(ordenesPagina_ * MsPorPagina / std::max<qint64>(1, msPagina_),
+                               ordenesPagina_ / 2, std::min<qint64>(2 * ordenesPagina_, OrdenesPorPagina)));
     const qint64 desde = std::max(paginaMinimo_, paginaHasta_ - ordenesPagina_);
-    const QString sql = SqlListaArreglos(int(filasPendientes_), desde, paginaHasta_);
+    const QString sql = SqlTodasLasLineas(desde, paginaHasta_);
     paginaHasta_ = desde;
     const int antes = gridListaArreglos.Rows();
-    AnadirFilas(sql, filasPendientes_);
+    QElapsedTimer reloj;
+    reloj.start();
+    AnadirFilas(sql, filasPendientes_, true);
+    msPagina_ = reloj.elapsed();
     filasPendientes_ -= gridListaArreglos.Rows() - antes;
     // Striping only the new rows keeps a long list linear; the chosen row stays where it was.
     const int elegida = primera ? 1 : gridListaArreglos.Row;
@@ -162,40 +194,71 @@ void frmAsigancion::Llenar(const QString &sql)
     gridListaArreglos.Visible = true;
 }
 
-void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite)
+void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite, bool sumarIguales)
 {
-    enum { Id, Referencia, Prenda, Arreglo, Recibido, Entrega, Precio, Costurera, Campos };
+    enum { Id, Referencia, Prenda, Arreglo, Recibido, Entrega, Precio, Costurera, EntregaPrenda, Campos };
     const char *const nombres[Campos] = {"IdArreglo",     "referenciaPrenda", "Nombreprenda",
                                          "nombrearreglo", "fechaarreglo",     "fechaprevistaentrega",
-                                         "precio",        "nombrecosturera"};
+                                         "precio",        "nombrecosturera",  "fechaentrega"};
     int campo[Campos] = {};
     bool hallados = false;
     const QString guiones = QStringLiteral("--");
     const QString cero = QStringLiteral("0");
     const auto fecha = [&](const QVariant &v) { return v.isNull() ? cero : textos_.Fecha(v); };
     Grid &g = gridListaArreglos;
+    // The lines that share order, garment, worker, date and alteration are one row with their sum.
+    // The alteration first: it is what tells most neighbours apart, in one comparison.
+    const int clave[] = {Arreglo, Referencia, Prenda, Costurera, EntregaPrenda};
+    enum { ClaveArreglo, ClaveReferencia, ClavePrenda, ClaveCosturera, ClaveEntrega };
+    std::array<QVariant, std::size(clave)> linea, anterior;
+    qint64 idAnterior = -1;
+    // What is the order's own (its number and days) is made once per order, not once per line.
+    QString idTexto, recibido, entrega, trabajador;
+    double suma = 0;
     Bd().Recorrer(sql, [&](const FilaLeida &q) {
-        if (limite == 0)
-            return;
-        --limite;
         if (!hallados) {
             for (int i = 0; i < Campos; ++i)
                 campo[i] = q.Indice(QString::fromLatin1(nombres[i]));
             hallados = true;
         }
-        QString persona =
-            q.Texto(campo[Prenda]).trimmed() + QLatin1Char('*') + q.Texto(campo[Arreglo]).trimmed();
+        const auto valor = [&](int i) { return campo[i] < 0 ? QVariant() : q.Valor(campo[i]); };
+        const QVariant id = valor(Id);
+        const bool otroArreglo = g.Rows() == 1 || id.toLongLong() != idAnterior || id.isNull();
+        for (size_t i = 0; i < linea.size(); ++i)
+            linea[i] = valor(clave[i]);
+        const QVariant precio = valor(Precio);
+        if (sumarIguales && !otroArreglo && linea == anterior) {
+            if (!precio.isNull()) {
+                suma += NumeroDeValor(precio);
+                g.SetTextMatrix(g.Rows() - 1, ColImporte, textos_.Importe(RedondearImporte(suma)));
+            }
+            return;
+        }
+        if (limite == 0)
+            return;
+        --limite;
+        std::swap(linea, anterior);
+        if (otroArreglo) {
+            idAnterior = id.toLongLong();
+            idTexto = NuloACero(id);
+            recibido = fecha(valor(Recibido));
+            entrega = fecha(valor(Entrega));
+        }
+        QString persona = NuloABlanco(anterior[ClavePrenda]).trimmed() + QLatin1Char('*')
+                          + NuloABlanco(anterior[ClaveArreglo]).trimmed();
         persona.remove(guiones);
         const int f = g.AgregarFila();
-        g.SetTextMatrix(f, ColIdArreglo, NuloACero(q.Valor(campo[Id])));
-        g.SetTextMatrix(f, ColReferencia, NuloACero(q.Valor(campo[Referencia])));
-        const QVariant precio = q.Valor(campo[Precio]);
+        g.SetTextMatrix(f, ColIdArreglo, idTexto);
+        g.SetTextMatrix(f, ColReferencia, NuloACero(anterior[ClaveReferencia]));
         g.SetTextMatrix(f, ColPersona, textos_.Compartido(persona));
-        g.SetTextMatrix(f, ColRecibido, fecha(q.Valor(campo[Recibido])));
-        g.SetTextMatrix(f, ColEntrega, fecha(q.Valor(campo[Entrega])));
-        g.SetTextMatrix(f, ColImporte,
-                        precio.isNull() ? cero : textos_.Importe(RedondearImporte(precio.toDouble())));
-        g.SetTextMatrix(f, ColTrabajador, textos_.Compartido(q.Texto(campo[Costurera])));
+        g.SetTextMatrix(f, ColRecibido, recibido);
+        g.SetTextMatrix(f, ColEntrega, entrega);
+        suma = NumeroDeValor(precio);
+        g.SetTextMatrix(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(suma)));
+        // A garment's lines mostly share their worker: the last one's text is taken again.
+        if (f == 1 || anterior[ClaveCosturera] != linea[ClaveCosturera] || otroArreglo)
+            trabajador = textos_.Compartido(NuloABlanco(anterior[ClaveCosturera]));
+        g.SetTextMatrix(f, ColTrabajador, trabajador);
         g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
     });
 }
@@ -278,7 +341,7 @@ void frmAsigancion::cmdAsignar_Click()
 void frmAsigancion::cmdArreglosSinAsignar_Click()
 {
     DarTamanosGridArreglos();
-    Llenar(SqlListaArreglos(250));
+    Llenar(SqlListaArreglos());
     lblCuantos =
         QStringLiteral("Mostrando las ") + N(gridListaArreglos.Rows() - 1) + QStringLiteral(" referencias");
     ColorearGrid(gridListaArreglos);

@@ -14,7 +14,8 @@
 //
 // "Ver todos los arreglos" lists ten years of lines: the first orders are listed at once and
 // the rest is read behind them, a page of order numbers at a time (QuedanPaginas /
-// LlenarSiguientePagina), so the screen shows rows at once and never holds a whole record set.
+// LlenarSiguientePagina), each page about as long as the view may keep the user waiting, so the
+// screen shows rows at once, answers touches while it fills and never holds a whole record set.
 class frmAsigancion
 {
 public:
@@ -37,15 +38,22 @@ public:
         ColIdCosturera
     };
 
-    // Statements of the lists, also timed by the benchmark. `cuantos` at most 20000 is the
-    // not-assigned list; above, the first `cuantos` of all lines. `desde`/`hasta` (order numbers,
-    // `desde` excluded) narrow the list to one page of orders; 0 and 0 is no narrowing.
-    static QString SqlListaArreglos(int cuantos, qint64 desde = 0, qint64 hasta = 0);
+    // Statements of the lists, also timed by the benchmark. SqlListaArreglos is the not-assigned
+    // list. SqlTodasLasLineas is every line, one row per line in the list's order (newest order
+    // first, then garment, worker, date and alteration), for the screen to add up the lines that
+    // share all of these; `desde`/`hasta` (order numbers, `desde` excluded) narrow it to one page
+    // of orders, 0 and 0 is no narrowing.
+    static QString SqlListaArreglos();
+    static QString SqlTodasLasLineas(qint64 desde = 0, qint64 hasta = 0);
     static QString SqlArreglosPorTrabajador(int costurera, bool pendiente);
     // Orders a page of "all the lines" covers: few for the first page, so that it shows at once,
-    // then twice as many each page up to the largest.
+    // then as many as are read in about MsPorPagina, at most twice the last page's. Never fewer
+    // than OrdenesMinimas: on a machine busy with other work each page is slow whatever its
+    // size, and more pages would only add statements and repaints.
     static constexpr int OrdenesPrimeraPagina = 300;
-    static constexpr int OrdenesPorPagina = 12000;
+    static constexpr int OrdenesMinimas = 1000;
+    static constexpr int OrdenesPorPagina = 20000;
+    static constexpr int MsPorPagina = 30;
 
     void CargarFormulario(const std::function<void()> &mostrar);
     void DarTamanosGridArreglos();
@@ -76,13 +84,16 @@ private:
     void ListaPorTrabajador(bool pendiente);
     void Llenar(const QString &sql);
     // Appends a row per record of the statement, at most `limite` of them (-1: all). The rows
-    // are read one by one, not held in a record set: the list of every line is long.
-    void AnadirFilas(const QString &sql, qint64 limite);
+    // are read one by one, not held in a record set: the list of every line is long. With
+    // `sumarIguales`, a record that repeats the last row's order, garment, worker, date and
+    // alteration adds its price to that row instead.
+    void AnadirFilas(const QString &sql, qint64 limite, bool sumarIguales = false);
     void PonerTrabajador(const QString &referencia, const QString &id, const QString &nombre);
 
     qint64 paginaHasta_ = 0;
     qint64 paginaMinimo_ = 0;
     qint64 ordenesPagina_ = 0;
     qint64 filasPendientes_ = 0;
+    qint64 msPagina_ = 0; // how long the last page took to read
     TextosLista textos_;
 };

@@ -31,30 +31,37 @@ void frmListaArreglosCliente::DarTamanosGrid()
     gridListaArreglos.SetColAlignment(4, Alineacion::Centro);
 }
 
+QString frmListaArreglosCliente::SqlArreglos(int idcliente)
+{
+    return QStringLiteral(
+               "SELECT DISTINCT     (arreglos_detalles.referenciaPrenda),     clientes.Nombre AS "
+               "nombrecliente, "
+               "    "
+               "arreglos_detalles.Nombreprenda,     arreglos_detalles.fechaentrega, arreglos.fechaarreglo,   "
+               "  "
+               "arreglos_detalles.listoparaentrega,     SUM(arreglos_detalles.precio) AS suma, "
+               "arreglos.IdArreglo,     "
+               "arreglos.fecharealentrega, arreglos.fechaprevistaentrega,     clientes.IdCliente , "
+               "Arreglos.entregado "
+               "FROM clientes INNER JOIN     arreglos ON     clientes.IdCliente = arreglos.idcliente INNER "
+               "JOIN "
+               "    "
+               "arreglos_detalles ON     Arreglos.IdArreglo = arreglos_detalles.IdArreglo  Where "
+               "clientes.idcliente = ")
+           + QString::number(idcliente)
+           + QStringLiteral(
+               "  GROUP BY arreglos.fechaarreglo, arreglos_detalles.idarreglo,     "
+               "arreglos_detalles.referenciaPrenda, "
+               "clientes.Nombre,     arreglos_detalles.Nombreprenda,     arreglos_detalles.fechaentrega, "
+               "arreglos.fechaarreglo,     arreglos_detalles.listoparaentrega, arreglos.IdArreglo,     "
+               "arreglos.fecharealentrega, arreglos.fechaprevistaentrega,  clientes.IdCliente , "
+               "Arreglos.entregado "
+               "ORDER BY arreglos.idarreglo DESC, arreglos_detalles.referenciaPrenda");
+}
+
 void frmListaArreglosCliente::LlenarGrid(int idcliente)
 {
-    Recordset rs = AbrirRecordset(
-        QStringLiteral(
-            "SELECT DISTINCT     (arreglos_detalles.referenciaPrenda),     clientes.Nombre AS nombrecliente, "
-            "    "
-            "arreglos_detalles.Nombreprenda,     arreglos_detalles.fechaentrega, arreglos.fechaarreglo,     "
-            "arreglos_detalles.listoparaentrega,     SUM(arreglos_detalles.precio) AS suma, "
-            "arreglos.IdArreglo,     "
-            "arreglos.fecharealentrega, arreglos.fechaprevistaentrega,     clientes.IdCliente , "
-            "Arreglos.entregado "
-            "FROM clientes INNER JOIN     arreglos ON     clientes.IdCliente = arreglos.idcliente INNER JOIN "
-            "    "
-            "arreglos_detalles ON     Arreglos.IdArreglo = arreglos_detalles.IdArreglo  Where "
-            "clientes.idcliente = ")
-        + QString::number(idcliente)
-        + QStringLiteral(
-            "  GROUP BY arreglos.fechaarreglo, arreglos_detalles.idarreglo,     "
-            "arreglos_detalles.referenciaPrenda, "
-            "clientes.Nombre,     arreglos_detalles.Nombreprenda,     arreglos_detalles.fechaentrega, "
-            "arreglos.fechaarreglo,     arreglos_detalles.listoparaentrega, arreglos.IdArreglo,     "
-            "arreglos.fecharealentrega, arreglos.fechaprevistaentrega,  clientes.IdCliente , "
-            "Arreglos.entregado "
-            "ORDER BY arreglos.idarreglo DESC, arreglos_detalles.referenciaPrenda"));
+    Recordset rs = AbrirRecordset(SqlArreglos(idcliente));
     for (; !rs.EOF_(); rs.MoveNext()) {
         QString prenda = NuloABlanco(rs.Campo(QStringLiteral("nombreprenda"))).trimmed();
         prenda.remove(QStringLiteral("--"));

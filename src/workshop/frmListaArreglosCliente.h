@@ -17,6 +17,8 @@ public:
     void CargarFormulario(int idcliente, const std::function<void()> &mostrar);
     void DarTamanosGrid();
     void LlenarGrid(int idcliente);
+    // The list's statement, also timed by the benchmark.
+    static QString SqlArreglos(int idcliente);
 
     void gridListaArreglos_DblClick(int fila);
     void cmdCancelar_Click() { Abierto = false; }

@@ -4,7 +4,10 @@
 #include "TallerDePrueba.h"
 #include "TiendaDemo.h"
 #include "core/CodigoBarras.h"
+#include "core/Formato.h"
+#include "core/HistoriaTienda.h"
 #include "core/Programa.h"
+#include "core/TextosLista.h"
 #include "counter/frmPrincipal.h"
 #include "printing/SalidaListadosPdf.h"
 #include "printing/SalidaMemoria.h"
@@ -459,7 +462,7 @@ private Q_SLOTS:
         b.conexion.Ejecutar("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
                             "referenciaprenda) select idarreglo, 2, 4, 'Vestido', cast(idarreglo as "
                             "varchar(12)) || '.1' from arreglos where idarreglo >= 100");
-        const int todas = b.conexion.AbrirRecordset(frmAsigancion::SqlListaArreglos(5000000)).Cuantos();
+        const int todas = b.conexion.AbrirRecordset(frmAsigancion::SqlTodasLasLineas()).Cuantos();
         QCOMPARE(todas, 5 + 2 * 900);
 
         frmAsigancion a;
@@ -506,6 +509,75 @@ private Q_SLOTS:
         QVERIFY(!G().ArregloACargarParaEntregar);
         QVERIFY(!a.Abierto);
         G().ArregloACargar = 0;
+    }
+
+    // "Ver todos los arreglos" reads one row per line and adds up neighbours itself: the list must
+    // be, row for row, what the grouping statement it replaces gave on a shop's history.
+    void todosComoLaSentenciaAnterior()
+    {
+        BaseDePrueba b;
+        OpcionesHistoria o;
+        o.arreglos = 1200;
+        o.hoy = b.reloj.Ahora().date();
+        GenerarHistoria(b.conexion, o);
+        // Lines the grouping adds up (a garment's alteration entered twice, two products of one
+        // name) and an order whose customer is gone, which the list leaves out.
+        b.conexion.Ejecutar(
+            u"insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+            "referenciaprenda, fechaentrega, idcosturera) select idarreglo, idproducto, 2.5, "
+            "nombreprenda, referenciaprenda, fechaentrega, idcosturera from arreglos_detalles "
+            "where idarreglo in (5, 700, 1199)"_s);
+        b.conexion.Ejecutar(u"update productos set nombre = 'Bajo' where idproducto in (1, 2)"_s);
+        b.conexion.Ejecutar(u"update arreglos set idcliente = 999999 where idarreglo = 600"_s);
+
+        // The old statement orders by order number only; the lines of one order came in its
+        // grouping's order, spelled out here so that both backends give one answer.
+        const QString anterior = uR"(SELECT arreglos.IdArreglo, arreglos.fechaarreglo,
+            arreglos.fechaprevistaentrega, arreglos_detalles.referenciaPrenda, arreglos_detalles.Nombreprenda,
+            Productos.Nombre as nombrearreglo, costureras.Nombre as nombrecosturera,
+            sum(arreglos_detalles.precio) as precio FROM ((clientes INNER JOIN (arreglos INNER JOIN
+            (arreglos_detalles LEFT JOIN costureras ON arreglos_detalles.IdCosturera = costureras.idCosturera)
+            ON arreglos.IdArreglo = arreglos_detalles.idArreglo) ON clientes.IdCliente = arreglos.idcliente)
+            INNER JOIN usuarios ON arreglos.idUsuario = usuarios.idUsuario) INNER JOIN Productos ON
+            arreglos_detalles.idProducto = Productos.IdProducto GROUP BY arreglos_detalles.referenciaPrenda,
+            arreglos.IdArreglo, arreglos.fechaarreglo, usuarios.Nombre, arreglos_detalles.Nombreprenda,
+            clientes.Nombre, clientes.Telefono, costureras.Nombre, arreglos.fechaprevistaentrega,
+            arreglos.fecharealentrega, arreglos_detalles.fechaentrega, clientes.estienda, clientes.nombre,
+            Productos.Nombre ORDER BY arreglos.IdArreglo DESC, arreglos_detalles.referenciaPrenda,
+            arreglos_detalles.Nombreprenda, costureras.Nombre, arreglos_detalles.fechaentrega,
+            Productos.Nombre)"_s;
+        QStringList esperadas;
+        TextosLista textos;
+        const auto fecha = [&](const QVariant &v) { return v.isNull() ? u"0"_s : textos.Fecha(v); };
+        b.conexion.Recorrer(anterior, [&](const FilaLeida &q) {
+            QString persona = q.Texto(4).trimmed() + u'*' + q.Texto(5).trimmed();
+            persona.remove(u"--"_s);
+            const QVariant precio = q.Valor(7);
+            esperadas.append(QStringList{
+                NuloACero(q.Valor(0)), q.Texto(3), persona, fecha(q.Valor(1)), fecha(q.Valor(2)),
+                precio.isNull() ? u"0"_s : textos.Importe(RedondearImporte(NumeroDeValor(precio))),
+                q.Texto(6)}
+                                 .join(u'|'));
+        });
+
+        frmAsigancion a;
+        a.cmdVerTodos_Click();
+        while (a.QuedanPaginas())
+            a.LlenarSiguientePagina();
+        QStringList mostradas;
+        const Grid &g = a.gridListaArreglos;
+        for (int f = 1; f < g.Rows(); ++f) {
+            QStringList fila;
+            for (int c = frmAsigancion::ColIdArreglo; c <= frmAsigancion::ColTrabajador; ++c)
+                fila.append(g.TextMatrix(f, c));
+            mostradas.append(fila.join(u'|'));
+        }
+        QVERIFY(esperadas.size() > 3000);
+        QVERIFY(esperadas.filter(QRegularExpression(u"^600\\|"_s)).isEmpty());
+        QVERIFY(esperadas.size() < b.Valor(u"select count(*) from arreglos_detalles"_s).toInt() - 3);
+        QCOMPARE(mostradas.size(), esperadas.size());
+        for (int i = 0; i < esperadas.size(); ++i)
+            QCOMPARE(mostradas[i], esperadas[i]);
     }
 
     void detalleDeReferencia()

@@ -110,6 +110,10 @@ create index if not exists ix_detalles_pendientes on arreglos_detalles (idcostur
 -- Lines not yet paid to the worker, newest reference first for the pay screen's "Ver".
 create index if not exists ix_detalles_sinpagar on arreglos_detalles (referenciaprenda)
     where pagadoatrabajador = 0 or pagadoatrabajador is null;
+-- Garments back from their worker, one worker's newest first: the pay screen's "Ver" of one
+-- worker reads its lines straight from here instead of sorting a worker's whole history.
+create index if not exists ix_detalles_listos on arreglos_detalles (idcosturera, idarreglo)
+    where listoparaentrega = 1;
 -- Orders not handed over yet (late orders) among years of delivered ones.
 create index if not exists ix_arreglos_sinentregar on arreglos (idarreglo) where entregadoacliente is null;
 create index if not exists ix_clientes_telefono on clientes (telefono);
