@@ -298,7 +298,7 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     db_.setPassword(d.clave);
     if (d.puerto > 0)
         db_.setPort(d.puerto);
-    db_.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    db_.setConnectOptions(QStringLiteral("connect_timeout=5;sslmode=") + d.sslmode);
     if (!db_.open()) {
         RegistrarError(db_.lastError(),
                        QStringLiteral("conectar a ") + d.host + QLatin1Char('/') + d.basedatos);

@@ -34,6 +34,8 @@ public:
     QString lblTitulo;
     QString txtCifra;
     bool letraGrande = false;
+    // A PIN: the display shows a dot for each figure.
+    bool oculto = false;
     QString ImporteExacto;
 
 private:

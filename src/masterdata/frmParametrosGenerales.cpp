@@ -5,6 +5,7 @@
 #include "core/Dialogos.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
+#include "menu/ClavePropietario.h"
 #include "printing/DireccionImpresora.h"
 #include "printing/SalidaSerie.h"
 
@@ -21,6 +22,7 @@ const QString EjemploRed = QStringLiteral("tcp://192.168.1.50:9100");
 void frmParametrosGenerales::CargarFomulario(const std::function<void()> &mostrar)
 {
     LlenarComs();
+    LeerPin();
     Recordset rs = AbrirRecordset(QStringLiteral("select * from parametros"));
     if (rs.HayFilas()) {
         auto campo = [&rs](const char *c) { return NuloABlanco(rs.Campo(QString::fromLatin1(c))).trimmed(); };
@@ -204,11 +206,14 @@ bool frmParametrosGenerales::cmdAceptar_Click()
         // second replaces the first's row instead of adding its own.
         if (G().EsSqlServer)
             Bd().Ejecutar(QStringLiteral("lock table parametros in exclusive mode"));
+        // The owner's PIN is not on this form: the row keeps it.
+        const QString pin = ClavePropietario::Guardado();
+        sql.append(pin.isEmpty() ? QStringLiteral("null") : ComillasSQL(pin));
         Bd().Ejecutar(QStringLiteral("delete from parametros"));
         Bd().Ejecutar(
             QStringLiteral("insert into parametros (nombretienda, nombre, nif, direccion,telefono, cp, "
                            "localidad, pie1, pie2, pie3, pie4, pie5, pie6, pie7, puertocom, "
-                           "parametrospuerto, anchuracarro) values (")
+                           "parametrospuerto, anchuracarro, pin) values (")
             + sql.join(QStringLiteral(", ")) + QStringLiteral(")"));
         t.Confirmar();
     }
@@ -220,4 +225,23 @@ bool frmParametrosGenerales::cmdAceptar_Click()
         == 6;
     Abierto = false;
     return true;
+}
+
+void frmParametrosGenerales::cmdPin_Click()
+{
+    ClavePropietario::CambiarConTeclado();
+    LeerPin();
+}
+
+void frmParametrosGenerales::cmdQuitarPin_Click()
+{
+    ClavePropietario::QuitarConPregunta();
+    LeerPin();
+}
+
+void frmParametrosGenerales::LeerPin()
+{
+    const bool puesto = !ClavePropietario::Guardado().isEmpty();
+    cmdPinCaption = puesto ? QStringLiteral("Cambiar PIN") : QStringLiteral("Poner PIN");
+    cmdQuitarPinVisible = puesto;
 }

@@ -308,6 +308,8 @@ private Q_SLOTS:
 
         const QString log = Leer(Registro::RutaArchivo());
         QCOMPARE(Registro::RutaArchivo(), QDir(dir.path()).filePath(u"hilvan.log"_s));
+        QCOMPARE(QFile::permissions(Registro::RutaArchivo()) & 0x7077,
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         const QStringList lineas = log.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lineas.filter(u"Base de datos:"_s).size(), fallos);
         for (const QString &l : lineas)

@@ -47,6 +47,7 @@ const DefinicionBoton Botones[] = {
     {2, "Abrir cajón", "cmdAbrirCajon", &M::cmdAbrirCajon_Click, &M::cmdAbrirCajonEnabled},
     {2, "Calculadora", "Command2", &M::Command2_Click, &M::Command2Enabled},
     {2, "Parámetros configuración", "cmdConfig", &M::cmdConfig_Click, &M::cmdConfigEnabled},
+    {2, "Registro de operaciones", "cmdRegistroOperaciones", &M::cmdRegistroOperaciones_Click, nullptr},
 };
 
 // A menu button whose caption breaks onto two lines when the column is too narrow for it.
