@@ -5,20 +5,21 @@
 
 class Conexion;
 
-// The journal of who moved money and data (table operaciones): each entry is written inside the
-// transaction of its action, so an action that fails leaves none and none exists without its
-// action. Nothing in the program changes or deletes an entry.
+// The journal of who moved money and data (table operaciones; the kinds below are what its
+// listing shows): each entry is written inside the transaction of its action, so an action that
+// fails leaves none and none exists without its action. Nothing in the program changes or deletes
+// an entry.
 namespace Operacion {
 inline const QString ArregloAnulado = QStringLiteral("Arreglo anulado");
-inline const QString DineroSacado = QStringLiteral("Dinero sacado de caja");
-inline const QString DeudaCancelada = QStringLiteral("Deuda de tienda cancelada");
+inline const QString DineroSacado = QStringLiteral("Dinero sacado");
+inline const QString DeudaCancelada = QStringLiteral("Deuda cancelada");
 inline const QString PrecioCambiado = QStringLiteral("Precio cambiado");
-inline const QString LineaQuitada = QString::fromUtf8("Línea quitada de un arreglo");
-inline const QString LineaPagada = QString::fromUtf8("Línea pagada a trabajador");
-inline const QString LineaSinPagar = QString::fromUtf8("Línea marcada sin pagar");
+inline const QString LineaQuitada = QString::fromUtf8("Línea quitada");
+inline const QString LineaPagada = QString::fromUtf8("Línea pagada");
+inline const QString LineaSinPagar = QString::fromUtf8("Línea sin pagar");
 inline const QString CopiaRestaurada = QStringLiteral("Copia restaurada");
-inline const QString PinPuesto = QStringLiteral("PIN del propietario puesto");
-inline const QString PinQuitado = QStringLiteral("PIN del propietario quitado");
+inline const QString PinPuesto = QStringLiteral("PIN puesto");
+inline const QString PinQuitado = QStringLiteral("PIN quitado");
 } // namespace Operacion
 
 // Writes one entry: the cash day and time of the shop clock, this counter, the user chosen at the

@@ -31,7 +31,7 @@ void frmRegistroOperaciones::Llenar()
                                  QStringLiteral("Usuario"), QString::fromUtf8("Operación"),
                                  QStringLiteral("Arreglo"), QStringLiteral("Importe"),
                                  QStringLiteral("Detalle")};
-    const int anchos[] = {2150, 1000, 1150, 3500, 1150, 1250, 6000};
+    const int anchos[] = {2700, 1000, 1150, 2700, 1150, 1250, 6000};
     for (int c = 0; c < 7; ++c) {
         gridOperaciones.SetTextMatrix(0, c, cabeceras[c]);
         gridOperaciones.SetColWidth(c, anchos[c]);

@@ -34,7 +34,7 @@ void ActualizarEsquema(Conexion &conexion)
     const QStringList tablas = conexion.db().tables();
     for (const TablaAnadida &t : TablasAnadidas)
         if (!tablas.contains(QString::fromLatin1(t.tabla)))
-            conexion.Ejecutar(QString::fromLatin1(servidor ? t.servidor : t.sqlite));
+            conexion.EjecutarGuion(QString::fromLatin1(servidor ? t.servidor : t.sqlite));
     for (const ColumnaAnadida &c : ColumnasAnadidas)
         if (!conexion.db().record(QString::fromLatin1(c.tabla)).contains(QString::fromLatin1(c.columna)))
             conexion.Ejecutar(QStringLiteral("alter table %1 add column %2 %3")

@@ -20,8 +20,8 @@ namespace {
 
 // PBKDF2-HMAC-SHA256 from Qt's own network module: no library of our own for a hash that must
 // be slow, and nothing more to install. A PIN has few digits, so the hash is slowed down as far
-// as a touch on the keypad allows (a few tenths of a second).
-constexpr int Iteraciones = 60000;
+// as a touch on the keypad allows (about a tenth of a second).
+constexpr int Iteraciones = 150000;
 constexpr int BytesSal = 16;
 constexpr int BytesClave = 32;
 

@@ -586,7 +586,7 @@ private Q_SLOTS:
             Caja(b),
             u"Ref. 21 0.01 21|Retirado caja P.T. -0.01 0|Ref. 20 20.00 20|Retirado caja P.T. -20.00 0"_s);
         QCOMPARE(b.dialogos.mensajes.last(), u"Deuda cancelada"_s);
-        QCOMPARE(b.Valor(u"select detalle from operaciones where tipo = 'Deuda de tienda cancelada'"_s),
+        QCOMPARE(b.Valor(u"select detalle from operaciones where tipo = 'Deuda cancelada'"_s),
                  u"Mercería Sol: 21 0.01 €, 20 20.00 €"_s);
         QCOMPARE(f.gridPagos.TextMatrix(f.gridPagos.Rows() - 1, 4), u"0.00"_s);
     }

@@ -181,3 +181,5 @@ create or replace trigger seguir_id after insert on colores
     for each row execute function seguir_id('idcolor');
 create or replace trigger seguir_id after insert on caja
     for each row execute function seguir_id('idmovimiento');
+create or replace trigger seguir_id after insert on operaciones
+    for each row execute function seguir_id('idoperacion');
