@@ -86,14 +86,6 @@ bool Anadida(const QString &tabla, const QString &columna)
     return false;
 }
 
-bool TablaNueva(const QString &tabla)
-{
-    for (const TablaAnadida &t : TablasAnadidas)
-        if (tabla == QLatin1String(t.tabla))
-            return true;
-    return false;
-}
-
 // Every table and column the program works with, from its own schema made in memory: a copy
 // without one of them would leave a counter that cannot start.
 QString ComprobarEsquema(const Tablas &copia, const QString &archivo)
@@ -104,7 +96,7 @@ QString ComprobarEsquema(const Tablas &copia, const QString &archivo)
     Tablas esquema;
     TablasSQLite(memoria, esquema);
     for (auto t = esquema.cbegin(); t != esquema.cend(); ++t) {
-        if (!copia.contains(t.key()) && !TablaNueva(t.key()))
+        if (!copia.contains(t.key()) && !EsTablaAnadida(t.key()))
             return QString::fromUtf8("El archivo %1 no es una copia de la base de datos de la tienda: le "
                                      "falta la tabla %2.")
                 .arg(archivo, t.key());

@@ -97,6 +97,8 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        // A shop from before the journal: its copies restore, and the journal comes with the restore.
+        b.conexion.Ejecutar(u"drop table operaciones"_s);
         G().ArchivoConfiguracion = b.dir.filePath(u"bdcostuaccess.dat"_s);
         const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
         QCOMPARE(CarpetaCopias(), carpeta);
@@ -132,6 +134,7 @@ private Q_SLOTS:
         QVERIFY2(r.ok, qPrintable(r.error));
         QCOMPARE(r.apartada, QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000"_s + Extension()));
         QCOMPARE(Contenido(b), original);
+        QCOMPARE(b.Valor(u"select tipo from operaciones"_s), u"Copia restaurada"_s);
         b.conexion.Ejecutar(u"update colores set nombre = nombre"_s); // the restoring connection writes on
 
         const ResultadoCopia deVuelta = RestaurarCopia(b.conexion, r.apartada, carpeta, b.reloj.Ahora());
