@@ -8,6 +8,7 @@
 #include "core/Programa.h"
 #include "core/Registro.h"
 #include "core/Reloj.h"
+#include "menu/ClavePropietario.h"
 #include "printing/DecodificadorTicket.h"
 #include "printing/DireccionImpresora.h"
 #include "printing/SalidaMemoria.h"
@@ -16,6 +17,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <termios.h>
+#include <unistd.h>
 
 const char *const UsoOrdenesTienda =
     "  hilvan-admin copia [--config ARCHIVO]\n"
@@ -23,6 +26,9 @@ const char *const UsoOrdenesTienda =
     "  hilvan-admin restaurar [--config ARCHIVO] COPIA\n"
     "      Vuelve a poner una copia; antes guarda la base de datos actual como otra copia.\n"
     "      El programa tiene que estar cerrado en todos los mostradores.\n"
+    "  hilvan-admin pin [--config ARCHIVO] [--quitar]\n"
+    "      Pone o cambia el PIN del propietario (de 4 a 8 cifras, leído dos veces de la entrada,\n"
+    "      sin verse en la pantalla), o lo quita con --quitar.\n"
     "  hilvan-admin prueba-impresora [--config ARCHIVO] [--impresora COMn|/dev/...|tcp://HOST[:PUERTO]]\n"
     "      Imprime un ticket de prueba en la impresora de los parámetros (o en la indicada).\n"
     "  hilvan-admin leer-ticket ARCHIVO\n"
@@ -129,21 +135,66 @@ int PruebaImpresora(const QString &impresora)
     return 1;
 }
 
+// A line typed on the terminal without showing it; any other standard input is read as it is.
+QString LeerSinEco(const char *pregunta)
+{
+    const bool terminal = ::isatty(STDIN_FILENO);
+    termios antes{};
+    if (terminal) {
+        std::fputs(pregunta, stderr);
+        ::tcgetattr(STDIN_FILENO, &antes);
+        termios sinEco = antes;
+        sinEco.c_lflag &= ~tcflag_t(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &sinEco);
+    }
+    char linea[64] = {};
+    const bool leida = std::fgets(linea, sizeof linea, stdin) != nullptr;
+    if (terminal) {
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &antes);
+        std::fputs("\n", stderr);
+    }
+    return leida ? QString::fromUtf8(linea).trimmed() : QString();
+}
+
+int PonerPin(bool quitar)
+{
+    if (quitar) {
+        ClavePropietario::Guardar(QString(), QStringLiteral("hilvan-admin"));
+        Escribir(stdout, QStringLiteral("PIN del propietario quitado."));
+        return 0;
+    }
+    const QString pin = LeerSinEco("PIN nuevo (de 4 a 8 cifras): ");
+    if (!ClavePropietario::Valido(pin)) {
+        Escribir(stderr, QString::fromUtf8("El PIN debe tener de 4 a 8 cifras. No se ha cambiado nada."));
+        return 1;
+    }
+    if (LeerSinEco("Repita el PIN: ") != pin) {
+        Escribir(stderr, QString::fromUtf8("Los dos PIN no coinciden. No se ha cambiado nada."));
+        return 1;
+    }
+    ClavePropietario::Guardar(pin, QStringLiteral("hilvan-admin"));
+    Escribir(stdout, QStringLiteral("PIN del propietario guardado."));
+    return 0;
+}
+
 } // namespace
 
 int OrdenTienda(const QStringList &argumentos)
 {
     QStringList args = argumentos;
     const QString orden = args.value(0);
-    const QStringList ordenes = {QStringLiteral("copia"), QStringLiteral("restaurar"),
+    const QStringList ordenes = {QStringLiteral("copia"), QStringLiteral("restaurar"), QStringLiteral("pin"),
                                  QStringLiteral("prueba-impresora"), QStringLiteral("leer-ticket")};
     if (!ordenes.contains(orden))
         return -1;
     args.removeFirst();
     QString config, impresora, archivo;
+    bool quitar = false;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--config") && i + 1 < args.size())
             config = args[++i];
+        else if (orden == QLatin1String("pin") && args[i] == QLatin1String("--quitar"))
+            quitar = true;
         else if (orden == QLatin1String("prueba-impresora") && args[i] == QLatin1String("--impresora")
                  && i + 1 < args.size())
             impresora = args[++i];
@@ -199,6 +250,8 @@ int OrdenTienda(const QStringList &argumentos)
             else
                 Escribir(stderr, r.error);
             codigo = r.ok ? 0 : 1;
+        } else if (orden == QLatin1String("pin")) {
+            codigo = PonerPin(quitar);
         } else {
             codigo = PruebaImpresora(impresora);
         }

@@ -71,6 +71,15 @@ bool CapturarDialogos(const QString &carpeta)
         pad.MostrarModal = [&] { ok &= Guardar(vista, carpeta, QStringLiteral("frmPadNumerico_importe")); };
         pad.CargarFormulario(valor, false, QStringLiteral("Introduzca la cantidad"), QStringLiteral("52"),
                              true);
+
+        // The owner's PIN: dots in place of the figures.
+        pad.oculto = true;
+        pad.MostrarModal = [&] {
+            for (QChar c : QStringLiteral("2580"))
+                pad.Form_KeyPress(c);
+            ok &= Guardar(vista, carpeta, QStringLiteral("frmPadNumerico_pin"));
+        };
+        pad.CargarFormulario(valor, false, QStringLiteral("PIN del propietario"));
     }
     {
         frmCalendar cal;

@@ -1,5 +1,6 @@
 #include "Caja.h"
 
+#include "RegistroOperaciones.h"
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
@@ -25,6 +26,44 @@ void Insertar(double importe, const QString &concepto, int formapago, qint64 ida
 }
 
 const QString InicioCaja = QStringLiteral("Inicio caja");
+
+// What an annulled order was, in words the journal keeps: its customer, its lines and the money
+// booked to it, so that nothing of it is lost with the order.
+QString DescribirArreglo(qint64 idarreglo)
+{
+    const QString n = QString::number(idarreglo);
+    Recordset cliente = AbrirRecordset(
+        QStringLiteral("select clientes.nombre, clientes.telefono from arreglos, clientes where "
+                       "arreglos.idcliente = clientes.idcliente and arreglos.idarreglo = ")
+        + n);
+    QString texto = QStringLiteral("Cliente: ")
+                    + (cliente.HayFilas() ? NuloABlanco(cliente.Campo(0)) + QStringLiteral(" (")
+                                                + NuloABlanco(cliente.Campo(1)) + QLatin1Char(')')
+                                          : QStringLiteral("(ninguno)"))
+                    + QStringLiteral(". Total: ") + FormatoImporte(DimeTotalArreglo(idarreglo))
+                    + QString::fromUtf8(" €. Líneas:");
+    Recordset lineas = AbrirRecordset(
+        QStringLiteral("select arreglos_detalles.referenciaprenda, arreglos_detalles.nombreprenda, "
+                       "productos.nombre, arreglos_detalles.precio from arreglos_detalles left outer join "
+                       "productos on arreglos_detalles.idproducto = productos.idproducto where "
+                       "arreglos_detalles.idarreglo = ")
+        + n + QStringLiteral(" order by arreglos_detalles.idarreglodetalle"));
+    for (; !lineas.EOF_(); lineas.MoveNext())
+        texto += QLatin1Char(' ') + NuloABlanco(lineas.Campo(0)) + QLatin1Char(' ')
+                 + NuloABlanco(lineas.Campo(1)) + QStringLiteral(", ") + NuloABlanco(lineas.Campo(2))
+                 + QStringLiteral(", ") + FormatoImporte(lineas.Campo(3)) + QString::fromUtf8(" €;");
+    texto += QStringLiteral(" Cobrado:");
+    Recordset dinero =
+        AbrirRecordset(QStringLiteral("select fecha, importe, nombrecierre from caja where idarreglo = ") + n
+                       + QStringLiteral(" order by idmovimiento"));
+    if (!dinero.HayFilas())
+        texto += QStringLiteral(" nada.");
+    for (; !dinero.EOF_(); dinero.MoveNext())
+        texto += QLatin1Char(' ') + FormatoFecha(dinero.Campo(0), QStringLiteral("dd/MM/yyyy hh:mm"))
+                 + QLatin1Char(' ') + FormatoImporte(dinero.Campo(1)) + QString::fromUtf8(" € (caja ")
+                 + NuloABlanco(dinero.Campo(2)) + QStringLiteral(");");
+    return texto;
+}
 
 } // namespace
 
@@ -87,6 +126,8 @@ void BorrarArreglo(qint64 idarreglo)
     // All three or none: half an annulled order would linger in the lists or in the cash.
     const QString n = QString::number(idarreglo);
     Transaccion t(Bd());
+    AnotarOperacion(Operacion::ArregloAnulado, DescribirArreglo(idarreglo), idarreglo,
+                    DimeSumaCajaArreglo(idarreglo));
     Bd().Ejecutar(QStringLiteral("delete from arreglos_detalles where idarreglo = ") + n);
     Bd().Ejecutar(QStringLiteral("delete from arreglos where idarreglo = ") + n);
     Bd().Ejecutar(QStringLiteral("delete from caja where idarreglo = ") + n);
@@ -102,7 +143,11 @@ void cmdSacarDinero_Click()
     if (!leido)
         return;
     const double importe = *leido;
+    Transaccion t(Bd());
+    if (RedondearImporte(importe) != 0)
+        AnotarOperacion(Operacion::DineroSacado, QStringLiteral("Retirado de caja"), 0, -importe);
     MeterMovimientoCaja(-importe, QStringLiteral("Retirado de caja"), 1, 0, 0);
+    t.Confirmar();
     Dlg().Mensaje(QStringLiteral("Se ha registrado una retirada de ") + FormatoImporte(importe)
                   + QString::fromUtf8(" € de la caja"));
 }

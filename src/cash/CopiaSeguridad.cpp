@@ -1,6 +1,7 @@
 #include "CopiaSeguridad.h"
 
 #include "CopiaSeguridadPartes.h"
+#include "RegistroOperaciones.h"
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
@@ -96,12 +97,13 @@ QString ComprobarEsquema(const Tablas &copia, const QString &archivo)
     Tablas esquema;
     TablasSQLite(memoria, esquema);
     for (auto t = esquema.cbegin(); t != esquema.cend(); ++t) {
-        if (!copia.contains(t.key()))
+        if (!copia.contains(t.key()) && !EsTablaAnadida(t.key()))
             return QString::fromUtf8("El archivo %1 no es una copia de la base de datos de la tienda: le "
                                      "falta la tabla %2.")
                 .arg(archivo, t.key());
         for (const QString &columna : t->columnas)
-            if (!copia[t.key()].columnas.contains(columna) && !Anadida(t.key(), columna))
+            if (copia.contains(t.key()) && !copia[t.key()].columnas.contains(columna)
+                && !Anadida(t.key(), columna))
                 return QString::fromUtf8("El archivo %1 no es una copia de la base de datos de la tienda: "
                                          "a la tabla %2 le falta la columna %3.")
                     .arg(archivo, t.key(), columna);
@@ -282,6 +284,15 @@ ResultadoCopia RestaurarCopia(Conexion &c, const QString &archivo, const QString
         }
         if (r.error.isEmpty())
             r.error = CompararFilas(ahora, copia, archivo);
+        // The restored database says it was restored, and from what: an older copy gets the
+        // journal's table first.
+        if (r.error.isEmpty()) {
+            ActualizarEsquema(c);
+            AnotarOperacionEn(
+                c, Operacion::CopiaRestaurada,
+                QString::fromUtf8("Copia %1; la base de datos anterior está guardada en %2.")
+                    .arg(QFileInfo(archivo).fileName(), QFileInfo(apartada.archivo).fileName()));
+        }
     } catch (const ErrorBaseDatos &e) {
         r.error = e.Mensaje();
     }

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSqlRecord>
+#include <QStringList>
 
 namespace {
 
@@ -26,9 +27,21 @@ void CrearBaseDatos(Conexion &conexion)
     t.Confirmar();
 }
 
+bool EsTablaAnadida(const QString &tabla)
+{
+    for (const TablaAnadida &t : TablasAnadidas)
+        if (tabla == QLatin1String(t.tabla))
+            return true;
+    return false;
+}
+
 void ActualizarEsquema(Conexion &conexion)
 {
     const bool servidor = conexion.motor() == Motor::PostgreSQL;
+    const QStringList tablas = conexion.db().tables();
+    for (const TablaAnadida &t : TablasAnadidas)
+        if (!tablas.contains(QString::fromLatin1(t.tabla)))
+            conexion.Ejecutar(QString::fromLatin1(servidor ? t.servidor : t.sqlite));
     for (const ColumnaAnadida &c : ColumnasAnadidas)
         if (!conexion.db().record(QString::fromLatin1(c.tabla)).contains(QString::fromLatin1(c.columna)))
             conexion.Ejecutar(QStringLiteral("alter table %1 add column %2 %3")

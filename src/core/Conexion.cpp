@@ -181,6 +181,10 @@ QString CausaEnEspanol(const QSqlError &e)
     if (hay("disk") || hay("full") || hay("readonly") || hay("read-only") || hay("no space"))
         return QString::fromUtf8(
             "No se pudo escribir en el disco. Compruebe el espacio libre y los permisos.");
+    // Asked before the lost connection: libpq puts these after "connection to server ... failed".
+    if (hay("ssl was required") || hay("certificate"))
+        return QString::fromUtf8("No se pudo cifrar la conexión (TLS) que exige la línea 7 del archivo de "
+                                 "configuración: el servidor no la ofrece o su certificado no es válido.");
     if (SinComunicacion(e))
         return QString::fromUtf8("No hay comunicación con el servidor de base de datos.");
     if (hay("no such table") || hay("no such column") || hay("does not exist")
@@ -298,7 +302,7 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     db_.setPassword(d.clave);
     if (d.puerto > 0)
         db_.setPort(d.puerto);
-    db_.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    db_.setConnectOptions(QStringLiteral("connect_timeout=5;sslmode=") + d.sslmode);
     if (!db_.open()) {
         RegistrarError(db_.lastError(),
                        QStringLiteral("conectar a ") + d.host + QLatin1Char('/') + d.basedatos);

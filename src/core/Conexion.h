@@ -102,6 +102,8 @@ struct DatosServidor {
     QString usuario;
     QString clave;
     int puerto = 0; // 0 = the driver's default
+    // TLS: "prefer" (used when the server offers it), or "require", "verify-ca", "verify-full".
+    QString sslmode = QStringLiteral("prefer");
 };
 
 // The one connection of the run. SQL is written as the shop's queries are written; the

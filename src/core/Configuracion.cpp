@@ -42,6 +42,14 @@ DatosServidor Configuracion::Servidor() const
     d.basedatos = lineas.value(2).trimmed();
     d.usuario = lineas.value(3).trimmed();
     d.clave = lineas.value(4);
+    // TLS whenever the server offers it; line 7 may require it. A word not understood keeps the
+    // default and is said in the support log.
+    const QString tls = lineas.value(6).trimmed().toLower();
+    if (tls == QLatin1String("require") || tls == QLatin1String("verify-ca")
+        || tls == QLatin1String("verify-full"))
+        d.sslmode = tls;
+    else if (!tls.isEmpty())
+        qWarning("Línea 7 del archivo de configuración no reconocida; se usa sslmode=prefer");
     return d;
 }
 
@@ -87,12 +95,12 @@ void EscribirConfiguracion(const QString &ruta, const QStringList &lineas)
     QFile f(ruta);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw std::runtime_error(("No se pudo escribir el archivo de configuración " + ruta).toStdString());
+    // It may hold the server's password: for the owner's eyes only, before a word is written.
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QStringList cinco = lineas;
     while (cinco.size() < 5)
         cinco.append(QString());
     f.write((cinco.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
-    // It may hold the server's password: for the owner's eyes only.
-    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 bool ConfiguracionExpuesta(const Configuracion &config)

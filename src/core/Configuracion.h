@@ -7,7 +7,8 @@
 
 // The five-line file that chooses the database: line 1 the embedded database file (relative to
 // the file's own folder), or empty for the server named by lines 2 to 5 (host[:port], database,
-// user, password). An optional line 6 names the counter (its cash drawer).
+// user, password). An optional line 6 names the counter (its cash drawer); an optional line 7,
+// "require" (or "verify-ca", "verify-full"), refuses a server connection without TLS.
 struct Configuracion {
     QString ruta; // where the file is
     bool existe = false;

@@ -31,6 +31,8 @@ public:
     virtual int MensajeSiNo(const QString &texto) = 0;
     // The text typed on the keypad, unchecked; empty when cancelled.
     virtual QString PadNumerico(const QString &titulo, bool letraGrande) = 0;
+    // The keypad for a PIN: what is typed shows as dots.
+    virtual QString PadClave(const QString &titulo) { return PadNumerico(titulo, false); }
     // The keypad for money, with one key that answers the exact amount still to pay.
     virtual QString PadImporte(const QString &titulo, const QString &exacto)
     {

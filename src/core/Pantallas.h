@@ -39,6 +39,7 @@ public:
     virtual void CopiaSeguridad() {}
     virtual void HojaVenta() {}
     virtual void ListaCierres() {}
+    virtual void RegistroOperaciones() {}
     virtual void ParametrosGenerales() {}
     // Workshop screens opened from the assignment screen.
     virtual void AsignarBarras() {}

@@ -2,6 +2,7 @@
 #include "frmPrincipal.h"
 
 #include "cash/Caja.h"
+#include "cash/RegistroOperaciones.h"
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
@@ -10,6 +11,9 @@
 #include "core/Programa.h"
 #include "printing/CanalTickets.h"
 #include "printing/TicketsArreglo.h"
+
+#include <QMap>
+#include <cmath>
 
 namespace {
 
@@ -51,6 +55,17 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
             throw ArregloCambiado();
     }
 
+    // A price typed over the catalogue's, or over what a saved line had, and a saved line taken
+    // out go to the journal with the user who saved them.
+    const QString usuario = DimeNombreUsuario(IdUsuarioVenta);
+    QMap<qint64, double> preciosGuardados;
+    if (!nuevo)
+        for (Recordset rs = AbrirRecordset(
+                 QStringLiteral("select idarreglodetalle, precio from arreglos_detalles where idarreglo = ")
+                 + N(n));
+             !rs.EOF_(); rs.MoveNext())
+            preciosGuardados.insert(qint64(Val(NuloACero(rs.Campo(0)))), Val(NuloACero(rs.Campo(1))));
+
     // Lines of a reopened order being handed over are back in the shop by definition.
     const bool listo = !nuevo && G().EntregandoArreglo;
     int prenda = 0;
@@ -86,6 +101,20 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
         const QString idproducto = N(qint64(Val(gridTPV.TextMatrix(f, ColIdProducto))));
         const QString precio = TextoNumero(RedondearImporte(Val(gridTPV.TextMatrix(f, ColImporte))));
         const QString iddetalle = gridTPV.TextMatrix(f, ColIdDetalle);
+        const qint64 guardada = nuevo || iddetalle.isEmpty() ? 0 : qint64(Val(iddetalle));
+        double antes = preciosGuardados.value(guardada, -1);
+        if (antes < 0) {
+            const int producto = int(Val(gridTPV.TextMatrix(f, ColIdProducto)));
+            antes = ClienteEsTienda == 1 ? DimePrecioTienda(producto) : DimePrecio(producto);
+        }
+        // A catalogue entry without a price (haberdashery) is priced at the counter every time.
+        if ((guardada != 0 || antes != 0) && std::fabs(antes - Val(precio)) > 0.005)
+            AnotarOperacion(Operacion::PrecioCambiado,
+                            N(n) + QLatin1Char('.') + N(prenda) + QLatin1Char(' ')
+                                + gridTPV.TextMatrix(f, ColNombre) + QStringLiteral(": ")
+                                + FormatoImporte(antes) + QString::fromUtf8(" € → ")
+                                + FormatoImporte(Val(precio)) + QString::fromUtf8(" €"),
+                            n, Val(precio) - antes, usuario);
         if (nuevo || iddetalle.isEmpty()) {
             const bool conCosturera = !costurera.isEmpty();
             const qint64 id = Bd().Insertar(
@@ -118,11 +147,23 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
 
     // Lines removed on screen go. With no line left the order keeps none ("not in()" is no SQL).
     if (!nuevo) {
-        QString borrar = QStringLiteral("delete from arreglos_detalles where idarreglo = ") + N(n);
+        QString quitadas = QStringLiteral("arreglos_detalles.idarreglo = ") + N(n);
         if (!guardadas.isEmpty())
-            borrar += QStringLiteral(" and idarreglodetalle not in(") + guardadas.join(QStringLiteral(", "))
-                      + QStringLiteral(")");
-        Bd().Ejecutar(borrar);
+            quitadas += QStringLiteral(" and arreglos_detalles.idarreglodetalle not in(")
+                        + guardadas.join(QStringLiteral(", ")) + QStringLiteral(")");
+        for (Recordset rs = AbrirRecordset(
+                 QStringLiteral(
+                     "select arreglos_detalles.referenciaprenda, arreglos_detalles.nombreprenda, "
+                     "productos.nombre, arreglos_detalles.precio from arreglos_detalles left outer "
+                     "join productos on arreglos_detalles.idproducto = productos.idproducto where ")
+                 + quitadas);
+             !rs.EOF_(); rs.MoveNext())
+            AnotarOperacion(Operacion::LineaQuitada,
+                            NuloABlanco(rs.Campo(0)) + QLatin1Char(' ') + NuloABlanco(rs.Campo(1))
+                                + QStringLiteral(", ") + NuloABlanco(rs.Campo(2)) + QStringLiteral(", ")
+                                + FormatoImporte(rs.Campo(3)) + QString::fromUtf8(" €"),
+                            n, Val(NuloACero(rs.Campo(3))), usuario);
+        Bd().Ejecutar(QStringLiteral("delete from arreglos_detalles where ") + quitadas);
     }
     t.Confirmar();
     nuevoid = n;

@@ -41,6 +41,8 @@ public:
     QString lblTitulo;
     QString txtCifra;
     bool letraGrande = false;
+    // A PIN: the display shows a dot for each figure.
+    bool oculto = false;
     QString ImporteExacto;
     static constexpr int Billetes[] = {5, 10, 20, 50};
     bool ConBilletes = false;

@@ -4,6 +4,8 @@
 #include "Esquema.h"
 #include "OrigenImportacion.h"
 #include "ValoresOrigen.h"
+#include "core/BaseDatos.h"
+#include "core/Fechas.h"
 #include "core/Formato.h"
 #include "core/LiteralesSQL.h"
 
@@ -398,7 +400,8 @@ ResultadoImportar Importar(Conexion &conexion, const OpcionesImportar &opciones)
             // On the server every row would move the counter of new numbers one at a time: it
             // is moved once, past the largest number, when the table is full.
             const bool contador = servidor && tabla.autonumerica && !origen.Nombre(tabla.nombre).isEmpty();
-            if (contador)
+            const bool disparador = contador && !EsTablaAnadida(tabla.nombre);
+            if (disparador)
                 conexion.Ejecutar(
                     QStringLiteral("alter table %1 disable trigger seguir_id").arg(tabla.nombre));
             importacion.Tabla(origen, tabla, r);
@@ -407,8 +410,9 @@ ResultadoImportar Importar(Conexion &conexion, const OpcionesImportar &opciones)
                                                  "coalesce((select max(%2) from %1), 1), "
                                                  "(select max(%2) from %1) is not null)")
                                       .arg(tabla.nombre, tabla.clave));
-                conexion.Ejecutar(
-                    QStringLiteral("alter table %1 enable trigger seguir_id").arg(tabla.nombre));
+                if (disparador)
+                    conexion.Ejecutar(
+                        QStringLiteral("alter table %1 enable trigger seguir_id").arg(tabla.nombre));
             }
         }
         r.omitidas = importacion.omitidas;

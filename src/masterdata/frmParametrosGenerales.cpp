@@ -6,6 +6,7 @@
 #include "core/Formato.h"
 #include "core/LiteralesSQL.h"
 #include "core/Programa.h"
+#include "menu/ClavePropietario.h"
 #include "printing/DireccionImpresora.h"
 #include "printing/SalidaSerie.h"
 
@@ -22,6 +23,7 @@ const QString EjemploRed = QStringLiteral("tcp://192.168.1.50:9100");
 void frmParametrosGenerales::CargarFomulario(const std::function<void()> &mostrar)
 {
     LlenarComs();
+    LeerPin();
     Recordset rs = AbrirRecordset(QStringLiteral("select * from parametros"));
     if (rs.HayFilas()) {
         auto campo = [&rs](const char *c) { return NuloABlanco(rs.Campo(QString::fromLatin1(c))).trimmed(); };
@@ -205,11 +207,14 @@ bool frmParametrosGenerales::cmdAceptar_Click()
         // second replaces the first's row instead of adding its own.
         if (G().EsSqlServer)
             Bd().Ejecutar(QStringLiteral("lock table parametros in exclusive mode"));
+        // The owner's PIN is not on this form: the row keeps it.
+        const QString pin = ClavePropietario::Guardado();
+        sql.append(pin.isEmpty() ? QStringLiteral("null") : ComillasSQL(pin));
         Bd().Ejecutar(QStringLiteral("delete from parametros"));
         Bd().Ejecutar(
             QStringLiteral("insert into parametros (nombretienda, nombre, nif, direccion,telefono, cp, "
                            "localidad, pie1, pie2, pie3, pie4, pie5, pie6, pie7, puertocom, "
-                           "parametrospuerto, anchuracarro) values (")
+                           "parametrospuerto, anchuracarro, pin) values (")
             + sql.join(QStringLiteral(", ")) + QStringLiteral(")"));
         t.Confirmar();
     }
@@ -221,4 +226,23 @@ bool frmParametrosGenerales::cmdAceptar_Click()
         == Dialogos::Si;
     Abierto = false;
     return true;
+}
+
+void frmParametrosGenerales::cmdPin_Click()
+{
+    ClavePropietario::CambiarConTeclado();
+    LeerPin();
+}
+
+void frmParametrosGenerales::cmdQuitarPin_Click()
+{
+    ClavePropietario::QuitarConPregunta();
+    LeerPin();
+}
+
+void frmParametrosGenerales::LeerPin()
+{
+    const bool puesto = !ClavePropietario::Guardado().isEmpty();
+    cmdPinCaption = puesto ? QStringLiteral("Cambiar PIN") : QStringLiteral("Poner PIN");
+    cmdQuitarPinVisible = puesto;
 }

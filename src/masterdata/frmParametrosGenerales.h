@@ -25,6 +25,10 @@ public:
     static constexpr int ImpresoraUsb = -1;
     static constexpr int ImpresoraRed = -2;
 
+    // The owner's PIN: set or changed, and removed (only shown while one is set).
+    QString cmdPinCaption;
+    bool cmdQuitarPinVisible = false;
+
     bool Abierto = false;
     // The user chose to close the program after saving, so that the values take effect.
     bool SalirDelPrograma = false;
@@ -36,6 +40,8 @@ public:
     // True when saved (the screen then closes); false leaves it open.
     bool cmdAceptar_Click();
     void cmdCancelar_Click() { Abierto = false; }
+    void cmdPin_Click();
+    void cmdQuitarPin_Click();
     void Form_KeyPress(int tecla)
     {
         if (tecla == 27)
@@ -47,4 +53,5 @@ private:
     // The field that is wrong and what it should hold; empty when everything can be saved.
     QString Validar(QString &parametrospuerto) const;
     void SeleccionarTexto(const QString &texto);
+    void LeerPin();
 };

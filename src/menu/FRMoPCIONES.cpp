@@ -1,5 +1,6 @@
 #include "FRMoPCIONES.h"
 
+#include "ClavePropietario.h"
 #include "cash/Caja.h"
 #include "cash/CierreCaja.h"
 #include "core/Conexion.h"
@@ -17,6 +18,8 @@ void FRMoPCIONES::CargarFormulario(const std::function<void()> &mostrar)
     if (mostrar)
         mostrar();
     Abierto = false;
+    // The owner's PIN opens the back office until the menu is left.
+    ClavePropietario::Salir();
 }
 
 void FRMoPCIONES::Form_KeyPress(int tecla)
@@ -77,6 +80,8 @@ void FRMoPCIONES::cmdModificarArreglo_Click()
 
 void FRMoPCIONES::cmdAnularArreglo_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     QString respuesta;
     qint64 id = 0;
     if (!PedirNumeroArreglo(QStringLiteral("Introduzca la referencia del arreglo a anular"), respuesta, id)
@@ -108,6 +113,8 @@ void FRMoPCIONES::cmdAnularArreglo_Click()
 
 void FRMoPCIONES::cmdPagosTrabajadores_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     Abrir([](Pantallas &p) { p.PagosATrabajadores(); });
 }
 
@@ -118,6 +125,8 @@ void FRMoPCIONES::cmdAtrasados_Click()
 
 void FRMoPCIONES::cmdCobrostiendas_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     Abrir([](Pantallas &p) { p.PagosTiendas(); });
 }
 
@@ -134,16 +143,22 @@ void FRMoPCIONES::Command1_Click()
 
 void FRMoPCIONES::cmdNuevoArreglo_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     Abrir([](Pantallas &p) { p.DecProd(); });
 }
 
 void FRMoPCIONES::cmdTiposFamilias_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     Abrir([](Pantallas &p) { p.Familias(); });
 }
 
 void FRMoPCIONES::Command4_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     Abrir([](Pantallas &p) { p.ListaTrabajadores(); });
 }
 
@@ -154,21 +169,29 @@ void FRMoPCIONES::cmdListaCleintes_Click()
 
 void FRMoPCIONES::cmdCopiaSeguridad_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     Abrir([](Pantallas &p) { p.CopiaSeguridad(); });
 }
 
 void FRMoPCIONES::cmdHojaVenta_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     Abrir([](Pantallas &p) { p.HojaVenta(); });
 }
 
 void FRMoPCIONES::cmdHistoricoCajas_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     Abrir([](Pantallas &p) { p.ListaCierres(); });
 }
 
 void FRMoPCIONES::cmdSacarDinero_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     ::cmdSacarDinero_Click();
 }
 
@@ -184,11 +207,22 @@ void FRMoPCIONES::Command2_Click()
 
 void FRMoPCIONES::cmdConfig_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     Abrir([](Pantallas &p) { p.ParametrosGenerales(); });
+}
+
+void FRMoPCIONES::cmdRegistroOperaciones_Click()
+{
+    if (!ClavePropietario::Pedir())
+        return;
+    Abrir([](Pantallas &p) { p.RegistroOperaciones(); });
 }
 
 void FRMoPCIONES::cmdCierreCaja_Click()
 {
+    if (!ClavePropietario::Pedir())
+        return;
     // A closed cash ends the program; the menu must not touch the database after it.
     if (::cmdCierreCaja_Click())
         salirformulario();

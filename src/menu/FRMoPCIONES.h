@@ -8,7 +8,8 @@ class Pantallas;
 // The back-office menu: three columns of large buttons, each opening a screen behind the counter
 // or running a short action. It keeps nothing between openings. A screen that hands an order to
 // the sale screen (modify, hand over) leaves it in G().ArregloACargar, and the menu then closes
-// so that the sale screen can load it.
+// so that the sale screen can load it. With the owner's PIN set, the screens with the shop's money
+// and data ask for it (menu/ClavePropietario); counter work never does.
 class FRMoPCIONES
 {
 public:
@@ -48,6 +49,7 @@ public:
     void Command2_Click();
     void cmdConfig_Click();
     void cmdCierreCaja_Click();
+    void cmdRegistroOperaciones_Click();
     void cmdsalir_Click() { salirformulario(); }
 
 private:

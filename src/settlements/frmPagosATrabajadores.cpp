@@ -1,5 +1,6 @@
 #include "frmPagosATrabajadores.h"
 
+#include "cash/RegistroOperaciones.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
@@ -281,11 +282,19 @@ void frmPagosATrabajadores::gridPagos_DblClick(int fila)
     // Marked only from what the row showed: a line another counter paid meanwhile is not paid
     // twice, nor one it took back un-paid.
     const bool pagar = gridPagos.TextMatrix(fila, 4) == QLatin1String("NO");
+    Transaccion t(Bd());
     const int cambiadas = Bd().Ejecutar(QStringLiteral("update arreglos_detalles set pagadoatrabajador = ")
                                         + (pagar ? QStringLiteral("1") : QStringLiteral("0"))
                                         + QStringLiteral(" where arreglos_detalles.idarreglodetalle = ") + id
                                         + (pagar ? QStringLiteral(" and coalesce(pagadoatrabajador, 0) <> 1")
                                                  : QStringLiteral(" and pagadoatrabajador = 1")));
+    if (cambiadas == 1)
+        AnotarOperacion(pagar ? Operacion::LineaPagada : Operacion::LineaSinPagar,
+                        trabajador + QStringLiteral(": ") + gridPagos.TextMatrix(fila, 1) + QLatin1Char(' ')
+                            + gridPagos.TextMatrix(fila, 2),
+                        qint64(Val(gridPagos.TextMatrix(fila, 1).section(QLatin1Char('.'), 0, 0))),
+                        Val(gridPagos.TextMatrix(fila, 3)));
+    t.Confirmar();
     // Either way the line now is what the touch asked for.
     gridPagos.SetTextMatrix(fila, 4, pagar ? QStringLiteral("SI") : QStringLiteral("NO"));
     PintarFilaGrid(gridPagos, fila, pagar ? ColorRecienPagado : ColorRecienDespagado);

@@ -1,6 +1,7 @@
 #include "frmPagosTiendas.h"
 
 #include "cash/Caja.h"
+#include "cash/RegistroOperaciones.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
@@ -199,7 +200,7 @@ bool frmPagosTiendas::SePuedeCobrar(int fila) const
 // outside the till, and the till keeps what it has. What is paid is what the journal says is
 // still owed, read under the order's lock: another counter may have paid it meanwhile. False
 // when that is not the amount the row showed (nothing is booked then).
-bool frmPagosTiendas::Cobrar(int fila, bool soloLoMostrado)
+bool frmPagosTiendas::Cobrar(int fila, bool soloLoMostrado, double *cobrado)
 {
     const QString arreglo = gridPagos.TextMatrix(fila, 1);
     const qint64 id = qint64(Val(arreglo));
@@ -211,6 +212,8 @@ bool frmPagosTiendas::Cobrar(int fila, bool soloLoMostrado)
         return !soloLoMostrado;
     MeterMovimientoCaja(importe, QStringLiteral("Ref. ") + arreglo, 1, id, 0);
     MeterMovimientoCaja(-importe, QStringLiteral("Retirado caja P.T."), 1, 0, 0);
+    if (cobrado)
+        *cobrado = importe;
     return true;
 }
 
@@ -256,11 +259,23 @@ void frmPagosTiendas::cmdCancelarDeuda_Click()
         != Dialogos::Si)
         return;
     {
-        // Every order of the debt or none: a fault halfway leaves the account as it was.
+        // Every order of the debt or none, and its entry in the journal: a fault halfway leaves
+        // the account as it was.
         Transaccion t(Bd());
-        for (int f = 1; f < gridPagos.Rows(); ++f)
-            if (SePuedeCobrar(f))
-                Cobrar(f, false);
+        double total = 0;
+        QStringList referencias;
+        for (int f = 1; f < gridPagos.Rows(); ++f) {
+            double cobrado = 0;
+            if (SePuedeCobrar(f) && Cobrar(f, false, &cobrado) && cobrado > 0) {
+                total += cobrado;
+                referencias.append(gridPagos.TextMatrix(f, 1) + QLatin1Char(' ') + FormatoImporte(cobrado)
+                                   + QString::fromUtf8(" €"));
+            }
+        }
+        if (!referencias.isEmpty())
+            AnotarOperacion(Operacion::DeudaCancelada,
+                            cmbTienda.Text + QStringLiteral(": ") + referencias.join(QStringLiteral(", ")), 0,
+                            total);
         t.Confirmar();
     }
     DarTamanosGrid();

@@ -46,5 +46,5 @@ private:
     // The chosen month (0 for none) and year; false, after telling staff, when the year is not a number.
     bool LeerFecha(int &ano, int &mes);
     bool SePuedeCobrar(int fila) const;
-    bool Cobrar(int fila, bool soloLoMostrado);
+    bool Cobrar(int fila, bool soloLoMostrado, double *cobrado = nullptr);
 };

@@ -2,6 +2,7 @@
 #include "BaseDePrueba.h"
 #include "PantallasPrueba.h"
 #include "cash/CierreCaja.h"
+#include "cash/RegistroOperaciones.h"
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
 #include "core/Formato.h"
@@ -441,6 +442,8 @@ private Q_SLOTS:
         QCOMPARE(g.TextMatrix(1, 4), u"SI"_s);
         QCOMPARE(g.CellBackColor(1, 1), frmPagosATrabajadores::ColorRecienPagado);
         QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"1"_s);
+        QCOMPARE(b.Columna(u"select tipo from operaciones order by idoperacion"_s),
+                 (QStringList{Operacion::LineaSinPagar, Operacion::LineaPagada}));
         QCOMPARE(g.TextMatrix(g.Rows() - 1, 3), u"8.33"_s); // the sum stays until listed again
 
         // Another screen still showing the line unpaid: touching it does not pay it twice.
@@ -583,6 +586,8 @@ private Q_SLOTS:
             Caja(b),
             u"Ref. 21 0.01 21|Retirado caja P.T. -0.01 0|Ref. 20 20.00 20|Retirado caja P.T. -20.00 0"_s);
         QCOMPARE(b.dialogos.mensajes.last(), u"Deuda cancelada"_s);
+        QCOMPARE(b.Valor(u"select detalle from operaciones where tipo = 'Deuda cancelada'"_s),
+                 u"Mercería Sol: 21 0.01 €, 20 20.00 €"_s);
         QCOMPARE(f.gridPagos.TextMatrix(f.gridPagos.Rows() - 1, 4), u"0.00"_s);
     }
 };

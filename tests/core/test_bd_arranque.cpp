@@ -262,6 +262,29 @@ private Q_SLOTS:
         G().conexion = &b.conexion;
     }
 
+    // TLS when the server offers it; line 7 of the configuration requires it, and the test server
+    // offers none: refused in Spanish.
+    void conexionCifrada()
+    {
+        if (BaseDePrueba::MotorPedido() != Motor::PostgreSQL)
+            QSKIP("the embedded database has no connection to cipher");
+        BaseDePrueba b;
+        const DatosServidor d = BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor);
+        Configuracion c;
+        c.lineas = QStringList{QString(),   d.host + u":"_s + QString::number(d.puerto),
+                               d.basedatos, d.usuario,
+                               QString(),   QString()};
+        QCOMPARE(c.Servidor().sslmode, u"prefer"_s);
+        c.lineas.append(u"require"_s);
+        Conexion exigida;
+        try {
+            exigida.AbrirPostgreSQL(c.Servidor());
+            QFAIL("connected without TLS");
+        } catch (const ErrorBaseDatos &e) {
+            QVERIFY2(e.Mensaje().contains(u"línea 7"_s), qPrintable(e.Mensaje()));
+        }
+    }
+
     void salir()
     {
         BaseDePrueba b;
@@ -308,6 +331,8 @@ private Q_SLOTS:
 
         const QString log = Leer(Registro::RutaArchivo());
         QCOMPARE(Registro::RutaArchivo(), QDir(dir.path()).filePath(u"hilvan.log"_s));
+        QCOMPARE(QFile::permissions(Registro::RutaArchivo()) & 0x7077,
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         const QStringList lineas = log.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lineas.filter(u"Base de datos:"_s).size(), fallos);
         for (const QString &l : lineas)

@@ -94,7 +94,20 @@ create table if not exists parametros (
     pie7 varchar(255),
     puertocom varchar(255),
     parametrospuerto varchar(255),
-    anchuracarro varchar(255)
+    anchuracarro varchar(255),
+    pin varchar(255)
+);
+-- Who moved money and data: written in the same transaction as the action, never changed.
+create table if not exists operaciones (
+    idoperacion serial primary key,
+    fecha timestamp,
+    nombrecierre varchar(255),
+    puesto varchar(255),
+    usuario varchar(255),
+    tipo varchar(255),
+    idarreglo integer,
+    importe numeric(12,2),
+    detalle text
 );
 create index if not exists ix_arreglos_cliente on arreglos (idcliente);
 create index if not exists ix_arreglos_prevista on arreglos (fechaprevistaentrega);
@@ -172,3 +185,6 @@ create or replace trigger seguir_id after insert on colores
     for each row execute function seguir_id('idcolor');
 create or replace trigger seguir_id after insert on caja
     for each row execute function seguir_id('idmovimiento');
+-- Not the journal (operaciones): the server numbers its rows, an import moves its counter once, and
+-- a trigger of it on seguir_id would stop a copy from before the journal from being restored
+-- (pg_restore --clean drops the function).

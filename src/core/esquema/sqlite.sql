@@ -92,7 +92,20 @@ create table if not exists parametros (
     pie7 text,
     puertocom text,
     parametrospuerto text,
-    anchuracarro text
+    anchuracarro text,
+    pin text
+);
+-- Who moved money and data: written in the same transaction as the action, never changed.
+create table if not exists operaciones (
+    idoperacion integer primary key autoincrement,
+    fecha timestamp,
+    nombrecierre text,
+    puesto text,
+    usuario text,
+    tipo text,
+    idarreglo integer,
+    importe numeric(12,2),
+    detalle text
 );
 create index if not exists ix_arreglos_cliente on arreglos (idcliente);
 create index if not exists ix_arreglos_prevista on arreglos (fechaprevistaentrega);

@@ -2,10 +2,12 @@
 
 #include "cash/frmHojaVenta.h"
 #include "cash/frmListaCierres.h"
+#include "cash/frmRegistroOperaciones.h"
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Programa.h"
 #include "ui/cash/frmHojaVentaVista.h"
+#include "ui/cash/frmRegistroOperacionesVista.h"
 #include "ui/workshop/frmSeguimientoVista.h"
 #include "workshop/frmAtrasados.h"
 #include "workshop/frmPendientesPorTrabajador.h"
@@ -31,6 +33,15 @@ void PantallasQt::ListaCierres()
     frmListaCierres lista;
     lista.CargarFormulario([&lista] {
         frmListaCierresVista vista(lista, QApplication::activeWindow());
+        vista.exec();
+    });
+}
+
+void PantallasQt::RegistroOperaciones()
+{
+    frmRegistroOperaciones registro;
+    registro.CargarFormulario([&registro] {
+        frmRegistroOperacionesVista vista(registro, QApplication::activeWindow());
         vista.exec();
     });
 }

@@ -34,6 +34,7 @@ public:
     void HojaVenta() override;
     void HojaVentaDeCaja(const QString &nombrecierre) override;
     void ListaCierres() override;
+    void RegistroOperaciones() override;
     void PendientesPorTrabajador() override;
     void Atrasados() override;
     void TerminarPrograma() override;

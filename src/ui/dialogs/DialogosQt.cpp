@@ -48,6 +48,16 @@ QString DialogosQt::PadNumerico(const QString &titulo, bool letraGrande)
     return valor;
 }
 
+QString DialogosQt::PadClave(const QString &titulo)
+{
+    frmPadNumerico modelo;
+    modelo.oculto = true;
+    frmPadNumericoVista vista(modelo, Padre());
+    QString valor;
+    modelo.CargarFormulario(valor, false, titulo);
+    return valor;
+}
+
 QString DialogosQt::PadImporte(const QString &titulo, const QString &exacto)
 {
     frmPadNumerico modelo;

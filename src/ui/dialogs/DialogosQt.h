@@ -14,6 +14,7 @@ public:
     void Mensaje(const QString &texto) override;
     int MensajeSiNo(const QString &texto) override;
     QString PadNumerico(const QString &titulo, bool letraGrande) override;
+    QString PadClave(const QString &titulo) override;
     QString PadImporte(const QString &titulo, const QString &exacto) override;
     QString PadTelefono(const QString &titulo, const BuscarClientes &buscar, int &idcliente) override;
     int ElegirImpresion(const QString &ref, bool reimpresion, int porDefecto) override;

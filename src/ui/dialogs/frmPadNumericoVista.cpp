@@ -124,7 +124,7 @@ void frmPadNumericoVista::Repintar()
     lblTitulo_->setVisible(!modelo_.lblTitulo.isEmpty());
     txtCifra_->setFont(
         Estilo::Fuente(modelo_.letraGrande ? frmPadNumerico::PuntosLetraGrande : PuntosCifra, true));
-    txtCifra_->setText(modelo_.txtCifra);
+    txtCifra_->setText(modelo_.oculto ? QString(modelo_.txtCifra.size(), QChar(0x25CF)) : modelo_.txtCifra);
     cmdExacto_->setVisible(!modelo_.ImporteExacto.isEmpty());
     cmdExacto_->setText(QStringLiteral("Exacto: ") + FormatoImporte(Val(modelo_.ImporteExacto))
                         + QString::fromUtf8(" €"));

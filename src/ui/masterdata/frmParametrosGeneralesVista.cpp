@@ -113,6 +113,13 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
     cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
     cmdAceptar->setAccessibleName(QStringLiteral("Aceptar"));
     cmdCancelar->setAccessibleName(QStringLiteral("Cancelar"));
+    cmdPin = Estilo::Boton(QStringLiteral("Poner PIN"), this);
+    cmdQuitarPin = Estilo::Boton(QStringLiteral("Quitar PIN"), this);
+    cmdPin->setObjectName(QStringLiteral("cmdPin"));
+    cmdQuitarPin->setObjectName(QStringLiteral("cmdQuitarPin"));
+    cmdQuitarPin->setAccessibleName(QStringLiteral("Quitar PIN"));
+    botones->addWidget(cmdPin);
+    botones->addWidget(cmdQuitarPin);
     botones->addStretch();
     botones->addWidget(cmdAceptar);
     botones->addWidget(cmdCancelar);
@@ -127,6 +134,9 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
             [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
     connect(cmdCancelar, &QPushButton::clicked, this,
             [this] { Atender([this] { modelo_.cmdCancelar_Click(); }); });
+    connect(cmdPin, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdPin_Click(); }); });
+    connect(cmdQuitarPin, &QPushButton::clicked, this,
+            [this] { Atender([this] { modelo_.cmdQuitarPin_Click(); }); });
     connect(cmbComs, &QComboBox::activated, this,
             [this](int i) { Atender([this, i] { modelo_.cmbComs_Click(i); }); });
     Repintar();
@@ -172,6 +182,9 @@ void frmParametrosGeneralesVista::Repintar()
     const QList<QLineEdit *> vista = CamposVista();
     for (int i = 0; i < modelo.size(); ++i)
         vista[i]->setText(*modelo[i]);
+    cmdPin->setText(modelo_.cmdPinCaption);
+    cmdPin->setAccessibleName(modelo_.cmdPinCaption);
+    cmdQuitarPin->setVisible(modelo_.cmdQuitarPinVisible);
     cmbComs->clear();
     for (const auto &e : modelo_.cmbComs)
         cmbComs->addItem(e.texto, e.dato);

@@ -21,7 +21,7 @@ public:
     QLineEdit *txtConfPuerto, *txtAnchuraCarro;
     QLabel *lblConfPuerto;
     QComboBox *cmbComs;
-    QPushButton *cmdAceptar, *cmdCancelar;
+    QPushButton *cmdAceptar, *cmdCancelar, *cmdPin, *cmdQuitarPin;
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;

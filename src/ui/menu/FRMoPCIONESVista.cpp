@@ -41,6 +41,7 @@ const DefinicionBoton Botones[] = {
     {2, "Abrir cajón", "cmdAbrirCajon", &M::cmdAbrirCajon_Click},
     {2, "Calculadora", "Command2", &M::Command2_Click},
     {2, "Parámetros configuración", "cmdConfig", &M::cmdConfig_Click},
+    {2, "Registro de operaciones", "cmdRegistroOperaciones", &M::cmdRegistroOperaciones_Click},
 };
 
 // A menu button whose caption breaks onto two lines when the column is too narrow for it.

@@ -1,0 +1,292 @@
+#include "AyudasGrid.h"
+#include "BaseDePrueba.h"
+#include "Mostrador.h"
+#include "PantallasPrueba.h"
+#include "cash/RegistroOperaciones.h"
+#include "core/BaseDatos.h"
+#include "core/Configuracion.h"
+#include "masterdata/frmParametrosGenerales.h"
+#include "menu/ClavePropietario.h"
+#include "menu/FRMoPCIONES.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString TituloPin = u"PIN del propietario"_s;
+
+// Every screen the menu opens, by name.
+struct PantallasAbiertas : PantallasPrueba {
+    int ListaClientes() override { return abiertas.append(u"ListaClientes"_s), 0; }
+    void Calculadora() override { abiertas.append(u"Calculadora"_s); }
+    void Asignacion() override { abiertas.append(u"Asignacion"_s); }
+    void PendientesPorTrabajador() override { abiertas.append(u"PendientesPorTrabajador"_s); }
+    void Atrasados() override { abiertas.append(u"Atrasados"_s); }
+    void PagosATrabajadores() override { abiertas.append(u"PagosATrabajadores"_s); }
+    void PagosTiendas() override { abiertas.append(u"PagosTiendas"_s); }
+    void DecProd() override { abiertas.append(u"DecProd"_s); }
+    void Familias() override { abiertas.append(u"Familias"_s); }
+    void ListaTrabajadores() override { abiertas.append(u"ListaTrabajadores"_s); }
+    void CopiaSeguridad() override { abiertas.append(u"CopiaSeguridad"_s); }
+    void HojaVenta() override { abiertas.append(u"HojaVenta"_s); }
+    void ListaCierres() override { abiertas.append(u"ListaCierres"_s); }
+    void RegistroOperaciones() override { abiertas.append(u"RegistroOperaciones"_s); }
+    void ParametrosGenerales() override { abiertas.append(u"ParametrosGenerales"_s); }
+    QStringList abiertas;
+};
+
+struct Boton {
+    QString abre; // the screen, or the first question of an action
+    void (FRMoPCIONES::*pulsar)();
+};
+
+using M = FRMoPCIONES;
+const Boton Guardados[] = {
+    {u"HojaVenta"_s, &M::cmdHojaVenta_Click},
+    {u"ListaCierres"_s, &M::cmdHistoricoCajas_Click},
+    {u"¿Cerrar la caja actual?"_s, &M::cmdCierreCaja_Click},
+    {u"PagosATrabajadores"_s, &M::cmdPagosTrabajadores_Click},
+    {u"PagosTiendas"_s, &M::cmdCobrostiendas_Click},
+    {u"ParametrosGenerales"_s, &M::cmdConfig_Click},
+    {u"CopiaSeguridad"_s, &M::cmdCopiaSeguridad_Click},
+    {u"Introduzca la referencia del arreglo a anular"_s, &M::cmdAnularArreglo_Click},
+    {u"¿Cantidad a sacar de la caja?"_s, &M::cmdSacarDinero_Click},
+    {u"ListaTrabajadores"_s, &M::Command4_Click},
+    {u"DecProd"_s, &M::cmdNuevoArreglo_Click},
+    {u"Familias"_s, &M::cmdTiposFamilias_Click},
+    {u"RegistroOperaciones"_s, &M::cmdRegistroOperaciones_Click},
+};
+const Boton Mostrador_[] = {
+    {u"Asignacion"_s, &M::cmdAsignarArreglos_Click},
+    {u"PendientesPorTrabajador"_s, &M::cmdPendientePorTrabajador_Click},
+    {u"Atrasados"_s, &M::cmdAtrasados_Click},
+    {u"ListaClientes"_s, &M::cmdListaCleintes_Click},
+    {u"Calculadora"_s, &M::Command2_Click},
+    {u"Introduzca la referencia del arreglo a modificar"_s, &M::cmdModificarArreglo_Click},
+};
+
+// Presses a button with the PIN answers queued: whether what it guards opened, and how many
+// times the PIN was asked.
+bool Pulsar(BaseDePrueba &b, PantallasAbiertas &p, const Boton &boton, std::deque<QString> respuestas,
+            int &pedido)
+{
+    b.dialogos.pad = std::move(respuestas);
+    b.dialogos.titulosPad.clear();
+    b.dialogos.preguntas.clear();
+    p.abiertas.clear();
+    FRMoPCIONES menu;
+    (menu.*boton.pulsar)();
+    pedido = int(b.dialogos.titulosPad.count(TituloPin));
+    return p.abiertas.contains(boton.abre) || b.dialogos.titulosPad.contains(boton.abre)
+           || b.dialogos.preguntas.contains(boton.abre);
+}
+
+QStringList ConfiguracionDe(BaseDePrueba &b)
+{
+    const DatosServidor d = BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor);
+    return b.nombreBaseServidor.isEmpty()
+               ? QStringList{u"prueba.db"_s}
+               : QStringList{QString(), d.host + u":"_s + QString::number(d.puerto), d.basedatos, d.usuario,
+                             QString()};
+}
+
+int Admin(BaseDePrueba &b, const QStringList &argumentos, const QByteArray &entrada)
+{
+    const QString config = b.dir.filePath(u"bdcostuaccess.dat"_s);
+    EscribirConfiguracion(config, ConfiguracionDe(b));
+    QProcess admin;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert(u"XDG_STATE_HOME"_s, b.dir.path());
+    admin.setProcessEnvironment(entorno);
+    admin.start(QStringLiteral(HILVAN_ADMIN), QStringList{u"pin"_s, u"--config"_s, config} + argumentos);
+    admin.write(entrada);
+    admin.closeWriteChannel();
+    admin.waitForFinished(60000);
+    return admin.exitCode();
+}
+
+void Renombrar(BaseDePrueba &b, const QString &de, const QString &a)
+{
+    b.conexion.Ejecutar(u"alter table %1 rename to %2"_s.arg(de, a));
+}
+
+} // namespace
+
+class PruebaPropietario : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { ClavePropietario::EstadoActual() = {}; }
+
+    // The owner's PIN guards the money and data screens of the menu; counter work never asks.
+    void pin()
+    {
+        BaseDePrueba b;
+        PantallasAbiertas p;
+        int pedido = 0;
+        // No PIN: everything opens as it always did.
+        for (const Boton &boton : Guardados) {
+            QVERIFY2(Pulsar(b, p, boton, {}, pedido), qPrintable(boton.abre));
+            QCOMPARE(pedido, 0);
+        }
+
+        // Set on the parameters screen, typed twice; only a salted slow hash is kept.
+        frmParametrosGenerales parametros;
+        parametros.CargarFomulario({});
+        QCOMPARE(parametros.cmdPinCaption, u"Poner PIN"_s);
+        b.dialogos.pad = {u"12"_s, u"2580"_s, u"2581"_s, u"2580"_s, u"2580"_s};
+        parametros.cmdPin_Click(); // too short
+        parametros.cmdPin_Click(); // not repeated right
+        QVERIFY(ClavePropietario::Guardado().isEmpty());
+        parametros.cmdPin_Click();
+        QVERIFY(parametros.cmdQuitarPinVisible);
+        const QString guardado = ClavePropietario::Guardado();
+        QVERIFY(guardado.startsWith(u"pbkdf2-sha256$"_s));
+        QVERIFY(!guardado.contains(u"2580"_s));
+        QVERIFY(ClavePropietario::Cifrar(u"2580"_s) != guardado); // salted afresh
+        // Saving the parameters keeps it.
+        b.dialogos.siNo = {6, 7};
+        QVERIFY(parametros.cmdAceptar_Click());
+        QCOMPARE(ClavePropietario::Guardado(), guardado);
+
+        // Refused without it (cancelled or wrong), opened with it; counter screens never ask.
+        ClavePropietario::Salir();
+        for (const Boton &boton : Guardados) {
+            QVERIFY2(!Pulsar(b, p, boton, {}, pedido), qPrintable(boton.abre));
+            QCOMPARE(pedido, 1);
+            QVERIFY2(!Pulsar(b, p, boton, {u"1111"_s}, pedido), qPrintable(boton.abre));
+            ClavePropietario::EstadoActual() = {}; // no lock here: that comes below
+        }
+        for (const Boton &boton : Mostrador_) {
+            QVERIFY2(Pulsar(b, p, boton, {}, pedido), qPrintable(boton.abre));
+            QCOMPARE(pedido, 0);
+        }
+        // One right PIN opens every guarded screen until the menu is left.
+        QVERIFY(Pulsar(b, p, Guardados[0], {u"2580"_s}, pedido));
+        for (const Boton &boton : Guardados) {
+            QVERIFY2(Pulsar(b, p, boton, {}, pedido), qPrintable(boton.abre));
+            QCOMPARE(pedido, 0);
+        }
+        FRMoPCIONES menu;
+        menu.CargarFormulario([] {});
+        QVERIFY(!Pulsar(b, p, Guardados[0], {}, pedido));
+        QCOMPARE(pedido, 1);
+
+        // Five wrong in a row lock it for a minute of the shop clock, the right one included.
+        ClavePropietario::EstadoActual() = {};
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!Pulsar(b, p, Guardados[0], {u"0000"_s}, pedido));
+        b.dialogos.mensajes.clear();
+        QVERIFY(!Pulsar(b, p, Guardados[0], {u"2580"_s}, pedido));
+        QCOMPARE(pedido, 0);
+        QVERIFY(b.dialogos.mensajes.value(0).contains(u"Espere un minuto"_s));
+        b.reloj.Fijar(b.reloj.Ahora().addSecs(59));
+        QVERIFY(!Pulsar(b, p, Guardados[0], {u"2580"_s}, pedido));
+        b.reloj.Fijar(b.reloj.Ahora().addSecs(2));
+        QVERIFY(Pulsar(b, p, Guardados[0], {u"2580"_s}, pedido));
+
+        // Removed from the parameters screen, after a question.
+        b.dialogos.siNo = {6};
+        parametros.cmdQuitarPin_Click();
+        QVERIFY(ClavePropietario::Guardado().isEmpty());
+        QVERIFY(!parametros.cmdQuitarPinVisible);
+
+        // hilvan-admin pin: typed twice on its input, then removed.
+        QCOMPARE(Admin(b, {}, "4321\n4322\n"), 1);
+        QVERIFY(ClavePropietario::Guardado().isEmpty());
+        QCOMPARE(Admin(b, {}, "4321\n4321\n"), 0);
+        QVERIFY(ClavePropietario::Coincide(ClavePropietario::Guardado(), u"4321"_s));
+        QCOMPARE(Admin(b, {u"--quitar"_s}, {}), 0);
+        QVERIFY(ClavePropietario::Guardado().isEmpty());
+        QCOMPARE(b.Columna(u"select tipo from operaciones order by idoperacion"_s),
+                 (QStringList{Operacion::PinPuesto, Operacion::PinQuitado, Operacion::PinPuesto,
+                              Operacion::PinQuitado}));
+        QCOMPARE(b.Valor(u"select usuario from operaciones order by idoperacion desc"_s), u"hilvan-admin"_s);
+    }
+
+    // Who moved money and data: each entry written with its action, in its transaction.
+    void registro()
+    {
+        Mostrador m;
+        BaseDePrueba &b = m.b;
+        // A shop made before the journal and the PIN gets both when a counter opens it.
+        b.conexion.Ejecutar(u"drop table operaciones"_s);
+        b.conexion.Ejecutar(u"alter table parametros drop column pin"_s);
+        ActualizarEsquema(b.conexion);
+        QVERIFY(ClavePropietario::Guardado().isEmpty());
+        auto ultima = [&b](const char *campo) {
+            return b.Valor(
+                u"select %1 from operaciones order by idoperacion desc"_s.arg(QLatin1String(campo)));
+        };
+
+        // A price typed over the catalogue's, saved by a staff member.
+        m.PedidoDeDosPrendas();
+        m.dialogos.pad = {u"5"_s};
+        m.Tocar(2, frmPrincipal::ColImporte);
+        m.p.IdUsuarioVenta = 2;
+        const int n = m.Guardar(0);
+        QCOMPARE(ultima("tipo"), Operacion::PrecioCambiado);
+        QCOMPARE(ultima("usuario"), b.Valor(u"select nombre from usuarios where idusuario = 2"_s));
+        QCOMPARE(ultima("idarreglo").toInt(), n);
+        QVERIFY(ultima("detalle").contains(u"8.00 € → 5.00 €"_s));
+
+        // A saved line taken out.
+        m.Reabrir(n);
+        m.Tocar(FilaDeTexto(m.p.gridTPV, frmPrincipal::ColNombre, u"Meter cintura"_s),
+                frmPrincipal::ColBorrar);
+        m.p.IdUsuarioVenta = 2;
+        m.Guardar(n);
+        QCOMPARE(ultima("tipo"), Operacion::LineaQuitada);
+        QCOMPARE(Val(ultima("importe")), 12.0);
+
+        // The annulled order: its customer, lines and money can be read back from the entry.
+        b.conexion.Ejecutar(
+            u"insert into caja (importe, concepto, fecha, nombrecierre, formapago, idarreglo) "
+            "values (10, 'Ref.', '2026-12-05 10:00:00', '20261205', 1, %1)"_s.arg(n));
+        m.p.ReiniciarVenta();
+        G().ArregloEnVenta = 0;
+        FRMoPCIONES menu;
+        m.dialogos.pad = {QString::number(n)};
+        m.dialogos.siNo = {6};
+        menu.cmdAnularArreglo_Click();
+        QCOMPARE(b.Valor(u"select count(*) from arreglos"_s), u"0"_s);
+        QCOMPARE(ultima("tipo"), Operacion::ArregloAnulado);
+        QCOMPARE(Val(ultima("importe")), 10.0);
+        const QString anulado = ultima("detalle");
+        for (const QString &texto :
+             {u"María"_s, u"Bajo, 5.00 €"_s, u"Falda"_s, u"Total: 14.00 €"_s, u"10.00 €"_s})
+            QVERIFY2(anulado.contains(texto), qPrintable(anulado));
+
+        // Money taken out.
+        m.dialogos.pad = {u"20"_s};
+        menu.cmdSacarDinero_Click();
+        QCOMPARE(ultima("tipo"), Operacion::DineroSacado);
+        QCOMPARE(Val(ultima("importe")), -20.0);
+
+        // An action that fails leaves no entry; a journal that cannot be written stops the action.
+        const QString antes = b.Valor(u"select count(*) from operaciones"_s);
+        Renombrar(b, u"caja"_s, u"caja_fuera"_s);
+        m.dialogos.pad = {u"30"_s};
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, menu.cmdSacarDinero_Click());
+        Renombrar(b, u"caja_fuera"_s, u"caja"_s);
+        QCOMPARE(b.Valor(u"select count(*) from operaciones"_s), antes);
+        m.p.ReiniciarVenta();
+        m.PedidoDeDosPrendas();
+        const int otro = m.Guardar(0);
+        m.p.ReiniciarVenta();
+        G().ArregloEnVenta = 0;
+        Renombrar(b, u"operaciones"_s, u"operaciones_fuera"_s);
+        m.dialogos.pad = {QString::number(otro)};
+        m.dialogos.siNo = {6};
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, menu.cmdAnularArreglo_Click());
+        Renombrar(b, u"operaciones_fuera"_s, u"operaciones"_s);
+        QCOMPARE(b.Valor(u"select count(*) from arreglos"_s), u"1"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(PruebaPropietario)
+#include "test_bd_propietario.moc"
