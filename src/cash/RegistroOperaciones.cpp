@@ -5,6 +5,7 @@
 #include "core/Consultas.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 
 void AnotarOperacion(const QString &tipo, const QString &detalle, qint64 idarreglo,

@@ -56,11 +56,11 @@ public:
         if (MensajeSiNo(
                 QString::fromUtf8("¿Imprimir ticket con descripción del arreglo de cada prenda?\r\nRef.: ")
                 + ref)
-            == 6)
+            == Si)
             r |= ImprimirPrendas;
         if (MensajeSiNo(reimpresion ? QString::fromUtf8("¿Imprimir de nuevo el ticket?")
                                     : QString::fromUtf8("¿Imprimir ticket del arreglo?\r\nRef.: ") + ref)
-            == 6)
+            == Si)
             r |= ImprimirCliente;
         return r;
     }

@@ -8,6 +8,7 @@
 #include "core/Dialogos.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "printing/CanalTickets.h"
 #include "printing/TicketsArreglo.h"

@@ -5,6 +5,7 @@
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
 
