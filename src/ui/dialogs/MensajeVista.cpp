@@ -32,7 +32,7 @@ void MensajeVista::Montar(const std::function<void()> &aceptar, const std::funct
     capa->setContentsMargins(30, 30, 30, 24);
     capa->setSpacing(28);
 
-    lblMensaje_ = new Etiqueta(this);
+    lblMensaje_ = new ::Etiqueta(this);
     lblMensaje_->setObjectName(QStringLiteral("lblMensaje"));
     lblMensaje_->setFont(Estilo::Fuente(19));
     lblMensaje_->setWordWrap(true);
@@ -69,5 +69,5 @@ void MensajeVista::Repintar()
 
 void MensajeVista::Escape()
 {
-    Atender(escape_);
+    escape_();
 }

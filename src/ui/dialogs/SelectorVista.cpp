@@ -20,7 +20,7 @@ SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(mo
     capa->setSpacing(14);
 
     // Touch screens often run without window frames, so the title is also written inside.
-    auto *titulo = new Etiqueta(modelo_.Caption, this);
+    auto *titulo = new ::Etiqueta(modelo_.Caption, this);
     titulo->setFont(Estilo::Fuente(18, true));
     titulo->setAlignment(Qt::AlignCenter);
     capa->addWidget(titulo);
@@ -49,7 +49,7 @@ SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(mo
     connect(gridTrabajadores_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &actual) {
                 if (actual.isValid() && !repintando_)
-                    Atender(
+                    Ejecutar(
                         [this, f = GridModel::FilaGrid(actual.row())] { modelo_.gridTrabajadores_Click(f); });
             });
     capa->addWidget(gridTrabajadores_, 1);

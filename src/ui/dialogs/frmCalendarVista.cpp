@@ -92,5 +92,5 @@ void frmCalendarVista::Repintar()
 
 void frmCalendarVista::Escape()
 {
-    Atender([this] { modelo_.cmdCancelar_Click(); });
+    modelo_.cmdCancelar_Click();
 }

@@ -24,7 +24,7 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
     capa->setContentsMargins(20, 18, 20, 20);
     capa->setSpacing(12);
 
-    lblTitulo_ = new Etiqueta(this);
+    lblTitulo_ = new ::Etiqueta(this);
     lblTitulo_->setObjectName(QStringLiteral("lblTitulo"));
     lblTitulo_->setFont(Estilo::Fuente(17, true));
     lblTitulo_->setWordWrap(true);
@@ -32,7 +32,7 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
     capa->addWidget(lblTitulo_);
 
     // A label, not an edit box: every key reaches the form model, which decides what the figure is.
-    txtCifra_ = new Etiqueta(this);
+    txtCifra_ = new ::Etiqueta(this);
     txtCifra_->setObjectName(QStringLiteral("txtCifra"));
     txtCifra_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtCifra_->setMinimumHeight(70);
@@ -107,7 +107,7 @@ void frmPadNumericoVista::Repintar()
 
 void frmPadNumericoVista::Escape()
 {
-    Atender([this] { modelo_.Form_KeyPress(QChar(27)); });
+    modelo_.Form_KeyPress(QChar(27));
 }
 
 void frmPadNumericoVista::keyPressEvent(QKeyEvent *e)
@@ -115,7 +115,7 @@ void frmPadNumericoVista::keyPressEvent(QKeyEvent *e)
     QChar tecla;
     switch (e->key()) {
     case Qt::Key_Escape:
-        Escape();
+        Vista::keyPressEvent(e);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -125,7 +125,7 @@ void frmPadNumericoVista::keyPressEvent(QKeyEvent *e)
         tecla = u'\b';
         break;
     case Qt::Key_Delete:
-        Atender([this] { modelo_.nC_Click(); });
+        Ejecutar([this] { modelo_.nC_Click(); });
         return;
     default:
         if (e->text().size() != 1) {
@@ -134,5 +134,5 @@ void frmPadNumericoVista::keyPressEvent(QKeyEvent *e)
         }
         tecla = e->text().at(0);
     }
-    Atender([this, tecla] { modelo_.Form_KeyPress(tecla); });
+    Ejecutar([this, tecla] { modelo_.Form_KeyPress(tecla); });
 }

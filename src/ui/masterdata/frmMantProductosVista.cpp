@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 frmMantProductosVista::frmMantProductosVista(frmMantProductos &modelo, QWidget *padre)
-    : VistaPantalla(modelo.Abierto, QStringLiteral("Mantenimiento de productos"), padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Mantenimiento de productos"), padre), modelo_(modelo)
 {
     auto *capa = new QGridLayout(this);
     capa->setContentsMargins(24, 18, 24, 20);

@@ -2,7 +2,6 @@
 
 #include "menu/FRMoPCIONES.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -70,10 +69,9 @@ QPushButton *BotonMenu(const QString &caption, QWidget *padre)
 
 } // namespace
 
-FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre) : QDialog(padre), modelo_(modelo)
+FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre)
+    : Vista(modelo.Abierto, QStringLiteral("Opciones"), padre), modelo_(modelo)
 {
-    setWindowTitle(QStringLiteral("Opciones"));
-    setModal(true);
     resize(1024, 768);
     auto *capa = new QGridLayout(this);
     capa->setContentsMargins(24, 14, 24, 18);
@@ -97,7 +95,7 @@ FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre) : QDialo
         auto *b = BotonMenu(caption, this);
         b->setObjectName(QString::fromLatin1(d.nombre));
         connect(b, &QPushButton::clicked, this,
-                [this, h = d.manejador] { Atender([this, h] { (modelo_.*h)(); }); });
+                [this, h = d.manejador] { Ejecutar([this, h] { (modelo_.*h)(); }); });
         capa->addWidget(b, filas[d.columna]++, d.columna);
         botones_.push_back({b, d.activo});
     }
@@ -107,7 +105,8 @@ FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre) : QDialo
     cmdsalir->setMinimumHeight(Estilo::AltoBoton + 16);
     botones_.push_back({cmdsalir, nullptr});
     cmdsalir->setStyleSheet(QStringLiteral("QPushButton { background: #e9dcc4; }"));
-    connect(cmdsalir, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdsalir_Click(); }); });
+    connect(cmdsalir, &QPushButton::clicked, this,
+            [this] { Ejecutar([this] { modelo_.cmdsalir_Click(); }); });
     capa->setRowStretch(10, 1);
     capa->addWidget(cmdsalir, 9, 2);
     Repintar();
@@ -121,15 +120,6 @@ QPushButton *FRMoPCIONESVista::Boton(const QString &caption) const
     return nullptr;
 }
 
-void FRMoPCIONESVista::Atender(const std::function<void()> &manejador)
-{
-    Evento::Proteger(manejador);
-    if (!modelo_.Abierto)
-        accept();
-    else
-        Repintar();
-}
-
 void FRMoPCIONESVista::Repintar()
 {
     for (const BotonActivable &b : botones_)
@@ -137,11 +127,7 @@ void FRMoPCIONESVista::Repintar()
             b.boton->setEnabled(modelo_.*b.activo);
 }
 
-void FRMoPCIONESVista::keyPressEvent(QKeyEvent *e)
+void FRMoPCIONESVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Atender([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

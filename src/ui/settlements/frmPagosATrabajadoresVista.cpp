@@ -12,7 +12,7 @@
 #include <QTimer>
 
 frmPagosATrabajadoresVista::frmPagosATrabajadoresVista(frmPagosATrabajadores &modelo, QWidget *padre)
-    : VistaPantalla(modelo.Abierto, QStringLiteral("Pagos a trabajadores"), padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Pagos a trabajadores"), padre), modelo_(modelo)
 {
     resize(1000, 720);
     auto *capa = new QGridLayout(this);

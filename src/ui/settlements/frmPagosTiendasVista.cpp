@@ -12,7 +12,7 @@
 #include <QTableView>
 
 frmPagosTiendasVista::frmPagosTiendasVista(frmPagosTiendas &modelo, QWidget *padre)
-    : VistaPantalla(modelo.Abierto, QStringLiteral("Cobros a tiendas"), padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Cobros a tiendas"), padre), modelo_(modelo)
 {
     resize(1000, 720);
     auto *capa = new QGridLayout(this);
