@@ -25,6 +25,8 @@ class Vista : public QDialog
 public:
     // `abierto` is the form model's flag that its handlers clear when they close the screen.
     Vista(const bool &abierto, const QString &titulo, QWidget *padre);
+    // For a window without a form model that closes it: only its own buttons and Escape do.
+    static constexpr bool SinModelo = true;
     // For form models that say it another way.
     Vista(std::function<bool()> abierto, const QString &titulo, QWidget *padre);
     // Shows the form model's state.
