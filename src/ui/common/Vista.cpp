@@ -1,6 +1,7 @@
 #include "ui/common/Vista.h"
 
 #include "core/Combo.h"
+#include "ui/common/Accesible.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 
@@ -27,9 +28,11 @@ Vista::Vista(std::function<bool()> abierto, const QString &titulo, QWidget *padr
 
 void Vista::Ejecutar(const std::function<void()> &accion)
 {
+    Accesible::AvisarCambios(this);
     Leer();
     Evento::Proteger(accion);
     Repintar();
+    Accesible::AvisarCambios(this);
     if (!abierto_())
         accept();
 }
@@ -73,9 +76,10 @@ QTableView *Vista::Tabla(GridModel *modelo, const QString &nombre)
     return t;
 }
 
-QLabel *Vista::Etiqueta(const QString &texto)
+QLabel *Vista::Etiqueta(const QString &texto, QWidget *de)
 {
     auto *l = new QLabel(texto, this);
+    l->setBuddy(de);
     l->setTextFormat(Qt::PlainText);
     l->setFont(Estilo::Fuente(14, true));
     return l;

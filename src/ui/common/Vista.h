@@ -43,7 +43,8 @@ protected:
     // A touch button named for assistive technology; without an action the caller connects it.
     QPushButton *Boton(const QString &texto, const QString &nombre, const std::function<void()> &accion);
     QTableView *Tabla(GridModel *modelo, const QString &nombre);
-    QLabel *Etiqueta(const QString &texto);
+    // A caption; with `de`, the caption of that box, which a screen reader reads as its name.
+    QLabel *Etiqueta(const QString &texto, QWidget *de = nullptr);
     QComboBox *Desplegable(const Combo &combo, const QString &nombre, bool editable = false);
     // The combo's items, chosen item and text, as the form model has them.
     static void MostrarCombo(QComboBox *caja, const Combo &combo);

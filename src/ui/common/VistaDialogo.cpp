@@ -4,8 +4,8 @@
 
 #include <QPushButton>
 
-VistaDialogo::VistaDialogo(DialogoModal &modelo, QWidget *padre)
-    : Vista([&modelo] { return !modelo.Cerrado; }, QString::fromUtf8("Hilván"), padre), modelo_(modelo)
+VistaDialogo::VistaDialogo(DialogoModal &modelo, const QString &titulo, QWidget *padre)
+    : Vista([&modelo] { return !modelo.Cerrado; }, titulo, padre), modelo_(modelo)
 {
     modelo_.MostrarModal = [this] {
         Repintar();

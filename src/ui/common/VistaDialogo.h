@@ -10,7 +10,7 @@ class VistaDialogo : public Vista
 {
     Q_OBJECT
 public:
-    VistaDialogo(DialogoModal &modelo, QWidget *padre);
+    VistaDialogo(DialogoModal &modelo, const QString &titulo, QWidget *padre);
     ~VistaDialogo() override;
 
 protected:

@@ -33,9 +33,10 @@ QLabel *VistaListado::AgregarTitulo(const QString &texto)
     return l;
 }
 
-QLabel *VistaListado::Rotulo(const QString &texto)
+QLabel *VistaListado::Rotulo(const QString &texto, QWidget *de)
 {
     auto *l = new QLabel(texto, this);
+    l->setBuddy(de);
     l->setFont(Estilo::Fuente(16));
     return l;
 }

@@ -27,7 +27,7 @@ protected:
     VistaListado(const bool &abierto, const QString &titulo, QWidget *padre);
     QLabel *AgregarTitulo(const QString &texto);
     // A caption and a chooser for the row above a list, larger than a form's.
-    QLabel *Rotulo(const QString &texto);
+    QLabel *Rotulo(const QString &texto, QWidget *de = nullptr);
     QComboBox *DesplegableGrande(const Combo &combo, const QString &nombre);
     // `toque` and `dobleToque` get the grid row (1 = first data row).
     QTableView *AgregarTabla(const Grid &grid, const QString &nombre, double escala,

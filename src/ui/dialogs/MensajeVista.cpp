@@ -13,13 +13,13 @@
 #include <algorithm>
 
 MensajeVista::MensajeVista(Mensaje &modelo, QWidget *padre)
-    : VistaDialogo(modelo, padre), texto_(modelo.lblMensaje)
+    : VistaDialogo(modelo, QStringLiteral("Mensaje"), padre), texto_(modelo.lblMensaje)
 {
     Montar([&modelo] { modelo.cmdAceptar_Click(); }, nullptr);
 }
 
 MensajeVista::MensajeVista(frmMensajeSiNo &modelo, QWidget *padre)
-    : VistaDialogo(modelo, padre), texto_(modelo.lblMensaje)
+    : VistaDialogo(modelo, QStringLiteral("Pregunta"), padre), texto_(modelo.lblMensaje)
 {
     Montar([&modelo] { modelo.cmdOK_Click(); }, [&modelo] { modelo.cmdCancel_Click(); });
 }

@@ -12,7 +12,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(modelo, padre), modelo_(modelo)
+SelectorVista::SelectorVista(Selector &modelo, QWidget *padre)
+    : VistaDialogo(modelo, modelo.Caption, padre), modelo_(modelo)
 {
     PonerTitulo(this, modelo_.Caption);
     auto *capa = new QVBoxLayout(this);

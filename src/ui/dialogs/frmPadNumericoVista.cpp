@@ -18,7 +18,7 @@ constexpr int PuntosCifra = 22;
 } // namespace
 
 frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
-    : VistaDialogo(modelo, padre), modelo_(modelo)
+    : VistaDialogo(modelo, QString::fromUtf8("Teclado numérico"), padre), modelo_(modelo)
 {
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(20, 18, 20, 20);
@@ -95,6 +95,8 @@ QPushButton *frmPadNumericoVista::Tecla(const char *texto, const char *nombre,
 void frmPadNumericoVista::Repintar()
 {
     lblTitulo_->setText(modelo_.lblTitulo);
+    setWindowTitle(QString::fromUtf8("Teclado numérico")
+                   + (modelo_.lblTitulo.isEmpty() ? QString() : QStringLiteral(": ") + modelo_.lblTitulo));
     lblTitulo_->setVisible(!modelo_.lblTitulo.isEmpty());
     txtCifra_->setFont(
         Estilo::Fuente(modelo_.letraGrande ? frmPadNumerico::PuntosLetraGrande : PuntosCifra, true));

@@ -31,7 +31,7 @@ frmColoresVista::frmColoresVista(frmColores &modelo, QWidget *padre)
     gridColores_->setModel(datos_);
     gridColores_->setAccessibleName(QStringLiteral("Colores"));
     gridColores_->setFont(Estilo::Fuente(15));
-    gridColores_->setFocusPolicy(Qt::NoFocus);
+    gridColores_->setFocusPolicy(Qt::TabFocus);
     gridColores_->setSelectionMode(QAbstractItemView::SingleSelection);
     gridColores_->setSelectionBehavior(QAbstractItemView::SelectItems);
     gridColores_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -68,6 +68,7 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
     auto *lblPuerto = new QLabel(QStringLiteral("Impresora"), this);
     lblPuerto->setFont(Estilo::Fuente(13));
     cmbComs = new QComboBox(this);
+    lblPuerto->setBuddy(cmbComs);
     cmbComs->setFont(Estilo::Fuente(15));
     cmbComs->setMinimumHeight(48);
     cmbComs->setMinimumWidth(260);

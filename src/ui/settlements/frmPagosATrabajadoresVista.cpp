@@ -19,8 +19,8 @@ frmPagosATrabajadoresVista::frmPagosATrabajadoresVista(frmPagosATrabajadores &mo
     capa->setSpacing(10);
     cmbTrabajadores_ = Desplegable(modelo_.cmbTrabajadores, QStringLiteral("Seleccione trabajador"));
     cmbEstado_ = Desplegable(modelo_.cmbEstado, QStringLiteral("Estado"));
-    capa->addWidget(Etiqueta(QStringLiteral("Seleccione trabajador")), 0, 0);
-    capa->addWidget(Etiqueta(QStringLiteral("Estado")), 0, 1);
+    capa->addWidget(Etiqueta(QStringLiteral("Seleccione trabajador"), cmbTrabajadores_), 0, 0);
+    capa->addWidget(Etiqueta(QStringLiteral("Estado"), cmbEstado_), 0, 1);
     capa->addWidget(cmbTrabajadores_, 1, 0);
     capa->addWidget(cmbEstado_, 1, 1);
 

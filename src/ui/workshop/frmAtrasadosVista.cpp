@@ -18,12 +18,12 @@ frmAtrasadosVista::frmAtrasadosVista(frmAtrasados &modelo, QWidget *padre)
     titulo->setFont(Estilo::Fuente(18, true));
     fila->addWidget(titulo);
     fila->addStretch();
-    fila->addWidget(Rotulo(QString::fromUtf8("Días")));
     cmbMeses_ = DesplegableGrande(modelo_.cmbMeses, QString::fromUtf8("Días de retraso"));
     cmbMeses_->setEditable(true);
     cmbMeses_->setEditText(modelo_.cmbMeses.Text);
     cmbMeses_->setMinimumWidth(140);
     cmbMeses_->setMaxVisibleItems(12);
+    fila->addWidget(Rotulo(QString::fromUtf8("Días"), cmbMeses_));
     fila->addWidget(cmbMeses_);
     AgregarBoton(
         QStringLiteral("Ver"), [this] { modelo_.cmdVer_Click(); }, fila);

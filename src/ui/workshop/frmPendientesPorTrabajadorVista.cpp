@@ -13,8 +13,8 @@ frmPendientesPorTrabajadorVista::frmPendientesPorTrabajadorVista(frmPendientesPo
 {
     resize(1000, 720);
     auto *fila = new QHBoxLayout;
-    fila->addWidget(Rotulo(QStringLiteral("Seleccione trabajador")));
     cmbTrabajadores_ = DesplegableGrande(modelo_.cmbTrabajadores, QStringLiteral("Trabajador"));
+    fila->addWidget(Rotulo(QStringLiteral("Seleccione trabajador"), cmbTrabajadores_));
     fila->addWidget(cmbTrabajadores_);
     AgregarBoton(
         QStringLiteral("Ver"), [this] { modelo_.cmdAceptar_Click(); }, fila);
