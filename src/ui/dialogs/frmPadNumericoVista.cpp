@@ -34,6 +34,7 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
     // A label, not an edit box: every key reaches the form model, which decides what the figure is.
     txtCifra_ = new ::Etiqueta(this);
     txtCifra_->setObjectName(QStringLiteral("txtCifra"));
+    txtCifra_->setAccessibleName(QStringLiteral("Cifra"));
     txtCifra_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtCifra_->setMinimumHeight(70);
     // The keys set the window's width; the display never widens it, whatever is typed.
