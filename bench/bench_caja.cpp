@@ -10,8 +10,10 @@
 #include "core/Consultas.h"
 #include "core/Programa.h"
 #include "ui/cash/frmHojaVentaVista.h"
+#include "ui/cash/frmListaCierresVista.h"
 #include "ui/common/Estilo.h"
-#include "ui/workshop/frmSeguimientoVista.h"
+#include "ui/workshop/frmAtrasadosVista.h"
+#include "ui/workshop/frmPendientesPorTrabajadorVista.h"
 #include "workshop/frmAtrasados.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program and its tests need, only those missing.
 # postgresql brings its client tools too: pg_dump and pg_restore make and restore the server's backups.
+# xvfb, at-spi2-core, dbus and python3-pyatspi run the sale screen under a screen reader's eyes (venta_atspi).
 # mdbtools (mdb-tables, mdb-export) reads the old program's Access file when a shop's data is imported.
 # clang-format-14 keeps the sources' format (another version formats differently); lintian checks
 # the .deb.
@@ -9,7 +10,7 @@ set -euo pipefail
 paquetes=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite
           libqt6sql6-psql libsqlite3-dev postgresql fonts-dejavu-core qt6-translations-l10n poppler-utils
           desktop-file-utils qt6-charts-dev libqt6opengl6-dev mdbtools librapidcheck-dev clang-format-14 lintian
-          python3)
+          python3 xvfb at-spi2-core dbus python3-pyatspi)
 faltan=()
 for p in "${paquetes[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")

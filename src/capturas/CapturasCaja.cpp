@@ -7,9 +7,11 @@
 #include "core/Consultas.h"
 #include "printing/ImprimirListado.h"
 #include "ui/cash/frmHojaVentaVista.h"
+#include "ui/cash/frmListaCierresVista.h"
 #include "ui/cash/frmRegistroOperacionesVista.h"
 #include "ui/printing/SalidaListadosImpresora.h"
-#include "ui/workshop/frmSeguimientoVista.h"
+#include "ui/workshop/frmAtrasadosVista.h"
+#include "ui/workshop/frmPendientesPorTrabajadorVista.h"
 #include "workshop/frmAtrasados.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 

@@ -1,4 +1,5 @@
 #include "capturas/Capturas.h"
+#include "ui/common/Estilo.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -8,11 +9,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -59,8 +62,9 @@ private:
         ++ventanas;
         const QString donde =
             u"%1 (%2)"_s.arg(QString::fromLatin1(ventana->metaObject()->className()), ventana->windowTitle());
-        if (ventana->windowTitle().trimmed().isEmpty())
-            faltas.append(donde + u": ventana sin título"_s);
+        const QString titulo = ventana->windowTitle().trimmed();
+        if (titulo.isEmpty() || titulo == u"Hilván"_s)
+            faltas.append(donde + u": la ventana no dice qué es en su título"_s);
         // What was on screen in the picture: a control hidden in that state is named in the
         // picture of the state that shows it.
         const auto hijos = ventana->findChildren<QWidget *>();
@@ -75,18 +79,59 @@ private:
                                  || qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QComboBox *>(w)
                                  || qobject_cast<QTextEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
                                  || qobject_cast<QAbstractItemView *>(w);
+            if (auto *l = qobject_cast<QLabel *>(w))
+                RevisarDato(donde, l);
             if (!control || interno)
                 continue;
+            // Qt's own tool bars and calendar arrows have their own keys; the sale screen leaves
+            // the keyboard to the scanner.
+            const bool deQt =
+                qobject_cast<QToolBar *>(w->parentWidget()) || w->objectName().startsWith(u"qt_"_s);
+            const bool escaner = ventana->inherits("frmPrincipalVista");
+            if (deQt || escaner)
+                continue;
+            if (w->isEnabled() && !(w->focusPolicy() & Qt::TabFocus))
+                faltas.append(donde + u": "_s + Describir(w) + u" no se alcanza con el teclado"_s);
+            if (auto *b = qobject_cast<QAbstractButton *>(w); b && !Cabe(b, b->text(), b->width() - 16))
+                faltas.append(donde + u": "_s + Describir(w) + u" corta su texto \""_s + b->text() + u"\""_s);
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
             const QString nombre = a ? a->text(QAccessible::Name).trimmed() : QString();
             if (nombre.isEmpty())
                 faltas.append(donde + u": "_s + Describir(w) + u" sin nombre accesible"_s);
             else if (PareceIngles(nombre))
                 faltas.append(donde + u": "_s + Describir(w) + u" se llama \""_s + nombre + u"\""_s);
+            // On Linux a combo box's name is its chosen item; its caption comes from the label
+            // that names it (a "labelled by" relation).
+            if (qobject_cast<QComboBox *>(w) && a && a->relations(QAccessible::Label).isEmpty())
+                faltas.append(donde + u": "_s + Describir(w) + u" no tiene un rótulo que lo nombre"_s);
             if (auto *vista = qobject_cast<QAbstractItemView *>(w);
                 vista && a && vista->model() && vista->model()->rowCount() > 0)
                 RevisarCeldas(donde, vista, a);
         }
+    }
+
+    static bool Cabe(const QWidget *w, const QString &texto, int ancho)
+    {
+        int mayor = 0;
+        for (const QString &linea : texto.split(u'\n'))
+            mayor = std::max(mayor, w->fontMetrics().horizontalAdvance(linea));
+        return mayor <= ancho;
+    }
+
+    // A label shows a caption or, when it has a name of its own, a value: a screen reader must
+    // read what it paints, and a caption must fit (long data may be elided).
+    void RevisarDato(const QString &donde, QLabel *l)
+    {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(l);
+        QAccessibleTextInterface *t = a ? a->textInterface() : nullptr;
+        const QString pintado = l->textFormat() == Qt::PlainText ? l->text() : QString();
+        if (!t)
+            faltas.append(donde + u": "_s + Describir(l) + u" no da su valor"_s);
+        else if (l->textFormat() == Qt::PlainText && t->text(0, t->characterCount()) != pintado)
+            faltas.append(donde + u": "_s + Describir(l) + u" da otro valor que el que pinta"_s);
+        const bool rotulo = l->accessibleName().isEmpty();
+        if (rotulo && !l->wordWrap() && l->pixmap().isNull() && !Cabe(l, pintado, l->contentsRect().width()))
+            faltas.append(donde + u": "_s + Describir(l) + u" corta su texto \""_s + pintado + u"\""_s);
     }
 
     // A screen reader reads a grid cell by cell: the first row must read as something.
@@ -118,6 +163,7 @@ private Q_SLOTS:
     void todasLasPantallasTienenNombres()
     {
         QTemporaryDir dir;
+        Estilo::Aplicar();
         Revisor revisor;
         qApp->installEventFilter(&revisor);
         const int resultado = HacerCapturas(dir.path());

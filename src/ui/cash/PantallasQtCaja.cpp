@@ -7,8 +7,10 @@
 #include "core/Consultas.h"
 #include "core/Programa.h"
 #include "ui/cash/frmHojaVentaVista.h"
+#include "ui/cash/frmListaCierresVista.h"
+#include "ui/workshop/frmAtrasadosVista.h"
+#include "ui/workshop/frmPendientesPorTrabajadorVista.h"
 #include "ui/cash/frmRegistroOperacionesVista.h"
-#include "ui/workshop/frmSeguimientoVista.h"
 #include "workshop/frmAtrasados.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 
@@ -21,47 +23,27 @@ void PantallasQt::HojaVenta()
 
 void PantallasQt::HojaVentaDeCaja(const QString &nombrecierre)
 {
-    frmHojaVenta hoja;
-    hoja.CargarFormulario(nombrecierre, [&hoja] {
-        frmHojaVentaVista vista(hoja, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmHojaVenta, frmHojaVentaVista>(nombrecierre);
 }
 
 void PantallasQt::ListaCierres()
 {
-    frmListaCierres lista;
-    lista.CargarFormulario([&lista] {
-        frmListaCierresVista vista(lista, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmListaCierres, frmListaCierresVista>();
 }
 
 void PantallasQt::RegistroOperaciones()
 {
-    frmRegistroOperaciones registro;
-    registro.CargarFormulario([&registro] {
-        frmRegistroOperacionesVista vista(registro, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmRegistroOperaciones, frmRegistroOperacionesVista>();
 }
 
 void PantallasQt::PendientesPorTrabajador()
 {
-    frmPendientesPorTrabajador pendientes;
-    pendientes.CargarFormulario([&pendientes] {
-        frmPendientesPorTrabajadorVista vista(pendientes, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmPendientesPorTrabajador, frmPendientesPorTrabajadorVista>();
 }
 
 void PantallasQt::Atrasados()
 {
-    frmAtrasados atrasados;
-    atrasados.CargarFormulario([&atrasados] {
-        frmAtrasadosVista vista(atrasados, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmAtrasados, frmAtrasadosVista>();
 }
 
 void PantallasQt::TerminarPrograma()

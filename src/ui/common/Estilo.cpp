@@ -1,5 +1,6 @@
 #include "ui/common/Estilo.h"
 
+#include "ui/common/Accesible.h"
 #include "ui/printing/TextoPlano.h"
 
 #include <QApplication>
@@ -15,11 +16,13 @@ QFont Estilo::Fuente(int puntos, bool negrita)
 
 void Estilo::Aplicar()
 {
+    Accesible::Instalar();
     qApp->setFont(Fuente());
     qApp->setStyleSheet(
         QStringLiteral("QPushButton { background: #f4efe6; border: 2px solid #8a7b66; border-radius: 8px; "
                        "padding: 6px 10px; }"
                        "QPushButton:pressed { background: #d9cdb8; }"
+                       "QPushButton:focus { border: 3px solid #1f5fa8; }"
                        "QPushButton:disabled { color: #a8a39a; border-color: #cfc8bb; background: #eeebe5; }"
                        "QDialog, QMainWindow { background: #fbf8f2; }"));
 }
@@ -29,6 +32,7 @@ QPushButton *Estilo::Boton(const QString &texto, QWidget *padre)
     auto *b = new QPushButton(TextoBoton(texto), padre);
     b->setFont(Fuente(PuntosBoton, true));
     b->setMinimumSize(AnchoBoton, AltoBoton);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a touch does not take the focus from the box being typed or scanned into.
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
 }

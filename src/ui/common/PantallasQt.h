@@ -2,6 +2,27 @@
 
 #include "core/Pantallas.h"
 
+#include <QApplication>
+#include <functional>
+
+// Shows form model `modelo`'s window modally over the active window, until a handler closes it.
+// The form model's CargarFormulario() calls this once its data is ready.
+template <class V, class M, class... Mas> std::function<void()> MostrarVista(M &modelo, Mas... mas)
+{
+    return [&modelo, mas...] {
+        V vista(modelo, mas..., QApplication::activeWindow());
+        vista.exec();
+    };
+}
+
+// Opens a screen: a fresh form model of type M loads with `datos` and shows its view V;
+// gives back what the form model answers (the chosen colour, customer...).
+template <class M, class V, class... Datos> auto Abrir(const Datos &...datos)
+{
+    M modelo;
+    return modelo.CargarFormulario(datos..., MostrarVista<V>(modelo));
+}
+
 class PantallasQt : public Pantallas
 {
 public:

@@ -1,22 +1,22 @@
 #include "ui/common/VistaListado.h"
 
+#include "core/Combo.h"
 #include "core/Grid.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
-VistaListado::VistaListado(const QString &titulo, QWidget *padre) : QDialog(padre)
+VistaListado::VistaListado(const bool &abierto, const QString &titulo, QWidget *padre)
+    : Vista(abierto, titulo, padre)
 {
-    setWindowTitle(titulo);
     setAccessibleName(titulo);
     capa_ = new QVBoxLayout(this);
     capa_->setSpacing(10);
@@ -31,6 +31,27 @@ QLabel *VistaListado::AgregarTitulo(const QString &texto)
     l->setFont(Estilo::Fuente(18, true));
     capa_->addWidget(l);
     return l;
+}
+
+QLabel *VistaListado::Rotulo(const QString &texto, QWidget *de)
+{
+    auto *l = new QLabel(texto, this);
+    l->setBuddy(de);
+    l->setFont(Estilo::Fuente(16));
+    return l;
+}
+
+QComboBox *VistaListado::DesplegableGrande(const Combo &combo, const QString &nombre)
+{
+    auto *c = new QComboBox(this);
+    c->setAccessibleName(nombre);
+    c->setFont(Estilo::Fuente(16));
+    c->setMinimumHeight(Estilo::AltoBoton);
+    c->setMinimumWidth(260);
+    for (const auto &e : combo.elementos)
+        c->addItem(e.texto, e.dato);
+    c->setCurrentIndex(combo.ListIndex);
+    return c;
 }
 
 QTableView *VistaListado::AgregarTabla(const Grid &grid, const QString &nombre, double escala,
@@ -84,15 +105,6 @@ QPushButton *VistaListado::Boton(const QString &texto) const
     return nullptr;
 }
 
-void VistaListado::Ejecutar(const std::function<void()> &accion)
-{
-    LeerControles();
-    Evento::Proteger(accion);
-    Repintar();
-    if (!SigueAbierto())
-        accept();
-}
-
 void VistaListado::Repintar()
 {
     for (auto &[datos, t] : tablas_) {
@@ -108,13 +120,4 @@ void VistaListado::Repintar()
         if (g.Row >= 1 && g.Row < g.Rows())
             t->setCurrentIndex(datos.modelo->index(g.Row - 1, std::max(0, g.Col)));
     }
-}
-
-void VistaListado::keyPressEvent(QKeyEvent *e)
-{
-    if (e->key() == Qt::Key_Escape) {
-        Ejecutar([this] { Escape(); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
 }

@@ -1,21 +1,22 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 #include <vector>
 
 class Grid;
-class GridModel;
 class QBoxLayout;
+class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableView;
 class QVBoxLayout;
 
-// What the read-only list screens share: a title, one or more grids, a row of touch buttons,
-// every handler run at the event boundary and the screen repainted from its form model.
-class VistaListado : public QDialog
+// What the read-only list screens add to Vista: a title, one or more grids repainted from their
+// form model's grids, a row of touch buttons.
+class VistaListado : public Vista
 {
     Q_OBJECT
 public:
@@ -23,8 +24,11 @@ public:
     QPushButton *Boton(const QString &texto) const;
 
 protected:
-    VistaListado(const QString &titulo, QWidget *padre);
+    VistaListado(const bool &abierto, const QString &titulo, QWidget *padre);
     QLabel *AgregarTitulo(const QString &texto);
+    // A caption and a chooser for the row above a list, larger than a form's.
+    QLabel *Rotulo(const QString &texto, QWidget *de = nullptr);
+    QComboBox *DesplegableGrande(const Combo &combo, const QString &nombre);
     // `toque` and `dobleToque` get the grid row (1 = first data row).
     QTableView *AgregarTabla(const Grid &grid, const QString &nombre, double escala,
                              const std::function<void(int)> &toque,
@@ -32,13 +36,7 @@ protected:
     // A touch button in the bottom row, or in the given row.
     QPushButton *AgregarBoton(const QString &texto, const std::function<void()> &accion,
                               QBoxLayout *fila = nullptr);
-    void Ejecutar(const std::function<void()> &accion);
-    virtual void Repintar();
-    // Copies what the user typed into the form model before a handler runs.
-    virtual void LeerControles() {}
-    virtual bool SigueAbierto() const = 0;
-    virtual void Escape() = 0;
-    void keyPressEvent(QKeyEvent *e) override;
+    void Repintar() override;
 
     QVBoxLayout *capa_;
     QHBoxLayout *botones_;

@@ -14,20 +14,12 @@
 
 QString PantallasQt::Colores()
 {
-    frmColores colores;
-    return colores.CargarFormulario([&colores] {
-        frmColoresVista vista(colores, QApplication::activeWindow());
-        vista.exec();
-    });
+    return Abrir<frmColores, frmColoresVista>();
 }
 
 void PantallasQt::NuevoColor()
 {
-    frmNuevoColor nuevo;
-    nuevo.CargarFormulario([&nuevo] {
-        frmNuevoColorVista vista(nuevo, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmNuevoColor, frmNuevoColorVista>();
 }
 
 void PantallasQt::Calculadora()

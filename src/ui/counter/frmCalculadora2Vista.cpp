@@ -9,14 +9,17 @@
 #include <QPointer>
 #include <QPushButton>
 
-frmCalculadora2Vista::frmCalculadora2Vista(QWidget *padre) : QWidget(padre, Qt::Tool)
+frmCalculadora2Vista::frmCalculadora2Vista(QWidget *padre)
+    : Vista(SinModelo, QStringLiteral("Calculadora"), padre)
 {
-    setWindowTitle(QStringLiteral("Calculadora"));
+    // Not modal: it stays beside the sale screen while staff go on.
+    setWindowFlag(Qt::Tool);
+    setModal(false);
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("frmCalculadora2Vista { background: #fbf8f2; }"));
     auto *capa = new QGridLayout(this);
     capa->setSpacing(8);
-    pantalla_ = new Etiqueta(modelo_.txtPantalla, this);
+    pantalla_ = new ::Etiqueta(modelo_.txtPantalla, this);
     pantalla_->setFont(Estilo::Fuente(30, true));
     pantalla_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pantalla_->setMinimumHeight(76);
@@ -37,12 +40,13 @@ frmCalculadora2Vista::frmCalculadora2Vista(QWidget *padre) : QWidget(padre, Qt::
             auto *b = Estilo::Boton(t == QLatin1String("*") ? QString::fromUtf8("×") : t, this);
             b->setObjectName(t);
             b->setMinimumSize(90, 72);
+            b->setAutoDefault(false); // Enter is "=", whichever key has the focus
             b->setFont(Estilo::Fuente(22, true));
             const int ancho = t == QLatin1String("=") ? 2 : 1;
             capa->addWidget(b, f + 1, c, 1, ancho);
             const QChar k = t[0];
             connect(b, &QPushButton::clicked, this, [this, t, k] {
-                Pulsar([this, t, k] {
+                Ejecutar([this, t, k] {
                     if (k.isDigit() || k == u'.')
                         modelo_.Digito(k);
                     else if (t == QLatin1String("C"))
@@ -86,30 +90,27 @@ QString frmCalculadora2Vista::Pantalla() const
     return pantalla_->text();
 }
 
-void frmCalculadora2Vista::Pulsar(const std::function<void()> &accion)
+void frmCalculadora2Vista::Repintar()
 {
-    accion();
     pantalla_->setText(modelo_.txtPantalla);
 }
 
 void frmCalculadora2Vista::keyPressEvent(QKeyEvent *e)
 {
     const QString t = e->text();
-    if (e->key() == Qt::Key_Escape) {
-        close();
-    } else if (e->key() == Qt::Key_Backspace) {
-        Pulsar([this] { modelo_.Retroceso(); });
+    if (e->key() == Qt::Key_Backspace) {
+        Ejecutar([this] { modelo_.Retroceso(); });
     } else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || t == QLatin1String("=")) {
-        Pulsar([this] { modelo_.Igual(); });
+        Ejecutar([this] { modelo_.Igual(); });
     } else if (t.size() == 1 && (t[0].isDigit() || t[0] == u'.' || t[0] == u',')) {
         const QChar k = t[0] == u',' ? QChar(u'.') : t[0];
-        Pulsar([this, k] { modelo_.Digito(k); });
+        Ejecutar([this, k] { modelo_.Digito(k); });
     } else if (t.size() == 1 && QStringLiteral("+-*/").contains(t[0])) {
         const QChar k = t[0];
-        Pulsar([this, k] { modelo_.Operacion(k); });
+        Ejecutar([this, k] { modelo_.Operacion(k); });
     } else if (t == QLatin1String("%")) {
-        Pulsar([this] { modelo_.Porcentaje(); });
+        Ejecutar([this] { modelo_.Porcentaje(); });
     } else {
-        QWidget::keyPressEvent(e);
+        Vista::keyPressEvent(e);
     }
 }

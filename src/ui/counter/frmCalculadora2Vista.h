@@ -2,14 +2,13 @@
 
 #include "counter/frmCalculadora2.h"
 
-#include <QWidget>
-#include <functional>
+#include "ui/common/Vista.h"
 
 class QLabel;
 class QPushButton;
 
 // The calculator window: not modal, it stays beside the sale screen while staff go on.
-class frmCalculadora2Vista : public QWidget
+class frmCalculadora2Vista : public Vista
 {
     Q_OBJECT
 public:
@@ -20,11 +19,13 @@ public:
     QPushButton *Boton(const QString &texto) const;
     QString Pantalla() const;
 
+    void Repintar() override;
+
 protected:
+    void Escape() override { close(); }
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
-    void Pulsar(const std::function<void()> &accion);
     frmCalculadora2 modelo_;
     QLabel *pantalla_;
 };

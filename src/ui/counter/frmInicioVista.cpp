@@ -15,7 +15,7 @@ frmInicioVista::frmInicioVista(frmInicio &modelo, QWidget *padre)
     : QWidget(padre, Qt::SplashScreen | Qt::FramelessWindowHint), modelo_(modelo)
 {
     setFixedSize(520, 300);
-    setWindowTitle(QString::fromUtf8("Hilván"));
+    setWindowTitle(QString::fromUtf8("Hilván: arrancando"));
     if (const QScreen *pantalla = QGuiApplication::primaryScreen())
         move(pantalla->geometry().center() - rect().center());
     setStyleSheet(QStringLiteral("frmInicioVista { background: #fbf8f2; border: 3px solid #8a7b66; }"));

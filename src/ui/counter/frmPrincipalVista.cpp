@@ -1,6 +1,7 @@
 #include "ui/counter/frmPrincipalVista.h"
 
 #include "counter/frmPrincipal.h"
+#include "ui/common/Accesible.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
@@ -400,8 +401,10 @@ QWidget *frmPrincipalVista::BarraInferior()
 
 void frmPrincipalVista::Atender(const std::function<void()> &manejador)
 {
+    Accesible::AvisarCambios(this);
     Evento::Proteger(manejador);
     Repintar();
+    Accesible::AvisarCambios(this);
 }
 
 void frmPrincipalVista::Repintar()

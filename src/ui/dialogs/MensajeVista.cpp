@@ -13,13 +13,13 @@
 #include <algorithm>
 
 MensajeVista::MensajeVista(Mensaje &modelo, QWidget *padre)
-    : VistaDialogo(modelo, padre), texto_(modelo.lblMensaje)
+    : VistaDialogo(modelo, QStringLiteral("Mensaje"), padre), texto_(modelo.lblMensaje)
 {
     Montar([&modelo] { modelo.cmdAceptar_Click(); }, nullptr);
 }
 
 MensajeVista::MensajeVista(frmMensajeSiNo &modelo, QWidget *padre)
-    : VistaDialogo(modelo, padre), texto_(modelo.lblMensaje)
+    : VistaDialogo(modelo, QStringLiteral("Pregunta"), padre), texto_(modelo.lblMensaje)
 {
     Montar([&modelo] { modelo.cmdOK_Click(); }, [&modelo] { modelo.cmdCancel_Click(); });
 }
@@ -32,7 +32,7 @@ void MensajeVista::Montar(const std::function<void()> &aceptar, const std::funct
     capa->setContentsMargins(30, 30, 30, 24);
     capa->setSpacing(28);
 
-    lblMensaje_ = new Etiqueta(this);
+    lblMensaje_ = new ::Etiqueta(this);
     lblMensaje_->setObjectName(QStringLiteral("lblMensaje"));
     lblMensaje_->setFont(Estilo::Fuente(19));
     lblMensaje_->setWordWrap(true);
@@ -69,5 +69,5 @@ void MensajeVista::Repintar()
 
 void MensajeVista::Escape()
 {
-    Atender(escape_);
+    escape_();
 }

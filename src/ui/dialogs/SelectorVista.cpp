@@ -12,7 +12,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(modelo, padre), modelo_(modelo)
+SelectorVista::SelectorVista(Selector &modelo, QWidget *padre)
+    : VistaDialogo(modelo, modelo.Caption, padre), modelo_(modelo)
 {
     PonerTitulo(this, modelo_.Caption);
     auto *capa = new QVBoxLayout(this);
@@ -20,7 +21,7 @@ SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(mo
     capa->setSpacing(14);
 
     // Touch screens often run without window frames, so the title is also written inside.
-    titulo_ = new Etiqueta(modelo_.Caption, this);
+    titulo_ = new ::Etiqueta(modelo_.Caption, this);
     titulo_->setFont(Estilo::Fuente(18, true));
     titulo_->setAlignment(Qt::AlignCenter);
     capa->addWidget(titulo_);
@@ -56,7 +57,7 @@ SelectorVista::SelectorVista(Selector &modelo, QWidget *padre) : VistaDialogo(mo
     // The picker that chooses on touch closes on the name touched, also the one already current.
     connect(gridTrabajadores_, &QTableView::clicked, this, [this](const QModelIndex &i) {
         if (modelo_.AceptarAlTocar)
-            Atender([this, f = GridModel::FilaGrid(i.row())] { modelo_.gridTrabajadores_Toque(f); });
+            Ejecutar([this, f = GridModel::FilaGrid(i.row())] { modelo_.gridTrabajadores_Toque(f); });
     });
     capa->addWidget(gridTrabajadores_, 1);
 

@@ -12,7 +12,7 @@
 #include <utility>
 
 frmCalendarVista::frmCalendarVista(frmCalendar &modelo, QWidget *padre)
-    : VistaDialogo(modelo, padre), modelo_(modelo)
+    : VistaDialogo(modelo, QStringLiteral("Fecha de entrega"), padre), modelo_(modelo)
 {
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(18, 18, 18, 18);
@@ -92,5 +92,5 @@ void frmCalendarVista::Repintar()
 
 void frmCalendarVista::Escape()
 {
-    Atender([this] { modelo_.cmdCancelar_Click(); });
+    modelo_.cmdCancelar_Click();
 }

@@ -19,13 +19,13 @@ constexpr int AnchoSugerencia = 300;
 } // namespace
 
 frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
-    : VistaDialogo(modelo, padre), modelo_(modelo)
+    : VistaDialogo(modelo, QString::fromUtf8("Teclado numérico"), padre), modelo_(modelo)
 {
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(20, 18, 20, 20);
     capa->setSpacing(12);
 
-    lblTitulo_ = new Etiqueta(this);
+    lblTitulo_ = new ::Etiqueta(this);
     lblTitulo_->setObjectName(QStringLiteral("lblTitulo"));
     lblTitulo_->setFont(Estilo::Fuente(17, true));
     lblTitulo_->setWordWrap(true);
@@ -33,8 +33,9 @@ frmPadNumericoVista::frmPadNumericoVista(frmPadNumerico &modelo, QWidget *padre)
     capa->addWidget(lblTitulo_);
 
     // A label, not an edit box: every key reaches the form model, which decides what the figure is.
-    txtCifra_ = new Etiqueta(this);
+    txtCifra_ = new ::Etiqueta(this);
     txtCifra_->setObjectName(QStringLiteral("txtCifra"));
+    txtCifra_->setAccessibleName(QStringLiteral("Cifra"));
     txtCifra_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtCifra_->setMinimumHeight(70);
     // The keys set the window's width; the display never widens it, whatever is typed.
@@ -121,6 +122,8 @@ QPushButton *frmPadNumericoVista::Tecla(const char *texto, const char *nombre,
 void frmPadNumericoVista::Repintar()
 {
     lblTitulo_->setText(modelo_.lblTitulo);
+    setWindowTitle(QString::fromUtf8("Teclado numérico")
+                   + (modelo_.lblTitulo.isEmpty() ? QString() : QStringLiteral(": ") + modelo_.lblTitulo));
     lblTitulo_->setVisible(!modelo_.lblTitulo.isEmpty());
     txtCifra_->setFont(
         Estilo::Fuente(modelo_.letraGrande ? frmPadNumerico::PuntosLetraGrande : PuntosCifra, true));
@@ -148,7 +151,7 @@ void frmPadNumericoVista::Repintar()
 
 void frmPadNumericoVista::Escape()
 {
-    Atender([this] { modelo_.Form_KeyPress(QChar(27)); });
+    modelo_.Form_KeyPress(QChar(27));
 }
 
 void frmPadNumericoVista::keyPressEvent(QKeyEvent *e)
@@ -156,7 +159,7 @@ void frmPadNumericoVista::keyPressEvent(QKeyEvent *e)
     QChar tecla;
     switch (e->key()) {
     case Qt::Key_Escape:
-        Escape();
+        Vista::keyPressEvent(e);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -166,7 +169,7 @@ void frmPadNumericoVista::keyPressEvent(QKeyEvent *e)
         tecla = u'\b';
         break;
     case Qt::Key_Delete:
-        Atender([this] { modelo_.nC_Click(); });
+        Ejecutar([this] { modelo_.nC_Click(); });
         return;
     default:
         if (e->text().size() != 1) {
@@ -175,5 +178,5 @@ void frmPadNumericoVista::keyPressEvent(QKeyEvent *e)
         }
         tecla = e->text().at(0);
     }
-    Atender([this, tecla] { modelo_.Form_KeyPress(tecla); });
+    Ejecutar([this, tecla] { modelo_.Form_KeyPress(tecla); });
 }

@@ -11,49 +11,27 @@
 #include "ui/masterdata/frmMantProductosVista.h"
 #include "ui/masterdata/frmNuevaFamiliaVista.h"
 
-#include <QApplication>
-
 void PantallasQt::DecProd()
 {
-    frmDecProd f;
-    f.CargarFormulario([&f] {
-        frmDecProdVista vista(f, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmDecProd, frmDecProdVista>();
 }
 
 void PantallasQt::Familias()
 {
-    frmFamilias f;
-    f.CargarFormulario([&f] {
-        frmFamiliasVista vista(f, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmFamilias, frmFamiliasVista>();
 }
 
 void PantallasQt::NuevaFamilia(int idfamilia)
 {
-    frmNuevaFamilia f;
-    f.CargarFormulario(idfamilia, [&f] {
-        frmNuevaFamiliaVista vista(f, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmNuevaFamilia, frmNuevaFamiliaVista>(idfamilia);
 }
 
 void PantallasQt::MantProductos(int idproducto)
 {
-    frmMantProductos f;
-    f.CargarFormulario(idproducto, [&f] {
-        frmMantProductosVista vista(f, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmMantProductos, frmMantProductosVista>(idproducto);
 }
 
 void PantallasQt::ListadoProductos()
 {
-    frmListadoProductos f;
-    f.CargarFormulario([&f] {
-        frmListadoProductosVista vista(f, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmListadoProductos, frmListadoProductosVista>();
 }

@@ -10,10 +10,7 @@
 void PantallasQt::ParametrosGenerales()
 {
     frmParametrosGenerales parametros;
-    parametros.CargarFomulario([&parametros] {
-        frmParametrosGeneralesVista vista(parametros, QApplication::activeWindow());
-        vista.exec();
-    });
+    parametros.CargarFomulario(MostrarVista<frmParametrosGeneralesVista>(parametros));
     // Leaving the event loop ends main(), which closes the connection on its way out; closing it
     // here would leave the screens still unwinding without a database.
     if (parametros.SalirDelPrograma)

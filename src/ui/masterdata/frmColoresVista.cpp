@@ -2,7 +2,6 @@
 
 #include "masterdata/frmColores.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "ui/printing/TextoPlano.h"
 
@@ -15,17 +14,16 @@
 #include <QVBoxLayout>
 
 frmColoresVista::frmColoresVista(frmColores &modelo, QWidget *padre)
-    : QDialog(padre), modelo_(modelo), datos_(new GridModel(&modelo.gridColores, this))
+    : Vista(modelo.Abierto, QStringLiteral("Colores"), padre), modelo_(modelo),
+      datos_(new GridModel(&modelo.gridColores, this))
 {
-    setWindowTitle(QStringLiteral("Colores"));
-    setModal(true);
     auto *capa = new QHBoxLayout(this);
     capa->setContentsMargins(16, 12, 16, 16);
     capa->setSpacing(16);
 
     auto *izquierda = new QVBoxLayout;
     izquierda->setSpacing(8);
-    auto *titulo = new Etiqueta(QStringLiteral("Colores"), this);
+    auto *titulo = new ::Etiqueta(QStringLiteral("Colores"), this);
     titulo->setFont(Estilo::Fuente(18, true));
     izquierda->addWidget(titulo);
     gridColores_ = new QTableView(this);
@@ -33,7 +31,7 @@ frmColoresVista::frmColoresVista(frmColores &modelo, QWidget *padre)
     gridColores_->setModel(datos_);
     gridColores_->setAccessibleName(QStringLiteral("Colores"));
     gridColores_->setFont(Estilo::Fuente(15));
-    gridColores_->setFocusPolicy(Qt::NoFocus);
+    gridColores_->setFocusPolicy(Qt::TabFocus);
     gridColores_->setSelectionMode(QAbstractItemView::SingleSelection);
     gridColores_->setSelectionBehavior(QAbstractItemView::SelectItems);
     gridColores_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -72,19 +70,20 @@ frmColoresVista::frmColoresVista(frmColores &modelo, QWidget *padre)
     capa->addLayout(botones);
 
     connect(cmdAceptar, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
     connect(cmdCancelar, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdCancelar_Click(); }); });
-    connect(cmdNuevo, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdNuevo_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdCancelar_Click(); }); });
+    connect(cmdNuevo, &QPushButton::clicked, this,
+            [this] { Ejecutar([this] { modelo_.cmdNuevo_Click(); }); });
     connect(cmdBorrar, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdBorrar_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdBorrar_Click(); }); });
     connect(gridColores_, &QTableView::clicked, this, [this](const QModelIndex &i) {
         modelo_.gridColores.Row = GridModel::FilaGrid(i.row());
         modelo_.gridColores.Col = i.column();
     });
     // A second touch on the same name takes it, as "Aceptar" would.
     connect(gridColores_, &QTableView::doubleClicked, this, [this](const QModelIndex &i) {
-        Atender([this, i] {
+        Ejecutar([this, i] {
             modelo_.gridColores.Row = GridModel::FilaGrid(i.row());
             modelo_.gridColores.Col = i.column();
             modelo_.cmdAceptar_Click();
@@ -111,20 +110,7 @@ void frmColoresVista::Repintar()
     gridColores_->setMinimumSize(std::min(pares, 4) * anchoNombre + 4, alto);
 }
 
-void frmColoresVista::Atender(const std::function<void()> &manejador)
+void frmColoresVista::Escape()
 {
-    Evento::Proteger(manejador);
-    if (!modelo_.Abierto)
-        accept();
-    else
-        Repintar();
-}
-
-void frmColoresVista::keyPressEvent(QKeyEvent *e)
-{
-    if (e->key() == Qt::Key_Escape) {
-        Atender([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

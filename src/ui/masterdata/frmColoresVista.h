@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class GridModel;
@@ -8,18 +9,17 @@ class QTableView;
 class frmColores;
 
 // The colours screen: names 18 to a column, a touch picks one.
-class frmColoresVista : public QDialog
+class frmColoresVista : public Vista
 {
     Q_OBJECT
 public:
     explicit frmColoresVista(frmColores &modelo, QWidget *padre = nullptr);
-    void Repintar();
+    void Repintar() override;
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
 
 private:
-    void Atender(const std::function<void()> &manejador);
     frmColores &modelo_;
     GridModel *datos_;
     QTableView *gridColores_;

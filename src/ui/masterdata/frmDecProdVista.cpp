@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 frmDecProdVista::frmDecProdVista(frmDecProd &modelo, QWidget *padre)
-    : VistaPantalla(modelo.Abierto, QStringLiteral("Arreglos en prendas"), padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Arreglos en prendas"), padre), modelo_(modelo)
 {
     auto *capa = new QHBoxLayout(this);
     capa->setContentsMargins(30, 30, 30, 30);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/common/VistaPantalla.h"
+#include "ui/common/Vista.h"
 
 class frmDecProd;
 
-class frmDecProdVista : public VistaPantalla
+class frmDecProdVista : public Vista
 {
     Q_OBJECT
 public:

@@ -2,7 +2,6 @@
 
 #include "masterdata/frmFIchaCliente.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 #include "ui/printing/TextoPlano.h"
 
 #include <QCheckBox>
@@ -13,18 +12,17 @@
 #include <QPushButton>
 
 frmFIchaClienteVista::frmFIchaClienteVista(frmFIchaCliente &modelo, QWidget *padre)
-    : QDialog(padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Ficha del cliente"), padre), modelo_(modelo)
 {
-    setWindowTitle(QStringLiteral("Ficha del cliente"));
     resize(820, 600);
     auto *capa = new QGridLayout(this);
     capa->setSpacing(12);
-    auto *titulo = new Etiqueta(QStringLiteral("Ficha del cliente"), this);
+    auto *titulo = new ::Etiqueta(QStringLiteral("Ficha del cliente"), this);
     titulo->setFont(Estilo::Fuente(20, true));
     capa->addWidget(titulo, 0, 0, 1, 3);
 
     auto campo = [this, capa](int fila, const QString &etiqueta) {
-        auto *l = new Etiqueta(etiqueta, this);
+        auto *l = new ::Etiqueta(etiqueta, this);
         l->setFont(Estilo::Fuente(16));
         auto *e = new QLineEdit(this);
         e->setFont(Estilo::Fuente(18));
@@ -78,7 +76,7 @@ frmFIchaClienteVista::frmFIchaClienteVista(frmFIchaCliente &modelo, QWidget *pad
     Repintar();
 }
 
-void frmFIchaClienteVista::LeerCampos()
+void frmFIchaClienteVista::Leer()
 {
     modelo_.txtNombre = txtNombre->text().trimmed();
     modelo_.txtDireccion = txtDireccion->text().trimmed();
@@ -87,15 +85,6 @@ void frmFIchaClienteVista::LeerCampos()
     modelo_.txtNif = txtNif->text().trimmed();
     modelo_.txtTelefono = txtTelefono->text().trimmed();
     modelo_.chkEstienda = chkEstienda->isChecked();
-}
-
-void frmFIchaClienteVista::Ejecutar(const std::function<void()> &accion)
-{
-    LeerCampos();
-    Evento::Proteger(accion);
-    Repintar();
-    if (!modelo_.Abierto)
-        accept();
 }
 
 void frmFIchaClienteVista::Repintar()
@@ -110,11 +99,7 @@ void frmFIchaClienteVista::Repintar()
     cmdVerArreglos->setVisible(modelo_.cmdVerArreglosVisible);
 }
 
-void frmFIchaClienteVista::keyPressEvent(QKeyEvent *e)
+void frmFIchaClienteVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Ejecutar([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class QCheckBox;
@@ -8,22 +9,21 @@ class QLineEdit;
 class QPushButton;
 class frmFIchaCliente;
 
-class frmFIchaClienteVista : public QDialog
+class frmFIchaClienteVista : public Vista
 {
     Q_OBJECT
 public:
     explicit frmFIchaClienteVista(frmFIchaCliente &modelo, QWidget *padre = nullptr);
-    void Repintar();
+    void Repintar() override;
 
     QLineEdit *txtNombre, *txtDireccion, *txtCodPostal, *txtLocalidad, *txtNif, *txtTelefono;
     QCheckBox *chkEstienda;
     QPushButton *cmdAceptar, *cmdCancelar, *cmdPostal, *cmdTelefono, *cmdVerArreglos;
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
 
 private:
-    void Ejecutar(const std::function<void()> &accion);
-    void LeerCampos();
+    void Leer() override;
     frmFIchaCliente &modelo_;
 };

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 frmFamiliasVista::frmFamiliasVista(frmFamilias &modelo, QWidget *padre)
-    : VistaPantalla(modelo.Abierto, QStringLiteral("Lista de tipos de prenda"), padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Lista de tipos de prenda"), padre), modelo_(modelo)
 {
     resize(560, 680);
     auto *capa = new QVBoxLayout(this);

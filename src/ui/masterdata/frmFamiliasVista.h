@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/common/VistaPantalla.h"
+#include "ui/common/Vista.h"
 
 class frmFamilias;
 
-class frmFamiliasVista : public VistaPantalla
+class frmFamiliasVista : public Vista
 {
     Q_OBJECT
 public:

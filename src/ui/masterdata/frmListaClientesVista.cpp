@@ -2,7 +2,6 @@
 
 #include "masterdata/frmListaClientes.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "ui/printing/TextoPlano.h"
 
@@ -15,18 +14,17 @@
 #include <QTableView>
 
 frmListaClientesVista::frmListaClientesVista(frmListaClientes &modelo, QWidget *padre)
-    : QDialog(padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Lista de clientes"), padre), modelo_(modelo)
 {
-    setWindowTitle(QStringLiteral("Lista de clientes"));
     resize(860, 680);
     auto *capa = new QGridLayout(this);
     capa->setSpacing(12);
 
-    auto *titulo = new Etiqueta(QStringLiteral("Lista de clientes"), this);
+    auto *titulo = new ::Etiqueta(QStringLiteral("Lista de clientes"), this);
     titulo->setFont(Estilo::Fuente(20, true));
     capa->addWidget(titulo, 0, 0, 1, 3);
 
-    auto *etiqueta = new Etiqueta(QString::fromUtf8("Nombre o parte de él"), this);
+    auto *etiqueta = new ::Etiqueta(QString::fromUtf8("Nombre o parte de él"), this);
     txtNombre_ = new QLineEdit(this);
     txtNombre_->setFont(Estilo::Fuente(18));
     txtNombre_->setMinimumHeight(Estilo::AltoBoton);
@@ -79,13 +77,9 @@ frmListaClientesVista::frmListaClientesVista(frmListaClientes &modelo, QWidget *
     Repintar();
 }
 
-void frmListaClientesVista::Ejecutar(const std::function<void()> &accion)
+void frmListaClientesVista::Leer()
 {
     modelo_.txtNombre = txtNombre_->text();
-    Evento::Proteger(accion);
-    Repintar();
-    if (!modelo_.Abierto)
-        accept();
 }
 
 void frmListaClientesVista::Repintar()
@@ -99,11 +93,7 @@ void frmListaClientesVista::Repintar()
         txtNombre_->setText(modelo_.txtNombre);
 }
 
-void frmListaClientesVista::keyPressEvent(QKeyEvent *e)
+void frmListaClientesVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Ejecutar([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

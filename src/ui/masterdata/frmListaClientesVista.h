@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class GridModel;
@@ -8,20 +9,20 @@ class QLineEdit;
 class QTableView;
 class frmListaClientes;
 
-class frmListaClientesVista : public QDialog
+class frmListaClientesVista : public Vista
 {
     Q_OBJECT
 public:
     explicit frmListaClientesVista(frmListaClientes &modelo, QWidget *padre = nullptr);
-    void Repintar();
+    void Repintar() override;
     QTableView *tabla() const { return tabla_; }
     QLineEdit *txtNombre() const { return txtNombre_; }
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
+    void Leer() override;
 
 private:
-    void Ejecutar(const std::function<void()> &accion);
     frmListaClientes &modelo_;
     GridModel *gridModel_;
     QTableView *tabla_;

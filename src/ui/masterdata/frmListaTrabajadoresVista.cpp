@@ -2,7 +2,6 @@
 
 #include "masterdata/frmListaTrabajadores.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "ui/common/TablaTactil.h"
 
@@ -14,10 +13,9 @@
 #include <QVBoxLayout>
 
 frmListaTrabajadoresVista::frmListaTrabajadoresVista(frmListaTrabajadores &modelo, QWidget *padre)
-    : QDialog(padre), modelo_(modelo), datos_(new GridModel(&modelo.gridFamilias, this))
+    : Vista(modelo.Abierto, QStringLiteral("Lista de trabajadores"), padre), modelo_(modelo),
+      datos_(new GridModel(&modelo.gridFamilias, this))
 {
-    setWindowTitle(QStringLiteral("Lista de trabajadores"));
-    setModal(true);
     resize(620, 680);
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(20, 16, 20, 18);
@@ -59,24 +57,12 @@ frmListaTrabajadoresVista::frmListaTrabajadoresVista(frmListaTrabajadores &model
     Repintar();
 }
 
-void frmListaTrabajadoresVista::Ejecutar(const std::function<void()> &accion)
-{
-    Evento::Proteger(accion);
-    Repintar();
-    if (!modelo_.Abierto)
-        accept();
-}
-
 void frmListaTrabajadoresVista::Repintar()
 {
     RepintarTablaTactil(gridFamilias, datos_);
 }
 
-void frmListaTrabajadoresVista::keyPressEvent(QKeyEvent *e)
+void frmListaTrabajadoresVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Ejecutar([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class GridModel;
@@ -8,20 +9,19 @@ class QPushButton;
 class QTableView;
 class frmListaTrabajadores;
 
-class frmListaTrabajadoresVista : public QDialog
+class frmListaTrabajadoresVista : public Vista
 {
     Q_OBJECT
 public:
     explicit frmListaTrabajadoresVista(frmListaTrabajadores &modelo, QWidget *padre = nullptr);
-    void Repintar();
+    void Repintar() override;
     QTableView *gridFamilias;
     QPushButton *cmdNuevo, *cmdEditarFamilia, *cmdSalir;
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
 
 private:
-    void Ejecutar(const std::function<void()> &accion);
     frmListaTrabajadores &modelo_;
     GridModel *datos_;
 };

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 frmListadoProductosVista::frmListadoProductosVista(frmListadoProductos &modelo, QWidget *padre)
-    : VistaPantalla(modelo.Abierto, QStringLiteral("Lista de productos por familia"), padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Lista de productos por familia"), padre), modelo_(modelo)
 {
     resize(1000, 720);
     auto *capa = new QVBoxLayout(this);

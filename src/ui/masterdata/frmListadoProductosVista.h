@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/common/VistaPantalla.h"
+#include "ui/common/Vista.h"
 
 class frmListadoProductos;
 
-class frmListadoProductosVista : public VistaPantalla
+class frmListadoProductosVista : public Vista
 {
     Q_OBJECT
 public:

@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 frmMantProductosVista::frmMantProductosVista(frmMantProductos &modelo, QWidget *padre)
-    : VistaPantalla(modelo.Abierto, QStringLiteral("Mantenimiento de productos"), padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Mantenimiento de productos"), padre), modelo_(modelo)
 {
     auto *capa = new QGridLayout(this);
     capa->setContentsMargins(24, 18, 24, 20);
@@ -23,7 +23,7 @@ frmMantProductosVista::frmMantProductosVista(frmMantProductos &modelo, QWidget *
     capa->addWidget(titulo, 0, 0, 1, 3);
 
     cmbFamilia = Desplegable(modelo_.cmbFamilia, QStringLiteral("Seleccione familia"));
-    capa->addWidget(Etiqueta(QStringLiteral("Seleccione familia")), 1, 0);
+    capa->addWidget(Etiqueta(QStringLiteral("Seleccione familia"), cmbFamilia), 1, 0);
     capa->addWidget(cmbFamilia, 1, 1, 1, 2);
     txtDescripcion = Caja(QString::fromUtf8("Descripción del arreglo."));
     txtDescripcion->setMaxLength(100);

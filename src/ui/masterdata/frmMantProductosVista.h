@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/common/VistaPantalla.h"
+#include "ui/common/Vista.h"
 
 class QCheckBox;
 class QComboBox;
@@ -8,7 +8,7 @@ class QLineEdit;
 class QPushButton;
 class frmMantProductos;
 
-class frmMantProductosVista : public VistaPantalla
+class frmMantProductosVista : public Vista
 {
     Q_OBJECT
 public:

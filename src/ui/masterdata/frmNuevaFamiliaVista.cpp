@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 frmNuevaFamiliaVista::frmNuevaFamiliaVista(frmNuevaFamilia &modelo, QWidget *padre)
-    : VistaPantalla(modelo.Abierto, QStringLiteral("Nueva familia"), padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Nueva familia"), padre), modelo_(modelo)
 {
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(24, 18, 24, 20);

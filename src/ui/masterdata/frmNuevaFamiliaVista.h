@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ui/common/VistaPantalla.h"
+#include "ui/common/Vista.h"
 
 class QLineEdit;
 class QPushButton;
 class frmNuevaFamilia;
 
-class frmNuevaFamiliaVista : public VistaPantalla
+class frmNuevaFamiliaVista : public Vista
 {
     Q_OBJECT
 public:

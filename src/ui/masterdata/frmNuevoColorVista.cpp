@@ -2,7 +2,6 @@
 
 #include "masterdata/frmNuevoColor.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 #include "ui/printing/TextoPlano.h"
 
 #include <QHBoxLayout>
@@ -13,14 +12,12 @@
 #include <QVBoxLayout>
 
 frmNuevoColorVista::frmNuevoColorVista(frmNuevoColor &modelo, QWidget *padre)
-    : QDialog(padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Nuevo color"), padre), modelo_(modelo)
 {
-    setWindowTitle(QStringLiteral("Nuevo color"));
-    setModal(true);
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(24, 18, 24, 20);
     capa->setSpacing(14);
-    auto *titulo = new Etiqueta(QStringLiteral("Nuevo color"), this);
+    auto *titulo = new ::Etiqueta(QStringLiteral("Nuevo color"), this);
     titulo->setFont(Estilo::Fuente(18, true));
     capa->addWidget(titulo);
     txtColor_ = new QLineEdit(modelo_.txtColor, this);
@@ -42,26 +39,19 @@ frmNuevoColorVista::frmNuevoColorVista(frmNuevoColor &modelo, QWidget *padre)
     capa->addLayout(botones);
 
     connect(cmdAceptar, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
     connect(txtColor_, &QLineEdit::returnPressed, this,
-            [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
     connect(cmdCancelar, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdCancelar_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdCancelar_Click(); }); });
 }
 
-void frmNuevoColorVista::Atender(const std::function<void()> &manejador)
+void frmNuevoColorVista::Leer()
 {
     modelo_.txtColor = txtColor_->text();
-    Evento::Proteger(manejador);
-    if (!modelo_.Abierto)
-        accept();
 }
 
-void frmNuevoColorVista::keyPressEvent(QKeyEvent *e)
+void frmNuevoColorVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Atender([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

@@ -1,23 +1,24 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class QLineEdit;
 class frmNuevoColor;
 
 // Asks the name of a new colour.
-class frmNuevoColorVista : public QDialog
+class frmNuevoColorVista : public Vista
 {
     Q_OBJECT
 public:
     explicit frmNuevoColorVista(frmNuevoColor &modelo, QWidget *padre = nullptr);
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
+    void Leer() override;
 
 private:
-    void Atender(const std::function<void()> &manejador);
     frmNuevoColor &modelo_;
     QLineEdit *txtColor_;
 };

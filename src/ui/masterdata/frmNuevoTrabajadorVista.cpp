@@ -2,7 +2,6 @@
 
 #include "masterdata/frmNuevoTrabajador.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -13,10 +12,8 @@
 #include <QVBoxLayout>
 
 frmNuevoTrabajadorVista::frmNuevoTrabajadorVista(frmNuevoTrabajador &modelo, QWidget *padre)
-    : QDialog(padre), modelo_(modelo)
+    : Vista(modelo.Abierto, modelo.Caption, padre), modelo_(modelo)
 {
-    setWindowTitle(modelo_.Caption);
-    setModal(true);
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(24, 18, 24, 20);
     capa->setSpacing(14);
@@ -54,27 +51,20 @@ frmNuevoTrabajadorVista::frmNuevoTrabajadorVista(frmNuevoTrabajador &modelo, QWi
     capa->addLayout(botones);
 
     connect(cmdAceptar, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
     connect(txtFamilia, &QLineEdit::returnPressed, this,
-            [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
     connect(cmdCancelar, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdCancelar_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdCancelar_Click(); }); });
 }
 
-void frmNuevoTrabajadorVista::Atender(const std::function<void()> &manejador)
+void frmNuevoTrabajadorVista::Leer()
 {
     modelo_.txtFamilia = txtFamilia->text();
     modelo_.chkDesactivado = chkDesactivado->isChecked();
-    Evento::Proteger(manejador);
-    if (!modelo_.Abierto)
-        accept();
 }
 
-void frmNuevoTrabajadorVista::keyPressEvent(QKeyEvent *e)
+void frmNuevoTrabajadorVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Atender([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

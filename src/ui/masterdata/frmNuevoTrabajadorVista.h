@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class QCheckBox;
@@ -8,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 class frmNuevoTrabajador;
 
-class frmNuevoTrabajadorVista : public QDialog
+class frmNuevoTrabajadorVista : public Vista
 {
     Q_OBJECT
 public:
@@ -18,9 +19,9 @@ public:
     QPushButton *cmdAceptar, *cmdCancelar;
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
+    void Leer() override;
 
 private:
-    void Atender(const std::function<void()> &manejador);
     frmNuevoTrabajador &modelo_;
 };

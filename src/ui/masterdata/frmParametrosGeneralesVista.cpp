@@ -2,7 +2,6 @@
 
 #include "masterdata/frmParametrosGenerales.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,10 +15,8 @@
 #include <QVBoxLayout>
 
 frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales &modelo, QWidget *padre)
-    : QDialog(padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QString::fromUtf8("Parámetros de configuración"), padre), modelo_(modelo)
 {
-    setWindowTitle(QString::fromUtf8("Parámetros de configuración"));
-    setModal(true);
     resize(1000, 700);
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(16, 10, 16, 12);
@@ -71,6 +68,7 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
     auto *lblPuerto = new QLabel(QStringLiteral("Impresora"), this);
     lblPuerto->setFont(Estilo::Fuente(13));
     cmbComs = new QComboBox(this);
+    lblPuerto->setBuddy(cmbComs);
     cmbComs->setFont(Estilo::Fuente(15));
     cmbComs->setMinimumHeight(48);
     cmbComs->setMinimumWidth(260);
@@ -131,14 +129,14 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
     txtConfPuerto->setObjectName(QStringLiteral("txtConfPuerto"));
 
     connect(cmdAceptar, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdAceptar_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdAceptar_Click(); }); });
     connect(cmdCancelar, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdCancelar_Click(); }); });
-    connect(cmdPin, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdPin_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdCancelar_Click(); }); });
+    connect(cmdPin, &QPushButton::clicked, this, [this] { Ejecutar([this] { modelo_.cmdPin_Click(); }); });
     connect(cmdQuitarPin, &QPushButton::clicked, this,
-            [this] { Atender([this] { modelo_.cmdQuitarPin_Click(); }); });
+            [this] { Ejecutar([this] { modelo_.cmdQuitarPin_Click(); }); });
     connect(cmbComs, &QComboBox::activated, this,
-            [this](int i) { Atender([this, i] { modelo_.cmbComs_Click(i); }); });
+            [this](int i) { Ejecutar([this, i] { modelo_.cmbComs_Click(i); }); });
     Repintar();
 }
 
@@ -158,22 +156,13 @@ QList<QLineEdit *> frmParametrosGeneralesVista::CamposVista() const
             txtPie[5],    txtPie[6], txtConfPuerto, txtAnchuraCarro};
 }
 
-void frmParametrosGeneralesVista::LeerCampos()
+void frmParametrosGeneralesVista::Leer()
 {
     const QList<QString *> modelo = CamposModelo();
     const QList<QLineEdit *> vista = CamposVista();
     for (int i = 0; i < modelo.size(); ++i)
         *modelo[i] = vista[i]->text().trimmed();
     modelo_.cmbComsIndice = cmbComs->currentIndex();
-}
-
-void frmParametrosGeneralesVista::Atender(const std::function<void()> &accion)
-{
-    LeerCampos();
-    Evento::Proteger(accion);
-    Repintar();
-    if (!modelo_.Abierto)
-        accept();
 }
 
 void frmParametrosGeneralesVista::Repintar()
@@ -193,11 +182,7 @@ void frmParametrosGeneralesVista::Repintar()
     txtConfPuerto->setAccessibleName(modelo_.lblConfPuerto);
 }
 
-void frmParametrosGeneralesVista::keyPressEvent(QKeyEvent *e)
+void frmParametrosGeneralesVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Atender([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class QComboBox;
@@ -9,12 +10,12 @@ class QLineEdit;
 class QPushButton;
 class frmParametrosGenerales;
 
-class frmParametrosGeneralesVista : public QDialog
+class frmParametrosGeneralesVista : public Vista
 {
     Q_OBJECT
 public:
     explicit frmParametrosGeneralesVista(frmParametrosGenerales &modelo, QWidget *padre = nullptr);
-    void Repintar();
+    void Repintar() override;
 
     QLineEdit *txtEmpresa, *txtNombre, *txtNif, *txtDireccion, *txtTelefono, *txtCodPostal, *txtLocalidad;
     QLineEdit *txtPie[7];
@@ -24,11 +25,10 @@ public:
     QPushButton *cmdAceptar, *cmdCancelar, *cmdPin, *cmdQuitarPin;
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
 
 private:
-    void Atender(const std::function<void()> &accion);
-    void LeerCampos();
+    void Leer() override;
     QList<QString *> CamposModelo() const;
     QList<QLineEdit *> CamposVista() const;
     frmParametrosGenerales &modelo_;

@@ -2,7 +2,6 @@
 
 #include "menu/FRMoPCIONES.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -65,10 +64,9 @@ QPushButton *BotonMenu(const QString &caption, QWidget *padre)
 
 } // namespace
 
-FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre) : QDialog(padre), modelo_(modelo)
+FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre)
+    : Vista(modelo.Abierto, QStringLiteral("Opciones"), padre), modelo_(modelo)
 {
-    setWindowTitle(QStringLiteral("Opciones"));
-    setModal(true);
     resize(1024, 768);
     auto *capa = new QGridLayout(this);
     capa->setContentsMargins(24, 14, 24, 18);
@@ -92,7 +90,7 @@ FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre) : QDialo
         auto *b = BotonMenu(caption, this);
         b->setObjectName(QString::fromLatin1(d.nombre));
         connect(b, &QPushButton::clicked, this,
-                [this, h = d.manejador] { Atender([this, h] { (modelo_.*h)(); }); });
+                [this, h = d.manejador] { Ejecutar([this, h] { (modelo_.*h)(); }); });
         capa->addWidget(b, filas[d.columna]++, d.columna);
         botones_.push_back(b);
     }
@@ -102,7 +100,8 @@ FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre) : QDialo
     cmdsalir->setMinimumHeight(Estilo::AltoBoton + 16);
     botones_.push_back(cmdsalir);
     cmdsalir->setStyleSheet(QStringLiteral("QPushButton { background: #e9dcc4; }"));
-    connect(cmdsalir, &QPushButton::clicked, this, [this] { Atender([this] { modelo_.cmdsalir_Click(); }); });
+    connect(cmdsalir, &QPushButton::clicked, this,
+            [this] { Ejecutar([this] { modelo_.cmdsalir_Click(); }); });
     capa->setRowStretch(10, 1);
     capa->addWidget(cmdsalir, 9, 2);
     Repintar();
@@ -116,25 +115,12 @@ QPushButton *FRMoPCIONESVista::Boton(const QString &caption) const
     return nullptr;
 }
 
-void FRMoPCIONESVista::Atender(const std::function<void()> &manejador)
-{
-    Evento::Proteger(manejador);
-    if (!modelo_.Abierto)
-        accept();
-    else
-        Repintar();
-}
-
 void FRMoPCIONESVista::Repintar()
 {
     // Every button is always there and active: nothing on the menu changes while it is open.
 }
 
-void FRMoPCIONESVista::keyPressEvent(QKeyEvent *e)
+void FRMoPCIONESVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Atender([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

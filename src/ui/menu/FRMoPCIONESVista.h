@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 #include <vector>
 
@@ -9,20 +10,19 @@ class QPushButton;
 
 // The back-office menu, full screen: three columns of large buttons under their headings and
 // "Menu principal" at the bottom right. Escape returns to the sale screen.
-class FRMoPCIONESVista : public QDialog
+class FRMoPCIONESVista : public Vista
 {
     Q_OBJECT
 public:
     explicit FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre = nullptr);
-    void Repintar();
+    void Repintar() override;
     // The button with this caption, for tests.
     QPushButton *Boton(const QString &caption) const;
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
 
 private:
-    void Atender(const std::function<void()> &manejador);
     FRMoPCIONES &modelo_;
     std::vector<QPushButton *> botones_;
 };

@@ -30,45 +30,27 @@ void PantallasQt::Opciones()
 
 void PantallasQt::ListaTrabajadores()
 {
-    frmListaTrabajadores lista;
-    lista.CargarFormulario([&lista] {
-        frmListaTrabajadoresVista vista(lista, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmListaTrabajadores, frmListaTrabajadoresVista>();
 }
 
 void PantallasQt::NuevoTrabajador(int idcosturera)
 {
-    frmNuevoTrabajador dialogo;
-    dialogo.CargarFormulario(idcosturera, [&dialogo] {
-        frmNuevoTrabajadorVista vista(dialogo, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmNuevoTrabajador, frmNuevoTrabajadorVista>(idcosturera);
 }
 
 void PantallasQt::ListaEntregar(int idarreglo)
 {
     frmListaEntregar lista;
-    lista.CargarFormulario(idarreglo, [&lista] {
-        PrendasArregloVista vista(lista, &lista, QApplication::activeWindow());
-        vista.exec();
-    });
+    lista.CargarFormulario(idarreglo, MostrarVista<PrendasArregloVista>(lista, &lista));
 }
 
 void PantallasQt::ListaPrendas(int idarreglo)
 {
     frmLista lista;
-    lista.CargarFormulario(idarreglo, [&lista] {
-        PrendasArregloVista vista(lista, nullptr, QApplication::activeWindow());
-        vista.exec();
-    });
+    lista.CargarFormulario(idarreglo, MostrarVista<PrendasArregloVista>(lista, nullptr));
 }
 
 void PantallasQt::ArreglosCliente(int idcliente)
 {
-    frmListaArreglosCliente lista;
-    lista.CargarFormulario(idcliente, [&lista] {
-        frmListaArreglosClienteVista vista(lista, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmListaArreglosCliente, frmListaArreglosClienteVista>(idcliente);
 }

@@ -10,9 +10,9 @@
 #include <QScroller>
 #include <QVBoxLayout>
 
-VentanaTicket::VentanaTicket(const QByteArray &ticket, int columnas, QWidget *padre) : QDialog(padre)
+VentanaTicket::VentanaTicket(const QByteArray &ticket, int columnas, QWidget *padre)
+    : Vista(SinModelo, QStringLiteral("Ticket"), padre)
 {
-    setWindowTitle(QStringLiteral("Ticket"));
     vista_ = new VistaPreviaTicket;
     vista_->MostrarTicket(ticket, columnas);
 

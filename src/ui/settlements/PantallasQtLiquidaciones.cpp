@@ -5,22 +5,12 @@
 #include "ui/settlements/frmPagosATrabajadoresVista.h"
 #include "ui/settlements/frmPagosTiendasVista.h"
 
-#include <QApplication>
-
 void PantallasQt::PagosATrabajadores()
 {
-    frmPagosATrabajadores f;
-    f.CargarFormulario([&f] {
-        frmPagosATrabajadoresVista vista(f, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmPagosATrabajadores, frmPagosATrabajadoresVista>();
 }
 
 void PantallasQt::PagosTiendas()
 {
-    frmPagosTiendas f;
-    f.CargarFormulario([&f] {
-        frmPagosTiendasVista vista(f, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmPagosTiendas, frmPagosTiendasVista>();
 }

@@ -12,15 +12,15 @@
 #include <QTimer>
 
 frmPagosATrabajadoresVista::frmPagosATrabajadoresVista(frmPagosATrabajadores &modelo, QWidget *padre)
-    : VistaPantalla(modelo.Abierto, QStringLiteral("Pagos a trabajadores"), padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Pagos a trabajadores"), padre), modelo_(modelo)
 {
     resize(1000, 720);
     auto *capa = new QGridLayout(this);
     capa->setSpacing(10);
     cmbTrabajadores_ = Desplegable(modelo_.cmbTrabajadores, QStringLiteral("Seleccione trabajador"));
     cmbEstado_ = Desplegable(modelo_.cmbEstado, QStringLiteral("Estado"));
-    capa->addWidget(Etiqueta(QStringLiteral("Seleccione trabajador")), 0, 0);
-    capa->addWidget(Etiqueta(QStringLiteral("Estado")), 0, 1);
+    capa->addWidget(Etiqueta(QStringLiteral("Seleccione trabajador"), cmbTrabajadores_), 0, 0);
+    capa->addWidget(Etiqueta(QStringLiteral("Estado"), cmbEstado_), 0, 1);
     capa->addWidget(cmbTrabajadores_, 1, 0);
     capa->addWidget(cmbEstado_, 1, 1);
 

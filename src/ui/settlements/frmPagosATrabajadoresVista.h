@@ -1,12 +1,12 @@
 #pragma once
 
 #include "ui/common/GridModelCreciente.h"
-#include "ui/common/VistaPantalla.h"
+#include "ui/common/Vista.h"
 
 class QComboBox;
 class frmPagosATrabajadores;
 
-class frmPagosATrabajadoresVista : public VistaPantalla
+class frmPagosATrabajadoresVista : public Vista
 {
     Q_OBJECT
 public:

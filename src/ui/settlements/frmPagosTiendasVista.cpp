@@ -12,7 +12,7 @@
 #include <QTableView>
 
 frmPagosTiendasVista::frmPagosTiendasVista(frmPagosTiendas &modelo, QWidget *padre)
-    : VistaPantalla(modelo.Abierto, QStringLiteral("Cobros a tiendas"), padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Cobros a tiendas"), padre), modelo_(modelo)
 {
     resize(1000, 720);
     auto *capa = new QGridLayout(this);
@@ -27,9 +27,9 @@ frmPagosTiendasVista::frmPagosTiendasVista(frmPagosTiendas &modelo, QWidget *pad
     chkPendientes_->setFont(Estilo::Fuente(15, true));
     chkPendientes_->setMinimumHeight(Estilo::AltoBoton);
     chkPendientes_->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 32px; height: 32px; }"));
-    capa->addWidget(Etiqueta(QStringLiteral("Tienda")), 0, 0);
-    capa->addWidget(Etiqueta(QStringLiteral("Mes")), 0, 1);
-    capa->addWidget(Etiqueta(QString::fromUtf8("Año")), 0, 2);
+    capa->addWidget(Etiqueta(QStringLiteral("Tienda"), cmbTienda_), 0, 0);
+    capa->addWidget(Etiqueta(QStringLiteral("Mes"), cmbMeses_), 0, 1);
+    capa->addWidget(Etiqueta(QString::fromUtf8("Año"), cmbAno_), 0, 2);
     capa->addWidget(cmbTienda_, 1, 0);
     capa->addWidget(cmbMeses_, 1, 1);
     capa->addWidget(cmbAno_, 1, 2);

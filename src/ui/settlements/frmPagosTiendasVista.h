@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ui/common/VistaPantalla.h"
+#include "ui/common/Vista.h"
 
 class QCheckBox;
 class QComboBox;
 class frmPagosTiendas;
 
-class frmPagosTiendasVista : public VistaPantalla
+class frmPagosTiendasVista : public Vista
 {
     Q_OBJECT
 public:

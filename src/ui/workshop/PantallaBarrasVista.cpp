@@ -1,7 +1,6 @@
 #include "ui/workshop/PantallaBarrasVista.h"
 
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "workshop/frmAsignarBArras.h"
 
@@ -17,7 +16,7 @@
 
 namespace {
 
-QTableView *Tabla(GridModel *modelo, const QString &nombre, QWidget *padre)
+QTableView *TablaBarras(GridModel *modelo, const QString &nombre, QWidget *padre)
 {
     auto *t = new QTableView(padre);
     t->setModel(modelo);
@@ -33,7 +32,7 @@ QTableView *Tabla(GridModel *modelo, const QString &nombre, QWidget *padre)
     return t;
 }
 
-QLabel *Etiqueta(const QString &texto, QWidget *padre)
+QLabel *Rotulo(const QString &texto, QWidget *padre)
 {
     auto *l = new QLabel(texto, padre);
     l->setFont(Estilo::Fuente(16, true));
@@ -43,15 +42,17 @@ QLabel *Etiqueta(const QString &texto, QWidget *padre)
 } // namespace
 
 PantallaBarrasVista::PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArras *asignar, QWidget *padre)
-    : QDialog(padre), modelo_(modelo), asignar_(asignar)
+    : Vista(modelo.Abierto,
+            asignar ? QString::fromUtf8("Asignar con código de barras")
+                    : QString::fromUtf8("Entrada de prendas con código de barras"),
+            padre),
+      modelo_(modelo), asignar_(asignar)
 {
-    setWindowTitle(asignar_ ? QString::fromUtf8("Asignar con código de barras")
-                            : QString::fromUtf8("Entrada de prendas con código de barras"));
     resize(1024, 700);
     auto *capa = new QGridLayout(this);
     capa->setSpacing(10);
 
-    auto *etiquetaBarras = Etiqueta(QString::fromUtf8("Código de barras"), this);
+    auto *etiquetaBarras = Rotulo(QString::fromUtf8("Código de barras"), this);
     txtBarras_ = new QLineEdit(this);
     txtBarras_->setFont(Estilo::Fuente(18));
     txtBarras_->setMinimumHeight(Estilo::AltoBoton);
@@ -78,7 +79,7 @@ PantallaBarrasVista::PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArra
     gridModel_ = new GridModel(&modelo_.gridAsignacion, this);
     const QString titulo = asignar_ ? QStringLiteral("Lista de arreglos asignados")
                                     : QStringLiteral("Lista arreglos a los que se da de entrada");
-    tabla_ = Tabla(gridModel_, titulo, this);
+    tabla_ = TablaBarras(gridModel_, titulo, this);
     cmdBorrarFila_ = Estilo::Boton(QStringLiteral("Borrar fila"), this);
     cmdBorrarFila_->setAccessibleName(cmdBorrarFila_->text());
     cmdAceptar_ = Estilo::Boton(QStringLiteral("Salir"), this);
@@ -92,12 +93,12 @@ PantallaBarrasVista::PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArra
 
     if (asignar_) {
         trabajadoresModel_ = new GridModel(&asignar_->gridTrabajadores, this);
-        trabajadores_ = Tabla(trabajadoresModel_, QStringLiteral("Trabajadores"), this);
+        trabajadores_ = TablaBarras(trabajadoresModel_, QStringLiteral("Trabajadores"), this);
         trabajadores_->setMinimumWidth(260);
         capa->addLayout(fila, 0, 0, 1, 2);
         capa->addWidget(lblAviso_, 1, 0, 1, 2);
-        capa->addWidget(Etiqueta(QStringLiteral("Lista de arreglos asignados"), this), 2, 0);
-        capa->addWidget(Etiqueta(QStringLiteral("Trabajadores"), this), 2, 1);
+        capa->addWidget(Rotulo(QStringLiteral("Lista de arreglos asignados"), this), 2, 0);
+        capa->addWidget(Rotulo(QStringLiteral("Trabajadores"), this), 2, 1);
         capa->addWidget(tabla_, 3, 0);
         capa->addWidget(trabajadores_, 3, 1);
         capa->addLayout(botones, 4, 0, 1, 2);
@@ -109,7 +110,7 @@ PantallaBarrasVista::PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArra
     } else {
         capa->addLayout(fila, 0, 0);
         capa->addWidget(lblAviso_, 1, 0);
-        capa->addWidget(Etiqueta(QStringLiteral("Lista arreglos a los que se da de entrada"), this), 2, 0);
+        capa->addWidget(Rotulo(QStringLiteral("Lista arreglos a los que se da de entrada"), this), 2, 0);
         capa->addWidget(tabla_, 3, 0);
         capa->addLayout(botones, 4, 0);
     }
@@ -126,16 +127,9 @@ PantallaBarrasVista::PantallaBarrasVista(PantallaBarras &modelo, frmAsignarBArra
     Repintar();
 }
 
-void PantallaBarrasVista::Ejecutar(const std::function<void()> &accion)
+void PantallaBarrasVista::Leer()
 {
     modelo_.txtBarras = txtBarras_->text();
-    Evento::Proteger(accion);
-    Repintar();
-    // A machine without a speaker simply stays silent.
-    if (std::exchange(modelo_.EscaneoRechazado, false))
-        QApplication::beep();
-    if (!modelo_.Abierto)
-        accept();
 }
 
 void PantallaBarrasVista::Repintar()
@@ -154,6 +148,9 @@ void PantallaBarrasVista::Repintar()
     if (txtBarras_->text() != modelo_.txtBarras)
         txtBarras_->setText(modelo_.txtBarras);
     txtBarras_->setFocus();
+    // A machine without a speaker simply stays silent.
+    if (std::exchange(modelo_.EscaneoRechazado, false))
+        QApplication::beep();
 }
 
 void PantallaBarrasVista::showEvent(QShowEvent *e)
@@ -162,11 +159,7 @@ void PantallaBarrasVista::showEvent(QShowEvent *e)
     txtBarras_->setFocus();
 }
 
-void PantallaBarrasVista::keyPressEvent(QKeyEvent *e)
+void PantallaBarrasVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Ejecutar([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

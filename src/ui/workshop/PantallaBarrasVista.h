@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class GridModel;
@@ -15,7 +16,7 @@ class frmAsignarBArras;
 // a reader's "$" + 13 digits + Enter always lands there; touching a list gives it back.
 // A refused scan is told in red under the box, with a beep, and the next scan goes on at once.
 // The assignment screen also shows the active workers to choose from.
-class PantallaBarrasVista : public QDialog
+class PantallaBarrasVista : public Vista
 {
     Q_OBJECT
 public:
@@ -30,12 +31,12 @@ public:
     QPushButton *cmdAceptar() const { return cmdAceptar_; }
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
+    void Leer() override;
     void showEvent(QShowEvent *e) override;
 
 private:
-    void Ejecutar(const std::function<void()> &accion);
-    void Repintar();
+    void Repintar() override;
     PantallaBarras &modelo_;
     frmAsignarBArras *asignar_;
     GridModel *gridModel_;

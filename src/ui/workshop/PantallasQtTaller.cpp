@@ -8,40 +8,24 @@
 #include "workshop/frmDetalleReferencia.h"
 #include "workshop/frmEntradaPrendasBarras.h"
 
-#include <QApplication>
-
 void PantallasQt::Asignacion()
 {
-    frmAsigancion asignacion;
-    asignacion.CargarFormulario([&asignacion] {
-        frmAsigancionVista vista(asignacion, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmAsigancion, frmAsigancionVista>();
 }
 
 void PantallasQt::AsignarBarras()
 {
     frmAsignarBArras barras;
-    barras.CargarFormulario([&barras] {
-        PantallaBarrasVista vista(barras, &barras, QApplication::activeWindow());
-        vista.exec();
-    });
+    barras.CargarFormulario(MostrarVista<PantallaBarrasVista>(barras, &barras));
 }
 
 void PantallasQt::EntradaBarras()
 {
     frmEntradaPrendasBarras barras;
-    barras.CargarFormulario([&barras] {
-        PantallaBarrasVista vista(barras, nullptr, QApplication::activeWindow());
-        vista.exec();
-    });
+    barras.CargarFormulario(MostrarVista<PantallaBarrasVista>(barras, nullptr));
 }
 
 void PantallasQt::DetalleReferencia(const QString &referencia)
 {
-    frmDetalleReferencia detalle;
-    detalle.CargarFormulario(referencia, [&detalle] {
-        frmDetalleReferenciaVista vista(detalle, QApplication::activeWindow());
-        vista.exec();
-    });
+    Abrir<frmDetalleReferencia, frmDetalleReferenciaVista>(referencia);
 }

@@ -1,7 +1,6 @@
 #include "ui/workshop/PrendasArregloVista.h"
 
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "ui/common/TablaTactil.h"
 #include "workshop/frmListaEntregar.h"
@@ -16,7 +15,7 @@
 
 namespace {
 
-QLabel *Etiqueta(const QString &nombre, int puntos, bool negrita, QWidget *padre)
+QLabel *Rotulo(const QString &nombre, int puntos, bool negrita, QWidget *padre)
 {
     auto *l = new QLabel(padre);
     l->setObjectName(nombre);
@@ -28,26 +27,25 @@ QLabel *Etiqueta(const QString &nombre, int puntos, bool negrita, QWidget *padre
 } // namespace
 
 PrendasArregloVista::PrendasArregloVista(PrendasArreglo &modelo, frmListaEntregar *entregar, QWidget *padre)
-    : QDialog(padre), modelo_(modelo), entregar_(entregar), datos_(new GridModel(&modelo.gridPrendas, this))
+    : Vista(modelo.Abierto, modelo.Caption, padre), modelo_(modelo), entregar_(entregar),
+      datos_(new GridModel(&modelo.gridPrendas, this))
 {
-    setWindowTitle(modelo_.Caption);
-    setModal(true);
     resize(920, 600);
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(20, 16, 20, 18);
     capa->setSpacing(10);
 
-    auto *titulo = Etiqueta(QStringLiteral("lblTitulo"), 20, true, this);
+    auto *titulo = Rotulo(QStringLiteral("lblTitulo"), 20, true, this);
     titulo->setText(modelo_.lblTitulo);
     capa->addWidget(titulo);
 
     auto *datos = new QGridLayout;
     datos->setHorizontalSpacing(24);
-    lblReferencia = Etiqueta(QStringLiteral("lblReferencia"), 18, true, this);
+    lblReferencia = Rotulo(QStringLiteral("lblReferencia"), 18, true, this);
     lblReferencia->setStyleSheet(QStringLiteral("color: #6b3e2e;"));
-    lblCliente = Etiqueta(QStringLiteral("lblCliente"), 16, false, this);
-    lblTelefono = Etiqueta(QStringLiteral("lblTelefono"), 16, false, this);
-    lblTrabajador = Etiqueta(QStringLiteral("lblTrabajador"), 16, true, this);
+    lblCliente = Rotulo(QStringLiteral("lblCliente"), 16, false, this);
+    lblTelefono = Rotulo(QStringLiteral("lblTelefono"), 16, false, this);
+    lblTrabajador = Rotulo(QStringLiteral("lblTrabajador"), 16, true, this);
     lblTrabajador->setStyleSheet(QStringLiteral("color: #a01e1e;"));
     lblReferencia->setAccessibleName(QStringLiteral("Referencia"));
     lblCliente->setAccessibleName(QStringLiteral("Cliente"));
@@ -62,7 +60,7 @@ PrendasArregloVista::PrendasArregloVista(PrendasArreglo &modelo, frmListaEntrega
     gridPrendas =
         TablaTactil(QStringLiteral("gridPrendas"), QStringLiteral("Prendas del arreglo"), datos_, this);
     capa->addWidget(gridPrendas, 1);
-    ayuda = Etiqueta(QStringLiteral("lblAyuda"), 12, false, this);
+    ayuda = Rotulo(QStringLiteral("lblAyuda"), 12, false, this);
     ayuda->setStyleSheet(QStringLiteral("color: #5a4a3a;"));
     capa->addWidget(ayuda);
 
@@ -91,14 +89,6 @@ PrendasArregloVista::PrendasArregloVista(PrendasArreglo &modelo, frmListaEntrega
     Repintar();
 }
 
-void PrendasArregloVista::Ejecutar(const std::function<void()> &accion)
-{
-    Evento::Proteger(accion);
-    Repintar();
-    if (!modelo_.Abierto)
-        accept();
-}
-
 void PrendasArregloVista::Repintar()
 {
     RepintarTablaTactil(gridPrendas, datos_);
@@ -114,11 +104,7 @@ void PrendasArregloVista::Repintar()
     }
 }
 
-void PrendasArregloVista::keyPressEvent(QKeyEvent *e)
+void PrendasArregloVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Ejecutar([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

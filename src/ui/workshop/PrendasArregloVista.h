@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class GridModel;
@@ -12,22 +13,21 @@ class frmListaEntregar;
 
 // frmListaEntregar and frmLista: the order's labels, its garments, and the buttons. The
 // hand-over button shows only when the screen is frmListaEntregar.
-class PrendasArregloVista : public QDialog
+class PrendasArregloVista : public Vista
 {
     Q_OBJECT
 public:
     PrendasArregloVista(PrendasArreglo &modelo, frmListaEntregar *entregar, QWidget *padre = nullptr);
-    void Repintar();
+    void Repintar() override;
     QTableView *gridPrendas;
     QLabel *lblReferencia, *lblCliente, *lblTelefono, *lblTrabajador, *ayuda;
     QPushButton *cmdMarcarComoEntregado = nullptr;
     QPushButton *cmdAceptar;
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
 
 private:
-    void Ejecutar(const std::function<void()> &accion);
     PrendasArreglo &modelo_;
     frmListaEntregar *entregar_;
     GridModel *datos_;

@@ -16,9 +16,8 @@
 #include <QTimer>
 
 frmAsigancionVista::frmAsigancionVista(frmAsigancion &modelo, QWidget *padre)
-    : QDialog(padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Asignar arreglos a trabajadores"), padre), modelo_(modelo)
 {
-    setWindowTitle(QStringLiteral("Asignar arreglos a trabajadores"));
     resize(1024, 768);
     auto *capa = new QGridLayout(this);
     capa->setSpacing(10);
@@ -106,7 +105,7 @@ frmAsigancionVista::frmAsigancionVista(frmAsigancion &modelo, QWidget *padre)
     carga_->setSingleShot(true);
     carga_->setInterval(0);
     connect(carga_, &QTimer::timeout, this, &frmAsigancionVista::SeguirCargando);
-    Repintar(true);
+    Repintar();
 }
 
 frmAsigancionVista::~frmAsigancionVista()
@@ -134,14 +133,9 @@ void frmAsigancionVista::Ejecutar(const std::function<void()> &accion, bool nuev
         QApplication::setOverrideCursor(Qt::WaitCursor);
         cursorEspera_ = true;
     }
-    Evento::Proteger(accion);
-    Repintar(nuevaLista);
-    if (!modelo_.Abierto) {
-        TerminarCarga();
-        accept();
-        return;
-    }
-    if (modelo_.QuedanPaginas()) {
+    nuevaLista_ = nuevaLista;
+    Vista::Ejecutar(accion);
+    if (modelo_.Abierto && modelo_.QuedanPaginas()) {
         // The first rows go on screen now, before the next page keeps the loop busy.
         repaint();
         carga_->start();
@@ -171,10 +165,10 @@ void frmAsigancionVista::TerminarCarga()
     }
 }
 
-void frmAsigancionVista::Repintar(bool nuevaLista)
+void frmAsigancionVista::Repintar()
 {
     const Grid &g = modelo_.gridListaArreglos;
-    if (nuevaLista) {
+    if (nuevaLista_) {
         gridModel_->Reiniciar();
         for (int c = 0; c < g.Cols(); ++c) {
             tabla_->setColumnHidden(c, g.ColWidth(c) <= 30);
@@ -208,7 +202,7 @@ bool frmAsigancionVista::eventFilter(QObject *objeto, QEvent *e)
         keyPressEvent(static_cast<QKeyEvent *>(e));
         return true;
     }
-    return QDialog::eventFilter(objeto, e);
+    return Vista::eventFilter(objeto, e);
 }
 
 void frmAsigancionVista::keyPressEvent(QKeyEvent *e)
@@ -217,5 +211,10 @@ void frmAsigancionVista::keyPressEvent(QKeyEvent *e)
         Ejecutar([this, k = e->key()] { modelo_.Form_KeyPress(k); }, false);
         return;
     }
-    QDialog::keyPressEvent(e);
+    Vista::keyPressEvent(e);
+}
+
+void frmAsigancionVista::Escape()
+{
+    modelo_.Form_KeyPress(Qt::Key_Escape);
 }

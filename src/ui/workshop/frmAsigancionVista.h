@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class GridModelCreciente;
@@ -12,7 +13,7 @@ class frmAsigancion;
 
 // The assignment screen. "Ver todos los arreglos" shows its first rows at once and reads the
 // rest behind them, a page at a time between the user's touches, under a wait cursor.
-class frmAsigancionVista : public QDialog
+class frmAsigancionVista : public Vista
 {
     Q_OBJECT
 public:
@@ -32,12 +33,13 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     bool eventFilter(QObject *objeto, QEvent *e) override;
+    void Repintar() override;
+    void Escape() override;
 
 private:
     static bool CierraLaPantalla(const QKeyEvent *e);
     // Runs a handler; `nuevaLista` when it builds the grid again, `espera` when it reads a list.
     void Ejecutar(const std::function<void()> &accion, bool nuevaLista, bool espera = false);
-    void Repintar(bool nuevaLista);
     void SeguirCargando();
     void TerminarCarga();
     frmAsigancion &modelo_;
@@ -47,4 +49,5 @@ private:
     QLabel *lblCuantos_;
     QTimer *carga_;
     bool cursorEspera_ = false;
+    bool nuevaLista_ = true;
 };

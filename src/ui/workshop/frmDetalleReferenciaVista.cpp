@@ -1,7 +1,6 @@
 #include "ui/workshop/frmDetalleReferenciaVista.h"
 
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "workshop/frmDetalleReferencia.h"
 
@@ -13,9 +12,8 @@
 #include <QVBoxLayout>
 
 frmDetalleReferenciaVista::frmDetalleReferenciaVista(frmDetalleReferencia &modelo, QWidget *padre)
-    : QDialog(padre), modelo_(modelo)
+    : Vista(modelo.Abierto, QStringLiteral("Detalles de arreglos de prenda"), padre), modelo_(modelo)
 {
-    setWindowTitle(QStringLiteral("Detalles de arreglos de prenda"));
     resize(640, 600);
     auto *capa = new QVBoxLayout(this);
     capa->setSpacing(10);
@@ -65,14 +63,6 @@ frmDetalleReferenciaVista::frmDetalleReferenciaVista(frmDetalleReferencia &model
     Repintar();
 }
 
-void frmDetalleReferenciaVista::Ejecutar(const std::function<void()> &accion)
-{
-    Evento::Proteger(accion);
-    Repintar();
-    if (!modelo_.Abierto)
-        accept();
-}
-
 void frmDetalleReferenciaVista::Repintar()
 {
     gridModel_->Refrescar();
@@ -84,11 +74,7 @@ void frmDetalleReferenciaVista::Repintar()
     lblAtendido_->setText(modelo_.lblAtendido);
 }
 
-void frmDetalleReferenciaVista::keyPressEvent(QKeyEvent *e)
+void frmDetalleReferenciaVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Ejecutar([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class GridModel;
@@ -9,7 +10,7 @@ class QPushButton;
 class QTableView;
 class frmDetalleReferencia;
 
-class frmDetalleReferenciaVista : public QDialog
+class frmDetalleReferenciaVista : public Vista
 {
     Q_OBJECT
 public:
@@ -21,11 +22,10 @@ public:
     QPushButton *cmdsalir() const { return cmdsalir_; }
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
 
 private:
-    void Ejecutar(const std::function<void()> &accion);
-    void Repintar();
+    void Repintar() override;
     frmDetalleReferencia &modelo_;
     GridModel *gridModel_;
     QTableView *tabla_;

@@ -1,7 +1,6 @@
 #include "ui/workshop/frmListaArreglosClienteVista.h"
 
 #include "ui/common/Estilo.h"
-#include "ui/common/Evento.h"
 #include "ui/common/GridModel.h"
 #include "ui/common/TablaTactil.h"
 #include "workshop/frmListaArreglosCliente.h"
@@ -15,10 +14,9 @@
 #include <QVBoxLayout>
 
 frmListaArreglosClienteVista::frmListaArreglosClienteVista(frmListaArreglosCliente &modelo, QWidget *padre)
-    : QDialog(padre), modelo_(modelo), datos_(new GridModel(&modelo.gridListaArreglos, this))
+    : Vista(modelo.Abierto, QStringLiteral("Lista de arreglos del cliente"), padre), modelo_(modelo),
+      datos_(new GridModel(&modelo.gridListaArreglos, this))
 {
-    setWindowTitle(QStringLiteral("Lista de arreglos del cliente"));
-    setModal(true);
     resize(1000, 680);
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(20, 16, 20, 18);
@@ -51,24 +49,12 @@ frmListaArreglosClienteVista::frmListaArreglosClienteVista(frmListaArreglosClien
     Repintar();
 }
 
-void frmListaArreglosClienteVista::Ejecutar(const std::function<void()> &accion)
-{
-    Evento::Proteger(accion);
-    Repintar();
-    if (!modelo_.Abierto)
-        accept();
-}
-
 void frmListaArreglosClienteVista::Repintar()
 {
     RepintarTablaTactil(gridListaArreglos, datos_);
 }
 
-void frmListaArreglosClienteVista::keyPressEvent(QKeyEvent *e)
+void frmListaArreglosClienteVista::Escape()
 {
-    if (e->key() == Qt::Key_Escape) {
-        Ejecutar([this] { modelo_.Form_KeyPress(27); });
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    modelo_.Form_KeyPress(27);
 }

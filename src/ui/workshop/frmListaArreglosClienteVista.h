@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/Vista.h"
+
 #include <functional>
 
 class GridModel;
@@ -8,20 +9,19 @@ class QPushButton;
 class QTableView;
 class frmListaArreglosCliente;
 
-class frmListaArreglosClienteVista : public QDialog
+class frmListaArreglosClienteVista : public Vista
 {
     Q_OBJECT
 public:
     explicit frmListaArreglosClienteVista(frmListaArreglosCliente &modelo, QWidget *padre = nullptr);
-    void Repintar();
+    void Repintar() override;
     QTableView *gridListaArreglos;
     QPushButton *cmdCancelar;
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
+    void Escape() override;
 
 private:
-    void Ejecutar(const std::function<void()> &accion);
     frmListaArreglosCliente &modelo_;
     GridModel *datos_;
 };

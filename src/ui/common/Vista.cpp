@@ -1,6 +1,7 @@
-#include "ui/common/VistaPantalla.h"
+#include "ui/common/Vista.h"
 
 #include "core/Combo.h"
+#include "ui/common/Accesible.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 
@@ -11,24 +12,32 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <utility>
 
-VistaPantalla::VistaPantalla(const bool &abierto, const QString &titulo, QWidget *padre)
-    : QDialog(padre), abierto_(abierto)
+Vista::Vista(const bool &abierto, const QString &titulo, QWidget *padre)
+    : Vista([&abierto] { return abierto; }, titulo, padre)
+{
+}
+
+Vista::Vista(std::function<bool()> abierto, const QString &titulo, QWidget *padre)
+    : QDialog(padre), abierto_(std::move(abierto))
 {
     setWindowTitle(titulo);
     setModal(true);
 }
 
-void VistaPantalla::Ejecutar(const std::function<void()> &accion)
+void Vista::Ejecutar(const std::function<void()> &accion)
 {
+    Accesible::AvisarCambios(this);
     Leer();
     Evento::Proteger(accion);
     Repintar();
-    if (!abierto_)
+    Accesible::AvisarCambios(this);
+    if (!abierto_())
         accept();
 }
 
-void VistaPantalla::keyPressEvent(QKeyEvent *e)
+void Vista::keyPressEvent(QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Escape) {
         Ejecutar([this] { Escape(); });
@@ -37,8 +46,7 @@ void VistaPantalla::keyPressEvent(QKeyEvent *e)
     QDialog::keyPressEvent(e);
 }
 
-QPushButton *VistaPantalla::Boton(const QString &texto, const QString &nombre,
-                                  const std::function<void()> &accion)
+QPushButton *Vista::Boton(const QString &texto, const QString &nombre, const std::function<void()> &accion)
 {
     auto *b = Estilo::Boton(texto, this);
     b->setObjectName(nombre);
@@ -48,7 +56,7 @@ QPushButton *VistaPantalla::Boton(const QString &texto, const QString &nombre,
     return b;
 }
 
-QTableView *VistaPantalla::Tabla(GridModel *modelo, const QString &nombre)
+QTableView *Vista::Tabla(GridModel *modelo, const QString &nombre)
 {
     auto *t = new QTableView(this);
     t->setObjectName(nombre);
@@ -68,15 +76,16 @@ QTableView *VistaPantalla::Tabla(GridModel *modelo, const QString &nombre)
     return t;
 }
 
-QLabel *VistaPantalla::Etiqueta(const QString &texto)
+QLabel *Vista::Etiqueta(const QString &texto, QWidget *de)
 {
     auto *l = new QLabel(texto, this);
+    l->setBuddy(de);
     l->setTextFormat(Qt::PlainText);
     l->setFont(Estilo::Fuente(14, true));
     return l;
 }
 
-QComboBox *VistaPantalla::Desplegable(const Combo &combo, const QString &nombre, bool editable)
+QComboBox *Vista::Desplegable(const Combo &combo, const QString &nombre, bool editable)
 {
     auto *c = new QComboBox(this);
     c->setObjectName(nombre);
@@ -90,7 +99,7 @@ QComboBox *VistaPantalla::Desplegable(const Combo &combo, const QString &nombre,
     return c;
 }
 
-void VistaPantalla::MostrarCombo(QComboBox *caja, const Combo &combo)
+void Vista::MostrarCombo(QComboBox *caja, const Combo &combo)
 {
     const QSignalBlocker bloqueo(caja);
     if (caja->count() != combo.ListCount()) {
@@ -103,7 +112,7 @@ void VistaPantalla::MostrarCombo(QComboBox *caja, const Combo &combo)
         caja->setEditText(combo.Text);
 }
 
-void VistaPantalla::LeerCombo(const QComboBox *caja, Combo &combo)
+void Vista::LeerCombo(const QComboBox *caja, Combo &combo)
 {
     if (caja->isEditable()) {
         combo.ElegirTexto(caja->currentText());
