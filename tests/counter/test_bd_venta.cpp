@@ -73,11 +73,19 @@ void OtroArreglo39(Mostrador &m)
                  {"39, 1, 8, 'Otra', '39.1'"});
 }
 
-void ApartarTabla(Mostrador &m, const char *tabla, bool fuera)
+// Takes a table away; `legible` leaves its rows readable through a view of the same name that
+// takes no insert, so that a save fails at its first write there, after the writes before it.
+void ApartarTabla(Mostrador &m, const char *tabla, bool fuera, bool legible = false)
 {
     const QString t = QString::fromLatin1(tabla);
+    if (!fuera && legible)
+        m.b.conexion.Ejecutar(u"drop view %1"_s.arg(t));
     m.b.conexion.Ejecutar(fuera ? u"alter table %1 rename to %1_fuera"_s.arg(t)
                                 : u"alter table %1_fuera rename to %1"_s.arg(t));
+    if (fuera && legible)
+        m.b.conexion.Ejecutar(
+            u"create view %1 as select * from %1_fuera union all select * from %1_fuera where 1 = 0"_s.arg(
+                t));
 }
 
 // The sale screen's "Opciones" opens the real menu, and the test plays the user on it.
@@ -572,9 +580,9 @@ private Q_SLOTS:
         for (bool reabierto : {false, true}) {
             const QString bd = m.Volcado();
             const QString pantalla = m.Pantalla();
-            m.dialogos.alElegirUsuario = [&] { ApartarTabla(m, "caja", true); };
+            m.dialogos.alElegirUsuario = [&] { ApartarTabla(m, "caja", true, true); };
             QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, m.Acabar(2, {}));
-            ApartarTabla(m, "caja", false);
+            ApartarTabla(m, "caja", false, true);
             QCOMPARE(m.Volcado(), bd);
             QCOMPARE(m.Pantalla(), pantalla);
             QVERIFY(!m.b.conexion.EnTransaccion());
