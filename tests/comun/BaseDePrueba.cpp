@@ -87,3 +87,34 @@ void BaseDePrueba::Insertar(const char *tabla, const char *columnas,
             QStringLiteral("insert into %1 (%2) values (%3)")
                 .arg(QString::fromUtf8(tabla), QString::fromUtf8(columnas), QString::fromUtf8(valores)));
 }
+
+QMap<QString, QStringList> BaseDePrueba::Contenido()
+{
+    QMap<QString, QStringList> r;
+    for (const QString &tabla :
+         Columna(conexion.motor() == Motor::PostgreSQL
+                     ? QStringLiteral("select tablename from pg_tables where schemaname = 'public'")
+                     : QStringLiteral("select name from sqlite_master where type = 'table' and name not like "
+                                      "'sqlite_%'"))) {
+        QStringList filas;
+        for (Recordset rs = conexion.AbrirRecordset(QStringLiteral("select * from ") + tabla); !rs.EOF_();
+             rs.MoveNext()) {
+            QStringList celdas;
+            for (int i = 0; i < rs.NumCampos(); ++i)
+                celdas.append(rs.Campo(i).isNull() ? QStringLiteral("<nulo>") : TextoDeValor(rs.Campo(i)));
+            filas.append(celdas.join(QLatin1Char('|')));
+        }
+        filas.sort();
+        r.insert(tabla, filas);
+    }
+    return r;
+}
+
+QStringList BaseDePrueba::LineasConfiguracion() const
+{
+    if (nombreBaseServidor.isEmpty())
+        return {QStringLiteral("\"prueba.db\"")};
+    const DatosServidor d = ServidorDePrueba(nombreBaseServidor);
+    return {QString(), d.host + QLatin1Char(':') + QString::number(d.puerto), d.basedatos, d.usuario,
+            QString()};
+}

@@ -4,6 +4,7 @@
 #include "core/Conexion.h"
 #include "core/Reloj.h"
 
+#include <QMap>
 #include <QTemporaryDir>
 #include <initializer_list>
 
@@ -24,6 +25,11 @@ public:
     // Rows of a one-column query, as text, for quick checks.
     QStringList Columna(const QString &sql);
     QString Valor(const QString &sql);
+    // Every table's rows as text ("<nulo>" for Null), sorted: what a copy must give back, or what
+    // must not move behind a screen's back.
+    QMap<QString, QStringList> Contenido();
+    // The lines of a bdcostuaccess.dat that open this test's database.
+    QStringList LineasConfiguracion() const;
     // One insert per row of values, e.g. Insertar("usuarios", "idusuario, nombre", {"2, 'Lucía'"}).
     void Insertar(const char *tabla, const char *columnas, std::initializer_list<const char *> filas);
 

@@ -18,12 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct PantallaFija : PantallasPrueba {
-    explicit PantallaFija(QSize s) : s_(s) {}
-    QSize TamanoPantalla() const override { return s_; }
-    QSize s_;
-};
-
 const QString kNuevaCaja = u"¿Comenzar una nueva caja?"_s;
 
 QString Leer(const QString &ruta)
@@ -38,22 +32,11 @@ class PruebaArranque : public QObject
 {
     Q_OBJECT
 
-    // The configuration lines that reach the test database on the backend of this run.
-    QStringList LineasConfig(BaseDePrueba &b)
-    {
-        if (b.conexion.motor() == Motor::PostgreSQL) {
-            const DatosServidor d = BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor);
-            return {QString(), d.host + QLatin1Char(':') + QString::number(d.puerto), d.basedatos, d.usuario,
-                    QString()};
-        }
-        return {u"\"prueba.db\""_s};
-    }
-
     // Runs the start-up as the program does, on its own connection to the test database.
     bool Arrancar(BaseDePrueba &b, frmPrincipal &f, QStringList lineas = {})
     {
         const QString ruta = b.dir.filePath(u"bdcostuaccess.dat"_s);
-        EscribirConfiguracion(ruta, lineas.isEmpty() ? LineasConfig(b) : lineas);
+        EscribirConfiguracion(ruta, lineas.isEmpty() ? b.LineasConfiguracion() : lineas);
         const bool ok = f.CargarFormulario(ruta);
         G().conexion = &b.conexion; // checks below read through the test's own connection
         return ok;
@@ -64,18 +47,19 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         b.dialogos.siNo = {6};
-        b.dialogos.pad = {u"150.5"_s};
+        // A refused figure is asked for again.
+        b.dialogos.pad = {u"99999999999999999"_s, u"1.2.3"_s, u"150.5"_s};
         frmPrincipal f;
         QVERIFY(Arrancar(b, f));
         QCOMPARE(b.dialogos.preguntas, QStringList{kNuevaCaja});
-        QCOMPARE(b.dialogos.titulosPad, QStringList{u"Dinero inicial en caja"_s});
+        QCOMPARE(b.dialogos.titulosPad, QStringList(3, u"Dinero inicial en caja"_s));
+        QCOMPARE(b.dialogos.mensajes.size(), 2);
         QCOMPARE(G().NombreCierre, u"20261205"_s);
-        QCOMPARE(b.Columna(u"select concepto from caja"_s), QStringList{u"Inicio caja"_s});
-        QCOMPARE(b.Valor(u"select importe from caja"_s), u"150.5"_s);
-        QCOMPARE(b.Valor(u"select nombrecierre from caja"_s), u"20261205"_s);
-        QCOMPARE(b.Valor(u"select fecha from caja"_s), u"05/12/2026 10:30:00"_s);
-        QCOMPARE(b.Valor(u"select formapago from caja"_s), u"1"_s);
-        QVERIFY(b.dialogos.mensajes.isEmpty());
+        QCOMPARE(
+            (QStringList{b.Columna(u"select concepto from caja"_s).join(u'|'),
+                         b.Valor(u"select importe from caja"_s), b.Valor(u"select nombrecierre from caja"_s),
+                         b.Valor(u"select fecha from caja"_s), b.Valor(u"select formapago from caja"_s)}),
+            (QStringList{u"Inicio caja"_s, u"150.5"_s, u"20261205"_s, u"05/12/2026 10:30:00"_s, u"1"_s}));
 
         // Later the same day: no question, same cash day.
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(17, 45)));
@@ -83,19 +67,6 @@ private Q_SLOTS:
         QVERIFY(Arrancar(b, otra));
         QCOMPARE(b.dialogos.preguntas.size(), 1);
         QCOMPARE(G().NombreCierre, u"20261205"_s);
-    }
-
-    void dineroInicialRechazadoSePideOtraVez()
-    {
-        BaseDePrueba b;
-        b.dialogos.siNo = {6};
-        b.dialogos.pad = {u"99999999999999999"_s, u"-5"_s, u"1.2.3"_s, u"99999.99"_s};
-        frmPrincipal f;
-        QVERIFY(Arrancar(b, f));
-        QCOMPARE(b.dialogos.titulosPad.size(), 4);
-        QCOMPARE(b.dialogos.mensajes.size(), 3);
-        QCOMPARE(b.Columna(u"select concepto from caja"_s), QStringList{u"Inicio caja"_s});
-        QCOMPARE(b.Valor(u"select importe from caja"_s).toDouble(), 99999.99);
     }
 
     void nuevoDiaYDosCajones()
@@ -110,7 +81,7 @@ private Q_SLOTS:
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
         // The sixth line of the configuration names the counter.
         const auto lineas = [&](const QString &puesto) {
-            QStringList l = LineasConfig(b);
+            QStringList l = b.LineasConfiguracion();
             while (l.size() < 5)
                 l.append(QString());
             return l << puesto;
@@ -202,7 +173,8 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         b.dialogos.siNo = {7, 7};
-        PantallaFija pequena(QSize(800, 600));
+        PantallasPrueba pantalla;
+        pantalla.tamano = QSize(800, 600);
         b.conexion.Ejecutar(u"update parametros set anchuracarro = 'cuarenta'"_s);
         frmPrincipal f1;
         QVERIFY(Arrancar(b, f1));
@@ -213,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(G().AnchuraTicket, 40);
 
         // A screen larger than 1024 x 768 is no reason to warn.
-        PantallaFija grande(QSize(1920, 1080));
+        pantalla.tamano = QSize(1920, 1080);
         b.dialogos.mensajes.clear();
         b.conexion.Ejecutar(u"delete from parametros"_s);
         frmPrincipal f2;

@@ -148,6 +148,33 @@ private Q_SLOTS:
                {TextoNumero(0.1 + 0.2), QStringLiteral("0.3")}});
     }
 
+    // What staff type as an amount: read whole, or refused with the message they will read (every
+    // box that takes an amount goes through it, as test_bd_hostil shows box by box).
+    void importesTecleados()
+    {
+        const QString maximo = QStringLiteral(" pasa del máximo de 99,999.99 €.");
+        const QString invalido = QStringLiteral(" no es un importe válido.");
+        const std::pair<const char *, QString> casos[] = {
+            {"99999999999999999", QStringLiteral("El importe «99999999999999999»") + maximo},
+            {"99999.99", QStringLiteral("99,999.99")},
+            {"99,999.99", QStringLiteral("99,999.99")},
+            {"100000", QStringLiteral("El importe «100000»") + maximo},
+            {"100,000", QStringLiteral("El importe «100,000»") + maximo},
+            {"1e308", QStringLiteral("«1e308»") + invalido},
+            {"-5", QStringLiteral("El importe no puede ser negativo: «-5».")},
+            {"1.2.3", QStringLiteral("«1.2.3»") + invalido},
+            {".", QStringLiteral("«.»") + invalido},
+            {"0.005", QStringLiteral("Un importe lleva como mucho dos decimales: «0.005».")},
+            {"12.500", QStringLiteral("12.50")},
+            {".5", QStringLiteral("0.50")},
+        };
+        for (const auto &[tecleado, esperado] : casos) {
+            QString motivo;
+            const std::optional<double> v = LeerImporte(QString::fromUtf8(tecleado), &motivo);
+            QCOMPARE(v ? FormatoImporte(*v) : motivo, esperado);
+        }
+    }
+
     void acentos()
     {
         QString t = QStringLiteral("Álvaro Muñoz: pantalón, camisón, güisqui, ÉXITO");

@@ -75,10 +75,8 @@ private Q_SLOTS:
     void matarEnCualquierMomento()
     {
         QFETCH(QString, accion);
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
-            b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
+        Mostrador m; // the demo shop without its orders and cash
+        BaseDePrueba &b = m.b;
         b.conexion.Cerrar();
         const bool servidor = BaseDePrueba::MotorPedido() == Motor::PostgreSQL;
         const int caidas = std::max(1, NumeroDeEntorno("HILVAN_CAIDAS", servidor ? 16 : 32) / 4);
@@ -169,16 +167,8 @@ private Q_SLOTS:
         QVERIFY2(hechas >= std::max(1, caidas / 4), "the counters hardly got anything done");
 
         // The program's own start-up on what is left.
-        PantallasMostrador pantallas;
-        G().pantallas = &pantallas;
         const QString ruta = b.dir.filePath(QStringLiteral("bdcostuaccess.dat"));
-        if (servidor) {
-            const DatosServidor d = BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor);
-            EscribirConfiguracion(ruta, {QString(), d.host + QLatin1Char(':') + QString::number(d.puerto),
-                                         d.basedatos, d.usuario, QString()});
-        } else {
-            EscribirConfiguracion(ruta, {QStringLiteral("\"prueba.db\"")});
-        }
+        EscribirConfiguracion(ruta, b.LineasConfiguracion());
         {
             frmPrincipal f;
             QVERIFY(f.CargarFormulario(ruta));

@@ -1,9 +1,9 @@
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
 #include "cash/Caja.h"
 #include "core/Conexion.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "masterdata/frmColores.h"
@@ -55,36 +55,15 @@ QStringList Hostiles()
     return h;
 }
 
-class PantallasFijas : public Pantallas
-{
-public:
-    QSize TamanoPantalla() const override { return {1024, 768}; }
-};
-
-// Every table's rows as text, sorted, and the schema: what must not move behind a screen's back.
+// Every table's rows and the schema: what must not move behind a screen's back.
 QMap<QString, QStringList> Huella(BaseDePrueba &b)
 {
-    const bool pg = b.conexion.EsSqlServer();
-    QMap<QString, QStringList> h;
+    QMap<QString, QStringList> h = b.Contenido();
     h[QStringLiteral("(esquema)")] = b.Columna(
-        pg ? "select table_name || column_name || data_type || coalesce(character_maximum_length, 0) from "
-             "information_schema.columns where table_schema = 'public' order by 1"
-           : "select type || name || coalesce(sql, '') from sqlite_master order by name");
-    const QStringList tablas =
-        b.Columna(pg ? "select table_name from information_schema.tables where table_schema = 'public'"
-                     : "select name from sqlite_master where type = 'table' and name not like 'sqlite_%'");
-    for (const QString &t : tablas) {
-        QStringList filas;
-        Recordset rs = b.conexion.AbrirRecordset(QStringLiteral("select * from ") + t);
-        for (; !rs.EOF_(); rs.MoveNext()) {
-            QStringList celdas;
-            for (int c = 0; c < rs.NumCampos(); ++c)
-                celdas << TextoDeValor(rs.Campo(c));
-            filas << celdas.join(QChar(0x1F));
-        }
-        filas.sort();
-        h[t] = filas;
-    }
+        b.conexion.EsSqlServer()
+            ? "select table_name || column_name || data_type || coalesce(character_maximum_length, 0) from "
+              "information_schema.columns where table_schema = 'public' order by 1"
+            : "select type || name || coalesce(sql, '') from sqlite_master order by name");
     return h;
 }
 
@@ -171,8 +150,7 @@ private Q_SLOTS:
         reloj.start();
         BaseDePrueba b;
         SembrarTaller(b);
-        PantallasFijas pantallas;
-        G().pantallas = &pantallas;
+        PantallasPrueba pantallas;
         G().NombreCierre = QStringLiteral("20261205");
         const QStringList hostiles = Hostiles();
         QVERIFY(hostiles.size() >= 50);

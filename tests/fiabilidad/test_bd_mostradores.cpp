@@ -14,17 +14,7 @@
 #include <memory>
 #include <sys/resource.h>
 
-namespace {
-
-// The demo shop's catalogue, customers and workers, without its orders and cash.
-void TiendaSinArreglos(BaseDePrueba &b)
-{
-    LlenarDemo(b.conexion, QDate(2026, 12, 5));
-    for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
-        b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 class PruebaMostradores : public QObject
 {
@@ -33,8 +23,8 @@ class PruebaMostradores : public QObject
 private Q_SLOTS:
     void variosMostradoresALaVez()
     {
-        BaseDePrueba b;
-        TiendaSinArreglos(b);
+        Mostrador tienda; // the demo shop without its orders and cash
+        BaseDePrueba &b = tienda.b;
         const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
         const int n = NumeroDeEntorno("HILVAN_MOSTRADORES", servidor ? 4 : 2, 0);
         const int m = NumeroDeEntorno("HILVAN_MOSTRADORES", 25, 1);
@@ -92,8 +82,8 @@ private Q_SLOTS:
     // a counter that comes second is told so and books nothing.
     void entregasALaVez()
     {
-        BaseDePrueba b;
-        TiendaSinArreglos(b);
+        Mostrador tienda; // the demo shop without its orders and cash
+        BaseDePrueba &b = tienda.b;
         const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
         const int n = NumeroDeEntorno("HILVAN_ENTREGAS", 4, 0);
         const int k = NumeroDeEntorno("HILVAN_ENTREGAS", 40, 1);
@@ -150,58 +140,39 @@ private Q_SLOTS:
                     entregas, segundos);
     }
 
-    // A second program keeps the embedded file's write lock: the finish waits for the busy timeout,
-    // then tells staff, keeps the order on screen and writes nothing; once free, it saves.
-    void archivoOcupado()
+    // The database fails in the middle of a finish or a customer's card: a second program keeps
+    // the embedded file's write lock (the finish waits for the busy timeout), the file cannot take
+    // one more byte (a full disk, RLIMIT_FSIZE standing in for it, since the tests may run as root)
+    // or cannot be written at all (PRAGMA query_only gives the engine's refusal of a read-only
+    // file), or the server drops the counter's connection (as a restart does). Staff are told, the
+    // screen keeps what it had, nothing is written, and the same action then works without
+    // restarting the program.
+    void archivoOcupado() { FallaLaBaseAMitad(u"ocupado"_s, false, u"ocupada por otro mostrador"_s); }
+    void servidorPerdido()
     {
-        if (BaseDePrueba::MotorPedido() == Motor::PostgreSQL)
-            QSKIP("the server queues writers itself");
-        Mostrador m;
-        m.PedidoDeDosPrendas();
-        m.Entregado(QStringLiteral("10"));
-        const QString pantalla = m.Pantalla();
-        const QString bd = m.Volcado();
-        Conexion otro;
-        AbrirOtraVez(m.b, otro);
-        otro.ComenzarTransaccion();
-        otro.Ejecutar(QStringLiteral("insert into colores (nombre) values ('Ocre')"));
-        QString aviso;
-        try {
-            m.Acabar(1, {6, 6});
-        } catch (const ErrorBaseDatos &e) {
-            aviso = e.Mensaje();
-        }
-        QVERIFY2(aviso.contains(QString::fromUtf8("ocupada por otro mostrador")), qPrintable(aviso));
-        QCOMPARE(m.Pantalla(), pantalla);
-        otro.DeshacerTransaccion();
-        QCOMPARE(m.Volcado(), bd);
-
-        m.Acabar(1, {7, 7});
-        QCOMPARE(m.Columna(QStringLiteral("select idarreglo from arreglos")),
-                 QStringList{QStringLiteral("1")});
-        QVERIFY(m.PantallaVacia());
+        FallaLaBaseAMitad(u"servidor"_s, false, u"No hay comunicación con el servidor"_s);
     }
-
-    // The file cannot take one more byte (a full disk, RLIMIT_FSIZE standing in for it, since the
-    // tests may run as root) or cannot be written at all (a read-only database, PRAGMA query_only
-    // giving the engine's same refusal) while an order is finished or a customer saved: staff are
-    // told, the screen keeps what it had, nothing is written, and afterwards the same action works.
     void discoLlenoOSoloLectura_data()
     {
-        QTest::addColumn<bool>("lleno");
+        QTest::addColumn<QString>("fallo");
         QTest::addColumn<bool>("cliente");
-        QTest::newRow("disco lleno, fin de arreglo") << true << false;
-        QTest::newRow("disco lleno, ficha de cliente") << true << true;
-        QTest::newRow("solo lectura, fin de arreglo") << false << false;
-        QTest::newRow("solo lectura, ficha de cliente") << false << true;
+        QTest::newRow("disco lleno, fin de arreglo") << u"lleno"_s << false;
+        QTest::newRow("disco lleno, ficha de cliente") << u"lleno"_s << true;
+        QTest::newRow("solo lectura, fin de arreglo") << u"lectura"_s << false;
+        QTest::newRow("solo lectura, ficha de cliente") << u"lectura"_s << true;
     }
-
     void discoLlenoOSoloLectura()
     {
-        if (BaseDePrueba::MotorPedido() == Motor::PostgreSQL)
-            QSKIP("the server's disk is the server's");
-        QFETCH(bool, lleno);
+        QFETCH(QString, fallo);
         QFETCH(bool, cliente);
+        FallaLaBaseAMitad(fallo, cliente, u"No se pudo escribir en el disco"_s);
+    }
+
+private:
+    void FallaLaBaseAMitad(const QString &fallo, bool cliente, const QString &aviso)
+    {
+        if ((fallo == QLatin1String("servidor")) != (BaseDePrueba::MotorPedido() == Motor::PostgreSQL))
+            QSKIP("the server queues writers and keeps its own disk; only a server can go away");
         Mostrador m;
         m.PedidoDeDosPrendas();
         m.Entregado(QStringLiteral("10"));
@@ -213,77 +184,62 @@ private Q_SLOTS:
         const QString bd = m.Volcado() + m.Valor(QStringLiteral("select count(*) from clientes"));
         auto accion = [&] { cliente ? void(ficha.GuardarCliente()) : m.Acabar(1, {7, 7}); };
 
+        Conexion otro;
+        if (fallo == QLatin1String("ocupado") || fallo == QLatin1String("servidor"))
+            AbrirOtraVez(m.b, otro);
+        if (fallo == QLatin1String("ocupado")) {
+            otro.ComenzarTransaccion();
+            otro.Ejecutar(QStringLiteral("insert into colores (nombre) values ('Ocre')"));
+        }
+        if (fallo == QLatin1String("servidor"))
+            m.dialogos.alElegirUsuario = [&, pid = m.Valor(QStringLiteral("select pg_backend_pid()"))] {
+                otro.Ejecutar(QStringLiteral("select pg_terminate_backend(") + pid
+                              + QStringLiteral(", 5000)"));
+            };
         // Whatever the journal held is in the file first, so that its next write starts the journal.
-        m.b.conexion.Ejecutar(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        if (fallo == QLatin1String("lleno") || fallo == QLatin1String("lectura"))
+            m.b.conexion.Ejecutar(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         rlimit limite{};
         ::getrlimit(RLIMIT_FSIZE, &limite);
         const rlimit antes = limite;
         const auto sigxfsz = std::signal(SIGXFSZ, SIG_IGN);
-        if (lleno) {
+        if (fallo == QLatin1String("lleno")) {
             limite.rlim_cur = 8 * 1024; // the journal's header and a page: the commit fails halfway
             ::setrlimit(RLIMIT_FSIZE, &limite);
-        } else {
+        } else if (fallo == QLatin1String("lectura")) {
             m.b.conexion.Ejecutar(QStringLiteral("PRAGMA query_only = 1"));
         }
-        QString aviso;
+        QString dicho;
         try {
             accion();
         } catch (const ErrorBaseDatos &e) {
-            aviso = e.Mensaje();
+            dicho = e.Mensaje();
         }
         ::setrlimit(RLIMIT_FSIZE, &antes);
         std::signal(SIGXFSZ, sigxfsz);
-        m.b.conexion.Ejecutar(QStringLiteral("PRAGMA query_only = 0"));
+        if (fallo == QLatin1String("lectura"))
+            m.b.conexion.Ejecutar(QStringLiteral("PRAGMA query_only = 0"));
+        if (fallo == QLatin1String("ocupado"))
+            otro.DeshacerTransaccion();
+        m.dialogos.alElegirUsuario = nullptr;
 
-        QVERIFY2(aviso.contains(QString::fromUtf8("No se pudo escribir en el disco")), qPrintable(aviso));
+        QVERIFY2(dicho.contains(aviso), qPrintable(dicho));
         QCOMPARE(m.Pantalla(), pantalla);
         QVERIFY(ficha.Abierto && ficha.txtNombre == QString::fromUtf8("Lucía Pérez"));
         QCOMPARE(m.Volcado() + m.Valor(QStringLiteral("select count(*) from clientes")), bd);
         QCOMPARE(FallosDeIntegridad(m.b.conexion), QStringList());
 
         accion();
-        if (cliente)
+        if (cliente) {
             QCOMPARE(m.Valor(QStringLiteral("select nombre from clientes where telefono = '600999888'")),
                      QString::fromUtf8("Lucía Pérez"));
-        else
+        } else {
             QCOMPARE(m.Columna(QStringLiteral("select idarreglo from arreglos")),
                      QStringList{QStringLiteral("1")});
-    }
-
-    // The server drops the counter's connection in the middle of a finish (as a restart does):
-    // staff are told, the order stays on screen, nothing is half-written, and the next try works
-    // without restarting the program.
-    void servidorPerdido()
-    {
-        if (BaseDePrueba::MotorPedido() != Motor::PostgreSQL)
-            QSKIP("only a server can go away");
-        Mostrador m;
-        m.PedidoDeDosPrendas();
-        m.Entregado(QStringLiteral("10"));
-        const QString pantalla = m.Pantalla();
-        const QString bd = m.Volcado();
-        const QString pid = m.Valor(QStringLiteral("select pg_backend_pid()"));
-        Conexion otro;
-        AbrirOtraVez(m.b, otro);
-        m.dialogos.alElegirUsuario = [&] {
-            otro.Ejecutar(QStringLiteral("select pg_terminate_backend(") + pid + QStringLiteral(", 5000)"));
-        };
-        QString aviso;
-        try {
-            m.Acabar(1, {6, 6});
-        } catch (const ErrorBaseDatos &e) {
-            aviso = e.Mensaje();
+            QCOMPARE(m.Valor(QStringLiteral("select importe from caja where concepto = 'Ref. 1'")),
+                     QStringLiteral("10"));
+            QVERIFY(m.PantallaVacia());
         }
-        QVERIFY2(aviso.contains(QString::fromUtf8("No hay comunicación con el servidor")), qPrintable(aviso));
-        QCOMPARE(m.Pantalla(), pantalla);
-        QCOMPARE(m.Volcado(), bd);
-
-        m.Acabar(1, {7, 7});
-        QCOMPARE(m.Columna(QStringLiteral("select idarreglo from arreglos")),
-                 QStringList{QStringLiteral("1")});
-        QCOMPARE(m.Valor(QStringLiteral("select importe from caja where concepto = 'Ref. 1'")),
-                 QStringLiteral("10"));
-        QVERIFY(m.PantallaVacia());
     }
 };
 

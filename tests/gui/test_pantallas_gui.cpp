@@ -2,9 +2,6 @@
 #include "BaseDePrueba.h"
 #include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
-#include "TiendaDemo.h"
-#include "cash/frmHojaVenta.h"
-#include "cash/frmListaCierres.h"
 #include "core/BaseDatos.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
@@ -23,13 +20,9 @@
 #include "printing/CanalTickets.h"
 #include "printing/DecodificadorTicket.h"
 #include "printing/ImprimirListado.h"
-#include "printing/SalidaListadosPdf.h"
 #include "printing/SalidaMemoria.h"
 #include "printing/SalidaSerie.h"
-#include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
-#include "ui/cash/frmHojaVentaVista.h"
-#include "ui/cash/frmListaCierresVista.h"
 #include "ui/common/PantallasQt.h"
 #include "ui/counter/frmCalculadora2Vista.h"
 #include "ui/counter/frmInicioVista.h"
@@ -47,18 +40,11 @@
 #include "ui/printing/SalidaTicketsPantalla.h"
 #include "ui/printing/VentanaTicket.h"
 #include "ui/printing/VistaPreviaTicket.h"
-#include "ui/settlements/frmPagosATrabajadoresVista.h"
 #include "ui/settlements/frmPagosTiendasVista.h"
 #include "ui/workshop/PantallaBarrasVista.h"
 #include "ui/workshop/frmAsigancionVista.h"
-#include "ui/workshop/frmAtrasadosVista.h"
-#include "ui/workshop/frmDetalleReferenciaVista.h"
-#include "ui/workshop/frmPendientesPorTrabajadorVista.h"
 #include "workshop/frmAsigancion.h"
 #include "workshop/frmAsignarBArras.h"
-#include "workshop/frmAtrasados.h"
-#include "workshop/frmDetalleReferencia.h"
-#include "workshop/frmPendientesPorTrabajador.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -148,13 +134,6 @@ bool Oscuro(QRgb c)
 {
     return qGray(c) < 100;
 }
-
-struct PantallasGui : PantallasPrueba {
-    void HojaVentaDeCaja(const QString &nombrecierre) override { hojas.append(nombrecierre); }
-    QStringList hojas;
-};
-
-using Tienda = TiendaDemo<PantallasGui>;
 
 } // namespace
 
@@ -442,62 +421,6 @@ private Q_SLOTS:
         G() = ValoresPrograma();
     }
 
-    void hojaYListaDeCajas()
-    {
-        Tienda t;
-        SalidaListadosPdf salida(t.b.dir.filePath(u"hoja.pdf"_s));
-        G().salidaListados = &salida;
-        frmHojaVenta hoja;
-        hoja.CargarFormulario(u"20261205"_s, Ver<frmHojaVentaVista>(hoja, [&](frmHojaVentaVista &v) {
-                                  QVERIFY(v.findChild<QLabel *>()->text().endsWith(u"20261205"_s));
-                                  QVERIFY(TextosVista(v.Tabla(), 1).contains(u"Total efectivo"_s));
-                                  QTest::mouseClick(v.Boton(u"Imprimir"_s), Qt::LeftButton);
-                                  QCOMPARE(salida.impresos, 1);
-                                  Cerrar(v, Qt::Key_Escape);
-                              }));
-
-        frmListaCierres lista;
-        QString elegida;
-        lista.CargarFormulario(Ver<frmListaCierresVista>(lista, [&](frmListaCierresVista &v) {
-            const QModelIndex segunda = v.Tabla()->model()->index(1, 0);
-            elegida = segunda.data().toString();
-            TocarCelda(v.Tabla(), segunda);
-            QTest::mouseClick(v.Boton(u"Ver detalle"_s), Qt::LeftButton);
-            Cerrar(v, v.Boton(u"Aceptar"_s));
-        }));
-        QCOMPARE(t.pantallas.hojas, QStringList{elegida});
-    }
-
-    // Order 4's garments are with a worker; order 3 is back in the shop, a day late.
-    void pendientesYAtrasados()
-    {
-        Tienda t;
-        const QString trabajador =
-            t.b.Valor(u"select costureras.nombre from costureras, arreglos_detalles where "
-                      "costureras.idcosturera = arreglos_detalles.idcosturera and idarreglo = 4"_s);
-        frmPendientesPorTrabajador p;
-        p.CargarFormulario(Ver<frmPendientesPorTrabajadorVista>(p, [&](frmPendientesPorTrabajadorVista &v) {
-            QCOMPARE(v.Tabla()->model()->rowCount(), 0);
-            v.cmbTrabajadores()->setCurrentIndex(v.cmbTrabajadores()->findText(trabajador));
-            QTest::mouseClick(v.Boton(u"Ver"_s), Qt::LeftButton);
-            TocarCelda(v.Tabla(), BuscarCelda(v.Tabla(), 1, u"4.1"_s));
-            Cerrar(v, v.Boton(u"Visualizar arreglo"_s));
-        }));
-        QCOMPARE(G().ArregloACargar, 4);
-
-        frmAtrasados a;
-        a.CargarFormulario(Ver<frmAtrasadosVista>(a, [&](frmAtrasadosVista &v) {
-            v.cmbMeses()->lineEdit()->selectAll();
-            QTest::keyClicks(v.cmbMeses()->lineEdit(), u"0"_s);
-            QTest::mouseClick(v.Boton(u"Ver"_s), Qt::LeftButton);
-            const QModelIndex tres = BuscarCelda(v.Tabla(), 0, u"3"_s);
-            TocarCelda(v.Tabla(), tres);
-            Q_EMIT v.Tabla()->doubleClicked(tres); // the offscreen platform pairs no real double touch
-            QVERIFY(!v.isVisible());
-        }));
-        QCOMPARE(G().ArregloACargar, 3);
-    }
-
     // What the preview's print button does, on a PDF "printer": written, or told it failed.
     void vistaPrevia()
     {
@@ -518,33 +441,6 @@ private Q_SLOTS:
         VistaPreviaListado v(PaginarListado(g, u"Hoja de venta"_s, true, QDate(2026, 12, 5)));
         QTimer::singleShot(0, &v, [&v] { QTest::mouseClick(Boton(v, "cmdCerrar"), Qt::LeftButton); });
         QCOMPARE(v.exec(), int(QDialog::Rejected));
-    }
-
-    void pagosATrabajadores()
-    {
-        BaseDePrueba b;
-        b.Insertar("costureras", "idcosturera, nombre, desactivado", {"1, 'Rosa', 0"});
-        b.Insertar("clientes", "idcliente, nombre, estienda", {"1, 'Ana', 0"});
-        b.Insertar("productos", "idproducto, idfamilia, nombre, precio3", {"1, 1, 'Bajo', 0"});
-        b.Insertar("arreglos", "idarreglo, idcliente", {"10, 1"});
-        b.Insertar("arreglos_detalles",
-                   "idarreglo, idproducto, precio, nombreprenda, referenciaprenda, "
-                   "listoparaentrega, idcosturera, pagadoatrabajador",
-                   {"10, 1, 12, 'Falda', '10.1', 1, 1, 0", "10, 1, 9, 'Falda', '10.2', 1, 1, 1"});
-        frmPagosATrabajadores f;
-        f.PrimeraPagina = 1; // the rest arrives behind the first row
-        f.CargarFormulario(Ver<frmPagosATrabajadoresVista>(f, [&](frmPagosATrabajadoresVista &v) {
-            QCOMPARE(v.cmbEstado()->currentText(), u"No pagado"_s);
-            v.cmbEstado()->setCurrentIndex(0);
-            QTest::mouseClick(v.findChild<QPushButton *>(u"cmdTodos"_s), Qt::LeftButton);
-            QTRY_VERIFY(!f.ListaIncompleta);
-            QTRY_COMPARE(TextosVista(v.tabla(), 1), QStringList({"10.2", "10.1", "", ""}));
-            QCOMPARE(TextosVista(v.tabla(), 3), QStringList({"3.00", "4.00", "----------", "7.00"}));
-            DobleToque(v.tabla(), BuscarCelda(v.tabla(), 1, u"10.1"_s));
-            QCOMPARE(v.tabla()->model()->index(1, 4).data().toString(), u"SI"_s);
-            Cerrar(v, Qt::Key_Escape);
-        }));
-        QCOMPARE(b.Valor(u"select count(*) from arreglos_detalles where pagadoatrabajador = 1"_s), u"2"_s);
     }
 
     void pagosTiendas()
@@ -657,23 +553,6 @@ private Q_SLOTS:
         QCOMPARE(
             b.Valor("select count(distinct referenciaprenda) from arreglos_detalles where idcosturera = 2"),
             u"30"_s);
-    }
-
-    void detalle()
-    {
-        BaseDePrueba b;
-        SembrarTaller(b);
-        SalidaMemoria impresora;
-        G().salidaTickets = &impresora;
-        frmDetalleReferencia d;
-        d.CargarFormulario("10.1", Ver<frmDetalleReferenciaVista>(d, [&](frmDetalleReferenciaVista &v) {
-                               QCOMPARE(v.lblCliente()->text(), u"Cliente: María - 600111222"_s);
-                               QCOMPARE(TextosVista(v.gridDetalle(), 1), (QStringList{"", "8.00", "12.00"}));
-                               QTest::mouseClick(v.cmdTicket(), Qt::LeftButton);
-                               QCOMPARE(impresora.Tickets().size(), 1);
-                               Cerrar(v, Qt::Key_Escape);
-                           }));
-        G().salidaTickets = nullptr;
     }
 
     // The splash steps aside while a start-up question is on screen and comes back after it.

@@ -188,24 +188,6 @@ private Q_SLOTS:
             << true;
     }
 
-    // Not a fault: on the server, a till whose connection is cut while finishing tells staff in
-    // Spanish, writes nothing, and its next finish saves.
-    void conexionCortada()
-    {
-        if (BaseDePrueba::MotorPedido() != Motor::PostgreSQL)
-            QSKIP("only a server cuts connections");
-        Simulacion s(2);
-        QStringList fallos =
-            Historia(s, {P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, {{1, {0}, 3}}), P(Tipo::Modificar, 1, 1),
-                         P(Tipo::Pagar, 1, 0, 500, 1), P(Tipo::CortarConexion, 1)});
-        QVERIFY2(s.mensajes.join(QString()).contains(u"No hay comunicación con el servidor"_s),
-                 qPrintable(s.mensajes.join(u"\n"_s)));
-        fallos += P(Tipo::Acabar, 1).Ejecutar(s);
-        fallos += P(Tipo::Modificar, 1, 1).Ejecutar(s);
-        QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join(u"\n"_s)));
-        QCOMPARE(s.Del(1).p->txtSenal, u"5.00"_s);
-    }
-
     void historiasEncontradas()
     {
         QFETCH(int, puestos);
