@@ -8,9 +8,9 @@
 #include "core/Programa.h"
 #include "ui/cash/frmHojaVentaVista.h"
 #include "ui/cash/frmListaCierresVista.h"
+#include "ui/cash/frmRegistroOperacionesVista.h"
 #include "ui/workshop/frmAtrasadosVista.h"
 #include "ui/workshop/frmPendientesPorTrabajadorVista.h"
-#include "ui/cash/frmRegistroOperacionesVista.h"
 #include "workshop/frmAtrasados.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 

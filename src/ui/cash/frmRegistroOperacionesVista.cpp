@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 frmRegistroOperacionesVista::frmRegistroOperacionesVista(frmRegistroOperaciones &modelo, QWidget *padre)
-    : VistaListado(QStringLiteral("Registro de operaciones"), padre), modelo_(modelo)
+    : VistaListado(modelo.Abierto, QStringLiteral("Registro de operaciones"), padre), modelo_(modelo)
 {
     resize(1000, 720);
     lblTitulo_ = AgregarTitulo(modelo_.lblTitulo);
@@ -29,11 +29,6 @@ void frmRegistroOperacionesVista::Repintar()
 {
     VistaListado::Repintar();
     lblTitulo_->setText(modelo_.lblTitulo);
-}
-
-bool frmRegistroOperacionesVista::SigueAbierto() const
-{
-    return modelo_.Abierto;
 }
 
 void frmRegistroOperacionesVista::Escape()

@@ -13,7 +13,6 @@ public:
 
 protected:
     void Repintar() override;
-    bool SigueAbierto() const override;
     void Escape() override;
 
 private:
