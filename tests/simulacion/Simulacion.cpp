@@ -419,9 +419,8 @@ void Simulacion::CobrarTienda(Puesto &q, int fila, bool todaLaDeuda)
     });
 }
 
-void Simulacion::PagarTrabajador(Puesto &q, int fila)
+void Simulacion::PagarTrabajador(Puesto &, int fila)
 {
-    Q_UNUSED(q);
     frmPagosATrabajadores s;
     s.CargarFormulario([&] {
         s.cmbEstado.Elegir(0);
