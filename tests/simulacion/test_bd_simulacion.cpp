@@ -22,19 +22,7 @@ quint64 semillaPedida = 0;
 // empties its part.
 const char *const PasosConFalloAbierto = "CierreCaja";
 
-Paso P(Tipo tipo, int puesto, int numero = 0, int a = 0, int b = 0, bool si = false,
-       std::vector<Simulacion::Prenda> prendas = {})
-{
-    Paso p;
-    p.tipo = tipo;
-    p.puesto = puesto;
-    p.numero = numero;
-    p.a = a;
-    p.b = b;
-    p.si = si;
-    p.prendas = std::move(prendas);
-    return p;
-}
+using P = Paso;
 
 // A new day: every till opens the program, the first starts the day's cash with 100 euros.
 QStringList Abrir(Simulacion &s)
