@@ -2,9 +2,7 @@
 #include "BaseDePrueba.h"
 #include "PantallasPrueba.h"
 #include "TiendaDemo.h"
-#include "core/BaseDatos.h"
 #include "core/Dialogos.h"
-#include "core/Formato.h"
 #include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
@@ -26,10 +24,8 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTableView>
