@@ -2,9 +2,7 @@
 #include "BaseDePrueba.h"
 #include "PantallasPrueba.h"
 #include "TiendaDemo.h"
-#include "core/BaseDatos.h"
 #include "core/Dialogos.h"
-#include "core/Formato.h"
 #include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
@@ -26,10 +24,8 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTableView>
@@ -78,15 +74,10 @@ void AlAbrir(const std::function<void(QDialog *)> &usuario)
     });
 }
 
-QPushButton *Boton(QWidget *w, const QString &nombre)
-{
-    return w->findChild<QPushButton *>(nombre);
-}
-
 // A touch on a button that must be there and available.
 void Pulsar(QWidget *w, const QString &nombre)
 {
-    QPushButton *b = Boton(w, nombre);
+    QPushButton *b = w->findChild<QPushButton *>(nombre);
     QVERIFY2(b && b->isEnabled(), qPrintable(nombre));
     QTest::mouseClick(b, Qt::LeftButton);
 }
@@ -146,24 +137,18 @@ private Q_SLOTS:
         int elegido = 0;
         picker.CargarFormulario(elegido);
         QCOMPARE(elegido, 1);
-        picker.MostrarModal = [&] {
-            v.show();
-            QTest::keyClick(&v, Qt::Key_Escape);
-        };
-        picker.CargarFormulario(elegido);
-        QCOMPARE(elegido, Dialogos::TrabajadorSinElegir);
-        picker.MostrarModal = [&] {
-            v.show();
-            v.close();
-        };
-        picker.CargarFormulario(elegido);
-        QCOMPARE(elegido, Dialogos::TrabajadorSinElegir);
-        picker.MostrarModal = [&] {
-            v.show();
-            QTest::mouseClick(v.findChild<QPushButton *>(u"cmdCancelar"_s), Qt::LeftButton);
-        };
-        picker.CargarFormulario(elegido);
-        QCOMPARE(elegido, 0);
+        const std::pair<std::function<void()>, int> salidas[] = {
+            {[&] { QTest::keyClick(&v, Qt::Key_Escape); }, Dialogos::TrabajadorSinElegir},
+            {[&] { v.close(); }, Dialogos::TrabajadorSinElegir},
+            {[&] { QTest::mouseClick(v.findChild<QPushButton *>(u"cmdCancelar"_s), Qt::LeftButton); }, 0}};
+        for (const auto &[salir, esperado] : salidas) {
+            picker.MostrarModal = [&] {
+                v.show();
+                salir();
+            };
+            picker.CargarFormulario(elegido);
+            QCOMPARE(elegido, esperado);
+        }
     }
 
     void datosConMarcasSeMuestranTalCual()

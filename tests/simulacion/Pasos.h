@@ -51,6 +51,14 @@ struct Paso : rc::state::Command<Modelo, Simulacion> {
     bool generado = false; // drawn at random (not a history written by hand)
     std::vector<Simulacion::Prenda> prendas;
 
+    Paso() = default;
+    // A step of a history written by hand.
+    Paso(Tipo t, int p, int n = 0, int a_ = 0, int b_ = 0, bool s = false,
+         std::vector<Simulacion::Prenda> ps = {})
+        : tipo(t), puesto(p), numero(n), a(a_), b(b_), si(s), prendas(std::move(ps))
+    {
+    }
+
     void checkPreconditions(const Modelo &m) const override;
     void apply(Modelo &m) const override;
     void run(const Modelo &m, Simulacion &s) const override;

@@ -127,8 +127,6 @@ QStringList Simulacion::En(int puesto, const std::function<void(Puesto &)> &acci
                       + QString::fromUtf8(e.what()));
     }
     Desactivar(q);
-    mensajes = q.dialogos.mensajes;
-    preguntas = q.dialogos.preguntas;
     for (const QString &m : q.dialogos.mensajes + q.dialogos.preguntas)
         if (EnIngles(m))
             fallos.append(u"mensaje en inglés: "_s + m);
@@ -419,9 +417,8 @@ void Simulacion::CobrarTienda(Puesto &q, int fila, bool todaLaDeuda)
     });
 }
 
-void Simulacion::PagarTrabajador(Puesto &q, int fila)
+void Simulacion::PagarTrabajador(Puesto &, int fila)
 {
-    Q_UNUSED(q);
     frmPagosATrabajadores s;
     s.CargarFormulario([&] {
         s.cmbEstado.Elegir(0);

@@ -94,8 +94,6 @@ public:
     void PasarDia();
 
     bool EsServidor() const { return b_.conexion.motor() == Motor::PostgreSQL; }
-    Puesto &Del(int puesto) { return *puestos_[size_t(puesto)]; }
-    QStringList mensajes, preguntas; // what staff were told and asked in the last action
     qint64 acciones = 0;
     qint64 comprobaciones = 0;
 

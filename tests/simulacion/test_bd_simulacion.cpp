@@ -22,18 +22,16 @@ quint64 semillaPedida = 0;
 // empties its part.
 const char *const PasosConFalloAbierto = "CierreCaja";
 
-Paso P(Tipo tipo, int puesto, int numero = 0, int a = 0, int b = 0, bool si = false,
-       std::vector<Simulacion::Prenda> prendas = {})
+using P = Paso;
+
+// A new day: every till opens the program, the first starts the day's cash with 100 euros.
+QStringList Abrir(Simulacion &s)
 {
-    Paso p;
-    p.tipo = tipo;
-    p.puesto = puesto;
-    p.numero = numero;
-    p.a = a;
-    p.b = b;
-    p.si = si;
-    p.prendas = std::move(prendas);
-    return p;
+    s.Empezar();
+    QStringList fallos;
+    for (int i = 0; i < s.Puestos(); ++i)
+        fallos += P(Tipo::Arrancar, i, 0, 10000, 0, i == 0).Ejecutar(s);
+    return fallos;
 }
 
 struct Cifras {
@@ -45,17 +43,7 @@ bool Correr(quint64 semilla, int historias, int pasos, int puestos, Cifras &cifr
 {
     Simulacion s(puestos);
     auto propiedad = [&] {
-        s.Empezar();
-        // Every till opens the program; the first starts the day's cash.
-        for (int i = 0; i < puestos; ++i) {
-            Paso p;
-            p.tipo = Tipo::Arrancar;
-            p.puesto = i;
-            p.si = i == 0;
-            p.a = 10000;
-            const QStringList fallos = p.Ejecutar(s);
-            RC_ASSERT(fallos.isEmpty());
-        }
+        RC_ASSERT(Abrir(s).isEmpty());
         rc::state::check(Modelo{puestos, 0}, s,
                          [&](const Modelo &m) { return GenerarPaso(m, s.EsServidor()); });
         ++cifras.historias;
@@ -89,11 +77,7 @@ bool Correr(quint64 semilla, int historias, int pasos, int puestos, Cifras &cifr
 // Runs a history written by hand (a shrunk one kept as a test): the faults after its last step.
 QStringList Historia(Simulacion &s, const std::vector<Paso> &pasos)
 {
-    const int puestos = s.Puestos();
-    s.Empezar();
-    QStringList fallos;
-    for (int i = 0; i < puestos; ++i)
-        fallos += P(Tipo::Arrancar, i, 0, 10000, 0, i == 0).Ejecutar(s);
+    QStringList fallos = Abrir(s);
     for (const Paso &p : pasos) {
         if (!fallos.isEmpty())
             break;
