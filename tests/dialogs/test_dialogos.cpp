@@ -1,3 +1,4 @@
+#include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "dialogs/Mensaje.h"
 #include "dialogs/frmCalendar.h"
@@ -168,8 +169,7 @@ private Q_SLOTS:
             QCOMPARE(id, c.idformapago);
             QCOMPARE(nombre, QString::fromUtf8(c.formapago));
         }
-        QCOMPARE(u.Caption, u"Seleccione el usuario"_s);
-        QCOMPARE(TextosDeGrid(u.gridTrabajadores), u"Usuario|Ángela|Encargada|Zoe"_s);
+        QCOMPARE(TextosColumna(u.gridTrabajadores, 1).join(u'|'), u"Ángela|Encargada|Zoe"_s);
         QVERIFY(!f.cmdCancelarVisible);
 
         // Nothing to choose from: nothing chosen.
@@ -177,15 +177,6 @@ private Q_SLOTS:
         u.MostrarModal = [&] { u.cmdAceptar_Click(); };
         u.CargarFormulario(id);
         QCOMPARE(id, 0);
-    }
-
-private:
-    static QString TextosDeGrid(const Grid &g)
-    {
-        QStringList r;
-        for (int f = 0; f < g.Rows(); ++f)
-            r.append(g.TextMatrix(f, 1));
-        return r.join(QLatin1Char('|'));
     }
 };
 
