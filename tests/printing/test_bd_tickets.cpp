@@ -151,7 +151,6 @@ private Q_SLOTS:
         ImprimirTicketPrenda(u"1234.2 "_s);
         esperado = Esperado(u"ticket_prenda_1234_2.txt"_s);
         QVERIFY2(impresora.Bytes() == esperado, qPrintable(Diferencia(impresora.Bytes(), esperado)));
-        QCOMPARE(impresora.Tickets().size(), 1);
     }
 
     void ticketDePrendaSinFechaYReferenciaDesconocida()
@@ -215,7 +214,6 @@ private Q_SLOTS:
         QCOMPARE(lineas[barras].texto, u"1000012340025"_s);
         QCOMPARE(lineas[barras].altoBarras, 200);
         QCOMPARE(lineas[barras].anchoModulo, 4);
-        QCOMPARE(ReferenciaDeCodigo(u"$"_s + lineas[barras].texto), u"1234.2"_s);
         // GS h and GS w each end their own line: two empty feeds before the bars.
         QCOMPARE(lineas[barras - 1].texto, QString());
         QCOMPARE(lineas[barras - 2].texto, QString());
