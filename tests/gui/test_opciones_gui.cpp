@@ -141,13 +141,13 @@ private Q_SLOTS:
             {[&] { QTest::keyClick(&v, Qt::Key_Escape); }, Dialogos::TrabajadorSinElegir},
             {[&] { v.close(); }, Dialogos::TrabajadorSinElegir},
             {[&] { QTest::mouseClick(v.findChild<QPushButton *>(u"cmdCancelar"_s), Qt::LeftButton); }, 0}};
-        for (const auto &[salir, esperado] : salidas) {
+        for (const auto &salida : salidas) {
             picker.MostrarModal = [&] {
                 v.show();
-                salir();
+                salida.first();
             };
             picker.CargarFormulario(elegido);
-            QCOMPARE(elegido, esperado);
+            QCOMPARE(elegido, salida.second);
         }
     }
 
