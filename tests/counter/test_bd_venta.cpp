@@ -264,11 +264,13 @@ private Q_SLOTS:
         m.Familia(Pantalon);
         for (const QString &producto : {Bajo, Cintura, Cremallera})
             m.Producto(producto);
-        // A typed price replaces the catalogue's; a garment row has no price.
-        m.dialogos.pad = {u"1234.5"_s};
-        m.Tocar(2, frmPrincipal::ColImporte);
-        m.Tocar(1, frmPrincipal::ColImporte);
-        QCOMPARE(m.dialogos.titulosPad.size(), 1);
+        // A typed price replaces the catalogue's; what is no number is refused and changes nothing.
+        m.dialogos.pad = {u"1234.5"_s, u"1.2.3"_s, QString()};
+        for (int i = 0; i < 3; ++i)
+            m.Tocar(2, frmPrincipal::ColImporte);
+        m.Tocar(1, frmPrincipal::ColImporte); // a garment row has no price
+        QCOMPARE(m.dialogos.titulosPad.size(), 3);
+        QCOMPARE(m.dialogos.mensajes.size(), 1);
         QCOMPARE(m.p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte) + u' ' + m.p.txtTotal,
                  u"1,234.50 1,256.50"_s);
         m.Tocar(2, frmPrincipal::ColBorrar);
