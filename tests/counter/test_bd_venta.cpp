@@ -71,8 +71,7 @@ void OtroArreglo39(Mostrador &m)
                  {"39, 1, 8, 'Otra', '39.1'"});
 }
 
-// Takes a table away; `legible` leaves its rows readable through a view of the same name that
-// takes no insert, so that a save fails at its first write there, after the writes before it.
+// Takes a table away; `legible` leaves a view that takes no insert, so a save fails half-way.
 void ApartarTabla(Mostrador &m, const char *tabla, bool fuera, bool legible = false)
 {
     const QString t = QString::fromLatin1(tabla);
@@ -122,8 +121,7 @@ struct Tienda : TiendaDemo<PantallasMenu> {
     }
 };
 
-// The counter's short way: the customer touched among those the keypad offers for "1112", the
-// ticket choice answered with the shop's usual answer.
+// The counter's short way: the customer picked among the keypad's offers, the usual ticket choice.
 struct DialogosCortos : DialogosGuion {
     QString PadTelefono(const QString &, const BuscarClientes &buscar, int &idcliente) override
     {
@@ -241,8 +239,7 @@ private Q_SLOTS:
         m.p.cmdFechaEntrega_Click();
         QCOMPARE(m.p.txtFechaEntrega, u"25/03/27"_s);
 
-        // The same-day service dates its own garment today, also when it is not the garment's first
-        // line; its long name takes two lines.
+        // The same-day service dates its garment today, also as a later line; its name takes two lines.
         m.Familia(u"Varios"_s);
         m.Producto(u"Coser descosido"_s);
         m.Producto(Urgente);
@@ -465,8 +462,7 @@ private Q_SLOTS:
         QCOMPARE(m.Importe(u"select sum(importe) from caja where concepto = 'Ref. 70'"_s), 42.0);
         QVERIFY(m.PantallaVacia());
 
-        // Reopened for a change: a garment goes, a line is repriced and one added; customer 1 again
-        // reprices what the catalogue still sells.
+        // Reopened: a garment goes, a line repriced, one added; customer 1 reprices what is still sold.
         OtroArreglo39(m);
         m.Reabrir(70);
         m.Tocar(4, frmPrincipal::ColBorrar);
@@ -521,8 +517,7 @@ private Q_SLOTS:
         m.dialogos.calendario.push_back(u"11/12/2026"_s);
         m.Tocar(3, frmPrincipal::ColFecha);
 
-        // Nothing handed over: a private customer is asked, and "no" stops. Without a customer the
-        // question comes first, then the message.
+        // Nothing handed over: a private customer is asked, "no" stops; with none, asked, then told.
         m.Cliente(1);
         m.dialogos.siNo = {7};
         Rechaza(m, {});
@@ -597,8 +592,7 @@ private Q_SLOTS:
         m.PedidoDeDosPrendas();
         m.Entregado(u"10"_s);
 
-        // The cash journal fails after the order and its lines were written: neither stays, and
-        // the screen is as it was.
+        // The cash journal fails after the order and its lines were written: none stays, screen as it was.
         for (bool reabierto : {false, true}) {
             const QString bd = m.Volcado();
             const QString pantalla = m.Pantalla();
@@ -669,8 +663,7 @@ private Q_SLOTS:
         QCOMPARE(m.Valor(u"select listoparaentrega from arreglos_detalles where idarreglo = 2"_s), u"1"_s);
     }
 
-    // A customer back for one more alteration on a garment already with its worker: the line
-    // joins that garment, its worker and assignment, and the garment is pending again.
+    // One more alteration on a garment with its worker: it joins that worker; the garment is pending again.
     void unArregloMasEnUnaPrendaAsignada()
     {
         Mostrador m;
@@ -742,8 +735,7 @@ private Q_SLOTS:
                  L({"9", "20"}));
         QVERIFY(m.PantallaVacia());
 
-        // A changes a price on order 2 while B adds a garment and takes 9.00: A's save is refused
-        // and A sees B's garment.
+        // A reprices order 2 while B adds a garment and takes 9.00: A's save is refused, A sees B's garment.
         m.Prenda(Falda, {Bajo}, u"12/12/2026"_s);
         m.Cliente(1);
         m.Acabar(1, {6, 7, 7});
@@ -930,8 +922,7 @@ private Q_SLOTS:
         QCOMPARE(tickets[1], tickets[0]);
     }
 
-    // A garment ticket scanned on an empty sale screen opens its order's hand-over, with the
-    // checks of the order typed on "Entrega de arreglos".
+    // A garment ticket scanned on an empty sale screen opens its hand-over, checked as when typed.
     void entregaPorEscaneo()
     {
         TiendaDemo<PantallasEntrega> t;

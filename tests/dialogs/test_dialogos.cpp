@@ -80,8 +80,7 @@ private Q_SLOTS:
                      QString::fromLatin1(esperada));
         }
 
-        // Yesterday: asked, "yes" takes it. A refused past date does not slip out when the window
-        // is then closed.
+        // Yesterday: asked, "yes" takes it; a refused past date does not slip out when the window closes.
         b.dialogos.siNo = {6, 7};
         QCOMPARE(elegir([&] {
                      cal.Cal1 = QDate(2026, 12, 4);

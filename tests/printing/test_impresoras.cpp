@@ -33,8 +33,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A printer on the loopback address. Modes: reads everything; accepts and never reads; or a
-// backlog filled up so that further connections are never answered.
+// A printer on the loopback address: reads everything, never reads, or answers nobody (backlog full).
 struct ImpresoraRed {
     enum Modo { Lee, NoLee, NoContesta };
     int escucha = -1;
@@ -123,8 +122,7 @@ public:
     int lineas = 0;
 };
 
-// A pseudo-terminal pair standing in for the printer: the program writes to the slave's
-// device, the test reads what reached the printer from the master.
+// A pseudo-terminal standing in for the printer: the program writes the slave, the test reads the master.
 struct Impresora {
     int maestro = -1, esclavo = -1;
     QString dispositivo;
@@ -317,8 +315,7 @@ private Q_SLOTS:
         QVERIFY(ajustados);
         QCOMPARE(recibido.size(), larga.size());
 
-        // Port numbers and settings as the shop writes them; a port that is missing, busy or
-        // wrongly set loses the line at once.
+        // Port numbers and settings as the shop writes them; a missing, busy or mis-set port loses the line.
         qunsetenv("HILVAN_PUERTO_1");
         QCOMPARE(SalidaSerie::Dispositivo(1), u"/dev/ttyS0"_s);
         QCOMPARE(SalidaSerie::Dispositivo(3), u"/dev/ttyS2"_s);
