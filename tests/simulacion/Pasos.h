@@ -15,8 +15,8 @@ struct Modelo {
     int arreglos = 0;
 };
 
+// In the order of their weights in the random draw (Pasos.cpp).
 enum class Tipo {
-    Arrancar,
     NuevoArreglo,
     Merceria,
     Modificar,
@@ -34,8 +34,9 @@ enum class Tipo {
     PagarTrabajador,
     Copia,
     CierreCaja,
-    CortarConexion,
+    Arrancar,
     PasarDia,
+    CortarConexion,
     AsignarLista,
     TocarPrecio,
     ElegirPrenda
