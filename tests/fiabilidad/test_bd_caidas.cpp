@@ -17,6 +17,8 @@
 #include <QtTest>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList Columna(Conexion &c, const QString &sql)
@@ -30,8 +32,8 @@ QStringList Columna(Conexion &c, const QString &sql)
 // Four orders of the partner shop Boutique Lola (customer 3), handed over and not paid yet.
 void DeudaDeTienda(Conexion &c)
 {
-    const qint64 n = qint64(
-        Val(NuloACero(c.AbrirRecordset(QStringLiteral("select max(idarreglo) from arreglos")).Campo(0))));
+    const qint64 n =
+        qint64(Val(NuloACero(c.AbrirRecordset(u"select max(idarreglo) from arreglos"_s).Campo(0))));
     Transaccion t(c);
     for (qint64 i = n + 1; i <= n + 4; ++i) {
         const QString id = QString::number(i);
@@ -89,10 +91,9 @@ private Q_SLOTS:
               servidor ? "HILVAN_MOTOR=postgresql " : "", semilla,
               qPrintable(QCoreApplication::applicationName()), qPrintable(accion));
         QRandomGenerator azar(semilla);
-        const QDir copias(b.dir.filePath(QStringLiteral("copiasseguridad")));
-        const QStringList opciones = accion == QLatin1String("arreglos")
-                                         ? QStringList{QStringLiteral("--entregas")}
-                                         : QStringList{QStringLiteral("--accion"), accion};
+        const QDir copias(b.dir.filePath(u"copiasseguridad"_s));
+        const QStringList opciones = accion == QLatin1String("arreglos") ? QStringList{u"--entregas"_s}
+                                                                         : QStringList{u"--accion"_s, accion};
 
         // The last word the counter said about each order: 1 there, -1 gone, 0 either.
         QHash<QString, int> estado;
@@ -108,8 +109,7 @@ private Q_SLOTS:
                 huella = Huella(c);
             }
             PuestoProceso p(QStringLiteral(HILVAN_PUESTO), b,
-                            opciones
-                                + QStringList{QStringLiteral("--semilla"), QString::number(azar.generate())});
+                            opciones + QStringList{u"--semilla"_s, QString::number(azar.generate())});
             QVERIFY(p.Listo());
             p.Empezar();
             // A backup on the server runs two client tools and takes longer than a finish.
@@ -136,23 +136,20 @@ private Q_SLOTS:
 
             Conexion c;
             AbrirOtraVez(b, c);
-            const QString donde =
-                QStringLiteral("%1, caída %2, semilla %3: ").arg(accion).arg(k).arg(semilla);
+            const QString donde = u"%1, caída %2, semilla %3: "_s.arg(accion).arg(k).arg(semilla);
             const QStringList fallos = FallosDeIntegridad(c);
-            QVERIFY2(fallos.isEmpty(), qPrintable(donde + fallos.join(QStringLiteral("; "))));
-            const QStringList guardados = Columna(c, QStringLiteral("select idarreglo from arreglos"));
+            QVERIFY2(fallos.isEmpty(), qPrintable(donde + fallos.join(u"; "_s)));
+            const QStringList guardados = Columna(c, u"select idarreglo from arreglos"_s);
             for (auto it = estado.cbegin(); it != estado.cend(); ++it)
                 QVERIFY2(it.value() == 0 || guardados.contains(it.key()) == (it.value() == 1),
                          qPrintable(donde + it.key()));
             for (const QString &n : std::as_const(entregados))
-                QCOMPARE(
-                    Columna(c,
-                            QStringLiteral("select entregadoacliente from arreglos where idarreglo = ") + n),
-                    QStringList{QStringLiteral("1")});
+                QCOMPARE(Columna(c, u"select entregadoacliente from arreglos where idarreglo = "_s + n),
+                         QStringList{u"1"_s});
             // A payment reported is in the till once, the whole of the order.
             for (const QString &n : std::as_const(pagados))
-                QVERIFY2(Columna(c, QStringLiteral("select count(*) from caja where idarreglo = ") + n)
-                             == QStringList{QStringLiteral("1")},
+                QVERIFY2(Columna(c, u"select count(*) from caja where idarreglo = "_s + n)
+                             == QStringList{u"1"_s},
                          qPrintable(donde + n));
             if (accion == QLatin1String("copias")) {
                 QCOMPARE(Huella(c), huella);
@@ -167,7 +164,7 @@ private Q_SLOTS:
         QVERIFY2(hechas >= std::max(1, caidas / 4), "the counters hardly got anything done");
 
         // The program's own start-up on what is left.
-        const QString ruta = b.dir.filePath(QStringLiteral("bdcostuaccess.dat"));
+        const QString ruta = b.dir.filePath(u"bdcostuaccess.dat"_s);
         EscribirConfiguracion(ruta, b.LineasConfiguracion());
         {
             frmPrincipal f;

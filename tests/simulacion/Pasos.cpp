@@ -89,11 +89,16 @@ int PrendaOTodas()
     return *gen::inRange(0, 2) == 0 ? 0 : *gen::inRange(1, 6);
 }
 
-// One kind of step: its name (for HILVAN_SIMULACION_SIN), its weight in the random draw, the choices
-// it draws, what the till does, and how a person would replay it.
+// The range [desde, hasta) a choice is drawn from; none when empty.
+using Rango = std::pair<int, int>;
+constexpr Rango Nada;
+
+// One kind of step: its name (for HILVAN_SIMULACION_SIN), its weight in the random draw, the ranges
+// of its `a` and `b`, its other choices, what the till does, and how a person would replay it.
 struct Clase {
     const char *nombre;
     std::size_t peso;
+    Rango a, b;
     void (*sortear)(Paso &);
     void (*hacer)(Simulacion &, Puesto &, const Paso &);
     QString (*decir)(const Paso &);
@@ -106,7 +111,7 @@ const QSet<int> &Excluidos();
 
 // In the order of Tipo.
 const Clase Clases[] = {
-    {"NuevoArreglo", 14,
+    {"NuevoArreglo", 14, Nada, Nada,
      [](Paso &p) {
          const int n = *gen::inRange(0, 2) == 0 ? 1 : *gen::inRange(1, 6);
          for (int i = 0; i < n; ++i)
@@ -143,14 +148,14 @@ const Clase Clases[] = {
              ps.join(u"; "_s), p.si ? u"; Urgente en la última prenda"_s : QString(), Euros(p.a),
              QString::fromLatin1(FormasPago[p.numero % 3]));
      }},
-    {"Merceria", 3, [](Paso &p) { p.a = *gen::inRange(1, 5000); },
+    {"Merceria", 3, Rango(1, 5000), Nada, nullptr,
      [](Simulacion &, Puesto &q, const Paso &p) {
          q.dialogos.pad = {Teclear(p.a)};
          q.dialogos.siNo = {6, 7};
          q.p->cmdMerceria_Click();
      },
      [](const Paso &p) { return u"venta de mercería de "_s + Euros(p.a); }},
-    {"Modificar", 8,
+    {"Modificar", 8, Nada, Nada,
      [](Paso &p) {
          if (Excluidos().contains(ModificarEntregado))
              p.si = false;
@@ -165,12 +170,7 @@ const Clase Clases[] = {
          return u"abre el arreglo %1 para modificarlo"_s.arg(p.numero)
                 + (p.si ? u" (aunque esté entregado)"_s : QString());
      }},
-    {"TocarFamilia", 6,
-     [](Paso &p) {
-         p.a = *gen::inRange(0, 10);
-         p.b = *gen::inRange(-1, 8);
-         p.numero = *gen::inRange(0, 15);
-     },
+    {"TocarFamilia", 6, Rango(0, 10), Rango(-1, 8), [](Paso &p) { p.numero = *gen::inRange(0, 15); },
      [](Simulacion &s, Puesto &q, const Paso &p) { s.TocarFamilia(q, p.a, p.b, p.numero); },
      [](const Paso &p) {
          return p.a > 0 ? u"toca %1 y %2, para dentro de %3 días"_s.arg(Familia(p.a), Arreglo(p.a, p.b))
@@ -178,33 +178,21 @@ const Clase Clases[] = {
                 : p.b < 0 ? u"añade Urgente a la última prenda"_s
                           : u"añade el %1.º arreglo de la lista a la última prenda"_s.arg(p.b + 1);
      }},
-    {"TocarBorrar", 4, [](Paso &p) { p.a = *gen::inRange(0, 12); },
+    {"TocarBorrar", 4, Rango(0, 12), Nada, nullptr,
      [](Simulacion &, Puesto &q, const Paso &p) { TocarFila(q, p.a, frmPrincipal::ColBorrar); },
      [](const Paso &p) { return u"toca la X de la fila %1"_s.arg(p.a); }},
-    {"TocarFecha", 3,
-     [](Paso &p) {
-         p.a = *gen::inRange(1, 12);
-         p.b = *gen::inRange(0, 15);
-     },
+    {"TocarFecha", 3, Rango(1, 12), Rango(0, 15), nullptr,
      [](Simulacion &s, Puesto &q, const Paso &p) { s.TocarFecha(q, p.a, p.b); },
      [](const Paso &p) { return u"cambia la fecha de la fila %1 a dentro de %2 días"_s.arg(p.a).arg(p.b); }},
-    {"Pagar", 5,
-     [](Paso &p) {
-         p.a = *gen::inRange(0, 5000);
-         p.b = *gen::inRange(0, 3);
-     },
+    {"Pagar", 5, Rango(0, 5000), Rango(0, 3), nullptr,
      [](Simulacion &s, Puesto &q, const Paso &p) { s.Pagar(q, p.a, p.b, p.si); },
      [](const Paso &p) {
          return (p.si ? u"cobra todo lo pendiente"_s : u"entrega "_s + Euros(p.a)) + u" en "_s
                 + QString::fromLatin1(FormasPago[p.b % 3]);
      }},
-    {"Acabar", 8, nullptr, [](Simulacion &s, Puesto &q, const Paso &) { s.Acabar(q); },
+    {"Acabar", 8, Nada, Nada, nullptr, [](Simulacion &s, Puesto &q, const Paso &) { s.Acabar(q); },
      [](const Paso &) { return u"pulsa Fin arreglo"_s; }},
-    {"Entregar", 9,
-     [](Paso &p) {
-         p.a = *gen::inRange(0, 5000);
-         p.b = *gen::inRange(0, 3);
-     },
+    {"Entregar", 9, Rango(0, 5000), Rango(0, 3), nullptr,
      [](Simulacion &s, Puesto &q, const Paso &p) {
          q.dialogos.pad = {QString::number(p.numero)};
          q.dialogos.siNo = {6};
@@ -218,7 +206,7 @@ const Clase Clases[] = {
          return u"entrega el arreglo %1"_s.arg(p.numero)
                 + (p.si ? u" y, si se puede, cobra lo pendiente y acaba"_s : u" (queda en pantalla)"_s);
      }},
-    {"Anular", 3, nullptr,
+    {"Anular", 3, Nada, Nada, nullptr,
      [](Simulacion &s, Puesto &q, const Paso &p) {
          q.dialogos.pad = {QString::number(p.numero)};
          q.dialogos.siNo = {6, 6};
@@ -228,11 +216,7 @@ const Clase Clases[] = {
              s.anulados.insert(p.numero);
      },
      [](const Paso &p) { return u"anula el arreglo %1"_s.arg(p.numero); }},
-    {"Asignar", 14,
-     [](Paso &p) {
-         p.a = PrendaOTodas();
-         p.b = *gen::inRange(0, 3);
-     },
+    {"Asignar", 14, Nada, Rango(0, 3), [](Paso &p) { p.a = PrendaOTodas(); },
      [](Simulacion &, Puesto &, const Paso &p) {
          frmAsignarBArras s;
          s.CargarFormulario([&] {
@@ -245,7 +229,7 @@ const Clase Clases[] = {
                           : u"escanea la prenda %1.%2"_s.arg(p.numero).arg(p.a))
                 + u" para el trabajador %1"_s.arg(p.b + 1);
      }},
-    {"Recibir", 12, [](Paso &p) { p.a = PrendaOTodas(); },
+    {"Recibir", 12, Nada, Nada, [](Paso &p) { p.a = PrendaOTodas(); },
      [](Simulacion &, Puesto &, const Paso &p) {
          frmEntradaPrendasBarras s;
          s.CargarFormulario([&] { Escanear(s, p.numero, p.a); });
@@ -255,13 +239,13 @@ const Clase Clases[] = {
                 + (p.a == 0 ? u"todas las prendas del arreglo %1"_s.arg(p.numero)
                             : u"la prenda %1.%2"_s.arg(p.numero).arg(p.a));
      }},
-    {"SacarDinero", 2, [](Paso &p) { p.a = *gen::inRange(1, 5000); },
+    {"SacarDinero", 2, Rango(1, 5000), Nada, nullptr,
      [](Simulacion &, Puesto &q, const Paso &p) {
          q.dialogos.pad = {Teclear(p.a)};
          Menu(q, &FRMoPCIONES::cmdSacarDinero_Click);
      },
      [](const Paso &p) { return u"saca "_s + Euros(p.a) + u" de la caja"_s; }},
-    {"CobrarTienda", 3, [](Paso &p) { p.a = *gen::inRange(0, 10); },
+    {"CobrarTienda", 3, Rango(0, 10), Nada, nullptr,
      [](Simulacion &, Puesto &q, const Paso &p) {
          frmPagosTiendas s;
          s.CargarFormulario([&] {
@@ -281,7 +265,7 @@ const Clase Clases[] = {
          return p.si ? u"cancela la deuda de la tienda %1"_s.arg(p.a)
                      : u"cobra la fila %1 de las cuentas de tiendas"_s.arg(p.a);
      }},
-    {"PagarTrabajador", 3, [](Paso &p) { p.a = *gen::inRange(0, 10); },
+    {"PagarTrabajador", 3, Rango(0, 10), Nada, nullptr,
      [](Simulacion &, Puesto &, const Paso &p) {
          frmPagosATrabajadores s;
          s.CargarFormulario([&] {
@@ -293,7 +277,7 @@ const Clase Clases[] = {
          });
      },
      [](const Paso &p) { return u"marca o desmarca pagada la fila %1 del pago a trabajadores"_s.arg(p.a); }},
-    {"Copia", 1, nullptr,
+    {"Copia", 1, Nada, Nada, nullptr,
      [](Simulacion &s, Puesto &, const Paso &) {
          s.datosCopia = DatosDeLaTienda(Bd());
          const ResultadoCopia r = HacerCopiaSeguridad(Bd(), CarpetaCopias(), RelojPrograma().Ahora());
@@ -303,7 +287,7 @@ const Clase Clases[] = {
              Dlg().Mensaje(r.error);
      },
      [](const Paso &) { return u"hace una copia de seguridad"_s; }},
-    {"CierreCaja", 1, nullptr,
+    {"CierreCaja", 1, Nada, Nada, nullptr,
      [](Simulacion &, Puesto &q, const Paso &) {
          // Closed without printing the summary; the program then ends on this till.
          q.dialogos.siNo = {6, 6, 7};
@@ -313,7 +297,7 @@ const Clase Clases[] = {
              q.p.reset();
      },
      [](const Paso &) { return u"cierra la caja"_s; }},
-    {"Arrancar", 3, [](Paso &p) { p.a = *gen::element(0, 5000, 10000, *gen::inRange(0, 30000)); },
+    {"Arrancar", 3, Nada, Nada, [](Paso &p) { p.a = *gen::element(0, 5000, 10000, *gen::inRange(0, 30000)); },
      [](Simulacion &, Puesto &q, const Paso &p) {
          if (q.p)
              return;
@@ -326,13 +310,13 @@ const Clase Clases[] = {
      [](const Paso &p) {
          return u"abre el programa"_s + (p.si ? u", caja nueva con "_s + Euros(p.a) : u", sigue la caja"_s);
      }},
-    {"PasarDia", 1, nullptr,
+    {"PasarDia", 1, Nada, Nada, nullptr,
      [](Simulacion &s, Puesto &, const Paso &) {
          s.b.reloj.Fijar(QDateTime(s.b.reloj.Ahora().date().addDays(1), QTime(9, 0, 0)));
      },
      [](const Paso &) { return u"pasa la noche: 9:00 del día siguiente"_s; }},
     // The till's connection cut by the server in the middle of finishing its order.
-    {"CortarConexion", 2, nullptr,
+    {"CortarConexion", 2, Nada, Nada, nullptr,
      [](Simulacion &s, Puesto &q, const Paso &) {
          if (!s.EsServidor() || q.p->gridTPV.Rows() < 2)
              return;
@@ -344,11 +328,7 @@ const Clase Clases[] = {
          s.Acabar(q);
      },
      [](const Paso &) { return u"pulsa Fin arreglo y el servidor corta su conexión"_s; }},
-    {"AsignarLista", 5,
-     [](Paso &p) {
-         p.a = *gen::inRange(0, 10);
-         p.b = *gen::inRange(0, 4);
-     },
+    {"AsignarLista", 5, Rango(0, 10), Rango(0, 4), nullptr,
      [](Simulacion &, Puesto &q, const Paso &p) {
          frmAsigancion s;
          s.CargarFormulario([&] {
@@ -372,22 +352,14 @@ const Clase Clases[] = {
              .arg(p.a)
              .arg(p.b == 0 ? u"cierra el selector (quita el trabajador)"_s : u"el trabajador %1"_s.arg(p.b));
      }},
-    {"TocarPrecio", 2,
-     [](Paso &p) {
-         p.a = *gen::inRange(0, 12);
-         p.b = *gen::inRange(0, 5000);
-     },
+    {"TocarPrecio", 2, Rango(0, 12), Rango(0, 5000), nullptr,
      [](Simulacion &, Puesto &q, const Paso &p) {
          q.dialogos.pad = {Teclear(p.b)};
          TocarFila(q, p.a, frmPrincipal::ColImporte);
      },
      [](const Paso &p) { return u"cambia el precio de la fila %1 a %2"_s.arg(p.a).arg(Euros(p.b)); }},
     // The "--" of a garment (wrapping round): the next alteration goes to it.
-    {"ElegirPrenda", 4,
-     [](Paso &p) {
-         p.a = *gen::inRange(0, 5);
-         p.b = *gen::inRange(0, 8);
-     },
+    {"ElegirPrenda", 4, Rango(0, 5), Rango(0, 8), nullptr,
      [](Simulacion &s, Puesto &q, const Paso &p) {
          frmPrincipal &f = *q.p;
          std::vector<int> separadores;
@@ -496,8 +468,13 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
         p.numero = *gen::inRange(0, 4) == 0 ? *gen::inRange(1, m.arreglos + 2)
                                             : std::max(1, m.arreglos + 1 - *gen::inRange(0, 4));
         p.si = *gen::arbitrary<bool>();
-        if (const auto sortear = Clases[int(p.tipo)].sortear)
-            sortear(p);
+        const Clase &c = Clases[int(p.tipo)];
+        if (c.a != Nada)
+            p.a = *gen::inRange(c.a.first, c.a.second);
+        if (c.b != Nada)
+            p.b = *gen::inRange(c.b.first, c.b.second);
+        if (c.sortear)
+            c.sortear(p);
         return PasoSP(std::make_shared<Paso>(std::move(p)));
     });
 }
