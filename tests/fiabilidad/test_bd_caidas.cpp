@@ -119,11 +119,10 @@ private Q_SLOTS:
             for (const QString &l : p.Lineas()) {
                 QVERIFY2(!l.startsWith(QLatin1String("mensaje")), qPrintable(l));
                 const QStringList w = l.split(QLatin1Char(' '));
-                if (w[0] == QLatin1String("acabado") || w[0] == QLatin1String("anulando")
-                    || w[0] == QLatin1String("anulado"))
-                    estado[w.value(1)] = w[0] == QLatin1String("acabado")   ? 1
-                                         : w[0] == QLatin1String("anulado") ? -1
-                                                                            : 0;
+                static const QHash<QString, int> dicho{
+                    {u"acabado"_s, 1}, {u"anulado"_s, -1}, {u"anulando"_s, 0}};
+                if (dicho.contains(w[0]))
+                    estado[w.value(1)] = dicho.value(w[0]);
                 else if (w[0] == QLatin1String("entregado"))
                     entregados.insert(w.value(1));
                 else if (w[0] == QLatin1String("pagado"))

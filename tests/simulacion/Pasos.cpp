@@ -1,7 +1,6 @@
 #include "Pasos.h"
 
 #include "Invariantes.h"
-#include "cash/CopiaSeguridad.h"
 #include "core/BaseDatos.h"
 #include "core/Consultas.h"
 #include "menu/FRMoPCIONES.h"
@@ -277,16 +276,6 @@ const Clase Clases[] = {
          });
      },
      [](const Paso &p) { return u"marca o desmarca pagada la fila %1 del pago a trabajadores"_s.arg(p.a); }},
-    {"Copia", 1, Nada, Nada, nullptr,
-     [](Simulacion &s, Puesto &, const Paso &) {
-         s.datosCopia = DatosDeLaTienda(Bd());
-         const ResultadoCopia r = HacerCopiaSeguridad(Bd(), CarpetaCopias(), RelojPrograma().Ahora());
-         if (r.ok)
-             s.copiaPendiente = r.archivo;
-         else
-             Dlg().Mensaje(r.error);
-     },
-     [](const Paso &) { return u"hace una copia de seguridad"_s; }},
     {"CierreCaja", 1, Nada, Nada, nullptr,
      [](Simulacion &, Puesto &q, const Paso &) {
          // Closed without printing the summary; the program then ends on this till.
@@ -459,10 +448,6 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
         Paso p;
         p.generado = true;
         p.tipo = *gen::suchThat(tipo, [](Tipo t) { return !Excluidos().contains(int(t)); });
-        // On the server a backup is a dump of the whole database and a restore to check it: one
-        // in five drawn is made, the others become a finish.
-        if (p.tipo == Tipo::Copia && servidor && *gen::inRange(0, 5) != 0)
-            p.tipo = Tipo::Acabar;
         p.puesto = *gen::inRange(0, m.puestos);
         // Mostly one of the last orders, as a shop works: now and then any number at all.
         p.numero = *gen::inRange(0, 4) == 0 ? *gen::inRange(1, m.arreglos + 2)

@@ -32,7 +32,6 @@ enum class Tipo {
     SacarDinero,
     CobrarTienda,
     PagarTrabajador,
-    Copia,
     CierreCaja,
     Arrancar,
     PasarDia,

@@ -6,7 +6,6 @@
 #include "menu/FRMoPCIONES.h"
 #include "workshop/frmListaEntregar.h"
 
-#include <QDir>
 #include <QFile>
 
 using namespace Qt::StringLiterals;
@@ -77,7 +76,6 @@ void Simulacion::Empezar()
         b.conexion.Ejecutar(u"delete from "_s + QString::fromLatin1(tabla));
     Desactivar(*puestos_[0]);
     b.reloj.Fijar(Comienzo);
-    QDir(b.dir.filePath(u"copiasseguridad"_s)).removeRecursively();
     cajasCerradas_.clear();
     anulados.clear();
 }
@@ -147,13 +145,6 @@ QStringList Simulacion::Comprobar()
                 u"la caja cerrada %1 ha cambiado:\n%2\nahora:\n%3"_s.arg(it.key(), it.value(), ahora));
     }
 
-    if (!copiaPendiente.isEmpty()) {
-        const QString restaurada = DatosDeCopia(b.conexion, copiaPendiente, b.dir.path());
-        if (restaurada != datosCopia)
-            fallos.append(u"la copia %1 no restaura los datos de su momento:\n%2\nrestaurada:\n%3"_s.arg(
-                copiaPendiente, datosCopia, restaurada));
-        copiaPendiente.clear();
-    }
     G() = ValoresPrograma();
     return fallos;
 }

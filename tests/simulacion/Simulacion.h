@@ -75,8 +75,6 @@ public:
     qint64 comprobaciones = 0;
     BaseDePrueba b;
     QSet<qint64> anulados;
-    QString copiaPendiente; // a backup just made, with the data of its moment
-    QString datosCopia;
 
 private:
     void Activar(Puesto &q);
