@@ -138,7 +138,6 @@ public:
             return false;
         dialogos_.siNo = {6, 6};
         Proteger([&] { todo ? f.cmdCancelarDeuda_Click() : f.gridPagos_DblClick(1); });
-        dialogos_.siNo.clear();
         dialogos_.mensajes.removeAll(QStringLiteral("Deuda cancelada"));
         if (dialogos_.mensajes.isEmpty())
             Decir(QStringLiteral("pagado ") + pagados.join(QLatin1Char(' ')));
@@ -160,8 +159,6 @@ public:
         dialogos_.siNo = {6};
         FRMoPCIONES menu;
         Proteger([&] { menu.cmdAnularArreglo_Click(); });
-        dialogos_.pad.clear();
-        dialogos_.siNo.clear();
         if (dialogos_.mensajes.isEmpty())
             Decir(QStringLiteral("anulado ") + n);
     }
@@ -195,12 +192,10 @@ private:
         dialogos_.siNo.push_back(6);
         dialogos_.preguntas.clear();
         Proteger([this] { p_.cmdAcabarEncargo_Click(); });
-        dialogos_.siNo.clear();
-        dialogos_.pad.clear();
-        dialogos_.calendario.clear();
     }
 
-    // A fault reaches staff as the view's event boundary shows it: as a message.
+    // A fault reaches staff as the view's event boundary shows it: as a message. The answers
+    // scripted for the action go with it.
     void Proteger(const std::function<void()> &accion)
     {
         try {
@@ -210,6 +205,9 @@ private:
         } catch (const std::exception &e) {
             dialogos_.Mensaje(QString::fromUtf8(e.what()));
         }
+        dialogos_.siNo.clear();
+        dialogos_.pad.clear();
+        dialogos_.calendario.clear();
     }
 
     // The order number the print question named.

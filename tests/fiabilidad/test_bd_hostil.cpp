@@ -50,9 +50,7 @@ QStringList Hostiles()
         bajo + alto, "1e308", "-0", "1.2.3", "٣", "NaN", "inf", " 12 ", "0x10", "1,2,3", "99999999999999999999",
         "2147483647", "12.345", "-5", "+5", "1 000", "\u00a012", "12", "1,234.50", "0", "", " ", "  \u00a0 "};
     // clang-format on
-    QString emojis;
-    for (int i = 0; i < 255; ++i)
-        emojis += u"🧵"_s;
+    const QString emojis = u"🧵"_s.repeated(255);
     h << emojis << emojis + QLatin1Char('x');
     return h;
 }

@@ -441,13 +441,14 @@ rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
     for (int i = 0; i < int(std::size(Clases)); ++i) {
         tipos.push_back(Tipo(i));
         // Only a server cuts connections.
-        pesos.push_back(Tipo(i) == Tipo::CortarConexion && !servidor ? 0 : Clases[i].peso);
+        const bool fuera = Excluidos().contains(i) || (Tipo(i) == Tipo::CortarConexion && !servidor);
+        pesos.push_back(fuera ? 0 : Clases[i].peso);
     }
     const rc::Gen<Tipo> tipo = rc::gen::detail::WeightedElementGen<Tipo>(std::move(pesos), std::move(tipos));
-    return gen::exec([m, servidor, tipo] {
+    return gen::exec([m, tipo] {
         Paso p;
         p.generado = true;
-        p.tipo = *gen::suchThat(tipo, [](Tipo t) { return !Excluidos().contains(int(t)); });
+        p.tipo = *tipo;
         p.puesto = *gen::inRange(0, m.puestos);
         // Mostly one of the last orders, as a shop works: now and then any number at all.
         p.numero = *gen::inRange(0, 4) == 0 ? *gen::inRange(1, m.arreglos + 2)
