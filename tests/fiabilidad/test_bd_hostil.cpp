@@ -1,4 +1,5 @@
 #include "BaseDePrueba.h"
+#include "Fiabilidad.h"
 #include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
 #include "cash/Caja.h"
@@ -75,16 +76,6 @@ int FilasCambiadas(QStringList antes, QStringList despues)
         if (!antes.removeOne(f))
             ++cambiadas;
     return cambiadas + int(antes.size());
-}
-
-// Staff read Spanish: no text of the engine, the driver or the program's own English.
-bool EnEspanol(const QString &m)
-{
-    static const QRegularExpression ingles(
-        QStringLiteral("\\b(syntax|failed|unable|invalid|database|driver|constraint|value too long|"
-                       "exception|QSQLITE|QPSQL|null character)\\b"),
-        QRegularExpression::CaseInsensitiveOption);
-    return !m.trimmed().isEmpty() && !ingles.match(m).hasMatch();
 }
 
 enum class Silencio { Nunca, SiVacio, Siempre };
@@ -401,7 +392,7 @@ private Q_SLOTS:
                 ++probadas[caja.pantalla];
                 const QStringList mensajes = b.dialogos.mensajes;
                 for (const QString &m : mensajes)
-                    QVERIFY2(EnEspanol(m), qPrintable(que + u": "_s + m));
+                    QVERIFY2(!m.trimmed().isEmpty() && !EnIngles(m), qPrintable(que + u": "_s + m));
                 const bool callar = caja.silencio == Silencio::Siempre
                                     || (caja.silencio == Silencio::SiVacio && s.trimmed().isEmpty());
                 if (r) {

@@ -9,7 +9,6 @@
 #include "settlements/frmPagosTiendas.h"
 
 #include <QMap>
-#include <QRegularExpression>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -230,13 +229,4 @@ QString MovimientosDeCaja(Conexion &c, const QString &dia, const QSet<qint64> &a
                                              E(Centimos(rs.Campo(2))), TextoDeValor(rs.Campo(3)),
                                              TextoDeValor(rs.Campo(4))));
     return r.join(QLatin1Char('\n'));
-}
-
-bool EnIngles(const QString &texto)
-{
-    static const QRegularExpression ingles(
-        u"\\b(the|failed|unable|cannot|could not|error:|connection|database|server closed|driver|invalid|"
-        "unknown|timeout|terminat\\w*|syntax|constraint|violat\\w*|locked|denied)\\b"_s,
-        QRegularExpression::CaseInsensitiveOption);
-    return ingles.match(texto).hasMatch();
 }

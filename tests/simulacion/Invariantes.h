@@ -15,6 +15,3 @@ QStringList Invariantes(Conexion &c);
 QStringList CajasCerradas(Conexion &c);
 // The movements of one cash day, one line each, without those of the annulled orders.
 QString MovimientosDeCaja(Conexion &c, const QString &dia, const QSet<qint64> &anulados);
-
-// A text staff would read as English (the program's own texts are Spanish).
-bool EnIngles(const QString &texto);

@@ -1,5 +1,6 @@
 #include "Simulacion.h"
 
+#include "Fiabilidad.h"
 #include "Invariantes.h"
 #include "core/BaseDatos.h"
 #include "demo/Demo.h"
