@@ -21,14 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList Columna(Conexion &c, const QString &sql)
-{
-    QStringList r;
-    for (Recordset rs = c.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext())
-        r.append(TextoDeValor(rs.Campo(0)));
-    return r;
-}
-
 // Four orders of the partner shop Boutique Lola (customer 3), handed over and not paid yet.
 void DeudaDeTienda(Conexion &c)
 {
@@ -50,13 +42,13 @@ void DeudaDeTienda(Conexion &c)
 }
 
 // What a backup must not change: every row of the orders, the customers and the till.
-QString Huella(Conexion &c)
+QString Huella(BaseDePrueba &b)
 {
     QString r;
     for (const char *sql : {"select count(*) from arreglos", "select count(*) from arreglos_detalles",
                             "select count(*) from clientes", "select count(*) from caja",
                             "select sum(importe) from caja", "select sum(precio) from arreglos_detalles"})
-        r += Columna(c, QString::fromLatin1(sql)).join(QLatin1Char(',')) + QLatin1Char(' ');
+        r += b.Columna(QString::fromLatin1(sql)).join(QLatin1Char(',')) + QLatin1Char(' ');
     return r;
 }
 
@@ -100,14 +92,12 @@ private Q_SLOTS:
         QSet<QString> entregados, pagados;
         int hechas = 0;
         for (int k = 0; k < caidas; ++k) {
-            QString huella;
-            {
-                Conexion c;
-                AbrirOtraVez(b, c);
-                if (accion != QLatin1String("arreglos") && accion != QLatin1String("anulaciones"))
-                    DeudaDeTienda(c);
-                huella = Huella(c);
-            }
+            // The counter is the only program on the shop when it is killed.
+            AbrirOtraVez(b, b.conexion);
+            if (accion != QLatin1String("arreglos") && accion != QLatin1String("anulaciones"))
+                DeudaDeTienda(b.conexion);
+            const QString huella = Huella(b);
+            b.conexion.Cerrar();
             PuestoProceso p(QStringLiteral(HILVAN_PUESTO), b,
                             opciones + QStringList{u"--semilla"_s, QString::number(azar.generate())});
             QVERIFY(p.Listo());
@@ -133,29 +123,29 @@ private Q_SLOTS:
                     w[0] == QLatin1String("pagado") ? int(w.size()) - 1 : w[0] != QLatin1String("anulando");
             }
 
-            Conexion c;
-            AbrirOtraVez(b, c);
+            AbrirOtraVez(b, b.conexion);
             const QString donde = u"%1, caída %2, semilla %3: "_s.arg(accion).arg(k).arg(semilla);
-            const QStringList fallos = FallosDeIntegridad(c);
+            const QStringList fallos = FallosDeIntegridad(b.conexion);
             QVERIFY2(fallos.isEmpty(), qPrintable(donde + fallos.join(u"; "_s)));
-            const QStringList guardados = Columna(c, u"select idarreglo from arreglos"_s);
+            const QStringList guardados = b.Columna(u"select idarreglo from arreglos"_s);
             for (auto it = estado.cbegin(); it != estado.cend(); ++it)
                 QVERIFY2(it.value() == 0 || guardados.contains(it.key()) == (it.value() == 1),
                          qPrintable(donde + it.key()));
             for (const QString &n : std::as_const(entregados))
-                QCOMPARE(Columna(c, u"select entregadoacliente from arreglos where idarreglo = "_s + n),
+                QCOMPARE(b.Columna(u"select entregadoacliente from arreglos where idarreglo = "_s + n),
                          QStringList{u"1"_s});
             // A payment reported is in the till once, the whole of the order.
             for (const QString &n : std::as_const(pagados))
-                QVERIFY2(Columna(c, u"select count(*) from caja where idarreglo = "_s + n)
+                QVERIFY2(b.Columna(u"select count(*) from caja where idarreglo = "_s + n)
                              == QStringList{u"1"_s},
                          qPrintable(donde + n));
             if (accion == QLatin1String("copias")) {
-                QCOMPARE(Huella(c), huella);
+                QCOMPARE(Huella(b), huella);
                 // Each file left is a sound copy, or one that says it is unfinished (empty, ".parcial").
                 for (const QFileInfo &f : copias.entryInfoList(QDir::Files)) {
                     if (f.size() > 0 && !f.fileName().contains(QLatin1String(".parcial")))
-                        QVERIFY2(VerificarCopia(c, f.filePath()).isEmpty(), qPrintable(donde + f.fileName()));
+                        QVERIFY2(VerificarCopia(b.conexion, f.filePath()).isEmpty(),
+                                 qPrintable(donde + f.fileName()));
                     QFile::remove(f.filePath());
                 }
             }
