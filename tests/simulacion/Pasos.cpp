@@ -1,6 +1,5 @@
 #include "Pasos.h"
 
-#include "Invariantes.h"
 #include "core/BaseDatos.h"
 #include "core/Consultas.h"
 #include "menu/FRMoPCIONES.h"
