@@ -102,24 +102,17 @@ private Q_SLOTS:
         const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
         const int n = NumeroDeEntorno("HILVAN_ENTREGAS", 4, 0);
         const int k = NumeroDeEntorno("HILVAN_ENTREGAS", 40, 1);
-        for (int i = 1; i <= k; ++i) {
-            const QString a = QString::number(i);
-            b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente, "
-                                               "fechaprevistaentrega, entregado, pagado) values (%1, 1, 1, "
-                                               "'2026-12-10 00:00:00', 2, 0)")
-                                    .arg(a));
+        for (int i = 1; i <= k; ++i)
             b.conexion.Ejecutar(
-                QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
-                               "nombreprenda, referenciaprenda, fechaentrega, listoparaentrega, "
-                               "idcosturera) values (%1, 1, 10, 'Falda', '%1.1', "
-                               "'2026-12-10 00:00:00', 1, 1)")
-                    .arg(a));
-            b.conexion.Ejecutar(
-                QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
-                               "formapago, idarreglo, idticket) values (2, 'Ref. %1', "
-                               "'2026-12-01 10:00:00', '20261201', 1, 1, %1, 0)")
-                    .arg(a));
-        }
+                u"insert into arreglos (idarreglo, idusuario, idcliente, fechaprevistaentrega, "
+                "entregado, pagado) values (%1, 1, 1, '2026-12-10 00:00:00', 2, 0)"_s.arg(i));
+        b.conexion.Ejecutar(
+            u"insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+            "referenciaprenda, fechaentrega, listoparaentrega, idcosturera) select idarreglo, 1, "
+            "10, 'Falda', idarreglo || '.1', fechaprevistaentrega, 1, 1 from arreglos"_s);
+        b.conexion.Ejecutar(u"insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
+                            "idarreglo, idticket) select 2, 'Ref. ' || idarreglo, '2026-12-01 10:00:00', "
+                            "'20261201', 1, 1, idarreglo, 0 from arreglos"_s);
         double tiempo = 0;
         int entregas = 0, segundos = 0;
         for (const QString &l :
