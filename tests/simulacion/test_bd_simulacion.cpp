@@ -78,11 +78,8 @@ bool Correr(quint64 semilla, int historias, int pasos, int puestos, Cifras &cifr
 QStringList Historia(Simulacion &s, const std::vector<Paso> &pasos)
 {
     QStringList fallos = Abrir(s);
-    for (const Paso &p : pasos) {
-        if (!fallos.isEmpty())
-            break;
-        fallos = p.Ejecutar(s);
-    }
+    for (size_t i = 0; i < pasos.size() && fallos.isEmpty(); ++i)
+        fallos = pasos[i].Ejecutar(s);
     return fallos;
 }
 
@@ -161,14 +158,11 @@ private Q_SLOTS:
         // seeds one after another until its fourth figure of steps is reached; a seed that fails is
         // printed and counted, and the next one goes on.
         const qint64 objetivo = NumeroDeEntorno("HILVAN_SIMULACION", 0, 3);
-        QList<quint64> semillas{20261205};
         const quint64 nueva = quint64(std::chrono::system_clock::now().time_since_epoch().count());
-        if (semillaPedida != 0)
-            semillas = {semillaPedida};
-        else if (qEnvironmentVariableIsEmpty("HILVAN_SIMULACION"))
-            semillas.append(nueva);
-        else
-            semillas = {nueva};
+        QList<quint64> semillas = semillaPedida != 0 ? QList<quint64>{semillaPedida}
+                                  : qEnvironmentVariableIsEmpty("HILVAN_SIMULACION")
+                                      ? QList<quint64>{20261205, nueva}
+                                      : QList<quint64>{nueva};
         Cifras cifras;
         int fallidas = 0;
         QElapsedTimer reloj;
