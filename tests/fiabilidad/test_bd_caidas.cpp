@@ -75,10 +75,8 @@ private Q_SLOTS:
         const bool servidor = BaseDePrueba::MotorPedido() == Motor::PostgreSQL;
         const int caidas = std::max(1, NumeroDeEntorno("HILVAN_CAIDAS", servidor ? 16 : 32) / 4);
         // Half the seeds are above what an int holds: read as unsigned, or they could not be repeated.
-        bool conSemilla = false;
-        quint32 semilla = qEnvironmentVariable("HILVAN_SEMILLA").toUInt(&conSemilla);
-        if (!conSemilla)
-            semilla = QRandomGenerator::global()->generate();
+        const QString pedida = qEnvironmentVariable("HILVAN_SEMILLA");
+        const quint32 semilla = pedida.isEmpty() ? QRandomGenerator::global()->generate() : pedida.toUInt();
         qInfo("semilla %u; se repite con %sHILVAN_SEMILLA=%u %s matarEnCualquierMomento:%s", semilla,
               servidor ? "HILVAN_MOTOR=postgresql " : "", semilla,
               qPrintable(QCoreApplication::applicationName()), qPrintable(accion));
