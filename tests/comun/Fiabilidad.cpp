@@ -149,3 +149,16 @@ QStringList FallosDeIntegridad(Conexion &c)
                           .arg(retiradas));
     return fallos;
 }
+
+#include <QRegularExpression>
+
+bool EnIngles(const QString &texto)
+{
+    static const QRegularExpression ingles(
+        QStringLiteral(
+            "\\b(the|failed|unable|cannot|could not|error:|connection|database|server closed|driver|"
+            "invalid|unknown|timeout|terminat\\w*|syntax|constraint|violat\\w*|locked|denied|"
+            "value too long|exception|QSQLITE|QPSQL|null character)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    return ingles.match(texto).hasMatch();
+}

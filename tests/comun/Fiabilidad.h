@@ -35,3 +35,7 @@ void AbrirOtraVez(const BaseDePrueba &b, Conexion &c);
 // orders (customers of these runs pay in full on hand-over; partner shops pay later, each payment
 // whole and taken out of the till again as "Retirado caja P.T."). Empty when all is well.
 QStringList FallosDeIntegridad(Conexion &c);
+
+// A text staff would read as English: the engine's, the driver's or the program's own words (its
+// texts are Spanish).
+bool EnIngles(const QString &texto);

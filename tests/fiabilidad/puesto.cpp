@@ -42,37 +42,6 @@
 
 namespace {
 
-struct Opciones {
-    QString base, servidor, sincronia, accion;
-    int encargos = 0;
-    bool entregas = false;
-    quint32 semilla = 0;
-};
-
-Opciones LeerOpciones(const QStringList &args)
-{
-    Opciones o;
-    o.semilla = QRandomGenerator::global()->generate();
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        const QString &a = args[i];
-        const QString v = args[i + 1];
-        if (a == QLatin1String("--base"))
-            o.base = v;
-        else if (a == QLatin1String("--servidor"))
-            o.servidor = v;
-        else if (a == QLatin1String("--encargos"))
-            o.encargos = v.toInt();
-        else if (a == QLatin1String("--sincronia"))
-            o.sincronia = v;
-        else if (a == QLatin1String("--accion"))
-            o.accion = v;
-        else if (a == QLatin1String("--semilla"))
-            o.semilla = v.toUInt();
-    }
-    o.entregas = args.contains(QStringLiteral("--entregas"));
-    return o;
-}
-
 void Decir(const QString &linea)
 {
     std::fputs(qPrintable(linea + QLatin1Char('\n')), stdout);
@@ -169,7 +138,6 @@ public:
             return false;
         dialogos_.siNo = {6, 6};
         Proteger([&] { todo ? f.cmdCancelarDeuda_Click() : f.gridPagos_DblClick(1); });
-        dialogos_.siNo.clear();
         dialogos_.mensajes.removeAll(QStringLiteral("Deuda cancelada"));
         if (dialogos_.mensajes.isEmpty())
             Decir(QStringLiteral("pagado ") + pagados.join(QLatin1Char(' ')));
@@ -191,8 +159,6 @@ public:
         dialogos_.siNo = {6};
         FRMoPCIONES menu;
         Proteger([&] { menu.cmdAnularArreglo_Click(); });
-        dialogos_.pad.clear();
-        dialogos_.siNo.clear();
         if (dialogos_.mensajes.isEmpty())
             Decir(QStringLiteral("anulado ") + n);
     }
@@ -226,12 +192,10 @@ private:
         dialogos_.siNo.push_back(6);
         dialogos_.preguntas.clear();
         Proteger([this] { p_.cmdAcabarEncargo_Click(); });
-        dialogos_.siNo.clear();
-        dialogos_.pad.clear();
-        dialogos_.calendario.clear();
     }
 
-    // A fault reaches staff as the view's event boundary shows it: as a message.
+    // A fault reaches staff as the view's event boundary shows it: as a message. The answers
+    // scripted for the action go with it.
     void Proteger(const std::function<void()> &accion)
     {
         try {
@@ -241,6 +205,9 @@ private:
         } catch (const std::exception &e) {
             dialogos_.Mensaje(QString::fromUtf8(e.what()));
         }
+        dialogos_.siNo.clear();
+        dialogos_.pad.clear();
+        dialogos_.calendario.clear();
     }
 
     // The order number the print question named.
@@ -266,25 +233,32 @@ private:
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const Opciones o = LeerOpciones(app.arguments());
+    const QStringList args = app.arguments();
+    const auto opcion = [&args](const char *nombre) {
+        const qsizetype i = args.indexOf(QLatin1String(nombre));
+        return i > 0 ? args.value(i + 1) : QString();
+    };
+    const QString base = opcion("--base"), servidor = opcion("--servidor"), accion = opcion("--accion");
+    const QString sincronia = opcion("--sincronia"), semilla = opcion("--semilla");
+    const int encargos = opcion("--encargos").toInt();
     Conexion conexion;
     try {
-        if (!o.servidor.isEmpty())
-            conexion.AbrirPostgreSQL(BaseDePrueba::ServidorDePrueba(o.servidor));
+        if (!servidor.isEmpty())
+            conexion.AbrirPostgreSQL(BaseDePrueba::ServidorDePrueba(servidor));
         else
-            conexion.AbrirSQLite(o.base);
-        if (!o.sincronia.isEmpty())
-            conexion.Ejecutar(QStringLiteral("PRAGMA synchronous=") + o.sincronia);
+            conexion.AbrirSQLite(base);
+        if (!sincronia.isEmpty())
+            conexion.Ejecutar(QStringLiteral("PRAGMA synchronous=") + sincronia);
     } catch (const ErrorBaseDatos &e) {
         Decir(QStringLiteral("mensaje ") + e.Mensaje().simplified());
         return 2;
     }
     G().conexion = &conexion;
     G().EsSqlServer = conexion.EsSqlServer();
-    G().RutaBaseDatos = o.base;
+    G().RutaBaseDatos = base;
     // The server's backups go beside the configuration file: here, the test's own folder.
     G().ArchivoConfiguracion = QDir::current().filePath(QStringLiteral("bdcostuaccess.dat"));
-    Puesto puesto(o.semilla);
+    Puesto puesto(semilla.isEmpty() ? QRandomGenerator::global()->generate() : semilla.toUInt());
 
     Decir(QStringLiteral("listo"));
     std::string linea;
@@ -293,20 +267,20 @@ int main(int argc, char **argv)
     int fallos = 0;
     QElapsedTimer reloj;
     reloj.start();
-    for (int i = 0; o.encargos == 0 || i < o.encargos; ++i) {
-        if (o.accion == QLatin1String("pagos")) {
+    for (int i = 0; encargos == 0 || i < encargos; ++i) {
+        if (accion == QLatin1String("pagos")) {
             if (!puesto.PagoTienda(i % 3 == 2))
                 QThread::msleep(5);
-        } else if (o.accion == QLatin1String("anulaciones")) {
+        } else if (accion == QLatin1String("anulaciones")) {
             puesto.NuevoEncargo();
             if (i % 2 == 1)
                 puesto.Anular();
-        } else if (o.accion == QLatin1String("copias")) {
+        } else if (accion == QLatin1String("copias")) {
             puesto.Copia();
-        } else if (o.accion == QLatin1String("entregas")) {
+        } else if (accion == QLatin1String("entregas")) {
             if (!puesto.Entrega())
                 break;
-        } else if (!(o.entregas && i % 3 == 2 && puesto.Entrega())) {
+        } else if (!(args.contains(QStringLiteral("--entregas")) && i % 3 == 2 && puesto.Entrega())) {
             puesto.NuevoEncargo();
         }
         for (const QString &m : puesto.Mensajes()) {
@@ -314,8 +288,8 @@ int main(int argc, char **argv)
             ++fallos;
         }
     }
-    if (o.encargos > 0)
+    if (encargos > 0)
         Decir(QStringLiteral("ms_por_encargo %1")
-                  .arg(double(reloj.nsecsElapsed()) / 1e6 / o.encargos, 0, 'f', 3));
+                  .arg(double(reloj.nsecsElapsed()) / 1e6 / encargos, 0, 'f', 3));
     return fallos ? 2 : 0;
 }

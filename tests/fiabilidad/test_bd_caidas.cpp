@@ -17,21 +17,15 @@
 #include <QtTest>
 #include <cstdio>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-QStringList Columna(Conexion &c, const QString &sql)
-{
-    QStringList r;
-    for (Recordset rs = c.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext())
-        r.append(TextoDeValor(rs.Campo(0)));
-    return r;
-}
+namespace {
 
 // Four orders of the partner shop Boutique Lola (customer 3), handed over and not paid yet.
 void DeudaDeTienda(Conexion &c)
 {
-    const qint64 n = qint64(
-        Val(NuloACero(c.AbrirRecordset(QStringLiteral("select max(idarreglo) from arreglos")).Campo(0))));
+    const qint64 n =
+        qint64(Val(NuloACero(c.AbrirRecordset(u"select max(idarreglo) from arreglos"_s).Campo(0))));
     Transaccion t(c);
     for (qint64 i = n + 1; i <= n + 4; ++i) {
         const QString id = QString::number(i);
@@ -48,13 +42,13 @@ void DeudaDeTienda(Conexion &c)
 }
 
 // What a backup must not change: every row of the orders, the customers and the till.
-QString Huella(Conexion &c)
+QString Huella(BaseDePrueba &b)
 {
     QString r;
     for (const char *sql : {"select count(*) from arreglos", "select count(*) from arreglos_detalles",
                             "select count(*) from clientes", "select count(*) from caja",
                             "select sum(importe) from caja", "select sum(precio) from arreglos_detalles"})
-        r += Columna(c, QString::fromLatin1(sql)).join(QLatin1Char(',')) + QLatin1Char(' ');
+        r += b.Columna(QString::fromLatin1(sql)).join(QLatin1Char(',')) + QLatin1Char(' ');
     return r;
 }
 
@@ -81,35 +75,29 @@ private Q_SLOTS:
         const bool servidor = BaseDePrueba::MotorPedido() == Motor::PostgreSQL;
         const int caidas = std::max(1, NumeroDeEntorno("HILVAN_CAIDAS", servidor ? 16 : 32) / 4);
         // Half the seeds are above what an int holds: read as unsigned, or they could not be repeated.
-        bool conSemilla = false;
-        quint32 semilla = qEnvironmentVariable("HILVAN_SEMILLA").toUInt(&conSemilla);
-        if (!conSemilla)
-            semilla = QRandomGenerator::global()->generate();
+        const QString pedida = qEnvironmentVariable("HILVAN_SEMILLA");
+        const quint32 semilla = pedida.isEmpty() ? QRandomGenerator::global()->generate() : pedida.toUInt();
         qInfo("semilla %u; se repite con %sHILVAN_SEMILLA=%u %s matarEnCualquierMomento:%s", semilla,
               servidor ? "HILVAN_MOTOR=postgresql " : "", semilla,
               qPrintable(QCoreApplication::applicationName()), qPrintable(accion));
         QRandomGenerator azar(semilla);
-        const QDir copias(b.dir.filePath(QStringLiteral("copiasseguridad")));
-        const QStringList opciones = accion == QLatin1String("arreglos")
-                                         ? QStringList{QStringLiteral("--entregas")}
-                                         : QStringList{QStringLiteral("--accion"), accion};
+        const QDir copias(b.dir.filePath(u"copiasseguridad"_s));
+        const QStringList opciones = accion == QLatin1String("arreglos") ? QStringList{u"--entregas"_s}
+                                                                         : QStringList{u"--accion"_s, accion};
 
         // The last word the counter said about each order: 1 there, -1 gone, 0 either.
         QHash<QString, int> estado;
         QSet<QString> entregados, pagados;
         int hechas = 0;
         for (int k = 0; k < caidas; ++k) {
-            QString huella;
-            {
-                Conexion c;
-                AbrirOtraVez(b, c);
-                if (accion != QLatin1String("arreglos") && accion != QLatin1String("anulaciones"))
-                    DeudaDeTienda(c);
-                huella = Huella(c);
-            }
+            // The counter is the only program on the shop when it is killed.
+            AbrirOtraVez(b, b.conexion);
+            if (accion != QLatin1String("arreglos") && accion != QLatin1String("anulaciones"))
+                DeudaDeTienda(b.conexion);
+            const QString huella = Huella(b);
+            b.conexion.Cerrar();
             PuestoProceso p(QStringLiteral(HILVAN_PUESTO), b,
-                            opciones
-                                + QStringList{QStringLiteral("--semilla"), QString::number(azar.generate())});
+                            opciones + QStringList{u"--semilla"_s, QString::number(azar.generate())});
             QVERIFY(p.Listo());
             p.Empezar();
             // A backup on the server runs two client tools and takes longer than a finish.
@@ -119,11 +107,10 @@ private Q_SLOTS:
             for (const QString &l : p.Lineas()) {
                 QVERIFY2(!l.startsWith(QLatin1String("mensaje")), qPrintable(l));
                 const QStringList w = l.split(QLatin1Char(' '));
-                if (w[0] == QLatin1String("acabado") || w[0] == QLatin1String("anulando")
-                    || w[0] == QLatin1String("anulado"))
-                    estado[w.value(1)] = w[0] == QLatin1String("acabado")   ? 1
-                                         : w[0] == QLatin1String("anulado") ? -1
-                                                                            : 0;
+                static const QHash<QString, int> dicho{
+                    {u"acabado"_s, 1}, {u"anulado"_s, -1}, {u"anulando"_s, 0}};
+                if (dicho.contains(w[0]))
+                    estado[w.value(1)] = dicho.value(w[0]);
                 else if (w[0] == QLatin1String("entregado"))
                     entregados.insert(w.value(1));
                 else if (w[0] == QLatin1String("pagado"))
@@ -134,32 +121,29 @@ private Q_SLOTS:
                     w[0] == QLatin1String("pagado") ? int(w.size()) - 1 : w[0] != QLatin1String("anulando");
             }
 
-            Conexion c;
-            AbrirOtraVez(b, c);
-            const QString donde =
-                QStringLiteral("%1, caída %2, semilla %3: ").arg(accion).arg(k).arg(semilla);
-            const QStringList fallos = FallosDeIntegridad(c);
-            QVERIFY2(fallos.isEmpty(), qPrintable(donde + fallos.join(QStringLiteral("; "))));
-            const QStringList guardados = Columna(c, QStringLiteral("select idarreglo from arreglos"));
+            AbrirOtraVez(b, b.conexion);
+            const QString donde = u"%1, caída %2, semilla %3: "_s.arg(accion).arg(k).arg(semilla);
+            const QStringList fallos = FallosDeIntegridad(b.conexion);
+            QVERIFY2(fallos.isEmpty(), qPrintable(donde + fallos.join(u"; "_s)));
+            const QStringList guardados = b.Columna(u"select idarreglo from arreglos"_s);
             for (auto it = estado.cbegin(); it != estado.cend(); ++it)
                 QVERIFY2(it.value() == 0 || guardados.contains(it.key()) == (it.value() == 1),
                          qPrintable(donde + it.key()));
             for (const QString &n : std::as_const(entregados))
-                QCOMPARE(
-                    Columna(c,
-                            QStringLiteral("select entregadoacliente from arreglos where idarreglo = ") + n),
-                    QStringList{QStringLiteral("1")});
+                QCOMPARE(b.Columna(u"select entregadoacliente from arreglos where idarreglo = "_s + n),
+                         QStringList{u"1"_s});
             // A payment reported is in the till once, the whole of the order.
             for (const QString &n : std::as_const(pagados))
-                QVERIFY2(Columna(c, QStringLiteral("select count(*) from caja where idarreglo = ") + n)
-                             == QStringList{QStringLiteral("1")},
+                QVERIFY2(b.Columna(u"select count(*) from caja where idarreglo = "_s + n)
+                             == QStringList{u"1"_s},
                          qPrintable(donde + n));
             if (accion == QLatin1String("copias")) {
-                QCOMPARE(Huella(c), huella);
+                QCOMPARE(Huella(b), huella);
                 // Each file left is a sound copy, or one that says it is unfinished (empty, ".parcial").
                 for (const QFileInfo &f : copias.entryInfoList(QDir::Files)) {
                     if (f.size() > 0 && !f.fileName().contains(QLatin1String(".parcial")))
-                        QVERIFY2(VerificarCopia(c, f.filePath()).isEmpty(), qPrintable(donde + f.fileName()));
+                        QVERIFY2(VerificarCopia(b.conexion, f.filePath()).isEmpty(),
+                                 qPrintable(donde + f.fileName()));
                     QFile::remove(f.filePath());
                 }
             }
@@ -167,7 +151,7 @@ private Q_SLOTS:
         QVERIFY2(hechas >= std::max(1, caidas / 4), "the counters hardly got anything done");
 
         // The program's own start-up on what is left.
-        const QString ruta = b.dir.filePath(QStringLiteral("bdcostuaccess.dat"));
+        const QString ruta = b.dir.filePath(u"bdcostuaccess.dat"_s);
         EscribirConfiguracion(ruta, b.LineasConfiguracion());
         {
             frmPrincipal f;

@@ -7,6 +7,7 @@
 #include "demo/Demo.h"
 #include "masterdata/frmFIchaCliente.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 #include <csignal>
@@ -15,6 +16,38 @@
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// N counters started at the same instant: every line they said, once all have ended (`segundos`
+// from the start). A counter that did not come up, or whose exit code disagrees with what it said,
+// is a "mensaje" line too.
+QStringList ALaVez(BaseDePrueba &b, int n, const QStringList &opciones, double &segundos)
+{
+    std::vector<std::unique_ptr<PuestoProceso>> puestos;
+    for (int i = 0; i < n; ++i)
+        puestos.push_back(std::make_unique<PuestoProceso>(QStringLiteral(HILVAN_PUESTO), b, opciones));
+    QStringList lineas;
+    for (auto &p : puestos)
+        if (!p->Listo())
+            lineas << u"mensaje: no arrancó"_s;
+    QElapsedTimer reloj;
+    reloj.start();
+    for (auto &p : puestos)
+        p->Empezar();
+    for (auto &p : puestos) {
+        p->proceso.waitForFinished(-1);
+        const QStringList suyas = p->Lineas();
+        const bool dijo = !suyas.filter(QRegularExpression(u"^mensaje"_s)).isEmpty();
+        if (p->proceso.exitStatus() != QProcess::NormalExit || p->proceso.exitCode() != (dijo ? 2 : 0))
+            lineas << u"mensaje: salió con %1"_s.arg(p->proceso.exitCode());
+        lineas += suyas;
+    }
+    segundos = reloj.elapsed() / 1000.0;
+    return lineas;
+}
+
+} // namespace
 
 class PruebaMostradores : public QObject
 {
@@ -29,48 +62,30 @@ private Q_SLOTS:
         const int n = NumeroDeEntorno("HILVAN_MOSTRADORES", servidor ? 4 : 2, 0);
         const int m = NumeroDeEntorno("HILVAN_MOSTRADORES", 25, 1);
 
-        std::vector<std::unique_ptr<PuestoProceso>> puestos;
-        for (int i = 0; i < n; ++i)
-            puestos.push_back(std::make_unique<PuestoProceso>(
-                QStringLiteral(HILVAN_PUESTO), b,
-                QStringList{QStringLiteral("--encargos"), QString::number(m)}));
-        for (auto &p : puestos)
-            QVERIFY(p->Listo());
-        QElapsedTimer reloj;
-        reloj.start();
-        for (auto &p : puestos)
-            p->Empezar();
-
+        double segundos = 0;
         QStringList mensajes;
         QHash<QString, int> lineas; // order number -> lines its counter saved
         int acabados = 0;
-        for (auto &p : puestos) {
-            QVERIFY(p->proceso.waitForFinished(-1));
-            for (const QString &l : p->Lineas()) {
-                const QStringList partes = l.split(QLatin1Char(' '));
-                if (partes.first() == QLatin1String("acabado")) {
-                    ++acabados;
-                    lineas.insert(partes.value(1), partes.value(2).toInt());
-                } else if (partes.first() == QLatin1String("mensaje")) {
-                    mensajes.append(l);
-                }
+        for (const QString &l : ALaVez(b, n, {u"--encargos"_s, QString::number(m)}, segundos)) {
+            const QStringList partes = l.split(QLatin1Char(' '));
+            if (partes.first() == QLatin1String("acabado")) {
+                ++acabados;
+                lineas.insert(partes.value(1), partes.value(2).toInt());
+            } else if (partes.first() == QLatin1String("mensaje")) {
+                mensajes.append(l);
             }
-            QCOMPARE(p->proceso.exitCode(), mensajes.isEmpty() ? 0 : 2);
         }
-        const double segundos = reloj.elapsed() / 1000.0;
         QCOMPARE(mensajes, QStringList());
         QCOMPARE(acabados, n * m);
-        QCOMPARE(lineas.size(), n * m);
 
         // Numbered 1 to N*M with no gap, each order with exactly the lines its counter put on it.
         QStringList esperados;
         for (int i = 1; i <= n * m; ++i)
             esperados.append(QString::number(i));
-        QStringList guardados =
-            b.Columna(QStringLiteral("select idarreglo from arreglos order by idarreglo"));
+        QStringList guardados = b.Columna(u"select idarreglo from arreglos order by idarreglo"_s);
         QCOMPARE(guardados, esperados);
         for (Recordset rs = b.conexion.AbrirRecordset(
-                 QStringLiteral("select idarreglo, count(*) from arreglos_detalles group by idarreglo"));
+                 u"select idarreglo, count(*) from arreglos_detalles group by idarreglo"_s);
              !rs.EOF_(); rs.MoveNext())
             QCOMPARE(int(Val(TextoDeValor(rs.Campo(1)))), lineas.value(TextoDeValor(rs.Campo(0)), -1));
         QCOMPARE(FallosDeIntegridad(b.conexion), QStringList());
@@ -87,49 +102,30 @@ private Q_SLOTS:
         const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
         const int n = NumeroDeEntorno("HILVAN_ENTREGAS", 4, 0);
         const int k = NumeroDeEntorno("HILVAN_ENTREGAS", 40, 1);
-        for (int i = 1; i <= k; ++i) {
-            const QString a = QString::number(i);
-            b.conexion.Ejecutar(QStringLiteral("insert into arreglos (idarreglo, idusuario, idcliente, "
-                                               "fechaprevistaentrega, entregado, pagado) values (%1, 1, 1, "
-                                               "'2026-12-10 00:00:00', 2, 0)")
-                                    .arg(a));
+        for (int i = 1; i <= k; ++i)
             b.conexion.Ejecutar(
-                QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, "
-                               "nombreprenda, referenciaprenda, fechaentrega, listoparaentrega, "
-                               "idcosturera) values (%1, 1, 10, 'Falda', '%1.1', "
-                               "'2026-12-10 00:00:00', 1, 1)")
-                    .arg(a));
-            b.conexion.Ejecutar(
-                QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, "
-                               "formapago, idarreglo, idticket) values (2, 'Ref. %1', "
-                               "'2026-12-01 10:00:00', '20261201', 1, 1, %1, 0)")
-                    .arg(a));
-        }
-        std::vector<std::unique_ptr<PuestoProceso>> puestos;
-        for (int i = 0; i < n; ++i)
-            puestos.push_back(std::make_unique<PuestoProceso>(
-                QStringLiteral(HILVAN_PUESTO), b,
-                QStringList{QStringLiteral("--accion"), QStringLiteral("entregas"),
-                            QStringLiteral("--encargos"), QString::number(k)}));
-        for (auto &p : puestos)
-            QVERIFY(p->Listo());
-        for (auto &p : puestos)
-            p->Empezar();
+                u"insert into arreglos (idarreglo, idusuario, idcliente, fechaprevistaentrega, "
+                "entregado, pagado) values (%1, 1, 1, '2026-12-10 00:00:00', 2, 0)"_s.arg(i));
+        b.conexion.Ejecutar(
+            u"insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
+            "referenciaprenda, fechaentrega, listoparaentrega, idcosturera) select idarreglo, 1, "
+            "10, 'Falda', idarreglo || '.1', fechaprevistaentrega, 1, 1 from arreglos"_s);
+        b.conexion.Ejecutar(u"insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
+                            "idarreglo, idticket) select 2, 'Ref. ' || idarreglo, '2026-12-01 10:00:00', "
+                            "'20261201', 1, 1, idarreglo, 0 from arreglos"_s);
+        double tiempo = 0;
         int entregas = 0, segundos = 0;
-        for (auto &p : puestos) {
-            QVERIFY(p->proceso.waitForFinished(-1));
-            for (const QString &l : p->Lineas()) {
-                if (l.startsWith(QLatin1String("entregado")))
-                    ++entregas;
-                else if (l.startsWith(QLatin1String("mensaje"))) {
-                    QVERIFY2(l.contains(QStringLiteral("en otro mostrador")), qPrintable(l));
-                    ++segundos;
-                }
+        for (const QString &l :
+             ALaVez(b, n, {u"--accion"_s, u"entregas"_s, u"--encargos"_s, QString::number(k)}, tiempo)) {
+            if (l.startsWith(QLatin1String("entregado")))
+                ++entregas;
+            else if (l.startsWith(QLatin1String("mensaje"))) {
+                QVERIFY2(l.contains(u"en otro mostrador"_s), qPrintable(l));
+                ++segundos;
             }
         }
         QCOMPARE(entregas, k);
-        QCOMPARE(b.Valor(QStringLiteral("select count(*) from arreglos where entregadoacliente = 1")),
-                 QString::number(k));
+        QCOMPARE(b.Valor(u"select count(*) from arreglos where entregadoacliente = 1"_s), QString::number(k));
         // The deposit and one hand-over per order, adding up to its price.
         QCOMPARE(
             b.Columna(QStringLiteral("select count(*) || '/' || sum(importe) from caja group by idarreglo "
@@ -175,13 +171,13 @@ private:
             QSKIP("the server queues writers and keeps its own disk; only a server can go away");
         Mostrador m;
         m.PedidoDeDosPrendas();
-        m.Entregado(QStringLiteral("10"));
+        m.Entregado(u"10"_s);
         frmFIchaCliente ficha;
         ficha.Abierto = true;
         ficha.txtNombre = QString::fromUtf8("Lucía Pérez");
-        ficha.txtTelefono = QStringLiteral("600999888");
+        ficha.txtTelefono = u"600999888"_s;
         const QString pantalla = m.Pantalla();
-        const QString bd = m.Volcado() + m.Valor(QStringLiteral("select count(*) from clientes"));
+        const QString bd = m.Volcado() + m.Valor(u"select count(*) from clientes"_s);
         auto accion = [&] { cliente ? void(ficha.GuardarCliente()) : m.Acabar(1, {7, 7}); };
 
         Conexion otro;
@@ -189,16 +185,15 @@ private:
             AbrirOtraVez(m.b, otro);
         if (fallo == QLatin1String("ocupado")) {
             otro.ComenzarTransaccion();
-            otro.Ejecutar(QStringLiteral("insert into colores (nombre) values ('Ocre')"));
+            otro.Ejecutar(u"insert into colores (nombre) values ('Ocre')"_s);
         }
         if (fallo == QLatin1String("servidor"))
-            m.dialogos.alElegirUsuario = [&, pid = m.Valor(QStringLiteral("select pg_backend_pid()"))] {
-                otro.Ejecutar(QStringLiteral("select pg_terminate_backend(") + pid
-                              + QStringLiteral(", 5000)"));
+            m.dialogos.alElegirUsuario = [&, pid = m.Valor(u"select pg_backend_pid()"_s)] {
+                otro.Ejecutar(u"select pg_terminate_backend("_s + pid + u", 5000)"_s);
             };
         // Whatever the journal held is in the file first, so that its next write starts the journal.
         if (fallo == QLatin1String("lleno") || fallo == QLatin1String("lectura"))
-            m.b.conexion.Ejecutar(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            m.b.conexion.Ejecutar(u"PRAGMA wal_checkpoint(TRUNCATE)"_s);
         rlimit limite{};
         ::getrlimit(RLIMIT_FSIZE, &limite);
         const rlimit antes = limite;
@@ -207,7 +202,7 @@ private:
             limite.rlim_cur = 8 * 1024; // the journal's header and a page: the commit fails halfway
             ::setrlimit(RLIMIT_FSIZE, &limite);
         } else if (fallo == QLatin1String("lectura")) {
-            m.b.conexion.Ejecutar(QStringLiteral("PRAGMA query_only = 1"));
+            m.b.conexion.Ejecutar(u"PRAGMA query_only = 1"_s);
         }
         QString dicho;
         try {
@@ -218,7 +213,7 @@ private:
         ::setrlimit(RLIMIT_FSIZE, &antes);
         std::signal(SIGXFSZ, sigxfsz);
         if (fallo == QLatin1String("lectura"))
-            m.b.conexion.Ejecutar(QStringLiteral("PRAGMA query_only = 0"));
+            m.b.conexion.Ejecutar(u"PRAGMA query_only = 0"_s);
         if (fallo == QLatin1String("ocupado"))
             otro.DeshacerTransaccion();
         m.dialogos.alElegirUsuario = nullptr;
@@ -226,18 +221,16 @@ private:
         QVERIFY2(dicho.contains(aviso), qPrintable(dicho));
         QCOMPARE(m.Pantalla(), pantalla);
         QVERIFY(ficha.Abierto && ficha.txtNombre == QString::fromUtf8("Lucía Pérez"));
-        QCOMPARE(m.Volcado() + m.Valor(QStringLiteral("select count(*) from clientes")), bd);
+        QCOMPARE(m.Volcado() + m.Valor(u"select count(*) from clientes"_s), bd);
         QCOMPARE(FallosDeIntegridad(m.b.conexion), QStringList());
 
         accion();
         if (cliente) {
-            QCOMPARE(m.Valor(QStringLiteral("select nombre from clientes where telefono = '600999888'")),
+            QCOMPARE(m.Valor(u"select nombre from clientes where telefono = '600999888'"_s),
                      QString::fromUtf8("Lucía Pérez"));
         } else {
-            QCOMPARE(m.Columna(QStringLiteral("select idarreglo from arreglos")),
-                     QStringList{QStringLiteral("1")});
-            QCOMPARE(m.Valor(QStringLiteral("select importe from caja where concepto = 'Ref. 1'")),
-                     QStringLiteral("10"));
+            QCOMPARE(m.Columna(u"select idarreglo from arreglos"_s), QStringList{u"1"_s});
+            QCOMPARE(m.Valor(u"select importe from caja where concepto = 'Ref. 1'"_s), u"10"_s);
             QVERIFY(m.PantallaVacia());
         }
     }

@@ -1,34 +1,24 @@
 #include "Invariantes.h"
 
-#include "BaseDePrueba.h"
-#include "cash/CopiaSeguridad.h"
 #include "cash/frmHojaVenta.h"
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Formato.h"
 #include "core/LiteralesSQL.h"
-#include "core/Programa.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
 
-#include <QDir>
 #include <QMap>
-#include <QRegularExpression>
-#include <QUuid>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// A field's or a cell's amount (Null is 0) in cents.
 qint64 Centimos(const QVariant &v)
 {
     return std::llround(Val(NuloACero(v)) * 100);
-}
-
-qint64 Centimos(const QString &t)
-{
-    return std::llround(Val(t) * 100);
 }
 
 QString E(qint64 centimos)
@@ -73,30 +63,26 @@ void Pedidos(Conexion &c, QStringList &fallos)
 
 void Referencias(Conexion &c, QStringList &fallos)
 {
-    for (const QString &f :
-         Filas(c, u"select m.idmovimiento, m.idarreglo, m.concepto from caja m left join arreglos a "
-                  "on a.idarreglo = m.idarreglo where coalesce(m.idarreglo, 0) <> 0 and "
-                  "a.idarreglo is null"_s))
-        fallos.append(u"movimiento de caja de un arreglo que no existe: "_s + f);
-    for (const QString &f : Filas(c, u"select d.idarreglodetalle, d.idarreglo, d.referenciaprenda from "
-                                     "arreglos_detalles d left join arreglos a on a.idarreglo = d.idarreglo "
-                                     "where a.idarreglo is null"_s))
-        fallos.append(u"línea de un arreglo que no existe: "_s + f);
-    for (const QString &f :
-         Filas(c, u"select idarreglo, count(*) from arreglos group by idarreglo having count(*) > 1"_s))
-        fallos.append(u"número de arreglo repetido: "_s + f);
-    for (const QString &f : Filas(c, u"select d.referenciaprenda, d.idcosturera, d.listoparaentrega from "
-                                     "arreglos_detalles d inner join arreglos a on a.idarreglo = d.idarreglo "
-                                     "where a.entregadoacliente = 1 and (d.idcosturera is null or "
-                                     "coalesce(d.listoparaentrega, 0) <> 1)"_s))
-        fallos.append(u"prenda de un arreglo entregado sin trabajador o fuera de la tienda: "_s + f);
-
-    // All alterations of one garment are with one worker, or none is.
-    for (const QString &f :
-         Filas(c, u"select referenciaprenda, count(distinct coalesce(idcosturera, 0)) from "
-                  "arreglos_detalles group by referenciaprenda having "
-                  "count(distinct coalesce(idcosturera, 0)) > 1"_s))
-        fallos.append(u"prenda con arreglos en manos distintas (o unos sin trabajador): "_s + f);
+    const std::pair<const char *, const char *> huerfanos[] = {
+        {"movimiento de caja de un arreglo que no existe: ",
+         "select m.idmovimiento, m.idarreglo, m.concepto from caja m left join arreglos a on a.idarreglo = "
+         "m.idarreglo where coalesce(m.idarreglo, 0) <> 0 and a.idarreglo is null"},
+        {"línea de un arreglo que no existe: ",
+         "select d.idarreglodetalle, d.idarreglo, d.referenciaprenda from arreglos_detalles d left join "
+         "arreglos a on a.idarreglo = d.idarreglo where a.idarreglo is null"},
+        {"número de arreglo repetido: ",
+         "select idarreglo, count(*) from arreglos group by idarreglo having count(*) > 1"},
+        {"prenda de un arreglo entregado sin trabajador o fuera de la tienda: ",
+         "select d.referenciaprenda, d.idcosturera, d.listoparaentrega from arreglos_detalles d inner join "
+         "arreglos a on a.idarreglo = d.idarreglo where a.entregadoacliente = 1 and (d.idcosturera is null "
+         "or coalesce(d.listoparaentrega, 0) <> 1)"},
+        // All alterations of one garment are with one worker, or none is.
+        {"prenda con arreglos en manos distintas (o unos sin trabajador): ",
+         "select referenciaprenda, count(distinct coalesce(idcosturera, 0)) from arreglos_detalles group by "
+         "referenciaprenda having count(distinct coalesce(idcosturera, 0)) > 1"}};
+    for (const auto &[fallo, sql] : huerfanos)
+        for (const QString &f : Filas(c, QString::fromUtf8(sql)))
+            fallos.append(QString::fromUtf8(fallo) + f);
 
     // Each order's garments are N.1, N.2, ... without a gap.
     QMap<qint64, QSet<QString>> prendas;
@@ -243,49 +229,4 @@ QString MovimientosDeCaja(Conexion &c, const QString &dia, const QSet<qint64> &a
                                              E(Centimos(rs.Campo(2))), TextoDeValor(rs.Campo(3)),
                                              TextoDeValor(rs.Campo(4))));
     return r.join(QLatin1Char('\n'));
-}
-
-QString DatosDeLaTienda(Conexion &c)
-{
-    QStringList r;
-    for (const char *sql : {"select * from arreglos order by idarreglo",
-                            "select * from arreglos_detalles order by idarreglodetalle",
-                            "select * from caja order by idmovimiento"})
-        r += Filas(c, QString::fromLatin1(sql)) << u"--"_s;
-    return r.join(QLatin1Char('\n'));
-}
-
-QString DatosDeCopia(Conexion &viva, const QString &archivo, const QString &carpeta)
-{
-    // The product's own restore, into a scratch database of the same backend.
-    Conexion c;
-    QString base;
-    const QString sitio = carpeta + u"/restaurada"_s;
-    QDir(sitio).removeRecursively();
-    QDir().mkpath(sitio);
-    if (viva.motor() == Motor::SQLite) {
-        c.AbrirSQLite(sitio + u"/restaurada.db"_s, true);
-    } else {
-        base = u"restaurada_"_s + QUuid::createUuid().toString(QUuid::Id128).left(12);
-        viva.Ejecutar(u"create database "_s + base);
-        c.AbrirPostgreSQL(BaseDePrueba::ServidorDePrueba(base));
-    }
-    CrearBaseDatos(c); // a shop's database, empty, as the one a restore replaces
-    QString datos;
-    const ResultadoCopia r = RestaurarCopia(c, archivo, sitio, RelojPrograma().Ahora());
-    datos = r.ok ? DatosDeLaTienda(c) : u"no se pudo restaurar: "_s + r.error;
-    c.Cerrar();
-    if (!base.isEmpty())
-        viva.Ejecutar(u"drop database if exists "_s + base);
-    QDir(sitio).removeRecursively();
-    return datos;
-}
-
-bool EnIngles(const QString &texto)
-{
-    static const QRegularExpression ingles(
-        u"\\b(the|failed|unable|cannot|could not|error:|connection|database|server closed|driver|invalid|"
-        "unknown|timeout|terminat\\w*|syntax|constraint|violat\\w*|locked|denied)\\b"_s,
-        QRegularExpression::CaseInsensitiveOption);
-    return ingles.match(texto).hasMatch();
 }

@@ -15,10 +15,3 @@ QStringList Invariantes(Conexion &c);
 QStringList CajasCerradas(Conexion &c);
 // The movements of one cash day, one line each, without those of the annulled orders.
 QString MovimientosDeCaja(Conexion &c, const QString &dia, const QSet<qint64> &anulados);
-// Every row of the orders, their lines and the cash journal.
-QString DatosDeLaTienda(Conexion &c);
-// The same rows from a backup restored into a scratch database beside `carpeta`.
-QString DatosDeCopia(Conexion &viva, const QString &archivo, const QString &carpeta);
-
-// A text staff would read as English (the program's own texts are Spanish).
-bool EnIngles(const QString &texto);

@@ -1,14 +1,19 @@
 #include "Pasos.h"
 
+#include "core/BaseDatos.h"
+#include "core/Consultas.h"
+#include "menu/FRMoPCIONES.h"
+#include "printing/TicketsArreglo.h"
+#include "settlements/frmPagosATrabajadores.h"
+#include "settlements/frmPagosTiendas.h"
+#include "workshop/frmAsigancion.h"
+#include "workshop/frmAsignarBArras.h"
+#include "workshop/frmEntradaPrendasBarras.h"
+
 using namespace Qt::StringLiterals;
+namespace gen = rc::gen;
 
 namespace {
-
-bool NombraArreglo(Tipo t)
-{
-    return t == Tipo::Modificar || t == Tipo::Entregar || t == Tipo::Anular || t == Tipo::Asignar
-           || t == Tipo::Recibir;
-}
 
 QString Euros(int centimos)
 {
@@ -49,26 +54,331 @@ QString Familia(int familia)
     return QString::fromUtf8(Catalogo()[size_t(familia - 1) % Catalogo().size()].first);
 }
 
+// A command of the options menu, opened from the sale screen.
+void Menu(Puesto &q, void (FRMoPCIONES::*orden)())
+{
+    q.pantallas.enMenu = [orden](FRMoPCIONES &m) { (m.*orden)(); };
+    q.p->cmdVerOpciones_Click();
+}
+
+// A touch on a row of the order on screen (the row wraps round).
+void TocarFila(Puesto &q, int fila, int columna)
+{
+    frmPrincipal &p = *q.p;
+    if (p.gridTPV.Rows() < 2)
+        return;
+    p.gridTPV.Row = 1 + fila % (p.gridTPV.Rows() - 1);
+    p.gridTPV.Col = columna;
+    p.gridTPV_Click();
+}
+
+// Garment `prenda` of the order, or (0) every garment it may have, through the reader.
+void Escanear(PantallaBarras &s, int idarreglo, int prenda)
+{
+    for (int k = prenda == 0 ? 1 : prenda; k <= (prenda == 0 ? 5 : prenda); ++k) {
+        s.txtBarras = u"$"_s + CodigoBarrasPrenda(idarreglo, u"%1.%2"_s.arg(idarreglo).arg(k));
+        s.Command1_Click();
+    }
+}
+
+// A garment of the order (1..5), or every one (0).
+int PrendaOTodas()
+{
+    return *gen::inRange(0, 2) == 0 ? 0 : *gen::inRange(1, 6);
+}
+
+// The range [desde, hasta) a choice is drawn from; none when empty.
+using Rango = std::pair<int, int>;
+constexpr Rango Nada;
+
+// One kind of step: its name (for HILVAN_SIMULACION_SIN), its weight in the random draw, the ranges
+// of its `a` and `b`, its other choices, what the till does, and how a person would replay it.
+struct Clase {
+    const char *nombre;
+    std::size_t peso;
+    Rango a, b;
+    void (*sortear)(Paso &);
+    void (*hacer)(Simulacion &, Puesto &, const Paso &);
+    QString (*decir)(const Paso &);
+};
+
 // HILVAN_SIMULACION_SIN=Anular,CierreCaja leaves those actions out, to look past a known fault;
 // ModificarEntregado keeps staff from reopening an order already handed over.
 constexpr int ModificarEntregado = 100;
+const QSet<int> &Excluidos();
+
+// In the order of Tipo.
+const Clase Clases[] = {
+    {"NuevoArreglo", 14, Nada, Nada,
+     [](Paso &p) {
+         const int n = *gen::inRange(0, 2) == 0 ? 1 : *gen::inRange(1, 6);
+         for (int i = 0; i < n; ++i)
+             p.prendas.push_back({*gen::inRange(1, 10),
+                                  *gen::container<std::vector<int>>(*gen::inRange(1, 5), gen::inRange(0, 8)),
+                                  *gen::inRange(0, 15)});
+         p.si = *gen::inRange(0, 7) == 0;
+         p.a = *gen::element(0, 500, 1000, 2000, *gen::inRange(0, 10000));
+         p.b = *gen::inRange(1, 13);
+         p.numero = *gen::inRange(0, 3);
+     },
+     [](Simulacion &s, Puesto &q, const Paso &p) {
+         q.p->cmdComenzar_Click();
+         q.p->ElegirCliente(p.b);
+         for (const Simulacion::Prenda &prenda : p.prendas)
+             for (size_t i = 0; i < prenda.productos.size(); ++i)
+                 s.TocarFamilia(q, i == 0 ? prenda.familia : 0, prenda.productos[i], prenda.dias);
+         if (p.si)
+             s.TocarFamilia(q, 0, -1, 0);
+         q.p->cmdVerFamilias_Click();
+         s.Pagar(q, p.a, p.numero, false);
+         s.Acabar(q);
+     },
+     [](const Paso &p) {
+         QStringList ps;
+         for (const auto &g : p.prendas) {
+             QStringList pr;
+             for (int x : g.productos)
+                 pr.append(Arreglo(g.familia, x));
+             ps.append(
+                 u"%1 (%2) para dentro de %3 días"_s.arg(Familia(g.familia), pr.join(u", "_s)).arg(g.dias));
+         }
+         return u"arreglo nuevo del cliente %1: %2%3; entrega %4 en %5, acaba"_s.arg(p.b).arg(
+             ps.join(u"; "_s), p.si ? u"; Urgente en la última prenda"_s : QString(), Euros(p.a),
+             QString::fromLatin1(FormasPago[p.numero % 3]));
+     }},
+    {"Merceria", 3, Rango(1, 5000), Nada, nullptr,
+     [](Simulacion &, Puesto &q, const Paso &p) {
+         q.dialogos.pad = {Teclear(p.a)};
+         q.dialogos.siNo = {6, 7};
+         q.p->cmdMerceria_Click();
+     },
+     [](const Paso &p) { return u"venta de mercería de "_s + Euros(p.a); }},
+    {"Modificar", 8, Nada, Nada,
+     [](Paso &p) {
+         if (Excluidos().contains(ModificarEntregado))
+             p.si = false;
+     },
+     [](Simulacion &, Puesto &q, const Paso &p) {
+         // `si`: the answer to "already handed over, go on?".
+         q.dialogos.pad = {QString::number(p.numero)};
+         q.dialogos.siNo = {p.si ? 6 : 7};
+         Menu(q, &FRMoPCIONES::cmdModificarArreglo_Click);
+     },
+     [](const Paso &p) {
+         return u"abre el arreglo %1 para modificarlo"_s.arg(p.numero)
+                + (p.si ? u" (aunque esté entregado)"_s : QString());
+     }},
+    {"TocarFamilia", 6, Rango(0, 10), Rango(-1, 8), [](Paso &p) { p.numero = *gen::inRange(0, 15); },
+     [](Simulacion &s, Puesto &q, const Paso &p) { s.TocarFamilia(q, p.a, p.b, p.numero); },
+     [](const Paso &p) {
+         return p.a > 0 ? u"toca %1 y %2, para dentro de %3 días"_s.arg(Familia(p.a), Arreglo(p.a, p.b))
+                              .arg(p.numero)
+                : p.b < 0 ? u"añade Urgente a la última prenda"_s
+                          : u"añade el %1.º arreglo de la lista a la última prenda"_s.arg(p.b + 1);
+     }},
+    {"TocarBorrar", 4, Rango(0, 12), Nada, nullptr,
+     [](Simulacion &, Puesto &q, const Paso &p) { TocarFila(q, p.a, frmPrincipal::ColBorrar); },
+     [](const Paso &p) { return u"toca la X de la fila %1"_s.arg(p.a); }},
+    {"TocarFecha", 3, Rango(1, 12), Rango(0, 15), nullptr,
+     [](Simulacion &s, Puesto &q, const Paso &p) { s.TocarFecha(q, p.a, p.b); },
+     [](const Paso &p) { return u"cambia la fecha de la fila %1 a dentro de %2 días"_s.arg(p.a).arg(p.b); }},
+    {"Pagar", 5, Rango(0, 5000), Rango(0, 3), nullptr,
+     [](Simulacion &s, Puesto &q, const Paso &p) { s.Pagar(q, p.a, p.b, p.si); },
+     [](const Paso &p) {
+         return (p.si ? u"cobra todo lo pendiente"_s : u"entrega "_s + Euros(p.a)) + u" en "_s
+                + QString::fromLatin1(FormasPago[p.b % 3]);
+     }},
+    {"Acabar", 8, Nada, Nada, nullptr, [](Simulacion &s, Puesto &q, const Paso &) { s.Acabar(q); },
+     [](const Paso &) { return u"pulsa Fin arreglo"_s; }},
+    {"Entregar", 9, Rango(0, 5000), Rango(0, 3), nullptr,
+     [](Simulacion &s, Puesto &q, const Paso &p) {
+         q.dialogos.pad = {QString::number(p.numero)};
+         q.dialogos.siNo = {6};
+         q.p->cmdEntregaarreglos_Click();
+         if (p.si && q.p->EntregarAlAcabar && q.p->IdArregloVenta == p.numero) {
+             s.Pagar(q, 0, p.b, true);
+             s.Acabar(q);
+         }
+     },
+     [](const Paso &p) {
+         return u"entrega el arreglo %1"_s.arg(p.numero)
+                + (p.si ? u" y, si se puede, cobra lo pendiente y acaba"_s : u" (queda en pantalla)"_s);
+     }},
+    {"Anular", 3, Nada, Nada, nullptr,
+     [](Simulacion &s, Puesto &q, const Paso &p) {
+         q.dialogos.pad = {QString::number(p.numero)};
+         q.dialogos.siNo = {6, 6};
+         Menu(q, &FRMoPCIONES::cmdAnularArreglo_Click);
+         if (!Bd().AbrirRecordset(u"select idarreglo from arreglos where idarreglo = %1"_s.arg(p.numero))
+                  .HayFilas())
+             s.anulados.insert(p.numero);
+     },
+     [](const Paso &p) { return u"anula el arreglo %1"_s.arg(p.numero); }},
+    {"Asignar", 14, Nada, Rango(0, 3), [](Paso &p) { p.a = PrendaOTodas(); },
+     [](Simulacion &, Puesto &, const Paso &p) {
+         frmAsignarBArras s;
+         s.CargarFormulario([&] {
+             s.gridTrabajadores_Click(1 + p.b % std::max(1, s.gridTrabajadores.Rows() - 1));
+             Escanear(s, p.numero, p.a);
+         });
+     },
+     [](const Paso &p) {
+         return (p.a == 0 ? u"escanea todas las prendas del arreglo %1"_s.arg(p.numero)
+                          : u"escanea la prenda %1.%2"_s.arg(p.numero).arg(p.a))
+                + u" para el trabajador %1"_s.arg(p.b + 1);
+     }},
+    {"Recibir", 12, Nada, Nada, [](Paso &p) { p.a = PrendaOTodas(); },
+     [](Simulacion &, Puesto &, const Paso &p) {
+         frmEntradaPrendasBarras s;
+         s.CargarFormulario([&] { Escanear(s, p.numero, p.a); });
+     },
+     [](const Paso &p) {
+         return u"escanea la entrada de "_s
+                + (p.a == 0 ? u"todas las prendas del arreglo %1"_s.arg(p.numero)
+                            : u"la prenda %1.%2"_s.arg(p.numero).arg(p.a));
+     }},
+    {"SacarDinero", 2, Rango(1, 5000), Nada, nullptr,
+     [](Simulacion &, Puesto &q, const Paso &p) {
+         q.dialogos.pad = {Teclear(p.a)};
+         Menu(q, &FRMoPCIONES::cmdSacarDinero_Click);
+     },
+     [](const Paso &p) { return u"saca "_s + Euros(p.a) + u" de la caja"_s; }},
+    {"CobrarTienda", 3, Rango(0, 10), Nada, nullptr,
+     [](Simulacion &, Puesto &q, const Paso &p) {
+         frmPagosTiendas s;
+         s.CargarFormulario([&] {
+             s.cmbMeses.Elegir(0);
+             s.cmbTienda.Elegir(1 + p.a % std::max(1, s.cmbTienda.ListCount() - 1));
+             s.cmdAceptar_Click();
+             if (p.si) {
+                 q.dialogos.siNo = {6, 6};
+                 s.cmdCancelarDeuda_Click();
+             } else if (s.gridPagos.Rows() > 1) {
+                 q.dialogos.siNo = {6};
+                 s.gridPagos_DblClick(1 + p.a % (s.gridPagos.Rows() - 1));
+             }
+         });
+     },
+     [](const Paso &p) {
+         return p.si ? u"cancela la deuda de la tienda %1"_s.arg(p.a)
+                     : u"cobra la fila %1 de las cuentas de tiendas"_s.arg(p.a);
+     }},
+    {"PagarTrabajador", 3, Rango(0, 10), Nada, nullptr,
+     [](Simulacion &, Puesto &, const Paso &p) {
+         frmPagosATrabajadores s;
+         s.CargarFormulario([&] {
+             s.cmbEstado.Elegir(0);
+             s.cmdTodos_Click();
+             s.CompletarLista();
+             if (s.gridPagos.Rows() > 3)
+                 s.gridPagos_DblClick(1 + p.a % (s.gridPagos.Rows() - 3));
+         });
+     },
+     [](const Paso &p) { return u"marca o desmarca pagada la fila %1 del pago a trabajadores"_s.arg(p.a); }},
+    {"CierreCaja", 1, Nada, Nada, nullptr,
+     [](Simulacion &, Puesto &q, const Paso &) {
+         // Closed without printing the summary; the program then ends on this till.
+         q.dialogos.siNo = {6, 6, 7};
+         q.pantallas.terminado = false;
+         Menu(q, &FRMoPCIONES::cmdCierreCaja_Click);
+         if (q.pantallas.terminado)
+             q.p.reset();
+     },
+     [](const Paso &) { return u"cierra la caja"_s; }},
+    {"Arrancar", 3, Nada, Nada, [](Paso &p) { p.a = *gen::element(0, 5000, 10000, *gen::inRange(0, 30000)); },
+     [](Simulacion &, Puesto &q, const Paso &p) {
+         if (q.p)
+             return;
+         q.dialogos.siNo = {p.si ? 6 : 7};
+         q.dialogos.pad = {Teclear(p.a)};
+         auto programa = std::make_unique<frmPrincipal>();
+         if (programa->CargarFormulario(q.configuracion))
+             q.p = std::move(programa);
+     },
+     [](const Paso &p) {
+         return u"abre el programa"_s + (p.si ? u", caja nueva con "_s + Euros(p.a) : u", sigue la caja"_s);
+     }},
+    {"PasarDia", 1, Nada, Nada, nullptr,
+     [](Simulacion &s, Puesto &, const Paso &) {
+         s.b.reloj.Fijar(QDateTime(s.b.reloj.Ahora().date().addDays(1), QTime(9, 0, 0)));
+     },
+     [](const Paso &) { return u"pasa la noche: 9:00 del día siguiente"_s; }},
+    // The till's connection cut by the server in the middle of finishing its order.
+    {"CortarConexion", 2, Nada, Nada, nullptr,
+     [](Simulacion &s, Puesto &q, const Paso &) {
+         if (!s.EsServidor() || q.p->gridTPV.Rows() < 2)
+             return;
+         const QString pid = TextoDeValor(Bd().AbrirRecordset(u"select pg_backend_pid()"_s).Campo(0));
+         q.dialogos.alElegirUsuario = [&s, pid] {
+             s.b.conexion.Ejecutar(u"select pg_terminate_backend("_s + pid + u", 5000)"_s);
+         };
+         q.p->IdUsuarioVenta = 0;
+         s.Acabar(q);
+     },
+     [](const Paso &) { return u"pulsa Fin arreglo y el servidor corta su conexión"_s; }},
+    {"AsignarLista", 5, Rango(0, 10), Rango(0, 4), nullptr,
+     [](Simulacion &, Puesto &q, const Paso &p) {
+         frmAsigancion s;
+         s.CargarFormulario([&] {
+             if (p.si) {
+                 s.cmdVerTodos_Click();
+                 while (s.QuedanPaginas())
+                     s.LlenarSiguientePagina();
+             }
+             if (s.gridListaArreglos.Rows() < 2)
+                 return;
+             s.gridListaArreglos_Click(1 + p.a % (s.gridListaArreglos.Rows() - 1));
+             // Staff leave a garment already handed over as it is; worker 0 closes the picker,
+             // which takes the garment away from its worker.
+             q.dialogos.siNo = {7};
+             q.dialogos.trabajadores = {p.b};
+             s.cmdAsignar_Click();
+         });
+     },
+     [](const Paso &p) {
+         return u"en la lista de asignación%1 elige la fila %2 y %3"_s.arg(p.si ? u" (todos)"_s : QString())
+             .arg(p.a)
+             .arg(p.b == 0 ? u"cierra el selector (quita el trabajador)"_s : u"el trabajador %1"_s.arg(p.b));
+     }},
+    {"TocarPrecio", 2, Rango(0, 12), Rango(0, 5000), nullptr,
+     [](Simulacion &, Puesto &q, const Paso &p) {
+         q.dialogos.pad = {Teclear(p.b)};
+         TocarFila(q, p.a, frmPrincipal::ColImporte);
+     },
+     [](const Paso &p) { return u"cambia el precio de la fila %1 a %2"_s.arg(p.a).arg(Euros(p.b)); }},
+    // The "--" of a garment (wrapping round): the next alteration goes to it.
+    {"ElegirPrenda", 4, Rango(0, 5), Rango(0, 8), nullptr,
+     [](Simulacion &s, Puesto &q, const Paso &p) {
+         frmPrincipal &f = *q.p;
+         std::vector<int> separadores;
+         for (int r = 1; r < f.gridTPV.Rows(); ++r)
+             if (f.EsSeparador(r))
+                 separadores.push_back(r);
+         if (!separadores.empty()) {
+             f.gridTPV.Row = separadores[size_t(p.a) % separadores.size()];
+             f.gridTPV.Col = frmPrincipal::ColImporte;
+             f.gridTPV_Click();
+         }
+         s.TocarFamilia(q, 0, p.b, 0);
+     },
+     [](const Paso &p) {
+         return u"toca el «--» de la %1.ª prenda y le añade el %2.º arreglo de su lista"_s.arg(p.a + 1).arg(
+             p.b + 1);
+     }},
+};
+static_assert(std::size(Clases) == size_t(Tipo::ElegirPrenda) + 1);
+
 const QSet<int> &Excluidos()
 {
     static const QSet<int> excluidos = [] {
-        static const char *const nombres[] = {
-            "Arrancar",        "NuevoArreglo", "Merceria",    "Modificar",      "TocarFamilia",
-            "TocarBorrar",     "TocarFecha",   "Pagar",       "Acabar",         "Entregar",
-            "Anular",          "Asignar",      "Recibir",     "SacarDinero",    "CobrarTienda",
-            "PagarTrabajador", "Copia",        "CierreCaja",  "CortarConexion", "PasarDia",
-            "AsignarLista",    "TocarPrecio",  "ElegirPrenda"};
         QSet<int> r;
-        for (const QString &n : qEnvironmentVariable("HILVAN_SIMULACION_SIN").split(QLatin1Char(',')))
+        for (const QString &n : qEnvironmentVariable("HILVAN_SIMULACION_SIN").split(QLatin1Char(','))) {
             if (n == QLatin1String("ModificarEntregado"))
                 r.insert(ModificarEntregado);
-            else
-                for (int i = 0; i < int(std::size(nombres)); ++i)
-                    if (n == QLatin1String(nombres[i]))
-                        r.insert(i);
+            for (int i = 0; i < int(std::size(Clases)); ++i)
+                if (n == QLatin1String(Clases[i].nombre))
+                    r.insert(i);
+        }
         return r;
     }();
     return excluidos;
@@ -79,7 +389,8 @@ const QSet<int> &Excluidos()
 void Paso::checkPreconditions(const Modelo &m) const
 {
     RC_PRE(puesto < m.puestos);
-    if (NombraArreglo(tipo))
+    if (tipo == Tipo::Modificar || tipo == Tipo::Entregar || tipo == Tipo::Anular || tipo == Tipo::Asignar
+        || tipo == Tipo::Recibir)
         RC_PRE(numero >= 1 && numero <= m.arreglos + 1);
 }
 
@@ -103,278 +414,52 @@ void Paso::show(std::ostream &os) const
 
 QStringList Paso::Ejecutar(Simulacion &s) const
 {
-    if (tipo == Tipo::PasarDia) {
-        s.PasarDia();
-        return s.En(puesto, [](Puesto &) {});
-    }
+    // Only starting the program and the night come to a till whose program is closed.
+    const bool conPrograma = tipo != Tipo::Arrancar && tipo != Tipo::PasarDia;
     return s.En(puesto, [&](Puesto &q) {
-        if (tipo == Tipo::Arrancar) {
-            s.Arrancar(q, si, a);
+        if (conPrograma && !q.p)
             return;
-        }
-        if (!q.p)
-            return; // the program is closed on this till: nothing to touch
-        switch (tipo) {
-        case Tipo::NuevoArreglo:
-            s.NuevoArreglo(q, prendas, si, b, a, numero);
-            break;
-        case Tipo::Merceria:
-            s.Merceria(q, a);
-            break;
-        case Tipo::Modificar:
-            s.Modificar(q, numero, si);
-            break;
-        case Tipo::TocarFamilia:
-            s.TocarFamilia(q, a, b, numero);
-            break;
-        case Tipo::TocarBorrar:
-            s.TocarBorrar(q, a);
-            break;
-        case Tipo::TocarFecha:
-            s.TocarFecha(q, a, b);
-            break;
-        case Tipo::Pagar:
-            s.Pagar(q, a, b, si);
-            break;
-        case Tipo::Acabar:
-            s.Acabar(q);
-            break;
-        case Tipo::Entregar:
-            s.Entregar(q, numero);
-            if (si && q.p->EntregarAlAcabar && q.p->IdArregloVenta == numero) {
-                s.Pagar(q, 0, b, true);
-                s.Acabar(q);
-            }
-            break;
-        case Tipo::Anular:
-            s.Anular(q, numero);
-            break;
-        case Tipo::Asignar:
-            s.AsignarEscaneando(q, numero, a, b);
-            break;
-        case Tipo::Recibir:
-            s.RecibirEscaneando(q, numero, a);
-            break;
-        case Tipo::SacarDinero:
-            s.SacarDinero(q, a);
-            break;
-        case Tipo::CobrarTienda:
-            s.CobrarTienda(q, a, si);
-            break;
-        case Tipo::PagarTrabajador:
-            s.PagarTrabajador(q, a);
-            break;
-        case Tipo::Copia:
-            s.CopiaSeguridad(q);
-            break;
-        case Tipo::CierreCaja:
-            s.CierreCaja(q);
-            break;
-        case Tipo::CortarConexion:
-            s.CortarConexion(q);
-            break;
-        case Tipo::AsignarLista:
-            s.AsignarDeLaLista(q, si, a, b);
-            break;
-        case Tipo::TocarPrecio:
-            s.TocarPrecio(q, a, b);
-            break;
-        case Tipo::ElegirPrenda:
-            s.ElegirPrenda(q, a);
-            s.TocarFamilia(q, 0, b, 0);
-            break;
-        case Tipo::Arrancar:
-        case Tipo::PasarDia:
-            break;
-        }
+        Clases[int(tipo)].hacer(s, q, *this);
         // While that fault is open, staff leave alone a delivered order a finish reloaded.
-        if (generado && Excluidos().contains(ModificarEntregado))
-            s.DejarSiEntregado(q);
+        if (generado && conPrograma && q.p && Excluidos().contains(ModificarEntregado) && q.p->ArregloCargado
+            && !q.p->EntregarAlAcabar && ArregloEntregado(q.p->IdArregloVenta))
+            q.p->cmdComenzar_Click();
     });
 }
 
 QString Paso::Texto() const
 {
-    const QString quien = u"puesto %1: "_s.arg(puesto + 1);
-    const QString n = QString::number(numero);
-    switch (tipo) {
-    case Tipo::Arrancar:
-        return quien + u"abre el programa"_s
-               + (si ? u", caja nueva con "_s + Euros(a) : u", sigue la caja"_s);
-    case Tipo::NuevoArreglo: {
-        QStringList ps;
-        for (const auto &p : prendas) {
-            QStringList pr;
-            for (int x : p.productos)
-                pr.append(Arreglo(p.familia, x));
-            ps.append(
-                u"%1 (%2) para dentro de %3 días"_s.arg(Familia(p.familia), pr.join(u", "_s)).arg(p.dias));
-        }
-        return quien
-               + u"arreglo nuevo del cliente %1: %2%3; entrega %4 en %5, acaba"_s.arg(b).arg(
-                   ps.join(u"; "_s), si ? u"; Urgente en la última prenda"_s : QString(), Euros(a),
-                   QString::fromLatin1(FormasPago[numero % 3]));
-    }
-    case Tipo::Merceria:
-        return quien + u"venta de mercería de "_s + Euros(a);
-    case Tipo::Modificar:
-        return quien + u"abre el arreglo "_s + n + u" para modificarlo"_s
-               + (si ? u" (aunque esté entregado)"_s : QString());
-    case Tipo::TocarFamilia:
-        return quien
-               + (a > 0 ? u"toca %1 y %2, para dentro de %3 días"_s.arg(Familia(a), Arreglo(a, b)).arg(numero)
-                  : b < 0 ? u"añade Urgente a la última prenda"_s
-                          : u"añade el %1.º arreglo de la lista a la última prenda"_s.arg(b + 1));
-    case Tipo::TocarBorrar:
-        return quien + u"toca la X de la fila %1"_s.arg(a);
-    case Tipo::TocarFecha:
-        return quien + u"cambia la fecha de la fila %1 a dentro de %2 días"_s.arg(a).arg(b);
-    case Tipo::Pagar:
-        return quien + (si ? u"cobra todo lo pendiente"_s : u"entrega "_s + Euros(a)) + u" en "_s
-               + QString::fromLatin1(FormasPago[b % 3]);
-    case Tipo::Acabar:
-        return quien + u"pulsa Fin arreglo"_s;
-    case Tipo::Entregar:
-        return quien + u"entrega el arreglo "_s + n
-               + (si ? u" y, si se puede, cobra lo pendiente y acaba"_s : u" (queda en pantalla)"_s);
-    case Tipo::Anular:
-        return quien + u"anula el arreglo "_s + n;
-    case Tipo::Asignar:
-        return quien
-               + (a == 0 ? u"escanea todas las prendas del arreglo %1"_s.arg(n)
-                         : u"escanea la prenda %1.%2"_s.arg(n).arg(a))
-               + u" para el trabajador %1"_s.arg(b + 1);
-    case Tipo::Recibir:
-        return quien + u"escanea la entrada de "_s
-               + (a == 0 ? u"todas las prendas del arreglo %1"_s.arg(n) : u"la prenda %1.%2"_s.arg(n).arg(a));
-    case Tipo::SacarDinero:
-        return quien + u"saca "_s + Euros(a) + u" de la caja"_s;
-    case Tipo::CobrarTienda:
-        return quien
-               + (si ? u"cancela la deuda de la tienda %1"_s.arg(a)
-                     : u"cobra la fila %1 de las cuentas de tiendas"_s.arg(a));
-    case Tipo::PagarTrabajador:
-        return quien + u"marca o desmarca pagada la fila %1 del pago a trabajadores"_s.arg(a);
-    case Tipo::Copia:
-        return quien + u"hace una copia de seguridad"_s;
-    case Tipo::CierreCaja:
-        return quien + u"cierra la caja"_s;
-    case Tipo::CortarConexion:
-        return quien + u"pulsa Fin arreglo y el servidor corta su conexión"_s;
-    case Tipo::PasarDia:
-        return u"pasa la noche: 9:00 del día siguiente"_s;
-    case Tipo::AsignarLista:
-        return quien
-               + u"en la lista de asignación%1 elige la fila %2 y %3"_s.arg(si ? u" (todos)"_s : QString())
-                     .arg(a)
-                     .arg(b == 0 ? u"cierra el selector (quita el trabajador)"_s
-                                 : u"el trabajador %1"_s.arg(b));
-    case Tipo::TocarPrecio:
-        return quien + u"cambia el precio de la fila %1 a %2"_s.arg(a).arg(Euros(b));
-    case Tipo::ElegirPrenda:
-        return quien
-               + u"toca el «--» de la %1.ª prenda y le añade el %2.º arreglo de su lista"_s.arg(a + 1).arg(
-                   b + 1);
-    }
-    return {};
+    const QString dicho = Clases[int(tipo)].decir(*this);
+    return tipo == Tipo::PasarDia ? dicho : u"puesto %1: "_s.arg(puesto + 1) + dicho;
 }
 
 rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
 {
-    using namespace rc;
-    const std::size_t cortes = servidor ? 2 : 0;
-    return gen::exec([m, cortes] {
+    std::vector<std::size_t> pesos;
+    std::vector<Tipo> tipos;
+    for (int i = 0; i < int(std::size(Clases)); ++i) {
+        tipos.push_back(Tipo(i));
+        // Only a server cuts connections.
+        const bool fuera = Excluidos().contains(i) || (Tipo(i) == Tipo::CortarConexion && !servidor);
+        pesos.push_back(fuera ? 0 : Clases[i].peso);
+    }
+    const rc::Gen<Tipo> tipo = rc::gen::detail::WeightedElementGen<Tipo>(std::move(pesos), std::move(tipos));
+    return gen::exec([m, tipo] {
         Paso p;
         p.generado = true;
-        p.tipo = *gen::suchThat(
-            gen::weightedElement<Tipo>({{14, Tipo::NuevoArreglo},   {3, Tipo::Merceria},
-                                        {8, Tipo::Modificar},       {6, Tipo::TocarFamilia},
-                                        {4, Tipo::TocarBorrar},     {3, Tipo::TocarFecha},
-                                        {5, Tipo::Pagar},           {8, Tipo::Acabar},
-                                        {9, Tipo::Entregar},        {3, Tipo::Anular},
-                                        {14, Tipo::Asignar},        {12, Tipo::Recibir},
-                                        {2, Tipo::SacarDinero},     {3, Tipo::CobrarTienda},
-                                        {3, Tipo::PagarTrabajador}, {1, Tipo::Copia},
-                                        {1, Tipo::CierreCaja},      {3, Tipo::Arrancar},
-                                        {1, Tipo::PasarDia},        {cortes, Tipo::CortarConexion},
-                                        {5, Tipo::AsignarLista},    {2, Tipo::TocarPrecio},
-                                        {4, Tipo::ElegirPrenda}}),
-            [](Tipo t) { return !Excluidos().contains(int(t)); });
-        // On the server a backup is a dump of the whole database and a restore to check it: one
-        // in five drawn is made, the others become a finish.
-        if (p.tipo == Tipo::Copia && cortes != 0 && *gen::inRange(0, 5) != 0)
-            p.tipo = Tipo::Acabar;
+        p.tipo = *tipo;
         p.puesto = *gen::inRange(0, m.puestos);
         // Mostly one of the last orders, as a shop works: now and then any number at all.
         p.numero = *gen::inRange(0, 4) == 0 ? *gen::inRange(1, m.arreglos + 2)
                                             : std::max(1, m.arreglos + 1 - *gen::inRange(0, 4));
         p.si = *gen::arbitrary<bool>();
-        if (p.tipo == Tipo::Modificar && Excluidos().contains(ModificarEntregado))
-            p.si = false;
-        switch (p.tipo) {
-        case Tipo::NuevoArreglo: {
-            const int n = *gen::inRange(0, 2) == 0 ? 1 : *gen::inRange(1, 6);
-            for (int i = 0; i < n; ++i)
-                p.prendas.push_back(
-                    {*gen::inRange(1, 10),
-                     *gen::container<std::vector<int>>(*gen::inRange(1, 5), gen::inRange(0, 8)),
-                     *gen::inRange(0, 15)});
-            p.si = *gen::inRange(0, 7) == 0;
-            p.a = *gen::element(0, 500, 1000, 2000, *gen::inRange(0, 10000));
-            p.b = *gen::inRange(1, 13);
-            p.numero = *gen::inRange(0, 3);
-            break;
-        }
-        case Tipo::Arrancar:
-            p.a = *gen::element(0, 5000, 10000, *gen::inRange(0, 30000));
-            break;
-        case Tipo::Merceria:
-        case Tipo::SacarDinero:
-            p.a = *gen::inRange(1, 5000);
-            break;
-        case Tipo::TocarFamilia:
-            p.a = *gen::inRange(0, 10);
-            p.b = *gen::inRange(-1, 8);
-            p.numero = *gen::inRange(0, 15);
-            break;
-        case Tipo::TocarBorrar:
-            p.a = *gen::inRange(0, 12);
-            break;
-        case Tipo::ElegirPrenda:
-            p.a = *gen::inRange(0, 5);
-            p.b = *gen::inRange(0, 8);
-            break;
-        case Tipo::TocarFecha:
-            p.a = *gen::inRange(1, 12);
-            p.b = *gen::inRange(0, 15);
-            break;
-        case Tipo::Pagar:
-        case Tipo::Entregar:
-            p.a = *gen::inRange(0, 5000);
-            p.b = *gen::inRange(0, 3);
-            break;
-        case Tipo::Asignar:
-            p.a = *gen::inRange(0, 2) == 0 ? 0 : *gen::inRange(1, 6);
-            p.b = *gen::inRange(0, 3);
-            break;
-        case Tipo::Recibir:
-            p.a = *gen::inRange(0, 2) == 0 ? 0 : *gen::inRange(1, 6);
-            break;
-        case Tipo::CobrarTienda:
-        case Tipo::PagarTrabajador:
-            p.a = *gen::inRange(0, 10);
-            break;
-        case Tipo::AsignarLista:
-            p.a = *gen::inRange(0, 10);
-            p.b = *gen::inRange(0, 4);
-            break;
-        case Tipo::TocarPrecio:
-            p.a = *gen::inRange(0, 12);
-            p.b = *gen::inRange(0, 5000);
-            break;
-        default:
-            break;
-        }
+        const Clase &c = Clases[int(p.tipo)];
+        if (c.a != Nada)
+            p.a = *gen::inRange(c.a.first, c.a.second);
+        if (c.b != Nada)
+            p.b = *gen::inRange(c.b.first, c.b.second);
+        if (c.sortear)
+            c.sortear(p);
         return PasoSP(std::make_shared<Paso>(std::move(p)));
     });
 }

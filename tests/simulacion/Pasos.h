@@ -15,8 +15,8 @@ struct Modelo {
     int arreglos = 0;
 };
 
+// In the order of their weights in the random draw (Pasos.cpp).
 enum class Tipo {
-    Arrancar,
     NuevoArreglo,
     Merceria,
     Modificar,
@@ -32,10 +32,10 @@ enum class Tipo {
     SacarDinero,
     CobrarTienda,
     PagarTrabajador,
-    Copia,
     CierreCaja,
-    CortarConexion,
+    Arrancar,
     PasarDia,
+    CortarConexion,
     AsignarLista,
     TocarPrecio,
     ElegirPrenda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseDePrueba.h"
+#include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
@@ -55,58 +56,39 @@ public:
     // database error.
     QStringList En(int puesto, const std::function<void(Puesto &)> &accion);
 
-    // Staff actions (each a step of a history; a till whose program is closed does nothing but start).
-    void Arrancar(Puesto &q, bool nuevaCaja, int centimosIniciales);
-    void Cerrar(Puesto &q);
+    // Touches several steps share (a till whose program is closed does nothing but start).
     struct Prenda {
         int familia;                // 1..8, as listed on the sale screen
         std::vector<int> productos; // positions in the family's product list (wrap around)
         int dias;                   // due in this many days
     };
-    void NuevoArreglo(Puesto &q, const std::vector<Prenda> &prendas, bool urgente, int cliente, int centimos,
-                      int formaPago);
-    void Merceria(Puesto &q, int centimos);
-    // `aunEntregado`: the answer to "already handed over, go on?".
-    void Modificar(Puesto &q, int idarreglo, bool aunEntregado);
+    // A family touched starts a garment (due in `dias`); family 0 adds to the garment on screen.
+    // Product -1 is the same-day service.
     void TocarFamilia(Puesto &q, int familia, int producto, int dias);
-    void TocarBorrar(Puesto &q, int fila);
     void TocarFecha(Puesto &q, int fila, int dias);
-    void TocarPrecio(Puesto &q, int fila, int centimos);
-    // The "--" of the garment (its position, wrapping round): the next alterations go to it.
-    void ElegirPrenda(Puesto &q, int prenda);
-    // Worker 0 closes the picker, which takes the garment away from its worker.
-    void AsignarDeLaLista(Puesto &q, bool todos, int fila, int trabajador);
+    // The money handed over now (all that is owed when `todo`), by the method chosen.
     void Pagar(Puesto &q, int centimos, int formaPago, bool todo);
     void Acabar(Puesto &q);
-    // "Comenzar" when the screen holds a delivered order opened for changes.
-    void DejarSiEntregado(Puesto &q);
-    void Entregar(Puesto &q, int idarreglo);
-    void Anular(Puesto &q, int idarreglo);
-    void AsignarEscaneando(Puesto &q, int idarreglo, int prenda, int trabajador);
-    void RecibirEscaneando(Puesto &q, int idarreglo, int prenda);
-    void SacarDinero(Puesto &q, int centimos);
-    void CobrarTienda(Puesto &q, int fila, bool todaLaDeuda);
-    void PagarTrabajador(Puesto &q, int fila);
-    void CopiaSeguridad(Puesto &q);
-    void CierreCaja(Puesto &q);
-    // The till's connection cut by the server in the middle of finishing its order.
-    void CortarConexion(Puesto &q);
-    void PasarDia();
 
-    bool EsServidor() const { return b_.conexion.motor() == Motor::PostgreSQL; }
+    bool EsServidor() const { return b.conexion.motor() == Motor::PostgreSQL; }
     qint64 acciones = 0;
     qint64 comprobaciones = 0;
+    BaseDePrueba b;
+    QSet<qint64> anulados;
 
 private:
     void Activar(Puesto &q);
     void Desactivar(Puesto &q);
+    void Cerrar(Puesto &q);
     QString Configuracion() const;
     QStringList Comprobar();
 
-    BaseDePrueba b_;
     std::vector<std::unique_ptr<Puesto>> puestos_;
     QHash<QString, QString> cajasCerradas_; // closed cash day -> its movements when it closed
-    QSet<qint64> anulados_;
-    QString copiaPendiente_; // a backup just made, with the data of its moment
-    QString datosCopia_;
 };
+
+// An amount as staff type it on the keypad.
+inline QString Teclear(int centimos)
+{
+    return TextoNumero(centimos / 100.0);
+}
