@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolBar>
@@ -88,9 +89,9 @@ private:
             const bool deQt =
                 qobject_cast<QToolBar *>(w->parentWidget()) || w->objectName().startsWith(u"qt_"_s);
             const bool escaner = ventana->inherits("frmPrincipalVista");
-            if (deQt || escaner)
+            if (deQt)
                 continue;
-            if (w->isEnabled() && !(w->focusPolicy() & Qt::TabFocus))
+            if (!escaner && w->isEnabled() && !(w->focusPolicy() & Qt::TabFocus))
                 faltas.append(donde + u": "_s + Describir(w) + u" no se alcanza con el teclado"_s);
             if (auto *b = qobject_cast<QAbstractButton *>(w); b && !Cabe(b, b->text(), b->width() - 16))
                 faltas.append(donde + u": "_s + Describir(w) + u" corta su texto \""_s + b->text() + u"\""_s);
@@ -134,12 +135,31 @@ private:
             faltas.append(donde + u": "_s + Describir(l) + u" corta su texto \""_s + pintado + u"\""_s);
     }
 
-    // A screen reader reads a grid cell by cell: the first row must read as something.
+    // A screen reader reads a grid cell by cell: the first row must read as something, only the
+    // columns on screen are offered, and each is named by its header.
     void RevisarCeldas(const QString &donde, QAbstractItemView *vista, QAccessibleInterface *a)
     {
         QAccessibleTableInterface *tabla = a->tableInterface();
         if (!tabla)
             return;
+        auto *rejilla = qobject_cast<QTableView *>(vista);
+        int visibles = 0;
+        for (int c = 0; rejilla && c < vista->model()->columnCount(); ++c)
+            visibles += rejilla->isColumnHidden(c) ? 0 : 1;
+        if (rejilla && tabla->columnCount() != visibles)
+            faltas.append(donde + u": "_s + Describir(vista)
+                          + u" ofrece %1 columnas y muestra %2"_s.arg(tabla->columnCount()).arg(visibles));
+        for (int c = 0; c < tabla->columnCount(); ++c) {
+            QAccessibleInterface *celda = tabla->cellAt(0, c);
+            QAccessibleTableCellInterface *t = celda ? celda->tableCellInterface() : nullptr;
+            const auto cabeceras = t ? t->columnHeaderCells() : QList<QAccessibleInterface *>();
+            const QString cabecera =
+                cabeceras.isEmpty() ? QString() : cabeceras.first()->text(QAccessible::Name).trimmed();
+            if (cabecera.isEmpty() || cabecera != tabla->columnDescription(c).trimmed()
+                || PareceIngles(cabecera))
+                faltas.append(donde + u": "_s + Describir(vista)
+                              + u" no nombra su columna %1 (\"%2\")"_s.arg(c).arg(cabecera));
+        }
         bool alguna = false;
         for (int c = 0; c < tabla->columnCount() && !alguna; ++c) {
             QAccessibleInterface *celda = tabla->cellAt(0, c);

@@ -134,6 +134,7 @@ frmPrincipalVista::frmPrincipalVista(frmPrincipal &modelo, QWidget *padre)
     gridTPV_ = NuevaTabla(QStringLiteral("gridTPV"), tpv_);
     gridTPV_->setAccessibleName(QStringLiteral("Prendas y arreglos del encargo"));
     gridTPV_->setItemDelegate(new DelegadoVenta(gridTPV_));
+    tpv_->NombrarColumna(frmPrincipal::ColBorrar, QStringLiteral("Borrar"));
     gridTPV_->horizontalHeader()->setSectionResizeMode(frmPrincipal::ColNombre, QHeaderView::Stretch);
     gridTPV_->horizontalHeader()->setStretchLastSection(false);
     derecha->addWidget(gridTPV_, 1);
