@@ -109,9 +109,9 @@ private:
 };
 
 // The grid itself: rows are the model's, columns the visible ones. Children are numbered as the
-// view numbers them in its focus and selection events (a header row, then the rows, over every
-// model column), so the cell a screen reader is told about is the one it finds; a hidden column's
-// number stands for the first visible cell of its row.
+// view numbers them in its focus and selection events (a header row, then the rows, each over a
+// row-header place and every model column), so the cell a screen reader is told about is the one
+// it finds; a hidden column's number stands for the first visible cell of its row.
 class Tabla : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
@@ -258,8 +258,9 @@ public:
 
 private:
     QTableView *Vista() const { return static_cast<QTableView *>(widget()); }
-    int Cabecera() const { return Vista()->horizontalHeader()->isVisible() ? 1 : 0; }
-    int Lateral() const { return Vista()->verticalHeader()->isVisible() ? 1 : 0; }
+    // The view counts a header row and a row-header column in its numbering, shown or not.
+    static int Cabecera() { return 1; }
+    static int Lateral() { return 1; }
     int Ancho() const { return Vista()->model() ? Vista()->model()->columnCount() + Lateral() : 0; }
     void Olvidar()
     {
