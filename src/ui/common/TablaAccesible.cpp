@@ -111,7 +111,7 @@ private:
 // The grid itself: rows are the model's, columns the visible ones. Children are numbered as the
 // view numbers them in its focus and selection events (a header row, then the rows, each over a
 // row-header place and every model column), so the cell a screen reader is told about is the one
-// it finds; a hidden column's number stands for the first visible cell of its row.
+// it finds.
 class Tabla : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
@@ -146,14 +146,14 @@ public:
         const int ancho = Ancho();
         if (i < 0 || ancho == 0)
             return nullptr;
+        // No grid of the program shows row headers: their place, like a hidden column's, stands
+        // for the row's first visible cell (a reader walking the children finds no gaps).
         const int columna = i % ancho - Lateral();
-        if (columna < 0)
-            return nullptr; // row headers: none of the program's grids shows them
         const QList<int> visibles = Visibles();
-        const int fila = i / ancho - Cabecera();
         if (visibles.isEmpty())
             return nullptr;
-        return CeldaDe(fila, Vista()->isColumnHidden(columna) ? visibles.first() : columna);
+        const bool oculta = columna < 0 || Vista()->isColumnHidden(columna);
+        return CeldaDe(i / ancho - Cabecera(), oculta ? visibles.first() : columna);
     }
     int indexOfChild(const QAccessibleInterface *hijo) const override
     {

@@ -152,6 +152,16 @@ frmPrincipalVista::frmPrincipalVista(frmPrincipal &modelo, QWidget *padre)
     capa->setSpacing(8);
     capa->addLayout(arriba, 1);
     capa->addWidget(BarraInferior());
+    // Tab goes in reading order: the lists on the left, then the customer, the order and its
+    // figures, then the bar below.
+    const QList<QWidget *> orden = {
+        gridFamilias_,     gridProductos_, cmdTelefono_,
+        cmdBuscarCliente_, gridTPV_,       cmdPendiente_,
+        cmdFechaEntrega_,  cmdFormasPago_, findChild<QPushButton *>(QStringLiteral("cmdAcabarEncargo"))};
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+    // The screen opens with the focus on itself, where the scanner types; Tab starts at the lists.
+    setFocus();
 
     connect(gridFamilias_, &QTableView::clicked, this, [this](const QModelIndex &i) {
         Atender([this, i] {
@@ -186,6 +196,7 @@ QTableView *frmPrincipalVista::NuevaTabla(const QString &nombre, GridModel *dato
     // Tab reaches it (a touch does not take the focus); see eventFilter for its keys.
     t->setFocusPolicy(Qt::TabFocus);
     t->installEventFilter(this);
+    t->setTabKeyNavigation(false);
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setWordWrap(true);
