@@ -13,6 +13,16 @@ constexpr int AltoFila = 495;
 
 const QString ConsultaColores = QStringLiteral("select * from colores order by nombre collate espanol");
 
+// The colours run down in pairs of columns, a hidden id and a name: every name column says what
+// it lists, however many pairs the colours fill.
+void RotularColumnas(Grid &grid)
+{
+    for (int c = 0; c < grid.Cols(); ++c) {
+        grid.SetTextMatrix(0, c, c % 2 == 0 ? QString() : QStringLiteral("Color"));
+        grid.SetColWidth(c, c % 2 == 0 ? 1 : 3000);
+    }
+}
+
 } // namespace
 
 QString frmColores::CargarFormulario(const std::function<void()> &mostrar)
@@ -30,11 +40,7 @@ QString frmColores::CargarFormulario(const std::function<void()> &mostrar)
 void frmColores::DarTamanosGridColores()
 {
     gridColores.Dimensionar(1, 8);
-    for (int c = 0; c < 8; ++c) {
-        gridColores.SetTextMatrix(0, c, QString());
-        gridColores.SetColWidth(c, c % 2 == 0 ? 1 : 3000);
-    }
-    gridColores.SetTextMatrix(0, 1, QStringLiteral("Color"));
+    RotularColumnas(gridColores);
 }
 
 void frmColores::CargarColores()
@@ -50,6 +56,7 @@ void frmColores::CargarColores()
     if (2 * resto > FilasPorColumna || (2 * resto == FilasPorColumna && pares % 2 == 1))
         ++pares;
     gridColores.SetCols((pares + 1) * 2);
+    RotularColumnas(gridColores);
     gridColores.SetRows(FilasPorColumna + 1);
     for (int f = 1; f < gridColores.Rows(); ++f)
         gridColores.SetRowHeight(f, AltoFila);

@@ -1,5 +1,6 @@
 # Takes in a one-garment order on the sale screen over AT-SPI, as a person with a screen reader
-# would, and reads back the customer's name and the figures through the Text interface.
+# would, and reads back the order's lines through the Table interface and the customer's name and
+# the figures through the Text interface.
 import sys
 import time
 
@@ -29,13 +30,19 @@ def pulsar(*nombres):
         time.sleep(0.3)
 
 
-def tocar(tabla, fila, columna=None):
+def tocar(tabla, fila, cabecera=None):
     t = control('table', tabla).queryTable()
-    ancho = lambda c: t.getAccessibleAt(fila, c).queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width
-    columna = columna if columna is not None else next(c for c in range(t.nColumns) if ancho(c) > 2)
+    columna = next(c for c in range(t.nColumns) if t.getColumnDescription(c) == cabecera) if cabecera else 0
     e = t.getAccessibleAt(fila, columna).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     pyatspi.Registry.generateMouseEvent(e.x + e.width // 2, e.y + e.height // 2, 'b1c')
     time.sleep(0.5)
+
+
+def filas(tabla):
+    # A grid as a screen reader reads it: the column headers, then every row's cells.
+    t = control('table', tabla).queryTable()
+    leidas = [[t.getColumnHeader(c).name for c in range(t.nColumns)]]
+    return leidas + [[t.getAccessibleAt(f, c).name for c in range(t.nColumns)] for f in range(t.nRows)]
 
 
 def valor(nombre):
@@ -53,10 +60,14 @@ pulsar('Aceptar', '5', '0', 'Aceptar')  # a new cash day, 50 in the drawer
 pulsar('Comenzar')
 tocar('Familias', 0)
 tocar('Arreglos de la familia', 0)
-tocar('Prendas y arreglos del encargo', 0, 5)  # the garment's delivery date
+tocar('Prendas y arreglos del encargo', 0, 'Fecha')  # the garment's delivery date
 pulsar('Dentro de 1 semana')
 pulsar('Teléfono del cliente', *'600111222', 'Aceptar')
 pulsar('Introduzca la cantidad', '1', '0', 'Aceptar')
+lineas = filas('Prendas y arreglos del encargo')  # no hidden id column, every column named
+print(lineas)
+if lineas[0] != ['Borrar', 'Producto/Arreglo', 'Importe', 'Fecha'] or lineas[-1][1:3] != ['Acortar mangas', '22.00']:
+    sys.exit('la rejilla del encargo no se lee como se ve')
 leido = {n: valor(n) for n in ('Nombre del cliente', 'Importe total', 'Entregado', 'Pendiente')}
 print(leido)
 esperado = {'Nombre del cliente': 'María Muñoz García', 'Importe total': '22.00', 'Entregado': '10.00',

@@ -1,7 +1,10 @@
 #include "ui/common/Accesible.h"
 
+#include "ui/common/TablaAccesible.h"
+
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QTableView>
 #include <QTextDocument>
 
 namespace {
@@ -70,6 +73,8 @@ QAccessibleInterface *Fabrica(const QString &, QObject *o)
 {
     if (auto *l = qobject_cast<QLabel *>(o))
         return new EtiquetaAccesible(l);
+    if (auto *t = qobject_cast<QTableView *>(o))
+        return TablaAccesible::Crear(t);
     return nullptr;
 }
 

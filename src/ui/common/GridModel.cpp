@@ -56,6 +56,8 @@ QVariant GridModel::headerData(int seccion, Qt::Orientation o, int rol) const
 {
     if (o == Qt::Horizontal && rol == Qt::DisplayRole)
         return grid_->TextMatrix(0, seccion);
+    if (o == Qt::Horizontal && rol == Qt::AccessibleTextRole && nombres_.contains(seccion))
+        return nombres_.value(seccion);
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "core/Grid.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 
 class QTableView;
 
@@ -22,6 +23,8 @@ public:
     QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
 
     void Refrescar();
+    // What a screen reader calls a column whose header shows nothing (a column of "X" marks).
+    void NombrarColumna(int columna, const QString &nombre) { nombres_[columna] = nombre; }
     // Applies column widths (0 hides), row heights and the current cell to a view.
     void AjustarVista(QTableView *vista, double escala = 1.0) const;
     // Only the column widths: for long lists whose rows keep the view's default height.
@@ -31,4 +34,5 @@ public:
 
 private:
     const Grid *grid_;
+    QHash<int, QString> nombres_;
 };

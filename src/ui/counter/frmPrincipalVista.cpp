@@ -85,7 +85,8 @@ QPushButton *BotonDibujo(Dibujo dibujo, const QString &nombre, const QString &ay
     b->setIcon(Icono(dibujo));
     b->setIconSize(QSize(44, 44));
     b->setFixedSize(Estilo::AltoBoton, Estilo::AltoBoton);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; a button ignores the scanner's keys, which go on to the window.
+    b->setFocusPolicy(Qt::TabFocus);
     b->setToolTip(ayuda);
     b->setAccessibleName(ayuda);
     return b;
@@ -134,6 +135,7 @@ frmPrincipalVista::frmPrincipalVista(frmPrincipal &modelo, QWidget *padre)
     gridTPV_ = NuevaTabla(QStringLiteral("gridTPV"), tpv_);
     gridTPV_->setAccessibleName(QStringLiteral("Prendas y arreglos del encargo"));
     gridTPV_->setItemDelegate(new DelegadoVenta(gridTPV_));
+    tpv_->NombrarColumna(frmPrincipal::ColBorrar, QStringLiteral("Borrar"));
     gridTPV_->horizontalHeader()->setSectionResizeMode(frmPrincipal::ColNombre, QHeaderView::Stretch);
     gridTPV_->horizontalHeader()->setStretchLastSection(false);
     derecha->addWidget(gridTPV_, 1);
@@ -150,6 +152,16 @@ frmPrincipalVista::frmPrincipalVista(frmPrincipal &modelo, QWidget *padre)
     capa->setSpacing(8);
     capa->addLayout(arriba, 1);
     capa->addWidget(BarraInferior());
+    // Tab goes in reading order: the lists on the left, then the customer, the order and its
+    // figures, then the bar below.
+    const QList<QWidget *> orden = {
+        gridFamilias_,     gridProductos_, cmdTelefono_,
+        cmdBuscarCliente_, gridTPV_,       cmdPendiente_,
+        cmdFechaEntrega_,  cmdFormasPago_, findChild<QPushButton *>(QStringLiteral("cmdAcabarEncargo"))};
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+    // The screen opens with the focus on itself, where the scanner types; Tab starts at the lists.
+    setFocus();
 
     connect(gridFamilias_, &QTableView::clicked, this, [this](const QModelIndex &i) {
         Atender([this, i] {
@@ -181,7 +193,10 @@ QTableView *frmPrincipalVista::NuevaTabla(const QString &nombre, GridModel *dato
     t->setObjectName(nombre);
     t->setModel(datos);
     t->setFont(FuenteGrid());
-    t->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it (a touch does not take the focus); see eventFilter for its keys.
+    t->setFocusPolicy(Qt::TabFocus);
+    t->installEventFilter(this);
+    t->setTabKeyNavigation(false);
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setWordWrap(true);
@@ -195,6 +210,7 @@ QTableView *frmPrincipalVista::NuevaTabla(const QString &nombre, GridModel *dato
     t->horizontalHeader()->setStretchLastSection(true);
     t->horizontalHeader()->setMinimumHeight(34);
     t->setStyleSheet(QStringLiteral("QTableView { background: white; gridline-color: #d8cfc0; }"
+                                    "QTableView:focus, QTableView::item:focus { border: 3px solid #1f5fa8; }"
                                     "QHeaderView::section { background: #efe6d6; border: none;"
                                     " border-bottom: 2px solid #8a7b66; padding: 4px 5px; }"
                                     "QScrollBar:vertical { width: 36px; }"));
@@ -452,6 +468,21 @@ bool frmPrincipalVista::eventFilter(QObject *objeto, QEvent *e)
             Atender([this] { modelo_.cmdFechaEntrega_Click(); });
             return true;
         }
+    }
+    // A grid reached with Tab moves with the arrows and Space touches its current cell; every
+    // other key is the scanner's, as wherever else the focus is.
+    if (auto *tabla = qobject_cast<QTableView *>(objeto); tabla && e->type() == QEvent::KeyPress) {
+        auto *tecla = static_cast<QKeyEvent *>(e);
+        static const QList<int> mueven = {Qt::Key_Up,   Qt::Key_Down,   Qt::Key_Left,   Qt::Key_Right,
+                                          Qt::Key_Home, Qt::Key_End,    Qt::Key_PageUp, Qt::Key_PageDown,
+                                          Qt::Key_Tab,  Qt::Key_Backtab};
+        if (tecla->key() == Qt::Key_Space && tabla->currentIndex().isValid())
+            Q_EMIT tabla->clicked(tabla->currentIndex());
+        else if (!mueven.contains(tecla->key()))
+            keyPressEvent(tecla);
+        else
+            return false;
+        return true;
     }
     return QWidget::eventFilter(objeto, e);
 }
