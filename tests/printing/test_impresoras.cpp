@@ -112,7 +112,10 @@ public:
     explicit SalidaContada(SalidaTickets &destino) : destino_(destino) {}
     void Enviar(const QByteArray &bytes) override
     {
+        QElapsedTimer reloj;
+        reloj.start();
         destino_.Enviar(bytes);
+        peor = std::max(peor, reloj.elapsed());
         ++lineas;
         if (trasLinea)
             trasLinea();
@@ -120,6 +123,7 @@ public:
     SalidaTickets &destino_;
     std::function<void()> trasLinea;
     int lineas = 0;
+    qint64 peor = 0; // the longest a line held the counter, for the reliability run's table
 };
 
 // A pseudo-terminal standing in for the printer: the program writes the slave, the test reads the master.
@@ -495,6 +499,9 @@ private Q_SLOTS:
                 delete impresora;
             }
             qunsetenv("HILVAN_PUERTO_5");
+            if (!ausentes.contains(c))
+                qInfo("%s: %d lines, %d lost, slowest %lld ms", qPrintable(c), salida.lineas,
+                      destino->LineasPerdidas(), salida.peor);
             QVERIFY(salida.lineas > 50);
             QCOMPARE(m.Valor(u"select count(*) from arreglos"_s).toInt(), ++pedidos);
             if (ausentes.contains(c)) {
