@@ -74,14 +74,6 @@ void AlAbrir(const std::function<void(QDialog *)> &usuario)
     });
 }
 
-// A touch on a button that must be there and available.
-void Pulsar(QWidget *w, const QString &nombre)
-{
-    QPushButton *b = w->findChild<QPushButton *>(nombre);
-    QVERIFY2(b && b->isEnabled(), qPrintable(nombre));
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
 } // namespace
 
 class PruebaOpcionesGui : public QObject
@@ -231,13 +223,9 @@ private Q_SLOTS:
         // The exact-amount key answers what is owed in one touch.
         AlAbrir([](QDialog *w) { Pulsar(w, u"cmdExacto"_s); });
         QCOMPARE(d.PadImporte(u"Pendiente"_s, u"52.5"_s), u"52.5"_s);
-    }
 
-    // Fifty digits on either keypad: the window keeps its size on a 1024-pixel screen, every key
-    // stays inside it, and the display holds what a telephone or an amount can have.
-    void tecladoNoCreceConLaCifra()
-    {
-        DialogosQt d;
+        // Fifty digits on either keypad: the window keeps its size on a 1024-pixel screen, every key
+        // stays inside it, and the display holds what a telephone or an amount can have.
         for (const bool telefono : {true, false}) {
             AlAbrir([telefono](QDialog *w) {
                 QApplication::processEvents();
@@ -259,7 +247,7 @@ private Q_SLOTS:
         }
     }
 
-    void calendarioYPregunta()
+    void calendarioPreguntaYUsuario()
     {
         BaseDePrueba b; // today is 05/12/2026
         DialogosQt d;
@@ -286,14 +274,8 @@ private Q_SLOTS:
         QCOMPARE(d.MensajeSiNo(u"¿Comenzar una nueva caja?"_s), 6);
         AlAbrir([](QDialog *w) { QTest::keyClick(w, Qt::Key_Escape); });
         QCOMPARE(d.MensajeSiNo(u"¿Comenzar una nueva caja?"_s), 7);
-    }
 
-    void selectores()
-    {
-        BaseDePrueba b;
-        b.conexion.Ejecutar(u"insert into usuarios (idusuario, nombre) values (5, 'Zoe')"_s);
-        b.conexion.Ejecutar(u"insert into usuarios (idusuario, nombre) values (4, 'Ana')"_s);
-        DialogosQt d;
+        b.Insertar("usuarios", "idusuario, nombre", {"5, 'Zoe'", "4, 'Ana'"});
         AlAbrir([](QDialog *w) {
             QCOMPARE(w->windowTitle(), u"Seleccione el usuario"_s);
             auto *grid = w->findChild<QTableView *>(u"gridTrabajadores"_s);
