@@ -1,8 +1,6 @@
 #include "Mostrador.h"
 
 #include "AyudasGrid.h"
-#include "core/BaseDatos.h"
-#include "core/Conexion.h"
 #include "core/Programa.h"
 #include "demo/Demo.h"
 #include "masterdata/frmFIchaCliente.h"
@@ -117,18 +115,10 @@ QStringList Mostrador::Columna(int columna) const
 
 QString Mostrador::Volcado()
 {
+    const QMap<QString, QStringList> todo = b.Contenido();
     QString r;
-    for (const char *sql : {"select * from arreglos order by idarreglo",
-                            "select * from arreglos_detalles order by idarreglodetalle",
-                            "select * from caja order by idmovimiento"}) {
-        Recordset rs = b.conexion.AbrirRecordset(QString::fromLatin1(sql));
-        for (; !rs.EOF_(); rs.MoveNext()) {
-            for (int i = 0; i < rs.NumCampos(); ++i)
-                r += TextoDeValor(rs.Campo(i)) + u'|';
-            r += u'\n';
-        }
-        r += u"--\n"_s;
-    }
+    for (const QString &tabla : {u"arreglos"_s, u"arreglos_detalles"_s, u"caja"_s})
+        r += todo.value(tabla).join(u'\n') + u"\n--\n"_s;
     return r;
 }
 

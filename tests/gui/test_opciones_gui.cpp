@@ -36,14 +36,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Records the screens opened; the menu of the sale screen hands order 3 over.
+// Records the screens opened.
 struct PantallasAnotadas : PantallasPrueba {
     void ListaTrabajadores() override { abiertas.append(u"trabajadores"_s); }
-    void Opciones() override
-    {
-        G().ArregloACargar = 3;
-        G().ArregloACargarParaEntregar = true;
-    }
     QStringList abiertas;
 };
 
@@ -86,7 +81,9 @@ private Q_SLOTS:
         Estilo::Aplicar();
     }
 
-    void menu()
+    // The options menu opens the workers' list. On the worker picker, Escape or the window's close
+    // button choose nothing; only "Cancelar" answers 0, which takes a garment away from its worker.
+    void trabajadores()
     {
         Tienda t;
         FRMoPCIONES m;
@@ -97,25 +94,6 @@ private Q_SLOTS:
         }));
         QCOMPARE(t.pantallas.abiertas, QStringList{u"trabajadores"_s});
 
-        // The sale screen's "Opciones" leads back to it with the order handed over, read-only.
-        frmPrincipal p;
-        p.ReiniciarVenta();
-        frmPrincipalVista venta(p);
-        venta.show();
-        QTest::mouseClick(venta.findChild<QPushButton *>(u"cmdVerOpciones"_s), Qt::LeftButton);
-        QCOMPARE(t.b.dialogos.mensajes, QStringList());
-        QVERIFY(G().EntregandoArreglo);
-        auto *tpv = venta.findChild<QTableView *>(u"gridTPV"_s);
-        QVERIFY(!TextosVista(tpv, frmPrincipal::ColBorrar).contains(u"X"_s));
-        QVERIFY(!venta.findChild<QPushButton *>(u"cmdFechaEntrega"_s)->isEnabled());
-        QCOMPARE(venta.findChild<QLabel *>(u"lblNumReferencia"_s)->text(), u"Entrega del arreglo 3"_s);
-    }
-
-    // Escape or the window's close button choose nothing; only "Cancelar" answers 0, which takes
-    // a garment away from its worker.
-    void trabajadores()
-    {
-        Tienda t;
         frmTrabajadores picker;
         SelectorVista v(picker);
         picker.MostrarModal = [&] {
