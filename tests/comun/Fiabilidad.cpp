@@ -123,12 +123,9 @@ QStringList FallosDeIntegridad(Conexion &c)
             : enCasa ? std::abs(d.suma - total) < 0.005 && d.movimientos <= 2
                      : std::abs(d.suma - entregado) < 0.005 && d.movimientos == (entregado != 0 ? 1 : 0);
         if (!bien)
-            fallos.append(u"caja de %1: %2 en %3 movimientos; entregado %4, total %5%6"_s.arg(id)
-                              .arg(d.suma)
-                              .arg(d.movimientos)
-                              .arg(entregado)
-                              .arg(total)
-                              .arg(enCasa ? u", entregado al cliente"_s : QString()));
+            fallos.append(QString::asprintf("caja de %lld: %g en %d movimientos; entregado %g, total %g%s",
+                                            id, d.suma, d.movimientos, entregado, total,
+                                            enCasa ? ", entregado al cliente" : ""));
     }
     for (auto it = caja.cbegin(); it != caja.cend(); ++it)
         fallos.append(u"dinero de un encargo que no existe: %1"_s.arg(it.key()));
@@ -139,9 +136,7 @@ QStringList FallosDeIntegridad(Conexion &c)
     const int retiradas = int(Val(NuloACero(retirado.Campo(0))));
     const double sumaRetirada = Val(NuloACero(retirado.Campo(1)));
     if (retiradas != deTiendas.movimientos || std::abs(sumaRetirada + deTiendas.suma) >= 0.005)
-        fallos.append(u"pagos de tiendas: %1 en %2 movimientos, retirado %3 en %4"_s.arg(deTiendas.suma)
-                          .arg(deTiendas.movimientos)
-                          .arg(sumaRetirada)
-                          .arg(retiradas));
+        fallos.append(QString::asprintf("pagos de tiendas: %g en %d movimientos, retirado %g en %d",
+                                        deTiendas.suma, deTiendas.movimientos, sumaRetirada, retiradas));
     return fallos;
 }
