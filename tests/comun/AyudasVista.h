@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -53,6 +54,13 @@ inline void Pulsar(QWidget *w, const QString &nombre)
     auto *b = w->findChild<QPushButton *>(nombre);
     QVERIFY2(b && b->isVisible() && b->isEnabled(), qPrintable(nombre));
     QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// No label of the window may read its text as markup, whatever it holds now.
+inline void SoloTextoPlano(QWidget *ventana)
+{
+    for (QLabel *l : ventana->findChildren<QLabel *>())
+        QVERIFY2(l->textFormat() == Qt::PlainText, qPrintable(l->objectName() + u' ' + l->text()));
 }
 
 // Two touches on the same cell, as staff open a row.
