@@ -133,7 +133,7 @@ class PruebaPantallasGui : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void catalogo()
+    void catalogoYClientes()
     {
         BaseDePrueba b;
         PantallasCatalogo pantallas;
@@ -172,27 +172,24 @@ private Q_SLOTS:
         menu.CargarFormulario(
             Ver<frmDecProdVista>(menu, [&](frmDecProdVista &v) { Cerrar(v, Boton(v, "cmdVerArreglo")); }));
         QCOMPARE(pantallas.abiertos.last(), -1);
-    }
 
-    void fichaYListaDeClientes()
-    {
-        BaseDePrueba b;
-        frmFIchaCliente ficha;
-        ficha.CargarFormulario(u"600123456"_s, 0,
-                               Ver<frmFIchaClienteVista>(ficha, [&](frmFIchaClienteVista &v) {
-                                   QCOMPARE(v.txtTelefono->text(), u"600123456"_s);
-                                   QVERIFY(!v.cmdVerArreglos->isVisible());
-                                   QVERIFY(v.cmdAceptar->height() >= 60);
-                                   v.txtNombre->setText(u"Rosa Díaz"_s); // keyClicks types ASCII only
-                                   v.chkEstienda->setChecked(true);
-                                   QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
-                                   QVERIFY(v.result() == QDialog::Accepted);
-                               }));
+        // A new customer on the card, then found on the list.
+        frmFIchaCliente cliente;
+        cliente.CargarFormulario(u"600123456"_s, 0,
+                                 Ver<frmFIchaClienteVista>(cliente, [&](frmFIchaClienteVista &v) {
+                                     QCOMPARE(v.txtTelefono->text(), u"600123456"_s);
+                                     QVERIFY(!v.cmdVerArreglos->isVisible());
+                                     QVERIFY(v.cmdAceptar->height() >= 60);
+                                     v.txtNombre->setText(u"Rosa Díaz"_s); // keyClicks types ASCII only
+                                     v.chkEstienda->setChecked(true);
+                                     QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+                                     QVERIFY(v.result() == QDialog::Accepted);
+                                 }));
         QCOMPARE(b.Valor(u"select nombre from clientes where telefono = '600123456'"_s), u"Rosa Díaz"_s);
 
-        frmListaClientes lista;
+        frmListaClientes clientes;
         const int elegido =
-            lista.CargarFormulario(Ver<frmListaClientesVista>(lista, [&](frmListaClientesVista &v) {
+            clientes.CargarFormulario(Ver<frmListaClientesVista>(clientes, [&](frmListaClientesVista &v) {
                 QTest::keyClicks(v.txtNombre(), u"rosa"_s);
                 QTest::keyClick(v.txtNombre(), Qt::Key_Return);
                 QCOMPARE(TextosVista(v.tabla(), 1), QStringList{u"(*)Rosa Díaz"_s});
@@ -454,7 +451,7 @@ private Q_SLOTS:
         QCOMPARE(b.Valor(u"select count(*) from caja where nombrecierre = '20261205'"_s), u"2"_s);
     }
 
-    void asignacion()
+    void asignacionYEscaneos()
     {
         BaseDePrueba b;
         SembrarTaller(b);
@@ -478,21 +475,14 @@ private Q_SLOTS:
             QCOMPARE(v.lblViendo()->text(), u"Mostrando todos los arreglos"_s);
             QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-            const QModelIndex falda = BuscarCelda(t, 1, "10.2");
-            TocarCelda(t, falda); // the view acts on a double touch of the cell it was pressed on
-            QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(falda).center());
+            DobleToque(t, BuscarCelda(t, 1, "10.2"));
             QCOMPARE(pantallas.detalles, QStringList{"10.2"});
 
             QTest::keyClick(&v, Qt::Key_A); // any key closes the screen
             QVERIFY(!v.isVisible());
         }));
-    }
 
-    // Thirty garment tickets read as fast as a reader types: none lost, each listed once.
-    void treintaEscaneosSeguidos()
-    {
-        BaseDePrueba b;
-        SembrarTaller(b);
+        // Thirty garment tickets read as fast as a reader types: none lost, each listed once.
         b.conexion.Ejecutar(
             "insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo) select idarreglo "
             "+ 1000, 1, 1, fechaarreglo from arreglos where idarreglo = 10");
