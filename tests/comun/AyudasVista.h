@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -47,14 +48,19 @@ inline QStringList TextosCortados(QTableView *t)
     return r;
 }
 
-// Buttons of a window whose caption is cut.
-inline QStringList BotonesCortados(QWidget &w)
+// A touch on a button that must be there, shown and available.
+inline void Pulsar(QWidget *w, const QString &nombre)
 {
-    QStringList r;
-    for (QPushButton *b : w.findChildren<QPushButton *>())
-        if (b->isVisible() && b->sizeHint().width() > b->width())
-            r.append(b->text());
-    return r;
+    auto *b = w->findChild<QPushButton *>(nombre);
+    QVERIFY2(b && b->isVisible() && b->isEnabled(), qPrintable(nombre));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// No label of the window may read its text as markup, whatever it holds now.
+inline void SoloTextoPlano(QWidget *ventana)
+{
+    for (QLabel *l : ventana->findChildren<QLabel *>())
+        QVERIFY2(l->textFormat() == Qt::PlainText, qPrintable(l->objectName() + u' ' + l->text()));
 }
 
 // Two touches on the same cell, as staff open a row.

@@ -6,6 +6,8 @@
 
 #include <QUuid>
 
+using namespace Qt::StringLiterals;
+
 Motor BaseDePrueba::MotorPedido()
 {
     return qEnvironmentVariable("HILVAN_MOTOR").toLower() == QLatin1String("postgresql") ? Motor::PostgreSQL
@@ -15,11 +17,11 @@ Motor BaseDePrueba::MotorPedido()
 DatosServidor BaseDePrueba::ServidorDePrueba(const QString &basedatos)
 {
     DatosServidor d;
-    d.host = qEnvironmentVariable("HILVAN_PG_HOST", QStringLiteral("127.0.0.1"));
+    d.host = qEnvironmentVariable("HILVAN_PG_HOST", u"127.0.0.1"_s);
     d.puerto = qEnvironmentVariableIntValue("HILVAN_PG_PORT");
     if (d.puerto == 0)
         d.puerto = 55432;
-    d.usuario = qEnvironmentVariable("HILVAN_PG_USER", QStringLiteral("postgres"));
+    d.usuario = qEnvironmentVariable("HILVAN_PG_USER", u"postgres"_s);
     d.basedatos = basedatos;
     return d;
 }
@@ -29,16 +31,16 @@ BaseDePrueba::BaseDePrueba(bool conSemilla)
     // Values a previous test may have left behind.
     G() = ValoresPrograma();
     if (MotorPedido() == Motor::PostgreSQL) {
-        nombreBaseServidor = QStringLiteral("prueba_") + QUuid::createUuid().toString(QUuid::Id128).left(16);
+        nombreBaseServidor = u"prueba_"_s + QUuid::createUuid().toString(QUuid::Id128).left(16);
         {
             Conexion admin;
-            admin.AbrirPostgreSQL(ServidorDePrueba(QStringLiteral("postgres")));
-            admin.Ejecutar(QStringLiteral("create database ") + nombreBaseServidor);
+            admin.AbrirPostgreSQL(ServidorDePrueba(u"postgres"_s));
+            admin.Ejecutar(u"create database "_s + nombreBaseServidor);
         }
         conexion.AbrirPostgreSQL(ServidorDePrueba(nombreBaseServidor));
     } else {
-        conexion.AbrirSQLite(dir.filePath(QStringLiteral("prueba.db")), true);
-        G().RutaBaseDatos = dir.filePath(QStringLiteral("prueba.db"));
+        conexion.AbrirSQLite(dir.filePath(u"prueba.db"_s), true);
+        G().RutaBaseDatos = dir.filePath(u"prueba.db"_s);
     }
     if (conSemilla)
         CrearBaseDatos(conexion);
@@ -56,8 +58,8 @@ BaseDePrueba::~BaseDePrueba()
     if (!nombreBaseServidor.isEmpty()) {
         try {
             Conexion admin;
-            admin.AbrirPostgreSQL(ServidorDePrueba(QStringLiteral("postgres")));
-            admin.Ejecutar(QStringLiteral("drop database if exists ") + nombreBaseServidor);
+            admin.AbrirPostgreSQL(ServidorDePrueba(u"postgres"_s));
+            admin.Ejecutar(u"drop database if exists "_s + nombreBaseServidor);
         } catch (...) {
         }
     }
@@ -66,11 +68,8 @@ BaseDePrueba::~BaseDePrueba()
 QStringList BaseDePrueba::Columna(const QString &sql)
 {
     QStringList r;
-    Recordset rs = conexion.AbrirRecordset(sql);
-    while (!rs.EOF_()) {
+    for (Recordset rs = conexion.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext())
         r.append(NuloABlanco(rs.Campo(0)));
-        rs.MoveNext();
-    }
     return r;
 }
 
@@ -83,9 +82,8 @@ void BaseDePrueba::Insertar(const char *tabla, const char *columnas,
                             std::initializer_list<const char *> filas)
 {
     for (const char *valores : filas)
-        conexion.Ejecutar(
-            QStringLiteral("insert into %1 (%2) values (%3)")
-                .arg(QString::fromUtf8(tabla), QString::fromUtf8(columnas), QString::fromUtf8(valores)));
+        conexion.Ejecutar(u"insert into %1 (%2) values (%3)"_s.arg(
+            QString::fromUtf8(tabla), QString::fromUtf8(columnas), QString::fromUtf8(valores)));
 }
 
 QMap<QString, QStringList> BaseDePrueba::Contenido()
@@ -93,16 +91,15 @@ QMap<QString, QStringList> BaseDePrueba::Contenido()
     QMap<QString, QStringList> r;
     for (const QString &tabla :
          Columna(conexion.motor() == Motor::PostgreSQL
-                     ? QStringLiteral("select tablename from pg_tables where schemaname = 'public'")
-                     : QStringLiteral("select name from sqlite_master where type = 'table' and name not like "
-                                      "'sqlite_%'"))) {
+                     ? u"select tablename from pg_tables where schemaname = 'public'"_s
+                     : u"select name from sqlite_master where type = 'table' and name not like "
+                       "'sqlite_%'"_s)) {
         QStringList filas;
-        for (Recordset rs = conexion.AbrirRecordset(QStringLiteral("select * from ") + tabla); !rs.EOF_();
-             rs.MoveNext()) {
+        for (Recordset rs = conexion.AbrirRecordset(u"select * from "_s + tabla); !rs.EOF_(); rs.MoveNext()) {
             QStringList celdas;
             for (int i = 0; i < rs.NumCampos(); ++i)
-                celdas.append(rs.Campo(i).isNull() ? QStringLiteral("<nulo>") : TextoDeValor(rs.Campo(i)));
-            filas.append(celdas.join(QLatin1Char('|')));
+                celdas.append(rs.Campo(i).isNull() ? u"<nulo>"_s : TextoDeValor(rs.Campo(i)));
+            filas.append(celdas.join(u'|'));
         }
         filas.sort();
         r.insert(tabla, filas);
@@ -113,8 +110,7 @@ QMap<QString, QStringList> BaseDePrueba::Contenido()
 QStringList BaseDePrueba::LineasConfiguracion() const
 {
     if (nombreBaseServidor.isEmpty())
-        return {QStringLiteral("\"prueba.db\"")};
+        return {u"\"prueba.db\""_s};
     const DatosServidor d = ServidorDePrueba(nombreBaseServidor);
-    return {QString(), d.host + QLatin1Char(':') + QString::number(d.puerto), d.basedatos, d.usuario,
-            QString()};
+    return {QString(), d.host + u':' + QString::number(d.puerto), d.basedatos, d.usuario, QString()};
 }

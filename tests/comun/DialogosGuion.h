@@ -7,6 +7,16 @@
 #include <functional>
 #include <utility>
 
+// The next scripted answer, taken off its queue; the default when the test queued none.
+template <class T> T Sacar(std::deque<T> &cola, T siVacia = T())
+{
+    if (cola.empty())
+        return siVacia;
+    T r = std::move(cola.front());
+    cola.pop_front();
+    return r;
+}
+
 // Scripted dialogs: a test queues the answers, runs the flow, then reads every message and
 // question that was shown. An unqueued question is answered as if the window was closed.
 class DialogosGuion : public Dialogos

@@ -5,12 +5,13 @@
 #include <QHash>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 PuestoProceso::PuestoProceso(const QString &programa, const BaseDePrueba &b, const QStringList &opciones)
 {
-    QStringList args =
-        b.nombreBaseServidor.isEmpty()
-            ? QStringList{QStringLiteral("--base"), b.dir.filePath(QStringLiteral("prueba.db"))}
-            : QStringList{QStringLiteral("--servidor"), b.nombreBaseServidor};
+    QStringList args = b.nombreBaseServidor.isEmpty()
+                           ? QStringList{u"--base"_s, b.dir.filePath(u"prueba.db"_s)}
+                           : QStringList{u"--servidor"_s, b.nombreBaseServidor};
     proceso.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     proceso.setWorkingDirectory(b.dir.path());
     proceso.start(programa, args + opciones);
@@ -43,7 +44,7 @@ void PuestoProceso::Empezar()
 QStringList PuestoProceso::Lineas()
 {
     salida_ += proceso.readAllStandardOutput();
-    QStringList r = QString::fromUtf8(salida_).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList r = QString::fromUtf8(salida_).split(u'\n', Qt::SkipEmptyParts);
     if (!r.isEmpty())
         r.removeFirst(); // "listo"
     return r;
@@ -51,7 +52,7 @@ QStringList PuestoProceso::Lineas()
 
 int NumeroDeEntorno(const char *variable, int corto, int posicion)
 {
-    const QStringList partes = qEnvironmentVariable(variable).split(QLatin1Char('x'));
+    const QStringList partes = qEnvironmentVariable(variable).split(u'x');
     const int n = partes.value(posicion).toInt();
     return n > 0 ? n : corto;
 }
@@ -59,7 +60,7 @@ int NumeroDeEntorno(const char *variable, int corto, int posicion)
 void AbrirOtraVez(const BaseDePrueba &b, Conexion &c)
 {
     if (b.nombreBaseServidor.isEmpty())
-        c.AbrirSQLite(b.dir.filePath(QStringLiteral("prueba.db")));
+        c.AbrirSQLite(b.dir.filePath(u"prueba.db"_s));
     else
         c.AbrirPostgreSQL(BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor));
 }
@@ -75,17 +76,16 @@ QStringList FallosDeIntegridad(Conexion &c)
     };
     if (c.motor() == Motor::SQLite) {
         const QStringList ok = ids("pragma integrity_check");
-        if (ok != QStringList{QStringLiteral("ok")})
-            fallos.append(QStringLiteral("integrity_check: ") + ok.join(QLatin1Char(' ')));
+        if (ok != QStringList{u"ok"_s})
+            fallos.append(u"integrity_check: "_s + ok.join(u' '));
     }
-    const QStringList sinLineas = ids(
-        "select idarreglo from arreglos where idarreglo not in (select idarreglo from arreglos_detalles)");
-    if (!sinLineas.isEmpty())
-        fallos.append(QStringLiteral("encargos sin líneas: ") + sinLineas.join(QLatin1Char(' ')));
-    const QStringList huerfanas = ids("select idarreglodetalle from arreglos_detalles where idarreglo not in "
-                                      "(select idarreglo from arreglos)");
-    if (!huerfanas.isEmpty())
-        fallos.append(QStringLiteral("líneas sin encargo: ") + huerfanas.join(QLatin1Char(' ')));
+    for (const auto &[falta, sql] :
+         {std::pair{"encargos sin líneas: ", "select idarreglo from arreglos where idarreglo not in "
+                                             "(select idarreglo from arreglos_detalles)"},
+          std::pair{"líneas sin encargo: ", "select idarreglodetalle from arreglos_detalles where "
+                                            "idarreglo not in (select idarreglo from arreglos)"}})
+        if (const QStringList mal = ids(sql); !mal.isEmpty())
+            fallos.append(QString::fromUtf8(falta) + mal.join(u' '));
 
     // The till, order by order: every movement of an order under its own "Ref. N".
     struct Dinero {
@@ -93,22 +93,20 @@ QStringList FallosDeIntegridad(Conexion &c)
         int movimientos = 0;
     };
     QHash<qint64, Dinero> caja;
-    for (Recordset rs = c.AbrirRecordset(QStringLiteral("select idarreglo, concepto, importe from caja "
-                                                        "where idarreglo <> 0"));
+    for (Recordset rs = c.AbrirRecordset(u"select idarreglo, concepto, importe from caja "
+                                         "where idarreglo <> 0"_s);
          !rs.EOF_(); rs.MoveNext()) {
         const qint64 id = qint64(Val(TextoDeValor(rs.Campo(0))));
-        if (TextoDeValor(rs.Campo(1)) != QStringLiteral("Ref. ") + QString::number(id))
-            fallos.append(
-                QStringLiteral("movimiento de %1 con concepto %2").arg(id).arg(TextoDeValor(rs.Campo(1))));
+        if (TextoDeValor(rs.Campo(1)) != u"Ref. "_s + QString::number(id))
+            fallos.append(u"movimiento de %1 con concepto %2"_s.arg(id).arg(TextoDeValor(rs.Campo(1))));
         caja[id].suma += Val(TextoDeValor(rs.Campo(2)));
         ++caja[id].movimientos;
     }
     Dinero deTiendas;
-    Recordset rs = c.AbrirRecordset(QStringLiteral(
-        "select a.idarreglo, a.entregado, a.entregadoacliente, sum(d.precio), max(k.estienda) from arreglos "
-        "a, "
-        "arreglos_detalles d, clientes k where a.idarreglo = d.idarreglo and a.idcliente = k.idcliente "
-        "group by a.idarreglo, a.entregado, a.entregadoacliente"));
+    Recordset rs = c.AbrirRecordset(
+        u"select a.idarreglo, a.entregado, a.entregadoacliente, sum(d.precio), max(k.estienda) from arreglos "
+        "a, arreglos_detalles d, clientes k where a.idarreglo = d.idarreglo and a.idcliente = k.idcliente "
+        "group by a.idarreglo, a.entregado, a.entregadoacliente"_s);
     for (; !rs.EOF_(); rs.MoveNext()) {
         const qint64 id = qint64(Val(TextoDeValor(rs.Campo(0))));
         const double entregado = Val(NuloACero(rs.Campo(1)));
@@ -125,28 +123,21 @@ QStringList FallosDeIntegridad(Conexion &c)
             : enCasa ? std::abs(d.suma - total) < 0.005 && d.movimientos <= 2
                      : std::abs(d.suma - entregado) < 0.005 && d.movimientos == (entregado != 0 ? 1 : 0);
         if (!bien)
-            fallos.append(QStringLiteral("caja de %1: %2 en %3 movimientos; entregado %4, total %5%6")
-                              .arg(id)
-                              .arg(d.suma)
-                              .arg(d.movimientos)
-                              .arg(entregado)
-                              .arg(total)
-                              .arg(enCasa ? QStringLiteral(", entregado al cliente") : QString()));
+            fallos.append(QString::asprintf("caja de %lld: %g en %d movimientos; entregado %g, total %g%s",
+                                            id, d.suma, d.movimientos, entregado, total,
+                                            enCasa ? ", entregado al cliente" : ""));
     }
     for (auto it = caja.cbegin(); it != caja.cend(); ++it)
-        fallos.append(QStringLiteral("dinero de un encargo que no existe: %1").arg(it.key()));
+        fallos.append(u"dinero de un encargo que no existe: %1"_s.arg(it.key()));
 
     // Every shop payment was taken out of the till again, in the same transaction.
-    Recordset retirado = c.AbrirRecordset(
-        QStringLiteral("select count(*), sum(importe) from caja where concepto = 'Retirado caja P.T.'"));
+    Recordset retirado =
+        c.AbrirRecordset(u"select count(*), sum(importe) from caja where concepto = 'Retirado caja P.T.'"_s);
     const int retiradas = int(Val(NuloACero(retirado.Campo(0))));
     const double sumaRetirada = Val(NuloACero(retirado.Campo(1)));
     if (retiradas != deTiendas.movimientos || std::abs(sumaRetirada + deTiendas.suma) >= 0.005)
-        fallos.append(QStringLiteral("pagos de tiendas: %1 en %2 movimientos, retirado %3 en %4")
-                          .arg(deTiendas.suma)
-                          .arg(deTiendas.movimientos)
-                          .arg(sumaRetirada)
-                          .arg(retiradas));
+        fallos.append(QString::asprintf("pagos de tiendas: %g en %d movimientos, retirado %g en %d",
+                                        deTiendas.suma, deTiendas.movimientos, sumaRetirada, retiradas));
     return fallos;
 }
 

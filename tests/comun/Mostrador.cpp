@@ -1,25 +1,21 @@
 #include "Mostrador.h"
 
 #include "AyudasGrid.h"
-#include "core/BaseDatos.h"
-#include "core/Conexion.h"
 #include "core/Programa.h"
 #include "demo/Demo.h"
 #include "masterdata/frmFIchaCliente.h"
 
+using namespace Qt::StringLiterals;
+
 QString PantallasMostrador::Colores()
 {
     ++aperturasColores;
-    if (colores.empty())
-        return {};
-    const QString c = colores.front();
-    colores.pop_front();
-    return c;
+    return Sacar(colores);
 }
 
 void PantallasMostrador::FichaCliente(const QString &telefono, int idcliente)
 {
-    fichas.append(telefono + QLatin1Char('/') + QString::number(idcliente));
+    fichas.append(telefono + u'/' + QString::number(idcliente));
     frmFIchaCliente ficha;
     ficha.CargarFormulario(telefono, idcliente, [&] {
         if (nombreNuevo.isEmpty())
@@ -33,10 +29,10 @@ Mostrador::Mostrador()
 {
     LlenarDemo(b.conexion, QDate(2026, 12, 5));
     for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
-        b.conexion.Ejecutar(QStringLiteral("delete from ") + QString::fromLatin1(tabla));
+        b.conexion.Ejecutar(u"delete from "_s + QString::fromLatin1(tabla));
     G().pantallas = &pantallas;
     G().salidaTickets = &impresora;
-    G().NombreCierre = QStringLiteral("20261205");
+    G().NombreCierre = u"20261205"_s;
     p.ReiniciarVenta();
 }
 
@@ -74,9 +70,8 @@ void Mostrador::Prenda(const QString &familia, const QStringList &productos, con
 
 void Mostrador::PedidoDeDosPrendas()
 {
-    Prenda(QString::fromUtf8("Pantalón"), {QStringLiteral("Bajo"), QStringLiteral("Meter cintura")},
-           QStringLiteral("10/12/2026"));
-    Prenda(QStringLiteral("Falda"), {QStringLiteral("Bajo")}, QStringLiteral("12/12/2026"));
+    Prenda(u"Pantalón"_s, {u"Bajo"_s, u"Meter cintura"_s}, u"10/12/2026"_s);
+    Prenda(u"Falda"_s, {u"Bajo"_s}, u"12/12/2026"_s);
     Cliente(1);
 }
 
@@ -120,18 +115,10 @@ QStringList Mostrador::Columna(int columna) const
 
 QString Mostrador::Volcado()
 {
+    const QMap<QString, QStringList> todo = b.Contenido();
     QString r;
-    for (const char *sql : {"select * from arreglos order by idarreglo",
-                            "select * from arreglos_detalles order by idarreglodetalle",
-                            "select * from caja order by idmovimiento"}) {
-        Recordset rs = b.conexion.AbrirRecordset(QString::fromLatin1(sql));
-        for (; !rs.EOF_(); rs.MoveNext()) {
-            for (int i = 0; i < rs.NumCampos(); ++i)
-                r += TextoDeValor(rs.Campo(i)) + QLatin1Char('|');
-            r += QLatin1Char('\n');
-        }
-        r += QStringLiteral("--\n");
-    }
+    for (const QString &tabla : {u"arreglos"_s, u"arreglos_detalles"_s, u"caja"_s})
+        r += todo.value(tabla).join(u'\n') + u"\n--\n"_s;
     return r;
 }
 
@@ -140,13 +127,13 @@ QString Mostrador::Pantalla() const
     QString r;
     for (int f = 0; f < p.gridTPV.Rows(); ++f)
         for (int c = 0; c < p.gridTPV.Cols(); ++c)
-            r += p.gridTPV.TextMatrix(f, c) + QLatin1Char('|');
+            r += p.gridTPV.TextMatrix(f, c) + u'|';
     for (const QString &t : {p.txtTotal, p.txtSenal, p.txtEntregado, p.txtPendiente, p.txtCambio,
                              p.txtFechaEntrega, p.lblNumReferencia, p.cmdFormasPagoCaption})
-        r += t + QLatin1Char('|');
+        r += t + u'|';
     for (int v : {p.IdClienteVenta, p.IdArregloVenta, p.ClienteEsTienda, int(p.ArregloCargado),
                   p.IdUsuarioVenta, p.IdFormaPagoVenta, int(p.EntregarAlAcabar), int(G().EntregandoArreglo)})
-        r += QString::number(v) + QLatin1Char('|');
+        r += QString::number(v) + u'|';
     return r;
 }
 

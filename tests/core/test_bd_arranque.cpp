@@ -67,6 +67,14 @@ private Q_SLOTS:
         QVERIFY(Arrancar(b, otra));
         QCOMPARE(b.dialogos.preguntas.size(), 1);
         QCOMPARE(G().NombreCierre, u"20261205"_s);
+
+        // Leaving asks first, also with no database to reach.
+        G().conexion = nullptr;
+        b.dialogos.siNo = {7, 6};
+        QVERIFY(!otra.salirformulario());
+        QVERIFY(otra.salirformulario());
+        QCOMPARE(b.dialogos.preguntas.mid(1),
+                 (QStringList{u"¿Cerrar la aplicación?"_s, u"¿Cerrar la aplicación?"_s}));
     }
 
     void nuevoDiaYDosCajones()
@@ -162,17 +170,14 @@ private Q_SLOTS:
         QVERIFY(Arrancar(b, f4));
         QVERIFY(b.dialogos.mensajes.isEmpty());
         QCOMPARE(G().EsSqlServer, b.conexion.EsSqlServer());
-    }
 
-    void parametrosDefectuososYPantalla()
-    {
-        BaseDePrueba b;
+        // A small screen and a ticket width that is no number are told, and the start goes on.
         b.dialogos.siNo = {7, 7};
         PantallasPrueba pantalla;
         pantalla.tamano = QSize(800, 600);
         b.conexion.Ejecutar(u"update parametros set anchuracarro = 'cuarenta'"_s);
-        frmPrincipal f1;
-        QVERIFY(Arrancar(b, f1));
+        frmPrincipal f5;
+        QVERIFY(Arrancar(b, f5));
         QCOMPARE(b.dialogos.mensajes.size(), 2);
         QCOMPARE(b.dialogos.mensajes[0], u"La resolución de su pantalla no es de 1024 x 768.\r\n"
                                          "Deberia cambiarla para una correcta visualización"_s);
@@ -183,8 +188,8 @@ private Q_SLOTS:
         pantalla.tamano = QSize(1920, 1080);
         b.dialogos.mensajes.clear();
         b.conexion.Ejecutar(u"delete from parametros"_s);
-        frmPrincipal f2;
-        QVERIFY(Arrancar(b, f2));
+        frmPrincipal f6;
+        QVERIFY(Arrancar(b, f6));
         QCOMPARE(b.dialogos.mensajes.size(), 1);
         QVERIFY(b.dialogos.mensajes[0].contains(u"parámetros"_s));
     }
@@ -250,20 +255,6 @@ private Q_SLOTS:
         } catch (const ErrorBaseDatos &e) {
             QVERIFY2(e.Mensaje().contains(u"línea 7"_s), qPrintable(e.Mensaje()));
         }
-    }
-
-    void salir()
-    {
-        BaseDePrueba b;
-        b.dialogos.siNo = {7};
-        frmPrincipal f;
-        QVERIFY(Arrancar(b, f));
-        G().conexion = nullptr;
-        b.dialogos.siNo = {7, 6};
-        QVERIFY(!f.salirformulario());
-        QVERIFY(f.salirformulario());
-        QCOMPARE(b.dialogos.preguntas.mid(1),
-                 (QStringList{u"¿Cerrar la aplicación?"_s, u"¿Cerrar la aplicación?"_s}));
     }
 
     void cleanup() { Registro::Terminar(); }

@@ -1,5 +1,4 @@
 #include "Casos.h"
-#include "DialogosGuion.h"
 #include "core/CodigoBarras.h"
 #include "core/Configuracion.h"
 #include "core/Fechas.h"
@@ -17,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <clocale>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -47,8 +48,6 @@ class PruebaFormato : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
-    QString cerrojos;
-    DialogosGuion dialogos;
 
     Configuracion Config(const QString &nombre, const QStringList &lineas)
     {
@@ -56,9 +55,6 @@ class PruebaFormato : public QObject
         EscribirConfiguracion(ruta, lineas);
         return LeerConfiguracion(ruta);
     }
-
-    const QString kYaAbierto = QString::fromUtf8(
-        "El programa ya está abierto en este ordenador.\r\nUse la ventana que ya está abierta.");
 
 private Q_SLOTS:
     void initTestCase()
@@ -70,23 +66,21 @@ private Q_SLOTS:
 
     void comillasYFechas()
     {
-        const QString dma = QStringLiteral("dd/MM/yy");
-        Casos({{ComillasSQL(QStringLiteral("O'Brien")), QStringLiteral("'O''Brien'")},
-               {ComillasSQL(QString()), QStringLiteral("''")},
-               {ReemplazarCaracter(QStringLiteral("a-b-c"), u'-', QStringLiteral("--")),
-                QStringLiteral("a--b--c")},
-               {FechaSQL(QString(), 0), QStringLiteral("Null")},
-               {FechaSQL(QString(), 1), QStringLiteral("Null")},
-               {FechaSQL(QStringLiteral("5/3/2027"), 1), QStringLiteral("convert(datetime,'5/3/2027')")},
-               {FechaSQL(QStringLiteral("5/3/2027"), 0), QStringLiteral("'2027-03-05 00:00:00'")},
-               {LiteralFechaSQL(QStringLiteral("05/12/26 16:03")), QStringLiteral("'2026-12-05 16:03:00'")},
-               {LiteralFechaSQL(QStringLiteral("01/01/1900")), QStringLiteral("'1900-01-01 00:00:00'")},
-               {LiteralFechaSQL(QStringLiteral("31/02/2027")), QStringLiteral("'31/02/2027'")},
-               {TextoDeFecha(FechaDeTexto(QStringLiteral("2026-12-05 09:05:00"))),
-                QStringLiteral("05/12/2026 09:05:00")},
-               {TextoDeFecha(FechaDeTexto(QStringLiteral("5/3/27"))), QStringLiteral("05/03/2027")},
+        const QString dma = u"dd/MM/yy"_s;
+        Casos({{ComillasSQL(u"O'Brien"_s), u"'O''Brien'"_s},
+               {ComillasSQL(QString()), u"''"_s},
+               {ReemplazarCaracter(u"a-b-c"_s, u'-', u"--"_s), u"a--b--c"_s},
+               {FechaSQL(QString(), 0), u"Null"_s},
+               {FechaSQL(QString(), 1), u"Null"_s},
+               {FechaSQL(u"5/3/2027"_s, 1), u"convert(datetime,'5/3/2027')"_s},
+               {FechaSQL(u"5/3/2027"_s, 0), u"'2027-03-05 00:00:00'"_s},
+               {LiteralFechaSQL(u"05/12/26 16:03"_s), u"'2026-12-05 16:03:00'"_s},
+               {LiteralFechaSQL(u"01/01/1900"_s), u"'1900-01-01 00:00:00'"_s},
+               {LiteralFechaSQL(u"31/02/2027"_s), u"'31/02/2027'"_s},
+               {TextoDeFecha(FechaDeTexto(u"2026-12-05 09:05:00"_s)), u"05/12/2026 09:05:00"_s},
+               {TextoDeFecha(FechaDeTexto(u"5/3/27"_s)), u"05/03/2027"_s},
                {FormatoFecha(QVariant(), dma), QString()},
-               {FormatoFecha(QStringLiteral("1/1/1900"), dma), QStringLiteral("01/01/00")}});
+               {FormatoFecha(u"1/1/1900"_s, dma), u"01/01/00"_s}});
     }
 
     void anoDeDosCifrasElMasCercanoAHoy()
@@ -112,61 +106,61 @@ private Q_SLOTS:
 
     void importes()
     {
-        Casos({{FormatoImporte(1234.5), QStringLiteral("1,234.50")},
-               {FormatoImporte(0.0), QStringLiteral("0.00")},
-               {FormatoImporte(-12.5), QStringLiteral("-12.50")},
-               {FormatoImporte(2.675), QStringLiteral("2.68")},
-               {FormatoImporte(-2.675), QStringLiteral("-2.68")},
-               {FormatoImporte(0.004), QStringLiteral("0.00")},
+        Casos({{FormatoImporte(1234.5), u"1,234.50"_s},
+               {FormatoImporte(0.0), u"0.00"_s},
+               {FormatoImporte(-12.5), u"-12.50"_s},
+               {FormatoImporte(2.675), u"2.68"_s},
+               {FormatoImporte(-2.675), u"-2.68"_s},
+               {FormatoImporte(0.004), u"0.00"_s},
                // Half cents that binary floating point keeps just below the half: 1.005 is 1.00499...
-               {FormatoImporte(1.005), QStringLiteral("1.01")},
-               {FormatoImporte(0.285), QStringLiteral("0.29")},
-               {FormatoImporte(-1.005), QStringLiteral("-1.01")},
-               {FormatoDosDecimales(8.325), QStringLiteral("8.33")},
-               {FormatoImporte(1234567.891), QStringLiteral("1,234,567.89")},
+               {FormatoImporte(1.005), u"1.01"_s},
+               {FormatoImporte(0.285), u"0.29"_s},
+               {FormatoImporte(-1.005), u"-1.01"_s},
+               {FormatoDosDecimales(8.325), u"8.33"_s},
+               {FormatoImporte(1234567.891), u"1,234,567.89"_s},
                {FormatoImporte(QString()), QString()},
-               {FormatoImporte(QStringLiteral("12")), QStringLiteral("12.00")},
-               {FormatoImporte(QVariant(qlonglong(1000))), QStringLiteral("1,000.00")},
+               {FormatoImporte(u"12"_s), u"12.00"_s},
+               {FormatoImporte(QVariant(qlonglong(1000))), u"1,000.00"_s},
                // Amounts shown on screen come back as the same number.
-               {Val(QStringLiteral("1,234.50")), 1234.5},
+               {Val(u"1,234.50"_s), 1234.5},
                {Val(FormatoImporte(98765.43)), 98765.43},
-               {Val(QStringLiteral("-12.50")), -12.5},
-               {Val(QStringLiteral("12.5.3")), 12.5},
-               {Val(QStringLiteral("abc")), 0.0},
+               {Val(u"-12.50"_s), -12.5},
+               {Val(u"12.5.3"_s), 12.5},
+               {Val(u"abc"_s), 0.0},
                {Val(QString()), 0.0},
-               {Val(QStringLiteral(".5")), 0.5},
-               {EsNumero(QStringLiteral("12.5")), true},
-               {EsNumero(QStringLiteral("1,234.50")), true},
-               {EsNumero(QStringLiteral("12.")), true},
+               {Val(u".5"_s), 0.5},
+               {EsNumero(u"12.5"_s), true},
+               {EsNumero(u"1,234.50"_s), true},
+               {EsNumero(u"12."_s), true},
                {EsNumero(QString()), false},
-               {EsNumero(QStringLiteral(".")), false},
-               {EsNumero(QStringLiteral("1.2.3")), false},
-               {EsNumero(QStringLiteral("12,5")), false},
-               {TextoNumero(12.5), QStringLiteral("12.5")},
-               {TextoNumero(-3), QStringLiteral("-3")},
-               {TextoNumero(1234567.25), QStringLiteral("1234567.25")},
-               {TextoNumero(0.1 + 0.2), QStringLiteral("0.3")}});
+               {EsNumero(u"."_s), false},
+               {EsNumero(u"1.2.3"_s), false},
+               {EsNumero(u"12,5"_s), false},
+               {TextoNumero(12.5), u"12.5"_s},
+               {TextoNumero(-3), u"-3"_s},
+               {TextoNumero(1234567.25), u"1234567.25"_s},
+               {TextoNumero(0.1 + 0.2), u"0.3"_s}});
     }
 
     // What staff type as an amount: read whole, or refused with the message they will read (every
     // box that takes an amount goes through it, as test_bd_hostil shows box by box).
     void importesTecleados()
     {
-        const QString maximo = QStringLiteral(" pasa del máximo de 99,999.99 €.");
-        const QString invalido = QStringLiteral(" no es un importe válido.");
+        const QString maximo = u" pasa del máximo de 99,999.99 €."_s;
+        const QString invalido = u" no es un importe válido."_s;
         const std::pair<const char *, QString> casos[] = {
-            {"99999999999999999", QStringLiteral("El importe «99999999999999999»") + maximo},
-            {"99999.99", QStringLiteral("99,999.99")},
-            {"99,999.99", QStringLiteral("99,999.99")},
-            {"100000", QStringLiteral("El importe «100000»") + maximo},
-            {"100,000", QStringLiteral("El importe «100,000»") + maximo},
-            {"1e308", QStringLiteral("«1e308»") + invalido},
-            {"-5", QStringLiteral("El importe no puede ser negativo: «-5».")},
-            {"1.2.3", QStringLiteral("«1.2.3»") + invalido},
-            {".", QStringLiteral("«.»") + invalido},
-            {"0.005", QStringLiteral("Un importe lleva como mucho dos decimales: «0.005».")},
-            {"12.500", QStringLiteral("12.50")},
-            {".5", QStringLiteral("0.50")},
+            {"99999999999999999", u"El importe «99999999999999999»"_s + maximo},
+            {"99999.99", u"99,999.99"_s},
+            {"99,999.99", u"99,999.99"_s},
+            {"100000", u"El importe «100000»"_s + maximo},
+            {"100,000", u"El importe «100,000»"_s + maximo},
+            {"1e308", u"«1e308»"_s + invalido},
+            {"-5", u"El importe no puede ser negativo: «-5»."_s},
+            {"1.2.3", u"«1.2.3»"_s + invalido},
+            {".", u"«.»"_s + invalido},
+            {"0.005", u"Un importe lleva como mucho dos decimales: «0.005»."_s},
+            {"12.500", u"12.50"_s},
+            {".5", u"0.50"_s},
         };
         for (const auto &[tecleado, esperado] : casos) {
             QString motivo;
@@ -175,31 +169,21 @@ private Q_SLOTS:
         }
     }
 
-    void acentos()
+    void acentosYCodigosDeBarras()
     {
-        QString t = QStringLiteral("Álvaro Muñoz: pantalón, camisón, güisqui, ÉXITO");
+        QString t = u"Álvaro Muñoz: pantalón, camisón, güisqui, ÉXITO"_s;
         QuitarAcentos(t);
-        QCOMPARE(t, QStringLiteral("Alvaro Muñoz: pantalon, camison, güisqui, EXITO"));
-    }
-
-    void codigosDeBarras()
-    {
-        QCOMPARE(CodigoEAN13(QStringLiteral("400638133393")), QStringLiteral("4006381333931"));
-        // Five digits: seven zeros in front, the first one turned into 1, then the check digit.
-        QCOMPARE(CodigoEAN13(QStringLiteral("12345")), QStringLiteral("1000000123456"));
-        QCOMPARE(CodigoEAN13(QStringLiteral("1234567890129999")).left(12), QStringLiteral("123456789012"));
-        // Reference 1234.2 as the garment ticket prints it and the scanner reads it back.
-        const QString codigo = CodigoEAN13(QString::number(QStringLiteral("0000"
-                                                                          "1234"
-                                                                          "002")
-                                                               .toLongLong()));
-        QCOMPARE(codigo, QStringLiteral("1000012340025"));
-        QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + codigo), QStringLiteral("1234.2"));
-        QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + CodigoEAN13(QStringLiteral("12345678015"))),
-                 QStringLiteral("12345678.15"));
-        QCOMPARE(ReferenciaDeCodigo(codigo), QString());
-        QCOMPARE(ReferenciaDeCodigo(QLatin1Char('$') + CodigoEAN13(QStringLiteral("800000010002"))),
-                 QString());
+        const QString codigo = CodigoEAN13(u"1234002"_s); // reference 1234.2 as its garment ticket prints it
+        Casos({{t, u"Alvaro Muñoz: pantalon, camison, güisqui, EXITO"_s},
+               {CodigoEAN13(u"400638133393"_s), u"4006381333931"_s},
+               // Five digits: seven zeros in front, the first one turned into 1, then the check digit.
+               {CodigoEAN13(u"12345"_s), u"1000000123456"_s},
+               {CodigoEAN13(u"1234567890129999"_s).left(12), u"123456789012"_s},
+               {codigo, u"1000012340025"_s},
+               {ReferenciaDeCodigo(u'$' + codigo), u"1234.2"_s},
+               {ReferenciaDeCodigo(u'$' + CodigoEAN13(u"12345678015"_s)), u"12345678.15"_s},
+               {ReferenciaDeCodigo(codigo), QString()},
+               {ReferenciaDeCodigo(u'$' + CodigoEAN13(u"800000010002"_s)), QString()}});
     }
 
     // Left to right like a desk calculator, going on from a result; one point only; a second
@@ -208,75 +192,62 @@ private Q_SLOTS:
     {
         frmCalculadora2 c;
         const auto t = [&c](const char *teclas) { return Teclear(c, QString::fromLatin1(teclas)); };
-        Casos({{t("12.5+7.5="), QStringLiteral("20")},
-               {t("C0.1+0.2="), QStringLiteral("0.3")},
-               {t("C2+3*4="), QStringLiteral("20")},
-               {t("C10-4-3="), QStringLiteral("3")},
-               {t("C7/2="), QStringLiteral("3.5")},
-               {t("*2="), QStringLiteral("7")},
-               {t("C1..5"), QStringLiteral("1.5")},
-               {t("C123<"), QStringLiteral("12")},
-               {t("C5+-3="), QStringLiteral("2")},
-               {t("C200+10%"), QStringLiteral("220")},
-               {t("C200-15%"), QStringLiteral("170")},
-               {t("C80*25%"), QStringLiteral("20")},
-               {t("C50%"), QStringLiteral("0.5")},
-               {t("C8/0="), QStringLiteral("Error")},
-               {t("+="), QStringLiteral("Error")},
-               {t("4+1="), QStringLiteral("5")}});
-    }
-
-    void init()
-    {
-        cerrojos = dir.filePath(QStringLiteral("run"));
-        QDir().mkpath(cerrojos);
-        dialogos.mensajes.clear();
-        G().dialogos = &dialogos;
+        Casos({{t("12.5+7.5="), u"20"_s},
+               {t("C0.1+0.2="), u"0.3"_s},
+               {t("C2+3*4="), u"20"_s},
+               {t("C10-4-3="), u"3"_s},
+               {t("C7/2="), u"3.5"_s},
+               {t("*2="), u"7"_s},
+               {t("C1..5"), u"1.5"_s},
+               {t("C123<"), u"12"_s},
+               {t("C5+-3="), u"2"_s},
+               {t("C200+10%"), u"220"_s},
+               {t("C200-15%"), u"170"_s},
+               {t("C80*25%"), u"20"_s},
+               {t("C50%"), u"0.5"_s},
+               {t("C8/0="), u"Error"_s},
+               {t("+="), u"Error"_s},
+               {t("4+1="), u"5"_s}});
     }
 
     void unaCopiaPorBaseDeDatos()
     {
-        QDir().mkpath(dir.filePath(QStringLiteral("otra")));
-        QFile(dir.filePath(QStringLiteral("tienda.db"))).open(QIODevice::WriteOnly);
-        const Configuracion tienda = Config(QStringLiteral("a.dat"), {QStringLiteral("tienda.db")});
+        const QString cerrojos = dir.filePath(u"run"_s);
+        QDir().mkpath(cerrojos);
+        QDir().mkpath(dir.filePath(u"otra"_s));
+        QFile(dir.filePath(u"tienda.db"_s)).open(QIODevice::WriteOnly);
         // The same file named from another folder, by its absolute path, through a link.
-        QFile::link(dir.filePath(QStringLiteral("tienda.db")), dir.filePath(QStringLiteral("enlace.db")));
+        QFile::link(dir.filePath(u"tienda.db"_s), dir.filePath(u"enlace.db"_s));
         const Configuracion mismas[] = {
-            Config(QStringLiteral("otra/b.dat"), {QStringLiteral("../tienda.db")}),
-            Config(QStringLiteral("c.dat"), {dir.filePath(QStringLiteral("tienda.db"))}),
-            Config(QStringLiteral("d.dat"), {QStringLiteral("\"enlace.db\"")}),
+            Config(u"otra/b.dat"_s, {u"../tienda.db"_s}),
+            Config(u"c.dat"_s, {dir.filePath(u"tienda.db"_s)}),
+            Config(u"d.dat"_s, {u"\"enlace.db\""_s}),
         };
-        const Configuracion otraBase = Config(QStringLiteral("e.dat"), {QStringLiteral("otra.db")});
-        const Configuracion servidor = Config(
-            QStringLiteral("f.dat"), {QString(), QStringLiteral("Caja1:5432"), QStringLiteral("arreglos")});
-        const Configuracion mismoServidor = Config(
-            QStringLiteral("g.dat"), {QString(), QStringLiteral("caja1:5432"), QStringLiteral("arreglos")});
-
-        InstanciaUnica primera(tienda, cerrojos);
+        InstanciaUnica primera(Config(u"a.dat"_s, {u"tienda.db"_s}), cerrojos);
         QVERIFY(primera.Tomar());
         QVERIFY(primera.Tomar()); // asking again from the same copy is harmless
         for (const Configuracion &c : mismas) {
             InstanciaUnica segunda(c, cerrojos);
             QVERIFY2(!segunda.Tomar(), qPrintable(c.ruta));
-            QCOMPARE(segunda.Motivo(), kYaAbierto);
+            QCOMPARE(
+                segunda.Motivo(),
+                u"El programa ya está abierto en este ordenador.\r\nUse la ventana que ya está abierta."_s);
         }
 
         // Another shop's database, or a server, on the same machine is another counter.
-        InstanciaUnica otra(otraBase, cerrojos), srv(servidor, cerrojos);
-        QVERIFY(otra.Tomar());
-        QVERIFY(srv.Tomar());
-        QVERIFY(!InstanciaUnica(mismoServidor, cerrojos).Tomar());
-    }
+        InstanciaUnica otra(Config(u"e.dat"_s, {u"otra.db"_s}), cerrojos),
+            srv(Config(u"f.dat"_s, {QString(), u"Caja1:5432"_s, u"arreglos"_s}), cerrojos);
+        QVERIFY(otra.Tomar() && srv.Tomar());
+        QVERIFY(!InstanciaUnica(Config(u"g.dat"_s, {QString(), u"caja1:5432"_s, u"arreglos"_s}), cerrojos)
+                     .Tomar());
 
-    // Closing the program, or a crash that left the lock file behind, lets the next copy start.
-    void trasCerrarOFallar()
-    {
-        const Configuracion c = Config(QStringLiteral("h.dat"), {QStringLiteral("h.db")});
+        // Closing the program, or a crash that left the lock file behind, lets the next copy start.
+        const Configuracion c = Config(u"h.dat"_s, {u"h.db"_s});
         QString ruta;
         {
-            InstanciaUnica primera(c, cerrojos);
-            QVERIFY(primera.Tomar());
-            ruta = primera.Ruta();
+            InstanciaUnica cerrada(c, cerrojos);
+            QVERIFY(cerrada.Tomar());
+            ruta = cerrada.Ruta();
             QVERIFY(QFile::exists(ruta));
         }
         QVERIFY(!QFile::exists(ruta));
