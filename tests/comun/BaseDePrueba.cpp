@@ -118,3 +118,15 @@ QStringList BaseDePrueba::LineasConfiguracion() const
     return {QString(), d.host + QLatin1Char(':') + QString::number(d.puerto), d.basedatos, d.usuario,
             QString()};
 }
+
+QStringList Filas(BaseDePrueba &b, const QString &sql)
+{
+    QStringList r;
+    for (Recordset rs = b.conexion.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext()) {
+        QStringList celdas;
+        for (int i = 0; i < rs.NumCampos(); ++i)
+            celdas.append(TextoDeValor(rs.Campo(i)));
+        r.append(celdas.join(QLatin1Char('|')));
+    }
+    return r;
+}
