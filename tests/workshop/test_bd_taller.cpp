@@ -57,11 +57,6 @@ const QString SinAsignar = u"Todas o alguna de las prendas de este arreglo no ha
 const QString SinRecibir = u"Todas o alguna de las prendas de este arreglo no han sido "
                            "recibidas en tienda. Debe darlas primero de entrada."_s;
 
-struct PantallasEstado : PantallasPrueba {
-    void ListaEntregar(int idarreglo) override { estados.append(idarreglo); }
-    QList<int> estados;
-};
-
 // Today is 05/12/2026. Order 1 is out with two workers (one garment not assigned yet), order 2
 // is back in the shop and due today, order 3 was handed over but flagged 0, order 4 is 20 days
 // late, order 5 is long delivered.
@@ -89,6 +84,15 @@ void Taller(BaseDePrueba &b)
                 "4, 12.5, 'Chaqueta', '4.1', 1, 2, '2026-11-06 09:00:00'",
                 "4, 7.5, 'Chaqueta', '4.1', 1, 2, '2026-11-06 09:00:00'",
                 "5, 10, 'Cortinas', '5.1', 1, 1, '2026-09-21 09:00:00'"});
+}
+
+// Each garment line with a worker or an assignment date: "reference|worker|whether dated".
+QStringList Asignadas(BaseDePrueba &b)
+{
+    return Filas(b,
+                 u"select referenciaprenda, idcosturera, case when fechaasignaciontrabajador is null then "
+                 "'sin fecha' else 'con fecha' end from arreglos_detalles where idcosturera is not null or "
+                 "fechaasignaciontrabajador is not null order by idarreglodetalle"_s);
 }
 
 // The data row of a garment's alteration in the assignment grid.
@@ -251,7 +255,7 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         Taller(b);
-        PantallasEstado pantallas;
+        PantallasEntrega pantallas;
         SalidaListadosPdf salida(b.dir.filePath(u"pendientes.pdf"_s));
         G().salidaListados = &salida;
 
@@ -265,7 +269,7 @@ private Q_SLOTS:
             p.cmdImprimir_Click();  // nothing to print
             p.cmdVerEstado_Click(); // nothing selected
             QCOMPARE(salida.impresos, 0);
-            QVERIFY(pantallas.estados.isEmpty());
+            QVERIFY(pantallas.abiertas.isEmpty());
 
             // Every worker: one row per garment, the unassigned and the returned ones left out.
             p.cmdAceptar_Click();
@@ -289,10 +293,10 @@ private Q_SLOTS:
 
             p.gridListaArreglos.Row = 0; // the heading row
             p.cmdVerEstado_Click();
-            QVERIFY(pantallas.estados.isEmpty());
+            QVERIFY(pantallas.abiertas.isEmpty());
             p.gridListaArreglos_Click(1);
             p.cmdVerEstado_Click();
-            QCOMPARE(pantallas.estados, QList<int>{1});
+            QCOMPARE(pantallas.abiertas, QList<int>{1});
             QVERIFY(p.Abierto);
             p.cmdImprimir_Click();
             QCOMPARE(salida.impresos, 1);
@@ -357,27 +361,19 @@ private Q_SLOTS:
         QCOMPARE(TextosColumna(a.gridListaArreglos, frmAsigancion::ColIdArreglo),
                  (QStringList{"12", "11", "10", "10", "10"}));
         const int cintura = Fila(a, "10.1", u"Pantalón*Meter cintura"_s);
-        QVERIFY(cintura > 0);
         QVERIFY(Fila(a, "10.2", "Falda*Bajo") > 0); // "--" is taken out of the garment name
         QCOMPARE(TextosFila(a.gridListaArreglos, cintura).mid(frmAsigancion::ColRecibido, 3),
                  (QStringList{u"01/12/26"_s, u"10/12/26"_s, u"12.00"_s}));
 
-        // Every line of the garment goes to Lola, and every row of it shows her.
+        // Every line of the garment goes to Lola, dated, and every row of it shows her.
         a.gridListaArreglos_Click(cintura);
         b.dialogos.trabajadores = {2};
         a.cmdAsignar_Click();
-        QCOMPARE(b.Columna("select idcosturera from arreglos_detalles where referenciaprenda = '10.1'"),
-                 (QStringList{"2", "2"}));
-        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where referenciaprenda = '10.1' and "
-                         "fechaasignaciontrabajador is not null"),
-                 u"2"_s);
-        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null"), u"2"_s);
-        QCOMPARE(
-            a.gridListaArreglos.TextMatrix(Fila(a, "10.1", u"Pantalón*Bajo"_s), frmAsigancion::ColTrabajador),
-            u"Lola"_s);
+        const QStringList conLola = {u"10.1|2|con fecha"_s, u"10.1|2|con fecha"_s};
+        QCOMPARE(Asignadas(b), conLola);
+        QCOMPARE(TextosColumna(a.gridListaArreglos, frmAsigancion::ColTrabajador),
+                 (QStringList{"", "", "Lola", "Lola", ""}));
         QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), u"2"_s);
-        QCOMPARE(a.gridListaArreglos.TextMatrix(Fila(a, "10.2", "Falda*Bajo"), frmAsigancion::ColTrabajador),
-                 QString());
 
         // A second screen still showing 10.1 without a worker does not take it from Lola.
         otra.gridListaArreglos_Click(Fila(otra, "10.1", u"Pantalón*Meter cintura"_s));
@@ -385,8 +381,7 @@ private Q_SLOTS:
         otra.cmdAsignar_Click();
         QCOMPARE(b.dialogos.mensajes.last(),
                  u"Otro mostrador ya ha cambiado la prenda 10.1; se ha vuelto a leer."_s);
-        QCOMPARE(b.Columna("select idcosturera from arreglos_detalles where referenciaprenda = '10.1'"),
-                 (QStringList{"2", "2"}));
+        QCOMPARE(Asignadas(b), conLola);
         QCOMPARE(otra.gridListaArreglos.TextMatrix(Fila(otra, "10.1", u"Pantalón*Meter cintura"_s),
                                                    frmAsigancion::ColTrabajador),
                  u"Lola"_s);
@@ -394,25 +389,13 @@ private Q_SLOTS:
         // Closing the picker (Escape, the window's button) changes nothing; "Cancelar" takes the
         // garment away from its worker, date and all.
         a.cmdAsignar_Click();
-        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera = 2 and "
-                         "fechaasignaciontrabajador is not null"),
-                 u"2"_s);
+        QCOMPARE(Asignadas(b), conLola);
         QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColTrabajador), u"Lola"_s);
         b.dialogos.trabajadores = {0};
         a.cmdAsignar_Click();
-        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null or "
-                         "fechaasignaciontrabajador is not null"),
-                 u"0"_s);
+        QCOMPARE(Asignadas(b), QStringList());
         QCOMPARE(TextosColumna(a.gridListaArreglos, frmAsigancion::ColTrabajador), QStringList(5, QString()));
         QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColIdCosturera), u"0"_s);
-    }
-
-    void entregadosYMerceria()
-    {
-        BaseDePrueba b;
-        SembrarTaller(b);
-        frmAsigancion a;
-        a.CargarFormulario({});
 
         // A handed-over order asks first; "no" writes nothing and picks no worker.
         a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, frmAsigancion::ColReferencia, "11.1"));
@@ -422,20 +405,18 @@ private Q_SLOTS:
         QCOMPARE(b.dialogos.preguntas,
                  QStringList{u"Ese arreglo ya ha sido entregado al cliente\r\n ¿Desea continuar?"_s});
         QCOMPARE(b.dialogos.trabajadores.size(), size_t(1));
-        QCOMPARE(b.Valor("select count(*) from arreglos_detalles where idcosturera is not null"), u"0"_s);
+        QCOMPARE(Asignadas(b), QStringList());
         b.dialogos.siNo = {6};
         a.cmdAsignar_Click();
-        QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '11.1'"),
-                 u"1"_s);
+        QCOMPARE(Asignadas(b), QStringList{u"11.1|1|con fecha"_s});
 
         // Haberdashery is sold over the counter: no worker ever sews it.
         a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, frmAsigancion::ColReferencia, "12.1"));
         b.dialogos.trabajadores = {1};
         a.cmdAsignar_Click();
-        QCOMPARE(b.dialogos.mensajes, QStringList{u"Esta referencia se trata de un producto de "
-                                                  "merceria.\r\nNo se puede asignar a un trabajador"_s});
-        QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '12.1'"),
-                 QString());
+        QCOMPARE(b.dialogos.mensajes.last(), u"Esta referencia se trata de un producto de "
+                                             "merceria.\r\nNo se puede asignar a un trabajador"_s);
+        QCOMPARE(Asignadas(b), QStringList{u"11.1|1|con fecha"_s});
         QCOMPARE(b.dialogos.trabajadores.size(), size_t(1));
     }
 
@@ -640,11 +621,9 @@ private Q_SLOTS:
         QCOMPARE(s.gridAsignacion.TextMatrix(2, 1), u"--Falda/Bajo"_s);
         QCOMPARE(s.gridAsignacion.CellBackColor(3, 1), PantallaBarras::Verde);
         QVERIFY(s.gridAsignacion.CellBackColor(1, 1) != PantallaBarras::Verde);
-        QCOMPARE(b.Columna("select idcosturera from arreglos_detalles order by idarreglodetalle"),
-                 (QStringList{"2", "2", "1", "1", ""}));
-        QCOMPARE(
-            b.Valor("select count(*) from arreglos_detalles where fechaasignaciontrabajador is not null"),
-            u"4"_s);
+        const QStringList asignadas = {u"10.1|2|con fecha"_s, u"10.1|2|con fecha"_s, u"10.2|1|con fecha"_s,
+                                       u"11.1|1|con fecha"_s};
+        QCOMPARE(Asignadas(b), asignadas);
 
         // Taking a row off the list takes the garment from its worker, also one assigned before.
         s.gridAsignacion_Click(3);
@@ -654,8 +633,7 @@ private Q_SLOTS:
                  u"Se va a eliminar de la lista la referencia 11.1\r\nChaqueta/Bajo\r\n "
                  "Asignada a : ASIGNADA"_s);
         QCOMPARE(TextosColumna(s.gridAsignacion, 0), (QStringList{"10.1", "10.2"}));
-        QCOMPARE(b.Valor("select idcosturera from arreglos_detalles where referenciaprenda = '11.1'"),
-                 QString());
+        QCOMPARE(Asignadas(b), asignadas.mid(0, 3));
 
         // With no active worker left there is nobody to give a garment to.
         b.conexion.Ejecutar("update costureras set desactivado = 1");
