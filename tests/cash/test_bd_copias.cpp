@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <QtTest>
 #include <atomic>
 #include <csignal>
@@ -51,19 +50,6 @@ QString Tienda(BaseDePrueba &b)
     return config;
 }
 
-// hilvan-admin restaurar run as the shop would run it: its exit code, and what it said.
-int Restaurar(BaseDePrueba &b, const QString &config, const QString &copia, QString &dicho)
-{
-    QProcess admin;
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    entorno.insert(u"XDG_STATE_HOME"_s, b.dir.path()); // its support log stays in the test's folder
-    admin.setProcessEnvironment(entorno);
-    admin.start(QStringLiteral(HILVAN_ADMIN), {u"restaurar"_s, u"--config"_s, config, copia});
-    admin.waitForFinished(120000);
-    dicho = QString::fromUtf8(admin.readAllStandardError() + admin.readAllStandardOutput());
-    return admin.exitCode();
-}
-
 } // namespace
 
 class PruebaCopias : public QObject
@@ -81,7 +67,13 @@ private Q_SLOTS:
         const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
         QCOMPARE(CarpetaCopias(), carpeta);
         QVERIFY(!QDir(carpeta).exists());
-        const QMap<QString, QStringList> original = b.Contenido();
+        // A restore adds its own journal entry: every other row is the copy's.
+        const auto sinRegistro = [&b] {
+            QMap<QString, QStringList> filas = b.Contenido();
+            filas.remove(u"operaciones"_s);
+            return filas;
+        };
+        const QMap<QString, QStringList> original = sinRegistro();
         QVERIFY(original.size() >= 10);
         QVERIFY(!original.value(u"arreglos"_s).isEmpty());
 
@@ -103,30 +95,20 @@ private Q_SLOTS:
         b.conexion.Ejecutar(u"delete from arreglos_detalles"_s);
         b.conexion.Ejecutar(u"update clientes set nombre = 'Otro' where idcliente = 1"_s);
         b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
-        const QMap<QString, QStringList> despues = b.Contenido();
+        const QMap<QString, QStringList> despues = sinRegistro();
         // The verification compares the rows: the earlier file no longer matches.
         QVERIFY(VerificarCopia(b.conexion, primera).contains(u"arreglos_detalles"_s));
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(11, 0, 0)));
         const ResultadoCopia r = RestaurarCopia(b.conexion, primera, carpeta, b.reloj.Ahora());
         QVERIFY2(r.ok, qPrintable(r.error));
         QCOMPARE(r.apartada, QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000"_s + Extension()));
-        // A restore adds its own journal entry: every other row is the copy's.
-        const auto sinRegistro = [&b] {
-            QMap<QString, QStringList> filas = b.Contenido();
-            filas.remove(u"operaciones"_s);
-            return filas;
-        };
-        QMap<QString, QStringList> esperada = original;
-        esperada.remove(u"operaciones"_s);
-        QCOMPARE(sinRegistro(), esperada);
+        QCOMPARE(sinRegistro(), original);
         QCOMPARE(b.Valor(u"select tipo from operaciones"_s), u"Copia restaurada"_s);
         b.conexion.Ejecutar(u"update colores set nombre = nombre"_s); // the restoring connection writes on
 
         const ResultadoCopia deVuelta = RestaurarCopia(b.conexion, r.apartada, carpeta, b.reloj.Ahora());
         QVERIFY2(deVuelta.ok, qPrintable(deVuelta.error));
-        esperada = despues;
-        esperada.remove(u"operaciones"_s);
-        QCOMPARE(sinRegistro(), esperada);
+        QCOMPARE(sinRegistro(), despues);
         QCOMPARE(deVuelta.apartada,
                  QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000_2"_s + Extension()));
 
@@ -284,7 +266,7 @@ private Q_SLOTS:
             // On the server the counter is the test's own session.
             InstanciaUnica mostrador(LeerConfiguracion(config), b.dir.path());
             QVERIFY(mostrador.Tomar());
-            QCOMPARE(Restaurar(b, config, copia.archivo, dicho), 1);
+            QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, copia.archivo}, {}, &dicho), 1);
         }
         QVERIFY2(
             dicho.contains(u"en todos los mostradores y vuelva a intentarlo. No se ha restaurado nada."_s),
@@ -310,7 +292,7 @@ private Q_SLOTS:
                  i < 100 && otra.AbrirRecordset(u"select count(*) "_s + sesiones).Campo(0).toInt() > 0; ++i)
                 QThread::msleep(50);
         }
-        QCOMPARE(Restaurar(b, config, copia.archivo, dicho), 0);
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, copia.archivo}, {}, &dicho), 0);
 
         QString aviso;
         for (int i = 0; i < 2 && !aviso.startsWith(u"La base de datos se ha restaurado"_s); ++i) {

@@ -1,5 +1,6 @@
 #include "Fiabilidad.h"
 
+#include "core/Configuracion.h"
 #include "core/Formato.h"
 
 #include <QHash>
@@ -148,4 +149,22 @@ QStringList FallosDeIntegridad(Conexion &c)
                           .arg(sumaRetirada)
                           .arg(retiradas));
     return fallos;
+}
+
+int HilvanAdmin(const QString &programa, const BaseDePrueba &b, const QStringList &orden,
+                const QByteArray &entrada, QString *dicho)
+{
+    const QString config = b.dir.filePath(QStringLiteral("bdcostuaccess.dat"));
+    EscribirConfiguracion(config, b.LineasConfiguracion());
+    QProcess admin;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert(QStringLiteral("XDG_STATE_HOME"), b.dir.path());
+    admin.setProcessEnvironment(entorno);
+    admin.start(programa, QStringList{orden.value(0), QStringLiteral("--config"), config} + orden.mid(1));
+    admin.write(entrada);
+    admin.closeWriteChannel();
+    admin.waitForFinished(120000);
+    if (dicho)
+        *dicho = QString::fromUtf8(admin.readAllStandardError() + admin.readAllStandardOutput());
+    return admin.exitCode();
 }

@@ -35,3 +35,9 @@ void AbrirOtraVez(const BaseDePrueba &b, Conexion &c);
 // orders (customers of these runs pay in full on hand-over; partner shops pay later, each payment
 // whole and taken out of the till again as "Retirado caja P.T."). Empty when all is well.
 QStringList FallosDeIntegridad(Conexion &c);
+
+// A command of hilvan-admin (the program at `programa`) on the test's database, run as the shop runs
+// it: the configuration file beside the database, the support log in the test's folder, `entrada`
+// typed on its input. Its exit code; what it wrote goes to `dicho`.
+int HilvanAdmin(const QString &programa, const BaseDePrueba &b, const QStringList &orden,
+                const QByteArray &entrada = {}, QString *dicho = nullptr);

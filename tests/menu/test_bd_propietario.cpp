@@ -1,15 +1,14 @@
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
+#include "Fiabilidad.h"
 #include "Mostrador.h"
 #include "PantallasPrueba.h"
 #include "cash/RegistroOperaciones.h"
 #include "core/BaseDatos.h"
-#include "core/Configuracion.h"
 #include "masterdata/frmParametrosGenerales.h"
 #include "menu/ClavePropietario.h"
 #include "menu/FRMoPCIONES.h"
 
-#include <QProcess>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -82,30 +81,6 @@ bool Pulsar(BaseDePrueba &b, PantallasAbiertas &p, const Boton &boton, std::dequ
     pedido = int(b.dialogos.titulosPad.count(TituloPin));
     return p.abiertas.contains(boton.abre) || b.dialogos.titulosPad.contains(boton.abre)
            || b.dialogos.preguntas.contains(boton.abre);
-}
-
-QStringList ConfiguracionDe(BaseDePrueba &b)
-{
-    const DatosServidor d = BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor);
-    return b.nombreBaseServidor.isEmpty()
-               ? QStringList{u"prueba.db"_s}
-               : QStringList{QString(), d.host + u":"_s + QString::number(d.puerto), d.basedatos, d.usuario,
-                             QString()};
-}
-
-int Admin(BaseDePrueba &b, const QStringList &argumentos, const QByteArray &entrada)
-{
-    const QString config = b.dir.filePath(u"bdcostuaccess.dat"_s);
-    EscribirConfiguracion(config, ConfiguracionDe(b));
-    QProcess admin;
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    entorno.insert(u"XDG_STATE_HOME"_s, b.dir.path());
-    admin.setProcessEnvironment(entorno);
-    admin.start(QStringLiteral(HILVAN_ADMIN), QStringList{u"pin"_s, u"--config"_s, config} + argumentos);
-    admin.write(entrada);
-    admin.closeWriteChannel();
-    admin.waitForFinished(60000);
-    return admin.exitCode();
 }
 
 void Renombrar(BaseDePrueba &b, const QString &de, const QString &a)
@@ -196,11 +171,11 @@ private Q_SLOTS:
         QVERIFY(!parametros.cmdQuitarPinVisible);
 
         // hilvan-admin pin: typed twice on its input, then removed.
-        QCOMPARE(Admin(b, {}, "4321\n4322\n"), 1);
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s}, "4321\n4322\n"), 1);
         QVERIFY(ClavePropietario::Guardado().isEmpty());
-        QCOMPARE(Admin(b, {}, "4321\n4321\n"), 0);
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s}, "4321\n4321\n"), 0);
         QVERIFY(ClavePropietario::Coincide(ClavePropietario::Guardado(), u"4321"_s));
-        QCOMPARE(Admin(b, {u"--quitar"_s}, {}), 0);
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s, u"--quitar"_s}), 0);
         QVERIFY(ClavePropietario::Guardado().isEmpty());
         QCOMPARE(b.Columna(u"select tipo from operaciones order by idoperacion"_s),
                  (QStringList{Operacion::PinPuesto, Operacion::PinQuitado, Operacion::PinPuesto,
