@@ -164,13 +164,14 @@ private Q_SLOTS:
         QCOMPARE(l.IdClienteElegido, 0);
     }
 
-    void clienteElegidoEntreAperturas()
+    void clientes()
     {
         BaseDePrueba b;
         PantallasMaestros pantallas;
-        Alta(b, u"Ana"_s, u"1"_s);
+        Alta(b, u"Ana"_s, u"600111222"_s);
         Alta(b, u"Bea"_s, u"2"_s);
 
+        // The choice stays from one opening to the next, through a search.
         frmListaClientes l;
         int elegido = l.CargarFormulario([&] {
             l.gridClientes_Click(2);
@@ -215,12 +216,6 @@ private Q_SLOTS:
         };
         l.CargarFormulario([&] { l.gridClientes_DblClick(1); });
         QCOMPARE(b.Valor(u"select count(*) from clientes where nombre = 'Ana María'"_s), u"1"_s);
-    }
-
-    void ficha()
-    {
-        BaseDePrueba b;
-        Alta(b, u"Ana"_s, u"600111222"_s);
 
         // A new customer with a telephone already known is refused, whatever the name.
         frmFIchaCliente nueva;
@@ -270,17 +265,39 @@ private Q_SLOTS:
             cancela.txtNombre = u"Nadie"_s;
             cancela.cmdCancelar_Click();
         });
-        QCOMPARE(b.Valor(u"select count(*) from clientes"_s), u"2"_s);
+        QCOMPARE(b.Valor(u"select count(*) from clientes"_s), u"4"_s);
     }
 
-    void fichaDeProducto()
+    // Families named and renamed; a product card and its refusals; a product withdrawn on its card:
+    // "*name" in the list, gone from the counter.
+    void catalogo()
     {
         BaseDePrueba b;
-        b.Insertar("familias", "nombre", {"'Pantalón'", "'Falda'"});
-        frmMantProductos f;
-        f.CargarFormulario(0, nullptr);
+        PantallasMaestros pantallas;
+        frmFamilias familias;
+        familias.CargarFormulario(nullptr);
+        QCOMPARE(familias.gridFamilias.Rows(), 1);
+        for (const char *nombre : {"", "   ", "Camisa", "Abrigo d'Ana"}) {
+            pantallas.nombre = QString::fromLatin1(nombre);
+            familias.cmdNuevo_Click();
+        }
+        QCOMPARE(TextosColumna(familias.gridFamilias, 1), QStringList({"Abrigo d'Ana", "Camisa"}));
+        frmNuevaFamilia vacia; // an empty name leaves the small window open and changes nothing
+        vacia.CargarFormulario(IdFamilia(b, "Camisa"), [&] {
+            vacia.txtFamilia.clear();
+            vacia.cmdAceptar_Click();
+            QVERIFY(vacia.Abierto);
+        });
+        familias.gridFamilias.Row = 2;
+        pantallas.nombre = u"Blusa"_s;
+        familias.cmdEditarFamilia_Click();
+        QCOMPARE(pantallas.leido, u"Camisa"_s);
+        QCOMPARE(TextosColumna(familias.gridFamilias, 1), QStringList({"Abrigo d'Ana", "Blusa"}));
+        QCOMPARE(b.Valor(u"select count(*) from familias"_s), u"2"_s);
 
         // A public price proposes a third of it as the worker's pay; anything else leaves the pay.
+        frmMantProductos f;
+        f.CargarFormulario(0, nullptr);
         const struct {
             const char *publico, *pago;
         } propuestas[] = {{"12", "4.00"}, {"10", "3.33"}, {"", "3.33"}, {"abc", "3.33"}, {"1,500", "500.00"}};
@@ -305,7 +322,7 @@ private Q_SLOTS:
             "Ponga un precio al publico correcto", "Ponga un precio especial / a tiendas correcto",
             "Ponga un precio de pago al trabajador correcto"};
         const std::function<void()> arreglos[] = {
-            [&] { f.cmbFamilia.ElegirTexto(u"Falda"_s); }, [&] { f.txtDescripcion = u"Bajo d'Anna"_s; },
+            [&] { f.cmbFamilia.ElegirTexto(u"Blusa"_s); }, [&] { f.txtDescripcion = u"Bajo d'Anna"_s; },
             [&] { f.txtPVPPublico = u"1,234.567"_s; },     [&] { f.txtPrecioEspecial = u"9.5"_s; },
             [&] { f.txtPagoTrabajador = u"4"_s; },
         };
@@ -325,14 +342,8 @@ private Q_SLOTS:
         QVERIFY(!f.Abierto);
         QCOMPARE(Filas(b, u"select familias.nombre, productos.nombre, precio1, precio2, precio3, activo from "
                           "productos join familias on familias.idfamilia = productos.idfamilia"_s),
-                 QStringList{u"Falda|Bajo d'Anna|1234.57|9.5|4|0"_s});
-    }
+                 QStringList{u"Blusa|Bajo d'Anna|1234.57|9.5|4|0"_s});
 
-    // A product withdrawn on its card: "*name" in the list, gone from the counter.
-    void retirarYModificar()
-    {
-        BaseDePrueba b;
-        PantallasMaestros pantallas;
         b.Insertar("familias", "nombre", {"'Pantalón'"});
         const int pantalon = IdFamilia(b, "Pantalón");
         for (const char *p : {"Bajo", "Meter cintura", "Zurcir"})
@@ -354,54 +365,26 @@ private Q_SLOTS:
 
         frmListadoProductos lista;
         lista.CargarFormulario(nullptr);
-        QCOMPARE(TextosColumna(lista.gridProductos, 2), QStringList({"Bajo", "*Meter cintura", "Zurcir"}));
-        QCOMPARE(lista.gridProductos.TextMatrix(2, 3), u"8.00"_s);
+        QCOMPARE(TextosColumna(lista.gridProductos, 2),
+                 QStringList({"Bajo d'Anna", "Bajo", "*Meter cintura", "Zurcir"}));
+        QCOMPARE(lista.gridProductos.TextMatrix(3, 3), u"8.00"_s);
         frmPrincipal mostrador;
         mostrador.LlenarProductos(pantalon);
         QCOMPARE(TextosColumna(mostrador.gridProductos, 1), QStringList({"Bajo", "Zurcir"}));
 
         // "Modificar datos" comes back to the same row, with the list read again.
         pantallas.precio = u"15"_s;
-        lista.gridProductos_Click(3);
+        lista.gridProductos_Click(4);
         lista.cmdModificar_Click();
-        QCOMPARE(pantallas.abiertos.last(), u"producto "_s + lista.gridProductos.TextMatrix(3, 0));
-        QCOMPARE(lista.gridProductos.Row, 3);
-        QCOMPARE(lista.gridProductos.TextMatrix(3, 3), u"15.00"_s);
+        QCOMPARE(pantallas.abiertos.last(), u"producto "_s + lista.gridProductos.TextMatrix(4, 0));
+        QCOMPARE(lista.gridProductos.Row, 4);
+        QCOMPARE(lista.gridProductos.TextMatrix(4, 3), u"15.00"_s);
 
         frmDecProd menu;
         menu.CargarFormulario([&] { menu.cmdAsignar_Click(); });
         menu.CargarFormulario([&] { menu.cmdVerArreglo_Click(); });
         menu.CargarFormulario([&] { menu.Form_KeyPress(27); });
         QCOMPARE(pantallas.abiertos.mid(1), QStringList({"producto 0", "lista"}));
-    }
-
-    void familias()
-    {
-        BaseDePrueba b;
-        PantallasMaestros pantallas;
-        frmFamilias f;
-        f.CargarFormulario(nullptr);
-        QCOMPARE(f.gridFamilias.Rows(), 1);
-
-        for (const char *nombre : {"", "   ", "Camisa", "Abrigo d'Ana"}) {
-            pantallas.nombre = QString::fromLatin1(nombre);
-            f.cmdNuevo_Click();
-        }
-        QCOMPARE(TextosColumna(f.gridFamilias, 1), QStringList({"Abrigo d'Ana", "Camisa"}));
-
-        frmNuevaFamilia vacia; // an empty name leaves the small window open and changes nothing
-        vacia.CargarFormulario(IdFamilia(b, "Camisa"), [&] {
-            vacia.txtFamilia.clear();
-            vacia.cmdAceptar_Click();
-            QVERIFY(vacia.Abierto);
-        });
-
-        f.gridFamilias.Row = 2;
-        pantallas.nombre = u"Blusa"_s;
-        f.cmdEditarFamilia_Click();
-        QCOMPARE(pantallas.leido, u"Camisa"_s);
-        QCOMPARE(TextosColumna(f.gridFamilias, 1), QStringList({"Abrigo d'Ana", "Blusa"}));
-        QCOMPARE(b.Valor(u"select count(*) from familias"_s), u"2"_s);
     }
 
     // Eighteen colours a column, each beside its swatch; choosing, deleting and adding one.
