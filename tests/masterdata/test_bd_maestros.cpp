@@ -600,19 +600,13 @@ private Q_SLOTS:
         QCOMPARE(otra.txtConfPuerto, u"/dev/usb/lp0"_s);
         otra.cmbComs_Click(Indice(otra, u"COM1"_s));
         QCOMPARE(otra.txtConfPuerto, u"9600,n,8,1"_s);
-    }
 
-    void valoresMalosNoSeGuardan()
-    {
-        BaseDePrueba b;
-        frmParametrosGenerales f;
-        f.CargarFomulario({});
+        // Bad values are refused, each naming its box, before any question; so is "no" to it.
         const QString consulta = u"select anchuracarro, puertocom, parametrospuerto from parametros"_s;
         const QStringList antes = Filas(b, consulta);
-        struct Caso {
+        const struct {
             const char *puerto, *ajustes, *anchura, *campo;
-        };
-        const Caso casos[] = {
+        } malos[] = {
             {"COM1", "9600,n,8,1", "abc", "Anchura del ticket"},
             {"COM1", "9600,n,8,1", "19", "Anchura del ticket"},
             {"COM1", "9600,n,8,1", "81", "Anchura del ticket"},
@@ -626,24 +620,24 @@ private Q_SLOTS:
             {"Impresora de red", "tcp://", "40", "Dirección de la impresora de red"},
             {"Impresora de red", "tcp://caja:99999", "40", "Dirección de la impresora de red"},
         };
-        for (const Caso &c : casos) {
-            f.cmbComsIndice = Indice(f, QString::fromUtf8(c.puerto));
-            f.txtConfPuerto = QString::fromUtf8(c.ajustes);
-            f.txtAnchuraCarro = QString::fromUtf8(c.anchura);
+        for (const auto &c : malos) {
+            otra.cmbComsIndice = Indice(otra, QString::fromUtf8(c.puerto));
+            otra.txtConfPuerto = QString::fromUtf8(c.ajustes);
+            otra.txtAnchuraCarro = QString::fromUtf8(c.anchura);
             b.dialogos.mensajes.clear();
             b.dialogos.preguntas.clear();
-            QVERIFY2(!f.cmdAceptar_Click(), c.ajustes);
-            QCOMPARE(b.dialogos.mensajes.size(), 1);
-            QVERIFY2(b.dialogos.mensajes[0].startsWith(QString::fromUtf8(c.campo)),
-                     qPrintable(b.dialogos.mensajes[0]));
-            QVERIFY(b.dialogos.preguntas.isEmpty());
+            QVERIFY2(!otra.cmdAceptar_Click(), c.ajustes);
+            QVERIFY2(b.dialogos.mensajes.size() == 1
+                         && b.dialogos.mensajes[0].startsWith(QString::fromUtf8(c.campo))
+                         && b.dialogos.preguntas.isEmpty(),
+                     qPrintable(b.dialogos.mensajes.join(QLatin1Char('|'))));
         }
         // Answering no to the question keeps everything as it was too.
-        f.cmbComsIndice = Indice(f, u"COM1"_s);
-        f.txtConfPuerto = u"9600,n,8,1"_s;
-        f.txtAnchuraCarro = u"48"_s;
+        otra.cmbComsIndice = Indice(otra, u"COM1"_s);
+        otra.txtConfPuerto = u"9600,n,8,1"_s;
+        otra.txtAnchuraCarro = u"48"_s;
         b.dialogos.siNo = {7};
-        QVERIFY(!f.cmdAceptar_Click());
+        QVERIFY(!otra.cmdAceptar_Click());
         QCOMPARE(Filas(b, consulta), antes);
     }
 };
