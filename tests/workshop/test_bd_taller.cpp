@@ -161,7 +161,6 @@ private Q_SLOTS:
         QVERIFY(!p.gridFamiliasEnabled);
         const int lineas = p.gridTPV.Rows();
         QVERIFY(lineas > 2);
-        QVERIFY(!TextosColumna(p.gridTPV, frmPrincipal::ColBorrar).contains(u"X"_s));
         const QString precio = p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte);
         t.b.dialogos.pad = {u"1"_s};
         for (int c : {int(frmPrincipal::ColBorrar), int(frmPrincipal::ColImporte)}) {
@@ -463,8 +462,6 @@ private Q_SLOTS:
         QVERIFY(!a.QuedanPaginas());
 
         a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, 1, "10.2"));
-        a.gridListaArreglos_DblClick();
-        QCOMPARE(pantallas.detalles, QStringList{"10.2"});
         a.Abierto = true;
         a.cmdVerArreglo_Click();
         QCOMPARE(G().ArregloACargar, 10);
@@ -559,7 +556,6 @@ private Q_SLOTS:
         QVERIFY(impresora.Bytes().contains("Ref.: 10.1"));
 
         d.CargarFormulario("77.1", {});
-        QCOMPARE(d.lblReferencia, u"Ref.: 77.1"_s);
         QVERIFY(d.lblCliente.isEmpty());
         QCOMPARE(d.gridDetalle.Rows(), 1);
         G().salidaTickets = nullptr;
