@@ -410,14 +410,11 @@ private Q_SLOTS:
         SembrarTaller(b);
         PantallasTaller pantallas;
         // Enough orders, with gaps in the numbering, for the list of every line to take pages.
-        QStringList cifras;
-        for (int i = 0; i < 30; ++i)
-            cifras.append(u"select %1 as x"_s.arg(i));
-        const QString treinta = QLatin1Char('(') + cifras.join(u" union all "_s) + QLatin1Char(')');
-        b.conexion.Ejecutar(
-            u"insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega) "
-            "select 100 + 3 * i, 1, 1, '2026-12-03 09:00:00', '2026-12-09 00:00:00' from (select "
-            "a.x * 30 + b.x as i from %1 a, %1 b) n"_s.arg(treinta));
+        b.conexion.Ejecutar(u"insert into arreglos (idarreglo, idusuario, idcliente, fechaarreglo, "
+                            u"fechaprevistaentrega) with "
+                            "recursive n(i) as (select 0 union all select i + 1 from n where i < 899) select "
+                            "100 + 3 * i, 1, 1, "
+                            "'2026-12-03 09:00:00', '2026-12-09 00:00:00' from n"_s);
         b.conexion.Ejecutar("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
                             "referenciaprenda, idcosturera) select idarreglo, 1, 9.5, 'Vestido', "
                             "cast(idarreglo as varchar(12)) || '.1', 1 from arreglos where idarreglo >= 100");
