@@ -154,6 +154,49 @@ private Q_SLOTS:
         QCOMPARE(b.Contenido(), conNif);
         // Nothing refused was set aside first: the two copies, two set aside, the one without nif.
         QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 5);
+
+        // A copy that cannot be written whole (the disk full halfway), or whose folder cannot be
+        // made or written, leaves no file behind and says why.
+        const QString llena = b.dir.filePath(u"llena"_s);
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit lleno{1024, limite.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails as on a full disk
+        setrlimit(RLIMIT_FSIZE, &lleno);
+        const ResultadoCopia sinSitio = HacerCopiaSeguridad(b.conexion, llena, b.reloj.Ahora());
+        setrlimit(RLIMIT_FSIZE, &limite);
+        std::signal(SIGXFSZ, SIG_DFL);
+        QVERIFY(!sinSitio.ok);
+        QVERIFY2(sinSitio.error.startsWith(u"No se pudo hacer la copia de seguridad: el disco está lleno"_s),
+                 qPrintable(sinSitio.error));
+        QCOMPARE(QDir(llena).entryList(QDir::Files), QStringList());
+
+        // The folder's place is taken by a file: nothing can be created there, not even as root.
+        QFile estorbo(b.dir.filePath(u"estorbo"_s));
+        QVERIFY(estorbo.open(QIODevice::WriteOnly));
+        estorbo.close();
+        G().RutaBaseDatos = b.dir.filePath(u"estorbo/prueba.db"_s);
+        G().ArchivoConfiguracion = b.dir.filePath(u"estorbo/bdcostuaccess.dat"_s);
+        b.dialogos.mensajes.clear();
+        CopiaSeguridad();
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se pudo crear la carpeta"_s));
+
+        // A folder where the copy's file cannot be written.
+        const ResultadoCopia proc = HacerCopiaSeguridad(b.conexion, u"/proc/self"_s, b.reloj.Ahora());
+        QVERIFY(!proc.ok);
+        QVERIFY(proc.error.startsWith(u"No se pudo crear la copia"_s));
+
+        // Nothing is restored while the database as it is cannot be set aside first.
+        const QString copia =
+            HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"copias"_s), b.reloj.Ahora()).archivo;
+        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Añil')"_s);
+        const ResultadoCopia sinApartar = RestaurarCopia(b.conexion, copia, u"/proc/self"_s, b.reloj.Ahora());
+        QVERIFY(!sinApartar.ok);
+        QVERIFY2(sinApartar.error.endsWith(
+                     u"No se ha restaurado nada: antes hay que guardar la base de datos actual."_s),
+                 qPrintable(sinApartar.error));
+        QCOMPARE(b.Valor(u"select count(*) from colores where nombre = 'Añil'"_s), u"1"_s);
     }
 
     // Another counter sells while the copy is made: the copy is checked against the moment it
@@ -189,53 +232,6 @@ private Q_SLOTS:
         QVERIFY2(r.ok, qPrintable(r.error));
         QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
         QVERIFY2(escritas - antes >= 20, "the other counter hardly wrote during the copies");
-    }
-
-    // A copy that cannot be written whole (the disk full halfway), or whose folder cannot be
-    // made or written, leaves no file behind and says why.
-    void copiaQueNoSePuedeEscribir()
-    {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
-        rlimit antes{};
-        getrlimit(RLIMIT_FSIZE, &antes);
-        const rlimit lleno{1024, antes.rlim_max};
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails as on a full disk
-        setrlimit(RLIMIT_FSIZE, &lleno);
-        const ResultadoCopia r = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora());
-        setrlimit(RLIMIT_FSIZE, &antes);
-        std::signal(SIGXFSZ, SIG_DFL);
-        QVERIFY(!r.ok);
-        QVERIFY2(r.error.startsWith(u"No se pudo hacer la copia de seguridad: el disco está lleno"_s),
-                 qPrintable(r.error));
-        QCOMPARE(QDir(carpeta).entryList(QDir::Files), QStringList());
-
-        // The folder's place is taken by a file: nothing can be created there, not even as root.
-        QFile estorbo(b.dir.filePath(u"estorbo"_s));
-        QVERIFY(estorbo.open(QIODevice::WriteOnly));
-        estorbo.close();
-        G().RutaBaseDatos = b.dir.filePath(u"estorbo/prueba.db"_s);
-        G().ArchivoConfiguracion = b.dir.filePath(u"estorbo/bdcostuaccess.dat"_s);
-        CopiaSeguridad();
-        QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se pudo crear la carpeta"_s));
-
-        // A folder where the copy's file cannot be written.
-        const ResultadoCopia proc = HacerCopiaSeguridad(b.conexion, u"/proc/self"_s, b.reloj.Ahora());
-        QVERIFY(!proc.ok);
-        QVERIFY(proc.error.startsWith(u"No se pudo crear la copia"_s));
-
-        // Nothing is restored while the database as it is cannot be set aside first.
-        const QString copia =
-            HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"copias"_s), b.reloj.Ahora()).archivo;
-        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
-        const ResultadoCopia sinApartar = RestaurarCopia(b.conexion, copia, u"/proc/self"_s, b.reloj.Ahora());
-        QVERIFY(!sinApartar.ok);
-        QVERIFY2(sinApartar.error.endsWith(
-                     u"No se ha restaurado nada: antes hay que guardar la base de datos actual."_s),
-                 qPrintable(sinApartar.error));
-        QCOMPARE(b.Valor(u"select count(*) from colores where nombre = 'Turquesa'"_s), u"1"_s);
     }
 
     // hilvan-admin restaurar while a counter has the database open is refused; a counter does
