@@ -115,7 +115,7 @@ class PruebaCuentas : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void hojaDeVenta()
+    void hojaDeVentaYCierre()
     {
         BaseDePrueba b;
         Movimientos(b);
@@ -156,6 +156,46 @@ private Q_SLOTS:
                  (QStringList{"12.00", "7.00", "80.00", "92.00", "42.00", "50.00"}));
         QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 2, frmHojaVenta::ColConcepto),
                  u"En el cajón de Dos"_s);
+
+        // Closing the cash of the 5th.
+        PantallasCaja pantallas;
+        G().NombreCierre = u"20261205"_s;
+        SalidaListadosPdf salida(b.dir.filePath(u"resumen.pdf"_s));
+        const QString abiertos = u"select count(*) from caja where cerrado = 0"_s;
+
+        // No to either question: nothing changes and the program goes on.
+        b.dialogos.siNo = {7, 6, 7, 0};
+        QVERIFY(!cmdCierreCaja_Click());
+        QVERIFY(!cmdCierreCaja_Click());
+        QVERIFY(!cmdCierreCaja_Click());
+        QCOMPARE(b.Valor(abiertos), u"9"_s);
+        QCOMPARE(pantallas.terminado, 0);
+        QCOMPARE(
+            b.dialogos.preguntas,
+            (QStringList{u"¿Cerrar la caja actual?"_s, u"¿Cerrar la caja actual?"_s,
+                         u"No podrá reabrir la caja.\r\n¿Desea continuar?"_s, u"¿Cerrar la caja actual?"_s}));
+
+        // The summary asked for but the printer fails: told, and the cash stays open.
+        SalidaListadosPdf rota(b.dir.filePath(u"no/resumen.pdf"_s));
+        G().salidaListados = &rota;
+        b.dialogos.siNo = {6, 6, 6};
+        QVERIFY(!cmdCierreCaja_Click());
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QCOMPARE(b.Valor(abiertos), u"9"_s);
+        QCOMPARE(pantallas.terminado, 0);
+
+        // Yes, yes, and the summary printed: the day's sales sheet goes to the printer.
+        G().salidaListados = &salida;
+        b.dialogos.siNo = {6, 6, 6};
+        QVERIFY(cmdCierreCaja_Click());
+        QCOMPARE(b.dialogos.preguntas.last(), u"¿Imprimir un resumen de caja?"_s);
+        QCOMPARE(b.Valor(abiertos), u"0"_s);
+        QCOMPARE(pantallas.terminado, 1);
+        QCOMPARE(salida.impresos, 1);
+        QCOMPARE(salida.ultimo.titulo, u"Hoja de venta"_s);
+        const auto &filas = salida.ultimo.paginas.at(0).filas;
+        QCOMPARE(filas.back().at(frmHojaVenta::ColConcepto), u"Total en caja"_s);
+        QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), u"60.00"_s);
     }
 
     void listaDeCajasYRecaudacion()
@@ -213,50 +253,6 @@ private Q_SLOTS:
         QCOMPARE(l.recaudacionDias.size(), size_t(30));
         QCOMPARE(l.recaudacionDias.front().etiqueta, u"05/10"_s);
         QCOMPARE(l.recaudacionMeses[9].importe, 30.0);
-    }
-
-    void cierreDeCaja()
-    {
-        BaseDePrueba b;
-        Movimientos(b);
-        PantallasCaja pantallas;
-        G().NombreCierre = u"20261205"_s;
-        SalidaListadosPdf salida(b.dir.filePath(u"resumen.pdf"_s));
-        const QString abiertos = u"select count(*) from caja where cerrado = 0"_s;
-
-        // No to either question: nothing changes and the program goes on.
-        b.dialogos.siNo = {7, 6, 7, 0};
-        QVERIFY(!cmdCierreCaja_Click());
-        QVERIFY(!cmdCierreCaja_Click());
-        QVERIFY(!cmdCierreCaja_Click());
-        QCOMPARE(b.Valor(abiertos), u"9"_s);
-        QCOMPARE(pantallas.terminado, 0);
-        QCOMPARE(
-            b.dialogos.preguntas,
-            (QStringList{u"¿Cerrar la caja actual?"_s, u"¿Cerrar la caja actual?"_s,
-                         u"No podrá reabrir la caja.\r\n¿Desea continuar?"_s, u"¿Cerrar la caja actual?"_s}));
-
-        // The summary asked for but the printer fails: told, and the cash stays open.
-        SalidaListadosPdf rota(b.dir.filePath(u"no/resumen.pdf"_s));
-        G().salidaListados = &rota;
-        b.dialogos.siNo = {6, 6, 6};
-        QVERIFY(!cmdCierreCaja_Click());
-        QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QCOMPARE(b.Valor(abiertos), u"9"_s);
-        QCOMPARE(pantallas.terminado, 0);
-
-        // Yes, yes, and the summary printed: the day's sales sheet goes to the printer.
-        G().salidaListados = &salida;
-        b.dialogos.siNo = {6, 6, 6};
-        QVERIFY(cmdCierreCaja_Click());
-        QCOMPARE(b.dialogos.preguntas.last(), u"¿Imprimir un resumen de caja?"_s);
-        QCOMPARE(b.Valor(abiertos), u"0"_s);
-        QCOMPARE(pantallas.terminado, 1);
-        QCOMPARE(salida.impresos, 1);
-        QCOMPARE(salida.ultimo.titulo, u"Hoja de venta"_s);
-        const auto &filas = salida.ultimo.paginas.at(0).filas;
-        QCOMPARE(filas.back().at(frmHojaVenta::ColConcepto), u"Total en caja"_s);
-        QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), u"60.00"_s);
     }
 
     void listadoYPagoPorLinea()
