@@ -111,69 +111,7 @@ class PruebaTaller : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void comprobacionesAntesDeEntregar()
-    {
-        Tienda t;
-        t.b.Insertar("arreglos", "idarreglo, idcliente, idusuario", {"50, 1, 1"});
-        struct Caso {
-            int arreglo;
-            QString mensaje;
-        };
-        // Order 50 has no lines: nothing to check, straight to the question (answered no).
-        for (const Caso &c : {Caso{6, SinAsignar}, Caso{4, SinRecibir}, Caso{50, QString()}}) {
-            t.b.dialogos.mensajes.clear();
-            t.b.dialogos.preguntas.clear();
-            frmListaEntregar l;
-            l.CargarFormulario(c.arreglo, {});
-            QVERIFY(l.cmdMarcarComoEntregadoEnabled);
-            l.cmdMarcarComoEntregado_Click();
-            QCOMPARE(t.b.dialogos.mensajes, c.mensaje.isEmpty() ? QStringList() : QStringList{c.mensaje});
-            QCOMPARE(t.b.dialogos.preguntas.size(), c.mensaje.isEmpty() ? 1 : 0);
-            QCOMPARE(G().ArregloACargar, 0);
-        }
-
-        // The order prompt: letters do nothing, an unknown number says so in the caller's words;
-        // order 3, its garment in the shop, is handed over ("no" to the question keeps the list open).
-        t.pantallas.usuario = [&](frmListaEntregar &l) {
-            QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{u"En Tienda"_s});
-            t.b.dialogos.siNo = {7, 6};
-            l.cmdMarcarComoEntregado_Click();
-            QVERIFY(l.Abierto);
-            l.cmdMarcarComoEntregado_Click();
-            QVERIFY(!l.Abierto);
-        };
-        frmPrincipal p;
-        p.ReiniciarVenta();
-        t.b.dialogos.mensajes.clear();
-        t.b.dialogos.pad = {u"abc"_s, QString(), u"999"_s, u"3"_s};
-        for (int i = 0; i < 4; ++i)
-            p.cmdEntregaarreglos_Click();
-        QCOMPARE(t.b.dialogos.titulosPad.last(), u"Introduzca la referencia del arreglo a entregar"_s);
-        QCOMPARE(t.b.dialogos.mensajes, QStringList{u"No se ha encontrado el arreglo 999"_s});
-        QCOMPARE(t.b.dialogos.preguntas.last(), u"Va a entregar este prenda al cliente?"_s);
-        QCOMPARE(t.pantallas.abiertas, QList<int>{3});
-        QCOMPARE(G().ArregloACargar, 0);
-
-        // On the sale screen, in delivery mode: the lines are shown but cannot be touched.
-        QVERIFY(G().EntregandoArreglo);
-        QCOMPARE(p.IdArregloVenta, 3);
-        QVERIFY(p.EntregarAlAcabar);
-        QVERIFY(!p.gridFamiliasEnabled);
-        const int lineas = p.gridTPV.Rows();
-        QVERIFY(lineas > 2);
-        const QString precio = p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte);
-        t.b.dialogos.pad = {u"1"_s};
-        for (int c : {int(frmPrincipal::ColBorrar), int(frmPrincipal::ColImporte)}) {
-            p.gridTPV.Row = 2;
-            p.gridTPV.Col = c;
-            p.gridTPV_Click();
-        }
-        QCOMPARE(p.gridTPV.Rows(), lineas);
-        QCOMPARE(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), precio);
-        QCOMPARE(t.b.dialogos.pad.size(), size_t(1));
-    }
-
-    void cambiarPrendaDeEstado()
+    void prendasHistoriaYEntrega()
     {
         Tienda t;
         frmListaEntregar l;
@@ -218,26 +156,81 @@ private Q_SLOTS:
         vista.gridPrendas_DblClick(1);
         QCOMPARE(vista.gridPrendas.TextMatrix(1, 2), u"Pendiente"_s);
         QCOMPARE(t.EnTienda(u"1.1"_s), u"0"_s);
-    }
 
-    void arreglosDelCliente()
-    {
-        Tienda t;
         // Customer 3, a partner shop, brought order 2 (two garments), then order 9: newest first.
         t.b.Insertar("arreglos", "idarreglo, idcliente, idusuario, fechaarreglo, fechaprevistaentrega",
                      {"9, 3, 1, '2026-12-04 10:00:00', '2026-12-09 00:00:00'"});
         t.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda",
                      {"9, 7, 6.5, '-- Falda azul --', '9.1'", "9, 8, 3.25, '-- Falda azul --', '9.1'"});
-        frmListaArreglosCliente l;
-        l.CargarFormulario(3, {});
-        QCOMPARE(TextosColumna(l.gridListaArreglos, 0), (QStringList{u"9.1"_s, u"2.1"_s, u"2.2"_s}));
-        QCOMPARE(TextosColumna(l.gridListaArreglos, 5), (QStringList{u"9"_s, u"2"_s, u"2"_s}));
-        QCOMPARE(TextosFila(l.gridListaArreglos, 1).mid(1, 4),
+        frmListaArreglosCliente historia;
+        historia.CargarFormulario(3, {});
+        QCOMPARE(TextosColumna(historia.gridListaArreglos, 0), (QStringList{u"9.1"_s, u"2.1"_s, u"2.2"_s}));
+        QCOMPARE(TextosColumna(historia.gridListaArreglos, 5), (QStringList{u"9"_s, u"2"_s, u"2"_s}));
+        QCOMPARE(TextosFila(historia.gridListaArreglos, 1).mid(1, 4),
                  (QStringList{u"Falda azul"_s, u"9.75"_s, u"04/12/26"_s, u"09/12/26"_s}));
-        l.gridListaArreglos_DblClick(2);
+        historia.gridListaArreglos_DblClick(2);
         QCOMPARE(t.pantallas.prendas, QList<int>{2});
-        l.CargarFormulario(9, {});
-        QCOMPARE(l.gridListaArreglos.Rows(), 1);
+        historia.CargarFormulario(9, {});
+        QCOMPARE(historia.gridListaArreglos.Rows(), 1);
+
+        // Before a hand-over: every garment with a worker and back in the shop.
+        t.b.Insertar("arreglos", "idarreglo, idcliente, idusuario", {"50, 1, 1"});
+        struct Caso {
+            int arreglo;
+            QString mensaje;
+        };
+        // Order 50 has no lines: nothing to check, straight to the question (answered no).
+        for (const Caso &c : {Caso{6, SinAsignar}, Caso{4, SinRecibir}, Caso{50, QString()}}) {
+            t.b.dialogos.mensajes.clear();
+            t.b.dialogos.preguntas.clear();
+            frmListaEntregar lista;
+            lista.CargarFormulario(c.arreglo, {});
+            QVERIFY(lista.cmdMarcarComoEntregadoEnabled);
+            lista.cmdMarcarComoEntregado_Click();
+            QCOMPARE(t.b.dialogos.mensajes, c.mensaje.isEmpty() ? QStringList() : QStringList{c.mensaje});
+            QCOMPARE(t.b.dialogos.preguntas.size(), c.mensaje.isEmpty() ? 1 : 0);
+            QCOMPARE(G().ArregloACargar, 0);
+        }
+
+        // The order prompt: letters do nothing, an unknown number says so in the caller's words;
+        // order 3, its garment in the shop, is handed over ("no" to the question keeps the list open).
+        t.pantallas.usuario = [&](frmListaEntregar &l) {
+            QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{u"En Tienda"_s});
+            t.b.dialogos.siNo = {7, 6};
+            l.cmdMarcarComoEntregado_Click();
+            QVERIFY(l.Abierto);
+            l.cmdMarcarComoEntregado_Click();
+            QVERIFY(!l.Abierto);
+        };
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        t.b.dialogos.mensajes.clear();
+        t.b.dialogos.pad = {u"abc"_s, QString(), u"999"_s, u"3"_s};
+        for (int i = 0; i < 4; ++i)
+            p.cmdEntregaarreglos_Click();
+        QCOMPARE(t.b.dialogos.titulosPad.last(), u"Introduzca la referencia del arreglo a entregar"_s);
+        QCOMPARE(t.b.dialogos.mensajes, QStringList{u"No se ha encontrado el arreglo 999"_s});
+        QCOMPARE(t.b.dialogos.preguntas.last(), u"Va a entregar este prenda al cliente?"_s);
+        QCOMPARE(t.pantallas.abiertas, QList<int>{3});
+        QCOMPARE(G().ArregloACargar, 0);
+
+        // On the sale screen, in delivery mode: the lines are shown but cannot be touched.
+        QVERIFY(G().EntregandoArreglo);
+        QCOMPARE(p.IdArregloVenta, 3);
+        QVERIFY(p.EntregarAlAcabar);
+        QVERIFY(!p.gridFamiliasEnabled);
+        const int lineas = p.gridTPV.Rows();
+        QVERIFY(lineas > 2);
+        const QString precio = p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte);
+        t.b.dialogos.pad = {u"1"_s};
+        for (int c : {int(frmPrincipal::ColBorrar), int(frmPrincipal::ColImporte)}) {
+            p.gridTPV.Row = 2;
+            p.gridTPV.Col = c;
+            p.gridTPV_Click();
+        }
+        QCOMPARE(p.gridTPV.Rows(), lineas);
+        QCOMPARE(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), precio);
+        QCOMPARE(t.b.dialogos.pad.size(), size_t(1));
     }
 
     void atrasadosYPendientesPorTrabajador()
@@ -338,6 +331,23 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         SembrarTaller(b);
+        SalidaMemoria impresora;
+        G().salidaTickets = &impresora;
+        frmDetalleReferencia d;
+        d.CargarFormulario("10.1", [&] { d.cmdTicket_Click(); });
+        QCOMPARE(d.lblReferencia, u"Ref.: 10.1"_s);
+        QCOMPARE(d.lblCliente, u"Cliente: María - 600111222"_s);
+        QCOMPARE(d.lblAtendido, u"Atendio: Encargada"_s);
+        QCOMPARE(TextosColumna(d.gridDetalle, 0), (QStringList{u"Pantalón"_s, "Bajo", "Meter cintura"}));
+        QCOMPARE(TextosColumna(d.gridDetalle, 1), (QStringList{"", "8.00", "12.00"}));
+        QCOMPARE(impresora.Tickets().size(), 1);
+        QVERIFY(impresora.Bytes().contains("Ref.: 10.1"));
+
+        d.CargarFormulario("77.1", {});
+        QVERIFY(d.lblCliente.isEmpty());
+        QCOMPARE(d.gridDetalle.Rows(), 1);
+        G().salidaTickets = nullptr;
+
         frmAsigancion a, otra;
         a.CargarFormulario({});
         otra.CargarFormulario({});
@@ -534,28 +544,6 @@ private Q_SLOTS:
         QCOMPARE(mostradas.size(), esperadas.size());
         for (int i = 0; i < esperadas.size(); ++i)
             QCOMPARE(mostradas[i], esperadas[i]);
-    }
-
-    void detalleDeReferencia()
-    {
-        BaseDePrueba b;
-        SembrarTaller(b);
-        SalidaMemoria impresora;
-        G().salidaTickets = &impresora;
-        frmDetalleReferencia d;
-        d.CargarFormulario("10.1", [&] { d.cmdTicket_Click(); });
-        QCOMPARE(d.lblReferencia, u"Ref.: 10.1"_s);
-        QCOMPARE(d.lblCliente, u"Cliente: María - 600111222"_s);
-        QCOMPARE(d.lblAtendido, u"Atendio: Encargada"_s);
-        QCOMPARE(TextosColumna(d.gridDetalle, 0), (QStringList{u"Pantalón"_s, "Bajo", "Meter cintura"}));
-        QCOMPARE(TextosColumna(d.gridDetalle, 1), (QStringList{"", "8.00", "12.00"}));
-        QCOMPARE(impresora.Tickets().size(), 1);
-        QVERIFY(impresora.Bytes().contains("Ref.: 10.1"));
-
-        d.CargarFormulario("77.1", {});
-        QVERIFY(d.lblCliente.isEmpty());
-        QCOMPARE(d.gridDetalle.Rows(), 1);
-        G().salidaTickets = nullptr;
     }
 
     void asignarYRecibirEscaneando()
