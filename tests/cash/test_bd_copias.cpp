@@ -199,12 +199,15 @@ private Q_SLOTS:
         QCOMPARE(b.Valor(u"select count(*) from colores where nombre = 'Añil'"_s), u"1"_s);
     }
 
-    // Another counter sells while the copy is made: the copy is checked against the moment it
-    // was taken, not against a database that has moved on.
-    void copiaMientrasOtroMostradorEscribe()
+    // hilvan-admin restaurar while a counter has the database open is refused; a counter does
+    // not start while a restore runs; and a counter that was on the database when a restore
+    // happened anyway stops instead of writing into a database that is gone.
+    void restaurarConMostradorAbierto()
     {
         BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        const QString config = Tienda(b);
+        // Another counter sells while copies are made: each copy is checked against the moment it
+        // was taken, not against a database that has moved on.
         std::atomic<bool> seguir = true;
         std::atomic<int> escritas = 0;
         QString fallo;
@@ -223,7 +226,7 @@ private Q_SLOTS:
         const int antes = escritas;
         ResultadoCopia r;
         for (int i = 0; i < 400 && escritas - antes < 20 && fallo.isEmpty(); ++i) {
-            r = HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"copiasseguridad"_s), b.reloj.Ahora());
+            r = HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"mientras"_s), b.reloj.Ahora());
             if (!r.ok)
                 break;
         }
@@ -232,15 +235,7 @@ private Q_SLOTS:
         QVERIFY2(r.ok, qPrintable(r.error));
         QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
         QVERIFY2(escritas - antes >= 20, "the other counter hardly wrote during the copies");
-    }
 
-    // hilvan-admin restaurar while a counter has the database open is refused; a counter does
-    // not start while a restore runs; and a counter that was on the database when a restore
-    // happened anyway stops instead of writing into a database that is gone.
-    void restaurarConMostradorAbierto()
-    {
-        BaseDePrueba b;
-        const QString config = Tienda(b);
         const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
         const ResultadoCopia copia = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora());
         QVERIFY2(copia.ok, qPrintable(copia.error));
