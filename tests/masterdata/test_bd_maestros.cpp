@@ -87,12 +87,6 @@ void Alta(BaseDePrueba &b, const QString &nombre, const QString &telefono, int t
         ComillasSQL(nombre), ComillasSQL(telefono), QString::number(tienda)));
 }
 
-int IdFamilia(BaseDePrueba &b, const char *nombre)
-{
-    return b.Valor(u"select idfamilia from familias where nombre = '%1'"_s.arg(QString::fromUtf8(nombre)))
-        .toInt();
-}
-
 QString Nombre(int i)
 {
     return u"Color %1"_s.arg(i, 2, 10, QLatin1Char('0'));
@@ -281,11 +275,12 @@ private Q_SLOTS:
         }
         QCOMPARE(TextosColumna(familias.gridFamilias, 1), QStringList({"Abrigo d'Ana", "Camisa"}));
         frmNuevaFamilia vacia; // an empty name leaves the small window open and changes nothing
-        vacia.CargarFormulario(IdFamilia(b, "Camisa"), [&] {
-            vacia.txtFamilia.clear();
-            vacia.cmdAceptar_Click();
-            QVERIFY(vacia.Abierto);
-        });
+        vacia.CargarFormulario(b.Valor(u"select idfamilia from familias where nombre = 'Camisa'"_s).toInt(),
+                               [&] {
+                                   vacia.txtFamilia.clear();
+                                   vacia.cmdAceptar_Click();
+                                   QVERIFY(vacia.Abierto);
+                               });
         familias.gridFamilias.Row = 2;
         pantallas.nombre = u"Blusa"_s;
         familias.cmdEditarFamilia_Click();
@@ -342,16 +337,13 @@ private Q_SLOTS:
                           "productos join familias on familias.idfamilia = productos.idfamilia"_s),
                  QStringList{u"Blusa|Bajo d'Anna|1234.57|9.5|4|0"_s});
 
-        b.Insertar("familias", "nombre", {"'Pantalón'"});
-        const int pantalon = IdFamilia(b, "Pantalón");
-        for (const char *p : {"Bajo", "Meter cintura", "Zurcir"})
-            b.conexion.Ejecutar(u"insert into productos (idfamilia, nombre, precio1, precio2, precio3, "
-                                "activo) values (%1, '%2', 8, 6, 0, 0)"_s.arg(pantalon)
-                                    .arg(QString::fromLatin1(p)));
-        const QString cintura = b.Valor(u"select idproducto from productos where nombre = 'Meter cintura'"_s);
+        b.Insertar("familias", "idfamilia, nombre", {"7, 'Pantalón'"});
+        b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, precio2, precio3, activo",
+                   {"11, 7, 'Bajo', 8, 6, 0, 0", "12, 7, 'Meter cintura', 8, 6, 0, 0",
+                    "13, 7, 'Zurcir', 8, 6, 0, 0"});
 
         frmMantProductos ficha;
-        ficha.CargarFormulario(cintura.toInt(), [&] {
+        ficha.CargarFormulario(12, [&] {
             QCOMPARE(ficha.cmbFamilia.Text, u"Pantalón"_s);
             QCOMPARE(ficha.txtDescripcion, u"Meter cintura"_s);
             QCOMPARE(ficha.txtPVPPublico, u"8.00"_s);
@@ -367,7 +359,7 @@ private Q_SLOTS:
                  QStringList({"Bajo d'Anna", "Bajo", "*Meter cintura", "Zurcir"}));
         QCOMPARE(lista.gridProductos.TextMatrix(3, 3), u"8.00"_s);
         frmPrincipal mostrador;
-        mostrador.LlenarProductos(pantalon);
+        mostrador.LlenarProductos(7);
         QCOMPARE(TextosColumna(mostrador.gridProductos, 1), QStringList({"Bajo", "Zurcir"}));
 
         // "Modificar datos" comes back to the same row, with the list read again.
