@@ -51,12 +51,6 @@ struct Tienda : TiendaDemo<PantallasEntrega> {
     }
 };
 
-const QString SinAsignar = u"Todas o alguna de las prendas de este arreglo no han sido "
-                           "asignadas a un trabajador. Asigne las prendas a un "
-                           "trabajador."_s;
-const QString SinRecibir = u"Todas o alguna de las prendas de este arreglo no han sido "
-                           "recibidas en tienda. Debe darlas primero de entrada."_s;
-
 // Today is 05/12/2026. Order 1 is out with two workers (one garment not assigned yet), order 2
 // is back in the shop and due today, order 3 was handed over but flagged 0, order 4 is 20 days
 // late, order 5 is long delivered.
@@ -175,20 +169,21 @@ private Q_SLOTS:
 
         // Before a hand-over: every garment with a worker and back in the shop.
         t.b.Insertar("arreglos", "idarreglo, idcliente, idusuario", {"50, 1, 1"});
-        struct Caso {
-            int arreglo;
-            QString mensaje;
-        };
         // Order 50 has no lines: nothing to check, straight to the question (answered no).
-        for (const Caso &c : {Caso{6, SinAsignar}, Caso{4, SinRecibir}, Caso{50, QString()}}) {
+        const QString todas = u"Todas o alguna de las prendas de este arreglo no han sido "_s;
+        const std::pair<int, QString> casos[] = {
+            {6, todas + u"asignadas a un trabajador. Asigne las prendas a un trabajador."_s},
+            {4, todas + u"recibidas en tienda. Debe darlas primero de entrada."_s},
+            {50, QString()}};
+        for (const auto &c : casos) {
             t.b.dialogos.mensajes.clear();
             t.b.dialogos.preguntas.clear();
             frmListaEntregar lista;
-            lista.CargarFormulario(c.arreglo, {});
+            lista.CargarFormulario(c.first, {});
             QVERIFY(lista.cmdMarcarComoEntregadoEnabled);
             lista.cmdMarcarComoEntregado_Click();
-            QCOMPARE(t.b.dialogos.mensajes, c.mensaje.isEmpty() ? QStringList() : QStringList{c.mensaje});
-            QCOMPARE(t.b.dialogos.preguntas.size(), c.mensaje.isEmpty() ? 1 : 0);
+            QCOMPARE(t.b.dialogos.mensajes, c.second.isEmpty() ? QStringList() : QStringList{c.second});
+            QCOMPARE(t.b.dialogos.preguntas.size(), c.second.isEmpty() ? 1 : 0);
             QCOMPARE(G().ArregloACargar, 0);
         }
 
@@ -252,17 +247,13 @@ private Q_SLOTS:
             QCOMPARE(a.gridAtrasados.TextMatrix(2, frmAtrasados::ColDias), u"0"_s);
 
             // Typed text: a number searches, anything else is refused and the list stays.
-            a.cmbMeses.Text = u"21"_s;
-            a.cmdVer_Click();
-            QCOMPARE(a.gridAtrasados.Rows(), 1);
-            a.cmbMeses.Text = u" 20 "_s;
-            a.cmdVer_Click();
-            QCOMPARE(a.gridAtrasados.Rows(), 2);
-            for (const char *malo : {"abc", "", "-3", "7.5"}) {
-                a.cmbMeses.Text = QString::fromLatin1(malo);
+            const std::pair<const char *, int> dias[] = {{"21", 1}, {" 20 ", 2}, {"abc", 2},
+                                                         {"", 2},   {"-3", 2},   {"7.5", 2}};
+            for (const auto &d : dias) {
+                a.cmbMeses.Text = QString::fromLatin1(d.first);
                 a.cmdVer_Click();
+                QCOMPARE(a.gridAtrasados.Rows(), d.second);
             }
-            QCOMPARE(a.gridAtrasados.Rows(), 2);
             QCOMPARE(b.dialogos.mensajes.size(), 4);
             QCOMPARE(b.dialogos.mensajes[0], u"Escriba un número de días (0 o más)."_s);
 
