@@ -77,8 +77,7 @@ private Q_SLOTS:
         QVERIFY(original.size() >= 10);
         QVERIFY(!original.value(u"arreglos"_s).isEmpty());
 
-        // The folder is made; two copies in the same second get two files, readable only by
-        // the shop's own users; the program's connection goes on working.
+        // The folder is made; two copies in one second get two files, unreadable to other users.
         CopiaSeguridad();
         CopiaSeguridad();
         QCOMPARE(b.dialogos.mensajes,
@@ -90,8 +89,7 @@ private Q_SLOTS:
         QVERIFY(!(QFileInfo(primera).permissions() & (QFile::ReadOther | QFile::WriteOther)));
         QCOMPARE(VerificarCopia(b.conexion, primera), QString());
 
-        // The first copy with a damaged page, or cut short on the server, is refused before
-        // anything is replaced, with the reason in Spanish.
+        // The first copy damaged (cut short on the server) is refused before anything is replaced.
         const QString danada = b.dir.filePath(u"danada"_s + Extension());
         QVERIFY(QFile::copy(primera, danada));
         QFile f(danada);
@@ -111,8 +109,7 @@ private Q_SLOTS:
         QCOMPARE(RestaurarCopia(b.conexion, danada, carpeta, b.reloj.Ahora()).error, Ilegible(danada));
         QCOMPARE(sinRegistro(), original);
 
-        // Later work, then the first copy back: every table as it was, and the later work kept
-        // in a copy of its own.
+        // Later work, then the first copy back: every table as it was, the later work set aside.
         b.conexion.Ejecutar(u"delete from arreglos_detalles"_s);
         b.conexion.Ejecutar(u"update clientes set nombre = 'Otro' where idcliente = 1"_s);
         b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
@@ -133,8 +130,7 @@ private Q_SLOTS:
         QCOMPARE(deVuelta.apartada,
                  QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000_2"_s + Extension()));
 
-        // A file that is no copy, and a copy of a database without a column the program uses,
-        // are refused and change nothing.
+        // No copy at all, or a copy lacking a column the program uses: refused, nothing changed.
         const QString basura = b.dir.filePath(u"basura"_s + Extension());
         QFile g(basura);
         QVERIFY(g.open(QIODevice::WriteOnly));
@@ -155,8 +151,7 @@ private Q_SLOTS:
         // Nothing refused was set aside first: the two copies, two set aside, the one without nif.
         QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 5);
 
-        // A copy that cannot be written whole (the disk full halfway), or whose folder cannot be
-        // made or written, leaves no file behind and says why.
+        // A copy that cannot be written (disk full, folder not made) leaves no file and says why.
         const QString llena = b.dir.filePath(u"llena"_s);
         rlimit limite{};
         getrlimit(RLIMIT_FSIZE, &limite);
@@ -206,8 +201,7 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         const QString config = Tienda(b);
-        // Another counter sells while copies are made: each copy is checked against the moment it
-        // was taken, not against a database that has moved on.
+        // Copies made while another counter sells are checked against their own moment.
         std::atomic<bool> seguir = true;
         std::atomic<int> escritas = 0;
         QString fallo;

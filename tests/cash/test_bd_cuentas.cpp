@@ -232,8 +232,7 @@ private Q_SLOTS:
         QCOMPARE(pantallas.hojas, (QStringList{"20261204", "20261204"}));
         QVERIFY(!l.Abierto);
 
-        // Floats and withdrawals are not takings; the partner shop's pair cancels out; a day
-        // older than twelve months shows among the days but not among the months.
+        // Floats, withdrawals and a shop's pair are no takings; a day over a year old is in no month.
         b.Insertar("caja", "importe, concepto, fecha, nombrecierre, cerrado, formapago, idarreglo, idticket",
                    {"25, 'Ref. 5', '2026-11-15 10:00:00', '20261115', 1, 1, 5, 0",
                     "70, 'Ref. 6', '2025-12-31 10:00:00', '20251231', 1, 1, 6, 0"});
@@ -362,8 +361,7 @@ private Q_SLOTS:
         f.cmdTodos_Click();
         f.ContinuarLista();
         QVERIFY(f.ListaIncompleta);
-        // A double touch while the rest is still arriving: the list is completed first, so the
-        // update does not cut the statement that sends it.
+        // A double touch while the rest arrives completes the list before its update.
         f.gridPagos_DblClick(1);
         QVERIFY(!f.ListaIncompleta);
         QCOMPARE(f.gridPagos.TextMatrix(1, 4), u"SI"_s);
@@ -382,9 +380,7 @@ private Q_SLOTS:
         QCOMPARE(f.gridPagos.TextMatrix(f.gridPagos.Rows() - 1, 3),
                  FormatoDosDecimales(8.33 + 18 * 2)); // 18 "Falda" lines of 6.00 pay 2.00 each
 
-        // Each line's pay is rounded before it is added: three thirds of 10.00 are 3.33 each, 9.99 in
-        // all. Newest work first by order and garment number, as numbers: the limited lists keep the
-        // latest lines.
+        // Each line's pay rounded before adding (3 x 3.33 = 9.99); newest first, numbers as numbers.
         b.Insertar("arreglos", "idarreglo, idusuario, idcliente", {"30, 1, 1", "99, 1, 1", "2950, 1, 1"});
         b.Insertar(
             "arreglos_detalles",

@@ -123,8 +123,7 @@ private Q_SLOTS:
         if (BaseDePrueba::MotorPedido() != Motor::PostgreSQL)
             return;
 
-        // The server's shop onto the embedded engine, and from there onto a new server database;
-        // then an embedded shop onto the server and back.
+        // The server's shop onto the embedded engine and back onto a new server database, and back.
         Conexion s, s2;
         CrearSQLite(s, a.dir.filePath(u"copia.db"_s));
         CrearSQLite(s2, a.dir.filePath(u"vuelta.db"_s));

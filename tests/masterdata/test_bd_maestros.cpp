@@ -31,8 +31,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The windows the master-data screens open, run on their real form models with what the test
-// types: the customer card and the worker dialog are played by the test's own hooks.
+// The windows the master-data screens open, on their real form models, played by the test.
 struct PantallasMaestros : PantallasPrueba {
     void FichaCliente(const QString &telefono, int idcliente) override
     {
@@ -113,8 +112,7 @@ class PruebaMaestros : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // The list in Spanish order (case and accents aside, ñ after n: the same on both backends),
-    // partner shops marked; a search finds any part of a name, taking % _ ! and ' as they are.
+    // Spanish order on both backends (ñ after n), shops marked; a search takes % _ ! ' literally.
     void busqueda()
     {
         BaseDePrueba b;
@@ -234,8 +232,7 @@ private Q_SLOTS:
             Filas(b, u"select direccion, cpostal, estienda from clientes where telefono = '699888777'"_s),
             QStringList{u"C/ O'Donnell, 3|28013|1"_s});
 
-        // An edit may not take a telephone another customer has (the database's own rule, which
-        // also stops two counters saving one telephone at once); an empty name is refused.
+        // An edit may not take another customer's telephone (the database's rule), nor an empty name.
         b.dialogos.mensajes.clear();
         const int id = b.Valor(u"select idcliente from clientes where telefono = '699888777'"_s).toInt();
         frmFIchaCliente edita;
@@ -260,8 +257,7 @@ private Q_SLOTS:
         QCOMPARE(b.Valor(u"select count(*) from clientes"_s), u"4"_s);
     }
 
-    // Families named and renamed; a product card and its refusals; a product withdrawn on its card:
-    // "*name" in the list, gone from the counter.
+    // Families; a product card's refusals; a withdrawn product: "*name" listed, gone from the counter.
     void catalogo()
     {
         BaseDePrueba b;
@@ -530,8 +526,7 @@ private Q_SLOTS:
         QCOMPARE(Filas(b, u"select puertocom, nombre, anchuracarro from parametros"_s),
                  QStringList{u"3|Arreglos O'Brien|42"_s});
 
-        // Another counter saving at the same moment, on its own connection: the saves take turns
-        // and the shop keeps one row, the last one saved.
+        // Another counter saving at the same moment: the saves take turns and one row, the last, stays.
         QSemaphore guardando;
         std::thread otroMostrador([&] {
             Conexion c;

@@ -187,8 +187,7 @@ private Q_SLOTS:
             QCOMPARE(G().ArregloACargar, 0);
         }
 
-        // The order prompt: letters do nothing, an unknown number says so in the caller's words;
-        // order 3, its garment in the shop, is handed over ("no" to the question keeps the list open).
+        // The order prompt: letters do nothing, an unknown number is told; order 3 is handed over.
         t.pantallas.usuario = [&](frmListaEntregar &l) {
             QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{u"En Tienda"_s});
             t.b.dialogos.siNo = {7, 6};
@@ -371,8 +370,7 @@ private Q_SLOTS:
                                                    frmAsigancion::ColTrabajador),
                  u"Lola"_s);
 
-        // Closing the picker (Escape, the window's button) changes nothing; "Cancelar" takes the
-        // garment away from its worker, date and all.
+        // Closing the picker changes nothing; "Cancelar" takes the garment from its worker, date and all.
         a.cmdAsignar_Click();
         QCOMPARE(Asignadas(b), conLola);
         QCOMPARE(a.gridListaArreglos.TextMatrix(cintura, frmAsigancion::ColTrabajador), u"Lola"_s);
