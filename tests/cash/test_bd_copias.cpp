@@ -40,16 +40,6 @@ QString Ilegible(const QString &archivo)
                           archivo);
 }
 
-// The demo shop with its configuration file beside it, as hilvan-admin reads it.
-QString Tienda(BaseDePrueba &b)
-{
-    LlenarDemo(b.conexion, QDate(2026, 12, 5));
-    const QString config = b.dir.filePath(u"bdcostuaccess.dat"_s);
-    EscribirConfiguracion(config, b.LineasConfiguracion());
-    G().ArchivoConfiguracion = config;
-    return config;
-}
-
 } // namespace
 
 class PruebaCopias : public QObject
@@ -200,7 +190,9 @@ private Q_SLOTS:
     void restaurarConMostradorAbierto()
     {
         BaseDePrueba b;
-        const QString config = Tienda(b);
+        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        const QString config = b.dir.filePath(u"bdcostuaccess.dat"_s);
+        EscribirConfiguracion(config, b.LineasConfiguracion());
         // Copies made while another counter sells are checked against their own moment.
         std::atomic<bool> seguir = true;
         std::atomic<int> escritas = 0;
