@@ -59,12 +59,6 @@ void Pasar(Conexion &de, Conexion &a, const QString &carpeta)
     QVERIFY(r.comprobaciones.size() > 20);
 }
 
-void CrearSQLite(Conexion &c, const QString &ruta)
-{
-    c.AbrirSQLite(ruta, true);
-    CrearBaseDatos(c);
-}
-
 void Escribir(const QString &ruta, const QByteArray &bytes)
 {
     QFile f(ruta);
@@ -125,8 +119,10 @@ private Q_SLOTS:
 
         // The server's shop onto the embedded engine and back onto a new server database, and back.
         Conexion s, s2;
-        CrearSQLite(s, a.dir.filePath(u"copia.db"_s));
-        CrearSQLite(s2, a.dir.filePath(u"vuelta.db"_s));
+        s.AbrirSQLite(a.dir.filePath(u"copia.db"_s), true);
+        s2.AbrirSQLite(a.dir.filePath(u"vuelta.db"_s), true);
+        CrearBaseDatos(s);
+        CrearBaseDatos(s2);
         Pasar(a.conexion, s, a.dir.filePath(u"a-sqlite"_s));
         QCOMPARE(Contenido(s), original);
         BaseDePrueba c;
