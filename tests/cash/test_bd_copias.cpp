@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <QtTest>
 #include <atomic>
 #include <csignal>
@@ -41,29 +40,6 @@ QString Ilegible(const QString &archivo)
                           archivo);
 }
 
-// The demo shop with its configuration file beside it, as hilvan-admin reads it.
-QString Tienda(BaseDePrueba &b)
-{
-    LlenarDemo(b.conexion, QDate(2026, 12, 5));
-    const QString config = b.dir.filePath(u"bdcostuaccess.dat"_s);
-    EscribirConfiguracion(config, b.LineasConfiguracion());
-    G().ArchivoConfiguracion = config;
-    return config;
-}
-
-// hilvan-admin restaurar run as the shop would run it: its exit code, and what it said.
-int Restaurar(BaseDePrueba &b, const QString &config, const QString &copia, QString &dicho)
-{
-    QProcess admin;
-    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-    entorno.insert(u"XDG_STATE_HOME"_s, b.dir.path()); // its support log stays in the test's folder
-    admin.setProcessEnvironment(entorno);
-    admin.start(QStringLiteral(HILVAN_ADMIN), {u"restaurar"_s, u"--config"_s, config, copia});
-    admin.waitForFinished(120000);
-    dicho = QString::fromUtf8(admin.readAllStandardError() + admin.readAllStandardOutput());
-    return admin.exitCode();
-}
-
 } // namespace
 
 class PruebaCopias : public QObject
@@ -81,12 +57,17 @@ private Q_SLOTS:
         const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
         QCOMPARE(CarpetaCopias(), carpeta);
         QVERIFY(!QDir(carpeta).exists());
-        const QMap<QString, QStringList> original = b.Contenido();
+        // A restore adds its own journal entry: every other row is the copy's.
+        const auto sinRegistro = [&b] {
+            QMap<QString, QStringList> filas = b.Contenido();
+            filas.remove(u"operaciones"_s);
+            return filas;
+        };
+        const QMap<QString, QStringList> original = sinRegistro();
         QVERIFY(original.size() >= 10);
         QVERIFY(!original.value(u"arreglos"_s).isEmpty());
 
-        // The folder is made; two copies in the same second get two files, readable only by
-        // the shop's own users; the program's connection goes on working.
+        // The folder is made; two copies in one second get two files, unreadable to other users.
         CopiaSeguridad();
         CopiaSeguridad();
         QCOMPARE(b.dialogos.mensajes,
@@ -98,71 +79,9 @@ private Q_SLOTS:
         QVERIFY(!(QFileInfo(primera).permissions() & (QFile::ReadOther | QFile::WriteOther)));
         QCOMPARE(VerificarCopia(b.conexion, primera), QString());
 
-        // Later work, then the first copy back: every table as it was, and the later work kept
-        // in a copy of its own.
-        b.conexion.Ejecutar(u"delete from arreglos_detalles"_s);
-        b.conexion.Ejecutar(u"update clientes set nombre = 'Otro' where idcliente = 1"_s);
-        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
-        const QMap<QString, QStringList> despues = b.Contenido();
-        // The verification compares the rows: the earlier file no longer matches.
-        QVERIFY(VerificarCopia(b.conexion, primera).contains(u"arreglos_detalles"_s));
-        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(11, 0, 0)));
-        const ResultadoCopia r = RestaurarCopia(b.conexion, primera, carpeta, b.reloj.Ahora());
-        QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(r.apartada, QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000"_s + Extension()));
-        // A restore adds its own journal entry: every other row is the copy's.
-        const auto sinRegistro = [&b] {
-            QMap<QString, QStringList> filas = b.Contenido();
-            filas.remove(u"operaciones"_s);
-            return filas;
-        };
-        QMap<QString, QStringList> esperada = original;
-        esperada.remove(u"operaciones"_s);
-        QCOMPARE(sinRegistro(), esperada);
-        QCOMPARE(b.Valor(u"select tipo from operaciones"_s), u"Copia restaurada"_s);
-        b.conexion.Ejecutar(u"update colores set nombre = nombre"_s); // the restoring connection writes on
-
-        const ResultadoCopia deVuelta = RestaurarCopia(b.conexion, r.apartada, carpeta, b.reloj.Ahora());
-        QVERIFY2(deVuelta.ok, qPrintable(deVuelta.error));
-        esperada = despues;
-        esperada.remove(u"operaciones"_s);
-        QCOMPARE(sinRegistro(), esperada);
-        QCOMPARE(deVuelta.apartada,
-                 QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000_2"_s + Extension()));
-
-        // A file that is no copy, and a copy of a database without a column the program uses,
-        // are refused and change nothing.
-        const QString basura = b.dir.filePath(u"basura"_s + Extension());
-        QFile f(basura);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("esto no es una copia");
-        f.close();
-        const ResultadoCopia mala = RestaurarCopia(b.conexion, basura, carpeta, b.reloj.Ahora());
-        QCOMPARE(mala.error, Ilegible(basura));
-        b.conexion.Ejecutar(u"alter table clientes drop column nif"_s);
-        const ResultadoCopia sinNif = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora(), u"sin-nif"_s);
-        QVERIFY2(sinNif.ok, qPrintable(sinNif.error));
-        b.conexion.Ejecutar(u"alter table clientes add column nif text"_s);
-        const QMap<QString, QStringList> conNif = b.Contenido();
-        const ResultadoCopia otra = RestaurarCopia(b.conexion, sinNif.archivo, carpeta, b.reloj.Ahora());
-        QCOMPARE(otra.error,
-                 u"El archivo %1 no es una copia de la base de datos de la tienda: a la tabla clientes "
-                 "le falta la columna nif. No se ha restaurado nada."_s.arg(sinNif.archivo));
-        QCOMPARE(b.Contenido(), conNif);
-        QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 5);
-    }
-
-    // A copy with a damaged page, or a server copy cut short, is refused before anything is
-    // replaced, with the reason in Spanish.
-    void copiaDanada()
-    {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
-        const ResultadoCopia buena = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora());
-        QVERIFY2(buena.ok, qPrintable(buena.error));
+        // The first copy damaged (cut short on the server) is refused before anything is replaced.
         const QString danada = b.dir.filePath(u"danada"_s + Extension());
-        QVERIFY(QFile::copy(buena.archivo, danada));
+        QVERIFY(QFile::copy(primera, danada));
         QFile f(danada);
         QVERIFY(f.open(QIODevice::ReadWrite));
         if (Servidor()) {
@@ -176,20 +95,105 @@ private Q_SLOTS:
             f.write(QByteArray(tamano, '\x5a'));
         }
         f.close();
-        const QMap<QString, QStringList> antes = b.Contenido();
         QVERIFY(!VerificarCopia(b.conexion, danada).isEmpty());
-        const ResultadoCopia r = RestaurarCopia(b.conexion, danada, carpeta, b.reloj.Ahora());
-        QCOMPARE(r.error, Ilegible(danada));
-        QCOMPARE(b.Contenido(), antes);
-        QCOMPARE(QDir(carpeta).entryList(QDir::Files), QStringList{QFileInfo(buena.archivo).fileName()});
+        QCOMPARE(RestaurarCopia(b.conexion, danada, carpeta, b.reloj.Ahora()).error, Ilegible(danada));
+        QCOMPARE(sinRegistro(), original);
+
+        // Later work, then the first copy back: every table as it was, the later work set aside.
+        b.conexion.Ejecutar(u"delete from arreglos_detalles"_s);
+        b.conexion.Ejecutar(u"update clientes set nombre = 'Otro' where idcliente = 1"_s);
+        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
+        const QMap<QString, QStringList> despues = sinRegistro();
+        // The verification compares the rows: the earlier file no longer matches.
+        QVERIFY(VerificarCopia(b.conexion, primera).contains(u"arreglos_detalles"_s));
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(11, 0, 0)));
+        const ResultadoCopia r = RestaurarCopia(b.conexion, primera, carpeta, b.reloj.Ahora());
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.apartada, QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000"_s + Extension()));
+        QCOMPARE(sinRegistro(), original);
+        QCOMPARE(b.Valor(u"select tipo from operaciones"_s), u"Copia restaurada"_s);
+        b.conexion.Ejecutar(u"update colores set nombre = nombre"_s); // the restoring connection writes on
+
+        const ResultadoCopia deVuelta = RestaurarCopia(b.conexion, r.apartada, carpeta, b.reloj.Ahora());
+        QVERIFY2(deVuelta.ok, qPrintable(deVuelta.error));
+        QCOMPARE(sinRegistro(), despues);
+        QCOMPARE(deVuelta.apartada,
+                 QDir(carpeta).filePath(u"antes-de-restaurar_2026-12-05_110000_2"_s + Extension()));
+
+        // No copy at all, or a copy lacking a column the program uses: refused, nothing changed.
+        const QString basura = b.dir.filePath(u"basura"_s + Extension());
+        QFile g(basura);
+        QVERIFY(g.open(QIODevice::WriteOnly));
+        g.write("esto no es una copia");
+        g.close();
+        const ResultadoCopia mala = RestaurarCopia(b.conexion, basura, carpeta, b.reloj.Ahora());
+        QCOMPARE(mala.error, Ilegible(basura));
+        b.conexion.Ejecutar(u"alter table clientes drop column nif"_s);
+        const ResultadoCopia sinNif = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora(), u"sin-nif"_s);
+        QVERIFY2(sinNif.ok, qPrintable(sinNif.error));
+        b.conexion.Ejecutar(u"alter table clientes add column nif text"_s);
+        const QMap<QString, QStringList> conNif = b.Contenido();
+        const ResultadoCopia otra = RestaurarCopia(b.conexion, sinNif.archivo, carpeta, b.reloj.Ahora());
+        QCOMPARE(otra.error,
+                 u"El archivo %1 no es una copia de la base de datos de la tienda: a la tabla clientes "
+                 "le falta la columna nif. No se ha restaurado nada."_s.arg(sinNif.archivo));
+        QCOMPARE(b.Contenido(), conNif);
+        // Nothing refused was set aside first: the two copies, two set aside, the one without nif.
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 5);
+
+        // A copy that cannot be written (disk full, folder not made) leaves no file and says why.
+        const QString llena = b.dir.filePath(u"llena"_s);
+        rlimit limite{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        const rlimit lleno{1024, limite.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails as on a full disk
+        setrlimit(RLIMIT_FSIZE, &lleno);
+        const ResultadoCopia sinSitio = HacerCopiaSeguridad(b.conexion, llena, b.reloj.Ahora());
+        setrlimit(RLIMIT_FSIZE, &limite);
+        std::signal(SIGXFSZ, SIG_DFL);
+        QVERIFY(!sinSitio.ok);
+        QVERIFY2(sinSitio.error.startsWith(u"No se pudo hacer la copia de seguridad: el disco está lleno"_s),
+                 qPrintable(sinSitio.error));
+        QCOMPARE(QDir(llena).entryList(QDir::Files), QStringList());
+
+        // The folder's place is taken by a file: nothing can be created there, not even as root.
+        QFile estorbo(b.dir.filePath(u"estorbo"_s));
+        QVERIFY(estorbo.open(QIODevice::WriteOnly));
+        estorbo.close();
+        G().RutaBaseDatos = b.dir.filePath(u"estorbo/prueba.db"_s);
+        G().ArchivoConfiguracion = b.dir.filePath(u"estorbo/bdcostuaccess.dat"_s);
+        b.dialogos.mensajes.clear();
+        CopiaSeguridad();
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se pudo crear la carpeta"_s));
+
+        // A folder where the copy's file cannot be written.
+        const ResultadoCopia proc = HacerCopiaSeguridad(b.conexion, u"/proc/self"_s, b.reloj.Ahora());
+        QVERIFY(!proc.ok);
+        QVERIFY(proc.error.startsWith(u"No se pudo crear la copia"_s));
+
+        // Nothing is restored while the database as it is cannot be set aside first.
+        const QString copia =
+            HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"copias"_s), b.reloj.Ahora()).archivo;
+        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Añil')"_s);
+        const ResultadoCopia sinApartar = RestaurarCopia(b.conexion, copia, u"/proc/self"_s, b.reloj.Ahora());
+        QVERIFY(!sinApartar.ok);
+        QVERIFY2(sinApartar.error.endsWith(
+                     u"No se ha restaurado nada: antes hay que guardar la base de datos actual."_s),
+                 qPrintable(sinApartar.error));
+        QCOMPARE(b.Valor(u"select count(*) from colores where nombre = 'Añil'"_s), u"1"_s);
     }
 
-    // Another counter sells while the copy is made: the copy is checked against the moment it
-    // was taken, not against a database that has moved on.
-    void copiaMientrasOtroMostradorEscribe()
+    // hilvan-admin restaurar while a counter has the database open is refused; a counter does
+    // not start while a restore runs; and a counter that was on the database when a restore
+    // happened anyway stops instead of writing into a database that is gone.
+    void restaurarConMostradorAbierto()
     {
         BaseDePrueba b;
         LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        const QString config = b.dir.filePath(u"bdcostuaccess.dat"_s);
+        EscribirConfiguracion(config, b.LineasConfiguracion());
+        // Copies made while another counter sells are checked against their own moment.
         std::atomic<bool> seguir = true;
         std::atomic<int> escritas = 0;
         QString fallo;
@@ -208,7 +212,7 @@ private Q_SLOTS:
         const int antes = escritas;
         ResultadoCopia r;
         for (int i = 0; i < 400 && escritas - antes < 20 && fallo.isEmpty(); ++i) {
-            r = HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"copiasseguridad"_s), b.reloj.Ahora());
+            r = HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"mientras"_s), b.reloj.Ahora());
             if (!r.ok)
                 break;
         }
@@ -217,62 +221,7 @@ private Q_SLOTS:
         QVERIFY2(r.ok, qPrintable(r.error));
         QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
         QVERIFY2(escritas - antes >= 20, "the other counter hardly wrote during the copies");
-    }
 
-    // A copy that cannot be written whole (the disk full halfway), or whose folder cannot be
-    // made or written, leaves no file behind and says why.
-    void copiaQueNoSePuedeEscribir()
-    {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
-        rlimit antes{};
-        getrlimit(RLIMIT_FSIZE, &antes);
-        const rlimit lleno{1024, antes.rlim_max};
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails as on a full disk
-        setrlimit(RLIMIT_FSIZE, &lleno);
-        const ResultadoCopia r = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora());
-        setrlimit(RLIMIT_FSIZE, &antes);
-        std::signal(SIGXFSZ, SIG_DFL);
-        QVERIFY(!r.ok);
-        QVERIFY2(r.error.startsWith(u"No se pudo hacer la copia de seguridad: el disco está lleno"_s),
-                 qPrintable(r.error));
-        QCOMPARE(QDir(carpeta).entryList(QDir::Files), QStringList());
-
-        // The folder's place is taken by a file: nothing can be created there, not even as root.
-        QFile estorbo(b.dir.filePath(u"estorbo"_s));
-        QVERIFY(estorbo.open(QIODevice::WriteOnly));
-        estorbo.close();
-        G().RutaBaseDatos = b.dir.filePath(u"estorbo/prueba.db"_s);
-        G().ArchivoConfiguracion = b.dir.filePath(u"estorbo/bdcostuaccess.dat"_s);
-        CopiaSeguridad();
-        QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se pudo crear la carpeta"_s));
-
-        // A folder where the copy's file cannot be written.
-        const ResultadoCopia proc = HacerCopiaSeguridad(b.conexion, u"/proc/self"_s, b.reloj.Ahora());
-        QVERIFY(!proc.ok);
-        QVERIFY(proc.error.startsWith(u"No se pudo crear la copia"_s));
-
-        // Nothing is restored while the database as it is cannot be set aside first.
-        const QString copia =
-            HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"copias"_s), b.reloj.Ahora()).archivo;
-        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
-        const ResultadoCopia sinApartar = RestaurarCopia(b.conexion, copia, u"/proc/self"_s, b.reloj.Ahora());
-        QVERIFY(!sinApartar.ok);
-        QVERIFY2(sinApartar.error.endsWith(
-                     u"No se ha restaurado nada: antes hay que guardar la base de datos actual."_s),
-                 qPrintable(sinApartar.error));
-        QCOMPARE(b.Valor(u"select count(*) from colores where nombre = 'Turquesa'"_s), u"1"_s);
-    }
-
-    // hilvan-admin restaurar while a counter has the database open is refused; a counter does
-    // not start while a restore runs; and a counter that was on the database when a restore
-    // happened anyway stops instead of writing into a database that is gone.
-    void restaurarConMostradorAbierto()
-    {
-        BaseDePrueba b;
-        const QString config = Tienda(b);
         const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
         const ResultadoCopia copia = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora());
         QVERIFY2(copia.ok, qPrintable(copia.error));
@@ -284,7 +233,7 @@ private Q_SLOTS:
             // On the server the counter is the test's own session.
             InstanciaUnica mostrador(LeerConfiguracion(config), b.dir.path());
             QVERIFY(mostrador.Tomar());
-            QCOMPARE(Restaurar(b, config, copia.archivo, dicho), 1);
+            QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, copia.archivo}, {}, &dicho), 1);
         }
         QVERIFY2(
             dicho.contains(u"en todos los mostradores y vuelva a intentarlo. No se ha restaurado nada."_s),
@@ -310,7 +259,7 @@ private Q_SLOTS:
                  i < 100 && otra.AbrirRecordset(u"select count(*) "_s + sesiones).Campo(0).toInt() > 0; ++i)
                 QThread::msleep(50);
         }
-        QCOMPARE(Restaurar(b, config, copia.archivo, dicho), 0);
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, copia.archivo}, {}, &dicho), 0);
 
         QString aviso;
         for (int i = 0; i < 2 && !aviso.startsWith(u"La base de datos se ha restaurado"_s); ++i) {

@@ -114,3 +114,15 @@ QStringList BaseDePrueba::LineasConfiguracion() const
     const DatosServidor d = ServidorDePrueba(nombreBaseServidor);
     return {QString(), d.host + u':' + QString::number(d.puerto), d.basedatos, d.usuario, QString()};
 }
+
+QStringList Filas(BaseDePrueba &b, const QString &sql)
+{
+    QStringList r;
+    for (Recordset rs = b.conexion.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext()) {
+        QStringList celdas;
+        for (int i = 0; i < rs.NumCampos(); ++i)
+            celdas.append(TextoDeValor(rs.Campo(i)));
+        r.append(celdas.join(QLatin1Char('|')));
+    }
+    return r;
+}

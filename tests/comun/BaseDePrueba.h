@@ -39,3 +39,6 @@ public:
     DialogosGuion dialogos;
     QString nombreBaseServidor; // PostgreSQL database of this test, dropped at the end
 };
+
+// Every row of a query, its values as text joined by "|" (Null as empty): several columns in one check.
+QStringList Filas(BaseDePrueba &b, const QString &sql);

@@ -1,8 +1,10 @@
 #include "Fiabilidad.h"
 
+#include "core/Configuracion.h"
 #include "core/Formato.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -141,8 +143,6 @@ QStringList FallosDeIntegridad(Conexion &c)
     return fallos;
 }
 
-#include <QRegularExpression>
-
 bool EnIngles(const QString &texto)
 {
     static const QRegularExpression ingles(
@@ -152,4 +152,22 @@ bool EnIngles(const QString &texto)
             "value too long|exception|QSQLITE|QPSQL|null character)\\b"),
         QRegularExpression::CaseInsensitiveOption);
     return ingles.match(texto).hasMatch();
+}
+
+int HilvanAdmin(const QString &programa, const BaseDePrueba &b, const QStringList &orden,
+                const QByteArray &entrada, QString *dicho)
+{
+    const QString config = b.dir.filePath(QStringLiteral("bdcostuaccess.dat"));
+    EscribirConfiguracion(config, b.LineasConfiguracion());
+    QProcess admin;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert(QStringLiteral("XDG_STATE_HOME"), b.dir.path());
+    admin.setProcessEnvironment(entorno);
+    admin.start(programa, QStringList{orden.value(0), QStringLiteral("--config"), config} + orden.mid(1));
+    admin.write(entrada);
+    admin.closeWriteChannel();
+    admin.waitForFinished(120000);
+    if (dicho)
+        *dicho = QString::fromUtf8(admin.readAllStandardError() + admin.readAllStandardOutput());
+    return admin.exitCode();
 }

@@ -39,3 +39,9 @@ QStringList FallosDeIntegridad(Conexion &c);
 // A text staff would read as English: the engine's, the driver's or the program's own words (its
 // texts are Spanish).
 bool EnIngles(const QString &texto);
+
+// A command of hilvan-admin (the program at `programa`) on the test's database, run as the shop runs
+// it: the configuration file beside the database, the support log in the test's folder, `entrada`
+// typed on its input. Its exit code; what it wrote goes to `dicho`.
+int HilvanAdmin(const QString &programa, const BaseDePrueba &b, const QStringList &orden,
+                const QByteArray &entrada = {}, QString *dicho = nullptr);

@@ -14,6 +14,8 @@
 #include <QCryptographicHash>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Every table, row by row in key order, each value in one spelling whichever engine holds it.
@@ -22,23 +24,21 @@ QStringList Contenido(Conexion &c)
     QStringList filas;
     for (const TablaEsquema &t : TablasEsquema()) {
         // The schema as read covers every column the database has.
-        if (c.AbrirRecordset(QStringLiteral("select * from ") + t.nombre).NumCampos()
-            != int(t.columnas.size()))
-            filas += QStringLiteral("columnas de más en ") + t.nombre;
+        if (c.AbrirRecordset(u"select * from "_s + t.nombre).NumCampos() != int(t.columnas.size()))
+            filas += u"columnas de más en "_s + t.nombre;
         QStringList columnas;
         for (const ColumnaEsquema &col : t.columnas)
             columnas += col.nombre;
-        Recordset rs = c.AbrirRecordset(
-            QStringLiteral("select %1 from %2 order by 1").arg(columnas.join(','), t.nombre));
+        Recordset rs = c.AbrirRecordset(u"select %1 from %2 order by 1"_s.arg(columnas.join(','), t.nombre));
         for (; !rs.EOF_(); rs.MoveNext()) {
             QString fila = t.nombre + QLatin1Char(':');
             for (int i = 0; i < rs.NumCampos(); ++i) {
                 const QVariant v = rs.Campo(i);
-                fila += v.isNull() ? QStringLiteral("<nulo>")
+                fila += v.isNull() ? u"<nulo>"_s
                         : t.columnas[size_t(i)].tipo == TipoColumna::Importe
                             ? QString::number(NumeroDeValor(v), 'f', 2)
                         : t.columnas[size_t(i)].tipo == TipoColumna::Fecha
-                            ? FormatoFecha(v, QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                            ? FormatoFecha(v, u"yyyy-MM-dd HH:mm:ss"_s)
                             : v.toString();
                 fila += QLatin1Char('|');
             }
@@ -48,24 +48,15 @@ QStringList Contenido(Conexion &c)
     return filas;
 }
 
-void ExportarA(Conexion &c, const QString &carpeta)
+// One shop's export into the folder, imported into another database.
+void Pasar(Conexion &de, Conexion &a, const QString &carpeta)
 {
-    QVERIFY(!Exportar(c, carpeta).empty());
-}
-
-void ImportarDe(Conexion &c, const QString &origen)
-{
+    QVERIFY(!Exportar(de, carpeta).empty());
     OpcionesImportar o;
-    o.origen = origen;
-    const ResultadoImportar r = Importar(c, o);
+    o.origen = carpeta;
+    const ResultadoImportar r = Importar(a, o);
     QVERIFY2(r.ok, qPrintable(r.error + QLatin1Char('\n') + TablaComprobaciones(r.comprobaciones)));
     QVERIFY(r.comprobaciones.size() > 20);
-}
-
-void CrearSQLite(Conexion &c, const QString &ruta)
-{
-    c.AbrirSQLite(ruta, true);
-    CrearBaseDatos(c);
 }
 
 void Escribir(const QString &ruta, const QByteArray &bytes)
@@ -106,8 +97,10 @@ private Q_SLOTS:
             GenerarHistoria(a.conexion, o);
         }
         const QStringList original = Contenido(a.conexion);
-        const QString carpeta = a.dir.filePath(QStringLiteral("exportado"));
-        ExportarA(a.conexion, carpeta);
+        const QString carpeta = a.dir.filePath(u"exportado"_s);
+        BaseDePrueba b;
+        Pasar(a.conexion, b.conexion, carpeta);
+        QCOMPARE(Contenido(b.conexion), original);
         // A second export into the same folder would overwrite the first.
         QVERIFY_THROWS_EXCEPTION(ErrorIntercambio, Exportar(a.conexion, carpeta));
         // A shop that already has orders is never mixed with another's.
@@ -115,34 +108,27 @@ private Q_SLOTS:
         o.origen = carpeta;
         const ResultadoImportar r = Importar(a.conexion, o);
         QVERIFY(!r.ok);
-        QVERIFY(r.error.contains(QString::fromUtf8("ya tiene arreglos o clientes")));
-
-        BaseDePrueba b;
-        ImportarDe(b.conexion, carpeta);
-        QCOMPARE(Contenido(b.conexion), original);
+        QVERIFY(r.error.contains(u"ya tiene arreglos o clientes"_s));
         // New rows go on from the largest number, not over an imported one.
-        const qint64 id = b.conexion.Insertar(
-            QStringLiteral("insert into clientes (nombre) values ('Nueva')"), QStringLiteral("idcliente"));
-        QCOMPARE(id, b.Valor(QStringLiteral("select max(idcliente) from clientes where nombre <> 'Nueva'"))
-                             .toLongLong()
-                         + 1);
+        const qint64 id =
+            b.conexion.Insertar(u"insert into clientes (nombre) values ('Nueva')"_s, u"idcliente"_s);
+        QCOMPARE(id,
+                 b.Valor(u"select max(idcliente) from clientes where nombre <> 'Nueva'"_s).toLongLong() + 1);
         if (BaseDePrueba::MotorPedido() != Motor::PostgreSQL)
             return;
 
-        // The server's shop onto the embedded engine, and from there onto a new server database.
-        Conexion s;
-        CrearSQLite(s, a.dir.filePath(QStringLiteral("copia.db")));
-        ImportarDe(s, carpeta);
+        // The server's shop onto the embedded engine and back onto a new server database, and back.
+        Conexion s, s2;
+        s.AbrirSQLite(a.dir.filePath(u"copia.db"_s), true);
+        s2.AbrirSQLite(a.dir.filePath(u"vuelta.db"_s), true);
+        CrearBaseDatos(s);
+        CrearBaseDatos(s2);
+        Pasar(a.conexion, s, a.dir.filePath(u"a-sqlite"_s));
         QCOMPARE(Contenido(s), original);
-        ExportarA(s, a.dir.filePath(QStringLiteral("desde-sqlite")));
         BaseDePrueba c;
-        ImportarDe(c.conexion, a.dir.filePath(QStringLiteral("desde-sqlite")));
+        Pasar(s, c.conexion, a.dir.filePath(u"desde-sqlite"_s));
         QCOMPARE(Contenido(c.conexion), original);
-        // And an embedded shop onto the server and back.
-        Conexion s2;
-        CrearSQLite(s2, a.dir.filePath(QStringLiteral("vuelta.db")));
-        ExportarA(c.conexion, a.dir.filePath(QStringLiteral("desde-servidor")));
-        ImportarDe(s2, a.dir.filePath(QStringLiteral("desde-servidor")));
+        Pasar(c.conexion, s2, a.dir.filePath(u"desde-servidor"_s));
         QCOMPARE(Contenido(s2), Contenido(s));
     }
 
@@ -152,7 +138,7 @@ private Q_SLOTS:
     void exportacionAntigua()
     {
         BaseDePrueba b;
-        const QString dir = b.dir.filePath(QStringLiteral("antiguo"));
+        const QString dir = b.dir.filePath(u"antiguo"_s);
         QDir().mkpath(dir);
         Escribir(dir + "/CLIENTES.csv",
                  "IdCliente;Nombre;Direccion;CPostal;Localidad;NIF;Telefono;EsTienda\r\n"
@@ -187,54 +173,42 @@ private Q_SLOTS:
         QCOMPARE(r.error,
                  QString::fromUtf8("Tabla clientes, fila 3: el teléfono 600111222 ya es del cliente 7. "
                                    "No se ha importado nada."));
-        QCOMPARE(b.Valor("select count(*) from clientes"), QStringLiteral("0"));
+        QCOMPARE(b.Valor("select count(*) from clientes"), u"0"_s);
 
         o.omitirErroneas = true;
-        o.informe = b.dir.filePath(QStringLiteral("omitidas.csv"));
+        o.informe = b.dir.filePath(u"omitidas.csv"_s);
         r = Importar(b.conexion, o);
         QVERIFY2(r.ok, qPrintable(r.error + '\n' + TablaComprobaciones(r.comprobaciones)));
         QCOMPARE(r.omitidas, 3);
         QFile informe(o.informe);
         QVERIFY(informe.open(QIODevice::ReadOnly));
         const QString omitidas = QString::fromUtf8(informe.readAll());
-        QVERIFY(
-            omitidas.contains(QString::fromUtf8("clientes,3,\"el teléfono 600111222 ya es del cliente 7\"")));
-        QVERIFY(omitidas.contains(QString::fromUtf8("arreglos,3,\"fechaarreglo: «ayer» no es una fecha\"")));
-        QVERIFY(
-            omitidas.contains(QString::fromUtf8("arreglos_detalles,3,\"es una línea del arreglo 99, que no "
-                                                "está en el origen\"")));
-        QVERIFY(r.avisos.join('\n').contains(QStringLiteral("no tiene la tabla productos")));
+        for (const QString &omitida :
+             {u"clientes,3,\"el teléfono 600111222 ya es del cliente 7\""_s,
+              u"arreglos,3,\"fechaarreglo: «ayer» no es una fecha\""_s,
+              u"arreglos_detalles,3,\"es una línea del arreglo 99, que no está en el origen\""_s})
+            QVERIFY2(omitidas.contains(omitida), qPrintable(omitidas));
+        QVERIFY(r.avisos.join('\n').contains(u"no tiene la tabla productos"_s));
 
-        QCOMPARE(b.Columna("select nombre from clientes order by idcliente"),
-                 QStringList({QString::fromUtf8("Peña; Núñez \"la Maña\""), QStringLiteral("Tienda Sur")}));
-        QCOMPARE(b.Columna("select coalesce(estienda, -1) from clientes order by idcliente"),
-                 QStringList({"-1", "1"}));
         // Null stays Null; a quoted empty text stays an empty text.
-        QCOMPARE(b.Valor("select count(*) from clientes where direccion is null and cpostal = ''"),
-                 QStringLiteral("1"));
-        QCOMPARE(b.Columna("select fechaarreglo from arreglos order by idarreglo"),
-                 QStringList({"31/12/1999 18:30:00", "31/12/2029 10:00:00"}));
-        QCOMPARE(b.Columna("select fechaprevistaentrega from arreglos order by idarreglo"),
-                 QStringList({"03/01/2000", "02/01/2030"}));
-        QCOMPARE(NumeroDeValor(b.Valor("select entregado from arreglos where idarreglo = 10")), 12.5);
-        QCOMPARE(b.Columna("select coalesce(entregadoacliente, -1) from arreglos order by idarreglo"),
-                 QStringList({"-1", "1"}));
-        QCOMPARE(b.Columna("select precio from arreglos_detalles order by idarreglodetalle").size(), 2);
-        QCOMPARE(NumeroDeValor(b.Valor("select precio from arreglos_detalles where idarreglodetalle = 100")),
-                 1234.56);
-        QCOMPARE(b.Valor("select nombreprenda from arreglos_detalles where idarreglodetalle = 100"),
-                 QString::fromUtf8("Pantalón"));
-        QCOMPARE(b.Valor("select pagadoatrabajador from arreglos_detalles where idarreglodetalle = 101"),
-                 QStringLiteral("1"));
-        QCOMPARE(b.Valor("select fecha from caja"), QStringLiteral("25/12/2029"));
-        QCOMPARE(NumeroDeValor(b.Valor("select importe from caja")), -3.0);
-        QCOMPARE(b.Valor("select count(*) from colores"), QStringLiteral("0"));
+        QCOMPARE(Filas(b, u"select nombre, coalesce(estienda, -1), coalesce(direccion, 'nulo'), "
+                          "coalesce(cpostal, 'nulo') from clientes order by idcliente"_s),
+                 QStringList({u"Peña; Núñez \"la Maña\"|-1|nulo|"_s, u"Tienda Sur|1|nulo|nulo"_s}));
+        QCOMPARE(
+            Filas(b, u"select fechaarreglo, fechaprevistaentrega, entregado, coalesce(entregadoacliente, "
+                     "-1) from arreglos order by idarreglo"_s),
+            QStringList({"31/12/1999 18:30:00|03/01/2000|12.5|-1", "31/12/2029 10:00:00|02/01/2030|0|1"}));
+        QCOMPARE(Filas(b, u"select precio, nombreprenda, pagadoatrabajador from arreglos_detalles order by "
+                          "idarreglodetalle"_s),
+                 QStringList({u"1234.56|Pantalón|"_s, u"20.5|Falda|1"_s}));
+        QCOMPARE(Filas(b, u"select fecha, importe from caja"_s), QStringList{u"25/12/2029|-3"_s});
         // The tables the export lacks keep what a new database brings.
-        QCOMPARE(b.Valor("select count(*) from formaspago"), QStringLiteral("3"));
+        QCOMPARE(Filas(b, u"select (select count(*) from colores), (select count(*) from formaspago)"_s),
+                 QStringList{u"0|3"_s});
         // The partner shop owes its delivered order, less what it paid.
         for (const Comprobacion &c : r.comprobaciones)
             if (c.que == QLatin1String("Deuda de las tiendas"))
-                QCOMPARE(c.base, QStringLiteral("23.50"));
+                QCOMPARE(c.base, u"23.50"_s);
     }
 
     // No Access file can be made here (the mdbtools commands only read), so stand-ins for
@@ -243,7 +217,7 @@ private Q_SLOTS:
     void archivoAccess()
     {
         BaseDePrueba b;
-        const QString bin = b.dir.filePath(QStringLiteral("bin"));
+        const QString bin = b.dir.filePath(u"bin"_s);
         QDir().mkpath(bin);
         Escribir(bin + "/mdb-tables",
                  "#!/bin/sh\n[ \"$1\" = -1 ] || exit 3\nprintf 'Clientes\\nArreglos\\nMSysExtra\\n'\n");
@@ -264,7 +238,7 @@ private Q_SLOTS:
         for (const char *f : {"/mdb-tables", "/mdb-export"})
             QFile::setPermissions(bin + f,
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        const QString mdb = b.dir.filePath(QStringLiteral("TIENDA.MDB"));
+        const QString mdb = b.dir.filePath(u"TIENDA.MDB"_s);
         Escribir(mdb, "Standard Jet DB");
         const QByteArray ruta = qgetenv("PATH");
         qputenv("PATH", bin.toUtf8() + ':' + ruta);
@@ -273,13 +247,9 @@ private Q_SLOTS:
         const ResultadoImportar r = Importar(b.conexion, o);
         qputenv("PATH", ruta);
         QVERIFY2(r.ok, qPrintable(r.error));
-        QVERIFY(r.avisos.join('\n').contains(
-            QStringLiteral("La tabla MSysExtra del origen no es de este programa")));
-        QCOMPARE(b.Valor("select nombre from clientes where idcliente = 1"), QString::fromUtf8("Lucía"));
-        QCOMPARE(b.Valor("select direccion from clientes where idcliente = 1"), QStringLiteral("C/ Luna, 3"));
-        QCOMPARE(b.Valor("select fechaarreglo from arreglos where idarreglo = 5"),
-                 QStringLiteral("30/11/2026 10:15:00"));
-        QCOMPARE(NumeroDeValor(b.Valor("select entregado from arreglos")), 7.5);
+        QVERIFY(r.avisos.join('\n').contains(u"La tabla MSysExtra del origen no es de este programa"_s));
+        QCOMPARE(Filas(b, u"select nombre, direccion, fechaarreglo, entregado from clientes, arreglos"_s),
+                 QStringList{u"Lucía|C/ Luna, 3|30/11/2026 10:15:00|7.5"_s});
         QFile f(mdb);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("Standard Jet DB"));
@@ -302,7 +272,7 @@ private Q_SLOTS:
                               {"2", "Ana", "13.1", "-3.00", "5/12/26"},
                               {"", "", "", "", ""}}});
         QTemporaryDir dir;
-        const QString ruta = dir.filePath(QStringLiteral("listado.csv"));
+        const QString ruta = dir.filePath(u"listado.csv"_s);
         QCOMPARE(ExportarListadoCsv(l, ruta), QString());
         QFile f(ruta);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -310,7 +280,7 @@ private Q_SLOTS:
                                          "Cliente;Ref.;Importe;Fecha\r\n"
                                          "\"Peña; \"\"Sur\"\"\";12.10;1234,50;05/12/2026\r\n"
                                          "Ana;13.1;-3,00;05/12/2026\r\n"));
-        QVERIFY(!ExportarListadoCsv(l, dir.filePath(QStringLiteral("no/existe/listado.csv"))).isEmpty());
+        QVERIFY(!ExportarListadoCsv(l, dir.filePath(u"no/existe/listado.csv"_s)).isEmpty());
     }
 };
 
