@@ -167,7 +167,9 @@ private Q_SLOTS:
 private:
     void FallaLaBaseAMitad(const QString &fallo, bool cliente, const QString &aviso)
     {
-        if ((fallo == QLatin1String("servidor")) != (BaseDePrueba::MotorPedido() == Motor::PostgreSQL))
+        const bool ocupado = fallo == QLatin1String("ocupado"), servidor = fallo == QLatin1String("servidor");
+        const bool lleno = fallo == QLatin1String("lleno"), lectura = fallo == QLatin1String("lectura");
+        if (servidor != (BaseDePrueba::MotorPedido() == Motor::PostgreSQL))
             QSKIP("the server queues writers and keeps its own disk; only a server can go away");
         Mostrador m;
         m.PedidoDeDosPrendas();
@@ -181,27 +183,27 @@ private:
         auto accion = [&] { cliente ? void(ficha.GuardarCliente()) : m.Acabar(1, {7, 7}); };
 
         Conexion otro;
-        if (fallo == QLatin1String("ocupado") || fallo == QLatin1String("servidor"))
+        if (ocupado || servidor)
             AbrirOtraVez(m.b, otro);
-        if (fallo == QLatin1String("ocupado")) {
+        if (ocupado) {
             otro.ComenzarTransaccion();
             otro.Ejecutar(u"insert into colores (nombre) values ('Ocre')"_s);
         }
-        if (fallo == QLatin1String("servidor"))
+        if (servidor)
             m.dialogos.alElegirUsuario = [&, pid = m.Valor(u"select pg_backend_pid()"_s)] {
                 otro.Ejecutar(u"select pg_terminate_backend("_s + pid + u", 5000)"_s);
             };
         // Whatever the journal held is in the file first, so that its next write starts the journal.
-        if (fallo == QLatin1String("lleno") || fallo == QLatin1String("lectura"))
+        if (lleno || lectura)
             m.b.conexion.Ejecutar(u"PRAGMA wal_checkpoint(TRUNCATE)"_s);
         rlimit limite{};
         ::getrlimit(RLIMIT_FSIZE, &limite);
         const rlimit antes = limite;
         const auto sigxfsz = std::signal(SIGXFSZ, SIG_IGN);
-        if (fallo == QLatin1String("lleno")) {
+        if (lleno) {
             limite.rlim_cur = 8 * 1024; // the journal's header and a page: the commit fails halfway
             ::setrlimit(RLIMIT_FSIZE, &limite);
-        } else if (fallo == QLatin1String("lectura")) {
+        } else if (lectura) {
             m.b.conexion.Ejecutar(u"PRAGMA query_only = 1"_s);
         }
         QString dicho;
@@ -212,9 +214,9 @@ private:
         }
         ::setrlimit(RLIMIT_FSIZE, &antes);
         std::signal(SIGXFSZ, sigxfsz);
-        if (fallo == QLatin1String("lectura"))
+        if (lectura)
             m.b.conexion.Ejecutar(u"PRAGMA query_only = 0"_s);
-        if (fallo == QLatin1String("ocupado"))
+        if (ocupado)
             otro.DeshacerTransaccion();
         m.dialogos.alElegirUsuario = nullptr;
 
