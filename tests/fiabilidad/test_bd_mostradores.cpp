@@ -167,9 +167,7 @@ private Q_SLOTS:
 private:
     void FallaLaBaseAMitad(const QString &fallo, bool cliente, const QString &aviso)
     {
-        const bool ocupado = fallo == QLatin1String("ocupado"), servidor = fallo == QLatin1String("servidor");
-        const bool lleno = fallo == QLatin1String("lleno"), lectura = fallo == QLatin1String("lectura");
-        if (servidor != (BaseDePrueba::MotorPedido() == Motor::PostgreSQL))
+        if ((fallo == QLatin1String("servidor")) != (BaseDePrueba::MotorPedido() == Motor::PostgreSQL))
             QSKIP("the server queues writers and keeps its own disk; only a server can go away");
         Mostrador m;
         m.PedidoDeDosPrendas();
@@ -183,27 +181,27 @@ private:
         auto accion = [&] { cliente ? void(ficha.GuardarCliente()) : m.Acabar(1, {7, 7}); };
 
         Conexion otro;
-        if (ocupado || servidor)
+        if (fallo == QLatin1String("ocupado") || fallo == QLatin1String("servidor"))
             AbrirOtraVez(m.b, otro);
-        if (ocupado) {
+        if (fallo == QLatin1String("ocupado")) {
             otro.ComenzarTransaccion();
             otro.Ejecutar(u"insert into colores (nombre) values ('Ocre')"_s);
         }
-        if (servidor)
+        if (fallo == QLatin1String("servidor"))
             m.dialogos.alElegirUsuario = [&, pid = m.Valor(u"select pg_backend_pid()"_s)] {
                 otro.Ejecutar(u"select pg_terminate_backend("_s + pid + u", 5000)"_s);
             };
         // Whatever the journal held is in the file first, so that its next write starts the journal.
-        if (lleno || lectura)
+        if (fallo == QLatin1String("lleno") || fallo == QLatin1String("lectura"))
             m.b.conexion.Ejecutar(u"PRAGMA wal_checkpoint(TRUNCATE)"_s);
         rlimit limite{};
         ::getrlimit(RLIMIT_FSIZE, &limite);
         const rlimit antes = limite;
         const auto sigxfsz = std::signal(SIGXFSZ, SIG_IGN);
-        if (lleno) {
+        if (fallo == QLatin1String("lleno")) {
             limite.rlim_cur = 8 * 1024; // the journal's header and a page: the commit fails halfway
             ::setrlimit(RLIMIT_FSIZE, &limite);
-        } else if (lectura) {
+        } else if (fallo == QLatin1String("lectura")) {
             m.b.conexion.Ejecutar(u"PRAGMA query_only = 1"_s);
         }
         QString dicho;
@@ -214,9 +212,9 @@ private:
         }
         ::setrlimit(RLIMIT_FSIZE, &antes);
         std::signal(SIGXFSZ, sigxfsz);
-        if (lectura)
+        if (fallo == QLatin1String("lectura"))
             m.b.conexion.Ejecutar(u"PRAGMA query_only = 0"_s);
-        if (ocupado)
+        if (fallo == QLatin1String("ocupado"))
             otro.DeshacerTransaccion();
         m.dialogos.alElegirUsuario = nullptr;
 
