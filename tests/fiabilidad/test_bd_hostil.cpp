@@ -1,3 +1,4 @@
+#include "AyudasGrid.h"
 #include "BaseDePrueba.h"
 #include "Fiabilidad.h"
 #include "PantallasPrueba.h"
@@ -170,10 +171,7 @@ private Q_SLOTS:
                                   frmListaClientes l;
                                   l.txtNombre = s;
                                   l.cmdBuscar_Click();
-                                  bool hallado = false;
-                                  for (int r = 1; r < l.gridClientes.Rows(); ++r)
-                                      hallado = hallado || l.gridClientes.TextMatrix(r, 0).toInt() == id;
-                                  if (!hallado)
+                                  if (FilaDeTexto(l.gridClientes, 0, QString::number(id)) < 0)
                                       return Par(u"(la búsqueda no lo encuentra)"_s, s);
                               }
                               // Name and telephone are the two a customer cannot go without.

@@ -137,7 +137,7 @@ class PruebaTickets : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void ticketsDeUnArregloByteAByte()
+    void ticketsDeUnArreglo()
     {
         Tienda t;
         SalidaMemoria &impresora = t.impresora;
@@ -151,16 +151,11 @@ private Q_SLOTS:
         ImprimirTicketPrenda(u"1234.2 "_s);
         esperado = Esperado(u"ticket_prenda_1234_2.txt"_s);
         QVERIFY2(impresora.Bytes() == esperado, qPrintable(Diferencia(impresora.Bytes(), esperado)));
-    }
 
-    void ticketDePrendaSinFechaYReferenciaDesconocida()
-    {
-        Tienda t;
-        SalidaMemoria &impresora = t.impresora;
-
+        // A garment with no date yet.
+        impresora.Vaciar();
         ImprimirTicketPrenda(u"1234.1"_s);
-        const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
-        QCOMPARE(Textos(lineas).mid(0, 5),
+        QCOMPARE(Textos(DecodificarTicket(impresora.Bytes())).mid(0, 5),
                  (QStringList{u"Ref.: 1234.1"_s, u" "_s, u"----------"_s, u" "_s, u"Pantalon vaquero"_s}));
         QVERIFY(impresora.Bytes().contains(QByteArray("\x1br0\x1b!\x00----------\r\n", 18)));
 
@@ -169,6 +164,33 @@ private Q_SLOTS:
         ImprimirTicketPrenda(u"1234.9"_s);
         ImprimirTicketPrenda(u"x' or '1'='1"_s);
         QVERIFY(impresora.Bytes().isEmpty());
+
+        // ESC i cuts the paper, ESC p opens the drawer, GS V cuts too; typed into the data by accident.
+        const QString nombre = u"Ana\x1bi\tRuiz\n\x1dV\x01\x1bp0\x7f"_s;
+        const QString prenda = u"Abrigo\x1b!\x30rojo"_s;
+        BaseDePrueba &b = t.b;
+        b.conexion.Ejecutar(
+            u"update clientes set nombre = %1 where idcliente = 7"_s.arg(ComillasSQL(nombre)));
+        b.conexion.Ejecutar(u"update arreglos_detalles set nombreprenda = %1 where referenciaprenda = "
+                            "'1234.1'"_s.arg(ComillasSQL(prenda)));
+        b.conexion.Ejecutar(u"update productos set nombre = %1 where idproducto = 1"_s.arg(
+            ComillasSQL(u"Bajo\x1bp\x03\x19"_s)));
+        impresora.Vaciar();
+        ImprimirArreglo(1234);
+        ImprimirTicketPrenda(u"1234.1"_s);
+        QCOMPARE(BytesAjenos(impresora.Bytes()), QString());
+        const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
+        int cortes = 0;
+        for (const LineaImpresa &l : lineas) {
+            QVERIFY(l.tipo != LineaImpresa::Cajon);
+            cortes += l.tipo == LineaImpresa::Corte;
+        }
+        QCOMPARE(cortes, 2);
+        const QStringList textos = Textos(lineas);
+        QVERIFY(textos.contains(u"Cliente: Ana i Ruiz  V  p0 "_s));
+        QVERIFY(textos.contains(u"1234.1 Abrigo !0rojo"_s));
+        // The stored name keeps what was typed.
+        QCOMPARE(b.Valor(u"select nombre from clientes where idcliente = 7"_s), nombre);
     }
 
     void arregloDeUnaSolaPrendaYVistaPrevia()
@@ -219,61 +241,6 @@ private Q_SLOTS:
         QCOMPARE(lineas[lineas.size() - 2].texto, QString(41, QLatin1Char(' ')));
     }
 
-    void datosConCaracteresDeControl()
-    {
-        Tienda t;
-        BaseDePrueba &b = t.b;
-        // ESC i cuts the paper, ESC p opens the drawer, GS V cuts too; typed into the data by accident.
-        const QString nombre = u"Ana\x1bi\tRuiz\n\x1dV\x01\x1bp0\x7f"_s;
-        const QString prenda = u"Abrigo\x1b!\x30rojo"_s;
-        b.conexion.Ejecutar(
-            u"update clientes set nombre = %1 where idcliente = 7"_s.arg(ComillasSQL(nombre)));
-        b.conexion.Ejecutar(u"update arreglos_detalles set nombreprenda = %1 where referenciaprenda = "
-                            "'1234.1'"_s.arg(ComillasSQL(prenda)));
-        b.conexion.Ejecutar(u"update productos set nombre = %1 where idproducto = 1"_s.arg(
-            ComillasSQL(u"Bajo\x1bp\x03\x19"_s)));
-        SalidaMemoria &impresora = t.impresora;
-
-        ImprimirArreglo(1234);
-        ImprimirTicketPrenda(u"1234.1"_s);
-        QCOMPARE(BytesAjenos(impresora.Bytes()), QString());
-        const QList<LineaImpresa> lineas = DecodificarTicket(impresora.Bytes());
-        int cortes = 0;
-        for (const LineaImpresa &l : lineas) {
-            QVERIFY(l.tipo != LineaImpresa::Cajon);
-            cortes += l.tipo == LineaImpresa::Corte;
-        }
-        QCOMPARE(cortes, 2);
-        const QStringList textos = Textos(lineas);
-        QVERIFY(textos.contains(u"Cliente: Ana i Ruiz  V  p0 "_s));
-        QVERIFY(textos.contains(u"1234.1 Abrigo !0rojo"_s));
-        // The stored name keeps what was typed.
-        QCOMPARE(b.Valor(u"select nombre from clientes where idcliente = 7"_s), nombre);
-    }
-
-    void codigosDeBarrasQueCabenYQueNo()
-    {
-        // The largest order and garment that fit scan back to themselves.
-        QCOMPARE(ReferenciaDeCodigo(u"$"_s + CodigoBarrasPrenda(99999999, u"99999999.999"_s)),
-                 u"99999999.999"_s);
-        QCOMPARE(ReferenciaDeCodigo(u"$"_s + CodigoBarrasPrenda(1, u"1.1"_s)), u"1.1"_s);
-        QCOMPARE(CodigoBarrasPrenda(123456789, u"123456789.1"_s), QString());
-        QCOMPARE(CodigoBarrasPrenda(12, u"12.1000"_s), QString());
-
-        // Such a garment gets its reference in large print where the bars would go.
-        Tienda t(false);
-        SalidaMemoria &impresora = t.impresora;
-        t.b.Insertar("productos", "idproducto, idfamilia, nombre", {"1, 1, 'Bajo'"});
-        t.b.Insertar("arreglos", "idarreglo, idusuario, idcliente", {"123456789, 1, 1"});
-        t.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda",
-                     {"123456789, 1, 5, 'Falda', '123456789.1'"});
-        ImprimirTicketPrenda(u"123456789.1"_s);
-        QVERIFY(!impresora.Bytes().contains('\x1d'));
-        QVERIFY(impresora.Bytes().contains("\x1b!0\x1br0  123456789.1  \r\n"));
-        // With no fechaentrega at all the line keeps its label.
-        QVERIFY(Textos(DecodificarTicket(impresora.Bytes())).contains(AlinearTexto(u"Fecha entrega: "_s, 2)));
-    }
-
     void canalDeLineas()
     {
         Tienda t(false);
@@ -295,14 +262,26 @@ private Q_SLOTS:
         QVERIFY(impresora.Bytes().endsWith(QByteArray("\x1br0") + QByteArray(41, ' ') + "\r\n\x1bi\r"));
         QCOMPARE(impresora.Bytes().count("\r\n"), 9);
 
-        // With no output chosen the lines go nowhere.
-        G().salidaTickets = nullptr;
-        ImprimirLineaTicket(u"perdida"_s, 1, 0, 0, 0, 0);
-    }
+        // The largest order and garment that fit scan back to themselves.
+        QCOMPARE(ReferenciaDeCodigo(u"$"_s + CodigoBarrasPrenda(99999999, u"99999999.999"_s)),
+                 u"99999999.999"_s);
+        QCOMPARE(ReferenciaDeCodigo(u"$"_s + CodigoBarrasPrenda(1, u"1.1"_s)), u"1.1"_s);
+        QCOMPARE(CodigoBarrasPrenda(123456789, u"123456789.1"_s), QString());
+        QCOMPARE(CodigoBarrasPrenda(12, u"12.1000"_s), QString());
 
-    void alinearYPartir()
-    {
-        BaseDePrueba b;
+        // Such a garment gets its reference in large print where the bars would go.
+        impresora.Vaciar();
+        t.b.Insertar("productos", "idproducto, idfamilia, nombre", {"1, 1, 'Bajo'"});
+        t.b.Insertar("arreglos", "idarreglo, idusuario, idcliente", {"123456789, 1, 1"});
+        t.b.Insertar("arreglos_detalles", "idarreglo, idproducto, precio, nombreprenda, referenciaprenda",
+                     {"123456789, 1, 5, 'Falda', '123456789.1'"});
+        ImprimirTicketPrenda(u"123456789.1"_s);
+        QVERIFY(!impresora.Bytes().contains('\x1d'));
+        QVERIFY(impresora.Bytes().contains("\x1b!0\x1br0  123456789.1  \r\n"));
+        // With no fechaentrega at all the line keeps its label.
+        QVERIFY(Textos(DecodificarTicket(impresora.Bytes())).contains(AlinearTexto(u"Fecha entrega: "_s, 2)));
+
+        // Text laid out on a 40-column ticket.
         G().AnchuraTicket = 40;
         const QString cuarenta(40, QLatin1Char('x'));
         for (int modo : {0, 1, 2, 7})
@@ -333,6 +312,10 @@ private Q_SLOTS:
         QCOMPARE(PartirLineas(blancoEn32), QString(31, QLatin1Char('a')) + u" \r\nbc"_s);
         QCOMPARE(PartirLineas(QString(31, QLatin1Char('a'))), QString(31, QLatin1Char('a')));
         QCOMPARE(PartirLineas(QString()), QString());
+
+        // With no output chosen the lines go nowhere.
+        G().salidaTickets = nullptr;
+        ImprimirLineaTicket(u"perdida"_s, 1, 0, 0, 0, 0);
     }
 };
 

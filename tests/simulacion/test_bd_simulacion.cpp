@@ -91,7 +91,10 @@ class PruebaSimulacion : public QObject
 
 private Q_SLOTS:
     // Faults the simulation found, each as the shortest history that showed it: tills, whether the
-    // fault is still open (its history fails until it is fixed), and the steps.
+    // fault is still open (its history fails until it is fixed), and the steps. Those the sale
+    // screen's own tests replay step by step (the menu annulling the order open on the same till,
+    // two tills finishing the same order, an alteration added to a garment with a worker) are kept
+    // there.
     void historiasEncontradas()
     {
         const std::vector<Simulacion::Prenda> pantalon = {{1, {0}, 3}};
@@ -107,26 +110,12 @@ private Q_SLOTS:
                P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, pantalon), P(Tipo::Modificar, 2, 2),
                P(Tipo::Anular, 0, 2), P(Tipo::NuevoArreglo, 0, 0, 1, 1, false, pantalon),
                P(Tipo::Acabar, 2)}),
-            // The same on one till: the menu annuls the order the sale screen still has open.
-            H("anulado abierto en el mismo puesto", 1, false,
-              {P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, pantalon), P(Tipo::Modificar, 0, 1),
-               P(Tipo::Anular, 0, 1), P(Tipo::Pagar, 0, 0, 1, 0), P(Tipo::Acabar, 0)}),
             // A delivered order reopened and given a new garment: the garment has no worker, is not
             // in the shop, and the order is delivered owing its price.
             H("prenda nueva en un arreglo entregado", 1, false,
               {P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon), P(Tipo::Asignar, 0, 1, 0, 0),
                P(Tipo::Recibir, 0, 1, 0), P(Tipo::Entregar, 0, 1, 0, 0, true),
                P(Tipo::Modificar, 0, 1, 0, 0, true), P(Tipo::TocarFamilia, 0, 0, 1, -1), P(Tipo::Acabar, 0)}),
-            // An alteration added to a garment already with a worker stayed without one: the garment
-            // was in two hands (put back on purpose after its fix, to see the simulation catch it).
-            H("arreglo añadido a una prenda asignada", 4, false,
-              {P(Tipo::NuevoArreglo, 0, 0, 0, 1, false, {{1, {1}, 0}}), P(Tipo::AsignarLista, 0, 0, 0, 1),
-               P(Tipo::Modificar, 2, 1), P(Tipo::ElegirPrenda, 2, 0, 0, 0), P(Tipo::Acabar, 2)}),
-            // Two tills with the same order open both take what it owes: it is paid twice.
-            H("cobrado dos veces desde dos puestos", 3, false,
-              {P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon), P(Tipo::Modificar, 2, 1),
-               P(Tipo::Modificar, 0, 1), P(Tipo::Pagar, 0, 0, 0, 0, true), P(Tipo::Acabar, 0),
-               P(Tipo::Pagar, 2, 0, 0, 0, true), P(Tipo::Acabar, 2)}),
             // Till 3 has the order open while till 1 hands it over; till 3's finish reloads it (it
             // changed) as an order open for changes, without the question a delivered order gets, and
             // an alteration added there leaves it delivered, owing, with a garment not back.
