@@ -5,6 +5,20 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
+
+# Which labels announced a change of their text, as a screen reader hears it.
+anunciados = set()
+pyatspi.Registry.registerEventListener(lambda e: anunciados.add(e.source.name), 'object:text-changed')
+
+
+def dormir(segundos):
+    # Waits while the bus's events come in.
+    fin = time.time() + segundos
+    while time.time() < fin:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        time.sleep(0.02)
 
 
 def esperar(buscar, que):
@@ -12,7 +26,7 @@ def esperar(buscar, que):
         encontrado = buscar()
         if encontrado:
             return encontrado
-        time.sleep(0.1)
+        dormir(0.1)
     sys.exit('no aparece ' + que)
 
 
@@ -27,7 +41,7 @@ def control(rol, nombre):
 def pulsar(*nombres):
     for nombre in nombres:
         control('push button', nombre).queryAction().doAction(0)
-        time.sleep(0.3)
+        dormir(0.3)
 
 
 def tocar(tabla, fila, cabecera=None):
@@ -35,7 +49,7 @@ def tocar(tabla, fila, cabecera=None):
     columna = next(c for c in range(t.nColumns) if t.getColumnDescription(c) == cabecera) if cabecera else 0
     e = t.getAccessibleAt(fila, columna).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     pyatspi.Registry.generateMouseEvent(e.x + e.width // 2, e.y + e.height // 2, 'b1c')
-    time.sleep(0.5)
+    dormir(0.5)
 
 
 def filas(tabla):
@@ -59,7 +73,10 @@ def valor(nombre):
 pulsar('Aceptar', '5', '0', 'Aceptar')  # a new cash day, 50 in the drawer
 pulsar('Comenzar')
 tocar('Familias', 0)
+anunciados.clear()
 tocar('Arreglos de la familia', 0)
+if 'Importe total' not in anunciados:
+    sys.exit('el total no se anuncia al añadir la línea: %s' % sorted(anunciados))
 tocar('Prendas y arreglos del encargo', 0, 'Fecha')  # the garment's delivery date
 pulsar('Dentro de 1 semana')
 pulsar('Teléfono del cliente', *'600111222', 'Aceptar')
@@ -69,7 +86,7 @@ print(lineas)
 if lineas[0] != ['Borrar', 'Producto/Arreglo', 'Importe', 'Fecha'] or lineas[-1][1:3] != ['Acortar mangas', '22.00']:
     sys.exit('la rejilla del encargo no se lee como se ve')
 leido = {n: valor(n) for n in ('Nombre del cliente', 'Importe total', 'Entregado', 'Pendiente')}
-print(leido)
+print(leido, 'anunciados:', sorted(anunciados))
 esperado = {'Nombre del cliente': 'María Muñoz García', 'Importe total': '22.00', 'Entregado': '10.00',
             'Pendiente': '12.00'}
 if leido != esperado:
