@@ -7,7 +7,6 @@
 #include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
-#include "counter/frmCalculadora2.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,30 +17,6 @@
 #include <clocale>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Types a sequence of keys as a person would, e.g. "12.5+7.5=".
-QString Teclear(frmCalculadora2 &c, const QString &teclas)
-{
-    for (QChar k : teclas) {
-        if (k.isDigit() || k == u'.')
-            c.Digito(k);
-        else if (k == u'=')
-            c.Igual();
-        else if (k == u'%')
-            c.Porcentaje();
-        else if (k == u'C')
-            c.Borrar();
-        else if (k == u'<')
-            c.Retroceso();
-        else
-            c.Operacion(k);
-    }
-    return c.txtPantalla;
-}
-
-} // namespace
 
 class PruebaFormato : public QObject
 {
@@ -184,30 +159,6 @@ private Q_SLOTS:
                {ReferenciaDeCodigo(u'$' + CodigoEAN13(u"12345678015"_s)), u"12345678.15"_s},
                {ReferenciaDeCodigo(codigo), QString()},
                {ReferenciaDeCodigo(u'$' + CodigoEAN13(u"800000010002"_s)), QString()}});
-    }
-
-    // Left to right like a desk calculator, going on from a result; one point only; a second
-    // operator replaces the first; only C or a digit leaves an error.
-    void calculadora()
-    {
-        frmCalculadora2 c;
-        const auto t = [&c](const char *teclas) { return Teclear(c, QString::fromLatin1(teclas)); };
-        Casos({{t("12.5+7.5="), u"20"_s},
-               {t("C0.1+0.2="), u"0.3"_s},
-               {t("C2+3*4="), u"20"_s},
-               {t("C10-4-3="), u"3"_s},
-               {t("C7/2="), u"3.5"_s},
-               {t("*2="), u"7"_s},
-               {t("C1..5"), u"1.5"_s},
-               {t("C123<"), u"12"_s},
-               {t("C5+-3="), u"2"_s},
-               {t("C200+10%"), u"220"_s},
-               {t("C200-15%"), u"170"_s},
-               {t("C80*25%"), u"20"_s},
-               {t("C50%"), u"0.5"_s},
-               {t("C8/0="), u"Error"_s},
-               {t("+="), u"Error"_s},
-               {t("4+1="), u"5"_s}});
     }
 
     void unaCopiaPorBaseDeDatos()

@@ -89,7 +89,6 @@ private Q_SLOTS:
             v.Repintar();
             v.show();
             auto *grid = v.findChild<QTableView *>(u"gridTrabajadores"_s);
-            QCOMPARE(TextosVista(grid, 1), (QStringList{u"Encarna"_s, u"Pilar"_s, u"Rosa"_s}));
             TocarCelda(grid, BuscarCelda(grid, 1, u"Rosa"_s));
             QTest::mouseClick(v.findChild<QPushButton *>(u"cmdAceptar"_s), Qt::LeftButton);
         };
@@ -234,7 +233,6 @@ private Q_SLOTS:
         AlAbrir([](QDialog *w) {
             QCOMPARE(w->windowTitle(), u"Seleccione el usuario"_s);
             auto *grid = w->findChild<QTableView *>(u"gridTrabajadores"_s);
-            QCOMPARE(grid->model()->rowCount(), 3);
             QCOMPARE(grid->currentIndex().row(), 0);
             QVERIFY(grid->isColumnHidden(0));
             QVERIFY(grid->rowHeight(2) >= 48);
