@@ -233,12 +233,12 @@ void frmPagosATrabajadores::Agregar(const FilaLeida &q, Leidas &l)
         AnadirSinGuiones(texto, arreglo);
         g.SetTextMatrix(r, 2, texto);
     }
-    g.SetTextMatrix(r, 3, textos_.Importe(pago));
+    g.SetTextoCompartido(r, 3, textos_.Importe(pago));
     if (NumeroDeValor(q.Valor(campo[Pagado])) == 1) {
-        g.SetTextMatrix(r, 4, QStringLiteral("SI"));
+        g.SetTextoCompartido(r, 4, QStringLiteral("SI"));
         PintarFilaGrid(g, r, ColorPagado);
     } else {
-        g.SetTextMatrix(r, 4, QStringLiteral("NO"));
+        g.SetTextoCompartido(r, 4, QStringLiteral("NO"));
     }
     g.SetTextMatrix(r, 5, q.Texto(campo[Id]));
     const QString orden = referencia.section(QLatin1Char('.'), 0, 0);

@@ -230,7 +230,7 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite, bool sumarIgu
         if (sumarIguales && !otroArreglo && linea == anterior) {
             if (!precio.isNull()) {
                 suma += NumeroDeValor(precio);
-                g.SetTextMatrix(g.Rows() - 1, ColImporte, textos_.Importe(RedondearImporte(suma)));
+                g.SetTextoCompartido(g.Rows() - 1, ColImporte, textos_.Importe(RedondearImporte(suma)));
             }
             return;
         }
@@ -250,15 +250,15 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite, bool sumarIgu
         const int f = g.AgregarFila();
         g.SetTextMatrix(f, ColIdArreglo, idTexto);
         g.SetTextMatrix(f, ColReferencia, NuloACero(anterior[ClaveReferencia]));
-        g.SetTextMatrix(f, ColPersona, textos_.Compartido(persona));
-        g.SetTextMatrix(f, ColRecibido, recibido);
-        g.SetTextMatrix(f, ColEntrega, entrega);
+        g.SetTextoCompartido(f, ColPersona, textos_.Compartido(persona));
+        g.SetTextoCompartido(f, ColRecibido, recibido);
+        g.SetTextoCompartido(f, ColEntrega, entrega);
         suma = NumeroDeValor(precio);
-        g.SetTextMatrix(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(suma)));
+        g.SetTextoCompartido(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(suma)));
         // A garment's lines mostly share their worker: the last one's text is taken again.
         if (f == 1 || anterior[ClaveCosturera] != linea[ClaveCosturera] || otroArreglo)
             trabajador = textos_.Compartido(NuloABlanco(anterior[ClaveCosturera]));
-        g.SetTextMatrix(f, ColTrabajador, trabajador);
+        g.SetTextoCompartido(f, ColTrabajador, trabajador);
         g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
     });
 }
