@@ -374,12 +374,11 @@ private Q_SLOTS:
         const QStringList todasDeUnaVez = TextosColumna(f.gridPagos, 5);
 
         f.PrimeraPagina = 1;
-        f.FilasPorPagina = 3;
+        f.OrdenesPorPagina = 1;
         f.cmdTodos_Click();
         f.ContinuarLista();
         QVERIFY(f.ListaIncompleta);
-        // A double touch while the rest is still arriving: the list is completed first, so the
-        // update does not cut the statement that sends it.
+        // A double touch while the rest is still arriving: the list is completed first.
         f.gridPagos_DblClick(1);
         QVERIFY(!f.ListaIncompleta);
         QCOMPARE(f.gridPagos.TextMatrix(1, 4), u"SI"_s);
