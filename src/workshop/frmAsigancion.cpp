@@ -57,12 +57,16 @@ QString frmAsigancion::SqlTodasLasLineas(qint64 desde, qint64 hasta)
                                      + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
                                      + QLatin1Char(' ')
                                : QString();
+    // The days come as text: the list shows only the day, and the server's driver would otherwise
+    // make a date-time of each one, which cost more than the rest of the row.
     return QStringLiteral(
                "SELECT arreglos.IdArreglo, arreglos_detalles.referenciaPrenda, "
                "arreglos_detalles.Nombreprenda, "
-               "costureras.Nombre as nombrecosturera, arreglos_detalles.fechaentrega, Productos.Nombre as "
-               "nombrearreglo, arreglos_detalles.precio, arreglos.fechaarreglo, "
-               "arreglos.fechaprevistaentrega "
+               "costureras.Nombre as nombrecosturera, CAST(arreglos_detalles.fechaentrega AS varchar) AS "
+               "fechaentrega, Productos.Nombre as "
+               "nombrearreglo, arreglos_detalles.precio, CAST(arreglos.fechaarreglo AS varchar) AS "
+               "fechaarreglo, "
+               "CAST(arreglos.fechaprevistaentrega AS varchar) AS fechaprevistaentrega "
                "FROM arreglos_detalles INNER JOIN arreglos ON arreglos.IdArreglo = "
                "arreglos_detalles.idArreglo "
                "INNER JOIN clientes ON clientes.IdCliente = arreglos.idcliente INNER JOIN usuarios ON "
