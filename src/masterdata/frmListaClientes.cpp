@@ -37,10 +37,13 @@ void frmListaClientes::DarTamanosGrid()
 
 QString frmListaClientes::SqlClientes(const QString &texto)
 {
+    // An empty search is every customer with a name, without matching each name to "%%".
     return QStringLiteral(
                "SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono FROM "
-               "clientes where clientes.nombre like ")
-           + PatronContiene(texto) + QStringLiteral(" ORDER BY clientes.nombre collate espanol");
+               "clientes where clientes.nombre ")
+           + (texto.isEmpty() ? QStringLiteral("is not null")
+                              : QStringLiteral("like ") + PatronContiene(texto))
+           + QStringLiteral(" ORDER BY clientes.nombre collate espanol");
 }
 
 void frmListaClientes::LlenarClientes(const QString &texto)
