@@ -103,11 +103,15 @@ QString frmPagosATrabajadores::SqlPagina(int idcosturera, int estado, int filas,
                      : estado == 1
                          ? QStringLiteral(" (pagadoatrabajador = 0 or pagadoatrabajador is null ) and ")
                          : QStringLiteral(" ");
+    // The range on both sides of the join: the server does not carry it across, and would read
+    // every order for each page.
     if (!hasta.isNull())
         filtro += QStringLiteral(" arreglos_detalles.idarreglo <= ") + N(qint64(Val(hasta)))
+                  + QStringLiteral(" and arreglos.idarreglo <= ") + N(qint64(Val(hasta)))
                   + QStringLiteral(" and ");
     if (desde >= 0)
-        filtro += QStringLiteral(" arreglos_detalles.idarreglo > ") + N(desde) + QStringLiteral(" and ");
+        filtro += QStringLiteral(" arreglos_detalles.idarreglo > ") + N(desde)
+                  + QStringLiteral(" and arreglos.idarreglo > ") + N(desde) + QStringLiteral(" and ");
     const QString top = filas != 0 ? QStringLiteral("top ") + N(filas) : QString();
     // Newest work first, by order number and then garment number as numbers: as text "99.1"
     // would come before "2950.1" and the limited lists would miss the latest lines. Within one

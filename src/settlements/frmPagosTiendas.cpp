@@ -111,10 +111,13 @@ void frmPagosTiendas::DarTamanosGrid()
 QString frmPagosTiendas::SqlLista(int idtienda, int ano, int mes, qint64 desde, qint64 hasta)
 {
     // A page of order numbers (`desde` excluded) is read from the shops' own orders in the
-    // customers' index, so each page costs what it lists.
+    // customers' index, so each page costs what it lists; the range on both sides of the join,
+    // which the server does not carry across.
     const QString pagina = desde != 0 || hasta != 0
                                ? QStringLiteral(" AND arreglos.IdArreglo > ") + N(desde)
                                      + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
+                                     + QStringLiteral(" AND arreglos_detalles.idArreglo > ") + N(desde)
+                                     + QStringLiteral(" AND arreglos_detalles.idArreglo <= ") + N(hasta)
                                : QString();
     // What each order has been paid comes in the same statement, one index lookup per order, not
     // one round trip per order.
