@@ -74,7 +74,7 @@ Listado PantallaAsignacionModelo()
     return l;
 }
 
-// The shop accounts' "Ver": the listing and its paid sums, to the totals.
+// The shop accounts' "Ver": the listing and its paid sums, part after part, to the totals.
 Listado PantallaTiendas(const QString &nombre, int tienda, int ano, int mes)
 {
     auto f = std::make_shared<frmPagosTiendas>();
@@ -90,13 +90,16 @@ Listado PantallaTiendas(const QString &nombre, int tienda, int ano, int mes)
         f->cmbMeses.Elegir(mes);
         f->cmbAno.ElegirTexto(QString::number(ano));
         *espera = Medida::Ms([&] { f->cmdAceptar_Click(); });
+        // The view reads each further part in a turn of the event loop of its own.
+        while (f->ListaIncompleta())
+            *espera = std::max(*espera, Medida::Ms([&] { f->ContinuarLista(); }));
         return f->gridPagos.Rows() - 1;
     };
     l.liberar = [f] { f->DarTamanosGrid(); };
     return l;
 }
 
-// The customer list's search as its screen runs it, to the grid filled.
+// The customer list's search as its screen runs it, part after part, to the grid filled.
 Listado PantallaClientes(const QString &nombre, const QString &texto)
 {
     auto f = std::make_shared<frmListaClientes>();
@@ -108,6 +111,8 @@ Listado PantallaClientes(const QString &nombre, const QString &texto)
             f->DarTamanosGrid();
             f->LlenarClientes(texto);
         });
+        while (f->ListaIncompleta())
+            *espera = std::max(*espera, Medida::Ms([&] { f->ContinuarLista(); }));
         return f->gridClientes.Rows() - 1;
     };
     l.liberar = [f] { f->DarTamanosGrid(); };

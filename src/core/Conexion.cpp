@@ -17,7 +17,9 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringDecoder>
 #include <QUuid>
+#include <QVarLengthArray>
 #include <limits>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -155,8 +157,17 @@ int CompararEspanol(void *, int largoA, const void *a, int largoB, const void *b
         c.setNumericMode(false);
         return c;
     }();
-    return collator.compare(QString::fromUtf8(static_cast<const char *>(a), largoA),
-                            QString::fromUtf8(static_cast<const char *>(b), largoB));
+    // A sort compares each name many times: the engine's bytes are read into buffers on the
+    // stack instead of a new string for each comparison.
+    QVarLengthArray<QChar, 128> textoA(largoA);
+    QVarLengthArray<QChar, 128> textoB(largoB);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QChar *finA =
+        utf8.appendToBuffer(textoA.data(), QByteArrayView(static_cast<const char *>(a), largoA));
+    utf8.resetState();
+    const QChar *finB =
+        utf8.appendToBuffer(textoB.data(), QByteArrayView(static_cast<const char *>(b), largoB));
+    return collator.compare(QStringView(textoA.data(), finA), QStringView(textoB.data(), finB));
 }
 
 bool SinComunicacion(const QSqlError &e)

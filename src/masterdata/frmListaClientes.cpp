@@ -7,6 +7,9 @@
 #include "core/Programa.h"
 #include "core/Tecleado.h"
 
+#include <array>
+#include <memory>
+
 int frmListaClientes::CargarFormulario(const std::function<void()> &mostrar)
 {
     // Reopened, the list is as it was left: the search text and the rows it found.
@@ -16,6 +19,7 @@ int frmListaClientes::CargarFormulario(const std::function<void()> &mostrar)
     if (mostrar)
         mostrar();
     Abierto = false;
+    lista_.Dejar();
     return IdClienteElegido;
 }
 
@@ -33,33 +37,41 @@ void frmListaClientes::DarTamanosGrid()
 
 QString frmListaClientes::SqlClientes(const QString &texto)
 {
+    // An empty search is every customer with a name, without matching each name to "%%".
     return QStringLiteral(
                "SELECT clientes.estienda, clientes.IdCliente , clientes.Nombre, clientes.Telefono FROM "
-               "clientes where clientes.nombre like ")
-           + PatronContiene(texto) + QStringLiteral(" ORDER BY clientes.nombre collate espanol");
+               "clientes where clientes.nombre ")
+           + (texto.isEmpty() ? QStringLiteral("is not null")
+                              : QStringLiteral("like ") + PatronContiene(texto))
+           + QStringLiteral(" ORDER BY clientes.nombre collate espanol");
 }
 
 void frmListaClientes::LlenarClientes(const QString &texto)
 {
+    lista_.Dejar();
+    gridClientes.SetRows(1);
     // A search refused when it was typed finds nobody when the list opens again.
-    if (!MotivoTextoNoAdmitido(texto, {}).isEmpty()) {
-        gridClientes.SetRows(1);
+    if (!MotivoTextoNoAdmitido(texto, {}).isEmpty())
         return;
-    }
-    Recordset rs = AbrirRecordset(SqlClientes(texto));
-    int r = 1;
-    while (!rs.EOF_()) {
-        gridClientes.SetTextMatrix(r, 0, NuloABlanco(rs.Campo(QStringLiteral("Idcliente"))));
-        const QString nombre = NuloABlanco(rs.Campo(QStringLiteral("nombre")));
-        const bool tienda = Val(NuloACero(rs.Campo(QStringLiteral("estienda")))) == 1;
-        gridClientes.SetTextMatrix(r, 1, tienda ? QStringLiteral("(*)") + nombre : nombre);
-        gridClientes.SetTextMatrix(r, 3, NuloABlanco(rs.Campo(QStringLiteral("telefono"))));
-        gridClientes.SetRows(gridClientes.Rows() + 1);
-        ++r;
-        rs.MoveNext();
-    }
-    gridClientes.SetRows(gridClientes.Rows() - 1);
-    ColorearGrid(gridClientes);
+    auto campos = std::make_shared<std::array<int, 4>>();
+    campos->fill(-2);
+    lista_.Empezar(SqlClientes(texto), FilasPrimeraParte,
+                   [this, campos](const FilaLeida &q) {
+                       std::array<int, 4> &c = *campos;
+                       if (c[0] == -2)
+                           c = {q.Indice(QStringLiteral("Idcliente")), q.Indice(QStringLiteral("nombre")),
+                                q.Indice(QStringLiteral("estienda")), q.Indice(QStringLiteral("telefono"))};
+                       Grid &g = gridClientes;
+                       const int r = g.AgregarFila();
+                       g.SetTextMatrix(r, 0, q.Texto(c[0]));
+                       const QString nombre = q.Texto(c[1]);
+                       g.SetTextMatrix(r, 1,
+                                       Val(NuloACero(q.Valor(c[2]))) == 1 ? QStringLiteral("(*)") + nombre
+                                                                          : nombre);
+                       g.SetTextMatrix(r, 3, q.Texto(c[3]));
+                       g.PintarFila(r, 1, r % 2 == 1 ? ColorFilaImpar : ColorFilaPar);
+                   },
+                   {});
     gridClientes.Row = gridClientes.Rows() > 1 ? 1 : 0;
 }
 
@@ -69,7 +81,6 @@ void frmListaClientes::cmdBuscar_Click()
         return;
     DarTamanosGrid();
     LlenarClientes(txtNombre);
-    ColorearGrid(gridClientes);
 }
 
 void frmListaClientes::gridClientes_Click(int fila)
@@ -88,6 +99,7 @@ void frmListaClientes::gridClientes_DblClick(int fila)
     const int id = int(Val(gridClientes.TextMatrix(fila, 0)));
     if (id == 0)
         return;
+    lista_.Dejar(); // the card reads the database; the list is read again after it
     if (G().pantallas)
         G().pantallas->FichaCliente(QString(), id);
     DarTamanosGrid();
@@ -97,6 +109,7 @@ void frmListaClientes::gridClientes_DblClick(int fila)
 void frmListaClientes::cmdNuevo_Click()
 {
     IdClienteElegido = 0;
+    lista_.Dejar();
     if (G().pantallas)
         G().pantallas->FichaCliente(QString(), 0);
     // The whole list again, so that the new customer is in it.

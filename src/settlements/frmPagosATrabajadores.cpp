@@ -78,7 +78,6 @@ void frmPagosATrabajadores::llenarListaTrabajadores()
 
 void frmPagosATrabajadores::DarTamanosGrid()
 {
-    resto_.reset();
     campos_.clear();
     gridPagos = Grid(2, 6);
     const char *cabeceras[] = {"Trabaj.", "Ref.", "Prenda", "Precio", "Pag.", ""};
@@ -97,15 +96,22 @@ QString frmPagosATrabajadores::SqlLista(int idcosturera, int estado, int limite)
     return SqlPagina(idcosturera, estado, limite, QString());
 }
 
-QString frmPagosATrabajadores::SqlPagina(int idcosturera, int estado, int filas, const QString &hasta)
+QString frmPagosATrabajadores::SqlPagina(int idcosturera, int estado, int filas, const QString &hasta,
+                                         qint64 desde)
 {
     QString filtro = estado == 2 ? QStringLiteral(" pagadoatrabajador = 1 and ")
                      : estado == 1
                          ? QStringLiteral(" (pagadoatrabajador = 0 or pagadoatrabajador is null ) and ")
                          : QStringLiteral(" ");
+    // The range on both sides of the join: the server does not carry it across, and would read
+    // every order for each page.
     if (!hasta.isNull())
         filtro += QStringLiteral(" arreglos_detalles.idarreglo <= ") + N(qint64(Val(hasta)))
+                  + QStringLiteral(" and arreglos.idarreglo <= ") + N(qint64(Val(hasta)))
                   + QStringLiteral(" and ");
+    if (desde >= 0)
+        filtro += QStringLiteral(" arreglos_detalles.idarreglo > ") + N(desde)
+                  + QStringLiteral(" and arreglos.idarreglo > ") + N(desde) + QStringLiteral(" and ");
     const QString top = filas != 0 ? QStringLiteral("top ") + N(filas) : QString();
     // Newest work first, by order number and then garment number as numbers: as text "99.1"
     // would come before "2950.1" and the limited lists would miss the latest lines. Within one
@@ -167,27 +173,31 @@ void frmPagosATrabajadores::LlenarLista(int idcosturera, int estado, int limite)
     // them all, from that order down.
     gridPagos.SetRows(gridPagos.Rows() - l.deUltima);
     suma_ -= l.pagoDeUltima;
-    hasta_ = l.ultima;
-    ListaIncompleta = true;
+    hasta_ = qint64(Val(l.ultima));
+    Recordset rs = AbrirRecordset(QStringLiteral("select min(idarreglo) as minimo from arreglos"));
+    minimo_ = qint64(Val(NuloACero(rs.Campo(0)))) - 1;
+    ListaIncompleta = hasta_ > minimo_;
+    if (!ListaIncompleta)
+        TerminarLista();
 }
 
 void frmPagosATrabajadores::ContinuarLista()
 {
     if (!ListaIncompleta)
         return;
+    // A page of order numbers each time: the server sorts only that page before its first row.
+    const qint64 desde = std::max(minimo_, hasta_ - OrdenesPorPagina);
     try {
-        if (!resto_)
-            resto_ = Bd().AbrirLectura(SqlPagina(costurera_, estado_, 0, hasta_));
         Leidas l;
-        if (resto_->Leer(FilasPorPagina, [&](const FilaLeida &q) { Agregar(q, l); }))
-            return;
+        Bd().Recorrer(SqlPagina(costurera_, estado_, 0, QString::number(hasta_), desde),
+                      [&](const FilaLeida &q) { Agregar(q, l); });
     } catch (...) { // a fault halfway: the list stays as far as it got, without totals
-        resto_.reset();
         ListaIncompleta = false;
         throw;
     }
-    resto_.reset();
-    TerminarLista();
+    hasta_ = desde;
+    if (hasta_ <= minimo_)
+        TerminarLista();
 }
 
 void frmPagosATrabajadores::CompletarLista()
@@ -233,12 +243,12 @@ void frmPagosATrabajadores::Agregar(const FilaLeida &q, Leidas &l)
         AnadirSinGuiones(texto, arreglo);
         g.SetTextMatrix(r, 2, texto);
     }
-    g.SetTextMatrix(r, 3, textos_.Importe(pago));
+    g.SetTextoCompartido(r, 3, textos_.Importe(pago));
     if (NumeroDeValor(q.Valor(campo[Pagado])) == 1) {
-        g.SetTextMatrix(r, 4, QStringLiteral("SI"));
+        g.SetTextoCompartido(r, 4, QStringLiteral("SI"));
         PintarFilaGrid(g, r, ColorPagado);
     } else {
-        g.SetTextMatrix(r, 4, QStringLiteral("NO"));
+        g.SetTextoCompartido(r, 4, QStringLiteral("NO"));
     }
     g.SetTextMatrix(r, 5, q.Texto(campo[Id]));
     const QString orden = referencia.section(QLatin1Char('.'), 0, 0);
@@ -272,7 +282,7 @@ void frmPagosATrabajadores::gridPagos_DblClick(int fila)
 {
     if (fila < 1 || fila >= gridPagos.Rows())
         return;
-    // The statement still sending the listing's rows must end before the connection marks a line.
+    // The rest of the list first: the line is marked in the whole list, which then gets its totals.
     CompletarLista();
     gridPagos.Row = fila;
     const QString trabajador = gridPagos.TextMatrix(fila, 0);
@@ -306,7 +316,6 @@ void frmPagosATrabajadores::gridPagos_DblClick(int fila)
 
 void frmPagosATrabajadores::Cerrar()
 {
-    resto_.reset();
     ListaIncompleta = false;
     Abierto = false;
 }

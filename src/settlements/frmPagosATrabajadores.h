@@ -9,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-class Lectura;
 class FilaLeida;
 
 // The workers' piece-rate pay: the lines back in the shop for one worker or all, paid, unpaid or
@@ -30,12 +29,11 @@ public:
     Grid gridPagos;
     bool Abierto = false;
     // "Todos" shows its first page of lines, newest references first, at once; the rest comes
-    // from one statement that the view reads a part at a time (ContinuarLista) until this turns
-    // false.
+    // a page of order numbers at a time (ContinuarLista) until this turns false.
     bool ListaIncompleta = false;
     int PrimeraPagina = 500;
     // About 20 ms of reading on the shop's machine: a touch on the screen waits no longer.
-    int FilasPorPagina = 8000;
+    int OrdenesPorPagina = 3000;
 
     void CargarFormulario(const std::function<void()> &mostrar);
     void llenarListaTrabajadores();
@@ -50,8 +48,9 @@ public:
 
     // The listing statement: at most `limite` lines (0: all), newest references first.
     static QString SqlLista(int idcosturera, int estado, int limite);
-    // The listing from the reference `hasta` down (all when null), at most `filas` lines (0: all).
-    static QString SqlPagina(int idcosturera, int estado, int filas, const QString &hasta);
+    // The listing from the reference `hasta` down (all when null) to the order after `desde`
+    // (-1: to the first), at most `filas` lines (0: all).
+    static QString SqlPagina(int idcosturera, int estado, int filas, const QString &hasta, qint64 desde = -1);
 
     void cmdAceptar_Click() { Listar(500); }
     void cmd1000_Click() { Listar(1000); }
@@ -84,9 +83,9 @@ private:
 
     int costurera_ = 0;
     int estado_ = 0;
-    QString hasta_;
-    std::vector<int> campos_;        // where each field is in the rows of the listing being read
-    std::unique_ptr<Lectura> resto_; // the rest of an unlimited listing, while it is being read
+    qint64 hasta_ = 0;        // the next page's newest order
+    qint64 minimo_ = 0;       // below the oldest order
+    std::vector<int> campos_; // where each field is in the rows of the listing being read
     double suma_ = 0;
     // The amounts shown repeat over hundreds of thousands of lines: each text is made once. Names
     // and garments keep the copy the driver made: sharing them cost more time than it saved memory.

@@ -2,14 +2,15 @@
 
 #include "cash/Caja.h"
 #include "cash/RegistroOperaciones.h"
+#include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
-#include "core/TextosLista.h"
 #include "printing/ImprimirListado.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -50,6 +51,12 @@ void frmPagosTiendas::CargarFormulario(const std::function<void()> &mostrar)
     Abierto = true;
     if (mostrar)
         mostrar();
+    Cerrar();
+}
+
+void frmPagosTiendas::Cerrar()
+{
+    paginaHasta_ = paginaMinimo_ = 0;
     Abierto = false;
 }
 
@@ -101,8 +108,17 @@ void frmPagosTiendas::DarTamanosGrid()
         gridPagos.SetColAlignment(c, Alineacion::Derecha);
 }
 
-QString frmPagosTiendas::SqlLista(int idtienda, int ano, int mes)
+QString frmPagosTiendas::SqlLista(int idtienda, int ano, int mes, qint64 desde, qint64 hasta)
 {
+    // A page of order numbers (`desde` excluded) is read from the shops' own orders in the
+    // customers' index, so each page costs what it lists; the range on both sides of the join,
+    // which the server does not carry across.
+    const QString pagina = desde != 0 || hasta != 0
+                               ? QStringLiteral(" AND arreglos.IdArreglo > ") + N(desde)
+                                     + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
+                                     + QStringLiteral(" AND arreglos_detalles.idArreglo > ") + N(desde)
+                                     + QStringLiteral(" AND arreglos_detalles.idArreglo <= ") + N(hasta)
+                               : QString();
     // What each order has been paid comes in the same statement, one index lookup per order, not
     // one round trip per order.
     return QStringLiteral(
@@ -112,7 +128,7 @@ QString frmPagosTiendas::SqlLista(int idtienda, int ano, int mes)
                "FROM caja WHERE caja.idarreglo = arreglos.IdArreglo) as abonado FROM (arreglos INNER JOIN "
                "clientes ON arreglos.idcliente = clientes.IdCliente) INNER JOIN arreglos_detalles ON "
                "arreglos.IdArreglo = arreglos_detalles.idArreglo")
-           + Condiciones(idtienda, ano, mes)
+           + Condiciones(idtienda, ano, mes) + pagina
            + QStringLiteral(" GROUP BY arreglos.IdArreglo, clientes.Nombre, clientes.estienda,     "
                             "Arreglos.entregadoacliente , fecharealentrega ORDER BY arreglos.idarreglo DESC");
 }
@@ -140,43 +156,91 @@ void frmPagosTiendas::LlenarLista(int idtienda)
     int mes = 0;
     if (!LeerFecha(ano, mes))
         return;
-    enum { Fecha, Arreglo, Total, Nombre, Abonado, Campos };
-    const char *const nombres[Campos] = {"fecharealentrega", "IdArreglo", "total", "Nombre", "abonado"};
-    int campo[Campos] = {};
-    bool hallados = false;
-    TextosLista textos;
-    double suma[3] = {0, 0, 0};
+    std::fill(std::begin(campos_), std::end(campos_), -2);
+    textos_.Vaciar();
+    std::fill(std::begin(suma_), std::end(suma_), 0.0);
     gridPagos.SetRows(1);
-    Bd().Recorrer(SqlLista(idtienda, ano, mes), [&](const FilaLeida &q) {
-        if (!hallados)
-            for (int i = 0; i < Campos; ++i)
-                campo[i] = q.Indice(QString::fromLatin1(nombres[i]));
-        hallados = true;
-        const QString idarreglo = q.Texto(campo[Arreglo]).trimmed();
-        const double total = RedondearImporte(NumeroDeValor(q.Valor(campo[Total])));
-        const double pagado = RedondearImporte(NumeroDeValor(q.Valor(campo[Abonado])));
-        const double pendiente = RedondearImporte(total - pagado);
-        // Owing a cent or less counts as settled.
-        if (chkPendientes && std::fabs(pendiente) <= 0.01 + 1e-9)
-            return;
-        const int r = gridPagos.AgregarFila();
-        gridPagos.SetTextMatrix(r, 0, textos.Compartido(q.Texto(campo[Nombre]).trimmed()));
-        gridPagos.SetTextMatrix(r, 1, idarreglo);
-        gridPagos.SetTextMatrix(r, 2, textos.Importe(total));
-        gridPagos.SetTextMatrix(r, 3, textos.ImporteConMiles(pagado));
-        gridPagos.SetTextMatrix(r, 4, textos.ImporteConMiles(pendiente));
-        gridPagos.SetTextMatrix(r, 5, textos.Fecha(q.Valor(campo[Fecha])));
-        suma[0] += total;
-        suma[1] += pagado;
-        suma[2] += pendiente;
-    });
-    if (gridPagos.Rows() > 1) {
-        const QString raya = QStringLiteral("------");
-        gridPagos.AgregarFila({QString(), QString(), raya, raya, raya});
-        gridPagos.AgregarFila({QString(), QStringLiteral("Suma total"), FormatoDosDecimales(suma[0]),
-                               FormatoDosDecimales(suma[1]), FormatoDosDecimales(suma[2])});
+    tienda_ = idtienda;
+    ano_ = ano;
+    mes_ = mes;
+    pendientes_ = chkPendientes;
+    paginaHasta_ = paginaMinimo_ = 0;
+    if (idtienda != TodasLasTiendas) {
+        Bd().Recorrer(SqlLista(idtienda, ano, mes), [this](const FilaLeida &q) { AgregarFila(q); });
+        PonerTotales();
+        return;
     }
-    ColorearGrid(gridPagos);
+    // One subquery each: the embedded engine reads a lone min or max straight from the key.
+    Recordset rs = AbrirRecordset(QStringLiteral("select (select min(idarreglo) from arreglos) as minimo, "
+                                                 "(select max(idarreglo) from arreglos) as maximo"));
+    paginaMinimo_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("minimo"))))) - 1;
+    paginaHasta_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("maximo")))));
+    ContinuarLista();
+}
+
+void frmPagosTiendas::ContinuarLista()
+{
+    if (!ListaIncompleta())
+        return;
+    const qint64 desde = std::max(paginaMinimo_, paginaHasta_ - OrdenesPorPagina);
+    const QString sql = SqlLista(tienda_, ano_, mes_, desde, paginaHasta_);
+    paginaHasta_ = desde;
+    try {
+        Bd().Recorrer(sql, [this](const FilaLeida &q) { AgregarFila(q); });
+    } catch (...) { // a fault halfway: the list stays as far as it got, without totals
+        paginaHasta_ = paginaMinimo_ = 0;
+        throw;
+    }
+    if (!ListaIncompleta())
+        PonerTotales();
+}
+
+void frmPagosTiendas::CompletarLista()
+{
+    while (ListaIncompleta())
+        ContinuarLista();
+}
+
+void frmPagosTiendas::AgregarFila(const FilaLeida &q)
+{
+    enum { Fecha, Arreglo, Total, Nombre, Abonado, Campos };
+    static const char *const nombres[Campos] = {"fecharealentrega", "IdArreglo", "total", "Nombre",
+                                                "abonado"};
+    int *campo = campos_;
+    if (campo[0] == -2)
+        for (int i = 0; i < Campos; ++i)
+            campo[i] = q.Indice(QString::fromLatin1(nombres[i]));
+    const double total = RedondearImporte(NumeroDeValor(q.Valor(campo[Total])));
+    const double pagado = RedondearImporte(NumeroDeValor(q.Valor(campo[Abonado])));
+    const double pendiente = RedondearImporte(total - pagado);
+    // Owing a cent or less counts as settled.
+    if (pendientes_ && std::fabs(pendiente) <= 0.01 + 1e-9)
+        return;
+    Grid &g = gridPagos;
+    const int r = g.AgregarFila();
+    g.SetTextoCompartido(r, 0, textos_.Compartido(q.Texto(campo[Nombre]).trimmed()));
+    g.SetTextMatrix(r, 1, q.Texto(campo[Arreglo]).trimmed());
+    g.SetTextoCompartido(r, 2, textos_.Importe(total));
+    g.SetTextoCompartido(r, 3, textos_.ImporteConMiles(pagado));
+    g.SetTextoCompartido(r, 4, textos_.ImporteConMiles(pendiente));
+    g.SetTextoCompartido(r, 5, textos_.Fecha(q.Valor(campo[Fecha])));
+    PintarFilaGrid(g, r, r % 2 == 1 ? ColorFilaImpar : ColorFilaPar);
+    suma_[0] += total;
+    suma_[1] += pagado;
+    suma_[2] += pendiente;
+}
+
+void frmPagosTiendas::PonerTotales()
+{
+    textos_.Vaciar();
+    if (gridPagos.Rows() <= 1)
+        return;
+    const QString raya = QStringLiteral("------");
+    gridPagos.AgregarFila({QString(), QString(), raya, raya, raya});
+    gridPagos.AgregarFila({QString(), QStringLiteral("Suma total"), FormatoDosDecimales(suma_[0]),
+                           FormatoDosDecimales(suma_[1]), FormatoDosDecimales(suma_[2])});
+    for (int r = gridPagos.Rows() - 2; r < gridPagos.Rows(); ++r)
+        PintarFilaGrid(gridPagos, r, r % 2 == 1 ? ColorFilaImpar : ColorFilaPar);
 }
 
 void frmPagosTiendas::cmdAceptar_Click()
@@ -247,6 +311,7 @@ void frmPagosTiendas::gridPagos_DblClick(int fila)
 
 void frmPagosTiendas::cmdCancelarDeuda_Click()
 {
+    CompletarLista(); // the whole debt, not the part on screen
     if (cmbTienda.Text == QLatin1String("Todos")) {
         Dlg().Mensaje(QStringLiteral("Debe cancelar la deuda de una tienda.\r\nSeleccione una primero"));
         return;
@@ -285,6 +350,7 @@ void frmPagosTiendas::cmdCancelarDeuda_Click()
 
 void frmPagosTiendas::cmdImprimir_Click()
 {
+    CompletarLista();
     if (gridPagos.Rows() >= 2)
         ImprimirListado(gridPagos, QStringLiteral("Listado de pagos a tiendas"), false);
 }

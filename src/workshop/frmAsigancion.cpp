@@ -57,12 +57,16 @@ QString frmAsigancion::SqlTodasLasLineas(qint64 desde, qint64 hasta)
                                      + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
                                      + QLatin1Char(' ')
                                : QString();
+    // The days come as text: the list shows only the day, and the server's driver would otherwise
+    // make a date-time of each one, which cost more than the rest of the row.
     return QStringLiteral(
                "SELECT arreglos.IdArreglo, arreglos_detalles.referenciaPrenda, "
                "arreglos_detalles.Nombreprenda, "
-               "costureras.Nombre as nombrecosturera, arreglos_detalles.fechaentrega, Productos.Nombre as "
-               "nombrearreglo, arreglos_detalles.precio, arreglos.fechaarreglo, "
-               "arreglos.fechaprevistaentrega "
+               "costureras.Nombre as nombrecosturera, CAST(arreglos_detalles.fechaentrega AS varchar) AS "
+               "fechaentrega, Productos.Nombre as "
+               "nombrearreglo, arreglos_detalles.precio, CAST(arreglos.fechaarreglo AS varchar) AS "
+               "fechaarreglo, "
+               "CAST(arreglos.fechaprevistaentrega AS varchar) AS fechaprevistaentrega "
                "FROM arreglos_detalles INNER JOIN arreglos ON arreglos.IdArreglo = "
                "arreglos_detalles.idArreglo "
                "INNER JOIN clientes ON clientes.IdCliente = arreglos.idcliente INNER JOIN usuarios ON "
@@ -230,7 +234,7 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite, bool sumarIgu
         if (sumarIguales && !otroArreglo && linea == anterior) {
             if (!precio.isNull()) {
                 suma += NumeroDeValor(precio);
-                g.SetTextMatrix(g.Rows() - 1, ColImporte, textos_.Importe(RedondearImporte(suma)));
+                g.SetTextoCompartido(g.Rows() - 1, ColImporte, textos_.Importe(RedondearImporte(suma)));
             }
             return;
         }
@@ -250,15 +254,15 @@ void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite, bool sumarIgu
         const int f = g.AgregarFila();
         g.SetTextMatrix(f, ColIdArreglo, idTexto);
         g.SetTextMatrix(f, ColReferencia, NuloACero(anterior[ClaveReferencia]));
-        g.SetTextMatrix(f, ColPersona, textos_.Compartido(persona));
-        g.SetTextMatrix(f, ColRecibido, recibido);
-        g.SetTextMatrix(f, ColEntrega, entrega);
+        g.SetTextoCompartido(f, ColPersona, textos_.Compartido(persona));
+        g.SetTextoCompartido(f, ColRecibido, recibido);
+        g.SetTextoCompartido(f, ColEntrega, entrega);
         suma = NumeroDeValor(precio);
-        g.SetTextMatrix(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(suma)));
+        g.SetTextoCompartido(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(suma)));
         // A garment's lines mostly share their worker: the last one's text is taken again.
         if (f == 1 || anterior[ClaveCosturera] != linea[ClaveCosturera] || otroArreglo)
             trabajador = textos_.Compartido(NuloABlanco(anterior[ClaveCosturera]));
-        g.SetTextMatrix(f, ColTrabajador, trabajador);
+        g.SetTextoCompartido(f, ColTrabajador, trabajador);
         g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
     });
 }

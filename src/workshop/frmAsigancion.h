@@ -52,7 +52,7 @@ public:
     // size, and more pages would only add statements and repaints.
     static constexpr int OrdenesPrimeraPagina = 300;
     static constexpr int OrdenesMinimas = 1000;
-    static constexpr int OrdenesPorPagina = 20000;
+    static constexpr int OrdenesPorPagina = 5000;
     static constexpr int MsPorPagina = 30;
 
     void CargarFormulario(const std::function<void()> &mostrar);

@@ -357,7 +357,7 @@ private Q_SLOTS:
         todasDeUnaVez.sort();
 
         f.PrimeraPagina = 1;
-        f.FilasPorPagina = 3;
+        f.OrdenesPorPagina = 1;
         f.cmdTodos_Click();
         f.ContinuarLista();
         QVERIFY(f.ListaIncompleta);

@@ -3,6 +3,7 @@
 #include "core/Configuracion.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/Grid.h"
 #include "core/InstanciaUnica.h"
 #include "core/LiteralesSQL.h"
 #include "core/Programa.h"
@@ -142,6 +143,49 @@ private Q_SLOTS:
             const std::optional<double> v = LeerImporte(QString::fromUtf8(tecleado), &motivo);
             QCOMPARE(v ? FormatoImporte(*v) : motivo, esperado);
         }
+    }
+
+    // The grid keeps its texts in its own compact form: every kind of text comes back as it was
+    // written, through rows inserted and removed, cells written over many times and columns added.
+    void gridCompacto()
+    {
+        const QString largo = QString(70000, u'ñ') + QStringLiteral("€");
+        const QStringList textos = {QStringLiteral("1234.2"),
+                                    QStringLiteral("Pantalón*Bajo"),
+                                    QStringLiteral("20 €"),
+                                    QString(200, u'x'),
+                                    largo,
+                                    QString()};
+        Grid g(1, 3);
+        const QString compartido = QStringLiteral("12.50") + QString();
+        for (const QString &t : textos) {
+            const int f = g.AgregarFila({t, t});
+            g.SetTextoCompartido(f, 2, compartido);
+        }
+        g.InsertarFila(2, {QStringLiteral("nueva")});
+        g.QuitarFila(1);
+        QCOMPARE(g.TextMatrix(1, 0), QStringLiteral("nueva"));
+        g.SetTextMatrix(2, 1, QStringLiteral("otra")); // the row above it keeps its own text
+        for (int i = 0; i < 20000; ++i)                // written over until the grid lays its texts out again
+            g.SetTextMatrix(1, 1, QString::number(i));
+        g.SetCols(4);
+        QCOMPARE(g.TextMatrix(1, 1), QStringLiteral("19999"));
+        QCOMPARE(g.TextMatrix(2, 1), QStringLiteral("otra"));
+        for (int i = 1; i < textos.size(); ++i) {
+            QCOMPARE(g.TextMatrix(i + 1, 0), textos[i]);
+            QCOMPARE(g.TextMatrix(i + 1, 1), i == 1 ? QStringLiteral("otra") : textos[i]);
+            QCOMPARE(g.TextMatrix(i + 1, 2), compartido);
+            QCOMPARE(g.TextMatrix(i + 1, 3), QString());
+        }
+        // Looks: a painted row, one cell of it another colour, one bold cell.
+        PintarFilaGrid(g, 3, ColorFilaImpar);
+        g.SetCellBackColor(3, 2, ColorMarcado);
+        g.SetCellFontBold(4, 0, true);
+        QCOMPARE(g.CellBackColor(3, 0), SinColor);
+        QCOMPARE(g.CellBackColor(3, 1), ColorFilaImpar);
+        QCOMPARE(g.CellBackColor(3, 2), ColorMarcado);
+        QCOMPARE(g.CellBackColor(4, 1), SinColor);
+        QVERIFY(g.CellFontBold(4, 0) && !g.CellFontBold(3, 0));
     }
 
     void acentosYCodigosDeBarras()

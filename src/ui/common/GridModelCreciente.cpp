@@ -1,5 +1,9 @@
 #include "ui/common/GridModelCreciente.h"
 
+#include "ui/common/Evento.h"
+
+#include <QTimer>
+
 void GridModelCreciente::Reiniciar()
 {
     beginResetModel();
@@ -14,11 +18,30 @@ void GridModelCreciente::Crecer()
         Reiniciar();
         return;
     }
-    if (publicadas_ > 0)
-        Q_EMIT dataChanged(index(0, 0), index(publicadas_ - 1, columnCount() - 1));
     if (filas > publicadas_) {
         beginInsertRows({}, publicadas_, filas - 1);
         publicadas_ = filas;
         endInsertRows();
     }
+}
+
+void GridModelCreciente::Actualizar()
+{
+    const int antes = publicadas_;
+    Crecer();
+    if (antes > 0 && publicadas_ >= antes)
+        Q_EMIT dataChanged(index(0, 0), index(antes - 1, columnCount() - 1));
+}
+
+void GridModelCreciente::Cargar(std::function<bool()> incompleta, std::function<void()> seguir)
+{
+    if (cargando_ || !incompleta())
+        return;
+    cargando_ = true;
+    QTimer::singleShot(0, this, [this, incompleta, seguir] {
+        Evento::Proteger(seguir);
+        Crecer();
+        cargando_ = false;
+        Cargar(incompleta, seguir);
+    });
 }

@@ -2,6 +2,8 @@
 
 #include "ui/common/GridModel.h"
 
+#include <functional>
+
 // A GridModel for lists that are filled behind the first rows: the view learns of the rows
 // appended since the last call (Crecer) without a reset, so it keeps its scroll and choice.
 class GridModelCreciente : public GridModel
@@ -17,10 +19,18 @@ public:
 
     // The grid was built again: every row is new.
     void Reiniciar();
-    // Rows were appended, or cells changed in place.
+    // Rows were appended: only they are announced, so each part of a long list costs the view
+    // what that part holds, not the whole list again.
     void Crecer();
+    // Rows were appended, or cells changed in place (after a touch).
+    void Actualizar();
+    // Reads the rest of a list behind the rows on screen: `seguir` reads one part in a turn of
+    // the event loop of its own, the view shows it, and so on while `incompleta` holds. A fault
+    // halfway is shown once; the list stays as far as it got.
+    void Cargar(std::function<bool()> incompleta, std::function<void()> seguir);
 
 private:
     const Grid *grid_;
     int publicadas_ = 0;
+    bool cargando_ = false;
 };

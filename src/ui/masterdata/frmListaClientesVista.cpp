@@ -2,7 +2,7 @@
 
 #include "masterdata/frmListaClientes.h"
 #include "ui/common/Estilo.h"
-#include "ui/common/GridModel.h"
+#include "ui/common/GridModelCreciente.h"
 #include "ui/printing/TextoPlano.h"
 
 #include <QGridLayout>
@@ -34,12 +34,15 @@ frmListaClientesVista::frmListaClientesVista(frmListaClientes &modelo, QWidget *
     capa->addWidget(txtNombre_, 1, 1);
     capa->addWidget(cmdBuscar, 1, 2);
 
-    gridModel_ = new GridModel(&modelo_.gridClientes, this);
+    gridModel_ = new GridModelCreciente(&modelo_.gridClientes, this);
     tabla_ = new QTableView(this);
     tabla_->setModel(gridModel_);
     tabla_->setAccessibleName(QStringLiteral("Clientes"));
     tabla_->setFont(Estilo::Fuente(16));
     tabla_->verticalHeader()->hide();
+    // One height for every row: twenty thousand customers lay out at once.
+    tabla_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tabla_->verticalHeader()->setDefaultSectionSize(48);
     tabla_->horizontalHeader()->setFont(Estilo::Fuente(14, true));
     tabla_->horizontalHeader()->setStretchLastSection(true);
     tabla_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -84,13 +87,14 @@ void frmListaClientesVista::Leer()
 
 void frmListaClientesVista::Repintar()
 {
-    gridModel_->Refrescar();
-    const double escala = 1.0;
-    gridModel_->AjustarVista(tabla_, escala);
-    for (int f = 0; f < gridModel_->rowCount(); ++f)
-        tabla_->setRowHeight(f, 48);
+    gridModel_->Actualizar();
+    gridModel_->AjustarColumnas(tabla_);
+    const Grid &g = modelo_.gridClientes;
+    if (g.Row >= 1 && g.Row < g.Rows())
+        tabla_->setCurrentIndex(gridModel_->index(g.Row - 1, g.Col));
     if (txtNombre_->text() != modelo_.txtNombre)
         txtNombre_->setText(modelo_.txtNombre);
+    gridModel_->Cargar([this] { return modelo_.ListaIncompleta(); }, [this] { modelo_.ContinuarLista(); });
 }
 
 void frmListaClientesVista::Escape()

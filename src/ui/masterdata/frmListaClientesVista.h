@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class GridModel;
+class GridModelCreciente;
 class QLineEdit;
 class QTableView;
 class frmListaClientes;
@@ -24,7 +24,7 @@ protected:
 
 private:
     frmListaClientes &modelo_;
-    GridModel *gridModel_;
+    GridModelCreciente *gridModel_;
     QTableView *tabla_;
     QLineEdit *txtNombre_;
 };

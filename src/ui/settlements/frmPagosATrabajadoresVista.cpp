@@ -1,7 +1,6 @@
 #include "ui/settlements/frmPagosATrabajadoresVista.h"
 
 #include "settlements/frmPagosATrabajadores.h"
-#include "ui/common/Evento.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
-#include <QTimer>
 
 frmPagosATrabajadoresVista::frmPagosATrabajadoresVista(frmPagosATrabajadores &modelo, QWidget *padre)
     : Vista(modelo.Abierto, QStringLiteral("Pagos a trabajadores"), padre), modelo_(modelo)
@@ -72,7 +70,7 @@ void frmPagosATrabajadoresVista::Leer()
 
 void frmPagosATrabajadoresVista::Repintar()
 {
-    gridModel_->Crecer();
+    gridModel_->Actualizar();
     MostrarCombo(cmbTrabajadores_, modelo_.cmbTrabajadores);
     MostrarCombo(cmbEstado_, modelo_.cmbEstado);
 }
@@ -88,19 +86,5 @@ void frmPagosATrabajadoresVista::Listar(void (frmPagosATrabajadores::*boton)())
     gridModel_->Reiniciar();
     gridModel_->AjustarColumnas(tabla_);
     tabla_->scrollToTop();
-    if (modelo_.ListaIncompleta && !continuando_) {
-        continuando_ = true;
-        QTimer::singleShot(0, this, [this] { Continuar(); });
-    }
-}
-
-void frmPagosATrabajadoresVista::Continuar()
-{
-    // A fault halfway is shown once; the list stays as far as it got.
-    Evento::Proteger([this] { modelo_.ContinuarLista(); });
-    gridModel_->Crecer();
-    if (modelo_.ListaIncompleta)
-        QTimer::singleShot(0, this, [this] { Continuar(); });
-    else
-        continuando_ = false;
+    gridModel_->Cargar([this] { return modelo_.ListaIncompleta; }, [this] { modelo_.ContinuarLista(); });
 }

@@ -23,11 +23,9 @@ protected:
 private:
     // A listing button: a new list from the top, then the rest of it page by page.
     void Listar(void (frmPagosATrabajadores::*boton)());
-    void Continuar();
     frmPagosATrabajadores &modelo_;
     GridModelCreciente *gridModel_;
     QTableView *tabla_;
     QComboBox *cmbTrabajadores_;
     QComboBox *cmbEstado_;
-    bool continuando_ = false;
 };

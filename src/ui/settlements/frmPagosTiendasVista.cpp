@@ -2,6 +2,7 @@
 
 #include "settlements/frmPagosTiendas.h"
 #include "ui/common/Estilo.h"
+#include "ui/common/GridModelCreciente.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,7 +39,7 @@ frmPagosTiendasVista::frmPagosTiendasVista(frmPagosTiendas &modelo, QWidget *pad
         Boton(QStringLiteral("Ver"), QStringLiteral("cmdAceptar"), [this] { modelo_.cmdAceptar_Click(); }), 1,
         4);
 
-    gridModel_ = new GridModel(&modelo_.gridPagos, this);
+    gridModel_ = new GridModelCreciente(&modelo_.gridPagos, this);
     tabla_ = Tabla(gridModel_, QStringLiteral("Arreglos de las tiendas"));
     capa->addWidget(tabla_, 2, 0, 1, 5);
     connect(tabla_, &QTableView::doubleClicked, this, [this](const QModelIndex &i) {
@@ -69,8 +70,9 @@ void frmPagosTiendasVista::Leer()
 
 void frmPagosTiendasVista::Repintar()
 {
-    gridModel_->Refrescar();
+    gridModel_->Actualizar();
     gridModel_->AjustarColumnas(tabla_);
+    gridModel_->Cargar([this] { return modelo_.ListaIncompleta(); }, [this] { modelo_.ContinuarLista(); });
     MostrarCombo(cmbTienda_, modelo_.cmbTienda);
     MostrarCombo(cmbMeses_, modelo_.cmbMeses);
     MostrarCombo(cmbAno_, modelo_.cmbAno);

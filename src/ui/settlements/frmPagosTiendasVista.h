@@ -2,6 +2,7 @@
 
 #include "ui/common/Vista.h"
 
+class GridModelCreciente;
 class QCheckBox;
 class QComboBox;
 class frmPagosTiendas;
@@ -24,7 +25,7 @@ protected:
 
 private:
     frmPagosTiendas &modelo_;
-    GridModel *gridModel_;
+    GridModelCreciente *gridModel_;
     QTableView *tabla_;
     QComboBox *cmbTienda_;
     QComboBox *cmbMeses_;

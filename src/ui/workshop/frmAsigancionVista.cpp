@@ -176,7 +176,7 @@ void frmAsigancionVista::Repintar()
                 tabla_->setColumnWidth(c, g.ColWidth(c) / Estilo::TwipsPorPixel);
         }
     } else {
-        gridModel_->Crecer();
+        gridModel_->Actualizar();
     }
     if (g.Row >= 1 && g.Row < g.Rows()) {
         const QModelIndex ix = gridModel_->index(g.Row - 1, 1);
