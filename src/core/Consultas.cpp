@@ -36,6 +36,24 @@ QString DimeFechaServidor()
     return RelojPrograma().Ahora().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
 }
 
+LimitesArreglos DimeLimitesArreglos()
+{
+    // One subquery each: the embedded engine reads a lone min or max straight from the key.
+    Recordset rs = AbrirRecordset(QStringLiteral("select (select min(idarreglo) from arreglos) as minimo, "
+                                                 "(select max(idarreglo) from arreglos) as maximo"));
+    return {qint64(Val(NuloACero(rs.Campo(QStringLiteral("minimo"))))) - 1,
+            qint64(Val(NuloACero(rs.Campo(QStringLiteral("maximo")))))};
+}
+
+QString CondicionPaginaArreglos(qint64 desde, qint64 hasta)
+{
+    const QString d = QString::number(desde), h = QString::number(hasta);
+    return QStringLiteral("arreglos_detalles.idArreglo > ") + d
+           + QStringLiteral(" AND arreglos_detalles.idArreglo <= ") + h
+           + QStringLiteral(" AND arreglos.IdArreglo > ") + d + QStringLiteral(" AND arreglos.IdArreglo <= ")
+           + h;
+}
+
 qint64 DimeMaximo(const QString &campo, const QString &tabla)
 {
     Recordset rs =

@@ -15,6 +15,15 @@ inline constexpr const char *NombreProductoRetirado = "Producto retirado del cat
 QString DimeFechaServidor();
 // max(campo) of a table: 0 for an empty table, 1 when the query gives no row.
 qint64 DimeMaximo(const QString &campo, const QString &tabla);
+// The bounds of a listing read a page of order numbers at a time, newest first: the lowest order
+// number less one and the highest (0 and 0 without orders).
+struct LimitesArreglos {
+    qint64 minimo = 0, maximo = 0;
+};
+LimitesArreglos DimeLimitesArreglos();
+// The orders above `desde` up to `hasta`, on both sides of the orders-lines join: the server does
+// not carry a range across it, and would read every order for each page.
+QString CondicionPaginaArreglos(qint64 desde, qint64 hasta);
 // The next number of a table numbered by the program (max + 1), inside the caller's transaction.
 // Counters sharing a server take it one at a time: the number stays theirs until they commit.
 qint64 DimeSiguienteNumero(const QString &campo, const QString &tabla);

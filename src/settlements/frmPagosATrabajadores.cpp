@@ -174,8 +174,7 @@ void frmPagosATrabajadores::LlenarLista(int idcosturera, int estado, int limite)
     gridPagos.SetRows(gridPagos.Rows() - l.deUltima);
     suma_ -= l.pagoDeUltima;
     hasta_ = qint64(Val(l.ultima));
-    Recordset rs = AbrirRecordset(QStringLiteral("select min(idarreglo) as minimo from arreglos"));
-    minimo_ = qint64(Val(NuloACero(rs.Campo(0)))) - 1;
+    minimo_ = DimeLimitesArreglos().minimo;
     ListaIncompleta = hasta_ > minimo_;
     if (!ListaIncompleta)
         TerminarLista();

@@ -111,13 +111,9 @@ void frmPagosTiendas::DarTamanosGrid()
 QString frmPagosTiendas::SqlLista(int idtienda, int ano, int mes, qint64 desde, qint64 hasta)
 {
     // A page of order numbers (`desde` excluded) is read from the shops' own orders in the
-    // customers' index, so each page costs what it lists; the range on both sides of the join,
-    // which the server does not carry across.
+    // customers' index, so each page costs what it lists.
     const QString pagina = desde != 0 || hasta != 0
-                               ? QStringLiteral(" AND arreglos.IdArreglo > ") + N(desde)
-                                     + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
-                                     + QStringLiteral(" AND arreglos_detalles.idArreglo > ") + N(desde)
-                                     + QStringLiteral(" AND arreglos_detalles.idArreglo <= ") + N(hasta)
+                               ? QStringLiteral(" AND ") + CondicionPaginaArreglos(desde, hasta)
                                : QString();
     // What each order has been paid comes in the same statement, one index lookup per order, not
     // one round trip per order.
@@ -170,11 +166,9 @@ void frmPagosTiendas::LlenarLista(int idtienda)
         PonerTotales();
         return;
     }
-    // One subquery each: the embedded engine reads a lone min or max straight from the key.
-    Recordset rs = AbrirRecordset(QStringLiteral("select (select min(idarreglo) from arreglos) as minimo, "
-                                                 "(select max(idarreglo) from arreglos) as maximo"));
-    paginaMinimo_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("minimo"))))) - 1;
-    paginaHasta_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("maximo")))));
+    const LimitesArreglos limites = DimeLimitesArreglos();
+    paginaMinimo_ = limites.minimo;
+    paginaHasta_ = limites.maximo;
     ContinuarLista();
 }
 

@@ -48,15 +48,10 @@ QString frmAsigancion::SqlTodasLasLineas(qint64 desde, qint64 hasta)
     // it stream: only the few lines of one order are sorted among themselves, and the screen adds
     // up the neighbours the grouping would have put together. The customer and the user are
     // joined only to leave out orders without them, as the list always has.
-    // The range is given on both sides of the join: the server does not carry it across, and
-    // each side then reads only its page from its own index.
-    const QString pagina = desde != 0 || hasta != 0
-                               ? QStringLiteral("WHERE arreglos_detalles.idArreglo > ") + N(desde)
-                                     + QStringLiteral(" AND arreglos_detalles.idArreglo <= ") + N(hasta)
-                                     + QStringLiteral(" AND arreglos.IdArreglo > ") + N(desde)
-                                     + QStringLiteral(" AND arreglos.IdArreglo <= ") + N(hasta)
-                                     + QLatin1Char(' ')
-                               : QString();
+    const QString pagina =
+        desde != 0 || hasta != 0
+            ? QStringLiteral("WHERE ") + CondicionPaginaArreglos(desde, hasta) + QLatin1Char(' ')
+            : QString();
     // The days come as text: the list shows only the day, and the server's driver would otherwise
     // make a date-time of each one, which cost more than the rest of the row.
     return QStringLiteral(
@@ -147,12 +142,10 @@ void frmAsigancion::LlenarListaArreglos(int cuantos)
                      + QString::fromUtf8(" últimas referencias");
         return;
     }
-    // One subquery each: the embedded engine reads a lone min or max straight from the key.
-    Recordset rs = AbrirRecordset(QStringLiteral("select (select min(idarreglo) from arreglos) as minimo, "
-                                                 "(select max(idarreglo) from arreglos) as maximo"));
     gridListaArreglos.SetRows(1);
-    paginaMinimo_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("minimo"))))) - 1;
-    paginaHasta_ = qint64(Val(NuloACero(rs.Campo(QStringLiteral("maximo")))));
+    const LimitesArreglos limites = DimeLimitesArreglos();
+    paginaMinimo_ = limites.minimo;
+    paginaHasta_ = limites.maximo;
     filasPendientes_ = cuantos;
     LlenarSiguientePagina();
 }
