@@ -67,7 +67,7 @@ void AbrirOtraVez(const BaseDePrueba &b, Conexion &c)
         c.AbrirPostgreSQL(BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor));
 }
 
-QStringList FallosDeIntegridad(Conexion &c)
+QStringList FallosDeEstructura(Conexion &c)
 {
     QStringList fallos;
     auto ids = [&c](const char *sql) {
@@ -85,10 +85,18 @@ QStringList FallosDeIntegridad(Conexion &c)
          {std::pair{"encargos sin líneas: ", "select idarreglo from arreglos where idarreglo not in "
                                              "(select idarreglo from arreglos_detalles)"},
           std::pair{"líneas sin encargo: ", "select idarreglodetalle from arreglos_detalles where "
-                                            "idarreglo not in (select idarreglo from arreglos)"}})
+                                            "idarreglo not in (select idarreglo from arreglos)"},
+          std::pair{"dinero de un encargo que no existe: ",
+                    "select idarreglo from caja where coalesce(idarreglo, 0) <> 0 and idarreglo not in "
+                    "(select idarreglo from arreglos)"}})
         if (const QStringList mal = ids(sql); !mal.isEmpty())
             fallos.append(QString::fromUtf8(falta) + mal.join(u' '));
+    return fallos;
+}
 
+QStringList FallosDeIntegridad(Conexion &c)
+{
+    QStringList fallos = FallosDeEstructura(c);
     // The till, order by order: every movement of an order under its own "Ref. N".
     struct Dinero {
         double suma = 0;
@@ -107,15 +115,15 @@ QStringList FallosDeIntegridad(Conexion &c)
     Dinero deTiendas;
     Recordset rs = c.AbrirRecordset(
         u"select a.idarreglo, a.entregado, a.entregadoacliente, sum(d.precio), max(k.estienda) from arreglos "
-        "a, arreglos_detalles d, clientes k where a.idarreglo = d.idarreglo and a.idcliente = k.idcliente "
-        "group by a.idarreglo, a.entregado, a.entregadoacliente"_s);
+        "a inner join arreglos_detalles d on a.idarreglo = d.idarreglo left join clientes k on a.idcliente = "
+        "k.idcliente group by a.idarreglo, a.entregado, a.entregadoacliente"_s);
     for (; !rs.EOF_(); rs.MoveNext()) {
         const qint64 id = qint64(Val(TextoDeValor(rs.Campo(0))));
         const double entregado = Val(NuloACero(rs.Campo(1)));
         const bool enCasa = Val(NuloACero(rs.Campo(2))) == 1;
         const double total = Val(NuloACero(rs.Campo(3)));
         const bool tienda = Val(NuloACero(rs.Campo(4))) == 1;
-        const Dinero d = caja.take(id);
+        const Dinero d = caja.value(id);
         if (tienda) {
             deTiendas.suma += d.suma;
             deTiendas.movimientos += d.movimientos;
@@ -129,9 +137,6 @@ QStringList FallosDeIntegridad(Conexion &c)
                                             id, d.suma, d.movimientos, entregado, total,
                                             enCasa ? ", entregado al cliente" : ""));
     }
-    for (auto it = caja.cbegin(); it != caja.cend(); ++it)
-        fallos.append(u"dinero de un encargo que no existe: %1"_s.arg(it.key()));
-
     // Every shop payment was taken out of the till again, in the same transaction.
     Recordset retirado =
         c.AbrirRecordset(u"select count(*), sum(importe) from caja where concepto = 'Retirado caja P.T.'"_s);

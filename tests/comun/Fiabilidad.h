@@ -30,10 +30,14 @@ int NumeroDeEntorno(const char *variable, int corto, int posicion = 0);
 // The test's database opened again on another connection, as a restarted program would.
 void AbrirOtraVez(const BaseDePrueba &b, Conexion &c);
 
-// What a shop would find wrong after a fault: a damaged file, an order without lines or a line
-// without its order, money booked under the wrong reference, a till that disagrees with the
-// orders (customers of these runs pay in full on hand-over; partner shops pay later, each payment
-// whole and taken out of the till again as "Retirado caja P.T."). Empty when all is well.
+// A damaged file, an order without lines, a line without its order, money of an order that does not
+// exist. Empty when all is well.
+QStringList FallosDeEstructura(Conexion &c);
+
+// What a shop would find wrong after a fault: FallosDeEstructura, money booked under the wrong
+// reference, a till that disagrees with the orders (customers of these runs pay in full on
+// hand-over; partner shops pay later, each payment whole and taken out of the till again as
+// "Retirado caja P.T.").
 QStringList FallosDeIntegridad(Conexion &c);
 
 // A text staff would read as English: the engine's, the driver's or the program's own words (its

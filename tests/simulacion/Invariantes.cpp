@@ -1,5 +1,6 @@
 #include "Invariantes.h"
 
+#include "Fiabilidad.h"
 #include "cash/frmHojaVenta.h"
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
@@ -26,19 +27,6 @@ QString E(qint64 centimos)
     return QString::number(centimos / 100.0, 'f', 2);
 }
 
-// Every row of a statement, fields joined by "|".
-QStringList Filas(Conexion &c, const QString &sql)
-{
-    QStringList r;
-    for (Recordset rs = c.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext()) {
-        QStringList campos;
-        for (int i = 0; i < rs.NumCampos(); ++i)
-            campos.append(TextoDeValor(rs.Campo(i)));
-        r.append(campos.join(QLatin1Char('|')));
-    }
-    return r;
-}
-
 // Money of each order, its lines' total, whether it was handed over and to a partner shop.
 void Pedidos(Conexion &c, QStringList &fallos)
 {
@@ -61,17 +49,9 @@ void Pedidos(Conexion &c, QStringList &fallos)
     }
 }
 
-void Referencias(Conexion &c, QStringList &fallos)
+void Referencias(BaseDePrueba &b, QStringList &fallos)
 {
     const std::pair<const char *, const char *> huerfanos[] = {
-        {"movimiento de caja de un arreglo que no existe: ",
-         "select m.idmovimiento, m.idarreglo, m.concepto from caja m left join arreglos a on a.idarreglo = "
-         "m.idarreglo where coalesce(m.idarreglo, 0) <> 0 and a.idarreglo is null"},
-        {"línea de un arreglo que no existe: ",
-         "select d.idarreglodetalle, d.idarreglo, d.referenciaprenda from arreglos_detalles d left join "
-         "arreglos a on a.idarreglo = d.idarreglo where a.idarreglo is null"},
-        {"número de arreglo repetido: ",
-         "select idarreglo, count(*) from arreglos group by idarreglo having count(*) > 1"},
         {"prenda de un arreglo entregado sin trabajador o fuera de la tienda: ",
          "select d.referenciaprenda, d.idcosturera, d.listoparaentrega from arreglos_detalles d inner join "
          "arreglos a on a.idarreglo = d.idarreglo where a.entregadoacliente = 1 and (d.idcosturera is null "
@@ -81,12 +61,13 @@ void Referencias(Conexion &c, QStringList &fallos)
          "select referenciaprenda, count(distinct coalesce(idcosturera, 0)) from arreglos_detalles group by "
          "referenciaprenda having count(distinct coalesce(idcosturera, 0)) > 1"}};
     for (const auto &[fallo, sql] : huerfanos)
-        for (const QString &f : Filas(c, QString::fromUtf8(sql)))
+        for (const QString &f : Filas(b, QString::fromUtf8(sql)))
             fallos.append(QString::fromUtf8(fallo) + f);
 
     // Each order's garments are N.1, N.2, ... without a gap.
     QMap<qint64, QSet<QString>> prendas;
-    for (Recordset rs = c.AbrirRecordset(u"select idarreglo, referenciaprenda from arreglos_detalles"_s);
+    for (Recordset rs =
+             b.conexion.AbrirRecordset(u"select idarreglo, referenciaprenda from arreglos_detalles"_s);
          !rs.EOF_(); rs.MoveNext())
         prendas[qint64(Val(TextoDeValor(rs.Campo(0))))].insert(TextoDeValor(rs.Campo(1)).trimmed());
     for (auto it = prendas.begin(); it != prendas.end(); ++it) {
@@ -102,15 +83,16 @@ void Referencias(Conexion &c, QStringList &fallos)
 }
 
 // Each cash day's sales sheet against the journal: cash and other methods, the opening float.
-void HojasDeVenta(Conexion &c, QStringList &fallos)
+void HojasDeVenta(BaseDePrueba &b, QStringList &fallos)
 {
-    for (const QString &dia : Filas(c, u"select distinct nombrecierre from caja"_s)) {
+    for (const QString &dia : b.Columna(u"select distinct nombrecierre from caja"_s)) {
         qint64 efectivo = 0, otros = 0, inicio = 0;
         bool abierta = false;
         QMap<QString, qint64> cajones; // each till's drawer: its float and the cash it took
-        for (Recordset rs = c.AbrirRecordset(u"select formapago, concepto, importe, puesto from caja where "
-                                             "nombrecierre = "_s
-                                             + ComillasSQL(dia));
+        for (Recordset rs =
+                 b.conexion.AbrirRecordset(u"select formapago, concepto, importe, puesto from caja where "
+                                           "nombrecierre = "_s
+                                           + ComillasSQL(dia));
              !rs.EOF_(); rs.MoveNext()) {
             const qint64 importe = Centimos(rs.Campo(2));
             if (Centimos(rs.Campo(0)) == 100)
@@ -195,38 +177,23 @@ void Liquidaciones(Conexion &c, QStringList &fallos)
 
 } // namespace
 
-QStringList Invariantes(Conexion &c)
+QStringList Invariantes(BaseDePrueba &b)
 {
-    QStringList fallos;
-    if (c.motor() == Motor::SQLite) {
-        const QStringList ok = Filas(c, u"pragma integrity_check"_s);
-        if (ok != QStringList{u"ok"_s})
-            fallos.append(u"integrity_check: "_s + ok.join(QLatin1Char(' ')));
-    }
-    Referencias(c, fallos);
-    Pedidos(c, fallos);
-    HojasDeVenta(c, fallos);
-    Liquidaciones(c, fallos);
+    QStringList fallos = FallosDeEstructura(b.conexion);
+    Referencias(b, fallos);
+    Pedidos(b.conexion, fallos);
+    HojasDeVenta(b, fallos);
+    Liquidaciones(b.conexion, fallos);
     return fallos;
 }
 
-QStringList CajasCerradas(Conexion &c)
+QString MovimientosDeCaja(BaseDePrueba &b, const QString &dia, const QSet<qint64> &anulados)
 {
-    return Filas(
-        c, u"select nombrecierre from caja group by nombrecierre having min(coalesce(cerrado, 0)) = 1"_s);
-}
-
-QString MovimientosDeCaja(Conexion &c, const QString &dia, const QSet<qint64> &anulados)
-{
-    QStringList r;
-    for (Recordset rs =
-             c.AbrirRecordset(u"select idmovimiento, idarreglo, importe, formapago, concepto from caja "
-                              "where nombrecierre = "_s
-                              + ComillasSQL(dia) + u" order by idmovimiento"_s);
-         !rs.EOF_(); rs.MoveNext())
-        if (!anulados.contains(qint64(Val(TextoDeValor(rs.Campo(1))))))
-            r.append(u"%1|%2|%3|%4|%5"_s.arg(TextoDeValor(rs.Campo(0)), TextoDeValor(rs.Campo(1)),
-                                             E(Centimos(rs.Campo(2))), TextoDeValor(rs.Campo(3)),
-                                             TextoDeValor(rs.Campo(4))));
-    return r.join(QLatin1Char('\n'));
+    QStringList fuera{u"-1"_s};
+    for (const qint64 n : anulados)
+        fuera.append(QString::number(n));
+    return Filas(b, u"select idmovimiento, idarreglo, importe, formapago, concepto from caja where "
+                    "nombrecierre = %1 and coalesce(idarreglo, 0) not in (%2) order by idmovimiento"_s.arg(
+                        ComillasSQL(dia), fuera.join(u',')))
+        .join(QLatin1Char('\n'));
 }

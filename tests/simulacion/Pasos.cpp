@@ -1,7 +1,6 @@
 #include "Pasos.h"
 
 #include "core/BaseDatos.h"
-#include "core/Consultas.h"
 #include "menu/FRMoPCIONES.h"
 #include "printing/TicketsArreglo.h"
 #include "settlements/frmPagosATrabajadores.h"
@@ -102,11 +101,6 @@ struct Clase {
     QString (*decir)(const Paso &);
 };
 
-// HILVAN_SIMULACION_SIN=Anular,CierreCaja leaves those actions out, to look past a known fault;
-// ModificarEntregado keeps staff from reopening an order already handed over.
-constexpr int ModificarEntregado = 100;
-const QSet<int> &Excluidos();
-
 // In the order of Tipo.
 const Clase Clases[] = {
     {"NuevoArreglo", 14, Nada, Nada,
@@ -153,11 +147,7 @@ const Clase Clases[] = {
          q.p->cmdMerceria_Click();
      },
      [](const Paso &p) { return u"venta de mercería de "_s + Euros(p.a); }},
-    {"Modificar", 8, Nada, Nada,
-     [](Paso &p) {
-         if (Excluidos().contains(ModificarEntregado))
-             p.si = false;
-     },
+    {"Modificar", 8, Nada, Nada, nullptr,
      [](Simulacion &, Puesto &q, const Paso &p) {
          // `si`: the answer to "already handed over, go on?".
          q.dialogos.pad = {QString::number(p.numero)};
@@ -303,19 +293,6 @@ const Clase Clases[] = {
          s.b.reloj.Fijar(QDateTime(s.b.reloj.Ahora().date().addDays(1), QTime(9, 0, 0)));
      },
      [](const Paso &) { return u"pasa la noche: 9:00 del día siguiente"_s; }},
-    // The till's connection cut by the server in the middle of finishing its order.
-    {"CortarConexion", 2, Nada, Nada, nullptr,
-     [](Simulacion &s, Puesto &q, const Paso &) {
-         if (!s.EsServidor() || q.p->gridTPV.Rows() < 2)
-             return;
-         const QString pid = TextoDeValor(Bd().AbrirRecordset(u"select pg_backend_pid()"_s).Campo(0));
-         q.dialogos.alElegirUsuario = [&s, pid] {
-             s.b.conexion.Ejecutar(u"select pg_terminate_backend("_s + pid + u", 5000)"_s);
-         };
-         q.p->IdUsuarioVenta = 0;
-         s.Acabar(q);
-     },
-     [](const Paso &) { return u"pulsa Fin arreglo y el servidor corta su conexión"_s; }},
     {"AsignarLista", 5, Rango(0, 10), Rango(0, 4), nullptr,
      [](Simulacion &, Puesto &q, const Paso &p) {
          frmAsigancion s;
@@ -368,17 +345,15 @@ const Clase Clases[] = {
 };
 static_assert(std::size(Clases) == size_t(Tipo::ElegirPrenda) + 1);
 
+// HILVAN_SIMULACION_SIN=Anular,CierreCaja leaves those actions out, to look past a known fault.
 const QSet<int> &Excluidos()
 {
     static const QSet<int> excluidos = [] {
         QSet<int> r;
-        for (const QString &n : qEnvironmentVariable("HILVAN_SIMULACION_SIN").split(QLatin1Char(','))) {
-            if (n == QLatin1String("ModificarEntregado"))
-                r.insert(ModificarEntregado);
+        for (const QString &n : qEnvironmentVariable("HILVAN_SIMULACION_SIN").split(QLatin1Char(',')))
             for (int i = 0; i < int(std::size(Clases)); ++i)
                 if (n == QLatin1String(Clases[i].nombre))
                     r.insert(i);
-        }
         return r;
     }();
     return excluidos;
@@ -420,10 +395,6 @@ QStringList Paso::Ejecutar(Simulacion &s) const
         if (conPrograma && !q.p)
             return;
         Clases[int(tipo)].hacer(s, q, *this);
-        // While that fault is open, staff leave alone a delivered order a finish reloaded.
-        if (generado && conPrograma && q.p && Excluidos().contains(ModificarEntregado) && q.p->ArregloCargado
-            && !q.p->EntregarAlAcabar && ArregloEntregado(q.p->IdArregloVenta))
-            q.p->cmdComenzar_Click();
     });
 }
 
@@ -433,20 +404,17 @@ QString Paso::Texto() const
     return tipo == Tipo::PasarDia ? dicho : u"puesto %1: "_s.arg(puesto + 1) + dicho;
 }
 
-rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor)
+rc::Gen<PasoSP> GenerarPaso(const Modelo &m)
 {
     std::vector<std::size_t> pesos;
     std::vector<Tipo> tipos;
     for (int i = 0; i < int(std::size(Clases)); ++i) {
         tipos.push_back(Tipo(i));
-        // Only a server cuts connections.
-        const bool fuera = Excluidos().contains(i) || (Tipo(i) == Tipo::CortarConexion && !servidor);
-        pesos.push_back(fuera ? 0 : Clases[i].peso);
+        pesos.push_back(Excluidos().contains(i) ? 0 : Clases[i].peso);
     }
     const rc::Gen<Tipo> tipo = rc::gen::detail::WeightedElementGen<Tipo>(std::move(pesos), std::move(tipos));
     return gen::exec([m, tipo] {
         Paso p;
-        p.generado = true;
         p.tipo = *tipo;
         p.puesto = *gen::inRange(0, m.puestos);
         // Mostly one of the last orders, as a shop works: now and then any number at all.

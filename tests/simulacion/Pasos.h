@@ -35,7 +35,6 @@ enum class Tipo {
     CierreCaja,
     Arrancar,
     PasarDia,
-    CortarConexion,
     AsignarLista,
     TocarPrecio,
     ElegirPrenda
@@ -48,7 +47,6 @@ struct Paso : rc::state::Command<Modelo, Simulacion> {
     int numero = 0;   // an order number
     int a = 0, b = 0; // the action's other choices (amount in cents, row, garment, worker...)
     bool si = false;
-    bool generado = false; // drawn at random (not a history written by hand)
     std::vector<Simulacion::Prenda> prendas;
 
     Paso() = default;
@@ -71,5 +69,5 @@ struct Paso : rc::state::Command<Modelo, Simulacion> {
 
 using PasoSP = std::shared_ptr<const rc::state::Command<Modelo, Simulacion>>;
 
-// The next step of a history; `servidor` adds connections cut by the server.
-rc::Gen<PasoSP> GenerarPaso(const Modelo &m, bool servidor);
+// The next step of a history.
+rc::Gen<PasoSP> GenerarPaso(const Modelo &m);

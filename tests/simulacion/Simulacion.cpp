@@ -131,16 +131,17 @@ QStringList Simulacion::Comprobar()
     G().reloj = &b.reloj;
     DialogosGuion mudos;
     G().dialogos = &mudos;
-    QStringList fallos = Invariantes(b.conexion);
+    QStringList fallos = Invariantes(b);
     ++comprobaciones;
 
     // A closed cash day keeps the movements it had when it closed; only an annulment takes an
     // order's money out of it.
-    for (const QString &dia : CajasCerradas(b.conexion))
+    for (const QString &dia : b.Columna(u"select nombrecierre from caja group by nombrecierre having "
+                                        "min(coalesce(cerrado, 0)) = 1"_s))
         if (!cajasCerradas_.contains(dia))
-            cajasCerradas_.insert(dia, MovimientosDeCaja(b.conexion, dia, anulados));
+            cajasCerradas_.insert(dia, MovimientosDeCaja(b, dia, anulados));
     for (auto it = cajasCerradas_.begin(); it != cajasCerradas_.end(); ++it) {
-        const QString ahora = MovimientosDeCaja(b.conexion, it.key(), anulados);
+        const QString ahora = MovimientosDeCaja(b, it.key(), anulados);
         if (ahora != it.value())
             fallos.append(
                 u"la caja cerrada %1 ha cambiado:\n%2\nahora:\n%3"_s.arg(it.key(), it.value(), ahora));

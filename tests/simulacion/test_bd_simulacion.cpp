@@ -44,8 +44,7 @@ bool Correr(quint64 semilla, int historias, int pasos, int puestos, Cifras &cifr
     Simulacion s(puestos);
     auto propiedad = [&] {
         RC_ASSERT(Abrir(s).isEmpty());
-        rc::state::check(Modelo{puestos, 0}, s,
-                         [&](const Modelo &m) { return GenerarPaso(m, s.EsServidor()); });
+        rc::state::check(Modelo{puestos, 0}, s, [](const Modelo &m) { return GenerarPaso(m); });
         ++cifras.historias;
     };
     rc::detail::TestParams parametros;
