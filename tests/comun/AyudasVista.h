@@ -56,13 +56,6 @@ inline void Pulsar(QWidget *w, const QString &nombre)
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
-// No label of the window may read its text as markup, whatever it holds now.
-inline void SoloTextoPlano(QWidget *ventana)
-{
-    for (QLabel *l : ventana->findChildren<QLabel *>())
-        QVERIFY2(l->textFormat() == Qt::PlainText, qPrintable(l->objectName() + u' ' + l->text()));
-}
-
 // Two touches on the same cell, as staff open a row.
 inline void DobleToque(QTableView *t, const QModelIndex &i)
 {
