@@ -28,19 +28,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The delivery list is the real form model; the test plays the user on it.
-struct PantallasEntrega : PantallasPrueba {
-    void ListaEntregar(int idarreglo) override
-    {
-        abiertas.append(idarreglo);
-        frmListaEntregar lista;
-        lista.CargarFormulario(idarreglo, [&] { usuario(lista); });
-    }
-    void ListaPrendas(int idarreglo) override { prendas.append(idarreglo); }
-    std::function<void(frmListaEntregar &)> usuario = [](frmListaEntregar &) {};
-    QList<int> abiertas, prendas;
-};
-
 struct Tienda : TiendaDemo<PantallasEntrega> {
     QString EnTienda(const QString &referencia)
     {
