@@ -55,11 +55,8 @@ private Q_SLOTS:
         QCOMPARE(b.dialogos.titulosPad, QStringList(3, u"Dinero inicial en caja"_s));
         QCOMPARE(b.dialogos.mensajes.size(), 2);
         QCOMPARE(G().NombreCierre, u"20261205"_s);
-        QCOMPARE(
-            (QStringList{b.Columna(u"select concepto from caja"_s).join(u'|'),
-                         b.Valor(u"select importe from caja"_s), b.Valor(u"select nombrecierre from caja"_s),
-                         b.Valor(u"select fecha from caja"_s), b.Valor(u"select formapago from caja"_s)}),
-            (QStringList{u"Inicio caja"_s, u"150.5"_s, u"20261205"_s, u"05/12/2026 10:30:00"_s, u"1"_s}));
+        QCOMPARE(Filas(b, u"select concepto, importe, nombrecierre, fecha, formapago from caja"_s),
+                 QStringList{u"Inicio caja|150.5|20261205|05/12/2026 10:30:00|1"_s});
 
         // Later the same day: no question, same cash day.
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(17, 45)));
