@@ -30,7 +30,6 @@ Mostrador::Mostrador()
     LlenarDemo(b.conexion, QDate(2026, 12, 5));
     for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
         b.conexion.Ejecutar(u"delete from "_s + QString::fromLatin1(tabla));
-    G().pantallas = &pantallas;
     G().salidaTickets = &impresora;
     G().NombreCierre = u"20261205"_s;
     p.ReiniciarVenta();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "counter/frmPrincipal.h"
 #include "printing/SalidaMemoria.h"
 
@@ -13,23 +13,19 @@
 // answer from what the test set; the customer card is the real form model, saved when the test
 // gave a name and closed untouched otherwise. Every letter is 100 twips wide, so names of more
 // than 26 letters take two lines.
-class PantallasMostrador : public Pantallas
+class PantallasMostrador : public PantallasPrueba
 {
 public:
-    QSize TamanoPantalla() const override { return tamano; }
     QString Colores() override;
     int ListaClientes() override { return elegido; }
     void FichaCliente(const QString &telefono, int idcliente) override;
-    void Calculadora() override { ++calculadoras; }
     int AnchoTextoTwips(const QString &texto) const override { return int(texto.size()) * 100; }
 
-    QSize tamano{1024, 768};
     std::deque<QString> colores;
     int aperturasColores = 0;
     int elegido = 0;
     QString nombreNuevo;
     QStringList fichas; // "telephone/idcliente" of every card opened
-    int calculadoras = 0;
 };
 
 // The demo shop of 5 December 2026 without its orders and cash, the sale screen reset, tickets

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "BaseDePrueba.h"
+#include "PantallasPrueba.h"
 #include "printing/TicketsArreglo.h"
+#include "workshop/frmListaEntregar.h"
 
 #include <QString>
+#include <functional>
 
 // A small workshop: María's order 10 (garment 10.1, a Pantalón with two alterations; 10.2 a
 // Falda), order 11 already handed over (11.1), order 12 a haberdashery sale (12.1). Workers
@@ -33,3 +36,16 @@ inline QString Escaneo(qint64 idarreglo, const QString &referencia)
 {
     return QLatin1Char('$') + CodigoBarrasPrenda(idarreglo, referencia);
 }
+
+// The hand-over list is the real form model; the test plays the user on it.
+struct PantallasEntrega : PantallasPrueba {
+    void ListaEntregar(int idarreglo) override
+    {
+        abiertas.append(idarreglo);
+        frmListaEntregar lista;
+        lista.CargarFormulario(idarreglo, [&] { usuario(lista); });
+    }
+    void ListaPrendas(int idarreglo) override { prendas.append(idarreglo); }
+    std::function<void(frmListaEntregar &)> usuario = [](frmListaEntregar &) {};
+    QList<int> abiertas, prendas;
+};

@@ -1,4 +1,5 @@
 #include "BaseDePrueba.h"
+#include "Fiabilidad.h"
 #include "PantallasPrueba.h"
 #include "cash/Caja.h"
 #include "core/BaseDatos.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -55,11 +55,8 @@ private Q_SLOTS:
         QCOMPARE(b.dialogos.titulosPad, QStringList(3, u"Dinero inicial en caja"_s));
         QCOMPARE(b.dialogos.mensajes.size(), 2);
         QCOMPARE(G().NombreCierre, u"20261205"_s);
-        QCOMPARE(
-            (QStringList{b.Columna(u"select concepto from caja"_s).join(u'|'),
-                         b.Valor(u"select importe from caja"_s), b.Valor(u"select nombrecierre from caja"_s),
-                         b.Valor(u"select fecha from caja"_s), b.Valor(u"select formapago from caja"_s)}),
-            (QStringList{u"Inicio caja"_s, u"150.5"_s, u"20261205"_s, u"05/12/2026 10:30:00"_s, u"1"_s}));
+        QCOMPARE(Filas(b, u"select concepto, importe, nombrecierre, fecha, formapago from caja"_s),
+                 QStringList{u"Inicio caja|150.5|20261205|05/12/2026 10:30:00|1"_s});
 
         // Later the same day: no question, same cash day.
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(17, 45)));
@@ -199,12 +196,11 @@ private Q_SLOTS:
         if (BaseDePrueba::MotorPedido() == Motor::PostgreSQL)
             QSKIP("hilvan-admin creates the embedded database here; the server run adds nothing");
         BaseDePrueba b;
+        // Its own configuration, in a folder not made yet (the last --config is the one that counts).
         const QString config = b.dir.filePath(u"tienda/bdcostuaccess.dat"_s);
-        QProcess admin;
-        admin.start(QStringLiteral(HILVAN_ADMIN),
-                    {u"init"_s, u"--config"_s, config, u"--base"_s, u"tienda.db"_s});
-        QVERIFY(admin.waitForFinished(30000));
-        QCOMPARE(admin.exitCode(), 0);
+        QCOMPARE(HilvanAdmin(QStringLiteral(HILVAN_ADMIN), b,
+                             {u"init"_s, u"--config"_s, config, u"--base"_s, u"tienda.db"_s}),
+                 0);
 
         // It opens, and the haberdashery product the counter and the workshop look for is there.
         b.dialogos.siNo = {7};

@@ -599,7 +599,6 @@ private Q_SLOTS:
             {"Vista previa en pantalla", "9600,x,8,1", "40", "Configuración del puerto"},
             {"Impresora USB", "lp0", "40", "Dispositivo de la impresora"},
             {"Impresora de red", "tcp://", "40", "Dirección de la impresora de red"},
-            {"Impresora de red", "tcp://caja:99999", "40", "Dirección de la impresora de red"},
         };
         for (const auto &c : malos) {
             otra.cmbComsIndice = Indice(otra, QString::fromUtf8(c.puerto));
