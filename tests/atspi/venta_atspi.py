@@ -9,7 +9,10 @@ from gi.repository import GLib
 
 # Which labels announced a change of their text, as a screen reader hears it.
 anunciados = set()
-pyatspi.Registry.registerEventListener(lambda e: anunciados.add(e.source.name), 'object:text-changed')
+
+
+def oir(e):
+    anunciados.add(e.source.name)
 
 
 def dormir(segundos):
@@ -31,6 +34,10 @@ def esperar(buscar, que):
 
 
 programa = esperar(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == 'hilvan'), None), 'hilvan')
+# Registered once the program is on the bus: a listener that comes while the program is still
+# starting can be missed by it, and then no change is ever announced.
+pyatspi.Registry.registerEventListener(oir, 'object:text-changed')
+dormir(0.5)
 
 
 def control(rol, nombre):

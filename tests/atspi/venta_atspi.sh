@@ -6,18 +6,36 @@ set -euo pipefail
 hilvan=$(realpath "$1")
 admin=$(realpath "$2")
 dir=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$dir"' EXIT
+# The display server is waited for: one still closing could take the next run's display away.
+trap 'kill $xvfb 2>/dev/null && wait $xvfb 2>/dev/null; rm -rf "$dir"' EXIT
 "$admin" init --demo --config "$dir/bdcostuaccess.dat" --base "$dir/demo.db" >/dev/null
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/pantalla" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [[ -s "$dir/pantalla" ]] && break; sleep 0.1; done
+# The server names its display before it is sure to answer; a program that connects too early is
+# turned away, so the X handshake is tried until the server accepts it.
+python3 - "$(cat "$dir/pantalla")" <<'FIN'
+import socket, sys, time
+for _ in range(100):
+    try:
+        s = socket.socket(socket.AF_UNIX)
+        s.connect('/tmp/.X11-unix/X' + sys.argv[1].strip())
+        s.sendall(b'l\0\x0b\0\0\0\0\0\0\0\0\0')
+        if s.recv(1) == b'\x01':
+            break
+    except OSError:
+        pass
+    time.sleep(0.1)
+FIN
 export DISPLAY=":$(cat "$dir/pantalla")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
-export HILVAN="$hilvan" CONFIG="$dir/bdcostuaccess.dat" SCRIPT="$(dirname "$(realpath "$0")")/venta_atspi.py"
+export HILVAN="$hilvan" CONFIG="$dir/bdcostuaccess.dat" REGISTRO="$dir/hilvan.log" SCRIPT="$(dirname "$(realpath "$0")")/venta_atspi.py"
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-    "$HILVAN" --config "$CONFIG" >/dev/null 2>&1 &
+    "$HILVAN" --config "$CONFIG" >"$REGISTRO" 2>&1 &
     programa=$!
     timeout 50 /usr/bin/python3 "$SCRIPT"
     r=$?
     kill $programa 2>/dev/null
+    # What the program said, when it did not get through: why it failed to start or stopped.
+    [[ $r -eq 0 ]] || cat "$REGISTRO" >&2
     exit $r' 2> >(grep -v "Failed to set fd limit" >&2)
