@@ -87,7 +87,8 @@ public:
         int prenda = 0;
         for (const EncargoMedido::Prenda &pr : e.prendas) {
             p_.gridTPV.AgregarFila({QString(), N(pr.idfamilia), QStringLiteral("X"), pr.nombre,
-                                    QStringLiteral("--"), pr.fecha, N(++prenda)});
+                                    QStringLiteral("--"), pr.fecha.toString(QStringLiteral("dd/MM/yy")),
+                                    N(++prenda), QString(), pr.fecha.toString(QStringLiteral("dd/MM/yyyy"))});
             for (const auto &[idproducto, precio] : pr.lineas)
                 p_.gridTPV.AgregarFila(
                     {N(idproducto), N(pr.idfamilia), QStringLiteral("X"), QString(), FormatoImporte(precio)});

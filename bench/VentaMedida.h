@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <memory>
 #include <utility>
@@ -10,13 +11,12 @@ struct EncargoMedido {
     struct Prenda {
         int idfamilia;
         QString nombre;                             // the garment's label, as the separator row shows it
-        QString fecha;                              // delivery date, "dd/mm/yy"
+        QDate fecha;                                // delivery date
         std::vector<std::pair<int, double>> lineas; // product and price
     };
     int idcliente = 0;
     int idusuario = 1;
     double entregado = 0; // money kept in the till in this visit
-    QString fechaEntrega;
     std::vector<Prenda> prendas;
 };
 

@@ -23,7 +23,8 @@ bool cmdCierreCaja_Click()
         if (!ImprimirListado(hoja.gridHojaVenta, QStringLiteral("Hoja de venta"), false))
             return false;
     }
-    Bd().Ejecutar(QStringLiteral("update caja set cerrado =1"));
+    // Only the open movements: the closed ones of every earlier day stay as they are.
+    Bd().Ejecutar(QStringLiteral("update caja set cerrado = 1 where cerrado = 0 or cerrado is null"));
     if (G().pantallas)
         G().pantallas->TerminarPrograma();
     return true;

@@ -72,9 +72,10 @@ QString ReservarArchivo(const QString &carpeta, const QString &base, const QStri
     return {};
 }
 
-QString LeerCopia(Conexion &c, const QString &archivo, Tablas &tablas)
+// aFondo: before a restore, the embedded copy's indexes are matched with their tables too.
+QString LeerCopia(Conexion &c, const QString &archivo, Tablas &tablas, bool aFondo = false)
 {
-    return c.motor() == Motor::SQLite ? LeerCopiaSQLite(archivo, tablas)
+    return c.motor() == Motor::SQLite ? LeerCopiaSQLite(archivo, tablas, aFondo)
                                       : LeerCopiaServidor(c, archivo, tablas);
 }
 
@@ -246,7 +247,7 @@ ResultadoCopia RestaurarCopia(Conexion &c, const QString &archivo, const QString
     try {
         r.error = MostradoresAbiertos(c, cerrojo);
         if (r.error.isEmpty())
-            r.error = LeerCopia(c, archivo, copia);
+            r.error = LeerCopia(c, archivo, copia, true);
         if (r.error.isEmpty())
             r.error = ComprobarEsquema(copia, archivo);
     } catch (const ErrorBaseDatos &e) {

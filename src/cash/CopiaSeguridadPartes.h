@@ -22,7 +22,7 @@ QString CausaSistema(int error);
 
 // The embedded engine. TablasSQLite reads inside the transaction open on the connection, if any.
 bool TablasSQLite(Conexion &c, Tablas &r);
-QString LeerCopiaSQLite(const QString &archivo, Tablas &tablas);
+QString LeerCopiaSQLite(const QString &archivo, Tablas &tablas, bool aFondo);
 QString CopiarSQLite(Conexion &c, const QString &destino, Tablas &base);
 bool PonerArchivo(Conexion &c, const QString &archivo);
 

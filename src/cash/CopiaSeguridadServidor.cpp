@@ -159,8 +159,10 @@ QString VolcarServidor(Conexion &c, const QString &destino, Tablas &base)
     base = ContarServidor(c);
     const QString causa =
         Herramienta(c, QStringLiteral("pg_dump"),
-                    {QStringLiteral("--format=custom"), QStringLiteral("--snapshot=") + instantanea,
-                     QStringLiteral("--file"), destino, c.db().databaseName()});
+                    // gzip's quickest level: a third larger than its default, four times quicker.
+                    {QStringLiteral("--format=custom"), QStringLiteral("--compress=1"),
+                     QStringLiteral("--snapshot=") + instantanea, QStringLiteral("--file"), destino,
+                     c.db().databaseName()});
     t.Confirmar();
     if (!causa.isEmpty())
         return QString::fromUtf8("No se pudo hacer la copia de seguridad: %1.").arg(causa);

@@ -6,10 +6,12 @@
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
 #include "printing/ImprimirListado.h"
 
+#include <QDate>
 #include <algorithm>
 #include <cmath>
 
@@ -24,12 +26,21 @@ const char *const Meses[] = {"Enero", "Febrero", "Marzo",      "Abril",   "Mayo"
                              "Julio", "Agosto",  "Septiembre", "Octubre", "Noviembre", "Diciembre"};
 
 // The conditions the listing and its paid sums share: delivered orders of shops, in the month.
+// A month is a range of the delivery date, read from its index: a month's deliveries are far
+// fewer than the shops' orders of every year. The "+" keeps the embedded engine, which has no
+// statistics, from starting at the shops instead.
 QString Condiciones(int idtienda, int ano, int mes)
 {
-    QString sql = QStringLiteral(" where (clientes.estienda = 1 AND entregadoacliente = 1)");
-    if (mes != 0)
-        sql += QStringLiteral(" and year(fecharealentrega) = ") + N(ano)
-               + QStringLiteral(" AND MONTH(FECHAREALENTREGA) = ") + N(mes);
+    QString sql;
+    if (mes != 0) {
+        const QDate primero(ano, mes, 1);
+        sql = QStringLiteral(
+                  " where (+clientes.estienda = 1 AND entregadoacliente = 1) and fecharealentrega >= ")
+              + LiteralFechaSQL(primero.startOfDay()) + QStringLiteral(" AND fecharealentrega < ")
+              + LiteralFechaSQL(primero.addMonths(1).startOfDay());
+    } else {
+        sql = QStringLiteral(" where (clientes.estienda = 1 AND entregadoacliente = 1)");
+    }
     if (idtienda != frmPagosTiendas::TodasLasTiendas)
         sql += QStringLiteral(" AND     clientes.idcliente = ") + N(idtienda);
     else if (mes == 0)
@@ -161,7 +172,8 @@ void frmPagosTiendas::LlenarLista(int idtienda)
     mes_ = mes;
     pendientes_ = chkPendientes;
     paginaHasta_ = paginaMinimo_ = 0;
-    if (idtienda != TodasLasTiendas) {
+    // One shop, or one month: few orders, one statement. Every shop of every month: in pages.
+    if (idtienda != TodasLasTiendas || mes != 0) {
         Bd().Recorrer(SqlLista(idtienda, ano, mes), [this](const FilaLeida &q) { AgregarFila(q); });
         PonerTotales();
         return;

@@ -77,13 +77,16 @@ QString frmAsigancion::SqlTodasLasLineas(qint64 desde, qint64 hasta)
 
 QString frmAsigancion::SqlArreglosPorTrabajador(int costurera, bool pendiente)
 {
+    // Only the columns the list shows, its days as text (the server's driver would make a
+    // date-time of each); grouped and ordered as ever, so the rows and their order are the same.
     const QString cabeza =
         QStringLiteral(
-            "SELECT SUM(arreglos_detalles.precio) AS precio,     arreglos.IdArreglo, arreglos.fechaarreglo, "
-            "usuarios.Nombre,     arreglos_detalles.Nombreprenda,     clientes.Nombre AS nombrecliente, "
-            "clientes.Telefono,     arreglos_detalles.referenciaPrenda,     costureras.Nombre AS "
-            "nombrecosturera,     arreglos.fechaprevistaentrega, arreglos.fecharealentrega,     "
-            "arreglos_detalles.fechaentrega, clientes.estienda,     Productos.Nombre AS nombrearreglo FROM "
+            "SELECT SUM(arreglos_detalles.precio) AS precio, arreglos.IdArreglo, CAST(arreglos.fechaarreglo "
+            "AS varchar) AS fechaarreglo, arreglos_detalles.Nombreprenda, "
+            "arreglos_detalles.referenciaPrenda, "
+            "costureras.Nombre AS nombrecosturera, CAST(arreglos.fechaprevistaentrega AS varchar) AS "
+            "fechaprevistaentrega, CAST(arreglos_detalles.fechaentrega AS varchar) AS fechaentrega, "
+            "Productos.Nombre AS nombrearreglo FROM "
             "arreglos INNER JOIN     arreglos_detalles ON     arreglos.IdArreglo = "
             "arreglos_detalles.idArreglo INNER JOIN     clientes ON arreglos.idcliente = clientes.IdCliente "
             "INNER JOIN     Productos ON     arreglos_detalles.idProducto = Productos.IdProducto LEFT OUTER  "

@@ -377,6 +377,11 @@ private Q_SLOTS:
         b.dialogos.siNo = {6};
         a.cmdAsignar_Click();
         QCOMPARE(Asignadas(b), QStringList{u"11.1|1|con fecha"_s});
+        // The worker's whole history shows it, with its days and its price.
+        b.dialogos.trabajadores = {1};
+        otra.cmdHistoricoPorTrabajador_Click();
+        QCOMPARE(TextosFila(otra.gridListaArreglos, 1).mid(0, 7),
+                 (QStringList{"11", "11.1", "Chaqueta*Bajo", "20/11/26", "27/11/26", "10.00", "Rosa"}));
 
         // Haberdashery is sold over the counter: no worker ever sews it.
         a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, frmAsigancion::ColReferencia, "12.1"));

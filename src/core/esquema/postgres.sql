@@ -139,8 +139,10 @@ create index if not exists ix_productos_familia on productos (idfamilia);
 -- What an order has been paid, and each cash day's total, read from the index alone.
 create index if not exists ix_caja_arreglo on caja (idarreglo, importe);
 create index if not exists ix_caja_cierre on caja (nombrecierre, importe);
--- Opening a cash day closes every movement ("update caja set cerrado = 1"): the rows already
--- closed are left as they are instead of writing years of journal again every morning.
+-- The movements of the cash day still open: opening the next day and closing this one touch
+-- these few, not decades of journal.
+create index if not exists ix_caja_abierta on caja (nombrecierre) where cerrado = 0 or cerrado is null;
+-- An update that would leave a movement as it is (closing one already closed) writes nothing.
 create or replace trigger caja_sin_cambios before update on caja
     for each row execute function suppress_redundant_updates_trigger();
 -- Date functions the shop's queries use, as the embedded engine has them too.

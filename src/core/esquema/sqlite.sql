@@ -137,3 +137,6 @@ create index if not exists ix_productos_familia on productos (idfamilia);
 -- What an order has been paid, and each cash day's total, read from the index alone.
 create index if not exists ix_caja_arreglo on caja (idarreglo, importe);
 create index if not exists ix_caja_cierre on caja (nombrecierre, importe);
+-- The movements of the cash day still open: opening the next day and closing this one touch
+-- these few, not decades of journal.
+create index if not exists ix_caja_abierta on caja (nombrecierre) where cerrado = 0 or cerrado is null;
