@@ -155,8 +155,6 @@ void frmPagosATrabajadores::LlenarLista(int idcosturera, int estado, int limite)
 {
     if (idcosturera == 0)
         return;
-    costurera_ = idcosturera;
-    estado_ = estado;
     textos_.Vaciar();
     suma_ = 0;
     gridPagos.SetRows(1);

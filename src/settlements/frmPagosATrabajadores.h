@@ -83,8 +83,6 @@ private:
     void PonerTotales();
     void Cerrar();
 
-    int costurera_ = 0;
-    int estado_ = 0;
     std::unique_ptr<LecturaAparte> resto_; // the lines after the first page
     std::vector<int> campos_;              // where each field is in the rows of the listing being read
     double suma_ = 0;
