@@ -54,6 +54,12 @@ void LecturaAparte::Trabajar(const Conexion::Apertura &apertura, const QString &
         std::unique_ptr<Lectura> lectura;
         std::optional<Transaccion> cursor; // the cursor lasts as long as its transaction
         if (servidor) {
+            // A million orders cost enough for the server to compile the statement first, which
+            // held the first rows back 0.2 s and saved nothing over the whole list.
+            try {
+                propia.Ejecutar(QStringLiteral("SET jit = off"));
+            } catch (const ErrorBaseDatos &) { // a server without the setting has nothing to compile
+            }
             cursor.emplace(propia);
             propia.Ejecutar(QStringLiteral("DECLARE lista NO SCROLL CURSOR FOR ") + sql);
         } else {
