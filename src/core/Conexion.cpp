@@ -276,6 +276,7 @@ void Conexion::AbrirSQLite(const QString &ruta, bool crear)
             nuevo.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     motor_ = Motor::SQLite;
+    apertura_ = {motor_, ruta, {}};
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre_);
     db_.setDatabaseName(ruta);
     if (!db_.open()) {
@@ -306,6 +307,7 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
 {
     Cerrar();
     motor_ = Motor::PostgreSQL;
+    apertura_ = {motor_, {}, d};
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nombre_);
     db_.setHostName(d.host);
     db_.setDatabaseName(d.basedatos);
@@ -323,6 +325,14 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     }
     identidad_ = Identidad();
     PrepararSesion();
+}
+
+void Conexion::Abrir(const Apertura &a)
+{
+    if (a.motor == Motor::PostgreSQL)
+        AbrirPostgreSQL(a.servidor);
+    else
+        AbrirSQLite(a.ruta);
 }
 
 void Conexion::PrepararSesion()
@@ -575,6 +585,14 @@ public:
     }
     QVariant Valor(int campo) const override { return q_.value(campo); }
     int Indice(const QString &nombre) const override { return q_.record().indexOf(nombre); }
+    QStringList Nombres() const override
+    {
+        QStringList n;
+        const QSqlRecord r = q_.record();
+        for (int i = 0; i < r.count(); ++i)
+            n.append(r.fieldName(i));
+        return n;
+    }
 
 private:
     Conexion &c_;
@@ -636,6 +654,13 @@ public:
                 == 0)
                 return i;
         return -1;
+    }
+    QStringList Nombres() const override
+    {
+        QStringList n;
+        for (int i = 0; i < sqlite3_column_count(st_.get()); ++i)
+            n.append(QString::fromUtf8(sqlite3_column_name(st_.get(), i)));
+        return n;
     }
 
 private:

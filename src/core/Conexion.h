@@ -76,6 +76,8 @@ public:
     virtual QString Texto(int campo) const;
     // Where a field is, by its name without regard to case; -1 when the row has none.
     virtual int Indice(const QString &nombre) const = 0;
+    // The fields' names, in order.
+    virtual QStringList Nombres() const = 0;
 };
 
 // A long listing read a part at a time: its statement stays open between parts, so a screen
@@ -120,6 +122,14 @@ public:
     // (hilvan-admin init, the tests) asks for a new one.
     void AbrirSQLite(const QString &ruta, bool crear = false);
     void AbrirPostgreSQL(const DatosServidor &datos);
+    // What this connection was opened on, for another one of a worker thread's own (LecturaAparte).
+    struct Apertura {
+        Motor motor = Motor::SQLite;
+        QString ruta;
+        DatosServidor servidor;
+    };
+    Apertura DimeApertura() const { return apertura_; }
+    void Abrir(const Apertura &a);
     void Cerrar();
     bool Abierta() const;
 
@@ -167,6 +177,7 @@ private:
     void ComprobarQueEsLaMisma();
     QString Identidad() const;
     QString nombre_;
+    Apertura apertura_;
     QSqlDatabase db_;
     Motor motor_ = Motor::SQLite;
     int nivelTransaccion_ = 0;

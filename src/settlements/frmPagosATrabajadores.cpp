@@ -4,6 +4,7 @@
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/LecturaAparte.h"
 #include "core/Programa.h"
 #include "printing/ImprimirListado.h"
 
@@ -78,6 +79,7 @@ void frmPagosATrabajadores::llenarListaTrabajadores()
 
 void frmPagosATrabajadores::DarTamanosGrid()
 {
+    resto_.reset();
     campos_.clear();
     gridPagos = Grid(2, 6);
     const char *cabeceras[] = {"Trabaj.", "Ref.", "Prenda", "Precio", "Pag.", ""};
@@ -153,8 +155,6 @@ void frmPagosATrabajadores::LlenarLista(int idcosturera, int estado, int limite)
 {
     if (idcosturera == 0)
         return;
-    costurera_ = idcosturera;
-    estado_ = estado;
     textos_.Vaciar();
     suma_ = 0;
     gridPagos.SetRows(1);
@@ -173,29 +173,24 @@ void frmPagosATrabajadores::LlenarLista(int idcosturera, int estado, int limite)
     // them all, from that order down.
     gridPagos.SetRows(gridPagos.Rows() - l.deUltima);
     suma_ -= l.pagoDeUltima;
-    hasta_ = qint64(Val(l.ultima));
-    minimo_ = DimeLimitesArreglos().minimo;
-    ListaIncompleta = hasta_ > minimo_;
-    if (!ListaIncompleta)
-        TerminarLista();
+    resto_ = std::make_unique<LecturaAparte>(Bd(), SqlPagina(idcosturera, estado, 0, l.ultima));
+    ListaIncompleta = true;
 }
 
 void frmPagosATrabajadores::ContinuarLista()
 {
     if (!ListaIncompleta)
         return;
-    // A page of order numbers each time: the server sorts only that page before its first row.
-    const qint64 desde = std::max(minimo_, hasta_ - OrdenesPorPagina);
+    bool quedan = false;
     try {
         Leidas l;
-        Bd().Recorrer(SqlPagina(costurera_, estado_, 0, QString::number(hasta_), desde),
-                      [&](const FilaLeida &q) { Agregar(q, l); });
+        quedan = resto_->Leer(FilasPorParte, [&](const FilaLeida &q) { Agregar(q, l); });
     } catch (...) { // a fault halfway: the list stays as far as it got, without totals
         ListaIncompleta = false;
+        resto_.reset();
         throw;
     }
-    hasta_ = desde;
-    if (hasta_ <= minimo_)
+    if (!quedan)
         TerminarLista();
 }
 
@@ -264,6 +259,7 @@ void frmPagosATrabajadores::Agregar(const FilaLeida &q, Leidas &l)
 void frmPagosATrabajadores::TerminarLista()
 {
     ListaIncompleta = false;
+    resto_.reset();
     textos_.Vaciar();
     if (gridPagos.Rows() <= 1)
         return;
@@ -316,6 +312,7 @@ void frmPagosATrabajadores::gridPagos_DblClick(int fila)
 void frmPagosATrabajadores::Cerrar()
 {
     ListaIncompleta = false;
+    resto_.reset();
     Abierto = false;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class FilaLeida;
+class LecturaAparte;
 
 // The workers' piece-rate pay: the lines back in the shop for one worker or all, paid, unpaid or
 // both, what each line pays and the sum; a double touch marks a line paid or unpaid.
@@ -28,12 +29,13 @@ public:
     Combo cmbEstado;
     Grid gridPagos;
     bool Abierto = false;
-    // "Todos" shows its first page of lines, newest references first, at once; the rest comes
-    // a page of order numbers at a time (ContinuarLista) until this turns false.
+    // "Todos" shows its first page of lines, newest references first, at once; the rest is read
+    // behind it by a worker on a connection of its own (LecturaAparte) and appended a part at a
+    // time (ContinuarLista) until this turns false.
     bool ListaIncompleta = false;
     int PrimeraPagina = 500;
-    // About 20 ms of reading on the shop's machine: a touch on the screen waits no longer.
-    int OrdenesPorPagina = 3000;
+    // About 10 ms of the screen's work: a touch waits no longer.
+    int FilasPorParte = 8000;
 
     void CargarFormulario(const std::function<void()> &mostrar);
     void llenarListaTrabajadores();
@@ -81,11 +83,8 @@ private:
     void PonerTotales();
     void Cerrar();
 
-    int costurera_ = 0;
-    int estado_ = 0;
-    qint64 hasta_ = 0;        // the next page's newest order
-    qint64 minimo_ = 0;       // below the oldest order
-    std::vector<int> campos_; // where each field is in the rows of the listing being read
+    std::unique_ptr<LecturaAparte> resto_; // the lines after the first page
+    std::vector<int> campos_;              // where each field is in the rows of the listing being read
     double suma_ = 0;
     // The amounts shown repeat over hundreds of thousands of lines: each text is made once. Names
     // and garments keep the copy the driver made: sharing them cost more time than it saved memory.

@@ -3,6 +3,7 @@
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/LecturaAparte.h"
 #include "core/LiteralesSQL.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
@@ -21,6 +22,9 @@ QString N(qint64 n)
 const char *const SinAsignar = "Mostrando arreglos no asigandos a trabajador";
 
 } // namespace
+
+frmAsigancion::frmAsigancion() = default;
+frmAsigancion::~frmAsigancion() = default;
 
 QString frmAsigancion::SqlListaArreglos()
 {
@@ -122,7 +126,8 @@ void frmAsigancion::CargarFormulario(const std::function<void()> &mostrar)
 
 void frmAsigancion::DarTamanosGridArreglos()
 {
-    paginaHasta_ = paginaMinimo_ = filasPendientes_ = 0;
+    resto_.reset();
+    filasPendientes_ = 0;
     Grid &g = gridListaArreglos;
     g = Grid(2, 8);
     const int anchos[] = {30, 1440, 6345, 1560, 1515, 1305, 1440, 15};
@@ -147,38 +152,50 @@ void frmAsigancion::LlenarListaArreglos(int cuantos)
     }
     gridListaArreglos.SetRows(1);
     const LimitesArreglos limites = DimeLimitesArreglos();
-    paginaMinimo_ = limites.minimo;
-    paginaHasta_ = limites.maximo;
+    const qint64 desde = std::max(limites.minimo, limites.maximo - OrdenesPrimeraPagina);
     filasPendientes_ = cuantos;
-    LlenarSiguientePagina();
+    campos_.clear();
+    ultima_ = {};
+    // The worker opens its connection and starts on the rest while the first orders are read here
+    // and go on screen.
+    if (desde > limites.minimo)
+        resto_ = std::make_unique<LecturaAparte>(Bd(), SqlTodasLasLineas(limites.minimo, desde));
+    try {
+        Bd().Recorrer(SqlTodasLasLineas(desde, limites.maximo),
+                      [this](const FilaLeida &q) { AnadirFila(q, true); });
+    } catch (...) {
+        resto_.reset();
+        throw;
+    }
+    AcabarPagina(1);
 }
 
 void frmAsigancion::LlenarSiguientePagina()
 {
     if (!QuedanPaginas())
         return;
-    const bool primera = gridListaArreglos.Rows() == 1;
-    // Pages grow from a small first one, rows on screen at once, to as many orders as are read
-    // in MsPorPagina on this machine and this day: few statements, and the user never waits
-    // long between two of them.
-    if (primera)
-        ordenesPagina_ = OrdenesPrimeraPagina;
-    else
-        ordenesPagina_ = std::max<qint64>(
-            OrdenesMinimas,
-            std::clamp<qint64>(ordenesPagina_ * MsPorPagina / std::max<qint64>(1, msPagina_),
-                               ordenesPagina_ / 2, std::min<qint64>(2 * ordenesPagina_, OrdenesPorPagina)));
-    const qint64 desde = std::max(paginaMinimo_, paginaHasta_ - ordenesPagina_);
-    const QString sql = SqlTodasLasLineas(desde, paginaHasta_);
-    paginaHasta_ = desde;
     const int antes = gridListaArreglos.Rows();
     QElapsedTimer reloj;
     reloj.start();
-    AnadirFilas(sql, filasPendientes_, true);
-    msPagina_ = reloj.elapsed();
-    filasPendientes_ -= gridListaArreglos.Rows() - antes;
+    bool quedan = true;
+    try {
+        do
+            quedan = resto_->Leer(LecturaAparte::FilasPorParte,
+                                  [this](const FilaLeida &q) { AnadirFila(q, true); });
+        while (quedan && filasPendientes_ != 0 && reloj.elapsed() < MsPorPagina);
+    } catch (...) { // a fault halfway: the list stays as far as it got
+        resto_.reset();
+        throw;
+    }
+    if (!quedan || filasPendientes_ == 0)
+        resto_.reset();
+    AcabarPagina(antes);
+}
+
+void frmAsigancion::AcabarPagina(int antes)
+{
     // Striping only the new rows keeps a long list linear; the chosen row stays where it was.
-    const int elegida = primera ? 1 : gridListaArreglos.Row;
+    const int elegida = antes == 1 ? 1 : gridListaArreglos.Row;
     for (int f = antes; f < gridListaArreglos.Rows(); ++f)
         PintarFilaGrid(gridListaArreglos, f, f % 2 == 1 ? ColorFilaImpar : ColorFilaPar);
     gridListaArreglos.Row = gridListaArreglos.Rows() > 1 ? elegida : 0;
@@ -190,77 +207,72 @@ void frmAsigancion::Llenar(const QString &sql)
 {
     gridListaArreglos.Visible = false;
     gridListaArreglos.SetRows(1);
-    AnadirFilas(sql, -1);
+    filasPendientes_ = -1;
+    campos_.clear();
+    ultima_ = {};
+    Bd().Recorrer(sql, [this](const FilaLeida &q) { AnadirFila(q, false); });
+    filasPendientes_ = 0;
     gridListaArreglos.Visible = true;
 }
 
-void frmAsigancion::AnadirFilas(const QString &sql, qint64 limite, bool sumarIguales)
+void frmAsigancion::AnadirFila(const FilaLeida &q, bool sumarIguales)
 {
     enum { Id, Referencia, Prenda, Arreglo, Recibido, Entrega, Precio, Costurera, EntregaPrenda, Campos };
-    const char *const nombres[Campos] = {"IdArreglo",     "referenciaPrenda", "Nombreprenda",
-                                         "nombrearreglo", "fechaarreglo",     "fechaprevistaentrega",
-                                         "precio",        "nombrecosturera",  "fechaentrega"};
-    int campo[Campos] = {};
-    bool hallados = false;
-    const QString guiones = QStringLiteral("--");
-    const QString cero = QStringLiteral("0");
+    static const char *const nombres[Campos] = {"IdArreglo",     "referenciaPrenda", "Nombreprenda",
+                                                "nombrearreglo", "fechaarreglo",     "fechaprevistaentrega",
+                                                "precio",        "nombrecosturera",  "fechaentrega"};
+    if (campos_.empty())
+        for (const char *nombre : nombres)
+            campos_.push_back(q.Indice(QString::fromLatin1(nombre)));
+    static const QString cero = QStringLiteral("0");
+    const auto valor = [&](int i) { return campos_[i] < 0 ? QVariant() : q.Valor(campos_[i]); };
     const auto fecha = [&](const QVariant &v) { return v.isNull() ? cero : textos_.Fecha(v); };
     Grid &g = gridListaArreglos;
+    Ultima &u = ultima_;
     // The lines that share order, garment, worker, date and alteration are one row with their sum.
     // The alteration first: it is what tells most neighbours apart, in one comparison.
-    const int clave[] = {Arreglo, Referencia, Prenda, Costurera, EntregaPrenda};
+    static constexpr int clave[] = {Arreglo, Referencia, Prenda, Costurera, EntregaPrenda};
     enum { ClaveArreglo, ClaveReferencia, ClavePrenda, ClaveCosturera, ClaveEntrega };
-    std::array<QVariant, std::size(clave)> linea, anterior;
-    qint64 idAnterior = -1;
-    // What is the order's own (its number and days) is made once per order, not once per line.
-    QString idTexto, recibido, entrega, trabajador;
-    double suma = 0;
-    Bd().Recorrer(sql, [&](const FilaLeida &q) {
-        if (!hallados) {
-            for (int i = 0; i < Campos; ++i)
-                campo[i] = q.Indice(QString::fromLatin1(nombres[i]));
-            hallados = true;
+    const QVariant id = valor(Id);
+    const bool otroArreglo = g.Rows() == 1 || id.toLongLong() != u.id || id.isNull();
+    std::array<QVariant, std::size(clave)> linea;
+    for (size_t i = 0; i < linea.size(); ++i)
+        linea[i] = valor(clave[i]);
+    const QVariant precio = valor(Precio);
+    if (sumarIguales && !otroArreglo && linea == u.clave) {
+        if (!precio.isNull()) {
+            u.suma += NumeroDeValor(precio);
+            g.SetTextoCompartido(g.Rows() - 1, ColImporte, textos_.Importe(RedondearImporte(u.suma)));
         }
-        const auto valor = [&](int i) { return campo[i] < 0 ? QVariant() : q.Valor(campo[i]); };
-        const QVariant id = valor(Id);
-        const bool otroArreglo = g.Rows() == 1 || id.toLongLong() != idAnterior || id.isNull();
-        for (size_t i = 0; i < linea.size(); ++i)
-            linea[i] = valor(clave[i]);
-        const QVariant precio = valor(Precio);
-        if (sumarIguales && !otroArreglo && linea == anterior) {
-            if (!precio.isNull()) {
-                suma += NumeroDeValor(precio);
-                g.SetTextoCompartido(g.Rows() - 1, ColImporte, textos_.Importe(RedondearImporte(suma)));
-            }
-            return;
-        }
-        if (limite == 0)
-            return;
-        --limite;
-        std::swap(linea, anterior);
-        if (otroArreglo) {
-            idAnterior = id.toLongLong();
-            idTexto = NuloACero(id);
-            recibido = fecha(valor(Recibido));
-            entrega = fecha(valor(Entrega));
-        }
-        QString persona = NuloABlanco(anterior[ClavePrenda]).trimmed() + QLatin1Char('*')
-                          + NuloABlanco(anterior[ClaveArreglo]).trimmed();
-        persona.remove(guiones);
-        const int f = g.AgregarFila();
-        g.SetTextMatrix(f, ColIdArreglo, idTexto);
-        g.SetTextMatrix(f, ColReferencia, NuloACero(anterior[ClaveReferencia]));
-        g.SetTextoCompartido(f, ColPersona, textos_.Compartido(persona));
-        g.SetTextoCompartido(f, ColRecibido, recibido);
-        g.SetTextoCompartido(f, ColEntrega, entrega);
-        suma = NumeroDeValor(precio);
-        g.SetTextoCompartido(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(suma)));
-        // A garment's lines mostly share their worker: the last one's text is taken again.
-        if (f == 1 || anterior[ClaveCosturera] != linea[ClaveCosturera] || otroArreglo)
-            trabajador = textos_.Compartido(NuloABlanco(anterior[ClaveCosturera]));
-        g.SetTextoCompartido(f, ColTrabajador, trabajador);
-        g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
-    });
+        return;
+    }
+    if (filasPendientes_ == 0)
+        return;
+    --filasPendientes_;
+    const bool otroTrabajador = g.Rows() == 1 || u.clave[ClaveCosturera] != linea[ClaveCosturera];
+    u.clave = std::move(linea);
+    if (otroArreglo) {
+        u.id = id.toLongLong();
+        u.idTexto = NuloACero(id);
+        u.recibido = fecha(valor(Recibido));
+        u.entrega = fecha(valor(Entrega));
+    }
+    QString persona = NuloABlanco(u.clave[ClavePrenda]).trimmed() + QLatin1Char('*')
+                      + NuloABlanco(u.clave[ClaveArreglo]).trimmed();
+    persona.remove(QStringLiteral("--"));
+    const int f = g.AgregarFila();
+    g.SetTextMatrix(f, ColIdArreglo, u.idTexto);
+    g.SetTextMatrix(f, ColReferencia, NuloACero(u.clave[ClaveReferencia]));
+    g.SetTextoCompartido(f, ColPersona, textos_.Compartido(persona));
+    g.SetTextoCompartido(f, ColRecibido, u.recibido);
+    g.SetTextoCompartido(f, ColEntrega, u.entrega);
+    u.suma = NumeroDeValor(precio);
+    g.SetTextoCompartido(f, ColImporte, precio.isNull() ? cero : textos_.Importe(RedondearImporte(u.suma)));
+    // A garment's lines mostly share their worker: the last one's text is taken again.
+    if (otroTrabajador || otroArreglo)
+        u.trabajador = textos_.Compartido(NuloABlanco(u.clave[ClaveCosturera]));
+    g.SetTextoCompartido(f, ColTrabajador, u.trabajador);
+    g.SetRowHeight(f, 2 * Grid::AltoFilaPorDefecto);
 }
 
 bool frmAsigancion::HayFilaElegida() const
@@ -375,8 +387,8 @@ void frmAsigancion::cmdBuscarPorNumero_Click()
     if (!leido)
         return;
     const qint64 numero = *leido;
-    // While the list of every line is still being read, read on until the pages reach the order.
-    while (QuedanPaginas() && paginaHasta_ >= numero)
+    // While the list of every line is still being read, read on until it is past the order.
+    while (QuedanPaginas() && ultima_.id >= numero)
         LlenarSiguientePagina();
     Grid &g = gridListaArreglos;
     for (int f = 1; f < g.Rows(); ++f) {
@@ -430,6 +442,7 @@ void frmAsigancion::gridListaArreglos_DblClick()
 
 void frmAsigancion::salirformulario()
 {
-    paginaHasta_ = paginaMinimo_ = filasPendientes_ = 0;
+    resto_.reset();
+    filasPendientes_ = 0;
     Abierto = false;
 }

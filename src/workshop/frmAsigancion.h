@@ -6,19 +6,29 @@
 #include <QHash>
 #include <QString>
 #include <QVariant>
+#include <array>
 #include <functional>
+#include <memory>
+#include <vector>
+
+class FilaLeida;
+class LecturaAparte;
 
 // The back-office screen where each garment taken in at the counter is given to a worker or
 // taken away again. Every change is keyed by the garment reference, so all alterations of one
 // garment go to the same worker.
 //
 // "Ver todos los arreglos" lists ten years of lines: the first orders are listed at once and
-// the rest is read behind them, a page of order numbers at a time (QuedanPaginas /
-// LlenarSiguientePagina), each page about as long as the view may keep the user waiting, so the
-// screen shows rows at once, answers touches while it fills and never holds a whole record set.
+// the rest is read behind them by a worker on a connection of its own (LecturaAparte); the
+// screen appends what it has read in turns of about MsPorPagina (QuedanPaginas /
+// LlenarSiguientePagina), so it shows rows at once, answers touches while it fills and never
+// holds a whole record set.
 class frmAsigancion
 {
 public:
+    frmAsigancion();
+    ~frmAsigancion();
+
     Grid gridListaArreglos;
     QString lblCuantos = QString::fromUtf8("NOTA: Solo se muestran los 200 últimos arreglos.");
     QString lblViendo = QStringLiteral("Lista arreglos");
@@ -46,14 +56,10 @@ public:
     static QString SqlListaArreglos();
     static QString SqlTodasLasLineas(qint64 desde = 0, qint64 hasta = 0);
     static QString SqlArreglosPorTrabajador(int costurera, bool pendiente);
-    // Orders a page of "all the lines" covers: few for the first page, so that it shows at once,
-    // then as many as are read in about MsPorPagina, at most twice the last page's. Never fewer
-    // than OrdenesMinimas: on a machine busy with other work each page is slow whatever its
-    // size, and more pages would only add statements and repaints.
+    // The orders of the first page of "all the lines", read at once on the screen's connection;
+    // then the rest is appended for about MsPorPagina in each turn of the screen.
     static constexpr int OrdenesPrimeraPagina = 300;
-    static constexpr int OrdenesMinimas = 1000;
-    static constexpr int OrdenesPorPagina = 5000;
-    static constexpr int MsPorPagina = 30;
+    static constexpr int MsPorPagina = 25;
 
     void CargarFormulario(const std::function<void()> &mostrar);
     void DarTamanosGridArreglos();
@@ -61,7 +67,7 @@ public:
     QString DimeIdProductoPorReferencia(const QString &referencia);
 
     // The list of all lines goes on filling while this is true.
-    bool QuedanPaginas() const { return paginaHasta_ > paginaMinimo_ && filasPendientes_ > 0; }
+    bool QuedanPaginas() const { return resto_ != nullptr && filasPendientes_ != 0; }
     void LlenarSiguientePagina();
 
     void cmdAsignar_Click();
@@ -83,17 +89,26 @@ private:
     bool HayFilaElegida() const;
     void ListaPorTrabajador(bool pendiente);
     void Llenar(const QString &sql);
-    // Appends a row per record of the statement, at most `limite` of them (-1: all). The rows
-    // are read one by one, not held in a record set: the list of every line is long. With
+    // Appends a row for a record, while filasPendientes_ allows (below 0: no limit). The rows are
+    // read one by one, not held in a record set: the list of every line is long. With
     // `sumarIguales`, a record that repeats the last row's order, garment, worker, date and
     // alteration adds its price to that row instead.
-    void AnadirFilas(const QString &sql, qint64 limite, bool sumarIguales = false);
+    void AnadirFila(const FilaLeida &q, bool sumarIguales);
+    // Stripes the rows appended from `antes` on and counts them.
+    void AcabarPagina(int antes);
     void PonerTrabajador(const QString &referencia, const QString &id, const QString &nombre);
 
-    qint64 paginaHasta_ = 0;
-    qint64 paginaMinimo_ = 0;
-    qint64 ordenesPagina_ = 0;
+    std::unique_ptr<LecturaAparte> resto_; // the rest of the list of every line
     qint64 filasPendientes_ = 0;
-    qint64 msPagina_ = 0; // how long the last page took to read
+    std::vector<int> campos_; // where each field is in the records being read
+    // The last row appended: its order, the keys its lines share and its sum, for the lines that
+    // add up to it, whichever part of the reading brings them; the order's own texts (number,
+    // days) are made once per order, the worker's text once along a garment.
+    struct Ultima {
+        std::array<QVariant, 5> clave;
+        qint64 id = -1;
+        QString idTexto, recibido, entrega, trabajador;
+        double suma = 0;
+    } ultima_;
     TextosLista textos_;
 };

@@ -7,6 +7,7 @@
 #include "core/Consultas.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
+#include "core/LecturaAparte.h"
 #include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 
@@ -297,6 +298,23 @@ private Q_SLOTS:
         QVERIFY(leidas.size() < 3);
         l.reset();
         QCOMPARE(b.Valor(u"select count(*) from costureras"_s), u"5"_s);
+
+        // Read ahead by a worker on a connection of its own: the same rows, and its failure thrown
+        // here with the usual message.
+        auto aparte = [&](const QString &sql) {
+            QStringList filas;
+            LecturaAparte l(b.conexion, sql);
+            while (l.Leer(2, [&](const FilaLeida &q) { filas << q.Texto(0); })) {
+            }
+            return filas;
+        };
+        QCOMPARE(aparte(u"select nombre from costureras order by idcosturera"_s), filas);
+        try {
+            aparte(falla);
+            QFAIL("the failing row must throw");
+        } catch (const ErrorBaseDatos &e) {
+            QVERIFY(e.Mensaje().startsWith(u"Error en la base de datos.\r\n"_s));
+        }
     }
 
     // The shop's SQL dialect, translated for the engine of the run.

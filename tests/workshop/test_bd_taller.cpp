@@ -436,6 +436,16 @@ private Q_SLOTS:
         a.cmdBuscarPorNumero_Click();
         QCOMPARE(a.gridListaArreglos.Row, antes);
 
+        // "Salir" while the rest is being read: its worker is gone, the list stays as far as it got.
+        const auto hilos = [] { return QDir(u"/proc/self/task"_s).count(); };
+        const uint hilosAntes = hilos();
+        a.cmdVerTodos_Click();
+        const int leidas = a.gridListaArreglos.Rows();
+        a.cmdsalir_Click();
+        QVERIFY(!a.QuedanPaginas());
+        QCOMPARE(a.gridListaArreglos.Rows(), leidas);
+        QCOMPARE(hilos(), hilosAntes);
+
         a.cmdArreglosSinAsignar_Click();
         QCOMPARE(a.lblCuantos, u"Mostrando las 904 referencias"_s);
         QVERIFY(!a.QuedanPaginas());
