@@ -9,24 +9,11 @@ dir=$(mktemp -d)
 # The display server is waited for: one still closing could take the next run's display away.
 trap 'kill $xvfb 2>/dev/null && wait $xvfb 2>/dev/null; rm -rf "$dir"' EXIT
 "$admin" init --demo --config "$dir/bdcostuaccess.dat" --base "$dir/demo.db" >/dev/null
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/pantalla" 2>/dev/null &
+# -noreset: the server would otherwise start over each time its last client leaves (the accessibility
+# bus's launcher does, right before the program connects), and turn the program away meanwhile.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/pantalla" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [[ -s "$dir/pantalla" ]] && break; sleep 0.1; done
-# The server names its display before it is sure to answer; a program that connects too early is
-# turned away, so the X handshake is tried until the server accepts it.
-python3 - "$(cat "$dir/pantalla")" <<'FIN'
-import socket, sys, time
-for _ in range(100):
-    try:
-        s = socket.socket(socket.AF_UNIX)
-        s.connect('/tmp/.X11-unix/X' + sys.argv[1].strip())
-        s.sendall(b'l\0\x0b\0\0\0\0\0\0\0\0\0')
-        if s.recv(1) == b'\x01':
-            break
-    except OSError:
-        pass
-    time.sleep(0.1)
-FIN
 export DISPLAY=":$(cat "$dir/pantalla")" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 export HILVAN="$hilvan" CONFIG="$dir/bdcostuaccess.dat" REGISTRO="$dir/hilvan.log" SCRIPT="$(dirname "$(realpath "$0")")/venta_atspi.py"
 dbus-run-session -- bash -c '
