@@ -20,6 +20,7 @@
 #include <QStringDecoder>
 #include <QUuid>
 #include <QVarLengthArray>
+#include <libpq-fe.h>
 #include <limits>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -568,6 +569,22 @@ class LecturaServidor final : public Lectura, public FilaLeida
 {
 public:
     LecturaServidor(Conexion &c, const QString &sql) : c_(c), sql_(sql), q_(c.Consultar(sql, true)) {}
+    // Dropped halfway, the driver would read the rest of the rows to the end before the connection
+    // is free again (seconds, on a long history): the server is told to stop instead. Inside a
+    // transaction that would undo it, so there the rest is read.
+    ~LecturaServidor() override
+    {
+        if (terminada_ || c_.EnTransaccion())
+            return;
+        const QVariant h = c_.db().driver()->handle();
+        if (c_.motor() != Motor::PostgreSQL || !h.isValid())
+            return;
+        if (PGcancel *cancelar = PQgetCancel(*static_cast<PGconn *const *>(h.data()))) {
+            char error[256];
+            PQcancel(cancelar, error, sizeof error);
+            PQfreeCancel(cancelar);
+        }
+    }
 
     bool Leer(int filas, const std::function<void(const FilaLeida &fila)> &fila) override
     {

@@ -1,7 +1,5 @@
 #include "LecturaAparte.h"
 
-#include <optional>
-
 namespace {
 
 // One row of a part the worker read.
@@ -50,21 +48,20 @@ void LecturaAparte::Trabajar(const Conexion::Apertura &apertura, const QString &
     try {
         Conexion propia;
         propia.Abrir(apertura);
-        const bool servidor = apertura.motor == Motor::PostgreSQL;
-        std::unique_ptr<Lectura> lectura;
-        std::optional<Transaccion> cursor; // the cursor lasts as long as its transaction
-        if (servidor) {
-            // A million orders cost enough for the server to compile the statement first, which
-            // held the first rows back 0.2 s and saved nothing over the whole list.
-            try {
-                propia.Ejecutar(QStringLiteral("SET jit = off"));
-            } catch (const ErrorBaseDatos &) { // a server without the setting has nothing to compile
+        if (apertura.motor == Motor::PostgreSQL) {
+            // The server's whole list as one stream, planned as a cursor would be: in the order of the
+            // order-number indexes, each order's few lines sorted among themselves, so the server sends
+            // rows while the worker turns the last ones into values. Planned for the total, it would
+            // join and sort everything first; a cursor would fill each part before sending it.
+            for (const char *ajuste : {"SET jit = off", "SET max_parallel_workers_per_gather = 0",
+                                       "SET enable_hashjoin = off", "SET enable_sort = off"}) {
+                try {
+                    propia.Ejecutar(QString::fromLatin1(ajuste));
+                } catch (const ErrorBaseDatos &) { // an older server lacks the setting: it plans alone
+                }
             }
-            cursor.emplace(propia);
-            propia.Ejecutar(QStringLiteral("DECLARE lista NO SCROLL CURSOR FOR ") + sql);
-        } else {
-            lectura = propia.AbrirLectura(sql);
         }
+        std::unique_ptr<Lectura> lectura = propia.AbrirLectura(sql);
         QStringList nombres;
         for (bool quedan = true; quedan;) {
             Parte p;
@@ -75,13 +72,7 @@ void LecturaAparte::Trabajar(const Conexion::Apertura &apertura, const QString &
                     p.celdas.push_back(f.Valor(i));
                 ++p.filas;
             };
-            if (servidor) {
-                propia.AbrirLectura(QStringLiteral("FETCH FORWARD %1 FROM lista").arg(FilasPorParte))
-                    ->Leer(FilasPorParte, copiar);
-                quedan = p.filas == FilasPorParte;
-            } else {
-                quedan = lectura->Leer(FilasPorParte, copiar);
-            }
+            quedan = lectura->Leer(FilasPorParte, copiar);
             p.nombres = nombres;
             if (p.filas > 0 && !Entregar(std::move(p)))
                 break;

@@ -15,10 +15,9 @@
 // screen's thread only appends the rows already read. The database works on the next rows while
 // the screen fills its grid with the last ones, and the screen's connection stays free.
 //
-// On the server the statement is read through a cursor: planned for its first rows, it streams in
-// the order of the indexes instead of joining and sorting everything before the first row.
-// Dropping the reading stops the worker and waits for it (at most one part of rows). The statement
-// has no "top": it is sent to the server behind the cursor's own words.
+// On the server the statement streams: planned for reading in the order of its indexes, the server
+// sends rows while the worker turns the last ones into values. Dropping the reading stops the worker
+// (the server is told to stop) and waits for it: at most one part of rows.
 class LecturaAparte final : public Lectura
 {
 public:
