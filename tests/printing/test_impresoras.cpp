@@ -1,14 +1,11 @@
 #include "BaseDePrueba.h"
-#include "DialogosGuion.h"
 #include "Mostrador.h"
+#include "TiendaDemo.h"
 #include "core/BaseDatos.h"
 #include "core/Programa.h"
-#include "core/Reloj.h"
-#include "demo/Demo.h"
 #include "printing/DireccionImpresora.h"
 #include "printing/ImprimirListado.h"
 #include "printing/SalidaListadosPdf.h"
-#include "printing/SalidaMemoria.h"
 #include "printing/SalidaSerie.h"
 #include "printing/TicketPrueba.h"
 
@@ -16,7 +13,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 #include <arpa/inet.h>
@@ -247,16 +243,13 @@ private Q_SLOTS:
     // (the serial port's own test sends the same kind of bytes): the printer gets them unchanged.
     void mismosBytesPorDispositivoYRed()
     {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        TiendaDemo<PantallasPrueba> t;
         G().nombre = u"Hilván Muñoz"_s;
-        SalidaMemoria memoria;
-        G().salidaTickets = &memoria;
         ImprimirTicketPrueba();
-        const QByteArray esperado = memoria.Bytes();
+        const QByteArray esperado = t.impresora.Bytes();
         QVERIFY(esperado.contains("Mu\xa5oz"));
 
-        const QString usb = b.dir.filePath(u"lp0"_s);
+        const QString usb = t.b.dir.filePath(u"lp0"_s);
         QFile f(usb);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
@@ -279,7 +272,6 @@ private Q_SLOTS:
         QCOMPARE(impresora.recibido, esperado + esperado);
         QCOMPARE(red->LineasPerdidas(), 0);
         QCOMPARE(impresora.conexiones.size(), 2);
-        G().salidaTickets = nullptr;
     }
 
     void puertoSerie()
@@ -376,13 +368,9 @@ private Q_SLOTS:
         QFETCH(bool, apaisado);
         QFETCH(int, paginas);
         QFETCH(QString, ultimaFila);
-        QTemporaryDir dir;
-        const QString ruta = dir.filePath(u"listado.pdf"_s);
-        DialogosGuion dialogos;
-        RelojFijo reloj(QDateTime(QDate(2026, 12, 5), QTime(10, 0)));
+        BaseDePrueba b; // today is 05/12/2026
+        const QString ruta = b.dir.filePath(u"listado.pdf"_s);
         SalidaListadosPdf salida(ruta);
-        G().dialogos = &dialogos;
-        G().reloj = &reloj;
         G().salidaListados = &salida;
 
         QVERIFY(ImprimirListado(GridDe(filas), u"Listado"_s, apaisado));
@@ -403,17 +391,14 @@ private Q_SLOTS:
             QVERIFY(!pagina.contains(u"secreto"_s));
         }
         QVERIFY(texto.last().contains(ultimaFila));
-        QVERIFY(dialogos.mensajes.isEmpty());
-        G() = ValoresPrograma();
+        QVERIFY(b.dialogos.mensajes.isEmpty());
     }
 
     void anchosYFallo()
     {
-        QTemporaryDir dir;
-        const QString ruta = dir.filePath(u"anchos.pdf"_s);
-        DialogosGuion dialogos;
+        BaseDePrueba b;
+        const QString ruta = b.dir.filePath(u"anchos.pdf"_s);
         SalidaListadosPdf salida(ruta);
-        G().dialogos = &dialogos;
         G().salidaListados = &salida;
 
         // Columns on paper are as wide as on screen: "Nombre" is two inches, "Importe" one.
@@ -425,12 +410,11 @@ private Q_SLOTS:
         QVERIFY2(qAbs((fecha - nombre) - 3 * 72) < 6, qPrintable(QString::number(fecha - nombre)));
 
         // A printer that cannot take the pages: the user is told, nothing counts as printed.
-        SalidaListadosPdf rota(dir.filePath(u"no/existe/listado.pdf"_s));
+        SalidaListadosPdf rota(b.dir.filePath(u"no/existe/listado.pdf"_s));
         G().salidaListados = &rota;
         QVERIFY(!ImprimirListado(GridDe(3), u"Listado"_s, false));
-        QCOMPARE(dialogos.mensajes.size(), 1);
-        QVERIFY(dialogos.mensajes[0].startsWith(u"No se ha podido imprimir"_s));
-        G() = ValoresPrograma();
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se ha podido imprimir"_s));
     }
 
     // Whatever the printer does (takes no bytes, is not there, answers nobody, goes away in the

@@ -238,8 +238,7 @@ private Q_SLOTS:
                 a.cmdVer_Click();
                 QCOMPARE(a.gridAtrasados.Rows(), d.second);
             }
-            QCOMPARE(b.dialogos.mensajes.size(), 4);
-            QCOMPARE(b.dialogos.mensajes[0], u"Escriba un número de días (0 o más)."_s);
+            QCOMPARE(b.dialogos.mensajes, QStringList(4, u"Escriba un número de días (0 o más)."_s));
 
             a.gridAtrasados_DblClick(1);
         });
@@ -422,11 +421,7 @@ private Q_SLOTS:
         QCOMPARE(a.FilaSuperior, a.gridListaArreglos.Row);
         while (a.QuedanPaginas())
             a.LlenarSiguientePagina();
-        QCOMPARE(a.gridListaArreglos.Rows() - 1, todas);
         QCOMPARE(a.lblCuantos, u"Mostrando las 1805 últimas referencias"_s);
-        const QStringList ids = TextosColumna(a.gridListaArreglos, frmAsigancion::ColIdArreglo);
-        QVERIFY(std::is_sorted(ids.begin(), ids.end(),
-                               [](const QString &x, const QString &y) { return x.toInt() > y.toInt(); }));
         QCOMPARE(
             a.gridListaArreglos.TextMatrix(Fila(a, "2797.1", "Vestido*Bajo"), frmAsigancion::ColTrabajador),
             u"Rosa"_s);
