@@ -859,8 +859,9 @@ private Q_SLOTS:
         QCOMPARE(tickets[1], tickets[0]);
     }
 
-    // A garment ticket scanned on an empty sale screen opens its hand-over, checked as when typed.
-    void entregaPorEscaneo()
+    // A hand-over opened from the sale screen by a garment ticket scanned or the order's number
+    // typed, checked alike (a ticket scanned that hands one over: test_toques_gui).
+    void entregaEscaneadaOTecleada()
     {
         TiendaDemo<PantallasEntrega> t;
         t.pantallas.usuario = [](frmListaEntregar &lista) { lista.cmdMarcarComoEntregado_Click(); };
@@ -875,21 +876,47 @@ private Q_SLOTS:
         leer(Escaneo(999, u"999.1"_s));
         leer(Escaneo(1, u"1.1"_s)); // delivered already
         leer(Escaneo(4, u"4.1"_s)); // its garments still with the worker
+        d.pad = {u"abc"_s, QString(), u"999"_s};
+        for (int i = 0; i < 3; ++i)
+            p.cmdEntregaarreglos_Click();
+        const QString noEsta = u"No se ha encontrado el arreglo 999"_s;
         QCOMPARE(d.mensajes,
-                 (QStringList{u"El código leído no es un ticket de prenda de esta tienda."_s,
-                              u"No se ha encontrado el arreglo 999"_s,
-                              u"Todas o alguna de las prendas de este arreglo no han sido recibidas en "
-                              "tienda. Debe darlas primero de entrada."_s}));
+                 (QStringList{u"El código leído no es un ticket de prenda de esta tienda."_s, noEsta,
+                              u"Todas o alguna de las prendas de este arreglo no han sido recibidas "
+                              "en tienda. Debe darlas primero de entrada."_s,
+                              noEsta}));
+        QCOMPARE(d.titulosPad.last(), u"Introduzca la referencia del arreglo a entregar"_s);
         QCOMPARE(p.IdArregloVenta, 0);
 
+        // Order 3: "no" keeps its list open, "yes" hands it to the sale screen.
+        t.pantallas.usuario = [&](frmListaEntregar &l) {
+            QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{u"En Tienda"_s});
+            d.siNo = {7, 6};
+            l.cmdMarcarComoEntregado_Click();
+            QVERIFY(l.Abierto);
+            l.cmdMarcarComoEntregado_Click();
+            QVERIFY(!l.Abierto);
+        };
         d.mensajes.clear();
-        d.siNo = {6};
-        leer(Escaneo(3, u"3.1"_s));
-        // Another ticket over the order on screen changes nothing.
-        leer(Escaneo(4, u"4.1"_s));
-        QCOMPARE(p.IdArregloVenta, 3);
-        QCOMPARE(d.mensajes.size(), 1);
+        d.pad = {u"3"_s};
+        p.cmdEntregaarreglos_Click();
+        QCOMPARE(d.preguntas.last(), u"Va a entregar este prenda al cliente?"_s);
         QCOMPARE(t.pantallas.abiertas, (QList<int>{1, 4, 3}));
+        QCOMPARE(G().ArregloACargar, 0);
+        QVERIFY(p.EntregarAlAcabar);
+
+        // In delivery mode a ticket scanned, a touch on a line's "X" or its price change nothing.
+        const QString pantalla = PantallaDe(p);
+        leer(Escaneo(4, u"4.1"_s));
+        d.pad = {u"1"_s};
+        for (int c : {int(frmPrincipal::ColBorrar), int(frmPrincipal::ColImporte)}) {
+            p.gridTPV.Row = 2;
+            p.gridTPV.Col = c;
+            p.gridTPV_Click();
+        }
+        QCOMPARE(PantallaDe(p), pantalla);
+        QCOMPARE(d.mensajes.size(), 1);
+        QCOMPARE(d.pad.size(), size_t(1));
     }
 };
 

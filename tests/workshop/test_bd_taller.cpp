@@ -7,7 +7,6 @@
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "core/TextosLista.h"
-#include "counter/frmPrincipal.h"
 #include "demo/HistoriaTienda.h"
 #include "printing/SalidaListadosPdf.h"
 #include "printing/SalidaMemoria.h"
@@ -173,43 +172,6 @@ private Q_SLOTS:
             QCOMPARE(t.b.dialogos.preguntas.size(), c.second.isEmpty() ? 1 : 0);
             QCOMPARE(G().ArregloACargar, 0);
         }
-
-        // The order prompt: letters do nothing, an unknown number is told; order 3 is handed over.
-        t.pantallas.usuario = [&](frmListaEntregar &l) {
-            QCOMPARE(TextosColumna(l.gridPrendas, 2), QStringList{u"En Tienda"_s});
-            t.b.dialogos.siNo = {7, 6};
-            l.cmdMarcarComoEntregado_Click();
-            QVERIFY(l.Abierto);
-            l.cmdMarcarComoEntregado_Click();
-            QVERIFY(!l.Abierto);
-        };
-        frmPrincipal p;
-        p.ReiniciarVenta();
-        t.b.dialogos.mensajes.clear();
-        t.b.dialogos.pad = {u"abc"_s, QString(), u"999"_s, u"3"_s};
-        for (int i = 0; i < 4; ++i)
-            p.cmdEntregaarreglos_Click();
-        QCOMPARE(t.b.dialogos.titulosPad.last(), u"Introduzca la referencia del arreglo a entregar"_s);
-        QCOMPARE(t.b.dialogos.mensajes, QStringList{u"No se ha encontrado el arreglo 999"_s});
-        QCOMPARE(t.b.dialogos.preguntas.last(), u"Va a entregar este prenda al cliente?"_s);
-        QCOMPARE(t.pantallas.abiertas, QList<int>{3});
-        QCOMPARE(G().ArregloACargar, 0);
-
-        // On the sale screen, in delivery mode: the lines are shown but cannot be touched.
-        QCOMPARE(p.IdArregloVenta, 3);
-        QVERIFY(p.EntregarAlAcabar);
-        const int lineas = p.gridTPV.Rows();
-        QVERIFY(lineas > 2);
-        const QString precio = p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte);
-        t.b.dialogos.pad = {u"1"_s};
-        for (int c : {int(frmPrincipal::ColBorrar), int(frmPrincipal::ColImporte)}) {
-            p.gridTPV.Row = 2;
-            p.gridTPV.Col = c;
-            p.gridTPV_Click();
-        }
-        QCOMPARE(p.gridTPV.Rows(), lineas);
-        QCOMPARE(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), precio);
-        QCOMPARE(t.b.dialogos.pad.size(), size_t(1));
     }
 
     void atrasadosYPendientesPorTrabajador()
