@@ -727,35 +727,63 @@ private Q_SLOTS:
         QCOMPARE(m.Guardar(0), 8);
     }
 
-    void anular()
+    // The menu opened from the sale screen: "Modificar" loads an order there, which then cannot be
+    // annulled from under it; annulling anywhere else.
+    void modificarYAnular()
     {
         Tienda t;
-        FRMoPCIONES m;
         DialogosGuion &d = t.b.dialogos;
+        const QString lleno1 = t.Restos(1), lleno4 = t.Restos(4);
+        QVERIFY(lleno1.endsWith(u"/1/2"_s)); // order 1: paid on account and at delivery
+        frmPrincipal p;
+        p.ReiniciarVenta();
+        t.pantallas.usuario = [&](FRMoPCIONES &m) {
+            d.pad = {u"77"_s, u"1"_s, u"1"_s};
+            d.siNo = {7, 6};
+            m.cmdModificarArreglo_Click(); // unknown
+            m.cmdModificarArreglo_Click(); // delivered, "no"
+            QVERIFY(m.Abierto);
+            m.cmdModificarArreglo_Click(); // delivered, "yes": the menu closes
+            QVERIFY(!m.Abierto);
+        };
+        p.cmdVerOpciones_Click();
+        QCOMPARE(d.mensajes, QStringList{u"No se ha encontrado el arreglo 77"_s});
+        QCOMPARE(d.preguntas.last(), Entregado + QLatin1Char('?'));
+        QCOMPARE(p.IdArregloVenta, 1);
+        QCOMPARE(G().ArregloACargar, 0);
+        QVERIFY(p.ArregloCargado && p.gridFamiliasEnabled && !p.EntregarAlAcabar && !G().EntregandoArreglo);
+
+        // Order 1 is refused for annulling. "No" to leaving keeps the program and the menu open,
+        // Enter does not close it; Escape leaves the menu and changes nothing on the sale screen.
+        t.pantallas.usuario = [&](FRMoPCIONES &m) {
+            d.pad = {u"1"_s};
+            d.siNo = {7};
+            m.cmdAnularArreglo_Click();
+            m.Command1_Click();
+            m.Form_KeyPress(13);
+            QVERIFY(m.Abierto && !m.TerminarPrograma && t.b.conexion.Abierta());
+            m.Form_KeyPress(27);
+            QVERIFY(!m.Abierto);
+        };
+        d.mensajes.clear();
+        d.preguntas.clear();
+        p.cmdVerOpciones_Click();
+        QCOMPARE(
+            d.mensajes,
+            QStringList{
+                u"El arreglo 1 está abierto en la pantalla de venta. Termínelo o pulse \"Comenzar\" antes de anularlo."_s});
+        QCOMPARE(d.preguntas, QStringList{u"¿Desea realmente salir?"_s});
+        QCOMPARE(p.IdArregloVenta, 1);
+        QCOMPARE(t.Restos(1), lleno1);
+        d.mensajes.clear();
+        d.preguntas.clear();
+
+        FRMoPCIONES m;
         const auto anular = [&](const QString &ref, std::deque<int> respuestas) {
             d.pad = {ref};
             d.siNo = std::move(respuestas);
             m.cmdAnularArreglo_Click();
         };
-        const QString lleno1 = t.Restos(1), lleno4 = t.Restos(4);
-        QVERIFY(lleno1.endsWith(u"/1/2"_s)); // order 1: paid on account and at delivery
-
-        // Order 4 open on this counter's sale screen: the menu will not annul it from under it.
-        frmPrincipal p;
-        p.ReiniciarVenta();
-        p.CargarArreglo(4, false);
-        t.pantallas.usuario = [&](FRMoPCIONES &menu) {
-            d.pad = {u"4"_s};
-            menu.cmdAnularArreglo_Click();
-        };
-        p.cmdVerOpciones_Click();
-        QCOMPARE(
-            d.mensajes,
-            QStringList{
-                u"El arreglo 4 está abierto en la pantalla de venta. Termínelo o pulse \"Comenzar\" antes de anularlo."_s});
-        QCOMPARE(t.Restos(4), lleno4);
-        d.mensajes.clear();
-
         // Unknown or typed wrong: nothing asked, nothing shown.
         anular(u"999"_s, {});
         anular(u"x"_s, {});
@@ -779,41 +807,6 @@ private Q_SLOTS:
         QCOMPARE(t.Restos(1), lleno1);
     }
 
-    void modificarVuelveAlMostrador()
-    {
-        Tienda t;
-        frmPrincipal p;
-        p.ReiniciarVenta();
-        t.pantallas.usuario = [&](FRMoPCIONES &m) {
-            t.b.dialogos.pad = {u"77"_s, u"1"_s, u"1"_s};
-            t.b.dialogos.siNo = {7, 6};
-            m.cmdModificarArreglo_Click(); // unknown
-            m.cmdModificarArreglo_Click(); // delivered, "no"
-            QVERIFY(m.Abierto);
-            m.cmdModificarArreglo_Click(); // delivered, "yes": the menu closes
-            QVERIFY(!m.Abierto);
-        };
-        p.cmdVerOpciones_Click();
-        QCOMPARE(t.b.dialogos.mensajes, QStringList{u"No se ha encontrado el arreglo 77"_s});
-        QCOMPARE(t.b.dialogos.preguntas.last(), Entregado + QLatin1Char('?'));
-        QCOMPARE(p.IdArregloVenta, 1);
-        QCOMPARE(G().ArregloACargar, 0);
-        QVERIFY(p.ArregloCargado && p.gridFamiliasEnabled && !p.EntregarAlAcabar && !G().EntregandoArreglo);
-
-        // "No" to leaving keeps the program and the menu open, Enter does not close it; Escape
-        // leaves the menu and changes nothing on the sale screen.
-        t.pantallas.usuario = [&](FRMoPCIONES &m) {
-            t.b.dialogos.siNo = {7};
-            m.Command1_Click();
-            m.Form_KeyPress(13);
-            QVERIFY(m.Abierto && !m.TerminarPrograma && t.b.conexion.Abierta());
-            m.Form_KeyPress(27);
-            QVERIFY(!m.Abierto);
-        };
-        p.cmdVerOpciones_Click();
-        QCOMPARE(t.b.dialogos.preguntas.last(), u"¿Desea realmente salir?"_s);
-        QCOMPARE(p.IdArregloVenta, 1);
-    }
     // Three garments for a known customer, all due in three days, 20.00 handed over, every
     // ticket printed: the short way stores, books and prints what the long way does.
     void caminoCorto()
