@@ -110,11 +110,6 @@ QString Caja(QWidget &v, const char *nombre)
     return v.findChild<QLabel *>(QString::fromLatin1(nombre))->text();
 }
 
-// The garment ticket's barcode line of reference 1234.2.
-const QByteArray LineaBarras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02"
-                             "1000012340025\x00\r\n",
-                             35);
-
 // 1000012340025 by hand: the leading 1 gives sets A A B A B B to 0 0 0 0 1 2, then 3 4 0 0 2 5
 // from set C, between the guards 101, 01010 and 101; seven modules a digit.
 const QString ModulosCodigo = u"101"

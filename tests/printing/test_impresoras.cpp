@@ -1,5 +1,6 @@
 #include "BaseDePrueba.h"
 #include "Mostrador.h"
+#include "TallerDePrueba.h"
 #include "TiendaDemo.h"
 #include "core/BaseDatos.h"
 #include "core/Programa.h"
@@ -280,15 +281,12 @@ private Q_SLOTS:
         qputenv("HILVAN_PUERTO_7", impresora.dispositivo.toLocal8Bit());
         QCOMPARE(SalidaSerie::Dispositivo(7), impresora.dispositivo);
 
-        // A garment ticket's barcode line and a header line: NUL, CR LF, bytes above 127.
-        const QByteArray barras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02"
-                                "1000012340025\x00\r\n",
-                                35);
+        // A garment ticket's barcode line and a header line.
         const QByteArray cabecera("\x1b!0\x1br1 ARREGLOS MU\xa5OZ \r\n");
         SalidaSerie serie(7, u"9600,n,8,1"_s);
-        serie.Enviar(barras);
+        serie.Enviar(LineaBarras);
         serie.Enviar(cabecera); // the port was closed and opens again for the next line
-        QCOMPARE(impresora.Leer(barras.size() + cabecera.size()), barras + cabecera);
+        QCOMPARE(impresora.Leer(LineaBarras.size() + cabecera.size()), LineaBarras + cabecera);
 
         // A line longer than the pseudo-terminal holds keeps the port open until the printer
         // reads it: meanwhile the port must have the shop's settings, raw, without flow control.
