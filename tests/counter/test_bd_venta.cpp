@@ -384,9 +384,9 @@ private Q_SLOTS:
     void reabrirYGuardarOtraVez()
     {
         Mostrador m;
-        // Stored at prices that are no longer the catalogue's, by Carmen, 10.00 paid on account;
-        // the second garment has a product since deleted and the same-day service dated on the
-        // day it came in, and its delivery date was chosen by hand.
+        // Stored at prices that are no longer the catalogue's, by Carmen, 10.00 paid on account; the
+        // first garment is back from Lola; the second has a product since deleted and the same-day
+        // service dated on the day it came in, and its delivery date was chosen by hand.
         m.b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, precio2, precio3, activo",
                      {"90, 2, 'Bordado', 20, 16, 8, 0"});
         m.b.Insertar("arreglos",
@@ -399,6 +399,9 @@ private Q_SLOTS:
                       "70, 90, 20, 'Falda azul', '70.2', '2026-12-01 00:00:00'",
                       "70, 21, 6, 'Falda azul', '70.2', '2026-12-01 00:00:00'"});
         m.b.conexion.Ejecutar(u"delete from productos where idproducto = 90"_s);
+        m.b.conexion.Ejecutar(
+            u"update arreglos_detalles set idcosturera = 2, listoparaentrega = 1, "
+            "fechaasignaciontrabajador = '2026-12-05 11:00:00' where referenciaprenda = '70.1'"_s);
         MeterMovimientoCaja(10, u"Ref. 70"_s, 1, 70, 0);
         const QStringList antes = Lineas(m, 70);
 
@@ -425,19 +428,32 @@ private Q_SLOTS:
         QCOMPARE(m.Importe(u"select sum(importe) from caja where concepto = 'Ref. 70'"_s), 42.0);
         QVERIFY(m.PantallaVacia());
 
-        // Reopened: a garment goes, a line repriced, one added; customer 1 reprices what is still sold.
+        // Reopened: one more line in the first garment (touched on its row, so the line goes in
+        // before the second garment), then that garment goes, a line repriced; customer 1
+        // reprices what is still sold.
         OtroArreglo39(m);
         m.Reabrir(70);
-        m.Tocar(4, frmPrincipal::ColBorrar);
+        m.Tocar(1, frmPrincipal::ColImporte);
+        QVERIFY(m.p.gridProductos.Visible);
+        m.Producto(u"Estrechar pernera"_s);
+        m.Tocar(5, frmPrincipal::ColBorrar);
         m.p.BuscarClienteTel(u"600111222"_s);
         m.dialogos.pad = {u"9.5"_s};
         m.Tocar(3, frmPrincipal::ColImporte);
-        m.p.MeterProductoEnGridTPV(5);
         m.p.IdUsuarioVenta = 3;
         QCOMPARE(m.Guardar(70), 70);
         QCOMPARE(Lineas(m, 70),
                  L({"70.1|1|8|Pantalón negro|10/12/2026", "70.1|3|9.5|Pantalón negro|10/12/2026",
                     "70.1|5|15|Pantalón negro|10/12/2026"}));
+        // The new line joins the garment's worker, and the garment is pending again, listed once.
+        QCOMPARE(Filas(m.b, u"select idcosturera, coalesce(listoparaentrega, 0), fechaasignaciontrabajador "
+                            "from arreglos_detalles where idproducto = 5"_s),
+                 QStringList{u"2|0|05/12/2026 11:00:00"_s});
+        frmListaEntregar lista;
+        lista.IdArreglo = 70;
+        lista.LlenarPrendas(70);
+        QCOMPARE(TextosFila(lista.gridPrendas, 1).mid(0, 3), L({"70.1", "Pantalón negro", "Pendiente"}));
+        QCOMPARE(lista.gridPrendas.Rows(), 2);
         QCOMPARE(m.p.gridTPV.TextMatrix(4, frmPrincipal::ColIdDetalle),
                  m.Valor(u"select max(idarreglodetalle) from arreglos_detalles"_s));
         QCOMPARE(m.Valor(u"select idusuario from arreglos where idarreglo = 70"_s), u"3"_s);
@@ -597,38 +613,6 @@ private Q_SLOTS:
         QVERIFY(m.PantallaVacia());
         m.p.cmdComenzar_Click();
         QCOMPARE(m.Valor(u"select count(*) from arreglos_detalles where idarreglo = 41"_s), u"3"_s);
-    }
-
-    // One more alteration on a garment with its worker: it joins that worker; the garment is pending again.
-    void unArregloMasEnUnaPrendaAsignada()
-    {
-        Mostrador m;
-        m.PedidoDeDosPrendas();
-        m.Entregado(u"29"_s);
-        m.Acabar(1, {7, 7});
-        m.b.conexion.Ejecutar(
-            u"update arreglos_detalles set idcosturera = 2, listoparaentrega = 1, "
-            "fechaasignaciontrabajador = '2026-12-05 11:00:00' where referenciaprenda = '1.1'"_s);
-        m.Reabrir(1);
-        m.Tocar(1, frmPrincipal::ColImporte);
-        QVERIFY(m.p.gridProductos.Visible);
-        m.Producto(Cremallera);
-        QCOMPARE(m.Lineas(),
-                 L({"-- Pantalón --", "Bajo", "Meter cintura", "Cambiar cremallera", "-- Falda --", "Bajo"}));
-        m.Entregado(u"10"_s);
-        m.Acabar(1, {7, 7});
-        QCOMPARE(m.b.Columna(
-                     u"select referenciaprenda || ' ' || idcosturera || ' ' || coalesce(listoparaentrega, 0) "
-                     "from arreglos_detalles where idproducto = 6"_s),
-                 QStringList{u"1.1 2 0"_s});
-        QCOMPARE(m.Valor(u"select fechaasignaciontrabajador from arreglos_detalles where idproducto = 6"_s),
-                 u"05/12/2026 11:00:00"_s);
-        // The hand-over list shows the garment once, pending until it is back.
-        frmListaEntregar lista;
-        lista.IdArreglo = 1;
-        lista.LlenarPrendas(1);
-        QCOMPARE(TextosColumna(lista.gridPrendas, 0), L({"1.1", "1.2"}));
-        QCOMPARE(lista.gridPrendas.TextMatrix(1, 2), u"Pendiente"_s);
     }
 
     // Two counters on one shop: each writes only what it saw, or nothing.
