@@ -223,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(m.p.gridTPV.RowHeight(separador + 2), 2 * frmPrincipal::AltoFila);
     }
 
-    void preciosYCifras()
+    void cifrasYMerceria()
     {
         Mostrador m;
         m.Familia(Pantalon);
@@ -251,11 +251,36 @@ private Q_SLOTS:
         m.p.cmdPendiente_Click();
         QCOMPARE(m.p.txtPendiente, u"12.00"_s);
 
-        // The payment method, kept when the picker is closed; "Comenzar" empties everything.
+        // The payment method, kept when the picker is closed.
         m.dialogos.formasPago = {{u"Tarjeta"_s, 2}};
         m.p.cmdFormasPago_Click();
         m.p.cmdFormasPago_Click();
         QCOMPARE(m.p.cmdFormasPagoCaption, u"Tarjeta"_s);
+
+        // Haberdashery: "No" to the confirmation, a mistyped amount, zero and nothing typed book nothing.
+        const QString pantalla = m.Pantalla();
+        m.dialogos.mensajes.clear();
+        m.dialogos.pad = {u"3.5"_s, u"3..5"_s, u"0"_s, QString(), u"3.5"_s};
+        m.dialogos.siNo = {7, 6, 6};
+        for (int i = 0; i < 5; ++i)
+            m.p.cmdMerceria_Click();
+        QCOMPARE(m.dialogos.preguntas, L({"Confirmar venta de mercería de 3.5€?",
+                                          "Confirmar venta de mercería de 3.5€?", "Imprimir ticket"}));
+        QCOMPARE(m.dialogos.mensajes.size(), 2);
+        // Cash, whatever the order on screen shows, which stays as it was.
+        QCOMPARE(Filas(m.b, u"select concepto, importe, formapago, idarreglo, nombrecierre from caja"_s),
+                 QStringList{u"Mercería|3.5|1|0|20261205"_s});
+        QCOMPARE(m.Pantalla(), pantalla);
+        // The drawer opens before the ticket, whose line shows the amount.
+        const QByteArray cajon = QByteArray("\x1bp") + char(0) + char(25) + char(250);
+        QCOMPARE(m.impresora.Tickets().size(), 1);
+        QVERIFY(m.impresora.Bytes().startsWith(cajon));
+        QVERIFY(m.impresora.Bytes().contains("Venta productos merceria: "));
+        QVERIFY(m.impresora.Bytes().contains("Importe: 3.50"));
+        // The drawer alone, from its button; then "Comenzar" empties everything.
+        m.impresora.Vaciar();
+        m.p.Command1_Click();
+        QCOMPARE(m.impresora.Bytes(), cajon);
         m.p.cmdComenzar_Click();
         QVERIFY(m.PantallaVacia());
         QCOMPARE(m.p.txtSenal + m.p.txtCambio + m.p.cmdFormasPagoCaption, u"0.000.00Efectivo"_s);
@@ -313,71 +338,6 @@ private Q_SLOTS:
         m.p.cmdTelefono_Click();
         QCOMPARE(m.p.IdClienteVenta, 3);
         QCOMPARE(m.pantallas.fichas.size(), 2);
-    }
-
-    void merceriaYCajon()
-    {
-        Mostrador m;
-        m.Prenda(Pantalon, {Bajo}, QString());
-        m.p.IdFormaPagoVenta = 2;
-        const QString pantalla = m.Pantalla();
-        // "No" to the confirmation, a mistyped amount, zero and nothing typed book nothing.
-        m.dialogos.pad = {u"3.5"_s, u"3..5"_s, u"0"_s, QString(), u"3.5"_s};
-        m.dialogos.siNo = {7, 6, 6};
-        for (int i = 0; i < 5; ++i)
-            m.p.cmdMerceria_Click();
-        QCOMPARE(m.dialogos.preguntas, L({"Confirmar venta de mercería de 3.5€?",
-                                          "Confirmar venta de mercería de 3.5€?", "Imprimir ticket"}));
-        QCOMPARE(m.dialogos.mensajes.size(), 2);
-        // Cash, whatever the order on screen shows, which stays as it was.
-        QCOMPARE(Filas(m.b, u"select concepto, importe, formapago, idarreglo, nombrecierre from caja"_s),
-                 QStringList{u"Mercería|3.5|1|0|20261205"_s});
-        QCOMPARE(m.Pantalla(), pantalla);
-        // The drawer opens before the ticket, whose line shows the amount.
-        const QByteArray cajon = QByteArray("\x1bp") + char(0) + char(25) + char(250);
-        QCOMPARE(m.impresora.Tickets().size(), 1);
-        QVERIFY(m.impresora.Bytes().startsWith(cajon));
-        QVERIFY(m.impresora.Bytes().contains("Venta productos merceria: "));
-        QVERIFY(m.impresora.Bytes().contains("Importe: 3.50"));
-
-        m.impresora.Vaciar();
-        m.p.Command1_Click();
-        QCOMPARE(m.impresora.Bytes(), cajon);
-    }
-
-    void guardarNuevo()
-    {
-        Mostrador m;
-        OtroArreglo39(m);
-        m.PedidoDeDosPrendas();
-        m.p.gridTPV.SetTextMatrix(1, frmPrincipal::ColNombre, u"Pantalón d'Ana"_s);
-        m.dialogos.pad = {u"1234.5"_s};
-        m.Tocar(5, frmPrincipal::ColImporte);
-        m.p.IdUsuarioVenta = 2;
-        m.Entregado(u"1300"_s);
-        QCOMPARE(m.Guardar(0), 40);
-        QCOMPARE(Lineas(m, 40),
-                 L({"40.1|1|8|Pantalón d'Ana|10/12/2026", "40.1|3|12|Pantalón d'Ana|10/12/2026",
-                    "40.2|7|1234.5|-- Falda --|12/12/2026"}));
-        // Only the money kept: 1300 handed over less 45.50 of change.
-        QCOMPARE(Filas(m.b, u"select idusuario, idcliente, pagado, fechaprevistaentrega, fechaarreglo from "
-                            "arreglos where idarreglo = 40"_s),
-                 QStringList{u"2|1|0|12/12/2026|05/12/2026 10:30:00"_s});
-        QCOMPARE(m.Importe(u"select entregado from arreglos where idarreglo = 40"_s), 1254.5);
-
-        // Garments due past 2029 keep their century; a garment without a date stores none.
-        m.p.ReiniciarVenta();
-        m.Prenda(Falda, {Bajo}, u"2/1/2030"_s);
-        m.Prenda(Pantalon, {Bajo}, QString());
-        m.Tocar(3, frmPrincipal::ColFecha); // the order's date taken away from it
-        m.Cliente(1);
-        QCOMPARE(m.Guardar(0), 41);
-        QCOMPARE(Lineas(m, 41), L({"41.1|7|9|-- Falda --|02/01/2030", "41.2|1|8|-- Pantalón --|"}));
-        QCOMPARE(m.Valor(u"select fechaprevistaentrega from arreglos where idarreglo = 41"_s),
-                 u"02/01/2030"_s);
-        m.Reabrir(41);
-        QCOMPARE(m.Columna(frmPrincipal::ColFecha), L({"02/01/30", "", "", ""}));
-        QCOMPARE(m.p.txtFechaEntrega, u"02/01/30"_s);
     }
 
     void reabrirYGuardarOtraVez()
@@ -570,12 +530,16 @@ private Q_SLOTS:
         QCOMPARE(m.Valor(u"select entregadoacliente from arreglos where idarreglo = 1"_s), u"1"_s);
     }
 
-    void fallosNoDejanNada()
+    // A new order saved, its garment renamed and a price typed; a fault half-way leaves nothing.
+    void guardarNuevoYFallos()
     {
         Mostrador m;
         OtroArreglo39(m);
         m.PedidoDeDosPrendas();
-        m.Entregado(u"10"_s);
+        m.p.gridTPV.SetTextMatrix(1, frmPrincipal::ColNombre, u"Pantalón d'Ana"_s);
+        m.dialogos.pad = {u"1234.5"_s};
+        m.Tocar(5, frmPrincipal::ColImporte);
+        m.Entregado(u"1300"_s);
 
         // The cash journal fails after the order and its lines were written: none stays, screen as it was.
         for (bool reabierto : {false, true}) {
@@ -591,6 +555,14 @@ private Q_SLOTS:
                 break;
             // Tried again: the same number, as if nothing had happened. Then handed over with a new line.
             m.Acabar(2, {7, 7});
+            QCOMPARE(Lineas(m, 40),
+                     L({"40.1|1|8|Pantalón d'Ana|10/12/2026", "40.1|3|12|Pantalón d'Ana|10/12/2026",
+                        "40.2|7|1234.5|-- Falda --|12/12/2026"}));
+            // Only the money kept: 1300 handed over less 45.50 of change.
+            QCOMPARE(Filas(m.b, u"select idusuario, idcliente, pagado, fechaprevistaentrega, fechaarreglo "
+                                "from arreglos where idarreglo = 40"_s),
+                     QStringList{u"2|1|0|12/12/2026|05/12/2026 10:30:00"_s});
+            QCOMPARE(m.Importe(u"select entregado from arreglos where idarreglo = 40"_s), 1254.5);
             QCOMPARE(m.Valor(u"select idarreglo from caja"_s), u"40"_s);
             m.Reabrir(40, true);
             m.p.MeterProductoEnGridTPV(8);
@@ -612,6 +584,19 @@ private Q_SLOTS:
         QVERIFY(m.PantallaVacia());
         m.p.cmdComenzar_Click();
         QCOMPARE(m.Valor(u"select count(*) from arreglos_detalles where idarreglo = 41"_s), u"3"_s);
+
+        // Garments due past 2029 keep their century; a garment without a date stores none.
+        m.Prenda(Falda, {Bajo}, u"2/1/2030"_s);
+        m.Prenda(Pantalon, {Bajo}, QString());
+        m.Tocar(3, frmPrincipal::ColFecha); // the order's date taken away from it
+        m.Cliente(1);
+        QCOMPARE(m.Guardar(0), 42);
+        QCOMPARE(Lineas(m, 42), L({"42.1|7|9|-- Falda --|02/01/2030", "42.2|1|8|-- Pantalón --|"}));
+        QCOMPARE(m.Valor(u"select fechaprevistaentrega from arreglos where idarreglo = 42"_s),
+                 u"02/01/2030"_s);
+        m.Reabrir(42);
+        QCOMPARE(m.Columna(frmPrincipal::ColFecha), L({"02/01/30", "", "", ""}));
+        QCOMPARE(m.p.txtFechaEntrega, u"02/01/30"_s);
     }
 
     // Two counters on one shop: each writes only what it saw, or nothing.
