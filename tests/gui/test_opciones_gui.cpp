@@ -97,16 +97,19 @@ private Q_SLOTS:
         }
     }
 
-    void teclado()
+    // The real keypads, calendar, question and staff picker.
+    void dialogos()
     {
+        BaseDePrueba b; // today is 05/12/2026
         DialogosQt d;
+        G().dialogos = &d;
         AlAbrir([](QDialog *w) {
-            for (const char *b : {"n1", "n2", "npunto", "n5", "n9", "cmdBorrar"})
-                Pulsar(w, QString::fromLatin1(b));
+            for (const char *tecla : {"n1", "n2", "npunto", "n5", "n9", "cmdBorrar"})
+                Pulsar(w, QString::fromLatin1(tecla));
             QCOMPARE(w->findChild<QLabel *>(u"txtCifra"_s)->text(), u"12.5"_s);
             QCOMPARE(w->findChild<QLabel *>(u"lblTitulo"_s)->text(), u"Dinero inicial en caja"_s);
-            for (QPushButton *b : w->findChildren<QPushButton *>())
-                QVERIFY2(b->width() >= 90 && b->height() >= 80, qPrintable(b->text()));
+            for (QPushButton *boton : w->findChildren<QPushButton *>())
+                QVERIFY2(boton->width() >= 90 && boton->height() >= 80, qPrintable(boton->text()));
             Pulsar(w, u"cmdOk"_s);
         });
         QCOMPARE(d.PadNumerico(u"Dinero inicial en caja"_s, false), u"12.5"_s);
@@ -138,13 +141,7 @@ private Q_SLOTS:
             });
             QCOMPARE(d.PadNumerico(u"Teléfono"_s, telefono), QString(telefono ? 15 : 12, QLatin1Char('9')));
         }
-    }
 
-    void calendarioPreguntaYUsuario()
-    {
-        BaseDePrueba b; // today is 05/12/2026
-        DialogosQt d;
-        G().dialogos = &d;
         AlAbrir([](QDialog *w) {
             auto *cal = w->findChild<QCalendarWidget *>();
             QCOMPARE(cal->selectedDate(), QDate(2026, 12, 5));
