@@ -75,17 +75,6 @@ template <class V, class F> std::function<void()> Ver(F &forma, std::function<vo
     };
 }
 
-// The same for a view that also takes the screen it answers to.
-template <class V, class F, class P>
-std::function<void()> Ver(F &forma, P padre, std::function<void(V &)> usuario)
-{
-    return [&forma, padre, usuario] {
-        V v(forma, padre);
-        v.show();
-        usuario(v);
-    };
-}
-
 // The key or button that ends a screen, which must then be gone.
 inline void Cerrar(QWidget &v, Qt::Key tecla)
 {

@@ -121,7 +121,7 @@ QString Mostrador::Volcado()
     return r;
 }
 
-QString Mostrador::Pantalla() const
+QString PantallaDe(const frmPrincipal &p)
 {
     QString r;
     for (int f = 0; f < p.gridTPV.Rows(); ++f)

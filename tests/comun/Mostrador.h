@@ -28,6 +28,9 @@ public:
     QStringList fichas; // "telephone/idcliente" of every card opened
 };
 
+// Everything a sale screen shows and keeps about its order.
+QString PantallaDe(const frmPrincipal &p);
+
 // The demo shop of 5 December 2026 without its orders and cash, the sale screen reset, tickets
 // into memory. Pantalón is family 1 (Bajo 8/6, Meter cintura 12/9, Cambiar cremallera 10/8), Falda
 // family 2 (Bajo 9/7); "Productos mercería" is product 28; customer 1 is María (600111222),
@@ -61,8 +64,7 @@ struct Mostrador {
     QStringList Columna(const QString &sql) { return b.Columna(sql); }
     // Every row of the order tables and the cash journal, to prove that nothing changed.
     QString Volcado();
-    // Everything the sale screen shows and keeps about the order.
-    QString Pantalla() const;
+    QString Pantalla() const { return PantallaDe(p); }
     bool PantallaVacia() const;
     double Importe(const QString &sql) { return Val(b.Valor(sql)); }
     QString Valor(const QString &sql) { return b.Valor(sql); }

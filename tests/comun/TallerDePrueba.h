@@ -37,6 +37,11 @@ inline QString Escaneo(qint64 idarreglo, const QString &referencia)
     return QLatin1Char('$') + CodigoBarrasPrenda(idarreglo, referencia);
 }
 
+// The barcode line of garment 1234.2's ticket: NUL, CR LF and bytes above 127 on the wire.
+inline const QByteArray LineaBarras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02"
+                                    "1000012340025\x00\r\n",
+                                    35);
+
 // The hand-over list is the real form model; the test plays the user on it.
 struct PantallasEntrega : PantallasPrueba {
     void ListaEntregar(int idarreglo) override

@@ -1,9 +1,5 @@
-#include "PantallasPrueba.h"
-#include "TiendaDemo.h"
 #include "capturas/Capturas.h"
-#include "counter/frmPrincipal.h"
 #include "ui/common/Estilo.h"
-#include "ui/counter/frmPrincipalVista.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -207,31 +203,6 @@ private Q_SLOTS:
         for (const QString &f : std::as_const(revisor.faltas))
             qWarning("%s", qPrintable(f));
         QVERIFY2(revisor.faltas.isEmpty(), "faltas en las pantallas (lista arriba)");
-    }
-
-    // The sale screen's grids take Tab, yet a ticket scanned while one holds the focus still
-    // reaches the scanner: there the arrows move and Space touches, like a finger.
-    void laVentaSeRecorreSinQuitarleElEscaner()
-    {
-        TiendaDemo<PantallasPrueba> t;
-        frmPrincipal p;
-        p.ReiniciarVenta();
-        frmPrincipalVista v(p);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowActive(&v));
-        auto *familias = v.findChild<QTableView *>(u"gridFamilias"_s);
-        QCOMPARE(QApplication::focusWidget(), &v);
-        QTest::keyClick(&v, Qt::Key_Tab); // reading order: the lists on the left come first
-        QCOMPARE(QApplication::focusWidget(), familias);
-        QTest::keyClick(familias, Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClick(familias, Qt::Key_Down);
-        QTest::keyClick(familias, Qt::Key_Space);
-        QCOMPARE(p.gridFamilias.Row, 2);
-        QVERIFY(p.gridProductos.Rows() > 1);
-        QTest::keyClicks(familias, u"$0000000000000"_s);
-        QTest::keyClick(familias, Qt::Key_Return);
-        QCOMPARE(t.b.dialogos.mensajes,
-                 QStringList{u"El código leído no es un ticket de prenda de esta tienda."_s});
     }
 };
 

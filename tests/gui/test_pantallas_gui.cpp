@@ -3,10 +3,10 @@
 #include "Casos.h"
 #include "PantallasPrueba.h"
 #include "TallerDePrueba.h"
+#include "TiendaDemo.h"
 #include "core/Programa.h"
 #include "counter/frmInicio.h"
 #include "counter/frmPrincipal.h"
-#include "demo/Demo.h"
 #include "dialogs/frmMensajeSiNo.h"
 #include "masterdata/frmDecProd.h"
 #include "masterdata/frmFIchaCliente.h"
@@ -92,7 +92,6 @@ public:
     {
         frmFIchaCliente ficha;
         ficha.CargarFormulario(telefono, idcliente, [&] {
-            telefonoEnFicha = ficha.txtTelefono;
             ficha.txtNombre = NombreConMarcas;
             ficha.cmdAceptar_Click();
         });
@@ -102,18 +101,12 @@ public:
         G().ArregloACargar = 4;
         G().ArregloACargarParaEntregar = true;
     }
-    QString telefonoEnFicha;
 };
 
 QString Caja(QWidget &v, const char *nombre)
 {
     return v.findChild<QLabel *>(QString::fromLatin1(nombre))->text();
 }
-
-// The garment ticket's barcode line of reference 1234.2.
-const QByteArray LineaBarras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02"
-                             "1000012340025\x00\r\n",
-                             35);
 
 // 1000012340025 by hand: the leading 1 gives sets A A B A B B to 0 0 0 0 1 2, then 3 4 0 0 2 5
 // from set C, between the guards 101, 01010 and 101; seven modules a digit.
@@ -164,15 +157,14 @@ private Q_SLOTS:
             QTest::mouseClick(Boton(v, "cmdModificar"), Qt::LeftButton);
             QCOMPARE(v.tabla()->currentIndex().row(), 0);
         }));
-        QCOMPARE(pantallas.abiertos.size(), 1);
-        QVERIFY(pantallas.abiertos[0] > 0);
+        QCOMPARE(pantallas.abiertos, QList<int>{b.Valor(u"select idproducto from productos"_s).toInt()});
 
         frmDecProd menu;
         menu.CargarFormulario(
             Ver<frmDecProdVista>(menu, [&](frmDecProdVista &v) { Cerrar(v, Boton(v, "cmdVerArreglo")); }));
         QCOMPARE(pantallas.abiertos.last(), -1);
 
-        // A new customer on the card, then found on the list.
+        // A new customer on the card, then found on the list as typed, markup and all.
         frmFIchaCliente cliente;
         cliente.CargarFormulario(u"600123456"_s, 0,
                                  Ver<frmFIchaClienteVista>(cliente, [&](frmFIchaClienteVista &v) {
@@ -183,15 +175,13 @@ private Q_SLOTS:
                                      QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
                                      QVERIFY(v.result() == QDialog::Accepted);
                                  }));
-        QCOMPARE(b.Valor(u"select nombre from clientes where telefono = '600123456'"_s), NombreConMarcas);
 
         frmListaClientes clientes;
         const int elegido =
             clientes.CargarFormulario(Ver<frmListaClientesVista>(clientes, [&](frmListaClientesVista &v) {
                 QTest::keyClicks(v.txtNombre(), u"rosa"_s);
                 QTest::keyClick(v.txtNombre(), Qt::Key_Return);
-                QCOMPARE(TextosVista(v.tabla(), 1),
-                         QStringList{u"(*)"_s + NombreConMarcas}); // markup as typed
+                QCOMPARE(TextosVista(v.tabla(), 1), QStringList{u"(*)"_s + NombreConMarcas});
                 TocarCelda(v.tabla(), v.tabla()->model()->index(0, 1));
                 QTest::mouseClick(v.findChildren<QPushButton *>().last(),
                                   Qt::LeftButton); // Cancelar keeps the choice
@@ -241,20 +231,31 @@ private Q_SLOTS:
 
     void pedidoATactil()
     {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
-        PantallasFicha pantallas;
-        G().pantallas = &pantallas;
+        TiendaDemo<PantallasFicha> t;
         frmPrincipal p;
         p.ReiniciarVenta();
         frmPrincipalVista v(p);
         v.show();
-        QApplication::processEvents();
-
+        QVERIFY(QTest::qWaitForWindowActive(&v));
         auto *familias = v.findChild<QTableView *>(u"gridFamilias"_s);
         auto *productos = v.findChild<QTableView *>(u"gridProductos"_s);
         auto *tpv = v.findChild<QTableView *>(u"gridTPV"_s);
         QVERIFY(familias && productos && tpv);
+
+        // The grids take Tab, yet a ticket scanned while one holds the focus still reaches the
+        // scanner: there the arrows move and Space touches, like a finger.
+        QCOMPARE(QApplication::focusWidget(), &v);
+        QTest::keyClick(&v, Qt::Key_Tab); // reading order: the lists on the left come first
+        QCOMPARE(QApplication::focusWidget(), familias);
+        QTest::keyClick(familias, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(familias, Qt::Key_Down);
+        QTest::keyClick(familias, Qt::Key_Space);
+        QCOMPARE(p.gridFamilias.Row, 2);
+        QVERIFY(p.gridProductos.Rows() > 1);
+        QTest::keyClicks(familias, u"$0000000000000"_s);
+        QTest::keyClick(familias, Qt::Key_Return);
+        QCOMPARE(t.b.dialogos.mensajes,
+                 QStringList{u"El código leído no es un ticket de prenda de esta tienda."_s});
 
         TocarCelda(familias, BuscarCelda(familias, 1, u"Pantalón"_s));
         TocarCelda(productos, BuscarCelda(productos, 1, u"Bajo"_s));
@@ -266,17 +267,15 @@ private Q_SLOTS:
         QCOMPARE(Caja(v, "txtTotal"), u"12.00"_s);
         QCOMPARE(Caja(v, "txtPendiente"), u"12.00"_s);
 
-        // A new telephone opens the customer card with it; the new customer comes back named, the
-        // name shown as it was typed, markup and all.
-        b.dialogos.pad = {u"699000111"_s};
+        // A new telephone opens the customer card; the new customer comes back named, as typed.
+        t.b.dialogos.pad = {u"699000111"_s};
         QTest::mouseClick(Boton(v, "cmdTelefono"), Qt::LeftButton);
-        QCOMPARE(pantallas.telefonoEnFicha, u"699000111"_s);
         QCOMPARE(Caja(v, "txtTelefono"), u"699000111"_s);
         QCOMPARE(Caja(v, "txtNombreCliente"), NombreConMarcas);
 
         // A payment method's name is the button's caption as it is: "&" is no shortcut key.
         const QString forma = u"Tarjeta & <b>Bizum</b>"_s;
-        b.dialogos.formasPago = {{forma, 2}};
+        t.b.dialogos.formasPago = {{forma, 2}};
         QTest::mouseClick(Boton(v, "cmdFormasPago"), Qt::LeftButton);
         QCOMPARE(QAccessible::queryAccessibleInterface(Boton(v, "cmdFormasPago"))->text(QAccessible::Name),
                  forma);
@@ -327,11 +326,10 @@ private Q_SLOTS:
         QVERIFY(Boton(v, "cmdMerceria")->isEnabled() && Boton(v, "Command1")->isEnabled());
 
         // Escape asks before leaving; "Cancelar" keeps the screen.
-        b.dialogos.siNo = {7};
+        t.b.dialogos.siNo = {7};
         QTest::keyClick(&v, Qt::Key_Escape);
-        QCOMPARE(b.dialogos.preguntas.last(), u"¿Cerrar la aplicación?"_s);
+        QCOMPARE(t.b.dialogos.preguntas.last(), u"¿Cerrar la aplicación?"_s);
         QVERIFY(v.isVisible());
-        G().pantallas = nullptr;
     }
 
     void vistaPreviaDelTicket()
@@ -383,15 +381,13 @@ private Q_SLOTS:
 
     void puertoCeroMuestraElTicketAlCortar()
     {
-        G() = ValoresPrograma();
-        G().AnchuraTicket = 40;
+        BaseDePrueba b; // the program's values set afresh, and again at the end
         G().puertocom = u"2"_s;
         G().parametrospuerto = u"9600,n,8,1"_s;
         QVERIFY(dynamic_cast<SalidaSerie *>(CrearSalidaTickets(nullptr).get()));
 
         G().puertocom = u"0"_s;
         auto salida = CrearSalidaTickets(nullptr);
-        QVERIFY(!dynamic_cast<SalidaSerie *>(salida.get()));
         G().salidaTickets = salida.get();
 
         // The window comes up at the cut, not before; it is taken away with its button.
@@ -409,7 +405,6 @@ private Q_SLOTS:
         QCOMPARE(vistos.size(), 0);
         CortarTicket();
         QCOMPARE(vistos.size(), 1);
-        G() = ValoresPrograma();
     }
 
     // What the preview's print button does, on a PDF "printer": written, or told it failed.
@@ -470,7 +465,6 @@ private Q_SLOTS:
         frmAsigancion a;
         a.CargarFormulario(Ver<frmAsigancionVista>(a, [&](frmAsigancionVista &v) {
             QTableView *t = v.tabla();
-            QCOMPARE(t->model()->rowCount(), 5);
             QCOMPARE(v.lblViendo()->text(), u"Mostrando arreglos no asigandos a trabajador"_s);
 
             b.dialogos.trabajadores = {1};
@@ -501,7 +495,9 @@ private Q_SLOTS:
                 u"insert into arreglos_detalles (idarreglo, idproducto, precio, "
                 "nombreprenda, referenciaprenda) values (1010, 1, 8, 'Camisa', '1010.%1')"_s.arg(i + 1));
         frmAsignarBArras s;
-        s.CargarFormulario(Ver<PantallaBarrasVista>(s, &s, [&](auto &v) {
+        s.CargarFormulario([&] {
+            PantallaBarrasVista v(s, &s);
+            v.show();
             QVERIFY(QTest::qWaitForWindowActive(&v));
             QCOMPARE(QApplication::focusWidget(), v.txtBarras());
             for (int i = 0; i < 30; ++i)
@@ -511,7 +507,6 @@ private Q_SLOTS:
             QCOMPARE(b.dialogos.mensajes, QStringList());
             QCOMPARE(QApplication::activeWindow(), &v);
             QVERIFY(v.lblAviso()->isVisible());
-            QCOMPARE(v.lblAviso()->text(), u"Código no válido: $100000101000"_s);
             QVERIFY(v.lblAviso()->sizeHint().width() <= v.lblAviso()->width()); // shown whole
             QCOMPARE(v.gridAsignacion()->model()->rowCount(), 30);
             QVERIFY(v.txtBarras()->text().isEmpty());
@@ -524,7 +519,7 @@ private Q_SLOTS:
             QCOMPARE(QApplication::focusWidget(), v.txtBarras());
             QCOMPARE(v.gridAsignacion()->model()->index(30, 2).data().toString(), u"Rosa"_s);
             Cerrar(v, Qt::Key_Escape);
-        }));
+        });
         QCOMPARE(
             b.Valor("select count(distinct referenciaprenda) from arreglos_detalles where idcosturera = 2"),
             u"30"_s);

@@ -1,14 +1,12 @@
 #include "BaseDePrueba.h"
-#include "DialogosGuion.h"
 #include "Mostrador.h"
+#include "TallerDePrueba.h"
+#include "TiendaDemo.h"
 #include "core/BaseDatos.h"
 #include "core/Programa.h"
-#include "core/Reloj.h"
-#include "demo/Demo.h"
 #include "printing/DireccionImpresora.h"
 #include "printing/ImprimirListado.h"
 #include "printing/SalidaListadosPdf.h"
-#include "printing/SalidaMemoria.h"
 #include "printing/SalidaSerie.h"
 #include "printing/TicketPrueba.h"
 
@@ -16,7 +14,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 #include <arpa/inet.h>
@@ -247,16 +244,13 @@ private Q_SLOTS:
     // (the serial port's own test sends the same kind of bytes): the printer gets them unchanged.
     void mismosBytesPorDispositivoYRed()
     {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        TiendaDemo<PantallasPrueba> t;
         G().nombre = u"Hilván Muñoz"_s;
-        SalidaMemoria memoria;
-        G().salidaTickets = &memoria;
         ImprimirTicketPrueba();
-        const QByteArray esperado = memoria.Bytes();
+        const QByteArray esperado = t.impresora.Bytes();
         QVERIFY(esperado.contains("Mu\xa5oz"));
 
-        const QString usb = b.dir.filePath(u"lp0"_s);
+        const QString usb = t.b.dir.filePath(u"lp0"_s);
         QFile f(usb);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
@@ -279,24 +273,19 @@ private Q_SLOTS:
         QCOMPARE(impresora.recibido, esperado + esperado);
         QCOMPARE(red->LineasPerdidas(), 0);
         QCOMPARE(impresora.conexiones.size(), 2);
-        G().salidaTickets = nullptr;
     }
 
     void puertoSerie()
     {
         Impresora impresora;
-        qputenv("HILVAN_PUERTO_7", impresora.dispositivo.toLocal8Bit());
-        QCOMPARE(SalidaSerie::Dispositivo(7), impresora.dispositivo);
+        qputenv("HILVAN_PUERTO_7", impresora.dispositivo.toLocal8Bit()); // port 7 is the pseudo-terminal
 
-        // A garment ticket's barcode line and a header line: NUL, CR LF, bytes above 127.
-        const QByteArray barras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x1dk\x02"
-                                "1000012340025\x00\r\n",
-                                35);
+        // A garment ticket's barcode line and a header line.
         const QByteArray cabecera("\x1b!0\x1br1 ARREGLOS MU\xa5OZ \r\n");
         SalidaSerie serie(7, u"9600,n,8,1"_s);
-        serie.Enviar(barras);
+        serie.Enviar(LineaBarras);
         serie.Enviar(cabecera); // the port was closed and opens again for the next line
-        QCOMPARE(impresora.Leer(barras.size() + cabecera.size()), barras + cabecera);
+        QCOMPARE(impresora.Leer(LineaBarras.size() + cabecera.size()), LineaBarras + cabecera);
 
         // A line longer than the pseudo-terminal holds keeps the port open until the printer
         // reads it: meanwhile the port must have the shop's settings, raw, without flow control.
@@ -376,13 +365,9 @@ private Q_SLOTS:
         QFETCH(bool, apaisado);
         QFETCH(int, paginas);
         QFETCH(QString, ultimaFila);
-        QTemporaryDir dir;
-        const QString ruta = dir.filePath(u"listado.pdf"_s);
-        DialogosGuion dialogos;
-        RelojFijo reloj(QDateTime(QDate(2026, 12, 5), QTime(10, 0)));
+        BaseDePrueba b; // today is 05/12/2026
+        const QString ruta = b.dir.filePath(u"listado.pdf"_s);
         SalidaListadosPdf salida(ruta);
-        G().dialogos = &dialogos;
-        G().reloj = &reloj;
         G().salidaListados = &salida;
 
         QVERIFY(ImprimirListado(GridDe(filas), u"Listado"_s, apaisado));
@@ -403,17 +388,14 @@ private Q_SLOTS:
             QVERIFY(!pagina.contains(u"secreto"_s));
         }
         QVERIFY(texto.last().contains(ultimaFila));
-        QVERIFY(dialogos.mensajes.isEmpty());
-        G() = ValoresPrograma();
+        QVERIFY(b.dialogos.mensajes.isEmpty());
     }
 
     void anchosYFallo()
     {
-        QTemporaryDir dir;
-        const QString ruta = dir.filePath(u"anchos.pdf"_s);
-        DialogosGuion dialogos;
+        BaseDePrueba b;
+        const QString ruta = b.dir.filePath(u"anchos.pdf"_s);
         SalidaListadosPdf salida(ruta);
-        G().dialogos = &dialogos;
         G().salidaListados = &salida;
 
         // Columns on paper are as wide as on screen: "Nombre" is two inches, "Importe" one.
@@ -425,12 +407,11 @@ private Q_SLOTS:
         QVERIFY2(qAbs((fecha - nombre) - 3 * 72) < 6, qPrintable(QString::number(fecha - nombre)));
 
         // A printer that cannot take the pages: the user is told, nothing counts as printed.
-        SalidaListadosPdf rota(dir.filePath(u"no/existe/listado.pdf"_s));
+        SalidaListadosPdf rota(b.dir.filePath(u"no/existe/listado.pdf"_s));
         G().salidaListados = &rota;
         QVERIFY(!ImprimirListado(GridDe(3), u"Listado"_s, false));
-        QCOMPARE(dialogos.mensajes.size(), 1);
-        QVERIFY(dialogos.mensajes[0].startsWith(u"No se ha podido imprimir"_s));
-        G() = ValoresPrograma();
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].startsWith(u"No se ha podido imprimir"_s));
     }
 
     // Whatever the printer does (takes no bytes, is not there, answers nobody, goes away in the
