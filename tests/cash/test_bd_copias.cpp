@@ -122,10 +122,7 @@ private Q_SLOTS:
 
         // No copy at all, or a copy lacking a column the program uses: refused, nothing changed.
         const QString basura = b.dir.filePath(u"basura"_s + Extension());
-        QFile g(basura);
-        QVERIFY(g.open(QIODevice::WriteOnly));
-        g.write("esto no es una copia");
-        g.close();
+        Escribir(basura, "esto no es una copia");
         const ResultadoCopia mala = RestaurarCopia(b.conexion, basura, carpeta, b.reloj.Ahora());
         QCOMPARE(mala.error, Ilegible(basura));
         b.conexion.Ejecutar(u"alter table clientes drop column nif"_s);
@@ -157,9 +154,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(llena).entryList(QDir::Files), QStringList());
 
         // The folder's place is taken by a file: nothing can be created there, not even as root.
-        QFile estorbo(b.dir.filePath(u"estorbo"_s));
-        QVERIFY(estorbo.open(QIODevice::WriteOnly));
-        estorbo.close();
+        Escribir(b.dir.filePath(u"estorbo"_s), {});
         G().RutaBaseDatos = b.dir.filePath(u"estorbo/prueba.db"_s);
         G().ArchivoConfiguracion = b.dir.filePath(u"estorbo/bdcostuaccess.dat"_s);
         b.dialogos.mensajes.clear();
@@ -255,8 +250,8 @@ private Q_SLOTS:
             const QString sesiones =
                 u"from pg_stat_activity where datname = '%1'"_s.arg(b.nombreBaseServidor);
             otra.AbrirRecordset(u"select pg_terminate_backend(pid) "_s + sesiones);
-            for (int i = 0;
-                 i < 100 && otra.AbrirRecordset(u"select count(*) "_s + sesiones).Campo(0).toInt() > 0; ++i)
+            for (int i = 0; i < 100 && Filas(otra, u"select count(*) "_s + sesiones) != QStringList{u"0"_s};
+                 ++i)
                 QThread::msleep(50);
         }
         QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, copia.archivo}, {}, &dicho), 0);
@@ -278,18 +273,15 @@ private Q_SLOTS:
         // A counter started after the restore writes; the stale one closing leaves its work alone.
         Conexion nuevo;
         AbrirOtraVez(b, nuevo);
-        QCOMPARE(nuevo.AbrirRecordset(u"select count(*) from operaciones where tipo = 'Copia restaurada'"_s)
-                     .Campo(0)
-                     .toInt(),
-                 1);
+        QCOMPARE(Filas(nuevo, u"select count(*) from operaciones where tipo = 'Copia restaurada'"_s),
+                 QStringList{u"1"_s});
         nuevo.Ejecutar(u"insert into colores (nombre) values ('Nuevo')"_s);
         b.conexion.Cerrar();
         Conexion despues;
         AbrirOtraVez(b, despues);
-        Recordset rs = despues.AbrirRecordset(u"select nombre from colores where nombre in ('Turquesa', "
-                                              "'Perdido', 'Nuevo')"_s);
-        QCOMPARE(rs.Cuantos(), 1);
-        QCOMPARE(rs.Campo(0).toString(), u"Nuevo"_s);
+        QCOMPARE(
+            Filas(despues, u"select nombre from colores where nombre in ('Turquesa', 'Perdido', 'Nuevo')"_s),
+            QStringList{u"Nuevo"_s});
     }
 };
 

@@ -22,8 +22,7 @@ const QString kNuevaCaja = u"¿Comenzar una nueva caja?"_s;
 
 QString Leer(const QString &ruta)
 {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    return QString::fromUtf8(LeerArchivo(ruta));
 }
 
 } // namespace
@@ -84,18 +83,11 @@ private Q_SLOTS:
         MeterMovimientoCaja(100, u"Inicio caja"_s, 1, 0, 0);
         MeterMovimientoCaja(25, u"Ref. 7"_s, 1, 7, 0);
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
-        // The sixth line of the configuration names the counter.
-        const auto lineas = [&](const QString &puesto) {
-            QStringList l = b.LineasConfiguracion();
-            while (l.size() < 5)
-                l.append(QString());
-            return l << puesto;
-        };
 
         // "No": nothing is closed, yet today's sales are today's.
         b.dialogos.siNo = {7};
         frmPrincipal f1;
-        QVERIFY(Arrancar(b, f1, lineas(u"Mostrador 1"_s)));
+        QVERIFY(Arrancar(b, f1, b.LineasConfiguracion(u"Mostrador 1"_s)));
         QCOMPARE(G().NombreCierre, u"20261205"_s);
         QCOMPARE(b.Valor(u"select count(*) from caja where cerrado = 1"_s), u"0"_s);
 
@@ -103,7 +95,7 @@ private Q_SLOTS:
         b.dialogos.siNo = {6};
         b.dialogos.pad = {u"50"_s};
         frmPrincipal f2;
-        QVERIFY(Arrancar(b, f2, lineas(u"Mostrador 1"_s)));
+        QVERIFY(Arrancar(b, f2, b.LineasConfiguracion(u"Mostrador 1"_s)));
         QCOMPARE(b.Columna(u"select cerrado from caja order by idmovimiento"_s),
                  (QStringList{u"1"_s, u"1"_s, u"0"_s}));
         QCOMPARE(b.Valor(u"select puesto from caja where importe = 50"_s), u"Mostrador 1"_s);
@@ -112,14 +104,14 @@ private Q_SLOTS:
         const int preguntas = int(b.dialogos.preguntas.size());
         b.dialogos.pad = {u"30"_s};
         frmPrincipal f3;
-        QVERIFY(Arrancar(b, f3, lineas(u"Mostrador 2"_s)));
+        QVERIFY(Arrancar(b, f3, b.LineasConfiguracion(u"Mostrador 2"_s)));
         QCOMPARE(b.dialogos.preguntas.size(), preguntas);
         QCOMPARE(b.dialogos.titulosPad.last(), u"Dinero inicial en este cajón"_s);
         QCOMPARE(b.Columna(u"select puesto from caja where cerrado = 0 order by idmovimiento"_s),
                  (QStringList{u"Mostrador 1"_s, u"Mostrador 2"_s}));
         // Started again later, neither asks.
         frmPrincipal f4;
-        QVERIFY(Arrancar(b, f4, lineas(u"Mostrador 2"_s)));
+        QVERIFY(Arrancar(b, f4, b.LineasConfiguracion(u"Mostrador 2"_s)));
         QCOMPARE(b.dialogos.preguntas.size(), preguntas);
 
         // Left running overnight, a counter books into the new day.

@@ -1,3 +1,4 @@
+#include "BaseDePrueba.h"
 #include "Casos.h"
 #include "core/CodigoBarras.h"
 #include "core/Configuracion.h"
@@ -46,10 +47,6 @@ private Q_SLOTS:
         Casos({{ComillasSQL(u"O'Brien"_s), u"'O''Brien'"_s},
                {ComillasSQL(QString()), u"''"_s},
                {ReemplazarCaracter(u"a-b-c"_s, u'-', u"--"_s), u"a--b--c"_s},
-               {FechaSQL(QString(), 0), u"Null"_s},
-               {FechaSQL(QString(), 1), u"Null"_s},
-               {FechaSQL(u"5/3/2027"_s, 1), u"convert(datetime,'5/3/2027')"_s},
-               {FechaSQL(u"5/3/2027"_s, 0), u"'2027-03-05 00:00:00'"_s},
                {LiteralFechaSQL(u"05/12/26 16:03"_s), u"'2026-12-05 16:03:00'"_s},
                {LiteralFechaSQL(u"01/01/1900"_s), u"'1900-01-01 00:00:00'"_s},
                {LiteralFechaSQL(u"31/02/2027"_s), u"'31/02/2027'"_s},
@@ -248,10 +245,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(ruta));
 
         // What a copy killed mid-sale leaves: its process number, name and machine.
-        QFile huerfano(ruta);
-        QVERIFY(huerfano.open(QIODevice::WriteOnly));
-        huerfano.write("999999\nhilvan\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        huerfano.close();
+        Escribir(ruta, "999999\nhilvan\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         InstanciaUnica siguiente(c, cerrojos);
         QVERIFY(siguiente.Tomar());
         QVERIFY(siguiente.Motivo().isEmpty());
