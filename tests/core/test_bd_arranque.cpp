@@ -240,9 +240,9 @@ private Q_SLOTS:
 
     void cleanup() { Registro::Terminar(); }
 
-    // A failed statement is in the log with the version and which statement it was, and the
-    // customer's name and telephone in it are not, whatever words the backend used.
-    void erroresDeBaseDeDatosSinDatosDeClientes()
+    // The support log. A failed statement is in it with the version and which statement it was,
+    // and the customer's name and telephone in it are not, whatever words the backend used.
+    void registroDeSoporte()
     {
         BaseDePrueba b;
         QTemporaryDir dir;
@@ -280,20 +280,18 @@ private Q_SLOTS:
         QVERIFY(log.contains(u"orden: insert into clientes"_s));
         for (const char *dato : {"Ruiz", "600123456", "Angie"})
             QVERIFY2(!log.contains(QString::fromUtf8(dato)), qPrintable(log));
-    }
+        Registro::Terminar();
 
-    // The log never grows past its size: the oldest copy is dropped and the newest lines are in
-    // hilvan.log; restarting the program appends.
-    void rotacion()
-    {
-        QTemporaryDir dir;
-        Registro::Iniciar(dir.path(), 2000, 3);
+        // The log never grows past its size: the oldest copy is dropped and the newest lines are in
+        // hilvan.log; restarting the program appends.
+        QTemporaryDir otra;
+        Registro::Iniciar(otra.path(), 2000, 3);
         for (int i = 0; i < 300; ++i)
             qWarning("aviso número %d de la prueba", i);
         qDebug("depuración que no va al registro");
         Registro::Terminar();
 
-        const QDir d(dir.path());
+        const QDir d(otra.path());
         QStringList archivos = d.entryList({u"hilvan.log*"_s}, QDir::Files, QDir::Name);
         QCOMPARE(archivos,
                  (QStringList{u"hilvan.log"_s, u"hilvan.log.1"_s, u"hilvan.log.2"_s, u"hilvan.log.3"_s}));
@@ -305,7 +303,7 @@ private Q_SLOTS:
         QVERIFY(!Leer(d.filePath(u"hilvan.log.3"_s)).contains(u"número 0 "_s));
         QVERIFY(!actual.contains(u"depuración"_s));
 
-        Registro::Iniciar(dir.path(), 2000, 3);
+        Registro::Iniciar(otra.path(), 2000, 3);
         qCritical("fallo tras volver a arrancar");
         Registro::Terminar();
         const QString tras = Leer(d.filePath(u"hilvan.log"_s));

@@ -54,10 +54,8 @@ private Q_SLOTS:
                {TextoDeFecha(FechaDeTexto(u"5/3/27"_s)), u"05/03/2027"_s},
                {FormatoFecha(QVariant(), dma), QString()},
                {FormatoFecha(u"1/1/1900"_s, dma), u"01/01/00"_s}});
-    }
 
-    void anoDeDosCifrasElMasCercanoAHoy()
-    {
+        // A two-digit year is the one nearest today.
         const struct {
             QDate hoy;
             const char *texto;
@@ -113,12 +111,9 @@ private Q_SLOTS:
                {TextoNumero(-3), u"-3"_s},
                {TextoNumero(1234567.25), u"1234567.25"_s},
                {TextoNumero(0.1 + 0.2), u"0.3"_s}});
-    }
 
-    // What staff type as an amount: read whole, or refused with the message they will read (every
-    // box that takes an amount goes through it, as test_bd_hostil shows box by box).
-    void importesTecleados()
-    {
+        // What staff type as an amount: read whole, or refused with the message they will read (every
+        // box that takes an amount goes through it, as test_bd_hostil shows box by box).
         const QString maximo = u" pasa del máximo de 99,999.99 €."_s;
         const QString invalido = u" no es un importe válido."_s;
         const std::pair<const char *, QString> casos[] = {
