@@ -74,7 +74,6 @@ private Q_SLOTS:
                  (QStringList{u"Copia de seguridad realizada"_s, u"Copia de seguridad realizada"_s}));
         const QString primera = QDir(carpeta).filePath(u"arreglos_2026-12-05_103000"_s + Extension());
         const QString segunda = QDir(carpeta).filePath(u"arreglos_2026-12-05_103000_2"_s + Extension());
-        QVERIFY(QFileInfo(primera).size() > 0);
         QVERIFY(QFile::exists(segunda));
         QVERIFY(!(QFileInfo(primera).permissions() & (QFile::ReadOther | QFile::WriteOther)));
         QCOMPARE(VerificarCopia(b.conexion, primera), QString());
@@ -122,10 +121,7 @@ private Q_SLOTS:
 
         // No copy at all, or a copy lacking a column the program uses: refused, nothing changed.
         const QString basura = b.dir.filePath(u"basura"_s + Extension());
-        QFile g(basura);
-        QVERIFY(g.open(QIODevice::WriteOnly));
-        g.write("esto no es una copia");
-        g.close();
+        Escribir(basura, "esto no es una copia");
         const ResultadoCopia mala = RestaurarCopia(b.conexion, basura, carpeta, b.reloj.Ahora());
         QCOMPARE(mala.error, Ilegible(basura));
         b.conexion.Ejecutar(u"alter table clientes drop column nif"_s);
@@ -157,9 +153,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(llena).entryList(QDir::Files), QStringList());
 
         // The folder's place is taken by a file: nothing can be created there, not even as root.
-        QFile estorbo(b.dir.filePath(u"estorbo"_s));
-        QVERIFY(estorbo.open(QIODevice::WriteOnly));
-        estorbo.close();
+        Escribir(b.dir.filePath(u"estorbo"_s), {});
         G().RutaBaseDatos = b.dir.filePath(u"estorbo/prueba.db"_s);
         G().ArchivoConfiguracion = b.dir.filePath(u"estorbo/bdcostuaccess.dat"_s);
         b.dialogos.mensajes.clear();
@@ -182,15 +176,10 @@ private Q_SLOTS:
                      u"No se ha restaurado nada: antes hay que guardar la base de datos actual."_s),
                  qPrintable(sinApartar.error));
         QCOMPARE(b.Valor(u"select count(*) from colores where nombre = 'Añil'"_s), u"1"_s);
-    }
 
-    // hilvan-admin restaurar while a counter has the database open is refused; a counter does
-    // not start while a restore runs; and a counter that was on the database when a restore
-    // happened anyway stops instead of writing into a database that is gone.
-    void restaurarConMostradorAbierto()
-    {
-        BaseDePrueba b;
-        LlenarDemo(b.conexion, QDate(2026, 12, 5));
+        // hilvan-admin restaurar while a counter has the database open is refused; a counter does
+        // not start while a restore runs; and a counter that was on the database when a restore
+        // happened anyway stops instead of writing into a database that is gone.
         const QString config = b.dir.filePath(u"bdcostuaccess.dat"_s);
         EscribirConfiguracion(config, b.LineasConfiguracion());
         // Copies made while another counter sells are checked against their own moment.
@@ -210,36 +199,38 @@ private Q_SLOTS:
         while (escritas < 3 && fallo.isEmpty())
             QThread::msleep(5);
         const int antes = escritas;
-        ResultadoCopia r;
+        ResultadoCopia mientras;
         for (int i = 0; i < 400 && escritas - antes < 20 && fallo.isEmpty(); ++i) {
-            r = HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"mientras"_s), b.reloj.Ahora());
-            if (!r.ok)
+            mientras = HacerCopiaSeguridad(b.conexion, b.dir.filePath(u"mientras"_s), b.reloj.Ahora());
+            if (!mientras.ok)
                 break;
         }
         seguir = false;
         otro.join();
-        QVERIFY2(r.ok, qPrintable(r.error));
+        QVERIFY2(mientras.ok, qPrintable(mientras.error));
         QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
         QVERIFY2(escritas - antes >= 20, "the other counter hardly wrote during the copies");
 
-        const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
-        const ResultadoCopia copia = HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora());
-        QVERIFY2(copia.ok, qPrintable(copia.error));
-        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Turquesa')"_s);
-        const QString turquesa = u"select count(*) from colores where nombre = 'Turquesa'"_s;
+        const QString otras = b.dir.filePath(u"otras"_s);
+        const ResultadoCopia guardada = HacerCopiaSeguridad(b.conexion, otras, b.reloj.Ahora());
+        QVERIFY2(guardada.ok, qPrintable(guardada.error));
+        const QString restauradas = u"select count(*) from operaciones where tipo = 'Copia restaurada'"_s;
+        const int antesDeRestaurar = b.Valor(restauradas).toInt();
+        b.conexion.Ejecutar(u"insert into colores (nombre) values ('Malva')"_s);
+        const QString malva = u"select count(*) from colores where nombre = 'Malva'"_s;
 
         QString dicho;
         {
             // On the server the counter is the test's own session.
             InstanciaUnica mostrador(LeerConfiguracion(config), b.dir.path());
             QVERIFY(mostrador.Tomar());
-            QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, copia.archivo}, {}, &dicho), 1);
+            QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, guardada.archivo}, {}, &dicho), 1);
         }
         QVERIFY2(
             dicho.contains(u"en todos los mostradores y vuelva a intentarlo. No se ha restaurado nada."_s),
             qPrintable(dicho));
-        QCOMPARE(b.Valor(turquesa), u"1"_s);
-        QCOMPARE(QDir(carpeta).entryList(QDir::Files).size(), 1);
+        QCOMPARE(b.Valor(malva), u"1"_s);
+        QCOMPARE(QDir(otras).entryList(QDir::Files).size(), 1);
 
         if (!Servidor()) {
             CerrojoBaseDatos restauracion(QFileInfo(b.dir.filePath(u"prueba.db"_s)).canonicalFilePath());
@@ -250,16 +241,16 @@ private Q_SLOTS:
                                          "datos.\r\nEspere a que termine y vuelva a abrir el programa."_s);
         } else {
             // The counter's connection cut while the restore runs: the restore cannot see it.
-            Conexion otra;
-            otra.AbrirPostgreSQL(BaseDePrueba::ServidorDePrueba(u"postgres"_s));
+            Conexion admin;
+            admin.AbrirPostgreSQL(BaseDePrueba::ServidorDePrueba(u"postgres"_s));
             const QString sesiones =
                 u"from pg_stat_activity where datname = '%1'"_s.arg(b.nombreBaseServidor);
-            otra.AbrirRecordset(u"select pg_terminate_backend(pid) "_s + sesiones);
-            for (int i = 0;
-                 i < 100 && otra.AbrirRecordset(u"select count(*) "_s + sesiones).Campo(0).toInt() > 0; ++i)
+            admin.AbrirRecordset(u"select pg_terminate_backend(pid) "_s + sesiones);
+            for (int i = 0; i < 100 && Filas(admin, u"select count(*) "_s + sesiones) != QStringList{u"0"_s};
+                 ++i)
                 QThread::msleep(50);
         }
-        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, copia.archivo}, {}, &dicho), 0);
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, guardada.archivo}, {}, &dicho), 0);
 
         QString aviso;
         for (int i = 0; i < 2 && !aviso.startsWith(u"La base de datos se ha restaurado"_s); ++i) {
@@ -278,18 +269,13 @@ private Q_SLOTS:
         // A counter started after the restore writes; the stale one closing leaves its work alone.
         Conexion nuevo;
         AbrirOtraVez(b, nuevo);
-        QCOMPARE(nuevo.AbrirRecordset(u"select count(*) from operaciones where tipo = 'Copia restaurada'"_s)
-                     .Campo(0)
-                     .toInt(),
-                 1);
+        QCOMPARE(Filas(nuevo, restauradas), QStringList{QString::number(antesDeRestaurar + 1)});
         nuevo.Ejecutar(u"insert into colores (nombre) values ('Nuevo')"_s);
         b.conexion.Cerrar();
-        Conexion despues;
-        AbrirOtraVez(b, despues);
-        Recordset rs = despues.AbrirRecordset(u"select nombre from colores where nombre in ('Turquesa', "
-                                              "'Perdido', 'Nuevo')"_s);
-        QCOMPARE(rs.Cuantos(), 1);
-        QCOMPARE(rs.Campo(0).toString(), u"Nuevo"_s);
+        Conexion tras;
+        AbrirOtraVez(b, tras);
+        QCOMPARE(Filas(tras, u"select nombre from colores where nombre in ('Malva', 'Perdido', 'Nuevo')"_s),
+                 QStringList{u"Nuevo"_s});
     }
 };
 

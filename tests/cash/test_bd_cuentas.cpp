@@ -115,90 +115,8 @@ class PruebaCuentas : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void hojaDeVentaYCierre()
-    {
-        BaseDePrueba b;
-        Movimientos(b);
-        frmHojaVenta h;
-        h.CargarFormulario(u"20261205"_s, {});
-        const Grid &g = h.gridHojaVenta;
-        QCOMPARE(h.lblVenta, u"Hoja de venta de la caja: 20261205"_s);
-        QCOMPARE(TextosFila(g, 0), (QStringList{"Fecha", "Concepto", "Importe", "F. pago"}));
-        // Newest first, without the opening float; then a gap and the four totals.
-        QCOMPARE(TextosColumna(g, frmHojaVenta::ColConcepto),
-                 (QStringList{"Retirado de caja", "Retirado caja P.T.", "Ref. 3", "Ref. 2", "Ref. 1", "",
-                              "Total efectivo", "Total otros", "Cambio inicial", "Total en caja"}));
-        QCOMPARE(TextosFila(g, 1), (QStringList{"05/12 12:00", "Retirado de caja", "-10.00", "Efectivo"}));
-        QCOMPARE(TextosFila(g, 4), (QStringList{"05/12 11:15", "Ref. 2", "30.00", "Tarjeta"}));
-        QCOMPARE(TextosColumna(g, frmHojaVenta::ColImporte).mid(6),
-                 (QStringList{"10.00", "30.00", "50.00", "60.00"}));
-
-        // A payment method no longer in the list: blank, and counted with the others.
-        h.Llenar(u"20261204"_s);
-        QCOMPARE(TextosFila(h.gridHojaVenta, 1), (QStringList{"04/12 17:45", u"Mercería"_s, "1,234.50", ""}));
-        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColImporte).mid(2),
-                 (QStringList{"0.00", "1,234.50", "100.00", "100.00"}));
-
-        // No opening float: the float row stays empty and the drawer total is not given.
-        h.Llenar(u"20261203"_s);
-        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColConcepto).mid(2),
-                 (QStringList{"Total efectivo", "Total otros", "Cambio inicial"}));
-        QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 1, frmHojaVenta::ColImporte), QString());
-
-        // Two drawers: one float each, the shop's totals, then what each drawer should hold.
-        b.Insertar("caja", "importe, concepto, fecha, nombrecierre, formapago, puesto",
-                   {"50, 'Inicio caja', '2026-12-06 09:00:00', '20261206', 1, 'Uno'",
-                    "30, 'Inicio caja', '2026-12-06 09:05:00', '20261206', 1, 'Dos'",
-                    "12, 'Ref. 9', '2026-12-06 10:00:00', '20261206', 1, 'Dos'",
-                    "7, 'Ref. 9', '2026-12-06 10:00:00', '20261206', 2, 'Uno'"});
-        h.Llenar(u"20261206"_s);
-        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColImporte).mid(3),
-                 (QStringList{"12.00", "7.00", "80.00", "92.00", "42.00", "50.00"}));
-        QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 2, frmHojaVenta::ColConcepto),
-                 u"En el cajón de Dos"_s);
-
-        // Closing the cash of the 5th.
-        PantallasCaja pantallas;
-        G().NombreCierre = u"20261205"_s;
-        SalidaListadosPdf salida(b.dir.filePath(u"resumen.pdf"_s));
-        const QString abiertos = u"select count(*) from caja where cerrado = 0"_s;
-
-        // No to either question: nothing changes and the program goes on.
-        b.dialogos.siNo = {7, 6, 7, 0};
-        QVERIFY(!cmdCierreCaja_Click());
-        QVERIFY(!cmdCierreCaja_Click());
-        QVERIFY(!cmdCierreCaja_Click());
-        QCOMPARE(b.Valor(abiertos), u"9"_s);
-        QCOMPARE(pantallas.terminado, 0);
-        QCOMPARE(
-            b.dialogos.preguntas,
-            (QStringList{u"¿Cerrar la caja actual?"_s, u"¿Cerrar la caja actual?"_s,
-                         u"No podrá reabrir la caja.\r\n¿Desea continuar?"_s, u"¿Cerrar la caja actual?"_s}));
-
-        // The summary asked for but the printer fails: told, and the cash stays open.
-        SalidaListadosPdf rota(b.dir.filePath(u"no/resumen.pdf"_s));
-        G().salidaListados = &rota;
-        b.dialogos.siNo = {6, 6, 6};
-        QVERIFY(!cmdCierreCaja_Click());
-        QCOMPARE(b.dialogos.mensajes.size(), 1);
-        QCOMPARE(b.Valor(abiertos), u"9"_s);
-        QCOMPARE(pantallas.terminado, 0);
-
-        // Yes, yes, and the summary printed: the day's sales sheet goes to the printer.
-        G().salidaListados = &salida;
-        b.dialogos.siNo = {6, 6, 6};
-        QVERIFY(cmdCierreCaja_Click());
-        QCOMPARE(b.dialogos.preguntas.last(), u"¿Imprimir un resumen de caja?"_s);
-        QCOMPARE(b.Valor(abiertos), u"0"_s);
-        QCOMPARE(pantallas.terminado, 1);
-        QCOMPARE(salida.impresos, 1);
-        QCOMPARE(salida.ultimo.titulo, u"Hoja de venta"_s);
-        const auto &filas = salida.ultimo.paginas.at(0).filas;
-        QCOMPARE(filas.back().at(frmHojaVenta::ColConcepto), u"Total en caja"_s);
-        QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), u"60.00"_s);
-    }
-
-    void listaDeCajasYRecaudacion()
+    // The cash days listed with their takings, then each day's sales sheet, then the close.
+    void cajasHojaYCierre()
     {
         BaseDePrueba b;
         PantallasCaja pantallas;
@@ -252,6 +170,81 @@ private Q_SLOTS:
         QCOMPARE(l.recaudacionDias.size(), size_t(30));
         QCOMPARE(l.recaudacionDias.front().etiqueta, u"05/10"_s);
         QCOMPARE(l.recaudacionMeses[9].importe, 30.0);
+
+        frmHojaVenta h;
+        h.CargarFormulario(u"20261205"_s, {});
+        const Grid &g = h.gridHojaVenta;
+        QCOMPARE(h.lblVenta, u"Hoja de venta de la caja: 20261205"_s);
+        QCOMPARE(TextosFila(g, 0), (QStringList{"Fecha", "Concepto", "Importe", "F. pago"}));
+        // Newest first, without the opening float; then a gap and the four totals.
+        QCOMPARE(TextosColumna(g, frmHojaVenta::ColConcepto),
+                 (QStringList{"Retirado de caja", "Retirado caja P.T.", "Ref. 3", "Ref. 2", "Ref. 1", "",
+                              "Total efectivo", "Total otros", "Cambio inicial", "Total en caja"}));
+        QCOMPARE(TextosFila(g, 1), (QStringList{"05/12 12:00", "Retirado de caja", "-10.00", "Efectivo"}));
+        QCOMPARE(TextosFila(g, 4), (QStringList{"05/12 11:15", "Ref. 2", "30.00", "Tarjeta"}));
+        QCOMPARE(TextosColumna(g, frmHojaVenta::ColImporte).mid(6),
+                 (QStringList{"10.00", "30.00", "50.00", "60.00"}));
+
+        // A payment method no longer in the list: blank, and counted with the others.
+        h.Llenar(u"20261204"_s);
+        QCOMPARE(TextosFila(h.gridHojaVenta, 1), (QStringList{"04/12 17:45", u"Mercería"_s, "1,234.50", ""}));
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColImporte).mid(2),
+                 (QStringList{"0.00", "1,234.50", "100.00", "100.00"}));
+
+        // No opening float: the float row stays empty and the drawer total is not given.
+        h.Llenar(u"20261203"_s);
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColConcepto).mid(2),
+                 (QStringList{"Total efectivo", "Total otros", "Cambio inicial"}));
+        QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 1, frmHojaVenta::ColImporte), QString());
+
+        // Two drawers: one float each, the shop's totals, then what each drawer should hold.
+        b.Insertar("caja", "importe, concepto, fecha, nombrecierre, formapago, puesto",
+                   {"50, 'Inicio caja', '2026-12-06 09:00:00', '20261206', 1, 'Uno'",
+                    "30, 'Inicio caja', '2026-12-06 09:05:00', '20261206', 1, 'Dos'",
+                    "12, 'Ref. 9', '2026-12-06 10:00:00', '20261206', 1, 'Dos'",
+                    "7, 'Ref. 9', '2026-12-06 10:00:00', '20261206', 2, 'Uno'"});
+        h.Llenar(u"20261206"_s);
+        QCOMPARE(TextosColumna(h.gridHojaVenta, frmHojaVenta::ColImporte).mid(3),
+                 (QStringList{"12.00", "7.00", "80.00", "92.00", "42.00", "50.00"}));
+        QCOMPARE(h.gridHojaVenta.TextMatrix(h.gridHojaVenta.Rows() - 2, frmHojaVenta::ColConcepto),
+                 u"En el cajón de Dos"_s);
+
+        // Closing the cash of the 5th.
+        G().NombreCierre = u"20261205"_s;
+        SalidaListadosPdf salida(b.dir.filePath(u"resumen.pdf"_s));
+        const QString abiertos = u"select count(*) from caja where cerrado = 0"_s;
+
+        // No to either question: nothing changes and the program goes on.
+        b.dialogos.siNo = {7, 6, 7, 0};
+        QVERIFY(!cmdCierreCaja_Click());
+        QVERIFY(!cmdCierreCaja_Click());
+        QVERIFY(!cmdCierreCaja_Click());
+        QCOMPARE(
+            b.dialogos.preguntas,
+            (QStringList{u"¿Cerrar la caja actual?"_s, u"¿Cerrar la caja actual?"_s,
+                         u"No podrá reabrir la caja.\r\n¿Desea continuar?"_s, u"¿Cerrar la caja actual?"_s}));
+
+        // The summary asked for but the printer fails: told, and the cash stays open (after the noes too).
+        SalidaListadosPdf rota(b.dir.filePath(u"no/resumen.pdf"_s));
+        G().salidaListados = &rota;
+        b.dialogos.siNo = {6, 6, 6};
+        QVERIFY(!cmdCierreCaja_Click());
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QCOMPARE(b.Valor(abiertos), u"9"_s);
+        QCOMPARE(pantallas.terminado, 0);
+
+        // Yes, yes, and the summary printed: the day's sales sheet goes to the printer.
+        G().salidaListados = &salida;
+        b.dialogos.siNo = {6, 6, 6};
+        QVERIFY(cmdCierreCaja_Click());
+        QCOMPARE(b.dialogos.preguntas.last(), u"¿Imprimir un resumen de caja?"_s);
+        QCOMPARE(b.Valor(abiertos), u"0"_s);
+        QCOMPARE(pantallas.terminado, 1);
+        QCOMPARE(salida.impresos, 1);
+        QCOMPARE(salida.ultimo.titulo, u"Hoja de venta"_s);
+        const auto &filas = salida.ultimo.paginas.at(0).filas;
+        QCOMPARE(filas.back().at(frmHojaVenta::ColConcepto), u"Total en caja"_s);
+        QCOMPARE(filas.back().at(frmHojaVenta::ColImporte), u"60.00"_s);
     }
 
     void listadoYPagoPorLinea()
@@ -332,14 +325,9 @@ private Q_SLOTS:
                  QStringList{u"Otro mostrador ya había cambiado esta línea: ya estaba pagada."_s});
         QCOMPARE(Pagado(b, g.TextMatrix(1, 5)), u"1"_s);
         QCOMPARE(otra.gridPagos.TextMatrix(1, 4), u"SI"_s);
-    }
 
-    // "Todos" reads a part at a time: every line once, newest reference first, even when a
-    // garment's lines straddle the first page and the rest.
-    void todosPorPaginasYSumaRedondeada()
-    {
-        BaseDePrueba b;
-        Sembrar(b);
+        // "Todos" reads a part at a time: every line once, newest reference first, even when a
+        // garment's lines straddle the first page and the rest.
         for (int a = 13; a <= 21; ++a) {
             b.conexion.Ejecutar(
                 u"insert into arreglos (idarreglo, idusuario, idcliente) values (%1, 1, 1)"_s.arg(a));
@@ -349,8 +337,6 @@ private Q_SLOTS:
                                     "values (%1, 2, 6, 'Falda', '%1.1', 1, %2)"_s.arg(a)
                                         .arg(1 + l % 2));
         }
-        frmPagosATrabajadores f;
-        f.CargarFormulario(nullptr);
         f.cmbEstado.Elegir(0);
         f.cmd10000_Click();
         QStringList todasDeUnaVez = TextosColumna(f.gridPagos, 5);

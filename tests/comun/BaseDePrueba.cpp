@@ -4,7 +4,9 @@
 #include "core/Formato.h"
 #include "core/Programa.h"
 
+#include <QFile>
 #include <QUuid>
+#include <QtTest>
 
 using namespace Qt::StringLiterals;
 
@@ -67,10 +69,7 @@ BaseDePrueba::~BaseDePrueba()
 
 QStringList BaseDePrueba::Columna(const QString &sql)
 {
-    QStringList r;
-    for (Recordset rs = conexion.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext())
-        r.append(NuloABlanco(rs.Campo(0)));
-    return r;
+    return Filas(conexion, sql);
 }
 
 QString BaseDePrueba::Valor(const QString &sql)
@@ -94,34 +93,44 @@ QMap<QString, QStringList> BaseDePrueba::Contenido()
                      ? u"select tablename from pg_tables where schemaname = 'public'"_s
                      : u"select name from sqlite_master where type = 'table' and name not like "
                        "'sqlite_%'"_s)) {
-        QStringList filas;
-        for (Recordset rs = conexion.AbrirRecordset(u"select * from "_s + tabla); !rs.EOF_(); rs.MoveNext()) {
-            QStringList celdas;
-            for (int i = 0; i < rs.NumCampos(); ++i)
-                celdas.append(rs.Campo(i).isNull() ? u"<nulo>"_s : TextoDeValor(rs.Campo(i)));
-            filas.append(celdas.join(u'|'));
-        }
+        QStringList filas = Filas(conexion, u"select * from "_s + tabla, u"<nulo>"_s);
         filas.sort();
         r.insert(tabla, filas);
     }
     return r;
 }
 
-QStringList BaseDePrueba::LineasConfiguracion() const
+QStringList BaseDePrueba::LineasConfiguracion(const QString &puesto) const
 {
-    if (nombreBaseServidor.isEmpty())
-        return {u"\"prueba.db\""_s};
-    const DatosServidor d = ServidorDePrueba(nombreBaseServidor);
-    return {QString(), d.host + u':' + QString::number(d.puerto), d.basedatos, d.usuario, QString()};
+    QStringList l{u"\"prueba.db\""_s, QString(), QString(), QString(), QString()};
+    if (!nombreBaseServidor.isEmpty()) {
+        const DatosServidor d = ServidorDePrueba(nombreBaseServidor);
+        l = QStringList{QString(), d.host + u':' + QString::number(d.puerto), d.basedatos, d.usuario,
+                        QString()};
+    }
+    return puesto.isEmpty() ? l : l << puesto;
 }
 
-QStringList Filas(BaseDePrueba &b, const QString &sql)
+QByteArray LeerArchivo(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Escribir(const QString &ruta, const QByteArray &bytes)
+{
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QStringList Filas(Conexion &c, const QString &sql, const QString &nulo)
 {
     QStringList r;
-    for (Recordset rs = b.conexion.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext()) {
+    for (Recordset rs = c.AbrirRecordset(sql); !rs.EOF_(); rs.MoveNext()) {
         QStringList celdas;
         for (int i = 0; i < rs.NumCampos(); ++i)
-            celdas.append(TextoDeValor(rs.Campo(i)));
+            celdas.append(rs.Campo(i).isNull() ? nulo : TextoDeValor(rs.Campo(i)));
         r.append(celdas.join(QLatin1Char('|')));
     }
     return r;

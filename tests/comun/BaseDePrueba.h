@@ -28,8 +28,9 @@ public:
     // Every table's rows as text ("<nulo>" for Null), sorted: what a copy must give back, or what
     // must not move behind a screen's back.
     QMap<QString, QStringList> Contenido();
-    // The lines of a bdcostuaccess.dat that open this test's database.
-    QStringList LineasConfiguracion() const;
+    // The lines of a bdcostuaccess.dat that open this test's database (as the counter `puesto`,
+    // its drawer's name, when one is given).
+    QStringList LineasConfiguracion(const QString &puesto = {}) const;
     // One insert per row of values, e.g. Insertar("usuarios", "idusuario, nombre", {"2, 'Lucía'"}).
     void Insertar(const char *tabla, const char *columnas, std::initializer_list<const char *> filas);
 
@@ -40,5 +41,13 @@ public:
     QString nombreBaseServidor; // PostgreSQL database of this test, dropped at the end
 };
 
-// Every row of a query, its values as text joined by "|" (Null as empty): several columns in one check.
-QStringList Filas(BaseDePrueba &b, const QString &sql);
+// Every row of a query, its values as text joined by "|" (Null as `nulo`): several columns in one check.
+QStringList Filas(Conexion &c, const QString &sql, const QString &nulo = {});
+inline QStringList Filas(BaseDePrueba &b, const QString &sql)
+{
+    return Filas(b.conexion, sql);
+}
+
+// A whole file, read (empty when it cannot be) or written.
+QByteArray LeerArchivo(const QString &ruta);
+void Escribir(const QString &ruta, const QByteArray &bytes);

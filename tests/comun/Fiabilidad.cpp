@@ -70,14 +70,8 @@ void AbrirOtraVez(const BaseDePrueba &b, Conexion &c)
 QStringList FallosDeEstructura(Conexion &c)
 {
     QStringList fallos;
-    auto ids = [&c](const char *sql) {
-        QStringList r;
-        for (Recordset rs = c.AbrirRecordset(QString::fromLatin1(sql)); !rs.EOF_(); rs.MoveNext())
-            r.append(TextoDeValor(rs.Campo(0)));
-        return r;
-    };
     if (c.motor() == Motor::SQLite) {
-        const QStringList ok = ids("pragma integrity_check");
+        const QStringList ok = Filas(c, u"pragma integrity_check"_s);
         if (ok != QStringList{u"ok"_s})
             fallos.append(u"integrity_check: "_s + ok.join(u' '));
     }
@@ -89,7 +83,7 @@ QStringList FallosDeEstructura(Conexion &c)
           std::pair{"dinero de un encargo que no existe: ",
                     "select idarreglo from caja where coalesce(idarreglo, 0) <> 0 and idarreglo not in "
                     "(select idarreglo from arreglos)"}})
-        if (const QStringList mal = ids(sql); !mal.isEmpty())
+        if (const QStringList mal = Filas(c, QString::fromLatin1(sql)); !mal.isEmpty())
             fallos.append(QString::fromUtf8(falta) + mal.join(u' '));
     return fallos;
 }

@@ -22,8 +22,7 @@ const QString kNuevaCaja = u"¿Comenzar una nueva caja?"_s;
 
 QString Leer(const QString &ruta)
 {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    return QString::fromUtf8(LeerArchivo(ruta));
 }
 
 } // namespace
@@ -43,9 +42,14 @@ class PruebaArranque : public QObject
     }
 
 private Q_SLOTS:
-    void primerArranqueAbreCaja()
+    // The first start opens the cash; the next day's first start closes earlier days' cash when asked.
+    void cajaDelDia()
     {
         BaseDePrueba b;
+        // A shop made before drawers had names gets the column when a counter opens it.
+        b.conexion.Ejecutar(u"alter table caja drop column puesto"_s);
+        ActualizarEsquema(b.conexion);
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(10, 30)));
         b.dialogos.siNo = {6};
         // A refused figure is asked for again.
         b.dialogos.pad = {u"99999999999999999"_s, u"1.2.3"_s, u"150.5"_s};
@@ -54,16 +58,15 @@ private Q_SLOTS:
         QCOMPARE(b.dialogos.preguntas, QStringList{kNuevaCaja});
         QCOMPARE(b.dialogos.titulosPad, QStringList(3, u"Dinero inicial en caja"_s));
         QCOMPARE(b.dialogos.mensajes.size(), 2);
-        QCOMPARE(G().NombreCierre, u"20261205"_s);
         QCOMPARE(Filas(b, u"select concepto, importe, nombrecierre, fecha, formapago from caja"_s),
-                 QStringList{u"Inicio caja|150.5|20261205|05/12/2026 10:30:00|1"_s});
+                 QStringList{u"Inicio caja|150.5|20261204|04/12/2026 10:30:00|1"_s});
 
         // Later the same day: no question, same cash day.
-        b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(17, 45)));
+        b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(17, 45)));
         frmPrincipal otra;
         QVERIFY(Arrancar(b, otra));
         QCOMPARE(b.dialogos.preguntas.size(), 1);
-        QCOMPARE(G().NombreCierre, u"20261205"_s);
+        QCOMPARE(G().NombreCierre, u"20261204"_s);
 
         // Leaving asks first, also with no database to reach.
         G().conexion = nullptr;
@@ -72,30 +75,12 @@ private Q_SLOTS:
         QVERIFY(otra.salirformulario());
         QCOMPARE(b.dialogos.preguntas.mid(1),
                  (QStringList{u"¿Cerrar la aplicación?"_s, u"¿Cerrar la aplicación?"_s}));
-    }
 
-    void nuevoDiaYDosCajones()
-    {
-        BaseDePrueba b;
-        // A shop made before drawers had names gets the column when a counter opens it.
-        b.conexion.Ejecutar(u"alter table caja drop column puesto"_s);
-        ActualizarEsquema(b.conexion);
-        b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(9, 0)));
-        MeterMovimientoCaja(100, u"Inicio caja"_s, 1, 0, 0);
-        MeterMovimientoCaja(25, u"Ref. 7"_s, 1, 7, 0);
+        // The next day, "No": nothing is closed, yet today's sales are today's.
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
-        // The sixth line of the configuration names the counter.
-        const auto lineas = [&](const QString &puesto) {
-            QStringList l = b.LineasConfiguracion();
-            while (l.size() < 5)
-                l.append(QString());
-            return l << puesto;
-        };
-
-        // "No": nothing is closed, yet today's sales are today's.
         b.dialogos.siNo = {7};
         frmPrincipal f1;
-        QVERIFY(Arrancar(b, f1, lineas(u"Mostrador 1"_s)));
+        QVERIFY(Arrancar(b, f1, b.LineasConfiguracion(u"Mostrador 1"_s)));
         QCOMPARE(G().NombreCierre, u"20261205"_s);
         QCOMPARE(b.Valor(u"select count(*) from caja where cerrado = 1"_s), u"0"_s);
 
@@ -103,23 +88,23 @@ private Q_SLOTS:
         b.dialogos.siNo = {6};
         b.dialogos.pad = {u"50"_s};
         frmPrincipal f2;
-        QVERIFY(Arrancar(b, f2, lineas(u"Mostrador 1"_s)));
+        QVERIFY(Arrancar(b, f2, b.LineasConfiguracion(u"Mostrador 1"_s)));
         QCOMPARE(b.Columna(u"select cerrado from caja order by idmovimiento"_s),
-                 (QStringList{u"1"_s, u"1"_s, u"0"_s}));
+                 (QStringList{u"1"_s, u"0"_s}));
         QCOMPARE(b.Valor(u"select puesto from caja where importe = 50"_s), u"Mostrador 1"_s);
 
         // A second counter that day asks only for its own drawer's float, and closes nothing.
         const int preguntas = int(b.dialogos.preguntas.size());
         b.dialogos.pad = {u"30"_s};
         frmPrincipal f3;
-        QVERIFY(Arrancar(b, f3, lineas(u"Mostrador 2"_s)));
+        QVERIFY(Arrancar(b, f3, b.LineasConfiguracion(u"Mostrador 2"_s)));
         QCOMPARE(b.dialogos.preguntas.size(), preguntas);
         QCOMPARE(b.dialogos.titulosPad.last(), u"Dinero inicial en este cajón"_s);
         QCOMPARE(b.Columna(u"select puesto from caja where cerrado = 0 order by idmovimiento"_s),
                  (QStringList{u"Mostrador 1"_s, u"Mostrador 2"_s}));
         // Started again later, neither asks.
         frmPrincipal f4;
-        QVERIFY(Arrancar(b, f4, lineas(u"Mostrador 2"_s)));
+        QVERIFY(Arrancar(b, f4, b.LineasConfiguracion(u"Mostrador 2"_s)));
         QCOMPARE(b.dialogos.preguntas.size(), preguntas);
 
         // Left running overnight, a counter books into the new day.
@@ -255,9 +240,9 @@ private Q_SLOTS:
 
     void cleanup() { Registro::Terminar(); }
 
-    // A failed statement is in the log with the version and which statement it was, and the
-    // customer's name and telephone in it are not, whatever words the backend used.
-    void erroresDeBaseDeDatosSinDatosDeClientes()
+    // The support log. A failed statement is in it with the version and which statement it was,
+    // and the customer's name and telephone in it are not, whatever words the backend used.
+    void registroDeSoporte()
     {
         BaseDePrueba b;
         QTemporaryDir dir;
@@ -295,20 +280,18 @@ private Q_SLOTS:
         QVERIFY(log.contains(u"orden: insert into clientes"_s));
         for (const char *dato : {"Ruiz", "600123456", "Angie"})
             QVERIFY2(!log.contains(QString::fromUtf8(dato)), qPrintable(log));
-    }
+        Registro::Terminar();
 
-    // The log never grows past its size: the oldest copy is dropped and the newest lines are in
-    // hilvan.log; restarting the program appends.
-    void rotacion()
-    {
-        QTemporaryDir dir;
-        Registro::Iniciar(dir.path(), 2000, 3);
+        // The log never grows past its size: the oldest copy is dropped and the newest lines are in
+        // hilvan.log; restarting the program appends.
+        QTemporaryDir otra;
+        Registro::Iniciar(otra.path(), 2000, 3);
         for (int i = 0; i < 300; ++i)
             qWarning("aviso número %d de la prueba", i);
         qDebug("depuración que no va al registro");
         Registro::Terminar();
 
-        const QDir d(dir.path());
+        const QDir d(otra.path());
         QStringList archivos = d.entryList({u"hilvan.log*"_s}, QDir::Files, QDir::Name);
         QCOMPARE(archivos,
                  (QStringList{u"hilvan.log"_s, u"hilvan.log.1"_s, u"hilvan.log.2"_s, u"hilvan.log.3"_s}));
@@ -320,7 +303,7 @@ private Q_SLOTS:
         QVERIFY(!Leer(d.filePath(u"hilvan.log.3"_s)).contains(u"número 0 "_s));
         QVERIFY(!actual.contains(u"depuración"_s));
 
-        Registro::Iniciar(dir.path(), 2000, 3);
+        Registro::Iniciar(otra.path(), 2000, 3);
         qCritical("fallo tras volver a arrancar");
         Registro::Terminar();
         const QString tras = Leer(d.filePath(u"hilvan.log"_s));

@@ -70,7 +70,8 @@ class PruebaConsultas : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void tablasVacias()
+    // The one-value lookups, on empty tables and then on rows with Null in every optional column.
+    void lookups()
     {
         BaseDePrueba b;
         b.conexion.Ejecutar(u"delete from usuarios"_s);
@@ -91,25 +92,7 @@ private Q_SLOTS:
                {ExisteTelefono(QString()), false},
                {DimeFechaServidor(), u"05/12/2026 10:30:00"_s}});
 
-        // With no clock fixed, the database's own.
-        G().reloj = nullptr;
-        const QDateTime utc = QDateTime::currentDateTimeUtc();
-        QDateTime esperado = QDateTime::currentDateTime();
-        if (b.conexion.motor() == Motor::PostgreSQL) {
-            // A server twelve hours away from this machine: the counters follow the server's clock.
-            const int horas = (esperado.offsetFromUtc() / 3600 + 24) % 24 - 12;
-            b.conexion.Ejecutar(u"SET TIME ZONE INTERVAL '%1%2:00' HOUR TO MINUTE"_s
-                                    .arg(horas < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-                                    .arg(qAbs(horas), 2, 10, QLatin1Char('0')));
-            esperado = QDateTime(utc.date(), utc.time()).addSecs(horas * 3600);
-        }
-        for (const QString &ahora : {DimeFechaServidor(), b.Valor(u"select getdate() as f"_s)})
-            QVERIFY2(qAbs(FechaDeTexto(ahora).secsTo(esperado)) < 5, qPrintable(ahora));
-    }
-
-    void lookupsConFilas()
-    {
-        BaseDePrueba b;
+        b.Insertar("usuarios", "idusuario, nombre", {"1, 'Encargada'"});
         Sembrar(b);
         Casos({{DimeMaximo(u"idarreglo"_s, u"arreglos"_s), 41},
                {DimeMaximo(u"IdArreglo"_s, u"ARREGLOS"_s), 41},
@@ -146,6 +129,21 @@ private Q_SLOTS:
                {ExisteTelefono(u"911000000"_s), true},
                {ExisteTelefono(u"911"_s), false},
                {ExisteTelefono(u"' or ''='"_s), false}});
+
+        // With no clock fixed, the database's own.
+        G().reloj = nullptr;
+        const QDateTime utc = QDateTime::currentDateTimeUtc();
+        QDateTime esperado = QDateTime::currentDateTime();
+        if (b.conexion.motor() == Motor::PostgreSQL) {
+            // A server twelve hours away from this machine: the counters follow the server's clock.
+            const int horas = (esperado.offsetFromUtc() / 3600 + 24) % 24 - 12;
+            b.conexion.Ejecutar(u"SET TIME ZONE INTERVAL '%1%2:00' HOUR TO MINUTE"_s
+                                    .arg(horas < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                                    .arg(qAbs(horas), 2, 10, QLatin1Char('0')));
+            esperado = QDateTime(utc.date(), utc.time()).addSecs(horas * 3600);
+        }
+        for (const QString &ahora : {DimeFechaServidor(), b.Valor(u"select getdate() as f"_s)})
+            QVERIFY2(qAbs(FechaDeTexto(ahora).secsTo(esperado)) < 5, qPrintable(ahora));
     }
 
     void valoresIdaYVuelta()

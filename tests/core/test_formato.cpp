@@ -1,3 +1,4 @@
+#include "BaseDePrueba.h"
 #include "Casos.h"
 #include "core/CodigoBarras.h"
 #include "core/Configuracion.h"
@@ -46,10 +47,6 @@ private Q_SLOTS:
         Casos({{ComillasSQL(u"O'Brien"_s), u"'O''Brien'"_s},
                {ComillasSQL(QString()), u"''"_s},
                {ReemplazarCaracter(u"a-b-c"_s, u'-', u"--"_s), u"a--b--c"_s},
-               {FechaSQL(QString(), 0), u"Null"_s},
-               {FechaSQL(QString(), 1), u"Null"_s},
-               {FechaSQL(u"5/3/2027"_s, 1), u"convert(datetime,'5/3/2027')"_s},
-               {FechaSQL(u"5/3/2027"_s, 0), u"'2027-03-05 00:00:00'"_s},
                {LiteralFechaSQL(u"05/12/26 16:03"_s), u"'2026-12-05 16:03:00'"_s},
                {LiteralFechaSQL(u"01/01/1900"_s), u"'1900-01-01 00:00:00'"_s},
                {LiteralFechaSQL(u"31/02/2027"_s), u"'31/02/2027'"_s},
@@ -57,10 +54,8 @@ private Q_SLOTS:
                {TextoDeFecha(FechaDeTexto(u"5/3/27"_s)), u"05/03/2027"_s},
                {FormatoFecha(QVariant(), dma), QString()},
                {FormatoFecha(u"1/1/1900"_s, dma), u"01/01/00"_s}});
-    }
 
-    void anoDeDosCifrasElMasCercanoAHoy()
-    {
+        // A two-digit year is the one nearest today.
         const struct {
             QDate hoy;
             const char *texto;
@@ -116,12 +111,9 @@ private Q_SLOTS:
                {TextoNumero(-3), u"-3"_s},
                {TextoNumero(1234567.25), u"1234567.25"_s},
                {TextoNumero(0.1 + 0.2), u"0.3"_s}});
-    }
 
-    // What staff type as an amount: read whole, or refused with the message they will read (every
-    // box that takes an amount goes through it, as test_bd_hostil shows box by box).
-    void importesTecleados()
-    {
+        // What staff type as an amount: read whole, or refused with the message they will read (every
+        // box that takes an amount goes through it, as test_bd_hostil shows box by box).
         const QString maximo = u" pasa del máximo de 99,999.99 €."_s;
         const QString invalido = u" no es un importe válido."_s;
         const std::pair<const char *, QString> casos[] = {
@@ -248,10 +240,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(ruta));
 
         // What a copy killed mid-sale leaves: its process number, name and machine.
-        QFile huerfano(ruta);
-        QVERIFY(huerfano.open(QIODevice::WriteOnly));
-        huerfano.write("999999\nhilvan\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-        huerfano.close();
+        Escribir(ruta, "999999\nhilvan\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         InstanciaUnica siguiente(c, cerrojos);
         QVERIFY(siguiente.Tomar());
         QVERIFY(siguiente.Motivo().isEmpty());

@@ -63,20 +63,15 @@ private Q_SLOTS:
         const int m = NumeroDeEntorno("HILVAN_MOSTRADORES", 25, 1);
 
         double segundos = 0;
-        QStringList mensajes;
-        QHash<QString, int> lineas; // order number -> lines its counter saved
-        int acabados = 0;
+        QStringList mensajes, dichas; // "order|lines its counter saved"
         for (const QString &l : ALaVez(b, n, {u"--encargos"_s, QString::number(m)}, segundos)) {
             const QStringList partes = l.split(QLatin1Char(' '));
-            if (partes.first() == QLatin1String("acabado")) {
-                ++acabados;
-                lineas.insert(partes.value(1), partes.value(2).toInt());
-            } else if (partes.first() == QLatin1String("mensaje")) {
+            if (partes.first() == QLatin1String("acabado"))
+                dichas.append(partes.value(1) + u'|' + partes.value(2));
+            else if (partes.first() == QLatin1String("mensaje"))
                 mensajes.append(l);
-            }
         }
         QCOMPARE(mensajes, QStringList());
-        QCOMPARE(acabados, n * m);
 
         // Numbered 1 to N*M with no gap, each order with exactly the lines its counter put on it.
         QStringList esperados;
@@ -84,56 +79,37 @@ private Q_SLOTS:
             esperados.append(QString::number(i));
         QStringList guardados = b.Columna(u"select idarreglo from arreglos order by idarreglo"_s);
         QCOMPARE(guardados, esperados);
-        for (Recordset rs = b.conexion.AbrirRecordset(
-                 u"select idarreglo, count(*) from arreglos_detalles group by idarreglo"_s);
-             !rs.EOF_(); rs.MoveNext())
-            QCOMPARE(int(Val(TextoDeValor(rs.Campo(1)))), lineas.value(TextoDeValor(rs.Campo(0)), -1));
+        QStringList lineas =
+            Filas(b, u"select idarreglo, count(*) from arreglos_detalles group by idarreglo"_s);
+        lineas.sort();
+        dichas.sort();
+        QCOMPARE(lineas, dichas);
         QCOMPARE(FallosDeIntegridad(b.conexion), QStringList());
         std::printf("FIABILIDAD mostradores %s %d %d %d %d %.1f\n", servidor ? "postgresql" : "sqlite", n, m,
-                    acabados, int(QSet<QString>(guardados.begin(), guardados.end()).size()), segundos);
-    }
+                    int(dichas.size()), int(QSet<QString>(guardados.begin(), guardados.end()).size()),
+                    segundos);
 
-    // Counters started together hand over the same orders: each is handed over and paid once, and
-    // a counter that comes second is told so and books nothing.
-    void entregasALaVez()
-    {
-        Mostrador tienda; // the demo shop without its orders and cash
-        BaseDePrueba &b = tienda.b;
-        const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
-        const int n = NumeroDeEntorno("HILVAN_ENTREGAS", 4, 0);
-        const int k = NumeroDeEntorno("HILVAN_ENTREGAS", 40, 1);
-        for (int i = 1; i <= k; ++i)
-            b.conexion.Ejecutar(
-                u"insert into arreglos (idarreglo, idusuario, idcliente, fechaprevistaentrega, "
-                "entregado, pagado) values (%1, 1, 1, '2026-12-10 00:00:00', 2, 0)"_s.arg(i));
-        b.conexion.Ejecutar(
-            u"insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
-            "referenciaprenda, fechaentrega, listoparaentrega, idcosturera) select idarreglo, 1, "
-            "10, 'Falda', idarreglo || '.1', fechaprevistaentrega, 1, 1 from arreglos"_s);
-        b.conexion.Ejecutar(u"insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
-                            "idarreglo, idticket) select 2, 'Ref. ' || idarreglo, '2026-12-01 10:00:00', "
-                            "'20261201', 1, 1, idarreglo, 0 from arreglos"_s);
-        double tiempo = 0;
-        int entregas = 0, segundos = 0;
+        // Counters started together then hand those orders over: each is handed over and paid once
+        // (the integrity check), and a counter that comes second is told so and books nothing.
+        const int e = NumeroDeEntorno("HILVAN_ENTREGAS", 4, 0);
+        const int k = NumeroDeEntorno("HILVAN_ENTREGAS", n * m, 1);
+        int entregas = 0, tarde = 0;
         for (const QString &l :
-             ALaVez(b, n, {u"--accion"_s, u"entregas"_s, u"--encargos"_s, QString::number(k)}, tiempo)) {
+             ALaVez(b, e, {u"--accion"_s, u"entregas"_s, u"--encargos"_s, QString::number(k)}, segundos)) {
             if (l.startsWith(QLatin1String("entregado")))
                 ++entregas;
             else if (l.startsWith(QLatin1String("mensaje"))) {
                 QVERIFY2(l.contains(u"en otro mostrador"_s), qPrintable(l));
-                ++segundos;
+                ++tarde;
             }
         }
-        QCOMPARE(entregas, k);
-        QCOMPARE(b.Valor(u"select count(*) from arreglos where entregadoacliente = 1"_s), QString::number(k));
-        // The deposit and one hand-over per order, adding up to its price.
-        QCOMPARE(
-            b.Columna(QStringLiteral("select count(*) || '/' || sum(importe) from caja group by idarreglo "
-                                     "having count(*) <> 2 or sum(importe) <> 10")),
-            QStringList());
+        // Each of a counter's tries ends its own order handed over, by it or by another.
+        QVERIFY(entregas >= std::min(k, n * m));
+        QCOMPARE(b.Valor(u"select count(*) from arreglos where entregadoacliente = 1"_s),
+                 QString::number(entregas));
         QCOMPARE(FallosDeIntegridad(b.conexion), QStringList());
-        std::printf("FIABILIDAD entregas %s %d %d %d %d\n", servidor ? "postgresql" : "sqlite", n, k,
-                    entregas, segundos);
+        std::printf("FIABILIDAD entregas %s %d %d %d %d\n", servidor ? "postgresql" : "sqlite", e, n * m,
+                    entregas, tarde);
     }
 
     // The database fails in the middle of a finish or a customer's card: a second program keeps

@@ -59,13 +59,6 @@ void Pasar(Conexion &de, Conexion &a, const QString &carpeta)
     QVERIFY(r.comprobaciones.size() > 20);
 }
 
-void Escribir(const QString &ruta, const QByteArray &bytes)
-{
-    QFile f(ruta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QByteArray Latin(const char *utf8)
 {
     return QString::fromUtf8(utf8).toLatin1(); // the accents the older tools write, in Windows-1252
@@ -176,9 +169,7 @@ private Q_SLOTS:
         r = Importar(b.conexion, o);
         QVERIFY2(r.ok, qPrintable(r.error + '\n' + TablaComprobaciones(r.comprobaciones)));
         QCOMPARE(r.omitidas, 3);
-        QFile informe(o.informe);
-        QVERIFY(informe.open(QIODevice::ReadOnly));
-        const QString omitidas = QString::fromUtf8(informe.readAll());
+        const QString omitidas = QString::fromUtf8(LeerArchivo(o.informe));
         for (const QString &omitida :
              {u"clientes,3,\"el teléfono 600111222 ya es del cliente 7\""_s,
               u"arreglos,3,\"fechaarreglo: «ayer» no es una fecha\""_s,
@@ -246,9 +237,7 @@ private Q_SLOTS:
         QVERIFY(r.avisos.join('\n').contains(u"La tabla MSysExtra del origen no es de este programa"_s));
         QCOMPARE(Filas(b, u"select nombre, direccion, fechaarreglo, entregado from clientes, arreglos"_s),
                  QStringList{u"Lucía|C/ Luna, 3|30/11/2026 10:15:00|7.5"_s});
-        QFile f(mdb);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("Standard Jet DB"));
+        QCOMPARE(LeerArchivo(mdb), QByteArray("Standard Jet DB"));
     }
 
     // A printed listing as a Spanish spreadsheet opens it.
@@ -270,12 +259,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString ruta = dir.filePath(u"listado.csv"_s);
         QCOMPARE(ExportarListadoCsv(l, ruta), QString());
-        QFile f(ruta);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("\xEF\xBB\xBF"
-                                         "Cliente;Ref.;Importe;Fecha\r\n"
-                                         "\"Peña; \"\"Sur\"\"\";12.10;1234,50;05/12/2026\r\n"
-                                         "Ana;13.1;-3,00;05/12/2026\r\n"));
+        QCOMPARE(LeerArchivo(ruta), QByteArray("\xEF\xBB\xBF"
+                                               "Cliente;Ref.;Importe;Fecha\r\n"
+                                               "\"Peña; \"\"Sur\"\"\";12.10;1234,50;05/12/2026\r\n"
+                                               "Ana;13.1;-3,00;05/12/2026\r\n"));
         QVERIFY(!ExportarListadoCsv(l, dir.filePath(u"no/existe/listado.csv"_s)).isEmpty());
     }
 };

@@ -96,11 +96,18 @@ class PruebaPropietario : public QObject
 private Q_SLOTS:
     void init() { ClavePropietario::EstadoActual() = {}; }
 
-    // The owner's PIN guards the money and data screens of the menu; counter work never asks.
-    void pin()
+    // The owner's PIN guards the money and data screens of the menu; counter work never asks. The
+    // journal of who moved money and data: each entry written with its action, in its transaction.
+    void pinYRegistro()
     {
-        BaseDePrueba b;
+        Mostrador m;
+        BaseDePrueba &b = m.b;
         PantallasAbiertas p;
+        // A shop made before the journal and the PIN gets both when a counter opens it.
+        b.conexion.Ejecutar(u"drop table operaciones"_s);
+        b.conexion.Ejecutar(u"alter table parametros drop column pin"_s);
+        ActualizarEsquema(b.conexion);
+        QVERIFY(ClavePropietario::Guardado().isEmpty());
         // No PIN: everything opens as it always did.
         for (const Boton &boton : Guardados)
             QCOMPARE(Pulsar(b, p, boton), boton.abre + u": abre, PIN 0"_s);
@@ -170,18 +177,7 @@ private Q_SLOTS:
                  (QStringList{Operacion::PinPuesto, Operacion::PinQuitado, Operacion::PinPuesto,
                               Operacion::PinQuitado}));
         QCOMPARE(b.Valor(u"select usuario from operaciones order by idoperacion desc"_s), u"hilvan-admin"_s);
-    }
 
-    // Who moved money and data: each entry written with its action, in its transaction.
-    void registro()
-    {
-        Mostrador m;
-        BaseDePrueba &b = m.b;
-        // A shop made before the journal and the PIN gets both when a counter opens it.
-        b.conexion.Ejecutar(u"drop table operaciones"_s);
-        b.conexion.Ejecutar(u"alter table parametros drop column pin"_s);
-        ActualizarEsquema(b.conexion);
-        QVERIFY(ClavePropietario::Guardado().isEmpty());
         auto ultima = [&b](const char *campos) {
             return Filas(b,
                          u"select %1 from operaciones order by idoperacion desc"_s.arg(QLatin1String(campos)))
@@ -214,7 +210,6 @@ private Q_SLOTS:
             "values (10, 'Ref.', '2026-12-05 10:00:00', '20261205', 1, %1)"_s.arg(n));
         m.p.ReiniciarVenta();
         G().ArregloEnVenta = 0;
-        FRMoPCIONES menu;
         m.dialogos.pad = {QString::number(n)};
         m.dialogos.siNo = {6};
         menu.cmdAnularArreglo_Click();

@@ -3,11 +3,10 @@
 #include "Fiabilidad.h"
 #include "Invariantes.h"
 #include "core/BaseDatos.h"
+#include "core/Configuracion.h"
 #include "demo/Demo.h"
 #include "menu/FRMoPCIONES.h"
 #include "workshop/frmListaEntregar.h"
-
-#include <QFile>
 
 using namespace Qt::StringLiterals;
 
@@ -46,9 +45,8 @@ Simulacion::Simulacion(int puestos)
     for (int i = 0; i < puestos; ++i) {
         puestos_.push_back(std::make_unique<Puesto>());
         puestos_.back()->configuracion = b.dir.filePath(u"puesto%1.dat"_s.arg(i + 1));
-        QFile f(puestos_.back()->configuracion);
-        f.open(QIODevice::WriteOnly);
-        f.write((Configuracion() + u"Mostrador %1\n"_s.arg(i + 1)).toUtf8());
+        EscribirConfiguracion(puestos_.back()->configuracion,
+                              b.LineasConfiguracion(u"Mostrador %1"_s.arg(i + 1)));
     }
 }
 
@@ -57,14 +55,6 @@ Simulacion::~Simulacion()
     for (auto &q : puestos_)
         Cerrar(*q);
     G() = ValoresPrograma();
-}
-
-QString Simulacion::Configuracion() const
-{
-    if (!EsServidor())
-        return b.dir.filePath(u"prueba.db"_s) + u"\n\n\n\n\n"_s;
-    const DatosServidor d = BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor);
-    return u"\n%1:%2\n%3\n%4\n\n"_s.arg(d.host).arg(d.puerto).arg(d.basedatos, d.usuario);
 }
 
 void Simulacion::Empezar()

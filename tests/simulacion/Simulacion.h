@@ -80,7 +80,6 @@ private:
     void Activar(Puesto &q);
     void Desactivar(Puesto &q);
     void Cerrar(Puesto &q);
-    QString Configuracion() const;
     QStringList Comprobar();
 
     std::vector<std::unique_ptr<Puesto>> puestos_;

@@ -135,16 +135,15 @@ private Q_SLOTS:
         }
     }
 
-    // A fixed seed, then a fresh one each run; each seed is printed so any failure can be replayed.
+    // The short run: a fixed seed and a fresh one. The long run (HILVAN_SIMULACION set): fresh seeds
+    // one after another until its fourth figure of steps is reached; a seed that fails is printed
+    // (to be replayed) and counted, and the next one goes on.
     void diasDeTienda()
     {
         const bool servidor = BaseDePrueba::MotorPedido() == Motor::PostgreSQL;
         const int historias = NumeroDeEntorno("HILVAN_SIMULACION", servidor ? 12 : 30, 0);
         const int pasos = NumeroDeEntorno("HILVAN_SIMULACION", servidor ? 60 : 80, 1);
         const int puestos = NumeroDeEntorno("HILVAN_SIMULACION", 3, 2);
-        // The short run: a fixed seed and a fresh one. The long run (HILVAN_SIMULACION set): fresh
-        // seeds one after another until its fourth figure of steps is reached; a seed that fails is
-        // printed and counted, and the next one goes on.
         const qint64 objetivo = NumeroDeEntorno("HILVAN_SIMULACION", 0, 3);
         const quint64 nueva = quint64(std::chrono::system_clock::now().time_since_epoch().count());
         QList<quint64> semillas = semillaPedida != 0 ? QList<quint64>{semillaPedida}
