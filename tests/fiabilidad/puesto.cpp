@@ -1,11 +1,12 @@
 // hilvan-puesto: one counter of the shop, finishing orders on the sale screen's form model as
 // staff would, for the reliability tests that run several of them at once or kill them.
 //
-//   hilvan-puesto (--base ARCHIVO.db | --servidor BASEDATOS) [--encargos M] [--entregas]
-//                 [--accion pagos|anulaciones|copias|entregas] [--sincronia NORMAL|FULL] [--semilla S]
+//   hilvan-puesto (--base ARCHIVO.db | --servidor BASEDATOS) [--encargos M]
+//                 [--accion arreglos|pagos|anulaciones|copias|entregas] [--sincronia NORMAL|FULL] [--semilla
+//                 S]
 //
 // It says "listo" once connected and waits for a line on its input, so that every counter starts
-// at the same moment. Then it finishes M new orders (0: until it is killed); with --entregas every
+// at the same moment. Then it finishes M new orders (0: until it is killed); with --accion arreglos every
 // third action hands over the oldest order not yet handed over, paying what is left. After each
 // commit it writes "acabado N LINEAS IMPORTE" or "entregado N" on its output; whatever the
 // program would have shown to staff goes out as "mensaje ..." and makes the exit code 2.
@@ -280,7 +281,7 @@ int main(int argc, char **argv)
         } else if (accion == QLatin1String("entregas")) {
             if (!puesto.Entrega())
                 break;
-        } else if (!(args.contains(QStringLiteral("--entregas")) && i % 3 == 2 && puesto.Entrega())) {
+        } else if (!(accion == QLatin1String("arreglos") && i % 3 == 2 && puesto.Entrega())) {
             puesto.NuevoEncargo();
         }
         for (const QString &m : puesto.Mensajes()) {

@@ -1,6 +1,7 @@
 #include "Pasos.h"
 
 #include "core/BaseDatos.h"
+#include "demo/Demo.h"
 #include "menu/FRMoPCIONES.h"
 #include "printing/TicketsArreglo.h"
 #include "settlements/frmPagosATrabajadores.h"
@@ -19,24 +20,23 @@ QString Euros(int centimos)
     return QString::number(centimos / 100.0, 'f', 2) + u" €"_s;
 }
 
-const char *const FormasPago[] = {"efectivo", "tarjeta", "bizum"};
-
 // The demo shop's families and their alterations as the sale screen lists them (by name), so that a
 // history reads as staff would touch it.
-const std::vector<std::pair<const char *, std::vector<const char *>>> &Catalogo()
+const QList<QStringList> &Catalogo()
 {
-    static const std::vector<std::pair<const char *, std::vector<const char *>>> c = {
-        {"Abrigo", {"Acortar mangas", "Cambiar forro"}},
-        {"Camisa", {"Acortar mangas", "Cambiar puños", "Entallar"}},
-        {"Chaqueta", {"Acortar mangas", "Cambiar botones", "Cambiar forro", "Meter costados"}},
-        {"Cortinas", {"Bajo de cortina (metro)", "Poner cinta de fruncir"}},
-        {"Falda", {"Bajo", "Cambiar cremallera", "Meter cintura"}},
-        {"Mercería", {"Productos mercería"}},
-        {"Pantalón",
-         {"Bajo", "Bajo con vuelta", "Cambiar cremallera", "Estrechar pernera", "Meter cintura",
-          "Sacar cintura"}},
-        {"Varios", {"Coser descosido", "Poner parche", "Urgente (entrega en el día)"}},
-        {"Vestido", {"Acortar tirantes", "Bajo", "Entallar", "Meter costados"}}};
+    static const QList<QStringList> c = [] {
+        Conexion demo;
+        demo.AbrirSQLite(u":memory:"_s, true);
+        CrearBaseDatos(demo);
+        LlenarDemo(demo, QDate(2026, 12, 5));
+        QList<QStringList> r;
+        for (const QString &f :
+             Filas(demo, u"select idfamilia, nombre from familias order by nombre collate espanol"_s))
+            r.append(QStringList{f.section(u'|', 1)}
+                     + Filas(demo, u"select nombre from productos where idfamilia = %1 and activo = 0 "
+                                   "order by nombre collate espanol"_s.arg(f.section(u'|', 0, 0))));
+        return r;
+    }();
     return c;
 }
 
@@ -44,13 +44,13 @@ QString Arreglo(int familia, int producto)
 {
     if (producto < 0)
         return QString::fromUtf8("Urgente (entrega en el día)");
-    const auto &productos = Catalogo()[size_t(familia - 1) % Catalogo().size()].second;
-    return QString::fromUtf8(productos[size_t(producto) % productos.size()]);
+    const QStringList &productos = Catalogo()[(familia - 1) % Catalogo().size()];
+    return productos[1 + producto % (productos.size() - 1)];
 }
 
 QString Familia(int familia)
 {
-    return QString::fromUtf8(Catalogo()[size_t(familia - 1) % Catalogo().size()].first);
+    return Catalogo()[(familia - 1) % Catalogo().size()].first();
 }
 
 // A command of the options menu, opened from the sale screen.
@@ -58,17 +58,6 @@ void Menu(Puesto &q, void (FRMoPCIONES::*orden)())
 {
     q.pantallas.enMenu = [orden](FRMoPCIONES &m) { (m.*orden)(); };
     q.p->cmdVerOpciones_Click();
-}
-
-// A touch on a row of the order on screen (the row wraps round).
-void TocarFila(Puesto &q, int fila, int columna)
-{
-    frmPrincipal &p = *q.p;
-    if (p.gridTPV.Rows() < 2)
-        return;
-    p.gridTPV.Row = 1 + fila % (p.gridTPV.Rows() - 1);
-    p.gridTPV.Col = columna;
-    p.gridTPV_Click();
 }
 
 // Garment `prenda` of the order, or (0) every garment it may have, through the reader.
@@ -138,7 +127,7 @@ const Clase Clases[] = {
          }
          return u"arreglo nuevo del cliente %1: %2%3; entrega %4 en %5, acaba"_s.arg(p.b).arg(
              ps.join(u"; "_s), p.si ? u"; Urgente en la última prenda"_s : QString(), Euros(p.a),
-             QString::fromLatin1(FormasPago[p.numero % 3]));
+             FormasPago[p.numero % 3].first.toLower());
      }},
     {"Merceria", 3, Rango(1, 5000), Nada, nullptr,
      [](Simulacion &, Puesto &q, const Paso &p) {
@@ -166,9 +155,22 @@ const Clase Clases[] = {
                 : p.b < 0 ? u"añade Urgente a la última prenda"_s
                           : u"añade el %1.º arreglo de la lista a la última prenda"_s.arg(p.b + 1);
      }},
-    {"TocarBorrar", 4, Rango(0, 12), Nada, nullptr,
-     [](Simulacion &, Puesto &q, const Paso &p) { TocarFila(q, p.a, frmPrincipal::ColBorrar); },
-     [](const Paso &p) { return u"toca la X de la fila %1"_s.arg(p.a); }},
+    // A touch on a row of the order on screen (the row wraps round): its X, or (`si`) its price.
+    {"TocarFila", 6, Rango(0, 12), Rango(0, 5000), nullptr,
+     [](Simulacion &, Puesto &q, const Paso &p) {
+         frmPrincipal &f = *q.p;
+         if (f.gridTPV.Rows() < 2)
+             return;
+         if (p.si)
+             q.dialogos.pad = {Teclear(p.b)};
+         f.gridTPV.Row = 1 + p.a % (f.gridTPV.Rows() - 1);
+         f.gridTPV.Col = p.si ? frmPrincipal::ColImporte : frmPrincipal::ColBorrar;
+         f.gridTPV_Click();
+     },
+     [](const Paso &p) {
+         return p.si ? u"cambia el precio de la fila %1 a %2"_s.arg(p.a).arg(Euros(p.b))
+                     : u"toca la X de la fila %1"_s.arg(p.a);
+     }},
     {"TocarFecha", 3, Rango(1, 12), Rango(0, 15), nullptr,
      [](Simulacion &s, Puesto &q, const Paso &p) { s.TocarFecha(q, p.a, p.b); },
      [](const Paso &p) { return u"cambia la fecha de la fila %1 a dentro de %2 días"_s.arg(p.a).arg(p.b); }},
@@ -176,7 +178,7 @@ const Clase Clases[] = {
      [](Simulacion &s, Puesto &q, const Paso &p) { s.Pagar(q, p.a, p.b, p.si); },
      [](const Paso &p) {
          return (p.si ? u"cobra todo lo pendiente"_s : u"entrega "_s + Euros(p.a)) + u" en "_s
-                + QString::fromLatin1(FormasPago[p.b % 3]);
+                + FormasPago[p.b % 3].first.toLower();
      }},
     {"Acabar", 8, Nada, Nada, nullptr, [](Simulacion &s, Puesto &q, const Paso &) { s.Acabar(q); },
      [](const Paso &) { return u"pulsa Fin arreglo"_s; }},
@@ -204,8 +206,14 @@ const Clase Clases[] = {
              s.anulados.insert(p.numero);
      },
      [](const Paso &p) { return u"anula el arreglo %1"_s.arg(p.numero); }},
-    {"Asignar", 14, Nada, Rango(0, 3), [](Paso &p) { p.a = PrendaOTodas(); },
+    // Garments scanned as given to a worker, or (`si`) as back in the shop.
+    {"Escanear", 26, Nada, Rango(0, 3), [](Paso &p) { p.a = PrendaOTodas(); },
      [](Simulacion &, Puesto &, const Paso &p) {
+         if (p.si) {
+             frmEntradaPrendasBarras s;
+             s.CargarFormulario([&] { Escanear(s, p.numero, p.a); });
+             return;
+         }
          frmAsignarBArras s;
          s.CargarFormulario([&] {
              s.gridTrabajadores_Click(1 + p.b % std::max(1, s.gridTrabajadores.Rows() - 1));
@@ -213,17 +221,7 @@ const Clase Clases[] = {
          });
      },
      [](const Paso &p) {
-         return (p.a == 0 ? u"escanea todas las prendas del arreglo %1"_s.arg(p.numero)
-                          : u"escanea la prenda %1.%2"_s.arg(p.numero).arg(p.a))
-                + u" para el trabajador %1"_s.arg(p.b + 1);
-     }},
-    {"Recibir", 12, Nada, Nada, [](Paso &p) { p.a = PrendaOTodas(); },
-     [](Simulacion &, Puesto &, const Paso &p) {
-         frmEntradaPrendasBarras s;
-         s.CargarFormulario([&] { Escanear(s, p.numero, p.a); });
-     },
-     [](const Paso &p) {
-         return u"escanea la entrada de "_s
+         return (p.si ? u"escanea la entrada de "_s : u"escanea para el trabajador %1 "_s.arg(p.b + 1))
                 + (p.a == 0 ? u"todas las prendas del arreglo %1"_s.arg(p.numero)
                             : u"la prenda %1.%2"_s.arg(p.numero).arg(p.a));
      }},
@@ -317,12 +315,6 @@ const Clase Clases[] = {
              .arg(p.a)
              .arg(p.b == 0 ? u"cierra el selector (quita el trabajador)"_s : u"el trabajador %1"_s.arg(p.b));
      }},
-    {"TocarPrecio", 2, Rango(0, 12), Rango(0, 5000), nullptr,
-     [](Simulacion &, Puesto &q, const Paso &p) {
-         q.dialogos.pad = {Teclear(p.b)};
-         TocarFila(q, p.a, frmPrincipal::ColImporte);
-     },
-     [](const Paso &p) { return u"cambia el precio de la fila %1 a %2"_s.arg(p.a).arg(Euros(p.b)); }},
     // The "--" of a garment (wrapping round): the next alteration goes to it.
     {"ElegirPrenda", 4, Rango(0, 5), Rango(0, 8), nullptr,
      [](Simulacion &s, Puesto &q, const Paso &p) {
@@ -364,8 +356,7 @@ const QSet<int> &Excluidos()
 void Paso::checkPreconditions(const Modelo &m) const
 {
     RC_PRE(puesto < m.puestos);
-    if (tipo == Tipo::Modificar || tipo == Tipo::Entregar || tipo == Tipo::Anular || tipo == Tipo::Asignar
-        || tipo == Tipo::Recibir)
+    if (tipo == Tipo::Modificar || tipo == Tipo::Entregar || tipo == Tipo::Anular || tipo == Tipo::Escanear)
         RC_PRE(numero >= 1 && numero <= m.arreglos + 1);
 }
 

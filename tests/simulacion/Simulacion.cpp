@@ -19,8 +19,6 @@ QString Dia(int dias)
     return RelojPrograma().Ahora().date().addDays(dias).toString(u"d/M/yyyy"_s);
 }
 
-const std::pair<QString, int> Formas[] = {{u"Efectivo"_s, 1}, {u"Tarjeta"_s, 2}, {u"Bizum"_s, 3}};
-
 } // namespace
 
 void PantallasPuesto::Opciones()
@@ -194,7 +192,7 @@ void Simulacion::TocarFecha(Puesto &q, int fila, int dias)
 void Simulacion::Pagar(Puesto &q, int centimos, int formaPago, bool todo)
 {
     frmPrincipal &p = *q.p;
-    const auto &forma = Formas[size_t(formaPago) % 3];
+    const auto &forma = FormasPago[size_t(formaPago) % 3];
     q.dialogos.formasPago = {forma};
     p.cmdFormasPago_Click();
     const double debe = RedondearImporte(Val(p.txtTotal) - Val(p.txtSenal));

@@ -86,6 +86,10 @@ private:
     QHash<QString, QString> cajasCerradas_; // closed cash day -> its movements when it closed
 };
 
+// The payment methods a step picks from, with their number in the payment dialog.
+inline const std::pair<QString, int> FormasPago[] = {
+    {QStringLiteral("Efectivo"), 1}, {QStringLiteral("Tarjeta"), 2}, {QStringLiteral("Bizum"), 3}};
+
 // An amount as staff type it on the keypad.
 inline QString Teclear(int centimos)
 {

@@ -1,6 +1,6 @@
 // Whole shop days on several tills at once, drawn at random by RapidCheck: after every action the
 // invariants are read back from the database; a failing history is shrunk to the fewest steps
-// that still fail and printed with its seed (replay it with --semilla N).
+// that still fail and printed with its seed (replay it with HILVAN_SEMILLA=N).
 // HILVAN_SIMULACION=HISTORIASxPASOSxPUESTOSxACCIONES makes the long run.
 #include "Fiabilidad.h"
 #include "Pasos.h"
@@ -14,8 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-quint64 semillaPedida = 0;
 
 // Faults found and not yet fixed: their kinds of step stay out of the random runs (unless
 // HILVAN_SIMULACION_SIN says otherwise) and their histories below are expected to fail. Each fix
@@ -63,7 +61,7 @@ bool Correr(quint64 semilla, int historias, int pasos, int puestos, Cifras &cifr
         const QString sin = qEnvironmentVariable("HILVAN_SIMULACION_SIN");
         std::fprintf(stderr,
                      "\nSIMULACION fallo con la semilla %llu; repetir con:\n  %sHILVAN_SIMULACION=%dx%dx%d %s"
-                     "tests/test_bd_simulacion diasDeTienda --semilla %llu\n",
+                     "HILVAN_SEMILLA=%llu tests/test_bd_simulacion diasDeTienda\n",
                      static_cast<unsigned long long>(semilla),
                      BaseDePrueba::MotorPedido() == Motor::PostgreSQL ? "HILVAN_MOTOR=postgresql " : "",
                      historias, pasos, puestos,
@@ -89,6 +87,15 @@ class PruebaSimulacion : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // Thousands of short transactions: the shop's file lives in memory, where a sync costs nothing.
+        if (QFileInfo(u"/dev/shm"_s).isWritable() && qEnvironmentVariableIsEmpty("TMPDIR"))
+            qputenv("TMPDIR", "/dev/shm");
+        if (qEnvironmentVariableIsEmpty("HILVAN_SIMULACION_SIN"))
+            qputenv("HILVAN_SIMULACION_SIN", PasosConFalloAbierto);
+    }
+
     // Faults the simulation found, each as the shortest history that showed it: tills, whether the
     // fault is still open (its history fails until it is fixed), and the steps. Those the sale
     // screen's own tests replay step by step (the menu annulling the order open on the same till,
@@ -112,16 +119,17 @@ private Q_SLOTS:
             // A delivered order reopened and given a new garment: the garment has no worker, is not
             // in the shop, and the order is delivered owing its price.
             H("prenda nueva en un arreglo entregado", 1, false,
-              {P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon), P(Tipo::Asignar, 0, 1, 0, 0),
-               P(Tipo::Recibir, 0, 1, 0), P(Tipo::Entregar, 0, 1, 0, 0, true),
+              {P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon), P(Tipo::Escanear, 0, 1, 0, 0),
+               P(Tipo::Escanear, 0, 1, 0, 0, true), P(Tipo::Entregar, 0, 1, 0, 0, true),
                P(Tipo::Modificar, 0, 1, 0, 0, true), P(Tipo::TocarFamilia, 0, 0, 1, -1), P(Tipo::Acabar, 0)}),
             // Till 3 has the order open while till 1 hands it over; till 3's finish reloads it (it
             // changed) as an order open for changes, without the question a delivered order gets, and
             // an alteration added there leaves it delivered, owing, with a garment not back.
             H("entregado en otro puesto mientras se modificaba", 4, false,
               {P(Tipo::NuevoArreglo, 0, 0, 1000, 1, false, pantalon), P(Tipo::Modificar, 2, 1),
-               P(Tipo::Asignar, 0, 1, 0, 0), P(Tipo::Recibir, 0, 1, 0), P(Tipo::Entregar, 0, 1, 0, 0, true),
-               P(Tipo::Acabar, 2), P(Tipo::ElegirPrenda, 2, 0, 0, 3), P(Tipo::Acabar, 2)}),
+               P(Tipo::Escanear, 0, 1, 0, 0), P(Tipo::Escanear, 0, 1, 0, 0, true),
+               P(Tipo::Entregar, 0, 1, 0, 0, true), P(Tipo::Acabar, 2), P(Tipo::ElegirPrenda, 2, 0, 0, 3),
+               P(Tipo::Acabar, 2)}),
             // Till 1 closes the cash; till 2, still open, books its next sale into the closed day.
             H("venta en una caja cerrada por otro puesto", 2, true,
               {P(Tipo::CierreCaja, 0), P(Tipo::NuevoArreglo, 1, 0, 2000, 1, false, pantalon)}),
@@ -146,7 +154,8 @@ private Q_SLOTS:
         const int puestos = NumeroDeEntorno("HILVAN_SIMULACION", 3, 2);
         const qint64 objetivo = NumeroDeEntorno("HILVAN_SIMULACION", 0, 3);
         const quint64 nueva = quint64(std::chrono::system_clock::now().time_since_epoch().count());
-        QList<quint64> semillas = semillaPedida != 0 ? QList<quint64>{semillaPedida}
+        const quint64 pedida = qEnvironmentVariable("HILVAN_SEMILLA").toULongLong();
+        QList<quint64> semillas = pedida != 0 ? QList<quint64>{pedida}
                                   : qEnvironmentVariableIsEmpty("HILVAN_SIMULACION")
                                       ? QList<quint64>{20261205, nueva}
                                       : QList<quint64>{nueva};
@@ -170,24 +179,5 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char **argv)
-{
-    // Thousands of short transactions: the shop's file lives in memory, where a sync costs nothing.
-    if (QFileInfo(u"/dev/shm"_s).isWritable() && qEnvironmentVariableIsEmpty("TMPDIR"))
-        qputenv("TMPDIR", "/dev/shm");
-    QCoreApplication app(argc, argv);
-    // --semilla N replays one seed; everything else goes to the test library.
-    if (qEnvironmentVariableIsEmpty("HILVAN_SIMULACION_SIN"))
-        qputenv("HILVAN_SIMULACION_SIN", PasosConFalloAbierto);
-    std::vector<char *> resto;
-    for (int i = 0; i < argc; ++i) {
-        if (QByteArray(argv[i]) == "--semilla" && i + 1 < argc)
-            semillaPedida = QByteArray(argv[++i]).toULongLong();
-        else
-            resto.push_back(argv[i]);
-    }
-    PruebaSimulacion prueba;
-    return QTest::qExec(&prueba, int(resto.size()), resto.data());
-}
-
+QTEST_GUILESS_MAIN(PruebaSimulacion)
 #include "test_bd_simulacion.moc"
