@@ -286,28 +286,28 @@ private Q_SLOTS:
                                      ? Importe(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), s)
                                      : std::nullopt;
                       }});
-        auto UltimoMovimiento = [&] {
-            return FormatoImporte(Val(b.Valor("select importe from caja where idmovimiento = "
-                                              "(select max(idmovimiento) from caja)")));
+        // The till movement the action booked (a withdrawal, `signo` -1, is kept negative).
+        auto Movimiento = [&](const QString &s, int signo,
+                              const std::function<void()> &accion) -> std::optional<Par> {
+            const int antes = UltimoId(b, "caja", "idmovimiento");
+            b.dialogos.pad = {s};
+            accion();
+            if (UltimoId(b, "caja", "idmovimiento") == antes)
+                return std::nullopt;
+            return Importe(FormatoImporte(signo
+                                          * Val(b.Valor("select importe from caja where idmovimiento = "
+                                                        "(select max(idmovimiento) from caja)"))),
+                           s);
         };
         cajas.append({u"venta: importes"_s, "caja", Silencio::SiVacio, [&](const QString &s) {
-                          const int antes = UltimoId(b, "caja", "idmovimiento");
-                          b.dialogos.pad = {s};
-                          b.dialogos.siNo = {6, 7};
-                          p.cmdMerceria_Click();
-                          b.dialogos.siNo.clear();
-                          return UltimoId(b, "caja", "idmovimiento") == antes
-                                     ? std::nullopt
-                                     : Importe(UltimoMovimiento(), s);
+                          return Movimiento(s, 1, [&] {
+                              b.dialogos.siNo = {6, 7};
+                              p.cmdMerceria_Click();
+                              b.dialogos.siNo.clear();
+                          });
                       }});
-        cajas.append({u"caja: importe retirado"_s, "caja", Silencio::SiVacio, [&](const QString &s) {
-                          const int antes = UltimoId(b, "caja", "idmovimiento");
-                          b.dialogos.pad = {s};
-                          cmdSacarDinero_Click();
-                          if (UltimoId(b, "caja", "idmovimiento") == antes)
-                              return std::optional<Par>();
-                          return Importe(UltimoMovimiento().remove(QLatin1Char('-')), s);
-                      }});
+        cajas.append({u"caja: importe retirado"_s, "caja", Silencio::SiVacio,
+                      [&](const QString &s) { return Movimiento(s, -1, cmdSacarDinero_Click); }});
         cajas.append({u"venta: fecha de entrega"_s, nullptr, Silencio::Siempre,
                       [&](const QString &s) -> std::optional<Par> {
                           b.dialogos.calendario = {s};

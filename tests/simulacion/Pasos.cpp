@@ -17,7 +17,7 @@ namespace {
 
 QString Euros(int centimos)
 {
-    return QString::number(centimos / 100.0, 'f', 2) + u" €"_s;
+    return FormatoDosDecimales(centimos / 100.0) + u" €"_s;
 }
 
 // The demo shop's families and their alterations as the sale screen lists them (by name), so that a
