@@ -6,7 +6,6 @@
 #include "core/Configuracion.h"
 #include "demo/Demo.h"
 #include "menu/FRMoPCIONES.h"
-#include "workshop/frmListaEntregar.h"
 
 using namespace Qt::StringLiterals;
 
@@ -28,12 +27,6 @@ void PantallasPuesto::Opciones()
         if (enMenu)
             std::exchange(enMenu, nullptr)(menu);
     });
-}
-
-void PantallasPuesto::ListaEntregar(int idarreglo)
-{
-    frmListaEntregar lista;
-    lista.CargarFormulario(idarreglo, [&] { lista.cmdMarcarComoEntregado_Click(); });
 }
 
 Simulacion::Simulacion(int puestos)

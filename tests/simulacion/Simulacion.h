@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BaseDePrueba.h"
+#include "TallerDePrueba.h"
 #include "core/Formato.h"
-#include "core/Pantallas.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "printing/SalidaMemoria.h"
@@ -18,10 +18,12 @@ class FRMoPCIONES;
 // The windows a counter's sale screen opens, played by the staff of the simulation: the options
 // menu runs what the step asked for on the real menu; the hand-over list presses "Entregar a
 // cliente" on the real screen.
-struct PantallasPuesto : Pantallas {
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasPuesto : PantallasEntrega {
+    PantallasPuesto()
+    {
+        usuario = [](frmListaEntregar &l) { l.cmdMarcarComoEntregado_Click(); };
+    }
     void Opciones() override;
-    void ListaEntregar(int idarreglo) override;
     void TerminarPrograma() override { terminado = true; }
     bool terminado = false;
     std::function<void(FRMoPCIONES &)> enMenu;
