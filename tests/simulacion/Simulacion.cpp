@@ -52,11 +52,8 @@ void Simulacion::Empezar()
 {
     for (auto &q : puestos_)
         Cerrar(*q);
-    Activar(*puestos_[0]);
-    G().conexion = &b.conexion;
     for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
         b.conexion.Ejecutar(u"delete from "_s + QString::fromLatin1(tabla));
-    Desactivar(*puestos_[0]);
     b.reloj.Fijar(Comienzo);
     cajasCerradas_.clear();
     anulados.clear();
