@@ -1,6 +1,7 @@
 #include "Pasos.h"
 
 #include "core/BaseDatos.h"
+#include "core/Formato.h"
 #include "demo/Demo.h"
 #include "menu/FRMoPCIONES.h"
 #include "printing/TicketsArreglo.h"
@@ -18,6 +19,82 @@ namespace {
 QString Euros(int centimos)
 {
     return FormatoDosDecimales(centimos / 100.0) + u" €"_s;
+}
+
+QString Dia(int dias)
+{
+    return RelojPrograma().Ahora().date().addDays(dias).toString(u"d/M/yyyy"_s);
+}
+
+// An amount as staff type it on the keypad.
+QString Teclear(int centimos)
+{
+    return TextoNumero(centimos / 100.0);
+}
+
+// The payment methods a step picks from, with their number in the payment dialog.
+const std::pair<QString, int> FormasPago[] = {{u"Efectivo"_s, 1}, {u"Tarjeta"_s, 2}, {u"Bizum"_s, 3}};
+
+void TocarFecha(Puesto &q, int fila, int dias)
+{
+    frmPrincipal &p = *q.p;
+    if (fila < 1 || fila >= p.gridTPV.Rows() || !p.EsSeparador(fila))
+        return;
+    q.dialogos.calendario = {Dia(dias)};
+    p.gridTPV.Row = fila;
+    p.gridTPV.Col = frmPrincipal::ColFecha;
+    p.gridTPV_Click();
+}
+
+// A family touched starts a garment (due in `dias`); family 0 adds to the garment on screen.
+// Product -1 is the same-day service.
+void TocarFamilia(Puesto &q, int familia, int producto, int dias)
+{
+    frmPrincipal &p = *q.p;
+    // What the screen shows greyed (an order being handed over) cannot be touched.
+    if (!p.gridFamiliasEnabled || !p.gridProductosEnabled)
+        return;
+    if (familia > 0) {
+        p.cmdVerFamilias_Click();
+        p.gridFamilias.Row = 1 + (familia - 1) % (p.gridFamilias.Rows() - 1);
+        p.gridFamilias_Click();
+    }
+    if (!p.gridProductos.Visible || p.gridProductos.Rows() < 2)
+        return;
+    const int separador = [&] {
+        for (int f = p.gridTPV.Rows() - 1; f >= 1; --f)
+            if (p.EsSeparador(f))
+                return f;
+        return 0;
+    }();
+    if (producto < 0) {
+        p.MeterProductoEnGridTPV(21);
+    } else {
+        p.gridProductos.Row = 1 + producto % (p.gridProductos.Rows() - 1);
+        p.gridProductos_Click();
+    }
+    if (familia > 0 && separador > 0)
+        TocarFecha(q, separador, dias);
+}
+
+// The money handed over now (all that is owed when `todo`), by the method chosen.
+void Pagar(Puesto &q, int centimos, int formaPago, bool todo)
+{
+    frmPrincipal &p = *q.p;
+    const auto &forma = FormasPago[size_t(formaPago) % 3];
+    q.dialogos.formasPago = {forma};
+    p.cmdFormasPago_Click();
+    const double debe = RedondearImporte(Val(p.txtTotal) - Val(p.txtSenal));
+    q.dialogos.pad = {todo ? TextoNumero(std::max(debe, 0.0)) : Teclear(centimos)};
+    p.cmdPendiente_Click();
+}
+
+void Acabar(Simulacion &s, Puesto &q)
+{
+    // Who serves, "continue without a deposit", and no tickets.
+    q.dialogos.usuarios = {1 + int(s.acciones % 3)};
+    q.dialogos.siNo = {6, 7, 7};
+    q.p->cmdAcabarEncargo_Click();
 }
 
 // The demo shop's families and their alterations as the sale screen lists them (by name), so that a
@@ -109,12 +186,12 @@ const Clase Clases[] = {
          q.p->ElegirCliente(p.b);
          for (const Simulacion::Prenda &prenda : p.prendas)
              for (size_t i = 0; i < prenda.productos.size(); ++i)
-                 s.TocarFamilia(q, i == 0 ? prenda.familia : 0, prenda.productos[i], prenda.dias);
+                 TocarFamilia(q, i == 0 ? prenda.familia : 0, prenda.productos[i], prenda.dias);
          if (p.si)
-             s.TocarFamilia(q, 0, -1, 0);
+             TocarFamilia(q, 0, -1, 0);
          q.p->cmdVerFamilias_Click();
-         s.Pagar(q, p.a, p.numero, false);
-         s.Acabar(q);
+         Pagar(q, p.a, p.numero, false);
+         Acabar(s, q);
      },
      [](const Paso &p) {
          QStringList ps;
@@ -148,7 +225,7 @@ const Clase Clases[] = {
                 + (p.si ? u" (aunque esté entregado)"_s : QString());
      }},
     {"TocarFamilia", 6, Rango(0, 10), Rango(-1, 8), [](Paso &p) { p.numero = *gen::inRange(0, 15); },
-     [](Simulacion &s, Puesto &q, const Paso &p) { s.TocarFamilia(q, p.a, p.b, p.numero); },
+     [](Simulacion &, Puesto &q, const Paso &p) { TocarFamilia(q, p.a, p.b, p.numero); },
      [](const Paso &p) {
          return p.a > 0 ? u"toca %1 y %2, para dentro de %3 días"_s.arg(Familia(p.a), Arreglo(p.a, p.b))
                               .arg(p.numero)
@@ -172,15 +249,15 @@ const Clase Clases[] = {
                      : u"toca la X de la fila %1"_s.arg(p.a);
      }},
     {"TocarFecha", 3, Rango(1, 12), Rango(0, 15), nullptr,
-     [](Simulacion &s, Puesto &q, const Paso &p) { s.TocarFecha(q, p.a, p.b); },
+     [](Simulacion &, Puesto &q, const Paso &p) { TocarFecha(q, p.a, p.b); },
      [](const Paso &p) { return u"cambia la fecha de la fila %1 a dentro de %2 días"_s.arg(p.a).arg(p.b); }},
     {"Pagar", 5, Rango(0, 5000), Rango(0, 3), nullptr,
-     [](Simulacion &s, Puesto &q, const Paso &p) { s.Pagar(q, p.a, p.b, p.si); },
+     [](Simulacion &, Puesto &q, const Paso &p) { Pagar(q, p.a, p.b, p.si); },
      [](const Paso &p) {
          return (p.si ? u"cobra todo lo pendiente"_s : u"entrega "_s + Euros(p.a)) + u" en "_s
                 + FormasPago[p.b % 3].first.toLower();
      }},
-    {"Acabar", 8, Nada, Nada, nullptr, [](Simulacion &s, Puesto &q, const Paso &) { s.Acabar(q); },
+    {"Acabar", 8, Nada, Nada, nullptr, [](Simulacion &s, Puesto &q, const Paso &) { Acabar(s, q); },
      [](const Paso &) { return u"pulsa Fin arreglo"_s; }},
     {"Entregar", 9, Rango(0, 5000), Rango(0, 3), nullptr,
      [](Simulacion &s, Puesto &q, const Paso &p) {
@@ -188,8 +265,8 @@ const Clase Clases[] = {
          q.dialogos.siNo = {6};
          q.p->cmdEntregaarreglos_Click();
          if (p.si && q.p->EntregarAlAcabar && q.p->IdArregloVenta == p.numero) {
-             s.Pagar(q, 0, p.b, true);
-             s.Acabar(q);
+             Pagar(q, 0, p.b, true);
+             Acabar(s, q);
          }
      },
      [](const Paso &p) {
@@ -317,7 +394,7 @@ const Clase Clases[] = {
      }},
     // The "--" of a garment (wrapping round): the next alteration goes to it.
     {"ElegirPrenda", 4, Rango(0, 5), Rango(0, 8), nullptr,
-     [](Simulacion &s, Puesto &q, const Paso &p) {
+     [](Simulacion &, Puesto &q, const Paso &p) {
          frmPrincipal &f = *q.p;
          std::vector<int> separadores;
          for (int r = 1; r < f.gridTPV.Rows(); ++r)
@@ -328,7 +405,7 @@ const Clase Clases[] = {
              f.gridTPV.Col = frmPrincipal::ColImporte;
              f.gridTPV_Click();
          }
-         s.TocarFamilia(q, 0, p.b, 0);
+         TocarFamilia(q, 0, p.b, 0);
      },
      [](const Paso &p) {
          return u"toca el «--» de la %1.ª prenda y le añade el %2.º arreglo de su lista"_s.arg(p.a + 1).arg(

@@ -2,7 +2,6 @@
 
 #include "BaseDePrueba.h"
 #include "TallerDePrueba.h"
-#include "core/Formato.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "printing/SalidaMemoria.h"
@@ -58,19 +57,12 @@ public:
     // database error.
     QStringList En(int puesto, const std::function<void(Puesto &)> &accion);
 
-    // Touches several steps share (a till whose program is closed does nothing but start).
+    // A garment of a new order, as the step draws it.
     struct Prenda {
         int familia;                // 1..8, as listed on the sale screen
         std::vector<int> productos; // positions in the family's product list (wrap around)
         int dias;                   // due in this many days
     };
-    // A family touched starts a garment (due in `dias`); family 0 adds to the garment on screen.
-    // Product -1 is the same-day service.
-    void TocarFamilia(Puesto &q, int familia, int producto, int dias);
-    void TocarFecha(Puesto &q, int fila, int dias);
-    // The money handed over now (all that is owed when `todo`), by the method chosen.
-    void Pagar(Puesto &q, int centimos, int formaPago, bool todo);
-    void Acabar(Puesto &q);
 
     bool EsServidor() const { return b.conexion.motor() == Motor::PostgreSQL; }
     qint64 acciones = 0;
@@ -87,13 +79,3 @@ private:
     std::vector<std::unique_ptr<Puesto>> puestos_;
     QHash<QString, QString> cajasCerradas_; // closed cash day -> its movements when it closed
 };
-
-// The payment methods a step picks from, with their number in the payment dialog.
-inline const std::pair<QString, int> FormasPago[] = {
-    {QStringLiteral("Efectivo"), 1}, {QStringLiteral("Tarjeta"), 2}, {QStringLiteral("Bizum"), 3}};
-
-// An amount as staff type it on the keypad.
-inline QString Teclear(int centimos)
-{
-    return TextoNumero(centimos / 100.0);
-}
