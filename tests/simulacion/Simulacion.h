@@ -59,7 +59,7 @@ public:
 
     // A garment of a new order, as the step draws it.
     struct Prenda {
-        int familia;                // 1..8, as listed on the sale screen
+        int familia;                // 1.., as listed on the sale screen (wraps around)
         std::vector<int> productos; // positions in the family's product list (wrap around)
         int dias;                   // due in this many days
     };
