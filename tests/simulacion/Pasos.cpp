@@ -21,11 +21,6 @@ QString Euros(int centimos)
     return FormatoDosDecimales(centimos / 100.0) + u" €"_s;
 }
 
-QString Dia(int dias)
-{
-    return RelojPrograma().Ahora().date().addDays(dias).toString(u"d/M/yyyy"_s);
-}
-
 // An amount as staff type it on the keypad.
 QString Teclear(int centimos)
 {
@@ -40,7 +35,7 @@ void TocarFecha(Puesto &q, int fila, int dias)
     frmPrincipal &p = *q.p;
     if (fila < 1 || fila >= p.gridTPV.Rows() || !p.EsSeparador(fila))
         return;
-    q.dialogos.calendario = {Dia(dias)};
+    q.dialogos.calendario = {RelojPrograma().Ahora().date().addDays(dias).toString(u"d/M/yyyy"_s)};
     p.gridTPV.Row = fila;
     p.gridTPV.Col = frmPrincipal::ColFecha;
     p.gridTPV_Click();
