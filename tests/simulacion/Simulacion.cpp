@@ -9,11 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 const QDateTime Comienzo(QDate(2026, 12, 5), QTime(9, 0, 0));
-
-} // namespace
 
 void PantallasPuesto::Opciones()
 {
@@ -105,7 +101,6 @@ QStringList Simulacion::Comprobar()
     DialogosGuion mudos;
     G().dialogos = &mudos;
     QStringList fallos = Invariantes(b);
-    ++comprobaciones;
 
     // A closed cash day keeps the movements it had when it closed; only an annulment takes an
     // order's money out of it.

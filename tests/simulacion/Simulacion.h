@@ -65,8 +65,7 @@ public:
     };
 
     bool EsServidor() const { return b.conexion.motor() == Motor::PostgreSQL; }
-    qint64 acciones = 0;
-    qint64 comprobaciones = 0;
+    qint64 acciones = 0; // each followed by a check of every invariant
     BaseDePrueba b;
     QSet<qint64> anulados;
 
