@@ -75,15 +75,15 @@ correr() {
     done < <(grep '^FIABILIDAD' "$registro")
     # The faults injected in the same program, one backend each.
     local fallo nombre resultado
-    for fallo in archivoOcupado servidorPerdido discoLlenoOSoloLectura; do
-        grep -q "SKIP   : .*::$fallo(" "$registro" && continue
-        grep -q "PASS   : .*::$fallo(" "$registro" || continue
+    for fallo in "disco lleno" "archivo ocupado" "servidor perdido"; do
+        grep -q "SKIP   : .*::laBaseFallaAMitad($fallo" "$registro" && continue
+        grep -q "PASS   : .*::laBaseFallaAMitad($fallo" "$registro" || continue
         case $fallo in
-            discoLlenoOSoloLectura) nombre="full disk or read-only file"
+            "disco lleno") nombre="full disk or read-only file"
                 resultado="finish and customer card: Spanish message, screen intact, nothing written; saved afterwards" ;;
-            archivoOcupado) nombre="file held by another program"
+            "archivo ocupado") nombre="file held by another program"
                 resultado="Spanish message after 5 s, screen intact, nothing written; saved afterwards" ;;
-            servidorPerdido) nombre="connection cut during a finish"
+            "servidor perdido") nombre="connection cut during a finish"
                 resultado="Spanish message, screen intact, nothing written; saved without restarting" ;;
         esac
         filas+=("$(printf '%s\t%s\t%s' "$nombre" "$motor" "$resultado")")

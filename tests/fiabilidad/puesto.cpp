@@ -1,19 +1,15 @@
 // hilvan-puesto: one counter of the shop, finishing orders on the sale screen's form model as
 // staff would, for the reliability tests that run several of them at once or kill them.
 //
-//   hilvan-puesto (--base ARCHIVO.db | --servidor BASEDATOS) [--encargos M] [--entregas]
-//                 [--accion pagos|anulaciones|copias|entregas] [--sincronia NORMAL|FULL] [--semilla S]
+//   hilvan-puesto (--base ARCHIVO.db | --servidor BASEDATOS) [--encargos M] [--semilla S]
+//                 [--accion arreglos|pagos|anulaciones|copias|entregas] [--sincronia NORMAL|FULL]
 //
 // It says "listo" once connected and waits for a line on its input, so that every counter starts
-// at the same moment. Then it finishes M new orders (0: until it is killed); with --entregas every
-// third action hands over the oldest order not yet handed over, paying what is left. After each
-// commit it writes "acabado N LINEAS IMPORTE" or "entregado N" on its output; whatever the
-// program would have shown to staff goes out as "mensaje ..." and makes the exit code 2.
-// --accion pagos settles the debts of the partner shop Boutique Lola on the settlements screen,
-// one order or the whole debt at a time ("pagado N ..."); anulaciones finishes orders and annuls
-// the oldest one not handed over ("anulando N" before, "anulado N" after); copias makes
-// backups with the options menu's command ("copia" after each); entregas only hands over, the
-// oldest order first, so that counters started together race for the same order.
+// at the same moment. Then it does M actions (0: until it is killed): new orders, or the work
+// --accion names (arreglos: new orders and, every third action, a hand-over; the others: the Puesto
+// methods below). After each commit it says what it did ("acabado N LINEAS IMPORTE", "entregado N",
+// "pagado N...", "anulando N" then "anulado N", "copia"); whatever the program would have shown to
+// staff goes out as "mensaje ..." and makes the exit code 2.
 // The server's address comes from HILVAN_PG_HOST, HILVAN_PG_PORT and HILVAN_PG_USER.
 #include "AyudasGrid.h"
 #include "BaseDePrueba.h"
@@ -163,6 +159,7 @@ public:
             Decir(QStringLiteral("anulado ") + n);
     }
 
+    // A backup with the options menu's command.
     void Copia()
     {
         Proteger([] { CopiaSeguridad(); });
@@ -280,7 +277,7 @@ int main(int argc, char **argv)
         } else if (accion == QLatin1String("entregas")) {
             if (!puesto.Entrega())
                 break;
-        } else if (!(args.contains(QStringLiteral("--entregas")) && i % 3 == 2 && puesto.Entrega())) {
+        } else if (!(accion == QLatin1String("arreglos") && i % 3 == 2 && puesto.Entrega())) {
             puesto.NuevoEncargo();
         }
         for (const QString &m : puesto.Mensajes()) {

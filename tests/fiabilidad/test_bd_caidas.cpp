@@ -65,8 +65,6 @@ private Q_SLOTS:
               qPrintable(QCoreApplication::applicationName()), qPrintable(accion));
         QRandomGenerator azar(semilla);
         const QDir copias(b.dir.filePath(u"copiasseguridad"_s));
-        const QStringList opciones = accion == QLatin1String("arreglos") ? QStringList{u"--entregas"_s}
-                                                                         : QStringList{u"--accion"_s, accion};
 
         // The last word the counter said about each order: 1 there, -1 gone, 0 either.
         QHash<QString, int> estado;
@@ -80,7 +78,7 @@ private Q_SLOTS:
             const auto huella = b.Contenido(); // what a backup must not change
             b.conexion.Cerrar();
             PuestoProceso p(QStringLiteral(HILVAN_PUESTO), b,
-                            opciones + QStringList{u"--semilla"_s, QString::number(azar.generate())});
+                            {u"--accion"_s, accion, u"--semilla"_s, QString::number(azar.generate())});
             QVERIFY(p.Listo());
             p.Empezar();
             // A backup on the server runs two client tools and takes longer than a finish.

@@ -5,6 +5,7 @@
 #include "TallerDePrueba.h"
 #include "cash/Caja.h"
 #include "core/Conexion.h"
+#include "core/Consultas.h"
 #include "core/Formato.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
@@ -107,21 +108,16 @@ std::optional<Par> Importe(const QString &leido, const QString &tecleado)
     return Par(leido, v ? FormatoImporte(*v) : u"(rechazado)"_s);
 }
 
-int UltimoId(BaseDePrueba &b, const char *tabla, const char *campo)
-{
-    return b.Valor(u"select max(%1) from %2"_s.arg(QLatin1String(campo), QLatin1String(tabla))).toInt();
-}
-
 // A worker or a family named on its dialog, and the name as the dialog shows it when opened again.
 template <class Dialogo>
-std::optional<Par> NombreNuevo(BaseDePrueba &b, const char *tabla, const char *campo, const QString &s)
+std::optional<Par> NombreNuevo(const char *tabla, const char *campo, const QString &s)
 {
-    const int antes = UltimoId(b, tabla, campo);
+    const int antes = DimeMaximo(campo, tabla);
     Dialogo d;
     d.CargarFormulario(0, {});
     d.txtFamilia = s;
     d.cmdAceptar_Click();
-    const int id = UltimoId(b, tabla, campo);
+    const int id = DimeMaximo(campo, tabla);
     if (id == antes)
         return std::nullopt;
     Dialogo leido;
@@ -164,7 +160,7 @@ private Q_SLOTS:
                               f.*campo = s;
                               if (!f.GuardarCliente())
                                   return std::nullopt;
-                              const int id = UltimoId(b, "clientes", "idcliente");
+                              const int id = DimeMaximo("idcliente", "clientes");
                               frmFIchaCliente leida;
                               leida.LlenarDatosCliente(id);
                               if (campo == &frmFIchaCliente::txtNombre) {
@@ -205,16 +201,16 @@ private Q_SLOTS:
                  return std::nullopt;
              }});
         cajas.append({u"trabajador"_s, "costureras", Silencio::SiVacio, [&](const QString &s) {
-                          return NombreNuevo<frmNuevoTrabajador>(b, "costureras", "idcosturera", s);
+                          return NombreNuevo<frmNuevoTrabajador>("costureras", "idcosturera", s);
                       }});
         cajas.append({u"familia"_s, "familias", Silencio::SiVacio, [&](const QString &s) {
-                          return NombreNuevo<frmNuevaFamilia>(b, "familias", "idfamilia", s);
+                          return NombreNuevo<frmNuevaFamilia>("familias", "idfamilia", s);
                       }});
         // The product card: its description, and a price typed into its box.
         for (const bool precio : {false, true})
             cajas.append({u"ficha de producto"_s, "productos", Silencio::Nunca,
                           [&, precio](const QString &s) -> std::optional<Par> {
-                              const int antes = UltimoId(b, "productos", "idproducto");
+                              const int antes = DimeMaximo("idproducto", "productos");
                               frmMantProductos m;
                               m.CargarFormulario(0, {});
                               m.cmbFamilia.ElegirTexto(u"Pantalones"_s);
@@ -222,7 +218,7 @@ private Q_SLOTS:
                               m.txtPVPPublico = precio ? s : u"8"_s;
                               m.txtPrecioEspecial = m.txtPagoTrabajador = u"4"_s;
                               m.cmdAceptar_Click();
-                              const int id = UltimoId(b, "productos", "idproducto");
+                              const int id = DimeMaximo("idproducto", "productos");
                               if (id == antes)
                                   return std::nullopt;
                               frmMantProductos leida;
@@ -286,28 +282,28 @@ private Q_SLOTS:
                                      ? Importe(p.gridTPV.TextMatrix(2, frmPrincipal::ColImporte), s)
                                      : std::nullopt;
                       }});
-        auto UltimoMovimiento = [&] {
-            return FormatoImporte(Val(b.Valor("select importe from caja where idmovimiento = "
-                                              "(select max(idmovimiento) from caja)")));
+        // The till movement the action booked (a withdrawal, `signo` -1, is kept negative).
+        auto Movimiento = [&](const QString &s, int signo,
+                              const std::function<void()> &accion) -> std::optional<Par> {
+            const int antes = DimeMaximo("idmovimiento", "caja");
+            b.dialogos.pad = {s};
+            accion();
+            if (DimeMaximo("idmovimiento", "caja") == antes)
+                return std::nullopt;
+            return Importe(FormatoImporte(signo
+                                          * Val(b.Valor("select importe from caja where idmovimiento = "
+                                                        "(select max(idmovimiento) from caja)"))),
+                           s);
         };
         cajas.append({u"venta: importes"_s, "caja", Silencio::SiVacio, [&](const QString &s) {
-                          const int antes = UltimoId(b, "caja", "idmovimiento");
-                          b.dialogos.pad = {s};
-                          b.dialogos.siNo = {6, 7};
-                          p.cmdMerceria_Click();
-                          b.dialogos.siNo.clear();
-                          return UltimoId(b, "caja", "idmovimiento") == antes
-                                     ? std::nullopt
-                                     : Importe(UltimoMovimiento(), s);
+                          return Movimiento(s, 1, [&] {
+                              b.dialogos.siNo = {6, 7};
+                              p.cmdMerceria_Click();
+                              b.dialogos.siNo.clear();
+                          });
                       }});
-        cajas.append({u"caja: importe retirado"_s, "caja", Silencio::SiVacio, [&](const QString &s) {
-                          const int antes = UltimoId(b, "caja", "idmovimiento");
-                          b.dialogos.pad = {s};
-                          cmdSacarDinero_Click();
-                          if (UltimoId(b, "caja", "idmovimiento") == antes)
-                              return std::optional<Par>();
-                          return Importe(UltimoMovimiento().remove(QLatin1Char('-')), s);
-                      }});
+        cajas.append({u"caja: importe retirado"_s, "caja", Silencio::SiVacio,
+                      [&](const QString &s) { return Movimiento(s, -1, cmdSacarDinero_Click); }});
         cajas.append({u"venta: fecha de entrega"_s, nullptr, Silencio::Siempre,
                       [&](const QString &s) -> std::optional<Par> {
                           b.dialogos.calendario = {s};

@@ -119,30 +119,25 @@ private Q_SLOTS:
     // file), or the server drops the counter's connection (as a restart does). Staff are told, the
     // screen keeps what it had, nothing is written, and the same action then works without
     // restarting the program.
-    void archivoOcupado() { FallaLaBaseAMitad(u"ocupado"_s, false, u"ocupada por otro mostrador"_s); }
-    void servidorPerdido()
-    {
-        FallaLaBaseAMitad(u"servidor"_s, false, u"No hay comunicación con el servidor"_s);
-    }
-    void discoLlenoOSoloLectura_data()
+    void laBaseFallaAMitad_data()
     {
         QTest::addColumn<QString>("fallo");
         QTest::addColumn<bool>("cliente");
-        QTest::newRow("disco lleno, fin de arreglo") << u"lleno"_s << false;
-        QTest::newRow("disco lleno, ficha de cliente") << u"lleno"_s << true;
-        QTest::newRow("solo lectura, fin de arreglo") << u"lectura"_s << false;
-        QTest::newRow("solo lectura, ficha de cliente") << u"lectura"_s << true;
+        QTest::addColumn<QString>("aviso");
+        const QString disco = u"No se pudo escribir en el disco"_s;
+        QTest::newRow("archivo ocupado") << u"ocupado"_s << false << u"ocupada por otro mostrador"_s;
+        QTest::newRow("servidor perdido")
+            << u"servidor"_s << false << u"No hay comunicación con el servidor"_s;
+        QTest::newRow("disco lleno, fin de arreglo") << u"lleno"_s << false << disco;
+        QTest::newRow("disco lleno, ficha de cliente") << u"lleno"_s << true << disco;
+        QTest::newRow("solo lectura, fin de arreglo") << u"lectura"_s << false << disco;
+        QTest::newRow("solo lectura, ficha de cliente") << u"lectura"_s << true << disco;
     }
-    void discoLlenoOSoloLectura()
+    void laBaseFallaAMitad()
     {
         QFETCH(QString, fallo);
         QFETCH(bool, cliente);
-        FallaLaBaseAMitad(fallo, cliente, u"No se pudo escribir en el disco"_s);
-    }
-
-private:
-    void FallaLaBaseAMitad(const QString &fallo, bool cliente, const QString &aviso)
-    {
+        QFETCH(QString, aviso);
         if ((fallo == QLatin1String("servidor")) != (BaseDePrueba::MotorPedido() == Motor::PostgreSQL))
             QSKIP("the server queues writers and keeps its own disk; only a server can go away");
         Mostrador m;

@@ -24,7 +24,7 @@ qint64 Centimos(const QVariant &v)
 
 QString E(qint64 centimos)
 {
-    return QString::number(centimos / 100.0, 'f', 2);
+    return FormatoDosDecimales(centimos / 100.0);
 }
 
 // Money of each order, its lines' total, whether it was handed over and to a partner shop.

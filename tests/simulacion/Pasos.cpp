@@ -1,6 +1,8 @@
 #include "Pasos.h"
 
 #include "core/BaseDatos.h"
+#include "core/Formato.h"
+#include "demo/Demo.h"
 #include "menu/FRMoPCIONES.h"
 #include "printing/TicketsArreglo.h"
 #include "settlements/frmPagosATrabajadores.h"
@@ -16,27 +18,97 @@ namespace {
 
 QString Euros(int centimos)
 {
-    return QString::number(centimos / 100.0, 'f', 2) + u" €"_s;
+    return FormatoDosDecimales(centimos / 100.0) + u" €"_s;
 }
 
-const char *const FormasPago[] = {"efectivo", "tarjeta", "bizum"};
+// An amount as staff type it on the keypad.
+QString Teclear(int centimos)
+{
+    return TextoNumero(centimos / 100.0);
+}
+
+// The payment methods a step picks from, with their number in the payment dialog.
+const std::pair<QString, int> FormasPago[] = {{u"Efectivo"_s, 1}, {u"Tarjeta"_s, 2}, {u"Bizum"_s, 3}};
+
+void TocarFecha(Puesto &q, int fila, int dias)
+{
+    frmPrincipal &p = *q.p;
+    if (fila < 1 || fila >= p.gridTPV.Rows() || !p.EsSeparador(fila))
+        return;
+    q.dialogos.calendario = {RelojPrograma().Ahora().date().addDays(dias).toString(u"d/M/yyyy"_s)};
+    p.gridTPV.Row = fila;
+    p.gridTPV.Col = frmPrincipal::ColFecha;
+    p.gridTPV_Click();
+}
+
+// A family touched starts a garment (due in `dias`); family 0 adds to the garment on screen.
+// Product -1 is the same-day service.
+void TocarFamilia(Puesto &q, int familia, int producto, int dias)
+{
+    frmPrincipal &p = *q.p;
+    // What the screen shows greyed (an order being handed over) cannot be touched.
+    if (!p.gridFamiliasEnabled || !p.gridProductosEnabled)
+        return;
+    if (familia > 0) {
+        p.cmdVerFamilias_Click();
+        p.gridFamilias.Row = 1 + (familia - 1) % (p.gridFamilias.Rows() - 1);
+        p.gridFamilias_Click();
+    }
+    if (!p.gridProductos.Visible || p.gridProductos.Rows() < 2)
+        return;
+    const int separador = [&] {
+        for (int f = p.gridTPV.Rows() - 1; f >= 1; --f)
+            if (p.EsSeparador(f))
+                return f;
+        return 0;
+    }();
+    if (producto < 0) {
+        p.MeterProductoEnGridTPV(21);
+    } else {
+        p.gridProductos.Row = 1 + producto % (p.gridProductos.Rows() - 1);
+        p.gridProductos_Click();
+    }
+    if (familia > 0 && separador > 0)
+        TocarFecha(q, separador, dias);
+}
+
+// The money handed over now (all that is owed when `todo`), by the method chosen.
+void Pagar(Puesto &q, int centimos, int formaPago, bool todo)
+{
+    frmPrincipal &p = *q.p;
+    const auto &forma = FormasPago[size_t(formaPago) % 3];
+    q.dialogos.formasPago = {forma};
+    p.cmdFormasPago_Click();
+    const double debe = RedondearImporte(Val(p.txtTotal) - Val(p.txtSenal));
+    q.dialogos.pad = {todo ? TextoNumero(std::max(debe, 0.0)) : Teclear(centimos)};
+    p.cmdPendiente_Click();
+}
+
+void Acabar(Simulacion &s, Puesto &q)
+{
+    // Who serves, "continue without a deposit", and no tickets.
+    q.dialogos.usuarios = {1 + int(s.acciones % 3)};
+    q.dialogos.siNo = {6, 7, 7};
+    q.p->cmdAcabarEncargo_Click();
+}
 
 // The demo shop's families and their alterations as the sale screen lists them (by name), so that a
 // history reads as staff would touch it.
-const std::vector<std::pair<const char *, std::vector<const char *>>> &Catalogo()
+const QList<QStringList> &Catalogo()
 {
-    static const std::vector<std::pair<const char *, std::vector<const char *>>> c = {
-        {"Abrigo", {"Acortar mangas", "Cambiar forro"}},
-        {"Camisa", {"Acortar mangas", "Cambiar puños", "Entallar"}},
-        {"Chaqueta", {"Acortar mangas", "Cambiar botones", "Cambiar forro", "Meter costados"}},
-        {"Cortinas", {"Bajo de cortina (metro)", "Poner cinta de fruncir"}},
-        {"Falda", {"Bajo", "Cambiar cremallera", "Meter cintura"}},
-        {"Mercería", {"Productos mercería"}},
-        {"Pantalón",
-         {"Bajo", "Bajo con vuelta", "Cambiar cremallera", "Estrechar pernera", "Meter cintura",
-          "Sacar cintura"}},
-        {"Varios", {"Coser descosido", "Poner parche", "Urgente (entrega en el día)"}},
-        {"Vestido", {"Acortar tirantes", "Bajo", "Entallar", "Meter costados"}}};
+    static const QList<QStringList> c = [] {
+        Conexion demo;
+        demo.AbrirSQLite(u":memory:"_s, true);
+        CrearBaseDatos(demo);
+        LlenarDemo(demo, QDate(2026, 12, 5));
+        QList<QStringList> r;
+        for (const QString &f :
+             Filas(demo, u"select idfamilia, nombre from familias order by nombre collate espanol"_s))
+            r.append(QStringList{f.section(u'|', 1)}
+                     + Filas(demo, u"select nombre from productos where idfamilia = %1 and activo = 0 "
+                                   "order by nombre collate espanol"_s.arg(f.section(u'|', 0, 0))));
+        return r;
+    }();
     return c;
 }
 
@@ -44,13 +116,13 @@ QString Arreglo(int familia, int producto)
 {
     if (producto < 0)
         return QString::fromUtf8("Urgente (entrega en el día)");
-    const auto &productos = Catalogo()[size_t(familia - 1) % Catalogo().size()].second;
-    return QString::fromUtf8(productos[size_t(producto) % productos.size()]);
+    const QStringList &productos = Catalogo()[(familia - 1) % Catalogo().size()];
+    return productos[1 + producto % (productos.size() - 1)];
 }
 
 QString Familia(int familia)
 {
-    return QString::fromUtf8(Catalogo()[size_t(familia - 1) % Catalogo().size()].first);
+    return Catalogo()[(familia - 1) % Catalogo().size()].first();
 }
 
 // A command of the options menu, opened from the sale screen.
@@ -58,17 +130,6 @@ void Menu(Puesto &q, void (FRMoPCIONES::*orden)())
 {
     q.pantallas.enMenu = [orden](FRMoPCIONES &m) { (m.*orden)(); };
     q.p->cmdVerOpciones_Click();
-}
-
-// A touch on a row of the order on screen (the row wraps round).
-void TocarFila(Puesto &q, int fila, int columna)
-{
-    frmPrincipal &p = *q.p;
-    if (p.gridTPV.Rows() < 2)
-        return;
-    p.gridTPV.Row = 1 + fila % (p.gridTPV.Rows() - 1);
-    p.gridTPV.Col = columna;
-    p.gridTPV_Click();
 }
 
 // Garment `prenda` of the order, or (0) every garment it may have, through the reader.
@@ -120,12 +181,12 @@ const Clase Clases[] = {
          q.p->ElegirCliente(p.b);
          for (const Simulacion::Prenda &prenda : p.prendas)
              for (size_t i = 0; i < prenda.productos.size(); ++i)
-                 s.TocarFamilia(q, i == 0 ? prenda.familia : 0, prenda.productos[i], prenda.dias);
+                 TocarFamilia(q, i == 0 ? prenda.familia : 0, prenda.productos[i], prenda.dias);
          if (p.si)
-             s.TocarFamilia(q, 0, -1, 0);
+             TocarFamilia(q, 0, -1, 0);
          q.p->cmdVerFamilias_Click();
-         s.Pagar(q, p.a, p.numero, false);
-         s.Acabar(q);
+         Pagar(q, p.a, p.numero, false);
+         Acabar(s, q);
      },
      [](const Paso &p) {
          QStringList ps;
@@ -138,7 +199,7 @@ const Clase Clases[] = {
          }
          return u"arreglo nuevo del cliente %1: %2%3; entrega %4 en %5, acaba"_s.arg(p.b).arg(
              ps.join(u"; "_s), p.si ? u"; Urgente en la última prenda"_s : QString(), Euros(p.a),
-             QString::fromLatin1(FormasPago[p.numero % 3]));
+             FormasPago[p.numero % 3].first.toLower());
      }},
     {"Merceria", 3, Rango(1, 5000), Nada, nullptr,
      [](Simulacion &, Puesto &q, const Paso &p) {
@@ -159,26 +220,39 @@ const Clase Clases[] = {
                 + (p.si ? u" (aunque esté entregado)"_s : QString());
      }},
     {"TocarFamilia", 6, Rango(0, 10), Rango(-1, 8), [](Paso &p) { p.numero = *gen::inRange(0, 15); },
-     [](Simulacion &s, Puesto &q, const Paso &p) { s.TocarFamilia(q, p.a, p.b, p.numero); },
+     [](Simulacion &, Puesto &q, const Paso &p) { TocarFamilia(q, p.a, p.b, p.numero); },
      [](const Paso &p) {
          return p.a > 0 ? u"toca %1 y %2, para dentro de %3 días"_s.arg(Familia(p.a), Arreglo(p.a, p.b))
                               .arg(p.numero)
                 : p.b < 0 ? u"añade Urgente a la última prenda"_s
                           : u"añade el %1.º arreglo de la lista a la última prenda"_s.arg(p.b + 1);
      }},
-    {"TocarBorrar", 4, Rango(0, 12), Nada, nullptr,
-     [](Simulacion &, Puesto &q, const Paso &p) { TocarFila(q, p.a, frmPrincipal::ColBorrar); },
-     [](const Paso &p) { return u"toca la X de la fila %1"_s.arg(p.a); }},
+    // A touch on a row of the order on screen (the row wraps round): its X, or (`si`) its price.
+    {"TocarFila", 6, Rango(0, 12), Rango(0, 5000), nullptr,
+     [](Simulacion &, Puesto &q, const Paso &p) {
+         frmPrincipal &f = *q.p;
+         if (f.gridTPV.Rows() < 2)
+             return;
+         if (p.si)
+             q.dialogos.pad = {Teclear(p.b)};
+         f.gridTPV.Row = 1 + p.a % (f.gridTPV.Rows() - 1);
+         f.gridTPV.Col = p.si ? frmPrincipal::ColImporte : frmPrincipal::ColBorrar;
+         f.gridTPV_Click();
+     },
+     [](const Paso &p) {
+         return p.si ? u"cambia el precio de la fila %1 a %2"_s.arg(p.a).arg(Euros(p.b))
+                     : u"toca la X de la fila %1"_s.arg(p.a);
+     }},
     {"TocarFecha", 3, Rango(1, 12), Rango(0, 15), nullptr,
-     [](Simulacion &s, Puesto &q, const Paso &p) { s.TocarFecha(q, p.a, p.b); },
+     [](Simulacion &, Puesto &q, const Paso &p) { TocarFecha(q, p.a, p.b); },
      [](const Paso &p) { return u"cambia la fecha de la fila %1 a dentro de %2 días"_s.arg(p.a).arg(p.b); }},
     {"Pagar", 5, Rango(0, 5000), Rango(0, 3), nullptr,
-     [](Simulacion &s, Puesto &q, const Paso &p) { s.Pagar(q, p.a, p.b, p.si); },
+     [](Simulacion &, Puesto &q, const Paso &p) { Pagar(q, p.a, p.b, p.si); },
      [](const Paso &p) {
          return (p.si ? u"cobra todo lo pendiente"_s : u"entrega "_s + Euros(p.a)) + u" en "_s
-                + QString::fromLatin1(FormasPago[p.b % 3]);
+                + FormasPago[p.b % 3].first.toLower();
      }},
-    {"Acabar", 8, Nada, Nada, nullptr, [](Simulacion &s, Puesto &q, const Paso &) { s.Acabar(q); },
+    {"Acabar", 8, Nada, Nada, nullptr, [](Simulacion &s, Puesto &q, const Paso &) { Acabar(s, q); },
      [](const Paso &) { return u"pulsa Fin arreglo"_s; }},
     {"Entregar", 9, Rango(0, 5000), Rango(0, 3), nullptr,
      [](Simulacion &s, Puesto &q, const Paso &p) {
@@ -186,8 +260,8 @@ const Clase Clases[] = {
          q.dialogos.siNo = {6};
          q.p->cmdEntregaarreglos_Click();
          if (p.si && q.p->EntregarAlAcabar && q.p->IdArregloVenta == p.numero) {
-             s.Pagar(q, 0, p.b, true);
-             s.Acabar(q);
+             Pagar(q, 0, p.b, true);
+             Acabar(s, q);
          }
      },
      [](const Paso &p) {
@@ -204,8 +278,14 @@ const Clase Clases[] = {
              s.anulados.insert(p.numero);
      },
      [](const Paso &p) { return u"anula el arreglo %1"_s.arg(p.numero); }},
-    {"Asignar", 14, Nada, Rango(0, 3), [](Paso &p) { p.a = PrendaOTodas(); },
+    // Garments scanned as given to a worker, or (`si`) as back in the shop.
+    {"Escanear", 26, Nada, Rango(0, 3), [](Paso &p) { p.a = PrendaOTodas(); },
      [](Simulacion &, Puesto &, const Paso &p) {
+         if (p.si) {
+             frmEntradaPrendasBarras s;
+             s.CargarFormulario([&] { Escanear(s, p.numero, p.a); });
+             return;
+         }
          frmAsignarBArras s;
          s.CargarFormulario([&] {
              s.gridTrabajadores_Click(1 + p.b % std::max(1, s.gridTrabajadores.Rows() - 1));
@@ -213,17 +293,7 @@ const Clase Clases[] = {
          });
      },
      [](const Paso &p) {
-         return (p.a == 0 ? u"escanea todas las prendas del arreglo %1"_s.arg(p.numero)
-                          : u"escanea la prenda %1.%2"_s.arg(p.numero).arg(p.a))
-                + u" para el trabajador %1"_s.arg(p.b + 1);
-     }},
-    {"Recibir", 12, Nada, Nada, [](Paso &p) { p.a = PrendaOTodas(); },
-     [](Simulacion &, Puesto &, const Paso &p) {
-         frmEntradaPrendasBarras s;
-         s.CargarFormulario([&] { Escanear(s, p.numero, p.a); });
-     },
-     [](const Paso &p) {
-         return u"escanea la entrada de "_s
+         return (p.si ? u"escanea la entrada de "_s : u"escanea para el trabajador %1 "_s.arg(p.b + 1))
                 + (p.a == 0 ? u"todas las prendas del arreglo %1"_s.arg(p.numero)
                             : u"la prenda %1.%2"_s.arg(p.numero).arg(p.a));
      }},
@@ -317,15 +387,9 @@ const Clase Clases[] = {
              .arg(p.a)
              .arg(p.b == 0 ? u"cierra el selector (quita el trabajador)"_s : u"el trabajador %1"_s.arg(p.b));
      }},
-    {"TocarPrecio", 2, Rango(0, 12), Rango(0, 5000), nullptr,
-     [](Simulacion &, Puesto &q, const Paso &p) {
-         q.dialogos.pad = {Teclear(p.b)};
-         TocarFila(q, p.a, frmPrincipal::ColImporte);
-     },
-     [](const Paso &p) { return u"cambia el precio de la fila %1 a %2"_s.arg(p.a).arg(Euros(p.b)); }},
     // The "--" of a garment (wrapping round): the next alteration goes to it.
     {"ElegirPrenda", 4, Rango(0, 5), Rango(0, 8), nullptr,
-     [](Simulacion &s, Puesto &q, const Paso &p) {
+     [](Simulacion &, Puesto &q, const Paso &p) {
          frmPrincipal &f = *q.p;
          std::vector<int> separadores;
          for (int r = 1; r < f.gridTPV.Rows(); ++r)
@@ -336,7 +400,7 @@ const Clase Clases[] = {
              f.gridTPV.Col = frmPrincipal::ColImporte;
              f.gridTPV_Click();
          }
-         s.TocarFamilia(q, 0, p.b, 0);
+         TocarFamilia(q, 0, p.b, 0);
      },
      [](const Paso &p) {
          return u"toca el «--» de la %1.ª prenda y le añade el %2.º arreglo de su lista"_s.arg(p.a + 1).arg(
@@ -364,8 +428,7 @@ const QSet<int> &Excluidos()
 void Paso::checkPreconditions(const Modelo &m) const
 {
     RC_PRE(puesto < m.puestos);
-    if (tipo == Tipo::Modificar || tipo == Tipo::Entregar || tipo == Tipo::Anular || tipo == Tipo::Asignar
-        || tipo == Tipo::Recibir)
+    if (tipo == Tipo::Modificar || tipo == Tipo::Entregar || tipo == Tipo::Anular || tipo == Tipo::Escanear)
         RC_PRE(numero >= 1 && numero <= m.arreglos + 1);
 }
 

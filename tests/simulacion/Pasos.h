@@ -21,14 +21,13 @@ enum class Tipo {
     Merceria,
     Modificar,
     TocarFamilia,
-    TocarBorrar,
+    TocarFila,
     TocarFecha,
     Pagar,
     Acabar,
     Entregar,
     Anular,
-    Asignar,
-    Recibir,
+    Escanear,
     SacarDinero,
     CobrarTienda,
     PagarTrabajador,
@@ -36,7 +35,6 @@ enum class Tipo {
     Arrancar,
     PasarDia,
     AsignarLista,
-    TocarPrecio,
     ElegirPrenda
 };
 

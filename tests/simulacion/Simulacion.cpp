@@ -6,22 +6,10 @@
 #include "core/Configuracion.h"
 #include "demo/Demo.h"
 #include "menu/FRMoPCIONES.h"
-#include "workshop/frmListaEntregar.h"
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 const QDateTime Comienzo(QDate(2026, 12, 5), QTime(9, 0, 0));
-
-QString Dia(int dias)
-{
-    return RelojPrograma().Ahora().date().addDays(dias).toString(u"d/M/yyyy"_s);
-}
-
-const std::pair<QString, int> Formas[] = {{u"Efectivo"_s, 1}, {u"Tarjeta"_s, 2}, {u"Bizum"_s, 3}};
-
-} // namespace
 
 void PantallasPuesto::Opciones()
 {
@@ -30,12 +18,6 @@ void PantallasPuesto::Opciones()
         if (enMenu)
             std::exchange(enMenu, nullptr)(menu);
     });
-}
-
-void PantallasPuesto::ListaEntregar(int idarreglo)
-{
-    frmListaEntregar lista;
-    lista.CargarFormulario(idarreglo, [&] { lista.cmdMarcarComoEntregado_Click(); });
 }
 
 Simulacion::Simulacion(int puestos)
@@ -61,11 +43,8 @@ void Simulacion::Empezar()
 {
     for (auto &q : puestos_)
         Cerrar(*q);
-    Activar(*puestos_[0]);
-    G().conexion = &b.conexion;
     for (const char *tabla : {"caja", "arreglos_detalles", "arreglos"})
         b.conexion.Ejecutar(u"delete from "_s + QString::fromLatin1(tabla));
-    Desactivar(*puestos_[0]);
     b.reloj.Fijar(Comienzo);
     cajasCerradas_.clear();
     anulados.clear();
@@ -122,7 +101,6 @@ QStringList Simulacion::Comprobar()
     DialogosGuion mudos;
     G().dialogos = &mudos;
     QStringList fallos = Invariantes(b);
-    ++comprobaciones;
 
     // A closed cash day keeps the movements it had when it closed; only an annulment takes an
     // order's money out of it.
@@ -149,63 +127,4 @@ void Simulacion::Cerrar(Puesto &q)
     q.p.reset();
     Desactivar(q);
     q.valores = ValoresPrograma();
-}
-
-void Simulacion::TocarFamilia(Puesto &q, int familia, int producto, int dias)
-{
-    frmPrincipal &p = *q.p;
-    // What the screen shows greyed (an order being handed over) cannot be touched.
-    if (!p.gridFamiliasEnabled || !p.gridProductosEnabled)
-        return;
-    if (familia > 0) {
-        p.cmdVerFamilias_Click();
-        p.gridFamilias.Row = 1 + (familia - 1) % (p.gridFamilias.Rows() - 1);
-        p.gridFamilias_Click();
-    }
-    if (!p.gridProductos.Visible || p.gridProductos.Rows() < 2)
-        return;
-    const int separador = [&] {
-        for (int f = p.gridTPV.Rows() - 1; f >= 1; --f)
-            if (p.EsSeparador(f))
-                return f;
-        return 0;
-    }();
-    if (producto < 0) {
-        p.MeterProductoEnGridTPV(21);
-    } else {
-        p.gridProductos.Row = 1 + producto % (p.gridProductos.Rows() - 1);
-        p.gridProductos_Click();
-    }
-    if (familia > 0 && separador > 0)
-        TocarFecha(q, separador, dias);
-}
-
-void Simulacion::TocarFecha(Puesto &q, int fila, int dias)
-{
-    frmPrincipal &p = *q.p;
-    if (fila < 1 || fila >= p.gridTPV.Rows() || !p.EsSeparador(fila))
-        return;
-    q.dialogos.calendario = {Dia(dias)};
-    p.gridTPV.Row = fila;
-    p.gridTPV.Col = frmPrincipal::ColFecha;
-    p.gridTPV_Click();
-}
-
-void Simulacion::Pagar(Puesto &q, int centimos, int formaPago, bool todo)
-{
-    frmPrincipal &p = *q.p;
-    const auto &forma = Formas[size_t(formaPago) % 3];
-    q.dialogos.formasPago = {forma};
-    p.cmdFormasPago_Click();
-    const double debe = RedondearImporte(Val(p.txtTotal) - Val(p.txtSenal));
-    q.dialogos.pad = {todo ? TextoNumero(std::max(debe, 0.0)) : Teclear(centimos)};
-    p.cmdPendiente_Click();
-}
-
-void Simulacion::Acabar(Puesto &q)
-{
-    // Who serves, "continue without a deposit", and no tickets.
-    q.dialogos.usuarios = {1 + int(acciones % 3)};
-    q.dialogos.siNo = {6, 7, 7};
-    q.p->cmdAcabarEncargo_Click();
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "BaseDePrueba.h"
-#include "core/Formato.h"
-#include "core/Pantallas.h"
+#include "TallerDePrueba.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
 #include "printing/SalidaMemoria.h"
@@ -18,10 +17,12 @@ class FRMoPCIONES;
 // The windows a counter's sale screen opens, played by the staff of the simulation: the options
 // menu runs what the step asked for on the real menu; the hand-over list presses "Entregar a
 // cliente" on the real screen.
-struct PantallasPuesto : Pantallas {
-    QSize TamanoPantalla() const override { return {1024, 768}; }
+struct PantallasPuesto : PantallasEntrega {
+    PantallasPuesto()
+    {
+        usuario = [](frmListaEntregar &l) { l.cmdMarcarComoEntregado_Click(); };
+    }
     void Opciones() override;
-    void ListaEntregar(int idarreglo) override;
     void TerminarPrograma() override { terminado = true; }
     bool terminado = false;
     std::function<void(FRMoPCIONES &)> enMenu;
@@ -56,23 +57,15 @@ public:
     // database error.
     QStringList En(int puesto, const std::function<void(Puesto &)> &accion);
 
-    // Touches several steps share (a till whose program is closed does nothing but start).
+    // A garment of a new order, as the step draws it.
     struct Prenda {
-        int familia;                // 1..8, as listed on the sale screen
+        int familia;                // 1.., as listed on the sale screen (wraps around)
         std::vector<int> productos; // positions in the family's product list (wrap around)
         int dias;                   // due in this many days
     };
-    // A family touched starts a garment (due in `dias`); family 0 adds to the garment on screen.
-    // Product -1 is the same-day service.
-    void TocarFamilia(Puesto &q, int familia, int producto, int dias);
-    void TocarFecha(Puesto &q, int fila, int dias);
-    // The money handed over now (all that is owed when `todo`), by the method chosen.
-    void Pagar(Puesto &q, int centimos, int formaPago, bool todo);
-    void Acabar(Puesto &q);
 
     bool EsServidor() const { return b.conexion.motor() == Motor::PostgreSQL; }
-    qint64 acciones = 0;
-    qint64 comprobaciones = 0;
+    qint64 acciones = 0; // each followed by a check of every invariant
     BaseDePrueba b;
     QSet<qint64> anulados;
 
@@ -85,9 +78,3 @@ private:
     std::vector<std::unique_ptr<Puesto>> puestos_;
     QHash<QString, QString> cajasCerradas_; // closed cash day -> its movements when it closed
 };
-
-// An amount as staff type it on the keypad.
-inline QString Teclear(int centimos)
-{
-    return TextoNumero(centimos / 100.0);
-}
