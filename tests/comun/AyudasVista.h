@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
+#include <deque>
 #include <functional>
 
 // GUI tests: find a cell of a table view by its text, touch it, read a column.
@@ -94,3 +98,27 @@ inline void Escribir(QLineEdit *caja, const QString &texto)
     QTest::keyClicks(caja, texto);
     QTest::keyClick(caja, Qt::Key_Return);
 }
+
+// Plays the user on each modal window as it opens: the next of `pasos`, run from the event loop so
+// that a window it opens in turn gets the one after. A window its step left open (a failed check)
+// is closed, so the test cannot hang.
+struct GuionVentanas {
+    std::deque<std::function<void(QDialog *)>> pasos;
+    QTimer reloj;
+    GuionVentanas()
+    {
+        QObject::connect(&reloj, &QTimer::timeout, [this] {
+            auto *w = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!w || w->property("guion").toBool() || pasos.empty())
+                return;
+            w->setProperty("guion", true);
+            QTimer::singleShot(0, w, [w, paso = pasos.front()] {
+                paso(w);
+                if (w->isVisible())
+                    w->reject();
+            });
+            pasos.pop_front();
+        });
+        reloj.start(5);
+    }
+};
