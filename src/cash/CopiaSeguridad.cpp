@@ -98,7 +98,8 @@ QString ComprobarEsquema(const Tablas &copia, const QString &archivo)
     Tablas esquema;
     TablasSQLite(memoria, esquema);
     for (auto t = esquema.cbegin(); t != esquema.cend(); ++t) {
-        if (!copia.contains(t.key()) && !EsTablaAnadida(t.key()))
+        // A copy from before schema versions has no esquema table: the restore's upgrade makes it.
+        if (!copia.contains(t.key()) && !EsTablaAnadida(t.key()) && t.key() != QLatin1String("esquema"))
             return QString::fromUtf8("El archivo %1 no es una copia de la base de datos de la tienda: le "
                                      "falta la tabla %2.")
                 .arg(archivo, t.key());

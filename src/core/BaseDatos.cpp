@@ -25,6 +25,7 @@ void CrearBaseDatos(Conexion &conexion)
     conexion.EjecutarGuion(Recurso(servidor ? QStringLiteral("postgres.sql") : QStringLiteral("sqlite.sql")));
     conexion.EjecutarGuion(Recurso(QStringLiteral("semilla.sql")));
     t.Confirmar();
+    ActualizarEsquema(conexion);
 }
 
 bool EsTablaAnadida(const QString &tabla)
@@ -35,49 +36,117 @@ bool EsTablaAnadida(const QString &tabla)
     return false;
 }
 
-void ActualizarEsquema(Conexion &conexion)
+void AnadirColumna(Conexion &conexion, const ColumnaAnadida &c, bool servidor)
+{
+    if (!conexion.db().record(QString::fromLatin1(c.tabla)).contains(QString::fromLatin1(c.columna)))
+        conexion.Ejecutar(QStringLiteral("alter table %1 add column %2 %3")
+                              .arg(QString::fromLatin1(c.tabla), QString::fromLatin1(c.columna),
+                                   QString::fromLatin1(servidor ? c.tipoServidor : c.tipoSQLite)));
+}
+
+void CrearIndiceTelefonos(Conexion &conexion)
+{
+    // Looked up first: creating an index, even "if not exists", would wait on the server for every
+    // counter writing to the table at that moment.
+    const bool existe = conexion
+                            .AbrirRecordset(conexion.motor() == Motor::PostgreSQL
+                                                ? QStringLiteral("select 1 from pg_indexes where indexname = "
+                                                                 "'ux_clientes_telefono'")
+                                                : QStringLiteral("select 1 from sqlite_master where type = "
+                                                                 "'index' and name = 'ux_clientes_telefono'"))
+                            .HayFilas();
+    if (existe)
+        return;
+    if (conexion
+            .AbrirRecordset(
+                QStringLiteral("select top 1 telefono from clientes where telefono <> '' group by "
+                               "telefono having count(*) > 1"))
+            .HayFilas()) {
+        qWarning("Hay clientes con el mismo teléfono: no se exige un teléfono por cliente");
+        return;
+    }
+    conexion.Ejecutar(QStringLiteral("create unique index if not exists ux_clientes_telefono on clientes "
+                                     "(telefono) where telefono <> ''"));
+}
+
+int VersionEsquemaPrograma()
+{
+    return PasosEsquema().back().version;
+}
+
+int VersionEsquema(Conexion &conexion)
+{
+    if (!conexion.db().tables().contains(QStringLiteral("esquema")))
+        return 0;
+    return conexion.AbrirRecordset(QStringLiteral("select max(version) from esquema")).Campo(0).toInt();
+}
+
+namespace {
+
+[[noreturn]] void RechazarMasNueva(int version)
+{
+    throw ErrorBaseDatos(
+        QString::fromUtf8("La base de datos es de una versión más nueva del programa (versión "
+                          "de datos %1; este programa conoce hasta la %2).\r\nNo se ha "
+                          "cambiado nada: instale la versión nueva del programa en este "
+                          "ordenador.")
+            .arg(version)
+            .arg(VersionEsquemaPrograma()),
+        QString());
+}
+
+// Any number of the program's own: counters waiting for it run the steps one after another.
+constexpr int CerrojoEsquema = 48570211;
+
+} // namespace
+
+void ComprobarVersionEsquema(Conexion &conexion)
+{
+    const int version = VersionEsquema(conexion);
+    if (version > VersionEsquemaPrograma())
+        RechazarMasNueva(version);
+}
+
+QStringList ActualizarEsquema(Conexion &conexion, const std::function<void()> &antesDeCambiar)
 {
     const bool servidor = conexion.motor() == Motor::PostgreSQL;
-    const QStringList tablas = conexion.db().tables();
-    for (const TablaAnadida &t : TablasAnadidas)
-        if (!tablas.contains(QString::fromLatin1(t.tabla)))
-            conexion.Ejecutar(QString::fromLatin1(servidor ? t.servidor : t.sqlite));
-    for (const ColumnaAnadida &c : ColumnasAnadidas)
-        if (!conexion.db().record(QString::fromLatin1(c.tabla)).contains(QString::fromLatin1(c.columna)))
-            conexion.Ejecutar(QStringLiteral("alter table %1 add column %2 %3")
-                                  .arg(QString::fromLatin1(c.tabla), QString::fromLatin1(c.columna),
-                                       QString::fromLatin1(servidor ? c.tipoServidor : c.tipoSQLite)));
-    // Indexes are looked up first: creating one, even "if not exists", would wait on the server
-    // for every counter writing to the table at that moment.
-    const auto existe = [&](const char *indice) {
-        const QString nombre = QString::fromLatin1(indice);
-        return conexion
-            .AbrirRecordset(
-                servidor ? QStringLiteral("select 1 from pg_indexes where indexname = '%1'").arg(nombre)
-                         : QStringLiteral("select 1 from sqlite_master where type = 'index' and "
-                                          "name = '%1'")
-                               .arg(nombre))
-            .HayFilas();
-    };
-    // Made once on a shop from before them: a few seconds on decades of history.
-    static const char *const indices[][2] = {
-        {"ix_detalles_listos", "create index if not exists ix_detalles_listos on arreglos_detalles "
-                               "(idcosturera, idarreglo) where listoparaentrega = 1"},
-        {"ix_caja_abierta", "create index if not exists ix_caja_abierta on caja (nombrecierre) where "
-                            "cerrado = 0 or cerrado is null"}};
-    for (const auto &[nombre, crear] : indices)
-        if (!existe(nombre))
-            conexion.Ejecutar(QString::fromLatin1(crear));
-    // One customer per telephone. A shop that already holds two with one telephone keeps working
-    // without the rule until they are merged; the support log says so.
-    if (existe("ux_clientes_telefono"))
-        return;
-    try {
-        conexion.Ejecutar(QStringLiteral("create unique index if not exists ux_clientes_telefono on clientes "
-                                         "(telefono) where telefono <> ''"));
-    } catch (const ErrorBaseDatos &) {
-        qWarning("Hay clientes con el mismo teléfono: no se exige un teléfono por cliente");
+    const int conocida = VersionEsquemaPrograma();
+    conexion.RecordarVersionEsquema(0); // read again below: the database may be another one now
+    int version = VersionEsquema(conexion);
+    if (version > conocida)
+        RechazarMasNueva(version);
+    QStringList hechos;
+    if (version < conocida && antesDeCambiar)
+        antesDeCambiar();
+    for (const PasoEsquema &paso : PasosEsquema()) {
+        if (paso.version <= version)
+            continue;
+        Transaccion t(conexion);
+        if (servidor)
+            conexion.AbrirRecordset(QStringLiteral("select pg_advisory_xact_lock(%1)").arg(CerrojoEsquema));
+        // Another counter may have run it while this one waited for the lock.
+        const int ahora = VersionEsquema(conexion);
+        if (ahora > conocida)
+            RechazarMasNueva(ahora);
+        if (ahora >= paso.version) {
+            version = ahora;
+            continue;
+        }
+        if (!conexion.db().tables().contains(QStringLiteral("esquema"))) {
+            conexion.Ejecutar(QStringLiteral("create table esquema (version integer not null)"));
+            conexion.Ejecutar(QStringLiteral("insert into esquema (version) values (0)"));
+        }
+        paso.aplicar(conexion, servidor);
+        conexion.Ejecutar(QStringLiteral("update esquema set version = %1").arg(paso.version));
+        t.Confirmar();
+        version = paso.version;
+        hechos
+            << QString::fromUtf8("Versión %1: %2").arg(paso.version).arg(QString::fromUtf8(paso.descripcion));
     }
+    if (hechos.isEmpty())
+        CrearIndiceTelefonos(conexion);
+    conexion.RecordarVersionEsquema(conocida);
+    return hechos;
 }
 
 void SembrarMerceria(Conexion &conexion)
@@ -90,7 +159,8 @@ void SembrarMerceria(Conexion &conexion)
     t.Confirmar();
 }
 
-void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bool crear)
+QStringList AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bool crear,
+                                    const std::function<void()> &antesDeCambiar)
 {
     if (config.UsaServidor()) {
         conexion.AbrirPostgreSQL(config.Servidor());
@@ -102,6 +172,7 @@ void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bo
     G().ArchivoConfiguracion = config.ruta;
     G().conexion = &conexion;
     G().EsSqlServer = conexion.EsSqlServer();
-    if (!crear)
-        ActualizarEsquema(conexion);
+    if (crear)
+        return {};
+    return ActualizarEsquema(conexion, antesDeCambiar);
 }

@@ -4,9 +4,14 @@
 #include "Configuracion.h"
 
 #include <QDate>
+#include <QStringList>
 
-// Creates every table, index and function of the shop's database and seeds the rows no
-// screen maintains. The connection must be open on an empty database.
+#include <functional>
+#include <vector>
+
+// Creates every table, index and function of the shop's database, seeds the rows no screen
+// maintains and runs every schema step: a new shop is at this program's version. The connection
+// must be open on an empty database.
 void CrearBaseDatos(Conexion &conexion);
 // The catalogue entry for haberdashery sold within an order, "Productos mercería", which the
 // haberdashery sale and the workshop screens find by its name. A new shop gets it (the demo shop
@@ -42,9 +47,37 @@ inline constexpr TablaAnadida TablasAnadidas[] = {
      "numeric(12,2), detalle text)"},
 };
 bool EsTablaAnadida(const QString &tabla);
-// Brings a shop database made by an older version up to this one's schema (columns and indexes
-// added since); run on every opening, it changes nothing the second time.
-void ActualizarEsquema(Conexion &conexion);
-// Opens the connection the configuration names and sets the program-wide backend values. Only
-// crear (hilvan-admin init) may make a new database file.
-void AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bool crear = false);
+// Adds the column when the table lacks it.
+void AnadirColumna(Conexion &conexion, const ColumnaAnadida &columna, bool servidor);
+// The unique index of one customer per telephone. A shop that already holds two customers with one
+// telephone keeps working without the rule until they are merged (the support log says so); the
+// index is tried again at every opening.
+void CrearIndiceTelefonos(Conexion &conexion);
+
+// One numbered change of the shop's schema. Run once per database, in one transaction with the
+// version it leaves recorded in the table esquema (one row); a database from before versions has no
+// such table and is version 0.
+struct PasoEsquema {
+    int version;
+    const char *descripcion; // Spanish: shown to whoever updates the shop ("Versión 3: ...")
+    void (*aplicar)(Conexion &conexion, bool servidor);
+};
+const std::vector<PasoEsquema> &PasosEsquema();
+// The schema version this program makes and understands: its last step's.
+int VersionEsquemaPrograma();
+// The version recorded in the database; 0 when it has no esquema table.
+int VersionEsquema(Conexion &conexion);
+// Refuses (ErrorBaseDatos, with both versions named, having written nothing) a database made by
+// a newer program.
+void ComprobarVersionEsquema(Conexion &conexion);
+// Brings a shop database up to this program's schema: the missing steps, in order, each in its
+// own transaction under a lock that lets one counter of several run it while the others wait and
+// then find it done. Refuses a newer database, untouched. Gives the Spanish description of each
+// step it ran ("Versión 3: ..."); none the second time. antesDeCambiar runs once, only when there
+// is a step to run, before the first (the counter makes its copy of the database as it was there).
+QStringList ActualizarEsquema(Conexion &conexion, const std::function<void()> &antesDeCambiar = {});
+// Opens the connection the configuration names, sets the program-wide backend values and, on an
+// existing database, brings its schema up to date (ActualizarEsquema: what it gives). Only crear
+// (hilvan-admin init) may make a new database file.
+QStringList AbrirSegunConfiguracion(Conexion &conexion, const Configuracion &config, bool crear = false,
+                                    const std::function<void()> &antesDeCambiar = {});

@@ -392,6 +392,7 @@ void Conexion::Cerrar()
     nivelTransaccion_ = 0;
     perdida_ = false;
     identidad_.clear();
+    versionEsquema_ = 0;
 }
 
 QString Conexion::Identidad() const
@@ -425,15 +426,38 @@ void Conexion::ComprobarQueEsLaMisma()
         return;
     }
     bool misma = true;
+    int version = 0;
     if (motor_ == Motor::SQLite) {
         misma = Identidad() == identidad_; // one stat: the file at the path is still the one open
+        if (misma && versionEsquema_ > 0) {
+            QSqlQuery q(db_);
+            if (q.exec(QStringLiteral("select max(version) from esquema")) && q.next())
+                version = q.value(0).toInt();
+        }
     } else {
-        // By its oid, not its name: the table renamed is still the same table.
-        const QString sql = QStringLiteral("select count(*) from pg_class where oid = ") + identidad_;
+        // By its oid, not its name: the table renamed is still the same table. The schema's version
+        // comes in the same round trip.
+        QString sql = QStringLiteral("select (select count(*) from pg_class where oid = ") + identidad_
+                      + QLatin1Char(')');
+        if (versionEsquema_ > 0)
+            sql += QStringLiteral(", (select max(version) from esquema)");
         QSqlQuery q(db_);
         if (!q.exec(sql)) // a connection lost is found here, and opened again at the next action
             throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
         misma = !q.next() || q.value(0).toInt() > 0;
+        if (versionEsquema_ > 0)
+            version = q.value(1).toInt();
+    }
+    if (misma && version > versionEsquema_) {
+        qWarning("Otro mostrador ha actualizado la base de datos a la versión %d de datos", version);
+        throw ErrorBaseDatos(
+            QString::fromUtf8("Otro mostrador ha actualizado la base de datos con una versión "
+                              "más nueva del programa (versión de datos %1; este programa "
+                              "conoce hasta la %2).\r\nNo se ha guardado nada: actualice el "
+                              "programa en este mostrador.")
+                .arg(version)
+                .arg(versionEsquema_),
+            QString());
     }
     if (misma)
         return;

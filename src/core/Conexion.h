@@ -161,6 +161,9 @@ public:
 
     // After this connection restored a copy itself: the database now in place is its own.
     void ReconocerBaseDatos();
+    // The schema version this connection brought the database to: from then on it refuses to write
+    // once a newer program (another counter) has moved the database past it.
+    void RecordarVersionEsquema(int version) { versionEsquema_ = version; }
 
 private:
     friend class LecturaServidor;
@@ -185,6 +188,7 @@ private:
     // The database opened: the file's device and inode, or the oid of the server's parametros
     // table (a restore drops and creates it); empty while unknown.
     QString identidad_;
+    int versionEsquema_ = 0; // 0: not known, not checked
 };
 
 // Rolls back unless Confirmar() was called: nothing half-done reaches the database.

@@ -53,6 +53,8 @@ private Q_SLOTS:
         LlenarDemo(b.conexion, QDate(2026, 12, 5));
         // A shop from before the journal: its copies restore, and the journal comes with the restore.
         b.conexion.Ejecutar(u"drop table operaciones"_s);
+        b.conexion.Ejecutar(u"drop table esquema"_s);
+        b.conexion.RecordarVersionEsquema(0);
         G().ArchivoConfiguracion = b.dir.filePath(u"bdcostuaccess.dat"_s);
         const QString carpeta = b.dir.filePath(u"copiasseguridad"_s);
         QCOMPARE(CarpetaCopias(), carpeta);
@@ -61,6 +63,7 @@ private Q_SLOTS:
         const auto sinRegistro = [&b] {
             QMap<QString, QStringList> filas = b.Contenido();
             filas.remove(u"operaciones"_s);
+            filas.remove(u"esquema"_s);
             return filas;
         };
         const QMap<QString, QStringList> original = sinRegistro();

@@ -48,6 +48,7 @@ private Q_SLOTS:
         BaseDePrueba b;
         // A shop made before drawers had names gets the column when a counter opens it.
         b.conexion.Ejecutar(u"alter table caja drop column puesto"_s);
+        b.conexion.Ejecutar(u"drop table esquema"_s);
         ActualizarEsquema(b.conexion);
         b.reloj.Fijar(QDateTime(QDate(2026, 12, 4), QTime(10, 30)));
         b.dialogos.siNo = {6};

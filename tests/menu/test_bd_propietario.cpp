@@ -101,6 +101,7 @@ private Q_SLOTS:
         // A shop made before the journal and the PIN gets both when a counter opens it.
         b.conexion.Ejecutar(u"drop table operaciones"_s);
         b.conexion.Ejecutar(u"alter table parametros drop column pin"_s);
+        b.conexion.Ejecutar(u"drop table esquema"_s);
         ActualizarEsquema(b.conexion);
         // No PIN: everything opens as it always did.
         for (const Boton &boton : Guardados)
