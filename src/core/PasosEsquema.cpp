@@ -39,6 +39,12 @@ void UnTelefonoPorCliente(Conexion &c, bool)
     CrearIndiceTelefonos(c);
 }
 
+void IntentosDelPin(Conexion &c, bool servidor)
+{
+    for (int i = 2; i <= 4; ++i)
+        AnadirColumna(c, ColumnasAnadidas[i], servidor);
+}
+
 } // namespace
 
 const std::vector<PasoEsquema> &PasosEsquema()
@@ -49,6 +55,10 @@ const std::vector<PasoEsquema> &PasosEsquema()
         {3, "la clave del propietario (parametros.pin)", PinEnParametros},
         {4, "índices de las listas de prendas listas y de la caja abierta", IndicesDeListas},
         {5, "un cliente por teléfono (índice único de clientes.telefono)", UnTelefonoPorCliente},
+        {7,
+         "el código de recuperación del PIN y sus intentos equivocados (parametros.pinrecuperacion, "
+         "pinfallos, pinbloqueo)",
+         IntentosDelPin},
     };
     return pasos;
 }
