@@ -153,10 +153,10 @@ QString Guardar(const QString &pin, const QString &quien, const QString &tipo)
         Bd().Ejecutar(QStringLiteral("insert into parametros (pinfallos) values (0)"));
         Bd().Ejecutar(QStringLiteral("update parametros set ") + valores);
     }
-    AnotarOperacion(!tipo.isEmpty() ? tipo
-                    : pin.isEmpty() ? Operacion::PinQuitado
-                                    : Operacion::PinPuesto,
-                    QString(), 0, std::nullopt, quien);
+    const QString &clase = !tipo.isEmpty() ? tipo
+                           : pin.isEmpty() ? Operacion::PinQuitado
+                                           : Operacion::PinPuesto;
+    AnotarOperacion(clase, QString(), 0, std::nullopt, quien);
     t.Confirmar();
     return codigo;
 }
@@ -182,6 +182,10 @@ bool Comprobar(const QString &pin, QString &aviso, const QString &quien)
     // Taken first, so that two counters counting at once take turns and both tries count.
     Bd().Ejecutar(QStringLiteral("update parametros set pinfallos = coalesce(pinfallos, 0)"));
     Recordset rs = AbrirRecordset(QStringLiteral("select pinfallos, pinbloqueo from parametros"));
+    if (!rs.HayFilas()) { // no row, no PIN: nothing is right
+        aviso = QStringLiteral("PIN equivocado.");
+        return false;
+    }
     const QDateTime ahora = RelojPrograma().Ahora();
     const QDateTime hasta = rs.Campo(1).toDateTime();
     // Another counter may have locked it while this PIN was being typed.
