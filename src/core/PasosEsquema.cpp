@@ -39,10 +39,13 @@ void UnTelefonoPorCliente(Conexion &c, bool)
     CrearIndiceTelefonos(c);
 }
 
+// Found by name: other steps' columns may come before them in the list.
 void IntentosDelPin(Conexion &c, bool servidor)
 {
-    for (int i = 2; i <= 4; ++i)
-        AnadirColumna(c, ColumnasAnadidas[i], servidor);
+    for (const char *nombre : {"pinrecuperacion", "pinfallos", "pinbloqueo"})
+        for (const ColumnaAnadida &columna : ColumnasAnadidas)
+            if (qstrcmp(columna.columna, nombre) == 0)
+                AnadirColumna(c, columna, servidor);
 }
 
 } // namespace
