@@ -1,6 +1,7 @@
 #include "OrdenesTienda.h"
 
 #include "cash/CopiaSeguridad.h"
+#include "cash/RegistroOperaciones.h"
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
@@ -26,9 +27,11 @@ const char *const UsoOrdenesTienda =
     "  hilvan-admin restaurar [--config ARCHIVO] COPIA\n"
     "      Vuelve a poner una copia; antes guarda la base de datos actual como otra copia.\n"
     "      El programa tiene que estar cerrado en todos los mostradores.\n"
-    "  hilvan-admin pin [--config ARCHIVO] [--quitar]\n"
+    "  hilvan-admin pin [--config ARCHIVO] [--quitar | --olvidado]\n"
     "      Pone o cambia el PIN del propietario (de 4 a 8 cifras, leído dos veces de la entrada,\n"
-    "      sin verse en la pantalla), o lo quita con --quitar.\n"
+    "      sin verse en la pantalla) y da su código de recuperación, o lo quita con --quitar;\n"
+    "      con un PIN puesto, pide antes el actual. Con --olvidado pide en su lugar el código de\n"
+    "      recuperación y pone un PIN nuevo.\n"
     "  hilvan-admin prueba-impresora [--config ARCHIVO] [--impresora COMn|/dev/...|tcp://HOST[:PUERTO]]\n"
     "      Imprime un ticket de prueba en la impresora de los parámetros (o en la indicada).\n"
     "  hilvan-admin leer-ticket ARCHIVO\n"
@@ -156,10 +159,39 @@ QString LeerSinEco(const char *pregunta)
     return leida ? QString::fromUtf8(linea).trimmed() : QString();
 }
 
-int PonerPin(bool quitar)
+// Changing or removing a set PIN takes the current one (counted with the keypad's wrong tries),
+// or, for a forgotten one, the recovery code handed out with it.
+int PonerPin(bool quitar, bool olvidado)
 {
+    const QString quien = QStringLiteral("hilvan-admin");
+    const bool puesto = !ClavePropietario::Guardado().isEmpty();
+    if (olvidado) {
+        if (!puesto) {
+            Escribir(stderr, QString::fromUtf8("No hay ningún PIN puesto."));
+            return 1;
+        }
+        if (!ClavePropietario::TieneCodigoRecuperacion()) {
+            Escribir(stderr, QString::fromUtf8("Este PIN se puso sin código de recuperación (con una versión "
+                                               "anterior del programa). No se ha cambiado nada."));
+            return 1;
+        }
+        if (!ClavePropietario::CodigoBueno(LeerSinEco("Código de recuperación: "))) {
+            Escribir(stderr, QString::fromUtf8("El código de recuperación no es el bueno. No se ha "
+                                               "cambiado nada."));
+            return 1;
+        }
+    } else if (puesto) {
+        QString aviso = ClavePropietario::AvisoBloqueo();
+        const QString actual = aviso.isEmpty() ? LeerSinEco("PIN actual: ") : QString();
+        if (aviso.isEmpty() && actual.isEmpty())
+            aviso = QStringLiteral("Falta el PIN actual.");
+        if (!aviso.isEmpty() || !ClavePropietario::Comprobar(actual, aviso, quien)) {
+            Escribir(stderr, aviso + QString::fromUtf8(" No se ha cambiado nada."));
+            return 1;
+        }
+    }
     if (quitar) {
-        ClavePropietario::Guardar(QString(), QStringLiteral("hilvan-admin"));
+        ClavePropietario::Guardar(QString(), quien);
         Escribir(stdout, QStringLiteral("PIN del propietario quitado."));
         return 0;
     }
@@ -172,8 +204,11 @@ int PonerPin(bool quitar)
         Escribir(stderr, QString::fromUtf8("Los dos PIN no coinciden. No se ha cambiado nada."));
         return 1;
     }
-    ClavePropietario::Guardar(pin, QStringLiteral("hilvan-admin"));
-    Escribir(stdout, QStringLiteral("PIN del propietario guardado."));
+    const QString codigo =
+        ClavePropietario::Guardar(pin, quien, olvidado ? Operacion::PinRecuperado : Operacion::PinPuesto);
+    Escribir(stdout, QStringLiteral("PIN del propietario guardado.\n")
+                         + ClavePropietario::TextoCodigo(codigo).replace(QStringLiteral("\r\n"),
+                                                                         QStringLiteral("\n")));
     return 0;
 }
 
@@ -190,11 +225,14 @@ int OrdenTienda(const QStringList &argumentos)
     args.removeFirst();
     QString config, impresora, archivo;
     bool quitar = false;
+    bool olvidado = false;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--config") && i + 1 < args.size())
             config = args[++i];
-        else if (orden == QLatin1String("pin") && args[i] == QLatin1String("--quitar"))
+        else if (orden == QLatin1String("pin") && args[i] == QLatin1String("--quitar") && !olvidado)
             quitar = true;
+        else if (orden == QLatin1String("pin") && args[i] == QLatin1String("--olvidado") && !quitar)
+            olvidado = true;
         else if (orden == QLatin1String("prueba-impresora") && args[i] == QLatin1String("--impresora")
                  && i + 1 < args.size())
             impresora = args[++i];
@@ -251,7 +289,7 @@ int OrdenTienda(const QStringList &argumentos)
                 Escribir(stderr, r.error);
             codigo = r.ok ? 0 : 1;
         } else if (orden == QLatin1String("pin")) {
-            codigo = PonerPin(quitar);
+            codigo = PonerPin(quitar, olvidado);
         } else {
             codigo = PruebaImpresora(impresora);
         }

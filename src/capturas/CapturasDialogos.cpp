@@ -9,6 +9,7 @@
 #include "dialogs/frmMensajeSiNo.h"
 #include "dialogs/frmPadNumerico.h"
 #include "dialogs/frmUsuario.h"
+#include "menu/ClavePropietario.h"
 #include "ui/dialogs/MensajeVista.h"
 #include "ui/dialogs/SelectorVista.h"
 #include "ui/dialogs/frmCalendarVista.h"
@@ -130,6 +131,13 @@ bool CapturarDialogos(const QString &carpeta)
         };
         mensaje.CargarFormulario(
             MotivoTextoNoAdmitido(QStringLiteral("Ana\tLópez"), QStringLiteral("Nombre")));
+    }
+    {
+        // A PIN just set, with the recovery code the owner takes home.
+        Mensaje mensaje;
+        MensajeVista vista(mensaje);
+        mensaje.MostrarModal = [&] { ok &= Guardar(vista, carpeta, QStringLiteral("Mensaje_codigo_pin")); };
+        mensaje.CargarFormulario(ClavePropietario::MensajeGuardado(QStringLiteral("4821-0937-5512-6640")));
     }
     {
         frmMensajeSiNo pregunta;

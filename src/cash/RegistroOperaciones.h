@@ -13,6 +13,7 @@ namespace Operacion {
 inline const QString ArregloAnulado = QStringLiteral("Arreglo anulado");
 inline const QString DineroSacado = QStringLiteral("Dinero sacado");
 inline const QString DeudaCancelada = QStringLiteral("Deuda cancelada");
+inline const QString CobroTienda = QStringLiteral("Cobro a tienda");
 inline const QString PrecioCambiado = QStringLiteral("Precio cambiado");
 inline const QString LineaQuitada = QString::fromUtf8("Línea quitada");
 inline const QString LineaPagada = QString::fromUtf8("Línea pagada");
@@ -20,6 +21,8 @@ inline const QString LineaSinPagar = QString::fromUtf8("Línea sin pagar");
 inline const QString CopiaRestaurada = QStringLiteral("Copia restaurada");
 inline const QString PinPuesto = QStringLiteral("PIN puesto");
 inline const QString PinQuitado = QStringLiteral("PIN quitado");
+inline const QString PinRecuperado = QStringLiteral("PIN recuperado");
+inline const QString PinBloqueado = QStringLiteral("PIN bloqueado");
 } // namespace Operacion
 
 // Writes one entry: the cash day and time of the shop clock, this counter, the user chosen at the

@@ -28,6 +28,11 @@ struct ColumnaAnadida {
 inline constexpr ColumnaAnadida ColumnasAnadidas[] = {
     {"caja", "puesto", "text", "varchar(255)"},    // the counter (drawer) that booked a movement
     {"parametros", "pin", "text", "varchar(255)"}, // the owner's PIN, as a salted slow hash
+    // The owner's way back to a forgotten PIN (hashed like it), and the wrong PINs in a row with
+    // the lock they brought: kept in the shop's row, so no counter or restart starts them afresh.
+    {"parametros", "pinrecuperacion", "text", "varchar(255)"},
+    {"parametros", "pinfallos", "integer", "integer"},
+    {"parametros", "pinbloqueo", "timestamp", "timestamp"},
 };
 // A table added since the first version, made as the schema scripts make it when a counter opens
 // an older database; a copy without it may be restored. On the server it has no seguir_id trigger.

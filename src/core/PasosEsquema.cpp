@@ -39,6 +39,15 @@ void UnTelefonoPorCliente(Conexion &c, bool)
     CrearIndiceTelefonos(c);
 }
 
+// Found by name: other steps' columns may come before them in the list.
+void IntentosDelPin(Conexion &c, bool servidor)
+{
+    for (const char *nombre : {"pinrecuperacion", "pinfallos", "pinbloqueo"})
+        for (const ColumnaAnadida &columna : ColumnasAnadidas)
+            if (qstrcmp(columna.columna, nombre) == 0)
+                AnadirColumna(c, columna, servidor);
+}
+
 } // namespace
 
 const std::vector<PasoEsquema> &PasosEsquema()
@@ -49,6 +58,10 @@ const std::vector<PasoEsquema> &PasosEsquema()
         {3, "la clave del propietario (parametros.pin)", PinEnParametros},
         {4, "índices de las listas de prendas listas y de la caja abierta", IndicesDeListas},
         {5, "un cliente por teléfono (índice único de clientes.telefono)", UnTelefonoPorCliente},
+        {7,
+         "el código de recuperación del PIN y sus intentos equivocados (parametros.pinrecuperacion, "
+         "pinfallos, pinbloqueo)",
+         IntentosDelPin},
     };
     return pasos;
 }

@@ -207,14 +207,14 @@ bool frmParametrosGenerales::cmdAceptar_Click()
         // second replaces the first's row instead of adding its own.
         if (G().EsSqlServer)
             Bd().Ejecutar(QStringLiteral("lock table parametros in exclusive mode"));
-        // The owner's PIN is not on this form: the row keeps it.
-        const QString pin = ClavePropietario::Guardado();
-        sql.append(pin.isEmpty() ? QStringLiteral("null") : ComillasSQL(pin));
+        // The owner's PIN is not on this form: the row keeps it, its wrong tries and lock too.
+        sql.append(ClavePropietario::ValoresFila());
         Bd().Ejecutar(QStringLiteral("delete from parametros"));
         Bd().Ejecutar(
             QStringLiteral("insert into parametros (nombretienda, nombre, nif, direccion,telefono, cp, "
                            "localidad, pie1, pie2, pie3, pie4, pie5, pie6, pie7, puertocom, "
-                           "parametrospuerto, anchuracarro, pin) values (")
+                           "parametrospuerto, anchuracarro, ")
+            + QLatin1String(ClavePropietario::ColumnasFila) + QStringLiteral(") values (")
             + sql.join(QStringLiteral(", ")) + QStringLiteral(")"));
         t.Confirmar();
     }

@@ -287,6 +287,16 @@ bool frmPagosTiendas::Cobrar(int fila, bool soloLoMostrado, double *cobrado)
     return true;
 }
 
+namespace {
+
+// An order paid, as the journal tells it: "1234 15.00 €".
+QString Cobrado(const QString &arreglo, double importe)
+{
+    return arreglo + QLatin1Char(' ') + FormatoImporte(importe) + QString::fromUtf8(" €");
+}
+
+} // namespace
+
 void frmPagosTiendas::gridPagos_DblClick(int fila)
 {
     if (fila < 1 || fila >= gridPagos.Rows())
@@ -304,8 +314,14 @@ void frmPagosTiendas::gridPagos_DblClick(int fila)
     const QString arreglo = gridPagos.TextMatrix(fila, 1);
     bool cobrado = false;
     {
+        // The payment and its entry in the journal, or neither.
         Transaccion t(Bd());
-        cobrado = Cobrar(fila, true);
+        double importe = 0;
+        cobrado = Cobrar(fila, true, &importe);
+        if (cobrado)
+            AnotarOperacion(Operacion::CobroTienda,
+                            gridPagos.TextMatrix(fila, 0) + QStringLiteral(": ") + Cobrado(arreglo, importe),
+                            qint64(Val(arreglo)), importe);
         t.Confirmar();
     }
     DarTamanosGrid();
@@ -339,8 +355,7 @@ void frmPagosTiendas::cmdCancelarDeuda_Click()
             double cobrado = 0;
             if (SePuedeCobrar(f) && Cobrar(f, false, &cobrado) && cobrado > 0) {
                 total += cobrado;
-                referencias.append(gridPagos.TextMatrix(f, 1) + QLatin1Char(' ') + FormatoImporte(cobrado)
-                                   + QString::fromUtf8(" €"));
+                referencias.append(Cobrado(gridPagos.TextMatrix(f, 1), cobrado));
             }
         }
         if (!referencias.isEmpty())

@@ -476,6 +476,8 @@ private Q_SLOTS:
         QCOMPARE(Caja(b), QStringList({"Ref. 20|20|20", "Retirado caja P.T.|-20|0"}));
         const int despues = FilaDeTexto(f.gridPagos, 1, u"20"_s);
         QCOMPARE(TextosFila(f.gridPagos, despues).mid(2, 3), QStringList({"30.00", "30.00", "0.00"}));
+        QCOMPARE(Filas(b, u"select tipo, idarreglo, importe, detalle from operaciones"_s),
+                 QStringList{u"Cobro a tienda|20|20|Mercería Sol: 20 20.00 €"_s});
 
         // Nothing to collect: the settled order, the header, the total rows.
         const int preguntas = b.dialogos.preguntas.size();
@@ -494,6 +496,7 @@ private Q_SLOTS:
             b.dialogos.mensajes.last(),
             u"Otro mostrador ha cambiado lo cobrado de la referencia 21; se ha vuelto a leer y no se ha registrado nada."_s);
         QCOMPARE(b.Valor(u"select count(*) from caja where idarreglo = 21"_s), u"2"_s);
+        QCOMPARE(b.Valor(u"select count(*) from operaciones"_s), u"2"_s);
         // Paid more than owed: the credit is not paid out from here.
         b.Insertar("caja", "importe, concepto, idarreglo", {"5, 'Ref. 21', 21"});
         Ver(f, u"Mercería Sol"_s);
@@ -501,6 +504,14 @@ private Q_SLOTS:
         QCOMPARE(f.gridPagos.TextMatrix(credito, 4), u"-5.00"_s);
         f.gridPagos_DblClick(credito);
         QCOMPARE(b.dialogos.preguntas.size(), preguntas + 2);
+        // A journal that cannot be written stops the payment.
+        Ver(f, u"Todos"_s);
+        const auto caja = Caja(b);
+        b.conexion.Ejecutar(u"alter table operaciones rename to operaciones_fuera"_s);
+        b.dialogos.siNo = {6};
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, f.gridPagos_DblClick(FilaDeTexto(f.gridPagos, 1, u"22"_s)));
+        b.conexion.Ejecutar(u"alter table operaciones_fuera rename to operaciones"_s);
+        QCOMPARE(Caja(b), caja);
     }
 };
 

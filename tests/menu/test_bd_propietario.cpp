@@ -82,6 +82,13 @@ QString Pulsar(BaseDePrueba &b, PantallasAbiertas &p, const Boton &boton, std::d
         .arg(b.dialogos.titulosPad.count(TituloPin));
 }
 
+// The recovery code in what was said when a PIN was set.
+QString Codigo(const QString &dicho)
+{
+    static const QRegularExpression codigo(u"Código de recuperación: ([0-9-]{19})"_s);
+    return codigo.match(dicho).captured(1);
+}
+
 } // namespace
 
 class PruebaPropietario : public QObject
@@ -100,7 +107,8 @@ private Q_SLOTS:
         PantallasAbiertas p;
         // A shop made before the journal and the PIN gets both when a counter opens it.
         b.conexion.Ejecutar(u"drop table operaciones"_s);
-        b.conexion.Ejecutar(u"alter table parametros drop column pin"_s);
+        for (const char *columna : {"pin", "pinrecuperacion", "pinfallos", "pinbloqueo"})
+            b.conexion.Ejecutar(u"alter table parametros drop column "_s + QLatin1String(columna));
         b.conexion.Ejecutar(u"drop table esquema"_s);
         ActualizarEsquema(b.conexion);
         // No PIN: everything opens as it always did.
@@ -121,18 +129,18 @@ private Q_SLOTS:
         QVERIFY(guardado.startsWith(u"pbkdf2-sha256$"_s));
         QVERIFY(!guardado.contains(u"2580"_s));
         QVERIFY(ClavePropietario::Cifrar(u"2580"_s) != guardado); // salted afresh
+        // Its recovery code is shown once.
+        const QString codigo = Codigo(b.dialogos.mensajes.last());
+        QVERIFY(ClavePropietario::CodigoBueno(codigo));
         // Saving the parameters keeps it.
         b.dialogos.siNo = {6, 7};
         QVERIFY(parametros.cmdAceptar_Click());
         QCOMPARE(ClavePropietario::Guardado(), guardado);
 
-        // Refused without it (cancelled or wrong), opened with it; counter screens never ask.
+        // Refused without it (cancelled here, wrong below), opened with it; counter screens never ask.
         ClavePropietario::Salir();
-        for (const Boton &boton : Guardados) {
+        for (const Boton &boton : Guardados)
             QCOMPARE(Pulsar(b, p, boton), boton.abre + u": no, PIN 1"_s);
-            QCOMPARE(Pulsar(b, p, boton, {u"1111"_s}), boton.abre + u": no, PIN 1"_s);
-            ClavePropietario::EstadoActual() = {}; // no lock here: that comes below
-        }
         for (const Boton &boton : Mostrador_)
             QCOMPARE(Pulsar(b, p, boton), boton.abre + u": abre, PIN 0"_s);
         // One right PIN opens every guarded screen until the menu is left.
@@ -143,34 +151,95 @@ private Q_SLOTS:
         menu.CargarFormulario([] {});
         QCOMPARE(Pulsar(b, p, Guardados[0]), u"HojaVenta: no, PIN 1"_s);
 
-        // Five wrong in a row lock it for a minute of the shop clock, the right one included.
+        // Five wrong in a row lock it, counted in the shop's row: on any counter, by hilvan-admin
+        // asking the current PIN, across restarts. The lock reads the shop clock.
+        Conexion otra;
+        AbrirOtraVez(b, otra);
+        const auto enOtro = [&](const std::function<void()> &accion) {
+            G().conexion = &otra;
+            accion();
+            G().conexion = &b.conexion;
+        };
+        QCOMPARE(Pulsar(b, p, Guardados[0], {u"0000"_s}), u"HojaVenta: no, PIN 1"_s);
+        enOtro([&] { QCOMPARE(Pulsar(b, p, Guardados[1], {u"0001"_s}), u"ListaCierres: no, PIN 1"_s); });
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s, u"--quitar"_s}, "0002\n"), 1);
+        QCOMPARE(Pulsar(b, p, Guardados[0], {u"0003"_s}), u"HojaVenta: no, PIN 1"_s);
         ClavePropietario::EstadoActual() = {};
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(Pulsar(b, p, Guardados[0], {u"0000"_s}), u"HojaVenta: no, PIN 1"_s);
-        b.dialogos.mensajes.clear();
-        QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: no, PIN 0"_s);
-        QVERIFY(b.dialogos.mensajes.value(0).contains(u"Espere un minuto"_s));
-        b.reloj.Fijar(b.reloj.Ahora().addSecs(59));
-        QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: no, PIN 0"_s);
-        b.reloj.Fijar(b.reloj.Ahora().addSecs(2));
+        // Each further five lock longer (the count set ahead here), each lock in the journal; a
+        // right PIN clears the count.
+        const struct {
+            int antes, minutos;
+        } bloqueos[] = {{0, 1}, {9, 5}, {14, 15}, {19, 60}, {29, 60}};
+        for (const auto &bloqueo : bloqueos) {
+            if (bloqueo.antes > 0)
+                b.conexion.Ejecutar(u"update parametros set pinfallos = %1"_s.arg(bloqueo.antes));
+            enOtro([&] { QCOMPARE(Pulsar(b, p, Guardados[0], {u"0000"_s}), u"HojaVenta: no, PIN 1"_s); });
+            const QDateTime hasta = b.reloj.Ahora().addSecs(60 * bloqueo.minutos);
+            QVERIFY2(b.dialogos.mensajes.last().endsWith(u"a las "_s + hasta.toString(u"HH:mm"_s) + u'.'),
+                     qPrintable(b.dialogos.mensajes.last()));
+            b.reloj.Fijar(hasta.addSecs(-1));
+            enOtro([&] { QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: no, PIN 0"_s); });
+            QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: no, PIN 0"_s);
+            QString aviso; // typed on a counter before another locked it: not even compared
+            QVERIFY(bloqueo.antes > 0 || !ClavePropietario::Comprobar(u"2580"_s, aviso));
+            b.reloj.Fijar(hasta);
+        }
+        QCOMPARE(
+            b.Columna(u"select detalle from operaciones where tipo = 'PIN bloqueado' order by idoperacion"_s),
+            (QStringList{u"5 PIN equivocados seguidos: bloqueado un minuto, hasta las 10:31"_s,
+                         u"10 PIN equivocados seguidos: bloqueado 5 minutos, hasta las 10:36"_s,
+                         u"15 PIN equivocados seguidos: bloqueado 15 minutos, hasta las 10:51"_s,
+                         u"20 PIN equivocados seguidos: bloqueado una hora, hasta las 11:51"_s,
+                         u"30 PIN equivocados seguidos: bloqueado una hora, hasta las 12:51"_s}));
+        // Saving the parameters keeps the count.
+        b.dialogos.siNo = {6, 7};
+        QVERIFY(parametros.cmdAceptar_Click());
+        QCOMPARE(b.Valor(u"select pinfallos from parametros"_s), u"30"_s);
         QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: abre, PIN 1"_s);
+        QCOMPARE(b.Valor(u"select pinfallos from parametros"_s), u"0"_s);
 
-        // Removed from the parameters screen, after a question.
-        b.dialogos.siNo = {6};
+        // Changing or removing it on the parameters screen asks for the current one.
+        b.dialogos.pad = {u"1111"_s, u"2580"_s, u"1357"_s, u"1357"_s};
+        parametros.cmdPin_Click();
+        QCOMPARE(b.dialogos.mensajes.last(), u"PIN equivocado."_s);
+        QCOMPARE(ClavePropietario::Guardado(), guardado);
+        parametros.cmdPin_Click();
+        QVERIFY(ClavePropietario::Coincide(ClavePropietario::Guardado(), u"1357"_s));
+        QVERIFY(!ClavePropietario::CodigoBueno(codigo)); // the old code went with the old PIN
+        b.dialogos.siNo = {6, 6};
+        b.dialogos.pad = {u"2580"_s, u"1357"_s};
+        parametros.cmdQuitarPin_Click();
+        QVERIFY(!ClavePropietario::Guardado().isEmpty());
         parametros.cmdQuitarPin_Click();
         QVERIFY(ClavePropietario::Guardado().isEmpty());
         QVERIFY(!parametros.cmdQuitarPinVisible);
 
-        // hilvan-admin pin: typed twice on its input, then removed.
+        // hilvan-admin pin: typed twice on its input; changed or removed with the current one; a
+        // forgotten one replaced with the recovery code, once, even while locked.
+        QString dicho;
         QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s}, "4321\n4322\n"), 1);
         QVERIFY(ClavePropietario::Guardado().isEmpty());
-        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s}, "4321\n4321\n"), 0);
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s}, "4321\n4321\n", &dicho), 0);
         QVERIFY(ClavePropietario::Coincide(ClavePropietario::Guardado(), u"4321"_s));
-        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s, u"--quitar"_s}), 0);
+        const QString codigoAdmin = Codigo(dicho);
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s}, "4320\n5555\n5555\n"), 1);
+        b.conexion.Ejecutar(u"update parametros set pinbloqueo = '2100-01-01 00:00:00'"_s);
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s, u"--quitar"_s}, "4321\n", &dicho), 1);
+        QVERIFY2(dicho.contains(u"No se podrá volver a intentar"_s), qPrintable(dicho));
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s, u"--olvidado"_s},
+                             (codigoAdmin + u"\n6666\n6666\n"_s).toUtf8(), &dicho),
+                 0);
+        QVERIFY(ClavePropietario::Coincide(ClavePropietario::Guardado(), u"6666"_s));
+        QCOMPARE(b.Valor(u"select pinbloqueo from parametros"_s), QString());
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s, u"--olvidado"_s},
+                             (codigoAdmin + u"\n7777\n7777\n"_s).toUtf8()),
+                 1);
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s, u"--quitar"_s}, "6666\n"), 0);
         QVERIFY(ClavePropietario::Guardado().isEmpty());
-        QCOMPARE(b.Columna(u"select tipo from operaciones order by idoperacion"_s),
-                 (QStringList{Operacion::PinPuesto, Operacion::PinQuitado, Operacion::PinPuesto,
-                              Operacion::PinQuitado}));
+        QCOMPARE(
+            b.Columna(u"select tipo from operaciones where tipo <> 'PIN bloqueado' order by idoperacion"_s),
+            (QStringList{Operacion::PinPuesto, Operacion::PinPuesto, Operacion::PinQuitado,
+                         Operacion::PinPuesto, Operacion::PinRecuperado, Operacion::PinQuitado}));
         QCOMPARE(b.Valor(u"select usuario from operaciones order by idoperacion desc"_s), u"hilvan-admin"_s);
 
         auto ultima = [&b](const char *campos) {
