@@ -49,6 +49,15 @@ QByteArray Ejecutar(const QString &orden, const QStringList &argumentos)
     return Ejecutar(orden, argumentos, errores);
 }
 
+ErrorIntercambio TablaDanada(const QString &tabla, const QString &archivo)
+{
+    return ErrorIntercambio(
+        QString::fromUtf8("La tabla %1 del archivo %2 no se puede leer entera: el archivo "
+                          "está dañado o incompleto. Pida otra copia al programa anterior. "
+                          "No se ha importado nada.")
+            .arg(tabla, QFileInfo(archivo).fileName()));
+}
+
 } // namespace
 
 OrigenImportacion::OrigenImportacion(const QString &ruta)
@@ -92,10 +101,7 @@ QByteArray OrigenImportacion::Leer(const QString &tabla, const std::function<voi
                      errores, latido);
         // A file cut short or with a bad page still ends well, with part of the rows and a warning.
         if (!errores.trimmed().isEmpty())
-            throw ErrorIntercambio(QString::fromUtf8("La tabla %1 del archivo %2 no se puede leer entera: el "
-                                                     "archivo está dañado o incompleto. Pida otra copia al "
-                                                     "programa anterior. No se ha importado nada.")
-                                       .arg(nombre, QFileInfo(archivoAccess_).fileName()));
+            throw TablaDanada(nombre, archivoAccess_);
         return salida;
     }
     QFile f(QDir(carpeta_).filePath(nombre));
@@ -109,11 +115,12 @@ qint64 OrigenImportacion::Filas(const QString &tabla) const
     if (!EsAccess())
         return -1;
     bool ok = false;
-    const qint64 n =
-        Ejecutar(QStringLiteral("mdb-count"), {archivoAccess_, Nombre(tabla)}).trimmed().toLongLong(&ok);
+    qint64 n = 0;
+    try {
+        n = Ejecutar(QStringLiteral("mdb-count"), {archivoAccess_, Nombre(tabla)}).trimmed().toLongLong(&ok);
+    } catch (const ErrorIntercambio &) {
+    }
     if (!ok)
-        throw ErrorIntercambio(QString::fromUtf8("No se puede saber cuántas filas tiene la tabla %1 del "
-                                                 "archivo %2: compruebe que no está dañado.")
-                                   .arg(Nombre(tabla), QFileInfo(archivoAccess_).fileName()));
+        throw TablaDanada(Nombre(tabla), archivoAccess_);
     return n;
 }
