@@ -57,10 +57,11 @@ void frmImportar::CargarFormulario(const std::function<void()> &mostrar)
     gridComprobaciones = Grid(1, 4);
     const QString cabeceras[] = {QString::fromUtf8("Comprobación"), QStringLiteral("Origen"),
                                  QStringLiteral("Base de datos"), QStringLiteral("Resultado")};
-    const int anchos[] = {5200, 2000, 2000, 3200};
+    const int anchos[] = {5600, 2300, 2300, 3200};
     for (int c = 0; c < 4; ++c) {
         gridComprobaciones.SetTextMatrix(0, c, cabeceras[c]);
         gridComprobaciones.SetColWidth(c, anchos[c]);
+        gridComprobaciones.SetColAlignment(c, c == 1 || c == 2 ? Alineacion::Derecha : Alineacion::Izquierda);
     }
     Abierto = true;
     if (mostrar)
@@ -168,6 +169,7 @@ void frmImportar::MostrarResultado(const ResultadoImportar &r)
         return;
     }
     Importado = true;
+    cmdElegirEnabled = cmdImportarEnabled = false;
     lblTabla = QString::fromUtf8("Terminado");
     barProgreso = 1000;
     lblResultado =
