@@ -336,24 +336,24 @@ std::vector<Comprobacion> Importacion::Comprobar()
     for (const TablaEsquema &t : TablasEsquema()) {
         if (!tablas_.contains(t.nombre))
             continue;
-        Avisar(QString(), double(r.size()) / double(2 * tablas_.size() + 6));
+        Avisar(QString(), 0.5);
         // Rows left out (omitirErroneas) are shown against the source's own count.
         const qint64 omitidas = filasOmitidas_.value(t.nombre), filas = filasOrigen_.value(t.nombre);
         r.push_back({QStringLiteral("Filas de ") + t.nombre, QString::number(filas),
                      Valor(QStringLiteral("select count(*) from ") + t.nombre),
                      omitidas ? QString::number(filas - omitidas) : QString(),
-                     omitidas ? QString::fromUtf8("%1 omitidas").arg(omitidas) : QString()});
+                     omitidas ? QString::fromUtf8("omitidas: %1").arg(omitidas) : QString()});
         for (const ColumnaEsquema &col : t.columnas)
             if (col.tipo == TipoColumna::Importe) {
                 const QString campo = t.nombre + QLatin1Char('.') + col.nombre;
                 const qint64 suma = sumasOrigen_.value(campo);
+                const QString sinOmitidas = TextoCentimos(suma - sumasOmitidas_.value(campo));
                 r.push_back({QStringLiteral("Suma de ") + campo, TextoCentimos(suma),
                              centimos(QStringLiteral("select sum(%1) from %2").arg(col.nombre, t.nombre)),
-                             omitidas ? TextoCentimos(suma - sumasOmitidas_.value(campo)) : QString(),
-                             omitidas ? QString::fromUtf8("sin las omitidas") : QString()});
+                             omitidas ? sinOmitidas : QString(),
+                             omitidas ? QStringLiteral("sin las omitidas: ") + sinOmitidas : QString()});
             }
     }
-    Avisar(QString(), 0.9);
     if (tablas_.contains(QLatin1String("arreglos"))) {
         r.push_back(
             {QString::fromUtf8("Último número de arreglo"), QString::number(mayorArreglo_),
@@ -517,9 +517,8 @@ QString TablaComprobaciones(const std::vector<Comprobacion> &comprobaciones)
     QString r = linea(QString::fromUtf8("Comprobación"), QStringLiteral("Origen"),
                       QStringLiteral("Base de datos"), QString());
     for (const Comprobacion &c : comprobaciones)
-        r +=
-            linea(c.que, c.origen, c.base,
-                  (c.Bien() ? QStringLiteral("bien") : QStringLiteral("NO COINCIDE"))
-                      + (c.nota.isEmpty() ? QString() : QStringLiteral(" (%1: %2)").arg(c.nota, c.esperado)));
+        r += linea(c.que, c.origen, c.base,
+                   (c.Bien() ? QStringLiteral("bien") : QStringLiteral("NO COINCIDE"))
+                       + (c.nota.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(c.nota)));
     return r;
 }
