@@ -39,10 +39,11 @@ frmImportar::~frmImportar()
 
 bool frmImportar::TiendaVacia()
 {
+    // Asked at every start-up: one row of each table is enough to know, however large the shop.
     return NumeroDeValor(
-               AbrirRecordset(
-                   QStringLiteral(
-                       "select (select count(*) from arreglos) + (select count(*) from clientes) as n"))
+               AbrirRecordset(QStringLiteral("select (select count(*) from (select 1 as x from arreglos "
+                                             "limit 1) a) + (select count(*) from (select 1 as x from "
+                                             "clientes limit 1) c) as n"))
                    .Campo(0))
            == 0;
 }
