@@ -3,7 +3,7 @@
 # libpq-dev: a long listing dropped halfway tells the server to stop (PQcancel), which Qt's driver cannot.
 # postgresql brings its client tools too: pg_dump and pg_restore make and restore the server's backups.
 # xvfb, at-spi2-core, dbus and python3-pyatspi run the sale screen under a screen reader's eyes (venta_atspi).
-# mdbtools (mdb-tables, mdb-export) reads the old program's Access file when a shop's data is imported.
+# mdbtools (mdb-tables, mdb-export, mdb-count) reads the old program's Access file when a shop's data is imported.
 # clang-format-14 keeps the sources' format (another version formats differently); lintian checks
 # the .deb.
 # qt6-charts-dev needs the OpenGL module's CMake files, which Debian ships apart (libqt6opengl6-dev).

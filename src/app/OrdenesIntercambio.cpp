@@ -107,7 +107,10 @@ int OrdenIntercambio(const QStringList &argumentos)
         AbrirSegunConfiguracion(conexion, c);
         if (importar) {
             opciones.origen = ruta;
-            opciones.progreso = std::ref(barra);
+            opciones.progreso = [&barra](const AvanceImportar &a) {
+                if (!a.tabla.isEmpty() && a.parte >= 0.5)
+                    barra(a.tabla, a.guardadas, a.total);
+            };
             const ResultadoImportar r = Importar(conexion, opciones);
             for (const QString &aviso : r.avisos)
                 Escribir(stderr, QStringLiteral("Aviso: ") + aviso + QLatin1Char('\n'));
@@ -118,6 +121,8 @@ int OrdenIntercambio(const QStringList &argumentos)
                          QString::fromUtf8("%1 filas no se han podido tomar: están en %2 con su motivo.\n")
                              .arg(r.omitidas)
                              .arg(QDir(opciones.informe).absolutePath()));
+            for (const QString &t : r.omitidasPorTabla)
+                Escribir(stdout, QString::fromUtf8("  omitidas en ") + t + QLatin1Char('\n'));
             Escribir(r.ok ? stdout : stderr,
                      r.ok ? QStringLiteral("Datos importados.\n") : r.error + QLatin1Char('\n'));
             codigo = r.ok ? 0 : 1;

@@ -2,6 +2,8 @@
 
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
+#include "demo/DatosCapturas.h"
+#include "intercambio/frmImportar.h"
 #include "masterdata/frmListaTrabajadores.h"
 #include "masterdata/frmNuevoTrabajador.h"
 #include "masterdata/frmTrabajadores.h"
@@ -9,6 +11,7 @@
 #include "ui/common/PantallasQt.h"
 #include "ui/counter/frmPrincipalVista.h"
 #include "ui/dialogs/SelectorVista.h"
+#include "ui/intercambio/frmImportarVista.h"
 #include "ui/masterdata/frmListaTrabajadoresVista.h"
 #include "ui/masterdata/frmNuevoTrabajadorVista.h"
 #include "ui/menu/FRMoPCIONESVista.h"
@@ -18,12 +21,29 @@
 #include "workshop/frmListaArreglosCliente.h"
 #include "workshop/frmListaEntregar.h"
 
+#include <QTemporaryDir>
+
 std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasOpciones()
 {
     std::vector<std::pair<QString, std::unique_ptr<QWidget>>> v;
 
     static FRMoPCIONES menu;
     v.emplace_back(QStringLiteral("FRMoPCIONES"), std::make_unique<FRMoPCIONESVista>(menu));
+
+    // Bringing the old program's data: halfway through the order lines, and the end with its checks.
+    static frmImportar importando, importado;
+    importando.CargarFormulario({});
+    importando.ElegirOrigen(QStringLiteral("/media/usb/TIENDA.MDB"));
+    importando.lblTabla = QString::fromUtf8("Guardando arreglos_detalles: 46000 de 98204 filas");
+    importando.barProgreso = 734;
+    importando.cmdElegirEnabled = importando.cmdImportarEnabled = importando.cmdSalirEnabled = false;
+    importando.cmdCancelarEnabled = true;
+    v.emplace_back(QStringLiteral("frmImportar"), std::make_unique<frmImportarVista>(importando));
+    static QTemporaryDir carpeta;
+    importado.CargarFormulario({});
+    importado.ElegirOrigen(QStringLiteral("/media/usb/TIENDA.MDB"));
+    importado.MostrarResultado(ImportacionDemo(carpeta.path()));
+    v.emplace_back(QStringLiteral("frmImportar_resultado"), std::make_unique<frmImportarVista>(importado));
 
     static frmListaTrabajadores trabajadores;
     trabajadores.CargarFormulario({});

@@ -41,6 +41,8 @@ public:
     virtual void ListaCierres() {}
     virtual void RegistroOperaciones() {}
     virtual void ParametrosGenerales() {}
+    // "Traer los datos del programa anterior", into a shop still empty.
+    virtual void ImportarDatos() {}
     // Workshop screens opened from the assignment screen.
     virtual void AsignarBarras() {}
     virtual void EntradaBarras() {}

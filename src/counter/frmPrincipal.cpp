@@ -9,6 +9,7 @@
 #include "core/Pantallas.h"
 #include "core/Parametros.h"
 #include "core/Programa.h"
+#include "intercambio/frmImportar.h"
 
 frmPrincipal::frmPrincipal() = default;
 
@@ -53,6 +54,12 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
         AbrirSegunConfiguracion(*conexion_, config);
         G().Puesto = config.Puesto();
         CargarParametros();
+        // A shop just set up is offered its old program's data before its first cash day.
+        if (G().pantallas && frmImportar::TiendaVacia()) {
+            G().pantallas->ImportarDatos();
+            if (!frmImportar::TiendaVacia())
+                CargarParametros();
+        }
 
         inicio.Estado(QStringLiteral("Inicializando impresora"));
         inicio.Estado(QStringLiteral("Cargando datos iniciales"));

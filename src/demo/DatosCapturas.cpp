@@ -1,10 +1,15 @@
 #include "demo/DatosCapturas.h"
 
+#include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Formato.h"
 #include "core/LiteralesSQL.h"
+#include "intercambio/Exportar.h"
+#include "intercambio/Importar.h"
 #include "printing/TicketsArreglo.h"
+
+#include <QDir>
 
 namespace {
 
@@ -63,4 +68,16 @@ QStringList EscaneosPrendas(EstadoPrenda estado, int cuantas)
     for (; !rs.EOF_() && r.size() < cuantas; rs.MoveNext())
         r.append(QLatin1Char('$') + CodigoBarrasPrenda(rs.Campo(0).toLongLong(), rs.Campo(1).toString()));
     return r;
+}
+
+ResultadoImportar ImportacionDemo(const QString &carpeta)
+{
+    const QString csv = QDir(carpeta).filePath(QStringLiteral("tablas"));
+    Exportar(Bd(), csv);
+    Conexion nueva;
+    nueva.AbrirSQLite(QDir(carpeta).filePath(QStringLiteral("importada.db")), true);
+    CrearBaseDatos(nueva);
+    OpcionesImportar o;
+    o.origen = csv;
+    return Importar(nueva, o);
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+struct ResultadoImportar;
+
 // The rows the screenshots add to the demo shop, and the garments they scan. The program's
 // connection (Bd()) holds the demo shop.
 
@@ -24,3 +26,7 @@ enum class EstadoPrenda {
 // At most `cuantas` demo garments in that state (haberdashery aside), as the reader would scan
 // their tickets, in reference order.
 QStringList EscaneosPrendas(EstadoPrenda estado, int cuantas);
+
+// The demo shop exported into `carpeta` and brought back into a new database there, as the import
+// screen brings a shop in: its result and checks, for the picture of that screen's end.
+ResultadoImportar ImportacionDemo(const QString &carpeta);

@@ -24,6 +24,7 @@ public:
     // The next row into `campos`; false at the end of the text.
     bool Siguiente(std::vector<CampoCsv> &campos);
     QChar Separador() const { return separador_; }
+    double Leido() const { return texto_.isEmpty() ? 1.0 : double(pos_) / double(texto_.size()); }
 
 private:
     const QString &texto_;

@@ -18,6 +18,12 @@ std::vector<TablaEsquema> LeerEsquema()
     TablaEsquema *actual = nullptr;
     for (const QString &l : lineas) {
         if (const auto m = reTabla.match(l); m.hasMatch()) {
+            // The version of the database's own layout belongs to the database, not to the shop's
+            // data: it is neither exported nor imported.
+            if (m.captured(1) == QLatin1String("esquema")) {
+                actual = nullptr;
+                continue;
+            }
             tablas.push_back({m.captured(1), {}, false, {}});
             actual = &tablas.back();
         } else if (l.startsWith(QLatin1String(");"))) {

@@ -32,6 +32,11 @@ public:
 
     void Tabla(const OrigenImportacion &origen, const TablaEsquema &tabla, ResultadoImportar &r);
     std::vector<Comprobacion> Comprobar();
+    void Avisar(const QString &tabla, double parte, qint64 guardadas = 0, qint64 total = 0) const
+    {
+        if (o_.progreso)
+            o_.progreso({tabla, parte, guardadas, total});
+    }
     qint64 omitidas = 0;
 
 private:
@@ -47,10 +52,14 @@ private:
     Conexion &c_;
     const OpcionesImportar &o_;
     QFile informe_;
-    // What the source holds, for the checks.
+    // The money of one source row, by column, as far as it can be read.
+    void SumarOrigen(const TablaEsquema &t, const std::vector<int> &fuente,
+                     const std::vector<CampoCsv> &campos, QHash<QString, qint64> &sumas) const;
+
+    // What the source says it holds, and what was left out of it, for the checks.
     QStringList tablas_;
-    QHash<QString, qint64> filas_;
-    QHash<QString, qint64> sumas_; // "tabla.columna" -> cents
+    QHash<QString, qint64> filasOrigen_, filasOmitidas_;
+    QHash<QString, qint64> sumasOrigen_, sumasOmitidas_; // "tabla.columna" -> cents
     qint64 mayorArreglo_ = 0, abiertos_ = 0, sinPagar_ = 0, deudaTiendas_ = 0;
     // What later tables are checked against.
     QSet<qint64> tiendas_, arreglos_, arreglosTienda_;
@@ -136,9 +145,6 @@ void Importacion::Rechazar(const QString &tabla, qint64 fila, const QString &mot
 // The figures of a row taken, and what the rows of later tables must find.
 void Importacion::Anotar(const TablaEsquema &t, const std::vector<std::optional<qint64>> &numeros)
 {
-    for (size_t i = 0; i < t.columnas.size(); ++i)
-        if (t.columnas[i].tipo == TipoColumna::Importe)
-            sumas_[t.nombre + QLatin1Char('.') + t.columnas[i].nombre] += numeros[i].value_or(0);
     auto valor = [&](const char *columna) { return numeros[size_t(t.Columna(QLatin1String(columna)))]; };
     if (t.nombre == QLatin1String("clientes") && valor("estienda") == 1) {
         tiendas_.insert(*valor("idcliente"));
@@ -160,6 +166,17 @@ void Importacion::Anotar(const TablaEsquema &t, const std::vector<std::optional<
     }
 }
 
+void Importacion::SumarOrigen(const TablaEsquema &t, const std::vector<int> &fuente,
+                              const std::vector<CampoCsv> &campos, QHash<QString, qint64> &sumas) const
+{
+    QString motivo;
+    for (size_t i = 0; i < t.columnas.size(); ++i)
+        if (t.columnas[i].tipo == TipoColumna::Importe && size_t(fuente[i]) < campos.size()
+            && !campos[size_t(fuente[i])].texto.trimmed().isEmpty())
+            if (const auto c = CentimosOrigen(campos[size_t(fuente[i])].texto, motivo))
+                sumas[t.nombre + QLatin1Char('.') + t.columnas[i].nombre] += *c;
+}
+
 void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, ResultadoImportar &r)
 {
     const QString nombre = origen.Nombre(t.nombre);
@@ -169,10 +186,14 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
                 .arg(t.nombre);
         return;
     }
-    const QString texto = DecodificarTexto(origen.Leer(t.nombre));
+    Avisar(t.nombre, 0);
+    const qint64 contadas = origen.Filas(t.nombre);
+    const QString texto = DecodificarTexto(origen.Leer(t.nombre, [&](qint64 lineas) {
+        Avisar(t.nombre, contadas > 0 ? 0.5 * double(std::min(lineas, contadas)) / double(contadas) : 0);
+    }));
     LectorCsv lector(texto);
     std::vector<CampoCsv> campos;
-    // Which source field fills each column; a column the source lacks stays empty.
+    // Which source field fills each column.
     std::vector<int> fuente(t.columnas.size(), -1);
     int ancho = 0;
     if (lector.Siguiente(campos)) {
@@ -187,18 +208,21 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
                 fuente[size_t(i)] = s;
         }
     }
-    for (size_t i = 0; i < fuente.size(); ++i) {
-        if (fuente[i] >= 0)
-            continue;
-        if (t.columnas[i].nombre == t.clave)
+    // A column left empty would lose what the shop kept in it (every price of every order); only
+    // those this program added since the old one may be missing.
+    for (size_t i = 0; i < fuente.size(); ++i)
+        if (fuente[i] < 0
+            && std::none_of(std::begin(ColumnasAnadidas), std::end(ColumnasAnadidas),
+                            [&](const ColumnaAnadida &c) {
+                                return t.nombre == QLatin1String(c.tabla)
+                                       && t.columnas[i].nombre == QLatin1String(c.columna);
+                            }))
             throw ErrorIntercambio(
-                QString::fromUtf8("La tabla %1 del origen no tiene la columna %2, su número.")
-                    .arg(t.nombre, t.clave));
-        r.avisos += QString::fromUtf8("La tabla %1 del origen no tiene la columna %2: queda vacía.")
-                        .arg(t.nombre, t.columnas[i].nombre);
-    }
+                QString::fromUtf8("La tabla %1 del origen no tiene la columna %2: sin ella se perderían sus "
+                                  "datos. No se ha importado nada.")
+                    .arg(t.nombre, t.columnas[i].nombre));
 
-    // A first reading counts the rows and tells how the dates are written.
+    // A first reading counts the rows, adds up their money and tells how the dates are written.
     LectorFechas fechas;
     qint64 total = 0;
     {
@@ -210,8 +234,20 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
                 if (t.columnas[i].tipo == TipoColumna::Fecha && fuente[i] >= 0
                     && size_t(fuente[i]) < campos.size())
                     fechas.Observar(campos[size_t(fuente[i])].texto);
+            SumarOrigen(t, fuente, campos, sumasOrigen_);
+            if (contadas < 0 && total % 2000 == 0)
+                Avisar(t.nombre, 0.5 * cuenta.Leido());
         }
     }
+    if (contadas >= 0 && contadas != total)
+        throw ErrorIntercambio(
+            QString::fromUtf8("El archivo dice que la tabla %1 tiene %2 filas, pero solo se "
+                              "han podido leer %3: está dañado o incompleto. No se ha "
+                              "importado nada.")
+                .arg(nombre)
+                .arg(contadas)
+                .arg(total));
+    filasOrigen_[t.nombre] = total;
     if (const QString motivo = fechas.Decidir(); !motivo.isEmpty())
         throw ErrorIntercambio(QStringLiteral("Tabla %1: %2.").arg(t.nombre, motivo));
 
@@ -235,8 +271,7 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
     QString sentencia;
     int enSentencia = 0;
     qint64 fila = 0, tomadas = 0;
-    if (o_.progreso)
-        o_.progreso(t.nombre, 0, total);
+    Avisar(t.nombre, 0.5, 0, total);
     while (lector.Siguiente(campos)) {
         ++fila;
         try {
@@ -271,15 +306,18 @@ void Importacion::Tabla(const OrigenImportacion &origen, const TablaEsquema &t, 
             }
         } catch (const FilaRechazada &f) {
             Rechazar(t.nombre, fila, f.motivo, campos, lector.Separador());
+            ++filasOmitidas_[t.nombre];
+            SumarOrigen(t, fuente, campos, sumasOmitidas_);
         }
-        if (o_.progreso && fila % 2000 == 0)
-            o_.progreso(t.nombre, fila, total);
+        if (fila % 2000 == 0)
+            Avisar(t.nombre, 0.5 + 0.5 * double(fila) / double(total), tomadas, total);
     }
     if (enSentencia)
         c_.Ejecutar(cabecera + sentencia);
-    filas_[t.nombre] = tomadas;
-    if (o_.progreso)
-        o_.progreso(t.nombre, fila, total);
+    Avisar(t.nombre, 1, tomadas, total);
+    if (const qint64 n = filasOmitidas_.value(t.nombre))
+        r.omitidasPorTabla +=
+            QString::fromUtf8("%1: %2 de las %3 filas del origen").arg(t.nombre).arg(n).arg(total);
 }
 
 QString Importacion::Valor(const QString &sql)
@@ -298,13 +336,22 @@ std::vector<Comprobacion> Importacion::Comprobar()
     for (const TablaEsquema &t : TablasEsquema()) {
         if (!tablas_.contains(t.nombre))
             continue;
-        r.push_back({QStringLiteral("Filas de ") + t.nombre, QString::number(filas_.value(t.nombre)),
-                     Valor(QStringLiteral("select count(*) from ") + t.nombre)});
+        Avisar(QString(), 0.5);
+        // Rows left out (omitirErroneas) are shown against the source's own count.
+        const qint64 omitidas = filasOmitidas_.value(t.nombre), filas = filasOrigen_.value(t.nombre);
+        r.push_back({QStringLiteral("Filas de ") + t.nombre, QString::number(filas),
+                     Valor(QStringLiteral("select count(*) from ") + t.nombre),
+                     omitidas ? QString::number(filas - omitidas) : QString(),
+                     omitidas ? QString::fromUtf8("omitidas: %1").arg(omitidas) : QString()});
         for (const ColumnaEsquema &col : t.columnas)
             if (col.tipo == TipoColumna::Importe) {
                 const QString campo = t.nombre + QLatin1Char('.') + col.nombre;
-                r.push_back({QStringLiteral("Suma de ") + campo, TextoCentimos(sumas_.value(campo)),
-                             centimos(QStringLiteral("select sum(%1) from %2").arg(col.nombre, t.nombre))});
+                const qint64 suma = sumasOrigen_.value(campo);
+                const QString sinOmitidas = TextoCentimos(suma - sumasOmitidas_.value(campo));
+                r.push_back({QStringLiteral("Suma de ") + campo, TextoCentimos(suma),
+                             centimos(QStringLiteral("select sum(%1) from %2").arg(col.nombre, t.nombre)),
+                             omitidas ? sinOmitidas : QString(),
+                             omitidas ? QStringLiteral("sin las omitidas: ") + sinOmitidas : QString()});
             }
     }
     if (tablas_.contains(QLatin1String("arreglos"))) {
@@ -366,14 +413,29 @@ ResultadoImportar Importar(Conexion &conexion, const OpcionesImportar &opciones)
             throw ErrorIntercambio(QString::fromUtf8(
                 "La base de datos ya tiene arreglos o clientes: solo se importa en una base de datos recién "
                 "creada (hilvan-admin init). No se ha importado nada."));
+        const auto &tablas = TablasEsquema();
         for (const QString &n : origen.Tablas()) {
-            const auto &tablas = TablasEsquema();
             if (std::none_of(tablas.begin(), tablas.end(), [&](const TablaEsquema &t) {
                     return t.nombre.compare(n, Qt::CaseInsensitive) == 0 || origen.Nombre(t.nombre) == n;
                 }))
                 r.avisos +=
                     QString::fromUtf8("La tabla %1 del origen no es de este programa: no se importa.").arg(n);
         }
+        if (std::none_of(tablas.begin(), tablas.end(),
+                         [&](const TablaEsquema &t) { return !origen.Nombre(t.nombre).isEmpty(); }))
+            throw ErrorIntercambio(
+                QString::fromUtf8("%1 no tiene ninguna tabla de la tienda (arreglos, clientes, "
+                                  "caja...): no son los datos del programa anterior. No se "
+                                  "ha importado nada.")
+                    .arg(QFileInfo(opciones.origen).fileName()));
+        // Without these a shop cannot start: its orders, customers, money, staff and parameters.
+        for (const char *imprescindible : {"arreglos", "arreglos_detalles", "clientes", "caja", "costureras",
+                                           "usuarios", "formaspago", "parametros"})
+            if (origen.Nombre(QLatin1String(imprescindible)).isEmpty())
+                throw ErrorIntercambio(
+                    QString::fromUtf8("Al origen le falta la tabla %1, que la tienda necesita. "
+                                      "No se ha importado nada.")
+                        .arg(QLatin1String(imprescindible)));
         Importacion importacion(conexion, opciones);
         // Years of orders do not fit the embedded engine's usual page cache, which would write
         // half-built pages out and read them back; the import gets a larger one while it runs.
@@ -396,24 +458,18 @@ ResultadoImportar Importar(Conexion &conexion, const OpcionesImportar &opciones)
             }
         } restaurar{conexion, cache};
         Transaccion t(conexion);
+        // On the server every row would move the counter of new numbers one at a time: it is moved
+        // once, past the largest number, when everything has been checked (a counter moved is not
+        // undone with the rest).
+        QStringList contadores;
         for (const TablaEsquema &tabla : TablasEsquema()) {
-            // On the server every row would move the counter of new numbers one at a time: it
-            // is moved once, past the largest number, when the table is full.
-            const bool contador = servidor && tabla.autonumerica && !origen.Nombre(tabla.nombre).isEmpty();
-            const bool disparador = contador && !EsTablaAnadida(tabla.nombre);
-            if (disparador)
-                conexion.Ejecutar(
-                    QStringLiteral("alter table %1 disable trigger seguir_id").arg(tabla.nombre));
-            importacion.Tabla(origen, tabla, r);
-            if (contador) {
-                conexion.Ejecutar(QStringLiteral("select setval(pg_get_serial_sequence('%1', '%2'), "
-                                                 "coalesce((select max(%2) from %1), 1), "
-                                                 "(select max(%2) from %1) is not null)")
-                                      .arg(tabla.nombre, tabla.clave));
-                if (disparador)
+            if (servidor && tabla.autonumerica && !origen.Nombre(tabla.nombre).isEmpty()) {
+                contadores += tabla.nombre;
+                if (!EsTablaAnadida(tabla.nombre))
                     conexion.Ejecutar(
-                        QStringLiteral("alter table %1 enable trigger seguir_id").arg(tabla.nombre));
+                        QStringLiteral("alter table %1 disable trigger seguir_id").arg(tabla.nombre));
             }
+            importacion.Tabla(origen, tabla, r);
         }
         r.omitidas = importacion.omitidas;
         r.comprobaciones = importacion.Comprobar();
@@ -422,6 +478,18 @@ ResultadoImportar Importar(Conexion &conexion, const OpcionesImportar &opciones)
             r.error =
                 QString::fromUtf8("Las comprobaciones no coinciden con el origen. No se ha importado nada.");
             return r;
+        }
+        importacion.Avisar(QString(), 1);
+        for (const TablaEsquema &tabla : TablasEsquema()) {
+            if (!contadores.contains(tabla.nombre))
+                continue;
+            conexion.Ejecutar(QStringLiteral("select setval(pg_get_serial_sequence('%1', '%2'), "
+                                             "coalesce((select max(%2) from %1), 1), "
+                                             "(select max(%2) from %1) is not null)")
+                                  .arg(tabla.nombre, tabla.clave));
+            if (!EsTablaAnadida(tabla.nombre))
+                conexion.Ejecutar(
+                    QStringLiteral("alter table %1 enable trigger seguir_id").arg(tabla.nombre));
         }
         t.Confirmar();
         r.ok = true;
@@ -449,7 +517,8 @@ QString TablaComprobaciones(const std::vector<Comprobacion> &comprobaciones)
     QString r = linea(QString::fromUtf8("Comprobación"), QStringLiteral("Origen"),
                       QStringLiteral("Base de datos"), QString());
     for (const Comprobacion &c : comprobaciones)
-        r +=
-            linea(c.que, c.origen, c.base, c.Bien() ? QStringLiteral("bien") : QStringLiteral("NO COINCIDE"));
+        r += linea(c.que, c.origen, c.base,
+                   (c.Bien() ? QStringLiteral("bien") : QStringLiteral("NO COINCIDE"))
+                       + (c.nota.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(c.nota)));
     return r;
 }

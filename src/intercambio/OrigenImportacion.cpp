@@ -8,8 +8,10 @@
 namespace {
 
 // The Access tools are called with every option that shapes their output spelled out, and in the
-// C locale, so numbers keep their decimal point whatever the machine or the tools' version.
-QByteArray Ejecutar(const QString &orden, const QStringList &argumentos)
+// C locale, so numbers keep their decimal point whatever the machine or the tools' version. What a
+// tool writes on its error output is handed back: mdb-export reports a damaged or cut file only there.
+QByteArray Ejecutar(const QString &orden, const QStringList &argumentos, QByteArray &errores,
+                    const std::function<void(qint64)> &latido = {})
 {
     QProcess p;
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
@@ -21,16 +23,39 @@ QByteArray Ejecutar(const QString &orden, const QStringList &argumentos)
                                                  "(scripts/instalar-dependencias.sh lo instala).")
                                    .arg(orden));
     QByteArray salida;
-    while (!p.waitForFinished(200))
-        salida += p.readAllStandardOutput();
+    qint64 lineas = 0;
+    while (!p.waitForFinished(200)) {
+        const QByteArray parte = p.readAllStandardOutput();
+        lineas += parte.count('\n');
+        salida += parte;
+        errores += p.readAllStandardError();
+        if (latido)
+            latido(lineas);
+    }
     salida += p.readAllStandardOutput();
+    errores += p.readAllStandardError();
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         throw ErrorIntercambio(
             QString::fromUtf8("%1 no ha podido leer el archivo %2: compruebe que es la base de "
                               "datos de Access del programa anterior y que no está dañado.")
                 .arg(orden,
-                     argumentos.value(argumentos.size() - (orden == QLatin1String("mdb-export") ? 2 : 1))));
+                     argumentos.value(argumentos.size() - (orden == QLatin1String("mdb-tables") ? 1 : 2))));
     return salida;
+}
+
+QByteArray Ejecutar(const QString &orden, const QStringList &argumentos)
+{
+    QByteArray errores;
+    return Ejecutar(orden, argumentos, errores);
+}
+
+ErrorIntercambio TablaDanada(const QString &tabla, const QString &archivo)
+{
+    return ErrorIntercambio(
+        QString::fromUtf8("La tabla %1 del archivo %2 no se puede leer entera: el archivo "
+                          "está dañado o incompleto. Pida otra copia al programa anterior. "
+                          "No se ha importado nada.")
+            .arg(tabla, QFileInfo(archivo).fileName()));
 }
 
 } // namespace
@@ -61,20 +86,41 @@ OrigenImportacion::OrigenImportacion(const QString &ruta)
             tablas_.insert(n.trimmed().toLower(), n.trimmed());
 }
 
-QByteArray OrigenImportacion::Leer(const QString &tabla) const
+QByteArray OrigenImportacion::Leer(const QString &tabla, const std::function<void(qint64)> &latido) const
 {
     const QString nombre = Nombre(tabla);
     if (EsAccess()) {
         const QString fecha = QStringLiteral("%Y-%m-%d %H:%M:%S");
-        return Ejecutar(QStringLiteral("mdb-export"),
-                        {QStringLiteral("-d"), QStringLiteral(","), QStringLiteral("-R"),
-                         QStringLiteral("\n"), QStringLiteral("-q"), QStringLiteral("\""),
-                         QStringLiteral("-X"), QStringLiteral("\""), QStringLiteral("-D"), fecha,
-                         QStringLiteral("-T"), fecha, QStringLiteral("-b"), QStringLiteral("strip"),
-                         archivoAccess_, nombre});
+        QByteArray errores;
+        QByteArray salida =
+            Ejecutar(QStringLiteral("mdb-export"),
+                     {QStringLiteral("-d"), QStringLiteral(","), QStringLiteral("-R"), QStringLiteral("\n"),
+                      QStringLiteral("-q"), QStringLiteral("\""), QStringLiteral("-X"), QStringLiteral("\""),
+                      QStringLiteral("-D"), fecha, QStringLiteral("-T"), fecha, QStringLiteral("-b"),
+                      QStringLiteral("strip"), archivoAccess_, nombre},
+                     errores, latido);
+        // A file cut short or with a bad page still ends well, with part of the rows and a warning.
+        if (!errores.trimmed().isEmpty())
+            throw TablaDanada(nombre, archivoAccess_);
+        return salida;
     }
     QFile f(QDir(carpeta_).filePath(nombre));
     if (!f.open(QIODevice::ReadOnly))
         throw ErrorIntercambio(QString::fromUtf8("No se puede leer %1.").arg(f.fileName()));
     return f.readAll();
+}
+
+qint64 OrigenImportacion::Filas(const QString &tabla) const
+{
+    if (!EsAccess())
+        return -1;
+    bool ok = false;
+    qint64 n = 0;
+    try {
+        n = Ejecutar(QStringLiteral("mdb-count"), {archivoAccess_, Nombre(tabla)}).trimmed().toLongLong(&ok);
+    } catch (const ErrorIntercambio &) {
+    }
+    if (!ok)
+        throw TablaDanada(Nombre(tabla), archivoAccess_);
+    return n;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <stdexcept>
 
 // Why an import or export cannot go on, in Spanish, for the person at the terminal.
@@ -30,7 +31,11 @@ public:
     // The source's own name of a table, matched without regard to case; empty when it has none.
     QString Nombre(const QString &tabla) const { return tablas_.value(tabla.toLower()); }
     QStringList Tablas() const { return tablas_.values(); }
-    QByteArray Leer(const QString &tabla) const; // throws ErrorIntercambio
+    // A table's rows as CSV; `latido` hears, every moment, how many lines have come so far. A file
+    // the tools cannot read whole is refused. Throws ErrorIntercambio.
+    QByteArray Leer(const QString &tabla, const std::function<void(qint64 lineas)> &latido = {}) const;
+    // The rows the file says the table has (mdb-count); -1 for a CSV file, whose records are the count.
+    qint64 Filas(const QString &tabla) const;
 
 private:
     QString archivoAccess_;

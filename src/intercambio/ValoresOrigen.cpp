@@ -80,11 +80,29 @@ QString TextoOrigen(const QString &texto)
     if (std::none_of(texto.begin(), texto.end(),
                      [](QChar c) { return c.category() == QChar::Other_Control || c == QChar(0xFEFF); }))
         return texto.trimmed();
+    // A line break or a tab kept two words apart ("3" and "2º izqda." of an address): a run of them,
+    // with the spaces around it, becomes one space.
+    auto separa = [](QChar c) {
+        return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t') || c == QChar(0x0B)
+               || c == QChar(0x0C);
+    };
     QString r;
     r.reserve(texto.size());
-    for (const QChar c : texto)
-        if (c.category() != QChar::Other_Control && c != QChar(0xFEFF))
+    bool hueco = false;
+    for (const QChar c : texto) {
+        if (separa(c)) {
+            hueco = true;
+            while (r.endsWith(QLatin1Char(' ')))
+                r.chop(1);
+        } else if (c.category() != QChar::Other_Control && c != QChar(0xFEFF)) {
+            if (hueco && c == QLatin1Char(' '))
+                continue;
+            if (hueco && !r.isEmpty())
+                r += QLatin1Char(' ');
+            hueco = false;
             r += c;
+        }
+    }
     return r.trimmed();
 }
 

@@ -14,7 +14,7 @@ std::optional<qint64> EnteroOrigen(const QString &texto, QString &motivo);
 std::optional<qint64> CentimosOrigen(const QString &texto, QString &motivo);
 // Cents as an amount with a decimal point and two decimals ("-12.05"), exactly.
 QString TextoCentimos(qint64 centimos);
-// Text without control characters, spaces trimmed.
+// Text without control characters, spaces trimmed; a line break or tab between words is one space.
 QString TextoOrigen(const QString &texto);
 
 // Dates come as ISO text, as "MM/DD/YY HH:MM:SS" (the Access tools) or "DD/MM/YYYY" (Spanish

@@ -8,6 +8,7 @@
 #include "core/Dialogos.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
+#include "intercambio/frmImportar.h"
 #include "printing/CanalTickets.h"
 #include "workshop/frmListaEntregar.h"
 
@@ -172,6 +173,18 @@ void FRMoPCIONES::cmdCopiaSeguridad_Click()
     if (!ClavePropietario::Pedir())
         return;
     Abrir([](Pantallas &p) { p.CopiaSeguridad(); });
+}
+
+void FRMoPCIONES::cmdImportarDatos_Click()
+{
+    if (!ClavePropietario::Pedir())
+        return;
+    if (!frmImportar::TiendaVacia()) {
+        Dlg().Mensaje(QString::fromUtf8("Los datos del programa anterior solo se traen a una tienda vacía: "
+                                        "esta ya tiene arreglos o clientes."));
+        return;
+    }
+    Abrir([](Pantallas &p) { p.ImportarDatos(); });
 }
 
 void FRMoPCIONES::cmdHojaVenta_Click()

@@ -41,6 +41,7 @@ public:
     void Command4_Click();
     void cmdListaCleintes_Click();
     void cmdCopiaSeguridad_Click();
+    void cmdImportarDatos_Click(); // only while the shop is empty
     // Cajas
     void cmdHojaVenta_Click();
     void cmdHistoricoCajas_Click();

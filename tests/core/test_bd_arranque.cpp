@@ -42,6 +42,30 @@ class PruebaArranque : public QObject
     }
 
 private Q_SLOTS:
+    // A shop with neither orders nor customers is offered its old program's data before its first
+    // cash day, and then shows the parameters that came in; a shop with data is not offered it.
+    void ofreceImportar()
+    {
+        BaseDePrueba b;
+        struct Importa : PantallasPrueba {
+            Conexion *c = nullptr;
+            int veces = 0;
+            void ImportarDatos() override
+            {
+                ++veces;
+                c->Ejecutar(u"insert into clientes (nombre) values ('Ana')"_s);
+                c->Ejecutar(u"update parametros set nombretienda = 'La Aguja'"_s);
+            }
+        } p;
+        p.c = &b.conexion;
+        b.dialogos.siNo = {7, 7};
+        frmPrincipal f, g;
+        QVERIFY(Arrancar(b, f));
+        QVERIFY(Arrancar(b, g));
+        QCOMPARE(p.veces, 1);
+        QCOMPARE(G().nombretienda, u"La Aguja"_s);
+    }
+
     // The first start opens the cash; the next day's first start closes earlier days' cash when asked.
     void cajaDelDia()
     {

@@ -4,11 +4,13 @@
 #include "TiendaDemo.h"
 #include "core/Dialogos.h"
 #include "core/Programa.h"
+#include "intercambio/frmImportar.h"
 #include "masterdata/frmTrabajadores.h"
 #include "menu/FRMoPCIONES.h"
 #include "ui/common/Estilo.h"
 #include "ui/dialogs/DialogosQt.h"
 #include "ui/dialogs/SelectorVista.h"
+#include "ui/intercambio/frmImportarVista.h"
 #include "ui/menu/FRMoPCIONESVista.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLocale>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QtTest>
@@ -27,6 +30,7 @@ namespace {
 // Records the screens opened.
 struct PantallasAnotadas : PantallasPrueba {
     void ListaTrabajadores() override { abiertas.append(u"trabajadores"_s); }
+    void ImportarDatos() override { abiertas.append(u"importar"_s); }
     QStringList abiertas;
 };
 
@@ -163,6 +167,45 @@ private Q_SLOTS:
                               grid->visualRect(grid->model()->index(2, 1)).center());
         });
         QCOMPARE(d.Usuario(), 5);
+    }
+
+    // The menu opens "Traer los datos del programa anterior" only while the shop is empty; the
+    // screen brings the old program's file in, its bar moving to the end, and shows the checks.
+    void importarDatos()
+    {
+        {
+            Tienda t;
+            FRMoPCIONES m;
+            m.cmdImportarDatos_Click();
+            QVERIFY(t.b.dialogos.mensajes.join(' ').contains(u"solo se traen a una tienda vacía"_s));
+            QVERIFY(t.pantallas.abiertas.isEmpty());
+        }
+        BaseDePrueba b;
+        PantallasAnotadas p;
+        G().pantallas = &p;
+        FRMoPCIONES m;
+        m.CargarFormulario(Ver<FRMoPCIONESVista>(m, [&](FRMoPCIONESVista &v) {
+            QTest::mouseClick(v.Boton(u"Traer los datos del programa anterior"_s), Qt::LeftButton);
+            Cerrar(v, Qt::Key_Escape);
+        }));
+        G().pantallas = nullptr;
+        QCOMPARE(p.abiertas, QStringList{u"importar"_s});
+
+        frmImportar f;
+        f.CargarFormulario(Ver<frmImportarVista>(f, [&](frmImportarVista &v) {
+            f.ElegirOrigen(QStringLiteral(HILVAN_DATOS "/tienda-antigua.mdb"));
+            v.Repintar();
+            Pulsar(&v, u"cmdImportar"_s);
+            auto *salir = v.findChild<QPushButton *>(u"cmdSalir"_s);
+            QVERIFY(!salir->isEnabled());
+            while (!salir->isEnabled())
+                QTest::qWait(50);
+            QCOMPARE(v.findChild<QProgressBar *>(u"barProgreso"_s)->value(), 1000);
+            QVERIFY(v.findChild<QLabel *>(u"lblResultado"_s)->text().startsWith(u"Datos importados"_s));
+            QVERIFY(v.findChild<QTableView *>(u"gridComprobaciones"_s)->model()->rowCount() > 20);
+            Pulsar(&v, u"cmdSalir"_s);
+        }));
+        QVERIFY(f.Importado);
     }
 };
 

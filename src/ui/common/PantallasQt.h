@@ -34,6 +34,7 @@ public:
     void NuevoColor() override;
     int AnchoTextoTwips(const QString &texto) const override;
     void ParametrosGenerales() override;
+    void ImportarDatos() override;
     void CopiaSeguridad() override;
     void Asignacion() override;
     void AsignarBarras() override;

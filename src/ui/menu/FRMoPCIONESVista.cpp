@@ -34,6 +34,7 @@ const DefinicionBoton Botones[] = {
     {1, "Trabajadores", "Command4", &M::Command4_Click},
     {1, "Lista de clientes", "cmdListaCleintes", &M::cmdListaCleintes_Click},
     {1, "Copia de seguridad", "cmdCopiaSeguridad", &M::cmdCopiaSeguridad_Click},
+    {1, "Traer los datos del programa anterior", "cmdImportarDatos", &M::cmdImportarDatos_Click},
     {2, "Caja actual", "cmdHojaVenta", &M::cmdHojaVenta_Click},
     {2, "Histórico de cajas", "cmdHistoricoCajas", &M::cmdHistoricoCajas_Click},
     {2, "Sacar dinero de caja", "cmdSacarDinero", &M::cmdSacarDinero_Click},
