@@ -1,45 +1,39 @@
 #include "Esquema.h"
 
-#include <QFile>
-#include <QRegularExpression>
+#include "core/BaseDatos.h"
 #include <algorithm>
 
 namespace {
 
-// Read from the creation script itself, so a column added there is imported and exported too.
+// Read from a new database made in memory, schema steps included, so a column added to the
+// schema is imported and exported too.
 std::vector<TablaEsquema> LeerEsquema()
 {
-    QFile f(QStringLiteral(":/esquema/sqlite.sql"));
-    f.open(QIODevice::ReadOnly);
-    const QStringList lineas = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
-    static const QRegularExpression reTabla(QStringLiteral(R"(^create table if not exists (\w+) \($)"));
-    static const QRegularExpression reColumna(QStringLiteral(R"(^\s+(\w+) (\w+)(.*)$)"));
+    Conexion memoria;
+    memoria.AbrirSQLite(QStringLiteral(":memory:"), true);
+    CrearBaseDatos(memoria);
     std::vector<TablaEsquema> tablas;
-    TablaEsquema *actual = nullptr;
-    for (const QString &l : lineas) {
-        if (const auto m = reTabla.match(l); m.hasMatch()) {
-            // The version of the database's own layout belongs to the database, not to the shop's
-            // data: it is neither exported nor imported.
-            if (m.captured(1) == QLatin1String("esquema")) {
-                actual = nullptr;
-                continue;
-            }
-            tablas.push_back({m.captured(1), {}, false, {}});
-            actual = &tablas.back();
-        } else if (l.startsWith(QLatin1String(");"))) {
-            actual = nullptr;
-        } else if (const auto c = reColumna.match(l); actual && c.hasMatch()) {
-            const QString tipo = c.captured(2);
-            const TipoColumna t = tipo == QLatin1String("integer")     ? TipoColumna::Entero
-                                  : tipo == QLatin1String("numeric")   ? TipoColumna::Importe
-                                  : tipo == QLatin1String("timestamp") ? TipoColumna::Fecha
-                                                                       : TipoColumna::Texto;
-            actual->columnas.push_back({c.captured(1), t});
-            if (c.captured(3).contains(QLatin1String("primary key"))) {
-                actual->clave = c.captured(1);
-                actual->autonumerica = c.captured(3).contains(QLatin1String("autoincrement"));
+    // The version of the database's own layout belongs to the database, not to the shop's data:
+    // it is neither exported nor imported.
+    for (Recordset t = memoria.AbrirRecordset(
+             QStringLiteral("select name, sql from sqlite_master where type = 'table' and name not like "
+                            "'sqlite%' and name <> 'esquema' order by rowid"));
+         !t.EOF_(); t.MoveNext()) {
+        TablaEsquema tabla{t.Campo(0).toString(), {}, false, {}};
+        for (Recordset c = memoria.AbrirRecordset(QStringLiteral("pragma table_info(%1)").arg(tabla.nombre));
+             !c.EOF_(); c.MoveNext()) {
+            const QString tipo = c.Campo(QStringLiteral("type")).toString().toLower();
+            const TipoColumna tc = tipo == QLatin1String("integer")            ? TipoColumna::Entero
+                                   : tipo.startsWith(QLatin1String("numeric")) ? TipoColumna::Importe
+                                   : tipo == QLatin1String("timestamp")        ? TipoColumna::Fecha
+                                                                               : TipoColumna::Texto;
+            tabla.columnas.push_back({c.Campo(QStringLiteral("name")).toString(), tc});
+            if (c.Campo(QStringLiteral("pk")).toInt() == 1) {
+                tabla.clave = tabla.columnas.back().nombre;
+                tabla.autonumerica = t.Campo(1).toString().contains(QLatin1String("autoincrement"));
             }
         }
+        tablas.push_back(std::move(tabla));
     }
     // What other rows point at comes first; a table not named here goes last, in script order.
     static const QStringList orden = {QStringLiteral("usuarios"),          QStringLiteral("formaspago"),
