@@ -5,6 +5,8 @@
 #include "demo/Demo.h"
 #include "masterdata/frmFIchaCliente.h"
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 QString PantallasMostrador::Colores()
@@ -23,6 +25,13 @@ void PantallasMostrador::FichaCliente(const QString &telefono, int idcliente)
         ficha.txtNombre = nombreNuevo;
         ficha.cmdAceptar_Click();
     });
+}
+
+int PantallasMostrador::AnchoTextoTwips(const QString &texto) const
+{
+    if (alMedir)
+        std::exchange(alMedir, nullptr)();
+    return int(texto.size()) * 100;
 }
 
 Mostrador::Mostrador()
@@ -93,10 +102,11 @@ int Mostrador::Guardar(int idarreglo)
     return n;
 }
 
-void Mostrador::Reabrir(int idarreglo, bool paraEntregar)
+void Mostrador::Reabrir(int idarreglo, bool paraEntregar, const std::function<void()> &alLeer)
 {
     p.ReiniciarVenta();
     G().EntregandoArreglo = paraEntregar;
+    pantallas.alMedir = alLeer;
     p.CargarArreglo(idarreglo, paraEntregar);
 }
 

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 // The screens the sale screen opens, played by the test: the colour picker and the customer list
 // answer from what the test set; the customer card is the real form model, saved when the test
@@ -19,13 +20,15 @@ public:
     QString Colores() override;
     int ListaClientes() override { return elegido; }
     void FichaCliente(const QString &telefono, int idcliente) override;
-    int AnchoTextoTwips(const QString &texto) const override { return int(texto.size()) * 100; }
+    int AnchoTextoTwips(const QString &texto) const override;
 
     std::deque<QString> colores;
     int aperturasColores = 0;
     int elegido = 0;
     QString nombreNuevo;
     QStringList fichas; // "telephone/idcliente" of every card opened
+    // Run once, before the next text is measured.
+    mutable std::function<void()> alMedir;
 };
 
 // Everything a sale screen shows and keeps about its order.
@@ -54,8 +57,9 @@ struct Mostrador {
     void Cliente(int idcliente, bool tienda = false);
     void Entregado(const QString &cantidad);
     int Guardar(int idarreglo);
-    // As the back office hands a stored order to the sale screen.
-    void Reabrir(int idarreglo, bool paraEntregar = false);
+    // As the back office hands a stored order to the sale screen. `alLeer` runs once the screen
+    // has read the order, as it lays out the order's lines: another counter commits there.
+    void Reabrir(int idarreglo, bool paraEntregar = false, const std::function<void()> &alLeer = {});
     // Finishes the order on screen: the staff member, then the answers to the questions asked.
     void Acabar(int idusuario, std::initializer_list<int> respuestas);
 

@@ -109,9 +109,16 @@ private Q_SLOTS:
         QCOMPARE(G().NombreCierre, u"20261205"_s);
         QCOMPARE(b.Valor(u"select count(*) from caja where cerrado = 1"_s), u"0"_s);
 
-        // Yes: earlier days close, the new float stays open.
-        b.dialogos.siNo = {6};
-        b.dialogos.pad = {u"50"_s};
+        // Yes: earlier days close, the new float stays open. The same drawer started at once on
+        // another connection answers first, while this start's question is on screen: one float.
+        b.dialogos.siNo = {6, 6};
+        b.dialogos.pad = {u"50"_s, u"60"_s};
+        b.dialogos.alPreguntar = [&b] {
+            Conexion *esta = G().conexion;
+            G().conexion = &b.conexion;
+            AbrirCajaDelDia();
+            G().conexion = esta;
+        };
         frmPrincipal f2;
         QVERIFY(Arrancar(b, f2, b.LineasConfiguracion(u"Mostrador 1"_s)));
         QCOMPARE(b.Columna(u"select cerrado from caja order by idmovimiento"_s),

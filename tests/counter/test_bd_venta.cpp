@@ -15,6 +15,7 @@
 #include "menu/FRMoPCIONES.h"
 #include "printing/CanalTickets.h"
 #include "printing/TicketsArreglo.h"
+#include "settlements/frmPagosTiendas.h"
 #include "workshop/frmListaEntregar.h"
 
 #include <QtTest>
@@ -693,6 +694,42 @@ private Q_SLOTS:
         m.Prenda(Falda, {Bajo}, u"12/12/2026"_s);
         m.Cliente(1);
         QCOMPARE(m.Guardar(0), 8);
+
+        // A partner shop's order, handed over owing its price: A takes the debt at the counter while
+        // B takes it on the settlements screen, after A loaded the order or just after A read it.
+        // A books nothing.
+        const auto pagaLaTiendaB = [&](int n) {
+            enB([&] {
+                frmPagosTiendas f;
+                f.CargarFormulario({});
+                f.cmbTienda.ElegirTexto(u"Boutique Lola"_s);
+                f.chkPendientes = true;
+                f.cmdAceptar_Click();
+                m.dialogos.siNo = {6};
+                f.gridPagos_DblClick(FilaDeTexto(f.gridPagos, 1, QString::number(n)));
+            });
+        };
+        for (const bool leyendo : {false, true}) {
+            m.p.ReiniciarVenta();
+            m.Prenda(Falda, {Bajo}, u"12/12/2026"_s);
+            m.Cliente(3, true);
+            m.Acabar(1, {7, 7});
+            const int n = m.Valor(u"select max(idarreglo) from arreglos"_s).toInt();
+            m.Reabrir(n, true);
+            m.Acabar(1, {7, 7});
+            const std::function<void()> pagaB = [&] { pagaLaTiendaB(n); };
+            m.Reabrir(n, false, leyendo ? pagaB : nullptr);
+            if (!leyendo)
+                pagaB();
+            const QString debe = m.p.txtPendiente;
+            m.Entregado(debe);
+            m.dialogos.mensajes.clear();
+            m.Acabar(1, {7, 7});
+            QCOMPARE(m.dialogos.mensajes.value(0).section(u';', 0, 0),
+                     u"Otro mostrador ha cambiado el arreglo %1"_s.arg(n));
+            QCOMPARE(m.Importe(u"select sum(importe) from caja where idarreglo = %1"_s.arg(n)), Val(debe));
+            QCOMPARE(m.p.txtPendiente, u"0.00"_s);
+        }
     }
 
     // The menu opened from the sale screen: "Modificar" loads an order there, which then cannot be

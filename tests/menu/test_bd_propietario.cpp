@@ -283,10 +283,10 @@ private Q_SLOTS:
              {u"María"_s, u"Bajo, 5.00 €"_s, u"Falda"_s, u"Total: 14.00 €"_s, u"10.00 €"_s})
             QVERIFY2(anulado.contains(texto), qPrintable(anulado));
 
-        // Money taken out.
-        m.dialogos.pad = {u"20"_s};
+        // Money taken out, small change too.
+        m.dialogos.pad = {u"0.40"_s};
         menu.cmdSacarDinero_Click();
-        QCOMPARE(ultima("tipo, importe"), Operacion::DineroSacado + u"|-20"_s);
+        QCOMPARE(ultima("tipo, importe"), Operacion::DineroSacado + u"|-0.4"_s);
 
         // An action that fails leaves no entry; a journal that cannot be written stops the action.
         const QString antes = b.Valor(u"select count(*) from operaciones"_s);
