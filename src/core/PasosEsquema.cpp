@@ -39,6 +39,16 @@ void UnTelefonoPorCliente(Conexion &c, bool)
     CrearIndiceTelefonos(c);
 }
 
+// The second folder of the daily copies (a USB disk, a network share) and one row per day's
+// automatic copy: the counter that adds the day's row makes it, the others see it made.
+void CopiasAutomaticas(Conexion &c, bool servidor)
+{
+    AnadirColumna(c, {"parametros", "carpetacopias2", "text", "varchar(255)"}, servidor);
+    if (!c.db().tables().contains(QStringLiteral("copiasautomaticas")))
+        c.Ejecutar(QStringLiteral("create table copiasautomaticas (dia varchar(10) not null primary key, "
+                                  "comprobada varchar(19), archivo varchar(255), aviso varchar(255))"));
+}
+
 } // namespace
 
 const std::vector<PasoEsquema> &PasosEsquema()
@@ -49,6 +59,10 @@ const std::vector<PasoEsquema> &PasosEsquema()
         {3, "la clave del propietario (parametros.pin)", PinEnParametros},
         {4, "índices de las listas de prendas listas y de la caja abierta", IndicesDeListas},
         {5, "un cliente por teléfono (índice único de clientes.telefono)", UnTelefonoPorCliente},
+        {6,
+         "copias de seguridad diarias y segunda carpeta de copias (tabla copiasautomaticas, "
+         "parametros.carpetacopias2)",
+         CopiasAutomaticas},
     };
     return pasos;
 }

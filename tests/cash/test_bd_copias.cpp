@@ -1,6 +1,7 @@
 #include "BaseDePrueba.h"
 #include "Fiabilidad.h"
 #include "cash/CopiaSeguridad.h"
+#include "cash/CopiasAutomaticas.h"
 #include "core/BaseDatos.h"
 #include "core/Configuracion.h"
 #include "core/Formato.h"
@@ -279,6 +280,80 @@ private Q_SLOTS:
         AbrirOtraVez(b, tras);
         QCOMPARE(Filas(tras, u"select nombre from colores where nombre in ('Malva', 'Perdido', 'Nuevo')"_s),
                  QStringList{u"Nuevo"_s});
+    }
+
+    // The day's copy, made once a day whichever counter starts first, in both folders; older
+    // automatic copies thinned (7 days, 4 weeks, 12 months), the others kept. The sale screen's
+    // warning line; the restore drill, which leaves the shop alone.
+    void copiasDelDia()
+    {
+        BaseDePrueba b;
+        G().ArchivoConfiguracion = b.dir.filePath(u"bdcostuaccess.dat"_s);
+        const QString carpeta = CarpetaCopias(), usb = b.dir.filePath(u"usb"_s);
+        QVERIFY(QDir().mkpath(usb));
+        b.conexion.Ejecutar(u"update parametros set carpetacopias2 = '%1'"_s.arg(usb));
+        QCOMPARE(AvisoCopias(b.conexion, carpeta, b.reloj.Ahora()),
+                 u"Atención: no hay ninguna copia de seguridad comprobada. Avise al encargado."_s);
+        QVERIFY(HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora()).ok);
+        QVERIFY(HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora(), u"antes-de-restaurar"_s).ok);
+        Conexion otro;
+        AbrirOtraVez(b, otro);
+        QStringList dias = {u"2026-10-20"_s, u"2026-11-10"_s, u"2026-11-20"_s, u"2026-11-29"_s,
+                            u"2026-11-30"_s};
+        for (int d = 1; d <= 9; ++d)
+            dias << u"2026-12-0%1"_s.arg(d);
+        for (const QString &dia : std::as_const(dias)) {
+            b.reloj.Fijar(QDateTime(QDate::fromString(dia, Qt::ISODate), QTime(9, 0)));
+            QCOMPARE(CopiaDelDia(b.conexion, carpeta, b.reloj.Ahora()), QString());
+            b.reloj.Fijar(b.reloj.Ahora().addSecs(3600));
+            QCOMPARE(CopiaDelDia(otro, carpeta, b.reloj.Ahora()), QString()); // made already today
+        }
+        const QStringList enUsb = QDir(usb).entryList(QDir::Files);
+        qInfo().noquote() << u"Copias tras las copias del día:\n"_s
+                                 + QDir(carpeta).entryList(QDir::Files).join(u'\n');
+        QStringList quedan;
+        for (const char *dia :
+             {"2026-10-20", "2026-11-20", "2026-11-29", "2026-11-30", "2026-12-03", "2026-12-04",
+              "2026-12-05", "2026-12-06", "2026-12-07", "2026-12-08", "2026-12-09"})
+            quedan << u"automatica_%1_090000"_s.arg(QLatin1String(dia)) + Extension();
+        QCOMPARE(enUsb, quedan);
+        const QStringList aMano = {u"antes-de-restaurar_2026-12-05_103000"_s + Extension(),
+                                   u"arreglos_2026-12-05_103000"_s + Extension()};
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files), aMano + quedan);
+
+        // The second folder on the computer's own disk, then gone; three days without a copy.
+        const auto aviso = [&] { return AvisoCopias(b.conexion, carpeta, b.reloj.Ahora()); };
+        QVERIFY2(aviso().contains(u"está en el mismo disco"_s), qPrintable(aviso()));
+        QVERIFY(QDir(usb).removeRecursively());
+        QVERIFY2(aviso().startsWith(u"Atención: no se encuentra la segunda carpeta de copias"_s),
+                 qPrintable(aviso()));
+        b.reloj.AvanzarDias(1);
+        QVERIFY(
+            CopiaDelDia(b.conexion, carpeta, b.reloj.Ahora()).contains(u"pero no en la segunda carpeta"_s));
+        b.conexion.Ejecutar(u"update parametros set carpetacopias2 = ''"_s);
+        QCOMPARE(aviso(), QString());
+        b.reloj.AvanzarDias(3);
+        QCOMPARE(aviso(), u"Atención: la última copia de seguridad comprobada es del 10/12/2026. Avise al "
+                          "encargado."_s);
+
+        // The drill: every table of the copy, the shop untouched; a damaged copy fails.
+        const QMap<QString, QStringList> tienda = b.Contenido();
+        QString dicho;
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b,
+                             {u"restaurar"_s, u"--probar"_s, QDir(carpeta).filePath(quedan.last())}, {},
+                             &dicho),
+                 0);
+        qInfo().noquote() << dicho;
+        QVERIFY2(dicho.contains(u"  arreglos: 0 filas\n"_s) && dicho.contains(u"no se ha tocado"_s),
+                 qPrintable(dicho));
+        Escribir(b.dir.filePath(u"mala"_s), "no es una copia");
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, u"--probar"_s, b.dir.filePath(u"mala"_s)}, {},
+                             &dicho),
+                 1);
+        QCOMPARE(b.Contenido(), tienda);
+        if (Servidor())
+            QCOMPARE(b.Valor(u"select count(*) from pg_database where datname like 'hilvan_prueba_%'"_s),
+                     u"0"_s);
     }
 };
 
