@@ -26,6 +26,7 @@ void PonerAntigua(BaseDePrueba &b, const QString &nombre)
 {
     if (Servidor()) {
         const DatosServidor d = BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor);
+        b.conexion.Ejecutar(u"drop collation if exists espanol"_s); // the connection made it; the dump has it
         QProcess psql;
         psql.start(u"psql"_s, {u"-X"_s, u"-q"_s, u"-v"_s, u"ON_ERROR_STOP=1"_s, u"-h"_s, d.host, u"-p"_s,
                                QString::number(d.puerto), u"-U"_s, d.usuario, u"-d"_s, d.basedatos, u"-f"_s,

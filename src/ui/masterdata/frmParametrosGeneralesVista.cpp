@@ -20,7 +20,7 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
     resize(1000, 700);
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(16, 10, 16, 12);
-    capa->setSpacing(8);
+    capa->setSpacing(4);
     auto *titulo = new QLabel(QString::fromUtf8("Parámetros de configuración"), this);
     titulo->setFont(Estilo::Fuente(18, true));
     capa->addWidget(titulo);
