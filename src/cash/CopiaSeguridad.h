@@ -47,9 +47,9 @@ QString CopiaAntesDeActualizar(Conexion &c);
 QString TextoActualizada(const QStringList &pasos, const QString &copia);
 
 // A verified copy put into another folder as well (the second folder: a USB disk, a network
-// share), read back there and compared with the first. The folder must exist: a disk not plugged
+// share) and read back there, byte for byte the same. The folder must exist: a disk not plugged
 // in is never replaced by a folder on the local disk.
-ResultadoCopia CopiarEnCarpeta(Conexion &c, const QString &copia, const QString &carpeta);
+ResultadoCopia CopiarEnCarpeta(const QString &copia, const QString &carpeta);
 
 // A restore drill: the copy put into a scratch database (a temporary file; a database created and
 // dropped on the same server), brought up to this program's version and compared table by table

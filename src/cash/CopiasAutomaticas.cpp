@@ -111,7 +111,7 @@ QString CopiaDelDia(Conexion &c, const QString &carpeta, const QDateTime &ahora)
             Aclarar(carpeta);
             const QString segunda = SegundaCarpetaCopias(c);
             if (!segunda.isEmpty()) {
-                const ResultadoCopia s = CopiarEnCarpeta(c, r.archivo, segunda);
+                const ResultadoCopia s = CopiarEnCarpeta(r.archivo, segunda);
                 if (s.ok)
                     Aclarar(segunda);
                 else
