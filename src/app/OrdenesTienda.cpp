@@ -283,9 +283,7 @@ int OrdenTienda(const QStringList &argumentos)
                                .arg(VersionEsquemaPrograma())
                                .arg(copiaAntes));
         } else if (!pasos.isEmpty()) {
-            Escribir(
-                stdout,
-                TextoActualizada(pasos, copiaAntes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            Escribir(stdout, TextoActualizada(pasos, copiaAntes));
         }
         const QDateTime ahora = RelojPrograma().Ahora();
         int codigo = 0;

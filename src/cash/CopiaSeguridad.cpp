@@ -339,10 +339,10 @@ QString CopiaAntesDeActualizar(Conexion &c)
 
 QString TextoActualizada(const QStringList &pasos, const QString &copia)
 {
-    return QString::fromUtf8("La base de datos se ha actualizado a la versión %1 de datos:\r\n")
+    return QString::fromUtf8("La base de datos se ha actualizado a la versión %1 de datos:\n")
                .arg(VersionEsquemaPrograma())
-           + pasos.join(QStringLiteral("\r\n"))
-           + QString::fromUtf8("\r\nAntes se hizo una copia de seguridad comprobada: %1").arg(copia);
+           + pasos.join(QLatin1Char('\n'))
+           + QString::fromUtf8("\nAntes se hizo una copia de seguridad comprobada: %1").arg(copia);
 }
 
 ResultadoCopia CopiarEnCarpeta(const QString &copia, const QString &carpeta)

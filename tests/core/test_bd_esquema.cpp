@@ -192,7 +192,7 @@ private Q_SLOTS:
         G().conexion = &b.conexion;
         QVERIFY(
             b.dialogos.mensajes.value(0).startsWith(u"La base de datos se ha actualizado a la versión 6 de "
-                                                    "datos:\r\nVersión 6: "_s));
+                                                    "datos:\nVersión 6: "_s));
         QVERIFY(b.dialogos.mensajes.value(0).contains(
             u"comprobada: %1/copiasseguridad/antes-de-actualizar_"_s.arg(b.dir.path())));
         b.conexion.Ejecutar(u"insert into colores (nombre) values ('Malva')"_s);
