@@ -191,8 +191,8 @@ private Q_SLOTS:
         QVERIFY(nuevo.CargarFormulario(config));
         G().conexion = &b.conexion;
         QVERIFY(
-            b.dialogos.mensajes.value(0).startsWith(u"La base de datos se ha actualizado a la versión 6 de "
-                                                    "datos:\nVersión 6: "_s));
+            b.dialogos.mensajes.value(0).startsWith(u"La base de datos se ha actualizado a la versión %1 de "
+                                                    "datos:\nVersión 6: "_s.arg(VersionEsquemaPrograma())));
         QVERIFY(b.dialogos.mensajes.value(0).contains(
             u"comprobada: %1/copiasseguridad/antes-de-actualizar_"_s.arg(b.dir.path())));
         b.conexion.Ejecutar(u"insert into colores (nombre) values ('Malva')"_s);
@@ -204,8 +204,8 @@ private Q_SLOTS:
         }
         QCOMPARE(dicho,
                  u"Otro mostrador ha actualizado la base de datos con una versión más nueva del programa "
-                 "(versión de datos 6; este programa conoce hasta la 5).\r\nNo se ha guardado nada: "
-                 "actualice el programa en este mostrador."_s);
+                 "(versión de datos %1; este programa conoce hasta la 5).\r\nNo se ha guardado nada: "
+                 "actualice el programa en este mostrador."_s.arg(VersionEsquemaPrograma()));
         QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, Transaccion t(vieja));
 
         if (b.nombreBaseServidor.isEmpty())
@@ -223,10 +223,10 @@ private Q_SLOTS:
         for (int i = 0; i < 3000 && Filas(vieja, esperando) != QStringList{u"1"_s}; ++i)
             QThread::msleep(20);
         QCOMPARE(Filas(vieja, esperando), QStringList{u"1"_s});
-        for (const QString &sql :
-             {u"alter table parametros add column carpetacopias2 text"_s,
-              u"create table copiasautomaticas (dia text)"_s, u"update esquema set version = 6"_s,
-              u"select pg_advisory_unlock(48570211)"_s})
+        for (const QString &sql : {u"alter table parametros add column carpetacopias2 text"_s,
+                                   u"create table copiasautomaticas (dia text)"_s,
+                                   u"update esquema set version = %1"_s.arg(VersionEsquemaPrograma()),
+                                   u"select pg_advisory_unlock(48570211)"_s})
             vieja.AbrirRecordset(sql);
         otro.join();
         QCOMPARE(hechos, QStringList());
