@@ -1,5 +1,6 @@
 #include "OrdenesIntercambio.h"
 
+#include "cash/CopiaSeguridad.h"
 #include "core/BaseDatos.h"
 #include "core/Configuracion.h"
 #include "core/Programa.h"
@@ -104,7 +105,11 @@ int OrdenIntercambio(const QStringList &argumentos)
     int codigo = 0;
     try {
         Conexion conexion;
-        AbrirSegunConfiguracion(conexion, c);
+        QString copiaAntes;
+        const QStringList pasos = AbrirSegunConfiguracion(
+            conexion, c, false, [&] { copiaAntes = CopiaAntesDeActualizar(conexion); });
+        if (!pasos.isEmpty())
+            Escribir(stdout, TextoActualizada(pasos, copiaAntes) + QLatin1Char('\n'));
         if (importar) {
             opciones.origen = ruta;
             opciones.progreso = [&barra](const AvanceImportar &a) {

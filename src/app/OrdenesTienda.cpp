@@ -27,6 +27,11 @@ const char *const UsoOrdenesTienda =
     "  hilvan-admin restaurar [--config ARCHIVO] COPIA\n"
     "      Vuelve a poner una copia; antes guarda la base de datos actual como otra copia.\n"
     "      El programa tiene que estar cerrado en todos los mostradores.\n"
+    "  hilvan-admin restaurar --probar [--config ARCHIVO] COPIA\n"
+    "      Simulacro: pone la copia en una base de datos de prueba y la compara tabla por tabla,\n"
+    "      sin tocar la de la tienda.\n"
+    "  hilvan-admin actualizar [--config ARCHIVO]\n"
+    "      Pone la base de datos al día con esta versión del programa (antes hace una copia).\n"
     "  hilvan-admin pin [--config ARCHIVO] [--quitar | --olvidado]\n"
     "      Pone o cambia el PIN del propietario (de 4 a 8 cifras, leído dos veces de la entrada,\n"
     "      sin verse en la pantalla) y da su código de recuperación, o lo quita con --quitar;\n"
@@ -212,23 +217,53 @@ int PonerPin(bool quitar, bool olvidado)
     return 0;
 }
 
+// restaurar --probar: the shop's database is not opened at all (a server's only to make and drop
+// the scratch database beside it).
+int Simulacro(const Configuracion &c, const QString &archivo)
+{
+    try {
+        Conexion conexion;
+        if (c.UsaServidor())
+            conexion.AbrirPostgreSQL(c.Servidor());
+        const PruebaCopia p = ProbarCopia(conexion, c.UsaServidor(), archivo);
+        if (!p.como.isEmpty())
+            Escribir(stdout, QString::fromUtf8("Copia %1 puesta %2:").arg(archivo, p.como));
+        for (const QString &t : p.tablas)
+            Escribir(stdout, QStringLiteral("  ") + t);
+        if (!p.ok) {
+            Escribir(stderr, p.error);
+            return 1;
+        }
+        Escribir(stdout,
+                 QString::fromUtf8("La copia se puede restaurar: tiene las mismas filas en cada tabla "
+                                   "y abre con esta versión del programa. La base de datos de la "
+                                   "tienda no se ha tocado."));
+        return 0;
+    } catch (const ErrorBaseDatos &e) {
+        Escribir(stderr, e.Mensaje());
+        return 1;
+    }
+}
+
 } // namespace
 
 int OrdenTienda(const QStringList &argumentos)
 {
     QStringList args = argumentos;
     const QString orden = args.value(0);
-    const QStringList ordenes = {QStringLiteral("copia"), QStringLiteral("restaurar"), QStringLiteral("pin"),
-                                 QStringLiteral("prueba-impresora"), QStringLiteral("leer-ticket")};
+    const QStringList ordenes = {
+        QStringLiteral("copia"), QStringLiteral("restaurar"),        QStringLiteral("actualizar"),
+        QStringLiteral("pin"),   QStringLiteral("prueba-impresora"), QStringLiteral("leer-ticket")};
     if (!ordenes.contains(orden))
         return -1;
     args.removeFirst();
     QString config, impresora, archivo;
-    bool quitar = false;
-    bool olvidado = false;
+    bool quitar = false, probar = false, olvidado = false;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--config") && i + 1 < args.size())
             config = args[++i];
+        else if (orden == QLatin1String("restaurar") && args[i] == QLatin1String("--probar"))
+            probar = true;
         else if (orden == QLatin1String("pin") && args[i] == QLatin1String("--quitar") && !olvidado)
             quitar = true;
         else if (orden == QLatin1String("pin") && args[i] == QLatin1String("--olvidado") && !quitar)
@@ -266,9 +301,27 @@ int OrdenTienda(const QStringList &argumentos)
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
         Registro::Iniciar();
     }
+    if (probar)
+        return Simulacro(c, QFileInfo(archivo).absoluteFilePath());
     try {
         Conexion conexion;
-        AbrirSegunConfiguracion(conexion, c);
+        QString copiaAntes;
+        const QStringList pasos = AbrirSegunConfiguracion(
+            conexion, c, false, [&] { copiaAntes = CopiaAntesDeActualizar(conexion); });
+        if (orden == QLatin1String("actualizar")) {
+            for (const QString &paso : pasos)
+                Escribir(stdout, paso);
+            Escribir(stdout,
+                     pasos.isEmpty()
+                         ? QString::fromUtf8("La base de datos ya está al día (versión %1 de datos).")
+                               .arg(VersionEsquemaPrograma())
+                         : QString::fromUtf8("La base de datos está en la versión %1 de datos. Antes se "
+                                             "hizo una copia de seguridad comprobada: %2")
+                               .arg(VersionEsquemaPrograma())
+                               .arg(copiaAntes));
+        } else if (!pasos.isEmpty()) {
+            Escribir(stdout, TextoActualizada(pasos, copiaAntes));
+        }
         const QDateTime ahora = RelojPrograma().Ahora();
         int codigo = 0;
         if (orden == QLatin1String("copia")) {
@@ -290,7 +343,7 @@ int OrdenTienda(const QStringList &argumentos)
             codigo = r.ok ? 0 : 1;
         } else if (orden == QLatin1String("pin")) {
             codigo = PonerPin(quitar, olvidado);
-        } else {
+        } else if (orden == QLatin1String("prueba-impresora")) {
             codigo = PruebaImpresora(impresora);
         }
         conexion.Cerrar();

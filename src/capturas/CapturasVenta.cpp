@@ -124,6 +124,15 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasVenta()
     auto grande = std::make_unique<frmPrincipalVista>(pedido);
     grande->resize(1280, 1024);
     v.emplace_back(QStringLiteral("frmPrincipal_pedido_1280"), std::move(grande));
+    // The backups' warning line, as staff see it while the USB disk is unplugged.
+    static frmPrincipal aviso;
+    respuestas.calendario = {Dentro(5), Dentro(7)};
+    respuestas.pad = {QStringLiteral("40"), QStringLiteral("50")};
+    aviso.lblVersion = pedido.lblVersion;
+    TomarPedido(aviso);
+    aviso.lblAvisoCopias = QString::fromUtf8("Atención: no se encuentra la segunda carpeta de copias "
+                                             "(/media/usb/copias). Conecte el disco USB o compruebe la red.");
+    v.emplace_back(QStringLiteral("frmPrincipal_aviso_copias"), std::make_unique<frmPrincipalVista>(aviso));
 
     static frmColores colores;
     colores.CargarFormulario({});

@@ -11,9 +11,13 @@
 #include "core/Programa.h"
 #include "core/Reloj.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cerrno>
 #include <cstdio>
@@ -88,18 +92,24 @@ bool Anadida(const QString &tabla, const QString &columna)
     return false;
 }
 
-// Every table and column the program works with, from its own schema made in memory: a copy
-// without one of them would leave a counter that cannot start.
+// Every table and column of the schema at the copy's own version, made in memory: a copy without
+// one of them would leave a counter that cannot start. The restore brings it up to this program's
+// version; a copy made by a newer program is refused.
 QString ComprobarEsquema(const Tablas &copia, const QString &archivo)
 {
+    const int version = copia.value(QStringLiteral("esquema")).version;
+    if (version > VersionEsquemaPrograma())
+        return QString::fromUtf8("La copia %1 es de una versión más nueva del programa (%2): instale "
+                                 "la versión nueva del programa para usarla.")
+            .arg(archivo, VersionesEsquema(version));
     Conexion memoria;
     memoria.AbrirSQLite(QStringLiteral(":memory:"), true);
-    CrearBaseDatos(memoria);
+    CrearBaseDatos(memoria, version);
     Tablas esquema;
     TablasSQLite(memoria, esquema);
     for (auto t = esquema.cbegin(); t != esquema.cend(); ++t) {
-        // A copy from before schema versions has no esquema table: the restore's upgrade makes it.
-        if (!copia.contains(t.key()) && !EsTablaAnadida(t.key()) && t.key() != QLatin1String("esquema"))
+        // Before versions were recorded, a shop could lack some of the first steps' tables and columns.
+        if (!copia.contains(t.key()) && !EsTablaAnadida(t.key()))
             return QString::fromUtf8("El archivo %1 no es una copia de la base de datos de la tienda: le "
                                      "falta la tabla %2.")
                 .arg(archivo, t.key());
@@ -281,8 +291,16 @@ ResultadoCopia RestaurarCopia(Conexion &c, const QString &archivo, const QString
         } else {
             r.error = RestaurarServidor(c, archivo);
             c.ReconocerBaseDatos();
+            c.RecordarVersionEsquema(0); // the copy's version is read below
+            // pg_restore replaces only the copy's own tables: those of later versions (esquema
+            // among them) go too, or the restored database would look newer than it is.
             if (r.error.isEmpty())
                 ahora = ContarServidor(c);
+            for (const QString &t : ahora.keys())
+                if (!copia.contains(t)) {
+                    c.Ejecutar(QStringLiteral("drop table \"%1\"").arg(t));
+                    ahora.remove(t);
+                }
         }
         if (r.error.isEmpty())
             r.error = CompararFilas(ahora, copia, archivo);
@@ -302,6 +320,138 @@ ResultadoCopia RestaurarCopia(Conexion &c, const QString &archivo, const QString
     if (!r.ok)
         r.error +=
             QString::fromUtf8("\nLa base de datos anterior está guardada en %1.").arg(apartada.archivo);
+    return r;
+}
+
+QString CopiaAntesDeActualizar(Conexion &c)
+{
+    const ResultadoCopia r = HacerCopiaSeguridad(c, CarpetaCopias(), RelojPrograma().Ahora(),
+                                                 QStringLiteral("antes-de-actualizar"));
+    if (!r.ok)
+        throw ErrorBaseDatos(
+            QString::fromUtf8("La base de datos no se ha actualizado a la versión nueva del "
+                              "programa: antes hay que hacer una copia de seguridad, y no se "
+                              "ha podido.\r\n")
+                + r.error,
+            QString());
+    return r.archivo;
+}
+
+QString TextoActualizada(const QStringList &pasos, const QString &copia)
+{
+    return QString::fromUtf8("La base de datos se ha actualizado a la versión %1 de datos:\n")
+               .arg(VersionEsquemaPrograma())
+           + pasos.join(QLatin1Char('\n'))
+           + QString::fromUtf8("\nAntes se hizo una copia de seguridad comprobada: %1").arg(copia);
+}
+
+ResultadoCopia CopiarEnCarpeta(const QString &copia, const QString &carpeta)
+{
+    ResultadoCopia r;
+    r.archivo = QDir(carpeta).filePath(QFileInfo(copia).fileName());
+    const QString parcial = r.archivo + QStringLiteral(".parcial");
+    QFile::remove(parcial);
+    // The copy was verified where it was made: the same bytes read back here are as good.
+    const auto huella = [](const QString &archivo) {
+        QFile f(archivo);
+        QCryptographicHash h(QCryptographicHash::Sha256);
+        return f.open(QIODevice::ReadOnly) && h.addData(&f) ? h.result() : QByteArray();
+    };
+    if (!QFileInfo(carpeta).isDir())
+        r.error = QString::fromUtf8("No se encuentra la carpeta %1.").arg(QDir::toNativeSeparators(carpeta));
+    else if (!QFile::copy(copia, parcial)
+             || std::rename(QFile::encodeName(parcial).constData(), QFile::encodeName(r.archivo).constData())
+                    != 0)
+        r.error = QString::fromUtf8("No se pudo copiar la copia de seguridad en la carpeta %1 (¿está llena o "
+                                    "no se puede escribir en ella?).")
+                      .arg(QDir::toNativeSeparators(carpeta));
+    else if (huella(r.archivo).isEmpty() || huella(r.archivo) != huella(copia))
+        r.error = QString::fromUtf8("La copia de seguridad en la carpeta %1 no se lee igual que la original "
+                                    "(¿falla el disco?).")
+                      .arg(QDir::toNativeSeparators(carpeta));
+    QFile::remove(parcial);
+    r.ok = r.error.isEmpty();
+    if (!r.ok)
+        QFile::remove(r.archivo);
+    return r;
+}
+
+PruebaCopia ProbarCopia(Conexion &c, bool servidor, const QString &archivo)
+{
+    PruebaCopia r;
+    Tablas copia, restaurada;
+    QTemporaryDir temporal;
+    Conexion prueba;
+    QString basePrueba; // the server's scratch database, dropped at the end
+    try {
+        if (!QFileInfo(archivo).isFile())
+            r.error = QString::fromUtf8("No existe el archivo %1.").arg(archivo);
+        else
+            r.error = servidor ? LeerCopiaServidor(c, archivo, copia) : LeerCopiaSQLite(archivo, copia, true);
+        if (r.error.isEmpty())
+            r.error = ComprobarEsquema(copia, archivo);
+        if (r.error.isEmpty() && !servidor) {
+            const QString ruta = QDir(temporal.path()).filePath(QStringLiteral("prueba.db"));
+            r.como = QString::fromUtf8("en un archivo temporal (%1), borrado al terminar").arg(ruta);
+            if (!QFile::copy(archivo, ruta))
+                r.error = QString::fromUtf8("No se pudo copiar la copia a la carpeta temporal %1.")
+                              .arg(temporal.path());
+            else
+                prueba.AbrirSQLite(ruta);
+        } else if (r.error.isEmpty()) {
+            basePrueba = QStringLiteral("hilvan_prueba_%1").arg(QCoreApplication::applicationPid());
+            try {
+                c.Ejecutar(QStringLiteral("create database %1").arg(basePrueba));
+            } catch (const ErrorBaseDatos &) {
+                basePrueba.clear();
+            }
+            if (basePrueba.isEmpty()) {
+                // A user that may not create databases: the copy has been read through and counted.
+                r.como =
+                    QString::fromUtf8("sin base de datos de prueba (el usuario del servidor no puede "
+                                      "crearla): la copia se ha leído entera y se han contado sus filas");
+                for (auto t = copia.cbegin(); t != copia.cend(); ++t)
+                    r.tablas << QString::fromUtf8("%1: %2 filas").arg(t.key()).arg(t->filas);
+                r.ok = true;
+                return r;
+            }
+            r.como = QString::fromUtf8("en la base de datos de prueba %1 del servidor, borrada al terminar")
+                         .arg(basePrueba);
+            const QSqlDatabase &db = c.db();
+            prueba.AbrirPostgreSQL({db.hostName(), basePrueba, db.userName(), db.password(), db.port()});
+            r.error = RestaurarServidor(prueba, archivo);
+        }
+        if (r.error.isEmpty()) {
+            if (servidor)
+                restaurada = ContarServidor(prueba);
+            else
+                TablasSQLite(prueba, restaurada);
+            for (auto t = copia.cbegin(); t != copia.cend(); ++t)
+                r.tablas << QString::fromUtf8("%1: %2 %3%4")
+                                .arg(t.key())
+                                .arg(t->filas)
+                                .arg(t->filas == 1 ? QStringLiteral("fila") : QStringLiteral("filas"))
+                                .arg(restaurada.value(t.key()).filas == t->filas
+                                         ? QString()
+                                         : QString::fromUtf8(" (¡distintas!)"));
+            r.error = CompararFilas(restaurada, copia, archivo);
+        }
+        // The copy must also open in this program: the restore would run the same steps.
+        if (r.error.isEmpty())
+            ActualizarEsquema(prueba);
+    } catch (const ErrorBaseDatos &e) {
+        r.error = e.Mensaje();
+    }
+    prueba.Cerrar();
+    if (!basePrueba.isEmpty()) {
+        try {
+            c.Ejecutar(QStringLiteral("drop database if exists %1").arg(basePrueba));
+        } catch (const ErrorBaseDatos &e) {
+            r.error += QString::fromUtf8(" No se pudo borrar la base de datos de prueba %1: %2")
+                           .arg(basePrueba, e.Mensaje());
+        }
+    }
+    r.ok = r.error.isEmpty();
     return r;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class Conexion;
@@ -37,6 +38,30 @@ QString VerificarCopia(Conexion &c, const QString &archivo);
 // connection is open on the restored database afterwards.
 ResultadoCopia RestaurarCopia(Conexion &c, const QString &archivo, const QString &carpeta,
                               const QDateTime &momento);
+
+// The copy of the database as it was, "antes-de-actualizar_<stamp>", made before its schema is
+// upgraded (AbrirSegunConfiguracion's antesDeCambiar): its path; ErrorBaseDatos, and nothing
+// upgraded, when it cannot be made and verified.
+QString CopiaAntesDeActualizar(Conexion &c);
+// What the upgrade did, for the screen and the terminal: each step, then the copy made first.
+QString TextoActualizada(const QStringList &pasos, const QString &copia);
+
+// A verified copy put into another folder as well (the second folder: a USB disk, a network
+// share) and read back there, byte for byte the same. The folder must exist: a disk not plugged
+// in is never replaced by a folder on the local disk.
+ResultadoCopia CopiarEnCarpeta(const QString &copia, const QString &carpeta);
+
+// A restore drill: the copy put into a scratch database (a temporary file; a database created and
+// dropped on the same server), brought up to this program's version and compared table by table
+// with the copy. The shop's database is not touched. c is open on the shop's server, or not at all
+// for the embedded engine.
+struct PruebaCopia {
+    bool ok = false;
+    QStringList tablas; // "clientes: 120 filas", one per table of the copy
+    QString como;       // where it was restored, in Spanish
+    QString error;
+};
+PruebaCopia ProbarCopia(Conexion &c, bool servidor, const QString &archivo);
 
 // The options menu's "Copia de seguridad": makes the copy and tells the user how it went;
 // hecha runs between the two (the screen stops showing that it is busy).

@@ -15,6 +15,7 @@ namespace Copias {
 struct Tabla {
     QStringList columnas;
     qint64 filas = 0;
+    int version = 0; // the table esquema: the schema version recorded
 };
 using Tablas = QMap<QString, Tabla>;
 

@@ -56,6 +56,10 @@ bool LeerTablasSQLite(sqlite3 *db, Tablas &r)
             || !Filas(db, "select count(*) from " + cita,
                       [&](sqlite3_stmt *st) { t.filas = sqlite3_column_int64(st, 0); }))
             return false;
+        if (n.compare(QLatin1String("esquema"), Qt::CaseInsensitive) == 0
+            && !Filas(db, "select max(version) from esquema",
+                      [&](sqlite3_stmt *st) { t.version = sqlite3_column_int(st, 0); }))
+            return false;
     }
     return true;
 }

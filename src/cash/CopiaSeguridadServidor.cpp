@@ -126,13 +126,17 @@ QString LeerCopiaServidor(Conexion &c, const QString &archivo, Tablas &tablas)
 {
     static const QRegularExpression inicio(QStringLiteral(R"(^COPY public\.(\S+) \((.*)\) FROM stdin;$)"));
     Tabla *datos = nullptr;
+    const Tabla *esquema = nullptr;
     const QString causa = Herramienta(
         c, QStringLiteral("pg_restore"), {QStringLiteral("--file=-"), archivo}, [&](const QByteArray &l) {
             if (datos) {
-                if (l == "\\.\n")
+                if (l == "\\.\n") {
                     datos = nullptr;
-                else
-                    ++datos->filas;
+                    return;
+                }
+                ++datos->filas;
+                if (datos == esquema)
+                    datos->version = qMax(datos->version, l.trimmed().toInt());
                 return;
             }
             if (!l.startsWith("COPY "))
@@ -141,6 +145,8 @@ QString LeerCopiaServidor(Conexion &c, const QString &archivo, Tablas &tablas)
             if (!m.hasMatch())
                 return;
             datos = &tablas[m.captured(1).remove(QLatin1Char('"')).toLower()];
+            if (m.captured(1) == QLatin1String("esquema"))
+                esquema = datos;
             for (const QString &col : m.captured(2).split(QStringLiteral(", ")))
                 datos->columnas.append(QString(col).remove(QLatin1Char('"')).toLower());
         });

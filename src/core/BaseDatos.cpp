@@ -18,14 +18,14 @@ QString Recurso(const QString &nombre)
 
 } // namespace
 
-void CrearBaseDatos(Conexion &conexion)
+void CrearBaseDatos(Conexion &conexion, int hasta)
 {
     const bool servidor = conexion.motor() == Motor::PostgreSQL;
     Transaccion t(conexion);
     conexion.EjecutarGuion(Recurso(servidor ? QStringLiteral("postgres.sql") : QStringLiteral("sqlite.sql")));
     conexion.EjecutarGuion(Recurso(QStringLiteral("semilla.sql")));
     t.Confirmar();
-    ActualizarEsquema(conexion);
+    ActualizarEsquema(conexion, {}, hasta);
 }
 
 bool EsTablaAnadida(const QString &tabla)
@@ -85,20 +85,24 @@ namespace {
 
 [[noreturn]] void RechazarMasNueva(int version)
 {
-    throw ErrorBaseDatos(
-        QString::fromUtf8("La base de datos es de una versión más nueva del programa (versión "
-                          "de datos %1; este programa conoce hasta la %2).\r\nNo se ha "
-                          "cambiado nada: instale la versión nueva del programa en este "
-                          "ordenador.")
-            .arg(version)
-            .arg(VersionEsquemaPrograma()),
-        QString());
+    throw ErrorBaseDatos(QString::fromUtf8("La base de datos es de una versión más nueva del programa (%1)."
+                                           "\r\nNo se ha cambiado nada: instale la versión nueva del "
+                                           "programa en este ordenador.")
+                             .arg(VersionesEsquema(version)),
+                         QString());
 }
 
 // Any number of the program's own: counters waiting for it run the steps one after another.
 constexpr int CerrojoEsquema = 48570211;
 
 } // namespace
+
+QString VersionesEsquema(int version)
+{
+    return QString::fromUtf8("versión de datos %1; este programa conoce hasta la %2")
+        .arg(version)
+        .arg(VersionEsquemaPrograma());
+}
 
 void ComprobarVersionEsquema(Conexion &conexion)
 {
@@ -107,26 +111,26 @@ void ComprobarVersionEsquema(Conexion &conexion)
         RechazarMasNueva(version);
 }
 
-QStringList ActualizarEsquema(Conexion &conexion, const std::function<void()> &antesDeCambiar)
+QStringList ActualizarEsquema(Conexion &conexion, const std::function<void()> &antesDeCambiar, int hasta)
 {
     const bool servidor = conexion.motor() == Motor::PostgreSQL;
-    const int conocida = VersionEsquemaPrograma();
+    const int conocida = hasta < 0 ? VersionEsquemaPrograma() : hasta;
     conexion.RecordarVersionEsquema(0); // read again below: the database may be another one now
     int version = VersionEsquema(conexion);
-    if (version > conocida)
+    if (version > VersionEsquemaPrograma())
         RechazarMasNueva(version);
     QStringList hechos;
     if (version < conocida && antesDeCambiar)
         antesDeCambiar();
     for (const PasoEsquema &paso : PasosEsquema()) {
-        if (paso.version <= version)
+        if (paso.version <= version || paso.version > conocida)
             continue;
         Transaccion t(conexion);
         if (servidor)
             conexion.AbrirRecordset(QStringLiteral("select pg_advisory_xact_lock(%1)").arg(CerrojoEsquema));
         // Another counter may have run it while this one waited for the lock.
         const int ahora = VersionEsquema(conexion);
-        if (ahora > conocida)
+        if (ahora > VersionEsquemaPrograma())
             RechazarMasNueva(ahora);
         if (ahora >= paso.version) {
             version = ahora;
@@ -143,7 +147,7 @@ QStringList ActualizarEsquema(Conexion &conexion, const std::function<void()> &a
         hechos
             << QString::fromUtf8("Versión %1: %2").arg(paso.version).arg(QString::fromUtf8(paso.descripcion));
     }
-    if (hechos.isEmpty())
+    if (hechos.isEmpty() && hasta < 0)
         CrearIndiceTelefonos(conexion);
     conexion.RecordarVersionEsquema(conocida);
     return hechos;

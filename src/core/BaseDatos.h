@@ -11,8 +11,9 @@
 
 // Creates every table, index and function of the shop's database, seeds the rows no screen
 // maintains and runs every schema step: a new shop is at this program's version. The connection
-// must be open on an empty database.
-void CrearBaseDatos(Conexion &conexion);
+// must be open on an empty database. hasta stops after that step (0: the scripts alone), for the
+// schema of an older copy.
+void CrearBaseDatos(Conexion &conexion, int hasta = -1);
 // The catalogue entry for haberdashery sold within an order, "Productos mercería", which the
 // haberdashery sale and the workshop screens find by its name. A new shop gets it (the demo shop
 // brings its own).
@@ -33,6 +34,7 @@ inline constexpr ColumnaAnadida ColumnasAnadidas[] = {
     {"parametros", "pinrecuperacion", "text", "varchar(255)"},
     {"parametros", "pinfallos", "integer", "integer"},
     {"parametros", "pinbloqueo", "timestamp", "timestamp"},
+    {"parametros", "carpetacopias2", "text", "varchar(255)"}, // the daily copies' second folder
 };
 // A table added since the first version, made as the schema scripts make it when a counter opens
 // an older database; a copy without it may be restored. On the server it has no seguir_id trigger.
@@ -75,12 +77,17 @@ int VersionEsquema(Conexion &conexion);
 // Refuses (ErrorBaseDatos, with both versions named, having written nothing) a database made by
 // a newer program.
 void ComprobarVersionEsquema(Conexion &conexion);
+// "versión de datos 9; este programa conoce hasta la 6": what every refusal of a newer database
+// or copy says.
+QString VersionesEsquema(int version);
 // Brings a shop database up to this program's schema: the missing steps, in order, each in its
 // own transaction under a lock that lets one counter of several run it while the others wait and
 // then find it done. Refuses a newer database, untouched. Gives the Spanish description of each
 // step it ran ("Versión 3: ..."); none the second time. antesDeCambiar runs once, only when there
 // is a step to run, before the first (the counter makes its copy of the database as it was there).
-QStringList ActualizarEsquema(Conexion &conexion, const std::function<void()> &antesDeCambiar = {});
+// hasta stops after that step (the schema of an older copy, in memory).
+QStringList ActualizarEsquema(Conexion &conexion, const std::function<void()> &antesDeCambiar = {},
+                              int hasta = -1);
 // Opens the connection the configuration names, sets the program-wide backend values and, on an
 // existing database, brings its schema up to date (ActualizarEsquema: what it gives). Only crear
 // (hilvan-admin init) may make a new database file.

@@ -40,12 +40,27 @@ void UnTelefonoPorCliente(Conexion &c, bool)
 }
 
 // Found by name: other steps' columns may come before them in the list.
-void IntentosDelPin(Conexion &c, bool servidor)
+void AnadirColumnas(Conexion &c, bool servidor, std::initializer_list<const char *> nombres)
 {
-    for (const char *nombre : {"pinrecuperacion", "pinfallos", "pinbloqueo"})
+    for (const char *nombre : nombres)
         for (const ColumnaAnadida &columna : ColumnasAnadidas)
             if (qstrcmp(columna.columna, nombre) == 0)
                 AnadirColumna(c, columna, servidor);
+}
+
+// The second folder of the daily copies (a USB disk, a network share) and one row per day's
+// automatic copy: the counter that adds the day's row makes it, the others see it made.
+void CopiasAutomaticas(Conexion &c, bool servidor)
+{
+    AnadirColumnas(c, servidor, {"carpetacopias2"});
+    if (!c.db().tables().contains(QStringLiteral("copiasautomaticas")))
+        c.Ejecutar(QStringLiteral("create table copiasautomaticas (dia varchar(10) not null primary key, "
+                                  "comprobada varchar(19), archivo varchar(255), aviso varchar(255))"));
+}
+
+void IntentosDelPin(Conexion &c, bool servidor)
+{
+    AnadirColumnas(c, servidor, {"pinrecuperacion", "pinfallos", "pinbloqueo"});
 }
 
 } // namespace
@@ -58,6 +73,10 @@ const std::vector<PasoEsquema> &PasosEsquema()
         {3, "la clave del propietario (parametros.pin)", PinEnParametros},
         {4, "índices de las listas de prendas listas y de la caja abierta", IndicesDeListas},
         {5, "un cliente por teléfono (índice único de clientes.telefono)", UnTelefonoPorCliente},
+        {6,
+         "copias de seguridad diarias y segunda carpeta de copias (tabla copiasautomaticas, "
+         "parametros.carpetacopias2)",
+         CopiasAutomaticas},
         {7,
          "el código de recuperación del PIN y sus intentos equivocados (parametros.pinrecuperacion, "
          "pinfallos, pinbloqueo)",

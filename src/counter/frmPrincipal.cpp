@@ -1,6 +1,8 @@
 #include "frmPrincipal.h"
 
 #include "cash/Caja.h"
+#include "cash/CopiaSeguridad.h"
+#include "cash/CopiasAutomaticas.h"
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
@@ -9,6 +11,7 @@
 #include "core/Pantallas.h"
 #include "core/Parametros.h"
 #include "core/Programa.h"
+#include "core/Reloj.h"
 #include "intercambio/frmImportar.h"
 
 frmPrincipal::frmPrincipal() = default;
@@ -51,15 +54,24 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
         conexion_ = std::make_unique<Conexion>();
         if (config.UsaServidor())
             inicio.Estado(QStringLiteral("Conectando a la base de datos"));
-        AbrirSegunConfiguracion(*conexion_, config);
+        QString copiaAntes;
+        const QStringList pasos = AbrirSegunConfiguracion(
+            *conexion_, config, false, [&] { copiaAntes = CopiaAntesDeActualizar(*conexion_); });
         G().Puesto = config.Puesto();
         CargarParametros();
+        if (!pasos.isEmpty())
+            Dlg().Mensaje(TextoActualizada(pasos, copiaAntes));
         // A shop just set up is offered its old program's data before its first cash day.
         if (G().pantallas && frmImportar::TiendaVacia()) {
             G().pantallas->ImportarDatos();
             if (!frmImportar::TiendaVacia())
                 CargarParametros();
         }
+        inicio.Estado(QString::fromUtf8("Copia de seguridad del día"));
+        const QString fallo = CopiaDelDia(*conexion_, CarpetaCopias(), RelojPrograma().Ahora());
+        if (!fallo.isEmpty())
+            qWarning("Copia del día: %s", qPrintable(fallo));
+        RevisarCopias();
 
         inicio.Estado(QStringLiteral("Inicializando impresora"));
         inicio.Estado(QStringLiteral("Cargando datos iniciales"));
@@ -78,6 +90,11 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
         return false;
     }
     return true;
+}
+
+void frmPrincipal::RevisarCopias()
+{
+    lblAvisoCopias = AvisoCopias(Bd(), CarpetaCopias(), RelojPrograma().Ahora());
 }
 
 void frmPrincipal::CargarParametros()

@@ -32,6 +32,9 @@ public:
 
     frmInicio inicio;
     QString lblVersion;
+    // The backups' warning line (AvisoCopias), shown until it is solved; empty when all is well.
+    QString lblAvisoCopias;
+    void RevisarCopias();
     QString Caption = QStringLiteral("Hilván - Arreglos de ropa");
 
     // Sale state of the order on screen.

@@ -10,6 +10,8 @@
 #include "printing/DireccionImpresora.h"
 #include "printing/SalidaSerie.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -43,6 +45,7 @@ void frmParametrosGenerales::CargarFomulario(const std::function<void()> &mostra
         txtPie7 = campo("pie7");
         txtConfPuerto = campo("parametrospuerto");
         txtAnchuraCarro = campo("anchuracarro");
+        txtCarpetaCopias2 = campo("carpetacopias2");
         const DireccionImpresora d = DireccionImpresora::Leer(campo("puertocom"), txtConfPuerto);
         if (d.tipo == DireccionImpresora::Dispositivo)
             cmbComsIndice = int(cmbComs.size()) - 2;
@@ -113,21 +116,23 @@ void frmParametrosGenerales::cmbComs_Click(int indice)
 
 QString frmParametrosGenerales::Validar(QString &parametrospuerto) const
 {
-    const std::pair<const QString *, const char *> campos[] = {{&txtEmpresa, "Empresa"},
-                                                               {&txtNombre, "Nombre"},
-                                                               {&txtNif, "NIF"},
-                                                               {&txtDireccion, "Dirección"},
-                                                               {&txtTelefono, "Teléfono"},
-                                                               {&txtCodPostal, "Código postal"},
-                                                               {&txtLocalidad, "Localidad"},
-                                                               {&txtPie1, "Pie del ticket, línea 1"},
-                                                               {&txtpie2, "Pie del ticket, línea 2"},
-                                                               {&txtPie3, "Pie del ticket, línea 3"},
-                                                               {&txtPie4, "Pie del ticket, línea 4"},
-                                                               {&txtPie5, "Pie del ticket, línea 5"},
-                                                               {&txtPie6, "Pie del ticket, línea 6"},
-                                                               {&txtPie7, "Pie del ticket, línea 7"},
-                                                               {&txtConfPuerto, "Configuración del puerto"}};
+    const std::pair<const QString *, const char *> campos[] = {
+        {&txtEmpresa, "Empresa"},
+        {&txtNombre, "Nombre"},
+        {&txtNif, "NIF"},
+        {&txtDireccion, "Dirección"},
+        {&txtTelefono, "Teléfono"},
+        {&txtCodPostal, "Código postal"},
+        {&txtLocalidad, "Localidad"},
+        {&txtPie1, "Pie del ticket, línea 1"},
+        {&txtpie2, "Pie del ticket, línea 2"},
+        {&txtPie3, "Pie del ticket, línea 3"},
+        {&txtPie4, "Pie del ticket, línea 4"},
+        {&txtPie5, "Pie del ticket, línea 5"},
+        {&txtPie6, "Pie del ticket, línea 6"},
+        {&txtPie7, "Pie del ticket, línea 7"},
+        {&txtConfPuerto, "Configuración del puerto"},
+        {&txtCarpetaCopias2, "Segunda carpeta de copias"}};
     for (const auto &[texto, campo] : campos) {
         const QString motivo = MotivoTextoNoAdmitido(*texto, QString::fromUtf8(campo));
         if (!motivo.isEmpty())
@@ -137,6 +142,13 @@ QString frmParametrosGenerales::Validar(QString &parametrospuerto) const
     const QString anchura = txtAnchuraCarro.trimmed();
     if (!entero.match(anchura).hasMatch() || anchura.toInt() < 20 || anchura.toInt() > 80)
         return QString::fromUtf8("Anchura del ticket: escriba un número entero de caracteres entre 20 y 80.");
+
+    const QString carpeta = txtCarpetaCopias2.trimmed();
+    if (!carpeta.isEmpty() && (!QDir::isAbsolutePath(carpeta) || !QFileInfo(carpeta).isDir()))
+        return QString::fromUtf8(
+            "Segunda carpeta de copias: escriba la ruta completa de una carpeta que "
+            "exista, con el disco USB conectado (por ejemplo /media/usb/copias), o déjela "
+            "vacía.");
 
     const int dato = DatoElegido();
     parametrospuerto = txtConfPuerto.trimmed();
@@ -197,7 +209,8 @@ bool frmParametrosGenerales::cmdAceptar_Click()
                                  txtPie7,
                                  puertocom,
                                  parametrospuerto,
-                                 txtAnchuraCarro.trimmed()};
+                                 txtAnchuraCarro.trimmed(),
+                                 txtCarpetaCopias2.trimmed()};
     QStringList sql;
     for (const QString &v : valores)
         sql.append(ComillasSQL(v));
@@ -213,7 +226,7 @@ bool frmParametrosGenerales::cmdAceptar_Click()
         Bd().Ejecutar(
             QStringLiteral("insert into parametros (nombretienda, nombre, nif, direccion,telefono, cp, "
                            "localidad, pie1, pie2, pie3, pie4, pie5, pie6, pie7, puertocom, "
-                           "parametrospuerto, anchuracarro, ")
+                           "parametrospuerto, anchuracarro, carpetacopias2, ")
             + QLatin1String(ClavePropietario::ColumnasFila) + QStringLiteral(") values (")
             + sql.join(QStringLiteral(", ")) + QStringLiteral(")"));
         t.Confirmar();

@@ -12,6 +12,8 @@ public:
     QString txtEmpresa, txtNombre, txtNif, txtDireccion, txtTelefono, txtCodPostal, txtLocalidad;
     QString txtPie1, txtpie2, txtPie3, txtPie4, txtPie5, txtPie6, txtPie7;
     QString txtConfPuerto, txtAnchuraCarro;
+    // Where the daily copy goes as well (a USB disk, a network share); empty for none.
+    QString txtCarpetaCopias2;
     // The caption of txtConfPuerto follows the printer chosen: serial settings, device or address.
     QString lblConfPuerto;
 

@@ -1,6 +1,7 @@
 #include "BaseDePrueba.h"
 #include "Fiabilidad.h"
 #include "cash/CopiaSeguridad.h"
+#include "cash/CopiasAutomaticas.h"
 #include "core/BaseDatos.h"
 #include "core/Configuracion.h"
 #include "core/Formato.h"
@@ -281,6 +282,70 @@ private Q_SLOTS:
         AbrirOtraVez(b, tras);
         QCOMPARE(Filas(tras, u"select nombre from colores where nombre in ('Malva', 'Perdido', 'Nuevo')"_s),
                  QStringList{u"Nuevo"_s});
+    }
+
+    // The day's copy, made once a day whichever counter starts first, in both folders; older
+    // automatic copies thinned (7 days, 4 weeks, 12 months), the others kept. The sale screen's
+    // warning line; the restore drill, which leaves the shop alone.
+    void copiasDelDia()
+    {
+        BaseDePrueba b;
+        G().ArchivoConfiguracion = b.dir.filePath(u"bdcostuaccess.dat"_s);
+        const QString carpeta = CarpetaCopias(), usb = b.dir.filePath(u"usb"_s);
+        QVERIFY(QDir().mkpath(usb));
+        b.conexion.Ejecutar(u"update parametros set carpetacopias2 = '%1'"_s.arg(usb));
+        const auto aviso = [&] { return AvisoCopias(b.conexion, carpeta, b.reloj.Ahora()); };
+        QCOMPARE(aviso(), u"Atención: no hay ninguna copia de seguridad comprobada. Avise al encargado."_s);
+        QStringList quedan = {u"antes-de-restaurar_2026-12-05_103000"_s, u"arreglos_2026-12-05_103000"_s};
+        QVERIFY(HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora(), quedan[0].section(u'_', 0, 0)).ok);
+        QVERIFY(HacerCopiaSeguridad(b.conexion, carpeta, b.reloj.Ahora()).ok);
+        Conexion otro;
+        AbrirOtraVez(b, otro);
+        for (const char *dia : {"10-20", "11-10", "11-20", "11-29", "11-30", "12-01", "12-02", "12-03",
+                                "12-04", "12-05", "12-06", "12-07", "12-08", "12-09"}) {
+            b.reloj.Fijar(
+                QDateTime(QDate::fromString(u"2026-"_s + QLatin1String(dia), Qt::ISODate), QTime(9, 0)));
+            QCOMPARE(CopiaDelDia(b.conexion, carpeta, b.reloj.Ahora()), QString());
+            b.reloj.Fijar(b.reloj.Ahora().addSecs(3600));
+            QCOMPARE(CopiaDelDia(otro, carpeta, b.reloj.Ahora()), QString()); // made already today
+            if (!QByteArray("11-10 12-01 12-02").contains(dia))
+                quedan << u"automatica_2026-%1_090000"_s.arg(QLatin1String(dia));
+        }
+        qInfo().noquote() << QDir(carpeta).entryList(QDir::Files).join(u'\n');
+        for (QString &a : quedan)
+            a += Extension();
+        QCOMPARE(QDir(carpeta).entryList(QDir::Files), quedan);
+        QCOMPARE(QDir(usb).entryList(QDir::Files), quedan.mid(2));
+
+        // The second folder on the computer's own disk, then gone; three days without a copy.
+        QVERIFY2(aviso().contains(u"está en el mismo disco"_s), qPrintable(aviso()));
+        QVERIFY(QDir(usb).removeRecursively());
+        QVERIFY(aviso().startsWith(u"Atención: no se encuentra la segunda carpeta de copias"_s));
+        b.reloj.AvanzarDias(1);
+        QVERIFY(
+            CopiaDelDia(b.conexion, carpeta, b.reloj.Ahora()).contains(u"pero no en la segunda carpeta"_s));
+        b.conexion.Ejecutar(u"update parametros set carpetacopias2 = ''"_s);
+        QCOMPARE(aviso(), QString());
+        b.reloj.AvanzarDias(3);
+        QCOMPARE(aviso(), u"Atención: la última copia de seguridad comprobada es del 10/12/2026. Avise al "
+                          "encargado."_s);
+
+        // The drill: every table of the copy, the shop untouched; a damaged copy fails.
+        const QMap<QString, QStringList> tienda = b.Contenido();
+        QString dicho;
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b,
+                             {u"restaurar"_s, u"--probar"_s, QDir(carpeta).filePath(quedan.last())}, {},
+                             &dicho),
+                 0);
+        qInfo().noquote() << dicho;
+        QVERIFY2(dicho.contains(u"  arreglos: 0 filas\n"_s) && dicho.contains(u"no se ha tocado"_s),
+                 qPrintable(dicho));
+        QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"restaurar"_s, u"--probar"_s, b.dir.filePath(u"mala"_s)}, {}),
+                 1);
+        QCOMPARE(b.Contenido(), tienda);
+        if (Servidor())
+            QCOMPARE(b.Valor(u"select count(*) from pg_database where datname like 'hilvan_prueba_%'"_s),
+                     u"0"_s);
     }
 };
 

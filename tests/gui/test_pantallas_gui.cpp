@@ -205,11 +205,16 @@ private Q_SLOTS:
             QCOMPARE(v.txtConfPuerto->accessibleName(), v.lblConfPuerto->text());
             v.txtConfPuerto->setText(u"tcp://10.0.0.9"_s);
 
-            // A bad width is refused and the screen stays open; then it is saved and closes.
+            // A bad width, or a second copies folder that is not there, is refused and the screen
+            // stays open; then it is saved and closes.
             v.txtAnchuraCarro->setText(u"100"_s);
             QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
             QVERIFY(v.isVisible());
             v.txtAnchuraCarro->setText(u"48"_s);
+            v.txtCarpetaCopias2->setText(b.dir.filePath(u"usb"_s));
+            QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
+            QVERIFY(b.dialogos.mensajes.last().startsWith(u"Segunda carpeta de copias: "_s));
+            v.txtCarpetaCopias2->setText(b.dir.path());
             b.dialogos.siNo = {6, 7};
             QTest::mouseClick(v.cmdAceptar, Qt::LeftButton);
             QVERIFY(v.result() == QDialog::Accepted);
@@ -220,6 +225,7 @@ private Q_SLOTS:
             Cerrar(v, Qt::Key_Escape);
         }));
         QCOMPARE(b.Valor(u"select anchuracarro from parametros"_s), u"48"_s);
+        QCOMPARE(b.Valor(u"select carpetacopias2 from parametros"_s), b.dir.path());
     }
 
     void pedidoATactil()

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -151,7 +152,20 @@ frmPrincipalVista::frmPrincipalVista(frmPrincipal &modelo, QWidget *padre)
     capa->setContentsMargins(8, 8, 8, 8);
     capa->setSpacing(8);
     capa->addLayout(arriba, 1);
+    // Staff see it on every sale until the backups are right again.
+    lblAvisoCopias_ = new Etiqueta(this);
+    lblAvisoCopias_->setObjectName(QStringLiteral("lblAvisoCopias"));
+    lblAvisoCopias_->setAccessibleName(QStringLiteral("Aviso de las copias de seguridad"));
+    lblAvisoCopias_->setFont(Estilo::Fuente(13, true));
+    lblAvisoCopias_->setWordWrap(true);
+    lblAvisoCopias_->setStyleSheet(
+        QStringLiteral("color: #ffffff; background: #b03a2e; padding: 4px 8px; border-radius: 4px;"));
+    capa->addWidget(lblAvisoCopias_);
     capa->addWidget(BarraInferior());
+    // A disk plugged back in clears the line without a restart.
+    auto *revisar = new QTimer(this);
+    connect(revisar, &QTimer::timeout, this, [this] { Atender([this] { modelo_.RevisarCopias(); }); });
+    revisar->start(10 * 60 * 1000);
     // Tab goes in reading order: the lists on the left, then the customer, the order and its
     // figures, then the bar below.
     const QList<QWidget *> orden = {
@@ -428,6 +442,8 @@ void frmPrincipalVista::Repintar()
     const frmPrincipal &m = modelo_;
     PonerTitulo(this, m.Caption);
     lblVersion_->setText(m.lblVersion);
+    lblAvisoCopias_->setText(m.lblAvisoCopias);
+    lblAvisoCopias_->setVisible(!m.lblAvisoCopias.isEmpty());
 
     familias_->Refrescar();
     familias_->AjustarVista(gridFamilias_);

@@ -59,5 +59,6 @@ private:
     QLabel *txtTelefono_ = nullptr;
     QLabel *txtNombreCliente_ = nullptr;
     QLabel *lblVersion_ = nullptr;
+    QLabel *lblAvisoCopias_ = nullptr;
     bool saliendo_ = false;
 };

@@ -20,7 +20,7 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
     resize(1000, 700);
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(16, 10, 16, 12);
-    capa->setSpacing(8);
+    capa->setSpacing(4);
     auto *titulo = new QLabel(QString::fromUtf8("Parámetros de configuración"), this);
     titulo->setFont(Estilo::Fuente(18, true));
     capa->addWidget(titulo);
@@ -103,6 +103,11 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
     rejillaImpresora->addWidget(txtAnchuraCarro, 0, 4);
     capa->addWidget(impresora);
 
+    auto [copias, rejillaCopias] = nuevoGrupo(QStringLiteral("Copias de seguridad"));
+    txtCarpetaCopias2 = nuevoCampo(rejillaCopias, 0, QStringLiteral("Segunda carpeta de copias (USB o red)"));
+    txtCarpetaCopias2->setPlaceholderText(QStringLiteral("/media/usb/copias"));
+    capa->addWidget(copias);
+
     capa->addStretch();
     auto *botones = new QHBoxLayout;
     cmdAceptar = Estilo::Boton(QStringLiteral("Aceptar"), this);
@@ -143,17 +148,17 @@ frmParametrosGeneralesVista::frmParametrosGeneralesVista(frmParametrosGenerales 
 QList<QString *> frmParametrosGeneralesVista::CamposModelo() const
 {
     frmParametrosGenerales &m = modelo_;
-    return {&m.txtEmpresa,  &m.txtNombre,    &m.txtNif,        &m.txtDireccion,
-            &m.txtTelefono, &m.txtCodPostal, &m.txtLocalidad,  &m.txtPie1,
-            &m.txtpie2,     &m.txtPie3,      &m.txtPie4,       &m.txtPie5,
-            &m.txtPie6,     &m.txtPie7,      &m.txtConfPuerto, &m.txtAnchuraCarro};
+    return {&m.txtEmpresa,      &m.txtNombre,        &m.txtNif,  &m.txtDireccion, &m.txtTelefono,
+            &m.txtCodPostal,    &m.txtLocalidad,     &m.txtPie1, &m.txtpie2,      &m.txtPie3,
+            &m.txtPie4,         &m.txtPie5,          &m.txtPie6, &m.txtPie7,      &m.txtConfPuerto,
+            &m.txtAnchuraCarro, &m.txtCarpetaCopias2};
 }
 
 QList<QLineEdit *> frmParametrosGeneralesVista::CamposVista() const
 {
-    return {txtEmpresa,   txtNombre, txtNif,        txtDireccion,   txtTelefono, txtCodPostal,
-            txtLocalidad, txtPie[0], txtPie[1],     txtPie[2],      txtPie[3],   txtPie[4],
-            txtPie[5],    txtPie[6], txtConfPuerto, txtAnchuraCarro};
+    return {txtEmpresa,   txtNombre, txtNif,        txtDireccion,    txtTelefono,      txtCodPostal,
+            txtLocalidad, txtPie[0], txtPie[1],     txtPie[2],       txtPie[3],        txtPie[4],
+            txtPie[5],    txtPie[6], txtConfPuerto, txtAnchuraCarro, txtCarpetaCopias2};
 }
 
 void frmParametrosGeneralesVista::Leer()

@@ -19,7 +19,7 @@ public:
 
     QLineEdit *txtEmpresa, *txtNombre, *txtNif, *txtDireccion, *txtTelefono, *txtCodPostal, *txtLocalidad;
     QLineEdit *txtPie[7];
-    QLineEdit *txtConfPuerto, *txtAnchuraCarro;
+    QLineEdit *txtConfPuerto, *txtAnchuraCarro, *txtCarpetaCopias2;
     QLabel *lblConfPuerto;
     QComboBox *cmbComs;
     QPushButton *cmdAceptar, *cmdCancelar, *cmdPin, *cmdQuitarPin;
