@@ -1,6 +1,7 @@
 #include "capturas/Capturas.h"
 #include "ui/common/Escala.h"
 #include "ui/common/Estilo.h"
+#include "ui/common/TablaAccesible.h"
 #include "ui/printing/VistaPreviaTicket.h"
 
 #include <QAbstractButton>
@@ -189,6 +190,17 @@ private:
             hijos.insert(a->child(i));
         if (hijos.size() != vistos || hijos.contains(nullptr))
             faltas.append(donde + u": "_s + Describir(vista) + u" repite o pierde celdas entre sus hijos"_s);
+        // The cell the view announces, numbered its own way, is the one a reader finds.
+        if (const QModelIndex i = vista->currentIndex(); rejilla && i.isValid()) {
+            const int numero = TablaAccesible::HijoDe(
+                rejilla, (i.row() + 1) * (vista->model()->columnCount() + 1) + i.column() + 1);
+            int columna = 0;
+            for (int c = 0; c < i.column() && !rejilla->isColumnHidden(i.column()); ++c)
+                columna += rejilla->isColumnHidden(c) ? 0 : 1;
+            if (a->child(numero) != tabla->cellAt(i.row(), columna))
+                faltas.append(donde + u": "_s + Describir(vista)
+                              + u" anuncia otra celda que la que se lee"_s);
+        }
         bool alguna = false;
         for (int c = 0; c < tabla->columnCount() && !alguna; ++c) {
             QAccessibleInterface *celda = tabla->cellAt(0, c);

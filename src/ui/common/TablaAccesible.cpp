@@ -144,9 +144,16 @@ public:
     QAccessibleInterface *child(int i) const override
     {
         const QList<int> visibles = Visibles();
-        if (i < 0 || visibles.isEmpty())
+        if (i < 0 || visibles.isEmpty() || !Vista()->model())
             return nullptr;
-        return CeldaDe(int(i / visibles.size()) - 1, visibles[i % visibles.size()]);
+        if (i < childCount())
+            return CeldaDe(int(i / visibles.size()) - 1, visibles[i % visibles.size()]);
+        // Past the children, the view's own number of a cell: Qt looks up a focus or selection
+        // event's cell by it before the event is renumbered (HijoDe), and must find one.
+        const int ancho = Vista()->model()->columnCount() + 1;
+        const int columna = i % ancho - 1;
+        const bool oculta = columna < 0 || Vista()->isColumnHidden(columna);
+        return CeldaDe(i / ancho - 1, oculta ? visibles.first() : columna);
     }
     int indexOfChild(const QAccessibleInterface *hijo) const override
     {
