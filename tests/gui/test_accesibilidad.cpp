@@ -218,6 +218,20 @@ class PruebaAccesibilidad : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The 1024 x 768 layout as large as the screen holds it, never larger; a screen that says it
+    // is small gets a little more, while the sale screen still fits, towards a 9 mm touch target.
+    void escalaSegunLaPantalla()
+    {
+        QCOMPARE(Escala::Factor({1366, 768}), 1.0);
+        QCOMPARE(Escala::Factor({1280, 1024}), 1.25);
+        QCOMPARE(Escala::Factor({1920, 1080}, {344, 194}), 1.40625); // 15.6": 16 mm buttons
+        const double pequena = Escala::Factor({800, 600});
+        QVERIFY(pequena < 1 && 1024 * pequena <= 800 && 768 * pequena <= 600);
+        // A 7" 16:9 screen: 64 px are 7 mm; the sale screen's 1024 x 740 still fit.
+        const double f = Escala::Factor({1366, 768}, {155, 87});
+        QVERIFY(f > 1 && 1024 * f <= 1366 && 740 * f <= 768);
+    }
+
     // Every button, box and grid of every window the screenshot command renders has a Spanish
     // name for screen readers and desktop automation, lies inside its window, and every button is
     // a finger high; every window has a title and no label reads a name as markup. A screen added
