@@ -5,6 +5,7 @@
 #include "core/Programa.h"
 #include "core/Registro.h"
 #include "counter/frmPrincipal.h"
+#include "ui/common/Escala.h"
 #include "ui/common/Estilo.h"
 #include "ui/common/Evento.h"
 #include "ui/common/PantallasQt.h"
@@ -20,19 +21,34 @@
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
     PrepararZonaHoraria();
-    QString capturas, config;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (qstrcmp(argv[i], "--capturas") == 0)
+    QString capturas, config, tamano = QStringLiteral("1024x768");
+    bool ventana = false;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--ventana") == 0)
+            ventana = true;
+        else if (i + 1 == argc)
+            break;
+        else if (qstrcmp(argv[i], "--capturas") == 0)
             capturas = QString::fromLocal8Bit(argv[i + 1]);
         else if (qstrcmp(argv[i], "--config") == 0)
             config = QString::fromLocal8Bit(argv[i + 1]);
+        else if (qstrcmp(argv[i], "--tamano") == 0)
+            tamano = QString::fromLocal8Bit(argv[i + 1]);
     }
-    if (!capturas.isEmpty())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString rutaConfig = RutaConfiguracion(config);
+    const QSize captura = Escala::LeerTamano(tamano);
+    if (!capturas.isEmpty() && !captura.isValid()) {
+        std::fprintf(stderr, "--tamano: escriba ANCHOxALTO, por ejemplo 1920x1080\n");
+        return 2;
+    }
+    // The counter fills the screen it is given; a back-office PC may keep a window.
+    ventana = capturas.isEmpty() && (ventana || LeerConfiguracion(rutaConfig).Ventana());
+    Escala::PrepararPantalla(argc, argv, ventana, capturas.isEmpty() ? QSize() : captura);
 
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("hilvan")));
@@ -55,7 +71,8 @@ int main(int argc, char **argv)
     G().dialogos = &dialogos;
     G().pantallas = &pantallas;
 
-    const QString rutaConfig = RutaConfiguracion(config);
+    qInfo("Pantalla %dx%d, escala %.3f, %s", Escala::Lienzo().width(), Escala::Lienzo().height(),
+          Escala::FactorElegido(), Escala::PantallaCompleta() ? "pantalla completa" : "ventana");
     InstanciaUnica instancia(LeerConfiguracion(rutaConfig));
     if (!instancia.Tomar()) {
         dialogos.Mensaje(instancia.Motivo());
@@ -82,7 +99,13 @@ int main(int argc, char **argv)
     G().salidaListados = &salidaListados;
     QTimer::singleShot(2000, &app, [&] {
         splash.close();
-        venta.showMaximized();
+        if (Escala::PantallaCompleta()) {
+            venta.setWindowFlag(Qt::FramelessWindowHint);
+            venta.showFullScreen();
+        } else {
+            venta.resize(1024, 768);
+            venta.show();
+        }
     });
     app.setQuitOnLastWindowClosed(false);
     return app.exec();

@@ -119,8 +119,8 @@ bool CapturarDialogos(const QString &carpeta)
         MensajeVista vista(mensaje);
         mensaje.MostrarModal = [&] { ok &= Guardar(vista, carpeta, QStringLiteral("Mensaje")); };
         mensaje.CargarFormulario(
-            QString::fromUtf8("La resolución de su pantalla no es de 1024 x 768.\r\nDeberia "
-                              "cambiarla para una correcta visualización"));
+            QString::fromUtf8("El archivo de configuración bdcostuaccess.dat está vacío.\r\n"
+                              "Indique en él la base de datos que debe usar el programa."));
     }
     {
         // The refusal of a text that cannot be kept, the longest of the program's short messages.

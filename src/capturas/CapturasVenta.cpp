@@ -119,11 +119,6 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasVenta()
     pedido.lblVersion = QStringLiteral("Versión de muestra");
     TomarPedido(pedido);
     v.emplace_back(QStringLiteral("frmPrincipal_pedido"), std::make_unique<frmPrincipalVista>(pedido));
-    // On a larger screen the whole order fits, from its first garment.
-    pedido.gridTPV.Row = 1;
-    auto grande = std::make_unique<frmPrincipalVista>(pedido);
-    grande->resize(1280, 1024);
-    v.emplace_back(QStringLiteral("frmPrincipal_pedido_1280"), std::move(grande));
     // The backups' warning line, as staff see it while the USB disk is unplugged.
     static frmPrincipal aviso;
     respuestas.calendario = {Dentro(5), Dentro(7)};

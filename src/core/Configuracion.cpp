@@ -29,6 +29,11 @@ QString Configuracion::Puesto() const
     return puesto.isEmpty() ? QSysInfo::machineHostName() : puesto;
 }
 
+bool Configuracion::Ventana() const
+{
+    return lineas.value(7).trimmed().compare(QLatin1String("ventana"), Qt::CaseInsensitive) == 0;
+}
+
 DatosServidor Configuracion::Servidor() const
 {
     DatosServidor d;

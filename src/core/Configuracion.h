@@ -8,7 +8,8 @@
 // The five-line file that chooses the database: line 1 the embedded database file (relative to
 // the file's own folder), or empty for the server named by lines 2 to 5 (host[:port], database,
 // user, password). An optional line 6 names the counter (its cash drawer); an optional line 7,
-// "require" (or "verify-ca", "verify-full"), refuses a server connection without TLS.
+// "require" (or "verify-ca", "verify-full"), refuses a server connection without TLS; an optional
+// line 8, "ventana", keeps the program in a 1024 x 768 window instead of the whole screen.
 struct Configuracion {
     QString ruta; // where the file is
     bool existe = false;
@@ -20,6 +21,8 @@ struct Configuracion {
     DatosServidor Servidor() const;
     // The counter's name, line 6 (optional): the machine's name when left out.
     QString Puesto() const;
+    // Line 8 (optional) is "ventana": a back-office PC's window rather than the counter's screen.
+    bool Ventana() const;
 };
 
 inline constexpr const char *NombreArchivoConfiguracion = "bdcostuaccess.dat";

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSize>
 #include <QString>
 
 // Opens other screens and tells what the logic needs to know of the display.
@@ -10,7 +9,6 @@ class Pantallas
 {
 public:
     virtual ~Pantallas() = default;
-    virtual QSize TamanoPantalla() const = 0;
 
     // Customers: the list returns the chosen customer id (0 for none); the card creates or edits one.
     virtual int ListaClientes() { return 0; }

@@ -65,6 +65,9 @@ void Escribir(const char *nivel, const QString &texto)
 void Manejador(QtMsgType tipo, const QMessageLogContext &contexto, const QString &texto)
 {
     switch (tipo) {
+    case QtInfoMsg: // what the program chose as it started (the screen's scale)
+        Escribir("INFO", texto);
+        break;
     case QtWarningMsg:
         Escribir("AVISO", texto);
         break;

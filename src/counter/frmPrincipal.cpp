@@ -24,13 +24,6 @@ frmPrincipal::~frmPrincipal()
 
 bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
 {
-    if (G().pantallas) {
-        const QSize s = G().pantallas->TamanoPantalla();
-        if (s.width() < 1024 || s.height() < 768)
-            Dlg().Mensaje(QString::fromUtf8("La resolución de su pantalla no es de 1024 x 768.\r\n"
-                                            "Deberia cambiarla para una correcta visualización"));
-    }
-
     const Configuracion config = LeerConfiguracion(rutaConfiguracion);
     if (!config.existe) {
         Dlg().Mensaje(QString::fromUtf8("Falta archivo de configuración bdcostuaccess.dat"));

@@ -79,6 +79,10 @@ def valor(nombre):
 
 pulsar('Aceptar', '5', '0', 'Aceptar')  # a new cash day, 50 in the drawer
 pulsar('Comenzar')
+# Nothing on the screen a reader stops at without hearing what it is.
+mudas = pyatspi.findAllDescendants(programa, lambda o: o.getRoleName() == 'label' and not o.name and o.getState().contains(pyatspi.STATE_SHOWING))
+if mudas:
+    sys.exit('%d etiquetas sin nombre ni texto' % len(mudas))
 tocar('Familias', 0)
 anunciados.clear()
 tocar('Arreglos de la familia', 0)
@@ -89,6 +93,10 @@ pulsar('Dentro de 1 semana')
 pulsar('Teléfono del cliente', *'600111222', 'Aceptar')
 pulsar('Introduzca la cantidad', '1', '0', 'Aceptar')
 lineas = filas('Prendas y arreglos del encargo')  # no hidden id column, every column named
+rejilla = control('table', 'Prendas y arreglos del encargo')
+hijos = [rejilla.getChildAtIndex(i) for i in range(rejilla.childCount)]
+if len(hijos) != len(lineas) * len(lineas[0]) or len(set(map(id, hijos))) != len(hijos):
+    sys.exit('la rejilla repite celdas entre sus hijos: %d hijos' % len(hijos))
 print(lineas)
 if lineas[0] != ['Borrar', 'Producto/Arreglo', 'Importe', 'Fecha'] or lineas[-1][1:3] != ['Acortar mangas', '22.00']:
     sys.exit('la rejilla del encargo no se lee como se ve')

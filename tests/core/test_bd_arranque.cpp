@@ -185,21 +185,16 @@ private Q_SLOTS:
         QVERIFY(b.dialogos.mensajes.isEmpty());
         QCOMPARE(G().EsSqlServer, b.conexion.EsSqlServer());
 
-        // A small screen and a ticket width that is no number are told, and the start goes on.
+        // A ticket width that is no number is told, and the start goes on.
         b.dialogos.siNo = {7, 7};
         PantallasPrueba pantalla;
-        pantalla.tamano = QSize(800, 600);
         b.conexion.Ejecutar(u"update parametros set anchuracarro = 'cuarenta'"_s);
         frmPrincipal f5;
         QVERIFY(Arrancar(b, f5));
-        QCOMPARE(b.dialogos.mensajes.size(), 2);
-        QCOMPARE(b.dialogos.mensajes[0], u"La resolución de su pantalla no es de 1024 x 768.\r\n"
-                                         "Deberia cambiarla para una correcta visualización"_s);
-        QVERIFY(b.dialogos.mensajes[1].contains(u"cuarenta"_s));
+        QCOMPARE(b.dialogos.mensajes.size(), 1);
+        QVERIFY(b.dialogos.mensajes[0].contains(u"cuarenta"_s));
         QCOMPARE(G().AnchuraTicket, 40);
 
-        // A screen larger than 1024 x 768 is no reason to warn.
-        pantalla.tamano = QSize(1920, 1080);
         b.dialogos.mensajes.clear();
         b.conexion.Ejecutar(u"delete from parametros"_s);
         frmPrincipal f6;

@@ -2,7 +2,9 @@
 
 #include "ui/common/TablaAccesible.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 #include <QTableView>
 #include <QTextDocument>
@@ -69,13 +71,71 @@ private:
     QString Texto() const { return TextoMostrado(static_cast<const QLabel *>(object())); }
 };
 
+// A combo box read by its caption, with the chosen item as its value: Qt on Linux gives the item
+// as its name, so "Seleccione trabajador" would be heard as "Ana". Its first child is the list it
+// opens, then its own parts (the box typed into, when it has one).
+class DesplegableAccesible : public QAccessibleWidget
+{
+public:
+    explicit DesplegableAccesible(QComboBox *c) : QAccessibleWidget(c, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && !Caja()->accessibleName().isEmpty())
+            return Caja()->accessibleName();
+        if (t == QAccessible::Name || t == QAccessible::Value)
+            return Caja()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+    QAccessibleInterface *child(int i) const override
+    {
+        return i == 0 ? QAccessible::queryAccessibleInterface(Caja()->view())
+                      : QAccessibleWidget::child(i - 1);
+    }
+    int indexOfChild(const QAccessibleInterface *hijo) const override
+    {
+        if (hijo && hijo->object() == Caja()->view())
+            return 0;
+        const int i = QAccessibleWidget::indexOfChild(hijo);
+        return i < 0 ? -1 : i + 1;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &accion) override
+    {
+        if (accion == showMenuAction())
+            Caja()->showPopup();
+        else
+            QAccessibleWidget::doAction(accion);
+    }
+
+private:
+    QComboBox *Caja() const { return static_cast<QComboBox *>(widget()); }
+};
+
 QAccessibleInterface *Fabrica(const QString &, QObject *o)
 {
     if (auto *l = qobject_cast<QLabel *>(o))
         return new EtiquetaAccesible(l);
+    if (auto *c = qobject_cast<QComboBox *>(o))
+        return new DesplegableAccesible(c);
     if (auto *t = qobject_cast<QTableView *>(o))
         return TablaAccesible::Crear(t);
     return nullptr;
+}
+
+// A grid's focus and selection events, numbered as the view numbers its cells, renumbered as the
+// reader finds them among the grid's children before they go out.
+void Renumerar(QAccessibleEvent *e)
+{
+    if (auto *t = qobject_cast<QTableView *>(e->object()); t && e->child() >= 0)
+        e->setChild(TablaAccesible::HijoDe(t, e->child()));
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(e);
+    QAccessible::installUpdateHandler(Renumerar);
 }
 
 } // namespace
@@ -83,8 +143,10 @@ QAccessibleInterface *Fabrica(const QString &, QObject *o)
 void Accesible::Instalar()
 {
     static bool instalado = false;
-    if (!std::exchange(instalado, true))
+    if (!std::exchange(instalado, true)) {
         QAccessible::installFactory(Fabrica);
+        QAccessible::installUpdateHandler(Renumerar);
+    }
 }
 
 void Accesible::AvisarCambios(QWidget *ventana)

@@ -1,6 +1,7 @@
 #include "ui/common/Estilo.h"
 
 #include "ui/common/Accesible.h"
+#include "ui/common/Escala.h"
 #include "ui/printing/TextoPlano.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ QFont Estilo::Fuente(int puntos, bool negrita)
 void Estilo::Aplicar()
 {
     Accesible::Instalar();
+    Escala::Instalar();
     qApp->setFont(Fuente());
     qApp->setStyleSheet(
         QStringLiteral("QPushButton { background: #f4efe6; border: 2px solid #8a7b66; border-radius: 8px; "

@@ -26,7 +26,6 @@ template <class M, class V, class... Datos> auto Abrir(const Datos &...datos)
 class PantallasQt : public Pantallas
 {
 public:
-    QSize TamanoPantalla() const override;
     int ListaClientes() override;
     void FichaCliente(const QString &telefono, int idcliente) override;
     void Calculadora() override;

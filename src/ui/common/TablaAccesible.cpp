@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTableView>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -108,10 +109,9 @@ private:
     int columna_;
 };
 
-// The grid itself: rows are the model's, columns the visible ones. Children are numbered as the
-// view numbers them in its focus and selection events (a header row, then the rows, each over a
-// row-header place and every model column), so the cell a screen reader is told about is the one
-// it finds.
+// The grid itself: rows are the model's, columns the visible ones. Children are the header's cells
+// and then each row's, over the visible columns; the view's events, numbered over every column and
+// a row-header place, are renumbered on their way out (HijoDe).
 class Tabla : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
@@ -140,27 +140,34 @@ public:
     }
 
     // QAccessibleInterface
-    int childCount() const override { return (rowCount() + Cabecera()) * Ancho(); }
+    int childCount() const override { return (rowCount() + 1) * columnCount(); }
     QAccessibleInterface *child(int i) const override
     {
-        const int ancho = Ancho();
-        if (i < 0 || ancho == 0)
-            return nullptr;
-        // No grid of the program shows row headers: their place, like a hidden column's, stands
-        // for the row's first visible cell (a reader walking the children finds no gaps).
-        const int columna = i % ancho - Lateral();
         const QList<int> visibles = Visibles();
-        if (visibles.isEmpty())
+        if (i < 0 || visibles.isEmpty() || !Vista()->model())
             return nullptr;
+        if (i < childCount())
+            return CeldaDe(int(i / visibles.size()) - 1, visibles[i % visibles.size()]);
+        // Past the children, the view's own number of a cell: Qt looks up a focus or selection
+        // event's cell by it before the event is renumbered (HijoDe), and must find one.
+        const int ancho = Vista()->model()->columnCount() + 1;
+        const int columna = i % ancho - 1;
         const bool oculta = columna < 0 || Vista()->isColumnHidden(columna);
-        return CeldaDe(i / ancho - Cabecera(), oculta ? visibles.first() : columna);
+        return CeldaDe(i / ancho - 1, oculta ? visibles.first() : columna);
     }
     int indexOfChild(const QAccessibleInterface *hijo) const override
     {
         const auto *c = dynamic_cast<const Celda *>(hijo);
-        if (!c || c->table() != this)
+        return c && c->table() == this ? Numero(c->Fila(), c->Columna()) : -1;
+    }
+    // Model row `fila` (-1: the header) and model column `columna`, among the children; a hidden
+    // column stands for the row's first visible cell.
+    int Numero(int fila, int columna) const
+    {
+        const QList<int> visibles = Visibles();
+        if (visibles.isEmpty() || fila < -1 || fila >= rowCount())
             return -1;
-        return (c->Fila() + Cabecera()) * Ancho() + c->Columna() + Lateral();
+        return int((fila + 1) * visibles.size() + std::max<qsizetype>(0, visibles.indexOf(columna)));
     }
     QAccessibleInterface *childAt(int x, int y) const override
     {
@@ -258,10 +265,6 @@ public:
 
 private:
     QTableView *Vista() const { return static_cast<QTableView *>(widget()); }
-    // The view counts a header row and a row-header column in its numbering, shown or not.
-    static int Cabecera() { return 1; }
-    static int Lateral() { return 1; }
-    int Ancho() const { return Vista()->model() ? Vista()->model()->columnCount() + Lateral() : 0; }
     void Olvidar()
     {
         for (const auto &[clave, id] : celdas_)
@@ -295,4 +298,14 @@ int Celda::columnIndex() const
 QAccessibleInterface *TablaAccesible::Crear(QTableView *vista)
 {
     return new Tabla(vista);
+}
+
+int TablaAccesible::HijoDe(QTableView *vista, int numeroDeLaVista)
+{
+    Tabla *t = TablaDe(vista);
+    if (!t || !vista->model() || numeroDeLaVista < 0)
+        return -1;
+    // The view counts a header row and a row-header place in its numbering, shown or not.
+    const int ancho = vista->model()->columnCount() + 1;
+    return t->Numero(numeroDeLaVista / ancho - 1, numeroDeLaVista % ancho - 1);
 }

@@ -24,7 +24,9 @@
 
 namespace {
 
+// The lists on the left take this share of the screen's width (380 px at 1024), the order the rest.
 constexpr int AnchoZonaIzquierda = 380;
+constexpr int AnchoZonaDerecha = 1024 - 8 * 2 - 10 - AnchoZonaIzquierda;
 
 // Garment rows read in bold; the "X" that deletes stands out in red.
 class DelegadoVenta : public QStyledItemDelegate
@@ -48,10 +50,13 @@ protected:
 
 enum class Dibujo { Telefono, Lupa, Dinero };
 
-// The picture buttons: a telephone, a magnifying glass, a coin.
+// The picture buttons: a telephone, a magnifying glass, a coin, drawn for the screen's own pixels
+// (twice as many on a HiDPI screen) so that they stay sharp at any scale.
 QIcon Icono(Dibujo dibujo)
 {
-    QPixmap p(44, 44);
+    const qreal densidad = qApp->devicePixelRatio();
+    QPixmap p(QSize(44, 44) * densidad);
+    p.setDevicePixelRatio(densidad);
     p.fill(Qt::transparent);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
@@ -60,7 +65,7 @@ QIcon Icono(Dibujo dibujo)
     case Dibujo::Telefono:
         g.setPen(tinta);
         g.setFont(Estilo::Fuente(28));
-        g.drawText(p.rect(), Qt::AlignCenter, QString(QChar(0x260E)));
+        g.drawText(QRect(0, 0, 44, 44), Qt::AlignCenter, QString(QChar(0x260E)));
         break;
     case Dibujo::Lupa:
         g.setPen(QPen(tinta, 4));
@@ -73,7 +78,7 @@ QIcon Icono(Dibujo dibujo)
         g.setBrush(QColor(240, 200, 90));
         g.drawEllipse(QRectF(3, 3, 38, 38));
         g.setFont(Estilo::Fuente(20, true));
-        g.drawText(p.rect(), Qt::AlignCenter, QString(QChar(0x20AC)));
+        g.drawText(QRect(0, 0, 44, 44), Qt::AlignCenter, QString(QChar(0x20AC)));
         break;
     }
     return QIcon(p);
@@ -145,8 +150,8 @@ frmPrincipalVista::frmPrincipalVista(frmPrincipal &modelo, QWidget *padre)
 
     auto *arriba = new QHBoxLayout;
     arriba->setSpacing(10);
-    arriba->addWidget(ZonaIzquierda());
-    arriba->addLayout(derecha, 1);
+    arriba->addWidget(ZonaIzquierda(), AnchoZonaIzquierda);
+    arriba->addLayout(derecha, AnchoZonaDerecha);
 
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(8, 8, 8, 8);
@@ -246,7 +251,7 @@ QLabel *frmPrincipalVista::NuevaCaja(const QString &nombre, int puntos)
 QWidget *frmPrincipalVista::ZonaIzquierda()
 {
     auto *zona = new QWidget(this);
-    zona->setFixedWidth(AnchoZonaIzquierda);
+    zona->setMinimumWidth(AnchoZonaIzquierda);
     auto *capa = new QVBoxLayout(zona);
     capa->setContentsMargins(0, 0, 0, 0);
     capa->setSpacing(8);
@@ -261,6 +266,8 @@ QWidget *frmPrincipalVista::ZonaIzquierda()
     listas->addWidget(gridProductos_, 3);
     capa->addLayout(listas, 1);
     lblVersion_ = new Etiqueta(zona);
+    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion_->setAccessibleName(QString::fromUtf8("Versión del programa"));
     lblVersion_->setFont(Estilo::Fuente(9));
     lblVersion_->setStyleSheet(QStringLiteral("color: #8a7b66;"));
     capa->addWidget(lblVersion_);
@@ -280,9 +287,11 @@ QWidget *frmPrincipalVista::ZonaCliente()
     titulo->setFont(Estilo::Fuente(12, true));
     lblAtendidopor_ = new Etiqueta(zona);
     lblAtendidopor_->setObjectName(QStringLiteral("lblAtendidopor"));
+    lblAtendidopor_->setAccessibleName(QStringLiteral("Atendido por"));
     lblAtendidopor_->setFont(Estilo::Fuente(12));
     lblNumReferencia_ = new Etiqueta(zona);
     lblNumReferencia_->setObjectName(QStringLiteral("lblNumReferencia"));
+    lblNumReferencia_->setAccessibleName(QStringLiteral("Referencia del encargo"));
     lblNumReferencia_->setFont(Estilo::Fuente(14, true));
     lblNumReferencia_->setStyleSheet(QStringLiteral("color: #6b3e2e;"));
     titulos->addWidget(titulo);

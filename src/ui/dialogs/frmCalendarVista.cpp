@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextCharFormat>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -26,13 +27,16 @@ frmCalendarVista::frmCalendarVista(frmCalendar &modelo, QWidget *padre)
     Cal1_->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     Cal1_->setGridVisible(true);
     Cal1_->setAccessibleName(QStringLiteral("Calendario"));
-    const std::pair<const char *, const char *> partes[] = {{"qt_calendar_prevmonth", "Mes anterior"},
-                                                            {"qt_calendar_nextmonth", "Mes siguiente"},
-                                                            {"qt_calendar_yearedit", "Año"},
-                                                            {"qt_calendar_calendarview", "Días del mes"}};
+    const std::pair<const char *, const char *> partes[] = {
+        {"qt_calendar_prevmonth", "Mes anterior"}, {"qt_calendar_nextmonth", "Mes siguiente"},
+        {"qt_calendar_monthbutton", "Elegir mes"}, {"qt_calendar_yearbutton", "Elegir año"},
+        {"qt_calendar_yearedit", "Año"},           {"qt_calendar_calendarview", "Días del mes"}};
     for (const auto &[objeto, nombre] : partes)
         if (auto *w = Cal1_->findChild<QWidget *>(QLatin1String(objeto)))
             w->setAccessibleName(QString::fromUtf8(nombre));
+    // The month and year buttons are reached with Tab too, not only with a finger.
+    for (auto *b : Cal1_->findChildren<QToolButton *>())
+        b->setFocusPolicy(Qt::TabFocus);
     Cal1_->setStyleSheet(QStringLiteral(
         "QCalendarWidget QWidget#qt_calendar_navigationbar { background: #8a7b66; min-height: 60px; }"
         "QCalendarWidget QToolButton { color: white; font-size: 20pt; font-weight: bold; min-height: 52px;"

@@ -62,6 +62,7 @@ PrendasArregloVista::PrendasArregloVista(PrendasArreglo &modelo, frmListaEntrega
     capa->addWidget(gridPrendas, 1);
     ayuda = Rotulo(QStringLiteral("lblAyuda"), 12, false, this);
     ayuda->setStyleSheet(QStringLiteral("color: #5a4a3a;"));
+    ayuda->setAccessibleName(QStringLiteral("Ayuda"));
     capa->addWidget(ayuda);
 
     auto *botones = new QHBoxLayout;
