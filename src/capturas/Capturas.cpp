@@ -21,9 +21,11 @@
 #include "ui/counter/frmInicioVista.h"
 #include "ui/counter/frmPrincipalVista.h"
 #include "ui/dialogs/DialogosQt.h"
+#include "ui/menu/RegistroPantallas.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
@@ -108,6 +110,17 @@ int HacerCapturas(const QString &carpeta)
     ok &= CapturarDialogos(carpeta);
     for (auto &[nombre, ventana] : VentanasTextoPlano())
         ok &= Guardar(ventana.get(), carpeta, nombre);
+    // The screens whose picture their registry row makes; then every row's picture must be there.
+    for (const FichaPantalla &f : RegistroPantallas())
+        if (f.capturar)
+            ok &= Guardar(f.capturar().get(), carpeta, QString::fromLatin1(f.captura), QSize(1024, 768));
+    for (const FichaPantalla &f : RegistroPantallas())
+        if (*f.captura
+            && !QFile::exists(
+                QDir(carpeta).filePath(QString::fromLatin1(f.captura) + QStringLiteral(".png")))) {
+            std::printf("FALTA %s.png (%s)\n", f.captura, f.nombre);
+            ok = false;
+        }
 
     G().dialogos = nullptr;
     return ok ? 0 : 1;

@@ -66,10 +66,7 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasOpciones()
     static frmPrincipal entrega;
     entrega.lblVersion = QStringLiteral("Versión de muestra");
     entrega.ReiniciarVenta();
-    G().ArregloACargar = 3;
-    G().ArregloACargarParaEntregar = true;
-    entrega.CargarArregloACargar();
-    G().EntregandoArreglo = false;
+    entrega.CargarArregloACargar({3, true});
     v.emplace_back(QStringLiteral("frmPrincipal_entregando"), std::make_unique<frmPrincipalVista>(entrega));
     G().pantallas = antes;
     return v;

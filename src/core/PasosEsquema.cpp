@@ -39,6 +39,12 @@ void UnTelefonoPorCliente(Conexion &c, bool)
     CrearIndiceTelefonos(c);
 }
 
+void AvisosDeRecogida(Conexion &c, bool servidor)
+{
+    for (size_t i = 2; i < 6; ++i)
+        AnadirColumna(c, ColumnasAnadidas[i], servidor);
+}
+
 } // namespace
 
 const std::vector<PasoEsquema> &PasosEsquema()
@@ -49,6 +55,8 @@ const std::vector<PasoEsquema> &PasosEsquema()
         {3, "la clave del propietario (parametros.pin)", PinEnParametros},
         {4, "índices de las listas de prendas listas y de la caja abierta", IndicesDeListas},
         {5, "un cliente por teléfono (índice único de clientes.telefono)", UnTelefonoPorCliente},
+        {8, "avisos de recogida: cuándo volvió listo un arreglo y cuándo se llamó al cliente",
+         AvisosDeRecogida},
     };
     return pasos;
 }

@@ -8,6 +8,7 @@
 #include "masterdata/frmParametrosGenerales.h"
 #include "menu/ClavePropietario.h"
 #include "menu/FRMoPCIONES.h"
+#include "ui/menu/RegistroPantallas.h"
 
 #include <QtTest>
 
@@ -17,69 +18,26 @@ namespace {
 
 const QString TituloPin = u"PIN del propietario"_s;
 
-// Every screen the menu opens, by name.
-struct PantallasAbiertas : PantallasPrueba {
-    int ListaClientes() override { return abiertas.append(u"ListaClientes"_s), 0; }
-    void Calculadora() override { abiertas.append(u"Calculadora"_s); }
-    void Asignacion() override { abiertas.append(u"Asignacion"_s); }
-    void PendientesPorTrabajador() override { abiertas.append(u"PendientesPorTrabajador"_s); }
-    void Atrasados() override { abiertas.append(u"Atrasados"_s); }
-    void PagosATrabajadores() override { abiertas.append(u"PagosATrabajadores"_s); }
-    void PagosTiendas() override { abiertas.append(u"PagosTiendas"_s); }
-    void DecProd() override { abiertas.append(u"DecProd"_s); }
-    void Familias() override { abiertas.append(u"Familias"_s); }
-    void ListaTrabajadores() override { abiertas.append(u"ListaTrabajadores"_s); }
-    void CopiaSeguridad() override { abiertas.append(u"CopiaSeguridad"_s); }
-    void HojaVenta() override { abiertas.append(u"HojaVenta"_s); }
-    void ListaCierres() override { abiertas.append(u"ListaCierres"_s); }
-    void RegistroOperaciones() override { abiertas.append(u"RegistroOperaciones"_s); }
-    void ParametrosGenerales() override { abiertas.append(u"ParametrosGenerales"_s); }
-    QStringList abiertas;
-};
-
-struct Boton {
-    QString abre; // the screen, or the first question of an action
-    void (FRMoPCIONES::*pulsar)();
-};
-
-using M = FRMoPCIONES;
-const Boton Guardados[] = {
-    {u"HojaVenta"_s, &M::cmdHojaVenta_Click},
-    {u"ListaCierres"_s, &M::cmdHistoricoCajas_Click},
-    {u"¿Cerrar la caja actual?"_s, &M::cmdCierreCaja_Click},
-    {u"PagosATrabajadores"_s, &M::cmdPagosTrabajadores_Click},
-    {u"PagosTiendas"_s, &M::cmdCobrostiendas_Click},
-    {u"ParametrosGenerales"_s, &M::cmdConfig_Click},
-    {u"CopiaSeguridad"_s, &M::cmdCopiaSeguridad_Click},
-    {u"Introduzca la referencia del arreglo a anular"_s, &M::cmdAnularArreglo_Click},
-    {u"¿Cantidad a sacar de la caja?"_s, &M::cmdSacarDinero_Click},
-    {u"ListaTrabajadores"_s, &M::Command4_Click},
-    {u"DecProd"_s, &M::cmdNuevoArreglo_Click},
-    {u"Familias"_s, &M::cmdTiposFamilias_Click},
-    {u"RegistroOperaciones"_s, &M::cmdRegistroOperaciones_Click},
-};
-const Boton Mostrador_[] = {
-    {u"Asignacion"_s, &M::cmdAsignarArreglos_Click},
-    {u"PendientesPorTrabajador"_s, &M::cmdPendientePorTrabajador_Click},
-    {u"Atrasados"_s, &M::cmdAtrasados_Click},
-    {u"ListaClientes"_s, &M::cmdListaCleintes_Click},
-    {u"Calculadora"_s, &M::Command2_Click},
-    {u"Introduzca la referencia del arreglo a modificar"_s, &M::cmdModificarArreglo_Click},
-};
-
-// Presses a button with the PIN answers queued: "<what it guards>: abre|no, PIN <times asked>".
-QString Pulsar(BaseDePrueba &b, PantallasAbiertas &p, const Boton &boton, std::deque<QString> respuestas = {})
+// Presses a menu button of the registry with the PIN answers queued: "<caption>: abre|no, PIN <times
+// asked>". What the button opens is not run: the guard alone decides whether it would be.
+QString Pulsar(BaseDePrueba &b, const FichaPantalla &f, std::deque<QString> respuestas = {})
 {
     b.dialogos.pad = std::move(respuestas);
     b.dialogos.titulosPad.clear();
-    b.dialogos.preguntas.clear();
-    p.abiertas.clear();
     FRMoPCIONES menu;
-    (menu.*boton.pulsar)();
-    const bool abre = p.abiertas.contains(boton.abre) || b.dialogos.titulosPad.contains(boton.abre)
-                      || b.dialogos.preguntas.contains(boton.abre);
-    return u"%1: %2, PIN %3"_s.arg(boton.abre, abre ? u"abre"_s : u"no"_s)
+    bool abre = false;
+    menu.Pulsar(f.rasgos & PideClave, [&abre] { return abre = true, ArregloParaVenta{}; });
+    return u"%1: %2, PIN %3"_s.arg(QString::fromUtf8(f.nombre), abre ? u"abre"_s : u"no"_s)
         .arg(b.dialogos.titulosPad.count(TituloPin));
+}
+
+std::vector<FichaPantalla> DelMenu(bool clave)
+{
+    std::vector<FichaPantalla> v;
+    for (const FichaPantalla &f : RegistroPantallas())
+        if (f.columna >= 0 && bool(f.rasgos & PideClave) == clave)
+            v.push_back(f);
+    return v;
 }
 
 } // namespace
@@ -97,19 +55,21 @@ private Q_SLOTS:
     {
         Mostrador m;
         BaseDePrueba &b = m.b;
-        PantallasAbiertas p;
+        const std::vector<FichaPantalla> Guardados = DelMenu(true), Mostrador_ = DelMenu(false);
+        QVERIFY(Guardados.size() >= 10 && Mostrador_.size() >= 8);
+        const QString primero = QString::fromUtf8(Guardados[0].nombre);
         // A shop made before the journal and the PIN gets both when a counter opens it.
         b.conexion.Ejecutar(u"drop table operaciones"_s);
         b.conexion.Ejecutar(u"alter table parametros drop column pin"_s);
         b.conexion.Ejecutar(u"drop table esquema"_s);
         ActualizarEsquema(b.conexion);
         // No PIN: everything opens as it always did.
-        for (const Boton &boton : Guardados)
-            QCOMPARE(Pulsar(b, p, boton), boton.abre + u": abre, PIN 0"_s);
+        for (const FichaPantalla &boton : Guardados)
+            QCOMPARE(Pulsar(b, boton), QString::fromUtf8(boton.nombre) + u": abre, PIN 0"_s);
 
         // Set on the parameters screen, typed twice; only a salted slow hash is kept.
         frmParametrosGenerales parametros;
-        parametros.CargarFomulario({});
+        parametros.CargarFormulario({});
         QCOMPARE(parametros.cmdPinCaption, u"Poner PIN"_s);
         b.dialogos.pad = {u"12"_s, u"2580"_s, u"2581"_s, u"2580"_s, u"2580"_s};
         parametros.cmdPin_Click(); // too short
@@ -128,32 +88,38 @@ private Q_SLOTS:
 
         // Refused without it (cancelled or wrong), opened with it; counter screens never ask.
         ClavePropietario::Salir();
-        for (const Boton &boton : Guardados) {
-            QCOMPARE(Pulsar(b, p, boton), boton.abre + u": no, PIN 1"_s);
-            QCOMPARE(Pulsar(b, p, boton, {u"1111"_s}), boton.abre + u": no, PIN 1"_s);
+        for (const FichaPantalla &boton : Guardados) {
+            QCOMPARE(Pulsar(b, boton), QString::fromUtf8(boton.nombre) + u": no, PIN 1"_s);
+            QCOMPARE(Pulsar(b, boton, {u"1111"_s}), QString::fromUtf8(boton.nombre) + u": no, PIN 1"_s);
             ClavePropietario::EstadoActual() = {}; // no lock here: that comes below
         }
-        for (const Boton &boton : Mostrador_)
-            QCOMPARE(Pulsar(b, p, boton), boton.abre + u": abre, PIN 0"_s);
+        for (const FichaPantalla &boton : Mostrador_)
+            QCOMPARE(Pulsar(b, boton), QString::fromUtf8(boton.nombre) + u": abre, PIN 0"_s);
+        // The cash closing, off the menu, keeps its own guard.
+        b.dialogos.preguntas.clear();
+        FRMoPCIONES cierre;
+        cierre.cmdCierreCaja_Click();
+        QVERIFY(b.dialogos.preguntas.isEmpty());
+        ClavePropietario::EstadoActual() = {};
         // One right PIN opens every guarded screen until the menu is left.
-        QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: abre, PIN 1"_s);
-        for (const Boton &boton : Guardados)
-            QCOMPARE(Pulsar(b, p, boton), boton.abre + u": abre, PIN 0"_s);
+        QCOMPARE(Pulsar(b, Guardados[0], {u"2580"_s}), primero + u": abre, PIN 1"_s);
+        for (const FichaPantalla &boton : Guardados)
+            QCOMPARE(Pulsar(b, boton), QString::fromUtf8(boton.nombre) + u": abre, PIN 0"_s);
         FRMoPCIONES menu;
         menu.CargarFormulario([] {});
-        QCOMPARE(Pulsar(b, p, Guardados[0]), u"HojaVenta: no, PIN 1"_s);
+        QCOMPARE(Pulsar(b, Guardados[0]), primero + u": no, PIN 1"_s);
 
         // Five wrong in a row lock it for a minute of the shop clock, the right one included.
         ClavePropietario::EstadoActual() = {};
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(Pulsar(b, p, Guardados[0], {u"0000"_s}), u"HojaVenta: no, PIN 1"_s);
+            QCOMPARE(Pulsar(b, Guardados[0], {u"0000"_s}), primero + u": no, PIN 1"_s);
         b.dialogos.mensajes.clear();
-        QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: no, PIN 0"_s);
+        QCOMPARE(Pulsar(b, Guardados[0], {u"2580"_s}), primero + u": no, PIN 0"_s);
         QVERIFY(b.dialogos.mensajes.value(0).contains(u"Espere un minuto"_s));
         b.reloj.Fijar(b.reloj.Ahora().addSecs(59));
-        QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: no, PIN 0"_s);
+        QCOMPARE(Pulsar(b, Guardados[0], {u"2580"_s}), primero + u": no, PIN 0"_s);
         b.reloj.Fijar(b.reloj.Ahora().addSecs(2));
-        QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: abre, PIN 1"_s);
+        QCOMPARE(Pulsar(b, Guardados[0], {u"2580"_s}), primero + u": abre, PIN 1"_s);
 
         // Removed from the parameters screen, after a question.
         b.dialogos.siNo = {6};
@@ -204,7 +170,6 @@ private Q_SLOTS:
             u"insert into caja (importe, concepto, fecha, nombrecierre, formapago, idarreglo) "
             "values (10, 'Ref.', '2026-12-05 10:00:00', '20261205', 1, %1)"_s.arg(n));
         m.p.ReiniciarVenta();
-        G().ArregloEnVenta = 0;
         m.dialogos.pad = {QString::number(n)};
         m.dialogos.siNo = {6};
         menu.cmdAnularArreglo_Click();
@@ -230,13 +195,23 @@ private Q_SLOTS:
         m.PedidoDeDosPrendas();
         const int otro = m.Guardar(0);
         m.p.ReiniciarVenta();
-        G().ArregloEnVenta = 0;
         b.conexion.Ejecutar(u"alter table operaciones rename to operaciones_fuera"_s);
         m.dialogos.pad = {QString::number(otro)};
         m.dialogos.siNo = {6};
         QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, menu.cmdAnularArreglo_Click());
         b.conexion.Ejecutar(u"alter table operaciones_fuera rename to operaciones"_s);
         QCOMPARE(b.Valor(u"select count(*) from arreglos"_s), u"1"_s);
+    }
+
+    // The screen index of docs/ARCHITECTURE.md says what the registry says.
+    void indiceDePantallas()
+    {
+        QFile f(QStringLiteral(HILVAN_DOCS "/ARCHITECTURE.md"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString doc = QString::fromUtf8(f.readAll());
+        if (!doc.contains(IndicePantallas()))
+            qInfo("%s", qPrintable(IndicePantallas()));
+        QVERIFY2(doc.contains(IndicePantallas()), "el índice no es el del registro: arriba, el que debe ser");
     }
 };
 
