@@ -17,9 +17,10 @@
 
 // "Avisos: arreglos listos sin recoger" (one file, as is its view ui/workshop/frmAvisosVista.h):
 // the orders whose every garment is back in the shop and ready, not handed over for more than the
-// shop's number of days (parametros.diasaviso, 15 when unset), for staff to call the customers. A double touch notes "Llamado hoy" with who called.
-// The days count from when the last garment came back (arreglos.fechalisto); an order ready before
-// that was recorded counts from its promised date, marked "*": it could not be collected earlier.
+// shop's number of days (parametros.diasaviso, 15 when unset), for staff to call the customers. A double
+// touch notes "Llamado hoy" with who called. The days count from when the last garment came back
+// (arreglos.fechalisto); an order ready before that was recorded counts from its promised date, marked "*":
+// it could not be collected earlier.
 class frmAvisos
 {
 public:

@@ -22,13 +22,12 @@ private Q_SLOTS:
     void llamarALosClientes()
     {
         BaseDePrueba b;
-        for (const char *c : {"fechalisto", "fechallamada", "llamadopor"})
-            b.conexion.Ejecutar(u"alter table arreglos drop column %1"_s.arg(QLatin1String(c)));
-        b.conexion.Ejecutar(u"alter table parametros drop column diasaviso"_s);
+        for (const char *c : {"arreglos drop column fechalisto", "arreglos drop column fechallamada",
+                              "arreglos drop column llamadopor", "parametros drop column diasaviso"})
+            b.conexion.Ejecutar(u"alter table "_s + QLatin1String(c));
         b.conexion.Ejecutar(u"drop table esquema"_s);
         ActualizarEsquema(b.conexion);
         SembrarTaller(b);
-        PantallasEntrega pantallas;
         b.conexion.Ejecutar(u"update arreglos_detalles set idcosturera = 1 where idarreglo = 10"_s);
         // Order 13 was ready before the moment was stored: it counts from its promised date.
         b.Insertar("arreglos", "idarreglo, idusuario, idcliente, fechaarreglo, fechaprevistaentrega",

@@ -34,9 +34,9 @@ QString Pulsar(BaseDePrueba &b, const FichaPantalla &f, std::deque<QString> resp
 std::vector<FichaPantalla> DelMenu(bool clave)
 {
     std::vector<FichaPantalla> v;
-    for (const FichaPantalla &f : RegistroPantallas())
-        if (f.columna >= 0 && bool(f.rasgos & PideClave) == clave)
-            v.push_back(f);
+    std::copy_if(
+        RegistroPantallas().begin(), RegistroPantallas().end(), std::back_inserter(v),
+        [clave](const FichaPantalla &f) { return f.columna >= 0 && bool(f.rasgos & PideClave) == clave; });
     return v;
 }
 

@@ -5,7 +5,7 @@
 //
 // A row: {form model, what staff call it, area, view, menu column (-1: off the menu), menu button's
 // name or what opens it, flags (PideClave, EsListado, SeTeclea), what the menu button does, picture's name,
-// the function that makes the picture (nullptr: its area's Ventanas*() makes it)}.
+// the function that makes the picture (nullptr: its area's Ventanas<Area>() makes it)}.
 #include "ui/menu/RegistroPantallas.h"
 
 #include "cash/CopiaSeguridad.h"

@@ -28,7 +28,7 @@ struct FichaPantalla {
     unsigned rasgos;    // RasgoPantalla flags
     ArregloParaVenta (*abrir)(FRMoPCIONES &menu); // what its menu button does; nullptr off the menu
     const char *captura;                          // its picture's name in `hilvan --capturas`; "" for none
-    std::unique_ptr<QWidget> (*capturar)();       // makes that picture; nullptr: its area's Ventanas*() does
+    std::unique_ptr<QWidget> (*capturar)(); // makes that picture; nullptr: its area's Ventanas<Area>() does
 };
 
 // Every screen and menu action of the program, the options menu's buttons in menu order.
