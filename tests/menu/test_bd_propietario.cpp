@@ -56,7 +56,6 @@ private Q_SLOTS:
         Mostrador m;
         BaseDePrueba &b = m.b;
         const std::vector<FichaPantalla> Guardados = DelMenu(true), Mostrador_ = DelMenu(false);
-        QVERIFY(Guardados.size() >= 10 && Mostrador_.size() >= 8);
         const QString primero = QString::fromUtf8(Guardados[0].nombre);
         // A shop made before the journal and the PIN gets both when a counter opens it.
         b.conexion.Ejecutar(u"drop table operaciones"_s);
