@@ -11,12 +11,15 @@
 #include "masterdata/frmListadoProductos.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
+#include "ui/menu/RegistroPantallas.h"
 #include "workshop/frmAsigancion.h"
 #include "workshop/frmAtrasados.h"
+#include "workshop/frmAvisos.h"
 #include "workshop/frmListaArreglosCliente.h"
 #include "workshop/frmPendientesPorTrabajador.h"
 
 #include <QDate>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -62,7 +65,10 @@ Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int
 Listado PantallaAsignacionModelo()
 {
     auto f = std::make_shared<frmAsigancion>();
-    Listado l{QStringLiteral("Asignación: todos, modelo de la pantalla hasta la última fila"), 1000, {}};
+    Listado l{
+        QStringLiteral("Asignar arreglos a trabajadores: todos, modelo de la pantalla hasta la última fila"),
+        1000,
+        {}};
     l.esperaMs = std::make_shared<double>(-1);
     l.pantalla = [f, espera = l.esperaMs]() -> qint64 {
         *espera = Medida::Ms([&] { f->cmdVerTodos_Click(); });
@@ -119,11 +125,26 @@ Listado PantallaClientes(const QString &nombre, const QString &texto)
     return l;
 }
 
+// The call list as its screen opens it: the parameters' days, the statement, the grid filled.
+Listado PantallaAvisos()
+{
+    auto f = std::make_shared<frmAvisos>();
+    Listado l{QStringLiteral("Avisos: arreglos listos sin recoger, pantalla"), 200, {}};
+    l.pantalla = [f]() -> qint64 {
+        f->CargarFormulario(nullptr);
+        return f->gridAvisos.Rows() - 1;
+    };
+    l.liberar = [f] { f->gridAvisos = Grid(); };
+    return l;
+}
+
 // The product list as its screen opens it.
 Listado PantallaProductos()
 {
     auto f = std::make_shared<frmListadoProductos>();
-    Listado l{QStringLiteral("Lista de productos, pantalla"), 200, {frmListadoProductos::SqlProductos(0)}};
+    Listado l{QStringLiteral("Lista de productos por familia, pantalla"),
+              200,
+              {frmListadoProductos::SqlProductos(0)}};
     l.pantalla = [f]() -> qint64 {
         f->CargarFormulario(nullptr);
         return f->gridProductos.Rows() - 1;
@@ -168,28 +189,35 @@ ParametrosListados ElegirParametros(Conexion &c)
     return p;
 }
 
-std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
+namespace {
+
+std::vector<Listado> ListadosDeLasPantallas(const ParametrosListados &p)
 {
     const QString una = QStringLiteral(" (costurera ") + N(p.costurera) + QLatin1Char(')');
     const QString mes = N(p.mes) + QLatin1Char('/') + N(p.ano);
     return {
-        {QStringLiteral("Asignación: no asignados"), 200, {frmAsigancion::SqlListaArreglos()}},
-        {QStringLiteral("Asignación: todos, una fila por línea"), 1000, {frmAsigancion::SqlTodasLasLineas()}},
-        {QStringLiteral("Asignación: todos, primera página de la pantalla"),
+        {QStringLiteral("Asignar arreglos a trabajadores: no asignados"),
+         200,
+         {frmAsigancion::SqlListaArreglos()}},
+        {QStringLiteral("Asignar arreglos a trabajadores: todos, una fila por línea"),
+         1000,
+         {frmAsigancion::SqlTodasLasLineas()}},
+        {QStringLiteral("Asignar arreglos a trabajadores: todos, primera página de la pantalla"),
          200,
          {frmAsigancion::SqlTodasLasLineas(p.ultimoArreglo - frmAsigancion::OrdenesPrimeraPagina,
                                            p.ultimoArreglo)}},
         PantallaAsignacionModelo(),
-        {QStringLiteral("Asignación: pendiente por trabajador") + una,
+        {QStringLiteral("Asignar arreglos a trabajadores: pendiente por trabajador") + una,
          200,
          {frmAsigancion::SqlArreglosPorTrabajador(p.costurera, true)}},
-        {QStringLiteral("Asignación: histórico por trabajador") + una + QStringLiteral(", sin límite"),
+        {QStringLiteral("Asignar arreglos a trabajadores: histórico por trabajador") + una
+             + QStringLiteral(", sin límite"),
          2000,
          {frmAsigancion::SqlArreglosPorTrabajador(p.costurera, false)}},
-        {QStringLiteral("Pendientes por trabajador: Todos"),
+        {QStringLiteral("Pendiente por trabajador: Todos"),
          200,
          {frmPendientesPorTrabajador::SqlPendientes(999)}},
-        {QStringLiteral("Pendientes por trabajador") + una,
+        {QStringLiteral("Pendiente por trabajador") + una,
          200,
          {frmPendientesPorTrabajador::SqlPendientes(p.costurera)}},
         {QStringLiteral("Arreglos atrasados (") + N(p.diasAtraso) + QStringLiteral(" días)"),
@@ -226,7 +254,7 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
         PantallaTiendas(QStringLiteral("Cobros a tiendas, pantalla: una tienda, ") + mes, p.tienda, p.ano,
                         p.mes),
         PantallaProductos(),
-        {QStringLiteral("Hoja de venta (caja ") + p.cierre + QLatin1Char(')'),
+        {QStringLiteral("Caja actual: hoja de venta (caja ") + p.cierre + QLatin1Char(')'),
          200,
          {frmHojaVenta::SqlMovimientos(p.cierre, false), frmHojaVenta::SqlMovimientos(p.cierre, true)}},
         {QStringLiteral("Histórico de cajas"), 200, {frmListaCierres::SqlCierres()}},
@@ -241,8 +269,30 @@ std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
         {QStringLiteral("Lista de clientes: \"") + p.busqueda + QLatin1Char('"'),
          200,
          {frmListaClientes::SqlClientes(p.busqueda)}},
-        {QStringLiteral("Arreglos del cliente (") + N(p.clienteArreglos) + QStringLiteral(" arreglos)"),
+        {QStringLiteral("Avisos: arreglos listos sin recoger (") + N(frmAvisos::DiasPorDefecto)
+             + QStringLiteral(" días)"),
+         200,
+         {frmAvisos::SqlAvisos(frmAvisos::DiasPorDefecto)}},
+        PantallaAvisos(),
+        {QStringLiteral("Lista de arreglos del cliente (") + N(p.clienteArreglos)
+             + QStringLiteral(" arreglos)"),
          200,
          {frmListaArreglosCliente::SqlArreglos(p.cliente)}},
     };
+}
+
+} // namespace
+
+std::vector<Listado> ListadosDeLaTienda(const ParametrosListados &p)
+{
+    std::vector<Listado> listados = ListadosDeLasPantallas(p);
+    // Every listing of the registry of screens is measured here, its rows named after it.
+    for (const FichaPantalla &f : RegistroPantallas()) {
+        const QString nombre = QString::fromUtf8(f.nombre);
+        if ((f.rasgos & EsListado)
+            && std::none_of(listados.begin(), listados.end(),
+                            [&nombre](const Listado &l) { return l.nombre.startsWith(nombre); }))
+            qFatal("Sin medida en hilvan-bench: %s", f.nombre);
+    }
+    return listados;
 }

@@ -1,16 +1,15 @@
 #include "capturas/Capturas.h"
 
-#include "capturas/CapturasCaja.h"
-#include "capturas/CapturasClientes.h"
-#include "capturas/CapturasDialogos.h"
-#include "capturas/CapturasLiquidaciones.h"
-#include "capturas/CapturasOpciones.h"
-#include "capturas/CapturasParametros.h"
-#include "capturas/CapturasReabrir.h"
-#include "capturas/CapturasTaller.h"
+#include "capturas/CapturasCash.h"
+#include "capturas/CapturasCounter.h"
+#include "capturas/CapturasDialogs.h"
+#include "capturas/CapturasIntercambio.h"
+#include "capturas/CapturasMasterdata.h"
+#include "capturas/CapturasMenu.h"
+#include "capturas/CapturasPrinting.h"
+#include "capturas/CapturasSettlements.h"
 #include "capturas/CapturasTextoPlano.h"
-#include "capturas/CapturasTickets.h"
-#include "capturas/CapturasVenta.h"
+#include "capturas/CapturasWorkshop.h"
 #include "core/BaseDatos.h"
 #include "core/Conexion.h"
 #include "core/Configuracion.h"
@@ -21,9 +20,11 @@
 #include "ui/counter/frmInicioVista.h"
 #include "ui/counter/frmPrincipalVista.h"
 #include "ui/dialogs/DialogosQt.h"
+#include "ui/menu/RegistroPantallas.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
@@ -86,28 +87,37 @@ int HacerCapturas(const QString &carpeta)
 
     frmPrincipalVista venta(principal);
     ok &= Guardar(&venta, carpeta, QStringLiteral("frmPrincipal"), QSize(1024, 768));
-    for (auto &[nombre, ventana] : VentanasTickets())
+    // Area by area, each area's windows as its Ventanas function fills them.
+    for (auto &[nombre, ventana] : VentanasPrinting())
         ok &= Guardar(ventana.get(), carpeta, nombre);
-    for (auto &[nombre, ventana] : VentanasClientes())
+    for (auto &[nombre, ventana] : VentanasCounter())
         ok &= Guardar(ventana.get(), carpeta, nombre);
-    for (auto &[nombre, ventana] : VentanasVenta())
+    for (auto &[nombre, ventana] : VentanasMasterdata())
         ok &= Guardar(ventana.get(), carpeta, nombre);
-    for (auto &[nombre, ventana] : VentanasReabrir())
+    for (auto &[nombre, ventana] : VentanasWorkshop())
         ok &= Guardar(ventana.get(), carpeta, nombre);
-    for (auto &[nombre, ventana] : VentanasParametros())
+    for (auto &[nombre, ventana] : VentanasSettlements(carpeta))
         ok &= Guardar(ventana.get(), carpeta, nombre);
-    for (auto &[nombre, ventana] : VentanasTaller())
+    for (auto &[nombre, ventana] : VentanasMenu())
+        ok &= Guardar(ventana.get(), carpeta, nombre, QSize(1024, 768));
+    for (auto &[nombre, ventana] : VentanasCash())
         ok &= Guardar(ventana.get(), carpeta, nombre);
-    for (auto &[nombre, ventana] : VentanasLiquidaciones(carpeta))
+    for (auto &[nombre, ventana] : VentanasIntercambio())
         ok &= Guardar(ventana.get(), carpeta, nombre);
-    for (auto &[nombre, ventana] : VentanasOpciones())
-        ok &= Guardar(ventana.get(), carpeta, nombre,
-                      nombre == QLatin1String("FRMoPCIONES") ? QSize(1024, 768) : QSize());
-    for (auto &[nombre, ventana] : VentanasCaja())
-        ok &= Guardar(ventana.get(), carpeta, nombre);
-    ok &= CapturarDialogos(carpeta);
+    ok &= CapturarDialogs(carpeta);
     for (auto &[nombre, ventana] : VentanasTextoPlano())
         ok &= Guardar(ventana.get(), carpeta, nombre);
+    // The screens whose picture their registry row makes; then every row's picture must be there.
+    for (const FichaPantalla &f : RegistroPantallas())
+        if (f.capturar)
+            ok &= Guardar(f.capturar().get(), carpeta, QString::fromLatin1(f.captura), QSize(1024, 768));
+    for (const FichaPantalla &f : RegistroPantallas())
+        if (*f.captura
+            && !QFile::exists(
+                QDir(carpeta).filePath(QString::fromLatin1(f.captura) + QStringLiteral(".png")))) {
+            std::printf("FALTA %s.png (%s)\n", f.captura, f.nombre);
+            ok = false;
+        }
 
     G().dialogos = nullptr;
     return ok ? 0 : 1;

@@ -35,6 +35,13 @@ inline constexpr ColumnaAnadida ColumnasAnadidas[] = {
     {"parametros", "pinfallos", "integer", "integer"},
     {"parametros", "pinbloqueo", "timestamp", "timestamp"},
     {"parametros", "carpetacopias2", "text", "varchar(255)"}, // the daily copies' second folder
+    // When the last garment of an order came back ready (Null while one is still out), when the
+    // customer was last called to collect it and by whom, and after how many days a ready order
+    // is called about (Null: 15).
+    {"arreglos", "fechalisto", "timestamp", "timestamp"},
+    {"arreglos", "fechallamada", "timestamp", "timestamp"},
+    {"arreglos", "llamadopor", "text", "varchar(255)"},
+    {"parametros", "diasaviso", "integer", "integer"},
 };
 // A table added since the first version, made as the schema scripts make it when a counter opens
 // an older database; a copy without it may be restored. On the server it has no seguir_id trigger.

@@ -232,3 +232,15 @@ bool ExisteTelefono(const QString &telefono)
     return AbrirRecordset(QStringLiteral("select * from clientes where telefono = ") + ComillasSQL(telefono))
         .HayFilas();
 }
+
+void AnotarArregloListo(qint64 idarreglo)
+{
+    const QString n = QString::number(idarreglo);
+    Bd().Ejecutar(
+        QStringLiteral("update arreglos set fechalisto = case when exists (select 1 from "
+                       "arreglos_detalles where arreglos_detalles.idarreglo = ")
+        + n
+        + QStringLiteral(" and coalesce(arreglos_detalles.listoparaentrega, 0) <> 1) then null else "
+                         "coalesce(fechalisto, ")
+        + LiteralFechaSQL(DimeFechaServidor()) + QStringLiteral(") end where idarreglo = ") + n);
+}

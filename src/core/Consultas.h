@@ -47,6 +47,10 @@ bool ExisteArreglo(qint64 idarreglo);
 QString DimeNombreClienteArreglo(qint64 idarreglo);
 QString DimeTelefonoClienteArreglo(qint64 idarreglo);
 bool ArregloEntregado(qint64 idarreglo);
+// Records when the last garment of an order came back ready for the customer, or clears it while
+// one is still out: the call list counts the days waiting from it. Called in the transaction of
+// the change.
+void AnotarArregloListo(qint64 idarreglo);
 QString DimeNombreDeFamilia(qint64 idfamilia);
 int DimeUsuarioArreglo(qint64 idarreglo);
 int DimeCosturera(const QString &referenciaprenda);

@@ -2,9 +2,18 @@
 
 #include <QString>
 
+// An order a back-office screen hands to the sale screen, which loads it in place of the one on
+// it: to change it, or (entregar) to hand it over. Given back by the screen that chose it (its
+// CargarFormulario) and by the options menu, never left in a program-wide value.
+struct ArregloParaVenta {
+    int idarreglo = 0; // 0: none
+    bool entregar = false;
+};
+
 // Opens other screens and tells what the logic needs to know of the display.
-// Each screen that opens another has its own method here; the defaults do nothing, so that a test
-// supplies only the screens it looks at.
+// A screen that another screen's form model opens has its own method here; the defaults do
+// nothing, so that a test supplies only the screens it looks at. The options menu's screens are
+// not here: the registry of screens (ui/menu/RegistroPantallas) opens them.
 class Pantallas
 {
 public:
@@ -24,21 +33,13 @@ public:
     // Colours: the picker returns the chosen name (empty for none); the small window adds one.
     virtual QString Colores() { return {}; }
     virtual void NuevoColor() {}
-    // Back-office screens opened from the options menu.
-    virtual void Opciones() {}
-    virtual void Asignacion() {}
-    virtual void PendientesPorTrabajador() {}
-    virtual void Atrasados() {}
-    virtual void PagosATrabajadores() {}
-    virtual void PagosTiendas() {}
-    virtual void DecProd() {}
-    virtual void Familias() {}
-    virtual void ListaTrabajadores() {}
-    virtual void CopiaSeguridad() {}
-    virtual void HojaVenta() {}
-    virtual void ListaCierres() {}
-    virtual void RegistroOperaciones() {}
-    virtual void ParametrosGenerales() {}
+    // The options menu, told which stored order the sale screen has open (0: none) so that it is
+    // not annulled from under it; gives back the order a back-office screen chose for the sale screen.
+    virtual ArregloParaVenta Opciones(int arregloEnVenta)
+    {
+        Q_UNUSED(arregloEnVenta);
+        return {};
+    }
     // "Traer los datos del programa anterior", into a shop still empty.
     virtual void ImportarDatos() {}
     // Workshop screens opened from the assignment screen.
@@ -50,8 +51,13 @@ public:
     virtual void NuevaFamilia(int idfamilia) { Q_UNUSED(idfamilia); }
     virtual void MantProductos(int idproducto) { Q_UNUSED(idproducto); }
     virtual void ListadoProductos() {}
-    // The garments of one order: for handing it over, and as seen from the customer's history.
-    virtual void ListaEntregar(int idarreglo) { Q_UNUSED(idarreglo); }
+    // The garments of one order: for handing it over (gives back the order when "Entregar a
+    // cliente" sends it to the sale screen), and as seen from the customer's history.
+    virtual ArregloParaVenta ListaEntregar(int idarreglo)
+    {
+        Q_UNUSED(idarreglo);
+        return {};
+    }
     virtual void ListaPrendas(int idarreglo) { Q_UNUSED(idarreglo); }
     // Every garment a customer has brought.
     virtual void ArreglosCliente(int idcliente) { Q_UNUSED(idcliente); }

@@ -63,6 +63,11 @@ void IntentosDelPin(Conexion &c, bool servidor)
     AnadirColumnas(c, servidor, {"pinrecuperacion", "pinfallos", "pinbloqueo"});
 }
 
+void AvisosDeRecogida(Conexion &c, bool servidor)
+{
+    AnadirColumnas(c, servidor, {"fechalisto", "fechallamada", "llamadopor", "diasaviso"});
+}
+
 } // namespace
 
 const std::vector<PasoEsquema> &PasosEsquema()
@@ -81,6 +86,8 @@ const std::vector<PasoEsquema> &PasosEsquema()
          "el código de recuperación del PIN y sus intentos equivocados (parametros.pinrecuperacion, "
          "pinfallos, pinbloqueo)",
          IntentosDelPin},
+        {8, "avisos de recogida: cuándo volvió listo un arreglo y cuándo se llamó al cliente",
+         AvisosDeRecogida},
     };
     return pasos;
 }

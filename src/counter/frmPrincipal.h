@@ -2,6 +2,7 @@
 
 #include "core/Dialogos.h"
 #include "core/Grid.h"
+#include "core/Pantallas.h"
 #include "frmInicio.h"
 
 #include <QDateTime>
@@ -45,6 +46,9 @@ public:
     int IdUsuarioVenta = 0;
     int IdFormaPagoVenta = 1;
     bool EntregarAlAcabar = false;
+    // The order on screen came to be handed over (from the garment list or a scanned ticket): its
+    // lines are back in the shop by definition, and the rest is paid now.
+    bool EntregandoArreglo = false;
 
     // gridTPV columns. A garment's date shows as "dd/mm/yy"; the full date behind it is kept hidden.
     enum {
@@ -152,11 +156,11 @@ public:
     void cmdMerceria_Click();
     void Command1_Click();
     void cmdCalculadora_Click();
-    // The back office and the hand-over: each may leave an order in G().ArregloACargar, which the
-    // screen then loads in place of the one on it.
+    // The back office and the hand-over: each may give back an order, which the screen then loads
+    // in place of the one on it.
     void cmdVerOpciones_Click();
     void cmdEntregaarreglos_Click();
-    void CargarArregloACargar();
+    void CargarArregloACargar(const ArregloParaVenta &arreglo);
     // A key typed on the sale screen: a scanner types a garment ticket's code and Enter, and
     // on an empty screen that order opens for hand-over.
     void Form_KeyPress(QChar tecla);

@@ -68,7 +68,7 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
             preciosGuardados.insert(qint64(Val(NuloACero(rs.Campo(0)))), Val(NuloACero(rs.Campo(1))));
 
     // Lines of a reopened order being handed over are back in the shop by definition.
-    const bool listo = !nuevo && G().EntregandoArreglo;
+    const bool listo = !nuevo && EntregandoArreglo;
     int prenda = 0;
     QString etiqueta, referencia, fecha;
     // A line added to a garment that already went to a worker goes to the same worker, on the
@@ -180,7 +180,7 @@ bool frmPrincipal::EncargoCompleto()
         return false;
     }
 
-    if (G().EntregandoArreglo && txtPendiente != QLatin1String("0.00")) {
+    if (EntregandoArreglo && txtPendiente != QLatin1String("0.00")) {
         if (ClienteEsTienda != 1) {
             Dlg().Mensaje(QStringLiteral("Debe saldar la cuenta de este arreglo. Faltan por cobrar ")
                           + txtPendiente + QString::fromUtf8(" €."));
@@ -239,6 +239,7 @@ void frmPrincipal::GuardarYCobrar()
         GuardarArreglo(0, nuevo);
         IdArregloVenta = nuevo;
     }
+    AnotarArregloListo(IdArregloVenta);
     MeterMovimientoCaja(RedondearImporte(Val(txtEntregado) - Val(txtCambio)),
                         QStringLiteral("Ref. ") + N(IdArregloVenta), IdFormaPagoVenta, IdArregloVenta, 0);
     if (ArregloCargado && !EntregarAlAcabar) {
@@ -307,7 +308,7 @@ void frmPrincipal::VolverACargarCambiado(int idarreglo)
         return;
     }
     CargarArreglo(idarreglo, entregando);
-    G().EntregandoArreglo = entregando;
+    EntregandoArreglo = entregando;
     Dlg().Mensaje(QStringLiteral("Otro mostrador ha cambiado el arreglo ") + n
                   + QString::fromUtf8("; se ha vuelto a cargar. Revíselo y pulse de nuevo \"Fin arreglo\"."));
 }

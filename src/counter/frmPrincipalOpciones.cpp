@@ -10,22 +10,14 @@
 
 void frmPrincipal::cmdVerOpciones_Click()
 {
-    G().ArregloEnVenta = ArregloCargado ? IdArregloVenta : 0;
-    try {
-        if (G().pantallas)
-            G().pantallas->Opciones();
-    } catch (...) {
-        G().ArregloEnVenta = 0;
-        throw;
-    }
-    G().ArregloEnVenta = 0;
-    CargarArregloACargar();
+    if (G().pantallas)
+        CargarArregloACargar(G().pantallas->Opciones(ArregloCargado ? IdArregloVenta : 0));
 }
 
 void frmPrincipal::cmdEntregaarreglos_Click()
 {
-    frmListaEntregar::PedirArregloYMostrar(QStringLiteral("No se ha encontrado el arreglo "));
-    CargarArregloACargar();
+    CargarArregloACargar(
+        frmListaEntregar::PedirArregloYMostrar(QStringLiteral("No se ha encontrado el arreglo ")));
 }
 
 void frmPrincipal::Form_KeyPress(QChar tecla)
@@ -57,23 +49,16 @@ void frmPrincipal::CodigoLeido(const QString &leido)
         return;
     }
     const qint64 idarreglo = referencia.section(QLatin1Char('.'), 0, 0).toLongLong();
-    frmListaEntregar::MostrarParaEntregar(idarreglo, QStringLiteral("No se ha encontrado el arreglo ")
-                                                         + QString::number(idarreglo));
-    CargarArregloACargar();
+    CargarArregloACargar(frmListaEntregar::MostrarParaEntregar(
+        idarreglo, QStringLiteral("No se ha encontrado el arreglo ") + QString::number(idarreglo)));
 }
 
-void frmPrincipal::CargarArregloACargar()
+void frmPrincipal::CargarArregloACargar(const ArregloParaVenta &arreglo)
 {
-    ValoresPrograma &g = G();
-    const int idarreglo = g.ArregloACargar;
-    if (idarreglo == 0)
+    if (arreglo.idarreglo == 0)
         return;
-    const bool entregar = g.ArregloACargarParaEntregar;
-    // The slot is emptied first, so that a fault while loading cannot load the order twice.
-    g.ArregloACargar = 0;
-    g.ArregloACargarParaEntregar = false;
     ReiniciarVenta();
-    CargarArreglo(idarreglo, entregar);
+    CargarArreglo(arreglo.idarreglo, arreglo.entregar);
     // An order without lines leaves nothing on screen, and the next sale must not be a hand-over.
-    g.EntregandoArreglo = entregar && IdArregloVenta == idarreglo;
+    EntregandoArreglo = arreglo.entregar && IdArregloVenta == arreglo.idarreglo;
 }

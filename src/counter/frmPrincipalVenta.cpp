@@ -353,7 +353,7 @@ void frmPrincipal::ReiniciarVenta()
     IdArregloVenta = 0;
     ClienteEsTienda = 0;
     lblNumReferencia.clear();
-    G().EntregandoArreglo = false;
+    EntregandoArreglo = false;
 
     LlenarFamilias();
     txtFechaEntrega.clear();

@@ -22,7 +22,7 @@ const QString EjemploRed = QStringLiteral("tcp://192.168.1.50:9100");
 
 } // namespace
 
-void frmParametrosGenerales::CargarFomulario(const std::function<void()> &mostrar)
+void frmParametrosGenerales::CargarFormulario(const std::function<void()> &mostrar)
 {
     LlenarComs();
     LeerPin();

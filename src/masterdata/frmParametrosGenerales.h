@@ -35,7 +35,7 @@ public:
     // The user chose to close the program after saving, so that the values take effect.
     bool SalirDelPrograma = false;
 
-    void CargarFomulario(const std::function<void()> &mostrar);
+    void CargarFormulario(const std::function<void()> &mostrar);
     void LlenarComs();
     // Selects the printer choice and offers an example of what its box expects.
     void cmbComs_Click(int indice);

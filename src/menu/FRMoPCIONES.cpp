@@ -12,15 +12,17 @@
 #include "printing/CanalTickets.h"
 #include "workshop/frmListaEntregar.h"
 
-void FRMoPCIONES::CargarFormulario(const std::function<void()> &mostrar)
+ArregloParaVenta FRMoPCIONES::CargarFormulario(const std::function<void()> &mostrar)
 {
     Abierto = true;
     TerminarPrograma = false;
+    ArregloACargar = {};
     if (mostrar)
         mostrar();
     Abierto = false;
     // The owner's PIN opens the back office until the menu is left.
     ClavePropietario::Salir();
+    return ArregloACargar;
 }
 
 void FRMoPCIONES::Form_KeyPress(int tecla)
@@ -29,33 +31,24 @@ void FRMoPCIONES::Form_KeyPress(int tecla)
         salirformulario();
 }
 
-void FRMoPCIONES::Abrir(const std::function<void(Pantallas &)> &pantalla)
+void FRMoPCIONES::Pulsar(bool clave, const std::function<ArregloParaVenta()> &abrir)
 {
-    if (G().pantallas)
-        pantalla(*G().pantallas);
-    CerrarSiHayArregloACargar();
+    if (clave && !ClavePropietario::Pedir())
+        return;
+    CargarEnVenta(abrir());
 }
 
-void FRMoPCIONES::CerrarSiHayArregloACargar()
+void FRMoPCIONES::CargarEnVenta(const ArregloParaVenta &arreglo)
 {
-    if (G().ArregloACargar != 0)
-        salirformulario();
-}
-
-void FRMoPCIONES::cmdAsignarArreglos_Click()
-{
-    Abrir([](Pantallas &p) { p.Asignacion(); });
-}
-
-void FRMoPCIONES::cmdPendientePorTrabajador_Click()
-{
-    Abrir([](Pantallas &p) { p.PendientesPorTrabajador(); });
+    if (arreglo.idarreglo == 0)
+        return;
+    ArregloACargar = arreglo;
+    salirformulario();
 }
 
 void FRMoPCIONES::cmdEntregaTerminados_Click()
 {
-    frmListaEntregar::PedirArregloYMostrar(QStringLiteral("No se ha encontrado el arreglos "));
-    CerrarSiHayArregloACargar();
+    CargarEnVenta(frmListaEntregar::PedirArregloYMostrar(QStringLiteral("No se ha encontrado el arreglos ")));
 }
 
 void FRMoPCIONES::cmdModificarArreglo_Click()
@@ -74,21 +67,17 @@ void FRMoPCIONES::cmdModificarArreglo_Click()
                QString::fromUtf8("Ese arreglo ya está entregado al cliente.\r\n¿Desea continuar?"))
                != Dialogos::Si)
         return;
-    G().ArregloACargar = int(id);
-    G().ArregloACargarParaEntregar = false;
-    CerrarSiHayArregloACargar();
+    CargarEnVenta({int(id)});
 }
 
 void FRMoPCIONES::cmdAnularArreglo_Click()
 {
-    if (!ClavePropietario::Pedir())
-        return;
     QString respuesta;
     qint64 id = 0;
     if (!PedirNumeroArreglo(QStringLiteral("Introduzca la referencia del arreglo a anular"), respuesta, id)
         || !ExisteArreglo(id))
         return;
-    if (id == G().ArregloEnVenta) {
+    if (id == ArregloEnVenta) {
         Dlg().Mensaje(QString::fromUtf8("El arreglo ") + QString::number(id)
                       + QString::fromUtf8(" está abierto en la pantalla de venta. Termínelo o pulse "
                                           "\"Comenzar\" antes de anularlo."));
@@ -112,25 +101,6 @@ void FRMoPCIONES::cmdAnularArreglo_Click()
     BorrarArreglo(id);
 }
 
-void FRMoPCIONES::cmdPagosTrabajadores_Click()
-{
-    if (!ClavePropietario::Pedir())
-        return;
-    Abrir([](Pantallas &p) { p.PagosATrabajadores(); });
-}
-
-void FRMoPCIONES::cmdAtrasados_Click()
-{
-    Abrir([](Pantallas &p) { p.Atrasados(); });
-}
-
-void FRMoPCIONES::cmdCobrostiendas_Click()
-{
-    if (!ClavePropietario::Pedir())
-        return;
-    Abrir([](Pantallas &p) { p.PagosTiendas(); });
-}
-
 void FRMoPCIONES::Command1_Click()
 {
     if (Dlg().MensajeSiNo(QString::fromUtf8("¿Desea realmente salir?")) != Dialogos::Si)
@@ -142,94 +112,26 @@ void FRMoPCIONES::Command1_Click()
     salirformulario();
 }
 
-void FRMoPCIONES::cmdNuevoArreglo_Click()
-{
-    if (!ClavePropietario::Pedir())
-        return;
-    Abrir([](Pantallas &p) { p.DecProd(); });
-}
-
-void FRMoPCIONES::cmdTiposFamilias_Click()
-{
-    if (!ClavePropietario::Pedir())
-        return;
-    Abrir([](Pantallas &p) { p.Familias(); });
-}
-
-void FRMoPCIONES::Command4_Click()
-{
-    if (!ClavePropietario::Pedir())
-        return;
-    Abrir([](Pantallas &p) { p.ListaTrabajadores(); });
-}
-
-void FRMoPCIONES::cmdListaCleintes_Click()
-{
-    Abrir([](Pantallas &p) { p.ListaClientes(); });
-}
-
-void FRMoPCIONES::cmdCopiaSeguridad_Click()
-{
-    if (!ClavePropietario::Pedir())
-        return;
-    Abrir([](Pantallas &p) { p.CopiaSeguridad(); });
-}
-
+// The owner's PIN is asked first, as the menu's row says.
 void FRMoPCIONES::cmdImportarDatos_Click()
 {
-    if (!ClavePropietario::Pedir())
-        return;
     if (!frmImportar::TiendaVacia()) {
         Dlg().Mensaje(QString::fromUtf8("Los datos del programa anterior solo se traen a una tienda vacía: "
                                         "esta ya tiene arreglos o clientes."));
         return;
     }
-    Abrir([](Pantallas &p) { p.ImportarDatos(); });
-}
-
-void FRMoPCIONES::cmdHojaVenta_Click()
-{
-    if (!ClavePropietario::Pedir())
-        return;
-    Abrir([](Pantallas &p) { p.HojaVenta(); });
-}
-
-void FRMoPCIONES::cmdHistoricoCajas_Click()
-{
-    if (!ClavePropietario::Pedir())
-        return;
-    Abrir([](Pantallas &p) { p.ListaCierres(); });
+    if (G().pantallas)
+        G().pantallas->ImportarDatos();
 }
 
 void FRMoPCIONES::cmdSacarDinero_Click()
 {
-    if (!ClavePropietario::Pedir())
-        return;
     ::cmdSacarDinero_Click();
 }
 
 void FRMoPCIONES::cmdAbrirCajon_Click()
 {
     AbrirCajon();
-}
-
-void FRMoPCIONES::Command2_Click()
-{
-    Abrir([](Pantallas &p) { p.Calculadora(); });
-}
-
-void FRMoPCIONES::cmdConfig_Click()
-{
-    if (!ClavePropietario::Pedir())
-        return;
-    Abrir([](Pantallas &p) { p.ParametrosGenerales(); });
-}
-
-void FRMoPCIONES::cmdRegistroOperaciones_Click()
-{
-    if (!ClavePropietario::Pedir())
-        return;
-    Abrir([](Pantallas &p) { p.RegistroOperaciones(); });
 }
 
 void FRMoPCIONES::cmdCierreCaja_Click()

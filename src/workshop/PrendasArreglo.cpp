@@ -75,12 +75,15 @@ void PrendasArreglo::gridPrendas_DblClick(int fila)
             // Every line of the garment moves together: the workshop works by reference.
             // Only from the state the screen showed: another counter may have moved it meanwhile.
             const bool enTienda = gridPrendas.TextMatrix(fila, 2) == QLatin1String("En Tienda");
+            Transaccion t(Bd());
             const int cambiadas =
                 Bd().Ejecutar(QStringLiteral("update arreglos_detalles set listoparaentrega = ")
                               + (enTienda ? QStringLiteral("0") : QStringLiteral("1"))
                               + QStringLiteral(" where referenciaprenda = ") + ComillasSQL(referencia)
                               + (enTienda ? QStringLiteral(" and listoparaentrega = 1")
                                           : QStringLiteral(" and coalesce(listoparaentrega, 0) <> 1")));
+            AnotarArregloListo(IdArreglo);
+            t.Confirmar();
             if (cambiadas == 0)
                 Dlg().Mensaje(QStringLiteral("Otro mostrador ya ha cambiado la prenda ") + referencia
                               + QStringLiteral("; se ha vuelto a leer."));

@@ -111,8 +111,9 @@ QString frmAsigancion::SqlArreglosPorTrabajador(int costurera, bool pendiente)
     return cabeza + agrupar;
 }
 
-void frmAsigancion::CargarFormulario(const std::function<void()> &mostrar)
+ArregloParaVenta frmAsigancion::CargarFormulario(const std::function<void()> &mostrar)
 {
+    ArregloACargar = {};
     DarTamanosGridArreglos();
     LlenarListaArreglos(250);
     ColorearGrid(gridListaArreglos);
@@ -122,6 +123,7 @@ void frmAsigancion::CargarFormulario(const std::function<void()> &mostrar)
     if (mostrar)
         mostrar();
     Abierto = false;
+    return ArregloACargar;
 }
 
 void frmAsigancion::DarTamanosGridArreglos()
@@ -404,8 +406,7 @@ void frmAsigancion::cmdVerArreglo_Click()
 {
     if (!HayFilaElegida())
         return;
-    G().ArregloACargar = int(Val(gridListaArreglos.TextMatrix(gridListaArreglos.Row, ColIdArreglo)));
-    G().ArregloACargarParaEntregar = false;
+    ArregloACargar = {int(Val(gridListaArreglos.TextMatrix(gridListaArreglos.Row, ColIdArreglo)))};
     salirformulario();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Grid.h"
+#include "core/Pantallas.h"
 #include "core/TextosLista.h"
 
 #include <QHash>
@@ -61,7 +62,9 @@ public:
     static constexpr int OrdenesPrimeraPagina = 300;
     static constexpr int MsPorPagina = 25;
 
-    void CargarFormulario(const std::function<void()> &mostrar);
+    // Gives back the order "Ver arreglo" sends to the sale screen, if any.
+    ArregloParaVenta CargarFormulario(const std::function<void()> &mostrar);
+    ArregloParaVenta ArregloACargar;
     void DarTamanosGridArreglos();
     void LlenarListaArreglos(int cuantos);
     QString DimeIdProductoPorReferencia(const QString &referencia);

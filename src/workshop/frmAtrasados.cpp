@@ -26,8 +26,9 @@ QString frmAtrasados::SqlAtrasados(int dias)
                "arreglos.IdArreglo");
 }
 
-void frmAtrasados::CargarFormulario(const std::function<void()> &mostrar)
+ArregloParaVenta frmAtrasados::CargarFormulario(const std::function<void()> &mostrar)
 {
+    ArregloACargar = {};
     cmbMeses.Clear();
     for (int d = 0; d <= 600; d += 15)
         cmbMeses.AddItem(QString::number(d), d);
@@ -38,6 +39,7 @@ void frmAtrasados::CargarFormulario(const std::function<void()> &mostrar)
     if (mostrar)
         mostrar();
     Abierto = false;
+    return ArregloACargar;
 }
 
 void frmAtrasados::DarTamanosGrid()
@@ -81,8 +83,7 @@ void frmAtrasados::gridAtrasados_DblClick(int fila)
     if (fila < 1 || fila >= gridAtrasados.Rows() || gridAtrasados.TextMatrix(fila, ColArreglo).isEmpty())
         return;
     gridAtrasados.Row = fila;
-    G().ArregloACargar = int(Val(gridAtrasados.TextMatrix(fila, ColArreglo)));
-    G().ArregloACargarParaEntregar = false;
+    ArregloACargar = {int(Val(gridAtrasados.TextMatrix(fila, ColArreglo)))};
     Abierto = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Combo.h"
 #include "core/Grid.h"
+#include "core/Pantallas.h"
 
 #include <QString>
 #include <functional>
@@ -19,7 +20,9 @@ public:
 
     static QString SqlAtrasados(int dias);
 
-    void CargarFormulario(const std::function<void()> &mostrar);
+    // Gives back the order a double touch sends to the sale screen, if any.
+    ArregloParaVenta CargarFormulario(const std::function<void()> &mostrar);
+    ArregloParaVenta ArregloACargar;
     void DarTamanosGrid();
     void BuscarAtrasados(int dias);
 

@@ -1,5 +1,6 @@
 #include "frmEntradaPrendasBarras.h"
 
+#include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Formato.h"
 #include "core/LiteralesSQL.h"
@@ -40,8 +41,11 @@ void frmEntradaPrendasBarras::Escanear(const QString &referencia)
         AnadirFila(prenda, QStringLiteral("ESTABA EN TIENDA"), true);
         return;
     }
+    Transaccion t(Bd());
     Bd().Ejecutar(
         QStringLiteral("update arreglos_detalles set listoparaentrega = 1 where referenciaprenda = ")
         + ComillasSQL(referencia));
+    AnotarArregloListo(referencia.section(QLatin1Char('.'), 0, 0).toLongLong());
+    t.Confirmar();
     AnadirFila(prenda, NuloABlanco(prenda.Campo(QStringLiteral("nombrecosturera"))).trimmed(), false);
 }

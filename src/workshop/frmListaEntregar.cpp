@@ -68,27 +68,26 @@ void frmListaEntregar::cmdMarcarComoEntregado_Click()
     if (Dlg().MensajeSiNo(QStringLiteral("Va a entregar este prenda al cliente?")) != Dialogos::Si)
         return;
     // The hand-over ends on the sale screen, which takes the rest of the payment.
-    G().ArregloACargar = IdArreglo;
-    G().ArregloACargarParaEntregar = true;
+    ArregloACargar = {IdArreglo, true};
     salirformulario();
 }
 
-void frmListaEntregar::PedirArregloYMostrar(const QString &noEncontrado)
+ArregloParaVenta frmListaEntregar::PedirArregloYMostrar(const QString &noEncontrado)
 {
     QString respuesta;
     qint64 id = 0;
     if (PedirNumeroArreglo(QStringLiteral("Introduzca la referencia del arreglo a entregar"), respuesta, id))
-        MostrarParaEntregar(id, noEncontrado + respuesta);
+        return MostrarParaEntregar(id, noEncontrado + respuesta);
+    return {};
 }
 
-void frmListaEntregar::MostrarParaEntregar(qint64 idarreglo, const QString &noEncontrado)
+ArregloParaVenta frmListaEntregar::MostrarParaEntregar(qint64 idarreglo, const QString &noEncontrado)
 {
     if (!ExisteArreglo(idarreglo)) {
         Dlg().Mensaje(noEncontrado);
-        return;
+        return {};
     }
-    if (G().pantallas)
-        G().pantallas->ListaEntregar(int(idarreglo));
+    return G().pantallas ? G().pantallas->ListaEntregar(int(idarreglo)) : ArregloParaVenta{};
 }
 
 bool PedirNumeroArreglo(const QString &titulo, QString &respuesta, qint64 &idarreglo)

@@ -24,14 +24,16 @@ QString frmPendientesPorTrabajador::SqlPendientes(int idcosturera)
     return cuerpo + QStringLiteral(" and costureras.idcosturera = ") + QString::number(idcosturera) + orden;
 }
 
-void frmPendientesPorTrabajador::CargarFormulario(const std::function<void()> &mostrar)
+ArregloParaVenta frmPendientesPorTrabajador::CargarFormulario(const std::function<void()> &mostrar)
 {
+    ArregloACargar = {};
     llenarListaTrabajadores();
     DarTamanosGrid();
     Abierto = true;
     if (mostrar)
         mostrar();
     Abierto = false;
+    return ArregloACargar;
 }
 
 void frmPendientesPorTrabajador::llenarListaTrabajadores()
@@ -100,9 +102,9 @@ void frmPendientesPorTrabajador::cmdVerEstado_Click()
     if (f < 1 || trabajador.isEmpty() || trabajador == QStringLiteral("Trabaj."))
         return;
     if (G().pantallas)
-        G().pantallas->ListaEntregar(int(Val(gridListaArreglos.TextMatrix(f, ColArreglo))));
+        ArregloACargar = G().pantallas->ListaEntregar(int(Val(gridListaArreglos.TextMatrix(f, ColArreglo))));
     // The delivery list may have sent the order on to the sale screen.
-    if (G().ArregloACargar != 0)
+    if (ArregloACargar.idarreglo != 0)
         Abierto = false;
 }
 
@@ -112,8 +114,7 @@ void frmPendientesPorTrabajador::cmdVisualizar_Click()
     const QString arreglo = f >= 1 ? gridListaArreglos.TextMatrix(f, ColArreglo) : QString();
     if (arreglo.isEmpty())
         return;
-    G().ArregloACargar = int(Val(arreglo));
-    G().ArregloACargarParaEntregar = false;
+    ArregloACargar = {int(Val(arreglo))};
     Abierto = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Combo.h"
 #include "core/Grid.h"
+#include "core/Pantallas.h"
 
 #include <QString>
 #include <functional>
@@ -21,7 +22,9 @@ public:
     // 999 is every worker.
     static QString SqlPendientes(int idcosturera);
 
-    void CargarFormulario(const std::function<void()> &mostrar);
+    // Gives back the order a double touch sends to the sale screen, if any.
+    ArregloParaVenta CargarFormulario(const std::function<void()> &mostrar);
+    ArregloParaVenta ArregloACargar;
     void llenarListaTrabajadores();
     void DarTamanosGrid();
     void LlenarLista(int idcosturera);

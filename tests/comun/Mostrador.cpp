@@ -105,7 +105,7 @@ int Mostrador::Guardar(int idarreglo)
 void Mostrador::Reabrir(int idarreglo, bool paraEntregar, const std::function<void()> &alLeer)
 {
     p.ReiniciarVenta();
-    G().EntregandoArreglo = paraEntregar;
+    p.EntregandoArreglo = paraEntregar;
     pantallas.alMedir = alLeer;
     p.CargarArreglo(idarreglo, paraEntregar);
 }
@@ -141,7 +141,7 @@ QString PantallaDe(const frmPrincipal &p)
                              p.txtFechaEntrega, p.lblNumReferencia, p.cmdFormasPagoCaption})
         r += t + u'|';
     for (int v : {p.IdClienteVenta, p.IdArregloVenta, p.ClienteEsTienda, int(p.ArregloCargado),
-                  p.IdUsuarioVenta, p.IdFormaPagoVenta, int(p.EntregarAlAcabar), int(G().EntregandoArreglo)})
+                  p.IdUsuarioVenta, p.IdFormaPagoVenta, int(p.EntregarAlAcabar), int(p.EntregandoArreglo)})
         r += QString::number(v) + u'|';
     return r;
 }
@@ -150,5 +150,5 @@ bool Mostrador::PantallaVacia() const
 {
     return p.gridTPV.Rows() == 1 && p.IdArregloVenta == 0 && p.IdClienteVenta == 0 && p.IdUsuarioVenta == 0
            && p.txtTotal == QLatin1String("0.00") && p.txtEntregado == QLatin1String("0.00")
-           && !p.ArregloCargado && !p.EntregarAlAcabar && !G().EntregandoArreglo;
+           && !p.ArregloCargado && !p.EntregarAlAcabar && !p.EntregandoArreglo;
 }

@@ -44,11 +44,12 @@ inline const QByteArray LineaBarras("\x1br0\x1b!\x00\x1dh\xc8\r\n\x1dw\x04\r\n\x
 
 // The hand-over list is the real form model; the test plays the user on it.
 struct PantallasEntrega : PantallasPrueba {
-    void ListaEntregar(int idarreglo) override
+    ArregloParaVenta ListaEntregar(int idarreglo) override
     {
         abiertas.append(idarreglo);
         frmListaEntregar lista;
         lista.CargarFormulario(idarreglo, [&] { usuario(lista); });
+        return lista.ArregloACargar;
     }
     void ListaPrendas(int idarreglo) override { prendas.append(idarreglo); }
     std::function<void(frmListaEntregar &)> usuario = [](frmListaEntregar &) {};

@@ -94,10 +94,11 @@ void Rechaza(Mostrador &m, const QStringList &mensajes)
 
 // The sale screen's "Opciones" opens the real menu, and the test plays the user on it.
 struct PantallasMenu : PantallasPrueba {
-    void Opciones() override
+    ArregloParaVenta Opciones(int arregloEnVenta) override
     {
         FRMoPCIONES menu;
-        menu.CargarFormulario([&] { usuario(menu); });
+        menu.ArregloEnVenta = arregloEnVenta;
+        return menu.CargarFormulario([&] { usuario(menu); });
     }
     std::function<void(FRMoPCIONES &)> usuario = [](FRMoPCIONES &) {};
 };
@@ -755,8 +756,7 @@ private Q_SLOTS:
         QCOMPARE(d.mensajes, QStringList{u"No se ha encontrado el arreglo 77"_s});
         QCOMPARE(d.preguntas.last(), Entregado + QLatin1Char('?'));
         QCOMPARE(p.IdArregloVenta, 1);
-        QCOMPARE(G().ArregloACargar, 0);
-        QVERIFY(p.ArregloCargado && p.gridFamiliasEnabled && !p.EntregarAlAcabar && !G().EntregandoArreglo);
+        QVERIFY(p.ArregloCargado && p.gridFamiliasEnabled && !p.EntregarAlAcabar && !p.EntregandoArreglo);
 
         // Order 1 is refused for annulling. "No" to leaving keeps the program and the menu open,
         // Enter does not close it; Escape leaves the menu and changes nothing on the sale screen.
@@ -900,7 +900,6 @@ private Q_SLOTS:
         p.cmdEntregaarreglos_Click();
         QCOMPARE(d.preguntas.last(), u"Va a entregar este prenda al cliente?"_s);
         QCOMPARE(t.pantallas.abiertas, (QList<int>{1, 4, 3}));
-        QCOMPARE(G().ArregloACargar, 0);
         QVERIFY(p.EntregarAlAcabar);
 
         // In delivery mode a ticket scanned, a touch on a line's "X" or its price change nothing.

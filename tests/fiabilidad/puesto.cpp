@@ -104,7 +104,7 @@ public:
         if (n == 0)
             return false;
         p_.ReiniciarVenta();
-        G().EntregandoArreglo = true;
+        p_.EntregandoArreglo = true;
         p_.CargarArreglo(n, true);
         if (Val(p_.txtPendiente) != 0) {
             dialogos_.pad.push_back(p_.txtPendiente);

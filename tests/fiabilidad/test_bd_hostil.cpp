@@ -19,9 +19,11 @@
 #include "masterdata/frmParametrosGenerales.h"
 #include "menu/FRMoPCIONES.h"
 #include "settlements/frmPagosTiendas.h"
+#include "ui/menu/RegistroPantallas.h"
 #include "workshop/frmAsigancion.h"
 #include "workshop/frmAsignarBArras.h"
 #include "workshop/frmAtrasados.h"
+#include "workshop/frmAvisos.h"
 #include "workshop/frmDetalleReferencia.h"
 #include "workshop/frmEntradaPrendasBarras.h"
 
@@ -32,6 +34,7 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -152,7 +155,7 @@ private Q_SLOTS:
         using F = frmFIchaCliente;
         for (QString F::*campo : {&F::txtNombre, &F::txtDireccion, &F::txtCodPostal, &F::txtLocalidad,
                                   &F::txtNif, &F::txtTelefono})
-            cajas.append({u"ficha de cliente"_s, "clientes", Silencio::Nunca,
+            cajas.append({u"frmFIchaCliente"_s, "clientes", Silencio::Nunca,
                           [&, campo](const QString &s) -> std::optional<Par> {
                               frmFIchaCliente f;
                               f.txtNombre = u"Ana"_s;
@@ -177,7 +180,7 @@ private Q_SLOTS:
                                                            ? u"(guardado sin él)"_s
                                                            : s.trimmed());
                           }});
-        cajas.append({u"búsqueda de clientes"_s, nullptr, Silencio::Nunca, [&](const QString &s) {
+        cajas.append({u"frmListaClientes: búsqueda"_s, nullptr, Silencio::Nunca, [&](const QString &s) {
                           frmListaClientes l;
                           l.txtNombre = s;
                           l.cmdBuscar_Click();
@@ -186,7 +189,7 @@ private Q_SLOTS:
 
         // Names of the catalogue and the workshop: a blank one is ignored, as the screens say.
         cajas.append(
-            {u"nuevo color"_s, "colores", Silencio::SiVacio, [](const QString &s) -> std::optional<Par> {
+            {u"frmNuevoColor"_s, "colores", Silencio::SiVacio, [](const QString &s) -> std::optional<Par> {
                  frmNuevoColor n;
                  n.txtColor = s;
                  n.cmdAceptar_Click();
@@ -200,15 +203,15 @@ private Q_SLOTS:
                              return Par(s.trimmed(), s.trimmed());
                  return std::nullopt;
              }});
-        cajas.append({u"trabajador"_s, "costureras", Silencio::SiVacio, [&](const QString &s) {
+        cajas.append({u"frmNuevoTrabajador"_s, "costureras", Silencio::SiVacio, [&](const QString &s) {
                           return NombreNuevo<frmNuevoTrabajador>("costureras", "idcosturera", s);
                       }});
-        cajas.append({u"familia"_s, "familias", Silencio::SiVacio, [&](const QString &s) {
+        cajas.append({u"frmNuevaFamilia"_s, "familias", Silencio::SiVacio, [&](const QString &s) {
                           return NombreNuevo<frmNuevaFamilia>("familias", "idfamilia", s);
                       }});
         // The product card: its description, and a price typed into its box.
         for (const bool precio : {false, true})
-            cajas.append({u"ficha de producto"_s, "productos", Silencio::Nunca,
+            cajas.append({u"frmMantProductos"_s, "productos", Silencio::Nunca,
                           [&, precio](const QString &s) -> std::optional<Par> {
                               const int antes = DimeMaximo("idproducto", "productos");
                               frmMantProductos m;
@@ -234,17 +237,17 @@ private Q_SLOTS:
              {&P::txtEmpresa, &P::txtNombre, &P::txtNif, &P::txtDireccion, &P::txtTelefono, &P::txtCodPostal,
               &P::txtLocalidad, &P::txtPie1, &P::txtpie2, &P::txtPie3, &P::txtPie4, &P::txtPie5, &P::txtPie6,
               &P::txtPie7, &P::txtConfPuerto, &P::txtAnchuraCarro})
-            cajas.append({u"parámetros"_s, "parametros", Silencio::Nunca,
+            cajas.append({u"frmParametrosGenerales"_s, "parametros", Silencio::Nunca,
                           [&, campo](const QString &s) -> std::optional<Par> {
                               frmParametrosGenerales f;
-                              f.CargarFomulario({});
+                              f.CargarFormulario({});
                               f.txtAnchuraCarro = u"40"_s;
                               f.*campo = s;
                               b.dialogos.siNo = {6, 7};
                               if (!f.cmdAceptar_Click())
                                   return std::nullopt;
                               frmParametrosGenerales leida;
-                              leida.CargarFomulario({});
+                              leida.CargarFormulario({});
                               return Par(leida.*campo, s.trimmed());
                           }});
 
@@ -258,14 +261,14 @@ private Q_SLOTS:
         p.gridProductos.Row = 1;
         p.gridProductos_Click();
         QCOMPARE(p.gridTPV.Rows(), 3);
-        cajas.append({u"venta: teléfono"_s, nullptr, Silencio::SiVacio, [&](const QString &s) {
+        cajas.append({u"frmPrincipal: teléfono"_s, nullptr, Silencio::SiVacio, [&](const QString &s) {
                           b.dialogos.pad = {s};
                           p.cmdTelefono_Click();
                           // A customer found by it shows the telephone as kept, without spaces.
                           return s.isEmpty() ? std::optional<Par>()
                                              : Buscado(p.txtTelefono.trimmed(), s.trimmed());
                       }});
-        cajas.append({u"venta: importes"_s, nullptr, Silencio::Nunca, [&](const QString &s) {
+        cajas.append({u"frmPrincipal: importes"_s, nullptr, Silencio::Nunca, [&](const QString &s) {
                           b.dialogos.pad = {s};
                           p.cmdPendiente_Click();
                           // A keypad closed without a figure hands over nothing.
@@ -273,7 +276,7 @@ private Q_SLOTS:
                                      ? Importe(p.txtEntregado, s.isEmpty() ? u"0"_s : s)
                                      : std::nullopt;
                       }});
-        cajas.append({u"venta: importes"_s, nullptr, Silencio::SiVacio, [&](const QString &s) {
+        cajas.append({u"frmPrincipal: importes"_s, nullptr, Silencio::SiVacio, [&](const QString &s) {
                           p.gridTPV.Row = 2;
                           p.gridTPV.Col = frmPrincipal::ColImporte;
                           b.dialogos.pad = {s};
@@ -295,16 +298,16 @@ private Q_SLOTS:
                                                         "(select max(idmovimiento) from caja)"))),
                            s);
         };
-        cajas.append({u"venta: importes"_s, "caja", Silencio::SiVacio, [&](const QString &s) {
+        cajas.append({u"frmPrincipal: importes"_s, "caja", Silencio::SiVacio, [&](const QString &s) {
                           return Movimiento(s, 1, [&] {
                               b.dialogos.siNo = {6, 7};
                               p.cmdMerceria_Click();
                               b.dialogos.siNo.clear();
                           });
                       }});
-        cajas.append({u"caja: importe retirado"_s, "caja", Silencio::SiVacio,
+        cajas.append({u"Sacar dinero de caja: importe retirado"_s, "caja", Silencio::SiVacio,
                       [&](const QString &s) { return Movimiento(s, -1, cmdSacarDinero_Click); }});
-        cajas.append({u"venta: fecha de entrega"_s, nullptr, Silencio::Siempre,
+        cajas.append({u"frmPrincipal: fecha de entrega"_s, nullptr, Silencio::Siempre,
                       [&](const QString &s) -> std::optional<Par> {
                           b.dialogos.calendario = {s};
                           p.cmdFechaEntrega_Click();
@@ -312,38 +315,39 @@ private Q_SLOTS:
                       }});
         // Order numbers on the keypad, scanned garment tickets, a reference's detail.
         cajas.append(
-            {u"número de arreglo"_s, nullptr, Silencio::Siempre, [&](const QString &s) -> std::optional<Par> {
+            {u"frmPrincipal, Entrada desde trabajadores, Modificar arreglo, Anular arreglo, frmAsigancion: número de arreglo"_s,
+             nullptr, Silencio::Siempre, [&](const QString &s) -> std::optional<Par> {
                  // Hand-over, modify and annul (unanswered: not annulled), the workshop's search.
-                 b.dialogos.pad = {s, s, s, s};
+                 b.dialogos.pad = {s, s, s, s, s};
                  p.cmdEntregaarreglos_Click();
                  FRMoPCIONES m;
+                 m.cmdEntregaTerminados_Click();
                  m.cmdModificarArreglo_Click();
                  m.cmdAnularArreglo_Click();
                  frmAsigancion a;
                  a.CargarFormulario({});
                  a.cmdBuscarPorNumero_Click();
-                 G().ArregloACargar = 0;
                  return std::nullopt;
              }});
-        cajas.append(
-            {u"lector de códigos"_s, nullptr, Silencio::Siempre, [&](const QString &s) -> std::optional<Par> {
-                 frmAsignarBArras a;
-                 a.CargarFormulario({});
-                 a.txtBarras = s;
-                 a.Command1_Click();
-                 frmEntradaPrendasBarras e;
-                 e.CargarFormulario({});
-                 e.txtBarras = s;
-                 e.Command1_Click();
-                 return std::nullopt;
-             }});
-        cajas.append({u"detalle de referencia"_s, nullptr, Silencio::Siempre, [&](const QString &s) {
+        cajas.append({u"frmAsignarBArras, frmEntradaPrendasBarras: lector de códigos"_s, nullptr,
+                      Silencio::Siempre, [&](const QString &s) -> std::optional<Par> {
+                          frmAsignarBArras a;
+                          a.CargarFormulario({});
+                          a.txtBarras = s;
+                          a.Command1_Click();
+                          frmEntradaPrendasBarras e;
+                          e.CargarFormulario({});
+                          e.txtBarras = s;
+                          e.Command1_Click();
+                          return std::nullopt;
+                      }});
+        cajas.append({u"frmDetalleReferencia"_s, nullptr, Silencio::Siempre, [&](const QString &s) {
                           frmDetalleReferencia d;
                           d.CargarFormulario(s, {});
                           return Buscado(d.lblReferencia, u"Ref.: "_s + s);
                       }});
         // Typed figures of the listings: the year of the shop accounts, the days of the late orders.
-        cajas.append({u"listados: año y días"_s, nullptr, Silencio::Nunca, [&](const QString &s) {
+        cajas.append({u"frmPagosTiendas: año"_s, nullptr, Silencio::Nunca, [&](const QString &s) {
                           frmPagosTiendas f;
                           f.CargarFormulario({});
                           f.cmbMeses.Elegir(1);
@@ -351,13 +355,37 @@ private Q_SLOTS:
                           f.cmdAceptar_Click();
                           return Buscado(f.cmbAno.Text, s);
                       }});
-        cajas.append({u"listados: año y días"_s, nullptr, Silencio::Nunca, [&](const QString &s) {
+        cajas.append({u"frmAtrasados: días"_s, nullptr, Silencio::Nunca, [&](const QString &s) {
                           frmAtrasados f;
                           f.CargarFormulario({});
                           f.cmbMeses.Text = s;
                           f.cmdVer_Click();
                           return Buscado(f.cmbMeses.Text, s);
                       }});
+
+        // The days of the call list, kept in the parameters.
+        cajas.append({u"frmAvisos: plazo en días"_s, "parametros", Silencio::SiVacio,
+                      [&](const QString &s) -> std::optional<Par> {
+                          frmAvisos a;
+                          b.dialogos.pad = {s};
+                          a.cmdPlazo_Click();
+                          if (s.trimmed().isEmpty() || !b.dialogos.mensajes.isEmpty())
+                              return std::nullopt;
+                          frmAvisos leida;
+                          leida.CargarFormulario({});
+                          return Par(QString::number(leida.Dias), QString::number(s.trimmed().toInt()));
+                      }});
+
+        // Every screen the registry says staff type into has its boxes here, under the registry's
+        // name (its form model, or a menu action's caption) before the colon.
+        std::set<const FichaPantalla *> cubiertas;
+        for (const Casilla &c : std::as_const(cajas))
+            for (const QString &clave : c.pantalla.section(u':', 0, 0).split(u", "_s)) {
+                QVERIFY2(BuscarPantalla(clave), qPrintable(clave + u": no está en el registro"_s));
+                cubiertas.insert(BuscarPantalla(clave));
+            }
+        for (const FichaPantalla &f : RegistroPantallas())
+            QVERIFY2(!(f.rasgos & SeTeclea) || cubiertas.count(&f), f.nombre);
 
         // Each box takes each text, or refuses it in Spanish; nothing else in the shop moves: after
         // each text no table but the box's own gains or loses a row, and after each box every other

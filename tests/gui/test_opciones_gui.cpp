@@ -29,7 +29,7 @@ namespace {
 
 // Records the screens opened.
 struct PantallasAnotadas : PantallasPrueba {
-    void ListaTrabajadores() override { abiertas.append(u"trabajadores"_s); }
+    void Calculadora() override { abiertas.append(u"calculadora"_s); }
     void ImportarDatos() override { abiertas.append(u"importar"_s); }
     QStringList abiertas;
 };
@@ -48,18 +48,19 @@ private Q_SLOTS:
         Estilo::Aplicar();
     }
 
-    // The options menu opens the workers' list. On the worker picker, Escape or the window's close
+    // The options menu's buttons come from the registry of screens: "Calculadora" opens the
+    // calculator. On the worker picker, Escape or the window's close
     // button choose nothing; only "Cancelar" answers 0, which takes a garment away from its worker.
     void trabajadores()
     {
         Tienda t;
         FRMoPCIONES m;
         m.CargarFormulario(Ver<FRMoPCIONESVista>(m, [&](FRMoPCIONESVista &v) {
-            QTest::mouseClick(v.Boton(u"Trabajadores"_s), Qt::LeftButton);
+            QTest::mouseClick(v.Boton(u"Calculadora"_s), Qt::LeftButton);
             QVERIFY(v.isVisible());
             Cerrar(v, Qt::Key_Escape);
         }));
-        QCOMPARE(t.pantallas.abiertas, QStringList{u"trabajadores"_s});
+        QCOMPARE(t.pantallas.abiertas, QStringList{u"calculadora"_s});
 
         frmTrabajadores picker;
         SelectorVista v(picker);

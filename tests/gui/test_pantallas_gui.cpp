@@ -96,11 +96,7 @@ public:
             ficha.cmdAceptar_Click();
         });
     }
-    void Opciones() override
-    {
-        G().ArregloACargar = 4;
-        G().ArregloACargarParaEntregar = true;
-    }
+    ArregloParaVenta Opciones(int) override { return {4, true}; }
 };
 
 QString Caja(QWidget &v, const char *nombre)
@@ -191,7 +187,7 @@ private Q_SLOTS:
     {
         BaseDePrueba b;
         frmParametrosGenerales f;
-        f.CargarFomulario([&] {
+        f.CargarFormulario([&] {
             frmParametrosGeneralesVista v(f);
             v.resize(1024, 768);
             v.show();
@@ -220,7 +216,7 @@ private Q_SLOTS:
             QVERIFY(v.result() == QDialog::Accepted);
         });
         // Escape closes without saving: the width saved above stays.
-        f.CargarFomulario(Ver<frmParametrosGeneralesVista>(f, [&](frmParametrosGeneralesVista &v) {
+        f.CargarFormulario(Ver<frmParametrosGeneralesVista>(f, [&](frmParametrosGeneralesVista &v) {
             v.txtAnchuraCarro->setText(u"30"_s);
             Cerrar(v, Qt::Key_Escape);
         }));

@@ -503,7 +503,7 @@ private Q_SLOTS:
         frmParametrosGenerales f;
         // With no row the screen opens empty, on the on-screen preview.
         b.conexion.Ejecutar(u"delete from parametros"_s);
-        f.CargarFomulario({});
+        f.CargarFormulario({});
         QCOMPARE(f.txtNombre, QString());
         QCOMPARE(f.cmbComsIndice, 0);
 
@@ -538,7 +538,7 @@ private Q_SLOTS:
         QCOMPARE(b.Columna(u"select nombre from parametros"_s), QStringList{u"Arreglos O'Brien"_s});
 
         frmParametrosGenerales otra;
-        otra.CargarFomulario({});
+        otra.CargarFormulario({});
         // Every text box read back after a save: test_bd_hostil, box by box.
         QCOMPARE(otra.cmbComs.value(otra.cmbComsIndice).texto + u'|' + otra.txtConfPuerto,
                  u"COM3|19200,e,7,2"_s);
@@ -561,7 +561,7 @@ private Q_SLOTS:
             QCOMPARE(Filas(b, u"select puertocom, parametrospuerto from parametros"_s),
                      QStringList{u"0|"_s + QString::fromLatin1(c.guardado)});
             frmParametrosGenerales vuelta;
-            vuelta.CargarFomulario({});
+            vuelta.CargarFormulario({});
             QCOMPARE(vuelta.cmbComs.value(vuelta.cmbComsIndice).texto, QString::fromUtf8(c.eleccion));
         }
 

@@ -8,6 +8,7 @@
 #include "masterdata/frmParametrosGenerales.h"
 #include "menu/ClavePropietario.h"
 #include "menu/FRMoPCIONES.h"
+#include "ui/menu/RegistroPantallas.h"
 
 #include <QtTest>
 
@@ -17,68 +18,16 @@ namespace {
 
 const QString TituloPin = u"PIN del propietario"_s;
 
-// Every screen the menu opens, by name.
-struct PantallasAbiertas : PantallasPrueba {
-    int ListaClientes() override { return abiertas.append(u"ListaClientes"_s), 0; }
-    void Calculadora() override { abiertas.append(u"Calculadora"_s); }
-    void Asignacion() override { abiertas.append(u"Asignacion"_s); }
-    void PendientesPorTrabajador() override { abiertas.append(u"PendientesPorTrabajador"_s); }
-    void Atrasados() override { abiertas.append(u"Atrasados"_s); }
-    void PagosATrabajadores() override { abiertas.append(u"PagosATrabajadores"_s); }
-    void PagosTiendas() override { abiertas.append(u"PagosTiendas"_s); }
-    void DecProd() override { abiertas.append(u"DecProd"_s); }
-    void Familias() override { abiertas.append(u"Familias"_s); }
-    void ListaTrabajadores() override { abiertas.append(u"ListaTrabajadores"_s); }
-    void CopiaSeguridad() override { abiertas.append(u"CopiaSeguridad"_s); }
-    void HojaVenta() override { abiertas.append(u"HojaVenta"_s); }
-    void ListaCierres() override { abiertas.append(u"ListaCierres"_s); }
-    void RegistroOperaciones() override { abiertas.append(u"RegistroOperaciones"_s); }
-    void ParametrosGenerales() override { abiertas.append(u"ParametrosGenerales"_s); }
-    QStringList abiertas;
-};
-
-struct Boton {
-    QString abre; // the screen, or the first question of an action
-    void (FRMoPCIONES::*pulsar)();
-};
-
-using M = FRMoPCIONES;
-const Boton Guardados[] = {
-    {u"HojaVenta"_s, &M::cmdHojaVenta_Click},
-    {u"ListaCierres"_s, &M::cmdHistoricoCajas_Click},
-    {u"¿Cerrar la caja actual?"_s, &M::cmdCierreCaja_Click},
-    {u"PagosATrabajadores"_s, &M::cmdPagosTrabajadores_Click},
-    {u"PagosTiendas"_s, &M::cmdCobrostiendas_Click},
-    {u"ParametrosGenerales"_s, &M::cmdConfig_Click},
-    {u"CopiaSeguridad"_s, &M::cmdCopiaSeguridad_Click},
-    {u"Introduzca la referencia del arreglo a anular"_s, &M::cmdAnularArreglo_Click},
-    {u"¿Cantidad a sacar de la caja?"_s, &M::cmdSacarDinero_Click},
-    {u"ListaTrabajadores"_s, &M::Command4_Click},
-    {u"DecProd"_s, &M::cmdNuevoArreglo_Click},
-    {u"Familias"_s, &M::cmdTiposFamilias_Click},
-    {u"RegistroOperaciones"_s, &M::cmdRegistroOperaciones_Click},
-};
-const Boton Mostrador_[] = {
-    {u"Asignacion"_s, &M::cmdAsignarArreglos_Click},
-    {u"PendientesPorTrabajador"_s, &M::cmdPendientePorTrabajador_Click},
-    {u"Atrasados"_s, &M::cmdAtrasados_Click},
-    {u"ListaClientes"_s, &M::cmdListaCleintes_Click},
-    {u"Calculadora"_s, &M::Command2_Click},
-    {u"Introduzca la referencia del arreglo a modificar"_s, &M::cmdModificarArreglo_Click},
-};
-
-// Presses a button with the PIN answers queued: "<what it guards>: abre|no, PIN <times asked>".
-QString Pulsar(BaseDePrueba &b, PantallasAbiertas &p, const Boton &boton, std::deque<QString> respuestas = {})
+// Presses a menu button of the registry with the PIN answers queued: "<caption>: abre|no, PIN <times
+// asked>". What the button opens is not run: the guard alone decides whether it would be.
+QString Pulsar(BaseDePrueba &b, const FichaPantalla &f, std::deque<QString> respuestas = {})
 {
     b.dialogos.pad = std::move(respuestas);
     b.dialogos.titulosPad.clear();
-    b.dialogos.preguntas.clear();
-    p.abiertas.clear();
     FRMoPCIONES menu;
-    (menu.*boton.pulsar)();
-    const bool abre = p.abiertas.contains(boton.abre) || b.dialogos.titulosPad.contains(boton.abre)
-                      || b.dialogos.preguntas.contains(boton.abre);
-    return u"%1: %2, PIN %3"_s.arg(boton.abre, abre ? u"abre"_s : u"no"_s)
+    bool abre = false;
+    menu.Pulsar(f.rasgos & PideClave, [&abre] { return abre = true, ArregloParaVenta{}; });
+    return u"%1: %2, PIN %3"_s.arg(QString::fromUtf8(f.nombre), abre ? u"abre"_s : u"no"_s)
         .arg(b.dialogos.titulosPad.count(TituloPin));
 }
 
@@ -87,6 +36,15 @@ QString Codigo(const QString &dicho)
 {
     static const QRegularExpression codigo(u"Código de recuperación: ([0-9-]{19})"_s);
     return codigo.match(dicho).captured(1);
+}
+
+std::vector<FichaPantalla> DelMenu(bool clave)
+{
+    std::vector<FichaPantalla> v;
+    std::copy_if(
+        RegistroPantallas().begin(), RegistroPantallas().end(), std::back_inserter(v),
+        [clave](const FichaPantalla &f) { return f.columna >= 0 && bool(f.rasgos & PideClave) == clave; });
+    return v;
 }
 
 } // namespace
@@ -104,7 +62,8 @@ private Q_SLOTS:
     {
         Mostrador m;
         BaseDePrueba &b = m.b;
-        PantallasAbiertas p;
+        const std::vector<FichaPantalla> Guardados = DelMenu(true), Mostrador_ = DelMenu(false);
+        const QString primero = QString::fromUtf8(Guardados[0].nombre);
         // A shop made before the journal and the PIN gets both when a counter opens it.
         b.conexion.Ejecutar(u"drop table operaciones"_s);
         for (const char *columna : {"pin", "pinrecuperacion", "pinfallos", "pinbloqueo"})
@@ -112,12 +71,12 @@ private Q_SLOTS:
         b.conexion.Ejecutar(u"drop table esquema"_s);
         ActualizarEsquema(b.conexion);
         // No PIN: everything opens as it always did.
-        for (const Boton &boton : Guardados)
-            QCOMPARE(Pulsar(b, p, boton), boton.abre + u": abre, PIN 0"_s);
+        for (const FichaPantalla &boton : Guardados)
+            QCOMPARE(Pulsar(b, boton), QString::fromUtf8(boton.nombre) + u": abre, PIN 0"_s);
 
         // Set on the parameters screen, typed twice; only a salted slow hash is kept.
         frmParametrosGenerales parametros;
-        parametros.CargarFomulario({});
+        parametros.CargarFormulario({});
         QCOMPARE(parametros.cmdPinCaption, u"Poner PIN"_s);
         b.dialogos.pad = {u"12"_s, u"2580"_s, u"2581"_s, u"2580"_s, u"2580"_s};
         parametros.cmdPin_Click(); // too short
@@ -139,17 +98,22 @@ private Q_SLOTS:
 
         // Refused without it (cancelled here, wrong below), opened with it; counter screens never ask.
         ClavePropietario::Salir();
-        for (const Boton &boton : Guardados)
-            QCOMPARE(Pulsar(b, p, boton), boton.abre + u": no, PIN 1"_s);
-        for (const Boton &boton : Mostrador_)
-            QCOMPARE(Pulsar(b, p, boton), boton.abre + u": abre, PIN 0"_s);
+        for (const FichaPantalla &boton : Guardados)
+            QCOMPARE(Pulsar(b, boton), QString::fromUtf8(boton.nombre) + u": no, PIN 1"_s);
+        for (const FichaPantalla &boton : Mostrador_)
+            QCOMPARE(Pulsar(b, boton), QString::fromUtf8(boton.nombre) + u": abre, PIN 0"_s);
+        // The cash closing, off the menu, keeps its own guard.
+        b.dialogos.preguntas.clear();
+        FRMoPCIONES cierre;
+        cierre.cmdCierreCaja_Click();
+        QVERIFY(b.dialogos.preguntas.isEmpty());
         // One right PIN opens every guarded screen until the menu is left.
-        QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: abre, PIN 1"_s);
-        for (const Boton &boton : Guardados)
-            QCOMPARE(Pulsar(b, p, boton), boton.abre + u": abre, PIN 0"_s);
+        QCOMPARE(Pulsar(b, Guardados[0], {u"2580"_s}), primero + u": abre, PIN 1"_s);
+        for (const FichaPantalla &boton : Guardados)
+            QCOMPARE(Pulsar(b, boton), QString::fromUtf8(boton.nombre) + u": abre, PIN 0"_s);
         FRMoPCIONES menu;
         menu.CargarFormulario([] {});
-        QCOMPARE(Pulsar(b, p, Guardados[0]), u"HojaVenta: no, PIN 1"_s);
+        QCOMPARE(Pulsar(b, Guardados[0]), primero + u": no, PIN 1"_s);
 
         // Five wrong in a row lock it, counted in the shop's row: on any counter, by hilvan-admin
         // asking the current PIN, across restarts. The lock reads the shop clock.
@@ -160,10 +124,13 @@ private Q_SLOTS:
             accion();
             G().conexion = &b.conexion;
         };
-        QCOMPARE(Pulsar(b, p, Guardados[0], {u"0000"_s}), u"HojaVenta: no, PIN 1"_s);
-        enOtro([&] { QCOMPARE(Pulsar(b, p, Guardados[1], {u"0001"_s}), u"ListaCierres: no, PIN 1"_s); });
+        QCOMPARE(Pulsar(b, Guardados[0], {u"0000"_s}), primero + u": no, PIN 1"_s);
+        enOtro([&] {
+            QCOMPARE(Pulsar(b, Guardados[1], {u"0001"_s}),
+                     QString::fromUtf8(Guardados[1].nombre) + u": no, PIN 1"_s);
+        });
         QCOMPARE(HilvanAdmin(HILVAN_ADMIN, b, {u"pin"_s, u"--quitar"_s}, "0002\n"), 1);
-        QCOMPARE(Pulsar(b, p, Guardados[0], {u"0003"_s}), u"HojaVenta: no, PIN 1"_s);
+        QCOMPARE(Pulsar(b, Guardados[0], {u"0003"_s}), primero + u": no, PIN 1"_s);
         ClavePropietario::EstadoActual() = {};
         // Each further five lock longer (the count set ahead here), each lock in the journal; a
         // right PIN clears the count.
@@ -173,13 +140,13 @@ private Q_SLOTS:
         for (const auto &bloqueo : bloqueos) {
             if (bloqueo.antes > 0)
                 b.conexion.Ejecutar(u"update parametros set pinfallos = %1"_s.arg(bloqueo.antes));
-            enOtro([&] { QCOMPARE(Pulsar(b, p, Guardados[0], {u"0000"_s}), u"HojaVenta: no, PIN 1"_s); });
+            enOtro([&] { QCOMPARE(Pulsar(b, Guardados[0], {u"0000"_s}), primero + u": no, PIN 1"_s); });
             const QDateTime hasta = b.reloj.Ahora().addSecs(60 * bloqueo.minutos);
             QVERIFY2(b.dialogos.mensajes.last().endsWith(u"a las "_s + hasta.toString(u"HH:mm"_s) + u'.'),
                      qPrintable(b.dialogos.mensajes.last()));
             b.reloj.Fijar(hasta.addSecs(-1));
-            enOtro([&] { QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: no, PIN 0"_s); });
-            QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: no, PIN 0"_s);
+            enOtro([&] { QCOMPARE(Pulsar(b, Guardados[0], {u"2580"_s}), primero + u": no, PIN 0"_s); });
+            QCOMPARE(Pulsar(b, Guardados[0], {u"2580"_s}), primero + u": no, PIN 0"_s);
             QString aviso; // typed on a counter before another locked it: not even compared
             QVERIFY(bloqueo.antes > 0 || !ClavePropietario::Comprobar(u"2580"_s, aviso));
             b.reloj.Fijar(hasta);
@@ -195,7 +162,7 @@ private Q_SLOTS:
         b.dialogos.siNo = {6, 7};
         QVERIFY(parametros.cmdAceptar_Click());
         QCOMPARE(b.Valor(u"select pinfallos from parametros"_s), u"30"_s);
-        QCOMPARE(Pulsar(b, p, Guardados[0], {u"2580"_s}), u"HojaVenta: abre, PIN 1"_s);
+        QCOMPARE(Pulsar(b, Guardados[0], {u"2580"_s}), primero + u": abre, PIN 1"_s);
         QCOMPARE(b.Valor(u"select pinfallos from parametros"_s), u"0"_s);
 
         // Changing or removing it on the parameters screen asks for the current one.
@@ -273,7 +240,6 @@ private Q_SLOTS:
             u"insert into caja (importe, concepto, fecha, nombrecierre, formapago, idarreglo) "
             "values (10, 'Ref.', '2026-12-05 10:00:00', '20261205', 1, %1)"_s.arg(n));
         m.p.ReiniciarVenta();
-        G().ArregloEnVenta = 0;
         m.dialogos.pad = {QString::number(n)};
         m.dialogos.siNo = {6};
         menu.cmdAnularArreglo_Click();
@@ -299,13 +265,23 @@ private Q_SLOTS:
         m.PedidoDeDosPrendas();
         const int otro = m.Guardar(0);
         m.p.ReiniciarVenta();
-        G().ArregloEnVenta = 0;
         b.conexion.Ejecutar(u"alter table operaciones rename to operaciones_fuera"_s);
         m.dialogos.pad = {QString::number(otro)};
         m.dialogos.siNo = {6};
         QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, menu.cmdAnularArreglo_Click());
         b.conexion.Ejecutar(u"alter table operaciones_fuera rename to operaciones"_s);
         QCOMPARE(b.Valor(u"select count(*) from arreglos"_s), u"1"_s);
+    }
+
+    // The screen index of docs/ARCHITECTURE.md says what the registry says.
+    void indiceDePantallas()
+    {
+        QFile f(QStringLiteral(HILVAN_DOCS "/ARCHITECTURE.md"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString doc = QString::fromUtf8(f.readAll());
+        if (!doc.contains(IndicePantallas()))
+            qInfo("%s", qPrintable(IndicePantallas()));
+        QVERIFY2(doc.contains(IndicePantallas()), "el índice no es el del registro: arriba, el que debe ser");
     }
 };
 

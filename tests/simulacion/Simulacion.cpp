@@ -11,10 +11,11 @@ using namespace Qt::StringLiterals;
 
 const QDateTime Comienzo(QDate(2026, 12, 5), QTime(9, 0, 0));
 
-void PantallasPuesto::Opciones()
+ArregloParaVenta PantallasPuesto::Opciones(int arregloEnVenta)
 {
     FRMoPCIONES menu;
-    menu.CargarFormulario([&] {
+    menu.ArregloEnVenta = arregloEnVenta;
+    return menu.CargarFormulario([&] {
         if (enMenu)
             std::exchange(enMenu, nullptr)(menu);
     });

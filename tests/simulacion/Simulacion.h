@@ -22,7 +22,7 @@ struct PantallasPuesto : PantallasEntrega {
     {
         usuario = [](frmListaEntregar &l) { l.cmdMarcarComoEntregado_Click(); };
     }
-    void Opciones() override;
+    ArregloParaVenta Opciones(int arregloEnVenta) override;
     void TerminarPrograma() override { terminado = true; }
     bool terminado = false;
     std::function<void(FRMoPCIONES &)> enMenu;

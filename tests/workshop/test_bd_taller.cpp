@@ -168,7 +168,7 @@ private Q_SLOTS:
             lista.cmdMarcarComoEntregado_Click();
             QCOMPARE(t.b.dialogos.mensajes, c.second.isEmpty() ? QStringList() : QStringList{c.second});
             QCOMPARE(t.b.dialogos.preguntas.size(), c.second.isEmpty() ? 1 : 0);
-            QCOMPARE(G().ArregloACargar, 0);
+            QCOMPARE(lista.ArregloACargar.idarreglo, 0);
         }
     }
 
@@ -177,7 +177,7 @@ private Q_SLOTS:
         BaseDePrueba b;
         Taller(b);
         frmAtrasados a;
-        a.CargarFormulario([&] {
+        const ArregloParaVenta atrasado = a.CargarFormulario([&] {
             QCOMPARE(a.cmbMeses.Text, u"15"_s);
             // Fifteen days: order 4 only; order 3 was handed over with the flag 0.
             QCOMPARE(TextosColumna(a.gridAtrasados, frmAtrasados::ColArreglo), QStringList{"4"});
@@ -202,15 +202,14 @@ private Q_SLOTS:
 
             a.gridAtrasados_DblClick(1);
         });
-        QCOMPARE(G().ArregloACargar, 4);
-        G().ArregloACargar = 0;
+        QCOMPARE(atrasado.idarreglo, 4);
 
         PantallasEntrega pantallas;
         SalidaListadosPdf salida(b.dir.filePath(u"pendientes.pdf"_s));
         G().salidaListados = &salida;
 
         frmPendientesPorTrabajador p;
-        p.CargarFormulario([&] {
+        const ArregloParaVenta pendiente = p.CargarFormulario([&] {
             // "Todos" first, then every worker by name, the deactivated one too; the list starts empty.
             QCOMPARE(p.cmbTrabajadores.Text, u"Todos"_s);
             QCOMPARE(p.cmbTrabajadores.elementos[3].texto, u"Carmen"_s);
@@ -253,11 +252,11 @@ private Q_SLOTS:
             QCOMPARE(salida.ultimo.titulo, u"Listado"_s);
 
             p.gridListaArreglos_DblClick(0);
-            QCOMPARE(G().ArregloACargar, 0);
+            QCOMPARE(p.ArregloACargar.idarreglo, 0);
             p.cmdVisualizar_Click();
         });
-        QCOMPARE(G().ArregloACargar, 1);
-        QVERIFY(!G().ArregloACargarParaEntregar);
+        QCOMPARE(pendiente.idarreglo, 1);
+        QVERIFY(!pendiente.entregar);
         QVERIFY(!p.Abierto);
     }
 
@@ -408,10 +407,9 @@ private Q_SLOTS:
         a.gridListaArreglos_Click(FilaDeTexto(a.gridListaArreglos, 1, "10.2"));
         a.Abierto = true;
         a.cmdVerArreglo_Click();
-        QCOMPARE(G().ArregloACargar, 10);
-        QVERIFY(!G().ArregloACargarParaEntregar);
+        QCOMPARE(a.ArregloACargar.idarreglo, 10);
+        QVERIFY(!a.ArregloACargar.entregar);
         QVERIFY(!a.Abierto);
-        G().ArregloACargar = 0;
     }
 
     // "Ver todos los arreglos" reads one row per line and adds up neighbours itself: the list must

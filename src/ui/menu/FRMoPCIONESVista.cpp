@@ -2,47 +2,16 @@
 
 #include "menu/FRMoPCIONES.h"
 #include "ui/common/Estilo.h"
+#include "ui/menu/RegistroPantallas.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
-
-struct DefinicionBoton {
-    int columna;
-    const char *caption;
-    const char *nombre;
-    void (FRMoPCIONES::*manejador)();
-};
-
-using M = FRMoPCIONES;
-const DefinicionBoton Botones[] = {
-    {0, "Asignar arreglos a trabajadores", "cmdAsignarArreglos", &M::cmdAsignarArreglos_Click},
-    {0, "Pendiente por trabajador", "cmdPendientePorTrabajador", &M::cmdPendientePorTrabajador_Click},
-    {0, "Entrada desde trabajadores", "cmdEntregaTerminados", &M::cmdEntregaTerminados_Click},
-    {0, "Modificar arreglo", "cmdModificarArreglo", &M::cmdModificarArreglo_Click},
-    {0, "Anular arreglo", "cmdAnularArreglo", &M::cmdAnularArreglo_Click},
-    {0, "Pagos a trabajadores", "cmdPagosTrabajadores", &M::cmdPagosTrabajadores_Click},
-    {0, "Arreglos atrasados", "cmdAtrasados", &M::cmdAtrasados_Click},
-    {0, "Cobros a tiendas", "cmdCobrostiendas", &M::cmdCobrostiendas_Click},
-    {0, "Cerrar programa", "Command1", &M::Command1_Click},
-    {1, "Arreglos en prendas", "cmdNuevoArreglo", &M::cmdNuevoArreglo_Click},
-    {1, "Tipos de prenda", "cmdTiposFamilias", &M::cmdTiposFamilias_Click},
-    {1, "Trabajadores", "Command4", &M::Command4_Click},
-    {1, "Lista de clientes", "cmdListaCleintes", &M::cmdListaCleintes_Click},
-    {1, "Copia de seguridad", "cmdCopiaSeguridad", &M::cmdCopiaSeguridad_Click},
-    {1, "Traer los datos del programa anterior", "cmdImportarDatos", &M::cmdImportarDatos_Click},
-    {2, "Caja actual", "cmdHojaVenta", &M::cmdHojaVenta_Click},
-    {2, "Histórico de cajas", "cmdHistoricoCajas", &M::cmdHistoricoCajas_Click},
-    {2, "Sacar dinero de caja", "cmdSacarDinero", &M::cmdSacarDinero_Click},
-    {2, "Abrir cajón", "cmdAbrirCajon", &M::cmdAbrirCajon_Click},
-    {2, "Calculadora", "Command2", &M::Command2_Click},
-    {2, "Parámetros configuración", "cmdConfig", &M::cmdConfig_Click},
-    {2, "Registro de operaciones", "cmdRegistroOperaciones", &M::cmdRegistroOperaciones_Click},
-};
 
 // A menu button whose caption breaks onto two lines when the column is too narrow for it.
 QPushButton *BotonMenu(const QString &caption, QWidget *padre)
@@ -85,14 +54,19 @@ FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre)
         capa->setColumnStretch(c, 1);
     }
 
+    // The buttons are the registry's rows with a menu column, in its order.
     int filas[3] = {1, 1, 1};
-    for (const DefinicionBoton &d : Botones) {
-        const QString caption = QString::fromUtf8(d.caption);
-        auto *b = BotonMenu(caption, this);
-        b->setObjectName(QString::fromLatin1(d.nombre));
-        connect(b, &QPushButton::clicked, this,
-                [this, h = d.manejador] { Ejecutar([this, h] { (modelo_.*h)(); }); });
-        capa->addWidget(b, filas[d.columna]++, d.columna);
+    for (const FichaPantalla &f : RegistroPantallas()) {
+        if (f.columna < 0)
+            continue;
+        auto *b = BotonMenu(QString::fromUtf8(f.nombre), this);
+        b->setObjectName(QString::fromLatin1(f.abre));
+        connect(b, &QPushButton::clicked, this, [this, &f] {
+            Ejecutar([this, &f] {
+                modelo_.Pulsar(f.rasgos & PideClave, [this, &f] { return f.abrir(modelo_); });
+            });
+        });
+        capa->addWidget(b, filas[f.columna]++, f.columna);
         botones_.push_back(b);
     }
 
@@ -103,8 +77,9 @@ FRMoPCIONESVista::FRMoPCIONESVista(FRMoPCIONES &modelo, QWidget *padre)
     cmdsalir->setStyleSheet(QStringLiteral("QPushButton { background: #e9dcc4; }"));
     connect(cmdsalir, &QPushButton::clicked, this,
             [this] { Ejecutar([this] { modelo_.cmdsalir_Click(); }); });
-    capa->setRowStretch(10, 1);
-    capa->addWidget(cmdsalir, 9, 2);
+    const int ultima = std::max({filas[0], filas[1], filas[2], 10}) - 1;
+    capa->setRowStretch(ultima + 1, 1);
+    capa->addWidget(cmdsalir, std::max(ultima, filas[2]), 2);
     Repintar();
 }
 

@@ -1,15 +1,23 @@
-#include "capturas/CapturasTaller.h"
+#include "capturas/CapturasWorkshop.h"
 
 #include "core/Conexion.h"
-#include "core/Programa.h"
 #include "demo/DatosCapturas.h"
 #include "ui/workshop/PantallaBarrasVista.h"
+#include "ui/workshop/PrendasArregloVista.h"
 #include "ui/workshop/frmAsigancionVista.h"
+#include "ui/workshop/frmAtrasadosVista.h"
 #include "ui/workshop/frmDetalleReferenciaVista.h"
+#include "ui/workshop/frmListaArreglosClienteVista.h"
+#include "ui/workshop/frmPendientesPorTrabajadorVista.h"
 #include "workshop/frmAsigancion.h"
 #include "workshop/frmAsignarBArras.h"
+#include "workshop/frmAtrasados.h"
 #include "workshop/frmDetalleReferencia.h"
 #include "workshop/frmEntradaPrendasBarras.h"
+#include "workshop/frmLista.h"
+#include "workshop/frmListaArreglosCliente.h"
+#include "workshop/frmListaEntregar.h"
+#include "workshop/frmPendientesPorTrabajador.h"
 
 namespace {
 
@@ -23,7 +31,7 @@ void Escanear(PantallaBarras &s, const QStringList &escaneos)
 
 } // namespace
 
-std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTaller()
+std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasWorkshop()
 {
     std::vector<std::pair<QString, std::unique_ptr<QWidget>>> v;
 
@@ -39,6 +47,34 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTaller()
     sinAsignarNadie.CargarFormulario({});
     v.emplace_back(QStringLiteral("frmAsigancion_sin_asignar"),
                    std::make_unique<frmAsigancionVista>(sinAsignarNadie));
+
+    static frmPendientesPorTrabajador pendientes;
+    pendientes.CargarFormulario({});
+    pendientes.cmdAceptar_Click();
+    v.emplace_back(QStringLiteral("frmPendientesPorTrabajador"),
+                   std::make_unique<frmPendientesPorTrabajadorVista>(pendientes));
+
+    static frmAtrasados atrasados;
+    atrasados.CargarFormulario({});
+    atrasados.cmbMeses.Elegir(0);
+    atrasados.cmdVer_Click();
+    v.emplace_back(QStringLiteral("frmAtrasados"), std::make_unique<frmAtrasadosVista>(atrasados));
+
+    // Demo order 3 has its garment back in the shop; order 2, a partner shop's, was delivered.
+    static frmListaEntregar listo, entregado;
+    listo.CargarFormulario(3, {});
+    v.emplace_back(QStringLiteral("frmListaEntregar"), std::make_unique<PrendasArregloVista>(listo, &listo));
+    entregado.CargarFormulario(2, {});
+    v.emplace_back(QStringLiteral("frmListaEntregar_entregado"),
+                   std::make_unique<PrendasArregloVista>(entregado, &entregado));
+    static frmLista prendas;
+    prendas.CargarFormulario(4, {});
+    v.emplace_back(QStringLiteral("frmLista"), std::make_unique<PrendasArregloVista>(prendas, nullptr));
+
+    static frmListaArreglosCliente cliente;
+    cliente.CargarFormulario(3, {});
+    v.emplace_back(QStringLiteral("frmListaArreglosCliente"),
+                   std::make_unique<frmListaArreglosClienteVista>(cliente));
 
     // The scans write to the demo shop; the pictures must not change what other captures show.
     Transaccion t(Bd());

@@ -1,22 +1,11 @@
-#include "capturas/CapturasLiquidaciones.h"
+#include "capturas/CapturasSettlements.h"
 
 #include "core/BaseDatos.h"
-#include "core/Consultas.h"
 #include "core/Programa.h"
 #include "demo/HistoriaTienda.h"
-#include "masterdata/frmDecProd.h"
-#include "masterdata/frmFamilias.h"
-#include "masterdata/frmListadoProductos.h"
-#include "masterdata/frmMantProductos.h"
-#include "masterdata/frmNuevaFamilia.h"
 #include "printing/SalidaListadosPdf.h"
 #include "settlements/frmPagosATrabajadores.h"
 #include "settlements/frmPagosTiendas.h"
-#include "ui/masterdata/frmDecProdVista.h"
-#include "ui/masterdata/frmFamiliasVista.h"
-#include "ui/masterdata/frmListadoProductosVista.h"
-#include "ui/masterdata/frmMantProductosVista.h"
-#include "ui/masterdata/frmNuevaFamiliaVista.h"
 #include "ui/settlements/frmPagosATrabajadoresVista.h"
 #include "ui/settlements/frmPagosTiendasVista.h"
 
@@ -24,7 +13,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
-std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasLiquidaciones(const QString &carpeta)
+std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasSettlements(const QString &carpeta)
 {
     std::vector<std::pair<QString, std::unique_ptr<QWidget>>> v;
     auto agregar = [&v](const char *nombre, std::unique_ptr<QWidget> w, QSize tam = {}) {
@@ -32,24 +21,6 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasLiquidaciones(
             w->resize(tam);
         v.emplace_back(QString::fromLatin1(nombre), std::move(w));
     };
-
-    // The catalogue, on the demo shop (one product withdrawn).
-    static frmFamilias familias;
-    familias.CargarFormulario({});
-    familias.gridFamilias.Row = 3;
-    agregar("frmFamilias", std::make_unique<frmFamiliasVista>(familias));
-    static frmNuevaFamilia nueva;
-    nueva.CargarFormulario(5, {});
-    agregar("frmNuevaFamilia", std::make_unique<frmNuevaFamiliaVista>(nueva));
-    static frmListadoProductos productos;
-    productos.CargarFormulario({});
-    productos.gridProductos_Click(12);
-    agregar("frmListadoProductos", std::make_unique<frmListadoProductosVista>(productos), QSize(1024, 768));
-    static frmMantProductos ficha;
-    ficha.CargarFormulario(2, {});
-    agregar("frmMantProductos", std::make_unique<frmMantProductosVista>(ficha));
-    static frmDecProd menu;
-    agregar("frmDecProd", std::make_unique<frmDecProdVista>(menu));
 
     // The accounts, on three years of a generated shop: hundreds of lines and shop orders.
     static QTemporaryDir dir;

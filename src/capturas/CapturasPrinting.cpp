@@ -1,4 +1,4 @@
-#include "capturas/CapturasTickets.h"
+#include "capturas/CapturasPrinting.h"
 
 #include "core/Programa.h"
 #include "printing/SalidaMemoria.h"
@@ -6,7 +6,7 @@
 #include "ui/printing/VentanaTicket.h"
 #include "ui/printing/VistaPreviaTicket.h"
 
-std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasTickets()
+std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasPrinting()
 {
     // Demo order 4 has two garments and a deposit: every part of both tickets shows.
     const qint64 idarreglo = 4;

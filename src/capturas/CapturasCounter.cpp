@@ -1,16 +1,17 @@
-#include "capturas/CapturasVenta.h"
+#include "capturas/CapturasCounter.h"
 
 #include "core/Dialogos.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
-#include "masterdata/frmColores.h"
-#include "masterdata/frmNuevoColor.h"
+#include "printing/SalidaMemoria.h"
+#include "printing/TicketMerceria.h"
 #include "ui/common/PantallasQt.h"
+#include "ui/counter/frmCalculadora2Vista.h"
 #include "ui/counter/frmPrincipalVista.h"
-#include "ui/masterdata/frmColoresVista.h"
-#include "ui/masterdata/frmNuevoColorVista.h"
+#include "ui/printing/VistaPreviaTicket.h"
 
 #include <QDate>
+#include <QPushButton>
 #include <deque>
 
 namespace {
@@ -100,12 +101,11 @@ void TomarPedido(frmPrincipal &p)
     p.cmdPendiente_Click();
 }
 
-} // namespace
+using Ventanas = std::vector<std::pair<QString, std::unique_ptr<QWidget>>>;
 
-std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasVenta()
+// An order being taken for a partner shop, at 1024 x 768 and on a larger screen.
+void Pedido(Ventanas &v)
 {
-    std::vector<std::pair<QString, std::unique_ptr<QWidget>>> v;
-
     DialogosPedido respuestas;
     respuestas.calendario = {Dentro(5), Dentro(7)};
     respuestas.pad = {QStringLiteral("40"), QStringLiteral("50")};
@@ -129,17 +129,69 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasVenta()
                                              "(/media/usb/copias). Conecte el disco USB o compruebe la red.");
     v.emplace_back(QStringLiteral("frmPrincipal_aviso_copias"), std::make_unique<frmPrincipalVista>(aviso));
 
-    static frmColores colores;
-    colores.CargarFormulario({});
-    colores.gridColores.Row = 4;
-    colores.gridColores.Col = 3;
-    v.emplace_back(QStringLiteral("frmColores"), std::make_unique<frmColoresVista>(colores));
-
-    static frmNuevoColor nuevo;
-    nuevo.txtColor = QStringLiteral("Azul d'Orsay");
-    v.emplace_back(QStringLiteral("frmNuevoColor"), std::make_unique<frmNuevoColorVista>(nuevo));
-
     G().dialogos = dialogosAntes;
     G().pantallas = pantallasAntes;
+}
+
+// Demo order 4 reopened, and handed over with the money typed; the haberdashery ticket.
+void Reabierto(Ventanas &v)
+{
+    PantallasQt pantallas;
+    Pantallas *pantallasAntes = G().pantallas;
+    G().pantallas = &pantallas;
+
+    // Demo order 4: two garments, 5.00 paid on account when it was taken in.
+    static frmPrincipal cambio;
+    cambio.lblVersion = QStringLiteral("Versión de muestra");
+    cambio.ReiniciarVenta();
+    cambio.CargarArreglo(4, false);
+    v.emplace_back(QStringLiteral("frmPrincipal_reabierto"), std::make_unique<frmPrincipalVista>(cambio));
+
+    static frmPrincipal entrega;
+    entrega.lblVersion = cambio.lblVersion;
+    entrega.ReiniciarVenta();
+    entrega.CargarArreglo(4, true);
+    entrega.txtEntregado = QStringLiteral("20.00");
+    entrega.CalcularCifrasTPV();
+    v.emplace_back(QStringLiteral("frmPrincipal_entrega"), std::make_unique<frmPrincipalVista>(entrega));
+
+    SalidaMemoria impresora;
+    SalidaTickets *salidaAntes = G().salidaTickets;
+    G().salidaTickets = &impresora;
+    ImprimirTicketMerceria(3.5);
+    G().salidaTickets = salidaAntes;
+    auto ticket = std::make_unique<VistaPreviaTicket>();
+    ticket->MostrarTicket(impresora.Bytes(), G().AnchuraTicket);
+    v.emplace_back(QStringLiteral("ticketMerceria"), std::move(ticket));
+
+    G().pantallas = pantallasAntes;
+}
+
+// The hand-over of order 3 as the sale screen shows it, the rest of the money not yet typed.
+void Entregando(Ventanas &v)
+{
+    PantallasQt pantallas;
+    Pantallas *antes = G().pantallas;
+    G().pantallas = &pantallas;
+    static frmPrincipal entrega;
+    entrega.lblVersion = QStringLiteral("Versión de muestra");
+    entrega.ReiniciarVenta();
+    entrega.CargarArregloACargar({3, true});
+    v.emplace_back(QStringLiteral("frmPrincipal_entregando"), std::make_unique<frmPrincipalVista>(entrega));
+    G().pantallas = antes;
+}
+
+} // namespace
+
+std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasCounter()
+{
+    Ventanas v;
+    Pedido(v);
+    Reabierto(v);
+    auto calculadora = std::make_unique<frmCalculadora2Vista>();
+    for (const char *t : {"4", "5", "+", "1", "2", ".", "5", "="})
+        calculadora->Boton(QString::fromLatin1(t))->click();
+    v.emplace_back(QStringLiteral("frmCalculadora2"), std::move(calculadora));
+    Entregando(v);
     return v;
 }

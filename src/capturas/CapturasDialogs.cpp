@@ -1,4 +1,4 @@
-#include "capturas/CapturasDialogos.h"
+#include "capturas/CapturasDialogs.h"
 
 #include "core/Formato.h"
 #include "counter/frmPrincipal.h"
@@ -37,7 +37,7 @@ bool Guardar(VistaDialogo &vista, const QString &carpeta, const QString &nombre)
 
 } // namespace
 
-bool CapturarDialogos(const QString &carpeta)
+bool CapturarDialogs(const QString &carpeta)
 {
     bool ok = true;
     {

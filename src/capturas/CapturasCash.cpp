@@ -1,4 +1,4 @@
-#include "capturas/CapturasCaja.h"
+#include "capturas/CapturasCash.h"
 
 #include "cash/RegistroOperaciones.h"
 #include "cash/frmHojaVenta.h"
@@ -10,12 +10,8 @@
 #include "ui/cash/frmListaCierresVista.h"
 #include "ui/cash/frmRegistroOperacionesVista.h"
 #include "ui/printing/SalidaListadosImpresora.h"
-#include "ui/workshop/frmAtrasadosVista.h"
-#include "ui/workshop/frmPendientesPorTrabajadorVista.h"
-#include "workshop/frmAtrasados.h"
-#include "workshop/frmPendientesPorTrabajador.h"
 
-std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasCaja()
+std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasCash()
 {
     std::vector<std::pair<QString, std::unique_ptr<QWidget>>> v;
 
@@ -48,16 +44,5 @@ std::vector<std::pair<QString, std::unique_ptr<QWidget>>> VentanasCaja()
     v.emplace_back(QStringLiteral("frmRegistroOperaciones"),
                    std::make_unique<frmRegistroOperacionesVista>(registro));
 
-    static frmPendientesPorTrabajador pendientes;
-    pendientes.CargarFormulario({});
-    pendientes.cmdAceptar_Click();
-    v.emplace_back(QStringLiteral("frmPendientesPorTrabajador"),
-                   std::make_unique<frmPendientesPorTrabajadorVista>(pendientes));
-
-    static frmAtrasados atrasados;
-    atrasados.CargarFormulario({});
-    atrasados.cmbMeses.Elegir(0);
-    atrasados.cmdVer_Click();
-    v.emplace_back(QStringLiteral("frmAtrasados"), std::make_unique<frmAtrasadosVista>(atrasados));
     return v;
 }

@@ -1,26 +1,12 @@
-// The screens the sale screen opens: the colours picker, the new-colour window, the calculator.
+// The screens of the counter area: the calculator, and the sale screen's font for its grid.
 #include "ui/common/PantallasQt.h"
 
-#include "masterdata/frmColores.h"
-#include "masterdata/frmNuevoColor.h"
 #include "ui/common/Estilo.h"
 #include "ui/counter/frmCalculadora2Vista.h"
 #include "ui/counter/frmPrincipalVista.h"
-#include "ui/masterdata/frmColoresVista.h"
-#include "ui/masterdata/frmNuevoColorVista.h"
 
 #include <QApplication>
 #include <QFontMetrics>
-
-QString PantallasQt::Colores()
-{
-    return Abrir<frmColores, frmColoresVista>();
-}
-
-void PantallasQt::NuevoColor()
-{
-    Abrir<frmNuevoColor, frmNuevoColorVista>();
-}
 
 void PantallasQt::Calculadora()
 {
