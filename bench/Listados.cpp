@@ -48,7 +48,10 @@ Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int
             else
                 f->cmdAceptar_Click();
         });
-        // The view reads each further part in a turn of the event loop of its own.
+        // The view reads each further part in a turn of the event loop of its own: read aside
+        // from the touch, even the first rows may come in a later turn.
+        while (f->ListaIncompleta && f->gridPagos.Rows() < 2)
+            *espera = std::max(*espera, Medida::Ms([&] { f->ContinuarLista(); }));
         while (completa && f->ListaIncompleta)
             *espera = std::max(*espera, Medida::Ms([&] { f->ContinuarLista(); }));
         return f->gridPagos.Rows() - 1;

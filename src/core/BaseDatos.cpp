@@ -76,6 +76,16 @@ int VersionEsquemaPrograma()
 
 int VersionEsquema(Conexion &conexion)
 {
+    // On the server in one round trip: the table is looked up and, where it exists, read by the
+    // same statement (a far server costs a round trip per statement).
+    if (conexion.motor() == Motor::PostgreSQL)
+        return conexion
+            .AbrirRecordset(QStringLiteral(
+                "select case when to_regclass('esquema') is null then 0 else nullif(array_to_string(xpath("
+                "'/table/row/v/text()', query_to_xml('select max(version) as v from esquema', false, false, "
+                "'')), ''), '')::int end"))
+            .Campo(0)
+            .toInt();
     if (!conexion.db().tables().contains(QStringLiteral("esquema")))
         return 0;
     return conexion.AbrirRecordset(QStringLiteral("select max(version) from esquema")).Campo(0).toInt();

@@ -21,7 +21,10 @@
 class LecturaAparte final : public Lectura
 {
 public:
-    LecturaAparte(Conexion &c, const QString &sql);
+    LecturaAparte(Conexion &c, const QString &sql) : LecturaAparte(c, QStringList{sql}) {}
+    // Several statements one after the other on the worker's connection (a listing's pages), their
+    // rows as one list: the screen's thread never waits for the server.
+    LecturaAparte(Conexion &c, const QStringList &sqls);
     ~LecturaAparte() override;
     LecturaAparte(const LecturaAparte &) = delete;
     LecturaAparte &operator=(const LecturaAparte &) = delete;
@@ -41,7 +44,9 @@ private:
         std::vector<QVariant> celdas; // row after row
         int filas = 0;
     };
-    void Trabajar(const Conexion::Apertura &apertura, const QString &sql);
+    void Trabajar(const Conexion::Apertura &apertura, const QStringList &sqls);
+    // One statement's rows, a part at a time; false when the reading was dropped.
+    bool LeerSentencia(Conexion &propia, const QString &sql);
     // Queues a part for the screen, once there is room; false when the reading was dropped.
     bool Entregar(Parte &&parte);
 

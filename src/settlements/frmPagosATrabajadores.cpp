@@ -163,6 +163,13 @@ void frmPagosATrabajadores::LlenarLista(int idcosturera, int estado, int limite)
         TerminarLista();
         return;
     }
+    // On a server the whole list is read aside from its first row: even a small first page would
+    // keep the screen waiting for the server's answer, a round trip away.
+    if (Bd().motor() == Motor::PostgreSQL) {
+        resto_ = std::make_unique<LecturaAparte>(Bd(), SqlPagina(idcosturera, estado, 0, QString()));
+        ListaIncompleta = true;
+        return;
+    }
     // The first page small, so that it shows at once.
     const Leidas l = Leer(SqlPagina(idcosturera, estado, PrimeraPagina, QString()));
     if (l.filas < PrimeraPagina) {
