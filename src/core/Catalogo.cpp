@@ -1,7 +1,6 @@
 #include "Catalogo.h"
 
 #include "Conexion.h"
-#include "Consultas.h"
 #include "Formato.h"
 
 #include <QElapsedTimer>
@@ -35,7 +34,7 @@ Estado &E()
 void Cargar(Estado &e)
 {
     // One statement, one round trip: families, products and users, each kind in the counter's order.
-    Recordset rs = AbrirRecordset(QStringLiteral(
+    Recordset rs = Bd().AbrirRecordset(QStringLiteral(
         "select * from (select 1 as tipo, idfamilia as id, 0 as idfamilia, nombre, 0 as precio1, 0 as "
         "precio2, 0 as activo from familias union all select 2, idproducto, idfamilia, nombre, precio1, "
         "precio2, activo from productos union all select 3, idusuario, 0, nombre, 0, 0, 0 from usuarios) "

@@ -358,7 +358,16 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     if (soloLectura_)
         return;
     ++escriturasMaestras;
-    identidad_ = Identidad();
+    // The database's identity (Identidad) and whether it lacks the Spanish collation, in one round trip.
+    QSqlQuery q(db_);
+    if (q.exec(QStringLiteral("select coalesce(to_regclass('parametros')::oid, 0), (select count(*) from "
+                              "pg_collation where collname = '%1')")
+                   .arg(QLatin1String(CollateEspanol)))
+        && q.next()) {
+        identidad_ = q.value(0).toLongLong() == 0 ? QString() : q.value(0).toString();
+        if (q.value(1).toInt() > 0)
+            return;
+    }
     PrepararSesion();
 }
 
@@ -548,6 +557,13 @@ int Conexion::Ejecutar(const QString &sql)
         QRegularExpression::CaseInsensitiveOption);
     if (!pendientes_.isEmpty() && soloFuera.match(sql).hasMatch())
         Enviar();
+    // What must be a transaction's first statement goes right after its BEGIN, before the check.
+    static const QRegularExpression primera(QStringLiteral(R"(^\s*set\s+transaction\b)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (pendientes_.value(0) == QLatin1String("BEGIN") && primera.match(sql).hasMatch()) {
+        pendientes_.insert(1, Traducir(sql));
+        return 0;
+    }
     const int sentencias = int(pendientes_.size()) + 1;
     if (!EjecutarVarias(q, ConPendientes(Traducir(sql)), sentencias))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);

@@ -34,6 +34,27 @@ LecturaAparte::LecturaAparte(Conexion &c, const QStringList &sqls)
 {
 }
 
+void LecturaAparte::Empezar(const QStringList &sqls)
+{
+    {
+        std::lock_guard bloqueo(mutex_);
+        sqls_ = sqls;
+        empezada_ = true;
+    }
+    hayHueco_.notify_all();
+}
+
+std::unique_ptr<LecturaAparte> LecturaAparte::Lanzar(std::unique_ptr<LecturaAparte> &preparada, Conexion &c,
+                                                     const QStringList &sqls)
+{
+    if (!preparada)
+        return std::make_unique<LecturaAparte>(c, sqls);
+    std::unique_ptr<LecturaAparte> lectura = std::move(preparada);
+    lectura->Empezar(sqls);
+    preparada = std::make_unique<LecturaAparte>(c);
+    return lectura;
+}
+
 LecturaAparte::~LecturaAparte()
 {
     {
@@ -63,7 +84,13 @@ void LecturaAparte::Trabajar(const Conexion::Apertura &apertura, const QStringLi
                 .exec(QStringLiteral("SET max_parallel_workers_per_gather = 0;\nSET enable_hashjoin = off;\n"
                                      "SET enable_sort = off;\nSET jit = off"));
         }
-        for (const QString &sql : sqls)
+        QStringList sentencias = sqls;
+        if (sentencias.isEmpty()) { // ready, waiting for Empezar
+            std::unique_lock bloqueo(mutex_);
+            hayHueco_.wait(bloqueo, [this] { return parar_ || empezada_; });
+            sentencias = sqls_;
+        }
+        for (const QString &sql : sentencias)
             if (!LeerSentencia(propia, sql))
                 break;
     } catch (const ErrorBaseDatos &e) {

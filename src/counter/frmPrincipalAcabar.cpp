@@ -293,11 +293,6 @@ void frmPrincipal::ImprimirTicketsAcabado(int idarreglo)
     }
 }
 
-void frmPrincipal::ImprimirArreglo(int idarreglo)
-{
-    ::ImprimirArreglo(idarreglo);
-}
-
 void frmPrincipal::VolverACargarCambiado(int idarreglo)
 {
     const bool entregando = EntregarAlAcabar;

@@ -98,7 +98,8 @@ private:
     void AcabarPagina(int antes);
     void PonerTrabajador(const QString &referencia, const QString &id, const QString &nombre);
 
-    std::unique_ptr<LecturaAparte> resto_; // the rest of the list of every line
+    std::unique_ptr<LecturaAparte> resto_;     // the rest of the list of every line
+    std::unique_ptr<LecturaAparte> preparada_; // on a server: a worker ready for "Ver todos"
     qint64 filasPendientes_ = 0;
     std::vector<int> campos_; // where each field is in the records being read
     // The last row appended: its order, the keys its lines share and its sum, for the lines that
