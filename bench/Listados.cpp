@@ -42,6 +42,8 @@ Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int
             if (f->cmbTrabajadores.elementos[size_t(i)].dato == costurera)
                 f->cmbTrabajadores.Elegir(i);
         f->cmbEstado.Elegir(estado);
+        // The last run's list, still being read, is dropped before the touch is timed.
+        f->cmdSalir_Click();
         *espera = Medida::Ms([&] {
             if (limite == 0)
                 f->cmdTodos_Click();

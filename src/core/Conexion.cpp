@@ -659,7 +659,13 @@ QSqlQuery Conexion::Consultar(const QString &sql, bool porFilas)
 
 Recordset Conexion::AbrirRecordset(const QString &sql)
 {
-    QSqlQuery q = Consultar(sql);
+    // The server's driver asks the server the name of each field's table (a round trip per table,
+    // the first time on a connection) unless it reads row by row. A statement without a join or a
+    // qualified name needs no table names: it is read row by row, unless queued writes go with it.
+    const bool sinTablas = motor_ == Motor::PostgreSQL && pendientes_.isEmpty()
+                           && !sql.contains(QLatin1Char('.'))
+                           && !sql.contains(QLatin1String("join"), Qt::CaseInsensitive);
+    QSqlQuery q = Consultar(sql, sinTablas);
     Recordset rs;
     const bool sqlite = motor_ == Motor::SQLite;
     // The embedded engine numbers a name repeated inside a parenthesised join ("nombre:1").

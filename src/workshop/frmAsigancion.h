@@ -59,7 +59,7 @@ public:
     // The orders of the first page of "all the lines", read at once on the screen's connection;
     // then the rest is appended for about MsPorPagina in each turn of the screen.
     static constexpr int OrdenesPrimeraPagina = 300;
-    static constexpr int MsPorPagina = 25;
+    static constexpr int MsPorPagina = 15;
 
     void CargarFormulario(const std::function<void()> &mostrar);
     void DarTamanosGridArreglos();
