@@ -60,6 +60,8 @@ void frmPagosTiendas::CargarFormulario(const std::function<void()> &mostrar)
         cmbMeses.AddItem(QString::fromLatin1(Meses[m]), m + 1);
     LlenarAnos();
     DarTamanosGrid();
+    if (Bd().motor() == Motor::PostgreSQL && !preparada_)
+        preparada_ = std::make_unique<LecturaAparte>(Bd());
     Abierto = true;
     if (mostrar)
         mostrar();
@@ -195,7 +197,7 @@ void frmPagosTiendas::LlenarLista(int idtienda)
                 SqlLista(tienda_, ano_, mes_, std::max(paginaMinimo_, hasta - OrdenesPorPagina), hasta));
         paginaHasta_ = paginaMinimo_ = 0;
         if (!paginas.isEmpty())
-            resto_ = std::make_unique<LecturaAparte>(Bd(), paginas);
+            resto_ = LecturaAparte::Lanzar(preparada_, Bd(), paginas);
         else
             PonerTotales();
         return;

@@ -75,5 +75,6 @@ private:
     TextosLista textos_;
     double suma_[3] = {0, 0, 0}; // price, paid, owed
     int campos_[5] = {};
-    std::unique_ptr<LecturaAparte> resto_; // every page, on a server
+    std::unique_ptr<LecturaAparte> resto_;     // every page, on a server
+    std::unique_ptr<LecturaAparte> preparada_; // on a server: a worker ready for every shop's list
 };
