@@ -424,9 +424,9 @@ QString Conexion::Fallo(const QSqlError &e, const QString &sql)
     const QString texto = e.databaseText();
     if (texto.contains(MarcaRestaurada))
         return MensajeRestaurada();
-    if (const qsizetype i = texto.indexOf(MarcaVersion); i >= 0)
-        return MensajeVersionMasNueva(
-            texto.mid(i + MarcaVersion.size()).section(QLatin1Char(' '), 0, 0).toInt(), versionEsquema_);
+    static const QRegularExpression version(MarcaVersion + QStringLiteral("(\\d+)"));
+    if (const QRegularExpressionMatch m = version.match(texto); m.hasMatch())
+        return MensajeVersionMasNueva(m.captured(1).toInt(), versionEsquema_);
     if (motor_ == Motor::PostgreSQL && SinComunicacion(e))
         perdida_ = true;
     return TextoError(e, sql);

@@ -459,6 +459,24 @@ private Q_SLOTS:
         }
         b.conexion.Encolar(u"insert into caja (importe, concepto) values (6, 'e')"_s);
         QCOMPARE(otra.AbrirRecordset(u"select sum(importe) from caja"_s).Campo(0).toDouble(), 11.0);
+
+        // Another counter moves the database past this program: the next write is refused, whole.
+        const int version = VersionEsquemaPrograma();
+        b.conexion.RecordarVersionEsquema(version);
+        QVERIFY(QSqlQuery(otra.db()).exec(u"update esquema set version = %1"_s.arg(version + 1)));
+        try {
+            Transaccion t(b.conexion);
+            b.conexion.Encolar(u"insert into caja (importe, concepto) values (7, 'f')"_s);
+            b.conexion.Ejecutar(u"insert into colores (nombre) values ('Nuevo')"_s);
+            t.Confirmar();
+            QFAIL("a newer database must refuse the write");
+        } catch (const ErrorBaseDatos &e) {
+            QVERIFY2(e.Mensaje().contains(
+                         u"(versión de datos %1; este programa conoce hasta la %2)"_s.arg(version + 1)
+                             .arg(version)),
+                     qPrintable(e.Mensaje()));
+        }
+        QCOMPARE(b.Valor(u"select count(*) from caja"_s), u"2"_s);
     }
 };
 
