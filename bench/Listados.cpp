@@ -45,13 +45,18 @@ Listado PantallaPagos(const QString &nombre, double objetivo, int costurera, int
             if (f->cmbTrabajadores.elementos[size_t(i)].dato == costurera)
                 f->cmbTrabajadores.Elegir(i);
         f->cmbEstado.Elegir(estado);
+        // The last run's list, still being read, is dropped before the touch is timed.
+        f->cmdSalir_Click();
         *espera = Medida::Ms([&] {
             if (limite == 0)
                 f->cmdTodos_Click();
             else
                 f->cmdAceptar_Click();
         });
-        // The view reads each further part in a turn of the event loop of its own.
+        // The view reads each further part in a turn of the event loop of its own: read aside
+        // from the touch, even the first rows may come in a later turn.
+        while (f->ListaIncompleta && f->gridPagos.Rows() < 2)
+            *espera = std::max(*espera, Medida::Ms([&] { f->ContinuarLista(); }));
         while (completa && f->ListaIncompleta)
             *espera = std::max(*espera, Medida::Ms([&] { f->ContinuarLista(); }));
         return f->gridPagos.Rows() - 1;

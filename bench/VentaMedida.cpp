@@ -107,10 +107,12 @@ public:
     {
         impresora_.Vaciar();
         Puesto puesto(&dialogos_, &impresora_);
+        // As the counter prints them once the order is saved: every ticket from one read.
+        TicketsDeArreglo tickets(idarreglo);
         for (int g = 1; g <= prendas; ++g)
-            ImprimirTicketPrenda(N(idarreglo) + QLatin1Char('.') + N(g));
+            tickets.Prenda(N(idarreglo) + QLatin1Char('.') + N(g));
         AbrirCajon();
-        p_.ImprimirArreglo(int(idarreglo));
+        tickets.Cliente();
     }
 
 private:

@@ -1,6 +1,7 @@
 // hilvan-bench: times start-up, the counter and every listing on a shop's database.
 #include "Arranque.h"
 #include "DialogosGuion.h"
+#include "Lejania.h"
 #include "Listados.h"
 #include "Medida.h"
 #include "PantallaAsignacion.h"
@@ -37,11 +38,12 @@ struct Opciones {
     bool plan = false;
     bool copia = true;
     bool recordset = true;
-    QString solo;        // only the listings whose name holds this text
-    QStringList salvo;   // and none whose name holds one of these
-    QStringList sql;     // statements of one's own, timed like the listings
-    QStringList pragmas; // connection settings to try on the embedded database
-    QString salida;      // also write the tables to this file
+    QString solo;         // only the listings whose name holds this text
+    QStringList salvo;    // and none whose name holds one of these
+    QStringList sql;      // statements of one's own, timed like the listings
+    QStringList pragmas;  // connection settings to try on the embedded database
+    QString salida;       // also write the tables to this file
+    double idaVuelta = 0; // a server's round trip added through a delaying proxy, in ms
 };
 
 struct Fila {
@@ -487,6 +489,7 @@ int Uso()
         "                  [--sin-venta] [--sin-listados] [--sin-recordset] [--sin-copia] [--solo TEXTO]\n"
         "                  [--salvo TEXTO ...] [--plan] [--sql SENTENCIA ...]\n"
         "                  [--pragma \"mmap_size=268435456\" ...] [--salida ARCHIVO.md]\n"
+        "                  [--ida-vuelta MS]\n"
         "Mide el arranque, la venta y los listados sobre la base de datos de cada configuración\n"
         "(bdcostuaccess.dat). La base de datos queda como estaba.\n",
         stderr);
@@ -505,7 +508,14 @@ int Medir(const Opciones &o)
                  + QStringLiteral(" ejecuciones tras una de calentamiento.\n"),
              salida);
     DialogosGuion dialogos;
-    for (const QString &ruta : o.configs) {
+    for (const QString &original : o.configs) {
+        // A far server: the same one behind a proxy that delays every exchange.
+        const Lejania lejania(original, o.idaVuelta);
+        if (!lejania.Error().isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(lejania.Error()));
+            return 1;
+        }
+        const QString ruta = lejania.Config();
         const Configuracion cfg = LeerConfiguracion(ruta);
         if (!cfg.existe) {
             std::fprintf(stderr, "No existe la configuración %s\n", qPrintable(ruta));
@@ -518,7 +528,19 @@ int Medir(const Opciones &o)
         if (c.motor() == Motor::SQLite)
             for (const QString &pragma : o.pragmas)
                 c.Ejecutar(QStringLiteral("PRAGMA ") + pragma);
-        const QString titulo = Descripcion(c, cfg);
+        // What one exchange with the server costs, as measured now: on a busy machine the proxy and
+        // the server wait for a core too, and each round trip costs more than the delay added.
+        QString titulo = Descripcion(c, cfg);
+        if (c.motor() == Motor::PostgreSQL) {
+            std::vector<Medida::Muestra> vueltas;
+            for (int i = 0; i < 21; ++i)
+                vueltas.push_back(Medida::Medir([&] { c.AbrirRecordset(QStringLiteral("select 1")); }));
+            titulo += (ruta == original ? QString()
+                                        : QStringLiteral(", ida y vuelta añadida ")
+                                              + QString::number(o.idaVuelta) + QStringLiteral(" ms"))
+                      + QStringLiteral(", una sentencia ida y vuelta ") + Ms(Medida::Mediana(vueltas).ms)
+                      + QStringLiteral(" ms");
+        }
         const QString cargaAntes = Carga();
         std::fprintf(stderr, "%s\n", qPrintable(titulo));
         std::vector<Fila> filas;
@@ -586,6 +608,8 @@ int main(int argc, char **argv)
             o.salvo.append(args[++i]);
         else if (a == QLatin1String("--salida") && i + 1 < args.size())
             o.salida = args[++i];
+        else if (a == QLatin1String("--ida-vuelta") && i + 1 < args.size())
+            o.idaVuelta = std::max(0.0, args[++i].toDouble());
         else
             return Uso();
     }

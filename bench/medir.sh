@@ -9,7 +9,8 @@
 #
 # Environment: HILVAN_BUILD (build folder, default build/), ARREGLOS (150000), SEMILLA (1),
 # SOLO_SQLITE=1 (skip the server), HILVAN_PG_PORT (55433: not the test suite's 55432, so that a
-# test run elsewhere does not wait for this one).
+# test run elsewhere does not wait for this one), IDA_VUELTA ("0": the server's round trips to
+# measure, e.g. "0 5 30"; hilvan-bench puts its delaying proxy in front of the server for each).
 set -euo pipefail
 
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
@@ -50,3 +51,10 @@ fi
 
 "$banco" "${configs[@]}" --salida "$datos/resultados.md" "$@"
 echo "Resultados en $datos/resultados.md"
+# The same server farther away: every exchange through a proxy that delays it.
+for ms in ${IDA_VUELTA:-0}; do
+    [[ "$ms" == 0 || "${SOLO_SQLITE:-0}" == "1" ]] && continue
+    "$banco" --config "$datos/$nombre-pg.dat" --ida-vuelta "$ms" --sin-copia \
+        --salida "$datos/resultados-$ms-ms.md" "$@"
+    echo "Resultados a $ms ms en $datos/resultados-$ms-ms.md"
+done

@@ -15,7 +15,7 @@ namespace {
 void Insertar(double importe, const QString &concepto, int formapago, qint64 idarreglo, qint64 idticket)
 {
     const QString fecha = DimeFechaServidor();
-    Bd().Ejecutar(
+    Bd().Encolar(
         QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
                        "idarreglo, idticket, puesto) values (")
         + TextoNumero(importe) + QStringLiteral(", ") + ComillasSQL(concepto) + QStringLiteral(", ")

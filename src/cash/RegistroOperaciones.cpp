@@ -18,13 +18,13 @@ void AnotarOperacionEn(Conexion &c, const QString &tipo, const QString &detalle,
                        std::optional<double> importe, const QString &usuario)
 {
     const QString fecha = DimeFechaServidor();
-    c.Ejecutar(QStringLiteral(
-                   "insert into operaciones (fecha, nombrecierre, puesto, usuario, tipo, idarreglo, importe, "
-                   "detalle) values (")
-               + LiteralFechaSQL(fecha) + QStringLiteral(", ") + ComillasSQL(NombreCierreDeFecha(fecha))
-               + QStringLiteral(", ") + ComillasSQL(G().Puesto) + QStringLiteral(", ") + ComillasSQL(usuario)
-               + QStringLiteral(", ") + ComillasSQL(tipo) + QStringLiteral(", ")
-               + (idarreglo ? QString::number(idarreglo) : QStringLiteral("null")) + QStringLiteral(", ")
-               + (importe ? TextoNumero(RedondearImporte(*importe)) : QStringLiteral("null"))
-               + QStringLiteral(", ") + ComillasSQL(detalle) + QStringLiteral(")"));
+    c.Encolar(QStringLiteral(
+                  "insert into operaciones (fecha, nombrecierre, puesto, usuario, tipo, idarreglo, importe, "
+                  "detalle) values (")
+              + LiteralFechaSQL(fecha) + QStringLiteral(", ") + ComillasSQL(NombreCierreDeFecha(fecha))
+              + QStringLiteral(", ") + ComillasSQL(G().Puesto) + QStringLiteral(", ") + ComillasSQL(usuario)
+              + QStringLiteral(", ") + ComillasSQL(tipo) + QStringLiteral(", ")
+              + (idarreglo ? QString::number(idarreglo) : QStringLiteral("null")) + QStringLiteral(", ")
+              + (importe ? TextoNumero(RedondearImporte(*importe)) : QStringLiteral("null"))
+              + QStringLiteral(", ") + ComillasSQL(detalle) + QStringLiteral(")"));
 }

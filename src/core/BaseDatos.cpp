@@ -8,6 +8,8 @@
 
 namespace {
 
+const char *IndiceTelefonosServidor = "select 1 from pg_indexes where indexname = 'ux_clientes_telefono'";
+
 QString Recurso(const QString &nombre)
 {
     QFile f(QStringLiteral(":/esquema/") + nombre);
@@ -50,8 +52,7 @@ void CrearIndiceTelefonos(Conexion &conexion)
     // counter writing to the table at that moment.
     const bool existe = conexion
                             .AbrirRecordset(conexion.motor() == Motor::PostgreSQL
-                                                ? QStringLiteral("select 1 from pg_indexes where indexname = "
-                                                                 "'ux_clientes_telefono'")
+                                                ? QString::fromLatin1(IndiceTelefonosServidor)
                                                 : QStringLiteral("select 1 from sqlite_master where type = "
                                                                  "'index' and name = 'ux_clientes_telefono'"))
                             .HayFilas();
@@ -74,11 +75,32 @@ int VersionEsquemaPrograma()
     return PasosEsquema().back().version;
 }
 
+namespace {
+
+// The schema's version and, on the server in the same round trip, whether the telephones' index is
+// there: the table is looked up and, where it exists, read by the same statement (a far server costs
+// a round trip per statement). Without a server the index is not asked (false).
+std::pair<int, bool> VersionEIndice(Conexion &conexion)
+{
+    if (conexion.motor() == Motor::PostgreSQL) {
+        Recordset rs = conexion.AbrirRecordset(
+            QStringLiteral("select case when to_regclass('esquema') is null then 0 else "
+                           "nullif(array_to_string(xpath('/table/row/v/text()', query_to_xml('select "
+                           "max(version) as v from esquema', false, false, '')), ''), '')::int end, exists (")
+            + QString::fromLatin1(IndiceTelefonosServidor) + QLatin1Char(')'));
+        return {rs.Campo(0).toInt(), rs.Campo(1).toBool()};
+    }
+    if (!conexion.db().tables().contains(QStringLiteral("esquema")))
+        return {0, false};
+    return {conexion.AbrirRecordset(QStringLiteral("select max(version) from esquema")).Campo(0).toInt(),
+            false};
+}
+
+} // namespace
+
 int VersionEsquema(Conexion &conexion)
 {
-    if (!conexion.db().tables().contains(QStringLiteral("esquema")))
-        return 0;
-    return conexion.AbrirRecordset(QStringLiteral("select max(version) from esquema")).Campo(0).toInt();
+    return VersionEIndice(conexion).first;
 }
 
 namespace {
@@ -116,7 +138,8 @@ QStringList ActualizarEsquema(Conexion &conexion, const std::function<void()> &a
     const bool servidor = conexion.motor() == Motor::PostgreSQL;
     const int conocida = hasta < 0 ? VersionEsquemaPrograma() : hasta;
     conexion.RecordarVersionEsquema(0); // read again below: the database may be another one now
-    int version = VersionEsquema(conexion);
+    const auto [leida, conIndice] = VersionEIndice(conexion);
+    int version = leida;
     if (version > VersionEsquemaPrograma())
         RechazarMasNueva(version);
     QStringList hechos;
@@ -147,7 +170,7 @@ QStringList ActualizarEsquema(Conexion &conexion, const std::function<void()> &a
         hechos
             << QString::fromUtf8("Versión %1: %2").arg(paso.version).arg(QString::fromUtf8(paso.descripcion));
     }
-    if (hechos.isEmpty() && hasta < 0)
+    if (hechos.isEmpty() && hasta < 0 && !conIndice)
         CrearIndiceTelefonos(conexion);
     conexion.RecordarVersionEsquema(conocida);
     return hechos;

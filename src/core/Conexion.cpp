@@ -220,6 +220,32 @@ void RegistrarError(const QSqlError &e, const QString &sql)
              qPrintable(e.driverText()), qPrintable(Registro::SinDatos(sql).simplified().left(300)));
 }
 
+QAtomicInteger<quint64> escriturasMaestras = 0;
+
+// Several statements sent as one text (one round trip to the server), the query left on the last
+// one's result; false at the first that failed, with its error. The driver makes the first
+// statement's result the current one and keeps the others behind it.
+bool EjecutarVarias(QSqlQuery &q, const QString &texto, int sentencias)
+{
+    if (!q.exec(texto))
+        return false;
+    for (int i = 1; i < sentencias; ++i)
+        if (!q.nextResult())
+            return false;
+    return true;
+}
+
+// A write to what counters hold in memory: the statement names one of those tables.
+void AnotarEscritura(const QString &sql)
+{
+    static const QRegularExpression re(
+        QStringLiteral(R"(\b(familias|productos|usuarios|costureras|colores|parametros)\b)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QString t = sql.trimmed();
+    if (!t.startsWith(QLatin1String("select"), Qt::CaseInsensitive) && re.match(t).hasMatch())
+        ++escriturasMaestras;
+}
+
 QString TextoError(const QSqlError &e, const QString &sql)
 {
     RegistrarError(e, sql);
@@ -302,6 +328,7 @@ void Conexion::AbrirSQLite(const QString &ruta, bool crear)
     Ejecutar(QStringLiteral("PRAGMA synchronous=FULL"));
     Ejecutar(QStringLiteral("PRAGMA busy_timeout=5000"));
     identidad_ = Identidad();
+    ++escriturasMaestras;
 }
 
 void Conexion::AbrirPostgreSQL(const DatosServidor &d)
@@ -316,7 +343,11 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     db_.setPassword(d.clave);
     if (d.puerto > 0)
         db_.setPort(d.puerto);
-    db_.setConnectOptions(QStringLiteral("connect_timeout=5;sslmode=") + d.sslmode);
+    // The session's settings travel with the connection request instead of a round trip each:
+    // warnings only, and a date sent as the shop writes it, "05/12/2026", is the 5th of December
+    // (the driver's own "SET DATESTYLE TO 'ISO'" leaves the order of day and month alone).
+    db_.setConnectOptions(QStringLiteral("connect_timeout=5;sslmode=") + d.sslmode
+                          + QStringLiteral(";options='-c client_min_messages=warning -c DateStyle=ISO,DMY'"));
     if (!db_.open()) {
         RegistrarError(db_.lastError(),
                        QStringLiteral("conectar a ") + d.host + QLatin1Char('/') + d.basedatos);
@@ -324,34 +355,78 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
                                  + QStringLiteral(".\r\n") + CausaEnEspanol(db_.lastError()),
                              QString());
     }
-    identidad_ = Identidad();
+    if (soloLectura_)
+        return;
+    ++escriturasMaestras;
+    // The database's identity (Identidad) and whether it lacks the Spanish collation, in one round trip.
+    QSqlQuery q(db_);
+    if (q.exec(QStringLiteral("select coalesce(to_regclass('parametros')::oid, 0), (select count(*) from "
+                              "pg_collation where collname = '%1')")
+                   .arg(QLatin1String(CollateEspanol)))
+        && q.next()) {
+        identidad_ = q.value(0).toLongLong() == 0 ? QString() : q.value(0).toString();
+        if (q.value(1).toInt() > 0)
+            return;
+    }
     PrepararSesion();
 }
 
 void Conexion::Abrir(const Apertura &a)
 {
-    if (a.motor == Motor::PostgreSQL)
+    if (a.motor == Motor::PostgreSQL) {
+        soloLectura_ = a.soloLectura;
         AbrirPostgreSQL(a.servidor);
-    else
+        soloLectura_ = false;
+    } else {
         AbrirSQLite(a.ruta);
+    }
 }
 
 void Conexion::PrepararSesion()
 {
-    Ejecutar(QStringLiteral("SET client_min_messages TO warning"));
-    // A date sent as the shop writes it, "05/12/2026", is the 5th of December.
-    Ejecutar(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
     // A database created before the Spanish collation existed gets it now; a user without the
-    // right to create it works on a database whose owner already did.
-    try {
-        Ejecutar(QStringLiteral("CREATE COLLATION IF NOT EXISTS %1 (provider = icu, locale = 'es-ES')")
-                     .arg(QLatin1String(CollateEspanol)));
-    } catch (const ErrorBaseDatos &) {
-    }
+    // right to create it works on a database whose owner already did. Sent as it is: the
+    // database was only just opened (no check before it), and a refusal changes nothing.
+    QSqlQuery q(db_);
+    q.exec(QStringLiteral("CREATE COLLATION IF NOT EXISTS %1 (provider = icu, locale = 'es-ES')")
+               .arg(QLatin1String(CollateEspanol)));
 }
+
+namespace {
+
+QString MensajeVersionMasNueva(int version, int conocida)
+{
+    qWarning("Otro mostrador ha actualizado la base de datos a la versión %d de datos", version);
+    return QString::fromUtf8("Otro mostrador ha actualizado la base de datos con una versión "
+                             "más nueva del programa (versión de datos %1; este programa "
+                             "conoce hasta la %2).\r\nNo se ha guardado nada: actualice el "
+                             "programa en este mostrador.")
+        .arg(version)
+        .arg(conocida);
+}
+
+QString MensajeRestaurada()
+{
+    qWarning("La base de datos abierta ya no es la que hay en su sitio: se ha restaurado o cambiado");
+    return QString::fromUtf8("La base de datos se ha restaurado desde una copia de seguridad (o se "
+                             "ha cambiado por otra) mientras el programa estaba abierto.\r\n"
+                             "No se ha guardado nada: cierre el programa y vuelva a abrirlo.");
+}
+
+// What the server says when its own check of the database fails (ComprobarQueEsLaMisma).
+const QString MarcaRestaurada = QStringLiteral("hilvan-restaurada");
+const QString MarcaVersion = QStringLiteral("hilvan-version ");
+
+} // namespace
 
 QString Conexion::Fallo(const QSqlError &e, const QString &sql)
 {
+    const QString texto = e.databaseText();
+    if (texto.contains(MarcaRestaurada))
+        return MensajeRestaurada();
+    static const QRegularExpression version(MarcaVersion + QStringLiteral("(\\d+)"));
+    if (const QRegularExpressionMatch m = version.match(texto); m.hasMatch())
+        return MensajeVersionMasNueva(m.captured(1).toInt(), versionEsquema_);
     if (motor_ == Motor::PostgreSQL && SinComunicacion(e))
         perdida_ = true;
     return TextoError(e, sql);
@@ -390,6 +465,7 @@ void Conexion::Cerrar()
         QSqlDatabase::removeDatabase(nombre_);
     }
     nivelTransaccion_ = 0;
+    pendientes_.clear();
     perdida_ = false;
     identidad_.clear();
     versionEsquema_ = 0;
@@ -425,48 +501,32 @@ void Conexion::ComprobarQueEsLaMisma()
             identidad_ = Identidad();
         return;
     }
-    bool misma = true;
-    int version = 0;
-    if (motor_ == Motor::SQLite) {
-        misma = Identidad() == identidad_; // one stat: the file at the path is still the one open
-        if (misma && versionEsquema_ > 0) {
-            QSqlQuery q(db_);
-            if (q.exec(QStringLiteral("select max(version) from esquema")) && q.next())
-                version = q.value(0).toInt();
-        }
-    } else {
-        // By its oid, not its name: the table renamed is still the same table. The schema's version
-        // comes in the same round trip.
-        QString sql = QStringLiteral("select (select count(*) from pg_class where oid = ") + identidad_
-                      + QLatin1Char(')');
+    if (motor_ == Motor::PostgreSQL) {
+        // The server checks it itself, in front of the statement that follows and in the same
+        // round trip (and the same transaction: a refusal undoes that statement): a far server
+        // costs a round trip per exchange. By its oid, not its name: the table renamed is still
+        // the same table. Fallo turns the refusal into the message below.
+        QString bloque = QStringLiteral("DO $$BEGIN IF NOT EXISTS (SELECT 1 FROM pg_class WHERE oid = ")
+                         + identidad_ + QStringLiteral(") THEN RAISE EXCEPTION '") + MarcaRestaurada
+                         + QStringLiteral("'; END IF;");
         if (versionEsquema_ > 0)
-            sql += QStringLiteral(", (select max(version) from esquema)");
-        QSqlQuery q(db_);
-        if (!q.exec(sql)) // a connection lost is found here, and opened again at the next action
-            throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
-        misma = !q.next() || q.value(0).toInt() > 0;
-        if (versionEsquema_ > 0)
-            version = q.value(1).toInt();
-    }
-    if (misma && version > versionEsquema_) {
-        qWarning("Otro mostrador ha actualizado la base de datos a la versión %d de datos", version);
-        throw ErrorBaseDatos(
-            QString::fromUtf8("Otro mostrador ha actualizado la base de datos con una versión "
-                              "más nueva del programa (versión de datos %1; este programa "
-                              "conoce hasta la %2).\r\nNo se ha guardado nada: actualice el "
-                              "programa en este mostrador.")
-                .arg(version)
-                .arg(versionEsquema_),
-            QString());
-    }
-    if (misma)
+            bloque += QStringLiteral(" IF (SELECT max(version) FROM esquema) > %1 THEN RAISE EXCEPTION '")
+                          .arg(versionEsquema_)
+                      + MarcaVersion + QStringLiteral("%', (SELECT max(version) FROM esquema); END IF;");
+        pendientes_.append(bloque + QStringLiteral(" END$$"));
         return;
-    qWarning("La base de datos abierta ya no es la que hay en su sitio: se ha restaurado o cambiado");
-    throw ErrorBaseDatos(
-        QString::fromUtf8("La base de datos se ha restaurado desde una copia de seguridad (o se "
-                          "ha cambiado por otra) mientras el programa estaba abierto.\r\n"
-                          "No se ha guardado nada: cierre el programa y vuelva a abrirlo."),
-        QString());
+    }
+    const bool misma = Identidad() == identidad_; // one stat: the file at the path is still the one open
+    int version = 0;
+    if (misma && versionEsquema_ > 0) {
+        QSqlQuery q(db_);
+        if (q.exec(QStringLiteral("select max(version) from esquema")) && q.next())
+            version = q.value(0).toInt();
+    }
+    if (misma && version > versionEsquema_)
+        throw ErrorBaseDatos(MensajeVersionMasNueva(version, versionEsquema_), QString());
+    if (!misma)
+        throw ErrorBaseDatos(MensajeRestaurada(), QString());
 }
 
 bool Conexion::Abierta() const
@@ -490,9 +550,68 @@ int Conexion::Ejecutar(const QString &sql)
     if (nivelTransaccion_ == 0)
         ComprobarQueEsLaMisma();
     QSqlQuery q(db_);
-    if (!q.exec(Traducir(sql)))
+    // A statement the server runs only outside a transaction block (vacuum) goes on its own: sent
+    // with others, it would be inside one.
+    static const QRegularExpression soloFuera(
+        QStringLiteral(R"(^\s*(vacuum|reindex|cluster|alter\s+system|(create|drop)\s+database))"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (!pendientes_.isEmpty() && soloFuera.match(sql).hasMatch())
+        Enviar();
+    // What must be a transaction's first statement goes right after its BEGIN, before the check.
+    static const QRegularExpression primera(QStringLiteral(R"(^\s*set\s+transaction\b)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (pendientes_.value(0) == QLatin1String("BEGIN") && primera.match(sql).hasMatch()) {
+        pendientes_.insert(1, Traducir(sql));
+        return 0;
+    }
+    const int sentencias = int(pendientes_.size()) + 1;
+    if (!EjecutarVarias(q, ConPendientes(Traducir(sql)), sentencias))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
+    AnotarEscritura(sql);
     return q.numRowsAffected();
+}
+
+void Conexion::Encolar(const QString &sql)
+{
+    if (motor_ != Motor::PostgreSQL || nivelTransaccion_ == 0 || !Abierta()) {
+        Ejecutar(sql);
+        return;
+    }
+    pendientes_.append(Traducir(sql));
+    AnotarEscritura(sql);
+}
+
+quint64 Conexion::EscriturasMaestras()
+{
+    return escriturasMaestras.loadRelaxed();
+}
+
+QSqlDatabase &Conexion::db()
+{
+    Enviar();
+    return db_;
+}
+
+QString Conexion::ConPendientes(const QString &texto)
+{
+    if (pendientes_.isEmpty())
+        return texto;
+    pendientes_.append(texto);
+    const QString todo = pendientes_.join(QStringLiteral(";\n"));
+    pendientes_.clear();
+    return todo;
+}
+
+void Conexion::Enviar()
+{
+    if (pendientes_.isEmpty())
+        return;
+    const int sentencias = int(pendientes_.size());
+    const QString todo = pendientes_.join(QStringLiteral(";\n"));
+    pendientes_.clear();
+    QSqlQuery q(db_);
+    if (!EjecutarVarias(q, todo, sentencias))
+        throw ErrorBaseDatos(Fallo(q.lastError(), todo), todo);
 }
 
 qint64 Conexion::Insertar(const QString &sql, const QString &campoClave)
@@ -507,8 +626,10 @@ qint64 Conexion::Insertar(const QString &sql, const QString &campoClave)
     QString texto = Traducir(sql);
     if (servidor)
         texto += QStringLiteral(" returning ") + campoClave;
-    if (!q.exec(texto))
+    const int sentencias = int(pendientes_.size()) + 1;
+    if (!EjecutarVarias(q, ConPendientes(texto), sentencias))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
+    AnotarEscritura(sql);
     if (!servidor)
         return q.lastInsertId().toLongLong();
     if (!q.next())
@@ -527,14 +648,24 @@ QSqlQuery Conexion::Consultar(const QString &sql, bool porFilas)
     // "clientes.nombre" needs that name.
     q.setForwardOnly(porFilas || motor_ == Motor::SQLite);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-    if (!q.exec(Traducir(sql)))
+    // Row by row the driver reads one statement's answer only: the queued writes go first.
+    if (porFilas)
+        Enviar();
+    const int sentencias = int(pendientes_.size()) + 1;
+    if (!(porFilas ? q.exec(Traducir(sql)) : EjecutarVarias(q, ConPendientes(Traducir(sql)), sentencias)))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
     return q;
 }
 
 Recordset Conexion::AbrirRecordset(const QString &sql)
 {
-    QSqlQuery q = Consultar(sql);
+    // The server's driver asks the server the name of each field's table (a round trip per table,
+    // the first time on a connection) unless it reads row by row. A statement without a join or a
+    // qualified name needs no table names: it is read row by row, unless queued writes go with it.
+    const bool sinTablas = motor_ == Motor::PostgreSQL && pendientes_.isEmpty()
+                           && !sql.contains(QLatin1Char('.'))
+                           && !sql.contains(QLatin1String("join"), Qt::CaseInsensitive);
+    QSqlQuery q = Consultar(sql, sinTablas);
     Recordset rs;
     const bool sqlite = motor_ == Motor::SQLite;
     // The embedded engine numbers a name repeated inside a parenthesised join ("nombre:1").
@@ -743,6 +874,8 @@ void Conexion::EjecutarGuion(const QString &guion)
 {
     // Statements end with ";" at the end of a line; "--" lines are comments. Function bodies
     // written between $$ marks may hold ";" inside.
+    Enviar();
+    AnotarEscritura(guion);
     QString actual;
     bool enCuerpo = false;
     const QStringList lineas = guion.split(QLatin1Char('\n'));
@@ -774,6 +907,23 @@ void Conexion::ComenzarTransaccion()
         return;
     }
     VolverAConectar();
+    if (motor_ == Motor::PostgreSQL) {
+        // BEGIN goes out with the check that the database is still the one opened (or with the
+        // first statement): one round trip to a far server instead of two.
+        ++nivelTransaccion_;
+        pendientes_.append(QStringLiteral("BEGIN"));
+        try {
+            ComprobarQueEsLaMisma();
+        } catch (...) {
+            nivelTransaccion_ = 0;
+            const bool enviado = pendientes_.isEmpty();
+            pendientes_.clear();
+            if (enviado)
+                db_.rollback();
+            throw;
+        }
+        return;
+    }
     ComprobarQueEsLaMisma();
     ++nivelTransaccion_;
     // Every transaction of the program writes. On the embedded file the write lock is taken at the
@@ -799,6 +949,12 @@ void Conexion::ConfirmarTransaccion()
         return;
     if (--nivelTransaccion_ > 0)
         return;
+    try {
+        Enviar();
+    } catch (...) {
+        db_.rollback();
+        throw;
+    }
     if (!db_.commit()) {
         const QSqlError e = db_.lastError();
         db_.rollback();
@@ -812,7 +968,11 @@ void Conexion::DeshacerTransaccion()
         return;
     // An inner failure undoes the whole outer work: nothing half-done is kept.
     nivelTransaccion_ = 0;
-    db_.rollback();
+    // A BEGIN still queued: the server has seen nothing of this transaction.
+    const bool sinEmpezar = pendientes_.value(0) == QLatin1String("BEGIN");
+    pendientes_.clear();
+    if (!sinEmpezar)
+        db_.rollback();
 }
 
 Conexion &Bd()

@@ -127,6 +127,9 @@ public:
         Motor motor = Motor::SQLite;
         QString ruta;
         DatosServidor servidor;
+        // A connection that only reads (a worker's listing): on the server it skips what only
+        // writing needs (the database's identity, the collation), a round trip each.
+        bool soloLectura = false;
     };
     Apertura DimeApertura() const { return apertura_; }
     void Abrir(const Apertura &a);
@@ -150,13 +153,23 @@ public:
     std::unique_ptr<Lectura> AbrirLectura(const QString &sql);
     // Runs a script of statements separated by ";" at line ends (schema and seed files).
     void EjecutarGuion(const QString &guion);
+    // A write whose answer nothing waits for (its count of rows is not needed). Inside a
+    // transaction on the server it goes out with the next statement that is answered, or just
+    // before the commit: several such writes cost one round trip to a far server instead of one
+    // each. Elsewhere it runs at once.
+    void Encolar(const QString &sql);
+    // Counts this program's writes to what counters keep in memory (catalogue, users, workers,
+    // colours, the shop's parameters) and its openings of a database, over every connection: a
+    // change tells the memory to read again.
+    static quint64 EscriturasMaestras();
 
     void ComenzarTransaccion();
     void ConfirmarTransaccion();
     void DeshacerTransaccion();
     bool EnTransaccion() const { return nivelTransaccion_ > 0; }
 
-    QSqlDatabase &db() { return db_; }
+    // Whoever talks to the driver directly finds every queued write sent first.
+    QSqlDatabase &db();
     QString Traducir(const QString &sql) const;
 
     // After this connection restored a copy itself: the database now in place is its own.
@@ -174,6 +187,11 @@ private:
     QSqlQuery Consultar(const QString &sql, bool porFilas = false);
     void VolverAConectar();
     void PrepararSesion();
+    // The queued writes (Encolar) in front of this translated statement, in one text the server
+    // runs in order in one round trip; the queue is emptied.
+    QString ConPendientes(const QString &texto);
+    // Sends the queued writes on their own.
+    void Enviar();
     // Before a write: a restore may have put another database in place of the one opened (the
     // embedded file renamed over, the server's tables made anew). Whatever this counter wrote
     // then would be lost, so it stops with a message instead.
@@ -184,7 +202,9 @@ private:
     QSqlDatabase db_;
     Motor motor_ = Motor::SQLite;
     int nivelTransaccion_ = 0;
-    bool perdida_ = false; // the server stopped answering: open again before the next action
+    bool soloLectura_ = false;
+    QStringList pendientes_; // translated writes not yet sent (server, inside a transaction)
+    bool perdida_ = false;   // the server stopped answering: open again before the next action
     // The database opened: the file's device and inode, or the oid of the server's parametros
     // table (a restore drops and creates it); empty while unknown.
     QString identidad_;

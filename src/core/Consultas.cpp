@@ -1,7 +1,10 @@
 #include "Consultas.h"
 
+#include <QElapsedTimer>
 #include <algorithm>
 
+#include "Catalogo.h"
+#include "Conexion.h"
 #include "Fechas.h"
 #include "Formato.h"
 #include "LiteralesSQL.h"
@@ -30,8 +33,23 @@ Recordset AbrirRecordset(const QString &sql)
 QString DimeFechaServidor()
 {
     if (G().EsSqlServer == 1) {
-        Recordset rs = AbrirRecordset(QStringLiteral("select getdate() as fech"));
-        return FormatoFecha(rs.Campo(QStringLiteral("fech")), QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+        // The server's clock is the shop's. Read once and then followed on this machine's steady
+        // clock: a far server costs a round trip per reading. Read again every few minutes, and
+        // on another database (a clock fixed by a test is read every time).
+        static QDateTime leida;
+        static QElapsedTimer desde;
+        static quint64 apertura = 0;
+        if (G().reloj || !leida.isValid() || desde.elapsed() > 5 * 60 * 1000
+            || apertura != Conexion::EscriturasMaestras()) {
+            const quint64 ahora = Conexion::EscriturasMaestras();
+            Recordset rs = AbrirRecordset(QStringLiteral("select getdate() as fech"));
+            leida = G().reloj ? QDateTime() : rs.Campo(QStringLiteral("fech")).toDateTime();
+            if (!leida.isValid())
+                return FormatoFecha(rs.Campo(QStringLiteral("fech")), QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+            desde.start();
+            apertura = ahora;
+        }
+        return FormatoFecha(leida.addMSecs(desde.elapsed()), QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     }
     return RelojPrograma().Ahora().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
 }
@@ -77,9 +95,18 @@ qint64 DimeSiguienteNumero(const QString &campo, const QString &tabla)
 
 qint64 DimeSiguienteNumeroArreglo()
 {
-    const qint64 n = DimeSiguienteNumero(QStringLiteral("idarreglo"), QStringLiteral("arreglos"));
-    return std::max({n, DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("arreglos_detalles")) + 1,
-                     DimeMaximo(QStringLiteral("idarreglo"), QStringLiteral("caja")) + 1});
+    // The lock and the three highest numbers in one round trip: on the server the lock goes just
+    // before the statement that reads them, which sees what was committed before it began.
+    if (G().EsSqlServer)
+        Bd().Encolar(QStringLiteral("select pg_advisory_xact_lock(hashtext(")
+                     + ComillasSQL(QStringLiteral("arreglos.idarreglo")) + QStringLiteral("))"));
+    Recordset rs = AbrirRecordset(QStringLiteral("select (select max(idarreglo) from arreglos) as a, (select "
+                                                 "max(idarreglo) from arreglos_detalles) as d, "
+                                                 "(select max(idarreglo) from caja) as c"));
+    qint64 n = 0;
+    for (int i = 0; i < 3; ++i)
+        n = std::max(n, qint64(Val(NuloACero(rs.Campo(i)))));
+    return n + 1;
 }
 
 QString DimeHuellaArreglo(qint64 idarreglo)
@@ -173,8 +200,7 @@ bool ArregloEntregado(qint64 idarreglo)
 
 QString DimeNombreDeFamilia(qint64 idfamilia)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from familias where idfamilia = ") + N(idfamilia));
-    return rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("nombre"))) : QStringLiteral("??");
+    return Catalogo::NombreFamilia(int(idfamilia));
 }
 
 int DimeUsuarioArreglo(qint64 idarreglo)
@@ -197,8 +223,7 @@ int DimeCosturera(const QString &referenciaprenda)
 
 QString DimeNombreUsuario(qint64 idusuario)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from usuarios where idusuario = ") + N(idusuario));
-    return rs.HayFilas() ? NuloACero(rs.Campo(QStringLiteral("nombre"))).trimmed() : QString();
+    return Catalogo::NombreUsuario(int(idusuario));
 }
 
 double DimeSumaCajaArreglo(qint64 idarreglo)

@@ -1,5 +1,7 @@
 #include "LecturaAparte.h"
 
+#include <QSqlQuery>
+
 namespace {
 
 // One row of a part the worker read.
@@ -27,9 +29,30 @@ private:
 
 } // namespace
 
-LecturaAparte::LecturaAparte(Conexion &c, const QString &sql)
-    : hilo_([this, apertura = c.DimeApertura(), sql] { Trabajar(apertura, sql); })
+LecturaAparte::LecturaAparte(Conexion &c, const QStringList &sqls)
+    : hilo_([this, apertura = c.DimeApertura(), sqls] { Trabajar(apertura, sqls); })
 {
+}
+
+void LecturaAparte::Empezar(const QStringList &sqls)
+{
+    {
+        std::lock_guard bloqueo(mutex_);
+        sqls_ = sqls;
+        empezada_ = true;
+    }
+    hayHueco_.notify_all();
+}
+
+std::unique_ptr<LecturaAparte> LecturaAparte::Lanzar(std::unique_ptr<LecturaAparte> &preparada, Conexion &c,
+                                                     const QStringList &sqls)
+{
+    if (!preparada)
+        return std::make_unique<LecturaAparte>(c, sqls);
+    std::unique_ptr<LecturaAparte> lectura = std::move(preparada);
+    lectura->Empezar(sqls);
+    preparada = std::make_unique<LecturaAparte>(c);
+    return lectura;
 }
 
 LecturaAparte::~LecturaAparte()
@@ -42,41 +65,34 @@ LecturaAparte::~LecturaAparte()
     hilo_.join();
 }
 
-void LecturaAparte::Trabajar(const Conexion::Apertura &apertura, const QString &sql)
+void LecturaAparte::Trabajar(const Conexion::Apertura &apertura, const QStringList &sqls)
 {
     QString error, sqlError;
     try {
         Conexion propia;
-        propia.Abrir(apertura);
+        Conexion::Apertura soloLeer = apertura;
+        soloLeer.soloLectura = true;
+        propia.Abrir(soloLeer);
         if (apertura.motor == Motor::PostgreSQL) {
             // The server's whole list as one stream, planned as a cursor would be: in the order of the
             // order-number indexes, each order's few lines sorted among themselves, so the server sends
             // rows while the worker turns the last ones into values. Planned for the total, it would
             // join and sort everything first; a cursor would fill each part before sending it.
-            for (const char *ajuste : {"SET jit = off", "SET max_parallel_workers_per_gather = 0",
-                                       "SET enable_hashjoin = off", "SET enable_sort = off"}) {
-                try {
-                    propia.Ejecutar(QString::fromLatin1(ajuste));
-                } catch (const ErrorBaseDatos &) { // an older server lacks the setting: it plans alone
-                }
-            }
+            // All in one round trip: a server older than 11, without jit, refuses them together and
+            // plans alone.
+            QSqlQuery(propia.db())
+                .exec(QStringLiteral("SET max_parallel_workers_per_gather = 0;\nSET enable_hashjoin = off;\n"
+                                     "SET enable_sort = off;\nSET jit = off"));
         }
-        std::unique_ptr<Lectura> lectura = propia.AbrirLectura(sql);
-        QStringList nombres;
-        for (bool quedan = true; quedan;) {
-            Parte p;
-            const auto copiar = [&](const FilaLeida &f) {
-                if (nombres.isEmpty())
-                    nombres = f.Nombres();
-                for (int i = 0; i < nombres.size(); ++i)
-                    p.celdas.push_back(f.Valor(i));
-                ++p.filas;
-            };
-            quedan = lectura->Leer(FilasPorParte, copiar);
-            p.nombres = nombres;
-            if (p.filas > 0 && !Entregar(std::move(p)))
+        QStringList sentencias = sqls;
+        if (sentencias.isEmpty()) { // ready, waiting for Empezar
+            std::unique_lock bloqueo(mutex_);
+            hayHueco_.wait(bloqueo, [this] { return parar_ || empezada_; });
+            sentencias = sqls_;
+        }
+        for (const QString &sql : sentencias)
+            if (!LeerSentencia(propia, sql))
                 break;
-        }
     } catch (const ErrorBaseDatos &e) {
         error = e.Mensaje();
         sqlError = e.Sql();
@@ -89,6 +105,27 @@ void LecturaAparte::Trabajar(const Conexion::Apertura &apertura, const QString &
     error_ = error;
     sqlError_ = sqlError;
     hayFilas_.notify_all();
+}
+
+bool LecturaAparte::LeerSentencia(Conexion &propia, const QString &sql)
+{
+    std::unique_ptr<Lectura> lectura = propia.AbrirLectura(sql);
+    QStringList nombres;
+    for (bool quedan = true; quedan;) {
+        Parte p;
+        const auto copiar = [&](const FilaLeida &f) {
+            if (nombres.isEmpty())
+                nombres = f.Nombres();
+            for (int i = 0; i < nombres.size(); ++i)
+                p.celdas.push_back(f.Valor(i));
+            ++p.filas;
+        };
+        quedan = lectura->Leer(FilasPorParte, copiar);
+        p.nombres = nombres;
+        if (p.filas > 0 && !Entregar(std::move(p)))
+            return false;
+    }
+    return true;
 }
 
 bool LecturaAparte::Entregar(Parte &&parte)

@@ -21,7 +21,19 @@
 class LecturaAparte final : public Lectura
 {
 public:
-    LecturaAparte(Conexion &c, const QString &sql);
+    LecturaAparte(Conexion &c, const QString &sql) : LecturaAparte(c, QStringList{sql}) {}
+    // Several statements one after the other on the worker's connection (a listing's pages), their
+    // rows as one list: the screen's thread never waits for the server.
+    LecturaAparte(Conexion &c, const QStringList &sqls);
+    // A worker that opens its connection now and waits for its statements (Empezar): a listing
+    // asked for later starts without waiting for a connection to open, several round trips to a
+    // far server. A screen keeps one ready while it is open.
+    explicit LecturaAparte(Conexion &c) : LecturaAparte(c, QStringList{}) {}
+    void Empezar(const QStringList &sqls);
+    // The reading of these statements: the ready worker when there is one (a new one is made ready
+    // in its place, for the next listing), else a new worker.
+    static std::unique_ptr<LecturaAparte> Lanzar(std::unique_ptr<LecturaAparte> &preparada, Conexion &c,
+                                                 const QStringList &sqls);
     ~LecturaAparte() override;
     LecturaAparte(const LecturaAparte &) = delete;
     LecturaAparte &operator=(const LecturaAparte &) = delete;
@@ -41,7 +53,9 @@ private:
         std::vector<QVariant> celdas; // row after row
         int filas = 0;
     };
-    void Trabajar(const Conexion::Apertura &apertura, const QString &sql);
+    void Trabajar(const Conexion::Apertura &apertura, const QStringList &sqls);
+    // One statement's rows, a part at a time; false when the reading was dropped.
+    bool LeerSentencia(Conexion &propia, const QString &sql);
     // Queues a part for the screen, once there is room; false when the reading was dropped.
     bool Entregar(Parte &&parte);
 
@@ -49,6 +63,8 @@ private:
     std::condition_variable hayFilas_, hayHueco_;
     std::deque<Parte> partes_;
     bool parar_ = false, terminada_ = false;
+    bool empezada_ = false;
+    QStringList sqls_; // given by Empezar
     QString error_, sqlError_;
     // The part being handed to the screen, outside the lock.
     Parte actual_;

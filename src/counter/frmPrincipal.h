@@ -133,8 +133,6 @@ public:
     // Writes the order on screen: idarreglo 0 for a new order, which gets the next number;
     // nuevoid receives the order's number. New lines of a reopened order get their id in column 7.
     void GuardarArreglo(int idarreglo, int &nuevoid);
-    // The customer ticket of an order.
-    void ImprimirArreglo(int idarreglo);
 
     // A stored order back on screen; paraEntregar leaves only the payment open. The caller empties
     // the screen (ReiniciarVenta) first.

@@ -3,6 +3,7 @@
 
 #include "cash/Caja.h"
 #include "cash/RegistroOperaciones.h"
+#include "core/Catalogo.h"
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
@@ -36,7 +37,7 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
     int n = idarreglo;
     if (nuevo) {
         n = int(DimeSiguienteNumeroArreglo());
-        Bd().Ejecutar(
+        Bd().Encolar(
             QStringLiteral("insert into arreglos (idusuario, idarreglo, fechaarreglo,fechaprevistaentrega,"
                            "idcliente, entregado, pagado) values (")
             + N(IdUsuarioVenta) + QStringLiteral(", ") + N(n) + QStringLiteral(", ")
@@ -58,7 +59,7 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
 
     // A price typed over the catalogue's, or over what a saved line had, and a saved line taken
     // out go to the journal with the user who saved them.
-    const QString usuario = DimeNombreUsuario(IdUsuarioVenta);
+    const QString usuario = Catalogo::NombreUsuario(IdUsuarioVenta);
     QMap<qint64, double> preciosGuardados;
     if (!nuevo)
         for (Recordset rs = AbrirRecordset(
@@ -118,21 +119,24 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
                             n, Val(precio) - antes, usuario);
         if (nuevo || iddetalle.isEmpty()) {
             const bool conCosturera = !costurera.isEmpty();
-            const qint64 id = Bd().Insertar(
+            const QString insertar =
                 QStringLiteral("insert into arreglos_detalles (idarreglo, idproducto, precio, nombreprenda, "
                                "referenciaprenda, fechaentrega")
-                    + (listo ? QStringLiteral(", listoparaentrega") : QString())
-                    + (conCosturera ? QStringLiteral(", idcosturera, fechaasignaciontrabajador") : QString())
-                    + QStringLiteral(") values (") + N(n) + QStringLiteral(", ") + idproducto
-                    + QStringLiteral(", ") + precio + QStringLiteral(", ") + etiqueta + QStringLiteral(", ")
-                    + referencia + QStringLiteral(", ") + fecha + (listo ? QStringLiteral(", 1") : QString())
-                    + (conCosturera ? QStringLiteral(", ") + costurera + QStringLiteral(", ") + asignacion
-                                    : QString())
-                    + QStringLiteral(")"),
-                QStringLiteral("idarreglodetalle"));
-            // A new order's screen is emptied right after, so only a reopened one keeps the link.
-            if (!nuevo)
-                gridTPV.SetTextMatrix(f, ColIdDetalle, N(id));
+                + (listo ? QStringLiteral(", listoparaentrega") : QString())
+                + (conCosturera ? QStringLiteral(", idcosturera, fechaasignaciontrabajador") : QString())
+                + QStringLiteral(") values (") + N(n) + QStringLiteral(", ") + idproducto
+                + QStringLiteral(", ") + precio + QStringLiteral(", ") + etiqueta + QStringLiteral(", ")
+                + referencia + QStringLiteral(", ") + fecha + (listo ? QStringLiteral(", 1") : QString())
+                + (conCosturera ? QStringLiteral(", ") + costurera + QStringLiteral(", ") + asignacion
+                                : QString())
+                + QStringLiteral(")");
+            // A new order's screen is emptied right after, so only a reopened one keeps the link:
+            // a new order's lines go out together, with the commit.
+            if (nuevo)
+                Bd().Encolar(insertar);
+            else
+                gridTPV.SetTextMatrix(f, ColIdDetalle,
+                                      N(Bd().Insertar(insertar, QStringLiteral("idarreglodetalle"))));
         } else {
             Bd().Ejecutar(QStringLiteral("update arreglos_detalles set idarreglo = ") + N(n)
                           + QStringLiteral(", idproducto = ") + idproducto + QStringLiteral(", precio = ")
@@ -273,22 +277,21 @@ void frmPrincipal::ImprimirTicketsAcabado(int idarreglo)
     // A new order usually takes every ticket; a reopened one only the customer's new receipt.
     const int elegido =
         Dlg().ElegirImpresion(ref, ArregloCargado, ArregloCargado ? ImprimirCliente : ImprimirTodo);
+    if (!(elegido & (ImprimirPrendas | ImprimirCliente)))
+        return;
+    // Every ticket from one read of the stored order.
+    TicketsDeArreglo tickets(idarreglo);
     if (elegido & ImprimirPrendas) {
         for (int f = 1; f < gridTPV.Rows(); ++f) {
             const QString prenda = gridTPV.TextMatrix(f, ColPrenda);
             if (!prenda.isEmpty())
-                ImprimirTicketPrenda(ref + QLatin1Char('.') + prenda);
+                tickets.Prenda(ref + QLatin1Char('.') + prenda);
         }
     }
     if (elegido & ImprimirCliente) {
         AbrirCajon();
-        ImprimirArreglo(idarreglo);
+        tickets.Cliente();
     }
-}
-
-void frmPrincipal::ImprimirArreglo(int idarreglo)
-{
-    ::ImprimirArreglo(idarreglo);
 }
 
 void frmPrincipal::VolverACargarCambiado(int idarreglo)

@@ -1,6 +1,7 @@
 // The sale grid of frmPrincipal: families, products and the order being taken.
 #include "frmPrincipal.h"
 
+#include "core/Catalogo.h"
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
@@ -15,11 +16,6 @@ namespace {
 constexpr Color ColorSeparador = Rgb(172, 209, 255);
 // The same-day service: its garment is due today.
 constexpr int ProductoEntregaEnElDia = 21;
-
-QString Campo(const Recordset &rs, const char *nombre)
-{
-    return NuloABlanco(rs.Campo(QString::fromLatin1(nombre)));
-}
 
 } // namespace
 
@@ -65,12 +61,10 @@ void frmPrincipal::AjustarAltoFila(Grid &grid, int fila, const QString &texto)
 
 void frmPrincipal::LlenarFamilias()
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from familias order by nombre collate espanol"));
     gridFamilias.SetRows(1);
-    for (; !rs.EOF_(); rs.MoveNext()) {
-        const QString nombre = Campo(rs, "nombre");
-        const int r = gridFamilias.AgregarFila({Campo(rs, "idfamilia"), nombre});
-        AjustarAltoFila(gridFamilias, r, nombre);
+    for (const Catalogo::Familia &f : Catalogo::Familias()) {
+        const int r = gridFamilias.AgregarFila({QString::number(f.id), f.nombre});
+        AjustarAltoFila(gridFamilias, r, f.nombre);
     }
     ColorearGrid(gridFamilias);
 }
@@ -78,14 +72,10 @@ void frmPrincipal::LlenarFamilias()
 void frmPrincipal::LlenarProductos(int idfamilia)
 {
     DarTamanosGridProductos();
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idfamilia = ")
-                                  + QString::number(idfamilia)
-                                  + QStringLiteral(" and activo = 0 order by nombre collate espanol"));
     gridProductos.SetRows(1);
-    for (; !rs.EOF_(); rs.MoveNext()) {
-        const QString nombre = Campo(rs, "nombre");
-        const int r = gridProductos.AgregarFila({Campo(rs, "idproducto"), nombre});
-        AjustarAltoFila(gridProductos, r, nombre);
+    for (const Catalogo::Producto *p : Catalogo::ProductosEnVenta(idfamilia)) {
+        const int r = gridProductos.AgregarFila({QString::number(p->id), p->nombre});
+        AjustarAltoFila(gridProductos, r, p->nombre);
     }
     ColorearGrid(gridProductos);
 }
@@ -125,7 +115,7 @@ void frmPrincipal::MeterSeparadorPrenda(int idfamilia, const QString &nombrepren
     const int r = gridTPV.AgregarFila({QString(), QString::number(idfamilia), QStringLiteral("X")});
     QString nombre = nombreprenda.trimmed();
     if (nombre.isEmpty())
-        nombre = QStringLiteral("-- ") + DimeNombreDeFamilia(idfamilia).trimmed() + QStringLiteral(" --");
+        nombre = QStringLiteral("-- ") + Catalogo::NombreFamilia(idfamilia).trimmed() + QStringLiteral(" --");
     gridTPV.SetTextMatrix(r, ColNombre, nombre);
     PintarFilaGrid(gridTPV, r, ColorSeparador);
     AjustarAltoFila(gridTPV, r, nombre);
@@ -166,9 +156,8 @@ void frmPrincipal::MeterProductoEnGridTPV(int idproducto)
         if (int(Val(id)) == idproducto)
             return;
     }
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idproducto = ")
-                                  + QString::number(idproducto));
-    if (!rs.HayFilas())
+    const Catalogo::Producto *producto = Catalogo::BuscarProducto(idproducto);
+    if (!producto)
         return;
     const int r = gridTPV.InsertarFila(fin, {QString::number(idproducto)});
     if (idproducto == ProductoEntregaEnElDia) {
@@ -178,29 +167,27 @@ void frmPrincipal::MeterProductoEnGridTPV(int idproducto)
         if (separador >= 1)
             PonerFechaPrenda(separador, FechaDeTexto(DimeFechaServidor()));
     }
-    const QString nombre = Campo(rs, "nombre").trimmed();
-    gridTPV.SetTextMatrix(r, ColIdFamilia, Campo(rs, "idfamilia"));
+    const QString nombre = producto->nombre.trimmed();
+    gridTPV.SetTextMatrix(r, ColIdFamilia, QString::number(producto->idfamilia));
     gridTPV.SetTextMatrix(r, ColBorrar, QStringLiteral("X"));
     gridTPV.SetTextMatrix(r, ColNombre, nombre);
     AjustarAltoFila(gridTPV, r, nombre);
-    const QString precio = ClienteEsTienda == 1 ? QStringLiteral("precio2") : QStringLiteral("precio1");
-    gridTPV.SetTextMatrix(r, ColImporte, FormatoImporte(Val(NuloACero(rs.Campo(precio)))));
+    gridTPV.SetTextMatrix(r, ColImporte,
+                          FormatoImporte(ClienteEsTienda == 1 ? producto->precio2 : producto->precio1));
     gridTPV.Row = r;
     CalcularCifrasTPV();
 }
 
 double frmPrincipal::DimePrecio(int idproducto)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("Select * from productos where idproducto = ")
-                                  + QString::number(idproducto));
-    return rs.HayFilas() ? Val(NuloACero(rs.Campo(QStringLiteral("precio1")))) : 0;
+    const Catalogo::Producto *p = Catalogo::BuscarProducto(idproducto);
+    return p ? p->precio1 : 0;
 }
 
 double frmPrincipal::DimePrecioTienda(int idproducto)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("Select * from productos where idproducto = ")
-                                  + QString::number(idproducto));
-    return rs.HayFilas() ? Val(NuloACero(rs.Campo(QStringLiteral("precio2")))) : 0;
+    const Catalogo::Producto *p = Catalogo::BuscarProducto(idproducto);
+    return p ? p->precio2 : 0;
 }
 
 void frmPrincipal::gridFamilias_Click()

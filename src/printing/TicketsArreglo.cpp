@@ -47,51 +47,89 @@ QString LineaFechaEntrega(const QVariant &fechaentrega)
 
 } // namespace
 
-void ImprimirArreglo(qint64 idarreglo)
+namespace {
+
+// Everything an order's tickets print, one row per line (one row with no line for an order
+// without any), read in one statement: a far server is asked once for all of them.
+Recordset LeerArreglo(const QString &donde)
+{
+    return AbrirRecordset(
+        QStringLiteral(
+            "select arreglos.idarreglo, arreglos.fechaarreglo, arreglos.fechaprevistaentrega, "
+            "arreglos_detalles.idarreglodetalle, arreglos_detalles.referenciaprenda, "
+            "arreglos_detalles.nombreprenda, arreglos_detalles.precio, arreglos_detalles.fechaentrega, "
+            "productos.nombre as nombreproducto, clientes.idcliente as clienteexiste, clientes.nombre as "
+            "nombrecliente, usuarios.idusuario as usuarioexiste, usuarios.nombre as nombreusuario, "
+            "(select sum(importe) from caja where caja.idarreglo = arreglos.idarreglo) as pagado "
+            "from ((arreglos left join arreglos_detalles on arreglos_detalles.idarreglo = "
+            "arreglos.idarreglo) "
+            "left join productos on productos.idproducto = arreglos_detalles.idproducto) "
+            "left join clientes on arreglos.idcliente = clientes.idcliente "
+            "left join usuarios on usuarios.idusuario = arreglos.idusuario where ")
+        + donde + QStringLiteral(" order by arreglos_detalles.idarreglodetalle"));
+}
+
+// Who attended, as the user's row names them: nobody when the row is gone.
+QString Atendio(const Recordset &rs)
+{
+    return rs.Campo(QStringLiteral("usuarioexiste")).isNull()
+               ? QString()
+               : NuloACero(rs.Campo(QStringLiteral("nombreusuario"))).trimmed();
+}
+
+} // namespace
+
+TicketsDeArreglo::TicketsDeArreglo(qint64 idarreglo)
+    : id_(QString::number(idarreglo)),
+      rs_(LeerArreglo(QStringLiteral("arreglos.idarreglo = ") + QString::number(idarreglo)))
+{
+}
+
+TicketsDeArreglo::TicketsDeArreglo(const QString &referencia)
+    : rs_(LeerArreglo(
+        QStringLiteral(
+            "arreglos.idarreglo in (select idarreglo from arreglos_detalles where referenciaprenda = ")
+        + ComillasSQL(referencia) + QLatin1Char(')')))
+{
+}
+
+void TicketsDeArreglo::Cliente()
 {
     ImprimirCabeceraTicket();
-    ImprimirTicketArreglo(idarreglo);
+    Cuerpo();
     ImprimirPieTicket();
 }
 
-void ImprimirTicketArreglo(qint64 idarreglo)
+void TicketsDeArreglo::Cuerpo()
 {
-    const QString n = QString::number(idarreglo);
+    rs_.MoveFirst();
+    const QString n = id_.isEmpty() ? Texto(rs_, QStringLiteral("idarreglo")) : id_;
     ImprimirLineaTicket(AlinearTexto(QStringLiteral("Ref.: ") + n, 2, 16), 0, 0, 0, 0, 1);
     Normal(QStringLiteral("Arreglo/Prenda            Precio"));
     Normal(AlinearTexto(QString(32, QLatin1Char('-')), 1));
 
-    Recordset rs = AbrirRecordset(
-        QStringLiteral(
-            "SELECT Productos.IdProducto, Productos.Nombre as nombreproducto,     arreglos_detalles.precio, "
-            "arreglos_detalles.referenciaPrenda,     arreglos.fechaarreglo, arreglos.entregado, "
-            "arreglos.idcliente,     arreglos_detalles.idArreglo,     clientes.Nombre AS nombrecliente, "
-            "clientes.Telefono,     productos.IdFamilia , arreglos_detalles.Nombreprenda From "
-            "(arreglos_detalles inner join Arreglos on arreglos_detalles.idArreglo = arreglos.IdArreglo) "
-            "left join productos on productos.idproducto = arreglos_detalles.idproducto "
-            "left join clientes on arreglos.idcliente = clientes.IdCliente where arreglos.idarreglo = ")
-        + n + QStringLiteral(" ORDER BY arreglos_detalles.idarreglodetalle"));
-    if (rs.HayFilas()) {
-        const QString referencia = QStringLiteral("referenciaPrenda");
+    const QString referencia = QStringLiteral("referenciaPrenda");
+    double total = 0;
+    if (rs_.HayFilas() && !rs_.Campo(QStringLiteral("idarreglodetalle")).isNull()) {
         auto Cabecera = [&] {
-            Normal(Texto(rs, referencia) + QStringLiteral(" ") + Texto(rs, QStringLiteral("nombreprenda")));
+            Normal(Texto(rs_, referencia) + QStringLiteral(" ") + Texto(rs_, QStringLiteral("nombreprenda")));
         };
-        QString actual = Texto(rs, referencia);
+        QString actual = Texto(rs_, referencia);
         Cabecera();
         double subtotal = 0;
-        while (!rs.EOF_()) {
-            if (Texto(rs, referencia) != actual) {
+        while (!rs_.EOF_()) {
+            if (Texto(rs_, referencia) != actual) {
                 Cabecera();
-                actual = Texto(rs, referencia);
+                actual = Texto(rs_, referencia);
             }
-            // Every stored line prints, also one whose product the catalogue no longer has.
-            const QString producto = Texto(rs, QStringLiteral("nombreproducto"));
+            const QString producto = Texto(rs_, QStringLiteral("nombreproducto"));
             Normal(producto.isEmpty() ? QString::fromUtf8(NombreProductoRetirado) : producto);
-            subtotal += Val(NuloACero(rs.Campo(QStringLiteral("precio"))));
-            rs.MoveNext();
-            if (rs.EOF_()) {
+            subtotal += Val(NuloACero(rs_.Campo(QStringLiteral("precio"))));
+            total += Val(NuloACero(rs_.Campo(QStringLiteral("precio"))));
+            rs_.MoveNext();
+            if (rs_.EOF_()) {
                 ImprimirImporte(subtotal);
-            } else if (Texto(rs, referencia) != actual) {
+            } else if (Texto(rs_, referencia) != actual) {
                 ImprimirImporte(subtotal);
                 Normal(QString());
                 subtotal = 0;
@@ -100,54 +138,57 @@ void ImprimirTicketArreglo(qint64 idarreglo)
     }
     Normal(AlinearTexto(QStringLiteral("-------"), 2));
 
-    Recordset arreglo = AbrirRecordset(
-        QStringLiteral(
-            "SELECT ARREGLOS.IDUSUARIO, arreglos.fechaarreglo, arreglos.entregado,     arreglos.idcliente, "
-            "clientes.Nombre AS nombrecliente,     clientes.Telefono, arreglos.IdArreglo,     "
-            "Arreglos.fechaprevistaentrega FROM arreglos INNER JOIN     clientes ON arreglos.idcliente = "
-            "clientes.IdCliente WHERE idarreglo = ")
-        + n);
-    const double total = DimeTotalArreglo(idarreglo);
-    const double pagado = DimeSumaCajaArreglo(idarreglo);
+    rs_.MoveFirst();
+    // The order's own fields print only where its customer exists, as they always did.
+    const bool conCliente = rs_.HayFilas() && !rs_.Campo(QStringLiteral("clienteexiste")).isNull();
+    const double pagado = rs_.HayFilas() ? Val(NuloACero(rs_.Campo(QStringLiteral("pagado")))) : 0;
+    total = RedondearImporte(total);
     const QStringList cifras = {QStringLiteral("Total: ") + FormatoImporte(total),
                                 QStringLiteral("Entregado: ") + FormatoImporte(pagado),
                                 QStringLiteral("Pendiente: ") + FormatoImporte(total - pagado)};
     for (const QString &t : cifras)
         ImprimirLineaTicket(AlinearTexto(t, 2), 0, 0, 1, 0, 0);
+    auto campo = [&](const char *nombre) {
+        return conCliente ? rs_.Campo(QString::fromLatin1(nombre)) : QVariant();
+    };
     Normal(QStringLiteral("\r\n"));
     Normal(QStringLiteral("Recibida: ")
-           + FormatoFecha(arreglo.Campo(QStringLiteral("fechaarreglo")), QStringLiteral("dd/MM/yy HH:mm")));
+           + FormatoFecha(campo("fechaarreglo"), QStringLiteral("dd/MM/yy HH:mm")));
     Normal(QStringLiteral("Entrega: ")
-           + FormatoFecha(arreglo.Campo(QStringLiteral("fechaprevistaentrega")), QStringLiteral("dd/MM/yy")));
-    Normal(QStringLiteral("Cliente: ") + Texto(arreglo, QStringLiteral("nombrecliente")));
-    Normal(QStringLiteral("Atendido por: ")
-           + DimeNombreUsuario(qint64(Val(NuloACero(arreglo.Campo(QStringLiteral("IDUSUARIO")))))).trimmed());
+           + FormatoFecha(campo("fechaprevistaentrega"), QStringLiteral("dd/MM/yy")));
+    Normal(QStringLiteral("Cliente: ") + NuloABlanco(campo("nombrecliente")).trimmed());
+    Normal(QStringLiteral("Atendido por: ") + (conCliente ? Atendio(rs_) : QString()));
 }
 
-void ImprimirTicketPrenda(const QString &referencia)
+void TicketsDeArreglo::Prenda(const QString &referencia)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("Select * from arreglos_detalles left join productos on "
-                                                 "arreglos_detalles.idproducto = productos.idproducto where "
-                                                 "arreglos_detalles.referenciaprenda = ")
-                                  + ComillasSQL(referencia)
-                                  + QStringLiteral(" order by arreglos_detalles.idarreglodetalle"));
-    if (!rs.HayFilas())
+    auto deLaPrenda = [&] {
+        return !rs_.Campo(QStringLiteral("idarreglodetalle")).isNull()
+               && NuloABlanco(rs_.Campo(QStringLiteral("referenciaprenda"))) == referencia;
+    };
+    rs_.MoveFirst();
+    while (!rs_.EOF_() && !deLaPrenda())
+        rs_.MoveNext();
+    if (rs_.EOF_())
         return;
-    const qint64 idarreglo = qint64(Val(NuloACero(rs.Campo(QStringLiteral("idarreglo")))));
-    const QString ref = Texto(rs, QStringLiteral("referenciaprenda"));
+    const qint64 idarreglo = qint64(Val(NuloACero(rs_.Campo(QStringLiteral("idarreglo")))));
+    const QString ref = Texto(rs_, QStringLiteral("referenciaprenda"));
 
     ImprimirLineaTicket(QStringLiteral("Ref.: ") + ref, 0, 0, 0, 0, 1);
     Normal(QStringLiteral(" "));
-    const QVariant fechaentrega = rs.Campo(QStringLiteral("fechaentrega"));
+    const QVariant fechaentrega = rs_.Campo(QStringLiteral("fechaentrega"));
     if (FormatoFecha(fechaentrega, QStringLiteral("dd/MM/yyyy")) == QLatin1String("01/01/1900"))
         Normal(QStringLiteral("----------"));
     else
         Normal(AlinearTexto(LineaFechaEntrega(fechaentrega), 2));
     Sencilla(QStringLiteral(" "));
-    Sencilla(Texto(rs, QStringLiteral("nombreprenda")));
+    Sencilla(Texto(rs_, QStringLiteral("nombreprenda")));
     Sencilla(QStringLiteral(" "));
-    for (; !rs.EOF_(); rs.MoveNext()) {
-        const QString producto = NuloABlanco(rs.Campo(QStringLiteral("nombre")));
+    const QString atendio = Atendio(rs_);
+    for (; !rs_.EOF_(); rs_.MoveNext()) {
+        if (!deLaPrenda())
+            continue;
+        const QString producto = NuloABlanco(rs_.Campo(QStringLiteral("nombreproducto")));
         Normal(PartirLineas(producto.isEmpty() ? QString::fromUtf8(NombreProductoRetirado) : producto));
         for (int i = 0; i < 3; ++i)
             Normal(QStringLiteral(" "));
@@ -155,9 +196,23 @@ void ImprimirTicketPrenda(const QString &referencia)
     Normal(QStringLiteral(" "));
     ImprimirCodigoBarras(idarreglo, ref);
     Normal(QStringLiteral(" "));
-    Normal(AlinearTexto(
-        QStringLiteral("Atendio: ") + DimeNombreUsuario(DimeUsuarioArreglo(idarreglo)).trimmed(), 2));
+    Normal(AlinearTexto(QStringLiteral("Atendio: ") + atendio, 2));
     CortarTicket();
+}
+
+void ImprimirArreglo(qint64 idarreglo)
+{
+    TicketsDeArreglo(idarreglo).Cliente();
+}
+
+void ImprimirTicketArreglo(qint64 idarreglo)
+{
+    TicketsDeArreglo(idarreglo).Cuerpo();
+}
+
+void ImprimirTicketPrenda(const QString &referencia)
+{
+    TicketsDeArreglo(referencia).Prenda(referencia);
 }
 
 QString CodigoBarrasPrenda(qint64 idarreglo, const QString &referencia)

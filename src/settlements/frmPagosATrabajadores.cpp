@@ -62,6 +62,8 @@ void frmPagosATrabajadores::CargarFormulario(const std::function<void()> &mostra
     cmbEstado.AddItem(QStringLiteral("Pagado"), 2);
     cmbEstado.Elegir(1);
     DarTamanosGrid();
+    if (Bd().motor() == Motor::PostgreSQL && !preparada_)
+        preparada_ = std::make_unique<LecturaAparte>(Bd());
     Abierto = true;
     if (mostrar)
         mostrar();
@@ -161,6 +163,13 @@ void frmPagosATrabajadores::LlenarLista(int idcosturera, int estado, int limite)
     if (limite != 0) {
         Leer(SqlLista(idcosturera, estado, limite));
         TerminarLista();
+        return;
+    }
+    // On a server the whole list is read aside from its first row: even a small first page would
+    // keep the screen waiting for the server's answer, a round trip away.
+    if (Bd().motor() == Motor::PostgreSQL) {
+        resto_ = LecturaAparte::Lanzar(preparada_, Bd(), {SqlPagina(idcosturera, estado, 0, QString())});
+        ListaIncompleta = true;
         return;
     }
     // The first page small, so that it shows at once.

@@ -35,7 +35,7 @@ public:
     bool ListaIncompleta = false;
     int PrimeraPagina = 500;
     // About 10 ms of the screen's work: a touch waits no longer.
-    int FilasPorParte = 8000;
+    int FilasPorParte = 2000;
 
     void CargarFormulario(const std::function<void()> &mostrar);
     void llenarListaTrabajadores();
@@ -83,8 +83,9 @@ private:
     void PonerTotales();
     void Cerrar();
 
-    std::unique_ptr<LecturaAparte> resto_; // the lines after the first page
-    std::vector<int> campos_;              // where each field is in the rows of the listing being read
+    std::unique_ptr<LecturaAparte> resto_;     // the lines after the first page
+    std::unique_ptr<LecturaAparte> preparada_; // on a server: a worker ready for "Todos"
+    std::vector<int> campos_;                  // where each field is in the rows of the listing being read
     double suma_ = 0;
     // The amounts shown repeat over hundreds of thousands of lines: each text is made once. Names
     // and garments keep the copy the driver made: sharing them cost more time than it saved memory.

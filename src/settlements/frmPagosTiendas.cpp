@@ -6,6 +6,7 @@
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Formato.h"
+#include "core/LecturaAparte.h"
 #include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 #include "core/Reloj.h"
@@ -59,14 +60,20 @@ void frmPagosTiendas::CargarFormulario(const std::function<void()> &mostrar)
         cmbMeses.AddItem(QString::fromLatin1(Meses[m]), m + 1);
     LlenarAnos();
     DarTamanosGrid();
+    if (Bd().motor() == Motor::PostgreSQL && !preparada_)
+        preparada_ = std::make_unique<LecturaAparte>(Bd());
     Abierto = true;
     if (mostrar)
         mostrar();
     Cerrar();
 }
 
+frmPagosTiendas::frmPagosTiendas() = default;
+frmPagosTiendas::~frmPagosTiendas() = default;
+
 void frmPagosTiendas::Cerrar()
 {
+    resto_.reset();
     paginaHasta_ = paginaMinimo_ = 0;
     Abierto = false;
 }
@@ -172,6 +179,7 @@ void frmPagosTiendas::LlenarLista(int idtienda)
     mes_ = mes;
     pendientes_ = chkPendientes;
     paginaHasta_ = paginaMinimo_ = 0;
+    resto_.reset();
     // One shop, or one month: few orders, one statement. Every shop of every month: in pages.
     if (idtienda != TodasLasTiendas || mes != 0) {
         Bd().Recorrer(SqlLista(idtienda, ano, mes), [this](const FilaLeida &q) { AgregarFila(q); });
@@ -181,11 +189,39 @@ void frmPagosTiendas::LlenarLista(int idtienda)
     const LimitesArreglos limites = DimeLimitesArreglos();
     paginaMinimo_ = limites.minimo;
     paginaHasta_ = limites.maximo;
+    if (Bd().motor() == Motor::PostgreSQL) {
+        // Every page one after the other on a worker's connection; the rows come in the next turns.
+        QStringList paginas;
+        for (qint64 hasta = paginaHasta_; hasta > paginaMinimo_; hasta -= OrdenesPorPagina)
+            paginas.append(
+                SqlLista(tienda_, ano_, mes_, std::max(paginaMinimo_, hasta - OrdenesPorPagina), hasta));
+        paginaHasta_ = paginaMinimo_ = 0;
+        if (!paginas.isEmpty())
+            resto_ = LecturaAparte::Lanzar(preparada_, Bd(), paginas);
+        else
+            PonerTotales();
+        return;
+    }
     ContinuarLista();
 }
 
 void frmPagosTiendas::ContinuarLista()
 {
+    if (resto_) {
+        bool quedan = false;
+        try {
+            quedan =
+                resto_->Leer(LecturaAparte::FilasPorParte, [this](const FilaLeida &q) { AgregarFila(q); });
+        } catch (...) { // a fault halfway: the list stays as far as it got, without totals
+            resto_.reset();
+            throw;
+        }
+        if (!quedan) {
+            resto_.reset();
+            PonerTotales();
+        }
+        return;
+    }
     if (!ListaIncompleta())
         return;
     const qint64 desde = std::max(paginaMinimo_, paginaHasta_ - OrdenesPorPagina);

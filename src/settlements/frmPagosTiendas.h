@@ -6,16 +6,22 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 class FilaLeida;
+class LecturaAparte;
 
 // The partner shops' running account: their delivered orders with price, what has been paid and
 // what is still owed; one order's payment, or a shop's whole debt, is booked in the cash journal
 // as a payment and an equal withdrawal, so the till does not change. Every shop's whole history
-// is listed a page of order numbers at a time (ContinuarLista), the totals after the last page.
+// is listed a page of order numbers at a time (ContinuarLista), the totals after the last page. On a
+// server every page is read aside by a worker (LecturaAparte): the screen never waits for the server.
 class frmPagosTiendas
 {
 public:
+    frmPagosTiendas();
+    ~frmPagosTiendas();
+
     static constexpr int TodasLasTiendas = 9999999;
 
     Combo cmbTienda;
@@ -31,7 +37,7 @@ public:
     void LlenarAnos();
     void DarTamanosGrid();
     void LlenarLista(int idtienda);
-    bool ListaIncompleta() const { return paginaHasta_ > paginaMinimo_; }
+    bool ListaIncompleta() const { return paginaHasta_ > paginaMinimo_ || resto_; }
     void ContinuarLista();
     void CompletarLista();
 
@@ -69,4 +75,6 @@ private:
     TextosLista textos_;
     double suma_[3] = {0, 0, 0}; // price, paid, owed
     int campos_[5] = {};
+    std::unique_ptr<LecturaAparte> resto_;     // every page, on a server
+    std::unique_ptr<LecturaAparte> preparada_; // on a server: a worker ready for every shop's list
 };

@@ -119,6 +119,8 @@ ArregloParaVenta frmAsigancion::CargarFormulario(const std::function<void()> &mo
     ColorearGrid(gridListaArreglos);
     gridListaArreglos.Row = gridListaArreglos.Rows() > 1 ? 1 : 0;
     lblViendo = QString::fromUtf8(SinAsignar);
+    if (Bd().motor() == Motor::PostgreSQL && !preparada_)
+        preparada_ = std::make_unique<LecturaAparte>(Bd());
     Abierto = true;
     if (mostrar)
         mostrar();
@@ -158,6 +160,16 @@ void frmAsigancion::LlenarListaArreglos(int cuantos)
     filasPendientes_ = cuantos;
     campos_.clear();
     ultima_ = {};
+    // On a server the first orders are read aside too, just before the rest and on the same worker:
+    // the touch waits only for the range of numbers, and the rows come in the next turns.
+    if (Bd().motor() == Motor::PostgreSQL) {
+        QStringList paginas = {SqlTodasLasLineas(desde, limites.maximo)};
+        if (desde > limites.minimo)
+            paginas.append(SqlTodasLasLineas(limites.minimo, desde));
+        resto_ = LecturaAparte::Lanzar(preparada_, Bd(), paginas);
+        AcabarPagina(1);
+        return;
+    }
     // The worker opens its connection and starts on the rest while the first orders are read here
     // and go on screen.
     if (desde > limites.minimo)
@@ -181,9 +193,9 @@ void frmAsigancion::LlenarSiguientePagina()
     reloj.start();
     bool quedan = true;
     try {
+        // A few hundred rows at a time: the turn ends soon after its time is up.
         do
-            quedan = resto_->Leer(LecturaAparte::FilasPorParte,
-                                  [this](const FilaLeida &q) { AnadirFila(q, true); });
+            quedan = resto_->Leer(500, [this](const FilaLeida &q) { AnadirFila(q, true); });
         while (quedan && filasPendientes_ != 0 && reloj.elapsed() < MsPorPagina);
     } catch (...) { // a fault halfway: the list stays as far as it got
         resto_.reset();
@@ -389,8 +401,9 @@ void frmAsigancion::cmdBuscarPorNumero_Click()
     if (!leido)
         return;
     const qint64 numero = *leido;
-    // While the list of every line is still being read, read on until it is past the order.
-    while (QuedanPaginas() && ultima_.id >= numero)
+    // While the list of every line is still being read, read on until it is past the order (or,
+    // read aside from the start, until its first rows are there).
+    while (QuedanPaginas() && (ultima_.id < 0 || ultima_.id >= numero))
         LlenarSiguientePagina();
     Grid &g = gridListaArreglos;
     for (int f = 1; f < g.Rows(); ++f) {

@@ -60,7 +60,7 @@ public:
     // The orders of the first page of "all the lines", read at once on the screen's connection;
     // then the rest is appended for about MsPorPagina in each turn of the screen.
     static constexpr int OrdenesPrimeraPagina = 300;
-    static constexpr int MsPorPagina = 25;
+    static constexpr int MsPorPagina = 15;
 
     // Gives back the order "Ver arreglo" sends to the sale screen, if any.
     ArregloParaVenta CargarFormulario(const std::function<void()> &mostrar);
@@ -101,7 +101,8 @@ private:
     void AcabarPagina(int antes);
     void PonerTrabajador(const QString &referencia, const QString &id, const QString &nombre);
 
-    std::unique_ptr<LecturaAparte> resto_; // the rest of the list of every line
+    std::unique_ptr<LecturaAparte> resto_;     // the rest of the list of every line
+    std::unique_ptr<LecturaAparte> preparada_; // on a server: a worker ready for "Ver todos"
     qint64 filasPendientes_ = 0;
     std::vector<int> campos_; // where each field is in the records being read
     // The last row appended: its order, the keys its lines share and its sum, for the lines that

@@ -270,7 +270,11 @@ private Q_SLOTS:
                  u"La base de datos se ha restaurado desde una copia de seguridad (o se ha cambiado por "
                  "otra) mientras el programa estaba abierto.\r\nNo se ha guardado nada: cierre el programa "
                  "y vuelva a abrirlo."_s);
-        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, Transaccion t(b.conexion));
+        // Refused at the transaction's first statement at the latest (on a server the check goes with it).
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, [&] {
+            Transaccion t(b.conexion);
+            b.conexion.Ejecutar(u"insert into colores (nombre) values ('Perdido')"_s);
+        }());
 
         // A counter started after the restore writes; the stale one closing leaves its work alone.
         Conexion nuevo;

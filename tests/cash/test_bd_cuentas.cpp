@@ -100,6 +100,7 @@ void Ver(frmPagosTiendas &f, const QString &tienda, int mes = 0, const QString &
     f.cmbMeses.Elegir(mes);
     f.cmbAno.ElegirTexto(ano);
     f.cmdAceptar_Click();
+    f.CompletarLista(); // on a server every shop's list is read aside
 }
 
 // Today's movements: concept, amount, order.

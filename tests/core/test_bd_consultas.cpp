@@ -4,6 +4,7 @@
 #include "Casos.h"
 #include "cash/Caja.h"
 #include "core/BaseDatos.h"
+#include "core/Catalogo.h"
 #include "core/Consultas.h"
 #include "core/Fechas.h"
 #include "core/Formato.h"
@@ -11,6 +12,7 @@
 #include "core/LiteralesSQL.h"
 #include "core/Programa.h"
 
+#include <QSqlQuery>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -401,6 +403,80 @@ private Q_SLOTS:
         QVERIFY(rs.EOF_());
         QVERIFY(rs.Campo(u"nombre"_s).isNull());
         QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, rs.Campo(u"costureras.nombre"_s));
+    }
+    // What the counter holds in memory follows the database: this program's own writes at once,
+    // another counter's at once on the embedded file and, on the server, once it is read again.
+    // Writes queued inside a transaction are seen by the statements after them, and go with it.
+    void memoriaYEscriturasEncoladas()
+    {
+        BaseDePrueba b;
+        Sembrar(b);
+        b.conexion.Ejecutar(u"delete from familias where nombre is null"_s);
+        b.Insertar("familias", "idfamilia, nombre", {"6, 'Abrigo'"});
+        b.Insertar("productos", "idproducto, idfamilia, nombre, precio1, precio2, activo",
+                   {"9, 4, 'Acortar', 7, 5, 0", "10, 4, 'Ya no', 1, 1, 1"});
+        QStringList familias;
+        for (const Catalogo::Familia &f : Catalogo::Familias())
+            familias << f.nombre;
+        QCOMPARE(familias, (QStringList{u"Abrigo"_s, u"Pantalón"_s}));
+        QCOMPARE(Catalogo::ProductosEnVenta(4).size(), size_t(1));
+        QCOMPARE(Catalogo::BuscarProducto(9)->precio2, 5.0);
+        QVERIFY(!Catalogo::BuscarProducto(11));
+        b.conexion.Ejecutar(u"update productos set precio1 = 8 where idproducto = 9"_s);
+        QCOMPARE(Catalogo::BuscarProducto(9)->precio1, 8.0);
+
+        Conexion otra;
+        otra.Abrir(b.conexion.DimeApertura());
+        Catalogo::Familias();
+        QSqlQuery q(otra.db());
+        QVERIFY(q.exec(u"update productos set precio1 = 9 where idproducto = 9"_s));
+        const bool servidor = b.conexion.motor() == Motor::PostgreSQL;
+        QCOMPARE(Catalogo::BuscarProducto(9)->precio1, servidor ? 8.0 : 9.0);
+        Catalogo::Olvidar();
+        QCOMPARE(Catalogo::BuscarProducto(9)->precio1, 9.0);
+
+        {
+            Transaccion t(b.conexion);
+            b.conexion.Encolar(u"insert into caja (importe, concepto) values (1, 'a')"_s);
+            b.conexion.Encolar(u"insert into caja (importe, concepto) values (2, 'b')"_s);
+            QCOMPARE(b.Valor(u"select sum(importe) from caja"_s).toDouble(), 3.0);
+            b.conexion.Encolar(u"insert into caja (importe, concepto) values (4, 'c')"_s);
+        } // rolled back
+        QCOMPARE(b.Valor(u"select count(*) from caja"_s), u"0"_s);
+        try {
+            Transaccion t(b.conexion);
+            b.conexion.Encolar(u"insert into caja (importe, concepto) values (1, 'a')"_s);
+            b.conexion.Encolar(u"insert into tabla_que_no_existe values (1)"_s);
+            t.Confirmar();
+            QFAIL("the bad statement must throw at the commit at the latest");
+        } catch (const ErrorBaseDatos &) {
+        }
+        QCOMPARE(b.Valor(u"select count(*) from caja"_s), u"0"_s);
+        {
+            Transaccion t(b.conexion);
+            b.conexion.Encolar(u"insert into caja (importe, concepto) values (5, 'd')"_s);
+            t.Confirmar();
+        }
+        b.conexion.Encolar(u"insert into caja (importe, concepto) values (6, 'e')"_s);
+        QCOMPARE(otra.AbrirRecordset(u"select sum(importe) from caja"_s).Campo(0).toDouble(), 11.0);
+
+        // Another counter moves the database past this program: the next write is refused, whole.
+        const int version = VersionEsquemaPrograma();
+        b.conexion.RecordarVersionEsquema(version);
+        QVERIFY(QSqlQuery(otra.db()).exec(u"update esquema set version = %1"_s.arg(version + 1)));
+        try {
+            Transaccion t(b.conexion);
+            b.conexion.Encolar(u"insert into caja (importe, concepto) values (7, 'f')"_s);
+            b.conexion.Ejecutar(u"insert into colores (nombre) values ('Nuevo')"_s);
+            t.Confirmar();
+            QFAIL("a newer database must refuse the write");
+        } catch (const ErrorBaseDatos &e) {
+            QVERIFY2(e.Mensaje().contains(
+                         u"(versión de datos %1; este programa conoce hasta la %2)"_s.arg(version + 1)
+                             .arg(version)),
+                     qPrintable(e.Mensaje()));
+        }
+        QCOMPARE(b.Valor(u"select count(*) from caja"_s), u"2"_s);
     }
 };
 

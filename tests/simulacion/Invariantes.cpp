@@ -161,6 +161,7 @@ void Liquidaciones(Conexion &c, QStringList &fallos)
     t.CargarFormulario([&] {
         t.cmbMeses.Elegir(0);
         t.cmdAceptar_Click();
+        t.CompletarLista();
     });
     for (int f = 1; f < t.gridPagos.Rows(); ++f) {
         const QString n = t.gridPagos.TextMatrix(f, 1);

@@ -370,11 +370,11 @@ private Q_SLOTS:
         a.cmdVerTodos_Click();
         QVERIFY(a.QuedanPaginas());
         QVERIFY(a.gridListaArreglos.Rows() - 1 < todas);
-        QCOMPARE(a.gridListaArreglos.TextMatrix(1, frmAsigancion::ColIdArreglo), u"2797"_s);
 
         // Looking for an order not read yet reads on until it is there.
         b.dialogos.pad = {u"11"_s};
         a.cmdBuscarPorNumero_Click();
+        QCOMPARE(a.gridListaArreglos.TextMatrix(1, frmAsigancion::ColIdArreglo), u"2797"_s);
         QCOMPARE(a.gridListaArreglos.TextMatrix(a.gridListaArreglos.Row, frmAsigancion::ColReferencia),
                  u"11.1"_s);
         QCOMPARE(a.FilaSuperior, a.gridListaArreglos.Row);

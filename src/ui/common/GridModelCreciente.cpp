@@ -2,6 +2,8 @@
 
 #include "ui/common/Evento.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QTimer>
 
 void GridModelCreciente::Reiniciar()
@@ -25,6 +27,17 @@ void GridModelCreciente::Crecer()
     }
 }
 
+void GridModelCreciente::Ocupado(bool si)
+{
+    if (si == ocupado_)
+        return;
+    ocupado_ = si;
+    if (si)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
 void GridModelCreciente::Actualizar()
 {
     const int antes = publicadas_;
@@ -35,7 +48,10 @@ void GridModelCreciente::Actualizar()
 
 void GridModelCreciente::Cargar(std::function<bool()> incompleta, std::function<void()> seguir)
 {
-    if (cargando_ || !incompleta())
+    if (cargando_)
+        return;
+    Ocupado(incompleta());
+    if (!ocupado_)
         return;
     cargando_ = true;
     QTimer::singleShot(0, this, [this, incompleta, seguir] {

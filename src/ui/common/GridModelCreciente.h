@@ -14,6 +14,7 @@ public:
         : GridModel(grid, padre), grid_(grid)
     {
     }
+    ~GridModelCreciente() override { Ocupado(false); }
 
     int rowCount(const QModelIndex &padre = {}) const override { return padre.isValid() ? 0 : publicadas_; }
 
@@ -26,11 +27,14 @@ public:
     void Actualizar();
     // Reads the rest of a list behind the rows on screen: `seguir` reads one part in a turn of
     // the event loop of its own, the view shows it, and so on while `incompleta` holds. A fault
-    // halfway is shown once; the list stays as far as it got.
+    // halfway is shown once; the list stays as far as it got. Meanwhile the pointer shows the
+    // program at work, still answering.
     void Cargar(std::function<bool()> incompleta, std::function<void()> seguir);
 
 private:
+    void Ocupado(bool si);
     const Grid *grid_;
     int publicadas_ = 0;
     bool cargando_ = false;
+    bool ocupado_ = false;
 };
