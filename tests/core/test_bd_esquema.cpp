@@ -206,7 +206,11 @@ private Q_SLOTS:
                  u"Otro mostrador ha actualizado la base de datos con una versión más nueva del programa "
                  "(versión de datos %1; este programa conoce hasta la 5).\r\nNo se ha guardado nada: "
                  "actualice el programa en este mostrador."_s.arg(VersionEsquemaPrograma()));
-        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, Transaccion t(vieja));
+        // On the server the refusal comes with the transaction's first statement.
+        QVERIFY_THROWS_EXCEPTION(ErrorBaseDatos, {
+            Transaccion t(vieja);
+            vieja.Ejecutar(u"insert into colores (nombre) values ('X')"_s);
+        });
 
         if (b.nombreBaseServidor.isEmpty())
             return;

@@ -326,7 +326,7 @@ private Q_SLOTS:
         f.cmdImportar_Click();
         esperar();
         QVERIFY2(f.Importado, qPrintable(f.lblResultado));
-        QVERIFY(barra.size() > 3 && barra.back() == 1000);
+        QVERIFY(barra.size() >= 2 && barra.back() == 1000); // how often it moves depends on the machine
         QVERIFY(f.lblResultado.startsWith(
             u"Datos importados: 400 arreglos y 60 clientes. Los tiques de prenda"_s));
         QVERIFY(f.gridComprobaciones.Rows() > 20 && !f.cmdImportarEnabled);
