@@ -32,6 +32,9 @@ public:
 
     frmInicio inicio;
     QString lblVersion;
+    // The server gone and back, told on the screen while staff carry on ("" when all is well).
+    QString lblConexion;
+    bool lblConexionPerdida = false;
     QString Caption = QStringLiteral("Hilván - Arreglos de ropa");
 
     // Sale state of the order on screen.
@@ -152,6 +155,9 @@ public:
     // The back office and the hand-over: each may leave an order in G().ArregloACargar, which the
     // screen then loads in place of the one on it.
     void cmdVerOpciones_Click();
+    // Every two seconds: the server's connection is watched and, once lost, opened again as soon as
+    // the server is back, whatever the screen holds (it stays as it is).
+    void tmrConexion_Timer();
     void cmdEntregaarreglos_Click();
     void CargarArregloACargar();
     // A key typed on the sale screen: a scanner types a garment ticket's code and Enter, and
@@ -160,6 +166,7 @@ public:
     void CodigoLeido(const QString &leido);
 
 private:
+    int ticksRecuperada_ = 0;
     bool EncargoCompleto();
     void GuardarYCobrar();
     void ImprimirTicketsAcabado(int idarreglo);
