@@ -832,7 +832,7 @@ void Conexion::EjecutarGuion(const QString &guion)
     }
 }
 
-void Conexion::ComenzarTransaccion()
+void Conexion::ComenzarTransaccion(bool instantanea)
 {
     if (nivelTransaccion_ > 0) {
         ++nivelTransaccion_;
@@ -875,7 +875,9 @@ void Conexion::ComenzarTransaccion()
     // The transaction's number comes with its BEGIN, in the same round trip: if the answer to
     // its COMMIT is lost, the server can still tell whether it was kept. Straight to libpq, which
     // gives the last statement's rows (the driver would keep the first one's).
-    const char *begin = "BEGIN; select txid_current(), pg_backend_pid()";
+    const char *begin = instantanea
+                            ? "BEGIN ISOLATION LEVEL REPEATABLE READ; select txid_current(), pg_backend_pid()"
+                            : "BEGIN; select txid_current(), pg_backend_pid()";
     PGconn *c = ConexionServidor(db_);
     PGresult *r = c ? PQexec(c, begin) : nullptr;
     const bool hecho = PQresultStatus(r) == PGRES_TUPLES_OK && PQntuples(r) == 1;

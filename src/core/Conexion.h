@@ -152,7 +152,9 @@ public:
     // Runs a script of statements separated by ";" at line ends (schema and seed files).
     void EjecutarGuion(const QString &guion);
 
-    void ComenzarTransaccion();
+    // instantanea: every statement sees the database as it was when the transaction began (a
+    // backup, an export), on the server as on the embedded file.
+    void ComenzarTransaccion(bool instantanea = false);
     void ConfirmarTransaccion();
     void DeshacerTransaccion();
     bool EnTransaccion() const { return nivelTransaccion_ > 0; }
@@ -217,7 +219,10 @@ private:
 class Transaccion
 {
 public:
-    explicit Transaccion(Conexion &c) : c_(c) { c_.ComenzarTransaccion(); }
+    explicit Transaccion(Conexion &c, bool instantanea = false) : c_(c)
+    {
+        c_.ComenzarTransaccion(instantanea);
+    }
     ~Transaccion()
     {
         if (!hecha_) {
