@@ -5,15 +5,24 @@ reached the server (as a Wi-Fi drop or a server restart does, when the counter c
 its transaction was kept).
 
   proxy-retardo.py --escucha PUERTO --destino HOST:PUERTO [--ida-vuelta MS]
-                   [--cortar-tras-commit N | --cortar-azar P --semilla S] [--control ARCHIVO]
+                   [--cortar-tras-commit N | --cortar-azar P --semilla S] [--perder-commit N]
+                   [--cortar-trozos P] [--control ARCHIVO]
 
 --ida-vuelta MS       the round trip added, in milliseconds (MS/2 each way); 0 forwards at once.
 --cortar-tras-commit  cut the connection that sends the N-th COMMIT (counted over all connections),
                       right after forwarding it; 0 never.
 --cortar-azar P       cut after each COMMIT with probability P (0..1), from --semilla.
---control ARCHIVO     read commands from this file each time it changes: "cortar" drops every open
+--perder-commit N     the N-th COMMIT never reaches the server: its connection is cut instead (a drop
+                      just before it), so the transaction is undone; 0 never.
+--cortar-trozos P     cut after any chunk from a client with probability P (0..1), from --semilla: a
+                      drop at any moment, inside a transaction or between them.
+--control ARCHIVO     read commands from this file each time it changes (or, with "-", from standard
+                      input, one a line): "cortar" drops every open
                       connection now, "rechazar" refuses new ones, "aceptar" takes them again,
-                      "cortar-tras-commit N" sets the count again (counting from now).
+                      "cortar-tras-commit N" and "perder-commit N" set the count again (counting
+                      from now), "cortar-tras-mensajes N" cuts the connection that sends the N-th
+                      chunk from now (0: every connection now, as "cortar") (a drop at a chosen moment, inside a transaction or not); each
+                      command taken is answered "hecho" on standard output.
 Prints "escuchando PUERTO" on standard output once it listens; ends on SIGTERM or SIGINT.
 """
 import argparse
@@ -30,17 +39,23 @@ class Proxy:
         self.retardo = a.ida_vuelta / 2000.0
         self.tras_commit = a.cortar_tras_commit
         self.azar = a.cortar_azar
+        self.perder = a.perder_commit
+        self.trozos = a.cortar_trozos
+        self.mensajes = 0
         self.rng = random.Random(a.semilla)
         self.commits = 0
         self.rechazar = False
         self.abiertas = set()
 
     def cortar_ahora(self):
-        """Whether the COMMIT just seen is the one whose connection goes."""
+        """Whether the COMMIT just seen is the one whose connection goes: "tras" once it has gone
+        out, "antes" instead of it, or None."""
         self.commits += 1
+        if self.perder and self.commits == self.perder:
+            return "antes"
         if self.tras_commit and self.commits == self.tras_commit:
-            return True
-        return self.azar > 0 and self.rng.random() < self.azar
+            return "tras"
+        return "tras" if self.azar > 0 and self.rng.random() < self.azar else None
 
     async def sentido(self, lector, escritor, del_cliente, cortar):
         """Copies one direction, each chunk delivered `retardo` after it arrived, in order."""
@@ -55,10 +70,12 @@ class Proxy:
                 espera = hora - bucle.time()
                 if espera > 0:
                     await asyncio.sleep(espera)
+                # Once the connection is being cut the counter hears nothing more: the server's
+                # answer to the COMMIT it has just received is lost on the way.
+                if not del_cliente and cortar.is_set():
+                    break
                 escritor.write(datos)
                 await escritor.drain()
-                if datos is cortar:
-                    break
             escritor.close()
 
         tarea = asyncio.create_task(entregar())
@@ -68,7 +85,7 @@ class Proxy:
                 datos = await lector.read(65536)
                 if not datos:
                     break
-                corte = False
+                corte = None
                 if del_cliente:
                     # A simple-protocol query message: 'Q', length, the text. The drivers send the
                     # end of a transaction as such a message.
@@ -76,7 +93,14 @@ class Proxy:
                     if b"Q\x00\x00\x00\x0bCOMMIT\x00" in resto or b"Q\x00\x00\x00\x0bcommit\x00" in resto:
                         resto = b""
                         corte = self.cortar_ahora()
-                cola.put_nowait((bucle.time() + self.retardo, datos))
+                    elif self.trozos > 0 and self.rng.random() < self.trozos:
+                        corte = "tras"
+                    if self.mensajes > 0:
+                        self.mensajes -= 1
+                        if self.mensajes == 0:
+                            corte = corte or "tras"
+                if corte != "antes":
+                    cola.put_nowait((bucle.time() + self.retardo, datos))
                 if corte:
                     cortar.set()
                     break
@@ -112,9 +136,40 @@ class Proxy:
             t.cancel()
         for e in (escritor_c, escritor_s):
             e.transport.abort()
+        vigia.cancel()
         self.abiertas.discard(vigia)
 
+    def obedecer(self, linea):
+        """One command of the control file or of standard input; then "hecho" on standard output."""
+        partes = linea.split()
+        if not partes:
+            return
+        if partes[0] == "cortar" or partes[0] == "cortar-tras-mensajes" and int(partes[1]) == 0:
+            # Ending a connection's watch ends the connection.
+            for vigia in list(self.abiertas):
+                vigia.cancel()
+        elif partes[0] == "rechazar":
+            self.rechazar = True
+        elif partes[0] == "aceptar":
+            self.rechazar = False
+        elif partes[0] == "cortar-tras-commit":
+            self.tras_commit, self.perder = int(partes[1]), 0
+            self.commits = 0
+        elif partes[0] == "perder-commit":
+            self.perder, self.tras_commit = int(partes[1]), 0
+            self.commits = 0
+        elif partes[0] == "cortar-tras-mensajes":
+            self.mensajes = int(partes[1])
+        print("hecho", flush=True)
+
     async def vigilar(self, archivo):
+        if archivo == "-":
+            lector = asyncio.StreamReader()
+            await asyncio.get_running_loop().connect_read_pipe(
+                lambda: asyncio.StreamReaderProtocol(lector), sys.stdin)
+            while linea := await lector.readline():
+                self.obedecer(linea.decode())
+            return
         visto = None
         while True:
             await asyncio.sleep(0.05)
@@ -127,20 +182,7 @@ class Proxy:
             visto = marca
             with open(archivo) as f:
                 for linea in f.read().splitlines():
-                    partes = linea.split()
-                    if not partes:
-                        continue
-                    if partes[0] == "cortar":
-                        # Ending a connection's watch ends the connection.
-                        for vigia in list(self.abiertas):
-                            vigia.cancel()
-                    elif partes[0] == "rechazar":
-                        self.rechazar = True
-                    elif partes[0] == "aceptar":
-                        self.rechazar = False
-                    elif partes[0] == "cortar-tras-commit":
-                        self.tras_commit = int(partes[1])
-                        self.commits = 0
+                    self.obedecer(linea)
 
 
 async def principal(a):
@@ -148,7 +190,8 @@ async def principal(a):
     servidor = await asyncio.start_server(p.atender, "127.0.0.1", a.escucha)
     print("escuchando", servidor.sockets[0].getsockname()[1], flush=True)
     if a.control:
-        asyncio.create_task(p.vigilar(a.control))
+        # Kept in a name: a task nobody refers to may be collected while it waits.
+        vigilancia = asyncio.create_task(p.vigilar(a.control))  # noqa: F841
     fin = asyncio.Event()
     for s in (signal.SIGTERM, signal.SIGINT):
         asyncio.get_running_loop().add_signal_handler(s, fin.set)
@@ -164,5 +207,7 @@ if __name__ == "__main__":
     ap.add_argument("--cortar-tras-commit", type=int, default=0)
     ap.add_argument("--cortar-azar", type=float, default=0)
     ap.add_argument("--semilla", type=int, default=1)
+    ap.add_argument("--perder-commit", type=int, default=0)
+    ap.add_argument("--cortar-trozos", type=float, default=0)
     ap.add_argument("--control")
     sys.exit(asyncio.run(principal(ap.parse_args())))

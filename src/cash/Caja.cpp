@@ -19,7 +19,7 @@ void Insertar(double importe, const QString &concepto, int formapago, qint64 ida
         QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
                        "idarreglo, idticket, puesto) values (")
         + TextoNumero(importe) + QStringLiteral(", ") + ComillasSQL(concepto) + QStringLiteral(", ")
-        + LiteralFechaSQL(fecha) + QStringLiteral(", ") + ComillasSQL(NombreCierreDeFecha(fecha))
+        + LiteralFechaSQL(fecha) + QStringLiteral(", ") + CajaDeFechaSQL(fecha, G().EsSqlServer == 1)
         + QStringLiteral(", 0, ") + QString::number(formapago) + QStringLiteral(", ")
         + QString::number(idarreglo) + QStringLiteral(", ") + QString::number(idticket) + QStringLiteral(", ")
         + ComillasSQL(G().Puesto) + QStringLiteral(")"));
@@ -82,9 +82,26 @@ QString NombreCierreDeFecha(const QString &fecha)
     return FechaDeTexto(fecha).toString(QStringLiteral("yyyyMMdd"));
 }
 
+QString CajaDeFechaSQL(const QString &fecha, bool servidor)
+{
+    const QString dia = ComillasSQL(NombreCierreDeFecha(fecha));
+    const QString siguiente =
+        servidor
+            ? QStringLiteral("to_char(to_date(max(nombrecierre), 'YYYYMMDD') + 1, 'YYYYMMDD')")
+            : QStringLiteral("strftime('%Y%m%d', substr(max(nombrecierre), 1, 4) || '-' || "
+                             "substr(max(nombrecierre), 5, 2) || '-' || substr(max(nombrecierre), 7, 2), "
+                             "'+1 day')");
+    return QStringLiteral("coalesce((select ") + siguiente
+           + QStringLiteral(" from caja where cerrado = 1 and nombrecierre >= ") + dia
+           + QStringLiteral(" and length(nombrecierre) = 8), ") + dia + QLatin1Char(')');
+}
+
 QString NombreCierreDeHoy()
 {
-    return NombreCierreDeFecha(DimeFechaServidor());
+    return NuloABlanco(AbrirRecordset(QStringLiteral("select ")
+                                      + CajaDeFechaSQL(DimeFechaServidor(), G().EsSqlServer == 1)
+                                      + QStringLiteral(" as dia"))
+                           .Campo(0));
 }
 
 void AbrirCajaDelDia()

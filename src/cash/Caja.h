@@ -7,10 +7,15 @@
 void MeterMovimientoCaja(double importe, const QString &concepto, int formapago, qint64 idarreglo,
                          qint64 idticket);
 
-// The cash day a booking date belongs to, "yyyymmdd": a counter left running overnight books
-// into the new day.
+// The date of a booking as a cash day's name, "yyyymmdd".
 QString NombreCierreDeFecha(const QString &fecha);
-// Today's cash day, from the shop clock.
+// The cash day a booking made at `fecha` belongs to, as an SQL expression worked out by the
+// database in the booking's own statement: the booking date's day (a counter left running overnight
+// books into the new day) unless "Cierre de caja" has closed that day already on any counter, in
+// which case the day after the last one closed. Every counter then books into the day the close
+// left open, never into a closed one.
+QString CajaDeFechaSQL(const QString &fecha, bool servidor);
+// The cash day a booking made now belongs to.
 QString NombreCierreDeHoy();
 
 // Opens the day's cash at start-up. The first counter of the day asks whether to start a new

@@ -23,8 +23,17 @@ bool cmdCierreCaja_Click()
         if (!ImprimirListado(hoja.gridHojaVenta, QStringLiteral("Hoja de venta"), false))
             return false;
     }
-    // Only the open movements: the closed ones of every earlier day stay as they are.
-    Bd().Ejecutar(QStringLiteral("update caja set cerrado = 1 where cerrado = 0 or cerrado is null"));
+    {
+        Transaccion t(Bd());
+        // A sale another counter is saving at this very moment lands wholly before the close (and is
+        // closed with the day) or wholly after it (in the day the close leaves open): the server
+        // lets the close wait for the bookings under way, and new bookings wait for the close.
+        if (Bd().EsSqlServer())
+            Bd().Ejecutar(QStringLiteral("lock table caja in share row exclusive mode"));
+        // Only the open movements: the closed ones of every earlier day stay as they are.
+        Bd().Ejecutar(QStringLiteral("update caja set cerrado = 1 where cerrado = 0 or cerrado is null"));
+        t.Confirmar();
+    }
     if (G().pantallas)
         G().pantallas->TerminarPrograma();
     return true;

@@ -158,8 +158,7 @@ QString LeerCopiaServidor(Conexion &c, const QString &archivo, Tablas &tablas)
 // pg_dump takes the snapshot this connection exports, so the rows counted here are the copy's.
 QString VolcarServidor(Conexion &c, const QString &destino, Tablas &base)
 {
-    Transaccion t(c);
-    c.Ejecutar(QStringLiteral("set transaction isolation level repeatable read"));
+    Transaccion t(c, true);
     const QString instantanea =
         NuloABlanco(c.AbrirRecordset(QStringLiteral("select pg_export_snapshot()")).Campo(0));
     base = ContarServidor(c);

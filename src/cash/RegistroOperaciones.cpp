@@ -21,7 +21,7 @@ void AnotarOperacionEn(Conexion &c, const QString &tipo, const QString &detalle,
     c.Encolar(QStringLiteral(
                   "insert into operaciones (fecha, nombrecierre, puesto, usuario, tipo, idarreglo, importe, "
                   "detalle) values (")
-              + LiteralFechaSQL(fecha) + QStringLiteral(", ") + ComillasSQL(NombreCierreDeFecha(fecha))
+              + LiteralFechaSQL(fecha) + QStringLiteral(", ") + CajaDeFechaSQL(fecha, c.EsSqlServer() == 1)
               + QStringLiteral(", ") + ComillasSQL(G().Puesto) + QStringLiteral(", ") + ComillasSQL(usuario)
               + QStringLiteral(", ") + ComillasSQL(tipo) + QStringLiteral(", ")
               + (idarreglo ? QString::number(idarreglo) : QStringLiteral("null")) + QStringLiteral(", ")

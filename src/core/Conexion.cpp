@@ -8,6 +8,7 @@
 #include "Reloj.h"
 
 #include <QCollator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -18,6 +19,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringDecoder>
+#include <QTcpSocket>
+#include <QThread>
 #include <QUuid>
 #include <QVarLengthArray>
 #include <libpq-fe.h>
@@ -177,7 +180,14 @@ bool SinComunicacion(const QSqlError &e)
     auto hay = [&t](const char *texto) { return t.contains(QLatin1String(texto)); };
     return e.nativeErrorCode().startsWith(QLatin1String("08")) || hay("connection")
            || hay("could not connect") || hay("server closed") || hay("timeout") || hay("timed out")
-           || hay("refused") || hay("terminating") || hay("shutdown");
+           || hay("refused") || hay("terminating") || hay("shutdown") || hay("eof detected");
+}
+
+// libpq's connection under the server's driver (only asked of a server's connection).
+PGconn *ConexionServidor(const QSqlDatabase &db)
+{
+    const QVariant h = db.driver()->handle();
+    return h.isValid() ? *static_cast<PGconn *const *>(h.data()) : nullptr;
 }
 
 // The engines speak English; staff get the cause in Spanish, and the engine's own words go to the
@@ -346,7 +356,10 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     // The session's settings travel with the connection request instead of a round trip each:
     // warnings only, and a date sent as the shop writes it, "05/12/2026", is the 5th of December
     // (the driver's own "SET DATESTYLE TO 'ISO'" leaves the order of day and month alone).
-    db_.setConnectOptions(QStringLiteral("connect_timeout=5;sslmode=") + d.sslmode
+    // Keepalives: a network gone without a word (a cable pulled) is noticed within half a minute.
+    db_.setConnectOptions(QStringLiteral("connect_timeout=5;keepalives_idle=15;keepalives_interval=5;"
+                                         "keepalives_count=3;sslmode=")
+                          + d.sslmode
                           + QStringLiteral(";options='-c client_min_messages=warning -c DateStyle=ISO,DMY'"));
     if (!db_.open()) {
         RegistrarError(db_.lastError(),
@@ -445,7 +458,53 @@ void Conexion::VolverAConectar()
             QStringLiteral("Error en la base de datos.\r\n") + CausaEnEspanol(db_.lastError()), QString());
     }
     perdida_ = false;
+    sonda_.reset();
     PrepararSesion();
+}
+
+Conexion::Estado Conexion::VigilarConexion()
+{
+    if (motor_ != Motor::PostgreSQL || !db_.isValid() || nivelTransaccion_ > 0 || lecturasAbiertas_ > 0)
+        return perdida_ ? Estado::Perdida : Estado::Bien;
+    if (!perdida_) {
+        PGconn *c = ConexionServidor(db_);
+        // A server going down says so and closes the socket; reading it sends nothing. The second
+        // read finds the end of a socket whose farewell the first one read.
+        if (!c || PQconsumeInput(c) == 0 || PQconsumeInput(c) == 0 || PQstatus(c) == CONNECTION_BAD) {
+            perdida_ = true;
+            qWarning("Se ha perdido la conexión con el servidor de base de datos");
+        }
+        if (!perdida_)
+            return Estado::Bien;
+    }
+    if (!ServidorAlcanzable())
+        return Estado::Perdida;
+    try {
+        VolverAConectar();
+    } catch (const ErrorBaseDatos &) {
+        return Estado::Perdida;
+    }
+    qWarning("Conexión con el servidor de base de datos recuperada");
+    return Estado::Recuperada;
+}
+
+bool Conexion::ServidorAlcanzable()
+{
+    // A server machine switched off answers nothing, and a connection tried on the screen's timer
+    // would hold the screen for the whole connect timeout, again and again: a socket is tried
+    // aside first, and looked at on the next turn of the timer.
+    const DatosServidor &d = apertura_.servidor;
+    if (d.host.isEmpty() || d.host.startsWith(QLatin1Char('/')))
+        return true; // the machine's own server, through its local socket: answered at once
+    if (sonda_ && sonda_->state() == QAbstractSocket::ConnectedState) {
+        sonda_.reset();
+        return true;
+    }
+    if (!sonda_ || sonda_->state() == QAbstractSocket::UnconnectedState) {
+        sonda_ = std::make_unique<QTcpSocket>();
+        sonda_->connectToHost(d.host, quint16(d.puerto > 0 ? d.puerto : 5432));
+    }
+    return false;
 }
 
 void Conexion::Cerrar()
@@ -467,6 +526,8 @@ void Conexion::Cerrar()
     nivelTransaccion_ = 0;
     pendientes_.clear();
     perdida_ = false;
+    txid_.clear();
+    dudosaTxid_.clear();
     identidad_.clear();
     versionEsquema_ = 0;
 }
@@ -723,12 +784,16 @@ void Conexion::Recorrer(const QString &sql, const std::function<void(const FilaL
 class LecturaServidor final : public Lectura, public FilaLeida
 {
 public:
-    LecturaServidor(Conexion &c, const QString &sql) : c_(c), sql_(sql), q_(c.Consultar(sql, true)) {}
+    LecturaServidor(Conexion &c, const QString &sql) : c_(c), sql_(sql), q_(c.Consultar(sql, true))
+    {
+        ++c_.lecturasAbiertas_;
+    }
     // Dropped halfway, the driver would read the rest of the rows to the end before the connection
     // is free again (seconds, on a long history): the server is told to stop instead. Inside a
     // transaction that would undo it, so there the rest is read.
     ~LecturaServidor() override
     {
+        --c_.lecturasAbiertas_;
         if (terminada_ || c_.EnTransaccion())
             return;
         const QVariant h = c_.db().driver()->handle();
@@ -900,7 +965,7 @@ void Conexion::EjecutarGuion(const QString &guion)
     }
 }
 
-void Conexion::ComenzarTransaccion()
+void Conexion::ComenzarTransaccion(bool instantanea)
 {
     if (nivelTransaccion_ > 0) {
         ++nivelTransaccion_;
@@ -908,10 +973,28 @@ void Conexion::ComenzarTransaccion()
     }
     VolverAConectar();
     if (motor_ == Motor::PostgreSQL) {
+        if (!dudosaTxid_.isEmpty()) {
+            // The last COMMIT lost its answer and the server could not be asked then: ask now,
+            // before anything is done again.
+            const QString estado = EstadoTransaccionDudosa();
+            if (estado.isEmpty())
+                throw ErrorBaseDatos(
+                    QString::fromUtf8("Error en la base de datos.\r\nNo hay comunicación con "
+                                      "el servidor de base de datos."),
+                    QString());
+            dudosaTxid_.clear();
+            if (estado == QLatin1String("committed"))
+                throw ErrorBaseDatos(
+                    QString::fromUtf8("Lo que se estaba guardando cuando se cortó la conexión sí quedó "
+                                      "guardado, así que ahora no se ha hecho nada para no hacerlo dos "
+                                      "veces.\r\nSi lo que acaba de pedir es otra cosa, tóquelo de nuevo."),
+                    QString());
+        }
         // BEGIN goes out with the check that the database is still the one opened (or with the
         // first statement): one round trip to a far server instead of two.
         ++nivelTransaccion_;
-        pendientes_.append(QStringLiteral("BEGIN"));
+        pendientes_.append(instantanea ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ")
+                                       : QStringLiteral("BEGIN"));
         try {
             ComprobarQueEsLaMisma();
         } catch (...) {
@@ -928,18 +1011,11 @@ void Conexion::ComenzarTransaccion()
     ++nivelTransaccion_;
     // Every transaction of the program writes. On the embedded file the write lock is taken at the
     // start (waiting up to the busy timeout), so a number read inside it stays unused until commit.
-    if (motor_ == Motor::SQLite) {
-        QSqlQuery q(db_);
-        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-            nivelTransaccion_ = 0;
-            throw ErrorBaseDatos(Fallo(q.lastError(), QStringLiteral("BEGIN IMMEDIATE")),
-                                 QStringLiteral("BEGIN IMMEDIATE"));
-        }
-        return;
-    }
-    if (!db_.transaction()) {
+    QSqlQuery q(db_);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         nivelTransaccion_ = 0;
-        throw ErrorBaseDatos(Fallo(db_.lastError(), QStringLiteral("BEGIN")), QStringLiteral("BEGIN"));
+        throw ErrorBaseDatos(Fallo(q.lastError(), QStringLiteral("BEGIN IMMEDIATE")),
+                             QStringLiteral("BEGIN IMMEDIATE"));
     }
 }
 
@@ -950,16 +1026,99 @@ void Conexion::ConfirmarTransaccion()
     if (--nivelTransaccion_ > 0)
         return;
     try {
-        Enviar();
+        if (motor_ == Motor::PostgreSQL) {
+            // The transaction's number goes out with its last writes, in one round trip: if the
+            // answer to its COMMIT is lost, the server can still tell whether it was kept.
+            pendientes_.append(QStringLiteral("select txid_current(), pg_backend_pid()"));
+            const int sentencias = int(pendientes_.size());
+            const QString todo = pendientes_.join(QStringLiteral(";\n"));
+            pendientes_.clear();
+            QSqlQuery q(db_);
+            if (!EjecutarVarias(q, todo, sentencias) || !q.next())
+                throw ErrorBaseDatos(Fallo(q.lastError(), todo), todo);
+            txid_ = q.value(0).toString();
+            pid_ = q.value(1).toString();
+        } else {
+            Enviar();
+        }
     } catch (...) {
         db_.rollback();
         throw;
     }
     if (!db_.commit()) {
         const QSqlError e = db_.lastError();
+        const QString mensaje = Fallo(e, QStringLiteral("COMMIT"));
+        // The COMMIT may have reached the server and only its answer been lost (a network drop,
+        // a restart): staff must read what really happened, not take the order again.
+        if (PGconn *c = motor_ == Motor::PostgreSQL ? ConexionServidor(db_) : nullptr;
+            c && PQstatus(c) == CONNECTION_BAD)
+            perdida_ = true;
+        if (motor_ == Motor::PostgreSQL && perdida_ && !txid_.isEmpty()) {
+            dudosaTxid_ = std::exchange(txid_, QString());
+            dudosaPid_ = pid_;
+            AveriguarCommitPerdido();
+            return;
+        }
         db_.rollback();
-        throw ErrorBaseDatos(Fallo(e, QStringLiteral("COMMIT")), QStringLiteral("COMMIT"));
+        throw ErrorBaseDatos(mensaje, QStringLiteral("COMMIT"));
     }
+    txid_.clear();
+}
+
+void Conexion::AveriguarCommitPerdido()
+{
+    // A restarted server takes a few seconds to take connections again.
+    QElapsedTimer espera;
+    espera.start();
+    QString estado;
+    while ((estado = EstadoTransaccionDudosa()).isEmpty() && espera.elapsed() < 10000)
+        QThread::msleep(500);
+    if (estado == QLatin1String("committed")) {
+        dudosaTxid_.clear();
+        qWarning("Se perdió la respuesta a un COMMIT; el servidor confirma que se guardó");
+        return;
+    }
+    if (estado == QLatin1String("aborted")) {
+        dudosaTxid_.clear();
+        qWarning("Se perdió la conexión al confirmar; el servidor confirma que no se guardó");
+        throw ErrorBaseDatos(
+            QString::fromUtf8("Error en la base de datos.\r\nSe cortó la conexión con el servidor "
+                              "mientras se guardaba y no se ha guardado nada.\r\nToque de "
+                              "nuevo el botón para hacerlo."),
+            QStringLiteral("COMMIT"));
+    }
+    qWarning("Se perdió la conexión al confirmar y no se ha podido saber si se guardó");
+    throw ErrorBaseDatos(
+        QString::fromUtf8("Error en la base de datos.\r\nSe cortó la conexión con el servidor mientras se "
+                          "guardaba y todavía no se sabe si se guardó.\r\nCuando vuelva la conexión, toque "
+                          "de nuevo el botón: el programa comprobará primero si ya se guardó y no lo hará "
+                          "dos veces."),
+        QStringLiteral("COMMIT"));
+}
+
+QString Conexion::EstadoTransaccionDudosa()
+{
+    try {
+        VolverAConectar();
+    } catch (const ErrorBaseDatos &) {
+        return {};
+    }
+    const QString sql = QStringLiteral("select txid_status(%1)").arg(dudosaTxid_);
+    QSqlQuery q(db_);
+    if (!q.exec(sql) || !q.next()) {
+        Fallo(q.lastError(), sql);
+        return {};
+    }
+    QString estado = q.value(0).toString();
+    if (estado == QLatin1String("in progress")) {
+        // Its old session has not noticed yet that the counter is gone: ended now, it keeps what it
+        // had committed and undoes the rest, and then the answer is final.
+        QSqlQuery fin(db_);
+        fin.exec(QStringLiteral("select pg_terminate_backend(%1, 5000)").arg(dudosaPid_));
+        if (q.exec(sql) && q.next())
+            estado = q.value(0).toString();
+    }
+    return estado == QLatin1String("in progress") ? QString() : estado;
 }
 
 void Conexion::DeshacerTransaccion()

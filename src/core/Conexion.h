@@ -14,6 +14,7 @@
 #include <vector>
 
 class QSqlQuery;
+class QTcpSocket;
 class Reloj;
 
 // A database failure travels as this exception up to the event boundary of the view,
@@ -163,10 +164,18 @@ public:
     // change tells the memory to read again.
     static quint64 EscriturasMaestras();
 
-    void ComenzarTransaccion();
+    // instantanea: every statement sees the database as it was when the transaction began (a
+    // backup, an export), on the server as on the embedded file.
+    void ComenzarTransaccion(bool instantanea = false);
     void ConfirmarTransaccion();
     void DeshacerTransaccion();
     bool EnTransaccion() const { return nivelTransaccion_ > 0; }
+
+    // A server restarted or a network gone is noticed without waiting for staff to touch
+    // something (the socket is read, nothing is sent), and opened again once it is back. Called by
+    // a timer of the sale screen; never inside a transaction or while a reading is open.
+    enum class Estado { Bien, Perdida, Recuperada };
+    Estado VigilarConexion();
 
     // Whoever talks to the driver directly finds every queued write sent first.
     QSqlDatabase &db();
@@ -192,6 +201,14 @@ private:
     QString ConPendientes(const QString &texto);
     // Sends the queued writes on their own.
     void Enviar();
+    // After the answer to a COMMIT was lost: opens the connection again (for a few seconds if the
+    // server is not back yet) and asks the server what became of that transaction. True when it was
+    // kept; throws the Spanish truth otherwise.
+    void AveriguarCommitPerdido();
+    // "committed", "aborted", or empty while the server cannot tell (or cannot be reached).
+    QString EstadoTransaccionDudosa();
+    // Whether the server takes connections again, asked without waiting (a socket tried aside).
+    bool ServidorAlcanzable();
     // Before a write: a restore may have put another database in place of the one opened (the
     // embedded file renamed over, the server's tables made anew). Whatever this counter wrote
     // then would be lost, so it stops with a message instead.
@@ -209,13 +226,23 @@ private:
     // table (a restore drops and creates it); empty while unknown.
     QString identidad_;
     int versionEsquema_ = 0; // 0: not known, not checked
+    // On the server: the transaction open now (its number and its session), read with its BEGIN,
+    // and one whose COMMIT lost its answer and whose fate is not known yet: the next transaction
+    // asks first, so a retry never does twice what was already kept.
+    QString txid_, pid_;
+    QString dudosaTxid_, dudosaPid_;
+    int lecturasAbiertas_ = 0;
+    std::unique_ptr<QTcpSocket> sonda_;
 };
 
 // Rolls back unless Confirmar() was called: nothing half-done reaches the database.
 class Transaccion
 {
 public:
-    explicit Transaccion(Conexion &c) : c_(c) { c_.ComenzarTransaccion(); }
+    explicit Transaccion(Conexion &c, bool instantanea = false) : c_(c)
+    {
+        c_.ComenzarTransaccion(instantanea);
+    }
     ~Transaccion()
     {
         if (!hecha_) {

@@ -36,6 +36,9 @@ public:
     // The backups' warning line (AvisoCopias), shown until it is solved; empty when all is well.
     QString lblAvisoCopias;
     void RevisarCopias();
+    // The server gone and back, told on the screen while staff carry on ("" when all is well).
+    QString lblConexion;
+    bool lblConexionPerdida = false;
     QString Caption = QStringLiteral("Hilván - Arreglos de ropa");
 
     // Sale state of the order on screen.
@@ -157,6 +160,9 @@ public:
     // The back office and the hand-over: each may give back an order, which the screen then loads
     // in place of the one on it.
     void cmdVerOpciones_Click();
+    // Every two seconds: the server's connection is watched and, once lost, opened again as soon as
+    // the server is back, whatever the screen holds (it stays as it is).
+    void tmrConexion_Timer();
     void cmdEntregaarreglos_Click();
     void CargarArregloACargar(const ArregloParaVenta &arreglo);
     // A key typed on the sale screen: a scanner types a garment ticket's code and Enter, and
@@ -165,6 +171,7 @@ public:
     void CodigoLeido(const QString &leido);
 
 private:
+    int ticksRecuperada_ = 0;
     bool EncargoCompleto();
     void GuardarYCobrar();
     void ImprimirTicketsAcabado(int idarreglo);

@@ -3,6 +3,7 @@
 #include "frmPrincipal.h"
 
 #include "core/CodigoBarras.h"
+#include "core/Conexion.h"
 #include "core/Dialogos.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
@@ -61,4 +62,31 @@ void frmPrincipal::CargarArregloACargar(const ArregloParaVenta &arreglo)
     CargarArreglo(arreglo.idarreglo, arreglo.entregar);
     // An order without lines leaves nothing on screen, and the next sale must not be a hand-over.
     EntregandoArreglo = arreglo.entregar && IdArregloVenta == arreglo.idarreglo;
+}
+
+void frmPrincipal::tmrConexion_Timer()
+{
+    if (!G().conexion)
+        return;
+    switch (G().conexion->VigilarConexion()) {
+    case Conexion::Estado::Perdida:
+        lblConexion = QString::fromUtf8("Sin conexión con el servidor: reintentando...");
+        lblConexionPerdida = true;
+        ticksRecuperada_ = 0;
+        break;
+    case Conexion::Estado::Recuperada:
+        lblConexion = QString::fromUtf8("Conexión recuperada");
+        lblConexionPerdida = false;
+        ticksRecuperada_ = 0;
+        break;
+    case Conexion::Estado::Bien:
+        if (lblConexionPerdida) { // opened again by a touch of staff in the meantime
+            lblConexion = QString::fromUtf8("Conexión recuperada");
+            lblConexionPerdida = false;
+            ticksRecuperada_ = 0;
+        } else if (++ticksRecuperada_ >= 5) { // read by now
+            lblConexion.clear();
+        }
+        break;
+    }
 }

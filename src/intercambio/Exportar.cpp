@@ -61,9 +61,7 @@ Exportar(Conexion &conexion, const QString &carpeta,
                 QString::fromUtf8("La carpeta %1 ya tiene %2.csv: elija una carpeta vacía.")
                     .arg(carpeta, t.nombre));
     std::vector<std::pair<QString, qint64>> filas;
-    Transaccion transaccion(conexion);
-    if (conexion.motor() == Motor::PostgreSQL)
-        conexion.Ejecutar(QStringLiteral("set transaction isolation level repeatable read"));
+    Transaccion transaccion(conexion, true);
     for (const TablaEsquema &t : TablasEsquema()) {
         QStringList nombres;
         for (const ColumnaEsquema &c : t.columnas)

@@ -52,6 +52,27 @@ QStringList PuestoProceso::Lineas()
     return r;
 }
 
+ServidorLejano::ServidorLejano(const BaseDePrueba &b)
+    : datos(BaseDePrueba::ServidorDePrueba(b.nombreBaseServidor))
+{
+    proceso.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    proceso.start(u"python3"_s, {QStringLiteral(HILVAN_PROXY), u"--escucha"_s, u"0"_s, u"--destino"_s,
+                                 datos.host + u':' + QString::number(datos.puerto), u"--control"_s, u"-"_s});
+    while (!proceso.canReadLine() && proceso.waitForReadyRead(10000)) {
+    }
+    datos.host = u"127.0.0.1"_s;
+    datos.puerto = proceso.readLine().mid(11).trimmed().toInt(); // "escuchando PUERTO"
+}
+
+void ServidorLejano::Orden(const QString &orden)
+{
+    proceso.write(orden.toUtf8() + '\n');
+    QByteArray dicho;
+    while ((dicho += proceso.readAll()).count("hecho") <= orden.count(u'\n')
+           && proceso.waitForReadyRead(10000)) {
+    }
+}
+
 int NumeroDeEntorno(const char *variable, int corto, int posicion)
 {
     const QStringList partes = qEnvironmentVariable(variable).split(u'x');

@@ -24,6 +24,16 @@ private:
     QByteArray salida_;
 };
 
+// The far server of scripts/proxy-retardo.py between the counters and the test's server: Orden
+// sends it commands, one a line ("cortar", "rechazar", "perder-commit 1"...), and returns once taken.
+struct ServidorLejano {
+    explicit ServidorLejano(const BaseDePrueba &b);
+    ~ServidorLejano() { proceso.kill(), proceso.waitForFinished(); }
+    void Orden(const QString &orden);
+    DatosServidor datos; // the test's database, through it
+    QProcess proceso;
+};
+
 // The size of a run: the variable's value ("8x500", "1000") when set, else the short default.
 int NumeroDeEntorno(const char *variable, int corto, int posicion = 0);
 

@@ -205,6 +205,44 @@ private Q_SLOTS:
             QVERIFY(m.PantallaVacia());
         }
     }
+
+    // A finish's COMMIT lost after it reached the server (kept: tickets printed, nothing said), then
+    // before (nothing written, told so); the server away and back: the order stays, saved once.
+    void conexionPerdida()
+    {
+        if (BaseDePrueba::MotorPedido() != Motor::PostgreSQL)
+            QSKIP("the embedded file has no connection to lose");
+        Mostrador m;
+        ServidorLejano lejos(m.b);
+        m.b.conexion.AbrirPostgreSQL(lejos.datos);
+        const QString dinero = u"select string_agg(idarreglo || ' ' || importe, ', ' order by 1) from caja"_s;
+        lejos.Orden(u"cortar-tras-commit 1"_s);
+        m.PedidoDeDosPrendas();
+        m.Entregado(u"10"_s);
+        m.Acabar(1, {6, 6});
+        QVERIFY(m.PantallaVacia() && m.dialogos.mensajes.isEmpty() && m.impresora.Tickets().size() == 3);
+        lejos.Orden(u"perder-commit 1"_s);
+        m.PedidoDeDosPrendas();
+        m.Entregado(u"5"_s);
+        const QString pantalla = m.Pantalla();
+        QString dicho;
+        try {
+            m.Acabar(1, {7, 7});
+        } catch (const ErrorBaseDatos &e) {
+            dicho = e.Mensaje();
+        }
+        QVERIFY2(dicho.contains(u"no se ha guardado nada"_s), qPrintable(dicho));
+        QCOMPARE(m.Valor(dinero), u"1 10.00"_s);
+        lejos.Orden(u"rechazar\ncortar"_s);
+        QTRY_VERIFY_WITH_TIMEOUT((m.p.tmrConexion_Timer(), m.p.lblConexionPerdida), 10000);
+        QCOMPARE(m.p.lblConexion, u"Sin conexión con el servidor: reintentando..."_s);
+        lejos.Orden(u"aceptar"_s);
+        QTRY_COMPARE_WITH_TIMEOUT((m.p.tmrConexion_Timer(), m.p.lblConexion), u"Conexión recuperada"_s,
+                                  10000);
+        QCOMPARE(m.Pantalla(), pantalla);
+        m.Acabar(1, {7, 7});
+        QCOMPARE(m.Valor(dinero), u"1 10.00, 2 5.00"_s);
+    }
 };
 
 QTEST_GUILESS_MAIN(PruebaMostradores)

@@ -151,6 +151,13 @@ int PrendaOTodas()
 using Rango = std::pair<int, int>;
 constexpr Rango Nada;
 
+// What the far server is told by a step that cuts the network.
+QString OrdenCorte(int a)
+{
+    return a < 0 ? QString::fromLatin1(a == -1 ? "cortar-tras-commit 1" : "perder-commit 1")
+                 : u"cortar-tras-mensajes %1"_s.arg(a);
+}
+
 // One kind of step: its name (for HILVAN_SIMULACION_SIN), its weight in the random draw, the ranges
 // of its `a` and `b`, its other choices, what the till does, and how a person would replay it.
 struct Clase {
@@ -406,8 +413,17 @@ const Clase Clases[] = {
          return u"toca el «--» de la %1.ª prenda y le añade el %2.º arreglo de su lista"_s.arg(p.a + 1).arg(
              p.b + 1);
      }},
+    // The network to the server drops (tills on the embedded file have none): at the next COMMIT of
+    // any till (-1 right after it reached the server, -2 instead of it), now (0), or after the a-th
+    // message any till sends from now, in the middle of whatever it is doing.
+    {"Corte", 5, Nada, Nada, [](Paso &p) { p.a = *gen::element(-2, -1, -1, 0, *gen::inRange(1, 30)); },
+     [](Simulacion &s, Puesto &, const Paso &p) {
+         if (s.lejos)
+             s.lejos->Orden(OrdenCorte(p.a));
+     },
+     [](const Paso &p) { return u"la red se corta: "_s + OrdenCorte(p.a); }},
 };
-static_assert(std::size(Clases) == size_t(Tipo::ElegirPrenda) + 1);
+static_assert(std::size(Clases) == size_t(Tipo::Corte) + 1);
 
 // HILVAN_SIMULACION_SIN=Anular,CierreCaja leaves those actions out, to look past a known fault.
 const QSet<int> &Excluidos()
@@ -464,7 +480,7 @@ QStringList Paso::Ejecutar(Simulacion &s) const
 QString Paso::Texto() const
 {
     const QString dicho = Clases[int(tipo)].decir(*this);
-    return tipo == Tipo::PasarDia ? dicho : u"puesto %1: "_s.arg(puesto + 1) + dicho;
+    return tipo == Tipo::PasarDia || tipo == Tipo::Corte ? dicho : u"puesto %1: "_s.arg(puesto + 1) + dicho;
 }
 
 rc::Gen<PasoSP> GenerarPaso(const Modelo &m)

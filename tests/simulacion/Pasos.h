@@ -35,7 +35,8 @@ enum class Tipo {
     Arrancar,
     PasarDia,
     AsignarLista,
-    ElegirPrenda
+    ElegirPrenda,
+    Corte
 };
 
 // One till's action in a history, shown as a person would replay it.

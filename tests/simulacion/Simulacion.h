@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseDePrueba.h"
+#include "Fiabilidad.h"
 #include "TallerDePrueba.h"
 #include "core/Programa.h"
 #include "counter/frmPrincipal.h"
@@ -67,6 +68,7 @@ public:
     bool EsServidor() const { return b.conexion.motor() == Motor::PostgreSQL; }
     qint64 acciones = 0; // each followed by a check of every invariant
     BaseDePrueba b;
+    std::unique_ptr<ServidorLejano> lejos; // between the tills and a server: the steps cut it
     QSet<qint64> anulados;
 
 private:

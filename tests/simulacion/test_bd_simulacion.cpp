@@ -18,7 +18,7 @@ namespace {
 // Faults found and not yet fixed: their kinds of step stay out of the random runs (unless
 // HILVAN_SIMULACION_SIN says otherwise) and their histories below are expected to fail. Each fix
 // empties its part.
-const char *const PasosConFalloAbierto = "CierreCaja";
+const char *const PasosConFalloAbierto = "";
 
 using P = Paso;
 
@@ -115,7 +115,7 @@ private Q_SLOTS:
                P(Tipo::Entregar, 0, 1, 0, 0, true), P(Tipo::Acabar, 2), P(Tipo::ElegirPrenda, 2, 0, 0, 3),
                P(Tipo::Acabar, 2)}),
             // Till 1 closes the cash; till 2, still open, books its next sale into the closed day.
-            H("venta en una caja cerrada por otro puesto", 2, true,
+            H("venta en una caja cerrada por otro puesto", 2, false,
               {P(Tipo::CierreCaja, 0), P(Tipo::NuevoArreglo, 1, 0, 2000, 1, false, pantalon)}),
         };
         for (const auto &[nombre, puestos, abierto, pasos] : historias) {

@@ -182,6 +182,12 @@ frmPrincipalVista::frmPrincipalVista(frmPrincipal &modelo, QWidget *padre)
     // The screen opens with the focus on itself, where the scanner types; Tab starts at the lists.
     setFocus();
 
+    auto *tmrConexion = new QTimer(this);
+    connect(tmrConexion, &QTimer::timeout, this, [this] {
+        modelo_.tmrConexion_Timer();
+        PintarConexion();
+    });
+    tmrConexion->start(2000);
     connect(gridFamilias_, &QTableView::clicked, this, [this](const QModelIndex &i) {
         Atender([this, i] {
             modelo_.gridFamilias.Row = GridModel::FilaGrid(i.row());
@@ -271,6 +277,13 @@ QWidget *frmPrincipalVista::ZonaIzquierda()
     lblVersion_->setFont(Estilo::Fuente(9));
     lblVersion_->setStyleSheet(QStringLiteral("color: #8a7b66;"));
     capa->addWidget(lblVersion_);
+    lblConexion_ = new Etiqueta(zona);
+    lblConexion_->setObjectName(QStringLiteral("lblConexion"));
+    lblConexion_->setAccessibleName(QString::fromUtf8("Conexión con el servidor"));
+    lblConexion_->setFont(Estilo::Fuente(12, true));
+    lblConexion_->setWordWrap(true);
+    lblConexion_->hide();
+    capa->addWidget(lblConexion_);
     return zona;
 }
 
@@ -453,6 +466,7 @@ void frmPrincipalVista::Repintar()
     lblVersion_->setText(m.lblVersion);
     lblAvisoCopias_->setText(m.lblAvisoCopias);
     lblAvisoCopias_->setVisible(!m.lblAvisoCopias.isEmpty());
+    PintarConexion();
 
     familias_->Refrescar();
     familias_->AjustarVista(gridFamilias_);
@@ -479,6 +493,17 @@ void frmPrincipalVista::Repintar()
     lblAtendidopor_->setText(m.lblAtendidopor);
     txtTelefono_->setText(m.txtTelefono);
     txtNombreCliente_->setText(m.txtNombreCliente);
+}
+
+void frmPrincipalVista::PintarConexion()
+{
+    const frmPrincipal &m = modelo_;
+    if (lblConexion_->text() == m.lblConexion)
+        return;
+    lblConexion_->setText(m.lblConexion);
+    lblConexion_->setStyleSheet(m.lblConexionPerdida ? QStringLiteral("color: #a8321f;")
+                                                     : QStringLiteral("color: #2e6b34;"));
+    lblConexion_->setVisible(!m.lblConexion.isEmpty());
 }
 
 bool frmPrincipalVista::eventFilter(QObject *objeto, QEvent *e)

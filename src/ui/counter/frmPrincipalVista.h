@@ -28,6 +28,7 @@ protected:
 
 private:
     void Atender(const std::function<void()> &manejador);
+    void PintarConexion();
     QTableView *NuevaTabla(const QString &nombre, GridModel *datos);
     QLabel *NuevaCaja(const QString &nombre, int puntos = 18);
     QWidget *ZonaIzquierda();
@@ -60,5 +61,6 @@ private:
     QLabel *txtNombreCliente_ = nullptr;
     QLabel *lblVersion_ = nullptr;
     QLabel *lblAvisoCopias_ = nullptr;
+    QLabel *lblConexion_ = nullptr;
     bool saliendo_ = false;
 };
