@@ -66,6 +66,7 @@ struct Estado {
     qint64 maxArreglo = 0;
     qint64 maxMovimiento = 0;
     QStringList cierresAbiertos;
+    bool copiaDeHoy = false; // the day's automatic copy made before the benchmark
 };
 
 QString N(qint64 n)
@@ -87,6 +88,11 @@ qint64 Numero(Conexion &c, const QString &sql)
     return rs.HayFilas() ? rs.Campo(0).toLongLong() : 0;
 }
 
+QString Hoy()
+{
+    return ComillasSQL(QDate::currentDate().toString(Qt::ISODate));
+}
+
 Estado Anotar(Conexion &c)
 {
     Estado e;
@@ -96,6 +102,8 @@ Estado Anotar(Conexion &c)
         c.AbrirRecordset(QStringLiteral("select distinct nombrecierre from caja where cerrado = 0"));
     for (; !rs.EOF_(); rs.MoveNext())
         e.cierresAbiertos.append(rs.Campo(0).toString());
+    e.copiaDeHoy =
+        Numero(c, QStringLiteral("select count(*) from copiasautomaticas where dia = ") + Hoy()) > 0;
     return e;
 }
 
@@ -107,6 +115,9 @@ void Restaurar(Conexion &c, const Estado &e)
     c.Ejecutar(QStringLiteral("delete from caja where idmovimiento > ") + N(e.maxMovimiento));
     for (const QString &cierre : e.cierresAbiertos)
         c.Ejecutar(QStringLiteral("update caja set cerrado = 0 where nombrecierre = ") + ComillasSQL(cierre));
+    // Each first start of the day makes the day's copy again (aside, as a shop's does).
+    if (!e.copiaDeHoy)
+        c.Ejecutar(QStringLiteral("delete from copiasautomaticas where dia = ") + Hoy());
     t.Confirmar();
 }
 

@@ -12,17 +12,24 @@
 
 namespace {
 
-void Insertar(double importe, const QString &concepto, int formapago, qint64 idarreglo, qint64 idticket)
+// The movement's insert; with a condition, it writes only where the condition holds.
+QString TextoInsertar(double importe, const QString &concepto, int formapago, qint64 idarreglo,
+                      qint64 idticket, const QString &condicion = {})
 {
     const QString fecha = DimeFechaServidor();
-    Bd().Encolar(
-        QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
-                       "idarreglo, idticket, puesto) values (")
-        + TextoNumero(importe) + QStringLiteral(", ") + ComillasSQL(concepto) + QStringLiteral(", ")
-        + LiteralFechaSQL(fecha) + QStringLiteral(", ") + CajaDeFechaSQL(fecha, G().EsSqlServer == 1)
-        + QStringLiteral(", 0, ") + QString::number(formapago) + QStringLiteral(", ")
-        + QString::number(idarreglo) + QStringLiteral(", ") + QString::number(idticket) + QStringLiteral(", ")
-        + ComillasSQL(G().Puesto) + QStringLiteral(")"));
+    return QStringLiteral("insert into caja (importe, concepto, fecha, nombrecierre, cerrado, formapago, "
+                          "idarreglo, idticket, puesto) select ")
+           + TextoNumero(importe) + QStringLiteral(", ") + ComillasSQL(concepto) + QStringLiteral(", ")
+           + LiteralFechaSQL(fecha) + QStringLiteral(", ") + CajaDeFechaSQL(fecha, G().EsSqlServer == 1)
+           + QStringLiteral(", 0, ") + QString::number(formapago) + QStringLiteral(", ")
+           + QString::number(idarreglo) + QStringLiteral(", ") + QString::number(idticket)
+           + QStringLiteral(", ") + ComillasSQL(G().Puesto)
+           + (condicion.isEmpty() ? QString() : QStringLiteral(" where ") + condicion);
+}
+
+void Insertar(double importe, const QString &concepto, int formapago, qint64 idarreglo, qint64 idticket)
+{
+    Bd().Encolar(TextoInsertar(importe, concepto, formapago, idarreglo, idticket));
 }
 
 const QString InicioCaja = QStringLiteral("Inicio caja");
@@ -106,16 +113,20 @@ QString NombreCierreDeHoy()
 
 void AbrirCajaDelDia()
 {
-    const QString hoy = NombreCierreDeHoy();
-    G().NombreCierre = hoy;
-    const QString deHoy =
-        QStringLiteral("select top 1 idmovimiento from caja where nombrecierre = ") + ComillasSQL(hoy);
+    // The day, and whether this drawer or another one has begun it, in one round trip.
+    const QString deHoy = QStringLiteral("select 1 from caja where nombrecierre = d.dia");
     const QString deEsteCajon = deHoy + QStringLiteral(" and puesto = ") + ComillasSQL(G().Puesto);
+    const Recordset rs = AbrirRecordset(
+        QStringLiteral("select dia, exists (") + deEsteCajon + QStringLiteral(") as cajon, exists (") + deHoy
+        + QStringLiteral(") as abierta from (select ")
+        + CajaDeFechaSQL(DimeFechaServidor(), G().EsSqlServer == 1) + QStringLiteral(" as dia) d"));
+    const QString hoy = NuloABlanco(rs.Campo(0));
+    G().NombreCierre = hoy;
     // This drawer has begun its day already (a restart): nothing to ask.
-    if (AbrirRecordset(deEsteCajon).HayFilas())
+    if (rs.Campo(1).toBool())
         return;
     // Another counter has opened today's cash: this drawer only counts its own float.
-    const bool abierta = AbrirRecordset(deHoy).HayFilas();
+    const bool abierta = rs.Campo(2).toBool();
     if (!abierta && Dlg().MensajeSiNo(QString::fromUtf8("¿Comenzar una nueva caja?")) != Dialogos::Si)
         return;
     const QString titulo = abierta ? QString::fromUtf8("Dinero inicial en este cajón")
@@ -126,16 +137,16 @@ void AbrirCajaDelDia()
         const QString importe = Dlg().PadNumerico(titulo, false);
         inicial = ImporteTecleado(importe.isEmpty() ? QStringLiteral("0") : importe);
     }
-    Transaccion t(Bd());
-    // Two counters may have answered at once: each drawer keeps one float a day.
-    if (AbrirRecordset(deEsteCajon + QStringLiteral(" and concepto = ") + ComillasSQL(InicioCaja)).HayFilas())
-        return;
-    // Earlier days close; today's movements, other drawers' floats among them, stay open.
-    Bd().Ejecutar(QStringLiteral("update caja set cerrado = 1 where nombrecierre <> ") + ComillasSQL(hoy)
-                  + QStringLiteral(" and (cerrado = 0 or cerrado is null)"));
-    // A float of nothing is still booked: it says this drawer's day has begun.
-    Insertar(RedondearImporte(*inicial), InicioCaja, 1, 0, 0);
-    t.Confirmar();
+    // Earlier days close; today's movements, other drawers' floats among them, stay open. A float
+    // of nothing is still booked: it says this drawer's day has begun. Two counters may have
+    // answered at once: each drawer keeps one float a day, so the pair can be sent again as it is.
+    const QString suInicio = QStringLiteral("select 1 from caja where nombrecierre = ") + ComillasSQL(hoy)
+                             + QStringLiteral(" and puesto = ") + ComillasSQL(G().Puesto)
+                             + QStringLiteral(" and concepto = ") + ComillasSQL(InicioCaja);
+    Bd().EjecutarJuntas({QStringLiteral("update caja set cerrado = 1 where nombrecierre <> ")
+                             + ComillasSQL(hoy) + QStringLiteral(" and (cerrado = 0 or cerrado is null)"),
+                         TextoInsertar(RedondearImporte(*inicial), InicioCaja, 1, 0, 0,
+                                       QStringLiteral("not exists (") + suInicio + QLatin1Char(')'))});
 }
 
 void BorrarArreglo(qint64 idarreglo)

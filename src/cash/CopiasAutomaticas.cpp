@@ -130,12 +130,53 @@ QString CopiaDelDia(Conexion &c, const QString &carpeta, const QDateTime &ahora)
     }
 }
 
+CopiaDelDiaAparte::CopiaDelDiaAparte(const Conexion::Apertura &apertura, const QString &carpeta,
+                                     const QDateTime &ahora)
+    : hilo_([this, apertura, carpeta, ahora] {
+          QString fallo, aviso;
+          try {
+              Conexion propia;
+              Conexion::Apertura a = apertura;
+              a.aparte = true;
+              propia.Abrir(a);
+              fallo = CopiaDelDia(propia, carpeta, ahora);
+              aviso = AvisoCopias(propia, carpeta, ahora);
+          } catch (const ErrorBaseDatos &e) {
+              fallo = e.Mensaje();
+          } catch (const std::exception &) {
+              fallo = QString::fromUtf8("No se ha podido hacer la copia de seguridad del día.");
+          }
+          std::lock_guard bloqueo(mutex_);
+          fallo_ = fallo;
+          aviso_ = aviso;
+          terminada_ = true;
+      })
+{
+}
+
+CopiaDelDiaAparte::~CopiaDelDiaAparte()
+{
+    hilo_.join();
+}
+
+bool CopiaDelDiaAparte::Terminada(QString &fallo, QString &aviso)
+{
+    std::lock_guard bloqueo(mutex_);
+    if (terminada_) {
+        fallo = fallo_;
+        aviso = aviso_;
+    }
+    return terminada_;
+}
+
 QString AvisoCopias(Conexion &c, const QString &carpeta, const QDateTime &ahora)
 {
     try {
-        // The driver may hand the moment over as a date already.
-        const QVariant v =
-            c.AbrirRecordset(QStringLiteral("select max(comprobada) from copiasautomaticas")).Campo(0);
+        // The last verified copy and the second folder in one round trip. The driver may hand the
+        // moment over as a date already.
+        Recordset rs = c.AbrirRecordset(QStringLiteral(
+            "select max(comprobada), (select max(carpetacopias2) from parametros) from copiasautomaticas"));
+        const QVariant v = rs.Campo(0);
         const QDateTime ultima = v.metaType().id() == QMetaType::QDateTime
                                      ? v.toDateTime()
                                      : QDateTime::fromString(v.toString(), FormatoMomento);
@@ -146,7 +187,7 @@ QString AvisoCopias(Conexion &c, const QString &carpeta, const QDateTime &ahora)
             return QString::fromUtf8("Atención: la última copia de seguridad comprobada es del %1. Avise al "
                                      "encargado.")
                 .arg(ultima.toString(QStringLiteral("dd/MM/yyyy")));
-        const QString segunda = SegundaCarpetaCopias(c);
+        const QString segunda = NuloABlanco(rs.Campo(1)).trimmed();
         if (segunda.isEmpty())
             return {};
         const QFileInfo f(segunda);

@@ -77,17 +77,15 @@ int VersionEsquemaPrograma()
 
 namespace {
 
-// The schema's version and, on the server in the same round trip, whether the telephones' index is
-// there: the table is looked up and, where it exists, read by the same statement (a far server costs
-// a round trip per statement). Without a server the index is not asked (false).
+// The schema's version and, on the server, whether the telephones' index is there: as the
+// connection's opening read them, else in one round trip. Without a server the index is not asked
+// (false).
 std::pair<int, bool> VersionEIndice(Conexion &conexion)
 {
     if (conexion.motor() == Motor::PostgreSQL) {
-        Recordset rs = conexion.AbrirRecordset(
-            QStringLiteral("select case when to_regclass('esquema') is null then 0 else "
-                           "nullif(array_to_string(xpath('/table/row/v/text()', query_to_xml('select "
-                           "max(version) as v from esquema', false, false, '')), ''), '')::int end, exists (")
-            + QString::fromLatin1(IndiceTelefonosServidor) + QLatin1Char(')'));
+        if (const auto leida = conexion.TomarVersionDeApertura())
+            return *leida;
+        Recordset rs = conexion.AbrirRecordset(QStringLiteral("select ") + Conexion::SqlVersionEIndice());
         return {rs.Campo(0).toInt(), rs.Campo(1).toBool()};
     }
     if (!conexion.db().tables().contains(QStringLiteral("esquema")))

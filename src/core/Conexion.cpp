@@ -338,7 +338,8 @@ void Conexion::AbrirSQLite(const QString &ruta, bool crear)
     Ejecutar(QStringLiteral("PRAGMA synchronous=FULL"));
     Ejecutar(QStringLiteral("PRAGMA busy_timeout=5000"));
     identidad_ = Identidad();
-    ++escriturasMaestras;
+    if (!aparte_)
+        ++escriturasMaestras;
 }
 
 void Conexion::AbrirPostgreSQL(const DatosServidor &d)
@@ -370,14 +371,18 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
     }
     if (soloLectura_)
         return;
-    ++escriturasMaestras;
-    // The database's identity (Identidad) and whether it lacks the Spanish collation, in one round trip.
+    if (!aparte_)
+        ++escriturasMaestras;
+    // The database's identity (Identidad), whether it lacks the Spanish collation, the schema's
+    // version and the telephones' index, in one round trip.
     QSqlQuery q(db_);
     if (q.exec(QStringLiteral("select coalesce(to_regclass('parametros')::oid, 0), (select count(*) from "
-                              "pg_collation where collname = '%1')")
-                   .arg(QLatin1String(CollateEspanol)))
+                              "pg_collation where collname = '%1'), ")
+                   .arg(QLatin1String(CollateEspanol))
+               + SqlVersionEIndice())
         && q.next()) {
         identidad_ = q.value(0).toLongLong() == 0 ? QString() : q.value(0).toString();
+        versionDeApertura_ = std::pair{q.value(2).toInt(), q.value(3).toBool()};
         if (q.value(1).toInt() > 0)
             return;
     }
@@ -386,13 +391,19 @@ void Conexion::AbrirPostgreSQL(const DatosServidor &d)
 
 void Conexion::Abrir(const Apertura &a)
 {
-    if (a.motor == Motor::PostgreSQL) {
-        soloLectura_ = a.soloLectura;
-        AbrirPostgreSQL(a.servidor);
-        soloLectura_ = false;
-    } else {
-        AbrirSQLite(a.ruta);
+    aparte_ = a.aparte;
+    try {
+        if (a.motor == Motor::PostgreSQL) {
+            soloLectura_ = a.soloLectura;
+            AbrirPostgreSQL(a.servidor);
+        } else {
+            AbrirSQLite(a.ruta);
+        }
+    } catch (...) {
+        soloLectura_ = aparte_ = false;
+        throw;
     }
+    soloLectura_ = aparte_ = false;
 }
 
 void Conexion::PrepararSesion()
@@ -642,19 +653,50 @@ void Conexion::Encolar(const QString &sql)
     AnotarEscritura(sql);
 }
 
+void Conexion::EjecutarJuntas(const QStringList &sqls)
+{
+    if (motor_ != Motor::PostgreSQL || nivelTransaccion_ > 0) {
+        Transaccion t(*this);
+        for (const QString &sql : sqls)
+            Encolar(sql);
+        t.Confirmar();
+        return;
+    }
+    VolverAConectar();
+    if (!Abierta())
+        throw ErrorBaseDatos(QStringLiteral("No hay conexión con la base de datos."), sqls.join(u';'));
+    ComprobarQueEsLaMisma();
+    for (const QString &sql : sqls) {
+        pendientes_.append(Traducir(sql));
+        AnotarEscritura(sql);
+    }
+    Enviar();
+}
+
 quint64 Conexion::EscriturasMaestras()
 {
     return escriturasMaestras.loadRelaxed();
 }
 
+QString Conexion::SqlVersionEIndice()
+{
+    // The table is looked up and, where it exists, read by the same statement.
+    return QStringLiteral("case when to_regclass('esquema') is null then 0 else "
+                          "nullif(array_to_string(xpath('/table/row/v/text()', query_to_xml('select "
+                          "max(version) as v from esquema', false, false, '')), ''), '')::int end, exists "
+                          "(select 1 from pg_indexes where indexname = 'ux_clientes_telefono')");
+}
+
 QSqlDatabase &Conexion::db()
 {
+    versionDeApertura_.reset();
     Enviar();
     return db_;
 }
 
 QString Conexion::ConPendientes(const QString &texto)
 {
+    versionDeApertura_.reset();
     if (pendientes_.isEmpty())
         return texto;
     pendientes_.append(texto);
@@ -665,6 +707,7 @@ QString Conexion::ConPendientes(const QString &texto)
 
 void Conexion::Enviar()
 {
+    versionDeApertura_.reset();
     if (pendientes_.isEmpty())
         return;
     const int sentencias = int(pendientes_.size());

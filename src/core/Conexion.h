@@ -10,7 +10,9 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 class QSqlQuery;
@@ -131,6 +133,9 @@ public:
         // A connection that only reads (a worker's listing): on the server it skips what only
         // writing needs (the database's identity, the collation), a round trip each.
         bool soloLectura = false;
+        // A worker's second connection to the database already open (the day's copy): its opening
+        // tells what counters keep in memory nothing new.
+        bool aparte = false;
     };
     Apertura DimeApertura() const { return apertura_; }
     void Abrir(const Apertura &a);
@@ -159,6 +164,11 @@ public:
     // before the commit: several such writes cost one round trip to a far server instead of one
     // each. Elsewhere it runs at once.
     void Encolar(const QString &sql);
+    // Writes that stand or fall together and can be sent again as they are (each looks before it
+    // writes). On the server, outside a transaction, they go as one text that the server runs as
+    // one transaction of its own: one round trip, no COMMIT to wait for. Elsewhere, one
+    // transaction.
+    void EjecutarJuntas(const QStringList &sqls);
     // Counts this program's writes to what counters keep in memory (catalogue, users, workers,
     // colours, the shop's parameters) and its openings of a database, over every connection: a
     // change tells the memory to read again.
@@ -183,6 +193,15 @@ public:
 
     // After this connection restored a copy itself: the database now in place is its own.
     void ReconocerBaseDatos();
+    // On the server, the schema's version and whether the telephones' index is there, as the
+    // opening's own statement read them: given to the first who asks, provided nothing was sent
+    // since; then empty (ask the database).
+    // The same two as columns of a statement on the server.
+    static QString SqlVersionEIndice();
+    std::optional<std::pair<int, bool>> TomarVersionDeApertura()
+    {
+        return std::exchange(versionDeApertura_, {});
+    }
     // The schema version this connection brought the database to: from then on it refuses to write
     // once a newer program (another counter) has moved the database past it.
     void RecordarVersionEsquema(int version) { versionEsquema_ = version; }
@@ -220,12 +239,14 @@ private:
     Motor motor_ = Motor::SQLite;
     int nivelTransaccion_ = 0;
     bool soloLectura_ = false;
+    bool aparte_ = false;    // opening as Apertura::aparte
     QStringList pendientes_; // translated writes not yet sent (server, inside a transaction)
     bool perdida_ = false;   // the server stopped answering: open again before the next action
     // The database opened: the file's device and inode, or the oid of the server's parametros
     // table (a restore drops and creates it); empty while unknown.
     QString identidad_;
     int versionEsquema_ = 0; // 0: not known, not checked
+    std::optional<std::pair<int, bool>> versionDeApertura_;
     // On the server: the transaction open now (its number and its session), read with its BEGIN,
     // and one whose COMMIT lost its answer and whose fate is not known yet: the next transaction
     // asks first, so a retry never does twice what was already kept.

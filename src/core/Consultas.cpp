@@ -30,26 +30,50 @@ Recordset AbrirRecordset(const QString &sql)
     return Bd().AbrirRecordset(sql);
 }
 
+namespace {
+
+// The server's clock, read once and then followed on this machine's steady clock: a far server
+// costs a round trip per reading.
+struct FechaLeida {
+    QDateTime leida;
+    QElapsedTimer desde;
+    quint64 apertura = 0;
+};
+
+FechaLeida &FechaServidor()
+{
+    static FechaLeida f;
+    return f;
+}
+
+} // namespace
+
+void AnotarFechaServidor(const QVariant &fecha)
+{
+    FechaLeida &f = FechaServidor();
+    if (G().EsSqlServer != 1 || G().reloj || !fecha.toDateTime().isValid())
+        return;
+    f.leida = fecha.toDateTime();
+    f.desde.start();
+    f.apertura = Conexion::EscriturasMaestras();
+}
+
 QString DimeFechaServidor()
 {
     if (G().EsSqlServer == 1) {
-        // The server's clock is the shop's. Read once and then followed on this machine's steady
-        // clock: a far server costs a round trip per reading. Read again every few minutes, and
-        // on another database (a clock fixed by a test is read every time).
-        static QDateTime leida;
-        static QElapsedTimer desde;
-        static quint64 apertura = 0;
-        if (G().reloj || !leida.isValid() || desde.elapsed() > 5 * 60 * 1000
-            || apertura != Conexion::EscriturasMaestras()) {
-            const quint64 ahora = Conexion::EscriturasMaestras();
+        // The server's clock is the shop's. Read again every few minutes, and on another database (a
+        // clock fixed by a test is read every time).
+        FechaLeida &f = FechaServidor();
+        if (G().reloj || !f.leida.isValid() || f.desde.elapsed() > 5 * 60 * 1000
+            || f.apertura != Conexion::EscriturasMaestras()) {
             Recordset rs = AbrirRecordset(QStringLiteral("select getdate() as fech"));
-            leida = G().reloj ? QDateTime() : rs.Campo(QStringLiteral("fech")).toDateTime();
-            if (!leida.isValid())
+            if (G().reloj || !rs.Campo(QStringLiteral("fech")).toDateTime().isValid()) {
+                f.leida = QDateTime();
                 return FormatoFecha(rs.Campo(QStringLiteral("fech")), QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-            desde.start();
-            apertura = ahora;
+            }
+            AnotarFechaServidor(rs.Campo(QStringLiteral("fech")));
         }
-        return FormatoFecha(leida.addMSecs(desde.elapsed()), QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+        return FormatoFecha(f.leida.addMSecs(f.desde.elapsed()), QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     }
     return RelojPrograma().Ahora().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
 }

@@ -13,6 +13,9 @@ inline constexpr const char *NombreProductoRetirado = "Producto retirado del cat
 
 // The shop clock as "dd/mm/yyyy hh:mm:ss".
 QString DimeFechaServidor();
+// The server's clock read along with another statement (getdate()): the next DimeFechaServidor
+// follows it instead of asking again.
+void AnotarFechaServidor(const QVariant &fecha);
 // max(campo) of a table: 0 for an empty table, 1 when the query gives no row.
 qint64 DimeMaximo(const QString &campo, const QString &tabla);
 // The bounds of a listing read a page of order numbers at a time, newest first: the lowest order

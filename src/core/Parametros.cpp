@@ -7,6 +7,11 @@
 bool LeerParametros(ValoresPrograma &g)
 {
     Recordset rs = AbrirRecordset(QStringLiteral("select * from parametros"));
+    return LeerParametros(g, rs);
+}
+
+bool LeerParametros(ValoresPrograma &g, const Recordset &rs)
+{
     if (!rs.HayFilas())
         return false;
     auto campo = [&rs](const char *nombre) {

@@ -8,6 +8,7 @@
 #include "core/Configuracion.h"
 #include "core/Consultas.h"
 #include "core/Dialogos.h"
+#include "core/Formato.h"
 #include "core/Pantallas.h"
 #include "core/Parametros.h"
 #include "core/Programa.h"
@@ -51,20 +52,25 @@ bool frmPrincipal::CargarFormulario(const QString &rutaConfiguracion)
         const QStringList pasos = AbrirSegunConfiguracion(
             *conexion_, config, false, [&] { copiaAntes = CopiaAntesDeActualizar(*conexion_); });
         G().Puesto = config.Puesto();
-        CargarParametros();
+        // The parameters, the server's clock and whether the shop is empty: one round trip.
+        const Recordset leido = AbrirRecordset(QStringLiteral("select *, getdate() as fechaservidor, ")
+                                               + frmImportar::SqlTiendaVacia()
+                                               + QStringLiteral(" as tiendavacia from parametros"));
+        CargarParametros(leido);
+        AnotarFechaServidor(leido.Campo(QStringLiteral("fechaservidor")));
         if (!pasos.isEmpty())
             Dlg().Mensaje(TextoActualizada(pasos, copiaAntes));
         // A shop just set up is offered its old program's data before its first cash day.
-        if (G().pantallas && frmImportar::TiendaVacia()) {
+        const bool vacia = leido.HayFilas() ? NumeroDeValor(leido.Campo(QStringLiteral("tiendavacia"))) == 0
+                                            : frmImportar::TiendaVacia();
+        if (G().pantallas && vacia) {
             G().pantallas->ImportarDatos();
             if (!frmImportar::TiendaVacia())
-                CargarParametros();
+                CargarParametros(AbrirRecordset(QStringLiteral("select * from parametros")));
         }
-        inicio.Estado(QString::fromUtf8("Copia de seguridad del día"));
-        const QString fallo = CopiaDelDia(*conexion_, CarpetaCopias(), RelojPrograma().Ahora());
-        if (!fallo.isEmpty())
-            qWarning("Copia del día: %s", qPrintable(fallo));
-        RevisarCopias();
+        // Staff sell while the day's copy is made; its warning line comes when it ends.
+        copiaDelDia_ = std::make_unique<CopiaDelDiaAparte>(conexion_->DimeApertura(), CarpetaCopias(),
+                                                           RelojPrograma().Ahora());
 
         inicio.Estado(QStringLiteral("Inicializando impresora"));
         inicio.Estado(QStringLiteral("Cargando datos iniciales"));
@@ -90,10 +96,21 @@ void frmPrincipal::RevisarCopias()
     lblAvisoCopias = AvisoCopias(Bd(), CarpetaCopias(), RelojPrograma().Ahora());
 }
 
-void frmPrincipal::CargarParametros()
+void frmPrincipal::VerCopiaDelDia()
+{
+    QString fallo, aviso;
+    if (!copiaDelDia_ || !copiaDelDia_->Terminada(fallo, aviso))
+        return;
+    copiaDelDia_.reset();
+    if (!fallo.isEmpty())
+        qWarning("Copia del día: %s", qPrintable(fallo));
+    lblAvisoCopias = aviso;
+}
+
+void frmPrincipal::CargarParametros(const Recordset &leido)
 {
     ValoresPrograma &g = G();
-    if (!LeerParametros(g)) {
+    if (!LeerParametros(g, leido)) {
         // Without its row the program still opens, so that the parameters can be entered again.
         Dlg().Mensaje(QString::fromUtf8("No se encontraron los parámetros de la tienda.\r\n"
                                         "Revíselos en Opciones, Parámetros configuración."));

@@ -10,6 +10,8 @@
 #include <memory>
 
 class Conexion;
+class CopiaDelDiaAparte;
+class Recordset;
 
 // Thrown inside the finish's transaction when the order on screen is no longer what the database
 // holds (another counter changed, handed over or annulled it): nothing is written.
@@ -36,6 +38,8 @@ public:
     // The backups' warning line (AvisoCopias), shown until it is solved; empty when all is well.
     QString lblAvisoCopias;
     void RevisarCopias();
+    // The day's copy, once made aside: its warning line replaces lblAvisoCopias.
+    void VerCopiaDelDia();
     // The server gone and back, told on the screen while staff carry on ("" when all is well).
     QString lblConexion;
     bool lblConexionPerdida = false;
@@ -179,7 +183,7 @@ private:
     void VolverACargarCambiado(int idarreglo);
     // The order as it was when loaded (DimeHuellaArreglo).
     QString huellaCargada_;
-    void CargarParametros();
+    void CargarParametros(const Recordset &leido);
     void AjustarAltoFila(Grid &grid, int fila, const QString &texto);
     void QuitarUltimaFilaTPV();
     void NumerarPrendas();
@@ -199,4 +203,5 @@ private:
     QString lectura_;
     void MeterLineaGuardada(int idproducto, const QString &importe, const QString &iddetalle);
     std::unique_ptr<Conexion> conexion_;
+    std::unique_ptr<CopiaDelDiaAparte> copiaDelDia_; // declared last: dropped first, while the rest stands
 };

@@ -66,6 +66,7 @@ void frmPrincipal::CargarArregloACargar(const ArregloParaVenta &arreglo)
 
 void frmPrincipal::tmrConexion_Timer()
 {
+    VerCopiaDelDia();
     if (!G().conexion)
         return;
     switch (G().conexion->VigilarConexion()) {

@@ -37,13 +37,17 @@ frmImportar::~frmImportar()
     }
 }
 
-bool frmImportar::TiendaVacia()
+QString frmImportar::SqlTiendaVacia()
 {
     // Asked at every start-up: one row of each table is enough to know, however large the shop.
+    return QStringLiteral("(select count(*) from (select 1 as x from arreglos limit 1) a) + (select count(*) "
+                          "from (select 1 as x from clientes limit 1) c)");
+}
+
+bool frmImportar::TiendaVacia()
+{
     return NumeroDeValor(
-               AbrirRecordset(QStringLiteral("select (select count(*) from (select 1 as x from arreglos "
-                                             "limit 1) a) + (select count(*) from (select 1 as x from "
-                                             "clientes limit 1) c) as n"))
+               AbrirRecordset(QStringLiteral("select ") + SqlTiendaVacia() + QStringLiteral(" as n"))
                    .Campo(0))
            == 0;
 }

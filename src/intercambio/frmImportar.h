@@ -31,6 +31,8 @@ public:
 
     // The shop has neither orders nor customers: only then may data be brought in.
     static bool TiendaVacia();
+    // The same as a number to read along with other columns: 0 for an empty shop.
+    static QString SqlTiendaVacia();
     void CargarFormulario(const std::function<void()> &mostrar);
     // The file or folder the user chose.
     void ElegirOrigen(const QString &ruta);

@@ -464,8 +464,6 @@ void frmPrincipalVista::Repintar()
     const frmPrincipal &m = modelo_;
     PonerTitulo(this, m.Caption);
     lblVersion_->setText(m.lblVersion);
-    lblAvisoCopias_->setText(m.lblAvisoCopias);
-    lblAvisoCopias_->setVisible(!m.lblAvisoCopias.isEmpty());
     PintarConexion();
 
     familias_->Refrescar();
@@ -498,6 +496,8 @@ void frmPrincipalVista::Repintar()
 void frmPrincipalVista::PintarConexion()
 {
     const frmPrincipal &m = modelo_;
+    lblAvisoCopias_->setText(m.lblAvisoCopias);
+    lblAvisoCopias_->setVisible(!m.lblAvisoCopias.isEmpty());
     if (lblConexion_->text() == m.lblConexion)
         return;
     lblConexion_->setText(m.lblConexion);

@@ -28,6 +28,7 @@ protected:
 
 private:
     void Atender(const std::function<void()> &manejador);
+    // The two lines that come on their own: the server's connection and the backups' warning.
     void PintarConexion();
     QTableView *NuevaTabla(const QString &nombre, GridModel *datos);
     QLabel *NuevaCaja(const QString &nombre, int puntos = 18);
