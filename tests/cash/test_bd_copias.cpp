@@ -325,9 +325,15 @@ private Q_SLOTS:
         QVERIFY2(aviso().contains(u"está en el mismo disco"_s), qPrintable(aviso()));
         QVERIFY(QDir(usb).removeRecursively());
         QVERIFY(aviso().startsWith(u"Atención: no se encuentra la segunda carpeta de copias"_s));
+        // The start-up's copy runs aside, on a connection whose opening is no news to the memory.
         b.reloj.AvanzarDias(1);
-        QVERIFY(
-            CopiaDelDia(b.conexion, carpeta, b.reloj.Ahora()).contains(u"pero no en la segunda carpeta"_s));
+        const quint64 escrituras = Conexion::EscriturasMaestras();
+        CopiaDelDiaAparte aparte(b.conexion.DimeApertura(), carpeta, b.reloj.Ahora());
+        QString fallo, avisado;
+        QTRY_VERIFY_WITH_TIMEOUT(aparte.Terminada(fallo, avisado), 60000);
+        QVERIFY2(fallo.contains(u"pero no en la segunda carpeta"_s), qPrintable(fallo));
+        QCOMPARE(avisado, aviso());
+        QCOMPARE(Conexion::EscriturasMaestras(), escrituras);
         b.conexion.Ejecutar(u"update parametros set carpetacopias2 = ''"_s);
         QCOMPARE(aviso(), QString());
         b.reloj.AvanzarDias(3);
