@@ -60,7 +60,7 @@ void Cargar(Estado &e)
     e.leido.start();
 }
 
-const Estado &Vigente()
+const Estado &Vigente(qint64 vigenciaServidorMs = VigenciaServidorMs)
 {
     Estado &e = E();
     Conexion &c = Bd();
@@ -70,7 +70,7 @@ const Estado &Vigente()
         version = c.AbrirRecordset(QStringLiteral("PRAGMA data_version")).Campo(0).toLongLong();
         viejo = viejo || version != e.versionDatos;
     } else {
-        viejo = viejo || e.leido.elapsed() > VigenciaServidorMs;
+        viejo = viejo || e.leido.elapsed() > vigenciaServidorMs;
     }
     if (viejo) {
         const quint64 escrituras = Conexion::EscriturasMaestras();
@@ -120,6 +120,17 @@ QString NombreFamilia(int idfamilia)
 QString NombreUsuario(int idusuario)
 {
     return Vigente().usuarios.value(idusuario);
+}
+
+void Adelantar()
+{
+    if (!E().cargado)
+        return;
+    try {
+        Vigente(VigenciaServidorMs - AdelantoMs);
+    } catch (const ErrorBaseDatos &) {
+        // The one in memory serves; the next use tries anew.
+    }
 }
 
 void Olvidar()

@@ -180,6 +180,8 @@ public:
     void ConfirmarTransaccion();
     void DeshacerTransaccion();
     bool EnTransaccion() const { return nivelTransaccion_ > 0; }
+    // Neither a transaction nor a reading is open on it: a timer may use it between two touches.
+    bool Libre() const { return nivelTransaccion_ == 0 && lecturasAbiertas_ == 0 && !perdida_; }
 
     // A server restarted or a network gone is noticed without waiting for staff to touch
     // something (the socket is read, nothing is sent), and opened again once it is back. Called by

@@ -40,6 +40,8 @@ struct FechaLeida {
     quint64 apertura = 0;
 };
 
+constexpr qint64 VigenciaFechaMs = 5 * 60 * 1000;
+
 FechaLeida &FechaServidor()
 {
     static FechaLeida f;
@@ -58,13 +60,21 @@ void AnotarFechaServidor(const QVariant &fecha)
     f.apertura = Conexion::EscriturasMaestras();
 }
 
+void AdelantarFechaServidor()
+{
+    const FechaLeida &f = FechaServidor();
+    if (G().EsSqlServer == 1 && !G().reloj && f.leida.isValid()
+        && f.desde.elapsed() > VigenciaFechaMs - Catalogo::AdelantoMs)
+        AnotarFechaServidor(AbrirRecordset(QStringLiteral("select getdate() as fech")).Campo(0));
+}
+
 QString DimeFechaServidor()
 {
     if (G().EsSqlServer == 1) {
         // The server's clock is the shop's. Read again every few minutes, and on another database (a
         // clock fixed by a test is read every time).
         FechaLeida &f = FechaServidor();
-        if (G().reloj || !f.leida.isValid() || f.desde.elapsed() > 5 * 60 * 1000
+        if (G().reloj || !f.leida.isValid() || f.desde.elapsed() > VigenciaFechaMs
             || f.apertura != Conexion::EscriturasMaestras()) {
             Recordset rs = AbrirRecordset(QStringLiteral("select getdate() as fech"));
             if (G().reloj || !rs.Campo(QStringLiteral("fech")).toDateTime().isValid()) {

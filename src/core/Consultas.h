@@ -16,6 +16,9 @@ QString DimeFechaServidor();
 // The server's clock read along with another statement (getdate()): the next DimeFechaServidor
 // follows it instead of asking again.
 void AnotarFechaServidor(const QVariant &fecha);
+// Reads the server's clock again now if it would be due soon (the sale screen's timer, between
+// touches). Throws ErrorBaseDatos.
+void AdelantarFechaServidor();
 // max(campo) of a table: 0 for an empty table, 1 when the query gives no row.
 qint64 DimeMaximo(const QString &campo, const QString &tabla);
 // The bounds of a listing read a page of order numbers at a time, newest first: the lowest order

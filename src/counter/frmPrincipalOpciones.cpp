@@ -2,8 +2,10 @@
 // them leaves for the sale screen.
 #include "frmPrincipal.h"
 
+#include "core/Catalogo.h"
 #include "core/CodigoBarras.h"
 #include "core/Conexion.h"
+#include "core/Consultas.h"
 #include "core/Dialogos.h"
 #include "core/Pantallas.h"
 #include "core/Programa.h"
@@ -87,6 +89,15 @@ void frmPrincipal::tmrConexion_Timer()
             ticksRecuperada_ = 0;
         } else if (++ticksRecuperada_ >= 5) { // read by now
             lblConexion.clear();
+        }
+        // Between touches: what would soon be read on a touch is read now.
+        if (G().conexion->Libre()) {
+            Catalogo::Adelantar();
+            try {
+                AdelantarFechaServidor();
+            } catch (const ErrorBaseDatos &) {
+                // Asked again at its next use.
+            }
         }
         break;
     }
