@@ -1,6 +1,7 @@
 // hilvan-bench: times start-up, the counter and every listing on a shop's database.
 #include "Arranque.h"
 #include "DialogosGuion.h"
+#include "GuardarMedida.h"
 #include "Lejania.h"
 #include "Listados.h"
 #include "Medida.h"
@@ -65,6 +66,7 @@ struct Fila {
 struct Estado {
     qint64 maxArreglo = 0;
     qint64 maxMovimiento = 0;
+    qint64 maxOperacion = 0;
     QStringList cierresAbiertos;
     bool copiaDeHoy = false; // the day's automatic copy made before the benchmark
 };
@@ -98,6 +100,7 @@ Estado Anotar(Conexion &c)
     Estado e;
     e.maxArreglo = Numero(c, QStringLiteral("select max(idarreglo) from arreglos"));
     e.maxMovimiento = Numero(c, QStringLiteral("select max(idmovimiento) from caja"));
+    e.maxOperacion = Numero(c, QStringLiteral("select max(idoperacion) from operaciones"));
     Recordset rs =
         c.AbrirRecordset(QStringLiteral("select distinct nombrecierre from caja where cerrado = 0"));
     for (; !rs.EOF_(); rs.MoveNext())
@@ -113,6 +116,7 @@ void Restaurar(Conexion &c, const Estado &e)
     c.Ejecutar(QStringLiteral("delete from arreglos_detalles where idarreglo > ") + N(e.maxArreglo));
     c.Ejecutar(QStringLiteral("delete from arreglos where idarreglo > ") + N(e.maxArreglo));
     c.Ejecutar(QStringLiteral("delete from caja where idmovimiento > ") + N(e.maxMovimiento));
+    c.Ejecutar(QStringLiteral("delete from operaciones where idoperacion > ") + N(e.maxOperacion));
     for (const QString &cierre : e.cierresAbiertos)
         c.Ejecutar(QStringLiteral("update caja set cerrado = 0 where nombrecierre = ") + ComillasSQL(cierre));
     // Each first start of the day makes the day's copy again (aside, as a shop's does).
@@ -317,6 +321,12 @@ std::vector<Fila> MedirVenta(Conexion &c)
         filas[i].picoMb = pico;
         if (!guardado)
             filas[i].nota = QStringLiteral("el arreglo no se guardó");
+    }
+    // The other saving operations, each on an order of its own saved as above.
+    for (const GuardadoMedido &g : MedirGuardados(
+             5, [&] { return venta->AcabarEncargo(encargo); }, [&] { Restaurar(c, estado); })) {
+        filas.emplace_back(g.nombre, 0, g.medida);
+        filas.back().nota = g.nota;
     }
     Restaurar(c, estado);
     return filas;

@@ -35,40 +35,60 @@ void Insertar(double importe, const QString &concepto, int formapago, qint64 ida
 const QString InicioCaja = QStringLiteral("Inicio caja");
 
 // What an annulled order was, in words the journal keeps: its customer, its lines and the money
-// booked to it, so that nothing of it is lost with the order.
-QString DescribirArreglo(qint64 idarreglo)
+// booked to it, so that nothing of it is lost with the order. One read: the order (tipo 0: the
+// customer, whether there is one, the total and whether it was handed over), then its lines (1) and
+// its money (2). `entregado` tells whether it was handed over, `cobrado` the money booked to it.
+QString DescribirArreglo(qint64 idarreglo, bool &entregado, double &cobrado)
 {
     const QString n = QString::number(idarreglo);
-    Recordset cliente = AbrirRecordset(
-        QStringLiteral("select clientes.nombre, clientes.telefono from arreglos, clientes where "
-                       "arreglos.idcliente = clientes.idcliente and arreglos.idarreglo = ")
-        + n);
-    QString texto = QStringLiteral("Cliente: ")
-                    + (cliente.HayFilas() ? NuloABlanco(cliente.Campo(0)) + QStringLiteral(" (")
-                                                + NuloABlanco(cliente.Campo(1)) + QLatin1Char(')')
-                                          : QStringLiteral("(ninguno)"))
-                    + QStringLiteral(". Total: ") + FormatoImporte(DimeTotalArreglo(idarreglo))
-                    + QString::fromUtf8(" €. Líneas:");
-    Recordset lineas = AbrirRecordset(
-        QStringLiteral("select arreglos_detalles.referenciaprenda, arreglos_detalles.nombreprenda, "
-                       "productos.nombre, arreglos_detalles.precio from arreglos_detalles left outer join "
-                       "productos on arreglos_detalles.idproducto = productos.idproducto where "
-                       "arreglos_detalles.idarreglo = ")
-        + n + QStringLiteral(" order by arreglos_detalles.idarreglodetalle"));
-    for (; !lineas.EOF_(); lineas.MoveNext())
-        texto += QLatin1Char(' ') + NuloABlanco(lineas.Campo(0)) + QLatin1Char(' ')
-                 + NuloABlanco(lineas.Campo(1)) + QStringLiteral(", ") + NuloABlanco(lineas.Campo(2))
-                 + QStringLiteral(", ") + FormatoImporte(lineas.Campo(3)) + QString::fromUtf8(" €;");
+    Recordset rs = AbrirRecordset(
+        QStringLiteral("select 0 as tipo, case when clientes.idcliente is null then 0 else 1 end as orden, "
+                       "clientes.nombre as texto1, clientes.telefono as texto2, null as texto3, cast(null as "
+                       "timestamp) as fecha, "
+                       "(select sum(precio) from arreglos_detalles where idarreglo = ")
+        + n
+        + QStringLiteral(
+            ") as importe, arreglos.entregadoacliente as entregado from arreglos left outer join "
+            "clientes on arreglos.idcliente = clientes.idcliente where arreglos.idarreglo = ")
+        + n
+        + QStringLiteral(
+            " union all select 1, arreglos_detalles.idarreglodetalle, "
+            "arreglos_detalles.referenciaprenda, arreglos_detalles.nombreprenda, productos.nombre, "
+            "null, arreglos_detalles.precio, null from arreglos_detalles left outer join productos "
+            "on arreglos_detalles.idproducto = productos.idproducto where "
+            "arreglos_detalles.idarreglo = ")
+        + n
+        + QStringLiteral(
+            " union all select 2, idmovimiento, nombrecierre, null, null, fecha, importe, null from "
+            "caja where idarreglo = ")
+        + n + QStringLiteral(" order by tipo, orden"));
+    const auto tipo = [&rs] { return rs.EOF_() ? -1 : int(Val(NuloACero(rs.Campo(0)))); };
+    const bool hayArreglo = tipo() == 0;
+    const bool hayCliente = hayArreglo && Val(NuloACero(rs.Campo(1))) == 1;
+    entregado = hayArreglo && Val(NuloACero(rs.Campo(7))) == 1;
+    QString texto =
+        QStringLiteral("Cliente: ")
+        + (hayCliente
+               ? NuloABlanco(rs.Campo(2)) + QStringLiteral(" (") + NuloABlanco(rs.Campo(3)) + QLatin1Char(')')
+               : QStringLiteral("(ninguno)"))
+        + QStringLiteral(". Total: ") + FormatoImporte(hayArreglo ? Val(NuloACero(rs.Campo(6))) : 0.0)
+        + QString::fromUtf8(" €. Líneas:");
+    if (hayArreglo)
+        rs.MoveNext();
+    for (; tipo() == 1; rs.MoveNext())
+        texto += QLatin1Char(' ') + NuloABlanco(rs.Campo(2)) + QLatin1Char(' ') + NuloABlanco(rs.Campo(3))
+                 + QStringLiteral(", ") + NuloABlanco(rs.Campo(4)) + QStringLiteral(", ")
+                 + FormatoImporte(rs.Campo(6)) + QString::fromUtf8(" €;");
     texto += QStringLiteral(" Cobrado:");
-    Recordset dinero =
-        AbrirRecordset(QStringLiteral("select fecha, importe, nombrecierre from caja where idarreglo = ") + n
-                       + QStringLiteral(" order by idmovimiento"));
-    if (!dinero.HayFilas())
+    if (tipo() != 2)
         texto += QStringLiteral(" nada.");
-    for (; !dinero.EOF_(); dinero.MoveNext())
-        texto += QLatin1Char(' ') + FormatoFecha(dinero.Campo(0), QStringLiteral("dd/MM/yyyy hh:mm"))
-                 + QLatin1Char(' ') + FormatoImporte(dinero.Campo(1)) + QString::fromUtf8(" € (caja ")
-                 + NuloABlanco(dinero.Campo(2)) + QStringLiteral(");");
+    cobrado = 0;
+    for (; tipo() == 2; rs.MoveNext()) {
+        cobrado += Val(NuloACero(rs.Campo(6)));
+        texto += QLatin1Char(' ') + FormatoFecha(rs.Campo(5), QStringLiteral("dd/MM/yyyy hh:mm"))
+                 + QLatin1Char(' ') + FormatoImporte(rs.Campo(6)) + QString::fromUtf8(" € (caja ")
+                 + NuloABlanco(rs.Campo(2)) + QStringLiteral(");");
+    }
     return texto;
 }
 
@@ -149,17 +169,24 @@ void AbrirCajaDelDia()
                                        QStringLiteral("not exists (") + suInicio + QLatin1Char(')'))});
 }
 
-void BorrarArreglo(qint64 idarreglo)
+bool BorrarArreglo(qint64 idarreglo, bool tambienEntregado)
 {
-    // All three or none: half an annulled order would linger in the lists or in the cash.
+    // All three or none: half an annulled order would linger in the lists or in the cash. The
+    // order is held and read in one round trip; the journal and the deletes go with the commit.
     const QString n = QString::number(idarreglo);
     Transaccion t(Bd());
-    AnotarOperacion(Operacion::ArregloAnulado, DescribirArreglo(idarreglo), idarreglo,
-                    DimeSumaCajaArreglo(idarreglo));
-    Bd().Ejecutar(QStringLiteral("delete from arreglos_detalles where idarreglo = ") + n);
-    Bd().Ejecutar(QStringLiteral("delete from arreglos where idarreglo = ") + n);
-    Bd().Ejecutar(QStringLiteral("delete from caja where idarreglo = ") + n);
+    BloquearArreglo(idarreglo);
+    bool entregado = false;
+    double cobrado = 0;
+    const QString descripcion = DescribirArreglo(idarreglo, entregado, cobrado);
+    if (entregado && !tambienEntregado)
+        return false;
+    AnotarOperacion(Operacion::ArregloAnulado, descripcion, idarreglo, cobrado);
+    Bd().Encolar(QStringLiteral("delete from arreglos_detalles where idarreglo = ") + n);
+    Bd().Encolar(QStringLiteral("delete from arreglos where idarreglo = ") + n);
+    Bd().Encolar(QStringLiteral("delete from caja where idarreglo = ") + n);
     t.Confirmar();
+    return true;
 }
 
 void cmdSacarDinero_Click()

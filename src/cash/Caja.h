@@ -23,8 +23,10 @@ QString NombreCierreDeHoy();
 // once a day. Sets G().NombreCierre.
 void AbrirCajaDelDia();
 
-// Deletes an order with its lines and the money booked for it, even from a closed cash day.
-void BorrarArreglo(qint64 idarreglo);
+// Deletes an order with its lines and the money booked for it, even from a closed cash day, and
+// writes what it was in the journal. An order handed over is kept, and false returned, unless
+// tambienEntregado.
+bool BorrarArreglo(qint64 idarreglo, bool tambienEntregado = true);
 
 // The options menu's "Sacar dinero de caja": asks the amount on the keypad and books it out of
 // the till under the current cash day. An answer that is not a number does nothing.

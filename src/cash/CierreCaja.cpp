@@ -28,10 +28,11 @@ bool cmdCierreCaja_Click()
         // A sale another counter is saving at this very moment lands wholly before the close (and is
         // closed with the day) or wholly after it (in the day the close leaves open): the server
         // lets the close wait for the bookings under way, and new bookings wait for the close.
+        // Both go out with the commit: one round trip to a far server.
         if (Bd().EsSqlServer())
-            Bd().Ejecutar(QStringLiteral("lock table caja in share row exclusive mode"));
+            Bd().Encolar(QStringLiteral("lock table caja in share row exclusive mode"));
         // Only the open movements: the closed ones of every earlier day stay as they are.
-        Bd().Ejecutar(QStringLiteral("update caja set cerrado = 1 where cerrado = 0 or cerrado is null"));
+        Bd().Encolar(QStringLiteral("update caja set cerrado = 1 where cerrado = 0 or cerrado is null"));
         t.Confirmar();
     }
     if (G().pantallas)

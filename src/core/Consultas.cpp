@@ -143,32 +143,44 @@ qint64 DimeSiguienteNumeroArreglo()
     return n + 1;
 }
 
-QString DimeHuellaArreglo(qint64 idarreglo)
+QString SqlHuellaArreglo(qint64 idarreglo, const QString &mas)
+{
+    const QString n = N(idarreglo);
+    return QStringLiteral("select arreglos.*, arreglos_detalles.*, (select count(*) from caja where "
+                          "caja.idarreglo = ")
+           + n + QStringLiteral(") as huellacuantos, (select sum(importe) from caja where caja.idarreglo = ")
+           + n + QStringLiteral(") as huellasuma") + mas
+           + QStringLiteral(
+               " from arreglos left outer join arreglos_detalles on arreglos_detalles.idarreglo = "
+               "arreglos.idarreglo where arreglos.idarreglo = ")
+           + n + QStringLiteral(" order by arreglos_detalles.idarreglodetalle");
+}
+
+QString HuellaDe(Recordset &rs, int fuera)
 {
     QString huella;
-    const auto anadir = [&huella](const QString &sql) {
-        Recordset rs = AbrirRecordset(sql);
-        for (; !rs.EOF_(); rs.MoveNext()) {
-            for (int i = 0; i < rs.NumCampos(); ++i)
-                huella += TextoDeValor(rs.Campo(i)) + QLatin1Char('|');
-            huella += QLatin1Char('\n');
-        }
-    };
-    const QString n = N(idarreglo);
-    anadir(QStringLiteral("select * from arreglos where idarreglo = ") + n);
-    if (huella.isEmpty())
-        return huella;
-    anadir(QStringLiteral("select * from arreglos_detalles where idarreglo = ") + n
-           + QStringLiteral(" order by idarreglodetalle"));
-    anadir(QStringLiteral("select count(*), sum(importe) from caja where idarreglo = ") + n);
+    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext()) {
+        for (int i = 0; i < rs.NumCampos() - fuera; ++i)
+            huella += TextoDeValor(rs.Campo(i)) + QLatin1Char('|');
+        huella += QLatin1Char('\n');
+    }
+    rs.MoveFirst();
     return huella;
+}
+
+QString DimeHuellaArreglo(qint64 idarreglo)
+{
+    Recordset rs = AbrirRecordset(SqlHuellaArreglo(idarreglo));
+    return HuellaDe(rs);
 }
 
 void BloquearArreglo(qint64 idarreglo)
 {
+    // Queued: the lock goes out in front of the transaction's next statement, which then sees what
+    // was committed before the lock was granted.
     if (G().EsSqlServer)
-        AbrirRecordset(QStringLiteral("select idarreglo from arreglos where idarreglo = ") + N(idarreglo)
-                       + QStringLiteral(" for update"));
+        Bd().Encolar(QStringLiteral("select idarreglo from arreglos where idarreglo = ") + N(idarreglo)
+                     + QStringLiteral(" for update"));
 }
 
 double DimeTotalArreglo(qint64 idarreglo)
@@ -183,9 +195,8 @@ double DimeTotalArreglo(qint64 idarreglo)
 
 int DimeIdFamiliaProducto(qint64 idproducto)
 {
-    Recordset rs =
-        AbrirRecordset(QStringLiteral("select * from productos where idproducto = ") + N(idproducto));
-    return rs.HayFilas() ? Entero(rs.Campo(QStringLiteral("idfamilia"))) : 0;
+    const Catalogo::Producto *p = Catalogo::BuscarProducto(int(idproducto));
+    return p ? p->idfamilia : 0;
 }
 
 QString DimeNombreCosturera(qint64 idcosturera)
@@ -230,6 +241,15 @@ bool ArregloEntregado(qint64 idarreglo)
 {
     Recordset rs = AbrirRecordset(QStringLiteral("select * from arreglos where IdArreglo = ") + N(idarreglo));
     return Entero(rs.Campo(QStringLiteral("entregadoacliente"))) == 1;
+}
+
+EntregaArreglo DimeEntregaArreglo(qint64 idarreglo)
+{
+    Recordset rs = AbrirRecordset(QStringLiteral("select entregadoacliente from arreglos where idarreglo = ")
+                                  + N(idarreglo));
+    if (!rs.HayFilas())
+        return EntregaArreglo::NoExiste;
+    return Entero(rs.Campo(0)) == 1 ? EntregaArreglo::Entregado : EntregaArreglo::SinEntregar;
 }
 
 QString DimeNombreDeFamilia(qint64 idfamilia)
@@ -295,11 +315,10 @@ bool ExisteTelefono(const QString &telefono)
 void AnotarArregloListo(qint64 idarreglo)
 {
     const QString n = QString::number(idarreglo);
-    Bd().Ejecutar(
-        QStringLiteral("update arreglos set fechalisto = case when exists (select 1 from "
-                       "arreglos_detalles where arreglos_detalles.idarreglo = ")
-        + n
-        + QStringLiteral(" and coalesce(arreglos_detalles.listoparaentrega, 0) <> 1) then null else "
-                         "coalesce(fechalisto, ")
-        + LiteralFechaSQL(DimeFechaServidor()) + QStringLiteral(") end where idarreglo = ") + n);
+    Bd().Encolar(QStringLiteral("update arreglos set fechalisto = case when exists (select 1 from "
+                                "arreglos_detalles where arreglos_detalles.idarreglo = ")
+                 + n
+                 + QStringLiteral(" and coalesce(arreglos_detalles.listoparaentrega, 0) <> 1) then null else "
+                                  "coalesce(fechalisto, ")
+                 + LiteralFechaSQL(DimeFechaServidor()) + QStringLiteral(") end where idarreglo = ") + n);
 }

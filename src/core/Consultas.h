@@ -41,6 +41,13 @@ qint64 DimeSiguienteNumeroArreglo();
 // money booked to it. A screen keeps it when it loads the order and saves only while it is the
 // same; "" once the order is gone.
 QString DimeHuellaArreglo(qint64 idarreglo);
+// The statement that reads that text in one round trip: the order's row with each of its lines
+// (one row per line, ordered by line, one row with null lines when it has none) and the count
+// and sum of its money. `mas` adds fields after those (", expression as name"), left out of the
+// fingerprint: a screen reads what it shows in the same statement, from the same moment.
+QString SqlHuellaArreglo(qint64 idarreglo, const QString &mas = QString());
+// The fingerprint of what SqlHuellaArreglo read, leaving out the last `fuera` fields.
+QString HuellaDe(Recordset &rs, int fuera = 0);
 // Holds the order's row until the transaction ends, so that two counters writing the same order
 // take turns (the embedded file's transaction already holds the whole file).
 void BloquearArreglo(qint64 idarreglo);
@@ -53,6 +60,9 @@ bool ExisteArreglo(qint64 idarreglo);
 QString DimeNombreClienteArreglo(qint64 idarreglo);
 QString DimeTelefonoClienteArreglo(qint64 idarreglo);
 bool ArregloEntregado(qint64 idarreglo);
+// Whether an order exists and has been handed over, in one read.
+enum class EntregaArreglo { NoExiste, SinEntregar, Entregado };
+EntregaArreglo DimeEntregaArreglo(qint64 idarreglo);
 // Records when the last garment of an order came back ready for the customer, or clears it while
 // one is still out: the call list counts the days waiting from it. Called in the transaction of
 // the change.

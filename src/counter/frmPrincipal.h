@@ -139,7 +139,9 @@ public:
     void cmdAcabarEncargo_Click();
     // Writes the order on screen: idarreglo 0 for a new order, which gets the next number;
     // nuevoid receives the order's number. New lines of a reopened order get their id in column 7.
-    void GuardarArreglo(int idarreglo, int &nuevoid);
+    // guardado: what the reopened order holds, as SqlHuellaArreglo read it in this transaction
+    // (read here when not given).
+    void GuardarArreglo(int idarreglo, int &nuevoid, Recordset *guardado = nullptr);
 
     // A stored order back on screen; paraEntregar leaves only the payment open. The caller empties
     // the screen (ReiniciarVenta) first.

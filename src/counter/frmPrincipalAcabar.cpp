@@ -15,7 +15,9 @@
 #include "printing/TicketsArreglo.h"
 
 #include <QMap>
+#include <QSet>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -26,10 +28,17 @@ QString N(qint64 n)
 
 } // namespace
 
-void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
+void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid, Recordset *guardado)
 {
     const bool nuevo = idarreglo == 0;
     Transaccion t(Bd());
+    // What a reopened order holds now, its lines in order: the prices, workers and lines below
+    // come from it instead of a read each.
+    Recordset leido;
+    if (!nuevo && !guardado) {
+        leido = AbrirRecordset(SqlHuellaArreglo(idarreglo));
+        guardado = &leido;
+    }
     if (!nuevo && txtEntregado.isEmpty())
         txtEntregado = QStringLiteral("0.00");
     const QString entregado = TextoNumero(RedondearImporte(Val(txtEntregado) - Val(txtCambio)));
@@ -47,26 +56,34 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
             + QStringLiteral(")"));
     } else {
         // The order date becomes the date of this visit, and entregado only this visit's money.
-        const int cambiadas = Bd().Ejecutar(
-            QStringLiteral("update arreglos set idusuario = ") + N(IdUsuarioVenta)
-            + QStringLiteral(", fechaarreglo = ") + LiteralFechaSQL(DimeFechaServidor())
-            + QStringLiteral(", fechaprevistaentrega = ") + LiteralFechaSQL(FechaEntregaVenta)
-            + QStringLiteral(",idcliente = ") + N(IdClienteVenta) + QStringLiteral(", entregado = ")
-            + entregado + QStringLiteral(", pagado= 0 where idarreglo = ") + N(n));
-        if (cambiadas != 1)
+        // Its row was read above, in this transaction: the write finds it.
+        if (!guardado->HayFilas())
             throw ArregloCambiado();
+        Bd().Encolar(QStringLiteral("update arreglos set idusuario = ") + N(IdUsuarioVenta)
+                     + QStringLiteral(", fechaarreglo = ") + LiteralFechaSQL(DimeFechaServidor())
+                     + QStringLiteral(", fechaprevistaentrega = ") + LiteralFechaSQL(FechaEntregaVenta)
+                     + QStringLiteral(",idcliente = ") + N(IdClienteVenta) + QStringLiteral(", entregado = ")
+                     + entregado + QStringLiteral(", pagado= 0 where idarreglo = ") + N(n));
     }
 
     // A price typed over the catalogue's, or over what a saved line had, and a saved line taken
     // out go to the journal with the user who saved them.
     const QString usuario = Catalogo::NombreUsuario(IdUsuarioVenta);
     QMap<qint64, double> preciosGuardados;
-    if (!nuevo)
-        for (Recordset rs = AbrirRecordset(
-                 QStringLiteral("select idarreglodetalle, precio from arreglos_detalles where idarreglo = ")
-                 + N(n));
-             !rs.EOF_(); rs.MoveNext())
-            preciosGuardados.insert(qint64(Val(NuloACero(rs.Campo(0)))), Val(NuloACero(rs.Campo(1))));
+    // The worker and assignment date of each saved line that has a worker.
+    QMap<qint64, std::pair<QString, QString>> trabajadores;
+    for (Recordset *rs = guardado; rs && !rs->EOF_(); rs->MoveNext()) {
+        const QVariant id = rs->Campo(QStringLiteral("idarreglodetalle"));
+        if (id.isNull())
+            continue;
+        const qint64 linea = qint64(Val(NuloACero(id)));
+        preciosGuardados.insert(linea, Val(NuloACero(rs->Campo(QStringLiteral("precio")))));
+        if (Val(NuloACero(rs->Campo(QStringLiteral("idcosturera")))) != 0)
+            trabajadores.insert(
+                linea,
+                {TextoDeValor(rs->Campo(QStringLiteral("idcosturera"))),
+                 LiteralFechaSQL(rs->Campo(QStringLiteral("fechaasignaciontrabajador")).toDateTime())});
+    }
 
     // Lines of a reopened order being handed over are back in the shop by definition.
     const bool listo = !nuevo && EntregandoArreglo;
@@ -88,15 +105,9 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
                 const QString id = gridTPV.TextMatrix(g, ColIdDetalle);
                 if (id.isEmpty())
                     continue;
-                Recordset rs = AbrirRecordset(
-                    QStringLiteral(
-                        "select idcosturera, fechaasignaciontrabajador from arreglos_detalles where "
-                        "idcosturera <> 0 and idarreglodetalle = ")
-                    + N(qint64(Val(id))));
-                if (rs.HayFilas()) {
-                    costurera = TextoDeValor(rs.Campo(0));
-                    asignacion = LiteralFechaSQL(rs.Campo(1).toDateTime());
-                }
+                const auto t = trabajadores.constFind(qint64(Val(id)));
+                if (t != trabajadores.cend())
+                    std::tie(costurera, asignacion) = *t;
             }
             continue;
         }
@@ -138,13 +149,13 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
                 gridTPV.SetTextMatrix(f, ColIdDetalle,
                                       N(Bd().Insertar(insertar, QStringLiteral("idarreglodetalle"))));
         } else {
-            Bd().Ejecutar(QStringLiteral("update arreglos_detalles set idarreglo = ") + N(n)
-                          + QStringLiteral(", idproducto = ") + idproducto + QStringLiteral(", precio = ")
-                          + precio + QStringLiteral(", nombreprenda = ") + etiqueta
-                          + QStringLiteral(" , referenciaprenda = ") + referencia
-                          + QStringLiteral(", fechaentrega = ") + fecha
-                          + (listo ? QStringLiteral(", listoparaentrega = 1") : QString())
-                          + QStringLiteral(" where idarreglodetalle = ") + N(qint64(Val(iddetalle))));
+            Bd().Encolar(QStringLiteral("update arreglos_detalles set idarreglo = ") + N(n)
+                         + QStringLiteral(", idproducto = ") + idproducto + QStringLiteral(", precio = ")
+                         + precio + QStringLiteral(", nombreprenda = ") + etiqueta
+                         + QStringLiteral(" , referenciaprenda = ") + referencia
+                         + QStringLiteral(", fechaentrega = ") + fecha
+                         + (listo ? QStringLiteral(", listoparaentrega = 1") : QString())
+                         + QStringLiteral(" where idarreglodetalle = ") + N(qint64(Val(iddetalle))));
         }
         if (!nuevo)
             guardadas.append(N(qint64(Val(gridTPV.TextMatrix(f, ColIdDetalle)))));
@@ -156,19 +167,23 @@ void frmPrincipal::GuardarArreglo(int idarreglo, int &nuevoid)
         if (!guardadas.isEmpty())
             quitadas += QStringLiteral(" and arreglos_detalles.idarreglodetalle not in(")
                         + guardadas.join(QStringLiteral(", ")) + QStringLiteral(")");
-        for (Recordset rs = AbrirRecordset(
-                 QStringLiteral(
-                     "select arreglos_detalles.referenciaprenda, arreglos_detalles.nombreprenda, "
-                     "productos.nombre, arreglos_detalles.precio from arreglos_detalles left outer "
-                     "join productos on arreglos_detalles.idproducto = productos.idproducto where ")
-                 + quitadas);
-             !rs.EOF_(); rs.MoveNext())
+        const QSet<QString> siguen(guardadas.cbegin(), guardadas.cend());
+        guardado->MoveFirst();
+        for (Recordset *rs = guardado; !rs->EOF_(); rs->MoveNext()) {
+            const QVariant id = rs->Campo(QStringLiteral("idarreglodetalle"));
+            if (id.isNull() || siguen.contains(N(qint64(Val(NuloACero(id))))))
+                continue;
+            const Catalogo::Producto *producto =
+                Catalogo::BuscarProducto(int(Val(NuloACero(rs->Campo(QStringLiteral("idproducto"))))));
+            const QVariant precio = rs->Campo(QStringLiteral("precio"));
             AnotarOperacion(Operacion::LineaQuitada,
-                            NuloABlanco(rs.Campo(0)) + QLatin1Char(' ') + NuloABlanco(rs.Campo(1))
-                                + QStringLiteral(", ") + NuloABlanco(rs.Campo(2)) + QStringLiteral(", ")
-                                + FormatoImporte(rs.Campo(3)) + QString::fromUtf8(" €"),
-                            n, Val(NuloACero(rs.Campo(3))), usuario);
-        Bd().Ejecutar(QStringLiteral("delete from arreglos_detalles where ") + quitadas);
+                            NuloABlanco(rs->Campo(QStringLiteral("referenciaprenda"))) + QLatin1Char(' ')
+                                + NuloABlanco(rs->Campo(QStringLiteral("nombreprenda")))
+                                + QStringLiteral(", ") + (producto ? producto->nombre : QString())
+                                + QStringLiteral(", ") + FormatoImporte(precio) + QString::fromUtf8(" €"),
+                            n, Val(NuloACero(precio)), usuario);
+        }
+        Bd().Encolar(QStringLiteral("delete from arreglos_detalles where ") + quitadas);
     }
     t.Confirmar();
     nuevoid = n;
@@ -224,19 +239,22 @@ void frmPrincipal::GuardarYCobrar()
     if (IdArregloVenta != 0) {
         // Saved only as it was loaded: another counter may have handed it over, changed or
         // annulled it meanwhile, and this screen would write over what it never saw.
+        // The lock goes out with the read of the order, and the writes with the commit: a far server
+        // costs three round trips.
         BloquearArreglo(IdArregloVenta);
-        if (DimeHuellaArreglo(IdArregloVenta) != huellaCargada_
-            || (EntregarAlAcabar && ArregloEntregado(IdArregloVenta)))
+        Recordset guardado = AbrirRecordset(SqlHuellaArreglo(IdArregloVenta));
+        if (HuellaDe(guardado) != huellaCargada_
+            || (EntregarAlAcabar && Val(NuloACero(guardado.Campo(QStringLiteral("entregadoacliente")))) == 1))
             throw ArregloCambiado();
         int id = 0;
-        GuardarArreglo(IdArregloVenta, id);
+        GuardarArreglo(IdArregloVenta, id, &guardado);
         if (EntregarAlAcabar) {
-            Bd().Ejecutar(
+            Bd().Encolar(
                 QStringLiteral("update arreglos_detalles set listoparaentrega = 1 where idarreglo = ")
                 + N(id));
-            Bd().Ejecutar(QStringLiteral("update arreglos set fecharealentrega = ")
-                          + LiteralFechaSQL(DimeFechaServidor())
-                          + QStringLiteral(", entregadoacliente = 1  where idarreglo = ") + N(id));
+            Bd().Encolar(QStringLiteral("update arreglos set fecharealentrega = ")
+                         + LiteralFechaSQL(DimeFechaServidor())
+                         + QStringLiteral(", entregadoacliente = 1  where idarreglo = ") + N(id));
         }
     } else {
         int nuevo = 0;
@@ -251,7 +269,7 @@ void frmPrincipal::GuardarYCobrar()
         // until it is handed over anew: its new garment is in the workshop and its money owed. A
         // partner shop's debt is its monthly account's, not a reason to reopen.
         const QString n = N(IdArregloVenta);
-        Bd().Ejecutar(
+        Bd().Encolar(
             QStringLiteral(
                 "update arreglos set entregadoacliente = null, fecharealentrega = null where idarreglo = ")
             + n

@@ -1,31 +1,40 @@
 // Loading a stored order back onto frmPrincipal: for a top-up payment, a change, or handing it over.
 #include "frmPrincipal.h"
 
+#include "core/Catalogo.h"
 #include "core/Conexion.h"
 #include "core/Consultas.h"
 #include "core/Formato.h"
 
 void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
 {
-    // Taken before what the screen shows is read: a change another counter commits in between
-    // makes the save refused, never accepted over figures the screen did not show.
-    const QString huella = DimeHuellaArreglo(idarreglo);
-    Recordset rs =
-        AbrirRecordset(QStringLiteral("select * from arreglos, arreglos_detalles where arreglos.idarreglo = "
-                                      "arreglos_detalles.idarreglo and arreglos.idarreglo = ")
-                       + QString::number(idarreglo) + QStringLiteral(" order by idarreglodetalle"));
-    if (!rs.HayFilas())
+    // What the screen shows and the fingerprint it saves against come from one read: a change
+    // another counter commits meanwhile makes the save refused, never accepted over figures the
+    // screen did not show. The customer's fields come last, outside the fingerprint.
+    Recordset rs = AbrirRecordset(SqlHuellaArreglo(
+        idarreglo,
+        QStringLiteral(", (select telefono from clientes where clientes.idcliente = "
+                       "arreglos.idcliente) as telefonocliente, (select nombre from clientes where "
+                       "clientes.idcliente = arreglos.idcliente) as nombrecliente, (select estienda "
+                       "from clientes where clientes.idcliente = arreglos.idcliente) as tiendacliente")));
+    const QString huella = HuellaDe(rs, 3);
+    // An order without lines loads nothing.
+    if (!rs.HayFilas() || rs.Campo(QStringLiteral("idarreglodetalle")).isNull())
         return;
 
     IdArregloVenta = int(Val(TextoDeValor(rs.Campo(QStringLiteral("arreglos.idarreglo")))));
     IdClienteVenta = int(Val(NuloACero(rs.Campo(QStringLiteral("idcliente")))));
     const QDateTime fechaEntrega = rs.Campo(QStringLiteral("fechaprevistaentrega")).toDateTime();
-    txtTotal = FormatoImporte(DimeTotalArreglo(IdArregloVenta));
+    double total = 0;
+    for (; !rs.EOF_(); rs.MoveNext())
+        total += Val(NuloACero(rs.Campo(QStringLiteral("precio"))));
+    rs.MoveFirst();
+    txtTotal = FormatoImporte(total);
     txtEntregado = QStringLiteral("0.00");
-    txtSenal = FormatoImporte(DimeSumaCajaArreglo(IdArregloVenta));
-    txtTelefono = DimeTelefonoCliente(IdClienteVenta);
-    txtNombreCliente = DimeNombreCliente(IdClienteVenta);
-    ClienteEsTienda = EsTienda(IdClienteVenta) ? 1 : 0;
+    txtSenal = FormatoImporte(Val(NuloACero(rs.Campo(QStringLiteral("huellasuma")))));
+    txtTelefono = NuloABlanco(rs.Campo(QStringLiteral("telefonocliente")));
+    txtNombreCliente = NuloABlanco(rs.Campo(QStringLiteral("nombrecliente")));
+    ClienteEsTienda = Val(NuloACero(rs.Campo(QStringLiteral("tiendacliente")))) == 1 ? 1 : 0;
     lblAtendidopor = QStringLiteral("Atendido por: ")
                      + DimeNombreUsuario(qint64(Val(NuloACero(rs.Campo(QStringLiteral("idusuario"))))));
     ArregloCargado = true;
@@ -63,11 +72,9 @@ void frmPrincipal::CargarArreglo(int idarreglo, bool paraEntregar)
 // left out would be deleted. The stored garment date stands too, also for the same-day service.
 void frmPrincipal::MeterLineaGuardada(int idproducto, const QString &importe, const QString &iddetalle)
 {
-    Recordset rs = AbrirRecordset(QStringLiteral("select * from productos where idproducto = ")
-                                  + QString::number(idproducto));
-    const QString nombre = rs.HayFilas() ? NuloABlanco(rs.Campo(QStringLiteral("nombre"))).trimmed()
-                                         : QString::fromUtf8(NombreProductoRetirado);
-    const QString familia = NuloABlanco(rs.Campo(QStringLiteral("idfamilia")));
+    const Catalogo::Producto *p = Catalogo::BuscarProducto(idproducto);
+    const QString nombre = p ? p->nombre.trimmed() : QString::fromUtf8(NombreProductoRetirado);
+    const QString familia = p ? QString::number(p->idfamilia) : QString();
     const int r =
         gridTPV.AgregarFila({QString::number(idproducto), familia, QStringLiteral("X"), nombre, importe});
     gridTPV.SetTextMatrix(r, ColIdDetalle, iddetalle);

@@ -58,11 +58,12 @@ void FRMoPCIONES::cmdModificarArreglo_Click()
     if (!PedirNumeroArreglo(QStringLiteral("Introduzca la referencia del arreglo a modificar"), respuesta,
                             id))
         return;
-    if (!ExisteArreglo(id)) {
+    const EntregaArreglo entrega = DimeEntregaArreglo(id);
+    if (entrega == EntregaArreglo::NoExiste) {
         Dlg().Mensaje(QStringLiteral("No se ha encontrado el arreglo ") + respuesta);
         return;
     }
-    if (ArregloEntregado(id)
+    if (entrega == EntregaArreglo::Entregado
         && Dlg().MensajeSiNo(
                QString::fromUtf8("Ese arreglo ya está entregado al cliente.\r\n¿Desea continuar?"))
                != Dialogos::Si)
@@ -74,8 +75,10 @@ void FRMoPCIONES::cmdAnularArreglo_Click()
 {
     QString respuesta;
     qint64 id = 0;
-    if (!PedirNumeroArreglo(QStringLiteral("Introduzca la referencia del arreglo a anular"), respuesta, id)
-        || !ExisteArreglo(id))
+    if (!PedirNumeroArreglo(QStringLiteral("Introduzca la referencia del arreglo a anular"), respuesta, id))
+        return;
+    const EntregaArreglo entrega = DimeEntregaArreglo(id);
+    if (entrega == EntregaArreglo::NoExiste)
         return;
     if (id == ArregloEnVenta) {
         Dlg().Mensaje(QString::fromUtf8("El arreglo ") + QString::number(id)
@@ -83,7 +86,7 @@ void FRMoPCIONES::cmdAnularArreglo_Click()
                                           "\"Comenzar\" antes de anularlo."));
         return;
     }
-    if (ArregloEntregado(id)
+    if (entrega == EntregaArreglo::Entregado
         && Dlg().MensajeSiNo(
                QString::fromUtf8("Ese arreglo ya está entregado al cliente.\r\n¿Desea continuar"))
                != Dialogos::Si)
@@ -93,12 +96,10 @@ void FRMoPCIONES::cmdAnularArreglo_Click()
                               "datos\r\n¿Desea continuar?"))
         != Dialogos::Si)
         return;
-    // Asked again: the order may have been handed over at another counter meanwhile.
-    if (ArregloEntregado(id)) {
+    // Looked at again as it is annulled: the order may have been handed over at another counter
+    // meanwhile.
+    if (!BorrarArreglo(id, false))
         Dlg().Mensaje(QStringLiteral("Ese arreglo no se puede anular, ya está entregado al cliente"));
-        return;
-    }
-    BorrarArreglo(id);
 }
 
 void FRMoPCIONES::Command1_Click()

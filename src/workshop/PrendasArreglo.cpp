@@ -52,8 +52,17 @@ void PrendasArreglo::LlenarPrendas(int idarreglo)
                                  enTienda ? QStringLiteral("En Tienda") : QStringLiteral("Pendiente"),
                                  QString(), NuloABlanco(rs.Campo(QStringLiteral("nombre"))).trimmed()});
     }
-    const QString cliente = DimeNombreClienteArreglo(idarreglo);
-    const QString telefono = DimeTelefonoClienteArreglo(idarreglo);
+    // The customer and whether the order was handed over, in one read.
+    Recordset c = AbrirRecordset(
+        QStringLiteral(
+            "select clientes.idcliente, clientes.nombre, clientes.telefono, arreglos.entregadoacliente "
+            "from arreglos left outer join clientes on clientes.idcliente = arreglos.idcliente "
+            "where arreglos.idarreglo = ")
+        + n);
+    const bool conCliente = !c.Campo(0).isNull();
+    const QString cliente = conCliente ? NuloABlanco(c.Campo(1)) : QStringLiteral("??");
+    const QString telefono = conCliente ? NuloABlanco(c.Campo(2)) : QStringLiteral("??");
+    entregado_ = Val(NuloACero(c.Campo(3))) == 1;
     lblReferencia = QStringLiteral("Ref. ") + n;
     lblCliente = forma_.conPrefijos ? QStringLiteral("Cliente: ") + cliente : cliente;
     lblTelefono = forma_.conPrefijos ? QStringLiteral("Tel. ") + telefono : telefono;

@@ -52,6 +52,8 @@ protected:
     explicit PrendasArreglo(const Forma &forma);
     // True (after telling why) when the garments of this order may not change any more.
     virtual bool Bloqueado() { return false; }
+    // Whether the order was handed over, as LlenarPrendas read it.
+    bool entregado_ = false;
 
 private:
     Forma forma_;

@@ -29,7 +29,7 @@ frmListaEntregar::frmListaEntregar()
 void frmListaEntregar::LlenarPrendas(int idarreglo)
 {
     PrendasArreglo::LlenarPrendas(idarreglo);
-    const bool entregado = ArregloEntregado(idarreglo);
+    const bool entregado = entregado_;
     if (entregado) {
         lblTrabajador = QStringLiteral("Arreglo ya entregado");
         lblAyuda.clear();
