@@ -88,9 +88,10 @@ class Proxy:
                 corte = None
                 if del_cliente:
                     # A simple-protocol query message: 'Q', length, the text. The drivers send the
-                    # end of a transaction as such a message.
+                    # end of a transaction as such a message, alone or after the last writes.
                     resto = (resto + datos)[-64:]
-                    if b"Q\x00\x00\x00\x0bCOMMIT\x00" in resto or b"Q\x00\x00\x00\x0bcommit\x00" in resto:
+                    if any(m in resto for m in (b"Q\x00\x00\x00\x0bCOMMIT\x00", b"Q\x00\x00\x00\x0bcommit\x00",
+                                                b";\nCOMMIT\x00")):
                         resto = b""
                         corte = self.cortar_ahora()
                     elif self.trozos > 0 and self.rng.random() < self.trozos:
@@ -128,10 +129,13 @@ class Proxy:
         ]
         vigia = asyncio.create_task(cortar.wait())
         self.abiertas.add(vigia)
-        await asyncio.wait(tareas + [vigia], return_when=asyncio.FIRST_COMPLETED)
-        if cortar.is_set():
-            # The COMMIT goes out to the server; the counter never hears its answer.
-            await asyncio.sleep(self.retardo + 0.05)
+        try:
+            await asyncio.wait(tareas + [vigia], return_when=asyncio.FIRST_COMPLETED)
+            if cortar.is_set():
+                # The COMMIT goes out to the server; the counter never hears its answer.
+                await asyncio.sleep(self.retardo + 0.05)
+        except asyncio.CancelledError:
+            pass  # the proxy is stopping: its connections end with it, without a word
         for t in tareas:
             t.cancel()
         for e in (escritor_c, escritor_s):

@@ -443,6 +443,15 @@ const QString MarcaVersion = QStringLiteral("hilvan-version ");
 
 } // namespace
 
+namespace {
+
+// What staff read after a server that did not answer, when nothing of the action reached it.
+const QString NadaGuardado =
+    QString::fromUtf8("\r\nNo se ha guardado nada y lo que hay en pantalla sigue ahí: toque de nuevo el "
+                      "botón cuando se recupere la conexión.");
+
+} // namespace
+
 QString Conexion::Fallo(const QSqlError &e, const QString &sql)
 {
     const QString texto = e.databaseText();
@@ -451,8 +460,12 @@ QString Conexion::Fallo(const QSqlError &e, const QString &sql)
     static const QRegularExpression version(MarcaVersion + QStringLiteral("(\\d+)"));
     if (const QRegularExpressionMatch m = version.match(texto); m.hasMatch())
         return MensajeVersionMasNueva(m.captured(1).toInt(), versionEsquema_);
-    if (motor_ == Motor::PostgreSQL && SinComunicacion(e))
+    if (motor_ == Motor::PostgreSQL && SinComunicacion(e)) {
         perdida_ = true;
+        // Lost before its COMMIT was sent, a transaction kept nothing: staff must read that too.
+        if (nivelTransaccion_ > 0 && sql != QLatin1String("COMMIT"))
+            return TextoError(e, sql) + NadaGuardado;
+    }
     return TextoError(e, sql);
 }
 
@@ -465,8 +478,9 @@ void Conexion::VolverAConectar()
     db_.close();
     if (!db_.open()) {
         RegistrarError(db_.lastError(), QStringLiteral("reconectar"));
-        throw ErrorBaseDatos(
-            QStringLiteral("Error en la base de datos.\r\n") + CausaEnEspanol(db_.lastError()), QString());
+        throw ErrorBaseDatos(QStringLiteral("Error en la base de datos.\r\n")
+                                 + CausaEnEspanol(db_.lastError()) + NadaGuardado,
+                             QString());
     }
     perdida_ = false;
     sonda_.reset();
@@ -636,8 +650,7 @@ int Conexion::Ejecutar(const QString &sql)
         pendientes_.insert(1, Traducir(sql));
         return 0;
     }
-    const int sentencias = int(pendientes_.size()) + 1;
-    if (!EjecutarVarias(q, ConPendientes(Traducir(sql)), sentencias))
+    if (!EnviarCon(q, Traducir(sql)))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
     AnotarEscritura(sql);
     return q.numRowsAffected();
@@ -694,15 +707,32 @@ QSqlDatabase &Conexion::db()
     return db_;
 }
 
-QString Conexion::ConPendientes(const QString &texto)
+bool Conexion::EnviarCon(QSqlQuery &q, const QString &texto)
 {
     versionDeApertura_.reset();
-    if (pendientes_.isEmpty())
-        return texto;
+    // A transaction's first message asks for its number too, while nothing of it is kept: if the
+    // answer to its COMMIT is lost, the server can still tell whether it was kept, and the COMMIT
+    // can go with the last writes.
+    int numero = -1;
+    if (pedirNumero_ && nivelTransaccion_ > 0 && txid_.isEmpty()) {
+        numero = int(pendientes_.size());
+        pendientes_.append(QStringLiteral("select txid_current(), pg_backend_pid()"));
+    }
     pendientes_.append(texto);
+    const int sentencias = int(pendientes_.size());
     const QString todo = pendientes_.join(QStringLiteral(";\n"));
     pendientes_.clear();
-    return todo;
+    if (!q.exec(todo))
+        return false;
+    for (int i = 0; i < sentencias - 1; ++i) {
+        if (i == numero && q.next()) {
+            txid_ = q.value(0).toString();
+            pid_ = q.value(1).toString();
+        }
+        if (!q.nextResult())
+            return false;
+    }
+    return true;
 }
 
 void Conexion::Enviar()
@@ -730,8 +760,7 @@ qint64 Conexion::Insertar(const QString &sql, const QString &campoClave)
     QString texto = Traducir(sql);
     if (servidor)
         texto += QStringLiteral(" returning ") + campoClave;
-    const int sentencias = int(pendientes_.size()) + 1;
-    if (!EjecutarVarias(q, ConPendientes(texto), sentencias))
+    if (!EnviarCon(q, texto))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
     AnotarEscritura(sql);
     if (!servidor)
@@ -755,8 +784,7 @@ QSqlQuery Conexion::Consultar(const QString &sql, bool porFilas)
     // Row by row the driver reads one statement's answer only: the queued writes go first.
     if (porFilas)
         Enviar();
-    const int sentencias = int(pendientes_.size()) + 1;
-    if (!(porFilas ? q.exec(Traducir(sql)) : EjecutarVarias(q, ConPendientes(Traducir(sql)), sentencias)))
+    if (!(porFilas ? q.exec(Traducir(sql)) : EnviarCon(q, Traducir(sql))))
         throw ErrorBaseDatos(Fallo(q.lastError(), sql), sql);
     return q;
 }
@@ -1035,6 +1063,8 @@ void Conexion::ComenzarTransaccion(bool instantanea)
         }
         // BEGIN goes out with the check that the database is still the one opened (or with the
         // first statement): one round trip to a far server instead of two.
+        txid_.clear();
+        pedirNumero_ = !instantanea;
         ++nivelTransaccion_;
         pendientes_.append(instantanea ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ")
                                        : QStringLiteral("BEGIN"));
@@ -1068,6 +1098,19 @@ void Conexion::ConfirmarTransaccion()
         return;
     if (--nivelTransaccion_ > 0)
         return;
+    pedirNumero_ = false;
+    if (motor_ == Motor::PostgreSQL && !txid_.isEmpty()) {
+        // The number is known: the last writes and the COMMIT in one round trip.
+        pendientes_.append(QStringLiteral("COMMIT"));
+        const int sentencias = int(pendientes_.size());
+        const QString todo = pendientes_.join(QStringLiteral(";\n"));
+        pendientes_.clear();
+        QSqlQuery q(db_);
+        if (!EjecutarVarias(q, todo, sentencias))
+            PerdidoAlConfirmar(Fallo(q.lastError(), todo));
+        txid_.clear();
+        return;
+    }
     try {
         if (motor_ == Motor::PostgreSQL) {
             // The transaction's number goes out with its last writes, in one round trip: if the
@@ -1088,24 +1131,27 @@ void Conexion::ConfirmarTransaccion()
         db_.rollback();
         throw;
     }
-    if (!db_.commit()) {
-        const QSqlError e = db_.lastError();
-        const QString mensaje = Fallo(e, QStringLiteral("COMMIT"));
-        // The COMMIT may have reached the server and only its answer been lost (a network drop,
-        // a restart): staff must read what really happened, not take the order again.
-        if (PGconn *c = motor_ == Motor::PostgreSQL ? ConexionServidor(db_) : nullptr;
-            c && PQstatus(c) == CONNECTION_BAD)
-            perdida_ = true;
-        if (motor_ == Motor::PostgreSQL && perdida_ && !txid_.isEmpty()) {
-            dudosaTxid_ = std::exchange(txid_, QString());
-            dudosaPid_ = pid_;
-            AveriguarCommitPerdido();
-            return;
-        }
-        db_.rollback();
-        throw ErrorBaseDatos(mensaje, QStringLiteral("COMMIT"));
+    if (!db_.commit())
+        PerdidoAlConfirmar(Fallo(db_.lastError(), QStringLiteral("COMMIT")));
+    txid_.clear();
+}
+
+void Conexion::PerdidoAlConfirmar(const QString &mensaje)
+{
+    // The COMMIT may have reached the server and only its answer been lost (a network drop,
+    // a restart): staff must read what really happened, not take the order again.
+    if (PGconn *c = motor_ == Motor::PostgreSQL ? ConexionServidor(db_) : nullptr;
+        c && PQstatus(c) == CONNECTION_BAD)
+        perdida_ = true;
+    if (motor_ == Motor::PostgreSQL && perdida_ && !txid_.isEmpty()) {
+        dudosaTxid_ = std::exchange(txid_, QString());
+        dudosaPid_ = pid_;
+        AveriguarCommitPerdido();
+        return;
     }
     txid_.clear();
+    db_.rollback();
+    throw ErrorBaseDatos(mensaje, QStringLiteral("COMMIT"));
 }
 
 void Conexion::AveriguarCommitPerdido()
@@ -1170,6 +1216,8 @@ void Conexion::DeshacerTransaccion()
         return;
     // An inner failure undoes the whole outer work: nothing half-done is kept.
     nivelTransaccion_ = 0;
+    txid_.clear();
+    pedirNumero_ = false;
     // A BEGIN still queued: the server has seen nothing of this transaction.
     const bool sinEmpezar = pendientes_.value(0) == QLatin1String("BEGIN");
     pendientes_.clear();

@@ -218,8 +218,11 @@ private:
     void VolverAConectar();
     void PrepararSesion();
     // The queued writes (Encolar) in front of this translated statement, in one text the server
-    // runs in order in one round trip; the queue is emptied.
-    QString ConPendientes(const QString &texto);
+    // runs in order in one round trip; the queue is emptied. q is left on the statement's answer.
+    bool EnviarCon(QSqlQuery &q, const QString &texto);
+    // A COMMIT that failed: its fate asked of the server when the connection went (returns when
+    // it was kept), else rolled back; throws the Spanish truth.
+    void PerdidoAlConfirmar(const QString &mensaje);
     // Sends the queued writes on their own.
     void Enviar();
     // After the answer to a COMMIT was lost: opens the connection again (for a few seconds if the
@@ -253,6 +256,7 @@ private:
     // and one whose COMMIT lost its answer and whose fate is not known yet: the next transaction
     // asks first, so a retry never does twice what was already kept.
     QString txid_, pid_;
+    bool pedirNumero_ = false; // the transaction's first message asks for its number
     QString dudosaTxid_, dudosaPid_;
     int lecturasAbiertas_ = 0;
     std::unique_ptr<QTcpSocket> sonda_;

@@ -236,6 +236,14 @@ private Q_SLOTS:
         lejos.Orden(u"rechazar\ncortar"_s);
         QTRY_VERIFY_WITH_TIMEOUT((m.p.tmrConexion_Timer(), m.p.lblConexionPerdida), 10000);
         QCOMPARE(m.p.lblConexion, u"Sin conexión con el servidor: reintentando..."_s);
+        // A touch while it is away: nothing reached it, and staff read so.
+        try {
+            m.Acabar(1, {7, 7});
+            QFAIL("saved without a server");
+        } catch (const ErrorBaseDatos &e) {
+            QVERIFY2(e.Mensaje().contains(u"No se ha guardado nada y lo que hay en pantalla sigue ahí"_s),
+                     qPrintable(e.Mensaje()));
+        }
         lejos.Orden(u"aceptar"_s);
         QTRY_COMPARE_WITH_TIMEOUT((m.p.tmrConexion_Timer(), m.p.lblConexion), u"Conexión recuperada"_s,
                                   10000);
