@@ -42,6 +42,13 @@ void Aclarar(const QString &carpeta)
         QFile::remove(QDir(carpeta).filePath(a));
 }
 
+// The second folder of the copies, from the parameters (empty: none chosen).
+QString SegundaCarpetaCopias(Conexion &c)
+{
+    return NuloABlanco(c.AbrirRecordset(QStringLiteral("select carpetacopias2 from parametros")).Campo(0))
+        .trimmed();
+}
+
 } // namespace
 
 QStringList CopiasQueSobran(const QStringList &archivos)
@@ -79,12 +86,6 @@ QStringList CopiasQueSobran(const QStringList &archivos)
         if (!guardar.contains(a))
             sobran << a;
     return sobran;
-}
-
-QString SegundaCarpetaCopias(Conexion &c)
-{
-    return NuloABlanco(c.AbrirRecordset(QStringLiteral("select carpetacopias2 from parametros")).Campo(0))
-        .trimmed();
 }
 
 QString CopiaDelDia(Conexion &c, const QString &carpeta, const QDateTime &ahora)

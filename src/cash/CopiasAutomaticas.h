@@ -47,6 +47,3 @@ QStringList CopiasQueSobran(const QStringList &archivos);
 // The line the sale screen shows until it is solved: the last verified copy more than two days
 // old, or the second folder missing, full or read-only. Empty when all is well.
 QString AvisoCopias(Conexion &c, const QString &carpeta, const QDateTime &ahora);
-
-// The second folder of the copies, from the parameters (empty: none chosen).
-QString SegundaCarpetaCopias(Conexion &c);

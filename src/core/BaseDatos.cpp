@@ -8,8 +8,6 @@
 
 namespace {
 
-const char *IndiceTelefonosServidor = "select 1 from pg_indexes where indexname = 'ux_clientes_telefono'";
-
 QString Recurso(const QString &nombre)
 {
     QFile f(QStringLiteral(":/esquema/") + nombre);
@@ -52,7 +50,7 @@ void CrearIndiceTelefonos(Conexion &conexion)
     // counter writing to the table at that moment.
     const bool existe = conexion
                             .AbrirRecordset(conexion.motor() == Motor::PostgreSQL
-                                                ? QString::fromLatin1(IndiceTelefonosServidor)
+                                                ? Conexion::SqlIndiceTelefonos()
                                                 : QStringLiteral("select 1 from sqlite_master where type = "
                                                                  "'index' and name = 'ux_clientes_telefono'"))
                             .HayFilas();

@@ -696,8 +696,13 @@ QString Conexion::SqlVersionEIndice()
     // The table is looked up and, where it exists, read by the same statement.
     return QStringLiteral("case when to_regclass('esquema') is null then 0 else "
                           "nullif(array_to_string(xpath('/table/row/v/text()', query_to_xml('select "
-                          "max(version) as v from esquema', false, false, '')), ''), '')::int end, exists "
-                          "(select 1 from pg_indexes where indexname = 'ux_clientes_telefono')");
+                          "max(version) as v from esquema', false, false, '')), ''), '')::int end, exists (")
+           + SqlIndiceTelefonos() + QLatin1Char(')');
+}
+
+QString Conexion::SqlIndiceTelefonos()
+{
+    return QStringLiteral("select 1 from pg_indexes where indexname = 'ux_clientes_telefono'");
 }
 
 QSqlDatabase &Conexion::db()

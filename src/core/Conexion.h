@@ -200,6 +200,8 @@ public:
     // since; then empty (ask the database).
     // The same two as columns of a statement on the server.
     static QString SqlVersionEIndice();
+    // A row on the server when the telephones' unique index is there.
+    static QString SqlIndiceTelefonos();
     std::optional<std::pair<int, bool>> TomarVersionDeApertura()
     {
         return std::exchange(versionDeApertura_, {});
